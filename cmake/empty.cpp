@@ -1,0 +1,2 @@
+// An object library needs at least one source.
+namespace quill_empty {}

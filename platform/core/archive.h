@@ -1,0 +1,70 @@
+#pragma once
+// A loading or storing archive over the bytes of one file, as the document framework hands
+// it to Serialize. Loading reads the whole file first; a short read simply returns fewer
+// bytes (readers treat that as the end of their list). Storing collects the bytes and the
+// framework writes them to the file atomically when Serialize returns.
+
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+struct FileTimes {
+    std::time_t modified = 0;
+    std::time_t created = 0;   // the file's birth time where the file system keeps it, else modified
+};
+
+class Archive {
+public:
+    enum class Mode { Load, Store };
+
+    // An archive over bytes in memory (clipboard blocks, tests); path is what GetFilePath says.
+    Archive(Mode mode, std::vector<uint8_t> bytes = {}, std::string path = {});
+
+    // Reads the whole file at an already resolved path; nothing when it cannot be opened.
+    static std::optional<Archive> loadFile(const std::string& path);
+
+    bool IsStoring() const { return mode_ == Mode::Store; }
+    bool IsLoading() const { return mode_ == Mode::Load; }
+
+    // Copies up to n bytes from the read position; returns how many were copied.
+    size_t Read(void* buffer, size_t n);
+    void Write(const void* buffer, size_t n);
+    void WriteString(std::string_view text) { Write(text.data(), text.size()); }
+    // Moves the read position by offset bytes, clamped to the data; false when clamped.
+    bool SeekRelative(long offset);
+
+    size_t position() const { return pos_; }
+    size_t size() const { return bytes_.size(); }
+    bool atEnd() const { return pos_ >= bytes_.size(); }
+    const std::vector<uint8_t>& bytes() const { return bytes_; }
+    std::vector<uint8_t> takeBytes() { return std::move(bytes_); }
+
+    const std::string& GetFilePath() const { return path_; }
+    const FileTimes& times() const { return times_; }
+
+private:
+    Mode mode_;
+    std::vector<uint8_t> bytes_;
+    size_t pos_ = 0;
+    std::string path_;
+    FileTimes times_;
+};
+
+// Writes bytes to a temporary file in the same folder and renames it over path, so a failed
+// write never destroys the file that was there. False on any failure (the old file stays).
+bool writeFileAtomically(const std::string& path, const void* data, size_t size);
+inline bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    return writeFileAtomically(path, bytes.data(), bytes.size());
+}
+
+// Times of an existing file; nothing when it does not exist.
+std::optional<FileTimes> fileTimes(const std::string& path);
+
+}  // namespace plat

@@ -1,0 +1,199 @@
+#include "platform/core/test_ui_host.h"
+
+#include <algorithm>
+
+namespace plat {
+
+TestUiHost::TestUiHost()
+{
+    previous_ = installedUiHost();
+    setUiHost(this);
+}
+
+TestUiHost::~TestUiHost() { setUiHost(previous_); }
+
+void TestUiHost::answerMessageBox(int result) { messageAnswers_.push_back(result); }
+void TestUiHost::answerDialog(std::function<int(Dialog&)> script) { dialogScripts_.push_back(std::move(script)); }
+void TestUiHost::answerFileDialog(FileDialogResult result) { fileAnswers_.push_back(std::move(result)); }
+void TestUiHost::answerFontDialog(std::optional<FontChoice> choice) { fontAnswers_.push_back(std::move(choice)); }
+void TestUiHost::answerFolderDialog(std::optional<std::string> folder) { folderAnswers_.push_back(std::move(folder)); }
+
+bool TestUiHost::shown(std::string_view line) const { return count(line) > 0; }
+
+int TestUiHost::count(std::string_view line) const
+{
+    return static_cast<int>(std::count(events_.begin(), events_.end(), line));
+}
+
+std::vector<std::string> TestUiHost::messageBoxes() const
+{
+    constexpr std::string_view kPrefix = "message box: ";
+    std::vector<std::string> texts;
+    for (const auto& e : events_)
+        if (e.starts_with(kPrefix))
+            texts.push_back(e.substr(kPrefix.size()));
+    return texts;
+}
+
+int TestUiHost::messageBox(std::string_view text, std::string_view caption, unsigned type)
+{
+    events_.push_back("message box: " + std::string(text));
+    events_.push_back("message box caption: " + std::string(caption));
+    if (!messageAnswers_.empty()) {
+        const int answer = messageAnswers_.front();
+        messageAnswers_.pop_front();
+        return answer;
+    }
+    switch (type & 0xF) {
+    case kMbYesNo: return kIdNo;
+    case kMbYesNoCancel:
+    case kMbOkCancel: return kIdCancel;
+    default: return kIdOk;
+    }
+}
+
+void TestUiHost::messageBeep() { events_.push_back("beep"); }
+
+int TestUiHost::runModal(Dialog& dialog)
+{
+    events_.push_back("dialog " + std::to_string(dialogIdOf ? dialogIdOf(dialog) : 0));
+    if (dialogScripts_.empty())
+        return kIdCancel;
+    auto script = std::move(dialogScripts_.front());
+    dialogScripts_.pop_front();
+    return script(dialog);
+}
+
+FileDialogResult TestUiHost::fileDialog(const FileDialogRequest& request)
+{
+    events_.push_back(std::string(request.open ? "file dialog open: " : "file dialog save: ") + request.filter);
+    if (fileAnswers_.empty())
+        return {};
+    auto answer = std::move(fileAnswers_.front());
+    fileAnswers_.pop_front();
+    return answer;
+}
+
+std::optional<FontChoice> TestUiHost::fontDialog(const FontChoice& initial)
+{
+    events_.push_back("font dialog: " + initial.face);
+    if (fontAnswers_.empty())
+        return std::nullopt;
+    auto answer = std::move(fontAnswers_.front());
+    fontAnswers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> TestUiHost::folderDialog(std::string_view title, std::string_view)
+{
+    events_.push_back("folder dialog: " + std::string(title));
+    if (folderAnswers_.empty())
+        return std::nullopt;
+    auto answer = std::move(folderAnswers_.front());
+    folderAnswers_.pop_front();
+    return answer;
+}
+
+bool TestUiHost::showTextFile(std::string_view path)
+{
+    events_.push_back("text viewer: " + std::string(path));
+    return true;
+}
+
+bool TestUiHost::startProgram(std::string_view commandLine)
+{
+    events_.push_back("program: " + std::string(commandLine));
+    return programsStart_;
+}
+
+void TestUiHost::showHelp(std::string_view helpFile, unsigned command, unsigned long)
+{
+    events_.push_back("help: " + std::string(helpFile) + " " + std::to_string(command));
+}
+
+bool TestUiHost::playSound(std::string_view path)
+{
+    events_.push_back("sound: " + std::string(path));
+    return soundWorks_;
+}
+
+void TestUiHost::setClipboard(std::string_view format, std::vector<uint8_t> bytes)
+{
+    events_.push_back("clipboard set: " + std::string(format));
+    clipboard_[std::string(format)] = std::move(bytes);
+}
+
+std::optional<std::vector<uint8_t>> TestUiHost::clipboard(std::string_view format)
+{
+    const auto it = clipboard_.find(format);
+    if (it == clipboard_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+void TestUiHost::clearClipboard() { clipboard_.clear(); }
+
+void TestUiHost::setTimer(TimerTarget* target, unsigned id, unsigned periodMs)
+{
+    events_.push_back("timer set " + std::to_string(id) + " " + std::to_string(periodMs));
+    killTimer(target, id);
+    events_.pop_back();  // a restart is one event, not a kill and a set
+    timers_.push_back({target, id, periodMs, now_ + std::max(periodMs, 1u)});
+}
+
+void TestUiHost::killTimer(TimerTarget* target, unsigned id)
+{
+    const auto it = std::find_if(timers_.begin(), timers_.end(),
+                                 [&](const Timer& t) { return t.target == target && t.id == id; });
+    if (it == timers_.end())
+        return;
+    timers_.erase(it);
+    events_.push_back("timer killed " + std::to_string(id));
+}
+
+void TestUiHost::killTimers(TimerTarget* target)
+{
+    std::erase_if(timers_, [&](const Timer& t) { return t.target == target; });
+}
+
+void TestUiHost::advance(uint32_t ms)
+{
+    const uint64_t end = now_ + ms;
+    for (;;) {
+        // The earliest due tick; a handler may set or kill timers, so search again each time.
+        auto next = std::min_element(timers_.begin(), timers_.end(),
+                                     [](const Timer& a, const Timer& b) { return a.due < b.due; });
+        if (next == timers_.end() || next->due > end)
+            break;
+        now_ = next->due;
+        next->due += std::max(next->period, 1u);
+        TimerTarget* target = next->target;
+        const unsigned id = next->id;
+        target->OnTimer(id);
+    }
+    now_ = end;
+}
+
+unsigned TestUiHost::timerPeriod(const TimerTarget* target, unsigned id) const
+{
+    for (const auto& t : timers_)
+        if (t.target == target && t.id == id)
+            return t.period;
+    return 0;
+}
+
+unsigned TestUiHost::timerPeriod(unsigned id) const
+{
+    for (const auto& t : timers_)
+        if (t.id == id)
+            return t.period;
+    return 0;
+}
+
+void TestUiHost::exitProcess(int code)
+{
+    events_.push_back("exit " + std::to_string(code));
+    throw ProcessExit{code};
+}
+
+}  // namespace plat

@@ -1,0 +1,101 @@
+#pragma once
+// The headless face of the UI host: answers come from a script, everything asked is recorded
+// as one line of text, and timers run on a clock that the test advances by hand.
+//
+//   plat::TestUiHost host;                    // installs itself, uninstalls on destruction
+//   host.answerMessageBox(plat::kIdYes);      // the next message box returns Yes
+//   ... run the code ...
+//   EXPECT_TRUE(host.shown("message box: Parameter Error!"));
+
+#include "platform/core/ui_host.h"
+
+#include <deque>
+#include <map>
+
+namespace plat {
+
+class TestUiHost : public UiHost {
+public:
+    TestUiHost();
+    ~TestUiHost() override;
+    TestUiHost(const TestUiHost&) = delete;
+    TestUiHost& operator=(const TestUiHost&) = delete;
+
+    // ---- script ----
+    // Queued answers are used first in, first out; without one a message box answers kIdOk
+    // (kIdYes for a yes/no box is never assumed: it answers kIdNo / kIdCancel).
+    void answerMessageBox(int result);
+    // The next modal run of a dialog is handed to this function (which may set controls and
+    // press buttons through the dialog's own interface); without one a dialog returns kIdCancel.
+    void answerDialog(std::function<int(Dialog&)> script);
+    void answerFileDialog(FileDialogResult result);
+    void answerFontDialog(std::optional<FontChoice> choice);
+    void answerFolderDialog(std::optional<std::string> folder);
+    void setSoundWorks(bool works) { soundWorks_ = works; }
+    void setProgramsStart(bool start) { programsStart_ = start; }
+
+    // ---- record ----
+    // Lines such as "message box: <text>", "message box caption: <caption>", "beep",
+    // "dialog <id>", "file dialog open: <filter>", "text viewer: <path>", "program: <cmd>",
+    // "sound: <path>", "help: <file> <command>", "timer set <id> <ms>", "timer killed <id>",
+    // "exit <code>".
+    const std::vector<std::string>& events() const { return events_; }
+    bool shown(std::string_view line) const;      // some event equals line
+    int count(std::string_view line) const;
+    std::vector<std::string> messageBoxes() const; // texts of the message boxes, in order
+    void clearEvents() { events_.clear(); }
+    void record(std::string line) { events_.push_back(std::move(line)); }
+
+    // ---- clock ----
+    // Advances the clock, firing every due timer tick in time order.
+    void advance(uint32_t ms);
+    // Period of a running timer, or 0 when (target, id) is not running.
+    unsigned timerPeriod(const TimerTarget* target, unsigned id) const;
+    unsigned timerPeriod(unsigned id) const;    // any target
+
+    // ---- UiHost ----
+    int messageBox(std::string_view text, std::string_view caption, unsigned type) override;
+    void messageBeep() override;
+    int runModal(Dialog& dialog) override;
+    FileDialogResult fileDialog(const FileDialogRequest& request) override;
+    std::optional<FontChoice> fontDialog(const FontChoice& initial) override;
+    std::optional<std::string> folderDialog(std::string_view title, std::string_view start) override;
+    bool showTextFile(std::string_view path) override;
+    bool startProgram(std::string_view commandLine) override;
+    void showHelp(std::string_view helpFile, unsigned command, unsigned long data) override;
+    bool playSound(std::string_view path) override;
+    void setClipboard(std::string_view format, std::vector<uint8_t> bytes) override;
+    std::optional<std::vector<uint8_t>> clipboard(std::string_view format) override;
+    void clearClipboard() override;
+    void setTimer(TimerTarget* target, unsigned id, unsigned periodMs) override;
+    void killTimer(TimerTarget* target, unsigned id) override;
+    void killTimers(TimerTarget* target) override;
+    uint32_t tickCount() override { return now_; }
+    [[noreturn]] void exitProcess(int code) override;
+
+    // The template id of a dialog, for the record; set by platform/app when it is linked.
+    static inline int (*dialogIdOf)(const Dialog&) = nullptr;
+
+private:
+    struct Timer {
+        TimerTarget* target;
+        unsigned id;
+        unsigned period;
+        uint64_t due;
+    };
+
+    UiHost* previous_ = nullptr;
+    std::vector<std::string> events_;
+    std::deque<int> messageAnswers_;
+    std::deque<std::function<int(Dialog&)>> dialogScripts_;
+    std::deque<FileDialogResult> fileAnswers_;
+    std::deque<std::optional<FontChoice>> fontAnswers_;
+    std::deque<std::optional<std::string>> folderAnswers_;
+    std::map<std::string, std::vector<uint8_t>, std::less<>> clipboard_;
+    std::vector<Timer> timers_;
+    uint64_t now_ = 0;
+    bool soundWorks_ = true;
+    bool programsStart_ = true;
+};
+
+}  // namespace plat

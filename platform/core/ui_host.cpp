@@ -1,0 +1,37 @@
+#include "platform/core/ui_host.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace plat {
+namespace {
+
+UiHost* g_host = nullptr;
+std::string g_appTitle;
+
+}  // namespace
+
+UiHost& uiHost()
+{
+    if (!g_host) {
+        std::fputs("internal error: no UI host installed\n", stderr);
+        std::abort();
+    }
+    return *g_host;
+}
+
+UiHost* installedUiHost() { return g_host; }
+
+void setUiHost(UiHost* host) { g_host = host; }
+
+int MessageBox(std::string_view text, unsigned type, std::string_view caption)
+{
+    return uiHost().messageBox(text, caption.empty() ? std::string_view(g_appTitle) : caption, type);
+}
+
+void MessageBeep() { uiHost().messageBeep(); }
+
+void setApplicationTitle(std::string title) { g_appTitle = std::move(title); }
+const std::string& applicationTitle() { return g_appTitle; }
+
+}  // namespace plat

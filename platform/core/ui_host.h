@@ -1,0 +1,109 @@
+#pragma once
+// Every place where the programs talk to a person or to the desktop goes through one UiHost:
+// message boxes, modal dialogs, common dialogs, starting programs, the clipboard, sound, help,
+// timers and ending the process. The Qt host shows real widgets and uses real timers; the test
+// host answers from a script, records what was asked, and runs timers on a hand-advanced clock.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+class Dialog;    // platform/app: a dialog built from a template, with its controls by id
+class TimerTarget;
+
+// Message-box types and results, with the values the programs' code compares against.
+enum : unsigned {
+    kMbOk = 0x0, kMbOkCancel = 0x1, kMbYesNoCancel = 0x3, kMbYesNo = 0x4,
+    kMbIconStop = 0x10, kMbIconQuestion = 0x20, kMbIconExclamation = 0x30,
+    kMbIconInformation = 0x40,
+};
+enum : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
+
+// Receives timer ticks; windows derive from it.
+class TimerTarget {
+public:
+    virtual void OnTimer(unsigned id) = 0;
+protected:
+    ~TimerTarget() = default;
+};
+
+struct FileDialogRequest {
+    bool open = true;                   // open or save
+    std::string filter;                 // "Name (*.ext)|*.ext|...|" as the programs write it
+    std::string defaultName;
+    std::string initialFolder;
+    int filterIndex = 1;                // 1-based
+};
+struct FileDialogResult {
+    std::string path;                   // empty when cancelled
+    int filterIndex = 1;                // 1-based index of the chosen filter
+};
+
+struct FontChoice {
+    std::string face;
+    int height = 0;                     // negative: character height
+    int weight = 400;
+    bool italic = false;
+    uint8_t pitchAndFamily = 0;
+    uint8_t charSet = 0;
+};
+
+// What the programs ask of the world outside their documents.
+class UiHost {
+public:
+    virtual ~UiHost() = default;
+
+    virtual int messageBox(std::string_view text, std::string_view caption, unsigned type) = 0;
+    virtual void messageBeep() = 0;
+    // Runs a dialog modally; returns what EndDialog was given (kIdOk, kIdCancel, ...).
+    virtual int runModal(Dialog& dialog) = 0;
+    virtual FileDialogResult fileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<FontChoice> fontDialog(const FontChoice& initial) = 0;
+    virtual std::optional<std::string> folderDialog(std::string_view title, std::string_view start) = 0;
+
+    // Opens a text file in the text viewer (where the programs would start a text editor).
+    virtual bool showTextFile(std::string_view path) = 0;
+    // Starts another program by command line; false when it could not be started.
+    virtual bool startProgram(std::string_view commandLine) = 0;
+    virtual void showHelp(std::string_view helpFile, unsigned command, unsigned long data) = 0;
+    // Plays a WAV file synchronously; false when the file is missing or unreadable.
+    virtual bool playSound(std::string_view path) = 0;
+
+    // Clipboard: named formats ("TLYN"), text and images (as encoded PNG bytes).
+    virtual void setClipboard(std::string_view format, std::vector<uint8_t> bytes) = 0;
+    virtual std::optional<std::vector<uint8_t>> clipboard(std::string_view format) = 0;
+    virtual void clearClipboard() = 0;
+
+    // Timers by (target, id); setting an existing pair restarts it with the new period.
+    virtual void setTimer(TimerTarget* target, unsigned id, unsigned periodMs) = 0;
+    virtual void killTimer(TimerTarget* target, unsigned id) = 0;
+    virtual void killTimers(TimerTarget* target) = 0;
+    virtual uint32_t tickCount() = 0;      // milliseconds since an arbitrary start
+
+    // Ends the program with an exit code from anywhere (start-up, a document constructor).
+    [[noreturn]] virtual void exitProcess(int code) = 0;
+};
+
+// The host the programs use. Set once by the program start (Qt host) or by a test (test host).
+UiHost& uiHost();
+UiHost* installedUiHost();   // null when none is installed
+void setUiHost(UiHost* host);
+
+// Thrown by exitProcess so that the program start (or a test) unwinds to a defined place;
+// the program start turns it into the process exit code.
+struct ProcessExit {
+    int code;
+};
+
+// Conveniences with the platform's defaults: the caption is the application title.
+int MessageBox(std::string_view text, unsigned type = kMbOk, std::string_view caption = {});
+void MessageBeep();
+void setApplicationTitle(std::string title);
+const std::string& applicationTitle();
+
+}  // namespace plat

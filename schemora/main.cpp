@@ -1,0 +1,2 @@
+// Placeholder until the application object exists.
+int main() { return 0; }
