@@ -190,6 +190,12 @@ unsigned TestUiHost::timerPeriod(unsigned id) const
     return 0;
 }
 
+uint32_t TestUiHost::sysColor(int index)
+{
+    const auto it = sysColors_.find(index);
+    return it != sysColors_.end() ? it->second : UiHost::sysColor(index);
+}
+
 void TestUiHost::exitProcess(int code)
 {
     events_.push_back("exit " + std::to_string(code));

@@ -33,6 +33,7 @@ public:
     void answerFolderDialog(std::optional<std::string> folder);
     void setSoundWorks(bool works) { soundWorks_ = works; }
     void setProgramsStart(bool start) { programsStart_ = start; }
+    void setSysColor(int index, uint32_t bgr) { sysColors_[index] = bgr; }
 
     // ---- record ----
     // Lines such as "message box: <text>", "message box caption: <caption>", "beep",
@@ -71,6 +72,7 @@ public:
     void killTimer(TimerTarget* target, unsigned id) override;
     void killTimers(TimerTarget* target) override;
     uint32_t tickCount() override { return now_; }
+    uint32_t sysColor(int index) override;
     [[noreturn]] void exitProcess(int code) override;
 
     // The template id of a dialog, for the record; set by platform/app when it is linked.
@@ -93,6 +95,7 @@ private:
     std::deque<std::optional<std::string>> folderAnswers_;
     std::map<std::string, std::vector<uint8_t>, std::less<>> clipboard_;
     std::vector<Timer> timers_;
+    std::map<int, uint32_t> sysColors_;
     uint64_t now_ = 0;
     bool soundWorks_ = true;
     bool programsStart_ = true;

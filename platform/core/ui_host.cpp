@@ -31,6 +31,21 @@ int MessageBox(std::string_view text, unsigned type, std::string_view caption)
 
 void MessageBeep() { uiHost().messageBeep(); }
 
+uint32_t UiHost::sysColor(int index)
+{
+    switch (index) {
+    case kColorWindow: return 0xFFFFFF;
+    case kColorWindowText:
+    case kColorBtnText: return 0x000000;
+    case kColorBtnFace: return 0xC0C0C0;
+    case kColorBtnShadow: return 0x808080;
+    case kColorBtnHighlight: return 0xFFFFFF;
+    default: return 0xC0C0C0;
+    }
+}
+
+uint32_t GetSysColor(int index) { return uiHost().sysColor(index); }
+
 void setApplicationTitle(std::string title) { g_appTitle = std::move(title); }
 const std::string& applicationTitle() { return g_appTitle; }
 

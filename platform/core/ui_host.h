@@ -24,6 +24,10 @@ enum : unsigned {
 };
 enum : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
 
+// Desktop colour indexes of sysColor.
+enum : int { kColorWindow = 5, kColorWindowText = 8, kColorBtnFace = 15, kColorBtnShadow = 16,
+             kColorBtnText = 18, kColorBtnHighlight = 20 };
+
 // Receives timer ticks; windows derive from it.
 class TimerTarget {
 public:
@@ -85,6 +89,10 @@ public:
     virtual void killTimers(TimerTarget* target) = 0;
     virtual uint32_t tickCount() = 0;      // milliseconds since an arbitrary start
 
+    // A desktop colour (kColor* index) as 0x00BBGGRR. The base answers the classic desktop's
+    // colours; the Qt host answers from the desktop's palette.
+    virtual uint32_t sysColor(int index);
+
     // Ends the program with an exit code from anywhere (start-up, a document constructor).
     [[noreturn]] virtual void exitProcess(int code) = 0;
 };
@@ -101,6 +109,7 @@ struct ProcessExit {
 };
 
 // Conveniences with the platform's defaults: the caption is the application title.
+uint32_t GetSysColor(int index);
 int MessageBox(std::string_view text, unsigned type = kMbOk, std::string_view caption = {});
 void MessageBeep();
 void setApplicationTitle(std::string title);

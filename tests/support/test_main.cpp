@@ -4,13 +4,23 @@
 #include <QApplication>
 #include <clocale>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
 
 int main(int argc, char** argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The registry store and other per-user files go to a folder of this run, never to the
+    // user's own configuration.
+    std::string config = (std::filesystem::temp_directory_path() / "quillcfg.XXXXXX").string();
+    if (::mkdtemp(config.data()))
+        ::setenv("QUILL_CONFIG_HOME", config.c_str(), 1);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    std::error_code ec;
+    std::filesystem::remove_all(config, ec);
+    return result;
 }

@@ -1,0 +1,110 @@
+#include "platform/qt_host/text_window.h"
+
+#include "platform/core/archive.h"
+#include "platform/qt_host/qt_text.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStringDecoder>
+
+namespace plat {
+
+TextWindow::TextWindow(QString path) : path_(std::move(path)), edit_(new QPlainTextEdit(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QFileInfo(path_).fileName() + QStringLiteral(" - Text"));
+    edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    setCentralWidget(edit_);
+    resize(720, 540);
+
+    const auto addItem = [this](QMenu* menu, const QString& text, QKeySequence::StandardKey key, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addItem(file, QStringLiteral("&Save"), QKeySequence::Save, [this] { save(); });
+    file->addSeparator();
+    addItem(file, QStringLiteral("&Close"), QKeySequence::Close, [this] { close(); });
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    addItem(edit, QStringLiteral("&Find..."), QKeySequence::Find, [this] { find(true); });
+    addItem(edit, QStringLiteral("Find &Next"), QKeySequence::FindNext, [this] { find(false); });
+}
+
+bool TextWindow::load()
+{
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = file.readAll();
+    crlf_ = bytes.contains("\r\n");
+    bytes.replace("\r\n", "\n");
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    latin1_ = utf8.hasError();
+    if (latin1_)
+        text = QString::fromLatin1(bytes);
+    edit_->setPlainText(text);
+    edit_->document()->setModified(false);
+    return true;
+}
+
+bool TextWindow::isModified() const { return edit_->document()->isModified(); }
+
+bool TextWindow::save()
+{
+    const QString text = edit_->toPlainText();
+    QByteArray bytes = latin1_ ? text.toLatin1() : text.toUtf8();
+    if (crlf_)
+        bytes.replace("\n", "\r\n");
+    if (!writeFileAtomically(pathFromQString(path_), bytes.constData(), static_cast<size_t>(bytes.size()))) {
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Cannot save %1.").arg(path_));
+        return false;
+    }
+    edit_->document()->setModified(false);
+    return true;
+}
+
+void TextWindow::find(bool askForText)
+{
+    if (askForText || findText_.isEmpty()) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(this, QStringLiteral("Find"), QStringLiteral("Find what:"),
+                                                   QLineEdit::Normal, findText_, &ok);
+        if (!ok || text.isEmpty())
+            return;
+        findText_ = text;
+    }
+    if (edit_->find(findText_))
+        return;
+    // Wrap around once from the top before giving up.
+    const QTextCursor where = edit_->textCursor();
+    edit_->moveCursor(QTextCursor::Start);
+    if (!edit_->find(findText_)) {
+        edit_->setTextCursor(where);
+        QMessageBox::information(this, QStringLiteral("Find"), QStringLiteral("Cannot find \"%1\"").arg(findText_));
+    }
+}
+
+void TextWindow::closeEvent(QCloseEvent* event)
+{
+    if (isModified()) {
+        const auto answer = QMessageBox::question(
+            this, windowTitle(), QStringLiteral("Save changes to %1?").arg(QFileInfo(path_).fileName()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save())) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+}  // namespace plat

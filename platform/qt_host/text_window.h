@@ -1,0 +1,34 @@
+#pragma once
+// The layer's text window, where the programs show their text outputs (netlists, reports,
+// parts lists, simulator output): view, edit, find and save one file.
+
+#include <QMainWindow>
+#include <QString>
+
+class QPlainTextEdit;
+
+namespace plat {
+
+class TextWindow : public QMainWindow {
+public:
+    explicit TextWindow(QString path);
+
+    // Reads the file into the window; false when it cannot be read (the window is unchanged).
+    bool load();
+    bool isModified() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool save();
+    void find(bool askForText);
+
+    QString path_;
+    QPlainTextEdit* edit_;
+    QString findText_;
+    bool latin1_ = false;   // the file was not UTF-8, so it is written back as it came
+    bool crlf_ = false;     // the file ended its lines with CR LF
+};
+
+}  // namespace plat
