@@ -1,0 +1,127 @@
+#pragma once
+// Plain values of the drawing layer: points, rectangles, colour references and the numbered
+// constants the painters pass (map modes, raster modes, pen and hatch styles, text alignment,
+// device-capability indexes). Values are the ones the painters' code compares against.
+
+#include <cstdint>
+
+namespace plat {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Size {
+    int cx = 0;
+    int cy = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+// Left/top inclusive, right/bottom exclusive, as every rectangle of the layer.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool isEmpty() const { return right <= left || bottom <= top; }
+    Rect normalized() const;
+    Rect intersected(const Rect& other) const;
+    bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// A colour reference: 0x00BBGGRR, or 0x01000000 | index for an entry of the selected palette.
+using ColorRef = uint32_t;
+constexpr ColorRef kClrInvalid = 0xFFFFFFFF;
+
+constexpr ColorRef rgb(int r, int g, int b)
+{
+    return ColorRef(r & 0xFF) | (ColorRef(g & 0xFF) << 8) | (ColorRef(b & 0xFF) << 16);
+}
+constexpr ColorRef paletteIndex(int index) { return 0x01000000u | ColorRef(index & 0xFFFF); }
+constexpr bool isPaletteIndex(ColorRef c) { return (c >> 24) == 0x01; }
+constexpr int redOf(ColorRef c) { return int(c & 0xFF); }
+constexpr int greenOf(ColorRef c) { return int((c >> 8) & 0xFF); }
+constexpr int blueOf(ColorRef c) { return int((c >> 16) & 0xFF); }
+
+// a*b/c with the exact quotient rounded to the nearest integer, halves away from zero; c == 0
+// gives -1, as the platform's MulDiv does. The whole logical-to-device mapping is built on it.
+int mulDiv(int a, int b, int c);
+
+// Map modes.
+enum : int { kMmText = 1, kMmIsotropic = 7, kMmAnisotropic = 8 };
+
+// Binary raster operations (SetROP2), numbered 1..16.
+enum : int {
+    kR2Black = 1, kR2NotMergePen = 2, kR2MaskNotPen = 3, kR2NotCopyPen = 4, kR2MaskPenNot = 5,
+    kR2Not = 6, kR2XorPen = 7, kR2NotMaskPen = 8, kR2MaskPen = 9, kR2NotXorPen = 10, kR2Nop = 11,
+    kR2MergeNotPen = 12, kR2CopyPen = 13, kR2MergePenNot = 14, kR2MergePen = 15, kR2White = 16,
+};
+
+// Pen styles.
+enum : int {
+    kPsSolid = 0, kPsDash = 1, kPsDot = 2, kPsDashDot = 3, kPsDashDotDot = 4, kPsNull = 5,
+    kPsInsideFrame = 6,
+};
+
+// Brush styles and hatch styles.
+enum : int { kBsSolid = 0, kBsNull = 1, kBsHollow = 1, kBsHatched = 2 };
+enum : int {
+    kHsHorizontal = 0, kHsVertical = 1, kHsFDiagonal = 2, kHsBDiagonal = 3, kHsCross = 4,
+    kHsDiagCross = 5,
+};
+
+// Background modes and polygon fill modes.
+enum : int { kTransparent = 1, kOpaque = 2 };
+enum : int { kAlternate = 1, kWinding = 2 };
+
+// Text alignment flags (SetTextAlign).
+enum : unsigned {
+    kTaLeft = 0, kTaTop = 0, kTaRight = 2, kTaCenter = 6, kTaBottom = 8, kTaBaseline = 24,
+};
+constexpr unsigned kTaHorizontalMask = 6;
+constexpr unsigned kTaVerticalMask = 24;
+
+// ExtTextOut options.
+enum : unsigned { kEtoOpaque = 2, kEtoClipped = 4 };
+
+// Region kinds returned by clipping calls.
+enum : int { kRgnError = 0, kNullRegion = 1, kSimpleRegion = 2, kComplexRegion = 3 };
+
+// Device-capability indexes (GetDeviceCaps).
+enum : int {
+    kTechnology = 2, kHorzSize = 4, kVertSize = 6, kHorzRes = 8, kVertRes = 10, kBitsPixel = 12,
+    kPlanes = 14, kNumColors = 24, kRasterCaps = 38, kLogPixelsX = 88, kLogPixelsY = 90,
+    kSizePalette = 104, kNumReserved = 106, kColorRes = 108, kPhysicalWidth = 110,
+    kPhysicalHeight = 111, kPhysicalOffsetX = 112, kPhysicalOffsetY = 113,
+};
+enum : int { kDtRasDisplay = 1, kDtRasPrinter = 2 };
+enum : int { kRcBitBlt = 1, kRcStretchBlt = 0x800 };
+
+// Ternary raster operations of BitBlt/StretchBlt that the layer supports.
+enum : uint32_t {
+    kSrcCopy = 0x00CC0020, kSrcPaint = 0x00EE0086, kSrcAnd = 0x008800C6, kSrcInvert = 0x00660046,
+    kNotSrcCopy = 0x00330008, kDstInvert = 0x00550009, kBlackness = 0x00000042,
+    kWhiteness = 0x00FF0062,
+};
+
+// Text metrics in logical units.
+struct TextMetrics {
+    int tmHeight = 0;
+    int tmAscent = 0;
+    int tmDescent = 0;
+    int tmInternalLeading = 0;
+    int tmExternalLeading = 0;
+    int tmAveCharWidth = 0;
+    int tmMaxCharWidth = 0;
+    int tmWeight = 0;
+    bool tmItalic = false;
+    bool tmUnderlined = false;
+};
+
+}  // namespace plat

@@ -1,0 +1,35 @@
+#pragma once
+// Fonts and text for the Qt-backed contexts (internal to platform/gdi): the selected font
+// turned into a pixel-sized QFont, its metrics, and glyph outlines. Text is drawn from the same
+// outlines whose advances give the measured extent, so extents match what is drawn.
+
+#include "platform/gdi/dc.h"
+
+#include <QFont>
+#include <QPainterPath>
+#include <QString>
+
+#include <string_view>
+
+namespace plat::gdi {
+
+struct QtFont {
+    QFont font;              // pixel-sized, unhinted, no antialiasing
+    double xScale = 1.0;     // horizontal stretch that gives a requested average width
+    int ascent = 0;
+    int descent = 0;
+    int internalLeading = 0;
+    int externalLeading = 0;
+    int averageWidth = 0;
+    int maxWidth = 0;
+};
+
+const QtFont& resolveFont(const DeviceFont& font);
+// The programs' 8-bit strings are in the Western Windows code page.
+QString decodeText(std::string_view text);
+int textWidth(const QtFont& font, const QString& text);
+// Glyph outlines with the baseline at y = 0, starting at x = 0, stretched by xScale.
+QPainterPath textOutline(const QtFont& font, const QString& text);
+DeviceTextSize measure(const QtFont& font, const QString& text);
+
+}  // namespace plat::gdi

@@ -1,0 +1,38 @@
+#pragma once
+// Draws device-space primitives into an RGB32 image (internal to platform/gdi). Every primitive
+// is first turned into the set of pixels it covers (a coverage mask, or a pixel walk for
+// one-pixel lines) and then each covered pixel is combined with its colour through the raster
+// mode, so inverting and exclusive-or modes are exact and drawing twice restores the pixels.
+
+#include "platform/gdi/qt_geometry.h"
+
+#include <QImage>
+
+#include <string_view>
+
+namespace plat::gdi {
+
+class RasterCanvas {
+public:
+    explicit RasterCanvas(QImage* image) : image_(image) {}
+
+    void polyline(std::span<const Point> points, bool continuePattern, const PaintState& st);
+    void shape(const DeviceShape& shape, const PaintState& st);
+    void text(Point reference, std::string_view text, const QtFont& font, int escapement,
+              unsigned options, const Rect* rect, const PaintState& st);
+    // Brush fill in copy mode, as FillRect paints.
+    void fillRect(const Rect& rect, const DeviceBrush& brush, const PaintState& st);
+    bool setPixel(Point p, ColorRef rgbColor);
+    ColorRef getPixel(Point p) const;
+    PixelView pixels() const;
+    void blit(const Rect& target, const PixelView& source, const Rect& sourceRect, uint32_t rop,
+              const PaintState& st);
+
+private:
+    QImage* image_;
+    int phase_ = 0;              // dash position carried from one LineTo to the next
+    Point lastEnd_;
+    bool hasLast_ = false;
+};
+
+}  // namespace plat::gdi
