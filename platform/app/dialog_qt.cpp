@@ -1,0 +1,542 @@
+// The Qt face of dialogs: a QDialog laid out from the template in a grid, each widget bound to
+// its control in the model. Changes from code reach the widgets with their signals blocked;
+// what a person does goes to the model, which notifies the dialog's handlers.
+#include "platform/app/dialog.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/property_sheet.h"
+#include "platform/app/win_app.h"
+#include "platform/app/wnd_state.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <map>
+
+namespace plat {
+namespace {
+
+// Statics show '&' as a mnemonic marker; a label shows it literally unless told otherwise.
+QString labelText(const std::string& text)
+{
+    QString out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (i + 1 < text.size() && text[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += QChar(static_cast<unsigned char>(text[i]));
+    }
+    return out;
+}
+
+class DialogWidget : public QDialog {
+public:
+    DialogWidget(Dialog& d, QWidget* parent) : QDialog(parent), d_(&d) {}
+    ~DialogWidget() override
+    {
+        if (alive())
+            d_->controlChangedHook = nullptr;
+    }
+
+    bool alive() const { return d_ && isLiveWnd(d_); }
+
+    void build()
+    {
+        Dialog& d = *d_;
+        setWindowTitle(toQt(d.title()));
+        const DialogTemplate* t = findDialogTemplate(d.templateId());
+        if (t && !t->caption)
+            setWindowFlag(Qt::FramelessWindowHint);
+        auto* grid = new QGridLayout(this);
+        int row = -1;
+        for (const auto& owned : d.controls()) {
+            Control* c = owned.get();
+            const ControlTemplate& ct = c->controlTemplate();
+            row = ct.row >= 0 ? ct.row : row + 1;
+            QWidget* w = make(*c);
+            if (!w)
+                continue;
+            grid->addWidget(w, row, ct.column, 1, std::max(ct.span, 1));
+            WndState& cs = wndState(*c);
+            cs.widget = w;
+            w->setEnabled(cs.enabled);
+            w->setVisible(cs.visible);
+            widgets_[c] = w;
+            refresh(*c);
+        }
+        d.controlChangedHook = [this](Control& c) { refresh(c); };
+        wndState(d).widget = this;
+    }
+
+    void refresh(Control& c)
+    {
+        const auto it = widgets_.find(&c);
+        if (it == widgets_.end() || !it->second)
+            return;
+        QWidget* w = it->second;
+        const QSignalBlocker block(w);
+        updating_ = true;
+        switch (c.kind()) {
+        case ControlKind::Edit:
+            if (auto* e = qobject_cast<QLineEdit*>(w); e && e->text() != toQt(c.text()))
+                e->setText(toQt(c.text()));
+            break;
+        case ControlKind::MultiLineEdit:
+            if (auto* e = qobject_cast<QPlainTextEdit*>(w); e && e->toPlainText() != toQt(c.text()))
+                e->setPlainText(toQt(c.text()));
+            break;
+        case ControlKind::Static:
+            static_cast<QLabel*>(w)->setText(labelText(c.text()));
+            break;
+        case ControlKind::GroupBox:
+            static_cast<QGroupBox*>(w)->setTitle(labelText(c.text()));
+            break;
+        case ControlKind::PushButton:
+        case ControlKind::DefPushButton:
+        case ControlKind::OwnerDrawButton:
+            static_cast<QPushButton*>(w)->setText(toQt(c.text()));
+            break;
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton: {
+            auto* b = static_cast<QAbstractButton*>(w);
+            b->setText(toQt(c.text()));
+            b->setChecked(c.GetCheck() != 0);
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* l = static_cast<QListWidget*>(w);
+            l->clear();
+            for (const auto& e : c.entries())
+                l->addItem(toQt(e.text));
+            l->setCurrentRow(c.GetCurSel());
+            break;
+        }
+        case ControlKind::ComboDropList:
+        case ControlKind::ComboDropDown:
+        case ControlKind::ComboOwnerDraw: {
+            auto* box = static_cast<QComboBox*>(w);
+            box->clear();
+            for (const auto& e : c.entries())
+                box->addItem(toQt(e.text));
+            box->setCurrentIndex(c.GetCurSel());
+            if (box->isEditable())
+                box->setEditText(toQt(c.text()));
+            break;
+        }
+        case ControlKind::Tab: {
+            auto* tabs = static_cast<QTabBar*>(w);
+            while (tabs->count() > 0)
+                tabs->removeTab(0);
+            for (const auto& e : c.entries())
+                tabs->addTab(toQt(e.text));
+            tabs->setCurrentIndex(c.GetCurSel());
+            break;
+        }
+        case ControlKind::Tree: {
+            auto* tree = static_cast<QTreeWidget*>(w);
+            tree->clear();
+            std::vector<QTreeWidgetItem*> items;
+            for (const auto& n : c.treeNodes()) {
+                QTreeWidgetItem* parent = n.parent >= 1 && n.parent <= items.size() ? items[n.parent - 1] : nullptr;
+                auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+                item->setText(0, toQt(n.text));
+                if (n.hasChildren)
+                    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+                items.push_back(item);
+            }
+            break;
+        }
+        case ControlKind::Progress: {
+            auto* bar = static_cast<QProgressBar*>(w);
+            int lo = 0, hi = 0;
+            c.GetRange(&lo, &hi);
+            bar->setRange(lo, hi);
+            bar->setValue(c.GetPos());
+            break;
+        }
+        case ControlKind::ScrollBarH:
+        case ControlKind::ScrollBarV: {
+            auto* sb = static_cast<QScrollBar*>(w);
+            ScrollInfo info;
+            c.GetScrollInfo(&info);
+            const int page = static_cast<int>(info.page);
+            sb->setRange(info.min, std::max(info.min, info.max - std::max(page - 1, 0)));
+            sb->setPageStep(std::max(page, 1));
+            sb->setValue(info.pos);
+            break;
+        }
+        default:
+            break;
+        }
+        updating_ = false;
+    }
+
+protected:
+    // Enter and Escape on a property page belong to its sheet.
+    Dialog* keyTarget() const
+    {
+        if (auto* page = dynamic_cast<PropertyPage*>(d_); page && page->sheet())
+            return page->sheet();
+        return d_;
+    }
+    void reject() override
+    {
+        if (alive())
+            guarded([&] { keyTarget()->PressButton(kIdCancel); });
+    }
+    void accept() override
+    {
+        if (alive())
+            guarded([&] { keyTarget()->PressButton(keyTarget()->GetDefID()); });
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        if (alive())
+            guarded([&] { d_->SendMessage(kWmClose); });
+    }
+    void showEvent(QShowEvent* event) override
+    {
+        QDialog::showEvent(event);
+        if (alive())
+            d_->Invalidate(false);   // the dialog paints into its controls once shown
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && alive()) {
+            for (auto& [c, w] : widgets_)
+                if (w == watched)
+                    guarded([&, c = c] { c->focus(event->type() == QEvent::FocusIn); });
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+
+private:
+    void user(std::function<void()> f)
+    {
+        if (!updating_ && alive())
+            guarded(f);
+    }
+
+    QWidget* make(Control& c)
+    {
+        const ControlTemplate& t = c.controlTemplate();
+        Control* pc = &c;
+        switch (c.kind()) {
+        case ControlKind::PushButton:
+        case ControlKind::DefPushButton:
+        case ControlKind::OwnerDrawButton: {
+            auto* b = new QPushButton(this);
+            b->setAutoDefault(false);
+            b->setDefault(c.kind() == ControlKind::DefPushButton);
+            connect(b, &QPushButton::clicked, this, [this, pc] { user([pc] { pc->click(); }); });
+            return b;
+        }
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton: {
+            QAbstractButton* b = c.kind() == ControlKind::CheckBox ? static_cast<QAbstractButton*>(new QCheckBox(this))
+                                                                   : new QRadioButton(this);
+            b->setAutoExclusive(false);   // the model keeps the radio groups
+            connect(b, &QAbstractButton::clicked, this, [this, pc] {
+                user([pc] { pc->click(); });
+                refresh(*pc);
+            });
+            return b;
+        }
+        case ControlKind::GroupBox:
+            return new QGroupBox(this);
+        case ControlKind::Static:
+            return new QLabel(this);
+        case ControlKind::Picture: {
+            auto* l = new QLabel(this);
+            l->setPixmap(imagePixmap(t.image, 32, 32));
+            return l;
+        }
+        case ControlKind::StaticFrame: {
+            auto* s = new SurfaceWidget(pc, this);
+            const WndState& cs = wndState(c);
+            s->setMinimumSize(cs.size.cx, cs.size.cy);
+            wndState(c).surface = s;
+            return s;
+        }
+        case ControlKind::Edit: {
+            auto* e = new QLineEdit(this);
+            e->setReadOnly(t.style & kCsReadOnly);
+            if (t.limit > 0)
+                e->setMaxLength(t.limit);
+            if (t.style & kCsPassword)
+                e->setEchoMode(QLineEdit::Password);
+            connect(e, &QLineEdit::textEdited, this, [this, pc](const QString& s) { user([&] { pc->type(fromQt(s)); }); });
+            e->installEventFilter(this);
+            return e;
+        }
+        case ControlKind::MultiLineEdit: {
+            auto* e = new QPlainTextEdit(this);
+            e->setReadOnly(t.style & kCsReadOnly);
+            connect(e, &QPlainTextEdit::textChanged, this, [this, pc, e] { user([&] { pc->type(fromQt(e->toPlainText())); }); });
+            return e;
+        }
+        case ControlKind::ListBox: {
+            auto* l = new QListWidget(this);
+            connect(l, &QListWidget::currentRowChanged, this, [this, pc](int row) { user([&] { pc->choose(row); }); });
+            connect(l, &QListWidget::itemDoubleClicked, this, [this, pc] {
+                user([&] { pc->dialog()->controlChangedByUser(*pc, kLbnDblClk); });
+            });
+            return l;
+        }
+        case ControlKind::ComboDropList:
+        case ControlKind::ComboDropDown:
+        case ControlKind::ComboOwnerDraw: {
+            auto* box = new QComboBox(this);
+            box->setEditable(c.kind() == ControlKind::ComboDropDown);
+            connect(box, qOverload<int>(&QComboBox::activated), this, [this, pc](int i) { user([&] { pc->choose(i); }); });
+            if (box->isEditable())
+                connect(box, &QComboBox::editTextChanged, this, [this, pc](const QString& s) { user([&] { pc->type(fromQt(s)); }); });
+            box->installEventFilter(this);
+            return box;
+        }
+        case ControlKind::ScrollBarH:
+        case ControlKind::ScrollBarV: {
+            auto* sb = new QScrollBar(c.kind() == ControlKind::ScrollBarH ? Qt::Horizontal : Qt::Vertical, this);
+            connect(sb, &QScrollBar::actionTriggered, this, [this, pc, sb](int action) {
+                unsigned code = kSbThumbTrack;
+                switch (action) {
+                case QAbstractSlider::SliderSingleStepSub: code = kSbLineUp; break;
+                case QAbstractSlider::SliderSingleStepAdd: code = kSbLineDown; break;
+                case QAbstractSlider::SliderPageStepSub: code = kSbPageUp; break;
+                case QAbstractSlider::SliderPageStepAdd: code = kSbPageDown; break;
+                case QAbstractSlider::SliderMove: code = kSbThumbTrack; break;
+                default: return;
+                }
+                const int pos = sb->sliderPosition();
+                const bool h = pc->kind() == ControlKind::ScrollBarH;
+                user([&] {
+                    pc->dialog()->SendMessage(h ? kWmHScroll : kWmVScroll, code | (static_cast<unsigned>(pos & 0xFFFF) << 16),
+                                              reinterpret_cast<intptr_t>(pc));
+                });
+                if (code != kSbThumbTrack)
+                    sb->setSliderPosition(pc->GetPos());
+            });
+            connect(sb, &QScrollBar::sliderReleased, this, [this, pc] {
+                const bool h = pc->kind() == ControlKind::ScrollBarH;
+                user([&] { pc->dialog()->SendMessage(h ? kWmHScroll : kWmVScroll, kSbEndScroll, reinterpret_cast<intptr_t>(pc)); });
+            });
+            return sb;
+        }
+        case ControlKind::Tab: {
+            auto* tabs = new QTabBar(this);
+            connect(tabs, &QTabBar::currentChanged, this, [this, pc](int i) { user([&] { pc->choose(i); }); });
+            return tabs;
+        }
+        case ControlKind::Tree: {
+            auto* tree = new QTreeWidget(this);
+            tree->setHeaderHidden(true);
+            return tree;
+        }
+        case ControlKind::Progress:
+            return new QProgressBar(this);
+        case ControlKind::Spin: {
+            auto* box = new QWidget(this);
+            auto* layout = new QHBoxLayout(box);
+            layout->setContentsMargins(0, 0, 0, 0);
+            auto* up = new QToolButton(box);
+            up->setArrowType(Qt::UpArrow);
+            auto* down = new QToolButton(box);
+            down->setArrowType(Qt::DownArrow);
+            layout->addWidget(up);
+            layout->addWidget(down);
+            // The default range runs downwards: the up arrow moves the position by -1.
+            connect(up, &QToolButton::clicked, this, [this, pc] { user([&] { pc->spin(-1); }); });
+            connect(down, &QToolButton::clicked, this, [this, pc] { user([&] { pc->spin(1); }); });
+            return box;
+        }
+        }
+        return nullptr;
+    }
+
+    Dialog* d_;
+    std::map<Control*, QPointer<QWidget>> widgets_;
+    bool updating_ = false;
+};
+
+// A property sheet: its pages in tabs (or one at a time for a wizard) with the sheet's buttons.
+// A page's widgets are made when the model has created the page, i.e. on its first visit.
+class SheetWidget : public QDialog {
+public:
+    SheetWidget(PropertySheet& sheet, QWidget* parent) : QDialog(parent), sheet_(&sheet) {}
+
+    void build()
+    {
+        PropertySheet& s = *sheet_;
+        setWindowTitle(toQt(s.caption()));
+        auto* layout = new QVBoxLayout(this);
+        if (s.isWizard()) {
+            stack_ = new QStackedWidget(this);
+            layout->addWidget(stack_);
+        } else {
+            tabs_ = new QTabWidget(this);
+            layout->addWidget(tabs_);
+        }
+        for (int i = 0; i < s.GetPageCount(); ++i) {
+            auto* holder = new QWidget;
+            new QVBoxLayout(holder);
+            holders_.push_back(holder);
+            if (tabs_)
+                tabs_->addTab(holder, toQt(s.GetPage(i)->caption()));
+            else
+                stack_->addWidget(holder);
+        }
+        if (tabs_)
+            connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
+                if (!syncing_ && alive())
+                    guarded([&] { sheet_->SetActivePage(i); });
+                sync();
+            });
+        auto* buttons = new QDialogButtonBox(this);
+        auto add = [&](const QString& text, unsigned id) {
+            QPushButton* b = buttons->addButton(text, QDialogButtonBox::ActionRole);
+            b->setAutoDefault(false);
+            connect(b, &QPushButton::clicked, this, [this, id] { press(id); });
+            return b;
+        };
+        if (s.isWizard()) {
+            back_ = add(QStringLiteral("< &Back"), kIdWizBack);
+            next_ = add(QStringLiteral("&Next >"), kIdWizNext);
+            finish_ = add(QStringLiteral("&Finish"), kIdWizFinish);
+        } else {
+            add(QStringLiteral("OK"), kIdOk)->setDefault(true);
+        }
+        add(QStringLiteral("Cancel"), kIdCancel);
+        layout->addWidget(buttons);
+        wndState(s).widget = this;
+        sync();
+    }
+
+protected:
+    void reject() override { press(kIdCancel); }
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        press(kIdCancel);
+    }
+
+private:
+    bool alive() const { return sheet_ && isLiveWnd(sheet_); }
+
+    void press(unsigned id)
+    {
+        if (!alive())
+            return;
+        guarded([&] { sheet_->PressButton(id); });
+        if (alive() && sheet_->modalResult() == -1)
+            sync();
+    }
+
+    void sync()
+    {
+        if (!alive())
+            return;
+        syncing_ = true;
+        PropertySheet& s = *sheet_;
+        for (int i = 0; i < s.GetPageCount(); ++i) {
+            PropertyPage* page = s.GetPage(i);
+            if (page->created() && !faces_.count(page)) {
+                auto* face = new DialogWidget(*page, holders_[static_cast<size_t>(i)]);
+                face->setWindowFlags(Qt::Widget);
+                face->build();
+                holders_[static_cast<size_t>(i)]->layout()->addWidget(face);
+                faces_[page] = face;
+            }
+        }
+        const int active = s.GetActiveIndex();
+        if (tabs_ && active >= 0)
+            tabs_->setCurrentIndex(active);
+        if (stack_ && active >= 0)
+            stack_->setCurrentIndex(active);
+        if (back_) {
+            const unsigned flags = s.wizardButtons();
+            back_->setEnabled(flags & kPswizbBack);
+            next_->setEnabled(flags & kPswizbNext);
+            finish_->setEnabled(flags & (kPswizbFinish | kPswizbDisabledFinish));
+            finish_->setVisible((flags & (kPswizbFinish | kPswizbDisabledFinish)) != 0);
+        }
+        syncing_ = false;
+    }
+
+    PropertySheet* sheet_;
+    QTabWidget* tabs_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    QPushButton* back_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* finish_ = nullptr;
+    std::vector<QWidget*> holders_;
+    std::map<PropertyPage*, DialogWidget*> faces_;
+    bool syncing_ = false;
+};
+
+QWidget* ownerWidget(Dialog& d)
+{
+    Wnd* owner = d.parentWnd();
+    if (!owner)
+        owner = GetMainWnd();
+    if (owner && owner->state() && owner->state()->widget)
+        return owner->state()->widget->window();
+    return nullptr;
+}
+
+}  // namespace
+
+// The Qt dialog lives on the heap: if its owner window is destroyed while it runs (a timer can
+// close the program), Qt deletes it with the owner and exec returns.
+int runDialogWithQt(Dialog& d)
+{
+    if (auto* sheet = dynamic_cast<PropertySheet*>(&d)) {
+        QPointer<SheetWidget> widget = new SheetWidget(*sheet, ownerWidget(d));
+        widget->build();
+        if (d.modalResult() == -1)
+            widget->exec();
+        delete widget.data();
+        rethrowPendingExit();
+        return d.modalResult() != -1 ? d.modalResult() : kIdCancel;
+    }
+    QPointer<DialogWidget> widget = new DialogWidget(d, ownerWidget(d));
+    widget->build();
+    if (d.modalResult() == -1)
+        widget->exec();
+    delete widget.data();
+    d.controlChangedHook = nullptr;
+    rethrowPendingExit();   // an exit asked for while the dialog ran ends the caller too
+    return d.modalResult() != -1 ? d.modalResult() : kIdCancel;
+}
+
+void showModelessWithQt(Dialog& d)
+{
+    auto* widget = new DialogWidget(d, ownerWidget(d));
+    widget->build();
+    widget->show();
+}
+
+}  // namespace plat

@@ -1,0 +1,196 @@
+#include "platform/app/document.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/doc_template.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/resources.h"
+#include "platform/app/view.h"
+#include "platform/app/win_app.h"
+#include "platform/app/wnd_state.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+
+#include <algorithm>
+
+namespace plat {
+
+Document::Document()
+{
+    onCommand(kIdFileSave, &Document::OnFileSave);
+    onCommand(kIdFileSaveAs, &Document::OnFileSaveAs);
+    onCommand(kIdFileClose, &Document::OnFileClose);
+}
+
+Document::~Document()
+{
+    for (View* v : views_)
+        v->SetDocument(nullptr);
+}
+
+bool Document::OnNewDocument()
+{
+    DeleteContents();
+    path_.clear();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool Document::OnOpenDocument(const std::string& path)
+{
+    const std::string resolved = resolvePath(path);
+    std::optional<Archive> archive = Archive::loadFile(resolved);
+    if (!archive) {
+        MessageBox(FormatString1(kIdpFailedToOpenDoc, path), kMbOk | kMbIconExclamation);
+        return false;
+    }
+    DeleteContents();
+    SetModifiedFlag(true);   // a half-read document is not the file's contents
+    Serialize(*archive);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool Document::OnSaveDocument(const std::string& path)
+{
+    const std::string resolved = resolvePath(path);
+    Archive archive(Archive::Mode::Store, {}, resolved);
+    Serialize(archive);
+    if (!writeFileAtomically(resolved, archive.bytes())) {
+        MessageBox(FormatString1(kIdpFailedToSaveDoc, path), kMbOk | kMbIconExclamation);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+void Document::OnCloseDocument()
+{
+    closeFrames();
+    DeleteContents();
+    if (template_)
+        deferDelete(template_->RemoveDocument(this));
+}
+
+void Document::closeFrames()
+{
+    const std::vector<View*> views = views_;
+    for (View* v : views) {
+        if (MDIChildWnd* frame = v->childFrame(); frame && frame->IsWindow())
+            frame->DestroyWindow();
+        else
+            RemoveView(v);
+    }
+}
+
+bool Document::IsModified() { return modified_; }
+void Document::SetModifiedFlag(bool modified) { modified_ = modified; }
+
+bool Document::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    const std::string name = title_.empty() ? fileNameOf(path_) : title_;
+    switch (MessageBox(FormatString1(kIdpAskToSave, name), kMbYesNoCancel | kMbIconExclamation)) {
+    case kIdCancel: return false;
+    case kIdNo: return true;
+    default: return DoFileSave();
+    }
+}
+
+bool Document::DoFileSave() { return DoSave(path_); }
+
+bool Document::DoSave(const std::string& path, bool replace)
+{
+    std::string target = path;
+    if (target.empty()) {
+        FileDialogRequest request;
+        request.open = false;
+        request.defaultName = title_;
+        std::string ext;
+        if (template_) {
+            ext = template_->docString(DocTemplate::filterExt);
+            const std::string filterName = template_->docString(DocTemplate::filterName);
+            if (!filterName.empty() && !ext.empty())
+                request.filter = filterName + "|*" + ext + "|";
+        }
+        request.filter += LoadString(kIdsAllFilter) + "|*.*||";
+        const FileDialogResult result = uiHost().fileDialog(request);
+        if (result.path.empty())
+            return false;
+        target = result.path;
+        if (!ext.empty() && extensionOf(target).empty())
+            target += ext;
+    }
+    if (!OnSaveDocument(target))
+        return false;
+    if (replace)
+        SetPathName(target);
+    return true;
+}
+
+void Document::SetTitle(std::string_view title)
+{
+    title_ = std::string(title);
+    for (View* v : views_) {
+        if (MDIChildWnd* frame = v->childFrame(); frame && frame->IsWindow()) {
+            frame->SetTitle(title_);
+            if (frame->state()->widget)
+                frame->state()->widget->setWindowTitle(toQt(title_));
+        }
+    }
+    if (FrameWnd* main = GetMainWnd(); main && main->IsWindow())
+        main->OnUpdateFrameTitle(true);
+}
+
+void Document::SetPathName(std::string_view path, bool addToMru)
+{
+    std::string full(path);
+    if (!full.empty() && !isAbsolutePath(full))
+        full = joinPath(currentFolder(), full);
+    path_ = full;
+    SetTitle(fileNameOf(full));
+    if (addToMru)
+        if (WinApp* app = GetApp())
+            app->AddToRecentFileList(path_);
+}
+
+void Document::AddView(View* view)
+{
+    if (std::find(views_.begin(), views_.end(), view) == views_.end())
+        views_.push_back(view);
+    view->document_ = this;
+}
+
+void Document::RemoveView(View* view)
+{
+    std::erase(views_, view);
+    if (view->document_ == this)
+        view->document_ = nullptr;
+}
+
+void Document::UpdateAllViews(View* sender, long hint)
+{
+    for (View* v : views_)
+        if (v != sender)
+            v->OnUpdate(sender, hint);
+}
+
+void Document::OnFileSave() { DoFileSave(); }
+void Document::OnFileSaveAs() { DoSave({}); }
+
+void Document::OnFileClose()
+{
+    if (!SaveModified())
+        return;
+    OnCloseDocument();
+}
+
+bool Document::OnCmdMsg(unsigned id, CmdUI* ui)
+{
+    if (dispatchOwn(id, ui))
+        return true;
+    return template_ && template_->OnCmdMsg(id, ui);
+}
+
+}  // namespace plat

@@ -1,0 +1,96 @@
+#pragma once
+// Documents: one open file with its views. A document may be constructed on the stack without
+// a template to read a file through OnOpenDocument / Serialize and never be shown.
+//
+//   class CSchemoraDoc : public plat::Document {
+//   public:
+//       bool OnNewDocument() override;        // call plat::Document::OnNewDocument() first
+//       bool OnOpenDocument(const std::string& path) override;
+//       void OnCloseDocument() override;      // free the store, then plat::Document::OnCloseDocument()
+//       void Serialize(plat::Archive& ar) override;
+//       bool IsModified() override;
+//       void SetModifiedFlag(bool modified = true) override;
+//   };
+
+#include "platform/app/cmd_target.h"
+#include "platform/core/archive.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+class DocTemplate;
+class View;
+class FrameWnd;
+
+class Document : public CmdTarget {
+public:
+    Document();
+    ~Document() override;
+
+    // ---- life cycle ----
+    // New document: DeleteContents, clears the modified flag and the path. False refuses.
+    virtual bool OnNewDocument();
+    // Opens path: resolves it (case-insensitively, per component), reads the whole file into a
+    // loading Archive and calls Serialize. A file that cannot be read shows "Unable to open
+    // document <path>." and returns false; the document is then empty.
+    virtual bool OnOpenDocument(const std::string& path);
+    // Saves to path: Serialize into a storing Archive, then writes the bytes atomically, so a
+    // failed save leaves the old file as it was. Clears the modified flag on success; a failure
+    // shows "Unable to save document <path>." and returns false.
+    virtual bool OnSaveDocument(const std::string& path);
+    // Closes the document: destroys its frames and views, DeleteContents, and removes it from
+    // its template (the object is deleted later, outside the caller's stack).
+    virtual void OnCloseDocument();
+    virtual void DeleteContents() {}
+    virtual void Serialize(Archive& ar) { (void)ar; }
+    virtual void OnIdle() {}
+
+    // ---- modified flag ----
+    virtual bool IsModified();
+    virtual void SetModifiedFlag(bool modified = true);
+    // When modified: "Save changes to <title>?" Yes/No/Cancel. Yes saves (Save As for a
+    // document without a path); true when the caller may go on closing.
+    virtual bool SaveModified();
+    // The framework's save steps: to the current path, or asking for one.
+    virtual bool DoFileSave();
+    virtual bool DoSave(const std::string& path, bool replace = true);   // empty path: ask
+
+    // ---- names ----
+    virtual void SetTitle(std::string_view title);
+    const std::string& GetTitle() const { return title_; }
+    // Sets the full path (kept as given after resolving) and, with addToMru, the recent-file
+    // list; the title becomes the file name.
+    virtual void SetPathName(std::string_view path, bool addToMru = true);
+    const std::string& GetPathName() const { return path_; }
+
+    // ---- views and template ----
+    const std::vector<View*>& views() const { return views_; }
+    View* firstView() const { return views_.empty() ? nullptr : views_.front(); }
+    void AddView(View* view);
+    void RemoveView(View* view);
+    void UpdateAllViews(View* sender, long hint = 0);
+    DocTemplate* GetDocTemplate() const { return template_; }
+    // For the template.
+    void setDocTemplate(DocTemplate* t) { template_ = t; }
+    // Closes the frames holding the views (the child frames of a program).
+    void closeFrames();
+
+    // The framework's file commands handled by every document: Save, Save As, Close.
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileClose();
+
+    bool OnCmdMsg(unsigned id, CmdUI* ui) override;
+
+private:
+    std::string title_;
+    std::string path_;
+    bool modified_ = false;
+    std::vector<View*> views_;
+    DocTemplate* template_ = nullptr;
+};
+
+}  // namespace plat

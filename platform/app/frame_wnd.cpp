@@ -1,0 +1,747 @@
+#include "platform/app/frame_wnd.h"
+
+#include "platform/app/doc_template.h"
+#include "platform/app/document.h"
+#include "platform/app/keys.h"
+#include "platform/app/message_pump.h"
+#include "platform/app/view.h"
+#include "platform/app/win_app.h"
+#include "platform/app/wnd_state.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace plat {
+namespace {
+
+// The main window: closing asks the frame, keys that reach it go through its accelerators,
+// dropped files go to the frame.
+class FrameWidget : public QMainWindow {
+public:
+    explicit FrameWidget(FrameWnd* frame) : frame_(frame) { setAcceptDrops(false); }
+    void detach() { frame_ = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        if (frame_)
+            guarded([&] { frame_->SendMessage(kWmClose); });
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!frame_)
+            return;
+        const unsigned vk = vkFromQt(event->key(), event->modifiers(), event->modifiers() & Qt::KeypadModifier);
+        if (vk)
+            dispatchInput(frame_, Msg{kWmKeyDown, vk, 1, frame_});
+        const QString text = event->text();
+        if (frame_ && text.size() == 1 && text.at(0).unicode() >= 0x20 && text.at(0).unicode() <= 0xFF)
+            dispatchInput(frame_, Msg{kWmChar, text.at(0).unicode(), 1, frame_});
+    }
+    void dragEnterEvent(QDragEnterEvent* event) override
+    {
+        if (frame_ && frame_->state() && frame_->state()->acceptFiles && event->mimeData()->hasUrls())
+            event->acceptProposedAction();
+    }
+    void dropEvent(QDropEvent* event) override
+    {
+        std::vector<std::string> paths;
+        for (const QUrl& url : event->mimeData()->urls())
+            if (url.isLocalFile())
+                paths.push_back(pathFromQt(url.toLocalFile()));
+        if (frame_ && !paths.empty())
+            guarded([&] { frame_->OnDropFiles(paths); });
+    }
+
+private:
+    FrameWnd* frame_;
+};
+
+// A document's window inside the main window.
+class ChildWidget : public QMdiSubWindow {
+public:
+    explicit ChildWidget(MDIChildWnd* child) : child_(child) { setAttribute(Qt::WA_DeleteOnClose, false); }
+    void detach() { child_ = nullptr; }
+    MDIChildWnd* child() const { return child_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        if (child_)
+            guarded([&] { child_->SendMessage(kWmClose); });
+    }
+
+private:
+    MDIChildWnd* child_;
+};
+
+// A menu item's update-UI applied to the Qt action that shows it.
+void applyCmdUI(QAction* action, const CmdUI& ui, bool hasHandler)
+{
+    if (ui.handled) {
+        action->setEnabled(ui.enabled());
+        if (ui.check() >= 0) {
+            action->setCheckable(true);
+            action->setChecked(ui.check() > 0);
+        }
+        if (ui.textChanged())
+            action->setText(menuTextToQt(ui.text()));
+    } else {
+        action->setEnabled(hasHandler);
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// FrameWnd
+
+FrameWnd::FrameWnd() = default;
+FrameWnd::~FrameWnd() = default;
+
+View* FrameWnd::GetActiveView() const { return activeView_; }
+
+void FrameWnd::SetActiveView(View* view, bool notify)
+{
+    View* previous = activeView_;
+    activeView_ = view;
+    if (notify && previous != view) {
+        if (previous)
+            previous->OnActivateView(false, view, previous);
+        if (view)
+            view->OnActivateView(true, view, previous);
+    }
+}
+
+Document* FrameWnd::GetActiveDocument() const
+{
+    const View* v = GetActiveView();
+    return v ? v->GetDocument() : nullptr;
+}
+
+FrameWnd* FrameWnd::GetActiveFrame() { return this; }
+
+bool FrameWnd::PreTranslateMessage(Msg&) { return false; }
+
+bool FrameWnd::LoadAccelTable(unsigned id) { return accel_.Load(id); }
+
+bool FrameWnd::OnCmdMsg(unsigned id, CmdUI* ui)
+{
+    if (View* v = GetActiveView()) {
+        if (ui ? v->OnCmdMsg(id, ui) : v->OnCommand(id))
+            return true;
+    }
+    return dispatchOwn(id, ui);
+}
+
+void FrameWnd::addBar(ControlBar* bar, unsigned barId)
+{
+    bar->frame_ = this;
+    bar->barId_ = barId;
+    bars_.push_back(bar);
+}
+
+void FrameWnd::removeBar(ControlBar* bar) { std::erase(bars_, bar); }
+
+void FrameWnd::RecalcLayout(bool)
+{
+    for (ControlBar* bar : bars_)
+        if (bar->state() && bar->state()->widget)
+            bar->state()->widget->setVisible(bar->shown_);
+}
+
+void FrameWnd::ShowControlBar(ControlBar* bar, bool show, bool)
+{
+    if (!bar)
+        return;
+    bar->shown_ = show;
+    RecalcLayout();
+}
+
+void FrameWnd::DockControlBar(ControlBar* bar, unsigned)
+{
+    if (bar)
+        bar->shown_ = true;
+    RecalcLayout();
+}
+
+StatusBar* FrameWnd::statusBar() const
+{
+    for (ControlBar* bar : bars_)
+        if (auto* s = dynamic_cast<StatusBar*>(bar))
+            return s;
+    return nullptr;
+}
+
+std::vector<ToolBar*> FrameWnd::toolBars() const
+{
+    std::vector<ToolBar*> list;
+    for (ControlBar* bar : bars_)
+        if (auto* t = dynamic_cast<ToolBar*>(bar))
+            list.push_back(t);
+    return list;
+}
+
+ControlBar* FrameWnd::GetControlBar(unsigned barId) const
+{
+    for (ControlBar* bar : bars_)
+        if (bar->barId_ == barId)
+            return bar;
+    return nullptr;
+}
+
+// The bar layout is kept as one section per bar: "<section>-Bar<n>" with "BarID" and "Visible".
+void FrameWnd::SaveBarState(std::string_view section) const
+{
+    WinApp* app = GetApp();
+    if (!app)
+        return;
+    int n = 0;
+    for (ControlBar* bar : bars_) {
+        const std::string s = std::string(section) + "-Bar" + std::to_string(n++);
+        app->WriteProfileInt(s, "BarID", static_cast<int>(bar->barId_));
+        app->WriteProfileInt(s, "Visible", bar->shown_ ? 1 : 0);
+    }
+    app->WriteProfileInt(std::string(section) + "-Summary", "Bars", n);
+}
+
+void FrameWnd::LoadBarState(std::string_view section)
+{
+    WinApp* app = GetApp();
+    if (!app)
+        return;
+    const int n = app->GetProfileInt(std::string(section) + "-Summary", "Bars", 0);
+    for (int i = 0; i < n; ++i) {
+        const std::string s = std::string(section) + "-Bar" + std::to_string(i);
+        if (ControlBar* bar = GetControlBar(static_cast<unsigned>(app->GetProfileInt(s, "BarID", 0))))
+            bar->shown_ = app->GetProfileInt(s, "Visible", 1) != 0;
+    }
+    RecalcLayout();
+}
+
+bool FrameWnd::VerifyBarState(std::string_view section) const
+{
+    WinApp* app = GetApp();
+    if (!app)
+        return false;
+    const int n = app->GetProfileInt(std::string(section) + "-Summary", "Bars", 0);
+    for (int i = 0; i < n; ++i) {
+        const std::string s = std::string(section) + "-Bar" + std::to_string(i);
+        const unsigned id = static_cast<unsigned>(app->GetProfileInt(s, "BarID", 0)) & 0xFFFF;
+        const bool known = std::any_of(bars_.begin(), bars_.end(), [id](ControlBar* b) { return (b->barId_ & 0xFFFF) == id; });
+        if (!known)
+            return false;
+    }
+    return true;
+}
+
+void FrameWnd::SetMessageText(std::string_view text)
+{
+    if (StatusBar* bar = statusBar())
+        bar->SetPaneText(0, text);
+}
+
+void FrameWnd::SetMessageText(unsigned stringId) { SetMessageText(commandPrompt(stringId)); }
+
+void FrameWnd::OnIdleUpdateCmdUI()
+{
+    for (ToolBar* bar : toolBars())
+        bar->updateCommandUI();
+}
+
+void FrameWnd::updateMenuCommandUI(Menu& popup)
+{
+    std::function<void(std::vector<MenuItem>&)> visit = [&](std::vector<MenuItem>& items) {
+        for (MenuItem& m : items) {
+            if (m.kind == MenuItem::Kind::Popup) {
+                visit(m.items);
+            } else if (m.kind == MenuItem::Kind::Command) {
+                CmdUI ui(m.id);
+                OnCmdMsg(m.id, &ui);
+                if (ui.handled) {
+                    m.flags = (m.flags & ~(kMfGrayed | kMfChecked)) | (ui.enabled() ? 0u : unsigned(kMfGrayed)) |
+                              (ui.check() > 0 ? unsigned(kMfChecked) : 0u);
+                    if (ui.textChanged())
+                        m.text = ui.text();
+                }
+            }
+        }
+    };
+    visit(popup.items());
+    popup.touch();
+}
+
+void FrameWnd::OnUpdateFrameTitle(bool addToTitle)
+{
+    std::string text = title_;
+    if (addToTitle && (GetStyle() & kFwsAddToTitle)) {
+        if (Document* doc = GetActiveDocument())
+            text = title_.empty() ? doc->GetTitle() : title_ + " - " + doc->GetTitle();
+    }
+    WndState& s = wndState(*this);
+    s.text = text;
+    if (s.widget)
+        s.widget->setWindowTitle(toQt(text));
+}
+
+void FrameWnd::OnClose() { DestroyWindow(); }
+void FrameWnd::OnDestroy() {}
+
+void FrameWnd::OnSetFocus(Wnd*)
+{
+    if (View* v = GetActiveView())
+        v->SetFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// MDIFrameWnd
+
+MDIFrameWnd::MDIFrameWnd()
+{
+    mdi_ = true;
+    onCommand(kIdWindowCascade, &MDIFrameWnd::OnWindowCascade);
+    onCommand(kIdWindowTileHorz, &MDIFrameWnd::OnWindowTile);
+    onCommand(kIdWindowTileVert, &MDIFrameWnd::OnWindowTile);
+    onCommand(kIdWindowArrange, &MDIFrameWnd::OnWindowCascade);
+}
+
+MDIFrameWnd::~MDIFrameWnd()
+{
+    // Children go first: their views still refer to this frame while they are destroyed.
+    for (auto& child : children_)
+        if (child->IsWindow())
+            child->DestroyWindow();
+    children_.clear();
+    if (state() && state()->widget)
+        static_cast<FrameWidget*>(state()->widget.data())->detach();
+}
+
+bool MDIFrameWnd::LoadFrame(unsigned resourceId, unsigned style, Wnd* parent)
+{
+    if (IsWindow())
+        return false;
+    CreateStruct cs;
+    cs.style = style;
+    cs.parent = parent;
+    if (!PreCreateWindow(cs))
+        return false;
+    resourceId_ = resourceId;
+    WndState& s = wndState(*this);
+    s.style = cs.style;
+    s.parent = cs.parent;
+    auto* window = new FrameWidget(this);
+    auto* area = new QMdiArea(window);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    window->setCentralWidget(area);
+    window->resize(cs.cx > 0 ? cs.cx : 1024, cs.cy > 0 ? cs.cy : 768);
+    s.widget = window;
+    s.clientArea = area;
+    QObject::connect(area, &QMdiArea::subWindowActivated, window, [this](QMdiSubWindow* sub) {
+        if (!sub)
+            return;   // the main window lost the activation; the active document stays
+        for (auto& child : children_)
+            if (child->state() && child->state()->widget == sub && child.get() != active_)
+                guarded([&] { MDIActivate(child.get()); });
+    });
+
+    auto menu = std::make_unique<Menu>();
+    if (menu->LoadMenu(resourceId))
+        frameMenu_ = std::move(menu);
+    accel_.Load(resourceId);
+    std::string title;
+    if (LoadString(resourceId, title))
+        title_ = title.substr(0, title.find('\n'));
+    else if (WinApp* app = GetApp())
+        title_ = app->appName();
+    if (LoadIcon(resourceId))
+        window->setWindowIcon(iconToQt(resourceId));
+    s.created = true;
+    if (OnCreate() == -1) {
+        DestroyWindow();
+        return false;
+    }
+    if (WinApp* app = GetApp())
+        if (RecentFileList* mru = app->recentFileList(); mru && frameMenu_)
+            mru->UpdateMenu(*frameMenu_);
+    menuChanged();
+    OnUpdateFrameTitle(true);
+    return true;
+}
+
+MDIChildWnd* MDIFrameWnd::MDIGetActive(bool* maximized) const
+{
+    if (maximized)
+        *maximized = active_ && active_->IsZoomed();
+    return active_;
+}
+
+void MDIFrameWnd::MDIActivate(MDIChildWnd* child)
+{
+    MDIChildWnd* previous = active_;
+    View* oldView = previous ? previous->view() : nullptr;
+    active_ = child;
+    View* newView = child ? child->view() : nullptr;
+    if (child && child->state() && state() && state()->clientArea) {
+        auto* area = static_cast<QMdiArea*>(state()->clientArea.data());
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(child->state()->widget.data()); sub && area->activeSubWindow() != sub)
+            area->setActiveSubWindow(sub);
+    }
+    activeView_ = newView;
+    if (previous != child) {
+        if (oldView && isLiveWnd(oldView))
+            oldView->OnActivateView(false, newView, oldView);
+        if (newView)
+            newView->OnActivateView(true, newView, oldView);
+    }
+    Document* doc = newView ? newView->GetDocument() : nullptr;
+    setDocumentMenu(doc && doc->GetDocTemplate() ? doc->GetDocTemplate()->menu() : nullptr);
+    OnUpdateFrameTitle(true);
+    if (newView && newView->IsWindow())
+        newView->SetFocus();
+}
+
+void MDIFrameWnd::MDIMaximize(MDIChildWnd* child)
+{
+    if (child)
+        child->ShowWindow(kSwShowMaximized);
+}
+
+void MDIFrameWnd::MDINext()
+{
+    if (children_.empty())
+        return;
+    auto it = std::find_if(children_.begin(), children_.end(), [this](const auto& c) { return c.get() == active_; });
+    if (it == children_.end() || ++it == children_.end())
+        it = children_.begin();
+    MDIActivate(it->get());
+}
+
+void MDIFrameWnd::MDICascade()
+{
+    if (state() && state()->clientArea)
+        static_cast<QMdiArea*>(state()->clientArea.data())->cascadeSubWindows();
+}
+
+void MDIFrameWnd::MDITile()
+{
+    if (state() && state()->clientArea)
+        static_cast<QMdiArea*>(state()->clientArea.data())->tileSubWindows();
+}
+
+void MDIFrameWnd::OnWindowCascade() { MDICascade(); }
+void MDIFrameWnd::OnWindowTile() { MDITile(); }
+
+View* MDIFrameWnd::GetActiveView() const { return active_ ? active_->view() : nullptr; }
+
+Document* MDIFrameWnd::GetActiveDocument() const
+{
+    const View* v = GetActiveView();
+    return v ? v->GetDocument() : nullptr;
+}
+
+FrameWnd* MDIFrameWnd::GetActiveFrame() { return active_ ? static_cast<FrameWnd*>(active_) : this; }
+
+bool MDIFrameWnd::OnCmdMsg(unsigned id, CmdUI* ui)
+{
+    if (active_ && active_->OnCmdMsg(id, ui))
+        return true;
+    if (dispatchOwn(id, ui))
+        return true;
+    WinApp* app = GetApp();
+    return app && app->OnCmdMsg(id, ui);
+}
+
+bool MDIFrameWnd::PreTranslateMessage(Msg& msg)
+{
+    if (msg.message != kWmKeyDown && msg.message != kWmSysKeyDown && msg.message != kWmChar && msg.message != kWmSysChar)
+        return false;
+    const bool ctrl = GetKeyState(kVkControl) < 0;
+    const bool shift = GetKeyState(kVkShift) < 0;
+    const bool alt = GetKeyState(kVkMenu) < 0;
+    const auto key = static_cast<unsigned>(msg.wParam);
+    unsigned command = 0;
+    if (active_)
+        command = active_->accelerators().translate(msg.message, key, ctrl, shift, alt);
+    if (!command)
+        command = accel_.translate(msg.message, key, ctrl, shift, alt);
+    if (!command)
+        return false;
+    dispatchCommand(this, command);
+    return true;
+}
+
+Menu* MDIFrameWnd::GetMenu() const { return documentMenu_ ? documentMenu_ : frameMenu_.get(); }
+
+void MDIFrameWnd::setDocumentMenu(Menu* menu)
+{
+    if (menu == documentMenu_)
+        return;
+    documentMenu_ = menu;
+    menuChanged();
+}
+
+void MDIFrameWnd::menuChanged()
+{
+    if (!state() || !state()->widget)
+        return;
+    auto* window = static_cast<QMainWindow*>(state()->widget.data());
+    QMenuBar* bar = window->menuBar();
+    bar->clear();
+    Menu* menu = GetMenu();
+    if (!menu)
+        return;
+    std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* qmenu, const std::vector<MenuItem>& items) {
+        for (const MenuItem& m : items) {
+            if (m.kind == MenuItem::Kind::Separator) {
+                qmenu->addSeparator();
+            } else if (m.kind == MenuItem::Kind::Popup) {
+                fill(qmenu->addMenu(menuTextToQt(m.text)), m.items);
+            } else {
+                QAction* action = qmenu->addAction(menuTextToQt(m.text));
+                const unsigned id = m.id;
+                action->setData(id);
+                action->setCheckable((m.flags & kMfChecked) != 0);
+                action->setChecked((m.flags & kMfChecked) != 0);
+                action->setEnabled(!(m.flags & (kMfGrayed | kMfDisabled)));
+                QObject::connect(action, &QAction::triggered, window, [this, id] { dispatchCommand(this, id); });
+                QObject::connect(action, &QAction::hovered, window, [this, id] { SetMessageText(commandPrompt(id)); });
+            }
+        }
+        // Update-UI when the popup opens.
+        QObject::connect(qmenu, &QMenu::aboutToShow, window, [this, qmenu] {
+            guarded([&] {
+                for (QAction* a : qmenu->actions()) {
+                    if (a->isSeparator() || a->menu() || !a->data().isValid())
+                        continue;
+                    const unsigned id = a->data().toUInt();
+                    CmdUI ui(id);
+                    OnCmdMsg(id, &ui);
+                    bool hasHandler = true;
+                    if (!ui.handled) {
+                        // Without handlers anywhere on the route, the item is disabled.
+                        hasHandler = hasCommandHandler(id) || (GetApp() && GetApp()->hasCommandHandler(id));
+                        if (View* v = GetActiveView())
+                            hasHandler = hasHandler || v->hasCommandHandler(id) ||
+                                         (v->GetDocument() && v->GetDocument()->hasCommandHandler(id));
+                        if (active_)
+                            hasHandler = hasHandler || active_->hasCommandHandler(id);
+                    }
+                    applyCmdUI(a, ui, hasHandler);
+                }
+            });
+        });
+        QObject::connect(qmenu, &QMenu::aboutToHide, window, [this] {
+            if (StatusBar* s = statusBar())
+                s->showIdleMessage();
+        });
+    };
+    for (const MenuItem& top : menu->items()) {
+        if (top.kind == MenuItem::Kind::Popup) {
+            fill(bar->addMenu(menuTextToQt(top.text)), top.items);
+        } else if (top.kind == MenuItem::Kind::Command) {
+            QAction* action = bar->addAction(menuTextToQt(top.text));
+            const unsigned id = top.id;
+            action->setData(id);
+            QObject::connect(action, &QAction::triggered, window, [this, id] { dispatchCommand(this, id); });
+        }
+    }
+}
+
+void MDIFrameWnd::OnClose()
+{
+    WinApp* app = GetApp();
+    if (app && app->GetMainWnd() == this) {
+        if (!app->SaveAllModified())
+            return;
+        app->CloseAllDocuments(false);
+    }
+    DestroyWindow();
+}
+
+bool MDIFrameWnd::DestroyWindow()
+{
+    if (!IsWindow())
+        return false;
+    for (auto& child : children_)
+        if (child->IsWindow())
+            child->DestroyWindow();
+    QWidget* window = state()->widget;
+    const bool result = Wnd::DestroyWindow();
+    if (window)
+        static_cast<FrameWidget*>(window)->detach();
+    if (WinApp* app = GetApp(); app && app->GetMainWnd() == this)
+        app->mainWindowDestroyed();
+    return result;
+}
+
+void MDIFrameWnd::OnDropFiles(const std::vector<std::string>& paths)
+{
+    WinApp* app = GetApp();
+    if (!app)
+        return;
+    for (const std::string& path : paths)
+        app->OpenDocumentFile(path);
+}
+
+MDIChildWnd* MDIFrameWnd::adoptChild(std::unique_ptr<MDIChildWnd> child)
+{
+    children_.push_back(std::move(child));
+    return children_.back().get();
+}
+
+void MDIFrameWnd::childDestroyed(MDIChildWnd* child)
+{
+    const auto it = std::find_if(children_.begin(), children_.end(), [child](const auto& c) { return c.get() == child; });
+    if (it == children_.end())
+        return;
+    std::unique_ptr<MDIChildWnd> gone = std::move(*it);
+    children_.erase(it);
+    if (active_ == child) {
+        active_ = nullptr;
+        activeView_ = nullptr;
+        MDIActivate(children_.empty() ? nullptr : children_.back().get());
+    }
+    deferDelete(std::move(gone));
+}
+
+// ---------------------------------------------------------------------------------------------
+// MDIChildWnd
+
+MDIChildWnd::MDIChildWnd() = default;
+
+MDIChildWnd::~MDIChildWnd()
+{
+    if (state() && state()->widget)
+        if (auto* w = dynamic_cast<ChildWidget*>(state()->widget.data()))
+            w->detach();
+}
+
+bool MDIChildWnd::LoadFrame(unsigned resourceId, unsigned style, MDIFrameWnd* mdiFrame, CreateContext* context)
+{
+    if (IsWindow() || !mdiFrame || !mdiFrame->IsWindow())
+        return false;
+    CreateStruct cs;
+    cs.style = style;
+    cs.parent = mdiFrame;
+    if (!PreCreateWindow(cs))
+        return false;
+    mdiFrame_ = mdiFrame;
+    WndState& s = wndState(*this);
+    s.style = cs.style;
+    s.parent = mdiFrame;
+    s.id = resourceId;
+    accel_.Load(resourceId);
+    auto* sub = new ChildWidget(this);
+    if (auto* area = qobject_cast<QMdiArea*>(mdiFrame->state()->clientArea.data()))
+        area->addSubWindow(sub);
+    s.widget = sub;
+    s.created = true;
+    if (OnCreate() == -1) {
+        DestroyWindow();
+        return false;
+    }
+    if (context && context->newView) {
+        std::unique_ptr<View> v = context->newView();
+        if (!v)
+            return false;
+        if (context->currentDoc)
+            context->currentDoc->AddView(v.get());
+        View* raw = v.get();
+        setView(std::move(v));
+        if (!raw->Create(this, kWsChild | kWsVisible, kIdwPaneFirst)) {
+            if (raw->GetDocument())
+                raw->GetDocument()->RemoveView(raw);
+            view_.reset();
+            return false;
+        }
+        sub->setWidget(raw->state()->widget);
+        activeView_ = raw;
+    }
+    return true;
+}
+
+void MDIChildWnd::ActivateFrame(int cmdShow)
+{
+    if (!IsWindow())
+        return;
+    const bool maximize = cmdShow == kSwShowMaximized || (GetStyle() & kWsMaximize) ||
+                          (mdiFrame_ && mdiFrame_->MDIGetActive() && mdiFrame_->MDIGetActive()->IsZoomed());
+    ShowWindow(maximize ? kSwShowMaximized : (cmdShow < 0 ? kSwShow : cmdShow));
+    if (mdiFrame_)
+        mdiFrame_->MDIActivate(this);
+}
+
+View* MDIChildWnd::GetActiveView() const { return view_.get(); }
+
+Document* MDIChildWnd::GetActiveDocument() const { return view_ ? view_->GetDocument() : nullptr; }
+
+void MDIChildWnd::MDIActivate()
+{
+    if (mdiFrame_)
+        mdiFrame_->MDIActivate(this);
+}
+
+void MDIChildWnd::MDIDestroy() { DestroyWindow(); }
+void MDIChildWnd::MDIMaximize() { ShowWindow(kSwShowMaximized); }
+
+bool MDIChildWnd::OnCmdMsg(unsigned id, CmdUI* ui)
+{
+    if (View* v = view_.get()) {
+        if (ui ? v->OnCmdMsg(id, ui) : v->OnCommand(id))
+            return true;
+    }
+    return dispatchOwn(id, ui);
+}
+
+void MDIChildWnd::OnClose()
+{
+    Document* doc = GetActiveDocument();
+    if (doc && doc->views().size() <= 1) {
+        // Closing the last view of a document closes the document.
+        if (!doc->SaveModified())
+            return;
+        doc->OnCloseDocument();
+        return;
+    }
+    DestroyWindow();
+}
+
+void MDIChildWnd::OnDestroy() {}
+
+bool MDIChildWnd::DestroyWindow()
+{
+    if (!IsWindow())
+        return false;
+    if (View* v = view_.get()) {
+        if (Document* d = v->GetDocument())
+            d->RemoveView(v);
+        v->DestroyWindow();
+    }
+    if (auto* w = dynamic_cast<ChildWidget*>(state()->widget.data())) {
+        w->detach();
+        if (auto* area = w->mdiArea())
+            area->removeSubWindow(w);
+    }
+    const bool result = Wnd::DestroyWindow();
+    if (mdiFrame_)
+        mdiFrame_->childDestroyed(this);
+    return result;
+}
+
+void MDIChildWnd::setView(std::unique_ptr<View> view) { view_ = std::move(view); }
+std::unique_ptr<View> MDIChildWnd::takeView() { return std::move(view_); }
+
+}  // namespace plat

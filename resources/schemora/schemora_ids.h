@@ -1,0 +1,73 @@
+#pragma once
+// Resource, command, string and timer ids of the schematic program.
+
+namespace scm {
+
+enum : unsigned {
+    // Resources
+    kIdrMainFrame = 128,        // main frame's menu, icon, accelerators; string "Schemora"
+    kIdrDrawingType = 129,      // document template: child frames' menu and the document string
+    kIdrHelpMenu = 264,
+
+    // Dialogs
+    kIddAbout = 100,
+    kIddTip = 293,
+    kIddNetlist = 102,
+
+    // Controls
+    kIdcAboutProduct = 1026,
+    kIdcTipText = 1000,
+    kIdcTipShowAtStartup = 1001,
+    kIdcTipNext = 1002,
+
+    kIdcNetlistDesignName = 10,
+    kIdcNetlistPinDesignators = 12,
+    kIdcNetlistBasicFormat = 13,
+    kIdcNetlistDigital = 14,
+    kIdcNetlistSpice = 15,
+    kIdcNetlistThisSheet = 1095,
+    kIdcNetlistAllSheets = 1096,
+
+    // Timers
+    kTimerStatusAnimation = 185,
+    kTimerBackup = 1027,
+    kTimerBlinkMarker = 1600,
+
+    // Cursors
+    kCursorA = 179,
+    kCursorView = 187,
+    kCursorB = 189,
+
+    // Icons of the status bar
+    kIconReady = 193,
+    kIconActivityA = 196,
+    kIconActivityB = 191,
+
+    // Toolbars
+    kIdrFileToolBar = 130,
+    kIdrDrawToolBar = 131,
+    kIdrEditToolBar = 132,
+    kIdwDrawToolBar = 0xE803,
+    kIdwEditToolBar = 0xE804,
+
+    // Commands
+    kCmdPlaceDot = 310,
+    kCmdHelpContents = 800,
+    kCmdDesignRules = 7011,
+    kCmdNetlist = 32910,
+
+    // Strings
+    kStrOutOfStringSpace = 849,
+};
+
+// Longest design name the netlist dialog takes.
+inline constexpr int kNetlistNameChars = 200;
+
+// Icons and bitmaps that start-up loads and keeps for the program's lifetime.
+inline constexpr unsigned kToolIcons[] = {233, 234, 269, 240, 185, 186, 193, 194, 188, 189, 190, 198, 191, 196};
+inline constexpr unsigned kToolBitmaps[] = {222, 271, 272, 270, 273};
+
+}  // namespace scm
+
+// Registers the program's menus, accelerators, strings, dialogs, toolbars and images.
+void registerSchemoraResources();

@@ -1,0 +1,158 @@
+#include "resources/schemora/schemora_ids.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/keys.h"
+#include "platform/app/resources.h"
+#include "platform/core/ui_host.h"
+
+namespace {
+
+using plat::menuItem;
+using plat::menuPopup;
+using plat::menuSeparator;
+using namespace scm;
+
+plat::MenuItem fileMenu(bool withDocument)
+{
+    std::vector<plat::MenuItem> items = {
+        menuItem(plat::kIdFileNew, "&New\tCtrl+N"),
+        menuItem(plat::kIdFileOpen, "&Open...\tCtrl+O"),
+    };
+    if (withDocument) {
+        items.push_back(menuItem(plat::kIdFileClose, "&Close"));
+        items.push_back(menuItem(plat::kIdFileSave, "&Save\tCtrl+S"));
+        items.push_back(menuItem(plat::kIdFileSaveAs, "Save &As..."));
+    }
+    items.push_back(menuSeparator());
+    items.push_back(menuItem(plat::kIdFileMruFile1, "Recent File"));
+    items.push_back(menuSeparator());
+    items.push_back(menuItem(plat::kIdAppExit, "E&xit"));
+    return menuPopup("&File", std::move(items));
+}
+
+plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Schemora...")}); }
+
+std::vector<plat::MenuResource> menus()
+{
+    return {
+        {kIdrMainFrame, {fileMenu(false), helpMenu()}},
+        {kIdrDrawingType,
+         {fileMenu(true),
+          menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
+                                   menuItem(kCmdDesignRules, "&Design Rules")}),
+          menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
+                                menuItem(plat::kIdWindowTileHorz, "&Tile"),
+                                menuItem(plat::kIdWindowArrange, "&Arrange Icons")}),
+          helpMenu()}},
+    };
+}
+
+std::vector<plat::AcceleratorResource> accelerators()
+{
+    using plat::kFControl;
+    using plat::kFVirtKey;
+    return {{kIdrMainFrame,
+             {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
+              {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
+              {kFVirtKey | kFControl, 'S', plat::kIdFileSave}}}};
+}
+
+plat::DialogTemplate netlistDialog()
+{
+    using K = plat::ControlKind;
+    plat::DialogTemplate t;
+    t.id = kIddNetlist;
+    t.title = "Netlist Utility";
+    auto control = [&t](unsigned id, K kind, const char* text, int row, bool group = false, int limit = 0) {
+        plat::ControlTemplate c;
+        c.id = id;
+        c.kind = kind;
+        c.text = text;
+        c.row = row;
+        c.group = group;
+        c.limit = limit;
+        t.controls.push_back(c);
+    };
+    control(0xFFFF, K::Static, "Schematic name:", 0);
+    control(kIdcNetlistDesignName, K::Edit, "", 1, false, kNetlistNameChars);
+    control(kIdcNetlistPinDesignators, K::RadioButton, "Netlist with &pin designators", 2, true);
+    control(kIdcNetlistBasicFormat, K::RadioButton, "Basic &netlist format", 3);
+    control(kIdcNetlistDigital, K::RadioButton, "&Digital simulator", 4);
+    control(kIdcNetlistSpice, K::RadioButton, "Spice simul&ator", 5);
+    control(kIdcNetlistThisSheet, K::RadioButton, "This schematic sheet", 6, true);
+    control(kIdcNetlistAllSheets, K::RadioButton, "All sheets", 7);
+    control(plat::kIdOk, K::DefPushButton, "OK", 8, true);
+    control(plat::kIdCancel, K::PushButton, "Cancel", 8);
+    t.controls.back().column = 1;
+    return t;
+}
+
+std::vector<plat::DialogTemplate> dialogs()
+{
+    using K = plat::ControlKind;
+    return {
+        {kIddAbout,
+         "About Schemora",
+         {{0xFFFF, K::Picture, "", 0, 0, 1, false, 0, 0, 0, kIdrMainFrame},
+          {0xFFFF, K::Static, "Schemora schematic capture", 0, 1},
+          {kIdcAboutProduct, K::Static, "", 1, 1},
+          {0xFFFF, K::Static, "Copyright Quillmere", 2, 1},
+          {plat::kIdOk, K::DefPushButton, "OK", 3, 1}}},
+        {kIddTip,
+         "Tip of the Day",
+         {{0xFFFF, K::Static, "Did you know...", 0, 0, 2},
+          {kIdcTipText, K::Static, "", 1, 0, 2, false, 0, 220, 40},
+          {kIdcTipShowAtStartup, K::CheckBox, "&Show tips at startup", 2, 0},
+          {kIdcTipNext, K::PushButton, "&Next Tip", 3, 0},
+          {plat::kIdOk, K::DefPushButton, "&Close", 3, 1}}},
+        netlistDialog(),
+    };
+}
+
+std::vector<plat::ImageResource> images()
+{
+    using Kind = plat::ImageResource::Kind;
+    std::vector<plat::ImageResource> list;
+    list.push_back({kIdrMainFrame, Kind::Icon, 32, 32});
+    list.push_back({kIdrDrawingType, Kind::Icon, 32, 32});
+    for (unsigned id : kToolIcons)
+        list.push_back({id, Kind::Icon});
+    for (unsigned id : kToolBitmaps)
+        list.push_back({id, Kind::Bitmap});
+    for (unsigned id : {kCursorA, kCursorView, kCursorB})
+        list.push_back({id, Kind::Cursor, 32, 32, {}, 15, 15});
+    return list;
+}
+
+}  // namespace
+
+void registerSchemoraResources()
+{
+    plat::ResourceSet set;
+    set.name = "Schemora";
+    set.strings = {
+        {kIdrMainFrame, "Schemora"},
+        {kIdrDrawingType,
+         "\nuntitled\nSchemora\nSchemora Files (*.pic)\n.pic\nSchemora.Document\nSchemora Document"},
+        {plat::kIdFileNew, "Create a new drawing\nNew"},
+        {plat::kIdFileOpen, "Open an existing drawing\nOpen"},
+        {plat::kIdFileSave, "Save the active drawing\nSave"},
+        {859, "Schematic FULL--objects not loaded"},
+        {915, "Unsupported file format"},
+        {kStrOutOfStringSpace, "Out of string space---push any key"},
+        {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
+        {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
+    };
+    set.menus = menus();
+    set.accelerators = accelerators();
+    set.dialogs = dialogs();
+    set.toolbars = {
+        {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},
+        // Drawing tools: text, bus, wire, rectangle, place dot, ellipse, arrow, line, arc, part.
+        {kIdrDrawToolBar, {300, 301, 302, 303, kCmdPlaceDot, 304, 305, 306, 307, 308}},
+        // Editing: select, delete, rotate, mirror.
+        {kIdrEditToolBar, {314, 315, 316, 317}},
+    };
+    set.images = images();
+    plat::registerResources(std::move(set));
+}

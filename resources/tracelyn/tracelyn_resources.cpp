@@ -1,0 +1,183 @@
+#include "resources/tracelyn/tracelyn_ids.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/keys.h"
+#include "platform/app/resources.h"
+#include "platform/core/ui_host.h"
+
+namespace {
+
+using plat::menuItem;
+using plat::menuPopup;
+using plat::menuSeparator;
+using namespace tly;
+
+plat::MenuItem fileMenu(bool withDocument)
+{
+    std::vector<plat::MenuItem> items = {
+        menuItem(plat::kIdFileNew, "&New\tCtrl+N"),
+        menuItem(plat::kIdFileOpen, "&Open...\tCtrl+O"),
+    };
+    if (withDocument) {
+        items.push_back(menuItem(plat::kIdFileClose, "&Close"));
+        items.push_back(menuItem(plat::kIdFileSave, "&Save\tCtrl+S"));
+        items.push_back(menuItem(plat::kIdFileSaveAs, "Save &As..."));
+    }
+    items.push_back(menuSeparator());
+    if (withDocument) {
+        items.push_back(menuItem(plat::kIdFilePrint, "&Print...\tCtrl+P"));
+        items.push_back(menuItem(plat::kIdFilePrintPreview, "Print Pre&view"));
+    }
+    items.push_back(menuItem(plat::kIdFilePrintSetup, "P&rint Setup..."));
+    items.push_back(menuSeparator());
+    items.push_back(menuItem(plat::kIdFileMruFile1, "Recent File"));
+    items.push_back(menuSeparator());
+    items.push_back(menuItem(plat::kIdAppExit, "E&xit"));
+    return menuPopup("&File", std::move(items));
+}
+
+// The grid items start with the English texts; start-up rewrites them for the unit mode.
+plat::MenuItem gridMenu()
+{
+    return menuPopup("&Grid", {menuItem(698, ".5 mils"), menuItem(699, "1 mils"), menuItem(700, "5 mils"),
+                               menuItem(701, "10 mils"), menuItem(702, "25 mils"), menuItem(703, "50 mils"),
+                               menuItem(704, "100 mils"), menuItem(705, "Variable"), menuItem(706, "Polar")});
+}
+
+plat::MenuItem viewMenu(bool withDocument)
+{
+    std::vector<plat::MenuItem> items = {menuItem(plat::kIdViewToolbar, "&Toolbar"),
+                                         menuItem(plat::kIdViewStatusBar, "&Status Bar")};
+    if (withDocument) {
+        items.push_back(menuSeparator());
+        items.push_back(menuItem(kCmdLayerView, "Single/&2-Layer"));
+        items.push_back(gridMenu());
+    }
+    return menuPopup("&View", std::move(items));
+}
+
+plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Tracelyn...")}); }
+
+std::vector<plat::MenuResource> menus()
+{
+    return {
+        {kIdrMainFrame, {fileMenu(false), viewMenu(false), helpMenu()}},
+        {kIdrBoardType,
+         {fileMenu(true), viewMenu(true),
+          menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
+                                menuItem(plat::kIdWindowTileHorz, "&Tile"),
+                                menuItem(plat::kIdWindowArrange, "&Arrange Icons")}),
+          helpMenu()}},
+        {kIdrOutlineMenu,
+         {menuPopup("Outline", {menuItem(kCmdOutlineInsertLine, "Insert Line"),
+                                menuItem(kCmdOutlineInsertArc, "Insert Arc"),
+                                menuItem(kCmdOutlineReverseArc, "Reverse Arc"),
+                                menuItem(kCmdOutlineDeleteVertex, "Delete Vertex"),
+                                menuItem(kCmdOutlineCircle, "Create Circle Outline"),
+                                menuItem(kCmdOutlineRectangle, "Create Rectangle Outline")})}},
+    };
+}
+
+std::vector<plat::AcceleratorResource> accelerators()
+{
+    using plat::kFControl;
+    using plat::kFVirtKey;
+    return {{kIdrMainFrame,
+             {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
+              {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
+              {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
+              {kFVirtKey | kFControl, 'P', plat::kIdFilePrint}}}};
+}
+
+std::vector<plat::DialogTemplate> dialogs()
+{
+    using K = plat::ControlKind;
+    return {
+        {kIddAbout,
+         "About Tracelyn",
+         {{0xFFFF, K::Picture, "", 0, 0, 1, false, 0, 0, 0, kIdrMainFrame},
+          {0xFFFF, K::Static, "Tracelyn printed circuit board layout", 0, 1},
+          {kIdcAboutProduct, K::Static, "", 1, 1},
+          {0xFFFF, K::Static, "Copyright Quillmere", 2, 1},
+          {plat::kIdOk, K::DefPushButton, "OK", 3, 1}}},
+        {kIddBatchRouterSetup,
+         "Batch Router Setup",
+         {{0xFFFF, K::Static, "Route the board over its netlist?", 0, 0, 2},
+          {plat::kIdOk, K::DefPushButton, "OK", 1, 0},
+          {plat::kIdCancel, K::PushButton, "Cancel", 1, 1}}},
+        {kIddTip,
+         "Tip of the Day",
+         {{0xFFFF, K::Static, "Did you know...", 0, 0, 2},
+          {kIdcTipText, K::Static, "", 1, 0, 2, false, 0, 220, 40},
+          {kIdcTipShowAtStartup, K::CheckBox, "&Show tips at startup", 2, 0},
+          {kIdcTipNext, K::PushButton, "&Next Tip", 3, 0},
+          {plat::kIdOk, K::DefPushButton, "&Close", 3, 1}}},
+    };
+}
+
+// A placeholder image of the given kind and size; cursors take their hot spot at the middle.
+plat::ImageResource image(unsigned id, plat::ImageResource::Kind kind, int size = 16)
+{
+    plat::ImageResource r;
+    r.id = id;
+    r.kind = kind;
+    r.width = size;
+    r.height = size;
+    if (kind == plat::ImageResource::Kind::Cursor)
+        r.hotX = r.hotY = size / 2 - 1;
+    return r;
+}
+
+std::vector<plat::ImageResource> images()
+{
+    using Kind = plat::ImageResource::Kind;
+    std::vector<plat::ImageResource> list;
+    list.push_back(image(kIdrMainFrame, Kind::Icon, 32));
+    list.push_back(image(kIdrBoardType, Kind::Icon, 32));
+    for (unsigned id : kAppIcons)
+        list.push_back(image(id, Kind::Icon));
+    for (unsigned id : kAppBitmaps)
+        list.push_back(image(id, Kind::Bitmap));
+    for (unsigned id : {kCursorA, kCursorB, kCursorC})
+        list.push_back(image(id, Kind::Cursor, 32));
+    return list;
+}
+
+}  // namespace
+
+void registerTracelynResources()
+{
+    plat::ResourceSet set;
+    set.name = "Tracelyn";
+    set.strings = {
+        {kIdrMainFrame, "Tracelyn"},
+        {kIdrBoardType,
+         "\nuntitled\nTracelyn\nTracelyn Files (*.tlz)\n.tlz\nTracelyn.Document\nTracel Document"},
+        {plat::kIdFileNew, "Create a new board\nNew"},
+        {plat::kIdFileOpen, "Open an existing board\nOpen"},
+        {plat::kIdFileSave, "Save the active board\nSave"},
+        {plat::kIdFilePrint, "Print the active board\nPrint"},
+        {kCmdLayerView, "Show the current layer alone or with its pair\nSingle/2-Layer"},
+        {kStrOutOfStringSpace, "Out of string space"},
+        {kStrWorkAreaBase + 'A', "4X4"},
+        {kStrWorkAreaBase + 'B', "8X4"},
+        {kStrWorkAreaBase + 'C', "8X8"},
+        {kStrWorkAreaBase + 'D', "16X8"},
+        {kStrWorkAreaBase + 'E', "16X16"},
+        {kStrWorkAreaBase + 'F', "32X16"},
+        {kStrWorkAreaBase + 'G', "32X32"},
+        {4066, "Not enough memory for arrays----quitting\n"},
+    };
+    set.menus = menus();
+    set.accelerators = accelerators();
+    set.dialogs = dialogs();
+    // The layer-view button owns image 0 and its pair button image 5, the two pictures the
+    // layer-view toggle switches between.
+    set.toolbars = {
+        {kIdrMainFrame,
+         {kCmdLayerView, plat::kIdSeparator, plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave,
+          plat::kIdSeparator, plat::kIdFilePrint, kCmdLayerPair, plat::kIdSeparator, plat::kIdAppAbout}},
+    };
+    set.images = images();
+    plat::registerResources(std::move(set));
+}

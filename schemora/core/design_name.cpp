@@ -1,0 +1,3 @@
+#include "schemora/core/design_name.h"
+
+DesignName g_designName;

@@ -1,0 +1,68 @@
+#pragma once
+// One schematic object: 24 numbered 32-bit words, kept as numbered words so the bit fields of
+// the drawing format map one-to-one onto the code, plus word 10, the record's owned heap data.
+//
+// Word 10 holds, by kind: the text of a text object, the library name of a part ("R:DEVICE\R"
+// or "DEVICE\R"), or the block of kPolygonPoints point pairs of a polygon; other kinds hold
+// null. Records are copied shallowly (undo snapshots, moves); whoever deletes a record for good
+// releases its data with ReleaseObjectData, which also clears the pointer.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+inline constexpr int kDrawObjectWords = 24;
+inline constexpr int kPolygonPoints = 10;
+inline constexpr int kPointBlockBytes = kPolygonPoints * 2 * 4;   // 80
+
+// Kind codes of word 4, bits 0-7. A placed part is kPart + its index in the PartSymbol table;
+// kPart alone is a part whose symbol is not resolved yet (only while a file is being read).
+enum ObjectType : int {
+    kObjDeleted = 0,
+    kObjLine = 1,
+    kObjRectangle = 2,
+    kObjText = 4,
+    kObjArrow = 5,
+    kObjDot = 6,
+    kObjEllipse = 7,
+    kObjBus = 9,
+    kObjArc = 10,
+    kObjRoundRect = 12,
+    kObjTriangle = 13,
+    kObjPolygon = 14,
+    kObjPart = 64,
+};
+
+struct DrawObject {
+    std::array<int32_t, kDrawObjectWords> w{};   // numbered words; w[10] is unused (see text)
+    char* text = nullptr;                          // word 10: owned text, part name or point block
+
+    int type() const { return w[4] & 0xFF; }
+    void setType(int type) { w[4] = (w[4] & ~0xFF) | (type & 0xFF); }
+    bool isPart() const { return type() >= kObjPart; }
+    // The PartSymbol index of a placed part (0 while unresolved).
+    int symbolIndex() const { return type() - kObjPart; }
+    int sheet() const { return w[23]; }
+    int x() const { return w[0]; }
+    int y() const { return w[1]; }
+
+    // Polygon points: word 2 is the number of points, word 10 the point block.
+    int pointCount() const;
+    int32_t pointX(int i) const;
+    int32_t pointY(int i) const;
+    void setPoint(int i, int32_t x, int32_t y);
+};
+
+// A zeroed point block of kPointBlockBytes, or null when memory runs out.
+char* AllocPointBlock();
+void FreePointBlock(char*& block);
+
+// Frees the record's word-10 data by its kind (text and parts through FreeStr, polygons their
+// point block) and clears the pointer.
+void ReleaseObjectData(DrawObject& object);
+
+// Builds a record from its words and its owned data: texts and parts get a heap copy of text
+// ("Bad String!" when text is null), polygons a new point block receiving the first
+// pointCount of points (pairs x, y), other kinds no data.
+DrawObject MakeDrawObject(const std::array<int32_t, kDrawObjectWords>& words, const char* text,
+                          const int32_t* points = nullptr, int pointCount = 0);

@@ -1,0 +1,140 @@
+#include "schemora/core/drawing_file.h"
+
+#include "platform/core/archive.h"
+#include "platform/core/ui_host.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/drawing_parts.h"
+#include "schemora/core/file_records.h"
+#include "schemora/core/object_records.h"
+#include "schemora/core/workspace_services.h"
+
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+#include <string>
+
+namespace {
+
+constexpr int kOldestVersion = 8;
+constexpr int kNewestVersion = 11;
+
+std::string upper(std::string_view s)
+{
+    std::string u(s);
+    std::transform(u.begin(), u.end(), u.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    return u;
+}
+
+// How many object records to read: the header's count, or up to the end of the file when the
+// count is not positive, never more than the store takes from start on.
+int recordLimit(int headerCount, int start, std::span<DrawObject> objects)
+{
+    int limit = headerCount;
+    if (headerCount >= kMaxObjectsRead) {
+        plat::MessageBox("Schematic FULL--objects not loaded");
+        limit = kMaxObjectsRead;
+    } else if (headerCount < 1) {
+        limit = kMaxObjectsRead;
+    }
+    const int lastSlot = std::min<int>(kMaxObjectCount, static_cast<int>(objects.size()) - 1);
+    return std::clamp(std::min(limit, lastSlot - start), 0, kMaxObjectsRead);
+}
+
+void takeHeader(DrawingDocData& doc, const DrawingHeader& h, int version)
+{
+    g_current.viewCentreX = doc.viewCentreX = h.viewCentreX;
+    g_current.viewCentreY = doc.viewCentreY = h.viewCentreY;
+    doc.zoomLevel = kDefaultZoomLevel;
+    doc.grid = kDefaultGridCommand;
+    doc.headerFlag = 1;
+    doc.numberOfSheets = (h.numberOfSheets >= 1 && h.numberOfSheets <= kMaxSheets && version >= 11)
+                             ? h.numberOfSheets : 1;
+    doc.revision = (h.revision >= 'A' && h.revision <= 'Z') ? h.revision : 'A';
+    doc.documentNumber = (h.documentNumber >= 1 && h.documentNumber <= 9999 && version > 10)
+                             ? h.documentNumber : 1;
+}
+
+void takeTitle(DrawingDocData& doc, const FileRecord& record)
+{
+    const auto* chars = reinterpret_cast<const char*>(record.data());
+    doc.setTitle(std::string_view(chars, std::find(chars, chars + kTitleChars, '\0') - chars));
+}
+
+}  // namespace
+
+int ReadDrawing(DrawingDocData& doc, int start, int* count, plat::Archive& archive,
+                std::span<DrawObject> objects)
+{
+    if (count)
+        *count = 0;
+    start = std::max(start, 0);
+    ResetEditToolAndSelection();
+    doc.date = archive.times().modified;
+    doc.creationTime = archive.times().created;
+    PartResolution parts;
+    parts.encapsulated = upper(archive.GetFilePath()).find(".EPC") != std::string::npos;
+    parts.symbolsBefore = g_partSymbols.count;
+
+    FileRecord record;
+    if (!readRecord(archive, record))
+        return 0;
+    const DrawingHeader header = decodeHeader(record);
+    const int limit = recordLimit(header.count, start, objects);
+    const int version = header.version - '0';
+    takeHeader(doc, header, version);
+    if (version < kOldestVersion || version > kNewestVersion) {
+        plat::MessageBox("Unsupported file format");
+        return 0;
+    }
+    const char sheet = (header.sheetSize >= 'A' && header.sheetSize <= 'E') ? char(header.sheetSize) : 'A';
+    g_current.sheetSize = sheet;
+    doc.sheetSize = sheet;
+    if (!readRecord(archive, record))
+        return 0;
+    takeTitle(doc, record);
+
+    const bool singleSheet = doc.numberOfSheets == 1;
+    int read = 0;
+    while (read < limit) {
+        DrawObject& slot = objects[start + 1 + read];
+        const RecordRead result = ReadObjectRecord(archive, version, singleSheet, slot);
+        if (result == RecordRead::PartMarker)
+            parts.markersSeen = 1;
+        if (result != RecordRead::Object)
+            break;
+        ++read;
+    }
+    parts.version = version;
+    if (read > 0)
+        ResolveDrawingParts(objects.subspan(start + 1, read), archive, parts);
+    if (count)
+        *count = read;
+    return read;
+}
+
+void WriteDrawing(DrawingDocData& doc, plat::Archive& archive, int mode, std::string_view path)
+{
+    doc.date = std::time(nullptr);
+    const int last = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    DrawingHeader header;
+    header.count = static_cast<int16_t>(g_current.count);
+    header.viewCentreX = static_cast<int16_t>(g_current.viewCentreX);
+    header.viewCentreY = static_cast<int16_t>(g_current.viewCentreY);
+    header.sheetSize = static_cast<uint8_t>(g_current.sheetSize);
+    header.revision = static_cast<uint8_t>(doc.revision);
+    header.version = mode == kWritePreviousVersion ? kVersionPrevious : kVersionCurrent;
+    header.documentNumber = static_cast<int16_t>(doc.documentNumber);
+    header.numberOfSheets = static_cast<int16_t>(doc.numberOfSheets);
+    writeRecord(archive, encodeHeader(header));
+
+    // The previous version's readers took the file's own name as its title.
+    const std::string title = mode == kWritePreviousVersion ? upper(path) : std::string(doc.titleText());
+    FileRecord titleRecord{};
+    std::copy_n(title.begin(), std::min(title.size(), size_t(kTitleChars)), titleRecord.begin());
+    writeRecord(archive, titleRecord);
+
+    for (int i = 1; i <= last; ++i)
+        if (g_current.objects[i].type() != kObjDeleted)
+            WriteObjectRecord(archive, g_current.objects[i]);
+    SetStatusIcon(kStatusIconSaved, kStatusIconPane);
+}

@@ -1,0 +1,136 @@
+#include "schemora/core/drawing_parts.h"
+
+#include "common/string_helpers.h"
+#include "platform/core/ui_host.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/file_records.h"
+#include "schemora/core/part_library.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+namespace {
+
+// Records searched for the four markers that open the next part definition.
+constexpr int kMaxRecordsToDefinition = 100;
+constexpr int kMarkersPerDefinition = 4;
+
+std::string upper(std::string_view s)
+{
+    std::string u(s);
+    std::transform(u.begin(), u.end(), u.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    return u;
+}
+
+// A part that cannot be placed stays visible as a text saying why.
+void becomeText(DrawObject& o, std::string_view text)
+{
+    ReleaseObjectData(o);
+    o.setType(kObjText);
+    o.w[2] = o.w[3] = o.w[5] = 0;
+    o.text = StrDupChecked(text);
+}
+
+void replaceText(DrawObject& o, std::string_view text)
+{
+    FreeStr(o.text);
+    o.text = StrDupChecked(text);
+}
+
+int findSymbolFrom(int after, std::string_view name)
+{
+    const std::string wanted = upper(name);
+    for (int i = after + 1; i <= g_partSymbols.count; ++i)
+        if (upper(g_partSymbols.entries[i].name) == wanted)
+            return i;
+    return 0;
+}
+
+bool skipToDefinition(plat::Archive& archive, PartResolution& state)
+{
+    FileRecord record;
+    for (int n = 0; state.markersSeen < kMarkersPerDefinition && n < kMaxRecordsToDefinition; ++n) {
+        if (!readRecord(archive, record))
+            break;
+        if (isPartMarker(record))
+            ++state.markersSeen;
+    }
+    const bool found = state.markersSeen >= kMarkersPerDefinition;
+    state.markersSeen = 0;
+    return found;
+}
+
+// Loads the definition of name that follows in an encapsulated file; its symbol index or 0.
+int loadEncapsulatedSymbol(plat::Archive& archive, PartResolution& state, std::string_view name)
+{
+    if (g_partSymbols.count >= kMaxPlaceableSymbol || !skipToDefinition(archive, state))
+        return 0;
+    const int index = ++g_partSymbols.count;
+    g_partSymbols.entries[index] = PartSymbol{};
+    g_partSymbols.entries[index].name = upper(name);
+    if (!ReadPartSymbol(archive, index)) {
+        g_partSymbols.entries[index] = PartSymbol{};
+        --g_partSymbols.count;
+        return 0;
+    }
+    BindPinTexts(index);
+    return index;
+}
+
+void resolveEncapsulated(DrawObject& o, plat::Archive& archive, PartResolution& state, std::string_view rest)
+{
+    int index = findSymbolFrom(state.symbolsBefore, rest);
+    if (!index)
+        index = loadEncapsulatedSymbol(archive, state, rest);
+    if (!index) {
+        plat::MessageBox("Can't get part");
+        becomeText(o, "Missing part! [" + std::string(rest) + "]");
+        return;
+    }
+    o.setType(kObjPart + index);
+}
+
+void resolveFromLibrary(DrawObject& o, const PartResolution& state, std::string_view prefix, bool hasPrefix,
+                        std::string_view rest)
+{
+    const size_t slash = rest.rfind('\\');
+    std::string library = slash == std::string_view::npos ? "DEVICE" : std::string(rest.substr(0, slash));
+    const std::string part(slash == std::string_view::npos ? rest : rest.substr(slash + 1));
+    if (state.version < 10)
+        MapLibraryName(library);
+    const bool loaded = LoadLibraryPart(library, part) == 1;
+    const int index = g_partSymbols.current;
+    if (!loaded || index < 1 || index > kMaxPlaceableSymbol) {
+        becomeText(o, "Missing part! [" + part + "]");
+        return;
+    }
+    const std::string name = library + "\\" + part;
+    replaceText(o, hasPrefix ? std::string(prefix) + ":" + name : name);
+    o.setType(kObjPart + index);
+    SetPartLabelAnchor(o);
+}
+
+}  // namespace
+
+void ResolveDrawingParts(std::span<DrawObject> objects, plat::Archive& archive, PartResolution& state)
+{
+    for (DrawObject& o : objects) {
+        if (o.type() != kObjPart)
+            continue;
+        const std::string name = o.text ? o.text : "";
+        if (name.empty()) {
+            becomeText(o, "Bad part!");
+            continue;
+        }
+        const size_t colon = name.find(':');
+        const bool hasPrefix = colon != std::string::npos;
+        const std::string_view whole(name);
+        const std::string_view prefix = hasPrefix ? whole.substr(0, colon) : std::string_view();
+        const std::string_view rest = hasPrefix ? whole.substr(colon + 1) : whole;
+        if (state.encapsulated)
+            resolveEncapsulated(o, archive, state, rest);
+        else
+            resolveFromLibrary(o, state, prefix, hasPrefix, rest);
+    }
+}

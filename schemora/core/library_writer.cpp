@@ -1,0 +1,200 @@
+// Writing parts into libraries: whole starter libraries, and adding, replacing or deleting one
+// part of an existing library.
+#include "platform/core/archive.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/file_records.h"
+#include "schemora/core/library_elements.h"
+#include "schemora/core/object_records.h"
+#include "schemora/core/part_library.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+FileRecord libraryHeader(int parts)
+{
+    DrawingHeader h;
+    h.count = static_cast<int16_t>(std::clamp(parts, 0, 32767));
+    h.sheetSize = 0;
+    h.revision = 0;
+    h.version = kLibraryVersion;
+    h.documentNumber = 0;
+    h.numberOfSheets = 0;
+    return encodeHeader(h);
+}
+
+void writeMarkers(plat::Archive& archive)
+{
+    for (int i = 0; i < kMarkersPerPart; ++i)
+        writeRecord(archive, partMarkerRecord());
+}
+
+void writePart(plat::Archive& archive, std::string_view name, std::span<const DrawObject> elements,
+               int viewCentreX, int viewCentreY, char sheetSize)
+{
+    DrawingHeader h;
+    h.count = static_cast<int16_t>(std::count_if(elements.begin(), elements.end(),
+                                                 [](const DrawObject& o) { return o.type() != kObjDeleted; }));
+    h.viewCentreX = static_cast<int16_t>(viewCentreX);
+    h.viewCentreY = static_cast<int16_t>(viewCentreY);
+    h.sheetSize = static_cast<uint8_t>(sheetSize);
+    h.version = kVersionCurrent;
+    writeRecord(archive, encodeHeader(h));
+    writeRecord(archive, PartNameRecord(name));
+    for (const DrawObject& o : elements)
+        if (o.type() != kObjDeleted)
+            WriteObjectRecord(archive, o);
+}
+
+// One part of an existing library: its records from its header record up to the next markers.
+struct StoredPart {
+    std::string name;
+    Bytes records;
+};
+
+// Splits a library's bytes (after header and title) into its parts; anything before the first
+// markers and an incomplete last record are dropped.
+std::vector<StoredPart> splitParts(const Bytes& bytes)
+{
+    std::vector<StoredPart> parts;
+    const size_t records = bytes.size() / kRecordBytes;
+    int markers = 0;
+    for (size_t r = 2; r < records; ++r) {
+        FileRecord record;
+        std::copy_n(bytes.begin() + static_cast<long>(r * kRecordBytes), kRecordBytes, record.begin());
+        if (isPartMarker(record)) {
+            if (++markers == kMarkersPerPart)
+                parts.emplace_back();
+            continue;
+        }
+        // Fewer than four markers in a row are ordinary records of the part.
+        for (int m = 0; m < markers && markers < kMarkersPerPart && !parts.empty(); ++m) {
+            const FileRecord marker = partMarkerRecord();
+            parts.back().records.insert(parts.back().records.end(), marker.begin(), marker.end());
+        }
+        markers = 0;
+        if (parts.empty())
+            continue;
+        StoredPart& part = parts.back();
+        if (part.records.size() == kRecordBytes)
+            part.name = PartNameOf(record);
+        part.records.insert(part.records.end(), record.begin(), record.end());
+    }
+    return parts;
+}
+
+void writeNewPart(plat::Archive& out, std::string_view part)
+{
+    writeMarkers(out);
+    WritePartToLibrary(out, part);
+}
+
+}  // namespace
+
+void WritePartToLibrary(plat::Archive& archive, std::string_view partName)
+{
+    const int last = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const std::span<const DrawObject> objects =
+        last > 0 ? std::span<const DrawObject>(g_current.objects.subspan(1, last)) : std::span<const DrawObject>();
+    writePart(archive, partName, objects, g_current.viewCentreX, g_current.viewCentreY, g_current.sheetSize);
+}
+
+bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart>& parts)
+{
+    plat::Archive out(plat::Archive::Mode::Store);
+    writeRecord(out, libraryHeader(static_cast<int>(parts.size())));
+    writeRecord(out, FileRecord{});
+    for (const LibraryPart& part : parts) {
+        writeMarkers(out);
+        writePart(out, part.name, part.elements, 0, 0, 'A');
+    }
+    return plat::writeFileAtomically(plat::resolvePath(path), out.bytes());
+}
+
+int RewriteLibrary(std::string_view library, std::string_view part, int mode)
+{
+    const std::string path = plat::resolvePath(LibraryFilePath(library, false));
+    auto old = plat::Archive::loadFile(path);
+    if (!old) {
+        plat::MessageBox("Can't open file: " + path);
+        return 0;
+    }
+    const Bytes& bytes = old->bytes();
+    if (bytes.size() < 2 * kRecordBytes)
+        return 0;
+    FileRecord headerRecord, titleRecord;
+    std::copy_n(bytes.begin(), kRecordBytes, headerRecord.begin());
+    std::copy_n(bytes.begin() + kRecordBytes, kRecordBytes, titleRecord.begin());
+    const DrawingHeader header = decodeHeader(headerRecord);
+    if (header.version > kLibraryVersion) {
+        plat::MessageBox("Unsupported file format");
+        return 0;
+    }
+    const std::vector<StoredPart> parts = splitParts(bytes);
+    const std::string wanted = StoredPartName(part);
+
+    plat::Archive out(plat::Archive::Mode::Store);
+    writeRecord(out, headerRecord);   // rewritten with the true count below
+    writeRecord(out, titleRecord);
+    int written = 0;
+    bool found = false;
+    for (const StoredPart& p : parts) {
+        if (p.name == wanted) {
+            found = true;
+            if (mode == kRewriteDelete)
+                continue;
+            if (mode == kRewriteAddOrReplace) {
+                const std::string question = "Replace part " + wanted + "?";
+                if (plat::MessageBox(question, plat::kMbYesNo) == plat::kIdYes) {
+                    writeNewPart(out, wanted);
+                    ++written;
+                    continue;
+                }
+            }
+        }
+        writeMarkers(out);
+        out.Write(p.records.data(), p.records.size());
+        ++written;
+    }
+    if (mode == kRewriteAddOrReplace && !found) {
+        writeNewPart(out, wanted);
+        ++written;
+    }
+    if (static_cast<int>(parts.size()) != header.count)
+        plat::MessageBox("Corrected parts count");
+    Bytes result = out.takeBytes();
+    DrawingHeader corrected = header;
+    corrected.count = static_cast<int16_t>(written);
+    const FileRecord newHeader = encodeHeader(corrected);
+    std::copy(newHeader.begin(), newHeader.end(), result.begin());
+    if (!plat::writeFileAtomically(path, result)) {
+        plat::MessageBox("File error");
+        return 0;
+    }
+    return 1;
+}
+
+int NewPartLibrary(std::string_view library)
+{
+    const std::string base(library.substr(0, library.find('.')));
+    if (plat::MessageBox("Start new library: " + base + "?", plat::kMbYesNo, "New Library") != plat::kIdYes)
+        return 0;
+    const std::string path = LibraryFilePath(base, false);
+    plat::Archive out(plat::Archive::Mode::Store);
+    FileRecord header{};
+    header[10] = static_cast<uint8_t>(kLibraryVersion);
+    writeRecord(out, header);
+    writeRecord(out, FileRecord{});
+    if (!plat::writeFileAtomically(plat::resolvePath(path), out.bytes())) {
+        plat::MessageBox("Can't open file: " + path);
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Placed parts: a part instance names a symbol of the PartSymbol table; its elements are drawn
+// through the instance's origin, orientation, mirror, gate and body variant, followed by the
+// reference and value labels.
+
+#include "schemora/core/draw_object.h"
+
+#include "platform/gdi/dc.h"
+
+#include <string>
+#include <string_view>
+
+// Fields of a part instance's words.
+inline constexpr int kLabelsUprightBit = 0x4000;      // word 4
+inline constexpr int kReferenceHiddenBit = 0x8000;    // word 5
+inline constexpr int kMirrorBit = 0x1000;             // word 7 (and angle words)
+inline constexpr int kToolPartEditorDrag = 4044;
+inline constexpr int kHiddenSettingHide = 517;
+
+// Draws one instance in a colour role. An unresolved instance (kind kObjPart) is first looked
+// up by name: found, it takes its symbol's kind and label anchor; not found, it is reported
+// ("Something wrong with part:%s") and deleted (kind 0).
+void DrawPartInstance(plat::Dc& dc, DrawObject& instance, int role);
+// Draws the symbol elements first..last about g_partOrigin in two passes (bodies, then lines,
+// texts and the rest).
+void DrawSymbolElements(plat::Dc& dc, int role, int first, int last, int orientation, bool mirror,
+                        bool upright, int elementFlag);
+// One symbol text: cut at its first ',' or ';' (mode 32 keeps the part after it), turned by
+// angle unless upright, ending at the anchor when mirrored.
+void DrawSymbolText(plat::Dc& dc, std::string_view text, int x, int y, int angle, int mode,
+                    bool mirror, bool upright, int attribute = 0);
+// One pad of a package drawing, by shape number (see the package previews).
+void DrawPadShape(plat::Dc& dc, int x, int y, int role, int shape, int width, int height, int hole,
+                  int angle, bool mirror);
+
+// The two label texts of an instance: the reference ("R12", "U3c", "R5 10k") and the second
+// text (a value drawn below it, or a 'U' part's type). invertedLabel tells that a final 'o'
+// was cut from the value of an unturned part.
+struct PartLabels {
+    std::string reference;
+    std::string second;
+    bool invertedLabel = false;
+};
+PartLabels MakePartLabels(std::string_view text, int number, int gateSlot, int gates,
+                          bool referenceHidden, bool labelsUpright, int orientation);

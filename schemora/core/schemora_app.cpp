@@ -1,0 +1,197 @@
+#include "schemora/core/schemora_app.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/doc_template.h"
+#include "platform/app/resources.h"
+#include "platform/app/win_constants.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+#include "platform/system/registry.h"
+#include "resources/schemora/schemora_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/open_documents.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/core/schemora_view.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/workspace_services.h"
+#include "schemora/workspace/child_frame.h"
+#include "schemora/workspace/main_frame.h"
+#include "schemora/workspace/tip_dialog.h"
+
+#include <cstdio>
+
+AppImages g_appImages;
+FrameGlobals g_frames;
+
+namespace {
+
+// Red, green, blue of the 32 logical colours; entry 15 is replaced by the desktop's
+// button-face colour when the palette is built.
+constexpr uint8_t kBuiltInPalette[kPaletteEntries][3] = {
+    {0, 0, 0},       {0, 0, 255},     {0, 255, 0},     {0, 255, 255},   {255, 0, 0},
+    {255, 0, 255},   {255, 255, 0},   {255, 255, 255}, {127, 127, 127}, {0, 0, 127},
+    {0, 127, 0},     {0, 127, 127},   {127, 0, 0},     {127, 0, 127},   {127, 127, 0},
+    {191, 191, 191}, {127, 63, 0},    {255, 127, 255}, {0, 255, 191},   {255, 127, 0},
+    {127, 63, 0},    {255, 127, 63},  {255, 127, 191}, {63, 127, 127},  {255, 255, 191},
+    {191, 255, 255}, {127, 63, 63},   {191, 255, 191}, {127, 0, 63},    {127, 127, 255},
+    {255, 255, 127}, {255, 127, 127},
+};
+
+void clearProcessTables()
+{
+    ClearOpenDocNames();
+    g_partSymbols = PartSymbolTable{};
+}
+
+void buildPalette()
+{
+    for (int i = 0; i < kPaletteEntries; ++i)
+        g_palette.entries[i] = {kBuiltInPalette[i][0], kBuiltInPalette[i][1], kBuiltInPalette[i][2], 0};
+    const uint32_t face = plat::GetSysColor(plat::kColorBtnFace);   // 0x00BBGGRR
+    g_palette.entries[15] = {static_cast<uint8_t>(face & 0xFF), static_cast<uint8_t>((face >> 8) & 0xFF),
+                             static_cast<uint8_t>((face >> 16) & 0xFF), 0};
+    g_palette.created = true;
+}
+
+// The roles that exist before the settings choose a colour scheme.
+void seedColorRoles()
+{
+    constexpr std::pair<int, int> kSeed[] = {{0, 0}, {1, 6}, {5, 3}, {6, 15}, {20, 7}, {21, 7}, {22, 0}};
+    for (auto [role, index] : kSeed)
+        g_colorRoles.index[role] = index;
+}
+
+void loadCursors()
+{
+    g_appImages.arrowCursor = plat::LoadStandardCursor(plat::kIdcArrow);
+    g_appImages.cursors = {plat::LoadCursor(scm::kCursorA), plat::LoadCursor(scm::kCursorView),
+                           plat::LoadCursor(scm::kCursorB)};
+}
+
+void loadIconsAndBitmaps()
+{
+    for (size_t i = 0; i < g_appImages.toolIcons.size(); ++i)
+        g_appImages.toolIcons[i] = plat::LoadIcon(scm::kToolIcons[i]);
+    for (size_t i = 0; i < g_appImages.bitmaps.size(); ++i)
+        g_appImages.bitmaps[i] = plat::findImage(scm::kToolBitmaps[i]) ? scm::kToolBitmaps[i] : 0;
+}
+
+bool acceptedShellCommand(const plat::CommandLineInfo& info)
+{
+    using C = plat::CommandLineInfo;
+    return info.m_nShellCommand == C::FileNew || info.m_nShellCommand == C::FileOpen ||
+           info.m_nShellCommand == C::FilePrint;
+}
+
+}  // namespace
+
+CSchemoraApp::CSchemoraApp() : plat::WinApp("Schemora")
+{
+    onCommand(plat::kIdAppAbout, &CSchemoraApp::OnAppAbout);
+}
+
+bool CSchemoraApp::InitInstance()
+{
+    clearProcessTables();
+    buildPalette();
+    seedColorRoles();
+    loadCursors();
+    g_editFilter.on.fill(1);
+
+    SetRegistryKey("Quillmere");
+    LoadStdProfileSettings(4);
+
+    AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(
+        scm::kIdrDrawingType, [] { return std::make_unique<CSchemoraDoc>(); },
+        [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CSchemoraView>(); }));
+
+    auto frame = std::make_unique<CMainFrame>();
+    if (!frame->LoadFrame(scm::kIdrMainFrame, plat::kWsOverlappedWindow | plat::kFwsAddToTitle))
+        return false;
+    CMainFrame* mainFrame = frame.get();
+    SetMainWnd(std::move(frame));
+    g_frames = {mainFrame, mainFrame};
+
+    mainFrame->DragAcceptFiles();
+    EnableShellOpen();
+    RegisterShellFileTypes(true);
+
+    plat::CommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!acceptedShellCommand(cmdInfo)) {
+        plat::MessageBox("Parameter Error!");
+        plat::uiHost().exitProcess(1);
+    }
+    g_folders.commandLineFlag = !m_lpCmdLine().empty();
+    g_loadedPartNames = LoadedPartNames{};
+    g_folders.soundFolder.clear();
+
+    LoadSettings();
+    SyncDotToolButton();
+
+    if (!ProcessShellCommand(cmdInfo))
+        return false;
+
+    loadIconsAndBitmaps();
+    mainFrame->SetTimer(scm::kTimerStatusAnimation, 500);
+    SetStatusIcon(scm::kIconReady, kStatusIconPane);
+
+    g_folders.soundFolder = plat::appendFolder(plat::currentFolder(), "SOUNDS");
+    g_current.viewCentreX = 0;
+    g_current.viewCentreY = 0;
+
+    if (g_settings.BackupTime != 0)
+        mainFrame->SetTimer(scm::kTimerBackup, static_cast<unsigned>(g_settings.BackupTime) * 60000u);
+
+    mainFrame->ShowWindow(plat::kSwShowMaximized);
+    RedrawActiveFrame();
+
+    if (g_settings.startup == 1)
+        LoadRecentFiles(g_folders.iniPath);
+
+    PlaySoundFile("welcome.wav");
+
+    g_cursorMark.visible = true;
+    CTipDlg tip(nullptr);
+    if (g_settings.DoTips == 1)
+        tip.DoModal();
+
+    RegisterPicFileType();
+    return true;
+}
+
+void CSchemoraApp::OnAppAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
+
+CAboutDlg::CAboutDlg() : plat::Dialog(scm::kIddAbout) {}
+
+bool CAboutDlg::OnInitDialog()
+{
+    char text[200];
+    std::snprintf(text, sizeof text, "Product: %s", "Schemora schematic capture for the Linux desktop");
+    SetDlgItemText(scm::kIdcAboutProduct, text);
+    return true;
+}
+
+void RegisterPicFileType()
+{
+    const std::string root(plat::kHkeyClassesRoot);
+    auto ext = plat::RegistryKey::create(root + "\\.pic");
+    if (!ext)
+        return;
+    const std::string className = ext->queryString().value_or("");
+    if (!ext->setString({}, "piccmd"))
+        return;
+    // A first run has no class registered yet; the load command then goes under "piccmd".
+    const std::string commandKey = (className.empty() ? std::string("piccmd") : className) + "\\Shell\\load\\command";
+    auto command = plat::RegistryKey::create(root + "\\" + commandKey);
+    if (!command)
+        return;
+    const std::string folder = plat::cutAtFolder(g_folders.libraryFolder, "LIB").value_or(g_folders.libraryFolder);
+    command->setString({}, plat::joinPath(folder, "schemora") + " %1");
+}

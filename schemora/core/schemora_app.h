@@ -1,0 +1,43 @@
+#pragma once
+// The schematic program's application object: start-up in a fixed order (palette, colour
+// roles, cursors, template, main frame, command line, settings, timers, welcome sound, tip of
+// the day, file type), the About box, and the drawing file association.
+
+#include "platform/app/dialog.h"
+#include "platform/app/win_app.h"
+
+#include <array>
+
+class CSchemoraApp : public plat::WinApp {
+public:
+    CSchemoraApp();
+    bool InitInstance() override;
+    void OnAppAbout();
+};
+
+// The About box (dialog 100): "Product: %s" in control 1026.
+class CAboutDlg : public plat::Dialog {
+public:
+    CAboutDlg();
+    bool OnInitDialog() override;
+};
+
+// Registers ".pic" with the shell: the class name under HKEY_CLASSES_ROOT and its load command.
+void RegisterPicFileType();
+
+// Cursors, icons and bitmaps loaded once by start-up for the program's lifetime.
+struct AppImages {
+    unsigned arrowCursor = 0;
+    std::array<unsigned, 3> cursors{};     // resources 179, 187, 189
+    std::array<unsigned, 14> toolIcons{};
+    std::array<unsigned, 5> bitmaps{};
+};
+extern AppImages g_appImages;
+
+// The frame pointer kept for the drawing code and the dialogs, next to the application's own.
+class CMainFrame;
+struct FrameGlobals {
+    CMainFrame* mainFrame = nullptr;
+    CMainFrame* drawingFrame = nullptr;
+};
+extern FrameGlobals g_frames;

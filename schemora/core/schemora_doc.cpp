@@ -1,0 +1,96 @@
+#include "schemora/core/schemora_doc.h"
+
+#include "platform/system/clock.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/drawing_file.h"
+#include "schemora/core/open_documents.h"
+#include "schemora/core/title_block.h"
+#include "schemora/core/undo_ring.h"
+#include "schemora/core/workspace_services.h"
+
+ProgramClosing g_programClosing;
+
+CSchemoraDoc::CSchemoraDoc() { LoadTitleBlockOnce(); }
+
+CSchemoraDoc::~CSchemoraDoc()
+{
+    if (g_current.activeDocument == this)
+        g_current.activeDocument = nullptr;
+}
+
+bool CSchemoraDoc::OnNewDocument()
+{
+    if (!plat::Document::OnNewDocument())
+        return false;
+    ClearUndoRing();
+    ClosePartsBinMarker();
+    data_.objects.allocate();
+    data_.objectCount = 0;
+    data_.setTitle("");
+    data_.sheetSize = 'A';
+    data_.revision = 'A';
+    data_.documentNumber = 1;
+    data_.numberOfSheets = 1;
+    data_.headerFlag = 1;
+    data_.viewCentreX = 0;
+    data_.viewCentreY = 0;
+    data_.zoomLevel = kDefaultZoomLevel;
+    data_.grid = kDefaultGridCommand;
+    data_.date = plat::currentTime();
+    SetModifiedFlag(false);
+    g_current.activeDocument = this;
+    RegisterOpenDocument(GetTitle(), this);
+    return true;
+}
+
+bool CSchemoraDoc::OnOpenDocument(const std::string& path)
+{
+    ToggleActivityIcon();
+    data_.objects.allocate();
+    g_current.objects = data_.objects.slots();
+    ClosePartsBinMarker();
+    g_current.count = data_.objectCount;
+    if (!plat::Document::OnOpenDocument(path))
+        return false;
+    data_.objectCount = g_current.count;
+    data_.sheetSize = g_current.sheetSize;
+    RegisterOpenDocument(path, this);
+    return true;
+}
+
+void CSchemoraDoc::Serialize(plat::Archive& ar)
+{
+    if (ar.IsStoring()) {
+        g_current.count = data_.objectCount;
+        g_current.sheetSize = static_cast<char>(data_.sheetSize);
+        g_current.objects = data_.objects.slots();
+        WriteDrawing(data_, ar, kWriteDrawing, ar.GetFilePath());
+        return;
+    }
+    ClearUndoRing();
+    ReadDrawing(data_, 0, &g_current.count, ar, data_.objects.slots());
+}
+
+void CSchemoraDoc::releaseStore()
+{
+    // The current-document values must not keep pointing into a store that is going away.
+    if (!data_.objects.empty() && g_current.objects.data() == data_.objects.data()) {
+        g_current.objects = {};
+        g_current.count = 0;
+    }
+    data_.objectCount = 0;
+    data_.objects.release();
+}
+
+void CSchemoraDoc::OnCloseDocument()
+{
+    releaseStore();
+    ReleaseOpenDocument(this, g_programClosing.closing);
+    if (g_current.activeDocument == this)
+        g_current.activeDocument = nullptr;
+    plat::Document::OnCloseDocument();
+}
+
+bool CSchemoraDoc::IsModified() { return modified_; }
+
+void CSchemoraDoc::SetModifiedFlag(bool modified) { modified_ = modified; }

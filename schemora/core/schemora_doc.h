@@ -1,0 +1,38 @@
+#pragma once
+// The schematic document: one open drawing (its header values and its object store) on top
+// of the framework's document. The drawing code works on the current-document values
+// (g_current), which the active view, a file load or a save loads from here.
+
+#include "platform/app/document.h"
+#include "schemora/core/drawing_document.h"
+
+class CSchemoraDoc : public plat::Document {
+public:
+    // Also used on the stack as a temporary document; the first construction in the process
+    // loads the title block.
+    CSchemoraDoc();
+    ~CSchemoraDoc() override;
+
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    void OnCloseDocument() override;
+    void Serialize(plat::Archive& ar) override;
+    bool IsModified() override;
+    void SetModifiedFlag(bool modified = true) override;
+
+    DrawingDocData& data() { return data_; }
+    const DrawingDocData& data() const { return data_; }
+
+private:
+    void releaseStore();
+
+    DrawingDocData data_;
+    bool modified_ = false;
+};
+
+// Set by the main frame while it closes the whole program: closing documents then leave the
+// open-document table as it is, so that the settings can list them for the next start.
+struct ProgramClosing {
+    bool closing = false;
+};
+extern ProgramClosing g_programClosing;

@@ -1,0 +1,249 @@
+#include "schemora/core/schemora_view.h"
+
+#include "platform/app/frame_wnd.h"
+#include "platform/app/resources.h"
+#include "platform/app/win_app.h"
+#include "platform/app/win_constants.h"
+#include "platform/core/ui_host.h"
+#include "resources/schemora/schemora_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/core/sheet_mapping.h"
+#include "schemora/core/sheet_painter.h"
+#include "schemora/core/sheet_state.h"
+#include "schemora/core/workspace_services.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int kStrErrorInPicPointer = 7037;
+
+}  // namespace
+
+CSchemoraView::CSchemoraView() { registerCommands(); }
+CSchemoraView::~CSchemoraView()
+{
+    if (g_sheetPaintHooks.overlays == this)
+        g_sheetPaintHooks.overlays = nullptr;
+}
+
+CSchemoraDoc* CSchemoraView::GetDocument() const { return static_cast<CSchemoraDoc*>(plat::View::GetDocument()); }
+
+void CSchemoraView::registerCommands()
+{
+    onCommand(kCmdCenter, &CSchemoraView::OnCenter);
+    onCommand(kCmdZoomIn, &CSchemoraView::OnZoomIn);
+    onCommand(kCmdZoomOut, &CSchemoraView::OnZoomOut);
+    onCommand(kCmdDrawToFit, &CSchemoraView::OnDrawToFit);
+    onUpdateCommandUI(kCmdDrawToFit, &CSchemoraView::OnUpdateDrawToFit);
+    onCommandRange(kFirstSizeCommand, kFirstSizeCommand + 4, &CSchemoraView::OnSheetSize);
+    onUpdateCommandUIRange(kFirstSizeCommand, kFirstSizeCommand + 4, &CSchemoraView::OnUpdateSheetSize);
+    onCommandRange(kFirstGridCommand, kFirstGridCommand + 3, &CSchemoraView::OnGrid);
+    onUpdateCommandUIRange(kFirstGridCommand, kFirstGridCommand + 3, &CSchemoraView::OnUpdateGrid);
+    onCommandRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnScale);
+    onUpdateCommandUIRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnUpdateScale);
+    onCommandRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnLayer);
+    onUpdateCommandUIRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnUpdateLayer);
+}
+
+void CSchemoraView::OnDraw(plat::Dc& dc)
+{
+    const CurrentDrawing saved = g_current;
+    CSchemoraDoc* doc = GetDocument();
+    if (!doc || doc->data().objects.empty())
+        plat::MessageBox(plat::LoadString(kStrErrorInPicPointer), plat::kMbIconStop);
+    if (doc && !thePartEditor)
+        LoadDrawingContext(doc->data(), doc->GetPathName());
+    if (plat::FrameWnd* frame = plat::GetMainWnd())
+        frame->KillTimer(scm::kTimerBlinkMarker);
+    g_sheetPaintHooks.overlays = this;
+    PaintSheetView(dc, clientRect());
+    g_current.objects = saved.objects;
+    g_current.count = saved.count;
+}
+
+void CSchemoraView::OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info)
+{
+    if (CSchemoraDoc* doc = GetDocument(); doc && !thePartEditor)
+        LoadDrawingContext(doc->data(), doc->GetPathName());
+    if (dc.IsPrinting() && info) {
+        const DrawingDocData& data = GetDocument()->data();
+        PreparePrintMapping(dc, static_cast<int>(info->curPage), static_cast<char>(data.sheetSize),
+                            data.numberOfSheets, g_printout);
+    } else {
+        PrepareScreenMapping(dc, clientRect());
+    }
+    plat::ScrollView::OnPrepareDC(dc, info);
+}
+
+void CSchemoraView::SetSheetMapping(plat::Dc& dc) { ::SetSheetMapping(dc, clientRect()); }
+
+void CSchemoraView::OnInitialUpdate()
+{
+    LoadCurrentDocument();
+    plat::ScrollView::OnInitialUpdate();
+    plat::ClientDC dc(this);
+    OnPrepareDC(dc);
+    SetScrollSizes(plat::kMmText, SheetScrollSizes(dc, g_current.sheetSize));
+}
+
+void CSchemoraView::OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView)
+{
+    if (activate)
+        LoadCurrentDocument();
+    plat::ScrollView::OnActivateView(activate, activateView, deactiveView);
+}
+
+bool CSchemoraView::OnPreparePrinting(plat::PrintInfo* info)
+{
+    info->SetMinPage(1);
+    const DrawingDocData& data = GetDocument()->data();
+    info->SetMaxPage(static_cast<unsigned>(PrintPageCount(static_cast<char>(data.sheetSize), data.numberOfSheets, g_printout)));
+    return DoPreparePrinting(info);
+}
+
+void CSchemoraView::OnBeginPrinting(plat::Dc&, plat::PrintInfo*) { BeginSheetPrinting(g_printout); }
+
+void CSchemoraView::OnEndPrinting(plat::Dc&, plat::PrintInfo*)
+{
+    EndSheetPrinting(GetDocument()->data().numberOfSheets);
+    if (plat::FrameWnd* frame = plat::GetMainWnd())
+        frame->RecalcLayout();
+    Invalidate();
+}
+
+void CSchemoraView::LoadCurrentDocument()
+{
+    CSchemoraDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    LoadDrawingContext(doc->data(), doc->GetPathName());
+    g_current.activeDocument = doc;
+}
+
+void CSchemoraView::SetSheetScrollBars(const SheetScrollBars& bars)
+{
+    for (const auto& [bar, values] : {std::pair{plat::kSbHorz, bars.horizontal}, std::pair{plat::kSbVert, bars.vertical}}) {
+        plat::ScrollInfo info;
+        info.mask = plat::kSifAll | plat::kSifDisableNoScroll;
+        info.max = values.max;
+        info.page = static_cast<unsigned>(std::max(0, values.page));
+        info.pos = values.pos;
+        SetScrollInfo(bar, info);
+    }
+}
+
+void CSchemoraView::ChangeZoom(int direction)
+{
+    const int oldZoom = g_current.zoomFactor;
+    const ZoomStep step = StepScaleIndex(direction);
+    if (step.sound)
+        PlaySoundFile(step.sound);
+    if (!step.changed)
+        return;
+    // The sheet point under the mouse pointer becomes the new centre.
+    plat::Point mouse;
+    plat::GetCursorPos(&mouse);
+    ScreenToClient(&mouse);
+    const plat::Rect client = clientRect();
+    g_current.viewCentreX = ClampViewCentre(g_current.viewCentreX + static_cast<long long>(mouse.x - client.width() / 2) * oldZoom);
+    g_current.viewCentreY = ClampViewCentre(g_current.viewCentreY + static_cast<long long>(mouse.y - client.height() / 2) * oldZoom);
+    storeCentreAndScale();
+    plat::Point centre{client.width() / 2, client.height() / 2};
+    ClientToScreen(&centre);
+    plat::SetCursorPos(centre.x, centre.y);
+    RedrawActiveFrame();
+}
+
+void CSchemoraView::storeCentreAndScale()
+{
+    if (CSchemoraDoc* doc = GetDocument()) {
+        doc->data().viewCentreX = g_current.viewCentreX;
+        doc->data().viewCentreY = g_current.viewCentreY;
+        doc->data().zoomLevel = g_current.zoomIndex;
+    }
+}
+
+void CSchemoraView::OnCenter()
+{
+    g_current.viewCentreX = 0;
+    g_current.viewCentreY = 0;
+    storeCentreAndScale();
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}
+
+void CSchemoraView::OnDrawToFit()
+{
+    g_sheetView.fitToWindow = true;
+    g_current.viewCentreX = 0;
+    g_current.viewCentreY = 0;
+    storeCentreAndScale();
+    const plat::Point offsets = FitOffsets(clientRect(), g_current.sheetSize, g_current.zoomFactor);
+    g_sheetView.fitOffsetX = offsets.x;
+    g_sheetView.fitOffsetY = offsets.y;
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    g_editState.CurrentTool = kCmdDrawToFit;
+}
+
+void CSchemoraView::OnUpdateDrawToFit(plat::CmdUI& ui) { ui.SetCheck(g_editState.CurrentTool == kCmdDrawToFit); }
+
+void CSchemoraView::OnSheetSize(unsigned id)
+{
+    CSchemoraDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    doc->data().sheetSize = static_cast<int>(id) - 275;
+    g_current.sheetSize = static_cast<char>(doc->data().sheetSize);
+    doc->SetModifiedFlag();
+    Invalidate();
+}
+
+void CSchemoraView::OnUpdateSheetSize(plat::CmdUI& ui) { ui.SetCheck(g_current.sheetSize + 275 == static_cast<int>(ui.id())); }
+
+void CSchemoraView::OnGrid(unsigned id)
+{
+    g_current.gridCommand = static_cast<int>(id);
+    g_current.gridStep = GridStepOf(g_current.gridCommand);
+    if (CSchemoraDoc* doc = GetDocument())
+        doc->data().grid = g_current.gridCommand;
+    Invalidate();
+}
+
+void CSchemoraView::OnUpdateGrid(plat::CmdUI& ui) { ui.SetCheck(g_current.gridCommand == static_cast<int>(ui.id())); }
+
+void CSchemoraView::OnScale(unsigned id)
+{
+    g_current.zoomIndex = static_cast<int>(id) - kFirstScaleCommand;
+    g_current.zoomFactor = ZoomDivisorOf(g_current.zoomIndex);
+    storeCentreAndScale();
+    g_editState.selectionCount = 0;
+    Invalidate();
+}
+
+void CSchemoraView::OnUpdateScale(plat::CmdUI& ui)
+{
+    ui.SetCheck(g_current.zoomIndex == static_cast<int>(ui.id()) - kFirstScaleCommand);
+}
+
+void CSchemoraView::OnLayer(unsigned id)
+{
+    g_sheetView.layerFilter = static_cast<int>(id) - kFirstLayerCommand;
+    Invalidate();
+}
+
+void CSchemoraView::OnUpdateLayer(plat::CmdUI& ui)
+{
+    ui.SetCheck(g_sheetView.layerFilter == static_cast<int>(ui.id()) - kFirstLayerCommand);
+}
+
+void RedrawActiveFrame()
+{
+    plat::FrameWnd* frame = plat::GetMainWnd();
+    if (!frame)
+        return;
+    if (plat::View* view = frame->GetActiveView())
+        view->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}

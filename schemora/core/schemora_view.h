@@ -1,0 +1,52 @@
+#pragma once
+// The view of one drawing. On activation it loads the current-document values from its
+// document, so that the drawing and editing code works on that drawing. Painting, mapping,
+// zoom and printing are the core's (sheet_painter.h, sheet_mapping.h); the view hands them its
+// DC, its client rectangle and its document.
+
+#include "platform/app/view.h"
+#include "schemora/core/sheet_overlays.h"
+
+class CSchemoraDoc;
+
+class CSchemoraView : public plat::ScrollView, public SheetOverlays {
+public:
+    CSchemoraView();
+    ~CSchemoraView() override;
+
+    CSchemoraDoc* GetDocument() const;
+    void OnDraw(plat::Dc& dc) override;
+    void OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info = nullptr) override;
+    void OnInitialUpdate() override;
+    void OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView) override;
+    bool OnPreparePrinting(plat::PrintInfo* info) override;
+    void OnBeginPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
+    void OnEndPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
+
+    // Copies this view's document into the current-document values.
+    void LoadCurrentDocument();
+    // Maps a DC for the current drawing in this view's client area.
+    void SetSheetMapping(plat::Dc& dc);
+    // Zoom one step in (1) or out (0) about the sheet point under the mouse pointer.
+    void ChangeZoom(int direction);
+
+    // The repaint's requests of the view.
+    void SetSheetScrollBars(const SheetScrollBars& bars) override;
+
+private:
+    void registerCommands();
+    void OnCenter();
+    void OnZoomIn() { ChangeZoom(1); }
+    void OnZoomOut() { ChangeZoom(0); }
+    void OnDrawToFit();
+    void OnSheetSize(unsigned id);
+    void OnGrid(unsigned id);
+    void OnScale(unsigned id);
+    void OnLayer(unsigned id);
+    void OnUpdateDrawToFit(plat::CmdUI& ui);
+    void OnUpdateSheetSize(plat::CmdUI& ui);
+    void OnUpdateGrid(plat::CmdUI& ui);
+    void OnUpdateScale(plat::CmdUI& ui);
+    void OnUpdateLayer(plat::CmdUI& ui);
+    void storeCentreAndScale();
+};

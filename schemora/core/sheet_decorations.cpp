@@ -1,0 +1,214 @@
+// What a sheet shows besides its objects: the border with the title block, the grid dots and
+// the rulers along the window's top and left edges.
+#include "schemora/core/current_document.h"
+#include "schemora/core/paint_style.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/shape_painters.h"
+#include "schemora/core/sheet_mapping.h"
+#include "schemora/core/sheet_painter.h"
+#include "schemora/core/sheet_state.h"
+#include "schemora/core/text_painter.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+namespace {
+
+constexpr int kFramePen = 6;
+constexpr int kFrameInset = 18;
+constexpr int kTitleShiftX = 1018;
+constexpr int kTitleShiftY = 36;
+constexpr int kRulerBand = 16;
+
+constexpr std::array<const char*, 7> kDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr std::array<const char*, 12> kMonthNames{"January", "February", "March", "April", "May", "June", "July",
+                                                  "August", "September", "October", "November", "December"};
+
+// "Date: %a, %B %d, %Y" with English names, whatever the user's locale.
+std::string titleDate(std::time_t date)
+{
+    std::tm tm{};
+    localtime_r(&date, &tm);
+    char text[64];
+    std::snprintf(text, sizeof text, "Date: %s, %s %02d, %d", kDayNames[static_cast<size_t>(tm.tm_wday % 7)],
+                  kMonthNames[static_cast<size_t>(tm.tm_mon % 12)], tm.tm_mday, tm.tm_year + 1900);
+    return text;
+}
+
+// The texts of the title block that name a field of the document show its value.
+std::string titleText(const char* stored)
+{
+    const std::string text = stored ? stored : "";
+    char out[96];
+    if (text == "Size")
+        std::snprintf(out, sizeof out, "Size %c", g_current.sheetSize);
+    else if (text == "Date")
+        return titleDate(g_sheetDocument.date);
+    else if (text == "Title")
+        return "Title: " + g_sheetDocument.title;
+    else if (text == "Sheet")
+        std::snprintf(out, sizeof out, "Sheet %d of %d", g_sheetView.currentSheet, g_sheetDocument.numberOfSheets);
+    else if (text == "Rev")
+        std::snprintf(out, sizeof out, "Rev %c", static_cast<char>(g_sheetDocument.revision));
+    else if (text == "Document Number")
+        std::snprintf(out, sizeof out, "Document Number %d", g_sheetDocument.documentNumber);
+    else
+        return text;
+    return out;
+}
+
+void drawTitleObject(plat::Dc& dc, const DrawObject& o, int dx, int dy)
+{
+    const int x = o.w[0] + dx;
+    const int y = o.w[1] + dy;
+    const int style = o.w[5] & 3;
+    switch (o.type()) {
+    case kObjLine: DrawLine(dc, x, y, o.w[2] + dx, o.w[3] + dy, kRoleTop, style, o.w[6]); break;
+    case kObjRectangle: DrawRectObject(dc, x, y, x + o.w[2], y + o.w[3], kRoleTop, style, o.w[7], o.w[6]); break;
+    case kObjEllipse: DrawEllipse(dc, x, y, o.w[2], o.w[3], kRoleTop, style, o.w[7], o.w[6]); break;
+    case kObjArc: DrawArc(dc, x, y, o.w[2] + dx, o.w[3] + dy, kRoleTop, o.w[5], o.w[7], o.w[6]); break;
+    case kObjText: DrawTextString(dc, x, y, titleText(o.text), o.w[2], o.w[3], kRoleText); break;
+    default: break;
+    }
+}
+
+int gridStepForScale(int* align)
+{
+    const int command = g_current.gridCommand;
+    const int scale = g_current.zoomIndex;
+    int step = g_current.gridStep;
+    *align = 1000;
+    if ((command == 700 || command == 701) && scale < 5)
+        step = 50;
+    if ((command == 700 || command == 701 || command == 702) && scale < 3)
+        step = 50;
+    if (scale < 2) {
+        step = 100;
+        *align = 2000;
+    }
+    return step;
+}
+
+int alignDown(int value, int align) { return static_cast<int>(std::floor(static_cast<double>(value) / align)) * align; }
+
+// One ruler tick at pixel position p along the band, `length` pixels into it from its inner edge.
+void rulerTick(plat::Dc& dc, bool horizontal, int p, int length)
+{
+    const int highlight = (7 << 8) | 1;
+    if (horizontal) {
+        DrawLine(dc, p, kRulerBand - length, p, kRulerBand, kRoleRulers, plat::kPsSolid, 1);
+        DrawLine(dc, p + 1, kRulerBand - length, p + 1, kRulerBand, kDirectColor, plat::kPsSolid, highlight);
+    } else {
+        DrawLine(dc, kRulerBand - length, p, kRulerBand, p, kRoleRulers, plat::kPsSolid, 1);
+        DrawLine(dc, kRulerBand - length, p + 1, kRulerBand, p + 1, kDirectColor, plat::kPsSolid, highlight);
+    }
+}
+
+void drawRuler(plat::Dc& dc, bool horizontal, int length, int sheetCentre, int step, int inch, int scale)
+{
+    const int first = static_cast<int>(std::ceil(static_cast<double>(kRulerBand - sheetCentre) / step));
+    for (int k = first;; ++k) {
+        const int p = sheetCentre + k * step;
+        if (p >= length)
+            break;
+        const bool inchTick = (k * step) % inch == 0;
+        if (!inchTick) {
+            if (scale > 0)
+                rulerTick(dc, horizontal, p, 4);
+            continue;
+        }
+        rulerTick(dc, horizontal, p, 8);
+        rulerTick(dc, horizontal, p, 15);
+        char number[32];
+        std::snprintf(number, sizeof number, "%.0f", static_cast<double>(p - sheetCentre) / inch);
+        constexpr int kRulerFont = 3333;   // font 5, size 13, not multiplied for the rulers
+        // Each number stands beside its tick, its glyphs inside the band.
+        if (horizontal)
+            DrawTextString(dc, p + 2, kRulerBand, number, kRulerFont, 0, kRoleRulers);
+        else
+            DrawTextString(dc, 1, p + 2, number, kRulerFont, 2700, kRoleRulers);
+    }
+}
+
+}  // namespace
+
+void DrawTitleBlock(plat::Dc& dc, int mode)
+{
+    const SheetDimensions sheet = SheetSizeOf(g_current.sheetSize);
+    const int right = sheet.width / 2 - 2;
+    const int left = 2 - sheet.width / 2;
+    const int bottom = sheet.height / 2 - 2;
+    const int top = 2 - sheet.height / 2;
+    if (mode == 1) {
+        if (!g_sheetView.printing)
+            DrawRect(dc, -1012, -512, -988, -488, kRoleTop, plat::kPsSolid, kFillHollow, kFramePen);
+        return;
+    }
+    DrawRect(dc, left, top + kFrameInset, right, bottom - kFrameInset, kRoleTop, plat::kPsSolid, kFillHollow, kFramePen);
+    DrawRect(dc, left + kFrameInset, top + 2 * kFrameInset, right - kFrameInset, bottom - 2 * kFrameInset, kRoleTop,
+             plat::kPsSolid, kFillHollow, kFramePen);
+    const int dx = right - kTitleShiftX;
+    const int dy = bottom - kTitleShiftY;
+    if (g_titleBlock.objects.empty())
+        return;
+    const int count = std::min(g_titleBlock.count, kObjectStoreSlots - 1);
+    for (int i = 1; i <= count; ++i)
+        drawTitleObject(dc, g_titleBlock.objects[i], dx, dy);
+}
+
+void DrawGridDots(plat::Dc& dc)
+{
+    if (g_sheetView.fitToWindow || !g_drawModes.gridShown)
+        return;
+    int align = 1000;
+    const int step = gridStepForScale(&align);
+    if (step < 5)
+        return;
+    const plat::Rect visible = dc.DPtoLP(g_sheetView.workArea).normalized();
+    const int startX = alignDown(visible.left, align) - 1000;
+    const int startY = alignDown(visible.top, align) - 1000;
+    const plat::ColorRef color = RoleColor(kRoleGrid);
+    for (int y = startY; y <= visible.bottom; y += 10 * step)
+        for (int x = startX; x <= visible.right; x += step)
+            dc.SetPixel(x, y, color);
+    for (int x = startX; x <= visible.right; x += 10 * step)
+        for (int y = startY; y <= visible.bottom; y += step)
+            dc.SetPixel(x, y, color);
+}
+
+void DrawRulers(plat::Dc& dc)
+{
+    if (g_settings.rulers == 0 || g_sheetView.fitToWindow)
+        return;
+    const int zoom = std::max(1, g_current.zoomFactor);
+    const plat::Rect work = g_sheetView.workArea;
+    // The sheet centre in pixels: where the mapping puts sheet point (0, 0).
+    const int centreX = (work.left + work.right) / 2 - g_current.viewCentreX / zoom;
+    const int centreY = (work.top + work.bottom) / 2 - g_current.viewCentreY / zoom;
+    const int saved = dc.SaveDC();
+    dc.SetMapMode(plat::kMmText);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportOrg(0, 0);
+    dc.SelectClipRgn(nullptr);
+    // The painters grow rectangles by one zoom step; in pixels that step is 1.
+    const int savedZoom = g_current.zoomFactor;
+    g_current.zoomFactor = 1;
+    const int face = (15 << 8) | 1;
+    const int edge = (8 << 8) | 2;
+    DrawRect(dc, 0, 0, work.right - 1, kRulerBand - 1, kDirectColor, plat::kPsSolid, kFillSolid, face);
+    DrawRect(dc, 0, 0, kRulerBand - 1, work.bottom - 1, kDirectColor, plat::kPsSolid, kFillSolid, face);
+    DrawLine(dc, 0, 0, work.right, 0, kDirectColor, plat::kPsSolid, edge);
+    DrawLine(dc, 0, 0, 0, work.bottom, kDirectColor, plat::kPsSolid, edge);
+    DrawLine(dc, kRulerBand, kRulerBand, work.right, kRulerBand, kRoleRulers, plat::kPsSolid, 1);
+    DrawLine(dc, kRulerBand, kRulerBand, kRulerBand, work.bottom, kRoleRulers, plat::kPsSolid, 1);
+    const int step = std::max(1, 100 / zoom);
+    const int inch = 5 * step;
+    drawRuler(dc, true, work.right, centreX, step, inch, g_current.zoomIndex);
+    drawRuler(dc, false, work.bottom, centreY, step, inch, g_current.zoomIndex);
+    g_current.zoomFactor = savedZoom;
+    dc.RestoreDC(saved);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Texts of the schematic: a string at a point in the font, size, weight and angle of its
+// attribute and angle words.
+
+#include "platform/gdi/dc.h"
+
+#include <string_view>
+
+// Draws text with its lower left corner at (x, y) (before turning) and returns its height in
+// sheet units, also kept as the last text height; its extent is kept as the last text extent.
+// While dragging (raster mode 6) only the outline of its extent is drawn. Mirrored texts
+// (angle word bit 12) are drawn only as that outline.
+int DrawTextString(plat::Dc& dc, int x, int y, std::string_view text, int attribute, int angleWord,
+                   int role);

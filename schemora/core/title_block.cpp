@@ -1,0 +1,44 @@
+#include "schemora/core/title_block.h"
+
+#include "platform/core/archive.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/drawing_file.h"
+
+namespace {
+
+// The folder that holds "Title.PIC": the library folder cut at its "LIB" folder, or the
+// current folder when the library folder has none.
+std::string titleBlockPath()
+{
+    constexpr std::string_view kName = "Title.PIC";
+    if (auto home = plat::cutAtFolder(g_folders.libraryFolder, "LIB"))
+        return plat::joinPath(*home, kName);
+    return std::string(kName);
+}
+
+}  // namespace
+
+void LoadTitleBlockOnce()
+{
+    if (g_titleBlock.loaded)
+        return;
+    auto archive = plat::Archive::loadFile(plat::resolvePath(titleBlockPath()));
+    if (!archive) {
+        plat::MessageBox("Unable to open file: Title.PIC");
+        plat::uiHost().exitProcess(1);
+    }
+    if (g_titleBlock.objects.empty())
+        g_titleBlock.objects.allocate();
+    DrawingDocData header;
+    int count = 0;
+    ReadDrawing(header, 0, &count, *archive, g_titleBlock.objects.slots());
+    g_titleBlock.count = count;
+    g_current.viewCentreX = 0;
+    g_current.viewCentreY = 0;
+    g_current.count = 0;
+    g_titleBlock.loaded = true;
+}

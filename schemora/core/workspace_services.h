@@ -1,0 +1,56 @@
+#pragma once
+// Services the drawing core calls in the main frame, the view and the editing engine, which
+// are built on the application framework. workspace_services_stub.cpp does nothing until the
+// frame and the view define them.
+
+#include <string>
+
+// Icon of the status bar's icon pane that shows a finished save (the resting icon that start-up
+// shows as well).
+inline constexpr int kStatusIconSaved = 193;
+inline constexpr int kStatusIconPane = 2;
+
+// Shows the icon of that resource id in a status-bar pane of the main frame.
+void SetStatusIcon(int iconId, int pane);
+// Alternates the icon pane between the two activity icons on successive calls.
+void ToggleActivityIcon();
+// Sets the current edit tool and the selection count to 0 (a file read replaces what the
+// selection indexes point at).
+void ResetEditToolAndSelection();
+
+// ---- services of the schematic workspace (main frame, parts bin, part editor) ----
+
+// Whether the parts bin was opened from the active view.
+struct PartsBinState {
+    bool open = false;
+};
+extern PartsBinState thePartsBinDlg;
+// Clears the marker that the parts bin was opened from the active view.
+void ClosePartsBinMarker();
+
+// Plays a sound file of the sound folder when sounds are on.
+void PlaySoundFile(const char* name);
+
+// Brings the place-dot toolbar button into line with the automatic-dots setting.
+void SyncDotToolButton();
+
+// Invalidates, erases and repaints the active child frame at once.
+void RedrawActiveFrame();
+
+// Opens a drawing of the last run through the application's open-document command
+// (LoadRecentFiles); failures are reported by the application.
+void OpenDrawingFromSettings(const std::string& path);
+
+// ---- the part editor (schematic workspace) ----
+
+namespace plat {
+class Dc;
+}
+class CPartEditorDlg;
+// The open library part editor, null while it is closed. While it is open the painters draw
+// the editor's own objects: parts are not drawn, every object counts as sheet 1, and the
+// background of a repainted area is the "Parts Bin" colour.
+extern CPartEditorDlg* thePartEditor;
+// Clips dc to the editor's drawing area (17 units in on the ruler side when rulers are shown,
+// else 1); used instead of clipping to the work area while the editor is open.
+void SetEditorClipRect(CPartEditorDlg* editor, plat::Dc& dc, bool rulersShown);

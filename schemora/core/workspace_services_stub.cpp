@@ -1,0 +1,6 @@
+// Do-nothing services of the part editor, which is not built yet.
+#include "schemora/core/workspace_services.h"
+
+CPartEditorDlg* thePartEditor = nullptr;
+
+void SetEditorClipRect(CPartEditorDlg*, plat::Dc&, bool) {}

@@ -1,0 +1,132 @@
+// The netlist files: ".net" and ".ntp" with their header, net lines and power nets, the ".ref"
+// list of reference designators, and the chunked pin lists that all outputs share.
+#include "schemora/netlist/netlist_builder.h"
+#include "schemora/netlist/netlist_writers.h"
+
+#include "platform/core/ui_host.h"
+#include "platform/system/clock.h"
+#include "schemora/core/design_name.h"
+#include "schemora/netlist/netlist_text.h"
+#include "schemora/netlist/text_file.h"
+
+using netlist::Format;
+
+void WritePinList(TextFile& out, std::string_view list, int startColumn, int kind)
+{
+    const char separator = kind == kNetlistPlain ? ',' : ' ';
+    const bool longList = list.size() > static_cast<size_t>(kPinListWidth);
+    size_t pos = 0;
+    bool first = true;
+    while (pos < list.size()) {
+        size_t end = list.size();
+        if (list.size() - pos > static_cast<size_t>(kPinListWidth)) {
+            const size_t at = list.find(separator, pos + kPinListWidth);
+            if (at != std::string_view::npos)
+                end = at + 1;
+        }
+        if (!first)
+            out.put(kind == kNetlistPlain ? std::string(static_cast<size_t>(std::max(0, startColumn)), ' ') : "+ ");
+        out.put(list.substr(pos, end - pos));
+        const bool last = end >= list.size();
+        if (!last && longList && kind == kNetlistPlain)
+            out.put("&");
+        out.put("\n");
+        pos = end;
+        first = false;
+    }
+    if (first)
+        out.put("\n");
+}
+
+std::string NetlistHeaderTime(const std::tm& t)
+{
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    return Format("Time: %u:%02u\n", unsigned(t.tm_hour), unsigned(t.tm_min))
+           + Format("Date: %u/%02u/%02u %s\n", unsigned(t.tm_mon + 1), unsigned(t.tm_mday),
+                    unsigned(t.tm_year % 100), kDays[(t.tm_wday % 7 + 7) % 7]);
+}
+
+namespace {
+
+// One net line group: the name, "----" and the pin list without its last "," in lower case.
+void writeNetGroup(TextFile& out, const std::string& name, std::string pins)
+{
+    if (name.empty() || pins.empty())
+        return;
+    if (pins.back() == ',')
+        pins.pop_back();
+    if (pins.size() > static_cast<size_t>(kMaxWrittenPinListChars)) {
+        plat::MessageBox(Format("Too many pins in net %s", name.c_str()));
+        out.put(name + "----\n");
+        return;
+    }
+    out.put(name + "----");
+    WritePinList(out, netlist::Lower(pins), static_cast<int>(name.size()) + 4, kNetlistPlain);
+}
+
+std::string powerNetTitle(const std::string& name)
+{
+    const std::string trimmed = netlist::TrimmedRight(name);
+    if (trimmed == "g")
+        return "GROUND";
+    if (trimmed == "v")
+        return "Vcc";
+    return trimmed;
+}
+
+}  // namespace
+
+int SignalsFound(const CNetlistBuilder& builder)
+{
+    return g_netTables.signalCount + static_cast<int>(builder.m_powerNets.size());
+}
+
+void WritePlainNetlist(TextFile& out, const CNetlistBuilder& builder)
+{
+    out.put(Format("Netlist for design: %s\n", g_designName.text.c_str()));
+    out.put(NetlistHeaderTime(plat::localTimeOf(plat::currentTime())));
+    out.put("Processing time:  0\n");
+    out.put(Format("Number of signals found=%d\n", SignalsFound(builder)));
+    for (const NetEntry& net : g_netTables.nets)
+        writeNetGroup(out, net.name, net.pins);
+    for (const PowerNet& net : builder.m_powerNets)
+        writeNetGroup(out, powerNetTitle(net.name), net.pins);
+}
+
+int CNetlistBuilder::WriteNetlistFile()
+{
+    {
+        TextFile out;
+        if (!out.open(m_outputPath)) {
+            plat::MessageBox("Can't open file");
+            return 0;
+        }
+        if (m_kind == kNetlistPlain) {
+            WritePlainNetlist(out, *this);
+        } else {
+            TextFile dev;
+            if (!dev.open(m_devPath)) {
+                plat::MessageBox("Can't open file");
+                return 0;
+            }
+            if (m_kind == kNetlistDigital)
+                WriteDigitalCircuit(out, dev, *this);
+            else
+                WriteSpiceDeck(out, dev, *this);
+        }
+    }
+    TextFile ref;
+    if (!ref.open(m_refPath)) {
+        plat::MessageBox("Disk error");
+    } else {
+        for (size_t i = 0; i < m_references.size(); ++i) {
+            const ReferenceRecord& r = m_references[i];
+            const std::string& package = m_packages[i + 1];
+            ref.put(package.empty() ? Format("%s %s none\n", r.designator.c_str(), r.text.c_str())
+                                    : Format("%s %s %s\n", r.designator.c_str(), r.text.c_str(), package.c_str()));
+        }
+        ref.close();
+    }
+    plat::MessageBox(Format("Number of signals found=%d", SignalsFound(*this)));
+    return 1;
+}

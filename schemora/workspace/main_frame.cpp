@@ -1,0 +1,88 @@
+#include "schemora/workspace/main_frame.h"
+
+#include "platform/app/command_ids.h"
+#include "resources/schemora/schemora_ids.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/core/design_name.h"
+#include "schemora/core/settings.h"
+#include "schemora/netlist/netlist_builder.h"
+#include "schemora/netlist/netlist_dialog.h"
+
+namespace {
+
+// Pane 0 messages, 1 cursor read-out, 2 activity icon, 3 sheet size, 4 store fill.
+constexpr unsigned kIndicators[] = {plat::kIdSeparator, plat::kIdSeparator, plat::kIdSeparator,
+                                    plat::kIdSeparator, plat::kIdSeparator};
+
+}  // namespace
+
+CMainFrame::CMainFrame()
+{
+    onCommand(scm::kCmdNetlist, &CMainFrame::OnNetlist);
+    onCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
+    onUpdateCommandUI(scm::kCmdNetlist, &CMainFrame::OnUpdateNeedsDrawing);
+    onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+int CMainFrame::OnCreate()
+{
+    if (plat::MDIFrameWnd::OnCreate() == -1)
+        return -1;
+    if (!fileBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, plat::kIdwToolBar) ||
+        !fileBar_.LoadToolBar(scm::kIdrFileToolBar))
+        return -1;
+    if (!drawBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, scm::kIdwDrawToolBar) ||
+        !drawBar_.LoadToolBar(scm::kIdrDrawToolBar))
+        return -1;
+    if (!editBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, scm::kIdwEditToolBar) ||
+        !editBar_.LoadToolBar(scm::kIdrEditToolBar))
+        return -1;
+    if (!status_.Create(this) || !status_.SetIndicators(kIndicators))
+        return -1;
+    status_.SetPaneInfo(1, plat::kIdSeparator, plat::kSbpsNormal, 160);
+    status_.SetPaneInfo(2, plat::kIdSeparator, plat::kSbpsNormal, 20);
+    status_.SetPaneInfo(3, plat::kIdSeparator, plat::kSbpsNormal, 40);
+    status_.SetPaneInfo(4, plat::kIdSeparator, plat::kSbpsNormal, 50);
+    return 0;
+}
+
+void CMainFrame::OnClose()
+{
+    SaveSettings();
+    // Documents closing from here keep their slots in the open-document table: the settings
+    // just listed them for the next start.
+    g_programClosing.closing = true;
+    plat::MDIFrameWnd::OnClose();
+    if (IsWindow())
+        g_programClosing.closing = false;   // the user cancelled a save question
+}
+
+void CMainFrame::OnTimer(unsigned id)
+{
+    // The status animation and the backup period tick here; neither changes a drawing.
+    if (id == scm::kTimerStatusAnimation || id == scm::kTimerBackup)
+        return;
+    plat::MDIFrameWnd::OnTimer(id);
+}
+
+void CMainFrame::OnUpdateNeedsDrawing(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
+
+void CMainFrame::OnNetlist()
+{
+    auto* doc = static_cast<CSchemoraDoc*>(GetActiveDocument());
+    if (!doc)
+        return;
+    g_designName.text = doc->GetPathName();
+    CNetlistDlg dialog(this, 1, doc->data().numberOfSheets);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnDesignRules()
+{
+    if (!GetActiveDocument())
+        return;
+    CNetlistBuilder builder;
+    builder.CheckDesignRules();
+}

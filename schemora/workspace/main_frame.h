@@ -1,0 +1,33 @@
+#pragma once
+// The schematic program's main window: menus, toolbars, the status bar, the timers of
+// start-up, and the close path that writes the settings back.
+
+#include "platform/app/control_bars.h"
+#include "platform/app/frame_wnd.h"
+
+class CMainFrame : public plat::MDIFrameWnd {
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    int OnCreate() override;
+    void OnClose() override;
+    void OnTimer(unsigned id) override;
+
+    // Utilities > Netlist: the netlist dialog on the active drawing.
+    void OnNetlist();
+    // Utilities > Design Rules: the connection check of the active drawing.
+    void OnDesignRules();
+    void OnUpdateNeedsDrawing(plat::CmdUI& ui);
+
+    plat::ToolBar& fileToolBar() { return fileBar_; }
+    plat::ToolBar& drawToolBar() { return drawBar_; }
+    plat::ToolBar& editToolBar() { return editBar_; }
+    plat::StatusBar& statusBarPanes() { return status_; }
+
+private:
+    plat::ToolBar fileBar_;
+    plat::ToolBar drawBar_;
+    plat::ToolBar editBar_;
+    plat::StatusBar status_;
+};

@@ -1,0 +1,49 @@
+// What the drawing core asks of the schematic workspace.
+#include "schemora/core/workspace_services.h"
+
+#include "platform/app/doc_template.h"
+#include "platform/app/win_app.h"
+#include "platform/core/ui_host.h"
+#include "resources/schemora/schemora_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/settings.h"
+#include "schemora/workspace/main_frame.h"
+
+#include <algorithm>
+
+PartsBinState thePartsBinDlg;
+
+void ClosePartsBinMarker() { thePartsBinDlg.open = false; }
+
+void PlaySoundFile(const char* name)
+{
+    if (g_settings.sound == 0)
+        return;
+    if (!plat::uiHost().playSound(g_folders.soundFolder + name))
+        plat::MessageBox("Error in Playing Sound");
+}
+
+void OpenDrawingFromSettings(const std::string& path)
+{
+    if (plat::WinApp* app = plat::GetApp())
+        app->OpenDocumentFile(path);
+}
+
+void SyncDotToolButton()
+{
+    auto* frame = static_cast<CMainFrame*>(plat::GetMainWnd());
+    if (!frame)
+        return;
+    plat::ToolBar& bar = frame->drawToolBar();
+    static bool firstCall = true;
+    const bool present = bar.CommandToIndex(scm::kCmdPlaceDot) >= 0;
+    if (g_settings.AutoDots == 0) {
+        // The first call finds the button of the resource in place.
+        if (!firstCall && !present)
+            bar.InsertButton(5, {scm::kCmdPlaceDot, plat::kTbbsButton, 5});
+    } else if (present) {
+        bar.DeleteButton(bar.CommandToIndex(scm::kCmdPlaceDot));
+    }
+    firstCall = false;
+    frame->RecalcLayout();
+}

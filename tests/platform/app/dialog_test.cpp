@@ -1,0 +1,260 @@
+#include "platform/app/command_ids.h"
+#include "platform/app/dialog.h"
+#include "platform/app/property_sheet.h"
+#include "platform/app/wnd_state.h"
+#include "platform/core/test_ui_host.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using plat::ControlKind;
+
+constexpr unsigned kDlg = 500;
+constexpr unsigned kEdit = 1031, kList = 404, kCombo = 204, kCheck = 326, kRadioA = 724, kRadioB = 725,
+                   kRadioC = 727, kOther = 730, kApply = 33;
+
+void registerDialogs()
+{
+    plat::ResourceSet set;
+    set.dialogs.push_back({kDlg,
+                           "Setup",
+                           {{kEdit, ControlKind::Edit, "", -1, 0, 1, false, 0, 0, 0, 0, 20},
+                            {kList, ControlKind::ListBox, "", -1, 0, 1, false, plat::kCsSorted},
+                            {kCombo, ControlKind::ComboDropList},
+                            {kCheck, ControlKind::CheckBox, "&Snap"},
+                            {kRadioA, ControlKind::RadioButton, "Inches", -1, 0, 1, true},
+                            {kRadioB, ControlKind::RadioButton, "mm"},
+                            {kRadioC, ControlKind::RadioButton, "mils"},
+                            {kOther, ControlKind::RadioButton, "Other group", -1, 0, 1, true},
+                            {kApply, ControlKind::PushButton, "Apply"},
+                            {plat::kIdOk, ControlKind::DefPushButton, "OK"},
+                            {plat::kIdCancel, ControlKind::PushButton, "Cancel"}}});
+    for (unsigned id : {600u, 601u, 602u})
+        set.dialogs.push_back({id, "Page " + std::to_string(id), {{kEdit, ControlKind::Edit}}});
+    plat::registerResources(std::move(set));
+}
+
+class SetupDlg : public plat::Dialog {
+public:
+    SetupDlg() : plat::Dialog(kDlg)
+    {
+        onNotify(kEdit, plat::kEnChange, &SetupDlg::OnEditChange);
+        onNotify(kList, plat::kLbnSelChange, &SetupDlg::OnListChange);
+        onCommand(kApply, &SetupDlg::OnApply);
+        onCommand(kRadioB, &SetupDlg::OnMillimetres);
+    }
+    bool OnInitDialog() override
+    {
+        SetDlgItemText(kEdit, "10");
+        for (const char* s : {"pear", "Apple", "banana"})
+            GetDlgItem(kList)->AddString(s);
+        CheckRadioButton(kRadioA, kRadioC, kRadioA);
+        return true;
+    }
+    void OnOK() override
+    {
+        threshold = GetDlgItemInt(kEdit);
+        plat::Dialog::OnOK();
+    }
+    void OnEditChange() { events.push_back("edit " + GetDlgItemText(kEdit)); }
+    void OnListChange() { events.push_back("list " + std::to_string(GetDlgItem(kList)->GetCurSel())); }
+    void OnApply() { events.push_back("apply"); }
+    void OnMillimetres() { events.push_back("mm"); }
+
+    int threshold = -1;
+    std::vector<std::string> events;
+};
+
+TEST(Dialogs, ScriptDrivesAModalDialog)
+{
+    registerDialogs();
+    plat::TestUiHost host;
+    SetupDlg dlg;
+    host.answerDialog([](plat::Dialog& d) {
+        EXPECT_EQ(d.GetDlgItemText(kEdit), "10");
+        d.TypeDlgItemText(kEdit, "25");
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_EQ(dlg.DoModal(), plat::kIdOk);
+    EXPECT_EQ(dlg.threshold, 25);
+    EXPECT_TRUE(host.shown("dialog 500"));
+    EXPECT_EQ(dlg.events, (std::vector<std::string>{"edit 10", "edit 25"}));
+
+    // Without a script the dialog is cancelled; a missing template fails.
+    SetupDlg again;
+    EXPECT_EQ(again.DoModal(), plat::kIdCancel);
+    plat::Dialog missing(9999);
+    EXPECT_EQ(missing.DoModal(), -1);
+}
+
+TEST(Dialogs, ControlsChangedFromCodeNotifyOnlyForEdits)
+{
+    registerDialogs();
+    plat::TestUiHost host;
+    SetupDlg dlg;
+    host.answerDialog([&](plat::Dialog& d) {
+        dlg.events.clear();
+        plat::Control* list = d.GetDlgItem(kList);
+        list->SetCurSel(1);
+        d.CheckDlgButton(kCheck, 1);
+        d.CheckRadioButton(kRadioA, kRadioC, kRadioC);
+        EXPECT_TRUE(dlg.events.empty());
+        d.SetDlgItemInt(kEdit, -7);
+        d.ChooseDlgItem(kList, 2);
+        EXPECT_EQ(dlg.events, (std::vector<std::string>{"edit -7", "list 2"}));
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_EQ(dlg.DoModal(), plat::kIdCancel);
+    EXPECT_EQ(dlg.threshold, -1) << "Cancel does not store";
+}
+
+TEST(Dialogs, ListsButtonsAndNumbersBehaveLikeThePlatformsControls)
+{
+    registerDialogs();
+    plat::TestUiHost host;
+    SetupDlg dlg;
+    host.answerDialog([&](plat::Dialog& d) {
+        plat::Control* list = d.GetDlgItem(kList);
+        // The sorted list keeps case-insensitive order; searches are case-insensitive prefixes
+        // that start after the given index and wrap round.
+        EXPECT_EQ(list->GetItemText(0), "Apple");
+        EXPECT_EQ(list->GetItemText(2), "pear");
+        EXPECT_EQ(list->FindString(-1, "BAN"), 1);
+        EXPECT_EQ(list->FindString(1, "a"), 0);
+        EXPECT_EQ(list->FindString(-1, "kiwi"), plat::kLbErr);
+        EXPECT_EQ(list->SetCurSel(7), plat::kLbErr);
+        plat::Control* combo = d.GetDlgItem(kCombo);
+        for (const char* s : {"zeta", "Alpha"})
+            combo->AddString(s);
+        EXPECT_EQ(combo->GetItemText(0), "zeta") << "lists are unsorted unless asked";
+        combo->SetCurSel(1);
+        EXPECT_EQ(d.GetDlgItemText(kCombo), "Alpha");
+
+        struct Number {
+            const char* text;
+            int value;
+            bool ok;
+        };
+        for (const Number& n : {Number{"  42abc", 42, true}, Number{"-12", -12, true}, Number{"+5", 5, true},
+                                Number{"abc", 0, false}, Number{"", 0, false}, Number{"99999999999", 2147483647, true}}) {
+            SCOPED_TRACE(n.text);
+            d.SetDlgItemText(kEdit, n.text);
+            bool ok = false;
+            EXPECT_EQ(d.GetDlgItemInt(kEdit, &ok), n.value);
+            EXPECT_EQ(ok, n.ok);
+        }
+        d.SetDlgItemText(kEdit, "123456789012345678901234567890");
+        EXPECT_EQ(d.GetDlgItemText(kEdit).size(), 20u) << "the edit's limit";
+        EXPECT_EQ(d.GetDlgItemText(kEdit, 5), "12345");
+
+        // A click on a radio button clears the rest of its group only.
+        d.CheckDlgButton(kOther, 1);
+        d.PressButton(kRadioB);
+        EXPECT_EQ(d.GetCheckedRadioButton(kRadioA, kRadioC), kRadioB);
+        EXPECT_EQ(d.IsDlgButtonChecked(kRadioA), 0);
+        EXPECT_EQ(d.IsDlgButtonChecked(kOther), 1);
+        EXPECT_EQ(d.IsDlgButtonChecked(1000), 0) << "a missing control reads unchecked";
+        d.PressButton(kCheck);
+        EXPECT_EQ(d.IsDlgButtonChecked(kCheck), 1);
+        // A disabled button cannot be pressed.
+        d.EnableDlgItem(kApply, false);
+        EXPECT_EQ(d.PressButton(kApply), -1);
+        d.EnableDlgItem(kApply, true);
+        d.PressButton(kApply);
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_EQ(dlg.DoModal(), plat::kIdOk);
+    EXPECT_EQ(dlg.events, (std::vector<std::string>{"edit 10", "edit   42abc", "edit -12", "edit +5", "edit abc", "edit ",
+                                                    "edit 99999999999", "edit 12345678901234567890", "mm", "apply"}));
+}
+
+class Page : public plat::PropertyPage {
+public:
+    Page(unsigned id, std::vector<std::string>& log) : plat::PropertyPage(id), log_(log) {}
+    bool OnInitDialog() override
+    {
+        log_.push_back("init " + std::to_string(templateId()));
+        SetDlgItemText(kEdit, std::to_string(templateId()));
+        return true;
+    }
+    void OnOK() override { log_.push_back("ok " + std::to_string(templateId()) + " " + GetDlgItemText(kEdit)); }
+    long OnWizardNext() override { return templateId() == 600 ? 602 : 0; }   // the first page skips the second
+    std::vector<std::string>& log_;
+};
+
+TEST(Dialogs, PropertySheetsCreateVisitedPagesAndApplyOnlyThem)
+{
+    registerDialogs();
+    plat::TestUiHost host;
+    std::vector<std::string> log;
+    Page a(600, log), b(601, log), c(602, log);
+    plat::PropertySheet sheet("General Setup");
+    sheet.AddPage(&a);
+    sheet.AddPage(&b);
+    sheet.AddPage(&c);
+    sheet.SetActivePage(2);
+    host.answerDialog([&](plat::Dialog&) {
+        EXPECT_EQ(log, std::vector<std::string>{"init 602"});
+        sheet.SetActivePage(0);
+        a.SetDlgItemText(kEdit, "changed");
+        return sheet.PressButton(plat::kIdOk);
+    });
+    EXPECT_EQ(sheet.DoModal(), plat::kIdOk);
+    EXPECT_EQ(log, (std::vector<std::string>{"init 602", "init 600", "ok 600 changed", "ok 602 602"}));
+
+    // Wizard: Next follows the page's answer.
+    log.clear();
+    plat::PropertySheet wizard("Library Part Wizard");
+    wizard.AddPage(&a);
+    wizard.AddPage(&b);
+    wizard.AddPage(&c);
+    wizard.SetWizardMode();
+    host.answerDialog([&](plat::Dialog&) {
+        wizard.PressButton(plat::kIdWizNext);
+        EXPECT_EQ(wizard.GetActivePage(), &c);
+        wizard.PressButton(plat::kIdWizBack);
+        EXPECT_EQ(wizard.GetActivePage(), &b);
+        return wizard.PressButton(plat::kIdWizFinish);
+    });
+    EXPECT_EQ(wizard.DoModal(), static_cast<int>(plat::kIdWizFinish));
+    EXPECT_EQ(log, (std::vector<std::string>{"init 600", "init 602", "init 601", "ok 600 600", "ok 601 601", "ok 602 602"}));
+}
+
+}  // namespace
+
+// The Qt face shows the same model: code changes reach the widgets, typing reaches the model.
+namespace {
+
+TEST(Dialogs, QtFaceFollowsTheModelBothWays)
+{
+    registerDialogs();
+    plat::TestUiHost host;
+    SetupDlg dlg;
+    ASSERT_TRUE(dlg.Create(kDlg));
+    plat::showModelessWithQt(dlg);
+    auto* edit = qobject_cast<QLineEdit*>(dlg.GetDlgItem(kEdit)->state()->widget.data());
+    auto* list = qobject_cast<QListWidget*>(dlg.GetDlgItem(kList)->state()->widget.data());
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(edit->text(), "10");
+    EXPECT_EQ(list->count(), 3);
+    dlg.SetDlgItemText(kEdit, "12");
+    EXPECT_EQ(edit->text(), "12");
+    dlg.events.clear();
+    edit->setText("30");
+    emit edit->textEdited("30");   // as typing reports it
+    EXPECT_EQ(dlg.GetDlgItemText(kEdit), "30");
+    EXPECT_EQ(dlg.events, std::vector<std::string>{"edit 30"});
+    dlg.GetDlgItem(kList)->SetCurSel(2);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(dlg.events.size(), 1u) << "selection from code notifies nothing";
+    dlg.EnableDlgItem(kEdit, false);
+    EXPECT_FALSE(edit->isEnabled());
+    dlg.DestroyWindow();
+}
+
+}  // namespace

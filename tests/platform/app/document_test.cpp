@@ -1,0 +1,162 @@
+#include "platform/app/program.h"
+#include "platform/core/test_ui_host.h"
+#include "sample_app.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using namespace sample;
+
+struct Documents : ::testing::Test {
+    plat::TestUiHost host;
+    quill_test::TempFolder folder;
+    std::unique_ptr<plat::AppHarness> harness;
+
+    void SetUp() override
+    {
+        registerSampleResources();
+        harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<SampleApp>(); });
+        ASSERT_TRUE(harness->start());
+        host.clearEvents();
+    }
+    SampleApp& app() { return harness->appAs<SampleApp>(); }
+    SampleDoc* activeDoc() { return static_cast<SampleDoc*>(app().mainFrame()->GetActiveDocument()); }
+    std::string read(const std::string& name)
+    {
+        const auto bytes = folder.read(name);
+        return std::string(bytes.begin(), bytes.end());
+    }
+    void closeActiveFrame() { app().mainFrame()->MDIGetActive()->SendMessage(plat::kWmClose); harness->idle(); }
+};
+
+TEST_F(Documents, NewDocumentsAreNumberedUntitled)
+{
+    ASSERT_NE(activeDoc(), nullptr);
+    EXPECT_EQ(activeDoc()->GetTitle(), "untitled1");
+    EXPECT_EQ(activeDoc()->text, "new");
+    EXPECT_TRUE(activeDoc()->GetPathName().empty());
+    harness->command(plat::kIdFileNew);
+    EXPECT_EQ(activeDoc()->GetTitle(), "untitled2");
+    EXPECT_EQ(app().openDocumentCount(), 2);
+    EXPECT_EQ(app().mainFrame()->GetActiveView()->GetDocument(), activeDoc());
+}
+
+TEST_F(Documents, OpenReadsThroughSerializeAndSaveWritesBack)
+{
+    folder.write("Board.smp", "hello");
+    // The name is found whatever its case.
+    auto* doc = static_cast<SampleDoc*>(app().OpenDocumentFile(folder.file("BOARD.SMP")));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->text, "hello");
+    EXPECT_EQ(doc->GetTitle(), "Board.smp");
+    EXPECT_EQ(doc->GetPathName(), folder.file("Board.smp"));
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(app().recentFileList()->files().front(), folder.file("Board.smp"));
+
+    // Opening it again activates the open document.
+    EXPECT_EQ(app().OpenDocumentFile(folder.file("Board.smp")), doc);
+
+    doc->text = "changed";
+    doc->SetModifiedFlag(true);
+    harness->command(plat::kIdFileSave);
+    EXPECT_EQ(read("Board.smp"), "changed");
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(Documents, FailuresAreReportedAndLeaveFilesAlone)
+{
+    const size_t before = app().openDocumentCount();
+    EXPECT_EQ(app().OpenDocumentFile(folder.file("missing.smp")), nullptr);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unable to open document " + folder.file("missing.smp") + "."});
+    harness->idle();
+    EXPECT_EQ(app().openDocumentCount(), before);
+
+    // A save that cannot replace the target leaves what is there untouched.
+    host.clearEvents();
+    std::filesystem::create_directory(folder.path() / "taken.smp");
+    folder.write("taken.smp/keep.txt", "kept");
+    SampleDoc* doc = activeDoc();
+    doc->SetModifiedFlag(true);
+    EXPECT_FALSE(doc->OnSaveDocument(folder.file("taken.smp")));
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unable to save document " + folder.file("taken.smp") + "."});
+    EXPECT_EQ(read("taken.smp/keep.txt"), "kept");
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1)
+        << "no temporary file is left behind";
+}
+
+TEST_F(Documents, ClosingAModifiedDocumentAsks)
+{
+    SampleDoc* doc = activeDoc();
+    doc->SetModifiedFlag(true);
+
+    host.answerMessageBox(plat::kIdCancel);
+    closeActiveFrame();
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Save changes to untitled1?"});
+    EXPECT_EQ(app().openDocumentCount(), 1);
+
+    // Yes on an untitled document asks for a name; the template's extension is added.
+    host.clearEvents();
+    host.answerMessageBox(plat::kIdYes);
+    host.answerFileDialog({folder.file("first"), 1});
+    closeActiveFrame();
+    EXPECT_TRUE(host.shown("file dialog save: Sample Files (*.smp)|*.smp|All Files (*.*)|*.*||"));
+    EXPECT_EQ(read("first.smp"), "new");
+    EXPECT_EQ(app().openDocumentCount(), 0);
+    EXPECT_EQ(app().recentFileList()->files().front(), folder.file("first.smp"));
+
+    // No closes without saving.
+    harness->command(plat::kIdFileNew);
+    activeDoc()->SetModifiedFlag(true);
+    host.clearEvents();
+    host.answerMessageBox(plat::kIdNo);
+    closeActiveFrame();
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Save changes to untitled2?"});
+    EXPECT_EQ(app().openDocumentCount(), 0);
+}
+
+TEST_F(Documents, ClosingTheMainWindowAsksForEveryModifiedDocument)
+{
+    harness->command(plat::kIdFileNew);
+    for (const auto& d : app().docTemplates().front()->documents())
+        d->SetModifiedFlag(true);
+    host.answerMessageBox(plat::kIdNo);
+    host.answerMessageBox(plat::kIdCancel);
+    harness->close();
+    EXPECT_EQ(host.messageBoxes().size(), 2u);
+    EXPECT_NE(app().GetMainWnd(), nullptr) << "Cancel keeps the program open";
+    host.answerMessageBox(plat::kIdNo);
+    host.answerMessageBox(plat::kIdNo);
+    harness->close();
+    EXPECT_EQ(app().GetMainWnd(), nullptr);
+    EXPECT_EQ(app().openDocumentCount(), 0);
+}
+
+TEST_F(Documents, TemporaryDocumentsWorkWithoutTemplateOrWindows)
+{
+    folder.write("part.smp", "symbol");
+    SampleDoc temporary;
+    ASSERT_TRUE(temporary.OnOpenDocument(folder.file("part.smp")));
+    EXPECT_EQ(temporary.text, "symbol");
+    EXPECT_TRUE(temporary.views().empty());
+    temporary.text = "edited";
+    ASSERT_TRUE(temporary.OnSaveDocument(folder.file("part.smp")));
+    EXPECT_EQ(read("part.smp"), "edited");
+    temporary.OnCloseDocument();
+    EXPECT_TRUE(temporary.text.empty());
+
+    // A view on the stack borrows a document for painting and leaves it alone.
+    {
+        SampleView view;
+        view.SetDocument(&temporary);
+        EXPECT_FALSE(view.IsWindow());
+    }
+    EXPECT_TRUE(temporary.views().empty());
+}
+
+}  // namespace

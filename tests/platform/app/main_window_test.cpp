@@ -1,0 +1,101 @@
+// The real Qt face of a program's main window, built on the offscreen platform.
+#include "platform/app/program.h"
+#include "platform/app/wnd_state.h"
+#include "platform/core/test_ui_host.h"
+#include "sample_app.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+using namespace sample;
+
+QStringList menuTitles(QMainWindow* window)
+{
+    QStringList titles;
+    for (QAction* a : window->menuBar()->actions())
+        titles << a->text();
+    return titles;
+}
+
+TEST(MainWindow, BuildsMenusBarsAndDocumentWindows)
+{
+    registerSampleResources();
+    plat::TestUiHost host;
+    plat::AppHarness harness([] { return std::make_unique<SampleApp>(); });
+    ASSERT_TRUE(harness.start());
+    harness.idle();
+    auto& app = harness.appAs<SampleApp>();
+    auto* window = qobject_cast<QMainWindow*>(app.mainFrame()->state()->widget.data());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Sample - untitled1");
+
+    // With a document open the template's menu shows; without one, the frame's own.
+    EXPECT_EQ(menuTitles(window), (QStringList{"&File", "&View"}));
+    auto* area = qobject_cast<QMdiArea*>(window->centralWidget());
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->subWindowList().size(), 1);
+    EXPECT_TRUE(app.mainFrame()->MDIGetActive()->IsZoomed());
+
+    const auto bars = window->findChildren<QToolBar*>();
+    ASSERT_EQ(bars.size(), 1);
+    EXPECT_EQ(bars.front()->actions().size(), 5);   // four buttons and a separator
+    app.mainFrame()->toolBar.HideButton(kCmdUnhandled);
+    EXPECT_EQ(bars.front()->actions().size(), 4);
+
+    app.mainFrame()->statusBar.SetPaneText(1, "x=1.000");
+    const auto panes = window->statusBar()->findChildren<QLabel*>(QStringLiteral("pane"));
+    ASSERT_EQ(panes.size(), 5);
+    EXPECT_EQ(panes[0]->text(), "Ready");
+    EXPECT_EQ(panes[1]->text(), "x=1.000");
+
+    // Recent files appear in the menus as numbered entries.
+    app.AddToRecentFileList("/tmp/amp.smp");
+    const QMenu* file = window->menuBar()->actions().front()->menu();
+    QStringList items;
+    for (QAction* a : file->actions())
+        items << a->text();
+    EXPECT_TRUE(items.contains("&1 /tmp/amp.smp")) << items.join(", ").toStdString();
+
+    app.CloseAllDocuments(false);
+    harness.idle();
+    EXPECT_EQ(menuTitles(window), QStringList{"&File"});
+    EXPECT_TRUE(area->subWindowList().isEmpty());
+}
+
+TEST(RunProgram, WithoutADisplaySaysSoInOneLine)
+{
+    const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    std::vector<std::pair<std::string, std::string>> saved;
+    for (const char* n : names) {
+        if (const char* v = std::getenv(n))
+            saved.emplace_back(n, v);
+        ::unsetenv(n);
+    }
+    char arg0[] = "/opt/q/schemora";
+    char* argv[] = {arg0, nullptr};
+    bool made = false;
+    testing::internal::CaptureStderr();
+    const int code = plat::RunProgram(1, argv, [&] {
+        made = true;
+        return std::make_unique<SampleApp>();
+    });
+    const std::string err = testing::internal::GetCapturedStderr();
+    for (const auto& [n, v] : saved)
+        ::setenv(n.c_str(), v.c_str(), 1);
+    EXPECT_EQ(code, 2);
+    EXPECT_FALSE(made);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    EXPECT_EQ(err.rfind("schemora: ", 0), 0u) << err;
+}
+
+}  // namespace

@@ -1,0 +1,438 @@
+#include "library_test_support.h"
+
+#include "common/common_state.h"
+#include "platform/core/archive.h"
+#include "platform/system/paths.h"
+#include "schemora/core/drawing_file.h"
+#include "schemora/core/file_records.h"
+#include "schemora/core/string_records.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+using schemora_test::LibraryFixtureState;
+
+namespace {
+
+using Words = std::array<int32_t, kDrawObjectWords>;
+
+Words words(int type, int x, int y, int w2 = 0, int w3 = 0)
+{
+    Words w{};
+    w[0] = x; w[1] = y; w[2] = w2; w[3] = w3; w[4] = type; w[23] = 1;
+    return w;
+}
+
+// A part drawn in a store that g_current points at, as the part editor holds it.
+struct EditorPart {
+    DrawObjectStore store;
+    int count = 0;
+    EditorPart() { store.allocate(); }
+    EditorPart& add(const Words& w, const char* text = nullptr, const int32_t* pts = nullptr, int n = 0)
+    {
+        store[++count] = MakeDrawObject(w, text, pts, n);
+        return *this;
+    }
+    void makeCurrent()
+    {
+        g_current.objects = store.slots();
+        g_current.count = count;
+    }
+};
+
+// A resistor-like part: a pin with number 1, a body, a polygon and a label placeholder.
+void drawPart(EditorPart& p, const char* extraText = nullptr)
+{
+    const int32_t pts[] = {-990, -490, -960, -490, -975, -470};
+    p.add(words(kObjLine, -1100, -500, -1050, -500))
+        .add(words(kObjText, -1060, -500, 8 << 8), "1")
+        .add(words(kObjRectangle, -1050, -515, 100, 30))
+        .add(words(kObjPolygon, -990, -490, 3), nullptr, pts, 3)
+        .add(words(kObjText, -1020, -540, 10 << 8), "R?")
+        .add(words(kObjText, -1000, -350), ";Resistor\nmetal film")
+        .add(words(kObjText, -1000, -330), "%package RES400");
+    if (extraText)
+        p.add(words(kObjText, -1000, -310), extraText);
+    p.makeCurrent();
+}
+
+class PartLibraryTest : public ::testing::Test {
+protected:
+    LibraryFixtureState state;
+
+    void newLibrary(const char* name)
+    {
+        state.host.answerMessageBox(plat::kIdYes);
+        ASSERT_EQ(NewPartLibrary(name), 1);
+    }
+    void addPart(const char* library, const char* part, const char* extraText = nullptr)
+    {
+        EditorPart p;
+        drawPart(p, extraText);
+        ASSERT_EQ(RewriteLibrary(library, part, kRewriteAddOrReplace), 1);
+        g_current = CurrentDrawing{};
+    }
+    std::vector<std::string> names(const char* library)
+    {
+        std::vector<std::string> n;
+        FillLibraryPartList(n, library, false);
+        return n;
+    }
+};
+
+TEST_F(PartLibraryTest, WrittenPartReadsBackWithItsElementsAndPins)
+{
+    newLibrary("MINE");
+    EXPECT_TRUE(state.host.shown("message box: Start new library: MINE?"));
+    addPart("MINE", "res.sym");
+    ASSERT_EQ(LoadLibraryPart("MINE", "RES"), 1);
+    const int index = g_partSymbols.current;
+    const PartSymbol& s = g_partSymbols.entries[index];
+    EXPECT_EQ(s.name, "MINE\\RES");
+    EXPECT_EQ(s.package, "RES400");
+    EXPECT_EQ(s.description, "Resistor");
+    EXPECT_EQ(s.w[11], 10);
+
+    // Header element, then the seven elements in file order, then the gate's padding.
+    const DrawObject& header = g_symbolElements[s.w[1]];
+    EXPECT_EQ(header.w[4], 1);
+    EXPECT_EQ(header.w[0], 7 + kGateSectionPadding);
+    EXPECT_EQ(s.w[2], 1 + 7 + kGateSectionPadding);
+    const DrawObject* e = &g_symbolElements[s.w[1] + 1];
+    EXPECT_EQ(e[0].type(), kObjLine);
+    EXPECT_EQ(e[0].w[2], -1050);
+    EXPECT_EQ(e[2].type(), kObjRectangle);
+    EXPECT_EQ(e[2].w[3], 30);
+    EXPECT_EQ(e[3].type(), kObjPolygon);
+    EXPECT_EQ(e[3].pointX(2), -975);
+    EXPECT_STREQ(e[6].text, "%package RES400");
+    // The pin line is named by the number lying on it.
+    EXPECT_STREQ(e[0].text, "1");
+    EXPECT_EQ(e[0].w[7], 2);
+    EXPECT_EQ(e[1].w[5], 5);   // the number sits at the pin's inner end
+    // Extent without texts: the pin's outer end to the body's far corner.
+    EXPECT_EQ(s.w[7], -1100);
+    EXPECT_EQ(s.w[9], -950);
+    EXPECT_EQ(s.w[10], -470);
+
+    // Loading it again reuses the entry.
+    ASSERT_EQ(LoadLibraryPart("mine", "res"), 1);
+    EXPECT_EQ(g_partSymbols.count, 1);
+    EXPECT_EQ(LoadLibraryPart("MINE", "NOPE"), 0);
+    EXPECT_EQ(LoadLibraryPartByPath("MINE\\RES"), 1);
+    EXPECT_EQ(LoadLibraryPartByPath("MINERES"), 0);
+}
+
+TEST_F(PartLibraryTest, AddReplaceAndDeleteKeepTheOtherParts)
+{
+    newLibrary("LIB1");
+    addPart("LIB1", "A");
+    addPart("LIB1", "B");
+    addPart("LIB1", "C");
+    EXPECT_EQ(names("LIB1"), (std::vector<std::string>{"A", "B", "C"}));
+
+    state.host.answerMessageBox(plat::kIdYes);
+    addPart("LIB1", "B", "%no_des");
+    EXPECT_TRUE(state.host.shown("message box: Replace part B?"));
+    EXPECT_EQ(names("LIB1"), (std::vector<std::string>{"A", "B", "C"}));
+    ASSERT_EQ(LoadLibraryPart("LIB1", "B"), 1);
+    EXPECT_EQ(g_partSymbols.entries[g_partSymbols.current].w[15], 1);
+
+    ASSERT_EQ(RewriteLibrary("LIB1", "B", kRewriteDelete), 1);
+    EXPECT_EQ(names("LIB1"), (std::vector<std::string>{"A", "C"}));
+    EXPECT_FALSE(state.host.shown("message box: Corrected parts count"));
+    std::vector<std::string> packages;
+    ASSERT_TRUE(ListLibraryPackages("LIB1", packages));
+    EXPECT_EQ(packages, (std::vector<std::string>{"A/RES400", "C/RES400"}));
+
+    // A header that miscounts is corrected.
+    auto bytes = state.temp.read("LIB/LIB1.CON");
+    bytes[0] = 9;
+    state.temp.write("LIB/LIB1.CON", bytes);
+    ASSERT_EQ(RewriteLibrary("LIB1", "A", kRewriteDelete), 1);
+    EXPECT_TRUE(state.host.shown("message box: Corrected parts count"));
+    EXPECT_EQ(state.temp.read("LIB/LIB1.CON")[0], 1);
+}
+
+TEST_F(PartLibraryTest, CataloguesAndReportsListTheParts)
+{
+    std::vector<LibraryPart> parts(2);
+    parts[0].name = "ZETA";
+    parts[1].name = "alpha.sym";
+    ASSERT_TRUE(WritePartLibraryFile(state.lib("FAM.CAT"), parts));
+    std::vector<std::string> n;
+    ASSERT_TRUE(ReadCatalog(n, "FAM"));
+    EXPECT_EQ(n, (std::vector<std::string>{"ZETA", "ALPHA"}));
+    EXPECT_FALSE(FillLibraryPartList(n, "FAM", false));
+    EXPECT_TRUE(state.host.shown("message box: Can't open file " + state.lib("FAM.CON")));
+
+    ASSERT_TRUE(WritePartLibraryFile(state.lib("FAM.CON"), parts));
+    state.host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(WriteLibraryPartsList("FAM"), 1);
+    const auto report = state.temp.read("LIB/FAM.txt");
+    EXPECT_EQ(std::string(report.begin(), report.end()),
+              "FAM\\ZETA \nFAM\\ALPHA \n2 parts in library\n(Not sorted alphabetically!)\n");
+    EXPECT_TRUE(state.host.shown("text viewer: " + state.lib("FAM.txt")));
+}
+
+TEST_F(PartLibraryTest, MultiGatePartsRepeatTheGateWithItsPinNumbers)
+{
+    newLibrary("TTL");
+    EditorPart p;
+    p.add(words(kObjLine, -1100, -500, -1050, -500))
+        .add(words(kObjText, -1060, -500), "1")
+        .add(words(kObjText, -1000, -300), "p=2")
+        .add(words(kObjText, -1000, -280), "%pins 4")
+        .add(words(kObjText, -1000, -260), "v=VCC 14");
+    p.makeCurrent();
+    ASSERT_EQ(RewriteLibrary("TTL", "G", kRewriteAddOrReplace), 1);
+    ASSERT_EQ(LoadLibraryPart("TTL", "G"), 1);
+    const PartSymbol& s = g_partSymbols.entries[g_partSymbols.current];
+    const DrawObject& header = g_symbolElements[s.w[1]];
+    EXPECT_EQ(header.w[4], 2);
+    const int stride = header.w[0] / 2;
+    EXPECT_EQ(stride, 5 + kGateSectionPadding);
+    EXPECT_STREQ(g_symbolElements[s.w[1] + 1].text, "1");
+    EXPECT_STREQ(g_symbolElements[s.w[1] + 1 + stride].text, "4");
+    EXPECT_EQ(s.w[29], 1);
+    EXPECT_EQ(s.gatePins[0], "4");
+    EXPECT_EQ(s.supplyNet, "VCC 14");
+}
+
+TEST_F(PartLibraryTest, FullTablesRefuseWithAMessage)
+{
+    newLibrary("CAP");
+    addPart("CAP", "ONE");
+    addPart("CAP", "TWO");
+    g_partSymbols.count = kMaxPlaceableSymbol;
+    EXPECT_EQ(LoadLibraryPart("CAP", "ONE"), 0);
+    EXPECT_TRUE(state.host.shown(std::string("message box: ") + std::string(kMsgSymbolTableFull)));
+    EXPECT_EQ(g_partSymbols.count, kMaxPlaceableSymbol);
+
+    g_partSymbols.count = 0;
+    g_symbolElements.ensureAllocated();
+    g_symbolElements.count = quill::kMaxSymbolElements - 3;
+    EXPECT_EQ(LoadLibraryPart("CAP", "TWO"), 0);
+    EXPECT_TRUE(state.host.shown(std::string("message box: ") + std::string(kMsgSymbolStoreFull)));
+    EXPECT_EQ(g_symbolElements.count, quill::kMaxSymbolElements - 3);
+    EXPECT_EQ(g_partSymbols.count, 0);
+    g_symbolElements.count = 0;
+    EXPECT_EQ(LoadLibraryPart("CAP", "TWO"), 1);
+}
+
+// Library bytes spelled out: header, title, markers, part header, name, records.
+struct RawLibrary {
+    std::vector<uint8_t> bytes;
+    void record(const FileRecord& r) { bytes.insert(bytes.end(), r.begin(), r.end()); }
+    RawLibrary(char libraryVersion = '9')
+    {
+        DrawingHeader h;
+        h.count = 1;
+        h.version = static_cast<uint8_t>(libraryVersion);
+        record(encodeHeader(h));
+        record(FileRecord{});
+    }
+    void part(const char* name, int count, char version = ';')
+    {
+        for (int i = 0; i < 4; ++i)
+            record(partMarkerRecord());
+        DrawingHeader h;
+        h.count = static_cast<int16_t>(count);
+        h.version = static_cast<uint8_t>(version);
+        record(encodeHeader(h));
+        FileRecord n{};
+        std::copy_n(name, std::strlen(name), n.begin());
+        record(n);
+    }
+    void object(uint16_t type, int16_t x = -1000, int16_t y = -500)
+    {
+        record(recordFromWords({static_cast<uint16_t>(x), static_cast<uint16_t>(y), type, 0, 0, 0, 0, 0}));
+    }
+    void text(const char* t)
+    {
+        object(kObjText);
+        plat::Archive a(plat::Archive::Mode::Store);
+        WriteStringRecords(a, t);
+        bytes.insert(bytes.end(), a.bytes().begin(), a.bytes().end());
+    }
+};
+
+TEST_F(PartLibraryTest, HostileLibrariesEndCleanly)
+{
+    struct Case {
+        const char* what;
+        RawLibrary lib;
+        const char* message;   // nullptr: none
+        int loaded;
+    };
+    std::vector<Case> cases;
+    {
+        Case c{"newer library version", RawLibrary(':'), "Unsupported file format", 0};
+        c.lib.part("X", 1);
+        cases.push_back(c);
+    }
+    {
+        Case c{"newer part version", RawLibrary(), "Unsupported file format", 0};
+        c.lib.part("X", 1, '<');
+        cases.push_back(c);
+    }
+    {
+        Case c{"part inside a part", RawLibrary(), "Error:Part contains another library part", 0};
+        c.lib.part("X", 2);
+        c.lib.object(kFilePartType);
+        c.lib.text("DEVICE\\R");
+        cases.push_back(c);
+    }
+    {
+        Case c{"nine gates", RawLibrary(), "Too many parts/package [push enter]", 0};
+        c.lib.part("X", 1);
+        c.lib.text("p=9");
+        cases.push_back(c);
+    }
+    {
+        Case c{"count far beyond the records, text chain cut off", RawLibrary(), nullptr, 1};
+        c.lib.part("X", 30000);
+        c.lib.object(kObjLine);
+        c.lib.object(kObjText);
+        FileRecord piece;
+        piece.fill('a');
+        piece[15] = '~';
+        c.lib.record(piece);   // a continued piece and then the end of the file
+        cases.push_back(c);
+    }
+    {
+        Case c{"file ends inside the part header", RawLibrary(), nullptr, 0};
+        for (int i = 0; i < 4; ++i)
+            c.lib.record(partMarkerRecord());
+        c.lib.bytes.resize(c.lib.bytes.size() + 7, 0);
+        cases.push_back(c);
+    }
+    {
+        Case c{"a polygon claiming 200 points", RawLibrary(), nullptr, 1};
+        c.lib.part("X", 1);
+        c.lib.record(recordFromWords({0, 0, kObjPolygon, 200, 0, 0, 0, 0}));
+        c.lib.bytes.resize(c.lib.bytes.size() + kPolygonTrailerBytes, 0xFF);
+        cases.push_back(c);
+    }
+    {
+        Case c{"too many pin numbers", RawLibrary(), "Too many pins", 1};
+        c.lib.part("X", 40);
+        std::string pins = "%pins";
+        for (int i = 0; i < 40; ++i)
+            pins += " 9";
+        for (int t = 0; t < 14; ++t)
+            c.lib.text(pins.c_str());
+        cases.push_back(c);
+    }
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        schemora_test::ResetLibraryState();
+        g_folders.libraryFolder = state.temp.file("LIB") + "/";
+        state.host.clearEvents();
+        state.temp.write("LIB/BAD.CON", c.lib.bytes);
+        EXPECT_EQ(LoadLibraryPart("BAD", "X"), c.loaded);
+        if (c.message) {
+            EXPECT_TRUE(state.host.shown(std::string("message box: ") + c.message));
+        } else {
+            EXPECT_TRUE(state.host.messageBoxes().empty());
+        }
+        if (!c.loaded) {
+            EXPECT_EQ(g_symbolElements.count, 0);
+        }
+    }
+}
+
+TEST_F(PartLibraryTest, OldLibraryVersionsAreConverted)
+{
+    // Version 5: units of six, an offset origin, rectangles by corners, dash patterns.
+    RawLibrary lib('5');
+    lib.part("OLD", 1, '5');
+    lib.record(recordFromWords({10, 20, kObjRectangle, 30, 40, 0xF0F0, 0, 0}));
+    state.temp.write("LIB/OLD.CON", lib.bytes);
+    ASSERT_EQ(LoadLibraryPart("OLD", "OLD"), 1);
+    const DrawObject& r = g_symbolElements[g_partSymbols.entries[g_partSymbols.current].w[1] + 1];
+    EXPECT_EQ(r.type(), kObjRectangle);
+    EXPECT_EQ(r.w[0], (396 + 60) * 50 / 54);
+    EXPECT_EQ(r.w[1], (126 + 120) * 50 / 54);
+    EXPECT_EQ(r.w[2], (6 * 30 - 6 * 10) * 50 / 54);
+    EXPECT_EQ(r.w[3], (6 * 40 - 6 * 20) * 50 / 54);
+    EXPECT_EQ(r.w[5], 1);
+    EXPECT_EQ(r.w[6], 6);
+}
+
+TEST(PinTextTest, KindsAndWireHits)
+{
+    char letter = 0;
+    EXPECT_EQ(PinTextKind("12", &letter), 0);
+    EXPECT_EQ(PinTextKind("3z", &letter), 3);
+    EXPECT_EQ(letter, 'z');
+    EXPECT_EQ(PinTextKind("5o"), 2);
+    EXPECT_EQ(PinTextKind("5q"), 4);
+    EXPECT_EQ(PinTextKind("zA"), 0);   // the first character does not count
+    EXPECT_EQ(PinTextKind("4ab"), 1);
+    EXPECT_EQ(HitTestWire(110, 3, 100, 0, 0, 0, 10), 1);
+    EXPECT_EQ(HitTestWire(111, 0, 100, 0, 0, 0, 10), 0);
+    EXPECT_EQ(HitTestWire(0, 6, 100, 0, 0, 0, 10), 0);
+    EXPECT_EQ(HitTestWire(4, -10, 0, 0, 0, 100, 10), 1);
+    EXPECT_EQ(HitTestWire(50, 50, 0, 0, 100, 100, 10), 0);
+}
+
+TEST_F(PartLibraryTest, DrawingsResolveTheirPartsFromTheLibraries)
+{
+    newLibrary("DEVICE");
+    addPart("DEVICE", "R");
+    DrawingDocData doc;
+    doc.objects.allocate();
+    // Two placed parts, one present, one absent.
+    plat::Archive out(plat::Archive::Mode::Store);
+    DrawingHeader h;
+    h.count = 2;
+    writeRecord(out, encodeHeader(h));
+    writeRecord(out, FileRecord{});
+    writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, 1}));
+    WriteStringRecords(out, "R:DEVICE\\R");
+    writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, 2}));
+    WriteStringRecords(out, "DEVICE\\NOTHERE");
+    plat::Archive in(plat::Archive::Mode::Load, out.takeBytes(), "x.pic");
+    int count = 0;
+    ReadDrawing(doc, 0, &count, in, doc.objects.slots());
+    ASSERT_EQ(count, 2);
+    EXPECT_EQ(doc.objects[1].type(), kObjPart + 1);
+    EXPECT_STREQ(doc.objects[1].text, "R:DEVICE\\R");
+    EXPECT_EQ(doc.objects[2].type(), kObjText);
+    EXPECT_STREQ(doc.objects[2].text, "Missing part! [NOTHERE]");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StarterLibraryTest, EveryShippedPartLoads)
+{
+    const std::string lib = plat::joinPath(plat::programFolder(), "LIB");
+    if (!plat::fileExists(plat::joinPath(lib, "DEVICE.CON")))
+        GTEST_SKIP() << "starter libraries not built";
+    plat::TestUiHost host;
+    schemora_test::ResetLibraryState();
+    g_folders.libraryFolder = lib + "/";
+    for (const char* library : {"DEVICE", "TTL", "CONN"}) {
+        std::vector<std::string> names, catalogue;
+        ASSERT_TRUE(FillLibraryPartList(names, library, false));
+        ASSERT_TRUE(ReadCatalog(catalogue, library));
+        EXPECT_EQ(names, catalogue);
+        for (const std::string& part : names) {
+            SCOPED_TRACE(part);
+            EXPECT_EQ(LoadLibraryPart(library, part), 1);
+        }
+    }
+    EXPECT_TRUE(host.messageBoxes().empty());
+    ASSERT_EQ(LoadLibraryPart("TTL", "7400"), 1);
+    const PartSymbol& nand = g_partSymbols.entries[g_partSymbols.current];
+    EXPECT_EQ(g_symbolElements[nand.w[1]].w[4], 4);
+    EXPECT_EQ(nand.package, "DIP14");
+    schemora_test::ResetLibraryState();
+}
+
+}  // namespace

@@ -1,0 +1,197 @@
+// Start-up and shutdown of the schematic program, run headless through the test UI host.
+#include "platform/app/doc_template.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/program.h"
+#include "platform/core/archive.h"
+#include "platform/core/test_ui_host.h"
+#include "platform/system/files.h"
+#include "platform/system/registry.h"
+#include "resources/schemora/schemora_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/drawing_file.h"
+#include "schemora/core/schemora_app.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/core/settings.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder with a title block and, when given, a "schemora.ini"; the registry store of
+// the run lives beside it.
+class SchemoraStart : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerSchemoraResources();
+        plat::setConfigFolder(config.path().string());
+        writeTitleBlock();
+        g_titleBlock = TitleBlock{};
+        g_settings = SchematicSettings{};
+    }
+    void TearDown() override
+    {
+        plat::setConfigFolder("");
+        g_titleBlock = TitleBlock{};
+    }
+
+    void writeTitleBlock()
+    {
+        DrawObjectStore store;
+        store.allocate();
+        DrawingDocData doc;
+        g_current.objects = store.slots();
+        g_current.count = 0;
+        plat::Archive ar(plat::Archive::Mode::Store);
+        WriteDrawing(doc, ar, kWriteDrawing, "Title.PIC");
+        folder.write("Title.PIC", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
+        g_current = CurrentDrawing{};
+    }
+    void writeIni(std::string_view body) { folder.write("schemora.ini", "[Schemora]\n" + std::string(body)); }
+
+    plat::AppHarness start(std::vector<std::string> args = {})
+    {
+        return plat::AppHarness([] { return std::make_unique<CSchemoraApp>(); }, std::move(args),
+                                folder.path().string());
+    }
+
+    quill_test::TempFolder folder;
+    quill_test::TempFolder config;
+    plat::TestUiHost host;
+};
+
+TEST_F(SchemoraStart, StartsWithPaletteColourRolesTimersAndAssociation)
+{
+    host.setSysColor(plat::kColorBtnFace, 0x00332211);
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+
+    EXPECT_EQ(g_palette.entries[15].red, 0x11);
+    EXPECT_EQ(g_palette.entries[15].green, 0x22);
+    EXPECT_EQ(g_palette.entries[15].blue, 0x33);
+    EXPECT_EQ(g_palette.entries[4].red, 255);
+    EXPECT_EQ(g_colorRoles.index[1], 6);
+    EXPECT_EQ(g_colorRoles.index[6], 15);
+    EXPECT_EQ(g_colorRoles.index[20], 7);
+
+    auto* frame = plat::GetMainWnd();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(host.timerPeriod(frame, scm::kTimerStatusAnimation), 500u);
+    EXPECT_EQ(host.timerPeriod(frame, scm::kTimerBackup), 0u) << "BackupTime 0 starts no backup timer";
+    EXPECT_TRUE(frame->IsZoomed());
+    EXPECT_FALSE(host.shown("dialog 293")) << "DoTips 0 builds the tip dialog but does not show it";
+    EXPECT_TRUE(host.messageBoxes().empty());
+
+    // One new drawing with the document defaults.
+    ASSERT_EQ(harness.app().openDocumentCount(), 1);
+    auto* doc = static_cast<CSchemoraDoc*>(frame->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetTitle(), "untitled1");
+    EXPECT_EQ(doc->data().objectCount, 0);
+    EXPECT_EQ(doc->data().sheetSize, 'A');
+    EXPECT_EQ(doc->data().numberOfSheets, 1);
+    EXPECT_EQ(doc->data().zoomLevel, 3);
+    EXPECT_EQ(doc->data().grid, 703);
+    EXPECT_FALSE(doc->IsModified());
+
+    auto& reg = plat::Registry::shared();
+    EXPECT_EQ(reg.queryString("HKEY_CLASSES_ROOT\\.pic", ""), "piccmd");
+    // The load command goes under the class the framework's registration had just set.
+    auto command = reg.queryString("HKEY_CLASSES_ROOT\\Schemora.Document\\Shell\\load\\command", "");
+    ASSERT_TRUE(command);
+    EXPECT_TRUE(command->ends_with("schemora %1")) << *command;
+}
+
+TEST_F(SchemoraStart, BackupTimerSoundAndTipFollowTheSettings)
+{
+    writeIni("BackupTime=5\nsound=1\nDoTips=1\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    EXPECT_EQ(host.timerPeriod(plat::GetMainWnd(), scm::kTimerBackup), 300000u);
+    const std::string sound = "sound: " + g_folders.soundFolder + "welcome.wav";
+    EXPECT_TRUE(host.shown(sound)) << sound;
+    EXPECT_TRUE(host.shown("dialog 293"));
+}
+
+TEST_F(SchemoraStart, MissingSoundFileSaysSo)
+{
+    writeIni("sound=1\nDoTips=0\n");
+    host.setSoundWorks(false);
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Error in Playing Sound"});
+}
+
+TEST_F(SchemoraStart, RefusesUnsupportedCommandLines)
+{
+    for (std::vector<std::string> args : {std::vector<std::string>{"/pt", "a.pic", "printer", "driver", "port"},
+                                          std::vector<std::string>{"/dde"}}) {
+        SCOPED_TRACE(args.front());
+        plat::TestUiHost local;
+        auto harness = start(args);
+        EXPECT_FALSE(harness.start());
+        EXPECT_EQ(harness.exitCode(), 1);
+        EXPECT_EQ(local.messageBoxes(), std::vector<std::string>{"Parameter Error!"});
+    }
+}
+
+TEST_F(SchemoraStart, MissingTitleBlockEndsTheProgram)
+{
+    std::filesystem::remove(folder.path() / "Title.PIC");
+    auto harness = start();
+    EXPECT_FALSE(harness.start());
+    EXPECT_EQ(harness.exitCode(), 1);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unable to open file: Title.PIC"});
+}
+
+TEST_F(SchemoraStart, OpensTheDrawingOfTheCommandLineAndSavesItBack)
+{
+    writeIni("DoTips=0\n");
+    // A drawing with one text on sheet 1.
+    DrawObjectStore store;
+    store.allocate();
+    store[1] = MakeDrawObject({10, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
+                              "hello world");
+    DrawingDocData doc;
+    doc.setTitle("Amplifier");
+    g_current.objects = store.slots();
+    g_current.count = 1;
+    plat::Archive ar(plat::Archive::Mode::Store);
+    WriteDrawing(doc, ar, kWriteDrawing, "amp.pic");
+    folder.write("amp.pic", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
+    g_current = CurrentDrawing{};
+
+    auto harness = start({folder.file("AMP.PIC")});   // found whatever the case
+    ASSERT_TRUE(harness.start());
+    auto* opened = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->data().objectCount, 1);
+    EXPECT_EQ(opened->data().titleText(), "Amplifier");
+    ASSERT_NE(opened->data().objects[1].text, nullptr);
+    EXPECT_STREQ(opened->data().objects[1].text, "hello world");
+
+    // Saving gives back the same bytes.
+    const auto before = folder.read("amp.pic");
+    ASSERT_TRUE(opened->OnSaveDocument(folder.file("amp.pic")));
+    auto after = folder.read("amp.pic");
+    // The header and title are the same; only the date inside the document changed.
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(SchemoraStart, ClosingWritesTheSettingsAndKeepsTheOpenDrawingsListed)
+{
+    writeIni("DoTips=0\nBackupTime=2\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    harness.close();
+    const auto ini = folder.read("schemora.ini");
+    const std::string text(ini.begin(), ini.end());
+    EXPECT_NE(text.find("BackupTime=2"), std::string::npos) << text;
+    EXPECT_NE(text.find("file#0=untitled1"), std::string::npos) << text;
+    EXPECT_NE(text.find("files=1"), std::string::npos) << text;
+}
+
+}  // namespace

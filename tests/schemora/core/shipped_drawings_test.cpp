@@ -1,0 +1,60 @@
+// The drawings the build writes into the program folder read back as intended.
+#include "drawing_test_support.h"
+
+#include "platform/core/test_ui_host.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace schemora_test;
+
+namespace {
+
+std::string programFile(const char* name)
+{
+    const char* dir = std::getenv("QUILL_PROGRAM_DIR");
+    return dir ? (std::filesystem::path(dir) / name).string() : std::string();
+}
+
+std::set<std::string> textsOf(TestDrawing& d)
+{
+    std::set<std::string> texts;
+    for (int i = 1; i <= d.count; ++i)
+        if (d.doc.objects[i].type() == kObjText && d.doc.objects[i].text)
+            texts.insert(d.doc.objects[i].text);
+    return texts;
+}
+
+}  // namespace
+
+TEST(ShippedDrawings, TitleBlockAndExample)
+{
+    const std::string titlePath = programFile("Title.PIC");
+    const std::string examplePath = programFile("examples/rc_filter.pic");
+    if (titlePath.empty() || !std::filesystem::exists(titlePath) || !std::filesystem::exists(examplePath))
+        GTEST_SKIP() << "the program folder has not been laid out";
+    CleanState clean;
+    plat::TestUiHost host;
+
+    auto title = plat::Archive::loadFile(titlePath);
+    ASSERT_TRUE(title);
+    TestDrawing block;
+    ASSERT_GT(block.read(title->bytes(), 0, titlePath), 0);
+    const std::set<std::string> fields = {"Title", "Document Number", "Rev", "Size", "Date", "Sheet"};
+    EXPECT_EQ(textsOf(block), fields);
+
+    auto example = plat::Archive::loadFile(examplePath);
+    ASSERT_TRUE(example);
+    TestDrawing rc;
+    ASSERT_GT(rc.read(example->bytes(), 0, examplePath), 0);
+    const std::set<std::string> texts = textsOf(rc);
+    EXPECT_TRUE(texts.count("Missing part! [R]"));
+    EXPECT_TRUE(texts.count("Missing part! [C]"));
+    int dots = 0;
+    for (int i = 1; i <= rc.count; ++i)
+        dots += rc.doc.objects[i].type() == kObjDot;
+    EXPECT_EQ(dots, 1);
+    EXPECT_TRUE(host.messageBoxes().empty());
+}

@@ -1,0 +1,79 @@
+#include "netlist_test_support.h"
+
+#include "schemora/netlist/netlist_builder.h"
+#include "schemora/netlist/text_file.h"
+
+using namespace netlist_test;
+
+namespace {
+
+std::string pinListBytes(const quill_test::TempFolder& folder, std::string_view list, int column, int kind)
+{
+    TextFile out;
+    EXPECT_TRUE(out.open(folder.file("list.txt")));
+    WritePinList(out, list, column, kind);
+    out.close();
+    const auto bytes = folder.read("list.txt");
+    return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+TEST(NetlistFile, PinListsBreakAfterSixtyCharacters)
+{
+    quill_test::TempFolder folder;
+    const std::string sixty = "u1-1,u1-2,u1-3,u1-4,u1-5,u1-6,u1-7,u1-8,u1-9,u10-1,u10-2,u12";   // 60
+    ASSERT_EQ(sixty.size(), 60u);
+    EXPECT_EQ(pinListBytes(folder, sixty, 7, kNetlistPlain), sixty + "\n");
+    const std::string longer = sixty + "-3,r5-1,r6-2";
+    EXPECT_EQ(pinListBytes(folder, longer, 7, kNetlistPlain), sixty + "-3,&\n       r5-1,r6-2\n");
+    const std::string nodes = "a1 b2 c3 d4 e5 f6 g7 h8 i9 j10 k11 l12 m13 n14 o15 p16 q17 r18 s19 t20 u21";
+    EXPECT_EQ(pinListBytes(folder, nodes, 7, kNetlistSpice),
+              "a1 b2 c3 d4 e5 f6 g7 h8 i9 j10 k11 l12 m13 n14 o15 p16 q17 r18 \n+ s19 t20 u21\n");
+    EXPECT_EQ(pinListBytes(folder, nodes, 7, kNetlistDigital),
+              "a1 b2 c3 d4 e5 f6 g7 h8 i9 j10 k11 l12 m13 n14 o15 p16 q17 r18 \n+ s19 t20 u21\n");
+}
+
+TEST(NetlistFile, PinEntriesAndNetPinLookup)
+{
+    EXPECT_TRUE(PinListHasEntry("R1-1,R10-2,", "R10-2"));
+    EXPECT_FALSE(PinListHasEntry("R1-1,R10-2,", "R1-2"));
+    EXPECT_FALSE(PinListHasEntry("R11-1,", "R1-1"));
+    const std::vector<std::string> names = {"U1-1", "U2-3", "R4-2"};
+    EXPECT_EQ(FindNetPin(names, 3, "U2-3"), 1);
+    EXPECT_EQ(g_netPinLookup.index, 1);
+    EXPECT_EQ(FindNetPin(names, 2, "R4-2"), 0);
+    EXPECT_EQ(g_netPinLookup.index, 2);
+
+    plat::TestUiHost host;
+    std::string list(9995, 'x');
+    AppendPowerNetName(list, "U1-7,");
+    EXPECT_EQ(list.size(), 9995u);
+    EXPECT_TRUE(host.shown("message box: Power net too large"));
+    list = "U1-7";
+    AppendPowerNetName(list, "U2-7,");
+    EXPECT_EQ(list, "U1-7,U2-7,");
+}
+
+TEST_F(NetlistFixture, DigitalCircuitAndDesignRules)
+{
+    part(gate, "U", 1, 0, 0);
+    wire(400, 50, 800, 50);
+    label(600, 50, "Q*");
+    label(5000, 5000, "#.delay 7400 10");
+    CNetlistBuilder builder;
+    builder.m_kind = kNetlistDigital;
+    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    EXPECT_EQ(read(".ckt"), "$ Circuit file for \"" + g_designName.text + "\"\n\n\n$ .Macros\n\n"
+                            "* U1 7400 10 def0 def1 q nc nc nc gnd nc nc nc nc nc nc vcc \n\n"
+                            "\n\n$ Probes go here\n.PROBE Q\n"
+                            "$ Set Simulation Time\n\n.TIME 1000\n.scale 1ns\n.END\n");
+    EXPECT_EQ(read(".dev"), "");
+
+    CNetlistBuilder checker;
+    EXPECT_EQ(checker.CheckDesignRules(), 3);
+    EXPECT_EQ(read(".drc"), "Design rules check of " + g_designName.text + "\n"
+                            "Unconnected pin U1-1\nUnconnected pin U1-2\nNet Q* has only one pin: U1-3\n"
+                            "3 problems found\n");
+    EXPECT_TRUE(host.shown("text viewer: " + folder.file("design.drc")));
+}

@@ -1,0 +1,159 @@
+#include "netlist_test_support.h"
+
+#include "platform/system/files.h"
+#include "schemora/netlist/netlist_builder.h"
+#include "schemora/netlist/netlist_writers.h"
+#include "schemora/netlist/spice_values.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+using namespace netlist_test;
+
+namespace {
+
+bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
+
+// Runs ngspice in batch mode on the deck; the rows of its printed table (index, sweep or time,
+// value).
+std::vector<std::array<double, 3>> simulate(const std::string& deck)
+{
+    const std::string command = "cd '" + std::filesystem::path(deck).parent_path().string() + "' && ngspice -b '" + deck + "' 2>&1";
+    std::vector<std::array<double, 3>> rows;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return rows;
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe)) {
+        std::array<double, 3> row{};
+        if (std::sscanf(line, "%lf %lf %lf", &row[0], &row[1], &row[2]) == 3)
+            rows.push_back(row);
+    }
+    ::pclose(pipe);
+    return rows;
+}
+
+double valueAt(const std::vector<std::array<double, 3>>& rows, double x)
+{
+    const std::array<double, 3>* best = nullptr;
+    for (const auto& r : rows)
+        if (!best || std::abs(r[1] - x) < std::abs((*best)[1] - x))
+            best = &r;
+    return best ? (*best)[2] : -1e9;
+}
+
+class SpiceDeckTest : public NetlistFixture {
+protected:
+    int runSpice()
+    {
+        CNetlistBuilder builder;
+        builder.m_kind = kNetlistSpice;
+        return builder.GenerateNetlist();
+    }
+
+    // A source from IN to ground, R1 from IN to OUT, and `second` from OUT to ground.
+    void divider(const char* sourceText, int secondSymbol, const char* secondText)
+    {
+        part(source, sourceText, 1, 0, 0);
+        part(gnd, "", 0, 400, 0);
+        wire(0, 0, 0, 500);
+        label(0, 250, "IN");
+        part(resistor, "R:1k", 1, 0, 500);
+        wire(400, 500, 800, 500);
+        label(600, 500, "OUT*");
+        part(secondSymbol, secondText, 2, 800, 500);
+        part(gnd, "", 0, 1200, 500);
+    }
+};
+
+}  // namespace
+
+TEST(SpiceValues, ReadAndWrittenForms)
+{
+    plat::TestUiHost host;
+    EXPECT_DOUBLE_EQ(ParseSpiceValue("10meg", SpiceForm::Frequency), 1e7);
+    EXPECT_DOUBLE_EQ(ParseSpiceValue("10MEG", SpiceForm::Time), 0.01);
+    EXPECT_DOUBLE_EQ(ParseSpiceValue("1n", SpiceForm::Time), 1e-9);
+    EXPECT_DOUBLE_EQ(ParseSpiceValue("2.5k", SpiceForm::Voltage), 2500);
+    EXPECT_EQ(FormatSpiceValue(2.5e-8, SpiceForm::Time), "25.00ns");
+    EXPECT_EQ(FormatSpiceValue(1e5, SpiceForm::Frequency), "100.0khz");
+    EXPECT_EQ(FormatSpiceValue(0.025, SpiceForm::Voltage), "25.0mv");
+    EXPECT_EQ(NormalizeDirective("#.AC DEC 10 1 100000", kAnalysisAc), "#.AC DEC 80.0 1.0 100.0khz");
+    EXPECT_EQ(NormalizeDirective("#.TRAN 1NS 10US", kAnalysisTransient), "#.TRAN 25.00ns 10.00us");
+    EXPECT_EQ(NormalizeDirective("#.TRAN 1U 5M 0 10U UIC", kAnalysisTransient), "#.TRAN 12.50us 5.00ms 0 10.00us UIC");
+    EXPECT_EQ(NormalizeDirective("#.DC V1 0 10 1", kAnalysisDcSweep), "#.DC V1 0.0mv 10.0v 25.0mv");
+    int counter = 0;
+    EXPECT_EQ(ConvertPolySource("E1 3 4 POLY(2) 1 0 2 0 0 1 2U", &counter), "B1 3 4 V=1*V(1,0)+ 2E-6*V(2,0)");
+    EXPECT_EQ(ConvertPolySource("F2 5 0 POLY(1) VX 0.5 2", &counter), "B2 5 0 I=0.5+ 2*I(VX)");
+    EXPECT_TRUE(host.messageBoxes().empty());
+    EXPECT_EQ(ConvertPolySource("G3 1 2 POLY(1) 4 5 0 1 1", &counter), "B3 1 2 I=1*V(4,5)");
+    EXPECT_TRUE(host.shown("message box: Too many terms for Poly(1) statement"));
+}
+
+TEST_F(SpiceDeckTest, ResistorDividerRunsInNgspice)
+{
+    divider("V:DC 10", resistor, "R:1k");
+    label(5000, 5000, "#.dc V1 0 10 1");
+    ASSERT_EQ(runSpice(), 1);
+    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
+                            "V1 in gnd dc 10\n"
+                            "R1 in out 1k\n"
+                            "R2 out gnd 1k\n"
+                            ".DC V1 0.0mv 10.0v 25.0mv\n"
+                            ".PRINT DC V(OUT)\n"
+                            ".END\n");
+    EXPECT_STREQ(store[g_current.count].text, "#.DC V1 0.0mv 10.0v 25.0mv");
+    if (!haveNgspice())
+        GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
+    const auto rows = simulate(folder.file("design.cir"));
+    ASSERT_FALSE(rows.empty());
+    EXPECT_NEAR(valueAt(rows, 10.0), 5.0, 1e-3);
+    EXPECT_NEAR(valueAt(rows, 4.0), 2.0, 1e-3);
+}
+
+TEST_F(SpiceDeckTest, RcLowPassTransientRunsInNgspice)
+{
+    divider("V:DC 5", capacitor, "C:1u");
+    label(5000, 5000, "#.TRAN 1u 5m 0 10u UIC");
+    ASSERT_EQ(runSpice(), 1);
+    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
+                            "V1 in gnd dc 5\n"
+                            "R1 in out 1k\n"
+                            "C2 out gnd 1u\n"
+                            ".TRAN 12.50us 5.00ms 0 10.00us UIC\n"
+                            ".PRINT TRAN V(OUT)\n"
+                            ".END\n");
+    if (!haveNgspice())
+        GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
+    const auto rows = simulate(folder.file("design.cir"));
+    ASSERT_FALSE(rows.empty());
+    // 5 V x (1 - exp(-t / 1 ms))
+    EXPECT_NEAR(valueAt(rows, 1e-3), 3.161, 0.03);
+    EXPECT_NEAR(valueAt(rows, 5e-3), 4.966, 0.01);
+}
+
+TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
+{
+    const std::string models = plat::programFolder() + "/LIB/SEMICON.MOD";
+    if (!plat::fileExists(models))
+        GTEST_SKIP() << "LIB/SEMICON.MOD has not been generated";
+    std::filesystem::copy_file(models, folder.file("SEMICON.MOD"));
+    divider("V:DC 5", capacitor, "D:1N4148");
+    label(5000, 5000, "#.OP");
+    ASSERT_EQ(runSpice(), 1);
+    const std::string deck = read(".cir");
+    EXPECT_NE(deck.find(".MODEL 1N4148 D(IS=2.52N"), std::string::npos);
+    EXPECT_NE(deck.find("D2 out gnd 1n4148\n"), std::string::npos);
+    if (!haveNgspice())
+        GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
+    const std::string command = "ngspice -b '" + folder.file("design.cir") + "' 2>&1 | grep -i '^\\s*out\\s'";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char line[256] = {};
+    double volts = -1;
+    if (std::fgets(line, sizeof line, pipe))
+        std::sscanf(line, " %*s %lf", &volts);
+    ::pclose(pipe);
+    EXPECT_NEAR(volts, 0.7, 0.1);
+}

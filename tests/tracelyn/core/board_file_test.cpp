@@ -1,0 +1,339 @@
+#include "board_fixture.h"
+
+#include "tracelyn/core/board_records.h"
+#include "tracelyn/core/route_services.h"
+
+#include <string_view>
+
+namespace board_test {
+namespace {
+
+std::string recordText(const Bytes& bytes, size_t record)
+{
+    return std::string(bytes.begin() + static_cast<long>(record * 20),
+                       bytes.begin() + static_cast<long>(record * 20 + 20));
+}
+
+int32_t u32At(const Bytes& b, size_t at)
+{
+    return static_cast<int32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24));
+}
+
+TEST_F(BoardTest, HeaderAndSecondRecord)
+{
+    g_board.viewOriginX = -1234;
+    g_board.viewOriginY = 567;
+    g_board.sizeLetter = 'C';
+    const Bytes bytes = write();
+    ASSERT_GE(bytes.size(), 40u);
+    EXPECT_EQ(u32At(bytes, 0), 1);
+    EXPECT_EQ(static_cast<int16_t>(bytes[4] | bytes[5] << 8), -1234);
+    EXPECT_EQ(bytes[6] | bytes[7] << 8, 567);
+    EXPECT_EQ(bytes[8], 'C');
+    EXPECT_EQ(bytes[10], '<');
+    EXPECT_EQ(bytes[11], 0);
+    EXPECT_TRUE(std::all_of(bytes.begin() + 12, bytes.begin() + 40, [](uint8_t b) { return b == 0; }));
+
+    plat::Archive library(plat::Archive::Mode::Store);
+    WriteBoard(library, kFileModeLibraryPart, "dip14");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(library.bytes().data() + 20)), "DIP14");
+
+    BoardDocumentData back;
+    read(back, bytes);
+    EXPECT_EQ(back.viewOriginX, -1234);
+    EXPECT_EQ(back.viewOriginY, 567);
+    EXPECT_EQ(back.sizeLetter, 'C');
+    EXPECT_EQ(g_board.sizeLetter, 'C');
+    EXPECT_TRUE(host.shown("message box: Unsupported file format") == false);
+}
+
+TEST_F(BoardTest, EveryKindRoundTripsWordForWordAndByteForByte)
+{
+    const int pkg = loadPackage("TTL\\7400");
+    add(makeObject(kKindLine, 0, {12345, -7, -99999, 5, 0, 3, 0, 120}));
+    add(makeObject(kKindRectangle, 2, {-16, 17, 4000, -3001, 0, 1, 4, 10}));
+    addText("Hello board", -301, 299);
+    add(makeObject(kKindEllipse, 16, {1, 2, 300, 200, 0, 0, 0, 8}));
+    add(makeObject(kKindArc, 1, {100, 100, 250, 260, 0, 0, 1800, 15}));
+    add(makeObject(kKindPad, kLayerAll, {500, 501, 600, 602, 0, 8, 350, 0}));
+    add(makeObject(kKindFixedRectangle, 3, {-1, -2, 30, 40, 0, 0, 0, 0}));
+    add(makeObject(kKindNoRoute, 0, {10, 20, 30, 40, 0, 0, 0, 0}));
+    BoardObject polygon = makeObject(kKindPolygon, 23, {0, 0, 3, 9, 0, 2, 4, 6});
+    polygon.data = NewPointBlock(6);
+    const int32_t vertices[6] = {-70000, 1, 70000, -2, 5, 123456};
+    std::copy(vertices, vertices + 6, polygon.points());
+    add(polygon);
+    add(makeObject(kKindMarker, 0, {7, 8, 0, 0, 0, 0, 0, 0}));
+    addPart("U1", pkg);
+
+    const Bytes first = write();
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, first), g_board.count);
+    for (int i = 1; i <= back.objectCount; ++i) {
+        SCOPED_TRACE("object " + std::to_string(i));
+        const BoardObject& a = (*doc.objects)[i];
+        const BoardObject& b = (*back.objects)[i];
+        for (int k : {0, 1, 2, 3, 4, 5, 6, 7})
+            EXPECT_EQ(a.w[k], b.w[k]) << "word " << k;
+        if (a.kind() == kKindText || a.isPart()) {
+            EXPECT_EQ(textOf(a), textOf(b));
+        }
+    }
+    EXPECT_TRUE(std::equal(vertices, vertices + 6, (*back.objects)[10].points()));
+    EXPECT_EQ(write(), first);
+}
+
+TEST_F(BoardTest, DeletedObjectsWriteNoRecordsButKeepTheHeaderCount)
+{
+    for (int i = 2; i <= 12; ++i)
+        add(makeObject(kKindLine, 0, {i * 100, 0, 0, 0, 0, 0, 0, 0}));
+    for (int i = 5; i <= 9; ++i)
+        g_board.objects[i].w[4] = 0;
+    const Bytes bytes = write();
+    EXPECT_EQ(u32At(bytes, 0), 12);
+    // header, second record, the outline with its 4 segments, 6 live lines
+    EXPECT_EQ(bytes.size(), 20u * (2 + 1 + 4 + 6));
+    BoardDocumentData back;
+    EXPECT_EQ(read(back, bytes), 7);
+    EXPECT_EQ((*back.objects)[5].w[0], 1000);
+    EXPECT_EQ((*back.objects)[7].w[0], 1200);
+}
+
+TEST_F(BoardTest, StringRecordsAreWrittenFromTheEnd)
+{
+    const std::string text45 = "abcdefg" "hijklmnopqrstuvwxyz" "ABCDEFGHIJKLMNOPQRS";
+    ASSERT_EQ(text45.size(), 45u);
+    addText(text45);
+    addText("exactly nineteen ch");
+    addText("two  words   ");
+    const Bytes bytes = write();
+    // header, second, outline + 4 segments, text record, three string records, ...
+    const size_t firstString = 2 + 1 + 4 + 1;
+    EXPECT_EQ(recordText(bytes, firstString), "ABCDEFGHIJKLMNOPQRS~");
+    EXPECT_EQ(recordText(bytes, firstString + 1), "hijklmnopqrstuvwxyz~");
+    EXPECT_EQ(recordText(bytes, firstString + 2), "abcdefg             ");
+    EXPECT_EQ(recordText(bytes, firstString + 4), "exactly|nineteen|ch ");
+    EXPECT_EQ(recordText(bytes, firstString + 6), "two||words          ");
+
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, bytes), 4);
+    EXPECT_EQ(textOf((*back.objects)[2]), text45);
+    EXPECT_EQ(textOf((*back.objects)[3]), "exactly nineteen ch");
+    EXPECT_EQ(textOf((*back.objects)[4]), "two  words");
+}
+
+TEST_F(BoardTest, BlankTextIsDroppedOnReading)
+{
+    addText("   ");
+    add(makeObject(kKindLine, 0, {1, 2, 3, 4, 0, 0, 0, 0}));
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, write()), 2);
+    EXPECT_EQ((*back.objects)[2].kind(), kKindLine);
+}
+
+TEST_F(BoardTest, OutlineOfFiftySegmentsReadsBackWhole)
+{
+    BoardObject& outline = g_board.objects[1];
+    outline.w[2] = 50;
+    for (int k = 0; k < kOutlineBlockWords; ++k)
+        outline.points()[k] = k * 37 - 4000;
+    add(makeObject(kKindLine, 0, {9, 9, 9, 9, 0, 0, 0, 0}));
+    const Bytes bytes = write();
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, bytes), 2);
+    const BoardObject& got = (*back.objects)[1];
+    EXPECT_EQ(got.kind(), kKindOutline);
+    ASSERT_EQ(got.w[2], 50);
+    EXPECT_TRUE(std::equal(outline.points(), outline.points() + kOutlineBlockWords, got.points()));
+    EXPECT_EQ((*back.objects)[2].w[0], 9);
+    EXPECT_EQ(write(), bytes);
+}
+
+TEST_F(BoardTest, PartsResolveAgainstLoadedPackages)
+{
+    const int pkg = loadPackage("TTL\\7400");
+    addPart("U", pkg);
+    addPart("R:7", pkg);
+    const Bytes bytes = write();
+    ClearPackageTables();
+    loadPackage("CONN\\HDR");
+    const int again = loadPackage("TTL\\7400");
+
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, bytes), 3);
+    EXPECT_EQ(textOf((*back.objects)[2]), "U");
+    EXPECT_EQ((*back.objects)[2].kind(), kKindPart + again);
+    EXPECT_EQ(textOf((*back.objects)[3]), "R:7");
+    EXPECT_EQ((*back.objects)[3].kind(), kKindPart + again);
+}
+
+TEST_F(BoardTest, PartWithoutPackageBecomesMissingPartText)
+{
+    const int pkg = loadPackage("TTL\\7400");
+    addPart("U", pkg, 777, 888);
+    const Bytes bytes = write();
+    ClearPackageTables();
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, bytes), 2);
+    const BoardObject& text = (*back.objects)[2];
+    EXPECT_EQ(text.w[4], kKindText);
+    EXPECT_EQ(text.w[2], 0x200);
+    EXPECT_EQ(text.w[0], 777);
+    EXPECT_EQ(textOf(text), "Missing part! (TTL-7400)");
+}
+
+TEST_F(BoardTest, ExportCarriesOnePackageBlockPerDistinctPackage)
+{
+    const int a = loadPackage("TTL\\7400");
+    const int b = loadPackage("CONN\\HDR");
+    addPart("U1", b);
+    addPart("U2", a);
+    addPart("U3", b);
+    const Bytes board = write(kFileModeBoard);
+    const Bytes xpc = write(kFileModeExport);
+    ASSERT_GT(xpc.size(), board.size());
+    EXPECT_TRUE(std::equal(board.begin(), board.end(), xpc.begin()));
+
+    std::vector<std::string> blocks;
+    for (size_t at = board.size(); at + 20 <= xpc.size(); at += 20) {
+        const auto rec = std::span<const uint8_t>(xpc).subspan(at, 20);
+        if (!IsMarkerRecord(rec))
+            continue;
+        for (int m = 1; m < 4; ++m)
+            EXPECT_TRUE(IsMarkerRecord(std::span<const uint8_t>(xpc).subspan(at + 20 * m, 20)));
+        at += 4 * 20;   // body: header record, then the name record
+        EXPECT_EQ(xpc[at + 10], '<');
+        blocks.emplace_back(reinterpret_cast<const char*>(xpc.data() + at + 20));
+    }
+    EXPECT_EQ(blocks, (std::vector<std::string>{"CONN\\HDR", "TTL\\7400"}));
+
+    // Read back with the packages loaded: the names keep their package, no body is needed.
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, xpc, kFileModeExport, "board.xpc"), 4);
+    EXPECT_EQ((*back.objects)[2].kind(), kKindPart + b);
+    EXPECT_EQ((*back.objects)[3].kind(), kKindPart + a);
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(BoardTest, ExportWithAnUnreadablePackageKeepsTheSlot)
+{
+    const int pkg = loadPackage("TTL\\7400");
+    addPart("U1", pkg);
+    Bytes xpc = write(kFileModeExport);
+    xpc.resize(xpc.size() - 20);   // the body ends inside its description's string
+    ClearPackageTables();
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, xpc, kFileModeExport, "board.xpc"), 2);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't get part"});
+    EXPECT_EQ(g_packages.count, 1);
+    EXPECT_EQ(g_packages.defs[1].name, "TTL\\7400");
+    EXPECT_EQ((*back.objects)[2].kind(), kKindPart + 1);
+}
+
+TEST_F(BoardTest, ReadingResetsEditingStateAndReportsTheCount)
+{
+    g_selection.count = 5;
+    g_edit.toolMode = 3;
+    g_edit.keyEditState = 1;
+    g_router.ratsNestCount = 99;
+    g_load.justLoaded = false;
+    addText("x");
+    BoardDocumentData back;
+    read(back, write());
+    EXPECT_EQ(g_selection.count, 0);
+    EXPECT_EQ(g_edit.toolMode, 0);
+    EXPECT_EQ(g_edit.keyEditState, 0);
+    EXPECT_EQ(g_router.ratsNestCount, 0);
+    EXPECT_TRUE(g_load.justLoaded);
+    EXPECT_EQ(back.zoomIndex, 3);
+    EXPECT_EQ(back.gridCommand, 703);
+    EXPECT_EQ(g_board.count, 2);
+}
+
+// ---- older versions, spelled out byte by byte ----
+
+TEST_F(BoardTest, OldRecordsAreRescaledAndRectanglesGetTheirSize)
+{
+    FileBuilder f;
+    f.recordSize = 16;
+    f.header(3, '7', 'B', false);
+    f.record({100, -50, 2, 400, 300, 0, 1, 0});                  // rectangle corners
+    f.record({10, 20, 1 + 3 * 1024, 30, 40, 0, 0, 12});          // line on L3, width 12
+    f.record({7, 8, kKindPad, 60, 50, 1, 25, 0});                // pad with hole 25
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, f.bytes), 4);
+    EXPECT_EQ((*back.objects)[1].kind(), kKindOutline);          // the default outline
+    const BoardObject& rect = (*back.objects)[2];
+    EXPECT_EQ(rect.w[0], 1000);
+    EXPECT_EQ(rect.w[1], -500);
+    EXPECT_EQ(rect.w[2], 3000);
+    EXPECT_EQ(rect.w[3], 3500);
+    const BoardObject& line = (*back.objects)[3];
+    EXPECT_EQ(line.layer(), 3);
+    EXPECT_EQ(line.w[2], 300);
+    EXPECT_EQ(line.w[3], 400);
+    EXPECT_EQ(line.w[7], 120);
+    const BoardObject& pad = (*back.objects)[4];
+    EXPECT_EQ(pad.w[2], 600);
+    EXPECT_EQ(pad.w[6], 250);
+    EXPECT_EQ(back.sizeLetter, 'B');
+}
+
+TEST_F(BoardTest, VersionTenUsesSixteenByteRecordsAndAWideCount)
+{
+    FileBuilder f;
+    f.recordSize = 16;
+    f.header(2, ':');                                            // version 10
+    f.record({100, -50, kKindRectangle, 400, 300, 0, 1, 0});     // already a size
+    f.record({3, 4, kKindText, 0x305, 0, 0, 0, 0});
+    f.text("hi");
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, f.bytes), 3);
+    EXPECT_EQ((*back.objects)[2].w[2], 4000);
+    EXPECT_EQ((*back.objects)[2].w[3], 3000);
+    EXPECT_EQ(textOf((*back.objects)[3]), "hi");
+    EXPECT_EQ((*back.objects)[3].w[0], 30);
+}
+
+TEST_F(BoardTest, VersionSevenTextsAndPartsBeginInTheirRecord)
+{
+    FileBuilder f;
+    f.recordSize = 16;
+    f.header(2, '7', 'A', false);
+    // A text whose string starts in bytes 8-15 and continues in one string record.
+    f.record({1, 2, kKindText, 0x305, 0, 0, 0, 0});
+    std::copy_n("tail|of~", 8, f.bytes.end() - 8);
+    f.text("The|head|");
+    // A part turned 270 degrees and mirrored: flag bits 7 (mirror) and 8-9 (3 quarter turns).
+    f.record({5, 6, 64 | (7 << 7), (3 << 6) | 1, 0, 0, 0, 0});
+    std::copy_n("DIP\\14  ", 8, f.bytes.end() - 8);
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, f.bytes), 3);
+    EXPECT_EQ(textOf((*back.objects)[2]), "The head tail of");
+    EXPECT_EQ((*back.objects)[2].w[0], 10);
+    const BoardObject& part = (*back.objects)[3];
+    EXPECT_EQ(part.w[4], kKindText);   // no library: a missing part
+    EXPECT_EQ(textOf(part), "Missing part! (DIP-14)");
+}
+
+TEST_F(BoardTest, VersionSevenPartRotationWithAPackage)
+{
+    loadPackage("DIP\\14");
+    FileBuilder f;
+    f.recordSize = 16;
+    f.header(1, '7', 'A', false);
+    f.record({5, 6, 64 | (7 << 7), (3 << 6) | 1, 0, 0, 0, 0});
+    std::copy_n("U:DIP\\14", 8, f.bytes.end() - 8);
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, f.bytes), 2);
+    const BoardObject& part = (*back.objects)[2];
+    EXPECT_EQ(part.kind(), kKindPart);
+    EXPECT_EQ(part.w[6], 2700 + 4096);
+    EXPECT_EQ(part.w[5], (3 << 6) | 1);
+    EXPECT_EQ(part.w[7], 3);
+    EXPECT_EQ(textOf(part), "U:DIP\\14");
+    EXPECT_EQ(part.w[0], 50);
+}
+
+}  // namespace
+}  // namespace board_test

@@ -1,0 +1,223 @@
+#include "paint_fixture.h"
+
+#include "tracelyn/core/board_grid.h"
+#include "tracelyn/core/board_primitives.h"
+#include "tracelyn/core/object_painters.h"
+
+namespace paint_test {
+namespace {
+
+using Args = std::vector<int>;
+
+// The colours of the drawing calls that use a pen, in order.
+std::vector<plat::ColorRef> penColors(const std::vector<plat::DcCall>& calls)
+{
+    std::vector<plat::ColorRef> out;
+    for (const auto& c : calls)
+        out.push_back(c.pen.color);
+    return out;
+}
+
+BoardObject trace(int layer, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t width = 100)
+{
+    return object(kKindLine, layer, {x1, y1, x2, y2, 0, 0, 0, width});
+}
+
+TEST_F(PaintTest, OneLayerViewShowsTheCurrentLayerAndItsAdditionalLayers)
+{
+    add(trace(0, 0, 0, 1000, 0));
+    add(trace(1, 0, 100, 1000, 100));
+    BoardObject pad = object(kKindPad, kLayerAll, {0, 500, 600, 600, 0, kPadRect, 0, 0});
+    add(pad);
+    g_edit.currentLayer = kLayerTop;
+
+    auto calls = paint();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].pen.color, colorOf(0));                            // Top in colour 0
+    EXPECT_EQ(calls[1].brush.color, colorOf(RoleColor(kRoleAllLayers)));  // all-layer pad
+
+    g_boardSettings.layerSwitches[1] = 1;
+    calls = paint();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].pen.color, colorOf(1));   // L1 (pass 14) before Top (pass 15)
+    EXPECT_EQ(calls[1].pen.color, colorOf(0));
+}
+
+TEST_F(PaintTest, CopperIsPaintedInnerLayersFirstAndSilkLast)
+{
+    addText("TOP", kLayerSilkTop, 0, 0);   // painted in pass 17
+    add(trace(0, 0, 0, 100, 0));
+    add(trace(15, 0, 10, 100, 10));
+    add(trace(7, 0, 20, 100, 20));
+    g_edit.currentLayer = kLayerAll;
+    g_boardSettings.layerSwitches[15] = 1;
+    g_boardSettings.layerDisplay[0] = 1;
+    const auto colors = penColors(paint());
+    ASSERT_GE(colors.size(), 4u);
+    EXPECT_EQ(colors[0], colorOf(15));
+    EXPECT_EQ(colors[1], colorOf(7));
+    EXPECT_EQ(colors[2], colorOf(0));
+    EXPECT_EQ(colors.back(), colorOf(RoleColor(kRoleText)));   // text after all copper
+}
+
+TEST_F(PaintTest, AllLayersViewLeavesLayerFifteenToItsSwitch)
+{
+    add(trace(14, 0, 0, 100, 0));
+    add(trace(15, 0, 10, 100, 10));
+    g_edit.currentLayer = kLayerAll;
+    EXPECT_EQ(paint().size(), 1u);
+    g_boardSettings.layerSwitches[15] = 1;
+    EXPECT_EQ(paint().size(), 2u);
+}
+
+TEST_F(PaintTest, LayerPairViewShowsThePartnerLayer)
+{
+    add(trace(3, 0, 0, 100, 0));
+    g_edit.currentLayer = 2;
+    EXPECT_TRUE(paint().empty());
+    g_edit.layerViewMode = kViewLayerPair;
+    const auto calls = paint();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].pen.color, colorOf(3));
+}
+
+TEST_F(PaintTest, PlaneLayersShowObjectsAsGaps)
+{
+    add(trace(kLayerVcc, 0, 0, 100, 0));
+    add(object(kKindPad, kLayerAll, {0, 500, 600, 600, 0, kPadRect, 0, 0}));       // no hole
+    add(object(kKindPad, kLayerAll, {900, 500, 600, 600, 0, kPadRound, 300, 0}));  // hole
+    g_edit.currentLayer = kLayerVcc;
+    EXPECT_EQ(WorkAreaFillColor(), RoleColor(kRoleVccPlane));
+    g_edit.currentLayer = kLayerGround;
+    EXPECT_EQ(WorkAreaFillColor(), RoleColor(kRolePlane));
+    g_edit.currentLayer = kLayerVcc;
+    const auto calls = paint();
+    ASSERT_EQ(calls.size(), 2u);   // the trace, and the pad with a hole as a round ring
+    for (const auto& c : calls)
+        EXPECT_EQ(c.pen.color, colorOf(RoleColor(kRoleBackground)));
+    EXPECT_EQ(calls[1].name, "Ellipse");
+}
+
+TEST_F(PaintTest, RectangleRotationAndNeverPaintedKinds)
+{
+    add(object(kKindRectangle, 0, {0, 0, 500, 300, 0, 6 << 2, 0, 10}));
+    add(object(kKindRectangle, 0, {0, 0, 500, 300, 0, 7 << 2, 0, 10}));
+    add(object(kKindOutline, 0, {0, 0, 0, 0, 0, 0, 0, 0}));
+    add(object(kKindDeleted, 0, {0, 0, 500, 0, 0, 0, 0, 0}));
+    const auto calls = paint();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].name, "Rectangle");
+    EXPECT_EQ(calls[1].name, "Polygon");
+}
+
+TEST_F(PaintTest, OffScreenObjectsAreCulledFromZoomTwo)
+{
+    add(trace(0, 200000, 0, 210000, 0));   // far right of the window
+    zoom(1);
+    EXPECT_EQ(paint().size(), 1u);
+    zoom(2);
+    EXPECT_TRUE(paint().empty());
+    g_boardSettings.units = kUnitsMetric;
+    EXPECT_EQ(paint().size(), 1u);
+}
+
+TEST_F(PaintTest, RotatedPartsAreNeverCulled)
+{
+    const int n = addPackage("LIB\\PAD", {object(kKindPad, 0, {px(0), py(0), 600, 600, 0, kPadRect, 0, 0})});
+    const int straight = addPart("U", n, 0, 300000, 0);
+    const int turned = addPart("U", n, 0, 300000, 0, 450);
+    zoom(2);
+    EXPECT_FALSE(IsObjectVisible(straight, g_board.objects[straight].kind()));
+    EXPECT_TRUE(IsObjectVisible(turned, g_board.objects[turned].kind()));
+    const int near = addPart("U", n, 0, 1000, 0);
+    EXPECT_TRUE(IsObjectVisible(near, g_board.objects[near].kind()));
+}
+
+TEST_F(PaintTest, SelectionFrameAndHighlightModes)
+{
+    const int i = add(trace(0, 0, 0, 1000, 0));
+    PaintObject(dc, i, kModeNotXor);
+    auto calls = dc.drawingCalls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].rop2, plat::kR2NotXorPen);
+
+    dc.clear();
+    PaintObject(dc, i, kModeHighlight);
+    calls = dc.drawingCalls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].rop2, plat::kR2CopyPen);
+    EXPECT_EQ(calls[0].pen.color, colorOf(RoleColor(kRoleHighlight)));
+    EXPECT_FALSE(g_paint.highlight);
+}
+
+TEST_F(PaintTest, SolderMaskViewPaintsPadsEnlargedAndSkipsTraces)
+{
+    g_boardSettings.mask = 100;   // 10 mils
+    add(trace(0, 0, 0, 1000, 0));
+    add(object(kKindPad, 0, {0, 0, 600, 600, 0, kPadRect, 0, 0}));
+    g_edit.currentLayer = kLayerMaskTop;
+    const auto calls = paint();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].args, (Args{-40, -40, 40 + 5, 40 + 5}));   // 30 + 10 each side
+    EXPECT_EQ(calls[0].brush.color, colorOf(RoleColor(kRoleClearance)));
+    EXPECT_EQ(calls[1].args, (Args{-30, -30, 35, 35}));
+    EXPECT_EQ(calls[1].brush.color, colorOf(kMarkColor));
+}
+
+TEST_F(PaintTest, BoardPaintFillsDrawsBorderAndReportsTime)
+{
+    add(trace(0, 0, 0, 1000, 0));
+    g_boardSettings.rulers = 0;
+    g_boardSettings.visible = 0;
+    dc.clear();
+    PaintBoardView(dc, doc);
+    const auto calls = dc.drawingCalls();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].name, "Rectangle");   // the background
+    EXPECT_EQ(calls[0].brush.color, colorOf(RoleColor(kRoleBackground)));
+    EXPECT_EQ(calls[1].name, "LineTo");      // the trace
+    // The dotted border of the 4000 x 4000 work area at zoom index 3.
+    EXPECT_EQ(calls[2].pen.style, plat::kPsDot);
+    EXPECT_EQ(calls[2].name, "Rectangle");
+    EXPECT_EQ(calls[2].args, (Args{-2000, -2000, 2005, 2005}));
+    EXPECT_EQ(g_paint.message.rfind("t=", 0), 0u);
+    EXPECT_EQ(g_board.objects, doc.objects->data());
+}
+
+TEST_F(PaintTest, GridDotsAndRulers)
+{
+    g_board.gridCommand = 704;
+    g_view.gridStepX = g_view.gridStepY = 1000;   // 100 mils
+    g_boardSettings.visible = 1;
+    dc.clear();
+    DrawGrid(dc);
+    auto calls = dc.drawingCalls();
+    // 800 x 600 pixels at 5 mils a pixel: 4000 x 3000 mils, dots every 100 mils.
+    ASSERT_EQ(calls.size(), 41u * 31u);
+    EXPECT_EQ(calls[0].name, "SetPixel");
+    EXPECT_EQ(static_cast<plat::ColorRef>(calls[0].args[2]), colorOf(RoleColor(kRoleGrid)));
+
+    g_boardSettings.visible = 0;
+    dc.clear();
+    DrawGrid(dc);
+    EXPECT_TRUE(dc.drawingCalls().empty());
+
+    zoom(6);
+    dc.clear();
+    DrawRulers(dc);
+    calls = dc.drawingCalls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls[0].mapMode, plat::kMmText);
+    EXPECT_EQ(calls[0].brush.color, plat::paletteIndex(15));
+    bool labelled = false;
+    for (const auto& c : calls)
+        labelled = labelled || (c.name == "TextOut" && c.text == "0.0");
+    EXPECT_TRUE(labelled);
+    EXPECT_EQ(dc.GetMapMode(), plat::kMmAnisotropic);   // the view's mapping is back
+    EXPECT_EQ(RulerLabel(0.5), ".5");
+    EXPECT_EQ(RulerLabel(-0.5), "-.5");
+    EXPECT_EQ(RulerLabel(2), "2.0");
+}
+
+}  // namespace
+}  // namespace paint_test

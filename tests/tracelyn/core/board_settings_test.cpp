@@ -1,0 +1,322 @@
+// "Tracelyn.ini" and the library folder: built-in values, the key forms and their limits, damaged
+// files, the parts bin, and writing everything back.
+#include "tracelyn/core/board_settings.h"
+
+#include "platform/core/test_ui_host.h"
+#include "platform/system/app_profile.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+#include "support/temp_folder.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/open_documents.h"
+#include "tracelyn/core/package_fixture.h"
+#include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/route_services.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class BoardSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousFolder = plat::currentFolder();
+        ASSERT_TRUE(plat::setCurrentFolder(folder.path().string()));
+        plat::setProgramFolder(folder.path().string());
+        reset();
+    }
+    void TearDown() override
+    {
+        reset();
+        plat::setCurrentFolder(previousFolder);
+        plat::setProgramFolder("");
+    }
+    static void reset()
+    {
+        g_boardSettings = BoardSettings{};
+        g_boardFolders = BoardFolders{};
+        g_boardColors = BoardColors{};
+        g_router = RouterState{};
+        g_edit = BoardEditState{};
+        g_openDocuments = OpenDocumentTable{};
+        ClearPackageTables();
+        plat::WriteProfileString(kProfileCompany, kProfileApp, kProfileSettingsSection, kLibraryPathEntry, nullptr);
+    }
+    void ini(const std::string& text) const { folder.write("Tracelyn.ini", "[Tracelyn]\n" + text); }
+    std::string iniText() const
+    {
+        const std::vector<unsigned char> bytes = folder.read("Tracelyn.ini");
+        return std::string(bytes.begin(), bytes.end());
+    }
+
+    plat::TestUiHost host;
+    quill_test::TempFolder folder;
+    std::string previousFolder;
+};
+
+TEST_F(BoardSettingsTest, WithoutAFileEverySettingKeepsItsBuiltInValue)
+{
+    LoadSettings();
+    const std::string here = plat::currentFolder();
+    EXPECT_EQ(g_boardFolders.libraryFolder, here + "/PACKAGES/");
+    EXPECT_EQ(g_boardFolders.iniPath, here + "/Tracelyn.ini");
+    EXPECT_EQ(plat::GetProfileString(kProfileCompany, kProfileApp, kProfileSettingsSection, kLibraryPathEntry),
+              here + "/PACKAGES/");
+    EXPECT_TRUE(g_boardFolders.settingsRead);
+
+    const BoardSettings& s = g_boardSettings;
+    EXPECT_EQ(s.fillmode, 365);
+    EXPECT_EQ(s.viamode, 0);
+    EXPECT_EQ(s.RouteMode, 360);
+    EXPECT_EQ(s.units, 725);
+    EXPECT_EQ(s.lib_font, 4);
+    EXPECT_EQ(s.pin_font, 3);
+    EXPECT_EQ(s.CurrentSize, 6);
+    EXPECT_EQ(s.PrOrient, 2);
+    EXPECT_DOUBLE_EQ(s.fXp, 1.0);
+    EXPECT_EQ(s.fonts, 16);
+    EXPECT_EQ(s.clipboard, 749);
+    EXPECT_EQ(s.gridCommand, 703);
+    EXPECT_EQ(s.gridX, 500);
+    EXPECT_EQ(s.padSizeX, 50);
+    EXPECT_EQ(s.padHole, 20);
+    EXPECT_EQ(s.clearance, 10);
+    EXPECT_EQ(g_edit.layerViewMode, 1040);
+    EXPECT_EQ(g_router.values, (std::array<int32_t, 9>{400, 200, 120, 703, 1026, 0, 5, 24000, 2}));
+    EXPECT_EQ(g_router.gridPitch, 500);
+    EXPECT_EQ(g_router.passes, 3);
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(BoardSettingsTest, KeyFormsAndLimits)
+{
+    ini("lib_font=9\nnet_font=7\npin_font=2\nfonts=3\n"
+        "grid=706,30,40,1\nrouter=400,200,120,702\npasses=6\n"
+        "fillmode=1\nviamode=0\nclipboard=0\nplanes=1041\nunits=726\n"
+        "fXp=150\nfYp=75x\npads=1,,80\nsound=1junk\nPadDisplay=0\n"
+        "layers=4,1,0,1,,,,,,,,,,,,,1,1\n");
+    g_boardSettings.RoundVias = 3;   // keys said to take a value when missing do so
+    LoadSettings();
+    const BoardSettings& s = g_boardSettings;
+    EXPECT_EQ(s.lib_font, 5);
+    EXPECT_EQ(s.net_font, 4);
+    EXPECT_EQ(s.pin_font, 2);
+    EXPECT_EQ(s.fonts, 16);
+    EXPECT_EQ(s.gridCommand, 706);
+    EXPECT_EQ(s.polarA, 30);
+    EXPECT_EQ(s.polarB, 40);
+    EXPECT_EQ(s.polarOption, 1);
+    EXPECT_EQ(g_router.values[3], 702);
+    EXPECT_EQ(g_router.values[4], 1026);
+    EXPECT_EQ(g_router.gridPitch, 250);
+    EXPECT_EQ(g_router.passes, 6);
+    EXPECT_EQ(s.fillmode, 366);
+    EXPECT_EQ(s.viamode, 366);
+    EXPECT_EQ(s.clipboard, 749);
+    EXPECT_EQ(g_edit.layerViewMode, 1041);
+    EXPECT_EQ(s.units, 726);
+    EXPECT_DOUBLE_EQ(s.fXp, 1.5);
+    EXPECT_DOUBLE_EQ(s.fYp, 0.75);
+    EXPECT_EQ(s.padShape, 1);
+    EXPECT_EQ(s.padSizeX, 50);
+    EXPECT_EQ(s.padSizeY, 80);
+    EXPECT_EQ(s.padHole, 20);
+    EXPECT_EQ(s.sound, 1);
+    EXPECT_EQ(s.PadDisplay, 0);
+    EXPECT_EQ(s.RoundVias, 0);
+    EXPECT_EQ(s.layerValue, 4);
+    EXPECT_EQ(s.layerSwitches[0], 1);
+    EXPECT_EQ(s.layerSwitches[2], 1);
+    EXPECT_EQ(s.layerSwitches[15], 1);
+    EXPECT_EQ(s.layerDisplay, (std::array<int32_t, 2>{1, 1}));
+
+    // A grid id alone changes only the id.
+    reset();
+    ini("grid=704\n");
+    LoadSettings();
+    EXPECT_EQ(g_boardSettings.gridCommand, 704);
+    EXPECT_EQ(g_boardSettings.gridX, 500);
+    EXPECT_EQ(g_boardSettings.polarA, 0);
+}
+
+TEST_F(BoardSettingsTest, DamagedFileLeavesWhatItCannotRead)
+{
+    folder.write("Tracelyn.ini",
+                 "garbage without section\n[Other\nsound=9\n"
+                 "[Tracelyn]\nsound=\nrulers\n=5\nunits=\nborder=\ngrid=,,\nrouter=x,y\nscheme1=\n"
+                 "fonts=2000000000\nfont#17=Mono\nfiles=99999999\nSearchNo=-5\n"
+                 "[Parts Bin]\nno_parts=3\npart#1=NOSLASH\npart#2=MISSING\\PART\n");
+    LoadSettings();
+    const BoardSettings& s = g_boardSettings;
+    EXPECT_EQ(s.sound, 0);
+    EXPECT_EQ(s.units, 725);
+    EXPECT_EQ(s.border, 1);
+    EXPECT_EQ(s.gridCommand, 703);
+    EXPECT_EQ(g_router.values[0], 0);   // "x" reads as the number 0
+    EXPECT_EQ(s.schemesFound, 1);
+    EXPECT_EQ(s.extraFonts.at(0).face, "Mono");
+    EXPECT_EQ(s.binCount, 0);
+    EXPECT_TRUE(s.searchList.empty());
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file: " + g_boardFolders.libraryFolder + "MISSING.CAT"});
+}
+
+TEST_F(BoardSettingsTest, PartsBinLoadsItsPackagesUpToNineteen)
+{
+    std::filesystem::create_directory(folder.path() / "PACKAGES");
+    package_test::writeCatalog(folder.file("PACKAGES/STD.CAT"), package_test::dip8());
+    std::string bin = "[Parts Bin]\nx=12\ny=34\ndisplay=1\nno_parts=25\n";
+    for (int n = 1; n <= 25; ++n)
+        bin += "part#" + std::to_string(n) + "=" + (n == 2 ? "STD\\NOPE" : "STD\\DIP8") + "\n";
+    folder.write("Tracelyn.ini", bin);
+    LoadSettings();
+    const BoardSettings& s = g_boardSettings;
+    EXPECT_EQ(s.binX, 12);
+    EXPECT_EQ(s.binNoParts, 19);
+    EXPECT_EQ(s.binCount, 18);   // part 2 is not in the library
+    EXPECT_EQ(s.binCells[0].name, "STD\\DIP8");
+    EXPECT_EQ(s.binCells[1].w[4], 66);
+    EXPECT_EQ(s.binCells[1].w[6], kLayerAll);
+    EXPECT_EQ(g_packages.count, 1);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Part not found:STD\\NOPE\n or format error"});
+}
+
+TEST_F(BoardSettingsTest, ChosenColourSchemeFillsTheColourMap)
+{
+    std::string scheme2 = "Night";
+    for (int c = 0; c < 32; ++c)
+        scheme2 += "," + std::to_string(31 - c);
+    ini("colorscheme=2\nscheme1=Day,1,2,3\nscheme2=" + scheme2 + "\n");
+    LoadSettings();
+    EXPECT_EQ(g_boardSettings.schemesFound, 2);
+    EXPECT_EQ(g_boardSettings.schemes[1].name, "Night");
+    EXPECT_EQ(g_boardColors.colorMap[0], 31);
+    EXPECT_EQ(g_boardColors.colorMap[31], 0);
+
+    reset();
+    ini("colorscheme=3\nscheme1=Day,1,2,3\n");
+    LoadSettings();
+    EXPECT_EQ(g_boardColors.colorMap, BoardColors{}.colorMap);
+}
+
+TEST_F(BoardSettingsTest, SettingsRoundTripWithOpenBoards)
+{
+    LoadSettings();
+    BoardSettings& s = g_boardSettings;
+    s.breaks = 1;
+    s.fillmode = 366;
+    s.viamode = 367;
+    s.units = 726;
+    s.lib_font = 2;
+    s.fXp = 1.25;
+    s.fonts = 17;
+    s.extraFonts = {{"Mono", 0, 49}};
+    s.clipboard = 750;
+    s.gridCommand = 706;
+    s.gridX = s.polarA = 30;
+    s.gridY = s.polarB = 45;
+    s.polarOption = 1;
+    s.padShape = 2;
+    s.colorscheme = 1;
+    s.schemes[0].present = true;
+    s.schemes[0].name = "Mine";
+    s.schemes[0].colors.fill(9);
+    s.layerValue = 3;
+    s.layerSwitches[5] = 1;
+    s.searchList = {"R1", "U7"};
+    s.SearchIndex = 1;
+    s.plotter = 1;                       // not written
+    g_router.values[0] = 420;
+    g_router.passes = 8;
+    g_edit.layerViewMode = 1041;
+    RegisterOpenDocument(folder.file("amp.tlz"), nullptr, 0);
+    RegisterOpenDocument("untitled", nullptr, 1);
+    RegisterOpenDocument(folder.file("filter"), nullptr, 0);
+    SaveSettings();
+
+    const BoardSettings saved = g_boardSettings;
+    const RouterState router = g_router;
+    const std::string text = iniText();
+    EXPECT_NE(text.find("file#1=" + folder.file("amp.tlz") + "\n"), std::string::npos);
+    EXPECT_NE(text.find("file#2=untitled.TLZ\n"), std::string::npos);
+    EXPECT_NE(text.find("file#3=" + folder.file("filter") + ".TLZ\n"), std::string::npos);
+    EXPECT_NE(text.find("files=3\n"), std::string::npos);
+    EXPECT_NE(text.find("grid=706,30,45,1\n"), std::string::npos);
+    EXPECT_NE(text.find("fXp=125\n"), std::string::npos);
+    EXPECT_EQ(text.find("plotter"), std::string::npos);
+
+    reset();
+    LoadSettings();
+    const BoardSettings& r = g_boardSettings;
+    EXPECT_EQ(r.breaks, 1);
+    EXPECT_EQ(r.fillmode, 366);
+    EXPECT_EQ(r.viamode, 367);
+    EXPECT_EQ(r.units, 726);
+    EXPECT_EQ(r.lib_font, 2);
+    EXPECT_DOUBLE_EQ(r.fXp, 1.25);
+    EXPECT_EQ(r.fonts, 17);
+    EXPECT_EQ(r.extraFonts.at(0).face, "Mono");
+    EXPECT_EQ(r.extraFonts.at(0).second, 49);
+    EXPECT_EQ(r.clipboard, 750);
+    EXPECT_EQ(r.gridCommand, 706);
+    EXPECT_EQ(r.polarB, 45);
+    EXPECT_EQ(r.padShape, 2);
+    EXPECT_EQ(r.schemes[0].name, "Mine");
+    EXPECT_EQ(g_boardColors.colorMap[4], 9);
+    EXPECT_EQ(r.layerValue, 3);
+    EXPECT_EQ(r.layerSwitches, saved.layerSwitches);
+    EXPECT_EQ(r.searchList, saved.searchList);
+    EXPECT_EQ(r.SearchIndex, 1);
+    EXPECT_EQ(r.files, 3);
+    EXPECT_EQ(r.plotter, 0);
+    EXPECT_EQ(g_router.values, router.values);
+    EXPECT_EQ(g_router.passes, 8);
+    EXPECT_EQ(g_edit.layerViewMode, 1041);
+
+    // Reopening skips the untitled board and asks for names in capitals.
+    EXPECT_EQ(RecentBoardNames(g_boardFolders.iniPath),
+              (std::vector<std::string>{plat::upperCasePath(folder.file("amp.tlz")),
+                                        plat::upperCasePath(folder.file("filter.TLZ"))}));
+}
+
+TEST_F(BoardSettingsTest, CommandLineStartTakesTheLibraryFolderFromTheRegistry)
+{
+    struct Case {
+        const char* value;
+        const char* current;
+        const char* expected;
+    } cases[] = {
+        {"/opt/tly/packages  \nignored", "/home/u", "/OPT/TLY/PACKAGES/"},
+        {"libs", "/home/u", "/home/u/LIBS/"},
+        {"-/packages", "/home/u", "/home/u/PACKAGES/"},
+        {"-/packages", "/", "/PACKAGES/"},
+        {"/opt/tly/packages/", "/", "/OPT/TLY/PACKAGES/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(LibraryFolderFromRegistry(c.value, c.current), c.expected);
+    }
+
+    // The INI file is then the one beside the library folder.
+    std::filesystem::create_directories(folder.path() / "inst" / "PACKAGES");
+    folder.write("inst/Tracelyn.ini", "[Tracelyn]\nunits=726\n");
+    plat::WriteProfileString(kProfileCompany, kProfileApp, kProfileSettingsSection, kLibraryPathEntry,
+                             folder.file("inst/PACKAGES"));
+    g_boardFolders.commandLineFlag = true;
+    LoadSettings();
+    EXPECT_EQ(g_boardFolders.libraryFolder, plat::upperCasePath(folder.file("inst/PACKAGES")) + "/");
+    EXPECT_EQ(g_boardSettings.units, 726);
+    EXPECT_EQ(g_boardFolders.programFolder, plat::upperCasePath(folder.file("inst")));
+
+    // Without the registry value the folder stays empty and the current folder's file is read.
+    reset();
+    ini("units=727\n");
+    g_boardFolders.commandLineFlag = true;
+    LoadSettings();
+    EXPECT_EQ(g_boardFolders.libraryFolder, "");
+    EXPECT_EQ(g_boardSettings.units, 727);
+}
+
+}  // namespace

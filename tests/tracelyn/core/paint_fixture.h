@@ -1,0 +1,140 @@
+#pragma once
+// Painting tests: a new board with default settings and colours, the test UI host, a recording
+// context mapped for an 800 x 600 window, and helpers that add objects and hand-built packages.
+
+#include "common/string_helpers.h"
+#include "platform/core/test_ui_host.h"
+#include "platform/gdi/recording_dc.h"
+#include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_mapping.h"
+#include "tracelyn/core/board_painter.h"
+#include "tracelyn/core/board_palette.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/package_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace paint_test {
+
+inline BoardObject object(int kind, int layer, std::array<int32_t, 8> words)
+{
+    BoardObject o;
+    std::copy(words.begin(), words.end(), o.w.begin());
+    o.w[4] = static_cast<int32_t>(static_cast<uint32_t>(layer) << 10) | kind;
+    return o;
+}
+
+// Resets every process-wide value the painters read.
+inline void resetPaintState()
+{
+    g_boardSettings = BoardSettings{};
+    g_boardColors = BoardColors{};
+    g_view = BoardView{};
+    g_paint = BoardPaintState{};
+    g_print = BoardPrintState{};
+    g_crosshair = BoardCrosshair{};
+    g_edit = BoardEditState{};
+    g_selection = BoardSelection{};
+    g_polarGrid = PolarGrid{};
+    g_boardPalette.trueColor = false;
+    SeedColorMap();
+    BuildBoardPalette();
+}
+
+// A package of the given objects (package-local coordinates) as one section; returns its index.
+inline int addPackage(const std::string& name, const std::vector<BoardObject>& objects,
+                      int sections = 1)
+{
+    const int n = ++g_packages.count;
+    PackageDef& def = g_packages.defs[static_cast<size_t>(n)];
+    def.name = name;
+    const int header = g_packages.objectCount + 1;
+    const int count = static_cast<int>(objects.size());
+    BoardObject& h = g_packages.objects[static_cast<size_t>(header)];
+    h = BoardObject{};
+    h.w[0] = count;
+    h.w[1] = header + count;
+    h.w[3] = 0;
+    h.w[4] = sections;
+    for (int i = 0; i < count; ++i)
+        g_packages.objects[static_cast<size_t>(header + 1 + i)] = objects[static_cast<size_t>(i)];
+    def.setObjects(header, count + 1);
+    g_packages.objectCount = header + count;
+    ComputePartExtent(n);
+    return n;
+}
+
+// Package-local point (dx, dy) from the package origin.
+inline int32_t px(int32_t dx) { return -10000 + dx; }
+inline int32_t py(int32_t dy) { return -5000 + dy; }
+
+class PaintTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearPackageTables();
+        g_board = CurrentBoard{};
+        g_active = ActiveDocument{};
+        resetPaintState();
+        ASSERT_TRUE(InitNewBoard(doc));
+        zoom(3);
+    }
+    void TearDown() override
+    {
+        CloseBoardDocument(doc, nullptr);
+        ClearPackageTables();
+        resetPaintState();
+    }
+
+    void zoom(int index)
+    {
+        g_board.zoomIndex = index;
+        doc.zoomIndex = index;
+        g_view.zoomDivisor = ZoomDivisorOf(index);
+        prepare();
+    }
+    void prepare() { PrepareScreenMapping(dc, plat::Rect{0, 0, 800, 600}); }
+
+    int add(const BoardObject& o)
+    {
+        const int i = ++g_board.count;
+        g_board.objects[i] = o;
+        doc.objectCount = g_board.count;
+        return i;
+    }
+    int addText(std::string_view text, int layer, int32_t x, int32_t y, int32_t style = 0x601,
+                int32_t angle = 0)
+    {
+        BoardObject o = object(kKindText, layer, {x, y, style, angle, 0, 0, 0, 0});
+        o.data = StrDupChecked(text);
+        return add(o);
+    }
+    int addPart(std::string_view label, int package, int layer, int32_t x, int32_t y,
+                int32_t rotation = 0, int32_t section = -1)
+    {
+        BoardObject o = object(kKindPart + package, layer, {x, y, 0, 0, 0, section, rotation, 1});
+        o.data = StrDupChecked(label);
+        return add(o);
+    }
+
+    // Draws objects first..last (all by default) and returns the drawing lines.
+    std::vector<plat::DcCall> paint(int first = 2, int last = -1)
+    {
+        dc.clear();
+        DrawObjects(first, last < 0 ? g_board.count : last, dc);
+        return dc.drawingCalls();
+    }
+
+    static plat::ColorRef colorOf(int logical) { return GetLayerColor(ColorMapEntry(logical)); }
+
+    plat::TestUiHost host;
+    BoardDocumentData doc;
+    plat::RecordingDc dc;
+};
+
+}  // namespace paint_test

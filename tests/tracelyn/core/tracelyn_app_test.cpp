@@ -1,0 +1,323 @@
+// Start-up and shutdown of the board program, run headless through the test UI host.
+#include "common/string_helpers.h"
+#include "platform/app/control_bars.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/menu.h"
+#include "platform/app/program.h"
+#include "platform/app/resources.h"
+#include "platform/core/archive.h"
+#include "platform/core/test_ui_host.h"
+#include "platform/system/files.h"
+#include "platform/system/registry.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "support/temp_folder.h"
+#include "tracelyn/core/app_state.h"
+#include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_file.h"
+#include "tracelyn/core/board_palette.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/route_services.h"
+#include "tracelyn/core/router_memory.h"
+#include "tracelyn/core/tracelyn_app.h"
+#include "tracelyn/core/tracelyn_doc.h"
+#include "tracelyn/workspace/main_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// A program folder with, when given, a "Tracelyn.ini"; the registry store of the run lives
+// beside it.
+class TracelynStart : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerTracelynResources();
+        plat::setConfigFolder(config.path().string());
+        g_boardSettings = BoardSettings{};
+        g_boardFolders = BoardFolders{};
+        g_edit = BoardEditState{};
+        g_openDocuments = OpenDocumentTable{};
+        g_board = CurrentBoard{};
+        g_active = ActiveDocument{};
+    }
+    void TearDown() override { plat::setConfigFolder(""); }
+
+    void writeIni(std::string_view body) { folder.write("Tracelyn.ini", "[Tracelyn]\n" + std::string(body)); }
+
+    // A board with its outline and one text, written by the board writer.
+    void writeBoard(std::string_view name)
+    {
+        BoardDocumentData doc;
+        ASSERT_TRUE(InitNewBoard(doc));
+        BoardObject text;
+        text.w = {100, 200, 0x305, 0, kLayerSilkTop * 1024 + kKindText};
+        text.data = StrDupChecked("U1");
+        g_board.objects[2] = text;
+        g_board.count = doc.objectCount = 2;
+        plat::Archive ar(plat::Archive::Mode::Store);
+        WriteBoard(ar, kFileModeBoard);
+        folder.write(name, std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
+        CloseBoardDocument(doc, nullptr);
+        g_board = CurrentBoard{};
+        g_active = ActiveDocument{};
+    }
+
+    plat::AppHarness start(std::vector<std::string> args = {})
+    {
+        return plat::AppHarness([] { return std::make_unique<CTracelynApp>(); }, std::move(args),
+                                folder.path().string());
+    }
+
+    static CMainFrame& mainFrame() { return *static_cast<CMainFrame*>(plat::GetMainWnd()); }
+    static CTracelynDoc* activeBoard()
+    {
+        return static_cast<CTracelynDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    }
+
+    quill_test::TempFolder folder;
+    quill_test::TempFolder config;
+    plat::TestUiHost host;
+};
+
+TEST_F(TracelynStart, StartsWithPaletteTablesTimersAndANewBoard)
+{
+    host.setSysColor(plat::kColorBtnFace, 0x00332211);
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+
+    const auto& palette = g_boardPalette.palette.entries();
+    ASSERT_EQ(palette.size(), 256u);
+    EXPECT_EQ(palette[15], (plat::PaletteEntry{0x11, 0x22, 0x33, 0})) << "entry 15 is the button face";
+    EXPECT_EQ(palette[4], (plat::PaletteEntry{255, 0, 0, 0}));
+    EXPECT_EQ(palette[40], (plat::PaletteEntry{}));
+    EXPECT_EQ(g_boardColors.colorMap[26], 7) << "the background role's colour";
+    EXPECT_EQ(g_boardColors.colorMap[5], 13);
+
+    EXPECT_EQ(g_selectiveEdit.on[9], 1);
+    EXPECT_EQ(g_router.layerSwitches[1], 1);
+    EXPECT_EQ(g_router.layerSwitches[2], 0);
+    EXPECT_NE(g_routerMemory.connections, nullptr);
+    EXPECT_EQ(g_selection.list.size(), 32000u);
+    EXPECT_TRUE(g_crosshair.on);
+    EXPECT_EQ(g_view.zoomDivisor, 5) << "divisor of zoom index 3";
+    EXPECT_TRUE(g_appImages.outlineMenu.findCommand(tly::kCmdOutlineInsertArc));
+
+    CMainFrame& frame = mainFrame();
+    EXPECT_EQ(host.timerPeriod(&frame, tly::kTimerStatusAnimation), 500u);
+    EXPECT_EQ(host.timerPeriod(&frame, tly::kTimerBackup), 0u) << "BackupTime 0 starts no backup timer";
+    EXPECT_EQ(frame.statusBarPanes().GetPaneIcon(2), tly::kIconReady);
+    EXPECT_TRUE(frame.IsZoomed());
+    EXPECT_FALSE(host.shown("dialog 293")) << "DoTips 0 builds the tip dialog but does not show it";
+    EXPECT_FALSE(host.shown("dialog 146")) << "no batch route without a command line";
+    EXPECT_TRUE(host.messageBoxes().empty());
+
+    // One new board: its record 1 is the outline on layer 25.
+    ASSERT_EQ(harness.app().openDocumentCount(), 1);
+    CTracelynDoc* doc = activeBoard();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetTitle(), "untitled1");
+    const BoardDocumentData& data = doc->data();
+    EXPECT_EQ(data.objectCount, 1);
+    EXPECT_EQ((*data.objects)[1].kind(), kKindOutline);
+    EXPECT_EQ((*data.objects)[1].layer(), kLayerOutline);
+    EXPECT_EQ(data.zoomIndex, 3);
+    EXPECT_EQ(data.gridCommand, 703);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(g_openDocuments.count, 1);
+    EXPECT_EQ(g_openDocuments.entries[0].name, "untitled1");
+    EXPECT_EQ(g_openDocuments.entries[0].untitled, 1);
+
+}
+
+TEST_F(TracelynStart, BoardFileTypeCommandGoesUnderTheClassRegisteredBefore)
+{
+    writeIni("DoTips=0\n");
+    auto& reg = plat::Registry::shared();
+    // The first start finds the framework's class; later starts find "tlzcmd".
+    for (const char* className : {"Tracelyn.Document", "tlzcmd"}) {
+        SCOPED_TRACE(className);
+        auto harness = start();
+        ASSERT_TRUE(harness.start());
+        EXPECT_EQ(reg.queryString("HKEY_CLASSES_ROOT\\.tlz", ""), "tlzcmd");
+        auto command = reg.queryString("HKEY_CLASSES_ROOT\\" + std::string(className) + "\\Shell\\load\\command", "");
+        ASSERT_TRUE(command);
+        EXPECT_TRUE(command->ends_with("/tracelyn %1")) << *command;
+    }
+}
+
+TEST_F(TracelynStart, BackupTimerWelcomeSoundAndTipFollowTheSettings)
+{
+    writeIni("BackupTime=2\nsound=1\nDoTips=1\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    EXPECT_EQ(host.timerPeriod(&mainFrame(), tly::kTimerBackup), 120000u);
+    const std::string sound = "sound: " + g_boardFolders.soundFolder + "welcome.wav";
+    EXPECT_TRUE(host.shown(sound)) << sound;
+    EXPECT_TRUE(host.shown("dialog 293"));
+}
+
+TEST_F(TracelynStart, RefusesPrintToAndDdeCommandLines)
+{
+    for (std::vector<std::string> args : {std::vector<std::string>{"/pt", "a.tlz", "printer", "driver", "port"},
+                                          std::vector<std::string>{"/dde"}}) {
+        SCOPED_TRACE(args.front());
+        plat::TestUiHost local;
+        auto harness = start(args);
+        EXPECT_FALSE(harness.start());
+        EXPECT_EQ(harness.exitCode(), 1);
+        EXPECT_EQ(local.messageBoxes(), std::vector<std::string>{"Parameter Error!"});
+    }
+}
+
+TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
+{
+    writeBoard("board.tlz");
+    writeBoard("other.tlz");
+    writeIni("DoTips=0\nsound=1\nstart=1\nfiles=1\nfile#1=" + folder.file("other.tlz") + "\n");
+    int offers = 0;
+    host.answerDialog([&offers](plat::Dialog& dialog) {
+        offers += dialog.templateId() == tly::kIddBatchRouterSetup ? 1 : 0;
+        return dialog.PressButton(plat::kIdCancel);
+    });
+
+    auto harness = start({folder.file("BOARD")});   // ".TLZ" added, found whatever the case
+    ASSERT_TRUE(harness.start());
+    EXPECT_EQ(offers, 1);
+    EXPECT_EQ(host.count("dialog 146"), 1);
+    EXPECT_EQ(harness.app().openDocumentCount(), 1) << "the boards of the last exit stay closed";
+    EXPECT_FALSE(host.shown("sound: " + g_boardFolders.soundFolder + "welcome.wav"));
+
+    CTracelynDoc* doc = activeBoard();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->data().objectCount, 2) << "cancelling leaves the board as it was read";
+    EXPECT_FALSE(doc->IsModified());
+    ASSERT_NE((*doc->data().objects)[2].text(), nullptr);
+    EXPECT_STREQ((*doc->data().objects)[2].text(), "U1");
+    EXPECT_EQ(g_openDocuments.entries[0].untitled, 0);
+}
+
+TEST_F(TracelynStart, BoardsOfTheLastExitReopenWithoutACommandLine)
+{
+    writeBoard("other.tlz");
+    writeIni("DoTips=0\nstart=1\nfiles=2\nfile#1=" + folder.file("other") + "\nfile#2=untitled3\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    EXPECT_EQ(harness.app().openDocumentCount(), 2) << "the new board and other.tlz";
+    EXPECT_EQ(g_openDocuments.count, 2);
+}
+
+TEST_F(TracelynStart, BoardThatCannotBeOpenedEndsTheStartAndLeavesNoStoreBehind)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start({folder.file("missing.tlz")});
+    EXPECT_FALSE(harness.start());
+    EXPECT_EQ(host.messageBoxes().size(), 1u);
+    EXPECT_EQ(g_board.objects, nullptr);
+    EXPECT_EQ(g_active.data, nullptr);
+    EXPECT_EQ(g_openDocuments.count, 0);
+}
+
+TEST_F(TracelynStart, SavingAnUntitledBoardNamesItsEntryAndReadsBack)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    CTracelynDoc* doc = activeBoard();
+    ASSERT_NE(doc, nullptr);
+    doc->SetModifiedFlag(true);
+    const std::string path = folder.file("new.tlz");
+    ASSERT_TRUE(doc->OnSaveDocument(path));
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(g_openDocuments.entries[0].name, path);
+    EXPECT_EQ(g_openDocuments.entries[0].untitled, 0);
+
+    {
+        // A temporary document on the stack reads the file and leaves the table as it was.
+        CTracelynDoc temporary;
+        ASSERT_TRUE(temporary.OnOpenDocument(folder.file("NEW")));
+        EXPECT_EQ(temporary.data().objectCount, 1);
+        EXPECT_EQ((*temporary.data().objects)[1].w[4], 0x6413);
+        EXPECT_EQ(g_openDocuments.count, 2);
+    }
+    EXPECT_EQ(g_openDocuments.count, 1);
+    EXPECT_EQ(g_board.objects, nullptr) << "no global points into the temporary store";
+}
+
+TEST_F(TracelynStart, LayerViewOfTheSettingsShowsOnTheToolbar)
+{
+    struct Case {
+        const char* planes;
+        int32_t mode;
+        int image;
+    };
+    for (const Case c : {Case{"1041", 1041, tly::kImageLayerPair}, Case{"1040", 1040, tly::kImageOneLayer}}) {
+        SCOPED_TRACE(c.planes);
+        g_edit = BoardEditState{};
+        writeIni(std::string("DoTips=0\nplanes=") + c.planes + "\n");
+        auto harness = start();
+        ASSERT_TRUE(harness.start());
+        EXPECT_EQ(g_edit.layerViewMode, c.mode);
+        plat::ToolBar& bar = mainFrame().toolBar();
+        const int button = bar.CommandToIndex(tly::kCmdLayerView);
+        ASSERT_GE(button, 0);
+        EXPECT_EQ(bar.button(button).image, c.image);
+        EXPECT_TRUE(bar.IsButtonHidden(tly::kCmdLayerPair));
+    }
+}
+
+TEST_F(TracelynStart, GridMenuFollowsTheUnitModeFromTheFirstStart)
+{
+    struct Case {
+        const char* units;
+        const char* first;
+        const char* seventh;
+    };
+    for (const Case c : {Case{"726", ".1 mm", "2.0 mm"}, Case{"725", ".5 mils", "100 mils"}}) {
+        SCOPED_TRACE(c.units);
+        writeIni(std::string("DoTips=0\nunits=") + c.units + "\n");
+        auto harness = start();
+        ASSERT_TRUE(harness.start());
+        plat::Menu* menu = plat::GetMainWnd()->GetMenu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->GetMenuString(698), c.first);
+        EXPECT_EQ(menu->GetMenuString(704), c.seventh);
+        EXPECT_EQ(menu->GetMenuString(706), "Polar");
+    }
+}
+
+TEST_F(TracelynStart, MissingIconWarnsAndStartUpGoesOn)
+{
+    plat::ResourceSet set = plat::registeredResources();
+    std::erase_if(set.images, [](const plat::ImageResource& r) {
+        return r.id == 186 && r.kind == plat::ImageResource::Kind::Icon;
+    });
+    plat::registerResources(std::move(set));
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    EXPECT_TRUE(harness.start());
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Warning low resources!"});
+}
+
+TEST_F(TracelynStart, ClosingWritesTheSettingsKeepsTheBoardsListedAndSaysGoodbye)
+{
+    writeIni("DoTips=0\nBackupTime=2\nsound=1\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    const std::string goodbye = "sound: " + g_boardFolders.soundFolder + "goodbye.wav";
+    harness.close();
+    const auto ini = folder.read("Tracelyn.ini");
+    const std::string text(ini.begin(), ini.end());
+    EXPECT_NE(text.find("BackupTime=2"), std::string::npos) << text;
+    EXPECT_NE(text.find("file#1=untitled1"), std::string::npos) << text;
+    EXPECT_NE(text.find("files=1"), std::string::npos) << text;
+    EXPECT_TRUE(host.shown(goodbye)) << goodbye;
+    EXPECT_EQ(g_routerMemory.connections, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,26 @@
+// make_starter_library LIBFOLDER: writes NAME.CON and its catalogue NAME.CAT for every starter
+// library into LIBFOLDER.
+#include "platform/system/paths.h"
+#include "starter_parts.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_starter_library LIBFOLDER\n");
+        return 2;
+    }
+    int failures = 0;
+    for (StarterLibrary& library : MakeStarterLibraries()) {
+        for (const char* ext : {".CON", ".CAT"}) {
+            const std::string path = plat::joinPath(argv[1], library.name + ext);
+            if (!WritePartLibraryFile(path, library.parts)) {
+                std::fprintf(stderr, "cannot write %s\n", path.c_str());
+                ++failures;
+            }
+        }
+        ReleaseStarterLibrary(library);
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,204 @@
+#include "starter_parts.h"
+
+#include "schemora/core/library_elements.h"
+#include "symbol_builder.h"
+
+#include <functional>
+
+namespace {
+
+using Build = std::function<void(SymbolBuilder&)>;
+
+// Two-pin parts lie along x from -100 to 100 with the body between -50 and 50.
+void twoPins(SymbolBuilder& b)
+{
+    b.pin(-100, 0, -50, 0, "1").pin(100, 0, 50, 0, "2");
+}
+
+void resistor(SymbolBuilder& b)
+{
+    twoPins(b);
+    b.rect(-50, -15, 100, 30).text(-20, -40, "R?").attribute(";Resistor").attribute("%package RES400");
+}
+
+void capacitor(SymbolBuilder& b)
+{
+    b.pin(-100, 0, -10, 0, "1").pin(100, 0, 10, 0, "2");
+    b.line(-10, -40, -10, 40, 8).line(10, -40, 10, 40, 8);
+    b.text(-20, -60, "C?").attribute(";Capacitor").attribute("%package CAP200");
+}
+
+void polarCapacitor(SymbolBuilder& b)
+{
+    b.pin(-100, 0, -10, 0, "1").pin(100, 0, 10, 0, "2");
+    b.line(-10, -40, -10, 40, 8).arc(20, -40, 20, 40).text(-40, -30, "+");
+    b.text(-20, -60, "C?").attribute(";Electrolytic capacitor").attribute("%package CAPR200");
+}
+
+void inductor(SymbolBuilder& b)
+{
+    twoPins(b);
+    for (int x = -50; x < 50; x += 25)
+        b.arc(x, 0, x + 25, 0);
+    b.text(-20, -40, "L?").attribute(";Inductor").attribute("%package IND400");
+}
+
+void diodeBody(SymbolBuilder& b)
+{
+    b.pin(-100, 0, -25, 0, "1").pin(100, 0, 25, 0, "2");
+    b.polygon({{-25, -25}, {-25, 25}, {25, 0}}, 1).line(25, -25, 25, 25);
+}
+
+void diode(SymbolBuilder& b)
+{
+    diodeBody(b);
+    b.text(-20, -50, "D?").attribute(";Diode, pin 1 anode").attribute("%package DO35");
+}
+
+void led(SymbolBuilder& b)
+{
+    diodeBody(b);
+    b.arrow(0, -30, 20, -60).arrow(15, -25, 35, -55);
+    b.text(-40, -50, "D?").attribute(";Light emitting diode").attribute("%package LED3MM");
+}
+
+// Pins 1 emitter, 2 base, 3 collector; the emitter arrow points out for NPN, in for PNP.
+void transistor(SymbolBuilder& b, bool npn)
+{
+    b.ellipse(10, 0, 50, 50);
+    b.pin(-100, 0, -15, 0, "2").line(-15, -30, -15, 30, 10);
+    b.pin(50, -100, 50, -35, "3").line(-15, -15, 50, -35);
+    b.pin(50, 100, 50, 35, "1");
+    if (npn)
+        b.arrow(-15, 15, 50, 35);
+    else
+        b.arrow(50, 35, -15, 15);
+    b.text(60, -60, "Q?").attribute(npn ? ";NPN transistor" : ";PNP transistor").attribute("%package TO92");
+}
+
+void opamp(SymbolBuilder& b)
+{
+    b.polygon({{-50, -75}, {-50, 75}, {75, 0}});
+    b.pin(-100, -25, -50, -25, "2").text(-45, -30, "-");
+    b.pin(-100, 25, -50, 25, "3").text(-45, 20, "+");
+    b.pin(125, 0, 75, 0, "6");
+    b.text(0, -90, "U?").attribute(";Operational amplifier").attribute("%package DIP8");
+    b.attribute("v+=VCC 7").attribute("v-=VEE 4");
+}
+
+void voltageSource(SymbolBuilder& b)
+{
+    b.pin(0, -100, 0, -40, "1").pin(0, 100, 0, 40, "2");
+    b.ellipse(0, 0, 40, 40).text(-8, -20, "+").text(-8, 25, "-");
+    b.text(50, -30, "V?").attribute(";Voltage source, pin 1 positive");
+}
+
+void ground(SymbolBuilder& b)
+{
+    b.line(0, 0, 0, 30).line(-40, 30, 40, 30).line(-25, 42, 25, 42).line(-10, 54, 10, 54);
+    b.attribute("%no_des").attribute("g=GND").attribute(";Ground");
+}
+
+void power(SymbolBuilder& b)
+{
+    b.line(0, 0, 0, -30).line(-25, -30, 25, -30).text(-20, -45, "VCC");
+    b.attribute("%no_des").attribute("v=VCC").attribute(";Supply");
+}
+
+// A 74-series gate: inputs 1 and 2 (one for an inverter), output 3; the further gates'
+// pins follow in "%pins" texts, the package's supply pins in "v=" and "g=".
+void gate(SymbolBuilder& b, std::string_view description, bool inverting, bool orShape, int inputs,
+          std::initializer_list<const char*> furtherPins)
+{
+    if (inputs == 1) {
+        b.pin(-100, 0, -50, 0, "1");
+        b.polygon({{-50, -40}, {-50, 40}, {30, 0}});
+    } else {
+        b.pin(-100, -25, -50, -25, "1").pin(-100, 25, -50, 25, "2");
+        if (orShape)
+            b.arc(-50, -40, -50, 40).arc(-50, -40, 40, 0).arc(-50, 40, 40, 0);
+        else
+            b.line(-50, -40, -50, 40).line(-50, -40, 0, -40).line(-50, 40, 0, 40).arc(0, -40, 0, 40);
+    }
+    const int out = inputs == 1 ? 30 : 40;
+    if (inverting)
+        b.ellipse(out + 8, 0, 8, 8);
+    b.pin(100, 0, out + (inverting ? 16 : 0), 0, inputs == 1 ? "2" : "3");
+    b.text(-40, -60, "U?").attribute(description).attribute("%package DIP14");
+    b.attribute("p=" + std::to_string(furtherPins.size() + 1));
+    for (const char* pins : furtherPins)
+        b.attribute(std::string("%pins ") + pins);
+    b.attribute("v=VCC 14").attribute("g=GND 7");
+}
+
+void connector(SymbolBuilder& b, int pins)
+{
+    const int height = 50 * pins;
+    b.rect(-25, -25, 50, height);
+    for (int i = 0; i < pins; ++i)
+        b.pin(-100, 50 * i, -25, 50 * i, std::to_string(i + 1));
+    b.text(-25, -45, "J?").attribute(";Connector, " + std::to_string(pins) + " pins");
+    b.attribute("%package SIP" + std::to_string(pins));
+}
+
+LibraryPart take(std::string name, const Build& build)
+{
+    SymbolBuilder b(std::move(name));
+    build(b);
+    // The builder releases its own records; the library keeps deep copies.
+    LibraryPart part{b.part().name, {}};
+    for (const DrawObject& e : b.part().elements)
+        part.elements.push_back(CloneElement(e));
+    return part;
+}
+
+}  // namespace
+
+std::vector<StarterLibrary> MakeStarterLibraries()
+{
+    StarterLibrary device{"DEVICE", {}};
+    device.parts.push_back(take("C", capacitor));
+    device.parts.push_back(take("CP", polarCapacitor));
+    device.parts.push_back(take("D", diode));
+    device.parts.push_back(take("GND", ground));
+    device.parts.push_back(take("L", inductor));
+    device.parts.push_back(take("LED", led));
+    device.parts.push_back(take("NPN", [](SymbolBuilder& b) { transistor(b, true); }));
+    device.parts.push_back(take("OPAMP", opamp));
+    device.parts.push_back(take("PNP", [](SymbolBuilder& b) { transistor(b, false); }));
+    device.parts.push_back(take("R", resistor));
+    device.parts.push_back(take("VCC", power));
+    device.parts.push_back(take("VSRC", voltageSource));
+
+    StarterLibrary ttl{"TTL", {}};
+    ttl.parts.push_back(take("7400", [](SymbolBuilder& b) {
+        gate(b, ";Quad 2-input NAND", true, false, 2, {"4 5 6", "9 10 8", "12 13 11"}); }));
+    ttl.parts.push_back(take("7402", [](SymbolBuilder& b) {
+        gate(b, ";Quad 2-input NOR", true, true, 2, {"5 6 4", "8 9 10", "11 12 13"}); }));
+    ttl.parts.push_back(take("7404", [](SymbolBuilder& b) {
+        gate(b, ";Hex inverter", true, false, 1, {"3 4", "5 6", "9 8", "11 10", "13 12"}); }));
+    ttl.parts.push_back(take("7408", [](SymbolBuilder& b) {
+        gate(b, ";Quad 2-input AND", false, false, 2, {"4 5 6", "9 10 8", "12 13 11"}); }));
+    ttl.parts.push_back(take("7432", [](SymbolBuilder& b) {
+        gate(b, ";Quad 2-input OR", false, true, 2, {"4 5 6", "9 10 8", "12 13 11"}); }));
+    ttl.parts.push_back(take("7486", [](SymbolBuilder& b) {
+        gate(b, ";Quad 2-input XOR", false, true, 2, {"4 5 6", "9 10 8", "12 13 11"}); }));
+
+    StarterLibrary conn{"CONN", {}};
+    for (int pins : {2, 3, 4, 6, 8})
+        conn.parts.push_back(take("CONN" + std::to_string(pins), [pins](SymbolBuilder& b) { connector(b, pins); }));
+
+    std::vector<StarterLibrary> libraries;
+    libraries.push_back(std::move(device));
+    libraries.push_back(std::move(ttl));
+    libraries.push_back(std::move(conn));
+    return libraries;
+}
+
+void ReleaseStarterLibrary(StarterLibrary& library)
+{
+    for (LibraryPart& part : library.parts)
+        for (DrawObject& e : part.elements)
+            ReleaseObjectData(e);
+    library.parts.clear();
+}

@@ -1,0 +1,57 @@
+// Build-time writer of the starter package library:
+//   make_starter_packages CATALOG_PATH
+// Writes the catalogue, then loads every package back through the library lookup; any message
+// or missing package fails the build.
+#include "platform/core/archive.h"
+#include "platform/core/test_ui_host.h"
+#include "platform/system/paths.h"
+#include "tools/make_starter_packages/starter_packages.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/core/package_tables.h"
+
+#include <cstdio>
+
+namespace {
+
+bool readBack(const std::string& catalog, const std::vector<StarterPackage>& packages)
+{
+    g_boardFolders.libraryFolder = plat::withTrailingSeparator(plat::folderOf(catalog));
+    ClearPackageTables();
+    bool ok = true;
+    for (const StarterPackage& package : packages) {
+        if (LoadLibraryPart(kStarterLibrary, package.name) != 1 ||
+            g_packages.defs[g_packages.current].comment.empty()) {
+            std::fprintf(stderr, "make_starter_packages: %s does not read back\n", package.name.c_str());
+            ok = false;
+        }
+    }
+    ClearPackageTables();
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fputs("usage: make_starter_packages CATALOG_PATH\n", stderr);
+        return 2;
+    }
+    plat::TestUiHost host;   // no one to talk to: messages are collected and fail the run
+    const std::string catalog = argv[1];
+    const std::vector<StarterPackage> packages = StarterPackages();
+    plat::Archive file(plat::Archive::Mode::Store);
+    WriteCatalogHeader(file, static_cast<int>(packages.size()));
+    for (const StarterPackage& package : packages)
+        WriteCatalogEntry(file, package.name, package.objects.data(), 1,
+                          static_cast<int>(package.objects.size()) - 1);
+    if (!plat::writeFileAtomically(catalog, file.bytes())) {
+        std::fprintf(stderr, "make_starter_packages: cannot write %s\n", catalog.c_str());
+        return 1;
+    }
+    const bool ok = readBack(catalog, packages);
+    for (const std::string& message : host.messageBoxes())
+        std::fprintf(stderr, "make_starter_packages: %s\n", message.c_str());
+    return ok && host.messageBoxes().empty() ? 0 : 1;
+}

@@ -1,0 +1,122 @@
+#include "tools/make_title_block/shipped_drawings.h"
+
+#include "platform/core/archive.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/drawing_file.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr int kPenWidth = 6;
+constexpr int kTextStyle = (8 << 8) | 1;   // size 8 in font 1
+
+using Words = std::array<int32_t, kDrawObjectWords>;
+
+Words words(int type, int x, int y, int w2 = 0, int w3 = 0)
+{
+    Words w{};
+    w[0] = x;
+    w[1] = y;
+    w[2] = w2;
+    w[3] = w3;
+    w[4] = type;
+    w[23] = 1;
+    return w;
+}
+
+class DrawingBuilder {
+public:
+    DrawingBuilder() { doc_.objects.allocate(); }
+
+    void line(int x1, int y1, int x2, int y2)
+    {
+        Words w = words(kObjLine, x1, y1, x2, y2);
+        w[6] = kPenWidth;
+        add(MakeDrawObject(w, nullptr));
+    }
+    void box(int x, int y, int width, int height)
+    {
+        Words w = words(kObjRectangle, x, y, width, height);
+        w[6] = kPenWidth;
+        add(MakeDrawObject(w, nullptr));
+    }
+    void text(int x, int y, const char* s) { add(MakeDrawObject(words(kObjText, x, y, kTextStyle), s)); }
+    void dot(int x, int y) { add(MakeDrawObject(words(kObjDot, x, y), nullptr)); }
+    // A placed part of symbol table entry `symbol`; text is "prefix:library\\part".
+    void part(int symbol, int x, int y, const char* text, int number, int angle = 0)
+    {
+        Words w = words(kObjPart + symbol, x, y);
+        w[6] = number;
+        w[7] = angle;
+        add(MakeDrawObject(w, text));
+    }
+
+    std::vector<uint8_t> write(std::string_view title)
+    {
+        doc_.setTitle(title);
+        g_current.objects = doc_.objects.slots();
+        g_current.count = count_;
+        g_current.sheetSize = 'A';
+        g_current.viewCentreX = 0;
+        g_current.viewCentreY = 0;
+        plat::Archive archive(plat::Archive::Mode::Store);
+        WriteDrawing(doc_, archive, kWriteDrawing, {});
+        g_current = CurrentDrawing{};
+        return archive.takeBytes();
+    }
+
+private:
+    void add(const DrawObject& o) { doc_.objects[++count_] = o; }
+
+    DrawingDocData doc_;
+    int count_ = 0;
+};
+
+}  // namespace
+
+std::vector<uint8_t> TitleBlockFile()
+{
+    DrawingBuilder b;
+    b.box(0, -400, 1000, 400);
+    for (int y : {-300, -200, -100})
+        b.line(0, y, 1000, y);
+    b.line(700, -300, 700, -200);   // document number | revision
+    b.line(250, -200, 250, -100);   // size | date
+    b.text(20, -385, "Title");
+    b.text(20, -285, "Document Number");
+    b.text(720, -285, "Rev");
+    b.text(20, -185, "Size");
+    b.text(270, -185, "Date");
+    b.text(20, -85, "Sheet");
+    return b.write("TITLE BLOCK");
+}
+
+std::vector<uint8_t> RcFilterFile()
+{
+    // The writer names parts by their symbols; these two stay unresolved until the part
+    // libraries are read, and then show as missing parts.
+    g_partSymbols.entries[1].name = "DEVICE\\R";
+    g_partSymbols.entries[2].name = "DEVICE\\C";
+    g_partSymbols.count = 2;
+
+    DrawingBuilder b;
+    b.text(-1200, -700, "RC low-pass filter");
+    b.text(-1200, -360, "IN");
+    b.line(-1100, -300, -600, -300);
+    b.part(1, -600, -300, "R:DEVICE\\R", 1);
+    b.line(-300, -300, 300, -300);
+    b.dot(0, -300);
+    b.line(0, -300, 0, -100);
+    b.part(2, 0, -100, "C:DEVICE\\C", 1, 900);
+    b.line(0, 200, 0, 400);
+    b.line(-100, 400, 100, 400);
+    b.line(-60, 430, 60, 430);
+    b.line(-20, 460, 20, 460);
+    b.text(320, -360, "OUT");
+    b.text(-250, -420, "10k");
+    b.text(80, 0, "100n");
+    std::vector<uint8_t> bytes = b.write("RC FILTER");
+    g_partSymbols = PartSymbolTable{};
+    return bytes;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The drawings shipped beside the program, built from records and written by WriteDrawing.
+
+#include <cstdint>
+#include <vector>
+
+// The title block: a box of 1000 x 400 units whose lower left corner is the origin (the
+// title-block painter shifts it into the lower right corner of the sheet's inner frame), with
+// the field texts that the painter fills in ("Title", "Document Number", "Rev", "Size",
+// "Date", "Sheet").
+std::vector<uint8_t> TitleBlockFile();
+
+// A small example: an RC low-pass filter on an 'A' sheet with wires, texts, a junction dot and
+// the parts "DEVICE\R" and "DEVICE\C".
+std::vector<uint8_t> RcFilterFile();

@@ -1,0 +1,558 @@
+#include "tracelyn/core/board_painter.h"
+
+#include "platform/core/ui_host.h"
+#include "platform/gdi/dc.h"
+#include "platform/system/clock.h"
+#include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_grid.h"
+#include "tracelyn/core/board_mapping.h"
+#include "tracelyn/core/board_palette.h"
+#include "tracelyn/core/board_primitives.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_view_services.h"
+#include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/package_geometry.h"
+#include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/workspace_services.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+
+namespace {
+
+constexpr int32_t kViaModeHideInMask = 366;
+constexpr int kMarkerWidth = 5;
+
+bool isPlaneLayer(int layer)
+{
+    return layer == kLayerVcc || layer == kLayerGround
+           || (layer >= kLayerPower1 && layer <= kLayerPower4);
+}
+
+bool copyMode()
+{
+    return g_paint.rasterMode == kModeCopy;
+}
+
+bool additionalLayer(int layer)
+{
+    return layer >= 0 && layer < 16 && g_boardSettings.layerSwitches[static_cast<size_t>(layer)] != 0;
+}
+
+const char* planeLabel(int layer)
+{
+    switch (layer) {
+    case kLayerGround: return "g";
+    case kLayerVcc: return "v";
+    case 26: return "p1";
+    case 27: return "p2";
+    case 28: return "p3";
+    case 29: return "p4";
+    default: return nullptr;
+    }
+}
+
+// The decisions of one layer pass for one object.
+struct PassDecision {
+    bool paint = false;
+    int color = 0;
+    int layer = 0;     // the layer the object counts as on
+};
+
+struct LayerRules {
+    int current = g_edit.currentLayer;
+    bool pairView = g_edit.layerViewMode == kViewLayerPair;
+    bool showTop = g_boardSettings.layerDisplay[0] != 0;
+    bool showBottom = g_boardSettings.layerDisplay[1] != 0;
+};
+
+PassDecision decide(const BoardObject& o, int pass, int sub, const LayerRules& r)
+{
+    PassDecision d;
+    int layer = o.w[4] >> 10;
+    if (std::abs(layer) > 32)
+        layer = 0;
+    const int original = layer;
+    const int kind = o.kind();
+    const int shape = o.w[5] & 15;
+    const int c = r.current;
+    const bool shown = additionalLayer(layer);
+
+    if (kind == kKindPad && shape == kPadLayerPair) {
+        if (c == layer + 1)
+            layer = layer + 1;
+        else if (c == kLayerMaskBottom)
+            layer |= 1;
+    } else if (r.pairView && layer >= 0 && (layer ^ 1) == c) {
+        layer = c;
+    }
+
+    bool mask = false, paste = false;
+    const bool innerOrBottom = layer >= 1 && layer <= 15;
+    if (c == kLayerMaskTop)
+        mask = layer == kLayerAll || layer == kLayerTop;
+    else if (c == kLayerMaskBottom)
+        mask = layer == kLayerAll || innerOrBottom;
+    if (pass == 16) {
+        if (c == kLayerPasteTop)
+            paste = layer == kLayerAll || layer == kLayerTop;
+        else if (c == kLayerPasteBottom)
+            paste = layer == kLayerAll || innerOrBottom;
+    }
+    g_paint.mask = mask;
+    g_paint.paste = paste;
+
+    bool marked = false;
+    if (sub < 2) {
+        marked = (c == kLayerMaskTop && (layer == kLayerAll || layer == kLayerTop))
+                 || (c == kLayerMaskBottom && (layer == kLayerAll || layer == 1))
+                 || (c == kLayerAll && layer <= 14) || shown || layer == c
+                 || (layer == kLayerAll && c != kLayerSilkTop && c != kLayerSilkBottom)
+                 || (layer == kLayerSilkTop && r.showTop && copyMode())
+                 || (layer == kLayerSilkBottom && r.showBottom && copyMode())
+                 || (layer == kLayerAll && (c == kLayerSilkTop || c == kLayerSilkBottom) && mask);
+        if (r.pairView && original < 16 && original >= 0 && (original ^ 1) == c)
+            marked = true;
+    }
+    const bool forced = kind == kKindPad && shape == kPadThermal && sub == 2 && pass == 18
+                        && (isPlaneLayer(c) || c == kLayerAll) && (layer == c || c == kLayerAll);
+
+    d.paint = forced || (paste && pass == 16)
+              || (marked && (layer == 15 - pass || (layer >= 16 && pass == 17)));
+    d.layer = layer;
+    if (original == kLayerAll)
+        d.color = RoleColor(kRoleAllLayers);
+    else if (original == kLayerSilkTop)
+        d.color = RoleColor(kRoleTopSilk);
+    else if (original == kLayerSilkBottom)
+        d.color = RoleColor(kRoleBottomSilk);
+    else if (original == kLayerOutline)
+        d.color = RoleColor(kRoleOutline);
+    else
+        d.color = original;
+    if (isPlaneLayer(c))
+        d.color = RoleColor(kRoleBackground);
+    return d;
+}
+
+int scaledWidth(const BoardObject& o)
+{
+    return ScreenLength(o.w[7]);
+}
+
+void paintBoardPad(plat::Dc& dc, const BoardObject& o, int x, int y, int color)
+{
+    int32_t xs = o.w[2], ys = o.w[3];
+    WorldToScreen(xs, ys);
+    const int32_t hole = ScreenLength(o.w[6]);
+    int shape = o.w[5] & 15;
+    const int c = g_edit.currentLayer;
+    if (c == kLayerVcc || c == kLayerGround) {
+        if (o.w[6] <= 0)
+            return;
+        color = RoleColor(kRoleBackground);
+    } else {
+        const bool via = shape == kPadVia || shape == kPadLayerPair;
+        if (via && g_paint.mask && g_boardSettings.viamode == kViaModeHideInMask)
+            return;
+        if (via && g_boardSettings.RoundVias != 0)
+            shape = kPadRound;
+    }
+    if (shape == kPadThermal && !g_paint.highlight)
+        color = RoleColor(kRoleHighlight);
+    DrawPad(dc, x, y, color, shape, xs, ys, hole, o.w[5] >> 3, 0);
+    if (shape == kPadThermal) {
+        if (const char* label = planeLabel(o.layer())) {
+            DrawFontText(dc, x - hole / 8, y + hole / 8, label, g_boardSettings.pin_font * 256 + 1,
+                         0, RoleColor(kRoleText), 1);
+        }
+    }
+}
+
+// Bottom and top silk of a placed package, after its copper.
+void paintPackageSilk(plat::Dc& dc, BoardObject& o, const LayerRules& r)
+{
+    const int c = r.current;
+    if (!copyMode() || !(c == kLayerSilkTop || c == kLayerSilkBottom || r.showTop || r.showBottom))
+        return;
+    const int layer = o.layer();
+    if (c == kLayerSilkBottom || ((layer > 0 || layer == kLayerAll) && r.showBottom))
+        DrawFootprint(dc, o, RoleColor(kRoleBottomSilk), 1);
+    if (c == kLayerSilkTop || ((layer == 0 || layer == kLayerAll) && r.showTop))
+        DrawFootprint(dc, o, RoleColor(kRoleTopSilk), 1);
+}
+
+void paintObject(plat::Dc& dc, BoardObject& o, int sub, const PassDecision& d)
+{
+    const int kind = o.kind();
+    const bool plain = (sub == 0 || sub == 2) && !g_paint.mask && !g_paint.paste;
+    int32_t x = o.w[0], y = o.w[1];
+    WorldToScreen(x, y);
+    const int highlight = RoleColor(kRoleHighlight);
+    int color = d.color;
+    switch (kind) {
+    case kKindLine:
+    case kKindNoRoute:
+        if (plain) {
+            int32_t x2 = o.w[2], y2 = o.w[3];
+            WorldToScreen(x2, y2);
+            if (kind == kKindNoRoute && g_boardSettings.PrColor == 0)
+                color = RoleColor(kRoleNoRoute);
+            if (g_paint.highlight)
+                color = highlight;
+            DrawTrace(dc, x, y, x2, y2, color, o.w[5], scaledWidth(o));
+        }
+        break;
+    case kKindRectangle:
+        if (plain) {
+            int32_t w = o.w[2], h = o.w[3];
+            WorldToScreen(w, h);
+            const int style = o.w[5] & 3;
+            const int rotation = (o.w[5] >> 2) & 0xFFF;
+            const int mirror = (o.w[5] >> 15) & 1;
+            if (rotation < 7)
+                DrawBox(dc, x, y, mirror ? x - w : x + w, y + h, color, style, o.w[6], scaledWidth(o));
+            else
+                DrawRotatedRect(dc, x, y, w, h, color, style, o.w[6], scaledWidth(o),
+                                rotation * kTenthDegree, mirror);
+        }
+        break;
+    case kKindText:
+        if ((sub == 1 || sub == 2) && !g_paint.mask && !g_paint.paste) {
+            const int textColor = isPlaneLayer(g_edit.currentLayer) ? d.color : RoleColor(kRoleText);
+            o.w[7] = DrawStrokeText(dc, x, y, o.text() ? o.text() : "", o.w[2], o.w[3], textColor);
+        }
+        break;
+    case kKindEllipse:
+        if (plain) {
+            int32_t rx = o.w[2], ry = o.w[3];
+            WorldToScreen(rx, ry);
+            DrawEllipse(dc, x, y, rx, ry, color, o.w[5], o.w[6], scaledWidth(o));
+        }
+        break;
+    case kKindArc:
+        if (plain) {
+            int32_t x2 = o.w[2], y2 = o.w[3];
+            WorldToScreen(x2, y2);
+            DrawArcTrace(dc, x, y, x2, y2, g_paint.highlight ? highlight : color, o.w[5], scaledWidth(o));
+        }
+        break;
+    case kKindPad:
+        if (sub == 1 || (sub == 2 && (o.w[5] & 15) == kPadThermal))
+            paintBoardPad(dc, o, x, y, color);
+        break;
+    case kKindFixedRectangle:
+        if (plain) {
+            int32_t w = o.w[2], h = o.w[3];
+            WorldToScreen(w, h);
+            DrawRect(dc, x, y, x + w, y + h, RoleColor(kRoleFixedRect), kStyleDot, kFillHollow, 1);
+        }
+        break;
+    case kKindPolygon:
+        if (plain && o.points() != nullptr) {
+            const int n = std::max(o.w[2], 0);
+            DrawPolygon(dc, std::span<const int32_t>(o.points(), static_cast<size_t>(2 * n)), n, color,
+                        o.w[5], o.w[6], scaledWidth(o), 0, 0, 0);
+        }
+        break;
+    case kKindMarker:
+        DrawEllipse(dc, x, y, 20, 20, color, kStyleSolid, kFillHollow, kMarkerWidth);
+        DrawEllipse(dc, x, y, 30, 30, color, kStyleSolid, kFillHollow, kMarkerWidth);
+        break;
+    default:
+        if (kind >= kKindPart && sub == 1)
+            DrawFootprint(dc, o, color, 1);
+        break;
+    }
+}
+
+// The client area in logical units, from the view's own mapping values.
+struct LogicalWindow {
+    int64_t left, top, right, bottom;
+};
+LogicalWindow logicalWindow()
+{
+    const int64_t d = g_view.zoomDivisor;
+    const plat::Rect& r = g_view.clientRect;
+    const int64_t ox = int64_t{g_board.viewOriginX} - g_view.clientCentreX;
+    const int64_t oy = int64_t{g_board.viewOriginY} - g_view.clientCentreY;
+    return {ox + r.left * d, oy + r.top * d, ox + r.right * d, oy + r.bottom * d};
+}
+
+}  // namespace
+
+bool IsObjectVisible(int index, int kind)
+{
+    if (g_print.printing || g_view.drawToFit || MetricUnits() || g_board.zoomIndex <= 1)
+        return true;
+    if (kind == kKindDeleted || g_board.objects == nullptr)
+        return false;
+    const BoardObject& o = g_board.objects[index];
+    int32_t x1 = o.w[0], y1 = o.w[1], x2 = 0, y2 = 0;
+    switch (kind) {
+    case kKindText:
+    case kKindPolygon:
+    case kKindOutline:
+        return true;
+    case kKindRectangle:
+        x2 = o.w[0] + o.w[2];
+        y2 = o.w[1] + o.w[3];
+        WorldToScreen(x1, y1);
+        WorldToScreen(x2, y2);
+        break;
+    case kKindEllipse: {
+        int32_t rx = o.w[2], ry = o.w[3];
+        WorldToScreen(x1, y1);
+        WorldToScreen(rx, ry);
+        x2 = x1 + rx;
+        y2 = y1 + ry;
+        x1 -= rx;
+        y1 -= ry;
+        break;
+    }
+    case kKindPad: {
+        WorldToScreen(x1, y1);
+        const int32_t m = 4 * g_view.zoomDivisor;
+        x2 = x1 + m;
+        y2 = y1 + m;
+        x1 -= m;
+        y1 -= m;
+        break;
+    }
+    default:
+        if (kind > kKindPart) {
+            if ((o.w[6] & 0xFFF) != 0 || o.package() > std::min(g_packages.count, kMaxPackages))
+                return true;
+            const CurrentPart saved = g_partPosition;
+            WorldToScreen(x1, y1);
+            g_partPosition = {x1, y1};
+            GetPackageExtent(o.package(), x1, y1, x2, y2, 0, (o.w[6] >> 12) & 1);
+            g_partPosition = saved;
+        } else if (kind == kKindPart) {
+            return true;
+        } else {
+            x2 = o.w[2];
+            y2 = o.w[3];
+            WorldToScreen(x1, y1);
+            WorldToScreen(x2, y2);
+        }
+        break;
+    }
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    const LogicalWindow w = logicalWindow();
+    return x2 >= w.left && x1 <= w.right && y2 >= w.top && y1 <= w.bottom;
+}
+
+void DrawObjects(int first, int last, plat::Dc& dc)
+{
+    g_paint.pixelSize = CurrentPixelSize();
+    g_paint.drawingDc = &dc;
+    if (g_board.objects == nullptr)
+        return;
+    first = std::max(first, 1);
+    last = std::min(last, g_board.capacity - 1);
+    const LayerRules rules;
+    for (int pass = 0; pass < kLayerPasses; ++pass) {
+        for (int sub = 0; sub < kSubPasses; ++sub) {
+            for (int i = first; i <= last; ++i) {
+                BoardObject& o = g_board.objects[i];
+                const int kind = o.kind();
+                if (kind == kKindDeleted || kind == kKindOutline)
+                    continue;
+                const PassDecision d = decide(o, pass, sub, rules);
+                const bool silkStep = kind > kKindPart && sub == 1 && pass == 17;
+                if (!d.paint && !silkStep)
+                    continue;
+                if (!IsObjectVisible(i, kind))
+                    continue;
+                if (d.paint)
+                    paintObject(dc, o, sub, d);
+                if (silkStep)
+                    paintPackageSilk(dc, o, rules);
+            }
+        }
+        if (g_boardSettings.breaks != 0 && copyMode())
+            DrawPageBreaks(dc);
+        if (g_boardSettings.view_net != 0)
+            DrawNetNames(dc);
+    }
+    g_paint.mask = g_paint.paste = false;
+}
+
+int WorkAreaFillColor()
+{
+    const int c = g_edit.currentLayer;
+    if (c == kLayerVcc)
+        return RoleColor(kRoleVccPlane);
+    if (isPlaneLayer(c))
+        return RoleColor(kRolePlane);
+    return RoleColor(kRoleBackground);
+}
+
+void ClipToWorkArea(plat::Dc& dc, bool rulers)
+{
+    const plat::Rect& r = g_view.clientRect;
+    const int inset = rulers && !g_view.drawToFit && !g_print.printing ? 17 : 1;
+    const plat::Region clip(plat::Rect{r.left + inset, r.top + inset, r.right - 1, r.bottom - 1});
+    dc.SelectClipRgn(&clip);
+}
+
+void DrawBoard(plat::Dc& dc)
+{
+    const int32_t keptDivisor = g_view.zoomDivisor;
+    const int32_t keptZoom = g_board.zoomIndex;
+    if (g_view.drawToFit) {
+        g_view.zoomDivisor = 1;
+        g_board.zoomIndex = 6;
+    }
+    if (g_board.objects == nullptr) {
+        plat::MessageBox("Error in getting memory");
+        plat::uiHost().exitProcess(1);
+    }
+    if (g_boardPalette.palette.size() == 0)
+        BuildBoardPalette();
+    dc.SelectPalette(g_boardPalette.palette);
+    if (dc.RealizePalette() <= 0)
+        return;
+    dc.SetROP2(kModeCopy);
+    g_paint.rasterMode = kModeCopy;
+    dc.SetBkMode(plat::kTransparent);
+
+    const bool printing = g_print.printing;
+    const bool rulers = g_boardSettings.rulers != 0;
+    uint32_t started = 0;
+    if (!printing) {
+        started = plat::tickCount();
+        UpdateScrollBars();
+        ClipToWorkArea(dc, rulers);
+    }
+    const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
+    const int hw = area.width / 2, hh = area.height / 2;
+    if (printing && g_boardSettings.PrColor == 0 && g_boardSettings.PrInvert != 0) {
+        DrawRect(dc, 2 - hw - g_board.viewOriginX, 2 - hh - g_board.viewOriginY,
+                 hw - g_board.viewOriginX - 2, hh - g_board.viewOriginY - 2,
+                 RoleColor(kRoleBackground), kStyleSolid, kFillSolid, 1);
+    }
+    DrawObjects(1, g_board.count, dc);
+    if (g_boardSettings.border != 0 && !printing)
+        DrawWorkAreaBorder(dc);
+    if (!printing) {
+        DrawGrid(dc);
+        DrawRulers(dc);
+        char message[32];
+        std::snprintf(message, sizeof message, "t=%d", static_cast<int>(plat::tickCount() - started));
+        g_paint.message = message;
+        RefreshStatusPanes();
+        DrawSelectionMarks(dc);
+        if (g_load.justLoaded) {
+            PlaySoundFile("filedone.wav");
+            g_load.justLoaded = false;
+        }
+    }
+    if (g_view.drawToFit) {
+        g_view.zoomDivisor = keptDivisor;
+        g_board.zoomIndex = keptZoom;
+    }
+    if (g_crosshair.on && g_crosshair.shown)
+        DrawCrosshair(dc, g_view.cursorX, g_view.cursorY, 1);
+    if (g_view.drawToFit)
+        DrawFitFrame(dc);
+}
+
+void PaintBoardView(plat::Dc& dc, BoardDocumentData& doc)
+{
+    BoardObject* const savedObjects = g_board.objects;
+    const int32_t savedCount = g_board.count;
+    g_board.objects = doc.objects ? doc.objects->data() : nullptr;
+    g_board.count = doc.objectCount;
+    // The fill's palette index must resolve through the board palette, not the DC's default.
+    if (g_boardPalette.palette.size() == 0)
+        BuildBoardPalette();
+    dc.SelectPalette(g_boardPalette.palette);
+    if (!g_print.printing)
+        FillWorkAreaBackground(dc, WorkAreaFillColor());
+    DrawBoard(dc);
+    g_board.objects = savedObjects;
+    g_board.count = savedCount;
+}
+
+void PaintObject(plat::Dc& dc, int index, int mode)
+{
+    const bool crosshair = g_crosshair.on && g_crosshair.shown;
+    if (crosshair)
+        DrawCrosshair(dc, g_view.cursorX, g_view.cursorY, 0);
+    if (g_boardPalette.palette.size() == 0)
+        BuildBoardPalette();
+    dc.SelectPalette(g_boardPalette.palette);
+    dc.RealizePalette();
+    ClipToWorkArea(dc, g_boardSettings.rulers != 0);
+    if (mode == kModeHighlight) {
+        mode = kModeCopy;
+        g_paint.highlight = true;
+    }
+    dc.SetROP2(mode);
+    g_paint.rasterMode = mode;
+    dc.SetBkMode(plat::kTransparent);
+    if (index > 0)
+        DrawObjects(index, index, dc);
+    if (crosshair)
+        DrawCrosshair(dc, g_view.cursorX, g_view.cursorY, 0);
+    g_paint.highlight = false;
+    g_paint.rasterMode = kModeCopy;
+}
+
+void RedrawRect(plat::Dc& dc, int x1, int y1, int x2, int y2)
+{
+    if (g_boardPalette.palette.size() == 0)
+        BuildBoardPalette();
+    dc.SelectPalette(g_boardPalette.palette);
+    dc.RealizePalette();
+    dc.SetROP2(kModeCopy);
+    g_paint.rasterMode = kModeCopy;
+    const int32_t d = g_view.zoomDivisor;
+    // View units: pixels x divisor from the window's top-left.
+    auto toView = [](int& x, int& y) {
+        x = x - g_board.viewOriginX + g_view.clientCentreX;
+        y = y - g_board.viewOriginY + g_view.clientCentreY;
+    };
+    toView(x1, y1);
+    toView(x2, y2);
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    if (MetricUnits()) {
+        x1 = static_cast<int>(x1 * 2.54);
+        y1 = static_cast<int>(y1 * 2.54);
+        x2 = static_cast<int>(x2 * 2.54);
+        y2 = static_cast<int>(y2 * 2.54);
+    }
+    const int grow = 30 * d;
+    const int margin = (g_boardSettings.rulers != 0 ? 17 : 1) * d;
+    const plat::Rect& client = g_view.clientRect;
+    x1 = std::max(x1 - grow, client.left * d + margin);
+    y1 = std::max(y1 - grow, client.top * d + margin);
+    x2 += grow;
+    y2 += grow;
+    const plat::Rect pixels{x1 / d, y1 / d, x2 / d, y2 / d};
+    if (pixels.isEmpty())
+        return;
+    const plat::Region clip(pixels);
+    dc.SelectClipRgn(&clip);
+    if (g_board.zoomIndex >= kFineZoomIndex)
+        dc.SelectClipRgn(nullptr);
+    FillWorkAreaBackground(dc, g_footprintEditor.open ? RoleColor(kRoleEditorBackground) : WorkAreaFillColor());
+    dc.SelectClipRgn(&clip);
+    DrawObjects(1, g_board.count, dc);
+    if (g_boardSettings.border != 0)
+        DrawWorkAreaBorder(dc);
+    DrawGrid(dc);
+    dc.SelectClipRgn(nullptr);
+}

@@ -1,0 +1,534 @@
+#include "tracelyn/core/board_settings.h"
+
+#include "common/rounding.h"
+#include "platform/system/app_profile.h"
+#include "platform/system/ascii_case.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+#include "platform/system/profile_file.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/open_documents.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/route_services.h"
+#include "tracelyn/core/workspace_services.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+BoardFolders g_boardFolders;
+BoardSettings g_boardSettings;
+BoardColors g_boardColors;
+
+namespace {
+
+constexpr size_t kValueBuffer = 80;
+constexpr size_t kSchemeBuffer = 100;
+constexpr int kBuiltInFonts = 16;
+constexpr int32_t kPolarGridCommand = 706;
+constexpr int kLayerListValues = 33;
+constexpr int kFirstDisplayLayer = 15;   // layers 15 and 16 also set the display switches
+constexpr int32_t kPartsBinKindBase = 65;
+constexpr int kMaxLayerIndex = 31;
+
+// The leading decimal number of a token ("12abc" 12, "-3" -3, "abc" 0).
+int32_t leadingInt(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min<int64_t>(value * 10 + (text[i] - '0'), int64_t{INT32_MAX} + 1);
+    value = negative ? -value : std::min<int64_t>(value, INT32_MAX);
+    return static_cast<int32_t>(value);
+}
+
+// Comma-separated tokens; an empty token is absent (its value stays as it was).
+std::vector<std::optional<int32_t>> intList(std::string_view text)
+{
+    std::vector<std::optional<int32_t>> tokens;
+    if (text.empty())
+        return tokens;
+    size_t start = 0;
+    while (true) {
+        const size_t comma = text.find(',', start);
+        std::string_view token = text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        while (!token.empty() && (token.front() == ' ' || token.front() == '\t'))
+            token.remove_prefix(1);
+        if (token.empty())
+            tokens.emplace_back(std::nullopt);
+        else
+            tokens.emplace_back(leadingInt(token));
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    return tokens;
+}
+
+template <size_t N>
+void applyList(std::string_view text, std::array<int32_t, N>& values, size_t first = 0)
+{
+    const auto tokens = intList(text);
+    for (size_t i = 0; i < tokens.size() && first + i < N; ++i)
+        if (tokens[i])
+            values[first + i] = *tokens[i];
+}
+
+std::string joinInts(const int32_t* values, size_t count)
+{
+    std::string text;
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            text += ',';
+        text += std::to_string(values[i]);
+    }
+    return text;
+}
+
+// Reads one file's settings with the value forms of the table: digits, ints and lists.
+class SettingsReader {
+public:
+    explicit SettingsReader(const std::string& path) : file_(path) {}
+
+    // The value, or nothing when the key is missing; cut to the 80-character buffer.
+    std::optional<std::string> value(std::string_view key, std::string_view section = kIniSection,
+                                     size_t buffer = kValueBuffer) const
+    {
+        static constexpr std::string_view kMissing = "\x01";
+        std::string text = file_.getString(section, key, kMissing, buffer);
+        if (text == kMissing)
+            return std::nullopt;
+        return text;
+    }
+    // First character minus '0'; a missing or empty value keeps the current value.
+    void digit(std::string_view key, int32_t& target, std::string_view section = kIniSection) const
+    {
+        const auto text = value(key, section);
+        if (text && !text->empty())
+            target = (*text)[0] - '0';
+    }
+    // As digit, but a missing key sets whenMissing.
+    void digitOr(std::string_view key, int32_t& target, int32_t whenMissing) const
+    {
+        const auto text = value(key);
+        target = (text && !text->empty()) ? (*text)[0] - '0' : whenMissing;
+    }
+    void integer(std::string_view key, int32_t& target, std::string_view section = kIniSection) const
+    {
+        target = file_.getInt(section, key, target);
+    }
+    // '0' selects ifZero, any other value ifOther.
+    void choice(std::string_view key, int32_t& target, int32_t ifZero, int32_t ifOther) const
+    {
+        const auto text = value(key);
+        if (text && !text->empty())
+            target = (*text)[0] == '0' ? ifZero : ifOther;
+    }
+
+private:
+    plat::ProfileFile file_;
+};
+
+void readFonts(const SettingsReader& in, BoardSettings& s)
+{
+    in.integer("fonts", s.fonts);
+    s.fonts = std::max(s.fonts, kBuiltInFonts);
+    // A damaged count must not make the program read or write millions of keys.
+    s.fonts = std::min(s.fonts, 255);
+    s.extraFonts.assign(static_cast<size_t>(s.fonts - kBuiltInFonts), BoardFontEntry{});
+    for (int n = kBuiltInFonts + 1; n <= s.fonts; ++n) {
+        const auto text = in.value("font#" + std::to_string(n));
+        if (!text)
+            continue;
+        BoardFontEntry& font = s.extraFonts[static_cast<size_t>(n - kBuiltInFonts - 1)];
+        const size_t comma = text->find(',');
+        font.face = text->substr(0, comma);
+        if (comma == std::string::npos)
+            continue;
+        std::array<int32_t, 2> pair{};
+        applyList(std::string_view(*text).substr(comma + 1), pair);
+        font.first = pair[0];
+        font.second = pair[1];
+    }
+}
+
+void readGrid(const SettingsReader& in, BoardSettings& s)
+{
+    const auto text = in.value("grid");
+    if (!text)
+        return;
+    std::array<int32_t, 4> grid{s.gridCommand, s.gridX, s.gridY, s.polarOption};
+    applyList(*text, grid);
+    s.gridCommand = grid[0];
+    s.gridX = grid[1];
+    s.gridY = grid[2];
+    if (s.gridCommand == kPolarGridCommand) {
+        s.polarA = grid[1];
+        s.polarB = grid[2];
+        s.polarOption = grid[3];
+    }
+}
+
+void readPads(const SettingsReader& in, BoardSettings& s)
+{
+    const auto text = in.value("pads");
+    if (!text)
+        return;
+    std::array<int32_t, 4> pads{s.padShape, s.padSizeX, s.padSizeY, s.padHole};
+    applyList(*text, pads);
+    s.padShape = pads[0];
+    s.padSizeX = pads[1];
+    s.padSizeY = pads[2];
+    s.padHole = pads[3];
+}
+
+void readRouter(const SettingsReader& in)
+{
+    if (const auto text = in.value("router"))
+        applyList(*text, g_router.values);
+    g_router.gridPitch = RouterGridPitch(g_router.values[kRouterGridValue]);
+    in.integer("passes", g_router.passes);
+}
+
+void readSchemes(const SettingsReader& in, BoardSettings& s)
+{
+    in.integer("colorscheme", s.colorscheme);
+    s.schemesFound = 0;
+    for (int n = 1; n <= kColorSchemes; ++n) {
+        const auto text = in.value("scheme" + std::to_string(n), kIniSection, kSchemeBuffer);
+        if (!text)
+            continue;
+        ++s.schemesFound;
+        BoardColorScheme& scheme = s.schemes[static_cast<size_t>(n - 1)];
+        scheme.present = true;
+        const size_t comma = text->find(',');
+        scheme.name = text->substr(0, comma);
+        if (comma != std::string::npos)
+            applyList(std::string_view(*text).substr(comma + 1), scheme.colors);
+    }
+    if (s.colorscheme >= 1 && s.colorscheme <= kColorSchemes &&
+        s.schemes[static_cast<size_t>(s.colorscheme - 1)].present)
+        g_boardColors.colorMap = s.schemes[static_cast<size_t>(s.colorscheme - 1)].colors;
+}
+
+// Each part goes into the next free cell and is loaded; a cell whose part does not load is
+// used for the next part.
+void readPartsBin(const SettingsReader& in, BoardSettings& s)
+{
+    in.integer("x", s.binX, kPartsBinSection);
+    in.integer("y", s.binY, kPartsBinSection);
+    in.integer("display", s.binDisplay, kPartsBinSection);
+    in.integer("no_parts", s.binNoParts, kPartsBinSection);
+    if (s.binNoParts > kPartsBinCells)
+        s.binNoParts = kPartsBinOverflowCount;
+    in.digitOr("shut", s.shut, 0);
+    s.binCount = 0;
+    for (int n = 1; n <= s.binNoParts; ++n) {
+        const auto name = in.value("part#" + std::to_string(n), kPartsBinSection);
+        if (!name)
+            continue;
+        PartsBinCell& cell = s.binCells[static_cast<size_t>(s.binCount)];
+        cell = PartsBinCell{};
+        cell.name = *name;
+        cell.w[4] = kPartsBinKindBase + s.binCount;
+        if (LoadLibraryPartByPath(cell.name) == 0) {
+            cell = PartsBinCell{};
+            continue;
+        }
+        // Measuring again leaves the marker of this package even when it was loaded before.
+        ComputePartExtent(g_packages.current);
+        cell.w[6] = g_packages.layerMarker;
+        ++s.binCount;
+    }
+}
+
+void readLayers(const SettingsReader& in, BoardSettings& s)
+{
+    const auto text = in.value("layers");
+    if (!text)
+        return;
+    std::array<int32_t, kLayerListValues> list{};
+    list[0] = s.layerValue;
+    std::copy(s.layerSwitches.begin(), s.layerSwitches.end(), list.begin() + 1);
+    applyList(*text, list);
+    s.layerValue = list[0];
+    std::copy(list.begin() + 1, list.end(), s.layerSwitches.begin());
+    s.layerDisplay[0] = s.layerSwitches[kFirstDisplayLayer];
+    s.layerDisplay[1] = s.layerSwitches[kFirstDisplayLayer + 1];
+}
+
+void readSearchList(const SettingsReader& in, BoardSettings& s)
+{
+    in.integer("SearchNo", s.SearchNo);
+    in.integer("SearchIndex", s.SearchIndex);
+    s.searchList.clear();
+    for (int n = 1; n <= std::min(s.SearchNo, 1000); ++n)
+        if (const auto text = in.value("search#" + std::to_string(n)))
+            s.searchList.push_back(*text);
+}
+
+void readSettings(const std::string& path)
+{
+    const SettingsReader in(path);
+    BoardSettings& s = g_boardSettings;
+    in.digit("plotter", s.plotter);
+    in.digit("breaks", s.breaks);
+    in.choice("fillmode", s.fillmode, 365, 366);
+    in.integer("AutoTextExit", s.AutoTextExit);
+    in.integer("AutoRefs", s.AutoRefs);
+    in.choice("viamode", s.viamode, 366, 367);
+    in.integer("RouteMode", s.RouteMode);
+    in.digit("padsnap", s.padsnap);
+    in.digitOr("PadDisplay", s.PadDisplay, 1);
+    in.digitOr("PartsBinHelp", s.PartsBinHelp, 1);
+    in.digitOr("RoundVias", s.RoundVias, 0);
+    in.digitOr("view_net", s.view_net, 1);
+    in.digit("border", s.border);
+    in.integer("BackupTime", s.BackupTime);
+    in.digit("rulers", s.rulers);
+    in.integer("units", s.units);
+    in.integer("lib_font", s.lib_font);
+    s.lib_font = std::min(s.lib_font, 5);
+    in.integer("net_font", s.net_font);
+    s.net_font = std::min(s.net_font, 4);
+    in.integer("pin_font", s.pin_font);
+    s.pin_font = std::min(s.pin_font, 4);
+    in.integer("CurrentSize", s.CurrentSize);
+    in.integer("cursor", s.cursor);
+    in.digit("hidden", s.hidden);
+    in.digit("sound", s.sound);
+    in.digit("limit", s.limit);
+    in.digit("start", s.start);
+    in.integer("files", s.files);
+    in.integer("PrOrient", s.PrOrient);
+    in.integer("PrInvert", s.PrInvert);
+    in.integer("PrMirror", s.PrMirror);
+    in.integer("PrPaged", s.PrPaged);
+    in.integer("PrSilk", s.PrSilk);
+    in.integer("PrColor", s.PrColor);
+    int32_t percent = RoundHalfUp(s.fXp * 100.0);
+    in.integer("fXp", percent);
+    s.fXp = percent * 0.01;
+    percent = RoundHalfUp(s.fYp * 100.0);
+    in.integer("fYp", percent);
+    s.fYp = percent * 0.01;
+    in.integer("CurrentTip", s.CurrentTip);
+    in.integer("DoTips", s.DoTips);
+    readFonts(in, s);
+    in.choice("clipboard", s.clipboard, 749, 750);
+    in.digit("visible", s.visible);
+    in.digit("rubber", s.rubber);
+    in.integer("planes", g_edit.layerViewMode);
+    readGrid(in, s);
+    in.integer("mask", s.mask);
+    in.integer("trace_width", s.trace_width);
+    readPads(in, s);
+    readRouter(in);
+    in.integer("clearance", s.clearance);
+    readSchemes(in, s);
+    readPartsBin(in, s);
+    readLayers(in, s);
+    readSearchList(in, s);
+}
+
+// Only the file name is looked at: folders may have dots in their names.
+std::string withTlzExtension(std::string name)
+{
+    if (plat::fileNameOf(name).find('.') == std::string::npos)
+        name += ".TLZ";
+    return name;
+}
+
+std::string fallbackLibraryFolder()
+{
+    return plat::appendFolder(plat::programFolder(), kPackagesFolderName);
+}
+
+void findFolders()
+{
+    BoardFolders& f = g_boardFolders;
+    const std::string current = plat::currentFolder();
+    if (f.commandLineFlag) {
+        const std::string stored = plat::GetProfileString(kProfileCompany, kProfileApp,
+                                                          kProfileSettingsSection, kLibraryPathEntry);
+        if (!stored.empty())
+            f.libraryFolder = LibraryFolderFromRegistry(stored, current);
+    } else {
+        f.libraryFolder = current.empty() ? fallbackLibraryFolder()
+                                          : plat::appendFolder(current, kPackagesFolderName);
+        plat::WriteProfileString(kProfileCompany, kProfileApp, kProfileSettingsSection,
+                                 kLibraryPathEntry, f.libraryFolder);
+    }
+    const std::string upper = plat::upperCasePath(f.libraryFolder);
+    f.programFolder = plat::cutAtFolder(upper, kPackagesFolderName)
+                          .value_or(plat::withoutTrailingSeparator(upper));
+    std::string iniFolder = current;
+    if (f.commandLineFlag && !f.libraryFolder.empty())
+        iniFolder = plat::cutAtFolder(f.libraryFolder, kPackagesFolderName)
+                        .value_or(plat::withoutTrailingSeparator(f.libraryFolder));
+    f.iniPath = plat::joinPath(iniFolder, kIniFileName);
+}
+
+void writeSettings(plat::ProfileFile& out)
+{
+    const BoardSettings& s = g_boardSettings;
+    auto put = [&](std::string_view key, int32_t value) { out.writeInt(kIniSection, key, value); };
+    auto putText = [&](std::string_view key, const std::string& value) {
+        out.writeString(kIniSection, key, value);
+    };
+    put("CurrentTip", s.CurrentTip);
+    put("DoTips", s.DoTips);
+    put("PrOrient", s.PrOrient);
+    put("PrInvert", s.PrInvert);
+    put("PrMirror", s.PrMirror);
+    put("PrPaged", s.PrPaged);
+    put("PrSilk", s.PrSilk);
+    put("PrColor", s.PrColor);
+    put("fXp", RoundHalfUp(s.fXp * 100.0));
+    put("fYp", RoundHalfUp(s.fYp * 100.0));
+    put("AutoTextExit", s.AutoTextExit);
+    put("AutoRefs", s.AutoRefs);
+    put("view_net", s.view_net);
+    put("lib_font", s.lib_font);
+    put("net_font", s.net_font);
+    put("pin_font", s.pin_font);
+    put("CurrentSize", s.CurrentSize);
+    put("PadDisplay", s.PadDisplay);
+    put("PartsBinHelp", s.PartsBinHelp);
+    put("RoundVias", s.RoundVias);
+    put("breaks", s.breaks);
+    // The two choice keys read '0' as their first value and anything else as the second.
+    put("fillmode", s.fillmode == 365 ? 0 : 1);
+    // A via mode that was never read (the built-in 0) stays unwritten, so it is not turned
+    // into 366 by the next start.
+    if (s.viamode == 366 || s.viamode == 367)
+        put("viamode", s.viamode == 367 ? 1 : 0);
+    put("padsnap", s.padsnap);
+    put("limit", s.limit);
+    put("RouteMode", s.RouteMode);
+    put("BackupTime", s.BackupTime);
+    put("border", s.border);
+    put("rulers", s.rulers);
+    put("units", s.units);
+    put("cursor", s.cursor);
+    put("rubber", s.rubber);
+    put("clipboard", s.clipboard == 749 ? 0 : 1);
+    put("hidden", s.hidden);
+    put("sound", s.sound);
+    put("mask", s.mask);
+    put("trace_width", s.trace_width);
+    put("planes", g_edit.layerViewMode);
+    put("visible", s.visible);
+    put("start", s.start);
+    const int32_t pads[4] = {s.padShape, s.padSizeX, s.padSizeY, s.padHole};
+    putText("pads", joinInts(pads, 4));
+    const int32_t grid[4] = {s.gridCommand, s.gridX, s.gridY, s.polarOption};
+    putText("grid", joinInts(grid, s.gridCommand == kPolarGridCommand ? 4 : 3));
+    put("colorscheme", s.colorscheme);
+    for (int n = 1; n <= kColorSchemes; ++n) {
+        const BoardColorScheme& scheme = s.schemes[static_cast<size_t>(n - 1)];
+        if (!scheme.present)
+            continue;
+        putText("scheme" + std::to_string(n), scheme.name + "," + joinInts(scheme.colors.data(), kLogicalColors));
+    }
+    putText("router", joinInts(g_router.values.data(), kRouterValues));
+    put("passes", g_router.passes);
+    put("clearance", s.clearance);
+    put("fonts", s.fonts);
+    for (size_t i = 0; i < s.extraFonts.size(); ++i) {
+        const BoardFontEntry& font = s.extraFonts[i];
+        putText("font#" + std::to_string(kBuiltInFonts + 1 + i),
+                font.face + "," + std::to_string(font.first) + "," + std::to_string(font.second));
+    }
+    out.writeInt(kPartsBinSection, "x", s.binX);
+    out.writeInt(kPartsBinSection, "y", s.binY);
+    out.writeInt(kPartsBinSection, "display", s.binDisplay);
+    out.writeInt(kPartsBinSection, "no_parts", s.binCount);
+    for (int n = 1; n <= s.binCount; ++n)
+        out.writeString(kPartsBinSection, "part#" + std::to_string(n), s.binCells[static_cast<size_t>(n - 1)].name);
+    std::array<int32_t, kLayerListValues> layers{};
+    layers[0] = s.layerValue;
+    std::copy(s.layerSwitches.begin(), s.layerSwitches.end(), layers.begin() + 1);
+    putText("layers", joinInts(layers.data(), layers.size()));
+    put("SearchNo", static_cast<int32_t>(s.searchList.size()));
+    put("SearchIndex", s.SearchIndex);
+    for (size_t i = 0; i < s.searchList.size(); ++i)
+        putText("search#" + std::to_string(i + 1), s.searchList[i]);
+}
+
+void writeOpenBoards(plat::ProfileFile& out)
+{
+    int n = 0;
+    for (const OpenDocumentEntry& entry : g_openDocuments.entries) {
+        if (entry.name.empty())
+            continue;
+        out.writeString(kIniSection, "file#" + std::to_string(++n), withTlzExtension(entry.name));
+    }
+    out.writeInt(kIniSection, "files", n);
+}
+
+}  // namespace
+
+std::string LibraryFolderFromRegistry(std::string_view value, std::string_view currentFolder)
+{
+    std::string folder(value.substr(0, value.find('\n')));
+    while (!folder.empty() && (folder.back() == ' ' || folder.back() == '\t' || folder.back() == '\r'))
+        folder.pop_back();
+    folder = plat::upperCasePath(folder);
+    if (!plat::isAbsolutePath(folder)) {
+        const std::string current(currentFolder);
+        if (const size_t dash = folder.find('-'); dash != std::string::npos) {
+            const bool atRoot = !current.empty() && current.back() == plat::kPathSeparator;
+            folder.replace(dash, 1, atRoot ? std::string() : current);
+        } else {
+            folder = plat::joinPath(current, folder);
+        }
+    }
+    return plat::withTrailingSeparator(folder);
+}
+
+void LoadSettings()
+{
+    findFolders();
+    readSettings(g_boardFolders.iniPath);
+    g_boardFolders.settingsRead = true;
+}
+
+void SaveSettings()
+{
+    if (g_boardFolders.iniPath.empty())
+        g_boardFolders.iniPath = plat::joinPath(plat::currentFolder(), kIniFileName);
+    plat::ProfileFile out(g_boardFolders.iniPath);
+    writeSettings(out);
+    writeOpenBoards(out);
+    out.flush();
+}
+
+std::vector<std::string> RecentBoardNames(const std::string& iniPath)
+{
+    std::vector<std::string> names;
+    const plat::ProfileFile in(iniPath);
+    const int files = std::min(in.getInt(kIniSection, "files", 0), 1000);
+    for (int n = 1; n <= files; ++n) {
+        // Paths are not cut to the value buffer: a cut path would open nothing or another file.
+        std::string name = in.getString(kIniSection, "file#" + std::to_string(n), "");
+        if (name.empty())
+            continue;
+        name = plat::upperCaseAscii(withTlzExtension(name));
+        if (name.find("UNTITLED") == std::string::npos)
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
+void LoadRecentFiles(const std::string& iniPath)
+{
+    for (const std::string& name : RecentBoardNames(iniPath))
+        OpenBoardDocument(name);
+}

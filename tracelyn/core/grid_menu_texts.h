@@ -1,0 +1,11 @@
+#pragma once
+// The texts of the View > Grid items 698 to 706, which follow the unit mode: mils in English
+// mode (725), millimetres otherwise; the variable and polar grids keep their names.
+
+#include <cstdint>
+
+inline constexpr int kGridMenuFirst = 698;
+inline constexpr int kGridMenuLast = 706;
+
+// The text of grid item `commandId` for `unitMode`; null for an id outside 698-706.
+const char* GridMenuText(int32_t unitMode, int commandId);

@@ -1,0 +1,55 @@
+#pragma once
+// The painters DrawObjects calls for pads, texts and placed packages, and the stroke-font
+// glyph painters. Coordinates and sizes are logical units; colours are logical colour numbers
+// (see board_primitives.h). The mask and paste flags of the object being painted are in
+// g_paint (board_view_state.h).
+
+#include "tracelyn/core/board_object.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace plat { class Dc; }
+
+// Pad shape codes (word 5 bits 0-3).
+enum PadShape : int {
+    kPadRound = 0,
+    kPadOblong = 1,
+    kPadRect = 2,
+    kPadRectHole = 3,
+    kPadFinger = 4,
+    kPadVia = 5,
+    kPadLayerPair = 6,
+    kPadCross = 7,
+    kPadThermal = 8,
+};
+
+// Pin-number text heights by size index 0-8, in units of 80 board units.
+inline constexpr int kPinTextSizes[9] = {1, 3, 6, 10, 12, 17, 24, 48, 120};
+// "Pin No. Text Size" at this value hides every package text.
+inline constexpr int kPinFontHidesTexts = 6;
+
+void DrawPad(plat::Dc& dc, int x, int y, int color, int shape, int xSize, int ySize, int hole,
+             int rotation, int mirror);
+
+// Board text in the stroke font: style is the font-and-size word, angleWord the angle (bits
+// 0-11) and mirror (bit 12). Returns the text's width in mils.
+int DrawStrokeText(plat::Dc& dc, int x, int y, std::string_view text, int style, int angleWord,
+                   int color);
+// Text in a system font (pin numbers, plane labels, ruler labels, footprint editor texts). The
+// pin flag takes the size from the pin-number table. Returns the width in logical units.
+int DrawFontText(plat::Dc& dc, int x, int y, std::string_view text, int style, int angle,
+                 int color, int pin);
+
+// A placed package: its objects, pads and reference label. Resolves a part placed by package
+// name (kind 64) and deletes it when the package is not loaded. Stores the label width in
+// word 8.
+void DrawFootprint(plat::Dc& dc, BoardObject& part, int color, int show);
+// Package objects first..last (indexes into the package store) about the current part.
+void DrawPackageObjects(plat::Dc& dc, int color, int first, int last, int rotation, int mirror,
+                        int upright, int partLayer, int show);
+
+// The stroke font's glyph painters: one stroke as a line, or as a corner arc whose ends are
+// exchanged for text turned into the second or fourth quarter so the bend stays outside.
+void DrawStrokeLine(plat::Dc& dc, int x1, int y1, int x2, int y2, int color, int width);
+void DrawStrokeArc(plat::Dc& dc, int x1, int y1, int x2, int y2, int color, int width, int angle);

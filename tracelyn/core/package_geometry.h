@@ -1,0 +1,55 @@
+#pragma once
+// Geometry of placed packages shared by the painters, hit testing, selection and routing:
+// finding a package and one section of its objects, turning package-local points by a part's
+// rotation and mirror, and a package's extent. Package-local coordinates have their origin at
+// (-10000, -5000).
+
+#include "tracelyn/core/board_object.h"
+
+#include <cstdint>
+#include <string_view>
+
+inline constexpr int32_t kPackageOriginX = -10000;
+inline constexpr int32_t kPackageOriginY = -5000;
+// Radians per tenth of a degree.
+inline constexpr double kTenthDegree = 0.0017453529976437733;
+
+// The position (logical units) of the part being painted; TransformPoint places package
+// points about it. Set by DrawFootprint and by the callers that transform package points.
+struct CurrentPart {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+extern CurrentPart g_partPosition;
+
+// Nearest integer of r cos / r sin about a centre, halves toward zero; vertical offsets use
+// the fixed angles 1.5707963 and 4.7123889 so that quarter turns come out exact.
+void RotatePoint(int32_t cx, int32_t cy, int32_t& x, int32_t& y, double angle, int mirror);
+
+// 1 for 0, 900, 1800 and 2700 tenths of a degree (low 12 bits), else 0.
+int IsOrthogonalRotation(int32_t rotation);
+
+// Package-local (x, y) to logical units about the current part position. raw: the package
+// origin is taken unscaled (points already in the caller's units).
+void TransformPoint(int32_t x, int32_t y, int32_t& outX, int32_t& outY, int32_t rotation,
+                    int mirror, bool raw = false);
+
+// 1 and the package index when a package from `start` on has the name (trimmed, capitals; the
+// text after '!' or else ':' is used); 0 for an empty name or no match.
+int FindPackageByName(int start, std::string_view name, int& index);
+
+// The section of package n whose header carries `key`: the package's section count (at least
+// 1), the section's object count and first object index, and PackageDef word 2 as value.
+// The outputs stay as they were when no header matches within five.
+void FindPartPin(int package, int& sections, int& count, int& first, int key, int& value);
+
+// The package's first (or second) extent mapped through the current part position with the
+// rotation and mirror, in logical units, normalised.
+void GetPackageExtent(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2,
+                      int32_t rotation, int mirror);
+void GetPackageExtent2(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2,
+                       int32_t rotation, int mirror);
+
+// Takes the part's reference prefix and label position from its package's label placeholder
+// (a text ending in '?'); placeholder is set to 1 when the package has a "p?" text.
+void SetPartLabelAnchor(BoardObject& part, int* placeholder);

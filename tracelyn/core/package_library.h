@@ -1,0 +1,119 @@
+#pragma once
+// Package (footprint) libraries: one catalogue file per library, "<LIBRARY>.CAT" in the package
+// library folder (g_boardFolders.libraryFolder). A catalogue is built of 16-byte records:
+//
+//   header record     u16 part count at 0, version digit ('9') at 10
+//   second record     zeros
+//   per part:         four marker records (u16 0, 1, 2, ... 7), then the part's body:
+//     body header     s16 object records + 1 at 0, version character ('<' = 12) at 10
+//     name record     the part name in capitals, NUL-terminated
+//     objects         20-byte board records (16-byte before version 12); a text is followed
+//                     by its string records, a polygon by a block of 16 vertices (128 bytes)
+//
+// Inside a body, a text beginning ';' is the package's description, a text beginning "%cont"
+// starts a further pin section, and a text beginning "p?" (the label placeholder) ends a
+// section. Board export files embed the same body with 20-byte header and name records.
+//
+// Loaded packages live in g_packages (package_tables.h): every pin section is a header record
+// followed by its objects, and a closing record ends the chain (see package_tables.h).
+
+#include "tracelyn/core/board_object.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat { class Archive; }
+
+inline constexpr size_t kCatalogRecordSize = 16;
+inline constexpr int kCatalogMarkerRecords = 4;
+inline constexpr char kCatalogVersionDigit = '9';
+inline constexpr char kPackageBodyVersion = '<';
+// A catalogue header claiming more parts is "Artwork file full" and scans this many.
+inline constexpr int kMaxCatalogParts = 31989;
+inline constexpr int kCatalogPartsWhenFull = 31990;
+// A package body's pin sections (a "%cont" text starts the next one).
+inline constexpr int kMaxPinSections = 11;
+// Polygons in a package body carry a fixed block of this many vertices.
+inline constexpr int kPackagePolygonVertices = 16;
+
+inline constexpr int kPackageBodyCatalog = 1;   // LoadPackageBody mode: catalogue records
+inline constexpr int kPackageBodyExport = 4;    // LoadPackageBody mode: board export records
+
+// Loads package LIBRARY\PART (or finds it loaded) and makes it the current package
+// (g_packages.current). 1 when the package is there, else 0.
+int LoadLibraryPart(std::string_view library, std::string_view part);
+// "library\part": splits at the last backslash and loads the package; 0 without a backslash.
+int LoadLibraryPartByPath(std::string_view name);
+
+// Reads the package body at the file's position (the body header of a catalogue entry) into
+// the next package slot under name; a package of that name already loaded is made current
+// instead. 1 when the package is there, 0 when the table is full or the body is damaged.
+int LoadPart(plat::Archive& file, std::string_view name);
+
+// Reads a package body at the archive's position into package slot `slot` of the package
+// tables (the slot's name is set by the caller); mode kPackageBodyCatalog or
+// kPackageBodyExport. 1 on success; on failure the slot is cleared and its objects released.
+int LoadPackageBody(plat::Archive& file, int slot, int mode);
+
+// Writes package n as a package body (20-byte records): the description text first, then the
+// objects of each pin section, sections separated by a "%cont" text.
+void WritePackageBody(plat::Archive& file, int n);
+
+// Adds "library/part" to list for each part of the library whose name (mode 1), description
+// (mode 2) or either (mode 3) contains text, compared in capitals. 0 when the catalogue cannot
+// be read, else 1.
+int SearchLibraryParts(std::string_view library, std::string_view text,
+                       std::vector<std::string>& list, int mode);
+
+// Opens the catalogue and positions it at the named part's body header; nothing when the
+// catalogue or the part is missing.
+std::optional<plat::Archive> OpenPartLibrary(std::string_view library, std::string_view part);
+
+// Reads forward to the next entry's markers and past them: the file is left at the entry's
+// body header. 1 when an entry was found, 0 at the end of the file.
+int FindNextPartRecord(plat::Archive& file);
+
+// Adds the name of every part, in capitals and in file order, to list. 0 when the catalogue
+// cannot be opened ("Can't open file: %s").
+int FillLibraryPartList(std::string_view library, std::vector<std::string>& list);
+
+// Writes "<LIBRARY>.txt" beside the catalogue listing every part with its description and
+// offers to show it. 1 when the list was written.
+int WriteLibraryPartsList(std::string_view library);
+
+// Mode 1 writes the current object array (g_board.objects 1..count) as the part, replacing an
+// entry of that name after "Replace part %1?" or appending it; mode 3 deletes the entry. The
+// catalogue is rewritten through "temp.tmp" in the library folder. 1 when it was rewritten.
+inline constexpr int kRewriteReplace = 1;
+inline constexpr int kRewriteDelete = 3;
+int RewriteLibrary(std::string_view library, std::string_view part, int mode);
+
+// Asks "Start new library: %s?" and on yes creates an empty catalogue. 1 when created.
+int NewPartLibrary(std::string_view library);
+
+// Reads the part at the file's position (its body header) into the current object array after
+// g_board.count (footprint editor); returns the number of objects appended.
+int ReadPartRecords(plat::Archive& file);
+
+// The part preview: reads the part at the file's position into the current object array from
+// firstIndex on (at most 1,300 objects, never past the array) and measures what it read.
+struct PartPreview {
+    int count = 0;
+    int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
+};
+PartPreview ReadPartPreview(plat::Archive& file, int firstIndex);
+inline constexpr int kMaxPreviewObjects = 1300;
+
+// The catalogue form, for writers of whole libraries (tools, tests): the two header records,
+// and one entry (markers, body header, name record, objects first..last of objects).
+void WriteCatalogHeader(plat::Archive& file, int partCount);
+void WriteCatalogEntry(plat::Archive& file, std::string_view partName, const BoardObject* objects,
+                       int first, int last);
+
+// The catalogue path of a library: library folder + library name cut at its first '.' +
+// ".CAT". The package name of a part: LIBRARY\PART in capitals, the library cut at '.'.
+std::string CatalogPath(std::string_view library);
+std::string PackageName(std::string_view library, std::string_view part);

@@ -1,0 +1,3 @@
+#include "tracelyn/core/route_services.h"
+
+RouterState g_router;

@@ -1,0 +1,221 @@
+#include "tracelyn/core/tracelyn_app.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/doc_template.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/resources.h"
+#include "platform/app/win_constants.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/app_state.h"
+#include "tracelyn/core/board_mapping.h"
+#include "tracelyn/core/board_palette.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/file_association.h"
+#include "tracelyn/core/grid_menu_texts.h"
+#include "tracelyn/core/router_memory.h"
+#include "tracelyn/core/tracelyn_doc.h"
+#include "tracelyn/core/tracelyn_view.h"
+#include "tracelyn/core/workspace_services.h"
+#include "tracelyn/route/batch_router.h"
+#include "tracelyn/workspace/child_frame.h"
+#include "tracelyn/workspace/main_frame.h"
+#include "tracelyn/workspace/tip_dialog.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+
+AppImages g_appImages;
+FrameGlobals g_frames;
+
+namespace {
+
+void loadCursors()
+{
+    g_appImages.arrowCursor = plat::LoadStandardCursor(plat::kIdcArrow);
+    g_appImages.cursors = {plat::LoadCursor(tly::kCursorA), plat::LoadCursor(tly::kCursorB),
+                           plat::LoadCursor(tly::kCursorC)};
+}
+
+void loadIcons()
+{
+    bool lowResources = false;
+    for (size_t i = 0; i < g_appImages.icons.size(); ++i) {
+        g_appImages.icons[i] = plat::LoadIcon(tly::kAppIcons[i]);
+        if (g_appImages.icons[i] == 0 && i < tly::kRequiredAppIcons)
+            lowResources = true;
+    }
+    if (lowResources)
+        plat::MessageBox("Warning low resources!");
+}
+
+void loadBitmapsAndOutlineMenu()
+{
+    for (size_t i = 0; i < g_appImages.bitmaps.size(); ++i)
+        g_appImages.bitmaps[i] = plat::findImage(tly::kAppBitmaps[i]) ? tly::kAppBitmaps[i] : 0;
+    g_appImages.outlineMenu.LoadMenu(tly::kIdrOutlineMenu);
+}
+
+bool acceptedShellCommand(const plat::CommandLineInfo& info)
+{
+    using C = plat::CommandLineInfo;
+    return info.m_nShellCommand == C::FileNew || info.m_nShellCommand == C::FileOpen ||
+           info.m_nShellCommand == C::FilePrint;
+}
+
+// BackupTime is in minutes; a value that is not positive starts no timer.
+void startBackupTimer(plat::Wnd& frame)
+{
+    if (g_boardSettings.BackupTime <= 0)
+        return;
+    const uint64_t period = static_cast<uint64_t>(g_boardSettings.BackupTime) * 60000u;
+    frame.SetTimer(tly::kTimerBackup,
+                   static_cast<unsigned>(std::min<uint64_t>(period, std::numeric_limits<unsigned>::max())));
+}
+
+// Offered after a board was opened from the command line: OK routes it over its netlist.
+void offerBatchRoute()
+{
+    CBatchRouterSetupDlg setup(nullptr);
+    CBatchRouter router;
+    if (setup.DoModal() == plat::kIdOk)
+        router.BatchRoute();
+}
+
+}  // namespace
+
+CTracelynApp::CTracelynApp() : plat::WinApp("Tracelyn")
+{
+    onCommand(plat::kIdAppAbout, &CTracelynApp::OnAppAbout);
+}
+
+bool CTracelynApp::InitInstance()
+{
+    BuildBoardPalette();
+    SeedColorMap();
+    loadCursors();
+    PrepareProcessTables();
+    RouterMemory(kRouterMemoryAllocate);
+
+    SetRegistryKey("Quillmere");
+    LoadStdProfileSettings(4);
+
+    AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(
+        tly::kIdrBoardType, [] { return std::make_unique<CTracelynDoc>(); },
+        [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CTracelynView>(); }));
+
+    auto frame = std::make_unique<CMainFrame>();
+    if (!frame->LoadFrame(tly::kIdrMainFrame, plat::kWsOverlappedWindow | plat::kFwsAddToTitle))
+        return false;
+    CMainFrame* mainFrame = frame.get();
+    SetMainWnd(std::move(frame));
+    g_frames = {mainFrame, mainFrame};
+
+    mainFrame->DragAcceptFiles();
+    EnableShellOpen();
+    RegisterShellFileTypes(true);
+
+    plat::CommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!acceptedShellCommand(cmdInfo)) {
+        plat::MessageBox("Parameter Error!");
+        plat::uiHost().exitProcess(1);
+    }
+    g_boardFolders.commandLineFlag = !m_lpCmdLine().empty();
+
+    LoadSettings();
+    if (!ProcessShellCommand(cmdInfo))
+        return false;
+
+    g_boardFolders.soundFolder.clear();
+    // Stored as the other mode, so that the toggle brings the toolbar in line with the settings.
+    g_edit.layerViewMode = LayerViewModeBefore(g_edit.layerViewMode);
+    ToggleLayerPairView();
+    g_view.zoomDivisor = ZoomDivisorOf(g_board.zoomIndex);
+
+    loadIcons();
+    loadBitmapsAndOutlineMenu();
+    mainFrame->SetTimer(tly::kTimerStatusAnimation, 500);
+    SetStatusIcon(tly::kIconReady, kPaneIcon);
+
+    g_boardFolders.soundFolder = plat::appendFolder(plat::currentFolder(), "SOUNDS");
+    g_board.viewOriginX = 0;
+    g_board.viewOriginY = 0;
+
+    startBackupTimer(*mainFrame);
+
+    mainFrame->ShowWindow(plat::kSwShowMaximized);
+    mainFrame->UpdateWindow();
+
+    if (g_boardSettings.start == 1 && !g_boardFolders.commandLineFlag)
+        LoadRecentFiles(g_boardFolders.iniPath);
+
+    BuildGridMenu();
+
+    if (!AllocateSelectionList()) {
+        plat::MessageBox("Error");
+        return false;
+    }
+
+    if (!g_boardFolders.commandLineFlag)
+        PlaySoundFile("welcome.wav");
+
+    g_crosshair.on = true;
+    CTipDlg tip(nullptr);
+    if (g_boardSettings.DoTips == 1)
+        tip.DoModal();
+
+    if (!m_lpCmdLine().empty() && g_boardFolders.settingsRead)
+        offerBatchRoute();
+
+    RegisterTlzFileType();
+    return true;
+}
+
+void CTracelynApp::OnAppAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
+
+CAboutDlg::CAboutDlg() : plat::Dialog(tly::kIddAbout) {}
+
+bool CAboutDlg::OnInitDialog()
+{
+    char text[200];
+    std::snprintf(text, sizeof text, "Product: %s", "Tracelyn printed circuit board layout for the Linux desktop");
+    SetDlgItemText(tly::kIdcAboutProduct, text);
+    return true;
+}
+
+void ToggleLayerPairView()
+{
+    const int image = FlipLayerViewMode();
+    auto* frame = static_cast<CMainFrame*>(plat::GetMainWnd());
+    if (!frame)
+        return;
+    plat::ToolBar& bar = frame->toolBar();
+    bar.ChangeBitmap(tly::kCmdLayerView, image);
+    bar.HideButton(tly::kCmdLayerPair);
+    bar.RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}
+
+void BuildGridMenu()
+{
+    plat::FrameWnd* frame = plat::GetMainWnd();
+    plat::Menu* menu = frame ? frame->GetMenu() : nullptr;
+    if (!menu)
+        return;
+    for (int id = kGridMenuFirst; id <= kGridMenuLast; ++id) {
+        const unsigned command = static_cast<unsigned>(id);
+        menu->ModifyMenu(command, plat::kMfByCommand | plat::kMfString, command,
+                         GridMenuText(g_boardSettings.units, id));
+    }
+    frame->DrawMenuBar();
+}

@@ -1,0 +1,98 @@
+#include "tracelyn/core/tracelyn_doc.h"
+
+#include "tracelyn/core/board_file.h"
+#include "tracelyn/core/board_state.h"
+
+namespace {
+
+// Saving an untitled board gives its open-document entry the path it was saved under.
+void nameSavedBoard(const CTracelynDoc* document, const std::string& path)
+{
+    for (OpenDocumentEntry& entry : g_openDocuments.entries) {
+        if (entry.document == document && !entry.name.empty() && entry.untitled == 1) {
+            entry.name = path;
+            entry.untitled = 0;
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+CTracelynDoc::CTracelynDoc() = default;
+
+CTracelynDoc::~CTracelynDoc()
+{
+    // The current-document values must not keep pointing into a store that is going away.
+    if (data_.objects && g_board.objects == data_.objects->data()) {
+        g_board.objects = nullptr;
+        g_board.count = 0;
+    }
+    if (g_active.document == this)
+        g_active.document = nullptr;
+    // A temporary document read on the stack is never closed through the framework.
+    UnregisterOpenDocument(this);
+}
+
+void CTracelynDoc::makeActive()
+{
+    g_active.document = this;
+}
+
+bool CTracelynDoc::OnNewDocument()
+{
+    if (!plat::Document::OnNewDocument())
+        return false;
+    if (!InitNewBoard(data_))
+        return false;
+    makeActive();
+    RegisterOpenDocument(GetTitle(), this, 1);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CTracelynDoc::OnOpenDocument(const std::string& path)
+{
+    const std::string boardPath = BoardOpenPath(path);
+    if (!PrepareBoardForOpen(data_))
+        return false;
+    makeActive();
+    if (!plat::Document::OnOpenDocument(boardPath)) {
+        // The framework discards a document it could not open without closing it: leave no
+        // global pointing at its store.
+        CloseBoardDocument(data_, this);
+        return false;
+    }
+    data_.objectCount = g_board.count;
+    RegisterOpenDocument(boardPath, this, 0);
+    return true;
+}
+
+void CTracelynDoc::Serialize(plat::Archive& ar)
+{
+    const int mode = BoardFileMode(ar.GetFilePath());
+    if (ar.IsStoring()) {
+        g_board.count = data_.objectCount;
+        g_board.sizeLetter = data_.sizeLetter;
+        g_board.objects = data_.objects ? data_.objects->data() : nullptr;
+        g_board.capacity = kBoardStoreSize;
+        WriteBoard(ar, mode);
+        if (!ar.GetFilePath().empty())
+            nameSavedBoard(this, ar.GetFilePath());
+        // The framework clears the modified flag once the bytes are on disk: a save that
+        // fails to write must leave the board marked as changed.
+        return;
+    }
+    ReadBoard(0, &g_board.count, ar, mode);
+    SetModifiedFlag(false);
+}
+
+void CTracelynDoc::OnCloseDocument()
+{
+    CloseBoardDocument(data_, this);
+    plat::Document::OnCloseDocument();
+}
+
+bool CTracelynDoc::IsModified() { return data_.modified; }
+
+void CTracelynDoc::SetModifiedFlag(bool modified) { data_.modified = modified; }

@@ -1,0 +1,29 @@
+#pragma once
+// The board document: one open board (its header values and its object store) on top of the
+// framework's document. The drawing, editing and routing code works on the current-document
+// values (g_board), which the active view, a file load or a save loads from here.
+
+#include "platform/app/document.h"
+#include "tracelyn/core/board_document.h"
+
+class CTracelynDoc : public plat::Document {
+public:
+    // Also used on the stack as a temporary document to read another board.
+    CTracelynDoc();
+    ~CTracelynDoc() override;
+
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    void OnCloseDocument() override;
+    void Serialize(plat::Archive& ar) override;
+    bool IsModified() override;
+    void SetModifiedFlag(bool modified = true) override;
+
+    BoardDocumentData& data() { return data_; }
+    const BoardDocumentData& data() const { return data_; }
+
+private:
+    void makeActive();
+
+    BoardDocumentData data_;
+};

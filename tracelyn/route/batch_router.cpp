@@ -1,0 +1,9 @@
+// The batch router's setup dialog and run. Routing itself is not part of the program yet:
+// a run leaves the board as it is.
+#include "tracelyn/route/batch_router.h"
+
+#include "resources/tracelyn/tracelyn_ids.h"
+
+CBatchRouterSetupDlg::CBatchRouterSetupDlg(plat::Wnd* parent) : plat::Dialog(tly::kIddBatchRouterSetup, parent) {}
+
+int CBatchRouter::BatchRoute() { return 0; }

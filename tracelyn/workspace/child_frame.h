@@ -1,0 +1,14 @@
+#pragma once
+// The frame of one board's view inside the main window; documents open maximised.
+
+#include "platform/app/frame_wnd.h"
+#include "platform/app/win_constants.h"
+
+class CChildFrame : public plat::MDIChildWnd {
+public:
+    bool PreCreateWindow(plat::CreateStruct& cs) override
+    {
+        cs.style |= plat::kWsMaximize;
+        return plat::MDIChildWnd::PreCreateWindow(cs);
+    }
+};

@@ -1,0 +1,25 @@
+#pragma once
+// The board program's main window: menus, the toolbar with the layer-view buttons, the status
+// bar, the timers of start-up, the close path that writes the settings back, and the goodbye
+// sound when the window goes.
+
+#include "platform/app/control_bars.h"
+#include "platform/app/frame_wnd.h"
+
+class CMainFrame : public plat::MDIFrameWnd {
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    int OnCreate() override;
+    void OnClose() override;
+    void OnDestroy() override;
+    void OnTimer(unsigned id) override;
+
+    plat::ToolBar& toolBar() { return toolBar_; }
+    plat::StatusBar& statusBarPanes() { return status_; }
+
+private:
+    plat::ToolBar toolBar_;
+    plat::StatusBar status_;
+};
