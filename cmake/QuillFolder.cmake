@@ -23,6 +23,5 @@ function(quill_tests NAME)
   set_target_properties(${NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_include_directories(${NAME} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${NAME} PRIVATE ${Q_LIBS} quill_test_support GTest::gtest GTest::gmock)
-  gtest_discover_tests(${NAME} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUILL_PROGRAM_DIR=${QUILL_PROGRAM_DIR}")
+  gtest_discover_tests(${NAME} DISCOVERY_TIMEOUT 60)
 endfunction()

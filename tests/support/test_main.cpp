@@ -11,6 +11,7 @@
 int main(int argc, char** argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::setenv("QUILL_PROGRAM_DIR", QUILL_BUILD_PROGRAM_DIR, 0);
     // The registry store and other per-user files go to a folder of this run, never to the
     // user's own configuration.
     std::string config = (std::filesystem::temp_directory_path() / "quillcfg.XXXXXX").string();

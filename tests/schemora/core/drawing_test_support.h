@@ -3,6 +3,7 @@
 // record by record (16 bytes each, little-endian 16-bit words).
 
 #include "platform/core/archive.h"
+#include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_file.h"
 #include "schemora/core/file_records.h"
@@ -39,6 +40,7 @@ struct CleanState {
     {
         g_current = CurrentDrawing{};
         g_partSymbols = PartSymbolTable{};
+        g_folders = AppFolders{};
     }
 };
 
