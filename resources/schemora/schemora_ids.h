@@ -11,14 +11,10 @@ enum : unsigned {
 
     // Dialogs
     kIddAbout = 100,
-    kIddTip = 293,
     kIddNetlist = 102,
 
     // Controls
     kIdcAboutProduct = 1026,
-    kIdcTipText = 1000,
-    kIdcTipShowAtStartup = 1001,
-    kIdcTipNext = 1002,
 
     kIdcNetlistDesignName = 10,
     kIdcNetlistPinDesignators = 12,

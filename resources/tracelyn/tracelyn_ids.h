@@ -12,13 +12,9 @@ enum : unsigned {
     // Dialogs
     kIddAbout = 100,
     kIddBatchRouterSetup = 146,
-    kIddTip = 293,
 
     // Controls
     kIdcAboutProduct = 1026,
-    kIdcTipText = 1000,
-    kIdcTipShowAtStartup = 1001,
-    kIdcTipNext = 1002,
 
     // Timers
     kTimerStatusAnimation = 185,

@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "common/tip_dialog.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
@@ -105,13 +106,7 @@ std::vector<plat::DialogTemplate> dialogs()
          {{0xFFFF, K::Static, "Route the board over its netlist?", 0, 0, 2},
           {plat::kIdOk, K::DefPushButton, "OK", 1, 0},
           {plat::kIdCancel, K::PushButton, "Cancel", 1, 1}}},
-        {kIddTip,
-         "Tip of the Day",
-         {{0xFFFF, K::Static, "Did you know...", 0, 0, 2},
-          {kIdcTipText, K::Static, "", 1, 0, 2, false, 0, 220, 40},
-          {kIdcTipShowAtStartup, K::CheckBox, "&Show tips at startup", 2, 0},
-          {kIdcTipNext, K::PushButton, "&Next Tip", 3, 0},
-          {plat::kIdOk, K::DefPushButton, "&Close", 3, 1}}},
+        TipDialogTemplate(),
     };
 }
 

@@ -154,7 +154,7 @@ bool CSchemoraApp::InitInstance()
     PlaySoundFile("welcome.wav");
 
     g_cursorMark.visible = true;
-    CTipDlg tip(nullptr);
+    CTipDlg tip(nullptr, ProgramTips());
     if (g_settings.DoTips == 1)
         tip.DoModal();
 

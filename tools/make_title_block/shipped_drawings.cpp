@@ -94,8 +94,8 @@ std::vector<uint8_t> TitleBlockFile()
 
 std::vector<uint8_t> RcFilterFile()
 {
-    // The writer names parts by their symbols; these two stay unresolved until the part
-    // libraries are read, and then show as missing parts.
+    // The writer names parts by their symbols; the starter library supplies them when the
+    // drawing is read. Both parts have their pin ends 100 units either side of their origin.
     g_partSymbols.entries[1].name = "DEVICE\\R";
     g_partSymbols.entries[2].name = "DEVICE\\C";
     g_partSymbols.count = 2;
@@ -103,19 +103,19 @@ std::vector<uint8_t> RcFilterFile()
     DrawingBuilder b;
     b.text(-1200, -700, "RC low-pass filter");
     b.text(-1200, -360, "IN");
-    b.line(-1100, -300, -600, -300);
+    b.line(-1100, -300, -700, -300);
     b.part(1, -600, -300, "R:DEVICE\\R", 1);
-    b.line(-300, -300, 300, -300);
+    b.line(-500, -300, 300, -300);
     b.dot(0, -300);
-    b.line(0, -300, 0, -100);
+    b.line(0, -300, 0, -200);
     b.part(2, 0, -100, "C:DEVICE\\C", 1, 900);
-    b.line(0, 200, 0, 400);
+    b.line(0, 0, 0, 400);
     b.line(-100, 400, 100, 400);
     b.line(-60, 430, 60, 430);
     b.line(-20, 460, 20, 460);
     b.text(320, -360, "OUT");
-    b.text(-250, -420, "10k");
-    b.text(80, 0, "100n");
+    b.text(-640, -420, "10k");
+    b.text(-220, -80, "100n");
     std::vector<uint8_t> bytes = b.write("RC FILTER");
     g_partSymbols = PartSymbolTable{};
     return bytes;

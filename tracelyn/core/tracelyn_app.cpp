@@ -167,7 +167,7 @@ bool CTracelynApp::InitInstance()
         PlaySoundFile("welcome.wav");
 
     g_crosshair.on = true;
-    CTipDlg tip(nullptr);
+    CTipDlg tip(nullptr, ProgramTips());
     if (g_boardSettings.DoTips == 1)
         tip.DoModal();
 
