@@ -1,5 +1,7 @@
 #include "schemora/core/schemora_app.h"
 
+#include "common/editor_startup.h"
+#include "common/logical_palette.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
 #include "platform/app/resources.h"
@@ -27,18 +29,6 @@ FrameGlobals g_frames;
 
 namespace {
 
-// Red, green, blue of the 32 logical colours; entry 15 is replaced by the desktop's
-// button-face colour when the palette is built.
-constexpr uint8_t kBuiltInPalette[kPaletteEntries][3] = {
-    {0, 0, 0},       {0, 0, 255},     {0, 255, 0},     {0, 255, 255},   {255, 0, 0},
-    {255, 0, 255},   {255, 255, 0},   {255, 255, 255}, {127, 127, 127}, {0, 0, 127},
-    {0, 127, 0},     {0, 127, 127},   {127, 0, 0},     {127, 0, 127},   {127, 127, 0},
-    {191, 191, 191}, {127, 63, 0},    {255, 127, 255}, {0, 255, 191},   {255, 127, 0},
-    {127, 63, 0},    {255, 127, 63},  {255, 127, 191}, {63, 127, 127},  {255, 255, 191},
-    {191, 255, 255}, {127, 63, 63},   {191, 255, 191}, {127, 0, 63},    {127, 127, 255},
-    {255, 255, 127}, {255, 127, 127},
-};
-
 void clearProcessTables()
 {
     ClearOpenDocNames();
@@ -47,11 +37,9 @@ void clearProcessTables()
 
 void buildPalette()
 {
+    const auto logical = BuildLogicalPalette();
     for (int i = 0; i < kPaletteEntries; ++i)
-        g_palette.entries[i] = {kBuiltInPalette[i][0], kBuiltInPalette[i][1], kBuiltInPalette[i][2], 0};
-    const uint32_t face = plat::GetSysColor(plat::kColorBtnFace);   // 0x00BBGGRR
-    g_palette.entries[15] = {static_cast<uint8_t>(face & 0xFF), static_cast<uint8_t>((face >> 8) & 0xFF),
-                             static_cast<uint8_t>((face >> 16) & 0xFF), 0};
+        g_palette.entries[i] = {logical[i].r, logical[i].g, logical[i].b, 0};
     g_palette.created = true;
 }
 
@@ -76,13 +64,6 @@ void loadIconsAndBitmaps()
         g_appImages.toolIcons[i] = plat::LoadIcon(scm::kToolIcons[i]);
     for (size_t i = 0; i < g_appImages.bitmaps.size(); ++i)
         g_appImages.bitmaps[i] = plat::findImage(scm::kToolBitmaps[i]) ? scm::kToolBitmaps[i] : 0;
-}
-
-bool acceptedShellCommand(const plat::CommandLineInfo& info)
-{
-    using C = plat::CommandLineInfo;
-    return info.m_nShellCommand == C::FileNew || info.m_nShellCommand == C::FileOpen ||
-           info.m_nShellCommand == C::FilePrint;
 }
 
 }  // namespace
@@ -120,10 +101,7 @@ bool CSchemoraApp::InitInstance()
 
     plat::CommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
-    if (!acceptedShellCommand(cmdInfo)) {
-        plat::MessageBox("Parameter Error!");
-        plat::uiHost().exitProcess(1);
-    }
+    RefuseUnsupportedShellCommand(cmdInfo);
     g_folders.commandLineFlag = !m_lpCmdLine().empty();
     g_loadedPartNames = LoadedPartNames{};
     g_folders.soundFolder.clear();
@@ -142,8 +120,7 @@ bool CSchemoraApp::InitInstance()
     g_current.viewCentreX = 0;
     g_current.viewCentreY = 0;
 
-    if (g_settings.BackupTime != 0)
-        mainFrame->SetTimer(scm::kTimerBackup, static_cast<unsigned>(g_settings.BackupTime) * 60000u);
+    StartBackupTimer(*mainFrame, scm::kTimerBackup, g_settings.BackupTime);
 
     mainFrame->ShowWindow(plat::kSwShowMaximized);
     RedrawActiveFrame();

@@ -5,15 +5,6 @@
 
 #include <vector>
 
-const std::array<PaletteRgb, kBuiltInColors> kBoardPaletteColors = {{
-    {0, 0, 0}, {0, 0, 255}, {0, 255, 0}, {0, 255, 255}, {255, 0, 0}, {255, 0, 255},
-    {255, 255, 0}, {255, 255, 255}, {127, 127, 127}, {0, 0, 127}, {0, 127, 0}, {0, 127, 127},
-    {127, 0, 0}, {127, 0, 127}, {127, 127, 0}, {191, 191, 191}, {127, 63, 0}, {255, 127, 255},
-    {0, 255, 191}, {255, 127, 0}, {127, 63, 0}, {255, 127, 63}, {255, 127, 191}, {63, 127, 127},
-    {255, 255, 191}, {191, 255, 255}, {127, 63, 63}, {191, 255, 191}, {127, 0, 63},
-    {127, 127, 255}, {255, 255, 127}, {255, 127, 127},
-}};
-
 BoardPaletteState g_boardPalette;
 
 namespace {
@@ -25,15 +16,13 @@ std::array<int32_t, kLogicalColors> g_savedColorMap{};
 
 void BuildBoardPalette()
 {
+    // Entries 32 to 255 stay black.
     std::vector<plat::PaletteEntry> entries(kPaletteEntries);
-    for (int i = 0; i < kBuiltInColors; ++i) {
-        const PaletteRgb& c = kBoardPaletteColors[static_cast<size_t>(i)];
+    const auto logical = BuildLogicalPalette();
+    for (int i = 0; i < kLogicalPaletteColors; ++i) {
+        const LogicalColor& c = logical[static_cast<size_t>(i)];
         entries[static_cast<size_t>(i)] = {c.r, c.g, c.b, 0};
     }
-    const plat::ColorRef face = plat::GetSysColor(plat::kColorBtnFace);
-    entries[kButtonFaceEntry] = {static_cast<uint8_t>(plat::redOf(face)),
-                                 static_cast<uint8_t>(plat::greenOf(face)),
-                                 static_cast<uint8_t>(plat::blueOf(face)), 0};
     g_boardPalette.palette = plat::Palette(entries);
 }
 
@@ -76,9 +65,9 @@ plat::ColorRef GetLayerColor(int entry)
 {
     if (!g_boardPalette.trueColor)
         return plat::paletteIndex(entry);
-    if (entry < 0 || entry >= kBuiltInColors)
+    if (entry < 0 || entry >= kLogicalPaletteColors)
         return plat::rgb(0, 0, 0);
-    const PaletteRgb& c = kBoardPaletteColors[static_cast<size_t>(entry)];
+    const LogicalColor& c = kBuiltInPalette[static_cast<size_t>(entry)];
     return plat::rgb(c.r, c.g, c.b);
 }
 

@@ -5,6 +5,7 @@
 // into them; this file seeds them at start-up and turns them into the colours the painters
 // hand to a device context.
 
+#include "common/logical_palette.h"
 #include "platform/gdi/gdi_objects.h"
 
 #include <array>
@@ -30,17 +31,8 @@ enum BoardColorRole : int {
 };
 
 inline constexpr int kPaletteEntries = 256;
-inline constexpr int kBuiltInColors = 32;
-// The palette entry that follows the desktop's button face.
-inline constexpr int kButtonFaceEntry = 15;
 inline constexpr int kPaletteWhite = 7;
 inline constexpr int kPaletteBlack = 0;
-
-struct PaletteRgb {
-    uint8_t r, g, b;
-};
-// The built-in colours of palette entries 0-31.
-extern const std::array<PaletteRgb, kBuiltInColors> kBoardPaletteColors;
 
 // The palette every board painter selects. Built once by BuildBoardPalette; whether colours go
 // to the device as palette indexes or as the built-in RGB values (trueColor).

@@ -1,5 +1,6 @@
 #include "tracelyn/core/tracelyn_app.h"
 
+#include "common/editor_startup.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
 #include "platform/app/frame_wnd.h"
@@ -62,23 +63,6 @@ void loadBitmapsAndOutlineMenu()
     g_appImages.outlineMenu.LoadMenu(tly::kIdrOutlineMenu);
 }
 
-bool acceptedShellCommand(const plat::CommandLineInfo& info)
-{
-    using C = plat::CommandLineInfo;
-    return info.m_nShellCommand == C::FileNew || info.m_nShellCommand == C::FileOpen ||
-           info.m_nShellCommand == C::FilePrint;
-}
-
-// BackupTime is in minutes; a value that is not positive starts no timer.
-void startBackupTimer(plat::Wnd& frame)
-{
-    if (g_boardSettings.BackupTime <= 0)
-        return;
-    const uint64_t period = static_cast<uint64_t>(g_boardSettings.BackupTime) * 60000u;
-    frame.SetTimer(tly::kTimerBackup,
-                   static_cast<unsigned>(std::min<uint64_t>(period, std::numeric_limits<unsigned>::max())));
-}
-
 // Offered after a board was opened from the command line: OK routes it over its netlist.
 void offerBatchRoute()
 {
@@ -123,10 +107,7 @@ bool CTracelynApp::InitInstance()
 
     plat::CommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
-    if (!acceptedShellCommand(cmdInfo)) {
-        plat::MessageBox("Parameter Error!");
-        plat::uiHost().exitProcess(1);
-    }
+    RefuseUnsupportedShellCommand(cmdInfo);
     g_boardFolders.commandLineFlag = !m_lpCmdLine().empty();
 
     LoadSettings();
@@ -148,7 +129,7 @@ bool CTracelynApp::InitInstance()
     g_board.viewOriginX = 0;
     g_board.viewOriginY = 0;
 
-    startBackupTimer(*mainFrame);
+    StartBackupTimer(*mainFrame, tly::kTimerBackup, g_boardSettings.BackupTime);
 
     mainFrame->ShowWindow(plat::kSwShowMaximized);
     mainFrame->UpdateWindow();

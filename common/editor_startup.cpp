@@ -1,0 +1,25 @@
+#include "common/editor_startup.h"
+
+#include "platform/core/ui_host.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+void RefuseUnsupportedShellCommand(const plat::CommandLineInfo& info)
+{
+    using C = plat::CommandLineInfo;
+    const auto command = info.m_nShellCommand;
+    if (command == C::FileNew || command == C::FileOpen || command == C::FilePrint)
+        return;
+    plat::MessageBox("Parameter Error!");
+    plat::uiHost().exitProcess(1);
+}
+
+void StartBackupTimer(plat::Wnd& frame, unsigned timerId, int minutes)
+{
+    if (minutes <= 0)
+        return;
+    const uint64_t period = static_cast<uint64_t>(minutes) * 60000u;
+    frame.SetTimer(timerId, static_cast<unsigned>(std::min<uint64_t>(period, std::numeric_limits<unsigned>::max())));
+}
