@@ -29,9 +29,13 @@ TEST(TestUiHost, TimersFireOnTheHandAdvancedClockInOrder)
     EXPECT_TRUE(t.fired.empty());
     host.advance(1001);  // now 1500: 185 at 500, 1000, 1500; 1027 at 1200
     EXPECT_EQ(t.fired, (std::vector<unsigned>{185, 185, 1027, 185}));
+    host.setTimer(&t, 1027, 2000);   // a restart is one event
+    EXPECT_EQ(host.count("timer set 1027 2000"), 1);
+    EXPECT_EQ(host.count("timer killed 1027"), 0);
     host.killTimer(&t, 185);
     EXPECT_EQ(host.timerPeriod(&t, 185), 0u);
-    EXPECT_EQ(host.timerPeriod(1027), 1200u);
+    EXPECT_TRUE(host.shown("timer set 185 500"));
+    EXPECT_EQ(host.timerPeriod(1027), 2000u);
 }
 
 TEST(TestUiHost, ExitProcessUnwindsWithTheCode)

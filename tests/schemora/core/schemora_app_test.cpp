@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // A program folder with a title block and, when given, a "schemora.ini"; the registry store of
@@ -112,8 +114,18 @@ TEST_F(SchemoraStart, BackupTimerSoundAndTipFollowTheSettings)
     ASSERT_TRUE(harness.start());
     EXPECT_EQ(host.timerPeriod(plat::GetMainWnd(), scm::kTimerBackup), 300000u);
     const std::string sound = "sound: " + g_folders.soundFolder + "welcome.wav";
-    EXPECT_TRUE(host.shown(sound)) << sound;
-    EXPECT_TRUE(host.shown("dialog 293"));
+    // Start-up runs its steps in a fixed order: the animation timer, the backup timer, the
+    // welcome sound, then the tip of the day.
+    const auto& events = host.events();
+    auto at = [&](const std::string& line) {
+        return std::find(events.begin(), events.end(), line) - events.begin();
+    };
+    const auto animation = at("timer set 185 500"), backup = at("timer set 1027 300000");
+    const auto welcome = at(sound), tip = at("dialog 293");
+    ASSERT_LT(tip, static_cast<long>(events.size())) << "the tip dialog was shown";
+    EXPECT_LT(animation, backup);
+    EXPECT_LT(backup, welcome);
+    EXPECT_LT(welcome, tip);
 }
 
 TEST_F(SchemoraStart, MissingSoundFileSaysSo)
