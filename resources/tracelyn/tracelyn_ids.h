@@ -41,6 +41,13 @@ enum : unsigned {
     kCmdOutlineRectangle = 32882,
     kCmdOutlineInsertArc = 32890,
     kCmdOutlineReverseArc = 32891,
+    kCmdRegrid = 154,           // Edit > Advanced > Re-grid Objects
+    kCmdStatistics = 235,       // Aux > Statistics
+    kCmdDesignRules = 241,      // Aux > Check
+    kCmdRatsNest = 265,         // Process > Rats Nest Display
+    kCmdClearRatsNest = 339,    // Edit > Advanced > Clear Rats Nest
+    kCmdLoadNetlist = 32850,    // Process > Load Netlist
+    kStrNetlistFilter = 812,
 
     // Strings
     kStrOutOfStringSpace = 849,

@@ -1,4 +1,5 @@
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "resources/tracelyn/route_dialogs.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -64,7 +65,13 @@ std::vector<plat::MenuResource> menus()
     return {
         {kIdrMainFrame, {fileMenu(false), viewMenu(false), helpMenu()}},
         {kIdrBoardType,
-         {fileMenu(true), viewMenu(true),
+         {fileMenu(true),
+          menuPopup("&Edit", {menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
+                                                     menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
+          viewMenu(true),
+          menuPopup("&Process", {menuItem(kCmdRatsNest, "&Rats Nest Display..."),
+                                 menuItem(kCmdLoadNetlist, "Load Netlist...")}),
+          menuPopup("&Aux", {menuItem(kCmdStatistics, "&Statistics..."), menuItem(kCmdDesignRules, "&Check...")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons")}),
@@ -146,6 +153,13 @@ void registerTracelynResources()
     set.name = "Tracelyn";
     set.strings = {
         {kIdrMainFrame, "Tracelyn"},
+        {kStrNetlistFilter, "Netlist (*.NET)|*.net|"},
+        {kCmdRegrid, "Snap the selected objects to the grid\nRe-grid"},
+        {kCmdClearRatsNest, "Remove the unrouted connections\nClear rats nest"},
+        {kCmdRatsNest, "Show the unrouted connections of the netlist\nRats nest"},
+        {kCmdLoadNetlist, "Read a netlist for the board\nLoad netlist"},
+        {kCmdStatistics, "Count the board's objects\nStatistics"},
+        {kCmdDesignRules, "Design-rule settings\nCheck"},
         {kIdrBoardType,
          "\nuntitled\nTracelyn\nTracelyn Files (*.tlz)\n.tlz\nTracelyn.Document\nTracel Document"},
         {plat::kIdFileNew, "Create a new board\nNew"},
@@ -166,6 +180,8 @@ void registerTracelynResources()
     set.menus = menus();
     set.accelerators = accelerators();
     set.dialogs = dialogs();
+    for (plat::DialogTemplate& t : RouteDialogTemplates())
+        set.dialogs.push_back(std::move(t));
     // The layer-view button owns image 0 and its pair button image 5, the two pictures the
     // layer-view toggle switches between.
     set.toolbars = {

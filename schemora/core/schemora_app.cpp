@@ -1,9 +1,11 @@
 #include "schemora/core/schemora_app.h"
 
 #include "common/editor_startup.h"
+#include "common/tip_dialog.h"
 #include "common/logical_palette.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
+#include "platform/app/frame_wnd.h"
 #include "platform/app/resources.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
@@ -18,9 +20,6 @@
 #include "schemora/core/schemora_view.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/workspace_services.h"
-#include "schemora/workspace/child_frame.h"
-#include "schemora/workspace/main_frame.h"
-#include "schemora/workspace/tip_dialog.h"
 
 #include <cstdio>
 
@@ -86,12 +85,12 @@ bool CSchemoraApp::InitInstance()
 
     AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(
         scm::kIdrDrawingType, [] { return std::make_unique<CSchemoraDoc>(); },
-        [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CSchemoraView>(); }));
+        [] { return CreateChildFrame(); }, [] { return std::make_unique<CSchemoraView>(); }));
 
-    auto frame = std::make_unique<CMainFrame>();
+    auto frame = CreateMainFrame();
     if (!frame->LoadFrame(scm::kIdrMainFrame, plat::kWsOverlappedWindow | plat::kFwsAddToTitle))
         return false;
-    CMainFrame* mainFrame = frame.get();
+    plat::MDIFrameWnd* mainFrame = frame.get();
     SetMainWnd(std::move(frame));
     g_frames = {mainFrame, mainFrame};
 

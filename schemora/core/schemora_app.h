@@ -35,9 +35,11 @@ struct AppImages {
 extern AppImages g_appImages;
 
 // The frame pointer kept for the drawing code and the dialogs, next to the application's own.
-class CMainFrame;
+namespace plat {
+class MDIFrameWnd;
+}
 struct FrameGlobals {
-    CMainFrame* mainFrame = nullptr;
-    CMainFrame* drawingFrame = nullptr;
+    plat::MDIFrameWnd* mainFrame = nullptr;
+    plat::MDIFrameWnd* drawingFrame = nullptr;
 };
 extern FrameGlobals g_frames;

@@ -1,9 +1,23 @@
 #pragma once
-// Services the drawing core calls in the main frame, the view and the editing engine, which
-// are built on the application framework. workspace_services_stub.cpp does nothing until the
-// frame and the view define them.
+// Services the drawing core calls in the schematic workspace (the main frame, the child
+// frames, the parts bin and the part editor). The workspace defines them; the few that belong
+// to workspace parts not built yet are stand-ins in workspace_services_stub.cpp.
 
+#include <memory>
 #include <string>
+
+namespace plat {
+class MDIChildWnd;
+class MDIFrameWnd;
+}
+struct TipOfTheDay;
+
+// The main frame and the child frame of a drawing, made by the workspace for start-up and the
+// document template.
+std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame();
+std::unique_ptr<plat::MDIChildWnd> CreateChildFrame();
+// The program's tips of the day and the settings the tip dialog keeps them in.
+TipOfTheDay ProgramTips();
 
 // Icon of the status bar's icon pane that shows a finished save (the resting icon that start-up
 // shows as well).

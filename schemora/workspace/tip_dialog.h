@@ -2,5 +2,4 @@
 // The program's tips of the day and the settings the tip dialog keeps them in.
 
 #include "common/tip_dialog.h"
-
-TipOfTheDay ProgramTips();
+#include "schemora/core/workspace_services.h"

@@ -7,6 +7,7 @@
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/settings.h"
+#include "schemora/workspace/child_frame.h"
 #include "schemora/workspace/main_frame.h"
 
 #include <algorithm>
@@ -47,3 +48,7 @@ void SyncDotToolButton()
     firstCall = false;
     frame->RecalcLayout();
 }
+
+std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
+
+std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }

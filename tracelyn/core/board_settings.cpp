@@ -354,11 +354,13 @@ void findFolders()
 {
     BoardFolders& f = g_boardFolders;
     const std::string current = plat::currentFolder();
-    if (f.commandLineFlag) {
-        const std::string stored = plat::GetProfileString(kProfileCompany, kProfileApp,
-                                                          kProfileSettingsSection, kLibraryPathEntry);
-        if (!stored.empty())
-            f.libraryFolder = LibraryFolderFromRegistry(stored, current);
+    // Started with a file, the program takes the folder the last plain start stored; with none
+    // stored yet (a first start from a file), it finds the folder as a plain start does.
+    std::string stored;
+    if (f.commandLineFlag)
+        stored = plat::GetProfileString(kProfileCompany, kProfileApp, kProfileSettingsSection, kLibraryPathEntry);
+    if (!stored.empty()) {
+        f.libraryFolder = LibraryFolderFromRegistry(stored, current);
     } else {
         f.libraryFolder = current.empty() ? fallbackLibraryFolder()
                                           : plat::appendFolder(current, kPackagesFolderName);

@@ -32,3 +32,7 @@ constexpr int32_t RouterGridPitch(int32_t gridCommand)
 {
     return gridCommand == kRouterFineGridCommand ? 250 : 500;
 }
+
+// After a board was opened from the command line: runs the "Batch Router Setup" dialog and, on
+// OK, routes the board over its netlist.
+void OfferBatchRoute();

@@ -1,7 +1,9 @@
 #include "tracelyn/core/tracelyn_app.h"
 
 #include "common/editor_startup.h"
+#include "common/tip_dialog.h"
 #include "platform/app/command_ids.h"
+#include "platform/app/control_bars.h"
 #include "platform/app/doc_template.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/resources.h"
@@ -18,14 +20,11 @@
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/file_association.h"
 #include "tracelyn/core/grid_menu_texts.h"
+#include "tracelyn/core/route_services.h"
 #include "tracelyn/core/router_memory.h"
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/core/workspace_services.h"
-#include "tracelyn/route/batch_router.h"
-#include "tracelyn/workspace/child_frame.h"
-#include "tracelyn/workspace/main_frame.h"
-#include "tracelyn/workspace/tip_dialog.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -63,15 +62,6 @@ void loadBitmapsAndOutlineMenu()
     g_appImages.outlineMenu.LoadMenu(tly::kIdrOutlineMenu);
 }
 
-// Offered after a board was opened from the command line: OK routes it over its netlist.
-void offerBatchRoute()
-{
-    CBatchRouterSetupDlg setup(nullptr);
-    CBatchRouter router;
-    if (setup.DoModal() == plat::kIdOk)
-        router.BatchRoute();
-}
-
 }  // namespace
 
 CTracelynApp::CTracelynApp() : plat::WinApp("Tracelyn")
@@ -92,12 +82,12 @@ bool CTracelynApp::InitInstance()
 
     AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(
         tly::kIdrBoardType, [] { return std::make_unique<CTracelynDoc>(); },
-        [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CTracelynView>(); }));
+        [] { return CreateChildFrame(); }, [] { return std::make_unique<CTracelynView>(); }));
 
-    auto frame = std::make_unique<CMainFrame>();
+    auto frame = CreateMainFrame();
     if (!frame->LoadFrame(tly::kIdrMainFrame, plat::kWsOverlappedWindow | plat::kFwsAddToTitle))
         return false;
-    CMainFrame* mainFrame = frame.get();
+    plat::MDIFrameWnd* mainFrame = frame.get();
     SetMainWnd(std::move(frame));
     g_frames = {mainFrame, mainFrame};
 
@@ -153,7 +143,7 @@ bool CTracelynApp::InitInstance()
         tip.DoModal();
 
     if (!m_lpCmdLine().empty() && g_boardFolders.settingsRead)
-        offerBatchRoute();
+        OfferBatchRoute();
 
     RegisterTlzFileType();
     return true;
@@ -178,13 +168,12 @@ bool CAboutDlg::OnInitDialog()
 void ToggleLayerPairView()
 {
     const int image = FlipLayerViewMode();
-    auto* frame = static_cast<CMainFrame*>(plat::GetMainWnd());
-    if (!frame)
+    plat::ToolBar* bar = MainToolBar();
+    if (!bar)
         return;
-    plat::ToolBar& bar = frame->toolBar();
-    bar.ChangeBitmap(tly::kCmdLayerView, image);
-    bar.HideButton(tly::kCmdLayerPair);
-    bar.RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    bar->ChangeBitmap(tly::kCmdLayerView, image);
+    bar->HideButton(tly::kCmdLayerPair);
+    bar->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
 }
 
 void BuildGridMenu()

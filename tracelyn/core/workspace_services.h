@@ -1,9 +1,25 @@
 #pragma once
-// Services of the board workspace that the board core uses: the main frame's status bar and
-// the framework's opening of a board. The workspace defines these; until it exists,
-// workspace_services_stub.cpp stands in with definitions that do nothing.
+// Services of the board workspace that the board core uses: the frames, the main frame's
+// status bar and tool bar, and the framework's opening of a board. The workspace defines them.
 
+#include <memory>
 #include <string_view>
+
+namespace plat {
+class MDIChildWnd;
+class MDIFrameWnd;
+class ToolBar;
+}
+struct TipOfTheDay;
+
+// The main frame and the child frame of a board, made by the workspace for start-up and the
+// document template.
+std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame();
+std::unique_ptr<plat::MDIChildWnd> CreateChildFrame();
+// The main frame's tool bar (buttons 130 and 1041); null before the main frame exists.
+plat::ToolBar* MainToolBar();
+// The program's tips of the day and the settings the tip dialog keeps them in.
+TipOfTheDay ProgramTips();
 
 // Status-bar panes.
 inline constexpr int kPaneMessage = 0;

@@ -2,8 +2,18 @@
 // a run leaves the board as it is.
 #include "tracelyn/route/batch_router.h"
 
+#include "tracelyn/core/route_services.h"
+
 #include "resources/tracelyn/tracelyn_ids.h"
 
 CBatchRouterSetupDlg::CBatchRouterSetupDlg(plat::Wnd* parent) : plat::Dialog(tly::kIddBatchRouterSetup, parent) {}
 
 int CBatchRouter::BatchRoute() { return 0; }
+
+void OfferBatchRoute()
+{
+    CBatchRouterSetupDlg setup(nullptr);
+    CBatchRouter router;
+    if (setup.DoModal() == plat::kIdOk)
+        router.BatchRoute();
+}

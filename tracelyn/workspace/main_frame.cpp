@@ -1,12 +1,19 @@
 #include "tracelyn/workspace/main_frame.h"
 
 #include "platform/app/command_ids.h"
+#include "platform/app/resources.h"
+#include "platform/core/ui_host.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/router_memory.h"
+#include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/workspace_services.h"
+#include "tracelyn/route/board_checks.h"
+#include "tracelyn/route/board_netlist.h"
+#include "tracelyn/route/design_rules_dialog.h"
 
 namespace {
 
@@ -16,7 +23,18 @@ constexpr unsigned kIndicators[] = {plat::kIdSeparator, plat::kIdSeparator, plat
 
 }  // namespace
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame()
+{
+    onCommand(tly::kCmdLoadNetlist, &CMainFrame::OnLoadNetlist);
+    onCommand(tly::kCmdRatsNest, &CMainFrame::OnRatsNest);
+    onCommand(tly::kCmdClearRatsNest, &CMainFrame::OnClearRatsNest);
+    onCommand(tly::kCmdRegrid, &CMainFrame::OnRegrid);
+    onCommand(tly::kCmdStatistics, &CMainFrame::OnStatistics);
+    onCommand(tly::kCmdDesignRules, &CMainFrame::OnDesignRules);
+    for (unsigned id : {tly::kCmdLoadNetlist, tly::kCmdRatsNest, tly::kCmdClearRatsNest, tly::kCmdRegrid,
+                        tly::kCmdStatistics})
+        onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
+}
 CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate()
@@ -63,4 +81,62 @@ void CMainFrame::OnTimer(unsigned id)
     if (id == tly::kTimerStatusAnimation || id == tly::kTimerBackup)
         return;
     plat::MDIFrameWnd::OnTimer(id);
+}
+
+void CMainFrame::OnUpdateNeedsBoard(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
+
+bool CMainFrame::chooseNetlist()
+{
+    plat::FileDialogRequest request;
+    request.open = true;
+    request.filter = plat::LoadString(tly::kStrNetlistFilter);
+    const plat::FileDialogResult chosen = plat::uiHost().fileDialog(request);
+    if (chosen.path.empty())
+        return false;
+    g_netlist.netlistName = chosen.path.substr(0, kNetlistNameChars);
+    return true;
+}
+
+void CMainFrame::OnLoadNetlist()
+{
+    if (GetActiveDocument() && chooseNetlist())
+        LoadNetlist(0);
+}
+
+// The rats nest of the loaded netlist, or of one chosen now when none is loaded yet.
+void CMainFrame::OnRatsNest()
+{
+    if (!GetActiveDocument())
+        return;
+    if (g_netlist.netlistName.empty() && !chooseNetlist())
+        return;
+    BuildRatsNest(0);
+}
+
+void CMainFrame::OnClearRatsNest()
+{
+    if (!GetActiveDocument())
+        return;
+    ClearNetNames(0);
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnRegrid()
+{
+    if (!GetActiveDocument())
+        return;
+    RegridObjects();
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnStatistics()
+{
+    if (GetActiveDocument())
+        ShowArtworkStatistics();
+}
+
+void CMainFrame::OnDesignRules()
+{
+    CDesignRulesDlg dialog;
+    dialog.DoModal();
 }

@@ -16,10 +16,22 @@ public:
     void OnDestroy() override;
     void OnTimer(unsigned id) override;
 
+    // Board commands of the routing subsystem: netlist, rats nest, checks and statistics.
+    void OnLoadNetlist();
+    void OnRatsNest();
+    void OnClearRatsNest();
+    void OnRegrid();
+    void OnStatistics();
+    void OnDesignRules();
+    void OnUpdateNeedsBoard(plat::CmdUI& ui);
+
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
+    // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
+    bool chooseNetlist();
+
     plat::ToolBar toolBar_;
     plat::StatusBar status_;
 };

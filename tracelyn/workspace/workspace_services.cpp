@@ -8,6 +8,8 @@
 #include "platform/app/wnd.h"
 #include "platform/core/ui_host.h"
 #include "tracelyn/core/board_settings.h"
+#include "tracelyn/workspace/child_frame.h"
+#include "tracelyn/workspace/main_frame.h"
 #include "tracelyn/core/board_state.h"
 
 #include <string>
@@ -61,4 +63,14 @@ void ClampScaleForSheetSize()
     }
     if (g_board.zoomIndex > limit)
         g_board.zoomIndex = limit;
+}
+
+std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
+
+std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }
+
+plat::ToolBar* MainToolBar()
+{
+    auto* frame = static_cast<CMainFrame*>(plat::GetMainWnd());
+    return frame ? &frame->toolBar() : nullptr;
 }

@@ -310,12 +310,13 @@ TEST_F(BoardSettingsTest, CommandLineStartTakesTheLibraryFolderFromTheRegistry)
     EXPECT_EQ(g_boardSettings.units, 726);
     EXPECT_EQ(g_boardFolders.programFolder, plat::upperCasePath(folder.file("inst")));
 
-    // Without the registry value the folder stays empty and the current folder's file is read.
+    // Without the registry value (a first start from a file) the folder is found as a plain
+    // start finds it: beside the current folder, whose INI file is read.
     reset();
     ini("units=727\n");
     g_boardFolders.commandLineFlag = true;
     LoadSettings();
-    EXPECT_EQ(g_boardFolders.libraryFolder, "");
+    EXPECT_EQ(g_boardFolders.libraryFolder, plat::appendFolder(plat::currentFolder(), "PACKAGES"));
     EXPECT_EQ(g_boardSettings.units, 727);
 }
 

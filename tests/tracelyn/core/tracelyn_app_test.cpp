@@ -27,6 +27,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -318,6 +320,45 @@ TEST_F(TracelynStart, ClosingWritesTheSettingsKeepsTheBoardsListedAndSaysGoodbye
     EXPECT_NE(text.find("files=1"), std::string::npos) << text;
     EXPECT_TRUE(host.shown(goodbye)) << goodbye;
     EXPECT_EQ(g_routerMemory.connections, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+int ratsNestLines()
+{
+    int lines = 0;
+    for (int i = 1; i <= g_board.count; ++i)
+        lines += g_board.objects[i].kind() == kKindNoRoute;
+    return lines;
+}
+
+// The shipped example board and its netlist, through the Edit and Process menus.
+TEST_F(TracelynStart, MenusClearAndRedrawTheRatsNestOfTheExampleBoard)
+{
+    const char* shipped = std::getenv("QUILL_PROGRAM_DIR");
+    const std::filesystem::path program = shipped ? shipped : "";
+    if (!std::filesystem::exists(program / "examples" / "rc_filter.tlz"))
+        GTEST_SKIP() << "the program folder has not been laid out";
+    for (const char* sub : {"PACKAGES", "examples"})
+        std::filesystem::copy(program / sub, folder.path() / sub, std::filesystem::copy_options::recursive);
+    writeIni("DoTips=0\n");
+
+    auto harness = start({folder.file("examples/rc_filter.tlz")});
+    ASSERT_TRUE(harness.start());
+    ASSERT_NE(activeBoard(), nullptr);
+    EXPECT_EQ(ratsNestLines(), 3) << "the example is saved with its rats nest";
+
+    host.answerMessageBox(plat::kIdYes);   // "Clear net names?"
+    EXPECT_TRUE(harness.command(tly::kCmdClearRatsNest));
+    EXPECT_EQ(ratsNestLines(), 0);
+
+    host.answerFileDialog({folder.file("examples/rc_filter.net"), 1});
+    EXPECT_TRUE(harness.command(tly::kCmdRatsNest));
+    EXPECT_EQ(ratsNestLines(), 3);
+    for (const auto& text : host.messageBoxes())
+        EXPECT_EQ(text.find("not found"), std::string::npos) << text;
 }
 
 }  // namespace

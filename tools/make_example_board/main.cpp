@@ -1,0 +1,155 @@
+// Build-time writer of the example board:
+//   make_example_board PACKAGES_FOLDER BOARD_PATH NETLIST_PATH
+// Places the RC low-pass filter of the example drawing (R1 10k, C1 100n, and J1, a two-pin
+// header carrying the input and its ground return) from the starter packages, writes the
+// netlist as the schematic program lays it out, reads it back into the rats nest and writes the
+// board. Any message, missing package or missing connection fails the build.
+#include "common/string_helpers.h"
+#include "platform/core/archive.h"
+#include "platform/core/test_ui_host.h"
+#include "platform/system/paths.h"
+#include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_file.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/route_services.h"
+#include "tracelyn/core/router_memory.h"
+#include "tracelyn/route/board_netlist.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kLibrary = "STANDARD";
+
+// The nets of the example drawing: the input through R1, the output where R1 meets C1, and the
+// ground under C1; J1 brings in the input and its ground.
+constexpr std::string_view kNetlist =
+    "Netlist for design: rc_filter\n"
+    "Time: 12:00\n"
+    "Date: 1/01/25 Wed\n"
+    "Processing time:  0\n"
+    "Number of signals found=3\n"
+    "IN----j1-1,r1-1\n"
+    "OUT----c1-1,r1-2\n"
+    "GROUND----c1-2,j1-2\n";
+constexpr int kConnections = 3;
+
+struct Placement {
+    const char* package;
+    const char* label;
+    int number;
+    int32_t x, y;           // board units
+    int32_t rotation;       // tenths of a degree
+};
+
+// A 4 x 4 inch board: the input header on the left, the resistor in the middle, the capacitor
+// standing on the right.
+constexpr Placement kParts[] = {
+    {"HDR1X2", "J", 1, -12000, 0, 900},
+    {"AXIAL0.4", "R:10k", 1, -3000, 0, 0},
+    {"RADIAL0.1", "C:100n", 1, 6000, 0, 900},
+};
+
+// The package-local position of the package's "p?" placeholder, where its label is drawn.
+void anchorLabel(BoardObject& part, int package)
+{
+    const PackageDef& def = g_packages.defs[static_cast<size_t>(package)];
+    for (int i = def.firstObject(); i < def.firstObject() + def.objectCount() && i < kPackageStoreSize; ++i) {
+        const BoardObject& o = g_packages.objects[static_cast<size_t>(i)];
+        if (o.kind() == kKindText && o.text() != nullptr && std::strcmp(o.text(), "p?") == 0) {
+            part.w[2] = o.w[0];
+            part.w[3] = o.w[1];
+            return;
+        }
+    }
+}
+
+bool placeParts()
+{
+    for (const Placement& p : kParts) {
+        if (LoadLibraryPart(kLibrary, p.package) != 1) {
+            std::fprintf(stderr, "make_example_board: package %s is missing\n", p.package);
+            return false;
+        }
+        const int package = g_packages.current;
+        const int index = SetObjectCount(g_board.count);
+        BoardObject& part = g_board.objects[index];
+        part.w[0] = p.x;
+        part.w[1] = p.y;
+        part.w[4] = kKindPart + package;
+        part.w[6] = p.rotation;
+        part.w[7] = p.number;
+        part.data = StrDupChecked(p.label);
+        anchorLabel(part, package);
+        g_board.count = index;
+    }
+    return true;
+}
+
+bool writeText(const std::string& path, std::string_view text)
+{
+    return plat::writeFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+bool writeBoard(const std::string& path)
+{
+    plat::Archive archive(plat::Archive::Mode::Store);
+    WriteBoard(archive, kFileModeBoard);
+    return plat::writeFileAtomically(path, archive.bytes());
+}
+
+int ratsNestLines()
+{
+    int lines = 0;
+    for (int i = 1; i <= g_board.count; ++i)
+        lines += g_board.objects[i].kind() == kKindNoRoute;
+    return lines;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fputs("usage: make_example_board PACKAGES_FOLDER BOARD_PATH NETLIST_PATH\n", stderr);
+        return 2;
+    }
+    plat::TestUiHost host;   // no one to talk to: messages are collected and fail the run
+    g_boardFolders.libraryFolder = plat::withTrailingSeparator(argv[1]);
+    const std::string board = argv[2];
+    const std::string netlist = argv[3];
+
+    BoardDocumentData doc;
+    bool ok = InitNewBoard(doc) && RouterMemory(kRouterMemoryAllocate) == 1 && placeParts();
+    if (ok && !writeText(netlist, kNetlist)) {
+        std::fprintf(stderr, "make_example_board: cannot write %s\n", netlist.c_str());
+        ok = false;
+    }
+    if (ok) {
+        g_netlist.netlistName = netlist;
+        BuildRatsNest(1);
+        if (g_router.ratsNestCount != kConnections || ratsNestLines() != kConnections) {
+            std::fprintf(stderr, "make_example_board: the rats nest has %d connections, not %d\n",
+                         g_router.ratsNestCount, kConnections);
+            ok = false;
+        }
+    }
+    if (ok && !writeBoard(board)) {
+        std::fprintf(stderr, "make_example_board: cannot write %s\n", board.c_str());
+        ok = false;
+    }
+    for (const std::string& message : host.messageBoxes())
+        std::fprintf(stderr, "make_example_board: %s\n", message.c_str());
+    ForgetNets();
+    RouterMemory(kRouterMemoryFree);
+    CloseBoardDocument(doc, nullptr);
+    ClearPackageTables();
+    return ok && host.messageBoxes().empty() ? 0 : 1;
+}

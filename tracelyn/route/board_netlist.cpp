@@ -1,0 +1,382 @@
+#include "tracelyn/route/board_netlist.h"
+
+#include "common/string_helpers.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/package_geometry.h"
+#include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/route_services.h"
+#include "tracelyn/core/router_progress.h"
+#include "tracelyn/core/workspace_services.h"
+#include "tracelyn/route/route_windows.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kNetSeparator = "----";
+// The start pin is the lowest of the first pins this close to the leftmost x.
+constexpr int32_t kStartColumnWidth = 300;
+constexpr int kStartColumnPins = 50;
+
+std::string upperCase(std::string_view text)
+{
+    std::string s(text);
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// Copies text into a fixed field, cut to fit, always terminated.
+template <size_t N>
+void copyField(char (&field)[N], std::string_view text)
+{
+    const size_t n = std::min(text.size(), N - 1);
+    std::memcpy(field, text.data(), n);
+    std::memset(field + n, 0, N - n);
+}
+
+void stopReading(std::string_view message)
+{
+    plat::MessageBox(message, plat::kMbIconStop);
+    g_netlist.stop = 1;
+}
+
+// ---- pin names -------------------------------------------------------------------------
+
+// Splits at any of delimiters, as the line's tokens are taken: runs of delimiters separate.
+class Tokens {
+public:
+    explicit Tokens(std::string_view text) : text_(text) {}
+    std::string_view next(std::string_view delimiters)
+    {
+        const size_t begin = text_.find_first_not_of(delimiters, pos_);
+        if (begin == std::string_view::npos) {
+            pos_ = text_.size();
+            return {};
+        }
+        size_t end = text_.find_first_of(delimiters, begin);
+        if (end == std::string_view::npos)
+            end = text_.size();
+        pos_ = std::min(end + 1, text_.size());
+        return text_.substr(begin, end - begin);
+    }
+
+private:
+    std::string_view text_;
+    size_t pos_ = 0;
+};
+
+// ---- chaining ----------------------------------------------------------------------------
+
+int startPin(std::span<const NetPin> pins)
+{
+    int left = 0;
+    for (int i = 1; i < static_cast<int>(pins.size()); ++i)
+        if (pins[i].x < pins[left].x)
+            left = i;
+    int start = left;
+    int considered = 0;
+    for (int i = 0; i < static_cast<int>(pins.size()) && considered < kStartColumnPins; ++i) {
+        if (std::llabs(int64_t{pins[i].x} - pins[left].x) > kStartColumnWidth)
+            continue;
+        ++considered;
+        if (pins[i].y < pins[start].y)
+            start = i;
+    }
+    return start;
+}
+
+// The unused pin nearest to `from` by |dx| + |dy|, the first in file order on ties; -1 when
+// every pin is used.
+int nearestUnused(std::span<const NetPin> pins, const NetPin& from)
+{
+    int best = -1;
+    int64_t bestDistance = std::numeric_limits<int64_t>::max();
+    for (int i = 0; i < static_cast<int>(pins.size()); ++i) {
+        if (pins[i].used != 0)
+            continue;
+        const int64_t d = std::llabs(int64_t{pins[i].x} - from.x) + std::llabs(int64_t{pins[i].y} - from.y);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = i;
+        }
+    }
+    return best;
+}
+
+void writeConnection(NetConnection& c, const NetPin& a, const NetPin& b, int net)
+{
+    c.x1 = a.x;
+    c.y1 = a.y;
+    c.x2 = b.x;
+    c.y2 = b.y;
+    c.key1 = a.key;
+    c.key2 = b.key;
+    c.spare[0] = c.spare[1] = 0;
+    c.orientation1 = a.orientation;
+    c.orientation2 = b.orientation;
+    c.routeState = -1;
+    c.routeLength = 1;
+    c.firstObject = 0;
+    c.objectSpan = 0;
+    c.viaCount = 0;
+    c.lockFlag = 0;
+    c.net = net;
+    c.sortKey = 0;
+    std::memcpy(c.name1, a.name, kPinNameSize);
+    std::memcpy(c.name2, b.name, kPinNameSize);
+}
+
+// Chains the pins of one net nearest-first into connections from the connection count on.
+// The first round finds the start pin itself; its zero-length connection, like any other whose
+// ends coincide, is dropped.
+void chainPins(std::span<NetPin> pins, int net)
+{
+    const std::span<NetConnection> table = ConnectionTable();
+    int32_t& count = g_router.ratsNestCount;
+    const int first = count;
+    int current = startPin(pins);
+    for (size_t round = 0; round < pins.size(); ++round) {
+        const int found = nearestUnused(pins, pins[current]);
+        if (found < 0)
+            break;
+        if (count >= kMaxConnections) {
+            stopReading("Too many connections in netlist (at most 4000)");
+            break;
+        }
+        NetConnection& c = table[static_cast<size_t>(count)];
+        writeConnection(c, pins[current], pins[found], net);
+        c.previous = count == first ? -1 : count - 1;
+        c.next = round + 1 < pins.size() ? count + 1 : -1;
+        if (c.x1 != c.x2 || c.y1 != c.y2)
+            ++count;
+        pins[found].used = 1;
+        current = found;
+    }
+    if (count > first)
+        table[static_cast<size_t>(count - 1)].next = -1;
+}
+
+// ---- reading -----------------------------------------------------------------------------
+
+std::optional<std::string> readFile(const std::string& path)
+{
+    std::ifstream in(plat::resolvePath(path), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The next piece of at most 99 characters, through a newline when one comes first.
+std::string_view nextPiece(std::string_view text, size_t& pos)
+{
+    const size_t limit = std::min(text.size() - pos, kNetlistPieceChars);
+    const size_t newline = text.substr(pos, limit).find('\n');
+    const size_t length = newline == std::string_view::npos ? limit : newline + 1;
+    const std::string_view piece = text.substr(pos, length);
+    pos += length;
+    return piece;
+}
+
+void notePowerNet(std::string_view line)
+{
+    if (line.find("Vcc") != std::string_view::npos)
+        g_netlist.powerNets[kPowerNetVcc] = g_netlist.netCount;
+    if (line.find("GROUND") != std::string_view::npos)
+        g_netlist.powerNets[kPowerNetGround] = g_netlist.netCount;
+    for (int n = 1; n <= 4; ++n) {
+        const std::string prefix = "pow" + std::to_string(n) + "----";
+        if (line.starts_with(prefix))
+            g_netlist.powerNets[static_cast<size_t>(kPowerNet1 + n - 1)] = g_netlist.netCount;
+    }
+}
+
+// One complete line; false when reading is to stop.
+bool readNetLine(std::string_view line)
+{
+    if (line.find(kNetSeparator) == std::string_view::npos)
+        return true;
+    if (g_netlist.netCount >= kMaxNets) {
+        stopReading("Too many nets in netlist (at most 2000)");
+        return false;
+    }
+    notePowerNet(line);
+    const int n = g_netlist.netCount;
+    NetRecord& net = NetTable()[static_cast<size_t>(n)];
+    net.firstConnection = g_router.ratsNestCount;
+    net.connectionCount = 0;
+    net.routedCount = 0;
+    AddNetFromLine(line, n);
+    ++g_netlist.netCount;
+    net.connectionCount = g_router.ratsNestCount - net.firstConnection;
+    return g_netlist.stop == 0;
+}
+
+}  // namespace
+
+int ReadBoardNetlist(std::string_view name)
+{
+    g_netlist.netCount = 0;
+    const std::string path = std::string(name) + ".net";
+    if (NetTable().empty() || ConnectionTable().empty() || PinTable().empty()) {
+        plat::MessageBox("Unable to lock router memory", plat::kMbIconStop);
+        return 0;
+    }
+    const std::optional<std::string> file = readFile(path);
+    if (!file) {
+        CloseProgressWindow();
+        plat::MessageBox("File " + path + " not found", plat::kMbIconStop);
+        return 0;
+    }
+    const std::string_view text = *file;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        std::string line;
+        for (bool more = true; more && pos < text.size();) {
+            std::string piece(nextPiece(text, pos));
+            const size_t amp = piece.rfind('&');
+            more = amp != std::string::npos;
+            if (more)
+                piece.replace(amp, std::min<size_t>(2, piece.size() - amp), std::min<size_t>(2, piece.size() - amp), ' ');
+            if (line.size() >= kMaxNetLineChars) {
+                // Reading stops here; what was read before stays loaded.
+                stopReading(kNetTooLargeMessage);
+                return 0;
+            }
+            line += piece;
+        }
+        if (!readNetLine(line))
+            return 0;
+    }
+    SetStatusText("Loaded " + std::to_string(g_netlist.netCount) + " nets", kPaneMessage);
+    g_netlist.loadedBoard = g_board.objects;
+    return 1;
+}
+
+void AddNetFromLine(std::string_view line, int net)
+{
+    if (g_netlist.stop != 0 || net < 0 || net >= kMaxNets || NetTable().empty() || PinTable().empty() ||
+        ConnectionTable().empty())
+        return;
+    const size_t cut = line.find(kNetSeparator);
+    if (cut == std::string_view::npos)
+        return;
+    // The name is kept as a C string: a NUL byte in the file ends it.
+    std::string_view netName = line.substr(0, cut);
+    netName = netName.substr(0, netName.find('\0'));
+    NetRecord& record = NetTable()[static_cast<size_t>(net)];
+    FreeStr(record.name);
+    record.name = StrDupChecked(netName);
+
+    Tokens tokens(line.substr(cut + kNetSeparator.size()));
+    std::string_view pin = tokens.next(", ");
+    if (pin.empty())
+        return;
+    if (pin.find('\n') != std::string_view::npos) {
+        plat::MessageBox("Warning: net " + std::string(netName) + " has only one pin.\nIt will not be routed.");
+        return;
+    }
+    const std::span<NetPin> table = PinTable();
+    size_t count = 0;
+    for (; !pin.empty(); pin = tokens.next(",\n\r ")) {
+        const PinLocation at = FindPinCoordinates(pin);
+        if (g_netlist.stop != 0)
+            return;
+        NetPin& p = table[count++];
+        p.x = at.x;
+        p.y = at.y;
+        p.used = 0;
+        copyField(p.name, pin);
+        p.orientation = at.orientation;
+        p.key = static_cast<uint8_t>(at.key);
+        if (count > kMaxPinsPerNet) {
+            plat::MessageBox(kNetTooLargeMessage, plat::kMbIconStop);
+            return;
+        }
+    }
+    chainPins(table.first(count), net);
+}
+
+PinLocation FindPinCoordinates(std::string_view pinName)
+{
+    const size_t dash = pinName.rfind('-');
+    if (dash != std::string_view::npos) {
+        const std::string reference = upperCase(pinName.substr(0, dash));
+        const std::string pin = upperCase(pinName.substr(dash + 1));
+        const int32_t savedZoom = g_board.zoomIndex;
+        const CurrentPart savedPart = g_partPosition;
+        g_board.zoomIndex = 9;
+        std::optional<PinLocation> found;
+        for (int i = 0; i < g_netlist.partCount && !found; ++i) {
+            const PlacedPart& part = g_netlist.parts[static_cast<size_t>(i)];
+            if (reference != part.reference)
+                continue;
+            int sections = 0, count = 0, first = 0, value = 0;
+            FindPartPin(part.package, sections, count, first, part.sectionKey, value);
+            const int end = std::min(first + std::max(count, 0), kPackageStoreSize);
+            for (int k = std::max(first, 1); k < end; ++k) {
+                const BoardObject& pad = g_packages.objects[static_cast<size_t>(k)];
+                if (pad.kind() != kKindPad || pad.text() == nullptr || pin != pad.text())
+                    continue;
+                const int32_t rotation = part.rotation & 0xFFF;
+                g_partPosition = {part.x, part.y};
+                int32_t x = 0, y = 0;
+                TransformPoint(pad.w[0], pad.w[1], x, y, rotation, (part.rotation >> 12) & 1);
+                const bool quarterTurn = rotation == 900 || rotation == 2700;
+                const bool wide = pad.w[2] > pad.w[3];
+                found = PinLocation{x / kNetlistUnit, y / kNetlistUnit, part.sectionKey,
+                                    wide == quarterTurn ? 900 : 0};
+                break;
+            }
+        }
+        g_board.zoomIndex = savedZoom;
+        g_partPosition = savedPart;
+        if (found)
+            return *found;
+    }
+    const std::string_view shown = pinName.substr(0, pinName.find('\n'));
+    if (AskRouterQuestion("Coordinates for " + std::string(shown) + " not found!") == plat::kIdCancel)
+        g_netlist.stop = 1;
+    return {};
+}
+
+void CollectPlacedParts()
+{
+    if (g_board.objects == nullptr || g_board.count <= 0)
+        plat::MessageBox("No packages found!", plat::kMbIconInformation);
+    if (g_board.objects == nullptr)
+        return;
+    const int last = std::min(g_board.count, g_board.capacity - 1);
+    for (int i = 1; i <= last; ++i) {
+        const BoardObject& o = g_board.objects[i];
+        if (o.kind() <= kKindPart)
+            continue;
+        if (g_netlist.partCount >= kMaxPlacedParts) {
+            plat::MessageBox("Too many parts on the board for the netlist (at most 502)", plat::kMbIconStop);
+            return;
+        }
+        PlacedPart& part = g_netlist.parts[static_cast<size_t>(g_netlist.partCount++)];
+        part.x = o.w[0];
+        part.y = o.w[1];
+        part.package = o.package();
+        const std::string_view label = o.text() != nullptr ? o.text() : "";
+        copyField(part.reference, upperCase(label.substr(0, label.find(':'))) + std::to_string(o.w[7]));
+        part.rotation = o.w[6];
+        // A style word of -1 marks a part without sections; its pads are in section 0.
+        part.sectionKey = o.w[5] == -1 ? 0 : (o.w[5] >> 3) & 3;
+    }
+}

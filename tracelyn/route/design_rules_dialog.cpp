@@ -1,0 +1,44 @@
+#include "tracelyn/route/design_rules_dialog.h"
+
+#include "resources/tracelyn/route_ids.h"
+#include "tracelyn/core/board_view_state.h"
+#include "tracelyn/route/board_checks.h"
+
+namespace {
+
+constexpr int kFieldChars = 20;
+
+}  // namespace
+
+CDesignRulesDlg::CDesignRulesDlg() : plat::Dialog(tly::kIddDesignRules, nullptr) {}
+
+bool CDesignRulesDlg::OnInitDialog()
+{
+    using namespace tly;
+    m_checkReferences = 0;
+    CheckDlgButton(kIdcCheckReferences, 0);
+    CheckDlgButton(kIdcCheckPadToTrace, m_padToTrace);
+    CheckDlgButton(kIdcCheckTraceToTrace, m_traceToTrace);
+    CheckDlgButton(kIdcCheckPadToVia, m_padToVia);
+    CheckDlgButton(kIdcCheckSilkscreen, m_checkSilkscreen);
+    const bool metric = MetricUnits();
+    SetDlgItemText(kIdcPadToVia, ClearanceFieldText(g_designRules.padToVia, metric));
+    SetDlgItemText(kIdcPadToTrace, ClearanceFieldText(g_designRules.padToTrace, metric));
+    SetDlgItemText(kIdcTraceToTrace, ClearanceFieldText(g_designRules.traceToTrace, metric));
+    return true;
+}
+
+void CDesignRulesDlg::OnOK()
+{
+    using namespace tly;
+    const bool metric = MetricUnits();
+    g_designRules.padToVia = ClearanceFromField(GetDlgItemText(kIdcPadToVia, kFieldChars), metric);
+    g_designRules.padToTrace = ClearanceFromField(GetDlgItemText(kIdcPadToTrace, kFieldChars), metric);
+    g_designRules.traceToTrace = ClearanceFromField(GetDlgItemText(kIdcTraceToTrace, kFieldChars), metric);
+    m_checkReferences = IsDlgButtonChecked(kIdcCheckReferences);
+    m_padToTrace = IsDlgButtonChecked(kIdcCheckPadToTrace);
+    m_traceToTrace = IsDlgButtonChecked(kIdcCheckTraceToTrace);
+    m_padToVia = IsDlgButtonChecked(kIdcCheckPadToVia);
+    m_checkSilkscreen = IsDlgButtonChecked(kIdcCheckSilkscreen);
+    plat::Dialog::OnOK();
+}
