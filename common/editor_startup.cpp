@@ -1,5 +1,7 @@
 #include "common/editor_startup.h"
 
+#include "platform/app/frame_wnd.h"
+#include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 
 #include <algorithm>
@@ -22,4 +24,17 @@ void StartBackupTimer(plat::Wnd& frame, unsigned timerId, int minutes)
         return;
     const uint64_t period = static_cast<uint64_t>(minutes) * 60000u;
     frame.SetTimer(timerId, static_cast<unsigned>(std::min<uint64_t>(period, std::numeric_limits<unsigned>::max())));
+}
+
+plat::MDIFrameWnd* InstallMainFrame(plat::WinApp& app, std::unique_ptr<plat::MDIFrameWnd> frame,
+                                    unsigned resourceId)
+{
+    if (!frame->LoadFrame(resourceId, plat::kWsOverlappedWindow | plat::kFwsAddToTitle))
+        return nullptr;
+    plat::MDIFrameWnd* mainFrame = frame.get();
+    app.SetMainWnd(std::move(frame));
+    mainFrame->DragAcceptFiles();
+    app.EnableShellOpen();
+    app.RegisterShellFileTypes(true);
+    return mainFrame;
 }

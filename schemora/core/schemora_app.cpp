@@ -87,16 +87,10 @@ bool CSchemoraApp::InitInstance()
         scm::kIdrDrawingType, [] { return std::make_unique<CSchemoraDoc>(); },
         [] { return CreateChildFrame(); }, [] { return std::make_unique<CSchemoraView>(); }));
 
-    auto frame = CreateMainFrame();
-    if (!frame->LoadFrame(scm::kIdrMainFrame, plat::kWsOverlappedWindow | plat::kFwsAddToTitle))
+    plat::MDIFrameWnd* mainFrame = InstallMainFrame(*this, CreateMainFrame(), scm::kIdrMainFrame);
+    if (!mainFrame)
         return false;
-    plat::MDIFrameWnd* mainFrame = frame.get();
-    SetMainWnd(std::move(frame));
     g_frames = {mainFrame, mainFrame};
-
-    mainFrame->DragAcceptFiles();
-    EnableShellOpen();
-    RegisterShellFileTypes(true);
 
     plat::CommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);

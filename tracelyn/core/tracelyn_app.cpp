@@ -84,16 +84,10 @@ bool CTracelynApp::InitInstance()
         tly::kIdrBoardType, [] { return std::make_unique<CTracelynDoc>(); },
         [] { return CreateChildFrame(); }, [] { return std::make_unique<CTracelynView>(); }));
 
-    auto frame = CreateMainFrame();
-    if (!frame->LoadFrame(tly::kIdrMainFrame, plat::kWsOverlappedWindow | plat::kFwsAddToTitle))
+    plat::MDIFrameWnd* mainFrame = InstallMainFrame(*this, CreateMainFrame(), tly::kIdrMainFrame);
+    if (!mainFrame)
         return false;
-    plat::MDIFrameWnd* mainFrame = frame.get();
-    SetMainWnd(std::move(frame));
     g_frames = {mainFrame, mainFrame};
-
-    mainFrame->DragAcceptFiles();
-    EnableShellOpen();
-    RegisterShellFileTypes(true);
 
     plat::CommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
