@@ -66,7 +66,7 @@ enum : unsigned {
     kIdsOpenFileTitle = 0xF010,       // "Open"
     kIdsSaveFileTitle = 0xF011,       // "Save As"
     kIdsAllFilter = 0xF012,           // "All Files (*.*)"
-    kIdpPrintingNotAvailable = 0xF020, // "Printing is not available."
+    kIdpFailedToPrint = 0xF021,       // "The document could not be printed."
 };
 
 }  // namespace plat

@@ -295,16 +295,18 @@ bool ToolBar::DeleteButton(int index)
     return true;
 }
 
-bool ToolBar::HideButton(unsigned id, bool hide)
+bool ToolBar::setStyleBit(unsigned id, unsigned bit, bool on)
 {
     const int i = CommandToIndex(id);
     if (i < 0)
         return false;
     auto& style = buttons_[static_cast<size_t>(i)].style;
-    style = hide ? (style | kTbbsHidden) : (style & ~kTbbsHidden);
+    style = on ? (style | bit) : (style & ~bit);
     changed();
     return true;
 }
+
+bool ToolBar::HideButton(unsigned id, bool hide) { return setStyleBit(id, kTbbsHidden, hide); }
 
 bool ToolBar::IsButtonHidden(unsigned id) const
 {
@@ -322,27 +324,9 @@ bool ToolBar::ChangeBitmap(unsigned id, int image)
     return true;
 }
 
-bool ToolBar::CheckButton(unsigned id, bool check)
-{
-    const int i = CommandToIndex(id);
-    if (i < 0)
-        return false;
-    auto& style = buttons_[static_cast<size_t>(i)].style;
-    style = check ? (style | kTbbsChecked) : (style & ~kTbbsChecked);
-    changed();
-    return true;
-}
+bool ToolBar::CheckButton(unsigned id, bool check) { return setStyleBit(id, kTbbsChecked, check); }
 
-bool ToolBar::EnableButton(unsigned id, bool enable)
-{
-    const int i = CommandToIndex(id);
-    if (i < 0)
-        return false;
-    auto& style = buttons_[static_cast<size_t>(i)].style;
-    style = enable ? (style & ~kTbbsDisabled) : (style | kTbbsDisabled);
-    changed();
-    return true;
-}
+bool ToolBar::EnableButton(unsigned id, bool enable) { return setStyleBit(id, kTbbsDisabled, !enable); }
 
 bool ToolBar::IsButtonChecked(unsigned id) const
 {

@@ -147,6 +147,9 @@ public:
     void changed();
 
 private:
+    // Sets or clears a style bit of the button with command id; false when there is none.
+    bool setStyleBit(unsigned id, unsigned bit, bool on);
+
     std::vector<ToolButton> buttons_;
     std::vector<std::unique_ptr<ToolBarCombo>> combos_;
     Size buttonSize_{23, 22};

@@ -21,7 +21,7 @@ const std::map<unsigned, std::string>& frameworkStrings()
         {kIdsOpenFileTitle, "Open"},
         {kIdsSaveFileTitle, "Save As"},
         {kIdsAllFilter, "All Files (*.*)"},
-        {kIdpPrintingNotAvailable, "Printing is not available."},
+        {kIdpFailedToPrint, "The document could not be printed."},
     };
     return strings;
 }

@@ -26,7 +26,11 @@ View::~View()
     }
 }
 
-void View::OnPrepareDC(Dc&, PrintInfo* info) { printing_ = info != nullptr; }
+void View::OnPrepareDC(Dc&, PrintInfo* info)
+{
+    if (info)
+        info->continuePrinting = info->maxPage != 0xFFFF || info->curPage == 1;
+}
 
 void View::OnPaint()
 {
@@ -51,34 +55,6 @@ void View::OnEndPrintPreview(Dc&, PrintInfo*, Point, View*)
 {
     if (FrameWnd* top = GetTopLevelFrame())
         top->RecalcLayout();
-}
-
-// Printing is not wired to a printer yet: the preparation reports it and the job stops before
-// any of the program's printing hooks run.
-bool View::DoPreparePrinting(PrintInfo*)
-{
-    MessageBoxId(kIdpPrintingNotAvailable, kMbOk | kMbIconExclamation);
-    return false;
-}
-
-void View::OnFilePrint()
-{
-    PrintInfo info;
-    OnPreparePrinting(&info);
-}
-
-void View::OnFilePrintDirect()
-{
-    PrintInfo info;
-    info.direct = true;
-    OnPreparePrinting(&info);
-}
-
-void View::OnFilePrintPreview()
-{
-    PrintInfo info;
-    info.preview = true;
-    OnPreparePrinting(&info);
 }
 
 bool View::OnCmdMsg(unsigned id, CmdUI* ui)

@@ -13,6 +13,7 @@
 
 #include "platform/app/wnd.h"
 
+#include <functional>
 #include <string>
 
 namespace plat {
@@ -26,17 +27,20 @@ struct PrintInfo {
     bool direct = false;          // printed without the print dialog (the "/p" command line)
     bool continuePrinting = true; // OnPrepareDC may clear it to stop the page loop
     unsigned minPage = 1;
-    unsigned maxPage = 0xFFFF;
+    unsigned maxPage = 0xFFFF;    // 0xFFFF: not known, the base OnPrepareDC stops after page 1
+    unsigned fromPage = 0;        // the pages chosen in the print dialog (0: minPage / maxPage)
+    unsigned toPage = 0;
     unsigned curPage = 1;
     unsigned numPreviewPages = 1;
-    Rect drawRect;                // the printable area of the page in device units
+    Rect drawRect;                // the printable area of the page in logical units
     std::string docName;
+    PrintTarget printer;          // where the job goes, settled by DoPreparePrinting
     void SetMinPage(unsigned page) { minPage = page; }
     void SetMaxPage(unsigned page) { maxPage = page; }
     unsigned GetMinPage() const { return minPage; }
     unsigned GetMaxPage() const { return maxPage; }
-    unsigned GetFromPage() const { return minPage; }
-    unsigned GetToPage() const { return maxPage; }
+    unsigned GetFromPage() const { return fromPage != 0 ? fromPage : minPage; }
+    unsigned GetToPage() const { return toPage != 0 ? toPage : maxPage; }
 };
 
 class View : public Wnd {
@@ -51,7 +55,8 @@ public:
 
     // Painting: OnDraw runs from the paint handler after OnPrepareDC, and for each printed page.
     virtual void OnDraw(Dc& dc) = 0;
-    // The base leaves the mapping alone; it only notes whether the DC prints.
+    // The base leaves the mapping alone; during a job whose page count is not known it lets
+    // only page 1 print.
     virtual void OnPrepareDC(Dc& dc, PrintInfo* info = nullptr);
     void OnPaint() override;
 
@@ -61,18 +66,26 @@ public:
     virtual void OnActivateView(bool activate, View* activateView, View* deactiveView);
     virtual void OnActivateFrame(unsigned state, FrameWnd* frame) { (void)state; (void)frame; }
 
-    // Printing hooks; the page loop calls them in the platform's order.
+    // Printing hooks; the page loop calls them in the platform's order (view_printing.cpp):
+    // OnPreparePrinting, then on the printer context OnBeginPrinting, for each page from
+    // GetFromPage to GetToPage OnPrepareDC (clearing continuePrinting ends the job), StartPage,
+    // OnPrint, EndPage, and at last OnEndPrinting. A preview runs the same steps on a context
+    // that draws the pages into images, shows them, and calls OnEndPrintPreview when it closes.
     virtual bool OnPreparePrinting(PrintInfo* info);      // base: DoPreparePrinting(info)
     virtual void OnBeginPrinting(Dc& dc, PrintInfo* info) { (void)dc; (void)info; }
     virtual void OnPrint(Dc& dc, PrintInfo* info);        // base: OnDraw
     virtual void OnEndPrinting(Dc& dc, PrintInfo* info) { (void)dc; (void)info; }
     virtual void OnEndPrintPreview(Dc& dc, PrintInfo* info, Point point, View* view);
-    // Shows the print dialog (direct jobs skip it); false when cancelled or no printer.
+    // Settles the job's printer: the print dialog through the UI host, except for previews
+    // and direct jobs, which take the application's printer, else the desktop's default one
+    // (a direct job without either prints to a PDF file beside the document; a preview to a
+    // Letter page). False when the dialog was cancelled.
     bool DoPreparePrinting(PrintInfo* info);
     // The framework's print commands, handled by every view.
     void OnFilePrint();
     void OnFilePrintDirect();
     void OnFilePrintPreview();
+    // True from OnBeginPrinting to OnEndPrinting of a print or preview job.
     bool isPrinting() const { return printing_; }
 
     // Routing: this view's handlers, then its document's route.
@@ -88,6 +101,11 @@ public:
     void OnSetFocus(Wnd* oldWnd) override;
 
 private:
+    void printJob(PrintInfo& info);
+    // Runs the pages of a job; false when a page could not be started or ended.
+    bool printPages(Dc& dc, PrintInfo& info, const std::function<bool()>& startPage,
+                    const std::function<bool()>& endPage);
+
     Document* document_ = nullptr;
     bool printing_ = false;
     friend class Document;

@@ -205,11 +205,14 @@ bool WinApp::ProcessShellCommand(CommandLineInfo& info)
         return OpenDocumentFile(info.m_strFileName) != nullptr;
     case CommandLineInfo::FilePrint:
     case CommandLineInfo::FilePrintTo: {
-        // Print the file and end: start-up reports failure so the program does not stay open.
-        if (Document* doc = OpenDocumentFile(info.m_strFileName)) {
-            if (View* v = doc->firstView())
-                v->OnCommand(info.m_nShellCommand == CommandLineInfo::FilePrint ? kIdFilePrintDirect : kIdFilePrint);
-        }
+        Document* doc = OpenDocumentFile(info.m_strFileName);
+        if (!doc)
+            return false;
+        if (View* v = doc->firstView())
+            v->OnCommand(info.m_nShellCommand == CommandLineInfo::FilePrint ? kIdFilePrintDirect : kIdFilePrint);
+        doc->OnCloseDocument();
+        // A print from the command line is the whole job: start-up ends here and so does the
+        // program.
         return false;
     }
     default:
@@ -301,7 +304,12 @@ void WinApp::OnFileOpen()
         OpenDocumentFile(path);
 }
 
-void WinApp::OnFilePrintSetup() { MessageBoxId(kIdpPrintingNotAvailable, kMbOk | kMbIconExclamation); }
+void WinApp::OnFilePrintSetup()
+{
+    PrintTarget target = printer_ ? *printer_ : uiHost().defaultPrinter().value_or(PrintTarget{});
+    if (uiHost().printSetupDialog(target))
+        printer_ = std::move(target);
+}
 
 void WinApp::OnAppExit()
 {

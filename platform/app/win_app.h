@@ -16,8 +16,10 @@
 #include "platform/app/cmd_target.h"
 #include "platform/app/command_line.h"
 #include "platform/app/recent_files.h"
+#include "platform/core/ui_host.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,13 +87,21 @@ public:
 
     // ---- command line and shell ----
     void ParseCommandLine(CommandLineInfo& info);
-    // Carries out the shell command: new document, open, print (then close); false on failure.
-    // Print-to, DDE, unregister and "nothing" return true without doing anything.
+    // Carries out the shell command: new document, open, or print ("/p": open the file, print
+    // it without the dialog, close it, and return false so that start-up, and the program, end
+    // there); false also when the new document or the file could not be made or opened. DDE,
+    // unregister and "nothing" return true without doing anything.
     bool ProcessShellCommand(CommandLineInfo& info);
     // Shell integration: there is no DDE here; association data is recorded in the registry store.
     void EnableShellOpen();
     void RegisterShellFileTypes(bool compat = false);
     void UnregisterShellFileTypes();
+
+    // ---- printing ----
+    // The printer chosen in Print Setup or in the last print dialog; null before any choice
+    // (jobs then go to the desktop's default printer).
+    const PrintTarget* printerSetup() const { return printer_ ? &*printer_ : nullptr; }
+    void setPrinterSetup(PrintTarget target) { printer_ = std::move(target); }
 
     // ---- recent files ----
     virtual void AddToRecentFileList(std::string_view path);
@@ -129,6 +139,7 @@ private:
     std::unique_ptr<ProfileStore> profile_;
     std::unique_ptr<RecentFileList> mru_;
     bool profileInjected_ = false;
+    std::optional<PrintTarget> printer_;
 };
 
 // The running application (null before one is made and after it is gone).

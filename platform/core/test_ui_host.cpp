@@ -196,6 +196,64 @@ uint32_t TestUiHost::sysColor(int index)
     return it != sysColors_.end() ? it->second : UiHost::sysColor(index);
 }
 
+std::string TestUiHost::printoutPath() const
+{
+    return printFolder_.empty() ? std::string() : printFolder_ + "/printout.pdf";
+}
+
+void TestUiHost::answerPrintDialog(std::function<bool(PrintDialogRequest&)> script)
+{
+    printDialogScripts_.push_back(std::move(script));
+}
+
+void TestUiHost::answerPrintSetup(std::function<bool(PrintTarget&)> script)
+{
+    printSetupScripts_.push_back(std::move(script));
+}
+
+void TestUiHost::answerPrintPreview(PreviewAction action) { previewAnswers_.push_back(action); }
+
+std::optional<PrintTarget> TestUiHost::defaultPrinter()
+{
+    if (printFolder_.empty())
+        return std::nullopt;
+    PrintTarget target;
+    target.pdfPath = printoutPath();
+    return target;
+}
+
+bool TestUiHost::printDialog(PrintDialogRequest& request)
+{
+    events_.push_back("print dialog");
+    lastPrintDialog_ = request;
+    if (printDialogScripts_.empty())
+        return false;
+    auto script = std::move(printDialogScripts_.front());
+    printDialogScripts_.pop_front();
+    return script(request);
+}
+
+bool TestUiHost::printSetupDialog(PrintTarget& target)
+{
+    events_.push_back("print setup");
+    if (printSetupScripts_.empty())
+        return false;
+    auto script = std::move(printSetupScripts_.front());
+    printSetupScripts_.pop_front();
+    return script(target);
+}
+
+PreviewAction TestUiHost::showPrintPreview(const PrintPreviewRequest& preview)
+{
+    events_.push_back("print preview");
+    lastPreview_ = preview;
+    if (previewAnswers_.empty())
+        return PreviewAction::Close;
+    const PreviewAction answer = previewAnswers_.front();
+    previewAnswers_.pop_front();
+    return answer;
+}
+
 void TestUiHost::exitProcess(int code)
 {
     events_.push_back("exit " + std::to_string(code));

@@ -34,12 +34,24 @@ public:
     void setSoundWorks(bool works) { soundWorks_ = works; }
     void setProgramsStart(bool start) { programsStart_ = start; }
     void setSysColor(int index, uint32_t bgr) { sysColors_[index] = bgr; }
+    // Printing: the host's printer writes "printout.pdf" into the folder the test chooses;
+    // without a folder the desktop has no printer. The print and setup dialogs are handed to
+    // their scripts (which may change the request) and are cancelled without one; a preview
+    // answers Close unless told otherwise.
+    void setPrintFolder(std::string folder) { printFolder_ = std::move(folder); }
+    std::string printoutPath() const;            // empty without a print folder
+    void answerPrintDialog(std::function<bool(PrintDialogRequest&)> script);
+    void answerPrintSetup(std::function<bool(PrintTarget&)> script);
+    void answerPrintPreview(PreviewAction action);
+    // What the last print dialog was asked and the last preview was shown.
+    const std::optional<PrintDialogRequest>& lastPrintDialog() const { return lastPrintDialog_; }
+    const std::optional<PrintPreviewRequest>& lastPreview() const { return lastPreview_; }
 
     // ---- record ----
     // Lines such as "message box: <text>", "message box caption: <caption>", "beep",
     // "dialog <id>", "file dialog open: <filter>", "text viewer: <path>", "program: <cmd>",
     // "sound: <path>", "help: <file> <command>", "timer set <id> <ms>", "timer killed <id>",
-    // "exit <code>".
+    // "print dialog", "print setup", "print preview", "exit <code>".
     const std::vector<std::string>& events() const { return events_; }
     bool shown(std::string_view line) const;      // some event equals line
     int count(std::string_view line) const;
@@ -73,6 +85,10 @@ public:
     void killTimers(TimerTarget* target) override;
     uint32_t tickCount() override { return now_; }
     uint32_t sysColor(int index) override;
+    std::optional<PrintTarget> defaultPrinter() override;
+    bool printDialog(PrintDialogRequest& request) override;
+    bool printSetupDialog(PrintTarget& target) override;
+    PreviewAction showPrintPreview(const PrintPreviewRequest& preview) override;
     [[noreturn]] void exitProcess(int code) override;
 
     // The template id of a dialog, for the record; set by platform/app when it is linked.
@@ -96,6 +112,12 @@ private:
     std::map<std::string, std::vector<uint8_t>, std::less<>> clipboard_;
     std::vector<Timer> timers_;
     std::map<int, uint32_t> sysColors_;
+    std::string printFolder_;
+    std::deque<std::function<bool(PrintDialogRequest&)>> printDialogScripts_;
+    std::deque<std::function<bool(PrintTarget&)>> printSetupScripts_;
+    std::deque<PreviewAction> previewAnswers_;
+    std::optional<PrintDialogRequest> lastPrintDialog_;
+    std::optional<PrintPreviewRequest> lastPreview_;
     uint64_t now_ = 0;
     bool soundWorks_ = true;
     bool programsStart_ = true;

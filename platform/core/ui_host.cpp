@@ -44,6 +44,11 @@ uint32_t UiHost::sysColor(int index)
     }
 }
 
+std::optional<PrintTarget> UiHost::defaultPrinter() { return std::nullopt; }
+bool UiHost::printDialog(PrintDialogRequest&) { return false; }
+bool UiHost::printSetupDialog(PrintTarget&) { return false; }
+PreviewAction UiHost::showPrintPreview(const PrintPreviewRequest&) { return PreviewAction::Close; }
+
 uint32_t GetSysColor(int index) { return uiHost().sysColor(index); }
 
 void setApplicationTitle(std::string title) { g_appTitle = std::move(title); }

@@ -57,6 +57,47 @@ struct FontChoice {
     uint8_t charSet = 0;
 };
 
+// Where a print job goes: a printer of the desktop by name, or a PDF file. The page setup
+// travels with it, so a later job prints on the same paper.
+struct PrintTarget {
+    std::string printerName;            // a desktop printer (empty with a PDF file)
+    std::string pdfPath;                // not empty: the job is written to this PDF file
+    bool landscape = false;
+    double paperWidthMm = 0;            // 0: the printer's own paper (Letter for a PDF file)
+    double paperHeightMm = 0;
+    int copies = 1;
+};
+
+// The print dialog's question and answer: the pages the document has, the pages to print
+// and the printer, changed in place when the person confirms.
+struct PrintDialogRequest {
+    PrintTarget target;
+    unsigned minPage = 1;
+    unsigned maxPage = 0xFFFF;
+    unsigned fromPage = 1;
+    unsigned toPage = 0xFFFF;
+    std::string docName;
+};
+
+// One page of a print preview: the printable area's pixels and where it lies on the paper,
+// all in pixels of the preview's resolution.
+struct PreviewPage {
+    unsigned number = 1;
+    int paperWidth = 0;
+    int paperHeight = 0;
+    int left = 0;                       // the printable area's offset on the paper
+    int top = 0;
+    int width = 0;                      // the printable area, `width` pixels per row
+    int height = 0;
+    std::vector<uint32_t> pixels;       // 0xFFRRGGBB
+};
+struct PrintPreviewRequest {
+    std::string docName;
+    int resolution = 0;                 // pixels per inch of the pages
+    std::vector<PreviewPage> pages;
+};
+enum class PreviewAction { Close, Print };
+
 // What the programs ask of the world outside their documents.
 class UiHost {
 public:
@@ -88,6 +129,17 @@ public:
     virtual void killTimer(TimerTarget* target, unsigned id) = 0;
     virtual void killTimers(TimerTarget* target) = 0;
     virtual uint32_t tickCount() = 0;      // milliseconds since an arbitrary start
+
+    // Printing. The bases stand for a desktop without printing: no printer, dialogs that are
+    // cancelled, a preview that closes at once.
+    // The printer a job without a dialog goes to; nullopt when the desktop has none.
+    virtual std::optional<PrintTarget> defaultPrinter();
+    // The print dialog; false when cancelled.
+    virtual bool printDialog(PrintDialogRequest& request);
+    // The printer and page setup dialog; false when cancelled.
+    virtual bool printSetupDialog(PrintTarget& target);
+    // Shows rendered pages until the person closes the preview or asks to print.
+    virtual PreviewAction showPrintPreview(const PrintPreviewRequest& preview);
 
     // A desktop colour (kColor* index) as 0x00BBGGRR. The base answers the classic desktop's
     // colours; the Qt host answers from the desktop's palette.

@@ -71,6 +71,14 @@ public:
     void killTimers(TimerTarget* target) override;
     uint32_t tickCount() override;
 
+    // Printing: the desktop's default printer (none when the print system knows none), the
+    // print dialog (printer or PDF file, page range, copies), the setup dialog (printer or PDF
+    // file and paper) and a modal preview window with page navigation, zoom, Print and Close.
+    std::optional<PrintTarget> defaultPrinter() override;
+    bool printDialog(PrintDialogRequest& request) override;
+    bool printSetupDialog(PrintTarget& target) override;
+    PreviewAction showPrintPreview(const PrintPreviewRequest& preview) override;
+
     // From the application palette: window and text colours, button face, shadow, highlight.
     uint32_t sysColor(int index) override;
 
