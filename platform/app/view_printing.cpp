@@ -48,10 +48,15 @@ bool View::DoPreparePrinting(PrintInfo* info)
 {
     WinApp* app = GetApp();
     std::optional<PrintTarget> printer;
-    if (app && app->printerSetup())
+    const bool setUp = app && app->printerSetup();
+    if (setUp)
         printer = *app->printerSetup();
     else
         printer = uiHost().defaultPrinter();
+    // Without a setup of the user's, pages take the program's preferred orientation.
+    const bool landscape = setUp ? printer->landscape : (app && app->defaultLandscape());
+    if (printer)
+        printer->landscape = landscape;
     if (info->docName.empty() && document_)
         info->docName = document_->GetTitle();
     info->fromPage = info->minPage;
@@ -64,11 +69,13 @@ bool View::DoPreparePrinting(PrintInfo* info)
         }
         if (info->preview) {
             info->printer = PrintTarget{};
+            info->printer.landscape = landscape;
             return true;
         }
         if (document_ && !document_->GetPathName().empty()) {
             info->printer = PrintTarget{};
             info->printer.pdfPath = pdfBeside(document_->GetPathName());
+            info->printer.landscape = landscape;
             return true;
         }
         // A direct job with nowhere to go asks, as a dialog job does.
@@ -76,6 +83,7 @@ bool View::DoPreparePrinting(PrintInfo* info)
 
     PrintDialogRequest request;
     request.target = printer.value_or(PrintTarget{});
+    request.target.landscape = landscape;
     request.minPage = info->minPage;
     request.maxPage = info->maxPage;
     request.fromPage = info->minPage;

@@ -102,6 +102,10 @@ public:
     // (jobs then go to the desktop's default printer).
     const PrintTarget* printerSetup() const { return printer_ ? &*printer_ : nullptr; }
     void setPrinterSetup(PrintTarget target) { printer_ = std::move(target); }
+    // The page orientation of jobs whose printer the user has not set up (the program's own
+    // printing preference); the print dialog can still change it.
+    void SetDefaultPageOrientation(bool landscape) { defaultLandscape_ = landscape; }
+    bool defaultLandscape() const { return defaultLandscape_; }
 
     // ---- recent files ----
     virtual void AddToRecentFileList(std::string_view path);
@@ -140,6 +144,7 @@ private:
     std::unique_ptr<RecentFileList> mru_;
     bool profileInjected_ = false;
     std::optional<PrintTarget> printer_;
+    bool defaultLandscape_ = false;
 };
 
 // The running application (null before one is made and after it is gone).

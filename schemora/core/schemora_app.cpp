@@ -100,6 +100,8 @@ bool CSchemoraApp::InitInstance()
     g_folders.soundFolder.clear();
 
     LoadSettings();
+    // PrOrient holds the page orientation of printouts: 1 portrait, 2 landscape.
+    SetDefaultPageOrientation(g_settings.PrOrient != 1);
     SyncDotToolButton();
 
     if (!ProcessShellCommand(cmdInfo))

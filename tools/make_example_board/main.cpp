@@ -13,6 +13,7 @@
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/core/route_services.h"
@@ -20,7 +21,6 @@
 #include "tracelyn/route/board_netlist.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -46,29 +46,40 @@ struct Placement {
     const char* label;
     int number;
     int32_t x, y;           // board units
-    int32_t rotation;       // tenths of a degree
+    int32_t rotation;       // tenths of a degree: 0 or a quarter turn
+    int32_t labelX, labelY; // where the label starts, from the part's position
 };
 
-// A 4 x 4 inch board: the input header on the left, the resistor in the middle, the capacitor
-// standing on the right.
+// A small board read left to right like the drawing: the input header, the series resistor and
+// the capacitor standing at the output, close together about the board's centre. Each rats-nest
+// line runs straight between its pins (IN and OUT along the top pins, GROUND below the
+// resistor), and the labels stand upright on one line above the parts, clear of the packages'
+// "p?" placeholders.
 constexpr Placement kParts[] = {
-    {"HDR1X2", "J", 1, -12000, 0, 900},
-    {"AXIAL0.4", "R:10k", 1, -3000, 0, 0},
-    {"RADIAL0.1", "C:100n", 1, 6000, 0, 900},
+    {"HDR1X2", "J", 1, -5500, 400, 900, -600, -1900},
+    {"AXIAL0.4", "R:10k", 1, 0, -100, 0, -1900, -1400},
+    {"RADIAL0.1", "C:100n", 1, 5500, 400, 900, -2000, -1900},
 };
 
-// The package-local position of the package's "p?" placeholder, where its label is drawn.
-void anchorLabel(BoardObject& part, int package)
+// The board outline: 1.8 x 0.7 inch about the centre, clear of the parts and their labels.
+constexpr int32_t kOutlineHalfWidth = 9000;
+constexpr int32_t kOutlineHalfHeight = 3500;
+
+// Word 4's label-upright bit: the label keeps reading left to right on a turned part.
+constexpr int32_t kLabelUpright = 0x100;
+
+// The package-local point that a part turned by `rotation` places at (dx, dy) from itself.
+void setLabelOffset(BoardObject& part, int32_t rotation, int32_t dx, int32_t dy)
 {
-    const PackageDef& def = g_packages.defs[static_cast<size_t>(package)];
-    for (int i = def.firstObject(); i < def.firstObject() + def.objectCount() && i < kPackageStoreSize; ++i) {
-        const BoardObject& o = g_packages.objects[static_cast<size_t>(i)];
-        if (o.kind() == kKindText && o.text() != nullptr && std::strcmp(o.text(), "p?") == 0) {
-            part.w[2] = o.w[0];
-            part.w[3] = o.w[1];
-            return;
-        }
+    int32_t lx = dx, ly = dy;
+    switch (rotation) {
+    case 900: lx = dy; ly = -dx; break;
+    case 1800: lx = -dx; ly = -dy; break;
+    case 2700: lx = -dy; ly = dx; break;
+    default: break;
     }
+    part.w[2] = kPackageOriginX + lx;
+    part.w[3] = kPackageOriginY + ly;
 }
 
 bool placeParts()
@@ -84,13 +95,33 @@ bool placeParts()
         part.w[0] = p.x;
         part.w[1] = p.y;
         part.w[4] = kKindPart + package;
+        if (p.rotation != 0)
+            part.w[4] |= kLabelUpright;
         part.w[6] = p.rotation;
         part.w[7] = p.number;
         part.data = StrDupChecked(p.label);
-        anchorLabel(part, package);
+        setLabelOffset(part, p.rotation, p.labelX, p.labelY);
         g_board.count = index;
     }
     return true;
+}
+
+// The new board's outline fills the work area; this board is much smaller.
+void shrinkOutline()
+{
+    BoardObject& outline = g_board.objects[1];
+    int32_t* segments = outline.points();
+    if (outline.kind() != kKindOutline || segments == nullptr || outline.w[2] != 4)
+        return;
+    const int32_t hx = kOutlineHalfWidth, hy = kOutlineHalfHeight;
+    const int32_t corners[5][2] = {{-hx, -hy}, {hx, -hy}, {hx, hy}, {-hx, hy}, {-hx, -hy}};
+    for (int s = 0; s < 4; ++s) {
+        int32_t* segment = segments + s * kSegmentWords;
+        segment[0] = corners[s][0];
+        segment[1] = corners[s][1];
+        segment[2] = corners[s + 1][0];
+        segment[3] = corners[s + 1][1];
+    }
 }
 
 bool writeText(const std::string& path, std::string_view text)
@@ -127,7 +158,10 @@ int main(int argc, char** argv)
     const std::string netlist = argv[3];
 
     BoardDocumentData doc;
-    bool ok = InitNewBoard(doc) && RouterMemory(kRouterMemoryAllocate) == 1 && placeParts();
+    bool ok = InitNewBoard(doc) && RouterMemory(kRouterMemoryAllocate) == 1;
+    if (ok)
+        shrinkOutline();
+    ok = ok && placeParts();
     if (ok && !writeText(netlist, kNetlist)) {
         std::fprintf(stderr, "make_example_board: cannot write %s\n", netlist.c_str());
         ok = false;

@@ -1,5 +1,7 @@
 #include "tracelyn/core/router_memory.h"
 
+#include "tracelyn/core/netlist_tables.h"
+
 #include "platform/core/ui_host.h"
 
 #include <new>
@@ -54,6 +56,8 @@ int RouterMemory(int operation)
         unlock(m);
         return 1;
     case kRouterMemoryFree:
+        // The net names are heap strings the net block points at: free them with the block.
+        ForgetNets();
         unlock(m);
         m.connectionBlock.reset();
         m.netBlock.reset();

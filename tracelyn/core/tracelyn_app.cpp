@@ -95,6 +95,8 @@ bool CTracelynApp::InitInstance()
     g_boardFolders.commandLineFlag = !m_lpCmdLine().empty();
 
     LoadSettings();
+    // PrOrient holds the page orientation of printouts: 1 portrait, 2 landscape.
+    SetDefaultPageOrientation(g_boardSettings.PrOrient != 1);
     if (!ProcessShellCommand(cmdInfo))
         return false;
 

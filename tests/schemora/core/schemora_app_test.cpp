@@ -84,6 +84,7 @@ TEST_F(SchemoraStart, StartsWithPaletteColourRolesTimersAndAssociation)
     EXPECT_EQ(host.timerPeriod(frame, scm::kTimerStatusAnimation), 500u);
     EXPECT_EQ(host.timerPeriod(frame, scm::kTimerBackup), 0u) << "BackupTime 0 starts no backup timer";
     EXPECT_TRUE(frame->IsZoomed());
+    EXPECT_TRUE(harness.app().defaultLandscape()) << "printouts default to landscape sheets";
     EXPECT_FALSE(host.shown("dialog 293")) << "DoTips 0 builds the tip dialog but does not show it";
     EXPECT_TRUE(host.messageBoxes().empty());
 
