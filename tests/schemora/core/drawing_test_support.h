@@ -5,6 +5,7 @@
 #include "platform/core/archive.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
+#include "schemora/core/symbol_elements.h"
 #include "schemora/core/drawing_file.h"
 #include "schemora/core/file_records.h"
 #include "schemora/core/string_records.h"
@@ -40,6 +41,7 @@ struct CleanState {
     {
         g_current = CurrentDrawing{};
         g_partSymbols = PartSymbolTable{};
+        g_symbolElements.truncate(0);
         g_folders = AppFolders{};
     }
 };
