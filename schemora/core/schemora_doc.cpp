@@ -14,6 +14,9 @@ CSchemoraDoc::CSchemoraDoc() { LoadTitleBlockOnce(); }
 
 CSchemoraDoc::~CSchemoraDoc()
 {
+    // A document deleted without being closed (a failed open, a temporary document) must not
+    // leave the current-document values pointing into its store.
+    releaseStore();
     if (g_current.activeDocument == this)
         g_current.activeDocument = nullptr;
 }
@@ -46,12 +49,22 @@ bool CSchemoraDoc::OnNewDocument()
 bool CSchemoraDoc::OnOpenDocument(const std::string& path)
 {
     ToggleActivityIcon();
+    // Another document's drawing that was current (never this document's old store, which
+    // allocate() frees).
+    const bool ownStoreCurrent = !data_.objects.empty() && g_current.objects.data() == data_.objects.data();
+    const std::span<DrawObject> previousObjects = ownStoreCurrent ? std::span<DrawObject>() : g_current.objects;
+    const int previousCount = ownStoreCurrent ? 0 : g_current.count;
     data_.objects.allocate();
     g_current.objects = data_.objects.slots();
     ClosePartsBinMarker();
     g_current.count = data_.objectCount;
-    if (!plat::Document::OnOpenDocument(path))
+    if (!plat::Document::OnOpenDocument(path)) {
+        // The file was not read and this document goes away with its store: the drawing that
+        // was current stays current.
+        g_current.objects = previousObjects;
+        g_current.count = previousCount;
         return false;
+    }
     data_.objectCount = g_current.count;
     data_.sheetSize = g_current.sheetSize;
     RegisterOpenDocument(path, this);

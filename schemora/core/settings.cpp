@@ -85,17 +85,16 @@ void readGrid(const SettingsReader& ini, SchematicSettings& s)
     if (!value)
         return;
     const auto f = SplitSettingFields(*value, ",");
-    const int id = SettingNumber(f[0]);
-    if (id == kUserGridCommand) {
-        s.userGrid = true;
-        if (f.size() > 1) s.userGridX = SettingNumber(f[1]);
-        if (f.size() > 2) s.userGridY = SettingNumber(f[2]);
-        if (f.size() > 3) s.userGridC = SettingNumber(f[3]);
-        return;
-    }
-    s.gridCommand = id;
+    s.gridCommand = SettingNumber(f[0]);
     if (f.size() > 1) s.gridStepA = SettingNumber(f[1]);
     if (f.size() > 2) s.gridStepB = SettingNumber(f[2]);
+    if (s.gridCommand != kUserGridCommand)
+        return;
+    // A user-defined grid keeps its two steps and its further value in the user-grid values.
+    s.userGrid = true;
+    if (f.size() > 1) s.userGridX = s.gridStepA;
+    if (f.size() > 2) s.userGridY = s.gridStepB;
+    if (f.size() > 3) s.userGridC = SettingNumber(f[3]);
 }
 
 void readSchemes(const SettingsReader& ini, SchematicSettings& s)
@@ -167,7 +166,9 @@ void readSwitches(const SettingsReader& ini, SchematicSettings& s)
     ini.number("AutoDots", s.AutoDots);
     ini.number("BackupTime", s.BackupTime);
     ini.digit("CurrentHeadStyle", s.CurrentHeadStyle);
-    ini.digit("CurrentHeadNo", s.CurrentHeadNo);
+    // Read as a number, not a digit: its default -1 is written as "-1", whose first character
+    // alone would read back as -3.
+    ini.number("CurrentHeadNo", s.CurrentHeadNo);
     ini.digit("CurrentStyle", s.CurrentStyle);
     ini.digit("pinsnap", s.pinsnap);
     ini.digit("PinDisplay", s.PinDisplay);

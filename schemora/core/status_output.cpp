@@ -22,15 +22,25 @@ struct ActivityIcon {
 };
 ActivityIcon g_activityIcon;
 
+void setMainPaneText(std::string_view text, int pane)
+{
+    if (plat::StatusBar* bar = mainStatusBar(); bar && pane >= 0 && pane < bar->GetCount())
+        bar->SetPaneText(pane, text, true);
+}
+
 }  // namespace
 
 void SetStatusText(std::string_view text, int pane)
 {
-    if (plat::StatusBar* bar = mainStatusBar(); bar && pane < bar->GetCount())
-        bar->SetPaneText(pane, text, true);
+    if (thePartEditor) {
+        if (pane == 0 || pane == 1)
+            SetPartEditorStatusLine(thePartEditor, pane, text);
+        return;
+    }
+    setMainPaneText(text, pane);
 }
 
-void SetStatusTextId(unsigned stringId, int pane) { SetStatusText(plat::LoadString(stringId), pane); }
+void SetStatusTextId(unsigned stringId, int pane) { setMainPaneText(plat::LoadString(stringId), pane); }
 
 void SetStatusIcon(int iconId, int pane)
 {

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace plat {
 class MDIChildWnd;
@@ -68,3 +69,8 @@ extern CPartEditorDlg* thePartEditor;
 // Clips dc to the editor's drawing area (17 units in on the ruler side when rulers are shown,
 // else 1); used instead of clipping to the work area while the editor is open.
 void SetEditorClipRect(CPartEditorDlg* editor, plat::Dc& dc, bool rulersShown);
+// Sets the editor's modified flag; SetObjectCount calls it in place of marking the document.
+void SetPartEditorModified(CPartEditorDlg* editor);
+// Shows text in the editor's own status line 0 or 1; SetStatusText calls it while the editor
+// is open.
+void SetPartEditorStatusLine(CPartEditorDlg* editor, int line, std::string_view text);

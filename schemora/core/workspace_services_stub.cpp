@@ -4,3 +4,5 @@
 CPartEditorDlg* thePartEditor = nullptr;
 
 void SetEditorClipRect(CPartEditorDlg*, plat::Dc&, bool) {}
+void SetPartEditorModified(CPartEditorDlg*) {}
+void SetPartEditorStatusLine(CPartEditorDlg*, int, std::string_view) {}

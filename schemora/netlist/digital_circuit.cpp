@@ -27,7 +27,7 @@ void writeDevice(TextFile& out, TextFile& dev, const NetEntry& device)
     }
     if (netlist::StartsWithNoCase(device.name, "dev")) {
         dev.put(name + " " + netlist::Upper(nodes) + "\n");
-        if (!netlist::Contains(netlist::Upper(device.pins + " " + device.recorded), "RELAY"))
+        if (!netlist::Contains(netlist::Upper(device.model), "RELAY"))
             return;
         WritePinList(out, nodes, 0, kNetlistDigital);
         out.put("\n");

@@ -134,6 +134,8 @@ bool CNetlistBuilder::showDesignatorMessage(const std::string& text)
 
 int CNetlistBuilder::CheckDesignators()
 {
+    // The check runs before the tables are reset, so the count of shown messages starts here.
+    g_netTables.designatorMessages = 0;
     std::unordered_set<std::string> seen;
     for (int i = 1; i <= g_current.count; ++i) {
         const DrawObject& o = object(i);
@@ -147,7 +149,9 @@ int CNetlistBuilder::CheckDesignators()
         }
         const std::string designator = DesignatorPrefix(PartText(o)) + std::to_string(o.w[6]);
         if (!seen.insert(designator + '\n' + std::to_string(PartSection(o))).second) {
-            showDesignatorMessage(Format("Error----duplicate designator (%s)", designator.c_str()));
+            // The message that ends the run is shown even past the limit: a run must not stop
+            // without saying why.
+            plat::MessageBox(Format("Error----duplicate designator (%s)", designator.c_str()));
             return 0;
         }
     }
@@ -206,7 +210,7 @@ int CNetlistBuilder::addToNet(const std::string& name, const std::string& label)
             return 0;
         }
         g_netTables.netByName.emplace(name, static_cast<int>(g_netTables.nets.size()));
-        g_netTables.nets.push_back({name, label + ",", {}});
+        g_netTables.nets.push_back({name, label + ",", {}, {}});
     }
     g_netTables.pinLabels.insert(label);
     return 1;
@@ -263,7 +267,8 @@ int CNetlistBuilder::NamePinNet(const DrawObject& part, int index, const Netlist
     return 1;
 }
 
-int CNetlistBuilder::addDevice(const DrawObject& part, const std::string& designator, const std::string& model)
+int CNetlistBuilder::addDevice(const DrawObject& part, const std::string& designator, const std::string& model,
+                               const std::string& modelName)
 {
     const int symbol = part.symbolIndex();
     const int pins = std::min(partPinCount(symbol, IsSurfaceMount(part)), kPinNameSlots - 1);
@@ -282,7 +287,7 @@ int CNetlistBuilder::addDevice(const DrawObject& part, const std::string& design
             return 0;
         }
         m_deviceByName.emplace(designator, static_cast<int>(g_netTables.nets.size()));
-        g_netTables.nets.push_back({designator, {}, {}});
+        g_netTables.nets.push_back({designator, {}, {}, {}});
         entry = &g_netTables.nets.back();
         if (designator[0] == 'U' || designator[0] == 'R') {
             const std::string& library = g_partSymbols.entries[symbol].name;
@@ -300,6 +305,7 @@ int CNetlistBuilder::addDevice(const DrawObject& part, const std::string& design
         list += node + " ";
     }
     entry->pins = list + model;
+    entry->model = modelName;
     return 1;
 }
 
@@ -316,6 +322,8 @@ int CNetlistBuilder::processPart(int index)
     const std::string library = symbol->name;
     if (netlist::Contains(library, "GND"))
         return 1;
+    if (m_kind != kNetlistPlain)
+        MapSpecialDevice(index, false);
     const std::string text(PartText(o));
     std::string model;
     const bool takesModel = m_kind == kNetlistSpice || (m_kind == kNetlistDigital && netlist::StartsWith(text, "G"));
@@ -357,7 +365,7 @@ int CNetlistBuilder::processPart(int index)
         if (!NamePinNet(o, index, pin, designator))
             return 0;
     if (m_kind != kNetlistPlain)
-        return addDevice(o, designator, model);
+        return addDevice(o, designator, model, modelOf(text));
     return 1;
 }
 
@@ -381,7 +389,7 @@ int CNetlistBuilder::buildNets(Snapshot& snapshot)
     if (m_kind != kNetlistPlain)
         for (int i = 1; i <= g_current.count; ++i)
             if (object(i).isPart() && object(i).sheet() >= m_firstSheet && object(i).sheet() <= m_lastSheet)
-                MapSpecialDevice(i);
+                MapSpecialDevice(i, true);
     for (m_sheet = m_firstSheet; m_sheet <= m_lastSheet; ++m_sheet) {
         m_tracer = NetTracer();
         NetTracer::PinLabeler labeler;
@@ -395,6 +403,8 @@ int CNetlistBuilder::buildNets(Snapshot& snapshot)
                 return 0;
     }
     g_netTables.signalCount = static_cast<int>(g_netTables.nets.size());
+    // Only a netlist has signal nets to fold: in the simulator kinds the table holds devices,
+    // and a source named V1 must not vanish into a power net of that name.
     if (m_kind == kNetlistPlain) {
         CheckSignalNames("GND", "G");
         CheckSignalNames("GROUND", "G");

@@ -69,7 +69,10 @@ public:
     // ---- steps (also used by the writers and the design-rule check) ----
     int CheckDesignators();
     int WriteSpiceDirectives();
-    void MapSpecialDevice(int index);
+    // switches: true maps only the switch parts (before the sheets are traced, so that every
+    // pin sees the wires they become), false only the other special parts (at their turn, so
+    // that probes and subcircuits are recorded in part order).
+    void MapSpecialDevice(int index, bool switches);
     int AddSpiceModel(std::string_view partText, const std::string& model);
     int CollectPowerNets(const std::string& designator, int symbol, bool surfaceMount);
     // 0 when the table is full; otherwise 1, with *again set when the designator was recorded
@@ -88,7 +91,8 @@ private:
     // Builds the nets and puts the drawing back, without writing anything.
     int traceNets();
     int processPart(int index);
-    int addDevice(const DrawObject& part, const std::string& designator, const std::string& model);
+    int addDevice(const DrawObject& part, const std::string& designator, const std::string& model,
+                  const std::string& modelName);
     int assignPackage(const std::string& designator, std::string_view text, const PartSymbol& symbol, bool surfaceMount,
                       int slot);
     int addToNet(const std::string& name, const std::string& label);

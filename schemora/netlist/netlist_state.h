@@ -52,6 +52,7 @@ struct NetEntry {
     std::string name;
     std::string pins;
     std::string recorded;     // devices: library part name and delay ("%s %s")
+    std::string model;        // devices: the model name of the part text (after ":", up to "!")
 };
 
 struct ProbeEntry {

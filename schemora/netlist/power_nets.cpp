@@ -83,6 +83,8 @@ void CNetlistBuilder::CheckSignalNames(std::string_view signal, std::string_view
     for (NetEntry& net : g_netTables.nets) {
         if (net.pins.empty())
             continue;
+        // A long name is reported once a run and passed over; stopping the whole call there
+        // would leave the supply nets after it unjoined and repeat the message for every call.
         if (net.name.size() > kMaxSignalNameChars) {
             if (!m_longNameShown)
                 plat::MessageBox(Format("Too many characters in signal name \"%s\"\n\nOnly 8 characters are allowed",

@@ -44,13 +44,18 @@ void makeWire(DrawObject& o, int lx1, int ly1, int lx2, int ly2)
 
 }  // namespace
 
-void CNetlistBuilder::MapSpecialDevice(int index)
+void CNetlistBuilder::MapSpecialDevice(int index, bool switches)
 {
     DrawObject& o = g_current.objects[index];
     const int symbol = o.symbolIndex();
     if (symbol < 1 || symbol > g_partSymbols.count)
         return;
     const std::string& name = g_partSymbols.entries[symbol].name;
+    const bool other = netlist::Contains(name, "AMMETER") || netlist::Contains(name, "BATTERY")
+                       || netlist::Contains(name, "DEVICE\\BRIDGE") || netlist::Contains(name, "DEVICE\\TRANS");
+    const bool isSwitch = !other && (netlist::Contains(name, "SPST") || netlist::Contains(name, "DPST"));
+    if (isSwitch != switches)
+        return;
     const std::string text(PartText(o));
     auto recordSubcircuit = [this](const std::string& part) {
         if (std::find(m_subcircuits.begin(), m_subcircuits.end(), part) == m_subcircuits.end()

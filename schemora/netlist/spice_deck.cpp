@@ -65,6 +65,8 @@ std::string modelFileFor(const std::string& part)
     return folder + library + ".MOD";
 }
 
+// A short ".ENDS" line ends a subcircuit, and so does ".ENDS NAME": copying on past it would
+// repeat the file's other subcircuits in the deck.
 bool endsSubcircuit(const std::string& line)
 {
     const std::string upper = netlist::Upper(line);

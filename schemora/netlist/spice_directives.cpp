@@ -248,8 +248,13 @@ int FindAnalysisDirectives()
         for (std::string& w : words)
             w.resize(std::min(w.size(), kAnalysisFieldChars));
         const std::string& first = words[0];
-        const std::string sweep = words.size() > 1 ? words[1] : std::string();
-        const bool swept = sweep == "DEC" || sweep == "OCT" || sweep == "LIN";
+        auto isSweep = [](const std::string& w) { return w == "DEC" || w == "OCT" || w == "LIN"; };
+        // An AC sweep names its sweep right after the directive; a noise directive names the
+        // output, reference and source first, so any later word may be the sweep.
+        const auto sweepAt = first == "#.AC" ? (words.size() > 1 && isSweep(words[1]) ? words.begin() + 1 : words.end())
+                                             : std::find_if(words.begin() + 1, words.end(), isSweep);
+        const bool swept = sweepAt != words.end();
+        const std::string sweep = swept ? *sweepAt : std::string();
         int analysis = 0;
         if (first == "#.AC" && swept)
             analysis = kAnalysisAc;
@@ -279,7 +284,7 @@ int FindAnalysisDirectives()
         found.selected = analysis;
         found.objectIndex[static_cast<size_t>(analysis)] = i;
         found.fields[static_cast<size_t>(analysis)] = rest;
-        if (swept && analysis != kAnalysisTransient)
+        if (analysis == kAnalysisAc || analysis == kAnalysisDistortion || analysis == kAnalysisNoise)
             found.sweepButton = sweep == "DEC" ? kSweepDecade : sweep == "OCT" ? kSweepOctave : kSweepLinear;
         if (analysis == kAnalysisTransient)
             found.uic = std::find(rest.begin(), rest.end(), "UIC") != rest.end();

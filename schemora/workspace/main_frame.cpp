@@ -5,6 +5,7 @@
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/design_name.h"
 #include "schemora/core/settings.h"
+#include "schemora/core/sheet_state.h"
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_dialog.h"
 
@@ -75,7 +76,7 @@ void CMainFrame::OnNetlist()
     if (!doc)
         return;
     g_designName.text = doc->GetPathName();
-    CNetlistDlg dialog(this, 1, doc->data().numberOfSheets);
+    CNetlistDlg dialog(this, g_sheetView.currentSheet, doc->data().numberOfSheets);
     dialog.DoModal();
 }
 

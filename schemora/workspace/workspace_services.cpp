@@ -11,6 +11,7 @@
 #include "schemora/workspace/main_frame.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 PartsBinState thePartsBinDlg;
 
@@ -46,6 +47,8 @@ void SyncDotToolButton()
         bar.DeleteButton(bar.CommandToIndex(scm::kCmdPlaceDot));
     }
     firstCall = false;
+    for (plat::ToolBar* toolBar : {&frame->fileToolBar(), &frame->drawToolBar(), &frame->editToolBar()})
+        toolBar->Invalidate();
     frame->RecalcLayout();
 }
 

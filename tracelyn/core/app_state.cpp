@@ -1,5 +1,6 @@
 #include "tracelyn/core/app_state.h"
 
+#include "common/common_state.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_store.h"
 #include "tracelyn/core/board_view_state.h"
@@ -12,6 +13,8 @@ SelectiveEditSwitches g_selectiveEdit;
 
 void PrepareProcessTables()
 {
+    // The board program's own text for string 849.
+    quill::g_stringSpace.failureMessage = "Out of string space";
     g_selectiveEdit.on.fill(1);
     g_router.layerSwitches.fill(0);
     g_router.layerSwitches[0] = 1;

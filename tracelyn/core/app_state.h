@@ -14,7 +14,7 @@ struct SelectiveEditSwitches {
 extern SelectiveEditSwitches g_selectiveEdit;
 
 // Every selective-editing switch on; the router allowed the top layer and layer 1 only; both
-// package tables empty.
+// package tables empty; the board program's "Out of string space" text for failed copies.
 void PrepareProcessTables();
 
 // The selection list: 32,000 zeroed entries and count 0. False when memory runs out.

@@ -501,6 +501,12 @@ void WriteBoard(plat::Archive& archive, int mode, std::string_view name)
     const int count = g_board.objects ? std::clamp(g_board.count, 0, g_board.capacity - 1) : 0;
     BoardFileHeader header;
     header.count = static_cast<uint32_t>(count);
+    // A reader takes as many records as the header counts. Deleted slots write none, so in an
+    // export the highest index would make it read the package blocks as objects: there the
+    // header counts the records written.
+    if (mode == kFileModeExport && count > 0)
+        header.count = static_cast<uint32_t>(std::count_if(g_board.objects + 1, g_board.objects + count + 1,
+                                                           [](const BoardObject& o) { return o.kind() != kKindDeleted; }));
     header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
     header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
     header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);

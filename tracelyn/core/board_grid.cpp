@@ -129,7 +129,7 @@ void DrawRulers(plat::Dc& dc)
         int pixel;
         int length;
         double value;
-        bool major;
+        bool onStep;      // a tick of the step itself, which carries its value
     };
     auto ticks = [&](bool horizontal) {
         std::vector<Tick> out;
@@ -145,8 +145,7 @@ void DrawRulers(plat::Dc& dc)
             const plat::Point p = dc.LPtoDP(horizontal ? plat::Point{static_cast<int>(t), 0}
                                                        : plat::Point{0, static_cast<int>(t)});
             const double mils = static_cast<double>(t) / perMil;
-            out.push_back({horizontal ? p.x : p.y, length, mils / (10.0 * stepMils),
-                           onStep && n % 10 == 0});
+            out.push_back({horizontal ? p.x : p.y, length, mils / (10.0 * stepMils), onStep});
         }
         return out;
     };
@@ -177,7 +176,7 @@ void DrawRulers(plat::Dc& dc)
             continue;
         DrawLine(dc, t.pixel, base - t.length, t.pixel, base, mark, kStyleSolid, 1);
         DrawLine(dc, t.pixel + 1, base - t.length, t.pixel + 1, base, face, kStyleSolid, (7 << 8) | 1);
-        if (zoom > 5 && t.major)
+        if (zoom > 5 && t.onStep)
             DrawFontText(dc, t.pixel + 2, r.top, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
     }
     const int side = r.left + kRulerWidth - 2;
@@ -186,7 +185,7 @@ void DrawRulers(plat::Dc& dc)
             continue;
         DrawLine(dc, side - t.length, t.pixel, side, t.pixel, mark, kStyleSolid, 1);
         DrawLine(dc, side - t.length, t.pixel + 1, side, t.pixel + 1, face, kStyleSolid, (7 << 8) | 1);
-        if (zoom > 5 && t.major)
+        if (zoom > 5 && t.onStep)
             DrawFontText(dc, r.left + 1, t.pixel + 2, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
     }
     g_paint.pixelSize = keptPixel;

@@ -298,12 +298,26 @@ bool IsObjectVisible(int index, int kind)
     case kKindPolygon:
     case kKindOutline:
         return true;
-    case kKindRectangle:
-        x2 = o.w[0] + o.w[2];
-        y2 = o.w[1] + o.w[3];
+    case kKindRectangle: {
+        const bool turned = ((o.w[5] >> 2) & 0xFFF) >= 7 || ((o.w[5] >> 15) & 1) != 0;
+        if (!turned) {
+            x2 = o.w[0] + o.w[2];
+            y2 = o.w[1] + o.w[3];
+            WorldToScreen(x1, y1);
+            WorldToScreen(x2, y2);
+            break;
+        }
+        // A mirrored or rotated rectangle reaches out from its corner in any direction, by at
+        // most its width plus its height.
+        int32_t w = std::abs(o.w[2]), h = std::abs(o.w[3]);
         WorldToScreen(x1, y1);
-        WorldToScreen(x2, y2);
+        WorldToScreen(w, h);
+        x2 = x1 + w + h;
+        y2 = y1 + w + h;
+        x1 -= w + h;
+        y1 -= w + h;
         break;
+    }
     case kKindEllipse: {
         int32_t rx = o.w[2], ry = o.w[3];
         WorldToScreen(x1, y1);
@@ -546,10 +560,11 @@ void RedrawRect(plat::Dc& dc, int x1, int y1, int x2, int y2)
         return;
     const plat::Region clip(pixels);
     dc.SelectClipRgn(&clip);
+    // At the finest zooms the whole window is filled and repainted: the clip goes before the
+    // fill and stays off for the objects, so nothing outside the rectangle is left blank.
     if (g_board.zoomIndex >= kFineZoomIndex)
         dc.SelectClipRgn(nullptr);
     FillWorkAreaBackground(dc, g_footprintEditor.open ? RoleColor(kRoleEditorBackground) : WorkAreaFillColor());
-    dc.SelectClipRgn(&clip);
     DrawObjects(1, g_board.count, dc);
     if (g_boardSettings.border != 0)
         DrawWorkAreaBorder(dc);

@@ -484,13 +484,9 @@ std::string LibraryFolderFromRegistry(std::string_view value, std::string_view c
         folder.pop_back();
     folder = plat::upperCasePath(folder);
     if (!plat::isAbsolutePath(folder)) {
+        // A value with a '-' in it stands for the current folder as a whole.
         const std::string current(currentFolder);
-        if (const size_t dash = folder.find('-'); dash != std::string::npos) {
-            const bool atRoot = !current.empty() && current.back() == plat::kPathSeparator;
-            folder.replace(dash, 1, atRoot ? std::string() : current);
-        } else {
-            folder = plat::joinPath(current, folder);
-        }
+        folder = folder.find('-') != std::string::npos ? current : plat::joinPath(current, folder);
     }
     return plat::withTrailingSeparator(folder);
 }

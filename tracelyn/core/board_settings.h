@@ -168,6 +168,6 @@ void LoadRecentFiles(const std::string& iniPath);
 std::vector<std::string> RecentBoardNames(const std::string& iniPath);
 
 // The library folder LoadSettings derives from a registry value: cut at its first line feed,
-// trailing blanks removed, in capitals; a relative value is taken against currentFolder (a '-'
-// in it stands for that folder); ends in a separator.
+// trailing blanks removed, in capitals; a relative value is taken against currentFolder (one
+// with a '-' in it is replaced by that folder); ends in a separator.
 std::string LibraryFolderFromRegistry(std::string_view value, std::string_view currentFolder);

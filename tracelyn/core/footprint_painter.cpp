@@ -43,19 +43,26 @@ bool onPowerPlane()
     return g_edit.currentLayer == kLayerVcc || g_edit.currentLayer == kLayerGround;
 }
 
-// Whether a silk-colour paint of the part draws anything: the part's silk side must be the one
-// asked for and be shown (or be the current layer).
+// Whether a silk-colour paint of the part draws anything: the part must have silk on the side
+// asked for, and that side must be shown (or be the current layer). A part on all layers has
+// top silk, and bottom silk as well when its word 5 carries the bottom-silk flag (a part
+// without sections stores -1 there, which is not the flag).
 bool silkShown(const BoardObject& part, int color)
 {
     const int layer = part.layer();
     if (layer < 0)
         return false;
-    const bool bottom = layer == kLayerAll ? (part.w[5] & 0x20) != 0 : layer >= 1;
-    if (bottom)
-        return color == RoleColor(kRoleBottomSilk)
-               && (showBottomSilk() || g_edit.currentLayer == kLayerSilkBottom);
-    return color == RoleColor(kRoleTopSilk)
-           && (showTopSilk() || g_edit.currentLayer == kLayerSilkTop);
+    const bool topShown = showTopSilk() || g_edit.currentLayer == kLayerSilkTop;
+    const bool bottomShown = showBottomSilk() || g_edit.currentLayer == kLayerSilkBottom;
+    const bool topAsked = color == RoleColor(kRoleTopSilk);
+    if (layer == kLayerAll) {
+        if (topAsked)
+            return topShown;
+        return part.w[5] != -1 && (part.w[5] & 0x20) != 0 && bottomShown;
+    }
+    if (layer == kLayerTop)
+        return topAsked && topShown;
+    return !topAsked && bottomShown;
 }
 
 // Parts placed by name (kind 64) take their package when it is loaded; else they are deleted.
@@ -179,7 +186,9 @@ void DrawFootprint(plat::Dc& dc, BoardObject& part, int color, int show)
                            rotation, mirror, upright, part.layer(), show);
     }
     int labelWidth = 0;
-    if (copy && !label.empty() && count >= 1 && !valueOnlyEmpty && isSilkColor(color)) {
+    // A part without a reference text yet (an empty name) shows no label.
+    const bool named = part.text() != nullptr && part.text()[0] != '\0';
+    if (copy && named && !label.empty() && count >= 1 && !valueOnlyEmpty && isSilkColor(color)) {
         upperCase(label);
         int32_t lx = part.w[2], ly = part.w[3];
         WorldToScreen(lx, ly);

@@ -45,7 +45,7 @@ int RouterMemory(int operation)
     switch (operation) {
     case kRouterMemoryAllocate:
         if (!allocateBlocks(m)) {
-            plat::MessageBox("Unable to lock router memory");
+            plat::MessageBox("Unable to lock router memory", plat::kMbIconStop);
             return 0;
         }
         m.connections = m.connectionBlock.get();

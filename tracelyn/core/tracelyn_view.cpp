@@ -11,6 +11,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/tracelyn_doc.h"
 
 namespace {
@@ -167,8 +168,13 @@ void CTracelynView::ZoomStep(int in)
             plat::ClientDC dc(this);
             DrawCrosshair(dc, g_view.cursorX, g_view.cursorY, 1);
         }
-        RedrawWindow();
+        // The mouse pointer follows to the window centre (pixels of the old zoom's centre).
+        const int32_t d0 = result.oldDivisor > 0 ? result.oldDivisor : 1;
+        plat::Point centre{g_view.clientCentreX / d0, g_view.clientCentreY / d0};
+        ClientToScreen(&centre);
+        plat::SetCursorPos(centre.x, centre.y);
     }
+    RedrawActiveFrame();
 }
 
 void CTracelynView::OnScale(unsigned id)

@@ -86,13 +86,15 @@ int startPin(std::span<const NetPin> pins)
     for (int i = 1; i < static_cast<int>(pins.size()); ++i)
         if (pins[i].x < pins[left].x)
             left = i;
-    int start = left;
+    // Only the first pins of the column compete, the leftmost among them only when it is one of
+    // them; on equal y the earlier pin in the file wins.
+    int start = -1;
     int considered = 0;
     for (int i = 0; i < static_cast<int>(pins.size()) && considered < kStartColumnPins; ++i) {
         if (std::llabs(int64_t{pins[i].x} - pins[left].x) > kStartColumnWidth)
             continue;
         ++considered;
-        if (pins[i].y < pins[start].y)
+        if (start < 0 || pins[i].y < pins[start].y)
             start = i;
     }
     return start;

@@ -110,6 +110,7 @@ void CMainFrame::OnRatsNest()
         return;
     if (g_netlist.netlistName.empty() && !chooseNetlist())
         return;
+    g_edit.currentLayer = kLayerAll;
     BuildRatsNest(0);
 }
 

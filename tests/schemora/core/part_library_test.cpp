@@ -1,6 +1,10 @@
 #include "library_test_support.h"
 
 #include "common/common_state.h"
+#include "platform/app/control_bars.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/program.h"
+#include "platform/app/win_app.h"
 #include "platform/core/archive.h"
 #include "platform/system/paths.h"
 #include "schemora/core/drawing_file.h"
@@ -125,6 +129,45 @@ TEST_F(PartLibraryTest, WrittenPartReadsBackWithItsElementsAndPins)
     EXPECT_EQ(LoadLibraryPartByPath("MINERES"), 0);
 }
 
+// A main frame with nothing but a status bar, so that the status-bar output can be read back.
+class StatusFrame : public plat::MDIFrameWnd {
+public:
+    int OnCreate() override
+    {
+        static const unsigned panes[] = {0, 0, 0};
+        return bar.Create(this) && bar.SetIndicators(panes) ? 0 : -1;
+    }
+    plat::StatusBar bar;
+};
+
+class StatusApp : public plat::WinApp {
+public:
+    StatusApp() : plat::WinApp("StatusTest") {}
+    bool InitInstance() override
+    {
+        auto frame = std::make_unique<StatusFrame>();
+        if (!frame->LoadFrame(128))
+            return false;
+        SetMainWnd(std::move(frame));
+        return true;
+    }
+};
+
+TEST_F(PartLibraryTest, LoadingANewSymbolSaysSoInTheStatusBar)
+{
+    plat::AppHarness harness([] { return std::make_unique<StatusApp>(); });
+    ASSERT_TRUE(harness.start());
+    plat::StatusBar* bar = plat::GetMainWnd()->statusBar();
+    ASSERT_NE(bar, nullptr);
+    newLibrary("MINE");
+    addPart("MINE", "RES");
+    ASSERT_EQ(LoadLibraryPart("MINE", "res"), 1);
+    EXPECT_EQ(bar->GetPaneText(0), "Loading part MINE\\res");
+    bar->SetPaneText(0, "");
+    ASSERT_EQ(LoadLibraryPart("MINE", "RES"), 1);
+    EXPECT_EQ(bar->GetPaneText(0), "") << "a symbol already loaded is not read again";
+}
+
 TEST_F(PartLibraryTest, AddReplaceAndDeleteKeepTheOtherParts)
 {
     newLibrary("LIB1");
@@ -154,6 +197,11 @@ TEST_F(PartLibraryTest, AddReplaceAndDeleteKeepTheOtherParts)
     ASSERT_EQ(RewriteLibrary("LIB1", "A", kRewriteDelete), 1);
     EXPECT_TRUE(state.host.shown("message box: Corrected parts count"));
     EXPECT_EQ(state.temp.read("LIB/LIB1.CON")[0], 1);
+
+    // A library that is not there cannot be set aside for the copy.
+    state.host.clearEvents();
+    EXPECT_EQ(RewriteLibrary("NOLIB", "A", kRewriteDelete), 0);
+    EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{"Error in Temp file!"});
 }
 
 TEST_F(PartLibraryTest, CataloguesAndReportsListTheParts)

@@ -11,13 +11,18 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_file.h"
 #include "schemora/core/schemora_app.h"
+#include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/settings.h"
+#include "schemora/core/workspace_services.h"
+#include "schemora/workspace/main_frame.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <utility>
 
 namespace {
 
@@ -205,6 +210,82 @@ TEST_F(SchemoraStart, ClosingWritesTheSettingsAndKeepsTheOpenDrawingsListed)
     EXPECT_NE(text.find("BackupTime=2"), std::string::npos) << text;
     EXPECT_NE(text.find("file#0=untitled1"), std::string::npos) << text;
     EXPECT_NE(text.find("files=1"), std::string::npos) << text;
+}
+
+TEST_F(SchemoraStart, ObjectCountAndStatusTextGoToTheOpenPartEditor)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    ASSERT_EQ(g_current.activeDocument, doc);
+    auto& status = static_cast<CMainFrame*>(plat::GetMainWnd())->statusBarPanes();
+
+    // The count stored is one more than the last used slot, capped at 7,999.
+    for (auto [last, stored] : {std::pair{4, 5}, {7998, 7999}, {7999, 7999}, {9000, 7999}, {INT_MAX, 7999}}) {
+        SCOPED_TRACE(last);
+        doc->SetModifiedFlag(false);
+        EXPECT_EQ(SetObjectCount(last), stored);
+        EXPECT_EQ(doc->data().objectCount, stored);
+        EXPECT_TRUE(doc->IsModified());
+    }
+    SetStatusText("in the frame", 0);
+    EXPECT_EQ(status.GetPaneText(0), "in the frame");
+
+    // While the part editor is open the document is left alone and texts go to the editor;
+    // a string-table text still reaches the main frame.
+    int editorStandIn = 0;
+    thePartEditor = reinterpret_cast<CPartEditorDlg*>(&editorStandIn);
+    doc->SetModifiedFlag(false);
+    EXPECT_EQ(SetObjectCount(2), 3);
+    SetStatusText("in the editor", 0);
+    SetStatusText("ignored", 3);
+    SetStatusTextId(859, 1);
+    thePartEditor = nullptr;
+    EXPECT_EQ(doc->data().objectCount, 7999);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(status.GetPaneText(0), "in the frame");
+    EXPECT_EQ(status.GetPaneText(3), "");
+    EXPECT_EQ(status.GetPaneText(1), "Schematic FULL--objects not loaded");
+}
+
+TEST_F(SchemoraStart, AFileThatCannotBeOpenedLeavesTheCurrentDrawing)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    g_current.objects = doc->data().objects.slots();
+    g_current.count = 0;
+    EXPECT_EQ(harness.app().OpenDocumentFile(folder.file("missing.pic")), nullptr);
+    harness.idle();   // the failed document is deleted
+    EXPECT_EQ(g_current.objects.data(), doc->data().objects.data());
+    EXPECT_EQ(g_current.count, 0);
+    EXPECT_EQ(host.messageBoxes().size(), 1u);
+}
+
+TEST_F(SchemoraStart, PlaceDotButtonFollowsAutomaticDots)
+{
+    writeIni("DoTips=0\nAutoDots=1\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    plat::ToolBar& bar = static_cast<CMainFrame*>(plat::GetMainWnd())->drawToolBar();
+    EXPECT_LT(bar.CommandToIndex(scm::kCmdPlaceDot), 0) << "automatic dots remove the button";
+    g_settings.AutoDots = 0;
+    for (int call = 0; call < 2; ++call) {
+        SCOPED_TRACE(call);
+        SyncDotToolButton();
+        ASSERT_EQ(bar.CommandToIndex(scm::kCmdPlaceDot), 5);
+        EXPECT_EQ(bar.button(5).image, 5);
+    }
+    const int buttons = bar.GetCount();
+    g_settings.AutoDots = 1;
+    SyncDotToolButton();
+    SyncDotToolButton();
+    EXPECT_EQ(bar.GetCount(), buttons - 1) << "only the place-dot button goes";
+    EXPECT_LT(bar.CommandToIndex(scm::kCmdPlaceDot), 0);
 }
 
 }  // namespace

@@ -110,7 +110,9 @@ TEST_F(SettingsTest, EdgeCasesOfTheIniFile)
     EXPECT_EQ(g_settings.userGridX, 25);
     EXPECT_EQ(g_settings.userGridY, 40);
     EXPECT_EQ(g_settings.userGridC, 2);
-    EXPECT_EQ(g_settings.gridCommand, 703);
+    EXPECT_EQ(g_settings.gridCommand, 708);
+    EXPECT_EQ(g_settings.gridStepA, 25);
+    EXPECT_EQ(g_settings.gridStepB, 40);
     EXPECT_EQ(g_settings.clipboard, 348);
     EXPECT_EQ(g_settings.units, 725);
     EXPECT_EQ(g_settings.binNoParts, 19);
@@ -160,7 +162,8 @@ TEST_F(SettingsTest, SaveThenLoadGivesTheSameSettings)
     s.BackupTime = 15;
     s.units = 725;
     s.clipboard = 348;
-    s.CurrentHeadNo = 3;
+    s.CurrentHeadNo = -1;   // "-1" must not read back as a digit ('-' - '0')
+    s.CurrentStyle = 3;
     s.userGrid = true;
     s.userGridX = 30;
     s.userGridY = 60;
@@ -187,7 +190,8 @@ TEST_F(SettingsTest, SaveThenLoadGivesTheSameSettings)
     EXPECT_EQ(g_settings.BackupTime, 15);
     EXPECT_EQ(g_settings.units, 725);
     EXPECT_EQ(g_settings.clipboard, 348);
-    EXPECT_EQ(g_settings.CurrentHeadNo, 3);
+    EXPECT_EQ(g_settings.CurrentHeadNo, -1);
+    EXPECT_EQ(g_settings.CurrentStyle, 3);
     EXPECT_TRUE(g_settings.userGrid);
     EXPECT_EQ(g_settings.userGridY, 60);
     EXPECT_EQ(g_settings.colorscheme, 1);

@@ -103,13 +103,19 @@ TEST_F(NetlistBuilderTest, DesignatorChecks)
         int result;
         std::vector<std::string> messages;
     };
+    const std::string zero = "Part at x=0.0, y=0.9 has zero reference designator";
+    std::vector<std::string> fourZerosAndDuplicate(4, zero);
+    fourZerosAndDuplicate.push_back("Error----duplicate designator (R1)");
     const std::vector<Case> cases = {
         {"duplicate", {{1, 0}, {1, 0}}, 0, {"Error----duplicate designator (R1)"}},
         {"gates of one package", {{1, 0}, {1, 1}}, 1, {}},
         {"zero numbers, four shown",
          {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}},
          1,
-         std::vector<std::string>(4, "Part at x=0.0, y=0.9 has zero reference designator")},
+         std::vector<std::string>(4, zero)},
+        {"a duplicate past the four is still shown", {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {1, 0}, {1, 0}}, 0,
+         fourZerosAndDuplicate},
+        {"the next run counts its own messages", {{0, 0}}, 1, {zero}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

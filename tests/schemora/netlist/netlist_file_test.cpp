@@ -77,3 +77,18 @@ TEST_F(NetlistFixture, DigitalCircuitAndDesignRules)
                             "3 problems found\n");
     EXPECT_TRUE(host.shown("text viewer: " + folder.file("design.drc")));
 }
+
+TEST_F(NetlistFixture, DigitalDevicePartsGoToTheDeviceList)
+{
+    part(resistor, "DEV:RELAY", 1, 0, 0);
+    part(resistor, "DEV:LAMP", 2, 0, 1000);
+    CNetlistBuilder builder;
+    builder.m_kind = kNetlistDigital;
+    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    EXPECT_EQ(read(".dev"), "DEV1 DEF0 DEF1 \nDEV2 DEF2 DEF3 \n");
+    // Only the relay's nodes are written to the circuit as well.
+    EXPECT_EQ(read(".ckt"), "$ Circuit file for \"" + g_designName.text + "\"\n\n\n$ .Macros\n\n"
+                            "def0 def1 \n\n"
+                            "\n\n$ Probes go here\n.PROBE\n"
+                            "$ Set Simulation Time\n\n.TIME 1000\n.scale 1ns\n.END\n");
+}

@@ -3,6 +3,7 @@
 #include "platform/system/files.h"
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_writers.h"
+#include "schemora/netlist/spice_directives.h"
 #include "schemora/netlist/spice_values.h"
 
 #include <cstdio>
@@ -156,4 +157,52 @@ TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
         std::sscanf(line, " %*s %lf", &volts);
     ::pclose(pipe);
     EXPECT_NEAR(volts, 0.7, 0.1);
+}
+
+TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
+{
+    std::vector<LibraryPart> meters = {twoPin("AMMETER", "V?", nullptr)};
+    ASSERT_TRUE(WritePartLibraryFile(folder.file("METER.CON"), meters));
+    for (DrawObject& e : meters[0].elements)
+        ReleaseObjectData(e);
+    const int meter = load("METER", "AMMETER");
+    part(resistor, "R:1k", 1, 0, 0);
+    wire(400, 0, 800, 0);
+    label(600, 0, "OUT*");
+    part(meter, "V:DC 0", 2, 800, 0);
+    part(gnd, "", 0, 1200, 0);
+    label(5000, 5000, "#.TRAN 1n 10u");
+    ASSERT_EQ(runSpice(), 1);
+    EXPECT_NE(read(".cir").find("V2 out gnd dc 0\n"), std::string::npos) << read(".cir");
+    EXPECT_NE(read(".cir").find(".PRINT TRAN V(OUT) I(V2)\n"), std::string::npos) << read(".cir");
+}
+
+TEST_F(NetlistFixture, AnalysisDirectivesAreFoundWithTheirSweep)
+{
+    struct Case {
+        const char* text;
+        int analysis;
+        int sweepButton;
+        size_t fields;
+    };
+    const Case cases[] = {
+        {"#.ac dec 10 1 1k", kAnalysisAc, kSweepDecade, 4},
+        {"#.AC 10 1 1K", kAnalysisNone, 0, 0},
+        {"#.NOISE V(OUT,0) V1 OCT 10 1 1MEG", kAnalysisNoise, kSweepOctave, 6},
+        {"#.NOISE V(OUT,0) V1", kAnalysisNone, 0, 0},
+        {"#.DISTO LIN 10 1 1K", kAnalysisDistortion, kSweepLinear, 4},
+        {"#.DC V1 0 10 LIN", kAnalysisDcSweep, 0, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ReleaseObjectData(store[1]);
+        g_current.count = 0;
+        label(0, 0, c.text);
+        EXPECT_EQ(FindAnalysisDirectives(), c.analysis);
+        EXPECT_EQ(g_analysisDirectives.sweepButton, c.sweepButton);
+        if (c.analysis != kAnalysisNone) {
+            EXPECT_EQ(g_analysisDirectives.objectIndex[static_cast<size_t>(c.analysis)], 1);
+            EXPECT_EQ(g_analysisDirectives.fields[static_cast<size_t>(c.analysis)].size(), c.fields);
+        }
+    }
 }

@@ -1,4 +1,7 @@
 // Start-up tables, the layer-viewing flip and the grid menu texts of the board program.
+#include "common/common_state.h"
+#include "common/string_helpers.h"
+#include "platform/core/test_ui_host.h"
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/grid_menu_texts.h"
@@ -24,6 +27,15 @@ TEST(BoardStartTables, PrepareSwitchesRouterLayersAndEmptiesThePackages)
         EXPECT_EQ(g_router.layerSwitches[static_cast<size_t>(layer)], layer < 2 ? 1 : 0) << "layer " << layer;
     EXPECT_EQ(g_packages.count, 0);
     EXPECT_EQ(g_packages.objectCount, 0);
+
+    // A failed string copy tells the board program's own text, once.
+    plat::TestUiHost host;
+    quill::g_stringSpace.warningShown = false;
+    quill::g_stringSpace.simulatedFailures = 2;
+    EXPECT_EQ(StrDupChecked("label"), nullptr);
+    EXPECT_EQ(StrDupChecked("label"), nullptr);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Out of string space"});
+    quill::g_stringSpace.warningShown = false;
 }
 
 TEST(BoardStartTables, SelectionListHas32000ZeroedEntries)

@@ -215,6 +215,28 @@ TEST_F(BoardTest, ExportCarriesOnePackageBlockPerDistinctPackage)
     EXPECT_TRUE(host.messageBoxes().empty());
 }
 
+TEST_F(BoardTest, ExportWithDeletedObjectsReadsItsPackagesBack)
+{
+    const int pkg = loadPackage("TTL\\7400");
+    addPart("U1", pkg);
+    const int gone = addText("deleted");
+    addPart("U2", pkg);
+    g_board.objects[gone].w[4] = kKindDeleted;
+    const Bytes board = write(kFileModeBoard);
+    const Bytes xpc = write(kFileModeExport);
+    EXPECT_EQ(u32At(board, 0), 4) << "a board counts the deleted slot";
+    EXPECT_EQ(u32At(xpc, 0), 3) << "an export counts the records that come before its packages";
+
+    ClearPackageTables();
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, xpc, kFileModeExport, "board.xpc"), 3);
+    EXPECT_TRUE(host.messageBoxes().empty());
+    ASSERT_EQ(g_packages.count, 1);
+    EXPECT_EQ(g_packages.defs[1].name, "TTL\\7400");
+    EXPECT_EQ((*back.objects)[2].kind(), kKindPart + 1);
+    EXPECT_EQ((*back.objects)[3].kind(), kKindPart + 1);
+}
+
 TEST_F(BoardTest, ExportWithAnUnreadablePackageKeepsTheSlot)
 {
     const int pkg = loadPackage("TTL\\7400");

@@ -119,6 +119,17 @@ TEST_F(PaintTest, OffScreenObjectsAreCulledFromZoomTwo)
     EXPECT_TRUE(paint().empty());
     g_boardSettings.units = kUnitsMetric;
     EXPECT_EQ(paint().size(), 1u);
+    g_boardSettings.units = kUnitsEnglish;
+
+    // Rectangles with their corner right of the window (4000 mils from the centre at zoom
+    // index 2): drawn leftward into it when mirrored or turned, so they are not culled.
+    g_board.count = 1;
+    const int plain = add(object(kKindRectangle, 0, {45000, 0, 10000, 1000, 0, 0, 0, 10}));
+    const int mirrored = add(object(kKindRectangle, 0, {45000, 0, 10000, 1000, 0, 1 << 15, 0, 10}));
+    const int turned = add(object(kKindRectangle, 0, {45000, 0, 10000, 1000, 0, 1800 << 2, 0, 10}));
+    EXPECT_FALSE(IsObjectVisible(plain, kKindRectangle));
+    EXPECT_TRUE(IsObjectVisible(mirrored, kKindRectangle));
+    EXPECT_TRUE(IsObjectVisible(turned, kKindRectangle));
 }
 
 TEST_F(PaintTest, RotatedPartsAreNeverCulled)
@@ -209,14 +220,46 @@ TEST_F(PaintTest, GridDotsAndRulers)
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls[0].mapMode, plat::kMmText);
     EXPECT_EQ(calls[0].brush.color, plat::paletteIndex(15));
-    bool labelled = false;
-    for (const auto& c : calls)
-        labelled = labelled || (c.name == "TextOut" && c.text == "0.0");
-    EXPECT_TRUE(labelled);
+    // Every step tick (100 mils at zoom index 6) carries its value.
+    auto labelled = [&](const std::string& text) {
+        for (const auto& c : calls)
+            if (c.name == "TextOut" && c.text == text)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(labelled("0.0"));
+    EXPECT_TRUE(labelled(".1"));
+    EXPECT_TRUE(labelled("-.2"));
     EXPECT_EQ(dc.GetMapMode(), plat::kMmAnisotropic);   // the view's mapping is back
     EXPECT_EQ(RulerLabel(0.5), ".5");
     EXPECT_EQ(RulerLabel(-0.5), "-.5");
     EXPECT_EQ(RulerLabel(2), "2.0");
+}
+
+TEST_F(PaintTest, RedrawRectRepaintsTheWholeWindowAtFineZooms)
+{
+    // A trace in the window but far from the redrawn rectangle.
+    add(trace(0, 5000, 5000, 6000, 5000));
+    struct Case {
+        int zoom;
+        bool drawn;
+    };
+    for (const Case c : {Case{3, false}, Case{7, true}}) {
+        SCOPED_TRACE(c.zoom);
+        zoom(c.zoom);
+        dc.clear();
+        RedrawRect(dc, -100, -100, 100, 100);
+        // The clip in force when the objects were painted.
+        bool clipped = false;
+        bool traceDrawn = false;
+        for (const auto& call : dc.calls()) {
+            if (call.name == "SelectClipRgn")
+                clipped = !call.args.empty();
+            if (call.name == "LineTo" && !clipped)
+                traceDrawn = true;
+        }
+        EXPECT_EQ(traceDrawn, c.drawn);
+    }
 }
 
 }  // namespace

@@ -290,8 +290,10 @@ TEST_F(BoardSettingsTest, CommandLineStartTakesTheLibraryFolderFromTheRegistry)
     } cases[] = {
         {"/opt/tly/packages  \nignored", "/home/u", "/OPT/TLY/PACKAGES/"},
         {"libs", "/home/u", "/home/u/LIBS/"},
-        {"-/packages", "/home/u", "/home/u/PACKAGES/"},
-        {"-/packages", "/", "/PACKAGES/"},
+        // A value with a '-' stands for the current folder as a whole.
+        {"-", "/home/u", "/home/u/"},
+        {"my-libs", "/home/u", "/home/u/"},
+        {"-", "/", "/"},
         {"/opt/tly/packages/", "/", "/OPT/TLY/PACKAGES/"},
     };
     for (const Case& c : cases) {

@@ -148,6 +148,48 @@ TEST_F(PaintTest, SectionsAndReferenceLabels)
     EXPECT_EQ(count, 32);
 }
 
+TEST_F(PaintTest, SilkSidesOfPlacedParts)
+{
+    const int n = addPackage("LIB\\SILK", {object(kKindLine, 16, {px(0), py(0), px(500), py(0), 0, 0, 0, 0})});
+    g_boardSettings.layerDisplay[0] = 1;   // both silk screens shown
+    g_boardSettings.layerDisplay[1] = 1;
+    struct Case {
+        const char* what;
+        int layer;
+        int32_t word5;
+        bool top, bottom;
+    };
+    const Case cases[] = {
+        {"all layers with the bottom-silk flag: both sides", kLayerAll, 0x20, true, true},
+        {"all layers without the flag: top only", kLayerAll, 0, true, false},
+        {"all layers without sections (-1 is not the flag)", kLayerAll, -1, true, false},
+        {"top", kLayerTop, 0x20, true, false},
+        {"inner layer: bottom only", 1, 0, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_board.count = 1;
+        addPart("U", n, c.layer, 0, 0, 0, c.word5);
+        bool top = false, bottom = false;
+        for (const auto& call : paint()) {
+            top = top || call.pen.color == colorOf(RoleColor(kRoleTopSilk));
+            bottom = bottom || call.pen.color == colorOf(RoleColor(kRoleBottomSilk));
+        }
+        EXPECT_EQ(top, c.top);
+        EXPECT_EQ(bottom, c.bottom);
+        FreeObjectData(g_board.objects[g_board.count]);
+    }
+
+    // A part without a reference text yet shows its silk but no label.
+    g_board.count = 1;
+    const int unnamed = addPart("", n, kLayerTop, 0, 0);
+    int lines = 0;
+    for (const auto& call : paint())
+        lines += call.name == "LineTo";
+    EXPECT_EQ(lines, 1);
+    EXPECT_EQ(g_board.objects[unnamed].w[8], 0);
+}
+
 TEST_F(PaintTest, PackageTextsFollowThePinTextSize)
 {
     BoardObject silk = object(kKindText, 0, {px(0), py(0), 0x301, 0, 0, 0, 0, 0});

@@ -355,8 +355,10 @@ TEST_F(TracelynStart, MenusClearAndRedrawTheRatsNestOfTheExampleBoard)
     EXPECT_EQ(ratsNestLines(), 0);
 
     host.answerFileDialog({folder.file("examples/rc_filter.net"), 1});
+    g_edit.currentLayer = kLayerTop;
     EXPECT_TRUE(harness.command(tly::kCmdRatsNest));
     EXPECT_EQ(ratsNestLines(), 3);
+    EXPECT_EQ(g_edit.currentLayer, kLayerAll) << "the rats nest shows on all layers";
     for (const auto& text : host.messageBoxes())
         EXPECT_EQ(text.find("not found"), std::string::npos) << text;
 }

@@ -7,6 +7,7 @@
 #include "tracelyn/core/object_removal.h"
 #include "tracelyn/route/board_checks.h"
 #include "tracelyn/route/board_netlist.h"
+#include "tracelyn/route/design_rules_dialog.h"
 
 namespace netlist_test {
 namespace {
@@ -176,6 +177,41 @@ TEST(DesignRuleFields, ClearancesShowAndReadInBothUnitModes)
     // Only the first 20 characters are read; a value beyond the range reads as 0.
     EXPECT_EQ(ClearanceFromField("00000000000000000001999", false), 10);
     EXPECT_EQ(ClearanceFromField("99999999999999999999", false), 0);
+}
+
+// The dialog starts the reference check off, shows the other switches and the clearances, and
+// OK keeps what was typed and ticked.
+TEST_F(BoardChecksTest, DesignRulesDialogShowsAndStoresTheSettings)
+{
+    g_designRules = {150, 200, 125};
+    CDesignRulesDlg dlg;
+    dlg.m_checkReferences = 1;
+    dlg.m_padToTrace = 1;
+    dlg.m_traceToTrace = 0;
+    dlg.m_padToVia = 1;
+    dlg.m_checkSilkscreen = 1;
+    std::vector<int> shownChecks;
+    std::vector<std::string> shownFields;
+    host.answerDialog([&](plat::Dialog& d) {
+        for (unsigned id : {tly::kIdcCheckReferences, tly::kIdcCheckPadToTrace, tly::kIdcCheckTraceToTrace,
+                            tly::kIdcCheckPadToVia, tly::kIdcCheckSilkscreen})
+            shownChecks.push_back(d.IsDlgButtonChecked(id));
+        for (unsigned id : {tly::kIdcPadToVia, tly::kIdcPadToTrace, tly::kIdcTraceToTrace})
+            shownFields.push_back(d.GetDlgItemText(id));
+        d.CheckDlgButton(tly::kIdcCheckReferences, 1);
+        d.CheckDlgButton(tly::kIdcCheckPadToVia, 0);
+        d.SetDlgItemText(tly::kIdcTraceToTrace, "8.25");
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_EQ(dlg.DoModal(), plat::kIdOk);
+    EXPECT_EQ(shownChecks, (std::vector<int>{0, 1, 0, 1, 1}));
+    EXPECT_EQ(shownFields, (std::vector<std::string>{"15.0", "20.0", "12.5"}));
+    EXPECT_EQ((std::array<int32_t, 5>{dlg.m_checkReferences, dlg.m_padToTrace, dlg.m_traceToTrace,
+                                      dlg.m_padToVia, dlg.m_checkSilkscreen}),
+              (std::array<int32_t, 5>{1, 1, 0, 0, 1}));
+    EXPECT_EQ(g_designRules.padToVia, 150);
+    EXPECT_EQ(g_designRules.traceToTrace, 82);
+    g_designRules = DesignRuleClearances{};
 }
 
 }  // namespace

@@ -157,7 +157,9 @@ TEST_F(BoardNetlistTest, StartPinAndOrientationFollowThePlacement)
     place(wideN, "Q", 1, 10000, 10000, 900);
     place(two, "R", 2, 10000, 30000, 0x1000);   // mirrored: pin 1 on the right
     place(two, "R", 3, 12000, 50000);
-    writeNetlist(netlistHeader(2) + "A----r2-1,q1-1,r3-1\nB----q1-2,r2-2\n");
+    place(two, "R", 4, 30000, 70000);
+    place(two, "R", 5, 32000, 70000);
+    writeNetlist(netlistHeader(3) + "A----r2-1,q1-1,r3-1\nB----q1-2,r2-2\nC----r5-1,r4-1\n");
     ASSERT_EQ(LoadNetlist(1), 1);
 
     // A: q1-1 (1000, 950), r2-1 (1050, 3000), r3-1 (1150, 5000): all within 300 of the left
@@ -171,6 +173,9 @@ TEST_F(BoardNetlistTest, StartPinAndOrientationFollowThePlacement)
     EXPECT_EQ(c.orientation2, 900);   // square pad, not turned
     // B: r2-2 is the leftmost, but q1-2 within 300 of it lies higher and starts the chain.
     EXPECT_EQ(linksOfNet(1), (std::vector<Link>{{1000, 1050, 950, 3000, "q1-2", "r2-2"}}));
+    // C: r4-1 is the leftmost, r5-1 in its column at the same height comes first in the file
+    // and so starts the chain.
+    EXPECT_EQ(linksOfNet(2), (std::vector<Link>{{3150, 7000, 2950, 7000, "r5-1", "r4-1"}}));
 }
 
 TEST_F(BoardNetlistTest, PinsNotOnTheBoardAskAndCancelStopsTheRead)
