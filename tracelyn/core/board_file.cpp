@@ -504,9 +504,10 @@ void WriteBoard(plat::Archive& archive, int mode, std::string_view name)
     // A reader takes as many records as the header counts. Deleted slots write none, so in an
     // export the highest index would make it read the package blocks as objects: there the
     // header counts the records written.
-    if (mode == kFileModeExport && count > 0)
-        header.count = static_cast<uint32_t>(std::count_if(g_board.objects + 1, g_board.objects + count + 1,
-                                                           [](const BoardObject& o) { return o.kind() != kKindDeleted; }));
+    if (mode == kFileModeExport && count > 0) {
+        const auto live = [](const BoardObject& o) { return o.kind() != kKindDeleted; };
+        header.count = static_cast<uint32_t>(std::count_if(g_board.objects + 1, g_board.objects + count + 1, live));
+    }
     header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
     header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
     header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);

@@ -15,7 +15,8 @@ inline constexpr int kFileModeExport = 4;        // ".xpc": package definitions 
 
 // Writes the current board (g_board: store, count, size letter, view origin). In library-part
 // mode the second record holds `name` in capitals; in export mode a package block follows for
-// every distinct package that a part uses.
+// every distinct package that a part uses, and the header counts the object records written
+// (a board's header counts its highest index, deleted slots included).
 void WriteBoard(plat::Archive& archive, int mode, std::string_view name = {});
 
 // Reads a board into the current store after index firstIndex (0 for a whole document). On

@@ -221,6 +221,7 @@ TEST_F(BoardTest, ExportWithDeletedObjectsReadsItsPackagesBack)
     addPart("U1", pkg);
     const int gone = addText("deleted");
     addPart("U2", pkg);
+    FreeObjectData(g_board.objects[gone]);
     g_board.objects[gone].w[4] = kKindDeleted;
     const Bytes board = write(kFileModeBoard);
     const Bytes xpc = write(kFileModeExport);

@@ -55,6 +55,9 @@ TEST(TlzLoadCommandText, CutsTheLibraryFolderAtPackages)
     EXPECT_EQ(TlzLoadCommand("/home/u/Quill/PACKAGES/"), "/home/u/Quill/tracelyn %1");
     EXPECT_EQ(TlzLoadCommand("/home/u/Quill/packages"), "/home/u/Quill/tracelyn %1");
     EXPECT_EQ(TlzLoadCommand("/home/u/boards/"), "/home/u/boards/tracelyn %1") << "no PACKAGES folder";
+    // The program sits beside its own PACKAGES folder, whatever folders above it are called.
+    EXPECT_EQ(TlzLoadCommand("/home/packages/quill/PACKAGES/"), "/home/packages/quill/tracelyn %1");
+    EXPECT_EQ(TlzLoadCommand("/PACKAGES"), "/tracelyn %1");
 }
 
 }  // namespace
