@@ -50,6 +50,14 @@ enum : unsigned {
     kCmdPlaceDot = 310,
     kCmdHelpContents = 800,
     kCmdDesignRules = 7011,
+    kCmdZoomIn = 52,            // View > Zoom In (PgUp)
+    kCmdZoomOut = 53,           // View > Zoom Out (PgDn)
+    kCmdCenter = 215,           // View > Center (F4)
+    kCmdDrawToFit = 5001,
+    kCmdSizeA = 340,            // View > Sheet Size: "Size A" ... "Size E" (340-344)
+    kCmdGridFirst = 700,        // View > Grid: 700-703
+    kCmdLayerFirst = 380,       // View > Layers: 380-384
+    kCmdScaleFirst = 3720,      // View > Scale: 3720-3726
     kCmdNetlist = 32910,
 
     // Strings

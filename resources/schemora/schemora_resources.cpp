@@ -6,6 +6,9 @@
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
+#include <iterator>
+#include <string>
+
 namespace {
 
 using plat::menuItem;
@@ -31,6 +34,27 @@ plat::MenuItem fileMenu(bool withDocument)
     return menuPopup("&File", std::move(items));
 }
 
+plat::MenuItem viewMenu()
+{
+    std::vector<plat::MenuItem> sizes, scales, grids, layers;
+    for (unsigned i = 0; i < 5; ++i)
+        sizes.push_back(menuItem(kCmdSizeA + i, std::string("Size ") + char('A' + i)));
+    constexpr const char* kScales[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%"};
+    for (unsigned i = 0; i < std::size(kScales); ++i)
+        scales.push_back(menuItem(kCmdScaleFirst + i, kScales[i]));
+    constexpr const char* kGrids[] = {"1/10", "1/5", "1/2", "1"};
+    for (unsigned i = 0; i < std::size(kGrids); ++i)
+        grids.push_back(menuItem(kCmdGridFirst + i, kGrids[i]));
+    constexpr const char* kLayers[] = {"Top Layer", "Layer 1", "Layer 2", "Layer 3", "All Layers"};
+    for (unsigned i = 0; i < std::size(kLayers); ++i)
+        layers.push_back(menuItem(kCmdLayerFirst + i, kLayers[i]));
+    return menuPopup("&View", {menuItem(kCmdZoomIn, "Zoom &In\tPgUp"), menuItem(kCmdZoomOut, "Zoom &Out\tPgDn"),
+                               menuItem(kCmdCenter, "&Center\tF4"), menuItem(kCmdDrawToFit, "Draw to &Fit"),
+                               menuSeparator(), menuPopup("&Scale", std::move(scales)),
+                               menuPopup("Sheet Si&ze", std::move(sizes)), menuPopup("&Grid", std::move(grids)),
+                               menuPopup("&Layers", std::move(layers))});
+}
+
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Schemora...")}); }
 
 std::vector<plat::MenuResource> menus()
@@ -38,7 +62,7 @@ std::vector<plat::MenuResource> menus()
     return {
         {kIdrMainFrame, {fileMenu(false), helpMenu()}},
         {kIdrDrawingType,
-         {fileMenu(true),
+         {fileMenu(true), viewMenu(),
           menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
                                    menuItem(kCmdDesignRules, "&Design Rules")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
@@ -55,7 +79,10 @@ std::vector<plat::AcceleratorResource> accelerators()
     return {{kIdrMainFrame,
              {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
               {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
-              {kFVirtKey | kFControl, 'S', plat::kIdFileSave}}}};
+              {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
+              {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
+              {kFVirtKey, plat::kVkNext, kCmdZoomOut},
+              {kFVirtKey, plat::kVkF4, kCmdCenter}}}};
 }
 
 plat::DialogTemplate netlistDialog()
@@ -135,6 +162,10 @@ void registerSchemoraResources()
         {859, "Schematic FULL--objects not loaded"},
         {915, "Unsupported file format"},
         {kStrOutOfStringSpace, "Out of string space---push any key"},
+        {kCmdZoomIn, "Zoom in (magnify) (PgUp)\nZoom in (PgUp)"},
+        {kCmdZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
+        {kCmdCenter, "Centre the sheet in the window\nCenter"},
+        {kCmdDrawToFit, "Fit the whole sheet into the window\nDraw to fit"},
         {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
         {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
     };

@@ -41,6 +41,16 @@ enum : unsigned {
     kCmdOutlineRectangle = 32882,
     kCmdOutlineInsertArc = 32890,
     kCmdOutlineReverseArc = 32891,
+    kCmdPageUp = 52,            // PgUp: zoom in about the cursor
+    kCmdPageDown = 53,          // PgDn: zoom out about the cursor
+    kCmdNextLayer = 60,         // keypad +
+    kCmdPreviousLayer = 61,     // keypad -
+    kCmdZoomIn = 152,           // View > Zoom In
+    kCmdZoomOut = 153,          // View > Zoom Out
+    kCmdRedraw = 221,           // Edit > Redraw (Esc)
+    kCmdWorkAreaFirst = 340,    // Setup > Work Area 340-346
+    kCmdScaleFirst = 751,       // View > Scale 751-760
+    kCmdLayerFirst = 1000,      // View > Current Layer 1000-1031
     kCmdRegrid = 154,           // Edit > Advanced > Re-grid Objects
     kCmdStatistics = 235,       // Aux > Statistics
     kCmdDesignRules = 241,      // Aux > Check

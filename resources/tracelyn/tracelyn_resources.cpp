@@ -7,6 +7,10 @@
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
+#include <iterator>
+#include <string>
+#include <utility>
+
 namespace {
 
 using plat::menuItem;
@@ -46,16 +50,54 @@ plat::MenuItem gridMenu()
                                menuItem(704, "100 mils"), menuItem(705, "Variable"), menuItem(706, "Polar")});
 }
 
+plat::MenuItem scaleMenu()
+{
+    constexpr const char* kLabels[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
+    std::vector<plat::MenuItem> items;
+    for (unsigned i = 0; i < std::size(kLabels); ++i)
+        items.push_back(menuItem(kCmdScaleFirst + i, kLabels[i]));
+    return menuPopup("S&cale", std::move(items));
+}
+
+plat::MenuItem currentLayerMenu()
+{
+    std::vector<plat::MenuItem> items = {menuItem(kCmdLayerFirst, "Top")};
+    for (unsigned n = 1; n <= 15; ++n)
+        items.push_back(menuItem(kCmdLayerFirst + n, "L" + std::to_string(n)));
+    constexpr std::pair<unsigned, const char*> kNamed[] = {
+        {16, "Top Silk Screen"}, {17, "Bottom Silk Screen"}, {18, "Top Solder"}, {19, "Bottom Solder"},
+        {20, "Top Paste"},       {21, "Bottom Paste"},       {22, "VCC"},        {23, "Ground"},
+        {24, "Outline"},         {26, "Power 1"},            {27, "Power 2"},    {28, "Power 3"},
+        {29, "Power 4"},         {25, "All"},
+    };
+    for (auto [n, name] : kNamed)
+        items.push_back(menuItem(kCmdLayerFirst + n, name));
+    return menuPopup("Current &Layer", std::move(items));
+}
+
 plat::MenuItem viewMenu(bool withDocument)
 {
     std::vector<plat::MenuItem> items = {menuItem(plat::kIdViewToolbar, "&Toolbar"),
                                          menuItem(plat::kIdViewStatusBar, "&Status Bar")};
     if (withDocument) {
         items.push_back(menuSeparator());
+        items.push_back(menuItem(kCmdZoomIn, "Zoom &In"));
+        items.push_back(menuItem(kCmdZoomOut, "Zoom &Out"));
+        items.push_back(scaleMenu());
+        items.push_back(currentLayerMenu());
         items.push_back(menuItem(kCmdLayerView, "Single/&2-Layer"));
         items.push_back(gridMenu());
     }
     return menuPopup("&View", std::move(items));
+}
+
+plat::MenuItem setupMenu()
+{
+    constexpr const char* kAreas[] = {"4x4", "8x4", "8x8", "16x8", "16x16", "32x16", "32x32"};
+    std::vector<plat::MenuItem> areas;
+    for (unsigned i = 0; i < std::size(kAreas); ++i)
+        areas.push_back(menuItem(kCmdWorkAreaFirst + i, kAreas[i]));
+    return menuPopup("&Setup", {menuPopup("&Work Area", std::move(areas))});
 }
 
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Tracelyn...")}); }
@@ -66,9 +108,10 @@ std::vector<plat::MenuResource> menus()
         {kIdrMainFrame, {fileMenu(false), viewMenu(false), helpMenu()}},
         {kIdrBoardType,
          {fileMenu(true),
-          menuPopup("&Edit", {menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
+          menuPopup("&Edit", {menuItem(kCmdRedraw, "Re&draw\tEsc"),
+                              menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
                                                      menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
-          viewMenu(true),
+          viewMenu(true), setupMenu(),
           menuPopup("&Process", {menuItem(kCmdRatsNest, "&Rats Nest Display..."),
                                  menuItem(kCmdLoadNetlist, "Load Netlist...")}),
           menuPopup("&Aux", {menuItem(kCmdStatistics, "&Statistics..."), menuItem(kCmdDesignRules, "&Check...")}),
@@ -94,7 +137,12 @@ std::vector<plat::AcceleratorResource> accelerators()
              {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
               {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
               {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
-              {kFVirtKey | kFControl, 'P', plat::kIdFilePrint}}}};
+              {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
+              {kFVirtKey, plat::kVkPrior, kCmdPageUp},
+              {kFVirtKey, plat::kVkNext, kCmdPageDown},
+              {kFVirtKey, plat::kVkAdd, kCmdNextLayer},
+              {kFVirtKey, plat::kVkSubtract, kCmdPreviousLayer},
+              {kFVirtKey, plat::kVkEscape, kCmdRedraw}}}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
@@ -167,6 +215,14 @@ void registerTracelynResources()
         {plat::kIdFileSave, "Save the active board\nSave"},
         {plat::kIdFilePrint, "Print the active board\nPrint"},
         {kCmdLayerView, "Show the current layer alone or with its pair\nSingle/2-Layer"},
+        {kCmdZoomIn, "Zoom in one level\nZoom in "},
+        {kCmdZoomOut, "Zoom out one level\nZoom out "},
+        {kCmdPageUp, "Zoom in (magnify) (PgUp)\nZoom in (PgUp)"},
+        {kCmdPageDown, "Zoom out (PgDn)\nZoom out (PgDn)"},
+        {kCmdRedraw, "Re-draw screen\nRedraw"},
+        {kCmdLayerFirst + 25, "Select all layers for viewing/editing\nAll layers"},
+        {kCmdScaleFirst + 3, "Draw artwork at full size\nFull size"},
+        {kCmdWorkAreaFirst, "Set 4x4 work area\n4x4"},
         {kStrOutOfStringSpace, "Out of string space"},
         {kStrWorkAreaBase + 'A', "4X4"},
         {kStrWorkAreaBase + 'B', "8X4"},

@@ -2,6 +2,8 @@
 #include "common/string_helpers.h"
 #include "platform/app/control_bars.h"
 #include "platform/app/frame_wnd.h"
+#include "platform/app/keys.h"
+#include "platform/app/win_constants.h"
 #include "platform/app/menu.h"
 #include "platform/app/program.h"
 #include "platform/app/resources.h"
@@ -361,6 +363,35 @@ TEST_F(TracelynStart, MenusClearAndRedrawTheRatsNestOfTheExampleBoard)
     EXPECT_EQ(g_edit.currentLayer, kLayerAll) << "the rats nest shows on all layers";
     for (const auto& text : host.messageBoxes())
         EXPECT_EQ(text.find("not found"), std::string::npos) << text;
+}
+
+}  // namespace
+
+namespace {
+
+// The view's zoom, work-area and layer commands are reachable from the menus and the keys.
+TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    auto& frame = mainFrame();
+    ASSERT_NE(frame.GetMenu(), nullptr);
+    for (unsigned id : std::initializer_list<unsigned>{tly::kCmdZoomIn, tly::kCmdZoomOut, tly::kCmdScaleFirst + 9,
+                                                       tly::kCmdWorkAreaFirst + 6, tly::kCmdLayerFirst + 25,
+                                                       tly::kCmdRedraw}) {
+        SCOPED_TRACE(id);
+        EXPECT_NE(frame.GetMenu()->findCommand(id), nullptr);
+    }
+    auto key = [&](unsigned vk) { return frame.accelerators().translate(plat::kWmKeyDown, vk, false, false, false); };
+    EXPECT_EQ(key(plat::kVkPrior), tly::kCmdPageUp);
+    EXPECT_EQ(key(plat::kVkAdd), tly::kCmdNextLayer);
+    EXPECT_EQ(key(plat::kVkEscape), tly::kCmdRedraw);
+
+    EXPECT_TRUE(harness.command(tly::kCmdScaleFirst + 3));
+    EXPECT_EQ(g_board.zoomIndex, 3);
+    EXPECT_TRUE(harness.command(tly::kCmdWorkAreaFirst + 2));
+    EXPECT_EQ(activeBoard()->data().sizeLetter, 'C');
 }
 
 }  // namespace
