@@ -67,6 +67,21 @@ CatalogHeader readCatalogHeader(plat::Archive& file)
     return header;
 }
 
+// The catalogue of library with its header read, when it can be opened and its format is one
+// this program reads; otherwise nothing, after the message.
+std::optional<plat::Archive> openSupportedCatalog(std::string_view library, CatalogHeader& header)
+{
+    auto file = openCatalog(library);
+    if (!file)
+        return std::nullopt;
+    header = readCatalogHeader(*file);
+    if (header.version > kNewestCatalogDigit) {
+        plat::MessageBox("Unsupported file format");
+        return std::nullopt;
+    }
+    return file;
+}
+
 bool isMarkerAt(std::span<const uint8_t> bytes, size_t at)
 {
     if (at + kCatalogRecordSize > bytes.size())
@@ -121,6 +136,23 @@ std::optional<EntryInfo> nextEntry(plat::Archive& file)
     entry.header = std::move(*header);
     entry.header.name = plat::upperCaseAscii(entry.header.name);
     return entry;
+}
+
+// Moves the catalogue to the body of the entry named part (in capitals); false when the
+// catalogue has no such entry.
+bool seekToPart(plat::Archive& file, const CatalogHeader& header, std::string_view part)
+{
+    const std::string wanted = plat::upperCaseAscii(part);
+    for (int i = 0; i < header.parts; ++i) {
+        const std::optional<EntryInfo> entry = nextEntry(file);
+        if (!entry)
+            return false;
+        if (entry->header.name == wanted) {
+            seekTo(file, entry->body);
+            return true;
+        }
+    }
+    return false;
 }
 
 // The description of the entry whose name record was just read: the text after the ';' of its
@@ -212,26 +244,15 @@ int LoadLibraryPart(std::string_view library, std::string_view part)
         g_packages.current = n;
         return 1;
     }
-    auto file = openCatalog(library);
+    CatalogHeader header;
+    auto file = openSupportedCatalog(library, header);
     if (!file)
         return 0;
-    const CatalogHeader header = readCatalogHeader(*file);
-    if (header.version > kNewestCatalogDigit) {
-        plat::MessageBox("Unsupported file format");
+    if (!seekToPart(*file, header, part)) {
+        plat::MessageBox("Part not found:" + name + "\n or format error");
         return 0;
     }
-    const std::string wanted = plat::upperCaseAscii(part);
-    for (int i = 0; i < header.parts; ++i) {
-        const std::optional<EntryInfo> entry = nextEntry(*file);
-        if (!entry)
-            break;
-        if (entry->header.name == wanted) {
-            seekTo(*file, entry->body);
-            return LoadPart(*file, name);
-        }
-    }
-    plat::MessageBox("Part not found:" + name + "\n or format error");
-    return 0;
+    return LoadPart(*file, name);
 }
 
 int LoadLibraryPartByPath(std::string_view name)
@@ -269,14 +290,10 @@ int LoadPart(plat::Archive& file, std::string_view name)
 int SearchLibraryParts(std::string_view library, std::string_view text,
                        std::vector<std::string>& list, int mode)
 {
-    auto file = openCatalog(library);
+    CatalogHeader header;
+    auto file = openSupportedCatalog(library, header);
     if (!file)
         return 0;
-    const CatalogHeader header = readCatalogHeader(*file);
-    if (header.version > kNewestCatalogDigit) {
-        plat::MessageBox("Unsupported file format");
-        return 0;
-    }
     const std::string wanted = plat::upperCaseAscii(text);
     for (int i = 0; i < header.parts; ++i) {
         const std::optional<EntryInfo> entry = nextEntry(*file);
@@ -299,25 +316,11 @@ int SearchLibraryParts(std::string_view library, std::string_view text,
 
 std::optional<plat::Archive> OpenPartLibrary(std::string_view library, std::string_view part)
 {
-    auto file = openCatalog(library);
-    if (!file)
+    CatalogHeader header;
+    auto file = openSupportedCatalog(library, header);
+    if (!file || !seekToPart(*file, header, part))
         return std::nullopt;
-    const CatalogHeader header = readCatalogHeader(*file);
-    if (header.version > kNewestCatalogDigit) {
-        plat::MessageBox("Unsupported file format");
-        return std::nullopt;
-    }
-    const std::string wanted = plat::upperCaseAscii(part);
-    for (int i = 0; i < header.parts; ++i) {
-        const std::optional<EntryInfo> entry = nextEntry(*file);
-        if (!entry)
-            break;
-        if (entry->header.name == wanted) {
-            seekTo(*file, entry->body);
-            return file;
-        }
-    }
-    return std::nullopt;
+    return file;
 }
 
 int FillLibraryPartList(std::string_view library, std::vector<std::string>& list)
