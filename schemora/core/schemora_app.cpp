@@ -1,6 +1,7 @@
 #include "schemora/core/schemora_app.h"
 
 #include "common/editor_startup.h"
+#include "common/file_type_registration.h"
 #include "common/tip_dialog.h"
 #include "common/logical_palette.h"
 #include "platform/app/command_ids.h"
@@ -11,7 +12,6 @@
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
-#include "platform/system/registry.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
@@ -152,18 +152,6 @@ bool CAboutDlg::OnInitDialog()
 
 void RegisterPicFileType()
 {
-    const std::string root(plat::kHkeyClassesRoot);
-    auto ext = plat::RegistryKey::create(root + "\\.pic");
-    if (!ext)
-        return;
-    const std::string className = ext->queryString().value_or("");
-    if (!ext->setString({}, "piccmd"))
-        return;
-    // A first run has no class registered yet; the load command then goes under "piccmd".
-    const std::string commandKey = (className.empty() ? std::string("piccmd") : className) + "\\Shell\\load\\command";
-    auto command = plat::RegistryKey::create(root + "\\" + commandKey);
-    if (!command)
-        return;
     const std::string folder = plat::cutAtFolder(g_folders.libraryFolder, "LIB").value_or(g_folders.libraryFolder);
-    command->setString({}, plat::joinPath(folder, "schemora") + " %1");
+    RegisterDocumentFileType(".pic", "piccmd", plat::joinPath(folder, "schemora") + " %1");
 }
