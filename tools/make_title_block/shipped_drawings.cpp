@@ -83,12 +83,13 @@ std::vector<uint8_t> TitleBlockFile()
         b.line(0, y, 1000, y);
     b.line(700, -300, 700, -200);   // document number | revision
     b.line(250, -200, 250, -100);   // size | date
-    b.text(20, -385, "Title");
-    b.text(20, -285, "Document Number");
-    b.text(720, -285, "Rev");
-    b.text(20, -185, "Size");
-    b.text(270, -185, "Date");
-    b.text(20, -85, "Sheet");
+    // Texts stand on their lower-left corner: each sits a little above the bottom of its row.
+    b.text(20, -330, "Title");
+    b.text(20, -230, "Document Number");
+    b.text(720, -230, "Rev");
+    b.text(20, -130, "Size");
+    b.text(270, -130, "Date");
+    b.text(20, -30, "Sheet");
     return b.write("TITLE BLOCK");
 }
 
