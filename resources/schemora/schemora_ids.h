@@ -10,11 +10,9 @@ enum : unsigned {
     kIdrHelpMenu = 264,
 
     // Dialogs
-    kIddAbout = 100,
     kIddNetlist = 102,
 
     // Controls
-    kIdcAboutProduct = 1026,
 
     kIdcNetlistDesignName = 10,
     kIdcNetlistPinDesignators = 12,

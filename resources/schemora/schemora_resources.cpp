@@ -2,6 +2,8 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "common/about_dialog.h"
+#include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
@@ -15,24 +17,6 @@ using plat::menuItem;
 using plat::menuPopup;
 using plat::menuSeparator;
 using namespace scm;
-
-plat::MenuItem fileMenu(bool withDocument)
-{
-    std::vector<plat::MenuItem> items = {
-        menuItem(plat::kIdFileNew, "&New\tCtrl+N"),
-        menuItem(plat::kIdFileOpen, "&Open...\tCtrl+O"),
-    };
-    if (withDocument) {
-        items.push_back(menuItem(plat::kIdFileClose, "&Close"));
-        items.push_back(menuItem(plat::kIdFileSave, "&Save\tCtrl+S"));
-        items.push_back(menuItem(plat::kIdFileSaveAs, "Save &As..."));
-    }
-    items.push_back(menuSeparator());
-    items.push_back(menuItem(plat::kIdFileMruFile1, "Recent File"));
-    items.push_back(menuSeparator());
-    items.push_back(menuItem(plat::kIdAppExit, "E&xit"));
-    return menuPopup("&File", std::move(items));
-}
 
 plat::MenuItem viewMenu()
 {
@@ -60,9 +44,9 @@ plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbou
 std::vector<plat::MenuResource> menus()
 {
     return {
-        {kIdrMainFrame, {fileMenu(false), helpMenu()}},
+        {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
-         {fileMenu(true), viewMenu(),
+         {StandardFileMenu(true), viewMenu(),
           menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
                                    menuItem(kCmdDesignRules, "&Design Rules")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
@@ -80,6 +64,7 @@ std::vector<plat::AcceleratorResource> accelerators()
              {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
               {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
               {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
+              {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
               {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
               {kFVirtKey, plat::kVkNext, kCmdZoomOut},
               {kFVirtKey, plat::kVkF4, kCmdCenter}}}};
@@ -117,15 +102,8 @@ plat::DialogTemplate netlistDialog()
 
 std::vector<plat::DialogTemplate> dialogs()
 {
-    using K = plat::ControlKind;
     return {
-        {kIddAbout,
-         "About Schemora",
-         {{0xFFFF, K::Picture, "", 0, 0, 1, false, 0, 0, 0, kIdrMainFrame},
-          {0xFFFF, K::Static, "Schemora schematic capture", 0, 1},
-          {kIdcAboutProduct, K::Static, "", 1, 1},
-          {0xFFFF, K::Static, "Copyright Quillmere", 2, 1},
-          {plat::kIdOk, K::DefPushButton, "OK", 3, 1}}},
+        AboutDialogTemplate("Schemora", "Schemora schematic capture", kIdrMainFrame),
         TipDialogTemplate(),
         netlistDialog(),
     };

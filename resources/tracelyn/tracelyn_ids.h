@@ -10,11 +10,9 @@ enum : unsigned {
     kIdrOutlineMenu = 245,      // the pop-up "Outline" of outline editing
 
     // Dialogs
-    kIddAbout = 100,
     kIddBatchRouterSetup = 146,
 
     // Controls
-    kIdcAboutProduct = 1026,
 
     // Timers
     kTimerStatusAnimation = 185,

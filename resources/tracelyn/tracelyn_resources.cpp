@@ -3,6 +3,8 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "common/about_dialog.h"
+#include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
@@ -17,30 +19,6 @@ using plat::menuItem;
 using plat::menuPopup;
 using plat::menuSeparator;
 using namespace tly;
-
-plat::MenuItem fileMenu(bool withDocument)
-{
-    std::vector<plat::MenuItem> items = {
-        menuItem(plat::kIdFileNew, "&New\tCtrl+N"),
-        menuItem(plat::kIdFileOpen, "&Open...\tCtrl+O"),
-    };
-    if (withDocument) {
-        items.push_back(menuItem(plat::kIdFileClose, "&Close"));
-        items.push_back(menuItem(plat::kIdFileSave, "&Save\tCtrl+S"));
-        items.push_back(menuItem(plat::kIdFileSaveAs, "Save &As..."));
-    }
-    items.push_back(menuSeparator());
-    if (withDocument) {
-        items.push_back(menuItem(plat::kIdFilePrint, "&Print...\tCtrl+P"));
-        items.push_back(menuItem(plat::kIdFilePrintPreview, "Print Pre&view"));
-    }
-    items.push_back(menuItem(plat::kIdFilePrintSetup, "P&rint Setup..."));
-    items.push_back(menuSeparator());
-    items.push_back(menuItem(plat::kIdFileMruFile1, "Recent File"));
-    items.push_back(menuSeparator());
-    items.push_back(menuItem(plat::kIdAppExit, "E&xit"));
-    return menuPopup("&File", std::move(items));
-}
 
 // The grid items start with the English texts; start-up rewrites them for the unit mode.
 plat::MenuItem gridMenu()
@@ -105,9 +83,9 @@ plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbou
 std::vector<plat::MenuResource> menus()
 {
     return {
-        {kIdrMainFrame, {fileMenu(false), viewMenu(false), helpMenu()}},
+        {kIdrMainFrame, {StandardFileMenu(false), viewMenu(false), helpMenu()}},
         {kIdrBoardType,
-         {fileMenu(true),
+         {StandardFileMenu(true),
           menuPopup("&Edit", {menuItem(kCmdRedraw, "Re&draw\tEsc"),
                               menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
                                                      menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
@@ -149,13 +127,7 @@ std::vector<plat::DialogTemplate> dialogs()
 {
     using K = plat::ControlKind;
     return {
-        {kIddAbout,
-         "About Tracelyn",
-         {{0xFFFF, K::Picture, "", 0, 0, 1, false, 0, 0, 0, kIdrMainFrame},
-          {0xFFFF, K::Static, "Tracelyn printed circuit board layout", 0, 1},
-          {kIdcAboutProduct, K::Static, "", 1, 1},
-          {0xFFFF, K::Static, "Copyright Quillmere", 2, 1},
-          {plat::kIdOk, K::DefPushButton, "OK", 3, 1}}},
+        AboutDialogTemplate("Tracelyn", "Tracelyn printed circuit board layout", kIdrMainFrame),
         {kIddBatchRouterSetup,
          "Batch Router Setup",
          {{0xFFFF, K::Static, "Route the board over its netlist?", 0, 0, 2},

@@ -68,3 +68,15 @@ DrawObject MakeDrawObject(const std::array<int32_t, kDrawObjectWords>& words, co
     }
     return o;
 }
+
+std::array<int32_t, kDrawObjectWords> ObjectWords(int type, int x, int y, int w2, int w3, int sheet)
+{
+    std::array<int32_t, kDrawObjectWords> w{};
+    w[0] = x;
+    w[1] = y;
+    w[2] = w2;
+    w[3] = w3;
+    w[4] = type;
+    w[23] = sheet;
+    return w;
+}

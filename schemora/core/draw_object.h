@@ -53,6 +53,10 @@ struct DrawObject {
     void setPoint(int i, int32_t x, int32_t y);
 };
 
+// The words of a new record: first point (x, y), words 2 and 3, the kind in word 4 and the
+// sheet in word 23; everything else 0.
+std::array<int32_t, kDrawObjectWords> ObjectWords(int type, int x, int y, int w2 = 0, int w3 = 0, int sheet = 1);
+
 // A zeroed point block of kPointBlockBytes, or null when memory runs out.
 char* AllocPointBlock();
 void FreePointBlock(char*& block);

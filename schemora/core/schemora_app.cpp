@@ -1,5 +1,6 @@
 #include "schemora/core/schemora_app.h"
 
+#include "common/about_dialog.h"
 #include "common/editor_startup.h"
 #include "common/file_type_registration.h"
 #include "common/tip_dialog.h"
@@ -136,18 +137,8 @@ bool CSchemoraApp::InitInstance()
 
 void CSchemoraApp::OnAppAbout()
 {
-    CAboutDlg about;
+    CAboutDlg about("Schemora schematic capture for the Linux desktop");
     about.DoModal();
-}
-
-CAboutDlg::CAboutDlg() : plat::Dialog(scm::kIddAbout) {}
-
-bool CAboutDlg::OnInitDialog()
-{
-    char text[200];
-    std::snprintf(text, sizeof text, "Product: %s", "Schemora schematic capture for the Linux desktop");
-    SetDlgItemText(scm::kIdcAboutProduct, text);
-    return true;
 }
 
 void RegisterPicFileType()

@@ -15,13 +15,6 @@ public:
     void OnAppAbout();
 };
 
-// The About box (dialog 100): "Product: %s" in control 1026.
-class CAboutDlg : public plat::Dialog {
-public:
-    CAboutDlg();
-    bool OnInitDialog() override;
-};
-
 // Registers ".pic" with the shell: the class name under HKEY_CLASSES_ROOT and its load command.
 void RegisterPicFileType();
 

@@ -15,14 +15,7 @@ using Words = std::array<int32_t, kDrawObjectWords>;
 
 Words words(int type, int x, int y, int w2 = 0, int w3 = 0)
 {
-    Words w{};
-    w[0] = x;
-    w[1] = y;
-    w[2] = w2;
-    w[3] = w3;
-    w[4] = type;
-    w[23] = 1;
-    return w;
+    return ObjectWords(type, x, y, w2, w3);
 }
 
 class DrawingBuilder {

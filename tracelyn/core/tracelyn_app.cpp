@@ -1,5 +1,6 @@
 #include "tracelyn/core/tracelyn_app.h"
 
+#include "common/about_dialog.h"
 #include "common/editor_startup.h"
 #include "common/tip_dialog.h"
 #include "platform/app/command_ids.h"
@@ -147,18 +148,8 @@ bool CTracelynApp::InitInstance()
 
 void CTracelynApp::OnAppAbout()
 {
-    CAboutDlg about;
+    CAboutDlg about("Tracelyn printed circuit board layout for the Linux desktop");
     about.DoModal();
-}
-
-CAboutDlg::CAboutDlg() : plat::Dialog(tly::kIddAbout) {}
-
-bool CAboutDlg::OnInitDialog()
-{
-    char text[200];
-    std::snprintf(text, sizeof text, "Product: %s", "Tracelyn printed circuit board layout for the Linux desktop");
-    SetDlgItemText(tly::kIdcAboutProduct, text);
-    return true;
 }
 
 void ToggleLayerPairView()

@@ -18,13 +18,6 @@ public:
     void OnAppAbout();
 };
 
-// The About box (dialog 100): "Product: %s" in control 1026.
-class CAboutDlg : public plat::Dialog {
-public:
-    CAboutDlg();
-    bool OnInitDialog() override;
-};
-
 // Flips the layer viewing mode between one layer (1040) and the layer pair (1041) and shows
 // the mode on the toolbar: image 0 or 5 on the Single/2-Layer button, button 1041 hidden.
 void ToggleLayerPairView();

@@ -76,14 +76,8 @@ struct PaintState {
 
 inline Words words(int type, int x, int y, int w2 = 0, int w3 = 0, int width = 6, int sheet = 1)
 {
-    Words w{};
-    w[0] = x;
-    w[1] = y;
-    w[2] = w2;
-    w[3] = w3;
-    w[4] = type;
+    Words w = ObjectWords(type, x, y, w2, w3, sheet);
     w[6] = width;
-    w[23] = sheet;
     return w;
 }
 
