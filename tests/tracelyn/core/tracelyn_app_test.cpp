@@ -25,6 +25,7 @@
 #include "tracelyn/core/router_memory.h"
 #include "tracelyn/core/tracelyn_app.h"
 #include "tracelyn/core/tracelyn_doc.h"
+#include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/workspace/main_frame.h"
 
 #include <gtest/gtest.h>
@@ -456,6 +457,39 @@ TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
     EXPECT_EQ(g_board.zoomIndex, 3);
     EXPECT_TRUE(harness.command(tly::kCmdWorkAreaFirst + 2));
     EXPECT_EQ(activeBoard()->data().sizeLetter, 'C');
+}
+
+// PgUp and PgDn zoom about the cursor: the board point under the mouse comes to the window
+// centre, where the mouse pointer goes, and stepping back keeps it there.
+TEST_F(TracelynStart, PageUpAndDownKeepThePointUnderTheCursor)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    harness.idle();
+    auto* view = static_cast<CTracelynView*>(mainFrame().GetActiveView());
+    ASSERT_NE(view, nullptr);
+    const plat::Rect client = view->clientRect();
+    ASSERT_GT(client.width(), 100);
+    const plat::Point centre{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+    // The logical point shown at a pixel of the view.
+    const auto pointAt = [](plat::Point pixel) {
+        return plat::Point{g_board.viewOriginX + pixel.x * g_view.zoomDivisor - g_view.clientCentreX,
+                           g_board.viewOriginY + pixel.y * g_view.zoomDivisor - g_view.clientCentreY};
+    };
+    const plat::Point mouse{centre.x + 60, centre.y - 40};
+    view->OnMouseMove(0, mouse);
+    const plat::Point target = pointAt(mouse);
+    ASSERT_EQ(g_board.zoomIndex, 3);
+    for (const unsigned command : {tly::kCmdPageUp, tly::kCmdPageDown, tly::kCmdPageDown, tly::kCmdPageUp}) {
+        SCOPED_TRACE(command);
+        ASSERT_TRUE(harness.command(command));
+        harness.idle();
+        EXPECT_EQ(pointAt(centre).x, target.x);
+        EXPECT_EQ(pointAt(centre).y, target.y);
+        view->OnMouseMove(0, centre);   // the pointer was moved to the centre
+    }
+    EXPECT_EQ(g_board.zoomIndex, 3);
 }
 
 }  // namespace
