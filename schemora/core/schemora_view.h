@@ -33,6 +33,10 @@ public:
     // The repaint's requests of the view.
     void SetSheetScrollBars(const SheetScrollBars& bars) override;
 
+    // With the draw-to-fit tool a press leaves the fit view centred on the clicked point, or
+    // shows the fit view when it is not shown.
+    void OnLButtonDown(unsigned flags, plat::Point point) override;
+
 private:
     void registerCommands();
     void OnCenter();
@@ -49,4 +53,7 @@ private:
     void OnUpdateScale(plat::CmdUI& ui);
     void OnUpdateLayer(plat::CmdUI& ui);
     void storeCentreAndScale();
+    // Back from the fit view to the normal view about sheet point centre (tool 0 when the
+    // draw-to-fit tool was current); false when the fit view was not shown.
+    bool leaveFitView(plat::Point centre);
 };

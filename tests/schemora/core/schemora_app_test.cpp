@@ -17,6 +17,8 @@
 #include "schemora/core/schemora_app.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
+#include "schemora/core/sheet_state.h"
+#include "schemora/core/schemora_view.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/main_frame.h"
@@ -464,6 +466,45 @@ TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
     auto* doc = static_cast<CSchemoraDoc*>(frame->GetActiveDocument());
     EXPECT_EQ(doc->data().sheetSize, 'D');
     EXPECT_TRUE(doc->IsModified());
+}
+
+// The fit view is left again: a click leaves it centred on the clicked point, and zoom, scale,
+// centre and a change of tool go back to the normal view, where they change the picture.
+TEST_F(SchemoraStart, TheFitViewIsLeftByAClickAndByTheViewCommands)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    auto* frame = static_cast<plat::MDIFrameWnd*>(plat::GetMainWnd());
+    auto* view = static_cast<CSchemoraView*>(frame->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    const auto fit = [&] {
+        EXPECT_TRUE(harness.command(scm::kCmdDrawToFit));
+        EXPECT_TRUE(g_sheetView.fitToWindow);
+        EXPECT_EQ(g_editState.CurrentTool, scm::kCmdDrawToFit);
+    };
+
+    fit();
+    const plat::Rect client = view->clientRect();
+    view->OnLButtonDown(0, {client.width() / 2 + 100, client.height() / 2});
+    EXPECT_FALSE(g_sheetView.fitToWindow);
+    EXPECT_EQ(g_editState.CurrentTool, 0);
+    EXPECT_GT(g_current.viewCentreX, 100) << "the clicked point, right of the centre, is the new centre";
+    EXPECT_EQ(g_current.viewCentreY, 0);
+
+    const int zoom = g_current.zoomIndex;
+    fit();
+    EXPECT_TRUE(harness.command(scm::kCmdZoomIn));
+    EXPECT_FALSE(g_sheetView.fitToWindow);
+    EXPECT_EQ(g_current.zoomIndex, zoom + 1);
+
+    for (const unsigned command : {unsigned(scm::kCmdScaleFirst + 1), unsigned(scm::kCmdCenter)}) {
+        SCOPED_TRACE(command);
+        fit();
+        EXPECT_TRUE(harness.command(command));
+        EXPECT_FALSE(g_sheetView.fitToWindow);
+        EXPECT_NE(g_editState.CurrentTool, scm::kCmdDrawToFit);
+    }
 }
 
 }  // namespace
