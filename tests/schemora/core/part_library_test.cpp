@@ -175,8 +175,8 @@ TEST_F(PartLibraryTest, AddReplaceAndDeleteKeepTheOtherParts)
     EXPECT_EQ(names("LIB1"), (std::vector<std::string>{"A", "B", "C"}));
 
     state.host.answerMessageBox(plat::kIdYes);
-    addPart("LIB1", "B", "%no_des");
-    EXPECT_TRUE(state.host.shown("message box: Replace part B?"));
+    addPart("LIB1", "b", "%no_des");
+    EXPECT_TRUE(state.host.shown("message box: Replace part b?")) << "the part is named as given";
     EXPECT_EQ(names("LIB1"), (std::vector<std::string>{"A", "B", "C"}));
     ASSERT_EQ(LoadLibraryPart("LIB1", "B"), 1);
     EXPECT_EQ(g_partSymbols.entries[g_partSymbols.current].w[15], 1);
@@ -200,6 +200,7 @@ TEST_F(PartLibraryTest, AddReplaceAndDeleteKeepTheOtherParts)
     state.host.clearEvents();
     EXPECT_EQ(RewriteLibrary("NOLIB", "A", kRewriteDelete), 0);
     EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{"Error in Temp file!"});
+
 }
 
 TEST_F(PartLibraryTest, CataloguesAndReportsListTheParts)

@@ -91,6 +91,9 @@ TEST_F(PackageLibraryTest, ExportBodyKeepsPinSectionsAndDescription)
     const int n = g_packages.current;
     plat::Archive out(plat::Archive::Mode::Store);
     WritePackageBody(out, n);
+    // The name record (the second 20-byte record) holds the part name in capitals.
+    const std::string nameRecord(reinterpret_cast<const char*>(out.bytes().data()) + 20, 20);
+    EXPECT_EQ(nameRecord.substr(0, nameRecord.find('\0')), "GATE");
 
     plat::Archive in(plat::Archive::Mode::Load, out.takeBytes());
     const int slot = ++g_packages.count;
