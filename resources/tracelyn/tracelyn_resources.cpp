@@ -10,6 +10,7 @@
 #include "platform/core/ui_host.h"
 
 #include <iterator>
+#include <map>
 #include <string>
 #include <utility>
 
@@ -28,6 +29,23 @@ plat::MenuItem gridMenu()
                                menuItem(704, "100 mils"), menuItem(705, "Variable"), menuItem(706, "Polar")});
 }
 
+// The layers of View > Current Layer in menu order, by number.
+std::vector<std::pair<unsigned, std::string>> layerNames()
+{
+    std::vector<std::pair<unsigned, std::string>> names = {{0, "Top"}};
+    for (unsigned n = 1; n <= 15; ++n)
+        names.emplace_back(n, "L" + std::to_string(n));
+    constexpr std::pair<unsigned, const char*> kNamed[] = {
+        {16, "Top Silk Screen"}, {17, "Bottom Silk Screen"}, {18, "Top Solder"}, {19, "Bottom Solder"},
+        {20, "Top Paste"},       {21, "Bottom Paste"},       {22, "VCC"},        {23, "Ground"},
+        {24, "Outline"},         {26, "Power 1"},            {27, "Power 2"},    {28, "Power 3"},
+        {29, "Power 4"},         {25, "All"},
+    };
+    for (auto [n, name] : kNamed)
+        names.emplace_back(n, name);
+    return names;
+}
+
 plat::MenuItem scaleMenu()
 {
     constexpr const char* kLabels[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
@@ -37,18 +55,34 @@ plat::MenuItem scaleMenu()
     return menuPopup("S&cale", std::move(items));
 }
 
+// Status-bar prompts (and tooltips) of View > Scale, Setup > Work Area and View > Current Layer.
+void addViewPrompts(std::map<unsigned, std::string>& strings)
+{
+    constexpr const char* kScales[] = {"20%", "25%", "50%", "", "125%", "250%", "500%", "1000%", "2000%", "5000%"};
+    for (unsigned i = 0; i < std::size(kScales); ++i) {
+        const std::string scale = kScales[i];
+        strings[kCmdScaleFirst + i] = scale.empty() ? std::string("Draw artwork at full size\nFull size")
+                                                    : "Draw artwork at " + scale + " of full size\n" + scale;
+    }
+    constexpr const char* kAreas[] = {"4x4", "8x4", "8x8", "16x8", "16x16", "32x16", "32x32"};
+    for (unsigned i = 0; i < std::size(kAreas); ++i)
+        strings[kCmdWorkAreaFirst + i] = std::string("Set ") + kAreas[i] + " work area\n" + kAreas[i];
+    for (const auto& [n, name] : layerNames()) {
+        // The solder masks are only viewed; every other layer is viewed and edited.
+        const bool viewOnly = n == 18 || n == 19;
+        std::string lower = name;
+        for (char& c : lower)
+            if (c >= 'A' && c <= 'Z' && name != "VCC")
+                c = static_cast<char>(c - 'A' + 'a');
+        const std::string what = n == 25 ? std::string("all layers") : lower + " layer";
+        strings[kCmdLayerFirst + n] = "Select " + what + (viewOnly ? " for viewing" : " for viewing/editing") + "\n" + name;
+    }
+}
+
 plat::MenuItem currentLayerMenu()
 {
-    std::vector<plat::MenuItem> items = {menuItem(kCmdLayerFirst, "Top")};
-    for (unsigned n = 1; n <= 15; ++n)
-        items.push_back(menuItem(kCmdLayerFirst + n, "L" + std::to_string(n)));
-    constexpr std::pair<unsigned, const char*> kNamed[] = {
-        {16, "Top Silk Screen"}, {17, "Bottom Silk Screen"}, {18, "Top Solder"}, {19, "Bottom Solder"},
-        {20, "Top Paste"},       {21, "Bottom Paste"},       {22, "VCC"},        {23, "Ground"},
-        {24, "Outline"},         {26, "Power 1"},            {27, "Power 2"},    {28, "Power 3"},
-        {29, "Power 4"},         {25, "All"},
-    };
-    for (auto [n, name] : kNamed)
+    std::vector<plat::MenuItem> items;
+    for (const auto& [n, name] : layerNames())
         items.push_back(menuItem(kCmdLayerFirst + n, name));
     return menuPopup("Current &Layer", std::move(items));
 }
@@ -188,13 +222,10 @@ void registerTracelynResources()
         {plat::kIdFilePrint, "Print the active board\nPrint"},
         {kCmdLayerView, "Show the current layer alone or with its pair\nSingle/2-Layer"},
         {kCmdZoomIn, "Zoom in one level\nZoom in "},
-        {kCmdZoomOut, "Zoom out one level\nZoom out "},
+        {kCmdZoomOut, "Zoom out one level\nZoom out"},
         {kCmdPageUp, "Zoom in (magnify) (PgUp)\nZoom in (PgUp)"},
         {kCmdPageDown, "Zoom out (PgDn)\nZoom out (PgDn)"},
         {kCmdRedraw, "Re-draw screen\nRedraw"},
-        {kCmdLayerFirst + 25, "Select all layers for viewing/editing\nAll layers"},
-        {kCmdScaleFirst + 3, "Draw artwork at full size\nFull size"},
-        {kCmdWorkAreaFirst, "Set 4x4 work area\n4x4"},
         {kStrOutOfStringSpace, "Out of string space"},
         {kStrWorkAreaBase + 'A', "4X4"},
         {kStrWorkAreaBase + 'B', "8X4"},
@@ -205,6 +236,7 @@ void registerTracelynResources()
         {kStrWorkAreaBase + 'G', "32X32"},
         {4066, "Not enough memory for arrays----quitting\n"},
     };
+    addViewPrompts(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
     set.dialogs = dialogs();

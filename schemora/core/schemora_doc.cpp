@@ -1,9 +1,11 @@
 #include "schemora/core/schemora_doc.h"
 
+#include "platform/app/command_ids.h"
 #include "platform/system/clock.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_file.h"
 #include "schemora/core/open_documents.h"
+#include "schemora/core/schematic_helpers.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/title_block.h"
 #include "schemora/core/undo_ring.h"
@@ -69,6 +71,8 @@ bool CSchemoraDoc::OnOpenDocument(const std::string& path)
     data_.objectCount = g_current.count;
     data_.sheetSize = g_current.sheetSize;
     RegisterOpenDocument(path, this);
+    // "Loading part ..." of the reading is over.
+    SetStatusTextId(plat::kIdsIdleMessage, 0);
     return true;
 }
 

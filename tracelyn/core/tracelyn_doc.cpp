@@ -1,7 +1,10 @@
 #include "tracelyn/core/tracelyn_doc.h"
 
+#include "platform/app/command_ids.h"
+#include "platform/app/resources.h"
 #include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/workspace_services.h"
 
 namespace {
 
@@ -48,6 +51,8 @@ bool CTracelynDoc::OnNewDocument()
     makeActive();
     RegisterOpenDocument(GetTitle(), this, 1);
     SetModifiedFlag(false);
+    // What the status line said of an earlier board does not describe the new one.
+    SetStatusText(plat::LoadString(plat::kIdsIdleMessage), kPaneMessage);
     return true;
 }
 

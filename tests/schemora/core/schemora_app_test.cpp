@@ -411,6 +411,8 @@ TEST_F(SchemoraStart, DesignRulesReportIsNamedAfterTheActiveDrawing)
 
     auto harness = start({folder.file("amp.pic")});
     ASSERT_TRUE(harness.start());
+    // Reading loaded the part ("Loading part DEVICE\R"); once read, the status line is idle.
+    EXPECT_EQ(static_cast<CMainFrame*>(plat::GetMainWnd())->statusBarPanes().GetPaneText(0), "Ready");
     ASSERT_TRUE(harness.command(scm::kCmdDesignRules));
     const auto report = folder.read("amp.drc");
     const std::string text(report.begin(), report.end());

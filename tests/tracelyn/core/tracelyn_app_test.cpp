@@ -209,6 +209,18 @@ TEST_F(TracelynStart, BoardOfTheCommandLineOpensWithoutABatchRouteOffer)
     EXPECT_EQ(g_openDocuments.entries[0].untitled, 0);
 }
 
+TEST_F(TracelynStart, ANewBoardClearsTheStatusOfTheBoardReadBefore)
+{
+    writeBoard("board.tlz");
+    writeIni("DoTips=0\n");
+    auto harness = start({folder.file("board.tlz")});
+    ASSERT_TRUE(harness.start());
+    auto& status = mainFrame().statusBarPanes();
+    EXPECT_EQ(status.GetPaneText(0), "Loaded 2 elements");
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    EXPECT_EQ(status.GetPaneText(0), "Ready");
+}
+
 TEST_F(TracelynStart, BoardsOfTheLastExitReopenWithoutACommandLine)
 {
     writeBoard("other.tlz");
