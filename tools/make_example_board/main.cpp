@@ -28,8 +28,9 @@ namespace {
 
 constexpr const char* kLibrary = "STANDARD";
 
-// The nets of the example drawing: the input through R1, the output where R1 meets C1, and the
-// ground under C1; J1 brings in the input and its ground.
+// The nets of the example drawing as Utilities > Netlist writes them for design "rc_filter":
+// the input through R1, the ground of J1 and C1 (named by the ground symbol), and the output
+// where R1 meets C1; J1 brings in the input and its ground.
 constexpr std::string_view kNetlist =
     "Netlist for design: rc_filter\n"
     "Time: 12:00\n"
@@ -37,8 +38,8 @@ constexpr std::string_view kNetlist =
     "Processing time:  0\n"
     "Number of signals found=3\n"
     "IN----j1-1,r1-1\n"
-    "OUT----c1-1,r1-2\n"
-    "GROUND----c1-2,j1-2\n";
+    "GND----j1-2,c1-2\n"
+    "OUT----r1-2,c1-1\n";
 constexpr int kConnections = 3;
 
 struct Placement {
@@ -52,7 +53,7 @@ struct Placement {
 
 // A small board read left to right like the drawing: the input header, the series resistor and
 // the capacitor standing at the output, close together about the board's centre. Each rats-nest
-// line runs straight between its pins (IN and OUT along the top pins, GROUND below the
+// line runs straight between its pins (IN and OUT along the top pins, GND below the
 // resistor), and the labels stand upright on one line above the parts, clear of the packages'
 // "p?" placeholders.
 constexpr Placement kParts[] = {

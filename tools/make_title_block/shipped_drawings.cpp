@@ -89,25 +89,36 @@ std::vector<uint8_t> TitleBlockFile()
 std::vector<uint8_t> RcFilterFile()
 {
     // The writer names parts by their symbols; the starter library supplies them when the
-    // drawing is read. Both parts have their pin ends 100 units either side of their origin.
+    // drawing is read. R and C have their pin ends 100 units either side of their origin, the
+    // two-pin connector (mirrored) its pins 100 units right of its origin, 50 apart, and the
+    // ground symbol its connection at its origin.
     g_partSymbols.entries[1].name = "DEVICE\\R";
     g_partSymbols.entries[2].name = "DEVICE\\C";
-    g_partSymbols.count = 2;
+    g_partSymbols.entries[3].name = "CONN\\CONN2";
+    g_partSymbols.entries[4].name = "DEVICE\\GND";
+    g_partSymbols.count = 4;
+    constexpr int kMirrored = 4096;
 
     DrawingBuilder b;
     b.text(-1200, -700, "RC low-pass filter");
-    b.text(-1200, -360, "IN");
-    b.line(-1100, -300, -700, -300);
+    // J1 brings in the input (pin 1) and its ground (pin 2).
+    b.part(3, -1300, -300, "J:CONN\\CONN2", 1, kMirrored);
+    // The input net: J1 pin 1 to R1; its label stands on the wire.
+    b.line(-1200, -300, -700, -300);
+    b.text(-1000, -304, "IN");
     b.part(1, -600, -300, "R:DEVICE\\R", 1);
+    // The output net: R1 to C1 and on to the right.
     b.line(-500, -300, 300, -300);
+    b.text(100, -304, "OUT");
     b.dot(0, -300);
     b.line(0, -300, 0, -200);
     b.part(2, 0, -100, "C:DEVICE\\C", 1, 900);
+    // Ground: under C1, and back to J1 pin 2.
     b.line(0, 0, 0, 400);
-    b.line(-100, 400, 100, 400);
-    b.line(-60, 430, 60, 430);
-    b.line(-20, 460, 20, 460);
-    b.text(320, -360, "OUT");
+    b.line(-1200, -250, -1200, 400);
+    b.line(-1200, 400, 0, 400);
+    b.dot(0, 400);
+    b.part(4, 0, 400, "DEVICE\\GND", 0);
     b.text(-640, -420, "10k");
     b.text(-220, -80, "100n");
     std::vector<uint8_t> bytes = b.write("RC FILTER");

@@ -10,6 +10,7 @@
 // "Date", "Sheet").
 std::vector<uint8_t> TitleBlockFile();
 
-// A small example: an RC low-pass filter on an 'A' sheet with wires, texts, a junction dot and
-// the parts "DEVICE\R" and "DEVICE\C".
+// A small example: an RC low-pass filter on an 'A' sheet: the input connector J1 ("CONN\CONN2"),
+// R1 and C1 ("DEVICE\R", "DEVICE\C") and a ground symbol ("DEVICE\GND"), wired, with the net
+// labels IN and OUT on their wires, so that its netlist is the one the example board reads.
 std::vector<uint8_t> RcFilterFile();

@@ -139,6 +139,19 @@ inline int addCapacitor()
                                    placeholder(-880, -590, "C?")});
 }
 
+// A two-pin connector: pins 1 and 2 end 100 units left of the origin, 50 apart.
+inline int addConnector()
+{
+    return addSymbol("CONN\\CONN2", {pin(-1100, -500, -1025, -500), pin(-1100, -450, -1025, -450),
+                                      element(words(kObjRectangle, -1025, -525, 50, 100, 6)), placeholder(-1025, -545, "J?")});
+}
+// The ground symbol: its connection at the origin.
+inline int addGround()
+{
+    return addSymbol("DEVICE\\GND", {element(words(kObjLine, -1000, -500, -1000, -470, 6)),
+                                      element(words(kObjLine, -1040, -470, -960, -470, 6))});
+}
+
 // The drawing calls of a recording, as readable lines.
 inline std::vector<std::string> drawn(const plat::RecordingDc& dc) { return dc.drawingLines(); }
 

@@ -35,6 +35,8 @@ struct ExampleSheet {
         const std::vector<uint8_t> exampleBytes = RcFilterFile();
         addResistor();
         addCapacitor();
+        addConnector();
+        addGround();
         g_settings.border = 1;
         g_settings.rulers = 1;
         plat::Archive title(plat::Archive::Mode::Load, TitleBlockFile(), "Title.PIC");

@@ -34,6 +34,8 @@ struct ViewPrinting : ::testing::Test {
         const std::vector<uint8_t> exampleBytes = RcFilterFile();
         addResistor();
         addCapacitor();
+        addConnector();
+        addGround();
         g_settings.border = 1;
         DrawingDocData titleDoc;
         titleDoc.objects.allocate();

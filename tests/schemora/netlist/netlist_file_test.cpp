@@ -1,7 +1,13 @@
 #include "netlist_test_support.h"
 
+#include "platform/core/archive.h"
+#include "platform/system/files.h"
+#include "schemora/core/drawing_file.h"
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/text_file.h"
+
+#include <cstdlib>
+#include <filesystem>
 
 using namespace netlist_test;
 
@@ -91,4 +97,59 @@ TEST_F(NetlistFixture, DigitalDevicePartsGoToTheDeviceList)
                             "def0 def1 \n\n"
                             "\n\n$ Probes go here\n.PROBE\n"
                             "$ Set Simulation Time\n\n.TIME 1000\n.scale 1ns\n.END\n");
+}
+
+namespace {
+
+// The lines of a text file; the netlist's "Time:" and "Date:" lines, which tell when it was
+// written, are replaced by a mark.
+std::vector<std::string> linesWithoutTheMoment(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.starts_with("Time: ") || line.starts_with("Date: ") ? "<moment>" : line);
+    return lines;
+}
+
+}  // namespace
+
+// The example drawing netlists, as Utilities > Netlist writes it for design "rc_filter", to the
+// netlist shipped beside it for the example board.
+TEST(NetlistFile, TheExampleDrawingGivesTheShippedNetlist)
+{
+    const char* dir = std::getenv("QUILL_PROGRAM_DIR");
+    const std::filesystem::path program = dir ? dir : "";
+    if (!std::filesystem::exists(program / "examples" / "rc_filter.pic") || !std::filesystem::exists(program / "LIB"))
+        GTEST_SKIP() << "the program folder has not been laid out";
+    plat::TestUiHost host;
+    quill_test::TempFolder folder;
+    const std::string previousFolder = plat::currentFolder();
+    plat::setCurrentFolder(folder.path().string());
+    g_partSymbols = PartSymbolTable{};
+    g_symbolElements.truncate(0);
+    g_folders.libraryFolder = (program / "LIB").string() + "/";
+
+    DrawingDocData doc;
+    doc.objects.allocate();
+    auto file = plat::Archive::loadFile((program / "examples" / "rc_filter.pic").string());
+    ASSERT_TRUE(file);
+    int count = 0;
+    ReadDrawing(doc, 0, &count, *file, doc.objects.slots());
+    g_current.objects = doc.objects.slots();
+    g_current.count = count;
+    g_designName.text = "rc_filter";
+    CNetlistBuilder builder;
+    builder.m_kind = kNetlistPlain;
+    builder.m_basicFormat = 1;
+    EXPECT_EQ(builder.GenerateNetlist(), 1);
+    const auto written = linesWithoutTheMoment(folder.file("rc_filter.net"));
+    const auto shipped = linesWithoutTheMoment((program / "examples" / "rc_filter.net").string());
+    EXPECT_EQ(written, shipped);
+    EXPECT_EQ(folder.read("rc_filter.net").size(), std::filesystem::file_size(program / "examples" / "rc_filter.net"));
+
+    g_current = CurrentDrawing{};
+    g_partSymbols = PartSymbolTable{};
+    g_symbolElements.truncate(0);
+    plat::setCurrentFolder(previousFolder);
 }
