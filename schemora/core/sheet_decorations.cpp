@@ -143,6 +143,8 @@ void DrawTitleBlock(plat::Dc& dc, int mode)
     const int left = 2 - sheet.width / 2;
     const int bottom = sheet.height / 2 - 2;
     const int top = 2 - sheet.height / 2;
+    // The editing code keeps objects inside the sheet by these bounds.
+    g_paintRecord.bounds = {left, top, right, bottom};
     if (mode == 1) {
         if (!g_sheetView.printing)
             DrawRect(dc, -1012, -512, -988, -488, kRoleTop, plat::kPsSolid, kFillHollow, kFramePen);

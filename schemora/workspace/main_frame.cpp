@@ -2,7 +2,9 @@
 
 #include "platform/app/command_ids.h"
 #include "resources/schemora/schemora_ids.h"
+#include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
+#include "schemora/core/workspace_services.h"
 #include "schemora/core/design_name.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
@@ -62,8 +64,14 @@ void CMainFrame::OnClose()
 
 void CMainFrame::OnTimer(unsigned id)
 {
-    // The status animation and the backup period tick here; neither changes a drawing.
-    if (id == scm::kTimerStatusAnimation || id == scm::kTimerBackup)
+    if (id == scm::kTimerStatusAnimation) {
+        // Phases 0 and 2 show the first icon, 1 and 3 the second.
+        SetStatusIcon(animationPhase_ % 2 == 0 ? scm::kIconActivityA : scm::kIconActivityB, kStatusIconPane);
+        animationPhase_ = (animationPhase_ + 1) % 4;
+        return;
+    }
+    // The backup period ticks here and changes nothing.
+    if (id == scm::kTimerBackup)
         return;
     plat::MDIFrameWnd::OnTimer(id);
 }

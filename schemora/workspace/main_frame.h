@@ -30,4 +30,5 @@ private:
     plat::ToolBar drawBar_;
     plat::ToolBar editBar_;
     plat::StatusBar status_;
+    int animationPhase_ = 0;   // status animation: 0 to 3
 };

@@ -144,6 +144,21 @@ TEST_F(SchemoraStart, BackupTimerSoundAndTipFollowTheSettings)
     EXPECT_LT(welcome, tip);
 }
 
+TEST_F(SchemoraStart, TheStatusAnimationAlternatesItsTwoIcons)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    auto& status = static_cast<CMainFrame*>(plat::GetMainWnd())->statusBarPanes();
+    std::vector<plat::Icon> shown;
+    for (int tick = 0; tick < 4; ++tick) {
+        host.advance(500);
+        shown.push_back(status.GetPaneIcon(2));
+    }
+    EXPECT_EQ(shown, (std::vector<plat::Icon>{scm::kIconActivityA, scm::kIconActivityB, scm::kIconActivityA,
+                                              scm::kIconActivityB}));
+}
+
 TEST_F(SchemoraStart, MissingSoundFileSaysSo)
 {
     writeIni("sound=1\nDoTips=0\n");

@@ -1,6 +1,8 @@
 // The repaint sequence and the object loop, through a recording device context.
 #include "paint_test_support.h"
 
+#include "platform/core/test_ui_host.h"
+
 #include "schemora/core/paint_style.h"
 #include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_overlays.h"
@@ -144,11 +146,13 @@ TEST(SheetPainter, RepaintSequence)
     PrepareScreenMapping(dc, client);
     PaintSheetView(dc, client);
 
+    // The repaint records the bounds about the view centre; the title block, drawn after it
+    // with the border on, records the sheet's own edges last.
     const SheetBounds& b = g_paintRecord.bounds;
-    EXPECT_EQ(b.right, 2750 - 100 - 2);
-    EXPECT_EQ(b.left, 2 - 2750 - 100);
-    EXPECT_EQ(b.bottom, 2125 + 50 - 2);
-    EXPECT_EQ(b.top, 2 - 2125 + 50);
+    EXPECT_EQ(b.right, 2750 - 2);
+    EXPECT_EQ(b.left, 2 - 2750);
+    EXPECT_EQ(b.bottom, 2125 - 2);
+    EXPECT_EQ(b.top, 2 - 2125);
     EXPECT_EQ(overlays.calls, (std::vector<std::string>{"scroll bars", "page breaks", "status panes", "selection",
                                                          "cursor mark"}));
     EXPECT_EQ(g_paintRecord.message.rfind("t=", 0), 0u);
@@ -194,4 +198,25 @@ TEST(SheetPainter, GridCoarsensAtSmallScales)
         EXPECT_EQ(dots[1]->args[0] - dots[0]->args[0], c.step);
         EXPECT_EQ(dots[0]->args[2], static_cast<int>(plat::paletteIndex(7)));
     }
+}
+
+// The title block records the sheet's edges for the editing code, in both of its modes.
+TEST(SheetPainter, TitleBlockRecordsTheSheetBounds)
+{
+    plat::TestUiHost host;
+    for (const char size : {'A', 'C', 'E'}) {
+        for (const int mode : {0, 1}) {
+            SCOPED_TRACE(std::string(1, size) + " mode " + std::to_string(mode));
+            g_paintRecord.bounds = {};
+            g_current.sheetSize = size;
+            plat::RecordingDc dc;
+            DrawTitleBlock(dc, mode);
+            const SheetDimensions sheet = SheetSizeOf(size);
+            EXPECT_EQ(g_paintRecord.bounds.left, 2 - sheet.width / 2);
+            EXPECT_EQ(g_paintRecord.bounds.top, 2 - sheet.height / 2);
+            EXPECT_EQ(g_paintRecord.bounds.right, sheet.width / 2 - 2);
+            EXPECT_EQ(g_paintRecord.bounds.bottom, sheet.height / 2 - 2);
+        }
+    }
+    g_current = CurrentDrawing{};
 }
