@@ -323,3 +323,18 @@ TEST_F(BoardSettingsTest, CommandLineStartTakesTheLibraryFolderFromTheRegistry)
 }
 
 }  // namespace
+
+namespace {
+
+// Settings that cannot be written at exit (a folder that is not there, or read-only) are
+// reported rather than lost without a word.
+TEST_F(BoardSettingsTest, SettingsThatCannotBeWrittenAreReported)
+{
+    LoadSettings();
+    g_boardFolders.iniPath = folder.file("missing/folder/Tracelyn.ini");
+    host.clearEvents();
+    SaveSettings();
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Settings not saved: cannot write " + g_boardFolders.iniPath});
+}
+
+}  // namespace
