@@ -163,7 +163,8 @@ TEST_F(InstallerTest, InstallsTheSuiteFromTheBuiltMediaAndTheInstalledProgramRun
     ASSERT_TRUE(fs::exists(example));
     const int code = runProgram((fs::path(target) / "schemora").string(), {"/p", example.string()},
                                 {"QT_QPA_PLATFORM=offscreen", "HOME=" + home_.path().string(),
-                                 "QUILL_CONFIG_HOME=" + home_.file("config"), "PATH=/usr/bin:/bin"});
+                                 "QUILL_CONFIG_HOME=" + home_.file("config"), "PATH=/usr/bin:/bin",
+                                 "ASAN_OPTIONS=detect_leaks=0"});
     EXPECT_EQ(code, 0);
     bool pdf = false;
     for (const auto& e : fs::directory_iterator(fs::path(target) / "examples"))
