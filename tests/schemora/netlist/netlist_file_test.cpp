@@ -146,7 +146,6 @@ TEST(NetlistFile, TheExampleDrawingGivesTheShippedNetlist)
     const auto written = linesWithoutTheMoment(folder.file("rc_filter.net"));
     const auto shipped = linesWithoutTheMoment((program / "examples" / "rc_filter.net").string());
     EXPECT_EQ(written, shipped);
-    EXPECT_EQ(folder.read("rc_filter.net").size(), std::filesystem::file_size(program / "examples" / "rc_filter.net"));
 
     g_current = CurrentDrawing{};
     g_partSymbols = PartSymbolTable{};
