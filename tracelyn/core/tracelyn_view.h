@@ -45,6 +45,13 @@ public:
     // F10: the crosshair and grid snapping on or off.
     void OnToggleCrosshair();
 
+    // Keys and the right button.
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+    bool OnCommand(unsigned id) override;
+    bool OnCmdMsg(unsigned id, plat::CmdUI* ui) override;
+    void OnRButtonDown(unsigned flags, plat::Point point) override;
+    bool OnMouseWheel(unsigned flags, short delta, plat::Point point) override;
+
 private:
     void registerCommands();
     void loadCurrentDocument();
@@ -67,6 +74,21 @@ private:
     void OnUpdateGrid(plat::CmdUI& ui);
     void OnUpdateEditUndo(plat::CmdUI& ui);
     void OnUpdateSelectTool(plat::CmdUI& ui);
+    void OnErase();
+    void OnTransform(unsigned id);
+    void OnUpdateNeedsSelection(plat::CmdUI& ui);
+    void OnOrigin();
+    void OnUpdateOrigin(plat::CmdUI& ui);
+    void OnSelectAll();
+    void OnReorder(unsigned id);
+    void OnHome();
+    void OnArrowKey(unsigned id);
+    void OnApplyWidth();
+    void OnViewMode(unsigned id);
+    void OnLayerViewToggle();
+    void OnLimit90();
+    void OnRubberBand();
+    void OnUpdateSetting(plat::CmdUI& ui);
     // A DC of the window with the board mapping and the active document's store loaded.
     void beginMouseAction(plat::Dc& dc, plat::Point point);
 };
