@@ -15,13 +15,6 @@ const CTracelynDoc* currentOwner()
     return g_footprintEditor.open ? nullptr : g_active.document;
 }
 
-void markOwnerModified()
-{
-    if (g_footprintEditor.open)
-        g_footprintEditor.modified = 1;
-    else if (g_active.data != nullptr)
-        g_active.data->modified = true;
-}
 
 // The slot the next push writes; what it held is freed (a sixth push drops the oldest step).
 BoardUndoEntry& takeHeadSlot(int32_t kind)
@@ -92,7 +85,7 @@ void undoModified(BoardUndoEntry& entry)
 void PushUndoSnapshot()
 {
     BoardUndoEntry& entry = takeHeadSlot(kUndoModified);
-    markOwnerModified();
+    MarkBoardModified();
     const int selected = std::clamp(g_selection.count, 0, static_cast<int>(g_selection.list.size()) - 1);
     entry.snapshot.reserve(static_cast<size_t>(std::max(selected, 0)));
     for (int i = 1; i <= selected; ++i) {

@@ -151,21 +151,8 @@ bool fillNewObject(BoardObject& o, int tool)
 // Takes the new object back: its data freed, the count lowered over it, no undo step left.
 void discardNewObject()
 {
-    const int index = g_gesture.newObject;
+    TakeBackAppendedObject(g_gesture.newObject);
     g_gesture.newObject = 0;
-    if (index < 1 || index > g_board.count)
-        return;
-    BoardObject& o = g_board.objects[index];
-    FreeObjectData(o);
-    o = BoardObject{};
-    if (index == g_board.count) {
-        g_board.count = std::max(index - 1, 1);
-        if (!g_footprintEditor.open && g_active.data != nullptr)
-            g_active.data->objectCount = g_board.count;
-    }
-    const BoardUndoEntry* newest = NewestUndoEntry();
-    if (newest != nullptr && newest->kind == kUndoAppended && newest->baseCount + 1 == index)
-        DropNewestUndoEntry();
 }
 
 void stretchPolygon(BoardObject& o, int32_t x)

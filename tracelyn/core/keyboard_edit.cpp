@@ -13,13 +13,6 @@
 
 namespace {
 
-void markModified()
-{
-    if (g_footprintEditor.open)
-        g_footprintEditor.modified = 1;
-    else if (g_active.data != nullptr)
-        g_active.data->modified = true;
-}
 
 void emptySelection()
 {
@@ -47,7 +40,7 @@ void ReorderSelectedObject(int command)
     PushUndoSnapshot();
     std::swap(g_board.objects[index], g_board.objects[other]);
     emptySelection();
-    markModified();
+    MarkBoardModified();
     RedrawActiveFrame();
 }
 
@@ -80,7 +73,7 @@ void MoveSelectionHome()
             }
     }
     emptySelection();
-    markModified();
+    MarkBoardModified();
     RedrawActiveFrame();
 }
 

@@ -2,6 +2,9 @@
 
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_undo.h"
+
+#include <algorithm>
 
 int AppendObject()
 {
@@ -32,4 +35,21 @@ BoardObject* AppendedObject(int index)
 bool StoreHasRoomFor(int more)
 {
     return g_board.objects != nullptr && more >= 0 && g_board.count + more < kMaxBoardObjects;
+}
+
+void TakeBackAppendedObject(int index)
+{
+    if (g_board.objects == nullptr || index < 1 || index > g_board.count)
+        return;
+    BoardObject& o = g_board.objects[index];
+    FreeObjectData(o);
+    o = BoardObject{};
+    if (index == g_board.count) {
+        g_board.count = std::max(index - 1, 1);
+        if (!g_footprintEditor.open && g_active.data != nullptr)
+            g_active.data->objectCount = g_board.count;
+    }
+    const BoardUndoEntry* newest = NewestUndoEntry();
+    if (newest != nullptr && newest->kind == kUndoAppended && newest->baseCount + 1 == index && newest->count == 1)
+        DropNewestUndoEntry();
 }

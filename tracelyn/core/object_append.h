@@ -16,3 +16,8 @@ BoardObject* AppendedObject(int index);
 
 // Whether `more` further records fit into the current store.
 bool StoreHasRoomFor(int more);
+
+// Takes back object `index` that an edit appended and no longer wants (a click without a drag,
+// a refused pad, an empty typed line): its data freed, the record deleted, the count lowered
+// when it is the last object, and the appended undo step that made it dropped.
+void TakeBackAppendedObject(int index);

@@ -22,13 +22,9 @@ struct ConnectionRecord {
 
 std::vector<ConnectionRecord> g_connections;
 
-struct PadRange {
-    int first = 0;
-    int count = 0;
-};
+}  // namespace
 
-// The pad objects of the part's section; a gate beyond its package's sections takes the last.
-PadRange padsOf(const BoardObject& part)
+PartPads PadsOfPart(const BoardObject& part)
 {
     const int package = part.package();
     if (package < 1 || package > g_packages.count)
@@ -47,13 +43,15 @@ PadRange padsOf(const BoardObject& part)
     return {first, count};
 }
 
-void padPosition(const BoardObject& part, const BoardObject& pad, int32_t& x, int32_t& y)
+void PartPadPosition(const BoardObject& part, const BoardObject& pad, int32_t& x, int32_t& y)
 {
     const CurrentPart saved = g_partPosition;
     g_partPosition = {part.w[0], part.w[1]};
     TransformPoint(pad.w[0], pad.w[1], x, y, part.w[6] & 0xFFF, (part.w[6] >> 12) & 1, true);
     g_partPosition = saved;
 }
+
+namespace {
 
 bool known(int trace, int end)
 {
@@ -64,14 +62,14 @@ bool known(int trace, int end)
 void collectPart(int partIndex, int32_t reach)
 {
     const BoardObject& part = g_board.objects[partIndex];
-    const PadRange pads = padsOf(part);
+    const PartPads pads = PadsOfPart(part);
     const int last = std::min(g_board.count, g_board.capacity - 1);
     for (int p = pads.first; p < pads.first + pads.count; ++p) {
         const BoardObject& pad = g_packages.objects[static_cast<size_t>(p)];
         if (pad.kind() != kKindPad)
             continue;
         int32_t px = 0, py = 0;
-        padPosition(part, pad, px, py);
+        PartPadPosition(part, pad, px, py);
         for (int i = 1; i <= last; ++i) {
             const BoardObject& t = g_board.objects[i];
             if (t.kind() != kKindLine && t.kind() != kKindNoRoute)
@@ -80,7 +78,7 @@ void collectPart(int partIndex, int32_t reach)
                 const int32_t ex = end == 0 ? t.w[0] : t.w[2], ey = end == 0 ? t.w[1] : t.w[3];
                 if (std::abs(ex - px) > reach || std::abs(ey - py) > reach || known(i, end))
                     continue;
-                if (static_cast<int>(g_connections.size()) >= kMaxConnections)
+                if (static_cast<int>(g_connections.size()) >= kMaxPartConnections)
                     return;
                 g_connections.push_back({i, end, partIndex, p});
             }
@@ -111,7 +109,7 @@ void ReattachTraceEnds()
             continue;
         BoardObject& t = g_board.objects[r.trace];
         int32_t x = 0, y = 0;
-        padPosition(g_board.objects[r.part], g_packages.objects[static_cast<size_t>(r.pad)], x, y);
+        PartPadPosition(g_board.objects[r.part], g_packages.objects[static_cast<size_t>(r.pad)], x, y);
         t.w[r.end == 0 ? 0 : 2] = x;
         t.w[r.end == 0 ? 1 : 3] = y;
     }

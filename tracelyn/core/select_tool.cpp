@@ -133,9 +133,11 @@ void SelectToolRelease(plat::Dc& dc)
         if (g_gesture.bandActive && g_gesture.multi)
             SelectAtPoint(dc, kSelectWindow);
     } else if (g_gesture.handleDrag) {
-        DragObjectHandle(dc, g_selection.list[1], kMoveEnd);
-        g_gesture.frameHidden = false;
+        // The repaint that ends the drag draws no marks; selecting again draws them once.
+        const int index = g_selection.list[1];
         g_selection.count = 0;
+        g_gesture.frameHidden = false;
+        DragObjectHandle(dc, index, kMoveEnd);
         SelectAtPoint(dc, kSelectClick);
     } else if (!InSelectionRect(g_view.cursorX, g_view.cursorY, 0) && !g_gesture.moved) {
         ClearSelection(dc);

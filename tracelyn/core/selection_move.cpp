@@ -93,13 +93,6 @@ void moveSelectionRect(int32_t dx, int32_t dy)
     ShiftRubberBand(sx, sy);
 }
 
-void markOwnerModified()
-{
-    if (g_footprintEditor.open)
-        g_footprintEditor.modified = 1;
-    else if (g_active.data != nullptr)
-        g_active.data->modified = true;
-}
 
 // The end of a drag: the board repainted with the selection's marks back in place.
 void finishDrag(plat::Dc& dc)
@@ -166,7 +159,7 @@ void MoveSelection(plat::Dc& dc, int action)
         ClearConnections();
         if (g_selection.count > selectedBeforeMove())
             g_selection.count = selectedBeforeMove();
-        markOwnerModified();
+        MarkBoardModified();
         finishDrag(dc);
     }
 }
@@ -203,11 +196,11 @@ void DuplicateSelection(plat::Dc& dc, int action)
     stepFromAnchor(dx, dy);
     OffsetSelection(dc, dx, dy);
     if (action == kMoveEnd) {
-        markOwnerModified();
+        MarkBoardModified();
         g_gesture.frameHidden = false;
-        RedrawActiveFrame();
         g_selection.count = 0;
         g_gesture.multi = false;
         g_gesture.bandShown = false;
+        RedrawActiveFrame();
     }
 }

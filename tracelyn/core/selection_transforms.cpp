@@ -211,13 +211,6 @@ void transformObject(BoardObject& o, int command, int step, const Pivot& pivot, 
     }
 }
 
-void markModified()
-{
-    if (g_footprintEditor.open)
-        g_footprintEditor.modified = 1;
-    else if (g_active.data != nullptr)
-        g_active.data->modified = true;
-}
 
 }  // namespace
 
@@ -256,7 +249,7 @@ void TransformSelection(int command)
     } else {
         ComputeSelectionRect(1);
     }
-    markModified();
+    MarkBoardModified();
     RedrawActiveFrame();
 }
 
@@ -297,7 +290,7 @@ int EraseSelection()
     g_gesture.multi = false;
     g_gesture.bandShown = false;
     g_gesture.frameHidden = false;
-    markModified();
+    MarkBoardModified();
     if (!g_footprintEditor.open)
         RedrawActiveFrame();
     SetStatusText("Erase complete", kPaneMessage);

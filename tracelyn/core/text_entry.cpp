@@ -19,6 +19,7 @@
 #include "tracelyn/core/object_append.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/selection_transforms.h"
 #include "tracelyn/core/stroke_text_services.h"
 #include "tracelyn/core/workspace_services.h"
 
@@ -67,13 +68,6 @@ void storeText()
     o->data = copy;
 }
 
-void markModified()
-{
-    if (g_footprintEditor.open)
-        g_footprintEditor.modified = 1;
-    else if (g_active.data != nullptr)
-        g_active.data->modified = true;
-}
 
 int reopenableText(int32_t x, int32_t y)
 {
@@ -134,19 +128,11 @@ void endLine()
     BoardObject* o = entryObject();
     if (o == nullptr || !g_entry.text.empty())
         return;
-    const int index = g_entry.index;
-    FreeObjectData(*o);
-    o->w[4] = 0;
-    if (!g_entry.reopened) {
-        const BoardUndoEntry* newest = NewestUndoEntry();
-        if (newest != nullptr && newest->kind == kUndoAppended && newest->baseCount + 1 == index)
-            DropNewestUndoEntry();
-        if (index == g_board.count) {
-            g_board.count = std::max(index - 1, 1);
-            if (!g_footprintEditor.open && g_active.data != nullptr)
-                g_active.data->objectCount = g_board.count;
-        }
+    if (g_entry.reopened) {
+        EraseObject(g_entry.index);   // the snapshot taken when it was reopened brings it back
+        return;
     }
+    TakeBackAppendedObject(g_entry.index);
 }
 
 int32_t lineStep()
@@ -222,7 +208,7 @@ void StartTextEntry()
         g_entry.text = o.text() != nullptr ? o.text() : "";
         g_entry.caret = static_cast<int>(g_entry.text.size());
         g_entry.active = true;
-        markModified();
+        MarkBoardModified();
         showMode(true);
     } else {
         g_entry.active = true;
@@ -286,7 +272,7 @@ void HandleEditKey(unsigned key)
         break;
     }
     storeText();
-    markModified();
+    MarkBoardModified();
     RedrawActiveFrame();
 }
 

@@ -15,6 +15,7 @@
 #include "tracelyn/core/cursor_snap.h"
 #include "tracelyn/core/handle_drag.h"
 #include "tracelyn/core/keyboard_edit.h"
+#include "tracelyn/core/pin_snap.h"
 #include "tracelyn/core/selection_transforms.h"
 #include "tracelyn/core/text_entry.h"
 #include "tracelyn/core/tracelyn_app.h"
@@ -353,7 +354,10 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     if (g_gesture.overHandle)
         g_pointer.mode = kPointerHandle;
     ShowCursorCoordinates();
-    if ((flags & plat::kMkLButton) != 0 && g_gesture.tool != kToolNone && changed != 0)
+    int moved = changed;
+    if (g_boardSettings.padsnap != 0 && (g_gesture.tool == kToolTrace || g_gesture.tool == kToolRoute))
+        moved |= SnapToPin((flags & plat::kMkLButton) != 0 ? 1 : 0);
+    if ((flags & plat::kMkLButton) != 0 && g_gesture.tool != kToolNone && moved != 0)
         ProcessMouseEdit(dc, g_gesture.tool, kMouseMove);
     ShowCrosshair(dc);
 }
@@ -663,4 +667,57 @@ void CTracelynView::OnUpdateSetting(plat::CmdUI& ui)
     const int32_t value = ui.id() == tly::kCmdLimit90 ? g_boardSettings.limit : g_boardSettings.rubber;
     ui.Enable(true);
     ui.SetCheck(value != 0 ? 1 : 0);
+}
+
+void CTracelynView::OnHScroll(unsigned code, unsigned pos, plat::Control* bar)
+{
+    scrollBar(0, code, pos);
+    plat::ScrollView::OnHScroll(code, pos, bar);
+}
+
+void CTracelynView::OnVScroll(unsigned code, unsigned pos, plat::Control* bar)
+{
+    scrollBar(1, code, pos);
+    plat::ScrollView::OnVScroll(code, pos, bar);
+}
+
+void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
+{
+    CTracelynDoc* doc = GetDocument();
+    const plat::Size total = GetTotalSize();
+    const int extent = axis == 0 ? total.cx : total.cy;
+    if (doc == nullptr || extent <= 0)
+        return;
+    const plat::Point at = GetScrollPosition();
+    int& pending = pendingScroll_[axis];
+    if (pending < 0)
+        pending = axis == 0 ? at.x : at.y;
+    const int line = std::max(extent / 400, 1), page = std::max(extent / 20, 1);
+    switch (code) {
+    case plat::kSbLineLeft: pending -= line; break;
+    case plat::kSbLineRight: pending += line; break;
+    case plat::kSbPageLeft: pending -= page; break;
+    case plat::kSbPageRight: pending += page; break;
+    case plat::kSbThumbPosition:
+    case plat::kSbThumbTrack: pending = static_cast<int>(pos); break;
+    case plat::kSbEndScroll: {
+        // Nothing moves until the scroll ends: then the origin follows the bar.
+        pending = std::clamp(pending, 0, extent);
+        BoardDocumentData& data = doc->data();
+        const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
+        const int32_t size = axis == 0 ? area.width : area.height;
+        const int32_t origin = static_cast<int32_t>((static_cast<double>(pending) / extent - 0.5) * size);
+        int32_t& target = axis == 0 ? data.viewOriginX : data.viewOriginY;
+        const int32_t change = origin - target;
+        target = origin;
+        loadCurrentDocument();
+        ShiftRubberBand(axis == 0 ? -change : 0, axis == 1 ? -change : 0);
+        ScrollToPosition(axis == 0 ? plat::Point{pending, at.y} : plat::Point{at.x, pending});
+        pending = -1;
+        Invalidate();
+        break;
+    }
+    default:
+        break;
+    }
 }

@@ -51,9 +51,12 @@ public:
     bool OnCmdMsg(unsigned id, plat::CmdUI* ui) override;
     void OnRButtonDown(unsigned flags, plat::Point point) override;
     bool OnMouseWheel(unsigned flags, short delta, plat::Point point) override;
+    void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+    void OnVScroll(unsigned code, unsigned pos, plat::Control* bar) override;
 
 private:
     void registerCommands();
+    int pendingScroll_[2] = {-1, -1};
     void loadCurrentDocument();
     void prepareScreen(plat::Dc& dc);
 
@@ -89,6 +92,8 @@ private:
     void OnLimit90();
     void OnRubberBand();
     void OnUpdateSetting(plat::CmdUI& ui);
+    // One scroll-bar step on an axis (0 horizontal, 1 vertical): pending until the scroll ends.
+    void scrollBar(int axis, unsigned code, unsigned pos);
     // A DC of the window with the board mapping and the active document's store loaded.
     void beginMouseAction(plat::Dc& dc, plat::Point point);
 };
