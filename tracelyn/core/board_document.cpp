@@ -144,6 +144,14 @@ int SetObjectCount(int count)
     return n;
 }
 
+void MarkBoardModified()
+{
+    if (g_footprintEditor.open)
+        g_footprintEditor.modified = 1;
+    else if (g_active.data != nullptr)
+        g_active.data->modified = true;
+}
+
 std::string BoardOpenPath(std::string_view path)
 {
     const size_t slash = path.find_last_of('/');

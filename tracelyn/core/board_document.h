@@ -56,6 +56,10 @@ void LoadBoardGlobals(BoardDocumentData& doc);
 // warning once per process. Marks the active document (or the open footprint editor) modified.
 int SetObjectCount(int count);
 
+// Marks what the current store belongs to as changed: the open footprint editor, else the
+// active document.
+void MarkBoardModified();
+
 // The path a board is opened from: a name without an extension gets ".TLZ".
 std::string BoardOpenPath(std::string_view path);
 // 4 (export) when the file name holds ".XPC" or ".xpc", else 1 (board).

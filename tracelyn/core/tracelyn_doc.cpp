@@ -4,6 +4,7 @@
 #include "platform/app/resources.h"
 #include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/workspace_services.h"
 
 namespace {
@@ -46,6 +47,8 @@ bool CTracelynDoc::OnNewDocument()
 {
     if (!plat::Document::OnNewDocument())
         return false;
+    // A new board may take the address of a closed one: no old step may reach it.
+    ClearUndoRing();
     if (!InitNewBoard(data_))
         return false;
     makeActive();
@@ -94,6 +97,7 @@ void CTracelynDoc::Serialize(plat::Archive& ar)
 
 void CTracelynDoc::OnCloseDocument()
 {
+    ClearUndoRing();
     CloseBoardDocument(data_, this);
     plat::Document::OnCloseDocument();
 }

@@ -5,7 +5,28 @@
 #include "platform/app/win_constants.h"
 #include "platform/app/wnd.h"
 #include "platform/gdi/dc.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/board_cursor.h"
 #include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_selection.h"
+#include "tracelyn/core/board_undo.h"
+#include "tracelyn/core/change_objects.h"
+#include "tracelyn/core/cursor_snap.h"
+#include "tracelyn/core/handle_drag.h"
+#include "tracelyn/core/keyboard_edit.h"
+#include "tracelyn/core/pin_snap.h"
+#include "tracelyn/core/selection_transforms.h"
+#include "tracelyn/core/text_entry.h"
+#include "tracelyn/core/tracelyn_app.h"
+#include "tracelyn/core/board_hit_test.h"
+#include "tracelyn/core/board_settings.h"
+#include "platform/app/keys.h"
+#include "tracelyn/core/mouse_edit.h"
+#include "tracelyn/core/workspace_services.h"
+
+#include <algorithm>
+#include <cstdio>
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_painter.h"
 #include "tracelyn/core/board_state.h"
@@ -63,6 +84,31 @@ void CTracelynView::registerCommands()
     onCommand(kCmdZoomIn, &CTracelynView::OnZoomIn);
     onCommand(kCmdZoomOut, &CTracelynView::OnZoomOut);
     onCommand(kCmdRedraw, &CTracelynView::OnRedraw);
+    onCommandRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnGrid);
+    onUpdateCommandUIRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnUpdateGrid);
+    onCommand(tly::kCmdUndo, &CTracelynView::OnEditUndo);
+    onUpdateCommandUI(tly::kCmdUndo, &CTracelynView::OnUpdateEditUndo);
+    onCommand(tly::kCmdSelect, &CTracelynView::OnSelectTool);
+    onUpdateCommandUI(tly::kCmdSelect, &CTracelynView::OnUpdateSelectTool);
+    onCommand(tly::kCmdCrosshair, &CTracelynView::OnToggleCrosshair);
+    onCommand(tly::kCmdErase, &CTracelynView::OnErase);
+    onCommandRange(tly::kCmdRotate, tly::kCmdFlip, &CTracelynView::OnTransform);
+    for (unsigned id : {tly::kCmdErase, tly::kCmdRotate, tly::kCmdMirror, tly::kCmdFlip})
+        onUpdateCommandUI(id, &CTracelynView::OnUpdateNeedsSelection);
+    onCommand(tly::kCmdOrigin, &CTracelynView::OnOrigin);
+    onUpdateCommandUI(tly::kCmdOrigin, &CTracelynView::OnUpdateOrigin);
+    onCommand(tly::kCmdSelectAll, &CTracelynView::OnSelectAll);
+    onCommandRange(tly::kCmdToBack, tly::kCmdToBack, &CTracelynView::OnReorder);
+    onCommandRange(tly::kCmdToFront, tly::kCmdToFront, &CTracelynView::OnReorder);
+    onCommand(tly::kCmdHome, &CTracelynView::OnHome);
+    onCommandRange(tly::kCmdArrowLeft, tly::kCmdArrowEnter, &CTracelynView::OnArrowKey);
+    onCommand(tly::kCmdApplyWidth, &CTracelynView::OnApplyWidth);
+    onCommandRange(tly::kCmdOneLayer, tly::kCmdLayerPair, &CTracelynView::OnViewMode);
+    onCommand(tly::kCmdLayerView, &CTracelynView::OnLayerViewToggle);
+    onCommand(tly::kCmdLimit90, &CTracelynView::OnLimit90);
+    onCommand(tly::kCmdRubberBand, &CTracelynView::OnRubberBand);
+    onUpdateCommandUI(tly::kCmdLimit90, &CTracelynView::OnUpdateSetting);
+    onUpdateCommandUI(tly::kCmdRubberBand, &CTracelynView::OnUpdateSetting);
 }
 
 bool CTracelynView::PreCreateWindow(plat::CreateStruct& cs)
@@ -248,6 +294,7 @@ void CTracelynView::OnZoomOut()
 void CTracelynView::OnRedraw()
 {
     g_selection.count = 0;
+    ClearSelectionModes();
     g_edit.toolMode = 0;
     ClearSelectionModes();
     Invalidate();
@@ -264,4 +311,419 @@ void RedrawObject(int index, int mode)
     g_drawingWindow = window;   // the temporary view only lends its mapping
     dc->SetROP2(kModeNotXor);
     PaintObject(dc, index, mode);
+}
+
+void CTracelynView::beginMouseAction(plat::Dc& dc, plat::Point point)
+{
+    loadCurrentDocument();
+    PrepareViewDC(dc);
+    SetCursorFromPixels(point.x, point.y);
+}
+
+void CTracelynView::OnLButtonDown(unsigned flags, plat::Point point)
+{
+    if (state() == nullptr)
+        return;
+    SetCapture();
+    g_gesture.ctrl = (flags & plat::kMkControl) != 0;
+    g_gesture.shift = (flags & plat::kMkShift) != 0;
+    plat::ClientDC dc(this);
+    beginMouseAction(dc, point);
+    ProcessMouseEdit(dc, g_gesture.tool, kMousePress);
+}
+
+void CTracelynView::OnLButtonUp(unsigned, plat::Point point)
+{
+    if (state() == nullptr)
+        return;
+    {
+        plat::ClientDC dc(this);
+        beginMouseAction(dc, point);
+        ProcessMouseEdit(dc, g_gesture.tool, kMouseRelease);
+    }
+    if (plat::Wnd::GetCapture() == this)
+        plat::Wnd::ReleaseCapture();
+}
+
+void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
+{
+    if (state() == nullptr || GetDocument() == nullptr)
+        return;
+    plat::ClientDC dc(this);
+    loadCurrentDocument();
+    PrepareViewDC(dc);
+    HideCrosshair(dc);
+    const int changed = SetCursorFromPixels(point.x, point.y);
+    g_pointer.mode = kPointerNormal;
+    if ((flags & plat::kMkLButton) == 0)
+        g_gesture.overHandle = g_gesture.tool == kToolSelect && HitTestHandle() != 0;
+    if (g_gesture.overHandle)
+        g_pointer.mode = kPointerHandle;
+    ShowCursorCoordinates();
+    int moved = changed;
+    if (g_boardSettings.padsnap != 0 && (g_gesture.tool == kToolTrace || g_gesture.tool == kToolRoute))
+        moved |= SnapToPin((flags & plat::kMkLButton) != 0 ? 1 : 0);
+    if ((flags & plat::kMkLButton) != 0 && g_gesture.tool != kToolNone && moved != 0)
+        ProcessMouseEdit(dc, g_gesture.tool, kMouseMove);
+    ShowCrosshair(dc);
+}
+
+void CTracelynView::OnSetFocus(plat::Wnd* oldWnd)
+{
+    plat::ScrollView::OnSetFocus(oldWnd);
+    if (CTracelynDoc* doc = GetDocument())
+        doc->data().hasFocus = 1;
+    g_crosshair.on = g_pointer.savedCrosshair;
+}
+
+void CTracelynView::OnKillFocus(plat::Wnd* newWnd)
+{
+    if (state() != nullptr) {
+        plat::ClientDC dc(this);
+        PrepareViewDC(dc);
+        HideCrosshair(dc);
+    }
+    g_pointer.savedCrosshair = g_crosshair.on;
+    if (!g_footprintEditor.open)
+        g_crosshair.on = false;
+    if (CTracelynDoc* doc = GetDocument())
+        doc->data().hasFocus = 0;
+    plat::ScrollView::OnKillFocus(newWnd);
+}
+
+void CTracelynView::OnGrid(unsigned id)
+{
+    CTracelynDoc* doc = GetDocument();
+    if (doc == nullptr)
+        return;
+    if (id == kGridVariable && !RunVariableGridDialog())
+        return;
+    if (id == kGridPolar && !RunPolarGridDialog())
+        return;
+    doc->data().gridCommand = static_cast<int32_t>(id);
+    loadCurrentDocument();
+    SyncViewSettings();
+    Invalidate();
+}
+
+void CTracelynView::OnUpdateGrid(plat::CmdUI& ui)
+{
+    const CTracelynDoc* doc = GetDocument();
+    ui.SetCheck(doc != nullptr && doc->data().gridCommand == static_cast<int32_t>(ui.id()) ? 1 : 0);
+}
+
+void CTracelynView::OnEditUndo()
+{
+    loadCurrentDocument();
+    const UndoOutcome outcome = UndoLastStep(GetDocument());
+    if (outcome != UndoOutcome::Undone)
+        return;
+    // Kind 1 may have deleted selected objects; kind 4 empties the selection itself.
+    g_selection.count = 0;
+    ClearSelectionModes();
+    g_gesture.newObject = 0;
+    RedrawActiveFrame();
+}
+
+void CTracelynView::OnUpdateEditUndo(plat::CmdUI& ui)
+{
+    ui.Enable(UndoDepth() >= 1);
+}
+
+void CTracelynView::OnSelectTool()
+{
+    if (g_gesture.tool == kToolSelect)
+        RunEditSetupDialog();
+    g_gesture.tool = kToolSelect;
+}
+
+void CTracelynView::OnUpdateSelectTool(plat::CmdUI& ui)
+{
+    ui.Enable(true);
+    ui.SetCheck(g_gesture.tool == kToolSelect ? 1 : 0);
+}
+
+void CTracelynView::OnToggleCrosshair()
+{
+    if (state() == nullptr)
+        return;
+    plat::ClientDC dc(this);
+    PrepareViewDC(dc);
+    if (g_crosshair.on) {
+        HideCrosshair(dc);
+        g_crosshair.on = false;
+    } else {
+        g_crosshair.on = true;
+        ShowCrosshair(dc);
+    }
+    g_pointer.savedCrosshair = g_crosshair.on;
+}
+
+// ---- keys, commands while typing, right button, wheel ----
+
+void CTracelynView::OnKeyDown(unsigned vk, unsigned repeat, unsigned flags)
+{
+    if (TextEntryActive()) {
+        loadCurrentDocument();
+        HandleEditKey(vk);
+        return;
+    }
+    plat::ScrollView::OnKeyDown(vk, repeat, flags);
+}
+
+bool CTracelynView::OnCommand(unsigned id)
+{
+    // While text is typed every command is swallowed: its keys are the text's.
+    if (TextEntryActive())
+        return true;
+    return plat::ScrollView::OnCommand(id);
+}
+
+bool CTracelynView::OnCmdMsg(unsigned id, plat::CmdUI* ui)
+{
+    if (TextEntryActive() && ui == nullptr)
+        return true;
+    return plat::ScrollView::OnCmdMsg(id, ui);
+}
+
+void CTracelynView::OnRButtonDown(unsigned flags, plat::Point point)
+{
+    if (state() != nullptr && g_selection.count == 1 && g_gesture.tool == kToolSelect &&
+        !(g_gesture.multi && g_gesture.bandShown)) {
+        plat::ClientDC dc(this);
+        beginMouseAction(dc, point);
+        UpdateCursorBoardPoint();
+        const int index = g_selection.list[1];
+        bool on = index == 1;
+        if (!on) {
+            HitTestObject(index, index);
+            on = g_selection.count == 1;
+            g_selection.count = 1;
+            g_selection.list[1] = index;
+        }
+        if (!on)
+            ClearSelection(dc);
+        else
+            RunObjectPropertyDialog(index);
+    }
+    g_gesture.tool = kToolSelect;
+    plat::ScrollView::OnRButtonDown(flags, point);
+}
+
+bool CTracelynView::OnMouseWheel(unsigned flags, short delta, plat::Point point)
+{
+    if (CTracelynDoc* doc = GetDocument()) {
+        BoardDocumentData& data = doc->data();
+        const int32_t y = data.viewOriginY - delta;
+        const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
+        // The wheel never scrolls past the work area.
+        if (y >= -area.height / 2 && y <= area.height / 2) {
+            data.viewOriginY = y;
+            loadCurrentDocument();
+            ShiftRubberBand(0, delta);
+            Invalidate();
+        }
+    }
+    return plat::ScrollView::OnMouseWheel(flags, delta, point);
+}
+
+void CTracelynView::OnErase()
+{
+    loadCurrentDocument();
+    EraseSelection();
+}
+
+void CTracelynView::OnTransform(unsigned id)
+{
+    loadCurrentDocument();
+    TransformSelection(static_cast<int>(id));
+}
+
+void CTracelynView::OnUpdateNeedsSelection(plat::CmdUI& ui)
+{
+    ui.Enable(g_selection.count >= 1 && g_gesture.tool == kToolSelect);
+}
+
+void CTracelynView::OnOrigin()
+{
+    if (state() == nullptr)
+        return;
+    plat::ClientDC dc(this);
+    loadCurrentDocument();
+    PrepareViewDC(dc);
+    DrawObjectOrigins(dc);
+}
+
+void CTracelynView::OnUpdateOrigin(plat::CmdUI& ui)
+{
+    ui.Enable(g_board.count >= 1);
+}
+
+void CTracelynView::OnSelectAll()
+{
+    loadCurrentDocument();
+    if (state() != nullptr) {
+        plat::ClientDC dc(this);
+        PrepareViewDC(dc);
+        ClearSelection(dc);
+    }
+    const int n = SelectEditableObjects();
+    g_gesture.tool = kToolSelect;
+    g_gesture.dragging = false;
+    if (n == 0)
+        return;
+    ComputeSelectionRect(n);
+    const plat::Rect b = g_gesture.band;
+    g_gesture.band = {b.left - 50, b.top - 50, b.right + 50, b.bottom + 50};
+    g_gesture.selectionRect = g_gesture.band;
+    g_gesture.multi = true;
+    g_gesture.bandShown = true;
+    g_gesture.moveAnchorX = g_gesture.pressBoardX;
+    g_gesture.moveAnchorY = g_gesture.pressBoardY;
+    char text[48];
+    std::snprintf(text, sizeof text, "Selected %d objects", n);
+    SetStatusText(text, kPaneMessage);
+    Invalidate();
+}
+
+void CTracelynView::OnReorder(unsigned id)
+{
+    loadCurrentDocument();
+    ReorderSelectedObject(static_cast<int>(id));
+}
+
+void CTracelynView::OnHome()
+{
+    loadCurrentDocument();
+    MoveSelectionHome();
+}
+
+void CTracelynView::OnArrowKey(unsigned id)
+{
+    if (state() == nullptr)
+        return;
+    const int32_t d = g_view.zoomDivisor > 0 ? g_view.zoomDivisor : 1;
+    const int step = g_crosshair.on ? std::max(ScreenLength(g_view.gridStepX) / d, 1) : 1;
+    const plat::Point from{g_view.cursorX / d, g_view.cursorY / d};
+    plat::Point to = from;
+    switch (id) {
+    case tly::kCmdArrowLeft: to.x -= step; break;
+    case tly::kCmdArrowLeft + 1: to.x += step; break;
+    case tly::kCmdArrowLeft + 2: to.y -= step; break;
+    case tly::kCmdArrowLeft + 3: to.y += step; break;
+    default: break;
+    }
+    if (id == tly::kCmdArrowEnter) {
+        // Enter presses, and the next Enter releases, at the cursor.
+        if (g_gesture.keyDrag) {
+            OnLButtonUp(0, from);
+            g_gesture.keyDrag = false;
+        } else {
+            OnLButtonDown(plat::kMkLButton, from);
+            g_gesture.keyDrag = true;
+        }
+        return;
+    }
+    if (g_selection.count > 0 && !g_gesture.keyDrag) {
+        OnLButtonDown(plat::kMkLButton, from);
+        OnMouseMove(plat::kMkLButton, to);
+        OnLButtonUp(0, to);
+    } else {
+        OnMouseMove(g_gesture.keyDrag ? plat::kMkLButton : 0u, to);
+    }
+    plat::Point screen = to;
+    ClientToScreen(&screen);
+    plat::SetCursorPos(screen.x, screen.y);
+}
+
+void CTracelynView::OnApplyWidth()
+{
+    loadCurrentDocument();
+    if (g_selection.count > 0)
+        ChangeSelectedObjects(kChangeWidth);
+}
+
+void CTracelynView::OnViewMode(unsigned id)
+{
+    // The flip turns the mode into the other one: start from the one before.
+    g_edit.layerViewMode = id == tly::kCmdOneLayer ? kViewLayerPair : kViewOneLayer;
+    ToggleLayerPairView();
+    Invalidate();
+}
+
+void CTracelynView::OnLayerViewToggle()
+{
+    ToggleLayerPairView();
+    Invalidate();
+}
+
+void CTracelynView::OnLimit90()
+{
+    g_boardSettings.limit = g_boardSettings.limit != 0 ? 0 : 1;
+}
+
+void CTracelynView::OnRubberBand()
+{
+    g_boardSettings.rubber = g_boardSettings.rubber != 0 ? 0 : 1;
+    SetStatusText(g_boardSettings.rubber != 0 ? "Rubberbanding ON" : "Rubberbanding OFF", kPaneMessage);
+}
+
+void CTracelynView::OnUpdateSetting(plat::CmdUI& ui)
+{
+    const int32_t value = ui.id() == tly::kCmdLimit90 ? g_boardSettings.limit : g_boardSettings.rubber;
+    ui.Enable(true);
+    ui.SetCheck(value != 0 ? 1 : 0);
+}
+
+void CTracelynView::OnHScroll(unsigned code, unsigned pos, plat::Control* bar)
+{
+    scrollBar(0, code, pos);
+    plat::ScrollView::OnHScroll(code, pos, bar);
+}
+
+void CTracelynView::OnVScroll(unsigned code, unsigned pos, plat::Control* bar)
+{
+    scrollBar(1, code, pos);
+    plat::ScrollView::OnVScroll(code, pos, bar);
+}
+
+void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
+{
+    CTracelynDoc* doc = GetDocument();
+    const plat::Size total = GetTotalSize();
+    const int extent = axis == 0 ? total.cx : total.cy;
+    if (doc == nullptr || extent <= 0)
+        return;
+    const plat::Point at = GetScrollPosition();
+    int& pending = pendingScroll_[axis];
+    if (pending < 0)
+        pending = axis == 0 ? at.x : at.y;
+    const int line = std::max(extent / 400, 1), page = std::max(extent / 20, 1);
+    switch (code) {
+    case plat::kSbLineLeft: pending -= line; break;
+    case plat::kSbLineRight: pending += line; break;
+    case plat::kSbPageLeft: pending -= page; break;
+    case plat::kSbPageRight: pending += page; break;
+    case plat::kSbThumbPosition:
+    case plat::kSbThumbTrack: pending = static_cast<int>(pos); break;
+    case plat::kSbEndScroll: {
+        // Nothing moves until the scroll ends: then the origin follows the bar.
+        pending = std::clamp(pending, 0, extent);
+        BoardDocumentData& data = doc->data();
+        const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
+        const int32_t size = axis == 0 ? area.width : area.height;
+        const int32_t origin = static_cast<int32_t>((static_cast<double>(pending) / extent - 0.5) * size);
+        int32_t& target = axis == 0 ? data.viewOriginX : data.viewOriginY;
+        const int32_t change = origin - target;
+        target = origin;
+        loadCurrentDocument();
+        ShiftRubberBand(axis == 0 ? -change : 0, axis == 1 ? -change : 0);
+        ScrollToPosition(axis == 0 ? plat::Point{pending, at.y} : plat::Point{at.x, pending});
+        pending = -1;
+        Invalidate();
+        break;
+    }
+    default:
+        break;
+    }
 }

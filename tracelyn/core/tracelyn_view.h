@@ -32,8 +32,32 @@ public:
     // One zoom level in (1) or out (0) about CursorPoint.
     void ZoomStep(int in);
 
+    // Mouse input: snapping, the crosshair, the read-out and the mouse dispatcher.
+    void OnLButtonDown(unsigned flags, plat::Point point) override;
+    void OnLButtonUp(unsigned flags, plat::Point point) override;
+    void OnMouseMove(unsigned flags, plat::Point point) override;
+    void OnSetFocus(plat::Wnd* oldWnd) override;
+    void OnKillFocus(plat::Wnd* newWnd) override;
+
+    // Edit > Undo (Ctrl+Z, Modify toolbar 216).
+    void OnEditUndo();
+    // Edit > Select (F9).
+    void OnSelectTool();
+    // F10: the crosshair and grid snapping on or off.
+    void OnToggleCrosshair();
+
+    // Keys and the right button.
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+    bool OnCommand(unsigned id) override;
+    bool OnCmdMsg(unsigned id, plat::CmdUI* ui) override;
+    void OnRButtonDown(unsigned flags, plat::Point point) override;
+    bool OnMouseWheel(unsigned flags, short delta, plat::Point point) override;
+    void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+    void OnVScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+
 private:
     void registerCommands();
+    int pendingScroll_[2] = {-1, -1};
     void loadCurrentDocument();
     void prepareScreen(plat::Dc& dc);
 
@@ -50,6 +74,29 @@ private:
     void OnZoomIn();
     void OnZoomOut();
     void OnRedraw();
+    void OnGrid(unsigned id);
+    void OnUpdateGrid(plat::CmdUI& ui);
+    void OnUpdateEditUndo(plat::CmdUI& ui);
+    void OnUpdateSelectTool(plat::CmdUI& ui);
+    void OnErase();
+    void OnTransform(unsigned id);
+    void OnUpdateNeedsSelection(plat::CmdUI& ui);
+    void OnOrigin();
+    void OnUpdateOrigin(plat::CmdUI& ui);
+    void OnSelectAll();
+    void OnReorder(unsigned id);
+    void OnHome();
+    void OnArrowKey(unsigned id);
+    void OnApplyWidth();
+    void OnViewMode(unsigned id);
+    void OnLayerViewToggle();
+    void OnLimit90();
+    void OnRubberBand();
+    void OnUpdateSetting(plat::CmdUI& ui);
+    // One scroll-bar step on an axis (0 horizontal, 1 vertical): pending until the scroll ends.
+    void scrollBar(int axis, unsigned code, unsigned pos);
+    // A DC of the window with the board mapping and the active document's store loaded.
+    void beginMouseAction(plat::Dc& dc, plat::Point point);
 };
 
 // Paints object `index` in raster mode `mode` on the window that was drawn last, through a

@@ -15,6 +15,9 @@ public:
     void OnClose() override;
     void OnDestroy() override;
     void OnTimer(unsigned id) override;
+    // While text is typed into a board its keys are the text's: no accelerator, no command.
+    bool PreTranslateMessage(plat::Msg& msg) override;
+    bool OnCommand(unsigned id) override;
 
     // Board commands of the routing subsystem: netlist, rats nest, checks and statistics.
     void OnLoadNetlist();
@@ -25,13 +28,30 @@ public:
     void OnDesignRules();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
 
+    // Editing commands: the drawing tools (a second choice of the current tool opens its
+    // style dialog), Aux > Auto, Setup > Pad and the selective-edit modes.
+    void OnTool(unsigned id);
+    void OnUpdateTool(plat::CmdUI& ui);
+    void OnAutoText();
+    void OnPadSetup();
+    void OnSelectiveEdit(unsigned id);
+    void OnUpdateSelectiveEdit(plat::CmdUI& ui);
+    void OnSelectiveEditCombo();
+
+    plat::ToolBar& insertBar() { return insertBar_; }
+    plat::ToolBar& modifyBar() { return modifyBar_; }
+
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
+    void registerEditCommands();
+    bool createEditBars();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
 
     plat::ToolBar toolBar_;
+    plat::ToolBar insertBar_;
+    plat::ToolBar modifyBar_;
     plat::StatusBar status_;
 };
