@@ -86,12 +86,17 @@ std::vector<plat::MenuResource> menus()
         {kIdrMainFrame, {StandardFileMenu(false), viewMenu(false), helpMenu()}},
         {kIdrBoardType,
          {StandardFileMenu(true),
-          menuPopup("&Edit", {menuItem(kCmdRedraw, "Re&draw\tEsc"),
+          menuPopup("&Edit", {menuItem(plat::kIdEditUndo, "&Undo\tCtrl+Z"), menuItem(kCmdRedraw, "Re&draw\tEsc"),
                               menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
                                                      menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
           viewMenu(true), setupMenu(),
-          menuPopup("&Process", {menuItem(kCmdRatsNest, "&Rats Nest Display..."),
-                                 menuItem(kCmdLoadNetlist, "Load Netlist...")}),
+          menuPopup("&Process", {menuItem(kCmdBatchRoute, "&Batch Route..."),
+                                 menuItem(kCmdOptimize, "&Optimize"),
+                                 menuItem(kCmdSmooth, "&Smooth..."),
+                                 menuItem(kCmdRatsNest, "&Rats Nest Display..."),
+                                 menuItem(kCmdNeck, "&Neck..."),
+                                 menuItem(kCmdLoadNetlist, "Load Netlist..."),
+                                 menuItem(kCmdRoutePadToPad, "Route pad to pad\tF3")}),
           menuPopup("&Aux", {menuItem(kCmdStatistics, "&Statistics..."), menuItem(kCmdDesignRules, "&Check...")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
@@ -120,19 +125,16 @@ std::vector<plat::AcceleratorResource> accelerators()
               {kFVirtKey, plat::kVkNext, kCmdPageDown},
               {kFVirtKey, plat::kVkAdd, kCmdNextLayer},
               {kFVirtKey, plat::kVkSubtract, kCmdPreviousLayer},
-              {kFVirtKey, plat::kVkEscape, kCmdRedraw}}}};
+              {kFVirtKey, plat::kVkEscape, kCmdRedraw},
+              {kFVirtKey | kFControl, 'Z', plat::kIdEditUndo},
+              {kFVirtKey, plat::kVkF3, kCmdRoutePadToPad},
+              {kFVirtKey, plat::kVkF12, kCmdRouterStatistics}}}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
 {
-    using K = plat::ControlKind;
     return {
         AboutDialogTemplate("Tracelyn", "Tracelyn printed circuit board layout", kIdrMainFrame),
-        {kIddBatchRouterSetup,
-         "Batch Router Setup",
-         {{0xFFFF, K::Static, "Route the board over its netlist?", 0, 0, 2},
-          {plat::kIdOk, K::DefPushButton, "OK", 1, 0},
-          {plat::kIdCancel, K::PushButton, "Cancel", 1, 1}}},
         TipDialogTemplate(),
     };
 }

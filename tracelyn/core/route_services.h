@@ -36,3 +36,15 @@ constexpr int32_t RouterGridPitch(int32_t gridCommand)
 // After a board was opened from the command line: runs the "Batch Router Setup" dialog and, on
 // OK, routes the board over its netlist.
 void OfferBatchRoute();
+
+// The pad-to-pad router tool (command 303, F3): while it is chosen, a click on the board routes
+// the rats-nest line nearest the click through the maze router.
+struct PadToPadTool {
+    bool chosen = false;
+};
+extern PadToPadTool g_padToPadTool;
+// Command 303: chooses the tool.
+void SelectPadToPadTool();
+// Routes the rats-nest line (kind 16) nearest the board point (x, y) within `reach` board
+// units; 1 when it was routed.
+int RouteRatsNestLineAt(int32_t x, int32_t y, int32_t reach);

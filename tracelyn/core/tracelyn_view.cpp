@@ -12,7 +12,11 @@
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/route_services.h"
 #include "tracelyn/core/tracelyn_doc.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -63,6 +67,28 @@ void CTracelynView::registerCommands()
     onCommand(kCmdZoomIn, &CTracelynView::OnZoomIn);
     onCommand(kCmdZoomOut, &CTracelynView::OnZoomOut);
     onCommand(kCmdRedraw, &CTracelynView::OnRedraw);
+}
+
+void CTracelynView::OnLButtonDown(unsigned flags, plat::Point point)
+{
+    if (!g_padToPadTool.chosen) {
+        plat::ScrollView::OnLButtonDown(flags, point);
+        return;
+    }
+    loadCurrentDocument();
+    plat::Dc* dc = GetDC();
+    if (dc == nullptr)
+        return;
+    PrepareViewDC(*dc);
+    const plat::Point logical = dc->DPtoLP(point);
+    // A click lands on a line within a few pixels of it.
+    const plat::Point reachPoint = dc->DPtoLP(plat::Point{point.x + 6, point.y});
+    ReleaseDC(dc);
+    int32_t x = logical.x, y = logical.y;
+    int32_t reachX = reachPoint.x, reachY = logical.y;
+    ScreenToWorld(x, y);
+    ScreenToWorld(reachX, reachY);
+    RouteRatsNestLineAt(x, y, std::max(std::abs(reachX - x), 50));
 }
 
 bool CTracelynView::PreCreateWindow(plat::CreateStruct& cs)

@@ -23,6 +23,8 @@ public:
     bool OnPreparePrinting(plat::PrintInfo* info) override;
     void OnBeginPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
     void OnEndPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
+    // With the pad-to-pad tool chosen, a click routes the rats-nest line under it.
+    void OnLButtonDown(unsigned flags, plat::Point point) override;
 
     // The screen mapping for a DC that is not the view's paint DC.
     void PrepareViewDC(plat::Dc& dc);

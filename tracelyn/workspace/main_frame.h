@@ -23,6 +23,15 @@ public:
     void OnRegrid();
     void OnStatistics();
     void OnDesignRules();
+    // Routing: batch route, via optimiser, smoothing, necking, statistics, the pad-to-pad tool
+    // and the undo of a routing operation.
+    void OnBatchRoute();
+    void OnOptimize();
+    void OnSmooth();
+    void OnNeck();
+    void OnRouterStatistics();
+    void OnRoutePadToPad();
+    void OnEditUndo();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
 
     plat::ToolBar& toolBar() { return toolBar_; }
