@@ -8,6 +8,7 @@
 
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/route/batch_router.h"
+#include "tracelyn/route/board_checks.h"
 #include "tracelyn/route/board_netlist.h"
 #include "tracelyn/route/maze_router.h"
 #include "tracelyn/route/route_edit.h"
@@ -53,6 +54,7 @@ protected:
         g_necking = NeckingSettings{};
         g_routeStore = RouteStoreState{};
         g_batchExtras = BatchRouterExtras{};
+        g_designRules = DesignRuleClearances{};
         g_boardSettings.RouteMode = kRouteOneLayer;
         g_view.gridStepX = g_view.gridStepY = 500;
         g_board.gridCommand = 703;
