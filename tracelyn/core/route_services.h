@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 inline constexpr int kRouterValues = 9;
 inline constexpr int kRouterLayerSwitches = 31;
@@ -37,14 +38,7 @@ constexpr int32_t RouterGridPitch(int32_t gridCommand)
 // OK, routes the board over its netlist.
 void OfferBatchRoute();
 
-// The pad-to-pad router tool (command 303, F3): while it is chosen, a click on the board routes
-// the rats-nest line nearest the click through the maze router.
-struct PadToPadTool {
-    bool chosen = false;
-};
-extern PadToPadTool g_padToPadTool;
-// Command 303: chooses the tool.
-void SelectPadToPadTool();
-// Routes the rats-nest line (kind 16) nearest the board point (x, y) within `reach` board
-// units; 1 when it was routed.
-int RouteRatsNestLineAt(int32_t x, int32_t y, int32_t reach);
+// Gives the placed parts new reference numbers in board order, per reference letter, from
+// `start`; type is a letter or "ALL" (any case). withUndo 1 first records every object in an
+// undo snapshot. The gates of a multi-gate package share one number.
+void RenumberReferences(int start, std::string_view type, int withUndo);

@@ -140,7 +140,8 @@ int CBatchRouter::BatchRoute()
         RedrawActiveFrame();
         return 0;
     }
-    RouteSnapshot before;
+    const int countBefore = g_board.count;
+    PushRouteUndo();
     g_routeStore.full = false;
     g_progress.abort = 0;
     ShowProgressWindow(0, static_cast<float>(g_router.ratsNestCount), " ", kProgressStart);
@@ -160,7 +161,7 @@ int CBatchRouter::BatchRoute()
     if (!g_batchStats.aborted && g_router.ratsNestCount > 0) {
         if (plat::MessageBox("Optimize?", plat::kMbYesNo | plat::kMbIconQuestion, "Batch Router") == plat::kIdYes)
             run.optimize();
-        compactRun(before.count() + 1);
+        compactRun(countBefore + 1);
         g_batchStats.routed = run.routedCount();
         g_batchStats.passes = run.passCounter() + 1;
         PlaySoundFile("route.wav");
@@ -168,7 +169,7 @@ int CBatchRouter::BatchRoute()
         plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds, g_batchStats.fifoOverflows),
                          plat::kMbIconInformation, "Batch Router");
     } else {
-        compactRun(before.count() + 1);
+        compactRun(countBefore + 1);
         g_batchStats.routed = run.routedCount();
         g_batchStats.passes = run.passCounter() + 1;
     }
@@ -180,7 +181,6 @@ int CBatchRouter::BatchRoute()
     g_active.data->objectCount = g_board.count;
     RedrawActiveFrame();
     ShowProgressWindow(0, 0, nullptr, kProgressEnd);
-    PushRouteUndo(std::move(before));
     return g_batchStats.aborted ? 0 : 1;
 }
 

@@ -9,6 +9,7 @@
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/grid_menu_texts.h"
+#include "tracelyn/core/mouse_edit.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/route_services.h"
 #include "tracelyn/core/router_progress.h"
@@ -221,56 +222,23 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
     return 1;
 }
 
-int RouteRatsNestLineAt(int32_t x, int32_t y, int32_t reach)
+int RouteOneConnection(int traceIndex)
 {
-    if (g_board.objects == nullptr)
+    // The tool's line is the placeholder: the store's last object.
+    if (g_board.objects == nullptr || traceIndex < 1 || traceIndex != g_board.count)
         return 0;
-    int best = 0;
-    double bestDistance = static_cast<double>(reach) + 1;
-    for (int i = 1; i <= g_board.count; ++i) {
-        const BoardObject& o = g_board.objects[i];
-        if (o.kind() != kKindNoRoute)
-            continue;
-        const double ax = o.w[0], ay = o.w[1], bx = o.w[2], by = o.w[3];
-        const double dx = bx - ax, dy = by - ay;
-        const double len2 = dx * dx + dy * dy;
-        double t = len2 > 0 ? ((x - ax) * dx + (y - ay) * dy) / len2 : 0;
-        t = std::clamp(t, 0.0, 1.0);
-        const double d = std::hypot(ax + t * dx - x, ay + t * dy - y);
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = i;
-        }
-    }
-    if (best == 0)
+    BoardObject& placeholder = g_board.objects[traceIndex];
+    if (placeholder.kind() != kKindLine)
         return 0;
-    RouteSnapshot before;
-    const BoardObject line = g_board.objects[best];
-    // The line becomes the placeholder: a trace of the current width on the route layer.
-    BoardObject placeholder = MakeRouteObject(kKindLine, g_mazeSettings.routeLayer, line.w[0], line.w[1], line.w[2], line.w[3]);
+    if (g_edit.currentLayer >= 0 && g_edit.currentLayer <= 15)
+        g_mazeSettings.routeLayer = g_edit.currentLayer;
     placeholder.w[7] = g_mazeSettings.traceWidth;
-    if (AppendRouteObject(placeholder) == 0)
-        return 0;
+    const BoardObject line = placeholder;
     CMazeRouter router;
     const int routed = router.RouteTrace(line.w[0] / kNetlistUnit, line.w[1] / kNetlistUnit, line.w[2] / kNetlistUnit,
                                          line.w[3] / kNetlistUnit, 2);
-    if (routed == 1) {
-        g_board.objects[best].setKind(kKindDeleted);
-        PushRouteUndo(std::move(before));
-    } else {
-        // The rats-nest line stays; a placeholder the router kept is not needed beside it.
-        if (g_board.count >= 1 && g_board.objects[g_board.count].w[0] == placeholder.w[0] &&
-            g_board.objects[g_board.count].w[2] == placeholder.w[2] && g_board.count > before.count())
-            TruncateObjects(before.count());
-    }
+    if (routed == 1)
+        RemoveMatchingNoRoute(line.w[0], line.w[1], line.w[2], line.w[3]);
     RedrawActiveFrame();
     return routed;
-}
-
-PadToPadTool g_padToPadTool;
-
-void SelectPadToPadTool()
-{
-    g_padToPadTool.chosen = true;
-    SetStatusText("Route pad to pad", 0);
 }

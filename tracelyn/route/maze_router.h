@@ -135,7 +135,3 @@ private:
     std::vector<RouteSegment> segments_;
     int firstNew_ = 0;
 };
-
-// The pad-to-pad tool: routes the rats-nest line (kind 16) nearest the board point (x, y)
-// within `reach` board units through the maze router. 1 routed, 0 not (or no line there).
-int RouteRatsNestLineAt(int32_t x, int32_t y, int32_t reach);

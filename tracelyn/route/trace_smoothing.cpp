@@ -256,7 +256,7 @@ int SmoothCorners(int first, int last, int interactive)
     g_progress.abort = 0;
     if (interactive != 0) {
         ShowProgressWindow(0, 0, kProgressCaption, kProgressStart);
-        PushRouteUndo(RouteSnapshot());
+        PushRouteUndo();
     }
     g_smoothing.step = std::max(g_view.gridStepX / 2, 1);
     if (interactive != 0)
@@ -284,7 +284,7 @@ int UnsmoothCorners(int first, int last, int interactive)
     g_progress.abort = 0;
     if (interactive != 0) {
         ShowProgressWindow(0, 0, kProgressCaption, kProgressStart);
-        PushRouteUndo(RouteSnapshot());
+        PushRouteUndo();
     }
     const int32_t step = std::max(g_view.gridStepX, 1);
     g_smoothing.step = step;

@@ -44,12 +44,10 @@ CMainFrame::CMainFrame()
     onCommand(tly::kCmdSmooth, &CMainFrame::OnSmooth);
     onCommand(tly::kCmdNeck, &CMainFrame::OnNeck);
     onCommand(tly::kCmdRouterStatistics, &CMainFrame::OnRouterStatistics);
-    onCommand(tly::kCmdRoutePadToPad, &CMainFrame::OnRoutePadToPad);
-    onCommand(plat::kIdEditUndo, &CMainFrame::OnEditUndo);
     for (unsigned id : std::initializer_list<unsigned>{tly::kCmdLoadNetlist, tly::kCmdRatsNest, tly::kCmdClearRatsNest, tly::kCmdRegrid,
-                        tly::kCmdStatistics, tly::kCmdBatchRoute, tly::kCmdOptimize, tly::kCmdSmooth, tly::kCmdNeck,
-                        tly::kCmdRoutePadToPad, unsigned{plat::kIdEditUndo}})
+                        tly::kCmdStatistics, tly::kCmdBatchRoute, tly::kCmdOptimize, tly::kCmdSmooth, tly::kCmdNeck})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
+    registerEditCommands();
 }
 CMainFrame::~CMainFrame() = default;
 
@@ -59,6 +57,8 @@ int CMainFrame::OnCreate()
         return -1;
     if (!toolBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, plat::kIdwToolBar) ||
         !toolBar_.LoadToolBar(tly::kIdrMainFrame))
+        return -1;
+    if (!createEditBars())
         return -1;
     if (!status_.Create(this) || !status_.SetIndicators(kIndicators))
         return -1;
@@ -174,11 +174,10 @@ void CMainFrame::OnOptimize()
 {
     if (!GetActiveDocument())
         return;
-    RouteSnapshot before;
+    PushRouteUndo();
     COptimizeDlg optimizer;
     optimizer.OptimizeVias(1);
     AdjustViaPositions();
-    PushRouteUndo(std::move(before));
     RedrawActiveFrame();
 }
 
@@ -198,25 +197,12 @@ void CMainFrame::OnNeck()
     CNeckingDlg setup;
     if (setup.DoModal() != plat::kIdOk)
         return;
-    RouteSnapshot before;
+    PushRouteUndo();
     NeckTraces(g_board.count);
-    PushRouteUndo(std::move(before));
 }
 
 void CMainFrame::OnRouterStatistics()
 {
     if (GetActiveDocument())
         ShowRouterStatistics();
-}
-
-void CMainFrame::OnRoutePadToPad()
-{
-    if (GetActiveDocument())
-        SelectPadToPadTool();
-}
-
-void CMainFrame::OnEditUndo()
-{
-    if (GetActiveDocument() && UndoRouteOperation())
-        RedrawActiveFrame();
 }

@@ -122,12 +122,11 @@ TEST_F(NeckingTest, NeckingRoutedBoardsKeepsEveryConnectionAndUndoes)
     const ConnectivityReport before = CheckCopper();
     const auto words0 = words();
     g_designRules.padToTrace = 250;   // wide enough to reach traces routed past pads
-    RouteSnapshot snapshot;
+    PushRouteUndo();
     const int necked = NeckTraces(g_board.count);
-    PushRouteUndo(std::move(snapshot));
     EXPECT_GT(necked, 0);
     EXPECT_EQ(CheckCopper(), before);
-    EXPECT_TRUE(UndoRouteOperation());
+    EXPECT_TRUE(undo());
     EXPECT_EQ(words(), words0);
 }
 

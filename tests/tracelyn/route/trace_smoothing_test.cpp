@@ -95,7 +95,7 @@ TEST_F(SmoothingTest, MenuSmoothingReportsAndUndoesWholly)
     EXPECT_EQ(host.messageBoxes().back(), "Number of corners smoothed: 2");
     EXPECT_EQ(g_smoothing.mode, kSmooth45);
     EXPECT_NE(words(), before);
-    EXPECT_TRUE(UndoRouteOperation());
+    EXPECT_TRUE(undo());
     EXPECT_EQ(words(), before);   // the corners added are gone too
 }
 
@@ -106,7 +106,7 @@ TEST_F(SmoothingTest, CancelledDialogChangesNothing)
     host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });
     EXPECT_EQ(SmoothCorners(1, g_board.count, 1), -1);
     EXPECT_EQ(words(), before);
-    EXPECT_EQ(RouteUndoDepth(), 0);
+    EXPECT_EQ(UndoDepth(), 0);
 }
 
 TEST_F(SmoothingTest, OrthogonalizeRestoresCopperCornersOnly)
