@@ -131,6 +131,13 @@ protected:
         }
         return bad;
     }
+    // A trace of `width` on `layer`, appended to the board.
+    int trace(int layer, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t width = 120)
+    {
+        BoardObject o = MakeRouteObject(kKindLine, layer, x1, y1, x2, y2);
+        o.w[7] = width;
+        return add(o);
+    }
     static int countKind(int kind, int layer = -1)
     {
         int n = 0;

@@ -10,12 +10,6 @@ namespace {
 
 class NeckingTest : public RouteTest {
 protected:
-    int trace(int layer, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t width = 120)
-    {
-        BoardObject o = MakeRouteObject(kKindLine, layer, x1, y1, x2, y2);
-        o.w[7] = width;
-        return add(o);
-    }
     // A two-pad surface part on layer 0 at the origin; its pads (240 x 600) at x -250 and 250.
     int placeSmd(int32_t rotation)
     {

@@ -9,12 +9,6 @@ namespace {
 
 class SmoothingTest : public RouteTest {
 protected:
-    int trace(int layer, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t width = 120)
-    {
-        BoardObject o = MakeRouteObject(kKindLine, layer, x1, y1, x2, y2);
-        o.w[7] = width;
-        return add(o);
-    }
     // An L: a horizontal trace into (0, 0), a vertical one out of it.
     void addCorner(int layer = 0)
     {

@@ -7,12 +7,6 @@ namespace {
 
 class ViaOptimizerTest : public RouteTest {
 protected:
-    int trace(int layer, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
-    {
-        BoardObject o = MakeRouteObject(kKindLine, layer, x1, y1, x2, y2);
-        o.w[7] = 120;
-        return add(o);
-    }
     int via(int32_t x, int32_t y)
     {
         BoardObject v = MakeRouteObject(kKindPad, kLayerAll, x, y, 300, 300);
