@@ -322,6 +322,7 @@ int BatchRun::singleLayerPass()
             const NetConnection& k = connection(c);
             if (k.routeState > 1 && !(k.x1 == k.x2 && k.y1 == k.y2))
                 routeConnection(c, 0);
+            PumpMessage();   // the progress window's Cancel
         }
     }
     g_mazeSettings.routeLayer = savedLayer;
