@@ -14,7 +14,8 @@ std::vector<plat::DialogTemplate> RouteDialogTemplates()
                                    {kIdcRouterMessage, K::Static, "", 1, 1},
                                    {plat::kIdCancel, K::PushButton, "Cancel", 2, 1}}};
     progress.caption = false;
-    return {
+    std::vector<plat::DialogTemplate> templates = RouterSetupDialogTemplates();
+    templates.insert(templates.end(), {
         progress,
         {kIddRouterMessage,
          "Router",
@@ -37,5 +38,6 @@ std::vector<plat::DialogTemplate> RouteDialogTemplates()
           {kIdcCheckOutside, K::CheckBox, "Check objects outside of outline", 6, 0, 2},
           {plat::kIdOk, K::DefPushButton, "Check", 7, 1},
           {plat::kIdCancel, K::PushButton, "Cancel", 7, 2}}},
-    };
+    });
+    return templates;
 }

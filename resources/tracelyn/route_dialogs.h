@@ -6,3 +6,6 @@
 #include <vector>
 
 std::vector<plat::DialogTemplate> RouteDialogTemplates();
+// The router setup dialogs: Batch Router Setup, Rats Nest Display Setup, Smoothing, Necking and
+// the never-shown Trace/Via Optimization.
+std::vector<plat::DialogTemplate> RouterSetupDialogTemplates();

@@ -65,6 +65,11 @@ enum : unsigned {
     kCmdRatsNest = 265,         // Process > Rats Nest Display
     kCmdClearRatsNest = 339,    // Edit > Advanced > Clear Rats Nest
     kCmdLoadNetlist = 32850,    // Process > Load Netlist
+    kCmdBatchRoute = 260,       // Process > Batch Route
+    kCmdOptimize = 262,         // Process > Optimize
+    kCmdSmooth = 263,           // Process > Smooth
+    kCmdRouterStatistics = 269, // F12
+    kCmdNeck = 271,             // Process > Neck
     kStrNetlistFilter = 812,
 
     // Editing

@@ -132,7 +132,11 @@ std::vector<plat::MenuResource> menus()
                               menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
                                                      menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
           viewMenu(true), setupMenu(),
-          menuPopup("&Process", {menuItem(kCmdRatsNest, "&Rats Nest Display..."),
+          menuPopup("&Process", {menuItem(kCmdBatchRoute, "&Batch Route..."),
+                                 menuItem(kCmdOptimize, "&Optimize"),
+                                 menuItem(kCmdSmooth, "&Smooth..."),
+                                 menuItem(kCmdRatsNest, "&Rats Nest Display..."),
+                                 menuItem(kCmdNeck, "&Neck..."),
                                  menuItem(kCmdLoadNetlist, "Load Netlist...")}),
           menuPopup("&Aux", {menuItem(kCmdAutoText, "&Auto..."), menuItem(kCmdStatistics, "&Statistics..."),
                              menuItem(kCmdDesignRules, "&Check...")}),
@@ -193,19 +197,14 @@ std::vector<plat::AcceleratorResource> accelerators()
               {kFVirtKey, plat::kVkF6, kCmdRubberBand},
               {0, '1', kCmdOneLayer},
               {0, '2', kCmdLayerPair},
-              {0, 'w', kCmdApplyWidth}}}};
+              {0, 'w', kCmdApplyWidth},
+              {kFVirtKey, plat::kVkF12, kCmdRouterStatistics}}}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
 {
-    using K = plat::ControlKind;
     return {
         AboutDialogTemplate("Tracelyn", "Tracelyn printed circuit board layout", kIdrMainFrame),
-        {kIddBatchRouterSetup,
-         "Batch Router Setup",
-         {{0xFFFF, K::Static, "Route the board over its netlist?", 0, 0, 2},
-          {plat::kIdOk, K::DefPushButton, "OK", 1, 0},
-          {plat::kIdCancel, K::PushButton, "Cancel", 1, 1}}},
         TipDialogTemplate(),
     };
 }

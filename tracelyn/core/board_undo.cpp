@@ -76,6 +76,16 @@ void undoModified(BoardUndoEntry& entry)
         std::copy(saved.w.begin(), saved.w.begin() + 9, target.w.begin());
         target.data = slot.object.releaseData();
     }
+    // A snapshot taken before a routing operation also drops what the operation appended.
+    if (entry.baseCount > 0 && g_board.objects != nullptr) {
+        const int last = std::min(g_board.count, g_board.capacity - 1);
+        for (int i = entry.baseCount + 1; i <= last; ++i) {
+            FreeObjectData(g_board.objects[i]);
+            g_board.objects[i] = BoardObject{};
+        }
+        g_board.count = std::max(std::min(g_board.count, entry.baseCount), 1);
+        storeCountInOwner();
+    }
     g_selection.count = 0;
     entry = BoardUndoEntry{};
 }

@@ -28,7 +28,8 @@ struct UndoSlot {
 
 struct BoardUndoEntry {
     int32_t kind = 0;
-    int32_t baseCount = 0;              // kind 1: the count before the append
+    int32_t baseCount = 0;              // kind 1: the count before the append; kind 4 (routing):
+                                        // when set, the objects after it go on undo
     int32_t count = 0;                  // kind 1: objects appended; kind 4: slots held
     const CTracelynDoc* document = nullptr;   // null for the footprint editor
     std::vector<UndoSlot> snapshot;     // kind 4: one slot per selection entry

@@ -373,13 +373,3 @@ bool RemoveMatchingNoRoute(int x1, int y1, int x2, int y2)
     }
     return false;
 }
-
-int RouteOneConnection(int traceIndex)
-{
-    if (traceIndex < 1 || traceIndex > g_board.count)
-        return 0;
-    const BoardObject& t = g_board.objects[traceIndex];
-    if (RemoveMatchingNoRoute(t.w[0], t.w[1], t.w[2], t.w[3]))
-        RedrawActiveFrame();
-    return 0;
-}

@@ -24,6 +24,8 @@ void ShowSelectedObjectInfo();
 // within 25 pixels of the trace's ends (either way round) is deleted. True when one was.
 bool RemoveMatchingNoRoute(int x1, int y1, int x2, int y2);
 
-// The one connection of tool 303: until the maze router routes it, the straight trace stays
-// and the rats-nest line it replaces goes. Returns the number of objects the route appended.
+// The one connection of tool 303, defined by the routing subsystem: the maze router routes the
+// straight trace `traceIndex` (the store's last object) between its ends; on success the
+// rats-nest line it replaces goes. 1 routed; else the straight trace stays as it was (or
+// becomes a rats-nest line after a grid error).
 int RouteOneConnection(int traceIndex);

@@ -1,14 +1,188 @@
-// The batch router's setup dialog and run. Routing itself is not part of the program yet:
-// a run leaves the board as it is.
 #include "tracelyn/route/batch_router.h"
 
+#include "platform/app/keys.h"
+#include "platform/core/ui_host.h"
+#include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/route_services.h"
+#include "tracelyn/core/router_progress.h"
+#include "tracelyn/core/workspace_services.h"
+#include "tracelyn/route/batch_passes.h"
+#include "tracelyn/route/board_netlist.h"
+#include "tracelyn/route/maze_router.h"
+#include "tracelyn/route/route_edit.h"
+#include "tracelyn/route/via_optimizer.h"
 
-#include "resources/tracelyn/tracelyn_ids.h"
+#include <chrono>
+#include <cstdio>
 
-CBatchRouterSetupDlg::CBatchRouterSetupDlg(plat::Wnd* parent) : plat::Dialog(tly::kIddBatchRouterSetup, parent) {}
+BatchRouterStats g_batchStats;
 
-int CBatchRouter::BatchRoute() { return 0; }
+namespace {
+
+constexpr int kRoutedTraceLimit = 10;
+constexpr int kRoutedViaLimit = 4;
+
+// True when the user declines to route a board that already carries routing.
+bool checkAlreadyRouted()
+{
+    int traces = 0, vias = 0;
+    for (int i = 1; i <= g_board.count; ++i) {
+        const BoardObject& o = g_board.objects[i];
+        traces += o.kind() == kKindLine && o.layer() != kLayerAll;
+        vias += o.kind() == kKindPad && IsViaStyle(o.w[5] & 15);
+        if (traces > kRoutedTraceLimit || vias > kRoutedViaLimit)
+            return plat::MessageBox(std::string(kAlreadyRoutedQuestion), plat::kMbYesNo | plat::kMbIconStop) != plat::kIdYes;
+    }
+    return false;
+}
+
+// The settings a run changes, put back when it ends.
+struct SavedSettings {
+    MazeRouterSettings maze = g_mazeSettings;
+    int32_t grid = g_board.gridCommand;
+    int32_t units = g_boardSettings.units;
+    int32_t routeMode = g_boardSettings.RouteMode;
+    int32_t layer = g_edit.currentLayer;
+
+    void restore() const
+    {
+        g_mazeSettings = maze;
+        g_board.gridCommand = grid;
+        if (g_active.data != nullptr)
+            g_active.data->gridCommand = grid;
+        g_boardSettings.units = units;
+        g_boardSettings.RouteMode = routeMode;
+        g_mazeRoute.quiet = 0;
+        g_mazeRoute.batch = 0;
+        g_mazeRoute.forcedLayer = 0;
+        g_progress.routing = 0;
+    }
+};
+
+void applyBatchSettings()
+{
+    g_mazeSettings.traceWidth = g_router.values[2];
+    g_mazeSettings.viaSize = g_router.values[0];
+    g_mazeSettings.viaHole = g_router.values[1];
+    g_mazeSettings.buried = g_router.values[5];
+    g_mazeSettings.maxLength = g_router.values[7];
+    g_mazeSettings.maxVias = 0;
+    g_mazeSettings.bevels = g_batchExtras.bevels;
+    g_board.gridCommand = g_router.values[3];
+    if (g_active.data != nullptr)
+        g_active.data->gridCommand = g_board.gridCommand;
+    g_boardSettings.units = 725;
+    g_board.viewOriginX = g_board.viewOriginY = 0;
+    g_edit.currentLayer = kLayerAll;
+    g_mazeRoute.quiet = 1;
+    g_mazeRoute.batch = 1;
+    g_mazeRoute.fifoOverflows = 0;
+}
+
+double elapsed(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Drops the records the run deleted (kind 0) from the records it appended.
+void compactRun(int firstNew)
+{
+    int to = firstNew;
+    for (int from = firstNew; from <= g_board.count; ++from) {
+        if (g_board.objects[from].kind() == kKindDeleted)
+            continue;
+        if (to != from)
+            std::swap(g_board.objects[to], g_board.objects[from]);
+        ++to;
+    }
+    TruncateObjects(to - 1);
+    for (NetConnection& c : ConnectionTable().first(static_cast<size_t>(std::clamp(g_router.ratsNestCount, 0, kMaxConnections)))) {
+        c.firstObject = 0;
+        c.objectSpan = 0;
+        if (c.routeState > 1)
+            c.routeState = -1;
+    }
+}
+
+}  // namespace
+
+std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, "Percentage Complete:%.1f%%\npasses=%d\ntime==%.2f", percent, passes, seconds);
+    std::string summary = text;
+    if (fifoOverflows > 0)
+        summary += "\nFIFO overflow=" + std::to_string(fifoOverflows);
+    return summary;
+}
+
+int CBatchRouter::BatchRoute()
+{
+    if (g_board.objects == nullptr || g_active.data == nullptr)
+        return 0;
+    g_batchStats = BatchRouterStats{};
+    if (checkAlreadyRouted())
+        return 0;
+    const SavedSettings saved;
+    applyBatchSettings();
+    RedrawActiveFrame();
+    const auto start = std::chrono::steady_clock::now();
+    (void)plat::GetAsyncKeyState(plat::kVkEscape);
+
+    g_netlist.partCount = 0;
+    g_netlist.powerNets.fill(-1);
+    if (ReadNetlistForBoard() != 1 || g_router.ratsNestCount <= 0) {
+        saved.restore();
+        RedrawActiveFrame();
+        return 0;
+    }
+    const int countBefore = g_board.count;
+    PushRouteUndo();
+    g_routeStore.full = false;
+    g_progress.abort = 0;
+    ShowProgressWindow(0, static_cast<float>(g_router.ratsNestCount), " ", kProgressStart);
+    SetStatusText("Loaded " + std::to_string(g_router.ratsNestCount) + " traces", 0);
+
+    BatchRun run;
+    run.prepareConnections();
+    run.connectPowerNets();
+    SortConnections();
+    g_progress.routing = 1;
+    run.routeAll();
+
+    g_batchStats.seconds = elapsed(start);
+    g_batchStats.connections = g_router.ratsNestCount;
+    g_batchStats.fifoOverflows = g_mazeRoute.fifoOverflows;
+    g_batchStats.aborted = g_progress.abort != 0;
+    if (!g_batchStats.aborted && g_router.ratsNestCount > 0) {
+        if (plat::MessageBox("Optimize?", plat::kMbYesNo | plat::kMbIconQuestion, "Batch Router") == plat::kIdYes)
+            run.optimize();
+        compactRun(countBefore + 1);
+        g_batchStats.routed = run.routedCount();
+        g_batchStats.passes = run.passCounter() + 1;
+        PlaySoundFile("route.wav");
+        const double percent = g_batchStats.routed * 100.0 / g_router.ratsNestCount;
+        plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds, g_batchStats.fifoOverflows),
+                         plat::kMbIconInformation, "Batch Router");
+    } else {
+        compactRun(countBefore + 1);
+        g_batchStats.routed = run.routedCount();
+        g_batchStats.passes = run.passCounter() + 1;
+    }
+    g_progress.routing = 0;
+    RedrawActiveFrame();
+    if (!g_batchStats.aborted)
+        AdjustViaPositions();
+    saved.restore();
+    g_active.data->objectCount = g_board.count;
+    RedrawActiveFrame();
+    ShowProgressWindow(0, 0, nullptr, kProgressEnd);
+    return g_batchStats.aborted ? 0 : 1;
+}
 
 namespace {
 // Set once BatchRoute routes: until then the start-up offer would promise a run that does nothing.
@@ -20,7 +194,21 @@ void OfferBatchRoute()
     if (!kBatchRouterRoutes)
         return;
     CBatchRouterSetupDlg setup(nullptr);
+    if (setup.DoModal() != plat::kIdOk)
+        return;
     CBatchRouter router;
-    if (setup.DoModal() == plat::kIdOk)
-        router.BatchRoute();
+    router.BatchRoute();
+}
+
+std::string ShowRouterStatistics()
+{
+    const BatchRouterStats& s = g_batchStats;
+    char text[400];
+    std::snprintf(text, sizeof text,
+                  "main=%d,retry=%d,ripup=%d\nsingle=%d,one via=%d,final=%d\noptimize1=%d\nunique=%d,straight=%d,len=%d\n"
+                  "d1=%.1f,d(final)=%.1f,ideal=%.1f",
+                  s.main, s.retry, s.ripup, s.single, s.oneVia, s.final, g_optimizerStats.optimize1, s.unique, s.straight,
+                  s.len, s.d1 * 0.001, s.dFinal * 0.001, s.ideal * 0.001);
+    plat::MessageBox(text, plat::kMbIconInformation, "Router Statistics");
+    return text;
 }

@@ -1,18 +1,42 @@
 #pragma once
-// The batch router as start-up sees it: the setup dialog "Batch Router Setup" (146), run
-// modally after a board was opened from the command line, and the router object whose
-// BatchRoute routes the current board over the loaded netlist.
+// The batch autorouter: routes every connection of the active board's netlist through the maze
+// router in a fixed sequence of passes (main, retry, rip-up and retry, single layer), ties power
+// nets to their planes with thermal pads, optimises the vias on request and reports the share
+// of connections routed. One undo entry takes the whole run back.
 
-#include "platform/app/dialog.h"
+#include "tracelyn/route/router_dialogs.h"
 
-class CBatchRouterSetupDlg : public plat::Dialog {
-public:
-    explicit CBatchRouterSetupDlg(plat::Wnd* parent);
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view kAlreadyRoutedQuestion =
+    "This board has already contains traces and/or vias.\nDo you want to proceed?";
+
+// The counters of the last run (F12 shows them).
+struct BatchRouterStats {
+    int32_t main = 0, retry = 0, ripup = 0, single = 0, oneVia = 0, final = 0, unique = 0, straight = 0, len = 0;
+    double d1 = 0, dFinal = 0, ideal = 0;
+    // The last run's outcome, for the summary and the benchmarks.
+    int32_t connections = 0, routed = 0, passes = 0, fifoOverflows = 0;
+    double seconds = 0;
+    bool aborted = false;
 };
+extern BatchRouterStats g_batchStats;
 
 // Owner of a batch-routing run; it keeps no data between runs.
 class CBatchRouter {
 public:
-    // Routes the current board; the result tells how the run ended (1 done, 0 nothing routed).
+    // Routes the active board; 1 when the run went to its end, 0 when it did not start or was
+    // stopped.
     int BatchRoute();
 };
+
+// After a board was opened from the command line: the setup dialog and, on Route, the run.
+void OfferBatchRoute();
+
+// F12: "Router Statistics"; returns the text shown.
+std::string ShowRouterStatistics();
+
+// The summary text of a run.
+std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows);

@@ -47,6 +47,10 @@ inline constexpr int32_t kTraceSortByY = 1027;
 inline constexpr int32_t kTraceSortByX = 1028;
 void SortConnections();
 
+// Clears the board's rats nest and netlist, collects its placed parts and reads the netlist
+// named by g_netlist.netlistName (without its extension); ReadBoardNetlist's result.
+int ReadNetlistForBoard();
+
 // Reads the netlist named by g_netlist.netlistName and draws one unrouted-connection line
 // (kind 16) per connection; quiet 0 reports the result. Returns 1.
 int BuildRatsNest(int quiet);

@@ -37,8 +37,9 @@ std::string netlistBaseName()
     return name.substr(0, dot);
 }
 
-// Clears what the board had, collects its parts and reads the netlist.
-void readNetlistForBoard()
+}  // namespace
+
+int ReadNetlistForBoard()
 {
     ClearNetNames(1);
     g_netlist.partCount = 0;
@@ -47,9 +48,13 @@ void readNetlistForBoard()
     g_netlist.routedCount = 0;
     g_netlist.stop = 0;
     g_netlist.powerNets.fill(-1);
-    if (ReadBoardNetlist(netlistBaseName()) == 1)
+    const int read = ReadBoardNetlist(netlistBaseName());
+    if (read == 1)
         g_netlist.routeLayer = 0;
+    return read;
 }
+
+namespace {
 
 // Appends the line of connection c; false when the store is full.
 bool appendRatsNestLine(int c)
@@ -98,7 +103,7 @@ bool nearPoint(int32_t x, int32_t y, int32_t px, int32_t py)
 
 int BuildRatsNest(int quiet)
 {
-    readNetlistForBoard();
+    ReadNetlistForBoard();
     drawRatsNest();
     g_netlist.ratsNestShown = 1;
     g_boardSettings.rubber = 1;
@@ -112,7 +117,7 @@ int BuildRatsNest(int quiet)
 
 int LoadNetlist(int quiet)
 {
-    readNetlistForBoard();
+    ReadNetlistForBoard();
     g_netlist.ratsNestShown = 0;
     if (quiet == 0) {
         RedrawActiveFrame();

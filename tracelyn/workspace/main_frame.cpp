@@ -4,16 +4,24 @@
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/router_memory.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/route_services.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/route/board_checks.h"
 #include "tracelyn/route/board_netlist.h"
+#include "tracelyn/route/batch_router.h"
 #include "tracelyn/route/design_rules_dialog.h"
+#include "tracelyn/route/route_edit.h"
+#include "tracelyn/route/router_dialogs.h"
+#include "tracelyn/route/trace_necking.h"
+#include "tracelyn/route/trace_smoothing.h"
+#include "tracelyn/route/via_optimizer.h"
 
 namespace {
 
@@ -31,8 +39,13 @@ CMainFrame::CMainFrame()
     onCommand(tly::kCmdRegrid, &CMainFrame::OnRegrid);
     onCommand(tly::kCmdStatistics, &CMainFrame::OnStatistics);
     onCommand(tly::kCmdDesignRules, &CMainFrame::OnDesignRules);
-    for (unsigned id : {tly::kCmdLoadNetlist, tly::kCmdRatsNest, tly::kCmdClearRatsNest, tly::kCmdRegrid,
-                        tly::kCmdStatistics})
+    onCommand(tly::kCmdBatchRoute, &CMainFrame::OnBatchRoute);
+    onCommand(tly::kCmdOptimize, &CMainFrame::OnOptimize);
+    onCommand(tly::kCmdSmooth, &CMainFrame::OnSmooth);
+    onCommand(tly::kCmdNeck, &CMainFrame::OnNeck);
+    onCommand(tly::kCmdRouterStatistics, &CMainFrame::OnRouterStatistics);
+    for (unsigned id : std::initializer_list<unsigned>{tly::kCmdLoadNetlist, tly::kCmdRatsNest, tly::kCmdClearRatsNest, tly::kCmdRegrid,
+                        tly::kCmdStatistics, tly::kCmdBatchRoute, tly::kCmdOptimize, tly::kCmdSmooth, tly::kCmdNeck})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
     registerEditCommands();
 }
@@ -90,13 +103,10 @@ void CMainFrame::OnUpdateNeedsBoard(plat::CmdUI& ui) { ui.Enable(GetActiveDocume
 
 bool CMainFrame::chooseNetlist()
 {
-    plat::FileDialogRequest request;
-    request.open = true;
-    request.filter = plat::LoadString(tly::kStrNetlistFilter);
-    const plat::FileDialogResult chosen = plat::uiHost().fileDialog(request);
-    if (chosen.path.empty())
+    const std::string chosen = BrowseForFile(tly::kStrNetlistFilter);
+    if (chosen.empty())
         return false;
-    g_netlist.netlistName = chosen.path.substr(0, kNetlistNameChars);
+    g_netlist.netlistName = chosen.substr(0, kNetlistNameChars);
     return true;
 }
 
@@ -106,15 +116,18 @@ void CMainFrame::OnLoadNetlist()
         LoadNetlist(0);
 }
 
-// The rats nest of the loaded netlist, or of one chosen now when none is loaded yet.
+// The rats nest of the netlist named in "Rats Nest Display Setup".
 void CMainFrame::OnRatsNest()
 {
     if (!GetActiveDocument())
         return;
-    if (g_netlist.netlistName.empty() && !chooseNetlist())
+    CRatsNestSetupDlg setup;
+    if (setup.DoModal() != plat::kIdOk)
         return;
     g_edit.currentLayer = kLayerAll;
     BuildRatsNest(0);
+    if (g_active.data != nullptr)
+        g_active.data->objectCount = g_board.count;
 }
 
 void CMainFrame::OnClearRatsNest()
@@ -143,4 +156,53 @@ void CMainFrame::OnDesignRules()
 {
     CDesignRulesDlg dialog;
     dialog.DoModal();
+}
+
+void CMainFrame::OnBatchRoute()
+{
+    if (!GetActiveDocument())
+        return;
+    CBatchRouterSetupDlg setup(this);
+    if (setup.DoModal() != plat::kIdOk)
+        return;
+    CBatchRouter router;
+    router.BatchRoute();
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnOptimize()
+{
+    if (!GetActiveDocument())
+        return;
+    PushRouteUndo();
+    COptimizeDlg optimizer;
+    optimizer.OptimizeVias(1);
+    AdjustViaPositions();
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnSmooth()
+{
+    if (!GetActiveDocument())
+        return;
+    SmoothCorners(1, g_board.count, 1);
+    if (g_active.data != nullptr)
+        g_active.data->objectCount = g_board.count;
+}
+
+void CMainFrame::OnNeck()
+{
+    if (!GetActiveDocument())
+        return;
+    CNeckingDlg setup;
+    if (setup.DoModal() != plat::kIdOk)
+        return;
+    PushRouteUndo();
+    NeckTraces(g_board.count);
+}
+
+void CMainFrame::OnRouterStatistics()
+{
+    if (GetActiveDocument())
+        ShowRouterStatistics();
 }

@@ -26,6 +26,12 @@ public:
     void OnRegrid();
     void OnStatistics();
     void OnDesignRules();
+    // Routing: batch route, via optimiser, smoothing, necking and the router statistics.
+    void OnBatchRoute();
+    void OnOptimize();
+    void OnSmooth();
+    void OnNeck();
+    void OnRouterStatistics();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
 
     // Editing commands: the drawing tools (a second choice of the current tool opens its

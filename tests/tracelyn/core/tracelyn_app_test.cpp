@@ -12,6 +12,7 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/registry.h"
+#include "resources/tracelyn/route_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "support/temp_folder.h"
 #include "tracelyn/core/app_state.h"
@@ -433,7 +434,12 @@ TEST_F(TracelynStart, MenusClearAndRedrawTheRatsNestOfTheExampleBoard)
     EXPECT_TRUE(harness.command(tly::kCmdClearRatsNest));
     EXPECT_EQ(ratsNestLines(), 0);
 
+    // "Rats Nest Display Setup": Browse... for the netlist, then OK.
     host.answerFileDialog({folder.file("examples/rc_filter.net"), 1});
+    host.answerDialog([](plat::Dialog& d) {
+        d.PressButton(tly::kIdcBrowse);
+        return d.PressButton(plat::kIdOk);
+    });
     g_edit.currentLayer = kLayerTop;
     EXPECT_TRUE(harness.command(tly::kCmdRatsNest));
     EXPECT_EQ(ratsNestLines(), 3);

@@ -1,0 +1,234 @@
+// The batch autorouter on generated boards: the summary's percentage is what the copper
+// checker finds joined, nothing shorts, unrouted connections stay rats-nest lines, power nets
+// tie to their planes, an abort keeps what was routed undoable; and its dialogs.
+#include "tracelyn/route/route_fixture.h"
+
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+#include "resources/tracelyn/route_ids.h"
+
+#include <cstdio>
+
+namespace route_test {
+namespace {
+
+class BatchRouterTest : public RouteTest {
+protected:
+    void SetUp() override
+    {
+        RouteTest::SetUp();
+        g_router.layerSwitches[0] = 1;
+        g_router.layerSwitches[1] = 1;
+        g_router.values = {300, 150, 120, 703, 1026, 0, 5, 24000, 2};
+        g_router.passes = 3;
+        g_batchStats = BatchRouterStats{};
+        g_optimizerStats = OptimizerStats{};
+    }
+    // Optimize? Yes or No, the summary's OK, and No to adjusting the vias.
+    void answerRun(bool optimize)
+    {
+        host.answerMessageBox(optimize ? plat::kIdYes : plat::kIdNo);
+        host.answerMessageBox(plat::kIdOk);
+        host.answerMessageBox(plat::kIdNo);
+    }
+    std::string summary() const
+    {
+        for (const std::string& text : host.messageBoxes())
+            if (text.rfind("Percentage Complete:", 0) == 0)
+                return text;
+        return {};
+    }
+    // The percentage the summary shows equals the share of connections copper joins.
+    void expectHonestSummary()
+    {
+        const ConnectivityReport report = CheckCopper();
+        EXPECT_TRUE(report.shorts.empty());
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "Percentage Complete:%.1f%%", report.joined * 100.0 / report.connections);
+        EXPECT_EQ(summary().rfind(expected, 0), 0u) << summary();
+        EXPECT_EQ(g_batchStats.routed, report.joined);
+    }
+};
+
+TEST_F(BatchRouterTest, SmallBoardRoutesWholly)
+{
+    writeLibrary(dip8());
+    const int dip = package("DIP8");
+    const auto [nets, count] = placeGrid(dip, 4, 2, 6000, 6000, 8, 2);
+    writeNetlist(netlistHeader(count) + nets);
+    answerRun(true);
+    CBatchRouter router;
+    EXPECT_EQ(router.BatchRoute(), 1);
+    expectHonestSummary();
+    EXPECT_EQ(g_batchStats.routed, g_batchStats.connections);
+}
+
+TEST_F(BatchRouterTest, FortyFivePartBoardReportsWhatCopperJoins)
+{
+    g_board.sizeLetter = 'C';
+    writeLibrary(dip8());
+    const int dip = package("DIP8");
+    const auto [nets, count] = placeGrid(dip, 45, 9, 7000, 9000, 4, 3);
+    writeNetlist(netlistHeader(count) + nets);
+    answerRun(false);
+    CBatchRouter router;
+    EXPECT_EQ(router.BatchRoute(), 1);
+    EXPECT_EQ(g_batchStats.connections, 120);
+    expectHonestSummary();
+    EXPECT_GE(g_batchStats.routed * 100, g_batchStats.connections * 90);
+}
+
+TEST_F(BatchRouterTest, UnroutableConnectionsStayRatsNestLines)
+{
+    writeLibrary(twoPin());
+    const int two = package("TWO");
+    place(two, "U", 1, -4000, 0);
+    place(two, "U", 2, 4000, 0);
+    // A closed copper frame on both layers round the second part.
+    for (int layer : {0, 1}) {
+        BoardObject box = MakeRouteObject(kKindRectangle, layer, 2500, -1500, 5500, 1500);
+        box.w[7] = 120;
+        add(box);
+    }
+    writeNetlist(netlistHeader(1) + "A----u1-2,u2-1\n");
+    answerRun(false);
+    CBatchRouter router;
+    router.BatchRoute();
+    EXPECT_EQ(g_batchStats.routed, 0);
+    EXPECT_EQ(countKind(kKindNoRoute, kLayerAll), 1);
+    EXPECT_EQ(countKind(kKindLine), 0);   // no straight marker left as copper
+    expectHonestSummary();
+}
+
+TEST_F(BatchRouterTest, PowerNetsTieToTheirPlanes)
+{
+    writeLibrary(twoPin());
+    const int two = package("TWO");
+    place(two, "U", 1, -4000, 0);
+    place(two, "U", 2, 4000, 0);
+    g_batchExtras.power[0] = 1;
+    g_batchExtras.power[1] = 1;
+    writeNetlist(netlistHeader(2) + "Vcc----u1-1,u2-1\nGROUND----u1-2,u2-2\n");
+    answerRun(false);
+    CBatchRouter router;
+    EXPECT_EQ(router.BatchRoute(), 1);
+    EXPECT_EQ(countKind(kKindPad, kLayerVcc), 2);
+    EXPECT_EQ(countKind(kKindPad, kLayerGround), 2);
+    EXPECT_EQ(countKind(kKindLine), 0);
+    EXPECT_EQ(summary().rfind("Percentage Complete:100.0%", 0), 0u);
+    expectHonestSummary();
+}
+
+TEST_F(BatchRouterTest, AbortKeepsWhatWasRoutedAndUndoTakesItBack)
+{
+    writeLibrary(twoPin());
+    const int two = package("TWO");
+    place(two, "U", 1, -4000, 0);
+    place(two, "U", 2, 4000, 0);
+    place(two, "U", 3, 30000, 0);   // beyond the work area: a fatal grid error
+    const auto before = words();
+    writeNetlist(netlistHeader(2) + "A----u1-2,u2-1\nB----u2-2,u3-1\n");
+    const int32_t width = g_mazeSettings.traceWidth;
+    CBatchRouter router;
+    EXPECT_EQ(router.BatchRoute(), 0);
+    EXPECT_TRUE(g_batchStats.aborted);
+    EXPECT_EQ(summary(), "");
+    for (const std::string& text : host.messageBoxes())
+        EXPECT_NE(text, "Optimize?");
+    EXPECT_EQ(g_mazeSettings.traceWidth, width);   // settings restored
+    EXPECT_EQ(g_progress.routing, 0);
+    EXPECT_GT(countKind(kKindLine), 0);
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(words(), before);
+}
+
+TEST_F(BatchRouterTest, BoardWithRoutingAsksFirst)
+{
+    for (int i = 0; i < 11; ++i)
+        add(MakeRouteObject(kKindLine, 0, 0, i * 1000, 1000, i * 1000));
+    const auto before = words();
+    host.answerMessageBox(plat::kIdNo);
+    CBatchRouter router;
+    EXPECT_EQ(router.BatchRoute(), 0);
+    EXPECT_EQ(host.messageBoxes().front(), std::string(kAlreadyRoutedQuestion));
+    EXPECT_EQ(words(), before);
+}
+
+TEST_F(BatchRouterTest, ShippedExampleRoutesWholly)
+{
+    const std::string examples = plat::joinPath(plat::programFolder(), "examples");
+    const std::string board = plat::joinPath(examples, "rc_filter.tlz");
+    if (!plat::fileExists(board))
+        GTEST_SKIP() << "the example board is written by the full build";
+    g_boardFolders.libraryFolder = plat::appendFolder(plat::programFolder(), "PACKAGES");
+    std::ifstream in(board, std::ios::binary);
+    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    BoardDocumentData opened;
+    ASSERT_GT(read(opened, bytes), 0);
+    g_netlist.netlistName = plat::joinPath(examples, "rc_filter.net");
+    g_router.values[3] = 702;   // the example's parts sit on a 25-mil pitch
+    g_router.values[0] = 160;
+    g_router.values[2] = 80;
+    g_router.gridPitch = 250;
+    answerRun(true);
+    CBatchRouter router;
+    EXPECT_EQ(router.BatchRoute(), 1);
+    EXPECT_EQ(g_batchStats.connections, 3);
+    EXPECT_EQ(summary().rfind("Percentage Complete:100.0%", 0), 0u) << summary();
+    expectHonestSummary();
+    CloseBoardDocument(opened, nullptr);
+    LoadBoardGlobals(doc);
+}
+
+TEST_F(BatchRouterTest, SummaryAndStatisticsTexts)
+{
+    EXPECT_EQ(BatchSummaryText(97.5, 4, 1.25, 0), "Percentage Complete:97.5%\npasses=4\ntime==1.25");
+    EXPECT_EQ(BatchSummaryText(50, 1, 0, 3), "Percentage Complete:50.0%\npasses=1\ntime==0.00\nFIFO overflow=3");
+    g_batchStats.main = 7;
+    g_batchStats.dFinal = 12000;
+    EXPECT_EQ(ShowRouterStatistics(), "main=7,retry=0,ripup=0\nsingle=0,one via=0,final=0\noptimize1=0\n"
+                                      "unique=0,straight=0,len=0\nd1=0.0,d(final)=12.0,ideal=0.0");
+    EXPECT_TRUE(host.shown("message box caption: Router Statistics"));
+}
+
+TEST_F(BatchRouterTest, SetupDialogPresetsAndChecks)
+{
+    using namespace tly;
+    // Grid 25 with its presets passes both checks.
+    host.answerDialog([](plat::Dialog& d) {
+        d.PressButton(kIdcBatchGrid25);
+        return d.PressButton(plat::kIdOk);
+    });
+    CBatchRouterSetupDlg setup;
+    EXPECT_EQ(setup.DoModal(), plat::kIdOk);
+    EXPECT_EQ(g_router.values[3], 702);
+    EXPECT_EQ(g_router.values[2], 80);
+    EXPECT_EQ(g_router.values[0], 160);
+    EXPECT_EQ(g_batchExtras.clearance, 80);
+    EXPECT_TRUE(host.messageBoxes().empty());
+
+    // A 30-mil via on the 25-mil grid asks; No keeps the dialog open.
+    host.answerMessageBox(plat::kIdNo);
+    host.answerDialog([this](plat::Dialog& d) {
+        d.PressButton(kIdcBatchGrid25);
+        d.TypeDlgItemText(kIdcBatchViaSize, "30");
+        const int first = d.PressButton(plat::kIdOk);
+        questions.push_back(std::to_string(first));
+        return d.PressButton(plat::kIdCancel);
+    });
+    CBatchRouterSetupDlg again;
+    EXPECT_EQ(again.DoModal(), plat::kIdCancel);
+    EXPECT_EQ(questions.back(), "-1");
+    EXPECT_EQ(host.messageBoxes().back(), "Warning!---Via size(30) exceeds grid size.\nProceed?");
+    EXPECT_EQ(g_router.values[0], 160);
+}
+
+TEST_F(BatchRouterTest, BaseNamesStopAtHashAndExtension)
+{
+    EXPECT_EQ(BoardBaseName("/boards/amp#2.tlz"), "/boards/amp");
+    EXPECT_EQ(BoardBaseName("/boards.v2/amp.tlz"), "/boards.v2/amp");
+    EXPECT_EQ(BoardBaseName("/boards.v2/amp"), "/boards.v2/amp");
+}
+
+}  // namespace
+}  // namespace route_test

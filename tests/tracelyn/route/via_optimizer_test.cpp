@@ -1,0 +1,147 @@
+// The via optimiser moves jogs between vias to the other layer and removes the vias left
+// joining one layer; the adjustment moves vias with their trace ends; connections never change.
+#include "tracelyn/route/route_fixture.h"
+
+namespace route_test {
+namespace {
+
+class ViaOptimizerTest : public RouteTest {
+protected:
+    int via(int32_t x, int32_t y)
+    {
+        BoardObject v = MakeRouteObject(kKindPad, kLayerAll, x, y, 300, 300);
+        v.w[5] = kPadThroughVia;
+        v.w[6] = 150;
+        return add(v);
+    }
+    int countVias() const
+    {
+        int n = 0;
+        for (int i = 1; i <= g_board.count; ++i)
+            n += g_board.objects[i].kind() == kKindPad && IsViaStyle(g_board.objects[i].w[5] & 15);
+        return n;
+    }
+};
+
+TEST_F(ViaOptimizerTest, JogBetweenTwoViasMovesAndTheViasGo)
+{
+    trace(0, 0, -3000, 0, 0);      // even layer down to the first via
+    via(0, 0);
+    const int jog = trace(1, 0, 0, 2000, 0);
+    via(2000, 0);
+    trace(0, 2000, 0, 2000, 3000);
+    COptimizeDlg optimizer;
+    EXPECT_EQ(optimizer.OptimizeVias(1), 2);
+    EXPECT_EQ(g_board.objects[jog].layer(), 0);
+    EXPECT_EQ(countVias(), 0);
+    ASSERT_FALSE(host.messageBoxes().empty());
+    EXPECT_EQ(host.messageBoxes().back().rfind("Number of vias removed: 2\ntime=", 0), 0u);
+}
+
+TEST_F(ViaOptimizerTest, ViasThatStillJoinTwoLayersStay)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> build;
+        int vias;
+    };
+    const Case cases[] = {
+        {"traces of two layers end on it", [this] {
+             trace(0, 0, -3000, 0, 0);
+             via(0, 0);
+             trace(1, 0, 0, 3000, 0);
+         }, 1},
+        {"the jog would cross a trace", [this] {
+             trace(0, 0, -3000, 0, 0);
+             via(0, 0);
+             trace(1, 0, 0, 2000, 0);
+             via(2000, 0);
+             trace(0, 2000, 0, 2000, 3000);
+             trace(0, 1000, -2000, 1000, 2000);
+         }, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TruncateObjects(1);
+        c.build();
+        const auto before = words();
+        COptimizeDlg optimizer;
+        EXPECT_EQ(optimizer.OptimizeVias(0), 0);
+        EXPECT_EQ(countVias(), c.vias);
+        EXPECT_EQ(words(), before);
+    }
+}
+
+TEST_F(ViaOptimizerTest, AdjustmentMovesViasWithTheirTraces)
+{
+    writeLibrary(twoPin());
+    const int two = package("TWO");
+    place(two, "U", 1, 0, 0);          // pads at -500 and 500, 600 square
+    // 455 above the pad centre: clear of the pad, but within 300 + 10 + 150.
+    const int near = via(500, 455);
+    const int t = trace(0, 500, 455, 500, 3000);
+    // On the square pad's centre: counted, never moved.
+    const int centred = via(-500, 0);
+    host.answerMessageBox(plat::kIdYes);
+    EXPECT_EQ(AdjustViaPositions(), 2);
+    EXPECT_EQ(g_board.objects[near].w[1], 460);
+    EXPECT_EQ(g_board.objects[t].w[1], 460);   // the trace end moved with it
+    EXPECT_EQ(g_board.objects[centred].w[0], -500);
+    EXPECT_EQ(host.messageBoxes().back(), "Adusted positions of 2 vias");
+}
+
+TEST_F(ViaOptimizerTest, AdjustmentThatWouldTouchOtherCopperIsLeftOut)
+{
+    writeLibrary(twoPin());
+    const int two = package("TWO");
+    place(two, "U", 1, 0, 0);
+    const int near = via(500, 455);
+    trace(1, -2000, 669, 2000, 669);   // a trace the moved via would reach
+    host.answerMessageBox(plat::kIdYes);
+    EXPECT_EQ(AdjustViaPositions(), 0);
+    EXPECT_EQ(g_board.objects[near].w[1], 455);
+    EXPECT_EQ(host.messageBoxes().back(), "No adjustments made");
+}
+
+TEST_F(ViaOptimizerTest, AnsweringNoAdjustsNothing)
+{
+    via(0, 0);
+    via(10, 0);
+    const auto before = words();
+    host.answerMessageBox(plat::kIdNo);
+    EXPECT_EQ(AdjustViaPositions(), -1);
+    EXPECT_EQ(words(), before);
+    EXPECT_EQ(host.messageBoxes().back(), "Adjust via positions for clearance?");
+}
+
+TEST_F(ViaOptimizerTest, CoincidentViasStayWhereTheyAre)
+{
+    const int a = via(0, 0);
+    const int b = via(0, 0);
+    host.answerMessageBox(plat::kIdYes);
+    EXPECT_EQ(AdjustViaPositions(), 0);
+    EXPECT_EQ(g_board.objects[a].w[0], 0);
+    EXPECT_EQ(g_board.objects[b].w[0], 0);
+}
+
+TEST_F(ViaOptimizerTest, OptimisingRoutedBoardsKeepsEveryConnection)
+{
+    writeLibrary(dip8());
+    const int dip = package("DIP8");
+    const auto [nets, count] = placeGrid(dip, 6, 3, 6000, 7000, 8, 3);
+    g_boardSettings.RouteMode = kRouteTwoLayers;
+    g_mazeSettings.viaSize = 300;
+    loadNets(nets, count);
+    routeEveryLine();
+    const ConnectivityReport before = CheckCopper();
+    ASSERT_GT(countVias(), 0);
+    COptimizeDlg optimizer;
+    optimizer.OptimizeVias(0);
+    EXPECT_EQ(CheckCopper(), before);
+    host.answerMessageBox(plat::kIdYes);
+    AdjustViaPositions();
+    EXPECT_EQ(CheckCopper(), before);
+}
+
+}  // namespace
+}  // namespace route_test

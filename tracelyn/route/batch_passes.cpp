@@ -1,0 +1,429 @@
+#include "tracelyn/route/batch_passes.h"
+
+#include "platform/core/ui_host.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/route_services.h"
+#include "tracelyn/core/router_progress.h"
+#include "tracelyn/route/batch_router.h"
+#include "tracelyn/route/copper_geometry.h"
+#include "tracelyn/route/route_edit.h"
+#include "tracelyn/route/via_optimizer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr int kMaxBlockingRoutes = 9;
+constexpr int32_t kPinReach = 50;
+constexpr int32_t kLongRun = 300;
+constexpr int kPlaneLayers[6] = {kLayerVcc, kLayerGround, 26, 27, 28, 29};
+constexpr int32_t kRatsNestKindWord = kLayerAll * 1024 + kKindNoRoute;
+
+std::span<NetConnection> connections()
+{
+    return ConnectionTable().first(static_cast<size_t>(std::clamp(g_router.ratsNestCount, 0, kMaxConnections)));
+}
+
+int connectionCount() { return static_cast<int>(connections().size()); }
+
+NetConnection& connection(int c) { return connections()[static_cast<size_t>(c)]; }
+
+int netCount() { return std::clamp(g_netlist.netCount, 0, kMaxNets); }
+
+// The first part pad within 50 units of the point on both axes.
+const CopperPad* findPadAtPoint(const std::vector<CopperPad>& pads, int32_t x, int32_t y)
+{
+    for (const CopperPad& p : pads)
+        if (std::abs(p.x - x) < kPinReach && std::abs(p.y - y) < kPinReach)
+            return &p;
+    return nullptr;
+}
+
+}  // namespace
+
+bool BatchRun::open(const NetConnection& c) const { return c.routeState == -1 || c.routeState > 1; }
+
+bool BatchRun::anyOpen() const
+{
+    for (const NetConnection& c : connections())
+        if (open(c))
+            return true;
+    return false;
+}
+
+void BatchRun::progress(const char* text)
+{
+    ShowProgressWindow(static_cast<float>(routed_), static_cast<float>(std::max(connectionCount(), 1)), text, kProgressUpdate);
+    PumpMessage();
+}
+
+void BatchRun::prepareConnections()
+{
+    routed_ = 0;
+    g_netlist.routedCount = 0;
+    for (NetConnection& c : connections()) {
+        c.routeState = -1;
+        c.routeLength = 1;
+        c.lockFlag = 0;
+        c.objectSpan = 0;
+        c.firstObject = 0;
+        c.viaCount = 0;
+    }
+    for (int n = 0; n < netCount(); ++n)
+        NetTable()[static_cast<size_t>(n)].routedCount = 0;
+}
+
+std::vector<int> BatchRun::enabledLayers() const
+{
+    std::vector<int> layers;
+    for (int layer = 0; layer < 16; ++layer)
+        if (g_router.layerSwitches[static_cast<size_t>(layer)] != 0)
+            layers.push_back(layer);
+    return layers;
+}
+
+void BatchRun::setLayer(int layer)
+{
+    g_mazeSettings.routeLayer = layer;
+    const bool pair = (layer & 1) == 0 && layer + 1 < 16 && g_router.layerSwitches[static_cast<size_t>(layer + 1)] != 0;
+    g_boardSettings.RouteMode = pair ? kRouteTwoLayers : kRouteOneLayer;
+}
+
+int BatchRun::routeConnection(int c, int pass)
+{
+    if (g_progress.abort != 0 || g_routeStore.full)
+        return 0;
+    NetConnection& k = connection(c);
+    BoardObject placeholder = MakeRouteObject(kKindLine, g_mazeSettings.routeLayer, k.x1 * kNetlistUnit, k.y1 * kNetlistUnit,
+                                              k.x2 * kNetlistUnit, k.y2 * kNetlistUnit);
+    placeholder.w[5] = g_mazeSettings.traceStyle;
+    placeholder.w[7] = g_mazeSettings.traceWidth;
+    const int index = AppendRouteObject(placeholder);
+    if (index == 0)
+        return 0;
+    // A forced single layer without vias: long runs go on the layer of their axis.
+    g_mazeRoute.forcedLayer = 0;
+    const int32_t savedLayer = g_mazeSettings.routeLayer;
+    const int32_t savedMode = g_boardSettings.RouteMode;
+    if (g_mazeSettings.maxVias == 0) {
+        g_boardSettings.RouteMode = kRouteOneLayer;
+        g_mazeRoute.forcedLayer = 1;
+        const int32_t dx = std::abs(k.x1 - k.x2), dy = std::abs(k.y1 - k.y2);
+        if (dx > kLongRun && dy <= kLongRun && g_router.layerSwitches[1] != 0)
+            g_mazeSettings.routeLayer = 1;
+        else if (dx <= kLongRun && dy > kLongRun && g_router.layerSwitches[0] != 0)
+            g_mazeSettings.routeLayer = 0;
+    }
+    const int done = router_.RouteTrace(k.x1, k.y1, k.x2, k.y2, 0);
+    g_mazeSettings.routeLayer = savedLayer;
+    g_boardSettings.RouteMode = savedMode;
+    g_mazeRoute.forcedLayer = 0;
+    if (done == 1) {
+        if (k.routeState > 1 && k.routeState <= g_board.count)
+            g_board.objects[k.routeState].setKind(kKindDeleted);
+        k.routeState = 0;
+        k.firstObject = index;
+        k.objectSpan = g_board.count - index;
+        k.routeLength = 0;
+        if (k.net >= 0 && k.net < netCount())
+            ++NetTable()[static_cast<size_t>(k.net)].routedCount;
+        ++routed_;
+        return 1;
+    }
+    // The router keeps the placeholder as the store's last object (or turns it into a
+    // rats-nest line); it becomes the marker of a connection tried for the first time.
+    if (g_board.count == index) {
+        if (pass == 1 && k.routeState == -1) {
+            g_board.objects[index].w[4] = kRatsNestKindWord;
+            g_board.objects[index].w[13] = c;
+            k.routeState = index;
+        } else {
+            TruncateObjects(index - 1);
+        }
+    }
+    return 0;
+}
+
+int BatchRun::connectPowerNet(int net, int plane)
+{
+    if (net < 0 || net >= netCount())
+        return 0;
+    const std::vector<CopperPad> pads = CollectCopperPads(1, g_board.count, false);
+    int tied = 0;
+    const auto tie = [&](int32_t x, int32_t y) {
+        const CopperPad* pad = findPadAtPoint(pads, x * kNetlistUnit, y * kNetlistUnit);
+        if (pad == nullptr)
+            return false;   // "Can't find pad type": the pin stays open
+        int32_t px = pad->x, py = pad->y, sx = pad->sizeX, sy = pad->sizeY;
+        if (pad->style == kPadSingleLayer) {
+            const int32_t pitch = std::max(g_router.gridPitch, 1);
+            const bool wide = pad->sizeX >= pad->sizeY;
+            const int32_t reach = ((wide ? pad->sizeX : pad->sizeY) / 2 + pitch + pitch / 2) / pitch * pitch;
+            const int32_t vx = wide ? px + reach : px, vy = wide ? py : py + reach;
+            BoardObject stub = MakeRouteObject(kKindLine, pad->layer, px, py, vx, vy);
+            stub.w[7] = g_mazeSettings.traceWidth;
+            stub.w[9] = kRouterTraceMark;
+            BoardObject via = MakeRouteObject(kKindPad, kLayerAll, vx, vy, g_mazeSettings.viaSize, g_mazeSettings.viaSize);
+            via.w[5] = kPadThroughVia;
+            via.w[6] = g_mazeSettings.viaHole;
+            if (AppendRouteObject(stub) == 0 || AppendRouteObject(via) == 0)
+                return false;
+            px = vx;
+            py = vy;
+            sx = sy = g_mazeSettings.viaSize;
+        }
+        BoardObject thermal = MakeRouteObject(kKindPad, plane, px, py, sx * 4 / 3, sy * 4 / 3);
+        thermal.w[5] = kPadThermal;
+        thermal.w[6] = sx * 4 / 3 + 5;
+        return AppendRouteObject(thermal) != 0;
+    };
+    // Each pin is tied once; a connection counts when both its pins reached the plane.
+    std::map<std::pair<int32_t, int32_t>, bool> pins;
+    const auto tiePin = [&](int32_t x, int32_t y) {
+        const auto [at, added] = pins.try_emplace({x, y}, false);
+        if (added)
+            at->second = tie(x, y);
+        return at->second;
+    };
+    int c = NetTable()[static_cast<size_t>(net)].firstConnection;
+    for (int steps = 0; c >= 0 && c < connectionCount() && steps < connectionCount(); ++steps) {
+        NetConnection& k = connection(c);
+        const bool first = tiePin(k.x1, k.y1);
+        const bool second = tiePin(k.x2, k.y2);
+        if (first && second && open(k)) {
+            k.routeState = 0;
+            k.routeLength = 0;
+            ++tied;
+        }
+        c = k.next;
+    }
+    return tied;
+}
+
+void BatchRun::connectPowerNets()
+{
+    for (size_t slot = 0; slot < 6; ++slot) {
+        if (g_batchExtras.power[slot] == 0)
+            continue;
+        routed_ += connectPowerNet(g_netlist.powerNets[slot], kPlaneLayers[slot]);
+    }
+}
+
+void BatchRun::mainRoutePass()
+{
+    const std::vector<int> layers = enabledLayers();
+    if (layers.empty())
+        return;
+    // Each pair (or lone layer) takes its turn; connections left open go to the next.
+    for (size_t l = 0; l < layers.size() && g_progress.abort == 0; ++l) {
+        const int layer = layers[l];
+        if ((layer & 1) == 1 && l > 0 && layers[l - 1] == layer - 1)
+            continue;   // the odd half of a pair already routed with it
+        setLayer(layer);
+        for (int c = 0; c < connectionCount() && g_progress.abort == 0; ++c) {
+            if (!open(connection(c)))
+                continue;
+            if (routeConnection(c, 1) == 1)
+                progress("Main router");
+            PumpMessage();
+        }
+    }
+    setLayer(layers.front());
+}
+
+void BatchRun::ripUp(int c)
+{
+    NetConnection& k = connection(c);
+    for (int i = k.firstObject; i <= k.firstObject + k.objectSpan && i <= g_board.count; ++i)
+        if (i > 0)
+            g_board.objects[i].setKind(kKindDeleted);
+    k.routeState = -1;
+    k.firstObject = 0;
+    k.objectSpan = 0;
+    k.routeLength = 1;
+    if (k.net >= 0 && k.net < netCount())
+        --NetTable()[static_cast<size_t>(k.net)].routedCount;
+    --routed_;
+}
+
+std::vector<int> BatchRun::findBlockingRoutes(int c, int mode) const
+{
+    std::vector<int> found;
+    const NetConnection& k = connection(c);
+    const int32_t x1 = k.x1 * kNetlistUnit, y1 = k.y1 * kNetlistUnit, x2 = k.x2 * kNetlistUnit, y2 = k.y2 * kNetlistUnit;
+    for (int r = 0; r < connectionCount() && static_cast<int>(found.size()) < kMaxBlockingRoutes; ++r) {
+        const NetConnection& route = connection(r);
+        if (r == c || route.routeState != 0 || route.lockFlag != 0 || route.firstObject <= 0)
+            continue;
+        bool blocks = false;
+        for (int i = route.firstObject; i <= route.firstObject + route.objectSpan && i <= g_board.count && !blocks; ++i) {
+            const BoardObject& o = g_board.objects[i];
+            if (o.kind() != kKindLine)
+                continue;
+            if (mode == 1) {
+                blocks = SegmentsDistance(x1, y1, x2, y2, o.w[0], o.w[1], o.w[2], o.w[3]) == 0;
+            } else {
+                for (int e = 0; e < 2 && !blocks; ++e)
+                    blocks = (std::abs(o.w[2 * e] - x1) < proximity_ && std::abs(o.w[2 * e + 1] - y1) < proximity_) ||
+                             (std::abs(o.w[2 * e] - x2) < proximity_ && std::abs(o.w[2 * e + 1] - y2) < proximity_);
+            }
+        }
+        if (blocks)
+            found.push_back(r);
+    }
+    return found;
+}
+
+void BatchRun::ripupAndRetry(int mode, int c)
+{
+    for (int layer = 0; layer < 16 && g_progress.abort == 0; layer += 2) {
+        if (g_router.layerSwitches[static_cast<size_t>(layer)] == 0 || connection(c).routeState <= 1)
+            continue;
+        setLayer(layer);
+        const std::vector<int> blocking = findBlockingRoutes(c, mode);
+        if (blocking.empty())
+            continue;
+        const int ripped = blocking.front();
+        ripUp(ripped);
+        routeConnection(c, 0);
+        // The ripped route tries again; when it fails it keeps a marker like any other.
+        connection(ripped).routeState = -1;
+        routeConnection(ripped, 1);
+    }
+}
+
+int BatchRun::ripupPass(int mode)
+{
+    const int before = routed_;
+    proximity_ = 3 * std::max(g_router.gridPitch, 1) + 1;
+    for (int c = 0; c < connectionCount() && g_progress.abort == 0; ++c) {
+        if (connection(c).routeState > 1)
+            ripupAndRetry(mode, c);
+        PumpMessage();
+    }
+    return routed_ - before;
+}
+
+int BatchRun::singleLayerPass()
+{
+    const int before = routed_;
+    const int32_t savedLayer = g_mazeSettings.routeLayer;
+    const int32_t savedMode = g_boardSettings.RouteMode;
+    for (int layer : enabledLayers()) {
+        g_mazeSettings.routeLayer = layer;
+        g_boardSettings.RouteMode = kRouteOneLayer;
+        for (int c = 0; c < connectionCount() && g_progress.abort == 0; ++c) {
+            const NetConnection& k = connection(c);
+            if (k.routeState > 1 && !(k.x1 == k.x2 && k.y1 == k.y2))
+                routeConnection(c, 0);
+            PumpMessage();   // the progress window's Cancel
+        }
+    }
+    g_mazeSettings.routeLayer = savedLayer;
+    g_boardSettings.RouteMode = savedMode;
+    return routed_ - before;
+}
+
+int BatchRun::layerPairPass()
+{
+    const int before = routed_;
+    const int32_t savedLayer = g_mazeSettings.routeLayer;
+    const int32_t savedMode = g_boardSettings.RouteMode;
+    for (int layer = 0; layer < 16 && g_progress.abort == 0; layer += 2) {
+        if (g_router.layerSwitches[static_cast<size_t>(layer)] == 0 || g_router.layerSwitches[static_cast<size_t>(layer + 1)] == 0)
+            continue;
+        g_mazeSettings.routeLayer = layer;
+        g_boardSettings.RouteMode = kRouteTwoLayers;
+        for (int c = 0; c < connectionCount() && g_progress.abort == 0; ++c) {
+            if (connection(c).routeState > 1)
+                routeConnection(c, 0);
+            PumpMessage();
+        }
+    }
+    g_mazeSettings.routeLayer = savedLayer;
+    g_boardSettings.RouteMode = savedMode;
+    return routed_ - before;
+}
+
+void BatchRun::routeAll()
+{
+    BatchRouterStats& stats = g_batchStats;
+    g_mazeSettings.maxVias = g_router.values[8];
+    mainRoutePass();
+    stats.main = routed_;
+    const int passes = g_router.passes;
+    char text[40];
+    const auto series = [&](int mode, bool limitByCounter) {
+        for (int repeat = 0; repeat < passes && anyOpen() && g_progress.abort == 0; ++repeat) {
+            if (limitByCounter && passCounter_ >= passes)
+                break;
+            ++passCounter_;
+            const int gained = ripupPass(mode);
+            std::snprintf(text, sizeof text, "Ripup and Retry-%d", passCounter_);
+            progress(text);
+            if (gained <= 0)
+                break;
+        }
+    };
+    if (anyOpen() && g_progress.abort == 0 && passes > 0)
+        series(2, false);
+    g_mazeSettings.maxVias = g_router.values[6];
+    mainRoutePass();
+    if (anyOpen() && g_progress.abort == 0 && passes > 0) {
+        progress("Retry pass");
+        series(1, true);
+    }
+    stats.ripup = routed_ - stats.main;
+    if (anyOpen() && passes > 0 && g_progress.abort == 0)
+        ripupPass(2);
+    progress("Single-layer route");
+    if (anyOpen() && passes > 0 && g_progress.abort == 0)
+        stats.single = singleLayerPass();
+    stats.oneVia = 0;
+    if (passes > 0 && g_progress.abort == 0)
+        stats.straight = ripupPass(3);
+}
+
+void BatchRun::measureRoutes()
+{
+    BatchRouterStats& stats = g_batchStats;
+    stats.dFinal = 0;
+    stats.ideal = 0;
+    for (NetConnection& k : connections()) {
+        if (k.routeState != 0 || k.firstObject <= 0)
+            continue;
+        int32_t length = 0, vias = 0;
+        for (int i = k.firstObject; i <= k.firstObject + k.objectSpan && i <= g_board.count; ++i) {
+            const BoardObject& o = g_board.objects[i];
+            if (o.kind() == kKindLine)
+                length += std::abs(o.w[2] - o.w[0]) + std::abs(o.w[3] - o.w[1]);
+            vias += o.kind() == kKindPad;
+        }
+        k.routeLength = length;
+        k.viaCount = vias;
+        stats.dFinal += length;
+        stats.ideal += std::abs(k.x1 - k.x2) + std::abs(k.y1 - k.y2);
+    }
+}
+
+void BatchRun::optimize()
+{
+    const int before = routed_;
+    measureRoutes();
+    g_batchStats.d1 = g_batchStats.dFinal;
+    COptimizeDlg optimizer;
+    optimizer.OptimizeVias(0);
+    measureRoutes();
+    if (anyOpen() && g_router.passes > 0) {
+        layerPairPass();
+        if (anyOpen())
+            singleLayerPass();
+    }
+    g_batchStats.final = routed_ - before;
+}

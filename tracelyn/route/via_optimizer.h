@@ -1,0 +1,39 @@
+#pragma once
+// The via optimiser and the via adjustment. The optimiser moves short jogs between two vias to
+// the other layer of their pair and removes the vias that then join traces of one layer only;
+// the adjustment pushes vias (with the trace ends on them) away from pads and from each other
+// where they are closer than the clearance. Neither ever joins or parts copper.
+
+#include "platform/app/dialog.h"
+
+#include <cstdint>
+#include <string_view>
+
+inline constexpr std::string_view kAdjustQuestion = "Adjust via positions for clearance?";
+inline constexpr std::string_view kViasRemovedMessage = "Number of vias removed: %d\ntime=%.2f";
+
+// "Trace/Via Optimization" (template 185): never shown; it carries the optimiser.
+class COptimizeDlg : public plat::Dialog {
+public:
+    COptimizeDlg();
+    // Report 1: the result box and the progress window closed at the end. Returns the vias
+    // removed.
+    int OptimizeVias(int report);
+};
+
+// Statistics the batch router shows (F12).
+struct OptimizerStats {
+    int32_t optimize1 = 0;
+};
+extern OptimizerStats g_optimizerStats;
+
+// Moves traces of layer `from` (mode 1 horizontal, 2 vertical) standing between two vias to
+// layer `to` where nothing stops it; returns the vias removed.
+int FlipJogSegments(int mode, int from, int to, int viaLayer);
+// Removes vias that join copper of one layer only; returns how many.
+int RemoveRedundantVias();
+// 1 when every trace ending on via `index` lies on one layer.
+int ViaJoinsOneLayer(int index);
+
+// Asks first; returns the number of vias adjusted (-1 when the answer was No).
+int AdjustViaPositions();
