@@ -1,4 +1,6 @@
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "resources/tracelyn/manufacturing_dialogs.h"
+#include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
 
 #include "platform/app/command_ids.h"
@@ -9,6 +11,7 @@
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -65,6 +68,7 @@ plat::MenuItem viewMenu(bool withDocument)
         items.push_back(currentLayerMenu());
         items.push_back(menuItem(kCmdLayerView, "Single/&2-Layer"));
         items.push_back(gridMenu());
+        items.push_back(menuItem(kCmdViewDcodes, "View DCODES..."));
     }
     return menuPopup("&View", std::move(items));
 }
@@ -78,6 +82,20 @@ plat::MenuItem setupMenu()
     return menuPopup("&Setup", {menuPopup("&Work Area", std::move(areas))});
 }
 
+// The standard File menu with the manufacturing output and the imports after Save As.
+plat::MenuItem boardFileMenu()
+{
+    plat::MenuItem file = StandardFileMenu(true);
+    auto at = std::find_if(file.items.begin(), file.items.end(),
+                           [](const plat::MenuItem& m) { return m.id == plat::kIdFileSaveAs; });
+    if (at != file.items.end())
+        ++at;
+    file.items.insert(at, {menuSeparator(), menuItem(kCmdGenerateManufacturing, "Generate Manufacturing Files..."),
+                           menuPopup("&Import", {menuItem(kCmdImportDxf, "AutoCAD (DXF)..."),
+                                                 menuItem(kCmdImportGerber, "Gerber...")})});
+    return file;
+}
+
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Tracelyn...")}); }
 
 std::vector<plat::MenuResource> menus()
@@ -85,7 +103,7 @@ std::vector<plat::MenuResource> menus()
     return {
         {kIdrMainFrame, {StandardFileMenu(false), viewMenu(false), helpMenu()}},
         {kIdrBoardType,
-         {StandardFileMenu(true),
+         {boardFileMenu(),
           menuPopup("&Edit", {menuItem(kCmdRedraw, "Re&draw\tEsc"),
                               menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
                                                      menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
@@ -210,6 +228,7 @@ void registerTracelynResources()
     set.dialogs = dialogs();
     for (plat::DialogTemplate& t : RouteDialogTemplates())
         set.dialogs.push_back(std::move(t));
+    AddManufacturingResources(set);
     // The layer-view button owns image 0 and its pair button image 5, the two pictures the
     // layer-view toggle switches between.
     set.toolbars = {

@@ -34,6 +34,7 @@ CMainFrame::CMainFrame()
     for (unsigned id : {tly::kCmdLoadNetlist, tly::kCmdRatsNest, tly::kCmdClearRatsNest, tly::kCmdRegrid,
                         tly::kCmdStatistics})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
+    addManufacturingCommands();
 }
 CMainFrame::~CMainFrame() = default;
 

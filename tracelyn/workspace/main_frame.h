@@ -25,12 +25,20 @@ public:
     void OnDesignRules();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
 
+    // Manufacturing output and imports: the Gerber and drill file set, the Gerber import with
+    // its D-code list, and the DXF import.
+    void OnGenerateManufacturing();
+    void OnImportGerber();
+    void OnViewDcodes();
+
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
+    // Registers the manufacturing commands' handlers.
+    void addManufacturingCommands();
 
     plat::ToolBar toolBar_;
     plat::StatusBar status_;
