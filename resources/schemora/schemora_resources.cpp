@@ -5,6 +5,7 @@
 #include "common/about_dialog.h"
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
+#include "resources/schemora/file_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
@@ -41,18 +42,26 @@ plat::MenuItem viewMenu()
 
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Schemora...")}); }
 
+plat::MenuItem drawingFileMenu()
+{
+    plat::MenuItem file = StandardFileMenu(true);
+    AddPrintoutSettingsItem(file);
+    return file;
+}
+
 std::vector<plat::MenuResource> menus()
 {
     return {
         {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
-         {StandardFileMenu(true), viewMenu(),
+         {drawingFileMenu(), viewMenu(), DisplayMenu(),
           menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
                                    menuItem(kCmdDesignRules, "&Design Rules")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
-                                menuItem(plat::kIdWindowArrange, "&Arrange Icons")}),
-          helpMenu()}},
+                                menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
+                                CloseAllWindowsMenuItem()}),
+          menuPopup("&Help", {HelpContentsMenuItem(), menuItem(plat::kIdAppAbout, "&About Schemora...")})}},
     };
 }
 
@@ -109,6 +118,14 @@ std::vector<plat::DialogTemplate> dialogs()
     };
 }
 
+std::vector<plat::DialogTemplate> allDialogs()
+{
+    std::vector<plat::DialogTemplate> list = dialogs();
+    for (plat::DialogTemplate& t : FileDialogTemplates())
+        list.push_back(std::move(t));
+    return list;
+}
+
 std::vector<plat::ImageResource> images()
 {
     using Kind = plat::ImageResource::Kind;
@@ -149,7 +166,8 @@ void registerSchemoraResources()
     };
     set.menus = menus();
     set.accelerators = accelerators();
-    set.dialogs = dialogs();
+    AddFileStrings(set.strings);
+    set.dialogs = allDialogs();
     set.toolbars = {
         {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},
         // Drawing tools: text, bus, wire, rectangle, place dot, ellipse, arrow, line, arc, part.
