@@ -10,7 +10,11 @@
 
 ProgramClosing g_programClosing;
 
-CSchemoraDoc::CSchemoraDoc() { LoadTitleBlockOnce(); }
+CSchemoraDoc::CSchemoraDoc()
+{
+    LoadTitleBlockOnce();
+    registerFileCommands();
+}
 
 CSchemoraDoc::~CSchemoraDoc()
 {
