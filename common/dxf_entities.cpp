@@ -11,6 +11,8 @@ namespace {
 
 constexpr double kDegreesPerRadian = 57.29577951289617;
 
+float g_inchesPerUnit = kDxfInchesPerUnit;
+
 void appendLine(std::string& out, std::string_view text)
 {
     out.append(text);
@@ -39,6 +41,13 @@ int wholeDegrees(long long part, long long whole)
 
 }  // namespace
 
+DxfUnitScope::DxfUnitScope(float inchesPerUnit) : previous_(g_inchesPerUnit)
+{
+    g_inchesPerUnit = inchesPerUnit;
+}
+
+DxfUnitScope::~DxfUnitScope() { g_inchesPerUnit = previous_; }
+
 void DxfAppendGroup(std::string& out, int code, std::string_view value)
 {
     appendNumber(out, code);
@@ -53,7 +62,7 @@ void DxfAppendInt(std::string& out, int code, int value)
 
 void DxfAppendInches(std::string& out, int code, long long units)
 {
-    const float inches = static_cast<float>(units) * kDxfInchesPerUnit;
+    const float inches = static_cast<float>(units) * g_inchesPerUnit;
     std::array<char, 64> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), inches,
                                        std::chars_format::fixed, 3);

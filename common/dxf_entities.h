@@ -13,6 +13,19 @@
 // Inches per drawing unit, in the single precision the files have always been written with.
 inline constexpr float kDxfInchesPerUnit = 0.002f;
 
+// The board program hands the writers board units (0.0001 inch): while one of these lives, the
+// writers take units of that size instead of the drawing's.
+class DxfUnitScope {
+public:
+    explicit DxfUnitScope(float inchesPerUnit);
+    ~DxfUnitScope();
+    DxfUnitScope(const DxfUnitScope&) = delete;
+    DxfUnitScope& operator=(const DxfUnitScope&) = delete;
+
+private:
+    float previous_;
+};
+
 // "code\nvalue\n" lines: the building blocks for entities the editors write themselves.
 void DxfAppendGroup(std::string& out, int code, std::string_view value);
 void DxfAppendInt(std::string& out, int code, int value);
