@@ -13,9 +13,21 @@ PlotStream g_plotStream;
 
 namespace {
 
-// What a miss hands back: the last selection that went through it (empty at start).
+// What a miss hands back: the last selection that went through (empty at start).
 std::string g_fallbackSelect;
-std::string g_selectText;
+// "D<code>*\n" for every entry of the table, made once per table rather than per record.
+std::vector<std::string> g_selectTexts;
+
+const std::string& selectText(size_t index)
+{
+    while (g_selectTexts.size() <= index) {
+        std::string text = "D";
+        AppendInt(text, kFirstDcode + static_cast<int64_t>(g_selectTexts.size()));
+        text += "*\n";
+        g_selectTexts.push_back(std::move(text));
+    }
+    return g_selectTexts[index];
+}
 
 std::string* out()
 {
@@ -98,11 +110,10 @@ std::string_view SelectAperture(int width)
         g_progress.abort = 1;
         return g_fallbackSelect;
     }
-    g_selectText = "D";
-    AppendInt(g_selectText, kFirstDcode + index);
-    g_selectText += "*\n";
-    g_fallbackSelect = g_selectText;
-    return g_selectText;
+    const std::string& text = selectText(static_cast<size_t>(index));
+    if (g_fallbackSelect != text)
+        g_fallbackSelect = text;
+    return text;
 }
 
 void PlotLine(int x1, int y1, int x2, int y2, int /*layer*/, int width)
@@ -162,9 +173,7 @@ void PlotFlash(int x, int y, int aperture)
     std::string* text = out();
     if (text == nullptr || aperture < 0)
         return;
-    *text += 'D';
-    AppendInt(*text, kFirstDcode + aperture);
-    *text += "*\n";
+    *text += selectText(static_cast<size_t>(aperture));
     appendPoint(*text, x, y);
     *text += "D03*\n";
 }

@@ -1,8 +1,12 @@
 #include "tracelyn/route/photoplot_files.h"
 
+#include "platform/app/resources.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/files.h"
 #include "platform/system/paths.h"
+#include "resources/tracelyn/manufacturing_ids.h"
+#include "tracelyn/core/board_state.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/layer_artwork.h"
 
@@ -109,15 +113,19 @@ void BuildApertureTable(const GerberLayerFlags& layers)
     }
 }
 
-std::string GerberLayerText(int layer)
+void AppendGerberLayer(std::string& text, int layer)
 {
-    std::string text;
-    text.reserve(1 << 16);
     StreamInto stream(text);
     PlotHeader("Tracelyn " + std::string(LayerFileTag(layer)));
     GerberWriter writer(layer);
     WalkLayerArtwork(layer, writer);
     PlotEnd();
+}
+
+std::string GerberLayerText(int layer)
+{
+    std::string text;
+    AppendGerberLayer(text, layer);
     return text;
 }
 
@@ -162,20 +170,45 @@ ManufacturingResult WriteManufacturingFiles(std::string_view boardPath, const Ge
         plat::MessageBox("Too many apertures for one photoplot file set", plat::kMbIconStop);
         return result;
     }
-    // Every text is made before any file is touched, so a failing aperture writes nothing.
-    std::vector<std::pair<std::string, std::string>> files;
+    // Every file is written under a temporary name first and renamed only when the whole set
+    // is there, so a failure leaves the files of an earlier run as they were.
+    std::vector<std::pair<std::string, std::string>> staged;   // temporary, final
+    const auto discard = [&staged] {
+        for (const auto& [temp, path] : staged)
+            plat::deleteFile(temp);
+    };
+    std::string text;
+    text.reserve(static_cast<size_t>(std::max(g_board.count, 1000)) * 48);
+    const auto stage = [&](const std::string& path) {
+        const std::string temp = path + ".part";
+        if (!plat::writeFileAtomically(temp, text.data(), text.size())) {
+            plat::MessageBox(plat::FormatString1(tly::kStrCantOpenFile, path), plat::kMbIconStop);
+            return false;
+        }
+        staged.emplace_back(temp, path);
+        return true;
+    };
     for (int layer = 0; layer < static_cast<int>(layers.on.size()); ++layer) {
         if (layers.on[static_cast<size_t>(layer)] == 0 || !IsPlotLayer(layer))
             continue;
-        files.emplace_back(GerberFileName(boardPath, layer), GerberLayerText(layer));
-        if (g_progress.abort != 0)
+        text.clear();
+        AppendGerberLayer(text, layer);
+        if (g_progress.abort != 0 || !stage(GerberFileName(boardPath, layer))) {
+            discard();
             return result;
+        }
     }
-    if (drill)
-        files.emplace_back(DrillFileName(boardPath), DrillFileText());
-    for (const auto& [path, text] : files) {
-        if (!plat::writeFileAtomically(path, text.data(), text.size())) {
-            plat::MessageBox("Can't write file " + path, plat::kMbIconStop);
+    if (drill) {
+        text = DrillFileText();
+        if (!stage(DrillFileName(boardPath))) {
+            discard();
+            return result;
+        }
+    }
+    for (const auto& [temp, path] : staged) {
+        if (!plat::renameFile(temp, path)) {
+            plat::MessageBox(plat::FormatString1(tly::kStrCantOpenFile, path), plat::kMbIconStop);
+            discard();
             return result;
         }
         result.written.push_back(path);

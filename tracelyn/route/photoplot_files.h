@@ -27,14 +27,16 @@ std::string DrillFileName(std::string_view boardPath);
 // one layer's file or of the drill file, for the current board (g_board).
 void BuildApertureTable(const GerberLayerFlags& layers);
 std::string GerberLayerText(int layer);
+void AppendGerberLayer(std::string& text, int layer);
 std::string DrillFileText();
 
 struct ManufacturingResult {
     bool ok = false;
     std::vector<std::string> written;   // paths, in the order written
 };
-// Writes the set for the current board beside boardPath. Every file goes through a temporary
-// file; a failure (a width without an aperture, a file that cannot be written) is reported,
-// removes what this run wrote and leaves files of earlier runs as they were.
+// Writes the set for the current board beside boardPath. Every file is written under a
+// temporary name and the set renamed into place at the end; a failure (a width without an
+// aperture, a file that cannot be written) is reported, removes what this run wrote and leaves
+// the files of earlier runs as they were.
 ManufacturingResult WriteManufacturingFiles(std::string_view boardPath, const GerberLayerFlags& layers,
                                             bool drill);
