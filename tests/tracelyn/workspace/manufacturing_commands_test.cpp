@@ -3,7 +3,9 @@
 #include "platform/app/menu.h"
 #include "platform/app/program.h"
 #include "platform/core/test_ui_host.h"
+#include "platform/app/command_ids.h"
 #include "platform/system/files.h"
+#include "platform/system/paths.h"
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "support/temp_folder.h"
@@ -99,6 +101,14 @@ TEST_F(ManufacturingCommands, GenerateImportAndViewDcodesFromTheMenus)
     });
     EXPECT_TRUE(harness.command(tly::kCmdViewDcodes));
     EXPECT_EQ(lines, static_cast<int>(g_importedDcodes.records.size()));
+
+    // File > Save As with the DXF type writes the drawing and leaves the board's own name.
+    host.answerFileDialog({folder.file("examples/drawing"), 2});
+    EXPECT_TRUE(harness.command(plat::kIdFileSaveAs));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("examples/drawing.dxf")));
+    EXPECT_EQ(host.messageBoxes().back().rfind("Saved ", 0), 0u) << host.messageBoxes().back();
+    auto* board = static_cast<CTracelynDoc*>(frame.GetActiveDocument());
+    EXPECT_EQ(plat::fileNameOf(board->GetPathName()), "rc_filter.tlz");
 }
 
 }  // namespace
