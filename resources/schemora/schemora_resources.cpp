@@ -1,10 +1,12 @@
 #include "resources/schemora/schemora_ids.h"
+#include "resources/schemora/edit_resources.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "common/about_dialog.h"
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
+#include "resources/schemora/file_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
@@ -41,18 +43,26 @@ plat::MenuItem viewMenu()
 
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Schemora...")}); }
 
+plat::MenuItem drawingFileMenu()
+{
+    plat::MenuItem file = StandardFileMenu(true);
+    AddPrintoutSettingsItem(file);
+    return file;
+}
+
 std::vector<plat::MenuResource> menus()
 {
     return {
         {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
-         {StandardFileMenu(true), viewMenu(),
+         {drawingFileMenu(), EditMenu(), viewMenu(), InsertMenu(), DisplayMenu(),
           menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
                                    menuItem(kCmdDesignRules, "&Design Rules")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
-                                menuItem(plat::kIdWindowArrange, "&Arrange Icons")}),
-          helpMenu()}},
+                                menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
+                                CloseAllWindowsMenuItem()}),
+          menuPopup("&Help", {HelpContentsMenuItem(), menuItem(plat::kIdAppAbout, "&About Schemora...")})}},
     };
 }
 
@@ -60,14 +70,16 @@ std::vector<plat::AcceleratorResource> accelerators()
 {
     using plat::kFControl;
     using plat::kFVirtKey;
-    return {{kIdrMainFrame,
-             {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
-              {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
-              {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
-              {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
-              {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
-              {kFVirtKey, plat::kVkNext, kCmdZoomOut},
-              {kFVirtKey, plat::kVkF4, kCmdCenter}}}};
+    std::vector<plat::Accelerator> keys{{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
+                                        {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
+                                        {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
+                                        {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
+                                        {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
+                                        {kFVirtKey, plat::kVkNext, kCmdZoomOut},
+                                        {kFVirtKey, plat::kVkF4, kCmdCenter}};
+    for (const plat::Accelerator& key : EditAccelerators())
+        keys.push_back(key);
+    return {{kIdrMainFrame, std::move(keys)}};
 }
 
 plat::DialogTemplate netlistDialog()
@@ -107,6 +119,14 @@ std::vector<plat::DialogTemplate> dialogs()
         TipDialogTemplate(),
         netlistDialog(),
     };
+}
+
+std::vector<plat::DialogTemplate> allDialogs()
+{
+    std::vector<plat::DialogTemplate> list = dialogs();
+    for (plat::DialogTemplate& t : FileDialogTemplates())
+        list.push_back(std::move(t));
+    return list;
 }
 
 std::vector<plat::ImageResource> images()
@@ -159,15 +179,16 @@ void registerSchemoraResources()
         {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
         {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
     };
+    for (auto& [id, text] : EditStrings())
+        set.strings[id] = text;
     set.menus = menus();
     set.accelerators = accelerators();
-    set.dialogs = dialogs();
+    AddFileStrings(set.strings);
+    set.dialogs = allDialogs();
     set.toolbars = {
         {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},
-        // Drawing tools: text, bus, wire, rectangle, place dot, ellipse, arrow, line, arc, part.
-        {kIdrDrawToolBar, {300, 301, 302, 303, kCmdPlaceDot, 304, 305, 306, 307, 308}},
-        // Editing: select, delete, rotate, mirror.
-        {kIdrEditToolBar, {314, 315, 316, 317}},
+        {kIdrDrawToolBar, InsertToolBarButtons()},
+        {kIdrEditToolBar, ModifyToolBarButtons()},
     };
     set.images = images();
     plat::registerResources(std::move(set));

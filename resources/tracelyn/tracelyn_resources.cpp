@@ -1,4 +1,6 @@
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "resources/tracelyn/manufacturing_dialogs.h"
+#include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
 
@@ -10,6 +12,7 @@
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <string>
@@ -100,6 +103,7 @@ plat::MenuItem viewMenu(bool withDocument)
         items.push_back(currentLayerMenu());
         items.push_back(menuItem(kCmdLayerView, "Single/&2-Layer"));
         items.push_back(gridMenu());
+        items.push_back(menuItem(kCmdViewDcodes, "View DCODES..."));
     }
     return menuPopup("&View", std::move(items));
 }
@@ -115,6 +119,20 @@ plat::MenuItem setupMenu()
                                 menuItem(kCmdLimit90, "&Limit to 90 Degrees")});
 }
 
+// The standard File menu with the manufacturing output and the imports after Save As.
+plat::MenuItem boardFileMenu()
+{
+    plat::MenuItem file = StandardFileMenu(true);
+    auto at = std::find_if(file.items.begin(), file.items.end(),
+                           [](const plat::MenuItem& m) { return m.id == plat::kIdFileSaveAs; });
+    if (at != file.items.end())
+        ++at;
+    file.items.insert(at, {menuSeparator(), menuItem(kCmdGenerateManufacturing, "Generate Manufacturing Files..."),
+                           menuPopup("&Import", {menuItem(kCmdImportDxf, "AutoCAD (DXF)..."),
+                                                 menuItem(kCmdImportGerber, "Gerber...")})});
+    return file;
+}
+
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Tracelyn...")}); }
 
 std::vector<plat::MenuResource> menus()
@@ -122,7 +140,7 @@ std::vector<plat::MenuResource> menus()
     return {
         {kIdrMainFrame, {StandardFileMenu(false), viewMenu(false), helpMenu()}},
         {kIdrBoardType,
-         {StandardFileMenu(true),
+         {boardFileMenu(),
           menuPopup("&Edit", {menuItem(kCmdUndo, "&Undo\tCtrl+Z"), menuItem(kCmdSelect, "&Select\tF9"),
                               menuItem(kCmdSelectAll, "Select All\tCtrl+A"), menuItem(kCmdErase, "&Erase\tDel"),
                               menuItem(kCmdRotate, "&Rotate\tX"), menuItem(kCmdMirror, "&Mirror\tM"),
@@ -305,6 +323,7 @@ void registerTracelynResources()
         set.dialogs.push_back(std::move(t));
     for (plat::DialogTemplate& t : EditDialogTemplates())
         set.dialogs.push_back(std::move(t));
+    AddManufacturingResources(set);
     // The layer-view button owns image 0 and its pair button image 5, the two pictures the
     // layer-view toggle switches between.
     set.toolbars = {

@@ -19,7 +19,9 @@ struct HeadShape {
     double angle;      // direction of the shaft
 };
 
-double shaftAngle(int x1, int y1, int x2, int y2)
+}  // namespace
+
+double ArrowShaftAngle(int x1, int y1, int x2, int y2)
 {
     const int dx = x2 - x1;
     const int dy = y2 - y1;
@@ -34,6 +36,8 @@ double shaftAngle(int x1, int y1, int x2, int y2)
         a = 2 * kPi - a;
     return a;
 }
+
+namespace {
 
 double headLengthOf(int style, int w)
 {
@@ -87,7 +91,7 @@ void DrawArrowLine(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int s
     HeadShape head;
     head.style = arrowWord & 0xFF;
     head.length = headLength > 0 ? headLength : headLengthOf(head.style, w);
-    head.angle = shaftAngle(x1, y1, x2, y2);
+    head.angle = ArrowShaftAngle(x1, y1, x2, y2);
     const double c = std::cos(head.angle);
     const double s = std::sin(head.angle);
     DrawLine(dc, static_cast<int>(x1 + w * c), static_cast<int>(y1 + w * s),

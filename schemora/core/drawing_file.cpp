@@ -3,6 +3,7 @@
 #include "common/file_reading.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/paths.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_parts.h"
 #include "schemora/core/file_records.h"
@@ -81,7 +82,7 @@ int ReadDrawing(DrawingDocData& doc, int start, int* count, plat::Archive& archi
     doc.date = archive.times().modified;
     doc.creationTime = archive.times().created;
     PartResolution parts;
-    parts.encapsulated = upper(archive.GetFilePath()).find(".EPC") != std::string::npos;
+    parts.encapsulated = plat::hasExtension(archive.GetFilePath(), ".EPC");
     parts.symbolsBefore = g_partSymbols.count;
 
     // A file without a whole header and title, or whose header no drawing writer made, is

@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <span>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -33,13 +34,7 @@ struct Placement {
     int elementFlag = 0;
 };
 
-const PartSymbol* symbolOf(const DrawObject& instance)
-{
-    const int index = instance.symbolIndex();
-    if (index < 1 || index > g_partSymbols.count || index >= kPartSymbolSlots)
-        return nullptr;
-    return &g_partSymbols.entries[static_cast<size_t>(index)];
-}
+const PartSymbol* symbolOf(const DrawObject& instance) { return SymbolOfInstance(instance); }
 
 // The gate and body words of an instance; all bits set counts as 0.
 int gateWord(const DrawObject& instance) { return instance.w[5] == -1 ? 0 : instance.w[5]; }
@@ -67,12 +62,6 @@ std::string numbered(const std::string& prefix, int number, int slot, int gates)
     else
         std::snprintf(out, sizeof out, "%s%d", prefix.c_str(), number);
     return out;
-}
-
-std::string partNameOf(const PartSymbol& symbol)
-{
-    const size_t slash = symbol.name.rfind('\\');
-    return slash == std::string::npos ? symbol.name : symbol.name.substr(slash + 1);
 }
 
 int textWidth(plat::Dc& dc, std::string_view text, int attribute)
@@ -234,13 +223,13 @@ void drawLabels(plat::Dc& dc, const DrawObject& instance, const PartSymbol& symb
                 const PartLabels& labels)
 {
     const bool unitPart = instance.text && instance.text[0] == 'U';
-    const bool hidden = (gateWord(instance) & kReferenceHiddenBit) != 0 || symbol.w[15] == 1;
+    const bool hidden = InstanceReferenceHidden(instance);
     int x, y;
     TransformPartPoint(instance.w[2], instance.w[3], &x, &y, p.orientation, p.mirror ? 1 : 0);
     if (!(unitPart && hidden) && !labels.reference.empty())
         DrawSymbolText(dc, labels.reference, x, y, p.orientation, 0, p.mirror, p.upright);
     if (unitPart) {
-        const std::string text = labels.second.empty() ? partNameOf(symbol) : labels.second;
+        const std::string text = labels.second.empty() ? PartNameOf(symbol) : labels.second;
         int nx, ny;
         TransformPartPoint(symbol.w[13], symbol.w[14], &nx, &ny, p.orientation, p.mirror ? 1 : 0);
         DrawSymbolText(dc, text, nx, ny, p.orientation, 0, p.mirror, p.upright);
@@ -271,6 +260,20 @@ bool resolveInstance(DrawObject& instance)
 }
 
 }  // namespace
+
+const PartSymbol* SymbolOfInstance(const DrawObject& instance)
+{
+    const int index = instance.symbolIndex();
+    if (index < 1 || index > g_partSymbols.count || index >= kPartSymbolSlots)
+        return nullptr;
+    return &g_partSymbols.entries[static_cast<size_t>(index)];
+}
+
+std::string PartNameOf(const PartSymbol& symbol)
+{
+    const size_t slash = symbol.name.rfind('\\');
+    return slash == std::string::npos ? symbol.name : symbol.name.substr(slash + 1);
+}
 
 PartLabels MakePartLabels(std::string_view text, int number, int gateSlot, int gates,
                           bool referenceHidden, bool labelsUpright, int orientation)
@@ -342,35 +345,64 @@ void DrawSymbolElements(plat::Dc& dc, int role, int first, int last, int orienta
         drawn += drawStrokeElement(dc, g_symbolElements[i], p, role) ? 1 : 0;
 }
 
+bool PartElementRange(const DrawObject& instance, PartGateRange* range)
+{
+    const PartSymbol* symbol = symbolOf(instance);
+    if (!symbol)
+        return false;
+    const int gate = gateWord(instance);
+    const int variant = symbol->w[12] == 1 ? 0 : (gate >> 3) & 3;
+    int gates = 1, count = 0, first = 0;
+    if (!FindPartPin(instance.symbolIndex(), &gates, &count, &first, variant, nullptr))
+        return false;
+    range->gates = gates;
+    range->slot = std::min(gate & 7, gates - 1);
+    const int stride = count / gates;
+    range->first = first + range->slot * stride;
+    // The last gate's section must not run into the next symbol's elements.
+    range->last = std::min(range->first + stride - kGateSectionPadding, first + count - 1);
+    range->empty = stride - kGateSectionPadding <= 0;
+    return true;
+}
+
+std::optional<PartLabels> InstanceLabels(const DrawObject& instance, const PartGateRange& range)
+{
+    const PartSymbol* symbol = symbolOf(instance);
+    if (!symbol || !instance.text || !instance.text[0])
+        return std::nullopt;
+    const int gate = gateWord(instance);
+    const bool hidden = (gate & kReferenceHiddenBit) != 0 || symbol->w[15] == 1;
+    const bool upright = (instance.w[4] & kLabelsUprightBit) != 0;
+    return MakePartLabels(instance.text, instance.w[6], range.slot, range.gates, hidden, upright,
+                          instance.w[7] & 0xFFF);
+}
+
+bool InstanceReferenceHidden(const DrawObject& instance)
+{
+    const PartSymbol* symbol = symbolOf(instance);
+    return (gateWord(instance) & kReferenceHiddenBit) != 0 || (symbol && symbol->w[15] == 1);
+}
+
 void DrawPartInstance(plat::Dc& dc, DrawObject& instance, int role)
 {
     if (!resolveInstance(instance))
         return;
     const PartSymbol& symbol = *symbolOf(instance);
     g_paintRecord.lastTextHeight = symbol.w[11];
-    const int gate = gateWord(instance);
-    const int variant = symbol.w[12] == 1 ? 0 : (gate >> 3) & 3;
-    int gates = 1, count = 0, first = 0;
-    if (!FindPartPin(instance.symbolIndex(), &gates, &count, &first, variant, nullptr))
+    PartGateRange range;
+    if (!PartElementRange(instance, &range))
         return;
-    const int slot = std::min(gate & 7, gates - 1);
-    const int stride = count / gates;
-    const int gateFirst = first + slot * stride;
-    const int gateCount = stride - kGateSectionPadding;
+    const int gate = gateWord(instance);
     g_partOrigin = {instance.w[0], instance.w[1]};
     const Placement p{instance.w[7] & 0xFFF, (instance.w[7] & kMirrorBit) != 0,
                       (instance.w[4] & kLabelsUprightBit) != 0, gate & 0x20};
     const bool dragFromEditor = g_editState.CurrentTool == kToolPartEditorDrag && g_drawModes.rasterMode == kModeInvert;
-    if (gateCount > 0 && !dragFromEditor) {
-        // The last gate's section must not run into the next symbol's elements.
-        const int last = std::min(gateFirst + gateCount, first + count - 1);
-        DrawSymbolElements(dc, role, gateFirst, last, p.orientation, p.mirror, p.upright, p.elementFlag);
-    }
-    if (g_drawModes.rasterMode != kModeCopy || !instance.text || !instance.text[0])
+    if (!range.empty && !dragFromEditor)
+        DrawSymbolElements(dc, role, range.first, range.last, p.orientation, p.mirror, p.upright, p.elementFlag);
+    if (g_drawModes.rasterMode != kModeCopy)
         return;
-    const bool hidden = (gate & kReferenceHiddenBit) != 0 || symbol.w[15] == 1;
-    const PartLabels labels = MakePartLabels(instance.text, instance.w[6], slot, gates, hidden, p.upright, p.orientation);
-    drawLabels(dc, instance, symbol, p, labels);
+    if (const std::optional<PartLabels> labels = InstanceLabels(instance, range))
+        drawLabels(dc, instance, symbol, p, *labels);
 }
 
 void SetPartLabelAnchor(DrawObject& instance)

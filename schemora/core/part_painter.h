@@ -7,8 +7,11 @@
 
 #include "platform/gdi/dc.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+struct PartSymbol;
 
 // Fields of a part instance's words.
 inline constexpr int kLabelsUprightBit = 0x4000;      // word 4
@@ -43,3 +46,23 @@ struct PartLabels {
 };
 PartLabels MakePartLabels(std::string_view text, int number, int gateSlot, int gates,
                           bool referenceHidden, bool labelsUpright, int orientation);
+
+// The loaded symbol a placed instance names; null while unresolved or out of the table.
+const PartSymbol* SymbolOfInstance(const DrawObject& instance);
+// The symbol's part name: its library name after the last '\\'.
+std::string PartNameOf(const PartSymbol& symbol);
+
+// The symbol elements one instance shows: its gate's section of its body variant.
+struct PartGateRange {
+    int first = 0;
+    int last = 0;
+    int slot = 0;       // the gate drawn, 0-based
+    int gates = 1;
+    bool empty = true;  // the section holds no elements
+};
+// False when the instance's symbol is not loaded or has no element block.
+bool PartElementRange(const DrawObject& instance, PartGateRange* range);
+// The label texts of an instance; nothing when it has no reference text.
+std::optional<PartLabels> InstanceLabels(const DrawObject& instance, const PartGateRange& range);
+// The instance's reference is hidden, by itself or by its symbol ("%no_des").
+bool InstanceReferenceHidden(const DrawObject& instance);

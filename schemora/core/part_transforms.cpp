@@ -1,10 +1,7 @@
 #include "schemora/core/part_transforms.h"
 
-#include "common/rounding.h"
-
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 
 namespace {
 
@@ -21,22 +18,6 @@ std::string upperTrimmed(std::string_view text)
 }
 
 }  // namespace
-
-void RotatePointByAngle(int cx, int cy, int* x, int* y, double angle, bool mirror)
-{
-    const double dx = *x - cx;
-    const double dy = *y - cy;
-    const double r = std::sqrt(dx * dx + dy * dy);
-    double direction = 0;
-    if (dx == 0)
-        direction = dy < 0 ? 4.7123889 : 1.5707963;
-    else
-        direction = std::atan2(dy, dx);
-    const int offX = RoundHalfTowardZero(r * std::cos(direction + angle));
-    const int offY = RoundHalfTowardZero(r * std::sin(direction + angle));
-    *x = mirror ? cx - offX : cx + offX;
-    *y = cy + offY;
-}
 
 void TransformPartLabelRect(const PartSymbol& symbol, int* x1, int* y1, int* x2, int* y2,
                             int orientation, bool mirror)

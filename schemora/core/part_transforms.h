@@ -3,6 +3,7 @@
 // symbol's extent rectangles placed on the sheet, and finding a loaded symbol by name. The
 // editing, extent and DXF code share them.
 
+#include "common/point_rotation.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/part_transform.h"
 
@@ -12,8 +13,6 @@
 // Radians per tenth of a degree.
 inline constexpr double kTenthsToRadians = 0.0017453529976437733;
 
-// Rotates (x, y) about (cx, cy) by angle radians; with mirror the x offset is subtracted.
-void RotatePointByAngle(int cx, int cy, int* x, int* y, double angle, bool mirror);
 // Both corners of a symbol's extent rectangle with its texts (words 3-6) or without them
 // (words 7-10), transformed.
 void TransformPartLabelRect(const PartSymbol& symbol, int* x1, int* y1, int* x2, int* y2,

@@ -71,6 +71,7 @@ void loadIconsAndBitmaps()
 CSchemoraApp::CSchemoraApp() : plat::WinApp("Schemora")
 {
     onCommand(plat::kIdAppAbout, &CSchemoraApp::OnAppAbout);
+    registerFileCommands();
 }
 
 bool CSchemoraApp::InitInstance()

@@ -13,6 +13,15 @@ public:
     CSchemoraApp();
     bool InitInstance() override;
     void OnAppAbout();
+
+    // File, Window and Help commands (file_commands.cpp).
+    void OnFileOpenByKind();
+    void OnCloseAllWindows();
+    void OnHelpContents();
+    void OnPrintoutSettings();
+
+private:
+    void registerFileCommands();
 };
 
 // Registers ".pic" with the shell: the class name under HKEY_CLASSES_ROOT and its load command.

@@ -13,7 +13,11 @@
 
 ProgramClosing g_programClosing;
 
-CSchemoraDoc::CSchemoraDoc() { LoadTitleBlockOnce(); }
+CSchemoraDoc::CSchemoraDoc()
+{
+    LoadTitleBlockOnce();
+    registerFileCommands();
+}
 
 CSchemoraDoc::~CSchemoraDoc()
 {

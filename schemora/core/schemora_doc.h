@@ -20,11 +20,18 @@ public:
     bool IsModified() override;
     void SetModifiedFlag(bool modified = true) override;
 
+    // File commands of a drawing (file_commands.cpp).
+    void OnFileSaveAsByKind();
+    void OnUpdateFileSave(plat::CmdUI& ui);
+    void OnDisplayMark();
+    void OnHelpContents();
+
     DrawingDocData& data() { return data_; }
     const DrawingDocData& data() const { return data_; }
 
 private:
     void releaseStore();
+    void registerFileCommands();
 
     DrawingDocData data_;
     bool modified_ = false;

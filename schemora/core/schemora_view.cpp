@@ -47,6 +47,7 @@ void CSchemoraView::registerCommands()
     onUpdateCommandUIRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnUpdateScale);
     onCommandRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnLayer);
     onUpdateCommandUIRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnUpdateLayer);
+    registerEditCommands();
 }
 
 void CSchemoraView::OnDraw(plat::Dc& dc)

@@ -28,6 +28,9 @@ void DrawEllipse(plat::Dc& dc, int cx, int cy, int rx, int ry, int role, int sty
 void DrawArc(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int style, int bulge, int width);
 // An arrow: head style in bits 0-7 of the arrow word, a second head at the start when bits 8-15
 // are not 0. headLength 0 takes the length from the style and width.
+// The direction of an arrow's shaft in radians (straight up or down when the ends lie less
+// than 2 units apart in x).
+double ArrowShaftAngle(int x1, int y1, int x2, int y2);
 void DrawArrowLine(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int style, int arrowWord,
                    int width, int headLength);
 // A triangle on the box (x1, y1)-(x2, y2), pointing at x2, turned about (cx, cy) by angle tenths

@@ -39,8 +39,9 @@ std::string titleDate(std::time_t date)
     return text;
 }
 
-// The texts of the title block that name a field of the document show its value.
-std::string titleText(const char* stored)
+}  // namespace
+
+std::string TitleBlockText(const char* stored)
 {
     const std::string text = stored ? stored : "";
     char out[96];
@@ -61,6 +62,23 @@ std::string titleText(const char* stored)
     return out;
 }
 
+TitleBlockLayout TitleBlockLayoutOf(char sizeLetter)
+{
+    const SheetDimensions sheet = SheetSizeOf(sizeLetter);
+    const int right = sheet.width / 2 - 2;
+    const int left = 2 - sheet.width / 2;
+    const int bottom = sheet.height / 2 - 2;
+    const int top = 2 - sheet.height / 2;
+    TitleBlockLayout layout;
+    layout.outer = {left, top + kFrameInset, right, bottom - kFrameInset};
+    layout.inner = {left + kFrameInset, top + 2 * kFrameInset, right - kFrameInset, bottom - 2 * kFrameInset};
+    layout.dx = right - kTitleShiftX;
+    layout.dy = bottom - kTitleShiftY;
+    return layout;
+}
+
+namespace {
+
 void drawTitleObject(plat::Dc& dc, const DrawObject& o, int dx, int dy)
 {
     const int x = o.w[0] + dx;
@@ -71,7 +89,7 @@ void drawTitleObject(plat::Dc& dc, const DrawObject& o, int dx, int dy)
     case kObjRectangle: DrawRectObject(dc, x, y, x + o.w[2], y + o.w[3], kRoleTop, style, o.w[7], o.w[6]); break;
     case kObjEllipse: DrawEllipse(dc, x, y, o.w[2], o.w[3], kRoleTop, style, o.w[7], o.w[6]); break;
     case kObjArc: DrawArc(dc, x, y, o.w[2] + dx, o.w[3] + dy, kRoleTop, o.w[5], o.w[7], o.w[6]); break;
-    case kObjText: DrawTextString(dc, x, y, titleText(o.text), o.w[2], o.w[3], kRoleText); break;
+    case kObjText: DrawTextString(dc, x, y, TitleBlockText(o.text), o.w[2], o.w[3], kRoleText); break;
     default: break;
     }
 }
@@ -150,11 +168,12 @@ void DrawTitleBlock(plat::Dc& dc, int mode)
             DrawRect(dc, -1012, -512, -988, -488, kRoleTop, plat::kPsSolid, kFillHollow, kFramePen);
         return;
     }
-    DrawRect(dc, left, top + kFrameInset, right, bottom - kFrameInset, kRoleTop, plat::kPsSolid, kFillHollow, kFramePen);
-    DrawRect(dc, left + kFrameInset, top + 2 * kFrameInset, right - kFrameInset, bottom - 2 * kFrameInset, kRoleTop,
-             plat::kPsSolid, kFillHollow, kFramePen);
-    const int dx = right - kTitleShiftX;
-    const int dy = bottom - kTitleShiftY;
+    const TitleBlockLayout layout = TitleBlockLayoutOf(g_current.sheetSize);
+    for (const plat::Rect& frame : {layout.outer, layout.inner})
+        DrawRect(dc, frame.left, frame.top, frame.right, frame.bottom, kRoleTop, plat::kPsSolid, kFillHollow,
+                 kFramePen);
+    const int dx = layout.dx;
+    const int dy = layout.dy;
     if (g_titleBlock.objects.empty())
         return;
     const int count = std::min(g_titleBlock.count, kObjectStoreSlots - 1);

@@ -30,6 +30,17 @@ int DrawObjects(int first, int last, plat::Dc& dc);
 
 // Mode 0: the sheet border and the title block; mode 1 (the part editor): the symbol origin.
 void DrawTitleBlock(plat::Dc& dc, int mode);
+// The two border frames of a sheet and the offset of the title-block drawing onto it.
+struct TitleBlockLayout {
+    plat::Rect outer;
+    plat::Rect inner;
+    int dx = 0;
+    int dy = 0;
+};
+TitleBlockLayout TitleBlockLayoutOf(char sizeLetter);
+// A title-block text as shown: the texts naming a document field ("Size", "Date", "Title",
+// "Sheet", "Rev", "Document Number") show its value, others themselves.
+std::string TitleBlockText(const char* stored);
 void DrawGridDots(plat::Dc& dc);
 void DrawRulers(plat::Dc& dc);
 void FillWorkAreaBackground(plat::Dc& dc, int role);

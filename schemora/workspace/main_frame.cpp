@@ -25,6 +25,7 @@ CMainFrame::CMainFrame()
     onCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
     onUpdateCommandUI(scm::kCmdNetlist, &CMainFrame::OnUpdateNeedsDrawing);
     onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
+    registerToolCommands();
 }
 
 CMainFrame::~CMainFrame() = default;

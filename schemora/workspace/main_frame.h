@@ -20,12 +20,17 @@ public:
     void OnDesignRules();
     void OnUpdateNeedsDrawing(plat::CmdUI& ui);
 
+    // The drawing tools (tool_commands.cpp): each sets the current tool.
+    void OnToolCommand(unsigned id);
+    void OnUpdateToolCommand(plat::CmdUI& ui);
+
     plat::ToolBar& fileToolBar() { return fileBar_; }
     plat::ToolBar& drawToolBar() { return drawBar_; }
     plat::ToolBar& editToolBar() { return editBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
+    void registerToolCommands();
     plat::ToolBar fileBar_;
     plat::ToolBar drawBar_;
     plat::ToolBar editBar_;

@@ -83,35 +83,6 @@ bool resolvePackage(BoardObject& part)
     return true;
 }
 
-std::string referenceLabel(const BoardObject& part, int sections, int section, bool& valueOnlyEmpty)
-{
-    const std::string name = part.text() ? part.text() : "";
-    const int number = part.w[7];
-    const size_t colon = name.find(':');
-    char buffer[256];
-    valueOnlyEmpty = false;
-    if (colon == std::string::npos) {
-        if (sections <= 1)
-            std::snprintf(buffer, sizeof buffer, "%.200s%d", name.c_str(), number);
-        else
-            std::snprintf(buffer, sizeof buffer, "%.200s%d%c", name.c_str(), number, 'a' + section - 1);
-        return buffer;
-    }
-    const std::string prefix = name.substr(0, colon);
-    const std::string value = name.substr(colon + 1);
-    // A part without sections stores -1 in word 5, which is not the value-only mark.
-    const bool valueOnly = part.w[5] != -1 && (part.w[5] & 0x8000) != 0;
-    if (valueOnly) {
-        valueOnlyEmpty = value.empty();
-        return value;
-    }
-    if (!value.empty() && value[0] == '\\')
-        std::snprintf(buffer, sizeof buffer, "%.120s%d", prefix.c_str(), number);
-    else
-        std::snprintf(buffer, sizeof buffer, "%.120s%d %.120s", prefix.c_str(), number, value.c_str());
-    return buffer;
-}
-
 void upperCase(std::string& s)
 {
     for (char& c : s)
@@ -144,6 +115,58 @@ void drawDragBox(plat::Dc& dc, int package, int rotation, int mirror)
 
 }  // namespace
 
+std::string PartReferenceLabel(const BoardObject& part, int sections, int section, bool& valueOnlyEmpty)
+{
+    const std::string name = part.text() ? part.text() : "";
+    const int number = part.w[7];
+    const size_t colon = name.find(':');
+    char buffer[256];
+    valueOnlyEmpty = false;
+    if (colon == std::string::npos) {
+        if (sections <= 1)
+            std::snprintf(buffer, sizeof buffer, "%.200s%d", name.c_str(), number);
+        else
+            std::snprintf(buffer, sizeof buffer, "%.200s%d%c", name.c_str(), number, 'a' + section - 1);
+        return buffer;
+    }
+    const std::string prefix = name.substr(0, colon);
+    const std::string value = name.substr(colon + 1);
+    // A part without sections stores -1 in word 5, which is not the value-only mark.
+    const bool valueOnly = part.w[5] != -1 && (part.w[5] & 0x8000) != 0;
+    if (valueOnly) {
+        valueOnlyEmpty = value.empty();
+        return value;
+    }
+    if (!value.empty() && value[0] == '\\')
+        std::snprintf(buffer, sizeof buffer, "%.120s%d", prefix.c_str(), number);
+    else
+        std::snprintf(buffer, sizeof buffer, "%.120s%d %.120s", prefix.c_str(), number, value.c_str());
+    return buffer;
+}
+
+bool PartSectionRange(const BoardObject& part, PartSection& range)
+{
+    if (!part.isPart() || part.kind() == kKindPart || part.package() > std::min(g_packages.count, kMaxPackages))
+        return false;
+    const bool noSections = part.w[5] == -1;
+    range.section = noSections ? 1 : (part.w[5] & 7) + 1;
+    int count = 0, first = 0, value = 0;
+    range.sections = 1;
+    // A part without sections has no key bits in its -1; its package has the one header.
+    FindPartPin(part.package(), range.sections, count, first, noSections ? 0 : (part.w[5] >> 3) & 3, value);
+    if (count > kMaxSectionObjects || count < 1)
+        return false;
+    count /= range.sections;
+    first += (range.section - 1) * count;
+    // Every section but the last ends in the records that start the next one.
+    if (!noSections && range.sections > 1)
+        count -= 4;
+    range.first = first;
+    range.last = std::min(first + count - 1, kPackageStoreSize - 1);
+    range.count = count;
+    return true;
+}
+
 void DrawFootprint(plat::Dc& dc, BoardObject& part, int color, int show)
 {
     const int labelStyle = g_boardSettings.lib_font * 256 + 1;
@@ -158,29 +181,19 @@ void DrawFootprint(plat::Dc& dc, BoardObject& part, int color, int show)
         return;
 
     const int package = part.package();
-    const bool noSections = part.w[5] == -1;
-    const int section = noSections ? 1 : (part.w[5] & 7) + 1;
-    int sections = 1, count = 0, first = 0, value = 0;
-    // A part without sections has no key bits in its -1; its package has the one header.
-    FindPartPin(package, sections, count, first, noSections ? 0 : (part.w[5] >> 3) & 3, value);
-    if (count > kMaxSectionObjects || count < 1)
+    PartSection range;
+    if (!PartSectionRange(part, range))
         return;
+    const int count = range.count, first = range.first;
     bool valueOnlyEmpty = false;
-    std::string label = referenceLabel(part, sections, section, valueOnlyEmpty);
-
-    count /= sections;
-    first += (section - 1) * count;
-    // Every section but the last ends in the records that start the next one.
-    if (!noSections && sections > 1)
-        count -= 4;
+    std::string label = PartReferenceLabel(part, range.sections, range.section, valueOnlyEmpty);
 
     const int rotation = part.w[6] & 0xFFF;
     const int mirror = (part.w[6] >> 12) & 1;
     const bool upright = (part.w[4] & 0x100) != 0;
     const bool copy = g_paint.rasterMode == kModeCopy;
     if (copy && count >= 1) {
-        DrawPackageObjects(dc, color, first, std::min(first + count - 1, kPackageStoreSize - 1),
-                           rotation, mirror, upright, part.layer(), show);
+        DrawPackageObjects(dc, color, first, range.last, rotation, mirror, upright, part.layer(), show);
     }
     int labelWidth = 0;
     // A part without a reference text yet (an empty name) shows no label.

@@ -7,6 +7,7 @@
 #include "tracelyn/core/board_object.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace plat { class Dc; }
@@ -45,6 +46,20 @@ int DrawFontText(plat::Dc& dc, int x, int y, std::string_view text, int style, i
 // name (kind 64) and leaves it undrawn (and untouched) when the package is not loaded or its number does not fit the kind. Stores the label width in
 // word 8.
 void DrawFootprint(plat::Dc& dc, BoardObject& part, int color, int show);
+// The package objects of a placed part's own section: first..last (count objects) in the
+// package store, and which of how many sections it is. False for an unresolved part or a
+// package without objects.
+struct PartSection {
+    int first = 0;
+    int last = -1;
+    int count = 0;
+    int sections = 1;
+    int section = 1;
+};
+bool PartSectionRange(const BoardObject& part, PartSection& range);
+// The reference label of a part as its silk shows it (before upper-casing); valueOnlyEmpty is
+// set for a value-only label with no value.
+std::string PartReferenceLabel(const BoardObject& part, int sections, int section, bool& valueOnlyEmpty);
 // Package objects first..last (indexes into the package store) about the current part.
 void DrawPackageObjects(plat::Dc& dc, int color, int first, int last, int rotation, int mirror,
                         int upright, int partLayer, int show);

@@ -23,7 +23,10 @@ void nameSavedBoard(const CTracelynDoc* document, const std::string& path)
 
 }  // namespace
 
-CTracelynDoc::CTracelynDoc() = default;
+CTracelynDoc::CTracelynDoc()
+{
+    registerSaveAs();
+}
 
 CTracelynDoc::~CTracelynDoc()
 {

@@ -22,8 +22,12 @@ public:
     BoardDocumentData& data() { return data_; }
     const BoardDocumentData& data() const { return data_; }
 
+    // File > Save As: the board, or its drawing as DXF (board_save_as.cpp).
+    void OnFileSaveAsByKind();
+
 private:
     void makeActive();
+    void registerSaveAs();
 
     BoardDocumentData data_;
 };

@@ -48,6 +48,7 @@ CMainFrame::CMainFrame()
                         tly::kCmdStatistics, tly::kCmdBatchRoute, tly::kCmdOptimize, tly::kCmdSmooth, tly::kCmdNeck})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
     registerEditCommands();
+    addManufacturingCommands();
 }
 CMainFrame::~CMainFrame() = default;
 

@@ -46,6 +46,11 @@ public:
 
     plat::ToolBar& insertBar() { return insertBar_; }
     plat::ToolBar& modifyBar() { return modifyBar_; }
+    // Manufacturing output and imports: the Gerber and drill file set, the Gerber import with
+    // its D-code list, and the DXF import.
+    void OnGenerateManufacturing();
+    void OnImportGerber();
+    void OnViewDcodes();
 
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
@@ -55,6 +60,8 @@ private:
     bool createEditBars();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
+    // Registers the manufacturing commands' handlers.
+    void addManufacturingCommands();
 
     plat::ToolBar toolBar_;
     plat::ToolBar insertBar_;

@@ -1,0 +1,92 @@
+#include "resources/schemora/edit_resources.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/keys.h"
+#include "resources/schemora/edit_ids.h"
+
+namespace scm {
+
+using plat::menuItem;
+using plat::menuPopup;
+using plat::menuSeparator;
+
+plat::MenuItem EditMenu()
+{
+    return menuPopup("&Edit", {menuItem(kCmdEditUndo, "&Undo\tCtrl+Z"), menuSeparator(),
+                               menuItem(kCmdEditSelect, "&Select\tF9"), menuItem(kCmdSelectAll, "Select All\tCtrl+A"),
+                               menuItem(kCmdEditErase, "&Erase\tDel"), menuItem(kCmdEditRotate, "&Rotate\tX"),
+                               menuItem(kCmdEditMirror, "&Mirror\tM"), menuItem(kCmdEditFlip, "&Vertical Flip"),
+                               menuItem(kCmdEditOrigin, "&Origin"), menuSeparator(),
+                               menuItem(kCmdEditRedraw, "Re&draw \tEsc")});
+}
+
+plat::MenuItem InsertMenu()
+{
+    return menuPopup("&Insert", {menuItem(kCmdToolLine, "&Line\tL"), menuItem(kCmdToolArrow, "A&rrow\tW"),
+                                 menuItem(kCmdToolRectangle, "&Rectangle\tR"), menuItem(kCmdToolEllipse, "&Ellipse\tE"),
+                                 menuItem(kCmdToolArc, "Ar&c\tK"), menuItem(kCmdToolPolygon, "&Triangle\tY"),
+                                 menuItem(kCmdToolDot, "Connector &Dot\tC")});
+}
+
+std::vector<plat::Accelerator> EditAccelerators()
+{
+    using plat::kFControl;
+    using plat::kFVirtKey;
+    // Letter keys are characters: with Shift the same letters belong to the selection filters.
+    constexpr uint8_t kChar = 0;
+    return {
+        {kFVirtKey | kFControl, 'Z', kCmdEditUndo},
+        {kFVirtKey | kFControl, 'A', kCmdSelectAll},
+        {kFVirtKey, plat::kVkF9, kCmdEditSelect},
+        {kFVirtKey, plat::kVkDelete, kCmdEditErase},
+        {kFVirtKey, plat::kVkEscape, kCmdEditRedraw},
+        {kFVirtKey, plat::kVkF10, kCmdCrossHair},
+        {kChar, 'x', kCmdEditRotate},
+        {kChar, 'm', kCmdEditMirror},
+        {kChar, 'l', kCmdToolLine},
+        {kChar, 'r', kCmdToolRectangle},
+        {kChar, 'e', kCmdToolEllipse},
+        {kChar, 'k', kCmdToolArc},
+        {kChar, 'w', kCmdToolArrow},
+        {kChar, 'y', kCmdToolPolygon},
+        {kChar, 'c', kCmdToolDot},
+    };
+}
+
+std::vector<std::pair<unsigned, std::string>> EditStrings()
+{
+    return {
+        {kCmdToolText, "Enter text (T)\nEnter text (T)"},
+        {kCmdToolBus, "Draw data bus (B)\nDraw data bus (B)"},
+        {kCmdToolArrow, "Draw arrow (W)\nDraw arrow (W)"},
+        {kCmdToolRectangle, "Draw rectangle (R)\nDraw rectangle (R)"},
+        {kCmdToolRoundRect, "Draw rounded rectangle (Q)\nDraw rounded rectangle (Q)"},
+        {kCmdToolPolygon, "Draw polygon (Y)\nDraw polygon (Y)"},
+        {kCmdToolLine, "Draw line (L)\nDraw line (L)"},
+        {kCmdToolEllipse, "Draw ellipse (E)\nDraw ellipse (E)"},
+        {kCmdToolDot, "Draw connector dot (C)\nDraw connector dot (C)"},
+        {kCmdToolArc, "Draw arc (K)\nDraw arc (K)"},
+        {kCmdToolPart, "Insert library part (F5)\nInsert library part (F5)"},
+        {kCmdEditSelect, "Edit mode (F9)\nEdit mode (F9)"},
+        {kCmdEditErase, "Erase the selected objects (Del)\nErase (Del)"},
+        {kCmdEditRotate, "Rotate the selected objects (X)\nRotate (X)"},
+        {kCmdEditMirror, "Mirror about vertical axis (M)\nMirror (M)"},
+        {kCmdEditFlip, "Mirror about horizontal axis\nVertical Flip"},
+        {kCmdEditOrigin, "Mark the origins of the objects\nOrigin"},
+        {kCmdEditUndo, "Undo the last edit (Ctrl+Z)\nUndo (Ctrl+Z)"},
+        {kCmdEditRedraw, "Redraw the drawing and end the current tool (Esc)\nRedraw (Esc)"},
+    };
+}
+
+std::vector<unsigned> InsertToolBarButtons()
+{
+    return {kCmdToolText, kCmdToolBus, kCmdToolLine, kCmdToolArc, kCmdToolDot, plat::kIdSeparator,
+            kCmdToolRectangle, kCmdToolPolygon, kCmdToolEllipse, plat::kIdSeparator, kCmdToolPart};
+}
+
+std::vector<unsigned> ModifyToolBarButtons()
+{
+    return {kCmdEditSelect, kCmdEditErase, kCmdEditRotate, kCmdEditMirror, kCmdEditFlip, kCmdEditOrigin, kCmdEditUndo};
+}
+
+}  // namespace scm

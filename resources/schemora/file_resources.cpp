@@ -1,0 +1,66 @@
+#include "resources/schemora/file_resources.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/core/ui_host.h"
+
+#include <algorithm>
+
+using namespace scm;
+
+plat::MenuItem PrintoutSettingsMenuItem() { return plat::menuItem(kCmdPrintoutSettings, "P&rintout Settings..."); }
+plat::MenuItem CloseAllWindowsMenuItem() { return plat::menuItem(kCmdCloseAllWindows, "Clo&se All Windows"); }
+plat::MenuItem DisplayMenu() { return plat::menuPopup("&Display", {plat::menuItem(kCmdDisplayMark, "&Mark")}); }
+plat::MenuItem HelpContentsMenuItem() { return plat::menuItem(kCmdHelpContentsItem, "Contents"); }
+
+void AddPrintoutSettingsItem(plat::MenuItem& fileMenu)
+{
+    auto& items = fileMenu.items;
+    const auto print = std::find_if(items.begin(), items.end(), [](const plat::MenuItem& item) {
+        return item.id == plat::kIdFilePrint || item.id == plat::kIdFilePrintSetup;
+    });
+    items.insert(print, PrintoutSettingsMenuItem());
+}
+
+namespace {
+
+plat::DialogTemplate printoutSettingsDialog()
+{
+    using K = plat::ControlKind;
+    plat::DialogTemplate t;
+    t.id = kIddPrintoutSettings;
+    t.title = "Printout Settings";
+    auto control = [&t](unsigned id, K kind, const char* text, int row, bool group = false) {
+        plat::ControlTemplate c;
+        c.id = id;
+        c.kind = kind;
+        c.text = text;
+        c.row = row;
+        c.group = group;
+        t.controls.push_back(c);
+    };
+    control(kIdcPrintOneSheet, K::RadioButton, "One Sheet Printout", 0, true);
+    control(kIdcPrintPaginated, K::RadioButton, "Paginated", 1);
+    control(kIdcPrintToScale, K::RadioButton, "To Scale", 2);
+    control(kIdcPrintColor, K::CheckBox, "Color", 3, true);
+    control(kIdcPrintPreserveAspect, K::CheckBox, "Preserve\nAspect", 4);
+    control(plat::kIdOk, K::DefPushButton, "OK", 5, true);
+    control(plat::kIdCancel, K::PushButton, "Cancel", 5);
+    t.controls.back().column = 1;
+    return t;
+}
+
+}  // namespace
+
+std::vector<plat::DialogTemplate> FileDialogTemplates() { return {printoutSettingsDialog()}; }
+
+void AddFileStrings(std::map<unsigned, std::string>& strings)
+{
+    strings[kStrCantOpenFileId] = "Can't open file %1";
+    strings[kStrTooMuchClipboardData] = "Too much clipboard data";
+    strings[kStrNoClipboardData] = "No clipboard data";
+    strings[kStrDatabaseFullNotAccessed] = "Database FULL--objects not accessed";
+    strings[kCmdPrintoutSettings] = "Choose how drawings are printed\nPrintout Settings";
+    strings[kCmdCloseAllWindows] = "Close all drawings\nClose All";
+    strings[kCmdDisplayMark] = "Mark signal for display\nMark";
+    strings[kCmdHelpContentsItem] = "Show the help contents\nContents";
+}

@@ -1,0 +1,198 @@
+#include "schemora/core/dxf_import.h"
+
+#include "common/string_helpers.h"
+#include "platform/app/doc_template.h"
+#include "platform/app/win_app.h"
+#include "platform/core/archive.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/dxf_reader.h"
+#include "schemora/core/object_scaling.h"
+#include "schemora/core/schematic_helpers.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/core/text_style.h"
+#include "schemora/core/text_width_estimate.h"
+#include "schemora/core/workspace_services.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr float kImportScale = 0.5f;
+constexpr int kPinTableLineLength = 161;
+constexpr int kNumberRise = 15;
+constexpr int kNameShift = 25;
+constexpr int kNameClearance = 100;
+constexpr int kClassNumber = 1;
+constexpr int kClassName = 2;
+// DXF files are text; anything larger than this is not a drawing we could hold.
+constexpr std::size_t kMaxDxfBytes = 256u * 1024u * 1024u;
+
+std::optional<std::string> readDxfFile(std::string_view path)
+{
+    std::optional<plat::Archive> archive = plat::Archive::loadFile(plat::resolvePath(path));
+    if (!archive || archive->size() > kMaxDxfBytes) {
+        plat::MessageBox("Can't open file " + std::string(path), plat::kMbIconStop);
+        return std::nullopt;
+    }
+    const std::vector<uint8_t>& bytes = archive->bytes();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// One object read from the file as the drawing's next record; false, with nothing appended,
+// when the store is full.
+bool appendImportedObject(const DxfObject& object)
+{
+    if (g_current.count >= kMaxObjectCount || g_current.objects.empty())
+        return false;
+    const int index = SetObjectCount(g_current.count);
+    DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
+    o = MakeDrawObject(object.words, object.words[4] == kObjText ? object.text.c_str() : nullptr);
+    return true;
+}
+
+bool askToContinue(std::string_view name)
+{
+    const std::string question = "DXF command \"" + std::string(name) + "\" not implemented.\nContinue loading?";
+    return plat::MessageBox(question, plat::kMbYesNo) == plat::kIdYes;
+}
+
+DrawObject& objectAt(int index) { return g_current.objects[static_cast<std::size_t>(index)]; }
+
+int drawingCount() { return std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1); }
+
+// The lowest corner of the imported objects: the point they are halved about.
+std::pair<int, int> lowestCorner(int first, int last)
+{
+    long long minX = INT_MAX, minY = INT_MAX;
+    auto add = [&](long long x, long long y) {
+        minX = std::min(minX, x);
+        minY = std::min(minY, y);
+    };
+    for (int i = first; i <= last; ++i) {
+        const DrawObject& o = objectAt(i);
+        switch (o.type()) {
+        case kObjLine:
+        case kObjRectangle:
+        case kObjArrow:
+        case kObjArc:
+            add(o.w[0], o.w[1]);
+            add(o.w[2], o.w[3]);
+            break;
+        case kObjEllipse:
+            add(static_cast<long long>(o.w[0]) - o.w[2], static_cast<long long>(o.w[1]) - o.w[3]);
+            break;
+        default: add(o.w[0], o.w[1]); break;
+        }
+    }
+    return {static_cast<int>(std::max<long long>(minX, INT_MIN)), static_cast<int>(std::max<long long>(minY, INT_MIN))};
+}
+
+bool isLineKind(int type) { return type == kObjLine || type == kObjArrow || type == kObjBus || type == kObjArc; }
+
+void rememberPinTableLine(PinTableLines& lines, const DrawObject& o)
+{
+    const long long dx = std::llabs(static_cast<long long>(o.w[2]) - o.w[0]);
+    const long long dy = std::llabs(static_cast<long long>(o.w[3]) - o.w[1]);
+    if (o.w[1] == o.w[3] && dx >= kPinTableLineLength && lines.horizontalCount < 2)
+        lines.horizontalY[lines.horizontalCount++] = o.w[1];
+    else if (o.w[0] == o.w[2] && dy >= kPinTableLineLength && lines.verticalCount < 2)
+        lines.verticalX[lines.verticalCount++] = o.w[0];
+}
+
+}  // namespace
+
+PinTableLines ClassifyImportedObjects()
+{
+    PinTableLines lines;
+    const int count = drawingCount();
+    for (int i = 1; i <= count; ++i) {
+        DrawObject& o = objectAt(i);
+        if (isLineKind(o.type())) {
+            rememberPinTableLine(lines, o);
+        } else if (o.type() == kObjText) {
+            if (IsNumericText(o.text ? o.text : "")) {
+                o.w[1] += o.w[1] < INT_MAX - kNumberRise ? kNumberRise : 0;
+                o.w[3] = kClassNumber;
+            } else {
+                o.w[0] -= o.w[0] > INT_MIN + kNameShift ? kNameShift : 0;
+                o.w[3] = kClassName;
+            }
+        } else if (o.isPart()) {
+            plat::MessageBeep();
+        }
+    }
+    return lines;
+}
+
+void AlignImportedPinNames(const PinTableLines& lines)
+{
+    // Without both pairs there is no table to align against.
+    if (lines.horizontalCount < 2 || lines.verticalCount < 2)
+        return;
+    const int top = std::min(lines.horizontalY[0], lines.horizontalY[1]);
+    const int bottom = std::max(lines.horizontalY[0], lines.horizontalY[1]);
+    const int left = std::min(lines.verticalX[0], lines.verticalX[1]);
+    const int right = std::max(lines.verticalX[0], lines.verticalX[1]);
+    const int count = drawingCount();
+    for (int i = 1; i <= count; ++i) {
+        DrawObject& o = objectAt(i);
+        if (o.type() != kObjText || o.w[3] != kClassName || o.w[1] <= top || o.w[1] >= bottom)
+            continue;
+        if (std::llabs(static_cast<long long>(o.w[0]) - left) <= kNameClearance)
+            continue;
+        o.w[0] = right - EstimateTextWidth(o.text ? o.text : "");
+    }
+}
+
+int ImportDxf(std::string_view path)
+{
+    const std::optional<std::string> file = readDxfFile(path);
+    if (!file)
+        return 0;
+    DxfReadResult read = ReadDxfObjects(*file, g_textStyle.word(), askToContinue);
+    const int first = g_current.count + 1;
+    int appended = 0;
+    for (const DxfObject& object : read.objects) {
+        if (!appendImportedObject(object)) {
+            plat::MessageBox("Schematic FULL--objects not loaded");
+            break;
+        }
+        ++appended;
+    }
+    const int last = first + appended - 1;
+    std::vector<int> selection;
+    for (int i = first; i <= last; ++i)
+        selection.push_back(i);
+    if (!selection.empty()) {
+        const auto [x, y] = lowestCorner(first, last);
+        ScaleObjects(selection, kImportScale, kImportScale, x, y);
+    }
+    AlignImportedPinNames(ClassifyImportedObjects());
+    g_editState.selectionCount = 0;
+    RedrawActiveFrame();
+    return appended;
+}
+
+bool ImportDxfIntoNewDrawing(std::string_view path)
+{
+    // The file is read before a drawing is made for it: an unreadable file leaves no empty window.
+    if (!plat::fileExists(path)) {
+        plat::MessageBox("Can't open file " + std::string(path), plat::kMbIconStop);
+        return false;
+    }
+    plat::WinApp* app = plat::GetApp();
+    if (!app || app->docTemplates().empty())
+        return false;
+    auto* doc = dynamic_cast<CSchemoraDoc*>(app->docTemplates().front()->OpenDocumentFile({}));
+    if (!doc)
+        return false;
+    ImportDxf(path);
+    return true;
+}

@@ -1,0 +1,193 @@
+#include "schemora/core/object_scaling.h"
+
+#include "platform/core/ui_host.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/sheet_state.h"
+#include "schemora/core/workspace_services.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr int kAllLayers = 4;
+constexpr int kExtentStart = 200000000;
+
+int clampToInt(double value)
+{
+    return static_cast<int>(std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+int scaledAbout(int value, int reference, float factor)
+{
+    const float offset = static_cast<float>(static_cast<long long>(value) - reference) * factor;
+    return clampToInt(static_cast<double>(reference) + static_cast<long long>(clampToInt(offset)));
+}
+
+int scaledSize(int value, float factor) { return clampToInt(static_cast<float>(value) * factor); }
+
+bool onCurrentLayer(const DrawObject& o)
+{
+    const int layer = (o.w[4] >> 10) & 0xF;
+    const int current = g_sheetView.layerFilter;
+    return layer == current || layer == kAllLayers || current == kAllLayers;
+}
+
+void scaleObject(DrawObject& o, float xf, float yf, int refX, int refY)
+{
+    o.w[0] = scaledAbout(o.w[0], refX, xf);
+    o.w[1] = scaledAbout(o.w[1], refY, yf);
+    switch (o.type()) {
+    case kObjLine:
+    case kObjArrow:
+    case kObjBus:
+    case kObjArc:
+        o.w[2] = scaledAbout(o.w[2], refX, xf);
+        o.w[3] = scaledAbout(o.w[3], refY, yf);
+        break;
+    case kObjRectangle:
+    case kObjEllipse:
+    case kObjRoundRect:
+    case kObjTriangle:
+        // Sizes take the x factor in both directions.
+        o.w[2] = scaledSize(o.w[2], xf);
+        o.w[3] = scaledSize(o.w[3], xf);
+        break;
+    default:
+        if (o.isPart())
+            plat::MessageBeep();
+        break;
+    }
+}
+
+struct Extent {
+    long long minX = kExtentStart, minY = kExtentStart;
+    long long maxX = -kExtentStart, maxY = -kExtentStart;
+
+    void add(long long x, long long y)
+    {
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
+};
+
+void addToExtent(Extent& e, const DrawObject& o)
+{
+    switch (o.type()) {
+    case kObjLine:
+    case kObjRectangle:
+    case kObjArrow:
+    case kObjArc:
+        e.add(o.w[0], o.w[1]);
+        e.add(o.w[2], o.w[3]);
+        break;
+    case kObjEllipse:
+        e.add(static_cast<long long>(o.w[0]) - o.w[2], static_cast<long long>(o.w[1]) - o.w[3]);
+        e.add(static_cast<long long>(o.w[0]) + o.w[2], static_cast<long long>(o.w[1]) + o.w[3]);
+        break;
+    case kObjDot:
+    case kObjPart: e.add(o.w[0], o.w[1]); break;
+    default: break;
+    }
+}
+
+int shifted(int value, long long by) { return clampToInt(static_cast<double>(value - by)); }
+
+void moveObject(DrawObject& o, long long dx, long long dy)
+{
+    switch (o.type()) {
+    case kObjLine:
+    case kObjArrow:
+    case kObjArc:
+        o.w[2] = shifted(o.w[2], dx);
+        o.w[3] = shifted(o.w[3], dy);
+        [[fallthrough]];
+    case kObjRectangle:
+    case kObjText:
+    case kObjDot:
+    case kObjEllipse:
+    case kObjRoundRect:
+    case kObjTriangle:
+    case kObjPart:
+        o.w[0] = shifted(o.w[0], dx);
+        o.w[1] = shifted(o.w[1], dy);
+        break;
+    default: break;
+    }
+}
+
+// Centres the drawing's extent on (0, 0).
+void recentreDrawing()
+{
+    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    if (count < 1)
+        return;
+    Extent e;
+    for (int i = 1; i <= count; ++i)
+        addToExtent(e, g_current.objects[static_cast<std::size_t>(i)]);
+    const long long cx = (e.minX + e.maxX) / 2;
+    const long long cy = (e.minY + e.maxY) / 2;
+    for (int i = 1; i <= count; ++i)
+        moveObject(g_current.objects[static_cast<std::size_t>(i)], cx, cy);
+}
+
+// The selective-editing switch that decides whether a kind may be selected, or -1.
+int filterSwitchOf(int type)
+{
+    switch (type) {
+    case kObjText: return 0;
+    case kObjLine: return 2;
+    case kObjArc: return 3;
+    case kObjEllipse: return 4;
+    case kObjRectangle: return 5;
+    case kObjRoundRect: return 6;
+    case kObjTriangle:
+    case kObjPolygon: return 7;
+    case kObjBus: return 9;
+    case kObjArrow: return 10;
+    default: return type >= kObjPart ? 8 : -1;
+    }
+}
+
+}  // namespace
+
+void ScaleObjects(std::span<const int> selection, float xFactor, float yFactor, int refX, int refY)
+{
+    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    for (const int index : selection) {
+        if (index < 1 || index > count)
+            continue;
+        DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
+        if (onCurrentLayer(o))
+            scaleObject(o, xFactor, yFactor, refX, refY);
+    }
+    recentreDrawing();
+    RedrawActiveFrame();
+}
+
+void ScaleObjects(float xFactor, float yFactor, int refX, int refY)
+{
+    const int n = std::clamp(g_editState.selectionCount, 0, kSelectionSlots - 1);
+    const std::span<const int32_t> list(g_editState.SelectionList.data() + 1, static_cast<std::size_t>(n));
+    ScaleObjects(std::vector<int>(list.begin(), list.end()), xFactor, yFactor, refX, refY);
+}
+
+int SelectAllOnSheet(int sheet)
+{
+    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    int selected = 0;
+    for (int i = 1; i <= count && selected < kSelectionSlots - 1; ++i) {
+        const DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];
+        if (o.type() == kObjDeleted || (sheet != kAllSheets && o.sheet() != sheet))
+            continue;
+        const int filter = filterSwitchOf(o.type());
+        if (filter < 0 || g_editFilter.on[static_cast<std::size_t>(filter)] != 1)
+            continue;
+        g_editState.SelectionList[static_cast<std::size_t>(++selected)] = i;
+    }
+    g_editState.selectionCount = selected;
+    return selected;
+}

@@ -1,0 +1,3 @@
+#include "schemora/core/text_style.h"
+
+TextToolStyle g_textStyle;

@@ -1,0 +1,114 @@
+// The manufacturing commands as a person reaches them: File > Generate Manufacturing Files on
+// the shipped example board, File > Import > Gerber of what it wrote, View > View DCODES.
+#include "platform/app/menu.h"
+#include "platform/app/program.h"
+#include "platform/core/test_ui_host.h"
+#include "platform/app/command_ids.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+#include "resources/tracelyn/manufacturing_ids.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "support/temp_folder.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/tracelyn_app.h"
+#include "tracelyn/core/tracelyn_doc.h"
+#include "tracelyn/route/gerber_import.h"
+#include "tracelyn/workspace/main_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+class ManufacturingCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerTracelynResources();
+        plat::setConfigFolder(config.path().string());
+        g_boardSettings = BoardSettings{};
+        g_boardFolders = BoardFolders{};
+        g_edit = BoardEditState{};
+        g_openDocuments = OpenDocumentTable{};
+        g_board = CurrentBoard{};
+        g_active = ActiveDocument{};
+        folder.write("Tracelyn.ini", "[Tracelyn]\nDoTips=0\n");
+    }
+    void TearDown() override
+    {
+        g_importedDcodes = ImportedDcodeTable{};
+        plat::setConfigFolder("");
+    }
+
+    quill_test::TempFolder folder;
+    quill_test::TempFolder config;
+    plat::TestUiHost host;
+};
+
+TEST_F(ManufacturingCommands, GenerateImportAndViewDcodesFromTheMenus)
+{
+    const char* shipped = std::getenv("QUILL_PROGRAM_DIR");
+    const std::filesystem::path program = shipped ? shipped : "";
+    if (!std::filesystem::exists(program / "examples" / "rc_filter.tlz"))
+        GTEST_SKIP() << "the program folder has not been laid out";
+    for (const char* sub : {"PACKAGES", "examples"})
+        std::filesystem::copy(program / sub, folder.path() / sub, std::filesystem::copy_options::recursive);
+    plat::AppHarness harness([] { return std::make_unique<CTracelynApp>(); },
+                             {folder.file("examples/rc_filter.tlz")}, folder.path().string());
+    ASSERT_TRUE(harness.start());
+    auto& frame = *static_cast<CMainFrame*>(plat::GetMainWnd());
+    for (unsigned id : {tly::kCmdGenerateManufacturing, tly::kCmdImportGerber, tly::kCmdViewDcodes}) {
+        SCOPED_TRACE(id);
+        EXPECT_NE(frame.GetMenu()->findCommand(id), nullptr);
+    }
+    harness.idle();   // the first paint resolves the parts' packages
+
+    // Generate with the top layer and the outline added to what the board holds.
+    host.answerDialog([](plat::Dialog& d) {
+        d.CheckDlgButton(tly::kIdcLayerCheckFirst, 1);
+        d.CheckDlgButton(tly::kIdcLayerCheckFirst + 25, 1);
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_TRUE(harness.command(tly::kCmdGenerateManufacturing));
+    const std::string top = folder.file("examples/rc_filter-top.gbr");
+    EXPECT_TRUE(std::filesystem::exists(top));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("examples/rc_filter-outline.gbr")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("examples/rc_filter.drl")));
+    ASSERT_FALSE(host.messageBoxes().empty());
+    EXPECT_EQ(host.messageBoxes().back().rfind("Wrote ", 0), 0u) << host.messageBoxes().back();
+
+    // Import the top copper onto layer L1.
+    const int before = g_board.count;
+    host.answerFileDialog({top, 1});
+    host.answerDialog([](plat::Dialog& d) {
+        d.GetDlgItem(tly::kIdcLayerCombo)->choose(2);
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_TRUE(harness.command(tly::kCmdImportGerber));
+    ASSERT_GT(g_board.count, before);
+    for (int i = before + 1; i <= g_board.count; ++i)
+        EXPECT_EQ(g_board.objects[i].layer(), 1);
+    EXPECT_FALSE(g_importedDcodes.records.empty());
+
+    int lines = -1;
+    host.answerDialog([&](plat::Dialog& d) {
+        lines = d.GetDlgItem(tly::kIdcDcodeList)->GetCount();
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_TRUE(harness.command(tly::kCmdViewDcodes));
+    EXPECT_EQ(lines, static_cast<int>(g_importedDcodes.records.size()));
+
+    // File > Save As with the DXF type writes the drawing and leaves the board's own name.
+    host.answerFileDialog({folder.file("examples/drawing"), 2});
+    EXPECT_TRUE(harness.command(plat::kIdFileSaveAs));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("examples/drawing.dxf")));
+    EXPECT_EQ(host.messageBoxes().back().rfind("Saved ", 0), 0u) << host.messageBoxes().back();
+    auto* board = static_cast<CTracelynDoc*>(frame.GetActiveDocument());
+    EXPECT_EQ(plat::fileNameOf(board->GetPathName()), "rc_filter.tlz");
+}
+
+}  // namespace

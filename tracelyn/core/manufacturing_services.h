@@ -1,0 +1,8 @@
+#pragma once
+// Services of the manufacturing subsystem that the board core calls. Declared here for the
+// document's Save As; defined in tracelyn/route.
+
+#include <string_view>
+
+// Writes the current board (g_board) on the current layer as a DXF file at path.
+void ExportBoardDxf(std::string_view path);
