@@ -1,4 +1,5 @@
 #include "resources/schemora/schemora_ids.h"
+#include "resources/schemora/simulation_ids.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -47,7 +48,11 @@ std::vector<plat::MenuResource> menus()
         {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
          {StandardFileMenu(true), viewMenu(),
-          menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
+          menuPopup("&Display", {menuItem(kCmdScope, "&Scope..."), menuItem(kCmdAnalyzer, "&Analyzer..."),
+                                 menuItem(kCmdSpectrum, "S&pectrum..."), menuItem(kCmdOutputFile, "&Output File")}),
+          menuPopup("&Utilities", {menuItem(kCmdAnalogSimulation, "&Analog Simulation..."),
+                                   menuItem(kCmdDigitalSimulation, "&Digital Simulation..."),
+                                   menuItem(kCmdNetlist, "&Netlist..."),
                                    menuItem(kCmdDesignRules, "&Design Rules")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
@@ -102,11 +107,14 @@ plat::DialogTemplate netlistDialog()
 
 std::vector<plat::DialogTemplate> dialogs()
 {
-    return {
+    std::vector<plat::DialogTemplate> list = {
         AboutDialogTemplate("Schemora", "Schemora schematic capture", kIdrMainFrame),
         TipDialogTemplate(),
         netlistDialog(),
     };
+    for (plat::DialogTemplate& t : SimulationDialogTemplates())
+        list.push_back(std::move(t));
+    return list;
 }
 
 std::vector<plat::ImageResource> images()
@@ -147,6 +155,7 @@ void registerSchemoraResources()
         {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
         {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
     };
+    AddSimulationStrings(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
     set.dialogs = dialogs();

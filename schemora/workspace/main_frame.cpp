@@ -8,6 +8,7 @@
 #include "schemora/core/sheet_state.h"
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_dialog.h"
+#include "schemora/netlist/instrument_windows.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ CMainFrame::CMainFrame()
     onCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
     onUpdateCommandUI(scm::kCmdNetlist, &CMainFrame::OnUpdateNeedsDrawing);
     onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
+    registerSimulationCommands();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -51,6 +53,7 @@ int CMainFrame::OnCreate()
 
 void CMainFrame::OnClose()
 {
+    CloseInstrumentWindows();
     SaveSettings();
     // Documents closing from here keep their slots in the open-document table: the settings
     // just listed them for the next start.

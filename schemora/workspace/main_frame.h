@@ -20,6 +20,15 @@ public:
     void OnDesignRules();
     void OnUpdateNeedsDrawing(plat::CmdUI& ui);
 
+    // Simulation and instrument commands (simulation_commands.cpp).
+    void OnAnalogSimulation();
+    void OnDigitalSimulation();
+    void OnScope();
+    void OnAnalyzer();
+    void OnSpectrum();
+    void OnOutputFile();
+    void registerSimulationCommands();
+
     plat::ToolBar& fileToolBar() { return fileBar_; }
     plat::ToolBar& drawToolBar() { return drawBar_; }
     plat::ToolBar& editToolBar() { return editBar_; }

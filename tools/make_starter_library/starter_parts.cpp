@@ -157,6 +157,10 @@ LibraryPart take(std::string name, const Build& build)
 std::vector<StarterLibrary> MakeStarterLibraries()
 {
     StarterLibrary device{"DEVICE", {}};
+    // A part's name is what the SPICE deck gets as its value: these carry the values of the
+    // simulation example.
+    device.parts.push_back(take("100N", capacitor));
+    device.parts.push_back(take("10K", resistor));
     device.parts.push_back(take("C", capacitor));
     device.parts.push_back(take("CP", polarCapacitor));
     device.parts.push_back(take("D", diode));
@@ -166,6 +170,7 @@ std::vector<StarterLibrary> MakeStarterLibraries()
     device.parts.push_back(take("NPN", [](SymbolBuilder& b) { transistor(b, true); }));
     device.parts.push_back(take("OPAMP", opamp));
     device.parts.push_back(take("PNP", [](SymbolBuilder& b) { transistor(b, false); }));
+    device.parts.push_back(take("PULSE", voltageSource));   // its parameters follow in a "#&" text
     device.parts.push_back(take("R", resistor));
     device.parts.push_back(take("VCC", power));
     device.parts.push_back(take("VSRC", voltageSource));

@@ -13,3 +13,8 @@ std::vector<uint8_t> TitleBlockFile();
 // A small example: an RC low-pass filter on an 'A' sheet with wires, texts, a junction dot and
 // the parts "DEVICE\R" and "DEVICE\C".
 std::vector<uint8_t> RcFilterFile();
+
+// The simulation example: the RC low-pass (10k, 100n) driven by a pulse source, its output
+// net "OUT" probed, and a transient directive of 10 ms, ready for Utilities > Analog
+// Simulation and the Scope.
+std::vector<uint8_t> RcStepSimulationFile();

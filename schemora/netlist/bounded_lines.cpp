@@ -1,0 +1,38 @@
+#include "schemora/netlist/bounded_lines.h"
+
+#include "platform/system/files.h"
+
+BoundedLineFile::BoundedLineFile(const std::string& path)
+{
+    file_ = std::fopen(plat::resolvePath(path).c_str(), "rb");
+}
+
+BoundedLineFile::~BoundedLineFile()
+{
+    if (file_)
+        std::fclose(file_);
+}
+
+bool BoundedLineFile::next(std::string& line, size_t maxChars, bool* ended)
+{
+    line.clear();
+    if (!file_)
+        return false;
+    bool any = false;
+    int c;
+    while ((c = std::fgetc(file_)) != EOF) {
+        any = true;
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (ended)
+                *ended = true;
+            return true;
+        }
+        if (line.size() < maxChars)
+            line += static_cast<char>(c);
+    }
+    if (ended)
+        *ended = false;
+    return any;
+}
