@@ -109,6 +109,7 @@ std::vector<plat::DialogTemplate> dialogs()
         AboutDialogTemplate("Schemora", "Schemora schematic capture", kIdrMainFrame),
         TipDialogTemplate(),
         netlistDialog(),
+        LibraryPartsDialog(),
     };
 }
 
