@@ -39,13 +39,13 @@ enum : unsigned {
 
     // Toolbars
     kIdrFileToolBar = 130,
-    kIdrDrawToolBar = 131,
-    kIdrEditToolBar = 132,
+    kIdrDrawToolBar = 242,      // the Insert toolbar
+    kIdrEditToolBar = 244,      // the Modify toolbar
     kIdwDrawToolBar = 0xE803,
     kIdwEditToolBar = 0xE804,
 
     // Commands
-    kCmdPlaceDot = 310,
+    kCmdPlaceDot = 308,         // "Draw connector dot (C)"
     kCmdHelpContents = 800,
     kCmdDesignRules = 7011,
     kCmdZoomIn = 52,            // View > Zoom In (PgUp)

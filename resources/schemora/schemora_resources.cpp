@@ -1,4 +1,5 @@
 #include "resources/schemora/schemora_ids.h"
+#include "resources/schemora/edit_resources.h"
 #include "resources/schemora/simulation_ids.h"
 
 #include "platform/app/command_ids.h"
@@ -47,7 +48,7 @@ std::vector<plat::MenuResource> menus()
     return {
         {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
-         {StandardFileMenu(true), viewMenu(),
+         {StandardFileMenu(true), EditMenu(), viewMenu(), InsertMenu(),
           menuPopup("&Display", {menuItem(kCmdScope, "&Scope..."), menuItem(kCmdAnalyzer, "&Analyzer..."),
                                  menuItem(kCmdSpectrum, "S&pectrum..."), menuItem(kCmdOutputFile, "&Output File")}),
           menuPopup("&Utilities", {menuItem(kCmdAnalogSimulation, "&Analog Simulation..."),
@@ -65,14 +66,16 @@ std::vector<plat::AcceleratorResource> accelerators()
 {
     using plat::kFControl;
     using plat::kFVirtKey;
-    return {{kIdrMainFrame,
-             {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
-              {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
-              {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
-              {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
-              {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
-              {kFVirtKey, plat::kVkNext, kCmdZoomOut},
-              {kFVirtKey, plat::kVkF4, kCmdCenter}}}};
+    std::vector<plat::Accelerator> keys{{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
+                                        {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
+                                        {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
+                                        {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
+                                        {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
+                                        {kFVirtKey, plat::kVkNext, kCmdZoomOut},
+                                        {kFVirtKey, plat::kVkF4, kCmdCenter}};
+    for (const plat::Accelerator& key : EditAccelerators())
+        keys.push_back(key);
+    return {{kIdrMainFrame, std::move(keys)}};
 }
 
 plat::DialogTemplate netlistDialog()
@@ -111,6 +114,7 @@ std::vector<plat::DialogTemplate> dialogs()
         AboutDialogTemplate("Schemora", "Schemora schematic capture", kIdrMainFrame),
         TipDialogTemplate(),
         netlistDialog(),
+        LibraryPartsDialog(),
     };
     for (plat::DialogTemplate& t : SimulationDialogTemplates())
         list.push_back(std::move(t));
@@ -155,16 +159,16 @@ void registerSchemoraResources()
         {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
         {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
     };
+    for (auto& [id, text] : EditStrings())
+        set.strings[id] = text;
     AddSimulationStrings(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
     set.dialogs = dialogs();
     set.toolbars = {
         {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},
-        // Drawing tools: text, bus, wire, rectangle, place dot, ellipse, arrow, line, arc, part.
-        {kIdrDrawToolBar, {300, 301, 302, 303, kCmdPlaceDot, 304, 305, 306, 307, 308}},
-        // Editing: select, delete, rotate, mirror.
-        {kIdrEditToolBar, {314, 315, 316, 317}},
+        {kIdrDrawToolBar, InsertToolBarButtons()},
+        {kIdrEditToolBar, ModifyToolBarButtons()},
     };
     set.images = images();
     plat::registerResources(std::move(set));

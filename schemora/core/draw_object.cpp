@@ -80,3 +80,20 @@ std::array<int32_t, kDrawObjectWords> ObjectWords(int type, int x, int y, int w2
     w[23] = sheet;
     return w;
 }
+
+DrawObject CloneDrawObject(const DrawObject& object)
+{
+    DrawObject copy;
+    copy.w = object.w;
+    if (!object.text)
+        return copy;
+    const int type = object.type();
+    if (type == kObjPolygon) {
+        copy.text = AllocPointBlock();
+        if (copy.text)
+            std::memcpy(copy.text, object.text, kPointBlockBytes);
+    } else if (type == kObjText || type >= kObjPart) {
+        copy.text = StrDupChecked(object.text);
+    }
+    return copy;
+}

@@ -70,3 +70,8 @@ void ReleaseObjectData(DrawObject& object);
 // pointCount of points (pairs x, y), other kinds no data.
 DrawObject MakeDrawObject(const std::array<int32_t, kDrawObjectWords>& words, const char* text,
                           const int32_t* points = nullptr, int pointCount = 0);
+
+// A record with its own copy of the word-10 data (text, part name or point block), so the copy
+// and the original can be changed and released independently. Out of memory leaves the copy's
+// data null (StrDupChecked reports it).
+DrawObject CloneDrawObject(const DrawObject& object);

@@ -32,9 +32,39 @@ public:
 
     // The repaint's requests of the view.
     void SetSheetScrollBars(const SheetScrollBars& bars) override;
+    void UpdateStatusPanes() override;
+    void DrawSelection(plat::Dc& dc) override;
+    void DrawCursorMark(plat::Dc& dc) override;
+
+    // Mouse input of the edit engine (schemora_view_edit.cpp).
+    void OnLButtonDown(unsigned flags, plat::Point point) override;
+    void OnLButtonUp(unsigned flags, plat::Point point) override;
+    void OnMouseMove(unsigned flags, plat::Point point) override;
+    void OnRButtonDown(unsigned flags, plat::Point point) override;
+
+    // Edit commands (schemora_view_edit.cpp).
+    void OnEditSelect();
+    void OnEditErase();
+    void OnEditTransform(unsigned id);
+    void OnEditOrigin();
+    void OnEditUndo();
+    void OnEditRedraw();
+    void OnToggleCrossHair();
+    void OnSelectAll();
+    void OnToggleAutoDots();
 
 private:
     void registerCommands();
+    void registerEditCommands();
+    void OnUpdateEditSelect(plat::CmdUI& ui);
+    void OnUpdateNeedsSelection(plat::CmdUI& ui);
+    void OnUpdateEditUndo(plat::CmdUI& ui);
+    void OnUpdateAutoDots(plat::CmdUI& ui);
+    // A DC of the view mapped for the current drawing, with the drawing loaded.
+    void prepareEditDc(plat::Dc& dc);
+    void updateMarkStyle();
+    void scrollAtEdge(unsigned flags, plat::Point point);
+    void centreOnCursor(plat::Point point);
     void OnCenter();
     void OnZoomIn() { ChangeZoom(1); }
     void OnZoomOut() { ChangeZoom(0); }

@@ -1,7 +1,205 @@
 #include "schemora/core/undo_ring.h"
 
-#include "schemora/core/undo_state.h"
+#include "platform/core/ui_host.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/object_append.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/workspace_services.h"
 
-UndoRing g_undoRing;
+#include <algorithm>
+#include <array>
 
-void ClearUndoRing() { g_undoRing.depth = 0; }
+namespace {
+
+struct UndoRingState {
+    std::array<DrawUndoEntry, kUndoSteps> ring;
+    int index = 0;      // the slot the next step uses
+    int depth = 0;
+    UndoRefreshHook refresh = nullptr;
+};
+UndoRingState g_undo;
+
+// Only these words of a record are captured and restored; the sheet (23) and the pin and
+// label texts of words 13-15 and 18-22 stay as they are.
+constexpr std::array<int, 13> kRestoredWords{0, 1, 2, 3, 4, 5, 6, 7, 9, 11, 12, 16, 17};
+
+const DrawObject* currentStore() { return g_current.objects.empty() ? nullptr : g_current.objects.data(); }
+
+DrawUndoEntry& nextEntry()
+{
+    DrawUndoEntry& e = g_undo.ring[static_cast<size_t>(g_undo.index)];
+    e.clear();
+    e.store = currentStore();
+    return e;
+}
+
+void advance()
+{
+    g_undo.index = (g_undo.index + 1) % kUndoSteps;
+    g_undo.depth = std::min(g_undo.depth + 1, kUndoSteps);
+}
+
+DrawUndoEntry& takeLast()
+{
+    g_undo.index = (g_undo.index + kUndoSteps - 1) % kUndoSteps;
+    --g_undo.depth;
+    return g_undo.ring[static_cast<size_t>(g_undo.index)];
+}
+
+void markModified()
+{
+    if (thePartEditor)
+        SetPartEditorModified(thePartEditor);
+    else if (CSchemoraDoc* doc = g_current.activeDocument)
+        doc->SetModifiedFlag(true);
+}
+
+bool isDot(int index) { return g_current.objects[static_cast<size_t>(index)].type() == kObjDot; }
+
+void undoAppended(const DrawUndoEntry& e)
+{
+    int c = g_current.count;
+    const int a = e.appendedCount;
+    const bool autoDots = g_settings.AutoDots != 0;
+    if (a != 1) {
+        c -= a;
+    } else {
+        // A single placement takes the automatic dots appended after it along.
+        bool removedDot = true;
+        while (removedDot && c > 0) {
+            removedDot = isDot(c);
+            --c;
+            if (!autoDots)
+                break;
+        }
+    }
+    while (autoDots && c > 0 && isDot(c))
+        --c;
+    TruncateObjects(std::max(0, c));
+    g_editState.selectionCount = 0;
+    markModified();
+    // Dots of older wires that ended the array went with it: recompute them.
+    if (autoDots && g_undo.refresh)
+        g_undo.refresh();
+}
+
+bool slotsValid(const DrawUndoEntry& e)
+{
+    return std::all_of(e.slots.begin(), e.slots.end(),
+                       [](const DrawUndoEntry::Slot& s) { return s.index >= 1 && s.index <= g_current.count; });
+}
+
+void undoChanged(DrawUndoEntry& e)
+{
+    // A bad index would leave a state that never existed: restore nothing.
+    if (!slotsValid(e)) {
+        plat::MessageBox("Undo error");
+        return;
+    }
+    for (DrawUndoEntry::Slot& s : e.slots) {
+        DrawObject& o = g_current.objects[static_cast<size_t>(s.index)];
+        ReleaseObjectData(o);
+        for (int w : kRestoredWords)
+            o.w[static_cast<size_t>(w)] = s.object.w[static_cast<size_t>(w)];
+        o.text = s.object.text;     // the snapshot's own copy passes to the object
+        s.object.text = nullptr;
+    }
+    g_editState.selectionCount = 0;
+    markModified();
+    if (g_settings.AutoDots != 0 && g_undo.refresh)
+        g_undo.refresh();
+}
+
+}  // namespace
+
+void DrawUndoEntry::clear()
+{
+    for (Slot& s : slots)
+        ReleaseObjectData(s.object);
+    slots.clear();
+    kind = 0;
+    objectCount = 0;
+    appendedCount = 0;
+    store = nullptr;
+}
+
+void RecordAppendedStep(int appended)
+{
+    DrawUndoEntry& e = nextEntry();
+    e.kind = 1;
+    e.appendedCount = appended;
+    e.objectCount = g_current.count;
+    advance();
+}
+
+void PushUndoSnapshotOf(std::span<const int> indexes)
+{
+    DrawUndoEntry& e = nextEntry();
+    e.kind = 2;
+    for (int index : indexes) {
+        if (index < 1 || index > g_current.count)
+            continue;
+        e.slots.push_back({index, CloneDrawObject(g_current.objects[static_cast<size_t>(index)])});
+    }
+    e.objectCount = static_cast<int>(e.slots.size());
+    advance();
+    markModified();
+}
+
+void PushUndoSnapshot()
+{
+    const int n = std::clamp(g_editState.selectionCount, 0, kSelectionSlots - 1);
+    PushUndoSnapshotOf(std::span<const int>(g_editState.SelectionList.data() + 1, static_cast<size_t>(n)));
+}
+
+void AddToLastUndoSnapshot(int index)
+{
+    if (g_undo.depth == 0 || index < 1 || index > g_current.count)
+        return;
+    DrawUndoEntry& e = g_undo.ring[static_cast<size_t>((g_undo.index + kUndoSteps - 1) % kUndoSteps)];
+    if (e.kind != 2 || e.store != currentStore())
+        return;
+    if (std::any_of(e.slots.begin(), e.slots.end(), [index](const DrawUndoEntry::Slot& s) { return s.index == index; }))
+        return;
+    e.slots.push_back({index, CloneDrawObject(g_current.objects[static_cast<size_t>(index)])});
+    e.objectCount = static_cast<int>(e.slots.size());
+}
+
+void WithdrawLastUndoStep()
+{
+    if (g_undo.depth == 0)
+        return;
+    takeLast().clear();
+}
+
+bool UndoLastStep()
+{
+    if (g_undo.depth == 0)
+        return false;
+    DrawUndoEntry& e = takeLast();
+    if (e.store != currentStore()) {
+        // Steps of another drawing must never be applied to this one.
+        ClearUndoRing();
+        return false;
+    }
+    if (e.kind == 1)
+        undoAppended(e);
+    else if (e.kind == 2)
+        undoChanged(e);
+    e.clear();
+    return true;
+}
+
+int UndoDepth() { return g_undo.depth; }
+
+void ClearUndoRing()
+{
+    for (DrawUndoEntry& e : g_undo.ring)
+        e.clear();
+    g_undo.index = 0;
+    g_undo.depth = 0;
+}
+
+void SetUndoRefreshHook(UndoRefreshHook hook) { g_undo.refresh = hook; }

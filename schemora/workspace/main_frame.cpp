@@ -24,6 +24,7 @@ CMainFrame::CMainFrame()
     onCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
     onUpdateCommandUI(scm::kCmdNetlist, &CMainFrame::OnUpdateNeedsDrawing);
     onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
+    registerToolCommands();
     registerSimulationCommands();
 }
 

@@ -20,6 +20,14 @@ public:
     void OnDesignRules();
     void OnUpdateNeedsDrawing(plat::CmdUI& ui);
 
+    // The drawing tools (tool_commands.cpp): each sets the current tool.
+    void OnToolCommand(unsigned id);
+    void OnUpdateToolCommand(plat::CmdUI& ui);
+    // Edit > Add Part (F5): the "Library Parts" chooser, then tool 311.
+    void OnInsertPart();
+    // Rubberband mode (F6): wires follow moved, turned and flipped parts.
+    void OnRubberBand();
+    void OnUpdateRubberBand(plat::CmdUI& ui);
     // Simulation and instrument commands (simulation_commands.cpp).
     void OnAnalogSimulation();
     void OnDigitalSimulation();
@@ -35,6 +43,7 @@ public:
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
+    void registerToolCommands();
     plat::ToolBar fileBar_;
     plat::ToolBar drawBar_;
     plat::ToolBar editBar_;

@@ -1,0 +1,398 @@
+#include "schemora/core/mouse_edit.h"
+
+#include "common/string_helpers.h"
+#include "platform/gdi/dc.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/cursor_snap.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/hit_testing.h"
+#include "schemora/core/move_reshape.h"
+#include "schemora/core/object_append.h"
+#include "schemora/core/object_extents.h"
+#include "schemora/core/paint_style.h"
+#include "schemora/core/part_library.h"
+#include "schemora/core/part_transform.h"
+#include "schemora/core/reference_numbering.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/sheet_state.h"
+#include "schemora/core/sheet_painter.h"
+#include "schemora/core/undo_ring.h"
+#include "schemora/core/workspace_services.h"
+
+#include <cmath>
+#include <cstdlib>
+
+PartPlacement g_partPlacement;
+
+namespace {
+
+constexpr int kFilterNetsOnly = 723;
+constexpr int kColorOptionThis = 377;
+
+DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
+bool validIndex(int index) { return index >= 1 && index <= g_current.count; }
+int selected(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }
+
+struct NewObjectKind {
+    int type = 0;
+    bool sized = true;          // a zero size drops it
+};
+
+NewObjectKind kindOfTool(int tool)
+{
+    switch (tool) {
+    case kToolArrow: return {kObjArrow, true};
+    case kToolRectangle: return {kObjRectangle, true};
+    case kToolRoundRect: return {kObjRoundRect, true};
+    case kToolTriangle: return {kObjTriangle, true};
+    case kToolLine: return {kObjLine, true};
+    case kToolEllipse: return {kObjEllipse, true};
+    case kToolDot: return {kObjDot, false};
+    case kToolArc: return {kObjArc, true};
+    case kToolPart: return {kObjPart, false};
+    default: return {0, false};
+    }
+}
+
+bool isDrawingTool(int tool) { return kindOfTool(tool).type != 0; }
+
+void fillPart(DrawObject& o, int layer)
+{
+    const int n = g_partSymbols.current;
+    o.w[4] = layer == 4 ? 4096 + kObjPart + n : (layer << 10) + kObjPart + n + 16384;
+    o.w[5] = g_partPlacement.surfaceMount ? 32 : 0;
+    o.w[2] = o.w[3] = o.w[6] = o.w[7] = 0;
+    // Each placement owns its copy of the part text; the label anchor and the reference
+    // prefix come from the symbol's "X?" placeholder.
+    o.text = StrDupChecked(g_partPlacement.partText);
+    SetPartLabelAnchor(o);
+}
+
+void fillDefaults(DrawObject& o, int tool, plat::Point p)
+{
+    const int layer = CurrentDrawingLayer();
+    const NewObjectKind kind = kindOfTool(tool);
+    o.w[0] = p.x;
+    o.w[1] = p.y;
+    o.w[5] = g_settings.CurrentStyle;
+    o.w[23] = CurrentEditSheet();
+    o.w[6] = g_settings.width;
+    o.w[4] = 1024 * layer + kind.type;
+    switch (tool) {
+    case kToolLine: o.w[2] = p.x; o.w[3] = p.y; break;
+    case kToolArrow:
+        o.w[2] = p.x;
+        o.w[3] = p.y;
+        o.w[7] = 256 * g_settings.CurrentHeadNo + g_settings.CurrentHeadStyle;
+        break;
+    case kToolArc: o.w[2] = p.x; o.w[3] = p.y; break;
+    case kToolPart: fillPart(o, layer); break;
+    default: break;
+    }
+}
+
+bool zeroSize(const DrawObject& o)
+{
+    switch (o.type()) {
+    case kObjLine: case kObjArrow: case kObjArc: return o.x() == o.w[2] && o.y() == o.w[3];
+    case kObjRectangle: case kObjRoundRect: case kObjTriangle: return o.w[2] == 0 || o.w[3] == 0;
+    case kObjEllipse: return o.w[2] == 0 || o.w[3] == 0;
+    default: return false;
+    }
+}
+
+// Takes the tool's new object back: the last record and its appended step go; an object that
+// is not the last one is deleted in place.
+void dropNewObject()
+{
+    const int n = g_mouseEdit.newIndex;
+    if (!validIndex(n))
+        return;
+    if (n == g_current.count) {
+        TruncateObjects(n - 1);
+        WithdrawLastUndoStep();
+    } else {
+        DeleteObject(n);
+    }
+    g_mouseEdit.newIndex = 0;
+}
+
+void followCursor(DrawObject& o, int tool, plat::Point p)
+{
+    const int dx = p.x - g_mouseEdit.pressDrawX, dy = p.y - g_mouseEdit.pressDrawY;
+    switch (tool) {
+    case kToolDot: case kToolPart: o.w[0] = p.x; o.w[1] = p.y; break;
+    case kToolArrow: case kToolLine:
+        if (g_settings.limit != 0) {
+            if (std::abs(dy) < std::abs(dx)) { o.w[2] = p.x; o.w[3] = g_mouseEdit.pressDrawY; }
+            else { o.w[2] = g_mouseEdit.pressDrawX; o.w[3] = p.y; }
+        } else {
+            o.w[2] = p.x;
+            o.w[3] = p.y;
+        }
+        break;
+    case kToolArc: o.w[2] = p.x; o.w[3] = p.y; break;
+    case kToolRectangle: case kToolRoundRect: case kToolTriangle:
+        o.w[2] = p.x - o.w[0];
+        o.w[3] = p.y - o.w[1];
+        break;
+    case kToolEllipse: {
+        const double vx = g_cursor.x - g_mouseEdit.pressX, vy = g_cursor.y - g_mouseEdit.pressY;
+        const double sum = vx * vx + vy * vy;
+        if (sum > 0) {
+            o.w[3] = static_cast<int>(std::sqrt(sum));
+            o.w[2] = o.w[3];
+        }
+        break;
+    }
+    default: break;
+    }
+    for (int w : {2, 3})
+        if (tool != kToolRectangle && tool != kToolRoundRect && tool != kToolTriangle && tool != kToolEllipse)
+            o.w[static_cast<size_t>(w)] = ClampDrawingCoordinate(o.w[static_cast<size_t>(w)]);
+}
+
+void startWindowSelection(plat::Dc& dc)
+{
+    SelectObjectsInWindow(dc, 1);
+    g_mouseEdit.reshaping = false;
+    g_mouseEdit.handleGrabbed = false;
+}
+
+void editPress(plat::Dc& dc)
+{
+    const int n = g_editState.selectionCount;
+    if (!g_mouseEdit.ctrlHeld) {
+        if (n == 0) {
+            startWindowSelection(dc);
+        } else {
+            if (g_selection.filterId == kFilterNetsOnly)
+                for (int i = 1; i <= n; ++i)
+                    DrawObjectInMode(dc, selected(i), kModeCopy);
+            if (n == 1 && !g_selection.windowMode) {
+                const int old = selected(1);
+                if (!g_mouseEdit.handleGrabbed && !g_mouseEdit.overHandle) {
+                    HitTestObject(old, old);
+                    if (g_editState.selectionCount != 1 || selected(1) != old) {
+                        g_editState.selectionCount = 1;
+                        g_editState.SelectionList[1] = old;
+                        DrawObjectHandles(dc, old);
+                        startWindowSelection(dc);
+                    }
+                }
+            } else if (g_selection.windowMode) {
+                const plat::Point p = CursorDrawingPoint();
+                const plat::Rect f = g_selection.frame.normalized();
+                if (!(p.x >= f.left && p.x <= f.right && p.y >= f.top && p.y <= f.bottom)) {
+                    if (g_selection.frameShown)
+                        DrawSelectFrame(dc, g_selection.frame);
+                    g_selection.frameShown = false;
+                    startWindowSelection(dc);
+                }
+            }
+        }
+    } else if (n > 0) {
+        const int keepFirst = selected(1);
+        const bool hadWindow = g_selection.windowMode;
+        const int hit = HitTestObject(1, g_current.count);
+        g_editState.selectionCount = n;
+        g_editState.SelectionList[1] = keepFirst;
+        if (hit && !IsSelected(hit) && n < kSelectionSlots - 1) {
+            if (n == 1 && !hadWindow)
+                DrawObjectHandles(dc, keepFirst);
+            else if (g_selection.frameShown)
+                DrawSelectFrame(dc, g_selection.frame);
+            g_selection.windowMode = true;
+            g_editState.SelectionList[static_cast<size_t>(n + 1)] = hit;
+            g_editState.selectionCount = n + 1;
+            ComputeSelectionFrame(n + 1);
+            DrawSelectFrame(dc, g_selection.frame);
+            g_selection.frameShown = true;
+        }
+    } else {
+        startWindowSelection(dc);
+    }
+    g_mouseEdit.handlesHidden = false;
+    g_mouseEdit.moveOriginX = g_cursor.x;
+    g_mouseEdit.moveOriginY = g_cursor.y;
+    g_mouseEdit.moveFrame = g_selection.frame;
+}
+
+void toolPress(plat::Dc& dc, int tool)
+{
+    if (tool == kToolSelect) {
+        editPress(dc);
+        return;
+    }
+    if (tool == kToolNone || !isDrawingTool(tool))
+        return;
+    if (tool == kToolPart && (g_partSymbols.current < 1 || g_partSymbols.current > kMaxPlaceableSymbol))
+        return;
+    const int index = AppendObjects(1);
+    g_mouseEdit.newIndex = index;
+    g_mouseEdit.ghostDrawn = false;
+    if (index == 0)
+        return;
+    RecordAppendedStep(1);
+    fillDefaults(objectAt(index), tool, {g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY});
+    (void)dc;
+}
+
+void editMove(plat::Dc& dc)
+{
+    const int n = g_editState.selectionCount;
+    if (n == 0) {
+        SelectObjectsInWindow(dc, 2);
+        return;
+    }
+    const DrawObject& first = objectAt(selected(1));
+    if ((g_mouseEdit.handleGrabbed || g_mouseEdit.overHandle || g_mouseEdit.reshaping) && n == 1 &&
+        !g_selection.windowMode && first.type() < kObjPart && !g_mouseEdit.moving) {
+        ReshapeObject(dc, selected(1), false);
+        return;
+    }
+    plat::Rect f = g_selection.frame.normalized();
+    if (g_cursor.crossHairOn && n == 1)
+        f = GrowRect(f, g_current.gridStep, g_current.gridStep);
+    const plat::Point p = CursorDrawingPoint();
+    // A quick flick can leave the frame before the first move arrives: the press point counts.
+    const bool pressIn = f.left <= g_mouseEdit.pressDrawX && g_mouseEdit.pressDrawX <= f.right &&
+                         f.top <= g_mouseEdit.pressDrawY && g_mouseEdit.pressDrawY <= f.bottom;
+    const bool inFrame = (p.x >= f.left && p.x <= f.right && p.y >= f.top && p.y <= f.bottom) || pressIn;
+    if (inFrame || g_mouseEdit.moving || (n == 1 && first.isPart() && g_mouseEdit.handleGrabbed)) {
+        if (!g_mouseEdit.handlesHidden && !g_mouseEdit.moving)
+            HideSelectionMarks(dc);
+        if (g_mouseEdit.shiftHeld)
+            CopyMoveSelection(dc, kStepGhost);
+        else
+            PlaceAtPoint(dc, kStepGhost);
+        g_mouseEdit.moving = true;
+    }
+}
+
+void toolMove(plat::Dc& dc, int tool)
+{
+    if (tool == kToolSelect) {
+        editMove(dc);
+        return;
+    }
+    g_mouseEdit.bandX = g_cursor.x;
+    g_mouseEdit.bandY = g_cursor.y;
+    const int n = g_mouseEdit.newIndex;
+    if (!validIndex(n) || !isDrawingTool(tool))
+        return;
+    if (g_mouseEdit.ghostDrawn)
+        DrawObjectInMode(dc, n, kModeInvert);
+    g_mouseEdit.ghostDrawn = true;
+    followCursor(objectAt(n), tool, CursorDrawingPoint());
+    DrawObjectInMode(dc, n, kModeInvert);
+}
+
+void editRelease(plat::Dc& dc)
+{
+    if (g_mouseEdit.moving) {
+        if (g_mouseEdit.shiftHeld)
+            CopyMoveSelection(dc, kStepFinal);
+        else
+            PlaceAtPoint(dc, kStepFinal);
+        g_mouseEdit.moving = false;
+    } else if (g_editState.selectionCount == 0) {
+        if (g_selection.bandShown && g_selection.windowMode)
+            SelectObjectsInWindow(dc, 3);
+    } else if (g_mouseEdit.reshaping) {
+        ReshapeObject(dc, selected(1), true);
+        g_mouseEdit.handlesHidden = false;
+        g_mouseEdit.reshaping = false;
+    } else {
+        const plat::Point p = CursorDrawingPoint();
+        const plat::Rect f = g_selection.frame.normalized();
+        const bool outside = !(p.x >= f.left && p.x <= f.right && p.y >= f.top && p.y <= f.bottom);
+        if (outside) {
+            HideSelectionMarks(dc);
+            g_editState.selectionCount = 0;
+            g_selection.windowMode = false;
+        } else if (g_editState.selectionCount == 1 && !g_selection.windowMode) {
+            ShowSelectionText();
+        }
+    }
+}
+
+void settle(plat::Dc& dc, int tool)
+{
+    const int n = g_mouseEdit.newIndex;
+    DrawObject& o = objectAt(n);
+    const bool sameAsLastRelease = g_cursor.x == g_mouseEdit.releaseX && g_cursor.y == g_mouseEdit.releaseY;
+    if (g_mouseEdit.ghostDrawn)
+        DrawObjectInMode(dc, n, kModeInvert);
+    g_mouseEdit.ghostDrawn = false;
+    const bool pressAgain = g_cursor.x == g_mouseEdit.pressX && g_cursor.y == g_mouseEdit.pressY;
+    if ((kindOfTool(tool).sized && zeroSize(o)) || (sameAsLastRelease && !kindOfTool(tool).sized)) {
+        // A click without a drag leaves nothing behind and returns to edit mode.
+        dropNewObject();
+        if (pressAgain || sameAsLastRelease)
+            g_editState.CurrentTool = kToolSelect;
+        return;
+    }
+    DrawObjectInMode(dc, n, kModeCopy);
+    if (tool == kToolPart) {
+        g_editState.selectionCount = 1;
+        g_editState.SelectionList[1] = n;
+        if (g_settings.AutoRefs != 0)
+            RenumberAllReferences(1, g_sheetDocument.numberOfSheets);
+    }
+    if (tool == kToolLine || tool == kToolPart) {
+        RefreshDotsAfterEdit();
+        g_editState.selectionCount = 0;
+        RedrawEditWindow();
+    }
+}
+
+void toolRelease(plat::Dc& dc, int tool)
+{
+    if (tool == kToolSelect) {
+        editRelease(dc);
+        return;
+    }
+    if (tool == kToolFit) {
+        if (g_cursor.x == g_mouseEdit.releaseX && g_cursor.y == g_mouseEdit.releaseY)
+            g_editState.CurrentTool = kToolSelect;
+    } else if (validIndex(g_mouseEdit.newIndex) && isDrawingTool(tool)) {
+        settle(dc, tool);
+    }
+    g_mouseEdit.newIndex = 0;
+    g_mouseEdit.releaseX = g_cursor.x;
+    g_mouseEdit.releaseY = g_cursor.y;
+}
+
+}  // namespace
+
+void ProcessMouseEdit(plat::Dc& dc, int tool, int action)
+{
+    if (g_mouseEdit.textEntry || g_current.objects.empty())
+        return;
+    const plat::Point p = CursorDrawingPoint();
+    if (action == kMouseDown) {
+        g_mouseEdit.pressX = g_cursor.x;
+        g_mouseEdit.pressY = g_cursor.y;
+        g_mouseEdit.bandX = g_cursor.x;
+        g_mouseEdit.bandY = g_cursor.y;
+        g_mouseEdit.pressDrawX = p.x;
+        g_mouseEdit.pressDrawY = p.y;
+        if (tool != kToolSelect) {
+            HideSelectionMarks(dc);
+            g_editState.selectionCount = 0;
+            g_selection.windowMode = false;
+        }
+        toolPress(dc, tool);
+    } else if (action == kMouseMove) {
+        if (g_cursor.x == g_mouseEdit.lastX && g_cursor.y == g_mouseEdit.lastY)
+            return;
+        toolMove(dc, tool);
+    } else {
+        toolRelease(dc, tool);
+        return;
+    }
+    g_mouseEdit.lastX = g_cursor.x;
+    g_mouseEdit.lastY = g_cursor.y;
+}

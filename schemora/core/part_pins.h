@@ -1,0 +1,16 @@
+#pragma once
+// The pins of a placed part on the sheet: the pin lines of its gate's element section, turned,
+// mirrored and moved to the instance. The first point of each lead is its connection end.
+
+#include "schemora/core/draw_object.h"
+
+#include <vector>
+
+struct PinLead {
+    int x1 = 0, y1 = 0;      // connection end
+    int x2 = 0, y2 = 0;      // the end at the body
+    int element = 0;         // the pin line's index in g_symbolElements
+};
+
+// Empty when the part's symbol has no element block.
+std::vector<PinLead> PartPinLeads(const DrawObject& part);

@@ -1,0 +1,363 @@
+// The schematic view's mouse handlers and edit commands: they snap the cursor, keep its mark,
+// and hand presses, moves and releases to the edit engine (mouse_edit.h).
+#include "schemora/core/schemora_view.h"
+
+#include "platform/app/frame_wnd.h"
+#include "platform/app/resources.h"
+#include "platform/app/win_app.h"
+#include "platform/app/win_constants.h"
+#include "resources/schemora/edit_ids.h"
+#include "resources/schemora/schemora_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/cursor_snap.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/hit_testing.h"
+#include "schemora/core/junction_dots.h"
+#include "schemora/core/mouse_edit.h"
+#include "schemora/core/object_extents.h"
+#include "schemora/core/paint_style.h"
+#include "schemora/core/pin_snap.h"
+#include "schemora/core/schematic_helpers.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/core/selection_transforms.h"
+#include "schemora/core/sheet_mapping.h"
+#include "schemora/core/sheet_painter.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/sheet_state.h"
+#include "schemora/core/undo_ring.h"
+#include "schemora/core/workspace_services.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kEdgeMargin = 120;
+constexpr int kSelectAllMargin = 50;
+constexpr int kOriginMark = 2;
+
+int selected(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }
+
+bool inFrame(plat::Point p, const plat::Rect& frame)
+{
+    const plat::Rect f = frame.normalized();
+    return p.x >= f.left && p.x <= f.right && p.y >= f.top && p.y <= f.bottom;
+}
+
+}  // namespace
+
+void CSchemoraView::registerEditCommands()
+{
+    using namespace scm;
+    onCommand(kCmdEditSelect, &CSchemoraView::OnEditSelect);
+    onUpdateCommandUI(kCmdEditSelect, &CSchemoraView::OnUpdateEditSelect);
+    onCommand(kCmdEditErase, &CSchemoraView::OnEditErase);
+    onUpdateCommandUI(kCmdEditErase, &CSchemoraView::OnUpdateNeedsSelection);
+    onCommandRange(kCmdEditRotate, kCmdEditFlip, &CSchemoraView::OnEditTransform);
+    onUpdateCommandUI(kCmdEditMirror, &CSchemoraView::OnUpdateNeedsSelection);
+    onUpdateCommandUI(kCmdEditFlip, &CSchemoraView::OnUpdateNeedsSelection);
+    onCommand(kCmdEditOrigin, &CSchemoraView::OnEditOrigin);
+    onCommand(kCmdEditUndo, &CSchemoraView::OnEditUndo);
+    onUpdateCommandUI(kCmdEditUndo, &CSchemoraView::OnUpdateEditUndo);
+    onCommand(kCmdEditRedraw, &CSchemoraView::OnEditRedraw);
+    onCommand(kCmdCrossHair, &CSchemoraView::OnToggleCrossHair);
+    onCommand(kCmdSelectAll, &CSchemoraView::OnSelectAll);
+    onCommand(kCmdAutoDots, &CSchemoraView::OnToggleAutoDots);
+    onUpdateCommandUI(kCmdAutoDots, &CSchemoraView::OnUpdateAutoDots);
+}
+
+void CSchemoraView::prepareEditDc(plat::Dc& dc)
+{
+    if (!thePartEditor)
+        LoadCurrentDocument();
+    OnPrepareDC(dc);
+    g_editWindow.view = this;
+}
+
+// ---- mouse ----
+
+void CSchemoraView::OnLButtonDown(unsigned flags, plat::Point point)
+{
+    if (plat::FrameWnd* frame = plat::GetMainWnd())
+        frame->KillTimer(scm::kTimerBlinkMarker);
+    SetCapture();
+    g_mouseEdit.ctrlHeld = (flags & plat::kMkControl) != 0;
+    if (g_mouseEdit.overHandle)
+        g_mouseEdit.handleGrabbed = true;
+    if (g_editState.CurrentTool == kToolFit) {
+        if (g_sheetView.fitToWindow)
+            centreOnCursor(point);
+        else
+            OnDrawToFit();
+        return;
+    }
+    g_mouseEdit.shiftHeld = (flags & plat::kMkShift) != 0;
+    plat::ClientDC dc(this);
+    prepareEditDc(dc);
+    SnapCursorPoint(point.x, point.y);
+    HideCursorMark(dc);
+    ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseDown);
+    if (g_cursor.crossHairOn)
+        ShowCursorMark(dc);
+}
+
+void CSchemoraView::OnLButtonUp(unsigned flags, plat::Point point)
+{
+    {
+        plat::ClientDC dc(this);
+        prepareEditDc(dc);
+        HideCursorMark(dc);
+        ErasePinSnapMarker(dc);
+        // A release away from the last move is a move there first.
+        if (SnapCursorPoint(point.x, point.y) && g_editState.CurrentTool > 0)
+            ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseMove);
+        ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseUp);
+        if (g_editState.CurrentTool == 0)
+            g_editState.CurrentTool = kToolSelect;
+        if (g_cursor.crossHairOn)
+            ShowCursorMark(dc);
+    }
+    if (GetCapture() == this)
+        ReleaseCapture();
+    g_mouseEdit.handleGrabbed = false;
+    g_mouseEdit.scrolled = false;
+    g_mouseEdit.overHandle = false;
+    (void)flags;
+}
+
+void CSchemoraView::updateMarkStyle()
+{
+    const int n = g_editState.selectionCount;
+    const bool single = n == 1 && !g_selection.windowMode;
+    const bool part = n >= 1 && selected(1) >= 1 && selected(1) <= g_current.count &&
+                      g_current.objects[static_cast<size_t>(selected(1))].isPart();
+    if ((HitTestHandle() || g_mouseEdit.handleGrabbed) && ((!g_mouseEdit.moving && single) || part)) {
+        g_cursor.markStyle = 0;
+        g_mouseEdit.overHandle = true;
+    } else if (n == 0) {
+        g_cursor.markStyle = 1;
+        g_mouseEdit.overHandle = false;
+    } else if (inFrame(CursorDrawingPoint(), g_selection.frame)) {
+        g_cursor.markStyle = 2;
+    } else {
+        g_cursor.markStyle = 1;
+        g_mouseEdit.overHandle = false;
+    }
+}
+
+void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
+{
+    plat::ClientDC dc(this);
+    prepareEditDc(dc);
+    const bool changed = SnapCursorPoint(point.x, point.y);
+    if (g_sheetView.fitToWindow)
+        return;
+    HideCursorMark(dc);
+    if (!g_mouseEdit.handleGrabbed) {
+        g_mouseEdit.overHandle = false;
+        g_cursor.markStyle = 1;
+    }
+    updateMarkStyle();
+    if (g_editState.selectionCount == 0)
+        ShowCursorPosition();
+    if (g_settings.pinsnap != 0 && g_editState.CurrentTool == kToolLine)
+        ShowPinSnapMarker(dc);
+    if ((flags & plat::kMkLButton) && g_editState.CurrentTool > 0 && changed)
+        ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseMove);
+    if (g_cursor.crossHairOn)
+        ShowCursorMark(dc);
+    scrollAtEdge(flags, point);
+}
+
+void CSchemoraView::OnRButtonDown(unsigned flags, plat::Point point)
+{
+    g_mouseEdit.scrolled = false;
+    plat::ScrollView::OnRButtonDown(flags, point);
+}
+
+void CSchemoraView::scrollAtEdge(unsigned flags, plat::Point point)
+{
+    if (!(flags & plat::kMkRButton) || g_mouseEdit.scrolled)
+        return;
+    const int m = kEdgeMargin / std::max(1, g_current.zoomFactor);
+    const plat::Rect r = clientRect();
+    if (point.x <= r.left + m)
+        ScrollViewStep(*this, 6, 0);
+    else if (point.x > r.right - m)
+        ScrollViewStep(*this, 6, 1);
+    else if (point.y > r.bottom - m)
+        ScrollViewStep(*this, 6, 3);
+    else if (point.y <= r.top + m)
+        ScrollViewStep(*this, 6, 2);
+}
+
+void CSchemoraView::centreOnCursor(plat::Point point)
+{
+    // The fit view maps the whole sheet over the window: the clicked sheet point becomes the
+    // centre of the normal view.
+    plat::ClientDC dc(this);
+    OnPrepareDC(dc);
+    const plat::Point p = dc->DPtoLP(point);
+    g_sheetView.fitToWindow = false;
+    g_current.viewCentreX = ClampViewCentre(p.x);
+    g_current.viewCentreY = ClampViewCentre(p.y);
+    if (CSchemoraDoc* doc = GetDocument()) {
+        doc->data().viewCentreX = g_current.viewCentreX;
+        doc->data().viewCentreY = g_current.viewCentreY;
+    }
+    g_editState.CurrentTool = kToolSelect;
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}
+
+// ---- repaint overlays ----
+
+void CSchemoraView::UpdateStatusPanes()
+{
+    SetStatusText(std::string(1, g_current.sheetSize), 3);
+    char text[16];
+    std::snprintf(text, sizeof text, "%d%% ", static_cast<int>((g_current.count - 1) * 0.0125));
+    SetStatusText(text, 4);
+}
+
+void CSchemoraView::DrawSelection(plat::Dc& dc)
+{
+    if (g_mouseEdit.handlesHidden)
+        return;
+    if (g_editState.selectionCount == 1 && !g_selection.windowMode)
+        DrawObjectHandles(dc, selected(1));
+    else if (g_editState.selectionCount > 0 && g_selection.frameShown)
+        DrawSelectFrame(dc, g_selection.frame);
+}
+
+void CSchemoraView::DrawCursorMark(plat::Dc& dc) { DrawCursorMarkRaw(dc); }
+
+// ---- commands ----
+
+void CSchemoraView::OnEditSelect()
+{
+    // Enter select mode: nothing selected, nothing pending.
+    ResetEditInteraction();
+    g_editState.CurrentTool = kToolSelect;
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}
+
+void CSchemoraView::OnUpdateEditSelect(plat::CmdUI& ui) { ui.SetCheck(g_editState.CurrentTool == kToolSelect); }
+
+void CSchemoraView::OnUpdateNeedsSelection(plat::CmdUI& ui)
+{
+    ui.Enable(g_editState.selectionCount >= 1 && g_editState.CurrentTool == kToolSelect);
+}
+
+void CSchemoraView::OnEditErase()
+{
+    LoadCurrentDocument();
+    g_editWindow.view = this;
+    EraseSelection();
+    RefreshDotsAfterEdit();
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}
+
+void CSchemoraView::OnEditTransform(unsigned id)
+{
+    if (g_editState.selectionCount < 1)
+        return;
+    LoadCurrentDocument();
+    g_editWindow.view = this;
+    TransformSelection(static_cast<int>(id));
+    RefreshDotsAfterEdit();
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}
+
+void CSchemoraView::OnEditOrigin()
+{
+    plat::ClientDC dc(this);
+    prepareEditDc(dc);
+    DrawObjectInMode(dc, 0, kModeInvert);
+    const ScopedPen pen(dc, MakePen(kRoleEdit, 0, 1));
+    const ScopedBrush brush(dc, plat::stockBrush(plat::kNullBrush));
+    const int h = kOriginMark * std::max(1, g_current.zoomFactor);
+    for (int i = 1; i <= g_current.count; ++i) {
+        const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
+        if (o.type() == 0 || !OnCurrentLayerAndSheet(i))
+            continue;
+        dc->Rectangle(o.x() - h, o.y() - h, o.x() + h, o.y() + h);
+    }
+    DrawObjectInMode(dc, 0, kModeCopy);
+}
+
+void CSchemoraView::OnEditUndo()
+{
+    LoadCurrentDocument();
+    g_editWindow.view = this;
+    if (!UndoLastStep())
+        return;
+    g_selection.windowMode = false;
+    g_selection.frameShown = false;
+    if (!thePartEditor)
+        RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}
+
+void CSchemoraView::OnUpdateEditUndo(plat::CmdUI& ui) { ui.Enable(UndoDepth() >= 1); }
+
+void CSchemoraView::OnEditRedraw()
+{
+    ResetEditInteraction();
+    g_editState.CurrentTool = 0;
+    g_sheetView.fitToWindow = false;
+    LoadCurrentDocument();
+    UpdateJunctionDots();
+    Invalidate(true);
+}
+
+void CSchemoraView::OnToggleCrossHair()
+{
+    plat::ClientDC dc(this);
+    prepareEditDc(dc);
+    if (g_cursor.crossHairOn) {
+        HideCursorMark(dc);
+        g_cursor.crossHairOn = false;
+        plat::SetCursor(plat::LoadStandardCursor(plat::kIdcArrow));
+    } else {
+        g_cursor.crossHairOn = true;
+        plat::SetCursor(plat::LoadCursor(scm::kCursorView));
+        ShowCursorMark(dc);
+    }
+}
+
+void CSchemoraView::OnSelectAll()
+{
+    LoadCurrentDocument();
+    int n = 0;
+    for (int i = 1; i <= g_current.count && n < kSelectionSlots - 1; ++i) {
+        const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
+        if (o.type() != 0 && o.sheet() == CurrentEditSheet())
+            g_editState.SelectionList[static_cast<size_t>(++n)] = i;
+    }
+    g_editState.selectionCount = n;
+    // Select All leaves edit mode on: the next press works on the selection.
+    g_editState.CurrentTool = kToolSelect;
+    if (n == 0)
+        return;
+    ComputeSelectionFrame(n);
+    g_selection.frame = GrowRect(g_selection.frame, kSelectAllMargin, kSelectAllMargin);
+    g_selection.windowMode = true;
+    g_selection.frameShown = true;
+    char text[64];
+    std::snprintf(text, sizeof text, "Selected %d objects", n);
+    SetStatusText(text, 0);
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+}
+
+void CSchemoraView::OnToggleAutoDots()
+{
+    if (g_settings.AutoDots != 0 &&
+        plat::MessageBox(plat::LoadString(scm::kStrDisableAutoDots), plat::kMbYesNo | plat::kMbIconQuestion) != plat::kIdYes)
+        return;
+    g_settings.AutoDots = g_settings.AutoDots ? 0 : 1;
+    SetStatusText(g_settings.AutoDots ? "Set automatic dot mode" : "Cleared automatic dot mode", 0);
+    g_editState.CurrentTool = 0;
+    SyncDotToolButton();
+}
+
+void CSchemoraView::OnUpdateAutoDots(plat::CmdUI& ui) { ui.SetCheck(g_settings.AutoDots != 0); }
