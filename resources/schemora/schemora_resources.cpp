@@ -50,6 +50,7 @@ std::vector<plat::MenuResource> menus()
         {kIdrDrawingType,
          {StandardFileMenu(true), EditMenu(), viewMenu(), InsertMenu(),
           menuPopup("&Display", {menuItem(kCmdScope, "&Scope..."), menuItem(kCmdAnalyzer, "&Analyzer..."),
+                                 menuItem(kCmdStep, "S&tep..."),
                                  menuItem(kCmdSpectrum, "S&pectrum..."), menuItem(kCmdOutputFile, "&Output File")}),
           menuPopup("&Utilities", {menuItem(kCmdAnalogSimulation, "&Analog Simulation..."),
                                    menuItem(kCmdDigitalSimulation, "&Digital Simulation..."),

@@ -244,6 +244,75 @@ plat::DialogTemplate fourierDisplay()
         .take();
 }
 
+plat::DialogTemplate stepControl()
+{
+    return TemplateBuilder(kIddStepControl, "Step Control  (Digital Simulator)")
+        .field(kIdcDigStart, "Start time:", 0)
+        .field(kIdcDigStop, "No. steps:", 1)
+        .add(kIdcStepButton, K::PushButton, "Step", 2, 0)
+        .add(kIdcCycleButton, K::PushButton, "Cycle", 2, 1)
+        .add(kIdcResetButton, K::PushButton, "Reset", 3, 0)
+        .add(plat::kIdOk, K::PushButton, "Stop", 3, 1)
+        .label("Step:", 4, 0)
+        .add(kIdcStepNumber, K::Static, "100", 4, 1)
+        .take();
+}
+
+// The "Reference" group of the generators: label, number, Hide and Fix.
+TemplateBuilder& referenceGroup(TemplateBuilder& b, int row, unsigned groupId)
+{
+    return b.add(groupId, K::GroupBox, "Reference", row, 0, 3)
+        .add(kIdcReferenceLabel, K::Static, "U", row + 1, 0)
+        .add(kIdcReferenceNumber, K::Edit, "", row + 1, 1)
+        .add(kIdcHide, K::CheckBox, "Hide", row + 2, 0)
+        .add(kIdcFix, K::CheckBox, "Fix", row + 2, 1);
+}
+
+plat::DialogTemplate functionGenerator()
+{
+    TemplateBuilder b(kIddFuncGen, "Function Generator Setup");
+    b.add(kIdcSineButton, K::PushButton, "Sine Wave...", 0, 0)
+        .add(kIdcPulseButton, K::PushButton, "Pulse...", 0, 1)
+        .add(kIdcPwlButton, K::PushButton, "Piece-Wise...", 1, 0)
+        .add(kIdcFmButton, K::PushButton, "FM Signal...", 1, 1);
+    referenceGroup(b, 2, 0xFFFF);
+    return b.okCancel(5).take();
+}
+
+plat::DialogTemplate waveform(unsigned id, const char* title, std::initializer_list<std::pair<unsigned, const char*>> fields)
+{
+    TemplateBuilder b(id, title);
+    int row = 0;
+    for (const auto& [control, text] : fields)
+        b.field(control, text, row++);
+    return b.okCancel(row).take();
+}
+
+plat::DialogTemplate pwl()
+{
+    TemplateBuilder b(kIddPwl, "Piece-Wise Linear Setup");
+    b.label("Time", 0, 1).label("Amplitude", 0, 2);
+    for (unsigned i = 0; i < 8; ++i) {
+        const int row = static_cast<int>(i) + 1;
+        b.label(std::to_string(i + 1) + ":", row, 0)
+            .add(kIdcPwlTimeFirst + i, K::Edit, "", row, 1)
+            .add(kIdcPwlValueFirst + i, K::Edit, "", row, 2);
+    }
+    return b.okCancel(9).take();
+}
+
+plat::DialogTemplate patternGenerator()
+{
+    TemplateBuilder b(kIddPatternGen, "Pattern Generator Setup");
+    b.field(kIdcPattern, "Pattern (HL):", 0)
+        .field(kIdcPatternStart, "Start time:", 1)
+        .field(kIdcPatternStep, "Time step:", 2)
+        .field(kIdcPatternEnd, "End Time:", 3)
+        .add(kIdcRepeating, K::CheckBox, "Repeating", 4);
+    referenceGroup(b, 5, kIdcReferenceGroup);
+    return b.okCancel(8).take();
+}
+
 }  // namespace
 
 std::vector<plat::DialogTemplate> SimulationDialogTemplates()
@@ -255,7 +324,18 @@ std::vector<plat::DialogTemplate> SimulationDialogTemplates()
         digitalSetup(),
         instrument(kIddScope, "Oscilloscope", 8, true),
         instrument(kIddAnalyzer, "Logic Analyzer", 16, false),
-        scopeSetup(), logicSetup(), fourierDisplay(),
+        scopeSetup(), logicSetup(), fourierDisplay(), stepControl(),
+        functionGenerator(), pwl(), patternGenerator(),
+        waveform(kIddSine, "Sine Wave Setup",
+                 {{kIdcSineOffset, "Offset:"}, {kIdcSineAmplitude, "Amplitude:"}, {kIdcSineFrequency, "Frequency:"},
+                  {kIdcSineDelay, "Delay:"}, {kIdcSineDamping, "Damping:"}}),
+        waveform(kIddPulse, "Pulse Setup",
+                 {{kIdcPulseInitial, "Initial Amplitude:"}, {kIdcPulseAmplitude, "Amplitude:"}, {kIdcPulseDelay, "Delay:"},
+                  {kIdcPulseRise, "Rise Time:"}, {kIdcPulseFall, "Fall Time:"}, {kIdcPulseWidth, "Pulse Width:"},
+                  {kIdcPulsePeriod, "Period:"}}),
+        waveform(kIddSffm, "Single-Frequency FM Setup",
+                 {{kIdcFmOffset, "Offset:"}, {kIdcFmAmplitude, "Amplitude:"}, {kIdcFmCarrier, "Carrier Frequency:"},
+                  {kIdcFmIndex, "Modulation Index:"}, {kIdcFmSignal, "Signal Frequency:"}}),
     };
 }
 
@@ -267,6 +347,7 @@ void AddSimulationStrings(std::map<unsigned, std::string>& strings)
     strings[kCmdDigitalSimulation] = "Run the digital simulation of the drawing\nDigital simulation";
     strings[kCmdScope] = "Show the analog results on the oscilloscope\nScope";
     strings[kCmdAnalyzer] = "Show the digital results on the logic analyzer\nAnalyzer";
+    strings[kCmdStep] = "Replay the digital simulation on the drawing\nStep";
     strings[kCmdSpectrum] = "Show the Fourier analysis\nSpectrum";
     strings[kCmdOutputFile] = "View the analog simulation results\nOutput File";
 }

@@ -111,6 +111,47 @@ enum : unsigned {
     kIdcMagnitudeZoom = 1088,
     kIdcFourierPrint = 1089,
 
+    // Step control
+    kIdcStepButton = 20105,
+    kIdcStepNumber = 20106,
+    kIdcCycleButton = 20107,
+    kIdcResetButton = 20108,
+
+    // Signal sources
+    kIdcReferenceLabel = 100,
+    kIdcReferenceNumber = 101,
+    kIdcHide = 105,
+    kIdcFix = 120,
+    kIdcSineButton = 20015,
+    kIdcFmButton = 20016,
+    kIdcPwlButton = 20017,
+    kIdcPulseButton = 20018,
+    kIdcSineOffset = 20009,
+    kIdcSineAmplitude = 20012,
+    kIdcSineFrequency = 20010,
+    kIdcSineDelay = 20003,
+    kIdcSineDamping = 20011,
+    kIdcPulseInitial = 20002,
+    kIdcPulseAmplitude = 20001,
+    kIdcPulseDelay = 20004,
+    kIdcPulseRise = 20006,
+    kIdcPulseFall = 20007,
+    kIdcPulseWidth = 20008,
+    kIdcPulsePeriod = 20005,
+    kIdcPwlTimeFirst = 20020,    // 20020-20027
+    kIdcPwlValueFirst = 20040,   // 20040-20047
+    kIdcFmOffset = 20065,
+    kIdcFmAmplitude = 20013,
+    kIdcFmCarrier = 20014,
+    kIdcFmIndex = 20063,
+    kIdcFmSignal = 20019,
+    kIdcPattern = 20090,
+    kIdcRepeating = 20091,
+    kIdcPatternStep = 20092,
+    kIdcPatternStart = 20093,
+    kIdcPatternEnd = 20096,
+    kIdcReferenceGroup = 5001,
+
     // Strings
     kStrFourierNotSelected = 2243,
     kStrCantRunDigital = 924,

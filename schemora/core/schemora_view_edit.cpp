@@ -173,6 +173,9 @@ void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
 void CSchemoraView::OnRButtonDown(unsigned flags, plat::Point point)
 {
     g_mouseEdit.scrolled = false;
+    // A selected signal source opens its generator's setup; other parts scroll at the edges.
+    if (g_editState.selectionCount == 1 && OpenSignalSourceFor(g_editState.SelectionList[1]))
+        return;
     plat::ScrollView::OnRButtonDown(flags, point);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/core/ui_host.h"
 #include "resources/schemora/simulation_ids.h"
 #include "schemora/core/current_document.h"
+#include "schemora/core/object_append.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/netlist/netlist_state.h"
@@ -260,16 +261,14 @@ protected:
 
 bool AddDirectiveText(int x, int y, int kindWord, const std::string& text)
 {
-    if (g_current.objects.empty() || g_current.count >= kMaxObjectCount) {
-        plat::MessageBox("Schematic FULL--objects not loaded");
+    if (g_current.objects.empty())
         return false;
-    }
-    const int index = g_current.count + 1;
+    const int index = AppendObjects(1);
+    if (index == 0)
+        return false;
     auto words = ObjectWords(kObjText, x, y);
     words[4] = kindWord;
-    words[23] = 1;
     g_current.objects[static_cast<size_t>(index)] = MakeDrawObject(words, text.c_str());
-    SetObjectCount(g_current.count);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "schemora/netlist/instrument_plot.h"
 #include "schemora/netlist/netlist_text.h"
 #include "schemora/netlist/sim_traces.h"
+#include "schemora/netlist/step_control.h"
 
 #include <algorithm>
 
@@ -31,7 +32,7 @@ int modeOf(bool digital) { return digital ? kInstrumentDigital : kInstrumentAnal
 void CloseInstrumentWindows()
 {
     for (plat::Dialog* dialog : {static_cast<plat::Dialog*>(&theScopeDlg), static_cast<plat::Dialog*>(&theLogicAnalyzerDlg),
-                                 static_cast<plat::Dialog*>(&theFourierDlg)})
+                                 static_cast<plat::Dialog*>(&theFourierDlg), static_cast<plat::Dialog*>(&theStepControlDlg)})
         if (dialog->IsWindow())
             dialog->DestroyWindow();
     g_simTraces.instrumentMode = kInstrumentClosed;

@@ -9,6 +9,7 @@
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_dialog.h"
 #include "schemora/netlist/instrument_windows.h"
+#include "schemora/netlist/step_control.h"
 
 namespace {
 
@@ -66,6 +67,19 @@ void CMainFrame::OnClose()
 
 void CMainFrame::OnTimer(unsigned id)
 {
+    // A tick that arrives while another is served (the device update redraws and may pump
+    // messages) is turned away.
+    static bool busy = false;
+    if (busy) {
+        plat::MessageBox("Busy");
+        return;
+    }
+    if (id == kTimerStepRun) {
+        busy = true;
+        StepTimerTick(*this);
+        busy = false;
+        return;
+    }
     // The status animation and the backup period tick here; neither changes a drawing.
     if (id == scm::kTimerStatusAnimation || id == scm::kTimerBackup)
         return;

@@ -35,6 +35,7 @@ public:
     void OnAnalyzer();
     void OnSpectrum();
     void OnOutputFile();
+    void OnStep();
     void registerSimulationCommands();
 
     plat::ToolBar& fileToolBar() { return fileBar_; }

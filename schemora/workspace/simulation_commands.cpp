@@ -10,6 +10,7 @@
 #include "schemora/netlist/instrument_windows.h"
 #include "schemora/netlist/sim_traces.h"
 #include "schemora/netlist/simulation_prompts.h"
+#include "schemora/netlist/step_control.h"
 
 void CMainFrame::registerSimulationCommands()
 {
@@ -19,8 +20,9 @@ void CMainFrame::registerSimulationCommands()
     onCommand(scm::kCmdAnalyzer, &CMainFrame::OnAnalyzer);
     onCommand(scm::kCmdSpectrum, &CMainFrame::OnSpectrum);
     onCommand(scm::kCmdOutputFile, &CMainFrame::OnOutputFile);
+    onCommand(scm::kCmdStep, &CMainFrame::OnStep);
     for (unsigned id : {scm::kCmdAnalogSimulation, scm::kCmdDigitalSimulation, scm::kCmdScope, scm::kCmdAnalyzer,
-                        scm::kCmdSpectrum})
+                        scm::kCmdSpectrum, scm::kCmdStep})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
@@ -50,6 +52,12 @@ void CMainFrame::OnAnalyzer()
 {
     if (GetActiveDocument() && g_simTraces.instrumentMode == kInstrumentClosed)
         theLogicAnalyzerDlg.Open(this);
+}
+
+void CMainFrame::OnStep()
+{
+    if (GetActiveDocument() && !theStepControlDlg.IsWindow() && g_simTraces.instrumentMode == kInstrumentClosed)
+        theStepControlDlg.Open(this);
 }
 
 void CMainFrame::OnSpectrum()

@@ -9,6 +9,7 @@
 #include "schemora/core/settings.h"
 #include "schemora/workspace/child_frame.h"
 #include "schemora/workspace/main_frame.h"
+#include "schemora/netlist/signal_sources.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -55,3 +56,5 @@ void SyncDotToolButton()
 std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
 
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }
+
+bool OpenSignalSourceFor(int index) { return OpenSignalSourceDialog(index); }
