@@ -20,7 +20,8 @@ plat::MenuItem EditMenu()
                                menuItem(kCmdEditOrigin, "&Origin"), menuItem(kCmdToolPart, "&Add Part\tF5"),
                                menuSeparator(), menuItem(kCmdRubberBand, "R&ubberband Mode\tF6"),
                                menuItem(kCmdAutoDots, "Automatic Dots\tAlt+C"), menuSeparator(),
-                               menuItem(kCmdEditRedraw, "Re&draw \tEsc")});
+                               menuItem(kCmdEditRedraw, "Re&draw \tEsc"), menuSeparator(),
+                               menuItem(723, "Edit &Nets Only\tN")});
 }
 
 plat::MenuItem InsertMenu()
@@ -56,6 +57,7 @@ std::vector<plat::Accelerator> EditAccelerators()
         {kChar, 'w', kCmdToolArrow},
         {kChar, 'y', kCmdToolPolygon},
         {kChar, 'c', kCmdToolDot},
+        {kChar, 'N', 723},   // Edit Nets Only
     };
 }
 

@@ -13,6 +13,7 @@ enum : unsigned {
     kCmdAnalogSimulation = 7009,
     kCmdSpectrum = 32889,
     kCmdOutputFile = 32890,
+    kCmdEditNetsOnly = 723,
 
     // Dialogs
     kIddScope = 142,

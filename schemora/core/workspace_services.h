@@ -81,3 +81,7 @@ void SetPartEditorStatusLine(CPartEditorDlg* editor, int line, std::string_view 
 // false (nothing shown) for any other object. The view's right-button handler calls it for the
 // one selected object.
 bool OpenSignalSourceFor(int index);
+
+// Edit Nets Only: traces the net of the wire just selected, shows its pins on status pane 0
+// and highlights its wires and dots on dc (which the view has mapped).
+void ShowNetPinsFor(plat::Dc& dc, int index);

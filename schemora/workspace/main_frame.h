@@ -36,6 +36,7 @@ public:
     void OnSpectrum();
     void OnOutputFile();
     void OnStep();
+    void OnEditNetsOnly();
     void registerSimulationCommands();
 
     plat::ToolBar& fileToolBar() { return fileBar_; }

@@ -5,7 +5,11 @@
 #include "platform/system/files.h"
 #include "resources/schemora/simulation_ids.h"
 #include "schemora/core/current_document.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
+#include "resources/schemora/edit_ids.h"
 #include "schemora/netlist/fourier_display.h"
 #include "schemora/netlist/instrument_windows.h"
 #include "schemora/netlist/sim_traces.h"
@@ -21,6 +25,7 @@ void CMainFrame::registerSimulationCommands()
     onCommand(scm::kCmdSpectrum, &CMainFrame::OnSpectrum);
     onCommand(scm::kCmdOutputFile, &CMainFrame::OnOutputFile);
     onCommand(scm::kCmdStep, &CMainFrame::OnStep);
+    onCommand(scm::kCmdEditNetsOnly, &CMainFrame::OnEditNetsOnly);
     for (unsigned id : {scm::kCmdAnalogSimulation, scm::kCmdDigitalSimulation, scm::kCmdScope, scm::kCmdAnalyzer,
                         scm::kCmdSpectrum, scm::kCmdStep})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsDrawing);
@@ -58,6 +63,15 @@ void CMainFrame::OnStep()
 {
     if (GetActiveDocument() && !theStepControlDlg.IsWindow() && g_simTraces.instrumentMode == kInstrumentClosed)
         theStepControlDlg.Open(this);
+}
+
+void CMainFrame::OnEditNetsOnly()
+{
+    // Only wires can be picked; each pick traces its net (net_pin_display.cpp).
+    g_selection.filterId = scm::kCmdEditNetsOnly;
+    g_editState.selectionCount = 0;
+    SetStatusText("Selected edit NETS only", 0);
+    OnToolCommand(scm::kCmdEditSelect);
 }
 
 void CMainFrame::OnSpectrum()

@@ -9,7 +9,10 @@
 #include "schemora/core/settings.h"
 #include "schemora/workspace/child_frame.h"
 #include "schemora/workspace/main_frame.h"
+#include "schemora/netlist/net_pin_display.h"
 #include "schemora/netlist/signal_sources.h"
+#include "schemora/core/sheet_painter.h"
+#include "schemora/core/paint_style.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -58,3 +61,10 @@ std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<C
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }
 
 bool OpenSignalSourceFor(int index) { return OpenSignalSourceDialog(index); }
+
+void ShowNetPinsFor(plat::Dc& dc, int index)
+{
+    ShowNetPins(index);
+    for (int object : g_netPins.highlight)
+        DrawObjectInMode(dc, object, kModeHighlight);
+}
