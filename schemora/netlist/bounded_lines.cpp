@@ -1,10 +1,25 @@
 #include "schemora/netlist/bounded_lines.h"
 
 #include "platform/system/files.h"
+#include "schemora/netlist/sim_traces.h"
 
-BoundedLineFile::BoundedLineFile(const std::string& path)
+BoundedLineFile::BoundedLineFile(const std::string& path) { open(path); }
+
+bool BoundedLineFile::open(const std::string& path)
 {
+    if (file_)
+        std::fclose(file_);
     file_ = std::fopen(plat::resolvePath(path).c_str(), "rb");
+    return file_ != nullptr;
+}
+
+bool OpenResultFile(BoundedLineFile& file, const std::string& base, const char* ext, int reportFlag)
+{
+    if (file.open(base + ext))
+        return true;
+    if (reportFlag == 1)
+        ShowReaderError(base + ext + " file not found");
+    return false;
 }
 
 BoundedLineFile::~BoundedLineFile()

@@ -8,7 +8,10 @@
 
 class BoundedLineFile {
 public:
+    BoundedLineFile() = default;
     explicit BoundedLineFile(const std::string& path);
+    // Opens path (closing any file open before); whether it opened.
+    bool open(const std::string& path);
     ~BoundedLineFile();
     BoundedLineFile(const BoundedLineFile&) = delete;
     BoundedLineFile& operator=(const BoundedLineFile&) = delete;
@@ -21,3 +24,7 @@ public:
 private:
     std::FILE* file_ = nullptr;
 };
+
+// Opens the simulation file base + ext; when it is missing and reportFlag is 1, shows
+// "<base><ext> file not found". Whether it opened.
+bool OpenResultFile(BoundedLineFile& file, const std::string& base, const char* ext, int reportFlag);

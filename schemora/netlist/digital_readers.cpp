@@ -44,12 +44,9 @@ void LoadDigitalTrace(int channel, int reportFlag)
     const std::string base = SimulationBasePath();
     std::string probeLine;
     {
-        BoundedLineFile circuit(base + ".ckt");
-        if (!circuit.isOpen()) {
-            if (reportFlag == 1)
-                ShowReaderError(netlist::Format("%s.ckt file not found", base.c_str()));
+        BoundedLineFile circuit;
+        if (!OpenResultFile(circuit, base, ".ckt", reportFlag))
             return;
-        }
         std::string line;
         while (circuit.next(line, kCircuitLineChars)) {
             if (netlist::StartsWith(line, ".PROBE")) {
@@ -63,12 +60,9 @@ void LoadDigitalTrace(int channel, int reportFlag)
         ShowReaderError(netlist::Format("Can't find signal %s in buffer", name.c_str()));
         return;
     }
-    BoundedLineFile listing(base + ".lst");
-    if (!listing.isOpen()) {
-        if (reportFlag == 1)
-            ShowReaderError(netlist::Format("%s.lst file not found", base.c_str()));
+    BoundedLineFile listing;
+    if (!OpenResultFile(listing, base, ".lst", reportFlag))
         return;
-    }
     auto& samples = g_simTraces.samples[static_cast<size_t>(channel)];
     std::fill(samples.begin(), samples.begin() + kShownSamples, '0');
     std::string line;
@@ -109,12 +103,9 @@ void ReadDeviceFile(int reportFlag)
 {
     g_simTraces.deviceCount = 0;
     const std::string base = SimulationBasePath();
-    BoundedLineFile file(base + ".dev");
-    if (!file.isOpen()) {
-        if (reportFlag == 1)
-            ShowReaderError(netlist::Format("%s.dev file not found", base.c_str()));
+    BoundedLineFile file;
+    if (!OpenResultFile(file, base, ".dev", reportFlag))
         return;
-    }
     std::string line;
     bool ended = false;
     while (g_simTraces.deviceCount < kMaxDevices && file.next(line, kCircuitLineChars, &ended)) {

@@ -5,6 +5,7 @@
 #include "platform/core/ui_host.h"
 #include "resources/schemora/simulation_ids.h"
 #include "schemora/netlist/instrument_plot.h"
+#include "schemora/netlist/instrument_windows.h"
 #include "schemora/netlist/netlist_text.h"
 #include "schemora/netlist/sim_traces.h"
 #include "schemora/netlist/spice_directives.h"
@@ -88,12 +89,7 @@ CFourierDlg::CFourierDlg() : plat::Dialog(kIddFourier)
     onCommand(kIdcFourierPrint, &CFourierDlg::OnPrint);
 }
 
-bool CFourierDlg::Open(plat::Wnd* parent)
-{
-    if (IsWindow())
-        return false;
-    return Create(templateId(), parent);
-}
+bool CFourierDlg::Open(plat::Wnd* parent) { return OpenInstrumentWindow(*this, parent); }
 
 bool CFourierDlg::OnInitDialog()
 {

@@ -48,12 +48,14 @@ CInstrumentDlg::CInstrumentDlg(unsigned templateId, bool digital) : plat::Dialog
     onCommand(kIdcInstrumentSetup, &CInstrumentDlg::OnSetup);
 }
 
-bool CInstrumentDlg::Open(plat::Wnd* parent)
+bool OpenInstrumentWindow(plat::Dialog& dialog, plat::Wnd* parent)
 {
-    if (IsWindow())
+    if (dialog.IsWindow())
         return false;
-    return Create(templateId(), parent);
+    return dialog.Create(dialog.templateId(), parent);
 }
+
+bool CInstrumentDlg::Open(plat::Wnd* parent) { return OpenInstrumentWindow(*this, parent); }
 
 bool CInstrumentDlg::OnInitDialog()
 {

@@ -76,5 +76,8 @@ public:
 extern CScopeDlg theScopeDlg;
 extern CLogicAnalyzerDlg theLogicAnalyzerDlg;
 
+// Creates a modeless instrument window from its template unless it exists; false when it did.
+bool OpenInstrumentWindow(plat::Dialog& dialog, plat::Wnd* parent);
+
 // Closes every instrument window that is open (the program is ending).
 void CloseInstrumentWindows();

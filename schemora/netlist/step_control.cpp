@@ -7,6 +7,7 @@
 #include "resources/schemora/simulation_ids.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/workspace_services.h"
+#include "schemora/netlist/instrument_windows.h"
 #include "schemora/netlist/netlist_text.h"
 #include "schemora/netlist/sim_traces.h"
 
@@ -140,12 +141,7 @@ CStepControlDlg::CStepControlDlg() : plat::Dialog(kIddStepControl)
     onCommand(kIdcResetButton, &CStepControlDlg::OnReset);
 }
 
-bool CStepControlDlg::Open(plat::Wnd* parent)
-{
-    if (IsWindow())
-        return false;
-    return Create(templateId(), parent);
-}
+bool CStepControlDlg::Open(plat::Wnd* parent) { return OpenInstrumentWindow(*this, parent); }
 
 bool CStepControlDlg::OnInitDialog()
 {

@@ -153,12 +153,9 @@ void loadAnalog(int channel, int reportFlag)
 {
     std::string searched = netlist::Upper(g_simTraces.names[static_cast<size_t>(channel)].substr(0, kSearchChars));
     const std::string base = SimulationBasePath();
-    BoundedLineFile file(base + ".out");
-    if (!file.isOpen()) {
-        if (reportFlag == 1)
-            ShowReaderError(netlist::Format("%s.out file not found", base.c_str()));
+    BoundedLineFile file;
+    if (!OpenResultFile(file, base, ".out", reportFlag))
         return;
-    }
     std::string header;
     if (!scanToHeader(file, channel, searched, header))
         return;
