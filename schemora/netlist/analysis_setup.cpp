@@ -407,7 +407,12 @@ CSpiceProp::CSpiceProp() : plat::PropertySheet("Spice Analysis Setup")
         AddPage(page.get());
 }
 
-CSpiceProp::~CSpiceProp() = default;
+CSpiceProp::~CSpiceProp()
+{
+    // The sheet lets go of its pages before this object's members (the pages) are destroyed.
+    while (GetPageCount() > 0)
+        RemovePage(0);
+}
 
 int CSpiceProp::DoModal()
 {
