@@ -73,6 +73,18 @@ Control::Control(Dialog* dialog, const ControlTemplate& t)
 
 Control::~Control() = default;
 
+void Control::OnPaint()
+{
+    if (!dialog_ || kind_ != ControlKind::StaticFrame)
+        return;
+    PaintDC dc(this);
+    DrawItem item;
+    item.ctlId = id_;
+    item.dc = dc.get();
+    item.rcItem = clientRect();
+    dialog_->OnDrawItem(id_, item);
+}
+
 void Control::changed()
 {
     ++revision_;

@@ -109,6 +109,10 @@ public:
     void expandItem(TreeItem item);
     void clickItem(TreeItem item);
 
+    // A framed static is painted by its dialog: the paint reaches the dialog's OnDrawItem with
+    // the control's id, its client rectangle and a device context on the control.
+    void OnPaint() override;
+
     // Revision counter bumped by every change (the Qt face refreshes its widget from it).
     unsigned revision() const { return revision_; }
 

@@ -79,7 +79,7 @@ public:
             QWidget* w = make(*c);
             if (!w)
                 continue;
-            grid->addWidget(w, row, ct.column, 1, std::max(ct.span, 1));
+            grid->addWidget(w, row, ct.column, std::max(ct.rowSpan, 1), std::max(ct.span, 1));
             WndState& cs = wndState(*c);
             cs.widget = w;
             w->setEnabled(cs.enabled);

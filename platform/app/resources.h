@@ -98,6 +98,7 @@ struct ControlTemplate {
     int height = 0;                // height hint in dialog units, 0 = natural
     unsigned image = 0;            // picture controls and icon buttons: image resource id
     int limit = 0;                 // edit: maximum characters (0 = none)
+    int rowSpan = 1;               // layout rows the control covers (plots beside a button column)
 };
 
 struct DialogTemplate {

@@ -1,6 +1,7 @@
 // The framework's print job and print preview, run through a view's printing hooks.
 #include "platform/app/command_ids.h"
 #include "platform/app/document.h"
+#include "platform/app/page_printing.h"
 #include "platform/app/preview_dc.h"
 #include "platform/app/resources.h"
 #include "platform/app/view.h"
@@ -185,6 +186,29 @@ void View::OnFilePrintPreview()
     OnEndPrintPreview(dc, &info, Point{0, 0}, this);
     if (action == PreviewAction::Print)
         OnFilePrint();
+}
+
+PagePrintResult printOnePage(std::string_view docName, const std::function<void(Dc&)>& draw)
+{
+    PrintDialogRequest request;
+    if (const WinApp* app = GetApp(); app && app->printerSetup())
+        request.target = *app->printerSetup();
+    request.minPage = request.maxPage = request.fromPage = request.toPage = 1;
+    request.docName = std::string(docName);
+    if (!uiHost().printDialog(request))
+        return PagePrintResult::Cancelled;
+    const std::unique_ptr<QPrinter> printer = printerFor(request.target);
+    PrinterDc dc(ExternalPrinter{*printer});
+    if (dc.StartDoc(docName) <= 0)
+        return PagePrintResult::Failed;
+    if (dc.StartPage() <= 0) {
+        dc.AbortDoc();
+        return PagePrintResult::Failed;
+    }
+    draw(dc);
+    if (dc.EndPage() <= 0 || dc.EndDoc() <= 0)
+        return PagePrintResult::Failed;
+    return PagePrintResult::Printed;
 }
 
 }  // namespace plat

@@ -106,6 +106,14 @@ bool TestUiHost::startProgram(std::string_view commandLine)
     return programsStart_;
 }
 
+int TestUiHost::runProgram(std::string_view commandLine, unsigned)
+{
+    events_.push_back("program run: " + std::string(commandLine));
+    if (!programsStart_)
+        return -1;
+    return programRun_ ? programRun_(commandLine) : 0;
+}
+
 void TestUiHost::showHelp(std::string_view helpFile, unsigned command, unsigned long)
 {
     events_.push_back("help: " + std::string(helpFile) + " " + std::to_string(command));

@@ -33,6 +33,9 @@ public:
     void answerFolderDialog(std::optional<std::string> folder);
     void setSoundWorks(bool works) { soundWorks_ = works; }
     void setProgramsStart(bool start) { programsStart_ = start; }
+    // What a program run by runProgram does: the function gets the command line and returns
+    // the exit code. Without one a run answers 0, or -1 when programs do not start.
+    void answerProgramRun(std::function<int(std::string_view)> run) { programRun_ = std::move(run); }
     void setSysColor(int index, uint32_t bgr) { sysColors_[index] = bgr; }
     // Printing: the host's printer writes "printout.pdf" into the folder the test chooses;
     // without a folder the desktop has no printer. The print and setup dialogs are handed to
@@ -75,6 +78,7 @@ public:
     std::optional<std::string> folderDialog(std::string_view title, std::string_view start) override;
     bool showTextFile(std::string_view path) override;
     bool startProgram(std::string_view commandLine) override;
+    int runProgram(std::string_view commandLine, unsigned timeoutMs) override;
     void showHelp(std::string_view helpFile, unsigned command, unsigned long data) override;
     bool playSound(std::string_view path) override;
     void setClipboard(std::string_view format, std::vector<uint8_t> bytes) override;
@@ -121,6 +125,7 @@ private:
     uint64_t now_ = 0;
     bool soundWorks_ = true;
     bool programsStart_ = true;
+    std::function<int(std::string_view)> programRun_;
 };
 
 }  // namespace plat

@@ -115,6 +115,9 @@ public:
     virtual bool showTextFile(std::string_view path) = 0;
     // Starts another program by command line; false when it could not be started.
     virtual bool startProgram(std::string_view commandLine) = 0;
+    // Runs another program by command line and waits for it (at most timeoutMs, then it is
+    // stopped); its exit code, or -1 when it could not be started or did not finish.
+    virtual int runProgram(std::string_view commandLine, unsigned timeoutMs) = 0;
     virtual void showHelp(std::string_view helpFile, unsigned command, unsigned long data) = 0;
     // Plays a WAV file synchronously; false when the file is missing or unreadable.
     virtual bool playSound(std::string_view path) = 0;

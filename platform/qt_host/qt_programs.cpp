@@ -87,6 +87,31 @@ bool QtUiHost::startProgram(std::string_view commandLine)
     return QProcess::startDetached(program, arguments, QDir::currentPath());
 }
 
+int QtUiHost::runProgram(std::string_view commandLine, unsigned timeoutMs)
+{
+    const auto words = splitCommandLine(commandLine);
+    if (!words || words->empty())
+        return -1;
+    const QString program = findProgram(pathToQString(words->front()));
+    if (program.isEmpty())
+        return -1;
+    QStringList arguments;
+    for (auto it = words->begin() + 1; it != words->end(); ++it)
+        arguments.push_back(pathToQString(*it));
+    QProcess process;
+    process.setWorkingDirectory(QDir::currentPath());
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return -1;
+    if (!process.waitForFinished(static_cast<int>(timeoutMs))) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
 void QtUiHost::showHelp(std::string_view helpFile, unsigned command, unsigned long data)
 {
     if (command == kHelpQuit) {

@@ -1,5 +1,6 @@
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/edit_resources.h"
+#include "resources/schemora/simulation_ids.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -50,13 +51,26 @@ plat::MenuItem drawingFileMenu()
     return file;
 }
 
+// The instruments lead the Display menu.
+plat::MenuItem simulationDisplayMenu()
+{
+    plat::MenuItem display = DisplayMenu();
+    display.items.insert(display.items.begin(),
+                         {menuItem(kCmdScope, "&Scope..."), menuItem(kCmdAnalyzer, "&Analyzer..."),
+                          menuItem(kCmdStep, "S&tep..."), menuItem(kCmdSpectrum, "S&pectrum..."),
+                          menuItem(kCmdOutputFile, "&Output File")});
+    return display;
+}
+
 std::vector<plat::MenuResource> menus()
 {
     return {
         {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
-         {drawingFileMenu(), EditMenu(), viewMenu(), InsertMenu(), DisplayMenu(),
-          menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
+         {drawingFileMenu(), EditMenu(), viewMenu(), InsertMenu(), simulationDisplayMenu(),
+          menuPopup("&Utilities", {menuItem(kCmdAnalogSimulation, "&Analog Simulation..."),
+                                   menuItem(kCmdDigitalSimulation, "&Digital Simulation..."),
+                                   menuItem(kCmdNetlist, "&Netlist..."),
                                    menuItem(kCmdDesignRules, "&Design Rules")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
@@ -114,11 +128,15 @@ plat::DialogTemplate netlistDialog()
 
 std::vector<plat::DialogTemplate> dialogs()
 {
-    return {
+    std::vector<plat::DialogTemplate> list = {
         AboutDialogTemplate("Schemora", "Schemora schematic capture", kIdrMainFrame),
         TipDialogTemplate(),
         netlistDialog(),
+        LibraryPartsDialog(),
     };
+    for (plat::DialogTemplate& t : SimulationDialogTemplates())
+        list.push_back(std::move(t));
+    return list;
 }
 
 std::vector<plat::DialogTemplate> allDialogs()
@@ -181,6 +199,7 @@ void registerSchemoraResources()
     };
     for (auto& [id, text] : EditStrings())
         set.strings[id] = text;
+    AddSimulationStrings(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
     AddFileStrings(set.strings);

@@ -285,6 +285,8 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
             g_selection.partPicked = g_settings.rubber != 0 && o.isPart();
             if (!(g_selection.filterId == kFilterNetsOnly && o.type() == kObjLine))
                 DrawObjectHandles(dc, hit);
+            else
+                ShowNetPinsFor(dc, hit);
             g_selection.frame = g_selection.hitExtent;
         }
         return 1;

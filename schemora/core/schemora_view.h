@@ -51,6 +51,7 @@ public:
     void OnEditRedraw();
     void OnToggleCrossHair();
     void OnSelectAll();
+    void OnToggleAutoDots();
 
     // With the draw-to-fit tool a press leaves the fit view centred on the clicked point, or
     // shows the fit view when it is not shown.
@@ -62,6 +63,7 @@ private:
     void OnUpdateEditSelect(plat::CmdUI& ui);
     void OnUpdateNeedsSelection(plat::CmdUI& ui);
     void OnUpdateEditUndo(plat::CmdUI& ui);
+    void OnUpdateAutoDots(plat::CmdUI& ui);
     // A DC of the view mapped for the current drawing, with the drawing loaded.
     void prepareEditDc(plat::Dc& dc);
     void updateMarkStyle();

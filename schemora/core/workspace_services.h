@@ -74,3 +74,14 @@ void SetPartEditorModified(CPartEditorDlg* editor);
 // Shows text in the editor's own status line 0 or 1; SetStatusText calls it while the editor
 // is open.
 void SetPartEditorStatusLine(CPartEditorDlg* editor, int line, std::string_view text);
+
+// ---- signal sources (schematic simulation) ----
+
+// Opens the Function Generator or Pattern Generator for object index when it is such a part;
+// false (nothing shown) for any other object. The view's right-button handler calls it for the
+// one selected object.
+bool OpenSignalSourceFor(int index);
+
+// Edit Nets Only: traces the net of the wire just selected, shows its pins on status pane 0
+// and highlights its wires and dots on dc (which the view has mapped).
+void ShowNetPinsFor(plat::Dc& dc, int index);

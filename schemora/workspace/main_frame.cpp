@@ -10,6 +10,8 @@
 #include "schemora/core/sheet_state.h"
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_dialog.h"
+#include "schemora/netlist/instrument_windows.h"
+#include "schemora/netlist/step_control.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ CMainFrame::CMainFrame()
     onUpdateCommandUI(scm::kCmdNetlist, &CMainFrame::OnUpdateNeedsDrawing);
     onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
     registerToolCommands();
+    registerSimulationCommands();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -54,6 +57,7 @@ int CMainFrame::OnCreate()
 
 void CMainFrame::OnClose()
 {
+    CloseInstrumentWindows();
     SaveSettings();
     // Documents closing from here keep their slots in the open-document table: the settings
     // just listed them for the next start.
@@ -65,6 +69,19 @@ void CMainFrame::OnClose()
 
 void CMainFrame::OnTimer(unsigned id)
 {
+    // A tick that arrives while another is served (the device update redraws and may pump
+    // messages) is turned away.
+    static bool busy = false;
+    if (busy) {
+        plat::MessageBox("Busy");
+        return;
+    }
+    if (id == kTimerStepRun) {
+        busy = true;
+        StepTimerTick(*this);
+        busy = false;
+        return;
+    }
     if (id == scm::kTimerStatusAnimation) {
         // Phases 0 and 2 show the first icon, 1 and 3 the second.
         SetStatusIcon(animationPhase_ % 2 == 0 ? scm::kIconActivityA : scm::kIconActivityB, kStatusIconPane);

@@ -23,6 +23,21 @@ public:
     // The drawing tools (tool_commands.cpp): each sets the current tool.
     void OnToolCommand(unsigned id);
     void OnUpdateToolCommand(plat::CmdUI& ui);
+    // Edit > Add Part (F5): the "Library Parts" chooser, then tool 311.
+    void OnInsertPart();
+    // Rubberband mode (F6): wires follow moved, turned and flipped parts.
+    void OnRubberBand();
+    void OnUpdateRubberBand(plat::CmdUI& ui);
+    // Simulation and instrument commands (simulation_commands.cpp).
+    void OnAnalogSimulation();
+    void OnDigitalSimulation();
+    void OnScope();
+    void OnAnalyzer();
+    void OnSpectrum();
+    void OnOutputFile();
+    void OnStep();
+    void OnEditNetsOnly();
+    void registerSimulationCommands();
 
     plat::ToolBar& fileToolBar() { return fileBar_; }
     plat::ToolBar& drawToolBar() { return drawBar_; }

@@ -9,6 +9,10 @@
 #include "schemora/core/settings.h"
 #include "schemora/workspace/child_frame.h"
 #include "schemora/workspace/main_frame.h"
+#include "schemora/netlist/net_pin_display.h"
+#include "schemora/netlist/signal_sources.h"
+#include "schemora/core/sheet_painter.h"
+#include "schemora/core/paint_style.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -55,3 +59,12 @@ void SyncDotToolButton()
 std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
 
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }
+
+bool OpenSignalSourceFor(int index) { return OpenSignalSourceDialog(index); }
+
+void ShowNetPinsFor(plat::Dc& dc, int index)
+{
+    ShowNetPins(index);
+    for (int object : g_netPins.highlight)
+        DrawObjectInMode(dc, object, kModeHighlight);
+}

@@ -93,6 +93,62 @@ void voltageSource(SymbolBuilder& b)
     b.text(50, -30, "V?").attribute(";Voltage source, pin 1 positive");
 }
 
+// Sources and meters of the simulators: two pins, 100 units above and below the body.
+void verticalTwoPin(SymbolBuilder& b)
+{
+    b.pin(0, -100, 0, -40, "1").pin(0, 100, 0, 40, "2");
+}
+
+void ammeter(SymbolBuilder& b)
+{
+    verticalTwoPin(b);
+    b.ellipse(0, 0, 40, 40).text(-10, -15, "A");
+    b.text(50, -30, "V?").attribute(";Ammeter (a zero-volt source whose current is probed)");
+}
+
+void functionGenerator(SymbolBuilder& b)
+{
+    verticalTwoPin(b);
+    b.ellipse(0, 0, 40, 40).arc(-25, 0, 0, 0).arc(0, 0, 25, 0);
+    b.text(50, -30, "V?").attribute(";Function generator (right-click to set its waveform)");
+}
+
+void patternGenerator(SymbolBuilder& b)
+{
+    b.pin(100, 0, 40, 0, "1");
+    b.rect(-40, -30, 80, 60).text(-30, -15, "PAT");
+    b.text(-40, -60, "P?").attribute(";Pattern generator (right-click to set its pattern)");
+}
+
+// Devices the step control animates: a lamp, a numeric display, a speaker and a relay.
+void lamp(SymbolBuilder& b)
+{
+    b.pin(-100, 0, -30, 0, "1");
+    b.ellipse(0, 0, 30, 30).line(-20, -20, 20, 20, 4).line(-20, 20, 20, -20, 4);
+    b.text(-20, -50, "DEV?").attribute(";Lamp of the step control");
+}
+
+void numericDisplay(SymbolBuilder& b)
+{
+    b.pin(-100, -20, -40, -20, "1").pin(-100, 20, -40, 20, "2");
+    b.rect(-40, -50, 80, 100).text(-10, -20, "8");
+    b.text(-40, -80, "DEV?").attribute(";Numeric display of the step control");
+}
+
+void speaker(SymbolBuilder& b)
+{
+    b.pin(-100, 0, -40, 0, "1");
+    b.rect(-40, -20, 20, 40).polygon({{-20, -20}, {20, -50}, {20, 50}, {-20, 20}});
+    b.text(-40, -70, "DEV?").attribute(";Speaker of the step control");
+}
+
+void relay(SymbolBuilder& b)
+{
+    b.pin(-100, 0, -40, 0, "1");
+    b.rect(-40, -25, 50, 50).line(30, 20, 70, -20).line(30, 20, 30, 40).line(70, -10, 70, 40);
+    b.text(-40, -60, "DEV?").attribute(";Relay of the step control");
+}
+
 void ground(SymbolBuilder& b)
 {
     b.line(0, 0, 0, 30).line(-40, 30, 40, 30).line(-25, 42, 25, 42).line(-10, 54, 10, 54);
@@ -157,17 +213,29 @@ LibraryPart take(std::string name, const Build& build)
 std::vector<StarterLibrary> MakeStarterLibraries()
 {
     StarterLibrary device{"DEVICE", {}};
+    // A part's name is what the SPICE deck gets as its value: these carry the values of the
+    // simulation example.
+    device.parts.push_back(take("100N", capacitor));
+    device.parts.push_back(take("10K", resistor));
+    device.parts.push_back(take("AMMETER", ammeter));
     device.parts.push_back(take("C", capacitor));
     device.parts.push_back(take("CP", polarCapacitor));
     device.parts.push_back(take("D", diode));
+    device.parts.push_back(take("DEV", lamp));
+    device.parts.push_back(take("FUNGEN", functionGenerator));
     device.parts.push_back(take("GND", ground));
     device.parts.push_back(take("L", inductor));
     device.parts.push_back(take("LED", led));
     device.parts.push_back(take("NPN", [](SymbolBuilder& b) { transistor(b, true); }));
     device.parts.push_back(take("OPAMP", opamp));
+    device.parts.push_back(take("PATGEN", patternGenerator));
     device.parts.push_back(take("PNP", [](SymbolBuilder& b) { transistor(b, false); }));
+    device.parts.push_back(take("PULSE", voltageSource));   // its parameters follow in a "#&" text
     device.parts.push_back(take("R", resistor));
+    device.parts.push_back(take("RELAY", relay));
+    device.parts.push_back(take("SPKR", speaker));
     device.parts.push_back(take("VCC", power));
+    device.parts.push_back(take("VDISP", numericDisplay));
     device.parts.push_back(take("VSRC", voltageSource));
 
     StarterLibrary ttl{"TTL", {}};

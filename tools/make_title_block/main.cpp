@@ -1,5 +1,5 @@
 // Build-time writer of the drawings shipped beside the program:
-//   make_title_block TITLE_PIC_PATH EXAMPLE_PIC_PATH
+//   make_title_block TITLE_PIC_PATH EXAMPLE_PIC_PATH SIMULATION_PIC_PATH
 #include "platform/core/archive.h"
 #include "tools/make_title_block/shipped_drawings.h"
 
@@ -7,8 +7,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fputs("usage: make_title_block TITLE_PIC EXAMPLE_PIC\n", stderr);
+    if (argc != 4) {
+        std::fputs("usage: make_title_block TITLE_PIC EXAMPLE_PIC SIMULATION_PIC\n", stderr);
         return 2;
     }
     if (!plat::writeFileAtomically(argv[1], TitleBlockFile())) {
@@ -17,6 +17,10 @@ int main(int argc, char** argv)
     }
     if (!plat::writeFileAtomically(argv[2], RcFilterFile())) {
         std::fprintf(stderr, "make_title_block: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    if (!plat::writeFileAtomically(argv[3], RcStepSimulationFile())) {
+        std::fprintf(stderr, "make_title_block: cannot write %s\n", argv[3]);
         return 1;
     }
     return 0;

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kPenWidth = 6;
 constexpr int kTextStyle = (8 << 8) | 1;   // size 8 in font 1
+constexpr int kDirectiveKindWord = 1028;
 
 using Words = std::array<int32_t, kDrawObjectWords>;
 
@@ -35,6 +36,13 @@ public:
         add(MakeDrawObject(w, nullptr));
     }
     void text(int x, int y, const char* s) { add(MakeDrawObject(words(kObjText, x, y, kTextStyle), s)); }
+    // A simulation directive as the analysis sheet writes it: a text on drawing layer 1.
+    void directive(int x, int y, const char* s)
+    {
+        Words w = words(kObjText, x, y, kTextStyle);
+        w[4] = kDirectiveKindWord;
+        add(MakeDrawObject(w, s));
+    }
     void dot(int x, int y) { add(MakeDrawObject(words(kObjDot, x, y), nullptr)); }
     // A placed part of symbol table entry `symbol`; text is "prefix:library\\part".
     void part(int symbol, int x, int y, const char* text, int number, int angle = 0)
@@ -122,6 +130,39 @@ std::vector<uint8_t> RcFilterFile()
     b.text(-640, -420, "10k");
     b.text(-220, -80, "100n");
     std::vector<uint8_t> bytes = b.write("RC FILTER");
+    g_partSymbols = PartSymbolTable{};
+    return bytes;
+}
+
+std::vector<uint8_t> RcStepSimulationFile()
+{
+    // Pin ends: the source's 100 units above and below its origin, the resistor's and the
+    // capacitor's 100 units either side; the ground symbol connects at its origin.
+    // The deck takes a part's value from its name: "10K", "100N", and the source "PULSE"
+    // whose parameters the "#&V1" text appends to its line.
+    g_partSymbols.entries[1].name = "DEVICE\\PULSE";
+    g_partSymbols.entries[2].name = "DEVICE\\10K";
+    g_partSymbols.entries[3].name = "DEVICE\\100N";
+    g_partSymbols.entries[4].name = "DEVICE\\GND";
+    g_partSymbols.count = 4;
+
+    DrawingBuilder b;
+    b.text(-1200, -700, "RC low-pass: step response");
+    b.part(1, -1200, 0, "V:DEVICE\\PULSE", 1);
+    b.part(4, -1200, 100, "DEVICE\\GND", 0);
+    b.line(-1200, -100, -1200, -300);
+    b.line(-1200, -300, -700, -300);
+    b.text(-1000, -300, "IN");
+    b.part(2, -600, -300, "R:DEVICE\\10K", 1);
+    b.line(-500, -300, 300, -300);
+    b.text(200, -300, "OUT*");
+    b.dot(0, -300);
+    b.line(0, -300, 0, -200);
+    b.part(3, 0, -100, "C:DEVICE\\100N", 1, 900);
+    b.part(4, 0, 0, "DEVICE\\GND", 0);
+    b.directive(-1100, 40, "#&V1 0 5 0 1u 1u 5m 10m");
+    b.directive(-1200, 400, "#.TRAN 25u 10m");
+    std::vector<uint8_t> bytes = b.write("RC STEP");
     g_partSymbols = PartSymbolTable{};
     return bytes;
 }

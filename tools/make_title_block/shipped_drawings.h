@@ -14,3 +14,8 @@ std::vector<uint8_t> TitleBlockFile();
 // R1 and C1 ("DEVICE\R", "DEVICE\C") and a ground symbol ("DEVICE\GND"), wired, with the net
 // labels IN and OUT on their wires, so that its netlist is the one the example board reads.
 std::vector<uint8_t> RcFilterFile();
+
+// The simulation example: the RC low-pass (10k, 100n) driven by a pulse source, its output
+// net "OUT" probed, and a transient directive of 10 ms, ready for Utilities > Analog
+// Simulation and the Scope.
+std::vector<uint8_t> RcStepSimulationFile();

@@ -1,0 +1,353 @@
+// Templates and strings of the simulation prompts, the analysis sheet, the digital setup, the
+// instrument windows and the signal source dialogs.
+#include "resources/schemora/simulation_ids.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/core/ui_host.h"
+
+#include <string>
+
+namespace {
+
+using namespace scm;
+using K = plat::ControlKind;
+
+class TemplateBuilder {
+public:
+    TemplateBuilder(unsigned id, std::string title)
+    {
+        t_.id = id;
+        t_.title = std::move(title);
+    }
+    // A control in the given row and column.
+    TemplateBuilder& add(unsigned id, K kind, std::string text, int row, int column = 0, int span = 1)
+    {
+        plat::ControlTemplate c;
+        c.id = id;
+        c.kind = kind;
+        c.text = std::move(text);
+        c.row = row;
+        c.column = column;
+        c.span = span;
+        t_.controls.push_back(std::move(c));
+        return *this;
+    }
+    TemplateBuilder& label(std::string text, int row, int column = 0) { return add(0xFFFF, K::Static, std::move(text), row, column); }
+    // A label and an edit box of at most 19 characters in one row.
+    TemplateBuilder& field(unsigned id, std::string text, int row, int column = 0)
+    {
+        label(std::move(text), row, column);
+        add(id, K::Edit, "", row, column + 1);
+        t_.controls.back().limit = 19;
+        return *this;
+    }
+    TemplateBuilder& group() { t_.controls.back().group = true; return *this; }
+    TemplateBuilder& style(unsigned s) { t_.controls.back().style |= s; return *this; }
+    TemplateBuilder& size(int width, int height)
+    {
+        t_.controls.back().width = width;
+        t_.controls.back().height = height;
+        return *this;
+    }
+    TemplateBuilder& rows(int n) { t_.controls.back().rowSpan = n; return *this; }
+    TemplateBuilder& okCancel(int row)
+    {
+        add(plat::kIdOk, K::DefPushButton, "OK", row, 0).group();
+        return add(plat::kIdCancel, K::PushButton, "Cancel", row, 1);
+    }
+    plat::DialogTemplate take() { return std::move(t_); }
+
+private:
+    plat::DialogTemplate t_;
+};
+
+plat::DialogTemplate prompt(unsigned id, const char* title, const char* text)
+{
+    return TemplateBuilder(id, title)
+        .label(text, 0, 0)
+        .add(plat::kIdOk, K::DefPushButton, "&Yes", 1, 0).group()
+        .add(plat::kIdCancel, K::PushButton, "&No", 1, 1)
+        .add(kIdcSetup, K::PushButton, "&Setup...", 1, 2)
+        .take();
+}
+
+TemplateBuilder& sweepRadios(TemplateBuilder& b, int row)
+{
+    return b.add(kIdcSweepDecade, K::RadioButton, "Decade", row, 0).group()
+        .add(kIdcSweepOctave, K::RadioButton, "Octave", row, 1)
+        .add(kIdcSweepLinear, K::RadioButton, "Linear", row, 2);
+}
+
+plat::DialogTemplate acPage()
+{
+    TemplateBuilder b(kIddSpiceAc, "Frequency");
+    b.add(kIdcEnable, K::CheckBox, "Enable", 0)
+        .field(kIdcAcStart, "Start frequency:", 1)
+        .field(kIdcAcStop, "Stop frequency:", 2)
+        .field(kIdcAcPoints, "Points:", 3);
+    sweepRadios(b, 4);
+    return b.take();
+}
+
+plat::DialogTemplate tranPage()
+{
+    return TemplateBuilder(kIddSpiceTran, "Transient/Fourier")
+        .add(kIdcEnable, K::CheckBox, "Enable", 0)
+        .field(kIdcTranStart, "Start time:", 1)
+        .field(kIdcTranStop, "Stop time:", 2)
+        .field(kIdcTranStep, "Step time:", 3)
+        .field(kIdcTranMaxStep, "Max. step:", 4)
+        .add(kIdcTranUic, K::CheckBox, "UIC", 5)
+        .add(0xFFFF, K::GroupBox, "Fourier", 6, 0, 2)
+        .add(kIdcFourierEnable, K::CheckBox, "Enable", 7)
+        .label("Output node:", 8).add(kIdcOutputNode, K::ComboDropDown, "", 8, 1)
+        .label("Reference:", 9).add(kIdcOutputReference, K::ComboDropDown, "", 9, 1)
+        .field(kIdcFourierFrequency, "Frequency:", 10)
+        .take();
+}
+
+plat::DialogTemplate dcPage()
+{
+    return TemplateBuilder(kIddSpiceDc, "Curve Trace")
+        .add(kIdcEnable, K::CheckBox, "Enable", 0)
+        .label("Source 1", 1, 1).label("Source 2", 1, 2)
+        .label("Name:", 2).add(kIdcDcSource1, K::Edit, "", 2, 1).add(kIdcDcSource2, K::Edit, "", 2, 2)
+        .label("Start:", 3).add(kIdcDcStart1, K::Edit, "", 3, 1).add(kIdcDcStart2, K::Edit, "", 3, 2)
+        .label("Stop:", 4).add(kIdcDcStop1, K::Edit, "", 4, 1).add(kIdcDcStop2, K::Edit, "", 4, 2)
+        .label("Step:", 5).add(kIdcDcStep1, K::Edit, "", 5, 1).add(kIdcDcStep2, K::Edit, "", 5, 2)
+        .take();
+}
+
+plat::DialogTemplate opPage()
+{
+    return TemplateBuilder(kIddSpiceOp, "Operating Point")
+        .add(kIdcEnable, K::CheckBox, "Enable", 0)
+        .label("The DC operating point of the circuit.", 1)
+        .take();
+}
+
+plat::DialogTemplate noisePage()
+{
+    TemplateBuilder b(kIddSpiceNoise, "Noise");
+    b.add(kIdcEnable, K::CheckBox, "Enable", 0)
+        .label("Output node:", 1).add(kIdcOutputNode, K::ComboDropDown, "", 1, 1)
+        .label("Reference:", 2).add(kIdcNoiseReference, K::ComboDropDown, "", 2, 1)
+        .label("Noise source:", 3).add(kIdcNoiseSource, K::ComboDropDown, "", 3, 1)
+        .field(kIdcAcStart, "Start frequency:", 4)
+        .field(kIdcAcStop, "Stop frequency:", 5)
+        .field(kIdcAcPoints, "Points:", 6);
+    sweepRadios(b, 7);
+    return b.take();
+}
+
+plat::DialogTemplate pzPage()
+{
+    return TemplateBuilder(kIddSpicePz, "Pole Zero")
+        .add(kIdcEnable, K::CheckBox, "Enable", 0)
+        .label("Input node:", 1).add(kIdcInputNode, K::ComboDropDown, "", 1, 1)
+        .label("Input reference:", 2).add(kIdcInputReference, K::ComboDropDown, "", 2, 1)
+        .label("Output node:", 3).add(kIdcOutputNode, K::ComboDropDown, "", 3, 1)
+        .label("Output reference:", 4).add(kIdcOutputReference, K::ComboDropDown, "", 4, 1)
+        .add(kIdcPoles, K::RadioButton, "Poles", 5, 0).group()
+        .add(kIdcZeros, K::RadioButton, "Zeros", 5, 1)
+        .add(kIdcPolesAndZeros, K::RadioButton, "Both", 5, 2)
+        .add(kIdcImpedance, K::RadioButton, "Output voltage /Input current (Impedance)", 6, 0, 3).group()
+        .add(kIdcGain, K::RadioButton, "Output voltage /Input voltage (Gain)", 7, 0, 3)
+        .take();
+}
+
+plat::DialogTemplate tfPage()
+{
+    return TemplateBuilder(kIddSpiceTf, "Transfer Function")
+        .add(kIdcEnable, K::CheckBox, "Enable", 0)
+        .label("Output node:", 1).add(kIdcOutputNode, K::ComboDropDown, "", 1, 1)
+        .label("Reference:", 2).add(kIdcOutputReference, K::ComboDropDown, "", 2, 1)
+        .label("Input source:", 3).add(kIdcInputNode, K::ComboDropDown, "", 3, 1)
+        .take();
+}
+
+plat::DialogTemplate digitalSetup()
+{
+    return TemplateBuilder(kIddDigSimSetup, "Digital Simulation Setup")
+        .field(kIdcDigStart, "Start Time:", 0)
+        .field(kIdcDigStop, "Stop Time:", 1)
+        .field(kIdcDigScale, "Scale:", 2)
+        .field(kIdcDigDelay, "Global Delay:", 3)
+        .okCancel(4)
+        .take();
+}
+
+// The scope and the analyzer: trace buttons (with the scope's step and offset buttons) in a
+// column beside the plot, the other buttons, the scroll bar and the time label below.
+plat::DialogTemplate instrument(unsigned id, const char* title, int traces, bool scope)
+{
+    TemplateBuilder b(id, title);
+    const int plotColumn = scope ? 3 : 1;
+    b.add(kIdcPlot, K::StaticFrame, "", 0, plotColumn, 6).rows(traces).size(260, 150);
+    for (int i = 0; i < traces; ++i) {
+        b.add(kIdcTraceFirst + static_cast<unsigned>(i), K::PushButton, "trace " + std::to_string(i + 1), i, 0);
+        if (scope) {
+            b.add(kIdcStepFirst + static_cast<unsigned>(i), K::PushButton, " 1v/div", i, 1);
+            b.add(kIdcOffsetFirst + static_cast<unsigned>(i), K::PushButton, "O", i, 2);
+        }
+    }
+    const int row = traces;
+    b.add(kIdcTime, K::PushButton, "Time", row, 0)
+        .add(kIdcPrint, K::PushButton, "Print", row, 1)
+        .add(kIdcInstrumentSetup, K::PushButton, "Setup", row, 2)
+        .add(kIdcPlusMinus, K::PushButton, "+", row, scope ? 3 : 3);
+    if (scope) {
+        b.add(kIdcResetOffsets, K::PushButton, "Reset Offsets", row, 4)
+            .add(kIdcFft, K::PushButton, "FFT", row, 5).style(plat::kCsHidden);
+    }
+    b.add(kIdcScroll, K::ScrollBarH, "", row + 1, 0, plotColumn + 6)
+        .add(kIdcTimePerDiv, K::Static, scope ? "10 samples(s)/div" : "10 samples/div", row + 2, 0, 3);
+    return b.take();
+}
+
+plat::DialogTemplate scopeSetup()
+{
+    return TemplateBuilder(kIddScopeSetup, "Oscilloscope Setup")
+        .add(kIdcGraticule, K::CheckBox, "Graticule", 0)
+        .add(kIdcZeroLine, K::CheckBox, "Zero Line", 1)
+        .add(0xFFFF, K::GroupBox, "Offset Increment", 2, 0, 3)
+        .add(kIdcIncrement1, K::RadioButton, "1", 3, 0).group()
+        .add(kIdcIncrement10, K::RadioButton, "10", 3, 1)
+        .add(kIdcIncrement20, K::RadioButton, "20", 3, 2)
+        .add(kIdcOffsetHandles, K::CheckBox, "Offset handles", 4).group()
+        .add(kIdcLogScale, K::CheckBox, "Log Scale (X)", 5)
+        .add(kIdcUnitsDisplay, K::CheckBox, "Units display", 6)
+        .okCancel(7)
+        .take();
+}
+
+plat::DialogTemplate logicSetup()
+{
+    return TemplateBuilder(kIddAnalyzerSetup, "Logic Analyzer Setup")
+        .add(kIdcLogicGraticule, K::CheckBox, "Graticule", 0)
+        .add(kIdcUnitsDisplay, K::CheckBox, "Time display", 1)
+        .okCancel(2)
+        .take();
+}
+
+plat::DialogTemplate fourierDisplay()
+{
+    return TemplateBuilder(kIddFourier, "Fourier Display")
+        .add(kIdcPlot, K::StaticFrame, "", 0, 2, 1).rows(6).size(260, 150)
+        .label("Phase", 0, 0)
+        .add(kIdcPhaseSpin, K::Spin, "", 1, 0)
+        .add(kIdcPhaseZoom, K::Static, "20X", 1, 1)
+        .label("Magnitude", 2, 0)
+        .add(kIdcMagnitudeSpin, K::Spin, "", 3, 0)
+        .add(kIdcMagnitudeZoom, K::Static, "20X", 3, 1)
+        .add(kIdcFourierPrint, K::PushButton, "Print", 4, 0)
+        .take();
+}
+
+plat::DialogTemplate stepControl()
+{
+    return TemplateBuilder(kIddStepControl, "Step Control  (Digital Simulator)")
+        .field(kIdcDigStart, "Start time:", 0)
+        .field(kIdcDigStop, "No. steps:", 1)
+        .add(kIdcStepButton, K::PushButton, "Step", 2, 0)
+        .add(kIdcCycleButton, K::PushButton, "Cycle", 2, 1)
+        .add(kIdcResetButton, K::PushButton, "Reset", 3, 0)
+        .add(plat::kIdOk, K::PushButton, "Stop", 3, 1)
+        .label("Step:", 4, 0)
+        .add(kIdcStepNumber, K::Static, "100", 4, 1)
+        .take();
+}
+
+// The "Reference" group of the generators: label, number, Hide and Fix.
+TemplateBuilder& referenceGroup(TemplateBuilder& b, int row, unsigned groupId)
+{
+    return b.add(groupId, K::GroupBox, "Reference", row, 0, 3)
+        .add(kIdcReferenceLabel, K::Static, "U", row + 1, 0)
+        .add(kIdcReferenceNumber, K::Edit, "", row + 1, 1)
+        .add(kIdcHide, K::CheckBox, "Hide", row + 2, 0)
+        .add(kIdcFix, K::CheckBox, "Fix", row + 2, 1);
+}
+
+plat::DialogTemplate functionGenerator()
+{
+    TemplateBuilder b(kIddFuncGen, "Function Generator Setup");
+    b.add(kIdcSineButton, K::PushButton, "Sine Wave...", 0, 0)
+        .add(kIdcPulseButton, K::PushButton, "Pulse...", 0, 1)
+        .add(kIdcPwlButton, K::PushButton, "Piece-Wise...", 1, 0)
+        .add(kIdcFmButton, K::PushButton, "FM Signal...", 1, 1);
+    referenceGroup(b, 2, 0xFFFF);
+    return b.okCancel(5).take();
+}
+
+plat::DialogTemplate waveform(unsigned id, const char* title, std::initializer_list<std::pair<unsigned, const char*>> fields)
+{
+    TemplateBuilder b(id, title);
+    int row = 0;
+    for (const auto& [control, text] : fields)
+        b.field(control, text, row++);
+    return b.okCancel(row).take();
+}
+
+plat::DialogTemplate pwl()
+{
+    TemplateBuilder b(kIddPwl, "Piece-Wise Linear Setup");
+    b.label("Time", 0, 1).label("Amplitude", 0, 2);
+    for (unsigned i = 0; i < 8; ++i) {
+        const int row = static_cast<int>(i) + 1;
+        b.label(std::to_string(i + 1) + ":", row, 0)
+            .add(kIdcPwlTimeFirst + i, K::Edit, "", row, 1)
+            .add(kIdcPwlValueFirst + i, K::Edit, "", row, 2);
+    }
+    return b.okCancel(9).take();
+}
+
+plat::DialogTemplate patternGenerator()
+{
+    TemplateBuilder b(kIddPatternGen, "Pattern Generator Setup");
+    b.field(kIdcPattern, "Pattern (HL):", 0)
+        .field(kIdcPatternStart, "Start time:", 1)
+        .field(kIdcPatternStep, "Time step:", 2)
+        .field(kIdcPatternEnd, "End Time:", 3)
+        .add(kIdcRepeating, K::CheckBox, "Repeating", 4);
+    referenceGroup(b, 5, kIdcReferenceGroup);
+    return b.okCancel(8).take();
+}
+
+}  // namespace
+
+std::vector<plat::DialogTemplate> SimulationDialogTemplates()
+{
+    return {
+        prompt(kIddRunSpice, "Run Voltessa", "Run analog (SPICE) simulation?"),
+        prompt(kIddRunDigSim, "Run Pulsarim", "Run digital simulation?"),
+        acPage(), tranPage(), dcPage(), opPage(), noisePage(), pzPage(), tfPage(),
+        digitalSetup(),
+        instrument(kIddScope, "Oscilloscope", 8, true),
+        instrument(kIddAnalyzer, "Logic Analyzer", 16, false),
+        scopeSetup(), logicSetup(), fourierDisplay(), stepControl(),
+        functionGenerator(), pwl(), patternGenerator(),
+        waveform(kIddSine, "Sine Wave Setup",
+                 {{kIdcSineOffset, "Offset:"}, {kIdcSineAmplitude, "Amplitude:"}, {kIdcSineFrequency, "Frequency:"},
+                  {kIdcSineDelay, "Delay:"}, {kIdcSineDamping, "Damping:"}}),
+        waveform(kIddPulse, "Pulse Setup",
+                 {{kIdcPulseInitial, "Initial Amplitude:"}, {kIdcPulseAmplitude, "Amplitude:"}, {kIdcPulseDelay, "Delay:"},
+                  {kIdcPulseRise, "Rise Time:"}, {kIdcPulseFall, "Fall Time:"}, {kIdcPulseWidth, "Pulse Width:"},
+                  {kIdcPulsePeriod, "Period:"}}),
+        waveform(kIddSffm, "Single-Frequency FM Setup",
+                 {{kIdcFmOffset, "Offset:"}, {kIdcFmAmplitude, "Amplitude:"}, {kIdcFmCarrier, "Carrier Frequency:"},
+                  {kIdcFmIndex, "Modulation Index:"}, {kIdcFmSignal, "Signal Frequency:"}}),
+    };
+}
+
+void AddSimulationStrings(std::map<unsigned, std::string>& strings)
+{
+    strings[kStrCantRunDigital] = "Can't execute Pulsarim:\nCheck file locations.";
+    strings[kStrFourierNotSelected] = "Warning Fourier analysis not selected\nThis is selected in SPICE setup.";
+    strings[kCmdAnalogSimulation] = "Run the analog simulation of the drawing\nAnalog simulation";
+    strings[kCmdDigitalSimulation] = "Run the digital simulation of the drawing\nDigital simulation";
+    strings[kCmdScope] = "Show the analog results on the oscilloscope\nScope";
+    strings[kCmdAnalyzer] = "Show the digital results on the logic analyzer\nAnalyzer";
+    strings[kCmdStep] = "Replay the digital simulation on the drawing\nStep";
+    strings[kCmdSpectrum] = "Show the Fourier analysis\nSpectrum";
+    strings[kCmdOutputFile] = "View the analog simulation results\nOutput File";
+}

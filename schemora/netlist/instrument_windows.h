@@ -1,0 +1,83 @@
+#pragma once
+// The oscilloscope and the logic analyzer: modeless windows held in global objects, created by
+// the main frame on demand; closing one destroys its window and clears the instrument mode.
+
+#include "platform/app/dialog.h"
+
+class CInstrumentDlg : public plat::Dialog {
+public:
+    CInstrumentDlg(unsigned templateId, bool digital);
+    bool OnInitDialog() override;
+    void OnClose() override;
+    void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
+    void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+
+    // Creates the window unless it exists; false when it did.
+    bool Open(plat::Wnd* parent);
+    // Repaints the plot at once.
+    void RedrawPlot();
+    int traceCount() const { return digital_ ? 16 : 8; }
+    int plotWidth() const;
+
+    void OnTime();
+    void OnPlusMinus();
+    void OnPrint();
+
+protected:
+    virtual void runSetup() = 0;
+    // Button texts that follow the store after a reload.
+    virtual void showTraceButtons() { showTraceNames(); }
+    void OnSetup() { runSetup(); }
+    void showTraceNames();
+
+    bool digital_;
+};
+
+class CScopeDlg : public CInstrumentDlg {
+public:
+    CScopeDlg();
+    bool OnInitDialog() override;
+    void OnStepButton(unsigned id);
+    void OnOffsetButton(unsigned id);
+    void OnResetOffsets();
+
+protected:
+    void runSetup() override;
+    void showTraceButtons() override;
+
+private:
+    void showStepTexts();
+};
+
+class CLogicAnalyzerDlg : public CInstrumentDlg {
+public:
+    CLogicAnalyzerDlg();
+    bool OnInitDialog() override;
+
+protected:
+    void runSetup() override;
+};
+
+class CScopeSetupDlg : public plat::Dialog {
+public:
+    CScopeSetupDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnGraticule();
+};
+
+class CLogicSetupDlg : public plat::Dialog {
+public:
+    CLogicSetupDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+};
+
+extern CScopeDlg theScopeDlg;
+extern CLogicAnalyzerDlg theLogicAnalyzerDlg;
+
+// Creates a modeless instrument window from its template unless it exists; false when it did.
+bool OpenInstrumentWindow(plat::Dialog& dialog, plat::Wnd* parent);
+
+// Closes every instrument window that is open (the program is ending).
+void CloseInstrumentWindows();

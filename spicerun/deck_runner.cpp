@@ -1,0 +1,242 @@
+#include "spicerun/deck_runner.h"
+
+#include "spicerun/child_process.h"
+#include "spicerun/deck_screen.h"
+#include "spicerun/raw_file.h"
+#include "spicerun/result_listing.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace spicerun {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr size_t kMaxRawBytes = 256u * 1024 * 1024;
+constexpr size_t kMaxPrintedBytes = 16u * 1024 * 1024;
+constexpr const char* kTitle = "* deck run by spicerun\n";
+
+// The whole file when it exists and is no larger than limit.
+bool readBounded(const fs::path& path, size_t limit, std::string& text)
+{
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (ec || size > limit)
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    text.assign(static_cast<size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    text.resize(static_cast<size_t>(in.gcount()));
+    return true;
+}
+
+bool writeAtomically(const std::string& path, const std::string& text)
+{
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    size_t done = 0;
+    while (ok && done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        ok = n > 0;
+        done += ok ? static_cast<size_t>(n) : 0;
+    }
+    ok = ::close(fd) == 0 && ok;
+    if (ok)
+        ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        std::remove(temp.c_str());
+    return ok;
+}
+
+// A private folder for one run, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/spicerun-XXXXXX";
+        if (::mkdtemp(pattern.data()))
+            path_ = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        if (!path_.empty())
+            fs::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// The deck handed to ngspice: our title, the screened cards without ".PRINT" (ngspice's printed
+// tables are not used) and, for the Fourier run, the ".FOUR" cards it can print.
+std::string runDeck(const ScreenedDeck& deck, bool fourier)
+{
+    std::string text = kTitle;
+    for (const Card& card : deck.cards) {
+        if (card.keyword == ".PRINT" || (!fourier && card.keyword == ".FOUR"))
+            continue;
+        text += (card.keyword == ".FOUR" ? DropGroundReference(card.text) : card.text) + "\n";
+    }
+    if (fourier)
+        text += ".OPTIONS NFREQS=11\n";   // harmonics 1 to 10 beside the DC term
+    text += ".END\n";
+    return text;
+}
+
+bool asksForFourier(const ScreenedDeck& deck)
+{
+    if (deck.analysisCard < 0 || deck.cards[static_cast<size_t>(deck.analysisCard)].keyword != ".TRAN")
+        return false;
+    for (const Card& card : deck.cards)
+        if (card.keyword == ".FOUR")
+            return true;
+    return false;
+}
+
+// The last lines ngspice printed, for a failure message.
+std::string tailOf(const fs::path& log)
+{
+    std::string text;
+    if (!readBounded(log, kMaxPrintedBytes, text))
+        return {};
+    std::istringstream in(text);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line.find("pages") == std::string::npos && line.rfind("Note:", 0) != 0)
+            lines.push_back(line.substr(0, 78));
+    std::string out;
+    for (size_t i = lines.size() > 6 ? lines.size() - 6 : 0; i < lines.size(); ++i)
+        out += "\n" + lines[i];
+    return out;
+}
+
+struct NgspiceRun {
+    bool ok = false;
+    std::string message;
+};
+
+NgspiceRun runNgspice(const RunOptions& options, const fs::path& folder, const std::string& deckName,
+                      bool rawResults, const std::string& logName)
+{
+    std::vector<std::string> arguments = {options.ngspice, "-b", "-n"};
+    if (rawResults) {
+        arguments.push_back("-r");
+        arguments.push_back("results.raw");
+    }
+    arguments.push_back(deckName);
+    ChildProcess child;
+    child.arguments = arguments;
+    child.folder = folder.string();
+    child.outputFile = (folder / logName).string();
+    child.environment = {"SPICE_ASCIIRAWFILE=1"};
+    const ChildResult result = RunChildProcess(child, options.timeLimitSeconds);
+    NgspiceRun run;
+    if (result.status == ChildStatus::NotStarted) {
+        run.message = "ngspice could not be started (" + options.ngspice + ")";
+    } else if (result.status == ChildStatus::TimedOut) {
+        run.message = "ngspice did not finish within " + std::to_string(options.timeLimitSeconds) + " seconds";
+    } else if (result.status != ChildStatus::Exited || result.exitCode != 0) {
+        run.message = "ngspice stopped with an error:" + tailOf(folder / logName);
+    } else {
+        run.ok = true;
+    }
+    return run;
+}
+
+RunResult fail(const std::string& outputPath, const std::string& message)
+{
+    RunResult result;
+    result.outputPath = outputPath;
+    result.message = message;
+    std::string listing;
+    std::istringstream in(message);
+    for (std::string line; std::getline(in, line);)
+        listing += "*** " + line.substr(0, 74) + "\n";
+    writeAtomically(outputPath, listing);
+    return result;
+}
+
+}  // namespace
+
+std::string ListingPathFor(const std::string& deckPath)
+{
+    const size_t slash = deckPath.rfind('/');
+    const size_t dot = deckPath.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return (hasExtension ? deckPath.substr(0, dot) : deckPath) + ".out";
+}
+
+RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
+{
+    const std::string outputPath = ListingPathFor(deckPath);
+    std::string deckText;
+    if (!readBounded(deckPath, kMaxDeckBytes, deckText))
+        return fail(outputPath, "Cannot read the deck " + deckPath);
+    const ScreenedDeck deck = ScreenDeck(deckText);
+    if (!deck.accepted)
+        return fail(outputPath, "The deck was not simulated: " + deck.reason);
+    if (deck.analysisCard < 0)
+        return fail(outputPath, "The deck asks for no analysis.");
+
+    TempFolder temp;
+    if (temp.path().empty())
+        return fail(outputPath, "No temporary folder for the simulation");
+    if (!writeAtomically((temp.path() / "deck.cir").string(), runDeck(deck, false)))
+        return fail(outputPath, "Cannot write the simulation deck");
+    const NgspiceRun first = runNgspice(options, temp.path(), "deck.cir", true, "deck.log");
+    if (!first.ok)
+        return fail(outputPath, first.message);
+    std::string rawText;
+    if (!readBounded(temp.path() / "results.raw", kMaxRawBytes, rawText))
+        return fail(outputPath, "ngspice wrote no results:" + tailOf(temp.path() / "deck.log"));
+    const RawFile raw = ParseAsciiRaw(rawText);
+    if (!raw.error.empty())
+        return fail(outputPath, raw.error);
+
+    std::string listing;
+    const std::string& keyword = deck.cards[static_cast<size_t>(deck.analysisCard)].keyword;
+    if (keyword == ".TRAN" || keyword == ".AC" || keyword == ".DC" || keyword == ".NOISE") {
+        ListingTable table;
+        std::string reason;
+        if (!BuildListingTable(deck, raw, table, reason))
+            return fail(outputPath, reason);
+        listing = FormatListingTables(table);
+    } else {
+        listing = FormatValueListing(deck, raw);
+    }
+    if (asksForFourier(deck)) {
+        if (!writeAtomically((temp.path() / "fourier.cir").string(), runDeck(deck, true)))
+            return fail(outputPath, "Cannot write the simulation deck");
+        const NgspiceRun second = runNgspice(options, temp.path(), "fourier.cir", false, "fourier.log");
+        if (!second.ok)
+            return fail(outputPath, second.message);
+        std::string printed;
+        readBounded(temp.path() / "fourier.log", kMaxPrintedBytes, printed);
+        listing += RelayoutFourier(printed);
+    }
+    RunResult result;
+    result.outputPath = outputPath;
+    if (!writeAtomically(outputPath, listing)) {
+        result.message = "Cannot write " + outputPath;
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace spicerun

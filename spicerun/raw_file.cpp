@@ -1,0 +1,205 @@
+#include "spicerun/raw_file.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+namespace spicerun {
+namespace {
+
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+    bool next(std::string_view& line)
+    {
+        if (pos_ >= text_.size())
+            return false;
+        size_t end = text_.find('\n', pos_);
+        if (end == std::string_view::npos)
+            end = text_.size();
+        line = text_.substr(pos_, end - pos_);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        pos_ = end + 1;
+        return true;
+    }
+    // Looks at the next line without taking it.
+    bool peek(std::string_view& line)
+    {
+        const size_t saved = pos_;
+        const bool ok = next(line);
+        pos_ = saved;
+        return ok;
+    }
+
+private:
+    std::string_view text_;
+    size_t pos_ = 0;
+};
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+std::string_view afterColon(std::string_view line)
+{
+    const size_t colon = line.find(':');
+    std::string_view rest = colon == std::string_view::npos ? std::string_view() : line.substr(colon + 1);
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+        rest.remove_prefix(1);
+    return rest;
+}
+
+// A non-negative count no larger than limit; -1 for anything else.
+long readCount(std::string_view text, size_t limit)
+{
+    const std::string s(text);
+    char* end = nullptr;
+    const long value = std::strtol(s.c_str(), &end, 10);
+    if (end == s.c_str() || value < 0 || static_cast<size_t>(value) > limit)
+        return -1;
+    return value;
+}
+
+std::vector<std::string_view> fields(std::string_view line)
+{
+    std::vector<std::string_view> out;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        const size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start)
+            out.push_back(line.substr(start, i - start));
+    }
+    return out;
+}
+
+bool readValue(std::string_view text, bool complex, std::complex<double>& value)
+{
+    const std::string s(text);
+    char* end = nullptr;
+    const double re = std::strtod(s.c_str(), &end);
+    if (end == s.c_str())
+        return false;
+    double im = 0;
+    if (complex) {
+        if (*end != ',')
+            return false;
+        const char* start = end + 1;
+        im = std::strtod(start, &end);
+        if (end == start)
+            return false;
+    }
+    value = {re, im};
+    return true;
+}
+
+std::string lower(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// Reads the points of one plot after its "Values:" line; stops early (keeping what was read)
+// at the next plot's "Title:" line or at a damaged point.
+std::string readPoints(LineReader& reader, RawPlot& plot, long declared, size_t& valuesLeft)
+{
+    const size_t count = plot.variables.size();
+    for (long p = 0; p < declared; ++p) {
+        std::vector<std::complex<double>> point(count);
+        for (size_t v = 0; v < count; ++v) {
+            std::string_view line;
+            if (!reader.peek(line) || startsWith(line, "Title:"))
+                return v == 0 ? std::string() : std::string("the raw file ends inside a point");
+            reader.next(line);
+            const auto f = fields(line);
+            const size_t want = v == 0 ? 2 : 1;
+            if (f.size() != want || !readValue(f[want - 1], plot.complex, point[v]))
+                return "damaged value in the raw file: " + std::string(line.substr(0, 60));
+            if (valuesLeft == 0)
+                return "the raw file holds more values than the results may";
+            --valuesLeft;
+        }
+        plot.points.push_back(std::move(point));
+    }
+    return {};
+}
+
+}  // namespace
+
+int RawPlot::find(std::string_view variable) const
+{
+    const std::string wanted = lower(variable);
+    for (size_t i = 0; i < variables.size(); ++i)
+        if (variables[i].name == wanted)
+            return static_cast<int>(i);
+    return -1;
+}
+
+RawFile ParseAsciiRaw(std::string_view text)
+{
+    RawFile raw;
+    LineReader reader(text);
+    std::string_view line;
+    size_t valuesLeft = kMaxRawValues;
+    RawPlot plot;
+    long variableCount = -1;
+    long pointCount = -1;
+    bool inPlot = false;
+    while (reader.next(line)) {
+        if (startsWith(line, "Title:")) {
+            plot = RawPlot{};
+            variableCount = pointCount = -1;
+            inPlot = true;
+        } else if (!inPlot) {
+            continue;
+        } else if (startsWith(line, "Plotname:")) {
+            plot.name = std::string(afterColon(line));
+        } else if (startsWith(line, "Flags:")) {
+            plot.complex = afterColon(line).find("complex") != std::string_view::npos;
+        } else if (startsWith(line, "No. Variables:")) {
+            variableCount = readCount(afterColon(line), kMaxRawVariables);
+        } else if (startsWith(line, "No. Points:")) {
+            pointCount = readCount(afterColon(line), kMaxRawValues);
+        } else if (startsWith(line, "Variables:")) {
+            if (variableCount <= 0) {
+                raw.error = "the raw file gives no usable variable count";
+                return raw;
+            }
+            for (long v = 0; v < variableCount; ++v) {
+                if (!reader.next(line)) {
+                    raw.error = "the raw file ends inside its variable list";
+                    return raw;
+                }
+                const auto f = fields(line);
+                if (f.size() < 3 || readCount(f[0], kMaxRawVariables) != v) {
+                    raw.error = "damaged variable line in the raw file: " + std::string(line.substr(0, 60));
+                    return raw;
+                }
+                plot.variables.push_back({lower(f[1]), lower(f[2])});
+            }
+        } else if (startsWith(line, "Binary:")) {
+            raw.error = "the raw file is binary; the simulator must write ASCII";
+            return raw;
+        } else if (startsWith(line, "Values:")) {
+            if (plot.variables.empty() || pointCount < 0) {
+                raw.error = "the raw file's values come before its variables";
+                return raw;
+            }
+            const std::string error = readPoints(reader, plot, pointCount, valuesLeft);
+            raw.plots.push_back(std::move(plot));
+            plot = RawPlot{};
+            inPlot = false;
+            if (!error.empty()) {
+                raw.error = error;
+                return raw;
+            }
+        }
+    }
+    return raw;
+}
+
+}  // namespace spicerun

@@ -1,0 +1,140 @@
+#include "sim_test_support.h"
+
+#include "platform/gdi/recording_dc.h"
+#include "resources/schemora/simulation_ids.h"
+#include "schemora/netlist/fourier_display.h"
+#include "schemora/netlist/instrument_plot.h"
+#include "schemora/netlist/instrument_windows.h"
+
+#include <algorithm>
+
+using namespace netlist_test;
+using namespace scm;
+
+namespace {
+
+class Instruments : public SimFixture {
+protected:
+    void TearDown() override
+    {
+        CloseInstrumentWindows();
+        SimFixture::TearDown();
+    }
+    int count(const plat::RecordingDc& dc, const std::string& name) const
+    {
+        const auto& calls = dc.calls();
+        return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](const plat::DcCall& c) { return c.name == name; }));
+    }
+};
+
+TEST_F(Instruments, ScopeOpensOnceAndItsFirstPaintShowsTheDemonstrationTraces)
+{
+    ASSERT_TRUE(theScopeDlg.Open(nullptr));
+    EXPECT_FALSE(theScopeDlg.Open(nullptr));
+    EXPECT_EQ(g_simTraces.instrumentMode, kInstrumentAnalog);
+    plat::RecordingDc dc;
+    plat::DrawItem item;
+    item.dc = &dc;
+    item.rcItem = {0, 0, 400, 300};
+    theScopeDlg.OnDrawItem(kIdcPlot, item);
+    EXPECT_EQ(g_simTraces.lastModeDrawn, kInstrumentAnalog);
+    EXPECT_EQ(g_simTraces.samples[1][0], 1500);            // cosine of trace 2
+    EXPECT_EQ(theScopeDlg.GetDlgItemText(kIdcTraceFirst), "trace1");
+    EXPECT_GE(count(dc, "LineTo"), 8 * 300);               // eight traces across the plot
+    // All 400 samples do not fit 400 pixels at zoom 1 only just: the bar is enabled.
+    theScopeDlg.OnClose();
+    EXPECT_EQ(g_simTraces.instrumentMode, kInstrumentClosed);
+    EXPECT_FALSE(theScopeDlg.IsWindow());
+}
+
+TEST_F(Instruments, ButtonsStayWithinTheirRanges)
+{
+    ASSERT_TRUE(theScopeDlg.Open(nullptr));
+    theScopeDlg.RedrawPlot();   // the first paint loads the store
+    g_simTraces.stepIndex[0] = 8;
+    theScopeDlg.PressButton(kIdcStepFirst);
+    EXPECT_EQ(g_simTraces.stepIndex[0], 8);
+    EXPECT_EQ(theScopeDlg.GetDlgItemText(kIdcStepFirst), "50v/div");
+    theScopeDlg.PressButton(kIdcPlusMinus);
+    EXPECT_EQ(theScopeDlg.GetDlgItemText(kIdcPlusMinus), "-");
+    g_simTraces.stepIndex[1] = 0;
+    theScopeDlg.PressButton(kIdcStepFirst + 1);
+    EXPECT_EQ(g_simTraces.stepIndex[1], 0);
+    theScopeDlg.PressButton(kIdcPlusMinus);
+
+    g_instrumentSettings.offsets[0] = 60;
+    theScopeDlg.PressButton(kIdcOffsetFirst);
+    EXPECT_EQ(g_instrumentSettings.offsets[0], 60);
+    g_instrumentSettings.offsets[0] = 55;
+    theScopeDlg.PressButton(kIdcOffsetFirst);
+    EXPECT_EQ(g_instrumentSettings.offsets[0], 60);
+    theScopeDlg.PressButton(kIdcResetOffsets);
+    EXPECT_EQ(g_instrumentSettings.offsets[0], 0);
+
+    g_instrumentSettings.zoomIndex = 3;
+    theScopeDlg.PressButton(kIdcTime);
+    EXPECT_EQ(g_instrumentSettings.zoomIndex, 3);
+    EXPECT_TRUE(host.shown("beep"));
+}
+
+TEST_F(Instruments, TimeButtonWithEverythingVisibleKeepsTheThumbAtZero)
+{
+    g_simTraces.sampleCount = 10;
+    for (int zoom = 0; zoom < kZoomCount; ++zoom) {
+        SCOPED_TRACE(zoom);
+        g_instrumentSettings.zoomIndex = zoom;
+        EXPECT_EQ(ScrollThumb(5, false, 400), 0);
+        EXPECT_EQ(ClampScrollPosition(-5, false, 400), 0);
+        EXPECT_EQ(ClampScrollPosition(50, false, 400), 0);
+    }
+    g_simTraces.sampleCount = 400;
+    g_instrumentSettings.zoomIndex = 1;   // 200 samples visible, 200 to scroll
+    EXPECT_EQ(ScrollThumb(100, false, 400), 200);
+    EXPECT_EQ(ClampScrollPosition(300, false, 400), 200);
+}
+
+TEST_F(Instruments, AnalyzerDrawsLevelsAndLetters)
+{
+    g_simTraces.instrumentMode = kInstrumentDigital;
+    g_simTraces.lastModeDrawn = kInstrumentDigital;
+    g_simTraces.digitalCount = 4;
+    const char levels[] = {'0', '1', 'X', '1'};
+    for (int i = 0; i < 4; ++i)
+        g_simTraces.samples[0][static_cast<size_t>(i)] = levels[i];
+    g_instrumentSettings.zoomIndex = 3;
+    plat::RecordingDc dc;
+    DrawInstrumentPlot(dc, {0, 0, 400, 300}, true, 1, false);
+    const auto& calls = dc.calls();
+    EXPECT_TRUE(std::any_of(calls.begin(), calls.end(), [](const plat::DcCall& c) { return c.name == "TextOut" && c.text == "x"; }));
+    EXPECT_EQ(TimePerDivisionText(true), "t=10.0ns/div");
+    EXPECT_EQ(CursorReadout(7, true, 1), "t=7");
+}
+
+TEST_F(Instruments, FourierWarnsWithoutItsDirectiveAndZoomsStopAtTheEnds)
+{
+    ASSERT_TRUE(theFourierDlg.Open(nullptr));
+    EXPECT_TRUE(host.shown("message box: Warning Fourier analysis not selected\nThis is selected in SPICE setup."));
+    theFourierDlg.OnClose();
+    EXPECT_EQ(NextZoomIndex(6, -1), 6);
+    EXPECT_EQ(NextZoomIndex(0, 1), 0);
+    EXPECT_EQ(NextZoomIndex(3, -1), 4);
+
+    label(0, 0, "#.FOUR 1K V(OUT)");
+    writeResult(".out", "Harmonic Frequency\n--\n       1 1000          1 -90 0.5\n");
+    host.clearEvents();
+    ASSERT_TRUE(theFourierDlg.Open(nullptr));
+    EXPECT_TRUE(host.messageBoxes().empty());
+    EXPECT_DOUBLE_EQ(g_simTraces.fourierMagnitude[0], 0.5);
+    g_instrumentSettings.magnitudeZoom = 6;
+    theFourierDlg.GetDlgItem(kIdcMagnitudeSpin)->spin(-1);
+    EXPECT_EQ(g_instrumentSettings.magnitudeZoom, 6);
+    EXPECT_EQ(theFourierDlg.GetDlgItemText(kIdcMagnitudeZoom), "10X");
+    theFourierDlg.GetDlgItem(kIdcPhaseSpin)->spin(1);
+    EXPECT_EQ(g_instrumentSettings.phaseZoom, 0);
+    EXPECT_EQ(theFourierDlg.GetDlgItemText(kIdcPhaseZoom), ".1X");
+    plat::RecordingDc dc;
+    DrawFourierPlot(dc, {0, 0, 400, 300}, false);
+    EXPECT_GE(count(dc, "FillRect"), 2);   // background and the first harmonic's bars
+}
+
+}  // namespace

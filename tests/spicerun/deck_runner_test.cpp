@@ -1,0 +1,175 @@
+#include "spicerun/deck_runner.h"
+
+#include "spicerun/result_listing.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace spicerun {
+namespace {
+
+using quill_test::TempFolder;
+
+bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
+
+std::string readText(const std::string& path)
+{
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+// The rows of the listing's first table: scale and the value columns.
+std::vector<std::vector<double>> tableRows(const std::string& listing)
+{
+    std::istringstream in(listing);
+    std::string line;
+    while (std::getline(in, line) && line.rfind("TIME", 0) != 0 && line.rfind("FREQ", 0) != 0) {
+    }
+    std::getline(in, line);
+    std::getline(in, line);
+    std::vector<std::vector<double>> rows;
+    while (std::getline(in, line) && line.size() >= 5) {
+        std::istringstream fields(line);
+        std::vector<double> row;
+        for (double v; fields >> v;)
+            row.push_back(v);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(DeckRunner, ListingPathCutsOnlyTheFileNamesExtension)
+{
+    EXPECT_EQ(ListingPathFor("/home/a.b/rc.cir"), "/home/a.b/rc.out");
+    EXPECT_EQ(ListingPathFor("/home/a.b/rc"), "/home/a.b/rc.out");
+    EXPECT_EQ(ListingPathFor("rc.filter.cir"), "rc.filter.out");
+    EXPECT_EQ(ListingPathFor("/x/.hidden"), "/x/.hidden.out");
+}
+
+TEST(DeckRunner, RefusedDeckRunsNothingAndSaysWhy)
+{
+    TempFolder folder;
+    const std::string deck = folder.file("evil.cir");
+    const std::string marker = folder.file("ran");
+    writeText(deck, "*SPICE NET\nR1 a 0 1k\n.control\nshell touch " + marker + "\n.endc\n.OP\n.END\n");
+    writeText(folder.file(".spiceinit"), "shell touch " + marker + "\n");
+    const RunResult result = SimulateDeck(deck);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("line 3: card not allowed: .control"), std::string::npos) << result.message;
+    EXPECT_FALSE(std::ifstream(marker).good());
+    EXPECT_EQ(readText(folder.file("evil.out")).rfind("*** The deck was not simulated", 0), 0u);
+}
+
+TEST(DeckRunner, MissingSimulatorAndTimeLimitAreReported)
+{
+    TempFolder folder;
+    const std::string deck = folder.file("rc.cir");
+    writeText(deck, "*SPICE NET\nR1 a 0 1k\n.OP\n.END\n");
+    RunOptions options;
+    options.ngspice = "no-such-simulator-here";
+    EXPECT_EQ(SimulateDeck(deck, options).message, "ngspice could not be started (no-such-simulator-here)");
+    writeText(folder.file("slow"), "#!/bin/sh\nexec sleep 5\n");
+    std::system(("chmod +x '" + folder.file("slow") + "'").c_str());
+    options.ngspice = folder.file("slow");
+    options.timeLimitSeconds = 1;
+    EXPECT_EQ(SimulateDeck(deck, options).message, "ngspice did not finish within 1 seconds");
+}
+
+class NgspiceRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!haveNgspice())
+            GTEST_SKIP() << "ngspice is not installed; the adapter was not run";
+    }
+    std::string simulate(const std::string& deckText)
+    {
+        const std::string deck = folder.file("deck.cir");
+        writeText(deck, deckText);
+        const RunResult result = SimulateDeck(deck);
+        EXPECT_TRUE(result.ok) << result.message;
+        return readText(folder.file("deck.out"));
+    }
+    TempFolder folder;
+};
+
+TEST_F(NgspiceRun, RcStepReaches63PercentAtOneTimeConstant)
+{
+    const std::string listing = simulate("*SPICE NET\nV1 in gnd PULSE 0 1 0 1n 1n 1 2\nR1 in out 1k\nC1 out gnd 1u\n"
+                                         ".TRAN 12.50us 5.00ms\n.PRINT TRAN V(OUT)\n.END\n");
+    const auto rows = tableRows(listing);
+    ASSERT_EQ(rows.size(), 401u);
+    EXPECT_NEAR(rows[80][0], 1e-3, 1e-12);
+    EXPECT_NEAR(rows[80][1], 1 - std::exp(-1.0), 0.01 * 0.632);
+}
+
+TEST_F(NgspiceRun, AcSweepIsThreeDecibelsDownAndFortyFiveDegreesAtTheCorner)
+{
+    const std::string listing = simulate("*SPICE NET\nV1 in 0 dc 0 ac 1\nR1 in out 1k\nC1 out 0 1u\n"
+                                         ".AC LIN 1 159.154943 159.154943\n.PRINT AC VDB(OUT) VP(OUT)\n.END\n");
+    const auto rows = tableRows(listing);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NEAR(rows[0][1], -3.0103, 0.01);
+    EXPECT_NEAR(rows[0][2], -45.0, 0.05);
+}
+
+TEST_F(NgspiceRun, ClippedSineHarmonicsMatchNgspicesOwnTable)
+{
+    const std::string circuit = "V1 in 0 SIN(0 2 1k)\nR1 in out 1k\nD1 out 0 dmod\nD2 0 out dmod\n.model dmod D\n"
+                                ".TRAN 2.5us 2ms\n";
+    const std::string listing = simulate("*SPICE NET\n" + circuit + ".FOUR 1K V(OUT,0)\n.PRINT TRAN V(OUT)\n.END\n");
+    const size_t block = listing.find("Harmonic Frequency");
+    ASSERT_NE(block, std::string::npos) << listing;
+
+    // ngspice's own table for the same circuit.
+    writeText(folder.file("own.cir"), "*own\n" + circuit + ".options nfreqs=11\n.FOUR 1K V(OUT)\n.END\n");
+    const std::string command = "cd '" + folder.path().string() + "' && ngspice -b -n own.cir 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string printed;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe))
+        printed += buffer;
+    ::pclose(pipe);
+    std::vector<double> own(11, -1);
+    std::istringstream table(printed.substr(printed.find("Harmonic Frequency")));
+    std::string line;
+    std::getline(table, line);
+    std::getline(table, line);
+    while (std::getline(table, line)) {
+        int k = -1;
+        double f = 0, magnitude = 0;
+        if (std::sscanf(line.c_str(), "%d %lf %lf", &k, &f, &magnitude) != 3)
+            break;
+        if (k >= 0 && k <= 10)
+            own[static_cast<size_t>(k)] = magnitude;
+    }
+
+    std::istringstream ours(listing.substr(block));
+    std::getline(ours, line);
+    std::getline(ours, line);
+    for (size_t k = 1; k <= 10; ++k) {
+        SCOPED_TRACE(k);
+        ASSERT_TRUE(std::getline(ours, line));
+        std::istringstream fields(line.substr(22));
+        std::string skipped;
+        double phase = 0, magnitude = 0;
+        fields >> skipped >> phase >> magnitude;
+        if (own[k] > 1e-6) {   // the even harmonics are numerical noise
+            EXPECT_NEAR(20 * std::log10(magnitude), 20 * std::log10(own[k]), 1.0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace spicerun
