@@ -1,6 +1,8 @@
 #include "tracelyn/core/tracelyn_doc.h"
 
+#include "platform/app/command_ids.h"
 #include "tracelyn/core/board_file.h"
+#include "tracelyn/core/board_file_commands.h"
 #include "tracelyn/core/board_state.h"
 
 namespace {
@@ -19,7 +21,11 @@ void nameSavedBoard(const CTracelynDoc* document, const std::string& path)
 
 }  // namespace
 
-CTracelynDoc::CTracelynDoc() = default;
+CTracelynDoc::CTracelynDoc()
+{
+    onCommand(plat::kIdFileSaveAs, &CTracelynDoc::OnFileSaveAs);
+    onUpdateCommandUI(plat::kIdFileSave, &CTracelynDoc::OnUpdateFileSave);
+}
 
 CTracelynDoc::~CTracelynDoc()
 {
@@ -96,3 +102,13 @@ void CTracelynDoc::OnCloseDocument()
 bool CTracelynDoc::IsModified() { return data_.modified; }
 
 void CTracelynDoc::SetModifiedFlag(bool modified) { data_.modified = modified; }
+
+void CTracelynDoc::OnFileSaveAs()
+{
+    SaveBoardAs(*this);
+}
+
+void CTracelynDoc::OnUpdateFileSave(plat::CmdUI& ui)
+{
+    ui.Enable(IsModified());
+}

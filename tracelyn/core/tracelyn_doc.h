@@ -19,6 +19,10 @@ public:
     bool IsModified() override;
     void SetModifiedFlag(bool modified = true) override;
 
+    // File > Save As (its four forms) and the Save command's enabling.
+    void OnFileSaveAs();
+    void OnUpdateFileSave(plat::CmdUI& ui);
+
     BoardDocumentData& data() { return data_; }
     const BoardDocumentData& data() const { return data_; }
 
