@@ -11,6 +11,15 @@ enum : unsigned {
 
     // Dialogs
     kIddBatchRouterSetup = 146,
+    kIddAutoIncrement = 142,
+    kIddVariableGrid = 147,
+    kIddPolarGrid = 148,
+    kIddFillStyle = 154,
+    kIddPadSetup = 204,
+    kIddStyle = 207,
+    kIddPolygonSetup = 220,
+    kIddEditSetup = 221,
+    kIddLibraryParts = 276,
 
     // Controls
 
@@ -56,6 +65,35 @@ enum : unsigned {
     kCmdClearRatsNest = 339,    // Edit > Advanced > Clear Rats Nest
     kCmdLoadNetlist = 32850,    // Process > Load Netlist
     kStrNetlistFilter = 812,
+
+    // Editing
+    kCmdCrosshair = 42,         // F10: crosshair and snapping on or off
+    kCmdUndo = 216,             // Edit > Undo (Ctrl+Z)
+    kCmdSelect = 1309,          // Edit > Select (F9)
+    kCmdAutoText = 240,         // Aux > Auto...
+    kCmdToolText = 300,
+    kCmdToolRectangle = 301,
+    kCmdToolTrace = 302,
+    kCmdToolRoute = 303,
+    kCmdToolEllipse = 304,
+    kCmdToolPad = 305,
+    kCmdToolFill = 306,
+    kCmdToolArc = 307,
+    kCmdToolPart = 308,
+    kCmdToolPolygon = 309,
+    kCmdErase = 1310,
+    kCmdRotate = 1311,
+    kCmdMirror = 1312,
+    kCmdFlip = 1313,
+    kCmdOrigin = 1314,
+    kCmdMoveToLayer = 187,
+    kCmdPadSetup = 466,         // Setup > Pad...
+    kCmdSelectiveFirst = 710,   // Selective editing 710 to 720
+    kCmdSelectiveLast = 720,
+    kIdrInsertBar = 228,        // the Insert and Modify toolbars
+    kIdrModifyBar = 230,
+    kIdwInsertBar = 0xE804,
+    kIdwModifyBar = 0xE805,
 
     // Strings
     kStrOutOfStringSpace = 849,

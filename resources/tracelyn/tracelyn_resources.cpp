@@ -1,5 +1,6 @@
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
+#include "resources/tracelyn/edit_dialogs.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -75,7 +76,7 @@ plat::MenuItem setupMenu()
     std::vector<plat::MenuItem> areas;
     for (unsigned i = 0; i < std::size(kAreas); ++i)
         areas.push_back(menuItem(kCmdWorkAreaFirst + i, kAreas[i]));
-    return menuPopup("&Setup", {menuPopup("&Work Area", std::move(areas))});
+    return menuPopup("&Setup", {menuPopup("&Work Area", std::move(areas)), menuItem(kCmdPadSetup, "&Pad...")});
 }
 
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Tracelyn...")}); }
@@ -86,13 +87,15 @@ std::vector<plat::MenuResource> menus()
         {kIdrMainFrame, {StandardFileMenu(false), viewMenu(false), helpMenu()}},
         {kIdrBoardType,
          {StandardFileMenu(true),
-          menuPopup("&Edit", {menuItem(kCmdRedraw, "Re&draw\tEsc"),
+          menuPopup("&Edit", {menuItem(kCmdUndo, "&Undo\tCtrl+Z"), menuItem(kCmdSelect, "&Select\tF9"),
+                              menuItem(kCmdRedraw, "Re&draw\tEsc"),
                               menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
                                                      menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
           viewMenu(true), setupMenu(),
           menuPopup("&Process", {menuItem(kCmdRatsNest, "&Rats Nest Display..."),
                                  menuItem(kCmdLoadNetlist, "Load Netlist...")}),
-          menuPopup("&Aux", {menuItem(kCmdStatistics, "&Statistics..."), menuItem(kCmdDesignRules, "&Check...")}),
+          menuPopup("&Aux", {menuItem(kCmdAutoText, "&Auto..."), menuItem(kCmdStatistics, "&Statistics..."),
+                             menuItem(kCmdDesignRules, "&Check...")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons")}),
@@ -120,7 +123,20 @@ std::vector<plat::AcceleratorResource> accelerators()
               {kFVirtKey, plat::kVkNext, kCmdPageDown},
               {kFVirtKey, plat::kVkAdd, kCmdNextLayer},
               {kFVirtKey, plat::kVkSubtract, kCmdPreviousLayer},
-              {kFVirtKey, plat::kVkEscape, kCmdRedraw}}}};
+              {kFVirtKey, plat::kVkEscape, kCmdRedraw},
+              // Editing: the tools by letter, selection, the crosshair and undo.
+              {kFVirtKey, 'L', kCmdToolTrace},
+              {kFVirtKey, 'R', kCmdToolRectangle},
+              {kFVirtKey, 'E', kCmdToolEllipse},
+              {kFVirtKey, 'C', kCmdToolPad},
+              {kFVirtKey, 'K', kCmdToolArc},
+              {kFVirtKey, 'Y', kCmdToolPolygon},
+              {kFVirtKey, 'T', kCmdToolText},
+              {kFVirtKey, plat::kVkF3, kCmdToolRoute},
+              {kFVirtKey, plat::kVkF5, kCmdToolPart},
+              {kFVirtKey, plat::kVkF9, kCmdSelect},
+              {kFVirtKey, plat::kVkF10, kCmdCrosshair},
+              {kFVirtKey | kFControl, 'Z', kCmdUndo}}}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
@@ -196,6 +212,26 @@ void registerTracelynResources()
         {kCmdScaleFirst + 3, "Draw artwork at full size\nFull size"},
         {kCmdWorkAreaFirst, "Set 4x4 work area\n4x4"},
         {kStrOutOfStringSpace, "Out of string space"},
+        {kCmdToolText, "Enter text (T)\nEnter text (T)"},
+        {kCmdToolRectangle, "Draw rectangle (R)\nDraw rectangle (R)"},
+        {kCmdToolTrace, "Draw trace (L)\nDraw trace (L)"},
+        {kCmdToolRoute, "Route pad to pad (F3)\nRoute pad to pad (F3)"},
+        {kCmdToolEllipse, "Draw ellipse (E)\nDraw ellipse (E)"},
+        {kCmdToolPad, "Draw pad (C)\nDraw pad"},
+        {kCmdToolFill, "Fill interior region\nFill interior region"},
+        {kCmdToolArc, "Draw arc (K)\nDraw arc (K)"},
+        {kCmdToolPart, "Insert library part (F5)\nInsert library part (F5)"},
+        {kCmdToolPolygon, "Draw polygon (Y)\nDraw polygon (Y)"},
+        {kCmdAutoText, "Enter auto-incremented text\nEnter auto-incremented text"},
+        {kCmdSelect, "Enter edit mode (F9)\nEnter edit mode (F9)"},
+        {kCmdErase, "Erase the selected objects (Del)\nErase"},
+        {kCmdRotate, "Rotate the selected objects (X)\nRotate"},
+        {kCmdMirror, "Mirror the selected objects (M)\nMirror"},
+        {kCmdFlip, "Flip the selected objects vertically\nVertical flip"},
+        {kCmdOrigin, "Show the origins of the objects\nOrigin"},
+        {kCmdUndo, "Undo the last edit (Ctrl+Z)\nUndo"},
+        {kCmdMoveToLayer, "Move the selected objects to the current layer\nMove to current layer"},
+        {kCmdPadSetup, "Pad style and sizes\nPad setup"},
         {kStrWorkAreaBase + 'A', "4X4"},
         {kStrWorkAreaBase + 'B', "8X4"},
         {kStrWorkAreaBase + 'C', "8X8"},
@@ -210,12 +246,19 @@ void registerTracelynResources()
     set.dialogs = dialogs();
     for (plat::DialogTemplate& t : RouteDialogTemplates())
         set.dialogs.push_back(std::move(t));
+    for (plat::DialogTemplate& t : EditDialogTemplates())
+        set.dialogs.push_back(std::move(t));
     // The layer-view button owns image 0 and its pair button image 5, the two pictures the
     // layer-view toggle switches between.
     set.toolbars = {
         {kIdrMainFrame,
          {kCmdLayerView, plat::kIdSeparator, plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave,
           plat::kIdSeparator, plat::kIdFilePrint, kCmdLayerPair, plat::kIdSeparator, plat::kIdAppAbout}},
+        {kIdrInsertBar,
+         {kCmdToolText, kCmdToolTrace, kCmdToolRoute, kCmdToolArc, kCmdToolPad, plat::kIdSeparator,
+          kCmdToolRectangle, kCmdToolEllipse, kCmdToolPolygon, kCmdToolFill, plat::kIdSeparator, kCmdToolPart}},
+        {kIdrModifyBar,
+         {kCmdSelect, kCmdErase, kCmdRotate, kCmdMirror, kCmdFlip, kCmdOrigin, kCmdUndo, kCmdMoveToLayer}},
     };
     set.images = images();
     plat::registerResources(std::move(set));

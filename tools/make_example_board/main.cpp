@@ -13,6 +13,7 @@
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/object_append.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
@@ -90,8 +91,10 @@ bool placeParts()
             return false;
         }
         const int package = g_packages.current;
-        const int index = SetObjectCount(g_board.count);
-        BoardObject& part = g_board.objects[index];
+        BoardObject* appended = AppendedObject(AppendObject());
+        if (appended == nullptr)
+            return false;
+        BoardObject& part = *appended;
         part.w[0] = p.x;
         part.w[1] = p.y;
         part.w[4] = kKindPart + package;
@@ -101,7 +104,6 @@ bool placeParts()
         part.w[7] = p.number;
         part.data = StrDupChecked(p.label);
         setLabelOffset(part, p.rotation, p.labelX, p.labelY);
-        g_board.count = index;
     }
     return true;
 }

@@ -77,3 +77,35 @@ void FreePointBlock(int32_t* block);
 
 // Frees what the object owns (by its kind) and clears the pointer; a pad's borrowed text stays.
 void FreeObjectData(BoardObject& object);
+
+// A private copy of what `from` owns, for `to` (whose own data the caller has released): a
+// text's string, a polygon's vertex list (word 2 vertices), the outline's segment block. A
+// pad's borrowed text is shared, not copied. False when memory runs out (to.data stays null).
+bool CloneObjectData(const BoardObject& from, BoardObject& to);
+
+// A record that owns its data: what undo snapshots and copies keep away from the store.
+class OwnedObject {
+public:
+    OwnedObject() = default;
+    // A deep copy of `source`; ok() is false when its data could not be copied.
+    explicit OwnedObject(const BoardObject& source);
+    OwnedObject(const OwnedObject&) = delete;
+    OwnedObject& operator=(const OwnedObject&) = delete;
+    OwnedObject(OwnedObject&& other) noexcept;
+    OwnedObject& operator=(OwnedObject&& other) noexcept;
+    ~OwnedObject() { FreeObjectData(object_); }
+
+    const BoardObject& get() const { return object_; }
+    bool ok() const { return ok_; }
+    // Hands the data over to the caller; the record keeps its words.
+    void* releaseData()
+    {
+        void* data = object_.data;
+        object_.data = nullptr;
+        return data;
+    }
+
+private:
+    BoardObject object_{};
+    bool ok_ = true;
+};

@@ -54,6 +54,7 @@ struct PolarGrid {
     int32_t centreY = 0;
     int32_t radius = 500;
     int32_t startAngle = 0;
+    int32_t angleStep = 450;          // tenths of a degree between snapped directions
 };
 extern PolarGrid g_polarGrid;
 
@@ -82,6 +83,8 @@ extern BoardPaintState g_paint;
 struct BoardCrosshair {
     bool on = false;
     bool shown = false;
+    int32_t x = 0;                    // where it was drawn last (CursorPoint units)
+    int32_t y = 0;
 };
 extern BoardCrosshair g_crosshair;
 

@@ -2,6 +2,7 @@
 
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_undo.h"
 
 #include <algorithm>
 
@@ -14,6 +15,9 @@ void RemoveObject(int n)
     BoardObject& gap = objects[n];
     BoardObject& tail = objects[last];
     if (n != last) {
+        // Undo entries name objects by index: once the last object has moved, none of them
+        // would restore into the right record.
+        ClearUndoRing();
         FreeObjectData(gap);
         std::copy(tail.w.begin(), tail.w.begin() + 8, gap.w.begin());
         gap.data = tail.data;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 inline constexpr int kRouterValues = 9;
 inline constexpr int kRouterLayerSwitches = 31;
@@ -36,3 +37,8 @@ constexpr int32_t RouterGridPitch(int32_t gridCommand)
 // After a board was opened from the command line: runs the "Batch Router Setup" dialog and, on
 // OK, routes the board over its netlist.
 void OfferBatchRoute();
+
+// Gives the placed parts new reference numbers in board order, per reference letter, from
+// `start`; type is a letter or "ALL" (any case). withUndo 1 first records every object in an
+// undo snapshot. The gates of a multi-gate package share one number.
+void RenumberReferences(int start, std::string_view type, int withUndo);

@@ -5,7 +5,15 @@
 #include "platform/app/win_constants.h"
 #include "platform/app/wnd.h"
 #include "platform/gdi/dc.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/board_cursor.h"
 #include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_selection.h"
+#include "tracelyn/core/board_undo.h"
+#include "tracelyn/core/cursor_snap.h"
+#include "tracelyn/core/mouse_edit.h"
+#include "tracelyn/core/workspace_services.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_painter.h"
 #include "tracelyn/core/board_state.h"
@@ -63,6 +71,13 @@ void CTracelynView::registerCommands()
     onCommand(kCmdZoomIn, &CTracelynView::OnZoomIn);
     onCommand(kCmdZoomOut, &CTracelynView::OnZoomOut);
     onCommand(kCmdRedraw, &CTracelynView::OnRedraw);
+    onCommandRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnGrid);
+    onUpdateCommandUIRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnUpdateGrid);
+    onCommand(tly::kCmdUndo, &CTracelynView::OnEditUndo);
+    onUpdateCommandUI(tly::kCmdUndo, &CTracelynView::OnUpdateEditUndo);
+    onCommand(tly::kCmdSelect, &CTracelynView::OnSelectTool);
+    onUpdateCommandUI(tly::kCmdSelect, &CTracelynView::OnUpdateSelectTool);
+    onCommand(tly::kCmdCrosshair, &CTracelynView::OnToggleCrosshair);
 }
 
 bool CTracelynView::PreCreateWindow(plat::CreateStruct& cs)
@@ -242,6 +257,7 @@ void CTracelynView::OnZoomOut()
 void CTracelynView::OnRedraw()
 {
     g_selection.count = 0;
+    ClearSelectionModes();
     g_edit.toolMode = 0;
     ClearSelectionModes();
     Invalidate();
@@ -258,4 +274,143 @@ void RedrawObject(int index, int mode)
     g_drawingWindow = window;   // the temporary view only lends its mapping
     dc->SetROP2(kModeNotXor);
     PaintObject(dc, index, mode);
+}
+
+void CTracelynView::beginMouseAction(plat::Dc& dc, plat::Point point)
+{
+    loadCurrentDocument();
+    PrepareViewDC(dc);
+    SetCursorFromPixels(point.x, point.y);
+}
+
+void CTracelynView::OnLButtonDown(unsigned flags, plat::Point point)
+{
+    if (state() == nullptr)
+        return;
+    SetCapture();
+    g_gesture.ctrl = (flags & plat::kMkControl) != 0;
+    g_gesture.shift = (flags & plat::kMkShift) != 0;
+    plat::ClientDC dc(this);
+    beginMouseAction(dc, point);
+    ProcessMouseEdit(dc, g_gesture.tool, kMousePress);
+}
+
+void CTracelynView::OnLButtonUp(unsigned, plat::Point point)
+{
+    if (state() == nullptr)
+        return;
+    {
+        plat::ClientDC dc(this);
+        beginMouseAction(dc, point);
+        ProcessMouseEdit(dc, g_gesture.tool, kMouseRelease);
+    }
+    if (plat::Wnd::GetCapture() == this)
+        plat::Wnd::ReleaseCapture();
+}
+
+void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
+{
+    if (state() == nullptr || GetDocument() == nullptr)
+        return;
+    plat::ClientDC dc(this);
+    loadCurrentDocument();
+    PrepareViewDC(dc);
+    HideCrosshair(dc);
+    const int changed = SetCursorFromPixels(point.x, point.y);
+    g_pointer.mode = kPointerNormal;
+    ShowCursorCoordinates();
+    if ((flags & plat::kMkLButton) != 0 && g_gesture.tool != kToolNone && changed != 0)
+        ProcessMouseEdit(dc, g_gesture.tool, kMouseMove);
+    ShowCrosshair(dc);
+}
+
+void CTracelynView::OnSetFocus(plat::Wnd* oldWnd)
+{
+    plat::ScrollView::OnSetFocus(oldWnd);
+    if (CTracelynDoc* doc = GetDocument())
+        doc->data().hasFocus = 1;
+    g_crosshair.on = g_pointer.savedCrosshair;
+}
+
+void CTracelynView::OnKillFocus(plat::Wnd* newWnd)
+{
+    if (state() != nullptr) {
+        plat::ClientDC dc(this);
+        PrepareViewDC(dc);
+        HideCrosshair(dc);
+    }
+    g_pointer.savedCrosshair = g_crosshair.on;
+    if (!g_footprintEditor.open)
+        g_crosshair.on = false;
+    if (CTracelynDoc* doc = GetDocument())
+        doc->data().hasFocus = 0;
+    plat::ScrollView::OnKillFocus(newWnd);
+}
+
+void CTracelynView::OnGrid(unsigned id)
+{
+    CTracelynDoc* doc = GetDocument();
+    if (doc == nullptr)
+        return;
+    if (id == kGridVariable && !RunVariableGridDialog())
+        return;
+    if (id == kGridPolar && !RunPolarGridDialog())
+        return;
+    doc->data().gridCommand = static_cast<int32_t>(id);
+    loadCurrentDocument();
+    SyncViewSettings();
+    Invalidate();
+}
+
+void CTracelynView::OnUpdateGrid(plat::CmdUI& ui)
+{
+    const CTracelynDoc* doc = GetDocument();
+    ui.SetCheck(doc != nullptr && doc->data().gridCommand == static_cast<int32_t>(ui.id()) ? 1 : 0);
+}
+
+void CTracelynView::OnEditUndo()
+{
+    loadCurrentDocument();
+    const UndoOutcome outcome = UndoLastStep(GetDocument());
+    if (outcome != UndoOutcome::Undone)
+        return;
+    // Kind 1 may have deleted selected objects; kind 4 empties the selection itself.
+    g_selection.count = 0;
+    ClearSelectionModes();
+    g_gesture.newObject = 0;
+    RedrawActiveFrame();
+}
+
+void CTracelynView::OnUpdateEditUndo(plat::CmdUI& ui)
+{
+    ui.Enable(UndoDepth() >= 1);
+}
+
+void CTracelynView::OnSelectTool()
+{
+    if (g_gesture.tool == kToolSelect)
+        RunEditSetupDialog();
+    g_gesture.tool = kToolSelect;
+}
+
+void CTracelynView::OnUpdateSelectTool(plat::CmdUI& ui)
+{
+    ui.Enable(true);
+    ui.SetCheck(g_gesture.tool == kToolSelect ? 1 : 0);
+}
+
+void CTracelynView::OnToggleCrosshair()
+{
+    if (state() == nullptr)
+        return;
+    plat::ClientDC dc(this);
+    PrepareViewDC(dc);
+    if (g_crosshair.on) {
+        HideCrosshair(dc);
+        g_crosshair.on = false;
+    } else {
+        g_crosshair.on = true;
+        ShowCrosshair(dc);
+    }
+    g_pointer.savedCrosshair = g_crosshair.on;
 }

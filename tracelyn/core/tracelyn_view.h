@@ -31,6 +31,20 @@ public:
     // One zoom level in (1) or out (0) about CursorPoint.
     void ZoomStep(int in);
 
+    // Mouse input: snapping, the crosshair, the read-out and the mouse dispatcher.
+    void OnLButtonDown(unsigned flags, plat::Point point) override;
+    void OnLButtonUp(unsigned flags, plat::Point point) override;
+    void OnMouseMove(unsigned flags, plat::Point point) override;
+    void OnSetFocus(plat::Wnd* oldWnd) override;
+    void OnKillFocus(plat::Wnd* newWnd) override;
+
+    // Edit > Undo (Ctrl+Z, Modify toolbar 216).
+    void OnEditUndo();
+    // Edit > Select (F9).
+    void OnSelectTool();
+    // F10: the crosshair and grid snapping on or off.
+    void OnToggleCrosshair();
+
 private:
     void registerCommands();
     void loadCurrentDocument();
@@ -49,6 +63,12 @@ private:
     void OnZoomIn();
     void OnZoomOut();
     void OnRedraw();
+    void OnGrid(unsigned id);
+    void OnUpdateGrid(plat::CmdUI& ui);
+    void OnUpdateEditUndo(plat::CmdUI& ui);
+    void OnUpdateSelectTool(plat::CmdUI& ui);
+    // A DC of the window with the board mapping and the active document's store loaded.
+    void beginMouseAction(plat::Dc& dc, plat::Point point);
 };
 
 // Paints object `index` in raster mode `mode` on the window that was drawn last, through a

@@ -44,3 +44,9 @@ void PlaySoundFile(std::string_view name);
 // In metric unit mode caps the zoom index (g_board.zoomIndex) by the work-area letter: 'A' at
 // most 8, 'B' and 'C' 7, 'D' and 'E' 5, 'F' and 'G' 4; English units leave it alone.
 void ClampScaleForSheetSize();
+
+// The editing dialogs of the workspace. Each runs modally and stores what the user accepted in
+// the settings it edits; true on OK.
+bool RunVariableGridDialog();   // 147: the variable grid's x and y steps
+bool RunPolarGridDialog();      // 148: the polar grid's centre, radius and angle steps
+bool RunEditSetupDialog();      // 221: grid, pins, page breaks, rubber-banding, 90 degrees

@@ -9,6 +9,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/object_append.h"
 #include "tracelyn/core/route_services.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/board_checks.h"
@@ -54,12 +55,10 @@ void readNetlistForBoard()
 bool appendRatsNestLine(int c)
 {
     const NetConnection& link = ConnectionTable()[static_cast<size_t>(c)];
-    const int index = SetObjectCount(g_board.count);
-    if (index <= g_board.count || index >= g_board.capacity)
+    BoardObject* appended = AppendedObject(AppendObject());
+    if (appended == nullptr)
         return false;   // the store is full: the last object stays as it is
-    BoardObject& line = g_board.objects[index];
-    FreeObjectData(line);
-    line = BoardObject{};
+    BoardObject& line = *appended;
     line.w[0] = link.x1 * kNetlistUnit;
     line.w[1] = link.y1 * kNetlistUnit;
     line.w[2] = link.x2 * kNetlistUnit;
@@ -67,7 +66,6 @@ bool appendRatsNestLine(int c)
     line.w[4] = kRatsNestKindWord;
     line.w[7] = kRatsNestWidth;
     line.w[13] = c;
-    g_board.count = index;
     return true;
 }
 

@@ -34,6 +34,7 @@ CMainFrame::CMainFrame()
     for (unsigned id : {tly::kCmdLoadNetlist, tly::kCmdRatsNest, tly::kCmdClearRatsNest, tly::kCmdRegrid,
                         tly::kCmdStatistics})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
+    registerEditCommands();
 }
 CMainFrame::~CMainFrame() = default;
 
@@ -43,6 +44,8 @@ int CMainFrame::OnCreate()
         return -1;
     if (!toolBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, plat::kIdwToolBar) ||
         !toolBar_.LoadToolBar(tly::kIdrMainFrame))
+        return -1;
+    if (!createEditBars())
         return -1;
     if (!status_.Create(this) || !status_.SetIndicators(kIndicators))
         return -1;

@@ -25,13 +25,30 @@ public:
     void OnDesignRules();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
 
+    // Editing commands: the drawing tools (a second choice of the current tool opens its
+    // style dialog), Aux > Auto, Setup > Pad and the selective-edit modes.
+    void OnTool(unsigned id);
+    void OnUpdateTool(plat::CmdUI& ui);
+    void OnAutoText();
+    void OnPadSetup();
+    void OnSelectiveEdit(unsigned id);
+    void OnUpdateSelectiveEdit(plat::CmdUI& ui);
+    void OnSelectiveEditCombo();
+
+    plat::ToolBar& insertBar() { return insertBar_; }
+    plat::ToolBar& modifyBar() { return modifyBar_; }
+
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
+    void registerEditCommands();
+    bool createEditBars();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
 
     plat::ToolBar toolBar_;
+    plat::ToolBar insertBar_;
+    plat::ToolBar modifyBar_;
     plat::StatusBar status_;
 };

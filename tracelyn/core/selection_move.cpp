@@ -1,0 +1,192 @@
+// Dragging and copy-dragging the selection.
+#include "tracelyn/core/selection_move.h"
+
+#include "common/rounding.h"
+#include "platform/gdi/dc.h"
+#include "tracelyn/core/board_cursor.h"
+#include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_mapping.h"
+#include "tracelyn/core/board_painter.h"
+#include "tracelyn/core/board_selection.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_undo.h"
+#include "tracelyn/core/board_view_services.h"
+#include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/object_append.h"
+
+#include <algorithm>
+
+namespace {
+
+// Objects drawn as ghosts while a selection is dragged.
+constexpr int kLiveGhosts = 6;
+
+int selectedCount()
+{
+    return std::clamp(g_selection.count, 0, static_cast<int>(g_selection.list.size()) - 1);
+}
+
+void paintGhosts(plat::Dc& dc)
+{
+    const int n = std::min(selectedCount(), kLiveGhosts);
+    for (int i = 1; i <= n; ++i)
+        PaintObject(dc, g_selection.list[static_cast<size_t>(i)], kModeInvert);
+}
+
+void offsetObject(BoardObject& o, int32_t dx, int32_t dy)
+{
+    switch (o.kind()) {
+    case kKindLine:
+    case 5:
+    case 9:
+    case kKindArc:
+    case kKindFixedRectangle:
+    case kKindNoRoute:
+        o.w[0] += dx;
+        o.w[1] += dy;
+        o.w[2] += dx;
+        o.w[3] += dy;
+        break;
+    case kKindRectangle:
+    case kKindText:
+    case kKindEllipse:
+    case kKindPad:
+    case kKindMarker:
+        o.w[0] += dx;
+        o.w[1] += dy;
+        break;
+    case kKindPolygon:
+        o.w[0] += dx;
+        o.w[1] += dy;
+        if (int32_t* v = o.points())
+            for (int i = 0; i < std::max(o.w[2], 0); ++i) {
+                v[i * kVertexWords] += dx;
+                v[i * kVertexWords + 1] += dy;
+            }
+        break;
+    default:
+        if (o.isPart()) {
+            o.w[0] += dx;
+            o.w[1] += dy;
+        }
+        break;
+    }
+}
+
+// The step from the move anchor to the cursor, in board units.
+void stepFromAnchor(int32_t& dx, int32_t& dy)
+{
+    UpdateCursorBoardPoint();
+    dx = g_gesture.boardX - g_gesture.moveAnchorX;
+    dy = g_gesture.boardY - g_gesture.moveAnchorY;
+}
+
+// The selection frame follows the moved objects.
+void moveSelectionRect(int32_t dx, int32_t dy)
+{
+    int32_t sx = dx, sy = dy;
+    WorldToScreen(sx, sy);
+    ShiftRubberBand(sx, sy);
+}
+
+void markOwnerModified()
+{
+    if (g_footprintEditor.open)
+        g_footprintEditor.modified = 1;
+    else if (g_active.data != nullptr)
+        g_active.data->modified = true;
+}
+
+// The end of a drag: the board repainted with the selection's marks back in place.
+void finishDrag(plat::Dc& dc)
+{
+    g_gesture.frameHidden = false;
+    if (g_selection.count == 1 && !g_gesture.multi)
+        ComputeSelectionRect(1);
+    RedrawActiveFrame();
+    (void)dc;
+}
+
+}  // namespace
+
+void OffsetSelection(plat::Dc& dc, int32_t dx, int32_t dy)
+{
+    if (dx == 0 && dy == 0)
+        return;
+    paintGhosts(dc);
+    const int n = selectedCount();
+    for (int i = 1; i <= n; ++i) {
+        const int index = g_selection.list[static_cast<size_t>(i)];
+        if (index >= 1 && index <= g_board.count)
+            offsetObject(g_board.objects[index], dx, dy);
+    }
+    paintGhosts(dc);
+    moveSelectionRect(dx, dy);
+    g_gesture.moveAnchorX += dx;
+    g_gesture.moveAnchorY += dy;
+}
+
+void MoveSelection(plat::Dc& dc, int action)
+{
+    if (selectedCount() == 0)
+        return;
+    if (!g_gesture.dragging)
+        PushUndoSnapshot();
+    int32_t dx = 0, dy = 0;
+    stepFromAnchor(dx, dy);
+    OffsetSelection(dc, dx, dy);
+    if (action == kMoveEnd) {
+        markOwnerModified();
+        finishDrag(dc);
+    }
+}
+
+void DuplicateSelection(plat::Dc& dc, int action)
+{
+    const int n = selectedCount();
+    if (!g_gesture.dragging && n > 0) {
+        if (!StoreHasRoomFor(n)) {
+            AppendObject();   // shows the store-full warning; appends nothing
+            g_gesture.shift = false;
+            return;
+        }
+        const int base = g_board.count;
+        int copies = 0;
+        for (int i = 1; i <= n; ++i) {
+            const int source = g_selection.list[static_cast<size_t>(i)];
+            // The outline's segment block belongs to the board's one outline.
+            if (source < 1 || source > base || g_board.objects[source].kind() == kKindOutline)
+                continue;
+            const int index = AppendObject();
+            if (index == 0)
+                break;
+            BoardObject& copy = g_board.objects[index];
+            const BoardObject& from = g_board.objects[source];
+            std::copy(from.w.begin(), from.w.begin() + 8, copy.w.begin());
+            CloneObjectData(from, copy);
+            g_selection.list[static_cast<size_t>(++copies)] = index;
+        }
+        g_selection.count = copies;
+        PushAppendedStep(base, g_board.count - base);
+    }
+    int32_t dx = 0, dy = 0;
+    stepFromAnchor(dx, dy);
+    OffsetSelection(dc, dx, dy);
+    if (action == kMoveEnd) {
+        markOwnerModified();
+        g_gesture.frameHidden = false;
+        RedrawActiveFrame();
+        g_selection.count = 0;
+        g_gesture.multi = false;
+        g_gesture.bandShown = false;
+    }
+}
+
+void DragObjectHandle(plat::Dc& dc, int index, int action)
+{
+    (void)dc;
+    (void)index;
+    (void)action;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Moving, copying and reshaping the selection with the mouse: the steps the dispatcher takes
+// while the button is held in edit mode. Action 2 is one step, 13 ends the gesture.
+
+#include <cstdint>
+
+namespace plat { class Dc; }
+
+inline constexpr int kMoveStep = 6;
+inline constexpr int kMoveEnd = 13;
+
+// Moves every selected object by (dx, dy) board units (XOR ghosts of the first six while
+// dragging) and the selection frame with them; the move anchor advances.
+void OffsetSelection(plat::Dc& dc, int32_t dx, int32_t dy);
+// One step of dragging the selection (the first step records an undo snapshot).
+void MoveSelection(plat::Dc& dc, int action);
+// One step of a copy-drag: the first step appends copies of the selected objects and selects
+// them (one appended step on the undo ring).
+void DuplicateSelection(plat::Dc& dc, int action);
+// One step of dragging a handle of the one selected object (kinds below parts).
+void DragObjectHandle(plat::Dc& dc, int index, int action);

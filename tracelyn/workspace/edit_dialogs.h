@@ -1,0 +1,104 @@
+#pragma once
+// The board editor's small setup and property dialogs: grids, drawing styles, pads, edit
+// options, auto-incremented text and the package chooser. Each shows the current settings (or
+// the one selected object's values) and stores what the user accepts.
+
+#include "platform/app/dialog.h"
+
+#include <string>
+
+class CVariableGridDlg : public plat::Dialog {
+public:
+    CVariableGridDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+};
+
+class CPolarGridDlg : public plat::Dialog {
+public:
+    CPolarGridDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+};
+
+class CAutoIncrementDlg : public plat::Dialog {
+public:
+    CAutoIncrementDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+};
+
+// Style (207), Drawing/Fill Style (154) and Polygon Setup (220): with exactly one selected
+// object of a kind the dialog edits, its values are shown and written back (after an undo
+// snapshot); otherwise the defaults of new objects.
+class CStyleDlg : public plat::Dialog {
+public:
+    explicit CStyleDlg(unsigned templateId = 207);
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+protected:
+    // The one selected object the dialog edits, or 0.
+    int editedObject() const { return object_; }
+    virtual bool edits(int kind) const;
+    virtual bool editsFill(int kind) const { (void)kind; return false; }
+    bool hasFill() const;
+    int chosenStyle() const;
+    int chosenFill() const;
+    int32_t typedWidth() const;
+
+private:
+    int object_ = 0;
+};
+
+class CFillStyleDlg : public CStyleDlg {
+public:
+    CFillStyleDlg();
+
+protected:
+    bool edits(int kind) const override;
+    bool editsFill(int kind) const override;
+};
+
+class CPolygonSetupDlg : public CStyleDlg {
+public:
+    CPolygonSetupDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+protected:
+    bool edits(int kind) const override;
+    bool editsFill(int kind) const override;
+};
+
+class CPadSetupDlg : public plat::Dialog {
+public:
+    CPadSetupDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+    bool OnCommand(unsigned id) override;
+
+private:
+    void enableSizes(int shape);
+};
+
+class CEditSetupDlg : public plat::Dialog {
+public:
+    CEditSetupDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+};
+
+// The package chooser of the part tool: libraries of the package folder and their parts; OK
+// ("Load Part") loads the chosen package and makes it the current package.
+class CLibPartsDlg : public plat::Dialog {
+public:
+    CLibPartsDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void OnLibraryChosen();
+    void OnPartChosen();
+    void showLibrary(const std::string& library);
+};

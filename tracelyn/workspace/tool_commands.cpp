@@ -1,0 +1,192 @@
+// The main frame's editing commands: choosing a drawing tool (and, chosen again, its style
+// dialog), the part chooser of the part tool, Aux > Auto, Setup > Pad, the selective-edit
+// modes, and the Insert and Modify toolbars that carry them.
+#include "tracelyn/workspace/main_frame.h"
+
+#include "platform/app/command_ids.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/app_state.h"
+#include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/change_objects.h"
+#include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/workspace_services.h"
+#include "tracelyn/workspace/edit_dialogs.h"
+
+#include <string>
+
+namespace {
+
+using namespace tly;
+
+// The Modify toolbar's selective-edit combo.
+constexpr unsigned kComboSelectiveEdit = 204;
+constexpr int kComboSelectiveWidth = 130;
+constexpr const char* kSelectiveEditTexts[] = {
+    "Select ALL objects", "Text only",          "Pads only",     "Traces/lines only",
+    "Arcs only",          "Ellipses only",      "Rectangles only", "Library parts only",
+    "Polygons only",      "No-routes only",     "Nets only"};
+constexpr const char* kSelectiveEditWords[] = {"ALL OBJECTS", "TEXT",       "PADS",  "TRACES",
+                                               "ARCS",        "ELLIPSES",   "RECTANGLES", "PARTS",
+                                               "POLYGONS",    "NO-ROUTES",  "NETS"};
+
+bool haveBoard()
+{
+    return g_openDocuments.count > 0 || g_active.data != nullptr;
+}
+
+// A new tool leaves nothing selected.
+void dropSelection()
+{
+    if (g_selection.count == 0)
+        return;
+    g_selection.count = 0;
+    g_gesture.multi = false;
+    g_gesture.bandShown = false;
+    RedrawActiveFrame();
+}
+
+void runStyleDialogFor(unsigned tool)
+{
+    switch (tool) {
+    case kCmdToolRectangle:
+    case kCmdToolEllipse: {
+        CFillStyleDlg dialog;
+        dialog.DoModal();
+        break;
+    }
+    case kCmdToolTrace:
+    case kCmdToolArc: {
+        CStyleDlg dialog;
+        dialog.DoModal();
+        break;
+    }
+    case kCmdToolPolygon: {
+        CPolygonSetupDlg dialog;
+        dialog.DoModal();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+void CMainFrame::registerEditCommands()
+{
+    onCommandRange(kCmdToolText, kCmdToolPolygon, &CMainFrame::OnTool);
+    onUpdateCommandUIRange(kCmdToolText, kCmdToolPolygon, &CMainFrame::OnUpdateTool);
+    onCommand(kCmdAutoText, &CMainFrame::OnAutoText);
+    onUpdateCommandUI(kCmdAutoText, &CMainFrame::OnUpdateTool);
+    onCommand(kCmdPadSetup, &CMainFrame::OnPadSetup);
+    onUpdateCommandUI(kCmdPadSetup, &CMainFrame::OnUpdateNeedsBoard);
+    onCommandRange(kCmdSelectiveFirst, kCmdSelectiveLast, &CMainFrame::OnSelectiveEdit);
+    onUpdateCommandUIRange(kCmdSelectiveFirst, kCmdSelectiveLast, &CMainFrame::OnUpdateSelectiveEdit);
+    onCommand(kComboSelectiveEdit, &CMainFrame::OnSelectiveEditCombo);
+}
+
+bool CMainFrame::createEditBars()
+{
+    if (!insertBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, kIdwInsertBar) ||
+        !insertBar_.LoadToolBar(kIdrInsertBar))
+        return false;
+    if (!modifyBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, kIdwModifyBar) ||
+        !modifyBar_.LoadToolBar(kIdrModifyBar))
+        return false;
+    modifyBar_.InsertButton(modifyBar_.GetCount(), plat::ToolButton{plat::kIdSeparator, plat::kTbbsSeparator});
+    if (plat::ToolBarCombo* combo = modifyBar_.AddCombo(modifyBar_.GetCount() - 1, kComboSelectiveEdit, kComboSelectiveWidth)) {
+        for (const char* text : kSelectiveEditTexts)
+            combo->AddString(text);
+        combo->SetCurSel(0);
+    }
+    return true;
+}
+
+void CMainFrame::OnTool(unsigned id)
+{
+    const int32_t tool = static_cast<int32_t>(id);
+    const bool again = g_gesture.tool == tool;
+    if (id == kCmdToolPad) {
+        if (again)
+            OnPadSetup();
+        g_gesture.tool = tool;
+        dropSelection();
+        return;
+    }
+    if (id == kCmdToolPart) {
+        g_gesture.tool = tool;
+        dropSelection();
+        if (!haveBoard())
+            return;
+        CLibPartsDlg dialog;
+        if (dialog.DoModal() != plat::kIdOk || g_packages.count == 0)
+            g_gesture.tool = kToolNone;
+        return;
+    }
+    if (again)
+        runStyleDialogFor(id);
+    g_gesture.tool = tool;
+    dropSelection();
+}
+
+void CMainFrame::OnUpdateTool(plat::CmdUI& ui)
+{
+    ui.Enable(haveBoard());
+    ui.SetCheck(g_gesture.tool == static_cast<int32_t>(ui.id()) ? 1 : 0);
+}
+
+void CMainFrame::OnAutoText()
+{
+    CAutoIncrementDlg dialog;
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    g_gesture.tool = kToolAutoText;
+    dropSelection();
+}
+
+void CMainFrame::OnPadSetup()
+{
+    CPadSetupDlg dialog;
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    if (g_selection.count > 0)
+        ChangeSelectedObjects(kChangePad);
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnSelectiveEdit(unsigned id)
+{
+    const int which = static_cast<int>(id) - kCmdSelectiveFirst;
+    if (which == 0) {
+        g_selectiveEdit.on.fill(1);
+        g_selectiveEdit.on[kSwitchNets] = 0;
+    } else {
+        g_selectiveEdit.on.fill(0);
+        g_selectiveEdit.on[static_cast<size_t>(which - 1)] = 1;
+    }
+    g_gesture.selectiveMode = static_cast<int32_t>(id);
+    SetStatusText(std::string("Selected edit ") + kSelectiveEditWords[which] + " only", kPaneMessage);
+    if (plat::ToolBarCombo* combo = modifyBar_.combo(kComboSelectiveEdit))
+        combo->SetCurSel(which);
+    g_selection.count = 0;
+    g_gesture.multi = false;
+    g_gesture.bandShown = false;
+    g_gesture.dragging = false;
+    RedrawActiveFrame();
+    g_gesture.tool = kToolSelect;
+}
+
+void CMainFrame::OnUpdateSelectiveEdit(plat::CmdUI& ui)
+{
+    ui.Enable(true);
+    ui.SetCheck(g_gesture.selectiveMode == static_cast<int32_t>(ui.id()) ? 1 : 0);
+}
+
+void CMainFrame::OnSelectiveEditCombo()
+{
+    const plat::ToolBarCombo* combo = modifyBar_.combo(kComboSelectiveEdit);
+    if (combo != nullptr && combo->GetCurSel() >= 0)
+        OnSelectiveEdit(kCmdSelectiveFirst + static_cast<unsigned>(combo->GetCurSel()));
+}
