@@ -1,6 +1,9 @@
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
+#include "resources/tracelyn/board_command_ids.h"
+#include "resources/tracelyn/copper_dialogs.h"
+#include "resources/tracelyn/copper_ids.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -62,6 +65,8 @@ plat::MenuItem viewMenu(bool withDocument)
         items.push_back(menuSeparator());
         items.push_back(menuItem(kCmdZoomIn, "Zoom &In"));
         items.push_back(menuItem(kCmdZoomOut, "Zoom &Out"));
+        items.push_back(menuItem(kCmdCenterView, "&Center\tF4"));
+        items.push_back(menuItem(kCmdDrawToFit, "&Draw to Fit"));
         items.push_back(scaleMenu());
         items.push_back(currentLayerMenu());
         items.push_back(menuItem(kCmdLayerView, "Single/&2-Layer"));
@@ -88,17 +93,22 @@ std::vector<plat::MenuResource> menus()
         {kIdrBoardType,
          {StandardFileMenu(true),
           menuPopup("&Edit", {menuItem(kCmdUndo, "&Undo\tCtrl+Z"), menuItem(kCmdSelect, "&Select\tF9"),
-                              menuItem(kCmdRedraw, "Re&draw\tEsc"),
+                              menuItem(plat::kIdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V"),
+                              menuItem(kCmdEditClear, "C&lear\tF8"), menuItem(kCmdRedraw, "Re&draw\tEsc"),
                               menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
-                                                     menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
+                                                     menuItem(kCmdClearRatsNest, "Clear Rats &Nest"),
+                                                     menuItem(kCmdRemoveCopperIslands, "Remove copper islands"),
+                                                     menuItem(kCmdAlignThermalPads, "Align Thermal Pads")})}),
           viewMenu(true), setupMenu(),
           menuPopup("&Process", {menuItem(kCmdRatsNest, "&Rats Nest Display..."),
                                  menuItem(kCmdLoadNetlist, "Load Netlist...")}),
           menuPopup("&Aux", {menuItem(kCmdAutoText, "&Auto..."), menuItem(kCmdStatistics, "&Statistics..."),
-                             menuItem(kCmdDesignRules, "&Check...")}),
+                             menuItem(kCmdDesignRules, "&Check..."), menuItem(kCmdClearBookmarks, "Clear &Bookmarks"),
+                             menuItem(kCmdGoToBookmark, "&Go To Bookmark\tF2")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
-                                menuItem(plat::kIdWindowArrange, "&Arrange Icons")}),
+                                menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
+                                menuItem(kCmdCloseAllWindows, "Clo&se All Windows")}),
           helpMenu()}},
         {kIdrOutlineMenu,
          {menuPopup("Outline", {menuItem(kCmdOutlineInsertLine, "Insert Line"),
@@ -136,7 +146,16 @@ std::vector<plat::AcceleratorResource> accelerators()
               {kFVirtKey, plat::kVkF5, kCmdToolPart},
               {kFVirtKey, plat::kVkF9, kCmdSelect},
               {kFVirtKey, plat::kVkF10, kCmdCrosshair},
-              {kFVirtKey | kFControl, 'Z', kCmdUndo}}}};
+              {kFVirtKey | kFControl, 'Z', kCmdUndo},
+              // Copper, clipboard, bookmarks and the view.
+              {kFVirtKey, 'F', kCmdToolFill},
+              {kFVirtKey | kFControl, 'C', plat::kIdEditCopy},
+              {kFVirtKey | kFControl, 'V', kCmdEditPaste},
+              {kFVirtKey, plat::kVkF8, kCmdEditClear},
+              {kFVirtKey, plat::kVkF4, kCmdCenterView},
+              {kFVirtKey, plat::kVkF2, kCmdGoToBookmark},
+              {kFVirtKey | kFControl, plat::kVkF2, kCmdSetBookmark},
+              {kFVirtKey | kFControl, 'Q', kCmdDiagnosticDump}}}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
@@ -247,6 +266,8 @@ void registerTracelynResources()
     for (plat::DialogTemplate& t : RouteDialogTemplates())
         set.dialogs.push_back(std::move(t));
     for (plat::DialogTemplate& t : EditDialogTemplates())
+        set.dialogs.push_back(std::move(t));
+    for (plat::DialogTemplate& t : CopperDialogTemplates())
         set.dialogs.push_back(std::move(t));
     // The layer-view button owns image 0 and its pair button image 5, the two pictures the
     // layer-view toggle switches between.

@@ -82,6 +82,12 @@ void undoModified(BoardUndoEntry& entry)
         const BoardObject& saved = slot.object.get();
         std::copy(saved.w.begin(), saved.w.begin() + 9, target.w.begin());
         target.data = slot.object.releaseData();
+        // An object brought back past the end (a deleted shape the count had dropped below)
+        // counts again.
+        if (target.kind() != kKindDeleted && slot.index > g_board.count) {
+            g_board.count = slot.index;
+            storeCountInOwner();
+        }
     }
     g_selection.count = 0;
     entry = BoardUndoEntry{};

@@ -1,6 +1,7 @@
 // Dragging and copy-dragging the selection.
 #include "tracelyn/core/selection_move.h"
 
+
 #include "common/rounding.h"
 #include "platform/gdi/dc.h"
 #include "tracelyn/core/board_cursor.h"
@@ -14,6 +15,7 @@
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/handle_hit_test.h"
 #include "tracelyn/core/object_append.h"
 
 #include <algorithm>
@@ -187,6 +189,6 @@ void DuplicateSelection(plat::Dc& dc, int action)
 void DragObjectHandle(plat::Dc& dc, int index, int action)
 {
     (void)dc;
-    (void)index;
-    (void)action;
+    if (index == 1 && g_board.objects[1].kind() == kKindOutline)
+        DragOutlineVertex(action);
 }

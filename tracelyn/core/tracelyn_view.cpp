@@ -1,5 +1,6 @@
 #include "tracelyn/core/tracelyn_view.h"
 
+
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_app.h"
 #include "platform/app/win_constants.h"
@@ -12,6 +13,7 @@
 #include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/cursor_snap.h"
+#include "tracelyn/core/handle_hit_test.h"
 #include "tracelyn/core/mouse_edit.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/core/board_mapping.h"
@@ -78,6 +80,7 @@ void CTracelynView::registerCommands()
     onCommand(tly::kCmdSelect, &CTracelynView::OnSelectTool);
     onUpdateCommandUI(tly::kCmdSelect, &CTracelynView::OnUpdateSelectTool);
     onCommand(tly::kCmdCrosshair, &CTracelynView::OnToggleCrosshair);
+    registerCopperCommands();
 }
 
 bool CTracelynView::PreCreateWindow(plat::CreateStruct& cs)
@@ -318,6 +321,9 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     HideCrosshair(dc);
     const int changed = SetCursorFromPixels(point.x, point.y);
     g_pointer.mode = kPointerNormal;
+    // Only the outline's vertices are dragged by their handles.
+    if ((flags & plat::kMkLButton) == 0)
+        g_gesture.overHandle = HitTestHandle() != 0 && g_selection.list[1] == 1;
     ShowCursorCoordinates();
     if ((flags & plat::kMkLButton) != 0 && g_gesture.tool != kToolNone && changed != 0)
         ProcessMouseEdit(dc, g_gesture.tool, kMouseMove);

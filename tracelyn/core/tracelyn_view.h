@@ -45,8 +45,21 @@ public:
     // F10: the crosshair and grid snapping on or off.
     void OnToggleCrosshair();
 
+    // Copper: Fill interior region (F), Remove copper islands, Align Thermal Pads, and the
+    // Outline menu at the picked vertex, popped up by the right button on the outline.
+    void OnFillInteriorRegion();
+    void OnUpdateFillInteriorRegion(plat::CmdUI& ui);
+    void OnRemoveCopperIslands();
+    void OnAlignThermalPads();
+    void OnOutlineCommand(unsigned id);
+    void OnRButtonDown(unsigned flags, plat::Point point) override;
+
+    // The fill of the area enclosed by the selected object; returns the objects appended.
+    int FillEnclosedArea(bool minimizeFloatingCopper);
+
 private:
     void registerCommands();
+    void registerCopperCommands();
     void loadCurrentDocument();
     void prepareScreen(plat::Dc& dc);
 

@@ -1,9 +1,9 @@
 #include "tracelyn/route/flood_fill.h"
 
 #include "platform/core/ui_host.h"
-#include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/object_append.h"
 #include "tracelyn/core/status_progress.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/route/fill_shapes.h"
@@ -222,13 +222,14 @@ int CFloodFiller::FloodFill(bool minimizeFloatingCopper)
     ScanGrid();
     const int n = static_cast<int>(rectangles_.size());
     int appended = 0;
-    if (g_board.count + n > kMaxBoardObjects - 1) {
+    if (!StoreHasRoomFor(n)) {
         plat::MessageBox(kStoreFullMessage);
     } else {
         for (const BoardObject& r : rectangles_) {
-            const int next = SetObjectCount(g_board.count);
-            g_board.objects[next] = r;
-            g_board.count = next;
+            BoardObject* record = AppendedObject(AppendObject());
+            if (record == nullptr)
+                break;
+            *record = r;
             ++appended;
         }
     }
