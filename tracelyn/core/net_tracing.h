@@ -44,6 +44,10 @@ struct NetTrace {
 // Traces the net of object `start` (a trace or arc; nothing for other kinds).
 NetTrace TraceNetFrom(int start);
 
+// "Nets only" editing: traces the net of the clicked trace, makes what it reached the
+// selection, paints it highlighted and shows the pins in status pane 0.
+void ListNetPins(int start);
+
 // Geometry of the tracer, on board objects of the current store.
 int PadTouchesSegment(int32_t px, int32_t py, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t w, int32_t h);
 int SegmentsTouch(const BoardObject& a, const BoardObject& b);

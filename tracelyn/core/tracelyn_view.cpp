@@ -81,6 +81,7 @@ void CTracelynView::registerCommands()
     onUpdateCommandUI(tly::kCmdSelect, &CTracelynView::OnUpdateSelectTool);
     onCommand(tly::kCmdCrosshair, &CTracelynView::OnToggleCrosshair);
     registerCopperCommands();
+    registerBoardCommands();
 }
 
 bool CTracelynView::PreCreateWindow(plat::CreateStruct& cs)
@@ -290,6 +291,8 @@ void CTracelynView::OnLButtonDown(unsigned flags, plat::Point point)
 {
     if (state() == nullptr)
         return;
+    if (FitModeClick())
+        return;
     SetCapture();
     g_gesture.ctrl = (flags & plat::kMkControl) != 0;
     g_gesture.shift = (flags & plat::kMkShift) != 0;
@@ -320,6 +323,8 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     PrepareViewDC(dc);
     HideCrosshair(dc);
     const int changed = SetCursorFromPixels(point.x, point.y);
+    if (FitModeMouseMove())
+        return;
     g_pointer.mode = kPointerNormal;
     // Only the outline's vertices are dragged by their handles.
     if ((flags & plat::kMkLButton) == 0)

@@ -57,9 +57,25 @@ public:
     // The fill of the area enclosed by the selected object; returns the objects appended.
     int FillEnclosedArea(bool minimizeFloatingCopper);
 
+    // The clipboard, bookmarks and view commands: Copy (Ctrl+C), Paste (Ctrl+V), Center (F4),
+    // Clear (F8), Draw to Fit, Ctrl+F2 / F2 / Clear Bookmarks.
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnCenterView();
+    void OnEditClear();
+    void OnDrawToFit();
+    void OnSetBookmark();
+    void OnClearBookmarks();
+    void OnGoToBookmark();
+    void OnUpdateBookmarks(plat::CmdUI& ui);
+    // Draw-to-fit mode: the box follows the pointer; a click brings its part of the board in.
+    bool FitModeMouseMove();
+    bool FitModeClick();
+
 private:
     void registerCommands();
     void registerCopperCommands();
+    void registerBoardCommands();
     void loadCurrentDocument();
     void prepareScreen(plat::Dc& dc);
 
