@@ -39,6 +39,8 @@ enum : unsigned {
     kIdcShowPageBreaks = 336,
     kIdcRubberBanding = 328,
     kIdcLimit90 = 320,
+    // Font
+    kIdcFontHeight = 1054,
     // Library Parts
     kIdcPartList = 404,
     kIdcLibraryList = 405,

@@ -19,6 +19,7 @@ enum : unsigned {
     kIddStyle = 207,
     kIddPolygonSetup = 220,
     kIddEditSetup = 221,
+    kIddFont = 242,
     kIddLibraryParts = 276,
 
     // Controls
@@ -88,6 +89,16 @@ enum : unsigned {
     kCmdOrigin = 1314,
     kCmdMoveToLayer = 187,
     kCmdPadSetup = 466,         // Setup > Pad...
+    kCmdSelectAll = 157,        // Edit > Select All (Ctrl+A)
+    kCmdToBack = 32822,         // Ctrl+B: the selected object painted first
+    kCmdToFront = 66,           // Ctrl+T: the selected object painted last
+    kCmdHome = 222,             // Home: the selection to the package origin
+    kCmdArrowLeft = 900,        // arrows 900-903 and Enter 904: the cursor by keys
+    kCmdArrowEnter = 904,
+    kCmdApplyWidth = 318,       // w: the current width to the selection
+    kCmdLimit90 = 320,          // Setup > Limit to 90 Degrees
+    kCmdRubberBand = 328,       // Setup > Rubberbanding (F6)
+    kCmdFont = 392,             // Setup > Font...
     kCmdSelectiveFirst = 710,   // Selective editing 710 to 720
     kCmdSelectiveLast = 720,
     kIdrInsertBar = 228,        // the Insert and Modify toolbars

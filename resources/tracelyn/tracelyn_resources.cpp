@@ -81,7 +81,9 @@ plat::MenuItem setupMenu()
     std::vector<plat::MenuItem> areas;
     for (unsigned i = 0; i < std::size(kAreas); ++i)
         areas.push_back(menuItem(kCmdWorkAreaFirst + i, kAreas[i]));
-    return menuPopup("&Setup", {menuPopup("&Work Area", std::move(areas)), menuItem(kCmdPadSetup, "&Pad...")});
+    return menuPopup("&Setup", {menuPopup("&Work Area", std::move(areas)), menuItem(kCmdPadSetup, "&Pad..."),
+                                menuItem(kCmdFont, "Fon&t..."), menuItem(kCmdRubberBand, "&Rubberbanding\tF6"),
+                                menuItem(kCmdLimit90, "&Limit to 90 Degrees")});
 }
 
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Tracelyn...")}); }
@@ -94,7 +96,12 @@ std::vector<plat::MenuResource> menus()
          {StandardFileMenu(true),
           menuPopup("&Edit", {menuItem(kCmdUndo, "&Undo\tCtrl+Z"), menuItem(kCmdSelect, "&Select\tF9"),
                               menuItem(plat::kIdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V"),
-                              menuItem(kCmdEditClear, "C&lear\tF8"), menuItem(kCmdRedraw, "Re&draw\tEsc"),
+                              menuItem(kCmdEditClear, "C&lear\tF8"),
+                              menuItem(kCmdSelectAll, "Select All\tCtrl+A"), menuItem(kCmdErase, "&Erase\tDel"),
+                              menuItem(kCmdRotate, "&Rotate\tX"), menuItem(kCmdMirror, "&Mirror\tM"),
+                              menuItem(kCmdFlip, "&Vertical Flip"), menuItem(kCmdOrigin, "&Origin"),
+                              menuItem(kCmdToBack, "Send to Back\tCtrl+B"), menuItem(kCmdToFront, "Bring to Front\tCtrl+T"),
+                              menuItem(kCmdRedraw, "Re&draw\tEsc"),
                               menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
                                                      menuItem(kCmdClearRatsNest, "Clear Rats &Nest"),
                                                      menuItem(kCmdRemoveCopperIslands, "Remove copper islands"),
@@ -155,7 +162,24 @@ std::vector<plat::AcceleratorResource> accelerators()
               {kFVirtKey, plat::kVkF4, kCmdCenterView},
               {kFVirtKey, plat::kVkF2, kCmdGoToBookmark},
               {kFVirtKey | kFControl, plat::kVkF2, kCmdSetBookmark},
-              {kFVirtKey | kFControl, 'Q', kCmdDiagnosticDump}}}};
+              {kFVirtKey | kFControl, 'Q', kCmdDiagnosticDump},
+              // The selection by keys.
+              {kFVirtKey | kFControl, 'A', kCmdSelectAll},
+              {kFVirtKey | kFControl, 'B', kCmdToBack},
+              {kFVirtKey | kFControl, 'T', kCmdToFront},
+              {kFVirtKey, 'X', kCmdRotate},
+              {kFVirtKey, 'M', kCmdMirror},
+              {kFVirtKey, plat::kVkDelete, kCmdErase},
+              {kFVirtKey, plat::kVkHome, kCmdHome},
+              {kFVirtKey, plat::kVkLeft, kCmdArrowLeft},
+              {kFVirtKey, plat::kVkRight, kCmdArrowLeft + 1},
+              {kFVirtKey, plat::kVkUp, kCmdArrowLeft + 2},
+              {kFVirtKey, plat::kVkDown, kCmdArrowLeft + 3},
+              {kFVirtKey, plat::kVkReturn, kCmdArrowEnter},
+              {kFVirtKey, plat::kVkF6, kCmdRubberBand},
+              {0, '1', kCmdOneLayer},
+              {0, '2', kCmdLayerPair},
+              {0, 'w', kCmdApplyWidth}}}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
@@ -251,6 +275,9 @@ void registerTracelynResources()
         {kCmdUndo, "Undo the last edit (Ctrl+Z)\nUndo"},
         {kCmdMoveToLayer, "Move the selected objects to the current layer\nMove to current layer"},
         {kCmdPadSetup, "Pad style and sizes\nPad setup"},
+        {kCmdRubberBand, "Rubberband mode (F6)\nRubberband mode (F6)"},
+        {kCmdLimit90, "Limit mode\nLimit mode"},
+        {kCmdSelectAll, "Select every editable object\nSelect all"},
         {kStrWorkAreaBase + 'A', "4X4"},
         {kStrWorkAreaBase + 'B', "8X4"},
         {kStrWorkAreaBase + 'C', "8X8"},

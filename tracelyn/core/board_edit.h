@@ -85,6 +85,7 @@ struct EditGesture {
     bool shift = false;
     bool overHandle = false;        // the pointer is over a handle of the selection
     bool partRubberBand = false;    // a selected part drags its traces
+    bool keyDrag = false;           // Enter pressed the button by key; the next Enter releases
     bool pressOnSelection = false;  // the press landed on the selected objects: a drag moves them
     int32_t moveAnchorX = 0, moveAnchorY = 0;   // board point the next move step measures from
     // Screen units (logical, relative to the window origin): the selection rectangle, the

@@ -11,8 +11,10 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/handle_drag.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/package_geometry.h"
+#include "tracelyn/core/text_entry.h"
 #include "tracelyn/core/workspace_services.h"
 
 #include <algorithm>
@@ -222,18 +224,12 @@ void DrawObjectHandles(plat::Dc& dc, int index)
     const BoardObject& o = g_board.objects[index];
     const int32_t half = handleSize();
     InvertPen pen(dc);
+    const std::vector<HandlePoint> points = HandlePoints(index);
+    const int32_t size = o.kind() == kKindOutline ? 2 * half : half;
+    for (const HandlePoint& p : points)
+        handleAt(dc, p.x, p.y, size);
     switch (o.kind()) {
-    case kKindLine:
-    case kKindArc:
-    case kKindNoRoute:
-        handleAt(dc, o.w[0], o.w[1], half);
-        handleAt(dc, o.w[2], o.w[3], half);
-        break;
-    case kKindRectangle:
-        boxHandles(dc, {o.w[0], o.w[1], o.w[0] + o.w[2], o.w[1] + o.w[3]}, half);
-        break;
     case kKindText:
-    case kKindEllipse:
         boxHandles(dc, GetObjectExtent(index, kExtentRotatedText), half);
         break;
     case kKindPad: {
@@ -244,14 +240,6 @@ void DrawObjectHandles(plat::Dc& dc, int index)
         dc.Rectangle(l, t, r, bo);
         break;
     }
-    case kKindPolygon:
-        for (int i = 0; i < std::max(o.w[2], 0) && o.points() != nullptr; ++i)
-            handleAt(dc, o.points()[i * kVertexWords], o.points()[i * kVertexWords + 1], half);
-        break;
-    case kKindOutline:
-        for (int i = 0; i < std::clamp(o.w[2], 0, kMaxOutlineSegments) && o.points() != nullptr; ++i)
-            handleAt(dc, o.points()[i * kSegmentWords], o.points()[i * kSegmentWords + 1], 2 * half);
-        break;
     default:
         if (o.isPart()) {
             const BoardBox b = GetObjectExtent(index, kExtentPlain);
@@ -323,6 +311,8 @@ void DrawSelectionMarks(plat::Dc& dc)
 {
     if (!g_gesture.frameHidden && g_selection.count >= 1)
         ToggleSelectionMarks(dc);
+    if (TextEntryActive())
+        DrawTextCaret(dc);
 }
 
 void ClearSelectionModes()

@@ -21,6 +21,7 @@
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/core/route_services.h"
+#include "tracelyn/core/text_entry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -273,8 +274,12 @@ void DrawToolPress(plat::Dc& dc, int tool)
     ClearSelection(dc);
     g_gesture.newObject = 0;
     g_gesture.ghost = false;
-    // The text tool types into the board; tools without an object of their own add nothing.
-    if (tool == kToolNone || tool == kToolText || tool == kToolFill || tool == kToolSelectAll ||
+    if (tool == kToolText) {
+        StartTextEntry();
+        return;
+    }
+    // Tools without an object of their own add nothing.
+    if (tool == kToolNone || tool == kToolFill || tool == kToolSelectAll ||
         tool == kToolDrawToFit)
         return;
     const int base = g_board.count;

@@ -3,6 +3,7 @@
 #include "tracelyn/core/board_cursor.h"
 #include "tracelyn/core/board_edit.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/text_entry.h"
 
 void ProcessMouseEdit(plat::Dc& dc, int tool, int action)
 {
@@ -12,6 +13,9 @@ void ProcessMouseEdit(plat::Dc& dc, int tool, int action)
     const bool select = tool == kToolSelect;
     switch (action) {
     case kMousePress:
+        // A press ends the text being typed (the text tool then starts the next).
+        if (TextEntryActive())
+            EndTextEntry();
         g_gesture.pressX = g_view.cursorX;
         g_gesture.pressY = g_view.cursorY;
         g_gesture.pressBoardX = g_gesture.boardX;

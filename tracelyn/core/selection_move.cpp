@@ -1,7 +1,6 @@
 // Dragging and copy-dragging the selection.
 #include "tracelyn/core/selection_move.h"
 
-
 #include "common/rounding.h"
 #include "platform/gdi/dc.h"
 #include "tracelyn/core/board_cursor.h"
@@ -10,13 +9,14 @@
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_painter.h"
 #include "tracelyn/core/board_selection.h"
+#include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
-#include "tracelyn/core/handle_hit_test.h"
 #include "tracelyn/core/object_append.h"
+#include "tracelyn/core/rubber_banding.h"
 
 #include <algorithm>
 
@@ -111,6 +111,27 @@ void finishDrag(plat::Dc& dc)
     (void)dc;
 }
 
+int g_selectedBeforeMove = 0;
+
+int selectedBeforeMove()
+{
+    return g_selectedBeforeMove;
+}
+
+// The first step of a move: the snapshot, with the traces a selected part drags along (each
+// once) listed after the selection so that Undo restores them as well.
+void startMove()
+{
+    g_selectedBeforeMove = selectedCount();
+    ClearConnections();
+    const int first = g_selection.list[1];
+    if (g_boardSettings.rubber != 0 && first >= 1 && first <= g_board.count && g_board.objects[first].isPart()) {
+        CollectSelectedPartConnections();
+        AddConnectedTracesToSelection();
+    }
+    PushUndoSnapshot();
+}
+
 }  // namespace
 
 void OffsetSelection(plat::Dc& dc, int32_t dx, int32_t dy)
@@ -121,9 +142,11 @@ void OffsetSelection(plat::Dc& dc, int32_t dx, int32_t dy)
     const int n = selectedCount();
     for (int i = 1; i <= n; ++i) {
         const int index = g_selection.list[static_cast<size_t>(i)];
-        if (index >= 1 && index <= g_board.count)
+        // A trace held by a moving part keeps its far end; its near end follows the pad.
+        if (index >= 1 && index <= g_board.count && !IsConnectedTrace(index))
             offsetObject(g_board.objects[index], dx, dy);
     }
+    ReattachTraceEnds();
     paintGhosts(dc);
     moveSelectionRect(dx, dy);
     g_gesture.moveAnchorX += dx;
@@ -135,11 +158,14 @@ void MoveSelection(plat::Dc& dc, int action)
     if (selectedCount() == 0)
         return;
     if (!g_gesture.dragging)
-        PushUndoSnapshot();
+        startMove();
     int32_t dx = 0, dy = 0;
     stepFromAnchor(dx, dy);
     OffsetSelection(dc, dx, dy);
     if (action == kMoveEnd) {
+        ClearConnections();
+        if (g_selection.count > selectedBeforeMove())
+            g_selection.count = selectedBeforeMove();
         markOwnerModified();
         finishDrag(dc);
     }
@@ -184,11 +210,4 @@ void DuplicateSelection(plat::Dc& dc, int action)
         g_gesture.multi = false;
         g_gesture.bandShown = false;
     }
-}
-
-void DragObjectHandle(plat::Dc& dc, int index, int action)
-{
-    (void)dc;
-    if (index == 1 && g_board.objects[1].kind() == kKindOutline)
-        DragOutlineVertex(action);
 }

@@ -12,10 +12,21 @@
 #include "tracelyn/core/board_edit.h"
 #include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_undo.h"
+#include "tracelyn/core/change_objects.h"
 #include "tracelyn/core/cursor_snap.h"
-#include "tracelyn/core/handle_hit_test.h"
+#include "tracelyn/core/handle_drag.h"
+#include "tracelyn/core/keyboard_edit.h"
+#include "tracelyn/core/selection_transforms.h"
+#include "tracelyn/core/text_entry.h"
+#include "tracelyn/core/tracelyn_app.h"
+#include "tracelyn/core/board_hit_test.h"
+#include "tracelyn/core/board_settings.h"
+#include "platform/app/keys.h"
 #include "tracelyn/core/mouse_edit.h"
 #include "tracelyn/core/workspace_services.h"
+
+#include <algorithm>
+#include <cstdio>
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_painter.h"
 #include "tracelyn/core/board_state.h"
@@ -82,6 +93,24 @@ void CTracelynView::registerCommands()
     onCommand(tly::kCmdCrosshair, &CTracelynView::OnToggleCrosshair);
     registerCopperCommands();
     registerBoardCommands();
+    onCommand(tly::kCmdErase, &CTracelynView::OnErase);
+    onCommandRange(tly::kCmdRotate, tly::kCmdFlip, &CTracelynView::OnTransform);
+    for (unsigned id : {tly::kCmdErase, tly::kCmdRotate, tly::kCmdMirror, tly::kCmdFlip})
+        onUpdateCommandUI(id, &CTracelynView::OnUpdateNeedsSelection);
+    onCommand(tly::kCmdOrigin, &CTracelynView::OnOrigin);
+    onUpdateCommandUI(tly::kCmdOrigin, &CTracelynView::OnUpdateOrigin);
+    onCommand(tly::kCmdSelectAll, &CTracelynView::OnSelectAll);
+    onCommandRange(tly::kCmdToBack, tly::kCmdToBack, &CTracelynView::OnReorder);
+    onCommandRange(tly::kCmdToFront, tly::kCmdToFront, &CTracelynView::OnReorder);
+    onCommand(tly::kCmdHome, &CTracelynView::OnHome);
+    onCommandRange(tly::kCmdArrowLeft, tly::kCmdArrowEnter, &CTracelynView::OnArrowKey);
+    onCommand(tly::kCmdApplyWidth, &CTracelynView::OnApplyWidth);
+    onCommandRange(tly::kCmdOneLayer, tly::kCmdLayerPair, &CTracelynView::OnViewMode);
+    onCommand(tly::kCmdLayerView, &CTracelynView::OnLayerViewToggle);
+    onCommand(tly::kCmdLimit90, &CTracelynView::OnLimit90);
+    onCommand(tly::kCmdRubberBand, &CTracelynView::OnRubberBand);
+    onUpdateCommandUI(tly::kCmdLimit90, &CTracelynView::OnUpdateSetting);
+    onUpdateCommandUI(tly::kCmdRubberBand, &CTracelynView::OnUpdateSetting);
 }
 
 bool CTracelynView::PreCreateWindow(plat::CreateStruct& cs)
@@ -326,9 +355,10 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     if (FitModeMouseMove())
         return;
     g_pointer.mode = kPointerNormal;
-    // Only the outline's vertices are dragged by their handles.
     if ((flags & plat::kMkLButton) == 0)
-        g_gesture.overHandle = HitTestHandle() != 0 && g_selection.list[1] == 1;
+        g_gesture.overHandle = g_gesture.tool == kToolSelect && HitTestHandle() != 0;
+    if (g_gesture.overHandle)
+        g_pointer.mode = kPointerHandle;
     ShowCursorCoordinates();
     if ((flags & plat::kMkLButton) != 0 && g_gesture.tool != kToolNone && changed != 0)
         ProcessMouseEdit(dc, g_gesture.tool, kMouseMove);
@@ -424,4 +454,222 @@ void CTracelynView::OnToggleCrosshair()
         ShowCrosshair(dc);
     }
     g_pointer.savedCrosshair = g_crosshair.on;
+}
+
+// ---- keys, commands while typing, right button, wheel ----
+
+void CTracelynView::OnKeyDown(unsigned vk, unsigned repeat, unsigned flags)
+{
+    if (TextEntryActive()) {
+        loadCurrentDocument();
+        HandleEditKey(vk);
+        return;
+    }
+    plat::ScrollView::OnKeyDown(vk, repeat, flags);
+}
+
+bool CTracelynView::OnCommand(unsigned id)
+{
+    // While text is typed every command is swallowed: its keys are the text's.
+    if (TextEntryActive())
+        return true;
+    return plat::ScrollView::OnCommand(id);
+}
+
+bool CTracelynView::OnCmdMsg(unsigned id, plat::CmdUI* ui)
+{
+    if (TextEntryActive() && ui == nullptr)
+        return true;
+    return plat::ScrollView::OnCmdMsg(id, ui);
+}
+
+void CTracelynView::OnRButtonDown(unsigned flags, plat::Point point)
+{
+    if (state() != nullptr && g_selection.count == 1 && g_gesture.tool == kToolSelect &&
+        !(g_gesture.multi && g_gesture.bandShown)) {
+        plat::ClientDC dc(this);
+        beginMouseAction(dc, point);
+        UpdateCursorBoardPoint();
+        const int index = g_selection.list[1];
+        bool on = index == 1;
+        if (!on) {
+            HitTestObject(index, index);
+            on = g_selection.count == 1;
+            g_selection.count = 1;
+            g_selection.list[1] = index;
+        }
+        if (!on)
+            ClearSelection(dc);
+        else if (index == 1)
+            PopUpOutlineMenu(point);
+        else
+            RunObjectPropertyDialog(index);
+    }
+    g_gesture.tool = kToolSelect;
+    plat::ScrollView::OnRButtonDown(flags, point);
+}
+
+bool CTracelynView::OnMouseWheel(unsigned flags, short delta, plat::Point point)
+{
+    if (CTracelynDoc* doc = GetDocument()) {
+        BoardDocumentData& data = doc->data();
+        const int32_t y = data.viewOriginY - delta;
+        const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
+        // The wheel never scrolls past the work area.
+        if (y >= -area.height / 2 && y <= area.height / 2) {
+            data.viewOriginY = y;
+            loadCurrentDocument();
+            ShiftRubberBand(0, delta);
+            Invalidate();
+        }
+    }
+    return plat::ScrollView::OnMouseWheel(flags, delta, point);
+}
+
+void CTracelynView::OnErase()
+{
+    loadCurrentDocument();
+    EraseSelection();
+}
+
+void CTracelynView::OnTransform(unsigned id)
+{
+    loadCurrentDocument();
+    TransformSelection(static_cast<int>(id));
+}
+
+void CTracelynView::OnUpdateNeedsSelection(plat::CmdUI& ui)
+{
+    ui.Enable(g_selection.count >= 1 && g_gesture.tool == kToolSelect);
+}
+
+void CTracelynView::OnOrigin()
+{
+    if (state() == nullptr)
+        return;
+    plat::ClientDC dc(this);
+    loadCurrentDocument();
+    PrepareViewDC(dc);
+    DrawObjectOrigins(dc);
+}
+
+void CTracelynView::OnUpdateOrigin(plat::CmdUI& ui)
+{
+    ui.Enable(g_board.count >= 1);
+}
+
+void CTracelynView::OnSelectAll()
+{
+    loadCurrentDocument();
+    if (state() != nullptr) {
+        plat::ClientDC dc(this);
+        PrepareViewDC(dc);
+        ClearSelection(dc);
+    }
+    const int n = SelectEditableObjects();
+    g_gesture.tool = kToolSelect;
+    g_gesture.dragging = false;
+    if (n == 0)
+        return;
+    ComputeSelectionRect(n);
+    const plat::Rect b = g_gesture.band;
+    g_gesture.band = {b.left - 50, b.top - 50, b.right + 50, b.bottom + 50};
+    g_gesture.selectionRect = g_gesture.band;
+    g_gesture.multi = true;
+    g_gesture.bandShown = true;
+    g_gesture.moveAnchorX = g_gesture.pressBoardX;
+    g_gesture.moveAnchorY = g_gesture.pressBoardY;
+    char text[48];
+    std::snprintf(text, sizeof text, "Selected %d objects", n);
+    SetStatusText(text, kPaneMessage);
+    Invalidate();
+}
+
+void CTracelynView::OnReorder(unsigned id)
+{
+    loadCurrentDocument();
+    ReorderSelectedObject(static_cast<int>(id));
+}
+
+void CTracelynView::OnHome()
+{
+    loadCurrentDocument();
+    MoveSelectionHome();
+}
+
+void CTracelynView::OnArrowKey(unsigned id)
+{
+    if (state() == nullptr)
+        return;
+    const int32_t d = g_view.zoomDivisor > 0 ? g_view.zoomDivisor : 1;
+    const int step = g_crosshair.on ? std::max(ScreenLength(g_view.gridStepX) / d, 1) : 1;
+    const plat::Point from{g_view.cursorX / d, g_view.cursorY / d};
+    plat::Point to = from;
+    switch (id) {
+    case tly::kCmdArrowLeft: to.x -= step; break;
+    case tly::kCmdArrowLeft + 1: to.x += step; break;
+    case tly::kCmdArrowLeft + 2: to.y -= step; break;
+    case tly::kCmdArrowLeft + 3: to.y += step; break;
+    default: break;
+    }
+    if (id == tly::kCmdArrowEnter) {
+        // Enter presses, and the next Enter releases, at the cursor.
+        if (g_gesture.keyDrag) {
+            OnLButtonUp(0, from);
+            g_gesture.keyDrag = false;
+        } else {
+            OnLButtonDown(plat::kMkLButton, from);
+            g_gesture.keyDrag = true;
+        }
+        return;
+    }
+    if (g_selection.count > 0 && !g_gesture.keyDrag) {
+        OnLButtonDown(plat::kMkLButton, from);
+        OnMouseMove(plat::kMkLButton, to);
+        OnLButtonUp(0, to);
+    } else {
+        OnMouseMove(g_gesture.keyDrag ? plat::kMkLButton : 0u, to);
+    }
+    plat::Point screen = to;
+    ClientToScreen(&screen);
+    plat::SetCursorPos(screen.x, screen.y);
+}
+
+void CTracelynView::OnApplyWidth()
+{
+    loadCurrentDocument();
+    if (g_selection.count > 0)
+        ChangeSelectedObjects(kChangeWidth);
+}
+
+void CTracelynView::OnViewMode(unsigned id)
+{
+    // The flip turns the mode into the other one: start from the one before.
+    g_edit.layerViewMode = id == tly::kCmdOneLayer ? kViewLayerPair : kViewOneLayer;
+    ToggleLayerPairView();
+    Invalidate();
+}
+
+void CTracelynView::OnLayerViewToggle()
+{
+    ToggleLayerPairView();
+    Invalidate();
+}
+
+void CTracelynView::OnLimit90()
+{
+    g_boardSettings.limit = g_boardSettings.limit != 0 ? 0 : 1;
+}
+
+void CTracelynView::OnRubberBand()
+{
+    g_boardSettings.rubber = g_boardSettings.rubber != 0 ? 0 : 1;
+    SetStatusText(g_boardSettings.rubber != 0 ? "Rubberbanding ON" : "Rubberbanding OFF", kPaneMessage);
+}
+
+void CTracelynView::OnUpdateSetting(plat::CmdUI& ui)
+{
+    const int32_t value = ui.id() == tly::kCmdLimit90 ? g_boardSettings.limit : g_boardSettings.rubber;
+    ui.Enable(true);
+    ui.SetCheck(value != 0 ? 1 : 0);
 }

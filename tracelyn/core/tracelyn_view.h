@@ -52,7 +52,7 @@ public:
     void OnRemoveCopperIslands();
     void OnAlignThermalPads();
     void OnOutlineCommand(unsigned id);
-    void OnRButtonDown(unsigned flags, plat::Point point) override;
+    void PopUpOutlineMenu(plat::Point point);
 
     // The fill of the area enclosed by the selected object; returns the objects appended.
     int FillEnclosedArea(bool minimizeFloatingCopper);
@@ -71,6 +71,13 @@ public:
     // Draw-to-fit mode: the box follows the pointer; a click brings its part of the board in.
     bool FitModeMouseMove();
     bool FitModeClick();
+
+    // Keys and the right button.
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+    bool OnCommand(unsigned id) override;
+    bool OnCmdMsg(unsigned id, plat::CmdUI* ui) override;
+    void OnRButtonDown(unsigned flags, plat::Point point) override;
+    bool OnMouseWheel(unsigned flags, short delta, plat::Point point) override;
 
 private:
     void registerCommands();
@@ -96,6 +103,21 @@ private:
     void OnUpdateGrid(plat::CmdUI& ui);
     void OnUpdateEditUndo(plat::CmdUI& ui);
     void OnUpdateSelectTool(plat::CmdUI& ui);
+    void OnErase();
+    void OnTransform(unsigned id);
+    void OnUpdateNeedsSelection(plat::CmdUI& ui);
+    void OnOrigin();
+    void OnUpdateOrigin(plat::CmdUI& ui);
+    void OnSelectAll();
+    void OnReorder(unsigned id);
+    void OnHome();
+    void OnArrowKey(unsigned id);
+    void OnApplyWidth();
+    void OnViewMode(unsigned id);
+    void OnLayerViewToggle();
+    void OnLimit90();
+    void OnRubberBand();
+    void OnUpdateSetting(plat::CmdUI& ui);
     // A DC of the window with the board mapping and the active document's store loaded.
     void beginMouseAction(plat::Dc& dc, plat::Point point);
 };

@@ -18,7 +18,7 @@
 #include "tracelyn/core/bookmarks.h"
 #include "tracelyn/core/draw_to_fit.h"
 #include "tracelyn/core/frame_services.h"
-#include "tracelyn/core/handle_hit_test.h"
+#include "tracelyn/core/board_cursor.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/workspace_services.h"
@@ -177,8 +177,8 @@ void CTracelynView::OnSetBookmark()
     if (GetDocument() == nullptr)
         return;
     LoadBoardGlobals(GetDocument()->data());
-    int x = 0, y = 0;
-    CursorBoardPoint(x, y);
+    UpdateCursorBoardPoint();
+    int32_t x = g_gesture.boardX, y = g_gesture.boardY;
     if (MetricUnits()) {
         x = static_cast<int>(x / 2.54);
         y = static_cast<int>(y / 2.54);

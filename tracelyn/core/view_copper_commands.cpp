@@ -12,7 +12,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/frame_services.h"
-#include "tracelyn/core/handle_hit_test.h"
+#include "tracelyn/core/handle_drag.h"
 #include "tracelyn/core/outline_editing.h"
 #include "tracelyn/core/thermal_pads_dialog.h"
 #include "tracelyn/core/tracelyn_app.h"
@@ -172,7 +172,7 @@ void CTracelynView::OnOutlineCommand(unsigned id)
     // The picked vertex must be one of the outline's, and the outline the one selected object.
     if (g_selection.count != 1 || g_selection.list[1] != 1 || EditableOutline() == nullptr)
         return;
-    const int v = g_handlePick.index;
+    const int v = PickedHandle();
     std::function<int()> edit;
     switch (id) {
     case tly::kCmdOutlineInsertLine: edit = [v] { return InsertOutlineSegment(kSegmentLine, v); }; break;
@@ -188,16 +188,12 @@ void CTracelynView::OnOutlineCommand(unsigned id)
     RedrawWindow();
 }
 
-void CTracelynView::OnRButtonDown(unsigned flags, plat::Point point)
+void CTracelynView::PopUpOutlineMenu(plat::Point point)
 {
-    const bool outlineSelected = g_selection.count == 1 && !g_gesture.multi && g_selection.list[1] == 1 &&
-                                 g_gesture.tool == kToolSelect && EditableOutline() != nullptr;
-    if (outlineSelected) {
-        plat::Point screen = point;
-        ClientToScreen(&screen);
-        if (plat::Menu* popup = g_appImages.outlineMenu.GetSubMenu(0))
-            popup->TrackPopupMenu(plat::kTpmRightButton, screen.x, screen.y, this);
-    }
-    g_gesture.tool = kToolSelect;
-    plat::ScrollView::OnRButtonDown(flags, point);
+    if (EditableOutline() == nullptr)
+        return;
+    plat::Point screen = point;
+    ClientToScreen(&screen);
+    if (plat::Menu* popup = g_appImages.outlineMenu.GetSubMenu(0))
+        popup->TrackPopupMenu(plat::kTpmRightButton, screen.x, screen.y, this);
 }

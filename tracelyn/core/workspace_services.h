@@ -50,3 +50,6 @@ void ClampScaleForSheetSize();
 bool RunVariableGridDialog();   // 147: the variable grid's x and y steps
 bool RunPolarGridDialog();      // 148: the polar grid's centre, radius and angle steps
 bool RunEditSetupDialog();      // 221: grid, pins, page breaks, rubber-banding, 90 degrees
+// The right-button edit of one selected object: its property dialog (Style, Drawing/Fill
+// Style, Font, Pad Setup, Polygon Setup) with its values; true when the object was changed.
+bool RunObjectPropertyDialog(int index);

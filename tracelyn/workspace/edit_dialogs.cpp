@@ -11,6 +11,8 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/change_objects.h"
+#include "tracelyn/core/workspace_services.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_library.h"
@@ -457,7 +459,89 @@ void CLibPartsDlg::OnOK()
     plat::Dialog::OnOK();
 }
 
+// ---- Font ----
+
+CFontDlg::CFontDlg() : plat::Dialog(kIddFont, nullptr) {}
+
+bool CFontDlg::OnInitDialog()
+{
+    constexpr double kHeights[] = {0.3, 0.4, 0.5, 0.7, 1.0, 2.0, 5.0};
+    m_sizeIndex = std::max(m_sizeIndex, 2);
+    if (plat::Control* combo = GetDlgItem(kIdcFontHeight)) {
+        combo->ResetContent();
+        for (double h : kHeights)
+            combo->AddString(formatted("%.0f", h * 100));
+        if (m_sizeIndex <= 8)
+            combo->SetCurSel(m_sizeIndex - 2);
+    }
+    return true;
+}
+
+void CFontDlg::OnOK()
+{
+    const plat::Control* combo = GetDlgItem(kIdcFontHeight);
+    const int chosen = combo != nullptr ? combo->GetCurSel() : -1;
+    if (chosen >= 0)
+        m_sizeIndex = chosen + 2;
+    plat::Dialog::OnOK();
+}
+
 // ---- services the board core calls ----
+
+namespace {
+
+bool runFontDialog(BoardObject& text)
+{
+    CFontDlg dialog;
+    dialog.m_sizeIndex = (text.w[2] >> 8) & 127;
+    if (dialog.DoModal() != plat::kIdOk)
+        return false;
+    g_selection.count = 1;
+    PushUndoSnapshot();
+    text.w[2] = dialog.m_sizeIndex * 256 + (text.w[2] & 127);
+    return true;
+}
+
+bool runPadDialog(const BoardObject& pad)
+{
+    g_boardSettings.padSizeX = pad.w[2];
+    g_boardSettings.padSizeY = pad.w[3];
+    g_boardSettings.padHole = pad.w[6];
+    g_boardSettings.padShape = pad.w[5] & 0xF;
+    CPadSetupDlg dialog;
+    if (dialog.DoModal() != plat::kIdOk)
+        return false;
+    ChangeSelectedObjects(kChangePad);
+    return true;
+}
+
+}  // namespace
+
+bool RunObjectPropertyDialog(int index)
+{
+    if (g_board.objects == nullptr || index < 1 || index > g_board.count)
+        return false;
+    BoardObject& o = g_board.objects[index];
+    const int kind = o.kind();
+    bool changed = false;
+    if (kind == kKindLine || kind == 5 || kind == kKindArc) {
+        CStyleDlg dialog;
+        changed = dialog.DoModal() == plat::kIdOk;
+    } else if (kind == kKindRectangle || kind == kKindEllipse || kind == 12) {
+        CFillStyleDlg dialog;
+        changed = dialog.DoModal() == plat::kIdOk;
+    } else if (kind == kKindText) {
+        changed = runFontDialog(o);
+    } else if (kind == kKindPad) {
+        changed = runPadDialog(o);
+    } else if (kind == kKindPolygon) {
+        CPolygonSetupDlg dialog;
+        changed = dialog.DoModal() == plat::kIdOk;
+    }
+    if (changed)
+        RedrawActiveFrame();
+    return changed;
+}
 
 bool RunVariableGridDialog()
 {

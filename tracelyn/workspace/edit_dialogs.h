@@ -102,3 +102,13 @@ private:
     void OnPartChosen();
     void showLibrary(const std::string& library);
 };
+
+// Font (242): the text size index 2 to 8 by its height in mils.
+class CFontDlg : public plat::Dialog {
+public:
+    CFontDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+    int m_sizeIndex = 6;
+};

@@ -15,6 +15,9 @@ public:
     void OnClose() override;
     void OnDestroy() override;
     void OnTimer(unsigned id) override;
+    // While text is typed into a board its keys are the text's: no accelerator, no command.
+    bool PreTranslateMessage(plat::Msg& msg) override;
+    bool OnCommand(unsigned id) override;
 
     // Board commands of the routing subsystem: netlist, rats nest, checks and statistics.
     void OnLoadNetlist();

@@ -11,6 +11,7 @@
 #include "tracelyn/core/change_objects.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/text_entry.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
@@ -189,4 +190,18 @@ void CMainFrame::OnSelectiveEditCombo()
     const plat::ToolBarCombo* combo = modifyBar_.combo(kComboSelectiveEdit);
     if (combo != nullptr && combo->GetCurSel() >= 0)
         OnSelectiveEdit(kCmdSelectiveFirst + static_cast<unsigned>(combo->GetCurSel()));
+}
+
+bool CMainFrame::PreTranslateMessage(plat::Msg& msg)
+{
+    if (TextEntryActive())
+        return false;
+    return plat::MDIFrameWnd::PreTranslateMessage(msg);
+}
+
+bool CMainFrame::OnCommand(unsigned id)
+{
+    if (TextEntryActive())
+        return true;
+    return plat::MDIFrameWnd::OnCommand(id);
 }

@@ -5,7 +5,7 @@
 #include "platform/app/menu.h"
 #include "platform/app/dialog.h"
 #include "resources/tracelyn/copper_ids.h"
-#include "tracelyn/core/handle_hit_test.h"
+#include "tracelyn/core/handle_drag.h"
 #include "tracelyn/route/flood_fill.h"
 
 namespace {
@@ -160,7 +160,7 @@ TEST_F(CopperCommands, OutlineMenuEditsThePickedVertex)
     const int px = (client.left + client.right) / 2 + vx / kUnitsPerPixel;
     const int py = (client.top + client.bottom) / 2 + vy / kUnitsPerPixel;
     view()->SendMessage(plat::kWmMouseMove, 0, at(px, py));
-    EXPECT_EQ(g_handlePick.index, 0);
+    EXPECT_EQ(PickedHandle(), 0);
     plat::Menu::chooseNextPopupCommand(tly::kCmdOutlineInsertLine);
     view()->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, at(px, py));
     EXPECT_EQ(object(1).w[2], 5);
