@@ -1,24 +1,13 @@
 // File > Open by kind, Save As in its four forms, Save's enabling, Close All Windows and the
 // Ctrl+Q dump, through the running program.
+#include "tests/tracelyn/core/edit_fixture.h"
+
 #include "platform/app/cmd_target.h"
 #include "platform/app/command_ids.h"
-#include "platform/app/frame_wnd.h"
-#include "platform/app/program.h"
-#include "platform/core/archive.h"
-#include "platform/core/test_ui_host.h"
-#include "platform/system/files.h"
-#include "platform/system/registry.h"
 #include "resources/tracelyn/board_command_ids.h"
-#include "resources/tracelyn/tracelyn_ids.h"
-#include "support/temp_folder.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_file_commands.h"
-#include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
-#include "tracelyn/core/tracelyn_app.h"
-#include "tracelyn/core/tracelyn_doc.h"
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -26,32 +15,14 @@
 
 namespace {
 
-class BoardFileCommandsTest : public ::testing::Test {
+class BoardFileCommandsTest : public edit_test::BoardEditTest {
 protected:
     void SetUp() override
     {
-        registerTracelynResources();
-        plat::setConfigFolder(config.path().string());
-        g_boardSettings = BoardSettings{};
-        g_boardFolders = BoardFolders{};
-        g_openDocuments = OpenDocumentTable{};
-        g_board = CurrentBoard{};
-        g_active = ActiveDocument{};
-        folder.write("Tracelyn.ini", "[Tracelyn]\nDoTips=0\n");
-        harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<CTracelynApp>(); },
-                                                      std::vector<std::string>{}, folder.path().string());
-        ASSERT_TRUE(harness->start());
+        BoardEditTest::SetUp();
         host.clearEvents();
     }
-    void TearDown() override
-    {
-        harness.reset();
-        plat::setConfigFolder("");
-    }
-    static CTracelynDoc* activeBoard()
-    {
-        return static_cast<CTracelynDoc*>(plat::GetMainWnd()->GetActiveDocument());
-    }
+    static CTracelynDoc* activeBoard() { return board(); }
     void choose(const std::string& path, int filter = 1) { host.answerFileDialog({path, filter}); }
     std::string sub(const std::string& relative)
     {
@@ -59,11 +30,6 @@ protected:
         std::filesystem::create_directories(p.parent_path());
         return p.string();
     }
-
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
-    std::unique_ptr<plat::AppHarness> harness;
 };
 
 TEST_F(BoardFileCommandsTest, OpenSendsEachKindOfFileItsOwnWay)
