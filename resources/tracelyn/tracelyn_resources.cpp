@@ -3,6 +3,9 @@
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
+#include "resources/tracelyn/board_command_ids.h"
+#include "resources/tracelyn/copper_dialogs.h"
+#include "resources/tracelyn/copper_ids.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -99,6 +102,8 @@ plat::MenuItem viewMenu(bool withDocument)
         items.push_back(menuSeparator());
         items.push_back(menuItem(kCmdZoomIn, "Zoom &In"));
         items.push_back(menuItem(kCmdZoomOut, "Zoom &Out"));
+        items.push_back(menuItem(kCmdCenterView, "&Center\tF4"));
+        items.push_back(menuItem(kCmdDrawToFit, "&Draw to Fit"));
         items.push_back(scaleMenu());
         items.push_back(currentLayerMenu());
         items.push_back(menuItem(kCmdLayerView, "Single/&2-Layer"));
@@ -142,13 +147,17 @@ std::vector<plat::MenuResource> menus()
         {kIdrBoardType,
          {boardFileMenu(),
           menuPopup("&Edit", {menuItem(kCmdUndo, "&Undo\tCtrl+Z"), menuItem(kCmdSelect, "&Select\tF9"),
+                              menuItem(plat::kIdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V"),
+                              menuItem(kCmdEditClear, "C&lear\tF8"),
                               menuItem(kCmdSelectAll, "Select All\tCtrl+A"), menuItem(kCmdErase, "&Erase\tDel"),
                               menuItem(kCmdRotate, "&Rotate\tX"), menuItem(kCmdMirror, "&Mirror\tM"),
                               menuItem(kCmdFlip, "&Vertical Flip"), menuItem(kCmdOrigin, "&Origin"),
                               menuItem(kCmdToBack, "Send to Back\tCtrl+B"), menuItem(kCmdToFront, "Bring to Front\tCtrl+T"),
                               menuItem(kCmdRedraw, "Re&draw\tEsc"),
                               menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
-                                                     menuItem(kCmdClearRatsNest, "Clear Rats &Nest")})}),
+                                                     menuItem(kCmdClearRatsNest, "Clear Rats &Nest"),
+                                                     menuItem(kCmdRemoveCopperIslands, "Remove copper islands"),
+                                                     menuItem(kCmdAlignThermalPads, "Align Thermal Pads")})}),
           viewMenu(true), setupMenu(),
           menuPopup("&Process", {menuItem(kCmdBatchRoute, "&Batch Route..."),
                                  menuItem(kCmdOptimize, "&Optimize"),
@@ -157,10 +166,12 @@ std::vector<plat::MenuResource> menus()
                                  menuItem(kCmdNeck, "&Neck..."),
                                  menuItem(kCmdLoadNetlist, "Load Netlist...")}),
           menuPopup("&Aux", {menuItem(kCmdAutoText, "&Auto..."), menuItem(kCmdStatistics, "&Statistics..."),
-                             menuItem(kCmdDesignRules, "&Check...")}),
+                             menuItem(kCmdDesignRules, "&Check..."), menuItem(kCmdClearBookmarks, "Clear &Bookmarks"),
+                             menuItem(kCmdGoToBookmark, "&Go To Bookmark\tF2")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
-                                menuItem(plat::kIdWindowArrange, "&Arrange Icons")}),
+                                menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
+                                menuItem(kCmdCloseAllWindows, "Clo&se All Windows")}),
           helpMenu()}},
         {kIdrOutlineMenu,
          {menuPopup("Outline", {menuItem(kCmdOutlineInsertLine, "Insert Line"),
@@ -199,6 +210,15 @@ std::vector<plat::AcceleratorResource> accelerators()
               {kFVirtKey, plat::kVkF9, kCmdSelect},
               {kFVirtKey, plat::kVkF10, kCmdCrosshair},
               {kFVirtKey | kFControl, 'Z', kCmdUndo},
+              // Copper, clipboard, bookmarks and the view.
+              {kFVirtKey, 'F', kCmdToolFill},
+              {kFVirtKey | kFControl, 'C', plat::kIdEditCopy},
+              {kFVirtKey | kFControl, 'V', kCmdEditPaste},
+              {kFVirtKey, plat::kVkF8, kCmdEditClear},
+              {kFVirtKey, plat::kVkF4, kCmdCenterView},
+              {kFVirtKey, plat::kVkF2, kCmdGoToBookmark},
+              {kFVirtKey | kFControl, plat::kVkF2, kCmdSetBookmark},
+              {kFVirtKey | kFControl, 'Q', kCmdDiagnosticDump},
               // The selection by keys.
               {kFVirtKey | kFControl, 'A', kCmdSelectAll},
               {kFVirtKey | kFControl, 'B', kCmdToBack},
@@ -324,6 +344,8 @@ void registerTracelynResources()
     for (plat::DialogTemplate& t : EditDialogTemplates())
         set.dialogs.push_back(std::move(t));
     AddManufacturingResources(set);
+    for (plat::DialogTemplate& t : CopperDialogTemplates())
+        set.dialogs.push_back(std::move(t));
     // The layer-view button owns image 0 and its pair button image 5, the two pictures the
     // layer-view toggle switches between.
     set.toolbars = {

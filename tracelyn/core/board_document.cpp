@@ -1,6 +1,7 @@
 #include "tracelyn/core/board_document.h"
 
 #include "platform/core/ui_host.h"
+#include "platform/system/paths.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/open_documents.h"
 #include "tracelyn/core/package_tables.h"
@@ -164,9 +165,7 @@ std::string BoardOpenPath(std::string_view path)
 
 int BoardFileMode(std::string_view path)
 {
-    const bool xpc = path.find(".XPC") != std::string_view::npos ||
-                     path.find(".xpc") != std::string_view::npos;
-    return xpc ? 4 : 1;
+    return plat::hasExtension(path, ".XPC") ? 4 : 1;
 }
 
 void RegisterOpenDocument(std::string_view name, CTracelynDoc* document, int untitled)

@@ -62,7 +62,7 @@ void MarkBoardModified();
 
 // The path a board is opened from: a name without an extension gets ".TLZ".
 std::string BoardOpenPath(std::string_view path);
-// 4 (export) when the file name holds ".XPC" or ".xpc", else 1 (board).
+// 4 (export) when the file name's extension is ".XPC" (any case), else 1 (board).
 int BoardFileMode(std::string_view path);
 
 // The open-document table: the first free entry takes the document (a full table stays as it

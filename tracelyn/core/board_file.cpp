@@ -360,8 +360,9 @@ bool BoardReader::skipBytes(size_t bytes)
 
 Outcome BoardReader::readPolygon(BoardObject& o)
 {
+    // Files before version 12 carry a polygon's record without its vertices.
     if (version_ < 12)
-        return Outcome::Stop;   // older polygon records cannot be followed
+        return Outcome::Dropped;
     o.w[3] = le::getS16(record_, 8);
     o.w[5] = le::getS16(record_, 10);
     o.w[6] = le::getS16(record_, 12);
@@ -388,7 +389,8 @@ Outcome BoardReader::readOutline(BoardObject& o, int slot)
     o.w[5] = le::getS16(record_, 10);
     o.w[6] = le::getS16(record_, 12);
     o.w[7] = le::getS16(record_, 14);
-    const int segments = std::max(o.w[2], 0);
+    // Files before version 12 write the outline as a plain record without its segments.
+    const int segments = version_ < 12 ? 0 : std::max(o.w[2], 0);
     const size_t words = static_cast<size_t>(segments) * kSegmentWords;
     if (slot != 1) {
         // A board has one outline, object 1; others are read past and left deleted.

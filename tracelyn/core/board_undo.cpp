@@ -75,6 +75,12 @@ void undoModified(BoardUndoEntry& entry)
         const BoardObject& saved = slot.object.get();
         std::copy(saved.w.begin(), saved.w.begin() + 9, target.w.begin());
         target.data = slot.object.releaseData();
+        // An object brought back past the end (a deleted shape the count had dropped below)
+        // counts again.
+        if (target.kind() != kKindDeleted && slot.index > g_board.count) {
+            g_board.count = slot.index;
+            storeCountInOwner();
+        }
     }
     // A snapshot taken before a routing operation also drops what the operation appended.
     if (entry.baseCount > 0 && g_board.objects != nullptr) {

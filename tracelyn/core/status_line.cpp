@@ -3,6 +3,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/mouse_edit.h"
+#include "tracelyn/core/net_tracing.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/core/stroke_text_services.h"
 #include "tracelyn/core/workspace_services.h"
@@ -84,5 +85,9 @@ void ShowSelectedObjectInfo()
     const int index = g_selection.list[1];
     if (index < 1 || index >= g_board.capacity)
         return;
+    if (g_gesture.selectiveMode == kSelectiveEditNetsOnly && g_board.objects[index].kind() == kKindLine) {
+        ListNetPins(index);
+        return;
+    }
     SetStatusText(describe(index, g_board.objects[index], MetricUnits()), kPaneMessage);
 }

@@ -12,8 +12,10 @@
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
+#include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/app_state.h"
+#include "tracelyn/core/board_file_commands.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_palette.h"
 #include "tracelyn/core/board_settings.h"
@@ -68,6 +70,9 @@ void loadBitmapsAndOutlineMenu()
 CTracelynApp::CTracelynApp() : plat::WinApp("Tracelyn")
 {
     onCommand(plat::kIdAppAbout, &CTracelynApp::OnAppAbout);
+    onCommand(plat::kIdFileOpen, &CTracelynApp::OnFileOpenByKind);
+    onCommand(tly::kCmdCloseAllWindows, &CTracelynApp::OnCloseAllWindows);
+    onCommand(tly::kCmdDiagnosticDump, &CTracelynApp::OnDiagnosticDump);
 }
 
 bool CTracelynApp::InitInstance()
@@ -152,6 +157,21 @@ void CTracelynApp::OnAppAbout()
 {
     CAboutDlg about("Tracelyn printed circuit board layout for the Linux desktop");
     about.DoModal();
+}
+
+void CTracelynApp::OnFileOpenByKind()
+{
+    OpenBoardFileByKind();
+}
+
+void CTracelynApp::OnCloseAllWindows()
+{
+    CloseAllBoards();
+}
+
+void CTracelynApp::OnDiagnosticDump()
+{
+    plat::MessageBox(DiagnosticDumpText());
 }
 
 void ToggleLayerPairView()

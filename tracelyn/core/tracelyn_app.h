@@ -16,6 +16,10 @@ public:
     CTracelynApp();
     bool InitInstance() override;
     void OnAppAbout();
+    // File > Open by the kind of file, Window > Close All Windows and the Ctrl+Q dump.
+    void OnFileOpenByKind();
+    void OnCloseAllWindows();
+    void OnDiagnosticDump();
 };
 
 // Flips the layer viewing mode between one layer (1040) and the layer pair (1041) and shows

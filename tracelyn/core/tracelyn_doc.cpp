@@ -3,6 +3,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/resources.h"
 #include "tracelyn/core/board_file.h"
+#include "tracelyn/core/board_file_commands.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/workspace_services.h"
@@ -25,7 +26,8 @@ void nameSavedBoard(const CTracelynDoc* document, const std::string& path)
 
 CTracelynDoc::CTracelynDoc()
 {
-    registerSaveAs();
+    onCommand(plat::kIdFileSaveAs, &CTracelynDoc::OnFileSaveAs);
+    onUpdateCommandUI(plat::kIdFileSave, &CTracelynDoc::OnUpdateFileSave);
 }
 
 CTracelynDoc::~CTracelynDoc()
@@ -108,3 +110,13 @@ void CTracelynDoc::OnCloseDocument()
 bool CTracelynDoc::IsModified() { return data_.modified; }
 
 void CTracelynDoc::SetModifiedFlag(bool modified) { data_.modified = modified; }
+
+void CTracelynDoc::OnFileSaveAs()
+{
+    SaveBoardAs(*this);
+}
+
+void CTracelynDoc::OnUpdateFileSave(plat::CmdUI& ui)
+{
+    ui.Enable(IsModified());
+}

@@ -19,15 +19,16 @@ public:
     bool IsModified() override;
     void SetModifiedFlag(bool modified = true) override;
 
+    // File > Save As (its four forms) and the Save command's enabling.
+    void OnFileSaveAs();
+    void OnUpdateFileSave(plat::CmdUI& ui);
+
     BoardDocumentData& data() { return data_; }
     const BoardDocumentData& data() const { return data_; }
 
-    // File > Save As: the board, or its drawing as DXF (board_save_as.cpp).
-    void OnFileSaveAsByKind();
 
 private:
     void makeActive();
-    void registerSaveAs();
 
     BoardDocumentData data_;
 };

@@ -1,5 +1,6 @@
 #include "tracelyn/core/tracelyn_view.h"
 
+
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_app.h"
 #include "platform/app/win_constants.h"
@@ -91,6 +92,8 @@ void CTracelynView::registerCommands()
     onCommand(tly::kCmdSelect, &CTracelynView::OnSelectTool);
     onUpdateCommandUI(tly::kCmdSelect, &CTracelynView::OnUpdateSelectTool);
     onCommand(tly::kCmdCrosshair, &CTracelynView::OnToggleCrosshair);
+    registerCopperCommands();
+    registerBoardCommands();
     onCommand(tly::kCmdErase, &CTracelynView::OnErase);
     onCommandRange(tly::kCmdRotate, tly::kCmdFlip, &CTracelynView::OnTransform);
     for (unsigned id : {tly::kCmdErase, tly::kCmdRotate, tly::kCmdMirror, tly::kCmdFlip})
@@ -324,6 +327,8 @@ void CTracelynView::OnLButtonDown(unsigned flags, plat::Point point)
 {
     if (state() == nullptr)
         return;
+    if (FitModeClick())
+        return;
     SetCapture();
     g_gesture.ctrl = (flags & plat::kMkControl) != 0;
     g_gesture.shift = (flags & plat::kMkShift) != 0;
@@ -354,6 +359,8 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     PrepareViewDC(dc);
     HideCrosshair(dc);
     const int changed = SetCursorFromPixels(point.x, point.y);
+    if (FitModeMouseMove())
+        return;
     g_pointer.mode = kPointerNormal;
     if ((flags & plat::kMkLButton) == 0)
         g_gesture.overHandle = g_gesture.tool == kToolSelect && HitTestHandle() != 0;
@@ -503,6 +510,8 @@ void CTracelynView::OnRButtonDown(unsigned flags, plat::Point point)
         }
         if (!on)
             ClearSelection(dc);
+        else if (index == 1)
+            PopUpOutlineMenu(point);
         else
             RunObjectPropertyDialog(index);
     }

@@ -46,6 +46,33 @@ public:
     // F10: the crosshair and grid snapping on or off.
     void OnToggleCrosshair();
 
+    // Copper: Fill interior region (F), Remove copper islands, Align Thermal Pads, and the
+    // Outline menu at the picked vertex, popped up by the right button on the outline.
+    void OnFillInteriorRegion();
+    void OnUpdateFillInteriorRegion(plat::CmdUI& ui);
+    void OnRemoveCopperIslands();
+    void OnAlignThermalPads();
+    void OnOutlineCommand(unsigned id);
+    void PopUpOutlineMenu(plat::Point point);
+
+    // The fill of the area enclosed by the selected object; returns the objects appended.
+    int FillEnclosedArea(bool minimizeFloatingCopper);
+
+    // The clipboard, bookmarks and view commands: Copy (Ctrl+C), Paste (Ctrl+V), Center (F4),
+    // Clear (F8), Draw to Fit, Ctrl+F2 / F2 / Clear Bookmarks.
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnCenterView();
+    void OnEditClear();
+    void OnDrawToFit();
+    void OnSetBookmark();
+    void OnClearBookmarks();
+    void OnGoToBookmark();
+    void OnUpdateBookmarks(plat::CmdUI& ui);
+    // Draw-to-fit mode: the box follows the pointer; a click brings its part of the board in.
+    bool FitModeMouseMove();
+    bool FitModeClick();
+
     // Keys and the right button.
     void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
     bool OnCommand(unsigned id) override;
@@ -58,6 +85,8 @@ public:
 private:
     void registerCommands();
     int pendingScroll_[2] = {-1, -1};
+    void registerCopperCommands();
+    void registerBoardCommands();
     void loadCurrentDocument();
     void prepareScreen(plat::Dc& dc);
 

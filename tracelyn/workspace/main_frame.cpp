@@ -5,6 +5,7 @@
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/board_document.h"
+#include "tracelyn/core/blink_marker.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
@@ -97,6 +98,10 @@ void CMainFrame::OnTimer(unsigned id)
     // The status animation and the backup period tick here; neither changes a board.
     if (id == tly::kTimerStatusAnimation || id == tly::kTimerBackup)
         return;
+    if (id == tly::kTimerBlinkMarker) {
+        AdvanceBlinkMarker();
+        return;
+    }
     plat::MDIFrameWnd::OnTimer(id);
 }
 

@@ -105,6 +105,9 @@ TEST(BoardPaths, OpenPathAndFileMode)
     EXPECT_EQ(BoardFileMode("/x/board.xpc"), 4);
     EXPECT_EQ(BoardFileMode("/x/BOARD.XPC"), 4);
     EXPECT_EQ(BoardFileMode("/x/board.tlz"), 1);
+    // A dotted folder says nothing about the file.
+    EXPECT_EQ(BoardFileMode("/jobs/old.xpc/board.tlz"), 1);
+    EXPECT_EQ(BoardFileMode("/jobs/amp.xpc.tlz"), 1);
 }
 
 TEST(PackageTables, ExtentsAndPinLabels)

@@ -1,0 +1,123 @@
+// File > Open by kind, Save As in its four forms, Save's enabling, Close All Windows and the
+// Ctrl+Q dump, through the running program.
+#include "tests/tracelyn/core/edit_fixture.h"
+
+#include "platform/app/cmd_target.h"
+#include "platform/app/command_ids.h"
+#include "resources/tracelyn/board_command_ids.h"
+#include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_file_commands.h"
+#include "tracelyn/core/board_state.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+class BoardFileCommandsTest : public edit_test::BoardEditTest {
+protected:
+    void SetUp() override
+    {
+        BoardEditTest::SetUp();
+        host.clearEvents();
+    }
+    static CTracelynDoc* activeBoard() { return board(); }
+    void choose(const std::string& path, int filter = 1) { host.answerFileDialog({path, filter}); }
+    std::string sub(const std::string& relative)
+    {
+        const std::filesystem::path p = folder.path() / relative;
+        std::filesystem::create_directories(p.parent_path());
+        return p.string();
+    }
+};
+
+TEST_F(BoardFileCommandsTest, OpenSendsEachKindOfFileItsOwnWay)
+{
+    // A netlist in a folder whose name has a dot goes to the text viewer; nothing opens.
+    const std::string netlist = sub("amp.board/AMP.NET");
+    folder.write("amp.board/AMP.NET", "net\n");
+    choose(netlist);
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    EXPECT_TRUE(host.shown("text viewer: " + netlist));
+    EXPECT_EQ(g_openDocuments.count, 1);
+
+    // A board in a folder named like a netlist opens as a board.
+    ASSERT_TRUE(activeBoard()->OnSaveDocument(sub("amp.network/board.tlz")));
+    host.clearEvents();
+    choose(sub("amp.network/board.tlz"));
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    EXPECT_TRUE(host.messageBoxes().empty());
+    EXPECT_EQ(g_openDocuments.count, 2);
+
+    // DXF: not imported yet, and never without a board to take it.
+    choose(sub("plot.dxf"));
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    EXPECT_EQ(host.messageBoxes().back(), kDxfNotAvailableMessage);
+    host.answerMessageBox(plat::kIdNo);
+    host.answerMessageBox(plat::kIdNo);
+    ASSERT_TRUE(harness->command(tly::kCmdCloseAllWindows));
+    EXPECT_EQ(g_openDocuments.count, 0);
+    choose(sub("plot.dxf"));
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    EXPECT_EQ(host.messageBoxes().back(), kDxfWithoutBoardMessage);
+
+    // Cancel does nothing; a board that cannot be read says so.
+    host.clearEvents();
+    choose("");
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    EXPECT_TRUE(host.messageBoxes().empty());
+    choose(sub("missing.tlz"));
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    EXPECT_EQ(host.messageBoxes().back(), "File Error");
+    EXPECT_EQ(g_board.count, 0);
+}
+
+TEST_F(BoardFileCommandsTest, SaveAsWritesTheFormOfTheChosenFilter)
+{
+    const std::string dotted = sub("job.v2/AMP");
+    choose(dotted, 1);
+    ASSERT_TRUE(harness->command(plat::kIdFileSaveAs));
+    EXPECT_TRUE(std::filesystem::exists(dotted + ".TLZ"));
+    EXPECT_EQ(activeBoard()->GetPathName(), dotted + ".TLZ");
+
+    choose(sub("job.v2/OLD.TLZ"), 3);
+    ASSERT_TRUE(harness->command(plat::kIdFileSaveAs));
+    std::ifstream old(sub("job.v2/OLD.TLZ"), std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(old)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 10u);
+    EXPECT_EQ(bytes[10], ';');
+    EXPECT_EQ(activeBoard()->GetPathName(), dotted + ".TLZ");
+
+    choose(sub("job.v2/plot"), 2);
+    ASSERT_TRUE(harness->command(plat::kIdFileSaveAs));
+    EXPECT_EQ(host.messageBoxes().back(), kDxfNotAvailableMessage);
+    EXPECT_FALSE(std::filesystem::exists(sub("job.v2/plot")));
+}
+
+TEST_F(BoardFileCommandsTest, SaveIsEnabledOnlyForAChangedBoard)
+{
+    CTracelynDoc* doc = activeBoard();
+    ASSERT_NE(doc, nullptr);
+    doc->SetModifiedFlag(false);
+    plat::CmdUI ui(plat::kIdFileSave);
+    plat::GetMainWnd()->OnCmdMsg(plat::kIdFileSave, &ui);
+    EXPECT_FALSE(ui.enabled());
+    doc->SetModifiedFlag(true);
+    plat::CmdUI changed(plat::kIdFileSave);
+    plat::GetMainWnd()->OnCmdMsg(plat::kIdFileSave, &changed);
+    EXPECT_TRUE(changed.enabled());
+}
+
+TEST_F(BoardFileCommandsTest, DumpListsTheOpenBoardsAndTheWindow)
+{
+    ASSERT_TRUE(harness->command(tly::kCmdDiagnosticDump));
+    ASSERT_EQ(host.messageBoxes().size(), 1u);
+    const std::string dump = host.messageBoxes()[0];
+    EXPECT_EQ(dump.rfind("[1] ", 0), 0u) << dump;
+    EXPECT_NE(dump.find("---pc=1, pic="), std::string::npos) << dump;
+    EXPECT_NE(dump.find("\nx1="), std::string::npos);
+    EXPECT_NE(dump.find("pMainWnd="), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// The clipboard, net tracing, bookmarks and view commands in the running program.
+#include "tests/tracelyn/core/edit_fixture.h"
+
+#include "common/clipboard_block_mark.h"
+#include "platform/app/command_ids.h"
+#include "resources/tracelyn/board_command_ids.h"
+#include "tracelyn/core/blink_marker.h"
+#include "tracelyn/core/bookmarks.h"
+#include "tracelyn/core/board_clipboard.h"
+
+namespace {
+
+using edit_test::kUnitsPerPixel;
+
+class BoardCommands : public edit_test::BoardEditTest {
+protected:
+    std::string pane0() { return frame().statusBarPanes().GetPaneText(0); }
+    int drawTrace(int x1, int y1, int x2, int y2)
+    {
+        tool(tly::kCmdToolTrace);
+        drag(x1, y1, x2, y2);
+        command(tly::kCmdSelect);
+        return count();
+    }
+};
+
+TEST_F(BoardCommands, CopyAndPasteLandFiveHundredMilsOffAsTheSelection)
+{
+    const int trace = drawTrace(100, 100, 200, 100);
+    click(150, 100);
+    ASSERT_EQ(g_selection.count, 1);
+    command(plat::kIdEditCopy);
+    EXPECT_EQ(pane0(), "Sent 1 objects to clipboard");
+    EXPECT_EQ(g_selection.count, 0);
+    const auto block = host.clipboard("TLYN");
+    ASSERT_TRUE(block);
+    EXPECT_TRUE(quill::HasBlockMark(*block, quill::kBoardBlockMark));
+
+    const int depth = g_undo.depth;
+    command(tly::kCmdEditPaste);
+    ASSERT_EQ(count(), trace + 1);
+    const BoardObject& copy = object(trace + 1);
+    EXPECT_EQ(copy.kind(), kKindLine);
+    EXPECT_EQ(copy.w[0], object(trace).w[0] + 5000);
+    EXPECT_EQ(copy.w[1], object(trace).w[1] + 5000);
+    EXPECT_EQ(copy.w[2], object(trace).w[2] + 5000);
+    EXPECT_EQ(g_selection.count, 1);
+    EXPECT_EQ(g_selection.list[1], trace + 1);
+    EXPECT_EQ(g_gesture.tool, kToolSelect);
+    EXPECT_EQ(pane0(), "Inserted 1 elements from Clipboard");
+    EXPECT_EQ(g_undo.depth, std::min(depth + 1, kUndoSteps));
+    command(tly::kCmdUndo);
+    EXPECT_EQ(count(), trace);
+
+    // Another zoom refuses the block; a block of the schematic program is no board data.
+    command(tly::kCmdZoomIn);
+    command(tly::kCmdEditPaste);
+    EXPECT_EQ(pane0(), "Drawing scale changed!");
+    EXPECT_EQ(count(), trace);
+    command(tly::kCmdZoomOut);
+    std::vector<uint8_t> schematic = *block;
+    std::copy(quill::kSchematicBlockMark.begin(), quill::kSchematicBlockMark.end(), schematic.begin());
+    host.setClipboard("TLYN", schematic);
+    command(tly::kCmdEditPaste);
+    EXPECT_EQ(host.messageBoxes().back(), "No clipboard data");
+    EXPECT_EQ(count(), trace);
+}
+
+TEST_F(BoardCommands, TheOutlineIsNotCopied)
+{
+    command(tly::kCmdLayerFirst + 24);
+    command(tly::kCmdSelect);
+    click(150, 150);
+    ASSERT_EQ(g_selection.list[1], 1);
+    command(plat::kIdEditCopy);
+    EXPECT_EQ(pane0(), "Sent 1 objects to clipboard");
+    command(tly::kCmdEditPaste);
+    EXPECT_EQ(count(), 1);
+}
+
+TEST_F(BoardCommands, NetsOnlyHighlightsTheTouchingCopper)
+{
+    const int first = drawTrace(100, 100, 200, 100);
+    const int second = drawTrace(200, 100, 200, 200);
+    const int apart = drawTrace(300, 300, 400, 300);
+    command(tly::kCmdSelectiveLast);
+    click(150, 100);
+    ASSERT_EQ(g_selection.count, 2);
+    EXPECT_EQ(g_selection.list[1], first);
+    EXPECT_EQ(g_selection.list[2], second);
+    EXPECT_NE(apart, second);
+}
+
+TEST_F(BoardCommands, BookmarksAreVisitedInTurnWithTheBlinkingMarker)
+{
+    std::vector<int> marks;
+    for (const int x : {100, 200, 300}) {
+        view()->SendMessage(plat::kWmMouseMove, 0, at(x, 150));
+        command(tly::kCmdSetBookmark);
+        marks.push_back(count());
+        EXPECT_EQ(object(count()).kind(), kKindMarker);
+    }
+    g_bookmarks.next = 1;
+    for (const int expected : {marks[0], marks[1], marks[2], marks[0]}) {
+        command(tly::kCmdGoToBookmark);
+        int32_t x = object(expected).w[0], y = object(expected).w[1];
+        EXPECT_EQ(board()->data().viewOriginX, x / 10);
+        EXPECT_EQ(board()->data().viewOriginY, y / 10);
+    }
+    EXPECT_EQ(host.timerPeriod(kBlinkTimer), kBlinkPeriod);
+    const int ticks = BlinkTicks();
+    host.advance(3 * kBlinkPeriod);
+    EXPECT_EQ(BlinkTicks(), ticks + 3);
+
+    command(tly::kCmdClearBookmarks);
+    for (const int m : marks)
+        EXPECT_EQ(object(m).kind(), kKindDeleted);
+}
+
+TEST_F(BoardCommands, CenterAndDrawToFitMoveTheViewOrigin)
+{
+    board()->data().viewOriginX = 700;
+    board()->data().viewOriginY = -300;
+    command(tly::kCmdCenterView);
+    EXPECT_EQ(board()->data().viewOriginX, 0);
+    EXPECT_EQ(board()->data().viewOriginY, 0);
+
+    command(tly::kCmdDrawToFit);
+    EXPECT_TRUE(g_view.drawToFit);
+    EXPECT_EQ(g_gesture.tool, kToolDrawToFit);
+    plat::Rect client;
+    view()->GetClientRect(&client);
+    view()->SendMessage(plat::kWmMouseMove, 0, at(client.right - 10, client.bottom - 10));
+    view()->SendMessage(plat::kWmLButtonDown, plat::kMkLButton, at(client.right - 10, client.bottom - 10));
+    EXPECT_FALSE(g_view.drawToFit);
+    EXPECT_GT(board()->data().viewOriginX, 0);
+    EXPECT_GT(board()->data().viewOriginY, 0);
+    EXPECT_EQ(g_gesture.tool, kToolSelect);
+}
+
+TEST_F(BoardCommands, ClearAsksAndKeepsTheOutline)
+{
+    drawTrace(100, 100, 200, 100);
+    ASSERT_GT(g_undo.depth, 0);
+    host.answerMessageBox(plat::kIdNo);
+    command(tly::kCmdEditClear);
+    EXPECT_EQ(count(), 2);
+    host.answerMessageBox(plat::kIdYes);
+    command(tly::kCmdEditClear);
+    EXPECT_EQ(host.messageBoxes().back(), "Do you really want to clear?");
+    EXPECT_EQ(count(), 1);
+    EXPECT_EQ(object(1).kind(), kKindOutline);
+    EXPECT_EQ(object(2).kind(), kKindDeleted);
+    EXPECT_EQ(g_undo.depth, 0);
+}
+
+}  // namespace
