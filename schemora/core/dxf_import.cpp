@@ -156,7 +156,7 @@ int ImportDxf(std::string_view path)
     const std::optional<std::string> file = readDxfFile(path);
     if (!file)
         return 0;
-    DxfReadResult read = ReadDxfObjects(*file, g_textStyle.word(), askToContinue);
+    DxfObjects read = ReadDxfObjects(*file, g_textStyle.word(), askToContinue);
     const int first = g_current.count + 1;
     int appended = 0;
     for (const DxfObject& object : read.objects) {

@@ -5,8 +5,8 @@
 
 #include "tracelyn/core/board_object.h"
 
-// Appends a copy of o at count + 1 (the store then owns what o pointed at) and counts it
-// through SetObjectCount. At a full store nothing is appended: "Database FULL--objects not
+// Appends a copy of o through AppendObject (the store then owns what o pointed at). At a full
+// store nothing is appended: "Database FULL--objects not
 // loaded" is shown once per call site's run (the caller passes its own flag) and false
 // returned; o's heap data is freed.
 bool AppendBoardObject(BoardObject& o, bool& fullShown);

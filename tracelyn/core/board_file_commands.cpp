@@ -8,6 +8,7 @@
 #include "tracelyn/core/board_file_kinds.h"
 #include "tracelyn/core/board_file_v4.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/manufacturing_services.h"
 #include "tracelyn/core/tracelyn_doc.h"
 
@@ -19,22 +20,24 @@ namespace {
 
 constexpr int kDumpDocuments = 3;
 
-// A DXF file goes into the open board once the board DXF reader is part of the program.
-void importDxf()
-{
-    if (g_active.document == nullptr || g_board.objects == nullptr) {
-        plat::MessageBox(kDxfWithoutBoardMessage);
-        return;
-    }
-    plat::MessageBox(kDxfNotAvailableMessage);
-}
-
 unsigned long addressOf(const void* p)
 {
     return static_cast<unsigned long>(reinterpret_cast<uintptr_t>(p));
 }
 
 }  // namespace
+
+void ImportDxfIntoBoard(const std::string& path)
+{
+    if (g_active.document == nullptr || g_board.objects == nullptr) {
+        plat::MessageBox(kDxfWithoutBoardMessage);
+        return;
+    }
+    if (ImportBoardDxf(path) > 0) {
+        g_active.document->SetModifiedFlag(true);
+        RedrawActiveFrame();
+    }
+}
 
 void OpenBoardFileByKind()
 {
@@ -49,7 +52,7 @@ void OpenBoardFileByKind()
         plat::uiHost().showTextFile(chosen.path);
         return;
     case BoardOpenKind::Dxf:
-        importDxf();
+        ImportDxfIntoBoard(chosen.path);
         return;
     case BoardOpenKind::Board:
         break;

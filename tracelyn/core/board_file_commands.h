@@ -11,7 +11,6 @@ inline constexpr const char* kOpenFilter =
     "Unconnected (*.UNC)|*.unc|Encapsulated (*.XPC)|*.xpc|";
 inline constexpr const char* kSaveAsFilter =
     "Tracelyn (*.TLZ)|*.tlz|AutoCAD (*.DXF)|*.dxf|Tracelyn V4.0 (*.TLZ)|*.tlz|Encapsulated (*.XPC)|*.xpc|";
-inline constexpr const char* kDxfNotAvailableMessage = "DXF import and export are not available yet.";
 inline constexpr const char* kDxfWithoutBoardMessage = "Open a board to import a DXF file into.";
 
 // Save As filters, 1-based as the dialog reports them.
@@ -21,6 +20,8 @@ inline constexpr int kSaveAsV4 = 3;
 
 // File > Open: text files to the text viewer, DXF into the open board, anything else opened as
 // a board ("File Error" and an empty board state when that fails).
+// A DXF file's line work goes into the open board; with no board open it says so.
+void ImportDxfIntoBoard(const std::string& path);
 void OpenBoardFileByKind();
 
 // File > Save As for the document.

@@ -15,6 +15,10 @@ public:
     // Writes the file (whole or not at all) and shows "Saved %d DXF elements"; a file that
     // cannot be written shows "Can't open file: %1".
     void ExportDxf(std::string_view path);
+    // Appends the file's lines, circles, arcs, polylines and texts to the current board in board
+    // units (y turned downwards) and puts them into the selection list; a file that cannot be
+    // read shows "Can't open file: %1" and changes nothing. Returns the objects appended.
+    int ImportDxf(std::string_view path);
 };
 
 // The whole file's text for the current board and the current layer.

@@ -50,6 +50,7 @@ public:
     // its D-code list, and the DXF import.
     void OnGenerateManufacturing();
     void OnImportGerber();
+    void OnImportDxf();
     void OnViewDcodes();
 
     plat::ToolBar& toolBar() { return toolBar_; }

@@ -7,6 +7,7 @@
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "resources/tracelyn/manufacturing_ids.h"
+#include "tracelyn/core/board_file_commands.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/workspace_services.h"
@@ -22,8 +23,9 @@ void CMainFrame::addManufacturingCommands()
 {
     onCommand(tly::kCmdGenerateManufacturing, &CMainFrame::OnGenerateManufacturing);
     onCommand(tly::kCmdImportGerber, &CMainFrame::OnImportGerber);
+    onCommand(tly::kCmdImportDxf, &CMainFrame::OnImportDxf);
     onCommand(tly::kCmdViewDcodes, &CMainFrame::OnViewDcodes);
-    for (unsigned id : {tly::kCmdGenerateManufacturing, tly::kCmdImportGerber, tly::kCmdViewDcodes})
+    for (unsigned id : {tly::kCmdGenerateManufacturing, tly::kCmdImportGerber, tly::kCmdImportDxf, tly::kCmdViewDcodes})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
 }
 
@@ -66,6 +68,16 @@ void CMainFrame::OnImportGerber()
         SetStatusText("Imported " + std::to_string(added) + " Gerber elements", 0);
         RedrawActiveFrame();
     }
+}
+
+void CMainFrame::OnImportDxf()
+{
+    plat::FileDialogRequest request;
+    request.open = true;
+    request.filter = "AutoCAD (*.dxf)|*.dxf|All Files (*.*)|*.*|";
+    const plat::FileDialogResult chosen = plat::uiHost().fileDialog(request);
+    if (!chosen.path.empty())
+        ImportDxfIntoBoard(chosen.path);
 }
 
 void CMainFrame::OnViewDcodes()

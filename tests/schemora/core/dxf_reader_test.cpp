@@ -10,7 +10,7 @@
 
 namespace {
 
-DxfReadResult read(const std::string& file, std::vector<std::string>* asked = nullptr, bool answer = true)
+DxfObjects read(const std::string& file, std::vector<std::string>* asked = nullptr, bool answer = true)
 {
     return ReadDxfObjects(file, 0x0900, [&](std::string_view name) {
         if (asked)
@@ -32,7 +32,7 @@ TEST(DxfReader, EntitiesOfOurOwnExport)
         "0\nCIRCLE\n8\n0\n10\n1.000\n20\n1.000\n40\n0.500\n"
         "0\nTEXT\n8\n0\n10\n0.200\n20\n-0.402\n1\nR1\n40\n0.08\n50\n0\n"
         "0\nENDSEC\n0\nEOF\n";
-    const DxfReadResult result = read(file);
+    const DxfObjects result = read(file);
     EXPECT_NEAR(result.scale, 8500.0 / 11 + 8500.0 / 17, 1e-9);
     ASSERT_EQ(result.objects.size(), 3u);
     const double s = result.scale;
@@ -64,7 +64,7 @@ TEST(DxfReader, PaddedCodesCrLfAndUnsetExtents)
         "  0\r\nARC\r\n  8\r\n0\r\n 10\r\n0.0\r\n 20\r\n0.0\r\n 40\r\n1.0\r\n 50\r\n0.0\r\n 51\r\n90.0\r\n"
         "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
     std::vector<std::string> asked;
-    const DxfReadResult result = read(file, &asked);
+    const DxfObjects result = read(file, &asked);
     EXPECT_TRUE(asked.empty()) << asked.front();
     EXPECT_EQ(result.scale, 1000);
     ASSERT_EQ(result.objects.size(), 2u);
@@ -79,7 +79,7 @@ TEST(DxfReader, PolylinesComeInClosed)
     const std::string file =
         "0\nPOLYLINE\n8\n0\n66\n1\n0\nVERTEX\n10\n0\n20\n0\n0\nVERTEX\n10\n1\n20\n0\n0\nVERTEX\n10\n1\n20\n1\n"
         "0\nSEQEND\n0\nEOF\n";
-    const DxfReadResult result = read(file);
+    const DxfObjects result = read(file);
     ASSERT_EQ(result.objects.size(), 3u);
     EXPECT_EQ(points(result.objects[0]), (std::array<int32_t, 4>{0, 0, 1000, 0}));
     EXPECT_EQ(points(result.objects[1]), (std::array<int32_t, 4>{1000, 0, 1000, -1000}));
@@ -104,17 +104,17 @@ TEST(DxfReader, HostileAndIncompleteInput)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const DxfReadResult result = read(c.file);
+        const DxfObjects result = read(c.file);
         EXPECT_EQ(result.objects.size(), c.objects);
         EXPECT_EQ(result.scale, 1000);
     }
     // A long line keeps its first 199 characters.
     const std::string longText(5000, 'A');
-    const DxfReadResult text = read("0\nTEXT\n10\n0\n20\n0\n1\n" + longText + "\n");
+    const DxfObjects text = read("0\nTEXT\n10\n0\n20\n0\n1\n" + longText + "\n");
     ASSERT_EQ(text.objects.size(), 1u);
     EXPECT_EQ(text.objects[0].text.size(), 199u);
     // Huge values are clamped, not wrapped.
-    const DxfReadResult huge = read("0\nLINE\n10\n1e300\n20\n-1e300\n11\n-1e15\n21\n1e15\n");
+    const DxfObjects huge = read("0\nLINE\n10\n1e300\n20\n-1e300\n11\n-1e15\n21\n1e15\n");
     ASSERT_EQ(huge.objects.size(), 1u);
     EXPECT_EQ(points(huge.objects[0]), (std::array<int32_t, 4>{INT_MAX, INT_MAX, INT_MIN, -INT_MAX}));
 }
@@ -126,7 +126,7 @@ TEST(DxfReader, UnknownEntitiesAreAskedAbout)
     EXPECT_EQ(read(file, &asked).objects.size(), 1u);
     EXPECT_EQ(asked, std::vector<std::string>{"VIEWPORT"});
     asked.clear();
-    const DxfReadResult stopped = read(file, &asked, false);
+    const DxfObjects stopped = read(file, &asked, false);
     EXPECT_TRUE(stopped.stopped);
     EXPECT_TRUE(stopped.objects.empty());
 }

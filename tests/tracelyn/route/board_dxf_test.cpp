@@ -8,6 +8,8 @@
 #include "support/python_ezdxf.h"
 #include "tracelyn/route/board_dxf.h"
 
+#include <array>
+
 namespace photoplot_test {
 namespace {
 
@@ -115,6 +117,39 @@ TEST_F(BoardDxf, AFileThatCannotBeWrittenIsReported)
     file.ExportDxf(folder.file("missing/board.dxf"));
     ASSERT_EQ(host.messageBoxes().size(), 1u);
     EXPECT_EQ(host.messageBoxes()[0], "Can't open file: " + folder.file("missing/board.dxf"));
+}
+
+TEST_F(BoardDxf, ImportAppendsLineWorkInBoardUnitsAndClosesPolylines)
+{
+    const int before = g_board.count;
+    // Padded group codes, CR LF ends, an open polyline, a text, an arc and unknown entities.
+    std::string dxf = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n"
+                      "  0\r\nPOLYLINE\r\n  0\r\nVERTEX\r\n 10\r\n0\r\n 20\r\n0\r\n"
+                      "  0\r\nVERTEX\r\n 10\r\n1000\r\n 20\r\n0\r\n  0\r\nVERTEX\r\n 10\r\n1000\r\n 20\r\n500\r\n"
+                      "  0\r\nSEQEND\r\n  0\r\nTEXT\r\n 10\r\n10.9\r\n 20\r\n20\r\n  1\r\nGND\r\n";
+    for (int i = 0; i < 7; ++i)
+        dxf += "  0\r\nSPLINES\r\n";
+    dxf += "  0\r\nARC\r\n 10\r\n0\r\n 20\r\n0\r\n 40\r\n100\r\n 50\r\n0\r\n 51\r\n90\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+    folder.write("in.dxf", dxf);
+    CDxfFile file;
+    ASSERT_EQ(file.ImportDxf(folder.file("in.dxf")), 5);
+    ASSERT_EQ(g_board.count, before + 5);
+    const BoardObject* o = &g_board.objects[before + 1];
+    EXPECT_EQ(o[0].kind(), kKindLine);
+    EXPECT_EQ((std::array{o[0].w[0], o[0].w[1], o[0].w[2], o[0].w[3]}), (std::array{0, 0, 1000, 0}));
+    EXPECT_EQ((std::array{o[1].w[2], o[1].w[3]}), (std::array{1000, -500})) << "y turns downwards";
+    EXPECT_EQ((std::array{o[2].w[0], o[2].w[1], o[2].w[2], o[2].w[3]}), (std::array{1000, -500, 0, 0}))
+        << "the open polyline comes back closed";
+    EXPECT_EQ(o[3].kind(), kKindText);
+    EXPECT_EQ(o[3].w[0], 10) << "values are board units, truncated";
+    EXPECT_STREQ(o[3].text(), "GND");
+    EXPECT_EQ(o[4].kind(), kKindArc);
+    EXPECT_EQ(host.count("message box: DXF command \"SPLINES\" not implemented."), 5) << "at most five times";
+
+    host.clearEvents();
+    EXPECT_EQ(file.ImportDxf(folder.file("none.dxf")), 0);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file: " + folder.file("none.dxf")});
+    EXPECT_EQ(g_board.count, before + 5);
 }
 
 }  // namespace

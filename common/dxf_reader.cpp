@@ -1,4 +1,4 @@
-#include "schemora/core/dxf_reader.h"
+#include "common/dxf_reader.h"
 
 #include <algorithm>
 #include <charconv>
@@ -116,7 +116,10 @@ private:
 
 class Reader {
 public:
-    Reader(int textStyle, const DxfUnknownEntityQuestion& ask) : textStyle_(textStyle), ask_(ask) {}
+    explicit Reader(const DxfReadOptions& options) : ask_(options.ask), fitExtents_(options.fitExtents)
+    {
+        result_.scale = options.scale;
+    }
 
     DxfReadResult read(std::string_view file);
 
@@ -125,7 +128,7 @@ private:
     void finishEntity();
     void readExtent(PairSource& pairs, Pair& pair, bool isMax);
     int scaled(const Groups& g, int code) const { return clampToInt(g.number(code) * result_.scale); }
-    DxfObject& append(int type, int x, int y, int w2, int w3);
+    DxfEntity& append(DxfEntity::Kind kind, int x1, int y1, int x2, int y2);
     void finishLine();
     void finishCircle();
     void finishArc();
@@ -133,8 +136,8 @@ private:
     void finishVertex();
     void closePolyline();
 
-    int textStyle_;
     const DxfUnknownEntityQuestion& ask_;
+    bool fitExtents_;
     DxfReadResult result_;
     std::string section_;
     std::string entity_;
@@ -146,19 +149,22 @@ private:
 
 int negated(int y) { return y == INT_MIN ? INT_MAX : -y; }
 
-DxfObject& Reader::append(int type, int x, int y, int w2, int w3)
+DxfEntity& Reader::append(DxfEntity::Kind kind, int x1, int y1, int x2, int y2)
 {
-    DxfObject& o = result_.objects.emplace_back();
-    o.words = ObjectWords(type, x, y, w2, w3, 1);
-    o.words[6] = 1;
-    return o;
+    DxfEntity& e = result_.entities.emplace_back();
+    e.kind = kind;
+    e.x1 = x1;
+    e.y1 = y1;
+    e.x2 = x2;
+    e.y2 = y2;
+    return e;
 }
 
 void Reader::finishLine()
 {
     if (!groups_.has({10, 20, 11, 21}))
         return;
-    append(kObjLine, scaled(groups_, 10), negated(scaled(groups_, 20)), scaled(groups_, 11),
+    append(DxfEntity::Kind::Line, scaled(groups_, 10), negated(scaled(groups_, 20)), scaled(groups_, 11),
            negated(scaled(groups_, 21)));
 }
 
@@ -167,7 +173,7 @@ void Reader::finishCircle()
     if (!groups_.has({10, 20, 40}))
         return;
     const int r = scaled(groups_, 40);
-    append(kObjEllipse, scaled(groups_, 10), negated(scaled(groups_, 20)), r, r);
+    append(DxfEntity::Kind::Circle, scaled(groups_, 10), negated(scaled(groups_, 20)), r, r);
 }
 
 void Reader::finishArc()
@@ -187,15 +193,15 @@ void Reader::finishArc()
     const long long cx = scaled(groups_, 10);
     const long long cy = scaled(groups_, 20);
     auto clampWide = [](long long v) { return clampToInt(static_cast<double>(v)); };
-    append(kObjArc, clampWide(cx + px), clampWide(-(cy + py)), clampWide(cx + qx), clampWide(-(cy + qy)));
+    append(DxfEntity::Kind::Arc, clampWide(cx + px), clampWide(-(cy + py)), clampWide(cx + qx), clampWide(-(cy + qy)));
 }
 
 void Reader::finishText()
 {
     if (!groups_.has({10, 20, 1}))
         return;
-    DxfObject& o = append(kObjText, scaled(groups_, 10), negated(scaled(groups_, 20)), textStyle_, 0);
-    o.text = CleanDxfText(groups_.text(1));
+    DxfEntity& e = append(DxfEntity::Kind::Text, scaled(groups_, 10), negated(scaled(groups_, 20)), 0, 0);
+    e.text = CleanDxfText(groups_.text(1));
 }
 
 void Reader::finishVertex()
@@ -204,7 +210,7 @@ void Reader::finishVertex()
         return;
     const std::array<int, 2> point{scaled(groups_, 10), negated(scaled(groups_, 20))};
     if (!vertices_.empty())
-        append(kObjLine, vertices_.back()[0], vertices_.back()[1], point[0], point[1]);
+        append(DxfEntity::Kind::Line, vertices_.back()[0], vertices_.back()[1], point[0], point[1]);
     vertices_.push_back(point);
 }
 
@@ -212,7 +218,7 @@ void Reader::finishVertex()
 void Reader::closePolyline()
 {
     if (inPolyline_ && vertices_.size() > 1)
-        append(kObjLine, vertices_.back()[0], vertices_.back()[1], vertices_.front()[0], vertices_.front()[1]);
+        append(DxfEntity::Kind::Line, vertices_.back()[0], vertices_.back()[1], vertices_.front()[0], vertices_.front()[1]);
     inPolyline_ = false;
     vertices_.clear();
 }
@@ -260,7 +266,7 @@ void Reader::readExtent(PairSource& pairs, Pair& pair, bool isMax)
         if (pair.code == 0 || pair.code == 9 || (x && y))
             break;
     }
-    if (!x || !y)
+    if (!x || !y || !fitExtents_)
         return;
     if (!isMax) {
         extMin_ = std::array<double, 2>{*x, *y};
@@ -323,9 +329,9 @@ DxfReadResult Reader::read(std::string_view file)
 
 }  // namespace
 
-DxfReadResult ReadDxfObjects(std::string_view file, int textStyle, const DxfUnknownEntityQuestion& ask)
+DxfReadResult ReadDxfEntities(std::string_view file, const DxfReadOptions& options)
 {
-    return Reader(textStyle, ask).read(file);
+    return Reader(options).read(file);
 }
 
 int ScaleDxfValue(std::string_view text, double scale)
