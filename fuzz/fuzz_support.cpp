@@ -71,9 +71,14 @@ plat::TestUiHost& host() { return static_cast<plat::TestUiHost&>(plat::uiHost())
 std::string writeInput(std::string_view name, const uint8_t* data, size_t size)
 {
     const std::string path = (fs::path(setUp()) / std::string(name)).string();
+    writeFile(path, data, size);
+    return path;
+}
+
+void writeFile(const std::string& path, const uint8_t* data, size_t size)
+{
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    return path;
 }
 
 }  // namespace fuzz

@@ -23,6 +23,8 @@ plat::TestUiHost& host();
 
 // Writes the input as a file of the scratch folder and returns its path.
 std::string writeInput(std::string_view name, const uint8_t* data, size_t size);
+// Writes the input at a full path.
+void writeFile(const std::string& path, const uint8_t* data, size_t size);
 
 // Keeps an object until the process ends without running its destructor at exit: a program
 // and its windows must not be torn down after Qt's own globals are gone.
