@@ -63,6 +63,7 @@ enum : unsigned {
     kIdpFailedToOpenDoc = 0xF004,     // "Unable to open document %1."
     kIdpFailedToSaveDoc = 0xF005,     // "Unable to save document %1."
     kIdpFailedToCreateDoc = 0xF006,   // "Failed to create empty document."
+    kIdpReplacePartlyRead = 0xF007,   // "%1 was read only in part. Replace the whole file with what was read?"
     kIdsOpenFileTitle = 0xF010,       // "Open"
     kIdsSaveFileTitle = 0xF011,       // "Save As"
     kIdsAllFilter = 0xF012,           // "All Files (*.*)"

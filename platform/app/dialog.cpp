@@ -339,7 +339,31 @@ bool Control::ItemHasChildren(TreeItem item) const
     return tree_[item - 1].hasChildren || GetChildItem(item) != 0;
 }
 
+bool Control::isExpanded(TreeItem item) const
+{
+    return item >= 1 && item <= tree_.size() && tree_[item - 1].expanded;
+}
+
 // ---- what a person does ----
+
+void Control::expandItem(TreeItem item)
+{
+    if (item < 1 || item > tree_.size() || tree_[item - 1].expanded || !IsWindowEnabled())
+        return;
+    expanding_ = item;
+    notify(kTvnItemExpanding);
+    expanding_ = 0;
+    tree_[item - 1].expanded = true;
+    changed();
+}
+
+void Control::clickItem(TreeItem item)
+{
+    if (item < 1 || item > tree_.size() || !IsWindowEnabled())
+        return;
+    SelectItem(item);
+    notify(kTvnSelChanged);
+}
 
 void Control::click()
 {

@@ -91,6 +91,9 @@ public:
     bool SelectItem(TreeItem item);             // no notification
     std::string GetTreeItemText(TreeItem item) const;
     bool ItemHasChildren(TreeItem item) const;
+    bool isExpanded(TreeItem item) const;
+    // The node a kTvnItemExpanding notification is about (0 outside one).
+    TreeItem expandingItem() const { return expanding_; }
 
     // ---- what a person does (tests and the Qt face) ----
     // Clicks a button: check boxes toggle, radio buttons check themselves and clear their group;
@@ -101,13 +104,17 @@ public:
     void scroll(unsigned code, int pos = 0);    // scroll bar: sends the code then kSbEndScroll
     void spin(int delta);                       // spin: notifies kUdnDeltaPos with the delta
     void focus(bool gained);                    // kEnSetFocus/kEnKillFocus, kCbnSetFocus/kCbnKillFocus
+    // Tree views: opening a node notifies kTvnItemExpanding the first time (the handler may add
+    // its children), clicking one selects it and notifies kTvnSelChanged.
+    void expandItem(TreeItem item);
+    void clickItem(TreeItem item);
 
     // Revision counter bumped by every change (the Qt face refreshes its widget from it).
     unsigned revision() const { return revision_; }
 
     struct Entry { std::string text; uintptr_t data = 0; };
     const std::vector<Entry>& entries() const { return items_; }
-    struct TreeNode { std::string text; TreeItem parent = 0; int image = 0; bool hasChildren = false; };
+    struct TreeNode { std::string text; TreeItem parent = 0; int image = 0; bool hasChildren = false; bool expanded = false; };
     const std::vector<TreeNode>& treeNodes() const { return tree_; }
 
 private:
@@ -128,6 +135,7 @@ private:
     int spinDelta_ = 0;
     std::vector<TreeNode> tree_;                // node i has handle i + 1
     TreeItem treeSel_ = 0;
+    TreeItem expanding_ = 0;
     unsigned revision_ = 0;
     friend class Dialog;
 };

@@ -163,10 +163,16 @@ public:
                 QTreeWidgetItem* parent = n.parent >= 1 && n.parent <= items.size() ? items[n.parent - 1] : nullptr;
                 auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
                 item->setText(0, toQt(n.text));
+                item->setData(0, Qt::UserRole, QVariant::fromValue<qulonglong>(items.size() + 1));
                 if (n.hasChildren)
                     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
                 items.push_back(item);
             }
+            // Expansion and selection are the model's; the widget is rebuilt from it.
+            for (size_t i = 0; i < items.size(); ++i)
+                items[i]->setExpanded(c.isExpanded(i + 1));
+            if (const auto sel = c.GetSelectedItem(); sel >= 1 && sel <= items.size())
+                tree->setCurrentItem(items[sel - 1]);
             break;
         }
         case ControlKind::Progress: {
@@ -354,6 +360,20 @@ private:
         case ControlKind::Tree: {
             auto* tree = new QTreeWidget(this);
             tree->setHeaderHidden(true);
+            const auto handleOf = [](QTreeWidgetItem* item) {
+                return item ? static_cast<Control::TreeItem>(item->data(0, Qt::UserRole).toULongLong()) : 0;
+            };
+            connect(tree, &QTreeWidget::itemExpanded, this, [this, pc, handleOf](QTreeWidgetItem* item) {
+                const auto handle = handleOf(item);
+                // Rebuilding the widget from the model re-enters here; queue the person's action.
+                QMetaObject::invokeMethod(this, [this, pc, handle] { user([&] { pc->expandItem(handle); }); },
+                                          Qt::QueuedConnection);
+            });
+            connect(tree, &QTreeWidget::itemClicked, this, [this, pc, handleOf](QTreeWidgetItem* item) {
+                const auto handle = handleOf(item);
+                QMetaObject::invokeMethod(this, [this, pc, handle] { user([&] { pc->clickItem(handle); }); },
+                                          Qt::QueuedConnection);
+            });
             return tree;
         }
         case ControlKind::Progress:

@@ -47,6 +47,12 @@ bool Document::OnOpenDocument(const std::string& path)
     DeleteContents();
     SetModifiedFlag(true);   // a half-read document is not the file's contents
     Serialize(*archive);
+    if (archive->refused()) {
+        DeleteContents();
+        SetModifiedFlag(false);
+        return false;
+    }
+    partlyRead_ = archive->damaged();
     SetModifiedFlag(false);
     return true;
 }
@@ -98,7 +104,14 @@ bool Document::SaveModified()
     }
 }
 
-bool Document::DoFileSave() { return DoSave(path_); }
+bool Document::DoFileSave()
+{
+    // What was read of a damaged file is less than the file: replacing it loses the rest.
+    if (partlyRead_ && !path_.empty()
+        && MessageBox(FormatString1(kIdpReplacePartlyRead, path_), kMbYesNo | kMbIconExclamation) != kIdYes)
+        return false;
+    return DoSave(path_);
+}
 
 bool Document::DoSave(const std::string& path, bool replace)
 {
@@ -124,8 +137,10 @@ bool Document::DoSave(const std::string& path, bool replace)
     }
     if (!OnSaveDocument(target))
         return false;
-    if (replace)
+    if (replace) {
         SetPathName(target);
+        partlyRead_ = false;   // the document's file now holds all of it
+    }
     return true;
 }
 

@@ -35,7 +35,9 @@ public:
     virtual bool OnNewDocument();
     // Opens path: resolves it (case-insensitively, per component), reads the whole file into a
     // loading Archive and calls Serialize. A file that cannot be read shows "Unable to open
-    // document <path>." and returns false; the document is then empty.
+    // document <path>." and returns false; the document is then empty. A file the reader
+    // refused (it said why) returns false too; one it read only in part opens, and its next
+    // Save to the same file asks before replacing it.
     virtual bool OnOpenDocument(const std::string& path);
     // Saves to path: Serialize into a storing Archive, then writes the bytes atomically, so a
     // failed save leaves the old file as it was. Clears the modified flag on success; a failure
@@ -54,7 +56,8 @@ public:
     // When modified: "Save changes to <title>?" Yes/No/Cancel. Yes saves (Save As for a
     // document without a path); true when the caller may go on closing.
     virtual bool SaveModified();
-    // The framework's save steps: to the current path, or asking for one.
+    // The framework's save steps: to the current path, or asking for one. Saving a document that
+    // was read only in part over its own file asks first ("... Replace the whole file ...?").
     virtual bool DoFileSave();
     virtual bool DoSave(const std::string& path, bool replace = true);   // empty path: ask
 
@@ -65,6 +68,8 @@ public:
     // list; the title becomes the file name.
     virtual void SetPathName(std::string_view path, bool addToMru = true);
     const std::string& GetPathName() const { return path_; }
+    // True while the document holds a file that was read only in part.
+    bool partlyRead() const { return partlyRead_; }
 
     // ---- views and template ----
     const std::vector<View*>& views() const { return views_; }
@@ -89,6 +94,7 @@ private:
     std::string title_;
     std::string path_;
     bool modified_ = false;
+    bool partlyRead_ = false;
     std::vector<View*> views_;
     DocTemplate* template_ = nullptr;
 };

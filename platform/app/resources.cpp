@@ -18,6 +18,7 @@ const std::map<unsigned, std::string>& frameworkStrings()
         {kIdpFailedToOpenDoc, "Unable to open document %1."},
         {kIdpFailedToSaveDoc, "Unable to save document %1."},
         {kIdpFailedToCreateDoc, "Failed to create empty document."},
+        {kIdpReplacePartlyRead, "%1 was read only in part. Replace the whole file with what was read?"},
         {kIdsOpenFileTitle, "Open"},
         {kIdsSaveFileTitle, "Save As"},
         {kIdsAllFilter, "All Files (*.*)"},

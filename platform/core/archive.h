@@ -48,12 +48,22 @@ public:
     const std::string& GetFilePath() const { return path_; }
     const FileTimes& times() const { return times_; }
 
+    // What a reader found, for the framework that opens documents. A reader that finds the file
+    // is not of its kind refuses it: no document stays open on it, so nothing can overwrite it.
+    // A reader that kept only part of the file marks it damaged: saving over it asks first.
+    void refuse() { refused_ = true; }
+    bool refused() const { return refused_; }
+    void markDamaged() { damaged_ = true; }
+    bool damaged() const { return damaged_; }
+
 private:
     Mode mode_;
     std::vector<uint8_t> bytes_;
     size_t pos_ = 0;
     std::string path_;
     FileTimes times_;
+    bool refused_ = false;
+    bool damaged_ = false;
 };
 
 // Writes bytes to a temporary file in the same folder and renames it over path, so a failed

@@ -59,6 +59,20 @@ public:
         p.translate(-box_.left(), -box_.top());
         p.fillPath(path, Qt::black);
     }
+    // Glyphs through the font rasteriser rather than as filled outlines: a filled outline sets
+    // only the pixels whose centres it covers, so at small sizes a stem narrower than a pixel
+    // that falls between two centres vanishes ("IN" drawn as "N"); the rasteriser keeps it.
+    void text(const QtFont& font, const QString& s, const QTransform& toDevice)
+    {
+        QPainter p(&image_);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setTransform(QTransform::fromScale(font.xScale, 1.0) * toDevice
+                       * QTransform::fromTranslate(-box_.left(), -box_.top()));
+        p.setFont(font.font);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(0, 0), s);
+    }
     void stroke(const QPainterPath& path, const QPen& pen)
     {
         QPainter p(&image_);
@@ -314,7 +328,7 @@ void RasterCanvas::text(Point reference, std::string_view text, const QtFont& fo
     if (box.isEmpty())
         return;
     Mask ink(box), back(box);
-    ink.fill(glyphs);
+    ink.text(font, s, place.toDevice);
     if (st.bkMode == kOpaque)
         back.fill(cell);
     const uint32_t fg = toPixel(st.textRgb);

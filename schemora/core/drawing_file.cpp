@@ -1,5 +1,6 @@
 #include "schemora/core/drawing_file.h"
 
+#include "common/file_reading.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
 #include "schemora/core/current_document.h"
@@ -60,6 +61,14 @@ void takeTitle(DrawingDocData& doc, const FileRecord& record)
     doc.setTitle(std::string_view(chars, std::find(chars, chars + kTitleChars, '\0') - chars));
 }
 
+// A drawing's writer always puts a revision letter into byte 9. A board's header has its size
+// word in bytes 8 and 9: a letter 'A' to 'G' and 0.
+bool couldBeDrawing(const FileRecord& record, int version)
+{
+    const bool boardSizeWord = record[8] >= 'A' && record[8] <= 'G' && record[9] == 0;
+    return version >= kOldestVersion && version <= kNewestVersion && !boardSizeWord;
+}
+
 }  // namespace
 
 int ReadDrawing(DrawingDocData& doc, int start, int* count, plat::Archive& archive,
@@ -75,35 +84,43 @@ int ReadDrawing(DrawingDocData& doc, int start, int* count, plat::Archive& archi
     parts.encapsulated = upper(archive.GetFilePath()).find(".EPC") != std::string::npos;
     parts.symbolsBefore = g_partSymbols.count;
 
-    FileRecord record;
-    if (!readRecord(archive, record))
-        return 0;
+    // A file without a whole header and title, or whose header no drawing writer made, is
+    // refused before anything of the document changes.
+    FileRecord record, title;
+    const bool headerRead = readRecord(archive, record);
     const DrawingHeader header = decodeHeader(record);
-    const int limit = recordLimit(header.count, start, objects);
     const int version = header.version - '0';
-    takeHeader(doc, header, version);
-    if (version < kOldestVersion || version > kNewestVersion) {
-        plat::MessageBox("Unsupported file format");
+    if (!headerRead || !couldBeDrawing(record, version) || !readRecord(archive, title)) {
+        RefuseFile(archive);
         return 0;
     }
+    const int limit = recordLimit(header.count, start, objects);
+    takeHeader(doc, header, version);
     const char sheet = (header.sheetSize >= 'A' && header.sheetSize <= 'E') ? char(header.sheetSize) : 'A';
     g_current.sheetSize = sheet;
     doc.sheetSize = sheet;
-    if (!readRecord(archive, record))
-        return 0;
-    takeTitle(doc, record);
+    takeTitle(doc, title);
 
     const bool singleSheet = doc.numberOfSheets == 1;
     int read = 0;
+    bool cutShort = false;
     while (read < limit) {
         DrawObject& slot = objects[start + 1 + read];
+        const bool endBefore = archive.atEnd();
         const RecordRead result = ReadObjectRecord(archive, version, singleSheet, slot);
         if (result == RecordRead::PartMarker)
             parts.markersSeen = 1;
+        cutShort = result == RecordRead::End && !endBefore;
         if (result != RecordRead::Object)
             break;
         ++read;
     }
+    // Deleted objects write no records, so fewer records than the count is a whole file; a
+    // record cut short, or records beyond the count of a drawing that carries no part
+    // definitions, are not.
+    const bool recordsBeyondCount = read == header.count && !parts.encapsulated && !archive.atEnd();
+    if (cutShort || recordsBeyondCount)
+        ReportPartlyRead(archive, read);
     parts.version = version;
     if (read > 0)
         ResolveDrawingParts(objects.subspan(start + 1, read), archive, parts);

@@ -2,6 +2,7 @@
 
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/files.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/file_records.h"
 #include "schemora/core/part_library.h"
@@ -97,8 +98,14 @@ void resolveFromLibrary(DrawObject& o, const PartResolution& state, std::string_
     const size_t slash = rest.rfind('\\');
     std::string library = slash == std::string_view::npos ? "DEVICE" : std::string(rest.substr(0, slash));
     const std::string part(slash == std::string_view::npos ? rest : rest.substr(slash + 1));
-    if (state.version < 10)
-        MapLibraryName(library);
+    if (state.version < 10) {
+        // A drawing made before the families were renamed names the old family; where only
+        // the old library is installed, its name still finds the part.
+        std::string renamed = library;
+        MapLibraryName(renamed);
+        if (plat::fileExists(LibraryFilePath(renamed, false)))
+            library = renamed;
+    }
     const bool loaded = LoadLibraryPart(library, part) == 1;
     const int index = g_partSymbols.current;
     if (!loaded || index < 1 || index > kMaxPlaceableSymbol) {

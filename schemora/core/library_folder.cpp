@@ -54,6 +54,13 @@ std::string cutAtLibraryFolder(std::string_view libraryFolder)
 
 }  // namespace
 
+std::string ProgramFilePath(std::string_view name)
+{
+    if (auto home = plat::cutAtFolder(g_folders.libraryFolder, kLibraryFolderName))
+        return plat::joinPath(*home, name);
+    return std::string(name);
+}
+
 std::string FallbackProgramFolder()
 {
     const char* home = std::getenv("HOME");

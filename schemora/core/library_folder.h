@@ -23,6 +23,11 @@ void LocateLibraryFolder();
 // command line, else the current folder.
 std::string SettingsIniFolder();
 
+// The path of a file that lives beside the part libraries' folder rather than in it (the title
+// block, the SPICE model files): the library folder cut at its "LIB" folder, or the current
+// folder when the library folder has none.
+std::string ProgramFilePath(std::string_view name);
+
 // The program's home when the current folder cannot be read: "schemora" in the user's home
 // folder ($HOME, or the system's temporary folder without one).
 std::string FallbackProgramFolder();

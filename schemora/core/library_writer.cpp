@@ -153,7 +153,7 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
             if (mode == kRewriteDelete)
                 continue;
             if (mode == kRewriteAddOrReplace) {
-                const std::string question = "Replace part " + wanted + "?";
+                const std::string question = "Replace part " + std::string(part) + "?";
                 if (plat::MessageBox(question, plat::kMbYesNo) == plat::kIdYes) {
                     writeNewPart(out, wanted);
                     ++written;
@@ -176,8 +176,9 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
     corrected.count = static_cast<int16_t>(written);
     const FileRecord newHeader = encodeHeader(corrected);
     std::copy(newHeader.begin(), newHeader.end(), result.begin());
+    // The library is created anew from the copy: failing that is failing to create it.
     if (!plat::writeFileAtomically(path, result)) {
-        plat::MessageBox("File error");
+        plat::MessageBox("Can't open file: " + path);
         return 0;
     }
     return 1;

@@ -107,7 +107,9 @@ bool CSchemoraApp::InitInstance()
     SyncDotToolButton();
     InstallJunctionDotHooks();
 
-    if (!ProcessShellCommand(cmdInfo))
+    // A file of the command line that cannot be opened has been reported; the program goes on
+    // without a document rather than ending as if all were well.
+    if (!ProcessShellCommand(cmdInfo) && cmdInfo.m_nShellCommand != plat::CommandLineInfo::FileOpen)
         return false;
 
     loadIconsAndBitmaps();

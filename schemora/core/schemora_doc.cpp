@@ -4,6 +4,7 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_file.h"
 #include "schemora/core/open_documents.h"
+#include "schemora/core/sheet_state.h"
 #include "schemora/core/title_block.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
@@ -82,6 +83,8 @@ void CSchemoraDoc::Serialize(plat::Archive& ar)
     }
     ClearUndoRing();
     ReadDrawing(data_, 0, &g_current.count, ar, data_.objects.slots());
+    // The first repaint of the drawing read says it is done with "filedone.wav".
+    g_paintRecord.fileDoneSoundPending = !ar.refused();
 }
 
 void CSchemoraDoc::releaseStore()

@@ -143,6 +143,8 @@ void CSchemoraView::SetSheetScrollBars(const SheetScrollBars& bars)
 
 void CSchemoraView::ChangeZoom(int direction)
 {
+    // Zooming starts from the normal view: in the fit view the picture would not change.
+    leaveFitView({g_current.viewCentreX, g_current.viewCentreY});
     const int oldZoom = g_current.zoomFactor;
     const ZoomStep step = StepScaleIndex(direction);
     if (step.sound)
@@ -174,6 +176,8 @@ void CSchemoraView::storeCentreAndScale()
 
 void CSchemoraView::OnCenter()
 {
+    if (leaveFitView({0, 0}))
+        return;
     g_current.viewCentreX = 0;
     g_current.viewCentreY = 0;
     storeCentreAndScale();
@@ -193,7 +197,27 @@ void CSchemoraView::OnDrawToFit()
     g_editState.CurrentTool = kCmdDrawToFit;
 }
 
-void CSchemoraView::OnUpdateDrawToFit(plat::CmdUI& ui) { ui.SetCheck(g_editState.CurrentTool == kCmdDrawToFit); }
+void CSchemoraView::OnUpdateDrawToFit(plat::CmdUI& ui)
+{
+    // Another tool was chosen while the fit view was shown: back to the normal view.
+    if (g_sheetView.fitToWindow && g_editState.CurrentTool != kCmdDrawToFit)
+        leaveFitView({g_current.viewCentreX, g_current.viewCentreY});
+    ui.SetCheck(g_editState.CurrentTool == kCmdDrawToFit);
+}
+
+bool CSchemoraView::leaveFitView(plat::Point centre)
+{
+    if (!g_sheetView.fitToWindow)
+        return false;
+    g_sheetView.fitToWindow = false;
+    if (g_editState.CurrentTool == kCmdDrawToFit)
+        g_editState.CurrentTool = 0;
+    g_current.viewCentreX = ClampViewCentre(centre.x);
+    g_current.viewCentreY = ClampViewCentre(centre.y);
+    storeCentreAndScale();
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    return true;
+}
 
 void CSchemoraView::OnSheetSize(unsigned id)
 {
@@ -221,6 +245,8 @@ void CSchemoraView::OnUpdateGrid(plat::CmdUI& ui) { ui.SetCheck(g_current.gridCo
 
 void CSchemoraView::OnScale(unsigned id)
 {
+    // A scale is a normal view's: the fit view ends at the centre it had.
+    leaveFitView({g_current.viewCentreX, g_current.viewCentreY});
     g_current.zoomIndex = static_cast<int>(id) - kFirstScaleCommand;
     g_current.zoomFactor = ZoomDivisorOf(g_current.zoomIndex);
     storeCentreAndScale();

@@ -36,7 +36,8 @@ public:
     void DrawSelection(plat::Dc& dc) override;
     void DrawCursorMark(plat::Dc& dc) override;
 
-    // Mouse input of the edit engine (schemora_view_edit.cpp).
+    // Mouse input of the edit engine (schemora_view_edit.cpp). With the draw-to-fit tool a
+    // press leaves the fit view centred on the clicked point, or shows the fit view.
     void OnLButtonDown(unsigned flags, plat::Point point) override;
     void OnLButtonUp(unsigned flags, plat::Point point) override;
     void OnMouseMove(unsigned flags, plat::Point point) override;
@@ -64,7 +65,6 @@ private:
     void prepareEditDc(plat::Dc& dc);
     void updateMarkStyle();
     void scrollAtEdge(unsigned flags, plat::Point point);
-    void centreOnCursor(plat::Point point);
     void OnCenter();
     void OnZoomIn() { ChangeZoom(1); }
     void OnZoomOut() { ChangeZoom(0); }
@@ -79,4 +79,7 @@ private:
     void OnUpdateScale(plat::CmdUI& ui);
     void OnUpdateLayer(plat::CmdUI& ui);
     void storeCentreAndScale();
+    // Back from the fit view to the normal view about sheet point centre (tool 0 when the
+    // draw-to-fit tool was current); false when the fit view was not shown.
+    bool leaveFitView(plat::Point centre);
 };

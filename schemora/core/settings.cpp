@@ -122,6 +122,16 @@ void readSchemes(const SettingsReader& ini, SchematicSettings& s)
     }
 }
 
+// "shut" has always been written to the main section though the parts bin's was read: the
+// written one counts, the parts bin's is read when it is missing.
+void readShut(const SettingsReader& ini, SchematicSettings& s)
+{
+    if (ini.text(kMain, "shut"))
+        ini.digit("shut", s.binShut, kMain);
+    else
+        ini.digit("shut", s.binShut, kBin);
+}
+
 void readPartsBin(const SettingsReader& ini, SchematicSettings& s)
 {
     ini.number("x", s.binX, kBin);
@@ -130,7 +140,7 @@ void readPartsBin(const SettingsReader& ini, SchematicSettings& s)
     ini.number("no_parts", s.binNoParts, kBin);
     if (s.binNoParts > kMaxBinParts)
         s.binNoParts = kMaxBinParts - 1;
-    ini.digit("shut", s.binShut, kBin);
+    readShut(ini, s);
     s.binParts.clear();
     s.binEntries.clear();
     for (int k = 1; k <= s.binNoParts; ++k) {
@@ -145,7 +155,7 @@ void readPartsBin(const SettingsReader& ini, SchematicSettings& s)
         s.binParts.push_back(*part);
     }
     s.binNoParts = static_cast<int>(s.binEntries.size());
-    ini.digit("shut", s.binShut, kBin);
+    readShut(ini, s);
 }
 
 void readSearchList(const SettingsReader& ini, SchematicSettings& s)
@@ -214,7 +224,12 @@ void LoadSettings()
     s.clipboard = clipboard != 0 ? kClipboardModeOther : kClipboardModeBitmap;
     ini.digit("rubber", s.rubber);
     readGrid(ini, s);
-    ini.number("width", s.width);
+    // The line width is written as "trace_width"; older files have "width".
+    if (ini.text(kMain, "trace_width"))
+        ini.number("trace_width", s.width);
+    else
+        ini.number("width", s.width);
+    ini.digit("MapLibraries", s.MapLibraries);
     readSchemes(ini, s);
     readPartsBin(ini, s);
     readSearchList(ini, s);
@@ -225,7 +240,7 @@ void LoadRecentFiles(const std::string& iniPath, const std::function<void(const 
     const SettingsReader ini(iniPath);
     // No more drawings than the open-document table holds can have been saved.
     const int files = std::min(g_settings.files, kOpenDocSlots);
-    for (int n = 1; n < files; ++n) {
+    for (int n = 0; n < files; ++n) {
         auto name = ini.text(kMain, numberedKey("file#", n));
         if (!name)
             continue;

@@ -93,6 +93,7 @@ struct SchematicSettings {
     int userGridY = 100;
     int userGridC = 0;
     int width = 6;
+    int MapLibraries = 1;        // 1: drawings before version 10 name the old library families
     int colorscheme = 0;         // active scheme, 0-based (the INI holds 1 to 10)
     int schemesFound = 0;
     std::array<ColorScheme, 10> schemes{};

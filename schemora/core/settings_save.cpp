@@ -1,6 +1,7 @@
 #include "schemora/core/settings.h"
 
 #include "platform/system/paths.h"
+#include "platform/core/ui_host.h"
 #include "platform/system/profile_file.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/open_documents.h"
@@ -46,6 +47,7 @@ void writeSwitches(plat::ProfileFile& ini, const SchematicSettings& s)
     ini.writeInt(kMain, "hidden", s.hidden);
     ini.writeInt(kMain, "sound", s.sound);
     ini.writeInt(kMain, "trace_width", s.width);
+    ini.writeInt(kMain, "MapLibraries", s.MapLibraries);
     ini.writeInt(kMain, "visible", s.visible);
     ini.writeInt(kMain, "PartsBinHelp", s.PartsBinHelp);
     ini.writeInt(kMain, "startup", s.startup);
@@ -117,5 +119,6 @@ void SaveSettings()
     writeLooks(ini, s);
     writePartsBinAndSearch(ini, s);
     writeOpenDocuments(ini);
-    ini.flush();
+    if (!ini.flush())
+        plat::MessageBox("Settings not saved: cannot write " + g_folders.iniPath);
 }

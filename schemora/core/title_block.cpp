@@ -7,26 +7,14 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_file.h"
+#include "schemora/core/library_folder.h"
 
-namespace {
-
-// The folder that holds "Title.PIC": the library folder cut at its "LIB" folder, or the
-// current folder when the library folder has none.
-std::string titleBlockPath()
-{
-    constexpr std::string_view kName = "Title.PIC";
-    if (auto home = plat::cutAtFolder(g_folders.libraryFolder, "LIB"))
-        return plat::joinPath(*home, kName);
-    return std::string(kName);
-}
-
-}  // namespace
 
 void LoadTitleBlockOnce()
 {
     if (g_titleBlock.loaded)
         return;
-    auto archive = plat::Archive::loadFile(plat::resolvePath(titleBlockPath()));
+    auto archive = plat::Archive::loadFile(plat::resolvePath(ProgramFilePath("Title.PIC")));
     if (!archive) {
         plat::MessageBox("Unable to open file: Title.PIC");
         plat::uiHost().exitProcess(1);

@@ -126,7 +126,9 @@ void NetTracer::connectWires()
                                 link(i, j);
                         });
     }
-    for (const auto& [x, y] : dots_) {
+    for (const auto& dot : dots_) {
+        // Plain copies: lambdas may not capture structured bindings on every compiler.
+        const auto x = dot.first, y = dot.second;
         std::vector<int> through;
         wireGrid_.query(x - kDotReach, y - kDotReach, x + kDotReach, y + kDotReach, [&](int j) {
             if (nearPoint(x, y, wires_[j].s, kDotReach))
@@ -199,7 +201,7 @@ std::vector<int> NetTracer::wiresThroughDotsNear(const Segment& s) const
     std::vector<int> found;
     dotGrid_.query(std::min(s.x1, s.x2) - kDotReach, std::min(s.y1, s.y2) - kDotReach,
                    std::max(s.x1, s.x2) + kDotReach, std::max(s.y1, s.y2) + kDotReach, [&](int d) {
-                       const auto [x, y] = dots_[d];
+                       const auto x = dots_[d].first, y = dots_[d].second;
                        if (!nearPoint(x, y, s, kDotReach))
                            return;
                        wireGrid_.query(x - kDotReach, y - kDotReach, x + kDotReach, y + kDotReach, [&](int j) {

@@ -5,6 +5,7 @@
 
 #include "platform/core/ui_host.h"
 #include "schemora/core/app_state.h"
+#include "schemora/core/library_folder.h"
 #include "schemora/netlist/netlist_text.h"
 #include "schemora/netlist/text_file.h"
 
@@ -53,16 +54,16 @@ void copyInclude(TextFile& out)
         out.put(line + "\n");
 }
 
+// The model files live in the program folder, beside the libraries' folder.
 std::string modelFileFor(const std::string& part)
 {
-    const std::string& folder = g_folders.libraryFolder;
     const size_t slash = part.find('\\');
     if (slash == std::string::npos)
-        return folder + "SPICE.MOD";
+        return ProgramFilePath("SPICE.MOD");
     const std::string library = part.substr(0, slash);
     if (netlist::Upper(library) == "GENXX")
-        return folder + "GENERIC" + ".MOD";
-    return folder + library + ".MOD";
+        return ProgramFilePath("GENERIC.MOD");
+    return ProgramFilePath(library + ".MOD");
 }
 
 // A short ".ENDS" line ends a subcircuit, and so does ".ENDS NAME": copying on past it would
@@ -113,7 +114,7 @@ void copyModels(TextFile& out)
         if (given)
             continue;
         if (!loaded) {
-            if (!ReadTextLines(g_folders.libraryFolder + "SEMICON.MOD", lines)) {
+            if (!ReadTextLines(ProgramFilePath("SEMICON.MOD"), lines)) {
                 plat::MessageBox("No SPICE library");
                 return;
             }

@@ -83,8 +83,11 @@ void CMainFrame::OnNetlist()
 
 void CMainFrame::OnDesignRules()
 {
-    if (!GetActiveDocument())
+    auto* doc = static_cast<CSchemoraDoc*>(GetActiveDocument());
+    if (!doc)
         return;
+    // The report is named after the drawing checked, whether or not the Netlist dialog ran.
+    g_designName.text = doc->GetPathName().empty() ? doc->GetTitle() : doc->GetPathName();
     CNetlistBuilder builder;
     builder.CheckDesignRules();
 }

@@ -1,7 +1,8 @@
-// make_spice_models FOLDER: writes SEMICON.MOD and SPICE.MOD into FOLDER.
+// make_spice_models FOLDER: writes SEMICON.MOD, SPICE.MOD and DEVICE.MOD into FOLDER.
 //
 // The netlister copies a device's ".MODEL" card, with the "+" lines that follow it, from
-// SEMICON.MOD, and a subcircuit from ".SUBCKT" to ".ENDS" from SPICE.MOD; so each card here is
+// SEMICON.MOD, and a subcircuit from ".SUBCKT" to ".ENDS" from SPICE.MOD (parts named without a
+// library) or from the library's own file (DEVICE.MOD for the DEVICE library); so each card here is
 // followed by a comment line that ends it. Parameters follow the makers' published models.
 #include <cstdio>
 #include <fstream>
@@ -66,7 +67,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
-    if (!writeFile(folder + "SEMICON.MOD", kSemiconductors) || !writeFile(folder + "SPICE.MOD", kSubcircuits)) {
+    if (!writeFile(folder + "SEMICON.MOD", kSemiconductors) || !writeFile(folder + "SPICE.MOD", kSubcircuits)
+        || !writeFile(folder + "DEVICE.MOD", kSubcircuits)) {
         std::fprintf(stderr, "make_spice_models: cannot write into %s\n", argv[1]);
         return 1;
     }

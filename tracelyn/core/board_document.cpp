@@ -2,9 +2,13 @@
 
 #include "platform/core/ui_host.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/open_documents.h"
+#include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/route_services.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -179,4 +183,24 @@ void UnregisterOpenDocument(CTracelynDoc* document)
         --g_openDocuments.count;
         return;
     }
+}
+
+int DropPackagesNoBoardUses()
+{
+    // Each store once: renumbering a store twice would give its parts the wrong packages.
+    std::vector<BoardParts> boards;
+    const auto add = [&boards](BoardObject* objects, int32_t count) {
+        if (objects == nullptr)
+            return;
+        const auto same = [objects](const BoardParts& b) { return b.objects == objects; };
+        if (auto it = std::find_if(boards.begin(), boards.end(), same); it != boards.end())
+            it->count = std::max(it->count, count);
+        else
+            boards.push_back({objects, count});
+    };
+    add(g_board.objects, std::min(g_board.count, g_board.capacity - 1));
+    for (const OpenDocumentEntry& entry : g_openDocuments.entries)
+        if (!entry.name.empty() && entry.document != nullptr && entry.document->data().objects)
+            add(entry.document->data().objects->data(), std::min(entry.document->data().objectCount, kBoardStoreSize - 1));
+    return DropUnusedPackages(boards);
 }

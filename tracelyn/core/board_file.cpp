@@ -1,5 +1,6 @@
 #include "tracelyn/core/board_file.h"
 
+#include "common/file_reading.h"
 #include "common/string_helpers.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
@@ -183,6 +184,8 @@ private:
     int version_ = 0;
     size_t recordSize_ = kOldRecordSize;
     std::array<uint8_t, kRecordSize> record_{};
+    bool toldNoPackageNumber_ = false;
+    bool countCapped_ = false;   // the header counted more objects than a board holds
 };
 
 void BoardReader::run(int firstIndex, int32_t* count)
@@ -196,7 +199,12 @@ void BoardReader::run(int firstIndex, int32_t* count)
     int filled = 0;
     firstIndex = std::max(firstIndex, 0);
     const int lastSlot = std::min(g_board.capacity, kBoardStoreSize) - 1;
-    if (g_board.objects != nullptr && readHeader(count)) {
+    if (g_board.objects != nullptr && !readHeader(count)) {
+        RefuseFile(file_);
+        *count = 0;
+        return;
+    }
+    if (g_board.objects != nullptr) {
         // Old boards had no outline of their own: they get the default one as object 1.
         int slot = firstIndex + 1;
         if (version_ <= 11 && firstIndex == 0) {
@@ -205,17 +213,29 @@ void BoardReader::run(int firstIndex, int32_t* count)
             filled = 1;
         }
         const int firstNew = slot;
-        for (int32_t r = 0; r < *count && slot <= lastSlot; ++r) {
-            if (!readRecord())
+        bool cutShort = false;
+        int32_t r = 0;
+        for (; r < *count && slot <= lastSlot; ++r) {
+            const bool endBefore = file_.atEnd();
+            if (!readRecord()) {
+                cutShort = !endBefore;
                 break;
+            }
             const Outcome outcome = readObject(slot);
-            if (outcome == Outcome::Stop)
+            if (outcome == Outcome::Stop) {
+                cutShort = true;
                 break;
+            }
             if (outcome == Outcome::Kept) {
                 ++slot;
                 ++filled;
             }
         }
+        // Deleted objects write no records, so a board may end before its count; a record or
+        // string cut short, or records beyond the count of a plain board, mean a damaged file.
+        const bool recordsBeyondCount = r == *count && !countCapped_ && mode_ == kFileModeBoard && !file_.atEnd();
+        if (cutShort || recordsBeyondCount)
+            ReportPartlyRead(file_, filled);
         g_board.count = firstIndex + filled;
         resolveParts(firstNew, slot - 1);
         // Before version 11 coordinates were whole mils.
@@ -235,8 +255,11 @@ bool BoardReader::readHeader(int32_t* count)
         return false;
     int32_t n = le::getS16(record_, 0);
     version_ = static_cast<int>(record_[10]) - '0';
-    if (version_ > kNewestReadableVersion)
-        plat::MessageBox("Unsupported file format");
+    // A version this program does not know, or a size word no board writer made (a drawing
+    // has its revision letter in that word's high byte), is not a board to open: the caller
+    // refuses it before anything changes.
+    if (version_ < 1 || version_ > kNewestReadableVersion || record_[9] != 0)
+        return false;
     if (version_ >= 9)
         n = le::getS32(record_, 0);
     if (n < 0)
@@ -244,6 +267,7 @@ bool BoardReader::readHeader(int32_t* count)
     if (n >= kMaxBoardObjects) {
         plat::MessageBox("Database FULL--objects not loaded");
         n = kMaxBoardObjects;
+        countCapped_ = true;
     }
     *count = n;
 
@@ -443,8 +467,15 @@ void BoardReader::resolveFromLibrary(BoardObject& part)
     else if (version_ >= 12 && package >= 1 && package <= kMaxPartPackage) {
         name = p.split ? p.label + ":" + p.suffix : p.label;
         part.setKind(kKindPart + package);
-    } else
+    } else {
+        if (version_ >= 12 && !toldNoPackageNumber_) {
+            // The part keeps its full name and is saved as it was read; it is only not drawn.
+            plat::MessageBox("Too many packages in use: " + ref + " and later packages are not drawn. "
+                             "Close a board and open this one again.");
+            toldNoPackageNumber_ = true;
+        }
         name = (p.split ? p.label + ":" + p.suffix : p.label) + "!" + ref;
+    }
     replaceText(part, name);
 }
 

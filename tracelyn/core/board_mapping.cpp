@@ -223,18 +223,23 @@ ZoomStepResult ApplyZoomStep(bool in)
         (int64_t{g_view.cursorX} - g_view.clientCentreX + oldX) * after / before);
     g_board.viewOriginY = static_cast<int32_t>(
         (int64_t{g_view.cursorY} - g_view.clientCentreY + oldY) * after / before);
-    g_view.cursorX = g_view.clientCentreX;
-    g_view.cursorY = g_view.clientCentreY;
+    // The cursor goes to the window centre. Both are pixels times the divisor, so they are
+    // restated in the new divisor: left in the old one, the next step would start from a
+    // point beside the centre and walk the view away from what was under the cursor.
+    const int32_t d0 = result.oldDivisor > 0 ? result.oldDivisor : 1;
+    const int32_t centrePixelX = g_view.clientCentreX / d0;
+    const int32_t centrePixelY = g_view.clientCentreY / d0;
+    g_view.clientCentreX = g_view.cursorX = centrePixelX * g_view.zoomDivisor;
+    g_view.clientCentreY = g_view.cursorY = centrePixelY * g_view.zoomDivisor;
     storeViewInDocument();
 
     if (index >= kFineZoomIndex || oldIndex >= kFineZoomIndex) {
         g_selection.count = 0;
         ClearSelectionModes();
     } else {
-        const int32_t d0 = result.oldDivisor;
         const int32_t grow = g_view.zoomDivisor - d0;
-        ShiftRubberBand(g_view.clientCentreX / d0 * grow - g_board.viewOriginX + oldX,
-                        g_view.clientCentreY / d0 * grow - g_board.viewOriginY + oldY);
+        ShiftRubberBand(centrePixelX * grow - g_board.viewOriginX + oldX,
+                        centrePixelY * grow - g_board.viewOriginY + oldY);
     }
     result.changed = true;
     return result;

@@ -5,6 +5,7 @@
 #include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
+#include "platform/core/ui_host.h"
 #include "platform/system/profile_file.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/open_documents.h"
@@ -505,7 +506,8 @@ void SaveSettings()
     plat::ProfileFile out(g_boardFolders.iniPath);
     writeSettings(out);
     writeOpenBoards(out);
-    out.flush();
+    if (!out.flush())
+        plat::MessageBox("Settings not saved: cannot write " + g_boardFolders.iniPath);
 }
 
 std::vector<std::string> RecentBoardNames(const std::string& iniPath)

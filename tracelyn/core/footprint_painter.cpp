@@ -65,18 +65,15 @@ bool silkShown(const BoardObject& part, int color)
     return !topAsked && bottomShown;
 }
 
-// Parts placed by name (kind 64) take their package when it is loaded; else they are deleted.
+// Parts placed by name (kind 64) take their package when it is loaded and its number fits the
+// kind field; else they are not drawn, but stay as they are, to be saved with the board.
 bool resolvePackage(BoardObject& part)
 {
     if (part.kind() != kKindPart)
         return true;
     int package = 0;
-    if (!FindPackageByName(1, part.text() ? part.text() : "", package) || package > kMaxPartPackage) {
-        // A deleted record owns nothing, so its name goes with it.
-        FreeObjectData(part);
-        part.setKind(kKindDeleted);
+    if (!FindPackageByName(1, part.text() ? part.text() : "", package) || package > kMaxPartPackage)
         return false;
-    }
     part.setKind(kKindPart + package);
     SetPartLabelAnchor(part, nullptr);
     if (char* name = part.text(); name != nullptr) {

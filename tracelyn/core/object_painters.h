@@ -42,7 +42,7 @@ int DrawFontText(plat::Dc& dc, int x, int y, std::string_view text, int style, i
                  int color, int pin);
 
 // A placed package: its objects, pads and reference label. Resolves a part placed by package
-// name (kind 64) and deletes it when the package is not loaded. Stores the label width in
+// name (kind 64) and leaves it undrawn (and untouched) when the package is not loaded or its number does not fit the kind. Stores the label width in
 // word 8.
 void DrawFootprint(plat::Dc& dc, BoardObject& part, int color, int show);
 // Package objects first..last (indexes into the package store) about the current part.

@@ -15,3 +15,7 @@ class CTracelynDoc;
 void RegisterOpenDocument(std::string_view name, CTracelynDoc* document, int untitled);
 // Frees the document's entry.
 void UnregisterOpenDocument(CTracelynDoc* document);
+
+// Drops the loaded packages that neither an open board nor the board being read uses, so that
+// their kind values can name new packages; returns how many were dropped.
+int DropPackagesNoBoardUses();

@@ -466,8 +466,11 @@ void WritePackageBody(plat::Archive& file, int n)
         for (int i = sections[s].first; i < sections[s].end; ++i)
             records += IsPackageObject(g_packages.objects[i]) ? 1 : 0;
     }
-    // An export names the body by its whole package name (LIBRARY\PART).
-    writeBodyHeader(file, kRecordSize, records, def.name);
+    // The body's name record holds the part name alone, in capitals, as in a library; the
+    // package's whole name travels in the parts' own names.
+    const size_t slash = def.name.rfind('\\');
+    writeBodyHeader(file, kRecordSize, records,
+                    slash == std::string::npos ? std::string_view(def.name) : std::string_view(def.name).substr(slash + 1));
     writeTextObject(file, ";" + def.comment);
     for (size_t s = 0; s < sections.size(); ++s) {
         if (s > 0)

@@ -10,6 +10,7 @@
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/little_endian.h"
+#include "tracelyn/core/open_documents.h"
 #include "tracelyn/core/package_body.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/core/workspace_services.h"
@@ -269,6 +270,10 @@ int LoadPart(plat::Archive& file, std::string_view name)
         g_packages.current = n;
         return 1;
     }
+    // Parts name their package in a 7-bit kind: before the numbers run out, make room by
+    // dropping the packages no board uses any more.
+    if (g_packages.count >= kMaxPartPackage)
+        DropPackagesNoBoardUses();
     if (g_packages.count >= kMaxPackages)
         return 0;
     const int slot = g_packages.count + 1;

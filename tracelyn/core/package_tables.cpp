@@ -95,6 +95,35 @@ void ClearPackageTables()
     g_packages.objectCount = 0;
 }
 
+int DropUnusedPackages(std::span<const BoardParts> boards)
+{
+    const int loaded = std::min(g_packages.count, kMaxPackages);
+    std::array<bool, kPackageTableSize> used{};
+    for (const BoardParts& board : boards)
+        for (int i = 1; board.objects != nullptr && i <= board.count; ++i)
+            if (const int n = board.objects[i].package(); n >= 1 && n <= loaded)
+                used[static_cast<size_t>(n)] = true;
+    std::array<int, kPackageTableSize> renumbered{};
+    int kept = 0;
+    for (int n = 1; n <= loaded; ++n) {
+        if (!used[static_cast<size_t>(n)])
+            continue;
+        renumbered[static_cast<size_t>(n)] = ++kept;
+        if (kept != n)
+            g_packages.defs[static_cast<size_t>(kept)] = std::move(g_packages.defs[static_cast<size_t>(n)]);
+    }
+    for (int n = kept + 1; n <= loaded; ++n)
+        g_packages.defs[static_cast<size_t>(n)] = PackageDef{};
+    for (const BoardParts& board : boards)
+        for (int i = 1; board.objects != nullptr && i <= board.count; ++i)
+            if (const int n = board.objects[i].package(); n >= 1 && n <= loaded)
+                board.objects[i].setKind(kKindPart + renumbered[static_cast<size_t>(n)]);
+    const int current = g_packages.current;
+    g_packages.current = current >= 1 && current <= loaded ? renumbered[static_cast<size_t>(current)] : 0;
+    g_packages.count = kept;
+    return loaded - kept;
+}
+
 int FindLoadedPackage(std::string_view name)
 {
     for (int i = 1; i <= std::min(g_packages.count, kMaxPackages); ++i)

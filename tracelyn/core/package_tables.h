@@ -5,6 +5,7 @@
 #include "tracelyn/core/board_object.h"
 
 #include <array>
+#include <span>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -56,6 +57,18 @@ extern PackageTables g_packages;
 
 // Frees the package objects' strings and empties both tables.
 void ClearPackageTables();
+
+// The parts of one board store, 1..count, as DropUnusedPackages looks at them.
+struct BoardParts {
+    BoardObject* objects = nullptr;
+    int32_t count = 0;
+};
+
+// Drops the loaded packages that no part of the given boards uses by its kind, keeps the others
+// in their order and renumbers the kinds of those boards' parts (and the current package) to
+// match, so that kind values become free for more packages. The dropped packages' objects stay
+// in the package object store until the tables are cleared. Returns how many were dropped.
+int DropUnusedPackages(std::span<const BoardParts> boards);
 
 // 1..count index of the first loaded package whose name equals name exactly, or 0.
 int FindLoadedPackage(std::string_view name);

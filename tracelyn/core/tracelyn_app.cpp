@@ -98,7 +98,9 @@ bool CTracelynApp::InitInstance()
     LoadSettings();
     // PrOrient holds the page orientation of printouts: 1 portrait, 2 landscape.
     SetDefaultPageOrientation(g_boardSettings.PrOrient != 1);
-    if (!ProcessShellCommand(cmdInfo))
+    // A file of the command line that cannot be opened has been reported; the program goes on
+    // without a document rather than ending as if all were well.
+    if (!ProcessShellCommand(cmdInfo) && cmdInfo.m_nShellCommand != plat::CommandLineInfo::FileOpen)
         return false;
 
     g_boardFolders.soundFolder.clear();

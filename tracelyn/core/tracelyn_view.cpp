@@ -160,17 +160,15 @@ void CTracelynView::ZoomStep(int in)
     const ZoomStepResult result = ApplyZoomStep(in != 0);
     if (!result.changed)
         return;
-    // The cursor goes to the window centre, where the point that was under it now is.
-    g_view.cursorX = g_view.clientCentreX;
-    g_view.cursorY = g_view.clientCentreY;
+    // The cursor is at the window centre, where the point that was under it now is.
     if (state() != nullptr) {
         {
             plat::ClientDC dc(this);
             DrawCrosshair(dc, g_view.cursorX, g_view.cursorY, 1);
         }
-        // The mouse pointer follows to the window centre (pixels of the old zoom's centre).
-        const int32_t d0 = result.oldDivisor > 0 ? result.oldDivisor : 1;
-        plat::Point centre{g_view.clientCentreX / d0, g_view.clientCentreY / d0};
+        // The mouse pointer follows to the window centre.
+        const int32_t divisor = g_view.zoomDivisor > 0 ? g_view.zoomDivisor : 1;
+        plat::Point centre{g_view.clientCentreX / divisor, g_view.clientCentreY / divisor};
         ClientToScreen(&centre);
         plat::SetCursorPos(centre.x, centre.y);
     }
@@ -223,6 +221,14 @@ void CTracelynView::OnPreviousLayer()
 {
     g_edit.currentLayer = PreviousLayer(g_edit.currentLayer);
     Invalidate();
+}
+
+void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
+{
+    // PgUp and PgDn zoom about the cursor: keep its place, in pixels times the divisor.
+    g_view.cursorX = point.x * (g_view.zoomDivisor > 0 ? g_view.zoomDivisor : 1);
+    g_view.cursorY = point.y * (g_view.zoomDivisor > 0 ? g_view.zoomDivisor : 1);
+    plat::ScrollView::OnMouseMove(flags, point);
 }
 
 void CTracelynView::OnZoomIn()

@@ -10,8 +10,15 @@ CBatchRouterSetupDlg::CBatchRouterSetupDlg(plat::Wnd* parent) : plat::Dialog(tly
 
 int CBatchRouter::BatchRoute() { return 0; }
 
+namespace {
+// Set once BatchRoute routes: until then the start-up offer would promise a run that does nothing.
+constexpr bool kBatchRouterRoutes = false;
+}  // namespace
+
 void OfferBatchRoute()
 {
+    if (!kBatchRouterRoutes)
+        return;
     CBatchRouterSetupDlg setup(nullptr);
     CBatchRouter router;
     if (setup.DoModal() == plat::kIdOk)

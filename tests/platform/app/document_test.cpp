@@ -90,6 +90,49 @@ TEST_F(Documents, FailuresAreReportedAndLeaveFilesAlone)
         << "no temporary file is left behind";
 }
 
+TEST_F(Documents, RefusedFilesStayClosedAndPartlyReadFilesAskBeforeSave)
+{
+    const size_t before = app().openDocumentCount();
+    folder.write("other.smp", "refuse: not a sample");
+    EXPECT_EQ(app().OpenDocumentFile(folder.file("other.smp")), nullptr);
+    harness->idle();
+    EXPECT_EQ(app().openDocumentCount(), before) << "no document stays open on a refused file";
+    EXPECT_TRUE(host.messageBoxes().empty()) << "the reader says why, the framework adds nothing";
+    EXPECT_EQ(read("other.smp"), "refuse: not a sample");
+
+    folder.write("damaged.smp", "part of a file");
+    auto* doc = static_cast<SampleDoc*>(app().OpenDocumentFile(folder.file("damaged.smp")));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_TRUE(doc->partlyRead());
+    doc->text = "what was read";
+    doc->SetModifiedFlag(true);
+    const std::string ask = folder.file("damaged.smp") + " was read only in part. Replace the whole file with what was read?";
+    for (const int answer : {plat::kIdNo, plat::kIdYes}) {
+        SCOPED_TRACE(answer);
+        host.clearEvents();
+        host.answerMessageBox(answer);
+        harness->command(plat::kIdFileSave);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{ask});
+        EXPECT_EQ(read("damaged.smp"), answer == plat::kIdYes ? "what was read" : "part of a file");
+    }
+    // Once replaced, the file holds the whole document: Save no longer asks.
+    host.clearEvents();
+    harness->command(plat::kIdFileSave);
+    EXPECT_TRUE(host.messageBoxes().empty());
+
+    // Save As to another file is free, and the document then lives there.
+    folder.write("damaged2.smp", "part again");
+    doc = static_cast<SampleDoc*>(app().OpenDocumentFile(folder.file("damaged2.smp")));
+    ASSERT_NE(doc, nullptr);
+    host.clearEvents();
+    host.answerFileDialog({folder.file("copy.smp"), 1});
+    harness->command(plat::kIdFileSaveAs);
+    harness->command(plat::kIdFileSave);
+    EXPECT_TRUE(host.messageBoxes().empty());
+    EXPECT_EQ(read("copy.smp"), "part again");
+    EXPECT_EQ(read("damaged2.smp"), "part again");
+}
+
 TEST_F(Documents, ClosingAModifiedDocumentAsks)
 {
     SampleDoc* doc = activeDoc();

@@ -72,6 +72,11 @@ void SampleDoc::Serialize(plat::Archive& ar)
     } else {
         text.resize(ar.size());
         ar.Read(text.data(), text.size());
+        // The sample reader refuses files that begin "refuse" and reads "part..." only in part.
+        if (text.starts_with("refuse"))
+            ar.refuse();
+        else if (text.starts_with("part"))
+            ar.markDamaged();
     }
 }
 

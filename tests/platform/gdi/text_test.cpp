@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 namespace plat {
 namespace {
@@ -33,6 +34,27 @@ Font arial(int height, int escapement = 0)
     f.height = height;
     f.escapement = f.orientation = escapement;
     return f;
+}
+
+// At small sizes a stem narrower than a pixel must still leave ink: an "I" never vanishes, so
+// "IN" never reads "N", at any size and any sub-pixel place the mapping gives it.
+TEST(Text, ThinStemsOfSmallTextKeepTheirPixels)
+{
+    for (int height = 5; height <= 14; ++height) {
+        for (int offset = 0; offset < 10; ++offset) {
+            SCOPED_TRACE(std::to_string(height) + " px at +" + std::to_string(offset) + "/10");
+            RasterDc dc(60, 40);
+            dc.SetMapMode(kMmAnisotropic);
+            dc.SetWindowExt(100, 100);
+            dc.SetViewportExt(10, 10);
+            dc.SelectObject(arial(-height * 10));
+            dc.SetBkMode(kTransparent);
+            dc.TextOut(100 + offset, 100, "I");
+            dc.SetMapMode(kMmText);
+            const Rect ink = inkBox(dc, 60, 40);
+            EXPECT_LT(ink.left, ink.right) << "the stem left no pixel";
+        }
+    }
 }
 
 TEST(Text, ExtentMatchesTheDrawnGlyphs)

@@ -338,7 +338,46 @@ TEST(DrawingFile, HostileFilesEndReadingCleanly)
             EXPECT_EQ(d.read(Bytes(head.begin(), head.begin() + n)), 0);
         }
     }
-    EXPECT_TRUE(host.messageBoxes().empty());
+    // A file cut inside its header or title is refused; one cut later says how much was read.
+    for (const std::string& text : host.messageBoxes())
+        EXPECT_TRUE(text == "Unsupported file format" || text.ends_with(" objects read; the rest of the file is damaged"))
+            << text;
+}
+
+TEST(DrawingFile, CutOrOvercountedFilesAreMarkedDamagedAndForeignOnesRefused)
+{
+    CleanState clean;
+    TestDrawing source;
+    addEveryLayout(source);
+    const Bytes whole = source.write();
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        bool refused, damaged;
+    };
+    Bytes board(64, 0);   // a board's header: size word 'A', version 11
+    board[8] = 'A';
+    board[10] = ';';
+    Bytes overcounted = whole;
+    overcounted[0] = 1;
+    const Case cases[] = {
+        {"whole", whole, false, false},
+        {"cut inside a record", Bytes(whole.begin(), whole.end() - 3), false, true},
+        {"more records than the count", overcounted, false, true},
+        {"cut inside the title", Bytes(whole.begin(), whole.begin() + 24), true, false},
+        {"a board", board, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        plat::TestUiHost host;
+        TestDrawing d;
+        plat::Archive archive(plat::Archive::Mode::Load, c.bytes, "x.pic");
+        int count = 0;
+        ReadDrawing(d.doc, 0, &count, archive, d.doc.objects.slots());
+        EXPECT_EQ(archive.refused(), c.refused);
+        EXPECT_EQ(archive.damaged(), c.damaged);
+        EXPECT_EQ(host.messageBoxes().size(), c.refused || c.damaged ? 1u : 0u);
+    }
 }
 
 TEST(DrawingFile, OutOfStringSpaceLeavesTextsWithoutStrings)

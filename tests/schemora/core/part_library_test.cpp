@@ -175,8 +175,8 @@ TEST_F(PartLibraryTest, AddReplaceAndDeleteKeepTheOtherParts)
     EXPECT_EQ(names("LIB1"), (std::vector<std::string>{"A", "B", "C"}));
 
     state.host.answerMessageBox(plat::kIdYes);
-    addPart("LIB1", "B", "%no_des");
-    EXPECT_TRUE(state.host.shown("message box: Replace part B?"));
+    addPart("LIB1", "b", "%no_des");
+    EXPECT_TRUE(state.host.shown("message box: Replace part b?")) << "the part is named as given";
     EXPECT_EQ(names("LIB1"), (std::vector<std::string>{"A", "B", "C"}));
     ASSERT_EQ(LoadLibraryPart("LIB1", "B"), 1);
     EXPECT_EQ(g_partSymbols.entries[g_partSymbols.current].w[15], 1);
@@ -200,6 +200,7 @@ TEST_F(PartLibraryTest, AddReplaceAndDeleteKeepTheOtherParts)
     state.host.clearEvents();
     EXPECT_EQ(RewriteLibrary("NOLIB", "A", kRewriteDelete), 0);
     EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{"Error in Temp file!"});
+
 }
 
 TEST_F(PartLibraryTest, CataloguesAndReportsListTheParts)
@@ -449,6 +450,55 @@ TEST_F(PartLibraryTest, DrawingsResolveTheirPartsFromTheLibraries)
     EXPECT_STREQ(doc.objects[1].text, "R:DEVICE\\R");
     EXPECT_EQ(doc.objects[2].type(), kObjText);
     EXPECT_STREQ(doc.objects[2].text, "Missing part! [NOTHERE]");
+}
+
+// Drawings before version 10 name the old library families; their parts load from the
+// renamed libraries (or, where only the old library is installed, from that one) and are
+// never lost as "Missing part!" texts.
+TEST_F(PartLibraryTest, OldDrawingsFindTheirPartsInTheRenamedFamilies)
+{
+    for (const auto& [name, mapped] : {std::pair{"device", "DEVIC1X"}, {"MYANALOG", "ANALOG1X"},
+                                       {"CMOS", "CMOS1X"}, {"generic", "GENERC1X"}, {"ttl", "TTL"}}) {
+        std::string library = name;
+        MapLibraryName(library);
+        EXPECT_EQ(library, mapped);
+    }
+    g_settings.MapLibraries = 0;
+    std::string kept = "device";
+    MapLibraryName(kept);
+    EXPECT_EQ(kept, "device") << "switched off";
+
+    newLibrary("DEVICE");
+    addPart("DEVICE", "R");
+    const auto readOld = [](const char* version) {
+        plat::Archive out(plat::Archive::Mode::Store);
+        DrawingHeader h;
+        h.count = 1;
+        h.version = static_cast<uint8_t>(*version);
+        writeRecord(out, encodeHeader(h));
+        writeRecord(out, FileRecord{});
+        writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, 1}));
+        WriteStringRecords(out, "R:DEVICE\\R");
+        plat::Archive in(plat::Archive::Mode::Load, out.takeBytes(), "old.pic");
+        DrawingDocData doc;
+        doc.objects.allocate();
+        int count = 0;
+        ReadDrawing(doc, 0, &count, in, doc.objects.slots());
+        return std::string(count == 1 && doc.objects[1].text ? doc.objects[1].text : "");
+    };
+    for (const int map : {1, 0}) {
+        SCOPED_TRACE(map);
+        g_settings.MapLibraries = map;
+        EXPECT_EQ(readOld("9"), "R:DEVICE\\R") << "only the old library is installed";
+    }
+    newLibrary("DEVIC1X");
+    addPart("DEVIC1X", "R");
+    g_settings.MapLibraries = 1;
+    EXPECT_EQ(readOld("9"), "R:DEVIC1X\\R");
+    EXPECT_EQ(readOld("8"), "R:DEVIC1X\\R");
+    EXPECT_EQ(readOld(";"), "R:DEVICE\\R") << "newer drawings name the library they used";
+    g_settings.MapLibraries = 0;
+    EXPECT_EQ(readOld("9"), "R:DEVICE\\R");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Start-up and shutdown of the schematic program, run headless through the test UI host.
+#include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/keys.h"
@@ -16,9 +17,15 @@
 #include "schemora/core/schemora_app.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
+#include "schemora/core/sheet_state.h"
+#include "schemora/core/schemora_view.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/main_frame.h"
+#include "../netlist/netlist_test_support.h"
+#include "schemora/core/file_records.h"
+#include "schemora/core/part_library.h"
+#include "schemora/core/string_records.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -168,6 +175,17 @@ TEST_F(SchemoraStart, MissingTitleBlockEndsTheProgram)
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unable to open file: Title.PIC"});
 }
 
+TEST_F(SchemoraStart, ADrawingOfTheCommandLineThatCannotBeOpenedLeavesTheProgramRunning)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start({folder.file("missing.pic")});
+    EXPECT_TRUE(harness.start()) << "a failure is not reported as a finished run";
+    EXPECT_FALSE(harness.exitCode().has_value());
+    EXPECT_EQ(harness.app().openDocumentCount(), 0);
+    EXPECT_EQ(host.messageBoxes().size(), 1u);
+    EXPECT_NE(plat::GetMainWnd(), nullptr);
+}
+
 TEST_F(SchemoraStart, OpensTheDrawingOfTheCommandLineAndSavesItBack)
 {
     writeIni("DoTips=0\n");
@@ -200,6 +218,26 @@ TEST_F(SchemoraStart, OpensTheDrawingOfTheCommandLineAndSavesItBack)
     auto after = folder.read("amp.pic");
     // The header and title are the same; only the date inside the document changed.
     EXPECT_EQ(after, before);
+}
+
+TEST_F(SchemoraStart, TheFirstPaintOfADrawingReadPlaysFileDoneOnce)
+{
+    writeIni("DoTips=0\nsound=1\n");
+    DrawObjectStore store;
+    store.allocate();
+    DrawingDocData doc;
+    g_current.objects = store.slots();
+    g_current.count = 0;
+    plat::Archive ar(plat::Archive::Mode::Store);
+    WriteDrawing(doc, ar, kWriteDrawing, "amp.pic");
+    folder.write("amp.pic", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
+    g_current = CurrentDrawing{};
+
+    auto harness = start({folder.file("amp.pic")});
+    ASSERT_TRUE(harness.start());
+    harness.idle();
+    harness.idle();
+    EXPECT_EQ(host.count("sound: " + g_folders.soundFolder + "filedone.wav"), 1);
 }
 
 TEST_F(SchemoraStart, ClosingWritesTheSettingsAndKeepsTheOpenDrawingsListed)
@@ -270,6 +308,117 @@ TEST_F(SchemoraStart, AFileThatCannotBeOpenedLeavesTheCurrentDrawing)
     EXPECT_EQ(host.messageBoxes().size(), 1u);
 }
 
+// Boards, netlists and stray bytes are not drawings: they open no document, so nothing can
+// save over them.
+TEST_F(SchemoraStart, FilesThatAreNoDrawingsOpenNothing)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    const size_t before = harness.app().openDocumentCount();
+
+    std::vector<unsigned char> board(40, 0);   // a board header: size word 'A', version 11 and 13
+    board[0] = 1;
+    board[8] = 'A';
+    std::vector<unsigned char> boardNew = board;
+    board[10] = ';';
+    boardNew[10] = '=';
+    const std::string netlist = "*  Netlist from Schemora\n*\nJ1 IN GROUND\n";
+    std::vector<unsigned char> noise(300);
+    uint32_t seed = 12345;
+    for (auto& b : noise)
+        b = static_cast<unsigned char>((seed = seed * 1103515245u + 12345u) >> 24);
+    noise[10] = 0xC7;
+    const std::vector<std::pair<std::string, std::vector<unsigned char>>> files = {
+        {"board.tlz", board}, {"new.tlz", boardNew},
+        {"rc.net", std::vector<unsigned char>(netlist.begin(), netlist.end())},
+        {"noise.pic", noise}, {"short.pic", std::vector<unsigned char>(20, 'A')}};
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        host.clearEvents();
+        folder.write(name, bytes);
+        EXPECT_EQ(harness.app().OpenDocumentFile(folder.file(name)), nullptr);
+        harness.idle();
+        EXPECT_EQ(harness.app().openDocumentCount(), before);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unsupported file format"});
+        EXPECT_EQ(folder.read(name), bytes);
+    }
+}
+
+// A drawing cut short opens with what could be read, says so once, and Save asks before it
+// replaces the file; Save As is free.
+TEST_F(SchemoraStart, ADrawingReadInPartAsksBeforeSaveReplacesIt)
+{
+    writeIni("DoTips=0\n");
+    DrawObjectStore store;
+    store.allocate();
+    for (int i = 1; i <= 2; ++i)
+        store[i] = MakeDrawObject({10 * i, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
+                                  "text");
+    DrawingDocData data;
+    g_current.objects = store.slots();
+    g_current.count = 2;
+    plat::Archive ar(plat::Archive::Mode::Store);
+    WriteDrawing(data, ar, kWriteDrawing, "cut.pic");
+    g_current = CurrentDrawing{};
+    const std::vector<unsigned char> whole(ar.bytes().begin(), ar.bytes().end());
+    struct Case { const char* name; std::vector<unsigned char> bytes; int read; };
+    std::vector<unsigned char> cut(whole.begin(), whole.end() - 5);
+    std::vector<unsigned char> lying = whole;
+    lying[0] = 1;   // the header counts one object, the file holds two
+    for (const Case& c : {Case{"cut.pic", cut, 1}, Case{"lying.pic", lying, 1}}) {
+        SCOPED_TRACE(c.name);
+        folder.write(c.name, c.bytes);
+        auto harness = start({folder.file(c.name)});
+        ASSERT_TRUE(harness.start());
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{std::to_string(c.read) + " objects read; the rest of the file is damaged"});
+        auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+        ASSERT_NE(doc, nullptr);
+        EXPECT_EQ(doc->data().objectCount, c.read);
+        host.clearEvents();
+        host.answerMessageBox(plat::kIdNo);
+        harness.command(plat::kIdFileSave);
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{folder.file(c.name) + " was read only in part. Replace the whole file with what was read?"});
+        EXPECT_EQ(folder.read(c.name), c.bytes) << "No leaves the file alone";
+        host.answerFileDialog({folder.file("copy.pic"), 1});
+        harness.command(plat::kIdFileSaveAs);
+        EXPECT_EQ(folder.read(c.name), c.bytes);
+        EXPECT_FALSE(folder.read("copy.pic").empty());
+        harness.close();
+        host.clearEvents();
+    }
+}
+
+// Design Rules run before the Netlist dialog was ever opened names its report after the active
+// drawing, beside it.
+TEST_F(SchemoraStart, DesignRulesReportIsNamedAfterTheActiveDrawing)
+{
+    writeIni("DoTips=0\n");
+    std::filesystem::create_directory(folder.path() / "LIB");
+    std::vector<LibraryPart> device = {netlist_test::twoPin("R", "R?", nullptr)};
+    ASSERT_TRUE(WritePartLibraryFile(folder.file("LIB/DEVICE.CON"), device));
+    for (auto& part : device)
+        for (DrawObject& e : part.elements)
+            ReleaseObjectData(e);
+    plat::Archive out(plat::Archive::Mode::Store);
+    DrawingHeader h;
+    h.count = 1;
+    writeRecord(out, encodeHeader(h));
+    writeRecord(out, FileRecord{});
+    writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, 1}));
+    WriteStringRecords(out, "R:DEVICE\\R");
+    folder.write("amp.pic", std::vector<unsigned char>(out.bytes().begin(), out.bytes().end()));
+
+    auto harness = start({folder.file("amp.pic")});
+    ASSERT_TRUE(harness.start());
+    ASSERT_TRUE(harness.command(scm::kCmdDesignRules));
+    const auto report = folder.read("amp.drc");
+    const std::string text(report.begin(), report.end());
+    EXPECT_EQ(text.rfind("Design rules check of " + folder.file("amp.pic") + "\n", 0), 0u) << text;
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / ".drc"));
+}
+
 TEST_F(SchemoraStart, PlaceDotButtonFollowsAutomaticDots)
 {
     writeIni("DoTips=0\nAutoDots=1\n");
@@ -318,6 +467,45 @@ TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
     auto* doc = static_cast<CSchemoraDoc*>(frame->GetActiveDocument());
     EXPECT_EQ(doc->data().sheetSize, 'D');
     EXPECT_TRUE(doc->IsModified());
+}
+
+// The fit view is left again: a click leaves it centred on the clicked point, and zoom, scale,
+// centre and a change of tool go back to the normal view, where they change the picture.
+TEST_F(SchemoraStart, TheFitViewIsLeftByAClickAndByTheViewCommands)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    auto* frame = static_cast<plat::MDIFrameWnd*>(plat::GetMainWnd());
+    auto* view = static_cast<CSchemoraView*>(frame->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    const auto fit = [&] {
+        EXPECT_TRUE(harness.command(scm::kCmdDrawToFit));
+        EXPECT_TRUE(g_sheetView.fitToWindow);
+        EXPECT_EQ(g_editState.CurrentTool, scm::kCmdDrawToFit);
+    };
+
+    fit();
+    const plat::Rect client = view->clientRect();
+    view->OnLButtonDown(0, {client.width() / 2 + 100, client.height() / 2});
+    EXPECT_FALSE(g_sheetView.fitToWindow);
+    EXPECT_EQ(g_editState.CurrentTool, 0);
+    EXPECT_GT(g_current.viewCentreX, 100) << "the clicked point, right of the centre, is the new centre";
+    EXPECT_EQ(g_current.viewCentreY, 0);
+
+    const int zoom = g_current.zoomIndex;
+    fit();
+    EXPECT_TRUE(harness.command(scm::kCmdZoomIn));
+    EXPECT_FALSE(g_sheetView.fitToWindow);
+    EXPECT_EQ(g_current.zoomIndex, zoom + 1);
+
+    for (const unsigned command : {unsigned(scm::kCmdScaleFirst + 1), unsigned(scm::kCmdCenter)}) {
+        SCOPED_TRACE(command);
+        fit();
+        EXPECT_TRUE(harness.command(command));
+        EXPECT_FALSE(g_sheetView.fitToWindow);
+        EXPECT_NE(g_editState.CurrentTool, scm::kCmdDrawToFit);
+    }
 }
 
 }  // namespace

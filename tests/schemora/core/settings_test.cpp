@@ -86,6 +86,41 @@ TEST_F(SettingsTest, LibraryFolderFromRegistryAfterCommandLineStart)
     EXPECT_EQ(g_folders.iniPath, "/OPT/QUILL/schemora.ini");
 }
 
+// The line width and the parts bin's "shut" are written under other names or sections than
+// the ones first read: what is written must come back, and older files still read.
+TEST_F(SettingsTest, LineWidthAndShutSurviveAWriteAndOlderSpellingsStillRead)
+{
+    LoadSettings();
+    g_settings.width = 11;
+    g_settings.binShut = 1;
+    SaveSettings();
+    g_settings = SchematicSettings{};
+    LoadSettings();
+    EXPECT_EQ(g_settings.width, 11);
+    EXPECT_EQ(g_settings.binShut, 1);
+
+    writeIni("[Schemora]\nwidth=9\n[Parts Bin]\nshut=1\n");
+    g_settings = SchematicSettings{};
+    LoadSettings();
+    EXPECT_EQ(g_settings.width, 9);
+    EXPECT_EQ(g_settings.binShut, 1);
+
+    writeIni("[Schemora]\nwidth=9\ntrace_width=12\nshut=0\n[Parts Bin]\nshut=1\n");
+    g_settings = SchematicSettings{};
+    LoadSettings();
+    EXPECT_EQ(g_settings.width, 12) << "the written spelling counts first";
+    EXPECT_EQ(g_settings.binShut, 0);
+}
+
+TEST_F(SettingsTest, SettingsThatCannotBeWrittenAreReported)
+{
+    LoadSettings();
+    g_folders.iniPath = state.temp.file("missing/folder/schemora.ini");
+    state.host.clearEvents();
+    SaveSettings();
+    EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{"Settings not saved: cannot write " + g_folders.iniPath});
+}
+
 TEST_F(SettingsTest, EdgeCasesOfTheIniFile)
 {
     writeDeviceLibrary(state);
@@ -209,13 +244,14 @@ TEST_F(SettingsTest, SaveThenLoadGivesTheSameSettings)
     g_openDocs = OpenDocTable{};
 }
 
-TEST_F(SettingsTest, RecentFilesReopenAllButTheFirstSlot)
+TEST_F(SettingsTest, RecentFilesReopenEverySlotFromTheFirst)
 {
+    // The writer numbers the slots from 0, so slot 0 is a drawing of the last run too.
     writeIni("[Schemora]\nfiles=3\nfile#0=/d/zero.pic\nfile#1=/d/one\nfile#2=/d/two.pic\nfile#3=/d/three.pic\n");
     LoadSettings();
     std::vector<std::string> opened;
     LoadRecentFiles(g_folders.iniPath, [&](const std::string& p) { opened.push_back(p); });
-    EXPECT_EQ(opened, (std::vector<std::string>{"/D/ONE.PIC", "/D/TWO.PIC"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"/D/ZERO.PIC", "/D/ONE.PIC", "/D/TWO.PIC"}));
 
     writeIni("[Schemora]\nfiles=2\nfile#1=Untitled3.PIC\n");
     LoadSettings();

@@ -136,10 +136,14 @@ TEST_F(SpiceDeckTest, RcLowPassTransientRunsInNgspice)
 
 TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
 {
-    const std::string models = plat::programFolder() + "/LIB/SEMICON.MOD";
+    const std::string models = plat::programFolder() + "/SEMICON.MOD";
     if (!plat::fileExists(models))
-        GTEST_SKIP() << "LIB/SEMICON.MOD has not been generated";
+        GTEST_SKIP() << "SEMICON.MOD has not been generated";
+    // The model files sit in the program folder, beside the libraries' folder.
+    g_folders.libraryFolder = folder.file("LIB") + "/";
+    std::filesystem::create_directory(folder.file("LIB"));
     std::filesystem::copy_file(models, folder.file("SEMICON.MOD"));
+    folder.write("LIB/SEMICON.MOD", ".MODEL 1N4148 D(IS=1 WRONG FOLDER)\n");
     divider("V:DC 5", capacitor, "D:1N4148");
     label(5000, 5000, "#.OP");
     ASSERT_EQ(runSpice(), 1);

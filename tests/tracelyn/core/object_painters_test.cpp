@@ -85,7 +85,8 @@ TEST_F(PaintTest, QuarterTurnsAndMirrorOfPackagePoints)
     EXPECT_EQ(IsOrthogonalRotation(450), 0);
 }
 
-TEST_F(PaintTest, UnresolvedPartsTakeTheirPackageOrAreDeleted)
+// Painting never deletes a part: one whose package is not loaded stays, undrawn, to be saved.
+TEST_F(PaintTest, UnresolvedPartsTakeTheirPackageOrStayUndrawn)
 {
     const int n = addPackage("LIB\\RES", {object(kKindPad, 0, {px(0), py(0), 600, 600, 0, kPadRect, 0, 0})});
     const int found = addPart("10K!lib\\res", 0, 0, 0, 0);
@@ -93,7 +94,8 @@ TEST_F(PaintTest, UnresolvedPartsTakeTheirPackageOrAreDeleted)
     paint();
     EXPECT_EQ(g_board.objects[found].kind(), kKindPart + n);
     EXPECT_STREQ(g_board.objects[found].text(), "10K");
-    EXPECT_EQ(g_board.objects[missing].kind(), kKindDeleted);
+    EXPECT_EQ(g_board.objects[missing].kind(), kKindPart);
+    EXPECT_STREQ(g_board.objects[missing].text(), "LIB\\NOPE");
 }
 
 TEST_F(PaintTest, LabelPlaceholdersGiveThePrefixAndPosition)

@@ -5,7 +5,11 @@
 #include "support/temp_folder.h"
 
 #include "platform/system/files.h"
+#include "platform/gdi/recording_dc.h"
 #include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/open_documents.h"
+#include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/package_library.h"
 
 #include <fstream>
@@ -87,6 +91,9 @@ TEST_F(PackageLibraryTest, ExportBodyKeepsPinSectionsAndDescription)
     const int n = g_packages.current;
     plat::Archive out(plat::Archive::Mode::Store);
     WritePackageBody(out, n);
+    // The name record (the second 20-byte record) holds the part name in capitals.
+    const std::string nameRecord(reinterpret_cast<const char*>(out.bytes().data()) + 20, 20);
+    EXPECT_EQ(nameRecord.substr(0, nameRecord.find('\0')), "GATE");
 
     plat::Archive in(plat::Archive::Mode::Load, out.takeBytes());
     const int slot = ++g_packages.count;
@@ -154,13 +161,13 @@ TEST_F(PackageLibraryTest, FullPackageStoreIsAFormatError)
     EXPECT_EQ(g_packages.count, 0);
     EXPECT_EQ(g_packages.objectCount, kPackageStoreSize - 10);
 
-    // The table's last slot taken: the part is not loaded, silently.
+    // The table's last slot taken by packages no board uses: they make room, silently.
     g_packages.objectCount = 0;
     g_packages.count = kMaxPackages;
     host.clearEvents();
-    EXPECT_EQ(LoadLibraryPart("STD", "DIP8"), 0);
+    EXPECT_EQ(LoadLibraryPart("STD", "DIP8"), 1);
+    EXPECT_EQ(g_packages.count, 1);
     EXPECT_TRUE(host.messageBoxes().empty());
-    g_packages.count = 0;
 }
 
 TEST_F(PackageLibraryTest, DamagedCatalogsEndCleanly)
@@ -341,6 +348,67 @@ TEST_F(PackageLibraryTest, BoardPartsResolveAgainstABuiltLibrary)
     EXPECT_TRUE(host.messageBoxes().empty());
     CloseBoardDocument(other, nullptr);
     LoadBoardGlobals(doc);
+}
+
+// Parts name their package in a 7-bit kind, so only 63 packages can be numbered. With 64
+// packages loaded (a few boards and the parts bin), opening, painting and saving one more board
+// keeps every part: unused packages make room, and a part whose package still gets no number
+// is kept (not drawn) rather than deleted.
+TEST_F(PackageLibraryTest, BoardsOpenedAfterSixtyFourPackagesKeepTheirParts)
+{
+    writeCatalog(catalog("STD"), dip8());
+    for (const bool othersInUse : {false, true}) {
+        SCOPED_TRACE(othersInUse ? "the loaded packages are in use" : "the loaded packages are unused");
+        ClearPackageTables();
+        // The board that will be opened: one part on package STD\DIP8.
+        BoardDocumentData source;
+        ASSERT_TRUE(InitNewBoard(source));
+        const int dip = loadPackage("STD\\DIP8");
+        addPart("U1", dip);
+        const Bytes bytes = write();
+        CloseBoardDocument(source, nullptr);
+        ClearPackageTables();
+        // Another open board, whose parts use all 64 packages or none of them.
+        CTracelynDoc first;
+        ASSERT_TRUE(InitNewBoard(first.data()));
+        for (int i = 1; i <= 64; ++i) {
+            const int n = loadPackage("OLD\\P" + std::to_string(i));
+            if (othersInUse) {
+                BoardObject o = makeObject(kKindPart + n, 0, {100 * i, 0, 30, 40, 0, 7, 0, 1});
+                o.data = StrDupChecked("X");
+                g_board.objects[++g_board.count] = o;
+            }
+        }
+        first.data().objectCount = g_board.count;
+        RegisterOpenDocument("first.tlz", &first, 0);
+        host.clearEvents();
+
+        BoardDocumentData other;
+        read(other, bytes, kFileModeBoard, folder.file("board.tlz"));
+        int part = 0;
+        for (int i = 1; i <= g_board.count; ++i)
+            if (g_board.objects[i].isPart())
+                part = i;
+        ASSERT_NE(part, 0);
+        plat::RecordingDc dc;
+        DrawFootprint(dc, g_board.objects[part], 7, 0);
+        ASSERT_TRUE(g_board.objects[part].isPart()) << "painting never deletes a part";
+        if (othersInUse) {
+            EXPECT_EQ(g_board.objects[part].kind(), kKindPart);
+            EXPECT_EQ(host.messageBoxes().size(), 1u);
+        } else {
+            EXPECT_EQ(g_board.objects[part].package(), 1) << "the unused packages were dropped";
+            EXPECT_EQ(PackageNameOf(1), "STD\\DIP8");
+            EXPECT_TRUE(host.messageBoxes().empty());
+        }
+        const Bytes saved = write();
+        const std::string text(saved.begin(), saved.end());
+        EXPECT_NE(text.find("DIP8"), std::string::npos) << "the part is in the saved board";
+        CloseBoardDocument(other, nullptr);
+        CloseBoardDocument(first.data(), &first);
+        g_openDocuments = OpenDocumentTable{};
+        LoadBoardGlobals(doc);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Start-up and shutdown of the board program, run headless through the test UI host.
 #include "common/string_helpers.h"
+#include "platform/app/command_ids.h"
 #include "platform/app/control_bars.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/keys.h"
@@ -24,6 +25,7 @@
 #include "tracelyn/core/router_memory.h"
 #include "tracelyn/core/tracelyn_app.h"
 #include "tracelyn/core/tracelyn_doc.h"
+#include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/workspace/main_frame.h"
 
 #include <gtest/gtest.h>
@@ -179,7 +181,8 @@ TEST_F(TracelynStart, RefusesPrintToAndDdeCommandLines)
     }
 }
 
-TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
+// Routing does nothing yet, so a board of the command line opens without the router's offer.
+TEST_F(TracelynStart, BoardOfTheCommandLineOpensWithoutABatchRouteOffer)
 {
     writeBoard("board.tlz");
     writeBoard("other.tlz");
@@ -192,8 +195,8 @@ TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
 
     auto harness = start({folder.file("BOARD")});   // ".TLZ" added, found whatever the case
     ASSERT_TRUE(harness.start());
-    EXPECT_EQ(offers, 1);
-    EXPECT_EQ(host.count("dialog 146"), 1);
+    EXPECT_EQ(offers, 0);
+    EXPECT_EQ(host.count("dialog 146"), 0);
     EXPECT_EQ(harness.app().openDocumentCount(), 1) << "the boards of the last exit stay closed";
     EXPECT_FALSE(host.shown("sound: " + g_boardFolders.soundFolder + "welcome.wav"));
 
@@ -216,15 +219,77 @@ TEST_F(TracelynStart, BoardsOfTheLastExitReopenWithoutACommandLine)
     EXPECT_EQ(g_openDocuments.count, 2);
 }
 
-TEST_F(TracelynStart, BoardThatCannotBeOpenedEndsTheStartAndLeavesNoStoreBehind)
+TEST_F(TracelynStart, BoardThatCannotBeOpenedLeavesTheProgramRunningWithNoStoreBehind)
 {
     writeIni("DoTips=0\n");
     auto harness = start({folder.file("missing.tlz")});
-    EXPECT_FALSE(harness.start());
+    EXPECT_TRUE(harness.start()) << "a failure is not reported as a finished run";
+    EXPECT_FALSE(harness.exitCode().has_value());
+    EXPECT_EQ(harness.app().openDocumentCount(), 0);
     EXPECT_EQ(host.messageBoxes().size(), 1u);
     EXPECT_EQ(g_board.objects, nullptr);
     EXPECT_EQ(g_active.data, nullptr);
     EXPECT_EQ(g_openDocuments.count, 0);
+}
+
+// Drawings, boards of a later version and stray bytes are not boards: they open no document,
+// so nothing can save over them.
+TEST_F(TracelynStart, FilesThatAreNoBoardsOpenNothing)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    const size_t before = harness.app().openDocumentCount();
+
+    std::vector<unsigned char> drawing(96, 0);   // a drawing header: sheet 'A', revision 'A', version 11
+    drawing[0] = 2;
+    drawing[8] = 'A';
+    drawing[9] = 'A';
+    drawing[10] = ';';
+    std::vector<unsigned char> later(40, 0);
+    later[8] = 'A';
+    later[10] = '0' + 14;
+    std::vector<unsigned char> noise(300);
+    uint32_t seed = 777;
+    for (auto& b : noise)
+        b = static_cast<unsigned char>((seed = seed * 1103515245u + 12345u) >> 24);
+    noise[9] = 0x5A;
+    const std::vector<std::pair<std::string, std::vector<unsigned char>>> files = {
+        {"rc.pic", drawing}, {"later.tlz", later}, {"noise.tlz", noise}, {"short.tlz", std::vector<unsigned char>(9, 0)}};
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        host.clearEvents();
+        folder.write(name, bytes);
+        EXPECT_EQ(harness.app().OpenDocumentFile(folder.file(name)), nullptr);
+        harness.idle();
+        EXPECT_EQ(harness.app().openDocumentCount(), before);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unsupported file format"});
+        EXPECT_EQ(folder.read(name), bytes);
+    }
+}
+
+// A board cut short opens with what could be read, says so once, and Save asks before it
+// replaces the file.
+TEST_F(TracelynStart, ABoardReadInPartAsksBeforeSaveReplacesIt)
+{
+    writeBoard("whole.tlz");
+    const auto whole = folder.read("whole.tlz");
+    const std::vector<unsigned char> cut(whole.begin(), whole.end() - 7);
+    folder.write("cut.tlz", cut);
+    writeIni("DoTips=0\n");
+    auto harness = start({folder.file("cut.tlz")});
+    ASSERT_TRUE(harness.start());
+    const auto boxes = host.messageBoxes();
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "1 objects read; the rest of the file is damaged"), 1);
+    CTracelynDoc* doc = activeBoard();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->data().objectCount, 1) << "the outline; the text's string was cut";
+    host.clearEvents();
+    host.answerMessageBox(plat::kIdNo);
+    harness.command(plat::kIdFileSave);
+    EXPECT_EQ(host.messageBoxes(),
+              std::vector<std::string>{folder.file("cut.tlz") + " was read only in part. Replace the whole file with what was read?"});
+    EXPECT_EQ(folder.read("cut.tlz"), cut);
 }
 
 TEST_F(TracelynStart, SavingAnUntitledBoardNamesItsEntryAndReadsBack)
@@ -392,6 +457,39 @@ TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
     EXPECT_EQ(g_board.zoomIndex, 3);
     EXPECT_TRUE(harness.command(tly::kCmdWorkAreaFirst + 2));
     EXPECT_EQ(activeBoard()->data().sizeLetter, 'C');
+}
+
+// PgUp and PgDn zoom about the cursor: the board point under the mouse comes to the window
+// centre, where the mouse pointer goes, and stepping back keeps it there.
+TEST_F(TracelynStart, PageUpAndDownKeepThePointUnderTheCursor)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    harness.idle();
+    auto* view = static_cast<CTracelynView*>(mainFrame().GetActiveView());
+    ASSERT_NE(view, nullptr);
+    const plat::Rect client = view->clientRect();
+    ASSERT_GT(client.width(), 100);
+    const plat::Point centre{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+    // The logical point shown at a pixel of the view.
+    const auto pointAt = [](plat::Point pixel) {
+        return plat::Point{g_board.viewOriginX + pixel.x * g_view.zoomDivisor - g_view.clientCentreX,
+                           g_board.viewOriginY + pixel.y * g_view.zoomDivisor - g_view.clientCentreY};
+    };
+    const plat::Point mouse{centre.x + 60, centre.y - 40};
+    view->OnMouseMove(0, mouse);
+    const plat::Point target = pointAt(mouse);
+    ASSERT_EQ(g_board.zoomIndex, 3);
+    for (const unsigned command : {tly::kCmdPageUp, tly::kCmdPageDown, tly::kCmdPageDown, tly::kCmdPageUp}) {
+        SCOPED_TRACE(command);
+        ASSERT_TRUE(harness.command(command));
+        harness.idle();
+        EXPECT_EQ(pointAt(centre).x, target.x);
+        EXPECT_EQ(pointAt(centre).y, target.y);
+        view->OnMouseMove(0, centre);   // the pointer was moved to the centre
+    }
+    EXPECT_EQ(g_board.zoomIndex, 3);
 }
 
 }  // namespace

@@ -1,0 +1,243 @@
+#include "platform/system/desktop_entries.h"
+
+#include "platform/system/paths.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+extern char** environ;
+
+namespace plat {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string envFolder(const char* variable, const char* underHome)
+{
+    if (const char* v = std::getenv(variable); v && *v == '/')
+        return v;
+    const char* home = std::getenv("HOME");
+    return joinPath(home && *home ? home : "/tmp", underHome);
+}
+
+std::string readText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Writes under a temporary name and renames, so a reader never sees half a file.
+bool writeText(const fs::path& path, std::string_view text)
+{
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    const fs::path partial = path.string() + ".new";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        if (!out.write(text.data(), static_cast<std::streamsize>(text.size())) || !out.flush())
+            return false;
+    }
+    fs::rename(partial, path, ec);
+    return !ec;
+}
+
+// A value of a desktop entry's Exec key: quoted when it holds characters the key reserves.
+std::string execArgument(std::string_view path)
+{
+    if (path.find_first_of(" \t\"'\\$`<>|&;*?#()") == std::string_view::npos)
+        return std::string(path);
+    std::string quoted = "\"";
+    for (const char c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// Escapes for a string value of a desktop entry (backslash, line breaks).
+std::string entryValue(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r' || c == '\t')
+            out += ' ';
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string xmlEscaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The value of key in [section] of a key file's text, or "".
+std::string keyFileValue(const std::string& text, std::string_view section, std::string_view key)
+{
+    bool inSection = false;
+    for (const auto& line : linesOf(text)) {
+        if (!line.empty() && line[0] == '[') {
+            inSection = line == "[" + std::string(section) + "]";
+            continue;
+        }
+        if (inSection && line.size() > key.size() && line.compare(0, key.size(), key) == 0 && line[key.size()] == '=')
+            return line.substr(key.size() + 1);
+    }
+    return {};
+}
+
+// Adds app to key's list in [section], creating the section or key as needed; the other
+// entries of the list and the file stay as they were.
+std::string withAddedAssociation(const std::string& text, std::string_view section, std::string_view key,
+                                 std::string_view app)
+{
+    std::vector<std::string> lines = linesOf(text);
+    const std::string header = "[" + std::string(section) + "]";
+    size_t sectionAt = lines.size();
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == header)
+            sectionAt = i;
+    if (sectionAt == lines.size()) {
+        lines.push_back(header);
+        lines.push_back(std::string(key) + "=" + std::string(app) + ";");
+    } else {
+        size_t i = sectionAt + 1;
+        for (; i < lines.size() && (lines[i].empty() || lines[i][0] != '['); ++i) {
+            if (lines[i].compare(0, key.size() + 1, std::string(key) + "=") != 0)
+                continue;
+            std::string& list = lines[i];
+            if (("=" + list.substr(key.size() + 1)).find("=" + std::string(app) + ";") == std::string::npos &&
+                list.find(";" + std::string(app) + ";") == std::string::npos) {
+                if (!list.empty() && list.back() != ';' && list.back() != '=')
+                    list += ';';
+                list += std::string(app) + ";";
+            }
+            break;
+        }
+        if (i == lines.size() || lines[i].empty() || lines[i][0] == '[')
+            lines.insert(lines.begin() + static_cast<long>(i), std::string(key) + "=" + std::string(app) + ";");
+    }
+    std::string out;
+    for (const auto& l : lines)
+        out += l + "\n";
+    return out;
+}
+
+// Refreshes the user's MIME cache when the desktop's tool for it is installed; the
+// definition file alone is read by desktops that rebuild the cache themselves.
+void updateMimeDatabase(const std::string& folder)
+{
+    const char* argv[] = {"update-mime-database", folder.c_str(), nullptr};
+    pid_t pid = 0;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+}  // namespace
+
+std::string userDataFolder() { return envFolder("XDG_DATA_HOME", ".local/share"); }
+std::string userConfigFolder() { return envFolder("XDG_CONFIG_HOME", ".config"); }
+
+std::optional<std::string> writeDesktopEntry(std::string_view group, const DesktopEntry& entry)
+{
+    std::string text = "[Desktop Entry]\nType=Application\nVersion=1.0\n";
+    text += "Name=" + entryValue(entry.name) + "\n";
+    text += "Exec=" + execArgument(entry.exec) + " %f\n";
+    text += "Path=" + entryValue(entry.path) + "\n";
+    if (!entry.icon.empty())
+        text += "Icon=" + entryValue(entry.icon) + "\n";
+    text += "Terminal=false\nCategories=Development;Electronics;\n";
+    const fs::path file = fs::path(userDataFolder()) / "applications" / std::string(group) / (entry.name + ".desktop");
+    if (!writeText(file, text))
+        return std::nullopt;
+    return file.string();
+}
+
+std::string defaultApplicationFor(std::string_view mimeType)
+{
+    std::vector<fs::path> lists{fs::path(userConfigFolder()) / "mimeapps.list",
+                                fs::path(userDataFolder()) / "applications" / "mimeapps.list"};
+    const char* dirs = std::getenv("XDG_DATA_DIRS");
+    std::istringstream systemDirs(dirs && *dirs ? dirs : "/usr/local/share:/usr/share");
+    for (std::string dir; std::getline(systemDirs, dir, ':');)
+        if (!dir.empty())
+            lists.push_back(fs::path(dir) / "applications" / "mimeapps.list");
+    for (const auto& list : lists) {
+        const std::string value = keyFileValue(readText(list), "Default Applications", mimeType);
+        if (const size_t end = value.find(';'); !value.empty())
+            return value.substr(0, end);
+    }
+    return {};
+}
+
+bool associateWithTextEditor(std::string_view mimeType, std::string_view glob, std::string_view comment)
+{
+    const fs::path mimeFolder = fs::path(userDataFolder()) / "mime";
+    std::string name(mimeType);
+    for (char& c : name)
+        if (c == '/')
+            c = '-';
+    const std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                            "  <mime-type type=\"" + xmlEscaped(mimeType) + "\">\n"
+                            "    <comment>" + xmlEscaped(comment) + "</comment>\n"
+                            "    <sub-class-of type=\"text/plain\"/>\n"
+                            "    <glob pattern=\"" + xmlEscaped(glob) + "\"/>\n"
+                            "  </mime-type>\n"
+                            "</mime-info>\n";
+    if (!writeText(mimeFolder / "packages" / (name + ".xml"), xml))
+        return false;
+    updateMimeDatabase(mimeFolder.string());
+    const std::string editor = defaultApplicationFor("text/plain");
+    if (editor.empty())
+        return true;   // plain text's own association applies to a kind of plain text
+    const fs::path list = fs::path(userConfigFolder()) / "mimeapps.list";
+    return writeText(list, withAddedAssociation(readText(list), "Added Associations", mimeType, editor));
+}
+
+}  // namespace plat

@@ -1,0 +1,242 @@
+#include "setlander/installer.h"
+
+#include "platform/app/message_pump.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
+#include "platform/system/desktop_entries.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
+#include "setlander/file_copy.h"
+#include "setlander/install_dialogs.h"
+#include "setlander/install_info.h"
+#include "setlander/unzip.h"
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool makeFolder(const std::string& path)
+{
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return true;
+    return fs::create_directory(path, ec) || fs::is_directory(path, ec);
+}
+
+// A path from INSTALL.INF, made native: backslashes become separators, and a path that is
+// absolute or climbs out with ".." is refused so nothing lands outside the installation.
+bool toSafeRelative(std::string& path)
+{
+    for (char& c : path)
+        if (c == '\\')
+            c = '/';
+    if (!path.empty() && path.front() == '/')
+        return false;
+    for (const auto& part : fs::path(path))
+        if (part == "..")
+            return false;
+    return true;
+}
+
+void message(const std::string& text) { plat::MessageBox(text, plat::kMbOk | plat::kMbIconExclamation); }
+
+// Where an archive's files go: the part library folder, the package folder, or the
+// installation folder itself, by the words in the archive's name.
+std::string unzipTarget(const std::string& sourcePath, const std::string& installFolder)
+{
+    const std::string upper = plat::upperCaseAscii(plat::fileNameOf(sourcePath));
+    if (upper.find("LIBRARY") != std::string::npos)
+        return plat::joinPath(installFolder, "lib");
+    if (upper.find("PACKAGES") != std::string::npos)
+        return plat::joinPath(installFolder, "packages");
+    return installFolder;
+}
+
+enum class FileOutcome { Done, Skipped, Cancelled };
+
+// Copies one file, asking again while the media or the destination fails.
+FileOutcome copyWithPrompts(const std::string& source, const std::string& destination)
+{
+    for (;;) {
+        switch (CopyFileBlocks(source, destination)) {
+        case kCopyDone:
+            return FileOutcome::Done;
+        case kCopySourceMissing:
+            if (plat::MessageBox("Insert disk #2", plat::kMbOkCancel) != plat::kIdOk)
+                return FileOutcome::Cancelled;
+            break;
+        case kCopyDestinationFailed:
+            // A destination that can never be written would otherwise be asked for forever.
+            if (plat::MessageBox("Can't open destination", plat::kMbOkCancel | plat::kMbIconExclamation) != plat::kIdOk)
+                return FileOutcome::Cancelled;
+            break;
+        case kCopyNoMemory:
+            if (plat::MessageBox("No memory", plat::kMbOkCancel | plat::kMbIconExclamation) != plat::kIdOk)
+                return FileOutcome::Cancelled;
+            break;
+        }
+    }
+}
+
+FileOutcome installFile(int i, const std::string& sourceFolder, const std::string& installFolder)
+{
+    std::string name, folderPath;
+    GetInstallInfo(12, i, name);
+    const int folderNumber = GetInstallInfo(13, i, folderPath);
+    if (GetInstallInfo(9, folderNumber, folderPath) < 0 || !toSafeRelative(folderPath) || !toSafeRelative(name) ||
+        name.empty()) {
+        message("INSTALL.INF gives no folder for " + name + ": the file is not installed.");
+        return FileOutcome::Skipped;
+    }
+    const std::string destination = plat::joinPath(plat::joinPath(installFolder, folderPath), name);
+    const std::string source = plat::resolvePath(plat::joinPath(plat::joinPath(sourceFolder, folderPath), name));
+    const FileOutcome copied = copyWithPrompts(source, destination);
+    if (copied != FileOutcome::Done || !GetInstallInfo(15, i, name))
+        return copied;
+    const UnzipResult unzipped = UnzipArchive(source, unzipTarget(source, installFolder));
+    plat::deleteFile(destination);
+    if (unzipped.ok)
+        return FileOutcome::Done;
+    message(unzipped.problem);
+    return FileOutcome::Skipped;
+}
+
+void reportInfProblems()
+{
+    if (g_installInfo.problems.empty())
+        return;
+    std::string text = "INSTALL.INF has values that do not fit:";
+    for (const auto& p : g_installInfo.problems)
+        text += "\n" + p;
+    message(text);
+}
+
+}  // namespace
+
+bool CreateInstallDirs(const std::string& installFolder)
+{
+    // Each folder of the path in turn, so that a new installation folder may be several deep.
+    fs::path partial;
+    for (const auto& part : fs::path(installFolder)) {
+        partial /= part;
+        if (!makeFolder(partial.string())) {
+            message("Can't make directory: " + partial.string());
+            return false;
+        }
+    }
+    std::string path;
+    for (int i = 0; i < GetInstallInfo(7, 0, path); ++i) {
+        plat::PumpMessages();
+        GetInstallInfo(8, i, path);
+        if (!toSafeRelative(path) || !makeFolder(plat::joinPath(installFolder, path))) {
+            message("Can't make directory");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CopyAllFiles(const std::string& sourceFolder, const std::string& installFolder, CInstallProgressDlg& progress)
+{
+    std::string text;
+    const int count = GetInstallInfo(10, 0, text);
+    if (plat::Control* bar = progress.GetDlgItem(1001))
+        bar->SetRange(0, count);
+    bool complete = true;
+    for (int i = 0; i < count; ++i) {
+        std::string description, name;
+        GetInstallInfo(11, i, description);
+        GetInstallInfo(12, i, name);
+        progress.ShowFile(i, description, name);
+        plat::PumpMessages();
+        const FileOutcome outcome = installFile(i, sourceFolder, installFolder);
+        if (outcome == FileOutcome::Cancelled)
+            return false;
+        complete = complete && outcome == FileOutcome::Done;
+        progress.ShowFile(i + 1, description, name);
+    }
+    return complete;
+}
+
+void RegisterLibAssociation()
+{
+    plat::associateWithTextEditor("text/x-schemora-library", "*.lib", "Schemora part library list");
+}
+
+bool CreateStartMenuShortcuts(const std::string& installFolder)
+{
+    std::string group, name, title, icon;
+    GetInstallInfo(17, 0, group);
+    bool all = true;
+    for (int i = 0; i < GetInstallInfo(19, 0, name); ++i) {
+        GetInstallInfo(20, i, name);
+        GetInstallInfo(21, i, title);
+        GetInstallInfo(22, i, icon);
+        if (!toSafeRelative(name) || !toSafeRelative(icon) || group.find('/') != std::string::npos || group == "..")
+            continue;
+        plat::DesktopEntry entry;
+        entry.name = title;
+        entry.exec = plat::joinPath(installFolder, name);
+        entry.path = plat::folderOf(entry.exec);
+        entry.icon = plat::joinPath(installFolder, icon);
+        if (!plat::writeDesktopEntry(group, entry)) {
+            message("The shortcut was not saved!");
+            all = false;
+        }
+    }
+    return all;
+}
+
+bool RunInstall(const std::string& sourceFolder)
+{
+    std::string infPath = plat::joinPath(sourceFolder, "INSTALL.INF");
+    if (GetInstallInfo(0, 0, infPath) != 0) {
+        message("Initialization Error");
+        return false;
+    }
+    reportInfProblems();
+    std::string appName, defDir;
+    GetInstallInfo(1, 0, appName);
+    GetInstallInfo(2, 0, defDir);
+
+    CWelcomeDlg welcome(appName);
+    if (welcome.DoModal() != plat::kIdOk)
+        plat::uiHost().exitProcess(1);
+    CAgreementDlg agreement;
+    if (agreement.DoModal() != plat::kIdOk)
+        plat::uiHost().exitProcess(1);
+    CSetupDirDlg setupDir(defDir);
+    if (setupDir.DoModal() != plat::kIdOk)
+        plat::uiHost().exitProcess(1);
+    const std::string installFolder = setupDir.folder();
+
+    CInstallProgressDlg progress;
+    progress.Create(progress.templateId());
+    progress.ShowWindow(plat::kSwShowNormal);
+    bool complete = CreateInstallDirs(installFolder);
+    if (!complete) {
+        message("Cannot create directory!");
+        progress.DestroyWindow();
+        message("Installation not complete!");
+        return false;
+    }
+    std::error_code ec;
+    const auto space = fs::space(installFolder, ec);
+    const uintmax_t needed = static_cast<uintmax_t>(GetInstallInfo(3, 0, appName)) * 1024;
+    if (!ec && space.available < needed)
+        message("Warning: Limited disk space");
+    GetInstallInfo(1, 0, appName);
+    if (appName.find("Schemora") != std::string::npos)
+        RegisterLibAssociation();
+    plat::setCurrentFolder(installFolder);
+    complete = CopyAllFiles(sourceFolder, installFolder, progress);
+    std::string unused;
+    if (complete && GetInstallInfo(19, 0, unused) > 0 &&
+        plat::MessageBox("Add Icons to Start Menu?", plat::kMbYesNo | plat::kMbIconQuestion) == plat::kIdYes)
+        CreateStartMenuShortcuts(installFolder);
+    progress.DestroyWindow();
+    plat::MessageBox(complete ? "Installation complete!" : "Installation not complete!");
+    return complete;
+}

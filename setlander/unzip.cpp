@@ -1,0 +1,97 @@
+#include "setlander/unzip.h"
+
+#include "platform/system/files.h"
+
+#include <zip.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ArchiveCloser {
+    void operator()(zip_t* z) const { zip_discard(z); }
+};
+struct EntryCloser {
+    void operator()(zip_file_t* f) const { zip_fclose(f); }
+};
+
+// Entry names are relative paths below the target: no root, no "..", nothing that would
+// climb out once joined.
+bool safeEntryName(std::string_view name)
+{
+    if (name.empty() || name.front() == '/' || name.front() == '\\' || name.find('\0') != std::string_view::npos)
+        return false;
+    for (const auto& part : fs::path(std::string(name)))
+        if (part == ".." || part.string().find('\\') != std::string::npos)
+            return false;
+    return true;
+}
+
+bool isLinkEntry(zip_t* z, zip_uint64_t i)
+{
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(z, i, 0, &system, &attributes) != 0)
+        return false;
+    constexpr zip_uint32_t kTypeMask = 0170000, kLink = 0120000;
+    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & kTypeMask) == kLink;
+}
+
+UnzipResult refuse(std::string problem) { return {false, std::move(problem)}; }
+
+bool extractEntry(zip_t* z, zip_uint64_t i, const fs::path& target)
+{
+    std::unique_ptr<zip_file_t, EntryCloser> in(zip_fopen_index(z, i, 0));
+    if (!in)
+        return false;
+    std::error_code ec;
+    fs::create_directories(target.parent_path(), ec);
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    std::vector<char> block(65536);
+    for (;;) {
+        const zip_int64_t got = zip_fread(in.get(), block.data(), block.size());
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        out.write(block.data(), got);
+    }
+    return static_cast<bool>(out.flush());
+}
+
+}  // namespace
+
+UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFolder)
+{
+    const std::string path = plat::resolvePath(archivePath);
+    int error = 0;
+    std::unique_ptr<zip_t, ArchiveCloser> z(zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    if (!z)
+        return refuse("The archive " + path + " cannot be read");
+    const zip_int64_t count = zip_get_num_entries(z.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* name = zip_get_name(z.get(), static_cast<zip_uint64_t>(i), 0);
+        if (!name || !safeEntryName(name) || isLinkEntry(z.get(), static_cast<zip_uint64_t>(i)))
+            return refuse("The archive " + path + " is damaged: it names a file outside its folder");
+    }
+    const fs::path root{std::string(targetFolder)};
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const std::string name = zip_get_name(z.get(), static_cast<zip_uint64_t>(i), 0);
+        const fs::path target = root / name;
+        std::error_code ec;
+        if (name.back() == '/') {
+            fs::create_directories(target, ec);
+            continue;
+        }
+        if (!extractEntry(z.get(), static_cast<zip_uint64_t>(i), target))
+            return refuse("The archive " + path + " is damaged: " + name + " cannot be unpacked");
+    }
+    return {true, {}};
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Unpacking the zip archives of the media into the installation folder.
+
+#include <string>
+#include <string_view>
+
+struct UnzipResult {
+    bool ok = false;
+    std::string problem;        // why the archive was refused or could not be unpacked
+};
+
+// Unpacks every file of the archive below targetFolder, creating folders as the entries name
+// them. An archive whose entry names climb out of the target ("../x", "/etc/x") or are links is
+// refused as damaged before anything is written; files already present are replaced.
+UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFolder);

@@ -1,0 +1,74 @@
+#include "platform/system/desktop_entries.h"
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+class DesktopEntries : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv("XDG_DATA_HOME", folder_.file("data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", folder_.file("config").c_str(), 1);
+        ::setenv("XDG_DATA_DIRS", folder_.file("system").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        ::unsetenv("XDG_DATA_HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_DATA_DIRS");
+    }
+    std::string text(std::string_view name) const
+    {
+        const auto bytes = folder_.read(name);
+        return {bytes.begin(), bytes.end()};
+    }
+    quill_test::TempFolder folder_;
+};
+
+TEST_F(DesktopEntries, AnEntryNamesTheProgramItsFolderAndIconAndQuotesWhatNeedsIt)
+{
+    const auto file = plat::writeDesktopEntry("Suite", {"Board Editor", "/opt/my apps/tracelyn", "/opt/my apps",
+                                                         "/opt/my apps/tracelyn.svg"});
+    ASSERT_TRUE(file);
+    const std::string entry = text("data/applications/Suite/Board Editor.desktop");
+    EXPECT_NE(entry.find("[Desktop Entry]\nType=Application\n"), std::string::npos);
+    EXPECT_NE(entry.find("Name=Board Editor\n"), std::string::npos);
+    EXPECT_NE(entry.find("Exec=\"/opt/my apps/tracelyn\" %f\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("Path=/opt/my apps\n"), std::string::npos);
+    EXPECT_NE(entry.find("Icon=/opt/my apps/tracelyn.svg\n"), std::string::npos);
+}
+
+TEST_F(DesktopEntries, TheAssociationIsAddedBesideWhatIsThere)
+{
+    folder_.write("config/mimeapps.list", "[Default Applications]\ntext/plain=editor.desktop;\n\n"
+                                          "[Added Associations]\ntext/x-lib=viewer.desktop;\nimage/png=paint.desktop;\n");
+    ASSERT_TRUE(plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries"));
+    const std::string list = text("config/mimeapps.list");
+    EXPECT_NE(list.find("text/x-lib=viewer.desktop;editor.desktop;\n"), std::string::npos) << list;
+    EXPECT_NE(list.find("image/png=paint.desktop;\n"), std::string::npos);
+    EXPECT_NE(list.find("text/plain=editor.desktop;\n"), std::string::npos);
+    const std::string xml = text("data/mime/packages/text-x-lib.xml");
+    EXPECT_NE(xml.find("<glob pattern=\"*.lib\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<sub-class-of type=\"text/plain\"/>"), std::string::npos);
+
+    ASSERT_TRUE(plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries"));
+    EXPECT_EQ(text("config/mimeapps.list"), list) << "a second installation adds nothing twice";
+}
+
+TEST_F(DesktopEntries, WithoutAnEditorDefaultOnlyTheTypeIsDeclared)
+{
+    folder_.write("system/applications/mimeapps.list", "[Default Applications]\nimage/png=paint.desktop\n");
+    ASSERT_TRUE(plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries"));
+    EXPECT_TRUE(folder_.read("config/mimeapps.list").empty());
+    folder_.write("system/applications/mimeapps.list", "[Default Applications]\ntext/plain=sys-editor.desktop\n");
+    EXPECT_EQ(plat::defaultApplicationFor("text/plain"), "sys-editor.desktop");
+    ASSERT_TRUE(plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries"));
+    EXPECT_EQ(text("config/mimeapps.list"), "[Added Associations]\ntext/x-lib=sys-editor.desktop;\n");
+}
+
+}  // namespace

@@ -1,0 +1,319 @@
+#include "setlander/installer.h"
+
+#include "platform/core/test_ui_host.h"
+#include "platform/system/files.h"
+#include "resources/setlander/setlander_ids.h"
+#include "setlander/install_dialogs.h"
+#include "setlander/install_info.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <zip.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using quill_test::TempFolder;
+
+std::string fileText(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Per-user desktop folders of the run, so nothing reaches the real ones.
+class InstallerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerSetlanderResources();
+        saved_ = plat::currentFolder();
+        ::setenv("XDG_DATA_HOME", home_.file("data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", home_.file("config").c_str(), 1);
+        oldHome_ = std::getenv("HOME") ? std::getenv("HOME") : "";
+        ::setenv("HOME", home_.path().c_str(), 1);
+    }
+    void TearDown() override
+    {
+        plat::setCurrentFolder(saved_);
+        ::setenv("HOME", oldHome_.c_str(), 1);
+        ::unsetenv("XDG_DATA_HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    // Answers the three opening dialogs as a person who agrees and installs into folder.
+    void answerOpeningDialogs(const std::string& folder)
+    {
+        host_.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
+        host_.answerDialog([](plat::Dialog& d) {
+            EXPECT_FALSE(d.GetDlgItem(plat::kIdOk)->IsWindowEnabled()) << "Next waits for Agree";
+            EXPECT_NE(d.GetDlgItemText(stl::kIdcAgreementText), "");
+            d.PressButton(stl::kIdcAgree);
+            return d.PressButton(plat::kIdOk);
+        });
+        host_.answerDialog([folder](plat::Dialog& d) {
+            d.TypeDlgItemText(stl::kIdcInstallFolder, folder);
+            return d.PressButton(plat::kIdOk);
+        });
+    }
+
+    // The installer runs in its media folder, where it reads "Agree.txt".
+    bool install(const std::string& media)
+    {
+        plat::setCurrentFolder(media);
+        try {
+            return RunInstall(media);
+        } catch (const plat::ProcessExit& e) {
+            exitCode_ = e.code;
+            return false;
+        }
+    }
+
+    plat::TestUiHost host_;
+    TempFolder home_;
+    std::string saved_, oldHome_;
+    int exitCode_ = -1;
+};
+
+// Starts a program and waits for it (at most a minute); its exit status, or -1.
+int runProgram(const std::string& program, const std::vector<std::string>& args, const std::vector<std::string>& env)
+{
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const auto& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (const auto& e : env)
+        envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0)
+        return -1;
+    for (int i = 0; i < 600; ++i) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return -1;
+}
+
+TEST_F(InstallerTest, InstallsTheSuiteFromTheBuiltMediaAndTheInstalledProgramRuns)
+{
+    const fs::path media = QUILL_MEDIA_DIR;
+    ASSERT_TRUE(fs::exists(media / "INSTALL.INF")) << media;
+    const std::string target = (home_.path() / "apps" / "Quill").string();
+    answerOpeningDialogs(target);
+    host_.answerMessageBox(plat::kIdYes);   // "Add Icons to Start Menu?"
+    ASSERT_TRUE(install(media.string()));
+    EXPECT_TRUE(host_.shown("message box: Installation complete!"));
+    EXPECT_NE(g_installInfo.appName.find("Schemora"), std::string::npos);
+
+    // Every plain file of the media is in place, byte for byte; the archives are unpacked
+    // into lib and packages and are not kept.
+    int plain = 0;
+    for (const auto& f : g_installInfo.files) {
+        const auto dir = std::find_if(g_installInfo.dirs.begin(), g_installInfo.dirs.end(),
+                                      [&](const InstallDirEntry& d) { return d.number == f.folderNumber; });
+        ASSERT_NE(dir, g_installInfo.dirs.end()) << f.fileName;
+        const fs::path installed = fs::path(target) / dir->path / f.fileName;
+        if (f.archive) {
+            EXPECT_FALSE(fs::exists(installed)) << f.fileName;
+            continue;
+        }
+        ++plain;
+        EXPECT_EQ(fileText(installed), fileText(media / dir->path / f.fileName)) << f.fileName;
+    }
+    EXPECT_GT(plain, 5);
+    const fs::path program = plat::programFolder();
+    for (const auto& [from, to] : {std::pair{"LIB", "lib"}, std::pair{"PACKAGES", "packages"}}) {
+        for (const auto& e : fs::recursive_directory_iterator(program / from)) {
+            if (!e.is_regular_file())
+                continue;
+            EXPECT_EQ(fileText(fs::path(target) / to / fs::relative(e.path(), program / from)), fileText(e.path()))
+                << e.path();
+        }
+    }
+
+    const fs::path entry = home_.path() / "data" / "applications" / "Quillmere" / "Schemora.desktop";
+    const std::string desktop = fileText(entry);
+    EXPECT_NE(desktop.find("Exec=" + target + "/schemora"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("Path=" + target + "\n"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("Icon=" + target + "/schemora.svg"), std::string::npos) << desktop;
+    EXPECT_TRUE(fs::exists(home_.path() / "data" / "applications" / "Quillmere" / "Tracelyn.desktop"));
+    EXPECT_TRUE(fs::exists(home_.path() / "data" / "mime" / "packages" / "text-x-schemora-library.xml"));
+
+    // The installed program starts from its folder and prints its example.
+    const fs::path example = fs::path(target) / "examples" / "rc_filter.pic";
+    ASSERT_TRUE(fs::exists(example));
+    const int code = runProgram((fs::path(target) / "schemora").string(), {"/p", example.string()},
+                                {"QT_QPA_PLATFORM=offscreen", "HOME=" + home_.path().string(),
+                                 "QUILL_CONFIG_HOME=" + home_.file("config"), "PATH=/usr/bin:/bin",
+                                 "ASAN_OPTIONS=detect_leaks=0"});
+    EXPECT_EQ(code, 0);
+    bool pdf = false;
+    for (const auto& e : fs::directory_iterator(fs::path(target) / "examples"))
+        pdf = pdf || e.path().extension() == ".pdf";
+    EXPECT_TRUE(pdf) << "the printout of the example";
+}
+
+TEST_F(InstallerTest, LeavingAnOpeningDialogEndsWithCodeOneBeforeAnythingIsWritten)
+{
+    const std::string target = home_.file("never");
+    for (int leave = 0; leave < 3; ++leave) {
+        SCOPED_TRACE(leave);
+        plat::TestUiHost round;   // a script of its own for each round
+        exitCode_ = -1;
+        for (int i = 0; i <= leave; ++i)
+            round.answerDialog([i, leave, target](plat::Dialog& d) {
+                if (i == leave)
+                    return d.PressButton(plat::kIdCancel);
+                if (i == 1)
+                    d.PressButton(stl::kIdcAgree);
+                return d.PressButton(plat::kIdOk);
+            });
+        EXPECT_FALSE(install(QUILL_MEDIA_DIR));
+        EXPECT_EQ(exitCode_, 1);
+        EXPECT_TRUE(round.shown("exit 1"));
+        EXPECT_FALSE(fs::exists(target));
+    }
+}
+
+TEST_F(InstallerTest, AFolderLongerThanTheInstallerKeepsIsRefusedInTheDialog)
+{
+    const std::string longFolder = "/" + std::string(kMaxInstallFolder, 'x');
+    host_.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
+    host_.answerDialog([](plat::Dialog& d) {
+        d.PressButton(stl::kIdcAgree);
+        return d.PressButton(plat::kIdOk);
+    });
+    host_.answerDialog([&](plat::Dialog& d) {
+        d.TypeDlgItemText(stl::kIdcInstallFolder, longFolder);
+        EXPECT_EQ(d.PressButton(plat::kIdOk), -1) << "the dialog stays open";
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_FALSE(install(QUILL_MEDIA_DIR));
+    EXPECT_EQ(exitCode_, 1);
+    ASSERT_FALSE(host_.messageBoxes().empty());
+    EXPECT_NE(host_.messageBoxes()[0].find("too long"), std::string::npos);
+}
+
+void writeZip(const fs::path& path, const std::vector<std::pair<std::string, std::string>>& entries)
+{
+    int error = 0;
+    zip_t* z = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(z, nullptr);
+    for (const auto& [name, body] : entries) {
+        zip_source_t* s = zip_source_buffer(z, body.data(), body.size(), 0);
+        ASSERT_GE(zip_file_add(z, name.c_str(), s, ZIP_FL_ENC_UTF_8), 0) << name;
+    }
+    ASSERT_EQ(zip_close(z), 0);
+}
+
+TEST_F(InstallerTest, HostileMediaIsRefusedFileByFileWithAClearMessage)
+{
+    TempFolder media;
+    media.write("Agree.txt", "terms");
+    media.write("INSTALL.INF",
+                "[Application]\nAppName=Test Schemora\nDefDir=/tmp/x\nSpaceNeeded=1\nDefPMGroup=G,G\n"
+                "[Dirs]\n1=\n2=docs\n[Files]\nReadme,readme.txt,2,1,N\nNo folder,lost.txt,9,1,N\n"
+                "Evil,EVILLIB.ZIP,1,1,Y\nGood,LIBRARY.ZIP,1,1,Y\nBlocked,blocked.txt,1,1,N\nMissing,gone.txt,1,1,N\n");
+    fs::create_directories(media.path() / "docs");
+    media.write("docs/readme.txt", "hello");
+    media.write("lost.txt", "x");
+    media.write("blocked.txt", "x");
+    writeZip(media.path() / "EVILLIB.ZIP", {{"ok.txt", "fine"}, {"../escaped.txt", "bad"}});
+    writeZip(media.path() / "LIBRARY.ZIP", {{"DEVICE.CON", "parts"}, {"sub/more.txt", "more"}});
+    const std::string target = home_.file("inst");
+    fs::create_directories(fs::path(target) / "blocked.txt");   // the destination cannot be a file
+    answerOpeningDialogs(target);
+    host_.answerMessageBox(plat::kIdOk);       // "gives no folder"
+    host_.answerMessageBox(plat::kIdOk);       // damaged archive
+    host_.answerMessageBox(plat::kIdOk);       // "Can't open destination": try again once
+    host_.answerMessageBox(plat::kIdCancel);   // then give up
+    EXPECT_FALSE(install(media.path().string()));
+
+    const auto boxes = host_.messageBoxes();
+    auto has = [&](std::string_view part) {
+        return std::any_of(boxes.begin(), boxes.end(), [&](const std::string& b) { return b.find(part) != b.npos; });
+    };
+    EXPECT_TRUE(has("gives no folder for lost.txt"));
+    EXPECT_TRUE(has("damaged"));
+    EXPECT_EQ(host_.count("message box: Can't open destination"), 2);
+    EXPECT_FALSE(has("Insert disk #2")) << "the run ended at the cancelled file";
+    EXPECT_TRUE(host_.shown("message box: Installation not complete!"));
+    EXPECT_EQ(fileText(fs::path(target) / "docs" / "readme.txt"), "hello");
+    EXPECT_FALSE(fs::exists(fs::path(target) / "lost.txt"));
+    EXPECT_FALSE(fs::exists(home_.path() / "escaped.txt"));
+    EXPECT_FALSE(fs::exists(fs::path(target) / "lib" / "ok.txt")) << "a damaged archive writes nothing";
+    EXPECT_EQ(fileText(fs::path(target) / "lib" / "sub" / "more.txt"), "more");
+    EXPECT_FALSE(fs::exists(fs::path(target) / "LIBRARY.ZIP"));
+}
+
+TEST_F(InstallerTest, AMissingMediaFileAsksForTheDiskUntilCancelled)
+{
+    TempFolder media;
+    media.write("Agree.txt", "terms");
+    media.write("INSTALL.INF", "[Application]\r\nAppName=Other\r\n[Dirs]\r\n1=\r\n[Files]\r\nGone,gone.txt,1,1,N\r\n"
+                               "[PM Info]\r\ngone.txt,Gone\r\n");
+    answerOpeningDialogs(home_.file("inst"));
+    host_.answerMessageBox(plat::kIdOk);
+    host_.answerMessageBox(plat::kIdCancel);
+    EXPECT_FALSE(install(media.path().string()));
+    EXPECT_EQ(host_.count("message box: Insert disk #2"), 2);
+    EXPECT_FALSE(host_.shown("message box: Add Icons to Start Menu?"));
+    EXPECT_TRUE(host_.shown("message box: Installation not complete!"));
+    EXPECT_FALSE(fs::exists(home_.path() / "data" / "mime")) << "no association for another application";
+}
+
+TEST_F(InstallerTest, TheFolderBrowserListsFoldersLazilyAndHandsBackThePath)
+{
+    fs::create_directories(home_.path() / "alpha" / "beta" / "gamma");
+    fs::create_directories(home_.path() / "empty");
+    std::string chosen;
+    host_.answerDialog([&](plat::Dialog& d) {
+        plat::Control* tree = d.GetDlgItem(stl::kIdcFolderTree);
+        plat::Control::TreeItem home = 0;
+        for (auto n = tree->GetChildItem(0); n; n = tree->GetNextSiblingItem(n))
+            if (tree->GetTreeItemText(n) == home_.path().string())
+                home = n;
+        EXPECT_NE(home, 0u);
+        plat::Control::TreeItem alpha = 0, empty = 0;
+        for (auto n = tree->GetChildItem(home); n; n = tree->GetNextSiblingItem(n)) {
+            if (tree->GetTreeItemText(n) == "alpha")
+                alpha = n;
+            if (tree->GetTreeItemText(n) == "empty")
+                empty = n;
+        }
+        EXPECT_TRUE(tree->ItemHasChildren(alpha));
+        EXPECT_FALSE(tree->ItemHasChildren(empty));
+        EXPECT_EQ(tree->GetChildItem(alpha), 0u) << "subfolders wait for the first opening";
+        tree->expandItem(alpha);
+        const auto beta = tree->GetChildItem(alpha);
+        EXPECT_EQ(tree->GetTreeItemText(beta), "beta");
+        tree->expandItem(alpha);
+        EXPECT_EQ(tree->GetNextSiblingItem(beta), 0u) << "opened once";
+        tree->clickItem(beta);
+        return d.PressButton(plat::kIdOk);
+    });
+    CBrowseDirDlg browse;
+    ASSERT_EQ(browse.DoModal(), plat::kIdOk);
+    EXPECT_EQ(browse.chosenPath(), (home_.path() / "alpha" / "beta").string());
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#pragma once
+// The string-table ids a program's code declares ("kStrCantOpenFile = 7030"), found by reading
+// its source folders, so that a test can check that each one is in the program's string table.
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quill_test {
+
+// The source tree's root, from this header's own path.
+inline std::filesystem::path SourceRoot() { return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path(); }
+
+// {name, id} of every "kStr<Name> = <number>" in the .cpp and .h files below the given folders
+// (relative to the source root); a "kStr...Base" names where a run of ids starts and is left out.
+inline std::vector<std::pair<std::string, unsigned>> DeclaredStringIds(const std::vector<std::string>& folders)
+{
+    static const std::regex declaration(R"(\b(kStr[A-Z]\w*)\s*=\s*(\d+))");
+    std::vector<std::pair<std::string, unsigned>> ids;
+    for (const std::string& folder : folders) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(SourceRoot() / folder)) {
+            const std::string ext = entry.path().extension().string();
+            if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h"))
+                continue;
+            std::ifstream in(entry.path());
+            std::stringstream text;
+            text << in.rdbuf();
+            const std::string source = text.str();
+            for (std::sregex_iterator it(source.begin(), source.end(), declaration), end; it != end; ++it)
+                if (!(*it)[1].str().ends_with("Base"))   // the first of a run of ids, not a string
+                    ids.emplace_back((*it)[1].str(), static_cast<unsigned>(std::stoul((*it)[2].str())));
+        }
+    }
+    return ids;
+}
+
+}  // namespace quill_test

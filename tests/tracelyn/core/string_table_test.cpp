@@ -1,0 +1,22 @@
+// Every string the program's code loads by id is in its string table: a missing one would
+// show an empty message box or status text.
+#include "platform/app/resources.h"
+#include "platform/core/test_ui_host.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "support/string_ids.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TracelynStringTable, EveryIdTheCodeLoadsIsThere)
+{
+    plat::TestUiHost host;
+    registerTracelynResources();
+    const auto ids = quill_test::DeclaredStringIds({"tracelyn", "resources/tracelyn", "common"});
+    ASSERT_FALSE(ids.empty());
+    for (const auto& [name, id] : ids)
+        EXPECT_FALSE(plat::LoadString(id).empty()) << name << " = " << id;
+}
+
+}  // namespace
