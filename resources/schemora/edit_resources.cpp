@@ -110,32 +110,26 @@ namespace scm {
 plat::DialogTemplate LibraryPartsDialog()
 {
     using K = plat::ControlKind;
+    constexpr unsigned kNoId = 0xFFFF;
+    constexpr int kListHeight = 120;
     plat::DialogTemplate t;
     t.id = kIddLibraryParts;
     t.title = "Library Parts";
-    auto control = [&t](unsigned id, K kind, const char* text, int row, int column = 0, int height = 0) {
-        plat::ControlTemplate c;
-        c.id = id;
-        c.kind = kind;
-        c.text = text;
-        c.row = row;
-        c.column = column;
-        c.height = height;
-        t.controls.push_back(c);
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Library", .row = 0},
+        {.id = kNoId, .kind = K::Static, .text = "Part", .row = 0, .column = 1},
+        {.id = kIdcLibraryName, .kind = K::Edit, .row = 1},
+        {.id = kIdcPartName, .kind = K::Edit, .row = 1, .column = 1},
+        {.id = kIdcLibraryList, .kind = K::ListBox, .row = 2, .height = kListHeight},
+        {.id = kIdcPartList, .kind = K::ListBox, .row = 2, .column = 1, .height = kListHeight},
+        {.id = kNoId, .kind = K::Static, .text = "Package", .row = 3},
+        {.id = kIdcPackageKind, .kind = K::Static, .row = 3, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Description", .row = 4},
+        {.id = kIdcPartDescription, .kind = K::Static, .row = 4, .column = 1},
+        {.id = kIdcPartsStatus, .kind = K::Static, .row = 5},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Load Part", .row = 6},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 6, .column = 1},
     };
-    control(0xFFFF, K::Static, "Library", 0, 0);
-    control(0xFFFF, K::Static, "Part", 0, 1);
-    control(kIdcLibraryName, K::Edit, "", 1, 0);
-    control(kIdcPartName, K::Edit, "", 1, 1);
-    control(kIdcLibraryList, K::ListBox, "", 2, 0, 120);
-    control(kIdcPartList, K::ListBox, "", 2, 1, 120);
-    control(0xFFFF, K::Static, "Package", 3, 0);
-    control(kIdcPackageKind, K::Static, "", 3, 1);
-    control(0xFFFF, K::Static, "Description", 4, 0);
-    control(kIdcPartDescription, K::Static, "", 4, 1);
-    control(kIdcPartsStatus, K::Static, "", 5, 0);
-    control(plat::kIdOk, K::DefPushButton, "Load Part", 6, 0);
-    control(plat::kIdCancel, K::PushButton, "Cancel", 6, 1);
     return t;
 }
 

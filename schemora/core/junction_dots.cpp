@@ -44,6 +44,11 @@ int orientation(Pt a, Pt b)
     return 0;
 }
 
+// Coordinates along and across a horizontal (h) or vertical line, and the point they name.
+int along(Pt p, bool h) { return h ? p.x : p.y; }
+int across(Pt p, bool h) { return h ? p.y : p.x; }
+Pt pointAt(int alongValue, int acrossValue, bool h) { return h ? Pt{alongValue, acrossValue} : Pt{acrossValue, alongValue}; }
+
 bool pinLayersCount() { return CurrentDrawingLayer() == 0 || CurrentDrawingLayer() == 4; }
 
 class DotBuilder {
@@ -103,24 +108,21 @@ private:
                     add(a.b);
                 continue;
             }
-            if (a.dir == 1) {
-                const int lo = std::min(b.a.y, b.b.y), hi = std::max(b.a.y, b.b.y);
-                if (lo < a.a.y && a.a.y < hi) {
-                    if (std::abs(b.a.x - a.a.x) < kOnLine)
-                        add(a.a);
-                    if (std::abs(b.a.x - a.b.x) < kOnLine)
-                        add({a.b.x, a.a.y});
-                }
-            } else {
-                const int lo = std::min(b.a.x, b.b.x), hi = std::max(b.a.x, b.b.x);
-                if (lo < a.a.x && a.a.x < hi) {
-                    if (std::abs(b.a.y - a.a.y) < kOnLine)
-                        add(a.a);
-                    if (std::abs(b.a.y - a.b.y) < kOnLine)
-                        add({a.a.x, a.b.y});
-                }
-            }
+            wireEndInside(a, b);
         }
+    }
+
+    // A's own ends against B's interior (a T); the opposite T is found with B in A's role.
+    void wireEndInside(const Seg& a, const Seg& b)
+    {
+        const bool h = a.dir == 1;
+        const int lo = std::min(across(b.a, h), across(b.b, h)), hi = std::max(across(b.a, h), across(b.b, h));
+        if (!(lo < across(a.a, h) && across(a.a, h) < hi))
+            return;
+        if (std::abs(along(b.a, h) - along(a.a, h)) < kOnLine)
+            add(a.a);
+        if (std::abs(along(b.a, h) - along(a.b, h)) < kOnLine)
+            add(pointAt(along(a.b, h), across(a.a, h), h));
     }
 
     bool partHasPinEndAt(size_t part, Pt p) const
@@ -150,23 +152,18 @@ private:
             }
             return;
         }
-        const bool horizontal = dirP == 1;
-        const int kLo = horizontal ? std::min(k.a.y, k.b.y) : std::min(k.a.x, k.b.x);
-        const int kHi = horizontal ? std::max(k.a.y, k.b.y) : std::max(k.a.x, k.b.x);
-        const int across1 = horizontal ? p1.y : p1.x;
-        if (kLo < across1 && across1 < kHi) {
-            const int kAlong = horizontal ? k.a.x : k.a.y;
-            if (std::abs(kAlong - (horizontal ? p1.x : p1.y)) < kOnLine)
+        const bool h = dirP == 1;
+        const int kLo = std::min(across(k.a, h), across(k.b, h)), kHi = std::max(across(k.a, h), across(k.b, h));
+        if (kLo < across(p1, h) && across(p1, h) < kHi) {
+            if (std::abs(along(k.a, h) - along(p1, h)) < kOnLine)
                 add(p1);
-            if (std::abs(kAlong - (horizontal ? p2.x : p2.y)) < kOnLine)
-                add(horizontal ? Pt{p2.x, p1.y} : Pt{p1.x, p2.y});
+            if (std::abs(along(k.a, h) - along(p2, h)) < kOnLine)
+                add(pointAt(along(p2, h), across(p1, h), h));
         }
-        const int pLo = horizontal ? std::min(p1.x, p2.x) : std::min(p1.y, p2.y);
-        const int pHi = horizontal ? std::max(p1.x, p2.x) : std::max(p1.y, p2.y);
-        const int kAt = horizontal ? k.a.x : k.a.y;
-        if (pLo < kAt && kAt < pHi)
+        const int pLo = std::min(along(p1, h), along(p2, h)), pHi = std::max(along(p1, h), along(p2, h));
+        if (pLo < along(k.a, h) && along(k.a, h) < pHi)
             for (Pt end : {k.a, k.b})
-                if (std::abs((horizontal ? end.y : end.x) - across1) < kOnLine)
+                if (std::abs(across(end, h) - across(p1, h)) < kOnLine)
                     add(end);
     }
 

@@ -246,6 +246,10 @@ void editMove(plat::Dc& dc)
         SelectObjectsInWindow(dc, 2);
         return;
     }
+    if (!validIndex(selected(1))) {
+        g_editState.selectionCount = 0;
+        return;
+    }
     const DrawObject& first = objectAt(selected(1));
     if ((g_mouseEdit.handleGrabbed || g_mouseEdit.overHandle || g_mouseEdit.reshaping) && n == 1 &&
         !g_selection.windowMode && first.type() < kObjPart && !g_mouseEdit.moving) {

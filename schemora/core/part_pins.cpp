@@ -6,24 +6,21 @@
 
 #include <algorithm>
 
-namespace {
+int PartSection(const DrawObject& part) { return (part.w[5] == -1 ? 0 : part.w[5]) & 7; }
 
-int gateSection(const DrawObject& part) { return (part.w[5] == -1 ? 0 : part.w[5]) & 7; }
-int bodyVariant(const DrawObject& part) { return ((part.w[5] == -1 ? 0 : part.w[5]) >> 3) & 3; }
-
-}  // namespace
+int PartVariant(const DrawObject& part) { return ((part.w[5] == -1 ? 0 : part.w[5]) >> 3) & 3; }
 
 std::vector<PinLead> PartPinLeads(const DrawObject& part)
 {
     std::vector<PinLead> leads;
     int gates = 1, count = 0, first = 0;
     const int symbol = part.symbolIndex();
-    if (symbol < 1 || symbol >= kPartSymbolSlots || !FindPartPin(symbol, &gates, &count, &first, bodyVariant(part), nullptr) ||
+    if (symbol < 1 || symbol >= kPartSymbolSlots || !FindPartPin(symbol, &gates, &count, &first, PartVariant(part), nullptr) ||
         count <= 0)
         return leads;
     gates = std::max(gates, 1);
     const int stride = count / gates;
-    const int section = std::min(gateSection(part), gates - 1);
+    const int section = std::min(PartSection(part), gates - 1);
     const int start = first + section * stride;
     const int end = std::min(start + std::max(0, stride - kGateSectionPadding), g_symbolElements.count + 1);
     const int orientation = PartOrientation(part.w[7]);

@@ -12,5 +12,9 @@ struct PinLead {
     int element = 0;         // the pin line's index in g_symbolElements
 };
 
+// The gate slot of an instance (word 5 bits 0-2; -1 counts as 0) and its body variant (bits 3-4).
+int PartSection(const DrawObject& part);
+int PartVariant(const DrawObject& part);
+
 // Empty when the part's symbol has no element block.
 std::vector<PinLead> PartPinLeads(const DrawObject& part);

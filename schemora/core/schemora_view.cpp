@@ -219,22 +219,6 @@ bool CSchemoraView::leaveFitView(plat::Point centre)
     return true;
 }
 
-void CSchemoraView::OnLButtonDown(unsigned flags, plat::Point point)
-{
-    if (g_editState.CurrentTool != kCmdDrawToFit) {
-        plat::ScrollView::OnLButtonDown(flags, point);
-        return;
-    }
-    if (!g_sheetView.fitToWindow) {
-        OnDrawToFit();
-        return;
-    }
-    // The sheet point under the click, through the fit view's own mapping.
-    plat::ClientDC dc(this);
-    OnPrepareDC(dc);
-    leaveFitView(dc->DPtoLP(point));
-}
-
 void CSchemoraView::OnSheetSize(unsigned id)
 {
     CSchemoraDoc* doc = GetDocument();

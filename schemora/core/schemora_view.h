@@ -36,7 +36,8 @@ public:
     void DrawSelection(plat::Dc& dc) override;
     void DrawCursorMark(plat::Dc& dc) override;
 
-    // Mouse input of the edit engine (schemora_view_edit.cpp).
+    // Mouse input of the edit engine (schemora_view_edit.cpp). With the draw-to-fit tool a
+    // press leaves the fit view centred on the clicked point, or shows the fit view.
     void OnLButtonDown(unsigned flags, plat::Point point) override;
     void OnLButtonUp(unsigned flags, plat::Point point) override;
     void OnMouseMove(unsigned flags, plat::Point point) override;
@@ -53,10 +54,6 @@ public:
     void OnSelectAll();
     void OnToggleAutoDots();
 
-    // With the draw-to-fit tool a press leaves the fit view centred on the clicked point, or
-    // shows the fit view when it is not shown.
-    void OnLButtonDown(unsigned flags, plat::Point point) override;
-
 private:
     void registerCommands();
     void registerEditCommands();
@@ -68,7 +65,6 @@ private:
     void prepareEditDc(plat::Dc& dc);
     void updateMarkStyle();
     void scrollAtEdge(unsigned flags, plat::Point point);
-    void centreOnCursor(plat::Point point);
     void OnCenter();
     void OnZoomIn() { ChangeZoom(1); }
     void OnZoomOut() { ChangeZoom(0); }

@@ -86,10 +86,14 @@ void CSchemoraView::OnLButtonDown(unsigned flags, plat::Point point)
     if (g_mouseEdit.overHandle)
         g_mouseEdit.handleGrabbed = true;
     if (g_editState.CurrentTool == kToolFit) {
-        if (g_sheetView.fitToWindow)
-            centreOnCursor(point);
-        else
+        if (!g_sheetView.fitToWindow) {
             OnDrawToFit();
+            return;
+        }
+        // The sheet point under the click, through the fit view's own mapping.
+        plat::ClientDC dc(this);
+        OnPrepareDC(dc);
+        leaveFitView(dc->DPtoLP(point));
         return;
     }
     g_mouseEdit.shiftHeld = (flags & plat::kMkShift) != 0;
@@ -193,24 +197,6 @@ void CSchemoraView::scrollAtEdge(unsigned flags, plat::Point point)
         ScrollViewStep(*this, 6, 3);
     else if (point.y <= r.top + m)
         ScrollViewStep(*this, 6, 2);
-}
-
-void CSchemoraView::centreOnCursor(plat::Point point)
-{
-    // The fit view maps the whole sheet over the window: the clicked sheet point becomes the
-    // centre of the normal view.
-    plat::ClientDC dc(this);
-    OnPrepareDC(dc);
-    const plat::Point p = dc->DPtoLP(point);
-    g_sheetView.fitToWindow = false;
-    g_current.viewCentreX = ClampViewCentre(p.x);
-    g_current.viewCentreY = ClampViewCentre(p.y);
-    if (CSchemoraDoc* doc = GetDocument()) {
-        doc->data().viewCentreX = g_current.viewCentreX;
-        doc->data().viewCentreY = g_current.viewCentreY;
-    }
-    g_editState.CurrentTool = kToolSelect;
-    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
 }
 
 // ---- repaint overlays ----

@@ -53,18 +53,6 @@ bool isPin(const DrawObject& e) { return e.type() == kObjLine && e.w[7] != 0 && 
 
 }  // namespace
 
-int PartSection(const DrawObject& part)
-{
-    const int32_t word = part.w[5] == -1 ? 0 : part.w[5];
-    return word & 7;
-}
-
-int PartVariant(const DrawObject& part)
-{
-    const int32_t word = part.w[5] == -1 ? 0 : part.w[5];
-    return (word >> 3) & 3;
-}
-
 std::string PinDesignation(std::string_view pinText, bool surfaceMount)
 {
     const size_t end = pinText.find_first_of(",;");
@@ -84,19 +72,14 @@ std::vector<NetlistPin> PlacedPartPins(const DrawObject& part, int* gates)
         return pins;
     if (gates)
         *gates = range.gates;
-    const int section = std::min(PartSection(part), range.gates - 1);
-    const int first = range.first + section * range.stride;
     const bool smd = IsSurfaceMount(part);
-    const int orientation = PartOrientation(part.w[7]);
-    const int mirror = PartMirror(part.w[7]);
-    g_partOrigin = {part.w[0], part.w[1]};
-    for (int i = first; i < first + range.count; ++i) {
-        const DrawObject& e = g_symbolElements[i];
-        if (!isPin(e))
-            continue;
+    for (const PinLead& lead : PartPinLeads(part)) {
+        const DrawObject& e = g_symbolElements[lead.element];
         NetlistPin pin;
-        TransformPartPoint(e.w[0], e.w[1], &pin.x1, &pin.y1, orientation, mirror);
-        TransformPartPoint(e.w[2], e.w[3], &pin.x2, &pin.y2, orientation, mirror);
+        pin.x1 = lead.x1;
+        pin.y1 = lead.y1;
+        pin.x2 = lead.x2;
+        pin.y2 = lead.y2;
         pin.designation = PinDesignation(e.text, smd);
         pin.number = pinNumberOf(pin.designation);
         pin.typeLetter = static_cast<char>(e.w[8]);

@@ -7,6 +7,7 @@
 // pin's first point is its connection end.
 
 #include "schemora/core/draw_object.h"
+#include "schemora/core/part_pins.h"
 
 #include <string>
 #include <string_view>
@@ -27,9 +28,6 @@ struct HiddenPin {
 };
 
 inline bool IsSurfaceMount(const DrawObject& part) { return (part.w[5] >> 5) & 1; }
-// The gate slot of an instance (word 5 bits 0-2; -1 counts as 0) and its body variant.
-int PartSection(const DrawObject& part);
-int PartVariant(const DrawObject& part);
 
 // The through-hole or surface-mount designation in a pin text.
 std::string PinDesignation(std::string_view pinText, bool surfaceMount);

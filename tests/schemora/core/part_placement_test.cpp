@@ -240,6 +240,24 @@ TEST_F(PartPlacement, RotatingAPickedPartInRubberModeTakesTheWireEndAlong)
     EXPECT_EQ(object(w).w[3], -300);
 }
 
+TEST_F(PartPlacement, DraggingThePartsLabelHandleMovesTheLabel)
+{
+    choosePart("DEVICE", "R");
+    place(-600, -300);
+    key(plat::kVkF9);
+    click(-600, -300);
+    ASSERT_EQ(g_editState.selectionCount, 1);
+    ASSERT_EQ(g_selection.handleCount, 1) << "the label handle";
+    const plat::Point label = g_selection.handles[0];
+    const int w2 = object(1).w[2], w3 = object(1).w[3];
+    move(label.x, label.y);
+    ASSERT_TRUE(g_mouseEdit.overHandle);
+    drag(label.x, label.y, label.x, label.y - 100);
+    EXPECT_EQ(object(1).w[2], w2);
+    EXPECT_EQ(object(1).w[3], w3 - 100);
+    EXPECT_EQ(object(1).x(), -600) << "the part stays";
+}
+
 TEST_F(PartPlacement, PinSnapPullsTheWireToThePinEnd)
 {
     choosePart("DEVICE", "R");
