@@ -7,6 +7,7 @@
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
+#include "resources/schemora/view_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
@@ -43,6 +44,21 @@ plat::MenuItem viewMenu()
 
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Schemora...")}); }
 
+plat::MenuItem drawingEditMenu()
+{
+    plat::MenuItem edit = EditMenu();
+    AddClipboardMenuItems(edit);
+    return edit;
+}
+
+plat::MenuItem utilitiesMenu()
+{
+    plat::MenuItem utilities = menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
+                                                        menuItem(kCmdDesignRules, "&Design Rules")});
+    AddUtilitiesItems(utilities);
+    return utilities;
+}
+
 plat::MenuItem drawingFileMenu()
 {
     plat::MenuItem file = StandardFileMenu(true);
@@ -55,9 +71,7 @@ std::vector<plat::MenuResource> menus()
     return {
         {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
-         {drawingFileMenu(), EditMenu(), viewMenu(), InsertMenu(), DisplayMenu(),
-          menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
-                                   menuItem(kCmdDesignRules, "&Design Rules")}),
+         {drawingFileMenu(), drawingEditMenu(), viewMenu(), InsertMenu(), DisplayMenu(), utilitiesMenu(), AuxMenu(),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
@@ -78,6 +92,8 @@ std::vector<plat::AcceleratorResource> accelerators()
                                         {kFVirtKey, plat::kVkNext, kCmdZoomOut},
                                         {kFVirtKey, plat::kVkF4, kCmdCenter}};
     for (const plat::Accelerator& key : EditAccelerators())
+        keys.push_back(key);
+    for (const plat::Accelerator& key : ViewAccelerators())
         keys.push_back(key);
     return {{kIdrMainFrame, std::move(keys)}};
 }
@@ -126,6 +142,8 @@ std::vector<plat::DialogTemplate> allDialogs()
     std::vector<plat::DialogTemplate> list = dialogs();
     for (plat::DialogTemplate& t : FileDialogTemplates())
         list.push_back(std::move(t));
+    for (plat::DialogTemplate& t : ViewDialogTemplates())
+        list.push_back(std::move(t));
     return list;
 }
 
@@ -172,6 +190,7 @@ void registerSchemoraResources()
     set.menus = menus();
     set.accelerators = accelerators();
     AddFileStrings(set.strings);
+    AddViewStrings(set.strings);
     set.dialogs = allDialogs();
     set.toolbars = {
         {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},

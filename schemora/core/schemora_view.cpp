@@ -48,6 +48,7 @@ void CSchemoraView::registerCommands()
     onCommandRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnLayer);
     onUpdateCommandUIRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnUpdateLayer);
     registerEditCommands();
+    registerClipboardCommands();
 }
 
 void CSchemoraView::OnDraw(plat::Dc& dc)

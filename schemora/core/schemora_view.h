@@ -52,9 +52,17 @@ public:
     void OnToggleCrossHair();
     void OnSelectAll();
 
+    // Clipboard commands (schemora_view_clipboard.cpp).
+    void OnEditCopy();
+    void OnEditCopyText();
+    void OnEditPaste();
+
 private:
     void registerCommands();
     void registerEditCommands();
+    void registerClipboardCommands();
+    void copyViewAsBitmap(const plat::Rect& area);
+    void dropSelectionAfterCopy(const char* format, int n);
     void OnUpdateEditSelect(plat::CmdUI& ui);
     void OnUpdateNeedsSelection(plat::CmdUI& ui);
     void OnUpdateEditUndo(plat::CmdUI& ui);

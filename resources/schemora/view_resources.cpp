@@ -1,0 +1,86 @@
+#include "resources/schemora/view_resources.h"
+
+#include "platform/app/keys.h"
+#include "platform/core/ui_host.h"
+#include "resources/schemora/view_command_ids.h"
+
+#include <algorithm>
+
+using namespace scm;
+using plat::menuItem;
+
+void AddClipboardMenuItems(plat::MenuItem& editMenu)
+{
+    auto& items = editMenu.items;
+    const auto undo = std::find_if(items.begin(), items.end(), [](const plat::MenuItem& m) { return m.id == 216; });
+    const auto at = undo == items.end() ? items.begin() : undo + 1;
+    items.insert(at, {menuItem(kCmdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V")});
+    items.push_back(plat::menuPopup("Advanced", {menuItem(kCmdEditCopyText, "Copy &Text")}));
+}
+
+plat::MenuItem AuxMenu()
+{
+    return plat::menuPopup("&Aux", {menuItem(kCmdAutoText, "&Auto..."), menuItem(kCmdClearBookmarks, "Clear Bookmarks"),
+                                    menuItem(kCmdGoToBookmark, "Go To Bookmark\tF2")});
+}
+
+void AddUtilitiesItems(plat::MenuItem& utilitiesMenu)
+{
+    utilitiesMenu.items.push_back(menuItem(kCmdBillOfMaterials, "Bill of &Materials..."));
+}
+
+std::vector<plat::Accelerator> ViewAccelerators()
+{
+    using plat::kFAlt;
+    using plat::kFControl;
+    using plat::kFShift;
+    using plat::kFVirtKey;
+    return {
+        {kFVirtKey | kFControl, 'C', kCmdEditCopy},
+        {kFVirtKey | kFControl, plat::kVkInsert, kCmdEditCopy},
+        {kFVirtKey | kFControl, 'V', kCmdEditPaste},
+        {kFVirtKey | kFShift, plat::kVkInsert, kCmdEditPaste},
+    };
+}
+
+namespace {
+
+plat::DialogTemplate autoIncrementDialog()
+{
+    using K = plat::ControlKind;
+    plat::DialogTemplate t;
+    t.id = kIddAutoIncrement;
+    t.title = "Auto Increment Text";
+    auto control = [&t](unsigned id, K kind, const char* text, int row, int column = 0, int limit = 0) {
+        plat::ControlTemplate c;
+        c.id = id;
+        c.kind = kind;
+        c.text = text;
+        c.row = row;
+        c.column = column;
+        c.limit = limit;
+        t.controls.push_back(c);
+    };
+    control(0xFFFF, K::Static, "Text:", 0);
+    control(kIdcAutoText, K::Edit, "", 0, 1, 20);
+    control(0xFFFF, K::Static, "Starting Index:", 1);
+    control(kIdcAutoStart, K::Edit, "", 1, 1, 20);
+    control(plat::kIdOk, K::DefPushButton, "OK", 2);
+    control(plat::kIdCancel, K::PushButton, "Cancel", 2, 1);
+    return t;
+}
+
+}  // namespace
+
+std::vector<plat::DialogTemplate> ViewDialogTemplates() { return {autoIncrementDialog()}; }
+
+void AddViewStrings(std::map<unsigned, std::string>& strings)
+{
+    strings[kCmdEditCopy] = "Copy the selection to the clipboard\nCopy";
+    strings[kCmdEditPaste] = "Insert the clipboard's objects\nPaste";
+    strings[kCmdEditCopyText] = "Copy the selected texts as plain text\nCopy Text";
+    strings[kCmdAutoText] = "Enter auto-incremented text\nAuto text";
+    strings[kCmdClearBookmarks] = "Remove every bookmark\nClear Bookmarks";
+    strings[kCmdGoToBookmark] = "Show the next bookmark\nGo To Bookmark";
+    strings[kCmdBillOfMaterials] = "Extract bill of materials for design\nBill of Materials";
+}
