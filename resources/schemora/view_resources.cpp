@@ -31,7 +31,6 @@ void AddUtilitiesItems(plat::MenuItem& utilitiesMenu)
 
 std::vector<plat::Accelerator> ViewAccelerators()
 {
-    using plat::kFAlt;
     using plat::kFControl;
     using plat::kFShift;
     using plat::kFVirtKey;
@@ -40,6 +39,19 @@ std::vector<plat::Accelerator> ViewAccelerators()
         {kFVirtKey | kFControl, plat::kVkInsert, kCmdEditCopy},
         {kFVirtKey | kFControl, 'V', kCmdEditPaste},
         {kFVirtKey | kFShift, plat::kVkInsert, kCmdEditPaste},
+        {0, 't', 300},
+        {kFVirtKey | kFControl, plat::kVkF2, kCmdSetBookmark},
+        {kFVirtKey, plat::kVkF2, kCmdGoToBookmark},
+        {kFVirtKey, plat::kVkAdd, kCmdLayerUp},
+        {kFVirtKey, plat::kVkSubtract, kCmdLayerDown},
+        {kFVirtKey | kFControl, 'T', kCmdBringToFront},
+        {kFVirtKey | kFControl, 'B', kCmdSendToBack},
+        {kFVirtKey, plat::kVkLeft, kCmdKeyLeft},
+        {kFVirtKey, plat::kVkRight, kCmdKeyRight},
+        {kFVirtKey, plat::kVkUp, kCmdKeyUp},
+        {kFVirtKey, plat::kVkDown, kCmdKeyDown},
+        {kFVirtKey, plat::kVkReturn, kCmdKeyEnter},
+        {kFVirtKey, plat::kVkHome, kCmdHomePlace},
     };
 }
 

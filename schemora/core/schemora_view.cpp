@@ -49,6 +49,7 @@ void CSchemoraView::registerCommands()
     onUpdateCommandUIRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnUpdateLayer);
     registerEditCommands();
     registerClipboardCommands();
+    registerKeyCommands();
 }
 
 void CSchemoraView::OnDraw(plat::Dc& dc)

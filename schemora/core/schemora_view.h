@@ -57,8 +57,25 @@ public:
     void OnEditCopyText();
     void OnEditPaste();
 
+    // Typed text, keys and the keyboard, bookmark and Aux commands (schemora_view_keys.cpp).
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+    void OnChar(unsigned ch, unsigned repeat, unsigned flags) override;
+    bool OnCommand(unsigned id) override;
+    void OnKillFocus(plat::Wnd* newWnd) override;
+    void OnLayerStep(unsigned id);
+    void OnZOrder(unsigned id);
+    void OnSetBookmark();
+    void OnClearBookmarks();
+    void OnGoToBookmark();
+    void OnKeyboardCursor(unsigned id);
+    void OnHomePlace();
+    void OnAutoText();
+    void OnBillOfMaterials();
+
 private:
     void registerCommands();
+    void registerKeyCommands();
+    void OnUpdateBookmarks(plat::CmdUI& ui);
     void registerEditCommands();
     void registerClipboardCommands();
     void copyViewAsBitmap(const plat::Rect& area);
