@@ -35,3 +35,25 @@ enum : unsigned {
 };
 
 }  // namespace scm
+
+namespace scm {
+
+enum : unsigned {
+    kCmdRubberBand = 328,       // "Rubberband mode" (F6)
+    kCmdAutoDots = 32926,       // automatic junction dots on/off (Alt+C)
+    kStrRubberOn = 891,
+    kStrRubberOff = 892,
+    kStrDisableAutoDots = 125,
+
+    // "Library Parts" chooser (template 276)
+    kIddLibraryParts = 276,
+    kIdcPartList = 404,
+    kIdcLibraryList = 405,
+    kIdcPartName = 1066,
+    kIdcLibraryName = 311,
+    kIdcPartsStatus = 1047,
+    kIdcPackageKind = 513,
+    kIdcPartDescription = 242,
+};
+
+}  // namespace scm

@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "platform/core/ui_host.h"
 #include "resources/schemora/edit_ids.h"
 
 namespace scm {
@@ -16,7 +17,9 @@ plat::MenuItem EditMenu()
                                menuItem(kCmdEditSelect, "&Select\tF9"), menuItem(kCmdSelectAll, "Select All\tCtrl+A"),
                                menuItem(kCmdEditErase, "&Erase\tDel"), menuItem(kCmdEditRotate, "&Rotate\tX"),
                                menuItem(kCmdEditMirror, "&Mirror\tM"), menuItem(kCmdEditFlip, "&Vertical Flip"),
-                               menuItem(kCmdEditOrigin, "&Origin"), menuSeparator(),
+                               menuItem(kCmdEditOrigin, "&Origin"), menuItem(kCmdToolPart, "&Add Part\tF5"),
+                               menuSeparator(), menuItem(kCmdRubberBand, "R&ubberband Mode\tF6"),
+                               menuItem(kCmdAutoDots, "Automatic Dots\tAlt+C"), menuSeparator(),
                                menuItem(kCmdEditRedraw, "Re&draw \tEsc")});
 }
 
@@ -41,6 +44,9 @@ std::vector<plat::Accelerator> EditAccelerators()
         {kFVirtKey, plat::kVkDelete, kCmdEditErase},
         {kFVirtKey, plat::kVkEscape, kCmdEditRedraw},
         {kFVirtKey, plat::kVkF10, kCmdCrossHair},
+        {kFVirtKey, plat::kVkF5, kCmdToolPart},
+        {kFVirtKey, plat::kVkF6, kCmdRubberBand},
+        {kFVirtKey | plat::kFAlt, 'C', kCmdAutoDots},
         {kChar, 'x', kCmdEditRotate},
         {kChar, 'm', kCmdEditMirror},
         {kChar, 'l', kCmdToolLine},
@@ -75,6 +81,12 @@ std::vector<std::pair<unsigned, std::string>> EditStrings()
         {kCmdEditOrigin, "Mark the origins of the objects\nOrigin"},
         {kCmdEditUndo, "Undo the last edit (Ctrl+Z)\nUndo (Ctrl+Z)"},
         {kCmdEditRedraw, "Redraw the drawing and end the current tool (Esc)\nRedraw (Esc)"},
+        {kCmdRubberBand, "Rubberband mode\nRubberband mode"},
+        {kCmdAutoDots, "Automatic junction dots on or off (Alt+C)\nAutomatic dots"},
+        {kStrRubberOn, "Rubberbanding ON"},
+        {kStrRubberOff, "Rubberbanding OFF"},
+        {kStrDisableAutoDots, "You are disabling automatic dot mode. \n\nThis may result in schematics that cannot be "
+                              "netlisted correctly.\n\nProceed?"},
     };
 }
 
@@ -87,6 +99,42 @@ std::vector<unsigned> InsertToolBarButtons()
 std::vector<unsigned> ModifyToolBarButtons()
 {
     return {kCmdEditSelect, kCmdEditErase, kCmdEditRotate, kCmdEditMirror, kCmdEditFlip, kCmdEditOrigin, kCmdEditUndo};
+}
+
+}  // namespace scm
+
+namespace scm {
+
+plat::DialogTemplate LibraryPartsDialog()
+{
+    using K = plat::ControlKind;
+    plat::DialogTemplate t;
+    t.id = kIddLibraryParts;
+    t.title = "Library Parts";
+    auto control = [&t](unsigned id, K kind, const char* text, int row, int column = 0, int height = 0) {
+        plat::ControlTemplate c;
+        c.id = id;
+        c.kind = kind;
+        c.text = text;
+        c.row = row;
+        c.column = column;
+        c.height = height;
+        t.controls.push_back(c);
+    };
+    control(0xFFFF, K::Static, "Library", 0, 0);
+    control(0xFFFF, K::Static, "Part", 0, 1);
+    control(kIdcLibraryName, K::Edit, "", 1, 0);
+    control(kIdcPartName, K::Edit, "", 1, 1);
+    control(kIdcLibraryList, K::ListBox, "", 2, 0, 120);
+    control(kIdcPartList, K::ListBox, "", 2, 1, 120);
+    control(0xFFFF, K::Static, "Package", 3, 0);
+    control(kIdcPackageKind, K::Static, "", 3, 1);
+    control(0xFFFF, K::Static, "Description", 4, 0);
+    control(kIdcPartDescription, K::Static, "", 4, 1);
+    control(kIdcPartsStatus, K::Static, "", 5, 0);
+    control(plat::kIdOk, K::DefPushButton, "Load Part", 6, 0);
+    control(plat::kIdCancel, K::PushButton, "Cancel", 6, 1);
+    return t;
 }
 
 }  // namespace scm

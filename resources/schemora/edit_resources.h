@@ -16,5 +16,7 @@ std::vector<std::pair<unsigned, std::string>> EditStrings();
 // Insert toolbar (242) and Modify toolbar (244).
 std::vector<unsigned> InsertToolBarButtons();
 std::vector<unsigned> ModifyToolBarButtons();
+// The "Library Parts" chooser (Libraries page).
+plat::DialogTemplate LibraryPartsDialog();
 
 }  // namespace scm

@@ -134,6 +134,7 @@ std::vector<plat::DialogTemplate> dialogs()
         AboutDialogTemplate("Schemora", "Schemora schematic capture", kIdrMainFrame),
         TipDialogTemplate(),
         netlistDialog(),
+        LibraryPartsDialog(),
     };
 }
 

@@ -76,7 +76,11 @@ bool SnapCursorPoint(int px, int py)
     const int z = zoom();
     int x = px * z;
     int y = py * z;
-    const bool changed = x != g_cursor.rawX || y != g_cursor.rawY;
+    // The same mouse position keeps the cursor point (which pin snapping may have moved).
+    if (x == g_cursor.rawX && y == g_cursor.rawY)
+        return false;
+    g_cursor.rawX = x;
+    g_cursor.rawY = y;
     const int g = std::max(1, g_current.gridStep);
     if (g_cursor.crossHairOn && !g_sheetView.fitToWindow) {
         x = snapAxis(x, g_sheetView.clientCentreX, g_current.viewCentreX, g);
@@ -84,9 +88,7 @@ bool SnapCursorPoint(int px, int py)
     }
     g_cursor.x = x;
     g_cursor.y = y;
-    g_cursor.rawX = x;
-    g_cursor.rawY = y;
-    return changed;
+    return true;
 }
 
 plat::Point CursorDrawingPoint()

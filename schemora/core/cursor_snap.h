@@ -11,7 +11,8 @@ class Wnd;
 }
 
 // Snaps client pixel (px, py) to the grid (only while the cross-hair is on and the fit view is
-// off) and stores it as CursorPoint. Returns whether the raw point differs from the previous.
+// off) and stores it as CursorPoint. Returns whether the raw point differs from the previous;
+// the same raw point leaves the cursor point as it is.
 bool SnapCursorPoint(int px, int py);
 // The drawing point of CursorPoint (metric units turn view units into inch-based units).
 plat::Point CursorDrawingPoint();

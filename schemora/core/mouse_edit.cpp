@@ -11,8 +11,11 @@
 #include "schemora/core/object_append.h"
 #include "schemora/core/object_extents.h"
 #include "schemora/core/paint_style.h"
+#include "schemora/core/part_library.h"
 #include "schemora/core/part_transform.h"
+#include "schemora/core/reference_numbering.h"
 #include "schemora/core/settings.h"
+#include "schemora/core/sheet_state.h"
 #include "schemora/core/sheet_painter.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
@@ -23,7 +26,6 @@
 #include <cstdlib>
 
 PartPlacement g_partPlacement;
-PartPlacedHook g_partPlacedHook = nullptr;
 
 namespace {
 
@@ -64,12 +66,10 @@ void fillPart(DrawObject& o, int layer)
     o.w[4] = layer == 4 ? 4096 + kObjPart + n : (layer << 10) + kObjPart + n + 16384;
     o.w[5] = g_partPlacement.surfaceMount ? 32 : 0;
     o.w[2] = o.w[3] = o.w[6] = o.w[7] = 0;
-    // Each placement owns its copy of the part text.
+    // Each placement owns its copy of the part text; the label anchor and the reference
+    // prefix come from the symbol's "X?" placeholder.
     o.text = StrDupChecked(g_partPlacement.partText);
-    const PartSymbol& symbol = g_partSymbols.entries[static_cast<size_t>(n)];
-    // The label anchor starts at the symbol's part-name label point.
-    o.w[2] = symbol.w[13];
-    o.w[3] = symbol.w[14];
+    SetPartLabelAnchor(o);
 }
 
 void fillDefaults(DrawObject& o, int tool, plat::Point p)
@@ -351,8 +351,8 @@ void settle(plat::Dc& dc, int tool)
     if (tool == kToolPart) {
         g_editState.selectionCount = 1;
         g_editState.SelectionList[1] = n;
-        if (g_settings.AutoRefs != 0 && g_partPlacedHook)
-            g_partPlacedHook();
+        if (g_settings.AutoRefs != 0)
+            RenumberAllReferences(1, g_sheetDocument.numberOfSheets);
     }
     if (tool == kToolLine || tool == kToolPart) {
         RefreshDotsAfterEdit();

@@ -45,8 +45,3 @@ struct PartPlacement {
     bool surfaceMount = false;
 };
 extern PartPlacement g_partPlacement;
-
-// Called after a part was placed by the mouse (reference numbering when "AutoRefs" is on);
-// null until the workspace installs it.
-using PartPlacedHook = void (*)();
-extern PartPlacedHook g_partPlacedHook;

@@ -1,4 +1,5 @@
 #include "schemora/core/schemora_app.h"
+#include "schemora/core/junction_dots.h"
 
 #include "common/about_dialog.h"
 #include "common/editor_startup.h"
@@ -105,6 +106,7 @@ bool CSchemoraApp::InitInstance()
     // PrOrient holds the page orientation of printouts: 1 portrait, 2 landscape.
     SetDefaultPageOrientation(g_settings.PrOrient != 1);
     SyncDotToolButton();
+    InstallJunctionDotHooks();
 
     if (!ProcessShellCommand(cmdInfo))
         return false;

@@ -8,6 +8,7 @@
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
+#include "schemora/core/edit_state.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_painter.h"
@@ -15,6 +16,7 @@
 #include "schemora/core/workspace_services.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace {
@@ -63,6 +65,8 @@ void CSchemoraView::OnDraw(plat::Dc& dc)
     if (plat::FrameWnd* frame = plat::GetMainWnd())
         frame->KillTimer(scm::kTimerBlinkMarker);
     g_sheetPaintHooks.overlays = this;
+    // The mapping may have changed: the next mouse message snaps its point afresh.
+    g_cursor.rawX = g_cursor.rawY = INT_MIN;
     PaintSheetView(dc, clientRect());
     g_current.objects = saved.objects;
     g_current.count = saved.count;

@@ -51,6 +51,7 @@ public:
     void OnEditRedraw();
     void OnToggleCrossHair();
     void OnSelectAll();
+    void OnToggleAutoDots();
 
     // Clipboard commands (schemora_view_clipboard.cpp).
     void OnEditCopy();
@@ -83,6 +84,7 @@ private:
     void OnUpdateEditSelect(plat::CmdUI& ui);
     void OnUpdateNeedsSelection(plat::CmdUI& ui);
     void OnUpdateEditUndo(plat::CmdUI& ui);
+    void OnUpdateAutoDots(plat::CmdUI& ui);
     // A DC of the view mapped for the current drawing, with the drawing loaded.
     void prepareEditDc(plat::Dc& dc);
     void updateMarkStyle();

@@ -6,6 +6,7 @@
 #include "schemora/core/text_entry.h"
 
 #include "platform/app/frame_wnd.h"
+#include "platform/app/resources.h"
 #include "platform/app/win_app.h"
 #include "platform/app/win_constants.h"
 #include "resources/schemora/edit_ids.h"
@@ -15,14 +16,17 @@
 #include "schemora/core/cursor_snap.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/hit_testing.h"
+#include "schemora/core/junction_dots.h"
 #include "schemora/core/mouse_edit.h"
 #include "schemora/core/object_extents.h"
 #include "schemora/core/paint_style.h"
+#include "schemora/core/pin_snap.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/selection_transforms.h"
 #include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_painter.h"
+#include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
@@ -62,6 +66,8 @@ void CSchemoraView::registerEditCommands()
     onCommand(kCmdEditRedraw, &CSchemoraView::OnEditRedraw);
     onCommand(kCmdCrossHair, &CSchemoraView::OnToggleCrossHair);
     onCommand(kCmdSelectAll, &CSchemoraView::OnSelectAll);
+    onCommand(kCmdAutoDots, &CSchemoraView::OnToggleAutoDots);
+    onUpdateCommandUI(kCmdAutoDots, &CSchemoraView::OnUpdateAutoDots);
 }
 
 void CSchemoraView::prepareEditDc(plat::Dc& dc)
@@ -111,6 +117,7 @@ void CSchemoraView::OnLButtonUp(unsigned flags, plat::Point point)
         plat::ClientDC dc(this);
         prepareEditDc(dc);
         HideCursorMark(dc);
+        ErasePinSnapMarker(dc);
         // A release away from the last move is a move there first.
         if (SnapCursorPoint(point.x, point.y) && g_editState.CurrentTool > 0)
             ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseMove);
@@ -163,6 +170,8 @@ void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
     updateMarkStyle();
     if (g_editState.selectionCount == 0)
         ShowCursorPosition();
+    if (g_settings.pinsnap != 0 && g_editState.CurrentTool == kToolLine)
+        ShowPinSnapMarker(dc);
     if ((flags & plat::kMkLButton) && g_editState.CurrentTool > 0 && changed)
         ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseMove);
     if (g_cursor.crossHairOn)
@@ -307,7 +316,7 @@ void CSchemoraView::OnEditRedraw()
     g_editState.CurrentTool = 0;
     g_sheetView.fitToWindow = false;
     LoadCurrentDocument();
-    RefreshDotsAfterEdit();
+    UpdateJunctionDots();
     Invalidate(true);
 }
 
@@ -343,3 +352,16 @@ void CSchemoraView::OnSelectAll()
     SetStatusText(text, 0);
     RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
 }
+
+void CSchemoraView::OnToggleAutoDots()
+{
+    if (g_settings.AutoDots != 0 &&
+        plat::MessageBox(plat::LoadString(scm::kStrDisableAutoDots), plat::kMbYesNo | plat::kMbIconQuestion) != plat::kIdYes)
+        return;
+    g_settings.AutoDots = g_settings.AutoDots ? 0 : 1;
+    SetStatusText(g_settings.AutoDots ? "Set automatic dot mode" : "Cleared automatic dot mode", 0);
+    g_editState.CurrentTool = 0;
+    SyncDotToolButton();
+}
+
+void CSchemoraView::OnUpdateAutoDots(plat::CmdUI& ui) { ui.SetCheck(g_settings.AutoDots != 0); }

@@ -25,6 +25,11 @@ public:
     // The drawing tools (tool_commands.cpp): each sets the current tool.
     void OnToolCommand(unsigned id);
     void OnUpdateToolCommand(plat::CmdUI& ui);
+    // Edit > Add Part (F5): the "Library Parts" chooser, then tool 311.
+    void OnInsertPart();
+    // Rubberband mode (F6): wires follow moved, turned and flipped parts.
+    void OnRubberBand();
+    void OnUpdateRubberBand(plat::CmdUI& ui);
 
     plat::ToolBar& fileToolBar() { return fileBar_; }
     plat::ToolBar& drawToolBar() { return drawBar_; }

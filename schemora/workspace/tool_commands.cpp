@@ -2,7 +2,12 @@
 // view uses.
 #include "schemora/workspace/main_frame.h"
 
+#include "platform/app/resources.h"
+#include "platform/core/ui_host.h"
 #include "resources/schemora/edit_ids.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/schematic_helpers.h"
+#include "schemora/workspace/library_parts_dialog.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/mouse_edit.h"
@@ -11,6 +16,8 @@
 #include "schemora/core/workspace_services.h"
 
 #include <array>
+#include <cctype>
+#include <string>
 
 namespace {
 
@@ -27,6 +34,40 @@ void CMainFrame::registerToolCommands()
         onCommandRange(id, id, &CMainFrame::OnToolCommand);
         onUpdateCommandUI(id, &CMainFrame::OnUpdateToolCommand);
     }
+    onCommand(scm::kCmdToolPart, &CMainFrame::OnInsertPart);
+    onUpdateCommandUI(scm::kCmdToolPart, &CMainFrame::OnUpdateToolCommand);
+    onCommand(scm::kCmdRubberBand, &CMainFrame::OnRubberBand);
+    onUpdateCommandUI(scm::kCmdRubberBand, &CMainFrame::OnUpdateRubberBand);
+}
+
+void CMainFrame::OnInsertPart()
+{
+    ResetEditInteraction();
+    g_editState.CurrentTool = scm::kCmdToolPart;
+    if (!GetActiveDocument())
+        return;
+    CLibPartsDlg dialog(this);
+    if (dialog.DoModal() != plat::kIdOk || g_partSymbols.count == 0 || g_partSymbols.current < 1) {
+        g_editState.CurrentTool = 0;
+        return;
+    }
+    // The placeholder prefix is taken from the symbol at each placement.
+    std::string text = ":" + g_libraryChoice.library + "\\" + g_libraryChoice.part;
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    g_partPlacement.partText = text;
+}
+
+void CMainFrame::OnRubberBand()
+{
+    g_settings.rubber = g_settings.rubber ? 0 : 1;
+    SetStatusTextId(g_settings.rubber ? scm::kStrRubberOn : scm::kStrRubberOff, 0);
+}
+
+void CMainFrame::OnUpdateRubberBand(plat::CmdUI& ui)
+{
+    ui.Enable(GetActiveDocument() != nullptr);
+    ui.SetCheck(g_settings.rubber != 0);
 }
 
 void CMainFrame::OnToolCommand(unsigned id)
