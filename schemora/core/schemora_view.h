@@ -77,6 +77,8 @@ private:
     void registerCommands();
     void registerKeyCommands();
     void OnUpdateBookmarks(plat::CmdUI& ui);
+    // The right button on the one selected object opens its dialog (a text: the font chooser).
+    void openObjectDialog(plat::Point point);
     void registerEditCommands();
     void registerClipboardCommands();
     void copyViewAsBitmap(const plat::Rect& area);

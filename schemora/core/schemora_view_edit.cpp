@@ -181,6 +181,7 @@ void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
 
 void CSchemoraView::OnRButtonDown(unsigned flags, plat::Point point)
 {
+    openObjectDialog(point);
     g_mouseEdit.scrolled = false;
     plat::ScrollView::OnRButtonDown(flags, point);
 }

@@ -15,6 +15,8 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/cursor_snap.h"
 #include "schemora/core/edit_state.h"
+#include "schemora/core/font_choice.h"
+#include "schemora/core/hit_testing.h"
 #include "schemora/core/mouse_edit.h"
 #include "schemora/core/move_reshape.h"
 #include "schemora/core/object_append.h"
@@ -279,4 +281,33 @@ void CSchemoraView::OnBillOfMaterials()
         return;
     }
     plat::uiHost().showTextFile(path);
+}
+
+// ---- right button ----
+
+void CSchemoraView::openObjectDialog(plat::Point point)
+{
+    if (g_editState.selectionCount != 1 || g_editState.CurrentTool != kToolSelect || g_selection.windowMode) {
+        g_editState.CurrentTool = kToolSelect;
+        return;
+    }
+    plat::ClientDC dc(this);
+    prepareEditDc(dc);
+    SnapCursorPoint(point.x, point.y);
+    const int index = g_editState.SelectionList[1];
+    if (index < 1 || index > g_current.count || HitTestObject(index, index) != index) {
+        g_editState.selectionCount = 0;
+        RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+        return;
+    }
+    DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
+    // The style dialogs of the other kinds are not in this program yet.
+    if (o.type() != kObjText)
+        return;
+    if (const std::optional<int> style = ChooseTextStyle(o.w[2])) {
+        o.w[2] = *style;
+        if (CSchemoraDoc* doc = GetDocument())
+            doc->SetModifiedFlag(true);
+    }
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
 }

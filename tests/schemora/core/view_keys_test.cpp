@@ -5,6 +5,7 @@
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "platform/app/menu.h"
+#include "platform/app/win_constants.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/file_resources.h"
 #include "resources/schemora/view_command_ids.h"
@@ -140,4 +141,41 @@ TEST_F(ViewKeys, BillOfMaterialsListsPartsInTheViewer)
     text << in.rdbuf();
     EXPECT_NE(text.str().find("Bill of Materials"), std::string::npos);
     EXPECT_NE(text.str().find("0 parts"), std::string::npos);
+}
+
+TEST_F(ViewKeys, RightClickOnASelectedTextOpensTheFontChooser)
+{
+    ASSERT_TRUE(character('t'));
+    click(200, 200);
+    for (char c : std::string("VCC"))
+        view()->SendMessage(plat::kWmChar, static_cast<unsigned char>(c), 1);
+    view()->SendMessage(plat::kWmKeyDown, plat::kVkEscape, 1);
+    harness->idle();
+    ASSERT_EQ(count(), 1);
+    selectMode();
+    click(210, 195);
+    ASSERT_EQ(g_editState.selectionCount, 1);
+    plat::FontChoice chosen;
+    chosen.face = "Courier New";
+    chosen.height = -12;
+    chosen.weight = 700;
+    chosen.italic = true;
+    host.answerFontDialog(chosen);
+    doc()->SetModifiedFlag(false);
+    view()->OnRButtonDown(0, pixelOf(210, 195));
+    harness->idle();
+    const int style = object(1).w[2];
+    EXPECT_EQ(style & 0x7F, 3) << "Courier New is entry 3 of the font table";
+    EXPECT_EQ((style >> 8) & 0x7F, 12);
+    EXPECT_EQ(style & 0x80, 0x80);
+    EXPECT_EQ(style & 0x8000, 0x8000);
+    EXPECT_TRUE(doc()->IsModified());
+
+    // Arial is the standard font: index 0, size 0.
+    chosen.face = "Arial";
+    chosen.weight = 400;
+    chosen.italic = false;
+    host.answerFontDialog(chosen);
+    view()->OnRButtonDown(0, pixelOf(210, 195));
+    EXPECT_EQ(object(1).w[2], 0);
 }
