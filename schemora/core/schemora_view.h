@@ -58,6 +58,11 @@ public:
     void OnEditCopyText();
     void OnEditPaste();
 
+    // Scroll bars and the wheel (schemora_view_scroll.cpp).
+    void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+    void OnVScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+    bool OnMouseWheel(unsigned flags, short delta, plat::Point point) override;
+
     // Typed text, keys and the keyboard, bookmark and Aux commands (schemora_view_keys.cpp).
     void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
     void OnChar(unsigned ch, unsigned repeat, unsigned flags) override;
@@ -77,6 +82,7 @@ private:
     void registerCommands();
     void registerKeyCommands();
     void OnUpdateBookmarks(plat::CmdUI& ui);
+    void scrollBy(int bar, unsigned code, unsigned pos);
     // The right button on the one selected object opens its dialog (a text: the font chooser).
     void openObjectDialog(plat::Point point);
     void registerEditCommands();

@@ -179,3 +179,19 @@ TEST_F(ViewKeys, RightClickOnASelectedTextOpensTheFontChooser)
     view()->OnRButtonDown(0, pixelOf(210, 195));
     EXPECT_EQ(object(1).w[2], 0);
 }
+
+TEST_F(ViewKeys, ScrollBarsAndTheWheelMoveTheViewCentre)
+{
+    const int before = g_current.viewCentreX;
+    view()->OnHScroll(plat::kSbPageRight, 0, nullptr);
+    EXPECT_EQ(g_current.viewCentreX, before) << "nothing happens until the scrolling ends";
+    view()->OnHScroll(plat::kSbEndScroll, 0, nullptr);
+    EXPECT_GT(g_current.viewCentreX, before);
+    EXPECT_EQ(doc()->data().viewCentreX, g_current.viewCentreX);
+
+    const int y = g_current.viewCentreY;
+    view()->OnMouseWheel(0, 120, {0, 0});
+    EXPECT_EQ(g_current.viewCentreY, y - 120);
+    view()->OnMouseWheel(0, -32000, {0, 0});
+    EXPECT_EQ(g_current.viewCentreY, y - 120) << "beyond the sheet the wheel does nothing";
+}
