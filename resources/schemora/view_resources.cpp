@@ -2,6 +2,7 @@
 
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
+#include "resources/schemora/file_resources.h"
 #include "resources/schemora/view_command_ids.h"
 
 #include <algorithm>
@@ -63,22 +64,12 @@ plat::DialogTemplate autoIncrementDialog()
     plat::DialogTemplate t;
     t.id = kIddAutoIncrement;
     t.title = "Auto Increment Text";
-    auto control = [&t](unsigned id, K kind, const char* text, int row, int column = 0, int limit = 0) {
-        plat::ControlTemplate c;
-        c.id = id;
-        c.kind = kind;
-        c.text = text;
-        c.row = row;
-        c.column = column;
-        c.limit = limit;
-        t.controls.push_back(c);
-    };
-    control(0xFFFF, K::Static, "Text:", 0);
-    control(kIdcAutoText, K::Edit, "", 0, 1, 20);
-    control(0xFFFF, K::Static, "Starting Index:", 1);
-    control(kIdcAutoStart, K::Edit, "", 1, 1, 20);
-    control(plat::kIdOk, K::DefPushButton, "OK", 2);
-    control(plat::kIdCancel, K::PushButton, "Cancel", 2, 1);
+    AddDialogControl(t, 0xFFFF, K::Static, "Text:", 0);
+    AddDialogControl(t, kIdcAutoText, K::Edit, "", 0, 1, false, 20);
+    AddDialogControl(t, 0xFFFF, K::Static, "Starting Index:", 1);
+    AddDialogControl(t, kIdcAutoStart, K::Edit, "", 1, 1, false, 20);
+    AddDialogControl(t, plat::kIdOk, K::DefPushButton, "OK", 2);
+    AddDialogControl(t, plat::kIdCancel, K::PushButton, "Cancel", 2, 1);
     return t;
 }
 
