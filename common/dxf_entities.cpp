@@ -96,9 +96,14 @@ void DxfWriteRotatedRect(std::string& out, int cx, int cy, int x1, int y1, int x
     std::array<std::array<int, 2>, 4> corners{{{x1, y1}, {x1, y2}, {x2, y2}, {x2, y1}}};
     for (auto& corner : corners)
         RotatePointByAngle(cx, cy, &corner[0], &corner[1], angle, mirror);
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        const auto& from = corners[i];
-        const auto& to = corners[(i + 1) % corners.size()];
+    DxfWriteClosedOutline(out, corners);
+}
+
+void DxfWriteClosedOutline(std::string& out, std::span<const std::array<int, 2>> points)
+{
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const auto& from = points[i];
+        const auto& to = points[(i + 1) % points.size()];
         DxfWriteLine(out, from[0], from[1], to[0], to[1]);
     }
 }

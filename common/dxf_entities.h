@@ -7,6 +7,8 @@
 // comma reads the same everywhere. Colour, pen style, fill and width arguments are accepted so
 // that callers can pass what they draw with, but DXF output carries none of them.
 
+#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -36,6 +38,8 @@ void DxfBeginEntity(std::string& out, std::string_view type);
 
 void DxfWriteLine(std::string& out, int x1, int y1, int x2, int y2, int colour = 0,
                   int style = 0, int width = 0);
+// LINEs joining the points in order, the last back to the first.
+void DxfWriteClosedOutline(std::string& out, std::span<const std::array<int, 2>> points);
 // Four LINEs: top, right, bottom, left.
 void DxfWriteRect(std::string& out, int x1, int y1, int x2, int y2, int colour = 0, int style = 0,
                   int fill = 0, int width = 0);

@@ -21,6 +21,20 @@ void AddPrintoutSettingsItem(plat::MenuItem& fileMenu)
     items.insert(print, PrintoutSettingsMenuItem());
 }
 
+void AddDialogControl(plat::DialogTemplate& t, unsigned id, plat::ControlKind kind, const char* text, int row,
+                      int column, bool group, int limit)
+{
+    plat::ControlTemplate c;
+    c.id = id;
+    c.kind = kind;
+    c.text = text;
+    c.row = row;
+    c.column = column;
+    c.group = group;
+    c.limit = limit;
+    t.controls.push_back(c);
+}
+
 namespace {
 
 plat::DialogTemplate printoutSettingsDialog()
@@ -29,23 +43,13 @@ plat::DialogTemplate printoutSettingsDialog()
     plat::DialogTemplate t;
     t.id = kIddPrintoutSettings;
     t.title = "Printout Settings";
-    auto control = [&t](unsigned id, K kind, const char* text, int row, bool group = false) {
-        plat::ControlTemplate c;
-        c.id = id;
-        c.kind = kind;
-        c.text = text;
-        c.row = row;
-        c.group = group;
-        t.controls.push_back(c);
-    };
-    control(kIdcPrintOneSheet, K::RadioButton, "One Sheet Printout", 0, true);
-    control(kIdcPrintPaginated, K::RadioButton, "Paginated", 1);
-    control(kIdcPrintToScale, K::RadioButton, "To Scale", 2);
-    control(kIdcPrintColor, K::CheckBox, "Color", 3, true);
-    control(kIdcPrintPreserveAspect, K::CheckBox, "Preserve\nAspect", 4);
-    control(plat::kIdOk, K::DefPushButton, "OK", 5, true);
-    control(plat::kIdCancel, K::PushButton, "Cancel", 5);
-    t.controls.back().column = 1;
+    AddDialogControl(t, kIdcPrintOneSheet, K::RadioButton, "One Sheet Printout", 0, 0, true);
+    AddDialogControl(t, kIdcPrintPaginated, K::RadioButton, "Paginated", 1);
+    AddDialogControl(t, kIdcPrintToScale, K::RadioButton, "To Scale", 2);
+    AddDialogControl(t, kIdcPrintColor, K::CheckBox, "Color", 3, 0, true);
+    AddDialogControl(t, kIdcPrintPreserveAspect, K::CheckBox, "Preserve\nAspect", 4);
+    AddDialogControl(t, plat::kIdOk, K::DefPushButton, "OK", 5, 0, true);
+    AddDialogControl(t, plat::kIdCancel, K::PushButton, "Cancel", 5, 1);
     return t;
 }
 

@@ -8,6 +8,7 @@
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
+#include "resources/schemora/view_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
@@ -44,6 +45,21 @@ plat::MenuItem viewMenu()
 
 plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Schemora...")}); }
 
+plat::MenuItem drawingEditMenu()
+{
+    plat::MenuItem edit = EditMenu();
+    AddClipboardMenuItems(edit);
+    return edit;
+}
+
+plat::MenuItem utilitiesMenu()
+{
+    plat::MenuItem utilities = menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
+                                                        menuItem(kCmdDesignRules, "&Design Rules")});
+    AddUtilitiesItems(utilities);
+    return utilities;
+}
+
 plat::MenuItem drawingFileMenu()
 {
     plat::MenuItem file = StandardFileMenu(true);
@@ -62,16 +78,22 @@ plat::MenuItem simulationDisplayMenu()
     return display;
 }
 
+// The simulators lead the Utilities menu.
+plat::MenuItem simulationUtilitiesMenu()
+{
+    plat::MenuItem utilities = utilitiesMenu();
+    utilities.items.insert(utilities.items.begin(), {menuItem(kCmdAnalogSimulation, "&Analog Simulation..."),
+                                                     menuItem(kCmdDigitalSimulation, "&Digital Simulation...")});
+    return utilities;
+}
+
 std::vector<plat::MenuResource> menus()
 {
     return {
         {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
-         {drawingFileMenu(), EditMenu(), viewMenu(), InsertMenu(), simulationDisplayMenu(),
-          menuPopup("&Utilities", {menuItem(kCmdAnalogSimulation, "&Analog Simulation..."),
-                                   menuItem(kCmdDigitalSimulation, "&Digital Simulation..."),
-                                   menuItem(kCmdNetlist, "&Netlist..."),
-                                   menuItem(kCmdDesignRules, "&Design Rules")}),
+         {drawingFileMenu(), drawingEditMenu(), viewMenu(), InsertMenu(), simulationDisplayMenu(),
+          simulationUtilitiesMenu(), AuxMenu(),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
@@ -92,6 +114,8 @@ std::vector<plat::AcceleratorResource> accelerators()
                                         {kFVirtKey, plat::kVkNext, kCmdZoomOut},
                                         {kFVirtKey, plat::kVkF4, kCmdCenter}};
     for (const plat::Accelerator& key : EditAccelerators())
+        keys.push_back(key);
+    for (const plat::Accelerator& key : ViewAccelerators())
         keys.push_back(key);
     return {{kIdrMainFrame, std::move(keys)}};
 }
@@ -143,6 +167,8 @@ std::vector<plat::DialogTemplate> allDialogs()
 {
     std::vector<plat::DialogTemplate> list = dialogs();
     for (plat::DialogTemplate& t : FileDialogTemplates())
+        list.push_back(std::move(t));
+    for (plat::DialogTemplate& t : ViewDialogTemplates())
         list.push_back(std::move(t));
     return list;
 }
@@ -203,6 +229,7 @@ void registerSchemoraResources()
     set.menus = menus();
     set.accelerators = accelerators();
     AddFileStrings(set.strings);
+    AddViewStrings(set.strings);
     set.dialogs = allDialogs();
     set.toolbars = {
         {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},

@@ -115,11 +115,7 @@ void DxfWriteTriangle(std::string& out, int cx, int cy, int x1, int y1, int x2, 
     const double radians = angle * kTenthsToRadians;
     for (auto& p : points)
         RotatePointByAngle(cx, cy, &p[0], &p[1], radians, mirror);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const auto& from = points[i];
-        const auto& to = points[(i + 1) % points.size()];
-        DxfWriteLine(out, from[0], from[1], to[0], to[1]);
-    }
+    DxfWriteClosedOutline(out, points);
 }
 
 std::string DxfDrawingText()

@@ -10,7 +10,7 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/dxf_reader.h"
 #include "schemora/core/object_scaling.h"
-#include "schemora/core/schematic_helpers.h"
+#include "schemora/core/object_append.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/text_style.h"
 #include "schemora/core/text_width_estimate.h"
@@ -49,11 +49,11 @@ std::optional<std::string> readDxfFile(std::string_view path)
 // when the store is full.
 bool appendImportedObject(const DxfObject& object)
 {
-    if (g_current.count >= kMaxObjectCount || g_current.objects.empty())
+    if (!ObjectsFit(1))
         return false;
-    const int index = SetObjectCount(g_current.count);
-    DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
-    o = MakeDrawObject(object.words, object.words[4] == kObjText ? object.text.c_str() : nullptr);
+    const int index = AppendObjects(1);
+    g_current.objects[static_cast<std::size_t>(index)] =
+        MakeDrawObject(object.words, object.words[4] == kObjText ? object.text.c_str() : nullptr);
     return true;
 }
 

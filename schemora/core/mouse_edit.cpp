@@ -19,6 +19,8 @@
 #include "schemora/core/sheet_painter.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
+#include "schemora/core/text_entry.h"
+#include "schemora/core/text_tools.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -51,6 +53,7 @@ NewObjectKind kindOfTool(int tool)
     case kToolDot: return {kObjDot, false};
     case kToolArc: return {kObjArc, true};
     case kToolPart: return {kObjPart, false};
+    case kToolAutoText: return {kObjText, false};
     default: return {0, false};
     }
 }
@@ -88,6 +91,7 @@ void fillDefaults(DrawObject& o, int tool, plat::Point p)
         break;
     case kToolArc: o.w[2] = p.x; o.w[3] = p.y; break;
     case kToolPart: fillPart(o, layer); break;
+    case kToolAutoText: FillAutoText(o); break;
     default: break;
     }
 }
@@ -225,6 +229,14 @@ void toolPress(plat::Dc& dc, int tool)
         editPress(dc);
         return;
     }
+    if (tool == kToolText) {
+        BeginTextEntry(dc);
+        return;
+    }
+    if (tool == kToolMark) {
+        MarkSignalText(dc);
+        return;
+    }
     if (tool == kToolNone || !isDrawingTool(tool))
         return;
     if (tool == kToolPart && (g_partSymbols.current < 1 || g_partSymbols.current > kMaxPlaceableSymbol))
@@ -284,7 +296,8 @@ void toolMove(plat::Dc& dc, int tool)
     g_mouseEdit.bandX = g_cursor.x;
     g_mouseEdit.bandY = g_cursor.y;
     const int n = g_mouseEdit.newIndex;
-    if (!validIndex(n) || !isDrawingTool(tool))
+    // An auto-numbered text stays where it was clicked.
+    if (!validIndex(n) || !isDrawingTool(tool) || tool == kToolAutoText)
         return;
     if (g_mouseEdit.ghostDrawn)
         DrawObjectInMode(dc, n, kModeInvert);

@@ -27,6 +27,8 @@ enum ToolId : int {
     kToolArc = 310,
     kToolPart = 311,
     kToolSelect = 314,
+    kToolAutoText = 240,
+    kToolMark = 602,
     kToolFit = 5001,
 };
 

@@ -14,6 +14,8 @@
 #include "schemora/core/sheet_painter.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/workspace_services.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/text_entry.h"
 
 #include <algorithm>
 #include <climits>
@@ -50,6 +52,8 @@ void CSchemoraView::registerCommands()
     onCommandRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnLayer);
     onUpdateCommandUIRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnUpdateLayer);
     registerEditCommands();
+    registerClipboardCommands();
+    registerKeyCommands();
 }
 
 void CSchemoraView::OnDraw(plat::Dc& dc)
@@ -97,6 +101,12 @@ void CSchemoraView::OnInitialUpdate()
 
 void CSchemoraView::OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView)
 {
+    // Another drawing's tool, selection and typed text do not carry over to this one.
+    if (activate && g_current.activeDocument && g_current.activeDocument != GetDocument()) {
+        EndTextEntry(nullptr);
+        ResetEditInteraction();
+        g_editState.CurrentTool = 0;
+    }
     if (activate)
         LoadCurrentDocument();
     plat::ScrollView::OnActivateView(activate, activateView, deactiveView);

@@ -54,9 +54,42 @@ public:
     void OnSelectAll();
     void OnToggleAutoDots();
 
+    // Clipboard commands (schemora_view_clipboard.cpp).
+    void OnEditCopy();
+    void OnEditCopyText();
+    void OnEditPaste();
+
+    // Scroll bars and the wheel (schemora_view_scroll.cpp).
+    void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+    void OnVScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+    bool OnMouseWheel(unsigned flags, short delta, plat::Point point) override;
+
+    // Typed text, keys and the keyboard, bookmark and Aux commands (schemora_view_keys.cpp).
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+    void OnChar(unsigned ch, unsigned repeat, unsigned flags) override;
+    bool OnCommand(unsigned id) override;
+    void OnKillFocus(plat::Wnd* newWnd) override;
+    void OnLayerStep(unsigned id);
+    void OnZOrder(unsigned id);
+    void OnSetBookmark();
+    void OnClearBookmarks();
+    void OnGoToBookmark();
+    void OnKeyboardCursor(unsigned id);
+    void OnHomePlace();
+    void OnAutoText();
+    void OnBillOfMaterials();
+
 private:
     void registerCommands();
+    void registerKeyCommands();
+    void OnUpdateBookmarks(plat::CmdUI& ui);
+    void scrollBy(int bar, unsigned code, unsigned pos);
+    // The right button on the one selected object opens its dialog (a text: the font chooser).
+    void openObjectDialog(plat::Point point);
     void registerEditCommands();
+    void registerClipboardCommands();
+    void copyViewAsBitmap(const plat::Rect& area);
+    void dropSelectionAfterCopy(const char* format, int n);
     void OnUpdateEditSelect(plat::CmdUI& ui);
     void OnUpdateNeedsSelection(plat::CmdUI& ui);
     void OnUpdateEditUndo(plat::CmdUI& ui);

@@ -2,6 +2,9 @@
 // and hand presses, moves and releases to the edit engine (mouse_edit.h).
 #include "schemora/core/schemora_view.h"
 
+#include "schemora/core/object_scaling.h"
+#include "schemora/core/text_entry.h"
+
 #include "platform/app/frame_wnd.h"
 #include "platform/app/resources.h"
 #include "platform/app/win_app.h"
@@ -79,6 +82,12 @@ void CSchemoraView::prepareEditDc(plat::Dc& dc)
 
 void CSchemoraView::OnLButtonDown(unsigned flags, plat::Point point)
 {
+    // A click ends the text being typed; the text tool then opens or starts one at the click.
+    if (TextEntryActive()) {
+        plat::ClientDC endDc(this);
+        prepareEditDc(endDc);
+        EndTextEntry(&*endDc);
+    }
     if (plat::FrameWnd* frame = plat::GetMainWnd())
         frame->KillTimer(scm::kTimerBlinkMarker);
     SetCapture();
@@ -176,6 +185,7 @@ void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
 
 void CSchemoraView::OnRButtonDown(unsigned flags, plat::Point point)
 {
+    openObjectDialog(point);
     g_mouseEdit.scrolled = false;
     // A selected signal source opens its generator's setup; other parts scroll at the edges.
     if (g_editState.selectionCount == 1 && OpenSignalSourceFor(g_editState.SelectionList[1]))
@@ -217,6 +227,7 @@ void CSchemoraView::DrawSelection(plat::Dc& dc)
         DrawObjectHandles(dc, selected(1));
     else if (g_editState.selectionCount > 0 && g_selection.frameShown)
         DrawSelectFrame(dc, g_selection.frame);
+    DrawTextCaret(dc);
 }
 
 void CSchemoraView::DrawCursorMark(plat::Dc& dc) { DrawCursorMarkRaw(dc); }
@@ -317,13 +328,7 @@ void CSchemoraView::OnToggleCrossHair()
 void CSchemoraView::OnSelectAll()
 {
     LoadCurrentDocument();
-    int n = 0;
-    for (int i = 1; i <= g_current.count && n < kSelectionSlots - 1; ++i) {
-        const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
-        if (o.type() != 0 && o.sheet() == CurrentEditSheet())
-            g_editState.SelectionList[static_cast<size_t>(++n)] = i;
-    }
-    g_editState.selectionCount = n;
+    const int n = SelectAllOnSheet(CurrentEditSheet());
     // Select All leaves edit mode on: the next press works on the selection.
     g_editState.CurrentTool = kToolSelect;
     if (n == 0)

@@ -13,6 +13,8 @@ public:
     int OnCreate() override;
     void OnClose() override;
     void OnTimer(unsigned id) override;
+    // While a text is typed into a drawing, keys go to the text, not to the accelerators.
+    bool PreTranslateMessage(plat::Msg& msg) override;
 
     // Utilities > Netlist: the netlist dialog on the active drawing.
     void OnNetlist();

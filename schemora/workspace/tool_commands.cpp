@@ -12,6 +12,7 @@
 #include "schemora/core/edit_state.h"
 #include "schemora/core/mouse_edit.h"
 #include "schemora/core/settings.h"
+#include "schemora/core/text_entry.h"
 #include "schemora/core/workspace_services.h"
 
 #include <array>
@@ -20,9 +21,9 @@
 
 namespace {
 
-// The tools a person can choose here. Text, bus, rounded rectangle and regular polygon need
-// their own setup (typed text, the bus and polygon dialogs) and are not offered yet.
-constexpr std::array kTools{scm::kCmdToolArrow, scm::kCmdToolRectangle, scm::kCmdToolPolygon, scm::kCmdToolLine,
+// The tools a person can choose here. Bus, rounded rectangle and regular polygon need
+// their own setup (the bus and polygon dialogs) and are not offered yet.
+constexpr std::array kTools{scm::kCmdToolText, scm::kCmdToolArrow, scm::kCmdToolRectangle, scm::kCmdToolPolygon, scm::kCmdToolLine,
                             scm::kCmdToolEllipse, scm::kCmdToolDot, scm::kCmdToolArc};
 
 }  // namespace
@@ -92,4 +93,11 @@ void CMainFrame::OnUpdateToolCommand(plat::CmdUI& ui)
     ui.SetCheck(tool == id || (id == scm::kCmdToolLine && tool == scm::kCmdToolArrow) ||
                 (id == scm::kCmdToolRectangle && tool == scm::kCmdToolRoundRect) ||
                 (id == scm::kCmdToolPolygon && tool == 299));
+}
+
+bool CMainFrame::PreTranslateMessage(plat::Msg& msg)
+{
+    if (TextEntryActive() && !thePartEditor)
+        return false;
+    return plat::MDIFrameWnd::PreTranslateMessage(msg);
 }

@@ -1,0 +1,89 @@
+#include "resources/schemora/view_resources.h"
+
+#include "platform/app/keys.h"
+#include "platform/core/ui_host.h"
+#include "resources/schemora/file_resources.h"
+#include "resources/schemora/view_command_ids.h"
+
+#include <algorithm>
+
+using namespace scm;
+using plat::menuItem;
+
+void AddClipboardMenuItems(plat::MenuItem& editMenu)
+{
+    auto& items = editMenu.items;
+    const auto undo = std::find_if(items.begin(), items.end(), [](const plat::MenuItem& m) { return m.id == 216; });
+    const auto at = undo == items.end() ? items.begin() : undo + 1;
+    items.insert(at, {menuItem(kCmdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V")});
+    items.push_back(plat::menuPopup("Advanced", {menuItem(kCmdEditCopyText, "Copy &Text")}));
+}
+
+plat::MenuItem AuxMenu()
+{
+    return plat::menuPopup("&Aux", {menuItem(kCmdAutoText, "&Auto..."), menuItem(kCmdClearBookmarks, "Clear Bookmarks"),
+                                    menuItem(kCmdGoToBookmark, "Go To Bookmark\tF2")});
+}
+
+void AddUtilitiesItems(plat::MenuItem& utilitiesMenu)
+{
+    utilitiesMenu.items.push_back(menuItem(kCmdBillOfMaterials, "Bill of &Materials..."));
+}
+
+std::vector<plat::Accelerator> ViewAccelerators()
+{
+    using plat::kFControl;
+    using plat::kFShift;
+    using plat::kFVirtKey;
+    return {
+        {kFVirtKey | kFControl, 'C', kCmdEditCopy},
+        {kFVirtKey | kFControl, plat::kVkInsert, kCmdEditCopy},
+        {kFVirtKey | kFControl, 'V', kCmdEditPaste},
+        {kFVirtKey | kFShift, plat::kVkInsert, kCmdEditPaste},
+        {0, 't', 300},
+        {kFVirtKey | kFControl, plat::kVkF2, kCmdSetBookmark},
+        {kFVirtKey, plat::kVkF2, kCmdGoToBookmark},
+        {kFVirtKey, plat::kVkAdd, kCmdLayerUp},
+        {kFVirtKey, plat::kVkSubtract, kCmdLayerDown},
+        {kFVirtKey | kFControl, 'T', kCmdBringToFront},
+        {kFVirtKey | kFControl, 'B', kCmdSendToBack},
+        {kFVirtKey, plat::kVkLeft, kCmdKeyLeft},
+        {kFVirtKey, plat::kVkRight, kCmdKeyRight},
+        {kFVirtKey, plat::kVkUp, kCmdKeyUp},
+        {kFVirtKey, plat::kVkDown, kCmdKeyDown},
+        {kFVirtKey, plat::kVkReturn, kCmdKeyEnter},
+        {kFVirtKey, plat::kVkHome, kCmdHomePlace},
+    };
+}
+
+namespace {
+
+plat::DialogTemplate autoIncrementDialog()
+{
+    using K = plat::ControlKind;
+    plat::DialogTemplate t;
+    t.id = kIddAutoIncrement;
+    t.title = "Auto Increment Text";
+    AddDialogControl(t, 0xFFFF, K::Static, "Text:", 0);
+    AddDialogControl(t, kIdcAutoText, K::Edit, "", 0, 1, false, 20);
+    AddDialogControl(t, 0xFFFF, K::Static, "Starting Index:", 1);
+    AddDialogControl(t, kIdcAutoStart, K::Edit, "", 1, 1, false, 20);
+    AddDialogControl(t, plat::kIdOk, K::DefPushButton, "OK", 2);
+    AddDialogControl(t, plat::kIdCancel, K::PushButton, "Cancel", 2, 1);
+    return t;
+}
+
+}  // namespace
+
+std::vector<plat::DialogTemplate> ViewDialogTemplates() { return {autoIncrementDialog()}; }
+
+void AddViewStrings(std::map<unsigned, std::string>& strings)
+{
+    strings[kCmdEditCopy] = "Copy the selection to the clipboard\nCopy";
+    strings[kCmdEditPaste] = "Insert the clipboard's objects\nPaste";
+    strings[kCmdEditCopyText] = "Copy the selected texts as plain text\nCopy Text";
+    strings[kCmdAutoText] = "Enter auto-incremented text\nAuto text";
+    strings[kCmdClearBookmarks] = "Remove every bookmark\nClear Bookmarks";
+    strings[kCmdGoToBookmark] = "Show the next bookmark\nGo To Bookmark";
+    strings[kCmdBillOfMaterials] = "Extract bill of materials for design\nBill of Materials";
+}

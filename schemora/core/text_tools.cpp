@@ -1,0 +1,72 @@
+#include "schemora/core/text_tools.h"
+
+#include "common/string_helpers.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/cursor_snap.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/object_extents.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/core/text_style.h"
+#include "schemora/core/workspace_services.h"
+
+#include <charconv>
+
+AutoTextState g_autoText;
+
+namespace {
+
+constexpr int kAllLayers = 4;
+
+bool onVisibleLayer(const DrawObject& o)
+{
+    const int layer = (o.w[4] >> 10) & 0xF;
+    const int current = CurrentDrawingLayer();
+    return layer == current || layer == kAllLayers || current == kAllLayers;
+}
+
+}  // namespace
+
+bool MarkSignalText(plat::Dc& dc)
+{
+    (void)dc;
+    const plat::Point p = CursorDrawingPoint();
+    for (int i = 1; i <= g_current.count; ++i) {
+        DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];
+        if (o.type() != kObjText || !onVisibleLayer(o) || (!thePartEditor && o.sheet() != CurrentEditSheet()))
+            continue;
+        const plat::Rect box = TextBox(o);
+        if (p.x < box.left || p.x > box.right || p.y < box.top || p.y > box.bottom)
+            continue;
+        std::string text = o.text ? o.text : "";
+        if (!text.empty() && text.back() == '*')
+            text.pop_back();
+        else
+            text.push_back('*');
+        // A new string of the new length: the old one may be one character short.
+        char* copy = StrDupChecked(text);
+        if (!copy)
+            return false;
+        FreeStr(o.text);
+        o.text = copy;
+        if (thePartEditor)
+            SetPartEditorModified(thePartEditor);
+        else if (CSchemoraDoc* doc = g_current.activeDocument)
+            doc->SetModifiedFlag(true);
+        RedrawEditWindow();
+        return true;
+    }
+    return false;
+}
+
+void FillAutoText(DrawObject& text)
+{
+    text.w[2] = g_textStyle.word();
+    text.w[3] = 0;
+    FreeStr(text.text);
+    text.text = StrDupChecked(g_autoText.prefix + g_autoText.number);
+    long long value = 0;
+    const std::string& n = g_autoText.number;
+    std::from_chars(n.data(), n.data() + n.size(), value);
+    g_autoText.number = std::to_string(value + 1);
+}
