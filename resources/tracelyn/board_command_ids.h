@@ -16,11 +16,6 @@ enum : unsigned {
     kCmdDiagnosticDump = 32809,     // Ctrl+Q
     kCmdCloseAllWindows = 32824,    // Window > Close All Windows
     kCmdEditNetsOnly = 720,         // the selective-edit mode that traces nets
-
-    // Strings
-    kStrOpenFilter = 810,
-    kStrSaveAsFilter = 811,
-    kStrClearQuestion = 4065,
 };
 
 }  // namespace tly

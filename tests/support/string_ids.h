@@ -12,8 +12,8 @@
 
 namespace quill_test {
 
-// The source tree's root, from this header's own path.
-inline std::filesystem::path SourceRoot() { return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path(); }
+// The source tree's root, as the build names it (tests run from any folder).
+inline std::filesystem::path SourceRoot() { return QUILL_SOURCE_DIR; }
 
 // {name, id} of every "kStr<Name> = <number>" in the .cpp and .h files below the given folders
 // (relative to the source root); a "kStr...Base" names where a run of ids starts and is left out.

@@ -272,14 +272,6 @@ void CTracelynView::OnPreviousLayer()
     Invalidate();
 }
 
-void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
-{
-    // PgUp and PgDn zoom about the cursor: keep its place, in pixels times the divisor.
-    g_view.cursorX = point.x * (g_view.zoomDivisor > 0 ? g_view.zoomDivisor : 1);
-    g_view.cursorY = point.y * (g_view.zoomDivisor > 0 ? g_view.zoomDivisor : 1);
-    plat::ScrollView::OnMouseMove(flags, point);
-}
-
 void CTracelynView::OnZoomIn()
 {
     g_view.cursorX = g_view.clientCentreX;

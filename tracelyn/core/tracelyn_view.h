@@ -20,7 +20,6 @@ public:
     void OnInitialUpdate() override;
     void OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView) override;
     void OnDraw(plat::Dc& dc) override;
-    void OnMouseMove(unsigned flags, plat::Point point) override;
     bool OnPreparePrinting(plat::PrintInfo* info) override;
     void OnBeginPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
     void OnEndPrinting(plat::Dc& dc, plat::PrintInfo* info) override;

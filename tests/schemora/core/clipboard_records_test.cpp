@@ -39,7 +39,6 @@ TEST(ClipboardRecords, ObjectsRoundTrip)
     state.add(words(kObjLine, 1, 2, 3, 4));
     state.add(words(kObjText, 5, 6, 0x0900, 900), "R1 10k");
     DrawObject& polygon = state.add(words(kObjPolygon, 0, 0, 7, 0));
-    polygon.text = AllocPointBlock();
     for (int i = 0; i < 7; ++i)
         polygon.setPoint(i, i * 10, -i);
     Words part = words(kObjPart + symbol, 100, 200);

@@ -8,6 +8,7 @@
 #include "schemora/core/dxf_export.h"
 #include "schemora/core/dxf_import.h"
 #include "schemora/core/file_kinds.h"
+#include "schemora/core/object_append.h"
 #include "schemora/core/schemora_doc.h"
 #include "support/python_ezdxf.h"
 
@@ -126,7 +127,7 @@ TEST_F(DxfImport, FullStoreStopsOnceAndMissingFilesAreReported)
 TEST_F(DxfImport, PinNamesAlignOnlyInsideACompleteTable)
 {
     auto build = [&](bool secondVertical) {
-        g_current.count = 0;
+        TruncateObjects(0);
         state.add(words(kObjLine, 0, 0, 1000, 0));
         state.add(words(kObjLine, 0, 1000, 1000, 1000));
         state.add(words(kObjLine, 0, 0, 0, 1000));
