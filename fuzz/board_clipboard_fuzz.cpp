@@ -2,38 +2,15 @@
 // from any program.
 
 #include "fuzz/fuzz_support.h"
-#include "platform/app/program.h"
-#include "platform/app/win_app.h"
-#include "platform/core/test_ui_host.h"
-#include "platform/system/paths.h"
-#include "resources/tracelyn/tracelyn_ids.h"
-#include "tracelyn/core/tracelyn_app.h"
+#include "fuzz/program_under_test.h"
 #include "common/clipboard_block_mark.h"
 #include "tracelyn/core/board_clipboard.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/tracelyn_app.h"
 
 namespace {
 
-plat::AppHarness& program()
-{
-    static fuzz::Immortal<plat::AppHarness> harness([] { return std::make_unique<CTracelynApp>(); }, std::vector<std::string>{},
-                                                    fuzz::setUp());
-    static const bool started = harness.get().start();
-    (void)started;
-    return harness.get();
-}
-
-// The shipped example, opened afresh for each input so that no input sees another's changes.
-bool openExample(const char* name)
-{
-    return program().app().OpenDocumentFile(plat::joinPath(fuzz::setUp(), std::string("examples/") + name)) != nullptr;
-}
-
-void closeAll()
-{
-    program().app().CloseAllDocuments(true);
-    program().idle();
-    fuzz::host().clearEvents();
-}
+using Program = fuzz::ProgramUnderTest<CTracelynApp>;
 
 }  // namespace
 
@@ -41,17 +18,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::setUp();
     registerTracelynResources();
-    program();
+    Program::harness();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (openExample("rc_filter.tlz")) {
+    if (Program::openExample("rc_filter.tlz")) {
         fuzz::host().setClipboard(quill::kClipboardFormatName, std::vector<uint8_t>(data, data + size));
         PasteFromClipboard();
-        program().idle();
     }
-    closeAll();
+    Program::closeAll();
     return 0;
 }

@@ -2,22 +2,13 @@
 // once, then closed.
 
 #include "fuzz/fuzz_support.h"
-#include "platform/app/program.h"
-#include "platform/app/win_app.h"
-#include "platform/core/test_ui_host.h"
+#include "fuzz/program_under_test.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/tracelyn_app.h"
 
 namespace {
 
-plat::AppHarness& program()
-{
-    static fuzz::Immortal<plat::AppHarness> harness([] { return std::make_unique<CTracelynApp>(); }, std::vector<std::string>{},
-                                                    fuzz::setUp());
-    static const bool started = harness.get().start();
-    (void)started;
-    return harness.get();
-}
+using Program = fuzz::ProgramUnderTest<CTracelynApp>;
 
 }  // namespace
 
@@ -25,18 +16,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::setUp();
     registerTracelynResources();
-    program();
+    Program::harness();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    plat::AppHarness& harness = program();
-    const std::string path = fuzz::writeInput("input.xpc", data, size);
-    harness.app().OpenDocumentFile(path);
-    harness.idle();
-    harness.app().CloseAllDocuments(true);
-    harness.idle();
-    fuzz::host().clearEvents();
+    Program::open(fuzz::writeInput("input.xpc", data, size));
+    Program::closeAll();
     return 0;
 }

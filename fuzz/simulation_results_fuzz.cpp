@@ -3,38 +3,15 @@
 // instruments read them after a run.
 
 #include "fuzz/fuzz_support.h"
-#include "platform/app/program.h"
-#include "platform/app/win_app.h"
-#include "platform/core/test_ui_host.h"
-#include "platform/system/paths.h"
-#include "resources/schemora/schemora_ids.h"
-#include "schemora/core/schemora_app.h"
+#include "fuzz/program_under_test.h"
 #include "fuzz/schematic_state.h"
 #include "schemora/netlist/sim_traces.h"
+#include "resources/schemora/schemora_ids.h"
+#include "schemora/core/schemora_app.h"
 
 namespace {
 
-plat::AppHarness& program()
-{
-    static fuzz::Immortal<plat::AppHarness> harness([] { return std::make_unique<CSchemoraApp>(); }, std::vector<std::string>{},
-                                                    fuzz::setUp());
-    static const bool started = harness.get().start();
-    (void)started;
-    return harness.get();
-}
-
-// The shipped example, opened afresh for each input so that no input sees another's changes.
-bool openExample(const char* name)
-{
-    return program().app().OpenDocumentFile(plat::joinPath(fuzz::setUp(), std::string("examples/") + name)) != nullptr;
-}
-
-void closeAll()
-{
-    program().app().CloseAllDocuments(true);
-    program().idle();
-    fuzz::host().clearEvents();
-}
+using Program = fuzz::ProgramUnderTest<CSchemoraApp>;
 
 }  // namespace
 
@@ -42,15 +19,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::setUp();
     registerSchemoraResources();
-    program();
+    Program::harness();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    program();
+    Program::harness();
     const fuzz::LoadedSymbolsScope restore;
-    if (openExample("rc_step.pic")) {
+    if (Program::openExample("rc_step.pic")) {
         const std::string base = SimulationBasePath();
         for (const char* ext : {".out", ".lst", ".dev"})
             fuzz::writeFile(base + ext, data, size);
@@ -62,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ReadDeviceFile(0);
         g_simTraces = SimTraceStore{};
     }
-    closeAll();
+    Program::closeAll();
     return 0;
 }

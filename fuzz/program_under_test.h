@@ -1,0 +1,46 @@
+#pragma once
+// One running program per harness: started once, kept until the process ends, with the shipped
+// examples opened afresh for each input so that no input sees another's changes.
+
+#include "fuzz/fuzz_support.h"
+#include "platform/app/program.h"
+#include "platform/app/win_app.h"
+#include "platform/core/test_ui_host.h"
+#include "platform/system/paths.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fuzz {
+
+template <class App> class ProgramUnderTest {
+public:
+    static plat::AppHarness& harness()
+    {
+        static Immortal<plat::AppHarness> running([] { return std::make_unique<App>(); }, std::vector<std::string>{},
+                                                  setUp());
+        static const bool started = running.get().start();
+        (void)started;
+        return running.get();
+    }
+
+    // Opens a file of the scratch folder's examples; false when the program refused it.
+    static bool openExample(const char* name)
+    {
+        return harness().app().OpenDocumentFile(plat::joinPath(setUp(), std::string("examples/") + name)) != nullptr;
+    }
+
+    static bool open(const std::string& path) { return harness().app().OpenDocumentFile(path) != nullptr; }
+
+    // Paints what is open, closes every document and forgets the input's messages.
+    static void closeAll()
+    {
+        harness().idle();
+        harness().app().CloseAllDocuments(true);
+        harness().idle();
+        host().clearEvents();
+    }
+};
+
+}  // namespace fuzz
