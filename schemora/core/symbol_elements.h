@@ -24,6 +24,12 @@ struct SymbolElementStore {
     std::vector<DrawObject> elements;   // kSymbolElementSlots once the first symbol is loaded
     int32_t count = 0;
 
+    SymbolElementStore() = default;
+    // The elements own their texts and point blocks: they go with the store.
+    ~SymbolElementStore() { truncate(0); }
+    SymbolElementStore(const SymbolElementStore&) = delete;
+    SymbolElementStore& operator=(const SymbolElementStore&) = delete;
+
     DrawObject& operator[](int index) { return elements[index]; }
     // Makes room for the store the first time.
     void ensureAllocated();
