@@ -1,7 +1,7 @@
 #pragma once
 // Routines of other board-core topics that the board file code calls: the router strategy
 // file kept beside a board and the label anchor of a placed part. Defined in
-// core_services_stub.cpp until their own topics are written.
+// router_strategy.cpp and package_geometry.cpp.
 
 #include "tracelyn/core/board_object.h"
 
