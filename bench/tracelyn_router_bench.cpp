@@ -21,6 +21,7 @@
 #include "tracelyn/route/maze_router.h"
 #include "tracelyn/route/route_edit.h"
 #include "tracelyn/route/trace_smoothing.h"
+#include "tests/tracelyn/route/copper_connectivity.h"
 
 #include <benchmark/benchmark.h>
 
@@ -168,6 +169,10 @@ void reportRun(benchmark::State& state)
     state.counters["objects"] = objects;
     state.counters["FIFO overflow"] = s.fifoOverflows;
     state.counters["seconds"] = s.seconds;
+    // What copper really joins, and any short between nets, by the routing tests' checker.
+    const copper_test::ConnectivityReport copper = copper_test::CheckCopper();
+    state.counters["joined %"] = copper.connections > 0 ? copper.joined * 100.0 / copper.connections : 0;
+    state.counters["shorts"] = static_cast<double>(copper.shorts.size());
 }
 
 void runBatch(benchmark::State& state, GeneratedBoard& board)

@@ -182,8 +182,7 @@ TEST_F(TracelynStart, RefusesPrintToAndDdeCommandLines)
     }
 }
 
-// Routing does nothing yet, so a board of the command line opens without the router's offer.
-TEST_F(TracelynStart, BoardOfTheCommandLineOpensWithoutABatchRouteOffer)
+TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
 {
     writeBoard("board.tlz");
     writeBoard("other.tlz");
@@ -196,8 +195,8 @@ TEST_F(TracelynStart, BoardOfTheCommandLineOpensWithoutABatchRouteOffer)
 
     auto harness = start({folder.file("BOARD")});   // ".TLZ" added, found whatever the case
     ASSERT_TRUE(harness.start());
-    EXPECT_EQ(offers, 0);
-    EXPECT_EQ(host.count("dialog 146"), 0);
+    EXPECT_EQ(offers, 1);
+    EXPECT_EQ(host.count("dialog 146"), 1);
     EXPECT_EQ(harness.app().openDocumentCount(), 1) << "the boards of the last exit stay closed";
     EXPECT_FALSE(host.shown("sound: " + g_boardFolders.soundFolder + "welcome.wav"));
 
