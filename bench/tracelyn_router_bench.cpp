@@ -194,6 +194,17 @@ void BM_BatchRoute45Parts(benchmark::State& state)
 }
 BENCHMARK(BM_BatchRoute45Parts)->Iterations(1)->Unit(benchmark::kSecond);
 
+// The same board with the memory router's bus detours laid first.
+void BM_BatchRoute45PartsMemoryRouter(benchmark::State& state)
+{
+    plat::TestUiHost host;
+    GeneratedBoard board(45, 9, 7000, 9000, 3, 'C', false, false);
+    setBatch(703, 120, 300, 150);
+    g_batchExtras.memoryRouter = 1;
+    runBatch(state, board);
+}
+BENCHMARK(BM_BatchRoute45PartsMemoryRouter)->Iterations(1)->Unit(benchmark::kSecond);
+
 void BM_BatchRoute194PartsMixed(benchmark::State& state)
 {
     plat::TestUiHost host;

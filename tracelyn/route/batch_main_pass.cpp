@@ -53,8 +53,9 @@ int nextLayerAbove(int layer, bool pairs, const std::vector<int>& enabled)
 
 void BatchRun::mainRoutePass()
 {
+    // The run clears the abort flag once when it starts: a Cancel pressed during an earlier
+    // pass must stop this one too.
     const int32_t savedMode = g_boardSettings.RouteMode;
-    g_progress.abort = 0;
     g_boardSettings.RouteMode = kRouteTwoLayers;
     const std::vector<int> layers = enabledLayers();
     const int n = static_cast<int>(layers.size());

@@ -385,7 +385,8 @@ void BatchRun::routeAll()
     if (anyOpen() && g_progress.abort == 0 && passes > 0)
         series(2, false);
     g_mazeSettings.maxVias = g_router.values[6];
-    mainRoutePass();
+    if (g_progress.abort == 0)
+        mainRoutePass();
     if (anyOpen() && g_progress.abort == 0 && passes > 0)
         series(1, true);
     stats.ripup = routed_ - stats.main;
