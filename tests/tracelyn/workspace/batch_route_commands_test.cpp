@@ -2,43 +2,24 @@
 // is opened from the command line, Process > Rats Nest Display, Process > Batch Route, Edit >
 // Undo of a run (which brings the rats-nest lines back) and F12's statistics.
 #include "platform/app/dialog.h"
-#include "platform/app/program.h"
-#include "platform/system/files.h"
-#include "platform/core/test_ui_host.h"
 #include "resources/tracelyn/route_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
-#include "support/temp_folder.h"
-#include "tracelyn/core/board_settings.h"
-#include "tracelyn/core/board_state.h"
-#include "tracelyn/core/board_view_state.h"
-#include "tracelyn/core/tracelyn_app.h"
+#include "tests/tracelyn/core/program_folder_fixture.h"
 #include "tracelyn/workspace/main_frame.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
 
-class BatchRouteCommands : public ::testing::Test {
+class BatchRouteCommands : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        registerTracelynResources();
-        plat::setConfigFolder(config.path().string());
-        g_boardSettings = BoardSettings{};
-        g_boardFolders = BoardFolders{};
-        g_edit = BoardEditState{};
-        g_openDocuments = OpenDocumentTable{};
-        g_board = CurrentBoard{};
-        g_active = ActiveDocument{};
-        folder.write("Tracelyn.ini", "[Tracelyn]\nDoTips=0\n");
+        ProgramFolderTest::SetUp();
+        writeIni("DoTips=0\n");
     }
-    void TearDown() override { plat::setConfigFolder(""); }
 
     // The setup dialog closed with Route on the 25-mil grid and its presets; then Optimize? with
     // `optimize`, the summary's OK and No to adjusting the vias.
@@ -73,25 +54,16 @@ protected:
             n += text.rfind("Percentage Complete:100.0%\npasses=", 0) == 0;
         return n;
     }
-
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
 };
 
 TEST_F(BatchRouteCommands, OfferMenuRunsAndUndoBringBackTheBoardWithItsRatsNest)
 {
-    const char* shipped = std::getenv("QUILL_PROGRAM_DIR");
-    const std::filesystem::path program = shipped ? shipped : "";
-    if (!std::filesystem::exists(program / "examples" / "rc_filter.tlz"))
+    if (!copyShippedFolders())
         GTEST_SKIP() << "the program folder has not been laid out";
-    for (const char* sub : {"PACKAGES", "examples"})
-        std::filesystem::copy(program / sub, folder.path() / sub, std::filesystem::copy_options::recursive);
 
     // Opened from the command line: the offered run routes the whole board.
     answerRun(true);
-    plat::AppHarness harness([] { return std::make_unique<CTracelynApp>(); },
-                             {folder.file("examples/rc_filter.tlz")}, folder.path().string());
+    plat::AppHarness harness = start({folder.file("examples/rc_filter.tlz")});
     ASSERT_TRUE(harness.start());
     EXPECT_EQ(summaries(), 1u);
     EXPECT_GT(count(kKindLine), 0);
@@ -123,14 +95,9 @@ TEST_F(BatchRouteCommands, OfferMenuRunsAndUndoBringBackTheBoardWithItsRatsNest)
 
 TEST_F(BatchRouteCommands, MissingNetlistLeavesTheRatsNestInPlace)
 {
-    const char* shipped = std::getenv("QUILL_PROGRAM_DIR");
-    const std::filesystem::path program = shipped ? shipped : "";
-    if (!std::filesystem::exists(program / "examples" / "rc_filter.tlz"))
+    if (!copyShippedFolders())
         GTEST_SKIP() << "the program folder has not been laid out";
-    for (const char* sub : {"PACKAGES", "examples"})
-        std::filesystem::copy(program / sub, folder.path() / sub, std::filesystem::copy_options::recursive);
-    plat::AppHarness harness([] { return std::make_unique<CTracelynApp>(); },
-                             {folder.file("examples/rc_filter.tlz")}, folder.path().string());
+    plat::AppHarness harness = start({folder.file("examples/rc_filter.tlz")});
     ASSERT_TRUE(harness.start());   // the start-up offer is cancelled
     const auto before = words();
     ASSERT_EQ(count(kKindNoRoute), 3);
