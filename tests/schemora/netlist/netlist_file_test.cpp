@@ -122,10 +122,7 @@ TEST(NetlistFile, TheExampleDrawingGivesTheShippedNetlist)
     ShippedExample example;
     if (!example.ready())
         GTEST_SKIP() << "the program folder has not been laid out";
-    CNetlistBuilder builder;
-    builder.m_kind = kNetlistPlain;
-    builder.m_basicFormat = 1;
-    EXPECT_EQ(builder.GenerateNetlist(), 1);
+    EXPECT_EQ(example.netlist(kNetlistPlain), 1);
     const auto written = linesWithoutTheMoment(example.folder.file("rc_filter.net"));
     const auto shipped = linesWithoutTheMoment(example.programFile("examples/rc_filter.net").string());
     EXPECT_EQ(written, shipped);

@@ -12,6 +12,7 @@
 #include "schemora/core/drawing_file.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/symbol_elements.h"
+#include "schemora/netlist/netlist_builder.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>
@@ -211,6 +212,14 @@ public:
     ShippedExample& operator=(const ShippedExample&) = delete;
 
     bool ready() const { return ready_; }
+    // Utilities > Netlist of the drawing in the basic format, of the given kind.
+    int netlist(int kind) const
+    {
+        CNetlistBuilder builder;
+        builder.m_kind = kind;
+        builder.m_basicFormat = 1;
+        return builder.GenerateNetlist();
+    }
     std::filesystem::path programFile(const std::string& name) const { return program_ / name; }
 
     quill_test::TempFolder folder;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 using namespace netlist_test;
 
@@ -16,22 +17,31 @@ namespace {
 
 bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
 
-// Runs ngspice in batch mode on the deck; the rows of its printed table (index, sweep or time,
-// value).
-std::vector<std::array<double, 3>> simulate(const std::string& deck)
+// ngspice's whole batch output for a deck, run in the deck's folder.
+std::string ngspiceOutput(const std::string& deck)
 {
     const std::string command = "cd '" + std::filesystem::path(deck).parent_path().string() + "' && ngspice -b '" + deck + "' 2>&1";
-    std::vector<std::array<double, 3>> rows;
+    std::string output;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)
-        return rows;
+        return output;
     char line[512];
-    while (std::fgets(line, sizeof line, pipe)) {
+    while (std::fgets(line, sizeof line, pipe))
+        output += line;
+    ::pclose(pipe);
+    return output;
+}
+
+// The rows of the table ngspice prints for the deck (index, sweep or time, value).
+std::vector<std::array<double, 3>> simulate(const std::string& deck)
+{
+    std::vector<std::array<double, 3>> rows;
+    std::istringstream lines(ngspiceOutput(deck));
+    for (std::string line; std::getline(lines, line);) {
         std::array<double, 3> row{};
-        if (std::sscanf(line, "%lf %lf %lf", &row[0], &row[1], &row[2]) == 3)
+        if (std::sscanf(line.c_str(), "%lf %lf %lf", &row[0], &row[1], &row[2]) == 3)
             rows.push_back(row);
     }
-    ::pclose(pipe);
     return rows;
 }
 
@@ -46,6 +56,16 @@ double valueAt(const std::vector<std::array<double, 3>>& rows, double x)
 
 class SpiceDeckTest : public NetlistFixture {
 protected:
+    // Writes a library of one part and loads that part.
+    int loadOnly(const char* library, LibraryPart part)
+    {
+        std::vector<LibraryPart> parts = {std::move(part)};
+        EXPECT_TRUE(WritePartLibraryFile(folder.file(std::string(library) + ".CON"), parts));
+        for (DrawObject& e : parts[0].elements)
+            ReleaseObjectData(e);
+        return load(library, parts[0].name.c_str());
+    }
+
     int runSpice()
     {
         CNetlistBuilder builder;
@@ -165,11 +185,7 @@ TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
 
 TEST_F(SpiceDeckTest, GroundIsNodeZeroAndConnectorsAreNoDevices)
 {
-    std::vector<LibraryPart> connectors = {twoPin("CONN2", "J?", "%package SIP2")};
-    ASSERT_TRUE(WritePartLibraryFile(folder.file("CONN.CON"), connectors));
-    for (DrawObject& e : connectors[0].elements)
-        ReleaseObjectData(e);
-    const int connector = load("CONN", "CONN2");
+    const int connector = loadOnly("CONN", twoPin("CONN2", "J?", "%package SIP2"));
     // J1 feeds R1; R1's far end is labelled "Ground" by hand, C2 goes to the ground symbol.
     part(connector, "J:CONN\\CONN2", 1, -800, 0);
     part(resistor, "R:1k", 1, 0, 0);
@@ -191,11 +207,7 @@ TEST_F(SpiceDeckTest, GroundIsNodeZeroAndConnectorsAreNoDevices)
 
 TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
 {
-    std::vector<LibraryPart> meters = {twoPin("AMMETER", "V?", nullptr)};
-    ASSERT_TRUE(WritePartLibraryFile(folder.file("METER.CON"), meters));
-    for (DrawObject& e : meters[0].elements)
-        ReleaseObjectData(e);
-    const int meter = load("METER", "AMMETER");
+    const int meter = loadOnly("METER", twoPin("AMMETER", "V?", nullptr));
     part(resistor, "R:1k", 1, 0, 0);
     wire(400, 0, 800, 0);
     label(600, 0, "OUT*");
@@ -207,24 +219,6 @@ TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
     EXPECT_NE(read(".cir").find(".PRINT TRAN V(OUT) I(V2)\n"), std::string::npos) << read(".cir");
 }
 
-namespace {
-
-// ngspice's whole batch output for a deck.
-std::string ngspiceOutput(const std::string& deck)
-{
-    const std::string command = "cd '" + std::filesystem::path(deck).parent_path().string() + "' && ngspice -b '" + deck + "' 2>&1";
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe))
-        output += line;
-    ::pclose(pipe);
-    return output;
-}
-
-}  // namespace
 
 // The example drawing's deck as Utilities > Netlist writes it with "Spice simulator": the
 // values of its value parts, ground as node 0, and no line for the input connector J1.
@@ -234,9 +228,7 @@ TEST(SpiceDeck, TheExampleDrawingsDeckLoadsInNgspice)
     ShippedExample example;
     if (!example.ready())
         GTEST_SKIP() << "the program folder has not been laid out";
-    CNetlistBuilder builder;
-    builder.m_kind = kNetlistSpice;
-    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    ASSERT_EQ(example.netlist(kNetlistSpice), 1);
     std::ifstream in(example.folder.file("rc_filter.cir"), std::ios::binary);
     const std::string deck((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(deck, "*SPICE NET\n"
