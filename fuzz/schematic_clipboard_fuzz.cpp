@@ -2,24 +2,16 @@
 // from any program.
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/program_under_test.h"
+#include "fuzz/schematic_program.h"
 #include "common/clipboard_block.h"
 #include "fuzz/schematic_state.h"
 #include "schemora/core/clipboard_exchange.h"
-#include "resources/schemora/schemora_ids.h"
-#include "schemora/core/schemora_app.h"
 
-namespace {
-
-using Program = fuzz::ProgramUnderTest<CSchemoraApp>;
-
-}  // namespace
+using Program = fuzz::SchematicProgram;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::setUp();
-    registerSchemoraResources();
-    Program::harness();
+    fuzz::startSchematicProgram();
     return 0;
 }
 

@@ -4,19 +4,15 @@
 // The simulation example is opened and its parts renamed so that the deck needs each of them.
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/program_under_test.h"
+#include "fuzz/schematic_program.h"
 #include "fuzz/schematic_state.h"
 #include "platform/system/files.h"
-#include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/simulation_ids.h"
 #include "schemora/core/current_document.h"
-#include "schemora/core/schemora_app.h"
 
 #include <cstring>
 
 namespace {
-
-using Program = fuzz::ProgramUnderTest<CSchemoraApp>;
 
 constexpr const char* kIncludeFile = "models.inc";
 
@@ -57,24 +53,22 @@ void renameExampleParts()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::setUp();
-    registerSchemoraResources();
-    Program::harness();
+    fuzz::startSchematicProgram();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Program::harness();
+    fuzz::SchematicProgram::harness();
     const fuzz::LoadedSymbolsScope restore;
-    if (Program::openExample("rc_step.pic")) {
+    if (fuzz::SchematicProgram::openExample("rc_step.pic")) {
         for (const char* name : {"SEMICON.MOD", "SPICE.MOD", "DEVICE.MOD"})
             fuzz::writeFile(plat::joinPath(fuzz::setUp(), name), data, size);
         fuzz::writeFile(plat::joinPath(plat::currentFolder(), kIncludeFile), data, size);
         renameExampleParts();
         fuzz::host().answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
-        Program::harness().command(scm::kCmdAnalogSimulation);
+        fuzz::SchematicProgram::harness().command(scm::kCmdAnalogSimulation);
     }
-    Program::closeAll();
+    fuzz::SchematicProgram::closeAll();
     return 0;
 }
