@@ -23,6 +23,9 @@ enum class ClipboardLayout : int32_t {
     BoardEditor = 4,      // the board part editor
 };
 
+// The clipboard format both editors put their blocks under.
+inline constexpr std::string_view kClipboardFormatName = "TLYN";
+
 // The first word of every block we write: the bytes "QLCB".
 inline constexpr int32_t kClipboardMagic = 0x42434C51;
 inline constexpr int kClipboardMarkWords = 2;

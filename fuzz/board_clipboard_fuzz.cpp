@@ -3,7 +3,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "fuzz/program_under_test.h"
-#include "common/clipboard_block_mark.h"
+#include "common/clipboard_block.h"
 #include "tracelyn/core/board_clipboard.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/tracelyn_app.h"
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (Program::openExample("rc_filter.tlz")) {
-        fuzz::host().setClipboard(quill::kClipboardFormatName, std::vector<uint8_t>(data, data + size));
+        fuzz::host().setClipboard(kClipboardFormatName, std::vector<uint8_t>(data, data + size));
         PasteFromClipboard();
     }
     Program::closeAll();

@@ -2,22 +2,14 @@
 // once, then closed.
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/program_under_test.h"
+#include "fuzz/schematic_program.h"
 #include "fuzz/schematic_state.h"
-#include "resources/schemora/schemora_ids.h"
-#include "schemora/core/schemora_app.h"
 
-namespace {
-
-using Program = fuzz::ProgramUnderTest<CSchemoraApp>;
-
-}  // namespace
+using Program = fuzz::SchematicProgram;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::setUp();
-    registerSchemoraResources();
-    Program::harness();
+    fuzz::startSchematicProgram();
     return 0;
 }
 

@@ -40,6 +40,10 @@ void copyProgramFolder(const fs::path& from, const fs::path& to)
 
 }  // namespace
 
+// The font configuration library keeps what it allocates for the life of the process; that is
+// not a reader's leak.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
 const std::string& setUp()
 {
     static std::string folder;
@@ -58,12 +62,15 @@ const std::string& setUp()
     copyProgramFolder(QUILL_BUILD_PROGRAM_DIR, folder);
     plat::setProgramFolder(folder);
     plat::setCurrentFolder(folder);
-    std::atexit([] {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-        fs::remove_all(plat::configFolder(), ec);
-    });
+    std::atexit(removeScratchFolders);
     return folder;
+}
+
+void removeScratchFolders()
+{
+    std::error_code ec;
+    fs::remove_all(setUp(), ec);
+    fs::remove_all(plat::configFolder(), ec);
 }
 
 plat::TestUiHost& host() { return static_cast<plat::TestUiHost&>(plat::uiHost()); }

@@ -20,6 +20,9 @@ namespace fuzz {
 // and a scratch configuration folder. Returns the program folder.
 const std::string& setUp();
 plat::TestUiHost& host();
+// Removes the scratch folders; for drivers that end the process without running its exit
+// handlers.
+void removeScratchFolders();
 
 // Writes the input as a file of the scratch folder and returns its path.
 std::string writeInput(std::string_view name, const uint8_t* data, size_t size);

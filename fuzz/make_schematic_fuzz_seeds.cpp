@@ -1,4 +1,5 @@
-// Writes the schematic clipboard seed through the schematic program's own block writer.
+// Writes the schematic clipboard seed through the schematic program's own block writer, and a
+// model file whose subcircuit has the polynomial sources the deck writer rewrites.
 //
 //   make_schematic_fuzz_seeds SEED_FOLDER
 
@@ -9,6 +10,30 @@
 #include <fstream>
 #include <iostream>
 #include <vector>
+
+namespace {
+
+// Old subcircuit models describe controlled sources as polynomials, one kind of each here.
+constexpr const char* kPolySubcircuit =
+    ".SUBCKT OPAMP 1 2 3 4 5\n"
+    "E1 6 0 POLY(2) 1 0 2 0 0 1 2U\n"
+    "F2 7 0 POLY(1) VX 0.5 2\n"
+    "G3 5 4 POLY(1) 3 4 0 1\n"
+    "H4 8 0 POLY(2) VX VY 0 1 1\n"
+    "VX 6 7 0\n"
+    "VY 7 8 0\n"
+    ".ENDS OPAMP\n";
+
+bool writeModelSeed(const std::filesystem::path& seeds)
+{
+    const std::filesystem::path folder = seeds / "spice_models";
+    std::filesystem::create_directories(folder);
+    std::ofstream out(folder / "poly_subcircuit.mod", std::ios::binary | std::ios::trunc);
+    out << kPolySubcircuit;
+    return static_cast<bool>(out);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -28,5 +53,5 @@ int main(int argc, char** argv)
     const std::vector<uint8_t> block = EncodeClipboardBlock(header, objects, selection);
     std::ofstream out(folder / "block", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-    return out ? 0 : 1;
+    return out && writeModelSeed(argv[1]) ? 0 : 1;
 }

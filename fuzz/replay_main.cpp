@@ -2,6 +2,8 @@
 // command line, and every file inside each folder named, in name order. A reader that crashes
 // or trips a sanitizer on a kept input fails the run.
 
+#include "fuzz/fuzz_support.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -43,6 +45,8 @@ int main(int argc, char** argv)
     }
     std::printf("%zu inputs replayed\n", inputs.size());
     std::fflush(stdout);
-    // The programs the harnesses keep open end with the process, as they would when run.
+    // The programs the harnesses keep open end with the process, as they would when run; the
+    // exit handlers that would remove the scratch folders are skipped with them.
+    fuzz::removeScratchFolders();
     std::_Exit(inputs.empty() ? 1 : 0);
 }

@@ -2,24 +2,16 @@
 // from any program.
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/program_under_test.h"
-#include "common/clipboard_block_mark.h"
+#include "fuzz/schematic_program.h"
+#include "common/clipboard_block.h"
 #include "fuzz/schematic_state.h"
 #include "schemora/core/clipboard_exchange.h"
-#include "resources/schemora/schemora_ids.h"
-#include "schemora/core/schemora_app.h"
 
-namespace {
-
-using Program = fuzz::ProgramUnderTest<CSchemoraApp>;
-
-}  // namespace
+using Program = fuzz::SchematicProgram;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::setUp();
-    registerSchemoraResources();
-    Program::harness();
+    fuzz::startSchematicProgram();
     return 0;
 }
 
@@ -28,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Program::harness();
     const fuzz::LoadedSymbolsScope restore;
     if (Program::openExample("rc_filter.pic")) {
-        fuzz::host().setClipboard(quill::kClipboardFormatName, std::vector<uint8_t>(data, data + size));
+        fuzz::host().setClipboard(kClipboardFormatName, std::vector<uint8_t>(data, data + size));
         PasteFromClipboard(1);
     }
     Program::closeAll();

@@ -147,6 +147,8 @@ public:
     void changed();
 
 private:
+    // A bar is made only in its frame: the child-window form stays out of callers' reach.
+    using Wnd::Create;
     // Sets or clears a style bit of the button with command id; false when there is none.
     bool setStyleBit(unsigned id, unsigned bit, bool on);
 
@@ -190,6 +192,8 @@ public:
     void changed();
 
 private:
+    // A bar is made only in its frame: the child-window form stays out of callers' reach.
+    using Wnd::Create;
     std::vector<Pane> panes_;
 };
 

@@ -220,6 +220,8 @@ public:
     std::function<void(Control&)> controlChangedHook;
 
 private:
+    // A dialog is made from its template: the child-window form stays out of callers' reach.
+    using Wnd::Create;
     unsigned templateId_;
     Wnd* parent_;
     std::vector<std::unique_ptr<Control>> controls_;

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <new>
 
 namespace plat {
 namespace {
@@ -31,10 +32,13 @@ struct PumpState {
     std::vector<Wnd*> allowed;                        // with holdDepth > 0
 };
 
+// Windows that are the programs' globals end after this file's statics, and each takes itself
+// off the repaint queue as it goes: the state is therefore never destroyed.
 PumpState& ps()
 {
-    static PumpState state;
-    return state;
+    alignas(PumpState) static unsigned char storage[sizeof(PumpState)];
+    static PumpState* const state = ::new (storage) PumpState;
+    return *state;
 }
 
 bool isUserInput(QEvent::Type t)

@@ -1,6 +1,9 @@
 #include "platform/gdi/qt_geometry.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace plat::gdi {
@@ -121,8 +124,10 @@ QPainterPath polylinePath(std::span<const Point> points)
 
 QRect boundsOf(const DeviceShape& s)
 {
+    // By its corners: a box wider than an int counts still has edges an int holds.
+    auto last = [](int end) { return static_cast<int>(std::max<int64_t>(int64_t(end) - 1, INT_MIN)); };
     if (s.kind != ShapeKind::Polygon)
-        return QRect(s.box.left, s.box.top, s.box.width(), s.box.height());
+        return QRect(QPoint(s.box.left, s.box.top), QPoint(last(s.box.right), last(s.box.bottom)));
     if (s.points.empty())
         return QRect();
     int l = s.points[0].x, r = l, t = s.points[0].y, b = t;

@@ -118,20 +118,45 @@ private:
     QImage image_;
 };
 
-// Walks the pixels of a one-pixel line from a towards b, leaving b itself out.
+// The step along the shorter axis after `step` steps along the longer one (rounded to nearest);
+// exact for every coordinate an int holds.
+int64_t minorStep(int64_t step, int64_t major, int64_t minor)
+{
+    return static_cast<int64_t>((static_cast<__int128>(2) * step * minor + major) / (2 * major));
+}
+
+// Walks the pixels of a one-pixel line from a towards b, leaving b itself out. The steps are
+// numbered from 0; plot(step, x, y) is called only for those whose coordinate along the longer
+// axis lies within window, so a line far longer than the canvas costs no more than the canvas
+// is wide. Returns the number of steps of the whole line.
 template <class Plot>
-void walkLine(Point a, Point b, Plot&& plot)
+int64_t walkLine(Point a, Point b, const QRect& window, Plot&& plot)
 {
     const int64_t dx = int64_t(b.x) - a.x, dy = int64_t(b.y) - a.y;
     const int64_t adx = std::abs(dx), ady = std::abs(dy);
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
     const int64_t n = std::max(adx, ady);
-    for (int64_t i = 0; i < n; ++i) {
-        if (adx >= ady)
-            plot(int(a.x + sx * i), int(a.y + sy * ((2 * i * ady + adx) / (2 * adx))));
+    const bool alongX = adx >= ady;
+    const int64_t start = alongX ? a.x : a.y;
+    const int64_t low = alongX ? window.left() : window.top();
+    const int64_t high = alongX ? window.right() : window.bottom();
+    const bool forward = (alongX ? sx : sy) > 0;
+    const int64_t first = std::max<int64_t>(forward ? low - start : start - high, 0);
+    const int64_t last = std::min<int64_t>(forward ? high - start : start - low, n - 1);
+    for (int64_t i = first; i <= last; ++i) {
+        if (alongX)
+            plot(i, int(a.x + sx * i), int(a.y + sy * minorStep(i, adx, ady)));
         else
-            plot(int(a.x + sx * ((2 * i * adx + ady) / (2 * ady))), int(a.y + sy * i));
+            plot(i, int(a.x + sx * minorStep(i, ady, adx)), int(a.y + sy * i));
     }
+    return n;
+}
+
+// Where the dash pattern of style stands after position pixels.
+int dashPhase(int style, int64_t position)
+{
+    const int length = dashLength(style);
+    return length > 0 ? static_cast<int>(position % length) : 0;
 }
 
 QPen cosmeticPen(int style)
@@ -199,9 +224,9 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
     const uint32_t pen = toPixel(st.pen.rgb);
     const uint32_t bk = toPixel(st.bkRgb);
     const bool dashed = !dashPattern(st.pen.style).isEmpty();
-    auto plot = [&](int x, int y) {
-        const bool on = !dashed || dashOn(st.pen.style, phase_);
-        ++phase_;
+    int64_t base = phase_;   // the pattern's position at the segment's start
+    auto plot = [&](int64_t step, int x, int y) {
+        const bool on = !dashed || dashOn(st.pen.style, dashPhase(st.pen.style, base + step));
         if ((!on && st.bkMode != kOpaque) || !limit.contains(x, y))
             return;
         if (clips.size() > 1 && std::none_of(clips.begin(), clips.end(),
@@ -210,22 +235,12 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
         auto* px = reinterpret_cast<uint32_t*>(image_->scanLine(y)) + x;
         *px = applyRop2(st.rop2, on ? pen : bk, *px);
     };
-    for (size_t i = 0; i + 1 < points.size(); ++i) {
-        const Point a = points[i], b = points[i + 1];
-        // A segment wholly beside the drawable area only advances the dash pattern.
-        const bool outside = (a.x < limit.left() && b.x < limit.left()) ||
-                             (a.y < limit.top() && b.y < limit.top()) ||
-                             (a.x > limit.right() && b.x > limit.right()) ||
-                             (a.y > limit.bottom() && b.y > limit.bottom());
-        if (outside || limit.isEmpty())
-            phase_ += std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
-        else
-            walkLine(a, b, plot);
-    }
+    // A segment beside the drawable area only advances the dash pattern.
+    for (size_t i = 0; i + 1 < points.size(); ++i)
+        base = dashPhase(st.pen.style, base + walkLine(points[i], points[i + 1], limit, plot));
+    phase_ = static_cast<int>(base);
     lastEnd_ = points.back();
     hasLast_ = true;
-    if (dashed)
-        phase_ %= dashLength(st.pen.style);
 }
 
 void RasterCanvas::shape(const DeviceShape& s, const PaintState& st)
@@ -255,12 +270,13 @@ void RasterCanvas::shape(const DeviceShape& s, const PaintState& st)
                 loop = {{b.left, b.top}, {b.right - 1, b.top}, {b.right - 1, b.bottom - 1}, {b.left, b.bottom - 1}};
             }
             loop.push_back(loop.front());
-            int phase = 0;
+            int64_t phase = 0;
+            auto plot = [&](int64_t step, int x, int y) {
+                const bool on = dashOn(st.pen.style, dashPhase(st.pen.style, phase + step));
+                (on ? penMask : gapMask).set(x, y);
+            };
             for (size_t i = 0; i + 1 < loop.size(); ++i)
-                walkLine(loop[i], loop[i + 1], [&](int x, int y) {
-                    const bool on = dashOn(st.pen.style, phase++);
-                    (on ? penMask : gapMask).set(x, y);
-                });
+                phase = dashPhase(st.pen.style, phase + walkLine(loop[i], loop[i + 1], box, plot));
         } else if (s.kind != ShapeKind::Arc && dashPattern(st.pen.style).isEmpty()) {
             penMask = area.rim();
         } else {

@@ -1,5 +1,6 @@
 #include "schemora/core/clipboard_exchange.h"
 
+#include "common/clipboard_block.h"
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
 #include "schemora/core/app_state.h"
@@ -26,7 +27,6 @@
 
 namespace {
 
-constexpr const char* kBlockFormat = "TLYN";
 constexpr const char* kTextFormat = "text";
 constexpr int kMetricUnits = 725;
 constexpr double kInchesPerCentimetre = 0.39370078740157477;
@@ -44,6 +44,12 @@ bool twoPointKind(int type)
     return type == kObjLine || type == kObjArrow || type == kObjBus || type == kObjArc;
 }
 
+// Kinds whose words 2 and 3 are a width and a height.
+bool sizedKind(int type)
+{
+    return type == kObjRectangle || type == kObjEllipse || type == kObjRoundRect || type == kObjTriangle;
+}
+
 // The record of one pasted object, moved by the paste offset, on the given sheet.
 DrawObject pastedObject(const ClipboardObject& c, int sheet)
 {
@@ -54,6 +60,10 @@ DrawObject pastedObject(const ClipboardObject& c, int sheet)
     if (twoPointKind(type)) {
         w[2] = shiftedCoordinate(w[2]);
         w[3] = shiftedCoordinate(w[3]);
+    } else if (sizedKind(type)) {
+        // A size from the block is bounded as a coordinate is, so the far corner is one too.
+        w[2] = ClampDrawingCoordinate(w[2]);
+        w[3] = ClampDrawingCoordinate(w[3]);
     }
     w[23] = sheet;
     if (type == kObjPolygon) {
@@ -211,7 +221,7 @@ bool CopyToClipboard()
     const std::vector<int> selection(selectionSpan().begin(), selectionSpan().end());
     std::vector<uint8_t> block = EncodeClipboardBlock(header, g_current.objects, selection);
     plat::uiHost().clearClipboard();
-    plat::uiHost().setClipboard(kBlockFormat, std::move(block));
+    plat::uiHost().setClipboard(kClipboardFormatName, std::move(block));
     return true;
 }
 
@@ -226,7 +236,7 @@ bool CopyTextToClipboard()
 
 int PasteFromClipboard(int sheet)
 {
-    if (std::optional<std::vector<uint8_t>> block = plat::uiHost().clipboard(kBlockFormat))
+    if (std::optional<std::vector<uint8_t>> block = plat::uiHost().clipboard(kClipboardFormatName))
         return pasteBlock(*block, sheet);
     if (std::optional<std::vector<uint8_t>> text = plat::uiHost().clipboard(kTextFormat))
         return pasteText(*text, sheet);

@@ -30,7 +30,6 @@ PartPlacement g_partPlacement;
 namespace {
 
 constexpr int kFilterNetsOnly = 723;
-constexpr int kColorOptionThis = 377;
 
 DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
 bool validIndex(int index) { return index >= 1 && index <= g_current.count; }

@@ -18,13 +18,6 @@ namespace {
 
 constexpr int kMaxTypedLibrary = 80;
 
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // The library's name: its file name up to the extension.
 std::string libraryName(const std::string& file)
 {

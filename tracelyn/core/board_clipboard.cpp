@@ -1,6 +1,6 @@
 #include "tracelyn/core/board_clipboard.h"
 
-#include "common/clipboard_block_mark.h"
+#include "common/clipboard_block.h"
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
 #include "tracelyn/core/board_clipboard_block.h"
@@ -10,7 +10,6 @@
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
-#include "tracelyn/core/little_endian.h"
 #include "tracelyn/core/object_append.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_library.h"
@@ -95,14 +94,15 @@ int CopyToClipboard()
         plat::MessageBox("Too much clipboard data", plat::kMbIconStop);
         return -1;
     }
-    const int sent = le::getS32(block, quill::kBlockMarkSize);
-    plat::uiHost().setClipboard(quill::kClipboardFormatName, std::move(block));
+    int32_t sent = 0;
+    ClipboardBlockReader(block, ClipboardLayout::BoardView).word(sent);
+    plat::uiHost().setClipboard(kClipboardFormatName, std::move(block));
     return sent;
 }
 
 int PasteFromClipboard()
 {
-    const std::optional<std::vector<uint8_t>> bytes = plat::uiHost().clipboard(quill::kClipboardFormatName);
+    const std::optional<std::vector<uint8_t>> bytes = plat::uiHost().clipboard(kClipboardFormatName);
     const std::optional<ClipboardBlock> block = bytes ? DecodeBoardClipboard(*bytes) : std::nullopt;
     if (!block || g_board.objects == nullptr) {
         plat::MessageBox("No clipboard data", plat::kMbIconStop);

@@ -1,5 +1,5 @@
 #pragma once
-// The board program's clipboard block: the "TLYB" mark, a ten-word header and one eight-word
+// The board program's clipboard block: the board views' mark, a ten-word header and one eight-word
 // record per copied object, each followed by its text, its part name or its polygon vertices.
 // Encoding and decoding only; the clipboard itself is the view's business.
 

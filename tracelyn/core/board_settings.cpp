@@ -31,7 +31,6 @@ constexpr int32_t kPolarGridCommand = 706;
 constexpr int kLayerListValues = 33;
 constexpr int kFirstDisplayLayer = 15;   // layers 15 and 16 also set the display switches
 constexpr int32_t kPartsBinKindBase = 65;
-constexpr int kMaxLayerIndex = 31;
 
 // The leading decimal number of a token ("12abc" 12, "-3" -3, "abc" 0).
 int32_t leadingInt(std::string_view text)

@@ -82,7 +82,7 @@ void boardObject(std::string& out, const BoardObject& o, int exportLayer)
 class PackageWriter {
 public:
     PackageWriter(std::string& out, const BoardObject& part, int exportLayer)
-        : out_(out), part_(part), exportLayer_(exportLayer), angle_(part.w[6] & 0xFFF), mirror_((part.w[6] >> 12) & 1)
+        : out_(out), exportLayer_(exportLayer), angle_(part.w[6] & 0xFFF), mirror_((part.w[6] >> 12) & 1)
     {
     }
 
@@ -156,7 +156,6 @@ private:
     }
 
     std::string& out_;
-    const BoardObject& part_;
     int exportLayer_;
     int angle_;
     int mirror_;

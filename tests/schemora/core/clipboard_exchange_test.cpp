@@ -110,3 +110,30 @@ TEST_F(ClipboardExchange, PasteNearAFullStoreTakesOnlyTheRoomLeft)
     EXPECT_EQ(count(), 7990);
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Database FULL--objects not accessed"});
 }
+
+TEST_F(ClipboardExchange, SizesFromTheBlockAreBoundedAsCoordinatesAre)
+{
+    command(kCmdToolRectangle);
+    drag(0, 0, 400, 300);
+    ASSERT_EQ(count(), 1);
+    ASSERT_EQ(object(1).type(), kObjRectangle);
+    selectAll();
+    ASSERT_TRUE(key('C', true));
+    std::optional<std::vector<uint8_t>> block = host.clipboard("TLYN");
+    ASSERT_TRUE(block);
+    // The first record's words 2 and 3 (width and height) follow the mark, the header and the
+    // record's x, y and kind words.
+    constexpr size_t kWidthWord = kClipboardMarkWords + 10 + 3;
+    const std::pair<size_t, uint32_t> patches[] = {{kWidthWord, 2000000000u}, {kWidthWord + 1, 0x80000001u}};
+    for (const auto& [word, value] : patches)
+        for (size_t b = 0; b < 4; ++b)
+            (*block)[4 * word + b] = static_cast<uint8_t>(value >> (8 * b));
+    host.setClipboard("TLYN", *block);
+    ASSERT_TRUE(key('V', true));
+    ASSERT_EQ(count(), 2);
+    EXPECT_EQ(object(2).w[2], 32767);
+    EXPECT_EQ(object(2).w[3], -32767);
+    // The far corner stays where the painter reaches it in bounded time.
+    view()->InvalidateRect(nullptr, true);
+    view()->UpdateWindow();
+}

@@ -2,13 +2,15 @@
 // blocks that are not a board's or do not hold what they claim.
 #include "tests/tracelyn/core/board_fixture.h"
 
-#include "common/clipboard_block_mark.h"
+#include "common/clipboard_block.h"
 #include "tracelyn/core/board_clipboard_block.h"
 #include "tracelyn/core/little_endian.h"
 
 namespace {
 
 using board_test::makeObject;
+
+constexpr size_t kMarkBytes = 4 * kClipboardMarkWords;
 
 class ClipboardBlockTest : public board_test::BoardTest {
 protected:
@@ -20,7 +22,7 @@ protected:
     }
     static int32_t word(const std::vector<uint8_t>& bytes, size_t k)
     {
-        return le::getS32(bytes, quill::kBlockMarkSize + 4 * k);
+        return le::getS32(bytes, kMarkBytes + 4 * k);
     }
 };
 
@@ -40,7 +42,7 @@ TEST_F(ClipboardBlockTest, CopiedObjectsComeBackWhole)
     part.data = StrDupChecked("U:7400");
 
     const std::vector<uint8_t> bytes = encode({&trace, &text, &polygon, &part});
-    ASSERT_TRUE(quill::HasBlockMark(bytes, "TLYB"));
+    ASSERT_TRUE(ClipboardBlockReader(bytes, ClipboardLayout::BoardView).valid());
     EXPECT_EQ(word(bytes, 0), 4);
     EXPECT_EQ(word(bytes, 1), 5);
     // The first record: x, y, the kind word, then words 2, 3, 5, 6, 7.
@@ -87,12 +89,12 @@ TEST_F(ClipboardBlockTest, BlocksThatAreNotWholeBoardBlocksAreRefused)
 
     auto patched = [&](size_t k, int32_t v) {
         std::vector<uint8_t> b = good;
-        le::put32(b, quill::kBlockMarkSize + 4 * k, v);
+        le::put32(b, kMarkBytes + 4 * k, v);
         return b;
     };
     std::vector<uint8_t> schematic = good;
-    std::copy(quill::kSchematicBlockMark.begin(), quill::kSchematicBlockMark.end(), schematic.begin());
-    std::vector<uint8_t> unmarked(good.begin() + 4, good.end());
+    le::put32(schematic, 4, static_cast<int32_t>(ClipboardLayout::SchematicView));
+    std::vector<uint8_t> unmarked(good.begin() + kMarkBytes, good.end());
     std::vector<uint8_t> cut(good.begin(), good.end() - 4);
     std::vector<uint8_t> textWithoutEnd = encode({&text});
     le::put32(textWithoutEnd, textWithoutEnd.size() - 4, 'X');
@@ -105,7 +107,7 @@ TEST_F(ClipboardBlockTest, BlocksThatAreNotWholeBoardBlocksAreRefused)
         {"schematic mark", schematic},
         {"no mark", unmarked},
         {"empty", {}},
-        {"header only half there", std::vector<uint8_t>(good.begin(), good.begin() + 24)},
+        {"header only half there", std::vector<uint8_t>(good.begin(), good.begin() + kMarkBytes + 20)},
         {"cut short", cut},
         {"count beyond the data", patched(0, 1000)},
         {"negative count", patched(0, -1)},

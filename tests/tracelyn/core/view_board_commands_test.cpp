@@ -1,7 +1,7 @@
 // The clipboard, net tracing, bookmarks and view commands in the running program.
 #include "tests/tracelyn/core/edit_fixture.h"
 
-#include "common/clipboard_block_mark.h"
+#include "common/clipboard_block.h"
 #include "platform/app/command_ids.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "tracelyn/core/blink_marker.h"
@@ -34,7 +34,7 @@ TEST_F(BoardCommands, CopyAndPasteLandFiveHundredMilsOffAsTheSelection)
     EXPECT_EQ(g_selection.count, 0);
     const auto block = host.clipboard("TLYN");
     ASSERT_TRUE(block);
-    EXPECT_TRUE(quill::HasBlockMark(*block, quill::kBoardBlockMark));
+    EXPECT_TRUE(ClipboardBlockReader(*block, ClipboardLayout::BoardView).valid());
 
     const int depth = g_undo.depth;
     command(tly::kCmdEditPaste);
@@ -59,7 +59,7 @@ TEST_F(BoardCommands, CopyAndPasteLandFiveHundredMilsOffAsTheSelection)
     EXPECT_EQ(count(), trace);
     command(tly::kCmdZoomOut);
     std::vector<uint8_t> schematic = *block;
-    std::copy(quill::kSchematicBlockMark.begin(), quill::kSchematicBlockMark.end(), schematic.begin());
+    schematic[4] = static_cast<uint8_t>(ClipboardLayout::SchematicView);
     host.setClipboard("TLYN", schematic);
     command(tly::kCmdEditPaste);
     EXPECT_EQ(host.messageBoxes().back(), "No clipboard data");

@@ -1,0 +1,80 @@
+// One-pixel lines on the raster context: a line that runs far beyond the image paints what
+// lies in the image, with its dash pattern where the same line cut at the edge would have it,
+// and costs no more than the image is wide.
+#include "platform/gdi/raster_dc.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace plat {
+namespace {
+
+constexpr int kWidth = 100;
+constexpr int kHeight = 80;
+
+std::vector<ColorRef> pixels(const std::function<void(Dc&)>& draw)
+{
+    RasterDc dc(kWidth, kHeight);
+    draw(dc);
+    std::vector<ColorRef> px;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            px.push_back(dc.GetPixel(x, y));
+    return px;
+}
+
+std::function<void(Dc&)> line(int style, Point from, Point to)
+{
+    return [=](Dc& dc) {
+        dc.SelectObject(Pen(style, 0, rgb(0, 0, 255)));
+        dc.MoveTo(from.x, from.y);
+        dc.LineTo(to.x, to.y);
+    };
+}
+
+TEST(RasterCanvas, LinesFarBeyondTheImagePaintAsTheirVisiblePart)
+{
+    constexpr int kFar = 2000000000;
+    struct Case {
+        const char* name;
+        std::function<void(Dc&)> far;
+        std::function<void(Dc&)> near;
+    };
+    const std::vector<Case> cases = {
+        {"solid, to the right", line(kPsSolid, {-5, 40}, {kFar, 40}), line(kPsSolid, {-5, 40}, {200, 40})},
+        {"dashed, to the right", line(kPsDash, {-5, 40}, {kFar, 40}), line(kPsDash, {-5, 40}, {200, 40})},
+        {"dashed, from far left", line(kPsDashDot, {kFar - 7, 30}, {-kFar - 7, 30}),
+         line(kPsDashDot, {kFar - 7, 30}, {-200, 30})},
+        {"dashed, downwards", line(kPsDot, {20, 3}, {20, kFar}), line(kPsDot, {20, 3}, {20, 300})},
+        {"solid, steep from far above", line(kPsSolid, {10, -kFar}, {10, kFar}), line(kPsSolid, {10, -5}, {10, 200})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<ColorRef> far = pixels(c.far);
+        EXPECT_EQ(far, pixels(c.near));
+        EXPECT_NE(far, pixels([](Dc&) {}));
+    }
+}
+
+TEST(RasterCanvas, DashedOutlinesFarBeyondTheImageStillPaintTheirVisibleEdges)
+{
+    // As wide as a box's width still fits an int.
+    constexpr int kFar = 1000000000;
+    const std::vector<ColorRef> blank = pixels([](Dc&) {});
+    const std::vector<ColorRef> outline = pixels([](Dc& dc) {
+        dc.SelectObject(Pen(kPsDash, 0, rgb(255, 0, 0)));
+        dc.SelectObject(stockBrush(kNullBrush));
+        dc.Rectangle(-kFar, 20, kFar, kFar);
+    });
+    int red = 0;
+    for (int x = 0; x < kWidth; ++x)
+        red += outline[static_cast<size_t>(20 * kWidth + x)] == rgb(255, 0, 0);
+    EXPECT_GT(red, kWidth / 3);
+    EXPECT_LT(red, kWidth);
+    EXPECT_EQ(outline[static_cast<size_t>(60 * kWidth + 50)], blank[static_cast<size_t>(60 * kWidth + 50)]);
+}
+
+}  // namespace
+}  // namespace plat
