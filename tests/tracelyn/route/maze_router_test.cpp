@@ -217,8 +217,9 @@ TEST_F(MazeRouterTest, SurfacePadsOffTheRouteLayerAreReachedOrRefused)
         const ConnectivityReport report = CheckCopper();
         EXPECT_EQ(report.joined, c.joined);
         EXPECT_TRUE(report.shorts.empty());
-        if (c.joined == 0)
+        if (c.joined == 0) {
             EXPECT_EQ(countKind(kKindLine), 0);
+        }
     }
 }
 
