@@ -1,4 +1,5 @@
-// Painting a full sheet of 7,000 objects into a raster image, at every scale. Fonts need a Qt
+// Painting a sheet of 7,000 objects into a 1600 x 1000 raster image: the whole window at every
+// scale, a corner view with few objects in it, and invalidated strips and boxes. Fonts need a Qt
 // application object, as in the test programs.
 #include "platform/gdi/raster_dc.h"
 #include "schemora/core/app_state.h"
@@ -70,22 +71,90 @@ void paletteAndRoles()
         g_colorRoles.index[static_cast<size_t>(r)] = (r * 7) % kPaletteEntries;
 }
 
+constexpr int kWidth = 1600;
+constexpr int kHeight = 1000;
+
+// The share of objects whose anchor lies in the client area, for the label.
+int percentInView(const plat::Dc& dc, const plat::Rect& client)
+{
+    int inView = 0;
+    for (int i = 1; i <= g_current.count; ++i) {
+        const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
+        const plat::Point p = dc.LPtoDP(plat::Point{o.w[0], o.w[1]});
+        inView += p.x >= client.left && p.x < client.right && p.y >= client.top && p.y < client.bottom;
+    }
+    return inView * 100 / g_current.count;
+}
+
+void setZoom(int index, int centreX, int centreY)
+{
+    g_current.zoomIndex = index;
+    g_current.zoomFactor = ZoomDivisorOf(index);
+    g_current.viewCentreX = centreX;
+    g_current.viewCentreY = centreY;
+}
+
+std::string labelOf(const plat::Dc& dc, const plat::Rect& client)
+{
+    return std::to_string(kZoomDivisors[static_cast<size_t>(g_current.zoomIndex)]) + " units/pixel, " +
+           std::to_string(percentInView(dc, client)) + "% in view";
+}
+
+// The whole window, with the view on the middle of the circuits (x 0, y -3300).
 void BM_PaintSheet(benchmark::State& state)
 {
     paletteAndRoles();
     BusySheet sheet;
-    g_current.zoomIndex = static_cast<int>(state.range(0));
-    g_current.zoomFactor = ZoomDivisorOf(g_current.zoomIndex);
-    const plat::Rect client{0, 0, 1280, 1024};
+    setZoom(static_cast<int>(state.range(0)), 0, -3300);
+    const plat::Rect client{0, 0, kWidth, kHeight};
     plat::RasterDc dc(client.width(), client.height());
     for (auto _ : state) {
         PrepareScreenMapping(dc, client);
         PaintSheetView(dc, client);
     }
     state.SetItemsProcessed(state.iterations() * kObjects);
-    state.SetLabel(std::to_string(kZoomDivisors[static_cast<size_t>(g_current.zoomIndex)]) + " units/pixel");
+    state.SetLabel(labelOf(dc, client));
 }
 BENCHMARK(BM_PaintSheet)->DenseRange(0, kMaxScaleIndex)->Unit(benchmark::kMillisecond);
+
+// The view on one corner of the circuits, so that at most a tenth of them is in the window.
+void BM_PaintSheetCorner(benchmark::State& state)
+{
+    paletteAndRoles();
+    BusySheet sheet;
+    setZoom(static_cast<int>(state.range(0)), -7000, -4500);
+    const plat::Rect client{0, 0, kWidth, kHeight};
+    plat::RasterDc dc(client.width(), client.height());
+    for (auto _ : state) {
+        PrepareScreenMapping(dc, client);
+        PaintSheetView(dc, client);
+    }
+    state.SetItemsProcessed(state.iterations() * kObjects);
+    state.SetLabel(labelOf(dc, client));
+}
+BENCHMARK(BM_PaintSheetCorner)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond);
+
+// An invalidated rectangle of the window, in pixels: a scroll step along the top and a moved
+// object's box, at a middle zoom (5 units/pixel) with the window full of circuits.
+void BM_RedrawSheetRect(benchmark::State& state)
+{
+    paletteAndRoles();
+    BusySheet sheet;
+    setZoom(3, 0, -3300);
+    const plat::Rect client{0, 0, kWidth, kHeight};
+    plat::RasterDc dc(client.width(), client.height());
+    PrepareScreenMapping(dc, client);
+    PaintSheetView(dc, client);
+    const int zoom = g_current.zoomFactor;
+    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+    const int left = (kWidth - w) / 2, top = 100;
+    for (auto _ : state) {
+        PrepareScreenMapping(dc, client);
+        RedrawSheetRect(dc, left * zoom, top * zoom, (left + w) * zoom, (top + h) * zoom, 1);
+    }
+    state.SetLabel(std::to_string(w) + " x " + std::to_string(h) + " pixels");
+}
+BENCHMARK(BM_RedrawSheetRect)->Args({kWidth, 20})->Args({kWidth, 100})->Args({60, 60})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
