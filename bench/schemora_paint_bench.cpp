@@ -1,6 +1,7 @@
 // Painting a sheet of 7,000 objects into a 1600 x 1000 raster image: the whole window at every
 // scale, a corner view with few objects in it, and invalidated strips and boxes. Fonts need a Qt
 // application object, as in the test programs.
+#include "bench/schemora_bench_sheet.h"
 #include "platform/gdi/raster_dc.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
@@ -11,56 +12,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-constexpr int kObjects = 7000;
-
-std::array<int32_t, kDrawObjectWords> words(int type, int x, int y, int w2, int w3)
-{
-    std::array<int32_t, kDrawObjectWords> w{};
-    w[0] = x;
-    w[1] = y;
-    w[2] = w2;
-    w[3] = w3;
-    w[4] = type;
-    w[6] = 6;
-    w[23] = 1;
-    return w;
-}
-
-// A D-size sheet filled with a grid of small circuits: wires, boxes, texts, dots and circles.
-struct BusySheet {
-    DrawObjectStore store;
-
-    BusySheet()
-    {
-        store.allocate();
-        int n = 0;
-        for (int i = 0; n < kObjects; ++i) {
-            const int x = -8000 + (i % 80) * 200;
-            const int y = -5000 + (i / 80) * 200;
-            const std::array<std::array<int32_t, kDrawObjectWords>, 5> kinds{
-                words(kObjLine, x, y, x + 150, y), words(kObjRectangle, x + 20, y + 20, 100, 60),
-                words(kObjText, x, y + 150, (6 << 8) | 1, 0), words(kObjDot, x + 150, y, 0, 0),
-                words(kObjEllipse, x + 80, y + 100, 30, 30)};
-            for (const auto& w : kinds) {
-                if (n == kObjects)
-                    break;
-                store[++n] = MakeDrawObject(w, w[4] == kObjText ? "U12" : nullptr);
-            }
-        }
-        g_current.objects = store.slots();
-        g_current.count = kObjects;
-        g_current.sheetSize = 'D';
-        g_current.gridCommand = 703;
-        g_current.gridStep = 50;
-    }
-    ~BusySheet() { g_current = CurrentDrawing{}; }
-};
+using schemora_bench::BusySheet;
+using schemora_bench::kObjects;
 
 void paletteAndRoles()
 {
