@@ -1,10 +1,10 @@
 #include "platform/gdi/raster_canvas.h"
 
-#include <QPainter>
-#include <QPainterPathStroker>
+#include "platform/gdi/shape_coverage.h"
+
+#include <QFontMetricsF>
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 namespace plat::gdi {
@@ -36,122 +36,17 @@ QRect unite(const std::vector<QRect>& rects)
     return box;
 }
 
-// One bit of coverage per pixel of `box`.
-class Mask {
-public:
-    explicit Mask(const QRect& box) : box_(box), image_(box.size(), QImage::Format_Alpha8)
-    {
-        image_.fill(0);
-    }
-    bool at(int x, int y) const
-    {
-        return image_.constScanLine(y - box_.top())[x - box_.left()] >= 128;
-    }
-    void set(int x, int y, bool on = true)
-    {
-        if (box_.contains(x, y))
-            image_.scanLine(y - box_.top())[x - box_.left()] = on ? 255 : 0;
-    }
-    void fill(const QPainterPath& path)
-    {
-        QPainter p(&image_);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(-box_.left(), -box_.top());
-        p.fillPath(path, Qt::black);
-    }
-    // Glyphs through the font rasteriser rather than as filled outlines: a filled outline sets
-    // only the pixels whose centres it covers, so at small sizes a stem narrower than a pixel
-    // that falls between two centres vanishes ("IN" drawn as "N"); the rasteriser keeps it.
-    void text(const QtFont& font, const QString& s, const QTransform& toDevice)
-    {
-        QPainter p(&image_);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-        p.setTransform(QTransform::fromScale(font.xScale, 1.0) * toDevice
-                       * QTransform::fromTranslate(-box_.left(), -box_.top()));
-        p.setFont(font.font);
-        p.setPen(Qt::black);
-        p.drawText(QPointF(0, 0), s);
-    }
-    void stroke(const QPainterPath& path, const QPen& pen)
-    {
-        QPainter p(&image_);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(-box_.left(), -box_.top());
-        p.strokePath(path, pen);
-    }
-    // Pixels of this mask that are set in `other` are cleared.
-    void subtract(const Mask& other)
-    {
-        for (int y = 0; y < image_.height(); ++y) {
-            uchar* a = image_.scanLine(y);
-            const uchar* b = other.image_.constScanLine(y);
-            for (int x = 0; x < image_.width(); ++x)
-                if (b[x] >= 128)
-                    a[x] = 0;
-        }
-    }
-    // Pixels set here with a 4-neighbour that is not: the one-pixel rim of an area.
-    Mask rim() const
-    {
-        Mask out(box_);
-        const int w = image_.width(), h = image_.height();
-        for (int y = 0; y < h; ++y) {
-            const uchar* row = image_.constScanLine(y);
-            const uchar* up = y > 0 ? image_.constScanLine(y - 1) : nullptr;
-            const uchar* down = y + 1 < h ? image_.constScanLine(y + 1) : nullptr;
-            uchar* o = out.image_.scanLine(y);
-            for (int x = 0; x < w; ++x) {
-                if (row[x] < 128)
-                    continue;
-                const bool inner = x > 0 && x + 1 < w && up && down && row[x - 1] >= 128 &&
-                                   row[x + 1] >= 128 && up[x] >= 128 && down[x] >= 128;
-                if (!inner)
-                    o[x] = 255;
-            }
-        }
-        return out;
-    }
-
-private:
-    QRect box_;
-    QImage image_;
-};
-
-// Walks the pixels of a one-pixel line from a towards b, leaving b itself out.
-template <class Plot>
-void walkLine(Point a, Point b, Plot&& plot)
+// The pixels a polyline's points and a margin around them span.
+QRect reach(std::span<const Point> points, int margin)
 {
-    const int64_t dx = int64_t(b.x) - a.x, dy = int64_t(b.y) - a.y;
-    const int64_t adx = std::abs(dx), ady = std::abs(dy);
-    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
-    const int64_t n = std::max(adx, ady);
-    for (int64_t i = 0; i < n; ++i) {
-        if (adx >= ady)
-            plot(int(a.x + sx * i), int(a.y + sy * ((2 * i * ady + adx) / (2 * adx))));
-        else
-            plot(int(a.x + sx * ((2 * i * adx + ady) / (2 * ady))), int(a.y + sy * i));
+    int l = points[0].x, t = points[0].y, r = l, b = t;
+    for (const Point& p : points) {
+        l = std::min(l, p.x);
+        r = std::max(r, p.x);
+        t = std::min(t, p.y);
+        b = std::max(b, p.y);
     }
-}
-
-QPen cosmeticPen(int style)
-{
-    QPen pen(Qt::black, 0);
-    pen.setCapStyle(Qt::FlatCap);
-    if (!dashPattern(style).isEmpty())
-        pen.setDashPattern(dashPattern(style));
-    return pen;
-}
-
-QPainterPath widened(const QPainterPath& path, int width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    QPainterPath wide = stroker.createStroke(path);
-    wide.setFillRule(Qt::WindingFill);
-    return wide;
+    return QRect(QPoint(l - margin, t - margin), QPoint(r + margin, b + margin));
 }
 
 uint32_t brushPixel(const DeviceBrush& b, const PaintState& st, int x, int y, bool& paint)
@@ -167,29 +62,35 @@ uint32_t brushPixel(const DeviceBrush& b, const PaintState& st, int x, int y, bo
 
 }  // namespace
 
+uint32_t* RasterCanvas::row(int y) const
+{
+    return reinterpret_cast<uint32_t*>(bits_ + size_t(y) * size_t(bytesPerLine_));
+}
+
+void RasterCanvas::beginPrimitive()
+{
+    // Taken once per primitive: a QImage's own row accessor checks for sharing on every call.
+    bits_ = image_->bits();
+    bytesPerLine_ = int(image_->bytesPerLine());
+}
+
 void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern, const PaintState& st)
 {
     if (points.size() < 2 || !st.pen.visible)
         return;
+    beginPrimitive();
     const std::vector<QRect> clips = clipRects(st, image_->rect());
     const QRect limit = unite(clips);
     if (st.pen.width > 1) {
-        const QPainterPath wide = widened(polylinePath(points), st.pen.width);
-        const QRect box = wide.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1) & limit;
         hasLast_ = false;
-        if (box.isEmpty())
+        if (!(reach(points, st.pen.width / 2 + 2) & limit).isValid())
             return;
-        Mask mask(box);
-        mask.fill(wide);
-        const uint32_t pen = toPixel(st.pen.rgb);
-        for (const QRect& c : clips) {
-            const QRect r = c & box;
-            for (int y = r.top(); y <= r.bottom(); ++y) {
-                auto* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
-                for (int x = r.left(); x <= r.right(); ++x)
-                    if (mask.at(x, y))
-                        row[x] = applyRop2(st.rop2, pen, row[x]);
-            }
+        const CachedCoverage cached = cachedWidePolylineCoverage(points, st.pen.width);
+        if (cached.coverage) {
+            compose(*cached.coverage, cached.origin, clips, st, false);
+        } else {
+            const ShapeCoverage wide = widePolylineCoverage(points, st.pen.width, limit);
+            compose(wide, QPoint(0, 0), clips, st, false);
         }
         return;
     }
@@ -207,7 +108,7 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
         if (clips.size() > 1 && std::none_of(clips.begin(), clips.end(),
                                              [x, y](const QRect& c) { return c.contains(x, y); }))
             return;
-        auto* px = reinterpret_cast<uint32_t*>(image_->scanLine(y)) + x;
+        uint32_t* px = row(y) + x;
         *px = applyRop2(st.rop2, on ? pen : bk, *px);
     };
     for (size_t i = 0; i + 1 < points.size(); ++i) {
@@ -228,86 +129,119 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
         phase_ %= dashLength(st.pen.style);
 }
 
-void RasterCanvas::shape(const DeviceShape& s, const PaintState& st)
+// Each covered pixel combined once through the raster mode: pen pixels in the pen colour, pen
+// gaps in the background colour when opaque, the area in the brush.
+void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vector<QRect>& clips,
+                           const PaintState& st, bool hasArea)
 {
-    hasLast_ = false;
-    const bool hasArea = s.kind != ShapeKind::Arc && st.brush.visible;
-    if (!st.pen.visible && !hasArea)
-        return;
-    const std::vector<QRect> clips = clipRects(st, image_->rect());
-    const int margin = st.pen.width / 2 + 2;
-    const QRect box = boundsOf(s).adjusted(-margin, -margin, margin + 1, margin + 1) &
-                      unite(clips).adjusted(-2, -2, 2, 2);
-    if (box.isEmpty())
-        return;
-
-    Mask penMask(box), gapMask(box), area(box);
-    const bool curved = s.kind != ShapeKind::Polygon && s.kind != ShapeKind::Rectangle;
-    if (s.kind != ShapeKind::Arc)
-        area.fill(shapeArea(s, st.pen.visible));
-    if (st.pen.visible) {
-        if (st.pen.width > 1) {
-            penMask.fill(widened(shapeOutline(s), st.pen.width));
-        } else if (!curved) {
-            std::vector<Point> loop = s.points;
-            if (s.kind == ShapeKind::Rectangle) {
-                const Rect& b = s.box;
-                loop = {{b.left, b.top}, {b.right - 1, b.top}, {b.right - 1, b.bottom - 1}, {b.left, b.bottom - 1}};
-            }
-            loop.push_back(loop.front());
-            int phase = 0;
-            for (size_t i = 0; i + 1 < loop.size(); ++i)
-                walkLine(loop[i], loop[i + 1], [&](int x, int y) {
-                    const bool on = dashOn(st.pen.style, phase++);
-                    (on ? penMask : gapMask).set(x, y);
-                });
-        } else if (s.kind != ShapeKind::Arc && dashPattern(st.pen.style).isEmpty()) {
-            penMask = area.rim();
-        } else {
-            const QPainterPath outline = shapeOutline(s);
-            penMask.stroke(outline, cosmeticPen(st.pen.style));
-            if (!dashPattern(st.pen.style).isEmpty()) {
-                gapMask.stroke(outline, cosmeticPen(kPsSolid));
-                gapMask.subtract(penMask);
-            }
-        }
-        area.subtract(penMask);
-        area.subtract(gapMask);
-    }
-
+    const QRect box = c.pen.box().translated(origin);
     const uint32_t pen = toPixel(st.pen.rgb);
     const uint32_t bk = toPixel(st.bkRgb);
-    for (const QRect& c : clips) {
-        const QRect r = c & box;
+    const bool gaps = !c.gap.isBlank();
+    const bool area = hasArea && !c.area.isBlank();
+    for (const QRect& clip : clips) {
+        const QRect r = clip & box;
         for (int y = r.top(); y <= r.bottom(); ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+            uint32_t* line = row(y);
+            const int my = y - origin.y();
             for (int x = r.left(); x <= r.right(); ++x) {
-                if (penMask.at(x, y)) {
-                    row[x] = applyRop2(st.rop2, pen, row[x]);
-                } else if (gapMask.at(x, y)) {
+                const int mx = x - origin.x();
+                if (c.pen.at(mx, my)) {
+                    line[x] = applyRop2(st.rop2, pen, line[x]);
+                } else if (gaps && c.gap.at(mx, my)) {
                     if (st.bkMode == kOpaque)
-                        row[x] = applyRop2(st.rop2, bk, row[x]);
-                } else if (hasArea && area.at(x, y)) {
+                        line[x] = applyRop2(st.rop2, bk, line[x]);
+                } else if (area && c.area.at(mx, my)) {
                     bool paint = true;
                     const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
                     if (paint)
-                        row[x] = applyRop2(st.rop2, colour, row[x]);
+                        line[x] = applyRop2(st.rop2, colour, line[x]);
                 }
             }
         }
     }
 }
 
+// A rectangle with no pen or a one-pixel pen, painted without masks: the outline walked pixel by
+// pixel, the inside filled row by row. Its outline then never meets itself, which needs at
+// least two pixels each way when there is a pen.
+bool RasterCanvas::rectangle(const DeviceShape& s, const std::vector<QRect>& clips, const PaintState& st)
+{
+    const Rect& b = s.box;
+    if (st.pen.width > 1 || (st.pen.visible && (b.width() < 2 || b.height() < 2)))
+        return false;
+    const int inset = st.pen.visible ? 1 : 0;
+    const QRect inside(QPoint(b.left + inset, b.top + inset), QPoint(b.right - 2, b.bottom - 2));
+    if (st.brush.visible && !inside.isEmpty()) {
+        const bool plain = !st.brush.hatched && st.rop2 == kR2CopyPen;
+        const uint32_t solid = toPixel(st.brush.rgb);
+        for (const QRect& clip : clips) {
+            const QRect r = clip & inside;
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                uint32_t* line = row(y);
+                if (plain) {
+                    std::fill(line + r.left(), line + r.right() + 1, solid);
+                    continue;
+                }
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    bool paint = true;
+                    const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
+                    if (paint)
+                        line[x] = applyRop2(st.rop2, colour, line[x]);
+                }
+            }
+        }
+    }
+    if (!st.pen.visible)
+        return true;
+    const uint32_t pen = toPixel(st.pen.rgb);
+    const uint32_t bk = toPixel(st.bkRgb);
+    const std::vector<Point> loop = outlineLoop(s);
+    int phase = 0;
+    for (size_t i = 0; i + 1 < loop.size(); ++i)
+        walkLine(loop[i], loop[i + 1], [&](int x, int y) {
+            const bool on = dashOn(st.pen.style, phase++);
+            if (!on && st.bkMode != kOpaque)
+                return;
+            for (const QRect& clip : clips)
+                if (clip.contains(x, y)) {
+                    uint32_t* px = row(y) + x;
+                    *px = applyRop2(st.rop2, on ? pen : bk, *px);
+                }
+        });
+    return true;
+}
+
+void RasterCanvas::shape(const DeviceShape& s, const PaintState& st)
+{
+    hasLast_ = false;
+    const bool hasArea = s.kind != ShapeKind::Arc && st.brush.visible;
+    if (!st.pen.visible && !hasArea)
+        return;
+    beginPrimitive();
+    const std::vector<QRect> clips = clipRects(st, image_->rect());
+    const int margin = penMargin(st.pen);
+    const QRect box = boundsOf(s).adjusted(-margin, -margin, margin + 1, margin + 1) &
+                      unite(clips).adjusted(-2, -2, 2, 2);
+    if (box.isEmpty())
+        return;
+    if (s.kind == ShapeKind::Rectangle && rectangle(s, clips, st))
+        return;
+    const CachedCoverage cached = cachedShapeCoverage(s, st.pen);
+    if (cached.coverage) {
+        compose(*cached.coverage, cached.origin, clips, st, hasArea);
+        return;
+    }
+    compose(shapeCoverage(s, st.pen, box), QPoint(0, 0), clips, st, hasArea);
+}
+
 void RasterCanvas::text(Point reference, std::string_view text, const QtFont& font,
                         int escapement, unsigned options, const Rect* rect, const PaintState& st)
 {
     hasLast_ = false;
+    beginPrimitive();
     const QString s = decodeText(text);
     const TextPlacement place = placeText(reference, font, textWidth(font, s), st.textAlign, escapement);
-    const QPainterPath glyphs = place.toDevice.map(textOutline(font, s));
-    QPainterPath cell;
-    cell.addRect(place.cell);
-    cell = place.toDevice.map(cell);
 
     QRect limit = image_->rect();
     if (rect && (options & kEtoClipped))
@@ -317,31 +251,37 @@ void RasterCanvas::text(Point reference, std::string_view text, const QtFont& fo
         const uint32_t bk = toPixel(st.bkRgb);
         for (const QRect& c : clips) {
             const QRect r = c & QRect(rect->left, rect->top, rect->width(), rect->height());
-            for (int y = r.top(); y <= r.bottom(); ++y) {
-                auto* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
-                std::fill(row + r.left(), row + r.right() + 1, bk);
-            }
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::fill(row(y) + r.left(), row(y) + r.right() + 1, bk);
         }
     }
-    const QRect box = (cell.boundingRect() | glyphs.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) &
+    // The glyphs' ink box from the font's metrics, widened by a pixel or two for the rasteriser,
+    // so that a text wholly outside the clip is never laid out or drawn.
+    const QRectF glyphs = QFontMetricsF(font.font).boundingRect(s);
+    const QRectF inkBox(glyphs.left() * font.xScale - 2, glyphs.top() - 2, glyphs.width() * font.xScale + 4,
+                        glyphs.height() + 4);
+    const QRect box = place.toDevice.mapRect(place.cell | inkBox).toAlignedRect().adjusted(-1, -1, 1, 1) &
                       unite(clips);
     if (box.isEmpty())
         return;
     Mask ink(box), back(box);
     ink.text(font, s, place.toDevice);
-    if (st.bkMode == kOpaque)
-        back.fill(cell);
+    if (st.bkMode == kOpaque) {
+        QPainterPath cell;
+        cell.addRect(place.cell);
+        back.fill(place.toDevice.map(cell));
+    }
     const uint32_t fg = toPixel(st.textRgb);
     const uint32_t bk = toPixel(st.bkRgb);
     for (const QRect& c : clips) {
         const QRect r = c & box;
         for (int y = r.top(); y <= r.bottom(); ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+            uint32_t* line = row(y);
             for (int x = r.left(); x <= r.right(); ++x) {
                 if (ink.at(x, y))
-                    row[x] = fg;
+                    line[x] = fg;
                 else if (back.at(x, y))
-                    row[x] = bk;
+                    line[x] = bk;
             }
         }
     }
@@ -352,14 +292,15 @@ void RasterCanvas::fillRect(const Rect& rect, const DeviceBrush& brush, const Pa
     hasLast_ = false;
     if (!brush.visible)
         return;
+    beginPrimitive();
     for (const QRect& c : clipRects(st, QRect(rect.left, rect.top, rect.width(), rect.height()) & image_->rect())) {
         for (int y = c.top(); y <= c.bottom(); ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+            uint32_t* line = row(y);
             for (int x = c.left(); x <= c.right(); ++x) {
                 bool paint = true;
                 const uint32_t colour = brushPixel(brush, st, x, y, paint);
                 if (paint)
-                    row[x] = colour;
+                    line[x] = colour;
             }
         }
     }
@@ -369,7 +310,8 @@ bool RasterCanvas::setPixel(Point p, ColorRef rgbColor)
 {
     if (!image_->rect().contains(p.x, p.y))
         return false;
-    reinterpret_cast<uint32_t*>(image_->scanLine(p.y))[p.x] = toPixel(rgbColor);
+    beginPrimitive();
+    row(p.y)[p.x] = toPixel(rgbColor);
     return true;
 }
 
@@ -402,10 +344,11 @@ void RasterCanvas::blit(const Rect& target, const PixelView& source, const Rect&
                     src[size_t(y) * size_t(from.width()) + size_t(x)] = source.bits[size_t(sy) * size_t(source.stride) + size_t(sx)];
             }
     }
+    beginPrimitive();
     const QRect t(target.left, target.top, target.width(), target.height());
     for (const QRect& c : clipRects(st, t & image_->rect())) {
         for (int y = c.top(); y <= c.bottom(); ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+            uint32_t* line = row(y);
             const int64_t sy = src.empty() ? 0 : (int64_t(y - target.top) * from.height()) / target.height();
             for (int x = c.left(); x <= c.right(); ++x) {
                 uint32_t s = 0;
@@ -415,7 +358,7 @@ void RasterCanvas::blit(const Rect& target, const PixelView& source, const Rect&
                     if ((s >> 24) == 0)
                         continue;   // outside the source device
                 }
-                row[x] = applyBlitRop(rop, s, row[x]);
+                line[x] = applyBlitRop(rop, s, line[x]);
             }
         }
     }

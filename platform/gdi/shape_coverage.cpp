@@ -1,0 +1,265 @@
+#include "platform/gdi/shape_coverage.h"
+
+#include <QPainter>
+#include <QPainterPathStroker>
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace plat::gdi {
+
+namespace {
+
+// Shapes larger than this on a side are rasterised each time, cut to the clip.
+constexpr int kMaxCachedSide = 192;
+constexpr size_t kMaxCacheBytes = size_t{32} << 20;
+
+QPen cosmeticPen(int style)
+{
+    QPen pen(Qt::black, 0);
+    pen.setCapStyle(Qt::FlatCap);
+    if (!dashPattern(style).isEmpty())
+        pen.setDashPattern(dashPattern(style));
+    return pen;
+}
+
+QPainterPath widened(const QPainterPath& path, int width)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    QPainterPath wide = stroker.createStroke(path);
+    wide.setFillRule(Qt::WindingFill);
+    return wide;
+}
+
+void beginAliased(QPainter& p, const QRect& box)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(-box.left(), -box.top());
+}
+
+struct KeyHash {
+    size_t operator()(const std::vector<int>& key) const
+    {
+        uint64_t h = 14695981039346656037ull;
+        for (const int v : key) {
+            h ^= static_cast<uint32_t>(v);
+            h *= 1099511628211ull;
+        }
+        return static_cast<size_t>(h);
+    }
+};
+
+class CoverageCache {
+public:
+    template <class Make>
+    const ShapeCoverage& find(std::vector<int>&& key, Make&& make)
+    {
+        auto it = entries_.find(key);
+        if (it != entries_.end())
+            return it->second;
+        if (bytes_ > kMaxCacheBytes) {
+            entries_.clear();
+            bytes_ = 0;
+        }
+        ShapeCoverage made = make();
+        bytes_ += made.pen.bytes() + made.gap.bytes() + made.area.bytes() + key.size() * sizeof(int) + 64;
+        return entries_.emplace(std::move(key), std::move(made)).first->second;
+    }
+
+private:
+    std::unordered_map<std::vector<int>, ShapeCoverage, KeyHash> entries_;
+    size_t bytes_ = 0;
+};
+
+CoverageCache& cache()
+{
+    static CoverageCache c;
+    return c;
+}
+
+bool small(const QRect& r) { return r.width() <= kMaxCachedSide && r.height() <= kMaxCachedSide; }
+
+}  // namespace
+
+void Mask::allocate()
+{
+    if (bits_.empty())
+        bits_.assign(size_t(stride_) * size_t(std::max(0, box_.height())), 0);
+}
+
+QImage Mask::image()
+{
+    allocate();
+    return QImage(bits_.data(), box_.width(), box_.height(), stride_, QImage::Format_Alpha8);
+}
+
+void Mask::set(int x, int y, bool on)
+{
+    if (!box_.contains(x, y))
+        return;
+    allocate();
+    bits_[size_t(y - box_.top()) * size_t(stride_) + size_t(x - box_.left())] = on ? 255 : 0;
+}
+
+void Mask::fill(const QPainterPath& path)
+{
+    if (box_.isEmpty())
+        return;
+    QImage target = image();
+    QPainter p(&target);
+    beginAliased(p, box_);
+    p.fillPath(path, Qt::black);
+}
+
+// Glyphs through the font rasteriser rather than as filled outlines: a filled outline sets only
+// the pixels whose centres it covers, so at small sizes a stem narrower than a pixel that falls
+// between two centres vanishes ("IN" drawn as "N"); the rasteriser keeps it.
+void Mask::text(const QtFont& font, const QString& s, const QTransform& toDevice)
+{
+    if (box_.isEmpty())
+        return;
+    QImage target = image();
+    QPainter p(&target);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setTransform(QTransform::fromScale(font.xScale, 1.0) * toDevice
+                   * QTransform::fromTranslate(-box_.left(), -box_.top()));
+    p.setFont(font.font);
+    p.setPen(Qt::black);
+    p.drawText(QPointF(0, 0), s);
+}
+
+void Mask::stroke(const QPainterPath& path, const QPen& pen)
+{
+    if (box_.isEmpty())
+        return;
+    QImage target = image();
+    QPainter p(&target);
+    beginAliased(p, box_);
+    p.strokePath(path, pen);
+}
+
+void Mask::subtract(const Mask& other)
+{
+    if (bits_.empty() || other.bits_.empty())
+        return;
+    for (size_t i = 0; i < bits_.size(); ++i)
+        if (other.bits_[i] >= 128)
+            bits_[i] = 0;
+}
+
+Mask Mask::rim() const
+{
+    Mask out(box_);
+    if (bits_.empty())
+        return out;
+    const int w = box_.width(), h = box_.height();
+    auto on = [this](int x, int y) { return bits_[size_t(y) * size_t(stride_) + size_t(x)] >= 128; };
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (!on(x, y))
+                continue;
+            const bool inner = x > 0 && x + 1 < w && y > 0 && y + 1 < h && on(x - 1, y) && on(x + 1, y) &&
+                               on(x, y - 1) && on(x, y + 1);
+            if (!inner)
+                out.set(box_.left() + x, box_.top() + y);
+        }
+    }
+    return out;
+}
+
+std::vector<Point> outlineLoop(const DeviceShape& s)
+{
+    std::vector<Point> loop = s.points;
+    if (s.kind == ShapeKind::Rectangle) {
+        const Rect& b = s.box;
+        loop = {{b.left, b.top}, {b.right - 1, b.top}, {b.right - 1, b.bottom - 1}, {b.left, b.bottom - 1}};
+    }
+    if (!loop.empty())
+        loop.push_back(loop.front());
+    return loop;
+}
+
+ShapeCoverage shapeCoverage(const DeviceShape& s, const DevicePen& pen, const QRect& box)
+{
+    ShapeCoverage c{Mask(box), Mask(box), Mask(box)};
+    const bool curved = s.kind != ShapeKind::Polygon && s.kind != ShapeKind::Rectangle;
+    if (s.kind != ShapeKind::Arc)
+        c.area.fill(shapeArea(s, pen.visible));
+    if (!pen.visible)
+        return c;
+    if (pen.width > 1) {
+        c.pen.fill(widened(shapeOutline(s), pen.width));
+    } else if (!curved) {
+        const std::vector<Point> loop = outlineLoop(s);
+        int phase = 0;
+        for (size_t i = 0; i + 1 < loop.size(); ++i)
+            walkLine(loop[i], loop[i + 1], [&](int x, int y) {
+                const bool on = dashOn(pen.style, phase++);
+                (on ? c.pen : c.gap).set(x, y);
+            });
+    } else if (s.kind != ShapeKind::Arc && dashPattern(pen.style).isEmpty()) {
+        c.pen = c.area.rim();
+    } else {
+        const QPainterPath outline = shapeOutline(s);
+        c.pen.stroke(outline, cosmeticPen(pen.style));
+        if (!dashPattern(pen.style).isEmpty()) {
+            c.gap.stroke(outline, cosmeticPen(kPsSolid));
+            c.gap.subtract(c.pen);
+        }
+    }
+    c.area.subtract(c.pen);
+    c.area.subtract(c.gap);
+    return c;
+}
+
+ShapeCoverage widePolylineCoverage(std::span<const Point> points, int width, const QRect& limit)
+{
+    const QPainterPath wide = widened(polylinePath(points), width);
+    const QRect box = wide.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1) & limit;
+    ShapeCoverage c{Mask(box), Mask(box), Mask(box)};
+    c.pen.fill(wide);
+    return c;
+}
+
+CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen)
+{
+    const int m = penMargin(pen);
+    const QRect box = boundsOf(s).adjusted(-m, -m, m + 1, m + 1);
+    if (boundsOf(s).isEmpty() || !small(box))
+        return {};
+    std::vector<int> key{int(s.kind), s.kind == ShapeKind::Polygon ? s.fillMode : 0, s.box.left, s.box.top,
+                         s.box.right, s.box.bottom, s.corner.cx, s.corner.cy, s.start.x, s.start.y,
+                         s.end.x, s.end.y, pen.visible, pen.width, pen.style};
+    for (const Point& p : s.points) {
+        key.push_back(p.x);
+        key.push_back(p.y);
+    }
+    return {&cache().find(std::move(key), [&] { return shapeCoverage(s, pen, box); }), QPoint(0, 0)};
+}
+
+CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int width)
+{
+    if (points.empty())
+        return {};
+    std::vector<int> key{-1, width};
+    int l = points[0].x, t = points[0].y, r = l, b = t;
+    for (const Point& p : points) {
+        key.push_back(p.x);
+        key.push_back(p.y);
+        l = std::min(l, p.x);
+        r = std::max(r, p.x);
+        t = std::min(t, p.y);
+        b = std::max(b, p.y);
+    }
+    const int m = width / 2 + 4;
+    const QRect limit(QPoint(l - m, t - m), QPoint(r + m, b + m));
+    if (!small(limit))
+        return {};
+    return {&cache().find(std::move(key), [&] { return widePolylineCoverage(points, width, limit); }), QPoint(0, 0)};
+}
+
+}  // namespace plat::gdi

@@ -1,0 +1,97 @@
+#pragma once
+// Which device pixels a primitive covers (internal to platform/gdi): one byte per pixel of a
+// box, made with Qt's aliased rasteriser or by walking pixels. Small shapes keep their coverage
+// in a cache keyed by their device geometry, so a repaint of a view that did not move (the
+// editors repaint the frame after every edit) rasterises only what changed. The key is the
+// absolute geometry, not the shape relative to its corner: the rasteriser's rounding is not
+// exactly the same at every position, and a shape must keep the pixels it always had.
+
+#include "platform/gdi/qt_geometry.h"
+
+#include <QImage>
+#include <QPainterPath>
+#include <QPen>
+
+#include <cstdint>
+#include <vector>
+
+namespace plat::gdi {
+
+// One byte of coverage per pixel of `box`; the bytes are made on the first write, so a mask
+// nothing was drawn into costs nothing.
+class Mask {
+public:
+    Mask() = default;
+    explicit Mask(const QRect& box) : box_(box), stride_((box.width() + 3) & ~3) {}
+
+    const QRect& box() const { return box_; }
+    bool isBlank() const { return bits_.empty(); }
+    // (x, y) inside box().
+    bool at(int x, int y) const
+    {
+        return !bits_.empty() && bits_[size_t(y - box_.top()) * size_t(stride_) + size_t(x - box_.left())] >= 128;
+    }
+    void set(int x, int y, bool on = true);
+    void fill(const QPainterPath& path);
+    void text(const QtFont& font, const QString& s, const QTransform& toDevice);
+    void stroke(const QPainterPath& path, const QPen& pen);
+    // Pixels of this mask that are set in `other` (same box) are cleared.
+    void subtract(const Mask& other);
+    // Pixels set here with a 4-neighbour that is not: the one-pixel rim of an area.
+    Mask rim() const;
+    size_t bytes() const { return bits_.size(); }
+
+private:
+    void allocate();
+    QImage image();
+
+    QRect box_;
+    int stride_ = 0;
+    std::vector<uint8_t> bits_;
+};
+
+// What a closed shape or an outline covers: pen pixels, the gaps of a dashed pen, and the area
+// the brush fills (pen pixels and gaps taken out). All three share one box.
+struct ShapeCoverage {
+    Mask pen, gap, area;
+};
+
+// Coverage of `shape` drawn with `pen`, in device pixels, computed within `box`.
+ShapeCoverage shapeCoverage(const DeviceShape& shape, const DevicePen& pen, const QRect& box);
+// Coverage of a polyline with a pen wider than one pixel (round caps and joins), in `pen`, cut
+// to `limit`.
+ShapeCoverage widePolylineCoverage(std::span<const Point> points, int width, const QRect& limit);
+
+// A coverage from the cache: pixel (x, y) of the device is (x - origin.x, y - origin.y) of the
+// masks. `coverage` is null when the shape is too large to keep; it stays valid until the next
+// lookup.
+struct CachedCoverage {
+    const ShapeCoverage* coverage = nullptr;
+    QPoint origin;
+};
+CachedCoverage cachedShapeCoverage(const DeviceShape& shape, const DevicePen& pen);
+CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int width);
+
+// The margin a pen adds around a shape's bounds.
+inline int penMargin(const DevicePen& pen) { return pen.width / 2 + 2; }
+
+// One-pixel line from a towards b, leaving b itself out.
+template <class Plot>
+void walkLine(Point a, Point b, Plot&& plot)
+{
+    const int64_t dx = int64_t(b.x) - a.x, dy = int64_t(b.y) - a.y;
+    const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const int64_t n = adx > ady ? adx : ady;
+    for (int64_t i = 0; i < n; ++i) {
+        if (adx >= ady)
+            plot(int(a.x + sx * i), int(a.y + sy * ((2 * i * ady + adx) / (2 * adx))));
+        else
+            plot(int(a.x + sx * ((2 * i * adx + ady) / (2 * ady))), int(a.y + sy * i));
+    }
+}
+
+// The one-pixel outline of a rectangle or polygon: its corners, closed.
+std::vector<Point> outlineLoop(const DeviceShape& shape);
+
+}  // namespace plat::gdi
