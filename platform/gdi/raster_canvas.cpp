@@ -2,7 +2,7 @@
 
 #include "platform/gdi/shape_coverage.h"
 
-#include <QFontMetricsF>
+#include <cstring>
 
 #include <algorithm>
 #include <vector>
@@ -47,6 +47,16 @@ QRect reach(std::span<const Point> points, int margin)
         b = std::max(b, p.y);
     }
     return QRect(QPoint(l - margin, t - margin), QPoint(r + margin, b + margin));
+}
+
+// Whether any of eight mask bytes from i on is set (masks hold 0 or 255).
+bool covered8(const uint8_t* maskRow, size_t i)
+{
+    if (!maskRow)
+        return false;
+    uint64_t bytes = 0;
+    std::memcpy(&bytes, maskRow + i, sizeof bytes);
+    return bytes != 0;
 }
 
 uint32_t brushPixel(const DeviceBrush& b, const PaintState& st, int x, int y, bool& paint)
@@ -137,21 +147,31 @@ void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vec
     const QRect box = c.pen.box().translated(origin);
     const uint32_t pen = toPixel(st.pen.rgb);
     const uint32_t bk = toPixel(st.bkRgb);
-    const bool gaps = !c.gap.isBlank();
-    const bool area = hasArea && !c.area.isBlank();
+    const Mask* area = hasArea ? &c.area : nullptr;
     for (const QRect& clip : clips) {
         const QRect r = clip & box;
         for (int y = r.top(); y <= r.bottom(); ++y) {
-            uint32_t* line = row(y);
             const int my = y - origin.y();
+            const uint8_t* penRow = c.pen.row(my);
+            const uint8_t* gapRow = c.gap.row(my);
+            const uint8_t* areaRow = area ? area->row(my) : nullptr;
+            if (!penRow && !gapRow && !areaRow)
+                continue;
+            uint32_t* line = row(y);
+            const int shift = c.pen.box().left() + origin.x();
             for (int x = r.left(); x <= r.right(); ++x) {
-                const int mx = x - origin.x();
-                if (c.pen.at(mx, my)) {
+                const size_t i = size_t(x - shift);
+                // Most of a large outline's box is empty: skip eight uncovered pixels at a time.
+                if (x + 8 <= r.right() + 1 && !covered8(penRow, i) && !covered8(gapRow, i) && !covered8(areaRow, i)) {
+                    x += 7;
+                    continue;
+                }
+                if (penRow && penRow[i] >= 128) {
                     line[x] = applyRop2(st.rop2, pen, line[x]);
-                } else if (gaps && c.gap.at(mx, my)) {
+                } else if (gapRow && gapRow[i] >= 128) {
                     if (st.bkMode == kOpaque)
                         line[x] = applyRop2(st.rop2, bk, line[x]);
-                } else if (area && c.area.at(mx, my)) {
+                } else if (areaRow && areaRow[i] >= 128) {
                     bool paint = true;
                     const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
                     if (paint)
@@ -227,12 +247,12 @@ void RasterCanvas::shape(const DeviceShape& s, const PaintState& st)
         return;
     if (s.kind == ShapeKind::Rectangle && rectangle(s, clips, st))
         return;
-    const CachedCoverage cached = cachedShapeCoverage(s, st.pen);
+    const CachedCoverage cached = cachedShapeCoverage(s, st.pen, hasArea);
     if (cached.coverage) {
         compose(*cached.coverage, cached.origin, clips, st, hasArea);
         return;
     }
-    compose(shapeCoverage(s, st.pen, box), QPoint(0, 0), clips, st, hasArea);
+    compose(shapeCoverage(s, st.pen, box, hasArea), QPoint(0, 0), clips, st, hasArea);
 }
 
 void RasterCanvas::text(Point reference, std::string_view text, const QtFont& font,
@@ -241,7 +261,8 @@ void RasterCanvas::text(Point reference, std::string_view text, const QtFont& fo
     hasLast_ = false;
     beginPrimitive();
     const QString s = decodeText(text);
-    const TextPlacement place = placeText(reference, font, textWidth(font, s), st.textAlign, escapement);
+    const TextLayout layout = layoutOf(font, s);
+    const TextPlacement place = placeText(reference, font, layout.width, st.textAlign, escapement);
 
     QRect limit = image_->rect();
     if (rect && (options & kEtoClipped))
@@ -257,7 +278,7 @@ void RasterCanvas::text(Point reference, std::string_view text, const QtFont& fo
     }
     // The glyphs' ink box from the font's metrics, widened by a pixel or two for the rasteriser,
     // so that a text wholly outside the clip is never laid out or drawn.
-    const QRectF glyphs = QFontMetricsF(font.font).boundingRect(s);
+    const QRectF glyphs = layout.ink;
     const QRectF inkBox(glyphs.left() * font.xScale - 2, glyphs.top() - 2, glyphs.width() * font.xScale + 4,
                         glyphs.height() + 4);
     const QRect box = place.toDevice.mapRect(place.cell | inkBox).toAlignedRect().adjusted(-1, -1, 1, 1) &

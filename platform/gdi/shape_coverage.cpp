@@ -183,11 +183,14 @@ std::vector<Point> outlineLoop(const DeviceShape& s)
     return loop;
 }
 
-ShapeCoverage shapeCoverage(const DeviceShape& s, const DevicePen& pen, const QRect& box)
+ShapeCoverage shapeCoverage(const DeviceShape& s, const DevicePen& pen, const QRect& box, bool filled)
 {
     ShapeCoverage c{Mask(box), Mask(box), Mask(box)};
     const bool curved = s.kind != ShapeKind::Polygon && s.kind != ShapeKind::Rectangle;
-    if (s.kind != ShapeKind::Arc)
+    const bool rimPen = pen.visible && pen.width <= 1 && curved && s.kind != ShapeKind::Arc &&
+                        dashPattern(pen.style).isEmpty();
+    // A hollow shape needs its area only where the pen is the area's rim.
+    if (s.kind != ShapeKind::Arc && (filled || rimPen))
         c.area.fill(shapeArea(s, pen.visible));
     if (!pen.visible)
         return c;
@@ -201,7 +204,7 @@ ShapeCoverage shapeCoverage(const DeviceShape& s, const DevicePen& pen, const QR
                 const bool on = dashOn(pen.style, phase++);
                 (on ? c.pen : c.gap).set(x, y);
             });
-    } else if (s.kind != ShapeKind::Arc && dashPattern(pen.style).isEmpty()) {
+    } else if (rimPen) {
         c.pen = c.area.rim();
     } else {
         const QPainterPath outline = shapeOutline(s);
@@ -225,7 +228,7 @@ ShapeCoverage widePolylineCoverage(std::span<const Point> points, int width, con
     return c;
 }
 
-CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen)
+CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen, bool filled)
 {
     const int m = penMargin(pen);
     const QRect box = boundsOf(s).adjusted(-m, -m, m + 1, m + 1);
@@ -233,12 +236,12 @@ CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen)
         return {};
     std::vector<int> key{int(s.kind), s.kind == ShapeKind::Polygon ? s.fillMode : 0, s.box.left, s.box.top,
                          s.box.right, s.box.bottom, s.corner.cx, s.corner.cy, s.start.x, s.start.y,
-                         s.end.x, s.end.y, pen.visible, pen.width, pen.style};
+                         s.end.x, s.end.y, pen.visible, pen.width, pen.style, filled};
     for (const Point& p : s.points) {
         key.push_back(p.x);
         key.push_back(p.y);
     }
-    return {&cache().find(std::move(key), [&] { return shapeCoverage(s, pen, box); }), QPoint(0, 0)};
+    return {&cache().find(std::move(key), [&] { return shapeCoverage(s, pen, box, filled); }), QPoint(0, 0)};
 }
 
 CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int width)

@@ -26,6 +26,11 @@ public:
 
     const QRect& box() const { return box_; }
     bool isBlank() const { return bits_.empty(); }
+    // The bytes of row y (inside box()), 128 and above for a covered pixel; null when blank.
+    const uint8_t* row(int y) const
+    {
+        return bits_.empty() ? nullptr : bits_.data() + size_t(y - box_.top()) * size_t(stride_);
+    }
     // (x, y) inside box().
     bool at(int x, int y) const
     {
@@ -56,8 +61,9 @@ struct ShapeCoverage {
     Mask pen, gap, area;
 };
 
-// Coverage of `shape` drawn with `pen`, in device pixels, computed within `box`.
-ShapeCoverage shapeCoverage(const DeviceShape& shape, const DevicePen& pen, const QRect& box);
+// Coverage of `shape` drawn with `pen`, in device pixels, computed within `box`; without
+// `filled` (a hollow brush) the area is left blank.
+ShapeCoverage shapeCoverage(const DeviceShape& shape, const DevicePen& pen, const QRect& box, bool filled);
 // Coverage of a polyline with a pen wider than one pixel (round caps and joins), in `pen`, cut
 // to `limit`.
 ShapeCoverage widePolylineCoverage(std::span<const Point> points, int width, const QRect& limit);
@@ -69,7 +75,7 @@ struct CachedCoverage {
     const ShapeCoverage* coverage = nullptr;
     QPoint origin;
 };
-CachedCoverage cachedShapeCoverage(const DeviceShape& shape, const DevicePen& pen);
+CachedCoverage cachedShapeCoverage(const DeviceShape& shape, const DevicePen& pen, bool filled);
 CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int width);
 
 // The margin a pen adds around a shape's bounds.
