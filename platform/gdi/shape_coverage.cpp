@@ -10,9 +10,10 @@ namespace plat::gdi {
 
 namespace {
 
-// Shapes larger than this on a side are rasterised each time, cut to the clip.
-constexpr int kMaxCachedSide = 192;
-constexpr size_t kMaxCacheBytes = size_t{32} << 20;
+// Shapes larger than a window (borders, frames, backgrounds) are kept too; beyond this they
+// are rasterised each time, cut to the clip.
+constexpr int64_t kMaxCachedPixels = int64_t{2560} * 1600;
+constexpr size_t kMaxCacheBytes = size_t{64} << 20;
 
 QPen cosmeticPen(int style)
 {
@@ -80,7 +81,7 @@ CoverageCache& cache()
     return c;
 }
 
-bool small(const QRect& r) { return r.width() <= kMaxCachedSide && r.height() <= kMaxCachedSide; }
+bool small(const QRect& r) { return int64_t{r.width()} * r.height() <= kMaxCachedPixels; }
 
 }  // namespace
 
