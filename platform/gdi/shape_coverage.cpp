@@ -55,8 +55,15 @@ struct KeyHash {
 
 class CoverageCache {
 public:
+    // The key buffer lookups fill; reused, so that a hit allocates nothing.
+    std::vector<int>& key()
+    {
+        key_.clear();
+        return key_;
+    }
+
     template <class Make>
-    const ShapeCoverage& find(std::vector<int>&& key, Make&& make)
+    const ShapeCoverage& find(const std::vector<int>& key, Make&& make)
     {
         auto it = entries_.find(key);
         if (it != entries_.end())
@@ -67,10 +74,11 @@ public:
         }
         ShapeCoverage made = make();
         bytes_ += made.pen.bytes() + made.gap.bytes() + made.area.bytes() + key.size() * sizeof(int) + 64;
-        return entries_.emplace(std::move(key), std::move(made)).first->second;
+        return entries_.emplace(key, std::move(made)).first->second;
     }
 
 private:
+    std::vector<int> key_;
     std::unordered_map<std::vector<int>, ShapeCoverage, KeyHash> entries_;
     size_t bytes_ = 0;
 };
@@ -235,25 +243,24 @@ CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen, b
     const QRect box = boundsOf(s).adjusted(-m, -m, m + 1, m + 1);
     if (boundsOf(s).isEmpty() || !small(box))
         return {};
-    std::vector<int> key{int(s.kind), s.kind == ShapeKind::Polygon ? s.fillMode : 0, s.box.left, s.box.top,
-                         s.box.right, s.box.bottom, s.corner.cx, s.corner.cy, s.start.x, s.start.y,
-                         s.end.x, s.end.y, pen.visible, pen.width, pen.style, filled};
-    for (const Point& p : s.points) {
-        key.push_back(p.x);
-        key.push_back(p.y);
-    }
-    return {&cache().find(std::move(key), [&] { return shapeCoverage(s, pen, box, filled); }), QPoint(0, 0)};
+    std::vector<int>& key = cache().key();
+    key.insert(key.end(), {int(s.kind), s.kind == ShapeKind::Polygon ? s.fillMode : 0, s.box.left, s.box.top,
+                           s.box.right, s.box.bottom, s.corner.cx, s.corner.cy, s.start.x, s.start.y,
+                           s.end.x, s.end.y, pen.visible, pen.width, pen.style, filled});
+    for (const Point& p : s.points)
+        key.insert(key.end(), {p.x, p.y});
+    return {&cache().find(key, [&] { return shapeCoverage(s, pen, box, filled); }), QPoint(0, 0)};
 }
 
 CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int width)
 {
     if (points.empty())
         return {};
-    std::vector<int> key{-1, width};
+    std::vector<int>& key = cache().key();
+    key.insert(key.end(), {-1, width});
     int l = points[0].x, t = points[0].y, r = l, b = t;
     for (const Point& p : points) {
-        key.push_back(p.x);
-        key.push_back(p.y);
+        key.insert(key.end(), {p.x, p.y});
         l = std::min(l, p.x);
         r = std::max(r, p.x);
         t = std::min(t, p.y);
@@ -263,7 +270,7 @@ CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int wid
     const QRect limit(QPoint(l - m, t - m), QPoint(r + m, b + m));
     if (!small(limit))
         return {};
-    return {&cache().find(std::move(key), [&] { return widePolylineCoverage(points, width, limit); }), QPoint(0, 0)};
+    return {&cache().find(key, [&] { return widePolylineCoverage(points, width, limit); }), QPoint(0, 0)};
 }
 
 }  // namespace plat::gdi
