@@ -2,7 +2,6 @@
 
 #include "platform/gdi/shape_coverage.h"
 
-#include <cstring>
 
 #include <algorithm>
 #include <vector>
@@ -47,16 +46,6 @@ QRect reach(std::span<const Point> points, int margin)
         b = std::max(b, p.y);
     }
     return QRect(QPoint(l - margin, t - margin), QPoint(r + margin, b + margin));
-}
-
-// Whether any of eight mask bytes from i on is set (masks hold 0 or 255).
-bool covered8(const uint8_t* maskRow, size_t i)
-{
-    if (!maskRow)
-        return false;
-    uint64_t bytes = 0;
-    std::memcpy(&bytes, maskRow + i, sizeof bytes);
-    return bytes != 0;
 }
 
 uint32_t brushPixel(const DeviceBrush& b, const PaintState& st, int x, int y, bool& paint)
@@ -144,38 +133,32 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
 void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vector<QRect>& clips,
                            const PaintState& st, bool hasArea)
 {
-    const QRect box = c.pen.box().translated(origin);
+    const QRect box = c.box.translated(origin);
     const uint32_t pen = toPixel(st.pen.rgb);
     const uint32_t bk = toPixel(st.bkRgb);
-    const Mask* area = hasArea ? &c.area : nullptr;
+    const bool gaps = st.bkMode == kOpaque;
+    const int dx = c.box.left() + origin.x();
     for (const QRect& clip : clips) {
         const QRect r = clip & box;
         for (int y = r.top(); y <= r.bottom(); ++y) {
-            const int my = y - origin.y();
-            const uint8_t* penRow = c.pen.row(my);
-            const uint8_t* gapRow = c.gap.row(my);
-            const uint8_t* areaRow = area ? area->row(my) : nullptr;
-            if (!penRow && !gapRow && !areaRow)
-                continue;
+            const size_t row0 = size_t(y - box.top());
             uint32_t* line = row(y);
-            const int shift = c.pen.box().left() + origin.x();
-            for (int x = r.left(); x <= r.right(); ++x) {
-                const size_t i = size_t(x - shift);
-                // Most of a large outline's box is empty: skip eight uncovered pixels at a time.
-                if (x + 8 <= r.right() + 1 && !covered8(penRow, i) && !covered8(gapRow, i) && !covered8(areaRow, i)) {
-                    x += 7;
+            for (uint32_t i = c.rowStart[row0]; i < c.rowStart[row0 + 1]; ++i) {
+                const CoverageRun& run = c.runs[i];
+                if ((run.kind == RunKind::Gap && !gaps) || (run.kind == RunKind::Area && !hasArea))
                     continue;
-                }
-                if (penRow && penRow[i] >= 128) {
-                    line[x] = applyRop2(st.rop2, pen, line[x]);
-                } else if (gapRow && gapRow[i] >= 128) {
-                    if (st.bkMode == kOpaque)
+                const int x0 = std::max(run.x0 + dx, r.left()), x1 = std::min(run.x1 + dx, r.right());
+                for (int x = x0; x <= x1; ++x) {
+                    if (run.kind == RunKind::Pen) {
+                        line[x] = applyRop2(st.rop2, pen, line[x]);
+                    } else if (run.kind == RunKind::Gap) {
                         line[x] = applyRop2(st.rop2, bk, line[x]);
-                } else if (areaRow && areaRow[i] >= 128) {
-                    bool paint = true;
-                    const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
-                    if (paint)
-                        line[x] = applyRop2(st.rop2, colour, line[x]);
+                    } else {
+                        bool paint = true;
+                        const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
+                        if (paint)
+                            line[x] = applyRop2(st.rop2, colour, line[x]);
+                    }
                 }
             }
         }

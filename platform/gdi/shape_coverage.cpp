@@ -4,6 +4,7 @@
 #include <QPainterPathStroker>
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 namespace plat::gdi {
@@ -73,7 +74,7 @@ public:
             bytes_ = 0;
         }
         ShapeCoverage made = make();
-        bytes_ += made.pen.bytes() + made.gap.bytes() + made.area.bytes() + key.size() * sizeof(int) + 64;
+        bytes_ += made.bytes() + key.size() * sizeof(int) + 64;
         return entries_.emplace(key, std::move(made)).first->second;
     }
 
@@ -86,6 +87,13 @@ private:
 CoverageCache& cache()
 {
     static CoverageCache c;
+    return c;
+}
+
+ShapeCoverage blankCoverage(const QRect& box)
+{
+    ShapeCoverage c;
+    c.pen = c.gap = c.area = Mask(box);
     return c;
 }
 
@@ -180,6 +188,56 @@ Mask Mask::rim() const
     return out;
 }
 
+void ShapeCoverage::finish()
+{
+    box = pen.box();
+    runs.clear();
+    rowStart.assign(size_t(std::max(0, box.height())) + 1, 0);
+    const int w = box.width();
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        rowStart[size_t(y - box.top())] = uint32_t(runs.size());
+        const uint8_t* rows[3] = {pen.row(y), gap.row(y), area.row(y)};
+        if (!rows[0] && !rows[1] && !rows[2])
+            continue;
+        auto kindAt = [&](int x) -> int {
+            for (int k = 0; k < 3; ++k)
+                if (rows[k] && rows[k][x] >= 128)
+                    return k;
+            return -1;
+        };
+        auto blank8 = [&](int x) {
+            for (const uint8_t* r : rows) {
+                uint64_t bytes = 0;
+                if (r)
+                    std::memcpy(&bytes, r + x, sizeof bytes);
+                if (bytes != 0)
+                    return false;
+            }
+            return true;
+        };
+        int x = 0;
+        while (x < w) {
+            // Most of a large outline's box is uncovered: eight pixels at a time.
+            if (x + 8 <= w && blank8(x)) {
+                x += 8;
+                continue;
+            }
+            const int k = kindAt(x);
+            if (k < 0) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            while (end + 1 < w && kindAt(end + 1) == k)
+                ++end;
+            runs.push_back({x, end, RunKind(k)});
+            x = end + 1;
+        }
+    }
+    rowStart[rowStart.size() - 1] = uint32_t(runs.size());
+    pen = gap = area = Mask();
+}
+
 std::vector<Point> outlineLoop(const DeviceShape& s)
 {
     std::vector<Point> loop = s.points;
@@ -194,15 +252,17 @@ std::vector<Point> outlineLoop(const DeviceShape& s)
 
 ShapeCoverage shapeCoverage(const DeviceShape& s, const DevicePen& pen, const QRect& box, bool filled)
 {
-    ShapeCoverage c{Mask(box), Mask(box), Mask(box)};
+    ShapeCoverage c = blankCoverage(box);
     const bool curved = s.kind != ShapeKind::Polygon && s.kind != ShapeKind::Rectangle;
     const bool rimPen = pen.visible && pen.width <= 1 && curved && s.kind != ShapeKind::Arc &&
                         dashPattern(pen.style).isEmpty();
     // A hollow shape needs its area only where the pen is the area's rim.
     if (s.kind != ShapeKind::Arc && (filled || rimPen))
         c.area.fill(shapeArea(s, pen.visible));
-    if (!pen.visible)
+    if (!pen.visible) {
+        c.finish();
         return c;
+    }
     if (pen.width > 1) {
         c.pen.fill(widened(shapeOutline(s), pen.width));
     } else if (!curved) {
@@ -225,6 +285,7 @@ ShapeCoverage shapeCoverage(const DeviceShape& s, const DevicePen& pen, const QR
     }
     c.area.subtract(c.pen);
     c.area.subtract(c.gap);
+    c.finish();
     return c;
 }
 
@@ -232,8 +293,9 @@ ShapeCoverage widePolylineCoverage(std::span<const Point> points, int width, con
 {
     const QPainterPath wide = widened(polylinePath(points), width);
     const QRect box = wide.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1) & limit;
-    ShapeCoverage c{Mask(box), Mask(box), Mask(box)};
+    ShapeCoverage c = blankCoverage(box);
     c.pen.fill(wide);
+    c.finish();
     return c;
 }
 

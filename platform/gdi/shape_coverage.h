@@ -55,10 +55,27 @@ private:
     std::vector<uint8_t> bits_;
 };
 
+// One stretch of covered pixels in a row: columns [x0, x1] in the box's frame.
+enum class RunKind : uint8_t { Pen, Gap, Area };
+struct CoverageRun {
+    int x0 = 0;
+    int x1 = 0;
+    RunKind kind = RunKind::Pen;
+};
+
 // What a closed shape or an outline covers: pen pixels, the gaps of a dashed pen, and the area
-// the brush fills (pen pixels and gaps taken out). All three share one box.
+// the brush fills (pen pixels and gaps taken out). All three share one box. Once made, the masks
+// are turned into runs per row, so painting costs what is covered, not the box: a window-sized
+// frame is a few pixels per row.
 struct ShapeCoverage {
     Mask pen, gap, area;
+    QRect box;
+    std::vector<CoverageRun> runs;
+    std::vector<uint32_t> rowStart;    // runs of row y: [rowStart[y - top], rowStart[y - top + 1])
+
+    // Fills runs and rowStart from the masks and frees the masks.
+    void finish();
+    size_t bytes() const { return runs.size() * sizeof(CoverageRun) + rowStart.size() * sizeof(uint32_t); }
 };
 
 // Coverage of `shape` drawn with `pen`, in device pixels, computed within `box`; without
