@@ -3,6 +3,7 @@
 // filled with a grid of small circuits (wires, boxes, texts, dots and circles).
 
 #include "schemora/core/current_document.h"
+#include "schemora/core/draw_object.h"
 #include "schemora/core/sheet_state.h"
 
 #include <array>
@@ -11,16 +12,11 @@ namespace schemora_bench {
 
 inline constexpr int kObjects = 7000;
 
+// A record of the sheet with pen width 6.
 inline std::array<int32_t, kDrawObjectWords> words(int type, int x, int y, int w2, int w3)
 {
-    std::array<int32_t, kDrawObjectWords> w{};
-    w[0] = x;
-    w[1] = y;
-    w[2] = w2;
-    w[3] = w3;
-    w[4] = type;
+    std::array<int32_t, kDrawObjectWords> w = ObjectWords(type, x, y, w2, w3, 1);
     w[6] = 6;
-    w[23] = 1;
     return w;
 }
 

@@ -58,12 +58,11 @@ std::string labelOf(const plat::Dc& dc, const plat::Rect& client)
            std::to_string(percentInView(dc, client)) + "% in view";
 }
 
-// The whole window, with the view on the middle of the circuits (x 0, y -3300).
-void BM_PaintSheet(benchmark::State& state)
+void paintWindow(benchmark::State& state, int centreX, int centreY)
 {
     paletteAndRoles();
     BusySheet sheet;
-    setZoom(static_cast<int>(state.range(0)), 0, -3300);
+    setZoom(static_cast<int>(state.range(0)), centreX, centreY);
     const plat::Rect client{0, 0, kWidth, kHeight};
     plat::RasterDc dc(client.width(), client.height());
     for (auto _ : state) {
@@ -73,23 +72,13 @@ void BM_PaintSheet(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kObjects);
     state.SetLabel(labelOf(dc, client));
 }
+
+// The whole window, with the view on the middle of the circuits (x 0, y -3300).
+void BM_PaintSheet(benchmark::State& state) { paintWindow(state, 0, -3300); }
 BENCHMARK(BM_PaintSheet)->DenseRange(0, kMaxScaleIndex)->Unit(benchmark::kMillisecond);
 
 // The view on one corner of the circuits, so that at most a tenth of them is in the window.
-void BM_PaintSheetCorner(benchmark::State& state)
-{
-    paletteAndRoles();
-    BusySheet sheet;
-    setZoom(static_cast<int>(state.range(0)), -7000, -4500);
-    const plat::Rect client{0, 0, kWidth, kHeight};
-    plat::RasterDc dc(client.width(), client.height());
-    for (auto _ : state) {
-        PrepareScreenMapping(dc, client);
-        PaintSheetView(dc, client);
-    }
-    state.SetItemsProcessed(state.iterations() * kObjects);
-    state.SetLabel(labelOf(dc, client));
-}
+void BM_PaintSheetCorner(benchmark::State& state) { paintWindow(state, -7000, -4500); }
 BENCHMARK(BM_PaintSheetCorner)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond);
 
 // An invalidated rectangle of the window, in pixels: a scroll step along the top and a moved
