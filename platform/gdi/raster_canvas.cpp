@@ -136,6 +136,7 @@ void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vec
     const QRect box = c.box.translated(origin);
     const uint32_t pen = toPixel(st.pen.rgb);
     const uint32_t bk = toPixel(st.bkRgb);
+    const uint32_t solid = toPixel(st.brush.rgb);
     const bool gaps = st.bkMode == kOpaque;
     const int dx = c.box.left() + origin.x();
     for (const QRect& clip : clips) {
@@ -148,17 +149,22 @@ void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vec
                 if ((run.kind == RunKind::Gap && !gaps) || (run.kind == RunKind::Area && !hasArea))
                     continue;
                 const int x0 = std::max(run.x0 + dx, r.left()), x1 = std::min(run.x1 + dx, r.right());
-                for (int x = x0; x <= x1; ++x) {
-                    if (run.kind == RunKind::Pen) {
-                        line[x] = applyRop2(st.rop2, pen, line[x]);
-                    } else if (run.kind == RunKind::Gap) {
-                        line[x] = applyRop2(st.rop2, bk, line[x]);
-                    } else {
-                        bool paint = true;
-                        const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
-                        if (paint)
+                if (x0 > x1)
+                    continue;
+                if (run.kind != RunKind::Area || !st.brush.hatched) {
+                    const uint32_t colour = run.kind == RunKind::Pen ? pen : run.kind == RunKind::Gap ? bk : solid;
+                    if (st.rop2 == kR2CopyPen)
+                        std::fill(line + x0, line + x1 + 1, colour);
+                    else
+                        for (int x = x0; x <= x1; ++x)
                             line[x] = applyRop2(st.rop2, colour, line[x]);
-                    }
+                    continue;
+                }
+                for (int x = x0; x <= x1; ++x) {
+                    bool paint = true;
+                    const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
+                    if (paint)
+                        line[x] = applyRop2(st.rop2, colour, line[x]);
                 }
             }
         }

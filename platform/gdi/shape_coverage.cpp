@@ -190,52 +190,52 @@ Mask Mask::rim() const
 
 void ShapeCoverage::finish()
 {
+    // A pixel is pen, gap or area, in that order: the masks are made disjoint first, and then
+    // each one's runs are independent of the others'.
+    gap.subtract(pen);
     box = pen.box();
     runs.clear();
     rowStart.assign(size_t(std::max(0, box.height())) + 1, 0);
-    const int w = box.width();
     for (int y = box.top(); y <= box.bottom(); ++y) {
         rowStart[size_t(y - box.top())] = uint32_t(runs.size());
-        const uint8_t* rows[3] = {pen.row(y), gap.row(y), area.row(y)};
-        if (!rows[0] && !rows[1] && !rows[2])
-            continue;
-        auto kindAt = [&](int x) -> int {
-            for (int k = 0; k < 3; ++k)
-                if (rows[k] && rows[k][x] >= 128)
-                    return k;
-            return -1;
-        };
-        auto blank8 = [&](int x) {
-            for (const uint8_t* r : rows) {
-                uint64_t bytes = 0;
-                if (r)
-                    std::memcpy(&bytes, r + x, sizeof bytes);
-                if (bytes != 0)
-                    return false;
-            }
-            return true;
-        };
-        int x = 0;
-        while (x < w) {
-            // Most of a large outline's box is uncovered: eight pixels at a time.
-            if (x + 8 <= w && blank8(x)) {
-                x += 8;
-                continue;
-            }
-            const int k = kindAt(x);
-            if (k < 0) {
-                ++x;
-                continue;
-            }
-            int end = x;
-            while (end + 1 < w && kindAt(end + 1) == k)
-                ++end;
-            runs.push_back({x, end, RunKind(k)});
-            x = end + 1;
-        }
+        appendRuns(pen, y, RunKind::Pen);
+        appendRuns(gap, y, RunKind::Gap);
+        appendRuns(area, y, RunKind::Area);
     }
     rowStart[rowStart.size() - 1] = uint32_t(runs.size());
     pen = gap = area = Mask();
+}
+
+void ShapeCoverage::appendRuns(const Mask& mask, int y, RunKind kind)
+{
+    const uint8_t* bytes = mask.row(y);
+    if (!bytes)
+        return;
+    const int w = box.width();
+    auto eight = [bytes](int x) {
+        uint64_t v = 0;
+        std::memcpy(&v, bytes + x, sizeof v);
+        return v;
+    };
+    int x = 0;
+    while (x < w) {
+        // Masks hold 0 or 255: eight pixels at a time across empty and full stretches.
+        if (x + 8 <= w && eight(x) == 0) {
+            x += 8;
+            continue;
+        }
+        if (bytes[x] < 128) {
+            ++x;
+            continue;
+        }
+        int end = x;
+        while (end + 9 <= w && eight(end + 1) == ~uint64_t{0})
+            end += 8;
+        while (end + 1 < w && bytes[end + 1] >= 128)
+            ++end;
+        runs.push_back({x, end, kind});
+        x = end + 1;
+    }
 }
 
 std::vector<Point> outlineLoop(const DeviceShape& s)

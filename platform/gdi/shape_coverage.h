@@ -76,6 +76,9 @@ struct ShapeCoverage {
     // Fills runs and rowStart from the masks and frees the masks.
     void finish();
     size_t bytes() const { return runs.size() * sizeof(CoverageRun) + rowStart.size() * sizeof(uint32_t); }
+
+private:
+    void appendRuns(const Mask& mask, int y, RunKind kind);
 };
 
 // Coverage of `shape` drawn with `pen`, in device pixels, computed within `box`; without
