@@ -10,23 +10,6 @@ namespace plat::gdi {
 
 namespace {
 
-// Pixels [x, y) of the device the primitive may touch: the clip cut to the image.
-std::vector<QRect> clipRects(const PaintState& st, const QRect& limit)
-{
-    std::vector<QRect> out;
-    if (!st.clip) {
-        if (!limit.isEmpty())
-            out.push_back(limit);
-        return out;
-    }
-    for (const Rect& r : st.clip->rects()) {
-        const QRect q = QRect(r.left, r.top, r.width(), r.height()) & limit;
-        if (!q.isEmpty())
-            out.push_back(q);
-    }
-    return out;
-}
-
 QRect unite(const std::vector<QRect>& rects)
 {
     QRect box;
@@ -61,6 +44,24 @@ uint32_t brushPixel(const DeviceBrush& b, const PaintState& st, int x, int y, bo
 
 }  // namespace
 
+// Pixels [x, y) of the device the primitive may touch: the clip cut to `limit`. Kept in a
+// buffer of the canvas, refilled for each primitive, so painting allocates nothing here.
+const std::vector<QRect>& RasterCanvas::clipRects(const PaintState& st, const QRect& limit)
+{
+    clips_.clear();
+    if (!st.clip) {
+        if (!limit.isEmpty())
+            clips_.push_back(limit);
+        return clips_;
+    }
+    for (const Rect& r : st.clip->rects()) {
+        const QRect q = QRect(r.left, r.top, r.width(), r.height()) & limit;
+        if (!q.isEmpty())
+            clips_.push_back(q);
+    }
+    return clips_;
+}
+
 uint32_t* RasterCanvas::row(int y) const
 {
     return reinterpret_cast<uint32_t*>(bits_ + size_t(y) * size_t(bytesPerLine_));
@@ -78,7 +79,7 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
     if (points.size() < 2 || !st.pen.visible)
         return;
     beginPrimitive();
-    const std::vector<QRect> clips = clipRects(st, image_->rect());
+    const std::vector<QRect>& clips = clipRects(st, image_->rect());
     const QRect limit = unite(clips);
     if (st.pen.width > 1) {
         hasLast_ = false;
@@ -228,7 +229,7 @@ void RasterCanvas::shape(const DeviceShape& s, const PaintState& st)
     if (!st.pen.visible && !hasArea)
         return;
     beginPrimitive();
-    const std::vector<QRect> clips = clipRects(st, image_->rect());
+    const std::vector<QRect>& clips = clipRects(st, image_->rect());
     const int margin = penMargin(st.pen);
     const QRect box = boundsOf(s).adjusted(-margin, -margin, margin + 1, margin + 1) &
                       unite(clips).adjusted(-2, -2, 2, 2);
@@ -256,7 +257,7 @@ void RasterCanvas::text(Point reference, std::string_view text, const QtFont& fo
     QRect limit = image_->rect();
     if (rect && (options & kEtoClipped))
         limit &= QRect(rect->left, rect->top, rect->width(), rect->height());
-    const std::vector<QRect> clips = clipRects(st, limit);
+    const std::vector<QRect>& clips = clipRects(st, limit);
     if (rect && (options & kEtoOpaque)) {
         const uint32_t bk = toPixel(st.bkRgb);
         for (const QRect& c : clips) {

@@ -32,6 +32,7 @@ public:
 
 private:
     void beginPrimitive();
+    const std::vector<QRect>& clipRects(const PaintState& st, const QRect& limit);
     uint32_t* row(int y) const;
     void compose(const struct ShapeCoverage& coverage, QPoint origin, const std::vector<QRect>& clips,
                  const PaintState& st, bool hasArea);
@@ -40,6 +41,7 @@ private:
     QImage* image_;
     uchar* bits_ = nullptr;
     int bytesPerLine_ = 0;
+    std::vector<QRect> clips_;
     int phase_ = 0;              // dash position carried from one LineTo to the next
     Point lastEnd_;
     bool hasLast_ = false;
