@@ -74,19 +74,19 @@ struct LayerRules {
     bool showBottom = g_boardSettings.layerDisplay[1] != 0;
 };
 
-PassDecision decide(const BoardObject& o, int pass, int sub, const LayerRules& r)
+int storedLayer(const BoardObject& o)
 {
-    PassDecision d;
-    int layer = o.w[4] >> 10;
-    if (std::abs(layer) > 32)
-        layer = 0;
-    const int original = layer;
-    const int kind = o.kind();
-    const int shape = o.w[5] & 15;
-    const int c = r.current;
-    const bool shown = additionalLayer(layer);
+    const int layer = o.w[4] >> 10;
+    return std::abs(layer) > 32 ? 0 : layer;
+}
 
-    if (kind == kKindPad && shape == kPadLayerPair) {
+// The layer an object counts as on in the layer passes: a layer-pair pad follows the current
+// layer of its pair, and in pair view the other layer of the pair counts as the current one.
+int passLayer(const BoardObject& o, const LayerRules& r)
+{
+    int layer = storedLayer(o);
+    const int c = r.current;
+    if (o.kind() == kKindPad && (o.w[5] & 15) == kPadLayerPair) {
         if (c == layer + 1)
             layer = layer + 1;
         else if (c == kLayerMaskBottom)
@@ -94,6 +94,18 @@ PassDecision decide(const BoardObject& o, int pass, int sub, const LayerRules& r
     } else if (r.pairView && layer >= 0 && (layer ^ 1) == c) {
         layer = c;
     }
+    return layer;
+}
+
+PassDecision decide(const BoardObject& o, int pass, int sub, const LayerRules& r)
+{
+    PassDecision d;
+    const int original = storedLayer(o);
+    const int kind = o.kind();
+    const int shape = o.w[5] & 15;
+    const int c = r.current;
+    const bool shown = additionalLayer(original);
+    const int layer = passLayer(o, r);
 
     bool mask = false, paste = false;
     const bool innerOrBottom = layer >= 1 && layer <= 15;
@@ -448,9 +460,19 @@ void DrawObjects(int first, int last, plat::Dc& dc)
         if (kind != kKindDeleted && kind != kKindOutline && IsObjectVisible(i, kind) && mayTouch(o, kind, clip))
             shown.push_back(i);
     }
+    // In the first sixteen passes an object can only be painted in the pass of its own layer
+    // (15 - pass); the last three passes (paste, other layers and silk, planes) look at all.
+    constexpr int kLayerOnlyPasses = 16;
+    std::array<std::vector<int>, kLayerOnlyPasses> byLayer;
+    for (const int i : shown) {
+        const int layer = passLayer(g_board.objects[i], rules);
+        if (layer >= 0 && layer < kLayerOnlyPasses)
+            byLayer[static_cast<size_t>(kLayerOnlyPasses - 1 - layer)].push_back(i);
+    }
     for (int pass = 0; pass < kLayerPasses; ++pass) {
+        const std::vector<int>& walked = pass < kLayerOnlyPasses ? byLayer[static_cast<size_t>(pass)] : shown;
         for (int sub = 0; sub < kSubPasses; ++sub) {
-            for (const int i : shown) {
+            for (const int i : walked) {
                 BoardObject& o = g_board.objects[i];
                 const int kind = o.kind();
                 const PassDecision d = decide(o, pass, sub, rules);
