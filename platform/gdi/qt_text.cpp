@@ -58,7 +58,9 @@ QtFont build(const DeviceFont& d)
     const int em = d.emHeight > 0 ? d.emHeight
                                   : emForCell(family, d.font, d.cellHeight > 0 ? d.cellHeight
                                                                                 : kDefaultCellHeight);
+    static uint64_t lastId = 0;
     QtFont r;
+    r.id = ++lastId;
     r.font = makeFont(family, em, d.font);
     const QFontMetricsF fm(r.font);
     if (d.averageWidth > 0 && fm.averageCharWidth() > 0)

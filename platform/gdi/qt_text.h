@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <cstdint>
 #include <string_view>
 
 namespace plat::gdi {
@@ -23,6 +24,7 @@ struct TextLayout {
 };
 
 struct QtFont {
+    uint64_t id = 0;         // never reused, so caches can key on it
     QFont font;              // pixel-sized, unhinted, no antialiasing
     double xScale = 1.0;     // horizontal stretch that gives a requested average width
     int ascent = 0;

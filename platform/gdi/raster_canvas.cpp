@@ -271,31 +271,23 @@ void RasterCanvas::text(Point reference, std::string_view text, const QtFont& fo
     const QRectF glyphs = layout.ink;
     const QRectF inkBox(glyphs.left() * font.xScale - 2, glyphs.top() - 2, glyphs.width() * font.xScale + 4,
                         glyphs.height() + 4);
-    const QRect box = place.toDevice.mapRect(place.cell | inkBox).toAlignedRect().adjusted(-1, -1, 1, 1) &
-                      unite(clips);
+    const QRect whole = place.toDevice.mapRect(place.cell | inkBox).toAlignedRect().adjusted(-1, -1, 1, 1);
+    const QRect box = whole & unite(clips);
     if (box.isEmpty())
         return;
-    Mask ink(box), back(box);
-    ink.text(font, s, place.toDevice);
-    if (st.bkMode == kOpaque) {
-        QPainterPath cell;
-        cell.addRect(place.cell);
-        back.fill(place.toDevice.map(cell));
-    }
-    const uint32_t fg = toPixel(st.textRgb);
-    const uint32_t bk = toPixel(st.bkRgb);
-    for (const QRect& c : clips) {
-        const QRect r = c & box;
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            uint32_t* line = row(y);
-            for (int x = r.left(); x <= r.right(); ++x) {
-                if (ink.at(x, y))
-                    line[x] = fg;
-                else if (back.at(x, y))
-                    line[x] = bk;
-            }
-        }
-    }
+    // Ink in the text colour and, when opaque, the cell in the background colour, both copied
+    // whatever the raster mode.
+    PaintState copy = st;
+    copy.rop2 = kR2CopyPen;
+    copy.pen.rgb = st.textRgb;
+    copy.brush = DeviceBrush{true, false, 0, st.bkRgb};
+    const bool opaque = st.bkMode == kOpaque;
+    const TextCoverageRequest request{font, s, place, reference, st.textAlign, escapement, opaque};
+    const CachedCoverage cached = cachedTextCoverage(request, whole);
+    if (cached.coverage)
+        compose(*cached.coverage, cached.origin, clips, copy, opaque);
+    else
+        compose(textCoverage(request, box), QPoint(0, 0), clips, copy, opaque);
 }
 
 void RasterCanvas::fillRect(const Rect& rect, const DeviceBrush& brush, const PaintState& st)

@@ -335,4 +335,30 @@ CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int wid
     return {&cache().find(key, [&] { return widePolylineCoverage(points, width, limit); }), QPoint(0, 0)};
 }
 
+ShapeCoverage textCoverage(const TextCoverageRequest& r, const QRect& box)
+{
+    ShapeCoverage c = blankCoverage(box);
+    c.pen.text(r.font, r.text, r.place.toDevice);
+    if (r.opaque) {
+        QPainterPath cell;
+        cell.addRect(r.place.cell);
+        c.area.fill(r.place.toDevice.map(cell));
+        c.area.subtract(c.pen);
+    }
+    c.finish();
+    return c;
+}
+
+CachedCoverage cachedTextCoverage(const TextCoverageRequest& r, const QRect& whole)
+{
+    if (!small(whole))
+        return {};
+    std::vector<int>& key = cache().key();
+    key.insert(key.end(), {-2, int(r.font.id & 0x7FFFFFFF), int(r.font.id >> 31), r.reference.x, r.reference.y,
+                           int(r.align), r.escapement, r.opaque});
+    for (const QChar ch : r.text)
+        key.push_back(ch.unicode());
+    return {&cache().find(key, [&] { return textCoverage(r, whole); }), QPoint(0, 0)};
+}
+
 }  // namespace plat::gdi

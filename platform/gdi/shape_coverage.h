@@ -98,6 +98,20 @@ struct CachedCoverage {
 CachedCoverage cachedShapeCoverage(const DeviceShape& shape, const DevicePen& pen, bool filled);
 CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int width);
 
+// A string placed in a font: its ink is the pen, and when opaque its cell is the area.
+struct TextCoverageRequest {
+    const QtFont& font;
+    const QString& text;
+    const TextPlacement& place;
+    Point reference;
+    unsigned align = 0;
+    int escapement = 0;
+    bool opaque = false;
+};
+ShapeCoverage textCoverage(const TextCoverageRequest& request, const QRect& box);
+// `whole` is the text's box on the device, unclipped.
+CachedCoverage cachedTextCoverage(const TextCoverageRequest& request, const QRect& whole);
+
 // The margin a pen adds around a shape's bounds.
 inline int penMargin(const DevicePen& pen) { return pen.width / 2 + 2; }
 
