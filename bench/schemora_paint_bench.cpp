@@ -81,6 +81,26 @@ BENCHMARK(BM_PaintSheet)->DenseRange(0, kMaxScaleIndex)->Unit(benchmark::kMillis
 void BM_PaintSheetCorner(benchmark::State& state) { paintWindow(state, -7000, -4500); }
 BENCHMARK(BM_PaintSheetCorner)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond);
 
+// The view moving one pixel to the right before every repaint, so nothing drawn is where it
+// was: what a first repaint of a view costs.
+void BM_PaintSheetPanning(benchmark::State& state)
+{
+    paletteAndRoles();
+    BusySheet sheet;
+    setZoom(static_cast<int>(state.range(0)), 0, -3300);
+    const plat::Rect client{0, 0, kWidth, kHeight};
+    plat::RasterDc dc(client.width(), client.height());
+    int step = 0;
+    for (auto _ : state) {
+        g_current.viewCentreX = -4000 + (step++ % 8000) * g_current.zoomFactor;
+        PrepareScreenMapping(dc, client);
+        PaintSheetView(dc, client);
+    }
+    state.SetItemsProcessed(state.iterations() * kObjects);
+    state.SetLabel(labelOf(dc, client));
+}
+BENCHMARK(BM_PaintSheetPanning)->Arg(0)->Arg(3)->Arg(6)->Unit(benchmark::kMillisecond);
+
 // An invalidated rectangle of the window, in pixels: a scroll step along the top and a moved
 // object's box, at a middle zoom (5 units/pixel) with the window full of circuits.
 void BM_RedrawSheetRect(benchmark::State& state)

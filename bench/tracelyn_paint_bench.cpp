@@ -91,6 +91,23 @@ BENCHMARK(PaintAtZoom)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
 void PaintCorner(benchmark::State& state) { paintWhole(state, -30000, -30000); }
 BENCHMARK(PaintCorner)->Arg(3)->Arg(5)->Arg(7)->Unit(benchmark::kMillisecond);
 
+// The view moving one pixel to the right before every repaint, so nothing drawn is where it
+// was: what a first repaint of a view costs.
+void PaintPanning(benchmark::State& state)
+{
+    BusyBoard board(static_cast<int>(state.range(0)), 0, 0);
+    plat::RasterDc dc(kWidth, kHeight);
+    int step = 0;
+    for (auto _ : state) {
+        g_board.viewOriginX = (step++ % 4000) * g_view.zoomDivisor;
+        PrepareScreenMapping(dc, kClient);
+        PaintBoardView(dc, board.doc);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kObjects);
+}
+BENCHMARK(PaintPanning)->Arg(0)->Arg(3)->Arg(7)->Unit(benchmark::kMillisecond);
+
 // An invalidated rectangle of the window, in pixels: a scroll step along the top and a moved
 // object's box, at zoom 3 with the window full of objects.
 void RedrawStrip(benchmark::State& state)
