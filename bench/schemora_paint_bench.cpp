@@ -90,7 +90,7 @@ void BM_PaintSheetPanning(benchmark::State& state)
     setZoom(static_cast<int>(state.range(0)), 0, -3300);
     const plat::Rect client{0, 0, kWidth, kHeight};
     plat::RasterDc dc(client.width(), client.height());
-    int step = 0;
+    static int step = 0;   // never back to a position an earlier run painted
     for (auto _ : state) {
         g_current.viewCentreX = -4000 + (step++ % 8000) * g_current.zoomFactor;
         PrepareScreenMapping(dc, client);

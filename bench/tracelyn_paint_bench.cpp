@@ -97,7 +97,7 @@ void PaintPanning(benchmark::State& state)
 {
     BusyBoard board(static_cast<int>(state.range(0)), 0, 0);
     plat::RasterDc dc(kWidth, kHeight);
-    int step = 0;
+    static int step = 0;   // never back to a position an earlier run painted
     for (auto _ : state) {
         g_board.viewOriginX = (step++ % 4000) * g_view.zoomDivisor;
         PrepareScreenMapping(dc, kClient);
