@@ -2,8 +2,8 @@
 
 #include "platform/gdi/shape_coverage.h"
 
-
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace plat::gdi {
@@ -16,19 +16,6 @@ QRect unite(const std::vector<QRect>& rects)
     for (const QRect& r : rects)
         box |= r;
     return box;
-}
-
-// The pixels a polyline's points and a margin around them span.
-QRect reach(std::span<const Point> points, int margin)
-{
-    int l = points[0].x, t = points[0].y, r = l, b = t;
-    for (const Point& p : points) {
-        l = std::min(l, p.x);
-        r = std::max(r, p.x);
-        t = std::min(t, p.y);
-        b = std::max(b, p.y);
-    }
-    return QRect(QPoint(l - margin, t - margin), QPoint(r + margin, b + margin));
 }
 
 uint32_t brushPixel(const DeviceBrush& b, const PaintState& st, int x, int y, bool& paint)
@@ -83,7 +70,7 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
     const QRect limit = unite(clips);
     if (st.pen.width > 1) {
         hasLast_ = false;
-        if (!(reach(points, st.pen.width / 2 + 2) & limit).isValid())
+        if (!(pointsReach(points, st.pen.width / 2 + 2) & limit).isValid())
             return;
         const CachedCoverage cached = cachedWidePolylineCoverage(points, st.pen.width);
         if (cached.coverage) {

@@ -318,20 +318,13 @@ CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int wid
 {
     if (points.empty())
         return {};
-    std::vector<int>& key = cache().key();
-    key.insert(key.end(), {-1, width});
-    int l = points[0].x, t = points[0].y, r = l, b = t;
-    for (const Point& p : points) {
-        key.insert(key.end(), {p.x, p.y});
-        l = std::min(l, p.x);
-        r = std::max(r, p.x);
-        t = std::min(t, p.y);
-        b = std::max(b, p.y);
-    }
-    const int m = width / 2 + 4;
-    const QRect limit(QPoint(l - m, t - m), QPoint(r + m, b + m));
+    const QRect limit = pointsReach(points, width / 2 + 4);
     if (!small(limit))
         return {};
+    std::vector<int>& key = cache().key();
+    key.insert(key.end(), {-1, width});
+    for (const Point& p : points)
+        key.insert(key.end(), {p.x, p.y});
     return {&cache().find(key, [&] { return widePolylineCoverage(points, width, limit); }), QPoint(0, 0)};
 }
 
