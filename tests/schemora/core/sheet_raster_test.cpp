@@ -123,9 +123,9 @@ constexpr plat::Rect kClient{0, 0, kWidth, kHeight};
 // gave the font probe below (see support/raster_hash.h for how to record them again).
 constexpr uint64_t kRecordedFontProbe = 0x162924c595f66667ull;
 constexpr quill_test::RecordedRaster kRecorded[] = {
-    {"example", 0, 0x8be8fc071767876aull, 0x6078292ba1b44b6aull},
-    {"example", 3, 0xfdf7e72e21ebbea4ull, 0x66318eaeb8fd8864ull},
-    {"example", 6, 0xd1f04b33bb9c44f4ull, 0xbd91a7bcb54d4e81ull},
+    {"example", 0, 0x0592943f333443e7ull, 0x3e9688750b5b3883ull},
+    {"example", 3, 0x142bf2bc1f77138dull, 0xdcc45d8d18865841ull},
+    {"example", 6, 0xc8a7c81424f005fcull, 0x650101f3381b3014ull},
     {"busy", 0, 0x8dc3de2a86d4d2bbull, 0x5e087b53df32a06aull},
     {"busy", 3, 0xca6ba8258a14db5aull, 0x6e0c158d0d798c5aull},
     {"busy", 6, 0x194553bae0992aa1ull, 0x0ecaf37b674f9319ull},
