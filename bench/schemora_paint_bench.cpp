@@ -1,5 +1,7 @@
-// Painting a full sheet of 7,000 objects into a raster image, at every scale. Fonts need a Qt
+// Painting a sheet of 7,000 objects into a 1600 x 1000 raster image: the whole window at every
+// scale, a corner view with few objects in it, and invalidated strips and boxes. Fonts need a Qt
 // application object, as in the test programs.
+#include "bench/schemora_bench_sheet.h"
 #include "platform/gdi/raster_dc.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
@@ -10,56 +12,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-constexpr int kObjects = 7000;
-
-std::array<int32_t, kDrawObjectWords> words(int type, int x, int y, int w2, int w3)
-{
-    std::array<int32_t, kDrawObjectWords> w{};
-    w[0] = x;
-    w[1] = y;
-    w[2] = w2;
-    w[3] = w3;
-    w[4] = type;
-    w[6] = 6;
-    w[23] = 1;
-    return w;
-}
-
-// A D-size sheet filled with a grid of small circuits: wires, boxes, texts, dots and circles.
-struct BusySheet {
-    DrawObjectStore store;
-
-    BusySheet()
-    {
-        store.allocate();
-        int n = 0;
-        for (int i = 0; n < kObjects; ++i) {
-            const int x = -8000 + (i % 80) * 200;
-            const int y = -5000 + (i / 80) * 200;
-            const std::array<std::array<int32_t, kDrawObjectWords>, 5> kinds{
-                words(kObjLine, x, y, x + 150, y), words(kObjRectangle, x + 20, y + 20, 100, 60),
-                words(kObjText, x, y + 150, (6 << 8) | 1, 0), words(kObjDot, x + 150, y, 0, 0),
-                words(kObjEllipse, x + 80, y + 100, 30, 30)};
-            for (const auto& w : kinds) {
-                if (n == kObjects)
-                    break;
-                store[++n] = MakeDrawObject(w, w[4] == kObjText ? "U12" : nullptr);
-            }
-        }
-        g_current.objects = store.slots();
-        g_current.count = kObjects;
-        g_current.sheetSize = 'D';
-        g_current.gridCommand = 703;
-        g_current.gridStep = 50;
-    }
-    ~BusySheet() { g_current = CurrentDrawing{}; }
-};
+using schemora_bench::BusySheet;
+using schemora_bench::kObjects;
 
 void paletteAndRoles()
 {
@@ -70,22 +29,99 @@ void paletteAndRoles()
         g_colorRoles.index[static_cast<size_t>(r)] = (r * 7) % kPaletteEntries;
 }
 
-void BM_PaintSheet(benchmark::State& state)
+constexpr int kWidth = 1600;
+constexpr int kHeight = 1000;
+
+// The share of objects whose anchor lies in the client area, for the label.
+int percentInView(const plat::Dc& dc, const plat::Rect& client)
+{
+    int inView = 0;
+    for (int i = 1; i <= g_current.count; ++i) {
+        const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
+        const plat::Point p = dc.LPtoDP(plat::Point{o.w[0], o.w[1]});
+        inView += p.x >= client.left && p.x < client.right && p.y >= client.top && p.y < client.bottom;
+    }
+    return inView * 100 / g_current.count;
+}
+
+void setZoom(int index, int centreX, int centreY)
+{
+    g_current.zoomIndex = index;
+    g_current.zoomFactor = ZoomDivisorOf(index);
+    g_current.viewCentreX = centreX;
+    g_current.viewCentreY = centreY;
+}
+
+std::string labelOf(const plat::Dc& dc, const plat::Rect& client)
+{
+    return std::to_string(kZoomDivisors[static_cast<size_t>(g_current.zoomIndex)]) + " units/pixel, " +
+           std::to_string(percentInView(dc, client)) + "% in view";
+}
+
+void paintWindow(benchmark::State& state, int centreX, int centreY)
 {
     paletteAndRoles();
     BusySheet sheet;
-    g_current.zoomIndex = static_cast<int>(state.range(0));
-    g_current.zoomFactor = ZoomDivisorOf(g_current.zoomIndex);
-    const plat::Rect client{0, 0, 1280, 1024};
+    setZoom(static_cast<int>(state.range(0)), centreX, centreY);
+    const plat::Rect client{0, 0, kWidth, kHeight};
     plat::RasterDc dc(client.width(), client.height());
     for (auto _ : state) {
         PrepareScreenMapping(dc, client);
         PaintSheetView(dc, client);
     }
     state.SetItemsProcessed(state.iterations() * kObjects);
-    state.SetLabel(std::to_string(kZoomDivisors[static_cast<size_t>(g_current.zoomIndex)]) + " units/pixel");
+    state.SetLabel(labelOf(dc, client));
 }
+
+// The whole window, with the view on the middle of the circuits (x 0, y -3300).
+void BM_PaintSheet(benchmark::State& state) { paintWindow(state, 0, -3300); }
 BENCHMARK(BM_PaintSheet)->DenseRange(0, kMaxScaleIndex)->Unit(benchmark::kMillisecond);
+
+// The view on one corner of the circuits, so that at most a tenth of them is in the window.
+void BM_PaintSheetCorner(benchmark::State& state) { paintWindow(state, -7000, -4500); }
+BENCHMARK(BM_PaintSheetCorner)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond);
+
+// The view moving one pixel to the right before every repaint, so nothing drawn is where it
+// was: what a first repaint of a view costs.
+void BM_PaintSheetPanning(benchmark::State& state)
+{
+    paletteAndRoles();
+    BusySheet sheet;
+    setZoom(static_cast<int>(state.range(0)), 0, -3300);
+    const plat::Rect client{0, 0, kWidth, kHeight};
+    plat::RasterDc dc(client.width(), client.height());
+    static int step = 0;   // never back to a position an earlier run painted
+    for (auto _ : state) {
+        g_current.viewCentreX = -4000 + (step++ % 8000) * g_current.zoomFactor;
+        PrepareScreenMapping(dc, client);
+        PaintSheetView(dc, client);
+    }
+    state.SetItemsProcessed(state.iterations() * kObjects);
+    state.SetLabel(labelOf(dc, client));
+}
+BENCHMARK(BM_PaintSheetPanning)->Arg(0)->Arg(3)->Arg(6)->Unit(benchmark::kMillisecond);
+
+// An invalidated rectangle of the window, in pixels: a scroll step along the top and a moved
+// object's box, at a middle zoom (5 units/pixel) with the window full of circuits.
+void BM_RedrawSheetRect(benchmark::State& state)
+{
+    paletteAndRoles();
+    BusySheet sheet;
+    setZoom(3, 0, -3300);
+    const plat::Rect client{0, 0, kWidth, kHeight};
+    plat::RasterDc dc(client.width(), client.height());
+    PrepareScreenMapping(dc, client);
+    PaintSheetView(dc, client);
+    const int zoom = g_current.zoomFactor;
+    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+    const int left = (kWidth - w) / 2, top = 100;
+    for (auto _ : state) {
+        PrepareScreenMapping(dc, client);
+        RedrawSheetRect(dc, left * zoom, top * zoom, (left + w) * zoom, (top + h) * zoom, 1);
+    }
+    state.SetLabel(std::to_string(w) + " x " + std::to_string(h) + " pixels");
+}
+BENCHMARK(BM_RedrawSheetRect)->Args({kWidth, 20})->Args({kWidth, 100})->Args({60, 60})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -22,12 +22,23 @@ Dc::Dc()
 
 Dc::~Dc() = default;
 
-void Dc::note(std::string_view name, std::vector<int> args, unsigned uses, bool drawing,
-              std::string text)
+// Nothing is built unless the context records: painting calls these for every primitive.
+void Dc::note(std::string_view name, std::initializer_list<int> args, unsigned uses, bool drawing,
+              std::string_view text)
+{
+    if (recordCalls_)
+        onCall(CallNote{name, std::vector<int>(args), std::string(text), uses, drawing});
+}
+
+void Dc::notePoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
+                    unsigned uses, std::string_view text)
 {
     if (!recordCalls_)
         return;
-    onCall(CallNote{name, std::move(args), std::move(text), uses, drawing});
+    std::vector<int> args(head);
+    for (const Point& p : points)
+        args.insert(args.end(), {p.x, p.y});
+    onCall(CallNote{name, std::move(args), std::string(text), uses, true});
 }
 
 // --- mapping ---------------------------------------------------------------------------------
@@ -300,16 +311,16 @@ DeviceFont Dc::deviceFont() const
 
 void Dc::TextOut(int x, int y, std::string_view text)
 {
-    note("TextOut", {x, y}, kUsesFont, true, std::string(text));
+    note("TextOut", {x, y}, kUsesFont, true, text);
     drawText(LPtoDP(Point{x, y}), text, 0, nullptr);
 }
 
 void Dc::ExtTextOut(int x, int y, unsigned options, const Rect* rect, std::string_view text)
 {
-    std::vector<int> args{x, y, int(options)};
     if (rect)
-        args.insert(args.end(), {rect->left, rect->top, rect->right, rect->bottom});
-    note("ExtTextOut", std::move(args), kUsesFont, true, std::string(text));
+        note("ExtTextOut", {x, y, int(options), rect->left, rect->top, rect->right, rect->bottom}, kUsesFont, true, text);
+    else
+        note("ExtTextOut", {x, y, int(options)}, kUsesFont, true, text);
     if (rect) {
         const Rect dev = LPtoDP(*rect).normalized();
         drawText(LPtoDP(Point{x, y}), text, options, &dev);
@@ -359,10 +370,7 @@ void Dc::LineTo(int x, int y)
 
 void Dc::Polyline(std::span<const Point> points)
 {
-    std::vector<int> args;
-    for (const Point& p : points)
-        args.insert(args.end(), {p.x, p.y});
-    note("Polyline", std::move(args), kUsesPen, true);
+    notePoints("Polyline", {}, points, kUsesPen);
     if (points.size() < 2 || s_.pen.style == kPsNull)
         return;
     std::vector<Point> dev(points.begin(), points.end());
@@ -372,10 +380,7 @@ void Dc::Polyline(std::span<const Point> points)
 
 void Dc::Polygon(std::span<const Point> points)
 {
-    std::vector<int> args;
-    for (const Point& p : points)
-        args.insert(args.end(), {p.x, p.y});
-    note("Polygon", std::move(args), kUsesPen | kUsesBrush, true);
+    notePoints("Polygon", {}, points, kUsesPen | kUsesBrush);
     if (points.size() < 2)
         return;
     DeviceShape shape;

@@ -12,6 +12,7 @@
 #include "platform/gdi/gdi_types.h"
 #include "platform/gdi/region.h"
 
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -240,8 +241,11 @@ private:
         std::optional<Region> clip;
     };
 
-    void note(std::string_view name, std::vector<int> args, unsigned uses, bool drawing,
-              std::string text = {});
+    void note(std::string_view name, std::initializer_list<int> args, unsigned uses, bool drawing,
+              std::string_view text = {});
+    // A drawing call whose arguments end with a point list.
+    void notePoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
+                    unsigned uses, std::string_view text = {});
     void fixIsotropic();
     void clipChanged();
     Rect deviceBox(int left, int top, int right, int bottom) const;

@@ -128,17 +128,23 @@ QRect boundsOf(const DeviceShape& s)
     auto last = [](int end) { return static_cast<int>(std::max<int64_t>(int64_t(end) - 1, INT_MIN)); };
     if (s.kind != ShapeKind::Polygon)
         return QRect(QPoint(s.box.left, s.box.top), QPoint(last(s.box.right), last(s.box.bottom)));
-    if (s.points.empty())
+    return pointsReach(s.points, 0);
+}
+
+QRect pointsReach(std::span<const Point> points, int margin)
+{
+    if (points.empty())
         return QRect();
-    int l = s.points[0].x, r = l, t = s.points[0].y, b = t;
-    for (const Point& p : s.points) {
+    int l = points[0].x, t = points[0].y, r = l, b = t;
+    for (const Point& p : points) {
         l = std::min(l, p.x);
         r = std::max(r, p.x);
         t = std::min(t, p.y);
         b = std::max(b, p.y);
     }
-    return QRect(QPoint(l, t), QPoint(r, b));
+    return QRect(QPoint(l - margin, t - margin), QPoint(r + margin, b + margin));
 }
+
 
 const QVector<qreal>& dashPattern(int style)
 {

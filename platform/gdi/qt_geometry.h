@@ -22,6 +22,8 @@ QPainterPath shapeArea(const DeviceShape& shape, bool penVisible);
 QPainterPath shapeOutline(const DeviceShape& shape);
 QPainterPath polylinePath(std::span<const Point> points);
 QRect boundsOf(const DeviceShape& shape);
+// The pixels a point list spans, grown by `margin` on every side; empty for no points.
+QRect pointsReach(std::span<const Point> points, int margin);
 
 // Pen dash pattern in pixels (on, off, on, off...) for a style; empty for solid.
 const QVector<qreal>& dashPattern(int style);

@@ -58,7 +58,9 @@ QtFont build(const DeviceFont& d)
     const int em = d.emHeight > 0 ? d.emHeight
                                   : emForCell(family, d.font, d.cellHeight > 0 ? d.cellHeight
                                                                                 : kDefaultCellHeight);
+    static uint64_t lastId = 0;
     QtFont r;
+    r.id = ++lastId;
     r.font = makeFont(family, em, d.font);
     const QFontMetricsF fm(r.font);
     if (d.averageWidth > 0 && fm.averageCharWidth() > 0)
@@ -110,7 +112,20 @@ QString decodeText(std::string_view text)
 
 int textWidth(const QtFont& font, const QString& text)
 {
-    return int(std::lround(QFontMetricsF(font.font).horizontalAdvance(text) * font.xScale));
+    return layoutOf(font, text).width;
+}
+
+TextLayout layoutOf(const QtFont& font, const QString& text)
+{
+    constexpr qsizetype kMaxLayoutsPerFont = 4096;
+    auto it = font.layouts.constFind(text);
+    if (it != font.layouts.constEnd())
+        return *it;
+    if (font.layouts.size() >= kMaxLayoutsPerFont)
+        font.layouts.clear();
+    const QFontMetricsF metrics(font.font);
+    const TextLayout layout{int(std::lround(metrics.horizontalAdvance(text) * font.xScale)), metrics.boundingRect(text)};
+    return *font.layouts.insert(text, layout);
 }
 
 QPainterPath textOutline(const QtFont& font, const QString& text)

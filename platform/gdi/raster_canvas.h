@@ -6,6 +6,8 @@
 
 #include "platform/gdi/qt_geometry.h"
 
+#include <vector>
+
 #include <QImage>
 
 #include <string_view>
@@ -29,7 +31,17 @@ public:
               const PaintState& st);
 
 private:
+    void beginPrimitive();
+    const std::vector<QRect>& clipRects(const PaintState& st, const QRect& limit);
+    uint32_t* row(int y) const;
+    void compose(const struct ShapeCoverage& coverage, QPoint origin, const std::vector<QRect>& clips,
+                 const PaintState& st, bool hasArea);
+    bool rectangle(const DeviceShape& shape, const std::vector<QRect>& clips, const PaintState& st);
+
     QImage* image_;
+    uchar* bits_ = nullptr;
+    int bytesPerLine_ = 0;
+    std::vector<QRect> clips_;
     int phase_ = 0;              // dash position carried from one LineTo to the next
     Point lastEnd_;
     bool hasLast_ = false;

@@ -1,6 +1,7 @@
 // The object loop of a repaint: the objects of the current sheet and shown layers, graphics
 // in a first pass and texts, dots and parts over them in a second.
 #include "schemora/core/current_document.h"
+#include "schemora/core/object_extents.h"
 #include "schemora/core/paint_style.h"
 #include "schemora/core/part_painter.h"
 #include "schemora/core/part_transforms.h"
@@ -16,6 +17,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -143,6 +145,44 @@ void drawOverlayKind(plat::Dc& dc, DrawObject& o)
     }
 }
 
+// The box an object's painter can touch, in drawing units before its pen is added; nothing where
+// the reach is not known without drawing (texts, parts, labelled wires, turned or curved
+// shapes), and those always reach their painters.
+std::optional<plat::Rect> paintReach(const DrawObject& o)
+{
+    const int x1 = o.w[0], y1 = o.w[1];
+    auto box = [](int l, int t, int r, int b) { return plat::Rect{l, t, r, b}.normalized(); };
+    switch (o.type()) {
+    case kObjLine:
+        if (!InlineText(o, kFirstLabelWord, kFirstLabelBytes).empty())
+            return std::nullopt;
+        return box(x1, y1, o.w[2], o.w[3]);
+    case kObjBus: return GrowRect(box(x1, y1, o.w[2], o.w[3]), kBusWidth, kBusWidth);
+    case kObjRectangle: {
+        const int x2 = (o.w[7] & kRectMirrorBit) ? x1 - o.w[2] : x1 + o.w[2];
+        return box(x1, y1, x2, y1 + o.w[3]);
+    }
+    case 3: return box(x1 - kSmallCircleRadius, y1 - kSmallCircleRadius, x1 + kSmallCircleRadius, y1 + kSmallCircleRadius);
+    case kObjEllipse: return box(x1 - o.w[2], y1 - o.w[3], x1 + o.w[2], y1 + o.w[3]);
+    case kObjDot: return box(x1 - kDotRadius, y1 - kDotRadius, x1 + kDotRadius, y1 + kDotRadius);
+    case 25: return box(x1 - kRingOuter, y1 - kRingOuter, x1 + kRingOuter, y1 + kRingOuter);
+    default: return std::nullopt;
+    }
+}
+
+// Whether an object can touch the clip box (drawing units) of the DC it is painted on: its
+// reach grown by its pen and a few pixels for rounding.
+bool mayTouch(const DrawObject& o, const plat::Rect& clip)
+{
+    const std::optional<plat::Rect> reach = paintReach(o);
+    if (!reach)
+        return true;
+    const int zoom = std::max(1, g_current.zoomFactor);
+    const int grow = ((o.w[6] & 0xFF) + kRingPen + 4) * zoom;
+    const plat::Rect r = GrowRect(*reach, grow, grow);
+    return r.left <= clip.right && r.right >= clip.left && r.top <= clip.bottom && r.bottom >= clip.top;
+}
+
 }  // namespace
 
 std::string InlineText(const DrawObject& object, int firstWord, int maxBytes)
@@ -166,12 +206,17 @@ int DrawObjects(int first, int last, plat::Dc& dc)
         return 0;
     first = std::max(first, 1);
     last = std::min(last, static_cast<int>(g_current.objects.size()) - 1);
+    // Objects wholly outside the clip never reach their painters; they still count as drawn.
+    plat::Rect clip;
+    dc.GetClipBox(clip);
     int drawn = 0;
     for (int i = first; i <= last; ++i) {
         DrawObject& o = g_current.objects[static_cast<size_t>(i)];
         if (o.type() == kObjDeleted || !passesFilter(o))
             continue;
         ++drawn;
+        if (!mayTouch(o, clip))
+            continue;
         if (o.type() == 25)
             drawRing(dc, o, roleOf(o));
         else
@@ -179,7 +224,7 @@ int DrawObjects(int first, int last, plat::Dc& dc)
     }
     for (int i = first; i <= last; ++i) {
         DrawObject& o = g_current.objects[static_cast<size_t>(i)];
-        if (o.type() == kObjDeleted || !passesFilter(o))
+        if (o.type() == kObjDeleted || !passesFilter(o) || !mayTouch(o, clip))
             continue;
         if (o.type() == 25)
             drawRing(dc, o, roleOf(o));

@@ -15,12 +15,16 @@
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/stroke_text_services.h"
 #include "tracelyn/core/workspace_services.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <array>
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace {
 
@@ -70,19 +74,19 @@ struct LayerRules {
     bool showBottom = g_boardSettings.layerDisplay[1] != 0;
 };
 
-PassDecision decide(const BoardObject& o, int pass, int sub, const LayerRules& r)
+int storedLayer(const BoardObject& o)
 {
-    PassDecision d;
-    int layer = o.w[4] >> 10;
-    if (std::abs(layer) > 32)
-        layer = 0;
-    const int original = layer;
-    const int kind = o.kind();
-    const int shape = o.w[5] & 15;
-    const int c = r.current;
-    const bool shown = additionalLayer(layer);
+    const int layer = o.w[4] >> 10;
+    return std::abs(layer) > 32 ? 0 : layer;
+}
 
-    if (kind == kKindPad && shape == kPadLayerPair) {
+// The layer an object counts as on in the layer passes: a layer-pair pad follows the current
+// layer of its pair, and in pair view the other layer of the pair counts as the current one.
+int passLayer(const BoardObject& o, const LayerRules& r)
+{
+    int layer = storedLayer(o);
+    const int c = r.current;
+    if (o.kind() == kKindPad && (o.w[5] & 15) == kPadLayerPair) {
         if (c == layer + 1)
             layer = layer + 1;
         else if (c == kLayerMaskBottom)
@@ -90,6 +94,18 @@ PassDecision decide(const BoardObject& o, int pass, int sub, const LayerRules& r
     } else if (r.pairView && layer >= 0 && (layer ^ 1) == c) {
         layer = c;
     }
+    return layer;
+}
+
+PassDecision decide(const BoardObject& o, int pass, int sub, const LayerRules& r)
+{
+    PassDecision d;
+    const int original = storedLayer(o);
+    const int kind = o.kind();
+    const int shape = o.w[5] & 15;
+    const int c = r.current;
+    const bool shown = additionalLayer(original);
+    const int layer = passLayer(o, r);
 
     bool mask = false, paste = false;
     const bool innerOrBottom = layer >= 1 && layer <= 15;
@@ -283,6 +299,65 @@ LogicalWindow logicalWindow()
     return {ox + r.left * d, oy + r.top * d, ox + r.right * d, oy + r.bottom * d};
 }
 
+// The box, in logical units, that an object's painter can touch, before a few pixels for
+// rounding; nothing where it is not known without drawing (parts, polygons, arcs, turned
+// rectangles), and those always reach their painters.
+std::optional<plat::Rect> paintReach(const BoardObject& o, int kind)
+{
+    int32_t x = o.w[0], y = o.w[1];
+    WorldToScreen(x, y);
+    auto around = [x, y](int32_t rx, int32_t ry) {
+        rx = std::abs(rx);
+        ry = std::abs(ry);
+        return plat::Rect{x - rx, y - ry, x + rx, y + ry};
+    };
+    const int32_t pen = scaledWidth(o) / 2 + 1;
+    switch (kind) {
+    case kKindLine:
+    case kKindNoRoute: {
+        int32_t x2 = o.w[2], y2 = o.w[3];
+        WorldToScreen(x2, y2);
+        return plat::Rect{std::min(x, x2) - pen, std::min(y, y2) - pen, std::max(x, x2) + pen, std::max(y, y2) + pen};
+    }
+    case kKindPad: {
+        // Plane labels sit inside the hole; oblong and rotated shapes stay within the larger size.
+        int32_t xs = o.w[2], ys = o.w[3];
+        WorldToScreen(xs, ys);
+        int32_t hole = std::abs(o.w[6]);
+        WorldToScreenLength(hole);
+        const int32_t r = std::max({std::abs(xs), std::abs(ys), hole}) + 1;
+        return around(r, r);
+    }
+    case kKindText: {
+        // Any angle or mirror: a circle of the text's length and twice its height about its
+        // anchor. The stroke font's extent is in tenths of board units.
+        const char* text = o.text() ? o.text() : "";
+        const std::array<int32_t, 2> extent = GetStrokeTextExtent(text, o.w[2], 0);
+        int32_t r = 10 * (std::abs(extent[0]) + 2 * std::abs(extent[1]));
+        WorldToScreenLength(r);
+        return around(r + 1, r + 1);
+    }
+    case kKindEllipse: {
+        int32_t rx = o.w[2], ry = o.w[3];
+        WorldToScreen(rx, ry);
+        return around(std::abs(rx) + pen, std::abs(ry) + pen);
+    }
+    case kKindMarker: return around(31, 31);
+    default: return std::nullopt;
+    }
+}
+
+// Whether an object can touch the clip box (logical units) of the DC it is painted on.
+bool mayTouch(const BoardObject& o, int kind, const plat::Rect& clip)
+{
+    const std::optional<plat::Rect> reach = paintReach(o, kind);
+    if (!reach)
+        return true;
+    const int32_t slack = 4 * std::max(1, g_view.zoomDivisor);
+    return reach->left - slack <= clip.right && reach->right + slack >= clip.left &&
+           reach->top - slack <= clip.bottom && reach->bottom + slack >= clip.top;
+}
+
 }  // namespace
 
 bool IsObjectVisible(int index, int kind)
@@ -373,18 +448,36 @@ void DrawObjects(int first, int last, plat::Dc& dc)
     first = std::max(first, 1);
     last = std::min(last, g_board.capacity - 1);
     const LayerRules rules;
+    // Whether an object can show does not change between passes: it is decided once, and the
+    // 57 passes walk only the objects that can show.
+    plat::Rect clip;
+    dc.GetClipBox(clip);
+    std::vector<int> shown;
+    shown.reserve(static_cast<size_t>(std::max(0, last - first + 1)));
+    for (int i = first; i <= last; ++i) {
+        const BoardObject& o = g_board.objects[i];
+        const int kind = o.kind();
+        if (kind != kKindDeleted && kind != kKindOutline && IsObjectVisible(i, kind) && mayTouch(o, kind, clip))
+            shown.push_back(i);
+    }
+    // In the first sixteen passes an object can only be painted in the pass of its own layer
+    // (15 - pass); the last three passes (paste, other layers and silk, planes) look at all.
+    constexpr int kLayerOnlyPasses = 16;
+    std::array<std::vector<int>, kLayerOnlyPasses> byLayer;
+    for (const int i : shown) {
+        const int layer = passLayer(g_board.objects[i], rules);
+        if (layer >= 0 && layer < kLayerOnlyPasses)
+            byLayer[static_cast<size_t>(kLayerOnlyPasses - 1 - layer)].push_back(i);
+    }
     for (int pass = 0; pass < kLayerPasses; ++pass) {
+        const std::vector<int>& walked = pass < kLayerOnlyPasses ? byLayer[static_cast<size_t>(pass)] : shown;
         for (int sub = 0; sub < kSubPasses; ++sub) {
-            for (int i = first; i <= last; ++i) {
+            for (const int i : walked) {
                 BoardObject& o = g_board.objects[i];
                 const int kind = o.kind();
-                if (kind == kKindDeleted || kind == kKindOutline)
-                    continue;
                 const PassDecision d = decide(o, pass, sub, rules);
                 const bool silkStep = kind > kKindPart && sub == 1 && pass == 17;
                 if (!d.paint && !silkStep)
-                    continue;
-                if (!IsObjectVisible(i, kind))
                     continue;
                 if (d.paint)
                     paintObject(dc, o, sub, d);

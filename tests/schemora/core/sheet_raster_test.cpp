@@ -1,6 +1,8 @@
 // The example drawing painted into real images and onto a PDF page.
 #include "paint_test_support.h"
 
+#include "bench/schemora_bench_sheet.h"
+
 #include "platform/core/archive.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/gdi/printer_dc.h"
@@ -9,9 +11,11 @@
 #include "schemora/core/paint_style.h"
 #include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_painter.h"
+#include "support/raster_hash.h"
 #include "support/temp_folder.h"
 #include "tools/make_title_block/shipped_drawings.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -107,4 +111,95 @@ TEST(SheetRaster, ExamplePrintsToAPdfPage)
     }
     ASSERT_TRUE(std::filesystem::exists(path));
     EXPECT_GT(std::filesystem::file_size(path), 1000u);
+}
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+constexpr plat::Rect kClient{0, 0, kWidth, kHeight};
+
+// The fingerprints of each fixture's repaint at each zoom, recorded on a machine whose text
+// gave the font probe below (see support/raster_hash.h for how to record them again).
+constexpr uint64_t kRecordedFontProbe = 0x162924c595f66667ull;
+constexpr quill_test::RecordedRaster kRecorded[] = {
+    {"example", 0, 0x0592943f333443e7ull, 0x3e9688750b5b3883ull},
+    {"example", 3, 0x142bf2bc1f77138dull, 0xdcc45d8d18865841ull},
+    {"example", 6, 0xc8a7c81424f005fcull, 0x650101f3381b3014ull},
+    {"busy", 0, 0x8dc3de2a86d4d2bbull, 0x5e087b53df32a06aull},
+    {"busy", 3, 0xca6ba8258a14db5aull, 0x6e0c158d0d798c5aull},
+    {"busy", 6, 0x194553bae0992aa1ull, 0x0ecaf37b674f9319ull},
+};
+
+void setZoom(int index, int centreX, int centreY)
+{
+    g_current.zoomIndex = index;
+    g_current.zoomFactor = ZoomDivisorOf(index);
+    g_current.viewCentreX = centreX;
+    g_current.viewCentreY = centreY;
+}
+
+plat::Bitmap paintWhole(plat::RasterDc& dc)
+{
+    PrepareScreenMapping(dc, kClient);
+    PaintSheetView(dc, kClient);
+    return dc.bitmap();
+}
+
+// Draws every stride-th object inverted, as the editing code draws ghosts and handles.
+void overlayObjects(plat::RasterDc& dc)
+{
+    const int stride = std::max(1, g_current.count / 150);
+    for (int i = 1; i <= g_current.count; i += stride)
+        DrawObjectInMode(dc, i, kModeInvert);
+}
+
+// Holds the current drawing's repaint to its recorded pixels at one zoom; an overlay drawn
+// twice gives the repaint back, and repainting a strip or a box of a scribbled window gives
+// back the whole repaint.
+void checkRaster(const char* fixture, int zoom, int centreX, int centreY, bool fonts)
+{
+    SCOPED_TRACE(std::string(fixture) + " at zoom " + std::to_string(zoom));
+    setZoom(zoom, centreX, centreY);
+    plat::RasterDc dc(kWidth, kHeight);
+    const uint64_t whole = quill_test::rasterHash(paintWhole(dc));
+    overlayObjects(dc);
+    const uint64_t overlaid = quill_test::rasterHash(dc.bitmap());
+    EXPECT_NE(overlaid, whole) << "the overlays draw something";
+    overlayObjects(dc);
+    EXPECT_EQ(quill_test::rasterHash(dc.bitmap()), whole) << "drawing the overlays twice restores the pixels";
+
+    const int unit = g_current.zoomFactor;
+    for (const plat::Rect strip : {plat::Rect{40, 100, 760, 120}, plat::Rect{300, 250, 360, 310}}) {
+        SCOPED_TRACE("strip " + std::to_string(strip.left) + "," + std::to_string(strip.top));
+        quill_test::blacken(dc, strip);
+        PrepareScreenMapping(dc, kClient);
+        RedrawSheetRect(dc, strip.left * unit, strip.top * unit, strip.right * unit, strip.bottom * unit, 1);
+        EXPECT_EQ(quill_test::rasterHash(dc.bitmap()), whole) << "the strip repaints as the whole window did";
+    }
+
+    quill_test::expectRecorded(kRecorded, {fixture, zoom, whole, overlaid}, fonts);
+}
+
+}  // namespace
+
+TEST(SheetRaster, RepaintsKeepTheirPixelsAtEveryZoom)
+{
+    const bool fonts = quill_test::fontsAsRecorded(kRecordedFontProbe);
+    {
+        ExampleSheet sheet;
+        for (const int zoom : {0, 3, 6})
+            checkRaster("example", zoom, 0, 0, fonts);
+    }
+    {
+        PaintState state;
+        g_settings.border = 1;
+        g_settings.rulers = 1;
+        schemora_bench::BusySheet sheet;
+        for (const int zoom : {0, 3, 6})
+            checkRaster("busy", zoom, 0, -3300, fonts);
+    }
+    if (!fonts)
+        GTEST_SKIP() << "this machine draws text unlike the machine that recorded the fingerprints; "
+                        "only the overlay and strip checks ran";
 }

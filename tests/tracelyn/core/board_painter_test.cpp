@@ -110,16 +110,26 @@ TEST_F(PaintTest, RectangleRotationAndNeverPaintedKinds)
     EXPECT_EQ(calls[1].name, "Polygon");
 }
 
-TEST_F(PaintTest, OffScreenObjectsAreCulledFromZoomTwo)
+TEST_F(PaintTest, OffScreenObjectsNeverReachThePainters)
 {
-    add(trace(0, 200000, 0, 210000, 0));   // far right of the window
+    // The window test lets everything through at the two coarsest zooms and in metric units;
+    // the walk still keeps what lies outside the DC's clip from the painters.
+    const int far = add(trace(0, 200000, 0, 210000, 0));   // far right of the window
     zoom(1);
-    EXPECT_EQ(paint().size(), 1u);
+    EXPECT_TRUE(IsObjectVisible(far, kKindLine));
+    EXPECT_TRUE(paint().empty());
     zoom(2);
+    EXPECT_FALSE(IsObjectVisible(far, kKindLine));
     EXPECT_TRUE(paint().empty());
     g_boardSettings.units = kUnitsMetric;
-    EXPECT_EQ(paint().size(), 1u);
+    EXPECT_TRUE(IsObjectVisible(far, kKindLine));
+    EXPECT_TRUE(paint().empty());
     g_boardSettings.units = kUnitsEnglish;
+    g_board.count = 1;
+    add(trace(0, 0, 0, 1000, 0));
+    zoom(1);
+    EXPECT_EQ(paint().size(), 1u) << "a trace inside the window reaches its painter";
+    zoom(2);
 
     // Rectangles with their corner right of the window (4000 mils from the centre at zoom
     // index 2): drawn leftward into it when mirrored or turned, so they are not culled.
