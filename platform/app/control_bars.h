@@ -145,6 +145,9 @@ public:
 
     // For the layer: the bar's look changed.
     void changed();
+    // The command whose picture fills image slot `image` of the bar: slots are numbered in the
+    // order of the buttons the bar was loaded with (0 when there is no such slot).
+    unsigned imageCommand(int image) const;
 
 private:
     // Sets or clears a style bit of the button with command id; false when there is none.
@@ -153,9 +156,10 @@ private:
     std::vector<ToolButton> buttons_;
     std::vector<std::unique_ptr<ToolBarCombo>> combos_;
     Size buttonSize_{23, 22};
-    Size imageSize_{16, 15};
+    Size imageSize_{16, 16};
     int height_ = 0;
     unsigned bitmapId_ = 0;
+    std::vector<unsigned> imageCommands_;   // the command of each image slot
     friend class ToolBarCombo;
 };
 
