@@ -4,6 +4,7 @@
 #include "resources/schemora/drawn_images.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
+#include "resources/schemora/simulation_ids.h"
 
 #include <string_view>
 
@@ -69,6 +70,14 @@ std::vector<plat::CommandImage> CommandImages()
         {kCmdEditMirror, drawn::mirror_selection},
         {kCmdEditFlip, drawn::flip_vertical},
         {kCmdEditOrigin, drawn::show_origin},
+        {kCmdRubberBand, drawn::rubberband_mode},
+        {plat::kIdContextHelp, drawn::context_help, "help-contextual"},
+        {kCmdScope, drawn::oscilloscope},
+        {kCmdSpectrum, drawn::spectrum},
+        {kCmdAnalogSimulation, drawn::analog_simulation},
+        {kCmdAnalyzer, drawn::logic_analyzer},
+        {kCmdStep, drawn::step_control},
+        {kCmdDigitalSimulation, drawn::digital_simulation},
     };
 }
 

@@ -75,6 +75,9 @@ std::vector<plat::CommandImage> CommandImages()
         {kCmdFlip, drawn::flip_vertical},
         {kCmdOrigin, drawn::show_origin},
         {kCmdMoveToLayer, drawn::move_to_layer},
+        {kCmdRubberBand, drawn::rubberband_mode},
+        {kCmdLimit90, drawn::limit_mode},
+        {plat::kIdContextHelp, drawn::context_help, "help-contextual"},
     };
 }
 

@@ -2,6 +2,9 @@
 // What a person sees of a main window's toolbars: every button's picture, tooltip and state,
 // read back from the real Qt bars, and the checks both programs' toolbar tests share.
 
+#include "platform/app/resources.h"
+#include "platform/app/wnd_state.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QImage>
@@ -12,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -83,6 +90,37 @@ inline void expectDistinctDrawnButtons(QMainWindow* window)
         if (!fresh)
             EXPECT_EQ(it->second, b.tooltip) << "two commands share one picture";
     }
+}
+
+// Every command picture of the program's resources, also those of bars not shown yet, is a
+// drawing of its own at toolbar size and at double density.
+inline void expectDistinctCommandPictures()
+{
+    std::map<std::string, unsigned> pictureOwner;   // picture bytes -> command
+    for (const plat::CommandImage& c : plat::registeredResources().commandImages) {
+        SCOPED_TRACE(c.command);
+        const QImage picture = plat::renderDrawnImage(c.svg, 16, 16, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(picture.size(), QSize(16, 16));
+        EXPECT_FALSE(isPlaceholder(picture));
+        EXPECT_EQ(plat::renderDrawnImage(c.svg, 16, 16, 2.0).size(), QSize(32, 32));
+        const std::string bytes(reinterpret_cast<const char*>(picture.constBits()), static_cast<size_t>(picture.sizeInBytes()));
+        const auto [it, fresh] = pictureOwner.emplace(bytes, c.command);
+        EXPECT_TRUE(fresh) << "the picture of command " << it->second << " again";
+    }
+}
+
+// The desktop entries' icon file beside the programs is the program's own window icon.
+inline void expectShippedIconIsTheWindowIcon(const char* fileName)
+{
+    const char* programDir = std::getenv("QUILL_PROGRAM_DIR");
+    const std::filesystem::path file = std::filesystem::path(programDir ? programDir : "") / fileName;
+    if (!std::filesystem::exists(file))
+        GTEST_SKIP() << "the program folder has not been laid out";
+    std::ifstream in(file, std::ios::binary);
+    const std::string shipped{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const plat::ImageResource* icon = plat::findImage(128, plat::ImageResource::Kind::Icon);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(shipped, std::string(icon->svg));
 }
 
 }  // namespace quill_test

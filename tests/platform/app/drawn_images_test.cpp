@@ -5,15 +5,18 @@
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
 #include "sample_app.h"
+#include "support/temp_folder.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QIcon>
 #include <QMainWindow>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -96,6 +99,33 @@ TEST_F(DrawnImages, ToolbarButtonsShowTheirCommandsPicturesAndGreyWhenDisabled)
     EXPECT_EQ(middle(qbar->actions()[1]->icon()), qRgb(255, 0, 0));
     EXPECT_EQ(bar.imageCommand(-1), 0u);
     EXPECT_EQ(bar.imageCommand(99), 0u);
+}
+
+// A desktop icon theme that has the standard action's image wins over our drawing; commands
+// the theme does not know keep ours.
+TEST_F(DrawnImages, StandardActionsTakeTheThemesImage)
+{
+    plat::ResourceSet set = plat::registeredResources();
+    set.commandImages = {{plat::kIdFileNew, kRed, "document-new"}, {plat::kIdFileOpen, kGreen, "document-open"}};
+    plat::registerResources(std::move(set));
+    quill_test::TempFolder themes;
+    themes.write("quilltest/index.theme",
+                 "[Icon Theme]\nName=quilltest\nDirectories=16x16/actions\n\n[16x16/actions]\nSize=16\nType=Fixed\n");
+    QImage blue(16, 16, QImage::Format_ARGB32);
+    blue.fill(qRgb(0, 0, 255));
+    std::filesystem::create_directories(themes.path() / "quilltest" / "16x16" / "actions");
+    ASSERT_TRUE(blue.save(QString::fromStdString((themes.path() / "quilltest/16x16/actions/document-new.png").string())));
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QString themeName = QIcon::themeName();
+    QIcon::setThemeSearchPaths({QString::fromStdString(themes.path().string())});
+    QIcon::setThemeName(QStringLiteral("quilltest"));
+
+    EXPECT_EQ(middle(plat::commandIcon(plat::kIdFileNew, 16, 16)), qRgb(0, 0, 255));
+    EXPECT_EQ(middle(plat::commandIcon(plat::kIdFileOpen, 16, 16)), qRgb(0, 255, 0));
+    EXPECT_TRUE(plat::commandIcon(kCmdViewOnly, 16, 16).isNull()) << "a command without a picture";
+
+    QIcon::setThemeName(themeName);
+    QIcon::setThemeSearchPaths(searchPaths);
 }
 
 TEST_F(DrawnImages, ACursorAndAnIconMayShareAnId)

@@ -33,6 +33,16 @@ TEST_F(SchemoraToolbarPictures, EveryButtonShowsItsOwnDrawnPicture)
     quill_test::expectDistinctDrawnButtons(window());
 }
 
+TEST_F(SchemoraToolbarPictures, EveryCommandPictureOfTheResourcesIsItsOwn)
+{
+    quill_test::expectDistinctCommandPictures();
+}
+
+TEST_F(SchemoraToolbarPictures, TheDesktopEntriesShowTheWindowIcon)
+{
+    quill_test::expectShippedIconIsTheWindowIcon("schemora.svg");
+}
+
 TEST_F(SchemoraToolbarPictures, ToolTipsNameTheToolAndItsKey)
 {
     writeIni("DoTips=0\nAutoDots=0\n");

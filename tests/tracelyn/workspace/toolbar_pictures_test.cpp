@@ -53,6 +53,16 @@ TEST_F(TracelynToolbarPictures, EveryButtonShowsItsOwnDrawnPicture)
     quill_test::expectDistinctDrawnButtons(window());
 }
 
+TEST_F(TracelynToolbarPictures, EveryCommandPictureOfTheResourcesIsItsOwn)
+{
+    quill_test::expectDistinctCommandPictures();
+}
+
+TEST_F(TracelynToolbarPictures, TheDesktopEntriesShowTheWindowIcon)
+{
+    quill_test::expectShippedIconIsTheWindowIcon("tracelyn.svg");
+}
+
 TEST_F(TracelynToolbarPictures, ToolTipsNameTheToolAndItsKey)
 {
     auto harness = start();
