@@ -6,6 +6,7 @@
 #include "platform/app/wnd_state.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QIcon>
 #include <QImage>
 #include <QMainWindow>
@@ -15,9 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <string>
@@ -107,6 +110,42 @@ inline void expectDistinctCommandPictures()
         const auto [it, fresh] = pictureOwner.emplace(bytes, c.command);
         EXPECT_TRUE(fresh) << "the picture of command " << it->second << " again";
     }
+}
+
+// Each tooltip, as worded, is shown by one of the window's toolbar buttons.
+inline void expectTooltipsShown(QMainWindow* window, std::initializer_list<const char*> tips)
+{
+    std::vector<std::string> shown;
+    for (const ButtonLook& b : toolbarButtons(window))
+        shown.push_back(b.tooltip);
+    for (const char* tip : tips) {
+        SCOPED_TRACE(tip);
+        EXPECT_NE(std::find(shown.begin(), shown.end(), tip), shown.end());
+    }
+}
+
+// Pointers drawn by us, with the hot spot at the middle of the cross, the handle and the arrows.
+inline void expectDrawnPointers(std::initializer_list<unsigned> ids)
+{
+    for (unsigned id : ids) {
+        SCOPED_TRACE(id);
+        const QCursor cursor = plat::cursorToQt(id);
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+        EXPECT_EQ(cursor.hotSpot(), QPoint(16, 16));
+        EXPECT_FALSE(isPlaceholder(cursor.pixmap().toImage()));
+    }
+}
+
+// Status-pane icons drawn by us; the window's icon too.
+inline void expectDrawnIcons(QMainWindow* window, std::initializer_list<unsigned> ids)
+{
+    for (unsigned id : ids) {
+        SCOPED_TRACE(id);
+        EXPECT_FALSE(isPlaceholder(plat::imagePixmap(id, 16, 16).toImage()));
+    }
+    const QIcon icon = window->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_FALSE(isPlaceholder(icon.pixmap(QSize(48, 48), 1.0).toImage()));
 }
 
 // The desktop entries' icon file beside the programs is the program's own window icon.

@@ -9,11 +9,7 @@
 #include "platform/app/wnd_state.h"
 #include "support/toolbar_looks.h"
 
-#include <QCursor>
 #include <QMainWindow>
-#include <QPixmap>
-
-#include <algorithm>
 
 namespace {
 
@@ -50,16 +46,10 @@ TEST_F(SchemoraToolbarPictures, ToolTipsNameTheToolAndItsKey)
     ASSERT_TRUE(harness.start());
     harness.idle();
     ASSERT_NE(window(), nullptr);
-    std::vector<std::string> shown;
-    for (const quill_test::ButtonLook& b : quill_test::toolbarButtons(window()))
-        shown.push_back(b.tooltip);
-    for (const char* tip : {"Enter text (T)", "Draw data bus (B)", "Draw line (L)", "Draw arc (K)",
-                            "Draw connector dot (C)", "Draw rectangle (R)", "Draw polygon (Y)",
-                            "Draw ellipse (E)", "Insert library part (F5)", "Edit mode (F9)", "Erase (Del)",
-                            "Rotate (X)", "Mirror (M)", "Undo (Ctrl+Z)"}) {
-        SCOPED_TRACE(tip);
-        EXPECT_NE(std::find(shown.begin(), shown.end(), tip), shown.end());
-    }
+    quill_test::expectTooltipsShown(window(), {"Enter text (T)", "Draw data bus (B)", "Draw line (L)", "Draw arc (K)",
+                                               "Draw connector dot (C)", "Draw rectangle (R)", "Draw polygon (Y)",
+                                               "Draw ellipse (E)", "Insert library part (F5)", "Edit mode (F9)",
+                                               "Erase (Del)", "Rotate (X)", "Mirror (M)", "Undo (Ctrl+Z)"});
 }
 
 TEST_F(SchemoraToolbarPictures, PointersStatusIconsAndWindowIconAreDrawn)
@@ -67,24 +57,11 @@ TEST_F(SchemoraToolbarPictures, PointersStatusIconsAndWindowIconAreDrawn)
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    // The pointers keep their hot spot at the middle of the cross, the handle and the arrows.
-    for (unsigned id : {scm::kCursorA, scm::kCursorView, scm::kCursorB}) {
-        SCOPED_TRACE(id);
-        const QCursor cursor = plat::cursorToQt(id);
-        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
-        EXPECT_EQ(cursor.hotSpot(), QPoint(16, 16));
-        EXPECT_FALSE(quill_test::isPlaceholder(cursor.pixmap().toImage()));
-    }
+    quill_test::expectDrawnPointers({scm::kCursorA, scm::kCursorView, scm::kCursorB});
     EXPECT_NE(plat::cursorToQt(scm::kCursorA).pixmap().toImage(), plat::cursorToQt(scm::kCursorB).pixmap().toImage());
-    for (unsigned id : {scm::kIconReady, scm::kIconActivityA, scm::kIconActivityB}) {
-        SCOPED_TRACE(id);
-        EXPECT_FALSE(quill_test::isPlaceholder(plat::imagePixmap(id, 16, 16).toImage()));
-    }
+    quill_test::expectDrawnIcons(window(), {scm::kIconReady, scm::kIconActivityA, scm::kIconActivityB});
     EXPECT_NE(plat::imagePixmap(scm::kIconActivityA, 16, 16).toImage(), plat::imagePixmap(scm::kIconActivityB, 16, 16).toImage())
         << "the two steps of the status animation differ";
-    const QIcon icon = window()->windowIcon();
-    ASSERT_FALSE(icon.isNull());
-    EXPECT_FALSE(quill_test::isPlaceholder(icon.pixmap(QSize(48, 48), 1.0).toImage()));
 }
 
 }  // namespace
