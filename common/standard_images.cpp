@@ -36,14 +36,23 @@ std::vector<plat::CommandImage> SharedCommandImages(const SharedCommandIds& ids)
     return list;
 }
 
-void AddPointerImages(std::vector<plat::ImageResource>& list, unsigned handle, unsigned drag, unsigned crosshair)
+std::vector<plat::ImageResource> ProgramImageResources(const ProgramPictures& pictures)
 {
+    using Kind = plat::ImageResource::Kind;
+    std::vector<plat::ImageResource> list;
+    for (unsigned id : pictures.frameIcons)
+        list.push_back({.id = id, .kind = Kind::Icon, .width = 32, .height = 32, .svg = pictures.programIcon});
+    for (unsigned id : pictures.icons)
+        list.push_back({.id = id, .kind = Kind::Icon, .svg = pictures.iconPicture ? pictures.iconPicture(id) : std::string_view()});
+    for (unsigned id : pictures.bitmaps)
+        list.push_back({.id = id, .kind = Kind::Bitmap});
     constexpr int kSize = 32;
     constexpr int kMiddle = kSize / 2;
-    for (const auto& [id, svg] : {std::pair{handle, quill::drawn::cursor_handle}, std::pair{drag, quill::drawn::cursor_drag},
-                                  std::pair{crosshair, quill::drawn::cursor_crosshair}})
-        list.push_back({.id = id, .kind = plat::ImageResource::Kind::Cursor, .width = kSize, .height = kSize,
-                        .hotX = kMiddle, .hotY = kMiddle, .svg = svg});
+    for (const auto& [id, svg] : {std::pair{pictures.handleCursor, quill::drawn::cursor_handle},
+                                  std::pair{pictures.dragCursor, quill::drawn::cursor_drag},
+                                  std::pair{pictures.crosshairCursor, quill::drawn::cursor_crosshair}})
+        list.push_back({.id = id, .kind = Kind::Cursor, .width = kSize, .height = kSize, .hotX = kMiddle, .hotY = kMiddle, .svg = svg});
+    return list;
 }
 
 std::string_view StatusReadyImage() { return quill::drawn::status_ready; }

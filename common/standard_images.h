@@ -5,6 +5,7 @@
 
 #include "platform/app/resources.h"
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -31,9 +32,20 @@ struct SharedCommandIds {
 // standard actions name the desktop icon theme's image that takes their place when present.
 std::vector<plat::CommandImage> SharedCommandImages(const SharedCommandIds& ids);
 
-// The pointers over a handle of the selection, over the selection (drag) and the crosshair,
-// 32 x 32 with the hot spot at the middle.
-void AddPointerImages(std::vector<plat::ImageResource>& list, unsigned handle, unsigned drag, unsigned crosshair);
+// What an editor shows besides its toolbar pictures.
+struct ProgramPictures {
+    std::string_view programIcon;             // window, taskbar and document windows
+    std::span<const unsigned> frameIcons;     // the ids that show it (main frame, document type)
+    std::span<const unsigned> icons;          // the icons start-up loads
+    std::string_view (*iconPicture)(unsigned id) = nullptr;   // empty for an icon shown nowhere
+    std::span<const unsigned> bitmaps;        // loaded at start-up, shown nowhere
+    // The pointers over a handle of the selection, over the selection (drag) and the crosshair,
+    // 32 x 32 with the hot spot at the middle.
+    unsigned handleCursor = 0;
+    unsigned dragCursor = 0;
+    unsigned crosshairCursor = 0;
+};
+std::vector<plat::ImageResource> ProgramImageResources(const ProgramPictures& pictures);
 
 // The status pane at rest, and the two alternating steps of the busy animation.
 std::string_view StatusReadyImage();

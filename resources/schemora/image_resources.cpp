@@ -11,8 +11,6 @@
 namespace scm {
 namespace {
 
-using Kind = plat::ImageResource::Kind;
-
 // The pictures of the status bar's icon pane.
 std::string_view statusIcon(unsigned id)
 {
@@ -28,15 +26,15 @@ std::string_view statusIcon(unsigned id)
 
 std::vector<plat::ImageResource> ImageResources()
 {
-    std::vector<plat::ImageResource> list;
-    for (unsigned id : {kIdrMainFrame, kIdrDrawingType})
-        list.push_back({.id = id, .kind = Kind::Icon, .width = 32, .height = 32, .svg = drawn::schemora});
-    for (unsigned id : kToolIcons)
-        list.push_back({.id = id, .kind = Kind::Icon, .svg = statusIcon(id)});
-    for (unsigned id : kToolBitmaps)
-        list.push_back({.id = id, .kind = Kind::Bitmap});
-    AddPointerImages(list, kCursorA, kCursorB, kCursorView);
-    return list;
+    static constexpr unsigned kFrameIcons[] = {kIdrMainFrame, kIdrDrawingType};
+    return ProgramImageResources({.programIcon = drawn::schemora,
+                                  .frameIcons = kFrameIcons,
+                                  .icons = kToolIcons,
+                                  .iconPicture = statusIcon,
+                                  .bitmaps = kToolBitmaps,
+                                  .handleCursor = kCursorA,
+                                  .dragCursor = kCursorB,
+                                  .crosshairCursor = kCursorView});
 }
 
 std::vector<plat::CommandImage> CommandImages()

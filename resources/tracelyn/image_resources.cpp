@@ -9,8 +9,6 @@
 namespace tly {
 namespace {
 
-using Kind = plat::ImageResource::Kind;
-
 // Status-pane icons: the router's two alternating steps, reading a file, and at rest.
 constexpr unsigned kIconRouterA = 185;
 constexpr unsigned kIconRouterB = 186;
@@ -31,15 +29,15 @@ std::string_view statusIcon(unsigned id)
 
 std::vector<plat::ImageResource> ImageResources()
 {
-    std::vector<plat::ImageResource> list;
-    for (unsigned id : {kIdrMainFrame, kIdrBoardType})
-        list.push_back({.id = id, .kind = Kind::Icon, .width = 32, .height = 32, .svg = drawn::tracelyn});
-    for (unsigned id : kAppIcons)
-        list.push_back({.id = id, .kind = Kind::Icon, .svg = statusIcon(id)});
-    for (unsigned id : kAppBitmaps)
-        list.push_back({.id = id, .kind = Kind::Bitmap});
-    AddPointerImages(list, kCursorA, kCursorB, kCursorC);
-    return list;
+    static constexpr unsigned kFrameIcons[] = {kIdrMainFrame, kIdrBoardType};
+    return ProgramImageResources({.programIcon = drawn::tracelyn,
+                                  .frameIcons = kFrameIcons,
+                                  .icons = kAppIcons,
+                                  .iconPicture = statusIcon,
+                                  .bitmaps = kAppBitmaps,
+                                  .handleCursor = kCursorA,
+                                  .dragCursor = kCursorB,
+                                  .crosshairCursor = kCursorC});
 }
 
 std::vector<plat::CommandImage> CommandImages()
