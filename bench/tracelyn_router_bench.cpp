@@ -21,6 +21,7 @@
 #include "tracelyn/route/maze_router.h"
 #include "tracelyn/route/route_edit.h"
 #include "tracelyn/route/trace_smoothing.h"
+#include "tests/tracelyn/route/copper_connectivity.h"
 
 #include <benchmark/benchmark.h>
 
@@ -168,6 +169,10 @@ void reportRun(benchmark::State& state)
     state.counters["objects"] = objects;
     state.counters["FIFO overflow"] = s.fifoOverflows;
     state.counters["seconds"] = s.seconds;
+    // What copper really joins, and any short between nets, by the routing tests' checker.
+    const copper_test::ConnectivityReport copper = copper_test::CheckCopper();
+    state.counters["joined %"] = copper.connections > 0 ? copper.joined * 100.0 / copper.connections : 0;
+    state.counters["shorts"] = static_cast<double>(copper.shorts.size());
 }
 
 void runBatch(benchmark::State& state, GeneratedBoard& board)
@@ -188,6 +193,17 @@ void BM_BatchRoute45Parts(benchmark::State& state)
     runBatch(state, board);
 }
 BENCHMARK(BM_BatchRoute45Parts)->Iterations(1)->Unit(benchmark::kSecond);
+
+// The same board with the memory router's bus detours laid first.
+void BM_BatchRoute45PartsMemoryRouter(benchmark::State& state)
+{
+    plat::TestUiHost host;
+    GeneratedBoard board(45, 9, 7000, 9000, 3, 'C', false, false);
+    setBatch(703, 120, 300, 150);
+    g_batchExtras.memoryRouter = 1;
+    runBatch(state, board);
+}
+BENCHMARK(BM_BatchRoute45PartsMemoryRouter)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_BatchRoute194PartsMixed(benchmark::State& state)
 {

@@ -7,7 +7,9 @@
 #include "platform/core/ui_host.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
+#include "schemora/core/blink_marker.h"
 #include "schemora/core/current_document.h"
+#include "schemora/core/cursor_snap.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/sheet_mapping.h"
@@ -64,8 +66,8 @@ void CSchemoraView::OnDraw(plat::Dc& dc)
         plat::MessageBox(plat::LoadString(kStrErrorInPicPointer), plat::kMbIconStop);
     if (doc && !thePartEditor)
         LoadDrawingContext(doc->data(), doc->GetPathName());
-    if (plat::FrameWnd* frame = plat::GetMainWnd())
-        frame->KillTimer(scm::kTimerBlinkMarker);
+    // The paint covers the blinking marker.
+    StopBlinkMarker(false);
     g_sheetPaintHooks.overlays = this;
     // The mapping may have changed: the next mouse message snaps its point afresh.
     g_cursor.rawX = g_cursor.rawY = INT_MIN;
@@ -169,9 +171,25 @@ void CSchemoraView::ChangeZoom(int direction)
     g_current.viewCentreX = ClampViewCentre(g_current.viewCentreX + static_cast<long long>(mouse.x - client.width() / 2) * oldZoom);
     g_current.viewCentreY = ClampViewCentre(g_current.viewCentreY + static_cast<long long>(mouse.y - client.height() / 2) * oldZoom);
     storeCentreAndScale();
-    plat::Point centre{client.width() / 2, client.height() / 2};
-    ClientToScreen(&centre);
-    plat::SetCursorPos(centre.x, centre.y);
+    // Frames and bands are kept in drawing units: they stay over their objects by themselves.
+    // The cursor point and its mark go to the window centre, snapped to the grid as a mouse
+    // move there would snap them, and the pointer follows.
+    {
+        plat::ClientDC dc(this);
+        prepareEditDc(dc);   // the client centre in sheet units at the new zoom
+    }
+    // The editing code keeps the centre on the sheet; a pointer off the sheet must not leave
+    // the picture painted about another centre than the one the edits and the mark use.
+    storeCentreAndScale();
+    const plat::Point centre{client.width() / 2, client.height() / 2};
+    g_cursor.rawX = g_cursor.rawY = INT_MIN;
+    SnapCursorPoint(centre.x, centre.y);
+    const plat::Point mark = CursorDrawingPoint();
+    g_cursor.markX = mark.x;
+    g_cursor.markY = mark.y;
+    plat::Point screen = centre;
+    ClientToScreen(&screen);
+    plat::SetCursorPos(screen.x, screen.y);
     RedrawActiveFrame();
 }
 

@@ -12,6 +12,7 @@
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
+#include "schemora/core/blink_marker.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/cursor_snap.h"
 #include "schemora/core/edit_state.h"
@@ -88,8 +89,7 @@ void CSchemoraView::OnLButtonDown(unsigned flags, plat::Point point)
         prepareEditDc(endDc);
         EndTextEntry(&*endDc);
     }
-    if (plat::FrameWnd* frame = plat::GetMainWnd())
-        frame->KillTimer(scm::kTimerBlinkMarker);
+    StopBlinkMarker(true);
     SetCapture();
     g_mouseEdit.ctrlHeld = (flags & plat::kMkControl) != 0;
     if (g_mouseEdit.overHandle)

@@ -11,6 +11,7 @@
 #include "platform/system/paths.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
+#include "schemora/core/blink_marker.h"
 #include "schemora/core/bill_of_materials.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/cursor_snap.h"
@@ -202,6 +203,7 @@ void CSchemoraView::OnGoToBookmark()
         doc->data().viewCentreY = g_current.viewCentreY;
     }
     RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    BlinkMarker(*this, kBlinkCircle);
     g_keyboard.bookmarkCursor = found + 1 > g_current.count ? 1 : found + 1;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/system/paths.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/design_name.h"
+#include "schemora/netlist/netlist_parts.h"
 #include "schemora/netlist/netlist_text.h"
 
 #include <algorithm>
@@ -48,6 +49,14 @@ std::string afterLastBackslash(std::string_view text)
 }
 
 bool isCapital(char c) { return c >= 'A' && c <= 'Z'; }
+
+// SPICE knows ground only as node 0: the net a ground symbol names (and the other name the
+// netlist folds into the ground net) is written as 0 in a deck.
+std::string spiceNode(const std::string& name)
+{
+    const std::string upper = netlist::Upper(name);
+    return upper == "GND" || upper == "GROUND" ? std::string("0") : name;
+}
 
 }  // namespace
 
@@ -297,7 +306,9 @@ int CNetlistBuilder::addDevice(const DrawObject& part, const std::string& design
     std::string list;
     for (int n = 1; n <= pins; ++n) {
         const std::string& name = m_pinNames[static_cast<size_t>(n)];
-        const std::string node = !name.empty() ? name : (m_kind == kNetlistSpice ? "0" : "nc");
+        std::string node = !name.empty() ? name : (m_kind == kNetlistSpice ? "0" : "nc");
+        if (m_kind == kNetlistSpice)
+            node = spiceNode(node);
         if (static_cast<int>(list.size() + node.size()) + 1 > kMaxNodeListChars) {
             plat::MessageBox(Format("Too many pins in part %s", designator.c_str()));
             break;
@@ -321,6 +332,8 @@ int CNetlistBuilder::processPart(int index)
     }
     const std::string library = symbol->name;
     if (netlist::Contains(library, "GND"))
+        return 1;
+    if (m_kind == kNetlistSpice && IsConnectorPart(library))
         return 1;
     if (m_kind != kNetlistPlain)
         MapSpecialDevice(index, false);

@@ -46,3 +46,6 @@ int PartPinCount(int symbol, bool surfaceMount);
 inline std::string_view PartText(const DrawObject& part) { return part.text ? std::string_view(part.text) : std::string_view(); }
 // The designator prefix: the part text up to its ":" (or "!").
 std::string DesignatorPrefix(std::string_view partText);
+// A connector (library name with "CONN"): it has no supply pins, and in a SPICE deck it is no
+// device (its "J" would read as a junction transistor with no model).
+inline bool IsConnectorPart(std::string_view libraryName) { return libraryName.find("CONN") != std::string_view::npos; }

@@ -3,6 +3,7 @@
 #include "schemora/netlist/netlist_builder.h"
 
 #include "platform/core/ui_host.h"
+#include "schemora/netlist/netlist_parts.h"
 #include "schemora/netlist/netlist_text.h"
 
 #include <algorithm>
@@ -46,7 +47,7 @@ void AppendPowerNetName(std::string& list, std::string_view text)
 
 int CNetlistBuilder::CollectPowerNets(const std::string& designator, int symbol, bool surfaceMount)
 {
-    if (netlist::Contains(g_partSymbols.entries[symbol].name, "CONN"))
+    if (IsConnectorPart(g_partSymbols.entries[symbol].name))
         return 1;
     for (const HiddenPin& hidden : HiddenPowerPins(symbol)) {
         const std::string name = hidden.name.substr(0, kMaxSupplyNameChars);

@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "resources/schemora/schemora_ids.h"
+#include "schemora/core/blink_marker.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/workspace_services.h"
@@ -86,6 +87,10 @@ void CMainFrame::OnTimer(unsigned id)
         // Phases 0 and 2 show the first icon, 1 and 3 the second.
         SetStatusIcon(animationPhase_ % 2 == 0 ? scm::kIconActivityA : scm::kIconActivityB, kStatusIconPane);
         animationPhase_ = (animationPhase_ + 1) % 4;
+        return;
+    }
+    if (id == scm::kTimerBlinkMarker) {
+        AdvanceBlinkMarker();
         return;
     }
     // The backup period ticks here and changes nothing.

@@ -97,11 +97,12 @@ std::vector<uint8_t> TitleBlockFile()
 std::vector<uint8_t> RcFilterFile()
 {
     // The writer names parts by their symbols; the starter library supplies them when the
-    // drawing is read. R and C have their pin ends 100 units either side of their origin, the
-    // two-pin connector (mirrored) its pins 100 units right of its origin, 50 apart, and the
-    // ground symbol its connection at its origin.
-    g_partSymbols.entries[1].name = "DEVICE\\R";
-    g_partSymbols.entries[2].name = "DEVICE\\C";
+    // drawing is read. R1 and C1 are the library's value parts: a part's name is its value in
+    // the SPICE deck and stands in its label. R and C have their pin ends 100 units either side
+    // of their origin, the two-pin connector (mirrored) its pins 100 units right of its origin,
+    // 50 apart, and the ground symbol its connection at its origin.
+    g_partSymbols.entries[1].name = "DEVICE\\10K";
+    g_partSymbols.entries[2].name = "DEVICE\\100N";
     g_partSymbols.entries[3].name = "CONN\\CONN2";
     g_partSymbols.entries[4].name = "DEVICE\\GND";
     g_partSymbols.count = 4;
@@ -114,21 +115,19 @@ std::vector<uint8_t> RcFilterFile()
     // The input net: J1 pin 1 to R1; its label stands on the wire.
     b.line(-1200, -300, -700, -300);
     b.text(-1000, -304, "IN");
-    b.part(1, -600, -300, "R:DEVICE\\R", 1);
+    b.part(1, -600, -300, "R:DEVICE\\10K", 1);
     // The output net: R1 to C1 and on to the right.
     b.line(-500, -300, 300, -300);
     b.text(100, -304, "OUT");
     b.dot(0, -300);
     b.line(0, -300, 0, -200);
-    b.part(2, 0, -100, "C:DEVICE\\C", 1, 900);
+    b.part(2, 0, -100, "C:DEVICE\\100N", 1, 900);
     // Ground: under C1, and back to J1 pin 2.
     b.line(0, 0, 0, 400);
     b.line(-1200, -250, -1200, 400);
     b.line(-1200, 400, 0, 400);
     b.dot(0, 400);
     b.part(4, 0, 400, "DEVICE\\GND", 0);
-    b.text(-640, -420, "10k");
-    b.text(-220, -80, "100n");
     std::vector<uint8_t> bytes = b.write("RC FILTER");
     g_partSymbols = PartSymbolTable{};
     return bytes;

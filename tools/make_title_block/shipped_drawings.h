@@ -11,8 +11,9 @@
 std::vector<uint8_t> TitleBlockFile();
 
 // A small example: an RC low-pass filter on an 'A' sheet: the input connector J1 ("CONN\CONN2"),
-// R1 and C1 ("DEVICE\R", "DEVICE\C") and a ground symbol ("DEVICE\GND"), wired, with the net
-// labels IN and OUT on their wires, so that its netlist is the one the example board reads.
+// R1 10k and C1 100n (the value parts "DEVICE\10K", "DEVICE\100N") and a ground symbol
+// ("DEVICE\GND"), wired, with the net labels IN and OUT on their wires, so that its netlist is
+// the one the example board reads and its SPICE deck carries the values.
 std::vector<uint8_t> RcFilterFile();
 
 // The simulation example: the RC low-pass (10k, 100n) driven by a pulse source, its output

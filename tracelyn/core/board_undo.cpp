@@ -5,6 +5,7 @@
 #include "tracelyn/core/board_state.h"
 
 #include <algorithm>
+#include <utility>
 
 BoardUndoRing g_undo;
 
@@ -73,7 +74,10 @@ void undoModified(BoardUndoEntry& entry)
         BoardObject& target = g_board.objects[slot.index];
         FreeObjectData(target);
         const BoardObject& saved = slot.object.get();
-        std::copy(saved.w.begin(), saved.w.begin() + 9, target.w.begin());
+        // A routing step restores the whole record: the rats-nest lines a netlist read took
+        // away keep their connection numbers.
+        const auto end = entry.baseCount > 0 ? saved.w.end() : saved.w.begin() + 9;
+        std::copy(saved.w.begin(), end, target.w.begin());
         target.data = slot.object.releaseData();
         // An object brought back past the end (a deleted shape the count had dropped below)
         // counts again.
@@ -122,6 +126,24 @@ void PushAppendedStep(int baseCount, int count)
     entry.count = count;
 }
 
+void PushPreparedUndo(BoardUndoEntry entry)
+{
+    const int32_t kind = entry.kind;
+    BoardUndoEntry& slot = takeHeadSlot(kind);
+    entry.document = slot.document;
+    slot = std::move(entry);
+    MarkBoardModified();
+}
+
+void RestoreUndoEntry(BoardUndoEntry& entry)
+{
+    if (entry.kind == kUndoAppended)
+        undoAppended(entry);
+    else if (entry.kind == kUndoModified)
+        undoModified(entry);
+    entry = BoardUndoEntry{};
+}
+
 BoardUndoEntry* NewestUndoEntry()
 {
     if (g_undo.depth == 0)
@@ -147,11 +169,7 @@ UndoOutcome UndoLastStep(const CTracelynDoc* viewDocument)
         return UndoOutcome::Cleared;
     }
     stepBack();
-    if (entry->kind == kUndoAppended)
-        undoAppended(*entry);
-    else if (entry->kind == kUndoModified)
-        undoModified(*entry);
-    *entry = BoardUndoEntry{};
+    RestoreUndoEntry(*entry);
     return UndoOutcome::Undone;
 }
 

@@ -50,6 +50,15 @@ void PushUndoSnapshot();
 // Records that `count` objects were appended after `baseCount` (a kind-1 entry).
 void PushAppendedStep(int baseCount, int count);
 
+// Puts an entry the caller filled on the ring for the current owner and marks the owner
+// modified: an operation that must copy the store before a step that moves its records (which
+// empties the ring) pushes the copy once that step is done.
+void PushPreparedUndo(BoardUndoEntry entry);
+
+// Writes an entry back into the current store without the ring: an operation that fails after
+// such a step leaves the store as it found it.
+void RestoreUndoEntry(BoardUndoEntry& entry);
+
 // The newest entry, or null when the ring is empty.
 BoardUndoEntry* NewestUndoEntry();
 

@@ -8,6 +8,7 @@
 #include "tracelyn/core/route_services.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/batch_router.h"
+#include "tracelyn/route/board_netlist.h"
 #include "tracelyn/route/copper_geometry.h"
 #include "tracelyn/route/route_edit.h"
 #include "tracelyn/route/via_optimizer.h"
@@ -25,10 +26,7 @@ constexpr int32_t kLongRun = 300;
 constexpr int kPlaneLayers[6] = {kLayerVcc, kLayerGround, 26, 27, 28, 29};
 constexpr int32_t kRatsNestKindWord = kLayerAll * 1024 + kKindNoRoute;
 
-std::span<NetConnection> connections()
-{
-    return ConnectionTable().first(static_cast<size_t>(std::clamp(g_router.ratsNestCount, 0, kMaxConnections)));
-}
+std::span<NetConnection> connections() { return RunConnections(); }
 
 int connectionCount() { return static_cast<int>(connections().size()); }
 
@@ -36,16 +34,21 @@ NetConnection& connection(int c) { return connections()[static_cast<size_t>(c)];
 
 int netCount() { return std::clamp(g_netlist.netCount, 0, kMaxNets); }
 
+}  // namespace
+
+std::span<NetConnection> RunConnections()
+{
+    return ConnectionTable().first(static_cast<size_t>(std::clamp(g_router.ratsNestCount, 0, kMaxConnections)));
+}
+
 // The first part pad within 50 units of the point on both axes.
-const CopperPad* findPadAtPoint(const std::vector<CopperPad>& pads, int32_t x, int32_t y)
+const CopperPad* FindPadAtPoint(const std::vector<CopperPad>& pads, int32_t x, int32_t y)
 {
     for (const CopperPad& p : pads)
         if (std::abs(p.x - x) < kPinReach && std::abs(p.y - y) < kPinReach)
             return &p;
     return nullptr;
 }
-
-}  // namespace
 
 bool BatchRun::open(const NetConnection& c) const { return c.routeState == -1 || c.routeState > 1; }
 
@@ -79,11 +82,22 @@ void BatchRun::prepareConnections()
         NetTable()[static_cast<size_t>(n)].routedCount = 0;
 }
 
+bool BatchRun::layerEnabled(int layer)
+{
+    return layer >= 0 && layer < 16 && g_router.layerSwitches[static_cast<size_t>(layer)] != 0;
+}
+
+// The router's layer pairs are an even layer and the odd one above it.
+bool BatchRun::pairAbove(int layer)
+{
+    return (layer & 1) == 0 && layerEnabled(layer + 1);
+}
+
 std::vector<int> BatchRun::enabledLayers() const
 {
     std::vector<int> layers;
     for (int layer = 0; layer < 16; ++layer)
-        if (g_router.layerSwitches[static_cast<size_t>(layer)] != 0)
+        if (layerEnabled(layer))
             layers.push_back(layer);
     return layers;
 }
@@ -91,8 +105,45 @@ std::vector<int> BatchRun::enabledLayers() const
 void BatchRun::setLayer(int layer)
 {
     g_mazeSettings.routeLayer = layer;
-    const bool pair = (layer & 1) == 0 && layer + 1 < 16 && g_router.layerSwitches[static_cast<size_t>(layer + 1)] != 0;
-    g_boardSettings.RouteMode = pair ? kRouteTwoLayers : kRouteOneLayer;
+    g_boardSettings.RouteMode = pairAbove(layer) ? kRouteTwoLayers : kRouteOneLayer;
+}
+
+void BatchRun::recordRoute(int c, int firstObject)
+{
+    NetConnection& k = connection(c);
+    if (k.routeState > 1 && k.routeState <= g_board.count)
+        g_board.objects[k.routeState].setKind(kKindDeleted);
+    k.routeState = 0;
+    k.firstObject = firstObject;
+    k.objectSpan = g_board.count - firstObject;
+    k.routeLength = 0;
+    if (k.net >= 0 && k.net < netCount())
+        ++NetTable()[static_cast<size_t>(k.net)].routedCount;
+    ++routed_;
+}
+
+int BatchRun::appendPlaceholder(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    BoardObject placeholder = MakeRouteObject(kKindLine, g_mazeSettings.routeLayer, x1 * kNetlistUnit, y1 * kNetlistUnit,
+                                              x2 * kNetlistUnit, y2 * kNetlistUnit);
+    placeholder.w[5] = g_mazeSettings.traceStyle;
+    placeholder.w[7] = g_mazeSettings.traceWidth;
+    return AppendRouteObject(placeholder);
+}
+
+void BatchRun::applyNoViaRule(const NetConnection& k)
+{
+    if (g_mazeSettings.maxVias != 0 || !open(k))
+        return;
+    g_boardSettings.RouteMode = kRouteOneLayer;
+    forcedLayer_ = true;
+    // Without vias a long run goes on the layer of its axis, when the user lets the router use
+    // that layer.
+    const int32_t dx = std::abs(k.x1 - k.x2), dy = std::abs(k.y1 - k.y2);
+    if (dx > kLongRun && dy <= kLongRun && layerEnabled(1))
+        g_mazeSettings.routeLayer = 1;
+    else if (dx <= kLongRun && dy > kLongRun && layerEnabled(0))
+        g_mazeSettings.routeLayer = 0;
 }
 
 int BatchRun::routeConnection(int c, int pass)
@@ -100,40 +151,18 @@ int BatchRun::routeConnection(int c, int pass)
     if (g_progress.abort != 0 || g_routeStore.full)
         return 0;
     NetConnection& k = connection(c);
-    BoardObject placeholder = MakeRouteObject(kKindLine, g_mazeSettings.routeLayer, k.x1 * kNetlistUnit, k.y1 * kNetlistUnit,
-                                              k.x2 * kNetlistUnit, k.y2 * kNetlistUnit);
-    placeholder.w[5] = g_mazeSettings.traceStyle;
-    placeholder.w[7] = g_mazeSettings.traceWidth;
-    const int index = AppendRouteObject(placeholder);
+    const int index = appendPlaceholder(k.x1, k.y1, k.x2, k.y2);
     if (index == 0)
         return 0;
-    // A forced single layer without vias: long runs go on the layer of their axis.
-    g_mazeRoute.forcedLayer = 0;
-    const int32_t savedLayer = g_mazeSettings.routeLayer;
-    const int32_t savedMode = g_boardSettings.RouteMode;
-    if (g_mazeSettings.maxVias == 0) {
-        g_boardSettings.RouteMode = kRouteOneLayer;
-        g_mazeRoute.forcedLayer = 1;
-        const int32_t dx = std::abs(k.x1 - k.x2), dy = std::abs(k.y1 - k.y2);
-        if (dx > kLongRun && dy <= kLongRun && g_router.layerSwitches[1] != 0)
-            g_mazeSettings.routeLayer = 1;
-        else if (dx <= kLongRun && dy > kLongRun && g_router.layerSwitches[0] != 0)
-            g_mazeSettings.routeLayer = 0;
-    }
-    const int done = router_.RouteTrace(k.x1, k.y1, k.x2, k.y2, 0);
-    g_mazeSettings.routeLayer = savedLayer;
-    g_boardSettings.RouteMode = savedMode;
+    NetStart start{k.x1, k.y1, {}};
+    if (pass == 3)
+        start = nearestNetVia(c);
+    g_mazeRoute.forcedLayer = forcedLayer_ ? 1 : 0;
+    const int done = router_.RouteTrace(start.x, start.y, k.x2, k.y2, 0);
     g_mazeRoute.forcedLayer = 0;
     if (done == 1) {
-        if (k.routeState > 1 && k.routeState <= g_board.count)
-            g_board.objects[k.routeState].setKind(kKindDeleted);
-        k.routeState = 0;
-        k.firstObject = index;
-        k.objectSpan = g_board.count - index;
-        k.routeLength = 0;
-        if (k.net >= 0 && k.net < netCount())
-            ++NetTable()[static_cast<size_t>(k.net)].routedCount;
-        ++routed_;
+        recordRoute(c, index);
+        lockRoutes(c, start.joining);
         return 1;
     }
     // The router keeps the placeholder as the store's last object (or turns it into a
@@ -157,7 +186,7 @@ int BatchRun::connectPowerNet(int net, int plane)
     const std::vector<CopperPad> pads = CollectCopperPads(1, g_board.count, false);
     int tied = 0;
     const auto tie = [&](int32_t x, int32_t y) {
-        const CopperPad* pad = findPadAtPoint(pads, x * kNetlistUnit, y * kNetlistUnit);
+        const CopperPad* pad = FindPadAtPoint(pads, x * kNetlistUnit, y * kNetlistUnit);
         if (pad == nullptr)
             return false;   // "Can't find pad type": the pin stays open
         int32_t px = pad->x, py = pad->y, sx = pad->sizeX, sy = pad->sizeY;
@@ -215,34 +244,14 @@ void BatchRun::connectPowerNets()
     }
 }
 
-void BatchRun::mainRoutePass()
-{
-    const std::vector<int> layers = enabledLayers();
-    if (layers.empty())
-        return;
-    // Each pair (or lone layer) takes its turn; connections left open go to the next.
-    for (size_t l = 0; l < layers.size() && g_progress.abort == 0; ++l) {
-        const int layer = layers[l];
-        if ((layer & 1) == 1 && l > 0 && layers[l - 1] == layer - 1)
-            continue;   // the odd half of a pair already routed with it
-        setLayer(layer);
-        for (int c = 0; c < connectionCount() && g_progress.abort == 0; ++c) {
-            if (!open(connection(c)))
-                continue;
-            if (routeConnection(c, 1) == 1)
-                progress("Main router");
-            PumpMessage();
-        }
-    }
-    setLayer(layers.front());
-}
-
 void BatchRun::ripUp(int c)
 {
     NetConnection& k = connection(c);
     for (int i = k.firstObject; i <= k.firstObject + k.objectSpan && i <= g_board.count; ++i)
         if (i > 0)
             g_board.objects[i].setKind(kKindDeleted);
+    // What stood on the routes it started from may go now.
+    releaseLocks(c);
     k.routeState = -1;
     k.firstObject = 0;
     k.objectSpan = 0;
@@ -283,7 +292,7 @@ std::vector<int> BatchRun::findBlockingRoutes(int c, int mode) const
 void BatchRun::ripupAndRetry(int mode, int c)
 {
     for (int layer = 0; layer < 16 && g_progress.abort == 0; layer += 2) {
-        if (g_router.layerSwitches[static_cast<size_t>(layer)] == 0 || connection(c).routeState <= 1)
+        if (!layerEnabled(layer) || connection(c).routeState <= 1)
             continue;
         setLayer(layer);
         const std::vector<int> blocking = findBlockingRoutes(c, mode);
@@ -291,7 +300,10 @@ void BatchRun::ripupAndRetry(int mode, int c)
             continue;
         const int ripped = blocking.front();
         ripUp(ripped);
-        routeConnection(c, 0);
+        // A connection the pin start cannot route may still reach the net's copper from a via
+        // nearer its first pin.
+        if (routeConnection(c, 0) == 0 && g_progress.abort == 0 && !nearestNetVia(c).joining.empty())
+            routeConnection(c, 3);
         // The ripped route tries again; when it fails it keeps a marker like any other.
         connection(ripped).routeState = -1;
         routeConnection(ripped, 1);
@@ -336,7 +348,7 @@ int BatchRun::layerPairPass()
     const int32_t savedLayer = g_mazeSettings.routeLayer;
     const int32_t savedMode = g_boardSettings.RouteMode;
     for (int layer = 0; layer < 16 && g_progress.abort == 0; layer += 2) {
-        if (g_router.layerSwitches[static_cast<size_t>(layer)] == 0 || g_router.layerSwitches[static_cast<size_t>(layer + 1)] == 0)
+        if (!layerEnabled(layer) || !layerEnabled(layer + 1))
             continue;
         g_mazeSettings.routeLayer = layer;
         g_boardSettings.RouteMode = kRouteTwoLayers;
@@ -356,7 +368,6 @@ void BatchRun::routeAll()
     BatchRouterStats& stats = g_batchStats;
     g_mazeSettings.maxVias = g_router.values[8];
     mainRoutePass();
-    stats.main = routed_;
     const int passes = g_router.passes;
     char text[40];
     const auto series = [&](int mode, bool limitByCounter) {
@@ -374,11 +385,10 @@ void BatchRun::routeAll()
     if (anyOpen() && g_progress.abort == 0 && passes > 0)
         series(2, false);
     g_mazeSettings.maxVias = g_router.values[6];
-    mainRoutePass();
-    if (anyOpen() && g_progress.abort == 0 && passes > 0) {
-        progress("Retry pass");
+    if (g_progress.abort == 0)
+        mainRoutePass();
+    if (anyOpen() && g_progress.abort == 0 && passes > 0)
         series(1, true);
-    }
     stats.ripup = routed_ - stats.main;
     if (anyOpen() && passes > 0 && g_progress.abort == 0)
         ripupPass(2);
@@ -426,4 +436,11 @@ void BatchRun::optimize()
             singleLayerPass();
     }
     g_batchStats.final = routed_ - before;
+}
+
+void BatchRun::markUnrouted()
+{
+    for (int c = 0; c < connectionCount(); ++c)
+        if (connection(c).routeState == -1 && AppendRatsNestLine(c) == 0)
+            return;
 }

@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 BatchRouterStats g_batchStats;
 
@@ -100,7 +101,7 @@ void compactRun(int firstNew)
         ++to;
     }
     TruncateObjects(to - 1);
-    for (NetConnection& c : ConnectionTable().first(static_cast<size_t>(std::clamp(g_router.ratsNestCount, 0, kMaxConnections)))) {
+    for (NetConnection& c : RunConnections()) {
         c.firstObject = 0;
         c.objectSpan = 0;
         if (c.routeState > 1)
@@ -133,15 +134,19 @@ int CBatchRouter::BatchRoute()
     const auto start = std::chrono::steady_clock::now();
     (void)plat::GetAsyncKeyState(plat::kVkEscape);
 
+    // The netlist read drops the rats-nest lines (moving records and emptying the undo ring):
+    // the board is copied first, so that Undo brings back the board exactly as it was.
+    BoardUndoEntry before = RouteUndoSnapshot();
     g_netlist.partCount = 0;
     g_netlist.powerNets.fill(-1);
     if (ReadNetlistForBoard() != 1 || g_router.ratsNestCount <= 0) {
+        RestoreUndoEntry(before);
         saved.restore();
         RedrawActiveFrame();
         return 0;
     }
     const int countBefore = g_board.count;
-    PushRouteUndo();
+    PushPreparedUndo(std::move(before));
     g_routeStore.full = false;
     g_progress.abort = 0;
     ShowProgressWindow(0, static_cast<float>(g_router.ratsNestCount), " ", kProgressStart);
@@ -151,6 +156,8 @@ int CBatchRouter::BatchRoute()
     run.prepareConnections();
     run.connectPowerNets();
     SortConnections();
+    if (g_batchExtras.memoryRouter != 0)
+        run.memoryRoute();
     g_progress.routing = 1;
     run.routeAll();
 
@@ -161,6 +168,7 @@ int CBatchRouter::BatchRoute()
     if (!g_batchStats.aborted && g_router.ratsNestCount > 0) {
         if (plat::MessageBox("Optimize?", plat::kMbYesNo | plat::kMbIconQuestion, "Batch Router") == plat::kIdYes)
             run.optimize();
+        run.markUnrouted();
         compactRun(countBefore + 1);
         g_batchStats.routed = run.routedCount();
         g_batchStats.passes = run.passCounter() + 1;
@@ -169,6 +177,7 @@ int CBatchRouter::BatchRoute()
         plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds, g_batchStats.fifoOverflows),
                          plat::kMbIconInformation, "Batch Router");
     } else {
+        run.markUnrouted();
         compactRun(countBefore + 1);
         g_batchStats.routed = run.routedCount();
         g_batchStats.passes = run.passCounter() + 1;
@@ -184,15 +193,8 @@ int CBatchRouter::BatchRoute()
     return g_batchStats.aborted ? 0 : 1;
 }
 
-namespace {
-// Set once BatchRoute routes: until then the start-up offer would promise a run that does nothing.
-constexpr bool kBatchRouterRoutes = false;
-}  // namespace
-
 void OfferBatchRoute()
 {
-    if (!kBatchRouterRoutes)
-        return;
     CBatchRouterSetupDlg setup(nullptr);
     if (setup.DoModal() != plat::kIdOk)
         return;

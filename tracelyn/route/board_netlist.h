@@ -50,6 +50,9 @@ void SortConnections();
 // Clears the board's rats nest and netlist, collects its placed parts and reads the netlist
 // named by g_netlist.netlistName (without its extension); ReadBoardNetlist's result.
 int ReadNetlistForBoard();
+// Appends the rats-nest line of connection c (kind 16 on layer 31, c in word 13); its index,
+// 0 when the store is full.
+int AppendRatsNestLine(int c);
 
 // Reads the netlist named by g_netlist.netlistName and draws one unrouted-connection line
 // (kind 16) per connection; quiet 0 reports the result. Returns 1.

@@ -183,6 +183,7 @@ bool CMazeRouter::addFanoutVia(const RouteEndPad& end, GridCell exit)
     const int32_t ex = centreX(exit.i), ey = centreY(exit.j);
     const CopperPad& pad = end.pad;
     const int layer = pad.layer;
+    const int stubFrom = g_board.count + 1;
     if (pad.x != ex && pad.y != ey) {
         // Two orthogonal pieces, the bend on the axis of the smaller difference.
         const bool bendX = std::abs(pad.x - ex) < std::abs(pad.y - ey);
@@ -192,11 +193,12 @@ bool CMazeRouter::addFanoutVia(const RouteEndPad& end, GridCell exit)
     } else if (!addTrace(pad.x, pad.y, ex, ey, layer)) {
         return false;
     }
-    for (int i = firstNew_; i <= g_board.count; ++i) {
+    // No via where the route itself meets the exit on the pad's layer; the stub's own second
+    // piece (a bent stub) does not count.
+    for (int i = firstNew_; i < stubFrom; ++i) {
         const BoardObject& o = g_board.objects[i];
         if (o.kind() == kKindLine && o.layer() == layer && o.w[9] == kRouterTraceMark &&
-            ((o.w[0] == ex && o.w[1] == ey) || (o.w[2] == ex && o.w[3] == ey)) &&
-            !(o.w[0] == pad.x && o.w[1] == pad.y) && !(o.w[2] == pad.x && o.w[3] == pad.y))
+            ((o.w[0] == ex && o.w[1] == ey) || (o.w[2] == ex && o.w[3] == ey)))
             return true;
     }
     // A through via: the surface pad's layer may be any of the board's.

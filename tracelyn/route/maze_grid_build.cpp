@@ -92,11 +92,10 @@ void CMazeRouter::markPad(const CopperPad& pad)
 {
     if (pad.layer != kLayerAll && !IsCopperLayer(pad.layer))
         return;   // thermal pads of the planes
-    const uint8_t layerState = stateForLayer(pad.layer);
-    if (layerState == kStateFree)
-        return;
+    // An end pad is known whatever its layer: a surface pad off the route's layer must make
+    // the route fail (one layer) or fan out through a via (two layers), never be left beside
+    // a trace that only reaches its centre on another layer.
     const int32_t ci = cellOf(pad.x, originX_), cj = cellOf(pad.y, originY_);
-    const int32_t hx = pad.sizeX / 2, hy = pad.sizeY / 2;
     for (auto [end, cell] : {std::pair{&sourcePad_, source_}, std::pair{&targetPad_, target_}}) {
         if (!end->present && ci == cell.i && cj == cell.j) {
             end->present = true;
@@ -104,6 +103,9 @@ void CMazeRouter::markPad(const CopperPad& pad)
             return;
         }
     }
+    if (stateForLayer(pad.layer) == kStateFree)
+        return;
+    const int32_t hx = pad.sizeX / 2, hy = pad.sizeY / 2;
     // Pads block both layers: a through pad is on both, a surface pad keeps its clearance.
     markBox(pad.x - hx, pad.y - hy, pad.x + hx, pad.y + hy, obstacleGrow(), kStateBlocked);
 }

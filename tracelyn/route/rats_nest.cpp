@@ -54,15 +54,13 @@ int ReadNetlistForBoard()
     return read;
 }
 
-namespace {
-
-// Appends the line of connection c; false when the store is full.
-bool appendRatsNestLine(int c)
+int AppendRatsNestLine(int c)
 {
     const NetConnection& link = ConnectionTable()[static_cast<size_t>(c)];
-    BoardObject* appended = AppendedObject(AppendObject());
+    const int index = AppendObject();
+    BoardObject* appended = AppendedObject(index);
     if (appended == nullptr)
-        return false;   // the store is full: the last object stays as it is
+        return 0;   // the store is full: the last object stays as it is
     BoardObject& line = *appended;
     line.w[0] = link.x1 * kNetlistUnit;
     line.w[1] = link.y1 * kNetlistUnit;
@@ -71,8 +69,10 @@ bool appendRatsNestLine(int c)
     line.w[4] = kRatsNestKindWord;
     line.w[7] = kRatsNestWidth;
     line.w[13] = c;
-    return true;
+    return index;
 }
+
+namespace {
 
 void drawRatsNest()
 {
@@ -88,7 +88,7 @@ void drawRatsNest()
             const int c = net.firstConnection + k;
             if (c < 0 || c >= connections)
                 break;
-            if (!appendRatsNestLine(c))
+            if (AppendRatsNestLine(c) == 0)
                 return;
         }
     }

@@ -6,6 +6,7 @@
 #include "tracelyn/core/object_append.h"
 
 #include <algorithm>
+#include <vector>
 
 RouteStoreState g_routeStore;
 
@@ -46,22 +47,35 @@ BoardObject MakeRouteObject(int kind, int layer, int32_t x1, int32_t y1, int32_t
     return o;
 }
 
+BoardUndoEntry RouteUndoSnapshot()
+{
+    BoardUndoEntry entry;
+    entry.kind = kUndoModified;
+    if (g_board.objects == nullptr)
+        return entry;
+    const int count = std::min(g_board.count, g_board.capacity - 1);
+    entry.snapshot.reserve(static_cast<size_t>(std::max(count, 0)));
+    for (int i = 1; i <= count; ++i)
+        entry.snapshot.push_back(UndoSlot{i, OwnedObject(g_board.objects[i])});
+    entry.count = static_cast<int32_t>(entry.snapshot.size());
+    entry.baseCount = count;
+    return entry;
+}
+
 void PushRouteUndo(int only)
 {
     if (g_board.objects == nullptr)
         return;
     const int count = std::min(g_board.count, g_board.capacity - 1);
-    std::vector<int32_t>& list = g_selection.list;
-    if (list.size() < static_cast<size_t>(count) + 2)
-        list.resize(static_cast<size_t>(count) + 2);
-    if (only > 0 && only <= count) {
-        list[1] = only;
-        g_selection.count = 1;
-    } else {
-        for (int i = 1; i <= count; ++i)
-            list[static_cast<size_t>(i)] = i;
-        g_selection.count = count;
+    if (only <= 0 || only > count) {
+        PushPreparedUndo(RouteUndoSnapshot());
+        return;
     }
+    std::vector<int32_t>& list = g_selection.list;
+    if (list.size() < 2)
+        list.resize(2);
+    list[1] = only;
+    g_selection.count = 1;
     PushUndoSnapshot();
     if (BoardUndoEntry* entry = NewestUndoEntry())
         entry->baseCount = count;

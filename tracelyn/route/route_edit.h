@@ -4,6 +4,7 @@
 // appended, and the undo step of a routing operation on the board's undo ring.
 
 #include "tracelyn/core/board_object.h"
+#include "tracelyn/core/board_undo.h"
 
 #include <cstdint>
 
@@ -25,3 +26,7 @@ BoardObject MakeRouteObject(int kind, int layer, int32_t x1, int32_t y1, int32_t
 // object as it is now (or only object `only`) and drops whatever is appended after this
 // point, so Edit > Undo takes the whole operation back.
 void PushRouteUndo(int only = 0);
+// The same step for the whole store, kept by the caller: an operation that moves records
+// before it routes (the batch run's netlist read drops the rats-nest lines) copies the store
+// first and pushes the copy with PushPreparedUndo once it goes ahead.
+BoardUndoEntry RouteUndoSnapshot();

@@ -127,14 +127,15 @@ inline DrawObject placeholder(int x, int y, const char* text)
     w[5] = 3;
     return MakeDrawObject(w, text);
 }
-inline int addResistor()
+// The example drawing names its value parts ("DEVICE\\10K", "DEVICE\\100N"); they look the same.
+inline int addResistor(const char* name = "DEVICE\\R")
 {
-    return addSymbol("DEVICE\\R", {pin(-1000, -500, -950, -500), element(words(kObjRectangle, -950, -535, 200, 70, 6)),
+    return addSymbol(name, {pin(-1000, -500, -950, -500), element(words(kObjRectangle, -950, -535, 200, 70, 6)),
                                    pin(-750, -500, -700, -500), placeholder(-900, -550, "R?")});
 }
-inline int addCapacitor()
+inline int addCapacitor(const char* name = "DEVICE\\C")
 {
-    return addSymbol("DEVICE\\C", {pin(-1000, -500, -870, -500), element(words(kObjLine, -870, -570, -870, -430, 12)),
+    return addSymbol(name, {pin(-1000, -500, -870, -500), element(words(kObjLine, -870, -570, -870, -430, 12)),
                                    element(words(kObjLine, -830, -570, -830, -430, 12)), pin(-830, -500, -700, -500),
                                    placeholder(-880, -590, "C?")});
 }

@@ -33,8 +33,8 @@ struct ExampleSheet {
     {
         // Building the example clears the symbol table, so the symbols come after it.
         const std::vector<uint8_t> exampleBytes = RcFilterFile();
-        addResistor();
-        addCapacitor();
+        addResistor("DEVICE\\10K");
+        addCapacitor("DEVICE\\100N");
         addConnector();
         addGround();
         g_settings.border = 1;

@@ -61,7 +61,7 @@ TEST(ShippedDrawings, TitleBlockAndExample)
         if (object.isPart())
             parts.insert(object.text);
     }
-    EXPECT_EQ(parts, (std::set<std::string>{"J:CONN\\CONN2", "R:DEVICE\\R", "C:DEVICE\\C", "DEVICE\\GND"}));
+    EXPECT_EQ(parts, (std::set<std::string>{"J:CONN\\CONN2", "R:DEVICE\\10K", "C:DEVICE\\100N", "DEVICE\\GND"}));
     EXPECT_EQ(dots, 2);
     EXPECT_TRUE(host.messageBoxes().empty());
 }

@@ -32,8 +32,8 @@ struct ViewPrinting : ::testing::Test {
     {
         host.setPrintFolder(folder.path().string());
         const std::vector<uint8_t> exampleBytes = RcFilterFile();
-        addResistor();
-        addCapacitor();
+        addResistor("DEVICE\\10K");
+        addCapacitor("DEVICE\\100N");
         addConnector();
         addGround();
         g_settings.border = 1;

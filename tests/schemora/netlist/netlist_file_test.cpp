@@ -118,37 +118,12 @@ std::vector<std::string> linesWithoutTheMoment(const std::string& path)
 // netlist shipped beside it for the example board.
 TEST(NetlistFile, TheExampleDrawingGivesTheShippedNetlist)
 {
-    const char* dir = std::getenv("QUILL_PROGRAM_DIR");
-    const std::filesystem::path program = dir ? dir : "";
-    if (!std::filesystem::exists(program / "examples" / "rc_filter.pic") || !std::filesystem::exists(program / "LIB"))
-        GTEST_SKIP() << "the program folder has not been laid out";
     plat::TestUiHost host;
-    quill_test::TempFolder folder;
-    const std::string previousFolder = plat::currentFolder();
-    plat::setCurrentFolder(folder.path().string());
-    g_partSymbols = PartSymbolTable{};
-    g_symbolElements.truncate(0);
-    g_folders.libraryFolder = (program / "LIB").string() + "/";
-
-    DrawingDocData doc;
-    doc.objects.allocate();
-    auto file = plat::Archive::loadFile((program / "examples" / "rc_filter.pic").string());
-    ASSERT_TRUE(file);
-    int count = 0;
-    ReadDrawing(doc, 0, &count, *file, doc.objects.slots());
-    g_current.objects = doc.objects.slots();
-    g_current.count = count;
-    g_designName.text = "rc_filter";
-    CNetlistBuilder builder;
-    builder.m_kind = kNetlistPlain;
-    builder.m_basicFormat = 1;
-    EXPECT_EQ(builder.GenerateNetlist(), 1);
-    const auto written = linesWithoutTheMoment(folder.file("rc_filter.net"));
-    const auto shipped = linesWithoutTheMoment((program / "examples" / "rc_filter.net").string());
+    ShippedExample example;
+    if (!example.ready())
+        GTEST_SKIP() << "the program folder has not been laid out";
+    EXPECT_EQ(example.netlist(kNetlistPlain), 1);
+    const auto written = linesWithoutTheMoment(example.folder.file("rc_filter.net"));
+    const auto shipped = linesWithoutTheMoment(example.programFile("examples/rc_filter.net").string());
     EXPECT_EQ(written, shipped);
-
-    g_current = CurrentDrawing{};
-    g_partSymbols = PartSymbolTable{};
-    g_symbolElements.truncate(0);
-    plat::setCurrentFolder(previousFolder);
 }

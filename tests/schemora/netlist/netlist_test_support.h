@@ -3,14 +3,20 @@
 // temporary folder and loaded through the part loader, and a drawing store that the test fills
 // with wires, dots, labels and placed parts.
 
+#include "platform/core/archive.h"
 #include "platform/core/test_ui_host.h"
+#include "platform/system/files.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/design_name.h"
+#include "schemora/core/drawing_file.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/symbol_elements.h"
+#include "schemora/netlist/netlist_builder.h"
 #include "support/temp_folder.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -164,6 +170,65 @@ protected:
     plat::TestUiHost host;
     DrawObjectStore store;
     int resistor = 0, capacitor = 0, source = 0, gnd = 0, gate = 0;
+};
+
+// The example drawing shipped in the program folder, read with the starter library beside it
+// into the current drawing, as design "rc_filter" netlisted in a temporary current folder;
+// everything is put back when it goes. ready() is false when the program folder has not been
+// laid out.
+class ShippedExample {
+public:
+    ShippedExample()
+    {
+        const char* dir = std::getenv("QUILL_PROGRAM_DIR");
+        program_ = dir ? dir : "";
+        if (!std::filesystem::exists(program_ / "examples" / "rc_filter.pic") || !std::filesystem::exists(program_ / "LIB"))
+            return;
+        previousFolder_ = plat::currentFolder();
+        plat::setCurrentFolder(folder.path().string());
+        g_partSymbols = PartSymbolTable{};
+        g_symbolElements.truncate(0);
+        g_folders.libraryFolder = (program_ / "LIB").string() + "/";
+        doc_.objects.allocate();
+        auto file = plat::Archive::loadFile((program_ / "examples" / "rc_filter.pic").string());
+        if (!file)
+            return;
+        int count = 0;
+        ReadDrawing(doc_, 0, &count, *file, doc_.objects.slots());
+        g_current.objects = doc_.objects.slots();
+        g_current.count = count;
+        g_designName.text = "rc_filter";
+        ready_ = count > 0;
+    }
+    ~ShippedExample()
+    {
+        g_current = CurrentDrawing{};
+        g_partSymbols = PartSymbolTable{};
+        g_symbolElements.truncate(0);
+        if (!previousFolder_.empty())
+            plat::setCurrentFolder(previousFolder_);
+    }
+    ShippedExample(const ShippedExample&) = delete;
+    ShippedExample& operator=(const ShippedExample&) = delete;
+
+    bool ready() const { return ready_; }
+    // Utilities > Netlist of the drawing in the basic format, of the given kind.
+    int netlist(int kind) const
+    {
+        CNetlistBuilder builder;
+        builder.m_kind = kind;
+        builder.m_basicFormat = 1;
+        return builder.GenerateNetlist();
+    }
+    std::filesystem::path programFile(const std::string& name) const { return program_ / name; }
+
+    quill_test::TempFolder folder;
+
+private:
+    std::filesystem::path program_;
+    std::string previousFolder_;
+    DrawingDocData doc_;
+    bool ready_ = false;
 };
 
 }  // namespace netlist_test

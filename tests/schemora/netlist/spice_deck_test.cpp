@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 using namespace netlist_test;
 
@@ -16,22 +17,31 @@ namespace {
 
 bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
 
-// Runs ngspice in batch mode on the deck; the rows of its printed table (index, sweep or time,
-// value).
-std::vector<std::array<double, 3>> simulate(const std::string& deck)
+// ngspice's whole batch output for a deck, run in the deck's folder.
+std::string ngspiceOutput(const std::string& deck)
 {
     const std::string command = "cd '" + std::filesystem::path(deck).parent_path().string() + "' && ngspice -b '" + deck + "' 2>&1";
-    std::vector<std::array<double, 3>> rows;
+    std::string output;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)
-        return rows;
+        return output;
     char line[512];
-    while (std::fgets(line, sizeof line, pipe)) {
+    while (std::fgets(line, sizeof line, pipe))
+        output += line;
+    ::pclose(pipe);
+    return output;
+}
+
+// The rows of the table ngspice prints for the deck (index, sweep or time, value).
+std::vector<std::array<double, 3>> simulate(const std::string& deck)
+{
+    std::vector<std::array<double, 3>> rows;
+    std::istringstream lines(ngspiceOutput(deck));
+    for (std::string line; std::getline(lines, line);) {
         std::array<double, 3> row{};
-        if (std::sscanf(line, "%lf %lf %lf", &row[0], &row[1], &row[2]) == 3)
+        if (std::sscanf(line.c_str(), "%lf %lf %lf", &row[0], &row[1], &row[2]) == 3)
             rows.push_back(row);
     }
-    ::pclose(pipe);
     return rows;
 }
 
@@ -46,6 +56,16 @@ double valueAt(const std::vector<std::array<double, 3>>& rows, double x)
 
 class SpiceDeckTest : public NetlistFixture {
 protected:
+    // Writes a library of one part and loads that part.
+    int loadOnly(const char* library, LibraryPart part)
+    {
+        std::vector<LibraryPart> parts = {std::move(part)};
+        EXPECT_TRUE(WritePartLibraryFile(folder.file(std::string(library) + ".CON"), parts));
+        for (DrawObject& e : parts[0].elements)
+            ReleaseObjectData(e);
+        return load(library, parts[0].name.c_str());
+    }
+
     int runSpice()
     {
         CNetlistBuilder builder;
@@ -98,9 +118,9 @@ TEST_F(SpiceDeckTest, ResistorDividerRunsInNgspice)
     label(5000, 5000, "#.dc V1 0 10 1");
     ASSERT_EQ(runSpice(), 1);
     EXPECT_EQ(read(".cir"), "*SPICE NET\n"
-                            "V1 in gnd dc 10\n"
+                            "V1 in 0 dc 10\n"
                             "R1 in out 1k\n"
-                            "R2 out gnd 1k\n"
+                            "R2 out 0 1k\n"
                             ".DC V1 0.0mv 10.0v 25.0mv\n"
                             ".PRINT DC V(OUT)\n"
                             ".END\n");
@@ -119,9 +139,9 @@ TEST_F(SpiceDeckTest, RcLowPassTransientRunsInNgspice)
     label(5000, 5000, "#.TRAN 1u 5m 0 10u UIC");
     ASSERT_EQ(runSpice(), 1);
     EXPECT_EQ(read(".cir"), "*SPICE NET\n"
-                            "V1 in gnd dc 5\n"
+                            "V1 in 0 dc 5\n"
                             "R1 in out 1k\n"
-                            "C2 out gnd 1u\n"
+                            "C2 out 0 1u\n"
                             ".TRAN 12.50us 5.00ms 0 10.00us UIC\n"
                             ".PRINT TRAN V(OUT)\n"
                             ".END\n");
@@ -149,7 +169,7 @@ TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
     ASSERT_EQ(runSpice(), 1);
     const std::string deck = read(".cir");
     EXPECT_NE(deck.find(".MODEL 1N4148 D(IS=2.52N"), std::string::npos);
-    EXPECT_NE(deck.find("D2 out gnd 1n4148\n"), std::string::npos);
+    EXPECT_NE(deck.find("D2 out 0 1n4148\n"), std::string::npos);
     if (!haveNgspice())
         GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
     const std::string command = "ngspice -b '" + folder.file("design.cir") + "' 2>&1 | grep -i '^\\s*out\\s'";
@@ -163,13 +183,31 @@ TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
     EXPECT_NEAR(volts, 0.7, 0.1);
 }
 
+TEST_F(SpiceDeckTest, GroundIsNodeZeroAndConnectorsAreNoDevices)
+{
+    const int connector = loadOnly("CONN", twoPin("CONN2", "J?", "%package SIP2"));
+    // J1 feeds R1; R1's far end is labelled "Ground" by hand, C2 goes to the ground symbol.
+    part(connector, "J:CONN\\CONN2", 1, -800, 0);
+    part(resistor, "R:1k", 1, 0, 0);
+    wire(-400, 0, 0, 0);
+    wire(400, 0, 800, 0);
+    label(600, 0, "Ground");
+    part(capacitor, "C:1u", 2, 0, 500);
+    part(gnd, "", 0, 400, 500);
+    label(5000, 5000, "#.OP");
+    ASSERT_EQ(runSpice(), 1);
+    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
+                            "R1 100 0 1k\n"
+                            "C2 101 0 1u\n"
+                            ".OP\n"
+                            "\n"
+                            ".END\n");
+    EXPECT_FALSE(host.shown("message box: Error: model not found for CONN2"));
+}
+
 TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
 {
-    std::vector<LibraryPart> meters = {twoPin("AMMETER", "V?", nullptr)};
-    ASSERT_TRUE(WritePartLibraryFile(folder.file("METER.CON"), meters));
-    for (DrawObject& e : meters[0].elements)
-        ReleaseObjectData(e);
-    const int meter = load("METER", "AMMETER");
+    const int meter = loadOnly("METER", twoPin("AMMETER", "V?", nullptr));
     part(resistor, "R:1k", 1, 0, 0);
     wire(400, 0, 800, 0);
     label(600, 0, "OUT*");
@@ -177,8 +215,54 @@ TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
     part(gnd, "", 0, 1200, 0);
     label(5000, 5000, "#.TRAN 1n 10u");
     ASSERT_EQ(runSpice(), 1);
-    EXPECT_NE(read(".cir").find("V2 out gnd dc 0\n"), std::string::npos) << read(".cir");
+    EXPECT_NE(read(".cir").find("V2 out 0 dc 0\n"), std::string::npos) << read(".cir");
     EXPECT_NE(read(".cir").find(".PRINT TRAN V(OUT) I(V2)\n"), std::string::npos) << read(".cir");
+}
+
+
+// The example drawing's deck as Utilities > Netlist writes it with "Spice simulator": the
+// values of its value parts, ground as node 0, and no line for the input connector J1.
+TEST(SpiceDeck, TheExampleDrawingsDeckLoadsInNgspice)
+{
+    plat::TestUiHost host;
+    ShippedExample example;
+    if (!example.ready())
+        GTEST_SKIP() << "the program folder has not been laid out";
+    ASSERT_EQ(example.netlist(kNetlistSpice), 1);
+    std::ifstream in(example.folder.file("rc_filter.cir"), std::ios::binary);
+    const std::string deck((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(deck, "*SPICE NET\n"
+                    "R1 in out 10k\n"
+                    "C1 out 0 100n\n"
+                    "\n"
+                    ".END\n");
+    // The drawing chooses no analysis; no model or part is missing.
+    EXPECT_EQ(host.messageBoxes(),
+              (std::vector<std::string>{"Warning SPICE analysis type not selected!\n(Click on SETUP button in SPICE run dialog.)",
+                                        "Number of signals found=2"}));
+    if (!haveNgspice())
+        GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
+    const std::string alone = ngspiceOutput(example.folder.file("rc_filter.cir"));
+    EXPECT_EQ(alone.find("rror"), std::string::npos) << alone;
+    // The deck is read as it stands, driven at its input: at the corner frequency of 10k and
+    // 100n, 1 / (2 pi R C), the output is 1 / sqrt(2) of the input.
+    example.folder.write("drive.cir", "* the example driven at its input\n"
+                                      ".include rc_filter.cir\n"
+                                      "V1 in 0 dc 0 ac 1\n"
+                                      ".control\n"
+                                      "ac lin 1 159.1549 159.1549\n"
+                                      "print vm(out)\n"
+                                      "show r1 : resistance\n"
+                                      "show c1 : capacitance\n"
+                                      ".endc\n"
+                                      ".end\n");
+    const std::string output = ngspiceOutput(example.folder.file("drive.cir"));
+    EXPECT_EQ(output.find("rror"), std::string::npos) << output;
+    EXPECT_NE(output.find("resistance                 10000"), std::string::npos) << output;
+    EXPECT_NE(output.find("capacitance                 1e-07"), std::string::npos) << output;
+    const size_t at = output.find("vm(out) = ");
+    ASSERT_NE(at, std::string::npos) << output;
+    EXPECT_NEAR(std::strtod(output.c_str() + at + 10, nullptr), 0.70711, 1e-4);
 }
 
 TEST_F(NetlistFixture, AnalysisDirectivesAreFoundWithTheirSweep)

@@ -28,6 +28,7 @@
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/workspace/main_frame.h"
+#include "tests/tracelyn/core/program_folder_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -39,23 +40,8 @@ namespace {
 
 // A program folder with, when given, a "Tracelyn.ini"; the registry store of the run lives
 // beside it.
-class TracelynStart : public ::testing::Test {
+class TracelynStart : public ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
-        registerTracelynResources();
-        plat::setConfigFolder(config.path().string());
-        g_boardSettings = BoardSettings{};
-        g_boardFolders = BoardFolders{};
-        g_edit = BoardEditState{};
-        g_openDocuments = OpenDocumentTable{};
-        g_board = CurrentBoard{};
-        g_active = ActiveDocument{};
-    }
-    void TearDown() override { plat::setConfigFolder(""); }
-
-    void writeIni(std::string_view body) { folder.write("Tracelyn.ini", "[Tracelyn]\n" + std::string(body)); }
-
     // A board with its outline and one text, written by the board writer.
     void writeBoard(std::string_view name)
     {
@@ -74,21 +60,12 @@ protected:
         g_active = ActiveDocument{};
     }
 
-    plat::AppHarness start(std::vector<std::string> args = {})
-    {
-        return plat::AppHarness([] { return std::make_unique<CTracelynApp>(); }, std::move(args),
-                                folder.path().string());
-    }
-
     static CMainFrame& mainFrame() { return *static_cast<CMainFrame*>(plat::GetMainWnd()); }
     static CTracelynDoc* activeBoard()
     {
         return static_cast<CTracelynDoc*>(plat::GetMainWnd()->GetActiveDocument());
     }
 
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
 };
 
 TEST_F(TracelynStart, StartsWithPaletteTablesTimersAndANewBoard)
@@ -182,8 +159,7 @@ TEST_F(TracelynStart, RefusesPrintToAndDdeCommandLines)
     }
 }
 
-// Routing does nothing yet, so a board of the command line opens without the router's offer.
-TEST_F(TracelynStart, BoardOfTheCommandLineOpensWithoutABatchRouteOffer)
+TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
 {
     writeBoard("board.tlz");
     writeBoard("other.tlz");
@@ -196,8 +172,8 @@ TEST_F(TracelynStart, BoardOfTheCommandLineOpensWithoutABatchRouteOffer)
 
     auto harness = start({folder.file("BOARD")});   // ".TLZ" added, found whatever the case
     ASSERT_TRUE(harness.start());
-    EXPECT_EQ(offers, 0);
-    EXPECT_EQ(host.count("dialog 146"), 0);
+    EXPECT_EQ(offers, 1);
+    EXPECT_EQ(host.count("dialog 146"), 1);
     EXPECT_EQ(harness.app().openDocumentCount(), 1) << "the boards of the last exit stay closed";
     EXPECT_FALSE(host.shown("sound: " + g_boardFolders.soundFolder + "welcome.wav"));
 

@@ -191,5 +191,36 @@ TEST_F(MazeRouterTest, SurfacePadsFanOutThroughAVia)
     EXPECT_GE(countKind(kKindPad), 2);
 }
 
+TEST_F(MazeRouterTest, SurfacePadsOffTheRouteLayerAreReachedOrRefused)
+{
+    struct Case {
+        const char* name;
+        int32_t mode;
+        int layer;
+        int joined;
+    };
+    // One layer cannot reach Top's pads from layer 1; a pair above Top reaches them through
+    // fan-out vias. Either way no trace ends on a pad it does not touch.
+    for (const Case& c : {Case{"layer 1 alone", kRouteOneLayer, 1, 0}, Case{"pair 2/3", kRouteTwoLayers, 2, 1}}) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        writeLibrary(smdRow(2));
+        const int smd = package("SMD2");
+        place(smd, "U", 1, -5000, 0);
+        place(smd, "U", 2, 5000, 3000);
+        g_boardSettings.RouteMode = c.mode;
+        g_mazeSettings.viaSize = 300;
+        g_edit.currentLayer = c.layer;
+        loadNets("A----u1-2,u2-1\n", 1);
+        EXPECT_EQ(routeEveryLine(), c.joined);
+        const ConnectivityReport report = CheckCopper();
+        EXPECT_EQ(report.joined, c.joined);
+        EXPECT_TRUE(report.shorts.empty());
+        if (c.joined == 0)
+            EXPECT_EQ(countKind(kKindLine), 0);
+    }
+}
+
 }  // namespace
 }  // namespace route_test

@@ -19,6 +19,7 @@
 #include "tracelyn/route/trace_smoothing.h"
 #include "tracelyn/route/via_optimizer.h"
 
+#include <cstdio>
 #include <random>
 #include <sstream>
 
@@ -176,6 +177,45 @@ protected:
         for (int i = 1; i <= g_board.count; ++i)
             all.push_back(g_board.objects[i].w);
         return all;
+    }
+};
+
+// A board for batch runs: Top and layer 1 routed on the 50-mil grid with three re-tries.
+class BatchRunTest : public RouteTest {
+protected:
+    void SetUp() override
+    {
+        RouteTest::SetUp();
+        g_router.layerSwitches[0] = 1;
+        g_router.layerSwitches[1] = 1;
+        g_router.values = {300, 150, 120, 703, 1026, 0, 5, 24000, 2};
+        g_router.passes = 3;
+        g_batchStats = BatchRouterStats{};
+        g_optimizerStats = OptimizerStats{};
+    }
+    // Optimize? Yes or No, the summary's OK, and No to adjusting the vias.
+    void answerRun(bool optimize)
+    {
+        host.answerMessageBox(optimize ? plat::kIdYes : plat::kIdNo);
+        host.answerMessageBox(plat::kIdOk);
+        host.answerMessageBox(plat::kIdNo);
+    }
+    std::string summary() const
+    {
+        for (const std::string& text : host.messageBoxes())
+            if (text.rfind("Percentage Complete:", 0) == 0)
+                return text;
+        return {};
+    }
+    // The percentage the summary shows equals the share of connections copper joins.
+    void expectHonestSummary()
+    {
+        const ConnectivityReport report = CheckCopper();
+        EXPECT_TRUE(report.shorts.empty());
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "Percentage Complete:%.1f%%", report.joined * 100.0 / report.connections);
+        EXPECT_EQ(summary().rfind(expected, 0), 0u) << summary();
+        EXPECT_EQ(g_batchStats.routed, report.joined);
     }
 };
 

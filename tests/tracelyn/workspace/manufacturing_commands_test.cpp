@@ -16,6 +16,7 @@
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/route/gerber_import.h"
 #include "tracelyn/workspace/main_frame.h"
+#include "tests/tracelyn/core/program_folder_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -24,41 +25,25 @@
 
 namespace {
 
-class ManufacturingCommands : public ::testing::Test {
+class ManufacturingCommands : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        registerTracelynResources();
-        plat::setConfigFolder(config.path().string());
-        g_boardSettings = BoardSettings{};
-        g_boardFolders = BoardFolders{};
-        g_edit = BoardEditState{};
-        g_openDocuments = OpenDocumentTable{};
-        g_board = CurrentBoard{};
-        g_active = ActiveDocument{};
-        folder.write("Tracelyn.ini", "[Tracelyn]\nDoTips=0\n");
+        ProgramFolderTest::SetUp();
+        writeIni("DoTips=0\n");
     }
     void TearDown() override
     {
         g_importedDcodes = ImportedDcodeTable{};
-        plat::setConfigFolder("");
+        ProgramFolderTest::TearDown();
     }
-
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
 };
 
 TEST_F(ManufacturingCommands, GenerateImportAndViewDcodesFromTheMenus)
 {
-    const char* shipped = std::getenv("QUILL_PROGRAM_DIR");
-    const std::filesystem::path program = shipped ? shipped : "";
-    if (!std::filesystem::exists(program / "examples" / "rc_filter.tlz"))
+    if (!copyShippedFolders())
         GTEST_SKIP() << "the program folder has not been laid out";
-    for (const char* sub : {"PACKAGES", "examples"})
-        std::filesystem::copy(program / sub, folder.path() / sub, std::filesystem::copy_options::recursive);
-    plat::AppHarness harness([] { return std::make_unique<CTracelynApp>(); },
-                             {folder.file("examples/rc_filter.tlz")}, folder.path().string());
+    plat::AppHarness harness = start({folder.file("examples/rc_filter.tlz")});
     ASSERT_TRUE(harness.start());
     auto& frame = *static_cast<CMainFrame*>(plat::GetMainWnd());
     for (unsigned id : {tly::kCmdGenerateManufacturing, tly::kCmdImportGerber, tly::kCmdViewDcodes}) {
