@@ -156,7 +156,7 @@ private:
     std::vector<ToolButton> buttons_;
     std::vector<std::unique_ptr<ToolBarCombo>> combos_;
     Size buttonSize_{23, 22};
-    Size imageSize_{16, 16};
+    Size imageSize_{16, 15};
     int height_ = 0;
     unsigned bitmapId_ = 0;
     std::vector<unsigned> imageCommands_;   // the command of each image slot

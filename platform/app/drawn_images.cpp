@@ -62,10 +62,16 @@ QIcon commandIcon(unsigned command, int width, int height)
         if (QIcon::hasThemeIcon(name))
             return QIcon::fromTheme(name);
     }
+    // Toolbar pictures are drawn on a square grid; a bar one pixel shorter than wide (16 x 15)
+    // shows them at full scale without their bottom row rather than blurred by shrinking.
+    const int side = std::max(width, height);
     QIcon icon;
     for (double ratio : pixelRatios())
-        if (QPixmap pixmap = renderDrawnImage(image->svg, width, height, ratio); !pixmap.isNull())
-            icon.addPixmap(pixmap);
+        if (QPixmap pixmap = renderDrawnImage(image->svg, side, side, ratio); !pixmap.isNull()) {
+            QPixmap cropped = pixmap.copy(0, 0, static_cast<int>(std::lround(width * ratio)), static_cast<int>(std::lround(height * ratio)));
+            cropped.setDevicePixelRatio(ratio);
+            icon.addPixmap(cropped);
+        }
     return icon;
 }
 

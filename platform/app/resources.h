@@ -117,7 +117,7 @@ struct ToolbarResource {
     std::vector<unsigned> buttons{};  // command ids in order; kIdSeparator (0) for a separator
     unsigned bitmap = 0;            // image strip resource id (0: images made from the button ids)
     int buttonWidth = 16;
-    int buttonHeight = 16;
+    int buttonHeight = 15;
 };
 
 // ---- images: icons, cursors, bitmaps ----

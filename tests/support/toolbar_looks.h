@@ -31,7 +31,7 @@ namespace quill_test {
 struct ButtonLook {
     std::string tooltip;
     std::string prompt;      // the status-line text
-    QImage picture;          // the button's picture at 16 x 16, as enabled
+    QImage picture;          // the button's picture at the bar's 16 x 15, as enabled
     QImage disabledPicture;
     bool enabled = true;
 };
@@ -46,8 +46,8 @@ inline std::vector<ButtonLook> toolbarButtons(QMainWindow* window)
             ButtonLook b;
             b.tooltip = a->toolTip().toStdString();
             b.prompt = a->statusTip().toStdString();
-            b.picture = a->icon().pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
-            b.disabledPicture = a->icon().pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+            b.picture = a->icon().pixmap(QSize(16, 15), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            b.disabledPicture = a->icon().pixmap(QSize(16, 15), 1.0, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
             b.enabled = a->isEnabled();
             buttons.push_back(std::move(b));
         }
@@ -83,7 +83,7 @@ inline void expectDistinctDrawnButtons(QMainWindow* window)
         const ButtonLook& b = buttons[i];
         SCOPED_TRACE("button " + std::to_string(i) + ": " + b.tooltip + " / " + b.prompt);
         EXPECT_FALSE(b.tooltip.empty());
-        EXPECT_EQ(b.picture.size(), QSize(16, 16));
+        EXPECT_EQ(b.picture.size(), QSize(16, 15));
         EXPECT_FALSE(isPlaceholder(b.picture));
         EXPECT_NE(b.picture, b.disabledPicture);
         if (const std::string key = promptKey(b.prompt); !key.empty())

@@ -84,6 +84,9 @@ TEST_F(DrawnImages, ToolbarButtonsShowTheirCommandsPicturesAndGreyWhenDisabled)
     ASSERT_EQ(qbar->actions().size(), 5);
     EXPECT_EQ(middle(qbar->actions()[0]->icon()), qRgb(255, 0, 0));
     EXPECT_EQ(middle(qbar->actions()[1]->icon()), qRgb(0, 255, 0));
+    // The bar's 16 x 15 pictures come at full scale, sharp on a double-density screen too.
+    EXPECT_EQ(qbar->actions()[0]->icon().pixmap(QSize(16, 15), 2.0).size(), QSize(32, 30));
+    EXPECT_EQ(qbar->actions()[0]->icon().pixmap(QSize(16, 15), 1.0).toImage().pixel(2, 2), qRgb(255, 0, 0));
 
     // A disabled button's picture is greyed.
     plat::ToolBar& bar = harness.appAs<SampleApp>().mainFrame()->toolBar;
