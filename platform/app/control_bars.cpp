@@ -194,7 +194,7 @@ bool ToolBar::LoadToolBar(unsigned resourceId)
 bool ToolBar::SetButtons(std::span<const unsigned> ids)
 {
     buttons_.clear();
-    int image = 0;
+    imageCommands_.clear();
     for (unsigned id : ids) {
         ToolButton b;
         b.id = id;
@@ -202,7 +202,8 @@ bool ToolBar::SetButtons(std::span<const unsigned> ids)
             b.style = kTbbsSeparator;
             b.width = 6;
         } else {
-            b.image = image++;
+            b.image = static_cast<int>(imageCommands_.size());
+            imageCommands_.push_back(id);
         }
         buttons_.push_back(b);
     }
@@ -412,13 +413,21 @@ void ToolBar::OnMeasureItem(unsigned ctlId, MeasureItem& item)
         frame_->OnMeasureItem(ctlId, item);
 }
 
-// A button's image: its slot of the bar's image strip, or a placeholder that differs per slot.
-static QPixmap buttonImage(unsigned bitmapId, Size imageSize, int image)
+unsigned ToolBar::imageCommand(int image) const
 {
+    return image >= 0 && image < static_cast<int>(imageCommands_.size()) ? imageCommands_[static_cast<size_t>(image)] : 0;
+}
+
+// A button's picture: the drawing of the command that owns its image slot, else its slot of
+// the bar's pixel strip, else a placeholder that differs per slot.
+static QIcon buttonIcon(const ToolBar& bar, unsigned bitmapId, Size imageSize, int image)
+{
+    if (QIcon drawn = commandIcon(bar.imageCommand(image), imageSize.cx, imageSize.cy); !drawn.isNull())
+        return drawn;
     const ImageResource* strip = findImage(bitmapId);
     if (strip && !strip->argb.empty() && image >= 0 && strip->width >= (image + 1) * imageSize.cx)
-        return imagePixmap(bitmapId, strip->width, strip->height).copy(image * imageSize.cx, 0, imageSize.cx, imageSize.cy);
-    return imagePixmap(0x10000u + static_cast<unsigned>(std::max(image, 0)), imageSize.cx, imageSize.cy);
+        return QIcon(imagePixmap(bitmapId, strip->width, strip->height).copy(image * imageSize.cx, 0, imageSize.cx, imageSize.cy));
+    return QIcon(imagePixmap(0x10000u + static_cast<unsigned>(std::max(image, 0)), imageSize.cx, imageSize.cy));
 }
 
 // Rebuilds the Qt bar from the buttons: images come from the bar's image strip, slot by slot.
@@ -428,6 +437,7 @@ void ToolBar::changed()
         return;
     auto* bar = static_cast<QToolBar*>(state()->widget.data());
     bar->clear();
+    bar->setIconSize(QSize(imageSize_.cx, imageSize_.cy));
     if (height_ > 0)
         bar->setFixedHeight(height_);
     for (const ToolButton& b : buttons_) {
@@ -454,7 +464,7 @@ void ToolBar::changed()
             bar->addSeparator();
             continue;
         }
-        QAction* action = bar->addAction(QIcon(buttonImage(bitmapId_, imageSize_, b.image)), toQt(commandTooltip(b.id)));
+        QAction* action = bar->addAction(buttonIcon(*this, bitmapId_, imageSize_, b.image), toQt(commandTooltip(b.id)));
         action->setToolTip(toQt(commandTooltip(b.id)));
         action->setStatusTip(toQt(commandPrompt(b.id)));
         action->setCheckable((b.style & (kTbbsCheckBox | kTbbsChecked)) != 0);

@@ -145,6 +145,9 @@ public:
 
     // For the layer: the bar's look changed.
     void changed();
+    // The command whose picture fills image slot `image` of the bar: slots are numbered in the
+    // order of the buttons the bar was loaded with (0 when there is no such slot).
+    unsigned imageCommand(int image) const;
 
 private:
     // A bar is made only in its frame: the child-window form stays out of callers' reach.
@@ -158,6 +161,7 @@ private:
     Size imageSize_{16, 15};
     int height_ = 0;
     unsigned bitmapId_ = 0;
+    std::vector<unsigned> imageCommands_;   // the command of each image slot
     friend class ToolBarCombo;
 };
 

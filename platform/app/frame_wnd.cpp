@@ -645,6 +645,8 @@ bool MDIChildWnd::LoadFrame(unsigned resourceId, unsigned style, MDIFrameWnd* md
     s.id = resourceId;
     accel_.Load(resourceId);
     auto* sub = new ChildWidget(this);
+    if (LoadIcon(resourceId))
+        sub->setWindowIcon(iconToQt(resourceId));
     if (auto* area = qobject_cast<QMdiArea*>(mdiFrame->state()->clientArea.data()))
         area->addSubWindow(sub);
     s.widget = sub;

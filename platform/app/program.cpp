@@ -74,6 +74,10 @@ int RunProgram(int argc, char** argv, AppFactory makeApp)
     QtUiHost host;
     QtUiHost::setModalRunner(runDialogWithQt);
     ensureInputFilter();
+    // The program's own icon (resource 128, as its main frame's) on every window it opens,
+    // dialog-only programs included.
+    if (constexpr unsigned kProgramIcon = 128; LoadIcon(kProgramIcon))
+        QApplication::setWindowIcon(iconToQt(kProgramIcon));
 
     clearPendingProcessExit();
     int code = 0;

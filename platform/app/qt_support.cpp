@@ -37,6 +37,9 @@ std::unique_ptr<Dc> makeImageDc(QImage& image) { return std::make_unique<RasterD
 QPixmap imagePixmap(unsigned id, int width, int height)
 {
     const ImageResource* r = findImage(id);
+    if (r && !r->svg.empty())
+        if (QPixmap drawn = renderDrawnImage(r->svg, r->width, r->height, screenPixelRatio()); !drawn.isNull())
+            return drawn;
     if (r && !r->argb.empty() && static_cast<int>(r->argb.size()) >= r->width * r->height) {
         QImage image(r->width, r->height, QImage::Format_ARGB32);
         for (int y = 0; y < r->height; ++y)
@@ -72,13 +75,25 @@ QCursor cursorToQt(Cursor c)
     case kIdcHand: return QCursor(Qt::PointingHandCursor);
     default: break;
     }
-    const ImageResource* r = findImage(c);
-    if (!r || r->argb.empty())
+    const ImageResource* r = findImage(c, ImageResource::Kind::Cursor);
+    if (!r || (r->argb.empty() && r->svg.empty()))
         return QCursor(Qt::CrossCursor);   // resource cursors without pixels: a cross serves
+    if (!r->svg.empty())
+        return QCursor(renderDrawnImage(r->svg, r->width, r->height, screenPixelRatio()), r->hotX, r->hotY);
     return QCursor(imagePixmap(c, r->width, r->height), r->hotX, r->hotY);
 }
 
-QIcon iconToQt(Icon id) { return QIcon(imagePixmap(id, 16, 16)); }
+QIcon iconToQt(Icon id)
+{
+    const ImageResource* r = findImage(id);
+    if (!r || r->svg.empty())
+        return QIcon(imagePixmap(id, 16, 16));
+    // Window and taskbar pick the size they show from these.
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(renderDrawnImage(r->svg, size, size, 1.0));
+    return icon;
+}
 
 Cursor LoadCursor(unsigned id)
 {

@@ -138,4 +138,18 @@ const DialogTemplate* findDialogTemplate(unsigned id) { return findById(programS
 const ToolbarResource* findToolbar(unsigned id) { return findById(programSet().toolbars, id); }
 const ImageResource* findImage(unsigned id) { return findById(programSet().images, id); }
 
+const ImageResource* findImage(unsigned id, ImageResource::Kind kind)
+{
+    const auto& list = programSet().images;
+    const auto it = std::find_if(list.begin(), list.end(), [&](const ImageResource& r) { return r.id == id && r.kind == kind; });
+    return it == list.end() ? nullptr : &*it;
+}
+
+const CommandImage* findCommandImage(unsigned command)
+{
+    const auto& list = programSet().commandImages;
+    const auto it = std::find_if(list.begin(), list.end(), [command](const CommandImage& c) { return c.command == command; });
+    return it == list.end() ? nullptr : &*it;
+}
+
 }  // namespace plat

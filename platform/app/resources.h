@@ -130,6 +130,15 @@ struct ImageResource {
     std::vector<uint32_t> argb{};     // width*height pixels, 0xAARRGGBB; empty: a placeholder is drawn
     int hotX = 0;                   // cursors: hot spot
     int hotY = 0;
+    std::string_view svg{};         // the drawn picture (SVG text); rendered at the size asked for
+};
+
+// A command's toolbar picture: our drawing, and for the standard actions the desktop icon
+// theme's name ("document-open"), whose image wins when the theme has one.
+struct CommandImage {
+    unsigned command = 0;
+    std::string_view svg{};
+    std::string_view themeName{};
 };
 
 // One program's resources.
@@ -141,6 +150,7 @@ struct ResourceSet {
     std::vector<DialogTemplate> dialogs{};
     std::vector<ToolbarResource> toolbars{};
     std::vector<ImageResource> images{};
+    std::vector<CommandImage> commandImages{};
 };
 
 // Registers the program's set (replacing any earlier one). The framework's strings stay
@@ -165,5 +175,8 @@ const AcceleratorResource* findAccelerators(unsigned id);
 const DialogTemplate* findDialogTemplate(unsigned id);
 const ToolbarResource* findToolbar(unsigned id);
 const ImageResource* findImage(unsigned id);   // null: callers draw a placeholder
+// An icon and a cursor may share an id: this finds the image of that kind.
+const ImageResource* findImage(unsigned id, ImageResource::Kind kind);
+const CommandImage* findCommandImage(unsigned command);   // null: the command has no picture
 
 }  // namespace plat

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plat {
@@ -158,5 +159,13 @@ void forgetWindow(Wnd* w);
 class QCursor cursorToQt(Cursor c);
 class QIcon iconToQt(Icon id);
 class QPixmap imagePixmap(unsigned id, int width, int height);
+// The pixel density of the densest screen (1 without a GUI application).
+double screenPixelRatio();
+// Drawn pictures (SVG text) rendered at a logical size for the screen's device pixel ratio; a
+// null pixmap when the text is no picture.
+class QPixmap renderDrawnImage(std::string_view svg, int width, int height, double pixelRatio);
+// A command's toolbar picture at a logical size: the icon theme's image for the standard
+// actions when the theme has one, else our drawing; a null icon when the command has none.
+class QIcon commandIcon(unsigned command, int width, int height);
 
 }  // namespace plat

@@ -8,6 +8,7 @@
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
+#include "resources/schemora/image_resources.h"
 #include "resources/schemora/view_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
@@ -173,21 +174,6 @@ std::vector<plat::DialogTemplate> allDialogs()
     return list;
 }
 
-std::vector<plat::ImageResource> images()
-{
-    using Kind = plat::ImageResource::Kind;
-    std::vector<plat::ImageResource> list;
-    list.push_back({kIdrMainFrame, Kind::Icon, 32, 32});
-    list.push_back({kIdrDrawingType, Kind::Icon, 32, 32});
-    for (unsigned id : kToolIcons)
-        list.push_back({id, Kind::Icon});
-    for (unsigned id : kToolBitmaps)
-        list.push_back({id, Kind::Bitmap});
-    for (unsigned id : {kCursorA, kCursorView, kCursorB})
-        list.push_back({id, Kind::Cursor, 32, 32, {}, 15, 15});
-    return list;
-}
-
 }  // namespace
 
 void registerSchemoraResources()
@@ -236,6 +222,7 @@ void registerSchemoraResources()
         {kIdrDrawToolBar, InsertToolBarButtons()},
         {kIdrEditToolBar, ModifyToolBarButtons()},
     };
-    set.images = images();
+    set.images = ImageResources();
+    set.commandImages = CommandImages();
     plat::registerResources(std::move(set));
 }

@@ -1,5 +1,7 @@
 #include "resources/setlander/setlander_ids.h"
 
+#include "resources/setlander/drawn_images.h"
+
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
@@ -57,10 +59,10 @@ std::vector<plat::DialogTemplate> dialogs()
 std::vector<plat::ImageResource> images()
 {
     using Kind = plat::ImageResource::Kind;
-    return {{kIdrMainFrame, Kind::Icon, 32, 32},
-            {kIdbWelcomePicture, Kind::Bitmap, 64, 64},
-            {kIdbSetupPicture, Kind::Bitmap, 64, 64},
-            {kIdbFolderImages, Kind::Bitmap, 64, 16}};
+    return {{.id = kIdrMainFrame, .kind = Kind::Icon, .width = 32, .height = 32, .svg = drawn::setlander},
+            {.id = kIdbWelcomePicture, .kind = Kind::Bitmap, .width = 64, .height = 64, .svg = drawn::welcome_picture},
+            {.id = kIdbSetupPicture, .kind = Kind::Bitmap, .width = 64, .height = 64, .svg = drawn::setup_picture},
+            {.id = kIdbFolderImages, .kind = Kind::Bitmap, .width = 64, .height = 16, .svg = drawn::folder_tree_images}};
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "resources/tracelyn/image_resources.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "resources/tracelyn/manufacturing_dialogs.h"
 #include "resources/tracelyn/manufacturing_ids.h"
@@ -247,34 +248,6 @@ std::vector<plat::DialogTemplate> dialogs()
     };
 }
 
-// A placeholder image of the given kind and size; cursors take their hot spot at the middle.
-plat::ImageResource image(unsigned id, plat::ImageResource::Kind kind, int size = 16)
-{
-    plat::ImageResource r;
-    r.id = id;
-    r.kind = kind;
-    r.width = size;
-    r.height = size;
-    if (kind == plat::ImageResource::Kind::Cursor)
-        r.hotX = r.hotY = size / 2 - 1;
-    return r;
-}
-
-std::vector<plat::ImageResource> images()
-{
-    using Kind = plat::ImageResource::Kind;
-    std::vector<plat::ImageResource> list;
-    list.push_back(image(kIdrMainFrame, Kind::Icon, 32));
-    list.push_back(image(kIdrBoardType, Kind::Icon, 32));
-    for (unsigned id : kAppIcons)
-        list.push_back(image(id, Kind::Icon));
-    for (unsigned id : kAppBitmaps)
-        list.push_back(image(id, Kind::Bitmap));
-    for (unsigned id : {kCursorA, kCursorB, kCursorC})
-        list.push_back(image(id, Kind::Cursor, 32));
-    return list;
-}
-
 }  // namespace
 
 void registerTracelynResources()
@@ -297,7 +270,9 @@ void registerTracelynResources()
         {plat::kIdFileSave, "Save the active board\nSave"},
         {plat::kIdFilePrint, "Print the active board\nPrint"},
         {kCmdLayerView, "Show the current layer alone or with its pair\nSingle/2-Layer"},
-        {kCmdZoomIn, "Zoom in one level\nZoom in "},
+        {kCmdLayerPair, "Show the current layer with its pair (2)\nLayer pair (2)"},
+        {plat::kIdAppAbout, "Show the program's name, version and copyright\nAbout"},
+        {kCmdZoomIn, "Zoom in one level\nZoom in"},
         {kCmdZoomOut, "Zoom out one level\nZoom out"},
         {kCmdPageUp, "Zoom in (magnify) (PgUp)\nZoom in (PgUp)"},
         {kCmdPageDown, "Zoom out (PgDn)\nZoom out (PgDn)"},
@@ -308,19 +283,19 @@ void registerTracelynResources()
         {kCmdToolTrace, "Draw trace (L)\nDraw trace (L)"},
         {kCmdToolRoute, "Route pad to pad (F3)\nRoute pad to pad (F3)"},
         {kCmdToolEllipse, "Draw ellipse (E)\nDraw ellipse (E)"},
-        {kCmdToolPad, "Draw pad (C)\nDraw pad"},
+        {kCmdToolPad, "Draw pad (C)\nDraw pad (C)"},
         {kCmdToolFill, "Fill interior region\nFill interior region"},
         {kCmdToolArc, "Draw arc (K)\nDraw arc (K)"},
         {kCmdToolPart, "Insert library part (F5)\nInsert library part (F5)"},
         {kCmdToolPolygon, "Draw polygon (Y)\nDraw polygon (Y)"},
         {kCmdAutoText, "Enter auto-incremented text\nEnter auto-incremented text"},
         {kCmdSelect, "Enter edit mode (F9)\nEnter edit mode (F9)"},
-        {kCmdErase, "Erase the selected objects (Del)\nErase"},
-        {kCmdRotate, "Rotate the selected objects (X)\nRotate"},
-        {kCmdMirror, "Mirror the selected objects (M)\nMirror"},
+        {kCmdErase, "Erase the selected objects (Del)\nErase (Del)"},
+        {kCmdRotate, "Rotate the selected objects (X)\nRotate (X)"},
+        {kCmdMirror, "Mirror the selected objects (M)\nMirror (M)"},
         {kCmdFlip, "Flip the selected objects vertically\nVertical flip"},
         {kCmdOrigin, "Show the origins of the objects\nOrigin"},
-        {kCmdUndo, "Undo the last edit (Ctrl+Z)\nUndo"},
+        {kCmdUndo, "Undo the last edit (Ctrl+Z)\nUndo (Ctrl+Z)"},
         {kCmdMoveToLayer, "Move the selected objects to the current layer\nMove to current layer"},
         {kCmdPadSetup, "Pad style and sizes\nPad setup"},
         {kCmdRubberBand, "Rubberband mode (F6)\nRubberband mode (F6)"},
@@ -358,6 +333,7 @@ void registerTracelynResources()
         {kIdrModifyBar,
          {kCmdSelect, kCmdErase, kCmdRotate, kCmdMirror, kCmdFlip, kCmdOrigin, kCmdUndo, kCmdMoveToLayer}},
     };
-    set.images = images();
+    set.images = ImageResources();
+    set.commandImages = CommandImages();
     plat::registerResources(std::move(set));
 }

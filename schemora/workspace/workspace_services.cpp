@@ -46,7 +46,7 @@ void SyncDotToolButton()
     if (g_settings.AutoDots == 0) {
         // The first call finds the button of the resource in place.
         if (!firstCall && !present)
-            bar.InsertButton(5, {scm::kCmdPlaceDot, plat::kTbbsButton, 5});
+            bar.InsertButton(5, {scm::kCmdPlaceDot, plat::kTbbsButton, 4});
     } else if (present) {
         bar.DeleteButton(bar.CommandToIndex(scm::kCmdPlaceDot));
     }

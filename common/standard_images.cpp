@@ -1,0 +1,60 @@
+#include "common/standard_images.h"
+
+#include "common/drawn_images.h"
+#include "platform/app/command_ids.h"
+
+std::vector<plat::CommandImage> SharedCommandImages(const SharedCommandIds& ids)
+{
+    namespace drawn = quill::drawn;
+    const std::vector<plat::CommandImage> all = {
+        {plat::kIdFileNew, drawn::file_new, "document-new"},
+        {plat::kIdFileOpen, drawn::file_open, "document-open"},
+        {plat::kIdFileSave, drawn::file_save, "document-save"},
+        {plat::kIdFilePrint, drawn::file_print, "document-print"},
+        {plat::kIdAppAbout, drawn::help_about, "help-about"},
+        {plat::kIdContextHelp, drawn::context_help, "help-contextual"},
+        {ids.undo, drawn::edit_undo, "edit-undo"},
+        {ids.zoomIn, drawn::zoom_in, "zoom-in"},
+        {ids.zoomOut, drawn::zoom_out, "zoom-out"},
+        {ids.text, drawn::enter_text},
+        {ids.rectangle, drawn::draw_rectangle},
+        {ids.ellipse, drawn::draw_ellipse},
+        {ids.polygon, drawn::draw_polygon},
+        {ids.select, drawn::select_pointer},
+        {ids.erase, drawn::erase_selection},
+        {ids.rotate, drawn::rotate_selection},
+        {ids.mirror, drawn::mirror_selection},
+        {ids.flip, drawn::flip_vertical},
+        {ids.origin, drawn::show_origin},
+        {ids.rubberBand, drawn::rubberband_mode},
+        {ids.limit90, drawn::limit_mode},
+    };
+    std::vector<plat::CommandImage> list;
+    for (const plat::CommandImage& c : all)
+        if (c.command != 0)
+            list.push_back(c);
+    return list;
+}
+
+std::vector<plat::ImageResource> ProgramImageResources(const ProgramPictures& pictures)
+{
+    using Kind = plat::ImageResource::Kind;
+    std::vector<plat::ImageResource> list;
+    for (unsigned id : pictures.frameIcons)
+        list.push_back({.id = id, .kind = Kind::Icon, .width = 32, .height = 32, .svg = pictures.programIcon});
+    for (unsigned id : pictures.icons)
+        list.push_back({.id = id, .kind = Kind::Icon, .svg = pictures.iconPicture ? pictures.iconPicture(id) : std::string_view()});
+    for (unsigned id : pictures.bitmaps)
+        list.push_back({.id = id, .kind = Kind::Bitmap});
+    constexpr int kSize = 32;
+    constexpr int kMiddle = kSize / 2;
+    for (const auto& [id, svg] : {std::pair{pictures.handleCursor, quill::drawn::cursor_handle},
+                                  std::pair{pictures.dragCursor, quill::drawn::cursor_drag},
+                                  std::pair{pictures.crosshairCursor, quill::drawn::cursor_crosshair}})
+        list.push_back({.id = id, .kind = Kind::Cursor, .width = kSize, .height = kSize, .hotX = kMiddle, .hotY = kMiddle, .svg = svg});
+    return list;
+}
+
+std::string_view StatusReadyImage() { return quill::drawn::status_ready; }
+
+std::string_view StatusBusyImage(bool secondStep) { return secondStep ? quill::drawn::status_busy_b : quill::drawn::status_busy_a; }

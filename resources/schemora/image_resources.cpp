@@ -1,0 +1,74 @@
+#include "resources/schemora/image_resources.h"
+
+#include "common/standard_images.h"
+#include "resources/schemora/drawn_images.h"
+#include "resources/schemora/edit_ids.h"
+#include "resources/schemora/schemora_ids.h"
+#include "resources/schemora/simulation_ids.h"
+
+#include <string_view>
+
+namespace scm {
+namespace {
+
+// The pictures of the status bar's icon pane.
+std::string_view statusIcon(unsigned id)
+{
+    switch (id) {
+    case kIconReady: return StatusReadyImage();
+    case kIconActivityA: return StatusBusyImage(false);
+    case kIconActivityB: return StatusBusyImage(true);
+    default: return {};   // loaded with the others but shown nowhere
+    }
+}
+
+}  // namespace
+
+std::vector<plat::ImageResource> ImageResources()
+{
+    static constexpr unsigned kFrameIcons[] = {kIdrMainFrame, kIdrDrawingType};
+    return ProgramImageResources({.programIcon = drawn::schemora,
+                                  .frameIcons = kFrameIcons,
+                                  .icons = kToolIcons,
+                                  .iconPicture = statusIcon,
+                                  .bitmaps = kToolBitmaps,
+                                  .handleCursor = kCursorA,
+                                  .dragCursor = kCursorB,
+                                  .crosshairCursor = kCursorView});
+}
+
+std::vector<plat::CommandImage> CommandImages()
+{
+    std::vector<plat::CommandImage> list = SharedCommandImages({.undo = kCmdEditUndo,
+                                                                .zoomIn = kCmdZoomIn,
+                                                                .zoomOut = kCmdZoomOut,
+                                                                .text = kCmdToolText,
+                                                                .rectangle = kCmdToolRectangle,
+                                                                .ellipse = kCmdToolEllipse,
+                                                                .polygon = kCmdToolPolygon,
+                                                                .select = kCmdEditSelect,
+                                                                .erase = kCmdEditErase,
+                                                                .rotate = kCmdEditRotate,
+                                                                .mirror = kCmdEditMirror,
+                                                                .flip = kCmdEditFlip,
+                                                                .origin = kCmdEditOrigin,
+                                                                .rubberBand = kCmdRubberBand});
+    list.insert(list.end(), {
+        {kCmdDrawToFit, drawn::draw_to_fit, "zoom-fit-best"},
+        {kCmdCenter, drawn::center_view},
+        {kCmdToolBus, drawn::draw_data_bus},
+        {kCmdToolLine, drawn::draw_line},
+        {kCmdToolArc, drawn::draw_arc},
+        {kCmdToolDot, drawn::connector_dot},
+        {kCmdToolPart, drawn::insert_library_part},
+        {kCmdScope, drawn::oscilloscope},
+        {kCmdSpectrum, drawn::spectrum},
+        {kCmdAnalogSimulation, drawn::analog_simulation},
+        {kCmdAnalyzer, drawn::logic_analyzer},
+        {kCmdStep, drawn::step_control},
+        {kCmdDigitalSimulation, drawn::digital_simulation},
+    });
+    return list;
+}
+
+}  // namespace scm
