@@ -86,12 +86,14 @@ inline void expectDistinctDrawnButtons(QMainWindow* window)
         EXPECT_EQ(b.picture.size(), QSize(16, 15));
         EXPECT_FALSE(isPlaceholder(b.picture));
         EXPECT_NE(b.picture, b.disabledPicture);
-        if (const std::string key = promptKey(b.prompt); !key.empty())
+        if (const std::string key = promptKey(b.prompt); !key.empty()) {
             EXPECT_NE(b.tooltip.find(key), std::string::npos) << "prompt: " << b.prompt;
+        }
         const std::string bytes(reinterpret_cast<const char*>(b.picture.constBits()), static_cast<size_t>(b.picture.sizeInBytes()));
         const auto [it, fresh] = pictureOwner.emplace(bytes, b.tooltip);
-        if (!fresh)
+        if (!fresh) {
             EXPECT_EQ(it->second, b.tooltip) << "two commands share one picture";
+        }
     }
 }
 
