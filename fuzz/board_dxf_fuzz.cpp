@@ -1,22 +1,14 @@
 // A DXF file imported into the example board, as File > Import > AutoCAD does.
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/program_under_test.h"
+#include "fuzz/board_program.h"
 #include "tracelyn/core/board_file_commands.h"
-#include "resources/tracelyn/tracelyn_ids.h"
-#include "tracelyn/core/tracelyn_app.h"
 
-namespace {
-
-using Program = fuzz::ProgramUnderTest<CTracelynApp>;
-
-}  // namespace
+using Program = fuzz::BoardProgram;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::setUp();
-    registerTracelynResources();
-    Program::harness();
+    fuzz::startBoardProgram();
     return 0;
 }
 

@@ -2,22 +2,14 @@
 // apertures into the imported D-code table, its draws and flashes onto the top layer.
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/program_under_test.h"
+#include "fuzz/board_program.h"
 #include "tracelyn/route/gerber_import.h"
-#include "resources/tracelyn/tracelyn_ids.h"
-#include "tracelyn/core/tracelyn_app.h"
 
-namespace {
-
-using Program = fuzz::ProgramUnderTest<CTracelynApp>;
-
-}  // namespace
+using Program = fuzz::BoardProgram;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::setUp();
-    registerTracelynResources();
-    Program::harness();
+    fuzz::startBoardProgram();
     return 0;
 }
 

@@ -2,23 +2,15 @@
 // the rats nest built from it; the board is opened afresh for each input.
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/program_under_test.h"
+#include "fuzz/board_program.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/route/board_netlist.h"
-#include "resources/tracelyn/tracelyn_ids.h"
-#include "tracelyn/core/tracelyn_app.h"
 
-namespace {
-
-using Program = fuzz::ProgramUnderTest<CTracelynApp>;
-
-}  // namespace
+using Program = fuzz::BoardProgram;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::setUp();
-    registerTracelynResources();
-    Program::harness();
+    fuzz::startBoardProgram();
     return 0;
 }
 

@@ -2,21 +2,13 @@
 // once, then closed.
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/program_under_test.h"
-#include "resources/tracelyn/tracelyn_ids.h"
-#include "tracelyn/core/tracelyn_app.h"
+#include "fuzz/board_program.h"
 
-namespace {
-
-using Program = fuzz::ProgramUnderTest<CTracelynApp>;
-
-}  // namespace
+using Program = fuzz::BoardProgram;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::setUp();
-    registerTracelynResources();
-    Program::harness();
+    fuzz::startBoardProgram();
     return 0;
 }
 
