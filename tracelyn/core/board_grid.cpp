@@ -131,6 +131,10 @@ void DrawRulers(plat::Dc& dc)
         double value;
         bool onStep;      // a tick of the step itself, which carries its value
     };
+    const auto labelled = [zoom](const Tick& t) { return zoom > 5 && t.onStep; };
+    // At the coarse zooms several ticks fall on one pixel. Their lines all run from the base
+    // line, in one colour each, and each tick's face line lies on the next pixel, so the longest
+    // tick of a pixel paints what all of them would: it alone is drawn.
     auto ticks = [&](bool horizontal) {
         std::vector<Tick> out;
         const int64_t lo = horizontal ? v.left : v.top;
@@ -145,7 +149,11 @@ void DrawRulers(plat::Dc& dc)
             const plat::Point p = dc.LPtoDP(horizontal ? plat::Point{static_cast<int>(t), 0}
                                                        : plat::Point{0, static_cast<int>(t)});
             const double mils = static_cast<double>(t) / perMil;
-            out.push_back({horizontal ? p.x : p.y, length, mils / (10.0 * stepMils), onStep});
+            const Tick tick{horizontal ? p.x : p.y, length, mils / (10.0 * stepMils), onStep};
+            if (!out.empty() && out.back().pixel == tick.pixel && !labelled(out.back()) && !labelled(tick))
+                out.back().length = std::max(out.back().length, tick.length);
+            else
+                out.push_back(tick);
         }
         return out;
     };
@@ -176,7 +184,7 @@ void DrawRulers(plat::Dc& dc)
             continue;
         DrawLine(dc, t.pixel, base - t.length, t.pixel, base, mark, kStyleSolid, 1);
         DrawLine(dc, t.pixel + 1, base - t.length, t.pixel + 1, base, face, kStyleSolid, (7 << 8) | 1);
-        if (zoom > 5 && t.onStep)
+        if (labelled(t))
             DrawFontText(dc, t.pixel + 2, r.top, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
     }
     const int side = r.left + kRulerWidth - 2;
@@ -185,7 +193,7 @@ void DrawRulers(plat::Dc& dc)
             continue;
         DrawLine(dc, side - t.length, t.pixel, side, t.pixel, mark, kStyleSolid, 1);
         DrawLine(dc, side - t.length, t.pixel + 1, side, t.pixel + 1, face, kStyleSolid, (7 << 8) | 1);
-        if (zoom > 5 && t.onStep)
+        if (labelled(t))
             DrawFontText(dc, r.left + 1, t.pixel + 2, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
     }
     g_paint.pixelSize = keptPixel;
