@@ -61,10 +61,23 @@ void drawDots(plat::Dc& dc, int32_t sx, int32_t sy, int32_t alignment)
     // their places as the view scrolls.
     const int64_t ax = firstMultiple(v.left, alignment) - alignment;
     const int64_t ay = firstMultiple(v.top, alignment) - alignment;
-    const int64_t x0 = ax + firstMultiple(v.left - ax, sx);
-    const int64_t y0 = ay + firstMultiple(v.top - ay, sy);
-    for (int64_t y = y0; y <= v.bottom; y += sy)
-        for (int64_t x = x0; x <= v.right; x += sx)
+    int64_t x0 = ax + firstMultiple(v.left - ax, sx);
+    int64_t y0 = ay + firstMultiple(v.top - ay, sy);
+    int64_t x1 = v.right, y1 = v.bottom;
+    // Dots outside the clip (a strip being repainted) would set nothing: the walk starts and
+    // stops a step beyond the clip box, on the same lattice.
+    plat::Rect clip;
+    dc.GetClipBox(clip);
+    clip = clip.normalized();
+    const int64_t clipLeft = int64_t{clip.left} - sx, clipTop = int64_t{clip.top} - sy;
+    if (clipLeft > x0)
+        x0 += (clipLeft - x0) / sx * sx;
+    if (clipTop > y0)
+        y0 += (clipTop - y0) / sy * sy;
+    x1 = std::min<int64_t>(x1, int64_t{clip.right} + sx);
+    y1 = std::min<int64_t>(y1, int64_t{clip.bottom} + sy);
+    for (int64_t y = y0; y <= y1; y += sy)
+        for (int64_t x = x0; x <= x1; x += sx)
             dc.SetPixel(static_cast<int>(x), static_cast<int>(y), color);
 }
 

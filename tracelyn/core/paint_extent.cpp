@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace {
@@ -320,9 +321,14 @@ SlotExtent extentOf(const BoardObject& o, PackageReaches& packages)
     }
 }
 
+// Words 0 to 7 hold everything an extent is taken from (positions, sizes, kind and layer,
+// style, rotation, pen); the words after them (a label's measured width, net and link numbers)
+// never move what is painted, and leaving them out halves the refresh of a large store.
+constexpr size_t kExtentWords = 8;
+
 uint64_t fingerprintOf(const BoardObject& o, uint64_t seed, PackageReaches& packages)
 {
-    const uint64_t print = FingerprintWords(o.w, seed);
+    const uint64_t print = FingerprintWords(std::span<const int32_t>(o.w).first(kExtentWords), seed);
     if (o.kind() == kKindText)
         return FingerprintBytes(boundedText(o.data), print);
     if (o.kind() == kKindPolygon)
