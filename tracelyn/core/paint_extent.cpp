@@ -33,9 +33,12 @@ constexpr int64_t kMarkerReach = 400;       // 35 logical units at ten board uni
 constexpr int64_t kViaMinimum = 128;        // a via without a size is drawn 10 logical units wide
 constexpr int kSectionHeaders = 5;          // the headers DrawFootprint's sections come from
 constexpr int64_t kMaxSectionObjects = 10000;
-// Pixel-sized marks beyond the clip: pens of a few pixels, fonts the platform will not draw
-// smaller than a few pixels, the ink of shapes whose coordinates were rounded to pixels.
-constexpr int kSlackPixels = 64;
+// Pixel-sized marks beyond the clip: pens of a pixel or two, rectangles grown by a pixel, the
+// ink of shapes whose coordinates were rounded to pixels.
+constexpr int kSlackPixels = 8;
+// A font asked for less than a pixel is drawn a pixel high all the same: two pixels (for its
+// ink's overhang) at the coarsest zoom, in board units.
+constexpr int64_t kSmallestFontHeight = 2 * 25 * 10;
 constexpr int64_t kRoundingSlack = 64;      // logical units
 
 struct Reach {
@@ -98,7 +101,7 @@ int64_t fontTextReach(size_t length)
     int size = g_boardSettings.pin_font & 0x7F;
     if (size > 8)
         size = 6;
-    const int64_t height = int64_t{kPinTextSizes[static_cast<size_t>(size)]} * 80;
+    const int64_t height = std::max<int64_t>(int64_t{kPinTextSizes[static_cast<size_t>(size)]} * 80, kSmallestFontHeight);
     return (2 * static_cast<int64_t>(length) + 2) * height;
 }
 
