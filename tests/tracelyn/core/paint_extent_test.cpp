@@ -173,8 +173,11 @@ TEST_F(PaintIndexTest, DeletedObjectsVanish)
     const int text = addText("GONE", kLayerSilkTop, bx(300), by(300), 0x601);
     paintThroughIndex(doc, kWindow);
     EXPECT_NE(freshHash(doc, kWindow), empty);
-    (*doc.objects)[static_cast<size_t>(trace)].setKind(kKindDeleted);
-    (*doc.objects)[static_cast<size_t>(text)].setKind(kKindDeleted);
+    for (const int i : {trace, text}) {
+        BoardObject& o = (*doc.objects)[static_cast<size_t>(i)];
+        FreeObjectData(o);
+        o.setKind(kKindDeleted);
+    }
     expectBoxesAsFresh(doc, kWindow);
     plat::RasterDc dc(kWindow.right, kWindow.bottom);
     PrepareScreenMapping(dc, kWindow);
