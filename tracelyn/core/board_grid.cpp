@@ -191,21 +191,31 @@ void DrawRulers(plat::Dc& dc)
     DrawLine(dc, r.left + kRulerWidth, r.top, r.left + kRulerWidth, r.bottom, face, kStyleSolid, (8 << 8) | 2);
     DrawLine(dc, r.left + kRulerWidth, r.top + kRulerWidth - 2, r.right, r.top + kRulerWidth - 2, mark, kStyleSolid, 1);
     DrawLine(dc, r.left + kRulerWidth - 2, r.top + kRulerWidth, r.left + kRulerWidth - 2, r.bottom, mark, kStyleSolid, 1);
+    // A tick's face line lies on the next pixel, where the next tick's mark, drawn right after
+    // it from the same base line, covers it when that tick is at least as long: it is left out.
+    auto faceCovered = [&](const std::vector<Tick>& ticks, size_t k) {
+        return !labelled(ticks[k]) && k + 1 < ticks.size() && ticks[k + 1].pixel == ticks[k].pixel + 1
+               && ticks[k + 1].length >= ticks[k].length;
+    };
     const int base = r.top + kRulerWidth - 2;
-    for (const Tick& t : top) {
+    for (size_t k = 0; k < top.size(); ++k) {
+        const Tick& t = top[k];
         if (t.pixel <= r.left + kRulerWidth)
             continue;
         DrawLine(dc, t.pixel, base - t.length, t.pixel, base, mark, kStyleSolid, 1);
-        DrawLine(dc, t.pixel + 1, base - t.length, t.pixel + 1, base, face, kStyleSolid, (7 << 8) | 1);
+        if (!faceCovered(top, k))
+            DrawLine(dc, t.pixel + 1, base - t.length, t.pixel + 1, base, face, kStyleSolid, (7 << 8) | 1);
         if (labelled(t))
             DrawFontText(dc, t.pixel + 2, r.top, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
     }
     const int side = r.left + kRulerWidth - 2;
-    for (const Tick& t : left) {
+    for (size_t k = 0; k < left.size(); ++k) {
+        const Tick& t = left[k];
         if (t.pixel <= r.top + kRulerWidth)
             continue;
         DrawLine(dc, side - t.length, t.pixel, side, t.pixel, mark, kStyleSolid, 1);
-        DrawLine(dc, side - t.length, t.pixel + 1, side, t.pixel + 1, face, kStyleSolid, (7 << 8) | 1);
+        if (!faceCovered(left, k))
+            DrawLine(dc, side - t.length, t.pixel + 1, side, t.pixel + 1, face, kStyleSolid, (7 << 8) | 1);
         if (labelled(t))
             DrawFontText(dc, r.left + 1, t.pixel + 2, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
     }
