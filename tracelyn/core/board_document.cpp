@@ -28,6 +28,7 @@ bool allocateStore(BoardDocumentData& doc)
     g_active.viewActivation = 0;
     freeObjects(doc);
     doc.objects = AllocateBoardStore();
+    doc.paintIndex.clear();
     if (!doc.objects) {
         plat::MessageBox("Not enough memory for arrays----quitting\n");
         return false;
@@ -105,6 +106,7 @@ void CloseBoardDocument(BoardDocumentData& doc, CTracelynDoc* document)
         g_board.count = 0;
     }
     doc.objects.reset();
+    doc.paintIndex.clear();
     if (!g_active.programClosing)
         UnregisterOpenDocument(document);
     if (g_active.data == &doc)

@@ -2,6 +2,7 @@
 // The members of one open board and the document operations that do not need the framework.
 // CTracelynDoc holds a BoardDocumentData and calls these from its overrides.
 
+#include "common/extent_index.h"
 #include "tracelyn/core/board_store.h"
 
 #include <cstdint>
@@ -22,6 +23,9 @@ struct BoardDocumentData {
     int32_t further[2] = {0, 0};                // kept with the document, unused by the core
     int32_t hasFocus = 0;                       // 1 while a view of the document has the focus
     bool modified = false;
+    // Where the store's objects paint, so a repaint visits only those that can show; it keeps
+    // itself in step with the store and is emptied with it.
+    ExtentIndex paintIndex;
 
     BoardDocumentData() = default;
     BoardDocumentData(BoardDocumentData&&) noexcept = default;

@@ -61,10 +61,23 @@ void drawDots(plat::Dc& dc, int32_t sx, int32_t sy, int32_t alignment)
     // their places as the view scrolls.
     const int64_t ax = firstMultiple(v.left, alignment) - alignment;
     const int64_t ay = firstMultiple(v.top, alignment) - alignment;
-    const int64_t x0 = ax + firstMultiple(v.left - ax, sx);
-    const int64_t y0 = ay + firstMultiple(v.top - ay, sy);
-    for (int64_t y = y0; y <= v.bottom; y += sy)
-        for (int64_t x = x0; x <= v.right; x += sx)
+    int64_t x0 = ax + firstMultiple(v.left - ax, sx);
+    int64_t y0 = ay + firstMultiple(v.top - ay, sy);
+    int64_t x1 = v.right, y1 = v.bottom;
+    // Dots outside the clip (a strip being repainted) would set nothing: the walk starts and
+    // stops a step beyond the clip box, on the same lattice.
+    plat::Rect clip;
+    dc.GetClipBox(clip);
+    clip = clip.normalized();
+    const int64_t clipLeft = int64_t{clip.left} - sx, clipTop = int64_t{clip.top} - sy;
+    if (clipLeft > x0)
+        x0 += (clipLeft - x0) / sx * sx;
+    if (clipTop > y0)
+        y0 += (clipTop - y0) / sy * sy;
+    x1 = std::min<int64_t>(x1, int64_t{clip.right} + sx);
+    y1 = std::min<int64_t>(y1, int64_t{clip.bottom} + sy);
+    for (int64_t y = y0; y <= y1; y += sy)
+        for (int64_t x = x0; x <= x1; x += sx)
             dc.SetPixel(static_cast<int>(x), static_cast<int>(y), color);
 }
 
@@ -131,6 +144,10 @@ void DrawRulers(plat::Dc& dc)
         double value;
         bool onStep;      // a tick of the step itself, which carries its value
     };
+    const auto labelled = [zoom](const Tick& t) { return zoom > 5 && t.onStep; };
+    // At the coarse zooms several ticks fall on one pixel. Their lines all run from the base
+    // line, in one colour each, and each tick's face line lies on the next pixel, so the longest
+    // tick of a pixel paints what all of them would: it alone is drawn.
     auto ticks = [&](bool horizontal) {
         std::vector<Tick> out;
         const int64_t lo = horizontal ? v.left : v.top;
@@ -145,7 +162,11 @@ void DrawRulers(plat::Dc& dc)
             const plat::Point p = dc.LPtoDP(horizontal ? plat::Point{static_cast<int>(t), 0}
                                                        : plat::Point{0, static_cast<int>(t)});
             const double mils = static_cast<double>(t) / perMil;
-            out.push_back({horizontal ? p.x : p.y, length, mils / (10.0 * stepMils), onStep});
+            const Tick tick{horizontal ? p.x : p.y, length, mils / (10.0 * stepMils), onStep};
+            if (!out.empty() && out.back().pixel == tick.pixel && !labelled(out.back()) && !labelled(tick))
+                out.back().length = std::max(out.back().length, tick.length);
+            else
+                out.push_back(tick);
         }
         return out;
     };
@@ -170,22 +191,32 @@ void DrawRulers(plat::Dc& dc)
     DrawLine(dc, r.left + kRulerWidth, r.top, r.left + kRulerWidth, r.bottom, face, kStyleSolid, (8 << 8) | 2);
     DrawLine(dc, r.left + kRulerWidth, r.top + kRulerWidth - 2, r.right, r.top + kRulerWidth - 2, mark, kStyleSolid, 1);
     DrawLine(dc, r.left + kRulerWidth - 2, r.top + kRulerWidth, r.left + kRulerWidth - 2, r.bottom, mark, kStyleSolid, 1);
+    // A tick's face line lies on the next pixel, where the next tick's mark, drawn right after
+    // it from the same base line, covers it when that tick is at least as long: it is left out.
+    auto faceCovered = [&](const std::vector<Tick>& ticks, size_t k) {
+        return !labelled(ticks[k]) && k + 1 < ticks.size() && ticks[k + 1].pixel == ticks[k].pixel + 1
+               && ticks[k + 1].length >= ticks[k].length;
+    };
     const int base = r.top + kRulerWidth - 2;
-    for (const Tick& t : top) {
+    for (size_t k = 0; k < top.size(); ++k) {
+        const Tick& t = top[k];
         if (t.pixel <= r.left + kRulerWidth)
             continue;
         DrawLine(dc, t.pixel, base - t.length, t.pixel, base, mark, kStyleSolid, 1);
-        DrawLine(dc, t.pixel + 1, base - t.length, t.pixel + 1, base, face, kStyleSolid, (7 << 8) | 1);
-        if (zoom > 5 && t.onStep)
+        if (!faceCovered(top, k))
+            DrawLine(dc, t.pixel + 1, base - t.length, t.pixel + 1, base, face, kStyleSolid, (7 << 8) | 1);
+        if (labelled(t))
             DrawFontText(dc, t.pixel + 2, r.top, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
     }
     const int side = r.left + kRulerWidth - 2;
-    for (const Tick& t : left) {
+    for (size_t k = 0; k < left.size(); ++k) {
+        const Tick& t = left[k];
         if (t.pixel <= r.top + kRulerWidth)
             continue;
         DrawLine(dc, side - t.length, t.pixel, side, t.pixel, mark, kStyleSolid, 1);
-        DrawLine(dc, side - t.length, t.pixel + 1, side, t.pixel + 1, face, kStyleSolid, (7 << 8) | 1);
-        if (zoom > 5 && t.onStep)
+        if (!faceCovered(left, k))
+            DrawLine(dc, side - t.length, t.pixel + 1, side, t.pixel + 1, face, kStyleSolid, (7 << 8) | 1);
+        if (labelled(t))
             DrawFontText(dc, r.left + 1, t.pixel + 2, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
     }
     g_paint.pixelSize = keptPixel;

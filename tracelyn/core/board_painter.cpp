@@ -12,9 +12,11 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/paint_extent.h"
 #include "tracelyn/core/stroke_text_services.h"
 #include "tracelyn/core/workspace_services.h"
 
@@ -22,7 +24,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <array>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -299,63 +300,22 @@ LogicalWindow logicalWindow()
     return {ox + r.left * d, oy + r.top * d, ox + r.right * d, oy + r.bottom * d};
 }
 
-// The box, in logical units, that an object's painter can touch, before a few pixels for
-// rounding; nothing where it is not known without drawing (parts, polygons, arcs, turned
-// rectangles), and those always reach their painters.
-std::optional<plat::Rect> paintReach(const BoardObject& o, int kind)
+// The document PaintBoardView is painting, whose store and index DrawObjects walks.
+BoardDocumentData* s_paintedDocument = nullptr;
+
+// The paint index of the store being painted: the painted document's, else the active one's;
+// none for a store no document owns.
+ExtentIndex* storeIndex()
 {
-    int32_t x = o.w[0], y = o.w[1];
-    WorldToScreen(x, y);
-    auto around = [x, y](int32_t rx, int32_t ry) {
-        rx = std::abs(rx);
-        ry = std::abs(ry);
-        return plat::Rect{x - rx, y - ry, x + rx, y + ry};
-    };
-    const int32_t pen = scaledWidth(o) / 2 + 1;
-    switch (kind) {
-    case kKindLine:
-    case kKindNoRoute: {
-        int32_t x2 = o.w[2], y2 = o.w[3];
-        WorldToScreen(x2, y2);
-        return plat::Rect{std::min(x, x2) - pen, std::min(y, y2) - pen, std::max(x, x2) + pen, std::max(y, y2) + pen};
-    }
-    case kKindPad: {
-        // Plane labels sit inside the hole; oblong and rotated shapes stay within the larger size.
-        int32_t xs = o.w[2], ys = o.w[3];
-        WorldToScreen(xs, ys);
-        int32_t hole = std::abs(o.w[6]);
-        WorldToScreenLength(hole);
-        const int32_t r = std::max({std::abs(xs), std::abs(ys), hole}) + 1;
-        return around(r, r);
-    }
-    case kKindText: {
-        // Any angle or mirror: a circle of the text's length and twice its height about its
-        // anchor. The stroke font's extent is in tenths of board units.
-        const char* text = o.text() ? o.text() : "";
-        const std::array<int32_t, 2> extent = GetStrokeTextExtent(text, o.w[2], 0);
-        int32_t r = 10 * (std::abs(extent[0]) + 2 * std::abs(extent[1]));
-        WorldToScreenLength(r);
-        return around(r + 1, r + 1);
-    }
-    case kKindEllipse: {
-        int32_t rx = o.w[2], ry = o.w[3];
-        WorldToScreen(rx, ry);
-        return around(std::abs(rx) + pen, std::abs(ry) + pen);
-    }
-    case kKindMarker: return around(31, 31);
-    default: return std::nullopt;
-    }
+    for (BoardDocumentData* doc : {s_paintedDocument, g_active.data})
+        if (doc != nullptr && doc->objects && doc->objects->data() == g_board.objects)
+            return &doc->paintIndex;
+    return nullptr;
 }
 
-// Whether an object can touch the clip box (logical units) of the DC it is painted on.
-bool mayTouch(const BoardObject& o, int kind, const plat::Rect& clip)
+int64_t magnitude(int64_t v)
 {
-    const std::optional<plat::Rect> reach = paintReach(o, kind);
-    if (!reach)
-        return true;
-    const int32_t slack = 4 * std::max(1, g_view.zoomDivisor);
-    return reach->left - slack <= clip.right && reach->right + slack >= clip.left &&
-           reach->top - slack <= clip.bottom && reach->bottom + slack >= clip.top;
+    return v < 0 ? -v : v;
 }
 
 }  // namespace
@@ -367,7 +327,11 @@ bool IsObjectVisible(int index, int kind)
     if (kind == kKindDeleted || g_board.objects == nullptr)
         return false;
     const BoardObject& o = g_board.objects[index];
-    int32_t x1 = o.w[0], y1 = o.w[1], x2 = 0, y2 = 0;
+    // Board units to logical units as WorldToScreen rounds them, without overflow for the
+    // sums of hostile coordinates.
+    const int64_t u = BoardUnitsPerLogical();
+    auto logical = [u](int64_t v) { return v / u; };
+    int64_t x1 = logical(o.w[0]), y1 = logical(o.w[1]), x2 = 0, y2 = 0;
     switch (kind) {
     case kKindText:
     case kKindPolygon:
@@ -376,27 +340,21 @@ bool IsObjectVisible(int index, int kind)
     case kKindRectangle: {
         const bool turned = ((o.w[5] >> 2) & 0xFFF) >= 7 || ((o.w[5] >> 15) & 1) != 0;
         if (!turned) {
-            x2 = o.w[0] + o.w[2];
-            y2 = o.w[1] + o.w[3];
-            WorldToScreen(x1, y1);
-            WorldToScreen(x2, y2);
+            x2 = logical(int64_t{o.w[0]} + o.w[2]);
+            y2 = logical(int64_t{o.w[1]} + o.w[3]);
             break;
         }
         // A mirrored or rotated rectangle reaches out from its corner in any direction, by at
         // most its width plus its height.
-        int32_t w = std::abs(o.w[2]), h = std::abs(o.w[3]);
-        WorldToScreen(x1, y1);
-        WorldToScreen(w, h);
-        x2 = x1 + w + h;
-        y2 = y1 + w + h;
-        x1 -= w + h;
-        y1 -= w + h;
+        const int64_t reach = magnitude(logical(o.w[2])) + magnitude(logical(o.w[3]));
+        x2 = x1 + reach;
+        y2 = y1 + reach;
+        x1 -= reach;
+        y1 -= reach;
         break;
     }
     case kKindEllipse: {
-        int32_t rx = o.w[2], ry = o.w[3];
-        WorldToScreen(x1, y1);
-        WorldToScreen(rx, ry);
+        const int64_t rx = logical(o.w[2]), ry = logical(o.w[3]);
         x2 = x1 + rx;
         y2 = y1 + ry;
         x1 -= rx;
@@ -404,8 +362,7 @@ bool IsObjectVisible(int index, int kind)
         break;
     }
     case kKindPad: {
-        WorldToScreen(x1, y1);
-        const int32_t m = 4 * g_view.zoomDivisor;
+        const int64_t m = 4 * int64_t{g_view.zoomDivisor};
         x2 = x1 + m;
         y2 = y1 + m;
         x1 -= m;
@@ -417,17 +374,19 @@ bool IsObjectVisible(int index, int kind)
             if ((o.w[6] & 0xFFF) != 0 || o.package() > std::min(g_packages.count, kMaxPackages))
                 return true;
             const CurrentPart saved = g_partPosition;
-            WorldToScreen(x1, y1);
-            g_partPosition = {x1, y1};
-            GetPackageExtent(o.package(), x1, y1, x2, y2, 0, (o.w[6] >> 12) & 1);
+            g_partPosition = {static_cast<int32_t>(x1), static_cast<int32_t>(y1)};
+            int32_t px1 = 0, py1 = 0, px2 = 0, py2 = 0;
+            GetPackageExtent(o.package(), px1, py1, px2, py2, 0, (o.w[6] >> 12) & 1);
             g_partPosition = saved;
+            x1 = px1;
+            y1 = py1;
+            x2 = px2;
+            y2 = py2;
         } else if (kind == kKindPart) {
             return true;
         } else {
-            x2 = o.w[2];
-            y2 = o.w[3];
-            WorldToScreen(x1, y1);
-            WorldToScreen(x2, y2);
+            x2 = logical(o.w[2]);
+            y2 = logical(o.w[3]);
         }
         break;
     }
@@ -449,16 +408,25 @@ void DrawObjects(int first, int last, plat::Dc& dc)
     last = std::min(last, g_board.capacity - 1);
     const LayerRules rules;
     // Whether an object can show does not change between passes: it is decided once, and the
-    // 57 passes walk only the objects that can show.
-    plat::Rect clip;
-    dc.GetClipBox(clip);
+    // 57 passes walk only the objects that can show. A whole store's walk asks the store's
+    // index which objects can reach the clip; a range is tested object by object, parts
+    // (whose reach is worked out from their package) left to IsObjectVisible.
+    const ExtentBox area = PaintArea(dc);
+    auto canShow = [](int i) {
+        const int kind = g_board.objects[i].kind();
+        return kind != kKindDeleted && kind != kKindOutline && IsObjectVisible(i, kind);
+    };
     std::vector<int> shown;
-    shown.reserve(static_cast<size_t>(std::max(0, last - first + 1)));
-    for (int i = first; i <= last; ++i) {
-        const BoardObject& o = g_board.objects[i];
-        const int kind = o.kind();
-        if (kind != kKindDeleted && kind != kKindOutline && IsObjectVisible(i, kind) && mayTouch(o, kind, clip))
-            shown.push_back(i);
+    ExtentIndex* const index = first == 1 && last == g_board.count ? storeIndex() : nullptr;
+    if (index != nullptr) {
+        PaintCandidates(*index, g_board.objects, last, area, shown);
+        std::erase_if(shown, [&](int i) { return !canShow(i); });
+    } else {
+        for (int i = first; i <= last; ++i) {
+            const BoardObject& o = g_board.objects[i];
+            if (canShow(i) && (o.isPart() || MayPaintIn(PaintExtentOf(o), area)))
+                shown.push_back(i);
+        }
     }
     // In the first sixteen passes an object can only be painted in the pass of its own layer
     // (15 - pass); the last three passes (paste, other layers and silk, planes) look at all.
@@ -577,8 +545,10 @@ void PaintBoardView(plat::Dc& dc, BoardDocumentData& doc)
 {
     BoardObject* const savedObjects = g_board.objects;
     const int32_t savedCount = g_board.count;
+    BoardDocumentData* const savedDocument = s_paintedDocument;
     g_board.objects = doc.objects ? doc.objects->data() : nullptr;
     g_board.count = doc.objectCount;
+    s_paintedDocument = &doc;
     // The fill's palette index must resolve through the board palette, not the DC's default.
     if (g_boardPalette.palette.size() == 0)
         BuildBoardPalette();
@@ -586,6 +556,7 @@ void PaintBoardView(plat::Dc& dc, BoardDocumentData& doc)
     if (!g_print.printing)
         FillWorkAreaBackground(dc, WorkAreaFillColor());
     DrawBoard(dc);
+    s_paintedDocument = savedDocument;
     g_board.objects = savedObjects;
     g_board.count = savedCount;
 }
