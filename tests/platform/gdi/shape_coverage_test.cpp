@@ -196,3 +196,52 @@ TEST(ShapeCoverage, TheCacheStaysWithinItsBudgetAndRemakesWhatItDropped)
 
 }  // namespace
 }  // namespace plat::gdi
+
+namespace plat::gdi {
+namespace {
+
+// A frame far larger than the window, with a wide pen: the window shows exactly the pixels the
+// whole frame's coverage has there, whichever of its sides and corners are in view.
+TEST(ShapeCoverage, AHugeFrameWithAWidePenShowsItsCoveragesPixels)
+{
+    constexpr int kW = 160, kH = 120;
+    struct Frame {
+        Rect box;
+        int width;
+        bool filled;
+    };
+    const Frame frames[] = {
+        {{-3000, -2000, 5000, 4000}, 6, false},     // no side in view
+        {{20, -2000, 5000, 4000}, 6, false},        // the left side
+        {{20, 15, 5000, 4000}, 5, true},            // the top left corner
+        {{-5000, -4000, 140, 100}, 2, true},        // the bottom right corner
+        {{-5000, 30, 5000, 4000}, 3, false},        // the top side
+        {{-5000, -4000, 5000, 90}, 7, true},        // the bottom side
+        {{-4000, -4000, 157, 4000}, 4, true},       // the right side at the window's edge
+    };
+    for (const Frame& f : frames) {
+        SCOPED_TRACE(std::to_string(f.box.left) + "," + std::to_string(f.box.top) + " w" + std::to_string(f.width));
+        RasterDc dc(kW, kH);
+        dc.SelectObject(Pen(kPsSolid, f.width, rgb(0, 0, 0)));
+        dc.SelectObject(f.filled ? Brush::solid(rgb(200, 0, 0)) : Brush::hollow());
+        dc.Rectangle(f.box.left, f.box.top, f.box.right, f.box.bottom);
+        DeviceShape shape;
+        shape.kind = ShapeKind::Rectangle;
+        shape.box = f.box;
+        const ShapeCoverage c = shapeCoverage(shape, DevicePen{true, kPsSolid, f.width, 0}, QRect(0, 0, kW, kH), f.filled);
+        std::string expected(size_t(kW * kH), '.'), drawn(size_t(kW * kH), '.');
+        for (int y = 0; y < c.box.height(); ++y)
+            for (uint32_t i = c.rowStart[size_t(y)]; i < c.rowStart[size_t(y) + 1]; ++i)
+                for (int x = c.runs[i].x0; x <= c.runs[i].x1; ++x)
+                    expected[size_t((y + c.box.top()) * kW + x + c.box.left())] = c.runs[i].kind == RunKind::Pen ? '#' : '+';
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) {
+                const ColorRef p = dc.GetPixel(x, y);
+                drawn[size_t(y * kW + x)] = p == rgb(0, 0, 0) ? '#' : p == rgb(200, 0, 0) ? '+' : '.';
+            }
+        EXPECT_EQ(drawn, expected);
+    }
+}
+
+}  // namespace
+}  // namespace plat::gdi
