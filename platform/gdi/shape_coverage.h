@@ -146,11 +146,22 @@ int64_t walkLine(Point a, Point b, const QRect& window, Plot&& plot)
     const bool forward = (alongX ? sx : sy) > 0;
     const int64_t first = std::max<int64_t>(forward ? low - start : start - high, 0);
     const int64_t last = std::min<int64_t>(forward ? high - start : start - low, n - 1);
+    if (first > last)
+        return n;
+    // minorStep(i) kept as quotient and remainder, stepped without a division per pixel.
+    const int64_t major = alongX ? adx : ady, minor = alongX ? ady : adx;
+    const __int128 start0 = static_cast<__int128>(2) * first * minor + major;
+    int64_t q = static_cast<int64_t>(start0 / (2 * major)), r = static_cast<int64_t>(start0 % (2 * major));
     for (int64_t i = first; i <= last; ++i) {
         if (alongX)
-            plot(i, int(a.x + sx * i), int(a.y + sy * minorStep(i, adx, ady)));
+            plot(i, int(a.x + sx * i), int(a.y + sy * q));
         else
-            plot(i, int(a.x + sx * minorStep(i, ady, adx)), int(a.y + sy * i));
+            plot(i, int(a.x + sx * q), int(a.y + sy * i));
+        r += 2 * minor;
+        if (r >= 2 * major) {
+            r -= 2 * major;
+            ++q;
+        }
     }
     return n;
 }

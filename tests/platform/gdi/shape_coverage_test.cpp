@@ -245,3 +245,45 @@ TEST(ShapeCoverage, AHugeFrameWithAWidePenShowsItsCoveragesPixels)
 
 }  // namespace
 }  // namespace plat::gdi
+
+namespace plat::gdi {
+namespace {
+
+// The line walk steps without a division per pixel; every step lands where the rounded quotient
+// puts it, for short, steep, long and window-cut lines alike.
+TEST(ShapeCoverage, LineWalksStepWhereTheRoundedQuotientPutsThem)
+{
+    struct Line {
+        Point a, b;
+        QRect window;
+    };
+    const Line lines[] = {
+        {{0, 0}, {7, 3}, QRect(-10, -10, 40, 40)},
+        {{5, 9}, {-3, -4}, QRect(-10, -10, 40, 40)},
+        {{0, 0}, {5, 5}, QRect(-10, -10, 40, 40)},
+        {{3, 3}, {3, 3}, QRect(-10, -10, 40, 40)},
+        {{-2000000000, 17}, {2000000000, -900000000}, QRect(0, 0, 1600, 1000)},
+        {{400, -2100000000}, {-1300, 2100000000}, QRect(0, 0, 1600, 1000)},
+        {{100, 200}, {1700, 999}, QRect(300, 0, 40, 1000)},
+    };
+    for (const Line& l : lines) {
+        SCOPED_TRACE(std::to_string(l.a.x) + "," + std::to_string(l.a.y) + " to " + std::to_string(l.b.x) + "," +
+                     std::to_string(l.b.y));
+        const int64_t dx = int64_t(l.b.x) - l.a.x, dy = int64_t(l.b.y) - l.a.y;
+        const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+        const bool alongX = adx >= ady;
+        int steps = 0;
+        walkLine(l.a, l.b, l.window, [&](int64_t i, int x, int y) {
+            ++steps;
+            const int64_t minor = alongX ? minorStep(i, adx, ady) : minorStep(i, ady, adx);
+            const int64_t wantX = alongX ? l.a.x + (dx < 0 ? -i : i) : l.a.x + (dx < 0 ? -minor : minor);
+            const int64_t wantY = alongX ? l.a.y + (dy < 0 ? -minor : minor) : l.a.y + (dy < 0 ? -i : i);
+            EXPECT_EQ(x, wantX);
+            EXPECT_EQ(y, wantY);
+        });
+        EXPECT_LE(steps, std::max(l.window.width(), l.window.height()));
+    }
+}
+
+}  // namespace
+}  // namespace plat::gdi
