@@ -37,12 +37,6 @@ QPainterPath widened(const QPainterPath& path, int width)
     return wide;
 }
 
-void beginAliased(QPainter& p, const QRect& box)
-{
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.translate(-box.left(), -box.top());
-}
-
 struct KeyHash {
     size_t operator()(const std::vector<int>& key) const
     {
@@ -142,12 +136,6 @@ void Mask::allocate()
         bits_.assign(size_t(stride_) * size_t(std::max(0, box_.height())), 0);
 }
 
-QImage Mask::image()
-{
-    allocate();
-    return QImage(bits_.data(), box_.width(), box_.height(), stride_, QImage::Format_Alpha8);
-}
-
 void Mask::set(int x, int y, bool on)
 {
     if (!box_.contains(x, y))
@@ -156,14 +144,32 @@ void Mask::set(int x, int y, bool on)
     bits_[size_t(y - box_.top()) * size_t(stride_) + size_t(x - box_.left())] = on ? 255 : 0;
 }
 
-void Mask::fill(const QPainterPath& path)
+// Qt hands a fill of more than about a hundred spans to its thread pool; on a mask, waking the
+// threads costs far more than the fill, so a tall mask is filled in bands of rows, each a view
+// of the same bytes. A band's pixels are those of the whole mask: the area rasteriser only cuts
+// its spans to the device.
+template <class Paint>
+void Mask::paint(Paint&& draw)
 {
+    constexpr int kBandRows = 32;
     if (box_.isEmpty())
         return;
-    QImage target = image();
-    QPainter p(&target);
-    beginAliased(p, box_);
-    p.fillPath(path, Qt::black);
+    allocate();
+    for (int top = 0; top < box_.height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, box_.height() - top);
+        QImage band(bits_.data() + size_t(top) * size_t(stride_), box_.width(), rows, stride_, QImage::Format_Alpha8);
+        QPainter p(&band);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        draw(p, QTransform::fromTranslate(-box_.left(), -(box_.top() + top)));
+    }
+}
+
+void Mask::fill(const QPainterPath& path)
+{
+    paint([&](QPainter& p, const QTransform& toMask) {
+        p.setTransform(toMask);
+        p.fillPath(path, Qt::black);
+    });
 }
 
 // Glyphs through the font rasteriser rather than as filled outlines: a filled outline sets only
@@ -171,26 +177,26 @@ void Mask::fill(const QPainterPath& path)
 // between two centres vanishes ("IN" drawn as "N"); the rasteriser keeps it.
 void Mask::text(const QtFont& font, const QString& s, const QTransform& toDevice)
 {
-    if (box_.isEmpty())
-        return;
-    QImage target = image();
-    QPainter p(&target);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setTransform(QTransform::fromScale(font.xScale, 1.0) * toDevice
-                   * QTransform::fromTranslate(-box_.left(), -box_.top()));
-    p.setFont(font.font);
-    p.setPen(Qt::black);
-    p.drawText(QPointF(0, 0), s);
+    paint([&](QPainter& p, const QTransform& toMask) {
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setTransform(QTransform::fromScale(font.xScale, 1.0) * toDevice * toMask);
+        p.setFont(font.font);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(0, 0), s);
+    });
 }
 
+// Not in bands: the one-pixel stroker cuts lines at the device's edges, and a cut line may step
+// differently from the whole one.
 void Mask::stroke(const QPainterPath& path, const QPen& pen)
 {
     if (box_.isEmpty())
         return;
-    QImage target = image();
+    allocate();
+    QImage target(bits_.data(), box_.width(), box_.height(), stride_, QImage::Format_Alpha8);
     QPainter p(&target);
-    beginAliased(p, box_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(-box_.left(), -box_.top());
     p.strokePath(path, pen);
 }
 

@@ -50,7 +50,8 @@ public:
 
 private:
     void allocate();
-    QImage image();
+    template <class Paint>
+    void paint(Paint&& draw);
 
     QRect box_;
     int stride_ = 0;

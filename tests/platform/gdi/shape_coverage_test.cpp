@@ -3,7 +3,10 @@
 #include "platform/gdi/raster_dc.h"
 #include "platform/gdi/shape_coverage.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -282,6 +285,72 @@ TEST(ShapeCoverage, LineWalksStepWhereTheRoundedQuotientPutsThem)
             EXPECT_EQ(y, wantY);
         });
         EXPECT_LE(steps, std::max(l.window.width(), l.window.height()));
+    }
+}
+
+}  // namespace
+}  // namespace plat::gdi
+
+namespace plat::gdi {
+namespace {
+
+// Tall masks are filled in bands of rows; every pixel is the one a single fill of the whole
+// mask gives, for areas, outlines (which are not banded: a one-pixel stroke cut at a band's edge
+// steps differently) and text.
+TEST(ShapeCoverage, ATallMaskHasThePixelsOfOneWholeFill)
+{
+    const QRect box(517, 203, 61, 301);
+    QPainterPath ring;
+    ring.addEllipse(QRectF(520.5, 205.5, 54, 296));
+    QPainterPath star;
+    star.moveTo(530, 210);
+    star.lineTo(575, 500);
+    star.lineTo(518, 320);
+    star.lineTo(577, 260);
+    star.lineTo(522, 480);
+    star.closeSubpath();
+    const QtFont& font = resolveFont(DeviceFont{Font{"Arial", -40}, 40, 0, 0});
+    const QTransform turned = QTransform::fromTranslate(540, 210).rotate(-90);
+    using Draw = std::function<void(QPainter&)>;
+    struct Case {
+        const char* name;
+        std::function<void(Mask&)> banded;
+        Draw whole;
+    };
+    const Case cases[] = {
+        {"area", [&](Mask& m) { m.fill(star); }, [&](QPainter& p) { p.fillPath(star, Qt::black); }},
+        {"outline", [&](Mask& m) { m.stroke(ring, QPen(Qt::black, 0)); },
+         [&](QPainter& p) { p.strokePath(ring, QPen(Qt::black, 0)); }},
+        {"text", [&](Mask& m) { m.text(font, "R12 10K", turned); },
+         [&](QPainter& p) {
+             p.setRenderHint(QPainter::TextAntialiasing, false);
+             p.setTransform(QTransform::fromScale(font.xScale, 1.0) * turned * p.transform());
+             p.setFont(font.font);
+             p.setPen(Qt::black);
+             p.drawText(QPointF(0, 0), "R12 10K");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Mask banded(box);
+        c.banded(banded);
+        QImage image(box.size(), QImage::Format_Alpha8);
+        image.fill(0);
+        {
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.translate(-box.left(), -box.top());
+            c.whole(p);
+        }
+        int covered = 0, differ = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const bool want = image.constScanLine(y - box.top())[x - box.left()] >= 128;
+                covered += want;
+                differ += banded.at(x, y) != want;
+            }
+        EXPECT_GT(covered, 50);
+        EXPECT_EQ(differ, 0);
     }
 }
 
