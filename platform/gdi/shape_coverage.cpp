@@ -361,13 +361,18 @@ int binadeOf(int lo, int hi)
 // binade to the next, so the same shape placed elsewhere can round a pixel differently. Moved
 // by whole pixels within the binades it lies in, every sum and difference the construction does
 // rounds alike, shifted: the coverage is kept relative to the returned origin under a key that
-// names those binades. A shape that straddles a power of two (or zero) keeps its absolute place.
-QPoint keyedOrigin(std::vector<int>& key, const QRect& reach)
+// names those binades. A shape that straddles a power of two (or zero) keeps its absolute place,
+// on both axes where Qt's stroker widens it (the stroker mixes the axes' absolute coordinates),
+// and otherwise only on the axis it straddles: a one-pixel shape's path is built axis by axis,
+// so a ruler's label at the window's edge is still shared as the view pans along the ruler.
+QPoint keyedOrigin(std::vector<int>& key, const QRect& reach, bool axesApart)
 {
     const int bx = binadeOf(reach.left() - 2, reach.right() + 2);
     const int by = binadeOf(reach.top() - 2, reach.bottom() + 2);
     key.insert(key.end(), {bx, by});
-    return bx == kStraddles || by == kStraddles ? QPoint(0, 0) : reach.topLeft();
+    if (!axesApart && (bx == kStraddles || by == kStraddles))
+        return QPoint(0, 0);
+    return QPoint(bx == kStraddles ? 0 : reach.left(), by == kStraddles ? 0 : reach.top());
 }
 
 // The coverage under the key the caller filled (origin included), made at the shape's own place
@@ -395,7 +400,7 @@ CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen, b
     if (boundsOf(s).isEmpty() || !small(box))
         return {};
     std::vector<int>& key = cache().key();
-    const QPoint o = keyedOrigin(key, box);
+    const QPoint o = keyedOrigin(key, box, !pen.visible || pen.width <= 1);
     // Only the arcs' kinds read their radial points.
     const bool radial = s.kind == ShapeKind::Arc || s.kind == ShapeKind::Chord || s.kind == ShapeKind::Pie;
     const Point start = radial ? Point{s.start.x - o.x(), s.start.y - o.y()} : Point{};
@@ -416,7 +421,7 @@ CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int wid
     if (!small(limit))
         return {};
     std::vector<int>& key = cache().key();
-    const QPoint o = keyedOrigin(key, limit);
+    const QPoint o = keyedOrigin(key, limit, false);
     key.insert(key.end(), {-1, width});
     for (const Point& p : points)
         key.insert(key.end(), {p.x - o.x(), p.y - o.y()});
@@ -442,7 +447,7 @@ CachedCoverage cachedTextCoverage(const TextCoverageRequest& r, const QRect& who
     if (!small(whole))
         return {};
     std::vector<int>& key = cache().key();
-    const QPoint o = keyedOrigin(key, whole);
+    const QPoint o = keyedOrigin(key, whole, false);
     key.insert(key.end(), {-2, int(r.font.id & 0x7FFFFFFF), int(r.font.id >> 31), r.reference.x - o.x(),
                            r.reference.y - o.y(), int(r.align), r.escapement, r.opaque});
     for (const QChar ch : r.text)

@@ -132,6 +132,29 @@ TEST(ShapeCoverage, AShapeAcrossAPowerOfTwoOrZeroIsKeptWhereItStands)
     }
 }
 
+// A one-pixel shape across a power of two on one axis is still shared along the other: a ruler's
+// labels as the view pans along the ruler. A widened one is not.
+TEST(ShapeCoverage, AOnePixelShapeAcrossAPowerOfTwoIsSharedAlongTheOtherAxis)
+{
+    setCoverageCacheBudget(kDefaultCoverageCacheBytes);
+    const DeviceShape ring = ellipse({600, 500, 617, 519});                 // across y = 512
+    const DeviceShape label = arc({700, 6, 705, 11}, {705, 9}, {702, 6});  // across y = 8
+    for (const DeviceShape& shape : {ring, label}) {
+        for (const int width : {1, 2}) {
+            SCOPED_TRACE(std::to_string(shape.box.top) + " w" + std::to_string(width));
+            const DevicePen pen{true, kPsSolid, width, 0};
+            const ShapeCoverage* first = cachedShapeCoverage(shape, pen, false).coverage;
+            for (const int dx : {1, 50, 200}) {
+                const DeviceShape there = moved(shape, dx, 0);
+                const CachedCoverage found = cachedShapeCoverage(there, pen, false);
+                ASSERT_NE(found.coverage, nullptr);
+                EXPECT_EQ(found.coverage == first, width == 1);
+                EXPECT_EQ(picture(*found.coverage, found.origin), picture(fresh(there, pen, false), QPoint(0, 0)));
+            }
+        }
+    }
+}
+
 TEST(ShapeCoverage, WideLinesKeepTheirPixelsWhenMoved)
 {
     setCoverageCacheBudget(kDefaultCoverageCacheBytes);
