@@ -22,19 +22,15 @@ Dc::Dc()
 
 Dc::~Dc() = default;
 
-// Nothing is built unless the context records: painting calls these for every primitive.
-void Dc::note(std::string_view name, std::initializer_list<int> args, unsigned uses, bool drawing,
-              std::string_view text)
+void Dc::record(std::string_view name, std::initializer_list<int> args, unsigned uses, bool drawing,
+                std::string_view text)
 {
-    if (recordCalls_)
-        onCall(CallNote{name, std::vector<int>(args), std::string(text), uses, drawing});
+    onCall(CallNote{name, std::vector<int>(args), std::string(text), uses, drawing});
 }
 
-void Dc::notePoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
-                    unsigned uses, std::string_view text)
+void Dc::recordPoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
+                      unsigned uses, std::string_view text)
 {
-    if (!recordCalls_)
-        return;
     std::vector<int> args(head);
     for (const Point& p : points)
         args.insert(args.end(), {p.x, p.y});

@@ -241,11 +241,25 @@ private:
         std::optional<Region> clip;
     };
 
+    // Every public call notes itself; only recording contexts build anything, and the test for
+    // that is inline, since painting makes these calls for every primitive.
     void note(std::string_view name, std::initializer_list<int> args, unsigned uses, bool drawing,
-              std::string_view text = {});
+              std::string_view text = {})
+    {
+        if (recordCalls_)
+            record(name, args, uses, drawing, text);
+    }
+    void record(std::string_view name, std::initializer_list<int> args, unsigned uses, bool drawing,
+                std::string_view text);
     // A drawing call whose arguments end with a point list.
     void notePoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
-                    unsigned uses, std::string_view text = {});
+                    unsigned uses, std::string_view text = {})
+    {
+        if (recordCalls_)
+            recordPoints(name, head, points, uses, text);
+    }
+    void recordPoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
+                      unsigned uses, std::string_view text);
     void fixIsotropic();
     void clipChanged();
     Rect deviceBox(int left, int top, int right, int bottom) const;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstdlib>
 
 namespace plat {
@@ -18,20 +17,6 @@ Rect Rect::intersected(const Rect& other) const
     Rect r{std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
            std::min(bottom, other.bottom)};
     return r.isEmpty() ? Rect{} : r;
-}
-
-int mulDiv(int a, int b, int c)
-{
-    if (c == 0)
-        return -1;
-    int64_t num = int64_t(a) * b;
-    int64_t den = c;
-    if (den < 0) {
-        num = -num;
-        den = -den;
-    }
-    const int64_t q = num >= 0 ? (num + den / 2) / den : -((-num + den / 2) / den);
-    return int(std::clamp<int64_t>(q, INT_MIN, INT_MAX));
 }
 
 Palette::Palette(std::span<const PaletteEntry> entries) : entries_(entries.begin(), entries.end())

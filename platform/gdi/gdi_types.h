@@ -50,8 +50,21 @@ constexpr int greenOf(ColorRef c) { return int((c >> 8) & 0xFF); }
 constexpr int blueOf(ColorRef c) { return int((c >> 16) & 0xFF); }
 
 // a*b/c with the exact quotient rounded to the nearest integer, halves away from zero; c == 0
-// gives -1, as the platform's MulDiv does. The whole logical-to-device mapping is built on it.
-int mulDiv(int a, int b, int c);
+// gives -1, as the platform's MulDiv does. The whole logical-to-device mapping is built on it,
+// so it is inline: painting maps every coordinate through it.
+inline int mulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    int64_t num = int64_t(a) * b;
+    int64_t den = c;
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    const int64_t q = num >= 0 ? (num + den / 2) / den : -((-num + den / 2) / den);
+    return int(q < INT32_MIN ? INT32_MIN : q > INT32_MAX ? INT32_MAX : q);
+}
 
 // Map modes.
 enum : int { kMmText = 1, kMmIsotropic = 7, kMmAnisotropic = 8 };

@@ -149,6 +149,29 @@ void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vec
     }
 }
 
+// The brush over `inside`, each pixel once, through the raster mode.
+void RasterCanvas::fillArea(const QRect& inside, const std::vector<QRect>& clips, const PaintState& st)
+{
+    const bool plain = !st.brush.hatched && st.rop2 == kR2CopyPen;
+    const uint32_t solid = toPixel(st.brush.rgb);
+    for (const QRect& clip : clips) {
+        const QRect r = clip & inside;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            uint32_t* line = row(y);
+            if (plain) {
+                std::fill(line + r.left(), line + r.right() + 1, solid);
+                continue;
+            }
+            for (int x = r.left(); x <= r.right(); ++x) {
+                bool paint = true;
+                const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
+                if (paint)
+                    line[x] = applyRop2(st.rop2, colour, line[x]);
+            }
+        }
+    }
+}
+
 // A rectangle with no pen or a one-pixel pen, painted without masks: the outline walked pixel by
 // pixel, the inside filled row by row. Its outline then never meets itself, which needs at
 // least two pixels each way when there is a pen.
@@ -159,26 +182,8 @@ bool RasterCanvas::rectangle(const DeviceShape& s, const std::vector<QRect>& cli
         return false;
     const int inset = st.pen.visible ? 1 : 0;
     const QRect inside(QPoint(b.left + inset, b.top + inset), QPoint(b.right - 2, b.bottom - 2));
-    if (st.brush.visible && !inside.isEmpty()) {
-        const bool plain = !st.brush.hatched && st.rop2 == kR2CopyPen;
-        const uint32_t solid = toPixel(st.brush.rgb);
-        for (const QRect& clip : clips) {
-            const QRect r = clip & inside;
-            for (int y = r.top(); y <= r.bottom(); ++y) {
-                uint32_t* line = row(y);
-                if (plain) {
-                    std::fill(line + r.left(), line + r.right() + 1, solid);
-                    continue;
-                }
-                for (int x = r.left(); x <= r.right(); ++x) {
-                    bool paint = true;
-                    const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
-                    if (paint)
-                        line[x] = applyRop2(st.rop2, colour, line[x]);
-                }
-            }
-        }
-    }
+    if (st.brush.visible && !inside.isEmpty())
+        fillArea(inside, clips, st);
     if (!st.pen.visible)
         return true;
     const uint32_t pen = toPixel(st.pen.rgb);
@@ -198,6 +203,34 @@ bool RasterCanvas::rectangle(const DeviceShape& s, const std::vector<QRect>& cli
     };
     for (size_t i = 0; i + 1 < loop.size(); ++i)
         phase = dashPhase(st.pen.style, phase + walkLine(loop[i], loop[i + 1], window, plot));
+    return true;
+}
+
+// A rectangle too large to keep, with a wide pen: its pen lies in four bands along its sides, so
+// only those are rasterised (cut to the window), and what lies between them is the brush's alone.
+// A frame around the whole sheet then costs its visible sides, not a window-sized mask.
+bool RasterCanvas::wideRectangle(const DeviceShape& s, const QRect& limit, const std::vector<QRect>& clips,
+                                 const PaintState& st, bool hasArea)
+{
+    const int m = penMargin(st.pen);
+    const QRect whole = boundsOf(s).adjusted(-m, -m, m, m);
+    const int top = s.box.top + m, bottom = s.box.bottom - 1 - m;       // the rows between the bands
+    const int left = s.box.left + m, right = s.box.right - 1 - m;
+    if (int64_t{bottom} - top < 2 || int64_t{right} - left < 2)
+        return false;
+    const QRect bands[4] = {
+        QRect(QPoint(whole.left(), whole.top()), QPoint(whole.right(), top)),
+        QRect(QPoint(whole.left(), bottom), QPoint(whole.right(), whole.bottom())),
+        QRect(QPoint(whole.left(), top + 1), QPoint(left, bottom - 1)),
+        QRect(QPoint(right, top + 1), QPoint(whole.right(), bottom - 1)),
+    };
+    for (const QRect& band : bands) {
+        const QRect box = band & limit;
+        if (!box.isEmpty())
+            compose(shapeCoverage(s, st.pen, box, hasArea), QPoint(0, 0), clips, st, hasArea);
+    }
+    if (hasArea)
+        fillArea(QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1)), clips, st);
     return true;
 }
 
@@ -221,6 +254,8 @@ void RasterCanvas::shape(const DeviceShape& s, const PaintState& st)
         compose(*cached.coverage, cached.origin, clips, st, hasArea);
         return;
     }
+    if (s.kind == ShapeKind::Rectangle && st.pen.visible && st.pen.width > 1 && wideRectangle(s, box, clips, st, hasArea))
+        return;
     compose(shapeCoverage(s, st.pen, box, hasArea), QPoint(0, 0), clips, st, hasArea);
 }
 

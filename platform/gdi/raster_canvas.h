@@ -37,6 +37,9 @@ private:
     void compose(const struct ShapeCoverage& coverage, QPoint origin, const std::vector<QRect>& clips,
                  const PaintState& st, bool hasArea);
     bool rectangle(const DeviceShape& shape, const std::vector<QRect>& clips, const PaintState& st);
+    bool wideRectangle(const DeviceShape& shape, const QRect& limit, const std::vector<QRect>& clips,
+                       const PaintState& st, bool hasArea);
+    void fillArea(const QRect& inside, const std::vector<QRect>& clips, const PaintState& st);
 
     QImage* image_;
     uchar* bits_ = nullptr;

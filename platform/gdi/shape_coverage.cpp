@@ -4,6 +4,8 @@
 #include <QPainterPathStroker>
 
 #include <algorithm>
+#include <bit>
+#include <climits>
 #include <cstring>
 #include <unordered_map>
 
@@ -14,7 +16,6 @@ namespace {
 // Shapes larger than a window (borders, frames, backgrounds) are kept too; beyond this they
 // are rasterised each time, cut to the clip.
 constexpr int64_t kMaxCachedPixels = int64_t{2560} * 1600;
-constexpr size_t kMaxCacheBytes = size_t{64} << 20;
 
 QPen cosmeticPen(int style)
 {
@@ -36,12 +37,6 @@ QPainterPath widened(const QPainterPath& path, int width)
     return wide;
 }
 
-void beginAliased(QPainter& p, const QRect& box)
-{
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.translate(-box.left(), -box.top());
-}
-
 struct KeyHash {
     size_t operator()(const std::vector<int>& key) const
     {
@@ -54,6 +49,10 @@ struct KeyHash {
     }
 };
 
+// Kept coverages in two generations: new ones go into the young map, and when it has used half
+// the budget the old map is dropped and the young one becomes old. A coverage found in the old
+// map moves back into the young one, so what every repaint uses survives, and the memory held
+// stays below the budget.
 class CoverageCache {
 public:
     // The key buffer lookups fill; reused, so that a hit allocates nothing.
@@ -66,22 +65,52 @@ public:
     template <class Make>
     const ShapeCoverage& find(const std::vector<int>& key, Make&& make)
     {
-        auto it = entries_.find(key);
-        if (it != entries_.end())
+        auto it = young_.entries.find(key);
+        if (it != young_.entries.end())
             return it->second;
-        if (bytes_ > kMaxCacheBytes) {
-            entries_.clear();
-            bytes_ = 0;
+        auto old = old_.entries.find(key);
+        if (old != old_.entries.end()) {
+            ShapeCoverage kept = std::move(old->second);
+            old_.bytes -= entryBytes(key, kept);
+            old_.entries.erase(old);
+            return insert(key, std::move(kept));
         }
-        ShapeCoverage made = make();
-        bytes_ += made.bytes() + key.size() * sizeof(int) + 64;
-        return entries_.emplace(key, std::move(made)).first->second;
+        return insert(key, make());
+    }
+
+    size_t bytes() const { return young_.bytes + old_.bytes; }
+    void setBudget(size_t bytes)
+    {
+        budget_ = bytes;
+        young_ = {};
+        old_ = {};
     }
 
 private:
+    struct Generation {
+        std::unordered_map<std::vector<int>, ShapeCoverage, KeyHash> entries;
+        size_t bytes = 0;
+    };
+
+    static size_t entryBytes(const std::vector<int>& key, const ShapeCoverage& c)
+    {
+        return c.bytes() + key.size() * sizeof(int) + 96;
+    }
+
+    const ShapeCoverage& insert(const std::vector<int>& key, ShapeCoverage c)
+    {
+        const size_t size = entryBytes(key, c);
+        if (young_.bytes + size > budget_ / 2) {
+            old_ = std::move(young_);
+            young_ = {};
+        }
+        young_.bytes += size;
+        return young_.entries.emplace(key, std::move(c)).first->second;
+    }
+
     std::vector<int> key_;
-    std::unordered_map<std::vector<int>, ShapeCoverage, KeyHash> entries_;
-    size_t bytes_ = 0;
+    Generation young_, old_;
+    size_t budget_ = kDefaultCoverageCacheBytes;
 };
 
 CoverageCache& cache()
@@ -107,12 +136,6 @@ void Mask::allocate()
         bits_.assign(size_t(stride_) * size_t(std::max(0, box_.height())), 0);
 }
 
-QImage Mask::image()
-{
-    allocate();
-    return QImage(bits_.data(), box_.width(), box_.height(), stride_, QImage::Format_Alpha8);
-}
-
 void Mask::set(int x, int y, bool on)
 {
     if (!box_.contains(x, y))
@@ -121,14 +144,32 @@ void Mask::set(int x, int y, bool on)
     bits_[size_t(y - box_.top()) * size_t(stride_) + size_t(x - box_.left())] = on ? 255 : 0;
 }
 
-void Mask::fill(const QPainterPath& path)
+// Qt hands a fill of more than about a hundred spans to its thread pool; on a mask, waking the
+// threads costs far more than the fill, so a tall mask is filled in bands of rows, each a view
+// of the same bytes. A band's pixels are those of the whole mask: the area rasteriser only cuts
+// its spans to the device.
+template <class Paint>
+void Mask::paint(Paint&& draw)
 {
+    constexpr int kBandRows = 32;
     if (box_.isEmpty())
         return;
-    QImage target = image();
-    QPainter p(&target);
-    beginAliased(p, box_);
-    p.fillPath(path, Qt::black);
+    allocate();
+    for (int top = 0; top < box_.height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, box_.height() - top);
+        QImage band(bits_.data() + size_t(top) * size_t(stride_), box_.width(), rows, stride_, QImage::Format_Alpha8);
+        QPainter p(&band);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        draw(p, QTransform::fromTranslate(-box_.left(), -(box_.top() + top)));
+    }
+}
+
+void Mask::fill(const QPainterPath& path)
+{
+    paint([&](QPainter& p, const QTransform& toMask) {
+        p.setTransform(toMask);
+        p.fillPath(path, Qt::black);
+    });
 }
 
 // Glyphs through the font rasteriser rather than as filled outlines: a filled outline sets only
@@ -136,26 +177,26 @@ void Mask::fill(const QPainterPath& path)
 // between two centres vanishes ("IN" drawn as "N"); the rasteriser keeps it.
 void Mask::text(const QtFont& font, const QString& s, const QTransform& toDevice)
 {
-    if (box_.isEmpty())
-        return;
-    QImage target = image();
-    QPainter p(&target);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setTransform(QTransform::fromScale(font.xScale, 1.0) * toDevice
-                   * QTransform::fromTranslate(-box_.left(), -box_.top()));
-    p.setFont(font.font);
-    p.setPen(Qt::black);
-    p.drawText(QPointF(0, 0), s);
+    paint([&](QPainter& p, const QTransform& toMask) {
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setTransform(QTransform::fromScale(font.xScale, 1.0) * toDevice * toMask);
+        p.setFont(font.font);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(0, 0), s);
+    });
 }
 
+// Not in bands: the one-pixel stroker cuts lines at the device's edges, and a cut line may step
+// differently from the whole one.
 void Mask::stroke(const QPainterPath& path, const QPen& pen)
 {
     if (box_.isEmpty())
         return;
-    QImage target = image();
+    allocate();
+    QImage target(bits_.data(), box_.width(), box_.height(), stride_, QImage::Format_Alpha8);
     QPainter p(&target);
-    beginAliased(p, box_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(-box_.left(), -box_.top());
     p.strokePath(path, pen);
 }
 
@@ -300,6 +341,58 @@ ShapeCoverage widePolylineCoverage(std::span<const Point> points, int width, con
     return c;
 }
 
+namespace {
+
+// The binade (the range between two powers of two, one sign) that every value of [lo, hi] lies
+// in, or kStraddles.
+constexpr int kStraddles = INT_MIN;
+int binadeOf(int lo, int hi)
+{
+    const auto width = [](int64_t v) { return int(std::bit_width(static_cast<uint64_t>(v))); };
+    if (lo > 0 && width(lo) == width(hi))
+        return width(lo);
+    if (hi < 0 && width(-int64_t{hi}) == width(-int64_t{lo}))
+        return -width(-int64_t{hi});
+    return kStraddles;
+}
+
+// Where a coverage is kept from, for a shape whose construction reaches over `reach`. Qt builds
+// paths in doubles at the shape's device position, and a double's spacing differs from one
+// binade to the next, so the same shape placed elsewhere can round a pixel differently. Moved
+// by whole pixels within the binades it lies in, every sum and difference the construction does
+// rounds alike, shifted: the coverage is kept relative to the returned origin under a key that
+// names those binades. A shape that straddles a power of two (or zero) keeps its absolute place,
+// on both axes where Qt's stroker widens it (the stroker mixes the axes' absolute coordinates),
+// and otherwise only on the axis it straddles: a one-pixel shape's path is built axis by axis,
+// so a ruler's label at the window's edge is still shared as the view pans along the ruler.
+QPoint keyedOrigin(std::vector<int>& key, const QRect& reach, bool axesApart)
+{
+    const int bx = binadeOf(reach.left() - 2, reach.right() + 2);
+    const int by = binadeOf(reach.top() - 2, reach.bottom() + 2);
+    key.insert(key.end(), {bx, by});
+    if (!axesApart && (bx == kStraddles || by == kStraddles))
+        return QPoint(0, 0);
+    return QPoint(bx == kStraddles ? 0 : reach.left(), by == kStraddles ? 0 : reach.top());
+}
+
+// The coverage under the key the caller filled (origin included), made at the shape's own place
+// by `make` and kept relative to origin.
+template <class Make>
+CachedCoverage keep(const std::vector<int>& key, QPoint origin, Make&& make)
+{
+    const ShapeCoverage& c = cache().find(key, [&] {
+        ShapeCoverage made = make();
+        made.box.translate(-origin);
+        return made;
+    });
+    return {&c, origin};
+}
+
+}  // namespace
+
+size_t coverageCacheBytes() { return cache().bytes(); }
+void setCoverageCacheBudget(size_t bytes) { cache().setBudget(bytes); }
+
 CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen, bool filled)
 {
     const int m = penMargin(pen);
@@ -307,12 +400,17 @@ CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen, b
     if (boundsOf(s).isEmpty() || !small(box))
         return {};
     std::vector<int>& key = cache().key();
-    key.insert(key.end(), {int(s.kind), s.kind == ShapeKind::Polygon ? s.fillMode : 0, s.box.left, s.box.top,
-                           s.box.right, s.box.bottom, s.corner.cx, s.corner.cy, s.start.x, s.start.y,
-                           s.end.x, s.end.y, pen.visible, pen.width, pen.style, filled});
+    const QPoint o = keyedOrigin(key, box, !pen.visible || pen.width <= 1);
+    // Only the arcs' kinds read their radial points.
+    const bool radial = s.kind == ShapeKind::Arc || s.kind == ShapeKind::Chord || s.kind == ShapeKind::Pie;
+    const Point start = radial ? Point{s.start.x - o.x(), s.start.y - o.y()} : Point{};
+    const Point end = radial ? Point{s.end.x - o.x(), s.end.y - o.y()} : Point{};
+    key.insert(key.end(), {int(s.kind), s.kind == ShapeKind::Polygon ? s.fillMode : 0, s.box.left - o.x(),
+                           s.box.top - o.y(), s.box.right - o.x(), s.box.bottom - o.y(), s.corner.cx, s.corner.cy,
+                           start.x, start.y, end.x, end.y, pen.visible, pen.width, pen.style, filled});
     for (const Point& p : s.points)
-        key.insert(key.end(), {p.x, p.y});
-    return {&cache().find(key, [&] { return shapeCoverage(s, pen, box, filled); }), QPoint(0, 0)};
+        key.insert(key.end(), {p.x - o.x(), p.y - o.y()});
+    return keep(key, o, [&] { return shapeCoverage(s, pen, box, filled); });
 }
 
 CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int width)
@@ -323,10 +421,11 @@ CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int wid
     if (!small(limit))
         return {};
     std::vector<int>& key = cache().key();
+    const QPoint o = keyedOrigin(key, limit, false);
     key.insert(key.end(), {-1, width});
     for (const Point& p : points)
-        key.insert(key.end(), {p.x, p.y});
-    return {&cache().find(key, [&] { return widePolylineCoverage(points, width, limit); }), QPoint(0, 0)};
+        key.insert(key.end(), {p.x - o.x(), p.y - o.y()});
+    return keep(key, o, [&] { return widePolylineCoverage(points, width, limit); });
 }
 
 ShapeCoverage textCoverage(const TextCoverageRequest& r, const QRect& box)
@@ -348,11 +447,12 @@ CachedCoverage cachedTextCoverage(const TextCoverageRequest& r, const QRect& who
     if (!small(whole))
         return {};
     std::vector<int>& key = cache().key();
-    key.insert(key.end(), {-2, int(r.font.id & 0x7FFFFFFF), int(r.font.id >> 31), r.reference.x, r.reference.y,
-                           int(r.align), r.escapement, r.opaque});
+    const QPoint o = keyedOrigin(key, whole, false);
+    key.insert(key.end(), {-2, int(r.font.id & 0x7FFFFFFF), int(r.font.id >> 31), r.reference.x - o.x(),
+                           r.reference.y - o.y(), int(r.align), r.escapement, r.opaque});
     for (const QChar ch : r.text)
         key.push_back(ch.unicode());
-    return {&cache().find(key, [&] { return textCoverage(r, whole); }), QPoint(0, 0)};
+    return keep(key, o, [&] { return textCoverage(r, whole); });
 }
 
 }  // namespace plat::gdi

@@ -1,10 +1,12 @@
 #pragma once
 // Which device pixels a primitive covers (internal to platform/gdi): one byte per pixel of a
-// box, made with Qt's aliased rasteriser or by walking pixels. Small shapes keep their coverage
-// in a cache keyed by their device geometry, so a repaint of a view that did not move (the
-// editors repaint the frame after every edit) rasterises only what changed. The key is the
-// absolute geometry, not the shape relative to its corner: the rasteriser's rounding is not
-// exactly the same at every position, and a shape must keep the pixels it always had.
+// box, made with Qt's aliased rasteriser or by walking pixels. Shapes keep their coverage in a
+// cache, so a repaint rasterises only what it has not drawn before. Qt builds paths in doubles
+// at the shape's device position, so the same shape drawn elsewhere may round a pixel
+// differently; a coverage is shared by every place the shape can move to with whole pixels
+// without a coordinate leaving its binade (the range between two powers of two), where all the
+// rounding is the same, shifted. So a view that scrolls or pans finds its shapes kept, and each
+// shape keeps exactly the pixels it always had.
 
 #include "platform/gdi/qt_geometry.h"
 
@@ -48,7 +50,8 @@ public:
 
 private:
     void allocate();
-    QImage image();
+    template <class Paint>
+    void paint(Paint&& draw);
 
     QRect box_;
     int stride_ = 0;
@@ -88,14 +91,18 @@ ShapeCoverage shapeCoverage(const DeviceShape& shape, const DevicePen& pen, cons
 // to `limit`.
 ShapeCoverage widePolylineCoverage(std::span<const Point> points, int width, const QRect& limit);
 
-// A coverage from the cache: pixel (x, y) of the device is (x - origin.x, y - origin.y) of the
-// masks. `coverage` is null when the shape is too large to keep; it stays valid until the next
-// lookup.
+// A coverage from the cache: device pixel (x, y) is pixel (x - origin.x, y - origin.y) of the
+// coverage. `coverage` is null when the shape is too large to keep; it stays valid until the
+// next lookup.
 struct CachedCoverage {
     const ShapeCoverage* coverage = nullptr;
     QPoint origin;
 };
 CachedCoverage cachedShapeCoverage(const DeviceShape& shape, const DevicePen& pen, bool filled);
+// What the kept coverages hold, and the most they may hold (setting it empties the cache).
+constexpr size_t kDefaultCoverageCacheBytes = size_t{64} << 20;
+size_t coverageCacheBytes();
+void setCoverageCacheBudget(size_t bytes);
 CachedCoverage cachedWidePolylineCoverage(std::span<const Point> points, int width);
 
 // A string placed in a font: its ink is the pen, and when opaque its cell is the area.
@@ -140,11 +147,22 @@ int64_t walkLine(Point a, Point b, const QRect& window, Plot&& plot)
     const bool forward = (alongX ? sx : sy) > 0;
     const int64_t first = std::max<int64_t>(forward ? low - start : start - high, 0);
     const int64_t last = std::min<int64_t>(forward ? high - start : start - low, n - 1);
+    if (first > last)
+        return n;
+    // minorStep(i) kept as quotient and remainder, stepped without a division per pixel.
+    const int64_t major = alongX ? adx : ady, minor = alongX ? ady : adx;
+    const __int128 start0 = static_cast<__int128>(2) * first * minor + major;
+    int64_t q = static_cast<int64_t>(start0 / (2 * major)), r = static_cast<int64_t>(start0 % (2 * major));
     for (int64_t i = first; i <= last; ++i) {
         if (alongX)
-            plot(i, int(a.x + sx * i), int(a.y + sy * minorStep(i, adx, ady)));
+            plot(i, int(a.x + sx * i), int(a.y + sy * q));
         else
-            plot(i, int(a.x + sx * minorStep(i, ady, adx)), int(a.y + sy * i));
+            plot(i, int(a.x + sx * q), int(a.y + sy * i));
+        r += 2 * minor;
+        if (r >= 2 * major) {
+            r -= 2 * major;
+            ++q;
+        }
     }
     return n;
 }
