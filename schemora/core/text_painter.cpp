@@ -5,7 +5,11 @@
 #include "schemora/core/shape_painters.h"
 #include "schemora/core/sheet_state.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -25,7 +29,40 @@ void drawOutline(plat::Dc& dc, int x, int y, plat::Size extent, int height, int 
     DrawRect(dc, left, y, right, y - height, role, plat::kPsDot, kFillHollow, 1);
 }
 
+// The text's box in the font selected into the DC.
+TextMeasure measureSelected(plat::Dc& dc, std::string_view text, int attribute)
+{
+    TextMeasure m;
+    m.height = dc.GetTextMetrics().tmHeight;
+    if (g_sheetView.printing && (attribute & 0x7F) == kPrinterPaddedFont)
+        m.height += 1;
+    m.extent = dc.GetTextExtent(text);
+    return m;
+}
+
+int32_t clampedCoordinate(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
 }  // namespace
+
+TextMeasure MeasureTextString(plat::Dc& dc, std::string_view text, int attribute, int angleWord, int role)
+{
+    const plat::Font oldFont = dc.SelectObject(MakeTextFont(attribute, angleWord, role));
+    const TextMeasure m = measureSelected(dc, text, attribute);
+    dc.SelectObject(oldFont);
+    return m;
+}
+
+plat::Rect TextReach(plat::Dc& dc, int x, int y, std::string_view text, int attribute, int angleWord, int role)
+{
+    const TextMeasure m = MeasureTextString(dc, text, attribute, angleWord, role);
+    const int64_t reach = std::abs(int64_t{m.extent.cx}) + std::abs(int64_t{m.extent.cy}) +
+                          2 * std::abs(int64_t{m.height});
+    return {clampedCoordinate(x - reach), clampedCoordinate(y - reach), clampedCoordinate(x + reach),
+            clampedCoordinate(y + reach)};
+}
 
 int DrawTextString(plat::Dc& dc, int x, int y, std::string_view text, int attribute, int angleWord,
                    int role)
@@ -33,10 +70,9 @@ int DrawTextString(plat::Dc& dc, int x, int y, std::string_view text, int attrib
     const int colorRole = g_drawModes.monochromePrint ? kRoleEdit : role;
     const plat::Font font = MakeTextFont(attribute, angleWord, role);
     const plat::Font oldFont = dc.SelectObject(font);
-    int height = dc.GetTextMetrics().tmHeight;
-    if (g_sheetView.printing && (attribute & 0x7F) == kPrinterPaddedFont)
-        height += 1;
-    const plat::Size extent = dc.GetTextExtent(text);
+    const TextMeasure measured = measureSelected(dc, text, attribute);
+    const int height = measured.height;
+    const plat::Size extent = measured.extent;
     g_paintRecord.lastTextExtent = extent;
     const int angle = angleWord & 0xFFF;
     const bool mirrored = (angleWord & kMirrorBit) != 0;

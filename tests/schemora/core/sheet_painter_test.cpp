@@ -133,11 +133,12 @@ TEST(SheetPainter, RepaintSequence)
     g_current.sheetSize = 'A';
     g_current.zoomIndex = 3;
     g_current.zoomFactor = 5;
-    g_current.viewCentreX = 100;
+    // The view reaches past the sheet's right edge, so the border frames are in it.
+    g_current.viewCentreX = 2500;
     g_current.viewCentreY = -50;
     g_sheetDocument.headerFlag = 1;
     g_cursorMark.visible = true;
-    state.add(words(kObjLine, 0, 0, 100, 0));
+    state.add(words(kObjLine, 2400, 0, 2500, 0));
     RecordingOverlays overlays;
     g_sheetPaintHooks.overlays = &overlays;
 
@@ -166,6 +167,16 @@ TEST(SheetPainter, RepaintSequence)
     for (const plat::DcCall* r : callsNamed(dc, "Rectangle"))
         frames += r->pen == plat::Pen(plat::kPsSolid, 6, plat::paletteIndex(6)) && r->brush.isNull();
     EXPECT_EQ(frames, 2);
+    // In the middle of the sheet, clear of both frames, they are not drawn at all.
+    g_current.viewCentreX = 0;
+    plat::RecordingDc middle;
+    PrepareScreenMapping(middle, client);
+    PaintSheetView(middle, client);
+    int framesInMiddle = 0;
+    for (const plat::DcCall* r : callsNamed(middle, "Rectangle"))
+        framesInMiddle += r->pen == plat::Pen(plat::kPsSolid, 6, plat::paletteIndex(6)) && r->brush.isNull();
+    EXPECT_EQ(framesInMiddle, 0);
+    g_current.viewCentreX = 2500;
     EXPECT_FALSE(callsNamed(dc, "SetPixel").empty()) << "grid dots";
     EXPECT_EQ(callsNamed(dc, "SetPixel").at(0)->args.size(), 3u);
 
