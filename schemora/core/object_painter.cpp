@@ -137,9 +137,6 @@ void drawOverlayKind(plat::Dc& dc, DrawObject& o)
     }
 }
 
-// Ranges shorter than this (one object drawn in a mode) are walked without the index.
-constexpr int kIndexedRange = 64;
-
 std::vector<int>& candidateSlots()
 {
     // Reused between repaints; a painter never starts a nested walk.
@@ -153,15 +150,15 @@ bool candidate(const DrawObject& o, const plat::Rect& clip)
 }
 
 // Fills `slots` with the objects of first..last that pass the filter and may touch the clip, in
-// slot order, and returns how many objects pass the filter. A walk over the whole store asks
+// slot order, and returns how many objects pass the filter. A walk over the whole drawing asks
 // the store's paint index, which takes in every change of any record first; printing (its own
-// scale) and short ranges test every object.
+// scale) and part ranges (one object drawn in a mode) test every object.
 int collectCandidates(plat::Dc& dc, int first, int last, const plat::Rect& clip, std::vector<int>& slots)
 {
     slots.clear();
     int drawn = 0;
     ExtentIndex* index = PaintIndexOf(g_current.objects.data());
-    if (!index || g_sheetView.printing || first != 1 || last - first < kIndexedRange) {
+    if (!index || g_sheetView.printing || first != 1 || last < g_current.count) {
         for (int i = first; i <= last; ++i) {
             const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
             drawn += o.type() != kObjDeleted && passesFilter(o);

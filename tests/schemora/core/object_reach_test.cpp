@@ -1,0 +1,286 @@
+// The repaint's walk over the store's extent index, through the real view: whatever path
+// changes a record (the mouse, undo, paste, a file read, typing into a text, a write straight
+// into the store), the next repaint of a view painted before shows what a view painting the
+// drawing for the first time shows.
+#include "edit_view_fixture.h"
+
+#include "common/extent_index.h"
+#include "common/string_helpers.h"
+#include "platform/app/keys.h"
+#include "platform/app/win_constants.h"
+#include "platform/core/archive.h"
+#include "platform/gdi/recording_dc.h"
+#include "resources/schemora/edit_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/drawing_file.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/object_append.h"
+#include "schemora/core/object_reach.h"
+#include "schemora/core/object_store.h"
+#include "schemora/core/sheet_painter.h"
+#include "schemora/core/text_entry.h"
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+using namespace schemora_test;
+using namespace scm;
+
+namespace {
+
+class IndexedRepaint : public EditView {
+protected:
+    // FNV-1a over the client area of the view after a whole repaint.
+    uint64_t shown()
+    {
+        view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+        return fingerprint();
+    }
+    uint64_t fingerprint() const
+    {
+        const plat::Rect r = view()->clientRect();
+        uint64_t h = 14695981039346656037ull;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                h = (h ^ view()->backingPixel(x, y)) * 1099511628211ull;
+        return h;
+    }
+    // The same view with the store's index forgotten, as a view painting the drawing first.
+    uint64_t fresh()
+    {
+        ExtentIndex* index = PaintIndexOf(doc()->data().objects.data());
+        EXPECT_NE(index, nullptr) << "a document's store has an index";
+        if (index)
+            index->clear();
+        return shown();
+    }
+    // Repaints only the box (drawing units) around an edited place, as the editors do, and
+    // fingerprints the whole view.
+    uint64_t shownAfterRepaintOf(int x1, int y1, int x2, int y2)
+    {
+        const plat::Point a = pixelOf(x1, y1), b = pixelOf(x2, y2);
+        const plat::Rect box = plat::Rect{a.x, a.y, b.x, b.y}.normalized();
+        view()->RedrawWindow(&box, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+        return fingerprint();
+    }
+    // The view, repainted only around the edit, shows the edit and what a fresh view shows.
+    void expectRepaintShowsTheEdit(uint64_t before, int x1, int y1, int x2, int y2)
+    {
+        const uint64_t after = shownAfterRepaintOf(x1, y1, x2, y2);
+        EXPECT_NE(after, before) << "the edit changed the view";
+        EXPECT_EQ(after, fresh()) << "the repaint after the edit shows what a fresh view shows";
+    }
+    // Dots far outside the view fill the first slots, so that the index's cells are small
+    // beside the view and an object's old box and new place lie in different cells.
+    void scatterDots()
+    {
+        int slot = 0;
+        for (int y = -20000; y <= 20000; y += 600)
+            for (int x = -20000; x <= 20000; x += 600)
+                if (std::abs(x) > 4000 || std::abs(y) > 4000)
+                    doc()->data().objects[++slot] = MakeDrawObject(ObjectWords(kObjDot, x, y), nullptr);
+        dots = slot;
+        doc()->data().objectCount = slot;
+        view()->LoadCurrentDocument();
+    }
+    DrawObject& at(int k) const { return object(dots + k); }
+    void putText(int k, int x, int y, const char* text)
+    {
+        DrawObject& o = doc()->data().objects[dots + k];
+        ReleaseObjectData(o);
+        o = MakeDrawObject(ObjectWords(kObjText, x, y), text);
+        doc()->data().objectCount = std::max(doc()->data().objectCount, dots + k);
+        view()->LoadCurrentDocument();
+    }
+    void SetUp() override
+    {
+        EditView::SetUp();
+        scatterDots();
+    }
+    int dots = 0;
+    void selectAll() { ASSERT_TRUE(key('A', true)); }
+    void selectMode() { ASSERT_TRUE(key(plat::kVkF9)); }
+    void drawLine(int x1, int y1, int x2, int y2)
+    {
+        command(kCmdToolLine);
+        drag(x1, y1, x2, y2);
+    }
+    void type(std::string_view text)
+    {
+        for (char c : text)
+            if (!character(c))
+                view()->SendMessage(plat::kWmChar, static_cast<unsigned char>(c), 1);
+        harness->idle();
+    }
+    void TearDown() override
+    {
+        EndTextEntry(nullptr);
+        EditView::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(IndexedRepaint, MovingByMouseAndUndoingRepaintAsAFreshView)
+{
+    putText(1, -1500, -1200, "R1");
+    const uint64_t placed = shown();
+
+    selectMode();
+    selectAll();
+    drag(-1480, -1210, 1520, 1790);
+    ASSERT_EQ(at(1).x(), 1500) << "the text moved";
+    key(plat::kVkEscape);
+    expectRepaintShowsTheEdit(placed, 1300, 1500, 1800, 1900);
+    const uint64_t moved = fingerprint();
+
+    ASSERT_TRUE(key('Z', true));
+    ASSERT_EQ(at(1).x(), -1500) << "undo put the text back";
+    expectRepaintShowsTheEdit(moved, -1700, -1500, -1200, -1100);
+}
+
+TEST_F(IndexedRepaint, APasteAndADeletionRepaintAsAFreshView)
+{
+    command(kCmdToolLine);
+    drag(0, 0, 400, 0);
+    putText(2, 0, 200, "OUT");
+    const uint64_t drawn = shown();
+    selectMode();
+    selectAll();
+    ASSERT_TRUE(key('C', true));
+    ASSERT_TRUE(key('V', true));
+    ASSERT_EQ(count(), dots + 4) << "the line and the text pasted";
+    key(plat::kVkEscape);
+    expectRepaintShowsTheEdit(drawn, 100, 100, 700, 500);
+
+    // Deleted objects vanish.
+    selectAll();
+    ASSERT_TRUE(key(plat::kVkDelete));
+    key(plat::kVkEscape);
+    EXPECT_EQ(at(1).type(), kObjDeleted);
+    const uint64_t empty = shownAfterRepaintOf(-100, -200, 800, 500);
+    EXPECT_EQ(empty, fresh());
+    for (int k = 1; k <= 4; ++k)
+        doc()->data().objects[dots + k].setType(kObjDeleted);
+    EXPECT_EQ(empty, shown()) << "nothing of the deleted objects is left";
+}
+
+TEST_F(IndexedRepaint, TypingIntoATextRepaintsAsAFreshView)
+{
+    ASSERT_TRUE(character('t'));
+    click(-1500, 0);
+    ASSERT_TRUE(TextEntryActive());
+    type("A");
+    view()->SendMessage(plat::kWmKeyDown, plat::kVkEscape, 1);
+    harness->idle();
+    const uint64_t shortText = shown();
+
+    // Opening the text again and typing on makes it reach far past its old box.
+    ASSERT_TRUE(character('t'));
+    click(-1490, -5);   // on the text: opened, not a new one
+    ASSERT_TRUE(TextEntryActive());
+    ASSERT_EQ(count(), dots + 1);
+    view()->SendMessage(plat::kWmKeyDown, plat::kVkEnd, 1);
+    type("BCDEFGHIJKLMNOPQRSTUVWXYZ");
+    view()->SendMessage(plat::kWmKeyDown, plat::kVkEscape, 1);
+    harness->idle();
+    ASSERT_NE(at(1).text, nullptr);
+    EXPECT_GT(std::string(at(1).text).size(), 10u);
+    // Only the part of the text beyond its old box is repainted.
+    expectRepaintShowsTheEdit(shortText, -1150, -100, -750, 20);
+}
+
+TEST_F(IndexedRepaint, AFileReadIntoTheDocumentRepaintsAsAFreshView)
+{
+    // A drawing with a text and a wire, written as a file.
+    putText(1, -600, -300, "FROM FILE");
+    command(kCmdToolLine);
+    drag(-600, -200, 600, -200);
+    const std::string path = folder.file("other.pic");
+    {
+        plat::Archive ar(plat::Archive::Mode::Store);
+        g_current.count = count();
+        WriteDrawing(doc()->data(), ar, kWriteDrawing, path);
+        folder.write("other.pic", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
+    }
+    const uint64_t fromFile = shown();
+    // The view shows something else, then reads the file into the same document.
+    putText(1, 300, 300, "BEFORE");
+    at(2).w[1] = at(2).w[3] = 250;
+    const uint64_t before = shown();
+    ASSERT_NE(before, fromFile);
+    ASSERT_TRUE(doc()->OnOpenDocument(path));
+    view()->LoadCurrentDocument();
+    const uint64_t read = shown();
+    EXPECT_EQ(read, fresh());
+    EXPECT_EQ(read, fromFile) << "the file's objects show where they were";
+}
+
+TEST_F(IndexedRepaint, ARecordWrittenStraightIntoTheStoreRepaintsAsAFreshView)
+{
+    putText(1, 15000, 15000, "U1");
+    command(kCmdToolLine);
+    drag(-300, 100, 300, 100);
+    const uint64_t before = shown();
+    // No editing path at all: the words and the string change in place; the text comes from
+    // far outside the view into it.
+    DrawObject& text = at(1);
+    text.w[0] = 1000;
+    text.w[1] = -1000;
+    FreeStr(text.text);
+    text.text = StrDupChecked("A MUCH LONGER TEXT");
+    at(2).w[1] = at(2).w[3] = -1200;
+    shownAfterRepaintOf(-400, 0, 400, 200);   // where the wire was
+    shownAfterRepaintOf(-400, -1300, 400, -1100);   // where it is
+    expectRepaintShowsTheEdit(before, 800, -1400, 1900, -800);
+}
+
+TEST_F(IndexedRepaint, HostileCoordinatesPaintOrCullWithoutOverflow)
+{
+    command(kCmdToolLine);
+    drag(-300, 0, 300, 0);
+    const uint64_t plain = shown();
+    struct Hostile {
+        int type, x, y, w2, w3;
+    };
+    // Far away in every direction, sized to run past the 32-bit range when grown by a pen.
+    const Hostile far[] = {
+        {kObjRectangle, INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX},
+        {kObjRectangle, INT_MIN + 5, INT_MIN + 5, INT_MIN, INT_MIN},
+        {kObjEllipse, INT_MAX, INT_MIN, INT_MAX, INT_MAX},
+        {kObjBus, INT_MIN, INT_MAX, INT_MIN, INT_MAX},
+        {kObjDot, INT_MAX, INT_MAX, 0, 0},
+        {kObjLine, INT_MIN, INT_MIN, INT_MIN + 10, INT_MIN},
+        {kObjRing, INT_MIN, INT_MAX, 0, 0},
+    };
+    int slot = count();
+    const int first = slot + 1;
+    for (const Hostile& h : far) {
+        std::array<int32_t, kDrawObjectWords> w = ObjectWords(h.type, h.x, h.y, h.w2, h.w3);
+        w[6] = 0xFF;   // the widest pen
+        doc()->data().objects[++slot] = MakeDrawObject(w, nullptr);
+    }
+    doc()->data().objects[++slot] = MakeDrawObject(ObjectWords(kObjText, INT_MAX - 3, INT_MAX - 3), "EDGE");
+    doc()->data().objects[++slot] = MakeDrawObject(ObjectWords(kObjText, INT_MIN, INT_MIN), "EDGE");
+    doc()->data().objectCount = slot;
+    view()->LoadCurrentDocument();
+    EXPECT_EQ(shown(), plain) << "objects far outside the view draw nothing in it";
+    EXPECT_EQ(fresh(), plain);
+
+    // The walk's own tests hold at the limits: a clip at the corner of the range meets the
+    // objects there and misses the others.
+    const plat::Rect corner{INT_MAX - 100, INT_MAX - 100, INT_MAX, INT_MAX};
+    EXPECT_TRUE(MayTouchClip(object(first), corner)) << "the rectangle at the top corner";
+    EXPECT_FALSE(MayTouchClip(object(first + 1), corner)) << "the rectangle at the bottom corner";
+    plat::RecordingDc dc;
+    for (int i = first; i <= count(); ++i) {
+        SCOPED_TRACE(i);
+        const SlotExtent extent = PaintExtent(dc, object(i));
+        ASSERT_EQ(extent.reach, SlotExtent::Reach::kBox);
+        EXPECT_LE(extent.box.left, extent.box.right);
+        EXPECT_LE(extent.box.top, extent.box.bottom);
+    }
+    EXPECT_EQ(PaintExtent(dc, object(first)).box.right, INT_MAX) << "clamped, not wrapped";
+    EXPECT_EQ(PaintExtent(dc, object(first + 1)).box.left, INT_MIN);
+}
