@@ -153,13 +153,14 @@ void drawRuler(plat::Dc& dc, bool horizontal, int length, int sheetCentre, int s
     }
 }
 
+int frameReach() { return (kFramePen + 10) * std::max(1, g_current.zoomFactor); }
+
 // Whether a border frame (a hollow rectangle) can touch the clip box: not when the clip lies
 // wholly inside it, clear of its pen, nor wholly outside it. The pen's reach and a few pixels
 // for rounding are taken at the current zoom.
 bool frameMayTouch(const plat::Rect& frame, const plat::Rect& clip)
 {
-    const int zoom = std::max(1, g_current.zoomFactor);
-    const int reach = (kFramePen + 10) * zoom;
+    const int reach = frameReach();
     const plat::Rect outside = GrowRect(frame, reach, reach);
     const plat::Rect inside = GrowRect(frame, -reach, -reach);
     const bool meets = outside.left <= clip.right && clip.left <= outside.right && outside.top <= clip.bottom &&
@@ -167,6 +168,34 @@ bool frameMayTouch(const plat::Rect& frame, const plat::Rect& clip)
     const bool within = inside.left < clip.left && clip.right < inside.right && inside.top < clip.top &&
                         clip.bottom < inside.bottom;
     return meets && !within;
+}
+
+// A border frame, drawn once for each of the four bands along its edges with the clip cut to
+// the band: a frame larger than the window then costs the pixels of its edges, not of the
+// window it encloses. The bands overlap at the corners, where the copy pen paints the same
+// pixels again; together they hold every pixel of the frame's pen.
+void drawFrame(plat::Dc& dc, const plat::Rect& frame)
+{
+    if (g_sheetView.printing) {
+        // A page takes the frame as one rectangle.
+        DrawRect(dc, frame.left, frame.top, frame.right, frame.bottom, kRoleTop, plat::kPsSolid, kFillHollow,
+                 kFramePen);
+        return;
+    }
+    const int r = frameReach();
+    const plat::Rect bands[] = {
+        {frame.left - r, frame.top - r, frame.right + r, frame.top + r},
+        {frame.left - r, frame.bottom - r, frame.right + r, frame.bottom + r},
+        {frame.left - r, frame.top - r, frame.left + r, frame.bottom + r},
+        {frame.right - r, frame.top - r, frame.right + r, frame.bottom + r},
+    };
+    for (const plat::Rect& band : bands) {
+        const int saved = dc.SaveDC();
+        dc.IntersectClipRect(band.left, band.top, band.right, band.bottom);
+        DrawRect(dc, frame.left, frame.top, frame.right, frame.bottom, kRoleTop, plat::kPsSolid, kFillHollow,
+                 kFramePen);
+        dc.RestoreDC(saved);
+    }
 }
 
 // The first point at or after `from` on the lattice start + k * step (k >= 0).
@@ -199,8 +228,7 @@ void DrawTitleBlock(plat::Dc& dc, int mode)
     dc.GetClipBox(clip);
     for (const plat::Rect& frame : {layout.outer, layout.inner})
         if (frameMayTouch(frame, clip))
-            DrawRect(dc, frame.left, frame.top, frame.right, frame.bottom, kRoleTop, plat::kPsSolid, kFillHollow,
-                     kFramePen);
+            drawFrame(dc, frame);
     const int dx = layout.dx;
     const int dy = layout.dy;
     if (g_titleBlock.objects.empty())

@@ -162,11 +162,12 @@ TEST(SheetPainter, RepaintSequence)
     const plat::DcCall& background = *callsNamed(dc, "Rectangle").at(0);
     EXPECT_TRUE(background.pen.isNull());
     EXPECT_EQ(background.brush, plat::Brush::solid(plat::rgb(0, 0, 0)));
-    // Two border frames in the Top role, pen 6.
+    // Two border frames in the Top role, pen 6, each drawn in the four bands along its edges.
     int frames = 0;
     for (const plat::DcCall* r : callsNamed(dc, "Rectangle"))
         frames += r->pen == plat::Pen(plat::kPsSolid, 6, plat::paletteIndex(6)) && r->brush.isNull();
-    EXPECT_EQ(frames, 2);
+    EXPECT_EQ(frames, 2 * 4);
+    EXPECT_EQ(callsNamed(dc, "IntersectClipRect").size(), 2u * 4);
     // In the middle of the sheet, clear of both frames, they are not drawn at all.
     g_current.viewCentreX = 0;
     plat::RecordingDc middle;
