@@ -41,6 +41,21 @@ bool labelled(const DrawObject& o)
     return o.type() == kObjLine && (o.w[kFirstLabelWord] & 0xFF) != 0;
 }
 
+// The longest arrow head of the widest pen: heads of style 2, (w / 2 + 7) * 6 units long.
+int64_t arrowHeadReach(const DrawObject& o) { return ((o.w[6] & 0xFF) / 2 + 7) * 6 + 1; }
+
+// The points the painter draws (their count clamped as it clamps it); nothing without a block.
+std::optional<WideBox> polygonReach(const DrawObject& o)
+{
+    const int count = std::clamp(o.pointCount(), 0, kPolygonPoints);
+    if (!o.text || count == 0)
+        return WideBox{0, 0, 0, 0};
+    WideBox box = wideBox(o.pointX(0), o.pointY(0), o.pointX(0), o.pointY(0));
+    for (int i = 1; i < count; ++i)
+        box = box.joined(wideBox(o.pointX(i), o.pointY(i), o.pointX(i), o.pointY(i)));
+    return box;
+}
+
 // The box an object's painter can touch, in drawing units before its pen is added; nothing where
 // the reach is not known without drawing.
 std::optional<WideBox> shapeReach(const DrawObject& o)
@@ -57,6 +72,13 @@ std::optional<WideBox> shapeReach(const DrawObject& o)
     case kObjEllipse: return wideBox(x1 - w2, y1 - w3, x1 + w2, y1 + w3);
     case kObjDot: return around(x1, y1, kDotRadius);
     case kObjRing: return around(x1, y1, kRingOuter);
+    case kObjArrow: return wideBox(x1, y1, w2, w3).grown(arrowHeadReach(o));
+    // The arc's ellipse reaches at most three times the span between its ends past them.
+    case kObjArc: return wideBox(x1, y1, w2, w3).grown(3 * (std::abs(w2 - x1) + std::abs(w3 - y1)) + 1);
+    // Turned (and mirrored) about the first point, every corner stays within the sum of the
+    // sizes from it.
+    case kObjRoundRect: case kObjTriangle: return around(x1, y1, std::abs(w2) + std::abs(w3) + 1);
+    case kObjPolygon: return polygonReach(o);
     default: return std::nullopt;
     }
 }
@@ -111,7 +133,7 @@ uint64_t MeasureScaleOf(const plat::Dc& dc)
 uint64_t PaintFingerprint(const DrawObject& o, uint64_t scale)
 {
     // Extents depend on words 0 to 7 (points, sizes, kind, pen, mirror bit), a wire's labels on
-    // words 11 to 22 and a text's on its string.
+    // words 11 to 22, a text's on its string and a polygon's on its point block.
     constexpr size_t kShapeWords = 8;
     const std::span<const int32_t> words(o.w);
     const int type = o.type();
@@ -123,6 +145,8 @@ uint64_t PaintFingerprint(const DrawObject& o, uint64_t scale)
         return FingerprintBytes(o.text ? std::string_view(o.text) : std::string_view(), FingerprintWords(shape, scale));
     }
     const uint64_t print = FingerprintWords(words.first(kShapeWords));
+    if (type == kObjPolygon)
+        return o.text ? FingerprintBytes(std::string_view(o.text, kPointBlockBytes), print) : print;
     if (type != kObjLine)
         return print;
     const uint64_t labels = FingerprintWords(words.subspan(11, 12), print);
@@ -144,8 +168,7 @@ SlotExtent PaintExtent(plat::Dc& dc, const DrawObject& o)
         return SlotExtent::inside(narrowed(labelledWireReach(dc, o).grown(penGrowth(o, coarsestZoom()) + slack)));
     if (const std::optional<WideBox> reach = shapeReach(o))
         return SlotExtent::inside(narrowed(reach->grown(penGrowth(o, coarsestZoom()))));
-    // Parts resolve their symbols and labels while painting; turned and curved shapes have no
-    // cheap bound: they always reach their painters, as before the index.
+    // Parts resolve their symbols and labels while painting: they always reach their painter.
     return SlotExtent::anywhere();
 }
 

@@ -22,8 +22,8 @@ inline constexpr int kRectMirrorBit = 0x8000;
 inline constexpr int kObjRing = 25;
 
 // Whether the object's painter can touch `clip` (drawing units) at the current zoom; true for
-// the kinds whose reach is not known without drawing (texts, parts, labelled wires, turned or
-// curved shapes), which the paint index narrows instead.
+// the kinds whose reach is not known without measuring or drawing (texts, parts, labelled
+// wires), which the paint index narrows instead.
 bool MayTouchClip(const DrawObject& o, const plat::Rect& clip);
 
 // A value that changes whenever the DC's mapping measures texts differently (the zoom).
@@ -33,7 +33,7 @@ uint64_t MeasureScaleOf(const plat::Dc& dc);
 uint64_t PaintFingerprint(const DrawObject& o, uint64_t scale);
 // What the paint index files for a record: a box that holds everything its painter can touch
 // at any zoom (texts and labelled wires measured with the DC, at its scale), anywhere for
-// parts and shapes whose reach is not known, nothing for deleted records.
+// parts, nothing for deleted records.
 SlotExtent PaintExtent(plat::Dc& dc, const DrawObject& o);
 // The clip box as the index's query area.
 ExtentBox ExtentBoxOf(const plat::Rect& r);

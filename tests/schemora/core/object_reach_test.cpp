@@ -3,6 +3,7 @@
 // into the store), the next repaint of a view painted before shows what a view painting the
 // drawing for the first time shows.
 #include "edit_view_fixture.h"
+#include "paint_test_support.h"
 
 #include "common/extent_index.h"
 #include "common/string_helpers.h"
@@ -17,6 +18,7 @@
 #include "schemora/core/object_append.h"
 #include "schemora/core/object_reach.h"
 #include "schemora/core/object_store.h"
+#include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_painter.h"
 #include "schemora/core/text_entry.h"
 
@@ -283,4 +285,79 @@ TEST_F(IndexedRepaint, HostileCoordinatesPaintOrCullWithoutOverflow)
     }
     EXPECT_EQ(PaintExtent(dc, object(first)).box.right, INT_MAX) << "clamped, not wrapped";
     EXPECT_EQ(PaintExtent(dc, object(first + 1)).box.left, INT_MIN);
+}
+
+namespace {
+
+using paint_test::words;
+
+// Every kind with a reach of its own, turned, mirrored, bulged and with the widest pens.
+void addEveryKind(paint_test::PaintState& state)
+{
+    for (int i = 0; i < 8; ++i) {
+        const int x = -1600 + (i % 4) * 900, y = -1200 + (i / 4) * 1300;
+        const int angle = i * 450;
+        paint_test::Words tri = words(kObjTriangle, x, y, 300, 200, 6 + i * 30);
+        tri[5] = (angle << 2) | (i % 2 ? 0x8000 : 0);
+        state.add(tri);
+        paint_test::Words round = words(kObjRoundRect, x + 400, y, 250, -180, 12);
+        round[5] = ((3600 - angle) % 3600) << 2;
+        state.add(round);
+        paint_test::Words arc = words(kObjArc, x, y + 500, x + 150 + 40 * i, y + 400 - 30 * i, 20);
+        arc[7] = 20 + i * 2;   // bulge
+        state.add(arc);
+        paint_test::Words arrow = words(kObjArrow, x + 100, y + 700, x + 500 - 90 * i, y + 900, 255);
+        arrow[7] = (i % 3) | ((i % 2) << 8);   // head style, and a head at the start
+        state.add(arrow);
+        const int32_t points[] = {x, y - 200, x + 300, y - 100, x + 100 + 20 * i, y + 100, x - 50, y};
+        g_current.objects[static_cast<size_t>(++g_current.count)] =
+            MakeDrawObject(words(kObjPolygon, x, y, 4, 0, 40), nullptr, points, 4);
+        paint_test::Words text = words(kObjText, x + 200, y + 300, ((20 + i * 10) << 8) | (i % 3 + 1), angle);
+        state.add(text, "Wide text");
+        paint_test::Words wire = words(kObjLine, x, y + 1100, x + 600, y + 1100);
+        wire[11] = x + 100;
+        wire[12] = y + 1080;
+        wire[13] = 'C' | ('L' << 8) | ('K' << 16);
+        state.add(wire);
+    }
+}
+
+}  // namespace
+
+// Every point a painter draws through (line ends, shape corners, polygon points, text
+// anchors) lies in the box the index files for its object, and the walk's own test lets the
+// object through for a clip on that point.
+TEST(ObjectReach, EveryPointDrawnLiesInTheFiledBox)
+{
+    paint_test::PaintState state;
+    addEveryKind(state);
+    const plat::Rect client{0, 0, 1024, 768};
+    for (const int zoom : {0, 3}) {
+        g_current.zoomIndex = zoom;
+        g_current.zoomFactor = ZoomDivisorOf(zoom);
+        for (int i = 1; i <= g_current.count; ++i) {
+            SCOPED_TRACE("zoom " + std::to_string(zoom) + ", object " + std::to_string(i));
+            const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
+            plat::RecordingDc dc;
+            PrepareScreenMapping(dc, client);
+            const SlotExtent extent = PaintExtent(dc, o);
+            ASSERT_EQ(extent.reach, SlotExtent::Reach::kBox);
+            DrawObjects(i, i, dc);
+            int points = 0;
+            for (const plat::DcCall& call : dc.calls()) {
+                if (!call.drawing && call.name != "MoveTo")
+                    continue;
+                const size_t used = call.name == "RoundRect" ? 4 : call.name.find("TextOut") != std::string::npos ? 2 : call.args.size();
+                for (size_t k = 0; k + 1 < used; k += 2) {
+                    const int x = call.args[k], y = call.args[k + 1];
+                    SCOPED_TRACE(call.line);
+                    EXPECT_TRUE(extent.box.left <= x && x <= extent.box.right && extent.box.top <= y &&
+                                y <= extent.box.bottom);
+                    EXPECT_TRUE(MayTouchClip(o, plat::Rect{x, y, x, y}));
+                    ++points;
+                }
+            }
+            EXPECT_GT(points, 0) << "the object was drawn";
+        }
+    }
 }
