@@ -137,13 +137,6 @@ void drawOverlayKind(plat::Dc& dc, DrawObject& o)
     }
 }
 
-std::vector<int>& candidateSlots()
-{
-    // Reused between repaints; a painter never starts a nested walk.
-    static std::vector<int> slots;
-    return slots;
-}
-
 bool candidate(const DrawObject& o, const plat::Rect& clip)
 {
     return o.type() != kObjDeleted && passesFilter(o) && MayTouchClip(o, clip);
@@ -207,7 +200,7 @@ int DrawObjects(int first, int last, plat::Dc& dc)
     // Objects wholly outside the clip never reach their painters; they still count as drawn.
     plat::Rect clip;
     dc.GetClipBox(clip);
-    std::vector<int>& slots = candidateSlots();
+    std::vector<int> slots;
     const int drawn = collectCandidates(dc, first, last, clip, slots);
     for (const int i : slots) {
         DrawObject& o = g_current.objects[static_cast<size_t>(i)];
