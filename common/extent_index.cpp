@@ -24,11 +24,15 @@ int64_t clampTo(int64_t value, int64_t limit)
 
 uint64_t FingerprintWords(std::span<const int32_t> words, uint64_t seed)
 {
-    // Word-wise FNV-1a: each step is a bijection of the running value, so records that differ in
-    // a single word never share a fingerprint.
-    uint64_t print = kFnvOffset ^ seed;
-    for (const int32_t word : words)
-        print = (print ^ static_cast<uint32_t>(word)) * kFnvPrime;
+    // FNV-1a over pairs of words: each step is a bijection of the running value, so records that
+    // differ in a single word never share a fingerprint. Pairs halve the chain of multiplies,
+    // which is what a refresh over a whole store spends its time on.
+    uint64_t print = (kFnvOffset ^ seed) + words.size();
+    size_t i = 0;
+    for (; i + 1 < words.size(); i += 2)
+        print = (print ^ (uint64_t{static_cast<uint32_t>(words[i])} << 32 | static_cast<uint32_t>(words[i + 1]))) * kFnvPrime;
+    if (i < words.size())
+        print = (print ^ static_cast<uint32_t>(words[i])) * kFnvPrime;
     return print;
 }
 
