@@ -139,7 +139,7 @@ void drawOverlayKind(plat::Dc& dc, DrawObject& o)
 
 bool candidate(const DrawObject& o, const plat::Rect& clip)
 {
-    return o.type() != kObjDeleted && passesFilter(o) && MayTouchClip(o, clip);
+    return o.type() != kObjDeleted && passesFilter(o) && WithinDrawableRange(o) && MayTouchClip(o, clip);
 }
 
 // Fills `slots` with the objects of first..last that pass the filter and may touch the clip, in

@@ -41,6 +41,34 @@ bool labelled(const DrawObject& o)
     return o.type() == kObjLine && (o.w[kFirstLabelWord] & 0xFF) != 0;
 }
 
+// Coordinates beyond this never come from a file (its words are 16 bits) or an edit (held to
+// the file's range); below it the painters' arithmetic (an arc's bulge: thirty times a span, a
+// line's end one unit further) stays inside 32 bits.
+constexpr int64_t kDrawableLimit = int64_t{1} << 25;
+
+bool inRange(int64_t v) { return v >= -kDrawableLimit && v <= kDrawableLimit; }
+
+// The words of a record that are coordinates or sizes, by kind.
+bool geometryInRange(const DrawObject& o)
+{
+    const int type = o.type();
+    if (!inRange(o.w[0]) || !inRange(o.w[1]))
+        return false;
+    if (type == kObjText || type == kObjDot || type == kObjRing || type == 3)
+        return true;
+    if (!inRange(o.w[2]) || !inRange(o.w[3]))
+        return false;
+    if (type == kObjLine)
+        return inRange(o.w[11]) && inRange(o.w[12]) && inRange(o.w[16]) && inRange(o.w[17]);
+    if (type == kObjPolygon && o.text) {
+        const int count = std::clamp(o.pointCount(), 0, kPolygonPoints);
+        for (int i = 0; i < count; ++i)
+            if (!inRange(o.pointX(i)) || !inRange(o.pointY(i)))
+                return false;
+    }
+    return true;
+}
+
 // The longest arrow head of the widest pen: heads of style 2, (w / 2 + 7) * 6 units long.
 int64_t arrowHeadReach(const DrawObject& o) { return ((o.w[6] & 0xFF) / 2 + 7) * 6 + 1; }
 
@@ -108,6 +136,8 @@ WideBox labelledWireReach(plat::Dc& dc, const DrawObject& o)
 
 }  // namespace
 
+bool WithinDrawableRange(const DrawObject& o) { return geometryInRange(o); }
+
 bool MayTouchClip(const DrawObject& o, const plat::Rect& clip)
 {
     const std::optional<WideBox> reach = shapeReach(o);
@@ -156,7 +186,7 @@ uint64_t PaintFingerprint(const DrawObject& o, uint64_t scale)
 SlotExtent PaintExtent(plat::Dc& dc, const DrawObject& o)
 {
     const int type = o.type();
-    if (type == kObjDeleted)
+    if (type == kObjDeleted || !geometryInRange(o))
         return SlotExtent::nothing();
     const int64_t slack = 4 * coarsestZoom();
     if (type == kObjText) {

@@ -21,6 +21,9 @@ inline constexpr int kRectMirrorBit = 0x8000;
 // The kind drawn as two rings.
 inline constexpr int kObjRing = 25;
 
+// Whether every coordinate and size of the record lies in the range the painters can work in
+// (far beyond any sheet); records outside it are never drawn. Files and edits never make them.
+bool WithinDrawableRange(const DrawObject& o);
 // Whether the object's painter can touch `clip` (drawing units) at the current zoom; true for
 // the kinds whose reach is not known without measuring or drawing (texts, parts, labelled
 // wires), which the paint index narrows instead.
@@ -33,7 +36,7 @@ uint64_t MeasureScaleOf(const plat::Dc& dc);
 uint64_t PaintFingerprint(const DrawObject& o, uint64_t scale);
 // What the paint index files for a record: a box that holds everything its painter can touch
 // at any zoom (texts and labelled wires measured with the DC, at its scale), anywhere for
-// parts, nothing for deleted records.
+// parts, nothing for deleted records and records beyond the drawable range.
 SlotExtent PaintExtent(plat::Dc& dc, const DrawObject& o);
 // The clip box as the index's query area.
 ExtentBox ExtentBoxOf(const plat::Rect& r);

@@ -246,19 +246,26 @@ TEST_F(IndexedRepaint, HostileCoordinatesPaintOrCullWithoutOverflow)
     struct Hostile {
         int type, x, y, w2, w3;
     };
-    // Far away in every direction, sized to run past the 32-bit range when grown by a pen.
-    const Hostile far[] = {
+    // At the 32-bit limits, far away or spanning the view, sized to run past the range when
+    // grown by a pen or added up by a painter.
+    const Hostile hostile[] = {
         {kObjRectangle, INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX},
         {kObjRectangle, INT_MIN + 5, INT_MIN + 5, INT_MIN, INT_MIN},
+        {kObjRectangle, 100, 100, INT_MAX, INT_MAX},
         {kObjEllipse, INT_MAX, INT_MIN, INT_MAX, INT_MAX},
+        {kObjEllipse, 0, 0, INT_MAX, INT_MAX},
         {kObjBus, INT_MIN, INT_MAX, INT_MIN, INT_MAX},
         {kObjDot, INT_MAX, INT_MAX, 0, 0},
-        {kObjLine, INT_MIN, INT_MIN, INT_MIN + 10, INT_MIN},
+        {kObjLine, INT_MIN, 0, INT_MAX, 0},
+        {kObjArc, INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+        {kObjArrow, INT_MIN, 10, INT_MAX, 10},
+        {kObjTriangle, 0, 0, INT_MAX, INT_MIN},
+        {kObjRoundRect, -10, -10, INT_MAX, INT_MAX},
         {kObjRing, INT_MIN, INT_MAX, 0, 0},
     };
     int slot = count();
     const int first = slot + 1;
-    for (const Hostile& h : far) {
+    for (const Hostile& h : hostile) {
         std::array<int32_t, kDrawObjectWords> w = ObjectWords(h.type, h.x, h.y, h.w2, h.w3);
         w[6] = 0xFF;   // the widest pen
         doc()->data().objects[++slot] = MakeDrawObject(w, nullptr);
@@ -267,24 +274,40 @@ TEST_F(IndexedRepaint, HostileCoordinatesPaintOrCullWithoutOverflow)
     doc()->data().objects[++slot] = MakeDrawObject(ObjectWords(kObjText, INT_MIN, INT_MIN), "EDGE");
     doc()->data().objectCount = slot;
     view()->LoadCurrentDocument();
-    EXPECT_EQ(shown(), plain) << "objects far outside the view draw nothing in it";
+    EXPECT_EQ(shown(), plain) << "records beyond the drawable range draw nothing, in the view or not";
     EXPECT_EQ(fresh(), plain);
-
-    // The walk's own tests hold at the limits: a clip at the corner of the range meets the
-    // objects there and misses the others.
-    const plat::Rect corner{INT_MAX - 100, INT_MAX - 100, INT_MAX, INT_MAX};
-    EXPECT_TRUE(MayTouchClip(object(first), corner)) << "the rectangle at the top corner";
-    EXPECT_FALSE(MayTouchClip(object(first + 1), corner)) << "the rectangle at the bottom corner";
     plat::RecordingDc dc;
     for (int i = first; i <= count(); ++i) {
         SCOPED_TRACE(i);
-        const SlotExtent extent = PaintExtent(dc, object(i));
+        EXPECT_FALSE(WithinDrawableRange(object(i)));
+        EXPECT_EQ(PaintExtent(dc, object(i)).reach, SlotExtent::Reach::kNothing);
+    }
+
+    // At the edge of the drawable range, with the widest pen, the boxes and the walk's test
+    // still hold without overflow, and such objects paint.
+    constexpr int kEdge = 1 << 25;
+    const std::array<int32_t, kDrawObjectWords> edgeWords[] = {
+        ObjectWords(kObjRectangle, -kEdge, -kEdge, kEdge, kEdge),
+        ObjectWords(kObjEllipse, kEdge, kEdge, kEdge, kEdge),
+        ObjectWords(kObjArc, -kEdge, -kEdge, kEdge, kEdge),
+        ObjectWords(kObjTriangle, -kEdge, kEdge, kEdge, -kEdge),
+    };
+    for (const auto& words : edgeWords) {
+        std::array<int32_t, kDrawObjectWords> w = words;
+        w[6] = 0xFF;
+        doc()->data().objects[++slot] = MakeDrawObject(w, nullptr);
+        const DrawObject& o = object(slot);
+        SCOPED_TRACE(slot);
+        EXPECT_TRUE(WithinDrawableRange(o));
+        const SlotExtent extent = PaintExtent(dc, o);
         ASSERT_EQ(extent.reach, SlotExtent::Reach::kBox);
         EXPECT_LE(extent.box.left, extent.box.right);
         EXPECT_LE(extent.box.top, extent.box.bottom);
+        EXPECT_TRUE(MayTouchClip(o, plat::Rect{o.x(), o.y(), o.x(), o.y()}));
     }
-    EXPECT_EQ(PaintExtent(dc, object(first)).box.right, INT_MAX) << "clamped, not wrapped";
-    EXPECT_EQ(PaintExtent(dc, object(first + 1)).box.left, INT_MIN);
+    doc()->data().objectCount = slot;
+    view()->LoadCurrentDocument();
+    EXPECT_EQ(shown(), fresh());
 }
 
 namespace {
