@@ -119,18 +119,16 @@ int64_t coarsestZoom() { return *std::max_element(kZoomDivisors.begin(), kZoomDi
 
 ExtentBox narrowed(const WideBox& b) { return {clamped(b.left), clamped(b.top), clamped(b.right), clamped(b.bottom)}; }
 
-WideBox widened(const plat::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 // A labelled wire: its line, the terminal mark at one end and its labels.
 WideBox labelledWireReach(plat::Dc& dc, const DrawObject& o)
 {
     WideBox box = wideBox(o.w[0], o.w[1], o.w[2], o.w[3]);
     const int angle = o.w[0] == o.w[2] ? 900 : 0;
     const std::string first = InlineText(o, kFirstLabelWord, kFirstLabelBytes);
-    box = box.joined(widened(TextReach(dc, o.w[11], o.w[12], first, 0, angle, kRoleText)));
+    box = box.joined(around(o.w[11], o.w[12], TextReach(dc, first, 0, angle, kRoleText)));
     const std::string second = InlineText(o, kSecondLabelWord, kSecondLabelBytes);
     if (!second.empty())
-        box = box.joined(widened(TextReach(dc, o.w[16], o.w[17], second, 0, angle, kRoleText)));
+        box = box.joined(around(o.w[16], o.w[17], TextReach(dc, second, 0, angle, kRoleText)));
     return box;
 }
 
@@ -191,8 +189,8 @@ SlotExtent PaintExtent(plat::Dc& dc, const DrawObject& o)
     const int64_t slack = 4 * coarsestZoom();
     if (type == kObjText) {
         const std::string_view text = o.text ? std::string_view(o.text) : std::string_view();
-        const WideBox reach = widened(TextReach(dc, o.w[0], o.w[1], text, o.w[2], o.w[3], kRoleText));
-        return SlotExtent::inside(narrowed(reach.grown(slack)));
+        const int64_t reach = TextReach(dc, text, o.w[2], o.w[3], kRoleText);
+        return SlotExtent::inside(narrowed(around(o.w[0], o.w[1], reach + slack)));
     }
     if (labelled(o))
         return SlotExtent::inside(narrowed(labelledWireReach(dc, o).grown(penGrowth(o, coarsestZoom()) + slack)));

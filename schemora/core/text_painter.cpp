@@ -5,8 +5,6 @@
 #include "schemora/core/shape_painters.h"
 #include "schemora/core/sheet_state.h"
 
-#include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -40,11 +38,6 @@ TextMeasure measureSelected(plat::Dc& dc, std::string_view text, int attribute)
     return m;
 }
 
-int32_t clampedCoordinate(int64_t value)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 }  // namespace
 
 TextMeasure MeasureTextString(plat::Dc& dc, std::string_view text, int attribute, int angleWord, int role)
@@ -55,13 +48,10 @@ TextMeasure MeasureTextString(plat::Dc& dc, std::string_view text, int attribute
     return m;
 }
 
-plat::Rect TextReach(plat::Dc& dc, int x, int y, std::string_view text, int attribute, int angleWord, int role)
+int64_t TextReach(plat::Dc& dc, std::string_view text, int attribute, int angleWord, int role)
 {
     const TextMeasure m = MeasureTextString(dc, text, attribute, angleWord, role);
-    const int64_t reach = std::abs(int64_t{m.extent.cx}) + std::abs(int64_t{m.extent.cy}) +
-                          2 * std::abs(int64_t{m.height});
-    return {clampedCoordinate(x - reach), clampedCoordinate(y - reach), clampedCoordinate(x + reach),
-            clampedCoordinate(y + reach)};
+    return std::abs(int64_t{m.extent.cx}) + std::abs(int64_t{m.extent.cy}) + 2 * std::abs(int64_t{m.height});
 }
 
 int DrawTextString(plat::Dc& dc, int x, int y, std::string_view text, int attribute, int angleWord,
