@@ -1,7 +1,7 @@
 // The object loop of a repaint: the objects of the current sheet and shown layers, graphics
 // in a first pass and texts, dots and parts over them in a second.
 #include "schemora/core/current_document.h"
-#include "schemora/core/object_extents.h"
+#include "schemora/core/object_reach.h"
 #include "schemora/core/paint_style.h"
 #include "schemora/core/part_painter.h"
 #include "schemora/core/part_transforms.h"
@@ -17,19 +17,11 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
+#include <vector>
 
 namespace {
 
-constexpr int kSmallCircleRadius = 12;
-constexpr int kSmallCirclePen = 6;
-constexpr int kDotRadius = 16;
-constexpr int kBusWidth = 18;
-constexpr int kRingInner = 20;
-constexpr int kRingOuter = 30;
-constexpr int kRingPen = 5;
 constexpr int kVerticalLabelAngle = 900;
-constexpr int kRectMirrorBit = 0x8000;
 constexpr int kTriangleMirrorBit = 0x8000;
 
 int layerOf(const DrawObject& o) { return (o.w[4] >> 10) & 3; }
@@ -145,42 +137,41 @@ void drawOverlayKind(plat::Dc& dc, DrawObject& o)
     }
 }
 
-// The box an object's painter can touch, in drawing units before its pen is added; nothing where
-// the reach is not known without drawing (texts, parts, labelled wires, turned or curved
-// shapes), and those always reach their painters.
-std::optional<plat::Rect> paintReach(const DrawObject& o)
+bool candidate(const DrawObject& o, const plat::Rect& clip)
 {
-    const int x1 = o.w[0], y1 = o.w[1];
-    auto box = [](int l, int t, int r, int b) { return plat::Rect{l, t, r, b}.normalized(); };
-    switch (o.type()) {
-    case kObjLine:
-        if (!InlineText(o, kFirstLabelWord, kFirstLabelBytes).empty())
-            return std::nullopt;
-        return box(x1, y1, o.w[2], o.w[3]);
-    case kObjBus: return GrowRect(box(x1, y1, o.w[2], o.w[3]), kBusWidth, kBusWidth);
-    case kObjRectangle: {
-        const int x2 = (o.w[7] & kRectMirrorBit) ? x1 - o.w[2] : x1 + o.w[2];
-        return box(x1, y1, x2, y1 + o.w[3]);
-    }
-    case 3: return box(x1 - kSmallCircleRadius, y1 - kSmallCircleRadius, x1 + kSmallCircleRadius, y1 + kSmallCircleRadius);
-    case kObjEllipse: return box(x1 - o.w[2], y1 - o.w[3], x1 + o.w[2], y1 + o.w[3]);
-    case kObjDot: return box(x1 - kDotRadius, y1 - kDotRadius, x1 + kDotRadius, y1 + kDotRadius);
-    case 25: return box(x1 - kRingOuter, y1 - kRingOuter, x1 + kRingOuter, y1 + kRingOuter);
-    default: return std::nullopt;
-    }
+    return o.type() != kObjDeleted && passesFilter(o) && WithinDrawableRange(o) && MayTouchClip(o, clip);
 }
 
-// Whether an object can touch the clip box (drawing units) of the DC it is painted on: its
-// reach grown by its pen and a few pixels for rounding.
-bool mayTouch(const DrawObject& o, const plat::Rect& clip)
+// Fills `slots` with the objects of first..last that pass the filter and may touch the clip, in
+// slot order, and returns how many objects pass the filter. A walk over the whole drawing asks
+// the store's paint index, which takes in every change of any record first; printing (its own
+// scale) and part ranges (one object drawn in a mode) test every object.
+int collectCandidates(plat::Dc& dc, int first, int last, const plat::Rect& clip, std::vector<int>& slots)
 {
-    const std::optional<plat::Rect> reach = paintReach(o);
-    if (!reach)
-        return true;
-    const int zoom = std::max(1, g_current.zoomFactor);
-    const int grow = ((o.w[6] & 0xFF) + kRingPen + 4) * zoom;
-    const plat::Rect r = GrowRect(*reach, grow, grow);
-    return r.left <= clip.right && r.right >= clip.left && r.top <= clip.bottom && r.bottom >= clip.top;
+    slots.clear();
+    int drawn = 0;
+    ExtentIndex* index = PaintIndexOf(g_current.objects.data());
+    if (!index || g_sheetView.printing || first != 1 || last < g_current.count) {
+        for (int i = first; i <= last; ++i) {
+            const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
+            drawn += o.type() != kObjDeleted && passesFilter(o);
+            if (candidate(o, clip))
+                slots.push_back(i);
+        }
+        return drawn;
+    }
+    const uint64_t scale = MeasureScaleOf(dc);
+    index->refresh(
+        last,
+        [&](int slot) {
+            const DrawObject& o = g_current.objects[static_cast<size_t>(slot)];
+            drawn += o.type() != kObjDeleted && passesFilter(o);
+            return PaintFingerprint(o, scale);
+        },
+        [&](int slot) { return PaintExtent(dc, g_current.objects[static_cast<size_t>(slot)]); });
+    index->query(ExtentBoxOf(clip), slots);
+    std::erase_if(slots, [&](int i) { return !candidate(g_current.objects[static_cast<size_t>(i)], clip); });
+    return drawn;
 }
 
 }  // namespace
@@ -209,24 +200,20 @@ int DrawObjects(int first, int last, plat::Dc& dc)
     // Objects wholly outside the clip never reach their painters; they still count as drawn.
     plat::Rect clip;
     dc.GetClipBox(clip);
-    int drawn = 0;
-    for (int i = first; i <= last; ++i) {
+    std::vector<int> slots;
+    const int drawn = collectCandidates(dc, first, last, clip, slots);
+    for (const int i : slots) {
         DrawObject& o = g_current.objects[static_cast<size_t>(i)];
-        if (o.type() == kObjDeleted || !passesFilter(o))
-            continue;
-        ++drawn;
-        if (!mayTouch(o, clip))
-            continue;
-        if (o.type() == 25)
+        if (o.type() == kObjRing)
             drawRing(dc, o, roleOf(o));
         else
             drawGraphic(dc, o, roleOf(o));
     }
-    for (int i = first; i <= last; ++i) {
+    for (const int i : slots) {
         DrawObject& o = g_current.objects[static_cast<size_t>(i)];
-        if (o.type() == kObjDeleted || !passesFilter(o) || !mayTouch(o, clip))
+        if (!candidate(o, clip))
             continue;
-        if (o.type() == 25)
+        if (o.type() == kObjRing)
             drawRing(dc, o, roleOf(o));
         else
             drawOverlayKind(dc, o);

@@ -8,6 +8,8 @@
 #include <memory>
 #include <span>
 
+class ExtentIndex;
+
 inline constexpr int kObjectStoreSlots = 8000;
 // The largest object count; slot 7,999 is the last one used.
 inline constexpr int kMaxObjectCount = 7999;
@@ -16,7 +18,7 @@ inline constexpr int kMaxObjectsRead = 7990;
 
 class DrawObjectStore {
 public:
-    DrawObjectStore() = default;   // no block yet
+    DrawObjectStore();   // no block yet
     ~DrawObjectStore() { release(); }
     DrawObjectStore(DrawObjectStore&& other) noexcept = default;
     DrawObjectStore& operator=(DrawObjectStore&& other) noexcept;
@@ -38,3 +40,7 @@ public:
 private:
     std::unique_ptr<DrawObject[]> slots_;
 };
+
+// The index of paint extents kept for the store whose block starts at `block` (slot 0), from
+// its allocate() until its release(); nullptr for a block no store owns.
+ExtentIndex* PaintIndexOf(const DrawObject* block);

@@ -1,6 +1,7 @@
 // What a sheet shows besides its objects: the border with the title block, the grid dots and
 // the rulers along the window's top and left edges.
 #include "schemora/core/current_document.h"
+#include "schemora/core/object_extents.h"
 #include "schemora/core/paint_style.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/shape_painters.h"
@@ -152,6 +153,60 @@ void drawRuler(plat::Dc& dc, bool horizontal, int length, int sheetCentre, int s
     }
 }
 
+int frameReach() { return (kFramePen + 10) * std::max(1, g_current.zoomFactor); }
+
+// Whether a border frame (a hollow rectangle) can touch the clip box: not when the clip lies
+// wholly inside it, clear of its pen, nor wholly outside it. The pen's reach and a few pixels
+// for rounding are taken at the current zoom.
+bool frameMayTouch(const plat::Rect& frame, const plat::Rect& clip)
+{
+    const int reach = frameReach();
+    const plat::Rect outside = GrowRect(frame, reach, reach);
+    const plat::Rect inside = GrowRect(frame, -reach, -reach);
+    const bool meets = outside.left <= clip.right && clip.left <= outside.right && outside.top <= clip.bottom &&
+                       clip.top <= outside.bottom;
+    const bool within = inside.left < clip.left && clip.right < inside.right && inside.top < clip.top &&
+                        clip.bottom < inside.bottom;
+    return meets && !within;
+}
+
+// A border frame, drawn once for each of the four bands along its edges with the clip cut to
+// the band: a frame larger than the window then costs the pixels of its edges, not of the
+// window it encloses. The bands overlap at the corners, where the copy pen paints the same
+// pixels again; together they hold every pixel of the frame's pen.
+void drawFrame(plat::Dc& dc, const plat::Rect& frame)
+{
+    if (g_sheetView.printing) {
+        // A page takes the frame as one rectangle.
+        DrawRect(dc, frame.left, frame.top, frame.right, frame.bottom, kRoleTop, plat::kPsSolid, kFillHollow,
+                 kFramePen);
+        return;
+    }
+    const int r = frameReach();
+    const plat::Rect bands[] = {
+        {frame.left - r, frame.top - r, frame.right + r, frame.top + r},
+        {frame.left - r, frame.bottom - r, frame.right + r, frame.bottom + r},
+        {frame.left - r, frame.top - r, frame.left + r, frame.bottom + r},
+        {frame.right - r, frame.top - r, frame.right + r, frame.bottom + r},
+    };
+    for (const plat::Rect& band : bands) {
+        const int saved = dc.SaveDC();
+        dc.IntersectClipRect(band.left, band.top, band.right, band.bottom);
+        DrawRect(dc, frame.left, frame.top, frame.right, frame.bottom, kRoleTop, plat::kPsSolid, kFillHollow,
+                 kFramePen);
+        dc.RestoreDC(saved);
+    }
+}
+
+// The first point at or after `from` on the lattice start + k * step (k >= 0).
+int latticeFrom(int start, int step, int from)
+{
+    if (from <= start)
+        return start;
+    const int64_t k = (int64_t{from} - start + step - 1) / step;
+    return static_cast<int>(start + k * step);
+}
+
 }  // namespace
 
 void DrawTitleBlock(plat::Dc& dc, int mode)
@@ -169,9 +224,11 @@ void DrawTitleBlock(plat::Dc& dc, int mode)
         return;
     }
     const TitleBlockLayout layout = TitleBlockLayoutOf(g_current.sheetSize);
+    plat::Rect clip;
+    dc.GetClipBox(clip);
     for (const plat::Rect& frame : {layout.outer, layout.inner})
-        DrawRect(dc, frame.left, frame.top, frame.right, frame.bottom, kRoleTop, plat::kPsSolid, kFillHollow,
-                 kFramePen);
+        if (frameMayTouch(frame, clip))
+            drawFrame(dc, frame);
     const int dx = layout.dx;
     const int dy = layout.dy;
     if (g_titleBlock.objects.empty())
@@ -193,11 +250,18 @@ void DrawGridDots(plat::Dc& dc)
     const int startX = alignDown(visible.left, align) - 1000;
     const int startY = alignDown(visible.top, align) - 1000;
     const plat::ColorRef color = RoleColor(kRoleGrid);
-    for (int y = startY; y <= visible.bottom; y += 10 * step)
-        for (int x = startX; x <= visible.right; x += step)
+    // Only the dots inside the clip box are set; they sit where the whole window's would.
+    plat::Rect clip;
+    dc.GetClipBox(clip);
+    // Two pixels of slack: a dot rounds to the nearest pixel.
+    clip = GrowRect(clip, 2 * std::max(1, g_current.zoomFactor), 2 * std::max(1, g_current.zoomFactor));
+    const int right = std::min(visible.right, clip.right);
+    const int bottom = std::min(visible.bottom, clip.bottom);
+    for (int y = latticeFrom(startY, 10 * step, clip.top); y <= bottom; y += 10 * step)
+        for (int x = latticeFrom(startX, step, clip.left); x <= right; x += step)
             dc.SetPixel(x, y, color);
-    for (int x = startX; x <= visible.right; x += 10 * step)
-        for (int y = startY; y <= visible.bottom; y += step)
+    for (int x = latticeFrom(startX, 10 * step, clip.left); x <= right; x += 10 * step)
+        for (int y = latticeFrom(startY, step, clip.top); y <= bottom; y += step)
             dc.SetPixel(x, y, color);
 }
 

@@ -6,6 +6,8 @@
 #include "schemora/core/sheet_state.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -25,7 +27,32 @@ void drawOutline(plat::Dc& dc, int x, int y, plat::Size extent, int height, int 
     DrawRect(dc, left, y, right, y - height, role, plat::kPsDot, kFillHollow, 1);
 }
 
+// The text's box in the font selected into the DC.
+TextMeasure measureSelected(plat::Dc& dc, std::string_view text, int attribute)
+{
+    TextMeasure m;
+    m.height = dc.GetTextMetrics().tmHeight;
+    if (g_sheetView.printing && (attribute & 0x7F) == kPrinterPaddedFont)
+        m.height += 1;
+    m.extent = dc.GetTextExtent(text);
+    return m;
+}
+
 }  // namespace
+
+TextMeasure MeasureTextString(plat::Dc& dc, std::string_view text, int attribute, int angleWord, int role)
+{
+    const plat::Font oldFont = dc.SelectObject(MakeTextFont(attribute, angleWord, role));
+    const TextMeasure m = measureSelected(dc, text, attribute);
+    dc.SelectObject(oldFont);
+    return m;
+}
+
+int64_t TextReach(plat::Dc& dc, std::string_view text, int attribute, int angleWord, int role)
+{
+    const TextMeasure m = MeasureTextString(dc, text, attribute, angleWord, role);
+    return std::abs(int64_t{m.extent.cx}) + std::abs(int64_t{m.extent.cy}) + 2 * std::abs(int64_t{m.height});
+}
 
 int DrawTextString(plat::Dc& dc, int x, int y, std::string_view text, int attribute, int angleWord,
                    int role)
@@ -33,10 +60,9 @@ int DrawTextString(plat::Dc& dc, int x, int y, std::string_view text, int attrib
     const int colorRole = g_drawModes.monochromePrint ? kRoleEdit : role;
     const plat::Font font = MakeTextFont(attribute, angleWord, role);
     const plat::Font oldFont = dc.SelectObject(font);
-    int height = dc.GetTextMetrics().tmHeight;
-    if (g_sheetView.printing && (attribute & 0x7F) == kPrinterPaddedFont)
-        height += 1;
-    const plat::Size extent = dc.GetTextExtent(text);
+    const TextMeasure measured = measureSelected(dc, text, attribute);
+    const int height = measured.height;
+    const plat::Size extent = measured.extent;
     g_paintRecord.lastTextExtent = extent;
     const int angle = angleWord & 0xFFF;
     const bool mirrored = (angleWord & kMirrorBit) != 0;

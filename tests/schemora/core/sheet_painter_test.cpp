@@ -133,11 +133,12 @@ TEST(SheetPainter, RepaintSequence)
     g_current.sheetSize = 'A';
     g_current.zoomIndex = 3;
     g_current.zoomFactor = 5;
-    g_current.viewCentreX = 100;
+    // The view reaches past the sheet's right edge, so the border frames are in it.
+    g_current.viewCentreX = 2500;
     g_current.viewCentreY = -50;
     g_sheetDocument.headerFlag = 1;
     g_cursorMark.visible = true;
-    state.add(words(kObjLine, 0, 0, 100, 0));
+    state.add(words(kObjLine, 2400, 0, 2500, 0));
     RecordingOverlays overlays;
     g_sheetPaintHooks.overlays = &overlays;
 
@@ -161,11 +162,22 @@ TEST(SheetPainter, RepaintSequence)
     const plat::DcCall& background = *callsNamed(dc, "Rectangle").at(0);
     EXPECT_TRUE(background.pen.isNull());
     EXPECT_EQ(background.brush, plat::Brush::solid(plat::rgb(0, 0, 0)));
-    // Two border frames in the Top role, pen 6.
+    // Two border frames in the Top role, pen 6, each drawn in the four bands along its edges.
     int frames = 0;
     for (const plat::DcCall* r : callsNamed(dc, "Rectangle"))
         frames += r->pen == plat::Pen(plat::kPsSolid, 6, plat::paletteIndex(6)) && r->brush.isNull();
-    EXPECT_EQ(frames, 2);
+    EXPECT_EQ(frames, 2 * 4);
+    EXPECT_EQ(callsNamed(dc, "IntersectClipRect").size(), 2u * 4);
+    // In the middle of the sheet, clear of both frames, they are not drawn at all.
+    g_current.viewCentreX = 0;
+    plat::RecordingDc middle;
+    PrepareScreenMapping(middle, client);
+    PaintSheetView(middle, client);
+    int framesInMiddle = 0;
+    for (const plat::DcCall* r : callsNamed(middle, "Rectangle"))
+        framesInMiddle += r->pen == plat::Pen(plat::kPsSolid, 6, plat::paletteIndex(6)) && r->brush.isNull();
+    EXPECT_EQ(framesInMiddle, 0);
+    g_current.viewCentreX = 2500;
     EXPECT_FALSE(callsNamed(dc, "SetPixel").empty()) << "grid dots";
     EXPECT_EQ(callsNamed(dc, "SetPixel").at(0)->args.size(), 3u);
 
