@@ -487,6 +487,22 @@ ColorRef Dc::SetPixel(int x, int y, ColorRef color)
     return setDevicePixel(LPtoDP(Point{x, y}), c) ? c : kClrInvalid;
 }
 
+void Dc::SetPixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef color)
+{
+    if (recordCalls_) {
+        for (const int y : ys)
+            for (const int x : xs)
+                SetPixel(x, y, color);
+        return;
+    }
+    // A point's device x depends on its logical x alone (and y on y), so each column and row
+    // maps once.
+    std::vector<int> deviceX(xs.size()), deviceY(ys.size());
+    std::transform(xs.begin(), xs.end(), deviceX.begin(), [this](int x) { return LPtoDP(Point{x, 0}).x; });
+    std::transform(ys.begin(), ys.end(), deviceY.begin(), [this](int y) { return LPtoDP(Point{0, y}).y; });
+    setDevicePixelGrid(deviceX, deviceY, resolveColor(color));
+}
+
 ColorRef Dc::GetPixel(int x, int y) const
 {
     return getDevicePixel(LPtoDP(Point{x, y}));
@@ -615,6 +631,14 @@ void Dc::drawShape(const DeviceShape&) {}
 void Dc::drawText(Point, std::string_view, unsigned, const Rect*) {}
 void Dc::fillDeviceRect(const Rect&, const DeviceBrush&) {}
 bool Dc::setDevicePixel(Point, ColorRef) { return false; }
+
+void Dc::setDevicePixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef rgbColor)
+{
+    for (const int y : ys)
+        for (const int x : xs)
+            setDevicePixel(Point{x, y}, rgbColor);
+}
+
 ColorRef Dc::getDevicePixel(Point) const { return kClrInvalid; }
 DeviceTextSize Dc::measureText(std::string_view) { return {}; }
 int Dc::deviceCaps(int) const { return 0; }

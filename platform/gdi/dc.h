@@ -158,6 +158,9 @@ public:
     void FrameRect(const Rect& rect, const Brush& brush);
     // SetPixel ignores the raster mode; it returns the colour set, or kClrInvalid outside.
     ColorRef SetPixel(int x, int y, ColorRef color);
+    // SetPixel at every crossing of the logical columns xs and rows ys, row by row: the same
+    // pixels, with each column and row mapped once (a grid of dots is many thousand pixels).
+    void SetPixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef color);
     ColorRef GetPixel(int x, int y) const;
 
     // --- clipping ----------------------------------------------------------------------------
@@ -198,6 +201,8 @@ protected:
                           const Rect* rect);
     virtual void fillDeviceRect(const Rect& rect, const DeviceBrush& brush);
     virtual bool setDevicePixel(Point p, ColorRef rgbColor);
+    // Device columns and rows; by default one setDevicePixel per crossing.
+    virtual void setDevicePixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef rgbColor);
     virtual ColorRef getDevicePixel(Point p) const;
     virtual DeviceTextSize measureText(std::string_view text);
     virtual int deviceCaps(int index) const;

@@ -332,6 +332,29 @@ bool RasterCanvas::setPixel(Point p, ColorRef rgbColor)
     return true;
 }
 
+void RasterCanvas::setPixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef rgbColor,
+                                const Region* clip)
+{
+    if (xs.empty() || ys.empty())
+        return;
+    beginPrimitive();
+    const uint32_t pixel = toPixel(rgbColor);
+    PaintState st;
+    st.clip = clip;
+    const std::vector<QRect>& clips = clipRects(st, image_->rect());
+    for (const int y : ys) {
+        // Clip bands hold their rows whole; a pixel lies in at most one of them.
+        for (const QRect& band : clips) {
+            if (y < band.top() || y > band.bottom())
+                continue;
+            uint32_t* const line = row(y);
+            for (const int x : xs)
+                if (x >= band.left() && x <= band.right())
+                    line[x] = pixel;
+        }
+    }
+}
+
 ColorRef RasterCanvas::getPixel(Point p) const
 {
     if (!image_->rect().contains(p.x, p.y))

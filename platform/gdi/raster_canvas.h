@@ -25,6 +25,10 @@ public:
     // Brush fill in copy mode, as FillRect paints.
     void fillRect(const Rect& rect, const DeviceBrush& brush, const PaintState& st);
     bool setPixel(Point p, ColorRef rgbColor);
+    // Sets the pixel at every crossing of the columns xs and rows ys that lies in the clip
+    // (nullptr: the whole image), as setPixel would one by one.
+    void setPixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef rgbColor,
+                      const Region* clip);
     ColorRef getPixel(Point p) const;
     PixelView pixels() const;
     void blit(const Rect& target, const PixelView& source, const Rect& sourceRect, uint32_t rop,

@@ -117,6 +117,11 @@ bool RasterDc::setDevicePixel(Point p, ColorRef rgbColor)
     return impl_->canvas.setPixel(p, rgbColor);
 }
 
+void RasterDc::setDevicePixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef rgbColor)
+{
+    impl_->canvas.setPixelGrid(xs, ys, rgbColor, effectiveClip());
+}
+
 ColorRef RasterDc::getDevicePixel(Point p) const
 {
     return impl_->canvas.getPixel(p);

@@ -50,6 +50,7 @@ protected:
     void drawText(Point reference, std::string_view text, unsigned options, const Rect* rect) override;
     void fillDeviceRect(const Rect& rect, const DeviceBrush& brush) override;
     bool setDevicePixel(Point p, ColorRef rgbColor) override;
+    void setDevicePixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef rgbColor) override;
     ColorRef getDevicePixel(Point p) const override;
     DeviceTextSize measureText(std::string_view text) override;
     int deviceCaps(int index) const override;

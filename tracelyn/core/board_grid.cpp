@@ -76,9 +76,12 @@ void drawDots(plat::Dc& dc, int32_t sx, int32_t sy, int32_t alignment)
         y0 += (clipTop - y0) / sy * sy;
     x1 = std::min<int64_t>(x1, int64_t{clip.right} + sx);
     y1 = std::min<int64_t>(y1, int64_t{clip.bottom} + sy);
+    std::vector<int> columns, rows;
+    for (int64_t x = x0; x <= x1; x += sx)
+        columns.push_back(static_cast<int>(x));
     for (int64_t y = y0; y <= y1; y += sy)
-        for (int64_t x = x0; x <= x1; x += sx)
-            dc.SetPixel(static_cast<int>(x), static_cast<int>(y), color);
+        rows.push_back(static_cast<int>(y));
+    dc.SetPixelGrid(columns, rows, color);
 }
 
 }  // namespace
