@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace plat::gdi {
@@ -16,6 +18,18 @@ QRect unite(const std::vector<QRect>& rects)
     for (const QRect& r : rects)
         box |= r;
     return box;
+}
+
+// Sets the pixels [first, last) to one value. Painting fills millions of pixels a frame; storing
+// blocks of eight through memcpy takes a vector store per block, where a plain loop is left
+// to one 32-bit store per pixel at this build's optimisation level.
+void fillPixels(uint32_t* first, uint32_t* last, uint32_t value)
+{
+    uint32_t block[8];
+    std::fill(std::begin(block), std::end(block), value);
+    for (; last - first >= 8; first += 8)
+        std::memcpy(first, block, sizeof block);
+    std::fill(first, last, value);
 }
 
 uint32_t brushPixel(const DeviceBrush& b, const PaintState& st, int x, int y, bool& paint)
@@ -132,7 +146,7 @@ void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vec
                 if (run.kind != RunKind::Area || !st.brush.hatched) {
                     const uint32_t colour = run.kind == RunKind::Pen ? pen : run.kind == RunKind::Gap ? bk : solid;
                     if (st.rop2 == kR2CopyPen)
-                        std::fill(line + x0, line + x1 + 1, colour);
+                        fillPixels(line + x0, line + x1 + 1, colour);
                     else
                         for (int x = x0; x <= x1; ++x)
                             line[x] = applyRop2(st.rop2, colour, line[x]);
@@ -159,7 +173,7 @@ void RasterCanvas::fillArea(const QRect& inside, const std::vector<QRect>& clips
         for (int y = r.top(); y <= r.bottom(); ++y) {
             uint32_t* line = row(y);
             if (plain) {
-                std::fill(line + r.left(), line + r.right() + 1, solid);
+                fillPixels(line + r.left(), line + r.right() + 1, solid);
                 continue;
             }
             for (int x = r.left(); x <= r.right(); ++x) {
@@ -277,7 +291,7 @@ void RasterCanvas::text(Point reference, std::string_view text, const QtFont& fo
         for (const QRect& c : clips) {
             const QRect r = c & QRect(rect->left, rect->top, rect->width(), rect->height());
             for (int y = r.top(); y <= r.bottom(); ++y)
-                std::fill(row(y) + r.left(), row(y) + r.right() + 1, bk);
+                fillPixels(row(y) + r.left(), row(y) + r.right() + 1, bk);
         }
     }
     // The glyphs' ink box from the font's metrics, widened by a pixel or two for the rasteriser,
