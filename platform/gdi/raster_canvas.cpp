@@ -25,10 +25,12 @@ QRect unite(const std::vector<QRect>& rects)
 // to one 32-bit store per pixel at this build's optimisation level.
 void fillPixels(uint32_t* first, uint32_t* last, uint32_t value)
 {
-    uint32_t block[8];
-    std::fill(std::begin(block), std::end(block), value);
-    for (; last - first >= 8; first += 8)
-        std::memcpy(first, block, sizeof block);
+    if (last - first >= 8) {
+        uint32_t block[8];
+        std::fill(std::begin(block), std::end(block), value);
+        for (; last - first >= 8; first += 8)
+            std::memcpy(first, block, sizeof block);
+    }
     std::fill(first, last, value);
 }
 
