@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,18 +24,15 @@ struct Case {
     std::optional<Region> clip;          // device pixels
 };
 
-std::vector<ColorRef> pixelsOf(const Case& c, const std::function<void(Dc&)>& draw)
+// The image drawn, encoded: equal encodings are equal pixels.
+std::vector<uint8_t> pixelsOf(const Case& c, const std::function<void(Dc&)>& draw)
 {
     RasterDc dc(kWidth, kHeight);
     c.map(dc);
     if (c.clip)
         dc.SelectClipRgn(&*c.clip);
     draw(dc);
-    std::vector<ColorRef> px;
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            px.push_back(dc.GetPixel(x, y));
-    return px;
+    return dc.bitmap().encodePng();
 }
 
 TEST(PixelGrid, SetsWhatSetPixelAtEveryCrossingSets)
