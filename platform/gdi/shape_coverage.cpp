@@ -397,7 +397,7 @@ CachedCoverage cachedShapeCoverage(const DeviceShape& s, const DevicePen& pen, b
 {
     const int m = penMargin(pen);
     const QRect box = boundsOf(s).adjusted(-m, -m, m + 1, m + 1);
-    if (boundsOf(s).isEmpty() || !small(box))
+    if (box.isEmpty() || !small(box))
         return {};
     std::vector<int>& key = cache().key();
     const QPoint o = keyedOrigin(key, box, !pen.visible || pen.width <= 1);

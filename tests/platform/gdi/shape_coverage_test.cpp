@@ -86,6 +86,10 @@ std::vector<Case> cases()
         // way, so it must never be shared with such a place.
         {"two-pixel arc", arc({541, 541, 546, 546}, {546, 544}, {543, 541}), 2, false},
         {"wide arc", arc({520, 530, 583, 571}, {583, 530}, {520, 560}), 5, false},
+        // A tiny glyph's arcs at a coarse zoom: their boxes shrink to no width or no height, yet
+        // they still light pixels and are drawn on every repaint.
+        {"arc of no width", arc({541, 541, 541, 547}, {541, 547}, {541, 541}), 1, false},
+        {"arc of no height", arc({541, 541, 548, 541}, {548, 541}, {541, 541}), 2, false},
         {"pie", arc({530, 560, 600, 620}, {600, 560}, {530, 600}, ShapeKind::Pie), 1, true},
         {"chord", arc({700, 580, 760, 650}, {760, 600}, {700, 610}, ShapeKind::Chord), 3, true},
         {"ring", ellipse({530, 540, 567, 577}), 1, false},
