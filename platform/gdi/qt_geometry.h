@@ -25,10 +25,36 @@ QRect boundsOf(const DeviceShape& shape);
 // The pixels a point list spans, grown by `margin` on every side; empty for no points.
 QRect pointsReach(std::span<const Point> points, int margin);
 
+// QRect::contains, inline: pixel walks ask it for every pixel.
+inline bool inside(const QRect& r, int x, int y)
+{
+    return x >= r.left() && x <= r.right() && y >= r.top() && y <= r.bottom();
+}
+
 // Pen dash pattern in pixels (on, off, on, off...) for a style; empty for solid.
 const QVector<qreal>& dashPattern(int style);
 bool dashOn(int style, int phase);
 int dashLength(int style);
+
+// A one-pixel pen's style as a bit per pixel of its pattern, for walks that ask every pixel.
+class DashBits {
+public:
+    explicit DashBits(int style) : length_(dashLength(style))
+    {
+        for (int i = 0; i < length_; ++i)
+            if (dashOn(style, i))
+                bits_ |= uint64_t{1} << i;
+    }
+    bool solid() const { return length_ == 0; }
+    // Where the pattern stands after `position` pixels (0 for a solid pen).
+    int64_t phase(int64_t position) const { return length_ > 0 ? position % length_ : 0; }
+    // Whether the pixel `position` pixels along the pattern is drawn.
+    bool on(int64_t position) const { return length_ == 0 || ((bits_ >> phase(position)) & 1) != 0; }
+
+private:
+    int length_;          // at most 64 pixels: the longest pattern is 24
+    uint64_t bits_ = 0;
+};
 
 // 8x8 hatch: whether pattern pixel (x, y), both 0..7, is drawn in the brush colour.
 bool hatchBit(int hatch, int x, int y);

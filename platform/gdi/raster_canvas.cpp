@@ -102,21 +102,21 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
         phase_ = 0;
     const uint32_t pen = toPixel(st.pen.rgb);
     const uint32_t bk = toPixel(st.bkRgb);
-    const bool dashed = !dashPattern(st.pen.style).isEmpty();
+    const DashBits dashes(st.pen.style);
     int64_t base = phase_;   // the pattern's position at the segment's start
     auto plot = [&](int64_t step, int x, int y) {
-        const bool on = !dashed || dashOn(st.pen.style, dashPhase(st.pen.style, base + step));
-        if ((!on && st.bkMode != kOpaque) || !limit.contains(x, y))
+        const bool on = dashes.on(base + step);
+        if ((!on && st.bkMode != kOpaque) || !inside(limit, x, y))
             return;
         if (clips.size() > 1 && std::none_of(clips.begin(), clips.end(),
-                                             [x, y](const QRect& c) { return c.contains(x, y); }))
+                                             [x, y](const QRect& c) { return inside(c, x, y); }))
             return;
         uint32_t* px = row(y) + x;
         *px = applyRop2(st.rop2, on ? pen : bk, *px);
     };
     // A segment beside the drawable area only advances the dash pattern.
     for (size_t i = 0; i + 1 < points.size(); ++i)
-        base = dashPhase(st.pen.style, base + walkLine(points[i], points[i + 1], limit, plot));
+        base = dashes.phase(base + walkLine(points[i], points[i + 1], limit, plot));
     phase_ = static_cast<int>(base);
     lastEnd_ = points.back();
     hasLast_ = true;
@@ -197,28 +197,29 @@ bool RasterCanvas::rectangle(const DeviceShape& s, const std::vector<QRect>& cli
     if (st.pen.width > 1 || (st.pen.visible && (b.width() < 2 || b.height() < 2)))
         return false;
     const int inset = st.pen.visible ? 1 : 0;
-    const QRect inside(QPoint(b.left + inset, b.top + inset), QPoint(b.right - 2, b.bottom - 2));
-    if (st.brush.visible && !inside.isEmpty())
-        fillArea(inside, clips, st);
+    const QRect interior(QPoint(b.left + inset, b.top + inset), QPoint(b.right - 2, b.bottom - 2));
+    if (st.brush.visible && !interior.isEmpty())
+        fillArea(interior, clips, st);
     if (!st.pen.visible)
         return true;
     const uint32_t pen = toPixel(st.pen.rgb);
     const uint32_t bk = toPixel(st.bkRgb);
     const std::vector<Point> loop = outlineLoop(s);
     const QRect window = unite(clips);
+    const DashBits dashes(st.pen.style);
     int64_t phase = 0;
     auto plot = [&](int64_t step, int x, int y) {
-        const bool on = dashOn(st.pen.style, dashPhase(st.pen.style, phase + step));
+        const bool on = dashes.on(phase + step);
         if (!on && st.bkMode != kOpaque)
             return;
         for (const QRect& clip : clips)
-            if (clip.contains(x, y)) {
+            if (inside(clip, x, y)) {
                 uint32_t* px = row(y) + x;
                 *px = applyRop2(st.rop2, on ? pen : bk, *px);
             }
     };
     for (size_t i = 0; i + 1 < loop.size(); ++i)
-        phase = dashPhase(st.pen.style, phase + walkLine(loop[i], loop[i + 1], window, plot));
+        phase = dashes.phase(phase + walkLine(loop[i], loop[i + 1], window, plot));
     return true;
 }
 

@@ -63,7 +63,7 @@ void Mask::allocate()
 
 void Mask::set(int x, int y, bool on)
 {
-    if (!box_.contains(x, y))
+    if (!inside(box_, x, y))
         return;
     allocate();
     bits_[size_t(y - box_.top()) * size_t(stride_) + size_t(x - box_.left())] = on ? 255 : 0;
@@ -233,13 +233,11 @@ ShapeCoverage shapeCoverage(const DeviceShape& s, const DevicePen& pen, const QR
         c.pen.fill(widened(shapeOutline(s), pen.width));
     } else if (!curved) {
         const std::vector<Point> loop = outlineLoop(s);
+        const DashBits dashes(pen.style);
         int64_t phase = 0;
-        auto plot = [&](int64_t step, int x, int y) {
-            const bool on = dashOn(pen.style, dashPhase(pen.style, phase + step));
-            (on ? c.pen : c.gap).set(x, y);
-        };
+        auto plot = [&](int64_t step, int x, int y) { (dashes.on(phase + step) ? c.pen : c.gap).set(x, y); };
         for (size_t i = 0; i + 1 < loop.size(); ++i)
-            phase = dashPhase(pen.style, phase + walkLine(loop[i], loop[i + 1], box, plot));
+            phase = dashes.phase(phase + walkLine(loop[i], loop[i + 1], box, plot));
     } else if (rimPen) {
         c.pen = c.area.rim();
     } else {

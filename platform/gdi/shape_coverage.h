@@ -167,13 +167,6 @@ int64_t walkLine(Point a, Point b, const QRect& window, Plot&& plot)
     return n;
 }
 
-// Where the dash pattern of style stands after position pixels.
-inline int dashPhase(int style, int64_t position)
-{
-    const int length = dashLength(style);
-    return length > 0 ? static_cast<int>(position % length) : 0;
-}
-
 // The one-pixel outline of a rectangle or polygon: its corners, closed.
 std::vector<Point> outlineLoop(const DeviceShape& shape);
 

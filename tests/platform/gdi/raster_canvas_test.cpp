@@ -1,6 +1,7 @@
 // One-pixel lines on the raster context: a line that runs far beyond the image paints what
 // lies in the image, with its dash pattern where the same line cut at the edge would have it,
 // and costs no more than the image is wide.
+#include "platform/gdi/qt_geometry.h"
 #include "platform/gdi/raster_dc.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,27 @@ TEST(RasterCanvas, DashedOutlinesFarBeyondTheImageStillPaintTheirVisibleEdges)
     EXPECT_GT(red, kWidth / 3);
     EXPECT_LT(red, kWidth);
     EXPECT_EQ(outline[static_cast<size_t>(60 * kWidth + 50)], blank[static_cast<size_t>(60 * kWidth + 50)]);
+}
+
+// The walks ask a bit per pixel; the pattern the printer and the rasteriser get is the source.
+TEST(RasterCanvas, PixelWalksDashLikeThePenPattern)
+{
+    for (const int style : {int{kPsSolid}, int{kPsDash}, int{kPsDot}, int{kPsDashDot}, int{kPsDashDotDot}, int{kPsNull}, 99}) {
+        SCOPED_TRACE(style);
+        const gdi::DashBits bits(style);
+        const int length = gdi::dashLength(style);
+        EXPECT_EQ(bits.solid(), length == 0);
+        for (const int64_t position : {int64_t{0}, int64_t{1}, int64_t{5}, int64_t{17}, int64_t{23}, int64_t{24},
+                                       int64_t{1000003}, int64_t{1} << 40}) {
+            const int phase = length > 0 ? static_cast<int>(position % length) : 0;
+            EXPECT_EQ(bits.phase(position), phase) << position;
+            EXPECT_EQ(bits.on(position), gdi::dashOn(style, phase)) << position;
+        }
+        int drawn = 0;
+        for (int i = 0; i < 48; ++i)
+            drawn += bits.on(i);
+        EXPECT_EQ(drawn == 48, length == 0);
+    }
 }
 
 }  // namespace
