@@ -52,6 +52,7 @@ int Dc::SetMapMode(int mode)
     } else if (mode == kMmIsotropic) {
         fixIsotropic();
     }
+    extentsChanged();
     return old;
 }
 
@@ -84,6 +85,7 @@ Size Dc::SetWindowExt(int cx, int cy)
     s_.windowExt = {cx, cy};
     if (s_.mapMode == kMmIsotropic)
         fixIsotropic();
+    extentsChanged();
     return old;
 }
 
@@ -96,6 +98,7 @@ Size Dc::SetViewportExt(int cx, int cy)
     s_.viewportExt = {cx, cy};
     if (s_.mapMode == kMmIsotropic)
         fixIsotropic();
+    extentsChanged();
     return old;
 }
 
@@ -112,20 +115,15 @@ void Dc::fixIsotropic()
         v.cx = sign(v.cx) * std::max(1, mulDiv(std::abs(v.cy), std::abs(w.cx), std::abs(w.cy)));
 }
 
-const FixedMulDiv& Dc::toDevice(bool xAxis) const
+void Dc::extentsChanged()
 {
-    FixedMulDiv& scale = xAxis ? toDeviceX_ : toDeviceY_;
-    const int viewport = xAxis ? s_.viewportExt.cx : s_.viewportExt.cy;
-    const int window = xAxis ? s_.windowExt.cx : s_.windowExt.cy;
-    if (!scale.isFor(viewport, window))
-        scale = FixedMulDiv(viewport, window);
-    return scale;
+    s_.toDeviceX = FixedMulDiv(s_.viewportExt.cx, s_.windowExt.cx);
+    s_.toDeviceY = FixedMulDiv(s_.viewportExt.cy, s_.windowExt.cy);
 }
 
 Point Dc::LPtoDP(Point p) const
 {
-    return Point{toDevice(true)(p.x - s_.windowOrg.x) + s_.viewportOrg.x,
-                 toDevice(false)(p.y - s_.windowOrg.y) + s_.viewportOrg.y};
+    return Point{s_.toDeviceX(p.x - s_.windowOrg.x) + s_.viewportOrg.x, s_.toDeviceY(p.y - s_.windowOrg.y) + s_.viewportOrg.y};
 }
 
 Point Dc::DPtoLP(Point p) const
@@ -162,7 +160,7 @@ Rect Dc::DPtoLP(const Rect& r) const
 
 int Dc::deviceLength(int logical, bool xAxis) const
 {
-    return std::abs(toDevice(xAxis)(logical));
+    return std::abs((xAxis ? s_.toDeviceX : s_.toDeviceY)(logical));
 }
 
 Rect Dc::deviceBox(int left, int top, int right, int bottom) const

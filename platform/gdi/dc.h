@@ -231,6 +231,8 @@ private:
         int mapMode = kMmText;
         Point windowOrg, viewportOrg;
         Size windowExt{1, 1}, viewportExt{1, 1};
+        // mulDiv(v, viewport extent, window extent) per axis, with the extents.
+        FixedMulDiv toDeviceX{1, 1}, toDeviceY{1, 1};
         Pen pen;
         Brush brush;
         Font font;
@@ -266,8 +268,8 @@ private:
     void recordPoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
                       unsigned uses, std::string_view text);
     void fixIsotropic();
-    // mulDiv(v, viewport extent, window extent) of one axis.
-    const FixedMulDiv& toDevice(bool xAxis) const;
+    // Every change of an extent ends here, so the scales below always match the extents.
+    void extentsChanged();
     void clipChanged();
     Rect deviceBox(int left, int top, int right, int bottom) const;
     void drawArcShape(ShapeKind kind, std::string_view name, int left, int top, int right,
@@ -278,8 +280,6 @@ private:
     std::optional<Region> systemClip_;
     mutable std::optional<Region> effective_;
     mutable bool effectiveValid_ = false;
-    // The logical-to-device scales of the two axes, made again when an extent changes.
-    mutable FixedMulDiv toDeviceX_, toDeviceY_;
 };
 
 }  // namespace plat
