@@ -112,10 +112,20 @@ void Dc::fixIsotropic()
         v.cx = sign(v.cx) * std::max(1, mulDiv(std::abs(v.cy), std::abs(w.cx), std::abs(w.cy)));
 }
 
+const FixedMulDiv& Dc::toDevice(bool xAxis) const
+{
+    FixedMulDiv& scale = xAxis ? toDeviceX_ : toDeviceY_;
+    const int viewport = xAxis ? s_.viewportExt.cx : s_.viewportExt.cy;
+    const int window = xAxis ? s_.windowExt.cx : s_.windowExt.cy;
+    if (!scale.isFor(viewport, window))
+        scale = FixedMulDiv(viewport, window);
+    return scale;
+}
+
 Point Dc::LPtoDP(Point p) const
 {
-    return Point{mulDiv(p.x - s_.windowOrg.x, s_.viewportExt.cx, s_.windowExt.cx) + s_.viewportOrg.x,
-                 mulDiv(p.y - s_.windowOrg.y, s_.viewportExt.cy, s_.windowExt.cy) + s_.viewportOrg.y};
+    return Point{toDevice(true)(p.x - s_.windowOrg.x) + s_.viewportOrg.x,
+                 toDevice(false)(p.y - s_.windowOrg.y) + s_.viewportOrg.y};
 }
 
 Point Dc::DPtoLP(Point p) const
@@ -152,8 +162,7 @@ Rect Dc::DPtoLP(const Rect& r) const
 
 int Dc::deviceLength(int logical, bool xAxis) const
 {
-    return xAxis ? std::abs(mulDiv(logical, s_.viewportExt.cx, s_.windowExt.cx))
-                 : std::abs(mulDiv(logical, s_.viewportExt.cy, s_.windowExt.cy));
+    return std::abs(toDevice(xAxis)(logical));
 }
 
 Rect Dc::deviceBox(int left, int top, int right, int bottom) const

@@ -266,6 +266,8 @@ private:
     void recordPoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
                       unsigned uses, std::string_view text);
     void fixIsotropic();
+    // mulDiv(v, viewport extent, window extent) of one axis.
+    const FixedMulDiv& toDevice(bool xAxis) const;
     void clipChanged();
     Rect deviceBox(int left, int top, int right, int bottom) const;
     void drawArcShape(ShapeKind kind, std::string_view name, int left, int top, int right,
@@ -276,6 +278,8 @@ private:
     std::optional<Region> systemClip_;
     mutable std::optional<Region> effective_;
     mutable bool effectiveValid_ = false;
+    // The logical-to-device scales of the two axes, made again when an extent changes.
+    mutable FixedMulDiv toDeviceX_, toDeviceY_;
 };
 
 }  // namespace plat

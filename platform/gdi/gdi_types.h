@@ -3,6 +3,7 @@
 // constants the painters pass (map modes, raster modes, pen and hatch styles, text alignment,
 // device-capability indexes). Values are the ones the painters' code compares against.
 
+#include <bit>
 #include <cstdint>
 
 namespace plat {
@@ -65,6 +66,44 @@ inline int mulDiv(int a, int b, int c)
     const int64_t q = num >= 0 ? (num + den / 2) / den : -((-num + den / 2) / den);
     return int(q < INT32_MIN ? INT32_MIN : q > INT32_MAX ? INT32_MAX : q);
 }
+
+// mulDiv(a, b, c) for fixed b and c, with the division done as a multiplication by c's
+// reciprocal, exact for every a: a device maps two coordinates per point through it.
+class FixedMulDiv {
+public:
+    FixedMulDiv() = default;
+    FixedMulDiv(int b, int c) : b_(b), c_(c)
+    {
+        if (c == 0)
+            return;
+        num_ = c < 0 ? -int64_t{b} : b;
+        den_ = static_cast<uint64_t>(c < 0 ? -int64_t{c} : c);
+        shift_ = std::bit_width(den_) - 1;
+        // With 2^shift < den, the quotient of u < 2^63 by den is (u * magic) >> (64 + shift),
+        // rounded down exactly: magic exceeds 2^(64+shift) / den by less than one, and that
+        // error times u stays below 1/den. A power of two is a plain shift.
+        if (!std::has_single_bit(den_))
+            magic_ = static_cast<uint64_t>((static_cast<unsigned __int128>(1) << (64 + shift_)) / den_) + 1;
+    }
+    bool isFor(int b, int c) const { return b == b_ && c == c_; }
+    int operator()(int a) const
+    {
+        if (den_ == 0)
+            return -1;
+        const int64_t n = int64_t{a} * num_;    // |n| <= 2^62
+        const uint64_t u = (n < 0 ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n)) + den_ / 2;
+        const uint64_t q = magic_ == 0 ? u >> shift_
+                                       : static_cast<uint64_t>((static_cast<unsigned __int128>(u) * magic_) >> 64) >> shift_;
+        const int64_t r = n < 0 ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
+        return int(r < INT32_MIN ? INT32_MIN : r > INT32_MAX ? INT32_MAX : r);
+    }
+
+private:
+    int b_ = 0, c_ = 0;
+    int64_t num_ = 0;
+    uint64_t den_ = 0, magic_ = 0;
+    int shift_ = 0;
+};
 
 // Map modes.
 enum : int { kMmText = 1, kMmIsotropic = 7, kMmAnisotropic = 8 };

@@ -1,5 +1,7 @@
 #include "platform/gdi/shape_coverage.h"
 
+#include "platform/gdi/coverage_cache.h"
+
 #include <QPainter>
 #include <QPainterPathStroker>
 
@@ -7,7 +9,6 @@
 #include <bit>
 #include <climits>
 #include <cstring>
-#include <unordered_map>
 
 namespace plat::gdi {
 
@@ -37,85 +38,9 @@ QPainterPath widened(const QPainterPath& path, int width)
     return wide;
 }
 
-struct KeyHash {
-    size_t operator()(const std::vector<int>& key) const
-    {
-        uint64_t h = 14695981039346656037ull;
-        for (const int v : key) {
-            h ^= static_cast<uint32_t>(v);
-            h *= 1099511628211ull;
-        }
-        return static_cast<size_t>(h);
-    }
-};
-
-// Kept coverages in two generations: new ones go into the young map, and when it has used half
-// the budget the old map is dropped and the young one becomes old. A coverage found in the old
-// map moves back into the young one, so what every repaint uses survives, and the memory held
-// stays below the budget.
-class CoverageCache {
-public:
-    // The key buffer lookups fill; reused, so that a hit allocates nothing.
-    std::vector<int>& key()
-    {
-        key_.clear();
-        return key_;
-    }
-
-    template <class Make>
-    const ShapeCoverage& find(const std::vector<int>& key, Make&& make)
-    {
-        auto it = young_.entries.find(key);
-        if (it != young_.entries.end())
-            return it->second;
-        auto old = old_.entries.find(key);
-        if (old != old_.entries.end()) {
-            ShapeCoverage kept = std::move(old->second);
-            old_.bytes -= entryBytes(key, kept);
-            old_.entries.erase(old);
-            return insert(key, std::move(kept));
-        }
-        return insert(key, make());
-    }
-
-    size_t bytes() const { return young_.bytes + old_.bytes; }
-    void setBudget(size_t bytes)
-    {
-        budget_ = bytes;
-        young_ = {};
-        old_ = {};
-    }
-
-private:
-    struct Generation {
-        std::unordered_map<std::vector<int>, ShapeCoverage, KeyHash> entries;
-        size_t bytes = 0;
-    };
-
-    static size_t entryBytes(const std::vector<int>& key, const ShapeCoverage& c)
-    {
-        return c.bytes() + key.size() * sizeof(int) + 96;
-    }
-
-    const ShapeCoverage& insert(const std::vector<int>& key, ShapeCoverage c)
-    {
-        const size_t size = entryBytes(key, c);
-        if (young_.bytes + size > budget_ / 2) {
-            old_ = std::move(young_);
-            young_ = {};
-        }
-        young_.bytes += size;
-        return young_.entries.emplace(key, std::move(c)).first->second;
-    }
-
-    std::vector<int> key_;
-    Generation young_, old_;
-    size_t budget_ = kDefaultCoverageCacheBytes;
-};
-
 CoverageCache& cache()
 {
-    static CoverageCache c;
+    static CoverageCache c(kDefaultCoverageCacheBytes);
     return c;
 }
 
@@ -380,12 +305,11 @@ QPoint keyedOrigin(std::vector<int>& key, const QRect& reach, bool axesApart)
 template <class Make>
 CachedCoverage keep(const std::vector<int>& key, QPoint origin, Make&& make)
 {
-    const ShapeCoverage& c = cache().find(key, [&] {
-        ShapeCoverage made = make();
-        made.box.translate(-origin);
-        return made;
-    });
-    return {&c, origin};
+    if (const ShapeCoverage* found = cache().find(key))
+        return {found, origin};
+    ShapeCoverage made = make();
+    made.box.translate(-origin);
+    return {&cache().insert(key, std::move(made)), origin};
 }
 
 }  // namespace

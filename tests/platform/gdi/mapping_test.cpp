@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+
 namespace plat {
 namespace {
 
@@ -19,6 +22,35 @@ TEST(MulDiv, RoundsHalvesAwayFromZero)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << "*" << c.b << "/" << c.c);
         EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.expected);
+    }
+}
+
+// The mapping's reciprocal form against the division, over extreme, small and random values of
+// every operand and sign (powers of two, zero divisors and the 32-bit limits included).
+TEST(MulDiv, TheFixedDivisorFormEqualsTheDivision)
+{
+    const int edges[] = {0, 1, -1, 2, -2, 3, 7, 64, -64, 1000, 65535, 65536, -65537, 1 << 30, -(1 << 30),
+                         INT32_MAX, INT32_MIN, INT32_MAX - 1, INT32_MIN + 1};
+    std::mt19937_64 random(26);
+    auto pick = [&]() -> int {
+        switch (random() % 4) {
+        case 0: return edges[random() % std::size(edges)];
+        case 1: return static_cast<int32_t>(random());
+        case 2: return static_cast<int32_t>(random()) % 1000;
+        default: return static_cast<int32_t>(random()) >> (random() % 31);
+        }
+    };
+    int wrong = 0;
+    for (int i = 0; i < 300000 && wrong < 5; ++i) {
+        const int b = pick(), c = pick();
+        const FixedMulDiv fixed(b, c);
+        for (int j = 0; j < 8; ++j) {
+            const int a = pick();
+            if (fixed(a) != mulDiv(a, b, c)) {
+                ADD_FAILURE() << a << "*" << b << "/" << c << ": " << fixed(a) << ", not " << mulDiv(a, b, c);
+                ++wrong;
+            }
+        }
     }
 }
 
