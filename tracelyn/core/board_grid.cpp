@@ -1,5 +1,6 @@
 #include "tracelyn/core/board_grid.h"
 
+#include "common/logical_palette.h"
 #include "platform/gdi/dc.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_palette.h"
@@ -33,6 +34,19 @@ int64_t firstMultiple(int64_t value, int64_t step)
 plat::Rect visibleLogical(const plat::Dc& dc)
 {
     return dc.DPtoLP(g_view.clientRect).normalized();
+}
+
+// Sets the pixels from (left, top) to (right, bottom), both included, of a context mapped in
+// pixels to one palette entry: what a rectangle with a one-pixel pen and a solid fill of that
+// colour sets there, filled as one area instead of tracing the outline pixel by pixel as well
+// (without a pen a rectangle leaves out its right column and bottom row).
+void fillPixelBox(plat::Dc& dc, int left, int top, int right, int bottom, int paletteEntry)
+{
+    const plat::Pen keptPen = dc.SelectObject(plat::stockPen(plat::kNullPen));
+    const plat::Brush keptBrush = dc.SelectObject(plat::Brush::solid(GetLayerColor(paletteEntry)));
+    dc.Rectangle(left, top, right + 2, bottom + 2);
+    dc.SelectObject(keptPen);
+    dc.SelectObject(keptBrush);
 }
 
 void drawPolarGrid(plat::Dc& dc)
@@ -192,9 +206,9 @@ void drawMarks(plat::Dc& dc, const RulerSide& side, RulerPath& path, std::span<c
     const int first = run.front().pixel, last = run.back().pixel;
     const int edge = side.base - shortest;
     if (side.horizontal)
-        DrawRect(dc, first, edge, last, side.base, mark, kStyleSolid, kFillSolid, 1);
+        fillPixelBox(dc, first, edge, last, side.base, ColorMapEntry(mark));
     else
-        DrawRect(dc, edge, first, side.base, last, mark, kStyleSolid, kFillSolid, 1);
+        fillPixelBox(dc, edge, first, side.base, last, ColorMapEntry(mark));
     path.clear();
     for (const RulerTick& t : run) {
         if (t.length > shortest)
@@ -303,12 +317,13 @@ void DrawRulers(plat::Dc& dc)
     const plat::Rect& r = g_view.clientRect;
     const int face = kDirectColor;
     const int mark = RoleColor(kRoleRuler);
-    DrawRect(dc, r.left, r.top, r.right - 1, r.top + kRulerWidth - 1, face, kStyleSolid, kFillSolid, (15 << 8) | 1);
-    DrawRect(dc, r.left, r.top, r.left + kRulerWidth - 1, r.bottom - 1, face, kStyleSolid, kFillSolid, (15 << 8) | 1);
+    // The faces, their edges towards the board, and the base lines the ticks stand on.
+    fillPixelBox(dc, r.left, r.top, r.right - 1, r.top + kRulerWidth - 1, kButtonFaceEntry);
+    fillPixelBox(dc, r.left, r.top, r.left + kRulerWidth - 1, r.bottom - 1, kButtonFaceEntry);
     DrawLine(dc, r.left, r.top + kRulerWidth, r.right, r.top + kRulerWidth, face, kStyleSolid, (8 << 8) | 2);
     DrawLine(dc, r.left + kRulerWidth, r.top, r.left + kRulerWidth, r.bottom, face, kStyleSolid, (8 << 8) | 2);
-    DrawLine(dc, r.left + kRulerWidth, r.top + kRulerWidth - 2, r.right, r.top + kRulerWidth - 2, mark, kStyleSolid, 1);
-    DrawLine(dc, r.left + kRulerWidth - 2, r.top + kRulerWidth, r.left + kRulerWidth - 2, r.bottom, mark, kStyleSolid, 1);
+    fillPixelBox(dc, r.left + kRulerWidth, r.top + kRulerWidth - 2, r.right, r.top + kRulerWidth - 2, ColorMapEntry(mark));
+    fillPixelBox(dc, r.left + kRulerWidth - 2, r.top + kRulerWidth, r.left + kRulerWidth - 2, r.bottom, ColorMapEntry(mark));
     drawRulerTicks(dc, RulerSide{true, r.top + kRulerWidth - 2, r.left + kRulerWidth}, top, mark);
     drawRulerTicks(dc, RulerSide{false, r.left + kRulerWidth - 2, r.top + kRulerWidth}, left, mark);
     g_paint.pixelSize = keptPixel;
