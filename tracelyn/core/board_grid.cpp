@@ -1,5 +1,6 @@
 #include "tracelyn/core/board_grid.h"
 
+#include "common/logical_palette.h"
 #include "platform/gdi/dc.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_palette.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <vector>
 
 namespace {
@@ -32,6 +34,19 @@ int64_t firstMultiple(int64_t value, int64_t step)
 plat::Rect visibleLogical(const plat::Dc& dc)
 {
     return dc.DPtoLP(g_view.clientRect).normalized();
+}
+
+// Sets the pixels from (left, top) to (right, bottom), both included, of a context mapped in
+// pixels to one palette entry: what a rectangle with a one-pixel pen and a solid fill of that
+// colour sets there, filled as one area instead of tracing the outline pixel by pixel as well
+// (without a pen a rectangle leaves out its right column and bottom row).
+void fillPixelBox(plat::Dc& dc, int left, int top, int right, int bottom, int paletteEntry)
+{
+    const plat::Pen keptPen = dc.SelectObject(plat::stockPen(plat::kNullPen));
+    const plat::Brush keptBrush = dc.SelectObject(plat::Brush::solid(GetLayerColor(paletteEntry)));
+    dc.Rectangle(left, top, right + 2, bottom + 2);
+    dc.SelectObject(keptPen);
+    dc.SelectObject(keptBrush);
 }
 
 void drawPolarGrid(plat::Dc& dc)
@@ -84,6 +99,159 @@ void drawDots(plat::Dc& dc, int32_t sx, int32_t sy, int32_t alignment)
     dc.SetPixelGrid(columns, rows, color);
 }
 
+
+struct RulerTick {
+    int pixel;
+    int length;
+    double value;
+    bool labelled;   // a tick of the step itself at the zooms that show the step's value
+};
+
+// The ticks of the top (horizontal) or left ruler in the order of their logical positions, in
+// device pixels along the ruler. At the coarse zooms several ticks fall on one pixel. Their
+// lines all run from the base line, in one colour each, and each tick's face line lies on the
+// next pixel, so the longest tick of a pixel paints what all of them would: it alone is kept.
+std::vector<RulerTick> rulerTicks(const plat::Dc& dc, int zoom, bool horizontal)
+{
+    const int stepMils = kRulerSteps[zoom] * RulerDivisor;
+    // Logical units per mil at this zoom: 1, or 2, 5 and 10 at the finest zooms.
+    const int perMil = ScreenLengthAt(10, zoom);
+    const int64_t stepLogical = int64_t{stepMils} * perMil;
+    const int minorDivisions = zoom == 7 ? 5 : zoom > 7 ? 10 : 1;
+    const plat::Rect v = visibleLogical(dc);
+    const int64_t lo = horizontal ? v.left : v.top;
+    const int64_t hi = horizontal ? v.right : v.bottom;
+    const int64_t minor = std::max<int64_t>(1, stepLogical / minorDivisions);
+    std::vector<RulerTick> out;
+    for (int64_t t = firstMultiple(lo, minor); t <= hi; t += minor) {
+        const bool onStep = t % stepLogical == 0;
+        const int64_t n = t / stepLogical;
+        int length = 2;
+        if (onStep)
+            length = n % 10 == 0 ? 10 : n % 5 == 0 ? 7 : 4;
+        const plat::Point p = dc.LPtoDP(horizontal ? plat::Point{static_cast<int>(t), 0}
+                                                   : plat::Point{0, static_cast<int>(t)});
+        const double mils = static_cast<double>(t) / perMil;
+        const RulerTick tick{horizontal ? p.x : p.y, length, mils / (10.0 * stepMils), zoom > 5 && onStep};
+        if (!out.empty() && out.back().pixel == tick.pixel && !out.back().labelled && !tick.labelled)
+            out.back().length = std::max(out.back().length, tick.length);
+        else
+            out.push_back(tick);
+    }
+    return out;
+}
+
+// Where a ruler's ticks go: each runs from the base line (a row of the top ruler, a column of
+// the left one) towards the window's edge by its length.
+struct RulerSide {
+    bool horizontal;
+    int base;
+    int corner;   // ticks on or before this pixel would lie in the rulers' corner
+};
+
+// A connected line along a ruler, built point by point: along the ruler in pixels, and depth
+// from the base line out towards the window's edge.
+class RulerPath {
+public:
+    explicit RulerPath(const RulerSide& side) : side_(side) {}
+    void clear() { points_.clear(); }
+    void to(int along, int depth)
+    {
+        const int across = side_.base - depth;
+        const plat::Point p = side_.horizontal ? plat::Point{along, across} : plat::Point{across, along};
+        if (points_.empty() || points_.back() != p)
+            points_.push_back(p);
+    }
+    // Out from one depth to another and back, at one pixel along the ruler.
+    void excursion(int along, int nearDepth, int farDepth)
+    {
+        to(along, nearDepth);
+        to(along, farDepth);
+        to(along, nearDepth);
+    }
+    std::span<const plat::Point> points() const { return points_; }
+
+private:
+    RulerSide side_;
+    std::vector<plat::Point> points_;
+};
+
+// The face lines of a run of ticks on consecutive pixels. Each tick's face line lies on the
+// next tick's pixel, where that tick's mark, drawn later, covers all of it but the part beyond
+// the mark's length; only the last tick's face line is not covered. The marks all reach the
+// shortest tick's length, so one line along that depth, with an excursion out to each face
+// line's end where it reaches beyond the next mark, sets every face pixel left visible and
+// otherwise only pixels the marks cover.
+void drawFaceLines(plat::Dc& dc, RulerPath& path, std::span<const RulerTick> run, int shortest)
+{
+    path.clear();
+    for (size_t k = 0; k + 1 < run.size(); ++k) {
+        if (run[k].length > run[k + 1].length)
+            path.excursion(run[k].pixel + 1, shortest, run[k].length);
+    }
+    const RulerTick& last = run.back();
+    path.to(last.pixel + 1, shortest);
+    path.to(last.pixel + 1, 0);
+    path.to(last.pixel + 1, last.length);
+    // The platform leaves out a line's last point: one step back sets the face line's end.
+    path.to(last.pixel + 1, last.length - 1);
+    DrawPointPolyline(dc, path.points(), kDirectColor, kStyleSolid, (7 << 8) | 1);
+}
+
+// The marks of a run of ticks on consecutive pixels: a solid band out to the shortest tick's
+// length, then one line along that depth out to each longer tick's end and back.
+void drawMarks(plat::Dc& dc, const RulerSide& side, RulerPath& path, std::span<const RulerTick> run,
+               int shortest, int mark)
+{
+    const int first = run.front().pixel, last = run.back().pixel;
+    const int edge = side.base - shortest;
+    if (side.horizontal)
+        fillPixelBox(dc, first, edge, last, side.base, ColorMapEntry(mark));
+    else
+        fillPixelBox(dc, edge, first, side.base, last, ColorMapEntry(mark));
+    path.clear();
+    for (const RulerTick& t : run) {
+        if (t.length > shortest)
+            path.excursion(t.pixel, shortest, t.length);
+    }
+    if (path.points().size() >= 2)
+        DrawPointPolyline(dc, path.points(), mark, kStyleSolid, 1);
+}
+
+// Each tick is a line in the mark colour from the base line with a face-coloured line on the
+// next pixel, drawn tick after tick: a tick's mark covers the face line of the tick before it
+// and a label covers the ticks before it. Within a run of ticks on consecutive pixels (ending
+// at a labelled tick) the marks cover the face lines where they meet and nothing else
+// overlaps, so the run's face lines are drawn first and its marks after them: the same pixels
+// as tick after tick, in three calls per run instead of two per tick.
+void drawRulerTicks(plat::Dc& dc, const RulerSide& side, const std::vector<RulerTick>& ticks, int mark)
+{
+    const plat::Rect& r = g_view.clientRect;
+    RulerPath path(side);
+    for (size_t first = 0; first < ticks.size();) {
+        if (ticks[first].pixel <= side.corner) {
+            ++first;
+            continue;
+        }
+        size_t end = first + 1;
+        while (end < ticks.size() && !ticks[end - 1].labelled && ticks[end].pixel == ticks[end - 1].pixel + 1)
+            ++end;
+        const std::span<const RulerTick> run(ticks.data() + first, end - first);
+        const int shortest = std::min_element(run.begin(), run.end(), [](const RulerTick& a, const RulerTick& b) {
+                                 return a.length < b.length;
+                             })->length;
+        drawFaceLines(dc, path, run, shortest);
+        drawMarks(dc, side, path, run, shortest, mark);
+        const RulerTick& last = run.back();
+        if (last.labelled) {
+            const int x = side.horizontal ? last.pixel + 2 : r.left + 1;
+            const int y = side.horizontal ? r.top : last.pixel + 2;
+            DrawFontText(dc, x, y, RulerLabel(last.value), kRulerLabelStyle, 0, mark, 0);
+        }
+        first = end;
+    }
+}
+
 }  // namespace
 
 void DrawGrid(plat::Dc& dc)
@@ -134,47 +302,8 @@ void DrawRulers(plat::Dc& dc)
     if (g_boardSettings.rulers == 0 || g_view.drawToFit)
         return;
     const int zoom = std::clamp(static_cast<int>(g_board.zoomIndex), 0, 9);
-    const int stepMils = kRulerSteps[zoom] * RulerDivisor;
-    // Logical units per mil at this zoom: 1, or 2, 5 and 10 at the finest zooms.
-    const int perMil = ScreenLengthAt(10, zoom);
-    const int64_t stepLogical = int64_t{stepMils} * perMil;
-    const int minorDivisions = zoom == 7 ? 5 : zoom > 7 ? 10 : 1;
-    const plat::Rect v = visibleLogical(dc);
-
-    struct Tick {
-        int pixel;
-        int length;
-        double value;
-        bool onStep;      // a tick of the step itself, which carries its value
-    };
-    const auto labelled = [zoom](const Tick& t) { return zoom > 5 && t.onStep; };
-    // At the coarse zooms several ticks fall on one pixel. Their lines all run from the base
-    // line, in one colour each, and each tick's face line lies on the next pixel, so the longest
-    // tick of a pixel paints what all of them would: it alone is drawn.
-    auto ticks = [&](bool horizontal) {
-        std::vector<Tick> out;
-        const int64_t lo = horizontal ? v.left : v.top;
-        const int64_t hi = horizontal ? v.right : v.bottom;
-        const int64_t minor = std::max<int64_t>(1, stepLogical / minorDivisions);
-        for (int64_t t = firstMultiple(lo, minor); t <= hi; t += minor) {
-            const bool onStep = t % stepLogical == 0;
-            const int64_t n = t / stepLogical;
-            int length = 2;
-            if (onStep)
-                length = n % 10 == 0 ? 10 : n % 5 == 0 ? 7 : 4;
-            const plat::Point p = dc.LPtoDP(horizontal ? plat::Point{static_cast<int>(t), 0}
-                                                       : plat::Point{0, static_cast<int>(t)});
-            const double mils = static_cast<double>(t) / perMil;
-            const Tick tick{horizontal ? p.x : p.y, length, mils / (10.0 * stepMils), onStep};
-            if (!out.empty() && out.back().pixel == tick.pixel && !labelled(out.back()) && !labelled(tick))
-                out.back().length = std::max(out.back().length, tick.length);
-            else
-                out.push_back(tick);
-        }
-        return out;
-    };
-    const std::vector<Tick> top = ticks(true);
-    const std::vector<Tick> left = ticks(false);
+    const std::vector<RulerTick> top = rulerTicks(dc, zoom, true);
+    const std::vector<RulerTick> left = rulerTicks(dc, zoom, false);
 
     const int saved = dc.SaveDC();
     dc.SetMapMode(plat::kMmText);
@@ -188,40 +317,15 @@ void DrawRulers(plat::Dc& dc)
     const plat::Rect& r = g_view.clientRect;
     const int face = kDirectColor;
     const int mark = RoleColor(kRoleRuler);
-    DrawRect(dc, r.left, r.top, r.right - 1, r.top + kRulerWidth - 1, face, kStyleSolid, kFillSolid, (15 << 8) | 1);
-    DrawRect(dc, r.left, r.top, r.left + kRulerWidth - 1, r.bottom - 1, face, kStyleSolid, kFillSolid, (15 << 8) | 1);
+    // The faces, their edges towards the board, and the base lines the ticks stand on.
+    fillPixelBox(dc, r.left, r.top, r.right - 1, r.top + kRulerWidth - 1, kButtonFaceEntry);
+    fillPixelBox(dc, r.left, r.top, r.left + kRulerWidth - 1, r.bottom - 1, kButtonFaceEntry);
     DrawLine(dc, r.left, r.top + kRulerWidth, r.right, r.top + kRulerWidth, face, kStyleSolid, (8 << 8) | 2);
     DrawLine(dc, r.left + kRulerWidth, r.top, r.left + kRulerWidth, r.bottom, face, kStyleSolid, (8 << 8) | 2);
-    DrawLine(dc, r.left + kRulerWidth, r.top + kRulerWidth - 2, r.right, r.top + kRulerWidth - 2, mark, kStyleSolid, 1);
-    DrawLine(dc, r.left + kRulerWidth - 2, r.top + kRulerWidth, r.left + kRulerWidth - 2, r.bottom, mark, kStyleSolid, 1);
-    // A tick's face line lies on the next pixel, where the next tick's mark, drawn right after
-    // it from the same base line, covers it when that tick is at least as long: it is left out.
-    auto faceCovered = [&](const std::vector<Tick>& ticks, size_t k) {
-        return !labelled(ticks[k]) && k + 1 < ticks.size() && ticks[k + 1].pixel == ticks[k].pixel + 1
-               && ticks[k + 1].length >= ticks[k].length;
-    };
-    const int base = r.top + kRulerWidth - 2;
-    for (size_t k = 0; k < top.size(); ++k) {
-        const Tick& t = top[k];
-        if (t.pixel <= r.left + kRulerWidth)
-            continue;
-        DrawLine(dc, t.pixel, base - t.length, t.pixel, base, mark, kStyleSolid, 1);
-        if (!faceCovered(top, k))
-            DrawLine(dc, t.pixel + 1, base - t.length, t.pixel + 1, base, face, kStyleSolid, (7 << 8) | 1);
-        if (labelled(t))
-            DrawFontText(dc, t.pixel + 2, r.top, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
-    }
-    const int side = r.left + kRulerWidth - 2;
-    for (size_t k = 0; k < left.size(); ++k) {
-        const Tick& t = left[k];
-        if (t.pixel <= r.top + kRulerWidth)
-            continue;
-        DrawLine(dc, side - t.length, t.pixel, side, t.pixel, mark, kStyleSolid, 1);
-        if (!faceCovered(left, k))
-            DrawLine(dc, side - t.length, t.pixel + 1, side, t.pixel + 1, face, kStyleSolid, (7 << 8) | 1);
-        if (labelled(t))
-            DrawFontText(dc, r.left + 1, t.pixel + 2, RulerLabel(t.value), kRulerLabelStyle, 0, mark, 0);
-    }
+    fillPixelBox(dc, r.left + kRulerWidth, r.top + kRulerWidth - 2, r.right, r.top + kRulerWidth - 2, ColorMapEntry(mark));
+    fillPixelBox(dc, r.left + kRulerWidth - 2, r.top + kRulerWidth, r.left + kRulerWidth - 2, r.bottom, ColorMapEntry(mark));
+    drawRulerTicks(dc, RulerSide{true, r.top + kRulerWidth - 2, r.left + kRulerWidth}, top, mark);
+    drawRulerTicks(dc, RulerSide{false, r.left + kRulerWidth - 2, r.top + kRulerWidth}, left, mark);
     g_paint.pixelSize = keptPixel;
     dc.RestoreDC(saved);
 }

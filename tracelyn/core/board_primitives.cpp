@@ -303,6 +303,14 @@ void DrawRoundRect(plat::Dc& dc, int x1, int y1, int x2, int y2, int cw, int ch,
     dc.RoundRect(x1, y1, x2, y2, cw, ch);
 }
 
+void DrawPointPolyline(plat::Dc& dc, std::span<const plat::Point> points, int color, int style,
+                       int width)
+{
+    const plat::Pen pen = painterPen(color, style, width);
+    PainterObjects objects(dc, pen, dc.GetCurrentBrush(), kFillHollow);
+    dc.Polyline(points);
+}
+
 void DrawPointPolygon(plat::Dc& dc, std::span<const plat::Point> points, int color, int style,
                       int fill, int width)
 {

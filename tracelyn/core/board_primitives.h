@@ -56,6 +56,10 @@ void DrawRoundRect(plat::Dc& dc, int x1, int y1, int x2, int y2, int cw, int ch,
                    int style, int fill, int width);
 void DrawPointPolygon(plat::Dc& dc, std::span<const plat::Point> points, int color, int style,
                       int fill, int width);
+// Connected lines through logical points under one pen, with the conventions of DrawLine; as
+// the platform draws lines, the last point itself is left out.
+void DrawPointPolyline(plat::Dc& dc, std::span<const plat::Point> points, int color, int style,
+                       int width);
 // The logical colour backgrounds are painted in (the footprint editor has its own).
 int BackgroundColor();
 
