@@ -188,25 +188,60 @@ void RasterCanvas::fillArea(const QRect& inside, const std::vector<QRect>& clips
     }
 }
 
-// A rectangle with no pen or a one-pixel pen, painted without masks: the outline walked pixel by
-// pixel, the inside filled row by row. Its outline then never meets itself, which needs at
+void RasterCanvas::paintSolid(const QRect& area, uint32_t colour, const std::vector<QRect>& clips, int rop2)
+{
+    for (const QRect& clip : clips) {
+        const QRect r = clip & area;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            uint32_t* line = row(y);
+            if (rop2 == kR2CopyPen) {
+                fillPixels(line + r.left(), line + r.right() + 1, colour);
+                continue;
+            }
+            for (int x = r.left(); x <= r.right(); ++x)
+                line[x] = applyRop2(rop2, colour, line[x]);
+        }
+    }
+}
+
+// A rectangle with no pen or a one-pixel pen, painted without masks: the outline's pixels each
+// set once, the inside filled row by row. Its outline then never meets itself, which needs at
 // least two pixels each way when there is a pen.
 bool RasterCanvas::rectangle(const DeviceShape& s, const std::vector<QRect>& clips, const PaintState& st)
 {
     const Rect& b = s.box;
     if (st.pen.width > 1 || (st.pen.visible && (b.width() < 2 || b.height() < 2)))
         return false;
+    const QRect whole(QPoint(b.left, b.top), QPoint(b.right - 1, b.bottom - 1));
+    const uint32_t pen = toPixel(st.pen.rgb);
+    const DashBits dashes(st.pen.style);
+    // A solid outline in the brush's own plain colour: every pixel of the box gets that colour
+    // once, whatever the raster mode, so one fill does it.
+    if (st.pen.visible && dashes.solid() && st.brush.visible && !st.brush.hatched && toPixel(st.brush.rgb) == pen) {
+        paintSolid(whole, pen, clips, st.rop2);
+        return true;
+    }
     const int inset = st.pen.visible ? 1 : 0;
     const QRect interior(QPoint(b.left + inset, b.top + inset), QPoint(b.right - 2, b.bottom - 2));
     if (st.brush.visible && !interior.isEmpty())
         fillArea(interior, clips, st);
     if (!st.pen.visible)
         return true;
-    const uint32_t pen = toPixel(st.pen.rgb);
+    if (dashes.solid()) {
+        // The top and bottom rows whole, the side columns between them.
+        const QRect edges[4] = {
+            QRect(whole.topLeft(), QPoint(whole.right(), whole.top())),
+            QRect(QPoint(whole.left(), whole.bottom()), whole.bottomRight()),
+            QRect(QPoint(whole.left(), whole.top() + 1), QPoint(whole.left(), whole.bottom() - 1)),
+            QRect(QPoint(whole.right(), whole.top() + 1), QPoint(whole.right(), whole.bottom() - 1)),
+        };
+        for (const QRect& edge : edges)
+            paintSolid(edge, pen, clips, st.rop2);
+        return true;
+    }
     const uint32_t bk = toPixel(st.bkRgb);
     const std::vector<Point> loop = outlineLoop(s);
     const QRect window = unite(clips);
-    const DashBits dashes(st.pen.style);
     int64_t phase = 0;
     auto plot = [&](int64_t step, int x, int y) {
         const bool on = dashes.on(phase + step);

@@ -44,6 +44,8 @@ private:
     bool wideRectangle(const DeviceShape& shape, const QRect& limit, const std::vector<QRect>& clips,
                        const PaintState& st, bool hasArea);
     void fillArea(const QRect& inside, const std::vector<QRect>& clips, const PaintState& st);
+    // Every pixel of `area` (cut to the clip) once, in one colour through the raster mode.
+    void paintSolid(const QRect& area, uint32_t colour, const std::vector<QRect>& clips, int rop2);
 
     QImage* image_;
     uchar* bits_ = nullptr;

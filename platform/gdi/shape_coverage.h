@@ -151,8 +151,17 @@ int64_t walkLine(Point a, Point b, const QRect& window, Plot&& plot)
         return n;
     // minorStep(i) kept as quotient and remainder, stepped without a division per pixel.
     const int64_t major = alongX ? adx : ady, minor = alongX ? ady : adx;
-    const __int128 start0 = static_cast<__int128>(2) * first * minor + major;
-    int64_t q = static_cast<int64_t>(start0 / (2 * major)), r = static_cast<int64_t>(start0 % (2 * major));
+    int64_t q = 0, r = 0;
+    if (first <= INT32_MAX && minor <= INT32_MAX) {
+        // 2 * first * minor + major stays below 2^63: a 64-bit division, far cheaper.
+        const int64_t start0 = 2 * first * minor + major;
+        q = start0 / (2 * major);
+        r = start0 % (2 * major);
+    } else {
+        const __int128 start0 = static_cast<__int128>(2) * first * minor + major;
+        q = static_cast<int64_t>(start0 / (2 * major));
+        r = static_cast<int64_t>(start0 % (2 * major));
+    }
     for (int64_t i = first; i <= last; ++i) {
         if (alongX)
             plot(i, int(a.x + sx * i), int(a.y + sy * q));

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -95,6 +96,65 @@ TEST(RasterCanvas, PixelWalksDashLikeThePenPattern)
         for (int i = 0; i < 48; ++i)
             drawn += bits.on(i);
         EXPECT_EQ(drawn == 48, length == 0);
+    }
+}
+
+// Rectangles with a one-pixel pen against a model: the outline's pixels (right column and
+// bottom row inside the box) in the pen, the rest in the brush, each pixel combined once through
+// the raster mode, only inside the clip. Covers the pen in the brush's own colour, another
+// colour, a hollow brush, inverting modes, boxes two pixels thin, and an L-shaped clip.
+TEST(RasterCanvas, OnePixelRectanglesSetTheirOutlineAndInsideOnce)
+{
+    struct Case {
+        const char* name;
+        Rect box;
+        ColorRef pen, brush;
+        bool hollow;
+        int rop2;
+    };
+    const ColorRef red = rgb(200, 0, 0), blue = rgb(0, 0, 220);
+    const Case cases[] = {
+        {"same colour", {10, 12, 60, 50}, red, red, false, kR2CopyPen},
+        {"two colours", {10, 12, 60, 50}, red, blue, false, kR2CopyPen},
+        {"hollow", {10, 12, 60, 50}, red, blue, true, kR2CopyPen},
+        {"same colour, inverting", {10, 12, 60, 50}, red, red, false, kR2XorPen},
+        {"two colours, inverting", {5, 5, 95, 75}, red, blue, false, kR2NotXorPen},
+        {"two pixels tall", {20, 30, 70, 32}, red, blue, false, kR2XorPen},
+        {"two pixels wide", {20, 10, 22, 60}, red, red, false, kR2CopyPen},
+        {"beyond the image", {-20, -20, 150, 120}, red, blue, false, kR2XorPen},
+    };
+    // An L: the left half of the image and its bottom quarter.
+    const std::vector<Point> ell = {{0, 0}, {50, 0}, {50, 60}, {100, 60}, {100, 80}, {0, 80}};
+    const Region clip = Region::polygon(ell, kAlternate);
+    const ColorRef ground = rgb(30, 160, 90);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<ColorRef> drawn = pixels([&](Dc& dc) {
+            dc.FillRect(Rect{0, 0, kWidth, kHeight}, Brush::solid(ground));
+            dc.SelectClipRgn(&clip);
+            dc.SetROP2(c.rop2);
+            dc.SelectObject(Pen(kPsSolid, 0, c.pen));
+            dc.SelectObject(c.hollow ? stockBrush(kNullBrush) : Brush::solid(c.brush));
+            dc.Rectangle(c.box.left, c.box.top, c.box.right, c.box.bottom);
+        });
+        const std::vector<ColorRef> model = pixels([&](Dc& dc) {
+            dc.FillRect(Rect{0, 0, kWidth, kHeight}, Brush::solid(ground));
+            dc.SetROP2(c.rop2);
+            const Rect& b = c.box;
+            for (int y = std::max(b.top, 0); y < std::min(b.bottom, kHeight); ++y)
+                for (int x = std::max(b.left, 0); x < std::min(b.right, kWidth); ++x) {
+                    if (!clip.PtInRegion(x, y))
+                        continue;
+                    const bool rim = x == b.left || x == b.right - 1 || y == b.top || y == b.bottom - 1;
+                    if (!rim && c.hollow)
+                        continue;
+                    // A one-pixel line of one pixel: the pen through the raster mode.
+                    dc.SelectObject(Pen(kPsSolid, 0, rim ? c.pen : c.brush));
+                    dc.MoveTo(x, y);
+                    dc.LineTo(x + 1, y);
+                }
+        });
+        EXPECT_EQ(drawn, model);
     }
 }
 
