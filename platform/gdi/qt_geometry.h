@@ -10,6 +10,7 @@
 #include <QTransform>
 #include <QVector>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace plat::gdi {
@@ -29,6 +30,17 @@ QRect pointsReach(std::span<const Point> points, int margin);
 inline bool inside(const QRect& r, int x, int y)
 {
     return x >= r.left() && x <= r.right() && y >= r.top() && y <= r.bottom();
+}
+
+// What two rectangles of non-negative size share (QRect's & without normalising), inline:
+// every primitive cuts its box to each clip rectangle.
+inline QRect meet(const QRect& a, const QRect& b)
+{
+    const int left = std::max(a.left(), b.left()), right = std::min(a.right(), b.right());
+    const int top = std::max(a.top(), b.top()), bottom = std::min(a.bottom(), b.bottom());
+    if (left > right || top > bottom)
+        return QRect();
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 // Pen dash pattern in pixels (on, off, on, off...) for a style; empty for solid.

@@ -48,20 +48,26 @@ uint32_t brushPixel(const DeviceBrush& b, const PaintState& st, int x, int y, bo
 }  // namespace
 
 // Pixels [x, y) of the device the primitive may touch: the clip cut to `limit`. Kept in a
-// buffer of the canvas, refilled for each primitive, so painting allocates nothing here.
+// buffer of the canvas, made again only when the clip or the limit changes.
 const std::vector<QRect>& RasterCanvas::clipRects(const PaintState& st, const QRect& limit)
 {
+    if (clipsValid_ && st.clip == clipsOf_ && limit == clipsLimit_)
+        return clips_;
     clips_.clear();
     if (!st.clip) {
         if (!limit.isEmpty())
             clips_.push_back(limit);
-        return clips_;
+    } else {
+        for (const Rect& r : st.clip->rects()) {
+            const QRect q = QRect(r.left, r.top, r.width(), r.height()) & limit;
+            if (!q.isEmpty())
+                clips_.push_back(q);
+        }
     }
-    for (const Rect& r : st.clip->rects()) {
-        const QRect q = QRect(r.left, r.top, r.width(), r.height()) & limit;
-        if (!q.isEmpty())
-            clips_.push_back(q);
-    }
+    clipsUnion_ = unite(clips_);
+    clipsOf_ = st.clip;
+    clipsLimit_ = limit;
+    clipsValid_ = true;
     return clips_;
 }
 
@@ -83,7 +89,7 @@ void RasterCanvas::polyline(std::span<const Point> points, bool continuePattern,
         return;
     beginPrimitive();
     const std::vector<QRect>& clips = clipRects(st, image_->rect());
-    const QRect limit = unite(clips);
+    const QRect limit = clipsUnion_;
     if (st.pen.width > 1) {
         hasLast_ = false;
         if (!(pointsReach(points, st.pen.width / 2 + 2) & limit).isValid())
@@ -134,7 +140,7 @@ void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vec
     const bool gaps = st.bkMode == kOpaque;
     const int dx = c.box.left() + origin.x();
     for (const QRect& clip : clips) {
-        const QRect r = clip & box;
+        const QRect r = meet(clip, box);
         for (int y = r.top(); y <= r.bottom(); ++y) {
             const size_t row0 = size_t(y - box.top());
             uint32_t* line = row(y);
@@ -171,7 +177,7 @@ void RasterCanvas::fillArea(const QRect& inside, const std::vector<QRect>& clips
     const bool plain = !st.brush.hatched && st.rop2 == kR2CopyPen;
     const uint32_t solid = toPixel(st.brush.rgb);
     for (const QRect& clip : clips) {
-        const QRect r = clip & inside;
+        const QRect r = meet(clip, inside);
         for (int y = r.top(); y <= r.bottom(); ++y) {
             uint32_t* line = row(y);
             if (plain) {
@@ -191,7 +197,7 @@ void RasterCanvas::fillArea(const QRect& inside, const std::vector<QRect>& clips
 void RasterCanvas::paintSolid(const QRect& area, uint32_t colour, const std::vector<QRect>& clips, int rop2)
 {
     for (const QRect& clip : clips) {
-        const QRect r = clip & area;
+        const QRect r = meet(clip, area);
         for (int y = r.top(); y <= r.bottom(); ++y) {
             uint32_t* line = row(y);
             if (rop2 == kR2CopyPen) {
@@ -241,7 +247,7 @@ bool RasterCanvas::rectangle(const DeviceShape& s, const std::vector<QRect>& cli
     }
     const uint32_t bk = toPixel(st.bkRgb);
     const std::vector<Point> loop = outlineLoop(s);
-    const QRect window = unite(clips);
+    const QRect window = clipsUnion_;
     int64_t phase = 0;
     auto plot = [&](int64_t step, int x, int y) {
         const bool on = dashes.on(phase + step);
@@ -296,7 +302,7 @@ void RasterCanvas::shape(const DeviceShape& s, const PaintState& st)
     const std::vector<QRect>& clips = clipRects(st, image_->rect());
     const int margin = penMargin(st.pen);
     const QRect box = boundsOf(s).adjusted(-margin, -margin, margin + 1, margin + 1) &
-                      unite(clips).adjusted(-2, -2, 2, 2);
+                      clipsUnion_.adjusted(-2, -2, 2, 2);
     if (box.isEmpty())
         return;
     if (s.kind == ShapeKind::Rectangle && rectangle(s, clips, st))
@@ -338,7 +344,7 @@ void RasterCanvas::text(Point reference, std::string_view text, const QtFont& fo
     const QRectF inkBox(glyphs.left() * font.xScale - 2, glyphs.top() - 2, glyphs.width() * font.xScale + 4,
                         glyphs.height() + 4);
     const QRect whole = place.toDevice.mapRect(place.cell | inkBox).toAlignedRect().adjusted(-1, -1, 1, 1);
-    const QRect box = whole & unite(clips);
+    const QRect box = whole & clipsUnion_;
     if (box.isEmpty())
         return;
     // Ink in the text colour and, when opaque, the cell in the background colour, both copied

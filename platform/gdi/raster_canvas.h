@@ -33,6 +33,8 @@ public:
     PixelView pixels() const;
     void blit(const Rect& target, const PixelView& source, const Rect& sourceRect, uint32_t rop,
               const PaintState& st);
+    // The context's clip region was changed or replaced (its address may stay the same).
+    void clipChanged() { clipsValid_ = false; }
 
 private:
     void beginPrimitive();
@@ -50,7 +52,13 @@ private:
     QImage* image_;
     uchar* bits_ = nullptr;
     int bytesPerLine_ = 0;
+    // The clip's rectangles cut to a limit, kept while the clip and the limit stay the same:
+    // nearly every primitive of a repaint asks for the same ones.
     std::vector<QRect> clips_;
+    QRect clipsUnion_;
+    const Region* clipsOf_ = nullptr;
+    QRect clipsLimit_;
+    bool clipsValid_ = false;
     int phase_ = 0;              // dash position carried from one LineTo to the next
     Point lastEnd_;
     bool hasLast_ = false;

@@ -87,6 +87,11 @@ Bitmap RasterDc::bitmap() const
     return copy;
 }
 
+void RasterDc::onClipChanged()
+{
+    impl_->canvas.clipChanged();
+}
+
 void RasterDc::drawPolyline(std::span<const Point> points, bool continuePattern)
 {
     impl_->canvas.polyline(points, continuePattern, deviceState());

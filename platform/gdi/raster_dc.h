@@ -57,6 +57,7 @@ protected:
     std::optional<PixelView> devicePixels() const override;
     void blitPixels(const Rect& target, const PixelView& source, const Rect& sourceRect,
                     uint32_t rop) override;
+    void onClipChanged() override;
 
 private:
     struct Impl;

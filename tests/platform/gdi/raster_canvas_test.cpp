@@ -158,5 +158,52 @@ TEST(RasterCanvas, OnePixelRectanglesSetTheirOutlineAndInsideOnce)
     }
 }
 
+// The canvas keeps the clip's rectangles between primitives; every way a program or the window
+// system changes the clip must reach the next primitive.
+TEST(RasterCanvas, EveryClipChangeReachesTheNextPrimitive)
+{
+    auto fill = [](Dc& dc, ColorRef colour) {
+        dc.SelectObject(stockPen(kNullPen));
+        dc.SelectObject(Brush::solid(colour));
+        dc.Rectangle(0, 0, kWidth + 1, kHeight + 1);
+    };
+    const Region left(Rect{0, 0, 40, kHeight});
+    const Region top(Rect{0, 0, kWidth, 30});
+    struct Change {
+        const char* name;
+        std::function<void(Dc&)> change;
+    };
+    const std::vector<Change> changes = {
+        {"another region", [&](Dc& dc) { dc.SelectClipRgn(&top); }},
+        {"no region", [&](Dc& dc) { dc.SelectClipRgn(nullptr); }},
+        {"a rectangle cut out", [&](Dc& dc) { dc.IntersectClipRect(10, 10, 20, 70); }},
+        {"a saved state restored", [&](Dc& dc) { dc.RestoreDC(-1); }},
+        {"the window system's limit", [&](Dc& dc) { dc.setSystemClip(Region(Rect{50, 50, 90, 70})); }},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.name);
+        auto draw = [&](bool first) {
+            return pixels([&](Dc& dc) {
+                dc.SaveDC();
+                dc.SelectClipRgn(&left);
+                if (first)
+                    fill(dc, rgb(200, 0, 0));
+                c.change(dc);
+                fill(dc, rgb(0, 0, 200));
+            });
+        };
+        // Blue where the changed clip lets it, red from the first fill elsewhere in the left band.
+        std::vector<ColorRef> expected = draw(false);
+        const std::vector<ColorRef> onlyRed = pixels([&](Dc& dc) {
+            dc.SelectClipRgn(&left);
+            fill(dc, rgb(200, 0, 0));
+        });
+        for (size_t i = 0; i < expected.size(); ++i)
+            if (expected[i] != rgb(0, 0, 200))
+                expected[i] = onlyRed[i];
+        EXPECT_EQ(draw(true), expected);
+    }
+}
+
 }  // namespace
 }  // namespace plat
