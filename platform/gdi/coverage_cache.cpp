@@ -31,6 +31,15 @@ size_t CoverageCache::entryBytes(size_t keyLength, const ShapeCoverage& c)
     return c.bytes() + keyLength * sizeof(int) + sizeof(Entry) + 2 * sizeof(uint64_t);
 }
 
+CoverageCache::Entry::Entry(uint64_t h, std::span<const int> key, ShapeCoverage c)
+    : hash(h), keyLength(static_cast<uint32_t>(key.size())), coverage(std::move(c))
+{
+    if (key.size() <= kInlineKey)
+        std::copy(key.begin(), key.end(), shortKey.begin());
+    else
+        longKey.assign(key.begin(), key.end());
+}
+
 const ShapeCoverage* CoverageCache::find(std::span<const int> key)
 {
     const uint64_t hash = hashOf(key);
@@ -77,7 +86,7 @@ CoverageCache::Entry* CoverageCache::Generation::find(uint64_t hash, std::span<c
         if (s.tag != tag)
             continue;
         Entry& e = entries_[s.entry - 1];
-        if (!e.taken && e.hash == hash && std::equal(e.key.begin(), e.key.end(), key.begin(), key.end()))
+        if (!e.taken && e.hash == hash && e.keyLength == key.size() && std::ranges::equal(e.key(), key))
             return &e;
     }
 }
@@ -85,7 +94,7 @@ CoverageCache::Entry* CoverageCache::Generation::find(uint64_t hash, std::span<c
 CoverageCache::Entry& CoverageCache::Generation::add(uint64_t hash, std::span<const int> key, ShapeCoverage coverage)
 {
     bytes_ += entryBytes(key.size(), coverage);
-    entries_.push_back(Entry{hash, std::vector<int>(key.begin(), key.end()), std::move(coverage), false});
+    entries_.emplace_back(hash, key, std::move(coverage));
     // Kept at most half full, so that a probe for a missing key ends within a few slots.
     if ((entries_.size() + 1) * 2 > slots_.size())
         grow();
@@ -98,7 +107,7 @@ CoverageCache::Entry& CoverageCache::Generation::add(uint64_t hash, std::span<co
 // later keys) but never matches again.
 ShapeCoverage CoverageCache::Generation::take(Entry& e)
 {
-    bytes_ -= std::min(bytes_, entryBytes(e.key.size(), e.coverage));
+    bytes_ -= std::min(bytes_, entryBytes(e.keyLength, e.coverage));
     e.taken = true;
     return std::exchange(e.coverage, ShapeCoverage());
 }

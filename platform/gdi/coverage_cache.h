@@ -11,6 +11,7 @@
 
 #include "platform/gdi/shape_coverage.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -39,11 +40,22 @@ public:
     void setBudget(size_t bytes);
 
 private:
+    // A key of most shapes fits in the entry itself, next to its hash, so that telling it
+    // apart reads no other memory; longer keys (texts, polylines) are kept beside it.
+    static constexpr size_t kInlineKey = 24;
     struct Entry {
         uint64_t hash = 0;
-        std::vector<int> key;
-        ShapeCoverage coverage;
+        uint32_t keyLength = 0;
         bool taken = false;          // moved into the young generation
+        std::array<int, kInlineKey> shortKey{};
+        std::vector<int> longKey;
+        ShapeCoverage coverage;
+
+        Entry(uint64_t h, std::span<const int> key, ShapeCoverage c);
+        std::span<const int> key() const
+        {
+            return {keyLength <= kInlineKey ? shortKey.data() : longKey.data(), keyLength};
+        }
     };
 
     // One generation: its entries, and open-addressed slots that name them by index, each with

@@ -45,6 +45,15 @@ TEST(CoverageCache, EachKeyFindsItsOwnCoverageThroughGrowth)
     EXPECT_EQ(cache.find(keyOf(3, -3, 5)), nullptr);
     EXPECT_EQ(cache.find(keyOf(3, -3, 7)), nullptr);
     EXPECT_EQ(cache.find(std::vector<int>{}), nullptr);
+    // Keys longer than an entry holds in itself (a text's, a polyline's).
+    for (int i = 0; i < 100; ++i)
+        cache.insert(keyOf(i, -i, 40), marked(10000 + i));
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_NE(cache.find(keyOf(i, -i, 40)), nullptr);
+        EXPECT_EQ(cache.find(keyOf(i, -i, 40))->box.left(), 10000 + i);
+        EXPECT_EQ(cache.find(keyOf(i, i + 1, 40)), nullptr);
+        EXPECT_EQ(cache.find(keyOf(i, -i))->box.left(), i);
+    }
     cache.insert(std::vector<int>{}, marked(-1));
     ASSERT_NE(cache.find(std::vector<int>{}), nullptr);
     EXPECT_EQ(cache.find(std::vector<int>{})->box.left(), -1);
