@@ -1,12 +1,10 @@
 #include "common/extent_index.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace {
-
-constexpr uint64_t kFnvOffset = 0xcbf29ce484222325ull;
-constexpr uint64_t kFnvPrime = 0x100000001b3ull;
 
 // A box spanning more cells than this is kept on a list of its own and tested at every query,
 // so one huge object (an outline, a hostile coordinate) does not fill the whole grid.
@@ -22,36 +20,15 @@ int64_t clampTo(int64_t value, int64_t limit)
 
 }  // namespace
 
-uint64_t FingerprintWords(std::span<const int32_t> words, uint64_t seed)
-{
-    // FNV-1a over pairs of words: each step is a bijection of the running value, so records that
-    // differ in a single word never share a fingerprint. Pairs halve the chain of multiplies,
-    // which is what a refresh over a whole store spends its time on.
-    uint64_t print = (kFnvOffset ^ seed) + words.size();
-    size_t i = 0;
-    for (; i + 1 < words.size(); i += 2)
-        print = (print ^ (uint64_t{static_cast<uint32_t>(words[i])} << 32 | static_cast<uint32_t>(words[i + 1]))) * kFnvPrime;
-    if (i < words.size())
-        print = (print ^ static_cast<uint32_t>(words[i])) * kFnvPrime;
-    return print;
-}
-
-uint64_t FingerprintBytes(std::string_view bytes, uint64_t seed)
-{
-    uint64_t print = (kFnvOffset ^ seed) + bytes.size();
-    for (const char byte : bytes)
-        print = (print ^ static_cast<unsigned char>(byte)) * kFnvPrime;
-    return print;
-}
-
 void ExtentIndex::clear()
 {
+    prints_.assign(1, 0);
     entries_.assign(1, Entry{});
+    refreshed_ = 0;
     cells_.clear();
     wide_.clear();
     anywhere_.clear();
-    seen_.clear();
-    stamp_ = 0;
+    marks_.clear();
     gridValid_ = false;
     changedSinceGrid_ = 0;
 }
@@ -64,8 +41,9 @@ void ExtentIndex::resize(int count)
             if (gridValid_)
                 unfile(static_cast<int>(slot));
     }
+    prints_.resize(slots);
     entries_.resize(slots);
-    seen_.resize(slots, 0);
+    marks_.resize((slots + 63) / 64, 0);
 }
 
 void ExtentIndex::update(int slot, uint64_t fingerprint, const SlotExtent& extent)
@@ -80,8 +58,9 @@ void ExtentIndex::update(int slot, uint64_t fingerprint, const SlotExtent& exten
     }
     if (gridValid_)
         unfile(slot);
+    prints_[static_cast<size_t>(slot)] = fingerprint;
     Entry& entry = entries_[static_cast<size_t>(slot)];
-    entry = Entry{fingerprint, extent, true, false};
+    entry = Entry{extent, false};
     if (entry.extent.reach == SlotExtent::Reach::kBox) {
         ExtentBox& box = entry.extent.box;
         if (box.left > box.right)
@@ -126,7 +105,7 @@ void ExtentIndex::file(int slot)
 void ExtentIndex::unfile(int slot)
 {
     Entry& entry = entries_[static_cast<size_t>(slot)];
-    if (!entry.known || entry.extent.reach == SlotExtent::Reach::kNothing)
+    if (entry.extent.reach == SlotExtent::Reach::kNothing)
         return;
     if (entry.extent.reach == SlotExtent::Reach::kAnywhere) {
         eraseSlot(anywhere_, slot);
@@ -157,7 +136,7 @@ void ExtentIndex::rebuildGrid()
     int64_t left = 0, top = 0, right = 0, bottom = 0;
     int64_t boxes = 0;
     for (const Entry& entry : entries_) {
-        if (!entry.known || entry.extent.reach != SlotExtent::Reach::kBox)
+        if (entry.extent.reach != SlotExtent::Reach::kBox)
             continue;
         const ExtentBox& box = entry.extent.box;
         left = boxes ? std::min<int64_t>(left, box.left) : box.left;
@@ -189,8 +168,7 @@ void ExtentIndex::rebuildGrid()
     changedSinceGrid_ = 0;
     for (size_t slot = 1; slot < entries_.size(); ++slot) {
         entries_[slot].filed = false;
-        if (entries_[slot].known)
-            file(static_cast<int>(slot));
+        file(static_cast<int>(slot));
     }
 }
 
@@ -203,7 +181,6 @@ void ExtentIndex::query(const ExtentBox& given, std::vector<int>& slots)
         std::swap(area.top, area.bottom);
     if (!gridValid_)
         rebuildGrid();
-    const size_t first = slots.size();
     const CellRange range = cellsOf(area);
     const int64_t cellsInArea = (range.col1 - range.col0 + 1) * (range.row1 - range.row0 + 1);
     if (cellsInArea * 2 > cols_ * rows_) {
@@ -216,26 +193,41 @@ void ExtentIndex::query(const ExtentBox& given, std::vector<int>& slots)
         }
         return;
     }
-    if (++stamp_ == 0) {
-        std::fill(seen_.begin(), seen_.end(), 0);
-        stamp_ = 1;
-    }
-    auto take = [&](int slot) {
-        uint32_t& seen = seen_[static_cast<size_t>(slot)];
-        if (seen == stamp_)
-            return;
-        seen = stamp_;
-        slots.push_back(slot);
-    };
-    for (int64_t row = range.row0; row <= range.row1; ++row)
-        for (int64_t col = range.col0; col <= range.col1; ++col)
-            for (const int slot : cells_[static_cast<size_t>(row * cols_ + col)])
+    // A slot filed in several cells of the area is marked once; reading the marks back in word
+    // order lists the slots in slot order without sorting them. A cell with cells of the area on
+    // every side lies wholly inside the area, and so does a part of every box filed in it (only
+    // the grid's edge cells hold boxes clamped into them from outside): its slots need no test.
+    for (int64_t row = range.row0; row <= range.row1; ++row) {
+        const bool innerRow = row > range.row0 && row < range.row1;
+        for (int64_t col = range.col0; col <= range.col1; ++col) {
+            const std::vector<int>& cell = cells_[static_cast<size_t>(row * cols_ + col)];
+            if (innerRow && col > range.col0 && col < range.col1) {
+                for (const int slot : cell)
+                    mark(slot);
+                continue;
+            }
+            for (const int slot : cell)
                 if (entries_[static_cast<size_t>(slot)].extent.box.meets(area))
-                    take(slot);
+                    mark(slot);
+        }
+    }
     for (const int slot : wide_)
         if (entries_[static_cast<size_t>(slot)].extent.box.meets(area))
-            take(slot);
+            mark(slot);
     for (const int slot : anywhere_)
-        take(slot);
-    std::sort(slots.begin() + static_cast<std::ptrdiff_t>(first), slots.end());
+        mark(slot);
+    takeMarked(slots);
+}
+
+void ExtentIndex::takeMarked(std::vector<int>& slots)
+{
+    for (size_t word = 0; word < marks_.size(); ++word) {
+        uint64_t bits = marks_[word];
+        if (bits == 0)
+            continue;
+        marks_[word] = 0;
+        const int base = static_cast<int>(word * 64);
+        for (; bits != 0; bits &= bits - 1)
+            slots.push_back(base + std::countr_zero(bits));
+    }
 }

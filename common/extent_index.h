@@ -7,7 +7,9 @@
 // differs from the one seen last. A record changed by any path (an edit, undo, a file read, a
 // paste, a painter storing a measured width) has its extent taken again before the next query.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -41,8 +43,53 @@ struct SlotExtent {
 };
 
 // Fingerprints for stores: a record's words, then whatever heap data its extent depends on.
-uint64_t FingerprintWords(std::span<const int32_t> words, uint64_t seed = 0);
-uint64_t FingerprintBytes(std::string_view bytes, uint64_t seed = 0);
+// Every step is a bijection of the running value, so records that differ in a single word (or
+// byte strings of one length that differ in a single byte) never share a fingerprint. Inline,
+// because a refresh takes one per record.
+namespace extent_print {
+inline constexpr uint64_t kOffset = 0xcbf29ce484222325ull;
+inline constexpr uint64_t kPrime = 0x100000001b3ull;
+inline uint64_t step(uint64_t print, uint64_t chunk) { return (print ^ chunk) * kPrime; }
+// Eight bytes at `from` as one chunk (a single load; the byte order only packs them differently).
+inline uint64_t chunkAt(const void* from)
+{
+    uint64_t chunk = 0;
+    std::memcpy(&chunk, from, sizeof chunk);
+    return chunk;
+}
+}  // namespace extent_print
+
+inline uint64_t FingerprintWords(std::span<const int32_t> words, uint64_t seed = 0)
+{
+    // Two words a step: half the chain of multiplies, and few instructions per record, which is
+    // what a refresh over a whole store spends its time on.
+    using namespace extent_print;
+    uint64_t print = (kOffset ^ seed) + words.size();
+    size_t i = 0;
+    for (; i + 2 <= words.size(); i += 2)
+        print = step(print, chunkAt(words.data() + i));
+    if (i < words.size())
+        print = step(print, static_cast<uint32_t>(words[i]));
+    return print;
+}
+
+inline uint64_t FingerprintBytes(std::string_view bytes, uint64_t seed = 0)
+{
+    // Eight bytes a step; the last step takes what is left, padded with zeros (the length, in
+    // the starting value, tells a padded string from one with zeros of its own).
+    using namespace extent_print;
+    uint64_t print = (kOffset ^ seed) + bytes.size();
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8)
+        print = step(print, chunkAt(bytes.data() + i));
+    if (i < bytes.size()) {
+        uint64_t chunk = 0;
+        for (size_t k = 0; i + k < bytes.size(); ++k)
+            chunk |= uint64_t{static_cast<unsigned char>(bytes[i + k])} << (8 * k);
+        print = step(print, chunk);
+    }
+    return print;
+}
 
 class ExtentIndex {
 public:
@@ -63,10 +110,8 @@ public:
 
 private:
     struct Entry {
-        uint64_t fingerprint = 0;
-        SlotExtent extent;
-        bool known = false;
-        bool filed = false;   // filed in cells_ (else, if a box, in wide_)
+        SlotExtent extent;       // nothing until the slot is first refreshed
+        bool filed = false;      // filed in cells_ (else, if a box, in wide_)
     };
     struct CellRange {
         int64_t col0, row0, col1, row1;
@@ -79,13 +124,18 @@ private:
     void rebuildGrid();
     CellRange cellsOf(const ExtentBox& box) const;
     static void eraseSlot(std::vector<int>& list, int slot);
+    void mark(int slot) { marks_[static_cast<size_t>(slot) >> 6] |= uint64_t{1} << (slot & 63); }
+    void takeMarked(std::vector<int>& slots);
 
-    std::vector<Entry> entries_{1};      // entries_[slot]; slot 0 unused
+    // Per slot, slot 0 unused. The fingerprints are kept apart from the extents: a refresh reads
+    // every fingerprint and hardly ever an extent.
+    std::vector<uint64_t> prints_{0};
+    std::vector<Entry> entries_{1};
+    int refreshed_ = 0;                  // slots 1..refreshed_ hold a fingerprint and extent
     std::vector<std::vector<int>> cells_; // slot lists per cell, row by row
     std::vector<int> wide_;              // boxes spanning too many cells to file
     std::vector<int> anywhere_;          // slots whose reach is unknown
-    std::vector<uint32_t> seen_;         // query stamp per slot, so a slot is listed once
-    uint32_t stamp_ = 0;
+    std::vector<uint64_t> marks_;        // one bit per slot, set while a query collects; else 0
     int64_t originX_ = 0, originY_ = 0;
     int shift_ = 0;                      // a cell is 2^shift_ units square
     int64_t cols_ = 0, rows_ = 0;
@@ -96,13 +146,17 @@ private:
 template <class Fingerprint, class Extent>
 void ExtentIndex::refresh(int count, Fingerprint&& fingerprint, Extent&& extent)
 {
-    resize(count < 0 ? 0 : count);
-    for (int slot = 1; slot <= count; ++slot) {
+    count = count < 0 ? 0 : count;
+    resize(count);
+    const int known = std::min(refreshed_, count);
+    for (int slot = 1; slot <= known; ++slot) {
         const uint64_t print = fingerprint(slot);
-        const Entry& entry = entries_[static_cast<size_t>(slot)];
-        if (!entry.known || entry.fingerprint != print)
+        if (prints_[static_cast<size_t>(slot)] != print)
             update(slot, print, extent(slot));
     }
+    for (int slot = known + 1; slot <= count; ++slot)
+        update(slot, fingerprint(slot), extent(slot));
+    refreshed_ = count;
     if (!gridValid_)
         rebuildGrid();
 }

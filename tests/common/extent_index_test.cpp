@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -142,15 +143,37 @@ TEST(ExtentIndex, EmptyAndClearedIndexesListNothing)
 
 TEST(ExtentIndex, FingerprintsTellRecordsApart)
 {
-    // A change of any one word, and of any heap byte or its length, gives another fingerprint.
-    std::vector<int32_t> words(14, 0);
-    const uint64_t base = FingerprintWords(words);
-    for (size_t i = 0; i < words.size(); ++i)
-        for (const int32_t value : {1, -1, INT32_MIN, 1 << 16}) {
-            std::vector<int32_t> changed = words;
-            changed[i] = value;
-            EXPECT_NE(FingerprintWords(changed), base) << "word " << i << " = " << value;
-        }
+    // A change of any one word, of records of every length (words are taken two at a time, an
+    // odd one last), gives another fingerprint.
+    for (size_t length = 1; length <= 15; ++length) {
+        SCOPED_TRACE(testing::Message() << length << " words");
+        const std::vector<int32_t> words(length, 0);
+        const uint64_t base = FingerprintWords(words);
+        for (size_t i = 0; i < words.size(); ++i)
+            for (const int32_t value : {1, -1, INT32_MIN, 1 << 16}) {
+                std::vector<int32_t> changed = words;
+                changed[i] = value;
+                EXPECT_NE(FingerprintWords(changed), base) << "word " << i << " = " << value;
+            }
+    }
+    // So does a change of any byte of a string of any length (eight bytes a step, the rest
+    // last), of its length, or of the seed.
+    for (size_t length = 1; length <= 24; ++length) {
+        SCOPED_TRACE(testing::Message() << length << " bytes");
+        std::string text;
+        for (size_t i = 0; i < length; ++i)
+            text.push_back(static_cast<char>('A' + i));
+        const uint64_t base = FingerprintBytes(text);
+        for (size_t i = 0; i < length; ++i)
+            for (const char value : {'\0', 'a', '\xff'}) {
+                std::string changed = text;
+                changed[i] = value;
+                EXPECT_NE(FingerprintBytes(changed), base) << "byte " << i;
+            }
+        EXPECT_NE(FingerprintBytes(text + '\0'), base) << "a zero byte more";
+        EXPECT_NE(FingerprintBytes(std::string_view(text).substr(0, length - 1)), base) << "a byte less";
+        EXPECT_NE(FingerprintBytes(text, 1), base) << "another seed";
+    }
     EXPECT_NE(FingerprintBytes("R1"), FingerprintBytes("R2"));
     EXPECT_NE(FingerprintBytes(std::string_view("R1\0", 3)), FingerprintBytes("R1"));
     EXPECT_NE(FingerprintBytes("R1", 1), FingerprintBytes("R1", 2));

@@ -12,6 +12,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/layer_passes.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_geometry.h"
@@ -32,22 +33,6 @@ namespace {
 constexpr int32_t kViaModeHideInMask = 366;
 constexpr int kMarkerWidth = 5;
 
-bool isPlaneLayer(int layer)
-{
-    return layer == kLayerVcc || layer == kLayerGround
-           || (layer >= kLayerPower1 && layer <= kLayerPower4);
-}
-
-bool copyMode()
-{
-    return g_paint.rasterMode == kModeCopy;
-}
-
-bool additionalLayer(int layer)
-{
-    return layer >= 0 && layer < 16 && g_boardSettings.layerSwitches[static_cast<size_t>(layer)] != 0;
-}
-
 const char* planeLabel(int layer)
 {
     switch (layer) {
@@ -59,101 +44,6 @@ const char* planeLabel(int layer)
     case 29: return "p4";
     default: return nullptr;
     }
-}
-
-// The decisions of one layer pass for one object.
-struct PassDecision {
-    bool paint = false;
-    int color = 0;
-    int layer = 0;     // the layer the object counts as on
-};
-
-struct LayerRules {
-    int current = g_edit.currentLayer;
-    bool pairView = g_edit.layerViewMode == kViewLayerPair;
-    bool showTop = g_boardSettings.layerDisplay[0] != 0;
-    bool showBottom = g_boardSettings.layerDisplay[1] != 0;
-};
-
-int storedLayer(const BoardObject& o)
-{
-    const int layer = o.w[4] >> 10;
-    return std::abs(layer) > 32 ? 0 : layer;
-}
-
-// The layer an object counts as on in the layer passes: a layer-pair pad follows the current
-// layer of its pair, and in pair view the other layer of the pair counts as the current one.
-int passLayer(const BoardObject& o, const LayerRules& r)
-{
-    int layer = storedLayer(o);
-    const int c = r.current;
-    if (o.kind() == kKindPad && (o.w[5] & 15) == kPadLayerPair) {
-        if (c == layer + 1)
-            layer = layer + 1;
-        else if (c == kLayerMaskBottom)
-            layer |= 1;
-    } else if (r.pairView && layer >= 0 && (layer ^ 1) == c) {
-        layer = c;
-    }
-    return layer;
-}
-
-PassDecision decide(const BoardObject& o, int pass, int sub, const LayerRules& r)
-{
-    PassDecision d;
-    const int original = storedLayer(o);
-    const int kind = o.kind();
-    const int shape = o.w[5] & 15;
-    const int c = r.current;
-    const bool shown = additionalLayer(original);
-    const int layer = passLayer(o, r);
-
-    bool mask = false, paste = false;
-    const bool innerOrBottom = layer >= 1 && layer <= 15;
-    if (c == kLayerMaskTop)
-        mask = layer == kLayerAll || layer == kLayerTop;
-    else if (c == kLayerMaskBottom)
-        mask = layer == kLayerAll || innerOrBottom;
-    if (pass == 16) {
-        if (c == kLayerPasteTop)
-            paste = layer == kLayerAll || layer == kLayerTop;
-        else if (c == kLayerPasteBottom)
-            paste = layer == kLayerAll || innerOrBottom;
-    }
-    g_paint.mask = mask;
-    g_paint.paste = paste;
-
-    bool marked = false;
-    if (sub < 2) {
-        marked = (c == kLayerMaskTop && (layer == kLayerAll || layer == kLayerTop))
-                 || (c == kLayerMaskBottom && (layer == kLayerAll || layer == 1))
-                 || (c == kLayerAll && layer <= 14) || shown || layer == c
-                 || (layer == kLayerAll && c != kLayerSilkTop && c != kLayerSilkBottom)
-                 || (layer == kLayerSilkTop && r.showTop && copyMode())
-                 || (layer == kLayerSilkBottom && r.showBottom && copyMode())
-                 || (layer == kLayerAll && (c == kLayerSilkTop || c == kLayerSilkBottom) && mask);
-        if (r.pairView && original < 16 && original >= 0 && (original ^ 1) == c)
-            marked = true;
-    }
-    const bool forced = kind == kKindPad && shape == kPadThermal && sub == 2 && pass == 18
-                        && (isPlaneLayer(c) || c == kLayerAll) && (layer == c || c == kLayerAll);
-
-    d.paint = forced || (paste && pass == 16)
-              || (marked && (layer == 15 - pass || (layer >= 16 && pass == 17)));
-    d.layer = layer;
-    if (original == kLayerAll)
-        d.color = RoleColor(kRoleAllLayers);
-    else if (original == kLayerSilkTop)
-        d.color = RoleColor(kRoleTopSilk);
-    else if (original == kLayerSilkBottom)
-        d.color = RoleColor(kRoleBottomSilk);
-    else if (original == kLayerOutline)
-        d.color = RoleColor(kRoleOutline);
-    else
-        d.color = original;
-    if (isPlaneLayer(c))
-        d.color = RoleColor(kRoleBackground);
-    return d;
 }
 
 int scaledWidth(const BoardObject& o)
@@ -194,7 +84,7 @@ void paintBoardPad(plat::Dc& dc, const BoardObject& o, int x, int y, int color)
 void paintPackageSilk(plat::Dc& dc, BoardObject& o, const LayerRules& r)
 {
     const int c = r.current;
-    if (!copyMode() || !(c == kLayerSilkTop || c == kLayerSilkBottom || r.showTop || r.showBottom))
+    if (!r.copy || !(c == kLayerSilkTop || c == kLayerSilkBottom || r.showTop || r.showBottom))
         return;
     const int layer = o.layer();
     if (c == kLayerSilkBottom || ((layer > 0 || layer == kLayerAll) && r.showBottom))
@@ -203,14 +93,14 @@ void paintPackageSilk(plat::Dc& dc, BoardObject& o, const LayerRules& r)
         DrawFootprint(dc, o, RoleColor(kRoleTopSilk), 1);
 }
 
-void paintObject(plat::Dc& dc, BoardObject& o, int sub, const PassDecision& d)
+void paintObject(plat::Dc& dc, BoardObject& o, int sub, int layerColor)
 {
     const int kind = o.kind();
     const bool plain = (sub == 0 || sub == 2) && !g_paint.mask && !g_paint.paste;
     int32_t x = o.w[0], y = o.w[1];
     WorldToScreen(x, y);
     const int highlight = RoleColor(kRoleHighlight);
-    int color = d.color;
+    int color = layerColor;
     switch (kind) {
     case kKindLine:
     case kKindNoRoute:
@@ -240,7 +130,7 @@ void paintObject(plat::Dc& dc, BoardObject& o, int sub, const PassDecision& d)
         break;
     case kKindText:
         if ((sub == 1 || sub == 2) && !g_paint.mask && !g_paint.paste) {
-            const int textColor = isPlaneLayer(g_edit.currentLayer) ? d.color : RoleColor(kRoleText);
+            const int textColor = IsPlaneLayer(g_edit.currentLayer) ? layerColor : RoleColor(kRoleText);
             o.w[7] = DrawStrokeText(dc, x, y, o.text() ? o.text() : "", o.w[2], o.w[3], textColor);
         }
         break;
@@ -407,10 +297,11 @@ void DrawObjects(int first, int last, plat::Dc& dc)
     first = std::max(first, 1);
     last = std::min(last, g_board.capacity - 1);
     const LayerRules rules;
-    // Whether an object can show does not change between passes: it is decided once, and the
-    // 57 passes walk only the objects that can show. A whole store's walk asks the store's
-    // index which objects can reach the clip; a range is tested object by object, parts
-    // (whose reach is worked out from their package) left to IsObjectVisible.
+    // Whether an object can show, and in which passes it is painted, do not change between
+    // passes: both are decided once, and each pass walks only the objects it paints. A whole
+    // store's walk asks the store's index which objects can reach the clip; a range is tested
+    // object by object, parts (whose reach is worked out from their package) left to
+    // IsObjectVisible.
     const ExtentBox area = PaintArea(dc);
     auto canShow = [](int i) {
         const int kind = g_board.objects[i].kind();
@@ -428,32 +319,32 @@ void DrawObjects(int first, int last, plat::Dc& dc)
                 shown.push_back(i);
         }
     }
-    // In the first sixteen passes an object can only be painted in the pass of its own layer
-    // (15 - pass); the last three passes (paste, other layers and silk, planes) look at all.
-    constexpr int kLayerOnlyPasses = 16;
-    std::array<std::vector<int>, kLayerOnlyPasses> byLayer;
-    for (const int i : shown) {
-        const int layer = passLayer(g_board.objects[i], rules);
-        if (layer >= 0 && layer < kLayerOnlyPasses)
-            byLayer[static_cast<size_t>(kLayerOnlyPasses - 1 - layer)].push_back(i);
-    }
+    std::vector<ObjectPasses> passes;
+    passes.reserve(shown.size());
+    for (const int i : shown)
+        passes.push_back(PassesOf(g_board.objects[i], i, rules));
+    const PassOrder order(passes);
     for (int pass = 0; pass < kLayerPasses; ++pass) {
-        const std::vector<int>& walked = pass < kLayerOnlyPasses ? byLayer[static_cast<size_t>(pass)] : shown;
         for (int sub = 0; sub < kSubPasses; ++sub) {
-            for (const int i : walked) {
-                BoardObject& o = g_board.objects[i];
-                const int kind = o.kind();
-                const PassDecision d = decide(o, pass, sub, rules);
-                const bool silkStep = kind > kKindPart && sub == 1 && pass == 17;
-                if (!d.paint && !silkStep)
+            const int step = pass * kSubPasses + sub;
+            for (const int k : order.at(step)) {
+                const ObjectPasses& p = passes[static_cast<size_t>(k)];
+                BoardObject& o = g_board.objects[p.slot];
+                const bool painted = p.paintedIn(step);
+                // A part placed by name takes its package when its copper is painted: it has
+                // silk from then on.
+                const bool silk = step == kSilkStep && o.kind() > kKindPart;
+                if (!painted && !silk)
                     continue;
-                if (d.paint)
-                    paintObject(dc, o, sub, d);
-                if (silkStep)
+                g_paint.mask = p.mask;
+                g_paint.paste = p.paste && pass == kPastePass;
+                if (painted)
+                    paintObject(dc, o, sub, p.color);
+                if (silk)
                     paintPackageSilk(dc, o, rules);
             }
         }
-        if (g_boardSettings.breaks != 0 && copyMode())
+        if (g_boardSettings.breaks != 0 && rules.copy)
             DrawPageBreaks(dc);
         if (g_boardSettings.view_net != 0)
             DrawNetNames(dc);
@@ -466,7 +357,7 @@ int WorkAreaFillColor()
     const int c = g_edit.currentLayer;
     if (c == kLayerVcc)
         return RoleColor(kRoleVccPlane);
-    if (isPlaneLayer(c))
+    if (IsPlaneLayer(c))
         return RoleColor(kRolePlane);
     return RoleColor(kRoleBackground);
 }

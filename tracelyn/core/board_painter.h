@@ -1,7 +1,7 @@
 #pragma once
 // Painting a board: the whole view, one object or a range in a raster mode, or a rectangle of
-// the view. DrawObjects walks the store in 19 layer passes of three sub-passes each, decides
-// per object and pass whether and in which colour it is painted, and calls the kind's painter.
+// the view. DrawObjects walks the store in the layer passes of layer_passes.h and calls each
+// object's painter in the passes that paint it.
 // The DC given to these is already prepared by the view (OnPrepareDC or PrepareViewDC).
 
 #include <cstdint>
@@ -9,9 +9,6 @@
 namespace plat { class Dc; }
 
 struct BoardDocumentData;
-
-inline constexpr int kLayerPasses = 19;
-inline constexpr int kSubPasses = 3;
 
 // Objects first..last (1-based) of the current store.
 void DrawObjects(int first, int last, plat::Dc& dc);

@@ -329,21 +329,30 @@ SlotExtent extentOf(const BoardObject& o, PackageReaches& packages)
 // never move what is painted, and leaving them out halves the refresh of a large store.
 constexpr size_t kExtentWords = 8;
 
-uint64_t fingerprintOf(const BoardObject& o, uint64_t seed, PackageReaches& packages)
+// What a text's, polygon's or part's fingerprint adds to that of its words: its string, its
+// vertices, its label and package. Kept out of line, so that the walk over a store's traces
+// and pads stays a tight loop.
+[[gnu::noinline]] uint64_t withHeapData(const BoardObject& o, uint64_t print, PackageReaches& packages)
 {
-    const uint64_t print = FingerprintWords(std::span<const int32_t>(o.w).first(kExtentWords), seed);
     if (o.kind() == kKindText)
         return FingerprintBytes(boundedText(o.data), print);
     if (o.kind() == kKindPolygon)
         return FingerprintBytes(vertexBytes(o), print);
-    if (!o.isPart())
-        return print;
     const uint64_t named = FingerprintBytes(boundedText(o.data), print);
     if (!resolvedPart(o))
         return named;
     const uint64_t package = packages.print(o.package());
     const std::array<int32_t, 2> halves = {static_cast<int32_t>(package), static_cast<int32_t>(package >> 32)};
     return FingerprintWords(halves, named);
+}
+
+[[gnu::always_inline]] inline uint64_t fingerprintOf(const BoardObject& o, uint64_t seed, PackageReaches& packages)
+{
+    const uint64_t print = FingerprintWords(std::span<const int32_t, kExtentWords>(o.w.data(), kExtentWords), seed);
+    const int kind = o.kind();
+    if (kind != kKindText && kind != kKindPolygon && kind < kKindPart)
+        return print;
+    return withHeapData(o, print, packages);
 }
 
 }  // namespace
