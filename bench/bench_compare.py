@@ -77,27 +77,29 @@ def format_ratio(base_ms, current_ms):
 
 
 def make_table(title, base, current, load=None):
-    """Lines of one benchmark program's table: case, label, base and current medians (ms) and
-    base/current; cases that only one side measured are listed with the reason."""
+    """Lines of one benchmark program's table: case, label, base and current medians (ms),
+    base/current, and each side's fastest repetition (ms), which a busy machine disturbs least;
+    cases that only one side measured are listed with the reason."""
     names = list(current) + [n for n in base if n not in current]
-    rows = [("case", "label", "base ms", "current ms", "base/current")]
+    rows = [("case", "label", "base ms", "current ms", "base/current", "base best", "current best")]
     missing = []
     for n in names:
         b, c = base.get(n), current.get(n)
         label = (c.label if c and c.label else b.label if b else "")
         if b and b.times and c and c.times:
             bm, cm = statistics.median(b.times), statistics.median(c.times)
-            rows.append((n, label, format_ms(bm), format_ms(cm), format_ratio(bm, cm)))
+            rows.append((n, label, format_ms(bm), format_ms(cm), format_ratio(bm, cm),
+                         format_ms(min(b.times)), format_ms(min(c.times))))
             continue
         rows.append((n, label, format_ms(statistics.median(b.times)) if b and b.times else "-",
-                     format_ms(statistics.median(c.times)) if c and c.times else "-", "-"))
+                     format_ms(statistics.median(c.times)) if c and c.times else "-", "-", "-", "-"))
         for side, s in (("base", b), ("current", c)):
             if not s:
                 missing.append(f"  {n}: not run on the {side} side")
             elif not s.times:
                 missing.append(f"  {n}: failed on the {side} side: {s.error}")
-    widths = [max(len(r[i]) for r in rows) for i in range(5)]
-    align = ("<", "<", ">", ">", ">")
+    widths = [max(len(r[i]) for r in rows) for i in range(7)]
+    align = ("<", "<", ">", ">", ">", ">", ">")
     lines = [title]
     if not names:
         return lines + ["  no case matches the filter"]
@@ -240,6 +242,14 @@ def read_report(path):
         raise CompareError(f"{path.name} is not a benchmark report: {e}") from None
 
 
+def sides_in_round(sides, rnd):
+    """The sides in the order round `rnd` runs them: the first side first in odd rounds, last
+    in even ones. A program run right after another is often slower on a busy machine, so a
+    fixed order would favour one side."""
+    order = list(sides.items())
+    return order if rnd % 2 == 1 else order[::-1]
+
+
 def run_interleaved(sides, scratch, args):
     """Runs every paint benchmark `args.rounds` times per side, alternating the sides; returns
     the samples per benchmark and side, and the machine load seen before each run."""
@@ -247,7 +257,7 @@ def run_interleaved(sides, scratch, args):
     load = {b: [] for b in PAINT_BENCHES}
     for rnd in range(1, args.rounds + 1):
         for b in PAINT_BENCHES:
-            for side, build_dir in sides.items():
+            for side, build_dir in sides_in_round(sides, rnd):
                 out = scratch / f"{side}-{b}-{rnd}.json"
                 load[b].append(os.getloadavg()[0])
                 print(f"round {rnd}/{args.rounds}: {b} ({side})", flush=True)

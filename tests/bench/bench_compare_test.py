@@ -52,15 +52,15 @@ class TableTest(unittest.TestCase):
         self.assertEqual(self.base["BM_A/0"].times, [100, 120, 90, 500])
         a = row(self.lines, "BM_A/0")
         # base median 110, current median 10.5: 10.5 times faster; the label comes from the current side
-        self.assertEqual(a[1:], ["all", "in", "view", "110", "10.5", "10.5\u00d7", "faster"])
+        self.assertEqual(a[1:], ["all", "in", "view", "110", "10.5", "10.5\u00d7", "faster", "90.0", "9.00"])
 
     def test_units_are_turned_into_milliseconds_and_slower_cases_say_so(self):
         b = row(self.lines, "BM_B")
-        self.assertEqual(b[1:], ["30.5", "60.5", "0.50\u00d7", "(slower)"])
+        self.assertEqual(b[1:], ["30.5", "60.5", "0.50\u00d7", "(slower)", "30.0", "60.0"])
 
     def test_cases_measured_on_one_side_only_are_reported(self):
-        self.assertEqual(row(self.lines, "BM_OnlyBase")[1:], ["5.00", "-", "-"])
-        self.assertEqual(row(self.lines, "BM_OnlyCurrent")[1:], ["-", "2.00", "-"])
+        self.assertEqual(row(self.lines, "BM_OnlyBase")[1:], ["5.00", "-", "-", "-", "-"])
+        self.assertEqual(row(self.lines, "BM_OnlyCurrent")[1:], ["-", "2.00", "-", "-", "-"])
         tail = self.lines[self.lines.index("compared on one side only:") + 1:]
         self.assertEqual(sorted(tail), sorted([
             "  BM_OnlyCurrent: not run on the base side",
@@ -72,6 +72,14 @@ class TableTest(unittest.TestCase):
         self.assertIn("medians of 1 to 4 repetitions a side, wall time", self.lines)
         self.assertTrue(any(ln.startswith("machine load (1-minute average) during the runs: 3.0 to 7.5")
                             for ln in self.lines))
+
+
+class RoundOrderTest(unittest.TestCase):
+    def test_each_side_runs_first_in_every_other_round(self):
+        sides = {"base": "b", "current": "c"}
+        self.assertEqual([s for s, _ in bc.sides_in_round(sides, 1)], ["base", "current"])
+        self.assertEqual([s for s, _ in bc.sides_in_round(sides, 2)], ["current", "base"])
+        self.assertEqual([s for s, _ in bc.sides_in_round(sides, 3)], ["base", "current"])
 
 
 class EmptyRunTest(unittest.TestCase):
