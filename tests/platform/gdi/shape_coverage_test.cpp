@@ -294,6 +294,8 @@ TEST(ShapeCoverage, LineWalksStepWhereTheRoundedQuotientPutsThem)
         {{3, 3}, {3, 3}, QRect(-10, -10, 40, 40)},
         {{-2000000000, 17}, {2000000000, -900000000}, QRect(0, 0, 1600, 1000)},
         {{400, -2100000000}, {-1300, 2100000000}, QRect(0, 0, 1600, 1000)},
+        // Reaching the window after more than 2^31 steps, with a minor span beyond 2^31 too.
+        {{INT32_MIN, -2000000000}, {INT32_MAX, 2000000000}, QRect(0, 0, 1600, 1000)},
         {{100, 200}, {1700, 999}, QRect(300, 0, 40, 1000)},
     };
     for (const Line& l : lines) {
