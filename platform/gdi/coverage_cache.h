@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstddef>
+#include <deque>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -76,7 +77,7 @@ private:
         void grow();
         void place(uint64_t hash, uint32_t entry);
 
-        std::vector<Entry> entries_;
+        std::deque<Entry> entries_;      // a deque: adding an entry moves none of the others
         std::vector<Slot> slots_;
         size_t bytes_ = 0;
     };
