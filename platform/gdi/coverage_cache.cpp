@@ -104,10 +104,11 @@ CoverageCache::Entry& CoverageCache::Generation::add(uint64_t hash, std::span<co
 }
 
 // A coverage taken into the young generation: its slot stays (so probes past it still reach
-// later keys) but never matches again.
+// later keys) but never matches again. The entry itself stays until the generation is dropped,
+// so only the coverage's own bytes leave the count.
 ShapeCoverage CoverageCache::Generation::take(Entry& e)
 {
-    bytes_ -= std::min(bytes_, entryBytes(e.keyLength, e.coverage));
+    bytes_ -= std::min(bytes_, e.coverage.bytes());
     e.taken = true;
     return std::exchange(e.coverage, ShapeCoverage());
 }
