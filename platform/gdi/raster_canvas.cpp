@@ -174,16 +174,14 @@ void RasterCanvas::compose(const ShapeCoverage& c, QPoint origin, const std::vec
 // The brush over `inside`, each pixel once, through the raster mode.
 void RasterCanvas::fillArea(const QRect& inside, const std::vector<QRect>& clips, const PaintState& st)
 {
-    const bool plain = !st.brush.hatched && st.rop2 == kR2CopyPen;
-    const uint32_t solid = toPixel(st.brush.rgb);
+    if (!st.brush.hatched) {
+        paintSolid(inside, toPixel(st.brush.rgb), clips, st.rop2);
+        return;
+    }
     for (const QRect& clip : clips) {
         const QRect r = meet(clip, inside);
         for (int y = r.top(); y <= r.bottom(); ++y) {
             uint32_t* line = row(y);
-            if (plain) {
-                fillPixels(line + r.left(), line + r.right() + 1, solid);
-                continue;
-            }
             for (int x = r.left(); x <= r.right(); ++x) {
                 bool paint = true;
                 const uint32_t colour = brushPixel(st.brush, st, x, y, paint);
