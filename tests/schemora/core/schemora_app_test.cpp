@@ -341,7 +341,9 @@ TEST_F(SchemoraStart, ADrawingReadInPartAsksBeforeSaveReplacesIt)
     std::vector<unsigned char> cut(whole.begin(), whole.end() - 5);
     std::vector<unsigned char> lying = whole;
     lying[0] = 1;   // the header counts one object, the file holds two
-    for (const Case& c : {Case{"cut.pic", cut, 1}, Case{"lying.pic", lying, 1}}) {
+    std::vector<unsigned char> shortOfCount = whole;
+    shortOfCount[0] = 3;   // the file ends on a record boundary before the third object
+    for (const Case& c : {Case{"cut.pic", cut, 1}, Case{"lying.pic", lying, 1}, Case{"short.pic", shortOfCount, 2}}) {
         SCOPED_TRACE(c.name);
         folder.write(c.name, c.bytes);
         auto harness = start({folder.file(c.name)});
@@ -363,6 +365,33 @@ TEST_F(SchemoraStart, ADrawingReadInPartAsksBeforeSaveReplacesIt)
         harness.close();
         host.clearEvents();
     }
+}
+
+// The header counts the records written, so a drawing saved after deletions reads back whole
+// and quietly.
+TEST_F(SchemoraStart, ADrawingSavedAfterDeletionsOpensWithoutAMessage)
+{
+    writeIni("DoTips=0\n");
+    DrawObjectStore store;
+    store.allocate();
+    for (int i = 1; i <= 3; ++i)
+        store[i] = MakeDrawObject({10 * i, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
+                                  "text");
+    ReleaseObjectData(store[2]);
+    store[2].w[4] = kObjDeleted;
+    DrawingDocData data;
+    g_current.objects = store.slots();
+    g_current.count = 3;
+    plat::Archive ar(plat::Archive::Mode::Store);
+    WriteDrawing(data, ar, kWriteDrawing, "deleted.pic");
+    g_current = CurrentDrawing{};
+    folder.write("deleted.pic", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
+    auto harness = start({folder.file("deleted.pic")});
+    ASSERT_TRUE(harness.start());
+    EXPECT_TRUE(host.messageBoxes().empty());
+    auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->data().objectCount, 2);
 }
 
 // Design Rules run before the Netlist dialog was ever opened names its report after the active

@@ -43,15 +43,18 @@ namespace {
 class TracelynStart : public ProgramFolderTest {
 protected:
     // A board with its outline and one text, written by the board writer.
-    void writeBoard(std::string_view name)
+    // The default outline and a text; with `deletedSlot` the text stands in slot 3 after a
+    // deleted slot 2.
+    void writeBoard(std::string_view name, bool deletedSlot = false)
     {
         BoardDocumentData doc;
         ASSERT_TRUE(InitNewBoard(doc));
         BoardObject text;
         text.w = {100, 200, 0x305, 0, kLayerSilkTop * 1024 + kKindText};
         text.data = StrDupChecked("U1");
-        g_board.objects[2] = text;
-        g_board.count = doc.objectCount = 2;
+        const int slot = deletedSlot ? 3 : 2;
+        g_board.objects[slot] = text;
+        g_board.count = doc.objectCount = slot;
         plat::Archive ar(plat::Archive::Mode::Store);
         WriteBoard(ar, kFileModeBoard);
         folder.write(name, std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
@@ -273,6 +276,37 @@ TEST_F(TracelynStart, ABoardReadInPartAsksBeforeSaveReplacesIt)
     CTracelynDoc* doc = activeBoard();
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->data().objectCount, 1) << "the outline; the text's string was cut";
+    host.clearEvents();
+    host.answerMessageBox(plat::kIdNo);
+    harness.command(plat::kIdFileSave);
+    EXPECT_EQ(host.messageBoxes(),
+              std::vector<std::string>{folder.file("cut.tlz") + " was read only in part. Replace the whole file with what was read?"});
+    EXPECT_EQ(folder.read("cut.tlz"), cut);
+}
+
+// The header counts the records written: a board saved after deletions reads back whole and
+// quietly, and one that ends on a record boundary before its count is damaged.
+TEST_F(TracelynStart, ABoardEndingBeforeItsCountIsDamagedOneSavedAfterDeletionsIsNot)
+{
+    writeIni("DoTips=0\n");
+    writeBoard("deleted.tlz", true);
+    {
+        auto harness = start({folder.file("deleted.tlz")});
+        ASSERT_TRUE(harness.start());
+        EXPECT_TRUE(host.messageBoxes().empty());
+        ASSERT_NE(activeBoard(), nullptr);
+        EXPECT_EQ(activeBoard()->data().objectCount, 2);
+        harness.close();
+    }
+    host.clearEvents();
+    writeBoard("whole.tlz");
+    const auto whole = folder.read("whole.tlz");
+    // Without the text's object record and its one string record.
+    const std::vector<unsigned char> cut(whole.begin(), whole.end() - 2 * 20);
+    folder.write("cut.tlz", cut);
+    auto harness = start({folder.file("cut.tlz")});
+    ASSERT_TRUE(harness.start());
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"1 objects read; the rest of the file is damaged"});
     host.clearEvents();
     host.answerMessageBox(plat::kIdNo);
     harness.command(plat::kIdFileSave);
