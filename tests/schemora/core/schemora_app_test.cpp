@@ -320,23 +320,34 @@ TEST_F(SchemoraStart, FilesThatAreNoDrawingsOpenNothing)
     }
 }
 
+// The bytes the drawing writer makes of `count` texts; slot `deleted` (when not 0) is a
+// deleted slot.
+std::vector<unsigned char> drawingOfTexts(int count, int deleted = 0)
+{
+    DrawObjectStore store;
+    store.allocate();
+    for (int i = 1; i <= count; ++i)
+        store[i] = MakeDrawObject({10 * i, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
+                                  "text");
+    if (deleted > 0) {
+        ReleaseObjectData(store[deleted]);
+        store[deleted].w[4] = kObjDeleted;
+    }
+    DrawingDocData data;
+    g_current.objects = store.slots();
+    g_current.count = count;
+    plat::Archive ar(plat::Archive::Mode::Store);
+    WriteDrawing(data, ar, kWriteDrawing, "texts.pic");
+    g_current = CurrentDrawing{};
+    return std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end());
+}
+
 // A drawing cut short opens with what could be read, says so once, and Save asks before it
 // replaces the file; Save As is free.
 TEST_F(SchemoraStart, ADrawingReadInPartAsksBeforeSaveReplacesIt)
 {
     writeIni("DoTips=0\n");
-    DrawObjectStore store;
-    store.allocate();
-    for (int i = 1; i <= 2; ++i)
-        store[i] = MakeDrawObject({10 * i, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-                                  "text");
-    DrawingDocData data;
-    g_current.objects = store.slots();
-    g_current.count = 2;
-    plat::Archive ar(plat::Archive::Mode::Store);
-    WriteDrawing(data, ar, kWriteDrawing, "cut.pic");
-    g_current = CurrentDrawing{};
-    const std::vector<unsigned char> whole(ar.bytes().begin(), ar.bytes().end());
+    const std::vector<unsigned char> whole = drawingOfTexts(2);
     struct Case { const char* name; std::vector<unsigned char> bytes; int read; };
     std::vector<unsigned char> cut(whole.begin(), whole.end() - 5);
     std::vector<unsigned char> lying = whole;
@@ -372,20 +383,7 @@ TEST_F(SchemoraStart, ADrawingReadInPartAsksBeforeSaveReplacesIt)
 TEST_F(SchemoraStart, ADrawingSavedAfterDeletionsOpensWithoutAMessage)
 {
     writeIni("DoTips=0\n");
-    DrawObjectStore store;
-    store.allocate();
-    for (int i = 1; i <= 3; ++i)
-        store[i] = MakeDrawObject({10 * i, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-                                  "text");
-    ReleaseObjectData(store[2]);
-    store[2].w[4] = kObjDeleted;
-    DrawingDocData data;
-    g_current.objects = store.slots();
-    g_current.count = 3;
-    plat::Archive ar(plat::Archive::Mode::Store);
-    WriteDrawing(data, ar, kWriteDrawing, "deleted.pic");
-    g_current = CurrentDrawing{};
-    folder.write("deleted.pic", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
+    folder.write("deleted.pic", drawingOfTexts(3, 2));
     auto harness = start({folder.file("deleted.pic")});
     ASSERT_TRUE(harness.start());
     EXPECT_TRUE(host.messageBoxes().empty());
