@@ -59,6 +59,25 @@ std::optional<double> parseNumber(std::string_view text)
     return value;
 }
 
+// Inches per drawing unit of a "$INSUNITS" code; codes without a length (unitless, or any this
+// reader does not know) count as inches.
+double inchesPerUnit(int code)
+{
+    constexpr double kMm = 1 / 25.4;
+    switch (code) {
+    case 2: return 12;              // feet
+    case 4: return kMm;
+    case 5: return 10 * kMm;        // centimetres
+    case 6: return 1000 * kMm;      // metres
+    case 8: return 1e-6;            // microinches
+    case 9: return 1e-3;            // mils
+    case 10: return 36;             // yards
+    case 13: return 1e-3 * kMm;     // micrometres
+    case 14: return 100 * kMm;      // decimetres
+    default: return 1;
+    }
+}
+
 int clampToInt(double value)
 {
     if (std::isnan(value))
@@ -116,7 +135,9 @@ private:
 
 class Reader {
 public:
-    explicit Reader(const DxfReadOptions& options) : ask_(options.ask), fitExtents_(options.fitExtents)
+    explicit Reader(const DxfReadOptions& options)
+        : ask_(options.ask), fitExtents_(options.fitExtents), headerUnits_(options.headerUnits),
+          unitsPerInch_(options.scale)
     {
         result_.scale = options.scale;
     }
@@ -127,6 +148,7 @@ private:
     void startEntity(std::string_view name);
     void finishEntity();
     void readExtent(PairSource& pairs, Pair& pair, bool isMax);
+    void takeUnits(std::string_view value);
     int scaled(const Groups& g, int code) const { return clampToInt(g.number(code) * result_.scale); }
     DxfEntity& append(DxfEntity::Kind kind, int x1, int y1, int x2, int y2);
     void finishLine();
@@ -138,6 +160,9 @@ private:
 
     const DxfUnknownEntityQuestion& ask_;
     bool fitExtents_;
+    bool headerUnits_;
+    double unitsPerInch_;
+    bool unitsNamed_ = false;   // the last pair named "$INSUNITS": its value follows
     DxfReadResult result_;
     std::string section_;
     std::string entity_;
@@ -284,6 +309,15 @@ void Reader::readExtent(PairSource& pairs, Pair& pair, bool isMax)
         result_.scale = kDefaultScale;
 }
 
+void Reader::takeUnits(std::string_view value)
+{
+    if (!headerUnits_)
+        return;
+    const std::optional<double> code = parseNumber(value);
+    const bool whole = code && *code >= 0 && *code <= INT_MAX && *code == std::floor(*code);
+    result_.scale = unitsPerInch_ * inchesPerUnit(whole ? static_cast<int>(*code) : 0);
+}
+
 DxfReadResult Reader::read(std::string_view file)
 {
     PairSource pairs(file);
@@ -291,6 +325,12 @@ DxfReadResult Reader::read(std::string_view file)
     bool sectionName = false;
     while (!result_.stopped && pairs.next(pair)) {
         const std::string_view value = trimmed(pair.value);
+        const bool unitsValue = unitsNamed_ && pair.code == 70;
+        unitsNamed_ = pair.code == 9 && section_ == "HEADER" && value == "$INSUNITS";
+        if (unitsValue) {
+            takeUnits(value);
+            continue;
+        }
         if (pair.code == 9 && section_ == "HEADER" && (value == "$EXTMIN" || value == "$EXTMAX")) {
             readExtent(pairs, pair, value == "$EXTMAX");
             if (pair.code != 0)

@@ -36,6 +36,9 @@ struct DxfReadOptions {
     // as they stand, scaled by `scale`.
     bool fitExtents = true;
     double scale = 1000;
+    // The file says its unit in "$INSUNITS" (inches when it does not, or says unitless): values
+    // are converted to inches and then scaled by `scale`, the editor's units per inch.
+    bool headerUnits = false;
     DxfUnknownEntityQuestion ask;
 };
 

@@ -5,6 +5,8 @@
 #include "spicerun/raw_file.h"
 #include "spicerun/result_listing.h"
 
+#include "platform/core/written_file_mode.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -50,6 +52,7 @@ bool writeAtomically(const std::string& path, const std::string& text)
         ok = n > 0;
         done += ok ? static_cast<size_t>(n) : 0;
     }
+    ok = ok && ::fchmod(fd, plat::writtenFileMode(path)) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok)
         ok = std::rename(temp.c_str(), path.c_str()) == 0;

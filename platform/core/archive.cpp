@@ -1,5 +1,7 @@
 #include "platform/core/archive.h"
 
+#include "platform/core/written_file_mode.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -90,12 +92,7 @@ bool writeFileAtomically(const std::string& path, const void* data, size_t size)
         p += n;
         left -= static_cast<size_t>(n);
     }
-    // New files get the usual permissions, not mkstemp's owner-only ones.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
-    ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = ok && ::fchmod(fd, writtenFileMode(path)) == 0 && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(temp.c_str(), path.c_str()) == 0)
         return true;

@@ -111,14 +111,18 @@ int ReadDrawing(DrawingDocData& doc, int start, int* count, plat::Archive& archi
         const RecordRead result = ReadObjectRecord(archive, version, singleSheet, slot);
         if (result == RecordRead::PartMarker)
             parts.markersSeen = 1;
-        cutShort = result == RecordRead::End && !endBefore;
+        // A positive count promised more records than came before the end or the part
+        // definitions; without one, only a record cut in two is damage.
+        const bool fewerThanCounted = header.count >= 1 && result != RecordRead::Object;
+        cutShort = fewerThanCounted || (result == RecordRead::End && !endBefore);
         if (result != RecordRead::Object)
             break;
         ++read;
     }
-    // Deleted objects write no records, so fewer records than the count is a whole file; a
-    // record cut short, or records beyond the count of a drawing that carries no part
-    // definitions, are not.
+    // The header counts the records that follow: fewer records than the count, a record cut
+    // short, or records beyond the count of a drawing that carries no part definitions mean a
+    // damaged file. (Drawings from elsewhere whose count took in deleted slots get the
+    // question too.)
     const bool recordsBeyondCount = read == header.count && !parts.encapsulated && !archive.atEnd();
     if (cutShort || recordsBeyondCount)
         ReportPartlyRead(archive, read);
@@ -135,7 +139,11 @@ void WriteDrawing(DrawingDocData& doc, plat::Archive& archive, int mode, std::st
     doc.date = std::time(nullptr);
     const int last = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
     DrawingHeader header;
-    header.count = static_cast<int16_t>(g_current.count);
+    // The header counts the records written, deleted slots write none: a reader can then tell a
+    // whole file from one that ends early.
+    const auto live = [](const DrawObject& o) { return o.type() != kObjDeleted; };
+    const auto first = g_current.objects.begin() + 1;
+    header.count = last >= 1 ? static_cast<int16_t>(std::count_if(first, first + last, live)) : int16_t{0};
     header.viewCentreX = static_cast<int16_t>(g_current.viewCentreX);
     header.viewCentreY = static_cast<int16_t>(g_current.viewCentreY);
     header.sheetSize = static_cast<uint8_t>(g_current.sheetSize);

@@ -343,8 +343,12 @@ int CNetlistBuilder::processPart(int index)
     if (takesModel && netlist::Contains(text, ":")) {
         model = modelOf(text);
         if (m_kind == kNetlistSpice) {
-            AddSpiceModel(text, model);
-            model = afterLastBackslash(model);
+            // The device line names the model without its library folder, so the model list
+            // must hold that same name: a "#.MODEL" text or SEMICON.MOD is matched against it.
+            // A subcircuit keeps its library, which says which model file to copy it from.
+            const std::string deckName = afterLastBackslash(model);
+            AddSpiceModel(text, text[0] == 'X' ? model : deckName);
+            model = deckName;
         }
     }
     std::string designator = DesignatorPrefix(text) + std::to_string(o.w[6]);

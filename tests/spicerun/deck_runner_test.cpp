@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace spicerun {
 namespace {
@@ -68,6 +69,31 @@ TEST(DeckRunner, RefusedDeckRunsNothingAndSaysWhy)
     EXPECT_NE(result.message.find("line 3: card not allowed: .control"), std::string::npos) << result.message;
     EXPECT_FALSE(std::ifstream(marker).good());
     EXPECT_EQ(readText(folder.file("evil.out")).rfind("*** The deck was not simulated", 0), 0u);
+}
+
+// The listing is an output like the editors' own: readable by others as the umask allows, and
+// a listing that is replaced keeps the permissions its owner gave it.
+TEST(DeckRunner, ListingGetsTheUsualPermissions)
+{
+    TempFolder folder;
+    const std::string deck = folder.file("rc.cir");
+    const std::string listing = folder.file("rc.out");
+    writeText(deck, "*SPICE NET\nR1 a 0 1k\n.END\n");
+    const auto modeOf = [&] {
+        struct stat st {};
+        return ::stat(listing.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0u;
+    };
+    const mode_t before = ::umask(022);
+    SimulateDeck(deck);
+    EXPECT_EQ(modeOf(), 0644u);
+    std::remove(listing.c_str());
+    ::umask(027);
+    SimulateDeck(deck);
+    EXPECT_EQ(modeOf(), 0640u);
+    ::chmod(listing.c_str(), 0600);
+    SimulateDeck(deck);
+    EXPECT_EQ(modeOf(), 0600u);
+    ::umask(before);
 }
 
 TEST(DeckRunner, MissingSimulatorAndTimeLimitAreReported)

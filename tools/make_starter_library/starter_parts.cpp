@@ -59,7 +59,8 @@ void led(SymbolBuilder& b)
 {
     diodeBody(b);
     b.arrow(0, -30, 20, -60).arrow(15, -25, 35, -55);
-    b.text(-40, -50, "D?").attribute(";Light emitting diode").attribute("%package LED3MM");
+    // Named LED, not D: step replay finds a lit LED by its "LED" designator.
+    b.text(-40, -50, "LED?").attribute(";Light emitting diode").attribute("%package LED3MM");
 }
 
 // Pins 1 emitter, 2 base, 3 collector; the emitter arrow points out for NPN, in for PNP.

@@ -22,6 +22,7 @@ struct BoardDocumentData {
     int32_t gridCommand = 703;
     int32_t further[2] = {0, 0};                // kept with the document, unused by the core
     int32_t hasFocus = 0;                       // 1 while a view of the document has the focus
+    std::string lastNetlist;                    // the netlist name last loaded for this board
     bool modified = false;
     // Where the store's objects paint, so a repaint visits only those that can show; it keeps
     // itself in step with the store and is emptied with it.

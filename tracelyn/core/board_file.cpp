@@ -186,6 +186,7 @@ private:
     std::array<uint8_t, kRecordSize> record_{};
     bool toldNoPackageNumber_ = false;
     bool countCapped_ = false;   // the header counted more objects than a board holds
+    bool countKnown_ = true;     // the header's count is the number of records that follow
 };
 
 void BoardReader::run(int firstIndex, int32_t* count)
@@ -216,9 +217,8 @@ void BoardReader::run(int firstIndex, int32_t* count)
         bool cutShort = false;
         int32_t r = 0;
         for (; r < *count && slot <= lastSlot; ++r) {
-            const bool endBefore = file_.atEnd();
             if (!readRecord()) {
-                cutShort = !endBefore;
+                cutShort = countKnown_;
                 break;
             }
             const Outcome outcome = readObject(slot);
@@ -231,8 +231,9 @@ void BoardReader::run(int firstIndex, int32_t* count)
                 ++filled;
             }
         }
-        // Deleted objects write no records, so a board may end before its count; a record or
+        // The header counts the records that follow: a file that ends before them, a record or
         // string cut short, or records beyond the count of a plain board, mean a damaged file.
+        // (Boards from elsewhere whose count took in deleted slots get the question too.)
         const bool recordsBeyondCount = r == *count && !countCapped_ && mode_ == kFileModeBoard && !file_.atEnd();
         if (cutShort || recordsBeyondCount)
             ReportPartlyRead(file_, filled);
@@ -262,6 +263,8 @@ bool BoardReader::readHeader(int32_t* count)
         return false;
     if (version_ >= 9)
         n = le::getS32(record_, 0);
+    // A negative count stands for "as many as there are": the file's end ends it.
+    countKnown_ = n >= 0;
     if (n < 0)
         n = kNegativeCountStandIn;
     if (n >= kMaxBoardObjects) {
@@ -529,18 +532,19 @@ int32_t scaled(int32_t value, double factor)
 
 }  // namespace
 
+uint32_t RecordsWritten(int count)
+{
+    if (g_board.objects == nullptr || count < 1)
+        return 0;
+    const auto live = [](const BoardObject& o) { return o.kind() != kKindDeleted; };
+    return static_cast<uint32_t>(std::count_if(g_board.objects + 1, g_board.objects + count + 1, live));
+}
+
 void WriteBoard(plat::Archive& archive, int mode, std::string_view name)
 {
     const int count = g_board.objects ? std::clamp(g_board.count, 0, g_board.capacity - 1) : 0;
     BoardFileHeader header;
-    header.count = static_cast<uint32_t>(count);
-    // A reader takes as many records as the header counts. Deleted slots write none, so in an
-    // export the highest index would make it read the package blocks as objects: there the
-    // header counts the records written.
-    if (mode == kFileModeExport && count > 0) {
-        const auto live = [](const BoardObject& o) { return o.kind() != kKindDeleted; };
-        header.count = static_cast<uint32_t>(std::count_if(g_board.objects + 1, g_board.objects + count + 1, live));
-    }
+    header.count = RecordsWritten(count);
     header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
     header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
     header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);

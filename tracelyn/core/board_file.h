@@ -13,10 +13,14 @@ inline constexpr int kFileModeBoard = 1;
 inline constexpr int kFileModeLibraryPart = 2;   // a package part written into a library
 inline constexpr int kFileModeExport = 4;        // ".xpc": package definitions travel along
 
+// The header's count for objects 1..count of the current board: the object records a writer
+// puts down, deleted slots writing none, so a reader can tell a whole file from one that ends
+// early, and an export's package blocks from its objects.
+uint32_t RecordsWritten(int count);
+
 // Writes the current board (g_board: store, count, size letter, view origin). In library-part
 // mode the second record holds `name` in capitals; in export mode a package block follows for
-// every distinct package that a part uses, and the header counts the object records written
-// (a board's header counts its highest index, deleted slots included).
+// every distinct package that a part uses. The header counts the object records written.
 void WriteBoard(plat::Archive& archive, int mode, std::string_view name = {});
 
 // Reads a board into the current store after index firstIndex (0 for a whole document). On

@@ -2,6 +2,7 @@
 
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_records.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/package_tables.h"
@@ -41,7 +42,7 @@ void WriteBoardV4(plat::Archive& archive, int mode)
 {
     const int count = g_board.objects ? std::clamp(g_board.count, 0, g_board.capacity - 1) : 0;
     BoardFileHeader header;
-    header.count = static_cast<uint32_t>(count);
+    header.count = RecordsWritten(count);
     header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
     header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
     header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);

@@ -197,7 +197,7 @@ int BatchRun::connectPowerNet(int net, int plane)
             const int32_t vx = wide ? px + reach : px, vy = wide ? py : py + reach;
             BoardObject stub = MakeRouteObject(kKindLine, pad->layer, px, py, vx, vy);
             stub.w[7] = g_mazeSettings.traceWidth;
-            stub.w[9] = kRouterTraceMark;
+            MarkRouterTrace(stub);
             BoardObject via = MakeRouteObject(kKindPad, kLayerAll, vx, vy, g_mazeSettings.viaSize, g_mazeSettings.viaSize);
             via.w[5] = kPadThroughVia;
             via.w[6] = g_mazeSettings.viaHole;

@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int kMaxUnknownMessages = 5;
+constexpr double kBoardUnitsPerInch = 10000;
 
 std::optional<std::string> readWhole(std::string_view path)
 {
@@ -74,7 +75,9 @@ int CDxfFile::ImportDxf(std::string_view path)
     int unknown = 0;
     DxfReadOptions options;
     options.fitExtents = false;
-    options.scale = 1.0;
+    // The exporter writes inches; the file's own unit, when it names one, holds instead.
+    options.scale = kBoardUnitsPerInch;
+    options.headerUnits = true;
     options.ask = [&unknown](std::string_view name) {
         if (unknown++ < kMaxUnknownMessages)
             plat::MessageBox("DXF command \"" + std::string(name) + "\" not implemented.");

@@ -114,7 +114,7 @@ bool CMazeRouter::addTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int l
     BoardObject o = MakeRouteObject(kKindLine, layer, x1, y1, x2, y2);
     o.w[5] = g_mazeSettings.traceStyle;
     o.w[7] = g_mazeSettings.traceWidth;
-    o.w[9] = kRouterTraceMark;
+    MarkRouterTrace(o);
     if (AppendRouteObject(o) == 0)
         return false;
     g_mazeRoute.length += std::abs(x2 - x1) + std::abs(y2 - y1);
@@ -197,7 +197,7 @@ bool CMazeRouter::addFanoutVia(const RouteEndPad& end, GridCell exit)
     // piece (a bent stub) does not count.
     for (int i = firstNew_; i < stubFrom; ++i) {
         const BoardObject& o = g_board.objects[i];
-        if (o.kind() == kKindLine && o.layer() == layer && o.w[9] == kRouterTraceMark &&
+        if (IsRouterTrace(o) && o.layer() == layer &&
             ((o.w[0] == ex && o.w[1] == ey) || (o.w[2] == ex && o.w[3] == ey)))
             return true;
     }

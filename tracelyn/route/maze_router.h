@@ -17,8 +17,11 @@
 
 inline constexpr int32_t kRouteOneLayer = 360;
 inline constexpr int32_t kRouteTwoLayers = 361;
-// Router-made traces carry this word (word 9).
+// Router-made traces carry this mark in their rotation word (w6), which the board file
+// stores, so a reopened board still knows which traces the router laid.
 inline constexpr int32_t kRouterTraceMark = 0x1234;
+inline void MarkRouterTrace(BoardObject& trace) { trace.w[6] = kRouterTraceMark; }
+inline bool IsRouterTrace(const BoardObject& o) { return o.kind() == kKindLine && o.w[6] == kRouterTraceMark; }
 
 // The router settings (the Incremental Router page): lengths in board units.
 struct MazeRouterSettings {

@@ -191,7 +191,7 @@ int BatchRun::memoryRoute()
             BoardObject segment = MakeRouteObject(kKindLine, between.layer, path[s].x, path[s].y, path[s + 1].x, path[s + 1].y);
             segment.w[5] = g_mazeSettings.traceStyle;
             segment.w[7] = g_mazeSettings.traceWidth;
-            segment.w[9] = kRouterTraceMark;
+            MarkRouterTrace(segment);
             laid = AppendRouteObject(segment) != 0;
         }
         if (!laid) {

@@ -49,8 +49,13 @@ int ReadNetlistForBoard()
     g_netlist.stop = 0;
     g_netlist.powerNets.fill(-1);
     const int read = ReadBoardNetlist(netlistBaseName());
-    if (read == 1)
+    if (read == 1) {
         g_netlist.routeLayer = 0;
+        // The router and rats-nest dialogs offer it again for this board.
+        BoardDocumentData* doc = g_active.data;
+        if (doc != nullptr && doc->objects && doc->objects->data() == g_board.objects)
+            doc->lastNetlist = g_netlist.netlistName;
+    }
     return read;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/route_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/route_services.h"
@@ -30,6 +31,14 @@ int32_t& value(RouterValue v) { return g_router.values[static_cast<size_t>(v)]; 
 std::string activePath()
 {
     return g_active.document != nullptr ? g_active.document->GetPathName() : std::string();
+}
+
+// The netlist fields start with the netlist last loaded for the active board, else the
+// board's own base name.
+std::string startingNetlistName()
+{
+    const BoardDocumentData* doc = g_active.data;
+    return doc != nullptr && !doc->lastNetlist.empty() ? doc->lastNetlist : BoardBaseName(activePath());
 }
 
 std::string mils(int32_t units) { return std::to_string(units / 10); }
@@ -91,7 +100,7 @@ bool CBatchRouterSetupDlg::OnInitDialog()
     SetDlgItemInt(kIdcBatchInitialVias, value(kInitialVias));
     SetDlgItemInt(kIdcBatchRetries, g_router.passes);
     g_batchExtras.baseName = BoardBaseName(activePath());
-    SetDlgItemText(kIdcBatchNetlist, g_batchExtras.baseName);
+    SetDlgItemText(kIdcBatchNetlist, startingNetlistName());
     return true;
 }
 
@@ -185,7 +194,7 @@ CRatsNestSetupDlg::CRatsNestSetupDlg() : plat::Dialog(tly::kIddRatsNestSetup, nu
 
 bool CRatsNestSetupDlg::OnInitDialog()
 {
-    SetDlgItemText(tly::kIdcRatsNestName, BoardBaseName(activePath()));
+    SetDlgItemText(tly::kIdcRatsNestName, startingNetlistName());
     return true;
 }
 

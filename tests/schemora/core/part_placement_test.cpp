@@ -131,6 +131,19 @@ TEST_F(PartPlacement, F5ChoosesAPartThatFollowsTheCursorAndIsPlacedWithAClick)
     EXPECT_EQ(g_editState.CurrentTool, kToolPart) << "the tool stays for the next part";
 }
 
+// Step replay lights a part whose designator is "LED": the starter LED must place as one,
+// numbered in the counter it shares with the L parts.
+TEST_F(PartPlacement, TheStarterLedPlacesAsAnLedDevice)
+{
+    choosePart("DEVICE", "LED");
+    place(0, 0);
+    place(400, 0);
+    ASSERT_EQ(count(), 2);
+    EXPECT_STREQ(object(1).text, "LED:DEVICE\\LED");
+    EXPECT_EQ(object(1).w[6], 1);
+    EXPECT_EQ(object(2).w[6], 2);
+}
+
 TEST_F(PartPlacement, CancellingTheChooserLeavesNoTool)
 {
     host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });

@@ -320,28 +320,41 @@ TEST_F(SchemoraStart, FilesThatAreNoDrawingsOpenNothing)
     }
 }
 
+// The bytes the drawing writer makes of `count` texts; slot `deleted` (when not 0) is a
+// deleted slot.
+std::vector<unsigned char> drawingOfTexts(int count, int deleted = 0)
+{
+    DrawObjectStore store;
+    store.allocate();
+    for (int i = 1; i <= count; ++i)
+        store[i] = MakeDrawObject({10 * i, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
+                                  "text");
+    if (deleted > 0) {
+        ReleaseObjectData(store[deleted]);
+        store[deleted].w[4] = kObjDeleted;
+    }
+    DrawingDocData data;
+    g_current.objects = store.slots();
+    g_current.count = count;
+    plat::Archive ar(plat::Archive::Mode::Store);
+    WriteDrawing(data, ar, kWriteDrawing, "texts.pic");
+    g_current = CurrentDrawing{};
+    return std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end());
+}
+
 // A drawing cut short opens with what could be read, says so once, and Save asks before it
 // replaces the file; Save As is free.
 TEST_F(SchemoraStart, ADrawingReadInPartAsksBeforeSaveReplacesIt)
 {
     writeIni("DoTips=0\n");
-    DrawObjectStore store;
-    store.allocate();
-    for (int i = 1; i <= 2; ++i)
-        store[i] = MakeDrawObject({10 * i, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-                                  "text");
-    DrawingDocData data;
-    g_current.objects = store.slots();
-    g_current.count = 2;
-    plat::Archive ar(plat::Archive::Mode::Store);
-    WriteDrawing(data, ar, kWriteDrawing, "cut.pic");
-    g_current = CurrentDrawing{};
-    const std::vector<unsigned char> whole(ar.bytes().begin(), ar.bytes().end());
+    const std::vector<unsigned char> whole = drawingOfTexts(2);
     struct Case { const char* name; std::vector<unsigned char> bytes; int read; };
     std::vector<unsigned char> cut(whole.begin(), whole.end() - 5);
     std::vector<unsigned char> lying = whole;
     lying[0] = 1;   // the header counts one object, the file holds two
-    for (const Case& c : {Case{"cut.pic", cut, 1}, Case{"lying.pic", lying, 1}}) {
+    std::vector<unsigned char> shortOfCount = whole;
+    shortOfCount[0] = 3;   // the file ends on a record boundary before the third object
+    for (const Case& c : {Case{"cut.pic", cut, 1}, Case{"lying.pic", lying, 1}, Case{"short.pic", shortOfCount, 2}}) {
         SCOPED_TRACE(c.name);
         folder.write(c.name, c.bytes);
         auto harness = start({folder.file(c.name)});
@@ -363,6 +376,20 @@ TEST_F(SchemoraStart, ADrawingReadInPartAsksBeforeSaveReplacesIt)
         harness.close();
         host.clearEvents();
     }
+}
+
+// The header counts the records written, so a drawing saved after deletions reads back whole
+// and quietly.
+TEST_F(SchemoraStart, ADrawingSavedAfterDeletionsOpensWithoutAMessage)
+{
+    writeIni("DoTips=0\n");
+    folder.write("deleted.pic", drawingOfTexts(3, 2));
+    auto harness = start({folder.file("deleted.pic")});
+    ASSERT_TRUE(harness.start());
+    EXPECT_TRUE(host.messageBoxes().empty());
+    auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->data().objectCount, 2);
 }
 
 // Design Rules run before the Netlist dialog was ever opened names its report after the active

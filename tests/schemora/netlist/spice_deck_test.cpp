@@ -183,6 +183,26 @@ TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
     EXPECT_NEAR(volts, 0.7, 0.1);
 }
 
+// A diode clipper whose model the drawing gives: the part names it with its library folder,
+// the deck and the "#.MODEL" text by the bare name.
+TEST_F(SpiceDeckTest, ModelGivenInTheDrawingIsFoundByTheDeckName)
+{
+    divider("V:DC 10", capacitor, "D:DEVICE\\D");
+    label(5000, 5000, "#.dc V1 0 10 1");
+    label(5000, 5400, "#.MODEL D D(IS=1E-14)");
+    ASSERT_EQ(runSpice(), 1);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Number of signals found=3"});
+    const std::string deck = read(".cir");
+    EXPECT_NE(deck.find("D2 out 0 d\n"), std::string::npos) << deck;
+    EXPECT_NE(deck.find(".MODEL D D(IS=1E-14)\n"), std::string::npos) << deck;
+    if (!haveNgspice())
+        GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
+    const auto rows = simulate(folder.file("design.cir"));
+    ASSERT_FALSE(rows.empty()) << ngspiceOutput(folder.file("design.cir"));
+    EXPECT_NEAR(valueAt(rows, 0.3), 0.3, 0.01);  // below the knee the diode takes nothing
+    EXPECT_NEAR(valueAt(rows, 10.0), 0.7, 0.1);  // above it the output is clipped
+}
+
 TEST_F(SpiceDeckTest, GroundIsNodeZeroAndConnectorsAreNoDevices)
 {
     const int connector = loadOnly("CONN", twoPin("CONN2", "J?", "%package SIP2"));

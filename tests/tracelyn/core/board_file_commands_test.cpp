@@ -53,8 +53,8 @@ TEST_F(BoardFileCommandsTest, OpenSendsEachKindOfFileItsOwnWay)
     // DXF: its line work goes into the open board, and never without a board to take it.
     {
         std::ofstream dxf(sub("plot.dxf"), std::ios::binary);
-        dxf << "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nLINE\r\n 10\r\n100\r\n 20\r\n200\r\n 11\r\n300\r\n"
-               " 21\r\n200\r\n  0\r\nCIRCLE\r\n 10\r\n0\r\n 20\r\n0\r\n 40\r\n50\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+        dxf << "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nLINE\r\n 10\r\n0.01\r\n 20\r\n0.02\r\n 11\r\n0.03\r\n"
+               " 21\r\n0.02\r\n  0\r\nCIRCLE\r\n 10\r\n0\r\n 20\r\n0\r\n 40\r\n0.005\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
     }
     const int before = g_board.count;
     host.clearEvents();
@@ -63,9 +63,9 @@ TEST_F(BoardFileCommandsTest, OpenSendsEachKindOfFileItsOwnWay)
     EXPECT_TRUE(host.messageBoxes().empty());
     ASSERT_EQ(g_board.count, before + 2);
     EXPECT_EQ(g_board.objects[before + 1].kind(), kKindLine);
-    EXPECT_EQ(g_board.objects[before + 1].w[1], -200) << "y turns downwards";
+    EXPECT_NEAR(g_board.objects[before + 1].w[1], -200, 1) << "inches, y turned downwards";
     EXPECT_EQ(g_board.objects[before + 2].kind(), kKindEllipse);
-    EXPECT_EQ(g_board.objects[before + 2].w[2], 50);
+    EXPECT_NEAR(g_board.objects[before + 2].w[2], 50, 1);
     host.answerMessageBox(plat::kIdNo);
     host.answerMessageBox(plat::kIdNo);
     ASSERT_TRUE(harness->command(tly::kCmdCloseAllWindows));

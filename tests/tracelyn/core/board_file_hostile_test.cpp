@@ -53,7 +53,11 @@ TEST_F(BoardTest, LyingCountsStopAtTheEndOfTheFile)
     f.record({2, 2, kKindLine, 0, 0, 0, 0, 0});
     BoardDocumentData back;
     EXPECT_EQ(read(back, f.bytes), 2);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"2 objects read; the rest of the file is damaged"})
+        << "a file that ends before its count is damaged";
+    host.clearEvents();
 
+    // A negative count reads to the end of the file.
     FileBuilder negative;
     negative.header(-5, kV12);
     negative.record({1, 1, kKindLine, 0, 0, 0, 0, 0});

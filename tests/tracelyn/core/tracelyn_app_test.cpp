@@ -43,15 +43,18 @@ namespace {
 class TracelynStart : public ProgramFolderTest {
 protected:
     // A board with its outline and one text, written by the board writer.
-    void writeBoard(std::string_view name)
+    // The default outline and a text; with `deletedSlot` the text stands in slot 3 after a
+    // deleted slot 2.
+    void writeBoard(std::string_view name, bool deletedSlot = false)
     {
         BoardDocumentData doc;
         ASSERT_TRUE(InitNewBoard(doc));
         BoardObject text;
         text.w = {100, 200, 0x305, 0, kLayerSilkTop * 1024 + kKindText};
         text.data = StrDupChecked("U1");
-        g_board.objects[2] = text;
-        g_board.count = doc.objectCount = 2;
+        const int slot = deletedSlot ? 3 : 2;
+        g_board.objects[slot] = text;
+        g_board.count = doc.objectCount = slot;
         plat::Archive ar(plat::Archive::Mode::Store);
         WriteBoard(ar, kFileModeBoard);
         folder.write(name, std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
@@ -257,28 +260,47 @@ TEST_F(TracelynStart, FilesThatAreNoBoardsOpenNothing)
     }
 }
 
-// A board cut short opens with what could be read, says so once, and Save asks before it
-// replaces the file.
+// A board cut short, inside a record or on a record boundary before the header's count, opens
+// with what could be read, says so once, and Save asks before it replaces the file.
 TEST_F(TracelynStart, ABoardReadInPartAsksBeforeSaveReplacesIt)
 {
     writeBoard("whole.tlz");
     const auto whole = folder.read("whole.tlz");
-    const std::vector<unsigned char> cut(whole.begin(), whole.end() - 7);
-    folder.write("cut.tlz", cut);
     writeIni("DoTips=0\n");
-    auto harness = start({folder.file("cut.tlz")});
+    struct Case { const char* name; size_t cut; };
+    // The text's string record cut in two; the text's object record and string record left out.
+    for (const Case& c : {Case{"cut.tlz", 7}, Case{"short.tlz", 2 * 20}}) {
+        SCOPED_TRACE(c.name);
+        const std::vector<unsigned char> cut(whole.begin(), whole.end() - static_cast<long>(c.cut));
+        folder.write(c.name, cut);
+        auto harness = start({folder.file(c.name)});
+        ASSERT_TRUE(harness.start());
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"1 objects read; the rest of the file is damaged"});
+        CTracelynDoc* doc = activeBoard();
+        ASSERT_NE(doc, nullptr);
+        EXPECT_EQ(doc->data().objectCount, 1) << "the outline";
+        host.clearEvents();
+        host.answerMessageBox(plat::kIdNo);
+        harness.command(plat::kIdFileSave);
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{folder.file(c.name) + " was read only in part. Replace the whole file with what was read?"});
+        EXPECT_EQ(folder.read(c.name), cut);
+        harness.close();
+        host.clearEvents();
+    }
+}
+
+// The header counts the records written: a board saved after deletions reads back whole and
+// quietly.
+TEST_F(TracelynStart, ABoardSavedAfterDeletionsOpensWithoutAMessage)
+{
+    writeIni("DoTips=0\n");
+    writeBoard("deleted.tlz", true);
+    auto harness = start({folder.file("deleted.tlz")});
     ASSERT_TRUE(harness.start());
-    const auto boxes = host.messageBoxes();
-    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "1 objects read; the rest of the file is damaged"), 1);
-    CTracelynDoc* doc = activeBoard();
-    ASSERT_NE(doc, nullptr);
-    EXPECT_EQ(doc->data().objectCount, 1) << "the outline; the text's string was cut";
-    host.clearEvents();
-    host.answerMessageBox(plat::kIdNo);
-    harness.command(plat::kIdFileSave);
-    EXPECT_EQ(host.messageBoxes(),
-              std::vector<std::string>{folder.file("cut.tlz") + " was read only in part. Replace the whole file with what was read?"});
-    EXPECT_EQ(folder.read("cut.tlz"), cut);
+    EXPECT_TRUE(host.messageBoxes().empty());
+    ASSERT_NE(activeBoard(), nullptr);
+    EXPECT_EQ(activeBoard()->data().objectCount, 2);
 }
 
 TEST_F(TracelynStart, SavingAnUntitledBoardNamesItsEntryAndReadsBack)

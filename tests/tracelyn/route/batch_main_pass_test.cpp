@@ -67,7 +67,7 @@ protected:
         std::map<int, std::set<int>> layers;
         for (int i = 1; i <= g_board.count; ++i) {
             const BoardObject& o = g_board.objects[i];
-            if (o.kind() == kKindLine && o.w[9] == kRouterTraceMark && std::abs(o.w[2] - o.w[0]) > 1000)
+            if (IsRouterTrace(o) && std::abs(o.w[2] - o.w[0]) > 1000)
                 layers[o.w[1] / 2000 + rows / 2].insert(o.layer());
         }
         return layers;

@@ -119,17 +119,17 @@ TEST_F(BoardDxf, AFileThatCannotBeWrittenIsReported)
     EXPECT_EQ(host.messageBoxes()[0], "Can't open file: " + folder.file("missing/board.dxf"));
 }
 
-TEST_F(BoardDxf, ImportAppendsLineWorkInBoardUnitsAndClosesPolylines)
+TEST_F(BoardDxf, ImportAppendsLineWorkInInchesAndClosesPolylines)
 {
     const int before = g_board.count;
     // Padded group codes, CR LF ends, an open polyline, a text, an arc and unknown entities.
     std::string dxf = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n"
                       "  0\r\nPOLYLINE\r\n  0\r\nVERTEX\r\n 10\r\n0\r\n 20\r\n0\r\n"
-                      "  0\r\nVERTEX\r\n 10\r\n1000\r\n 20\r\n0\r\n  0\r\nVERTEX\r\n 10\r\n1000\r\n 20\r\n500\r\n"
-                      "  0\r\nSEQEND\r\n  0\r\nTEXT\r\n 10\r\n10.9\r\n 20\r\n20\r\n  1\r\nGND\r\n";
+                      "  0\r\nVERTEX\r\n 10\r\n0.1\r\n 20\r\n0\r\n  0\r\nVERTEX\r\n 10\r\n0.1\r\n 20\r\n0.05\r\n"
+                      "  0\r\nSEQEND\r\n  0\r\nTEXT\r\n 10\r\n0.00109\r\n 20\r\n0.002\r\n  1\r\nGND\r\n";
     for (int i = 0; i < 7; ++i)
         dxf += "  0\r\nSPLINES\r\n";
-    dxf += "  0\r\nARC\r\n 10\r\n0\r\n 20\r\n0\r\n 40\r\n100\r\n 50\r\n0\r\n 51\r\n90\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+    dxf += "  0\r\nARC\r\n 10\r\n0\r\n 20\r\n0\r\n 40\r\n0.01\r\n 50\r\n0\r\n 51\r\n90\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
     folder.write("in.dxf", dxf);
     CDxfFile file;
     ASSERT_EQ(file.ImportDxf(folder.file("in.dxf")), 5);
@@ -141,7 +141,7 @@ TEST_F(BoardDxf, ImportAppendsLineWorkInBoardUnitsAndClosesPolylines)
     EXPECT_EQ((std::array{o[2].w[0], o[2].w[1], o[2].w[2], o[2].w[3]}), (std::array{1000, -500, 0, 0}))
         << "the open polyline comes back closed";
     EXPECT_EQ(o[3].kind(), kKindText);
-    EXPECT_EQ(o[3].w[0], 10) << "values are board units, truncated";
+    EXPECT_EQ(o[3].w[0], 10) << "inches to board units, truncated";
     EXPECT_STREQ(o[3].text(), "GND");
     EXPECT_EQ(o[4].kind(), kKindArc);
     EXPECT_EQ(host.count("message box: DXF command \"SPLINES\" not implemented."), 5) << "at most five times";
@@ -150,6 +150,44 @@ TEST_F(BoardDxf, ImportAppendsLineWorkInBoardUnitsAndClosesPolylines)
     EXPECT_EQ(file.ImportDxf(folder.file("none.dxf")), 0);
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file: " + folder.file("none.dxf")});
     EXPECT_EQ(g_board.count, before + 5);
+}
+
+// The board's own DXF comes back where it was written from; a file that names its unit in
+// "$INSUNITS" is converted from that unit.
+TEST_F(BoardDxf, ImportTakesTheFilesUnits)
+{
+    const std::array<std::array<int32_t, 4>, 3> traces = {{{12340, -5670, -2500, 8000},
+                                                           {0, 0, 1000, 0},
+                                                           {-30000, 25000, 31230, -24990}}};
+    for (const auto& t : traces)
+        add(object(kKindLine, kLayerTop, {t[0], t[1], t[2], t[3], 0, 0, 0, 120}));
+    const int before = g_board.count;
+    CDxfFile file;
+    file.ExportDxf(folder.file("board.dxf"));
+    ASSERT_EQ(file.ImportDxf(folder.file("board.dxf")), static_cast<int>(traces.size()));
+    for (size_t i = 0; i < traces.size(); ++i) {
+        SCOPED_TRACE("trace " + std::to_string(i));
+        const BoardObject& back = g_board.objects[before + 1 + static_cast<int>(i)];
+        EXPECT_EQ(back.kind(), kKindLine);
+        for (size_t k = 0; k < 4; ++k)
+            EXPECT_NEAR(back.w[k], traces[i][k], 1) << "word " << k;
+    }
+
+    struct Units {
+        const char* code;
+        int32_t x;   // board units of x = 2.54
+    };
+    const Units units[] = {{"4", 1000}, {"1", 25400}, {"0", 25400}, {"9", 25}, {"junk", 25400}};
+    for (const Units& u : units) {
+        SCOPED_TRACE(std::string("$INSUNITS ") + u.code);
+        folder.write("units.dxf", std::string("0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n") + u.code +
+                                      "\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n2.54\n20\n0\n"
+                                      "11\n0\n21\n-2.54\n0\nENDSEC\n0\nEOF\n");
+        const int at = g_board.count + 1;
+        ASSERT_EQ(file.ImportDxf(folder.file("units.dxf")), 1);
+        EXPECT_NEAR(g_board.objects[at].w[0], u.x, 1);
+        EXPECT_NEAR(g_board.objects[at].w[3], u.x, 1);
+    }
 }
 
 }  // namespace

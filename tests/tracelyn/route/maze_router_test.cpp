@@ -31,6 +31,24 @@ TEST_F(MazeRouterTest, ToolRoutesOneConnectionOnOneLayer)
     EXPECT_TRUE(host.messageBoxes().empty());
 }
 
+TEST_F(MazeRouterTest, RoutedTracesKeepTheirMarkThroughSaveAndReopen)
+{
+    placeTwoPins(-4000, 4000);
+    loadNets("A----u1-2,u2-1\n", 1);
+    ASSERT_EQ(routeLine(*ratsNestLines().front()), 1);
+    const auto routed = [] {
+        int n = 0;
+        for (int i = 1; i <= g_board.count; ++i)
+            n += IsRouterTrace(g_board.objects[i]) ? 1 : 0;
+        return n;
+    };
+    const int laid = routed();
+    ASSERT_GT(laid, 0);
+    BoardDocumentData reopened;
+    roundTrip(reopened);
+    EXPECT_EQ(routed(), laid);
+}
+
 TEST_F(MazeRouterTest, TwoLayerRoutesKeepTheLayerAxesAndJoinByVias)
 {
     writeLibrary(twoPin());

@@ -59,7 +59,7 @@ protected:
         std::vector<std::array<int32_t, 4>> traces;
         for (int i = 1; i <= g_board.count; ++i) {
             const BoardObject& o = g_board.objects[i];
-            if (o.kind() == kKindLine && o.layer() == layer && o.w[9] == kRouterTraceMark)
+            if (IsRouterTrace(o) && o.layer() == layer)
                 traces.push_back({o.w[0], o.w[1], o.w[2], o.w[3]});
         }
         return traces;

@@ -122,7 +122,7 @@ protected:
         int bad = 0;
         for (int i = 1; i <= g_board.count; ++i) {
             const BoardObject& o = g_board.objects[i];
-            if (o.kind() != kKindLine || o.w[9] != kRouterTraceMark)
+            if (!IsRouterTrace(o))
                 continue;
             const int32_t dx = std::abs(o.w[2] - o.w[0]), dy = std::abs(o.w[3] - o.w[1]);
             if (dx + dy < 250)

@@ -8,6 +8,7 @@
 #include "tracelyn/workspace/main_frame.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,44 @@ TEST_F(BatchRouteCommands, MissingNetlistLeavesTheRatsNestInPlace)
     EXPECT_TRUE(harness.command(tly::kCmdBatchRoute));
     EXPECT_EQ(host.messageBoxes().back().rfind("File ", 0), 0u) << host.messageBoxes().back();
     EXPECT_EQ(words(), before);
+}
+
+// After Process > Load Netlist the netlist fields of both setup dialogs start with the chosen
+// netlist, not with the board's own name; another board starts with its own.
+TEST_F(BatchRouteCommands, NetlistFieldsStartWithTheNetlistLastLoadedForTheBoard)
+{
+    if (!copyShippedFolders())
+        GTEST_SKIP() << "the program folder has not been laid out";
+    std::filesystem::create_directory(folder.file("nets"));
+    const std::string chosen = folder.file("nets/filter.net");
+    std::filesystem::copy_file(folder.file("examples/rc_filter.net"), chosen);
+    plat::AppHarness harness = start({folder.file("examples/rc_filter.tlz")});
+    ASSERT_TRUE(harness.start());   // the start-up offer is cancelled
+
+    std::string field;
+    const auto readField = [&field](unsigned id) {
+        return [&field, id](plat::Dialog& d) {
+            field = d.GetDlgItemText(id);
+            return d.PressButton(plat::kIdCancel);
+        };
+    };
+    host.answerDialog(readField(tly::kIdcRatsNestName));
+    EXPECT_TRUE(harness.command(tly::kCmdRatsNest));
+    EXPECT_EQ(field, folder.file("examples/rc_filter"));
+
+    host.answerFileDialog({chosen, 1});
+    EXPECT_TRUE(harness.command(tly::kCmdLoadNetlist));
+    host.answerDialog(readField(tly::kIdcRatsNestName));
+    EXPECT_TRUE(harness.command(tly::kCmdRatsNest));
+    EXPECT_EQ(field, chosen);
+    host.answerDialog(readField(tly::kIdcBatchNetlist));
+    EXPECT_TRUE(harness.command(tly::kCmdBatchRoute));
+    EXPECT_EQ(field, chosen);
+
+    EXPECT_TRUE(harness.command(plat::kIdFileNew));
+    host.answerDialog(readField(tly::kIdcBatchNetlist));
+    EXPECT_TRUE(harness.command(tly::kCmdBatchRoute));
+    EXPECT_NE(field, chosen);
 }
 
 }  // namespace
