@@ -26,6 +26,18 @@ enum : unsigned {
     kIdcRefDesAllSheets = 1096,
     kIddScale = 162,
 
+    kCmdCheckSchematic = 241,   // Aux > Check Schematic...
+    kIddCheckSchematic = 138,
+    kIdcCheckUnattachedText = 300,
+    kIdcCheckUnattachedTerminals = 121,
+    kIdcCheckOverlappedLines = 122,
+    kIdcCheckSnapToGrid = 326,
+    kIdcCheckSaveResults = 1096,
+    kIdcCheckNote = 1047,
+    kStrCheckNote = 132,
+    kStrDiskError = 851,
+    kStrNoLibraryParts = 916,
+
     kStrReferenceNotFound = 885,
     kStrTextNotFound = 886,
     kStrSearchComplete = 900,

@@ -52,6 +52,35 @@ plat::DialogTemplate refDesDialog()
     return t;
 }
 
+plat::DialogTemplate checkSchematicDialog()
+{
+    using K = plat::ControlKind;
+    plat::DialogTemplate t;
+    t.id = kIddCheckSchematic;
+    t.title = "Check Schematic";
+    auto add = [&t](unsigned id, K kind, std::string text, int row, int column = 0) {
+        plat::ControlTemplate c;
+        c.id = id;
+        c.kind = kind;
+        c.text = std::move(text);
+        c.row = row;
+        c.column = column;
+        t.controls.push_back(std::move(c));
+    };
+    add(kIdcCheckNote, K::Static, "", 0);
+    t.controls.back().span = 2;
+    t.controls.back().width = 220;
+    t.controls.back().height = 60;
+    add(kIdcCheckUnattachedText, K::CheckBox, "Check for unattached text", 1);
+    add(kIdcCheckUnattachedTerminals, K::CheckBox, "Check for unattached terminals", 2);
+    add(kIdcCheckOverlappedLines, K::CheckBox, "Correct/remove overlapped lines", 3);
+    add(kIdcCheckSnapToGrid, K::CheckBox, "Snap all objects to current grid", 4);
+    add(kIdcCheckSaveResults, K::CheckBox, "Save results to file", 5);
+    add(plat::kIdOk, K::DefPushButton, "Check Schematic", 6);
+    add(plat::kIdCancel, K::PushButton, "Cancel", 6, 1);
+    return t;
+}
+
 }  // namespace
 
 void AddAdvancedEditItems(plat::MenuItem& editMenu)
@@ -69,6 +98,7 @@ void AddSearchItems(plat::MenuItem& auxMenu)
     auxMenu.items.push_back(menuItem(kCmdFind, "&Find..."));
     auxMenu.items.push_back(menuItem(kCmdReplaceText, "&Replace Text..."));
     auxMenu.items.push_back(menuItem(kCmdRefNo, "Ref &No..."));
+    auxMenu.items.push_back(menuItem(kCmdCheckSchematic, "&Check Schematic..."));
 }
 
 std::vector<plat::Accelerator> AdvancedEditAccelerators()
@@ -91,7 +121,8 @@ std::vector<plat::DialogTemplate> AdvancedEditDialogs()
             ReplaceTextTemplate(kIddReplaceText, "Replace Text"),
             ReplaceConfirmTemplate(),
             refDesDialog(),
-            ScaleFactorsTemplate(kIddScale, "Scale Objects")};
+            ScaleFactorsTemplate(kIddScale, "Scale Objects"),
+            checkSchematicDialog()};
 }
 
 void AddAdvancedEditStrings(std::map<unsigned, std::string>& strings)
@@ -100,6 +131,14 @@ void AddAdvancedEditStrings(std::map<unsigned, std::string>& strings)
     strings[kStrTextNotFound] = "Text NOT found";
     strings[kStrSearchComplete] = "Search complete";
     strings[kStrReGridQuestion] = "Re-grid  objects?";
+    strings[kStrDiskError] = "Disk error----push ENTER";
+    strings[kStrNoLibraryParts] = "Error: No library parts in schematic. \n\nYou will not be able to get a netilist.";
+    strings[kStrCheckNote] =
+        "Checking your schematic is recommended before you simulate or make a printed circuit board. You have the "
+        "option of letting Schemora correct drawing errors such as overlapped lines and lines that are too short. "
+        "Schemora can also snap all drawing elements to the current grid. This reduces netlisting errors. (Use Ctrl "
+        "Z to undo corrections)";
+    strings[kCmdCheckSchematic] = "Check the drawing before netlisting\nCheck Schematic";
     strings[kCmdFind] = "Find a text or a reference designator\nFind";
     strings[kCmdReplaceText] = "Replace text in the drawing\nReplace Text";
     strings[kCmdRefNo] = "Renumber the reference designators\nRef No";

@@ -9,7 +9,7 @@
 
 // Scale, Re-Grid and the three alignments in Edit > Advanced (added when missing).
 void AddAdvancedEditItems(plat::MenuItem& editMenu);
-// Find, Replace Text and Ref No in the Aux menu.
+// Find, Replace Text, Ref No and Check Schematic in the Aux menu.
 void AddSearchItems(plat::MenuItem& auxMenu);
 std::vector<plat::Accelerator> AdvancedEditAccelerators();
 std::vector<plat::DialogTemplate> AdvancedEditDialogs();

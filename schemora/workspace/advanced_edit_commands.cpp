@@ -1,4 +1,4 @@
-// Edit > Advanced: Scale, Re-Grid and the three alignments, and Aux > Ref No.
+// Edit > Advanced: Scale, Re-Grid and the three alignments; Aux > Ref No and Check Schematic.
 #include "schemora/workspace/main_frame.h"
 
 #include "common/find_replace_dialogs.h"
@@ -9,6 +9,7 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/cursor_snap.h"
+#include "schemora/core/design_check.h"
 #include "schemora/core/object_alignment.h"
 #include "schemora/core/object_scaling.h"
 #include "schemora/core/reference_numbering.h"
@@ -18,6 +19,7 @@
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
 
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -111,6 +113,8 @@ void CMainFrame::registerAdvancedEditCommands()
     onCommand(scm::kCmdReGrid, &CMainFrame::OnReGrid);
     onCommandRange(scm::kCmdAlignToCenter, scm::kCmdAlignOnLine, &CMainFrame::OnAlign);
     onCommand(scm::kCmdRefNo, &CMainFrame::OnRefNo);
+    onCommand(scm::kCmdCheckSchematic, &CMainFrame::OnCheckSchematic);
+    onUpdateCommandUI(scm::kCmdCheckSchematic, &CMainFrame::OnUpdateNeedsDrawing);
     onUpdateCommandUI(scm::kCmdReGrid, &CMainFrame::OnUpdateNeedsDrawing);
     onUpdateCommandUI(scm::kCmdRefNo, &CMainFrame::OnUpdateNeedsDrawing);
     for (unsigned id = scm::kCmdAlignToCenter; id <= scm::kCmdAlignOnLine; ++id)
@@ -182,4 +186,47 @@ void CMainFrame::OnRefNo()
     }
     RedrawActiveFrame();
     g_editState.CurrentTool = 0;
+}
+
+namespace {
+
+class CCheckSchDlg : public plat::Dialog {
+public:
+    explicit CCheckSchDlg(plat::Wnd* parent) : plat::Dialog(scm::kIddCheckSchematic, parent) {}
+    bool OnInitDialog() override
+    {
+        SetDlgItemText(scm::kIdcCheckNote, plat::LoadString(scm::kStrCheckNote));
+        for (const auto& [id, option] : boxes())
+            CheckDlgButton(id, *option ? 1 : 0);
+        return true;
+    }
+    void OnOK() override
+    {
+        for (const auto& [id, option] : boxes())
+            *option = IsDlgButtonChecked(id) != 0;
+        plat::Dialog::OnOK();
+    }
+
+private:
+    static std::array<std::pair<unsigned, bool*>, 5> boxes()
+    {
+        DesignCheckOptions& o = g_checkOptions;
+        return {{{scm::kIdcCheckUnattachedText, &o.unattachedText},
+                 {scm::kIdcCheckUnattachedTerminals, &o.unattachedTerminals},
+                 {scm::kIdcCheckOverlappedLines, &o.overlappedLines},
+                 {scm::kIdcCheckSnapToGrid, &o.snapToGrid},
+                 {scm::kIdcCheckSaveResults, &o.saveResults}}};
+    }
+};
+
+}  // namespace
+
+void CMainFrame::OnCheckSchematic()
+{
+    CSchemoraDoc* doc = loadActiveDrawing(*this);
+    if (!doc)
+        return;
+    CCheckSchDlg dialog(this);
+    if (dialog.DoModal() == plat::kIdOk)
+        RunDesignCheck(*doc);
 }

@@ -40,12 +40,13 @@ public:
     void OnStep();
     void OnEditNetsOnly();
     void registerSimulationCommands();
-    // Edit > Advanced and Aux > Ref No (advanced_edit_commands.cpp).
+    // Edit > Advanced, Aux > Ref No and Check Schematic (advanced_edit_commands.cpp).
     void OnScaleObjects();
     void OnReGrid();
     void OnAlign(unsigned id);
     void OnUpdateAlign(plat::CmdUI& ui);
     void OnRefNo();
+    void OnCheckSchematic();
     void registerAdvancedEditCommands();
     // Aux > Find and Aux > Replace Text (search_commands.cpp).
     void OnFind();

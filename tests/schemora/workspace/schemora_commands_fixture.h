@@ -6,6 +6,7 @@
 #include "../core/edit_view_fixture.h"
 #include "../core/paint_test_support.h"
 
+#include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "platform/app/win_constants.h"
 #include "resources/schemora/edit_ids.h"
