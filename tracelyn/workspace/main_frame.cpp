@@ -50,6 +50,7 @@ CMainFrame::CMainFrame()
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
     registerEditCommands();
     addManufacturingCommands();
+    registerSearchCommands();
 }
 CMainFrame::~CMainFrame() = default;
 

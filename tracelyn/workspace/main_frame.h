@@ -53,11 +53,20 @@ public:
     void OnImportDxf();
     void OnViewDcodes();
 
+    // Aux > Find and Replace, Alt+S scaling and the V, N, H alignments (board_search_commands.cpp).
+    void OnFind();
+    void OnReplace();
+    void OnScaleSelection();
+    void OnAlign(unsigned id);
+    void OnUpdateAlign(plat::CmdUI& ui);
+    void OnUpdateNeedsSelection(plat::CmdUI& ui);
+
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
     void registerEditCommands();
+    void registerSearchCommands();
     bool createEditBars();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();

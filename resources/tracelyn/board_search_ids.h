@@ -1,0 +1,34 @@
+#pragma once
+// Command, dialog, control and string ids of the board's Find and Replace, scaling and
+// alignment, and the Edit > Advanced and Aux commands that go with them.
+
+namespace tly {
+
+enum : unsigned {
+    kCmdFind = 232,                 // Aux > Find... (Ctrl+F)
+    kCmdReplace = 233,              // Aux > Replace... (Ctrl+H)
+    kCmdScaleSelection = 127,       // Alt+S
+    kCmdAlignWithEdge = 32843,      // V
+    kCmdAlignToCenter = 32844,      // N
+    kCmdAlignOnLine = 32845,        // H
+
+    kIddSearch = 150,
+    kIdcSearchText = 300,
+    kIdcSearchReference = 1080,
+    kIdcSearchPlainText = 1081,
+    kIdcSearchDrcMark = 1082,
+    kIdcSearchNetName = 1083,
+    kIdcSearchHiddenVia = 1084,
+    kIddSearchContinue = 164,
+    kIddReplaceText = 151,
+    kIddScaleSelection = 173,
+
+    kStrSearchDone = 900,
+    kStrReferenceMissing = 885,
+    kStrTextMissing = 886,
+    kStrNoDrcMarks = 7014,
+    kStrNetMissing = 7015,
+    kStrNoHiddenVias = 941,
+};
+
+}  // namespace tly

@@ -1,0 +1,281 @@
+// Tracelyn's Aux > Find and Replace, Alt+S scaling and the V, N, H alignments through the real
+// frame, keys and dialogs, on boards built in the test.
+#include "tests/tracelyn/core/edit_fixture.h"
+
+#include "common/find_replace_dialogs.h"
+#include "common/string_helpers.h"
+#include "platform/app/dialog.h"
+#include "platform/app/keys.h"
+#include "resources/tracelyn/board_search_ids.h"
+#include "tracelyn/core/board_alignment.h"
+#include "tracelyn/core/object_painters.h"
+
+#include <string>
+#include <vector>
+
+namespace edit_test {
+namespace {
+
+using namespace tly;
+
+class BoardSearch : public BoardEditTest {
+protected:
+    // A new board holds its outline first: the test's objects are numbered after it.
+    void SetUp() override
+    {
+        BoardEditTest::SetUp();
+        base_ = count();
+    }
+    const BoardObject& obj(int k) const { return object(base_ + k); }
+
+    BoardObject& add(int kind, int32_t x, int32_t y, int32_t w2 = 0, int32_t w3 = 0, const char* text = nullptr,
+                     int layer = 0)
+    {
+        BoardDocumentData& data = board()->data();
+        const int index = ++data.objectCount;
+        BoardObject& o = (*data.objects)[static_cast<std::size_t>(index)];
+        o = BoardObject{};
+        o.w[0] = x;
+        o.w[1] = y;
+        o.w[2] = w2;
+        o.w[3] = w3;
+        o.setKind(kind);
+        o.setLayer(layer);
+        if (text)
+            o.data = StrDupChecked(text);
+        LoadBoardGlobals(data);
+        return o;
+    }
+    void select(std::initializer_list<int> indexes)
+    {
+        int n = 0;
+        for (const int k : indexes)
+            g_selection.list[static_cast<std::size_t>(++n)] = base_ + k;
+        g_selection.count = n;
+    }
+    // A key through the frame's accelerators; modifiers are kVk codes held meanwhile.
+    void key(unsigned vk, std::initializer_list<unsigned> held = {})
+    {
+        for (unsigned m : held)
+            plat::noteKeyDown(m);
+        plat::Msg msg{plat::kWmKeyDown, vk, 1, view()};
+        frame().PreTranslateMessage(msg);
+        for (unsigned m : held)
+            plat::noteKeyUp(m);
+        harness->idle();
+    }
+    int base_ = 0;
+};
+
+auto searchAnswer(unsigned kind, std::string text, std::vector<std::string>* offered = nullptr)
+{
+    return [=](plat::Dialog& d) {
+        if (offered) {
+            plat::Control* combo = d.GetDlgItem(kIdcSearchText);
+            offered->clear();
+            for (int i = 0; i < combo->GetCount(); ++i)
+                offered->push_back(combo->GetItemText(i));
+        }
+        d.CheckRadioButton(kIdcSearchReference, kIdcSearchHiddenVia, kind);
+        d.SetDlgItemText(kIdcSearchText, text);
+        return d.PressButton(plat::kIdOk);
+    };
+}
+
+int goOn(plat::Dialog& d) { return d.PressButton(plat::kIdOk); }
+
+TEST_F(BoardSearch, FindEachKindStopsAtItsHitsAndNamesWhatItMissed)
+{
+    add(kKindPart + 1, 100, 100, 0, 0, "U:DIP14").w[7] = 12;
+    add(kKindPart + 1, 5000, 6000, 0, 0, "U:DIP14").w[7] = 1;
+    add(kKindPart + 1, 300, 300, 0, 0, "IC:DIP8").w[7] = 3;
+    add(kKindText, 700, 800, 0, 0, "GND and GND");
+    g_edit.currentLayer = kLayerAll;
+
+    struct Case {
+        unsigned kind;
+        const char* text;
+        int stops;
+        const char* missing;
+    };
+    const Case cases[] = {
+        {kIdcSearchReference, "u1", 1, nullptr},     // U1 does not stop at U12
+        {kIdcSearchReference, "IC3", 1, nullptr},    // the whole prefix
+        {kIdcSearchPlainText, "GND", 2, nullptr},
+        {kIdcSearchPlainText, "gnd", 0, "Text NOT found"},   // case as typed
+        {kIdcSearchPlainText, "", 0, "Text NOT found"},
+        {kIdcSearchDrcMark, "", 0, "No DRC marks found"},
+        {kIdcSearchHiddenVia, "", 0, "No hidden vias found"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " " + std::to_string(c.kind));
+        host.clearEvents();
+        host.answerDialog(searchAnswer(c.kind, c.text));
+        for (int i = 0; i < c.stops; ++i)
+            host.answerDialog(goOn);
+        key('F', {plat::kVkControl});
+        EXPECT_TRUE(host.shown("dialog 150"));
+        EXPECT_EQ(host.count("dialog 164"), c.stops);
+        if (c.missing)
+            EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{c.missing});
+        else
+            EXPECT_TRUE(host.messageBoxes().empty());
+    }
+
+    add(kKindFixedRectangle, 0, 0, 100, 200);
+    BoardObject& via = add(kKindPad, 40, 40, 20, 20);
+    via.w[5] = kPadLayerPair;
+    host.clearEvents();
+    host.answerDialog(searchAnswer(kIdcSearchHiddenVia, ""));
+    host.answerDialog(goOn);
+    key('F', {plat::kVkControl});
+    EXPECT_EQ(host.count("dialog 164"), 1);
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(BoardSearch, HistoryKeepsFourDistinctTextsWithoutReordering)
+{
+    for (const char* text : {"A", "B", "C", "B", "D", "E"}) {
+        host.answerDialog(searchAnswer(kIdcSearchPlainText, text));
+        key('F', {plat::kVkControl});
+    }
+    std::vector<std::string> offered;
+    host.answerDialog(searchAnswer(kIdcSearchPlainText, "E", &offered));
+    key('F', {plat::kVkControl});
+    EXPECT_EQ(offered, (std::vector<std::string>{"E", "D", "C", "B"}));
+}
+
+auto replaceAnswer(const char* find, const char* with, unsigned mode)
+{
+    return [=](plat::Dialog& d) {
+        d.SetDlgItemText(kIdcReplaceFind, find);
+        d.SetDlgItemText(kIdcReplaceWith, with);
+        d.CheckRadioButton(kIdcReplaceAll, kIdcReplacePrompt, mode);
+        return d.PressButton(plat::kIdOk);
+    };
+}
+
+TEST_F(BoardSearch, ReplaceCountsWhatItMadeOnTheCurrentLayer)
+{
+    add(kKindText, 0, 0, 0, 0, "AAA");
+    add(kKindText, 0, 0, 0, 0, "AAA", 1);
+    add(kKindText, 0, 0, 0, 0, std::string(199, 'x').append("A").c_str());
+    g_edit.currentLayer = kLayerTop;
+    board()->SetModifiedFlag(false);
+    {
+        SCOPED_TRACE("prompt, Continue everywhere");
+        host.answerDialog(replaceAnswer("A", "AA", kIdcReplacePrompt));
+        for (int i = 0; i < 4; ++i)
+            host.answerDialog([](plat::Dialog& d) { return d.PressButton(kIdcConfirmContinue); });
+        key('H', {plat::kVkControl});
+        EXPECT_EQ(host.count("dialog 165"), 4);
+        EXPECT_TRUE(host.shown("message box: Number of replacements made:0"));
+        EXPECT_FALSE(board()->IsModified());
+    }
+    {
+        SCOPED_TRACE("all at once: the current layer only, no text past 200 characters");
+        host.clearEvents();
+        host.answerDialog(replaceAnswer("A", "AA", kIdcReplaceAll));
+        key('H', {plat::kVkControl});
+        EXPECT_STREQ(obj(1).text(), "AAAAAA");
+        EXPECT_STREQ(obj(2).text(), "AAA");
+        EXPECT_EQ(std::string(obj(3).text()).size(), 200u);
+        EXPECT_TRUE(host.shown("message box: Number of replacements made:3"));
+        EXPECT_TRUE(board()->IsModified());
+    }
+    {
+        SCOPED_TRACE("Cancel ends without the count");
+        host.clearEvents();
+        host.answerDialog(replaceAnswer("A", "B", kIdcReplacePrompt));
+        host.answerDialog([](plat::Dialog& d) { return d.PressButton(kIdcConfirmReplace); });
+        host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });
+        key('H', {plat::kVkControl});
+        EXPECT_STREQ(obj(1).text(), "BAAAAA");
+        EXPECT_TRUE(host.messageBoxes().empty());
+    }
+}
+
+TEST_F(BoardSearch, AlignmentsFollowTheReferenceTraceOrBox)
+{
+    add(kKindPad, 100, 420, 20, 20);
+    add(kKindPad, 300, 380, 20, 20);
+    add(kKindLine, 0, 200, 1000, 200);       // horizontal
+    add(kKindLine, 2000, 0, 2000, 600);      // vertical
+    add(kKindLine, 0, 0, 100, 100);          // sloped
+    add(kKindRectangle, 4000, 4000, 400, 200);
+    {
+        SCOPED_TRACE("one selected object: nothing moves");
+        select({1});
+        key('V');
+        EXPECT_EQ(obj(1).w[0], 100);
+        EXPECT_EQ(g_undo.depth, 0);
+    }
+    {
+        SCOPED_TRACE("horizontal reference: x only; vertical: y only; sloped: nothing");
+        select({1, 2, 3});
+        key('V');
+        EXPECT_EQ(obj(1).w[0], 400);   // anchor (200, 400) to the middle 500
+        EXPECT_EQ(obj(1).w[1], 420);
+        select({1, 2, 4});
+        key('V');
+        EXPECT_EQ(obj(1).w[1], 320);   // anchor y 400 to the middle 300
+        EXPECT_EQ(obj(1).w[0], 400);
+        select({1, 2, 5});
+        key('V');
+        EXPECT_EQ(obj(1).w[0], 400);
+        EXPECT_EQ(obj(1).w[1], 320);
+    }
+    {
+        SCOPED_TRACE("Align On Line drops pads onto the trace; Align To Center to the box");
+        select({1, 2, 3});
+        key('H');
+        EXPECT_EQ(obj(1).w[1], 200);
+        EXPECT_EQ(obj(2).w[1], 200);
+        select({1, 2, 6});
+        key('N');
+        EXPECT_EQ(obj(1).w[0], 4100);
+        EXPECT_EQ(obj(1).w[1], 4100);
+    }
+    ASSERT_GE(g_undo.depth, 1);
+    command(kCmdUndo);
+    EXPECT_EQ(obj(1).w[1], 200);
+}
+
+TEST_F(BoardSearch, ScalingMovesEveryPointAndEveryObjectAsOneUndoStep)
+{
+    BoardObject& polygon = add(kKindPolygon, 0, 0, 3);
+    polygon.data = NewPointBlock(6);
+    const int32_t points[] = {0, 0, 100, 0, 100, 100};
+    std::copy(std::begin(points), std::end(points), polygon.points());
+    add(kKindPart + 1, 1000, 0);
+    add(kKindLine, 1000, 0, 1000, 500, nullptr, 1);   // copper on another layer, ends on the part
+    g_edit.currentLayer = kLayerTop;
+    select({1});
+    host.answerDialog([](plat::Dialog& d) {
+        d.SetDlgItemText(kIdcScaleX, "0");
+        d.SetDlgItemText(kIdcScaleY, "100");
+        EXPECT_EQ(d.PressButton(plat::kIdOk), -1) << "a factor of 0 is refused";
+        d.SetDlgItemText(kIdcScaleX, "200");
+        d.SetDlgItemText(kIdcScaleY, "200");
+        return d.PressButton(plat::kIdOk);
+    });
+    key('S', {plat::kVkMenu});
+    EXPECT_TRUE(host.shown("dialog 173"));
+    EXPECT_EQ(g_selection.count, 1) << "the selection stays";
+    // Every vertex is scaled (not only the first point), and the re-centring moves the part and
+    // the trace on another layer by one offset, so the trace still ends on the part.
+    const int32_t* v = obj(1).points();
+    EXPECT_EQ(v[2] - v[0], 200);
+    EXPECT_EQ(v[5] - v[3], 200);
+    EXPECT_EQ(v[0], obj(1).w[0]);
+    EXPECT_EQ(obj(3).w[0], obj(2).w[0]);
+    EXPECT_EQ(obj(3).w[1], obj(2).w[1]);
+    EXPECT_EQ(obj(3).w[3] - obj(3).w[1], 500) << "the other layer is not scaled";
+    command(kCmdUndo);
+    EXPECT_EQ(obj(1).points()[2], 100);
+    EXPECT_EQ(obj(2).w[0], 1000);
+    EXPECT_EQ(obj(3).w[3], 500);
+}
+
+}  // namespace
+}  // namespace edit_test
