@@ -23,6 +23,26 @@ enum : unsigned {
     kIddReplaceText = 151,
     kIddScaleSelection = 173,
 
+    kCmdClearDrcMarks = 316,        // Edit > Advanced > Clear DRC Marks
+    kCmdGoto = 32806,               // Edit > Advanced > Goto... (Ctrl+G)
+    kCmdCutTrace = 32827,           // Edit > Advanced > Cut Trace (F7)
+    kCmdSnapTextToPad = 32819,      // Edit > Advanced > Snap Text To Pad...
+    kCmdSetReadoutOrigin = 62,      // o and O
+    kCmdRefNo = 230,                // Aux > Ref No...
+    kCmdBackAnnotate = 337,         // Aux > Back Annotate... (F11)
+
+    kIddGoto = 184,
+    kIdcGotoX = 1012,
+    kIdcGotoY = 1013,
+    kIddSnapText = 216,
+    kIdcSnapThreshold = 326,
+    kIddBackAnnotate = 218,
+    kIdcAnnotationFile = 1068,
+    kIdcAnnotationBrowse = 1034,
+    kIddSetRefDes = 131,
+    kIdcRefDesType = 471,
+    kIdcRefDesStart = 472,
+
     kStrSearchDone = 900,
     kStrReferenceMissing = 885,
     kStrTextMissing = 886,

@@ -323,6 +323,7 @@ void registerTracelynResources()
     for (plat::DialogTemplate& t : CopperDialogTemplates())
         set.dialogs.push_back(std::move(t));
     AddBoardSearchResources(set);
+    AddBoardAdvancedResources(set);
     // The layer-view button owns image 0 and its pair button image 5, the two pictures the
     // layer-view toggle switches between.
     set.toolbars = {

@@ -51,6 +51,7 @@ CMainFrame::CMainFrame()
     registerEditCommands();
     addManufacturingCommands();
     registerSearchCommands();
+    registerAdvancedCommands();
 }
 CMainFrame::~CMainFrame() = default;
 

@@ -61,12 +61,23 @@ public:
     void OnUpdateAlign(plat::CmdUI& ui);
     void OnUpdateNeedsSelection(plat::CmdUI& ui);
 
+    // Edit > Advanced, the o key and Aux > Ref No and Back Annotate (board_advanced_commands.cpp).
+    void OnMoveToLayer();
+    void OnSnapTextToPad();
+    void OnCutTrace();
+    void OnGoto();
+    void OnClearDrcMarks();
+    void OnSetReadoutOrigin();
+    void OnRefNo();
+    void OnBackAnnotate();
+
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
     void registerEditCommands();
     void registerSearchCommands();
+    void registerAdvancedCommands();
     bool createEditBars();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
