@@ -14,6 +14,8 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/route_services.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/tracelyn_view.h"
@@ -23,6 +25,7 @@
 #include <cctype>
 #include <cstdio>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -70,12 +73,112 @@ struct Hit {
     int32_t x = 0, y = 0;
 };
 
+// Netlist units are tenths of board units' thousandths: ten board units each.
+constexpr int32_t kNetlistUnit = 10;
+
+// The nets loaded for the board in the window (not for the footprint editor's store).
+bool boardHasNets()
+{
+    return g_netlist.netCount > 0 && !NetTable().empty() && g_netlist.loadedBoard == g_board.objects;
+}
+
+std::vector<std::string> netNames()
+{
+    std::vector<std::string> names;
+    const std::span<NetRecord> nets = NetTable();
+    for (int n = 0; n < std::min<int>(g_netlist.netCount, static_cast<int>(nets.size())); ++n)
+        names.emplace_back(nets[static_cast<std::size_t>(n)].name ? nets[static_cast<std::size_t>(n)].name : "");
+    return names;
+}
+
+std::string upperCased(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The first net of that name: each connection of its chain at its first pin, then the last
+// one's second pin. The walk takes at most the net's connection count of steps and stops at
+// an index outside the table; an empty net shows nothing.
+std::vector<Hit> netHits(const std::string& name)
+{
+    std::vector<Hit> hits;
+    const std::span<NetRecord> nets = NetTable();
+    const std::span<NetConnection> table = ConnectionTable();
+    const int connections = std::clamp<int>(g_router.ratsNestCount, 0, static_cast<int>(table.size()));
+    for (int n = 0; n < std::min<int>(g_netlist.netCount, static_cast<int>(nets.size())); ++n) {
+        const NetRecord& net = nets[static_cast<std::size_t>(n)];
+        if (upperCased(net.name ? net.name : "") != name)
+            continue;
+        const NetConnection* last = nullptr;
+        int c = net.firstConnection;
+        for (int steps = 0; steps < net.connectionCount && c >= 0 && c < connections; ++steps) {
+            last = &table[static_cast<std::size_t>(c)];
+            hits.push_back({last->x1 * kNetlistUnit, last->y1 * kNetlistUnit});
+            c = last->next;
+        }
+        if (last)
+            hits.push_back({last->x2 * kNetlistUnit, last->y2 * kNetlistUnit});
+        break;
+    }
+    return hits;
+}
+
+// The Search dialog: the combo offers the board's net names for Net Name and is off for the
+// kinds that need no text.
+class CSearchDlg : public SearchTextDialog {
+public:
+    CSearchDlg(plat::Wnd* parent, const SearchDialogSetup& setup, unsigned& kind, std::string& text, FindHistory& history)
+        : SearchTextDialog(parent, setup, kind, text, history)
+    {
+        for (unsigned id = tly::kIdcSearchReference; id <= tly::kIdcSearchHiddenVia; ++id)
+            onCommand(id, &CSearchDlg::OnKind);
+    }
+    bool OnInitDialog() override
+    {
+        SearchTextDialog::OnInitDialog();
+        enableText();
+        return true;
+    }
+    void OnKind()
+    {
+        fillTexts();
+        enableText();
+    }
+
+protected:
+    void fillTexts() override
+    {
+        plat::Control* combo = GetDlgItem(setup().comboId);
+        if (!combo || checkedMode() != tly::kIdcSearchNetName || !boardHasNets()) {
+            SearchTextDialog::fillTexts();
+            return;
+        }
+        combo->ResetContent();
+        const std::vector<std::string> names = netNames();
+        for (const std::string& name : names)
+            combo->AddString(name);
+        combo->setText(names.empty() ? std::string() : names.front());
+    }
+
+private:
+    void enableText()
+    {
+        const unsigned kind = checkedMode();
+        EnableDlgItem(setup().comboId, kind != tly::kIdcSearchDrcMark && kind != tly::kIdcSearchHiddenVia);
+    }
+};
+
 // Every stop of a search of this kind, in store order.
 std::vector<Hit> hitsOf(unsigned kind, const std::string& text)
 {
     std::vector<Hit> hits;
-    if (kind == tly::kIdcSearchNetName)
+    if (kind == tly::kIdcSearchNetName) {
+        if (boardHasNets())
+            return netHits(text);
         kind = tly::kIdcSearchPlainText;
+    }
     for (int i = 1; i <= g_board.count; ++i) {
         const BoardObject& o = g_board.objects[i];
         if (kind == tly::kIdcSearchReference) {
@@ -102,6 +205,7 @@ unsigned notFoundString(unsigned kind)
     case tly::kIdcSearchReference: return tly::kStrReferenceMissing;
     case tly::kIdcSearchDrcMark: return tly::kStrNoDrcMarks;
     case tly::kIdcSearchHiddenVia: return tly::kStrNoHiddenVias;
+    case tly::kIdcSearchNetName: return boardHasNets() ? tly::kStrNetMissing : tly::kStrTextMissing;
     default: return tly::kStrTextMissing;
     }
 }
@@ -135,7 +239,7 @@ void CMainFrame::OnFind()
         return;
     const SearchDialogSetup setup{tly::kIddSearch, tly::kIdcSearchText, tly::kIdcSearchReference,
                                   tly::kIdcSearchHiddenVia, tly::kIdcSearchPlainText};
-    SearchTextDialog dialog(this, setup, g_boardSearch.kind, g_boardSearch.text, g_boardSearch.history);
+    CSearchDlg dialog(this, setup, g_boardSearch.kind, g_boardSearch.text, g_boardSearch.history);
     if (dialog.DoModal() != plat::kIdOk)
         return;
     const unsigned kind = g_boardSearch.kind;

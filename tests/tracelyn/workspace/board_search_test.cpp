@@ -8,7 +8,9 @@
 #include "platform/app/keys.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "tracelyn/core/board_alignment.h"
+#include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/route_services.h"
 
 #include <string>
 #include <vector>
@@ -84,6 +86,42 @@ TEST_F(BoardSearch, FindEachKindStopsAtItsHitsAndNamesWhatItMissed)
     key('F', {plat::kVkControl});
     EXPECT_EQ(host.count("dialog 164"), 1);
     EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(BoardSearch, NetNameWalksOnlyTheNetsOwnChainWithinTheTable)
+{
+    ASSERT_FALSE(NetTable().empty()) << "start-up locks the router memory";
+    NetTable()[0] = NetRecord{0, 2, 0, 0, StrDupChecked("Vcc")};
+    NetTable()[1] = NetRecord{2, 0, 0, 0, StrDupChecked("EMPTY")};
+    ConnectionTable()[0] = NetConnection{};
+    ConnectionTable()[0].x1 = 10;
+    ConnectionTable()[0].next = 1;
+    ConnectionTable()[1] = NetConnection{};
+    ConnectionTable()[1].x1 = 20;
+    ConnectionTable()[1].x2 = 30;
+    ConnectionTable()[1].next = 77;   // beyond the table: the walk ends there
+    g_netlist.netCount = 2;
+    g_router.ratsNestCount = 2;
+    g_netlist.loadedBoard = g_board.objects;
+
+    std::vector<std::string> offered;
+    host.answerDialog(searchAnswer(kIdcSearchNetName, "vcc", &offered));
+    for (int i = 0; i < 3; ++i)
+        host.answerDialog(goOn);
+    key('F', {plat::kVkControl});
+    EXPECT_EQ(host.count("dialog 164"), 3) << "two first pins and the last connection's second pin";
+    EXPECT_TRUE(host.messageBoxes().empty());
+
+    host.clearEvents();
+    host.answerDialog(searchAnswer(kIdcSearchNetName, "EMPTY", &offered));
+    key('F', {plat::kVkControl});
+    EXPECT_EQ(offered, (std::vector<std::string>{"Vcc", "EMPTY"})) << "the net names are offered";
+    EXPECT_EQ(host.count("dialog 164"), 0);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Net not found"});
+
+    ForgetNets();
+    g_router.ratsNestCount = 0;
+    g_netlist.loadedBoard = nullptr;
 }
 
 TEST_F(BoardSearch, HistoryKeepsFourDistinctTextsWithoutReordering)
