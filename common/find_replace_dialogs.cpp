@@ -13,14 +13,7 @@ using K = plat::ControlKind;
 
 plat::ControlTemplate control(unsigned id, K kind, std::string text, int row, int column = 0, bool group = false)
 {
-    plat::ControlTemplate c;
-    c.id = id;
-    c.kind = kind;
-    c.text = std::move(text);
-    c.row = row;
-    c.column = column;
-    c.group = group;
-    return c;
+    return DialogControl(id, kind, std::move(text), row, column, group);
 }
 
 std::string upperCased(std::string text)
@@ -54,6 +47,20 @@ std::string percentText(float factor)
 }
 
 }  // namespace
+
+plat::ControlTemplate DialogControl(unsigned id, plat::ControlKind kind, std::string text, int row, int column, bool group,
+                                    int limit)
+{
+    plat::ControlTemplate c;
+    c.id = id;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.row = row;
+    c.column = column;
+    c.group = group;
+    c.limit = limit;
+    return c;
+}
 
 SearchTextDialog::SearchTextDialog(plat::Wnd* parent, SearchDialogSetup setup, unsigned& mode, std::string& text,
                                    FindHistory& history)

@@ -88,6 +88,10 @@ private:
 // is 0, or does not fit.
 float ScaleFactorFromPercent(std::string_view text);
 
+// One control of a dialog template; edits take `limit` characters at most (0: no limit).
+plat::ControlTemplate DialogControl(unsigned id, plat::ControlKind kind, std::string text, int row, int column = 0,
+                                    bool group = false, int limit = 0);
+
 // Templates, each with the caller's id and title.
 plat::DialogTemplate SearchDialogTemplate(const SearchDialogSetup& setup, std::string title,
                                           const std::vector<std::pair<unsigned, std::string>>& modes);

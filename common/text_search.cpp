@@ -1,6 +1,7 @@
 #include "common/text_search.h"
 
 #include <algorithm>
+#include <cctype>
 
 std::vector<std::size_t> FindOccurrences(std::string_view text, std::string_view what)
 {
@@ -10,6 +11,15 @@ std::vector<std::size_t> FindOccurrences(std::string_view text, std::string_view
     for (std::size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + 1))
         hits.push_back(at);
     return hits;
+}
+
+std::string DesignatorOf(const char* label, int number)
+{
+    std::string prefix = label ? label : "";
+    prefix = prefix.substr(0, prefix.find(':'));
+    for (char& c : prefix)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return prefix + std::to_string(number);
 }
 
 ReplaceTally ReplaceOccurrences(std::string& text, std::string_view what, std::string_view with, std::size_t maxChars,

@@ -13,6 +13,10 @@
 // resuming one character after the previous start. An empty `what` finds nothing.
 std::vector<std::size_t> FindOccurrences(std::string_view text, std::string_view what);
 
+// A part's designator as Find and the annotation files name it: its label up to the first ':'
+// in capitals, followed by its number ("ic:DIP8" and 3 give "IC3").
+std::string DesignatorOf(const char* label, int number);
+
 enum class ReplaceAnswer { Replace, Continue, Cancel };
 struct ReplaceTally {
     int made = 0;          // replacements made

@@ -30,16 +30,7 @@ plat::DialogTemplate refDesDialog()
     t.id = kIddRefDes;
     t.title = "Set Reference Designators";
     auto add = [&t](unsigned id, K kind, const char* text, int row, int column = 0, bool group = false) {
-        plat::ControlTemplate c;
-        c.id = id;
-        c.kind = kind;
-        c.text = text;
-        c.row = row;
-        c.column = column;
-        c.group = group;
-        if (kind == K::Edit)
-            c.limit = 20;
-        t.controls.push_back(c);
+        t.controls.push_back(DialogControl(id, kind, text, row, column, group, kind == K::Edit ? 20 : 0));
     };
     add(0xFFFF, K::Static, "Enter type (a-z):", 0);
     add(kIdcRefDesType, K::Edit, "", 0, 1);
@@ -58,14 +49,8 @@ plat::DialogTemplate checkSchematicDialog()
     plat::DialogTemplate t;
     t.id = kIddCheckSchematic;
     t.title = "Check Schematic";
-    auto add = [&t](unsigned id, K kind, std::string text, int row, int column = 0) {
-        plat::ControlTemplate c;
-        c.id = id;
-        c.kind = kind;
-        c.text = std::move(text);
-        c.row = row;
-        c.column = column;
-        t.controls.push_back(std::move(c));
+    auto add = [&t](unsigned id, K kind, const char* text, int row, int column = 0) {
+        t.controls.push_back(DialogControl(id, kind, text, row, column));
     };
     add(kIdcCheckNote, K::Static, "", 0);
     t.controls.back().span = 2;

@@ -1,5 +1,6 @@
 #include "resources/tracelyn/board_search_resources.h"
 
+#include "common/find_replace_dialogs.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/board_search_ids.h"
@@ -16,16 +17,7 @@ using K = plat::ControlKind;
 
 plat::ControlTemplate control(unsigned id, K kind, std::string text, int row, int column = 0, bool group = false)
 {
-    plat::ControlTemplate c;
-    c.id = id;
-    c.kind = kind;
-    c.text = std::move(text);
-    c.row = row;
-    c.column = column;
-    c.group = group;
-    if (kind == K::Edit)
-        c.limit = 20;
-    return c;
+    return DialogControl(id, kind, std::move(text), row, column, group, kind == K::Edit ? 20 : 0);
 }
 
 plat::DialogTemplate dialog(unsigned id, std::string title, std::vector<plat::ControlTemplate> controls)
@@ -54,20 +46,14 @@ void AddBoardAdvancedResources(plat::ResourceSet& set)
     aux.push_back(menuItem(kCmdRefNo, "Ref &No..."));
     aux.push_back(menuItem(kCmdBackAnnotate, "Back Annotate...\tF11"));
 
-    auto keys = std::find_if(set.accelerators.begin(), set.accelerators.end(),
-                             [](const plat::AcceleratorResource& a) { return a.id == kIdrMainFrame; });
-    if (keys != set.accelerators.end()) {
-        using plat::kFControl;
-        using plat::kFVirtKey;
-        for (const plat::Accelerator& a : std::initializer_list<plat::Accelerator>{
-                 {kFVirtKey | kFControl, 'L', kCmdMoveToLayer},
-                 {kFVirtKey, plat::kVkF7, kCmdCutTrace},
-                 {kFVirtKey | kFControl, 'G', kCmdGoto},
-                 {kFVirtKey, plat::kVkF11, kCmdBackAnnotate},
-                 {0, 'o', kCmdSetReadoutOrigin},
-                 {0, 'O', kCmdSetReadoutOrigin}})
-            keys->entries.push_back(a);
-    }
+    using plat::kFControl;
+    using plat::kFVirtKey;
+    AddBoardKeys(set, {{kFVirtKey | kFControl, 'L', kCmdMoveToLayer},
+                       {kFVirtKey, plat::kVkF7, kCmdCutTrace},
+                       {kFVirtKey | kFControl, 'G', kCmdGoto},
+                       {kFVirtKey, plat::kVkF11, kCmdBackAnnotate},
+                       {0, 'o', kCmdSetReadoutOrigin},
+                       {0, 'O', kCmdSetReadoutOrigin}});
 
     set.dialogs.push_back(dialog(kIddGoto, "Enter Goto Coordinates",
                                  {control(0xFFFF, K::Static, "X Coordinate:", 0), control(kIdcGotoX, K::Edit, "", 0, 1),

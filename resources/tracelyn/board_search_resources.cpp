@@ -35,6 +35,14 @@ plat::MenuItem& BoardMenuPopup(plat::ResourceSet& set, std::string_view top, std
     return inner.empty() ? outer : popupIn(outer.items, inner);
 }
 
+void AddBoardKeys(plat::ResourceSet& set, std::initializer_list<plat::Accelerator> keys)
+{
+    auto table = std::find_if(set.accelerators.begin(), set.accelerators.end(),
+                              [](const plat::AcceleratorResource& a) { return a.id == kIdrMainFrame; });
+    if (table != set.accelerators.end())
+        table->entries.insert(table->entries.end(), keys.begin(), keys.end());
+}
+
 void AddBoardSearchResources(plat::ResourceSet& set)
 {
     auto& aux = BoardMenuPopup(set, "&Aux").items;
@@ -46,20 +54,14 @@ void AddBoardSearchResources(plat::ResourceSet& set)
     advanced.push_back(menuItem(kCmdAlignToCenter, "Align To &Center\tN"));
     advanced.push_back(menuItem(kCmdAlignOnLine, "Align On &Line\tH"));
 
-    auto keys = std::find_if(set.accelerators.begin(), set.accelerators.end(),
-                             [](const plat::AcceleratorResource& a) { return a.id == kIdrMainFrame; });
-    if (keys != set.accelerators.end()) {
-        using plat::kFControl;
-        using plat::kFVirtKey;
-        for (const plat::Accelerator& a : std::initializer_list<plat::Accelerator>{
-                 {kFVirtKey | kFControl, 'F', kCmdFind},
-                 {kFVirtKey | kFControl, 'H', kCmdReplace},
-                 {kFVirtKey | plat::kFAlt, 'S', kCmdScaleSelection},
-                 {kFVirtKey, 'V', kCmdAlignWithEdge},
-                 {kFVirtKey, 'N', kCmdAlignToCenter},
-                 {kFVirtKey, 'H', kCmdAlignOnLine}})
-            keys->entries.push_back(a);
-    }
+    using plat::kFControl;
+    using plat::kFVirtKey;
+    AddBoardKeys(set, {{kFVirtKey | kFControl, 'F', kCmdFind},
+                       {kFVirtKey | kFControl, 'H', kCmdReplace},
+                       {kFVirtKey | plat::kFAlt, 'S', kCmdScaleSelection},
+                       {kFVirtKey, 'V', kCmdAlignWithEdge},
+                       {kFVirtKey, 'N', kCmdAlignToCenter},
+                       {kFVirtKey, 'H', kCmdAlignOnLine}});
 
     const SearchDialogSetup search{kIddSearch, kIdcSearchText, kIdcSearchReference, kIdcSearchHiddenVia, kIdcSearchPlainText};
     set.dialogs.push_back(SearchDialogTemplate(search, "Search",

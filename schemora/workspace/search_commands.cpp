@@ -70,16 +70,6 @@ bool onCurrentLayer(const DrawObject& o)
 
 bool isSearchableText(const DrawObject& o) { return o.type() == kObjText && o.text && onCurrentLayer(o); }
 
-// A part's designator as its label shows it: the prefix up to ':' and the number, upper-cased.
-std::string designatorOf(const DrawObject& part)
-{
-    std::string prefix = part.text ? part.text : "";
-    prefix = prefix.substr(0, prefix.find(':'));
-    for (char& c : prefix)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return prefix + std::to_string(part.w[6]);
-}
-
 int storeCount() { return std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1); }
 
 // Shows one hit; false when the user cancelled the search.
@@ -97,7 +87,7 @@ int SearchDrawing(plat::FrameWnd& frame, CSchemoraView& view)
     for (int i = 1; i <= storeCount(); ++i) {
         const DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];
         if (g_search.mode == scm::kIdcFindReference) {
-            if (!o.isPart() || !onCurrentLayer(o) || designatorOf(o) != g_search.text)
+            if (!o.isPart() || !onCurrentLayer(o) || DesignatorOf(o.text, o.w[6]) != g_search.text)
                 continue;
             ++hits;
             if (!showHit(frame, view, PartLabelAnchor(o), o.sheet()))

@@ -2,6 +2,7 @@
 // DRC Marks), the o key's coordinate origin, and Aux > Ref No and Back Annotate.
 #include "tracelyn/workspace/main_frame.h"
 
+#include "common/text_search.h"
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
@@ -193,17 +194,6 @@ void snapshotOf(const std::vector<int32_t>& indexes)
     std::copy(indexes.begin(), indexes.begin() + n, g_selection.list.begin() + 1);
     g_selection.count = n;
     PushUndoSnapshot();
-}
-
-// A component's reference as the annotation file names it: its label up to ':' in capitals
-// and its number.
-std::string referenceOf(const BoardObject& part)
-{
-    std::string prefix = part.text() ? part.text() : "";
-    prefix = prefix.substr(0, prefix.find(':'));
-    for (char& c : prefix)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return prefix + std::to_string(part.w[7]);
 }
 
 // The number after a reference's letters ("IC12" gives 12); false without digits there or
@@ -421,7 +411,7 @@ void CMainFrame::OnBackAnnotate()
         for (int i = 1; i <= g_board.count; ++i) {
             const BoardObject& o = g_board.objects[i];
             // A component renumbered by an earlier line is not the "old" one of a later line.
-            if (o.isPart() && !taken[static_cast<std::size_t>(i)] && referenceOf(o) == old) {
+            if (o.isPart() && !taken[static_cast<std::size_t>(i)] && DesignatorOf(o.text(), o.w[7]) == old) {
                 taken[static_cast<std::size_t>(i)] = true;
                 if (o.w[7] != number)
                     changes.emplace_back(i, number);

@@ -59,16 +59,6 @@ bool onCurrentLayer(const BoardObject& o) { return g_edit.currentLayer == kLayer
 
 bool isSearchableText(const BoardObject& o) { return o.kind() == kKindText && o.text() && o.text()[0] && onCurrentLayer(o); }
 
-// A component's designator: its label up to ':' in capitals and its reference number.
-std::string designatorOf(const BoardObject& part)
-{
-    std::string prefix = part.text() ? part.text() : "";
-    prefix = prefix.substr(0, prefix.find(':'));
-    for (char& c : prefix)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return prefix + std::to_string(part.w[7]);
-}
-
 struct Hit {
     int32_t x = 0, y = 0;
 };
@@ -182,7 +172,7 @@ std::vector<Hit> hitsOf(unsigned kind, const std::string& text)
     for (int i = 1; i <= g_board.count; ++i) {
         const BoardObject& o = g_board.objects[i];
         if (kind == tly::kIdcSearchReference) {
-            if (o.kind() > kKindPart && designatorOf(o) == text)
+            if (o.kind() > kKindPart && DesignatorOf(o.text(), o.w[7]) == text)
                 hits.push_back({o.w[0], o.w[1]});
         } else if (kind == tly::kIdcSearchDrcMark) {
             if (o.kind() == kKindFixedRectangle)
