@@ -4,6 +4,7 @@
 
 #include "resources/schemora/advanced_edit_ids.h"
 #include "schemora/core/design_check.h"
+#include "schemora/core/object_append.h"
 #include "schemora/core/undo_ring.h"
 
 #include <filesystem>
@@ -83,8 +84,9 @@ TEST_F(DesignCheck, ResultsShowInAtMostFiveBoxesAndACleanCheckChangesNothing)
 
     {
         SCOPED_TRACE("no parts: string 916, never NO errors");
+        view()->LoadCurrentDocument();
         for (int i = 1; i <= count(); ++i)
-            object(i).setType(kObjDeleted);
+            DeleteObject(i);
         host.clearEvents();
         runCheck();
         EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{
