@@ -52,7 +52,9 @@ plat::DialogTemplate checkSchematicDialog()
     auto add = [&t](unsigned id, K kind, const char* text, int row, int column = 0) {
         t.controls.push_back(DialogControl(id, kind, text, row, column));
     };
-    add(kIdcCheckNote, K::Static, "", 0);
+    // A long note: a read-only text box wraps it.
+    add(kIdcCheckNote, K::MultiLineEdit, "", 0);
+    t.controls.back().style = plat::kCsReadOnly;
     t.controls.back().span = 2;
     t.controls.back().width = 220;
     t.controls.back().height = 60;
