@@ -1,5 +1,6 @@
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/edit_resources.h"
+#include "resources/schemora/advanced_edit_resources.h"
 #include "resources/schemora/simulation_ids.h"
 
 #include "platform/app/command_ids.h"
@@ -50,7 +51,15 @@ plat::MenuItem drawingEditMenu()
 {
     plat::MenuItem edit = EditMenu();
     AddClipboardMenuItems(edit);
+    AddAdvancedEditItems(edit);
     return edit;
+}
+
+plat::MenuItem drawingAuxMenu()
+{
+    plat::MenuItem aux = AuxMenu();
+    AddSearchItems(aux);
+    return aux;
 }
 
 plat::MenuItem utilitiesMenu()
@@ -94,7 +103,7 @@ std::vector<plat::MenuResource> menus()
         {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
         {kIdrDrawingType,
          {drawingFileMenu(), drawingEditMenu(), viewMenu(), InsertMenu(), simulationDisplayMenu(),
-          simulationUtilitiesMenu(), AuxMenu(),
+          simulationUtilitiesMenu(), drawingAuxMenu(),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
@@ -117,6 +126,8 @@ std::vector<plat::AcceleratorResource> accelerators()
     for (const plat::Accelerator& key : EditAccelerators())
         keys.push_back(key);
     for (const plat::Accelerator& key : ViewAccelerators())
+        keys.push_back(key);
+    for (const plat::Accelerator& key : AdvancedEditAccelerators())
         keys.push_back(key);
     return {{kIdrMainFrame, std::move(keys)}};
 }
@@ -171,6 +182,8 @@ std::vector<plat::DialogTemplate> allDialogs()
         list.push_back(std::move(t));
     for (plat::DialogTemplate& t : ViewDialogTemplates())
         list.push_back(std::move(t));
+    for (plat::DialogTemplate& t : AdvancedEditDialogs())
+        list.push_back(std::move(t));
     return list;
 }
 
@@ -216,6 +229,7 @@ void registerSchemoraResources()
     set.accelerators = accelerators();
     AddFileStrings(set.strings);
     AddViewStrings(set.strings);
+    AddAdvancedEditStrings(set.strings);
     set.dialogs = allDialogs();
     set.toolbars = {
         {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},

@@ -4,6 +4,7 @@
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
+#include "resources/tracelyn/board_search_resources.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/copper_dialogs.h"
 #include "resources/tracelyn/copper_ids.h"
@@ -321,6 +322,8 @@ void registerTracelynResources()
     AddManufacturingResources(set);
     for (plat::DialogTemplate& t : CopperDialogTemplates())
         set.dialogs.push_back(std::move(t));
+    AddBoardSearchResources(set);
+    AddBoardAdvancedResources(set);
     // The layer-view button owns image 0 and its pair button image 5, the two pictures the
     // layer-view toggle switches between.
     set.toolbars = {

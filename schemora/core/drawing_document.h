@@ -29,6 +29,7 @@ struct DrawingDocData {
     std::time_t creationTime = 0;
     int32_t revision = 'A';                 // 'A' to 'Z'
     int32_t documentNumber = 1;             // 1 to 9999
+    int32_t referenceStart = 1;             // first number of a renumbering (1 to 9999)
     DrawObjectStore objects;
 
     std::string_view titleText() const { return {title.data()}; }

@@ -14,6 +14,7 @@
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_transform.h"
 #include "schemora/core/reference_numbering.h"
+#include "schemora/core/schemora_doc.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/sheet_painter.h"
@@ -355,7 +356,8 @@ void settle(plat::Dc& dc, int tool)
         g_editState.selectionCount = 1;
         g_editState.SelectionList[1] = n;
         if (g_settings.AutoRefs != 0)
-            RenumberAllReferences(1, g_sheetDocument.numberOfSheets);
+            RenumberAllReferences(g_current.activeDocument ? g_current.activeDocument->data().referenceStart : 1,
+                                  g_sheetDocument.numberOfSheets);
     }
     if (tool == kToolLine || tool == kToolPart) {
         RefreshDotsAfterEdit();

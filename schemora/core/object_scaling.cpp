@@ -88,32 +88,34 @@ void addToExtent(Extent& e, const DrawObject& o)
         e.add(static_cast<long long>(o.w[0]) - o.w[2], static_cast<long long>(o.w[1]) - o.w[3]);
         e.add(static_cast<long long>(o.w[0]) + o.w[2], static_cast<long long>(o.w[1]) + o.w[3]);
         break;
-    case kObjDot:
-    case kObjPart: e.add(o.w[0], o.w[1]); break;
-    default: break;
+    case kObjDot: e.add(o.w[0], o.w[1]); break;
+    default:
+        if (o.isPart())
+            e.add(o.w[0], o.w[1]);
+        break;
     }
 }
 
 int shifted(int value, long long by) { return clampToInt(static_cast<double>(value - by)); }
 
+// Every object moves by the same offset, or wires would come off the parts they end on.
 void moveObject(DrawObject& o, long long dx, long long dy)
 {
+    if (o.type() == kObjDeleted)
+        return;
+    o.w[0] = shifted(o.w[0], dx);
+    o.w[1] = shifted(o.w[1], dy);
     switch (o.type()) {
     case kObjLine:
     case kObjArrow:
+    case kObjBus:
     case kObjArc:
         o.w[2] = shifted(o.w[2], dx);
         o.w[3] = shifted(o.w[3], dy);
-        [[fallthrough]];
-    case kObjRectangle:
-    case kObjText:
-    case kObjDot:
-    case kObjEllipse:
-    case kObjRoundRect:
-    case kObjTriangle:
-    case kObjPart:
-        o.w[0] = shifted(o.w[0], dx);
-        o.w[1] = shifted(o.w[1], dy);
+        break;
+    case kObjPolygon:
+        for (int i = 0; i < o.pointCount(); ++i)
+            o.setPoint(i, shifted(o.pointX(i), dx), shifted(o.pointY(i), dy));
         break;
     default: break;
     }
@@ -173,6 +175,40 @@ void ScaleObjects(float xFactor, float yFactor, int refX, int refY)
     const int n = std::clamp(g_editState.selectionCount, 0, kSelectionSlots - 1);
     const std::span<const int32_t> list(g_editState.SelectionList.data() + 1, static_cast<std::size_t>(n));
     ScaleObjects(std::vector<int>(list.begin(), list.end()), xFactor, yFactor, refX, refY);
+}
+
+int SnapToGridStep(int value, int step)
+{
+    if (step <= 0)
+        return value;
+    const long long q = value / step;
+    const long long r = value % step;
+    long long snapped = q * step;
+    if ((r < 0 ? -r : r) > step / 2)
+        snapped += value < 0 ? -step : step;
+    return clampToInt(static_cast<double>(snapped));
+}
+
+void ReGridObjects()
+{
+    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int step = std::max(1, g_current.gridStep);
+    for (int i = 1; i <= count; ++i) {
+        DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];
+        if (!onCurrentLayer(o))
+            continue;
+        const int type = o.type();
+        const bool twoPoints = type == kObjLine || type == kObjArrow;
+        if (!twoPoints && type != kObjText && type != kObjDot && type != kObjEllipse && type <= kObjPart)
+            continue;
+        o.w[0] = SnapToGridStep(o.w[0], step);
+        o.w[1] = SnapToGridStep(o.w[1], step);
+        if (twoPoints) {
+            o.w[2] = SnapToGridStep(o.w[2], step);
+            o.w[3] = SnapToGridStep(o.w[3], step);
+        }
+    }
+    RedrawActiveFrame();
 }
 
 int SelectAllOnSheet(int sheet)

@@ -30,6 +30,8 @@ CMainFrame::CMainFrame()
     onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
     registerToolCommands();
     registerSimulationCommands();
+    registerAdvancedEditCommands();
+    registerSearchCommands();
 }
 
 CMainFrame::~CMainFrame() = default;

@@ -40,6 +40,18 @@ public:
     void OnStep();
     void OnEditNetsOnly();
     void registerSimulationCommands();
+    // Edit > Advanced, Aux > Ref No and Check Schematic (advanced_edit_commands.cpp).
+    void OnScaleObjects();
+    void OnReGrid();
+    void OnAlign(unsigned id);
+    void OnUpdateAlign(plat::CmdUI& ui);
+    void OnRefNo();
+    void OnCheckSchematic();
+    void registerAdvancedEditCommands();
+    // Aux > Find and Aux > Replace Text (search_commands.cpp).
+    void OnFind();
+    void OnReplaceText();
+    void registerSearchCommands();
 
     plat::ToolBar& fileToolBar() { return fileBar_; }
     plat::ToolBar& drawToolBar() { return drawBar_; }

@@ -37,46 +37,6 @@ void paintGhosts(plat::Dc& dc)
         PaintObject(dc, g_selection.list[static_cast<size_t>(i)], kModeInvert);
 }
 
-void offsetObject(BoardObject& o, int32_t dx, int32_t dy)
-{
-    switch (o.kind()) {
-    case kKindLine:
-    case 5:
-    case 9:
-    case kKindArc:
-    case kKindFixedRectangle:
-    case kKindNoRoute:
-        o.w[0] += dx;
-        o.w[1] += dy;
-        o.w[2] += dx;
-        o.w[3] += dy;
-        break;
-    case kKindRectangle:
-    case kKindText:
-    case kKindEllipse:
-    case kKindPad:
-    case kKindMarker:
-        o.w[0] += dx;
-        o.w[1] += dy;
-        break;
-    case kKindPolygon:
-        o.w[0] += dx;
-        o.w[1] += dy;
-        if (int32_t* v = o.points())
-            for (int i = 0; i < std::max(o.w[2], 0); ++i) {
-                v[i * kVertexWords] += dx;
-                v[i * kVertexWords + 1] += dy;
-            }
-        break;
-    default:
-        if (o.isPart()) {
-            o.w[0] += dx;
-            o.w[1] += dy;
-        }
-        break;
-    }
-}
-
 // The step from the move anchor to the cursor, in board units.
 void stepFromAnchor(int32_t& dx, int32_t& dy)
 {
@@ -127,6 +87,47 @@ void startMove()
 
 }  // namespace
 
+void OffsetBoardObject(BoardObject& o, int32_t dx, int32_t dy)
+{
+    switch (o.kind()) {
+    case kKindLine:
+    case 5:
+    case 9:
+    case kKindArc:
+    case kKindFixedRectangle:
+    case kKindNoRoute:
+        o.w[0] += dx;
+        o.w[1] += dy;
+        o.w[2] += dx;
+        o.w[3] += dy;
+        break;
+    case kKindRectangle:
+    case kKindText:
+    case kKindEllipse:
+    case kKindPad:
+    case kKindMarker:
+        o.w[0] += dx;
+        o.w[1] += dy;
+        break;
+    case kKindPolygon:
+        o.w[0] += dx;
+        o.w[1] += dy;
+        if (int32_t* v = o.points())
+            for (int i = 0; i < std::max(o.w[2], 0); ++i) {
+                v[i * kVertexWords] += dx;
+                v[i * kVertexWords + 1] += dy;
+            }
+        break;
+    default:
+        if (o.isPart()) {
+            o.w[0] += dx;
+            o.w[1] += dy;
+        }
+        break;
+    }
+}
+
+
 void OffsetSelection(plat::Dc& dc, int32_t dx, int32_t dy)
 {
     if (dx == 0 && dy == 0)
@@ -137,7 +138,7 @@ void OffsetSelection(plat::Dc& dc, int32_t dx, int32_t dy)
         const int index = g_selection.list[static_cast<size_t>(i)];
         // A trace held by a moving part keeps its far end; its near end follows the pad.
         if (index >= 1 && index <= g_board.count && !IsConnectedTrace(index))
-            offsetObject(g_board.objects[index], dx, dy);
+            OffsetBoardObject(g_board.objects[index], dx, dy);
     }
     ReattachTraceEnds();
     paintGhosts(dc);

@@ -5,10 +5,14 @@
 #include <cstdint>
 
 namespace plat { class Dc; }
+struct BoardObject;
 
 inline constexpr int kMoveStep = 6;
 inline constexpr int kMoveEnd = 13;
 
+// Moves one object by (dx, dy): both points of two-point kinds, a polygon's vertices, the first
+// point of boxes, texts, pads, markers and parts; other kinds stay.
+void OffsetBoardObject(BoardObject& o, int32_t dx, int32_t dy);
 // Moves every selected object by (dx, dy) board units (XOR ghosts of the first six while
 // dragging) and the selection frame with them; the move anchor advances.
 void OffsetSelection(plat::Dc& dc, int32_t dx, int32_t dy);

@@ -68,6 +68,8 @@ public:
     void OnClearBookmarks();
     void OnGoToBookmark();
     void OnUpdateBookmarks(plat::CmdUI& ui);
+    // Centres the view on a board point, redraws and blinks the marker there.
+    void CenterViewOn(int32_t x, int32_t y);
     // Draw-to-fit mode: the box follows the pointer; a click brings its part of the board in.
     bool FitModeMouseMove();
     bool FitModeClick();

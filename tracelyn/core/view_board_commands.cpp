@@ -206,7 +206,11 @@ void CTracelynView::OnGoToBookmark()
     const int index = NextBookmark();
     if (index == 0)
         return;
-    int32_t x = g_board.objects[index].w[0], y = g_board.objects[index].w[1];
+    CenterViewOn(g_board.objects[index].w[0], g_board.objects[index].w[1]);
+}
+
+void CTracelynView::CenterViewOn(int32_t x, int32_t y)
+{
     if (MetricUnits()) {
         x = static_cast<int32_t>(x * 2.54);
         y = static_cast<int32_t>(y * 2.54);

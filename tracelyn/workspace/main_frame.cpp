@@ -50,6 +50,8 @@ CMainFrame::CMainFrame()
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
     registerEditCommands();
     addManufacturingCommands();
+    registerSearchCommands();
+    registerAdvancedCommands();
 }
 CMainFrame::~CMainFrame() = default;
 

@@ -53,11 +53,31 @@ public:
     void OnImportDxf();
     void OnViewDcodes();
 
+    // Aux > Find and Replace, Alt+S scaling and the V, N, H alignments (board_search_commands.cpp).
+    void OnFind();
+    void OnReplace();
+    void OnScaleSelection();
+    void OnAlign(unsigned id);
+    void OnUpdateAlign(plat::CmdUI& ui);
+    void OnUpdateNeedsSelection(plat::CmdUI& ui);
+
+    // Edit > Advanced, the o key and Aux > Ref No and Back Annotate (board_advanced_commands.cpp).
+    void OnMoveToLayer();
+    void OnSnapTextToPad();
+    void OnCutTrace();
+    void OnGoto();
+    void OnClearDrcMarks();
+    void OnSetReadoutOrigin();
+    void OnRefNo();
+    void OnBackAnnotate();
+
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
 
 private:
     void registerEditCommands();
+    void registerSearchCommands();
+    void registerAdvancedCommands();
     bool createEditBars();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();

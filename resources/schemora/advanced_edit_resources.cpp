@@ -1,0 +1,137 @@
+#include "resources/schemora/advanced_edit_resources.h"
+
+#include "common/find_replace_dialogs.h"
+#include "platform/app/keys.h"
+#include "platform/core/ui_host.h"
+#include "resources/schemora/advanced_edit_ids.h"
+#include "resources/schemora/view_command_ids.h"
+
+#include <algorithm>
+
+using namespace scm;
+using plat::menuItem;
+
+namespace {
+
+plat::MenuItem& advancedPopup(plat::MenuItem& editMenu)
+{
+    auto& items = editMenu.items;
+    const auto it = std::find_if(items.begin(), items.end(), [](const plat::MenuItem& m) { return m.text == "Advanced"; });
+    if (it != items.end())
+        return *it;
+    items.push_back(plat::menuPopup("Advanced", {}));
+    return items.back();
+}
+
+plat::DialogTemplate refDesDialog()
+{
+    using K = plat::ControlKind;
+    plat::DialogTemplate t;
+    t.id = kIddRefDes;
+    t.title = "Set Reference Designators";
+    auto add = [&t](unsigned id, K kind, const char* text, int row, int column = 0, bool group = false) {
+        t.controls.push_back(DialogControl(id, kind, text, row, column, group, kind == K::Edit ? 20 : 0));
+    };
+    add(0xFFFF, K::Static, "Enter type (a-z):", 0);
+    add(kIdcRefDesType, K::Edit, "", 0, 1);
+    add(0xFFFF, K::Static, "Enter starting index:", 1);
+    add(kIdcRefDesStart, K::Edit, "", 1, 1);
+    add(kIdcRefDesThisSheet, K::RadioButton, "This schematic sheet", 2, 0, true);
+    add(kIdcRefDesAllSheets, K::RadioButton, "All sheets", 3);
+    add(plat::kIdOk, K::DefPushButton, "OK", 4, 0, true);
+    add(plat::kIdCancel, K::PushButton, "Cancel", 4, 1);
+    return t;
+}
+
+plat::DialogTemplate checkSchematicDialog()
+{
+    using K = plat::ControlKind;
+    plat::DialogTemplate t;
+    t.id = kIddCheckSchematic;
+    t.title = "Check Schematic";
+    auto add = [&t](unsigned id, K kind, const char* text, int row, int column = 0) {
+        t.controls.push_back(DialogControl(id, kind, text, row, column));
+    };
+    // A long note: a read-only text box wraps it.
+    add(kIdcCheckNote, K::MultiLineEdit, "", 0);
+    t.controls.back().style = plat::kCsReadOnly;
+    t.controls.back().span = 2;
+    t.controls.back().width = 220;
+    t.controls.back().height = 60;
+    add(kIdcCheckUnattachedText, K::CheckBox, "Check for unattached text", 1);
+    add(kIdcCheckUnattachedTerminals, K::CheckBox, "Check for unattached terminals", 2);
+    add(kIdcCheckOverlappedLines, K::CheckBox, "Correct/remove overlapped lines", 3);
+    add(kIdcCheckSnapToGrid, K::CheckBox, "Snap all objects to current grid", 4);
+    add(kIdcCheckSaveResults, K::CheckBox, "Save results to file", 5);
+    add(plat::kIdOk, K::DefPushButton, "Check Schematic", 6);
+    add(plat::kIdCancel, K::PushButton, "Cancel", 6, 1);
+    return t;
+}
+
+}  // namespace
+
+void AddAdvancedEditItems(plat::MenuItem& editMenu)
+{
+    auto& items = advancedPopup(editMenu).items;
+    items.push_back(menuItem(kCmdEditScale, "&Scale...\tAlt+S"));
+    items.push_back(menuItem(kCmdReGrid, "Re-&Grid"));
+    items.push_back(menuItem(kCmdAlignToCenter, "Align To &Center\tN"));
+    items.push_back(menuItem(kCmdAlignWithEdge, "Align With &Edge\tV"));
+    items.push_back(menuItem(kCmdAlignOnLine, "Align On &Line\tH"));
+}
+
+void AddSearchItems(plat::MenuItem& auxMenu)
+{
+    auxMenu.items.push_back(menuItem(kCmdFind, "&Find..."));
+    auxMenu.items.push_back(menuItem(kCmdReplaceText, "&Replace Text..."));
+    auxMenu.items.push_back(menuItem(kCmdRefNo, "Ref &No..."));
+    auxMenu.items.push_back(menuItem(kCmdCheckSchematic, "&Check Schematic..."));
+}
+
+std::vector<plat::Accelerator> AdvancedEditAccelerators()
+{
+    // Lower-case characters: the capitals belong to the selection filters.
+    constexpr uint8_t kChar = 0;
+    return {
+        {plat::kFVirtKey | plat::kFAlt, 'S', kCmdEditScale},
+        {kChar, 'n', kCmdAlignToCenter},
+        {kChar, 'v', kCmdAlignWithEdge},
+        {kChar, 'h', kCmdAlignOnLine},
+    };
+}
+
+std::vector<plat::DialogTemplate> AdvancedEditDialogs()
+{
+    const SearchDialogSetup find{kIddFind, kIdcFindText, kIdcFindReference, kIdcFindPlainText, kIdcFindPlainText};
+    return {SearchDialogTemplate(find, "Find", {{kIdcFindReference, "Ref. Designator"}, {kIdcFindPlainText, "Text"}}),
+            ContinueSearchTemplate(kIddFindContinue),
+            ReplaceTextTemplate(kIddReplaceText, "Replace Text"),
+            ReplaceConfirmTemplate(),
+            refDesDialog(),
+            ScaleFactorsTemplate(kIddScale, "Scale Objects"),
+            checkSchematicDialog()};
+}
+
+void AddAdvancedEditStrings(std::map<unsigned, std::string>& strings)
+{
+    strings[kStrReferenceNotFound] = "Reference designator NOT found";
+    strings[kStrTextNotFound] = "Text NOT found";
+    strings[kStrSearchComplete] = "Search complete";
+    strings[kStrReGridQuestion] = "Re-grid  objects?";
+    strings[kStrDiskError] = "Disk error----push ENTER";
+    strings[kStrNoLibraryParts] = "Error: No library parts in schematic. \n\nYou will not be able to get a netilist.";
+    strings[kStrCheckNote] =
+        "Checking your schematic is recommended before you simulate or make a printed circuit board. You have the "
+        "option of letting Schemora correct drawing errors such as overlapped lines and lines that are too short. "
+        "Schemora can also snap all drawing elements to the current grid. This reduces netlisting errors. (Use Ctrl "
+        "Z to undo corrections)";
+    strings[kCmdCheckSchematic] = "Check the drawing before netlisting\nCheck Schematic";
+    strings[kCmdFind] = "Find a text or a reference designator\nFind";
+    strings[kCmdReplaceText] = "Replace text in the drawing\nReplace Text";
+    strings[kCmdRefNo] = "Renumber the reference designators\nRef No";
+    strings[kCmdEditScale] = "Scale the selected objects\nScale";
+    strings[kCmdReGrid] = "Snap the objects to the grid\nRe-Grid";
+    strings[kCmdAlignToCenter] = "Centre the selection on the object selected last (N)\nAlign To Center";
+    strings[kCmdAlignWithEdge] = "Align the selection with the object selected last (V)\nAlign With Edge";
+    strings[kCmdAlignOnLine] = "Move the selection onto the line selected last (H)\nAlign On Line";
+}

@@ -1,0 +1,143 @@
+#include "schemora/core/object_alignment.h"
+
+#include "common/selection_alignment.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/object_extents.h"
+#include "schemora/core/undo_ring.h"
+#include "schemora/core/workspace_services.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int kObjSymbolPin = 25;
+
+int storeCount() { return std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1); }
+
+// The selected indexes that name a live slot of the store.
+std::vector<int> selectedIndexes()
+{
+    std::vector<int> list;
+    const int n = std::clamp(g_editState.selectionCount, 0, kSelectionSlots - 1);
+    for (int i = 1; i <= n; ++i) {
+        const int index = g_editState.SelectionList[static_cast<std::size_t>(i)];
+        if (index >= 1 && index <= storeCount())
+            list.push_back(index);
+    }
+    return list;
+}
+
+DrawObject& objectAt(int index) { return g_current.objects[static_cast<std::size_t>(index)]; }
+
+int plus(int value, int by) { return static_cast<int>(std::clamp<long long>(static_cast<long long>(value) + by, INT_MIN, INT_MAX)); }
+
+bool movesFirstPointOnly(int type)
+{
+    return type == kObjRectangle || type == kObjText || type == kObjDot || type == kObjEllipse ||
+           type == kObjRoundRect || type == kObjSymbolPin || type >= kObjPart;
+}
+
+AlignReference referenceOf(int index)
+{
+    if (index < 1 || index > storeCount())
+        return {};
+    const DrawObject& o = objectAt(index);
+    AlignShape shape = AlignShape::Other;
+    switch (o.type()) {
+    case kObjLine: shape = AlignShape::Line; break;
+    case kObjRectangle:
+    case kObjRoundRect: shape = AlignShape::Box; break;
+    case kObjEllipse: shape = AlignShape::Ellipse; break;
+    default: break;
+    }
+    return {shape, o.w[0], o.w[1], o.w[2], o.w[3]};
+}
+
+AnchorItem anchorItemOf(int index)
+{
+    const DrawObject& o = objectAt(index);
+    switch (o.type()) {
+    case kObjText: {
+        const plat::Rect r = GetObjectExtent(index);
+        const int middle = static_cast<int>((static_cast<long long>(r.left) + r.right) / 2);
+        const int lift = static_cast<int>(std::llabs(static_cast<long long>(r.top) - r.bottom) / 4);
+        return {true, {middle, plus(o.w[1], -lift)}, {o.w[0], o.w[1]}};
+    }
+    case kObjDot:
+    case kObjEllipse: return {true, {o.w[0], o.w[1]}, {o.w[0], o.w[1]}};
+    default: return {};
+    }
+}
+
+void moveSelectionBy(const std::optional<plat::Point>& offset)
+{
+    if (offset)
+        OffsetSelection(offset->x, offset->y);
+}
+
+}  // namespace
+
+void OffsetSelection(int dx, int dy)
+{
+    for (const int index : selectedIndexes()) {
+        DrawObject& o = objectAt(index);
+        const int type = o.type();
+        const bool twoPoints = type == kObjLine || type == kObjArrow || type == kObjBus || type == kObjArc;
+        if (!twoPoints && type != kObjPolygon && !movesFirstPointOnly(type))
+            continue;
+        o.w[0] = plus(o.w[0], dx);
+        o.w[1] = plus(o.w[1], dy);
+        if (twoPoints) {
+            o.w[2] = plus(o.w[2], dx);
+            o.w[3] = plus(o.w[3], dy);
+        }
+        if (type == kObjPolygon)
+            for (int i = 0; i < o.pointCount(); ++i)
+                o.setPoint(i, plus(o.pointX(i), dx), plus(o.pointY(i), dy));
+    }
+}
+
+plat::Point SelectionAnchor()
+{
+    std::vector<AnchorItem> items;
+    for (const int index : selectedIndexes())
+        items.push_back(anchorItemOf(index));
+    return SelectionAnchor(items);
+}
+
+void AlignWithEdge(int reference)
+{
+    PushUndoSnapshot();
+    moveSelectionBy(AlignWithEdgeOffset(referenceOf(reference), g_selection.edgeCode, SelectionAnchor(), false));
+    RedrawActiveFrame();
+}
+
+void AlignToCenter(int reference)
+{
+    PushUndoSnapshot();
+    moveSelectionBy(AlignToCenterOffset(referenceOf(reference), SelectionAnchor()));
+    RedrawActiveFrame();
+}
+
+void AlignOnLine(int reference)
+{
+    PushUndoSnapshot();
+    const AlignReference line = referenceOf(reference);
+    if (line.shape == AlignShape::Line) {
+        for (const int index : selectedIndexes()) {
+            DrawObject& o = objectAt(index);
+            const int type = o.type();
+            if (type >= kObjPart || !movesFirstPointOnly(type))
+                continue;
+            const plat::Point foot = ProjectPointOnLine(line.xa, line.ya, line.xb, line.yb, o.w[0], o.w[1]);
+            o.w[0] = foot.x;
+            o.w[1] = foot.y;
+        }
+    }
+    RedrawActiveFrame();
+}
