@@ -199,7 +199,7 @@ bool BatchRun::tryNeighbourRoute(int c, int32_t x1, int32_t y1, int32_t x2, int3
 
 int BatchRun::routeToNetNeighbour(int c, int net)
 {
-    if (aborted() || g_routeStore.full)
+    if (aborted() || !roomForRoute())
         return 0;
     int openCount = 0;
     for (const NetConnection& k : RunConnections())
