@@ -192,6 +192,7 @@ bool BatchRun::tryNeighbourRoute(int c, int32_t x1, int32_t y1, int32_t x2, int3
         lockRoutes(c, joining);
         return true;
     }
+    noteFailure(c);
     if (g_board.count == index)
         TruncateObjects(index - 1);
     return false;

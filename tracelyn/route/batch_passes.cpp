@@ -168,6 +168,7 @@ int BatchRun::routeConnection(int c, int pass)
         lockRoutes(c, start.joining);
         return 1;
     }
+    noteFailure(c);
     // The router keeps the placeholder as the store's last object (or turns it into a
     // rats-nest line); it becomes the marker of a connection tried for the first time.
     if (g_board.count == index) {
@@ -471,6 +472,41 @@ void BatchRun::optimize()
             singleLayerPass();
     }
     g_batchStats.final = routed_ - before;
+}
+
+void BatchRun::noteFailure(int c)
+{
+    if (c < 0 || c >= connectionCount())
+        return;
+    failures_.resize(static_cast<size_t>(connectionCount()), RouteFailure::None);
+    failures_[static_cast<size_t>(c)] = g_mazeRoute.lastFailure;
+}
+
+std::string BatchRun::unroutedText() const
+{
+    static constexpr const char* kCauses[kRouteFailureKinds] = {
+        "not tried", "no free path", "more vias than allowed", "longer than allowed",
+        "end outside the routable window", "search queue full", "no room for a via or pad exit"};
+    int counts[kRouteFailureKinds] = {};
+    int open = 0;
+    for (int c = 0; c < connectionCount(); ++c) {
+        if (connection(c).routeState == 0)
+            continue;
+        ++open;
+        const size_t at = static_cast<size_t>(c);
+        const int cause = at < failures_.size() ? static_cast<int>(failures_[at]) : 0;
+        ++counts[std::clamp(cause, 0, kRouteFailureKinds - 1)];
+    }
+    std::string text;
+    if (open > 0) {
+        text = "Not routed: " + std::to_string(open);
+        for (int cause = 0; cause < kRouteFailureKinds; ++cause)
+            if (counts[cause] > 0)
+                text += "\n" + std::string(kCauses[cause]) + ": " + std::to_string(counts[cause]);
+    }
+    if (storeStopped_)
+        text += std::string(text.empty() ? "" : "\n") + "Stopped: the board has no room for more objects";
+    return text;
 }
 
 void BatchRun::markUnrouted()

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <span>
+#include <string>
 #include <vector>
 
 struct NetConnection;
@@ -36,6 +37,9 @@ public:
     void markUnrouted();
 
     int routedCount() const { return routed_; }
+    // Why the connections still open did not route: a count per cause of their last failure,
+    // one line each (empty when every connection routed).
+    std::string unroutedText() const;
     // True when a pass stopped because the object store had no room left for routes.
     bool storeStopped() const { return storeStopped_; }
     // Drops the run's deleted records from the store, keeping the connections' object indexes
@@ -105,7 +109,9 @@ private:
     int firstRunObject_ = 0;
     int deletedSinceCompact_ = 0;
     bool storeStopped_ = false;
-    bool ripPending_ = false;   // a ripped route's deleted records must stay in place
+    bool ripPending_ = false;
+    std::vector<RouteFailure> failures_;        // per connection: why its last try failed
+    void noteFailure(int c);   // a ripped route's deleted records must stay in place
     bool forcedLayer_ = false;
     std::vector<int> holders_;                  // per connection: routes standing on it
     std::map<int, std::vector<int>> lockedBy_;  // per route: the connections it locked

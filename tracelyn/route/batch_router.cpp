@@ -104,13 +104,15 @@ void compactRun(BatchRun& run)
 
 }  // namespace
 
-std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows)
+std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows, std::string_view unrouted)
 {
     char text[160];
     std::snprintf(text, sizeof text, "Percentage Complete:%.1f%%\npasses=%d\ntime==%.2f", percent, passes, seconds);
     std::string summary = text;
     if (fifoOverflows > 0)
         summary += "\nFIFO overflow=" + std::to_string(fifoOverflows);
+    if (!unrouted.empty())
+        summary += "\n" + std::string(unrouted);
     return summary;
 }
 
@@ -167,7 +169,8 @@ int CBatchRouter::BatchRoute()
         g_batchStats.passes = run.passCounter() + 1;
         PlaySoundFile("route.wav");
         const double percent = g_batchStats.routed * 100.0 / g_router.ratsNestCount;
-        plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds, g_batchStats.fifoOverflows),
+        plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds, g_batchStats.fifoOverflows,
+                                          run.unroutedText()),
                          plat::kMbIconInformation, "Batch Router");
     } else {
         run.markUnrouted();

@@ -144,7 +144,8 @@ bool CMazeRouter::viaSpotClear(int32_t x, int32_t y, int lastOld) const
             continue;
         const double dx = std::max(std::abs(x - pad.x) - pad.sizeX / 2.0, 0.0);
         const double dy = std::max(std::abs(y - pad.y) - pad.sizeY / 2.0, 0.0);
-        const bool inside = std::hypot(dx, dy) < half;
+        // Squares of half units are exact in a double: no rounding at the boundary.
+        const bool inside = dx < half && dy < half && dx * dx + dy * dy < half * half;
         if (!inside)
             continue;
         const bool endPad = (sourcePad_.present && pad.x == sourcePad_.pad.x && pad.y == sourcePad_.pad.y) ||
@@ -256,10 +257,14 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
         return fail();
     }
 
-    if (g_mazeRoute.viaCount > g_mazeSettings.maxVias)
+    if (g_mazeRoute.viaCount > g_mazeSettings.maxVias) {
+        g_mazeRoute.lastFailure = RouteFailure::TooManyVias;
         return fail();
-    if (g_mazeRoute.length > int64_t{g_mazeSettings.maxLength} * 10)
+    }
+    if (g_mazeRoute.length > int64_t{g_mazeSettings.maxLength} * 10) {
+        g_mazeRoute.lastFailure = RouteFailure::TooLong;
         return fail();
+    }
     if (g_mazeRoute.forcedLayer != 0 &&
         (travelX[0] >= kForcedTravelLimit || travelY[1] >= kForcedTravelLimit))
         return fail();

@@ -31,10 +31,15 @@ void MazeGrid::reset(int lastI, int lastJ)
     lastJ_ = std::clamp(lastJ, -1, kMazeGridSize - 1);
     for (int i = 0; i <= lastI_; ++i)
         std::memset(cells_ + index(i, 0), 0, static_cast<size_t>(lastJ_) + 1);
+    marksDirty_ = false;
 }
 
 void MazeGrid::clearMarks()
 {
+    // Marking states never touches the marks: after a reset only a wave leaves any.
+    if (!marksDirty_)
+        return;
+    marksDirty_ = false;
     for (int i = 0; i <= lastI_; ++i) {
         uint8_t* row = cells_ + index(i, 0);
         for (int j = 0; j <= lastJ_; ++j)
@@ -62,6 +67,7 @@ bool MazeGrid::expandWave(GridCell source, GridCell target, bool twoLayer, std::
     if (!inside(source.i, source.j) || !inside(target.i, target.j))
         return false;
     clearMarks();
+    marksDirty_ = true;
     std::array<QueueEntry, kMazeQueueSize> queue;
     int get = 0, put = 0;
     queue[put++] = {source.i, source.j};

@@ -66,6 +66,7 @@ private:
 
     uint8_t* cells_;
     int lastI_ = -1, lastJ_ = -1;
+    bool marksDirty_ = true;   // a wave has left marks since the last reset
     int queuePeak_ = 0;
     bool overflowed_ = false;
     int64_t visited_ = 0;
