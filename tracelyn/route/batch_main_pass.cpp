@@ -114,6 +114,7 @@ void BatchRun::retryFailedAfterLayerChange()
     for (int c = 0; c < count && !aborted(); ++c) {
         if (connection(c).routeState > 1 && routeConnection(c, 0) == 1)
             progress("Main router");
+        PumpMessage();   // the progress window's Cancel, between any two routes
     }
 }
 
@@ -132,6 +133,7 @@ void BatchRun::retrySubPass()
             forcedLayer_ = false;
             applyNoViaRule(connection(c));
             gained = routeToNetNeighbour(c, net) == 1 || gained;
+            PumpMessage();
             if (aborted())
                 break;
         }
