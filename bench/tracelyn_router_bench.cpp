@@ -218,7 +218,7 @@ BENCHMARK(BM_BatchRoute194PartsMixed)->Iterations(1)->Unit(benchmark::kSecond);
 void BM_BatchRoute500Parts(benchmark::State& state)
 {
     plat::TestUiHost host;
-    GeneratedBoard board(500, 25, 6000, 6000, 10, 'F', false, false);
+    GeneratedBoard board(500, 50, 6000, 12000, 10, 'F', false, false);
     setBatch(703, 120, 300, 150);
     runBatch(state, board);
 }

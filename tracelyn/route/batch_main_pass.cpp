@@ -114,6 +114,7 @@ void BatchRun::retryFailedAfterLayerChange()
     for (int c = 0; c < count && !aborted(); ++c) {
         if (connection(c).routeState > 1 && routeConnection(c, 0) == 1)
             progress("Main router");
+        PumpMessage();   // the progress window's Cancel, between any two routes
     }
 }
 
@@ -132,6 +133,7 @@ void BatchRun::retrySubPass()
             forcedLayer_ = false;
             applyNoViaRule(connection(c));
             gained = routeToNetNeighbour(c, net) == 1 || gained;
+            PumpMessage();
             if (aborted())
                 break;
         }
@@ -192,6 +194,7 @@ bool BatchRun::tryNeighbourRoute(int c, int32_t x1, int32_t y1, int32_t x2, int3
         lockRoutes(c, joining);
         return true;
     }
+    noteFailure(c);
     if (g_board.count == index)
         TruncateObjects(index - 1);
     return false;
@@ -199,7 +202,7 @@ bool BatchRun::tryNeighbourRoute(int c, int32_t x1, int32_t y1, int32_t x2, int3
 
 int BatchRun::routeToNetNeighbour(int c, int net)
 {
-    if (aborted() || g_routeStore.full)
+    if (aborted() || !roomForRoute())
         return 0;
     int openCount = 0;
     for (const NetConnection& k : RunConnections())

@@ -66,8 +66,9 @@ void BatchRun::progress(const char* text)
     PumpMessage();
 }
 
-void BatchRun::prepareConnections()
+void BatchRun::prepareConnections(int firstRunObject)
 {
+    firstRunObject_ = firstRunObject;
     routed_ = 0;
     g_netlist.routedCount = 0;
     for (NetConnection& c : connections()) {
@@ -111,8 +112,10 @@ void BatchRun::setLayer(int layer)
 void BatchRun::recordRoute(int c, int firstObject)
 {
     NetConnection& k = connection(c);
-    if (k.routeState > 1 && k.routeState <= g_board.count)
+    if (k.routeState > 1 && k.routeState <= g_board.count) {
         g_board.objects[k.routeState].setKind(kKindDeleted);
+        noteDeleted(1);
+    }
     k.routeState = 0;
     k.firstObject = firstObject;
     k.objectSpan = g_board.count - firstObject;
@@ -148,7 +151,7 @@ void BatchRun::applyNoViaRule(const NetConnection& k)
 
 int BatchRun::routeConnection(int c, int pass)
 {
-    if (g_progress.abort != 0 || g_routeStore.full)
+    if (g_progress.abort != 0 || !roomForRoute())
         return 0;
     NetConnection& k = connection(c);
     const int index = appendPlaceholder(k.x1, k.y1, k.x2, k.y2);
@@ -165,6 +168,7 @@ int BatchRun::routeConnection(int c, int pass)
         lockRoutes(c, start.joining);
         return 1;
     }
+    noteFailure(c);
     // The router keeps the placeholder as the store's last object (or turns it into a
     // rats-nest line); it becomes the marker of a connection tried for the first time.
     if (g_board.count == index) {
@@ -244,14 +248,17 @@ void BatchRun::connectPowerNets()
     }
 }
 
-void BatchRun::ripUp(int c)
+BatchRun::RippedRoute BatchRun::ripUp(int c)
 {
     NetConnection& k = connection(c);
-    for (int i = k.firstObject; i <= k.firstObject + k.objectSpan && i <= g_board.count; ++i)
-        if (i > 0)
-            g_board.objects[i].setKind(kKindDeleted);
-    // What stood on the routes it started from may go now.
-    releaseLocks(c);
+    RippedRoute ripped{c, k.firstObject, k.objectSpan, {}};
+    for (int i = k.firstObject; i <= k.firstObject + k.objectSpan && i <= g_board.count; ++i) {
+        if (i <= 0)
+            continue;
+        ripped.kindWords.push_back(g_board.objects[i].w[4]);
+        g_board.objects[i].setKind(kKindDeleted);
+    }
+    noteDeleted(static_cast<int>(ripped.kindWords.size()));
     k.routeState = -1;
     k.firstObject = 0;
     k.objectSpan = 0;
@@ -259,6 +266,26 @@ void BatchRun::ripUp(int c)
     if (k.net >= 0 && k.net < netCount())
         --NetTable()[static_cast<size_t>(k.net)].routedCount;
     --routed_;
+    return ripped;
+}
+
+void BatchRun::restoreRoute(const RippedRoute& ripped)
+{
+    NetConnection& k = connection(ripped.connection);
+    // The marker its failed retry left goes: the copper is back.
+    if (k.routeState > 1 && k.routeState <= g_board.count) {
+        g_board.objects[k.routeState].setKind(kKindDeleted);
+        noteDeleted(1);
+    }
+    for (size_t n = 0; n < ripped.kindWords.size(); ++n)
+        g_board.objects[std::max(ripped.firstObject, 1) + static_cast<int>(n)].w[4] = ripped.kindWords[n];
+    k.routeState = 0;
+    k.firstObject = ripped.firstObject;
+    k.objectSpan = ripped.objectSpan;
+    k.routeLength = 0;
+    if (k.net >= 0 && k.net < netCount())
+        ++NetTable()[static_cast<size_t>(k.net)].routedCount;
+    ++routed_;
 }
 
 std::vector<int> BatchRun::findBlockingRoutes(int c, int mode) const
@@ -298,15 +325,24 @@ void BatchRun::ripupAndRetry(int mode, int c)
         const std::vector<int> blocking = findBlockingRoutes(c, mode);
         if (blocking.empty())
             continue;
-        const int ripped = blocking.front();
-        ripUp(ripped);
+        if (!roomForRoute())
+            return;
+        const RippedRoute ripped = ripUp(blocking.front());
+        ripPending_ = true;
         // A connection the pin start cannot route may still reach the net's copper from a via
         // nearer its first pin.
-        if (routeConnection(c, 0) == 0 && g_progress.abort == 0 && !nearestNetVia(c).joining.empty())
-            routeConnection(c, 3);
-        // The ripped route tries again; when it fails it keeps a marker like any other.
-        connection(ripped).routeState = -1;
-        routeConnection(ripped, 1);
+        bool gained = routeConnection(c, 0) == 1;
+        if (!gained && g_progress.abort == 0 && !nearestNetVia(c).joining.empty())
+            gained = routeConnection(c, 3) == 1;
+        // The ripped route tries again. The wave need not find its old path again (it takes the
+        // shortest, whatever its vias): when neither got through, the old copper comes back, so a
+        // rip-up never leaves the board with fewer routes than it found.
+        const bool back = g_progress.abort == 0 && routeConnection(ripped.connection, 1) == 1;
+        ripPending_ = false;
+        if (!gained && !back)
+            restoreRoute(ripped);
+        else
+            releaseLocks(ripped.connection);   // what stood on its old copper may go now
     }
 }
 
@@ -436,6 +472,41 @@ void BatchRun::optimize()
             singleLayerPass();
     }
     g_batchStats.final = routed_ - before;
+}
+
+void BatchRun::noteFailure(int c)
+{
+    if (c < 0 || c >= connectionCount())
+        return;
+    failures_.resize(static_cast<size_t>(connectionCount()), RouteFailure::None);
+    failures_[static_cast<size_t>(c)] = g_mazeRoute.lastFailure;
+}
+
+std::string BatchRun::unroutedText() const
+{
+    static constexpr const char* kCauses[kRouteFailureKinds] = {
+        "not tried", "no free path", "more vias than allowed", "longer than allowed",
+        "end outside the routable window", "search queue full", "no room for a via or pad exit"};
+    int counts[kRouteFailureKinds] = {};
+    int open = 0;
+    for (int c = 0; c < connectionCount(); ++c) {
+        if (connection(c).routeState == 0)
+            continue;
+        ++open;
+        const size_t at = static_cast<size_t>(c);
+        const int cause = at < failures_.size() ? static_cast<int>(failures_[at]) : 0;
+        ++counts[std::clamp(cause, 0, kRouteFailureKinds - 1)];
+    }
+    std::string text;
+    if (open > 0) {
+        text = "Not routed: " + std::to_string(open);
+        for (int cause = 0; cause < kRouteFailureKinds; ++cause)
+            if (counts[cause] > 0)
+                text += "\n" + std::string(kCauses[cause]) + ": " + std::to_string(counts[cause]);
+    }
+    if (storeStopped_)
+        text += std::string(text.empty() ? "" : "\n") + "Stopped: the board has no room for more objects";
+    return text;
 }
 
 void BatchRun::markUnrouted()

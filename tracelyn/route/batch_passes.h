@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <span>
+#include <string>
 #include <vector>
 
 struct NetConnection;
@@ -21,8 +22,8 @@ const CopperPad* FindPadAtPoint(const std::vector<CopperPad>& pads, int32_t x, i
 
 class BatchRun {
 public:
-    // Every connection open and untried.
-    void prepareConnections();
+    // Every connection open and untried; the run's own records start at `firstRunObject`.
+    void prepareConnections(int firstRunObject = 0);
     // Thermal pads on the planes for the power nets whose switch is on.
     void connectPowerNets();
     // Bus connections between pins on one row, detoured round the one pad between them.
@@ -36,6 +37,14 @@ public:
     void markUnrouted();
 
     int routedCount() const { return routed_; }
+    // Why the connections still open did not route: a count per cause of their last failure,
+    // one line each (empty when every connection routed).
+    std::string unroutedText() const;
+    // True when a pass stopped because the object store had no room left for routes.
+    bool storeStopped() const { return storeStopped_; }
+    // Drops the run's deleted records from the store, keeping the connections' object indexes
+    // right; returns the records dropped.
+    int compactStore();
     int passCounter() const { return passCounter_; }
 
     // Connects the net's pins to `plane` with thermal pads; returns the connections tied.
@@ -67,8 +76,19 @@ private:
     int layerPairPass();
     void ripupAndRetry(int mode, int c);
     std::vector<int> findBlockingRoutes(int c, int mode) const;
-    void ripUp(int c);
+    // A route taken off the board: its objects are marked deleted, their kind words kept.
+    struct RippedRoute {
+        int connection = 0;
+        int firstObject = 0, objectSpan = 0;
+        std::vector<int32_t> kindWords;
+    };
+    RippedRoute ripUp(int c);
+    // Puts a ripped route's copper back, as routed, in place of any marker its retry left.
+    void restoreRoute(const RippedRoute& ripped);
     void measureRoutes();
+    // Room in the store for one more route, made by dropping deleted records when short.
+    bool roomForRoute();
+    void noteDeleted(int records) { deletedSinceCompact_ += records; }
     void setLayer(int layer);
     std::vector<int> enabledLayers() const;
     void progress(const char* text);
@@ -86,6 +106,12 @@ private:
     int routed_ = 0;
     int passCounter_ = 0;
     int32_t proximity_ = 0;
+    int firstRunObject_ = 0;
+    int deletedSinceCompact_ = 0;
+    bool storeStopped_ = false;
+    bool ripPending_ = false;
+    std::vector<RouteFailure> failures_;        // per connection: why its last try failed
+    void noteFailure(int c);   // a ripped route's deleted records must stay in place
     bool forcedLayer_ = false;
     std::vector<int> holders_;                  // per connection: routes standing on it
     std::map<int, std::vector<int>> lockedBy_;  // per route: the connections it locked

@@ -89,18 +89,11 @@ double elapsed(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Drops the records the run deleted (kind 0) from the records it appended.
-void compactRun(int firstNew)
+// Drops the records the run deleted (kind 0) from the records it appended; the table keeps
+// the routes' states, not their object indexes.
+void compactRun(BatchRun& run)
 {
-    int to = firstNew;
-    for (int from = firstNew; from <= g_board.count; ++from) {
-        if (g_board.objects[from].kind() == kKindDeleted)
-            continue;
-        if (to != from)
-            std::swap(g_board.objects[to], g_board.objects[from]);
-        ++to;
-    }
-    TruncateObjects(to - 1);
+    run.compactStore();
     for (NetConnection& c : RunConnections()) {
         c.firstObject = 0;
         c.objectSpan = 0;
@@ -111,13 +104,15 @@ void compactRun(int firstNew)
 
 }  // namespace
 
-std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows)
+std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows, std::string_view unrouted)
 {
     char text[160];
     std::snprintf(text, sizeof text, "Percentage Complete:%.1f%%\npasses=%d\ntime==%.2f", percent, passes, seconds);
     std::string summary = text;
     if (fifoOverflows > 0)
         summary += "\nFIFO overflow=" + std::to_string(fifoOverflows);
+    if (!unrouted.empty())
+        summary += "\n" + std::string(unrouted);
     return summary;
 }
 
@@ -153,7 +148,7 @@ int CBatchRouter::BatchRoute()
     SetStatusText("Loaded " + std::to_string(g_router.ratsNestCount) + " traces", 0);
 
     BatchRun run;
-    run.prepareConnections();
+    run.prepareConnections(countBefore + 1);
     run.connectPowerNets();
     SortConnections();
     if (g_batchExtras.memoryRouter != 0)
@@ -169,16 +164,17 @@ int CBatchRouter::BatchRoute()
         if (plat::MessageBox("Optimize?", plat::kMbYesNo | plat::kMbIconQuestion, "Batch Router") == plat::kIdYes)
             run.optimize();
         run.markUnrouted();
-        compactRun(countBefore + 1);
+        compactRun(run);
         g_batchStats.routed = run.routedCount();
         g_batchStats.passes = run.passCounter() + 1;
         PlaySoundFile("route.wav");
         const double percent = g_batchStats.routed * 100.0 / g_router.ratsNestCount;
-        plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds, g_batchStats.fifoOverflows),
+        plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds, g_batchStats.fifoOverflows,
+                                          run.unroutedText()),
                          plat::kMbIconInformation, "Batch Router");
     } else {
         run.markUnrouted();
-        compactRun(countBefore + 1);
+        compactRun(run);
         g_batchStats.routed = run.routedCount();
         g_batchStats.passes = run.passCounter() + 1;
     }

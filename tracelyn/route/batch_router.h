@@ -38,5 +38,6 @@ void OfferBatchRoute();
 // F12: "Router Statistics"; returns the text shown.
 std::string ShowRouterStatistics();
 
-// The summary text of a run.
-std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows);
+// The summary text of a run; `unrouted` (one cause a line) tells why connections stayed open.
+std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows,
+                             std::string_view unrouted = {});

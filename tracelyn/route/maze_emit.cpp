@@ -136,7 +136,12 @@ bool CMazeRouter::viaSpotClear(int32_t x, int32_t y, int lastOld) const
         const BoardObject& o = g_board.objects[i];
         if ((o.kind() != kKindLine && o.kind() != kKindArc) || !onLayer(o.layer()))
             continue;
-        if (SegmentDistance(x, y, o.w[0], o.w[1], o.w[2], o.w[3]) < half + o.w[7] / 2.0)
+        const double reach = half + o.w[7] / 2.0;
+        // Far outside the trace's box on either axis: farther than reach from the trace too.
+        if (x < std::min(o.w[0], o.w[2]) - reach || x > std::max(o.w[0], o.w[2]) + reach ||
+            y < std::min(o.w[1], o.w[3]) - reach || y > std::max(o.w[1], o.w[3]) + reach)
+            continue;
+        if (SegmentDistance(x, y, o.w[0], o.w[1], o.w[2], o.w[3]) < reach)
             return false;
     }
     for (const CopperPad& pad : pads_) {
@@ -144,7 +149,8 @@ bool CMazeRouter::viaSpotClear(int32_t x, int32_t y, int lastOld) const
             continue;
         const double dx = std::max(std::abs(x - pad.x) - pad.sizeX / 2.0, 0.0);
         const double dy = std::max(std::abs(y - pad.y) - pad.sizeY / 2.0, 0.0);
-        const bool inside = std::hypot(dx, dy) < half;
+        // Squares of half units are exact in a double: no rounding at the boundary.
+        const bool inside = dx < half && dy < half && dx * dx + dy * dy < half * half;
         if (!inside)
             continue;
         const bool endPad = (sourcePad_.present && pad.x == sourcePad_.pad.x && pad.y == sourcePad_.pad.y) ||
@@ -217,8 +223,16 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
     StraightenSegments(segments, TheMazeGrid(), twoLayer_);
     if (static_cast<int>(segments.size()) > kMaxSegments)
         return false;
-    for (RouteSegment& s : segments)
-        s.layer = segmentLayer(s);
+    int layerChanges = 0;
+    for (size_t k = 0; k < segments.size(); ++k) {
+        segments[k].layer = segmentLayer(segments[k]);
+        layerChanges += k > 0 && segments[k - 1].layer != segments[k].layer;
+    }
+    // Every change of layer takes a via: a path with too many is refused before any is placed.
+    if (layerChanges > g_mazeSettings.maxVias) {
+        g_mazeRoute.lastFailure = RouteFailure::TooManyVias;
+        return false;
+    }
 
     const BoardObject saved = g_board.objects[placeholder];
     TruncateObjects(placeholder - 1);
@@ -256,10 +270,14 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
         return fail();
     }
 
-    if (g_mazeRoute.viaCount > g_mazeSettings.maxVias)
+    if (g_mazeRoute.viaCount > g_mazeSettings.maxVias) {
+        g_mazeRoute.lastFailure = RouteFailure::TooManyVias;
         return fail();
-    if (g_mazeRoute.length > int64_t{g_mazeSettings.maxLength} * 10)
+    }
+    if (g_mazeRoute.length > int64_t{g_mazeSettings.maxLength} * 10) {
+        g_mazeRoute.lastFailure = RouteFailure::TooLong;
         return fail();
+    }
     if (g_mazeRoute.forcedLayer != 0 &&
         (travelX[0] >= kForcedTravelLimit || travelY[1] >= kForcedTravelLimit))
         return fail();

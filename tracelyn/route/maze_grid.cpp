@@ -31,10 +31,15 @@ void MazeGrid::reset(int lastI, int lastJ)
     lastJ_ = std::clamp(lastJ, -1, kMazeGridSize - 1);
     for (int i = 0; i <= lastI_; ++i)
         std::memset(cells_ + index(i, 0), 0, static_cast<size_t>(lastJ_) + 1);
+    marksDirty_ = false;
 }
 
 void MazeGrid::clearMarks()
 {
+    // Marking states never touches the marks: after a reset only a wave leaves any.
+    if (!marksDirty_)
+        return;
+    marksDirty_ = false;
     for (int i = 0; i <= lastI_; ++i) {
         uint8_t* row = cells_ + index(i, 0);
         for (int j = 0; j <= lastJ_; ++j)
@@ -54,6 +59,23 @@ void MazeGrid::mark(int i, int j, uint8_t state, bool twoLayer)
     cell = static_cast<uint8_t>((next << 4) | (cell & 0x0F));
 }
 
+void MazeGrid::markRect(int iLo, int iHi, int jLo, int jHi, uint8_t state, bool twoLayer)
+{
+    iLo = std::max(iLo, 0);
+    jLo = std::max(jLo, 0);
+    iHi = std::min(iHi, lastI_);
+    jHi = std::min(jHi, lastJ_);
+    const auto marked = static_cast<uint8_t>(state << 4);
+    for (int i = iLo; i <= iHi; ++i) {
+        uint8_t* row = cells_ + index(i, 0);
+        for (int j = jLo; j <= jHi; ++j) {
+            const uint8_t old = row[j] >> 4;
+            const uint8_t next = twoLayer && old != kStateFree && old != state ? uint8_t{kStateBlocked << 4} : marked;
+            row[j] = static_cast<uint8_t>(next | (row[j] & 0x0F));
+        }
+    }
+}
+
 bool MazeGrid::expandWave(GridCell source, GridCell target, bool twoLayer, std::vector<GridCell>& path)
 {
     path.clear();
@@ -62,6 +84,7 @@ bool MazeGrid::expandWave(GridCell source, GridCell target, bool twoLayer, std::
     if (!inside(source.i, source.j) || !inside(target.i, target.j))
         return false;
     clearMarks();
+    marksDirty_ = true;
     std::array<QueueEntry, kMazeQueueSize> queue;
     int get = 0, put = 0;
     queue[put++] = {source.i, source.j};
@@ -82,9 +105,10 @@ bool MazeGrid::expandWave(GridCell source, GridCell target, bool twoLayer, std::
         const size_t at = index(cell.i, cell.j);
         const bool fromSource = cell.i == source.i && cell.j == source.j;
         const uint8_t here = cells_[at] >> 4;
+        // A run along an axis lies on that axis's layer in both cells it joins.
+        const bool leaves[2] = {fromSource || passable(here, false, twoLayer), fromSource || passable(here, true, twoLayer)};
         for (int d = 0; d < 4; ++d) {
-            // A run along an axis lies on that axis's layer in both cells it joins.
-            if (!fromSource && !passable(here, d < 2, twoLayer))
+            if (!leaves[d < 2])
                 continue;
             const int ni = cell.i + kDi[d], nj = cell.j + kDj[d];
             if (ni == target.i && nj == target.j) {
@@ -111,8 +135,8 @@ bool MazeGrid::expandWave(GridCell source, GridCell target, bool twoLayer, std::
             }
             queue[static_cast<size_t>(put)] = {ni, nj};
             put = nextPut;
-            const int waiting = put >= get ? put - get : put + kMazeQueueSize - get;
-            queuePeak_ = std::max(queuePeak_, waiting);
+            const int waiting = put - get;
+            queuePeak_ = std::max(queuePeak_, waiting >= 0 ? waiting : waiting + kMazeQueueSize);
         }
         if (arrival.i >= 0)
             break;

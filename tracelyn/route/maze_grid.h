@@ -43,6 +43,8 @@ public:
     // Sets a state; in two-layer mode a cell that already holds a different state becomes
     // blocked on both layers. Cells outside the used area are left alone.
     void mark(int i, int j, uint8_t state, bool twoLayer);
+    // The same for every cell of the rectangle (clipped to the used area).
+    void markRect(int iLo, int iHi, int jLo, int jHi, uint8_t state, bool twoLayer);
 
     // Whether a step along j (alongJ) or along i may enter a cell of this state.
     static bool passable(uint8_t state, bool alongJ, bool twoLayer)
@@ -66,6 +68,7 @@ private:
 
     uint8_t* cells_;
     int lastI_ = -1, lastJ_ = -1;
+    bool marksDirty_ = true;   // a wave has left marks since the last reset
     int queuePeak_ = 0;
     bool overflowed_ = false;
     int64_t visited_ = 0;

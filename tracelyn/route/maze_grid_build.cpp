@@ -56,9 +56,7 @@ void CMazeRouter::markBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_
     const int32_t iHi = std::min(ceilDiv(x2 + grow - originX_, pitch_) - 1, grid.lastI());
     const int32_t jLo = std::max(ceilDiv(y1 - grow - originY_ + 1, pitch_), 0);
     const int32_t jHi = std::min(ceilDiv(y2 + grow - originY_, pitch_) - 1, grid.lastJ());
-    for (int32_t i = iLo; i <= iHi; ++i)
-        for (int32_t j = jLo; j <= jHi; ++j)
-            grid.mark(i, j, state, twoLayer_);
+    grid.markRect(iLo, iHi, jLo, jHi, state, twoLayer_);
 }
 
 void CMazeRouter::markSlanted(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t grow, uint8_t state)

@@ -122,6 +122,7 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
     segments_.clear();
     g_mazeRoute.viaCount = 0;
     g_mazeRoute.length = 0;
+    g_mazeRoute.lastFailure = RouteFailure::Other;
     if (g_board.objects == nullptr || g_board.count < 1)
         return 0;
     const int placeholder = g_board.count;
@@ -149,6 +150,7 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
     const bool outside = !grid.inside(source_.i, source_.j) || !grid.inside(target_.i, target_.j);
     const bool neighbours = std::abs(source_.i - target_.i) < 2 && std::abs(source_.j - target_.j) <= 1;
     if (outside || neighbours) {
+        g_mazeRoute.lastFailure = RouteFailure::OutsideWindow;
         beep();
         tellUser(kEndPointMessage);
         g_mazeRoute.failure = 1;
@@ -193,12 +195,15 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
     }
 
     bool found = grid.expandWave(from, to, twoLayer_, path_);
+    bool reversed = false;
     if (!found && !grid.overflowed()) {
         found = grid.expandWave(to, from, twoLayer_, path_);
+        reversed = true;
         if (found)
             std::reverse(path_.begin(), path_.end());
     }
     if (!found) {
+        g_mazeRoute.lastFailure = grid.overflowed() ? RouteFailure::QueueFull : RouteFailure::NoPath;
         if (grid.overflowed()) {
             if (g_mazeRoute.batch != 0)
                 ++g_mazeRoute.fifoOverflows;
@@ -210,11 +215,18 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
     }
     // path_ runs from `to` back to `from`.
     std::reverse(path_.begin(), path_.end());
-    if (!emitRoute(path_, placeholder)) {
+    bool emitted = emitRoute(path_, placeholder);
+    // The wave takes the shortest path whatever its bends: when that one needs too many vias,
+    // the wave from the other end (other ties, other bends) may find one within the limit.
+    if (!emitted && !reversed && g_mazeRoute.lastFailure == RouteFailure::TooManyVias &&
+        grid.expandWave(to, from, twoLayer_, path_))
+        emitted = emitRoute(path_, placeholder);
+    if (!emitted) {
             SetStatusText(kUnableMessage, 0);
         return 0;
     }
     SetStatusText(kRoutedMessage, 0);
+    g_mazeRoute.lastFailure = RouteFailure::None;
     if (mode == 2) {
         for (int i = firstNew_; i <= g_board.count; ++i)
             RedrawObject(i, kModeCopy);

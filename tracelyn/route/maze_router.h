@@ -38,6 +38,18 @@ struct MazeRouterSettings {
 };
 extern MazeRouterSettings g_mazeSettings;
 
+// Why the last route failed, for the batch run's summary.
+enum class RouteFailure : int32_t {
+    None,
+    NoPath,          // the wave found no free path
+    TooManyVias,     // a path needs more vias than allowed
+    TooLong,         // a path is longer than the length limit
+    OutsideWindow,   // an end or a pad lies outside the routable window, or the ends touch
+    QueueFull,       // the wave's queue overflowed
+    Other,           // a pad exit, a via spot or the grid settings refused it
+};
+inline constexpr int kRouteFailureKinds = 7;
+
 // What the last route left for the batch router.
 struct MazeRouteState {
     int32_t failure = 0;            // a grid error ended the route
@@ -49,6 +61,7 @@ struct MazeRouteState {
     int32_t forcedLayer = 0;        // the batch router forced one layer without vias
     int32_t fifoOverflows = 0;
     int32_t calls = 0;
+    RouteFailure lastFailure = RouteFailure::None;
 };
 extern MazeRouteState g_mazeRoute;
 

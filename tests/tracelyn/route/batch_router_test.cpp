@@ -62,6 +62,7 @@ TEST_F(BatchRouterTest, UnroutableConnectionsStayRatsNestLines)
     EXPECT_EQ(countKind(kKindNoRoute, kLayerAll), 1);
     EXPECT_EQ(countKind(kKindLine), 0);   // no straight marker left as copper
     expectHonestSummary();
+    EXPECT_NE(summary().find("\nNot routed: 1\nno free path: 1"), std::string::npos) << summary();
 }
 
 TEST_F(BatchRouterTest, PowerNetsTieToTheirPlanes)
@@ -148,6 +149,8 @@ TEST_F(BatchRouterTest, SummaryAndStatisticsTexts)
 {
     EXPECT_EQ(BatchSummaryText(97.5, 4, 1.25, 0), "Percentage Complete:97.5%\npasses=4\ntime==1.25");
     EXPECT_EQ(BatchSummaryText(50, 1, 0, 3), "Percentage Complete:50.0%\npasses=1\ntime==0.00\nFIFO overflow=3");
+    EXPECT_EQ(BatchSummaryText(50, 1, 0, 0, "Not routed: 2\nno free path: 2"),
+              "Percentage Complete:50.0%\npasses=1\ntime==0.00\nNot routed: 2\nno free path: 2");
     g_batchStats.main = 7;
     g_batchStats.dFinal = 12000;
     EXPECT_EQ(ShowRouterStatistics(), "main=7,retry=0,ripup=0\nsingle=0,one via=0,final=0\noptimize1=0\n"
