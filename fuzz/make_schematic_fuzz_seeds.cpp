@@ -24,12 +24,12 @@ constexpr const char* kPolySubcircuit =
     "VY 7 8 0\n"
     ".ENDS OPAMP\n";
 
-bool writeModelSeed(const std::filesystem::path& seeds)
+bool writeSeed(const std::filesystem::path& seeds, const char* harness, const char* name, const char* text)
 {
-    const std::filesystem::path folder = seeds / "spice_models";
+    const std::filesystem::path folder = seeds / harness;
     std::filesystem::create_directories(folder);
-    std::ofstream out(folder / "poly_subcircuit.mod", std::ios::binary | std::ios::trunc);
-    out << kPolySubcircuit;
+    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+    out << text;
     return static_cast<bool>(out);
 }
 
@@ -53,15 +53,11 @@ constexpr const char* kFourierOutput =
     " 1       1000        0.84        -32.1       1           0\n"
     " 2       2000        0.001       12.0        0.0012      44.1\n";
 
-bool writeDeckSeeds(const std::filesystem::path& seeds)
+bool writeTextSeeds(const std::filesystem::path& seeds)
 {
-    const std::filesystem::path folder = seeds / "spice_deck";
-    std::filesystem::create_directories(folder);
-    std::ofstream deck(folder / "rc_filter.cir", std::ios::binary | std::ios::trunc);
-    deck << kDeck;
-    std::ofstream fourier(folder / "fourier.out", std::ios::binary | std::ios::trunc);
-    fourier << kFourierOutput;
-    return deck && fourier;
+    return writeSeed(seeds, "spice_models", "poly_subcircuit.mod", kPolySubcircuit) &&
+           writeSeed(seeds, "spice_deck", "rc_filter.cir", kDeck) &&
+           writeSeed(seeds, "spice_deck", "fourier.out", kFourierOutput);
 }
 
 }  // namespace
@@ -84,5 +80,5 @@ int main(int argc, char** argv)
     const std::vector<uint8_t> block = EncodeClipboardBlock(header, objects, selection);
     std::ofstream out(folder / "block", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-    return out && writeModelSeed(argv[1]) && writeDeckSeeds(argv[1]) ? 0 : 1;
+    return out && writeTextSeeds(argv[1]) ? 0 : 1;
 }
