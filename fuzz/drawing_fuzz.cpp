@@ -1,11 +1,7 @@
 // A drawing file (".pic") opened as the schematic program opens one from File > Open, painted
 // once, then closed.
 
-#include "fuzz/fuzz_support.h"
 #include "fuzz/schematic_program.h"
-#include "fuzz/schematic_state.h"
-
-using Program = fuzz::SchematicProgram;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -15,9 +11,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Program::harness();
-    const fuzz::LoadedSymbolsScope restore;
-    Program::open(fuzz::writeInput("input.pic", data, size));
-    Program::closeAll();
+    fuzz::openAsDrawing("input.pic", data, size);
     return 0;
 }

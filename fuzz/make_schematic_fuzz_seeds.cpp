@@ -24,13 +24,40 @@ constexpr const char* kPolySubcircuit =
     "VY 7 8 0\n"
     ".ENDS OPAMP\n";
 
-bool writeModelSeed(const std::filesystem::path& seeds)
+bool writeSeed(const std::filesystem::path& seeds, const char* harness, const char* name, const char* text)
 {
-    const std::filesystem::path folder = seeds / "spice_models";
+    const std::filesystem::path folder = seeds / harness;
     std::filesystem::create_directories(folder);
-    std::ofstream out(folder / "poly_subcircuit.mod", std::ios::binary | std::ios::trunc);
-    out << kPolySubcircuit;
+    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+    out << text;
     return static_cast<bool>(out);
+}
+
+// A deck of the form the netlister writes for a transient run with a Fourier card, and the
+// Fourier table ngspice prints for it, which spicerun relays into the listing.
+constexpr const char* kDeck =
+    "* rc_filter\n"
+    "V1 IN 0 SIN(0 1 1K)\n"
+    "R1 IN OUT 1K\n"
+    "C1 OUT 0 100N\n"
+    ".TRAN 10U 5M\n"
+    ".FOUR 1K V(OUT,0)\n"
+    ".PRINT TRAN V(OUT) V(IN)\n"
+    ".END\n";
+constexpr const char* kFourierOutput =
+    "Fourier analysis for v(out):\n"
+    "  No. Harmonics: 10, THD: 0.5 %, Gridsize: 200, Interpolation Degree: 1\n\n"
+    "Harmonic Frequency   Magnitude   Phase       Norm. Mag   Norm. Phase\n"
+    "-------- ---------   ---------   -----       ---------   -----------\n"
+    " 0       0           1e-05       0           0           0\n"
+    " 1       1000        0.84        -32.1       1           0\n"
+    " 2       2000        0.001       12.0        0.0012      44.1\n";
+
+bool writeTextSeeds(const std::filesystem::path& seeds)
+{
+    return writeSeed(seeds, "spice_models", "poly_subcircuit.mod", kPolySubcircuit) &&
+           writeSeed(seeds, "spice_deck", "rc_filter.cir", kDeck) &&
+           writeSeed(seeds, "spice_deck", "fourier.out", kFourierOutput);
 }
 
 }  // namespace
@@ -53,5 +80,5 @@ int main(int argc, char** argv)
     const std::vector<uint8_t> block = EncodeClipboardBlock(header, objects, selection);
     std::ofstream out(folder / "block", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-    return out && writeModelSeed(argv[1]) ? 0 : 1;
+    return out && writeTextSeeds(argv[1]) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 // registered and the program started, once.
 
 #include "fuzz/program_under_test.h"
+#include "fuzz/schematic_state.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/schemora_app.h"
 
@@ -16,6 +17,16 @@ inline void startSchematicProgram()
     setUp();
     registerSchemoraResources();
     SchematicProgram::harness();
+}
+
+// Opens the input as the drawing file of that name, as File > Open does (the name's extension
+// chooses the reader), paints it once and closes it.
+inline void openAsDrawing(std::string_view name, const uint8_t* data, size_t size)
+{
+    SchematicProgram::harness();
+    const LoadedSymbolsScope restore;
+    SchematicProgram::open(writeInput(name, data, size));
+    SchematicProgram::closeAll();
 }
 
 }  // namespace fuzz

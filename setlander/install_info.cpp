@@ -57,6 +57,7 @@ bool tableFull(size_t size, size_t capacity, std::string_view section)
         return false;
     const std::string problem =
         std::string(section) + " has more than " + std::to_string(capacity) + " entries; the rest were not stored";
+    g_installInfo.entriesLeftOut = true;
     auto& problems = g_installInfo.problems;
     if (std::find(problems.begin(), problems.end(), problem) == problems.end())
         problems.push_back(problem);
@@ -166,9 +167,16 @@ int32_t loadInstallInf(const std::string& path)
     std::ifstream in(plat::resolvePath(path), std::ios::binary);
     if (!in)
         return 2;
-    std::string text(kInstallInfBlockSize - 1, '\0');
+    std::string text(kInstallInfMaxSize + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<size_t>(in.gcount()));
+    if (text.size() > kInstallInfMaxSize) {
+        g_installInfo = InstallInfo{};
+        g_installInfo.entriesLeftOut = true;
+        g_installInfo.problems.push_back("the file is larger than " + std::to_string(kInstallInfMaxSize) +
+                                         " bytes and was not read");
+        return 0;
+    }
     if (const size_t zero = text.find('\0'); zero != std::string::npos)
         text.resize(zero);
     ParseInstallInf(text);

@@ -24,8 +24,9 @@ inline constexpr size_t kMaxDirs = 15;
 inline constexpr size_t kMaxFiles = 200;
 inline constexpr size_t kMaxShortcuts = 20;
 
-// The whole file is read into a block of this size, less its terminating zero.
-inline constexpr size_t kInstallInfBlockSize = 10240;
+// The whole file is read, up to this size; a longer file is not read at all, since a list cut
+// short would install part of an application.
+inline constexpr size_t kInstallInfMaxSize = 1 << 20;
 
 struct InstallDiskEntry {
     int16_t number = 0;
@@ -65,6 +66,9 @@ struct InstallInfo {
     // What the parse had to cut or leave out ("DefDir cut to 65 characters", "[Files] entry 201
     // not stored"), so the installer can say so instead of installing something else silently.
     std::vector<std::string> problems;
+    // Entries were left out of a table, or the file was not read: installing from what was
+    // stored would install part of the application.
+    bool entriesLeftOut = false;
 };
 
 // The description of the running installation; cleared by every parse.

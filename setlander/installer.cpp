@@ -11,6 +11,8 @@
 #include "setlander/install_info.h"
 #include "setlander/unzip.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 
 namespace {
@@ -54,6 +56,20 @@ std::string unzipTarget(const std::string& sourcePath, const std::string& instal
     return installFolder;
 }
 
+// What one archive may unpack: no more than the whole installation declares (unless the
+// declared size is 0 or the field's largest value, which says only "at least this much") and
+// no more than the disk has free.
+uint64_t unpackLimit(const std::string& installFolder)
+{
+    std::string unused;
+    const auto declaredKb = static_cast<uint64_t>(GetInstallInfo(3, 0, unused));
+    uint64_t limit = declaredKb == 0 || declaredKb == UINT16_MAX ? UINT64_MAX : declaredKb * 1024;
+    std::error_code ec;
+    if (const auto space = fs::space(installFolder, ec); !ec)
+        limit = std::min<uint64_t>(limit, space.available);
+    return limit;
+}
+
 enum class FileOutcome { Done, Skipped, Cancelled };
 
 // Copies one file, asking again while the media or the destination fails.
@@ -95,7 +111,7 @@ FileOutcome installFile(int i, const std::string& sourceFolder, const std::strin
     const FileOutcome copied = copyWithPrompts(source, destination);
     if (copied != FileOutcome::Done || !GetInstallInfo(15, i, name))
         return copied;
-    const UnzipResult unzipped = UnzipArchive(source, unzipTarget(source, installFolder));
+    const UnzipResult unzipped = UnzipArchive(source, unzipTarget(source, installFolder), unpackLimit(installFolder));
     plat::deleteFile(destination);
     if (unzipped.ok)
         return FileOutcome::Done;
@@ -103,14 +119,19 @@ FileOutcome installFile(int i, const std::string& sourceFolder, const std::strin
     return FileOutcome::Skipped;
 }
 
-void reportInfProblems()
+// Says what INSTALL.INF held that did not fit; false when entries were left out, since
+// installing the rest would leave a partial application.
+bool acceptInfProblems()
 {
     if (g_installInfo.problems.empty())
-        return;
+        return true;
     std::string text = "INSTALL.INF has values that do not fit:";
     for (const auto& p : g_installInfo.problems)
         text += "\n" + p;
+    if (g_installInfo.entriesLeftOut)
+        text += "\nNothing is installed.";
     message(text);
+    return !g_installInfo.entriesLeftOut;
 }
 
 }  // namespace
@@ -196,7 +217,8 @@ bool RunInstall(const std::string& sourceFolder)
         message("Initialization Error");
         return false;
     }
-    reportInfProblems();
+    if (!acceptInfProblems())
+        return false;
     std::string appName, defDir;
     GetInstallInfo(1, 0, appName);
     GetInstallInfo(2, 0, defDir);

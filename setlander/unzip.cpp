@@ -44,31 +44,44 @@ bool isLinkEntry(zip_t* z, zip_uint64_t i)
 
 UnzipResult refuse(std::string problem) { return {false, std::move(problem)}; }
 
-bool extractEntry(zip_t* z, zip_uint64_t i, const fs::path& target)
+enum class Extracted { Done, Failed, TooLarge };
+
+// Writes one entry, counting its bytes against what the archive may still unpack.
+Extracted extractEntry(zip_t* z, zip_uint64_t i, const fs::path& target, uint64_t& bytesLeft)
 {
     std::unique_ptr<zip_file_t, EntryCloser> in(zip_fopen_index(z, i, 0));
     if (!in)
-        return false;
+        return Extracted::Failed;
     std::error_code ec;
     fs::create_directories(target.parent_path(), ec);
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
     if (!out)
-        return false;
+        return Extracted::Failed;
     std::vector<char> block(65536);
     for (;;) {
         const zip_int64_t got = zip_fread(in.get(), block.data(), block.size());
         if (got < 0)
-            return false;
+            return Extracted::Failed;
         if (got == 0)
             break;
+        if (static_cast<uint64_t>(got) > bytesLeft)
+            return Extracted::TooLarge;
+        bytesLeft -= static_cast<uint64_t>(got);
         out.write(block.data(), got);
     }
-    return static_cast<bool>(out.flush());
+    return out.flush() ? Extracted::Done : Extracted::Failed;
+}
+
+void removeFiles(const std::vector<fs::path>& files)
+{
+    std::error_code ec;
+    for (const auto& f : files)
+        fs::remove(f, ec);
 }
 
 }  // namespace
 
-UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFolder)
+UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFolder, uint64_t byteLimit)
 {
     const std::string path = plat::resolvePath(archivePath);
     int error = 0;
@@ -82,6 +95,8 @@ UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFo
             return refuse("The archive " + path + " is damaged: it names a file outside its folder");
     }
     const fs::path root{std::string(targetFolder)};
+    uint64_t bytesLeft = byteLimit;
+    std::vector<fs::path> written;
     for (zip_int64_t i = 0; i < count; ++i) {
         const std::string name = zip_get_name(z.get(), static_cast<zip_uint64_t>(i), 0);
         const fs::path target = root / name;
@@ -90,8 +105,17 @@ UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFo
             fs::create_directories(target, ec);
             continue;
         }
-        if (!extractEntry(z.get(), static_cast<zip_uint64_t>(i), target))
+        written.push_back(target);
+        switch (extractEntry(z.get(), static_cast<zip_uint64_t>(i), target, bytesLeft)) {
+        case Extracted::Done:
+            break;
+        case Extracted::Failed:
             return refuse("The archive " + path + " is damaged: " + name + " cannot be unpacked");
+        case Extracted::TooLarge:
+            removeFiles(written);
+            return refuse("The archive " + path + " unpacks to more than " + std::to_string(byteLimit) +
+                          " bytes, more than the installation has room for: it was not unpacked");
+        }
     }
     return {true, {}};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Unpacking the zip archives of the media into the installation folder.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,6 @@ struct UnzipResult {
 
 // Unpacks every file of the archive below targetFolder, creating folders as the entries name
 // them. An archive whose entry names climb out of the target ("../x", "/etc/x") or are links is
-// refused as damaged before anything is written; files already present are replaced.
-UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFolder);
+// refused as damaged before anything is written; files already present are replaced. An archive
+// that unpacks to more than byteLimit bytes is stopped there and the files it wrote are removed.
+UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFolder, uint64_t byteLimit);

@@ -1,5 +1,6 @@
 #include "spicerun/raw_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <string>
@@ -31,6 +32,7 @@ public:
         pos_ = saved;
         return ok;
     }
+    size_t bytesLeft() const { return pos_ < text_.size() ? text_.size() - pos_ : 0; }
 
 private:
     std::string_view text_;
@@ -103,32 +105,63 @@ std::string lower(std::string_view text)
     return out;
 }
 
-// Reads the points of one plot after its "Values:" line; stops early (keeping what was read)
-// at the next plot's "Title:" line or at a damaged point.
+// Room for the values the plot declares, as far as the text left can hold them (a value takes
+// at least two characters): an honest file is stored without regrowing.
+void reserveValues(RawPlot& plot, long declared, size_t valuesLeft, size_t bytesLeft)
+{
+    const size_t wanted = std::min({static_cast<size_t>(declared) * plot.variables.size(), valuesLeft, bytesLeft / 2});
+    plot.real.reserve(wanted);
+    if (plot.complex)
+        plot.imag.reserve(wanted);
+}
+
+// Reads the points of one plot after its "Values:" line; stops early (keeping the whole points
+// read) at the next plot's "Title:" line or at a damaged point.
 std::string readPoints(LineReader& reader, RawPlot& plot, long declared, size_t& valuesLeft)
 {
     const size_t count = plot.variables.size();
+    reserveValues(plot, declared, valuesLeft, reader.bytesLeft());
+    const auto dropPartialPoint = [&plot, count] {
+        const size_t whole = plot.pointCount() * count;
+        plot.real.resize(whole);
+        if (plot.complex)
+            plot.imag.resize(whole);
+    };
     for (long p = 0; p < declared; ++p) {
-        std::vector<std::complex<double>> point(count);
         for (size_t v = 0; v < count; ++v) {
             std::string_view line;
-            if (!reader.peek(line) || startsWith(line, "Title:"))
+            if (!reader.peek(line) || startsWith(line, "Title:")) {
+                dropPartialPoint();
                 return v == 0 ? std::string() : std::string("the raw file ends inside a point");
+            }
             reader.next(line);
             const auto f = fields(line);
             const size_t want = v == 0 ? 2 : 1;
-            if (f.size() != want || !readValue(f[want - 1], plot.complex, point[v]))
+            std::complex<double> value;
+            if (f.size() != want || !readValue(f[want - 1], plot.complex, value)) {
+                dropPartialPoint();
                 return "damaged value in the raw file: " + std::string(line.substr(0, 60));
-            if (valuesLeft == 0)
+            }
+            if (valuesLeft == 0) {
+                dropPartialPoint();
                 return "the raw file holds more values than the results may";
+            }
             --valuesLeft;
+            plot.real.push_back(value.real());
+            if (plot.complex)
+                plot.imag.push_back(value.imag());
         }
-        plot.points.push_back(std::move(point));
     }
     return {};
 }
 
 }  // namespace
+
+std::complex<double> RawPlot::value(size_t p, size_t v) const
+{
+    const size_t at = p * variables.size() + v;
+    return {real[at], complex ? imag[at] : 0.0};
+}
 
 int RawPlot::find(std::string_view variable) const
 {

@@ -19,8 +19,15 @@ struct RawPlot {
     std::string name;                       // "Transient Analysis", "AC Analysis", ...
     bool complex = false;
     std::vector<RawVariable> variables;     // variable 0 is the scale (time, frequency, sweep)
-    // points[p][v]: value of variable v at point p (real plots keep the imaginary part 0).
-    std::vector<std::vector<std::complex<double>>> points;
+    // The values point after point: variable v of point p at p * variables.size() + v. Kept
+    // flat, and real plots without imaginary parts, so that a large file costs little more
+    // memory than its text.
+    std::vector<double> real;
+    std::vector<double> imag;               // complex plots only
+
+    size_t pointCount() const { return variables.empty() ? 0 : real.size() / variables.size(); }
+    // Value of variable v at point p (imaginary part 0 in real plots).
+    std::complex<double> value(size_t p, size_t v) const;
 
     // Index of the variable with this name (compared without case), -1 when there is none.
     int find(std::string_view variable) const;

@@ -34,8 +34,8 @@ bool vectorOf(const RawPlot& plot, char kind, std::string_view inside, std::vect
 {
     auto take = [&](int index) {
         out.clear();
-        for (const auto& point : plot.points)
-            out.push_back(point[static_cast<size_t>(index)]);
+        for (size_t p = 0; p < plot.pointCount(); ++p)
+            out.push_back(plot.value(p, static_cast<size_t>(index)));
     };
     const std::string name(inside);
     if (kind == 'I') {
@@ -49,16 +49,16 @@ bool vectorOf(const RawPlot& plot, char kind, std::string_view inside, std::vect
     }
     const size_t comma = name.find(',');
     const std::string node = name.substr(0, comma);
-    std::vector<std::complex<double>> reference(plot.points.size());
+    std::vector<std::complex<double>> reference(plot.pointCount());
     if (comma != std::string::npos && !isGround(name.substr(comma + 1))) {
         const int index = plot.find("v(" + name.substr(comma + 1) + ")");
         if (index < 0)
             return false;
-        for (size_t p = 0; p < plot.points.size(); ++p)
-            reference[p] = plot.points[p][static_cast<size_t>(index)];
+        for (size_t p = 0; p < plot.pointCount(); ++p)
+            reference[p] = plot.value(p, static_cast<size_t>(index));
     }
     if (isGround(node)) {
-        out.assign(plot.points.size(), {});
+        out.assign(plot.pointCount(), {});
     } else {
         const int index = plot.find("v(" + node + ")");
         if (index < 0)
@@ -144,7 +144,7 @@ void resample(ListingTable& table, double start, double step, double stop)
 const RawPlot* findPlot(const RawFile& raw, std::string_view scaleType)
 {
     for (const RawPlot& plot : raw.plots)
-        if (!plot.variables.empty() && !plot.points.empty() &&
+        if (!plot.variables.empty() && plot.pointCount() > 0 &&
             (scaleType.empty() || plot.variables[0].type == scaleType))
             return &plot;
     return nullptr;
@@ -227,8 +227,8 @@ bool BuildListingTable(const ScreenedDeck& deck, const RawFile& raw, ListingTabl
         reason = "ngspice wrote no " + printKind + " results";
         return false;
     }
-    for (const auto& point : plot->points)
-        table.scale.push_back(point[0].real());
+    for (size_t p = 0; p < plot->pointCount(); ++p)
+        table.scale.push_back(plot->value(p, 0).real());
 
     std::vector<std::string> specs;
     bool all = false;
@@ -249,8 +249,8 @@ bool BuildListingTable(const ScreenedDeck& deck, const RawFile& raw, ListingTabl
         for (size_t v = 1; v < plot->variables.size(); ++v) {
             Column column;
             column.title = upper(plot->variables[v].name);
-            for (const auto& point : plot->points)
-                column.values.push_back(plot->complex ? std::abs(point[v]) : point[v].real());
+            for (size_t p = 0; p < plot->pointCount(); ++p)
+                column.values.push_back(plot->complex ? std::abs(plot->value(p, v)) : plot->value(p, v).real());
             table.columns.push_back(std::move(column));
         }
     }
@@ -314,10 +314,10 @@ std::string FormatValueListing(const ScreenedDeck& deck, const RawFile& raw)
         out += CardKeyword(deck.cards[static_cast<size_t>(deck.analysisCard)].text) + "\n";
     for (const RawPlot& plot : raw.plots) {
         out += "* " + plot.name.substr(0, kMaxListingLine - 2) + "\n";
-        if (plot.points.empty())
+        if (plot.pointCount() == 0)
             continue;
         for (size_t v = 0; v < plot.variables.size(); ++v) {
-            const std::complex<double> z = plot.points.front()[v];
+            const std::complex<double> z = plot.value(0, v);
             std::string line = plot.variables[v].name.substr(0, 40) + " = " + format("%.6g", z.real());
             if (plot.complex)
                 line += format(", %.6g", z.imag());

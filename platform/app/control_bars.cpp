@@ -436,7 +436,7 @@ void ToolBar::changed()
     if (!state() || !state()->widget)
         return;
     auto* bar = static_cast<QToolBar*>(state()->widget.data());
-    bar->clear();
+    discardBarContents(bar);
     bar->setIconSize(QSize(imageSize_.cx, imageSize_.cy));
     if (height_ > 0)
         bar->setFixedHeight(height_);

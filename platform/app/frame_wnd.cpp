@@ -499,7 +499,7 @@ void MDIFrameWnd::menuChanged()
         return;
     auto* window = static_cast<QMainWindow*>(state()->widget.data());
     QMenuBar* bar = window->menuBar();
-    bar->clear();
+    discardBarContents(bar);
     Menu* menu = GetMenu();
     if (!menu)
         return;

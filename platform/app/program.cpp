@@ -169,6 +169,8 @@ void AppHarness::idle()
     try {
         QCoreApplication::processEvents();
         runIdle();
+        // Without a running event loop Qt never frees what was handed to deleteLater.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     } catch (const ProcessExit& e) {
         exitCode_ = e.code;
     }

@@ -7,7 +7,9 @@
 #include "platform/gdi/raster_dc_qt.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QCursor>
+#include <QMenu>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -29,6 +31,18 @@ std::string fromQt(const QString& text) { return text.toLatin1().toStdString(); 
 QString pathToQt(std::string_view path) { return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())); }
 std::string pathFromQt(const QString& path) { return path.toUtf8().toStdString(); }
 QString menuTextToQt(std::string_view text) { return toQt(text); }
+
+void discardBarContents(QWidget* bar)
+{
+    const QList<QAction*> actions = bar->actions();
+    for (QAction* action : actions) {
+        bar->removeAction(action);
+        if (QMenu* menu = action->menu<QMenu*>(); menu && menu->parent() == bar)
+            menu->deleteLater();   // its actions and submenus go with it
+        else if (action->parent() == bar)
+            action->deleteLater();   // a toolbar's placed widget goes with its action
+    }
+}
 
 bool headlessHost() { return dynamic_cast<TestUiHost*>(installedUiHost()) != nullptr; }
 

@@ -111,6 +111,10 @@ QString pathToQt(std::string_view path);     // file names (UTF-8)
 std::string pathFromQt(const QString& path);
 // A menu text with '&' mnemonics and a "\t" key label, as Qt shows it.
 QString menuTextToQt(std::string_view text);
+// Empties a menu bar or toolbar before a rebuild and frees the menus and actions it made, which
+// would otherwise live as long as the bar. Freed at the next turn of the event loop: a rebuild
+// can run inside the handler of one of them.
+void discardBarContents(class QWidget* bar);
 
 // Whether the test face of the UI host is installed (no real menus or dialogs then).
 bool headlessHost();

@@ -59,35 +59,57 @@ struct StoredPart {
     Bytes records;
 };
 
-// Splits a library's bytes (after header and title) into its parts; anything before the first
-// markers and an incomplete last record are dropped.
-std::vector<StoredPart> splitParts(const Bytes& bytes)
-{
+// A library's records after its header and title, split the way the reader finds its parts:
+// after four markers in a row the next two records are the part's header and name whatever they
+// hold, and the search for the next four markers starts after them.
+struct SplitLibrary {
+    Bytes leading;                 // records before the first part, which no reader reaches
     std::vector<StoredPart> parts;
+    // What a rewrite cannot keep as it was read: a part without a proper header and name, markers
+    // ending the file (they would join the next part's markers) or a last record cut short.
+    bool damaged = false;
+};
+
+SplitLibrary splitParts(const Bytes& bytes)
+{
+    SplitLibrary split;
     const size_t records = bytes.size() / kRecordBytes;
+    split.damaged = bytes.size() % kRecordBytes != 0;
     int markers = 0;
     for (size_t r = 2; r < records; ++r) {
         FileRecord record;
         std::copy_n(bytes.begin() + static_cast<long>(r * kRecordBytes), kRecordBytes, record.begin());
+        Bytes& into = split.parts.empty() ? split.leading : split.parts.back().records;
+        const size_t held = split.parts.empty() ? 0 : into.size() / kRecordBytes;
+        if (!split.parts.empty() && held < 2) {
+            // The part's header and name, taken as they come.
+            split.damaged = split.damaged || isPartMarker(record);
+            if (held == 1)
+                split.parts.back().name = PartNameOf(record);
+            into.insert(into.end(), record.begin(), record.end());
+            continue;
+        }
         if (isPartMarker(record)) {
-            if (++markers == kMarkersPerPart)
-                parts.emplace_back();
+            if (++markers == kMarkersPerPart) {
+                split.parts.emplace_back();
+                markers = 0;
+            }
             continue;
         }
-        // Fewer than four markers in a row are ordinary records of the part.
-        for (int m = 0; m < markers && markers < kMarkersPerPart && !parts.empty(); ++m) {
-            const FileRecord marker = partMarkerRecord();
-            parts.back().records.insert(parts.back().records.end(), marker.begin(), marker.end());
-        }
-        markers = 0;
-        if (parts.empty())
-            continue;
-        StoredPart& part = parts.back();
-        if (part.records.size() == kRecordBytes)
-            part.name = PartNameOf(record);
-        part.records.insert(part.records.end(), record.begin(), record.end());
+        // Fewer than four markers in a row are ordinary records.
+        const FileRecord marker = partMarkerRecord();
+        for (; markers > 0; --markers)
+            into.insert(into.end(), marker.begin(), marker.end());
+        into.insert(into.end(), record.begin(), record.end());
     }
-    return parts;
+    split.damaged = split.damaged || markers > 0;
+    // A last part cut off before its name has no name to be found by; the next part written
+    // after it would lend it one.
+    if (!split.parts.empty() && split.parts.back().records.size() < 2 * kRecordBytes) {
+        split.parts.pop_back();
+        split.damaged = true;
+    }
+    return split;
 }
 
 void writeNewPart(plat::Archive& out, std::string_view part)
@@ -139,12 +161,18 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
         plat::MessageBox("Unsupported file format");
         return 0;
     }
-    const std::vector<StoredPart> parts = splitParts(bytes);
+    const SplitLibrary split = splitParts(bytes);
+    if (split.damaged && plat::MessageBox("The library " + path +
+                                              " is damaged: rewriting it keeps only what can be read of it. Rewrite it?",
+                                          plat::kMbYesNo | plat::kMbIconExclamation) != plat::kIdYes)
+        return 0;
+    const std::vector<StoredPart>& parts = split.parts;
     const std::string wanted = StoredPartName(part);
 
     plat::Archive out(plat::Archive::Mode::Store);
     writeRecord(out, headerRecord);   // rewritten with the true count below
     writeRecord(out, titleRecord);
+    out.Write(split.leading.data(), split.leading.size());
     int written = 0;
     bool found = false;
     for (const StoredPart& p : parts) {

@@ -83,6 +83,7 @@ TEST(InstallInf, ValuesAndEntriesBeyondTheirCapacitiesAreCutAndReported)
     EXPECT_EQ(text(2).size(), kDefDirSize - 1);
     EXPECT_EQ(text(1).size(), kAppNameSize - 1);
     EXPECT_EQ(g_installInfo.files.size(), kMaxFiles);
+    EXPECT_TRUE(g_installInfo.entriesLeftOut);
     ASSERT_EQ(g_installInfo.problems.size(), 3u);
     EXPECT_NE(g_installInfo.problems[0].find("DefDir"), std::string::npos);
     EXPECT_NE(g_installInfo.problems[2].find("[Files]"), std::string::npos);
@@ -91,14 +92,28 @@ TEST(InstallInf, ValuesAndEntriesBeyondTheirCapacitiesAreCutAndReported)
     EXPECT_EQ(ParseDecimal("x12"), 0);
 }
 
-TEST(InstallInf, LoadingReadsAtMostOneBlock)
+TEST(InstallInf, LoadingReadsTheWholeFileAndRefusesOneTooLargeToRead)
 {
     quill_test::TempFolder folder;
-    std::string big = "[Application]\nAppName=first\n;" + std::string(kInstallInfBlockSize, 'x') + "\nAppName=beyond\n";
-    folder.write("INSTALL.INF", big);
+    // A long comment no longer pushes the entries after it out of reach.
+    std::string inf = "[Application]\nAppName=first\n;" + std::string(20000, 'x') + "\n[Files]\n";
+    for (int i = 0; i < 150; ++i)
+        inf += "Description " + std::to_string(i) + ",file" + std::to_string(i) + ".txt,1,1,N\n";
+    folder.write("INSTALL.INF", inf);
     std::string path = folder.file("install.inf");
     EXPECT_EQ(GetInstallInfo(0, 0, path), 0) << "found regardless of case";
     EXPECT_EQ(text(1), "first");
+    EXPECT_EQ(g_installInfo.files.size(), 150u);
+    EXPECT_EQ(text(12, 149), "file149.txt");
+    EXPECT_TRUE(g_installInfo.problems.empty());
+    EXPECT_FALSE(g_installInfo.entriesLeftOut);
+
+    folder.write("INSTALL.INF", "[Application]\nAppName=big\n;" + std::string(kInstallInfMaxSize, 'x'));
+    EXPECT_EQ(GetInstallInfo(0, 0, path), 0);
+    EXPECT_TRUE(g_installInfo.entriesLeftOut);
+    EXPECT_EQ(text(1), "") << "nothing of a file that was not read whole";
+    ASSERT_EQ(g_installInfo.problems.size(), 1u);
+
     path = folder.file("missing.inf");
     EXPECT_EQ(GetInstallInfo(0, 0, path), 2);
 }

@@ -265,6 +265,45 @@ TEST_F(InstallerTest, HostileMediaIsRefusedFileByFileWithAClearMessage)
     EXPECT_FALSE(fs::exists(fs::path(target) / "LIBRARY.ZIP"));
 }
 
+TEST_F(InstallerTest, AFileListThatDoesNotFitInstallsNothing)
+{
+    TempFolder media;
+    media.write("Agree.txt", "terms");
+    std::string inf = "[Application]\nAppName=Big\nDefDir=/tmp/x\n[Dirs]\n1=\n[Files]\n";
+    for (size_t i = 0; i <= kMaxFiles; ++i) {
+        inf += "F,f" + std::to_string(i) + ".txt,1,1,N\n";
+        media.write("f" + std::to_string(i) + ".txt", "x");
+    }
+    media.write("INSTALL.INF", inf);
+    host_.answerMessageBox(plat::kIdOk);
+    EXPECT_FALSE(install(media.path().string()));
+    ASSERT_EQ(host_.messageBoxes().size(), 1u);
+    EXPECT_NE(host_.messageBoxes()[0].find("[Files] has more than 200 entries"), std::string::npos);
+    EXPECT_NE(host_.messageBoxes()[0].find("Nothing is installed."), std::string::npos);
+    EXPECT_EQ(exitCode_, -1) << "no dialog was opened";
+}
+
+TEST_F(InstallerTest, AnArchiveUnpackingBeyondTheDeclaredSpaceIsStoppedAndLeavesNothing)
+{
+    TempFolder media;
+    media.write("Agree.txt", "terms");
+    media.write("INSTALL.INF", "[Application]\nAppName=Other\nSpaceNeeded=1\n[Dirs]\n1=\n[Files]\n"
+                               "Parts,LIBRARY.ZIP,1,1,Y\n");
+    writeZip(media.path() / "LIBRARY.ZIP", {{"first.con", std::string(600, 'a')}, {"second.con", std::string(600, 'b')}});
+    const std::string target = home_.file("inst");
+    answerOpeningDialogs(target);
+    host_.answerMessageBox(plat::kIdOk);
+    EXPECT_FALSE(install(media.path().string()));
+    EXPECT_EQ(host_.count("message box: The archive " + (media.path() / "LIBRARY.ZIP").string() +
+                          " unpacks to more than 1024 bytes, more than the installation has room for: it was not "
+                          "unpacked"),
+              1);
+    EXPECT_TRUE(host_.shown("message box: Installation not complete!"));
+    EXPECT_FALSE(fs::exists(fs::path(target) / "lib" / "first.con"));
+    EXPECT_FALSE(fs::exists(fs::path(target) / "lib" / "second.con"));
+    EXPECT_FALSE(fs::exists(fs::path(target) / "LIBRARY.ZIP"));
+}
+
 TEST_F(InstallerTest, AMissingMediaFileAsksForTheDiskUntilCancelled)
 {
     TempFolder media;

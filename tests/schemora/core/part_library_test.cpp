@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -201,6 +202,73 @@ TEST_F(PartLibraryTest, AddReplaceAndDeleteKeepTheOtherParts)
     EXPECT_EQ(RewriteLibrary("NOLIB", "A", kRewriteDelete), 0);
     EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{"Error in Temp file!"});
 
+}
+
+// Where the markers opening the library's nth part (from 0) begin.
+size_t partMarkersAt(const std::vector<unsigned char>& bytes, int nth)
+{
+    const FileRecord marker = partMarkerRecord();
+    std::vector<unsigned char> run;
+    for (int i = 0; i < kMarkersPerPart; ++i)
+        run.insert(run.end(), marker.begin(), marker.end());
+    auto at = bytes.begin();
+    for (int i = 0; i <= nth; ++i) {
+        at = std::search(i == 0 ? at : at + 1, bytes.end(), run.begin(), run.end());
+        if (at == bytes.end())
+            return bytes.size();
+    }
+    return static_cast<size_t>(at - bytes.begin());
+}
+
+TEST_F(PartLibraryTest, RewritingADamagedLibraryAsksAndKeepsEveryPartAsTheReaderFindsIt)
+{
+    newLibrary("DMG");
+    addPart("DMG", "A");
+    addPart("DMG", "B");
+    addPart("DMG", "C");
+    auto damaged = state.temp.read("LIB/DMG.CON");
+    // A fifth marker before B: the reader takes it as B's header, so B's records shift by one.
+    const FileRecord marker = partMarkerRecord();
+    damaged.insert(damaged.begin() + static_cast<long>(partMarkersAt(damaged, 1)), marker.begin(), marker.end());
+    state.temp.write("LIB/DMG.CON", damaged);
+    const std::vector<std::string> before = names("DMG");
+    ASSERT_EQ(before.size(), 3u);
+    EXPECT_NE(before[1], "B");
+
+    // Answering no leaves the library as it was.
+    state.host.clearEvents();
+    state.host.answerMessageBox(plat::kIdNo);
+    EXPECT_EQ(RewriteLibrary("DMG", "D", kRewriteAddOrReplace), 0);
+    ASSERT_EQ(state.host.messageBoxes().size(), 1u);
+    EXPECT_NE(state.host.messageBoxes()[0].find("is damaged"), std::string::npos);
+    EXPECT_EQ(state.temp.read("LIB/DMG.CON"), damaged);
+
+    // Answering yes adds the part after the others, which stay byte for byte.
+    state.host.answerMessageBox(plat::kIdYes);
+    addPart("DMG", "D");
+    auto rewritten = state.temp.read("LIB/DMG.CON");
+    ASSERT_GT(rewritten.size(), damaged.size());
+    EXPECT_TRUE(std::equal(damaged.begin() + kRecordBytes, damaged.end(), rewritten.begin() + kRecordBytes));
+    std::vector<std::string> after = before;
+    after.push_back("D");
+    EXPECT_EQ(names("DMG"), after);
+
+    // Stray markers and a cut record at the end are left out, so the part added after them
+    // reads back; the parts before them stay as they were.
+    for (int i = 0; i < 2; ++i)
+        rewritten.insert(rewritten.end(), marker.begin(), marker.end());
+    const size_t whole = rewritten.size() - 2 * kRecordBytes;
+    rewritten.insert(rewritten.end(), 5, 0x41);
+    state.temp.write("LIB/DMG.CON", rewritten);
+    state.host.answerMessageBox(plat::kIdYes);
+    addPart("DMG", "E");
+    const auto last = state.temp.read("LIB/DMG.CON");
+    ASSERT_GT(last.size(), whole);
+    EXPECT_TRUE(std::equal(rewritten.begin() + kRecordBytes, rewritten.begin() + static_cast<long>(whole),
+                           last.begin() + kRecordBytes));
+    after.push_back("E");
+    EXPECT_EQ(names("DMG"), after);
+    EXPECT_EQ(LoadLibraryPart("DMG", "E"), 1);
 }
 
 TEST_F(PartLibraryTest, CataloguesAndReportsListTheParts)
