@@ -30,6 +30,7 @@ CMainFrame::CMainFrame()
     onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
     registerToolCommands();
     registerSimulationCommands();
+    registerBoardCommands();
 }
 
 CMainFrame::~CMainFrame() = default;

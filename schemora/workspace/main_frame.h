@@ -40,6 +40,9 @@ public:
     void OnStep();
     void OnEditNetsOnly();
     void registerSimulationCommands();
+    // Utilities > Printed Circuit Board (make_board.cpp).
+    void OnMakeBoard();
+    void registerBoardCommands();
 
     plat::ToolBar& fileToolBar() { return fileBar_; }
     plat::ToolBar& drawToolBar() { return drawBar_; }
