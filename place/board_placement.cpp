@@ -5,6 +5,7 @@
 #include "place/reference_list.h"
 #include "platform/core/archive.h"
 #include "platform/core/test_ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "tracelyn/core/board_document.h"
@@ -22,7 +23,6 @@
 #include "tracelyn/route/router_message_dialog.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <set>
 
@@ -73,13 +73,6 @@ std::optional<std::string> readBounded(const std::string& path, size_t limit, st
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // The references the board's parts carry, as the netlist reader builds them.
 std::set<std::string> referencesOnBoard()
 {
@@ -90,7 +83,7 @@ std::set<std::string> referencesOnBoard()
             continue;
         std::string prefix = o.text() ? o.text() : "";
         prefix = prefix.substr(0, prefix.find(':'));
-        refs.insert(upper(prefix) + std::to_string(o.w[7]));
+        refs.insert(plat::upperCaseAscii(prefix) + std::to_string(o.w[7]));
     }
     return refs;
 }
@@ -100,7 +93,7 @@ std::vector<std::string> packageLibraries()
 {
     std::vector<std::string> libraries;
     for (const std::string& file : plat::listFiles(plat::joinPath(g_boardFolders.libraryFolder, "*.CAT"))) {
-        std::string name = upper(file.substr(0, file.size() - 4));
+        std::string name = plat::upperCaseAscii(file.substr(0, file.size() - 4));
         if (name == "STANDARD")
             libraries.insert(libraries.begin(), name);
         else

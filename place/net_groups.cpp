@@ -1,19 +1,12 @@
 #include "place/net_groups.h"
 
+#include "platform/system/ascii_case.h"
+
 #include <algorithm>
 #include <map>
 #include <unordered_map>
 
 namespace {
-
-std::string upper(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
 
 // The next complete net line, joined across "&" continuations as the board program joins
 // them; false at the end of the text.
@@ -50,7 +43,7 @@ std::vector<size_t> pinParts(std::string_view pins, const std::unordered_map<std
         const size_t dash = pin.rfind('-');
         if (dash == std::string_view::npos || dash == 0)
             continue;
-        const auto part = index.find(upper(pin.substr(0, dash)));
+        const auto part = index.find(plat::upperCaseAscii(pin.substr(0, dash)));
         if (part != index.end() && std::find(found.begin(), found.end(), part->second) == found.end())
             found.push_back(part->second);
     }

@@ -1,5 +1,6 @@
 #include "place/part_layout.h"
 
+#include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/object_append.h"
 #include "tracelyn/core/package_geometry.h"
@@ -67,25 +68,6 @@ int32_t workAreaFor(int32_t hx, int32_t hy, int32_t from)
     return 0;
 }
 
-void setOutline(const Box& box)
-{
-    if (g_board.count < 1)
-        return;
-    BoardObject& outline = g_board.objects[1];
-    int32_t* segments = outline.points();
-    if (outline.kind() != kKindOutline || segments == nullptr || outline.w[2] != 4)
-        return;
-    const int32_t corners[5][2] = {{box.left, box.top}, {box.right, box.top}, {box.right, box.bottom},
-                                   {box.left, box.bottom}, {box.left, box.top}};
-    for (int s = 0; s < 4; ++s) {
-        int32_t* segment = segments + s * kSegmentWords;
-        segment[0] = corners[s][0];
-        segment[1] = corners[s][1];
-        segment[2] = corners[s + 1][0];
-        segment[3] = corners[s + 1][1];
-    }
-}
-
 bool appendPart(const PartToPlace& p, const PlacedBox& at)
 {
     BoardObject* part = AppendedObject(AppendObject());
@@ -117,7 +99,7 @@ std::vector<PlacedBox> ArrangeInRows(const std::vector<PartToPlace>& parts, int3
         area += (double(b.right - b.left) + kPartGap) * (double(b.bottom - b.top) + kPartGap);
     }
     if (rowWidth <= 0)
-        rowWidth = std::max(widest, static_cast<int32_t>(std::sqrt(area) * 1.2));
+        rowWidth = std::max(widest, static_cast<int32_t>(std::sqrt(area) * 1.6));
     std::vector<PlacedBox> placed;
     int32_t x = left, y = top, rowBottom = top;
     for (const Box& b : boxes) {
@@ -180,7 +162,7 @@ LayoutResult LayOutParts(const std::vector<PartToPlace>& parts, bool keepOutline
         }
         g_board.sizeLetter = letter;
         if (!keepOutline)
-            setOutline(outline);
+            SetOutlineRectangle(outline.left, outline.top, outline.right, outline.bottom);
     }
     for (size_t i = 0; i < parts.size(); ++i) {
         if (!appendPart(parts[i], boxes[i])) {

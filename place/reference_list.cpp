@@ -1,5 +1,7 @@
 #include "place/reference_list.h"
 
+#include "platform/system/ascii_case.h"
+
 #include <algorithm>
 #include <unordered_set>
 
@@ -7,15 +9,6 @@ namespace {
 
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string upper(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
 
 // Package names are catalogue entries: letters, digits and a few marks, never a path.
 bool isPackageName(std::string_view name)
@@ -58,7 +51,7 @@ bool SplitDesignator(std::string_view designator, std::string& prefix, int& numb
         value = value * 10 + (c - '0');
     if (value > kMaxReferenceNumber)
         return false;
-    prefix = upper(designator.substr(0, letters));
+    prefix = plat::upperCaseAscii(designator.substr(0, letters));
     number = static_cast<int>(value);
     return true;
 }
@@ -89,14 +82,14 @@ ReferenceListResult ParseReferenceList(std::string_view text)
             return ReferenceListError{lineNumber, "\"" + std::string(w[0].substr(0, kMaxDesignatorChars)) +
                                                       "\" is not a reference designator"};
         part.designator = part.prefix + std::to_string(part.number);
-        if (upper(w[0]) != part.designator)
+        if (plat::upperCaseAscii(w[0]) != part.designator)
             return ReferenceListError{lineNumber, "\"" + std::string(w[0]) + "\" is not a reference designator"};
         const std::string_view package = w.back();
         if (package != "none") {
             if (!isPackageName(package))
                 return ReferenceListError{lineNumber, "\"" + std::string(package.substr(0, kMaxPackageNameChars)) +
                                                           "\" is not a package name"};
-            part.package = upper(package);
+            part.package = plat::upperCaseAscii(package);
         }
         const size_t from = static_cast<size_t>(w[1].data() - line.data());
         const size_t to = static_cast<size_t>(package.data() - line.data());
