@@ -114,6 +114,28 @@ int TestUiHost::runProgram(std::string_view commandLine, unsigned)
     return programRun_ ? programRun_(commandLine) : 0;
 }
 
+namespace {
+
+std::string programLine(const std::string& program, const std::vector<std::string>& arguments)
+{
+    std::string line = program;
+    for (const std::string& argument : arguments)
+        line += " \"" + argument + "\"";
+    return line;
+}
+
+}  // namespace
+
+bool TestUiHost::startProgram(const std::string& program, const std::vector<std::string>& arguments)
+{
+    return startProgram(programLine(program, arguments));
+}
+
+int TestUiHost::runProgram(const std::string& program, const std::vector<std::string>& arguments, unsigned timeoutMs)
+{
+    return runProgram(programLine(program, arguments), timeoutMs);
+}
+
 void TestUiHost::showHelp(std::string_view helpFile, unsigned command, unsigned long)
 {
     events_.push_back("help: " + std::string(helpFile) + " " + std::to_string(command));

@@ -79,6 +79,11 @@ public:
     bool showTextFile(std::string_view path) override;
     bool startProgram(std::string_view commandLine) override;
     int runProgram(std::string_view commandLine, unsigned timeoutMs) override;
+    // Recorded as "program: <program>" and "program run: <program>" followed by each argument
+    // in double quotes; a run is answered as above with that line.
+    bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+    int runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                   unsigned timeoutMs) override;
     void showHelp(std::string_view helpFile, unsigned command, unsigned long data) override;
     bool playSound(std::string_view path) override;
     void setClipboard(std::string_view format, std::vector<uint8_t> bytes) override;

@@ -118,6 +118,12 @@ public:
     // Runs another program by command line and waits for it (at most timeoutMs, then it is
     // stopped); its exit code, or -1 when it could not be started or did not finish.
     virtual int runProgram(std::string_view commandLine, unsigned timeoutMs) = 0;
+    // The same with the program and each argument given apart: no word splitting, quoting or
+    // shell ever sees them, so any file name passes as it is. A program named without a folder
+    // is looked for beside this program first.
+    virtual bool startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
+    virtual int runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                           unsigned timeoutMs) = 0;
     virtual void showHelp(std::string_view helpFile, unsigned command, unsigned long data) = 0;
     // Plays a WAV file synchronously; false when the file is missing or unreadable.
     virtual bool playSound(std::string_view path) = 0;

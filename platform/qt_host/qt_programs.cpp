@@ -51,6 +51,14 @@ QString findHelpFile(const QString& helpFile)
     return {};
 }
 
+QStringList toQStringList(const std::vector<std::string>& arguments)
+{
+    QStringList list;
+    for (const std::string& argument : arguments)
+        list.push_back(pathToQString(argument));
+    return list;
+}
+
 }  // namespace
 
 bool QtUiHost::showTextFile(std::string_view path)
@@ -75,33 +83,41 @@ bool QtUiHost::showTextFile(std::string_view path)
 
 bool QtUiHost::startProgram(std::string_view commandLine)
 {
-    const auto words = splitCommandLine(commandLine);
+    auto words = splitCommandLine(commandLine);
     if (!words || words->empty())
         return false;
-    const QString program = findProgram(pathToQString(words->front()));
-    if (program.isEmpty())
-        return false;
-    QStringList arguments;
-    for (auto it = words->begin() + 1; it != words->end(); ++it)
-        arguments.push_back(pathToQString(*it));
-    return QProcess::startDetached(program, arguments, QDir::currentPath());
+    const std::string program = words->front();
+    words->erase(words->begin());
+    return startProgram(program, *words);
 }
 
 int QtUiHost::runProgram(std::string_view commandLine, unsigned timeoutMs)
 {
-    const auto words = splitCommandLine(commandLine);
+    auto words = splitCommandLine(commandLine);
     if (!words || words->empty())
         return -1;
-    const QString program = findProgram(pathToQString(words->front()));
-    if (program.isEmpty())
+    const std::string program = words->front();
+    words->erase(words->begin());
+    return runProgram(program, *words, timeoutMs);
+}
+
+bool QtUiHost::startProgram(const std::string& program, const std::vector<std::string>& arguments)
+{
+    const QString path = findProgram(pathToQString(program));
+    if (path.isEmpty())
+        return false;
+    return QProcess::startDetached(path, toQStringList(arguments), QDir::currentPath());
+}
+
+int QtUiHost::runProgram(const std::string& program, const std::vector<std::string>& arguments, unsigned timeoutMs)
+{
+    const QString path = findProgram(pathToQString(program));
+    if (path.isEmpty())
         return -1;
-    QStringList arguments;
-    for (auto it = words->begin() + 1; it != words->end(); ++it)
-        arguments.push_back(pathToQString(*it));
     QProcess process;
     process.setWorkingDirectory(QDir::currentPath());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(program, arguments);
+    process.start(path, toQStringList(arguments));
     if (!process.waitForStarted())
         return -1;
     if (!process.waitForFinished(static_cast<int>(timeoutMs))) {

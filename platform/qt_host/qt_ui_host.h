@@ -50,6 +50,9 @@ public:
     // the PATH. Started detached in the current folder.
     bool startProgram(std::string_view commandLine) override;
     int runProgram(std::string_view commandLine, unsigned timeoutMs) override;
+    bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+    int runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                   unsigned timeoutMs) override;
     // Shows an HTML help file (helpFile, or the same name with ".html"/".htm") in the help
     // window; a context-help command scrolls to the anchor named by the context number; the
     // quit command closes the window. "Help is not installed." when there is no such file.

@@ -2,6 +2,7 @@
 
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
+#include "resources/schemora/board_resources.h"
 #include "resources/schemora/file_resources.h"
 #include "resources/schemora/view_command_ids.h"
 
@@ -28,6 +29,7 @@ plat::MenuItem AuxMenu()
 void AddUtilitiesItems(plat::MenuItem& utilitiesMenu)
 {
     utilitiesMenu.items.push_back(menuItem(kCmdBillOfMaterials, "Bill of &Materials..."));
+    AddBoardUtilitiesItem(utilitiesMenu);
 }
 
 std::vector<plat::Accelerator> ViewAccelerators()
@@ -75,7 +77,7 @@ plat::DialogTemplate autoIncrementDialog()
 
 }  // namespace
 
-std::vector<plat::DialogTemplate> ViewDialogTemplates() { return {autoIncrementDialog()}; }
+std::vector<plat::DialogTemplate> ViewDialogTemplates() { return {autoIncrementDialog(), MakeBoardDialogTemplate()}; }
 
 void AddViewStrings(std::map<unsigned, std::string>& strings)
 {
@@ -86,4 +88,5 @@ void AddViewStrings(std::map<unsigned, std::string>& strings)
     strings[kCmdClearBookmarks] = "Remove every bookmark\nClear Bookmarks";
     strings[kCmdGoToBookmark] = "Show the next bookmark\nGo To Bookmark";
     strings[kCmdBillOfMaterials] = "Extract bill of materials for design\nBill of Materials";
+    AddBoardStrings(strings);
 }

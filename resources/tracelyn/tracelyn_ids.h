@@ -66,6 +66,8 @@ enum : unsigned {
     kCmdClearRatsNest = 339,    // Edit > Advanced > Clear Rats Nest
     kCmdLoadNetlist = 32850,    // Process > Load Netlist
     kCmdBatchRoute = 260,       // Process > Batch Route
+    kCmdPlacement = 261,        // Process > Placement: starts the placement program
+    kStrPlaceFailed = 7008,
     kCmdOptimize = 262,         // Process > Optimize
     kCmdSmooth = 263,           // Process > Smooth
     kCmdRouterStatistics = 269, // F12

@@ -162,6 +162,7 @@ std::vector<plat::MenuResource> menus()
                                                      menuItem(kCmdAlignThermalPads, "Align Thermal Pads")})}),
           viewMenu(true), setupMenu(),
           menuPopup("&Process", {menuItem(kCmdBatchRoute, "&Batch Route..."),
+                                 menuItem(kCmdPlacement, "&Placement..."),
                                  menuItem(kCmdOptimize, "&Optimize"),
                                  menuItem(kCmdSmooth, "&Smooth..."),
                                  menuItem(kCmdRatsNest, "&Rats Nest Display..."),
@@ -310,6 +311,8 @@ void registerTracelynResources()
         {kStrWorkAreaBase + 'F', "32X16"},
         {kStrWorkAreaBase + 'G', "32X32"},
         {4066, "Not enough memory for arrays----quitting\n"},
+        {kStrPlaceFailed, "Can't execute place utility"},
+        {kCmdPlacement, "Place the parts of a schematic's netlist on a board\nPlacement"},
     };
     addViewPrompts(set.strings);
     set.menus = menus();

@@ -32,6 +32,7 @@ CMainFrame::CMainFrame()
     registerSimulationCommands();
     registerAdvancedEditCommands();
     registerSearchCommands();
+    registerBoardCommands();
 }
 
 CMainFrame::~CMainFrame() = default;

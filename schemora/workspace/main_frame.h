@@ -52,6 +52,9 @@ public:
     void OnFind();
     void OnReplaceText();
     void registerSearchCommands();
+    // Utilities > Printed Circuit Board (make_board.cpp).
+    void OnMakeBoard();
+    void registerBoardCommands();
 
     plat::ToolBar& fileToolBar() { return fileBar_; }
     plat::ToolBar& drawToolBar() { return drawBar_; }

@@ -112,19 +112,7 @@ bool placeParts()
 // The new board's outline fills the work area; this board is much smaller.
 void shrinkOutline()
 {
-    BoardObject& outline = g_board.objects[1];
-    int32_t* segments = outline.points();
-    if (outline.kind() != kKindOutline || segments == nullptr || outline.w[2] != 4)
-        return;
-    const int32_t hx = kOutlineHalfWidth, hy = kOutlineHalfHeight;
-    const int32_t corners[5][2] = {{-hx, -hy}, {hx, -hy}, {hx, hy}, {-hx, hy}, {-hx, -hy}};
-    for (int s = 0; s < 4; ++s) {
-        int32_t* segment = segments + s * kSegmentWords;
-        segment[0] = corners[s][0];
-        segment[1] = corners[s][1];
-        segment[2] = corners[s + 1][0];
-        segment[3] = corners[s + 1][1];
-    }
+    SetOutlineRectangle(-kOutlineHalfWidth, -kOutlineHalfHeight, kOutlineHalfWidth, kOutlineHalfHeight);
 }
 
 bool writeText(const std::string& path, std::string_view text)

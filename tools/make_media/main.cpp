@@ -50,6 +50,8 @@ std::string describe(const fs::path& file)
         return "Schemora schematic capture";
     if (name == "tracelyn")
         return "Tracelyn board layout";
+    if (name == "place")
+        return "Placement utility";
     const std::string ext = file.extension().string();
     if (ext == ".ini")
         return "Settings";

@@ -84,7 +84,7 @@ void opamp(SymbolBuilder& b)
     b.pin(-100, 25, -50, 25, "3").text(-45, 20, "+");
     b.pin(125, 0, 75, 0, "6");
     b.text(0, -90, "U?").attribute(";Operational amplifier").attribute("%package DIP8");
-    b.attribute("v+=VCC 7").attribute("v-=VEE 4");
+    b.attribute("v+=7").attribute("v-=4");
 }
 
 void voltageSource(SymbolBuilder& b)
@@ -163,7 +163,7 @@ void power(SymbolBuilder& b)
 }
 
 // A 74-series gate: inputs 1 and 2 (one for an inverter), output 3; the further gates'
-// pins follow in "%pins" texts, the package's supply pins in "v=" and "g=".
+// pins follow in "%pins" texts, the package's supply pin numbers in "v=" and "g=".
 void gate(SymbolBuilder& b, std::string_view description, bool inverting, bool orShape, int inputs,
           std::initializer_list<const char*> furtherPins)
 {
@@ -185,7 +185,7 @@ void gate(SymbolBuilder& b, std::string_view description, bool inverting, bool o
     b.attribute("p=" + std::to_string(furtherPins.size() + 1));
     for (const char* pins : furtherPins)
         b.attribute(std::string("%pins ") + pins);
-    b.attribute("v=VCC 14").attribute("g=GND 7");
+    b.attribute("v=14").attribute("g=7");
 }
 
 void connector(SymbolBuilder& b, int pins)

@@ -107,10 +107,10 @@ std::string pitchName(int mils)
     return std::to_string(mils / 1000) + "." + std::to_string((mils % 1000) / 100);
 }
 
-StarterPackage axial(int pitchMils)
+StarterPackage axial(int pitchMils, const std::string& name, std::string_view description)
 {
     const int32_t half = pitchMils * kMil / 2;
-    Footprint f("AXIAL" + pitchName(pitchMils), "Axial two-pin part, " + std::to_string(pitchMils) + " mil pitch");
+    Footprint f(name, description);
     f.throughHole(1, -half, 0);
     f.throughHole(2, half, 0);
     const int32_t body = half - 100 * kMil;
@@ -120,14 +120,48 @@ StarterPackage axial(int pitchMils)
     return f.finish(-body, -80 * kMil);
 }
 
-StarterPackage radial(int pitchMils, int32_t diameterMils)
+StarterPackage axial(int pitchMils)
+{
+    return axial(pitchMils, "AXIAL" + pitchName(pitchMils),
+                 "Axial two-pin part, " + std::to_string(pitchMils) + " mil pitch");
+}
+
+// Pin 1 anode, pin 2 cathode; the band marks the cathode end.
+StarterPackage do35()
+{
+    constexpr int32_t half = 200 * kMil;
+    Footprint f("DO35", "Diode DO-35, 400 mil pitch, pin 1 anode");
+    f.throughHole(1, -half, 0);
+    f.throughHole(2, half, 0);
+    constexpr int32_t body = 100 * kMil;
+    f.box(-body, -35 * kMil, body, 35 * kMil);
+    f.line(body - 30 * kMil, -35 * kMil, body - 30 * kMil, 35 * kMil);
+    f.line(-half + 40 * kMil, 0, -body, 0);
+    f.line(body, 0, half - 40 * kMil, 0);
+    return f.finish(-body, -75 * kMil);
+}
+
+// polarised: a "+" beside pin 1.
+StarterPackage radial(int pitchMils, int32_t diameterMils, const std::string& name, std::string_view description,
+                      bool polarised = false)
 {
     const int32_t half = pitchMils * kMil / 2;
-    Footprint f("RADIAL" + pitchName(pitchMils), "Radial two-pin part, " + std::to_string(pitchMils) + " mil pitch");
+    Footprint f(name, description);
     f.throughHole(1, -half, 0);
     f.throughHole(2, half, 0);
     f.circle(0, 0, diameterMils * kMil / 2);
+    if (polarised) {
+        const int32_t x = -half - 60 * kMil, y = -40 * kMil;
+        f.line(x - 20 * kMil, y, x + 20 * kMil, y);
+        f.line(x, y - 20 * kMil, x, y + 20 * kMil);
+    }
     return f.finish(-half, -(diameterMils / 2 + 40) * kMil);
+}
+
+StarterPackage radial(int pitchMils, int32_t diameterMils)
+{
+    return radial(pitchMils, diameterMils, "RADIAL" + pitchName(pitchMils),
+                  "Radial two-pin part, " + std::to_string(pitchMils) + " mil pitch");
 }
 
 StarterPackage to92()
@@ -206,10 +240,9 @@ StarterPackage sot23()
     return f.finish(-70 * kMil, -90 * kMil);
 }
 
-StarterPackage header(int rows, int columns)
+StarterPackage header(int rows, int columns, const std::string& name, std::string_view description)
 {
-    Footprint f("HDR" + std::to_string(rows) + "X" + std::to_string(columns),
-                "Pin header, " + std::to_string(rows) + " x " + std::to_string(columns) + ", 100 mil pitch");
+    Footprint f(name, description);
     // Pins run along the columns; with two rows, odd pins on the first row, even on the second.
     const int32_t left = -(columns - 1) * 50 * kMil;
     const int32_t top = -(rows - 1) * 50 * kMil;
@@ -218,6 +251,18 @@ StarterPackage header(int rows, int columns)
             f.throughHole(1 + c * rows + r, left + c * 100 * kMil, top + r * 100 * kMil);
     f.box(left - 50 * kMil, top - 50 * kMil, -left + 50 * kMil, -top + 50 * kMil);
     return f.finish(left - 50 * kMil, top - 90 * kMil);
+}
+
+StarterPackage header(int rows, int columns)
+{
+    return header(rows, columns, "HDR" + std::to_string(rows) + "X" + std::to_string(columns),
+                  "Pin header, " + std::to_string(rows) + " x " + std::to_string(columns) + ", 100 mil pitch");
+}
+
+// A single in-line connector: pins 1 to n in one row, 100 mil apart.
+StarterPackage sip(int pins)
+{
+    return header(1, pins, "SIP" + std::to_string(pins), "Single in-line connector, " + std::to_string(pins) + " pins");
 }
 
 }  // namespace
@@ -252,5 +297,14 @@ std::vector<StarterPackage> StarterPackages()
         all.push_back(header(1, columns));
     for (int columns : {3, 5, 8, 10})
         all.push_back(header(2, columns));
+    // The packages the schematic starter parts name, pads numbered as the symbols' pins.
+    all.push_back(axial(400, "RES400", "Resistor, axial, 400 mil pitch"));
+    all.push_back(axial(400, "IND400", "Inductor, axial, 400 mil pitch"));
+    all.push_back(do35());
+    all.push_back(radial(200, 250, "CAP200", "Capacitor, radial, 200 mil pitch"));
+    all.push_back(radial(200, 300, "CAPR200", "Electrolytic capacitor, radial, 200 mil pitch, pin 1 positive", true));
+    all.push_back(radial(100, 120, "LED3MM", "LED 3 mm, 100 mil pitch, pin 1 anode", true));
+    for (int pins : {2, 3, 4, 6, 8})
+        all.push_back(sip(pins));
     return all;
 }

@@ -81,21 +81,33 @@ void CreateDefaultOutline()
     outline = BoardObject{};
     outline.w[4] = kLayerOutline * 1024 + kKindOutline;
     if (int32_t* block = NewPointBlock(kOutlineBlockWords)) {
-        const int32_t corners[5][2] = {{-hx, -hy}, {hx, -hy}, {hx, hy}, {-hx, hy}, {-hx, -hy}};
-        for (int s = 0; s < 4; ++s) {
-            int32_t* seg = block + s * kSegmentWords;
-            seg[0] = corners[s][0];
-            seg[1] = corners[s][1];
-            seg[2] = corners[s + 1][0];
-            seg[3] = corners[s + 1][1];
-            seg[4] = 1;
-        }
+        for (int s = 0; s < 4; ++s)
+            block[s * kSegmentWords + 4] = 1;
         outline.data = block;
         outline.w[2] = 4;
     }
     g_board.count = 1;
+    SetOutlineRectangle(-hx, -hy, hx, hy);
     if (g_active.data != nullptr)
         g_active.data->objectCount = 1;
+}
+
+void SetOutlineRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (g_board.objects == nullptr || g_board.count < 1)
+        return;
+    BoardObject& outline = g_board.objects[1];
+    int32_t* segments = outline.points();
+    if (outline.kind() != kKindOutline || segments == nullptr || outline.w[2] != 4)
+        return;
+    const int32_t corners[5][2] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
+    for (int s = 0; s < 4; ++s) {
+        int32_t* segment = segments + s * kSegmentWords;
+        segment[0] = corners[s][0];
+        segment[1] = corners[s][1];
+        segment[2] = corners[s + 1][0];
+        segment[3] = corners[s + 1][1];
+    }
 }
 
 void CloseBoardDocument(BoardDocumentData& doc, CTracelynDoc* document)

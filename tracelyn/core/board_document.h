@@ -49,6 +49,8 @@ bool PrepareBoardForOpen(BoardDocumentData& doc);
 // Record 1 of the current store becomes the default outline: a rectangle 3,000 units inside the
 // work area of the current size letter, on layer 25. The count becomes 1.
 void CreateDefaultOutline();
+// Record 1, when it is a four-sided outline, becomes the rectangle left..right, top..bottom.
+void SetOutlineRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
 // Frees what objects 1..count own, the store, and (unless the program is closing) the
 // document's entry in the open-document table. Globals that pointed at the store are cleared.

@@ -10,6 +10,7 @@ class CRouterMessageDlg : public plat::Dialog {
 public:
     explicit CRouterMessageDlg(std::string_view message);
     bool OnInitDialog() override;
+    const std::string& message() const { return message_; }
 
 private:
     std::string message_;

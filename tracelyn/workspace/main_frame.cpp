@@ -45,6 +45,7 @@ CMainFrame::CMainFrame()
     onCommand(tly::kCmdSmooth, &CMainFrame::OnSmooth);
     onCommand(tly::kCmdNeck, &CMainFrame::OnNeck);
     onCommand(tly::kCmdRouterStatistics, &CMainFrame::OnRouterStatistics);
+    onCommand(tly::kCmdPlacement, &CMainFrame::OnPlacement);
     for (unsigned id : std::initializer_list<unsigned>{tly::kCmdLoadNetlist, tly::kCmdRatsNest, tly::kCmdClearRatsNest, tly::kCmdRegrid,
                         tly::kCmdStatistics, tly::kCmdBatchRoute, tly::kCmdOptimize, tly::kCmdSmooth, tly::kCmdNeck})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);

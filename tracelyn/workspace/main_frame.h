@@ -32,6 +32,8 @@ public:
     void OnSmooth();
     void OnNeck();
     void OnRouterStatistics();
+    // Process > Placement: starts the placement program beside this one (placement_command.cpp).
+    void OnPlacement();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
 
     // Editing commands: the drawing tools (a second choice of the current tool opens its

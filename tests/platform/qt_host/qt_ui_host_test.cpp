@@ -3,6 +3,7 @@
 #include "support/temp_folder.h"
 
 #include <QApplication>
+#include <filesystem>
 #include <QPalette>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -89,6 +90,20 @@ TEST(QtUiHost, StartsProgramsThatExistOnly)
     EXPECT_FALSE(host.startProgram("/nonexistent/place"));
     EXPECT_FALSE(host.startProgram("true \"unclosed"));
     EXPECT_FALSE(host.startProgram("   "));
+}
+
+TEST(QtUiHost, ProgramArgumentsReachTheProgramAsGiven)
+{
+    plat::QtUiHost host;
+    quill_test::TempFolder folder;
+    // Quotes, blanks, a semicolon and a dollar: one argument, never split or read by a shell.
+    const std::string odd = folder.file("a \"b\" c;$HOME 'd'.net");
+    folder.write(std::filesystem::path(odd).filename().string(), "x");
+    EXPECT_EQ(host.runProgram("test", {"-f", odd}, 10000), 0);
+    EXPECT_EQ(host.runProgram("test", {"-f", folder.file("a")}, 10000), 1);
+    EXPECT_EQ(host.runProgram("/nonexistent/place", {odd}, 10000), -1);
+    EXPECT_TRUE(host.startProgram("true", {odd}));
+    EXPECT_FALSE(host.startProgram("quill-no-such-program", {}));
 }
 
 TEST(QtUiHost, SoundNeedsAPlayableWavFile)
