@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
+#include "platform/app/file_dialog_folder.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/resources.h"
 #include "platform/app/view.h"
@@ -120,6 +121,7 @@ bool Document::DoSave(const std::string& path, bool replace)
         FileDialogRequest request;
         request.open = false;
         request.defaultName = title_;
+        request.initialFolder = FileDialogFolder(this);
         std::string ext;
         if (template_) {
             ext = template_->docString(DocTemplate::filterExt);
