@@ -1,5 +1,7 @@
 #include "platform/app/dialog.h"
 
+#include "platform/app/keys.h"
+
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
 
@@ -486,6 +488,7 @@ int Dialog::DoModal()
         Dialog& d;
         ~End()
         {
+            releaseKeys();
             d.running_ = false;
             if (d.state()) {
                 d.state()->created = false;
@@ -534,6 +537,7 @@ bool Dialog::DestroyWindow()
         return false;
     running_ = false;
     controlChangedHook = nullptr;
+    releaseKeys();
     return Wnd::DestroyWindow();
 }
 

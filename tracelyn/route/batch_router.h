@@ -40,3 +40,5 @@ std::string ShowRouterStatistics();
 
 // The summary text of a run.
 std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows);
+// The line the summary ends with when the person stopped the run (Cancel or Escape).
+inline constexpr const char* kBatchStoppedLine = "Stopped by the user before the end.";
