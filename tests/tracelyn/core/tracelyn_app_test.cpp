@@ -35,6 +35,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -184,6 +186,49 @@ TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
     ASSERT_NE((*doc->data().objects)[2].text(), nullptr);
     EXPECT_STREQ((*doc->data().objects)[2].text(), "U1");
     EXPECT_EQ(g_openDocuments.entries[0].untitled, 0);
+}
+
+TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
+{
+    writeBoard("board.tlz");
+    writeIni("BackupTime=2\nDoTips=0\n");
+    auto harness = start({folder.file("board.tlz")});
+    ASSERT_TRUE(harness.start());
+    const auto bytesOf = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const std::vector<char> original = bytesOf(folder.file("board.tlz"));
+    CTracelynDoc* board = activeBoard();
+    ASSERT_NE(board, nullptr);
+
+    // Nothing changed: nothing is written.
+    host.advance(120000);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("board.tlz.bak")));
+
+    board->SetModifiedFlag(true);
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    activeBoard()->SetModifiedFlag(true);
+    host.advance(120000);
+    EXPECT_EQ(bytesOf(folder.file("board.tlz.bak")), original) << "the board as its own file holds it";
+    EXPECT_EQ(bytesOf(folder.file("board.tlz")), original) << "the board's file is not touched";
+    EXPECT_TRUE(board->IsModified()) << "a backup is no save";
+    // The untitled board goes to the settings folder under the number of its title.
+    const std::string title = activeBoard()->GetTitle();
+    const std::string number = title.substr(title.find_last_not_of("0123456789") + 1);
+    const std::filesystem::path untitled = config.path() / "Tracelyn" / ("untitled-" + number + ".bak");
+    EXPECT_TRUE(std::filesystem::exists(untitled)) << untitled;
+
+    // A backup that cannot be written says so once, not at every tick.
+    std::filesystem::remove(folder.file("board.tlz.bak"));
+    std::filesystem::create_directory(folder.file("board.tlz.bak"));
+    auto& status = mainFrame().statusBarPanes();
+    host.advance(120000);
+    EXPECT_EQ(status.GetPaneText(0), "Backup failed: " + folder.file("board.tlz.bak"));
+    status.SetPaneText(0, "Ready");
+    host.advance(120000);
+    EXPECT_EQ(status.GetPaneText(0), "Ready");
+    EXPECT_EQ(bytesOf(folder.file("board.tlz")), original);
 }
 
 TEST_F(TracelynStart, ANewBoardClearsTheStatusOfTheBoardReadBefore)
