@@ -152,6 +152,8 @@ void Document::SetTitle(std::string_view title)
     for (View* v : views_) {
         if (MDIChildWnd* frame = v->childFrame(); frame && frame->IsWindow()) {
             frame->SetTitle(title_);
+            if (MDIFrameWnd* main = frame->GetMDIFrame())
+                main->updateWindowList();
             if (frame->state()->widget)
                 frame->state()->widget->setWindowTitle(toQt(title_));
         }

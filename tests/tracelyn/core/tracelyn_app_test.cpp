@@ -231,6 +231,43 @@ TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
     EXPECT_EQ(bytesOf(folder.file("board.tlz")), original);
 }
 
+TEST_F(TracelynStart, WindowMenuListsTheBoardsAndClosingKeepsTheWindowMaximised)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    CMainFrame& frame = mainFrame();
+    ASSERT_EQ(frame.children().size(), 3u);
+    const auto listed = [&] {
+        std::vector<std::pair<std::string, bool>> entries;
+        for (unsigned id = plat::kIdFirstMdiChild; id <= plat::kIdMdiChildListEnd; ++id)
+            if (const plat::MenuItem* item = frame.GetMenu()->findCommand(id))
+                entries.emplace_back(item->text, (item->flags & plat::kMfChecked) != 0);
+        return entries;
+    };
+    const auto titleOf = [&](size_t i) { return frame.children()[i]->GetActiveDocument()->GetTitle(); };
+    EXPECT_EQ(listed(), (std::vector<std::pair<std::string, bool>>{
+                            {"&1 " + titleOf(0), false}, {"&2 " + titleOf(1), false}, {"&3 " + titleOf(2), true}}));
+
+    // Closing the maximised board leaves the next one maximised, not restored to a small window.
+    ASSERT_TRUE(frame.MDIGetActive()->IsZoomed());
+    frame.MDIGetActive()->SendMessage(plat::kWmClose);
+    harness.idle();
+    ASSERT_EQ(frame.children().size(), 2u);
+    ASSERT_NE(frame.MDIGetActive(), nullptr);
+    EXPECT_TRUE(frame.MDIGetActive()->IsZoomed());
+    EXPECT_EQ(listed().size(), 2u);
+
+    // Choosing an entry switches to that board, still maximised.
+    ASSERT_TRUE(harness.command(plat::kIdFirstMdiChild));
+    EXPECT_EQ(frame.MDIGetActive(), frame.children()[0].get());
+    EXPECT_TRUE(frame.MDIGetActive()->IsZoomed());
+    EXPECT_EQ(listed(), (std::vector<std::pair<std::string, bool>>{{"&1 " + titleOf(0), true},
+                                                                   {"&2 " + titleOf(1), false}}));
+}
+
 TEST_F(TracelynStart, ANewBoardClearsTheStatusOfTheBoardReadBefore)
 {
     writeBoard("board.tlz");
