@@ -440,6 +440,24 @@ void Control::focus(bool gained)
         notify(gained ? kCbnSetFocus : kCbnKillFocus);
 }
 
+void Control::OnLButtonDown(unsigned flags, Point point)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame)
+        dialog_->OnControlMouse(*this, kWmLButtonDown, flags, point);
+}
+
+void Control::OnLButtonUp(unsigned flags, Point point)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame)
+        dialog_->OnControlMouse(*this, kWmLButtonUp, flags, point);
+}
+
+void Control::OnMouseMove(unsigned flags, Point point)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame)
+        dialog_->OnControlMouse(*this, kWmMouseMove, flags, point);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Dialog
 
