@@ -574,6 +574,16 @@ TEST(StarterLibraryTest, EveryShippedPartLoads)
     const PartSymbol& nand = g_partSymbols.entries[g_partSymbols.current];
     EXPECT_EQ(g_symbolElements[nand.w[1]].w[4], 4);
     EXPECT_EQ(nand.package, "DIP14");
+    // The devices the step control switches have a second drawing for their "on" state.
+    for (const char* device : {"DEV", "LED", "RELAY"}) {
+        SCOPED_TRACE(device);
+        ASSERT_EQ(LoadLibraryPart("DEVICE", device), 1);
+        const PartSymbol& s = g_partSymbols.entries[g_partSymbols.current];
+        const DrawObject& first = g_symbolElements[s.w[1]];
+        EXPECT_EQ(first.w[3], 0);
+        ASSERT_LT(first.w[1] + 1, s.w[1] + s.w[2]);
+        EXPECT_EQ(g_symbolElements[first.w[1] + 1].w[3], 1);
+    }
     schemora_test::ResetLibraryState();
 }
 
