@@ -3,15 +3,14 @@
 // file ("<file>.bak"), or, while it has no file, to "untitled-N.bak" in the program's folder of
 // the user's settings. The document itself, its file and its changed flag stay as they are.
 
+#include "platform/app/document.h"
+#include "platform/core/archive.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace plat {
-class Document;
-}
 
 // The bytes a document's own file would hold; the program puts back whatever current-document
 // state writing them changes.
@@ -36,6 +35,21 @@ private:
     DocumentBytes bytesOf_;
     bool failureShown_ = false;
 };
+
+// The bytes of a document of class Doc as its own file holds them. Writing points the program's
+// current-document values (`current`) at it; they are put back for the document being edited.
+template <class Doc, class Current>
+std::vector<uint8_t> DocumentBytesKeeping(plat::Document& document, Current& current)
+{
+    auto* typed = dynamic_cast<Doc*>(&document);
+    if (typed == nullptr)
+        return {};
+    const Current kept = current;
+    plat::Archive archive(plat::Archive::Mode::Store, {}, document.GetPathName());
+    typed->Serialize(archive);
+    current = kept;
+    return archive.takeBytes();
+}
 
 // The open documents of every template of the running program.
 std::vector<plat::Document*> OpenDocuments();
