@@ -255,6 +255,7 @@ TEST_F(PartLibraryTest, EachBodyVariantDrawsItsOwnElementsAndNoOtherSymbols)
             for (int i = range.first; i <= range.last; ++i)
                 if (g_symbolElements[i].type() != kObjDeleted)
                     types.push_back(g_symbolElements[i].type());
+        ReleaseObjectData(instance);
         return types;
     };
     const std::vector<int> dark = typesDrawn(lampSymbol, 0);
