@@ -39,6 +39,11 @@ enum : unsigned {
     kIdViewToolbar = 59392,
     kIdViewStatusBar = 59393,
     kIdSeparator = 0,                 // a separator in toolbar button lists
+    // The Window menu's list of open documents: one command per listed window, and the
+    // separator that sets the list off from the menu's own items.
+    kIdFirstMdiChild = 0xFF00,
+    kIdMdiChildListEnd = 0xFF09,
+    kIdMdiChildListSeparator = 0xFF0F,
 };
 
 // Ids of windows the framework places in a frame.

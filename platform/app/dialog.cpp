@@ -1,5 +1,7 @@
 #include "platform/app/dialog.h"
 
+#include "platform/app/keys.h"
+
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
 
@@ -438,6 +440,24 @@ void Control::focus(bool gained)
         notify(gained ? kCbnSetFocus : kCbnKillFocus);
 }
 
+void Control::OnLButtonDown(unsigned flags, Point point)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame)
+        dialog_->OnControlMouse(*this, kWmLButtonDown, flags, point);
+}
+
+void Control::OnLButtonUp(unsigned flags, Point point)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame)
+        dialog_->OnControlMouse(*this, kWmLButtonUp, flags, point);
+}
+
+void Control::OnMouseMove(unsigned flags, Point point)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame)
+        dialog_->OnControlMouse(*this, kWmMouseMove, flags, point);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Dialog
 
@@ -486,6 +506,7 @@ int Dialog::DoModal()
         Dialog& d;
         ~End()
         {
+            releaseKeys();
             d.running_ = false;
             if (d.state()) {
                 d.state()->created = false;
@@ -534,6 +555,7 @@ bool Dialog::DestroyWindow()
         return false;
     running_ = false;
     controlChangedHook = nullptr;
+    releaseKeys();
     return Wnd::DestroyWindow();
 }
 

@@ -35,6 +35,12 @@ public:
     Control(Dialog* dialog, const ControlTemplate& t);
     ~Control() override;
 
+    // A drawn frame lets the left button and the mouse's moves through to its dialog
+    // (Dialog::OnControlMouse), as statics did on the platform the programs came from.
+    void OnLButtonDown(unsigned flags, Point point) override;
+    void OnLButtonUp(unsigned flags, Point point) override;
+    void OnMouseMove(unsigned flags, Point point) override;
+
     ControlKind kind() const { return kind_; }
     unsigned id() const { return id_; }
     const ControlTemplate& controlTemplate() const { return template_; }
@@ -158,6 +164,12 @@ public:
     // does not exist.
     virtual int DoModal();
     virtual bool OnInitDialog() { return true; }
+    // The left button and mouse moves over a drawn frame control: message is kWmLButtonDown,
+    // kWmLButtonUp or kWmMouseMove, point in the control's client pixels.
+    virtual void OnControlMouse(Control& control, unsigned message, unsigned flags, Point point)
+    {
+        (void)control, (void)message, (void)flags, (void)point;
+    }
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }
     void EndDialog(int result);

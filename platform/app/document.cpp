@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
+#include "platform/app/file_dialog_folder.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/resources.h"
 #include "platform/app/view.h"
@@ -120,6 +121,7 @@ bool Document::DoSave(const std::string& path, bool replace)
         FileDialogRequest request;
         request.open = false;
         request.defaultName = title_;
+        request.initialFolder = FileDialogFolder(this);
         std::string ext;
         if (template_) {
             ext = template_->docString(DocTemplate::filterExt);
@@ -150,6 +152,8 @@ void Document::SetTitle(std::string_view title)
     for (View* v : views_) {
         if (MDIChildWnd* frame = v->childFrame(); frame && frame->IsWindow()) {
             frame->SetTitle(title_);
+            if (MDIFrameWnd* main = frame->GetMDIFrame())
+                main->updateWindowList();
             if (frame->state()->widget)
                 frame->state()->widget->setWindowTitle(toQt(title_));
         }

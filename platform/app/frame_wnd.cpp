@@ -408,6 +408,7 @@ void MDIFrameWnd::MDIActivate(MDIChildWnd* child)
     }
     Document* doc = newView ? newView->GetDocument() : nullptr;
     setDocumentMenu(doc && doc->GetDocTemplate() ? doc->GetDocTemplate()->menu() : nullptr);
+    updateWindowList();
     OnUpdateFrameTitle(true);
     if (newView && newView->IsWindow())
         newView->SetFocus();
@@ -456,6 +457,8 @@ FrameWnd* MDIFrameWnd::GetActiveFrame() { return active_ ? static_cast<FrameWnd*
 
 bool MDIFrameWnd::OnCmdMsg(unsigned id, CmdUI* ui)
 {
+    if (onWindowListCommand(id, ui))
+        return true;
     if (active_ && active_->OnCmdMsg(id, ui))
         return true;
     if (dispatchOwn(id, ui))
@@ -602,7 +605,7 @@ MDIChildWnd* MDIFrameWnd::adoptChild(std::unique_ptr<MDIChildWnd> child)
     return children_.back().get();
 }
 
-void MDIFrameWnd::childDestroyed(MDIChildWnd* child)
+void MDIFrameWnd::childDestroyed(MDIChildWnd* child, bool wasMaximized)
 {
     const auto it = std::find_if(children_.begin(), children_.end(), [child](const auto& c) { return c.get() == child; });
     if (it == children_.end())
@@ -613,7 +616,13 @@ void MDIFrameWnd::childDestroyed(MDIChildWnd* child)
         active_ = nullptr;
         activeView_ = nullptr;
         MDIActivate(children_.empty() ? nullptr : children_.back().get());
+    } else {
+        updateWindowList();
     }
+    // Taking the window out may already have activated another (and restored it); whichever
+    // is active now takes over the maximised state.
+    if (wasMaximized && active_ != nullptr)
+        active_->ShowWindow(kSwShowMaximized);
     deferDelete(std::move(gone));
 }
 
@@ -727,6 +736,7 @@ bool MDIChildWnd::DestroyWindow()
 {
     if (!IsWindow())
         return false;
+    const bool wasMaximized = IsZoomed() && mdiFrame_ && mdiFrame_->MDIGetActive() == this;
     if (View* v = view_.get()) {
         if (Document* d = v->GetDocument())
             d->RemoveView(v);
@@ -739,7 +749,7 @@ bool MDIChildWnd::DestroyWindow()
     }
     const bool result = Wnd::DestroyWindow();
     if (mdiFrame_)
-        mdiFrame_->childDestroyed(this);
+        mdiFrame_->childDestroyed(this, wasMaximized);
     return result;
 }
 

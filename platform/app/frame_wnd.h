@@ -152,10 +152,17 @@ public:
 
     // For the document template: adopts a new child frame.
     MDIChildWnd* adoptChild(std::unique_ptr<MDIChildWnd> child);
-    // For child frames: a child frame has been destroyed.
-    void childDestroyed(MDIChildWnd* child);
+    // For child frames: a child frame has been destroyed; a maximised one leaves the window
+    // that takes its place maximised too.
+    void childDestroyed(MDIChildWnd* child, bool wasMaximized = false);
+
+    // The Window menu's list of open documents ("&1 name", the active one checked) follows the
+    // child frames; its commands activate the listed window.
+    void updateWindowList();
 
 private:
+    bool onWindowListCommand(unsigned id, CmdUI* ui);
+
     std::vector<std::unique_ptr<MDIChildWnd>> children_;
     MDIChildWnd* active_ = nullptr;
     std::unique_ptr<Menu> frameMenu_;     // from the LoadFrame resource

@@ -121,6 +121,14 @@ void noteKeyUp(unsigned vk)
 
 void resetKeyboardState() { kb() = KeyboardState{}; }
 
+void releaseKeys()
+{
+    auto& s = kb();
+    for (uint8_t& k : s.keys)
+        k &= 0x01;
+    s.pressedSince.fill(false);
+}
+
 // ---- Qt side ----
 
 void noteKeyText(unsigned vk, uint16_t ch)

@@ -45,5 +45,9 @@ int ToAscii(unsigned vk, unsigned scanCode, const std::array<uint8_t, 256>& stat
 void noteKeyDown(unsigned vk);
 void noteKeyUp(unsigned vk);
 void resetKeyboardState();
+// Forgets every key held and every press not yet read; toggles stay. Run when a dialog closes
+// and when another window takes the focus: the release of the key that closed a dialog goes to
+// a window that is gone, and must not leave that key held for the next long operation.
+void releaseKeys();
 
 }  // namespace plat

@@ -104,6 +104,8 @@ public:
             }
         } else if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease || t == QEvent::MouseMove) {
             noteModifiers(static_cast<QMouseEvent*>(event)->modifiers());
+        } else if (t == QEvent::WindowActivate || t == QEvent::WindowDeactivate) {
+            releaseKeys();
         }
         if (!watched->isWidgetType())
             return false;

@@ -112,6 +112,7 @@ AppHarness::AppHarness(AppFactory makeApp, std::vector<std::string> args, std::s
     : savedCwd_(currentFolder())
 {
     ensureInputFilter();
+    setLaunchFolder(savedCwd_);
     if (!programFolder.empty())
         setCurrentFolder(programFolder);
     app_ = makeApp();

@@ -3,6 +3,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
 #include "platform/app/document.h"
+#include "platform/app/file_dialog_folder.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/menu.h"
 #include "platform/app/message_pump.h"
@@ -339,6 +340,7 @@ bool WinApp::DoPromptFileName(std::string& path, unsigned, bool open, DocTemplat
     FileDialogRequest request;
     request.open = open;
     request.defaultName = path;
+    request.initialFolder = FileDialogFolder();
     for (const auto& t : templates_) {
         if (only && t.get() != only)
             continue;

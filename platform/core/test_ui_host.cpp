@@ -67,6 +67,7 @@ int TestUiHost::runModal(Dialog& dialog)
 FileDialogResult TestUiHost::fileDialog(const FileDialogRequest& request)
 {
     events_.push_back(std::string(request.open ? "file dialog open: " : "file dialog save: ") + request.filter);
+    fileRequests_.push_back(request);
     if (fileAnswers_.empty())
         return {};
     auto answer = std::move(fileAnswers_.front());

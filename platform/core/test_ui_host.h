@@ -29,6 +29,8 @@ public:
     // press buttons through the dialog's own interface); without one a dialog returns kIdCancel.
     void answerDialog(std::function<int(Dialog&)> script);
     void answerFileDialog(FileDialogResult result);
+    // Every file dialog asked for, in order.
+    const std::vector<FileDialogRequest>& fileDialogRequests() const { return fileRequests_; }
     void answerFontDialog(std::optional<FontChoice> choice);
     void answerFolderDialog(std::optional<std::string> folder);
     void setSoundWorks(bool works) { soundWorks_ = works; }
@@ -116,6 +118,7 @@ private:
     std::deque<int> messageAnswers_;
     std::deque<std::function<int(Dialog&)>> dialogScripts_;
     std::deque<FileDialogResult> fileAnswers_;
+    std::vector<FileDialogRequest> fileRequests_;
     std::deque<std::optional<FontChoice>> fontAnswers_;
     std::deque<std::optional<std::string>> folderAnswers_;
     std::map<std::string, std::vector<uint8_t>, std::less<>> clipboard_;

@@ -62,13 +62,21 @@ std::vector<std::string> absoluteFileArguments(std::vector<std::string> argument
     return arguments;
 }
 
+namespace {
+std::string g_launchFolder;
+}  // namespace
+
+const std::string& launchFolder() { return g_launchFolder; }
+void setLaunchFolder(std::string folder) { g_launchFolder = std::move(folder); }
+
 StartupArguments prepareStartup(int argc, const char* const* argv, std::string_view programFolder)
 {
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i)
         arguments.emplace_back(argv[i] ? argv[i] : "");
     StartupArguments result;
-    result.arguments = absoluteFileArguments(std::move(arguments), currentFolder());
+    setLaunchFolder(currentFolder());
+    result.arguments = absoluteFileArguments(std::move(arguments), launchFolder());
     result.inProgramFolder = setCurrentFolder(programFolder);
     return result;
 }

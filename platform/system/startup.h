@@ -24,6 +24,12 @@ struct StartupArguments {
 };
 
 // absoluteFileArguments against the current folder, then setCurrentFolder(programFolder).
+// The folder it leaves is remembered as the launch folder.
 StartupArguments prepareStartup(int argc, const char* const* argv, std::string_view programFolder);
+
+// The current folder the program was started from, before the start moved to the program
+// folder; file dialogs begin there while no document has a folder of its own.
+const std::string& launchFolder();
+void setLaunchFolder(std::string folder);
 
 }  // namespace plat

@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
+#include "platform/app/file_dialog_folder.h"
 #include "platform/app/win_app.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
@@ -77,6 +78,7 @@ void CSchemoraApp::OnFileOpenByKind()
     plat::FileDialogRequest request;
     request.open = true;
     request.filter = std::string(kOpenFilter);
+    request.initialFolder = plat::FileDialogFolder();
     const plat::FileDialogResult result = plat::uiHost().fileDialog(request);
     if (!result.path.empty())
         OpenFileByKind(result.path);
@@ -104,6 +106,7 @@ void CSchemoraDoc::OnFileSaveAsByKind()
     request.open = false;
     request.filter = std::string(kSaveAsFilter);
     request.defaultName = GetTitle();
+    request.initialFolder = plat::FileDialogFolder(this);
     const plat::FileDialogResult result = plat::uiHost().fileDialog(request);
     if (result.path.empty())
         return;

@@ -184,21 +184,47 @@ bool storeElement(const DrawObject& e)
     return true;
 }
 
-// Header element, then one section per gate: the gate's elements and the section padding.
-bool storeBody(PartSymbol& entry, const SymbolBody& body)
+// The drawing layer of a symbol element is the body variant it belongs to; elements on the
+// all-layers layer belong to every variant.
+constexpr int kAllVariantsLayer = 4;
+constexpr int kVariants = 4;
+
+int elementLayer(const DrawObject& e) { return (e.w[4] >> 10) & 15; }
+
+// The variants a symbol draws: those its elements name, 0 alone when they name none.
+std::vector<int> bodyVariants(const SymbolBody& body)
 {
-    const int perGate = static_cast<int>(body.elements.size()) + kGateSectionPadding;
+    std::vector<int> variants;
+    for (int v = 0; v < kVariants; ++v)
+        if (std::any_of(body.elements.begin(), body.elements.end(), [v](const DrawObject& e) { return elementLayer(e) == v; }))
+            variants.push_back(v);
+    if (variants.empty())
+        variants.push_back(0);
+    return variants;
+}
+
+// One block: its header element, then one section per gate (the gate's elements of this
+// variant and the section padding).
+bool storeVariant(PartSymbol& entry, const SymbolBody& body, int variant)
+{
+    std::vector<const DrawObject*> shown;
+    for (const DrawObject& e : body.elements) {
+        const int layer = elementLayer(e);
+        if (layer == variant || layer == kAllVariantsLayer || layer >= kVariants + 1)
+            shown.push_back(&e);
+    }
+    const int perGate = static_cast<int>(shown.size()) + kGateSectionPadding;
     DrawObject header;
     header.w[0] = perGate * body.gates;
-    header.w[3] = 0;
+    header.w[3] = variant;
     header.w[4] = body.gates;
     if (!storeElement(header))
         return false;
     const int headerIndex = g_symbolElements.count;
     for (int g = 0; g < body.gates; ++g) {
         std::vector<DrawObject> gate;
-        for (const DrawObject& e : body.elements)
-            gate.push_back(CloneElement(e));
+        for (const DrawObject* e : shown)
+            gate.push_back(CloneElement(*e));
         if (g > 0 && g - 1 < entry.w[29])
             renumberGate(gate, entry.gatePins[g - 1]);
         bool stored = true;
@@ -214,8 +240,18 @@ bool storeBody(PartSymbol& entry, const SymbolBody& body)
             return false;
     }
     g_symbolElements[headerIndex].w[1] = g_symbolElements.count;
-    entry.w[1] = headerIndex;
-    entry.w[2] = g_symbolElements.count - headerIndex + 1;
+    return true;
+}
+
+// One block per variant the symbol draws, the first at the symbol's start.
+bool storeBody(PartSymbol& entry, const SymbolBody& body)
+{
+    const int first = g_symbolElements.count + 1;
+    for (int variant : bodyVariants(body))
+        if (!storeVariant(entry, body, variant))
+            return false;
+    entry.w[1] = first;
+    entry.w[2] = g_symbolElements.count - first + 1;
     return true;
 }
 

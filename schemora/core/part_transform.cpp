@@ -1,5 +1,7 @@
 #include "schemora/core/part_transform.h"
 
+#include <algorithm>
+
 #include "common/rounding.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/symbol_elements.h"
@@ -43,15 +45,24 @@ int FindPartPin(int symbol, int* gates, int* count, int* first, int variant, int
 {
     if (symbol < 1 || symbol > g_partSymbols.count || g_symbolElements.elements.empty())
         return 0;
-    int index = g_partSymbols.entries[symbol].w[1];
-    if (index < 1 || index > g_symbolElements.count)
+    const PartSymbol& entry = g_partSymbols.entries[symbol];
+    const int start = entry.w[1];
+    if (start < 1 || start > g_symbolElements.count)
         return 0;
-    for (int tries = 1; tries < kMaxBlocks; ++tries) {
-        const DrawObject& block = g_symbolElements[index];
-        const int next = block.w[1] + 1;
-        if (block.w[3] == variant || next <= index || next > g_symbolElements.count)
+    // The walk stays inside this symbol's own range: a variant the symbol does not draw is drawn
+    // as its first, never as the next symbol's block.
+    const int end = std::min(start + std::max(entry.w[2], 1) - 1, g_symbolElements.count);
+    int index = start;
+    for (int tries = 1, at = start; tries <= kMaxBlocks; ++tries) {
+        const DrawObject& block = g_symbolElements[at];
+        if (block.w[3] == variant) {
+            index = at;
             break;
-        index = next;
+        }
+        const int next = block.w[1] + 1;
+        if (next <= at || next > end)
+            break;
+        at = next;
     }
     const DrawObject& block = g_symbolElements[index];
     *gates = block.w[4] > 0 ? block.w[4] : 1;

@@ -4,7 +4,7 @@
 
 #include "platform/app/wnd.h"
 #include "platform/core/ui_host.h"
-#include "platform/gdi/raster_dc.h"
+#include "platform/app/window_picture.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/clipboard_exchange.h"
@@ -34,25 +34,7 @@ void CSchemoraView::copyViewAsBitmap(const plat::Rect& area)
 {
     plat::ClientDC source(this);
     OnPrepareDC(source);
-    const plat::Rect pixels = source->LPtoDP(area).normalized();
-    const int width = pixels.width();
-    const int height = pixels.height();
-    if (width <= 0 || height <= 0) {
-        plat::MessageBeep();
-        return;
-    }
-    plat::RasterDc picture(width, height);
-    const int saved = source->SaveDC();
-    source->SetMapMode(plat::kMmText);
-    source->SetWindowOrg(0, 0);
-    source->SetViewportOrg(0, 0);
-    const bool copied = picture.BitBlt(0, 0, width, height, *source, pixels.left, pixels.top, plat::kSrcCopy);
-    source->RestoreDC(saved);
-    if (!copied) {
-        plat::MessageBeep();
-        return;
-    }
-    plat::uiHost().setClipboard("bitmap", picture.bitmap().encodePng());
+    plat::CopyWindowPixelsToClipboard(source, source->LPtoDP(area));
 }
 
 void CSchemoraView::dropSelectionAfterCopy(const char* format, int n)

@@ -263,6 +263,28 @@ void PreparePrintedPlot(plat::Dc& dc, const plat::Rect& plot)
     dc.SetViewportOrg(pageWidth / 8, pageHeight / 4);
 }
 
+namespace {
+
+// Scope traces show a small box at the plot's left edge where the mouse can take their offset.
+void drawOffsetHandles(plat::Dc& dc, const plat::Rect& r, int traces)
+{
+    const plat::Pen old = dc.SelectObject(plat::Pen(plat::kPsSolid, 0, kCursor));
+    for (int t = 0; t < std::min(traces, kScopeChannels); ++t) {
+        const int y = OffsetHandleY(r, t);
+        dc.Rectangle(r.left, y - kOffsetHandleHalf, r.left + 2 * kOffsetHandleHalf + 1, y + kOffsetHandleHalf + 1);
+    }
+    dc.SelectObject(old);
+}
+
+}  // namespace
+
+int TraceBaseY(const plat::Rect& plot, int trace) { return traceBase(false, plot, trace); }
+
+int OffsetHandleY(const plat::Rect& plot, int trace)
+{
+    return TraceBaseY(plot, trace) + g_instrumentSettings.offsets[static_cast<size_t>(std::clamp(trace, 0, kScopeChannels - 1))];
+}
+
 void DrawInstrumentPlot(plat::Dc& dc, const plat::Rect& rect, bool digital, int traces, bool printing)
 {
     if (!printing)
@@ -275,6 +297,8 @@ void DrawInstrumentPlot(plat::Dc& dc, const plat::Rect& rect, bool digital, int 
             drawScopeTrace(dc, rect, t, printing);
     }
     drawGraticule(dc, rect, digital);
+    if (!printing && !digital && g_instrumentSettings.offsetHandles != 0)
+        drawOffsetHandles(dc, rect, traces);
     if (!printing) {
         const int x = rect.left + std::clamp(g_instrumentSettings.cursorX, 0, std::max(0, rect.width() - 1));
         const plat::Pen pen(plat::kPsSolid, 0, kCursor);

@@ -20,6 +20,12 @@ int TraceSpan(bool digital);
 int ClampScrollPosition(int position, bool digital, int plotWidth);
 int ScrollThumb(int position, bool digital, int plotWidth);
 
+// The scope's offset handles: a box of kOffsetHandleHalf pixels about (plot left, OffsetHandleY)
+// for each trace; the handle sits at the trace's base line moved by its offset.
+inline constexpr int kOffsetHandleHalf = 2;
+int TraceBaseY(const plat::Rect& plot, int trace);
+int OffsetHandleY(const plat::Rect& plot, int trace);
+
 // Draws the plot into rect (client pixels of the plot static, or the page when printing).
 void DrawInstrumentPlot(plat::Dc& dc, const plat::Rect& rect, bool digital, int traces, bool printing);
 // Paper layout of a plot: the plot of the window's size scaled onto the printer's page.

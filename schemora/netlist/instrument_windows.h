@@ -11,6 +11,8 @@ public:
     void OnClose() override;
     void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
     void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+    // The time cursor and the scope's offset handles follow the mouse over the plot.
+    void OnControlMouse(plat::Control& control, unsigned message, unsigned flags, plat::Point point) override;
 
     // Creates the window unless it exists; false when it did.
     bool Open(plat::Wnd* parent);
@@ -31,6 +33,13 @@ protected:
     void showTraceNames();
 
     bool digital_;
+
+private:
+    bool pressOnHandle(const plat::Rect& plot, plat::Point point);
+    void dragOffset(const plat::Rect& plot, plat::Point point);
+    void dragCursor(const plat::Rect& plot, plat::Point point);
+
+    bool cursorDragged_ = false;
 };
 
 class CScopeDlg : public CInstrumentDlg {

@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "resources/schemora/schemora_ids.h"
+#include "schemora/core/drawing_backup.h"
 #include "schemora/core/blink_marker.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
@@ -96,9 +97,10 @@ void CMainFrame::OnTimer(unsigned id)
         AdvanceBlinkMarker();
         return;
     }
-    // The backup period ticks here and changes nothing.
-    if (id == scm::kTimerBackup)
+    if (id == scm::kTimerBackup) {
+        BackupOpenDrawings();
         return;
+    }
     plat::MDIFrameWnd::OnTimer(id);
 }
 

@@ -63,6 +63,13 @@ void led(SymbolBuilder& b)
     b.text(-40, -50, "LED?").attribute(";Light emitting diode").attribute("%package LED3MM");
 }
 
+// The step control shows a lit LED with a filled spot on its body.
+void ledWithLitVariant(SymbolBuilder& b)
+{
+    led(b);
+    b.variant(1, [](SymbolBuilder& on) { on.ellipse(0, 0, 18, 18, 1); });
+}
+
 // Pins 1 emitter, 2 base, 3 collector; the emitter arrow points out for NPN, in for PNP.
 void transistor(SymbolBuilder& b, bool npn)
 {
@@ -127,6 +134,10 @@ void lamp(SymbolBuilder& b)
     b.pin(-100, 0, -30, 0, "1");
     b.ellipse(0, 0, 30, 30).line(-20, -20, 20, 20, 4).line(-20, 20, 20, -20, 4);
     b.text(-20, -50, "DEV?").attribute(";Lamp of the step control");
+    // Lit: rays about the bulb.
+    b.variant(1, [](SymbolBuilder& on) {
+        on.line(0, -40, 0, -60).line(0, 40, 0, 60).line(40, 0, 60, 0).line(28, -28, 42, -42).line(28, 28, 42, 42);
+    });
 }
 
 void numericDisplay(SymbolBuilder& b)
@@ -148,6 +159,8 @@ void relay(SymbolBuilder& b)
     b.pin(-100, 0, -40, 0, "1");
     b.rect(-40, -25, 50, 50).line(30, 20, 70, -20).line(30, 20, 30, 40).line(70, -10, 70, 40);
     b.text(-40, -60, "DEV?").attribute(";Relay of the step control");
+    // Pulled in: the contact closed onto its second terminal.
+    b.variant(1, [](SymbolBuilder& on) { on.line(30, 20, 70, -10, 10); });
 }
 
 void ground(SymbolBuilder& b)
@@ -226,7 +239,7 @@ std::vector<StarterLibrary> MakeStarterLibraries()
     device.parts.push_back(take("FUNGEN", functionGenerator));
     device.parts.push_back(take("GND", ground));
     device.parts.push_back(take("L", inductor));
-    device.parts.push_back(take("LED", led));
+    device.parts.push_back(take("LED", ledWithLitVariant));
     device.parts.push_back(take("NPN", [](SymbolBuilder& b) { transistor(b, true); }));
     device.parts.push_back(take("OPAMP", opamp));
     device.parts.push_back(take("PATGEN", patternGenerator));

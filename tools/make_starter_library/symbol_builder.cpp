@@ -1,5 +1,7 @@
 #include "symbol_builder.h"
 
+#include "schemora/core/library_elements.h"
+
 #include <array>
 
 namespace {
@@ -30,6 +32,22 @@ SymbolBuilder::~SymbolBuilder()
 SymbolBuilder& SymbolBuilder::add(const DrawObject& o)
 {
     part_.elements.push_back(o);
+    return *this;
+}
+
+SymbolBuilder& SymbolBuilder::variant(int variant, const std::function<void(SymbolBuilder&)>& extra)
+{
+    const int32_t layer = variant << 10;
+    const size_t drawn = part_.elements.size();
+    for (size_t i = 0; i < drawn; ++i) {
+        DrawObject copy = CloneElement(part_.elements[i]);
+        copy.w[4] |= layer;
+        part_.elements.push_back(copy);
+    }
+    const size_t before = part_.elements.size();
+    extra(*this);
+    for (size_t i = before; i < part_.elements.size(); ++i)
+        part_.elements[i].w[4] |= layer;
     return *this;
 }
 

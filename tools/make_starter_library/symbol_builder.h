@@ -4,6 +4,7 @@
 
 #include "schemora/core/part_library.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -28,6 +29,10 @@ public:
     SymbolBuilder& text(int x, int y, std::string_view text, int size = 10);
     // Attribute texts ("%package DIP14", "v=VCC", "R?", ";comment") at the origin's corner.
     SymbolBuilder& attribute(std::string_view text);
+
+    // The drawing so far again as body variant `variant` (its own drawing layer), with what
+    // `extra` adds: the step control shows that variant for a device that is switched on.
+    SymbolBuilder& variant(int variant, const std::function<void(SymbolBuilder&)>& extra);
 
     const LibraryPart& part() const { return part_; }
 

@@ -1,5 +1,6 @@
 #include "tracelyn/core/board_file_commands.h"
 
+#include "platform/app/file_dialog_folder.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_app.h"
 #include "platform/core/ui_host.h"
@@ -44,6 +45,7 @@ void OpenBoardFileByKind()
     plat::FileDialogRequest request;
     request.open = true;
     request.filter = kOpenFilter;
+    request.initialFolder = plat::FileDialogFolder();
     const plat::FileDialogResult chosen = plat::uiHost().fileDialog(request);
     if (chosen.path.empty())
         return;
@@ -70,6 +72,7 @@ void SaveBoardAs(CTracelynDoc& document)
     plat::FileDialogRequest request;
     request.open = false;
     request.filter = kSaveAsFilter;
+    request.initialFolder = plat::FileDialogFolder(&document);
     const plat::FileDialogResult chosen = plat::uiHost().fileDialog(request);
     if (chosen.path.empty())
         return;

@@ -11,6 +11,7 @@
 struct ProgressState {
     int32_t shown = 0;
     int32_t abort = 0;              // 0 run on, 1 stop
+    int32_t stoppedByUser = 0;      // the stop came from Cancel or Escape, not from a failure
     int32_t routing = 0;
 };
 extern ProgressState g_progress;

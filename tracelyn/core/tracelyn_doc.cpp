@@ -5,6 +5,7 @@
 #include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_file_commands.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/workspace_services.h"
 
@@ -37,6 +38,9 @@ CTracelynDoc::~CTracelynDoc()
         g_board.objects = nullptr;
         g_board.count = 0;
     }
+    // A later board may get the same memory; the loaded nets are not its nets.
+    if (data_.objects && g_netlist.loadedBoard == data_.objects->data())
+        g_netlist.loadedBoard = nullptr;
     if (g_active.document == this)
         g_active.document = nullptr;
     // A temporary document read on the stack is never closed through the framework.

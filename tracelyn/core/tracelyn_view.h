@@ -61,6 +61,7 @@ public:
     // Clear (F8), Draw to Fit, Ctrl+F2 / F2 / Clear Bookmarks.
     void OnEditCopy();
     void OnEditPaste();
+    void copyViewAsBitmap(const plat::Rect& area);
     void OnCenterView();
     void OnEditClear();
     void OnDrawToFit();

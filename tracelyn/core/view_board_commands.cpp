@@ -3,6 +3,7 @@
 #include "tracelyn/core/tracelyn_view.h"
 
 #include "platform/app/command_ids.h"
+#include "platform/app/window_picture.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "tracelyn/core/blink_marker.h"
@@ -23,6 +24,7 @@
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/workspace_services.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -67,11 +69,22 @@ void CTracelynView::OnEditCopy()
     }
     // Erasing the marks emptied the list's count; its entries are still the ones to copy.
     g_selection.count = selected;
-    if (CopyToClipboard() >= 0)
+    if (CopyToClipboard() >= 0) {
+        copyViewAsBitmap(g_gesture.selectionRect);
         SetStatusText("Sent " + std::to_string(selected) + " objects to clipboard", kPaneMessage);
+    }
     g_selection.count = 0;
     g_gesture.multi = false;
     g_gesture.bandShown = false;
+}
+
+// Other programs take the copied area as a picture; the selection marks are already erased.
+// The area is in cursor units, the zoom divisor's many to a pixel.
+void CTracelynView::copyViewAsBitmap(const plat::Rect& area)
+{
+    const int32_t d = std::max(g_view.zoomDivisor, 1);
+    plat::ClientDC source(this);
+    plat::CopyWindowPixelsToClipboard(source, {area.left / d, area.top / d, area.right / d, area.bottom / d});
 }
 
 void CTracelynView::OnEditPaste()

@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 FitState g_fit;
 
@@ -29,6 +30,15 @@ constexpr int kPageLineStyle = 3;
 int32_t boardTenUnitsOnScreen()
 {
     return std::max(ScreenLength(10), 1);
+}
+
+// A pin's name shows on its own layer, on every layer when all are shown, and on the layer
+// below the current one while the view shows a layer pair.
+bool netNameLayerShown(int layer)
+{
+    const int current = g_edit.currentLayer;
+    return layer == current || current == kLayerAll ||
+           (g_edit.layerViewMode == kViewLayerPair && layer == current - 1);
 }
 
 }  // namespace
@@ -113,6 +123,9 @@ void DrawNetNames(plat::Dc& dc)
 {
     if (g_board.zoomIndex > kNetNameMaxZoom || g_netlist.netCount <= 0)
         return;
+    // The router tables hold the nets of one board; another board's window must not show them.
+    if (g_board.objects == nullptr || g_netlist.loadedBoard != g_board.objects)
+        return;
     const std::span<NetRecord> nets = NetTable();
     const std::span<NetConnection> connections = ConnectionTable();
     if (nets.empty() || connections.empty())
@@ -128,7 +141,10 @@ void DrawNetNames(plat::Dc& dc)
         int c = net.firstConnection;
         for (int steps = 0; c >= 0 && c < connectionCount && steps < connectionCount; ++steps) {
             const NetConnection& link = connections[static_cast<size_t>(c)];
-            for (const auto& [x, y] : {std::pair{link.x1, link.y1}, std::pair{link.x2, link.y2}}) {
+            for (const auto& [x, y, layer] : {std::tuple{link.x1, link.y1, int{link.key1}},
+                                              std::tuple{link.x2, link.y2, int{link.key2}}}) {
+                if (!netNameLayerShown(layer))
+                    continue;
                 int32_t sx = x * kNetlistUnit, sy = y * kNetlistUnit;
                 WorldToScreen(sx, sy);
                 DrawFontText(dc, sx, sy, net.name, size, 0, color, 0);

@@ -144,6 +144,7 @@ int CBatchRouter::BatchRoute()
     PushPreparedUndo(std::move(before));
     g_routeStore.full = false;
     g_progress.abort = 0;
+    g_progress.stoppedByUser = 0;
     ShowProgressWindow(0, static_cast<float>(g_router.ratsNestCount), " ", kProgressStart);
     SetStatusText("Loaded " + std::to_string(g_router.ratsNestCount) + " traces", 0);
 
@@ -177,6 +178,13 @@ int CBatchRouter::BatchRoute()
         compactRun(run);
         g_batchStats.routed = run.routedCount();
         g_batchStats.passes = run.passCounter() + 1;
+        // A person who stopped the run is told how far it got.
+        if (g_progress.stoppedByUser != 0 && g_router.ratsNestCount > 0) {
+            const double percent = g_batchStats.routed * 100.0 / g_router.ratsNestCount;
+            plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds,
+                                              g_batchStats.fifoOverflows) + "\n" + kBatchStoppedLine,
+                             plat::kMbIconInformation, "Batch Router");
+        }
     }
     g_progress.routing = 0;
     RedrawActiveFrame();

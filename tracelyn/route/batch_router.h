@@ -41,3 +41,5 @@ std::string ShowRouterStatistics();
 // The summary text of a run; `unrouted` (one cause a line) tells why connections stayed open.
 std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows,
                              std::string_view unrouted = {});
+// The line the summary ends with when the person stopped the run (Cancel or Escape).
+inline constexpr const char* kBatchStoppedLine = "Stopped by the user before the end.";

@@ -132,9 +132,12 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
     }
     g_mazeRoute.failure = 0;
     g_progress.abort = 0;
-    if ((plat::GetAsyncKeyState(plat::kVkEscape) & 0x8000) != 0) {
+    // A press since the last look counts as well as a held key: a quick tap between two
+    // connections must stop the run too.
+    if (plat::GetAsyncKeyState(plat::kVkEscape) != 0) {
         beep();
         g_progress.abort = 1;
+        g_progress.stoppedByUser = 1;
         return 0;
     }
     if (++g_mazeRoute.calls % 5 == 0)

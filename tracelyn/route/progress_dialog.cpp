@@ -10,6 +10,7 @@ CProgressDlg::CProgressDlg() : plat::Dialog(tly::kIddProgress, nullptr) {}
 void CProgressDlg::OnCancel()
 {
     g_progress.abort = 1;
+    g_progress.stoppedByUser = 1;
     plat::Dialog::OnCancel();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/board_backup.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/blink_marker.h"
 #include "tracelyn/core/board_settings.h"
@@ -98,9 +99,13 @@ void CMainFrame::OnDestroy()
 
 void CMainFrame::OnTimer(unsigned id)
 {
-    // The status animation and the backup period tick here; neither changes a board.
-    if (id == tly::kTimerStatusAnimation || id == tly::kTimerBackup)
+    // The status animation ticks here and changes no board.
+    if (id == tly::kTimerStatusAnimation)
         return;
+    if (id == tly::kTimerBackup) {
+        BackupOpenBoards();
+        return;
+    }
     if (id == tly::kTimerBlinkMarker) {
         AdvanceBlinkMarker();
         return;

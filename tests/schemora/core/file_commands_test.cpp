@@ -7,6 +7,7 @@
 #include "platform/app/menu.h"
 #include "platform/app/dialog.h"
 #include "platform/system/paths.h"
+#include "platform/system/startup.h"
 #include "resources/schemora/file_resources.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/file_kinds.h"
@@ -94,6 +95,27 @@ TEST_F(FileCommands, OpenSendsTextOutputsToTheViewerAndDrawingsToDocuments)
     EXPECT_TRUE(harness.command(plat::kIdFileOpen));
     EXPECT_FALSE(host.shown("text viewer: " + drawing));
     EXPECT_EQ(activeDocument()->GetPathName(), drawing);
+}
+
+TEST_F(FileCommands, OpenAndSaveAsStartBesideTheActiveDrawing)
+{
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    const auto lastFolder = [&] { return host.fileDialogRequests().back().initialFolder; };
+    host.answerFileDialog({"", 1});
+    EXPECT_TRUE(harness.command(plat::kIdFileOpen));
+    ASSERT_FALSE(host.fileDialogRequests().empty());
+    EXPECT_EQ(lastFolder(), plat::launchFolder()) << "an untitled drawing: where the program was started";
+    EXPECT_FALSE(lastFolder().empty());
+
+    const std::string drawing = savedDrawing(harness, "job/amp.pic");
+    ASSERT_EQ(activeDocument()->GetPathName(), drawing);
+    host.answerFileDialog({"", 1});
+    EXPECT_TRUE(harness.command(plat::kIdFileOpen));
+    EXPECT_EQ(lastFolder(), plat::folderOf(drawing));
+    host.answerFileDialog({"", 1});
+    EXPECT_TRUE(harness.command(plat::kIdFileSaveAs));
+    EXPECT_EQ(lastFolder(), plat::folderOf(drawing));
 }
 
 TEST_F(FileCommands, SaveAsByTypeAndByExtension)

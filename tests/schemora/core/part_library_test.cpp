@@ -9,6 +9,7 @@
 #include "platform/system/paths.h"
 #include "schemora/core/drawing_file.h"
 #include "schemora/core/file_records.h"
+#include "schemora/core/part_painter.h"
 #include "schemora/core/string_records.h"
 
 #include <gtest/gtest.h>
@@ -290,6 +291,51 @@ TEST_F(PartLibraryTest, CataloguesAndReportsListTheParts)
     EXPECT_EQ(std::string(report.begin(), report.end()),
               "FAM\\ZETA \nFAM\\ALPHA \n2 parts in library\n(Not sorted alphabetically!)\n");
     EXPECT_TRUE(state.host.shown("text viewer: " + state.lib("FAM.txt")));
+}
+
+TEST_F(PartLibraryTest, EachBodyVariantDrawsItsOwnElementsAndNoOtherSymbols)
+{
+    newLibrary("DEVICE");
+    EditorPart lamp;
+    Words lit = words(kObjEllipse, -1040, -510, 20, 20);
+    lit[4] |= 1 << 10;   // drawn on the second layer: the lit lamp
+    lamp.add(words(kObjLine, -1100, -500, -1050, -500))
+        .add(words(kObjText, -1060, -500, 8 << 8), "1")
+        .add(words(kObjRectangle, -1050, -515, 30, 30))
+        .add(lit)
+        .add(words(kObjText, -1020, -540, 10 << 8), "DEV?");
+    lamp.makeCurrent();
+    ASSERT_EQ(RewriteLibrary("DEVICE", "LAMP", kRewriteAddOrReplace), 1);
+    g_current = CurrentDrawing{};
+    addPart("DEVICE", "res.sym");
+    ASSERT_EQ(LoadLibraryPart("DEVICE", "LAMP"), 1);
+    const int lampSymbol = g_partSymbols.current;
+    ASSERT_EQ(LoadLibraryPart("DEVICE", "RES"), 1);
+    const int resistorSymbol = g_partSymbols.current;
+
+    const auto typesDrawn = [](int symbol, int32_t stateWord) {
+        DrawObject instance = MakeDrawObject(words(kObjPart + symbol, 0, 0), nullptr);
+        instance.w[5] = stateWord;
+        PartGateRange range;
+        std::vector<int> types;
+        if (PartElementRange(instance, &range))
+            for (int i = range.first; i <= range.last; ++i)
+                if (g_symbolElements[i].type() != kObjDeleted)
+                    types.push_back(g_symbolElements[i].type());
+        ReleaseObjectData(instance);
+        return types;
+    };
+    const std::vector<int> dark = typesDrawn(lampSymbol, 0);
+    const std::vector<int> shining = typesDrawn(lampSymbol, 1 << 3);
+    EXPECT_EQ(std::count(dark.begin(), dark.end(), kObjEllipse), 0);
+    EXPECT_EQ(std::count(dark.begin(), dark.end(), kObjRectangle), 1);
+    EXPECT_EQ(shining, std::vector<int>{kObjEllipse}) << "the step control's second state draws the lit lamp";
+    // A symbol drawn in one variant only keeps drawing itself in every state, never the
+    // symbol loaded after it.
+    EXPECT_EQ(typesDrawn(lampSymbol, 2 << 3), dark);
+    EXPECT_EQ(typesDrawn(resistorSymbol, 1 << 3), typesDrawn(resistorSymbol, 0));
+    const std::vector<int> resistor = typesDrawn(resistorSymbol, 0);
+    EXPECT_EQ(std::count(resistor.begin(), resistor.end(), kObjPolygon), 1);
 }
 
 TEST_F(PartLibraryTest, MultiGatePartsRepeatTheGateWithItsPinNumbers)
@@ -596,6 +642,16 @@ TEST(StarterLibraryTest, EveryShippedPartLoads)
     const PartSymbol& nand = g_partSymbols.entries[g_partSymbols.current];
     EXPECT_EQ(g_symbolElements[nand.w[1]].w[4], 4);
     EXPECT_EQ(nand.package, "DIP14");
+    // The devices the step control switches have a second drawing for their "on" state.
+    for (const char* device : {"DEV", "LED", "RELAY"}) {
+        SCOPED_TRACE(device);
+        ASSERT_EQ(LoadLibraryPart("DEVICE", device), 1);
+        const PartSymbol& s = g_partSymbols.entries[g_partSymbols.current];
+        const DrawObject& first = g_symbolElements[s.w[1]];
+        EXPECT_EQ(first.w[3], 0);
+        ASSERT_LT(first.w[1] + 1, s.w[1] + s.w[2]);
+        EXPECT_EQ(g_symbolElements[first.w[1] + 1].w[3], 1);
+    }
     schemora_test::ResetLibraryState();
 }
 

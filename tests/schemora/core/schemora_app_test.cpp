@@ -31,6 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <algorithm>
 #include <climits>
 #include <utility>
@@ -102,6 +104,26 @@ TEST_F(SchemoraStart, BackupTimerSoundAndTipFollowTheSettings)
     EXPECT_LT(animation, backup);
     EXPECT_LT(backup, welcome);
     EXPECT_LT(welcome, tip);
+}
+
+TEST_F(SchemoraStart, BackupTickWritesTheChangedUntitledDrawingToTheSettingsFolder)
+{
+    writeIni("BackupTime=5\nDoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    plat::Document* drawing = plat::GetMainWnd()->GetActiveDocument();
+    ASSERT_NE(drawing, nullptr);
+    const std::string title = drawing->GetTitle();
+    const std::filesystem::path backup =
+        config.path() / "Schemora" / ("untitled-" + title.substr(title.find_last_not_of("0123456789") + 1) + ".bak");
+    host.advance(300000);
+    EXPECT_FALSE(std::filesystem::exists(backup)) << "an unchanged drawing needs none";
+    drawing->SetModifiedFlag(true);
+    const CurrentDrawing before = g_current;
+    host.advance(300000);
+    EXPECT_TRUE(std::filesystem::exists(backup)) << backup;
+    EXPECT_TRUE(drawing->IsModified());
+    EXPECT_EQ(g_current.objects.data(), before.objects.data()) << "the drawing being edited stays current";
 }
 
 TEST_F(SchemoraStart, TheStatusAnimationAlternatesItsTwoIcons)

@@ -1,5 +1,6 @@
 #include "sim_test_support.h"
 
+#include "platform/app/win_constants.h"
 #include "platform/gdi/recording_dc.h"
 #include "resources/schemora/simulation_ids.h"
 #include "schemora/netlist/fourier_display.h"
@@ -75,6 +76,51 @@ TEST_F(Instruments, ButtonsStayWithinTheirRanges)
     theScopeDlg.PressButton(kIdcTime);
     EXPECT_EQ(g_instrumentSettings.zoomIndex, 3);
     EXPECT_TRUE(host.shown("beep"));
+}
+
+TEST_F(Instruments, TheTimeCursorAndTheOffsetHandlesFollowTheMouse)
+{
+    ASSERT_TRUE(theScopeDlg.Open(nullptr));
+    theScopeDlg.RedrawPlot();
+    plat::Control* plot = theScopeDlg.GetDlgItem(kIdcPlot);
+    ASSERT_NE(plot, nullptr);
+    const plat::Rect r = plot->clientRect();
+    ASSERT_GT(r.width(), 200);
+    const auto mouse = [&](unsigned message, unsigned flags, int x, int y) {
+        plot->SendMessage(message, flags, plat::makePointParam({x, y}));
+    };
+    g_instrumentSettings.cursorX = 50;
+    // Taken at the top of its line, the cursor follows the pointer until the button is let go.
+    mouse(plat::kWmLButtonDown, plat::kMkLButton, 53, 4);
+    mouse(plat::kWmMouseMove, plat::kMkLButton, 120, 60);
+    EXPECT_EQ(g_instrumentSettings.cursorX, 120);
+    mouse(plat::kWmLButtonUp, 0, 120, 60);
+    mouse(plat::kWmMouseMove, plat::kMkLButton, 180, 60);
+    EXPECT_EQ(g_instrumentSettings.cursorX, 120) << "released";
+    // Pressed away from the top of the line it stays.
+    mouse(plat::kWmLButtonDown, plat::kMkLButton, 120, 40);
+    mouse(plat::kWmMouseMove, plat::kMkLButton, 200, 40);
+    mouse(plat::kWmLButtonUp, 0, 200, 40);
+    EXPECT_EQ(g_instrumentSettings.cursorX, 120);
+
+    // The second trace's handle moves its trace by what the pointer moved.
+    g_instrumentSettings.offsets[1] = 0;
+    const int handle = OffsetHandleY(r, 1);
+    mouse(plat::kWmLButtonDown, plat::kMkLButton, r.left + 1, handle + 1);
+    mouse(plat::kWmMouseMove, plat::kMkLButton, r.left + 1, handle + 25);
+    EXPECT_EQ(g_instrumentSettings.offsets[1], 25);
+    mouse(plat::kWmLButtonUp, 0, r.left + 1, handle + 25);
+    EXPECT_EQ(g_instrumentSettings.draggedTrace, -1);
+    EXPECT_EQ(g_instrumentSettings.offsets[0], 0) << "other traces stay";
+
+    // With the handles switched off in the setup there is nothing to take.
+    g_instrumentSettings.offsetHandles = 0;
+    mouse(plat::kWmLButtonDown, plat::kMkLButton, r.left + 1, OffsetHandleY(r, 1));
+    mouse(plat::kWmMouseMove, plat::kMkLButton, r.left + 1, OffsetHandleY(r, 1) + 30);
+    mouse(plat::kWmLButtonUp, 0, r.left + 1, 0);
+    EXPECT_EQ(g_instrumentSettings.offsets[1], 25);
+    g_instrumentSettings.offsetHandles = 1;
+    g_instrumentSettings.offsets[1] = 0;
 }
 
 TEST_F(Instruments, TimeButtonWithEverythingVisibleKeepsTheThumbAtZero)

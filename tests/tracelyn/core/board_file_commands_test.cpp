@@ -4,6 +4,7 @@
 
 #include "platform/app/cmd_target.h"
 #include "platform/app/command_ids.h"
+#include "platform/system/startup.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_file_commands.h"
@@ -83,6 +84,27 @@ TEST_F(BoardFileCommandsTest, OpenSendsEachKindOfFileItsOwnWay)
     ASSERT_TRUE(harness->command(plat::kIdFileOpen));
     EXPECT_EQ(host.messageBoxes().back(), "File Error");
     EXPECT_EQ(g_board.count, 0);
+}
+
+TEST_F(BoardFileCommandsTest, OpenAndSaveAsStartBesideTheActiveBoard)
+{
+    const auto lastFolder = [&] { return host.fileDialogRequests().back().initialFolder; };
+    // An untitled board has no folder: the dialogs start where the program was started from.
+    choose("");
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    ASSERT_FALSE(host.fileDialogRequests().empty());
+    EXPECT_EQ(lastFolder(), plat::launchFolder());
+    EXPECT_FALSE(lastFolder().empty());
+
+    ASSERT_TRUE(activeBoard()->OnSaveDocument(sub("work/amp.tlz")));
+    activeBoard()->SetPathName(sub("work/amp.tlz"));
+    const std::string work = (folder.path() / "work").string();
+    choose("");
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    EXPECT_EQ(lastFolder(), work);
+    choose("");
+    ASSERT_TRUE(harness->command(plat::kIdFileSaveAs));
+    EXPECT_EQ(lastFolder(), work);
 }
 
 TEST_F(BoardFileCommandsTest, SaveAsWritesTheFormOfTheChosenFilter)

@@ -35,6 +35,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -187,6 +189,86 @@ TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
     ASSERT_NE((*doc->data().objects)[2].text(), nullptr);
     EXPECT_STREQ((*doc->data().objects)[2].text(), "U1");
     EXPECT_EQ(g_openDocuments.entries[0].untitled, 0);
+}
+
+TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
+{
+    writeBoard("board.tlz");
+    writeIni("BackupTime=2\nDoTips=0\n");
+    auto harness = start({folder.file("board.tlz")});
+    ASSERT_TRUE(harness.start());
+    const auto bytesOf = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const std::vector<char> original = bytesOf(folder.file("board.tlz"));
+    CTracelynDoc* board = activeBoard();
+    ASSERT_NE(board, nullptr);
+
+    // Nothing changed: nothing is written.
+    host.advance(120000);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("board.tlz.bak")));
+
+    board->SetModifiedFlag(true);
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    activeBoard()->SetModifiedFlag(true);
+    host.advance(120000);
+    EXPECT_EQ(bytesOf(folder.file("board.tlz.bak")), original) << "the board as its own file holds it";
+    EXPECT_EQ(bytesOf(folder.file("board.tlz")), original) << "the board's file is not touched";
+    EXPECT_TRUE(board->IsModified()) << "a backup is no save";
+    // The untitled board goes to the settings folder under the number of its title.
+    const std::string title = activeBoard()->GetTitle();
+    const std::string number = title.substr(title.find_last_not_of("0123456789") + 1);
+    const std::filesystem::path untitled = config.path() / "Tracelyn" / ("untitled-" + number + ".bak");
+    EXPECT_TRUE(std::filesystem::exists(untitled)) << untitled;
+
+    // A backup that cannot be written says so once, not at every tick.
+    std::filesystem::remove(folder.file("board.tlz.bak"));
+    std::filesystem::create_directory(folder.file("board.tlz.bak"));
+    auto& status = mainFrame().statusBarPanes();
+    host.advance(120000);
+    EXPECT_EQ(status.GetPaneText(0), "Backup failed: " + folder.file("board.tlz.bak"));
+    status.SetPaneText(0, "Ready");
+    host.advance(120000);
+    EXPECT_EQ(status.GetPaneText(0), "Ready");
+    EXPECT_EQ(bytesOf(folder.file("board.tlz")), original);
+}
+
+TEST_F(TracelynStart, WindowMenuListsTheBoardsAndClosingKeepsTheWindowMaximised)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    CMainFrame& frame = mainFrame();
+    ASSERT_EQ(frame.children().size(), 3u);
+    const auto listed = [&] {
+        std::vector<std::pair<std::string, bool>> entries;
+        for (unsigned id = plat::kIdFirstMdiChild; id <= plat::kIdMdiChildListEnd; ++id)
+            if (const plat::MenuItem* item = frame.GetMenu()->findCommand(id))
+                entries.emplace_back(item->text, (item->flags & plat::kMfChecked) != 0);
+        return entries;
+    };
+    const auto titleOf = [&](size_t i) { return frame.children()[i]->GetActiveDocument()->GetTitle(); };
+    EXPECT_EQ(listed(), (std::vector<std::pair<std::string, bool>>{
+                            {"&1 " + titleOf(0), false}, {"&2 " + titleOf(1), false}, {"&3 " + titleOf(2), true}}));
+
+    // Closing the maximised board leaves the next one maximised, not restored to a small window.
+    ASSERT_TRUE(frame.MDIGetActive()->IsZoomed());
+    frame.MDIGetActive()->SendMessage(plat::kWmClose);
+    harness.idle();
+    ASSERT_EQ(frame.children().size(), 2u);
+    ASSERT_NE(frame.MDIGetActive(), nullptr);
+    EXPECT_TRUE(frame.MDIGetActive()->IsZoomed());
+    EXPECT_EQ(listed().size(), 2u);
+
+    // Choosing an entry switches to that board, still maximised.
+    ASSERT_TRUE(harness.command(plat::kIdFirstMdiChild));
+    EXPECT_EQ(frame.MDIGetActive(), frame.children()[0].get());
+    EXPECT_TRUE(frame.MDIGetActive()->IsZoomed());
+    EXPECT_EQ(listed(), (std::vector<std::pair<std::string, bool>>{{"&1 " + titleOf(0), true},
+                                                                   {"&2 " + titleOf(1), false}}));
 }
 
 TEST_F(TracelynStart, ANewBoardClearsTheStatusOfTheBoardReadBefore)

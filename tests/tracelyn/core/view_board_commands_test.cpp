@@ -35,6 +35,16 @@ TEST_F(BoardCommands, CopyAndPasteLandFiveHundredMilsOffAsTheSelection)
     const auto block = host.clipboard("TLYN");
     ASSERT_TRUE(block);
     EXPECT_TRUE(ClipboardBlockReader(*block, ClipboardLayout::BoardView).valid());
+    // Other programs get a picture of the copied area: a PNG as wide as the trace on screen.
+    const auto picture = host.clipboard("bitmap");
+    ASSERT_TRUE(picture);
+    ASSERT_GT(picture->size(), 24u);
+    EXPECT_EQ(std::string(picture->begin() + 1, picture->begin() + 4), "PNG");
+    const auto bigEndian = [&](size_t at) {
+        return ((*picture)[at] << 24) | ((*picture)[at + 1] << 16) | ((*picture)[at + 2] << 8) | (*picture)[at + 3];
+    };
+    EXPECT_GE(bigEndian(16), 100) << "width";
+    EXPECT_GT(bigEndian(20), 0) << "height";
 
     const int depth = g_undo.depth;
     command(tly::kCmdEditPaste);

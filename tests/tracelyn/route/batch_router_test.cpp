@@ -3,6 +3,8 @@
 // tie to their planes, an abort keeps what was routed undoable; and its dialogs.
 #include "tracelyn/route/route_fixture.h"
 
+#include "platform/app/dialog.h"
+#include "platform/app/keys.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "resources/tracelyn/route_ids.h"
@@ -105,6 +107,41 @@ TEST_F(BatchRouterTest, AbortKeepsWhatWasRoutedAndUndoTakesItBack)
     EXPECT_GT(countKind(kKindLine), 0);
     EXPECT_TRUE(undo());
     EXPECT_EQ(words(), before);
+}
+
+TEST_F(BatchRouterTest, EscapeThatClosedADialogDoesNotStopTheNextRunButAHeldOneDoes)
+{
+    writeLibrary(twoPin());
+    const int two = package("TWO");
+    place(two, "U", 1, -4000, 0);
+    place(two, "U", 2, 4000, 0);
+    writeNetlist(netlistHeader(1) + "A----u1-2,u2-1\n");
+    // The dialog goes on Escape's press; its release reaches no window of ours.
+    host.answerDialog([](plat::Dialog& d) {
+        plat::noteKeyDown(plat::kVkEscape);
+        return d.PressButton(plat::kIdCancel);
+    });
+    plat::Dialog closedByEscape(tly::kIddProgress, nullptr);
+    closedByEscape.DoModal();
+    answerRun(false);
+    CBatchRouter router;
+    EXPECT_EQ(router.BatchRoute(), 1);
+    EXPECT_FALSE(g_batchStats.aborted);
+    expectHonestSummary();
+
+    // Escape held as a run goes: it stops, and the summary says how far it got and why.
+    undo();
+    host.clearEvents();
+    plat::noteKeyDown(plat::kVkEscape);
+    host.answerMessageBox(plat::kIdOk);
+    EXPECT_EQ(router.BatchRoute(), 0);
+    plat::noteKeyUp(plat::kVkEscape);
+    EXPECT_TRUE(g_batchStats.aborted);
+    const std::string stopped = summary();
+    EXPECT_EQ(stopped.rfind("Percentage Complete:0.0%", 0), 0u) << stopped;
+    EXPECT_NE(stopped.find(kBatchStoppedLine), std::string::npos) << stopped;
+    for (const std::string& text : host.messageBoxes())
+        EXPECT_NE(text, "Optimize?");
 }
 
 TEST_F(BatchRouterTest, BoardWithRoutingAsksFirst)

@@ -3,7 +3,10 @@
 // what missing pins, full tables and damaged files do.
 #include "tracelyn/route/netlist_fixture.h"
 
+#include "platform/gdi/recording_dc.h"
 #include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_view_services.h"
+#include "tracelyn/core/board_view_state.h"
 #include "tracelyn/route/board_netlist.h"
 
 #include <algorithm>
@@ -465,6 +468,50 @@ TEST_F(BoardNetlistTest, NetAtAPointAndReloadingForTheDocument)
     EXPECT_EQ(static_cast<int>(ratsNestLines().size()), lines);
     EXPECT_EQ(g_board.viewOriginX, 123);
     EXPECT_EQ(g_board.viewOriginY, -45);
+}
+
+TEST_F(BoardNetlistTest, NetNamesShowOnlyOnTheirOwnBoardAndOnThePinsLayers)
+{
+    placeFilter();
+    writeNetlist(netlistHeader(1) + "IN----r1-1,u1-1\n");
+    ASSERT_EQ(BuildRatsNest(0), 1);
+    const auto namesDrawn = [] {
+        plat::RecordingDc dc;
+        DrawNetNames(dc);
+        return dc.drawingCalls().size();
+    };
+    const BoardSettings savedSettings = g_boardSettings;
+    const BoardEditState savedEdit = g_edit;
+    g_board.zoomIndex = 3;
+    struct Case {
+        int32_t currentLayer, viewMode;
+        bool shown;
+    };
+    // The pins' parts are on the top layer (0).
+    for (const Case& c : {Case{0, kViewOneLayer, true}, Case{kLayerAll, kViewOneLayer, true},
+                          Case{1, kViewOneLayer, false}, Case{1, kViewLayerPair, true},
+                          Case{2, kViewLayerPair, false}}) {
+        SCOPED_TRACE(testing::Message() << "layer " << c.currentLayer << " view " << c.viewMode);
+        g_edit.currentLayer = c.currentLayer;
+        g_edit.layerViewMode = c.viewMode;
+        EXPECT_EQ(namesDrawn() > 0, c.shown);
+    }
+
+    // Another board open beside it paints none of these nets.
+    g_edit.currentLayer = 0;
+    BoardDocumentData other;
+    const int32_t connections = g_router.ratsNestCount;
+    ASSERT_TRUE(InitNewBoard(other));
+    g_router.ratsNestCount = connections;
+    LoadBoardGlobals(other);
+    g_board.zoomIndex = 3;
+    EXPECT_EQ(namesDrawn(), 0u);
+    CloseBoardDocument(other, nullptr);
+    LoadBoardGlobals(doc);
+    g_board.zoomIndex = 3;
+    EXPECT_GT(namesDrawn(), 0u) << "its own board still shows them";
+    g_edit = savedEdit;
+    g_boardSettings = savedSettings;
 }
 
 }  // namespace
