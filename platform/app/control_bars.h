@@ -197,6 +197,16 @@ public:
     void SetPaneTipText(int index, std::string_view text);
     Rect GetItemRect(int index) const;
 
+    // A progress control placed over the bar (rectangle in the bar's client coordinates) with
+    // the range 0..range. False, and nothing changed, when one is already there.
+    bool CreateProgress(const Rect& rect, int range);
+    void SetProgressPos(int pos);
+    void DestroyProgress();
+    bool hasProgress() const { return progress_.shown; }
+    Rect progressRect() const { return progress_.rect; }
+    int progressRange() const { return progress_.range; }
+    int progressPos() const { return progress_.pos; }
+
     // Pane 0's idle text and fly-by prompts.
     void showIdleMessage();
     void showPrompt(unsigned commandId);
@@ -209,7 +219,10 @@ public:
 private:
     // A bar is made only in its frame: the child-window form stays out of callers' reach.
     using Wnd::Create;
+    void progressChanged();
     std::vector<Pane> panes_;
+    struct Progress { bool shown = false; Rect rect; int range = 0; int pos = 0; };
+    Progress progress_;
 };
 
 }  // namespace plat

@@ -52,10 +52,10 @@ std::vector<plat::CommandImage> CommandImages()
                                                                 .mirror = kCmdEditMirror,
                                                                 .flip = kCmdEditFlip,
                                                                 .origin = kCmdEditOrigin,
-                                                                .rubberBand = kCmdRubberBand});
+                                                                .rubberBand = kCmdRubberBand,
+                                                                .drawToFit = kCmdDrawToFit,
+                                                                .center = kCmdCenter});
     list.insert(list.end(), {
-        {kCmdDrawToFit, drawn::draw_to_fit, "zoom-fit-best"},
-        {kCmdCenter, drawn::center_view},
         {kCmdToolBus, drawn::draw_data_bus},
         {kCmdToolLine, drawn::draw_line},
         {kCmdToolArc, drawn::draw_arc},
