@@ -57,7 +57,7 @@ constexpr unsigned kNotAvailable[] = {
     kCmdAlignEdge,    kCmdAlignCenter,  kCmdAlignLine,      kCmdScaleObjects, kCmdRefNo,
     kCmdFind,         kCmdReplace,      kCmdResources,      kCmdBackAnnotate, kCmdPlacement,
     kCmdPrintoutSettings, kCmdExtractNetlist, kCmdCompareNets, kCmdCopyLibraryParts,
-    kCmdNewPackagePart, kCmdPartsBin, kCmdWebsite};
+    kCmdNewPackagePart, kCmdPartsBin};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
-// Help: the help file's contents, context help and the tip of the day.
+// Help: the help file's contents, context help, the tip of the day and the maker's web page.
 #include "tracelyn/workspace/main_frame.h"
 
+#include "common/maker_web_page.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/win_app.h"
 #include "resources/tracelyn/frame_ids.h"
@@ -28,6 +29,7 @@ void CMainFrame::registerHelpCommands()
     onCommand(tly::kCmdHelpContents, &CMainFrame::OnHelpContents);
     onCommand(plat::kIdContextHelp, &CMainFrame::OnContextHelp);
     onCommand(tly::kCmdTipOfTheDay, &CMainFrame::OnTipOfTheDay);
+    onCommand(tly::kCmdWebsite, &CMainFrame::OnWebsite);
 }
 
 void CMainFrame::OnHelpContents() { showHelp(0, kHelpIndex); }
@@ -46,3 +48,5 @@ void CMainFrame::OnTipOfTheDay()
     CTipDlg tip(this, ProgramTips());
     tip.DoModal();
 }
+
+void CMainFrame::OnWebsite() { OpenMakerWebPage(); }

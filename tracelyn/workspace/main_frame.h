@@ -83,6 +83,7 @@ public:
     void OnHelpContents();
     void OnContextHelp();
     void OnTipOfTheDay();
+    void OnWebsite();
 
     // Manufacturing output and imports: the Gerber and drill file set, the Gerber import with
     // its D-code list, and the DXF import.

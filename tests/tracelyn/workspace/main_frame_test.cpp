@@ -175,8 +175,9 @@ TEST_F(BoardMainFrame, SetupSwitchesFlipTheirSettingsAndGreyWithoutABoard)
         ASSERT_TRUE(harness.command(c.id));
         EXPECT_EQ(*c.setting, 1 - before);
         harness.idle();
-        if (c.id != kCmdPageBreaks)
+        if (c.id != kCmdPageBreaks) {
             EXPECT_EQ(checked(kIdrSetupBar, c.id), before == 0);
+        }
         EXPECT_TRUE(c.id == kCmdPageBreaks || enabled(kIdrSetupBar, c.id));
     }
     ASSERT_TRUE(harness.command(plat::kIdFileClose));
@@ -320,6 +321,8 @@ TEST_F(BoardMainFrame, HelpMenuAndToolKeys)
     host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
     ASSERT_TRUE(harness.command(kCmdTipOfTheDay));
     EXPECT_TRUE(host.shown("dialog 293"));
+    ASSERT_TRUE(harness.command(kCmdWebsite));
+    EXPECT_TRUE(host.shown("web page: https://www.quillmere.com/"));
 
     // Shift and a tool's letter: the tool, never its style dialog.
     const auto key = [&](unsigned vk) { return frame().accelerators().translate(plat::kWmKeyDown, vk, false, true, false); };
