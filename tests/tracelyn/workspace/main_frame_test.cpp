@@ -8,6 +8,7 @@
 #include "tests/tracelyn/core/program_folder_fixture.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/object_append.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/core/status_progress.h"
 #include "tracelyn/core/tracelyn_doc.h"
@@ -117,6 +118,17 @@ TEST_F(BoardMainFrame, ComboChoicesSetLayerScaleGridAndWidth)
     EXPECT_EQ(g_boardSettings.trace_width, 100) << "\"10\" mils";
     combo(kComboStockWidth).choose(11);
     EXPECT_EQ(g_boardSettings.trace_width, 100) << "Var keeps the width";
+
+    // With a trace selected, the width picked goes to it.
+    const int trace = AppendObject();
+    ASSERT_GT(trace, 0);
+    BoardObject& line = g_board.objects[trace];
+    line.w = {0, 0, 1000, 0, kKindLine, 0, 0, 50};
+    g_selection.list[1] = trace;
+    g_selection.count = 1;
+    combo(kComboStockWidth).choose(6);
+    EXPECT_EQ(g_board.objects[trace].w[7], 200) << "\"20\" mils";
+    g_selection.count = 0;
 
     // A board repaint brings the combos back in line with what the board holds.
     g_edit.currentLayer = kLayerOutline;
