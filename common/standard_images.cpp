@@ -28,6 +28,11 @@ std::vector<plat::CommandImage> SharedCommandImages(const SharedCommandIds& ids)
         {ids.origin, drawn::show_origin},
         {ids.rubberBand, drawn::rubberband_mode},
         {ids.limit90, drawn::limit_mode},
+        {ids.partsBin, drawn::parts_bin},
+        {ids.find, drawn::find_text, "edit-find"},
+        {ids.snapGrid, drawn::snap_grid},
+        {ids.drawToFit, drawn::draw_to_fit, "zoom-fit-best"},
+        {ids.center, drawn::center_view},
     };
     std::vector<plat::CommandImage> list;
     for (const plat::CommandImage& c : all)

@@ -26,6 +26,11 @@ struct SharedCommandIds {
     unsigned origin = 0;
     unsigned rubberBand = 0;
     unsigned limit90 = 0;
+    unsigned partsBin = 0;
+    unsigned find = 0;
+    unsigned snapGrid = 0;
+    unsigned drawToFit = 0;
+    unsigned center = 0;
 };
 
 // New, Open, Save, Print, About and context help, then the shared editing commands; the

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPainter>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QToolBar>
@@ -605,6 +606,53 @@ Rect StatusBar::GetItemRect(int index) const
         return {};
     const QRect r = labels[index]->geometry();
     return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
+bool StatusBar::CreateProgress(const Rect& rect, int range)
+{
+    if (progress_.shown)
+        return false;
+    progress_ = {true, rect, std::max(range, 0), 0};
+    progressChanged();
+    return true;
+}
+
+void StatusBar::SetProgressPos(int pos)
+{
+    if (!progress_.shown)
+        return;
+    progress_.pos = std::clamp(pos, 0, progress_.range);
+    progressChanged();
+}
+
+void StatusBar::DestroyProgress()
+{
+    progress_ = {};
+    progressChanged();
+}
+
+// The Qt face: one QProgressBar child of the status bar, made and removed with the control.
+void StatusBar::progressChanged()
+{
+    if (!state() || !state()->widget)
+        return;
+    QWidget* bar = state()->widget.data();
+    auto* control = bar->findChild<QProgressBar*>(QStringLiteral("progress"), Qt::FindDirectChildrenOnly);
+    if (!progress_.shown) {
+        delete control;
+        return;
+    }
+    if (!control) {
+        control = new QProgressBar(bar);
+        control->setObjectName(QStringLiteral("progress"));
+        control->setTextVisible(false);
+    }
+    control->setGeometry(progress_.rect.left, progress_.rect.top, std::max(progress_.rect.width(), 0),
+                         std::max(progress_.rect.height(), 0));
+    control->setRange(0, progress_.range);
+    control->setValue(progress_.pos);
+    control->show();
+    control->raise();
 }
 
 void StatusBar::showIdleMessage() { SetPaneText(0, LoadString(kIdsIdleMessage)); }

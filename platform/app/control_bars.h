@@ -32,6 +32,15 @@ enum : unsigned { kTbbsButton = 0x00, kTbbsSeparator = 0x01, kTbbsCheckBox = 0x0
 enum : unsigned { kSbpsNormal = 0x0000, kSbpsNoBorders = 0x0100, kSbpsPopout = 0x0200,
                   kSbpsDisabled = 0x04000000, kSbpsStretch = 0x08000000 };
 
+// Where a docked bar sits: the frame side, the row on that side (0 nearest the menu bar or
+// the frame's edge) and the place in the row, left to right.
+struct DockPlace {
+    unsigned side = kCbrsAlignTop;
+    int row = 0;
+    int index = 0;
+    bool operator==(const DockPlace&) const = default;
+};
+
 class ControlBar : public Wnd {
 public:
     // The bar's id in the frame (toolbar ids are used for show/hide commands and saved layouts).
@@ -40,12 +49,14 @@ public:
     bool isShown() const { return shown_; }
     void EnableDocking(unsigned align) { dockAlign_ = align; }
     unsigned dockAlign() const { return dockAlign_; }
+    const DockPlace& dockPlace() const { return dock_; }
 
 protected:
     unsigned barId_ = 0;
     FrameWnd* frame_ = nullptr;
     bool shown_ = true;
     unsigned dockAlign_ = 0;
+    DockPlace dock_;
     friend class FrameWnd;
 };
 
@@ -186,6 +197,16 @@ public:
     void SetPaneTipText(int index, std::string_view text);
     Rect GetItemRect(int index) const;
 
+    // A progress control placed over the bar (rectangle in the bar's client coordinates) with
+    // the range 0..range. False, and nothing changed, when one is already there.
+    bool CreateProgress(const Rect& rect, int range);
+    void SetProgressPos(int pos);
+    void DestroyProgress();
+    bool hasProgress() const { return progress_.shown; }
+    Rect progressRect() const { return progress_.rect; }
+    int progressRange() const { return progress_.range; }
+    int progressPos() const { return progress_.pos; }
+
     // Pane 0's idle text and fly-by prompts.
     void showIdleMessage();
     void showPrompt(unsigned commandId);
@@ -198,7 +219,10 @@ public:
 private:
     // A bar is made only in its frame: the child-window form stays out of callers' reach.
     using Wnd::Create;
+    void progressChanged();
     std::vector<Pane> panes_;
+    struct Progress { bool shown = false; Rect rect; int range = 0; int pos = 0; };
+    Progress progress_;
 };
 
 }  // namespace plat

@@ -87,6 +87,7 @@ public:
     int runProgram(const std::string& program, const std::vector<std::string>& arguments,
                    unsigned timeoutMs) override;
     void showHelp(std::string_view helpFile, unsigned command, unsigned long data) override;
+    bool openWebPage(std::string_view url) override;
     bool playSound(std::string_view path) override;
     void setClipboard(std::string_view format, std::vector<uint8_t> bytes) override;
     std::optional<std::vector<uint8_t>> clipboard(std::string_view format) override;

@@ -125,6 +125,8 @@ public:
     virtual int runProgram(const std::string& program, const std::vector<std::string>& arguments,
                            unsigned timeoutMs) = 0;
     virtual void showHelp(std::string_view helpFile, unsigned command, unsigned long data) = 0;
+    // Opens a web address with the desktop's default handler; false when none took it.
+    virtual bool openWebPage(std::string_view url) = 0;
     // Plays a WAV file synchronously; false when the file is missing or unreadable.
     virtual bool playSound(std::string_view path) = 0;
 

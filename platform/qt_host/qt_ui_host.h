@@ -49,6 +49,7 @@ public:
     // without a folder is looked for beside this program, then in the current folder, then on
     // the PATH. Started detached in the current folder.
     bool startProgram(std::string_view commandLine) override;
+    bool openWebPage(std::string_view url) override;
     int runProgram(std::string_view commandLine, unsigned timeoutMs) override;
     bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
     int runProgram(const std::string& program, const std::vector<std::string>& arguments,

@@ -98,11 +98,6 @@ std::vector<unsigned> InsertToolBarButtons()
             kCmdToolRectangle, kCmdToolPolygon, kCmdToolEllipse, plat::kIdSeparator, kCmdToolPart};
 }
 
-std::vector<unsigned> ModifyToolBarButtons()
-{
-    return {kCmdEditSelect, kCmdEditErase, kCmdEditRotate, kCmdEditMirror, kCmdEditFlip, kCmdEditOrigin, kCmdEditUndo};
-}
-
 }  // namespace scm
 
 namespace scm {

@@ -2,6 +2,7 @@
 
 #include "common/standard_images.h"
 #include "resources/schemora/drawn_images.h"
+#include "resources/schemora/frame_ids.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/simulation_ids.h"
@@ -52,10 +53,14 @@ std::vector<plat::CommandImage> CommandImages()
                                                                 .mirror = kCmdEditMirror,
                                                                 .flip = kCmdEditFlip,
                                                                 .origin = kCmdEditOrigin,
-                                                                .rubberBand = kCmdRubberBand});
+                                                                .rubberBand = kCmdRubberBand,
+                                                                .limit90 = kCmdLimitMode,
+                                                                .partsBin = kCmdPartsBin,
+                                                                .find = kCmdFind,
+                                                                .snapGrid = kCmdVisibleGrid,
+                                                                .drawToFit = kCmdDrawToFit,
+                                                                .center = kCmdCenter});
     list.insert(list.end(), {
-        {kCmdDrawToFit, drawn::draw_to_fit, "zoom-fit-best"},
-        {kCmdCenter, drawn::center_view},
         {kCmdToolBus, drawn::draw_data_bus},
         {kCmdToolLine, drawn::draw_line},
         {kCmdToolArc, drawn::draw_arc},
@@ -67,6 +72,13 @@ std::vector<plat::CommandImage> CommandImages()
         {kCmdAnalyzer, drawn::logic_analyzer},
         {kCmdStep, drawn::step_control},
         {kCmdDigitalSimulation, drawn::digital_simulation},
+        {kCmdNewLibraryPart, drawn::new_library_part},
+        {kCmdHiddenPins, drawn::hidden_pins},
+        {kCmdTerminalEnds, drawn::terminal_ends},
+        {kCmdPreviousPage, drawn::previous_page},
+        {kCmdNextPage, drawn::next_page},
+        {kCmdNewPage, drawn::new_page},
+        {kCmdDeletePage, drawn::delete_page},
     });
     return list;
 }

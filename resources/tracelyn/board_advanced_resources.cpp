@@ -36,15 +36,7 @@ plat::DialogTemplate dialog(unsigned id, std::string title, std::vector<plat::Co
 
 void AddBoardAdvancedResources(plat::ResourceSet& set)
 {
-    auto& advanced = BoardMenuPopup(set, "&Edit", "Advanced").items;
-    advanced.push_back(menuItem(kCmdMoveToLayer, "&Move Between Layers\tCtrl+L"));
-    advanced.push_back(menuItem(kCmdSnapTextToPad, "Snap &Text To Pad..."));
-    advanced.push_back(menuItem(kCmdCutTrace, "Cut T&race\tF7"));
-    advanced.push_back(menuItem(kCmdGoto, "&Goto...\tCtrl+G"));
-    advanced.push_back(menuItem(kCmdClearDrcMarks, "Clear &DRC Marks"));
-    auto& aux = BoardMenuPopup(set, "&Aux").items;
-    aux.push_back(menuItem(kCmdRefNo, "Ref &No..."));
-    aux.push_back(menuItem(kCmdBackAnnotate, "Back Annotate...\tF11"));
+    // The commands' menu items stand in the frame's Edit > Advanced and Aux menus.
 
     using plat::kFControl;
     using plat::kFVirtKey;

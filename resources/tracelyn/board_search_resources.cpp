@@ -45,14 +45,8 @@ void AddBoardKeys(plat::ResourceSet& set, std::initializer_list<plat::Accelerato
 
 void AddBoardSearchResources(plat::ResourceSet& set)
 {
-    auto& aux = BoardMenuPopup(set, "&Aux").items;
-    aux.push_back(menuItem(kCmdFind, "&Find...\tCtrl+F"));
-    aux.push_back(menuItem(kCmdReplace, "Re&place...\tCtrl+H"));
-    auto& advanced = BoardMenuPopup(set, "&Edit", "Advanced").items;
-    advanced.push_back(menuItem(kCmdScaleSelection, "&Scale Selected Objects...\tAlt+S"));
-    advanced.push_back(menuItem(kCmdAlignWithEdge, "Align With &Edge\tV"));
-    advanced.push_back(menuItem(kCmdAlignToCenter, "Align To &Center\tN"));
-    advanced.push_back(menuItem(kCmdAlignOnLine, "Align On &Line\tH"));
+    // Find, Replace and the alignments stand in the frame's menus already; scaling is added.
+    BoardMenuPopup(set, "&Edit", "Advanced").items.push_back(menuItem(kCmdScaleSelection, "&Scale Selected Objects...\tAlt+S"));
 
     using plat::kFControl;
     using plat::kFVirtKey;
@@ -81,8 +75,8 @@ void AddBoardSearchResources(plat::ResourceSet& set)
     set.strings[kStrNoDrcMarks] = "No DRC marks found";
     set.strings[kStrNetMissing] = "Net not found";
     set.strings[kStrNoHiddenVias] = "No hidden vias found";
-    set.strings[kCmdFind] = "Find a reference, text, DRC mark, net or hidden via (Ctrl+F)\nFind";
-    set.strings[kCmdReplace] = "Replace text in the board's texts (Ctrl+H)\nReplace";
+    set.strings[kCmdFind] = "Find a reference, text, DRC mark, net or hidden via (Ctrl+F)\nFind (Ctrl+F)";
+    set.strings[kCmdReplace] = "Replace text in the board's texts (Ctrl+H)\nReplace (Ctrl+H)";
     set.strings[kCmdScaleSelection] = "Select drawing scale\nScale (Alt+S)";
     set.strings[kCmdAlignWithEdge] = "Align the selection with the object selected last (V)\nAlign With Edge";
     set.strings[kCmdAlignToCenter] = "Centre the selection on the object selected last (N)\nAlign To Center";

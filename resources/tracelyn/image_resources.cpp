@@ -2,6 +2,8 @@
 
 #include "common/standard_images.h"
 #include "resources/tracelyn/drawn_images.h"
+#include "resources/tracelyn/board_command_ids.h"
+#include "resources/tracelyn/frame_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 
 #include <string_view>
@@ -56,7 +58,12 @@ std::vector<plat::CommandImage> CommandImages()
                                                                 .flip = kCmdFlip,
                                                                 .origin = kCmdOrigin,
                                                                 .rubberBand = kCmdRubberBand,
-                                                                .limit90 = kCmdLimit90});
+                                                                .limit90 = kCmdLimit90,
+                                                                .partsBin = kCmdPartsBin,
+                                                                .find = kCmdFind,
+                                                                .snapGrid = kCmdSnapGridVisible,
+                                                                .drawToFit = kCmdDrawToFitTool,
+                                                                .center = kCmdCenterView});
     list.insert(list.end(), {
         {kCmdLayerView, drawn::view_single_layer},
         {kCmdLayerPair, drawn::view_layer_pair},
@@ -67,6 +74,12 @@ std::vector<plat::CommandImage> CommandImages()
         {kCmdToolFill, drawn::fill_interior_region},
         {kCmdToolPart, drawn::insert_package},
         {kCmdMoveToLayer, drawn::move_to_layer},
+        {kCmdNewPackagePart, drawn::new_package_part},
+        {kCmdPadSnap, drawn::pad_snap},
+        {kCmdPinNumbers, drawn::pin_numbers},
+        {kCmdTopSilk, drawn::top_silk_screen},
+        {kCmdBottomSilk, drawn::bottom_silk_screen},
+        {kCmdUnits, drawn::metric_units},
     });
     return list;
 }

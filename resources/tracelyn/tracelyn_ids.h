@@ -113,6 +113,17 @@ enum : unsigned {
     kIdwInsertBar = 0xE804,
     kIdwModifyBar = 0xE805,
 
+    // The main frame's toolbars (resource ids, also their ids in the frame) and the combos of
+    // the View and Modify toolbars.
+    kIdrMainBar = 232,
+    kIdrSetupBar = 102,
+    kIdrViewBar = 600,
+    kComboLayer = 7007,
+    kComboScale = 1291,
+    kComboGrid = 54,
+    kComboStockWidth = 1150,
+    kComboSelectiveEdit = 204,
+
     // Strings
     kStrOutOfStringSpace = 849,
     kStrWorkAreaBase = 845,     // + size letter: "4X4" (910) to "32X32" (916)

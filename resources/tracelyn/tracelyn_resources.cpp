@@ -8,6 +8,7 @@
 #include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/copper_dialogs.h"
 #include "resources/tracelyn/copper_ids.h"
+#include "resources/tracelyn/frame_ids.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -96,10 +97,20 @@ plat::MenuItem currentLayerMenu()
     return menuPopup("Current &Layer", std::move(items));
 }
 
+// View > Toolbars: the five bars in the frame's table order and the start layout.
+plat::MenuItem toolbarsMenu()
+{
+    return menuPopup("&Toolbars", {menuItem(kCmdToolbarFirst, "&Main Toolbar"),
+                                   menuItem(kCmdToolbarFirst + 1, "&Insert Toolbar"),
+                                   menuItem(kCmdToolbarFirst + 2, "M&odify Toolbar"),
+                                   menuItem(kCmdToolbarFirst + 3, "&Setup Toolbar"),
+                                   menuItem(kCmdToolbarFirst + 4, "&View Toolbar"), menuSeparator(),
+                                   menuItem(kCmdDefaultToolbars, "Set default toolbar positions")});
+}
+
 plat::MenuItem viewMenu(bool withDocument)
 {
-    std::vector<plat::MenuItem> items = {menuItem(plat::kIdViewToolbar, "&Toolbar"),
-                                         menuItem(plat::kIdViewStatusBar, "&Status Bar")};
+    std::vector<plat::MenuItem> items = {toolbarsMenu(), menuItem(plat::kIdViewStatusBar, "&Status Bar")};
     if (withDocument) {
         items.push_back(menuSeparator());
         items.push_back(menuItem(kCmdZoomIn, "Zoom &In"));
@@ -121,9 +132,20 @@ plat::MenuItem setupMenu()
     std::vector<plat::MenuItem> areas;
     for (unsigned i = 0; i < std::size(kAreas); ++i)
         areas.push_back(menuItem(kCmdWorkAreaFirst + i, kAreas[i]));
-    return menuPopup("&Setup", {menuPopup("&Work Area", std::move(areas)), menuItem(kCmdPadSetup, "&Pad..."),
-                                menuItem(kCmdFont, "Fon&t..."), menuItem(kCmdRubberBand, "&Rubberbanding\tF6"),
-                                menuItem(kCmdLimit90, "&Limit to 90 Degrees")});
+    return menuPopup("Se&tup", {menuItem(kCmdGeneralSetup, "&General..."), menuItem(kCmdPadSetup, "&Pad..."),
+                                menuItem(kCmdLayerSetup, "&Layers..."),
+                                menuItem(kCmdSelectiveSetup, "&Selective Editing..."),
+                                menuItem(kCmdColors, "&Colors..."), menuItem(kCmdFont, "Fon&t..."),
+                                menuPopup("&Work Area", std::move(areas)), menuSeparator(),
+                                menuItem(kCmdRubberBand, "&Rubberbanding\tF6"),
+                                menuItem(kCmdLimit90, "&Limit to 90 Degrees"),
+                                menuItem(kCmdSnapGridVisible, "&Visible Snap Grid"),
+                                menuItem(kCmdPageBreaks, "Page &Breaks Display"),
+                                menuItem(kCmdPinNumbers, "Pi&n Number Display"),
+                                menuItem(kCmdTopSilk, "T&op Silk Screen Display"),
+                                menuItem(kCmdBottomSilk, "Botto&m Silk Screen Display"),
+                                menuItem(kCmdPadSnap, "Pad Sn&ap"),
+                                menuItem(kCmdUnits, "Metric or &English Units\tU")});
 }
 
 // The standard File menu with the manufacturing output and the imports after Save As.
@@ -134,13 +156,34 @@ plat::MenuItem boardFileMenu()
                            [](const plat::MenuItem& m) { return m.id == plat::kIdFileSaveAs; });
     if (at != file.items.end())
         ++at;
-    file.items.insert(at, {menuSeparator(), menuItem(kCmdGenerateManufacturing, "Generate Manufacturing Files..."),
+    file.items.insert(at, {menuSeparator(), menuItem(kCmdPrintoutSettings, "P&rintout Settings..."),
+                           menuItem(kCmdGenerateManufacturing, "Generate Manufacturing Files..."),
                            menuPopup("&Import", {menuItem(kCmdImportDxf, "AutoCAD (DXF)..."),
                                                  menuItem(kCmdImportGerber, "Gerber...")})});
     return file;
 }
 
-plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Tracelyn...")}); }
+plat::MenuItem helpMenu()
+{
+    return menuPopup("&Help", {menuItem(kCmdHelpContents, "&Contents"), menuItem(kCmdTipOfTheDay, "&Tip of the day..."),
+                               menuItem(kCmdWebsite, "&Quillmere Website..."), menuSeparator(),
+                               menuItem(plat::kIdAppAbout, "&About Tracelyn...")});
+}
+
+plat::MenuItem advancedMenu()
+{
+    return menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
+                                  menuItem(kCmdMoveToLayer, "Move Between Layers\tCtrl+L"),
+                                  menuItem(kCmdSnapTextToPad, "Snap Text To Pad..."),
+                                  menuItem(kCmdCutTrace, "Cut Trace\tF7"), menuItem(kCmdGoto, "Goto...\tCtrl+G"),
+                                  menuItem(kCmdClearRatsNest, "Clear Rats &Nest"),
+                                  menuItem(kCmdClearDrcMarks, "Clear &DRC Marks"),
+                                  menuItem(kCmdRemoveCopperIslands, "Remove copper islands"),
+                                  menuItem(kCmdAlignWithEdge, "Align With Edge\tV"),
+                                  menuItem(kCmdAlignToCenter, "Align To Center\tN"),
+                                  menuItem(kCmdAlignOnLine, "Align On Line\tH"),
+                                  menuItem(kCmdAlignThermalPads, "Align Thermal Pads")});
+}
 
 std::vector<plat::MenuResource> menus()
 {
@@ -155,11 +198,7 @@ std::vector<plat::MenuResource> menus()
                               menuItem(kCmdRotate, "&Rotate\tX"), menuItem(kCmdMirror, "&Mirror\tM"),
                               menuItem(kCmdFlip, "&Vertical Flip"), menuItem(kCmdOrigin, "&Origin"),
                               menuItem(kCmdToBack, "Send to Back\tCtrl+B"), menuItem(kCmdToFront, "Bring to Front\tCtrl+T"),
-                              menuItem(kCmdRedraw, "Re&draw\tEsc"),
-                              menuPopup("Advanced", {menuItem(kCmdRegrid, "Re-grid Ob&jects\tG"),
-                                                     menuItem(kCmdClearRatsNest, "Clear Rats &Nest"),
-                                                     menuItem(kCmdRemoveCopperIslands, "Remove copper islands"),
-                                                     menuItem(kCmdAlignThermalPads, "Align Thermal Pads")})}),
+                              menuItem(kCmdRedraw, "Re&draw\tEsc"), advancedMenu()}),
           viewMenu(true), setupMenu(),
           menuPopup("&Process", {menuItem(kCmdBatchRoute, "&Batch Route..."),
                                  menuItem(kCmdPlacement, "&Placement..."),
@@ -168,9 +207,16 @@ std::vector<plat::MenuResource> menus()
                                  menuItem(kCmdRatsNest, "&Rats Nest Display..."),
                                  menuItem(kCmdNeck, "&Neck..."),
                                  menuItem(kCmdLoadNetlist, "Load Netlist...")}),
-          menuPopup("&Aux", {menuItem(kCmdAutoText, "&Auto..."), menuItem(kCmdStatistics, "&Statistics..."),
-                             menuItem(kCmdDesignRules, "&Check..."), menuItem(kCmdClearBookmarks, "Clear &Bookmarks"),
+          menuPopup("&Aux", {menuItem(kCmdAutoText, "&Auto..."), menuItem(kCmdRefNo, "Ref &No..."),
+                             menuItem(kCmdFind, "&Find...\tCtrl+F"), menuItem(kCmdReplace, "Re&place...\tCtrl+H"),
+                             menuItem(kCmdStatistics, "&Statistics..."), menuItem(kCmdDesignRules, "&Check..."),
+                             menuItem(kCmdResources, "&Resources..."),
+                             menuItem(kCmdBackAnnotate, "Back Annotate...\tF11"),
+                             menuItem(kCmdClearBookmarks, "Clear &Bookmarks"),
                              menuItem(kCmdGoToBookmark, "&Go To Bookmark\tF2")}),
+          menuPopup("&Utilities", {menuItem(kCmdExtractNetlist, "&Netlist"), menuItem(kCmdCompareNets, "&Compare Nets"),
+                                   menuItem(kCmdCopyLibraryParts, "Copy Library Parts..."),
+                                   menuItem(kCmdNewPackagePart, "New Package Part...")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
@@ -189,6 +235,7 @@ std::vector<plat::MenuResource> menus()
 std::vector<plat::AcceleratorResource> accelerators()
 {
     using plat::kFControl;
+    using plat::kFShift;
     using plat::kFVirtKey;
     return {{kIdrMainFrame,
              {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
@@ -239,7 +286,16 @@ std::vector<plat::AcceleratorResource> accelerators()
               {0, '1', kCmdOneLayer},
               {0, '2', kCmdLayerPair},
               {0, 'w', kCmdApplyWidth},
-              {kFVirtKey, plat::kVkF12, kCmdRouterStatistics}}}};
+              {kFVirtKey, plat::kVkF12, kCmdRouterStatistics},
+              {kFVirtKey, 'U', kCmdUnits},
+              // Shift and a tool's letter choose the tool without its style dialog.
+              {kFVirtKey | kFShift, 'C', kCmdKeyToolFirst},
+              {kFVirtKey | kFShift, 'L', kCmdKeyToolFirst + 1},
+              {kFVirtKey | kFShift, 'K', kCmdKeyToolFirst + 2},
+              {kFVirtKey | kFShift, 'E', kCmdKeyToolFirst + 3},
+              {kFVirtKey | kFShift, 'R', kCmdKeyToolFirst + 4},
+              {kFVirtKey | kFShift, 'T', kCmdKeyToolFirst + 5},
+              {kFVirtKey | kFShift, plat::kVkF3, kCmdKeyToolFirst + 6}}}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
@@ -302,6 +358,27 @@ void registerTracelynResources()
         {kCmdPadSetup, "Pad style and sizes\nPad setup"},
         {kCmdRubberBand, "Rubberband mode (F6)\nRubberband mode (F6)"},
         {kCmdLimit90, "Limit mode\nLimit mode"},
+        {kCmdSnapGridVisible, "Visible snap grid\nVisible snap grid"},
+        {kCmdPageBreaks, "Page breaks display\nPage breaks display"},
+        {kCmdPinNumbers, "Pin number display\nPin number display"},
+        {kCmdTopSilk, "Top silk screen display\nTop silk screen display"},
+        {kCmdBottomSilk, "Bottom silk screen display\nBottom silk screen display"},
+        {kCmdPadSnap, "Pad snap\nPad snap"},
+        {kCmdUnits, "Metric or English units\nMetric or English units"},
+        {kCmdPartsBin, "Activate parts bin (P)\nActivate parts bin (P)"},
+        {plat::kIdContextHelp, "Help on the item clicked next\nContext help"},
+        {kCmdNewPackagePart, "Draw a new package part\nNew package part"},
+        {kCmdDrawToFitTool, "Draw the whole work area in the window\nDraw to fit"},
+        {kCmdCenterView, "Center the view on the cursor (F4)\nCenter (F4)"},
+        {kCmdHelpContents, "Open the help's contents\nHelp contents"},
+        {kCmdTipOfTheDay, "Show a tip\nTip of the day"},
+        {kCmdWebsite, "Open the maker's web page\nWebsite"},
+        {kCmdToolbarFirst, "Show or hide the Main toolbar\nMain toolbar"},
+        {kCmdToolbarFirst + 1, "Show or hide the Insert toolbar\nInsert toolbar"},
+        {kCmdToolbarFirst + 2, "Show or hide the Modify toolbar\nModify toolbar"},
+        {kCmdToolbarFirst + 3, "Show or hide the Setup toolbar\nSetup toolbar"},
+        {kCmdToolbarFirst + 4, "Show or hide the View toolbar\nView toolbar"},
+        {kCmdDefaultToolbars, "Put the toolbars back where they start\nDefault toolbar positions"},
         {kCmdSelectAll, "Select every editable object\nSelect all"},
         {kStrWorkAreaBase + 'A', "4X4"},
         {kStrWorkAreaBase + 'B', "8X4"},
@@ -327,17 +404,18 @@ void registerTracelynResources()
         set.dialogs.push_back(std::move(t));
     AddBoardSearchResources(set);
     AddBoardAdvancedResources(set);
-    // The layer-view button owns image 0 and its pair button image 5, the two pictures the
-    // layer-view toggle switches between.
+    // The Main, Insert and Setup toolbars; the Modify and View bars, which carry combos, are
+    // built by the main frame from button lists.
     set.toolbars = {
-        {kIdrMainFrame,
-         {kCmdLayerView, plat::kIdSeparator, plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave,
-          plat::kIdSeparator, plat::kIdFilePrint, kCmdLayerPair, plat::kIdSeparator, plat::kIdAppAbout}},
+        {kIdrMainBar,
+         {plat::kIdFileOpen, plat::kIdFileSave, plat::kIdFilePrint, kCmdPartsBin, kCmdFind, plat::kIdContextHelp,
+          kCmdNewPackagePart}},
         {kIdrInsertBar,
          {kCmdToolText, kCmdToolTrace, kCmdToolRoute, kCmdToolArc, kCmdToolPad, plat::kIdSeparator,
           kCmdToolRectangle, kCmdToolEllipse, kCmdToolPolygon, kCmdToolFill, plat::kIdSeparator, kCmdToolPart}},
-        {kIdrModifyBar,
-         {kCmdSelect, kCmdErase, kCmdRotate, kCmdMirror, kCmdFlip, kCmdOrigin, kCmdUndo, kCmdMoveToLayer}},
+        {kIdrSetupBar,
+         {kCmdRubberBand, kCmdLimit90, kCmdSnapGridVisible, kCmdPadSnap, kCmdPinNumbers, kCmdTopSilk, kCmdBottomSilk,
+          kCmdUnits}},
     };
     set.images = ImageResources();
     set.commandImages = CommandImages();

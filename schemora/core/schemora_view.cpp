@@ -109,8 +109,12 @@ void CSchemoraView::OnActivateView(bool activate, plat::View* activateView, plat
         ResetEditInteraction();
         g_editState.CurrentTool = 0;
     }
-    if (activate)
+    if (activate) {
         LoadCurrentDocument();
+        if (CSchemoraDoc* doc = GetDocument())
+            g_sheetView.currentSheet = std::clamp(doc->shownSheet, 1, std::max(1, doc->data().numberOfSheets));
+        SyncPageCombo();
+    }
     plat::ScrollView::OnActivateView(activate, activateView, deactiveView);
 }
 

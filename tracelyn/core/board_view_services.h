@@ -1,7 +1,6 @@
 #pragma once
-// Routines of other board-view topics (mouse input and crosshair, selection, view commands)
-// that the painters and the zoom code call. Defined in board_view_services_stub.cpp until their
-// own topics are written; the stand-ins keep painting and zooming correct without them.
+// Routines of other board-view topics (mouse input and crosshair, selection, view commands,
+// status panes and scroll bars) that the painters and the zoom code call.
 
 namespace plat { class Dc; }
 

@@ -177,7 +177,7 @@ void CTracelynApp::OnDiagnosticDump()
 void ToggleLayerPairView()
 {
     const int image = FlipLayerViewMode();
-    plat::ToolBar* bar = MainToolBar();
+    plat::ToolBar* bar = LayerViewToolBar();
     if (!bar)
         return;
     bar->ChangeBitmap(tly::kCmdLayerView, image);

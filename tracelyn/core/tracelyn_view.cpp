@@ -17,6 +17,7 @@
 #include "tracelyn/core/handle_drag.h"
 #include "tracelyn/core/keyboard_edit.h"
 #include "tracelyn/core/pin_snap.h"
+#include "tracelyn/core/scroll_bars.h"
 #include "tracelyn/core/selection_transforms.h"
 #include "tracelyn/core/text_entry.h"
 #include "tracelyn/core/tracelyn_app.h"
@@ -174,6 +175,15 @@ void CTracelynView::UpdateScrollSizes()
     SetScrollSizes(plat::kMmText, BoardScrollSizes(dc));
 }
 
+void CTracelynView::SyncScrollBars()
+{
+    UpdateScrollSizes();
+    const plat::Size total = GetTotalSize();
+    const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
+    ScrollToPosition({ScrollPositionOfOrigin(g_board.viewOriginX, area.width, total.cx),
+                      ScrollPositionOfOrigin(g_board.viewOriginY, area.height, total.cy)});
+}
+
 void CTracelynView::OnDraw(plat::Dc& dc)
 {
     if (plat::FrameWnd* frame = plat::GetMainWnd())
@@ -293,6 +303,12 @@ void CTracelynView::OnRedraw()
     g_edit.toolMode = 0;
     ClearSelectionModes();
     Invalidate();
+}
+
+void UpdateScrollBars()
+{
+    if (auto* view = dynamic_cast<CTracelynView*>(g_drawingWindow); view != nullptr && view->state() != nullptr)
+        view->SyncScrollBars();
 }
 
 void RedrawObject(int index, int mode)
@@ -713,7 +729,7 @@ void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
         BoardDocumentData& data = doc->data();
         const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
         const int32_t size = axis == 0 ? area.width : area.height;
-        const int32_t origin = static_cast<int32_t>((static_cast<double>(pending) / extent - 0.5) * size);
+        const int32_t origin = OriginOfScrollPosition(pending, size, extent);
         int32_t& target = axis == 0 ? data.viewOriginX : data.viewOriginY;
         const int32_t change = origin - target;
         target = origin;

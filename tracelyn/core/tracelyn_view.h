@@ -28,6 +28,8 @@ public:
     void PrepareViewDC(plat::Dc& dc);
     // Scroll sizes from the work area of the current size letter.
     void UpdateScrollSizes();
+    // Scroll sizes for the current zoom, and both bars at the position of the view origin.
+    void SyncScrollBars();
     // One zoom level in (1) or out (0) about CursorPoint.
     void ZoomStep(int in);
 

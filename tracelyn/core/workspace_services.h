@@ -9,6 +9,7 @@ namespace plat {
 class MDIChildWnd;
 class MDIFrameWnd;
 class ToolBar;
+class ToolBarCombo;
 }
 struct TipOfTheDay;
 
@@ -16,8 +17,12 @@ struct TipOfTheDay;
 // document template.
 std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame();
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame();
-// The main frame's tool bar (buttons 130 and 1041); null before the main frame exists.
-plat::ToolBar* MainToolBar();
+// The main frame's View toolbar (buttons 130 and 1041); null before the main frame exists.
+plat::ToolBar* LayerViewToolBar();
+// A combo box of the main frame's toolbars by its id; null before the frame exists.
+plat::ToolBarCombo* FrameCombo(unsigned comboId);
+// Refills the frame's unit-dependent combos (grid, stock width) when the units changed.
+void FollowUnitMode();
 // The program's tips of the day and the settings the tip dialog keeps them in.
 TipOfTheDay ProgramTips();
 

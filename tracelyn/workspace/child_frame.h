@@ -1,5 +1,6 @@
 #pragma once
-// The frame of one board's view inside the main window; documents open maximised.
+// The frame of one board's view inside the main window; boards open maximised. When a board's
+// frame goes, nothing of it stays selected.
 
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_constants.h"
@@ -11,4 +12,5 @@ public:
         cs.style |= plat::kWsMaximize;
         return plat::MDIChildWnd::PreCreateWindow(cs);
     }
+    void OnDestroy() override;
 };

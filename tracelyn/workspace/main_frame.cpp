@@ -3,6 +3,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
+#include "resources/tracelyn/frame_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/board_backup.h"
 #include "tracelyn/core/board_document.h"
@@ -11,6 +12,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/router_memory.h"
+#include "tracelyn/core/router_progress.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/route_services.h"
@@ -30,10 +32,14 @@ namespace {
 // Pane 0 messages, 1 cursor read-out, 2 activity icon, 3 work-area size, 4 store fill.
 constexpr unsigned kIndicators[] = {plat::kIdSeparator, plat::kIdSeparator, plat::kIdSeparator,
                                     plat::kIdSeparator, plat::kIdSeparator};
+constexpr int kPaneWidths[] = {0, 140, 32, 30, 30};
+// The two pictures of the status animation, shown in turn while the program runs.
+constexpr int kAnimationIcons[] = {185, 186};
 
 }  // namespace
 
 CMainFrame::CMainFrame()
+    : bars_(BoardToolBarSpecs(), tly::kCmdToolbarFirst), animation_(kAnimationIcons[0], kAnimationIcons[1])
 {
     onCommand(tly::kCmdLoadNetlist, &CMainFrame::OnLoadNetlist);
     onCommand(tly::kCmdRatsNest, &CMainFrame::OnRatsNest);
@@ -51,6 +57,10 @@ CMainFrame::CMainFrame()
                         tly::kCmdStatistics, tly::kCmdBatchRoute, tly::kCmdOptimize, tly::kCmdSmooth, tly::kCmdNeck})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
     registerEditCommands();
+    registerViewBarCommands();
+    registerSetupToggles();
+    registerHelpCommands();
+    registerFrameCommands();
     addManufacturingCommands();
     registerSearchCommands();
     registerAdvancedCommands();
@@ -61,17 +71,14 @@ int CMainFrame::OnCreate()
 {
     if (plat::MDIFrameWnd::OnCreate() == -1)
         return -1;
-    if (!toolBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, plat::kIdwToolBar) ||
-        !toolBar_.LoadToolBar(tly::kIdrMainFrame))
-        return -1;
-    if (!createEditBars())
+    ModifyStyle(0, plat::kWsMaximize);
+    if (!createToolBars())
         return -1;
     if (!status_.Create(this) || !status_.SetIndicators(kIndicators))
         return -1;
-    status_.SetPaneInfo(1, plat::kIdSeparator, plat::kSbpsNormal, 160);
-    status_.SetPaneInfo(2, plat::kIdSeparator, plat::kSbpsNormal, 20);
-    status_.SetPaneInfo(3, plat::kIdSeparator, plat::kSbpsNormal, 50);
-    status_.SetPaneInfo(4, plat::kIdSeparator, plat::kSbpsNormal, 40);
+    for (int pane = 1; pane < static_cast<int>(std::size(kPaneWidths)); ++pane)
+        status_.SetPaneInfo(pane, plat::kIdSeparator, plat::kSbpsNormal, kPaneWidths[pane]);
+    dockToolBars();
     return 0;
 }
 
@@ -80,7 +87,7 @@ void CMainFrame::OnClose()
     // A print job draws from the boards; the program stays until it is done.
     if (g_print.printing)
         return;
-    SaveBarState("ToolBars");
+    bars_.saveLayout();
     SaveSettings();
     // Boards closing from here keep their entries in the open-document table: the settings
     // just listed them for the next start.
@@ -92,6 +99,8 @@ void CMainFrame::OnClose()
 
 void CMainFrame::OnDestroy()
 {
+    KillTimer(tly::kTimerBackup);
+    KillTimer(tly::kTimerStatusAnimation);
     RouterMemory(kRouterMemoryFree);
     PlaySoundFile("goodbye.wav");
     plat::MDIFrameWnd::OnDestroy();
@@ -99,9 +108,12 @@ void CMainFrame::OnDestroy()
 
 void CMainFrame::OnTimer(unsigned id)
 {
-    // The status animation ticks here and changes no board.
-    if (id == tly::kTimerStatusAnimation)
+    // The animation stands still while the router works, so a stalled route shows.
+    if (id == tly::kTimerStatusAnimation) {
+        if (g_progress.routing == 0)
+            SetStatusIcon(animation_.advance(), kPaneIcon);
         return;
+    }
     if (id == tly::kTimerBackup) {
         BackupOpenBoards();
         return;
@@ -114,6 +126,8 @@ void CMainFrame::OnTimer(unsigned id)
 }
 
 void CMainFrame::OnUpdateNeedsBoard(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
+
+void CMainFrame::OnUpdateNotAvailable(plat::CmdUI& ui) { ui.Enable(false); }
 
 bool CMainFrame::chooseNetlist()
 {

@@ -1,10 +1,17 @@
 #pragma once
-// The board program's main window: menus, the toolbar with the layer-view buttons, the status
-// bar, the timers of start-up, the close path that writes the settings back, and the goodbye
-// sound when the window goes.
+// The board program's main window: menus, the Main, Insert, Modify, Setup and View toolbars,
+// the status bar with its animation icon and progress bar, the timers of start-up, the close
+// path that writes the settings back, and the goodbye sound when the window goes.
 
+#include "common/frame_toolbars.h"
 #include "platform/app/control_bars.h"
 #include "platform/app/frame_wnd.h"
+
+#include <cstdint>
+#include <span>
+
+// The five bars in the order of View > Toolbars.
+std::span<const ToolBarSpec> BoardToolBarSpecs();
 
 class CMainFrame : public plat::MDIFrameWnd {
 public:
@@ -18,6 +25,9 @@ public:
     // While text is typed into a board its keys are the text's: no accelerator, no command.
     bool PreTranslateMessage(plat::Msg& msg) override;
     bool OnCommand(unsigned id) override;
+    // The owner-drawn items of the toolbar combos.
+    void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
+    void OnMeasureItem(unsigned ctlId, plat::MeasureItem& item) override;
 
     // Board commands of the routing subsystem: netlist, rats nest, checks and statistics.
     void OnLoadNetlist();
@@ -35,19 +45,48 @@ public:
     // Process > Placement: starts the placement program beside this one (placement_command.cpp).
     void OnPlacement();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
+    // Menu items whose commands are not in the program yet stay greyed.
+    void OnUpdateNotAvailable(plat::CmdUI& ui);
 
     // Editing commands: the drawing tools (a second choice of the current tool opens its
-    // style dialog), Aux > Auto, Setup > Pad and the selective-edit modes.
+    // style dialog), the tool keys that never open it, Aux > Auto, Setup > Pad and the
+    // selective-edit modes.
     void OnTool(unsigned id);
+    void OnToolKey(unsigned id);
     void OnUpdateTool(plat::CmdUI& ui);
+    void OnUpdateToolKey(plat::CmdUI& ui);
     void OnAutoText();
     void OnPadSetup();
     void OnSelectiveEdit(unsigned id);
     void OnUpdateSelectiveEdit(plat::CmdUI& ui);
     void OnSelectiveEditCombo();
 
-    plat::ToolBar& insertBar() { return insertBar_; }
-    plat::ToolBar& modifyBar() { return modifyBar_; }
+    // The View toolbar's combos and the units switch (U).
+    void OnLayerCombo();
+    void OnScaleCombo();
+    void OnGridCombo();
+    void OnStockWidthCombo();
+    void OnUnits();
+    void OnUpdateUnits(plat::CmdUI& ui);
+    // Refills the grid and width combos when the units changed since they were filled,
+    // keeping the chosen position.
+    void RefillUnitCombos();
+
+    // The Setup toolbar's switches.
+    void OnSetupToggle(unsigned id);
+    void OnUpdateSetupToggle(plat::CmdUI& ui);
+
+    // View > Toolbars.
+    void OnToggleToolBar(unsigned id);
+    void OnUpdateToggleToolBar(plat::CmdUI& ui);
+    void OnDefaultToolBars();
+
+    // Help.
+    void OnHelpContents();
+    void OnContextHelp();
+    void OnTipOfTheDay();
+    void OnWebsite();
+
     // Manufacturing output and imports: the Gerber and drill file set, the Gerber import with
     // its D-code list, and the DXF import.
     void OnGenerateManufacturing();
@@ -73,21 +112,32 @@ public:
     void OnRefNo();
     void OnBackAnnotate();
 
-    plat::ToolBar& toolBar() { return toolBar_; }
+    // The bars by their resource id (232 Main, 228 Insert, 230 Modify, 102 Setup, 600 View).
+    plat::ToolBar* toolBar(unsigned barId) const;
+    plat::ToolBarCombo* frameCombo(unsigned comboId) const;
     plat::StatusBar& statusBarPanes() { return status_; }
+    int animationPhase() const { return animation_.phase(); }
 
 private:
     void registerEditCommands();
     void registerSearchCommands();
     void registerAdvancedCommands();
-    bool createEditBars();
+    void registerViewBarCommands();
+    void registerSetupToggles();
+    void registerHelpCommands();
+    void registerFrameCommands();
+    bool createToolBars();
+    void dockToolBars();
+    void fillViewBarCombos();
+    int chosenEntry(unsigned comboId) const;
+    void backToBoard();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
     // Registers the manufacturing commands' handlers.
     void addManufacturingCommands();
 
-    plat::ToolBar toolBar_;
-    plat::ToolBar insertBar_;
-    plat::ToolBar modifyBar_;
+    FrameToolBars bars_;
     plat::StatusBar status_;
+    int32_t comboUnits_ = 0;        // the units the grid and width combos were filled for
+    StatusAnimation animation_;
 };

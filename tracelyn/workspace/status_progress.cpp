@@ -1,42 +1,56 @@
-// The status bar's progress for long board operations: the share done follows the text in
-// pane 0, so no extra control sits over the pane.
+// The progress bar of long board operations (flood fill and others), placed over the status
+// bar's message pane while the operation runs.
 #include "tracelyn/core/status_progress.h"
 
+#include "platform/app/control_bars.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/win_app.h"
 #include "tracelyn/core/workspace_services.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <string>
+#include <limits>
 
 namespace {
 
-struct StatusProgress {
-    bool shown = false;
-    double total = 0;
-};
-StatusProgress g_statusProgress;
+constexpr int kProgressLeft = 120;
+constexpr int kProgressRight = 260;
+constexpr int kProgressInset = 2;
+
+plat::StatusBar* frameStatusBar()
+{
+    plat::FrameWnd* frame = plat::GetMainWnd();
+    return frame != nullptr ? frame->statusBar() : nullptr;
+}
+
+// A count from outside the bar's reach (negative, huge, not a number) is held to its range.
+int barValue(double value)
+{
+    if (!(value > 0))
+        return 0;
+    return value >= std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : static_cast<int>(std::trunc(value));
+}
 
 }  // namespace
 
 void SetStatusBarProgress(double done, double total, std::string_view text, int mode)
 {
+    plat::StatusBar* bar = frameStatusBar();
+    if (bar == nullptr)
+        return;
     if (mode == kProgressStart) {
-        if (!g_statusProgress.shown)
-            g_statusProgress = {true, std::max(0.0, std::trunc(total))};
+        if (!bar->hasProgress()) {
+            const plat::Rect pane = bar->GetItemRect(kPaneMessage);
+            bar->CreateProgress({pane.left + kProgressLeft, pane.top + kProgressInset, pane.left + kProgressRight,
+                                 pane.bottom - kProgressInset},
+                                barValue(total));
+        }
         return;
     }
     if (mode == kProgressEnd) {
-        g_statusProgress = {};
-        SetStatusText("", kPaneMessage);
+        bar->DestroyProgress();
+        bar->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwUpdateNow);
         return;
     }
-    std::string line(text);
-    if (g_statusProgress.shown && g_statusProgress.total > 0) {
-        char share[32];
-        std::snprintf(share, sizeof share, " %d%%",
-                      static_cast<int>(std::clamp(done / g_statusProgress.total, 0.0, 1.0) * 100));
-        line += share;
-    }
-    SetStatusText(line, kPaneMessage);
+    SetStatusText(text, kPaneMessage);
+    bar->SetProgressPos(barValue(done));
 }

@@ -4,6 +4,7 @@
 #include "tracelyn/workspace/main_frame.h"
 
 #include "platform/app/command_ids.h"
+#include "resources/tracelyn/frame_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/core/board_edit.h"
@@ -15,19 +16,13 @@
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
+#include <iterator>
 #include <string>
 
 namespace {
 
 using namespace tly;
 
-// The Modify toolbar's selective-edit combo.
-constexpr unsigned kComboSelectiveEdit = 204;
-constexpr int kComboSelectiveWidth = 130;
-constexpr const char* kSelectiveEditTexts[] = {
-    "Select ALL objects", "Text only",          "Pads only",     "Traces/lines only",
-    "Arcs only",          "Ellipses only",      "Rectangles only", "Library parts only",
-    "Polygons only",      "No-routes only",     "Nets only"};
 constexpr const char* kSelectiveEditWords[] = {"ALL OBJECTS", "TEXT",       "PADS",  "TRACES",
                                                "ARCS",        "ELLIPSES",   "RECTANGLES", "PARTS",
                                                "POLYGONS",    "NO-ROUTES",  "NETS"};
@@ -86,23 +81,8 @@ void CMainFrame::registerEditCommands()
     onCommandRange(kCmdSelectiveFirst, kCmdSelectiveLast, &CMainFrame::OnSelectiveEdit);
     onUpdateCommandUIRange(kCmdSelectiveFirst, kCmdSelectiveLast, &CMainFrame::OnUpdateSelectiveEdit);
     onCommand(kComboSelectiveEdit, &CMainFrame::OnSelectiveEditCombo);
-}
-
-bool CMainFrame::createEditBars()
-{
-    if (!insertBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, kIdwInsertBar) ||
-        !insertBar_.LoadToolBar(kIdrInsertBar))
-        return false;
-    if (!modifyBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, kIdwModifyBar) ||
-        !modifyBar_.LoadToolBar(kIdrModifyBar))
-        return false;
-    modifyBar_.InsertButton(modifyBar_.GetCount(), plat::ToolButton{plat::kIdSeparator, plat::kTbbsSeparator});
-    if (plat::ToolBarCombo* combo = modifyBar_.AddCombo(modifyBar_.GetCount() - 1, kComboSelectiveEdit, kComboSelectiveWidth)) {
-        for (const char* text : kSelectiveEditTexts)
-            combo->AddString(text);
-        combo->SetCurSel(0);
-    }
-    return true;
+    onCommandRange(kCmdKeyToolFirst, kCmdKeyToolLast, &CMainFrame::OnToolKey);
+    onUpdateCommandUIRange(kCmdKeyToolFirst, kCmdKeyToolLast, &CMainFrame::OnUpdateToolKey);
 }
 
 void CMainFrame::OnTool(unsigned id)
@@ -131,6 +111,20 @@ void CMainFrame::OnTool(unsigned id)
     g_gesture.tool = tool;
     dropSelection();
 }
+
+// The tool keys choose a tool as its button does the first time, never its style dialog.
+void CMainFrame::OnToolKey(unsigned id)
+{
+    constexpr BoardTool kKeyTools[] = {kToolPad, kToolTrace, kToolArc, kToolEllipse,
+                                       kToolRectangle, kToolText, kToolRoute};
+    const unsigned index = id - kCmdKeyToolFirst;
+    if (index >= std::size(kKeyTools) || !haveBoard())
+        return;
+    g_gesture.tool = kKeyTools[index];
+    dropSelection();
+}
+
+void CMainFrame::OnUpdateToolKey(plat::CmdUI& ui) { ui.Enable(haveBoard()); }
 
 void CMainFrame::OnUpdateTool(plat::CmdUI& ui)
 {
@@ -169,7 +163,7 @@ void CMainFrame::OnSelectiveEdit(unsigned id)
     }
     g_gesture.selectiveMode = static_cast<int32_t>(id);
     SetStatusText(std::string("Selected edit ") + kSelectiveEditWords[which] + " only", kPaneMessage);
-    if (plat::ToolBarCombo* combo = modifyBar_.combo(kComboSelectiveEdit))
+    if (plat::ToolBarCombo* combo = frameCombo(kComboSelectiveEdit))
         combo->SetCurSel(which);
     g_selection.count = 0;
     g_gesture.multi = false;
@@ -187,7 +181,7 @@ void CMainFrame::OnUpdateSelectiveEdit(plat::CmdUI& ui)
 
 void CMainFrame::OnSelectiveEditCombo()
 {
-    const plat::ToolBarCombo* combo = modifyBar_.combo(kComboSelectiveEdit);
+    const plat::ToolBarCombo* combo = frameCombo(kComboSelectiveEdit);
     if (combo != nullptr && combo->GetCurSel() >= 0)
         OnSelectiveEdit(kCmdSelectiveFirst + static_cast<unsigned>(combo->GetCurSel()));
 }

@@ -68,9 +68,3 @@ void ClampScaleForSheetSize()
 std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
 
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }
-
-plat::ToolBar* MainToolBar()
-{
-    auto* frame = static_cast<CMainFrame*>(plat::GetMainWnd());
-    return frame ? &frame->toolBar() : nullptr;
-}

@@ -425,7 +425,7 @@ TEST_F(TracelynStart, LayerViewOfTheSettingsShowsOnTheToolbar)
         auto harness = start();
         ASSERT_TRUE(harness.start());
         EXPECT_EQ(g_edit.layerViewMode, c.mode);
-        plat::ToolBar& bar = mainFrame().toolBar();
+        plat::ToolBar& bar = *mainFrame().toolBar(tly::kIdrViewBar);
         const int button = bar.CommandToIndex(tly::kCmdLayerView);
         ASSERT_GE(button, 0);
         EXPECT_EQ(bar.button(button).image, c.image);

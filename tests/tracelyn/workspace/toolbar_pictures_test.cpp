@@ -86,7 +86,7 @@ TEST_F(TracelynToolbarPictures, LayerViewButtonShowsTheViewMode)
     auto harness = start();
     ASSERT_TRUE(harness.start());
     harness.idle();
-    plat::ToolBar* bar = MainToolBar();
+    plat::ToolBar* bar = LayerViewToolBar();
     ASSERT_NE(bar, nullptr);
     const int index = bar->CommandToIndex(tly::kCmdLayerView);
     ASSERT_GE(index, 0);
