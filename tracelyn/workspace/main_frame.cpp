@@ -52,6 +52,7 @@ CMainFrame::CMainFrame()
     addManufacturingCommands();
     registerSearchCommands();
     registerAdvancedCommands();
+    registerArtworkNetlistCommands();
 }
 CMainFrame::~CMainFrame() = default;
 

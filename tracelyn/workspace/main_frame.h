@@ -70,6 +70,9 @@ public:
     void OnSetReadoutOrigin();
     void OnRefNo();
     void OnBackAnnotate();
+    // Utilities > Netlist and Compare Nets (artwork_netlist_commands.cpp).
+    void OnArtworkNetlist();
+    void OnCompareNets();
 
     plat::ToolBar& toolBar() { return toolBar_; }
     plat::StatusBar& statusBarPanes() { return status_; }
@@ -78,6 +81,7 @@ private:
     void registerEditCommands();
     void registerSearchCommands();
     void registerAdvancedCommands();
+    void registerArtworkNetlistCommands();
     bool createEditBars();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
