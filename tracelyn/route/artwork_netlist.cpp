@@ -1,13 +1,13 @@
 #include "tracelyn/route/artwork_netlist.h"
 
 #include "common/netlist_layout.h"
+#include "platform/system/ascii_case.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/net_tracing.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/route_services.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <map>
 #include <set>
@@ -16,9 +16,8 @@ namespace {
 
 std::string lowerCase(std::string_view text)
 {
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string lower(text.size(), ' ');
+    std::transform(text.begin(), text.end(), lower.begin(), plat::toLowerAscii);
     return lower;
 }
 
@@ -71,6 +70,20 @@ std::map<std::string, std::vector<std::string>> groupedPins(const ArtworkNet& ne
         groups[it == owner.end() ? std::string() : it->second->name].push_back(pin);
     }
     return groups;
+}
+
+// The groups of a net whose pins `owner` splits or leaves partly without an owner (owner ""
+// first), each as its owner and its pins joined; nothing when one owner holds them all.
+std::vector<std::pair<std::string, std::string>> splitGroups(const ArtworkNet& net,
+                                                             const std::map<std::string, const ArtworkNet*>& owner)
+{
+    const auto groups = groupedPins(net, owner);
+    std::vector<std::pair<std::string, std::string>> parts;
+    if (groups.size() < 2 && !groups.contains(""))
+        return parts;
+    for (const auto& [name, pins] : groups)
+        parts.emplace_back(name, joined(pins, ","));
+    return parts;
 }
 
 }  // namespace
@@ -136,7 +149,9 @@ std::vector<ArtworkNet> LoadedNetlistNets()
     std::vector<ArtworkNet> nets;
     for (const auto& [net, pins] : pinsOfNet) {
         const char* name = records[static_cast<size_t>(net)].name;
-        nets.push_back({name != nullptr ? name : "", std::vector<std::string>(pins.begin(), pins.end())});
+        // A net without a name is still told apart from pins that belong to no net.
+        const std::string title = name != nullptr && *name != '\0' ? name : "(net " + std::to_string(net + 1) + ")";
+        nets.push_back({title, std::vector<std::string>(pins.begin(), pins.end())});
     }
     return nets;
 }
@@ -146,23 +161,19 @@ std::vector<std::string> CompareNetlists(const std::vector<ArtworkNet>& artwork,
     std::vector<std::string> lines;
     const auto copperOf = netOfPin(artwork);
     for (const ArtworkNet& net : netlist) {
-        const auto groups = groupedPins(net, copperOf);
-        if (groups.size() < 2 && !groups.contains(""))
-            continue;
-        std::vector<std::string> parts;
-        for (const auto& [copper, pins] : groups)
-            parts.push_back(joined(pins, ","));
-        lines.push_back("Missing connection in net " + net.name + ": " + joined(parts, " / "));
+        std::vector<std::string> apart;
+        for (const auto& [copper, pins] : splitGroups(net, copperOf))
+            apart.push_back(pins);
+        if (!apart.empty())
+            lines.push_back("Missing connection in net " + net.name + ": " + joined(apart, " / "));
     }
     const auto netOf = netOfPin(netlist);
     for (const ArtworkNet& copper : artwork) {
-        const auto groups = groupedPins(copper, netOf);
-        if (groups.size() < 2 && !groups.contains(""))
-            continue;
-        std::vector<std::string> parts;
-        for (const auto& [name, pins] : groups)
-            parts.push_back((name.empty() ? std::string("no net") : name) + " (" + joined(pins, ",") + ")");
-        lines.push_back("Extra connection joins " + joined(parts, " and "));
+        std::vector<std::string> joinedNets;
+        for (const auto& [name, pins] : splitGroups(copper, netOf))
+            joinedNets.push_back((name.empty() ? std::string("no net") : name) + " (" + pins + ")");
+        if (!joinedNets.empty())
+            lines.push_back("Extra connection joins " + joined(joinedNets, " and "));
     }
     return lines;
 }

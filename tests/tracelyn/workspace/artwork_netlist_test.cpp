@@ -37,10 +37,11 @@ protected:
         g_boardFolders = BoardFolders{};
         BoardCommands::TearDown();
     }
-    // A DIP8: pins 1 to 4 at x - 1503 and 8 to 5 at x + 1500, from y - 1500 down in steps of 1000.
+    // A through-hole DIP8 on the top side: pins 1 to 4 at x - 1503 and 8 to 5 at x + 1500, from
+    // y - 1500 down in steps of 1000. The traces run on inner layer 1, as the router lays them.
     void placeDip(const char* label, int number, int32_t x, int32_t y)
     {
-        BoardObject& part = add(kKindPart + package_, x, y, 0, 0, label, kLayerAll);
+        BoardObject& part = add(kKindPart + package_, x, y, 0, 0, label, kLayerTop);
         part.w[5] = -1;
         part.w[7] = number;
     }
