@@ -30,6 +30,8 @@ enum : unsigned {
     kCmdSetReadoutOrigin = 62,      // o and O
     kCmdRefNo = 230,                // Aux > Ref No...
     kCmdBackAnnotate = 337,         // Aux > Back Annotate... (F11)
+    kCmdArtworkNetlist = 871,       // Utilities > Netlist
+    kCmdCompareNets = 32795,        // Utilities > Compare Nets
 
     kIddGoto = 184,
     kIdcGotoX = 1012,

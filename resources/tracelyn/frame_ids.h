@@ -39,8 +39,6 @@ enum : unsigned {
     kCmdColors = 394,
     kCmdResources = 242,
     kCmdPrintoutSettings = 32800,
-    kCmdExtractNetlist = 871,
-    kCmdCompareNets = 32795,
     kCmdCopyLibraryParts = 32793,
     kCmdNewPackagePart = 32876,
     kCmdPartsBin = 999,

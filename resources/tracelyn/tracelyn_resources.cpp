@@ -5,6 +5,7 @@
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
 #include "resources/tracelyn/board_search_resources.h"
+#include "resources/tracelyn/board_search_ids.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/copper_dialogs.h"
 #include "resources/tracelyn/copper_ids.h"
@@ -214,7 +215,7 @@ std::vector<plat::MenuResource> menus()
                              menuItem(kCmdBackAnnotate, "Back Annotate...\tF11"),
                              menuItem(kCmdClearBookmarks, "Clear &Bookmarks"),
                              menuItem(kCmdGoToBookmark, "&Go To Bookmark\tF2")}),
-          menuPopup("&Utilities", {menuItem(kCmdExtractNetlist, "&Netlist"), menuItem(kCmdCompareNets, "&Compare Nets"),
+          menuPopup("&Utilities", {menuItem(kCmdArtworkNetlist, "&Netlist"), menuItem(kCmdCompareNets, "&Compare Nets"),
                                    menuItem(kCmdCopyLibraryParts, "Copy Library Parts..."),
                                    menuItem(kCmdNewPackagePart, "New Package Part...")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
@@ -319,6 +320,8 @@ void registerTracelynResources()
         {kCmdClearRatsNest, "Remove the unrouted connections\nClear rats nest"},
         {kCmdRatsNest, "Show the unrouted connections of the netlist\nRats nest"},
         {kCmdLoadNetlist, "Read a netlist for the board\nLoad netlist"},
+        {kCmdArtworkNetlist, "Write the copper's connectivity as a netlist beside the board\nNetlist"},
+        {kCmdCompareNets, "List where the copper differs from the loaded netlist\nCompare Nets"},
         {kCmdStatistics, "Count the board's objects\nStatistics"},
         {kCmdDesignRules, "Design-rule settings\nCheck"},
         {kIdrBoardType,

@@ -3,6 +3,7 @@
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_writers.h"
 
+#include "common/netlist_layout.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/clock.h"
 #include "schemora/core/design_name.h"
@@ -13,37 +14,7 @@ using netlist::Format;
 
 void WritePinList(TextFile& out, std::string_view list, int startColumn, int kind)
 {
-    const char separator = kind == kNetlistPlain ? ',' : ' ';
-    const bool longList = list.size() > static_cast<size_t>(kPinListWidth);
-    size_t pos = 0;
-    bool first = true;
-    while (pos < list.size()) {
-        size_t end = list.size();
-        if (list.size() - pos > static_cast<size_t>(kPinListWidth)) {
-            const size_t at = list.find(separator, pos + kPinListWidth);
-            if (at != std::string_view::npos)
-                end = at + 1;
-        }
-        if (!first)
-            out.put(kind == kNetlistPlain ? std::string(static_cast<size_t>(std::max(0, startColumn)), ' ') : "+ ");
-        out.put(list.substr(pos, end - pos));
-        const bool last = end >= list.size();
-        if (!last && longList && kind == kNetlistPlain)
-            out.put("&");
-        out.put("\n");
-        pos = end;
-        first = false;
-    }
-    if (first)
-        out.put("\n");
-}
-
-std::string NetlistHeaderTime(const std::tm& t)
-{
-    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    return Format("Time: %u:%02u\n", unsigned(t.tm_hour), unsigned(t.tm_min))
-           + Format("Date: %u/%02u/%02u %s\n", unsigned(t.tm_mon + 1), unsigned(t.tm_mday),
-                    unsigned(t.tm_year % 100), kDays[(t.tm_wday % 7 + 7) % 7]);
+    out.put(LayOutPinList(list, startColumn, kind == kNetlistPlain));
 }
 
 namespace {

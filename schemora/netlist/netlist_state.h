@@ -34,7 +34,6 @@ inline constexpr int kProbeSlots = 16;
 inline constexpr int kPinNameSlots = 500;
 inline constexpr int kMaxSupplyNameChars = 20;
 inline constexpr int kAmmeterMark = 9999;
-inline constexpr int kPinListWidth = 60;
 // The drawing's last object slot a default net name may take.
 inline constexpr int kMaxRunObjectCount = 7998;
 

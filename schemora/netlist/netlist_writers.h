@@ -7,8 +7,6 @@
 class CNetlistBuilder;
 class TextFile;
 
-// The "Time:" and "Date:" lines of a netlist header.
-std::string NetlistHeaderTime(const std::tm& time);
 // Signal nets plus power nets, as the header and the closing message count them.
 int SignalsFound(const CNetlistBuilder& builder);
 

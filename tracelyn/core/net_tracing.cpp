@@ -32,6 +32,12 @@ bool isSilk(const BoardObject& o)
     return o.layer() == kLayerSilkTop || o.layer() == kLayerSilkBottom;
 }
 
+// Pads with a drilled hole reach every copper layer.
+bool isThroughPad(int shape)
+{
+    return shape == kPadRound || shape == kPadOblong || shape == kPadRectHole || shape == kPadVia;
+}
+
 bool padTouches(const NetPad& pad, const BoardObject& o)
 {
     return PadTouchesSegment(pad.x, pad.y, o.w[0], o.w[1], o.w[2], o.w[3], pad.halfWidth, pad.halfHeight) != 0;
@@ -63,12 +69,16 @@ private:
         int found = 0;
         for (int i = 1; i <= g_board.count && !result_.stopped; ++i) {
             const BoardObject& part = g_board.objects[i];
-            if (part.kind() <= kKindPart || (part.layer() != kLayerAll && part.layer() != layer))
+            if (part.kind() <= kKindPart)
                 continue;
+            const bool partOnLayer = part.layer() == kLayerAll || part.layer() == layer;
             ForEachPlacedPad(part, [&](const PlacedPad& p) {
-                const bool finger = (p.pad->w[5] & 15) == kPadFinger;
-                const NetPad pad{p.x, p.y, finger ? 1 : p.xSize / 2, finger ? 1 : p.ySize / 2, part.layer()};
-                if (!padTouches(pad, followed))
+                const int shape = p.pad->w[5] & 15;
+                const bool finger = shape == kPadFinger;
+                // A through-hole part's pins are met on whatever copper layer the trace runs.
+                const int padLayer = isThroughPad(shape) ? kLayerAll : part.layer();
+                const NetPad pad{p.x, p.y, finger ? 1 : p.xSize / 2, finger ? 1 : p.ySize / 2, padLayer};
+                if ((!partOnLayer && padLayer != kLayerAll) || !padTouches(pad, followed))
                     return true;
                 const std::string name = FormatPinName(part, p.pad->text() ? p.pad->text() : "");
                 if (FindNetPin(name) == 0) {
@@ -108,10 +118,8 @@ private:
             if (!PadTouchesSegment(o.w[0], o.w[1], a.w[0], a.w[1], a.w[2], a.w[3], o.w[2], o.w[3]) ||
                 !PadTouchesSegment(o.w[0], o.w[1], b.w[0], b.w[1], b.w[2], b.w[3], o.w[2], o.w[3]))
                 continue;
-            const int shape = o.w[5] & 15;
-            const bool through = shape == kPadRound || shape == kPadOblong || shape == kPadRectHole || shape == kPadVia;
             const int p = o.layer();
-            if (through || (a.layer() == p && b.layer() == p + 1) || (b.layer() == p && a.layer() == p + 1)) {
+            if (isThroughPad(o.w[5] & 15) || (a.layer() == p && b.layer() == p + 1) || (b.layer() == p && a.layer() == p + 1)) {
                 pad = i;
                 return true;
             }

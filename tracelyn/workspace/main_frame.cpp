@@ -64,6 +64,7 @@ CMainFrame::CMainFrame()
     addManufacturingCommands();
     registerSearchCommands();
     registerAdvancedCommands();
+    registerArtworkNetlistCommands();
 }
 CMainFrame::~CMainFrame() = default;
 

@@ -111,6 +111,9 @@ public:
     void OnSetReadoutOrigin();
     void OnRefNo();
     void OnBackAnnotate();
+    // Utilities > Netlist and Compare Nets (artwork_netlist_commands.cpp).
+    void OnArtworkNetlist();
+    void OnCompareNets();
 
     // The bars by their resource id (232 Main, 228 Insert, 230 Modify, 102 Setup, 600 View).
     plat::ToolBar* toolBar(unsigned barId) const;
@@ -131,6 +134,7 @@ private:
     void fillViewBarCombos();
     int chosenEntry(unsigned comboId) const;
     void backToBoard();
+    void registerArtworkNetlistCommands();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
     // Registers the manufacturing commands' handlers.
