@@ -52,8 +52,9 @@ public:
     void OnDeletePage();
     void OnStepPage(unsigned id);
     void OnPageCombo();
-    // Puts the page combo in step with the active drawing's sheets.
-    void SyncPageCombo();
+    // Puts the page combo in step with the active drawing's sheets, and the View combos with its
+    // layer filter, scale and grid.
+    void SyncDrawingCombos();
 
     // Selective editing (selective_edit_commands.cpp): keys, Edit menu and the Modify combo.
     void OnSelectiveEdit(unsigned id);
