@@ -8,6 +8,8 @@
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
+#include "resources/schemora/frame_resources.h"
+#include "resources/schemora/frame_ids.h"
 #include "resources/schemora/image_resources.h"
 #include "resources/schemora/view_resources.h"
 #include "platform/app/resources.h"
@@ -41,16 +43,23 @@ plat::MenuItem viewMenu()
                                menuItem(kCmdCenter, "&Center\tF4"), menuItem(kCmdDrawToFit, "Draw to &Fit"),
                                menuSeparator(), menuPopup("&Scale", std::move(scales)),
                                menuPopup("Sheet Si&ze", std::move(sizes)), menuPopup("&Grid", std::move(grids)),
-                               menuPopup("&Layers", std::move(layers))});
+                               menuPopup("&Layers", std::move(layers)), menuSeparator(), ToolBarsMenu()});
 }
 
-plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Schemora...")}); }
 
 plat::MenuItem drawingEditMenu()
 {
     plat::MenuItem edit = EditMenu();
     AddClipboardMenuItems(edit);
+    AddClearMenuItem(edit);
     return edit;
+}
+
+plat::MenuItem auxMenu()
+{
+    plat::MenuItem aux = AuxMenu();
+    AddStatisticsMenuItem(aux);
+    return aux;
 }
 
 plat::MenuItem utilitiesMenu()
@@ -65,6 +74,7 @@ plat::MenuItem drawingFileMenu()
 {
     plat::MenuItem file = StandardFileMenu(true);
     AddPrintoutSettingsItem(file);
+    AddPageMenuItems(file);
     return file;
 }
 
@@ -91,15 +101,15 @@ plat::MenuItem simulationUtilitiesMenu()
 std::vector<plat::MenuResource> menus()
 {
     return {
-        {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
+        {kIdrMainFrame, {StandardFileMenu(false), menuPopup("&View", {ToolBarsMenu()}), SetupMenu(), FrameHelpMenu(kCmdHelpContents)}},
         {kIdrDrawingType,
          {drawingFileMenu(), drawingEditMenu(), viewMenu(), InsertMenu(), simulationDisplayMenu(),
-          simulationUtilitiesMenu(), AuxMenu(),
+          SetupMenu(), simulationUtilitiesMenu(), auxMenu(),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
                                 CloseAllWindowsMenuItem()}),
-          menuPopup("&Help", {HelpContentsMenuItem(), menuItem(plat::kIdAppAbout, "&About Schemora...")})}},
+          FrameHelpMenu(kCmdHelpContentsItem)}},
     };
 }
 
@@ -117,6 +127,8 @@ std::vector<plat::AcceleratorResource> accelerators()
     for (const plat::Accelerator& key : EditAccelerators())
         keys.push_back(key);
     for (const plat::Accelerator& key : ViewAccelerators())
+        keys.push_back(key);
+    for (const plat::Accelerator& key : FrameAccelerators())
         keys.push_back(key);
     return {{kIdrMainFrame, std::move(keys)}};
 }
@@ -217,11 +229,9 @@ void registerSchemoraResources()
     AddFileStrings(set.strings);
     AddViewStrings(set.strings);
     set.dialogs = allDialogs();
-    set.toolbars = {
-        {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},
-        {kIdrDrawToolBar, InsertToolBarButtons()},
-        {kIdrEditToolBar, ModifyToolBarButtons()},
-    };
+    AddFrameStrings(set.strings);
+    set.toolbars = FrameToolBarResources();
+    set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     set.images = ImageResources();
     set.commandImages = CommandImages();
     plat::registerResources(std::move(set));
