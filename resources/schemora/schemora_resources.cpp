@@ -67,6 +67,7 @@ plat::MenuItem utilitiesMenu()
     plat::MenuItem utilities = menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
                                                         menuItem(kCmdDesignRules, "&Design Rules")});
     AddUtilitiesItems(utilities);
+    AddCopyLibraryPartsItem(utilities);
     return utilities;
 }
 
@@ -74,6 +75,7 @@ plat::MenuItem drawingFileMenu()
 {
     plat::MenuItem file = StandardFileMenu(true);
     AddPrintoutSettingsItem(file);
+    AddSaveAsLibraryPartItem(file);
     AddPageMenuItems(file);
     return file;
 }
@@ -170,6 +172,8 @@ std::vector<plat::DialogTemplate> dialogs()
         TipDialogTemplate(),
         netlistDialog(),
         LibraryPartsDialog(),
+        SaveLibraryPartDialog(),
+        CopyLibraryPartsDialog(),
     };
     for (plat::DialogTemplate& t : SimulationDialogTemplates())
         list.push_back(std::move(t));

@@ -124,7 +124,7 @@ bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart
 
 // Adds or replaces (kRewriteAddOrReplace, asking before it replaces) or deletes
 // (kRewriteDelete) part in the library, from the current object array. 1 when the library was
-// rewritten.
+// rewritten; 0, the library untouched, when it cannot be read or written or "Replace part" got No.
 int RewriteLibrary(std::string_view library, std::string_view part, int mode);
 // Creates an empty library after "Start new library: %s?"; 1 when created.
 int NewPartLibrary(std::string_view library);

@@ -44,6 +44,7 @@ CMainFrame::CMainFrame()
     registerViewComboCommands();
     registerSetupCommands();
     registerDrawingCommands();
+    registerLibraryCommands();
 }
 
 CMainFrame::~CMainFrame() = default;

@@ -81,6 +81,10 @@ public:
     void OnClear();
     void OnStatistics();
 
+    // File > Save Drawing As Library Part, Utilities > Copy Library Parts (library_commands.cpp).
+    void OnSaveAsLibraryPart();
+    void OnCopyLibraryParts();
+
     FrameToolBars& toolBarTable() { return bars_; }
     plat::ToolBar& mainToolBar();
     plat::ToolBar& drawToolBar();
@@ -97,6 +101,7 @@ private:
     void registerViewComboCommands();
     void registerSetupCommands();
     void registerDrawingCommands();
+    void registerLibraryCommands();
     bool createStatusBar();
     // The active drawing's main-frame focus returns to its child frame after a combo choice.
     void focusActiveChild();
