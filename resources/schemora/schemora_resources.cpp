@@ -5,6 +5,8 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "common/about_dialog.h"
+#include "common/library_browser.h"
+#include "resources/schemora/edit_ids.h"
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
@@ -171,7 +173,7 @@ std::vector<plat::DialogTemplate> dialogs()
         AboutDialogTemplate("Schemora", "Schemora schematic capture", kIdrMainFrame),
         TipDialogTemplate(),
         netlistDialog(),
-        LibraryPartsDialog(),
+        quill::LibraryBrowserTemplate(kIddLibraryParts),
         SaveLibraryPartDialog(),
         CopyLibraryPartsDialog(),
     };

@@ -1,9 +1,11 @@
-// File > Save Drawing As Library Part and Utilities > Copy Library Parts, driven through the
-// main frame on a library folder made in the test: which names are refused, what the libraries
-// hold afterwards and when the dialogs stay open.
+// The library dialogs driven through the main frame on a library folder made in the test: the
+// Library Parts browser (F5), Save Drawing As Library Part and Copy Library Parts: which names
+// are refused, what the libraries hold afterwards and when the dialogs stay open.
 #include "edit_view_fixture.h"
 
+#include "common/library_browser.h"
 #include "platform/app/dialog.h"
+#include "platform/app/keys.h"
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/part_library.h"
 #include "schemora/workspace/library_parts_dialog.h"
@@ -12,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -37,6 +40,7 @@ protected:
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
         fs::create_directories(folder.path() / "LIB");
         fs::copy_file(starter, lib("DEVICE.CON"));
+        fs::copy_file(starter.parent_path() / "TTL.CON", lib("TTL.CON"));
         EditView::SetUp();
         command(kCmdToolLine);
         drag(-200, -100, 200, -100);
@@ -197,6 +201,94 @@ TEST_F(LibraryDialogs, CopyWritesTheChosenPartAndLeavesTheDrawingAsItWas)
     EXPECT_EQ(status, "Select source part");
     EXPECT_EQ(bytesOf(lib("DEST.CON")), destBytes);
     fs::permissions(lib("DEST.CON"), fs::perms::owner_write, fs::perm_options::add);
+}
+
+// The browser's Search tab: the counts of one library, of all, and when nothing is searched.
+TEST_F(LibraryDialogs, BrowserSearchCountsOneLibraryOrAll)
+{
+    const int deviceParts = static_cast<int>(partsOf("DEVICE").size());
+    const int ttlParts = static_cast<int>(partsOf("TTL").size());
+    ASSERT_GT(deviceParts, 0);
+    ASSERT_GT(ttlParts, 0);
+    std::map<std::string, std::string> status;
+    std::vector<std::string> capacitorLines;
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserTab, 1);
+        plat::Control* library = d.GetDlgItem(quill::kIdcSearchLibrary);
+        EXPECT_EQ(library->GetItemText(library->GetCurSel()), "All");
+        const auto search = [&](const std::string& key, const char* text, int byName, int byText, const char* in) {
+            d.SetDlgItemText(quill::kIdcSearchStatus, "");
+            d.SetDlgItemText(quill::kIdcSearchText, text);
+            d.CheckDlgButton(quill::kIdcSearchByName, byName);
+            d.CheckDlgButton(quill::kIdcSearchByDescription, byText);
+            library->SetCurSel(library->FindStringExact(-1, in));
+            d.PressButton(quill::kIdcSearchButton);
+            status[key] = d.GetDlgItemText(quill::kIdcSearchStatus);
+        };
+        search("every name, all", "", 1, 0, "All");
+        search("every name, TTL", "", 1, 0, "TTL");
+        search("empty description", "", 0, 1, "All");
+        search("neither box", "R", 0, 0, "All");
+        search("capacitor", "capacitor", 0, 1, "DEVICE");
+        const plat::Control* results = d.GetDlgItem(quill::kIdcSearchResults);
+        for (int i = 0; i < results->GetCount(); ++i)
+            capacitorLines.push_back(results->GetItemText(i));
+        // A result line chosen shows its part.
+        d.ChooseDlgItem(quill::kIdcSearchResults, 0);
+        return d.PressButton(plat::kIdCancel);
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(status["every name, all"], "No.of matches: " + std::to_string(deviceParts + ttlParts));
+    EXPECT_EQ(status["every name, TTL"], "No.of matches: " + std::to_string(ttlParts));
+    EXPECT_EQ(status["empty description"], "") << "nothing searched";
+    EXPECT_EQ(status["neither box"], "");
+    EXPECT_EQ(status["capacitor"], "No.of matches: 3");
+    EXPECT_EQ(capacitorLines, (std::vector<std::string>{"DEVICE/100N", "DEVICE/C", "DEVICE/CP"}));
+    EXPECT_EQ(g_libraryChoice.library, "DEVICE");
+    EXPECT_EQ(g_libraryChoice.part, "100N");
+}
+
+// Delete Part acts only on a part chosen in the list shown, after "Delect part %s?".
+TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
+{
+    const size_t deviceParts = partsOf("DEVICE").size();
+    const std::string device = bytesOf(lib("DEVICE.CON"));
+    const std::string ttl = bytesOf(lib("TTL.CON"));
+    host.answerDialog([&](plat::Dialog& d) {
+        d.PressButton(quill::kIdcBrowserDelete);   // nothing chosen
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));
+        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"));
+        EXPECT_EQ(d.GetDlgItemText(quill::kIdcBrowserDescription), "Resistor");
+        d.PressButton(quill::kIdcBrowserDelete);   // answered No
+        // Another library chosen: the part chosen before is no longer the one to delete.
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "TTL"));
+        d.PressButton(quill::kIdcBrowserDelete);
+        d.PressButton(quill::kIdcBrowserModify);
+        EXPECT_EQ(d.PressButton(plat::kIdOk), -1) << "Load Part without a part";
+        return d.PressButton(plat::kIdCancel);
+    });
+    host.answerMessageBox(plat::kIdOk);
+    host.answerMessageBox(plat::kIdNo);
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Please select a part", "Delect part R?", "Please select a part",
+                                                              "Please select a part", "Please select a part"}));
+    EXPECT_EQ(bytesOf(lib("DEVICE.CON")), device);
+    EXPECT_EQ(bytesOf(lib("TTL.CON")), ttl);
+
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));
+        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"));
+        host.answerMessageBox(plat::kIdYes);
+        d.PressButton(quill::kIdcBrowserDelete);
+        EXPECT_EQ(d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"), -1) << "the list reloaded";
+        d.PressButton(quill::kIdcBrowserDelete);   // nothing chosen any more
+        return d.PressButton(plat::kIdCancel);
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    const auto parts = partsOf("DEVICE");
+    EXPECT_EQ(std::count(parts.begin(), parts.end(), "R"), 0);
+    EXPECT_EQ(parts.size() + 1, deviceParts);
+    EXPECT_EQ(host.messageBoxes().back(), "Please select a part");
 }
 
 }  // namespace
