@@ -1,5 +1,6 @@
 #include "common/library_browser.h"
 
+#include "common/library_save_names.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
@@ -210,6 +211,10 @@ void LibraryBrowserDlg::OnDelete()
     }
     if (plat::MessageBox("Delect part " + chosenPart_ + "?", plat::kMbYesNo) != plat::kIdYes)
         return;
+    if (plat::isReadOnlyFile(services_.folder + choice_.library + services_.extension)) {
+        plat::MessageBox(kMsgLibraryProtected);
+        return;
+    }
     services_.remove(choice_.library, chosenPart_);
     choice_.part.clear();
     fillLibraries();
