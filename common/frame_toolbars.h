@@ -57,7 +57,7 @@ public:
     void restoreDefault();
 
     unsigned firstToggle() const { return firstToggle_; }
-    unsigned lastToggle() const { return firstToggle_ + static_cast<unsigned>(bars_.size()) - 1; }
+    unsigned lastToggle() const { return firstToggle_ + static_cast<unsigned>(specs_.size()) - 1; }
     // View > Toolbars: shows a hidden bar, hides a shown one; false for ids not of this table.
     bool toggle(unsigned command);
     // Marks the View > Toolbars item of a shown bar.

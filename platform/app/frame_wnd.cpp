@@ -204,7 +204,6 @@ void FrameWnd::DockControlBar(ControlBar* bar, unsigned side)
         if (other != bar && other->dock_.side == side && dynamic_cast<const ToolBar*>(other))
             row = std::max(row, other->dock_.row + 1);
     bar->dock_ = {side, row, 0};
-    bar->shown_ = true;
     arrangeToolBarRows();
     RecalcLayout();
 }
@@ -219,7 +218,6 @@ void FrameWnd::DockControlBarNextTo(ControlBar* bar, const ControlBar* neighbour
         if (other->dock_.side == place.side && other->dock_.row == place.row && other->dock_.index >= place.index)
             ++other->dock_.index;
     bar->dock_ = place;
-    bar->shown_ = true;
     arrangeToolBarRows();
     RecalcLayout();
 }

@@ -56,7 +56,8 @@ public:
     // Control bars.
     void RecalcLayout(bool notify = true);
     void ShowControlBar(ControlBar* bar, bool show, bool delay = false);
-    // Docks the bar at the start of a new row on a side (0 or kCbrsAlignTop: the top).
+    // Docks the bar at the start of a new row on a side (0 or kCbrsAlignTop: the top). Docking
+    // leaves a hidden bar hidden.
     void DockControlBar(ControlBar* bar, unsigned side = 0);
     // Docks the bar in the neighbour's row, right after it (below it on the left and right).
     void DockControlBarNextTo(ControlBar* bar, const ControlBar* neighbour);

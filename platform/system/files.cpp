@@ -108,6 +108,12 @@ bool fileExists(std::string_view path)
     return ::stat(resolvePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool isReadOnlyFile(std::string_view path)
+{
+    struct stat st {};
+    return ::stat(resolvePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 bool folderExists(std::string_view path)
 {
     struct stat st {};

@@ -20,6 +20,8 @@ std::string resolvePath(std::string_view path);
 
 bool fileExists(std::string_view path);     // an existing regular file (after resolution)
 bool folderExists(std::string_view path);
+// An existing file that nobody may write (no write permission bit set), after resolution.
+bool isReadOnlyFile(std::string_view path);
 bool deleteFile(std::string_view path);
 // Renames (replacing an existing target) within one file system; false on failure.
 bool renameFile(std::string_view from, std::string_view to);

@@ -54,6 +54,15 @@ enum : unsigned {
     kIdcPartsStatus = 1047,
     kIdcPackageKind = 513,
     kIdcPartDescription = 242,
+
+    // "Save Library Part" (template 164) and "Copy/Move Library Parts" (template 163)
+    kCmdSaveAsLibraryPart = 108,     // File > Save Drawing As Library Part
+    kCmdCopyLibraryParts = 32803,    // Utilities > Copy Library Parts...
+    kIddSaveLibraryPart = 164,
+    kIddCopyLibraryParts = 163,
+    kIdcSaveLibraryName = 1120,
+    kIdcDestinationLibrary = 1013,
+    kIdcCopyPart = 1085,
 };
 
 }  // namespace scm

@@ -27,7 +27,8 @@ plat::MenuItem EditMenu()
 plat::MenuItem InsertMenu()
 {
     return menuPopup("&Insert", {menuItem(kCmdToolLine, "&Line\tL"), menuItem(kCmdToolArrow, "A&rrow\tW"),
-                                 menuItem(kCmdToolRectangle, "&Rectangle\tR"), menuItem(kCmdToolEllipse, "&Ellipse\tE"),
+                                 menuItem(kCmdToolBus, "Data &Bus\tB"), menuItem(kCmdToolRectangle, "&Rectangle\tR"),
+                                 menuItem(kCmdToolRoundRect, "R&ounded Rectangle"), menuItem(kCmdToolEllipse, "&Ellipse\tE"),
                                  menuItem(kCmdToolArc, "Ar&c\tK"), menuItem(kCmdToolPolygon, "&Triangle\tY"),
                                  menuItem(kCmdToolDot, "Connector &Dot\tC")});
 }
@@ -96,36 +97,6 @@ std::vector<unsigned> InsertToolBarButtons()
 {
     return {kCmdToolText, kCmdToolBus, kCmdToolLine, kCmdToolArc, kCmdToolDot, plat::kIdSeparator,
             kCmdToolRectangle, kCmdToolPolygon, kCmdToolEllipse, plat::kIdSeparator, kCmdToolPart};
-}
-
-}  // namespace scm
-
-namespace scm {
-
-plat::DialogTemplate LibraryPartsDialog()
-{
-    using K = plat::ControlKind;
-    constexpr unsigned kNoId = 0xFFFF;
-    constexpr int kListHeight = 120;
-    plat::DialogTemplate t;
-    t.id = kIddLibraryParts;
-    t.title = "Library Parts";
-    t.controls = {
-        {.id = kNoId, .kind = K::Static, .text = "Library", .row = 0},
-        {.id = kNoId, .kind = K::Static, .text = "Part", .row = 0, .column = 1},
-        {.id = kIdcLibraryName, .kind = K::Edit, .row = 1},
-        {.id = kIdcPartName, .kind = K::Edit, .row = 1, .column = 1},
-        {.id = kIdcLibraryList, .kind = K::ListBox, .row = 2, .height = kListHeight},
-        {.id = kIdcPartList, .kind = K::ListBox, .row = 2, .column = 1, .height = kListHeight},
-        {.id = kNoId, .kind = K::Static, .text = "Package", .row = 3},
-        {.id = kIdcPackageKind, .kind = K::Static, .row = 3, .column = 1},
-        {.id = kNoId, .kind = K::Static, .text = "Description", .row = 4},
-        {.id = kIdcPartDescription, .kind = K::Static, .row = 4, .column = 1},
-        {.id = kIdcPartsStatus, .kind = K::Static, .row = 5},
-        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Load Part", .row = 6},
-        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 6, .column = 1},
-    };
-    return t;
 }
 
 }  // namespace scm

@@ -15,7 +15,10 @@ std::vector<plat::Accelerator> EditAccelerators();
 std::vector<std::pair<unsigned, std::string>> EditStrings();
 // Insert toolbar (242) and Modify toolbar (244).
 std::vector<unsigned> InsertToolBarButtons();
-// The "Library Parts" chooser (Libraries page).
-plat::DialogTemplate LibraryPartsDialog();
+// "Save Library Part" (164) and "Copy/Move Library Parts" (163), and their menu items.
+plat::DialogTemplate SaveLibraryPartDialog();
+plat::DialogTemplate CopyLibraryPartsDialog();
+void AddSaveAsLibraryPartItem(plat::MenuItem& fileMenu);
+void AddCopyLibraryPartsItem(plat::MenuItem& utilitiesMenu);
 
 }  // namespace scm

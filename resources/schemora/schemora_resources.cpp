@@ -6,6 +6,8 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "common/about_dialog.h"
+#include "common/library_browser.h"
+#include "resources/schemora/edit_ids.h"
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
@@ -70,6 +72,7 @@ plat::MenuItem utilitiesMenu()
     plat::MenuItem utilities = menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
                                                         menuItem(kCmdDesignRules, "&Design Rules")});
     AddUtilitiesItems(utilities);
+    AddCopyLibraryPartsItem(utilities);
     return utilities;
 }
 
@@ -77,6 +80,7 @@ plat::MenuItem drawingFileMenu()
 {
     plat::MenuItem file = StandardFileMenu(true);
     AddPrintoutSettingsItem(file);
+    AddSaveAsLibraryPartItem(file);
     AddPageMenuItems(file);
     return file;
 }
@@ -174,7 +178,9 @@ std::vector<plat::DialogTemplate> dialogs()
         AboutDialogTemplate("Schemora", "Schemora schematic capture", kIdrMainFrame),
         TipDialogTemplate(),
         netlistDialog(),
-        LibraryPartsDialog(),
+        quill::LibraryBrowserTemplate(kIddLibraryParts),
+        SaveLibraryPartDialog(),
+        CopyLibraryPartsDialog(),
     };
     for (plat::DialogTemplate& t : SimulationDialogTemplates())
         list.push_back(std::move(t));

@@ -1,3 +1,4 @@
+#include "common/library_browser.h"
 #include "resources/tracelyn/edit_dialogs.h"
 
 #include "platform/core/ui_host.h"
@@ -124,17 +125,6 @@ std::vector<plat::DialogTemplate> EditDialogTemplates()
           {kIdcFontHeight, K::ComboDropList, "", 0, 1},
           {plat::kIdOk, K::DefPushButton, "OK", 1, 1},
           {plat::kIdCancel, K::PushButton, "Cancel", 1, 2}}},
-        {kIddLibraryParts,
-         "Library Parts",
-         {{kNoId, K::Static, "Library", 0, 0},
-          {kNoId, K::Static, "Part", 0, 1},
-          {kIdcLibraryName, K::Edit, "", 1, 0, 1, false, 0, 0, 0, 0, 60},
-          {kIdcPartName, K::Edit, "", 1, 1, 1, false, 0, 0, 0, 0, 60},
-          {kIdcLibraryList, K::ListBox, "", 2, 0, 1, false, 0, 90, 120},
-          {kIdcPartList, K::ListBox, "", 2, 1, 1, false, 0, 90, 120},
-          {kNoId, K::Static, "Description", 3, 0},
-          {kIdcPartDescription, K::Static, "", 3, 1, 1, false, 0, 180, 0},
-          {plat::kIdOk, K::DefPushButton, "Load Part", 4, 0},
-          {plat::kIdCancel, K::PushButton, "Cancel", 4, 1}}},
+        quill::LibraryBrowserTemplate(kIddLibraryParts),
     };
 }

@@ -8,6 +8,7 @@
 #include "schemora/core/library_elements.h"
 #include "schemora/core/part_library.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -15,11 +16,12 @@ namespace {
 
 struct ListedPart {
     std::string name;
-    std::string package;   // from "%package" / "%PACKAGE"
+    std::string package;       // from "%package" / "%PACKAGE"
+    std::string description;   // the first comment text, without its ';'
 };
 
 // Calls visit for every part of the library, in file order; false when the file cannot be read.
-bool forEachPart(std::string_view library, bool catalogue, bool wantPackages,
+bool forEachPart(std::string_view library, bool catalogue, bool wantTexts,
                  const std::function<void(const ListedPart&)>& visit)
 {
     const std::string path = LibraryFilePath(library, catalogue);
@@ -41,8 +43,8 @@ bool forEachPart(std::string_view library, bool catalogue, bool wantPackages,
         LibraryPartHeader header;
         if (!ReadLibraryPartHeader(*archive, header))
             break;
-        ListedPart part{header.name, {}};
-        if (wantPackages) {
+        ListedPart part{header.name, {}, {}};
+        if (wantTexts) {
             DrawObject e;
             // Stops at the next part's markers, which FindNextPartRecord then finds again.
             while (ReadLibraryElement(*archive, header.version, e) == ElementRead::Element) {
@@ -50,6 +52,10 @@ bool forEachPart(std::string_view library, bool catalogue, bool wantPackages,
                 if (part.package.empty() && (t.starts_with("%package") || t.starts_with("%PACKAGE"))) {
                     part.package = std::string(t.substr(8));
                     part.package.erase(0, part.package.find_first_not_of(' '));
+                }
+                if (part.description.empty() && t.starts_with(';')) {
+                    part.description = std::string(t.substr(1));
+                    part.description.erase(std::min(part.description.size(), part.description.find('\n')));
                 }
                 ReleaseObjectData(e);
                 e = DrawObject{};
@@ -81,6 +87,38 @@ bool ListLibraryPackages(std::string_view library, std::vector<std::string>& lin
 {
     return forEachPart(library, false, true,
                        [&](const ListedPart& p) { lines.push_back(p.name + "/" + p.package); });
+}
+
+bool ReadLibraryPartTexts(std::string_view library, std::string_view part, std::string& package,
+                          std::string& description)
+{
+    const std::string wanted = plat::upperCaseAscii(part);
+    bool found = false;
+    forEachPart(library.substr(0, library.find('.')), false, true, [&](const ListedPart& p) {
+        if (!found && plat::upperCaseAscii(p.name) == wanted) {
+            found = true;
+            package = p.package;
+            description = p.description;
+        }
+    });
+    return found;
+}
+
+int SearchLibraryParts(std::string_view library, std::string_view text, std::vector<std::string>& lines, int mode)
+{
+    const std::string wanted = plat::upperCaseAscii(text);
+    const std::string base(library.substr(0, library.find('.')));
+    int added = 0;
+    forEachPart(base, false, (mode & kSearchByDescription) != 0, [&](const ListedPart& p) {
+        const bool byName = (mode & kSearchByName) && plat::upperCaseAscii(p.name).find(wanted) != std::string::npos;
+        const bool byText =
+            (mode & kSearchByDescription) && plat::upperCaseAscii(p.description).find(wanted) != std::string::npos;
+        if (byName || byText) {
+            lines.push_back(base + "/" + plat::upperCaseAscii(p.name));
+            ++added;
+        }
+    });
+    return added;
 }
 
 int WriteLibraryPartsList(std::string_view library)

@@ -182,11 +182,12 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
                 continue;
             if (mode == kRewriteAddOrReplace) {
                 const std::string question = "Replace part " + std::string(part) + "?";
-                if (plat::MessageBox(question, plat::kMbYesNo) == plat::kIdYes) {
-                    writeNewPart(out, wanted);
-                    ++written;
-                    continue;
-                }
+                // Declined: the library stays as it is and the caller learns nothing was saved.
+                if (plat::MessageBox(question, plat::kMbYesNo) != plat::kIdYes)
+                    return 0;
+                writeNewPart(out, wanted);
+                ++written;
+                continue;
             }
         }
         writeMarkers(out);

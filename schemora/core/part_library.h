@@ -106,6 +106,15 @@ bool FillLibraryPartList(std::vector<std::string>& names, std::string_view libra
 bool ReadCatalog(std::vector<std::string>& names, std::string_view catalogue);
 // One "PART/PACKAGE" line per part, the package from its "%package" text.
 bool ListLibraryPackages(std::string_view library, std::vector<std::string>& lines);
+// Adds "LIBRARY/PART" for each part whose name (kSearchByName) or description
+// (kSearchByDescription) contains text, compared in capitals; returns the number added (0 when
+// the library cannot be read).
+// The "%package" text and the description of one part; false when the part is not there.
+bool ReadLibraryPartTexts(std::string_view library, std::string_view part, std::string& package,
+                          std::string& description);
+inline constexpr int kSearchByName = 1;
+inline constexpr int kSearchByDescription = 2;
+int SearchLibraryParts(std::string_view library, std::string_view text, std::vector<std::string>& lines, int mode);
 
 // ---- writing ----
 
@@ -124,7 +133,7 @@ bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart
 
 // Adds or replaces (kRewriteAddOrReplace, asking before it replaces) or deletes
 // (kRewriteDelete) part in the library, from the current object array. 1 when the library was
-// rewritten.
+// rewritten; 0, the library untouched, when it cannot be read or written or "Replace part" got No.
 int RewriteLibrary(std::string_view library, std::string_view part, int mode);
 // Creates an empty library after "Start new library: %s?"; 1 when created.
 int NewPartLibrary(std::string_view library);

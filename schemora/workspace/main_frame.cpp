@@ -48,6 +48,7 @@ CMainFrame::CMainFrame()
     registerViewComboCommands();
     registerSetupCommands();
     registerDrawingCommands();
+    registerLibraryCommands();
 }
 
 CMainFrame::~CMainFrame() = default;

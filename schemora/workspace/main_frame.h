@@ -67,8 +67,9 @@ public:
     void OnDeletePage();
     void OnStepPage(unsigned id);
     void OnPageCombo();
-    // Puts the page combo in step with the active drawing's sheets.
-    void SyncPageCombo();
+    // Puts the page combo in step with the active drawing's sheets, and the View combos with its
+    // layer filter, scale and grid.
+    void SyncDrawingCombos();
 
     // Selective editing (selective_edit_commands.cpp): keys, Edit menu and the Modify combo.
     void OnSelectiveEdit(unsigned id);
@@ -95,6 +96,10 @@ public:
     void OnClear();
     void OnStatistics();
 
+    // File > Save Drawing As Library Part, Utilities > Copy Library Parts (library_commands.cpp).
+    void OnSaveAsLibraryPart();
+    void OnCopyLibraryParts();
+
     FrameToolBars& toolBarTable() { return bars_; }
     plat::ToolBar& mainToolBar();
     plat::ToolBar& drawToolBar();
@@ -111,6 +116,7 @@ private:
     void registerViewComboCommands();
     void registerSetupCommands();
     void registerDrawingCommands();
+    void registerLibraryCommands();
     bool createStatusBar();
     // The active drawing's main-frame focus returns to its child frame after a combo choice.
     void focusActiveChild();

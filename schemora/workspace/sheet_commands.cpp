@@ -9,6 +9,7 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/schemora_doc.h"
+#include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_objects.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/undo_ring.h"
@@ -42,7 +43,7 @@ void CMainFrame::registerSheetCommands()
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
-void CMainFrame::SyncPageCombo()
+void CMainFrame::SyncDrawingCombos()
 {
     plat::ToolBarCombo* combo = bars_.combo(scm::kIdcPageCombo);
     if (!combo)
@@ -55,6 +56,15 @@ void CMainFrame::SyncPageCombo()
     while (combo->GetCount() < sheets)
         combo->AddString("Sheet " + std::to_string(combo->GetCount() + 1));
     combo->SetCurSel(doc ? std::clamp(g_sheetView.currentSheet, 1, sheets) - 1 : 0);
+    if (!doc)
+        return;
+    const auto select = [this](unsigned id, int position) {
+        if (plat::ToolBarCombo* c = bars_.combo(id); c && position >= 0 && position < c->GetCount())
+            c->SetCurSel(position);
+    };
+    select(scm::kIdcLayerCombo, g_sheetView.layerFilter >= kAllLayers ? 0 : g_sheetView.layerFilter + 1);
+    select(scm::kIdcScaleCombo, g_current.zoomIndex);
+    select(scm::kIdcGridCombo, g_current.gridCommand - kFirstGridCommand);
 }
 
 void CMainFrame::OnNewPage()
@@ -69,7 +79,7 @@ void CMainFrame::OnNewPage()
     ++doc->data().numberOfSheets;
     doc->SetModifiedFlag();
     showSheet(*doc, doc->data().numberOfSheets);
-    SyncPageCombo();
+    SyncDrawingCombos();
     RedrawActiveFrame();
 }
 
@@ -88,7 +98,7 @@ void CMainFrame::OnDeletePage()
     --doc->data().numberOfSheets;
     doc->SetModifiedFlag();
     showSheet(*doc, 1);
-    SyncPageCombo();
+    SyncDrawingCombos();
     RedrawActiveFrame();
 }
 
@@ -98,7 +108,7 @@ void CMainFrame::OnStepPage(unsigned id)
     if (!doc)
         return;
     showSheet(*doc, doc->shownSheet + (id == scm::kCmdNextPage ? 1 : -1));
-    SyncPageCombo();
+    SyncDrawingCombos();
     RedrawActiveFrame();
 }
 
@@ -109,7 +119,7 @@ void CMainFrame::OnPageCombo()
     if (!doc || !combo)
         return;
     showSheet(*doc, combo->GetCurSel() + 1);
-    SyncPageCombo();
+    SyncDrawingCombos();
     focusActiveChild();
     RedrawActiveFrame();
 }

@@ -56,10 +56,10 @@ void SyncDotToolButton()
     frame->RecalcLayout();
 }
 
-void SyncPageCombo()
+void SyncDrawingCombos()
 {
     if (auto* frame = static_cast<CMainFrame*>(plat::GetMainWnd()))
-        frame->SyncPageCombo();
+        frame->SyncDrawingCombos();
 }
 
 std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }

@@ -319,6 +319,21 @@ int SearchLibraryParts(std::string_view library, std::string_view text,
     return 1;
 }
 
+std::optional<std::string> ReadPartDescription(std::string_view library, std::string_view part)
+{
+    CatalogHeader header;
+    auto file = openSupportedCatalog(library, header);
+    const std::string wanted = plat::upperCaseAscii(part);
+    for (int i = 0; file && i < header.parts; ++i) {
+        const std::optional<EntryInfo> entry = nextEntry(*file);
+        if (!entry || entry->header.version > kNewestSearchableBody)
+            break;
+        if (entry->header.name == wanted)
+            return readDescription(*file, entry->header).value_or(std::string());
+    }
+    return std::nullopt;
+}
+
 std::optional<plat::Archive> OpenPartLibrary(std::string_view library, std::string_view part)
 {
     CatalogHeader header;

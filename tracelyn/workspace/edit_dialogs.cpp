@@ -392,71 +392,49 @@ void CEditSetupDlg::OnOK()
 
 // ---- Library Parts ----
 
-CLibPartsDlg::CLibPartsDlg() : plat::Dialog(kIddLibraryParts, nullptr)
+quill::LibraryChoiceState g_packageChoice;
+
+namespace {
+
+quill::LibraryBrowserServices packageLibraryServices()
 {
-    onNotify(kIdcLibraryList, plat::kLbnSelChange, &CLibPartsDlg::OnLibraryChosen);
-    onNotify(kIdcPartList, plat::kLbnSelChange, &CLibPartsDlg::OnPartChosen);
+    quill::LibraryBrowserServices s;
+    s.folder = g_boardFolders.libraryFolder;
+    s.extension = ".CAT";
+    s.listParts = [](const std::string& library) {
+        std::vector<std::string> names;
+        FillLibraryPartList(library, names);
+        return names;
+    };
+    s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
+        const size_t before = lines.size();
+        SearchLibraryParts(library, text, lines, mode);
+        return static_cast<int>(lines.size() - before);
+    };
+    s.details = [](const std::string& library, const std::string& part) -> std::optional<quill::LibraryPartDetails> {
+        std::optional<std::string> description = ReadPartDescription(library, part);
+        if (!description)
+            return std::nullopt;
+        return quill::LibraryPartDetails{{}, description->substr(0, description->find('\n'))};
+    };
+    s.load = [](const std::string& library, const std::string& part) { return LoadLibraryPart(library, part) == 1; };
+    s.remove = [](const std::string& library, const std::string& part) {
+        return RewriteLibrary(library, part, kRewriteDelete) == 1;
+    };
+    s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
+    s.modify = [](const std::string&, const std::string&) {
+        // The package editor is not part of this program yet.
+        plat::MessageBox("The package editor is not available yet.", plat::kMbIconInformation);
+        return false;
+    };
+    return s;
 }
 
-bool CLibPartsDlg::OnInitDialog()
-{
-    plat::Control* libraries = GetDlgItem(kIdcLibraryList);
-    if (libraries == nullptr)
-        return true;
-    libraries->ResetContent();
-    for (const std::string& file : plat::listFiles(g_boardFolders.libraryFolder + "*.CAT")) {
-        const size_t dot = file.rfind('.');
-        libraries->AddString(file.substr(0, dot));
-    }
-    if (libraries->GetCount() > 0) {
-        libraries->SetCurSel(0);
-        showLibrary(libraries->GetItemText(0));
-    }
-    return true;
-}
+}  // namespace
 
-void CLibPartsDlg::showLibrary(const std::string& library)
+CLibPartsDlg::CLibPartsDlg()
+    : quill::LibraryBrowserDlg(kIddLibraryParts, packageLibraryServices(), g_packageChoice, nullptr)
 {
-    SetDlgItemText(kIdcLibraryName, library);
-    plat::Control* parts = GetDlgItem(kIdcPartList);
-    if (parts == nullptr)
-        return;
-    parts->ResetContent();
-    std::vector<std::string> names;
-    FillLibraryPartList(library, names);
-    for (const std::string& name : names)
-        parts->AddString(name);
-    SetDlgItemText(kIdcPartName, "");
-    SetDlgItemText(kIdcPartDescription, "");
-}
-
-void CLibPartsDlg::OnLibraryChosen()
-{
-    const plat::Control* list = GetDlgItem(kIdcLibraryList);
-    if (list != nullptr && list->GetCurSel() >= 0)
-        showLibrary(list->GetItemText(list->GetCurSel()));
-}
-
-void CLibPartsDlg::OnPartChosen()
-{
-    const plat::Control* list = GetDlgItem(kIdcPartList);
-    if (list != nullptr && list->GetCurSel() >= 0)
-        SetDlgItemText(kIdcPartName, list->GetItemText(list->GetCurSel()));
-}
-
-void CLibPartsDlg::OnOK()
-{
-    const std::string library = GetDlgItemText(kIdcLibraryName, 60);
-    const std::string part = GetDlgItemText(kIdcPartName, 60);
-    if (library.empty() || part.empty()) {
-        plat::MessageBox("Select a library and a part.");
-        return;
-    }
-    if (LoadLibraryPart(library, part) != 1) {
-        plat::MessageBox("The part could not be loaded.");
-        return;
-    }
-    plat::Dialog::OnOK();
 }
 
 // ---- Font ----

@@ -3,6 +3,7 @@
 // options, auto-incremented text and the package chooser. Each shows the current settings (or
 // the one selected object's values) and stores what the user accepts.
 
+#include "common/library_browser.h"
 #include "platform/app/dialog.h"
 
 #include <string>
@@ -89,18 +90,12 @@ public:
     void OnOK() override;
 };
 
-// The package chooser of the part tool: libraries of the package folder and their parts; OK
-// ("Load Part") loads the chosen package and makes it the current package.
-class CLibPartsDlg : public plat::Dialog {
+// The package browser of the part tool over the catalogues of the package folder; OK ("Load
+// Part") loads the chosen package and makes it the current package.
+extern quill::LibraryChoiceState g_packageChoice;
+class CLibPartsDlg : public quill::LibraryBrowserDlg {
 public:
     CLibPartsDlg();
-    bool OnInitDialog() override;
-    void OnOK() override;
-
-private:
-    void OnLibraryChosen();
-    void OnPartChosen();
-    void showLibrary(const std::string& library);
 };
 
 // Font (242): the text size index 2 to 8 by its height in mils.

@@ -1,0 +1,276 @@
+#include "common/library_browser.h"
+
+#include "common/library_save_names.h"
+#include "platform/app/win_constants.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+
+#include <array>
+#include <cstdio>
+
+namespace quill {
+
+namespace {
+
+constexpr int kMaxTypedLibrary = 80;
+constexpr int kMaxSearchText = 100;
+constexpr int kMaxSearchLibrary = 20;
+
+constexpr std::array kLibrariesTab = {kIdcBrowserLibraryName, kIdcBrowserPartName, kIdcBrowserLibraryList,
+                                      kIdcBrowserPartList, kIdcBrowserStatus};
+constexpr std::array kSearchTab = {kIdcSearchText, kIdcSearchByName, kIdcSearchByDescription, kIdcSearchLibrary,
+                                   kIdcSearchButton, kIdcSearchResults, kIdcSearchStatus};
+
+std::string withoutExtension(const std::string& file) { return file.substr(0, file.rfind('.')); }
+
+std::string selected(const plat::Control* list)
+{
+    const int sel = list ? list->GetCurSel() : -1;
+    return sel < 0 ? std::string() : list->GetItemText(sel);
+}
+
+}  // namespace
+
+LibraryBrowserDlg::LibraryBrowserDlg(unsigned templateId, LibraryBrowserServices services, LibraryChoiceState& choice,
+                                     plat::Wnd* parent)
+    : plat::Dialog(templateId, parent), services_(std::move(services)), choice_(choice)
+{
+    onNotify(kIdcBrowserTab, plat::kTcnSelChange, &LibraryBrowserDlg::OnTabChanged);
+    onNotify(kIdcBrowserLibraryList, plat::kLbnSelChange, &LibraryBrowserDlg::OnLibraryChosen);
+    onNotify(kIdcBrowserPartList, plat::kLbnSelChange, &LibraryBrowserDlg::OnPartChosen);
+    onNotify(kIdcSearchResults, plat::kLbnSelChange, &LibraryBrowserDlg::OnResultChosen);
+    onNotify(kIdcBrowserLibraryName, plat::kEnChange, &LibraryBrowserDlg::OnLibraryTyped);
+    onCommand(kIdcSearchButton, &LibraryBrowserDlg::OnSearch);
+    onCommand(kIdcBrowserModify, &LibraryBrowserDlg::OnModify);
+    onCommand(kIdcBrowserDelete, &LibraryBrowserDlg::OnDelete);
+    onCommand(kIdcBrowserList, &LibraryBrowserDlg::OnList);
+}
+
+bool LibraryBrowserDlg::OnInitDialog()
+{
+    if (plat::Control* tab = GetDlgItem(kIdcBrowserTab)) {
+        tab->InsertItem(0, "Libraries");
+        tab->InsertItem(1, "Search");
+        tab->SetCurSel(0);
+    }
+    for (const unsigned id : kSearchTab)
+        ShowDlgItem(id, plat::kSwHide);
+    fillLibraries();
+    if (plat::Control* combo = GetDlgItem(kIdcSearchLibrary)) {
+        if (const plat::Control* libraries = GetDlgItem(kIdcBrowserLibraryList))
+            for (int i = 0; i < libraries->GetCount(); ++i)
+                combo->AddString(libraries->GetItemText(i));
+        combo->SetCurSel(combo->AddString(kAllLibraries));
+    }
+    CheckDlgButton(kIdcSearchByName, 1);
+    CheckDlgButton(kIdcSearchByDescription, 1);
+    return true;
+}
+
+void LibraryBrowserDlg::fillLibraries()
+{
+    plat::Control* list = GetDlgItem(kIdcBrowserLibraryList);
+    if (!list)
+        return;
+    list->ResetContent();
+    for (const std::string& file : plat::listFiles(services_.folder + "*" + services_.extension))
+        list->AddString(withoutExtension(file));
+    list->SetCurSel(list->FindStringExact(-1, choice_.library));
+    char status[64];
+    std::snprintf(status, sizeof status, "%d libraries available", list->GetCount());
+    SetDlgItemText(kIdcBrowserStatus, status);
+    SetDlgItemText(kIdcBrowserLibraryName, choice_.library);
+    if (list->GetCurSel() >= 0)
+        showParts();
+}
+
+void LibraryBrowserDlg::showParts()
+{
+    chosenPart_.clear();
+    plat::Control* parts = GetDlgItem(kIdcBrowserPartList);
+    if (!parts)
+        return;
+    parts->ResetContent();
+    const std::vector<std::string> names = services_.listParts(choice_.library);
+    for (const std::string& name : names)
+        parts->AddString(name);
+    char status[64];
+    std::snprintf(status, sizeof status, "%d symbols", static_cast<int>(names.size()));
+    SetDlgItemText(kIdcBrowserStatus, status);
+}
+
+void LibraryBrowserDlg::OnTabChanged()
+{
+    const plat::Control* tab = GetDlgItem(kIdcBrowserTab);
+    const int shown = tab ? tab->GetCurSel() : 0;
+    if (shown == shownTab_ || shown < 0)
+        return;
+    shownTab_ = shown;
+    for (const unsigned id : kLibrariesTab)
+        ShowDlgItem(id, shown == 0 ? plat::kSwShow : plat::kSwHide);
+    for (const unsigned id : kSearchTab)
+        ShowDlgItem(id, shown == 1 ? plat::kSwShow : plat::kSwHide);
+}
+
+void LibraryBrowserDlg::OnLibraryChosen()
+{
+    const std::string library = selected(GetDlgItem(kIdcBrowserLibraryList));
+    if (library.empty())
+        return;
+    choice_.library = library;
+    choice_.part.clear();
+    showParts();
+}
+
+void LibraryBrowserDlg::choosePart(const std::string& library, const std::string& part)
+{
+    chosenPart_ = part.substr(0, part.find('.'));
+    choice_.library = library;
+    choice_.part = chosenPart_;
+    SetDlgItemText(kIdcBrowserPartName, chosenPart_);
+    const std::optional<LibraryPartDetails> details = services_.details(library, chosenPart_);
+    SetDlgItemText(kIdcBrowserPackage, details ? details->package : std::string());
+    SetDlgItemText(kIdcBrowserDescription, details ? details->description : std::string());
+}
+
+void LibraryBrowserDlg::OnPartChosen()
+{
+    const std::string part = selected(GetDlgItem(kIdcBrowserPartList));
+    if (!part.empty())
+        choosePart(choice_.library, part);
+}
+
+void LibraryBrowserDlg::OnResultChosen()
+{
+    const std::string line = selected(GetDlgItem(kIdcSearchResults));
+    const size_t slash = line.find('/');
+    if (slash == std::string::npos || slash == 0 || slash + 1 >= line.size())
+        return;
+    choosePart(line.substr(0, slash), line.substr(slash + 1));
+}
+
+void LibraryBrowserDlg::OnLibraryTyped()
+{
+    const std::string typed = GetDlgItemText(kIdcBrowserLibraryName, kMaxTypedLibrary);
+    plat::Control* list = GetDlgItem(kIdcBrowserLibraryList);
+    if (!list || typed.empty())
+        return;
+    const int found = list->FindString(-1, typed);
+    if (found >= 0 && found != list->GetCurSel()) {
+        list->SetCurSel(found);
+        OnLibraryChosen();
+    }
+}
+
+void LibraryBrowserDlg::searchOne(const std::string& library, const std::string& text, int mode, int& total)
+{
+    SetDlgItemText(kIdcSearchStatus, "Searching: " + library);
+    std::vector<std::string> lines;
+    total += services_.search(library, text, lines, mode);
+    if (plat::Control* results = GetDlgItem(kIdcSearchResults))
+        for (const std::string& line : lines)
+            results->AddString(line);
+}
+
+void LibraryBrowserDlg::OnSearch()
+{
+    const std::string text = GetDlgItemText(kIdcSearchText, kMaxSearchText);
+    const int mode = (IsDlgButtonChecked(kIdcSearchByName) ? 1 : 0) | (IsDlgButtonChecked(kIdcSearchByDescription) ? 2 : 0);
+    if (mode == 0 || ((mode & 2) && text.empty()))
+        return;
+    if (plat::Control* results = GetDlgItem(kIdcSearchResults))
+        results->ResetContent();
+    const std::string library = GetDlgItemText(kIdcSearchLibrary, kMaxSearchLibrary);
+    int total = 0;
+    if (library != kAllLibraries) {
+        searchOne(library, text, mode, total);
+    } else if (const plat::Control* libraries = GetDlgItem(kIdcBrowserLibraryList)) {
+        for (int i = 0; i < libraries->GetCount(); ++i)
+            searchOne(libraries->GetItemText(i), text, mode, total);
+    }
+    char status[64];
+    std::snprintf(status, sizeof status, "No.of matches: %d", total);
+    SetDlgItemText(kIdcSearchStatus, status);
+}
+
+void LibraryBrowserDlg::OnModify()
+{
+    if (chosenPart_.empty()) {
+        plat::MessageBox("Please select a part", plat::kMbIconInformation);
+        return;
+    }
+    if (services_.modify && services_.modify(choice_.library, chosenPart_))
+        EndDialog(plat::kIdCancel);
+}
+
+void LibraryBrowserDlg::OnDelete()
+{
+    if (chosenPart_.empty()) {
+        plat::MessageBox("Please select a part", plat::kMbIconInformation);
+        return;
+    }
+    if (plat::MessageBox("Delect part " + chosenPart_ + "?", plat::kMbYesNo) != plat::kIdYes)
+        return;
+    if (plat::isReadOnlyFile(services_.folder + choice_.library + services_.extension)) {
+        plat::MessageBox(kMsgLibraryProtected);
+        return;
+    }
+    services_.remove(choice_.library, chosenPart_);
+    choice_.part.clear();
+    fillLibraries();
+}
+
+void LibraryBrowserDlg::OnList()
+{
+    if (!choice_.library.empty())
+        services_.writeList(choice_.library);
+}
+
+void LibraryBrowserDlg::OnOK()
+{
+    if (chosenPart_.empty()) {
+        plat::MessageBox("Please select a part", plat::kMbIconInformation);
+        return;
+    }
+    // Only a part that really loaded ends the browser with OK: the caller places it.
+    if (!services_.load(choice_.library, chosenPart_))
+        return;
+    EndDialog(plat::kIdOk);
+}
+
+plat::DialogTemplate LibraryBrowserTemplate(unsigned templateId)
+{
+    using K = plat::ControlKind;
+    constexpr unsigned kNoId = 0xFFFF;
+    constexpr int kListHeight = 120;
+    plat::DialogTemplate t;
+    t.id = templateId;
+    t.title = "Library Parts";
+    t.controls = {
+        {.id = kIdcBrowserTab, .kind = K::Tab, .text = "Tab1", .row = 0},
+        {.id = kIdcBrowserLibraryName, .kind = K::Edit, .row = 1},
+        {.id = kIdcBrowserPartName, .kind = K::Edit, .row = 1, .column = 1},
+        {.id = kIdcBrowserLibraryList, .kind = K::ListBox, .row = 2, .height = kListHeight},
+        {.id = kIdcBrowserPartList, .kind = K::ListBox, .row = 2, .column = 1, .height = kListHeight},
+        {.id = kIdcBrowserStatus, .kind = K::Static, .row = 3},
+        {.id = kIdcSearchText, .kind = K::Edit, .row = 4},
+        {.id = kIdcSearchLibrary, .kind = K::ComboDropList, .row = 4, .column = 1},
+        {.id = kIdcSearchByName, .kind = K::CheckBox, .text = "Name of Part", .row = 5},
+        {.id = kIdcSearchByDescription, .kind = K::CheckBox, .text = "Description of Part", .row = 5, .column = 1},
+        {.id = kIdcSearchResults, .kind = K::ListBox, .row = 6, .height = kListHeight},
+        {.id = kIdcSearchButton, .kind = K::PushButton, .text = "Search", .row = 6, .column = 1},
+        {.id = kIdcSearchStatus, .kind = K::Static, .row = 7},
+        {.id = kNoId, .kind = K::Static, .text = "Package", .row = 8},
+        {.id = kIdcBrowserPackage, .kind = K::Static, .row = 8, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Description", .row = 9},
+        {.id = kIdcBrowserDescription, .kind = K::Static, .row = 9, .column = 1},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Load Part", .row = 10},
+        {.id = kIdcBrowserModify, .kind = K::PushButton, .text = "Modify Part", .row = 10, .column = 1},
+        {.id = kIdcBrowserDelete, .kind = K::PushButton, .text = "Delete Part", .row = 11},
+        {.id = kIdcBrowserList, .kind = K::PushButton, .text = "List Parts", .row = 11, .column = 1},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 12},
+    };
+    return t;
+}
+
+}  // namespace quill

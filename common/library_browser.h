@@ -1,0 +1,99 @@
+#pragma once
+// The "Library Parts" browser both editors share: a "Libraries" tab (a library, then one of its
+// parts) and a "Search" tab (parts by name or description in one library or all), the chosen
+// part's package and description, and Load, Modify, Delete and List. Each program passes in its
+// library kind and the routines that read and change its libraries.
+
+#include "platform/app/dialog.h"
+#include "platform/app/resources.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quill {
+
+// Control ids of the browser template.
+enum : unsigned {
+    kIdcBrowserTab = 1138,
+    kIdcBrowserPartList = 404,
+    kIdcBrowserLibraryList = 405,
+    kIdcBrowserPartName = 1066,
+    kIdcBrowserLibraryName = 311,
+    kIdcBrowserStatus = 1047,
+    kIdcBrowserPackage = 513,
+    kIdcBrowserDescription = 242,
+    kIdcBrowserModify = 1029,
+    kIdcBrowserDelete = 408,
+    kIdcBrowserList = 1000,
+    kIdcSearchResults = 1079,
+    kIdcSearchText = 1135,
+    kIdcSearchByName = 1073,
+    kIdcSearchByDescription = 1136,
+    kIdcSearchLibrary = 1311,
+    kIdcSearchStatus = 1048,
+    kIdcSearchButton = 234,
+};
+
+inline constexpr std::string_view kAllLibraries = "All";
+
+struct LibraryPartDetails {
+    std::string package;
+    std::string description;
+};
+
+// What the browser needs of one program's libraries. Libraries are named without extension.
+struct LibraryBrowserServices {
+    std::string folder;        // the library folder, ending with a separator
+    std::string extension;     // ".CON", ".CAT"
+    std::function<std::vector<std::string>(const std::string& library)> listParts;
+    // Adds "LIBRARY/PART" lines; returns how many (mode 1 name, 2 description, 3 either).
+    std::function<int(const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode)> search;
+    std::function<std::optional<LibraryPartDetails>(const std::string& library, const std::string& part)> details;
+    std::function<bool(const std::string& library, const std::string& part)> load;
+    std::function<bool(const std::string& library, const std::string& part)> remove;
+    std::function<void(const std::string& library)> writeList;
+    // Modify Part: opens the part's editor; false while there is none to open.
+    std::function<bool(const std::string& library, const std::string& part)> modify;
+};
+
+// The library and the part the person chose last; the program keeps one for its browser.
+struct LibraryChoiceState {
+    std::string library;
+    std::string part;
+};
+
+class LibraryBrowserDlg : public plat::Dialog {
+public:
+    LibraryBrowserDlg(unsigned templateId, LibraryBrowserServices services, LibraryChoiceState& choice,
+                      plat::Wnd* parent = nullptr);
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void fillLibraries();
+    void showParts();
+    void choosePart(const std::string& library, const std::string& part);
+    void OnTabChanged();
+    void OnLibraryChosen();
+    void OnPartChosen();
+    void OnResultChosen();
+    void OnLibraryTyped();
+    void OnSearch();
+    void OnModify();
+    void OnDelete();
+    void OnList();
+    void searchOne(const std::string& library, const std::string& text, int mode, int& total);
+
+    LibraryBrowserServices services_;
+    LibraryChoiceState& choice_;
+    // The part chosen in the list shown; empty after the library changes.
+    std::string chosenPart_;
+    int shownTab_ = 0;
+};
+
+// The browser's template: both tabs' controls, those of the Search tab hidden at first.
+plat::DialogTemplate LibraryBrowserTemplate(unsigned templateId);
+
+}  // namespace quill

@@ -1,0 +1,39 @@
+#pragma once
+// Saving the drawing as a part of a ".CON" library, and copying a part from one library into
+// another. Both check every typed name before any library is touched and say only what was
+// really written.
+
+#include "platform/app/dialog.h"
+
+#include <string>
+#include <vector>
+
+// "Save Library Part": writes the current object array as a part of the chosen library (a new
+// library after "Start new library: %s?"). The dialog stays open unless the part was written.
+class CSaveLibPartDlg : public plat::Dialog {
+public:
+    explicit CSaveLibPartDlg(plat::Wnd* parent = nullptr);
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void OnLibraryChosen();
+    void OnPartChosen();
+    void OnLibraryTyped();
+    void OnPartTyped();
+    bool writePart(const std::string& libraryFile, const std::string& part);
+};
+
+// "Copy/Move Library Parts": copies the chosen part of the source library into the destination
+// library; stays open for further copies.
+class CCopyLibPartsDlg : public plat::Dialog {
+public:
+    explicit CCopyLibPartsDlg(plat::Wnd* parent = nullptr);
+    bool OnInitDialog() override;
+
+private:
+    void OnLibraryChosen();
+    void OnPartChosen();
+    void OnCopy();
+    std::string part_;   // chosen in the list shown; cleared when the library changes
+};

@@ -1,0 +1,295 @@
+// The library dialogs driven through the main frame on a library folder made in the test: the
+// Library Parts browser (F5), Save Drawing As Library Part and Copy Library Parts: which names
+// are refused, what the libraries hold afterwards and when the dialogs stay open.
+#include "edit_view_fixture.h"
+
+#include "common/library_browser.h"
+#include "platform/app/dialog.h"
+#include "platform/app/keys.h"
+#include "resources/schemora/edit_ids.h"
+#include "schemora/core/part_library.h"
+#include "schemora/workspace/library_parts_dialog.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+namespace schemora_test {
+namespace {
+
+using namespace scm;
+namespace fs = std::filesystem;
+
+std::string bytesOf(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class LibraryDialogs : public EditView {
+protected:
+    void SetUp() override
+    {
+        const char* dir = std::getenv("QUILL_PROGRAM_DIR");
+        const fs::path starter = dir ? fs::path(dir) / "LIB" / "DEVICE.CON" : fs::path();
+        if (starter.empty() || !fs::exists(starter))
+            GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
+        fs::create_directories(folder.path() / "LIB");
+        fs::copy_file(starter, lib("DEVICE.CON"));
+        fs::copy_file(starter.parent_path() / "TTL.CON", lib("TTL.CON"));
+        EditView::SetUp();
+        command(kCmdToolLine);
+        drag(-200, -100, 200, -100);
+        ASSERT_EQ(count(), 1);
+    }
+    fs::path lib(const std::string& name) const { return folder.path() / "LIB" / name; }
+    // Every file of the library folder with its bytes.
+    std::map<std::string, std::string> libraryFolder() const
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(folder.path() / "LIB"))
+            files[entry.path().filename().string()] = bytesOf(entry.path());
+        return files;
+    }
+    std::vector<std::string> partsOf(const std::string& library) const
+    {
+        std::vector<std::string> names;
+        FillLibraryPartList(names, library, false);
+        return names;
+    }
+    // Save with the typed names; the dialog's state after OK (-1: still open) is returned and
+    // a dialog left open is cancelled.
+    int save(const std::string& library, const std::string& part)
+    {
+        int result = -2;
+        host.answerDialog([&](plat::Dialog& d) {
+            d.TypeDlgItemText(kIdcSaveLibraryName, library);
+            d.TypeDlgItemText(kIdcPartName, part);
+            result = d.PressButton(plat::kIdOk);
+            return result == -1 ? d.PressButton(plat::kIdCancel) : result;
+        });
+        EXPECT_TRUE(command(kCmdSaveAsLibraryPart));
+        return result;
+    }
+    std::string lastMessage() const
+    {
+        const auto boxes = host.messageBoxes();
+        return boxes.empty() ? std::string() : boxes.back();
+    }
+};
+
+TEST_F(LibraryDialogs, SaveRefusesEveryBadNameBeforeAnyLibraryIsTouched)
+{
+    const auto before = libraryFolder();
+    const struct { const char* library; const char* part; const char* message; } cases[] = {
+        {"DEVICE", "", "Enter a part name"},
+        {"DEVICE", ".X", "Enter a part name"},
+        {"DEVICE", " R", "Invalid part name!\nToo long or contains blanks."},
+        {"DEVICE", "ABCDEFGHIJKLMNOPQ", "Invalid part name!\nToo long or contains blanks."},
+        {"DEVICE", "a/b", "Invalid part name!\nToo long or contains blanks."},
+        {"", "R2", "Enter a library name\nor select an existing library"},
+        {".X", "R2", "Invalid library name!\nToo long or contains blanks."},
+        {"a/b", "R2", "Invalid library name!\nToo long or contains blanks."},
+        {"../x", "R2", "Invalid library name!\nToo long or contains blanks."},
+        {"..\\x", "R2", "Invalid library name!\nToo long or contains blanks."},
+        {"MY LIB", "R2", "Invalid library name!\nToo long or contains blanks."},
+        {"ABCDEFGHIJKLMNOPQ", "R2", "Invalid library name!\nToo long or contains blanks."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.library) + " / " + c.part);
+        EXPECT_EQ(save(c.library, c.part), -1) << "the dialog stays open";
+        EXPECT_EQ(lastMessage(), c.message);
+    }
+    EXPECT_EQ(libraryFolder(), before);
+    EXPECT_FALSE(fs::exists(folder.path() / "x.CON"));
+    EXPECT_FALSE(fs::exists(folder.path() / ".CON"));
+}
+
+TEST_F(LibraryDialogs, SaveWritesOnlyWhenEveryQuestionIsAnsweredYes)
+{
+    // A library not listed: "Start new library" answered No saves nothing and stays open.
+    host.answerMessageBox(plat::kIdNo);
+    EXPECT_EQ(save("MYLIB.TXT", "AB.X"), -1);
+    EXPECT_EQ(lastMessage(), "Start new library: MYLIB?");
+    EXPECT_FALSE(fs::exists(lib("MYLIB.CON")));
+
+    // Yes: MYLIB.TXT becomes MYLIB.CON, AB.X is saved as AB, and the dialog closes.
+    host.answerMessageBox(plat::kIdYes);
+    EXPECT_EQ(save("MYLIB.TXT", "AB.X"), plat::kIdOk);
+    EXPECT_EQ(partsOf("MYLIB"), std::vector<std::string>{"AB"});
+    EXPECT_EQ(g_libraryChoice.part, "AB");
+
+    // The same name again, typed in other case: the listed library, and "Replace part" No
+    // leaves its bytes and keeps the dialog open.
+    const std::string saved = bytesOf(lib("MYLIB.CON"));
+    host.answerMessageBox(plat::kIdNo);
+    EXPECT_EQ(save("mylib", "ab"), -1);
+    EXPECT_EQ(lastMessage(), "Replace part ab?");
+    EXPECT_EQ(bytesOf(lib("MYLIB.CON")), saved);
+    host.answerMessageBox(plat::kIdYes);
+    EXPECT_EQ(save("mylib", "ab"), plat::kIdOk);
+    EXPECT_EQ(partsOf("MYLIB"), std::vector<std::string>{"AB"});
+
+    // A read-only library is never rewritten.
+    fs::permissions(lib("MYLIB.CON"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string protectedBytes = bytesOf(lib("MYLIB.CON"));
+    EXPECT_EQ(save("MYLIB", "CD"), -1);
+    EXPECT_EQ(lastMessage(), "Library is protected: Please save part to another file");
+    EXPECT_EQ(bytesOf(lib("MYLIB.CON")), protectedBytes);
+    fs::permissions(lib("MYLIB.CON"), fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(LibraryDialogs, CopyWritesTheChosenPartAndLeavesTheDrawingAsItWas)
+{
+    ASSERT_EQ(NewPartLibrary("DEST"), 0) << "asked, answered No by default";
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("DEST"), 1);
+    const auto drawing = g_current.objects.data();
+    const int drawingCount = g_current.count;
+    const auto deviceBefore = bytesOf(lib("DEVICE.CON"));
+
+    std::vector<std::string> statuses;
+    host.answerDialog([&](plat::Dialog& d) {
+        // Nothing chosen: nothing copied.
+        d.SetDlgItemText(kIdcDestinationLibrary, "DEST.CON");
+        EXPECT_EQ(d.PressButton(kIdcCopyPart), -1);
+        statuses.push_back(d.GetDlgItemText(kIdcPartsStatus));
+        plat::Control* libraries = d.GetDlgItem(kIdcLibraryList);
+        d.ChooseDlgItem(kIdcLibraryList, libraries->FindStringExact(-1, "DEVICE.CON"));
+        d.ChooseDlgItem(kIdcPartList, d.GetDlgItem(kIdcPartList)->FindStringExact(-1, "R"));
+        d.PressButton(kIdcCopyPart);
+        statuses.push_back(d.GetDlgItemText(kIdcPartsStatus));
+        // The second copy of the same part replaces it after the question.
+        host.answerMessageBox(plat::kIdYes);
+        d.PressButton(kIdcCopyPart);
+        statuses.push_back(d.GetDlgItemText(kIdcPartsStatus));
+        // A destination outside the library folder is refused.
+        d.SetDlgItemText(kIdcDestinationLibrary, "../DEST");
+        d.SetDlgItemText(kIdcPartsStatus, "");
+        d.PressButton(kIdcCopyPart);
+        statuses.push_back(d.GetDlgItemText(kIdcPartsStatus));
+        return d.PressButton(plat::kIdCancel);
+    });
+    ASSERT_TRUE(command(kCmdCopyLibraryParts));
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Select source part", "Copied part R to DEST.CON",
+                                                  "Copied part R to DEST.CON", ""}));
+    EXPECT_EQ(host.count("message box: Please select a part"), 1);
+    EXPECT_EQ(lastMessage(), "Invalid library name!\nToo long or contains blanks.");
+    EXPECT_EQ(partsOf("DEST"), std::vector<std::string>{"R"});
+    EXPECT_EQ(bytesOf(lib("DEVICE.CON")), deviceBefore);
+    EXPECT_FALSE(fs::exists(folder.path() / "DEST.CON"));
+    EXPECT_EQ(g_current.objects.data(), drawing);
+    EXPECT_EQ(g_current.count, drawingCount);
+
+    // A protected destination: refused, its bytes kept, no "Copied" line.
+    fs::permissions(lib("DEST.CON"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string destBytes = bytesOf(lib("DEST.CON"));
+    std::string status;
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(kIdcPartList, d.GetDlgItem(kIdcPartList)->FindStringExact(-1, "R"));
+        d.SetDlgItemText(kIdcDestinationLibrary, "dest.con");
+        d.PressButton(kIdcCopyPart);
+        status = d.GetDlgItemText(kIdcPartsStatus);
+        return d.PressButton(plat::kIdCancel);
+    });
+    ASSERT_TRUE(command(kCmdCopyLibraryParts));
+    EXPECT_EQ(lastMessage(), "Library is protected: Please save part to another file");
+    EXPECT_EQ(status, "Select source part");
+    EXPECT_EQ(bytesOf(lib("DEST.CON")), destBytes);
+    fs::permissions(lib("DEST.CON"), fs::perms::owner_write, fs::perm_options::add);
+}
+
+// The browser's Search tab: the counts of one library, of all, and when nothing is searched.
+TEST_F(LibraryDialogs, BrowserSearchCountsOneLibraryOrAll)
+{
+    const int deviceParts = static_cast<int>(partsOf("DEVICE").size());
+    const int ttlParts = static_cast<int>(partsOf("TTL").size());
+    ASSERT_GT(deviceParts, 0);
+    ASSERT_GT(ttlParts, 0);
+    std::map<std::string, std::string> status;
+    std::vector<std::string> capacitorLines;
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserTab, 1);
+        plat::Control* library = d.GetDlgItem(quill::kIdcSearchLibrary);
+        EXPECT_EQ(library->GetItemText(library->GetCurSel()), "All");
+        const auto search = [&](const std::string& key, const char* text, int byName, int byText, const char* in) {
+            d.SetDlgItemText(quill::kIdcSearchStatus, "");
+            d.SetDlgItemText(quill::kIdcSearchText, text);
+            d.CheckDlgButton(quill::kIdcSearchByName, byName);
+            d.CheckDlgButton(quill::kIdcSearchByDescription, byText);
+            library->SetCurSel(library->FindStringExact(-1, in));
+            d.PressButton(quill::kIdcSearchButton);
+            status[key] = d.GetDlgItemText(quill::kIdcSearchStatus);
+        };
+        search("every name, all", "", 1, 0, "All");
+        search("every name, TTL", "", 1, 0, "TTL");
+        search("empty description", "", 0, 1, "All");
+        search("neither box", "R", 0, 0, "All");
+        search("capacitor", "capacitor", 0, 1, "DEVICE");
+        const plat::Control* results = d.GetDlgItem(quill::kIdcSearchResults);
+        for (int i = 0; i < results->GetCount(); ++i)
+            capacitorLines.push_back(results->GetItemText(i));
+        // A result line chosen shows its part.
+        d.ChooseDlgItem(quill::kIdcSearchResults, 0);
+        return d.PressButton(plat::kIdCancel);
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(status["every name, all"], "No.of matches: " + std::to_string(deviceParts + ttlParts));
+    EXPECT_EQ(status["every name, TTL"], "No.of matches: " + std::to_string(ttlParts));
+    EXPECT_EQ(status["empty description"], "") << "nothing searched";
+    EXPECT_EQ(status["neither box"], "");
+    EXPECT_EQ(status["capacitor"], "No.of matches: 3");
+    EXPECT_EQ(capacitorLines, (std::vector<std::string>{"DEVICE/100N", "DEVICE/C", "DEVICE/CP"}));
+    EXPECT_EQ(g_libraryChoice.library, "DEVICE");
+    EXPECT_EQ(g_libraryChoice.part, "100N");
+}
+
+// Delete Part acts only on a part chosen in the list shown, after "Delect part %s?".
+TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
+{
+    const size_t deviceParts = partsOf("DEVICE").size();
+    const std::string device = bytesOf(lib("DEVICE.CON"));
+    const std::string ttl = bytesOf(lib("TTL.CON"));
+    host.answerDialog([&](plat::Dialog& d) {
+        d.PressButton(quill::kIdcBrowserDelete);   // nothing chosen
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));
+        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"));
+        EXPECT_EQ(d.GetDlgItemText(quill::kIdcBrowserDescription), "Resistor");
+        d.PressButton(quill::kIdcBrowserDelete);   // answered No
+        // Another library chosen: the part chosen before is no longer the one to delete.
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "TTL"));
+        d.PressButton(quill::kIdcBrowserDelete);
+        d.PressButton(quill::kIdcBrowserModify);
+        EXPECT_EQ(d.PressButton(plat::kIdOk), -1) << "Load Part without a part";
+        return d.PressButton(plat::kIdCancel);
+    });
+    host.answerMessageBox(plat::kIdOk);
+    host.answerMessageBox(plat::kIdNo);
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Please select a part", "Delect part R?", "Please select a part",
+                                                              "Please select a part", "Please select a part"}));
+    EXPECT_EQ(bytesOf(lib("DEVICE.CON")), device);
+    EXPECT_EQ(bytesOf(lib("TTL.CON")), ttl);
+
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));
+        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"));
+        host.answerMessageBox(plat::kIdYes);
+        d.PressButton(quill::kIdcBrowserDelete);
+        EXPECT_EQ(d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"), -1) << "the list reloaded";
+        d.PressButton(quill::kIdcBrowserDelete);   // nothing chosen any more
+        return d.PressButton(plat::kIdCancel);
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    const auto parts = partsOf("DEVICE");
+    EXPECT_EQ(std::count(parts.begin(), parts.end(), "R"), 0);
+    EXPECT_EQ(parts.size() + 1, deviceParts);
+    EXPECT_EQ(host.messageBoxes().back(), "Please select a part");
+}
+
+}  // namespace
+}  // namespace schemora_test

@@ -1,0 +1,109 @@
+// The board program's Library Parts browser over package catalogues written in the test: search
+// counts over one catalogue or all, and Delete acting only on a part chosen in the list shown.
+#include "tracelyn/core/board_fixture.h"
+#include "tracelyn/core/package_fixture.h"
+#include "support/temp_folder.h"
+
+#include "common/library_browser.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/workspace/edit_dialogs.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+using namespace board_test;
+using namespace package_test;
+namespace fs = std::filesystem;
+
+std::string bytesOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class PackageBrowser : public BoardTest {
+protected:
+    void SetUp() override
+    {
+        BoardTest::SetUp();
+        registerTracelynResources();
+        g_boardFolders.libraryFolder = folder.path().string() + "/";
+        g_packageChoice = {};
+        writeCatalog(folder.file("STD.CAT"), dip8(), twoSections());
+        writeCatalog(folder.file("OTHER.CAT"), dip8());
+    }
+    void TearDown() override
+    {
+        g_packageChoice = {};
+        g_boardFolders = BoardFolders{};
+        BoardTest::TearDown();
+    }
+    static void choose(plat::Dialog& d, unsigned list, const char* text)
+    {
+        d.ChooseDlgItem(list, d.GetDlgItem(list)->FindStringExact(-1, text));
+    }
+    quill_test::TempFolder folder;
+};
+
+TEST_F(PackageBrowser, SearchAllAddsUpTheCatalogues)
+{
+    std::vector<std::string> statuses;
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserTab, 1);
+        d.CheckDlgButton(quill::kIdcSearchByDescription, 0);
+        d.PressButton(quill::kIdcSearchButton);
+        statuses.push_back(d.GetDlgItemText(quill::kIdcSearchStatus));
+        d.SetDlgItemText(quill::kIdcSearchText, "dip");
+        d.PressButton(quill::kIdcSearchButton);
+        statuses.push_back(d.GetDlgItemText(quill::kIdcSearchStatus));
+        choose(d, quill::kIdcSearchResults, "STD/DIP8");
+        statuses.push_back(d.GetDlgItemText(quill::kIdcBrowserDescription));
+        return d.PressButton(plat::kIdCancel);
+    });
+    CLibPartsDlg dialog;
+    dialog.DoModal();
+    EXPECT_EQ(statuses, (std::vector<std::string>{"No.of matches: 3", "No.of matches: 2", "Eight pins"}));
+}
+
+TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
+{
+    const std::string std = bytesOf(folder.file("STD.CAT"));
+    const std::string other = bytesOf(folder.file("OTHER.CAT"));
+    host.answerDialog([&](plat::Dialog& d) {
+        choose(d, quill::kIdcBrowserLibraryList, "STD");
+        choose(d, quill::kIdcBrowserPartList, "DIP8");
+        host.answerMessageBox(plat::kIdNo);
+        d.PressButton(quill::kIdcBrowserDelete);
+        // OTHER also has a DIP8, but it was never chosen there.
+        choose(d, quill::kIdcBrowserLibraryList, "OTHER");
+        d.PressButton(quill::kIdcBrowserDelete);
+        return d.PressButton(plat::kIdCancel);
+    });
+    CLibPartsDlg dialog;
+    dialog.DoModal();
+    EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Delect part DIP8?", "Please select a part"}));
+    EXPECT_EQ(bytesOf(folder.file("STD.CAT")), std);
+    EXPECT_EQ(bytesOf(folder.file("OTHER.CAT")), other);
+
+    // A protected catalogue is never rewritten, even after Yes.
+    fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    host.answerDialog([&](plat::Dialog& d) {
+        choose(d, quill::kIdcBrowserLibraryList, "OTHER");
+        choose(d, quill::kIdcBrowserPartList, "DIP8");
+        host.answerMessageBox(plat::kIdYes);
+        d.PressButton(quill::kIdcBrowserDelete);
+        return d.PressButton(plat::kIdCancel);
+    });
+    CLibPartsDlg again;
+    again.DoModal();
+    EXPECT_EQ(host.messageBoxes().back(), "Library is protected: Please save part to another file");
+    EXPECT_EQ(bytesOf(folder.file("OTHER.CAT")), other);
+    fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_write, fs::perm_options::add);
+}
+
+}  // namespace
