@@ -12,17 +12,17 @@ std::string firstChars(std::string_view text, size_t n) { return std::string(tex
 
 std::string SplitPinText(std::string_view text, int field)
 {
-    text = text.substr(0, std::min<size_t>(text.size(), kPinNumberChars));
+    text = text.substr(0, std::min<size_t>(text.size(), kEditorPinChars));
     if (const size_t nul = text.find('\0'); nul != std::string_view::npos)
         text = text.substr(0, nul);
     if (field == 0)
-        return firstChars(text.substr(0, text.find_first_of(",;")), kPinNumberChars);
+        return firstChars(text.substr(0, text.find_first_of(",;")), kEditorPinChars);
     if (field != 1)
         return {};
     size_t cut = text.find(';');
     if (cut == std::string_view::npos)
         cut = text.find(',');
-    return cut == std::string_view::npos ? std::string() : firstChars(text.substr(cut + 1), kPinNumberChars);
+    return cut == std::string_view::npos ? std::string() : firstChars(text.substr(cut + 1), kEditorPinChars);
 }
 
 int PinNumberValue(std::string_view number)

@@ -11,14 +11,14 @@
 
 inline constexpr int kMaxEditorPins = 999;
 inline constexpr int kSymbolVariants = 4;
-inline constexpr int kPinNumberChars = 10;
+inline constexpr int kEditorPinChars = 10;
 inline constexpr int kPinLabelChars = 20;
 
 struct EditorPin {
     std::string label;                            // at most kPinLabelChars
     int type = 0;                                 // 0 "Input" ... 11-14 hidden power pins
-    std::string number;                           // at most kPinNumberChars
-    std::string name;                             // at most kPinNumberChars
+    std::string number;                           // at most kEditorPinChars
+    std::string name;                             // at most kEditorPinChars
     int sortIndex = 0;                            // position before the last sort
     int partLetter = 0;                           // 0 = part A of the package
     std::array<int, kSymbolVariants> terminal{};  // object index per symbol variant, 0 = none
