@@ -1,6 +1,7 @@
 #include "schemora/core/part_pin_table.h"
 
 #include "platform/core/ui_host.h"
+#include "schemora/core/draw_object.h"
 
 #include <algorithm>
 

@@ -9,9 +9,12 @@
 #include <string_view>
 #include <vector>
 
+struct DrawObject;
+
 inline constexpr int kMaxEditorPins = 999;
 inline constexpr int kSymbolVariants = 4;
 inline constexpr int kEditorPinChars = 10;
+inline constexpr int kFirstHiddenPowerPinType = 11;
 inline constexpr int kPinLabelChars = 20;
 
 struct EditorPin {
@@ -54,6 +57,11 @@ public:
     std::vector<int> RemovePartPinOfTerminal(int objectIndex, int variant);
     // Removes the first record with the number of pinText; "No replacement!" when none.
     bool RemovePartPin(std::string_view pinText);
+    // Makes the table what the drawn terminals of slots 1..count say (after an undo, which
+    // brings back or takes away terminals): one record per number drawn in variant 0, linked
+    // to the terminals of later variants with the same number; hidden power pins and the type
+    // and part letter of numbers already known are kept. Slots 1..objectCount are read.
+    void RebuildPinTable(std::span<const DrawObject> slots, int objectCount);
 
 private:
     std::vector<EditorPin> pins_;

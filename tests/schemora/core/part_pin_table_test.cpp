@@ -1,3 +1,4 @@
+#include "schemora/core/part_pin_sync.h"
 #include "schemora/core/part_pin_table.h"
 #include "schemora/core/part_terminals.h"
 
@@ -182,4 +183,63 @@ TEST(PartTerminals, NoBodyOtherVariantsAndTurning)
     LayoutTerminalLabels(objects, 1, TerminalLayoutMode::TurnTowardCursor, body, -50, 20, fixedWidth);
     EXPECT_EQ(objects[1].w[1], objects[1].w[3]);
     EXPECT_EQ(objects[1].w[1], 20);
+}
+
+namespace {
+
+// Slot 0 unused, as in the editor's store.
+std::vector<DrawObject> storeOf(std::vector<DrawObject> objects)
+{
+    objects.insert(objects.begin(), DrawObject{});
+    return objects;
+}
+
+}  // namespace
+
+TEST(PartPinSync, PastedTerminalsAreNumberedOnAndPartsDropped)
+{
+    plat::TestUiHost host;
+    PartPinTable table;
+    table.AddPartPin("3", 0, "", 1, 0, 0);
+    DrawObject part;
+    part.w = ObjectWords(kObjPart + 1, 0, 0);
+    std::vector<DrawObject> slots =
+        storeOf({terminal(0, 0, 50, 0, "3"), terminal(0, 100, 50, 100, "1"), part, terminal(0, 200, 50, 200, "1")});
+    EXPECT_EQ(NumberPastedTerminals(slots, 2, 4, 0, 0, table), 1);
+    EXPECT_EQ(slots[3].type(), kObjDeleted);
+    EXPECT_EQ(TerminalPinText(slots[2]), "4");
+    EXPECT_EQ(TerminalPinText(slots[4]), "5");
+    EXPECT_EQ(numbers(table), (std::vector<std::string>{"3", "4", "5"}));
+    EXPECT_FALSE(host.shown("message box: Error: pin already defined for part!"));
+
+    // In symbol 2 a pasted terminal links to the pin of its number.
+    std::vector<DrawObject> second = storeOf({terminal(0, 0, 50, 0, "4")});
+    second[1].w[4] |= 1 << 10;
+    NumberPastedTerminals(second, 1, 1, 1, 0, table);
+    EXPECT_EQ(table.pins()[1].terminal[1], 1);
+    EXPECT_EQ(table.count(), 3);
+}
+
+TEST(PartPinSync, RebuildFollowsTheDrawnTerminalsAndKeepsHiddenPins)
+{
+    plat::TestUiHost host;
+    PartPinTable table;
+    table.AddPartPin("1", 3, "", 1, 0, 2);
+    table.AddPartPin("2", 0, "", 2, 0, 0);
+    table.AddPartPin("14,VCC", 11, "", 0, 0, 0);
+    // After an undo: terminal 2 is gone, terminal 5 is back, symbol 2 holds pin 1.
+    std::vector<DrawObject> slots = storeOf({terminal(0, 0, 50, 0, "1,CK"), line(0, 0, 10, 10), terminal(0, 0, 50, 0, "1"),
+                                             rectangle(0, 0, 5, 5), terminal(0, 0, 50, 0, "5")});
+    slots[3].w[4] |= 1 << 10;
+    table.RebuildPinTable(slots, 5);
+    EXPECT_EQ(numbers(table), (std::vector<std::string>{"1", "5", "14"}));
+    const EditorPin& one = table.pins()[0];
+    EXPECT_EQ(one.name, "CK");
+    EXPECT_EQ(one.type, 3);
+    EXPECT_EQ(one.partLetter, 2);
+    EXPECT_EQ(one.terminal[0], 1);
+    EXPECT_EQ(one.terminal[1], 3);
+    EXPECT_EQ(table.pins()[2].type, 11);
+    table.RebuildPinTable(slots, 0);
+    EXPECT_EQ(numbers(table), std::vector<std::string>{"14"});
 }
