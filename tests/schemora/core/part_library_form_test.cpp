@@ -1,4 +1,7 @@
 #include "library_test_support.h"
+#include "../netlist/netlist_test_support.h"
+
+#include "schemora/netlist/netlist_builder.h"
 
 #include "schemora/core/part_library_form.h"
 #include "schemora/core/part_pin_table.h"
@@ -93,4 +96,37 @@ TEST(PartLibraryForm, SavedPartLoadsWithItsPinsDesignatorPackageAndComment)
     EXPECT_EQ(SaveEditorPartToLibrary(part.records, fields, "ABSENT", "NEWPART"), 0);
     EXPECT_EQ(g_current.count, 5);
     g_current = CurrentDrawing{};
+}
+
+namespace {
+
+class EditorPartNetlist : public netlist_test::NetlistFixture {};
+
+}  // namespace
+
+TEST_F(EditorPartNetlist, SavedPartPlacesAndNetlistsLikeAStarterPart)
+{
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    {
+        DrawnPart drawn;
+        const CurrentDrawing drawing = g_current;
+        ASSERT_EQ(SaveEditorPartToLibrary(drawn.records, PartAttributeFields{"Q", "TO92", ""}, "MINE", "NEWPART"), 1);
+        EXPECT_EQ(g_current.count, drawing.count);
+    }
+    const int symbol = load("MINE", "NEWPART");
+    part(symbol, "Q", 1, 0, 0);
+    wire(400, 0, 1000, 0);
+    part(resistor, "R:1k", 1, 1000, 0);
+
+    CNetlistBuilder builder;
+    builder.m_kind = kNetlistPlain;
+    builder.m_basicFormat = 1;
+    builder.m_range = kRangeAllSheets;
+    builder.m_sheetCount = 1;
+    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    const std::string nets = readNetlistBody(".net");
+    EXPECT_NE(nets.find("q1-2,r1-1"), std::string::npos) << nets;
+    EXPECT_NE(nets.find("q1-1"), std::string::npos) << nets;
+    EXPECT_NE(read(".ref").find("Q1 MINE\\NEWPART 1 TO92"), std::string::npos) << read(".ref");
 }
