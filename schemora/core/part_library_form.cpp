@@ -1,5 +1,6 @@
 #include "schemora/core/part_library_form.h"
 
+#include "common/scoped_replace.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/object_store.h"
 #include "schemora/core/part_library.h"
@@ -43,24 +44,17 @@ void addTerminal(OwnedElements& out, const DrawObject& t)
         out.add(textAt(t.w[16], t.w[17], t.w[4], label));
 }
 
-// Restores the current drawing when the save is over, whatever way it ends.
-class CurrentDrawingSwap {
-public:
-    explicit CurrentDrawingSwap(std::span<DrawObject> objects, int count) : saved_(g_current)
-    {
-        g_current.objects = objects;
-        g_current.count = count;
-        g_current.viewCentreX = 0;
-        g_current.viewCentreY = 0;
-        g_current.sheetSize = 'A';
-    }
-    ~CurrentDrawingSwap() { g_current = saved_; }
-    CurrentDrawingSwap(const CurrentDrawingSwap&) = delete;
-    CurrentDrawingSwap& operator=(const CurrentDrawingSwap&) = delete;
-
-private:
-    CurrentDrawing saved_;
-};
+// The current drawing as the library writer reads a part: the records, at origin 0, 0.
+CurrentDrawing partDrawing(std::span<DrawObject> objects, int count)
+{
+    CurrentDrawing drawing = g_current;
+    drawing.objects = objects;
+    drawing.count = count;
+    drawing.viewCentreX = 0;
+    drawing.viewCentreY = 0;
+    drawing.sheetSize = 'A';
+    return drawing;
+}
 
 }  // namespace
 
@@ -108,6 +102,6 @@ int SaveEditorPartToLibrary(std::span<const DrawObject> records, const PartAttri
     std::vector<DrawObject> owned = elements.release();
     for (size_t i = 0; i < owned.size(); ++i)
         store[static_cast<int>(i) + 1] = owned[i];   // the store frees their data from here on
-    const CurrentDrawingSwap swap(store.slots(), static_cast<int>(owned.size()));
+    const ScopedReplace<CurrentDrawing> lent(g_current, partDrawing(store.slots(), static_cast<int>(owned.size())));
     return RewriteLibrary(library, part, kRewriteAddOrReplace);
 }
