@@ -1,0 +1,113 @@
+#include "schemora/core/part_pin_table.h"
+
+#include "platform/core/ui_host.h"
+#include "schemora/core/draw_object.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string firstChars(std::string_view text, size_t n) { return std::string(text.substr(0, std::min(n, text.size()))); }
+
+}  // namespace
+
+std::string SplitPinText(std::string_view text, int field)
+{
+    text = text.substr(0, std::min<size_t>(text.size(), kEditorPinChars));
+    if (const size_t nul = text.find('\0'); nul != std::string_view::npos)
+        text = text.substr(0, nul);
+    if (field == 0)
+        return firstChars(text.substr(0, text.find_first_of(",;")), kEditorPinChars);
+    if (field != 1)
+        return {};
+    size_t cut = text.find(';');
+    if (cut == std::string_view::npos)
+        cut = text.find(',');
+    return cut == std::string_view::npos ? std::string() : firstChars(text.substr(cut + 1), kEditorPinChars);
+}
+
+int PinNumberValue(std::string_view number)
+{
+    long long value = 0;
+    for (const char c : number) {
+        if (c < '0' || c > '9')
+            break;
+        value = std::min<long long>(value * 10 + (c - '0'), 1'000'000'000);
+    }
+    return static_cast<int>(value);
+}
+
+int PartPinTable::GetNextPinNumber() const
+{
+    int highest = 0;
+    for (const EditorPin& pin : pins_)
+        highest = std::max(highest, PinNumberValue(pin.number));
+    return highest + 1;
+}
+
+PinAddResult PartPinTable::AddPartPin(std::string_view pinText, int type, std::string_view label, int objectIndex,
+                                      int variant, int partLetter)
+{
+    const std::string number = SplitPinText(pinText, 0);
+    const auto same = std::find_if(pins_.begin(), pins_.end(), [&](const EditorPin& p) { return p.number == number; });
+    if (same != pins_.end()) {
+        if (variant <= 0 || variant >= kSymbolVariants) {
+            plat::MessageBox("Error: pin already defined for part!");
+            return PinAddResult::Duplicate;
+        }
+        same->terminal[static_cast<size_t>(variant)] = objectIndex;
+        return PinAddResult::Linked;
+    }
+    if (count() >= kMaxEditorPins) {
+        plat::MessageBox("Too many pins");
+        return PinAddResult::TableFull;
+    }
+    EditorPin pin;
+    pin.label = firstChars(label, kPinLabelChars);
+    pin.type = type;
+    pin.number = number;
+    pin.name = SplitPinText(pinText, 1);
+    pin.partLetter = partLetter;
+    pin.terminal[0] = objectIndex;
+    pins_.push_back(std::move(pin));
+    SortPinsByNumber();
+    return PinAddResult::Added;
+}
+
+void PartPinTable::SortPinsByNumber()
+{
+    for (size_t i = 0; i < pins_.size(); ++i)
+        pins_[i].sortIndex = static_cast<int>(i);
+    std::stable_sort(pins_.begin(), pins_.end(), [](const EditorPin& a, const EditorPin& b) {
+        return PinNumberValue(a.number) < PinNumberValue(b.number);
+    });
+}
+
+std::vector<int> PartPinTable::RemovePartPinOfTerminal(int objectIndex, int variant)
+{
+    std::vector<int> linked;
+    if (variant < 0 || variant >= kSymbolVariants || objectIndex <= 0)
+        return linked;
+    const auto carried = [&](const EditorPin& p) { return p.terminal[static_cast<size_t>(variant)] == objectIndex; };
+    for (const EditorPin& pin : pins_) {
+        if (!carried(pin))
+            continue;
+        for (size_t v = 1; v < pin.terminal.size(); ++v)
+            if (pin.terminal[v] > 0 && pin.terminal[v] != objectIndex)
+                linked.push_back(pin.terminal[v]);
+    }
+    std::erase_if(pins_, carried);
+    return linked;
+}
+
+bool PartPinTable::RemovePartPin(std::string_view pinText)
+{
+    const std::string number = SplitPinText(pinText, 0);
+    const auto match = std::find_if(pins_.begin(), pins_.end(), [&](const EditorPin& p) { return p.number == number; });
+    if (match == pins_.end()) {
+        plat::MessageBox("No replacement!");
+        return false;
+    }
+    pins_.erase(match);
+    return true;
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The pin table of the library part editor: one record per pin number of the part being drawn,
+// kept in numeric order of its number, with the drawn terminal that carries the pin in each
+// symbol variant. Failures are told in a message box and leave the table as it was.
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct DrawObject;
+
+inline constexpr int kMaxEditorPins = 999;
+inline constexpr int kSymbolVariants = 4;
+inline constexpr int kEditorPinChars = 10;
+inline constexpr int kFirstHiddenPowerPinType = 11;
+inline constexpr int kPinLabelChars = 20;
+
+struct EditorPin {
+    std::string label;                            // at most kPinLabelChars
+    int type = 0;                                 // 0 "Input" ... 11-14 hidden power pins
+    std::string number;                           // at most kEditorPinChars
+    std::string name;                             // at most kEditorPinChars
+    int sortIndex = 0;                            // position before the last sort
+    int partLetter = 0;                           // 0 = part A of the package
+    std::array<int, kSymbolVariants> terminal{};  // object index per symbol variant, 0 = none
+};
+
+// Field 0 (the number: up to the first "," or ";") or field 1 (the name: after the ";" when
+// there is one, else after the ",") of the first 10 characters of a pin text, cut to 10
+// characters; any other field is empty.
+std::string SplitPinText(std::string_view text, int field);
+// The value of a pin number's leading decimal digits, 0 when there are none.
+int PinNumberValue(std::string_view number);
+
+enum class PinAddResult { Added, Linked, Duplicate, TableFull };
+
+class PartPinTable {
+public:
+    std::span<const EditorPin> pins() const { return pins_; }
+    int count() const { return static_cast<int>(pins_.size()); }
+    void clear() { pins_.clear(); }
+
+    // One more than the largest numeric pin number; 1 for an empty table.
+    int GetNextPinNumber() const;
+    // Adds the pin of terminal objectIndex drawn in symbol variant (0-based). An existing number
+    // is an error in variant 0 and links the terminal into that variant's slot in later ones.
+    // A full table refuses with "Too many pins".
+    PinAddResult AddPartPin(std::string_view pinText, int type, std::string_view label, int objectIndex,
+                            int variant, int partLetter);
+    // Stable ascending order by numeric value; sortIndex keeps each record's old position.
+    void SortPinsByNumber();
+    // Removes every record that terminal objectIndex carries in variant. Returns the terminals
+    // of the later variants those records linked, which the caller erases along with it when
+    // the part has several symbols.
+    std::vector<int> RemovePartPinOfTerminal(int objectIndex, int variant);
+    // Removes the first record with the number of pinText; "No replacement!" when none.
+    bool RemovePartPin(std::string_view pinText);
+    // Makes the table what the drawn terminals of slots 1..count say (after an undo, which
+    // brings back or takes away terminals): one record per number drawn in variant 0, linked
+    // to the terminals of later variants with the same number; hidden power pins and the type
+    // and part letter of numbers already known are kept. Slots 1..objectCount are read.
+    void RebuildPinTable(std::span<const DrawObject> slots, int objectCount);
+
+private:
+    std::vector<EditorPin> pins_;
+};
