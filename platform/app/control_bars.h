@@ -32,6 +32,15 @@ enum : unsigned { kTbbsButton = 0x00, kTbbsSeparator = 0x01, kTbbsCheckBox = 0x0
 enum : unsigned { kSbpsNormal = 0x0000, kSbpsNoBorders = 0x0100, kSbpsPopout = 0x0200,
                   kSbpsDisabled = 0x04000000, kSbpsStretch = 0x08000000 };
 
+// Where a docked bar sits: the frame side, the row on that side (0 nearest the menu bar or
+// the frame's edge) and the place in the row, left to right.
+struct DockPlace {
+    unsigned side = kCbrsAlignTop;
+    int row = 0;
+    int index = 0;
+    bool operator==(const DockPlace&) const = default;
+};
+
 class ControlBar : public Wnd {
 public:
     // The bar's id in the frame (toolbar ids are used for show/hide commands and saved layouts).
@@ -40,12 +49,14 @@ public:
     bool isShown() const { return shown_; }
     void EnableDocking(unsigned align) { dockAlign_ = align; }
     unsigned dockAlign() const { return dockAlign_; }
+    const DockPlace& dockPlace() const { return dock_; }
 
 protected:
     unsigned barId_ = 0;
     FrameWnd* frame_ = nullptr;
     bool shown_ = true;
     unsigned dockAlign_ = 0;
+    DockPlace dock_;
     friend class FrameWnd;
 };
 

@@ -16,10 +16,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QToolBar>
 #include <QMimeData>
 #include <QUrl>
 
 #include <algorithm>
+#include <tuple>
 
 namespace plat {
 namespace {
@@ -170,11 +172,80 @@ void FrameWnd::ShowControlBar(ControlBar* bar, bool show, bool)
     RecalcLayout();
 }
 
-void FrameWnd::DockControlBar(ControlBar* bar, unsigned)
+namespace {
+
+unsigned dockSide(unsigned side)
 {
-    if (bar)
-        bar->shown_ = true;
+    for (unsigned s : {kCbrsAlignTop, kCbrsAlignBottom, kCbrsAlignLeft, kCbrsAlignRight})
+        if (side & s)
+            return s;
+    return kCbrsAlignTop;
+}
+
+Qt::ToolBarArea toolBarArea(unsigned side)
+{
+    switch (side) {
+    case kCbrsAlignBottom: return Qt::BottomToolBarArea;
+    case kCbrsAlignLeft: return Qt::LeftToolBarArea;
+    case kCbrsAlignRight: return Qt::RightToolBarArea;
+    default: return Qt::TopToolBarArea;
+    }
+}
+
+}  // namespace
+
+void FrameWnd::DockControlBar(ControlBar* bar, unsigned side)
+{
+    if (!bar)
+        return;
+    side = dockSide(side);
+    int row = 0;
+    for (const ControlBar* other : bars_)
+        if (other != bar && other->dock_.side == side && dynamic_cast<const ToolBar*>(other))
+            row = std::max(row, other->dock_.row + 1);
+    bar->dock_ = {side, row, 0};
+    arrangeToolBarRows();
     RecalcLayout();
+}
+
+void FrameWnd::DockControlBarNextTo(ControlBar* bar, const ControlBar* neighbour)
+{
+    if (!bar || !neighbour || bar == neighbour)
+        return;
+    const DockPlace place{neighbour->dock_.side, neighbour->dock_.row, neighbour->dock_.index + 1};
+    bar->dock_ = {place.side, -1, 0};   // out of every row while the others make room
+    for (ControlBar* other : bars_)
+        if (other->dock_.side == place.side && other->dock_.row == place.row && other->dock_.index >= place.index)
+            ++other->dock_.index;
+    bar->dock_ = place;
+    arrangeToolBarRows();
+    RecalcLayout();
+}
+
+void FrameWnd::arrangeToolBarRows()
+{
+    auto* window = state() ? qobject_cast<QMainWindow*>(state()->widget.data()) : nullptr;
+    if (!window)
+        return;
+    std::vector<ControlBar*> docked;
+    for (ControlBar* bar : bars_)
+        if (dynamic_cast<ToolBar*>(bar) && bar->state() && bar->state()->widget)
+            docked.push_back(bar);
+    std::stable_sort(docked.begin(), docked.end(), [](const ControlBar* a, const ControlBar* b) {
+        return std::tie(a->dock_.side, a->dock_.row, a->dock_.index) < std::tie(b->dock_.side, b->dock_.row, b->dock_.index);
+    });
+    for (ControlBar* bar : docked)
+        window->removeToolBar(static_cast<QToolBar*>(bar->state()->widget.data()));
+    const ControlBar* previous = nullptr;
+    for (ControlBar* bar : docked) {
+        const Qt::ToolBarArea area = toolBarArea(bar->dock_.side);
+        if (previous && previous->dock_.side == bar->dock_.side && previous->dock_.row != bar->dock_.row)
+            window->addToolBarBreak(area);
+        auto* widget = static_cast<QToolBar*>(bar->state()->widget.data());
+        window->addToolBar(area, widget);
+        widget->setVisible(bar->shown_);
+        previous = bar;
+    }
 }
 
 StatusBar* FrameWnd::statusBar() const
@@ -202,7 +273,8 @@ ControlBar* FrameWnd::GetControlBar(unsigned barId) const
     return nullptr;
 }
 
-// The bar layout is kept as one section per bar: "<section>-Bar<n>" with "BarID" and "Visible".
+// The bar layout is kept as one section per bar: "<section>-Bar<n>" with "BarID", "Visible"
+// and the dock place ("Side", "Row", "Index").
 void FrameWnd::SaveBarState(std::string_view section) const
 {
     WinApp* app = GetApp();
@@ -213,6 +285,9 @@ void FrameWnd::SaveBarState(std::string_view section) const
         const std::string s = std::string(section) + "-Bar" + std::to_string(n++);
         app->WriteProfileInt(s, "BarID", static_cast<int>(bar->barId_));
         app->WriteProfileInt(s, "Visible", bar->shown_ ? 1 : 0);
+        app->WriteProfileInt(s, "Side", static_cast<int>(bar->dock_.side));
+        app->WriteProfileInt(s, "Row", bar->dock_.row);
+        app->WriteProfileInt(s, "Index", bar->dock_.index);
     }
     app->WriteProfileInt(std::string(section) + "-Summary", "Bars", n);
 }
@@ -222,12 +297,23 @@ void FrameWnd::LoadBarState(std::string_view section)
     WinApp* app = GetApp();
     if (!app)
         return;
-    const int n = app->GetProfileInt(std::string(section) + "-Summary", "Bars", 0);
+    // The profile is outside data: a count or place beyond reason leaves that bar as it is.
+    constexpr int kMaxEntries = 256, kMaxRow = 64;
+    const int n = std::clamp(app->GetProfileInt(std::string(section) + "-Summary", "Bars", 0), 0, kMaxEntries);
     for (int i = 0; i < n; ++i) {
         const std::string s = std::string(section) + "-Bar" + std::to_string(i);
-        if (ControlBar* bar = GetControlBar(static_cast<unsigned>(app->GetProfileInt(s, "BarID", 0))))
-            bar->shown_ = app->GetProfileInt(s, "Visible", 1) != 0;
+        ControlBar* bar = GetControlBar(static_cast<unsigned>(app->GetProfileInt(s, "BarID", 0)));
+        if (!bar)
+            continue;
+        bar->shown_ = app->GetProfileInt(s, "Visible", 1) != 0;
+        const int side = app->GetProfileInt(s, "Side", static_cast<int>(bar->dock_.side));
+        const int row = app->GetProfileInt(s, "Row", bar->dock_.row);
+        const int index = app->GetProfileInt(s, "Index", bar->dock_.index);
+        const bool oneSide = side == static_cast<int>(dockSide(static_cast<unsigned>(side))) && side > 0;
+        if (oneSide && row >= 0 && row <= kMaxRow && index >= 0 && index <= kMaxEntries)
+            bar->dock_ = {static_cast<unsigned>(side), row, index};
     }
+    arrangeToolBarRows();
     RecalcLayout();
 }
 
@@ -237,6 +323,8 @@ bool FrameWnd::VerifyBarState(std::string_view section) const
     if (!app)
         return false;
     const int n = app->GetProfileInt(std::string(section) + "-Summary", "Bars", 0);
+    if (n < 0 || n > 256)
+        return false;
     for (int i = 0; i < n; ++i) {
         const std::string s = std::string(section) + "-Bar" + std::to_string(i);
         const unsigned id = static_cast<unsigned>(app->GetProfileInt(s, "BarID", 0)) & 0xFFFF;

@@ -56,12 +56,17 @@ public:
     // Control bars.
     void RecalcLayout(bool notify = true);
     void ShowControlBar(ControlBar* bar, bool show, bool delay = false);
+    // Docks the bar at the start of a new row on a side (0 or kCbrsAlignTop: the top). Docking
+    // leaves a hidden bar hidden.
     void DockControlBar(ControlBar* bar, unsigned side = 0);
+    // Docks the bar in the neighbour's row, right after it (below it on the left and right).
+    void DockControlBarNextTo(ControlBar* bar, const ControlBar* neighbour);
     void EnableDocking(unsigned align) { dockAlign_ = align; }
     StatusBar* statusBar() const;
     std::vector<ToolBar*> toolBars() const;
     ControlBar* GetControlBar(unsigned barId) const;
-    // Bar layout kept in the profile (visibility and order per bar id).
+    // Bar layout kept in the profile (visibility and dock place per bar id). Loading ignores
+    // entries whose values are out of range.
     void SaveBarState(std::string_view profileSection) const;
     void LoadBarState(std::string_view profileSection);
     bool VerifyBarState(std::string_view profileSection) const;
@@ -93,6 +98,8 @@ protected:
     friend class StatusBar;
     void addBar(ControlBar* bar, unsigned barId);
     void removeBar(ControlBar* bar);
+    // Puts the Qt bars of the main window into the rows of their dock places.
+    void arrangeToolBarRows();
 
     AcceleratorTable accel_;
     std::vector<ControlBar*> bars_;

@@ -119,6 +119,12 @@ void TestUiHost::showHelp(std::string_view helpFile, unsigned command, unsigned 
     events_.push_back("help: " + std::string(helpFile) + " " + std::to_string(command));
 }
 
+bool TestUiHost::openWebPage(std::string_view url)
+{
+    events_.push_back("web page: " + std::string(url));
+    return true;
+}
+
 bool TestUiHost::playSound(std::string_view path)
 {
     events_.push_back("sound: " + std::string(path));

@@ -80,6 +80,7 @@ public:
     bool startProgram(std::string_view commandLine) override;
     int runProgram(std::string_view commandLine, unsigned timeoutMs) override;
     void showHelp(std::string_view helpFile, unsigned command, unsigned long data) override;
+    bool openWebPage(std::string_view url) override;
     bool playSound(std::string_view path) override;
     void setClipboard(std::string_view format, std::vector<uint8_t> bytes) override;
     std::optional<std::vector<uint8_t>> clipboard(std::string_view format) override;

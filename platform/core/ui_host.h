@@ -119,6 +119,8 @@ public:
     // stopped); its exit code, or -1 when it could not be started or did not finish.
     virtual int runProgram(std::string_view commandLine, unsigned timeoutMs) = 0;
     virtual void showHelp(std::string_view helpFile, unsigned command, unsigned long data) = 0;
+    // Opens a web address with the desktop's default handler; false when none took it.
+    virtual bool openWebPage(std::string_view url) = 0;
     // Plays a WAV file synchronously; false when the file is missing or unreadable.
     virtual bool playSound(std::string_view path) = 0;
 

@@ -5,6 +5,7 @@
 #include "platform/qt_host/text_window.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -71,6 +72,11 @@ bool QtUiHost::showTextFile(std::string_view path)
     window->raise();
     window->activateWindow();
     return true;
+}
+
+bool QtUiHost::openWebPage(std::string_view url)
+{
+    return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
 }
 
 bool QtUiHost::startProgram(std::string_view commandLine)

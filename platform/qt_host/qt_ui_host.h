@@ -49,6 +49,7 @@ public:
     // without a folder is looked for beside this program, then in the current folder, then on
     // the PATH. Started detached in the current folder.
     bool startProgram(std::string_view commandLine) override;
+    bool openWebPage(std::string_view url) override;
     int runProgram(std::string_view commandLine, unsigned timeoutMs) override;
     // Shows an HTML help file (helpFile, or the same name with ".html"/".htm") in the help
     // window; a context-help command scrolls to the anchor named by the context number; the

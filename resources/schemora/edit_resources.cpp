@@ -27,7 +27,8 @@ plat::MenuItem EditMenu()
 plat::MenuItem InsertMenu()
 {
     return menuPopup("&Insert", {menuItem(kCmdToolLine, "&Line\tL"), menuItem(kCmdToolArrow, "A&rrow\tW"),
-                                 menuItem(kCmdToolRectangle, "&Rectangle\tR"), menuItem(kCmdToolEllipse, "&Ellipse\tE"),
+                                 menuItem(kCmdToolBus, "Data &Bus\tB"), menuItem(kCmdToolRectangle, "&Rectangle\tR"),
+                                 menuItem(kCmdToolRoundRect, "R&ounded Rectangle"), menuItem(kCmdToolEllipse, "&Ellipse\tE"),
                                  menuItem(kCmdToolArc, "Ar&c\tK"), menuItem(kCmdToolPolygon, "&Triangle\tY"),
                                  menuItem(kCmdToolDot, "Connector &Dot\tC")});
 }
@@ -96,11 +97,6 @@ std::vector<unsigned> InsertToolBarButtons()
 {
     return {kCmdToolText, kCmdToolBus, kCmdToolLine, kCmdToolArc, kCmdToolDot, plat::kIdSeparator,
             kCmdToolRectangle, kCmdToolPolygon, kCmdToolEllipse, plat::kIdSeparator, kCmdToolPart};
-}
-
-std::vector<unsigned> ModifyToolBarButtons()
-{
-    return {kCmdEditSelect, kCmdEditErase, kCmdEditRotate, kCmdEditMirror, kCmdEditFlip, kCmdEditOrigin, kCmdEditUndo};
 }
 
 }  // namespace scm

@@ -15,7 +15,6 @@ std::vector<plat::Accelerator> EditAccelerators();
 std::vector<std::pair<unsigned, std::string>> EditStrings();
 // Insert toolbar (242) and Modify toolbar (244).
 std::vector<unsigned> InsertToolBarButtons();
-std::vector<unsigned> ModifyToolBarButtons();
 // The "Library Parts" chooser (Libraries page).
 plat::DialogTemplate LibraryPartsDialog();
 

@@ -10,7 +10,6 @@ using namespace scm;
 plat::MenuItem PrintoutSettingsMenuItem() { return plat::menuItem(kCmdPrintoutSettings, "P&rintout Settings..."); }
 plat::MenuItem CloseAllWindowsMenuItem() { return plat::menuItem(kCmdCloseAllWindows, "Clo&se All Windows"); }
 plat::MenuItem DisplayMenu() { return plat::menuPopup("&Display", {plat::menuItem(kCmdDisplayMark, "&Mark")}); }
-plat::MenuItem HelpContentsMenuItem() { return plat::menuItem(kCmdHelpContentsItem, "Contents"); }
 
 void AddPrintoutSettingsItem(plat::MenuItem& fileMenu)
 {

@@ -39,7 +39,6 @@ void AddDialogControl(plat::DialogTemplate& t, unsigned id, plat::ControlKind ki
 plat::MenuItem PrintoutSettingsMenuItem();
 plat::MenuItem CloseAllWindowsMenuItem();
 plat::MenuItem DisplayMenu();
-plat::MenuItem HelpContentsMenuItem();
 // Inserts the Printout Settings item into a File menu, before its print commands.
 void AddPrintoutSettingsItem(plat::MenuItem& fileMenu);
 

@@ -2,6 +2,7 @@
 
 #include "common/standard_images.h"
 #include "resources/schemora/drawn_images.h"
+#include "resources/schemora/frame_ids.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/simulation_ids.h"
@@ -52,7 +53,8 @@ std::vector<plat::CommandImage> CommandImages()
                                                                 .mirror = kCmdEditMirror,
                                                                 .flip = kCmdEditFlip,
                                                                 .origin = kCmdEditOrigin,
-                                                                .rubberBand = kCmdRubberBand});
+                                                                .rubberBand = kCmdRubberBand,
+                                                                .limit90 = kCmdLimitMode});
     list.insert(list.end(), {
         {kCmdDrawToFit, drawn::draw_to_fit, "zoom-fit-best"},
         {kCmdCenter, drawn::center_view},
@@ -67,6 +69,16 @@ std::vector<plat::CommandImage> CommandImages()
         {kCmdAnalyzer, drawn::logic_analyzer},
         {kCmdStep, drawn::step_control},
         {kCmdDigitalSimulation, drawn::digital_simulation},
+        {kCmdPartsBin, drawn::parts_bin},
+        {kCmdFind, drawn::find_text},
+        {kCmdNewLibraryPart, drawn::new_library_part},
+        {kCmdVisibleGrid, drawn::visible_grid},
+        {kCmdHiddenPins, drawn::hidden_pins},
+        {kCmdTerminalEnds, drawn::terminal_ends},
+        {kCmdPreviousPage, drawn::previous_page},
+        {kCmdNextPage, drawn::next_page},
+        {kCmdNewPage, drawn::new_page},
+        {kCmdDeletePage, drawn::delete_page},
     });
     return list;
 }

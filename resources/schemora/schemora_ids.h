@@ -38,11 +38,7 @@ enum : unsigned {
     kIconActivityB = 191,
 
     // Toolbars
-    kIdrFileToolBar = 130,
     kIdrDrawToolBar = 242,      // the Insert toolbar
-    kIdrEditToolBar = 244,      // the Modify toolbar
-    kIdwDrawToolBar = 0xE803,
-    kIdwEditToolBar = 0xE804,
 
     // Commands
     kCmdPlaceDot = 308,         // "Draw connector dot (C)"

@@ -9,6 +9,8 @@
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
+#include "resources/schemora/frame_resources.h"
+#include "resources/schemora/frame_ids.h"
 #include "resources/schemora/image_resources.h"
 #include "resources/schemora/view_resources.h"
 #include "platform/app/resources.h"
@@ -42,16 +44,16 @@ plat::MenuItem viewMenu()
                                menuItem(kCmdCenter, "&Center\tF4"), menuItem(kCmdDrawToFit, "Draw to &Fit"),
                                menuSeparator(), menuPopup("&Scale", std::move(scales)),
                                menuPopup("Sheet Si&ze", std::move(sizes)), menuPopup("&Grid", std::move(grids)),
-                               menuPopup("&Layers", std::move(layers))});
+                               menuPopup("&Layers", std::move(layers)), menuSeparator(), ToolBarsMenu()});
 }
 
-plat::MenuItem helpMenu() { return menuPopup("&Help", {menuItem(plat::kIdAppAbout, "&About Schemora...")}); }
 
 plat::MenuItem drawingEditMenu()
 {
     plat::MenuItem edit = EditMenu();
     AddClipboardMenuItems(edit);
     AddAdvancedEditItems(edit);
+    AddClearMenuItem(edit);
     return edit;
 }
 
@@ -59,6 +61,7 @@ plat::MenuItem drawingAuxMenu()
 {
     plat::MenuItem aux = AuxMenu();
     AddSearchItems(aux);
+    AddStatisticsMenuItem(aux);
     return aux;
 }
 
@@ -74,6 +77,7 @@ plat::MenuItem drawingFileMenu()
 {
     plat::MenuItem file = StandardFileMenu(true);
     AddPrintoutSettingsItem(file);
+    AddPageMenuItems(file);
     return file;
 }
 
@@ -100,15 +104,15 @@ plat::MenuItem simulationUtilitiesMenu()
 std::vector<plat::MenuResource> menus()
 {
     return {
-        {kIdrMainFrame, {StandardFileMenu(false), helpMenu()}},
+        {kIdrMainFrame, {StandardFileMenu(false), menuPopup("&View", {ToolBarsMenu()}), SetupMenu(), FrameHelpMenu(kCmdHelpContents)}},
         {kIdrDrawingType,
          {drawingFileMenu(), drawingEditMenu(), viewMenu(), InsertMenu(), simulationDisplayMenu(),
-          simulationUtilitiesMenu(), drawingAuxMenu(),
+          SetupMenu(), simulationUtilitiesMenu(), drawingAuxMenu(),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
                                 CloseAllWindowsMenuItem()}),
-          menuPopup("&Help", {HelpContentsMenuItem(), menuItem(plat::kIdAppAbout, "&About Schemora...")})}},
+          FrameHelpMenu(kCmdHelpContentsItem)}},
     };
 }
 
@@ -128,6 +132,8 @@ std::vector<plat::AcceleratorResource> accelerators()
     for (const plat::Accelerator& key : ViewAccelerators())
         keys.push_back(key);
     for (const plat::Accelerator& key : AdvancedEditAccelerators())
+        keys.push_back(key);
+    for (const plat::Accelerator& key : FrameAccelerators())
         keys.push_back(key);
     return {{kIdrMainFrame, std::move(keys)}};
 }
@@ -231,11 +237,9 @@ void registerSchemoraResources()
     AddViewStrings(set.strings);
     AddAdvancedEditStrings(set.strings);
     set.dialogs = allDialogs();
-    set.toolbars = {
-        {kIdrFileToolBar, {plat::kIdFileNew, plat::kIdFileOpen, plat::kIdFileSave}},
-        {kIdrDrawToolBar, InsertToolBarButtons()},
-        {kIdrEditToolBar, ModifyToolBarButtons()},
-    };
+    AddFrameStrings(set.strings);
+    set.toolbars = FrameToolBarResources();
+    set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     set.images = ImageResources();
     set.commandImages = CommandImages();
     plat::registerResources(std::move(set));

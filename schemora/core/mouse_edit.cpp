@@ -45,6 +45,7 @@ NewObjectKind kindOfTool(int tool)
 {
     switch (tool) {
     case kToolArrow: return {kObjArrow, true};
+    case kToolBus: return {kObjBus, true};
     case kToolRectangle: return {kObjRectangle, true};
     case kToolRoundRect: return {kObjRoundRect, true};
     case kToolTriangle: return {kObjTriangle, true};

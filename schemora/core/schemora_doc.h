@@ -26,6 +26,9 @@ public:
     void OnDisplayMark();
     void OnHelpContents();
 
+    // The sheet this drawing shows (1 to its sheet count); not saved, a drawing opens on sheet 1.
+    int shownSheet = 1;
+
     DrawingDocData& data() { return data_; }
     const DrawingDocData& data() const { return data_; }
 

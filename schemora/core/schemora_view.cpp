@@ -109,8 +109,12 @@ void CSchemoraView::OnActivateView(bool activate, plat::View* activateView, plat
         ResetEditInteraction();
         g_editState.CurrentTool = 0;
     }
-    if (activate)
+    if (activate) {
         LoadCurrentDocument();
+        if (CSchemoraDoc* doc = GetDocument())
+            g_sheetView.currentSheet = std::clamp(doc->shownSheet, 1, std::max(1, doc->data().numberOfSheets));
+        SyncDrawingCombos();
+    }
     plat::ScrollView::OnActivateView(activate, activateView, deactiveView);
 }
 
@@ -163,6 +167,7 @@ void CSchemoraView::ChangeZoom(int direction)
         PlaySoundFile(step.sound);
     if (!step.changed)
         return;
+    SyncDrawingCombos();
     // The sheet point under the mouse pointer becomes the new centre.
     plat::Point mouse;
     plat::GetCursorPos(&mouse);
@@ -266,6 +271,7 @@ void CSchemoraView::OnGrid(unsigned id)
     g_current.gridStep = GridStepOf(g_current.gridCommand);
     if (CSchemoraDoc* doc = GetDocument())
         doc->data().grid = g_current.gridCommand;
+    SyncDrawingCombos();
     Invalidate();
 }
 
@@ -276,9 +282,11 @@ void CSchemoraView::OnScale(unsigned id)
     // A scale is a normal view's: the fit view ends at the centre it had.
     leaveFitView({g_current.viewCentreX, g_current.viewCentreY});
     g_current.zoomIndex = static_cast<int>(id) - kFirstScaleCommand;
+    ClampMetricScale();
     g_current.zoomFactor = ZoomDivisorOf(g_current.zoomIndex);
     storeCentreAndScale();
     g_editState.selectionCount = 0;
+    SyncDrawingCombos();
     Invalidate();
 }
 
@@ -290,6 +298,7 @@ void CSchemoraView::OnUpdateScale(plat::CmdUI& ui)
 void CSchemoraView::OnLayer(unsigned id)
 {
     g_sheetView.layerFilter = static_cast<int>(id) - kFirstLayerCommand;
+    SyncDrawingCombos();
     Invalidate();
 }
 

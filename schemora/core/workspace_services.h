@@ -49,6 +49,9 @@ void PlaySoundFile(const char* name);
 // Brings the place-dot toolbar button into line with the automatic-dots setting.
 void SyncDotToolButton();
 
+// Puts the toolbar combos (sheets, layer, scale, grid) in step with the active drawing.
+void SyncDrawingCombos();
+
 // Invalidates, erases and repaints the active child frame at once.
 void RedrawActiveFrame();
 

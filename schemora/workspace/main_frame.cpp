@@ -1,28 +1,37 @@
 #include "schemora/workspace/main_frame.h"
 
+#include "common/editor_startup.h"
 #include "platform/app/command_ids.h"
+#include "platform/core/ui_host.h"
+#include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/blink_marker.h"
+#include "schemora/core/part_previews.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/core/design_name.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
+#include "schemora/core/text_entry.h"
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_dialog.h"
 #include "schemora/netlist/instrument_windows.h"
 #include "schemora/netlist/step_control.h"
+#include "schemora/workspace/frame_toolbar_table.h"
 
 namespace {
 
-// Pane 0 messages, 1 cursor read-out, 2 activity icon, 3 sheet size, 4 store fill.
+// Pane 0 messages, 1 cursor read-out, 2 activity icon, 3 and 4 spare.
 constexpr unsigned kIndicators[] = {plat::kIdSeparator, plat::kIdSeparator, plat::kIdSeparator,
                                     plat::kIdSeparator, plat::kIdSeparator};
+constexpr int kPaneWidths[] = {110, 32, 30, 30};
 
 }  // namespace
 
 CMainFrame::CMainFrame()
+    : bars_(SchematicToolBars(), scm::kCmdToolBarFirst), animation_(scm::kIconActivityA, scm::kIconActivityB)
 {
     onCommand(scm::kCmdNetlist, &CMainFrame::OnNetlist);
     onCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
@@ -32,42 +41,72 @@ CMainFrame::CMainFrame()
     registerSimulationCommands();
     registerAdvancedEditCommands();
     registerSearchCommands();
+    registerSheetCommands();
+    registerSelectiveEditCommands();
+    registerViewComboCommands();
+    registerSetupCommands();
+    registerDrawingCommands();
 }
 
 CMainFrame::~CMainFrame() = default;
+
+plat::ToolBar& CMainFrame::mainToolBar() { return *bars_.bar(scm::kIdrMainToolBar); }
+plat::ToolBar& CMainFrame::drawToolBar() { return *bars_.bar(scm::kIdrInsertToolBar); }
+plat::ToolBar& CMainFrame::editToolBar() { return *bars_.bar(scm::kIdrModifyToolBar); }
 
 int CMainFrame::OnCreate()
 {
     if (plat::MDIFrameWnd::OnCreate() == -1)
         return -1;
-    if (!fileBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, plat::kIdwToolBar) ||
-        !fileBar_.LoadToolBar(scm::kIdrFileToolBar))
+    if (!bars_.create(*this) || !createStatusBar())
         return -1;
-    if (!drawBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, scm::kIdwDrawToolBar) ||
-        !drawBar_.LoadToolBar(scm::kIdrDrawToolBar))
-        return -1;
-    if (!editBar_.Create(this, plat::kWsChild | plat::kWsVisible | plat::kCbrsAlignTop, scm::kIdwEditToolBar) ||
-        !editBar_.LoadToolBar(scm::kIdrEditToolBar))
-        return -1;
-    if (!status_.Create(this) || !status_.SetIndicators(kIndicators))
-        return -1;
-    status_.SetPaneInfo(1, plat::kIdSeparator, plat::kSbpsNormal, 160);
-    status_.SetPaneInfo(2, plat::kIdSeparator, plat::kSbpsNormal, 20);
-    status_.SetPaneInfo(3, plat::kIdSeparator, plat::kSbpsNormal, 40);
-    status_.SetPaneInfo(4, plat::kIdSeparator, plat::kSbpsNormal, 50);
+    bars_.arrange(SchematicToolBarDocking(), SchematicHiddenToolBars());
+    status_.SetPaneTipText(1, "Cursor location");
     return 0;
+}
+
+bool CMainFrame::createStatusBar()
+{
+    if (!status_.Create(this) || !status_.SetIndicators(kIndicators))
+        return false;
+    for (int pane = 1; pane <= 4; ++pane)
+        status_.SetPaneInfo(pane, plat::kIdSeparator, plat::kSbpsNormal, kPaneWidths[pane - 1]);
+    return true;
+}
+
+void CMainFrame::redockSecondRow()
+{
+    DockControlBarNextTo(bars_.bar(scm::kIdrModifyToolBar), bars_.bar(scm::kIdrInsertToolBar));
+    DockControlBarNextTo(bars_.bar(scm::kIdrSetupToolBar), bars_.bar(scm::kIdrModifyToolBar));
+    DockControlBarNextTo(bars_.bar(scm::kIdrSimulationToolBar), bars_.bar(scm::kIdrSetupToolBar));
 }
 
 void CMainFrame::OnClose()
 {
+    // A print job still draws from the drawing: the window stays.
+    if (g_sheetView.printing)
+        return;
+    g_programClosing.closing = true;
+    KillTimer(scm::kTimerBackup);
+    KillTimer(scm::kTimerStatusAnimation);
     CloseInstrumentWindows();
+    bars_.saveLayout();
     SaveSettings();
     // Documents closing from here keep their slots in the open-document table: the settings
     // just listed them for the next start.
-    g_programClosing.closing = true;
     plat::MDIFrameWnd::OnClose();
-    if (IsWindow())
-        g_programClosing.closing = false;   // the user cancelled a save question
+    if (IsWindow()) {
+        // The user cancelled a save question: the program runs on with its timers.
+        g_programClosing.closing = false;
+        SetTimer(scm::kTimerStatusAnimation, 500);
+        StartBackupTimer(*this, scm::kTimerBackup, g_settings.BackupTime);
+    }
+}
+
+bool CMainFrame::DestroyWindow()
+{
+    PlaySoundFile("goodbye.wav");
+    return plat::MDIFrameWnd::DestroyWindow();
 }
 
 void CMainFrame::OnTimer(unsigned id)
@@ -86,9 +125,7 @@ void CMainFrame::OnTimer(unsigned id)
         return;
     }
     if (id == scm::kTimerStatusAnimation) {
-        // Phases 0 and 2 show the first icon, 1 and 3 the second.
-        SetStatusIcon(animationPhase_ % 2 == 0 ? scm::kIconActivityA : scm::kIconActivityB, kStatusIconPane);
-        animationPhase_ = (animationPhase_ + 1) % 4;
+        SetStatusIcon(animation_.advance(), kStatusIconPane);
         return;
     }
     if (id == scm::kTimerBlinkMarker) {
@@ -101,7 +138,20 @@ void CMainFrame::OnTimer(unsigned id)
     plat::MDIFrameWnd::OnTimer(id);
 }
 
+bool CMainFrame::OnCmdMsg(unsigned id, plat::CmdUI* ui)
+{
+    if (!ui && TextEntryActive())
+        return false;
+    return plat::MDIFrameWnd::OnCmdMsg(id, ui);
+}
+
 void CMainFrame::OnUpdateNeedsDrawing(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
+
+void CMainFrame::focusActiveChild()
+{
+    if (plat::MDIChildWnd* child = MDIGetActive())
+        child->SetFocus();
+}
 
 void CMainFrame::OnNetlist()
 {
@@ -122,4 +172,26 @@ void CMainFrame::OnDesignRules()
     g_designName.text = doc->GetPathName().empty() ? doc->GetTitle() : doc->GetPathName();
     CNetlistBuilder builder;
     builder.CheckDesignRules();
+}
+
+void CMainFrame::OnMeasureItem(unsigned ctlId, plat::MeasureItem& item)
+{
+    if (!bars_.combo(ctlId))
+        return plat::MDIFrameWnd::OnMeasureItem(ctlId, item);
+    item.itemWidth = 100;
+    item.itemHeight = kComboItemHeight;
+}
+
+void CMainFrame::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
+{
+    if (!item.dc || !bars_.combo(ctlId))
+        return plat::MDIFrameWnd::OnDrawItem(ctlId, item);
+    const bool entire = (item.itemAction & plat::kOdaDrawEntire) != 0;
+    switch (ctlId) {
+    case scm::kIdcLayerCombo: DrawLayerComboItem(*item.dc, item.rcItem, item.itemId, entire); return;
+    case scm::kIdcScaleCombo: DrawSheetItem(*item.dc, item.rcItem, item.itemId, entire, SheetItemList::Scale); return;
+    case scm::kIdcGridCombo: DrawSheetItem(*item.dc, item.rcItem, item.itemId, entire, SheetItemList::Grid); return;
+    case scm::kIdcPageCombo: DrawSheetItem(*item.dc, item.rcItem, item.itemId, entire, SheetItemList::Sheet); return;
+    default: DrawSheetItem(*item.dc, item.rcItem, item.itemId, entire, SheetItemList::SelectionFilter); return;
+    }
 }

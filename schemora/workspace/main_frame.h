@@ -1,7 +1,8 @@
 #pragma once
-// The schematic program's main window: menus, toolbars, the status bar, the timers of
-// start-up, and the close path that writes the settings back.
+// The schematic program's main window: menus, the seven toolbars, the status bar, the timers of
+// start-up, and the close path that writes the settings and the toolbar layout back.
 
+#include "common/frame_toolbars.h"
 #include "platform/app/control_bars.h"
 #include "platform/app/frame_wnd.h"
 
@@ -12,9 +13,14 @@ public:
 
     int OnCreate() override;
     void OnClose() override;
+    bool DestroyWindow() override;
     void OnTimer(unsigned id) override;
     // While a text is typed into a drawing, keys go to the text, not to the accelerators.
     bool PreTranslateMessage(plat::Msg& msg) override;
+    // While a text is typed into a drawing, commands to the frame are dropped.
+    bool OnCmdMsg(unsigned id, plat::CmdUI* ui) override;
+    void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
+    void OnMeasureItem(unsigned ctlId, plat::MeasureItem& item) override;
 
     // Utilities > Netlist: the netlist dialog on the active drawing.
     void OnNetlist();
@@ -38,7 +44,6 @@ public:
     void OnSpectrum();
     void OnOutputFile();
     void OnStep();
-    void OnEditNetsOnly();
     void registerSimulationCommands();
     // Edit > Advanced, Aux > Ref No and Check Schematic (advanced_edit_commands.cpp).
     void OnScaleObjects();
@@ -53,16 +58,62 @@ public:
     void OnReplaceText();
     void registerSearchCommands();
 
-    plat::ToolBar& fileToolBar() { return fileBar_; }
-    plat::ToolBar& drawToolBar() { return drawBar_; }
-    plat::ToolBar& editToolBar() { return editBar_; }
+    // Sheets (sheet_commands.cpp): File > New Page, Delete Current Page, Previous/Next Page and
+    // the Page toolbar's combo.
+    void OnNewPage();
+    void OnDeletePage();
+    void OnStepPage(unsigned id);
+    void OnPageCombo();
+    // Puts the page combo in step with the active drawing's sheets, and the View combos with its
+    // layer filter, scale and grid.
+    void SyncDrawingCombos();
+
+    // Selective editing (selective_edit_commands.cpp): keys, Edit menu and the Modify combo.
+    void OnSelectiveEdit(unsigned id);
+    void OnUpdateSelectiveEdit(plat::CmdUI& ui);
+    void OnSelEditCombo();
+
+    // The View toolbar's combos (view_combo_commands.cpp).
+    void OnLayerCombo();
+    void OnScaleCombo();
+    void OnGridCombo();
+
+    // Setup toggles and Help (setup_commands.cpp).
+    void OnSetupToggle(unsigned id);
+    void OnUpdateSetupToggle(plat::CmdUI& ui);
+    void OnToolBarToggle(unsigned id);
+    void OnUpdateToolBarToggle(plat::CmdUI& ui);
+    void OnDefaultToolBars();
+    void OnTipOfTheDay();
+    void OnWebsite();
+    void OnHelpContents();
+    void OnContextHelp();
+
+    // Edit > Clear and Aux > Statistics (drawing_commands.cpp).
+    void OnClear();
+    void OnStatistics();
+
+    FrameToolBars& toolBarTable() { return bars_; }
+    plat::ToolBar& mainToolBar();
+    plat::ToolBar& drawToolBar();
+    plat::ToolBar& editToolBar();
     plat::StatusBar& statusBarPanes() { return status_; }
+    // Modify right of Insert, Setup right of Modify, Simulation right of Setup (after the
+    // Insert toolbar changed its length).
+    void redockSecondRow();
 
 private:
     void registerToolCommands();
-    plat::ToolBar fileBar_;
-    plat::ToolBar drawBar_;
-    plat::ToolBar editBar_;
+    void registerSheetCommands();
+    void registerSelectiveEditCommands();
+    void registerViewComboCommands();
+    void registerSetupCommands();
+    void registerDrawingCommands();
+    bool createStatusBar();
+    // The active drawing's main-frame focus returns to its child frame after a combo choice.
+    void focusActiveChild();
+
+    FrameToolBars bars_;
     plat::StatusBar status_;
-    int animationPhase_ = 0;   // status animation: 0 to 3
+    StatusAnimation animation_;
 };

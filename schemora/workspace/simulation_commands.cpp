@@ -25,7 +25,6 @@ void CMainFrame::registerSimulationCommands()
     onCommand(scm::kCmdSpectrum, &CMainFrame::OnSpectrum);
     onCommand(scm::kCmdOutputFile, &CMainFrame::OnOutputFile);
     onCommand(scm::kCmdStep, &CMainFrame::OnStep);
-    onCommand(scm::kCmdEditNetsOnly, &CMainFrame::OnEditNetsOnly);
     for (unsigned id : {scm::kCmdAnalogSimulation, scm::kCmdDigitalSimulation, scm::kCmdScope, scm::kCmdAnalyzer,
                         scm::kCmdSpectrum, scm::kCmdStep})
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsDrawing);
@@ -63,15 +62,6 @@ void CMainFrame::OnStep()
 {
     if (GetActiveDocument() && !theStepControlDlg.IsWindow() && g_simTraces.instrumentMode == kInstrumentClosed)
         theStepControlDlg.Open(this);
-}
-
-void CMainFrame::OnEditNetsOnly()
-{
-    // Only wires can be picked; each pick traces its net (net_pin_display.cpp).
-    g_selection.filterId = scm::kCmdEditNetsOnly;
-    g_editState.selectionCount = 0;
-    SetStatusText("Selected edit NETS only", 0);
-    OnToolCommand(scm::kCmdEditSelect);
 }
 
 void CMainFrame::OnSpectrum()

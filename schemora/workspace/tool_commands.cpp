@@ -21,10 +21,11 @@
 
 namespace {
 
-// The tools a person can choose here. Bus, rounded rectangle and regular polygon need
-// their own setup (the bus and polygon dialogs) and are not offered yet.
-constexpr std::array kTools{scm::kCmdToolText, scm::kCmdToolArrow, scm::kCmdToolRectangle, scm::kCmdToolPolygon, scm::kCmdToolLine,
-                            scm::kCmdToolEllipse, scm::kCmdToolDot, scm::kCmdToolArc};
+// The tools a person can choose here. The regular polygon needs the polygon setup and is not
+// offered yet.
+constexpr std::array kTools{scm::kCmdToolText,     scm::kCmdToolBus,  scm::kCmdToolArrow, scm::kCmdToolRectangle,
+                            scm::kCmdToolRoundRect, scm::kCmdToolPolygon, scm::kCmdToolLine, scm::kCmdToolEllipse,
+                            scm::kCmdToolDot,      scm::kCmdToolArc};
 
 }  // namespace
 

@@ -51,9 +51,15 @@ void SyncDotToolButton()
         bar.DeleteButton(bar.CommandToIndex(scm::kCmdPlaceDot));
     }
     firstCall = false;
-    for (plat::ToolBar* toolBar : {&frame->fileToolBar(), &frame->drawToolBar(), &frame->editToolBar()})
-        toolBar->Invalidate();
+    bar.Invalidate();
+    frame->redockSecondRow();
     frame->RecalcLayout();
+}
+
+void SyncDrawingCombos()
+{
+    if (auto* frame = static_cast<CMainFrame*>(plat::GetMainWnd()))
+        frame->SyncDrawingCombos();
 }
 
 std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }

@@ -1,0 +1,131 @@
+#include "resources/schemora/frame_resources.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/keys.h"
+#include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
+#include "resources/schemora/schemora_ids.h"
+#include "resources/schemora/simulation_ids.h"
+
+#include <algorithm>
+
+namespace scm {
+
+using plat::menuItem;
+using plat::menuPopup;
+using plat::menuSeparator;
+
+void AddPageMenuItems(plat::MenuItem& fileMenu)
+{
+    auto& items = fileMenu.items;
+    const auto at = std::find_if(items.begin(), items.end(), [](const plat::MenuItem& item) {
+        return item.id == plat::kIdFilePrint || item.id == plat::kIdFilePrintSetup;
+    });
+    items.insert(at, {menuItem(kCmdNewPage, "New Page"), menuItem(kCmdDeletePage, "Delete Current Page"),
+                      menuItem(kCmdPreviousPage, "Previous Page"), menuItem(kCmdNextPage, "Next Page"),
+                      menuSeparator()});
+}
+
+void AddClearMenuItem(plat::MenuItem& editMenu)
+{
+    auto& items = editMenu.items;
+    const auto undo = std::find_if(items.begin(), items.end(), [](const plat::MenuItem& item) { return item.id == kCmdEditUndo; });
+    items.insert(undo == items.end() ? items.end() : undo + 1, menuItem(kCmdClear, "C&lear\tF8"));
+}
+
+void AddStatisticsMenuItem(plat::MenuItem& auxMenu) { auxMenu.items.push_back(menuItem(kCmdStatistics, "&Statistics...")); }
+
+plat::MenuItem ToolBarsMenu()
+{
+    return menuPopup("&Toolbars", {menuItem(kCmdToolBarFirst, "&Main Toolbar"), menuItem(kCmdToolBarFirst + 1, "&Insert Toolbar"),
+                                   menuItem(kCmdToolBarFirst + 2, "Mo&dify Toolbar"),
+                                   menuItem(kCmdToolBarFirst + 3, "&Simulation Toolbar"),
+                                   menuItem(kCmdToolBarFirst + 4, "Setu&p Toolbar"), menuItem(kCmdToolBarFirst + 5, "&View Toolbar"),
+                                   menuItem(kCmdToolBarFirst + 6, "Page Toolbar"), menuSeparator(),
+                                   menuItem(kCmdDefaultToolBars, "Set default toolbar positions")});
+}
+
+plat::MenuItem SetupMenu()
+{
+    return menuPopup("Setu&p", {menuItem(kCmdRubberBand, "&Rubberband Mode\tF6"), menuItem(kCmdLimitMode, "&Limit Mode"),
+                                menuItem(kCmdVisibleGrid, "&Visible Snap Grid"), menuItem(kCmdPageBreaks, "Page &Breaks Display"),
+                                menuItem(kCmdHiddenPins, "Show &Hidden Pins"), menuItem(kCmdTerminalEnds, "Show T&erminal Ends"),
+                                menuItem(kCmdUnits, "&Metric Units")});
+}
+
+plat::MenuItem FrameHelpMenu(unsigned contentsId)
+{
+    return menuPopup("&Help", {menuItem(contentsId, "&Contents\tF1"), menuItem(kCmdTipOfTheDay, "&Tip of the day..."),
+                               menuItem(kCmdWebsite, "&Quillmere Website..."), menuSeparator(),
+                               menuItem(plat::kIdAppAbout, "&About Schemora...")});
+}
+
+std::vector<plat::Accelerator> FrameAccelerators()
+{
+    using plat::kFShift;
+    using plat::kFVirtKey;
+    // Upper-case characters choose what the edit commands act on; the plain letters are tools.
+    constexpr uint8_t kChar = 0;
+    return {
+        {kFVirtKey, plat::kVkF8, kCmdClear},
+        {kFVirtKey, plat::kVkF1, kCmdHelpContents},
+        {kFVirtKey | kFShift, plat::kVkF5, kCmdSelEditAll + 9},
+        {kChar, 'b', kCmdToolBus},
+        {kChar, 'A', kCmdSelEditAll},
+        {kChar, 'T', kCmdSelEditText},
+        {kChar, 'C', kCmdSelEditDots},
+        {kChar, 'L', kCmdSelEditAll + 3},
+        {kChar, 'K', kCmdSelEditAll + 4},
+        {kChar, 'E', kCmdSelEditAll + 5},
+        {kChar, 'R', kCmdSelEditAll + 6},
+        {kChar, 'Q', kCmdSelEditAll + 7},
+        {kChar, 'Y', kCmdSelEditAll + 8},
+        {kChar, 'B', kCmdSelEditAll + 10},
+        {kChar, 'W', kCmdSelEditAll + 11},
+    };
+}
+
+void AddFrameStrings(std::map<unsigned, std::string>& strings)
+{
+    strings[kStrClearSchematic] = "Clear schematic?";
+    strings[plat::kIdFilePrint] = "Print the active drawing (Ctrl+P)\nPrint (Ctrl+P)";
+    strings[kCmdClear] = "Erase every object of the drawing (F8)\nClear";
+    strings[kCmdStatistics] = "Get statistics of drawing elements\nGet statistics of drawing elements";
+    strings[kCmdNewPage] = "Add a sheet to the drawing\nNew page";
+    strings[kCmdDeletePage] = "Delete the current sheet\nDelete page";
+    strings[kCmdPreviousPage] = "Show the previous sheet\nPrevious page";
+    strings[kCmdNextPage] = "Show the next sheet\nNext page";
+    strings[kIdcPageCombo] = "Select the sheet shown\nPage select";
+    strings[kIdcLayerCombo] = "Select the drawing layer\nDrawing layer";
+    strings[kIdcScaleCombo] = "Select the drawing scale\nDrawing scale";
+    strings[kIdcGridCombo] = "Select the snap grid\nSnap grid";
+    strings[kIdcSelEditCombo] = "Choose what the edit commands act on\nSelective edit";
+    strings[kCmdLimitMode] = "Limit mode\nLimit mode";
+    strings[kCmdVisibleGrid] = "Visible snap grid\nVisible snap grid";
+    strings[kCmdPageBreaks] = "Page breaks display\nPage breaks display";
+    strings[kCmdHiddenPins] = "Show hidden pins\nShow hidden pins";
+    strings[kCmdTerminalEnds] = "Show terminal ends\nShow terminal ends";
+    strings[kCmdUnits] = "English or Metric Units\nEnglish or Metric Units";
+    strings[kCmdPartsBin] = "Show parts bin (P)\nShow parts bin (P)";
+    strings[kCmdFind] = "Find text or part\nFind";
+    strings[kCmdNewLibraryPart] = "Make a new library part\nNew library part";
+    strings[kCmdContextHelp] = "Help on the program\nHelp";
+    strings[kCmdTipOfTheDay] = "Show a tip\nTip of the day";
+    strings[kCmdWebsite] = "Open the maker's web page\nWebsite";
+    strings[kCmdDefaultToolBars] = "Put the toolbars back where they started\nDefault toolbar positions";
+    for (unsigned i = 0; i < 7; ++i)
+        strings[kCmdToolBarFirst + i] = "Show or hide the toolbar\nToggle toolbar";
+}
+
+std::vector<plat::ToolbarResource> FrameToolBarResources()
+{
+    return {
+        {kIdrMainToolBar,
+         {plat::kIdFileOpen, plat::kIdFileSave, plat::kIdFilePrint, kCmdPartsBin, kCmdFind, kCmdContextHelp, kCmdNewLibraryPart}},
+        {kIdrSimulationToolBar,
+         {kCmdScope, kCmdSpectrum, kCmdAnalogSimulation, plat::kIdSeparator, kCmdAnalyzer, kCmdStep, kCmdDigitalSimulation}},
+        {kIdrSetupToolBar, {kCmdRubberBand, kCmdLimitMode, kCmdVisibleGrid, kCmdHiddenPins, kCmdTerminalEnds}},
+    };
+}
+
+}  // namespace scm

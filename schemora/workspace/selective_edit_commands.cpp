@@ -1,0 +1,79 @@
+// Selective editing: which kinds of object the selection and edit commands act on, chosen by
+// the upper-case letter keys, the Edit menu and the Modify toolbar's combo.
+#include "schemora/workspace/main_frame.h"
+
+#include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/schematic_helpers.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/workspace_services.h"
+#include "schemora/workspace/frame_toolbar_table.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kComboPositions = 12;
+
+// The switches of a mode: all for 710, none for 723 (nets are picked by their wires), else the
+// one kind of the id.
+void setSwitches(unsigned mode)
+{
+    const bool all = mode == scm::kCmdSelEditAll;
+    g_editFilter.on.fill(all ? 1 : 0);
+    const unsigned index = mode - scm::kCmdSelEditText;
+    if (!all && index < g_editFilter.on.size())
+        g_editFilter.on[index] = 1;
+}
+
+int comboPositionOf(unsigned mode)
+{
+    for (int k = 0; k < kComboPositions; ++k)
+        if (SelectiveEditModeOfComboPosition(k) == mode)
+            return k;
+    return -1;
+}
+
+}  // namespace
+
+void CMainFrame::registerSelectiveEditCommands()
+{
+    onCommandRange(scm::kCmdSelEditAll, scm::kCmdSelEditNets, &CMainFrame::OnSelectiveEdit);
+    onUpdateCommandUIRange(scm::kCmdSelEditAll, scm::kCmdSelEditNets, &CMainFrame::OnUpdateSelectiveEdit);
+    onCommand(scm::kIdcSelEditCombo, &CMainFrame::OnSelEditCombo);
+}
+
+void CMainFrame::OnSelectiveEdit(unsigned id)
+{
+    // With automatic junction dots the program owns the dots: they cannot be edited alone.
+    if (id == scm::kCmdSelEditDots && g_settings.AutoDots != 0)
+        return;
+    setSwitches(id);
+    g_selection.filterId = static_cast<int>(id);
+    SetStatusText(std::string("Selected edit ") + SelectiveEditWord(id) + " only", 0);
+    if (plat::ToolBarCombo* combo = bars_.combo(scm::kIdcSelEditCombo); combo && comboPositionOf(id) >= 0)
+        combo->SetCurSel(comboPositionOf(id));
+    ResetEditInteraction();
+    g_editState.CurrentTool = 0;
+    RedrawActiveFrame();
+    g_editState.CurrentTool = scm::kCmdEditSelect;
+}
+
+void CMainFrame::OnUpdateSelectiveEdit(plat::CmdUI& ui)
+{
+    ui.Enable(true);
+    const unsigned index = ui.id() - scm::kCmdSelEditText;
+    if (ui.id() >= scm::kCmdSelEditText && index < g_editFilter.on.size())
+        ui.SetCheck(g_editFilter.on[index] != 0);
+}
+
+void CMainFrame::OnSelEditCombo()
+{
+    const plat::ToolBarCombo* combo = bars_.combo(scm::kIdcSelEditCombo);
+    if (!combo || combo->GetCurSel() < 0)
+        return;
+    OnSelectiveEdit(SelectiveEditModeOfComboPosition(combo->GetCurSel()));
+    focusActiveChild();
+}

@@ -1,0 +1,108 @@
+// The Setup toolbar's toggles, View > Toolbars and the Help commands of the main frame.
+#include "schemora/workspace/main_frame.h"
+
+#include "common/maker_web_page.h"
+#include "common/tip_dialog.h"
+#include "platform/app/command_ids.h"
+#include "platform/app/win_app.h"
+#include "resources/schemora/frame_ids.h"
+#include "resources/schemora/schemora_ids.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/workspace_services.h"
+
+namespace {
+
+constexpr int kHiddenPinsOff = 517, kHiddenPinsOn = 518;
+constexpr int kEnglishUnits = 724, kMetricUnits = 725;
+
+struct SetupToggle {
+    unsigned id;
+    int* setting;
+    int off, on;
+    bool redraw;
+};
+
+// The settings the toggles switch; rubberband (328) has its own command with a status text.
+std::span<const SetupToggle> setupToggles()
+{
+    static const SetupToggle toggles[] = {
+        {scm::kCmdLimitMode, &g_settings.limit, 0, 1, false},
+        {scm::kCmdVisibleGrid, &g_settings.visible, 0, 1, true},
+        {scm::kCmdPageBreaks, &g_settings.breaks, 0, 1, true},
+        {scm::kCmdHiddenPins, &g_settings.hidden, kHiddenPinsOff, kHiddenPinsOn, true},
+        {scm::kCmdTerminalEnds, &g_settings.TerminalEnd, 0, 1, true},
+        {scm::kCmdUnits, &g_settings.units, kEnglishUnits, kMetricUnits, true},
+    };
+    return toggles;
+}
+
+const SetupToggle* toggleOf(unsigned id)
+{
+    for (const SetupToggle& t : setupToggles())
+        if (t.id == id)
+            return &t;
+    return nullptr;
+}
+
+}  // namespace
+
+void CMainFrame::registerSetupCommands()
+{
+    for (const SetupToggle& t : setupToggles()) {
+        onCommandRange(t.id, t.id, &CMainFrame::OnSetupToggle);
+        onUpdateCommandUI(t.id, &CMainFrame::OnUpdateSetupToggle);
+    }
+    onCommandRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnToolBarToggle);
+    onUpdateCommandUIRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnUpdateToolBarToggle);
+    onCommand(scm::kCmdDefaultToolBars, &CMainFrame::OnDefaultToolBars);
+    onCommand(scm::kCmdTipOfTheDay, &CMainFrame::OnTipOfTheDay);
+    onCommand(scm::kCmdWebsite, &CMainFrame::OnWebsite);
+    onCommand(scm::kCmdHelpContents, &CMainFrame::OnHelpContents);
+    onCommand(scm::kCmdContextHelp, &CMainFrame::OnContextHelp);
+}
+
+void CMainFrame::OnSetupToggle(unsigned id)
+{
+    const SetupToggle* t = toggleOf(id);
+    if (!t)
+        return;
+    // Units stay switchable without a drawing (they are a program setting shown in dialogs).
+    if (id != scm::kCmdUnits && !GetActiveDocument())
+        return;
+    *t->setting = *t->setting == t->on ? t->off : t->on;
+    if (t->redraw)
+        RedrawActiveFrame();
+}
+
+void CMainFrame::OnUpdateSetupToggle(plat::CmdUI& ui)
+{
+    const SetupToggle* t = toggleOf(ui.id());
+    if (!t)
+        return;
+    ui.Enable(ui.id() == scm::kCmdUnits || GetActiveDocument() != nullptr);
+    ui.SetCheck(*t->setting == t->on);
+}
+
+void CMainFrame::OnToolBarToggle(unsigned id) { bars_.toggle(id); }
+
+void CMainFrame::OnUpdateToolBarToggle(plat::CmdUI& ui) { bars_.updateToggle(ui); }
+
+void CMainFrame::OnDefaultToolBars() { bars_.restoreDefault(); }
+
+void CMainFrame::OnTipOfTheDay()
+{
+    CTipDlg tip(this, ProgramTips());
+    tip.DoModal();
+}
+
+void CMainFrame::OnWebsite() { OpenMakerWebPage(); }
+
+// With a drawing open its document answers Help > Contents first; the frame's own handler
+// has nothing to show.
+void CMainFrame::OnHelpContents() {}
+
+void CMainFrame::OnContextHelp()
+{
+    if (plat::WinApp* app = plat::GetApp())
+        app->WinHelp(0, 3);
+}
