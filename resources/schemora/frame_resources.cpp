@@ -50,7 +50,25 @@ plat::MenuItem SetupMenu()
     return menuPopup("Setu&p", {menuItem(kCmdRubberBand, "&Rubberband Mode\tF6"), menuItem(kCmdLimitMode, "&Limit Mode"),
                                 menuItem(kCmdVisibleGrid, "&Visible Snap Grid"), menuItem(kCmdPageBreaks, "Page &Breaks Display"),
                                 menuItem(kCmdHiddenPins, "Show &Hidden Pins"), menuItem(kCmdTerminalEnds, "Show T&erminal Ends"),
-                                menuItem(kCmdUnits, "&Metric Units")});
+                                menuItem(kCmdUnits, "&Metric Units"), menuSeparator(),
+                                menuItem(kCmdSetColors, "&Colors...")});
+}
+
+plat::DialogTemplate SetColorsTemplate()
+{
+    static constexpr const char* kSlotLabels[] = {
+        "Screen", "Top", "1", "2", "3", "Rulers", "Screen", "Trace 1", "Trace 2", "Trace 3", "Trace 4", "Trace 5", "Trace 6", "Trace 7",
+        "Trace 8", "Zeros", "Part", "Terminal", "Dot", "", "Grid", "Text", "Edit", "Scales", "Parts Bin", "Text", "Shading"};
+    return BuildSetColorsTemplate(SetColorsDialogIds(), {.title = "Set Colors",
+                                                         .slotLabels = kSlotLabels,
+                                                         .schemeLabel = "Color Scheme:",
+                                                         .modeLabels = {"Object takes THIS color:", "Object takes PLANES color"},
+                                                         .rgbId = kIdcColorRgb});
+}
+
+SetColorsIds SetColorsDialogIds()
+{
+    return {kIddSetColors, kIdcColorSlotFirst, kIdcPaletteFirst, kIdcColorScheme, kIdcColorModeThis, kIdcColorModePlanes};
 }
 
 plat::MenuItem FrameHelpMenu(unsigned contentsId)
@@ -106,6 +124,7 @@ void AddFrameStrings(std::map<unsigned, std::string>& strings)
     strings[kCmdHiddenPins] = "Show hidden pins\nShow hidden pins";
     strings[kCmdTerminalEnds] = "Show terminal ends\nShow terminal ends";
     strings[kCmdUnits] = "English or Metric Units\nEnglish or Metric Units";
+    strings[kCmdSetColors] = "Choose the drawing colours\nSet colors";
     strings[kCmdPartsBin] = "Show parts bin (P)\nShow parts bin (P)";
     strings[kCmdFind] = "Find text or part\nFind";
     strings[kCmdNewLibraryPart] = "Make a new library part\nNew library part";

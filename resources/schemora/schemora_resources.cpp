@@ -190,6 +190,7 @@ std::vector<plat::DialogTemplate> allDialogs()
         list.push_back(std::move(t));
     for (plat::DialogTemplate& t : AdvancedEditDialogs())
         list.push_back(std::move(t));
+    list.push_back(SetColorsTemplate());
     return list;
 }
 
