@@ -4,6 +4,7 @@
 #include "platform/app/keys.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
+#include "resources/schemora/general_setup_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/simulation_ids.h"
 
@@ -51,7 +52,7 @@ plat::MenuItem SetupMenu()
                                 menuItem(kCmdVisibleGrid, "&Visible Snap Grid"), menuItem(kCmdPageBreaks, "Page &Breaks Display"),
                                 menuItem(kCmdHiddenPins, "Show &Hidden Pins"), menuItem(kCmdTerminalEnds, "Show T&erminal Ends"),
                                 menuItem(kCmdUnits, "&Metric Units"), menuSeparator(),
-                                menuItem(kCmdSetColors, "&Colors...")});
+                                menuItem(kCmdGeneralSetup, "&General..."), menuItem(kCmdSetColors, "&Colors...")});
 }
 
 plat::DialogTemplate SetColorsTemplate()

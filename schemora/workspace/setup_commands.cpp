@@ -1,6 +1,7 @@
 // The Setup toolbar's toggles, View > Toolbars and the Help commands of the main frame.
 #include "schemora/workspace/main_frame.h"
 
+#include "common/editor_startup.h"
 #include "common/maker_web_page.h"
 #include "common/set_colors_dialog.h"
 #include "common/tip_dialog.h"
@@ -8,6 +9,8 @@
 #include "platform/app/win_app.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/frame_resources.h"
+#include "resources/schemora/general_setup_ids.h"
+#include "schemora/workspace/general_setup_sheet.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/paint_style.h"
 #include "schemora/core/sheet_state.h"
@@ -60,6 +63,7 @@ void CMainFrame::registerSetupCommands()
     onCommandRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnToolBarToggle);
     onUpdateCommandUIRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnUpdateToolBarToggle);
     onCommand(scm::kCmdSetColors, &CMainFrame::OnSetColors);
+    onCommand(scm::kCmdGeneralSetup, &CMainFrame::OnGeneralSetup);
     onCommand(scm::kCmdDefaultToolBars, &CMainFrame::OnDefaultToolBars);
     onCommand(scm::kCmdTipOfTheDay, &CMainFrame::OnTipOfTheDay);
     onCommand(scm::kCmdWebsite, &CMainFrame::OnWebsite);
@@ -120,6 +124,16 @@ void CMainFrame::OnSetColors()
                            .afterOk = [](std::span<const int32_t> colors) { g_drawModes.markColor = colors[kMarkColorSlot]; }};
     CSetColorsDlg dialog(scm::SetColorsDialogIds(), std::move(target), this);
     dialog.DoModal();
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnGeneralSetup()
+{
+    CGeneral sheet(this);
+    sheet.DoModal();
+    // The backup timer follows the interval whether or not the sheet was confirmed.
+    KillTimer(scm::kTimerBackup);
+    StartBackupTimer(*this, scm::kTimerBackup, g_settings.BackupTime);
     RedrawActiveFrame();
 }
 
