@@ -13,7 +13,8 @@ CSetColorsDlg::CSetColorsDlg(const SetColorsIds& ids, SetColorsTarget target, pl
     : plat::Dialog(ids.templateId, parent), ids_(ids), target_(std::move(target))
 {
     const auto slots = static_cast<unsigned>(target_.live.size());
-    onCommandRange(ids_.firstSlotId, ids_.firstSlotId + slots - 1, &CSetColorsDlg::OnSlotClicked);
+    if (slots != 0)
+        onCommandRange(ids_.firstSlotId, ids_.firstSlotId + slots - 1, &CSetColorsDlg::OnSlotClicked);
     onCommandRange(ids_.firstPaletteId, ids_.firstPaletteId + kPaletteSwatches - 1, &CSetColorsDlg::OnPaletteClicked);
     onNotify(ids_.schemeComboId, plat::kCbnSelChange, &CSetColorsDlg::OnSchemeChanged);
 }

@@ -64,6 +64,7 @@ void CMainFrame::registerSetupCommands()
     onUpdateCommandUIRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnUpdateToolBarToggle);
     onCommand(scm::kCmdSetColors, &CMainFrame::OnSetColors);
     onCommand(scm::kCmdGeneralSetup, &CMainFrame::OnGeneralSetup);
+    onUpdateCommandUI(scm::kCmdGeneralSetup, &CMainFrame::OnUpdateNeedsDrawing);
     onCommand(scm::kCmdDefaultToolBars, &CMainFrame::OnDefaultToolBars);
     onCommand(scm::kCmdTipOfTheDay, &CMainFrame::OnTipOfTheDay);
     onCommand(scm::kCmdWebsite, &CMainFrame::OnWebsite);
