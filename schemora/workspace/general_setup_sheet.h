@@ -37,13 +37,16 @@ public:
     void OnOK() override;
 };
 
-class CGeneral : public plat::PropertySheet {
-public:
-    explicit CGeneral(plat::Wnd* parent = nullptr);
-
-private:
+// The pages are a base built before the sheet and destroyed after it, so the sheet's
+// destructor still finds them alive.
+struct GeneralSetupPages {
     CGenDraw draw_;
     CGenDisp display_;
     CGenMisc misc_;
     CGenLib library_;
+};
+
+class CGeneral : private GeneralSetupPages, public plat::PropertySheet {
+public:
+    explicit CGeneral(plat::Wnd* parent = nullptr);
 };
