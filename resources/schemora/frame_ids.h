@@ -46,6 +46,16 @@ enum : unsigned {
     kCmdTerminalEnds = 1073,
     kCmdUnits = 32887,
 
+    // Setup > Colors and its dialog: slot k is swatch 350 + k, palette entry c swatch 2000 + c
+    kCmdSetColors = 3394,
+    kIddSetColors = 136,
+    kIdcColorSlotFirst = 350,
+    kIdcColorModeThis = 377,
+    kIdcColorModePlanes = 378,
+    kIdcColorScheme = 379,
+    kIdcColorRgb = 380,
+    kIdcPaletteFirst = 2000,
+
     // View > Toolbars
     kCmdDefaultToolBars = 32900,
     kCmdToolBarFirst = 32901,   // 32901 Main ... 32907 Page, in table order

@@ -4,6 +4,7 @@
 #include "platform/app/keys.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
+#include "resources/schemora/general_setup_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/simulation_ids.h"
 
@@ -50,7 +51,25 @@ plat::MenuItem SetupMenu()
     return menuPopup("Setu&p", {menuItem(kCmdRubberBand, "&Rubberband Mode\tF6"), menuItem(kCmdLimitMode, "&Limit Mode"),
                                 menuItem(kCmdVisibleGrid, "&Visible Snap Grid"), menuItem(kCmdPageBreaks, "Page &Breaks Display"),
                                 menuItem(kCmdHiddenPins, "Show &Hidden Pins"), menuItem(kCmdTerminalEnds, "Show T&erminal Ends"),
-                                menuItem(kCmdUnits, "&Metric Units")});
+                                menuItem(kCmdUnits, "&Metric Units"), menuSeparator(),
+                                menuItem(kCmdGeneralSetup, "&General..."), menuItem(kCmdSetColors, "&Colors...")});
+}
+
+plat::DialogTemplate SetColorsTemplate()
+{
+    static constexpr const char* kSlotLabels[] = {
+        "Screen", "Top", "1", "2", "3", "Rulers", "Screen", "Trace 1", "Trace 2", "Trace 3", "Trace 4", "Trace 5", "Trace 6", "Trace 7",
+        "Trace 8", "Zeros", "Part", "Terminal", "Dot", "", "Grid", "Text", "Edit", "Scales", "Parts Bin", "Text", "Shading"};
+    return BuildSetColorsTemplate(SetColorsDialogIds(), {.title = "Set Colors",
+                                                         .slotLabels = kSlotLabels,
+                                                         .schemeLabel = "Color Scheme:",
+                                                         .modeLabels = {"Object takes THIS color:", "Object takes PLANES color"},
+                                                         .rgbId = kIdcColorRgb});
+}
+
+SetColorsIds SetColorsDialogIds()
+{
+    return {kIddSetColors, kIdcColorSlotFirst, kIdcPaletteFirst, kIdcColorScheme, kIdcColorModeThis, kIdcColorModePlanes};
 }
 
 plat::MenuItem FrameHelpMenu(unsigned contentsId)
@@ -106,6 +125,7 @@ void AddFrameStrings(std::map<unsigned, std::string>& strings)
     strings[kCmdHiddenPins] = "Show hidden pins\nShow hidden pins";
     strings[kCmdTerminalEnds] = "Show terminal ends\nShow terminal ends";
     strings[kCmdUnits] = "English or Metric Units\nEnglish or Metric Units";
+    strings[kCmdSetColors] = "Choose the drawing colours\nSet colors";
     strings[kCmdPartsBin] = "Show parts bin (P)\nShow parts bin (P)";
     strings[kCmdFind] = "Find text or part\nFind";
     strings[kCmdNewLibraryPart] = "Make a new library part\nNew library part";

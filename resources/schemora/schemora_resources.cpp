@@ -12,6 +12,7 @@
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
 #include "resources/schemora/frame_resources.h"
+#include "resources/schemora/general_setup_resources.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/image_resources.h"
 #include "resources/schemora/view_resources.h"
@@ -196,6 +197,9 @@ std::vector<plat::DialogTemplate> allDialogs()
         list.push_back(std::move(t));
     for (plat::DialogTemplate& t : AdvancedEditDialogs())
         list.push_back(std::move(t));
+    list.push_back(SetColorsTemplate());
+    for (plat::DialogTemplate& t : GeneralSetupTemplates())
+        list.push_back(std::move(t));
     return list;
 }
 
@@ -244,6 +248,7 @@ void registerSchemoraResources()
     AddAdvancedEditStrings(set.strings);
     set.dialogs = allDialogs();
     AddFrameStrings(set.strings);
+    AddGeneralSetupStrings(set.strings);
     set.toolbars = FrameToolBarResources();
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     set.images = ImageResources();

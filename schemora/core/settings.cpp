@@ -115,7 +115,9 @@ void readSchemes(const SettingsReader& ini, SchematicSettings& s)
         scheme.name = f[0];
         const int values = std::min<int>(kSchemeValues, static_cast<int>(f.size()) - 1);
         for (int v = 0; v < values; ++v) {
-            scheme.values[v] = SettingNumber(f[v + 1]);
+            // A colour outside the palette would index past it in every painter.
+            const int32_t color = SettingNumber(f[v + 1]);
+            scheme.values[v] = color >= 0 && color < kPaletteEntries ? color : 0;
             if (i - 1 == s.colorscheme)
                 g_colorRoles.index[v] = scheme.values[v];
         }

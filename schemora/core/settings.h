@@ -93,6 +93,15 @@ struct SchematicSettings {
     int userGridY = 100;
     int userGridC = 0;
     int width = 6;
+    // Drawing defaults without an INI key, edited by Setup > General.
+    int snapToGrid = 1;
+    int fillPattern = 0;         // 0 hollow, 1 solid, 2 to 7 hatches
+    int roundedRectangles = 0;
+    double rotationAngle = 1.5707963267948966;   // radians
+    double ellipseAspect = 1.0;
+    int oldLibraries = 0;
+    int showPowerPins = 0;
+    int defaultPackage = 512;    // 512 through hole, 513 surface mount
     int MapLibraries = 1;        // 1: drawings before version 10 name the old library families
     int colorscheme = 0;         // active scheme, 0-based (the INI holds 1 to 10)
     int schemesFound = 0;

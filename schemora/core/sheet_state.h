@@ -42,6 +42,8 @@ struct DrawingModes {
     bool trueColor = false;
     bool monochromePrint = false; // a printout without colour is running
     bool gridShown = true;        // "Show Grid" of the Edit Setup dialog
+    int colorMode = 0;            // 0: objects take their own colour, 1: the colour of their plane
+    int markColor = 0;            // palette index of the editing marks (Set Colors slot 19)
     // The string the keyboard text entry types into; the object holding it is not painted.
     const char* textEntryBuffer = nullptr;
 };

@@ -83,6 +83,8 @@ public:
 
     // Setup toggles and Help (setup_commands.cpp).
     void OnSetupToggle(unsigned id);
+    void OnSetColors();
+    void OnGeneralSetup();
     void OnUpdateSetupToggle(plat::CmdUI& ui);
     void OnToolBarToggle(unsigned id);
     void OnUpdateToolBarToggle(plat::CmdUI& ui);

@@ -1,11 +1,19 @@
 // The Setup toolbar's toggles, View > Toolbars and the Help commands of the main frame.
 #include "schemora/workspace/main_frame.h"
 
+#include "common/editor_startup.h"
 #include "common/maker_web_page.h"
+#include "common/set_colors_dialog.h"
 #include "common/tip_dialog.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/win_app.h"
 #include "resources/schemora/frame_ids.h"
+#include "resources/schemora/frame_resources.h"
+#include "resources/schemora/general_setup_ids.h"
+#include "schemora/workspace/general_setup_sheet.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/paint_style.h"
+#include "schemora/core/sheet_state.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/workspace_services.h"
@@ -54,6 +62,9 @@ void CMainFrame::registerSetupCommands()
     }
     onCommandRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnToolBarToggle);
     onUpdateCommandUIRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnUpdateToolBarToggle);
+    onCommand(scm::kCmdSetColors, &CMainFrame::OnSetColors);
+    onCommand(scm::kCmdGeneralSetup, &CMainFrame::OnGeneralSetup);
+    onUpdateCommandUI(scm::kCmdGeneralSetup, &CMainFrame::OnUpdateNeedsDrawing);
     onCommand(scm::kCmdDefaultToolBars, &CMainFrame::OnDefaultToolBars);
     onCommand(scm::kCmdTipOfTheDay, &CMainFrame::OnTipOfTheDay);
     onCommand(scm::kCmdWebsite, &CMainFrame::OnWebsite);
@@ -81,6 +92,50 @@ void CMainFrame::OnUpdateSetupToggle(plat::CmdUI& ui)
         return;
     ui.Enable(ui.id() == scm::kCmdUnits || GetActiveDocument() != nullptr);
     ui.SetCheck(*t->setting == t->on);
+}
+
+namespace {
+
+// The schemes the INI held, in their order; the dialog lists only these.
+std::vector<ColorSchemeRef> presentSchemes()
+{
+    std::vector<ColorSchemeRef> list;
+    for (int i = 0; i < kColorSchemes; ++i) {
+        ColorScheme& scheme = g_settings.schemes[static_cast<size_t>(i)];
+        if (scheme.present)
+            list.push_back({i, scheme.name, scheme.values});
+    }
+    return list;
+}
+
+constexpr int kMarkColorSlot = 19;
+int g_setColorsSlot = 0;   // the slot chosen last, kept between runs of the dialog
+
+}  // namespace
+
+void CMainFrame::OnSetColors()
+{
+    SetColorsTarget target{.live = g_colorRoles.index,
+                           .schemes = presentSchemes(),
+                           .currentScheme = &g_settings.colorscheme,
+                           .colorMode = &g_drawModes.colorMode,
+                           .selectedSlot = &g_setColorsSlot,
+                           .colorOf = [](int index) { return GetColorRef(index); },
+                           .selectPalette = [](plat::Dc& dc) { SelectProgramPalette(dc); },
+                           .afterOk = [](std::span<const int32_t> colors) { g_drawModes.markColor = colors[kMarkColorSlot]; }};
+    CSetColorsDlg dialog(scm::SetColorsDialogIds(), std::move(target), this);
+    dialog.DoModal();
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnGeneralSetup()
+{
+    CGeneral sheet(this);
+    sheet.DoModal();
+    // The backup timer follows the interval whether or not the sheet was confirmed.
+    KillTimer(scm::kTimerBackup);
+    StartBackupTimer(*this, scm::kTimerBackup, g_settings.BackupTime);
+    RedrawActiveFrame();
 }
 
 void CMainFrame::OnToolBarToggle(unsigned id) { bars_.toggle(id); }
