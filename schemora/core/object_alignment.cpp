@@ -1,6 +1,6 @@
 #include "schemora/core/object_alignment.h"
 
-#include "common/selection_alignment.h"
+#include "common/alignment_commands.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/edit_state.h"
@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -62,22 +62,33 @@ AnchorItem anchorItemOf(int index)
 {
     const DrawObject& o = objectAt(index);
     switch (o.type()) {
-    case kObjText: {
-        const plat::Rect r = GetObjectExtent(index);
-        const int middle = static_cast<int>((static_cast<long long>(r.left) + r.right) / 2);
-        const int lift = static_cast<int>(std::llabs(static_cast<long long>(r.top) - r.bottom) / 4);
-        return {true, {middle, plus(o.w[1], -lift)}, {o.w[0], o.w[1]}};
-    }
+    case kObjText: return TextAnchorItem(GetObjectExtent(index), o.w[0], o.w[1]);
     case kObjDot:
-    case kObjEllipse: return {true, {o.w[0], o.w[1]}, {o.w[0], o.w[1]}};
+    case kObjEllipse: return PointAnchorItem(o.w[0], o.w[1]);
     default: return {};
     }
 }
 
-void moveSelectionBy(const std::optional<plat::Point>& offset)
+// Align On Line moves the first point of the kinds that move by it alone, parts excepted.
+std::optional<plat::Point> lineAlignedPoint(int index)
 {
-    if (offset)
-        OffsetSelection(offset->x, offset->y);
+    const DrawObject& o = objectAt(index);
+    if (o.type() >= kObjPart || !movesFirstPointOnly(o.type()))
+        return std::nullopt;
+    return plat::Point{o.w[0], o.w[1]};
+}
+
+AlignmentStore alignmentStore()
+{
+    return {selectedIndexes(),
+            referenceOf,
+            anchorItemOf,
+            [](plat::Point offset) { OffsetSelection(offset.x, offset.y); },
+            lineAlignedPoint,
+            [](int index, plat::Point p) {
+                objectAt(index).w[0] = p.x;
+                objectAt(index).w[1] = p.y;
+            }};
 }
 
 }  // namespace
@@ -102,42 +113,25 @@ void OffsetSelection(int dx, int dy)
     }
 }
 
-plat::Point SelectionAnchor()
-{
-    std::vector<AnchorItem> items;
-    for (const int index : selectedIndexes())
-        items.push_back(anchorItemOf(index));
-    return SelectionAnchor(items);
-}
+plat::Point SelectionAnchor() { return AnchorOfSelection(alignmentStore()); }
 
 void AlignWithEdge(int reference)
 {
     PushUndoSnapshot();
-    moveSelectionBy(AlignWithEdgeOffset(referenceOf(reference), g_selection.edgeCode, SelectionAnchor(), false));
+    AlignSelectionWithEdge(alignmentStore(), reference, g_selection.edgeCode, false);
     RedrawActiveFrame();
 }
 
 void AlignToCenter(int reference)
 {
     PushUndoSnapshot();
-    moveSelectionBy(AlignToCenterOffset(referenceOf(reference), SelectionAnchor()));
+    AlignSelectionToCenter(alignmentStore(), reference);
     RedrawActiveFrame();
 }
 
 void AlignOnLine(int reference)
 {
     PushUndoSnapshot();
-    const AlignReference line = referenceOf(reference);
-    if (line.shape == AlignShape::Line) {
-        for (const int index : selectedIndexes()) {
-            DrawObject& o = objectAt(index);
-            const int type = o.type();
-            if (type >= kObjPart || !movesFirstPointOnly(type))
-                continue;
-            const plat::Point foot = ProjectPointOnLine(line.xa, line.ya, line.xb, line.yb, o.w[0], o.w[1]);
-            o.w[0] = foot.x;
-            o.w[1] = foot.y;
-        }
-    }
+    AlignSelectionOnLine(alignmentStore(), reference);
     RedrawActiveFrame();
 }

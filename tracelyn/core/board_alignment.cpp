@@ -1,6 +1,6 @@
 #include "tracelyn/core/board_alignment.h"
 
-#include "common/selection_alignment.h"
+#include "common/alignment_commands.h"
 #include "platform/core/ui_host.h"
 #include "tracelyn/core/board_edit.h"
 #include "tracelyn/core/board_state.h"
@@ -11,7 +11,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -154,21 +154,38 @@ AnchorItem anchorItemOf(int index)
     const BoardObject& o = g_board.objects[index];
     if (o.kind() == kKindText) {
         const BoardBox b = GetObjectExtent(index, kExtentPlain);
-        const int middle = static_cast<int>((static_cast<long long>(b.left) + b.right) / 2);
-        const int lift = static_cast<int>(std::llabs(static_cast<long long>(b.top) - b.bottom) / 4);
-        return {true, {middle, clampToInt(static_cast<double>(o.w[1]) - lift)}, {o.w[0], o.w[1]}};
+        return TextAnchorItem({b.left, b.top, b.right, b.bottom}, o.w[0], o.w[1]);
     }
     if (o.kind() == kKindEllipse || o.kind() == kKindPad)
-        return {true, {o.w[0], o.w[1]}, {o.w[0], o.w[1]}};
+        return PointAnchorItem(o.w[0], o.w[1]);
     return {};
 }
 
-void moveSelectionBy(const std::optional<plat::Point>& offset)
+// Align On Line moves the first point of boxes, texts, ellipses, pads and markers.
+std::optional<plat::Point> lineAlignedPoint(int index)
 {
-    if (!offset)
-        return;
-    for (const int index : selectedIndexes())
-        OffsetBoardObject(g_board.objects[index], offset->x, offset->y);
+    const BoardObject& o = g_board.objects[index];
+    const int kind = o.kind();
+    if (kind != kKindRectangle && kind != kKindText && kind != kKindEllipse && kind != kKindPad && kind != kKindMarker)
+        return std::nullopt;
+    return plat::Point{o.w[0], o.w[1]};
+}
+
+AlignmentStore alignmentStore()
+{
+    std::vector<int> selection = selectedIndexes();
+    return {selection,
+            referenceOf,
+            anchorItemOf,
+            [selection](plat::Point offset) {
+                for (const int index : selection)
+                    OffsetBoardObject(g_board.objects[index], offset.x, offset.y);
+            },
+            lineAlignedPoint,
+            [](int index, plat::Point p) {
+                g_board.objects[index].w[0] = p.x;
+                g_board.objects[index].w[1] = p.y;
+            }};
 }
 
 }  // namespace
@@ -184,41 +201,25 @@ void ScaleSelectedObjects(float xFactor, float yFactor, int refX, int refY)
     RedrawActiveFrame();
 }
 
-plat::Point BoardSelectionAnchor()
-{
-    std::vector<AnchorItem> items;
-    for (const int index : selectedIndexes())
-        items.push_back(anchorItemOf(index));
-    return SelectionAnchor(items);
-}
+plat::Point BoardSelectionAnchor() { return AnchorOfSelection(alignmentStore()); }
 
 void AlignWithEdge(int reference)
 {
     PushUndoSnapshot();
-    moveSelectionBy(AlignWithEdgeOffset(referenceOf(reference), g_gesture.rectangleEdge, BoardSelectionAnchor(), true));
+    AlignSelectionWithEdge(alignmentStore(), reference, g_gesture.rectangleEdge, true);
     RedrawActiveFrame();
 }
 
 void AlignToCenter(int reference)
 {
     PushUndoSnapshot();
-    moveSelectionBy(AlignToCenterOffset(referenceOf(reference), BoardSelectionAnchor()));
+    AlignSelectionToCenter(alignmentStore(), reference);
     RedrawActiveFrame();
 }
 
 void AlignOnLine(int reference)
 {
     PushUndoSnapshot();
-    const AlignReference line = referenceOf(reference);
-    if (line.shape == AlignShape::Line)
-        for (const int index : selectedIndexes()) {
-            BoardObject& o = g_board.objects[index];
-            const int kind = o.kind();
-            if (kind != kKindRectangle && kind != kKindText && kind != kKindEllipse && kind != kKindPad && kind != kKindMarker)
-                continue;
-            const plat::Point foot = ProjectPointOnLine(line.xa, line.ya, line.xb, line.yb, o.w[0], o.w[1]);
-            o.w[0] = foot.x;
-            o.w[1] = foot.y;
-        }
+    AlignSelectionOnLine(alignmentStore(), reference);
     RedrawActiveFrame();
 }

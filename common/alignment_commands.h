@@ -1,0 +1,35 @@
+#pragma once
+// The steps of Align With Edge, Align To Center and Align On Line that both editors take the
+// same way once they have read their own store: find the selection's anchor, work out the
+// offset from the reference object and hand it back, or drop the chosen objects' first points
+// onto a reference line. Undo snapshots and redraws stay with each program.
+
+#include "common/selection_alignment.h"
+#include "platform/gdi/gdi_types.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// One editor's view of its objects for the alignment commands.
+struct AlignmentStore {
+    std::vector<int> selection;                          // live selected object indexes
+    std::function<AlignReference(int)> referenceOf;      // how the reference object is read
+    std::function<AnchorItem(int)> anchorItemOf;         // how a selected object feeds the anchor
+    std::function<void(plat::Point)> moveSelection;      // moves every selected object by an offset
+    // The first point of a selected object Align On Line moves (nullopt: it stays), and how
+    // that point is set.
+    std::function<std::optional<plat::Point>(int)> lineAlignedPoint;
+    std::function<void(int, plat::Point)> setFirstPoint;
+};
+
+// A text's anchor item: its drawn extent's middle in x and a quarter of its height above its
+// first point in y when it is alone; its first point in the sums.
+AnchorItem TextAnchorItem(const plat::Rect& extent, int x, int y);
+// A dot, ellipse or pad: its first point either way.
+AnchorItem PointAnchorItem(int x, int y);
+
+plat::Point AnchorOfSelection(const AlignmentStore& store);
+void AlignSelectionWithEdge(const AlignmentStore& store, int reference, int edgeCode, bool lineBothAxes);
+void AlignSelectionToCenter(const AlignmentStore& store, int reference);
+void AlignSelectionOnLine(const AlignmentStore& store, int reference);
