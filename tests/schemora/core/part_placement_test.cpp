@@ -1,6 +1,6 @@
 // Placing parts from the starter library with the chooser, wiring them, automatic junction dots,
 // rubber-band moves and the example drawing made by hand.
-#include "edit_view_fixture.h"
+#include "starter_parts_fixture.h"
 
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
@@ -15,10 +15,7 @@
 #include "schemora/core/undo_ring.h"
 #include "resources/schemora/schemora_ids.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace schemora_test {
 namespace {
@@ -26,36 +23,18 @@ namespace {
 using namespace scm;
 namespace fs = std::filesystem;
 
-fs::path programFolder()
-{
-    const char* dir = std::getenv("QUILL_PROGRAM_DIR");
-    return dir ? fs::path(dir) : fs::path();
-}
-
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::string withoutHeader(const std::string& netlist)
 {
     const size_t at = netlist.find("Number of signals");
     return at == std::string::npos ? netlist : netlist.substr(at);
 }
 
-class PartPlacement : public EditView {
+class PartPlacement : public StarterPartsView {
 protected:
     void SetUp() override
     {
-        const fs::path lib = programFolder() / "LIB";
-        if (programFolder().empty() || !fs::exists(lib / "DEVICE.CON"))
+        if (!copyStarterLibraries({"DEVICE"}))
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
-        fs::create_directories(folder.path() / "LIB");
-        for (const char* name : {"DEVICE.CON", "DEVICE.CAT"})
-            fs::copy_file(lib / name, folder.path() / "LIB" / name);
         EditView::SetUp();
         g_settings.AutoDots = 1;
         g_settings.AutoRefs = 1;
@@ -64,25 +43,11 @@ protected:
     // F5, then the chooser: the library and the part chosen as a person would.
     void choosePart(const char* library, const char* part)
     {
-        host.answerDialog([=](plat::Dialog& d) {
-            plat::Control* libs = d.GetDlgItem(kIdcLibraryList);
-            const int l = libs ? libs->FindStringExact(-1, library) : -1;
-            if (l < 0)
-                return d.PressButton(plat::kIdCancel);
-            d.ChooseDlgItem(kIdcLibraryList, l);
-            const int p = d.GetDlgItem(kIdcPartList)->FindStringExact(-1, part);
-            d.ChooseDlgItem(kIdcPartList, p);
-            return d.PressButton(plat::kIdOk);
-        });
+        answerPartChooser(library, part);
         ASSERT_TRUE(key(plat::kVkF5));
         ASSERT_EQ(g_editState.CurrentTool, kToolPart);
     }
     void place(int x, int y) { click(x, y); }
-    void wire(int x1, int y1, int x2, int y2)
-    {
-        command(kCmdToolLine);
-        drag(x1, y1, x2, y2);
-    }
     int countOf(int type) const
     {
         int n = 0;
@@ -289,7 +254,7 @@ TEST_F(PartPlacement, PinSnapPullsTheWireToThePinEnd)
 
 TEST_F(PartPlacement, TheExampleDrawingMadeByHandNetlistsLikeTheShippedOne)
 {
-    const fs::path example = programFolder() / "examples" / "rc_filter.pic";
+    const fs::path example = builtProgramFolder() / "examples" / "rc_filter.pic";
     if (!fs::exists(example))
         GTEST_SKIP() << "the example drawing has not been built";
     choosePart("DEVICE", "R");

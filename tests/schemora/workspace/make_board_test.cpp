@@ -2,7 +2,7 @@
 // and reference list written, the placement program run with the files as separate arguments
 // and the board program started on its board; with every starter part drawn, the real
 // placement program places all of them and finds every pin.
-#include "schemora/core/edit_view_fixture.h"
+#include "schemora/core/starter_parts_fixture.h"
 
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
@@ -19,9 +19,7 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace schemora_test {
@@ -29,20 +27,6 @@ namespace {
 
 using namespace scm;
 namespace fs = std::filesystem;
-
-fs::path builtProgramFolder()
-{
-    const char* dir = std::getenv("QUILL_PROGRAM_DIR");
-    return dir ? fs::path(dir) : fs::path();
-}
-
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TEST(ArtworkName, CutsOnlyTheFileNamesOwnExtensionAndKeepsWholePaths)
 {
@@ -97,17 +81,12 @@ std::vector<StarterPart> starterPartsWithPackages()
     return parts;
 }
 
-class MakeBoard : public EditView {
+class MakeBoard : public StarterPartsView {
 protected:
     void SetUp() override
     {
-        const fs::path lib = builtProgramFolder() / "LIB";
-        if (builtProgramFolder().empty() || !fs::exists(lib / "DEVICE.CON"))
+        if (!copyStarterLibraries({"DEVICE", "TTL", "CONN"}))
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
-        fs::create_directories(folder.path() / "LIB");
-        for (const char* library : {"DEVICE", "TTL", "CONN"})
-            for (const char* ext : {".CON", ".CAT"})
-                fs::copy_file(lib / (std::string(library) + ext), folder.path() / "LIB" / (std::string(library) + ext));
         EditView::SetUp();
         g_settings.AutoRefs = 1;
         g_makeBoard = MakeBoardChoice{};
@@ -115,22 +94,9 @@ protected:
 
     void placePart(const char* library, const char* part, int x, int y)
     {
-        host.answerDialog([=](plat::Dialog& d) {
-            plat::Control* libs = d.GetDlgItem(kIdcLibraryList);
-            const int l = libs ? libs->FindStringExact(-1, library) : -1;
-            if (l < 0)
-                return d.PressButton(plat::kIdCancel);
-            d.ChooseDlgItem(kIdcLibraryList, l);
-            d.ChooseDlgItem(kIdcPartList, d.GetDlgItem(kIdcPartList)->FindStringExact(-1, part));
-            return d.PressButton(plat::kIdOk);
-        });
+        answerPartChooser(library, part);
         ASSERT_TRUE(key(plat::kVkF5));
         click(x, y);
-    }
-    void wire(int x1, int y1, int x2, int y2)
-    {
-        command(kCmdToolLine);
-        drag(x1, y1, x2, y2);
     }
     // A net label typed with the text tool onto a wire.
     void label(int x, int y, const std::string& name)

@@ -1,0 +1,30 @@
+#pragma once
+// A running Schemora whose temporary folder holds starter libraries copied from the built
+// program folder, with helpers that place their parts through the chooser and draw wires.
+
+#include "schemora/core/edit_view_fixture.h"
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+namespace schemora_test {
+
+// The folder the built programs and the files shipped beside them are laid out in; empty when
+// the tests are not told.
+std::filesystem::path builtProgramFolder();
+// The whole file as bytes; empty when it cannot be read.
+std::string readText(const std::filesystem::path& path);
+
+class StarterPartsView : public EditView {
+protected:
+    // Copies the .CON and .CAT files of the named libraries from the program folder's LIB into
+    // this test's LIB; false (nothing copied) when the starter library has not been built.
+    bool copyStarterLibraries(std::initializer_list<const char*> libraries);
+    // Answers the next part chooser with the library and part as a person would, or with Cancel
+    // when the library is not offered.
+    void answerPartChooser(const char* library, const char* part);
+    void wire(int x1, int y1, int x2, int y2);
+};
+
+}  // namespace schemora_test
