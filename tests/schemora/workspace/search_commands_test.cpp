@@ -4,30 +4,23 @@
 #include "common/find_replace_dialogs.h"
 #include "resources/schemora/advanced_edit_ids.h"
 #include "schemora/core/undo_ring.h"
+#include "support/find_replace_answers.h"
 
 #include <string>
+#include <utility>
 
 namespace schemora_test {
 namespace {
 
 using namespace scm;
 using paint_test::words;
+using quill_test::replaceAnswer;
 
 using SearchCommands = DrawingCommands;
 
 auto findAnswer(unsigned mode, std::string text, std::vector<std::string>* offered = nullptr)
 {
-    return [=](plat::Dialog& d) {
-        if (offered) {
-            plat::Control* combo = d.GetDlgItem(kIdcFindText);
-            offered->clear();
-            for (int i = 0; i < combo->GetCount(); ++i)
-                offered->push_back(combo->GetItemText(i));
-        }
-        d.CheckRadioButton(kIdcFindReference, kIdcFindPlainText, mode);
-        d.SetDlgItemText(kIdcFindText, text);
-        return d.PressButton(plat::kIdOk);
-    };
+    return quill_test::findAnswer({kIdcFindText, kIdcFindReference, kIdcFindPlainText}, mode, std::move(text), offered);
 }
 
 int continueAnswer(plat::Dialog& d) { return d.PressButton(plat::kIdOk); }
@@ -98,16 +91,6 @@ TEST_F(SearchCommands, FindOffersTheLastTenDistinctTexts)
     ASSERT_EQ(offered.size(), 10u);
     EXPECT_EQ(offered.front(), "T11");
     EXPECT_EQ(offered.back(), "T2");
-}
-
-auto replaceAnswer(const char* find, const char* with, unsigned mode)
-{
-    return [=](plat::Dialog& d) {
-        d.SetDlgItemText(kIdcReplaceFind, find);
-        d.SetDlgItemText(kIdcReplaceWith, with);
-        d.CheckRadioButton(kIdcReplaceAll, kIdcReplacePrompt, mode);
-        return d.PressButton(plat::kIdOk);
-    };
 }
 
 auto confirmAnswer(unsigned button)

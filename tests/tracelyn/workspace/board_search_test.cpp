@@ -7,34 +7,27 @@
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "resources/tracelyn/board_search_ids.h"
+#include "support/find_replace_answers.h"
 #include "tracelyn/core/board_alignment.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/route_services.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace edit_test {
 namespace {
 
 using namespace tly;
+using quill_test::replaceAnswer;
 
 using BoardSearch = BoardCommands;
 
 auto searchAnswer(unsigned kind, std::string text, std::vector<std::string>* offered = nullptr)
 {
-    return [=](plat::Dialog& d) {
-        if (offered) {
-            plat::Control* combo = d.GetDlgItem(kIdcSearchText);
-            offered->clear();
-            for (int i = 0; i < combo->GetCount(); ++i)
-                offered->push_back(combo->GetItemText(i));
-        }
-        d.CheckRadioButton(kIdcSearchReference, kIdcSearchHiddenVia, kind);
-        d.SetDlgItemText(kIdcSearchText, text);
-        return d.PressButton(plat::kIdOk);
-    };
+    return quill_test::findAnswer({kIdcSearchText, kIdcSearchReference, kIdcSearchHiddenVia}, kind, std::move(text), offered);
 }
 
 int goOn(plat::Dialog& d) { return d.PressButton(plat::kIdOk); }
@@ -134,16 +127,6 @@ TEST_F(BoardSearch, HistoryKeepsFourDistinctTextsWithoutReordering)
     host.answerDialog(searchAnswer(kIdcSearchPlainText, "E", &offered));
     key('F', {plat::kVkControl});
     EXPECT_EQ(offered, (std::vector<std::string>{"E", "D", "C", "B"}));
-}
-
-auto replaceAnswer(const char* find, const char* with, unsigned mode)
-{
-    return [=](plat::Dialog& d) {
-        d.SetDlgItemText(kIdcReplaceFind, find);
-        d.SetDlgItemText(kIdcReplaceWith, with);
-        d.CheckRadioButton(kIdcReplaceAll, kIdcReplacePrompt, mode);
-        return d.PressButton(plat::kIdOk);
-    };
 }
 
 TEST_F(BoardSearch, ReplaceCountsWhatItMadeOnTheCurrentLayer)

@@ -1,0 +1,47 @@
+#pragma once
+// Answers for the Find and Replace dialogs of either editor, for host.answerDialog: each fills
+// the dialog as a person would and presses OK.
+
+#include "common/find_replace_dialogs.h"
+#include "platform/app/dialog.h"
+
+#include <string>
+#include <vector>
+
+namespace quill_test {
+
+// One editor's Find dialog: its text combo and the first and last of its kind buttons.
+struct FindControls {
+    unsigned text;
+    unsigned firstKind;
+    unsigned lastKind;
+};
+
+// Chooses the kind and types the text; with `offered`, first lists what the text combo offers.
+inline auto findAnswer(FindControls controls, unsigned kind, std::string text, std::vector<std::string>* offered = nullptr)
+{
+    return [=](plat::Dialog& d) {
+        if (offered) {
+            plat::Control* combo = d.GetDlgItem(controls.text);
+            offered->clear();
+            for (int i = 0; i < combo->GetCount(); ++i)
+                offered->push_back(combo->GetItemText(i));
+        }
+        d.CheckRadioButton(controls.firstKind, controls.lastKind, kind);
+        d.SetDlgItemText(controls.text, text);
+        return d.PressButton(plat::kIdOk);
+    };
+}
+
+// Replace Text: what to find, what to put, and whether to replace all or ask each time.
+inline auto replaceAnswer(const char* find, const char* with, unsigned mode)
+{
+    return [=](plat::Dialog& d) {
+        d.SetDlgItemText(kIdcReplaceFind, find);
+        d.SetDlgItemText(kIdcReplaceWith, with);
+        d.CheckRadioButton(kIdcReplaceAll, kIdcReplacePrompt, mode);
+        return d.PressButton(plat::kIdOk);
+    };
+}
+
+}  // namespace quill_test
