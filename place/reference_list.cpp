@@ -1,6 +1,7 @@
 #include "place/reference_list.h"
 
 #include "platform/system/ascii_case.h"
+#include "platform/system/line_words.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -18,22 +19,6 @@ bool isPackageName(std::string_view name)
     return std::all_of(name.begin(), name.end(), [](char c) {
         return isLetter(c) || isDigit(c) || c == '.' || c == '_' || c == '-' || c == '+';
     });
-}
-
-std::vector<std::string_view> words(std::string_view line)
-{
-    std::vector<std::string_view> out;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        const size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-            ++i;
-        if (i > start)
-            out.push_back(line.substr(start, i - start));
-    }
-    return out;
 }
 
 }  // namespace
@@ -72,7 +57,7 @@ ReferenceListResult ParseReferenceList(std::string_view text)
             return ReferenceListError{lineNumber, "the line is too long"};
         if (line.find('\0') != std::string_view::npos)
             return ReferenceListError{lineNumber, "the line holds a zero byte"};
-        const std::vector<std::string_view> w = words(line);
+        const std::vector<std::string_view> w = plat::LineWords(line);
         if (w.empty())
             continue;
         if (w.size() < 3)

@@ -1,5 +1,7 @@
 #include "spicerun/raw_file.h"
 
+#include "platform/system/line_words.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -61,22 +63,6 @@ long readCount(std::string_view text, size_t limit)
     return value;
 }
 
-std::vector<std::string_view> fields(std::string_view line)
-{
-    std::vector<std::string_view> out;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        const size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-            ++i;
-        if (i > start)
-            out.push_back(line.substr(start, i - start));
-    }
-    return out;
-}
-
 bool readValue(std::string_view text, bool complex, std::complex<double>& value)
 {
     const std::string s(text);
@@ -135,7 +121,7 @@ std::string readPoints(LineReader& reader, RawPlot& plot, long declared, size_t&
                 return v == 0 ? std::string() : std::string("the raw file ends inside a point");
             }
             reader.next(line);
-            const auto f = fields(line);
+            const auto f = plat::LineWords(line);
             const size_t want = v == 0 ? 2 : 1;
             std::complex<double> value;
             if (f.size() != want || !readValue(f[want - 1], plot.complex, value)) {
@@ -207,7 +193,7 @@ RawFile ParseAsciiRaw(std::string_view text)
                     raw.error = "the raw file ends inside its variable list";
                     return raw;
                 }
-                const auto f = fields(line);
+                const auto f = plat::LineWords(line);
                 if (f.size() < 3 || readCount(f[0], kMaxRawVariables) != v) {
                     raw.error = "damaged variable line in the raw file: " + std::string(line.substr(0, 60));
                     return raw;
