@@ -2,6 +2,7 @@
 
 #include "spicerun/result_listing.h"
 #include "support/temp_folder.h"
+#include "support/whole_file.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,11 @@
 namespace spicerun {
 namespace {
 
+using quill_test::readText;
+
 using quill_test::TempFolder;
 
 bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void writeText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 

@@ -8,6 +8,7 @@
 #include "support/decimal_comma_locale.h"
 #include "support/python_ezdxf.h"
 #include "support/temp_folder.h"
+#include "support/whole_file.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +20,7 @@ using namespace paint_test;
 
 namespace {
 
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using quill_test::readText;
 
 std::size_t occurrences(const std::string& text, const std::string& what)
 {

@@ -4,8 +4,6 @@
 #include "resources/schemora/edit_ids.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace schemora_test {
 
@@ -16,14 +14,6 @@ fs::path builtProgramFolder()
 {
     const char* dir = std::getenv("QUILL_PROGRAM_DIR");
     return dir ? fs::path(dir) : fs::path();
-}
-
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 bool StarterPartsView::copyStarterLibraries(std::initializer_list<const char*> libraries)

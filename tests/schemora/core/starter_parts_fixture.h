@@ -3,6 +3,7 @@
 // program folder, with helpers that place their parts through the chooser and draw wires.
 
 #include "schemora/core/edit_view_fixture.h"
+#include "support/whole_file.h"
 
 #include <filesystem>
 #include <initializer_list>
@@ -13,8 +14,7 @@ namespace schemora_test {
 // The folder the built programs and the files shipped beside them are laid out in; empty when
 // the tests are not told.
 std::filesystem::path builtProgramFolder();
-// The whole file as bytes; empty when it cannot be read.
-std::string readText(const std::filesystem::path& path);
+using quill_test::readText;
 
 class StarterPartsView : public EditView {
 protected:

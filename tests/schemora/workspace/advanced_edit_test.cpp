@@ -7,6 +7,7 @@
 #include "schemora/core/object_scaling.h"
 #include "schemora/core/reference_numbering.h"
 #include "schemora/core/undo_ring.h"
+#include "support/whole_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +15,8 @@
 
 namespace schemora_test {
 namespace {
+
+using quill_test::readText;
 
 using namespace scm;
 using paint_test::words;
@@ -147,14 +150,6 @@ TEST_F(AdvancedEdit, AlignmentsMoveTheSelectionToTheObjectSelectedLast)
     EXPECT_EQ(object(1).w[0], 2100);
 }
 
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 auto refNoAnswer(const char* type, const char* start, unsigned range)
 {
     return [=](plat::Dialog& d) {
@@ -200,7 +195,7 @@ TEST_F(AdvancedEdit, RefNoRenumbersBySheetAndRangeWritesOutAnoAndUndoes)
     EXPECT_EQ(object(6).w[6], 1);
     EXPECT_EQ(object(7).w[6], 1);
     EXPECT_EQ(doc()->data().referenceStart, 1);
-    EXPECT_EQ(readFile(folder.path() / "out.ano"),
+    EXPECT_EQ(readText(folder.path() / "out.ano"),
               "R71----R1\nR73----R2\nR75----R3\nC76----C1\nA77----A1\nR72----R4\nR74----R5\n");
 
     ASSERT_TRUE(command(kCmdEditUndo));

@@ -6,6 +6,7 @@
 #include "schemora/core/design_check.h"
 #include "schemora/core/object_append.h"
 #include "schemora/core/undo_ring.h"
+#include "support/whole_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,8 @@
 
 namespace schemora_test {
 namespace {
+
+using quill_test::readText;
 
 using namespace scm;
 using paint_test::words;
@@ -94,14 +97,6 @@ TEST_F(DesignCheck, ResultsShowInAtMostFiveBoxesAndACleanCheckChangesNothing)
     }
 }
 
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TEST_F(DesignCheck, TheReportGoesBesideTheDrawingUnderItsOwnName)
 {
     const int symbol = addTwoPinSymbol("DIP8");
@@ -114,7 +109,7 @@ TEST_F(DesignCheck, TheReportGoesBesideTheDrawingUnderItsOwnName)
     doc()->SetPathName((dotted / "amp.pic").string(), false);
     runCheck(true);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "v1.RPT"));
-    EXPECT_EQ(readFile(dotted / "amp.RPT"),
+    EXPECT_EQ(readText(dotted / "amp.RPT"),
               "No connection on one terminal of R5\nFound unattached text: stray\n At: x=13.0, y=13.0\n"
               "Found 1 unconnected terminals\n");
     EXPECT_EQ(host.messageBoxes(),

@@ -11,22 +11,17 @@
 #include "tracelyn/core/open_documents.h"
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/package_library.h"
+#include "support/whole_file.h"
 
 #include <fstream>
 #include <sstream>
 
 namespace {
 
+using quill_test::readText;
+
 using namespace board_test;
 using namespace package_test;
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class PackageLibraryTest : public BoardTest {
 protected:
