@@ -42,6 +42,13 @@ enum : unsigned {
     kCmdCopyLibraryParts = 32793,
     kCmdNewPackagePart = 32876,
     kCmdPartsBin = 999,
+
+    // The Set Colors dialog: slot k is swatch 2360 + k, palette entry c swatch 2000 + c.
+    kIddSetColors = 140,
+    kIdcColorSlotFirst = 2360,
+    kIdcColorScheme = 2392,
+    kIdcColorRgb = 2393,
+    kIdcPaletteFirst = 2000,
 };
 
 }  // namespace tly

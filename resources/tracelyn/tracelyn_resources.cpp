@@ -10,6 +10,7 @@
 #include "resources/tracelyn/copper_dialogs.h"
 #include "resources/tracelyn/copper_ids.h"
 #include "resources/tracelyn/frame_ids.h"
+#include "resources/tracelyn/set_colors_resources.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -304,6 +305,7 @@ std::vector<plat::DialogTemplate> dialogs()
     return {
         AboutDialogTemplate("Tracelyn", "Tracelyn printed circuit board layout", kIdrMainFrame),
         TipDialogTemplate(),
+        BoardSetColorsTemplate(),
     };
 }
 

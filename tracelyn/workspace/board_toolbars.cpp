@@ -52,7 +52,7 @@ constexpr ToolBarDock kStartLayout[] = {{kIdrMainBar, 0},
 
 // Menu items of commands still to come: greyed, so nothing seems to happen when chosen.
 constexpr unsigned kNotAvailable[] = {
-    kCmdGeneralSetup,     kCmdLayerSetup,     kCmdSelectiveSetup, kCmdColors,           kCmdFont,
+    kCmdGeneralSetup,     kCmdLayerSetup,     kCmdSelectiveSetup, kCmdFont,
     kCmdResources,        kCmdPrintoutSettings, kCmdCopyLibraryParts,
     kCmdNewPackagePart,   kCmdPartsBin};
 
@@ -63,6 +63,7 @@ void CMainFrame::registerFrameCommands()
     onCommandRange(kCmdToolbarFirst, kCmdToolbarLast, &CMainFrame::OnToggleToolBar);
     onUpdateCommandUIRange(kCmdToolbarFirst, kCmdToolbarLast, &CMainFrame::OnUpdateToggleToolBar);
     onCommand(kCmdDefaultToolbars, &CMainFrame::OnDefaultToolBars);
+    onCommand(kCmdColors, &CMainFrame::OnColors);
     for (unsigned id : kNotAvailable)
         onUpdateCommandUI(id, &CMainFrame::OnUpdateNotAvailable);
 }

@@ -47,6 +47,7 @@ public:
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
     // Menu items whose commands are not in the program yet stay greyed.
     void OnUpdateNotAvailable(plat::CmdUI& ui);
+    void OnColors();
 
     // Editing commands: the drawing tools (a second choice of the current tool opens its
     // style dialog), the tool keys that never open it, Aux > Auto, Setup > Pad and the
