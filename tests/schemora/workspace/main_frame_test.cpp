@@ -482,3 +482,32 @@ TEST(DrawingStatisticsCount, CountsKindsAndLiveRecordsWithinTheStore)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SchemoraFrame, ThePageListFollowsTheActiveDrawing)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    CSchemoraDoc* first = doc();
+    for (int i = 0; i < 2; ++i) {
+        host.answerMessageBox(plat::kIdYes);
+        ASSERT_TRUE(harness.command(scm::kCmdNewPage));
+    }
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    ASSERT_NE(doc(), first);
+    EXPECT_EQ(combo(scm::kIdcPageCombo).GetCount(), 1);
+    EXPECT_EQ(g_sheetView.currentSheet, 1);
+
+    frame().MDIActivate(frame().children().front().get());
+    ASSERT_EQ(doc(), first);
+    EXPECT_EQ(combo(scm::kIdcPageCombo).GetCount(), 3);
+    EXPECT_EQ(combo(scm::kIdcPageCombo).GetCurSel(), 2);
+    EXPECT_EQ(g_sheetView.currentSheet, 3);
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_TRUE(harness.command(scm::kCmdDeletePage));
+    EXPECT_EQ(first->data().numberOfSheets, 2);
+}
+
+}  // namespace
