@@ -120,7 +120,7 @@ private:
     void registerDrawingCommands();
     void registerLibraryCommands();
     bool createStatusBar();
-    // The active drawing's main-frame focus returns to its child frame after a combo choice.
+    // Gives the keyboard focus back to the active drawing after a combo choice.
     void focusActiveChild();
 
     FrameToolBars bars_;

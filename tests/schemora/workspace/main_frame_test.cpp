@@ -154,10 +154,36 @@ TEST_F(SchemoraFrame, ToolbarLayoutIsKeptBetweenRunsUnlessItNamesAMissingBar)
     const int bars = plat::GetProfileInt("Quillmere", "Schemora", "ToolBars-Summary", "Bars", 0);
     ASSERT_GT(bars, 0);
     plat::WriteProfileInt("Quillmere", "Schemora", "ToolBars-Bar" + std::to_string(bars - 1), "BarID", 4242);
+    {
+        auto harness = start();
+        ASSERT_TRUE(harness.start());
+        EXPECT_TRUE(frame().drawToolBar().isShown()) << "the default layout stays";
+        EXPECT_TRUE(frame().mainToolBar().isShown());
+        harness.close();
+    }
+    // Values beyond reason in the profile: an absurd bar count is refused, a bad place ignored.
+    const auto defaultPlace = [&] {
+        auto harness = start();
+        EXPECT_TRUE(harness.start());
+        return frame().drawToolBar().dockPlace();
+    }();
+    plat::WriteProfileInt("Quillmere", "Schemora", "ToolBars-Summary", "Bars", 1 << 30);
+    {
+        auto harness = start();
+        ASSERT_TRUE(harness.start());
+        EXPECT_TRUE(frame().drawToolBar().isShown());
+    }
+    for (int bar = 0; bar < 8; ++bar) {
+        const std::string section = "ToolBars-Bar" + std::to_string(bar);
+        if (plat::GetProfileInt("Quillmere", "Schemora", section, "BarID", 0) == scm::kIdrInsertToolBar) {
+            plat::WriteProfileInt("Quillmere", "Schemora", section, "Row", -7);
+            plat::WriteProfileInt("Quillmere", "Schemora", section, "Side", 12345);
+        }
+    }
+    plat::WriteProfileInt("Quillmere", "Schemora", "ToolBars-Summary", "Bars", 8);
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    EXPECT_TRUE(frame().drawToolBar().isShown()) << "the default layout stays";
-    EXPECT_TRUE(frame().mainToolBar().isShown());
+    EXPECT_EQ(frame().drawToolBar().dockPlace(), defaultPlace);
 }
 
 TEST_F(SchemoraFrame, SheetsAreAddedSteppedAndDeletedOnTheActiveDrawing)
@@ -453,6 +479,35 @@ TEST(DrawingStatisticsCount, CountsKindsAndLiveRecordsWithinTheStore)
     EXPECT_EQ(s.records, 7);
     EXPECT_EQ(s.live, 6);
     EXPECT_EQ(CountDrawingStatistics(store, -3).records, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SchemoraFrame, ThePageListFollowsTheActiveDrawing)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    CSchemoraDoc* first = doc();
+    for (int i = 0; i < 2; ++i) {
+        host.answerMessageBox(plat::kIdYes);
+        ASSERT_TRUE(harness.command(scm::kCmdNewPage));
+    }
+    ASSERT_TRUE(harness.command(plat::kIdFileNew));
+    ASSERT_NE(doc(), first);
+    EXPECT_EQ(combo(scm::kIdcPageCombo).GetCount(), 1);
+    EXPECT_EQ(g_sheetView.currentSheet, 1);
+
+    frame().MDIActivate(frame().children().front().get());
+    ASSERT_EQ(doc(), first);
+    EXPECT_EQ(combo(scm::kIdcPageCombo).GetCount(), 3);
+    EXPECT_EQ(combo(scm::kIdcPageCombo).GetCurSel(), 2);
+    EXPECT_EQ(g_sheetView.currentSheet, 3);
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_TRUE(harness.command(scm::kCmdDeletePage));
+    EXPECT_EQ(first->data().numberOfSheets, 2);
 }
 
 }  // namespace
