@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <string>
+#include <tuple>
 
 namespace plat {
 namespace {
@@ -26,17 +29,8 @@ std::vector<double> pixelRatios()
     return ratios;
 }
 
-}  // namespace
-
-double screenPixelRatio()
+QPixmap renderUncached(std::string_view svg, int width, int height, double pixelRatio)
 {
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? qGuiApp->devicePixelRatio() : 1.0;
-}
-
-QPixmap renderDrawnImage(std::string_view svg, int width, int height, double pixelRatio)
-{
-    if (svg.empty() || width <= 0 || height <= 0 || pixelRatio <= 0)
-        return {};
     QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
     if (!renderer.isValid())
         return {};
@@ -52,6 +46,59 @@ QPixmap renderDrawnImage(std::string_view svg, int width, int height, double pix
     return pixmap;
 }
 
+// Every rebuild of a menu bar or toolbar asks for the same pictures again; drawing them from
+// SVG each time cost about a quarter of opening a document. The pictures come from the
+// resources, so the caches hold a bounded set; one is emptied if it ever outgrows that.
+using DrawnKey = std::tuple<std::string, int, int, double>;
+constexpr size_t kMaxCachedImages = 2048;
+
+struct DrawnCaches {
+    std::map<DrawnKey, QPixmap> pixmaps;
+    std::map<DrawnKey, QIcon> icons;
+};
+
+void forgetDrawnImages();
+
+DrawnCaches& drawnCaches()
+{
+    static DrawnCaches caches;
+    static const bool registered = [] {
+        // Pixmaps must go before the application object that owns the graphics system.
+        qAddPostRoutine(forgetDrawnImages);
+        return true;
+    }();
+    (void)registered;
+    return caches;
+}
+
+void forgetDrawnImages() { drawnCaches() = DrawnCaches{}; }
+
+template <class Value, class Make> Value cached(std::map<DrawnKey, Value>& cache, DrawnKey key, Make make)
+{
+    if (const auto found = cache.find(key); found != cache.end())
+        return found->second;
+    Value made = make();
+    if (cache.size() >= kMaxCachedImages)
+        cache.clear();
+    cache.emplace(std::move(key), made);
+    return made;
+}
+
+}  // namespace
+
+double screenPixelRatio()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap renderDrawnImage(std::string_view svg, int width, int height, double pixelRatio)
+{
+    if (svg.empty() || width <= 0 || height <= 0 || pixelRatio <= 0)
+        return {};
+    return cached(drawnCaches().pixmaps, DrawnKey{std::string(svg), width, height, pixelRatio},
+                  [&] { return renderUncached(svg, width, height, pixelRatio); });
+}
+
 QIcon commandIcon(unsigned command, int width, int height)
 {
     const CommandImage* image = findCommandImage(command);
@@ -62,17 +109,20 @@ QIcon commandIcon(unsigned command, int width, int height)
         if (QIcon::hasThemeIcon(name))
             return QIcon::fromTheme(name);
     }
-    // Toolbar pictures are drawn on a square grid; a bar one pixel shorter than wide (16 x 15)
-    // shows them at full scale without their bottom row rather than blurred by shrinking.
-    const int side = std::max(width, height);
-    QIcon icon;
-    for (double ratio : pixelRatios())
-        if (QPixmap pixmap = renderDrawnImage(image->svg, side, side, ratio); !pixmap.isNull()) {
-            QPixmap cropped = pixmap.copy(0, 0, static_cast<int>(std::lround(width * ratio)), static_cast<int>(std::lround(height * ratio)));
-            cropped.setDevicePixelRatio(ratio);
-            icon.addPixmap(cropped);
-        }
-    return icon;
+    return cached(drawnCaches().icons, DrawnKey{std::string(image->svg), width, height, screenPixelRatio()}, [&] {
+        // Toolbar pictures are drawn on a square grid; a bar one pixel shorter than wide
+        // (16 x 15) shows them at full scale without their bottom row rather than blurred.
+        const int side = std::max(width, height);
+        QIcon icon;
+        for (double ratio : pixelRatios())
+            if (QPixmap pixmap = renderDrawnImage(image->svg, side, side, ratio); !pixmap.isNull()) {
+                QPixmap cropped = pixmap.copy(0, 0, static_cast<int>(std::lround(width * ratio)),
+                                              static_cast<int>(std::lround(height * ratio)));
+                cropped.setDevicePixelRatio(ratio);
+                icon.addPixmap(cropped);
+            }
+        return icon;
+    });
 }
 
 }  // namespace plat
