@@ -8,18 +8,12 @@
 
 using Program = fuzz::BoardProgram;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startBoardProgram();
-    return 0;
-}
+void fuzz::startHarness() { startBoardProgram(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
-    if (Program::openExample("rc_filter.tlz")) {
+    Program::onExample("rc_filter.tlz", [&] {
         fuzz::host().setClipboard(kClipboardFormatName, std::vector<uint8_t>(data, data + size));
         PasteFromClipboard();
-    }
-    Program::closeAll();
-    return 0;
+    });
 }

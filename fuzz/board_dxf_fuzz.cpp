@@ -6,17 +6,10 @@
 
 using Program = fuzz::BoardProgram;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startBoardProgram();
-    return 0;
-}
+void fuzz::startHarness() { startBoardProgram(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const std::string path = fuzz::writeInput("input.dxf", data, size);
-    if (Program::openExample("rc_filter.tlz"))
-        ImportDxfIntoBoard(path);
-    Program::closeAll();
-    return 0;
+    Program::onExample("rc_filter.tlz", [&] { ImportDxfIntoBoard(path); });
 }

@@ -4,18 +4,13 @@
 #include "platform/core/test_ui_host.h"
 #include "tracelyn/core/board_settings.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     fuzz::writeInput("Tracelyn.ini", data, size);
     LoadSettings();
     g_boardSettings = BoardSettings{};
     g_boardColors = BoardColors{};
     fuzz::host().clearEvents();
-    return 0;
 }

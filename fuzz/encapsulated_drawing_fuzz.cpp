@@ -3,14 +3,9 @@
 
 #include "fuzz/schematic_program.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startSchematicProgram();
-    return 0;
-}
+void fuzz::startHarness() { startSchematicProgram(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     fuzz::openAsDrawing("input.EPC", data, size);
-    return 0;
 }

@@ -16,6 +16,12 @@ class TestUiHost;
 
 namespace fuzz {
 
+// What each harness defines: its set-up, run once before the first input, and the run of one
+// input. The fuzzing engine reaches them through fuzz_entry.cpp, the test runs through
+// replay_main.cpp.
+void startHarness();
+void runInput(const uint8_t* data, size_t size);
+
 // Once per process: the Qt application, the UI host, a scratch program folder (made current)
 // and a scratch configuration folder. Returns the program folder.
 const std::string& setUp();

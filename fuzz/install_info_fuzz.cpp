@@ -7,13 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     std::string buffer = fuzz::writeInput("INSTALL.INF", data, size);
     if (GetInstallInfo(0, 0, buffer) != 0)
@@ -26,5 +22,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             buffer = "input";
             GetInstallInfo(op, index, buffer);
         }
-    return 0;
 }

@@ -1,20 +1,25 @@
 // Writes the seeds no shipped file stands for, through the board program's own writers: a
-// router strategy file, a registry store, a board clipboard block and a DXF drawing; and a
-// Gerber file and simulator listings laid out as those writers lay them out.
+// router strategy file, a registry store, a board clipboard block, a DXF drawing, a D-code list
+// and a MIME defaults list; and a Gerber file and simulator listings laid out as those writers
+// lay them out.
 //
 //   make_fuzz_seeds SEED_FOLDER
 
 #include "common/dxf_entities.h"
+#include "platform/system/desktop_entries.h"
 #include "platform/system/registry.h"
 #include "tracelyn/core/board_clipboard_block.h"
 #include "tracelyn/core/board_object.h"
 #include "tracelyn/core/route_services.h"
 #include "tracelyn/core/router_strategy.h"
+#include "tracelyn/route/dcodes_dialog.h"
+#include "tracelyn/route/gerber_import.h"
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <iostream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -70,6 +75,36 @@ constexpr std::string_view kListing =
     "-90.00   0.00\n       2 2000          1.000e-02  0.010000   -90.00   0.00\n\n";
 constexpr std::string_view kDigitalListing = "   Time      CLK Q\n          0   0 0\n*        10   1 0\n         20   0 1\n";
 
+// The Gerber file followed by its apertures as the D-code list shows them, the second one
+// corrected as a person would type it.
+std::string dcodeList()
+{
+    std::string out(kGerber);
+    g_importedDcodes.records = ReadGerber(kGerber, 0).dcodes;
+    for (size_t i = 0; i < g_importedDcodes.records.size(); ++i)
+        out += DcodeLine(i) + "\n";
+    if (g_importedDcodes.records.size() > 1) {
+        g_importedDcodes.records[1].x *= 2;
+        out += DcodeLine(1) + "\n";
+    }
+    return out;
+}
+
+// A MIME defaults list after the installer's association, from one that named a text editor.
+std::string mimeDefaults(const fs::path& scratch)
+{
+    ::setenv("XDG_CONFIG_HOME", (scratch / "config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (scratch / "data").c_str(), 1);
+    ::setenv("XDG_DATA_DIRS", (scratch / "none").c_str(), 1);
+    writeSeed(scratch / "config" / "mimeapps.list",
+              "[Default Applications]\ntext/plain=editor.desktop\n\n[Added Associations]\ntext/x-log=viewer.desktop;\n");
+    plat::associateWithTextEditor("text/x-schemora-library", "*.lib", "Part library list");
+    std::ifstream in(scratch / "config" / "mimeapps.list", std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    fs::remove_all(scratch);
+    return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -93,5 +128,7 @@ int main(int argc, char** argv)
     ok = writeSeed(seeds / "gerber" / "board.gbr", kGerber) && ok;
     ok = writeSeed(seeds / "simulation_results" / "analog.out", kListing) && ok;
     ok = writeSeed(seeds / "simulation_results" / "digital.lst", kDigitalListing) && ok;
+    ok = writeSeed(seeds / "dcode_list" / "board.gbr", dcodeList()) && ok;
+    ok = writeSeed(seeds / "mime_defaults" / "mimeapps.list", mimeDefaults(seeds / "mime-scratch")) && ok;
     return ok ? 0 : 1;
 }

@@ -8,20 +8,14 @@
 
 using Program = fuzz::BoardProgram;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startBoardProgram();
-    return 0;
-}
+void fuzz::startHarness() { startBoardProgram(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const std::string netlist = fuzz::writeInput("examples/input.net", data, size);
-    if (Program::openExample("rc_filter.tlz")) {
+    Program::onExample("rc_filter.tlz", [&] {
         g_netlist.netlistName = netlist;
         LoadNetlist(1);
         BuildRatsNest(1);
-    }
-    Program::closeAll();
-    return 0;
+    });
 }

@@ -6,15 +6,10 @@
 
 using Program = fuzz::BoardProgram;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startBoardProgram();
-    return 0;
-}
+void fuzz::startHarness() { startBoardProgram(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     Program::open(fuzz::writeInput("input.xpc", data, size));
     Program::closeAll();
-    return 0;
 }

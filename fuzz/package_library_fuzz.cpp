@@ -10,14 +10,13 @@
 #include <string>
 #include <vector>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+void fuzz::startHarness()
 {
     fuzz::setUp();
     LoadSettings();
-    return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     fuzz::writeInput("PACKAGES/FUZZ.CAT", data, size);
     std::vector<std::string> names;
@@ -26,5 +25,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         LoadLibraryPart("FUZZ", names[i]);
     ClearPackageTables();
     fuzz::host().clearEvents();
-    return 0;
 }

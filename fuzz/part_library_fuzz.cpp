@@ -12,14 +12,13 @@
 #include <string>
 #include <vector>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+void fuzz::startHarness()
 {
     fuzz::setUp();
     LoadSettings();
-    return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const fuzz::LoadedSymbolsScope restore;
     fuzz::writeInput("LIB/FUZZ.CON", data, size);
@@ -32,5 +31,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t i = 0; i < names.size() && i < 4; ++i)
         LoadLibraryPart("FUZZ", names[i]);
     fuzz::host().clearEvents();
-    return 0;
 }

@@ -52,20 +52,19 @@ void drawAddedPart(DrawObjectStore& store)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+void fuzz::startHarness()
 {
     fuzz::setUp();
     LoadSettings();
-    return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const fuzz::LoadedSymbolsScope restore;
     const std::string path = fuzz::writeInput("LIB/FUZZ.CON", data, size);
     std::vector<std::string> before = listedParts();
     if (std::find(before.begin(), before.end(), kAdded) != before.end())
-        return 0;   // the rewrite would ask to replace it
+        return;   // the rewrite would ask to replace it
     DrawObjectStore store;
     drawAddedPart(store);
     fuzz::host().clearEvents();
@@ -84,5 +83,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     g_current = CurrentDrawing{};
     fuzz::host().clearEvents();
-    return 0;
 }

@@ -1,6 +1,7 @@
 // The placement utility's readers of the schematic's files: the reference list and the
 // netlist's part groups. An input is a reference list, a line "====", then a netlist.
 
+#include "fuzz/fuzz_support.h"
 #include "place/net_groups.h"
 #include "place/reference_list.h"
 
@@ -8,9 +9,9 @@
 #include <cstdint>
 #include <string_view>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) { return 0; }
+void fuzz::startHarness() {}
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const size_t split = input.find("\n====\n");
@@ -23,5 +24,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (order.size() != parts->size())
             __builtin_trap();
     }
-    return 0;
 }

@@ -31,6 +31,14 @@ public:
         return harness().app().OpenDocumentFile(plat::joinPath(setUp(), std::string("examples/") + name)) != nullptr;
     }
 
+    // Opens an example, runs work on it when the program took it, then closes everything.
+    template <class Work> static void onExample(const char* name, Work work)
+    {
+        if (openExample(name))
+            work();
+        closeAll();
+    }
+
     static bool open(const std::string& path) { return harness().app().OpenDocumentFile(path) != nullptr; }
 
     // Paints what is open, closes every document and forgets the input's messages.

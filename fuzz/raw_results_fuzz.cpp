@@ -22,13 +22,9 @@ constexpr std::string_view kDecks[] = {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const spicerun::RawFile raw = spicerun::ParseAsciiRaw(text);
@@ -46,5 +42,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             spicerun::FormatListingTables(table);
         spicerun::FormatValueListing(deck, raw);
     }
-    return 0;
 }

@@ -3,13 +3,9 @@
 #include "fuzz/fuzz_support.h"
 #include "platform/system/registry.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const std::string path = fuzz::writeInput("registry.store", data, size);
     plat::Registry store(path);
@@ -18,5 +14,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     store.queryDword("Software\\Quillmere\\Tracelyn\\Settings", "Units");
     // A value written into a damaged store must not lose the store's readable keys either.
     store.setValue("Software\\Fuzz", "Value", plat::RegistryValue{std::string("text")});
-    return 0;
 }

@@ -14,9 +14,6 @@
 #include <string>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
-
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv)
@@ -25,7 +22,7 @@ int main(int argc, char** argv)
     std::vector<fs::path> named;
     for (int i = 1; i < argc; ++i)
         named.push_back(fs::absolute(argv[i]));
-    LLVMFuzzerInitialize(&argc, &argv);
+    fuzz::startHarness();
     std::vector<fs::path> inputs;
     for (const auto& p : named) {
         std::error_code ec;
@@ -41,7 +38,7 @@ int main(int argc, char** argv)
     for (const auto& p : inputs) {
         std::ifstream in(p, std::ios::binary);
         const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        fuzz::runInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
     std::printf("%zu inputs replayed\n", inputs.size());
     std::fflush(stdout);

@@ -7,22 +7,12 @@
 #include "fuzz/schematic_state.h"
 #include "schemora/core/clipboard_exchange.h"
 
-using Program = fuzz::SchematicProgram;
+void fuzz::startHarness() { startSchematicProgram(); }
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
-    fuzz::startSchematicProgram();
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    Program::harness();
-    const fuzz::LoadedSymbolsScope restore;
-    if (Program::openExample("rc_filter.pic")) {
+    fuzz::onSchematicExample("rc_filter.pic", [&] {
         fuzz::host().setClipboard(kClipboardFormatName, std::vector<uint8_t>(data, data + size));
         PasteFromClipboard(1);
-    }
-    Program::closeAll();
-    return 0;
+    });
 }

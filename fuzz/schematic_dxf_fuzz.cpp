@@ -7,17 +7,12 @@
 
 using Program = fuzz::SchematicProgram;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startSchematicProgram();
-    return 0;
-}
+void fuzz::startHarness() { startSchematicProgram(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     Program::harness();
     const fuzz::LoadedSymbolsScope restore;
     ImportDxfIntoNewDrawing(fuzz::writeInput("input.dxf", data, size));
     Program::closeAll();
-    return 0;
 }

@@ -19,6 +19,15 @@ inline void startSchematicProgram()
     SchematicProgram::harness();
 }
 
+// Runs work on an example drawing (SchematicProgram::onExample) with the loaded part symbols
+// put back afterwards.
+template <class Work> void onSchematicExample(const char* name, Work work)
+{
+    SchematicProgram::harness();
+    const LoadedSymbolsScope restore;
+    SchematicProgram::onExample(name, work);
+}
+
 // Opens the input as the drawing file of that name, as File > Open does (the name's extension
 // chooses the reader), paints it once and closes it.
 inline void openAsDrawing(std::string_view name, const uint8_t* data, size_t size)

@@ -4,17 +4,12 @@
 #include "platform/core/test_ui_host.h"
 #include "schemora/core/settings.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     fuzz::writeInput("schemora.ini", data, size);
     LoadSettings();
     g_settings = SchematicSettings{};
     fuzz::host().clearEvents();
-    return 0;
 }

@@ -7,19 +7,11 @@
 #include "fuzz/schematic_state.h"
 #include "schemora/netlist/sim_traces.h"
 
-using Program = fuzz::SchematicProgram;
+void fuzz::startHarness() { startSchematicProgram(); }
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
-    fuzz::startSchematicProgram();
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    Program::harness();
-    const fuzz::LoadedSymbolsScope restore;
-    if (Program::openExample("rc_step.pic")) {
+    fuzz::onSchematicExample("rc_step.pic", [&] {
         const std::string base = SimulationBasePath();
         for (const char* ext : {".out", ".lst", ".dev"})
             fuzz::writeFile(base + ext, data, size);
@@ -30,7 +22,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         LoadTraces(0);
         ReadDeviceFile(0);
         g_simTraces = SimTraceStore{};
-    }
-    Program::closeAll();
-    return 0;
+    });
 }

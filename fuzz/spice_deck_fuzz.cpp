@@ -8,13 +8,9 @@
 #include <cstdlib>
 #include <string_view>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const spicerun::ScreenedDeck deck = spicerun::ScreenDeck(text);
@@ -27,5 +23,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         spicerun::DropGroundReference(card.text);
     }
     spicerun::RelayoutFourier(text);
-    return 0;
 }

@@ -51,24 +51,16 @@ void renameExampleParts()
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startSchematicProgram();
-    return 0;
-}
+void fuzz::startHarness() { startSchematicProgram(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
-    fuzz::SchematicProgram::harness();
-    const fuzz::LoadedSymbolsScope restore;
-    if (fuzz::SchematicProgram::openExample("rc_step.pic")) {
+    fuzz::onSchematicExample("rc_step.pic", [&] {
         for (const char* name : {"SEMICON.MOD", "SPICE.MOD", "DEVICE.MOD"})
             fuzz::writeFile(plat::joinPath(fuzz::setUp(), name), data, size);
         fuzz::writeFile(plat::joinPath(plat::currentFolder(), kIncludeFile), data, size);
         renameExampleParts();
         fuzz::host().answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
         fuzz::SchematicProgram::harness().command(scm::kCmdAnalogSimulation);
-    }
-    fuzz::SchematicProgram::closeAll();
-    return 0;
+    });
 }

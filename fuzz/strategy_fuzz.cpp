@@ -5,13 +5,9 @@
 #include "tracelyn/core/route_services.h"
 #include "tracelyn/core/router_strategy.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     const std::string board = fuzz::writeInput("input.tlz", nullptr, 0);
     fuzz::writeInput("input.str", data, size);
@@ -19,5 +15,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ReadRouterStrategy(board);
     g_router = saved;
     fuzz::host().clearEvents();
-    return 0;
 }

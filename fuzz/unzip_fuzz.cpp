@@ -30,13 +30,9 @@ uint64_t bytesBelow(const fs::path& folder)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     // The target lies two folders deep in a folder of its own: whatever climbs out shows there.
     const fs::path outer = fs::path(fuzz::setUp()) / "unzip";
@@ -56,5 +52,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
     if (bytesBelow(outer) > kUnpackLimit)
         std::abort();
-    return 0;
 }

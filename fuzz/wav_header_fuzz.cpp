@@ -5,15 +5,10 @@
 
 #include <span>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::setUp();
-    return 0;
-}
+void fuzz::startHarness() { setUp(); }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void fuzz::runInput(const uint8_t* data, size_t size)
 {
     plat::parseWavHeader(std::span<const uint8_t>(data, size));
     plat::readWavHeader(fuzz::writeInput("input.wav", data, size));
-    return 0;
 }

@@ -1,0 +1,67 @@
+// A text output (netlist, report, listing) shown in the layer's text window and saved from its
+// File > Save unchanged: the file must come back as it was, apart from line ends made uniform
+// and a byte-order mark.
+
+#include "fuzz/fuzz_support.h"
+#include "platform/qt_host/text_window.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+QAction* menuItem(plat::TextWindow& window, const QString& text)
+{
+    for (QAction* menu : window.menuBar()->actions())
+        if (QMenu* sub = menu->menu())
+            for (QAction* item : sub->actions())
+                if (item->text() == text)
+                    return item;
+    return nullptr;
+}
+
+std::string fileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Texts whose bytes an editor may fairly change when it saves them: line ends of either kind,
+// NUL bytes and a leading byte-order mark.
+bool keptExactly(std::string_view text)
+{
+    return text.find('\r') == std::string_view::npos && text.find('\0') == std::string_view::npos &&
+           text.substr(0, 3) != "\xEF\xBB\xBF";
+}
+
+}  // namespace
+
+void fuzz::startHarness() { setUp(); }
+
+void fuzz::runInput(const uint8_t* data, size_t size)
+{
+    const std::string path = fuzz::writeInput("output.txt", data, size);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    auto window = std::make_unique<plat::TextWindow>(QString::fromStdString(path));
+    if (!window->load())
+        std::abort();
+    QAction* save = menuItem(*window, QStringLiteral("&Save"));
+    if (!save)
+        std::abort();
+    save->trigger();
+    if (window->isModified() || (keptExactly(text) && fileText(path) != text))
+        std::abort();
+    window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
