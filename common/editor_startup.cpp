@@ -38,3 +38,20 @@ plat::MDIFrameWnd* InstallMainFrame(plat::WinApp& app, std::unique_ptr<plat::MDI
     app.RegisterShellFileTypes(true);
     return mainFrame;
 }
+
+plat::MDIFrameWnd* InstallEditorWindows(plat::WinApp& app, EditorWindows windows, FrameGlobals& frames,
+                                        plat::CommandLineInfo& info)
+{
+    app.SetRegistryKey("Quillmere");
+    app.LoadStdProfileSettings(4);
+    app.AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(windows.documentResource, std::move(windows.makeDocument),
+                                                                std::move(windows.makeChildFrame),
+                                                                std::move(windows.makeView)));
+    plat::MDIFrameWnd* mainFrame = InstallMainFrame(app, std::move(windows.mainFrame), windows.mainFrameResource);
+    if (!mainFrame)
+        return nullptr;
+    frames = {mainFrame, mainFrame};
+    app.ParseCommandLine(info);
+    RefuseUnsupportedShellCommand(info);
+    return mainFrame;
+}

@@ -2,6 +2,7 @@
 // Start-up steps that both editors take the same way.
 
 #include "platform/app/command_line.h"
+#include "platform/app/doc_template.h"
 #include "platform/app/win_app.h"
 #include "platform/app/wnd.h"
 
@@ -10,6 +11,30 @@
 namespace plat {
 class MDIFrameWnd;
 }
+
+// The frame pointer kept for the drawing code and the dialogs, next to the application's own.
+struct FrameGlobals {
+    plat::MDIFrameWnd* mainFrame = nullptr;
+    plat::MDIFrameWnd* drawingFrame = nullptr;
+};
+
+// What differs between the two editors' windows: the document kind's resource and its
+// document, child frame and view, the main frame and its resource.
+struct EditorWindows {
+    unsigned documentResource = 0;
+    plat::DocTemplate::DocFactory makeDocument;
+    plat::DocTemplate::FrameFactory makeChildFrame;
+    plat::DocTemplate::ViewFactory makeView;
+    std::unique_ptr<plat::MDIFrameWnd> mainFrame;
+    unsigned mainFrameResource = 0;
+};
+
+// The editors' common middle of start-up: the settings' registry key and recent-file list,
+// the document template, the main frame (InstallMainFrame, kept in frames) and the command
+// line, parsed into info with RefuseUnsupportedShellCommand applied. Null when the frame
+// cannot be made.
+plat::MDIFrameWnd* InstallEditorWindows(plat::WinApp& app, EditorWindows windows, FrameGlobals& frames,
+                                        plat::CommandLineInfo& info);
 
 // Loads the main frame from its resource (menu, icon, accelerators, title) as an overlapped
 // window that shows the active document's title, makes it the application's main window, lets

@@ -83,21 +83,14 @@ bool CSchemoraApp::InitInstance()
     loadCursors();
     g_editFilter.on.fill(1);
 
-    SetRegistryKey("Quillmere");
-    LoadStdProfileSettings(4);
-
-    AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(
-        scm::kIdrDrawingType, [] { return std::make_unique<CSchemoraDoc>(); },
-        [] { return CreateChildFrame(); }, [] { return std::make_unique<CSchemoraView>(); }));
-
-    plat::MDIFrameWnd* mainFrame = InstallMainFrame(*this, CreateMainFrame(), scm::kIdrMainFrame);
+    plat::CommandLineInfo cmdInfo;
+    plat::MDIFrameWnd* mainFrame = InstallEditorWindows(
+        *this,
+        {scm::kIdrDrawingType, [] { return std::make_unique<CSchemoraDoc>(); }, [] { return CreateChildFrame(); },
+         [] { return std::make_unique<CSchemoraView>(); }, CreateMainFrame(), scm::kIdrMainFrame},
+        g_frames, cmdInfo);
     if (!mainFrame)
         return false;
-    g_frames = {mainFrame, mainFrame};
-
-    plat::CommandLineInfo cmdInfo;
-    ParseCommandLine(cmdInfo);
-    RefuseUnsupportedShellCommand(cmdInfo);
     g_folders.commandLineFlag = !m_lpCmdLine().empty();
     g_loadedPartNames = LoadedPartNames{};
     g_folders.soundFolder.clear();

@@ -3,6 +3,7 @@
 // roles, cursors, template, main frame, command line, settings, timers, welcome sound, tip of
 // the day, file type), the About box, and the drawing file association.
 
+#include "common/editor_startup.h"
 #include "platform/app/dialog.h"
 #include "platform/app/win_app.h"
 
@@ -36,12 +37,5 @@ struct AppImages {
 };
 extern AppImages g_appImages;
 
-// The frame pointer kept for the drawing code and the dialogs, next to the application's own.
-namespace plat {
-class MDIFrameWnd;
-}
-struct FrameGlobals {
-    plat::MDIFrameWnd* mainFrame = nullptr;
-    plat::MDIFrameWnd* drawingFrame = nullptr;
-};
+// The program's frame pointers (common/editor_startup.h), set by start-up.
 extern FrameGlobals g_frames;

@@ -83,21 +83,14 @@ bool CTracelynApp::InitInstance()
     PrepareProcessTables();
     RouterMemory(kRouterMemoryAllocate);
 
-    SetRegistryKey("Quillmere");
-    LoadStdProfileSettings(4);
-
-    AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(
-        tly::kIdrBoardType, [] { return std::make_unique<CTracelynDoc>(); },
-        [] { return CreateChildFrame(); }, [] { return std::make_unique<CTracelynView>(); }));
-
-    plat::MDIFrameWnd* mainFrame = InstallMainFrame(*this, CreateMainFrame(), tly::kIdrMainFrame);
+    plat::CommandLineInfo cmdInfo;
+    plat::MDIFrameWnd* mainFrame = InstallEditorWindows(
+        *this,
+        {tly::kIdrBoardType, [] { return std::make_unique<CTracelynDoc>(); }, [] { return CreateChildFrame(); },
+         [] { return std::make_unique<CTracelynView>(); }, CreateMainFrame(), tly::kIdrMainFrame},
+        g_frames, cmdInfo);
     if (!mainFrame)
         return false;
-    g_frames = {mainFrame, mainFrame};
-
-    plat::CommandLineInfo cmdInfo;
-    ParseCommandLine(cmdInfo);
-    RefuseUnsupportedShellCommand(cmdInfo);
     g_boardFolders.commandLineFlag = !m_lpCmdLine().empty();
 
     LoadSettings();

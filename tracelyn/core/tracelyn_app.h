@@ -4,6 +4,7 @@
 // images, timers, welcome sound, tip of the day, batch-route offer, file type), the About box,
 // and the two small helpers other parts call: the layer-viewing toggle and the grid menu texts.
 
+#include "common/editor_startup.h"
 #include "platform/app/dialog.h"
 #include "platform/app/menu.h"
 #include "platform/app/win_app.h"
@@ -41,12 +42,5 @@ struct AppImages {
 };
 extern AppImages g_appImages;
 
-// The frame pointer kept for the drawing code and the dialogs, next to the application's own.
-namespace plat {
-class MDIFrameWnd;
-}
-struct FrameGlobals {
-    plat::MDIFrameWnd* mainFrame = nullptr;
-    plat::MDIFrameWnd* drawingFrame = nullptr;
-};
+// The program's frame pointers (common/editor_startup.h), set by start-up.
 extern FrameGlobals g_frames;
