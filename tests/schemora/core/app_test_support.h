@@ -2,16 +2,13 @@
 // The schematic program run headless through the test UI host: a program folder with a title
 // block and, when a test writes one, a "schemora.ini"; the registry store of the run beside it.
 
-#include "platform/app/program.h"
 #include "platform/core/archive.h"
-#include "platform/core/test_ui_host.h"
-#include "platform/system/files.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_file.h"
 #include "schemora/core/schemora_app.h"
 #include "schemora/core/settings.h"
-#include "support/temp_folder.h"
+#include "support/program_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,19 +18,21 @@
 
 namespace schemora_test {
 
-class SchemoraAppTest : public ::testing::Test {
+class SchemoraAppTest : public quill_test::ProgramTest<CSchemoraApp> {
 protected:
+    SchemoraAppTest() : ProgramTest("schemora.ini", "Schemora") {}
+
     void SetUp() override
     {
         registerSchemoraResources();
-        plat::setConfigFolder(config.path().string());
+        ProgramTest::SetUp();
         writeTitleBlock();
         g_titleBlock = TitleBlock{};
         g_settings = SchematicSettings{};
     }
     void TearDown() override
     {
-        plat::setConfigFolder("");
+        ProgramTest::TearDown();
         g_titleBlock = TitleBlock{};
     }
 
@@ -49,17 +48,6 @@ protected:
         folder.write("Title.PIC", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
         g_current = CurrentDrawing{};
     }
-    void writeIni(std::string_view body) { folder.write("schemora.ini", "[Schemora]\n" + std::string(body)); }
-
-    plat::AppHarness start(std::vector<std::string> args = {})
-    {
-        return plat::AppHarness([] { return std::make_unique<CSchemoraApp>(); }, std::move(args),
-                                folder.path().string());
-    }
-
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
 };
 
 }  // namespace schemora_test

@@ -3,10 +3,7 @@
 // the registry store of the run beside the folder, an optional "Tracelyn.ini", and the shipped
 // packages and example board copied in for the tests that work on them.
 
-#include "platform/app/program.h"
-#include "platform/core/test_ui_host.h"
-#include "platform/system/files.h"
-#include "support/temp_folder.h"
+#include "support/program_fixture.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
@@ -16,17 +13,15 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
 
-class ProgramFolderTest : public ::testing::Test {
+class ProgramFolderTest : public quill_test::ProgramTest<CTracelynApp> {
 protected:
+    ProgramFolderTest() : ProgramTest("Tracelyn.ini", "Tracelyn") {}
+
     void SetUp() override
     {
         registerTracelynResources();
-        plat::setConfigFolder(config.path().string());
+        ProgramTest::SetUp();
         g_boardSettings = BoardSettings{};
         g_boardFolders = BoardFolders{};
         g_edit = BoardEditState{};
@@ -34,9 +29,6 @@ protected:
         g_board = CurrentBoard{};
         g_active = ActiveDocument{};
     }
-    void TearDown() override { plat::setConfigFolder(""); }
-
-    void writeIni(std::string_view body) { folder.write("Tracelyn.ini", "[Tracelyn]\n" + std::string(body)); }
 
     // Copies the built program's PACKAGES and examples folders in; false when the build has not
     // laid them out.
@@ -50,14 +42,4 @@ protected:
             std::filesystem::copy(program / sub, folder.path() / sub, std::filesystem::copy_options::recursive);
         return true;
     }
-
-    plat::AppHarness start(std::vector<std::string> args = {})
-    {
-        return plat::AppHarness([] { return std::make_unique<CTracelynApp>(); }, std::move(args),
-                                folder.path().string());
-    }
-
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
 };
