@@ -7,26 +7,30 @@
 #include "platform/system/desktop_entries.h"
 #include "platform/system/paths.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 std::string configFile() { return plat::joinPath(plat::userConfigFolder(), "mimeapps.list"); }
 
-std::vector<std::string> linesOf(const std::string& text)
+// The lines of a key file, a carriage return before a line end not counted.
+std::vector<std::string> linesOf(std::string_view text)
 {
     std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
+    while (!text.empty()) {
+        const size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+        text.remove_prefix(std::min(end + 1, text.size()));
     }
     return lines;
 }

@@ -34,6 +34,21 @@ protected:
         return plat::AppHarness([] { return std::make_unique<App>(); }, std::move(args), folder.path().string());
     }
 
+    // Starts the program on command lines it does not take (print to a printer, DDE): each
+    // shows "Parameter Error!" and ends the program with exit code 1.
+    void expectUnsupportedCommandLinesRefused(const std::string& document)
+    {
+        for (std::vector<std::string> args : {std::vector<std::string>{"/pt", document, "printer", "driver", "port"},
+                                              std::vector<std::string>{"/dde"}}) {
+            SCOPED_TRACE(args.front());
+            plat::TestUiHost local;
+            auto harness = start(args);
+            EXPECT_FALSE(harness.start());
+            EXPECT_EQ(harness.exitCode(), 1);
+            EXPECT_EQ(local.messageBoxes(), std::vector<std::string>{"Parameter Error!"});
+        }
+    }
+
     TempFolder folder;
     TempFolder config;
     plat::TestUiHost host;

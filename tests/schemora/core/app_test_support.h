@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace schemora_test {
@@ -36,16 +37,24 @@ protected:
         g_titleBlock = TitleBlock{};
     }
 
-    void writeTitleBlock()
+    void writeTitleBlock() { writeDrawing("Title.PIC"); }
+
+    // Writes a drawing of the objects given (none: an empty one) under a title into the
+    // program folder with the drawing writer.
+    void writeDrawing(std::string_view name, std::string_view title = {}, const std::vector<DrawObject>& objects = {})
     {
+        DrawingDocData doc;
+        if (!title.empty())
+            doc.setTitle(std::string(title));
         DrawObjectStore store;
         store.allocate();
-        DrawingDocData doc;
+        for (size_t i = 0; i < objects.size(); ++i)
+            store[static_cast<int>(i) + 1] = objects[i];
         g_current.objects = store.slots();
-        g_current.count = 0;
+        g_current.count = static_cast<int>(objects.size());
         plat::Archive ar(plat::Archive::Mode::Store);
-        WriteDrawing(doc, ar, kWriteDrawing, "Title.PIC");
-        folder.write("Title.PIC", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
+        WriteDrawing(doc, ar, kWriteDrawing, std::string(name));
+        folder.write(name, std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
         g_current = CurrentDrawing{};
     }
 };

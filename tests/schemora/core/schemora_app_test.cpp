@@ -150,18 +150,7 @@ TEST_F(SchemoraStart, MissingSoundFileSaysSo)
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Error in Playing Sound"});
 }
 
-TEST_F(SchemoraStart, RefusesUnsupportedCommandLines)
-{
-    for (std::vector<std::string> args : {std::vector<std::string>{"/pt", "a.pic", "printer", "driver", "port"},
-                                          std::vector<std::string>{"/dde"}}) {
-        SCOPED_TRACE(args.front());
-        plat::TestUiHost local;
-        auto harness = start(args);
-        EXPECT_FALSE(harness.start());
-        EXPECT_EQ(harness.exitCode(), 1);
-        EXPECT_EQ(local.messageBoxes(), std::vector<std::string>{"Parameter Error!"});
-    }
-}
+TEST_F(SchemoraStart, RefusesUnsupportedCommandLines) { expectUnsupportedCommandLinesRefused("a.pic"); }
 
 TEST_F(SchemoraStart, MissingTitleBlockEndsTheProgram)
 {
@@ -187,18 +176,9 @@ TEST_F(SchemoraStart, OpensTheDrawingOfTheCommandLineAndSavesItBack)
 {
     writeIni("DoTips=0\n");
     // A drawing with one text on sheet 1.
-    DrawObjectStore store;
-    store.allocate();
-    store[1] = MakeDrawObject({10, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-                              "hello world");
-    DrawingDocData doc;
-    doc.setTitle("Amplifier");
-    g_current.objects = store.slots();
-    g_current.count = 1;
-    plat::Archive ar(plat::Archive::Mode::Store);
-    WriteDrawing(doc, ar, kWriteDrawing, "amp.pic");
-    folder.write("amp.pic", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
-    g_current = CurrentDrawing{};
+    writeDrawing("amp.pic", "Amplifier",
+                 {MakeDrawObject({10, 20, 0, 0, kObjText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
+                                 "hello world")});
 
     auto harness = start({folder.file("AMP.PIC")});   // found whatever the case
     ASSERT_TRUE(harness.start());
@@ -220,15 +200,7 @@ TEST_F(SchemoraStart, OpensTheDrawingOfTheCommandLineAndSavesItBack)
 TEST_F(SchemoraStart, TheFirstPaintOfADrawingReadPlaysFileDoneOnce)
 {
     writeIni("DoTips=0\nsound=1\n");
-    DrawObjectStore store;
-    store.allocate();
-    DrawingDocData doc;
-    g_current.objects = store.slots();
-    g_current.count = 0;
-    plat::Archive ar(plat::Archive::Mode::Store);
-    WriteDrawing(doc, ar, kWriteDrawing, "amp.pic");
-    folder.write("amp.pic", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
-    g_current = CurrentDrawing{};
+    writeDrawing("amp.pic");
 
     auto harness = start({folder.file("amp.pic")});
     ASSERT_TRUE(harness.start());

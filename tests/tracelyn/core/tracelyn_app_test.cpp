@@ -151,18 +151,7 @@ TEST_F(TracelynStart, BackupTimerWelcomeSoundAndTipFollowTheSettings)
     EXPECT_TRUE(host.shown("dialog 293"));
 }
 
-TEST_F(TracelynStart, RefusesPrintToAndDdeCommandLines)
-{
-    for (std::vector<std::string> args : {std::vector<std::string>{"/pt", "a.tlz", "printer", "driver", "port"},
-                                          std::vector<std::string>{"/dde"}}) {
-        SCOPED_TRACE(args.front());
-        plat::TestUiHost local;
-        auto harness = start(args);
-        EXPECT_FALSE(harness.start());
-        EXPECT_EQ(harness.exitCode(), 1);
-        EXPECT_EQ(local.messageBoxes(), std::vector<std::string>{"Parameter Error!"});
-    }
-}
+TEST_F(TracelynStart, RefusesPrintToAndDdeCommandLines) { expectUnsupportedCommandLinesRefused("a.tlz"); }
 
 TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
 {
