@@ -6,11 +6,13 @@
 #include "resources/schemora/setup_dialog_resources.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/edit_state.h"
+#include "schemora/core/font_choice.h"
 #include "schemora/core/workspace_services.h"
 
 void CMainFrame::registerSetupDialogCommands()
 {
     onCommand(scm::kCmdSelectiveEditing, &CMainFrame::OnSelectiveEditing);
+    onCommand(scm::kCmdTextFont, &CMainFrame::OnTextFont);
 }
 
 void CMainFrame::OnSelectiveEditing()
@@ -21,6 +23,10 @@ void CMainFrame::OnSelectiveEditing()
     RedrawActiveFrame();
 }
 
-void CMainFrame::OnTextFont() {}
+void CMainFrame::OnTextFont()
+{
+    ChooseTextFont();
+    RedrawActiveFrame();
+}
 
 void CMainFrame::OnPageSetup() {}
