@@ -7,12 +7,16 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/font_choice.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/workspace/page_setup_dialog.h"
 #include "schemora/core/workspace_services.h"
 
 void CMainFrame::registerSetupDialogCommands()
 {
     onCommand(scm::kCmdSelectiveEditing, &CMainFrame::OnSelectiveEditing);
     onCommand(scm::kCmdTextFont, &CMainFrame::OnTextFont);
+    onCommand(scm::kCmdPageSetup, &CMainFrame::OnPageSetup);
+    onUpdateCommandUI(scm::kCmdPageSetup, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
 void CMainFrame::OnSelectiveEditing()
@@ -29,4 +33,12 @@ void CMainFrame::OnTextFont()
     RedrawActiveFrame();
 }
 
-void CMainFrame::OnPageSetup() {}
+void CMainFrame::OnPageSetup()
+{
+    auto* doc = dynamic_cast<CSchemoraDoc*>(GetActiveDocument());
+    if (!doc)
+        return;
+    CPageSetupDlg dialog(*doc, this);
+    if (dialog.DoModal() == plat::kIdOk)
+        RedrawActiveFrame();
+}
