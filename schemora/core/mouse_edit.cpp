@@ -47,7 +47,6 @@ NewObjectKind kindOfTool(int tool)
 {
     switch (tool) {
     case kToolArrow: return {kObjArrow, true};
-    case kToolBus: return {kObjBus, true};
     case kToolRectangle: return {kObjRectangle, true};
     case kToolRoundRect: return {kObjRoundRect, true};
     case kToolTriangle: return {kObjTriangle, true};
@@ -237,6 +236,20 @@ void editPress(plat::Dc& dc)
     g_mouseEdit.moveFrame = g_selection.frame;
 }
 
+// The bus tool appends its own records; a finished bus and its rippers are drawn and become one
+// undo step.
+void busPress(plat::Dc& dc)
+{
+    if (BusToolClick() != 2)
+        return;
+    const int first = LastBusRecord();
+    if (!validIndex(first))
+        return;
+    for (int i = first; i <= g_current.count; ++i)
+        DrawObjectInMode(dc, i, kModeCopy);
+    RecordAppendedStep(g_current.count - first + 1);
+}
+
 void toolPress(plat::Dc& dc, int tool)
 {
     if (tool == kToolSelect) {
@@ -249,6 +262,10 @@ void toolPress(plat::Dc& dc, int tool)
     }
     if (tool == kToolMark) {
         MarkSignalText(dc);
+        return;
+    }
+    if (tool == kToolBus) {
+        busPress(dc);
         return;
     }
     if (tool == kToolNone || !isDrawingTool(tool))
