@@ -168,6 +168,7 @@ void PlaceBusRippers(bool vertical, int x1, int y1, int x2, int y2, int firstInd
     g_busBox.bottom = std::min(y1, y2);
     g_busBox.side = y1 < y2 ? 1 : 0;
     g_busTool.rippersIndex = firstIndex;
+    g_busTool.storeFull = false;
     const int sheet = CurrentEditSheet();
     // Rippers append records: walk only the objects that were there before.
     const int count = g_current.count;
@@ -191,8 +192,10 @@ void AddBusRipper(bool draw, int& index, const std::string& rootName, int x1, in
         return;
     const int insideX = firstInside ? x1 : x2, insideY = firstInside ? y1 : y2;
     const int otherX = firstInside ? x2 : x1;
-    if (draw) {
-        if (const int at = AppendObjects(2, FullStoreReport::Once); at != 0) {
+    if (draw && !g_busTool.storeFull) {
+        const int at = AppendObjects(2);
+        g_busTool.storeFull = at == 0;
+        if (at != 0) {
             const int layer = CurrentDrawingLayer(), sheet = CurrentEditSheet();
             const int riseY = y1 + (g_busBox.side == 0 ? kRipperRise : -kRipperRise);
             DrawObject& arc = objectAt(at);

@@ -18,6 +18,7 @@ struct BusToolState {
     std::string rootName;
     int startingIndex = 0;
     int rippersIndex = 0;          // the running index the next signal name takes
+    bool storeFull = false;        // the store refused a ripper of this bus (reported once)
 };
 extern BusToolState g_busTool;
 
