@@ -58,6 +58,7 @@ std::vector<plat::Accelerator> EditAccelerators()
         {kChar, 'w', kCmdToolArrow},
         {kChar, 'y', kCmdToolPolygon},
         {kChar, 'c', kCmdToolDot},
+        {kChar, 'b', kCmdToolBus},
         {kChar, 'N', 723},   // Edit Nets Only
     };
 }

@@ -1,5 +1,7 @@
 #include "schemora/core/paint_style.h"
 
+#include "platform/gdi/dc.h"
+#include "platform/gdi/gdi_objects.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
@@ -134,4 +136,17 @@ plat::Font MakeTextFont(int attribute, int angleWord, int role)
     font.weight = (attribute & 0x80) ? 700 : 400;
     font.italic = (attribute & 0x8000) != 0;
     return font;
+}
+
+void PaintFillSwatch(plat::Dc& dc, const plat::Rect& rect, int pattern)
+{
+    constexpr int kBlackIndex = 0, kPatterns = 8;
+    if (pattern < 0 || pattern >= kPatterns)
+        return;
+    SelectProgramPalette(dc);
+    const plat::ColorRef black = GetColorRef(kBlackIndex);
+    if (pattern == 1)
+        dc.FillRect(rect, plat::Brush::solid(black));
+    else if (pattern >= 2)
+        dc.FillRect(rect, plat::Brush::hatched(pattern - 2, black));
 }

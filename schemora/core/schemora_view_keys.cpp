@@ -9,6 +9,9 @@
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
+#include "common/resource_usage_dialog.h"
+#include "resources/schemora/setup_dialog_ids.h"
+#include "resources/schemora/setup_dialog_resources.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/blink_marker.h"
@@ -79,6 +82,7 @@ void CSchemoraView::registerKeyCommands()
     onCommand(kCmdHomePlace, &CSchemoraView::OnHomePlace);
     onCommand(kCmdAutoText, &CSchemoraView::OnAutoText);
     onCommand(kCmdBillOfMaterials, &CSchemoraView::OnBillOfMaterials);
+    onCommand(scm::kCmdResourceUsage, &CSchemoraView::OnResourceUsage);
 }
 
 // ---- typed text ----
@@ -285,6 +289,18 @@ void CSchemoraView::OnBillOfMaterials()
     plat::uiHost().showTextFile(path);
 }
 
+// The design bar is full at 8,000 objects, the library bar at 320 part symbols; the system
+// bar has nothing to measure here and shows half.
+void CSchemoraView::OnResourceUsage()
+{
+    CResourceUsageDlg dialog(scm::ResourceUsageDialogIds(), [] {
+        return ResourceUsage{.library = g_partSymbols.count * 0.003125 * 100,
+                             .design = g_current.count * 0.0125,
+                             .system = 50};
+    });
+    dialog.DoModal();
+}
+
 // ---- right button ----
 
 void CSchemoraView::openObjectDialog(plat::Point point)
@@ -303,13 +319,14 @@ void CSchemoraView::openObjectDialog(plat::Point point)
         return;
     }
     DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
-    // The style dialogs of the other kinds are not in this program yet.
-    if (o.type() != kObjText)
+    if (o.type() == kObjText) {
+        if (const std::optional<int> style = ChooseTextStyle(o.w[2])) {
+            g_editState.selectionCount = 1;
+            PushUndoSnapshot();
+            o.w[2] = *style;
+        }
+    } else if (!RunStyleDialogFor(o.type())) {
         return;
-    if (const std::optional<int> style = ChooseTextStyle(o.w[2])) {
-        o.w[2] = *style;
-        if (CSchemoraDoc* doc = GetDocument())
-            doc->SetModifiedFlag(true);
     }
     RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
 }

@@ -21,11 +21,9 @@ using namespace scm;
 namespace {
 
 constexpr int kMetricUnits = 725;
-constexpr int kFillPatterns = 8;
 constexpr double kDegreesPerRadian = 57.295780490442965;
 constexpr double kRadiansPerDegree = 0.017453292222222222;
 constexpr int kNumberChars = 20;
-constexpr int kBlackIndex = 0;
 
 struct CheckSetting {
     unsigned id;
@@ -112,19 +110,12 @@ void CGenDraw::OnFillPattern(unsigned id)
 
 void CGenDraw::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 {
-    int pattern = -1;
-    if (ctlId >= kIdcFillFirst && ctlId <= kIdcFillLast)
-        pattern = static_cast<int>(ctlId - kIdcFillFirst);
-    else if (ctlId == kIdcFillCurrent)
-        pattern = fillPattern_;
-    if (!item.dc || pattern < 0 || pattern >= kFillPatterns)
+    if (!item.dc)
         return;
-    SelectProgramPalette(*item.dc);
-    const plat::ColorRef black = GetColorRef(kBlackIndex);
-    if (pattern == 1)
-        item.dc->FillRect(item.rcItem, plat::Brush::solid(black));
-    else if (pattern >= 2)
-        item.dc->FillRect(item.rcItem, plat::Brush::hatched(pattern - 2, black));
+    if (ctlId >= kIdcFillFirst && ctlId <= kIdcFillLast)
+        PaintFillSwatch(*item.dc, item.rcItem, static_cast<int>(ctlId - kIdcFillFirst));
+    else if (ctlId == kIdcFillCurrent)
+        PaintFillSwatch(*item.dc, item.rcItem, fillPattern_);
 }
 
 void CGenDraw::OnOK()
