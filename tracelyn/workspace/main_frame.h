@@ -48,6 +48,11 @@ public:
     // Menu items whose commands are not in the program yet stay greyed.
     void OnUpdateNotAvailable(plat::CmdUI& ui);
     void OnColors();
+    // Setup > General and Layers, File > Printout Settings, Ctrl+F3 (setup_commands.cpp).
+    void OnGeneralSetup();
+    void OnLayerSetup();
+    void OnPrintoutSettings();
+    void OnToggleRouteMode();
 
     // Editing commands: the drawing tools (a second choice of the current tool opens its
     // style dialog), the tool keys that never open it, Aux > Auto, Setup > Pad and the
@@ -128,6 +133,7 @@ private:
     void registerAdvancedCommands();
     void registerViewBarCommands();
     void registerSetupToggles();
+    void registerSetupCommands();
     void registerHelpCommands();
     void registerFrameCommands();
     bool createToolBars();

@@ -15,6 +15,7 @@
 #include "tracelyn/core/text_entry.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/setup_dialogs.h"
 
 #include <iterator>
 #include <string>
@@ -60,6 +61,11 @@ void runStyleDialogFor(unsigned tool)
     }
     case kCmdToolPolygon: {
         CPolygonSetupDlg dialog;
+        dialog.DoModal();
+        break;
+    }
+    case kCmdToolRoute: {
+        CIncrementalRouterDlg dialog;
         dialog.DoModal();
         break;
     }

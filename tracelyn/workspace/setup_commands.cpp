@@ -1,0 +1,79 @@
+// The Setup menu's dialogs (General, Layers), File > Printout Settings and Ctrl+F3, which
+// switches the pad-to-pad router between one and two layers.
+#include "tracelyn/workspace/main_frame.h"
+
+#include "common/editor_startup.h"
+#include "common/scoped_replace.h"
+#include "platform/core/ui_host.h"
+#include "resources/tracelyn/frame_ids.h"
+#include "resources/tracelyn/setup_dialog_ids.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/change_objects.h"
+#include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/tracelyn_app.h"
+#include "tracelyn/route/maze_router.h"
+#include "tracelyn/workspace/general_setup_sheet.h"
+#include "tracelyn/workspace/setup_dialogs.h"
+
+using namespace tly;
+
+namespace {
+
+// Gives the selected objects the sheet's width, style and fill; the defaults new objects take
+// stay as they were.
+void applyToSelection(const DrawingSet& set)
+{
+    ScopedReplace<int32_t> width(g_boardSettings.trace_width, set.width);
+    ScopedReplace<int32_t> style(g_drawDefaults.outlineStyle, set.style);
+    ScopedReplace<int32_t> fill(g_drawDefaults.fillPattern, set.fill);
+    ChangeSelectedObjects(kChangeWidth);
+    ChangeSelectedObjects(kChangeStyle);
+    ChangeSelectedObjects(kChangeFill);
+}
+
+}  // namespace
+
+void CMainFrame::registerSetupCommands()
+{
+    onCommand(kCmdGeneralSetup, &CMainFrame::OnGeneralSetup);
+    onCommand(kCmdLayerSetup, &CMainFrame::OnLayerSetup);
+    onCommand(kCmdPrintoutSettings, &CMainFrame::OnPrintoutSettings);
+    onCommand(kCmdToggleRouteMode, &CMainFrame::OnToggleRouteMode);
+}
+
+void CMainFrame::OnGeneralSetup()
+{
+    CGeneral sheet(this);
+    const bool ok = sheet.DoModal() == plat::kIdOk;
+    if (ok && g_selection.count > 0)
+        applyToSelection(sheet.drawingSet());
+    // The backup timer follows the interval whether or not the sheet was confirmed.
+    KillTimer(kTimerBackup);
+    StartBackupTimer(*this, kTimerBackup, g_boardSettings.BackupTime);
+    RefillUnitCombos();
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnLayerSetup()
+{
+    CLayerSetupDlg dialog;
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    ToggleLayerPairView();
+    RedrawActiveFrame();
+}
+
+void CMainFrame::OnPrintoutSettings()
+{
+    CPrintoutSettingsDlg dialog;
+    dialog.DoModal();
+}
+
+void CMainFrame::OnToggleRouteMode()
+{
+    int32_t& mode = g_boardSettings.RouteMode;
+    mode = mode == kRouteTwoLayers ? kRouteOneLayer : kRouteTwoLayers;
+}
