@@ -4,6 +4,7 @@
 #include "platform/app/keys.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
+#include "resources/schemora/setup_dialog_ids.h"
 #include "resources/schemora/general_setup_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/simulation_ids.h"
@@ -52,7 +53,9 @@ plat::MenuItem SetupMenu()
                                 menuItem(kCmdVisibleGrid, "&Visible Snap Grid"), menuItem(kCmdPageBreaks, "Page &Breaks Display"),
                                 menuItem(kCmdHiddenPins, "Show &Hidden Pins"), menuItem(kCmdTerminalEnds, "Show T&erminal Ends"),
                                 menuItem(kCmdUnits, "&Metric Units"), menuSeparator(),
-                                menuItem(kCmdGeneralSetup, "&General..."), menuItem(kCmdSetColors, "&Colors...")});
+                                menuItem(kCmdGeneralSetup, "&General..."), menuItem(kCmdSetColors, "&Colors..."),
+                                menuItem(kCmdSelectiveEditing, "&Selective Editing..."), menuItem(kCmdTextFont, "Fon&t..."),
+                                menuItem(kCmdPageSetup, "P&age...")});
 }
 
 plat::DialogTemplate SetColorsTemplate()

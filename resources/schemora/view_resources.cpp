@@ -4,6 +4,7 @@
 #include "platform/core/ui_host.h"
 #include "resources/schemora/board_resources.h"
 #include "resources/schemora/file_resources.h"
+#include "resources/schemora/setup_dialog_ids.h"
 #include "resources/schemora/view_command_ids.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@ plat::MenuItem AuxMenu()
 void AddUtilitiesItems(plat::MenuItem& utilitiesMenu)
 {
     utilitiesMenu.items.push_back(menuItem(kCmdBillOfMaterials, "Bill of &Materials..."));
+    utilitiesMenu.items.push_back(menuItem(kCmdResourceUsage, "&Resource Usage..."));
     AddBoardUtilitiesItem(utilitiesMenu);
 }
 

@@ -78,6 +78,7 @@ public:
     void OnHomePlace();
     void OnAutoText();
     void OnBillOfMaterials();
+    void OnResourceUsage();
 
 private:
     void registerCommands();

@@ -9,6 +9,9 @@
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
+#include "common/resource_usage_dialog.h"
+#include "resources/schemora/setup_dialog_ids.h"
+#include "resources/schemora/setup_dialog_resources.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/blink_marker.h"
@@ -79,6 +82,7 @@ void CSchemoraView::registerKeyCommands()
     onCommand(kCmdHomePlace, &CSchemoraView::OnHomePlace);
     onCommand(kCmdAutoText, &CSchemoraView::OnAutoText);
     onCommand(kCmdBillOfMaterials, &CSchemoraView::OnBillOfMaterials);
+    onCommand(scm::kCmdResourceUsage, &CSchemoraView::OnResourceUsage);
 }
 
 // ---- typed text ----
@@ -283,6 +287,18 @@ void CSchemoraView::OnBillOfMaterials()
         return;
     }
     plat::uiHost().showTextFile(path);
+}
+
+// The design bar is full at 8,000 objects, the library bar at 320 part symbols; the system
+// bar has nothing to measure here and shows half.
+void CSchemoraView::OnResourceUsage()
+{
+    CResourceUsageDlg dialog(scm::ResourceUsageDialogIds(), [] {
+        return ResourceUsage{.library = g_partSymbols.count * 0.003125 * 100,
+                             .design = g_current.count * 0.0125,
+                             .system = 50};
+    });
+    dialog.DoModal();
 }
 
 // ---- right button ----

@@ -47,6 +47,7 @@ CMainFrame::CMainFrame()
     registerSelectiveEditCommands();
     registerViewComboCommands();
     registerSetupCommands();
+    registerSetupDialogCommands();
     registerDrawingCommands();
     registerLibraryCommands();
 }

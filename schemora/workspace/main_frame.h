@@ -94,6 +94,11 @@ public:
     void OnHelpContents();
     void OnContextHelp();
 
+    // Setup > Selective Editing, Font and Page (setup_dialog_commands.cpp).
+    void OnSelectiveEditing();
+    void OnTextFont();
+    void OnPageSetup();
+
     // Edit > Clear and Aux > Statistics (drawing_commands.cpp).
     void OnClear();
     void OnStatistics();
@@ -117,6 +122,7 @@ private:
     void registerSelectiveEditCommands();
     void registerViewComboCommands();
     void registerSetupCommands();
+    void registerSetupDialogCommands();
     void registerDrawingCommands();
     void registerLibraryCommands();
     bool createStatusBar();
