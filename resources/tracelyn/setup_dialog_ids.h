@@ -1,6 +1,6 @@
 #pragma once
 // Ids of Setup > General (its four pages), Setup > Layers, File > Printout Settings and the
-// Incremental Router dialog of the board program.
+// Incremental Router dialog, Selective Editing and Resource Usage of the board program.
 
 namespace tly {
 
@@ -91,6 +91,21 @@ enum : unsigned {
     kIdcPrintInvert = 114,
     kIdcPrintPaginate = 101,
     kIdcPrintColor = 115,
+
+    // "Selective Editing" (139): boxes 711 to 720 for the ten kind switches ("Edit Nets Only"
+    // is the last), the buttons, and "Artwork" (pads and traces).
+    kIddSelectiveEdit = 139,
+    kIdcSelEditFirstKind = 711,
+    kIdcSelEditAll = 710,
+    kIdcSelEditNone = 1111,
+    kIdcSelEditArtwork = 1002,
+    kIdcSelEditNetsOnly = 720,
+
+    // "Resource Usage" (171)
+    kIddResourceUsage = 171,
+    kIdcUsageLibrary = 57,
+    kIdcUsageDesign = 56,
+    kIdcUsageSystem = 55,
 };
 
 }  // namespace tly

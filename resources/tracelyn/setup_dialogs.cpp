@@ -176,7 +176,35 @@ plat::DialogTemplate printoutSettings()
     return t;
 }
 
+plat::DialogTemplate selectiveEditing()
+{
+    static constexpr const char* kKinds[] = {"Text",       "Pads and Vias", "Traces",    "Arcs",      "Ellipses and Circles",
+                                             "Rectangles", "Library Parts", "Polygons",  "No Routes", "Edit Nets Only"};
+    return BuildSelectiveEditTemplate(BoardSelectiveEditIds(),
+                                      {.title = "Selective Editing",
+                                       .kindLabels = kKinds,
+                                       .buttons = {{kIdcSelEditAll, "All Objects"},
+                                                   {kIdcSelEditNone, "NO Objects"},
+                                                   {kIdcSelEditArtwork, "Artwork"}},
+                                       .netsOnlyLabel = {}});
+}
+
 }  // namespace
+
+SelectiveEditIds BoardSelectiveEditIds()
+{
+    return {.templateId = kIddSelectiveEdit,
+            .firstKindId = kIdcSelEditFirstKind,
+            .allId = kIdcSelEditAll,
+            .noneId = kIdcSelEditNone,
+            .netsOnlyId = kIdcSelEditNetsOnly};
+}
+
+ResourceUsageIds BoardResourceUsageIds()
+{
+    return {.templateId = kIddResourceUsage, .libraryBarId = kIdcUsageLibrary, .designBarId = kIdcUsageDesign,
+            .systemBarId = kIdcUsageSystem};
+}
 
 std::vector<plat::DialogTemplate> BoardSetupDialogTemplates()
 {
@@ -185,8 +213,9 @@ std::vector<plat::DialogTemplate> BoardSetupDialogTemplates()
                                       .controls = routerControls(true)};
     const int last = routerDialog.controls.back().row + 1;
     routerDialog.controls.push_back({.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = last, .column = 1});
-    return {drawingPage(), displayPage(), miscellaneousPage(), std::move(routerPage), std::move(routerDialog),
-            layerSetup(), printoutSettings()};
+    return {drawingPage(),      displayPage(),      miscellaneousPage(),
+            std::move(routerPage), std::move(routerDialog), layerSetup(),
+            printoutSettings(), selectiveEditing(), BuildResourceUsageTemplate(BoardResourceUsageIds())};
 }
 
 void AddBoardSetupDialogStrings(std::map<unsigned, std::string>& strings)

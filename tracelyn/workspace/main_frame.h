@@ -48,11 +48,14 @@ public:
     // Menu items whose commands are not in the program yet stay greyed.
     void OnUpdateNotAvailable(plat::CmdUI& ui);
     void OnColors();
-    // Setup > General and Layers, File > Printout Settings, Ctrl+F3 (setup_commands.cpp).
+    // Setup > General, Layers and Selective Editing, File > Printout Settings, Aux > Resources,
+    // Ctrl+F3 (setup_commands.cpp).
     void OnGeneralSetup();
     void OnLayerSetup();
     void OnPrintoutSettings();
     void OnToggleRouteMode();
+    void OnSelectiveSetup();
+    void OnResources();
 
     // Editing commands: the drawing tools (a second choice of the current tool opens its
     // style dialog), the tool keys that never open it, Aux > Auto, Setup > Pad and the

@@ -8,7 +8,9 @@
 #include "tracelyn/route/maze_router.h"
 #include "tracelyn/workspace/setup_dialogs.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -153,6 +155,90 @@ TEST_F(BoardSetupDialogs, RouteToolChosenTwiceOpensTheRouterDialogAndCtrlF3Switc
     key(plat::kVkF3, {plat::kVkControl});
     EXPECT_EQ(g_boardSettings.RouteMode, kRouteTwoLayers);
     EXPECT_EQ(opened, 1);
+}
+
+TEST_F(BoardSetupDialogs, SelectiveEditingSetsTheSwitchesAndTheModeThatSelectAllObeys)
+{
+    struct Case {
+        const char* name;
+        std::function<void(plat::Dialog&)> clicks;
+        int32_t mode;
+    };
+    const Case cases[] = {
+        {"only Traces", [](plat::Dialog& d) { d.PressButton(kIdcSelEditNone); d.PressButton(kIdcSelEditFirstKind + 2); }, 713},
+        {"Text and Traces",
+         [](plat::Dialog& d) {
+             d.PressButton(kIdcSelEditNone);
+             d.PressButton(kIdcSelEditFirstKind);
+             d.PressButton(kIdcSelEditFirstKind + 2);
+         },
+         710},
+        {"All Objects", [](plat::Dialog& d) { d.PressButton(kIdcSelEditAll); }, 710},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.answerDialog([&](plat::Dialog& d) {
+            c.clicks(d);
+            return d.PressButton(plat::kIdOk);
+        });
+        command(kCmdSelectiveSetup);
+        EXPECT_EQ(g_gesture.selectiveMode, c.mode);
+        EXPECT_EQ(frame().frameCombo(kComboSelectiveEdit)->GetCurSel(), c.mode - 710);
+    }
+    EXPECT_EQ(g_selectiveEdit.on[kSwitchNets], 0) << "All Objects leaves Edit Nets Only off";
+
+    // "Artwork" switches on exactly pads and traces; Ctrl+A then takes exactly those.
+    add(kKindText, 100, 100, 0, 0, "R1");
+    add(kKindPad, 200, 200, 60, 60);
+    add(kKindLine, 0, 0, 1000, 0);
+    add(kKindArc, 500, 500, 100, 100);
+    add(kKindPad, 900, 200, 60, 60);
+    host.answerDialog([](plat::Dialog& d) {
+        d.PressButton(kIdcSelEditArtwork);
+        for (int k = 0; k < 10; ++k)
+            EXPECT_EQ(d.IsDlgButtonChecked(kIdcSelEditFirstKind + static_cast<unsigned>(k)), k == 1 || k == 2 ? 1 : 0) << k;
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdSelectiveSetup);
+    key('A', {plat::kVkControl});
+    std::vector<int> selected;
+    for (int i = 1; i <= g_selection.count; ++i)
+        selected.push_back(g_selection.list[static_cast<size_t>(i)] - base_);
+    EXPECT_EQ(selected, (std::vector<int>{2, 3, 5}));
+
+    // "Edit Nets Only" keeps its own check and turns the nine others off (and on again).
+    host.answerDialog([](plat::Dialog& d) {
+        d.PressButton(kIdcSelEditAll);
+        d.PressButton(kIdcSelEditNetsOnly);
+        EXPECT_EQ(d.IsDlgButtonChecked(kIdcSelEditNetsOnly), 1);
+        EXPECT_EQ(d.IsDlgButtonChecked(kIdcSelEditFirstKind), 0);
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdSelectiveSetup);
+    EXPECT_EQ(g_gesture.selectiveMode, kSelectiveEditNetsOnly);
+    EXPECT_EQ(g_selectiveEdit.on[kSwitchNets], 1);
+    EXPECT_EQ(g_selectiveEdit.on[kSwitchText], 0);
+}
+
+TEST_F(BoardSetupDialogs, AuxResourcesOpensTheThreeUsageBars)
+{
+    for (int i = 0; i < 100; ++i)
+        add(kKindLine, i * 10, 0, i * 10 + 5, 0);
+    int painted = 0;
+    host.answerDialog([&](plat::Dialog& d) {
+        EXPECT_EQ(d.title(), "Resource Usage");
+        for (unsigned id : {kIdcUsageLibrary, kIdcUsageDesign, kIdcUsageSystem}) {
+            plat::Control* bar = d.GetDlgItem(id);
+            EXPECT_NE(bar, nullptr);
+            if (bar != nullptr) {
+                bar->OnPaint();
+                ++painted;
+            }
+        }
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdResources);
+    EXPECT_EQ(painted, 3);
 }
 
 }  // namespace
