@@ -48,7 +48,7 @@ public:
     // Menu items whose commands are not in the program yet stay greyed.
     void OnUpdateNotAvailable(plat::CmdUI& ui);
     void OnColors();
-    // Setup > General, Layers and Selective Editing, File > Printout Settings, Aux > Resources,
+    // Setup > General, Layers, Selective Editing and Font, File > Printout Settings, Aux > Resources,
     // Ctrl+F3 (setup_commands.cpp).
     void OnGeneralSetup();
     void OnLayerSetup();
@@ -56,6 +56,7 @@ public:
     void OnToggleRouteMode();
     void OnSelectiveSetup();
     void OnResources();
+    void OnFont();
 
     // Editing commands: the drawing tools (a second choice of the current tool opens its
     // style dialog), the tool keys that never open it, Aux > Auto, Setup > Pad and the

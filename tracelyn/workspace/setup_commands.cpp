@@ -1,4 +1,4 @@
-// The Setup menu's dialogs (General, Layers, Selective Editing), File > Printout Settings,
+// The Setup menu's dialogs (General, Layers, Selective Editing, Font), File > Printout Settings,
 // Aux > Resources and Ctrl+F3, which switches the pad-to-pad router between one and two layers.
 #include "tracelyn/workspace/main_frame.h"
 
@@ -20,6 +20,7 @@
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/tracelyn_app.h"
 #include "tracelyn/route/maze_router.h"
+#include "tracelyn/workspace/edit_dialogs.h"
 #include "tracelyn/workspace/general_setup_sheet.h"
 #include "tracelyn/workspace/setup_dialogs.h"
 
@@ -58,6 +59,7 @@ void CMainFrame::registerSetupCommands()
     onCommand(kCmdToggleRouteMode, &CMainFrame::OnToggleRouteMode);
     onCommand(kCmdSelectiveSetup, &CMainFrame::OnSelectiveSetup);
     onCommand(kCmdResources, &CMainFrame::OnResources);
+    onCommand(kCmdFont, &CMainFrame::OnFont);
 }
 
 void CMainFrame::OnGeneralSetup()
@@ -112,4 +114,18 @@ void CMainFrame::OnResources()
 {
     CResourceUsageDlg dialog(BoardResourceUsageIds(), boardUsage, this);
     dialog.DoModal();
+}
+
+// The size new texts take; with texts selected they take it too, and the selection ends.
+void CMainFrame::OnFont()
+{
+    CFontDlg dialog;
+    dialog.m_sizeIndex = g_boardSettings.CurrentSize;
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    g_boardSettings.CurrentSize = dialog.m_sizeIndex;
+    if (g_selection.count > 0)
+        ChangeSelectedObjects(kChangeFont);
+    g_selection.count = 0;
+    RedrawActiveFrame();
 }

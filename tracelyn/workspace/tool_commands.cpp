@@ -112,7 +112,9 @@ void CMainFrame::OnTool(unsigned id)
             g_gesture.tool = kToolNone;
         return;
     }
-    if (again)
+    if (again && id == kCmdToolText)
+        OnFont();
+    else if (again)
         runStyleDialogFor(id);
     g_gesture.tool = tool;
     dropSelection();

@@ -3,6 +3,7 @@
 #include "tests/tracelyn/workspace/board_commands_fixture.h"
 
 #include "platform/app/control_bars.h"
+#include "resources/tracelyn/edit_ids.h"
 #include "resources/tracelyn/frame_ids.h"
 #include "resources/tracelyn/setup_dialog_ids.h"
 #include "tracelyn/route/maze_router.h"
@@ -218,6 +219,46 @@ TEST_F(BoardSetupDialogs, SelectiveEditingSetsTheSwitchesAndTheModeThatSelectAll
     EXPECT_EQ(g_gesture.selectiveMode, kSelectiveEditNetsOnly);
     EXPECT_EQ(g_selectiveEdit.on[kSwitchNets], 1);
     EXPECT_EQ(g_selectiveEdit.on[kSwitchText], 0);
+}
+
+TEST_F(BoardSetupDialogs, FontGivesSelectedTextsTheSizeAndTTwiceOpensIt)
+{
+    g_boardSettings.CurrentSize = 6;
+    add(kKindText, 0, 0, 3 * 256 + 5, 0, "U1");
+    add(kKindLine, 0, 0, 700, 0);
+    add(kKindText, 50, 0, 4 * 256 + 0x8000 + 2, 0, "U2");
+    select({1, 2, 3});
+    // Cancel changes nothing.
+    host.answerDialog([](plat::Dialog& d) {
+        EXPECT_EQ(d.GetDlgItem(kIdcFontHeight)->GetCurSel(), 4) << "size 6 is 100 mils";
+        d.GetDlgItem(kIdcFontHeight)->choose(0);
+        return d.PressButton(plat::kIdCancel);
+    });
+    command(kCmdFont);
+    EXPECT_EQ(obj(1).w[2], 3 * 256 + 5);
+    EXPECT_EQ(g_selection.count, 3);
+
+    host.answerDialog([](plat::Dialog& d) {
+        d.GetDlgItem(kIdcFontHeight)->choose(6);
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdFont);
+    EXPECT_EQ(g_boardSettings.CurrentSize, 8);
+    EXPECT_EQ(obj(1).w[2], 8 * 256 + 5);
+    EXPECT_EQ(obj(3).w[2], 8 * 256 + 0x8000 + 2) << "the text's other bits stay";
+    EXPECT_EQ(obj(2).w[2], 700) << "a trace has no font";
+    EXPECT_EQ(g_selection.count, 0);
+
+    int opened = 0;
+    host.answerDialog([&](plat::Dialog& d) {
+        ++opened;
+        EXPECT_EQ(d.templateId(), kIddFont);
+        return d.PressButton(plat::kIdCancel);
+    });
+    key('T');
+    key('T');
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(g_gesture.tool, kToolText);
 }
 
 TEST_F(BoardSetupDialogs, AuxResourcesOpensTheThreeUsageBars)
