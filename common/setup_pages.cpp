@@ -1,17 +1,11 @@
 #include "common/setup_pages.h"
 
+#include "common/fill_pattern.h"
 #include "platform/gdi/dc.h"
-#include "platform/gdi/gdi_objects.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-constexpr int kFillPatterns = 8;
-
-}  // namespace
 
 void FillChecks(plat::Dialog& page, std::span<const CheckSetting> checks)
 {
@@ -56,7 +50,7 @@ std::string Formatted(const char* format, double value)
 FillPatternPage::FillPatternPage(unsigned templateId, std::string caption, unsigned firstButton, unsigned swatch)
     : plat::PropertyPage(templateId, std::move(caption)), firstButton_(firstButton), swatch_(swatch)
 {
-    onCommandRange(firstButton, firstButton + kFillPatterns - 1, &FillPatternPage::OnFillPattern);
+    onCommandRange(firstButton, firstButton + kFillPatternCount - 1, &FillPatternPage::OnFillPattern);
 }
 
 void FillPatternPage::OnFillPattern(unsigned id)
@@ -69,17 +63,13 @@ void FillPatternPage::OnFillPattern(unsigned id)
 void FillPatternPage::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 {
     int pattern = -1;
-    if (ctlId >= firstButton_ && ctlId < firstButton_ + kFillPatterns)
+    if (ctlId >= firstButton_ && ctlId < firstButton_ + kFillPatternCount)
         pattern = static_cast<int>(ctlId - firstButton_);
     else if (ctlId == swatch_)
         pattern = fillPattern_;
-    if (!item.dc || pattern < 0 || pattern >= kFillPatterns)
+    if (!item.dc || pattern < 0 || pattern >= kFillPatternCount)
         return;
-    const plat::ColorRef color = preparePatternDc(*item.dc);
-    if (pattern == 1)
-        item.dc->FillRect(item.rcItem, plat::Brush::solid(color));
-    else if (pattern >= 2)
-        item.dc->FillRect(item.rcItem, plat::Brush::hatched(pattern - 2, color));
+    PaintFillPattern(*item.dc, item.rcItem, pattern, preparePatternDc(*item.dc));
 }
 
 // ---- the sheet ----

@@ -18,11 +18,13 @@
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/sheet_painter.h"
+#include "schemora/core/style_changes.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/core/text_entry.h"
 #include "schemora/core/text_tools.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -49,6 +51,7 @@ NewObjectKind kindOfTool(int tool)
     case kToolRectangle: return {kObjRectangle, true};
     case kToolRoundRect: return {kObjRoundRect, true};
     case kToolTriangle: return {kObjTriangle, true};
+    case kToolRegularPolygon: return {kObjPolygon, true};
     case kToolLine: return {kObjLine, true};
     case kToolEllipse: return {kObjEllipse, true};
     case kToolDot: return {kObjDot, false};
@@ -83,6 +86,8 @@ void fillDefaults(DrawObject& o, int tool, plat::Point p)
     o.w[23] = CurrentEditSheet();
     o.w[6] = g_settings.width;
     o.w[4] = 1024 * layer + kind.type;
+    if (HasFill(kind.type) || kind.type == kObjPolygon)
+        o.w[7] = g_settings.fillPattern;
     switch (tool) {
     case kToolLine: o.w[2] = p.x; o.w[3] = p.y; break;
     case kToolArrow:
@@ -91,6 +96,11 @@ void fillDefaults(DrawObject& o, int tool, plat::Point p)
         o.w[7] = 256 * g_settings.CurrentHeadNo + g_settings.CurrentHeadStyle;
         break;
     case kToolArc: o.w[2] = p.x; o.w[3] = p.y; break;
+    case kToolRegularPolygon:
+        o.w[2] = std::clamp(g_settings.polygonEdges, kMinPolygonEdges, kPolygonPoints);
+        o.text = AllocPointBlock();
+        PlaceRegularPolygon(o, 0);
+        break;
     case kToolPart: fillPart(o, layer); break;
     case kToolAutoText: FillAutoText(o); break;
     default: break;
@@ -103,6 +113,7 @@ bool zeroSize(const DrawObject& o)
     case kObjLine: case kObjArrow: case kObjArc: return o.x() == o.w[2] && o.y() == o.w[3];
     case kObjRectangle: case kObjRoundRect: case kObjTriangle: return o.w[2] == 0 || o.w[3] == 0;
     case kObjEllipse: return o.w[2] == 0 || o.w[3] == 0;
+    case kObjPolygon: return o.pointX(0) == o.x() && o.pointY(0) == o.y();
     default: return false;
     }
 }
@@ -138,6 +149,7 @@ void followCursor(DrawObject& o, int tool, plat::Point p)
         }
         break;
     case kToolArc: o.w[2] = p.x; o.w[3] = p.y; break;
+    case kToolRegularPolygon: PlaceRegularPolygon(o, std::abs(p.x - o.w[0])); break;
     case kToolRectangle: case kToolRoundRect: case kToolTriangle:
         o.w[2] = p.x - o.w[0];
         o.w[3] = p.y - o.w[1];
@@ -154,7 +166,8 @@ void followCursor(DrawObject& o, int tool, plat::Point p)
     default: break;
     }
     for (int w : {2, 3})
-        if (tool != kToolRectangle && tool != kToolRoundRect && tool != kToolTriangle && tool != kToolEllipse)
+        if (tool != kToolRectangle && tool != kToolRoundRect && tool != kToolTriangle && tool != kToolEllipse &&
+            tool != kToolRegularPolygon)
             o.w[static_cast<size_t>(w)] = ClampDrawingCoordinate(o.w[static_cast<size_t>(w)]);
 }
 

@@ -15,6 +15,7 @@ class Dc;
 // Tool command ids (CurrentTool).
 enum ToolId : int {
     kToolNone = 0,
+    kToolRegularPolygon = 299,
     kToolText = 300,
     kToolBus = 301,
     kToolArrow = 302,

@@ -1,5 +1,8 @@
 #include "schemora/core/paint_style.h"
 
+#include "common/fill_pattern.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/gdi_objects.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
@@ -134,4 +137,13 @@ plat::Font MakeTextFont(int attribute, int angleWord, int role)
     font.weight = (attribute & 0x80) ? 700 : 400;
     font.italic = (attribute & 0x8000) != 0;
     return font;
+}
+
+void PaintFillSwatch(plat::Dc& dc, const plat::Rect& rect, int pattern)
+{
+    constexpr int kBlackIndex = 0;
+    if (pattern < 0 || pattern >= kFillPatternCount)
+        return;
+    SelectProgramPalette(dc);
+    PaintFillPattern(dc, rect, pattern, GetColorRef(kBlackIndex));
 }

@@ -42,6 +42,9 @@ plat::ColorRef GetColorRef(int paletteIndex);
 plat::ColorRef PaletteRgb(int paletteIndex);
 // Selects the program palette into dc and realises it.
 void SelectProgramPalette(plat::Dc& dc);
+// A fill-pattern button of the style dialogs: pattern 0 hollow, 1 solid, 2 to 7 the hatches
+// 0 to 5, in black over the rectangle; any other value paints nothing.
+void PaintFillSwatch(plat::Dc& dc, const plat::Rect& rect, int pattern);
 
 // The palette index a role (or direct colour with its width word) draws in.
 int RolePaletteIndex(int role, int widthWord = 0);

@@ -236,7 +236,9 @@ void CSchemoraView::DrawCursorMark(plat::Dc& dc) { DrawCursorMarkRaw(dc); }
 
 void CSchemoraView::OnEditSelect()
 {
-    // Enter select mode: nothing selected, nothing pending.
+    // F9 in edit mode opens the edit options; either way edit mode starts afresh.
+    if (g_editState.CurrentTool == kToolSelect)
+        RunEditSetupDialog();
     ResetEditInteraction();
     g_editState.CurrentTool = kToolSelect;
     RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);

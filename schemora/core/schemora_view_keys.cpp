@@ -319,13 +319,14 @@ void CSchemoraView::openObjectDialog(plat::Point point)
         return;
     }
     DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
-    // The style dialogs of the other kinds are not in this program yet.
-    if (o.type() != kObjText)
+    if (o.type() == kObjText) {
+        if (const std::optional<int> style = ChooseTextStyle(o.w[2])) {
+            g_editState.selectionCount = 1;
+            PushUndoSnapshot();
+            o.w[2] = *style;
+        }
+    } else if (!RunStyleDialogFor(o.type())) {
         return;
-    if (const std::optional<int> style = ChooseTextStyle(o.w[2])) {
-        o.w[2] = *style;
-        if (CSchemoraDoc* doc = GetDocument())
-            doc->SetModifiedFlag(true);
     }
     RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
 }

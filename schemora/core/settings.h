@@ -97,6 +97,7 @@ struct SchematicSettings {
     int snapToGrid = 1;
     int fillPattern = 0;         // 0 hollow, 1 solid, 2 to 7 hatches
     int roundedRectangles = 0;
+    int polygonEdges = 3;        // edges of the polygon tool: 3 a triangle, 4 to 10 a regular polygon
     double rotationAngle = 1.5707963267948966;   // radians
     double ellipseAspect = 1.0;
     int oldLibraries = 0;

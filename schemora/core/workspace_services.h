@@ -85,6 +85,12 @@ void SetPartEditorStatusLine(CPartEditorDlg* editor, int line, std::string_view 
 // one selected object.
 bool OpenSignalSourceFor(int index);
 
+// Runs the style dialog of a right-clicked object's kind (it changes the one selected object
+// itself); false for kinds without one.
+bool RunStyleDialogFor(int type);
+// Edit Setup: F9 pressed while edit mode is already on.
+void RunEditSetupDialog();
+
 // Edit Nets Only: traces the net of the wire just selected, shows its pins on status pane 0
 // and highlights its wires and dots on dc (which the view has mapped).
 void ShowNetPinsFor(plat::Dc& dc, int index);

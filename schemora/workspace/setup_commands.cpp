@@ -16,6 +16,7 @@
 #include "schemora/core/sheet_state.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/settings.h"
+#include "schemora/core/style_changes.h"
 #include "schemora/core/workspace_services.h"
 
 namespace {
@@ -131,7 +132,10 @@ void CMainFrame::OnSetColors()
 void CMainFrame::OnGeneralSetup()
 {
     CGeneral sheet(this);
-    sheet.DoModal();
+    if (sheet.DoModal() == plat::kIdOk && g_editState.selectionCount > 0) {
+        static constexpr int kWidthStyleFill[] = {kApplyWidth, kApplyLineStyle, kApplyFill};
+        ApplyStyleToSelection(kWidthStyleFill);
+    }
     // The backup timer follows the interval whether or not the sheet was confirmed.
     KillTimer(scm::kTimerBackup);
     StartBackupTimer(*this, scm::kTimerBackup, g_settings.BackupTime);

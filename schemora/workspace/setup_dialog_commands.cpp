@@ -6,11 +6,17 @@
 #include "resources/schemora/setup_dialog_resources.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/edit_state.h"
+#include "schemora/core/font_choice.h"
+#include "schemora/core/schemora_doc.h"
+#include "schemora/workspace/page_setup_dialog.h"
 #include "schemora/core/workspace_services.h"
 
 void CMainFrame::registerSetupDialogCommands()
 {
     onCommand(scm::kCmdSelectiveEditing, &CMainFrame::OnSelectiveEditing);
+    onCommand(scm::kCmdTextFont, &CMainFrame::OnTextFont);
+    onCommand(scm::kCmdPageSetup, &CMainFrame::OnPageSetup);
+    onUpdateCommandUI(scm::kCmdPageSetup, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
 void CMainFrame::OnSelectiveEditing()
@@ -21,6 +27,18 @@ void CMainFrame::OnSelectiveEditing()
     RedrawActiveFrame();
 }
 
-void CMainFrame::OnTextFont() {}
+void CMainFrame::OnTextFont()
+{
+    ChooseTextFont();
+    RedrawActiveFrame();
+}
 
-void CMainFrame::OnPageSetup() {}
+void CMainFrame::OnPageSetup()
+{
+    auto* doc = dynamic_cast<CSchemoraDoc*>(GetActiveDocument());
+    if (!doc)
+        return;
+    CPageSetupDlg dialog(*doc, this);
+    if (dialog.DoModal() == plat::kIdOk)
+        RedrawActiveFrame();
+}

@@ -9,6 +9,7 @@
 #include "schemora/core/settings.h"
 #include "schemora/workspace/child_frame.h"
 #include "schemora/workspace/main_frame.h"
+#include "schemora/workspace/style_dialogs.h"
 #include "schemora/netlist/net_pin_display.h"
 #include "schemora/netlist/signal_sources.h"
 #include "schemora/core/sheet_painter.h"
@@ -67,6 +68,10 @@ std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<C
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }
 
 bool OpenSignalSourceFor(int index) { return OpenSignalSourceDialog(index); }
+
+bool RunStyleDialogFor(int type) { return RunStyleDialogForKind(type); }
+
+void RunEditSetupDialog() { CEditSetupDlg(plat::GetMainWnd()).DoModal(); }
 
 void ShowNetPinsFor(plat::Dc& dc, int index)
 {

@@ -4,6 +4,9 @@
 #include "platform/gdi/raster_dc.h"
 #include "resources/schemora/setup_dialog_ids.h"
 #include "schemora/core/edit_state.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/text_style.h"
+#include "platform/app/property_sheet.h"
 
 namespace schemora_test {
 namespace {
@@ -72,6 +75,102 @@ TEST_F(SetupDialogs, ResourceUsageShowsTheDesignBarByObjectCount)
     // 2,000 of 8,000 records: a quarter of the bar is red.
     EXPECT_EQ(lastRed, plat::rgb(255, 0, 0));
     EXPECT_EQ(firstWhite, plat::rgb(255, 255, 255));
+}
+
+TEST_F(SetupDialogs, FontWritesTheSelectedTextsOnlyOnOkAndOtherwiseTheTextTool)
+{
+    add(paint_test::words(kObjText, 100, 100), "R1");
+    add(paint_test::words(kObjLine, 0, 0, 100, 0));
+    const TextToolStyle tool = g_textStyle;
+    plat::FontChoice courier{.face = "Courier New", .height = -12, .weight = 700, .italic = false};
+
+    // Cancel with the text selected: the chooser's starting font is not written anywhere.
+    select({1, 2});
+    host.answerFontDialog(std::nullopt);
+    ASSERT_TRUE(command(kCmdTextFont));
+    EXPECT_EQ(object(1).w[2], 0);
+    EXPECT_EQ(g_textStyle.word(), tool.word());
+    EXPECT_EQ(g_editState.selectionCount, 0);
+
+    select({1, 2});
+    host.answerFontDialog(courier);
+    ASSERT_TRUE(command(kCmdTextFont));
+    EXPECT_EQ(object(1).w[2], 3 | 0x80 | (12 << 8));
+    EXPECT_EQ(object(2).w[2], 100) << "lines keep their words";
+    EXPECT_EQ(g_textStyle.word(), tool.word()) << "with a selection the tool's font stays";
+    EXPECT_EQ(pane(0), "Changed 1 object(s)");
+    ASSERT_TRUE(command(kCmdEditUndo));
+    EXPECT_EQ(object(1).w[2], 0);
+
+    host.answerFontDialog(courier);
+    ASSERT_TRUE(command(kCmdTextFont));
+    EXPECT_EQ(g_textStyle.word(), 3 | 0x80 | (12 << 8)) << "without a selection new texts take it";
+    g_textStyle = tool;
+}
+
+TEST_F(SetupDialogs, GeneralSetupOkGivesTheSelectionWidthStyleAndFill)
+{
+    const SchematicSettings saved = g_settings;
+    add(paint_test::words(kObjRectangle, 0, 0, 100, 100, 6));
+    DrawObject& arrow = add(paint_test::words(kObjArrow, 0, 200, 300, 200, 6));
+    arrow.w[7] = 256 + 2;
+    add(paint_test::words(kObjText, 0, 400), "T");
+    auto answer = [](int button) {
+        return [button](plat::Dialog& d) {
+            auto& sheet = static_cast<plat::PropertySheet&>(d);
+            plat::PropertyPage& draw = *sheet.GetPage(0);
+            draw.SetDlgItemText(kIdcWidth, "12");
+            draw.PressButton(kIdcStyleFirst + 1);
+            draw.PressButton(kIdcFillFirst + 6);
+            return sheet.PressButton(static_cast<unsigned>(button));
+        };
+    };
+    select({1, 2, 3});
+    host.answerDialog(answer(plat::kIdCancel));
+    ASSERT_TRUE(command(kCmdGeneralSetup));
+    EXPECT_EQ(object(1).w[6], 6) << "Cancel changes nothing";
+
+    host.answerDialog(answer(plat::kIdOk));
+    ASSERT_TRUE(command(kCmdGeneralSetup));
+    EXPECT_EQ(object(1).w[6] & 0xFF, 12);
+    EXPECT_EQ(object(1).w[5], 1);
+    EXPECT_EQ(object(1).w[7], 6);
+    EXPECT_EQ(object(2).w[6] & 0xFF, 12);
+    EXPECT_EQ(object(2).w[7], 256 + 2) << "an arrow's head word is not a fill";
+    EXPECT_EQ(object(3).w[5], 0) << "texts take no line styles";
+    EXPECT_EQ(object(3).w[7], 0);
+    EXPECT_EQ(pane(0), "Changed 2 object(s)");
+    ASSERT_TRUE(command(kCmdEditUndo));
+    EXPECT_EQ(object(1).w[6], 6) << "one undo step takes the whole change back";
+    EXPECT_EQ(object(1).w[7], 0);
+    g_settings = saved;
+}
+
+TEST_F(SetupDialogs, PageSetupStoresSizeRevisionAndNumbers)
+{
+    doc()->data().revision = 'C';
+    doc()->data().documentNumber = 12;
+    doc()->SetModifiedFlag(false);
+    std::string shownRevision, shownNumber;
+    host.answerDialog([&](plat::Dialog& d) {
+        EXPECT_EQ(d.title(), "Schematic Page Setup");
+        shownRevision = d.GetDlgItemText(kIdcPageRevision);
+        shownNumber = d.GetDlgItemText(kIdcPageDocNumber);
+        d.ChooseDlgItem(kIdcPageSheetSize, 2);
+        d.SetDlgItemText(kIdcPageRevision, "b");
+        d.SetDlgItemText(kIdcPageDocNumber, "4711");
+        d.SetDlgItemText(kIdcPageStartReference, "abc");
+        return d.PressButton(plat::kIdOk);
+    });
+    ASSERT_TRUE(command(kCmdPageSetup));
+    EXPECT_EQ(shownRevision, "C");
+    EXPECT_EQ(shownNumber, "12");
+    EXPECT_EQ(doc()->data().sheetSize, 'C');
+    EXPECT_EQ(g_current.sheetSize, 'C');
+    EXPECT_EQ(doc()->data().revision, 'A') << "a lower-case letter is stored as A";
+    EXPECT_EQ(doc()->data().documentNumber, 4711);
+    EXPECT_EQ(doc()->data().referenceStart, 1) << "no number keeps the old one";
+    EXPECT_TRUE(doc()->IsModified());
 }
 
 }  // namespace

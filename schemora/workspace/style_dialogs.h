@@ -1,0 +1,106 @@
+#pragma once
+// The style dialogs of the drawing tools (Drawing/Fill Style, Line/Arrow Style, Style, Polygon
+// Setup, Rectangle Style) and Edit Setup. A style dialog edits the one selected object when
+// exactly one is selected and it is of a kind the dialog edits (after an undo snapshot);
+// otherwise it edits the defaults the next new object takes.
+
+#include "platform/app/dialog.h"
+
+#include <initializer_list>
+#include <vector>
+
+struct DrawObject;
+
+class CStyleDialogBase : public plat::Dialog {
+public:
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
+    // The object being edited, null when the dialog edits the defaults.
+    DrawObject* target() const { return target_; }
+
+protected:
+    CStyleDialogBase(unsigned templateId, std::initializer_list<int> kinds, plat::Wnd* parent);
+    // What a dialog shows and stores beyond line style, width and fill.
+    virtual void initExtra() {}
+    virtual void storeExtra() {}
+    virtual void writeObject(DrawObject& o);
+    virtual void writeDefaults();
+    virtual std::string widthShown(int width) const;
+    virtual int widthTyped(const std::string& text) const;
+    bool hasFill() const { return GetDlgItem(kFillCurrentId) != nullptr; }
+
+    int style_ = 0, width_ = 0, fill_ = 0;
+
+private:
+    static constexpr unsigned kFillCurrentId = 538;
+    void OnFillPattern(unsigned id);
+    DrawObject* target_ = nullptr;
+};
+
+// 140: style and width of lines, arrows and arcs; also the fill of rectangles, ellipses,
+// rounded rectangles and triangles.
+class CFillStyleDlg : public CStyleDialogBase {
+public:
+    explicit CFillStyleDlg(plat::Wnd* parent = nullptr);
+};
+
+// 207: style and width of the outlined kinds.
+class CStyleDlg : public CStyleDialogBase {
+public:
+    explicit CStyleDlg(plat::Wnd* parent = nullptr);
+};
+
+// 166: lines and arrows: stem style, width (shown in the chosen units), head shape and count.
+class CLineStyleDlg : public CStyleDialogBase {
+public:
+    explicit CLineStyleDlg(plat::Wnd* parent = nullptr);
+
+private:
+    void initExtra() override;
+    void storeExtra() override;
+    void writeObject(DrawObject& o) override;
+    void writeDefaults() override;
+    std::string widthShown(int width) const override;
+    int widthTyped(const std::string& text) const override;
+    int heads_ = -1, shape_ = 0;
+};
+
+// 237: rectangles and rounded rectangles, with the rounded choice.
+class CRectStyleDlg : public CStyleDialogBase {
+public:
+    explicit CRectStyleDlg(plat::Wnd* parent = nullptr);
+
+private:
+    void initExtra() override;
+    void storeExtra() override;
+    void writeObject(DrawObject& o) override;
+    void writeDefaults() override;
+    bool rounded_ = false;
+};
+
+// 220: triangles and polygons, with the edge count (3 to 10).
+class CPolygonSetupDlg : public CStyleDialogBase {
+public:
+    explicit CPolygonSetupDlg(plat::Wnd* parent = nullptr);
+
+private:
+    void initExtra() override;
+    void storeExtra() override;
+    void writeObject(DrawObject& o) override;
+    void writeDefaults() override;
+    std::string widthShown(int width) const override;
+    int edges_ = 3;
+};
+
+// 221: grid, hidden pins, page breaks, rubberbanding and the 90-degree limit.
+class CEditSetupDlg : public plat::Dialog {
+public:
+    explicit CEditSetupDlg(plat::Wnd* parent = nullptr);
+    bool OnInitDialog() override;
+    void OnOK() override;
+};
+
+// The style dialog a right click opens for a selected object of this kind; false for kinds
+// without one. The object is repainted by the caller.
+bool RunStyleDialogForKind(int type);
