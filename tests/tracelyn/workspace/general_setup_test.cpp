@@ -102,6 +102,10 @@ TEST_F(BoardGeneralSetup, UnvisitedPagesKeepTheirSettingsAndFontSizesStayInTheir
         for (int i = 0; i < 3; ++i)
             display.GetDlgItem(kIdcGenLibFontSpin)->spin(-1);
         EXPECT_EQ(display.GetDlgItemText(kIdcGenLibFont), "5");
+        for (int i = 0; i < 7; ++i)
+            display.GetDlgItem(kIdcGenLibFontSpin)->spin(1);
+        EXPECT_EQ(display.GetDlgItemText(kIdcGenLibFont), "0");
+        display.GetDlgItem(kIdcGenLibFontSpin)->spin(-1);
         for (int i = 0; i < 3; ++i)
             display.GetDlgItem(kIdcGenPinFontSpin)->spin(1);
         EXPECT_EQ(display.GetDlgItemText(kIdcGenPinFont), "0");
@@ -110,7 +114,7 @@ TEST_F(BoardGeneralSetup, UnvisitedPagesKeepTheirSettingsAndFontSizesStayInTheir
         display.PressButton(kIdcGenRoundVias);
         return sheet.PressButton(plat::kIdOk);
     });
-    EXPECT_EQ(g_boardSettings.lib_font, 5);
+    EXPECT_EQ(g_boardSettings.lib_font, 1);
     EXPECT_EQ(g_boardSettings.net_font, 4);
     EXPECT_EQ(g_boardSettings.pin_font, 0);
     EXPECT_EQ(g_boardSettings.mask, 0);
