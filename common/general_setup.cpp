@@ -40,3 +40,9 @@ int BackupTyped(std::string_view text)
 {
     return static_cast<int>(std::clamp<long long>(leadingNumber(text, kBackupChars), 0, kMaxBackupMinutes));
 }
+
+int BackupTypedWithin(std::string_view text, int kept, int maxMinutes)
+{
+    const long long typed = leadingNumber(text, kBackupChars);
+    return typed >= 0 && typed <= maxMinutes ? static_cast<int>(typed) : kept;
+}

@@ -20,3 +20,6 @@ std::string BackupShown(int minutes);
 // The leading number of the typed text ("15 Min." is 15, "None" is 0); a negative number is 0
 // (no backup) and a larger one than the timer can hold is cut to kMaxBackupMinutes.
 int BackupTyped(std::string_view text);
+// The typed interval when its leading number lies in 0 to maxMinutes; otherwise `kept` (a
+// negative or absurdly long interval would set a nonsense timer).
+int BackupTypedWithin(std::string_view text, int kept, int maxMinutes);

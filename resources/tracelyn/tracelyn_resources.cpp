@@ -11,6 +11,8 @@
 #include "resources/tracelyn/copper_ids.h"
 #include "resources/tracelyn/frame_ids.h"
 #include "resources/tracelyn/set_colors_resources.h"
+#include "resources/tracelyn/setup_dialogs.h"
+#include "resources/tracelyn/setup_dialog_ids.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
@@ -297,7 +299,8 @@ std::vector<plat::AcceleratorResource> accelerators()
               {kFVirtKey | kFShift, 'E', kCmdKeyToolFirst + 3},
               {kFVirtKey | kFShift, 'R', kCmdKeyToolFirst + 4},
               {kFVirtKey | kFShift, 'T', kCmdKeyToolFirst + 5},
-              {kFVirtKey | kFShift, plat::kVkF3, kCmdKeyToolFirst + 6}}}};
+              {kFVirtKey | kFShift, plat::kVkF3, kCmdKeyToolFirst + 6},
+              {kFVirtKey | kFControl, plat::kVkF3, kCmdToggleRouteMode}}}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
@@ -407,6 +410,9 @@ void registerTracelynResources()
     AddManufacturingResources(set);
     for (plat::DialogTemplate& t : CopperDialogTemplates())
         set.dialogs.push_back(std::move(t));
+    for (plat::DialogTemplate& t : BoardSetupDialogTemplates())
+        set.dialogs.push_back(std::move(t));
+    AddBoardSetupDialogStrings(set.strings);
     AddBoardSearchResources(set);
     AddBoardAdvancedResources(set);
     // The Main, Insert and Setup toolbars; the Modify and View bars, which carry combos, are

@@ -1,5 +1,6 @@
 #include "schemora/core/paint_style.h"
 
+#include "common/fill_pattern.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
 #include "schemora/core/app_state.h"
@@ -140,13 +141,9 @@ plat::Font MakeTextFont(int attribute, int angleWord, int role)
 
 void PaintFillSwatch(plat::Dc& dc, const plat::Rect& rect, int pattern)
 {
-    constexpr int kBlackIndex = 0, kPatterns = 8;
-    if (pattern < 0 || pattern >= kPatterns)
+    constexpr int kBlackIndex = 0;
+    if (pattern < 0 || pattern >= kFillPatternCount)
         return;
     SelectProgramPalette(dc);
-    const plat::ColorRef black = GetColorRef(kBlackIndex);
-    if (pattern == 1)
-        dc.FillRect(rect, plat::Brush::solid(black));
-    else if (pattern >= 2)
-        dc.FillRect(rect, plat::Brush::hatched(pattern - 2, black));
+    PaintFillPattern(dc, rect, pattern, GetColorRef(kBlackIndex));
 }

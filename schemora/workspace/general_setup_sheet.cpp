@@ -1,6 +1,7 @@
 #include "schemora/workspace/general_setup_sheet.h"
 
 #include "common/general_setup.h"
+#include "common/setup_pages.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 #include "platform/gdi/dc.h"
@@ -23,51 +24,7 @@ namespace {
 constexpr int kMetricUnits = 725;
 constexpr double kDegreesPerRadian = 57.295780490442965;
 constexpr double kRadiansPerDegree = 0.017453292222222222;
-constexpr int kNumberChars = 20;
-
-struct CheckSetting {
-    unsigned id;
-    int* setting;
-};
-
-void fillChecks(plat::Dialog& page, std::span<const CheckSetting> checks)
-{
-    for (const CheckSetting& c : checks)
-        page.CheckDlgButton(c.id, *c.setting != 0 ? 1 : 0);
-}
-
-void storeChecks(const plat::Dialog& page, std::span<const CheckSetting> checks)
-{
-    for (const CheckSetting& c : checks)
-        *c.setting = page.IsDlgButtonChecked(c.id) != 0 ? 1 : 0;
-}
-
-// A radio group stored as its checked id less a base; nothing checked keeps the setting.
-void storeRadio(const plat::Dialog& page, unsigned first, unsigned last, int base, int& setting)
-{
-    if (const unsigned id = page.GetCheckedRadioButton(first, last); id != 0)
-        setting = static_cast<int>(id) - base;
-}
-
-void checkRadio(plat::Dialog& page, unsigned first, unsigned last, int value)
-{
-    if (value >= static_cast<int>(first) && value <= static_cast<int>(last))
-        page.CheckRadioButton(first, last, static_cast<unsigned>(value));
-}
-
-double numberTyped(const plat::Dialog& page, unsigned id)
-{
-    const std::string text = page.GetDlgItemText(id, kNumberChars);
-    const double value = std::strtod(text.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
-}
-
-std::string formatted(const char* format, double value)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
+constexpr int kBlackIndex = 0;
 
 bool metric() { return g_settings.units == kMetricUnits; }
 
@@ -75,10 +32,7 @@ bool metric() { return g_settings.units == kMetricUnits; }
 
 // ---- Drawing ----
 
-CGenDraw::CGenDraw() : plat::PropertyPage(kIddGenDraw, "Drawing")
-{
-    onCommandRange(kIdcFillFirst, kIdcFillLast, &CGenDraw::OnFillPattern);
-}
+CGenDraw::CGenDraw() : FillPatternPage(kIddGenDraw, "Drawing", kIdcFillFirst, kIdcFillCurrent) {}
 
 static std::span<const CheckSetting> drawingChecks()
 {
@@ -92,40 +46,29 @@ static std::span<const CheckSetting> drawingChecks()
 
 bool CGenDraw::OnInitDialog()
 {
-    fillChecks(*this, drawingChecks());
-    checkRadio(*this, kIdcStyleFirst, kIdcStyleLast, g_settings.CurrentStyle + static_cast<int>(kIdcStyleFirst));
-    checkRadio(*this, kIdcHeadStyleFirst, kIdcHeadStyleLast, g_settings.CurrentHeadStyle + static_cast<int>(kIdcHeadStyleFirst));
-    checkRadio(*this, kIdcHeadsNone, kIdcHeadsTwo, g_settings.CurrentHeadNo + 300);
+    FillChecks(*this, drawingChecks());
+    CheckRadioValue(*this, kIdcStyleFirst, kIdcStyleLast, g_settings.CurrentStyle + static_cast<int>(kIdcStyleFirst));
+    CheckRadioValue(*this, kIdcHeadStyleFirst, kIdcHeadStyleLast, g_settings.CurrentHeadStyle + static_cast<int>(kIdcHeadStyleFirst));
+    CheckRadioValue(*this, kIdcHeadsNone, kIdcHeadsTwo, g_settings.CurrentHeadNo + 300);
     SetDlgItemText(kIdcWidth, WidthShown(g_settings.width, metric()));
-    fillPattern_ = g_settings.fillPattern;
+    setFillPattern(g_settings.fillPattern);
     return true;
 }
 
-void CGenDraw::OnFillPattern(unsigned id)
+plat::ColorRef CGenDraw::preparePatternDc(plat::Dc& dc)
 {
-    fillPattern_ = static_cast<int>(id - kIdcFillFirst);
-    if (plat::Control* current = GetDlgItem(kIdcFillCurrent))
-        current->Invalidate();
-}
-
-void CGenDraw::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
-{
-    if (!item.dc)
-        return;
-    if (ctlId >= kIdcFillFirst && ctlId <= kIdcFillLast)
-        PaintFillSwatch(*item.dc, item.rcItem, static_cast<int>(ctlId - kIdcFillFirst));
-    else if (ctlId == kIdcFillCurrent)
-        PaintFillSwatch(*item.dc, item.rcItem, fillPattern_);
+    SelectProgramPalette(dc);
+    return GetColorRef(kBlackIndex);
 }
 
 void CGenDraw::OnOK()
 {
-    storeChecks(*this, drawingChecks());
-    storeRadio(*this, kIdcStyleFirst, kIdcStyleLast, static_cast<int>(kIdcStyleFirst), g_settings.CurrentStyle);
-    storeRadio(*this, kIdcHeadStyleFirst, kIdcHeadStyleLast, static_cast<int>(kIdcHeadStyleFirst), g_settings.CurrentHeadStyle);
-    storeRadio(*this, kIdcHeadsNone, kIdcHeadsTwo, 300, g_settings.CurrentHeadNo);
+    StoreChecks(*this, drawingChecks());
+    StoreRadio(*this, kIdcStyleFirst, kIdcStyleLast, static_cast<int>(kIdcStyleFirst), g_settings.CurrentStyle);
+    StoreRadio(*this, kIdcHeadStyleFirst, kIdcHeadStyleLast, static_cast<int>(kIdcHeadStyleFirst), g_settings.CurrentHeadStyle);
+    StoreRadio(*this, kIdcHeadsNone, kIdcHeadsTwo, 300, g_settings.CurrentHeadNo);
     g_settings.width = WidthTyped(GetDlgItemText(kIdcWidth), metric());
-    g_settings.fillPattern = fillPattern_;
+    g_settings.fillPattern = fillPattern();
     if (g_editState.selectionCount == 0)
         g_editState.CurrentTool = 0;
 }
@@ -146,11 +89,11 @@ static std::span<const CheckSetting> displayChecks()
 
 bool CGenDisp::OnInitDialog()
 {
-    fillChecks(*this, displayChecks());
+    FillChecks(*this, displayChecks());
     return true;
 }
 
-void CGenDisp::OnOK() { storeChecks(*this, displayChecks()); }
+void CGenDisp::OnOK() { StoreChecks(*this, displayChecks()); }
 
 // ---- Miscellaneous ----
 
@@ -167,10 +110,10 @@ static std::span<const CheckSetting> miscChecks()
 
 bool CGenMisc::OnInitDialog()
 {
-    fillChecks(*this, miscChecks());
-    SetDlgItemText(kIdcRotationAngle, formatted("%.2f", g_settings.rotationAngle * kDegreesPerRadian));
-    SetDlgItemText(kIdcEllipseAspect, formatted("%2.1f", g_settings.ellipseAspect));
-    checkRadio(*this, kIdcEnglish, kIdcMetric, g_settings.units);
+    FillChecks(*this, miscChecks());
+    SetDlgItemText(kIdcRotationAngle, Formatted("%.2f", g_settings.rotationAngle * kDegreesPerRadian));
+    SetDlgItemText(kIdcEllipseAspect, Formatted("%2.1f", g_settings.ellipseAspect));
+    CheckRadioValue(*this, kIdcEnglish, kIdcMetric, g_settings.units);
     if (plat::Control* backup = GetDlgItem(kIdcBackup)) {
         for (const char* item : {"None", "10 Min.", "15 Min.", "20 Min.", "30 Min."})
             backup->AddString(item);
@@ -181,10 +124,10 @@ bool CGenMisc::OnInitDialog()
 
 void CGenMisc::OnOK()
 {
-    storeChecks(*this, miscChecks());
-    g_settings.rotationAngle = numberTyped(*this, kIdcRotationAngle) * kRadiansPerDegree;
-    g_settings.ellipseAspect = std::fabs(numberTyped(*this, kIdcEllipseAspect));
-    storeRadio(*this, kIdcEnglish, kIdcMetric, 0, g_settings.units);
+    StoreChecks(*this, miscChecks());
+    g_settings.rotationAngle = NumberTyped(*this, kIdcRotationAngle) * kRadiansPerDegree;
+    g_settings.ellipseAspect = std::fabs(NumberTyped(*this, kIdcEllipseAspect));
+    StoreRadio(*this, kIdcEnglish, kIdcMetric, 0, g_settings.units);
     g_settings.BackupTime = BackupTyped(GetDlgItemText(kIdcBackup));
     if (g_settings.AutoDots == 0 && plat::MessageBox(plat::LoadString(kStrAutoDotsOff), plat::kMbYesNo) == plat::kIdNo)
         g_settings.AutoDots = 1;
@@ -196,26 +139,21 @@ CGenLib::CGenLib() : plat::PropertyPage(kIddGenLib, "Library Parts") {}
 
 bool CGenLib::OnInitDialog()
 {
-    checkRadio(*this, kIdcHidePins, kIdcShowPins, g_settings.hidden);
+    CheckRadioValue(*this, kIdcHidePins, kIdcShowPins, g_settings.hidden);
     CheckDlgButton(kIdcPowerPins, g_settings.showPowerPins != 0 ? 1 : 0);
-    checkRadio(*this, kIdcThroughHole, kIdcSurfaceMount, g_settings.defaultPackage);
+    CheckRadioValue(*this, kIdcThroughHole, kIdcSurfaceMount, g_settings.defaultPackage);
     return true;
 }
 
 void CGenLib::OnOK()
 {
-    storeRadio(*this, kIdcHidePins, kIdcShowPins, 0, g_settings.hidden);
+    StoreRadio(*this, kIdcHidePins, kIdcShowPins, 0, g_settings.hidden);
     g_settings.showPowerPins = IsDlgButtonChecked(kIdcPowerPins) != 0 ? 1 : 0;
-    storeRadio(*this, kIdcThroughHole, kIdcSurfaceMount, 0, g_settings.defaultPackage);
+    StoreRadio(*this, kIdcThroughHole, kIdcSurfaceMount, 0, g_settings.defaultPackage);
 }
 
 // ---- the sheet ----
 
-CGeneral::CGeneral(plat::Wnd* parent) : plat::PropertySheet("General Setup", parent, 0)
-{
-    removeApplyButton();
-    AddPage(&draw_);
-    AddPage(&display_);
-    AddPage(&misc_);
-    AddPage(&library_);
-}
+CGeneral::CGeneral(plat::Wnd* parent) : GeneralSetupSheet(pages(), parent) {}
+
+std::array<plat::PropertyPage*, 4> GeneralSetupPages::pages() { return {&draw_, &display_, &misc_, &library_}; }

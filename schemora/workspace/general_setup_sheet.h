@@ -2,18 +2,18 @@
 // Setup > General: the "General Setup" sheet with its Drawing, Display, Miscellaneous and
 // Library Parts pages over g_settings. Only the pages a person visited are stored on OK.
 
-#include "platform/app/property_sheet.h"
+#include "common/setup_pages.h"
 
-class CGenDraw : public plat::PropertyPage {
+#include <array>
+
+class CGenDraw : public FillPatternPage {
 public:
     CGenDraw();
     bool OnInitDialog() override;
     void OnOK() override;
-    void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
 
-private:
-    void OnFillPattern(unsigned id);
-    int fillPattern_ = 0;
+protected:
+    plat::ColorRef preparePatternDc(plat::Dc& dc) override;
 };
 
 class CGenDisp : public plat::PropertyPage {
@@ -44,9 +44,10 @@ struct GeneralSetupPages {
     CGenDisp display_;
     CGenMisc misc_;
     CGenLib library_;
+    std::array<plat::PropertyPage*, 4> pages();
 };
 
-class CGeneral : private GeneralSetupPages, public plat::PropertySheet {
+class CGeneral : private GeneralSetupPages, public GeneralSetupSheet {
 public:
     explicit CGeneral(plat::Wnd* parent = nullptr);
 };

@@ -44,3 +44,20 @@ TEST(GeneralSetupValues, BackupIntervalTakesTheLeadingNumberAndStaysInTheTimersR
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GeneralSetupValues, BackupTypedWithinKeepsTheOldIntervalForNonsense)
+{
+    struct Case {
+        const char* typed;
+        int stored;
+    };
+    for (const Case c : {Case{"15 Min.", 15}, Case{"None", 0}, Case{"1000", 1000}, Case{"1001", 7}, Case{"-3", 7},
+                         Case{"99999999999999999999999", 7}, Case{"junk", 0}}) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(BackupTypedWithin(c.typed, 7, 1000), c.stored);
+    }
+}
+
+}  // namespace

@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int32_t kTextSizeBits = 0x7F00;
+
 bool takesLineProperties(int kind)
 {
     return kind == kKindLine || kind == kKindRectangle || kind == 5 || kind == kKindEllipse || kind == kKindArc ||
@@ -49,6 +51,11 @@ bool changeObject(BoardObject& o, int change)
             return true;
         default: return false;
         }
+    }
+    if (kind == kKindText && change == kChangeFont) {
+        // The size index sits in bits 8 to 14 of the text's third word; its other bits stay.
+        o.w[2] = (o.w[2] & ~kTextSizeBits) | ((g_boardSettings.CurrentSize << 8) & kTextSizeBits);
+        return true;
     }
     if (kind == kKindPad && change == kChangePad) {
         const int shape = g_boardSettings.padShape;

@@ -51,10 +51,7 @@ constexpr ToolBarDock kStartLayout[] = {{kIdrMainBar, 0},
                                         {kIdrSetupBar, kIdrModifyBar}};
 
 // Menu items of commands still to come: greyed, so nothing seems to happen when chosen.
-constexpr unsigned kNotAvailable[] = {
-    kCmdGeneralSetup,     kCmdLayerSetup,     kCmdSelectiveSetup, kCmdFont,
-    kCmdResources,        kCmdPrintoutSettings, kCmdCopyLibraryParts,
-    kCmdNewPackagePart,   kCmdPartsBin};
+constexpr unsigned kNotAvailable[] = {kCmdCopyLibraryParts, kCmdNewPackagePart, kCmdPartsBin};
 
 }  // namespace
 

@@ -59,6 +59,7 @@ CMainFrame::CMainFrame()
     registerEditCommands();
     registerViewBarCommands();
     registerSetupToggles();
+    registerSetupCommands();
     registerHelpCommands();
     registerFrameCommands();
     addManufacturingCommands();

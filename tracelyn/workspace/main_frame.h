@@ -48,6 +48,15 @@ public:
     // Menu items whose commands are not in the program yet stay greyed.
     void OnUpdateNotAvailable(plat::CmdUI& ui);
     void OnColors();
+    // Setup > General, Layers, Selective Editing and Font, File > Printout Settings, Aux > Resources,
+    // Ctrl+F3 (setup_commands.cpp).
+    void OnGeneralSetup();
+    void OnLayerSetup();
+    void OnPrintoutSettings();
+    void OnToggleRouteMode();
+    void OnSelectiveSetup();
+    void OnResources();
+    void OnFont();
 
     // Editing commands: the drawing tools (a second choice of the current tool opens its
     // style dialog), the tool keys that never open it, Aux > Auto, Setup > Pad and the
@@ -128,6 +137,7 @@ private:
     void registerAdvancedCommands();
     void registerViewBarCommands();
     void registerSetupToggles();
+    void registerSetupCommands();
     void registerHelpCommands();
     void registerFrameCommands();
     bool createToolBars();

@@ -15,6 +15,7 @@
 #include "tracelyn/core/text_entry.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/setup_dialogs.h"
 
 #include <iterator>
 #include <string>
@@ -63,6 +64,11 @@ void runStyleDialogFor(unsigned tool)
         dialog.DoModal();
         break;
     }
+    case kCmdToolRoute: {
+        CIncrementalRouterDlg dialog;
+        dialog.DoModal();
+        break;
+    }
     default:
         break;
     }
@@ -106,7 +112,9 @@ void CMainFrame::OnTool(unsigned id)
             g_gesture.tool = kToolNone;
         return;
     }
-    if (again)
+    if (again && id == kCmdToolText)
+        OnFont();
+    else if (again)
         runStyleDialogFor(id);
     g_gesture.tool = tool;
     dropSelection();

@@ -1,0 +1,60 @@
+#pragma once
+// What the option pages of both editors' General Setup sheets have in common: check boxes and
+// radio groups tied to integer settings, numbers read from bounded edits, the fill-pattern
+// buttons with their swatch, and the sheet itself (titled "General Setup", no parent window,
+// no Apply button, OK stores the visited pages only).
+
+#include "platform/app/property_sheet.h"
+#include "platform/gdi/gdi_types.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace plat { class Dc; }
+
+// A check box and the setting it shows: non-zero checks it, the box stores 1 or 0.
+struct CheckSetting {
+    unsigned id;
+    int32_t* setting;
+};
+void FillChecks(plat::Dialog& page, std::span<const CheckSetting> checks);
+void StoreChecks(const plat::Dialog& page, std::span<const CheckSetting> checks);
+
+// A radio group first..last shown from a value; a value outside the group checks nothing.
+void CheckRadioValue(plat::Dialog& page, unsigned first, unsigned last, int value);
+// The checked id less base; nothing checked keeps the setting.
+void StoreRadio(const plat::Dialog& page, unsigned first, unsigned last, int base, int32_t& setting);
+
+// The number at the start of the edit's first maxChars characters; 0 when there is none or it
+// is not finite.
+double NumberTyped(const plat::Dialog& page, unsigned id, int maxChars = 20);
+// printf of one number, for the edits.
+std::string Formatted(const char* format, double value);
+
+// A page with the eight fill-pattern buttons first..first + 7 and the swatch that shows the
+// pattern chosen: a click chooses at once; the buttons and the swatch paint their pattern (0
+// hollow, 1 solid, 2 to 7 the hatch styles 0 to 5) in the colour the program gives.
+class FillPatternPage : public plat::PropertyPage {
+public:
+    FillPatternPage(unsigned templateId, std::string caption, unsigned firstButton, unsigned swatch);
+    void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
+
+protected:
+    int fillPattern() const { return fillPattern_; }
+    void setFillPattern(int pattern) { fillPattern_ = pattern; }
+    // Realises the program's palette on the device context and answers the pattern colour.
+    virtual plat::ColorRef preparePatternDc(plat::Dc& dc) = 0;
+
+private:
+    void OnFillPattern(unsigned id);
+    unsigned firstButton_;
+    unsigned swatch_;
+    int fillPattern_ = 0;
+};
+
+// The "General Setup" sheet over the pages given, in tab order.
+class GeneralSetupSheet : public plat::PropertySheet {
+public:
+    GeneralSetupSheet(std::span<plat::PropertyPage* const> pages, plat::Wnd* parent);
+};

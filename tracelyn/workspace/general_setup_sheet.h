@@ -1,0 +1,78 @@
+#pragma once
+// Setup > General of the board program: the "General Setup" sheet with its Drawing, Display,
+// Miscellaneous and Incremental Router pages over the board settings. Only the pages a person
+// visited are stored on OK; Cancel stores nothing.
+
+#include "common/setup_pages.h"
+#include "tracelyn/workspace/length_fields.h"
+#include "tracelyn/workspace/router_setup_fields.h"
+
+#include <array>
+#include <cstdint>
+
+// The outline style, fill pattern and width the Drawing page works on. They start from the
+// defaults; with objects selected OK leaves the defaults alone and the frame gives these to
+// the selection.
+struct DrawingSet {
+    int32_t style = 0;
+    int32_t fill = 0;
+    int32_t width = 0;
+};
+
+class CGenDraw : public FillPatternPage {
+public:
+    CGenDraw();
+    bool OnInitDialog() override;
+    void OnOK() override;
+    const DrawingSet& workingSet() const { return working_; }
+
+protected:
+    plat::ColorRef preparePatternDc(plat::Dc& dc) override;
+
+private:
+    DrawingSet working_;
+    LengthFields width_;
+};
+
+class CGenDisp : public plat::PropertyPage {
+public:
+    CGenDisp();
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void OnSpin(unsigned id);
+};
+
+class CGenMisc : public plat::PropertyPage {
+public:
+    CGenMisc();
+    bool OnInitDialog() override;
+    void OnOK() override;
+};
+
+class CGenRouter : public plat::PropertyPage {
+public:
+    CGenRouter();
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    RouterFields fields_;
+};
+
+// The pages are a base built before the sheet and destroyed after it, so the sheet's
+// destructor still finds them alive.
+struct BoardSetupPages {
+    CGenDraw draw_;
+    CGenDisp display_;
+    CGenMisc misc_;
+    CGenRouter router_;
+    std::array<plat::PropertyPage*, 4> pages();
+};
+
+class CGeneral : private BoardSetupPages, public GeneralSetupSheet {
+public:
+    explicit CGeneral(plat::Wnd* parent = nullptr);
+    const DrawingSet& drawingSet() const { return draw_.workingSet(); }
+};
