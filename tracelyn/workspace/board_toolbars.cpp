@@ -53,7 +53,7 @@ constexpr ToolBarDock kStartLayout[] = {{kIdrMainBar, 0},
 // Menu items of commands still to come: greyed, so nothing seems to happen when chosen.
 constexpr unsigned kNotAvailable[] = {
     kCmdGeneralSetup,     kCmdLayerSetup,     kCmdSelectiveSetup, kCmdFont,
-    kCmdResources,        kCmdPrintoutSettings, kCmdCopyLibraryParts,
+    kCmdResources,        kCmdPrintoutSettings,
     kCmdNewPackagePart,   kCmdPartsBin};
 
 }  // namespace

@@ -392,7 +392,7 @@ void CEditSetupDlg::OnOK()
 
 // ---- Library Parts ----
 
-quill::LibraryChoiceState g_packageChoice;
+quill::LibraryChoiceState g_packageChoice{"Standard", {}};
 
 namespace {
 

@@ -61,6 +61,7 @@ CMainFrame::CMainFrame()
     registerSetupToggles();
     registerHelpCommands();
     registerFrameCommands();
+    registerLibraryCommands();
     addManufacturingCommands();
     registerSearchCommands();
     registerAdvancedCommands();
