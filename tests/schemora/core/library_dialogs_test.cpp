@@ -7,6 +7,7 @@
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "resources/schemora/edit_ids.h"
+#include "resources/schemora/part_dialog_ids.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_transform.h"
 #include "schemora/core/part_type_reload.h"
@@ -331,6 +332,38 @@ TEST_F(LibraryDialogs, ReloadKeepsEveryPartTypeAtItsIndex)
     EXPECT_GE(keptFirst, kept.w[1]);
     EXPECT_LT(keptFirst + keptCount - 1, kept.w[1] + kept.w[2]);
     EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(first + 2)].name, "DEVICE\\C");
+}
+
+// Utilities > BUILD Utility passes only a ".LIB" file of the list, whole, as one argument.
+TEST_F(LibraryDialogs, BuildPassesOneListedFileAsOneArgument)
+{
+    std::ofstream(lib("MY PARTS.LIB")) << "%partname X\n%end\n";
+    std::ofstream(lib("B.LIB")) << "%partname Y\n%end\n";
+    const std::string folderPath = (folder.path() / "LIB").string();
+    std::vector<std::string> shown;
+    host.answerDialog([&](plat::Dialog& d) {
+        shown.push_back(d.GetDlgItemText(kIdcBuildFolder));
+        shown.push_back(d.GetDlgItemText(kIdcBuildFile));
+        d.PressButton(kIdcBuildEdit);
+        // Typed text that is no file of the list starts nothing and keeps the dialog open.
+        d.TypeDlgItemText(kIdcBuildFile, "B.LIB; rm -rf x");
+        EXPECT_EQ(d.PressButton(plat::kIdOk), -1);
+        d.TypeDlgItemText(kIdcBuildFile, "../B.LIB");
+        EXPECT_EQ(d.PressButton(plat::kIdOk), -1);
+        d.ChooseDlgItem(kIdcBuildFiles, d.GetDlgItem(kIdcBuildFiles)->FindStringExact(-1, "MY PARTS.LIB"));
+        return d.PressButton(plat::kIdOk);
+    });
+    ASSERT_TRUE(command(kCmdBuildUtility));
+    EXPECT_EQ(shown, (std::vector<std::string>{folderPath, "B.LIB"}));
+    EXPECT_EQ(host.count("text viewer: " + folderPath + "/B.LIB"), 1);
+    EXPECT_EQ(host.count("program: build \"" + folderPath + "/MY PARTS.LIB\""), 1);
+    EXPECT_EQ(host.count("message box: Select a .LIB file of the list"), 2);
+
+    // A build program that cannot be started: its message, and the dialog closes.
+    host.setProgramsStart(false);
+    host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
+    ASSERT_TRUE(command(kCmdBuildUtility));
+    EXPECT_EQ(lastMessage(), "Error: check location of BUILD utility");
 }
 
 }  // namespace
