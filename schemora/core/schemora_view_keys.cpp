@@ -303,6 +303,11 @@ void CSchemoraView::openObjectDialog(plat::Point point)
         return;
     }
     DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
+    if (o.isPart()) {
+        if (EditPartFor(index))
+            RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+        return;
+    }
     // The style dialogs of the other kinds are not in this program yet.
     if (o.type() != kObjText)
         return;

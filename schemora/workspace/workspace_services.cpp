@@ -7,6 +7,7 @@
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/settings.h"
+#include "schemora/workspace/edit_part_dialog.h"
 #include "schemora/workspace/child_frame.h"
 #include "schemora/workspace/main_frame.h"
 #include "schemora/netlist/net_pin_display.h"
@@ -67,6 +68,8 @@ std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<C
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }
 
 bool OpenSignalSourceFor(int index) { return OpenSignalSourceDialog(index); }
+
+bool EditPartFor(int index) { return RunEditPartDialog(index); }
 
 void ShowNetPinsFor(plat::Dc& dc, int index)
 {
