@@ -17,6 +17,7 @@
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
+#include "tracelyn/workspace/edit_part_dialogs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -515,6 +516,8 @@ bool RunObjectPropertyDialog(int index)
     } else if (kind == kKindPolygon) {
         CPolygonSetupDlg dialog;
         changed = dialog.DoModal() == plat::kIdOk;
+    } else if (o.isPart()) {
+        changed = RunEditPartDialog(index);
     }
     if (changed)
         RedrawActiveFrame();
