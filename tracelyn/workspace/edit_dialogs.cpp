@@ -17,6 +17,7 @@
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/package_preview.h"
 #include "tracelyn/workspace/edit_part_dialogs.h"
 
 #include <algorithm>
@@ -423,6 +424,9 @@ quill::LibraryBrowserServices packageLibraryServices()
         return RewriteLibrary(library, part, kRewriteDelete) == 1;
     };
     s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
+    s.drawPreview = [](plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part) {
+        DrawPartPreview(dc, client, library, part);
+    };
     s.modify = [](const std::string&, const std::string&) {
         // The package editor is not part of this program yet.
         plat::MessageBox("The package editor is not available yet.", plat::kMbIconInformation);
