@@ -336,6 +336,13 @@ std::optional<std::string> ReadPartDescription(std::string_view library, std::st
     return std::nullopt;
 }
 
+int ListLibraryPackages(std::vector<std::string>& list, std::string_view library, std::string_view text, int mode)
+{
+    const size_t before = list.size();
+    SearchLibraryParts(library, text, list, mode);
+    return static_cast<int>(list.size() - before);
+}
+
 std::optional<plat::Archive> OpenPartLibrary(std::string_view library, std::string_view part)
 {
     CatalogHeader header;

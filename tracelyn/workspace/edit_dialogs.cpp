@@ -409,9 +409,7 @@ quill::LibraryBrowserServices packageLibraryServices()
         return names;
     };
     s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
-        const size_t before = lines.size();
-        SearchLibraryParts(library, text, lines, mode);
-        return static_cast<int>(lines.size() - before);
+        return ListLibraryPackages(lines, library, text, mode);
     };
     s.details = [](const std::string& library, const std::string& part) -> std::optional<quill::LibraryPartDetails> {
         std::optional<std::string> description = ReadPartDescription(library, part);
