@@ -3,6 +3,7 @@
 #include "common/library_save_names.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
+#include "platform/gdi/dc.h"
 #include "platform/system/files.h"
 
 #include <array>
@@ -87,6 +88,7 @@ void LibraryBrowserDlg::fillLibraries()
 void LibraryBrowserDlg::showParts()
 {
     chosenPart_.clear();
+    showPreview();
     plat::Control* parts = GetDlgItem(kIdcBrowserPartList);
     if (!parts)
         return;
@@ -131,6 +133,24 @@ void LibraryBrowserDlg::choosePart(const std::string& library, const std::string
     const std::optional<LibraryPartDetails> details = services_.details(library, chosenPart_);
     SetDlgItemText(kIdcBrowserPackage, details ? details->package : std::string());
     SetDlgItemText(kIdcBrowserDescription, details ? details->description : std::string());
+    showPreview();
+}
+
+void LibraryBrowserDlg::showPreview()
+{
+    if (plat::Control* preview = GetDlgItem(kIdcBrowserPreview))
+        preview->Invalidate();
+}
+
+void LibraryBrowserDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
+{
+    if (ctlId != kIdcBrowserPreview || !item.dc) {
+        plat::Dialog::OnDrawItem(ctlId, item);
+        return;
+    }
+    item.dc->FillRect(item.rcItem, plat::Brush::solid(plat::rgb(255, 255, 255)));
+    if (!chosenPart_.empty() && services_.drawPreview)
+        services_.drawPreview(*item.dc, item.rcItem, choice_.library, chosenPart_);
 }
 
 void LibraryBrowserDlg::OnPartChosen()
@@ -260,6 +280,8 @@ plat::DialogTemplate LibraryBrowserTemplate(unsigned templateId)
         {.id = kIdcSearchResults, .kind = K::ListBox, .row = 6, .height = kListHeight},
         {.id = kIdcSearchButton, .kind = K::PushButton, .text = "Search", .row = 6, .column = 1},
         {.id = kIdcSearchStatus, .kind = K::Static, .row = 7},
+        {.id = kIdcBrowserPreview, .kind = K::StaticFrame, .row = 1, .column = 2, .width = 140, .height = kListHeight,
+         .rowSpan = 3},
         {.id = kNoId, .kind = K::Static, .text = "Package", .row = 8},
         {.id = kIdcBrowserPackage, .kind = K::Static, .row = 8, .column = 1},
         {.id = kNoId, .kind = K::Static, .text = "Description", .row = 9},

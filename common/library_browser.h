@@ -34,6 +34,7 @@ enum : unsigned {
     kIdcSearchLibrary = 1311,
     kIdcSearchStatus = 1048,
     kIdcSearchButton = 234,
+    kIdcBrowserPreview = 406,
 };
 
 inline constexpr std::string_view kAllLibraries = "All";
@@ -56,6 +57,9 @@ struct LibraryBrowserServices {
     std::function<void(const std::string& library)> writeList;
     // Modify Part: opens the part's editor; false while there is none to open.
     std::function<bool(const std::string& library, const std::string& part)> modify;
+    // Draws the part into the preview frame (dc is a client DC of the frame).
+    std::function<void(plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part)>
+        drawPreview;
 };
 
 // The library and the part the person chose last; the program keeps one for its browser.
@@ -70,9 +74,12 @@ public:
                       plat::Wnd* parent = nullptr);
     bool OnInitDialog() override;
     void OnOK() override;
+    // The preview frame shows the part chosen last.
+    void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
 
 private:
     void fillLibraries();
+    void showPreview();
     void showParts();
     void choosePart(const std::string& library, const std::string& part);
     void OnTabChanged();

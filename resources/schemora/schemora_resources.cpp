@@ -1,5 +1,6 @@
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/edit_resources.h"
+#include "resources/schemora/part_dialog_resources.h"
 #include "resources/schemora/advanced_edit_resources.h"
 #include "resources/schemora/simulation_ids.h"
 
@@ -74,6 +75,7 @@ plat::MenuItem utilitiesMenu()
     plat::MenuItem utilities = menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
                                                         menuItem(kCmdDesignRules, "&Design Rules")});
     AddUtilitiesItems(utilities);
+    AddBuildUtilityItem(utilities);
     AddCopyLibraryPartsItem(utilities);
     return utilities;
 }
@@ -185,6 +187,8 @@ std::vector<plat::DialogTemplate> dialogs()
         CopyLibraryPartsDialog(),
     };
     for (plat::DialogTemplate& t : SimulationDialogTemplates())
+        list.push_back(std::move(t));
+    for (plat::DialogTemplate& t : PartDialogTemplates())
         list.push_back(std::move(t));
     return list;
 }

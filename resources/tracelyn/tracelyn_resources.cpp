@@ -4,6 +4,7 @@
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
+#include "resources/tracelyn/library_dialogs.h"
 #include "resources/tracelyn/board_search_resources.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "resources/tracelyn/board_command_ids.h"
@@ -406,6 +407,8 @@ void registerTracelynResources()
     for (plat::DialogTemplate& t : RouteDialogTemplates())
         set.dialogs.push_back(std::move(t));
     for (plat::DialogTemplate& t : EditDialogTemplates())
+        set.dialogs.push_back(std::move(t));
+    for (plat::DialogTemplate& t : LibraryDialogTemplates())
         set.dialogs.push_back(std::move(t));
     AddManufacturingResources(set);
     for (plat::DialogTemplate& t : CopperDialogTemplates())

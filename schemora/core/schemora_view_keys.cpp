@@ -319,6 +319,11 @@ void CSchemoraView::openObjectDialog(plat::Point point)
         return;
     }
     DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
+    if (o.isPart()) {
+        if (EditPartFor(index))
+            RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+        return;
+    }
     if (o.type() == kObjText) {
         if (const std::optional<int> style = ChooseTextStyle(o.w[2])) {
             g_editState.selectionCount = 1;

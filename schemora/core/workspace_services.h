@@ -95,6 +95,10 @@ int BusToolClick();
 int LastBusRecord();
 // Edit Setup: F9 pressed while edit mode is already on.
 void RunEditSetupDialog();
+// Opens Edit Part for object index when it is a placed part other than a signal source or a
+// ground; true when the part was changed (one undo step). The view's right-button handler
+// calls it for the one selected object.
+bool EditPartFor(int index);
 
 // Edit Nets Only: traces the net of the wire just selected, shows its pins on status pane 0
 // and highlights its wires and dots on dc (which the view has mapped).

@@ -1,15 +1,18 @@
 // The main frame's library commands: the drawing saved as a library part, parts copied
-// between libraries.
+// between libraries, and the build utility.
 #include "schemora/workspace/main_frame.h"
 
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/current_document.h"
+#include "resources/schemora/part_dialog_ids.h"
+#include "schemora/workspace/build_part_dialog.h"
 #include "schemora/workspace/library_save_dialogs.h"
 
 void CMainFrame::registerLibraryCommands()
 {
     onCommand(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnSaveAsLibraryPart);
     onCommand(scm::kCmdCopyLibraryParts, &CMainFrame::OnCopyLibraryParts);
+    onCommand(scm::kCmdBuildUtility, &CMainFrame::OnBuildUtility);
     onUpdateCommandUI(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
@@ -25,5 +28,11 @@ void CMainFrame::OnSaveAsLibraryPart()
 void CMainFrame::OnCopyLibraryParts()
 {
     CCopyLibPartsDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnBuildUtility()
+{
+    CBuildPartDlg dialog(this);
     dialog.DoModal();
 }

@@ -4,6 +4,7 @@
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/part_library.h"
+#include "schemora/core/part_previews.h"
 
 quill::LibraryChoiceState g_libraryChoice{"Device", {}};
 
@@ -35,6 +36,9 @@ quill::LibraryBrowserServices partLibraryServices()
         return RewriteLibrary(library, part, kRewriteDelete) == 1;
     };
     s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
+    s.drawPreview = [](plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part) {
+        DrawPartPreview(dc, client, library, part);
+    };
     s.modify = [](const std::string&, const std::string&) {
         // The library part editor is not part of this program yet.
         plat::MessageBox("The part editor is not available yet.", plat::kMbIconInformation);

@@ -1,66 +1,16 @@
 #include "schemora/workspace/library_save_dialogs.h"
 
-#include "common/library_save_names.h"
 #include "platform/core/ui_host.h"
-#include "platform/system/files.h"
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/object_store.h"
 #include "schemora/core/part_library.h"
+#include "schemora/core/part_type_reload.h"
 #include "schemora/workspace/library_parts_dialog.h"
-
-#include <optional>
-#include <variant>
+#include "schemora/core/workspace_services.h"
 
 namespace {
-
-constexpr std::string_view kLibraryExtension = ".CON";
-
-std::string baseName(const std::string& file) { return file.substr(0, file.find('.')); }
-
-// Fills a list (or combo) with the ".CON" files of the library folder and selects the current
-// library; returns the selected index or -1.
-int fillLibraryFiles(plat::Control* list)
-{
-    if (!list)
-        return -1;
-    list->ResetContent();
-    int current = -1;
-    for (const std::string& file : plat::listFiles(g_folders.libraryFolder + "*.CON")) {
-        const int at = list->AddString(file);
-        if (quill::SameLibraryFile(baseName(file), g_libraryChoice.library))
-            current = at;
-    }
-    list->SetCurSel(current);
-    return current;
-}
-
-void fillPartList(plat::Control* list, const std::string& library)
-{
-    if (!list)
-        return;
-    list->ResetContent();
-    std::vector<std::string> names;
-    if (FillLibraryPartList(names, baseName(library), false))
-        for (const std::string& name : names)
-            list->AddString(name);
-}
-
-// The listed file the typed library file name stands for, compared regardless of case.
-std::optional<std::string> listedLibrary(const plat::Control* list, const std::string& file)
-{
-    for (int i = 0; list && i < list->GetCount(); ++i)
-        if (quill::SameLibraryFile(list->GetItemText(i), file))
-            return list->GetItemText(i);
-    return std::nullopt;
-}
-
-std::string selectedText(const plat::Control* list)
-{
-    const int sel = list ? list->GetCurSel() : -1;
-    return sel < 0 ? std::string() : list->GetItemText(sel);
-}
 
 // Points the current-object globals at a scratch store while a copy passes through them, and
 // puts them back however the copy ends.
@@ -81,163 +31,65 @@ private:
     DrawObjectStore store_;
 };
 
+bool copyPart(const std::string& from, const std::string& part, const std::string& to)
+{
+    ScratchDrawing scratch;
+    auto archive = OpenPartLibrary(from, part, false);
+    if (!archive || (g_current.count = ReadPartRecords(*archive)) <= 0) {
+        plat::MessageBox("Can't read part " + part);
+        return false;
+    }
+    return RewriteLibrary(to, part, kRewriteAddOrReplace) == 1;
+}
+
+// A saved part that the open drawings use can be read again at once.
+void offerReload(const std::string& library, const std::string& part)
+{
+    if (LoadedPartTypeOf(library, part) == 0)
+        return;
+    if (plat::MessageBox("Part is being used.\nClick YES to re-load the library", plat::kMbYesNo) != plat::kIdYes)
+        return;
+    ReloadPartTypes();
+    RedrawActiveFrame();
+}
+
+quill::LibraryStoreServices partLibraryStore()
+{
+    quill::LibraryStoreServices s;
+    s.folder = g_folders.libraryFolder;
+    s.extension = ".CON";
+    s.listParts = [](const std::string& library) {
+        std::vector<std::string> names;
+        FillLibraryPartList(names, library, false);
+        return names;
+    };
+    s.writePart = [](const std::string& library, const std::string& part) {
+        return RewriteLibrary(library, part, kRewriteAddOrReplace) == 1;
+    };
+    s.newLibrary = [](const std::string& file) { return NewPartLibrary(file) == 1; };
+    s.copyPart = copyPart;
+    s.afterSave = offerReload;
+    return s;
+}
+
+quill::LibraryStoreIds saveIds()
+{
+    return {.libraryEdit = scm::kIdcSaveLibraryName, .partEdit = scm::kIdcPartName};
+}
+
+quill::LibraryStoreIds copyIds()
+{
+    return {.destination = scm::kIdcDestinationLibrary, .status = scm::kIdcPartsStatus, .copyButton = scm::kIdcCopyPart};
+}
+
 }  // namespace
 
-// ---- Save Library Part ----
-
-CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent) : plat::Dialog(scm::kIddSaveLibraryPart, parent)
+CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
+    : quill::LibrarySaveDlg(scm::kIddSaveLibraryPart, saveIds(), partLibraryStore(), g_libraryChoice, parent)
 {
-    onNotify(scm::kIdcLibraryList, plat::kLbnSelChange, &CSaveLibPartDlg::OnLibraryChosen);
-    onNotify(scm::kIdcPartList, plat::kLbnSelChange, &CSaveLibPartDlg::OnPartChosen);
-    onNotify(scm::kIdcSaveLibraryName, plat::kEnChange, &CSaveLibPartDlg::OnLibraryTyped);
-    onNotify(scm::kIdcPartName, plat::kEnChange, &CSaveLibPartDlg::OnPartTyped);
 }
 
-bool CSaveLibPartDlg::OnInitDialog()
+CCopyLibPartsDlg::CCopyLibPartsDlg(plat::Wnd* parent)
+    : quill::LibraryCopyDlg(scm::kIddCopyLibraryParts, copyIds(), partLibraryStore(), g_libraryChoice, parent)
 {
-    plat::Control* libraries = GetDlgItem(scm::kIdcLibraryList);
-    const int current = fillLibraryFiles(libraries);
-    SetDlgItemText(scm::kIdcPartName, g_libraryChoice.part);
-    if (current >= 0)
-        fillPartList(GetDlgItem(scm::kIdcPartList), libraries->GetItemText(current));
-    SetDlgItemText(scm::kIdcSaveLibraryName, g_libraryChoice.library);
-    return true;
-}
-
-void CSaveLibPartDlg::OnLibraryChosen()
-{
-    const std::string file = selectedText(GetDlgItem(scm::kIdcLibraryList));
-    if (file.empty())
-        return;
-    g_libraryChoice.library = baseName(file);
-    SetDlgItemText(scm::kIdcSaveLibraryName, file);
-    fillPartList(GetDlgItem(scm::kIdcPartList), file);
-}
-
-void CSaveLibPartDlg::OnPartChosen()
-{
-    const std::string part = selectedText(GetDlgItem(scm::kIdcPartList));
-    if (!part.empty())
-        SetDlgItemText(scm::kIdcPartName, baseName(part));
-}
-
-void CSaveLibPartDlg::OnLibraryTyped()
-{
-    const std::string typed = GetDlgItemText(scm::kIdcSaveLibraryName, quill::kMaxTypedSaveName);
-    if (plat::Control* list = GetDlgItem(scm::kIdcLibraryList); list && !typed.empty())
-        list->SelectString(-1, typed);
-}
-
-void CSaveLibPartDlg::OnPartTyped()
-{
-    const std::string typed = GetDlgItemText(scm::kIdcPartName, quill::kMaxTypedSaveName);
-    if (plat::Control* list = GetDlgItem(scm::kIdcPartList); list && !typed.empty())
-        list->SelectString(-1, typed);
-}
-
-void CSaveLibPartDlg::OnOK()
-{
-    const auto part = quill::CheckPartName(GetDlgItemText(scm::kIdcPartName, quill::kMaxTypedSaveName));
-    if (const auto* refusal = std::get_if<std::string_view>(&part)) {
-        plat::MessageBox(*refusal);
-        return;
-    }
-    const auto library = quill::CheckLibraryFileName(GetDlgItemText(scm::kIdcSaveLibraryName, quill::kMaxTypedSaveName),
-                                                     kLibraryExtension);
-    if (const auto* refusal = std::get_if<std::string_view>(&library)) {
-        plat::MessageBox(*refusal);
-        return;
-    }
-    if (!writePart(std::get<std::string>(library), std::get<std::string>(part)))
-        return;
-    g_libraryChoice.library = baseName(std::get<std::string>(library));
-    g_libraryChoice.part = std::get<std::string>(part);
-    EndDialog(plat::kIdOk);
-}
-
-bool CSaveLibPartDlg::writePart(const std::string& libraryFile, const std::string& part)
-{
-    const std::optional<std::string> listed = listedLibrary(GetDlgItem(scm::kIdcLibraryList), libraryFile);
-    if (listed) {
-        if (plat::isReadOnlyFile(g_folders.libraryFolder + *listed)) {
-            plat::MessageBox(quill::kMsgLibraryProtected);
-            return false;
-        }
-        return RewriteLibrary(baseName(*listed), part, kRewriteAddOrReplace) == 1;
-    }
-    return NewPartLibrary(libraryFile) == 1 && RewriteLibrary(baseName(libraryFile), part, kRewriteAddOrReplace) == 1;
-}
-
-// ---- Copy/Move Library Parts ----
-
-CCopyLibPartsDlg::CCopyLibPartsDlg(plat::Wnd* parent) : plat::Dialog(scm::kIddCopyLibraryParts, parent)
-{
-    onNotify(scm::kIdcLibraryList, plat::kLbnSelChange, &CCopyLibPartsDlg::OnLibraryChosen);
-    onNotify(scm::kIdcPartList, plat::kLbnSelChange, &CCopyLibPartsDlg::OnPartChosen);
-    onCommand(scm::kIdcCopyPart, &CCopyLibPartsDlg::OnCopy);
-}
-
-bool CCopyLibPartsDlg::OnInitDialog()
-{
-    plat::Control* libraries = GetDlgItem(scm::kIdcLibraryList);
-    const int current = fillLibraryFiles(libraries);
-    if (current >= 0)
-        fillPartList(GetDlgItem(scm::kIdcPartList), libraries->GetItemText(current));
-    if (plat::Control* destinations = GetDlgItem(scm::kIdcDestinationLibrary); destinations && libraries)
-        for (int i = 0; i < libraries->GetCount(); ++i)
-            destinations->AddString(libraries->GetItemText(i));
-    SetDlgItemText(scm::kIdcPartsStatus, "Select source part");
-    return true;
-}
-
-void CCopyLibPartsDlg::OnLibraryChosen()
-{
-    const std::string file = selectedText(GetDlgItem(scm::kIdcLibraryList));
-    if (file.empty())
-        return;
-    g_libraryChoice.library = baseName(file);
-    part_.clear();
-    fillPartList(GetDlgItem(scm::kIdcPartList), file);
-}
-
-void CCopyLibPartsDlg::OnPartChosen()
-{
-    const std::string part = selectedText(GetDlgItem(scm::kIdcPartList));
-    if (part.empty())
-        return;
-    part_ = baseName(part);
-    g_libraryChoice.part = part_;
-}
-
-void CCopyLibPartsDlg::OnCopy()
-{
-    if (part_.empty()) {
-        plat::MessageBox("Please select a part");
-        return;
-    }
-    const auto destination = quill::CheckLibraryFileName(
-        GetDlgItemText(scm::kIdcDestinationLibrary, quill::kMaxTypedSaveName), kLibraryExtension);
-    if (const auto* refusal = std::get_if<std::string_view>(&destination)) {
-        plat::MessageBox(*refusal);
-        return;
-    }
-    const std::string target = std::get<std::string>(destination);
-    const std::optional<std::string> listed = listedLibrary(GetDlgItem(scm::kIdcLibraryList), target);
-    if (!listed) {
-        plat::MessageBox("Can't open file " + target);
-        return;
-    }
-    if (plat::isReadOnlyFile(g_folders.libraryFolder + *listed)) {
-        plat::MessageBox(quill::kMsgLibraryProtected);
-        return;
-    }
-    ScratchDrawing scratch;
-    auto archive = OpenPartLibrary(g_libraryChoice.library, part_, false);
-    if (!archive || (g_current.count = ReadPartRecords(*archive)) <= 0) {
-        plat::MessageBox("Can't read part " + part_);
-        return;
-    }
-    if (RewriteLibrary(baseName(*listed), part_, kRewriteAddOrReplace) != 1)
-        return;
-    SetDlgItemText(scm::kIdcPartsStatus, "Copied part " + part_ + " to " + *listed);
 }

@@ -1,39 +1,20 @@
 #pragma once
 // Saving the drawing as a part of a ".CON" library, and copying a part from one library into
-// another. Both check every typed name before any library is touched and say only what was
-// really written.
+// another, through the dialogs both editors share.
 
-#include "platform/app/dialog.h"
-
-#include <string>
-#include <vector>
+#include "common/library_store_dialogs.h"
 
 // "Save Library Part": writes the current object array as a part of the chosen library (a new
-// library after "Start new library: %s?"). The dialog stays open unless the part was written.
-class CSaveLibPartDlg : public plat::Dialog {
+// library after "Start new library: %s?"). The dialog stays open unless the part was written;
+// afterwards the part types of the open drawings that use the part can be re-loaded.
+class CSaveLibPartDlg : public quill::LibrarySaveDlg {
 public:
     explicit CSaveLibPartDlg(plat::Wnd* parent = nullptr);
-    bool OnInitDialog() override;
-    void OnOK() override;
-
-private:
-    void OnLibraryChosen();
-    void OnPartChosen();
-    void OnLibraryTyped();
-    void OnPartTyped();
-    bool writePart(const std::string& libraryFile, const std::string& part);
 };
 
 // "Copy/Move Library Parts": copies the chosen part of the source library into the destination
 // library; stays open for further copies.
-class CCopyLibPartsDlg : public plat::Dialog {
+class CCopyLibPartsDlg : public quill::LibraryCopyDlg {
 public:
     explicit CCopyLibPartsDlg(plat::Wnd* parent = nullptr);
-    bool OnInitDialog() override;
-
-private:
-    void OnLibraryChosen();
-    void OnPartChosen();
-    void OnCopy();
-    std::string part_;   // chosen in the list shown; cleared when the library changes
 };

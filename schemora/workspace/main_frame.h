@@ -103,9 +103,11 @@ public:
     void OnClear();
     void OnStatistics();
 
-    // File > Save Drawing As Library Part, Utilities > Copy Library Parts (library_commands.cpp).
+    // File > Save Drawing As Library Part, Utilities > Copy Library Parts and BUILD Utility
+    // (library_commands.cpp).
     void OnSaveAsLibraryPart();
     void OnCopyLibraryParts();
+    void OnBuildUtility();
 
     FrameToolBars& toolBarTable() { return bars_; }
     plat::ToolBar& mainToolBar();

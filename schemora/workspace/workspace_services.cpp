@@ -7,6 +7,7 @@
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/settings.h"
+#include "schemora/workspace/edit_part_dialog.h"
 #include "schemora/workspace/child_frame.h"
 #include "schemora/workspace/main_frame.h"
 #include "schemora/workspace/style_dialogs.h"
@@ -72,6 +73,8 @@ bool OpenSignalSourceFor(int index) { return OpenSignalSourceDialog(index); }
 bool RunStyleDialogFor(int type) { return RunStyleDialogForKind(type); }
 
 void RunEditSetupDialog() { CEditSetupDlg(plat::GetMainWnd()).DoModal(); }
+
+bool EditPartFor(int index) { return RunEditPartDialog(index); }
 
 void ShowNetPinsFor(plat::Dc& dc, int index)
 {

@@ -229,8 +229,10 @@ void writeBodyHeader(plat::Archive& file, size_t size, int objectRecords, std::s
     le::put16(header, 0, objectRecords + 1);
     header[10] = static_cast<uint8_t>(kPackageBodyVersion);
     file.Write(header.data(), size);
+    // A name as long as the record fills it without a terminator: the readers stop at the
+    // record's end, and a 16-character part name is a valid one.
     BoardRecord nameRecord{};
-    const size_t length = std::min(name.size(), size - 1);
+    const size_t length = std::min(name.size(), size);
     for (size_t i = 0; i < length; ++i)
         nameRecord[i] = static_cast<uint8_t>(name[i] >= 'a' && name[i] <= 'z' ? name[i] - 'a' + 'A' : name[i]);
     file.Write(nameRecord.data(), size);

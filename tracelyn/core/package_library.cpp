@@ -2,6 +2,8 @@
 // the parts list report, and rewriting a catalogue when a part is saved or deleted.
 #include "tracelyn/core/package_library.h"
 
+#include "common/library_save_names.h"
+
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
@@ -334,6 +336,13 @@ std::optional<std::string> ReadPartDescription(std::string_view library, std::st
     return std::nullopt;
 }
 
+int ListLibraryPackages(std::vector<std::string>& list, std::string_view library, std::string_view text, int mode)
+{
+    const size_t before = list.size();
+    SearchLibraryParts(library, text, list, mode);
+    return static_cast<int>(list.size() - before);
+}
+
 std::optional<plat::Archive> OpenPartLibrary(std::string_view library, std::string_view part)
 {
     CatalogHeader header;
@@ -401,6 +410,12 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
     auto file = plat::Archive::loadFile(resolved);
     if (!file) {
         plat::MessageBox(cantOpen(path));
+        return 0;
+    }
+    // The rewrite renames a new file over the old one, which would replace a protected
+    // catalogue as well.
+    if (plat::isReadOnlyFile(resolved)) {
+        plat::MessageBox(quill::kMsgLibraryProtected);
         return 0;
     }
     const std::vector<uint8_t>& bytes = file->bytes();

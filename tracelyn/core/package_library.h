@@ -67,6 +67,9 @@ void WritePackageBody(plat::Archive& file, int n);
 // be read, else 1.
 int SearchLibraryParts(std::string_view library, std::string_view text,
                        std::vector<std::string>& list, int mode);
+// The same, for the library browser's search: adds the "library/part" lines of the matches and
+// returns how many it added (0 when the catalogue cannot be read).
+int ListLibraryPackages(std::vector<std::string>& list, std::string_view library, std::string_view text, int mode);
 // The description of one part of the catalogue ("" without one); nothing when the catalogue
 // cannot be read or has no such part.
 std::optional<std::string> ReadPartDescription(std::string_view library, std::string_view part);

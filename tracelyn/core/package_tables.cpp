@@ -82,12 +82,18 @@ void addObject(Box& box, const BoardObject& o)
 
 }  // namespace
 
-void ClearPackageTables()
+void ClearPackageObjects()
 {
     for (BoardObject& o : g_packages.objects) {
         FreeObjectData(o);
         o = BoardObject{};
     }
+    g_packages.objectCount = 0;
+}
+
+void ClearPackageTables()
+{
+    ClearPackageObjects();
     for (PackageDef& def : g_packages.defs)
         def = PackageDef{};
     g_packages.count = 0;

@@ -57,6 +57,9 @@ extern PackageTables g_packages;
 
 // Frees the package objects' strings and empties both tables.
 void ClearPackageTables();
+// Frees the strings of the package object store's records and empties it; the package table
+// is left as it is.
+void ClearPackageObjects();
 
 // The parts of one board store, 1..count, as DropUnusedPackages looks at them.
 struct BoardParts {

@@ -17,6 +17,8 @@
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/package_preview.h"
+#include "tracelyn/workspace/edit_part_dialogs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -392,7 +394,7 @@ void CEditSetupDlg::OnOK()
 
 // ---- Library Parts ----
 
-quill::LibraryChoiceState g_packageChoice;
+quill::LibraryChoiceState g_packageChoice{"Standard", {}};
 
 namespace {
 
@@ -407,9 +409,7 @@ quill::LibraryBrowserServices packageLibraryServices()
         return names;
     };
     s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
-        const size_t before = lines.size();
-        SearchLibraryParts(library, text, lines, mode);
-        return static_cast<int>(lines.size() - before);
+        return ListLibraryPackages(lines, library, text, mode);
     };
     s.details = [](const std::string& library, const std::string& part) -> std::optional<quill::LibraryPartDetails> {
         std::optional<std::string> description = ReadPartDescription(library, part);
@@ -422,6 +422,9 @@ quill::LibraryBrowserServices packageLibraryServices()
         return RewriteLibrary(library, part, kRewriteDelete) == 1;
     };
     s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
+    s.drawPreview = [](plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part) {
+        DrawPartPreview(dc, client, library, part);
+    };
     s.modify = [](const std::string&, const std::string&) {
         // The package editor is not part of this program yet.
         plat::MessageBox("The package editor is not available yet.", plat::kMbIconInformation);
@@ -515,6 +518,8 @@ bool RunObjectPropertyDialog(int index)
     } else if (kind == kKindPolygon) {
         CPolygonSetupDlg dialog;
         changed = dialog.DoModal() == plat::kIdOk;
+    } else if (o.isPart()) {
+        changed = RunEditPartDialog(index);
     }
     if (changed)
         RedrawActiveFrame();

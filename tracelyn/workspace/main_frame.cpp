@@ -62,6 +62,7 @@ CMainFrame::CMainFrame()
     registerSetupCommands();
     registerHelpCommands();
     registerFrameCommands();
+    registerLibraryCommands();
     addManufacturingCommands();
     registerSearchCommands();
     registerAdvancedCommands();

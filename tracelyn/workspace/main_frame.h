@@ -124,6 +124,8 @@ public:
     // Utilities > Netlist and Compare Nets (artwork_netlist_commands.cpp).
     void OnArtworkNetlist();
     void OnCompareNets();
+    // Utilities > Copy Library Parts (library_commands.cpp).
+    void OnCopyLibraryParts();
 
     // The bars by their resource id (232 Main, 228 Insert, 230 Modify, 102 Setup, 600 View).
     plat::ToolBar* toolBar(unsigned barId) const;
@@ -140,6 +142,7 @@ private:
     void registerSetupCommands();
     void registerHelpCommands();
     void registerFrameCommands();
+    void registerLibraryCommands();
     bool createToolBars();
     void dockToolBars();
     void fillViewBarCombos();

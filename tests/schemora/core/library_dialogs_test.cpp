@@ -7,7 +7,11 @@
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "resources/schemora/edit_ids.h"
+#include "resources/schemora/part_dialog_ids.h"
 #include "schemora/core/part_library.h"
+#include "schemora/core/part_transform.h"
+#include "schemora/core/part_type_reload.h"
+#include "schemora/core/symbol_elements.h"
 #include "schemora/workspace/library_parts_dialog.h"
 
 #include <cstdlib>
@@ -289,6 +293,77 @@ TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
     EXPECT_EQ(std::count(parts.begin(), parts.end(), "R"), 0);
     EXPECT_EQ(parts.size() + 1, deviceParts);
     EXPECT_EQ(host.messageBoxes().back(), "Please select a part");
+}
+
+// Saving over a part the drawings use offers one re-load; every type keeps its index, and a type
+// whose library has gone keeps its symbol.
+TEST_F(LibraryDialogs, ReloadKeepsEveryPartTypeAtItsIndex)
+{
+    ASSERT_EQ(LoadLibraryPart("DEVICE", "R"), 1);
+    ASSERT_EQ(LoadLibraryPart("TTL", "7400"), 1);
+    ASSERT_EQ(LoadLibraryPart("DEVICE", "C"), 1);
+    const int first = g_partSymbols.count - 2;
+    const PartSymbol ttl = g_partSymbols.entries[static_cast<size_t>(first + 1)];
+
+    host.answerMessageBox(plat::kIdYes);   // Replace part R?
+    host.answerMessageBox(plat::kIdYes);   // Part is being used
+    EXPECT_EQ(save("DEVICE", "R"), plat::kIdOk);
+    EXPECT_EQ(host.count("message box: Part is being used.\nClick YES to re-load the library"), 1);
+    ASSERT_EQ(g_partSymbols.count, first + 2);
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(first)].name, "DEVICE\\R");
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(first + 1)].name, "TTL\\7400");
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(first + 2)].name, "DEVICE\\C");
+    // R is now the drawing saved: one line in one block (its header and the gate padding).
+    int gates = 0, elements = 0, firstElement = 0;
+    ASSERT_EQ(FindPartPin(first, &gates, &elements, &firstElement, 0, nullptr), 1);
+    EXPECT_EQ(g_symbolElements[firstElement].type(), kObjLine);
+
+    fs::remove(lib("TTL.CON"));
+    EXPECT_EQ(ReloadPartTypes(), first + 1);
+    EXPECT_EQ(lastMessage(), "Part re-load error!");
+    ASSERT_EQ(g_partSymbols.count, first + 2);
+    const PartSymbol& kept = g_partSymbols.entries[static_cast<size_t>(first + 1)];
+    EXPECT_EQ(kept.name, "TTL\\7400");
+    EXPECT_EQ(kept.w[2], ttl.w[2]);
+    EXPECT_EQ(kept.package, ttl.package);
+    // Its blocks still chain inside its own elements.
+    int keptGates = 0, keptCount = 0, keptFirst = 0;
+    ASSERT_EQ(FindPartPin(first + 1, &keptGates, &keptCount, &keptFirst, 0, nullptr), 1);
+    EXPECT_GE(keptFirst, kept.w[1]);
+    EXPECT_LT(keptFirst + keptCount - 1, kept.w[1] + kept.w[2]);
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(first + 2)].name, "DEVICE\\C");
+}
+
+// Utilities > BUILD Utility passes only a ".LIB" file of the list, whole, as one argument.
+TEST_F(LibraryDialogs, BuildPassesOneListedFileAsOneArgument)
+{
+    std::ofstream(lib("MY PARTS.LIB")) << "%partname X\n%end\n";
+    std::ofstream(lib("B.LIB")) << "%partname Y\n%end\n";
+    const std::string folderPath = (folder.path() / "LIB").string();
+    std::vector<std::string> shown;
+    host.answerDialog([&](plat::Dialog& d) {
+        shown.push_back(d.GetDlgItemText(kIdcBuildFolder));
+        shown.push_back(d.GetDlgItemText(kIdcBuildFile));
+        d.PressButton(kIdcBuildEdit);
+        // Typed text that is no file of the list starts nothing and keeps the dialog open.
+        d.TypeDlgItemText(kIdcBuildFile, "B.LIB; rm -rf x");
+        EXPECT_EQ(d.PressButton(plat::kIdOk), -1);
+        d.TypeDlgItemText(kIdcBuildFile, "../B.LIB");
+        EXPECT_EQ(d.PressButton(plat::kIdOk), -1);
+        d.ChooseDlgItem(kIdcBuildFiles, d.GetDlgItem(kIdcBuildFiles)->FindStringExact(-1, "MY PARTS.LIB"));
+        return d.PressButton(plat::kIdOk);
+    });
+    ASSERT_TRUE(command(kCmdBuildUtility));
+    EXPECT_EQ(shown, (std::vector<std::string>{folderPath, "B.LIB"}));
+    EXPECT_EQ(host.count("text viewer: " + folderPath + "/B.LIB"), 1);
+    EXPECT_EQ(host.count("program: build \"" + folderPath + "/MY PARTS.LIB\""), 1);
+    EXPECT_EQ(host.count("message box: Select a .LIB file of the list"), 2);
+
+    // A build program that cannot be started: its message, and the dialog closes.
+    host.setProgramsStart(false);
+    host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
+    ASSERT_TRUE(command(kCmdBuildUtility));
+    EXPECT_EQ(lastMessage(), "Error: check location of BUILD utility");
 }
 
 }  // namespace

@@ -8,11 +8,14 @@
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/package_library.h"
+#include "tracelyn/core/package_preview.h"
+#include "platform/gdi/raster_dc.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 namespace {
 
@@ -104,6 +107,37 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     EXPECT_EQ(host.messageBoxes().back(), "Library is protected: Please save part to another file");
     EXPECT_EQ(bytesOf(folder.file("OTHER.CAT")), other);
     fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_write, fs::perm_options::add);
+}
+
+// The preview draws the package on the background and gives its description; the attribute
+// texts are not drawn, and a part that is not there leaves the background alone.
+TEST_F(PackageBrowser, PreviewDrawsThePackageFittedIntoTheFrame)
+{
+    constexpr int kSize = 160;
+    const auto colours = [](plat::RasterDc& dc) {
+        std::set<plat::ColorRef> seen;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x)
+                seen.insert(dc.GetPixel(x, y));
+        return seen;
+    };
+    plat::RasterDc missing(kSize, kSize);
+    EXPECT_FALSE(DrawPartPreview(missing, {0, 0, kSize, kSize}, "STD", "NOSUCH").has_value());
+    EXPECT_EQ(colours(missing).size(), 1u) << "only the background";
+
+    plat::RasterDc dc(kSize, kSize);
+    const BoardObject* board = g_board.objects;
+    const std::optional<std::string> description = DrawPartPreview(dc, {0, 0, kSize, kSize}, "std", "dip8");
+    ASSERT_TRUE(description.has_value());
+    EXPECT_EQ(*description, "Eight pins");
+    EXPECT_GE(colours(dc).size(), 2u) << "the package on the background";
+    // Fitted into the middle: the outer ring of 10 % stays background.
+    const plat::ColorRef background = dc.GetPixel(0, 0);
+    for (int i = 0; i < kSize; ++i) {
+        EXPECT_EQ(dc.GetPixel(i, 2), background);
+        EXPECT_EQ(dc.GetPixel(2, i), background);
+    }
+    EXPECT_EQ(g_board.objects, board) << "the board globals are given back";
 }
 
 }  // namespace

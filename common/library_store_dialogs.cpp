@@ -1,0 +1,221 @@
+#include "common/library_store_dialogs.h"
+
+#include "common/library_save_names.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+
+#include <variant>
+
+namespace quill {
+
+namespace {
+
+std::string baseName(const std::string& file) { return file.substr(0, file.find('.')); }
+
+std::string selectedText(const plat::Control* list)
+{
+    const int sel = list ? list->GetCurSel() : -1;
+    return sel < 0 ? std::string() : list->GetItemText(sel);
+}
+
+// Fills a list with the library files of the folder and selects the current library; returns
+// the selected index or -1.
+int fillLibraryFiles(plat::Control* list, const LibraryStoreServices& services, const std::string& current)
+{
+    if (!list)
+        return -1;
+    list->ResetContent();
+    int selected = -1;
+    for (const std::string& file : plat::listFiles(services.folder + "*" + services.extension)) {
+        const int at = list->AddString(file);
+        if (SameLibraryFile(baseName(file), current))
+            selected = at;
+    }
+    list->SetCurSel(selected);
+    return selected;
+}
+
+void fillPartList(plat::Control* list, const LibraryStoreServices& services, const std::string& libraryFile)
+{
+    if (!list)
+        return;
+    list->ResetContent();
+    for (const std::string& name : services.listParts(baseName(libraryFile)))
+        list->AddString(name);
+}
+
+bool refuse(const std::variant<std::string, std::string_view>& checked)
+{
+    if (const auto* refusal = std::get_if<std::string_view>(&checked)) {
+        plat::MessageBox(*refusal);
+        return true;
+    }
+    return false;
+}
+
+bool protectedLibrary(const LibraryStoreServices& services, const std::string& file)
+{
+    if (!plat::isReadOnlyFile(services.folder + file))
+        return false;
+    plat::MessageBox(kMsgLibraryProtected);
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ListedLibraryFile(const plat::Control* list, const std::string& file)
+{
+    for (int i = 0; list && i < list->GetCount(); ++i)
+        if (SameLibraryFile(list->GetItemText(i), file))
+            return list->GetItemText(i);
+    return std::nullopt;
+}
+
+// ---- Save Library Part ----
+
+LibrarySaveDlg::LibrarySaveDlg(unsigned templateId, LibraryStoreIds ids, LibraryStoreServices services,
+                               LibraryChoiceState& choice, plat::Wnd* parent)
+    : plat::Dialog(templateId, parent), ids_(ids), services_(std::move(services)), choice_(choice)
+{
+    onNotify(ids_.libraryList, plat::kLbnSelChange, &LibrarySaveDlg::OnLibraryChosen);
+    onNotify(ids_.partList, plat::kLbnSelChange, &LibrarySaveDlg::OnPartChosen);
+    onNotify(ids_.libraryEdit, plat::kEnChange, &LibrarySaveDlg::OnLibraryTyped);
+    onNotify(ids_.partEdit, plat::kEnChange, &LibrarySaveDlg::OnPartTyped);
+}
+
+bool LibrarySaveDlg::OnInitDialog()
+{
+    plat::Control* libraries = GetDlgItem(ids_.libraryList);
+    const int current = fillLibraryFiles(libraries, services_, choice_.library);
+    SetDlgItemText(ids_.partEdit, choice_.part);
+    if (current >= 0)
+        fillPartList(GetDlgItem(ids_.partList), services_, libraries->GetItemText(current));
+    SetDlgItemText(ids_.libraryEdit, choice_.library);
+    return true;
+}
+
+void LibrarySaveDlg::OnLibraryChosen()
+{
+    const std::string file = selectedText(GetDlgItem(ids_.libraryList));
+    if (file.empty())
+        return;
+    choice_.library = baseName(file);
+    SetDlgItemText(ids_.libraryEdit, file);
+    fillPartList(GetDlgItem(ids_.partList), services_, file);
+}
+
+void LibrarySaveDlg::OnPartChosen()
+{
+    const std::string part = selectedText(GetDlgItem(ids_.partList));
+    if (!part.empty())
+        SetDlgItemText(ids_.partEdit, baseName(part));
+}
+
+void LibrarySaveDlg::OnLibraryTyped()
+{
+    const std::string typed = GetDlgItemText(ids_.libraryEdit, ids_.maxTypedLibrary);
+    if (plat::Control* list = GetDlgItem(ids_.libraryList); list && !typed.empty())
+        list->SelectString(-1, typed);
+}
+
+void LibrarySaveDlg::OnPartTyped()
+{
+    const std::string typed = GetDlgItemText(ids_.partEdit, ids_.maxTypedPart);
+    if (plat::Control* list = GetDlgItem(ids_.partList); list && !typed.empty())
+        list->SelectString(-1, typed);
+}
+
+void LibrarySaveDlg::OnOK()
+{
+    const auto part = CheckPartName(GetDlgItemText(ids_.partEdit, ids_.maxTypedPart));
+    if (refuse(part))
+        return;
+    const auto library = CheckLibraryFileName(GetDlgItemText(ids_.libraryEdit, ids_.maxTypedLibrary), services_.extension);
+    if (refuse(library))
+        return;
+    const std::string& file = std::get<std::string>(library);
+    const std::string& name = std::get<std::string>(part);
+    // Nothing else changes unless the part really was written.
+    if (!writePart(file, name))
+        return;
+    choice_.library = baseName(file);
+    choice_.part = name;
+    EndDialog(plat::kIdOk);
+    if (services_.afterSave)
+        services_.afterSave(choice_.library, name);
+}
+
+bool LibrarySaveDlg::writePart(const std::string& libraryFile, const std::string& part)
+{
+    if (const std::optional<std::string> listed = ListedLibraryFile(GetDlgItem(ids_.libraryList), libraryFile)) {
+        if (protectedLibrary(services_, *listed))
+            return false;
+        return services_.writePart(baseName(*listed), part);
+    }
+    return services_.newLibrary(libraryFile) && services_.writePart(baseName(libraryFile), part);
+}
+
+// ---- Copy Library Parts ----
+
+LibraryCopyDlg::LibraryCopyDlg(unsigned templateId, LibraryStoreIds ids, LibraryStoreServices services,
+                               LibraryChoiceState& choice, plat::Wnd* parent)
+    : plat::Dialog(templateId, parent), ids_(ids), services_(std::move(services)), choice_(choice)
+{
+    onNotify(ids_.libraryList, plat::kLbnSelChange, &LibraryCopyDlg::OnLibraryChosen);
+    onNotify(ids_.partList, plat::kLbnSelChange, &LibraryCopyDlg::OnPartChosen);
+    onCommand(ids_.copyButton, &LibraryCopyDlg::OnCopy);
+}
+
+bool LibraryCopyDlg::OnInitDialog()
+{
+    plat::Control* libraries = GetDlgItem(ids_.libraryList);
+    const int current = fillLibraryFiles(libraries, services_, choice_.library);
+    if (current >= 0)
+        fillPartList(GetDlgItem(ids_.partList), services_, libraries->GetItemText(current));
+    if (plat::Control* destinations = GetDlgItem(ids_.destination); destinations && libraries)
+        for (int i = 0; i < libraries->GetCount(); ++i)
+            destinations->AddString(libraries->GetItemText(i));
+    SetDlgItemText(ids_.status, "Select source part");
+    return true;
+}
+
+void LibraryCopyDlg::OnLibraryChosen()
+{
+    const std::string file = selectedText(GetDlgItem(ids_.libraryList));
+    if (file.empty())
+        return;
+    choice_.library = baseName(file);
+    part_.clear();
+    fillPartList(GetDlgItem(ids_.partList), services_, file);
+}
+
+void LibraryCopyDlg::OnPartChosen()
+{
+    const std::string part = selectedText(GetDlgItem(ids_.partList));
+    if (part.empty())
+        return;
+    part_ = baseName(part);
+    choice_.part = part_;
+}
+
+void LibraryCopyDlg::OnCopy()
+{
+    if (part_.empty()) {
+        plat::MessageBox("Please select a part");
+        return;
+    }
+    const auto destination = CheckLibraryFileName(GetDlgItemText(ids_.destination, ids_.maxTypedLibrary), services_.extension);
+    if (refuse(destination))
+        return;
+    const std::string& target = std::get<std::string>(destination);
+    const std::optional<std::string> listed = ListedLibraryFile(GetDlgItem(ids_.libraryList), target);
+    if (!listed) {
+        plat::MessageBox("Can't open file " + target);
+        return;
+    }
+    if (protectedLibrary(services_, *listed) || !services_.copyPart(choice_.library, part_, baseName(*listed)))
+        return;
+    SetDlgItemText(ids_.status, "Copied part " + part_ + " to " + *listed);
+}
+
+}  // namespace quill

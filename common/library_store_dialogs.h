@@ -1,0 +1,83 @@
+#pragma once
+// "Save Library Part" and "Copy Library Parts", the same two dialogs in both editors over their
+// own kind of library (".CON" part libraries, ".CAT" package catalogues). Every typed name is
+// checked before any library is touched, a read-only library is never written, and the
+// dialogs say only what was really written. Each program passes in its control ids and the
+// routines that read and write its libraries.
+
+#include "common/library_browser.h"
+#include "platform/app/dialog.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quill {
+
+struct LibraryStoreIds {
+    unsigned libraryList = 405;
+    unsigned partList = 404;
+    unsigned libraryEdit = 0;      // Save: the typed library name
+    unsigned partEdit = 0;         // Save: the typed part name
+    unsigned destination = 1013;   // Copy: the destination library
+    unsigned status = 0;           // Copy: "Copied part %s to %s"
+    unsigned copyButton = 0;       // Copy: the button that copies (the dialog stays open)
+    int maxTypedLibrary = 50;
+    int maxTypedPart = 50;
+};
+
+struct LibraryStoreServices {
+    std::string folder;        // the library folder, ending with a separator
+    std::string extension;     // ".CON", ".CAT"
+    std::function<std::vector<std::string>(const std::string& library)> listParts;
+    // Writes the part being drawn (the current object store) into the library; true when written.
+    std::function<bool(const std::string& library, const std::string& part)> writePart;
+    // Asks "Start new library: %s?" and creates it; true when created.
+    std::function<bool(const std::string& libraryFile)> newLibrary;
+    // Reads part of library `from` and writes it into library `to`; true when written.
+    std::function<bool(const std::string& from, const std::string& part, const std::string& to)> copyPart;
+    // After a part was written: offers to re-load the part where open documents use it.
+    std::function<void(const std::string& library, const std::string& part)> afterSave;
+};
+
+// The library file of the list whose name equals file regardless of case.
+std::optional<std::string> ListedLibraryFile(const plat::Control* list, const std::string& file);
+
+class LibrarySaveDlg : public plat::Dialog {
+public:
+    LibrarySaveDlg(unsigned templateId, LibraryStoreIds ids, LibraryStoreServices services,
+                   LibraryChoiceState& choice, plat::Wnd* parent = nullptr);
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void OnLibraryChosen();
+    void OnPartChosen();
+    void OnLibraryTyped();
+    void OnPartTyped();
+    bool writePart(const std::string& libraryFile, const std::string& part);
+
+    LibraryStoreIds ids_;
+    LibraryStoreServices services_;
+    LibraryChoiceState& choice_;
+};
+
+class LibraryCopyDlg : public plat::Dialog {
+public:
+    LibraryCopyDlg(unsigned templateId, LibraryStoreIds ids, LibraryStoreServices services,
+                   LibraryChoiceState& choice, plat::Wnd* parent = nullptr);
+    bool OnInitDialog() override;
+
+private:
+    void OnLibraryChosen();
+    void OnPartChosen();
+    void OnCopy();
+
+    LibraryStoreIds ids_;
+    LibraryStoreServices services_;
+    LibraryChoiceState& choice_;
+    std::string part_;   // chosen in the list shown; cleared when the library changes
+};
+
+}  // namespace quill

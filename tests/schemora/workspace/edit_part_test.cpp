@@ -1,0 +1,222 @@
+// Edit Part on a part placed in the test from the starter libraries, reached by a right click on
+// the selected part: the words it writes, the label it builds and the pickers it runs.
+#include "schemora/core/starter_parts_fixture.h"
+
+#include "common/part_edit_fields.h"
+#include "platform/app/dialog.h"
+#include "platform/app/keys.h"
+#include "platform/system/app_profile.h"
+#include "resources/schemora/part_dialog_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/settings.h"
+#include "schemora/core/undo_ring.h"
+#include "schemora/core/workspace_services.h"
+#include "schemora/workspace/model_package_pickers.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace schemora_test {
+namespace {
+
+using namespace scm;
+namespace fs = std::filesystem;
+
+class EditPart : public StarterPartsView {
+protected:
+    void SetUp() override
+    {
+        if (!copyStarterLibraries({"DEVICE", "TTL"}))
+            GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
+        EditView::SetUp();
+        g_settings.AutoRefs = 1;
+    }
+    // Places one part at (0, 0), selects it and leaves select mode on.
+    void placeOne(const char* library, const char* part)
+    {
+        answerPartChooser(library, part);
+        ASSERT_TRUE(key(plat::kVkF5));
+        click(0, 0);
+        ASSERT_TRUE(key(plat::kVkF9));
+        click(0, 0);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+    }
+    // Right-clicks the selected part with the script answering Edit Part.
+    void editWith(std::function<int(plat::Dialog&)> script)
+    {
+        host.answerDialog(std::move(script));
+        view()->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, plat::makePointParam(pixelOf(0, 0)));
+    }
+};
+
+TEST(EditPartFields, AnglesAreReducedByWholeTurns)
+{
+    const struct { const char* typed; int schematic; int board; } cases[] = {
+        {"-90", 2700, 2700}, {"450", 900, 900}, {"360", 3600, 0}, {"720", 0, 0},
+        {"-400", 3200, 3200}, {"-720.5", 3595, 3595}, {"4.35", 43, 43}, {"1e300", 0, 0}, {"x", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(quill::TypedAngleTenths(c.typed, true), c.schematic);
+        EXPECT_EQ(quill::TypedAngleTenths(c.typed, false), c.board);
+    }
+}
+
+TEST_F(EditPart, OkWritesTheWordsAndTheLabelAsOneUndoStep)
+{
+    placeOne("TTL", "7400");
+    const int undoBefore = UndoDepth();
+    std::map<std::string, std::string> shown;
+    editWith([&](plat::Dialog& d) {
+        for (unsigned id : {kIdcPartPrefix, kIdcPartOf, kIdcPartInstance, kIdcPartRotation, kIdcPartSymbolFile,
+                            kIdcPartModelFile, kIdcPartSimKind, kIdcPartPackage})
+            shown[std::to_string(id)] = d.GetDlgItemText(id);
+        d.SetDlgItemText(kIdcPartValue, "10uF");
+        d.SetDlgItemText(kIdcPartInstance, "9");    // beyond the package's four parts
+        d.SetDlgItemText(kIdcPartRotation, "-450");
+        d.CheckDlgButton(kIdcPartMirror, 1);
+        d.CheckDlgButton(kIdcPartFix, 1);
+        d.PressButton(kIdcPartUserPackage);
+        d.SetDlgItemText(kIdcPartPackage, "SO14");
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_EQ(shown[std::to_string(kIdcPartPrefix)], "U");
+    EXPECT_EQ(shown[std::to_string(kIdcPartOf)], "of 4");
+    EXPECT_EQ(shown[std::to_string(kIdcPartInstance)], "1");
+    EXPECT_EQ(shown[std::to_string(kIdcPartRotation)], "0.0");
+    EXPECT_EQ(shown[std::to_string(kIdcPartSymbolFile)], "TTL\\7400");
+    EXPECT_EQ(shown[std::to_string(kIdcPartModelFile)], "TTL.LIB");
+    EXPECT_EQ(shown[std::to_string(kIdcPartSimKind)], "(Digital)");
+    EXPECT_EQ(shown[std::to_string(kIdcPartPackage)], "None");
+
+    const DrawObject& part = object(1);
+    EXPECT_EQ(part.w[7], 2700 + 4096) << "-450 degrees is 270, mirrored";
+    EXPECT_EQ(part.w[5], 3) << "the fourth part of the package, normal symbol, thru-hole, shown";
+    EXPECT_NE(part.w[4] & (1 << 14), 0);
+    EXPECT_STREQ(part.text, "U:10\xB5" "F!SO14");
+    EXPECT_EQ(UndoDepth(), undoBefore + 1);
+
+    // Undo gives the part back as it was.
+    ASSERT_TRUE(key('Z', true));
+    EXPECT_EQ(object(1).w[7], 0);
+    EXPECT_STREQ(object(1).text, "U:TTL\\7400");
+}
+
+TEST_F(EditPart, InstanceSymbolAndPackageEdgeCases)
+{
+    placeOne("DEVICE", "LED");
+    editWith([](plat::Dialog& d) {
+        EXPECT_TRUE(d.GetDlgItem(kIdcPartSymbolFirst + 1)->IsWindowEnabled()) << "the LED has a lit variant";
+        EXPECT_FALSE(d.GetDlgItem(kIdcPartSymbolFirst + 2)->IsWindowEnabled());
+        d.SetDlgItemText(kIdcPartInstance, "0");   // below the first part
+        d.PressButton(kIdcPartSymbolFirst + 1);
+        d.SetDlgItemText(kIdcPartValue, "");
+        d.SetDlgItemText(kIdcPartRotation, "360");
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_EQ(object(1).w[5], 8) << "instance 1 of symbol 2, thru-hole, shown";
+    EXPECT_EQ(object(1).w[7], 3600);
+    EXPECT_STREQ(object(1).text, "LED");
+
+    editWith([](plat::Dialog& d) {
+        d.PressButton(kIdcPartSurface);
+        EXPECT_EQ(d.GetDlgItemText(kIdcPartPackage), "LED3MM") << "no surface package: the whole text";
+        d.PressButton(kIdcPartUserPackage);
+        d.SetDlgItemText(kIdcPartPackage, "SO8");
+        d.CheckDlgButton(kIdcPartHide, 1);
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_STREQ(object(1).text, "LED:!SO8");
+    EXPECT_EQ(object(1).w[5], 8 + 32 + 32768);
+
+    // Cancel changes nothing, Reset included.
+    const DrawObject before = object(1);
+    editWith([](plat::Dialog& d) {
+        d.PressButton(kIdcPartReset);
+        d.SetDlgItemText(kIdcPartRotation, "90");
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_EQ(object(1).w, before.w);
+}
+
+TEST_F(EditPart, GroundsAndSignalSourcesAreNotEditedHere)
+{
+    answerPartChooser("DEVICE", "GND");
+    ASSERT_TRUE(key(plat::kVkF5));
+    click(0, 0);
+    ASSERT_EQ(count(), 1);
+    int opened = 0;
+    host.answerDialog([&](plat::Dialog& d) {
+        ++opened;
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_FALSE(EditPartFor(1));
+    EXPECT_EQ(opened, 0);
+}
+
+TEST(SemiconductorModels, OnlyModelsThatFitThePartAreListed)
+{
+    const std::string file =
+        ".model 1N4148 D(IS=2.52n)\n"
+        ".MODEL BC547 NPN(BF=300)\n"
+        ".MODEL 2N2907 PNP (BF=200)\n"
+        "* .MODEL\n"
+        ".MODEL J1\n"
+        "  .MODEL 2N3819 NJF (VTO=-3)\n"
+        ".MODEL MYZENER DZ\n";
+    EXPECT_EQ(FittingSemiconductorModels(file, 'Q', "npn"), std::vector<std::string>{"BC547"});
+    EXPECT_EQ(FittingSemiconductorModels(file, 'D', "D"), (std::vector<std::string>{"1N4148", "MYZENER"}));
+    EXPECT_EQ(FittingSemiconductorModels(file, 'J', "NJFET"), std::vector<std::string>{"2N3819"});
+    EXPECT_EQ(FittingSemiconductorModels(file, 'J', "PJFET"), std::vector<std::string>{});
+    EXPECT_EQ(FittingSemiconductorModels(file, 'Q', "PNP"), std::vector<std::string>{"2N2907"});
+}
+
+TEST_F(EditPart, FindModelPicksASemiconductorModelIntoTheValue)
+{
+    std::ofstream(folder.path() / "SEMICON.MOD") << ".MODEL BC547 NPN(BF=300)\n.MODEL BC557 PNP(BF=300)\n.MODEL BC548.A NPN\n";
+    placeOne("DEVICE", "NPN");
+    std::string status;
+    std::string value;
+    editWith([&](plat::Dialog& d) {
+        host.answerDialog([&](plat::Dialog& models) {
+            status = models.GetDlgItemText(kIdcModelStatus);
+            models.PressButton(plat::kIdOk);   // nothing chosen: nothing assigned
+            models.ChooseDlgItem(kIdcPickerList, 1);
+            return models.PressButton(plat::kIdOk);
+        });
+        d.PressButton(kIdcPartFindModel);
+        value = d.GetDlgItemText(kIdcPartValue);
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_EQ(status, "NPN models in SemiCon.MOD\n2 models found");
+    EXPECT_EQ(value, "BC548");
+}
+
+TEST_F(EditPart, BrowseAssignsABoardPackage)
+{
+    const fs::path packages = folder.path() / "PACKAGES";
+    fs::create_directories(packages);
+    fs::copy_file(folder.path() / "LIB" / "DEVICE.CON", packages / "Standard.CAT");
+    plat::WriteProfileString("Quillmere", "Tracelyn", "Settings", "library_path", packages.string());
+    placeOne("DEVICE", "R");
+    std::string package;
+    std::string status;
+    editWith([&](plat::Dialog& d) {
+        d.PressButton(kIdcPartUserPackage);
+        host.answerDialog([&](plat::Dialog& p) {
+            status = p.GetDlgItemText(kIdcPickerDescription);
+            p.PressButton(plat::kIdOk);   // no part chosen: nothing assigned
+            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "R"));
+            return p.PressButton(plat::kIdOk);
+        });
+        d.PressButton(kIdcPartBrowse);
+        package = d.GetDlgItemText(kIdcPartPackage);
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_EQ(status, "1 libraries available");
+    EXPECT_EQ(package, "Standard\\R");
+}
+
+}  // namespace
+}  // namespace schemora_test

@@ -1,0 +1,108 @@
+#include "tracelyn/workspace/package_library_dialogs.h"
+
+#include "platform/core/archive.h"
+#include "platform/core/ui_host.h"
+#include "resources/tracelyn/library_ids.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/core/package_reload.h"
+#include "tracelyn/workspace/edit_dialogs.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kScratchRecords = 4000;
+constexpr int kMaxTypedCatalogue = 60;
+constexpr int kMaxTypedPackage = 20;
+constexpr int kMaxTypedDestination = 20;
+
+// Points the current-store globals at a scratch store while a copy passes through them, and
+// puts them back however the copy ends.
+class ScratchBoard {
+public:
+    ScratchBoard() : saved_(g_board), objects_(kScratchRecords)
+    {
+        g_board = CurrentBoard{};
+        g_board.objects = objects_.data();
+        g_board.capacity = kScratchRecords;
+    }
+    ~ScratchBoard()
+    {
+        for (BoardObject& o : objects_)
+            FreeObjectData(o);
+        g_board = saved_;
+    }
+    ScratchBoard(const ScratchBoard&) = delete;
+    ScratchBoard& operator=(const ScratchBoard&) = delete;
+
+private:
+    CurrentBoard saved_;
+    std::vector<BoardObject> objects_;
+};
+
+bool copyPackage(const std::string& from, const std::string& part, const std::string& to)
+{
+    ScratchBoard scratch;
+    std::optional<plat::Archive> file = OpenPartLibrary(from, part);
+    if (!file || ReadPartRecords(*file) <= 0) {
+        plat::MessageBox("Can't read part " + part);
+        return false;
+    }
+    return RewriteLibrary(to, part, kRewriteReplace) == 1;
+}
+
+void offerReload(const std::string& library, const std::string& part)
+{
+    if (LoadedPackageOf(library, part) == 0)
+        return;
+    if (plat::MessageBox("Part is being used.\nClick YES to re-load the library", plat::kMbYesNo) != plat::kIdYes)
+        return;
+    ReloadBoardPackages();
+    RedrawActiveFrame();
+}
+
+quill::LibraryStoreServices packageStore()
+{
+    quill::LibraryStoreServices s;
+    s.folder = g_boardFolders.libraryFolder;
+    s.extension = ".CAT";
+    s.listParts = [](const std::string& library) {
+        std::vector<std::string> names;
+        FillLibraryPartList(library, names);
+        return names;
+    };
+    s.writePart = [](const std::string& library, const std::string& part) {
+        return RewriteLibrary(library, part, kRewriteReplace) == 1;
+    };
+    s.newLibrary = [](const std::string& file) { return NewPartLibrary(file) == 1; };
+    s.copyPart = copyPackage;
+    s.afterSave = offerReload;
+    return s;
+}
+
+}  // namespace
+
+CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
+    : quill::LibrarySaveDlg(tly::kIddSaveLibraryPart,
+                            {.libraryEdit = tly::kIdcSaveLibraryName, .partEdit = tly::kIdcSavePartName,
+                             .maxTypedLibrary = kMaxTypedCatalogue, .maxTypedPart = kMaxTypedPackage},
+                            packageStore(), g_packageChoice, parent)
+{
+}
+
+bool RunSaveLibraryPartDialog(plat::Wnd* parent)
+{
+    CSaveLibPartDlg dialog(parent);
+    return dialog.DoModal() == plat::kIdOk;
+}
+
+CCopyLibPartDlg::CCopyLibPartDlg(plat::Wnd* parent)
+    : quill::LibraryCopyDlg(tly::kIddCopyLibraryPart,
+                            {.destination = tly::kIdcCopyDestination, .status = tly::kIdcCopyStatus,
+                             .copyButton = plat::kIdOk, .maxTypedLibrary = kMaxTypedDestination},
+                            packageStore(), g_packageChoice, parent)
+{
+}
