@@ -479,7 +479,11 @@ void Wnd::MoveWindow(int x, int y, int width, int height, bool repaint)
     WndState& s = wndState(*this);
     s.pos = {x, y};
     s.size = {std::max(width, 0), std::max(height, 0)};
-    if (s.widget) {
+    if (s.widget && s.widget->isWindow()) {
+        // A window's corner is its frame's, as GetWindowRect reports it.
+        s.widget->move(x, y);
+        s.widget->resize(s.size.cx, s.size.cy);
+    } else if (s.widget) {
         s.widget->setGeometry(x, y, s.size.cx, s.size.cy);
     } else if (IsWindow()) {
         OnSize(kSizeRestored, s.size.cx, s.size.cy);
@@ -759,6 +763,8 @@ Menu* Wnd::GetMenu() const
 {
     if (const auto* f = dynamic_cast<const MDIFrameWnd*>(this))
         return f->GetMenu();
+    if (const auto* d = dynamic_cast<const Dialog*>(this))
+        return d->dialogMenu();
     return nullptr;
 }
 
@@ -766,6 +772,8 @@ void Wnd::DrawMenuBar()
 {
     if (auto* f = dynamic_cast<MDIFrameWnd*>(this))
         f->menuChanged();
+    else if (auto* d = dynamic_cast<Dialog*>(this); d && d->menuChangedHook)
+        d->menuChangedHook();
 }
 
 void Wnd::DragAcceptFiles(bool accept)

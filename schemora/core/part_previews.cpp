@@ -182,7 +182,7 @@ void DrawPartPreview(plat::Dc& dc, const plat::Rect& client, std::string_view li
         ReleaseObjectData(g_current.objects[static_cast<size_t>(i)]);
 }
 
-void PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
+int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 {
     const CurrentDrawing saved = g_current;
     const int savedFilter = g_sheetView.layerFilter;
@@ -193,7 +193,7 @@ void PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     dc.SetBkMode(plat::kTransparent);
     dc.FillRect(client, plat::Brush::solid(PaletteRgb(RolePaletteIndex(kRolePartsBin))));
 
-    const auto& entries = g_settings.binEntries;
+    const auto& entries = g_settings.binParts;
     g_partsBinCells.cells.clear();
     g_partsBinCells.scrollRange = (static_cast<int>(entries.size()) / 2 + 1) * kPartsBinRowHeight;
     const int cellWidth = std::max(1, client.width() / 2);
@@ -203,7 +203,8 @@ void PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
         const plat::Rect cell{client.left + col * cellWidth, client.top + row * kPartsBinRowHeight - scrollY,
                               client.left + (col + 1) * cellWidth, client.top + (row + 1) * kPartsBinRowHeight - scrollY};
         g_partsBinCells.cells.push_back(cell);
-        const int symbol = entries[k].symbol;
+        // Only a loaded symbol is drawn: painting never reads a library.
+        const int symbol = FindLoadedSymbol(entries[k]);
         if (symbol < 1 || symbol > g_partSymbols.count || symbol > kMaxPlaceableSymbol)
             continue;
         const PartSymbol& sym = g_partSymbols.entries[static_cast<size_t>(symbol)];
@@ -244,6 +245,7 @@ void PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     }
     g_current = saved;
     g_sheetView.layerFilter = savedFilter;
+    return g_partsBinCells.scrollRange;
 }
 
 int HitTestPartsBin(int x, int y)

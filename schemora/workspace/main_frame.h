@@ -98,6 +98,10 @@ public:
     void OnClear();
     void OnStatistics();
 
+    // The parts bin (P, Main toolbar; parts_bin_window.cpp).
+    void OnPartsBin();
+    void OnUpdatePartsBin(plat::CmdUI& ui);
+
     // File > Save Drawing As Library Part, Utilities > Copy Library Parts (library_commands.cpp).
     void OnSaveAsLibraryPart();
     void OnCopyLibraryParts();
@@ -119,6 +123,7 @@ private:
     void registerSetupCommands();
     void registerDrawingCommands();
     void registerLibraryCommands();
+    void registerPartsBinCommands();
     bool createStatusBar();
     // Gives the keyboard focus back to the active drawing after a combo choice.
     void focusActiveChild();
