@@ -7,6 +7,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
 
 #include <algorithm>
@@ -38,13 +39,17 @@ void drawPackage(plat::Dc& dc, int package, const plat::Rect& cell)
     dc.SetMapMode(plat::kMmAnisotropic);
     dc.SetWindowExt(scale, scale);
     dc.SetViewportExt(1, 1);
-    dc.SetWindowOrg((e[0] + e[2]) / 2 / kUnitsPerLogical, (e[1] + e[3]) / 2 / kUnitsPerLogical);
+    // Package records are kept about the package origin; a part at (0, 0) draws them about it.
+    dc.SetWindowOrg(((e[0] + e[2]) / 2 - kPackageOriginX) / kUnitsPerLogical,
+                    ((e[1] + e[3]) / 2 - kPackageOriginY) / kUnitsPerLogical);
     dc.SetViewportOrg((cell.left + cell.right) / 2, cell.top + 8 + areaH / 2);
     BoardObject part;
     part.setKind(kKindPart + package);
     part.setLayer(kLayerAll);
     char noName[] = "";
     part.data = noName;   // no reference label in a thumbnail
+    // The pads in the colour of pads on all layers, then the outline in the top silk's.
+    DrawFootprint(dc, part, RoleColor(kRoleAllLayers), 1);
     DrawFootprint(dc, part, RoleColor(kRoleTopSilk), 1);
     part.data = nullptr;
     dc.RestoreDC(level);
@@ -66,7 +71,7 @@ void drawName(plat::Dc& dc, const std::string& name, const plat::Rect& cell)
 
 void dottedFrame(plat::Dc& dc, int left, int top, int right, int bottom)
 {
-    const plat::Pen pen(plat::kPsDot, 1, colorOf(RoleColor(kRoleGrid)));
+    const plat::Pen pen(plat::kPsDot, 1, colorOf(RoleColor(kRoleText)));
     const plat::Pen oldPen = dc.SelectObject(pen);
     const plat::Brush oldBrush = dc.SelectObject(plat::Brush::hollow());
     dc.Rectangle(left, top, right, bottom);
