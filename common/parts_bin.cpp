@@ -67,6 +67,8 @@ bool PartsBinDlg::OnInitDialog()
     int& shut = *services_.settings.shut;
     shut = shut == 1 ? 0 : 1;
     OnCommand(kCmdPartsBinShut);
+    if (plat::Control* area = cells())
+        area->Invalidate();
     initialised_ = true;
     return true;
 }
@@ -358,7 +360,7 @@ plat::DialogTemplate PartsBinTemplate(unsigned templateId, unsigned menuId)
     t.menu = menuId;
     t.width = 120;
     t.height = 170;
-    t.controls = {{.id = kIdcPartsBinCells, .kind = K::StaticFrame, .row = 0, .width = 20, .height = 12},
+    t.controls = {{.id = kIdcPartsBinCells, .kind = K::StaticFrame, .row = 0, .width = 110, .height = 150},
                   {.id = kIdcPartsBinScroll, .kind = K::ScrollBarV, .row = 0, .column = 1}};
     return t;
 }

@@ -428,7 +428,9 @@ void Wnd::GetWindowRect(Rect* rect) const
         *rect = {p.x(), p.y(), p.x() + w->width(), p.y() + w->height()};
         return;
     }
-    Point p = state_ ? state_->pos : Point{};
+    // Without a widget the client area starts at the window's corner, which ClientToScreen
+    // already places.
+    Point p{};
     ClientToScreen(&p);
     const Size s = state_ ? state_->size : Size{};
     *rect = {p.x, p.y, p.x + s.cx, p.y + s.cy};
