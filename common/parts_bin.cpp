@@ -1,5 +1,6 @@
 #include "common/parts_bin.h"
 
+#include "platform/app/cmd_target.h"
 #include "platform/app/menu.h"
 #include "platform/app/wnd.h"
 #include "platform/core/ui_host.h"
@@ -185,7 +186,7 @@ void PartsBinDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
         bar->SetScrollInfo(info);
     }
     if (selected_ >= 0 && !dragging_ && services_.drawCell)
-        services_.drawCell(*item.dc, selected_, {}, true);
+        services_.drawCell(*item.dc, selected_, 0, 0, true);
 }
 
 void PartsBinDlg::OnVScroll(unsigned code, unsigned pos, plat::Control* bar)
@@ -239,15 +240,15 @@ void PartsBinDlg::buttonDown(plat::Point point)
 {
     const int old = selected_;
     if (old >= 0)
-        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, old, {}, true); });
+        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, old, 0, 0, true); });
     last_ = point;
     dragging_ = false;
     placed_ = false;
-    selected_ = services_.hitTest ? services_.hitTest(point) : -1;
+    selected_ = services_.hitTest ? services_.hitTest(point.x, point.y) : -1;
     if (selected_ >= static_cast<int>(entries().size()))
         selected_ = -1;
     if (selected_ >= 0)
-        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, {}, true); });
+        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, 0, 0, true); });
 }
 
 void PartsBinDlg::showDescription(int cell)
@@ -270,7 +271,7 @@ void PartsBinDlg::mouseMove(unsigned flags, plat::Point point)
 {
     if (services_.documentOpen && !services_.documentOpen())
         return;
-    const int under = services_.hitTest ? services_.hitTest(point) : -1;
+    const int under = services_.hitTest ? services_.hitTest(point.x, point.y) : -1;
     if (!(flags & plat::kMkLButton)) {
         if (under < 0)
             tooltip_.clear();
@@ -285,7 +286,7 @@ void PartsBinDlg::mouseMove(unsigned flags, plat::Point point)
                 if (services_.clearTool)
                     services_.clearTool();
                 last_ = point;
-                drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, point, false); });
+                drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, point.x, point.y, false); });
             }
         } else {
             dragTo(point);
@@ -305,8 +306,8 @@ void PartsBinDlg::dragTo(plat::Point point)
         return;
     }
     drawOnCells([&](plat::Dc& dc) {
-        services_.drawCell(dc, selected_, last_, false);
-        services_.drawCell(dc, selected_, point, false);
+        services_.drawCell(dc, selected_, last_.x, last_.y, false);
+        services_.drawCell(dc, selected_, point.x, point.y, false);
     });
     last_ = point;
 }
@@ -316,8 +317,8 @@ void PartsBinDlg::leaveBin(plat::Point point)
 {
     const int cell = selected_;
     drawOnCells([&](plat::Dc& dc) {
-        services_.drawCell(dc, cell, last_, false);
-        services_.drawCell(dc, cell, {}, true);
+        services_.drawCell(dc, cell, last_.x, last_.y, false);
+        services_.drawCell(dc, cell, 0, 0, true);
     });
     if (!placed_ && cell < static_cast<int>(entries().size()) && services_.place) {
         plat::Point screen = point;
@@ -334,7 +335,7 @@ void PartsBinDlg::buttonUp()
 {
     if (dragging_) {
         // Let go inside the bin: the drag ends without a part.
-        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, last_, false); });
+        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, last_.x, last_.y, false); });
         dragging_ = false;
     }
     if (placed_ && services_.redrawActiveFrame)
@@ -349,6 +350,12 @@ std::optional<std::string> PartsBinDlg::OnControlToolTip(plat::Control& control,
     if (services_.settings.help && *services_.settings.help == 0)
         return std::nullopt;
     return tooltip_;
+}
+
+void UpdatePartsBinCommand(plat::CmdUI& ui, const PartsBinDlg& bin)
+{
+    ui.Enable(true);
+    ui.SetCheck(bin.isOpen());
 }
 
 plat::DialogTemplate PartsBinTemplate(unsigned templateId, unsigned menuId)

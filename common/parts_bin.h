@@ -57,10 +57,10 @@ struct PartsBinServices {
     // height all cells need.
     std::function<int(plat::Dc& dc, const plat::Rect& client, int scrollY)> paintCells;
     // The cell under a point of the client area, -1 for none.
-    std::function<int(plat::Point point)> hitTest;
-    // The inverting outline of a cell, centred on a point or on the cell's own place; drawn twice
+    std::function<int(int x, int y)> hitTest;
+    // The inverting outline of a cell, centred on (x, y) or on the cell's own place; drawn twice
     // it disappears.
-    std::function<void(plat::Dc& dc, int cell, plat::Point point, bool inPlace)> drawCell;
+    std::function<void(plat::Dc& dc, int cell, int x, int y, bool inPlace)> drawCell;
     // Whether a document is open (the bin ignores the mouse while none is).
     std::function<bool()> documentOpen;
     // Places one part of that name in the active view at a point of the screen; false when
@@ -120,6 +120,9 @@ private:
     int scroll_ = 0;
     std::string tooltip_;
 };
+
+// The parts-bin command of a program's frame: always there, checked while the bin is open.
+void UpdatePartsBinCommand(plat::CmdUI& ui, const PartsBinDlg& bin);
 
 // The tooltip of a description: one longer than `length` characters ends before the first blank
 // at or after its (length + 1)th character, and a comma just before that blank goes too.

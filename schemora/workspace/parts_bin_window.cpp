@@ -63,11 +63,9 @@ quill::PartsBinServices binServices()
                   &g_settings.PartsBinHelp};
     s.choosePart = chooseFromLibrary;
     s.description = describe;
-    s.paintCells = [](plat::Dc& dc, const plat::Rect& client, int scrollY) {
-        return PaintPartsBinCells(dc, client, scrollY);
-    };
-    s.hitTest = [](plat::Point p) { return HitTestPartsBin(p.x, p.y); };
-    s.drawCell = [](plat::Dc& dc, int cell, plat::Point p, bool inPlace) { DrawPartsBin(dc, cell, p.x, p.y, inPlace); };
+    s.paintCells = PaintPartsBinCells;
+    s.hitTest = HitTestPartsBin;
+    s.drawCell = DrawPartsBin;
     s.documentOpen = [] { return g_openDocs.count > 0; };
     s.place = PlaceBinPart;
     s.redrawActiveFrame = RedrawActiveFrame;
@@ -121,8 +119,4 @@ void CMainFrame::OnPartsBin()
     g_editState.CurrentTool = 0;
 }
 
-void CMainFrame::OnUpdatePartsBin(plat::CmdUI& ui)
-{
-    ui.Enable(true);
-    ui.SetCheck(ThePartsBin().isOpen());
-}
+void CMainFrame::OnUpdatePartsBin(plat::CmdUI& ui) { quill::UpdatePartsBinCommand(ui, ThePartsBin()); }

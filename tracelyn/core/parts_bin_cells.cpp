@@ -1,5 +1,6 @@
 #include "tracelyn/core/parts_bin_cells.h"
 
+#include "common/parts_bin_layout.h"
 #include "platform/gdi/dc.h"
 #include "tracelyn/core/board_object.h"
 #include "tracelyn/core/board_palette.h"
@@ -94,15 +95,10 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     dc.FillRect(client, plat::Brush::solid(colorOf(kPartsBinColor)));
 
     const auto& names = g_boardSettings.binParts;
-    g_partsBinCells.cells.clear();
-    g_partsBinCells.scrollRange = (static_cast<int>(names.size()) / 2 + 1) * kPartsBinRowHeight;
-    const int cellWidth = std::max(1, client.width() / 2);
+    g_partsBinCells.cells = quill::LayOutPartsBinCells(client, names.size(), kPartsBinRowHeight, scrollY);
+    g_partsBinCells.scrollRange = quill::PartsBinCellsHeight(names.size(), kPartsBinRowHeight);
     for (size_t k = 0; k < names.size(); ++k) {
-        const int col = static_cast<int>(k % 2);
-        const int row = static_cast<int>(k / 2);
-        const plat::Rect cell{client.left + col * cellWidth, client.top + row * kPartsBinRowHeight - scrollY,
-                              client.left + (col + 1) * cellWidth, client.top + (row + 1) * kPartsBinRowHeight - scrollY};
-        g_partsBinCells.cells.push_back(cell);
+        const plat::Rect& cell = g_partsBinCells.cells[k];
         const int package = FindLoadedPackage(names[k]);
         if (package >= 1 && package <= std::min(g_packages.count, kMaxPartPackage))
             drawPackage(dc, package, cell);

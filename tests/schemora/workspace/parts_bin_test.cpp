@@ -1,6 +1,7 @@
 // The parts bin of the schematic program, driven as a person does: P opens it, its menu adds
 // and deletes parts, the mouse hovers and drags thumbnails out into the drawing.
 #include "../core/starter_parts_fixture.h"
+#include "support/parts_bin_driver.h"
 
 #include "common/parts_bin.h"
 #include "platform/app/menu.h"
@@ -66,38 +67,16 @@ protected:
         bin().OnCommand(id);
         cells()->UpdateWindow();
     }
-    void mouse(unsigned message, plat::Point p, unsigned flags = 0)
-    {
-        cells()->SendMessage(message, flags, plat::makePointParam(p));
-    }
-    static plat::Point cellCentre(int k)
-    {
-        const plat::Rect c = g_partsBinCells.cells.at(static_cast<size_t>(k));
-        return {(c.left + c.right) / 2, (c.top + c.bottom) / 2};
-    }
+    quill_test::PartsBinDriver hand() const { return {bin(), g_partsBinCells.cells}; }
+    void mouse(unsigned message, plat::Point p, unsigned flags = 0) { hand().mouse(message, p, flags); }
+    plat::Point cellCentre(int k) const { return hand().cellCentre(k); }
     void pick(int k)
     {
         mouse(plat::kWmLButtonDown, cellCentre(k), plat::kMkLButton);
         mouse(plat::kWmLButtonUp, cellCentre(k));
     }
-    // The bin's client point over drawing point (x, y) of the view.
-    plat::Point binPointOver(int x, int y)
-    {
-        plat::Point p = pixelOf(x, y);
-        view()->ClientToScreen(&p);
-        cells()->ScreenToClient(&p);
-        return p;
-    }
-    // Presses on thumbnail k, starts the drag on it and lets it leave the bin over (x, y).
-    void dragOut(int k, int x, int y)
-    {
-        const plat::Point from = cellCentre(k);
-        mouse(plat::kWmLButtonDown, from, plat::kMkLButton);
-        mouse(plat::kWmMouseMove, {from.x + 1, from.y + 1}, plat::kMkLButton);
-        mouse(plat::kWmMouseMove, binPointOver(x, y), plat::kMkLButton);
-        mouse(plat::kWmMouseMove, binPointOver(x + 100, y), plat::kMkLButton);
-        mouse(plat::kWmLButtonUp, binPointOver(x + 100, y));
-    }
+    // Drags thumbnail k out of the bin over drawing point (x, y).
+    void dragOut(int k, int x, int y) { hand().dragOut(k, *view(), pixelOf(x, y)); }
 };
 
 TEST_F(PartsBin, PAddsPartsThroughTheBrowserAndTheSettingsKeepThemWithThePlace)
@@ -264,6 +243,28 @@ TEST_F(PartsBin, HoveringShowsTheDescriptionAndTheTooltipFollowsTheSetting)
     g_settings.PartsBinHelp = 1;
     mouse(plat::kWmMouseMove, {1, 1});
     EXPECT_EQ(bin().tooltipText(), "");
+}
+
+TEST_F(PartsBin, TheScrollBarMovesTheThumbnailsWithinTheirHeight)
+{
+    g_settings.binParts.assign(quill::kPartsBinMaxEntries, "DEVICE\\R");
+    open();
+    plat::Control* bar = bin().GetDlgItem(quill::kIdcPartsBinScroll);
+    const int needed = (20 / 2 + 1) * kPartsBinRowHeight;
+    const int page = cells()->clientRect().height();
+    bar->scroll(plat::kSbLineDown);
+    cells()->UpdateWindow();
+    EXPECT_EQ(bar->GetPos(), needed / 40);
+    EXPECT_EQ(g_partsBinCells.cells.at(0).top, -(needed / 40));
+    bar->scroll(plat::kSbPageDown);
+    EXPECT_EQ(bar->GetPos(), needed / 40 + needed / 20);
+    bar->scroll(plat::kSbThumbPosition, 5000);
+    cells()->UpdateWindow();
+    EXPECT_EQ(bar->GetPos(), needed - page) << "the last row stays in view";
+    EXPECT_EQ(g_partsBinCells.cells.at(19).bottom + kPartsBinRowHeight, page) << "and the spare row below it";
+    bar->scroll(plat::kSbPageUp);
+    bar->scroll(plat::kSbThumbPosition, 0);
+    EXPECT_EQ(bar->GetPos(), 0);
 }
 
 TEST(PartsBinTooltip, LongDescriptionsEndAtTheNextBlank)

@@ -3,6 +3,7 @@
 // of the part tool would, and the bin's entries come back from Tracelyn.ini.
 #include "tests/tracelyn/core/edit_fixture.h"
 #include "tests/tracelyn/core/package_fixture.h"
+#include "support/parts_bin_driver.h"
 
 #include "common/library_browser.h"
 #include "common/parts_bin.h"
@@ -53,32 +54,8 @@ protected:
         ASSERT_TRUE(bin().isOpen());
         cells()->UpdateWindow();
     }
-    void mouse(unsigned message, plat::Point p, unsigned flags = 0)
-    {
-        cells()->SendMessage(message, flags, plat::makePointParam(p));
-    }
-    static plat::Point cellCentre(int k)
-    {
-        const plat::Rect c = g_partsBinCells.cells.at(static_cast<size_t>(k));
-        return {(c.left + c.right) / 2, (c.top + c.bottom) / 2};
-    }
-    // The bin's client point over pixel (x, y) of the board view.
-    static plat::Point binPointOver(int x, int y)
-    {
-        plat::Point p{x, y};
-        view()->ClientToScreen(&p);
-        cells()->ScreenToClient(&p);
-        return p;
-    }
-    void dragOut(int k, int x, int y)
-    {
-        const plat::Point from = cellCentre(k);
-        mouse(plat::kWmLButtonDown, from, plat::kMkLButton);
-        mouse(plat::kWmMouseMove, {from.x + 1, from.y + 1}, plat::kMkLButton);
-        mouse(plat::kWmMouseMove, binPointOver(x, y), plat::kMkLButton);
-        mouse(plat::kWmMouseMove, binPointOver(x + 40, y), plat::kMkLButton);
-        mouse(plat::kWmLButtonUp, binPointOver(x + 40, y));
-    }
+    static quill_test::PartsBinDriver hand() { return {bin(), g_partsBinCells.cells}; }
+    void dragOut(int k, int x, int y) { hand().dragOut(k, *view(), {x, y}); }
 };
 
 TEST_F(BoardPartsBin, AddPartGoesThroughTheBrowserAndADragPlacesOneComponentWhereAClickWould)
@@ -95,7 +72,7 @@ TEST_F(BoardPartsBin, AddPartGoesThroughTheBrowserAndADragPlacesOneComponentWher
     cells()->UpdateWindow();
     ASSERT_EQ(g_partsBinCells.cells.size(), 1u);
 
-    mouse(plat::kWmMouseMove, cellCentre(0));
+    hand().mouse(plat::kWmMouseMove, hand().cellCentre(0));
     EXPECT_EQ(frame().statusBarPanes().GetPaneText(0), "Eight pins");
 
     const int before = count();
