@@ -1,6 +1,7 @@
 #include "platform/app/dialog.h"
 
 #include "platform/app/keys.h"
+#include "platform/app/menu.h"
 
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
@@ -466,6 +467,7 @@ Dialog::Dialog(unsigned templateId, Wnd* parent) : templateId_(templateId), pare
 Dialog::~Dialog()
 {
     controlChangedHook = nullptr;
+    menuChangedHook = nullptr;
     if (IsWindow())
         Wnd::DestroyWindow();
 }
@@ -476,15 +478,23 @@ bool Dialog::buildControls()
     const DialogTemplate* t = templateId_ ? findDialogTemplate(templateId_) : nullptr;
     if (templateId_ && !t)
         return false;
+    menu_.reset();
     if (t) {
         title_ = t->title;
         for (const ControlTemplate& c : t->controls)
             controls_.push_back(std::make_unique<Control>(this, c));
+        if (t->menu != 0) {
+            menu_ = std::make_unique<Menu>();
+            if (!menu_->LoadMenu(t->menu))
+                menu_.reset();
+        }
     }
     WndState& s = wndState(*this);
     s.created = true;
     s.parent = parent_;
     s.visible = true;
+    if (t && t->width > 0 && t->height > 0)
+        s.size = {t->width * 2, t->height * 2};   // dialog units at base 8/16 -> pixels
     return true;
 }
 
@@ -555,6 +565,7 @@ bool Dialog::DestroyWindow()
         return false;
     running_ = false;
     controlChangedHook = nullptr;
+    menuChangedHook = nullptr;
     releaseKeys();
     return Wnd::DestroyWindow();
 }

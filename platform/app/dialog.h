@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,7 @@
 namespace plat {
 
 class Dialog;
+class Menu;
 
 // One control of a dialog (or a child control of another window). Operations that do not
 // apply to the control's kind do nothing and answer kLbErr / 0 / "".
@@ -170,6 +172,14 @@ public:
     {
         (void)control, (void)message, (void)flags, (void)point;
     }
+    // The tooltip of a drawn frame control at a point of its client area; nothing: no tooltip.
+    virtual std::optional<std::string> OnControlToolTip(Control& control, Point point)
+    {
+        (void)control, (void)point;
+        return std::nullopt;
+    }
+    // The dialog's window was moved; topLeft in screen pixels.
+    virtual void OnMove(Point topLeft) { (void)topLeft; }
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }
     void EndDialog(int result);
@@ -182,6 +192,12 @@ public:
     virtual bool Create(unsigned templateId, Wnd* parent = nullptr);
     bool DestroyWindow() override;
     void OnClose() override;                    // base: OnCancel for modal, DestroyWindow otherwise
+
+    // ---- menu bar ----
+    // The menu of the template (null without one); its items send their commands to OnCommand.
+    Menu* dialogMenu() const { return menu_.get(); }
+    // For the Qt face: told when DrawMenuBar asks the menu bar to show the menu's changes.
+    std::function<void()> menuChangedHook;
 
     // ---- controls by id ----
     Control* GetDlgItem(unsigned id) const;
@@ -237,6 +253,7 @@ private:
     unsigned templateId_;
     Wnd* parent_;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::unique_ptr<Menu> menu_;
     bool running_ = false;
     bool modeless_ = false;
     int result_ = -1;

@@ -3,6 +3,7 @@
 // what a person does goes to the model, which notifies the dialog's handlers.
 #include "platform/app/dialog.h"
 #include "platform/app/frame_wnd.h"
+#include "platform/app/menu.h"
 #include "platform/app/property_sheet.h"
 #include "platform/app/win_app.h"
 #include "platform/app/wnd_state.h"
@@ -20,6 +21,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMoveEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -88,7 +91,41 @@ public:
             refresh(*c);
         }
         d.controlChangedHook = [this](Control& c) { refresh(c); };
+        if (d.dialogMenu()) {
+            // A window with a menu bar may shrink to its menu bar (the parts bin slides shut).
+            grid->setContentsMargins(0, 0, 0, 0);
+            grid->setSizeConstraint(QLayout::SetNoConstraint);
+            menuBar_ = new QMenuBar(this);
+            grid->setMenuBar(menuBar_);
+            fillMenuBar();
+            d.menuChangedHook = [this] { fillMenuBar(); };
+        }
         wndState(d).widget = this;
+    }
+
+    // The dialog's menu as its menu bar: popups open their items, a command at the top level
+    // is chosen directly.
+    void fillMenuBar()
+    {
+        if (!menuBar_ || !alive() || !d_->dialogMenu())
+            return;
+        discardBarContents(menuBar_);
+        std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* q, const std::vector<MenuItem>& list) {
+            for (const MenuItem& m : list) {
+                if (m.kind == MenuItem::Kind::Separator)
+                    q->addSeparator();
+                else if (m.kind == MenuItem::Kind::Popup)
+                    fill(q->addMenu(menuTextToQt(m.text)), m.items);
+                else
+                    addCommand(q->addAction(menuTextToQt(m.text)), m);
+            }
+        };
+        for (const MenuItem& m : d_->dialogMenu()->items()) {
+            if (m.kind == MenuItem::Kind::Popup)
+                fill(menuBar_->addMenu(menuTextToQt(m.text)), m.items);
+            else if (m.kind == MenuItem::Kind::Command)
+                addCommand(menuBar_->addAction(menuTextToQt(m.text)), m);
+        }
     }
 
     void refresh(Control& c)
@@ -224,6 +261,12 @@ protected:
         if (alive())
             guarded([&] { d_->SendMessage(kWmClose); });
     }
+    void moveEvent(QMoveEvent* event) override
+    {
+        QDialog::moveEvent(event);
+        if (alive())
+            guarded([&] { d_->OnMove({pos().x(), pos().y()}); });
+    }
     void showEvent(QShowEvent* event) override
     {
         QDialog::showEvent(event);
@@ -241,6 +284,16 @@ protected:
     }
 
 private:
+    void addCommand(QAction* a, const MenuItem& m)
+    {
+        a->setEnabled(!(m.flags & (kMfGrayed | kMfDisabled)));
+        const unsigned id = m.id;
+        // The menu bar is rebuilt by what the command does: run it once the menu has closed.
+        connect(a, &QAction::triggered, this, [this, id] {
+            QMetaObject::invokeMethod(this, [this, id] { user([&] { d_->OnCommand(id); }); }, Qt::QueuedConnection);
+        });
+    }
+
     void user(std::function<void()> f)
     {
         if (!updating_ && alive())
@@ -398,6 +451,7 @@ private:
     }
 
     Dialog* d_;
+    QMenuBar* menuBar_ = nullptr;
     std::map<Control*, QPointer<QWidget>> widgets_;
     bool updating_ = false;
 };
@@ -555,7 +609,14 @@ int runDialogWithQt(Dialog& d)
 void showModelessWithQt(Dialog& d)
 {
     auto* widget = new DialogWidget(d, ownerWidget(d));
+    // Where the dialog placed itself before it was shown (MoveWindow, or the template's size).
+    const Size size = wndState(d).size;
+    const Point pos = wndState(d).pos;
     widget->build();
+    if (size.cx > 0 && size.cy > 0)
+        widget->resize(size.cx, size.cy);
+    if (pos.x != 0 || pos.y != 0)
+        widget->move(pos.x, pos.y);
     widget->show();
 }
 

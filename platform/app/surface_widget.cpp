@@ -1,5 +1,6 @@
 // The widget behind every window the programs paint: it shows the backing image and turns Qt's
 // input into the window's messages.
+#include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "platform/app/message_pump.h"
 #include "platform/app/wnd_state.h"
@@ -10,7 +11,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -187,6 +190,19 @@ bool SurfaceWidget::viewportEvent(QEvent* event)
     }
     case QEvent::ContextMenu:
         return true;   // the right button arrives as button messages only
+    case QEvent::ToolTip: {
+        // A drawn frame's dialog says what its tooltip at the point is.
+        auto* control = dynamic_cast<Control*>(w);
+        auto* he = static_cast<QHelpEvent*>(event);
+        std::optional<std::string> tip;
+        if (control && control->dialog())
+            guarded([&] { tip = control->dialog()->OnControlToolTip(*control, clientPoint(he->pos())); });
+        if (tip && !tip->empty())
+            QToolTip::showText(he->globalPos(), toQt(*tip), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
     case QEvent::DragEnter: {
         auto* de = static_cast<QDragEnterEvent*>(event);
         if (w && w->state() && w->state()->acceptFiles && de->mimeData()->hasUrls())

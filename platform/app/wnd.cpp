@@ -428,7 +428,9 @@ void Wnd::GetWindowRect(Rect* rect) const
         *rect = {p.x(), p.y(), p.x() + w->width(), p.y() + w->height()};
         return;
     }
-    Point p = state_ ? state_->pos : Point{};
+    // Without a widget the client area starts at the window's corner, which ClientToScreen
+    // already places.
+    Point p{};
     ClientToScreen(&p);
     const Size s = state_ ? state_->size : Size{};
     *rect = {p.x, p.y, p.x + s.cx, p.y + s.cy};
@@ -479,7 +481,11 @@ void Wnd::MoveWindow(int x, int y, int width, int height, bool repaint)
     WndState& s = wndState(*this);
     s.pos = {x, y};
     s.size = {std::max(width, 0), std::max(height, 0)};
-    if (s.widget) {
+    if (s.widget && s.widget->isWindow()) {
+        // A window's corner is its frame's, as GetWindowRect reports it.
+        s.widget->move(x, y);
+        s.widget->resize(s.size.cx, s.size.cy);
+    } else if (s.widget) {
         s.widget->setGeometry(x, y, s.size.cx, s.size.cy);
     } else if (IsWindow()) {
         OnSize(kSizeRestored, s.size.cx, s.size.cy);
@@ -759,6 +765,8 @@ Menu* Wnd::GetMenu() const
 {
     if (const auto* f = dynamic_cast<const MDIFrameWnd*>(this))
         return f->GetMenu();
+    if (const auto* d = dynamic_cast<const Dialog*>(this))
+        return d->dialogMenu();
     return nullptr;
 }
 
@@ -766,6 +774,8 @@ void Wnd::DrawMenuBar()
 {
     if (auto* f = dynamic_cast<MDIFrameWnd*>(this))
         f->menuChanged();
+    else if (auto* d = dynamic_cast<Dialog*>(this); d && d->menuChangedHook)
+        d->menuChangedHook();
 }
 
 void Wnd::DragAcceptFiles(bool accept)

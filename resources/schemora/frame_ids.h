@@ -36,6 +36,11 @@ enum : unsigned {
     kCmdStatistics = 243,
     kCmdFind = 232,
     kCmdPartsBin = 32799,
+    // The parts bin window: its template, its menu and its two messages
+    kIddPartsBin = 152,
+    kIdrPartsBinMenu = 153,
+    kStrSelectPartToDelete = 946,
+    kStrPartsBinFull = 947,
     kCmdNewLibraryPart = 32913,
 
     // Setup toggles (328 rubberband is in edit_ids.h)

@@ -93,6 +93,7 @@ std::vector<plat::Accelerator> FrameAccelerators()
         {kFVirtKey, plat::kVkF1, kCmdHelpContents},
         {kFVirtKey | kFShift, plat::kVkF5, kCmdSelEditAll + 9},
         {kChar, 'b', kCmdToolBus},
+        {kChar, 'p', kCmdPartsBin},
         {kChar, 'A', kCmdSelEditAll},
         {kChar, 'T', kCmdSelEditText},
         {kChar, 'C', kCmdSelEditDots},
@@ -130,6 +131,8 @@ void AddFrameStrings(std::map<unsigned, std::string>& strings)
     strings[kCmdUnits] = "English or Metric Units\nEnglish or Metric Units";
     strings[kCmdSetColors] = "Choose the drawing colours\nSet colors";
     strings[kCmdPartsBin] = "Show parts bin (P)\nShow parts bin (P)";
+    strings[kStrSelectPartToDelete] = "Select part to delete";
+    strings[kStrPartsBinFull] = "Parts Bin FULL\nDelete existing part to add";
     strings[kCmdFind] = "Find text or part\nFind";
     strings[kCmdNewLibraryPart] = "Make a new library part\nNew library part";
     strings[kCmdContextHelp] = "Help on the program\nHelp";

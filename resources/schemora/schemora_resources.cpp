@@ -9,6 +9,7 @@
 #include "common/about_dialog.h"
 #include "common/library_browser.h"
 #include "resources/schemora/edit_ids.h"
+#include "common/parts_bin.h"
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "resources/schemora/file_resources.h"
@@ -121,6 +122,7 @@ std::vector<plat::MenuResource> menus()
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
                                 CloseAllWindowsMenuItem()}),
           FrameHelpMenu(kCmdHelpContentsItem)}},
+        quill::PartsBinMenu(kIdrPartsBinMenu, kCmdToolPart, kCmdEditErase),
     };
 }
 
@@ -183,6 +185,7 @@ std::vector<plat::DialogTemplate> dialogs()
         TipDialogTemplate(),
         netlistDialog(),
         quill::LibraryBrowserTemplate(kIddLibraryParts),
+        quill::PartsBinTemplate(kIddPartsBin, kIdrPartsBinMenu),
         SaveLibraryPartDialog(),
         CopyLibraryPartsDialog(),
     };

@@ -42,6 +42,11 @@ enum : unsigned {
     kCmdCopyLibraryParts = 32793,
     kCmdNewPackagePart = 32876,
     kCmdPartsBin = 999,
+    // The parts bin window: its template, its menu and its two messages
+    kIddPartsBin = 155,
+    kIdrPartsBinMenu = 155,
+    kStrSelectPartToDelete = 806,
+    kStrPartsBinFull = 807,
 
     // The Set Colors dialog: slot k is swatch 2360 + k, palette entry c swatch 2000 + c.
     kIddSetColors = 140,

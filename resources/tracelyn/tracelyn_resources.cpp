@@ -18,6 +18,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "common/about_dialog.h"
+#include "common/parts_bin.h"
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
 #include "platform/app/resources.h"
@@ -234,6 +235,7 @@ std::vector<plat::MenuResource> menus()
                                 menuItem(kCmdOutlineDeleteVertex, "Delete Vertex"),
                                 menuItem(kCmdOutlineCircle, "Create Circle Outline"),
                                 menuItem(kCmdOutlineRectangle, "Create Rectangle Outline")})}},
+        quill::PartsBinMenu(kIdrPartsBinMenu, kCmdToolPart, kCmdErase),
     };
 }
 
@@ -262,6 +264,7 @@ std::vector<plat::AcceleratorResource> accelerators()
               {kFVirtKey, 'T', kCmdToolText},
               {kFVirtKey, plat::kVkF3, kCmdToolRoute},
               {kFVirtKey, plat::kVkF5, kCmdToolPart},
+              {kFVirtKey, 'P', kCmdPartsBin},
               {kFVirtKey, plat::kVkF9, kCmdSelect},
               {kFVirtKey, plat::kVkF10, kCmdCrosshair},
               {kFVirtKey | kFControl, 'Z', kCmdUndo},
@@ -310,6 +313,7 @@ std::vector<plat::DialogTemplate> dialogs()
         AboutDialogTemplate("Tracelyn", "Tracelyn printed circuit board layout", kIdrMainFrame),
         TipDialogTemplate(),
         BoardSetColorsTemplate(),
+        quill::PartsBinTemplate(kIddPartsBin, kIdrPartsBinMenu),
     };
 }
 
@@ -398,6 +402,8 @@ void registerTracelynResources()
         {kStrWorkAreaBase + 'G', "32X32"},
         {4066, "Not enough memory for arrays----quitting\n"},
         {kStrPlaceFailed, "Can't execute place utility"},
+        {kStrSelectPartToDelete, "Select part to delete"},
+        {kStrPartsBinFull, "Parts Bin FULL\nDelete existing part to add"},
         {kCmdPlacement, "Place the parts of a schematic's netlist on a board\nPlacement"},
     };
     addViewPrompts(set.strings);

@@ -25,6 +25,7 @@
 #include "schemora/core/text_tools.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 
@@ -62,6 +63,15 @@ NewObjectKind kindOfTool(int tool)
 }
 
 bool isDrawingTool(int tool) { return kindOfTool(tool).type != 0; }
+
+bool partChosen() { return g_partSymbols.current >= 1 && g_partSymbols.current <= kMaxPlaceableSymbol; }
+
+void renumberAfterPlacement()
+{
+    if (g_settings.AutoRefs != 0)
+        RenumberAllReferences(g_current.activeDocument ? g_current.activeDocument->data().referenceStart : 1,
+                              g_sheetDocument.numberOfSheets);
+}
 
 void fillPart(DrawObject& o, int layer)
 {
@@ -270,7 +280,7 @@ void toolPress(plat::Dc& dc, int tool)
     }
     if (tool == kToolNone || !isDrawingTool(tool))
         return;
-    if (tool == kToolPart && (g_partSymbols.current < 1 || g_partSymbols.current > kMaxPlaceableSymbol))
+    if (tool == kToolPart && !partChosen())
         return;
     const int index = AppendObjects(1);
     g_mouseEdit.newIndex = index;
@@ -386,9 +396,7 @@ void settle(plat::Dc& dc, int tool)
     if (tool == kToolPart) {
         g_editState.selectionCount = 1;
         g_editState.SelectionList[1] = n;
-        if (g_settings.AutoRefs != 0)
-            RenumberAllReferences(g_current.activeDocument ? g_current.activeDocument->data().referenceStart : 1,
-                                  g_sheetDocument.numberOfSheets);
+        renumberAfterPlacement();
     }
     if (tool == kToolLine || tool == kToolPart) {
         RefreshDotsAfterEdit();
@@ -415,6 +423,35 @@ void toolRelease(plat::Dc& dc, int tool)
 }
 
 }  // namespace
+
+std::string PlacedPartText(std::string_view fullName)
+{
+    std::string text = ":" + std::string(fullName);
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+void ChoosePartToPlace(int symbol, std::string_view fullName)
+{
+    g_partSymbols.current = symbol;
+    g_partPlacement.partText = PlacedPartText(fullName);
+    g_editState.CurrentTool = kToolPart;
+}
+
+int PlaceChosenPartAt(plat::Point p)
+{
+    if (!partChosen() || g_current.objects.empty())
+        return 0;
+    const int index = AppendObjects(1);
+    if (index == 0)
+        return 0;
+    RecordAppendedStep(1);
+    fillDefaults(objectAt(index), kToolPart, {ClampDrawingCoordinate(p.x), ClampDrawingCoordinate(p.y)});
+    renumberAfterPlacement();
+    RefreshDotsAfterEdit();
+    return index;
+}
 
 void ProcessMouseEdit(plat::Dc& dc, int tool, int action)
 {

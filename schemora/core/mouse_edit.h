@@ -6,7 +6,10 @@
 // AppendObjects, with an appended undo step), stretches it in inverting mode and settles it at
 // the release. The cursor must have been snapped first (cursor_snap.h).
 
+#include "platform/gdi/gdi_types.h"
+
 #include <string>
+#include <string_view>
 
 namespace plat {
 class Dc;
@@ -46,3 +49,16 @@ struct PartPlacement {
     bool surfaceMount = false;
 };
 extern PartPlacement g_partPlacement;
+
+// The text a placed part starts with for the symbol of that full name: ":LIBRARY\PART" in
+// capitals; the reference prefix is put before the colon when the part is placed.
+std::string PlacedPartText(std::string_view fullName);
+
+// Chooses the part tool for a loaded symbol: the next clicks place it.
+void ChoosePartToPlace(int symbol, std::string_view fullName);
+
+// Places one part of the chosen symbol at drawing point p as a click of the part tool does:
+// one record through the append routine, one undo step, the text of the chosen part with the
+// symbol's reference prefix, and the drawing renumbered when "AutoRefs" is on. Returns the new
+// object's index, 0 when nothing was placed (no part chosen, the store full).
+int PlaceChosenPartAt(plat::Point p);

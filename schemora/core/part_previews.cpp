@@ -1,5 +1,6 @@
 #include "schemora/core/part_previews.h"
 
+#include "common/parts_bin_layout.h"
 #include "common/string_helpers.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/paint_style.h"
@@ -182,7 +183,7 @@ void DrawPartPreview(plat::Dc& dc, const plat::Rect& client, std::string_view li
         ReleaseObjectData(g_current.objects[static_cast<size_t>(i)]);
 }
 
-void PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
+int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 {
     const CurrentDrawing saved = g_current;
     const int savedFilter = g_sheetView.layerFilter;
@@ -193,17 +194,14 @@ void PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     dc.SetBkMode(plat::kTransparent);
     dc.FillRect(client, plat::Brush::solid(PaletteRgb(RolePaletteIndex(kRolePartsBin))));
 
-    const auto& entries = g_settings.binEntries;
-    g_partsBinCells.cells.clear();
-    g_partsBinCells.scrollRange = (static_cast<int>(entries.size()) / 2 + 1) * kPartsBinRowHeight;
+    const auto& entries = g_settings.binParts;
+    g_partsBinCells.cells = quill::LayOutPartsBinCells(client, entries.size(), kPartsBinRowHeight, scrollY);
+    g_partsBinCells.scrollRange = quill::PartsBinCellsHeight(entries.size(), kPartsBinRowHeight);
     const int cellWidth = std::max(1, client.width() / 2);
     for (size_t k = 0; k < entries.size(); ++k) {
-        const int col = static_cast<int>(k % 2);
-        const int row = static_cast<int>(k / 2);
-        const plat::Rect cell{client.left + col * cellWidth, client.top + row * kPartsBinRowHeight - scrollY,
-                              client.left + (col + 1) * cellWidth, client.top + (row + 1) * kPartsBinRowHeight - scrollY};
-        g_partsBinCells.cells.push_back(cell);
-        const int symbol = entries[k].symbol;
+        const plat::Rect cell = g_partsBinCells.cells[k];
+        // Only a loaded symbol is drawn: painting never reads a library.
+        const int symbol = FindLoadedSymbol(entries[k]);
         if (symbol < 1 || symbol > g_partSymbols.count || symbol > kMaxPlaceableSymbol)
             continue;
         const PartSymbol& sym = g_partSymbols.entries[static_cast<size_t>(symbol)];
@@ -244,6 +242,7 @@ void PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     }
     g_current = saved;
     g_sheetView.layerFilter = savedFilter;
+    return g_partsBinCells.scrollRange;
 }
 
 int HitTestPartsBin(int x, int y)

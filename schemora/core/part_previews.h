@@ -26,9 +26,10 @@ struct PartsBinCells {
 };
 extern PartsBinCells g_partsBinCells;
 
-// Paints every entry of the parts bin (the settings' bin entries) into its cell; scrollY is
-// the bin's vertical scroll position in pixels.
-void PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY = 0);
+// Paints every entry of the parts bin (the settings' bin entries, whose symbols are loaded)
+// into its cell; scrollY is the bin's vertical scroll position in pixels. Returns the height
+// the cells need.
+int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY = 0);
 // The first cell whose rectangle, inset by 5 on every side, strictly contains (x, y); else -1.
 int HitTestPartsBin(int x, int y);
 // The inverting dotted outline of a cell's size centred on (x, y), or on the cell's own place

@@ -144,19 +144,12 @@ void readPartsBin(const SettingsReader& ini, SchematicSettings& s)
         s.binNoParts = kMaxBinParts - 1;
     readShut(ini, s);
     s.binParts.clear();
-    s.binEntries.clear();
     for (int k = 1; k <= s.binNoParts; ++k) {
         const auto part = ini.text(kBin, numberedKey("part#", k), kBinPartBuffer);
-        if (!part || LoadLibraryPartByPath(*part) != 1)
-            continue;
-        PartsBinEntry entry;
-        entry.w[4] = kObjPart + 1 + static_cast<int>(s.binEntries.size());
-        entry.part = *part;
-        entry.symbol = g_partSymbols.current;
-        s.binEntries.push_back(entry);
-        s.binParts.push_back(*part);
+        if (part && LoadLibraryPartByPath(*part) == 1)
+            s.binParts.push_back(*part);
     }
-    s.binNoParts = static_cast<int>(s.binEntries.size());
+    s.binNoParts = static_cast<int>(s.binParts.size());
     readShut(ini, s);
 }
 

@@ -40,14 +40,6 @@ struct ColorScheme {
     bool present = false;        // read from the INI (only those are written back)
 };
 
-// One cell of the parts bin, in the object layout the bin draws: entry k has type 65 + k; part
-// is its library-and-part text ("DEVICE\R") and symbol the PartSymbol it loaded.
-struct PartsBinEntry {
-    std::array<int32_t, kDrawObjectWords> w{};
-    std::string part;
-    int symbol = 0;
-};
-
 // Every value of section "Schemora" and "Parts Bin", with its built-in default.
 struct SchematicSettings {
     int TerminalEnd = 0;
@@ -110,8 +102,9 @@ struct SchematicSettings {
     std::vector<FontEntry> fontTable;   // 1-based: fontTable[0] unused
     // Parts bin
     int binX = 0, binY = 0, binDisplay = 0, binNoParts = 0, binShut = 0;
-    std::vector<std::string> binParts;        // the texts of binEntries, in order
-    std::vector<PartsBinEntry> binEntries;
+    // The parts bin's entries by name ("DEVICE\\R"), in cell order; the bin resolves each
+    // name to its loaded symbol when it paints or places it.
+    std::vector<std::string> binParts;
     // Find
     int SearchNo = 0;
     int SearchIndex = 0;

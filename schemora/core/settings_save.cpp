@@ -86,8 +86,8 @@ void writePartsBinAndSearch(plat::ProfileFile& ini, const SchematicSettings& s)
     ini.writeInt(kBin, "x", s.binX);
     ini.writeInt(kBin, "y", s.binY);
     ini.writeInt(kBin, "display", s.binDisplay);
-    ini.writeInt(kBin, "no_parts", s.binNoParts);
-    for (int k = 1; k <= s.binNoParts && k <= static_cast<int>(s.binParts.size()); ++k)
+    ini.writeInt(kBin, "no_parts", static_cast<int>(s.binParts.size()));
+    for (int k = 1; k <= static_cast<int>(s.binParts.size()); ++k)
         ini.writeString(kBin, numberedKey("part#", k), s.binParts[k - 1]);
     ini.writeInt(kMain, "SearchIndex", s.SearchIndex);
     ini.writeInt(kMain, "SearchNo", s.SearchNo);

@@ -1,4 +1,5 @@
 #include "schemora/workspace/main_frame.h"
+#include "schemora/workspace/parts_bin_window.h"
 
 #include "common/editor_startup.h"
 #include "platform/app/command_ids.h"
@@ -50,6 +51,7 @@ CMainFrame::CMainFrame()
     registerSetupDialogCommands();
     registerDrawingCommands();
     registerLibraryCommands();
+    registerPartsBinCommands();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -94,6 +96,7 @@ void CMainFrame::OnClose()
     KillTimer(scm::kTimerBackup);
     KillTimer(scm::kTimerStatusAnimation);
     CloseInstrumentWindows();
+    ThePartsBin().Close();   // its position goes into the settings
     bars_.saveLayout();
     SaveSettings();
     // Documents closing from here keep their slots in the open-document table: the settings

@@ -103,6 +103,10 @@ public:
     void OnClear();
     void OnStatistics();
 
+    // The parts bin (P, Main toolbar; parts_bin_window.cpp).
+    void OnPartsBin();
+    void OnUpdatePartsBin(plat::CmdUI& ui);
+
     // File > Save Drawing As Library Part, Utilities > Copy Library Parts and BUILD Utility
     // (library_commands.cpp).
     void OnSaveAsLibraryPart();
@@ -127,6 +131,7 @@ private:
     void registerSetupDialogCommands();
     void registerDrawingCommands();
     void registerLibraryCommands();
+    void registerPartsBinCommands();
     bool createStatusBar();
     // Gives the keyboard focus back to the active drawing after a combo choice.
     void focusActiveChild();

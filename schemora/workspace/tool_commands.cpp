@@ -57,10 +57,7 @@ void CMainFrame::OnInsertPart()
         return;
     }
     // The placeholder prefix is taken from the symbol at each placement.
-    std::string text = ":" + g_libraryChoice.library + "\\" + g_libraryChoice.part;
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    g_partPlacement.partText = text;
+    g_partPlacement.partText = PlacedPartText(g_libraryChoice.library + "\\" + g_libraryChoice.part);
 }
 
 void CMainFrame::OnRubberBand()

@@ -30,7 +30,6 @@ constexpr int kBuiltInFonts = 16;
 constexpr int32_t kPolarGridCommand = 706;
 constexpr int kLayerListValues = 33;
 constexpr int kFirstDisplayLayer = 15;   // layers 15 and 16 also set the display switches
-constexpr int32_t kPartsBinKindBase = 65;
 
 // The leading decimal number of a token ("12abc" 12, "-3" -3, "abc" 0).
 int32_t leadingInt(std::string_view text)
@@ -228,23 +227,11 @@ void readPartsBin(const SettingsReader& in, BoardSettings& s)
     if (s.binNoParts > kPartsBinCells)
         s.binNoParts = kPartsBinOverflowCount;
     in.digitOr("shut", s.shut, 0);
-    s.binCount = 0;
+    s.binParts.clear();
     for (int n = 1; n <= s.binNoParts; ++n) {
         const auto name = in.value("part#" + std::to_string(n), kPartsBinSection);
-        if (!name)
-            continue;
-        PartsBinCell& cell = s.binCells[static_cast<size_t>(s.binCount)];
-        cell = PartsBinCell{};
-        cell.name = *name;
-        cell.w[4] = kPartsBinKindBase + s.binCount;
-        if (LoadLibraryPartByPath(cell.name) == 0) {
-            cell = PartsBinCell{};
-            continue;
-        }
-        // Measuring again leaves the marker of this package even when it was loaded before.
-        ComputePartExtent(g_packages.current);
-        cell.w[6] = g_packages.layerMarker;
-        ++s.binCount;
+        if (name && LoadLibraryPartByPath(*name) != 0)
+            s.binParts.push_back(*name);
     }
 }
 
@@ -451,9 +438,12 @@ void writeSettings(plat::ProfileFile& out)
     out.writeInt(kPartsBinSection, "x", s.binX);
     out.writeInt(kPartsBinSection, "y", s.binY);
     out.writeInt(kPartsBinSection, "display", s.binDisplay);
-    out.writeInt(kPartsBinSection, "no_parts", s.binCount);
-    for (int n = 1; n <= s.binCount; ++n)
-        out.writeString(kPartsBinSection, "part#" + std::to_string(n), s.binCells[static_cast<size_t>(n - 1)].name);
+    const int binCount = std::min(static_cast<int>(s.binParts.size()), kPartsBinCells);
+    out.writeInt(kPartsBinSection, "no_parts", binCount);
+    for (int n = 1; n <= binCount; ++n)
+        out.writeString(kPartsBinSection, "part#" + std::to_string(n), s.binParts[static_cast<size_t>(n - 1)]);
+    // Read back from the main section, where it has always been looked for.
+    put("shut", s.shut);
     std::array<int32_t, kLayerListValues> layers{};
     layers[0] = s.layerValue;
     std::copy(s.layerSwitches.begin(), s.layerSwitches.end(), layers.begin() + 1);

@@ -50,13 +50,6 @@ struct BoardColorScheme {
     std::array<int32_t, kLogicalColors> colors{};
 };
 
-// One parts-bin cell: the cell's words (the bin window keeps the cell rectangle in words 0 to 3;
-// word 4 holds kind 65 + the cell's number, word 6 the package layer marker) and its part's
-// library\part name.
-struct PartsBinCell {
-    std::array<int32_t, 14> w{};
-    std::string name;
-};
 inline constexpr int kPartsBinCells = 20;
 // "no_parts" above the bin's 20 cells reads 19 parts.
 inline constexpr int kPartsBinOverflowCount = 19;
@@ -140,9 +133,10 @@ struct BoardSettings {
     int32_t binY = 0;
     int32_t binDisplay = 0;
     int32_t binNoParts = 0;
-    int32_t shut = 0;               // parts bin closed (not saved)
-    std::array<PartsBinCell, kPartsBinCells> binCells{};
-    int32_t binCount = 0;           // cells filled
+    int32_t shut = 0;               // parts bin slid shut
+    // The bin's packages by name ("STD\\DIP8"), in cell order; the bin resolves each name to
+    // its loaded package when it paints or places it.
+    std::vector<std::string> binParts;
     // "layers": a leading layer value and one switch per layer 0 to 31; the switches of
     // layers 15 and 16 also set the two further display switches.
     int32_t layerValue = 0;

@@ -283,6 +283,28 @@ void DrawToolPress(plat::Dc& dc, int tool)
         RenumberReferences(1, "ALL", 0);
 }
 
+int PlacePackageAt(int package, int x, int y)
+{
+    if (package < 1 || package > std::min(g_packages.count, kMaxPartPackage) || g_board.objects == nullptr)
+        return 0;
+    const int base = g_board.count;
+    const int index = AppendObject();
+    if (index == 0)
+        return 0;
+    PushAppendedStep(base, 1);
+    g_packages.current = package;
+    BoardObject& o = g_board.objects[index];
+    o.w[0] = x;
+    o.w[1] = y;
+    if (!fillPart(o)) {
+        TakeBackAppendedObject(index);
+        return 0;
+    }
+    if (g_boardSettings.AutoRefs != 0)
+        RenumberReferences(1, "ALL", 0);
+    return index;
+}
+
 void DrawToolMove(plat::Dc& dc, int tool)
 {
     const int index = g_gesture.newObject;

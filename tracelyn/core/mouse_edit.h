@@ -17,6 +17,12 @@ void DrawToolPress(plat::Dc& dc, int tool);
 void DrawToolMove(plat::Dc& dc, int tool);
 void DrawToolRelease(plat::Dc& dc, int tool);
 
+// Places one part of a loaded package at board point (x, y) as a click of the part tool does:
+// one record through the append routine with one undo step, on the layer the part tool uses,
+// and the references renumbered when "AutoRefs" is on. Returns the new object's index, 0 when
+// nothing was placed (no such package, the store full).
+int PlacePackageAt(int package, int x, int y);
+
 // Status line (pane 0) for the first selected object.
 void ShowSelectedObjectInfo();
 

@@ -51,7 +51,7 @@ constexpr ToolBarDock kStartLayout[] = {{kIdrMainBar, 0},
                                         {kIdrSetupBar, kIdrModifyBar}};
 
 // Menu items of commands still to come: greyed, so nothing seems to happen when chosen.
-constexpr unsigned kNotAvailable[] = {kCmdNewPackagePart, kCmdPartsBin};
+constexpr unsigned kNotAvailable[] = {kCmdNewPackagePart};
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "tracelyn/workspace/main_frame.h"
+#include "tracelyn/workspace/parts_bin_window.h"
 
 #include "platform/app/command_ids.h"
 #include "platform/app/resources.h"
@@ -67,6 +68,7 @@ CMainFrame::CMainFrame()
     registerSearchCommands();
     registerAdvancedCommands();
     registerArtworkNetlistCommands();
+    registerPartsBinCommands();
 }
 CMainFrame::~CMainFrame() = default;
 
@@ -90,6 +92,7 @@ void CMainFrame::OnClose()
     // A print job draws from the boards; the program stays until it is done.
     if (g_print.printing)
         return;
+    ThePartsBin().Close();   // its position goes into the settings
     bars_.saveLayout();
     SaveSettings();
     // Boards closing from here keep their entries in the open-document table: the settings

@@ -133,7 +133,12 @@ public:
     plat::StatusBar& statusBarPanes() { return status_; }
     int animationPhase() const { return animation_.phase(); }
 
+    // The parts bin (P, Main toolbar; parts_bin_window.cpp).
+    void OnPartsBin();
+    void OnUpdatePartsBin(plat::CmdUI& ui);
+
 private:
+    void registerPartsBinCommands();
     void registerEditCommands();
     void registerSearchCommands();
     void registerAdvancedCommands();

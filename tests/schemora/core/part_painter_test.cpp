@@ -107,9 +107,8 @@ TEST(PartPainter, PartsBinCellsAndItems)
     PaintState state;
     addResistor();
     addCapacitor();
-    g_settings.binEntries.resize(3);
-    g_settings.binEntries[0].symbol = 1;
-    g_settings.binEntries[1].symbol = 2;
+    // The third entry's part is not loaded: its cell stays empty.
+    g_settings.binParts = {"DEVICE\\R", "device\\c", "DEVICE\\NOTLOADED"};
     plat::RecordingDc dc;
     PaintPartsBinCells(dc, {0, 0, 200, 300});
     ASSERT_EQ(g_partsBinCells.cells.size(), 3u);

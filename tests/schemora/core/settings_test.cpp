@@ -151,10 +151,8 @@ TEST_F(SettingsTest, EdgeCasesOfTheIniFile)
     EXPECT_EQ(g_settings.clipboard, 348);
     EXPECT_EQ(g_settings.units, 725);
     EXPECT_EQ(g_settings.binNoParts, 19);
-    ASSERT_EQ(g_settings.binEntries.size(), 19u);
-    EXPECT_EQ(g_settings.binEntries[0].w[4], 65);
-    EXPECT_EQ(g_settings.binEntries[18].w[4], 83);
-    EXPECT_EQ(g_settings.binEntries[0].part, "DEVICE\\R");
+    ASSERT_EQ(g_settings.binParts.size(), 19u);
+    EXPECT_EQ(g_settings.binParts[0], "DEVICE\\R");
     EXPECT_EQ(g_partSymbols.count, 1);   // one symbol serves every cell
     EXPECT_EQ(g_settings.binShut, 1);
 }

@@ -1,0 +1,22 @@
+#include "common/parts_bin_layout.h"
+
+#include <algorithm>
+
+namespace quill {
+
+std::vector<plat::Rect> LayOutPartsBinCells(const plat::Rect& client, size_t count, int rowHeight, int scrollY)
+{
+    std::vector<plat::Rect> cells;
+    const int cellWidth = std::max(1, client.width() / 2);
+    for (size_t k = 0; k < count; ++k) {
+        const int col = static_cast<int>(k % 2);
+        const int row = static_cast<int>(k / 2);
+        cells.push_back({client.left + col * cellWidth, client.top + row * rowHeight - scrollY,
+                         client.left + (col + 1) * cellWidth, client.top + (row + 1) * rowHeight - scrollY});
+    }
+    return cells;
+}
+
+int PartsBinCellsHeight(size_t count, int rowHeight) { return (static_cast<int>(count) / 2 + 1) * rowHeight; }
+
+}  // namespace quill

@@ -1,0 +1,32 @@
+#pragma once
+// The parts bin's thumbnails of packages: the cells laid out two per row over the bin's client
+// area, each package fitted into its cell with its name below, and the inverting outline that
+// follows a package dragged out of the bin.
+
+#include "platform/gdi/gdi_types.h"
+
+#include <string>
+#include <vector>
+
+namespace plat {
+class Dc;
+}
+
+inline constexpr int kPartsBinRowHeight = 100;
+
+// The cells as last painted (client pixels).
+struct PartsBinCells {
+    std::vector<plat::Rect> cells;
+    int scrollRange = 0;
+};
+extern PartsBinCells g_partsBinCells;
+
+// Paints every bin entry (g_boardSettings.binParts) into its cell, scrolled by scrollY pixels;
+// only loaded packages are drawn (painting never reads a catalogue). Returns the height the
+// cells need: (count / 2 + 1) rows.
+int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY);
+// The first cell whose rectangle strictly contains (x, y), or -1.
+int HitTestPartsBin(int x, int y);
+// The inverting dotted outline of a cell's size centred on (x, y), or on the cell's own place
+// when inPlace is set; drawn twice it disappears.
+void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace);

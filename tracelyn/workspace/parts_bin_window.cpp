@@ -1,0 +1,123 @@
+// Tracelyn's parts bin (P, Main toolbar): favourite packages by name, added through the Library
+// Parts browser and dragged out onto the active board.
+#include "tracelyn/workspace/parts_bin_window.h"
+
+#include "platform/app/win_app.h"
+#include "resources/tracelyn/frame_ids.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+#include "tracelyn/core/board_cursor.h"
+#include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_settings.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/mouse_edit.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/parts_bin_cells.h"
+#include "tracelyn/core/tracelyn_doc.h"
+#include "tracelyn/core/tracelyn_view.h"
+#include "tracelyn/core/workspace_services.h"
+#include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/main_frame.h"
+
+namespace {
+
+// The loaded package of that name, loading it when it is not (0 when it cannot be loaded).
+int resolvePackage(const std::string& name)
+{
+    if (const int package = FindLoadedPackage(name))
+        return package;
+    return LoadLibraryPartByPath(name) != 0 ? g_packages.current : 0;
+}
+
+bool validPackage(int package) { return package >= 1 && package <= g_packages.count; }
+
+std::optional<std::string> chooseFromLibrary()
+{
+    CLibPartsDlg dialog;
+    if (dialog.DoModal() != plat::kIdOk || !validPackage(g_packages.current))
+        return std::nullopt;
+    return g_packages.defs[static_cast<size_t>(g_packages.current)].name;
+}
+
+std::string describe(const std::string& name)
+{
+    const int package = resolvePackage(name);
+    if (!validPackage(package))
+        return name;
+    const std::string& comment = g_packages.defs[static_cast<size_t>(package)].comment;
+    const std::string firstLine = comment.substr(0, comment.find('\n'));
+    return firstLine.empty() ? name : firstLine;
+}
+
+quill::PartsBinServices binServices()
+{
+    quill::PartsBinServices s;
+    s.addCommand = tly::kCmdToolPart;
+    s.deleteCommand = tly::kCmdErase;
+    s.fullMessage = tly::kStrPartsBinFull;
+    s.selectMessage = tly::kStrSelectPartToDelete;
+    s.tooltipLength = 20;
+    BoardSettings& settings = g_boardSettings;
+    s.settings = {&settings.binParts, &settings.binX, &settings.binY, &settings.shut, &settings.PartsBinHelp};
+    s.choosePart = chooseFromLibrary;
+    s.description = describe;
+    s.paintCells = PaintPartsBinCells;
+    s.hitTest = HitTestPartsBin;
+    s.drawCell = DrawPartsBin;
+    s.documentOpen = [] { return g_openDocuments.count > 0; };
+    s.place = PlaceBinPackage;
+    s.redrawActiveFrame = RedrawActiveFrame;
+    s.clearTool = [] { g_gesture.tool = kToolNone; };
+    s.playSound = [](const char* sound) { PlaySoundFile(sound); };
+    s.soundsOn = [] { return g_boardSettings.sound != 0; };
+    s.statusText = [](std::string_view text) { SetStatusText(text, 0); };
+    return s;
+}
+
+}  // namespace
+
+CPartsBinDlg::CPartsBinDlg() : quill::PartsBinDlg(tly::kIddPartsBin, binServices()) {}
+
+CPartsBinDlg& ThePartsBin()
+{
+    static CPartsBinDlg bin;
+    return bin;
+}
+
+bool PlaceBinPackage(const std::string& name, plat::Point screen)
+{
+    plat::FrameWnd* frame = plat::GetMainWnd();
+    auto* view = frame ? dynamic_cast<CTracelynView*>(frame->GetActiveView()) : nullptr;
+    // A part the view is placing already is not joined by a second one.
+    if (!view || !view->GetDocument() || g_gesture.newObject != 0)
+        return false;
+    LoadBoardGlobals(view->GetDocument()->data());
+    const int package = resolvePackage(name);
+    if (!validPackage(package) || package > kMaxPartPackage)
+        return false;
+    g_gesture.tool = kToolPart;
+    g_packages.current = package;
+    plat::Point point = screen;
+    view->ScreenToClient(&point);
+    SetCursorFromPixels(point.x, point.y);
+    UpdateCursorBoardPoint();
+    const int placed = PlacePackageAt(package, g_gesture.boardX, g_gesture.boardY);
+    g_selection.count = 0;
+    g_gesture.multi = false;
+    return placed != 0;
+}
+
+void CMainFrame::registerPartsBinCommands()
+{
+    onCommand(tly::kCmdPartsBin, &CMainFrame::OnPartsBin);
+    onUpdateCommandUI(tly::kCmdPartsBin, &CMainFrame::OnUpdatePartsBin);
+}
+
+void CMainFrame::OnPartsBin()
+{
+    ThePartsBin().Open(this);
+}
+
+void CMainFrame::OnUpdatePartsBin(plat::CmdUI& ui) { quill::UpdatePartsBinCommand(ui, ThePartsBin()); }
