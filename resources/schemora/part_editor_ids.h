@@ -29,6 +29,14 @@ enum : unsigned {
     kIdcEditorZoom = 224,
     kIdcEditorGrid = 324,
 
+    // "Edit Hidden Power Pins"
+    kIddHiddenPins = 270,
+    kIdcPinList = 1126,
+    kIdcPinType = 1035,
+    kIdcNewPinNumber = 1106,
+    kIdcInsertPin = 1102,
+    kIdcDeletePin = 408,
+
     // Commands
     kCmdEditorClose = 32919,        // File > Close Part Editor
     kCmdEditorSavePart = 1092,      // File > Save Part

@@ -377,5 +377,62 @@ TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
     EXPECT_EQ(thePartEditor, nullptr);
 }
 
+TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        EXPECT_FALSE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        h.e.PressButton(kIdcEditorAdvanced);
+        EXPECT_TRUE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        std::string listed;
+        host.answerDialog([&](plat::Dialog& d) {
+            d.PressButton(kIdcInsertPin);
+            d.TypeDlgItemText(kIdcNewPinNumber, "14");
+            d.ChooseDlgItem(kIdcPinType, 1);
+            d.PressButton(kIdcInsertPin);
+            d.TypeDlgItemText(kIdcNewPinNumber, "1");
+            d.PressButton(kIdcInsertPin);
+            listed = d.GetDlgItem(kIdcPinList)->GetItemText(0);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.e.PressButton(kIdcEditorHiddenPins);
+        EXPECT_EQ(listed, "14 (Hidden GND)");
+        EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Error: you must enter a pin number!",
+                                                                 "Error: pin already defined for part!"}));
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "14"}));
+        answerSaveIntoNewLibrary("MINE", "HPART");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+    ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
+
+    host.answerDialog([](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "MINE.CON"));
+        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "HPART"));
+        return d.PressButton(quill::kIdcBrowserModify);
+    });
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "14"}));
+        host.answerDialog([](plat::Dialog& pins) {
+            EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetItemText(0), "14 (Hidden GND)");
+            pins.PressButton(kIdcDeletePin);
+            EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetCount(), 0);
+            return pins.PressButton(plat::kIdOk);
+        });
+        editor->PressButton(kIdcEditorAdvanced);
+        editor->PressButton(kIdcEditorHiddenPins);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        editor->SetModified(false);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(thePartEditor, nullptr);
+}
+
 }  // namespace
 }  // namespace schemora_test
