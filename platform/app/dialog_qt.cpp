@@ -28,6 +28,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
@@ -90,6 +91,8 @@ public:
             widgets_[c] = w;
             refresh(*c);
         }
+        if (t)
+            addDialogBars(d, this, *t);
         d.controlChangedHook = [this](Control& c) { refresh(c); };
         if (d.dialogMenu()) {
             // A window with a menu bar may shrink to its menu bar (the parts bin slides shut).
@@ -101,6 +104,12 @@ public:
             d.menuChangedHook = [this] { fillMenuBar(); };
         }
         wndState(d).widget = this;
+        if (t && t->maximized) {
+            // Without a window manager to maximise it, the window still takes the screen.
+            if (const QScreen* s = screen())
+                resize(s->availableGeometry().size());
+            setWindowState(windowState() | Qt::WindowMaximized);
+        }
     }
 
     // The dialog's menu as its menu bar: popups open their items, a command at the top level

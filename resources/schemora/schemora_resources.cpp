@@ -18,6 +18,7 @@
 #include "resources/schemora/setup_dialog_resources.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/image_resources.h"
+#include "resources/schemora/part_editor_resources.h"
 #include "resources/schemora/view_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
@@ -78,6 +79,7 @@ plat::MenuItem utilitiesMenu()
     AddUtilitiesItems(utilities);
     AddBuildUtilityItem(utilities);
     AddCopyLibraryPartsItem(utilities);
+    utilities.items.push_back(plat::menuItem(kCmdNewLibraryPart, "New &Library Part..."));
     return utilities;
 }
 
@@ -264,5 +266,6 @@ void registerSchemoraResources()
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     set.images = ImageResources();
     set.commandImages = CommandImages();
+    AddPartEditorResources(set);
     plat::registerResources(std::move(set));
 }

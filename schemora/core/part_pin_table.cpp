@@ -111,3 +111,17 @@ bool PartPinTable::RemovePartPin(std::string_view pinText)
     pins_.erase(match);
     return true;
 }
+
+bool PartPinTable::RemoveHiddenPowerPin(std::string_view pinText)
+{
+    const std::string number = SplitPinText(pinText, 0);
+    const auto match = std::find_if(pins_.begin(), pins_.end(), [&](const EditorPin& p) {
+        return p.number == number && p.type >= kFirstHiddenPowerPinType;
+    });
+    if (match == pins_.end()) {
+        plat::MessageBox("No replacement!");
+        return false;
+    }
+    pins_.erase(match);
+    return true;
+}

@@ -57,6 +57,9 @@ public:
     std::vector<int> RemovePartPinOfTerminal(int objectIndex, int variant);
     // Removes the first record with the number of pinText; "No replacement!" when none.
     bool RemovePartPin(std::string_view pinText);
+    // Removes the hidden power pin with the number of pinText, never a drawn terminal's pin of
+    // the same number; "No replacement!" when there is none.
+    bool RemoveHiddenPowerPin(std::string_view pinText);
     // Makes the table what the drawn terminals of slots 1..count say (after an undo, which
     // brings back or takes away terminals): one record per number drawn in variant 0, linked
     // to the terminals of later variants with the same number; hidden power pins and the type

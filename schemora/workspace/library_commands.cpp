@@ -3,16 +3,20 @@
 #include "schemora/workspace/main_frame.h"
 
 #include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
 #include "schemora/core/current_document.h"
 #include "resources/schemora/part_dialog_ids.h"
+#include "schemora/core/workspace_services.h"
 #include "schemora/workspace/build_part_dialog.h"
 #include "schemora/workspace/library_save_dialogs.h"
+#include "schemora/workspace/part_editor.h"
 
 void CMainFrame::registerLibraryCommands()
 {
     onCommand(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnSaveAsLibraryPart);
     onCommand(scm::kCmdCopyLibraryParts, &CMainFrame::OnCopyLibraryParts);
     onCommand(scm::kCmdBuildUtility, &CMainFrame::OnBuildUtility);
+    onCommand(scm::kCmdNewLibraryPart, &CMainFrame::OnNewLibraryPart);
     onUpdateCommandUI(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
@@ -35,4 +39,12 @@ void CMainFrame::OnBuildUtility()
 {
     CBuildPartDlg dialog(this);
     dialog.DoModal();
+}
+
+void CMainFrame::OnNewLibraryPart()
+{
+    // The editor lends the current-document values to its own store and gives them back when it
+    // closes: the drawing's count is never taken from the editor's.
+    RunNewLibraryPartEditor(this);
+    RedrawActiveFrame();
 }

@@ -5,6 +5,7 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_previews.h"
+#include "schemora/workspace/part_editor.h"
 
 quill::LibraryChoiceState g_libraryChoice{"Device", {}};
 
@@ -39,10 +40,9 @@ quill::LibraryBrowserServices partLibraryServices()
     s.drawPreview = [](plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part) {
         DrawPartPreview(dc, client, library, part);
     };
-    s.modify = [](const std::string&, const std::string&) {
-        // The library part editor is not part of this program yet.
-        plat::MessageBox("The part editor is not available yet.", plat::kMbIconInformation);
-        return false;
+    s.modify = [](const std::string& library, const std::string& part) {
+        RunLibraryPartEditor(nullptr, library, part);
+        return true;
     };
     return s;
 }

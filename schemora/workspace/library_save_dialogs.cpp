@@ -53,7 +53,7 @@ void offerReload(const std::string& library, const std::string& part)
     RedrawActiveFrame();
 }
 
-quill::LibraryStoreServices partLibraryStore()
+quill::LibraryStoreServices partLibraryStore(CSaveLibPartDlg::PartWriter writer = {})
 {
     quill::LibraryStoreServices s;
     s.folder = g_folders.libraryFolder;
@@ -63,9 +63,14 @@ quill::LibraryStoreServices partLibraryStore()
         FillLibraryPartList(names, library, false);
         return names;
     };
-    s.writePart = [](const std::string& library, const std::string& part) {
-        return RewriteLibrary(library, part, kRewriteAddOrReplace) == 1;
-    };
+    if (writer)
+        s.writePart = [writer = std::move(writer)](const std::string& library, const std::string& part) {
+            return writer(library, part) == 1;
+        };
+    else
+        s.writePart = [](const std::string& library, const std::string& part) {
+            return RewriteLibrary(library, part, kRewriteAddOrReplace) == 1;
+        };
     s.newLibrary = [](const std::string& file) { return NewPartLibrary(file) == 1; };
     s.copyPart = copyPart;
     s.afterSave = offerReload;
@@ -85,7 +90,14 @@ quill::LibraryStoreIds copyIds()
 }  // namespace
 
 CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
-    : quill::LibrarySaveDlg(scm::kIddSaveLibraryPart, saveIds(), partLibraryStore(), g_libraryChoice, parent)
+    : CSaveLibPartDlg(parent, [](std::string_view library, std::string_view part) {
+          return RewriteLibrary(library, part, kRewriteAddOrReplace);
+      })
+{
+}
+
+CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent, PartWriter writer)
+    : quill::LibrarySaveDlg(scm::kIddSaveLibraryPart, saveIds(), partLibraryStore(std::move(writer)), g_libraryChoice, parent)
 {
 }
 

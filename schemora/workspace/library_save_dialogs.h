@@ -4,12 +4,19 @@
 
 #include "common/library_store_dialogs.h"
 
+#include <functional>
+#include <string_view>
+
 // "Save Library Part": writes the current object array as a part of the chosen library (a new
 // library after "Start new library: %s?"). The dialog stays open unless the part was written;
 // afterwards the part types of the open drawings that use the part can be re-loaded.
 class CSaveLibPartDlg : public quill::LibrarySaveDlg {
 public:
+    // Adds or replaces the part in the library (base name); 1 when written.
+    using PartWriter = std::function<int(std::string_view library, std::string_view part)>;
     explicit CSaveLibPartDlg(plat::Wnd* parent = nullptr);
+    // Writes with writer instead: the part editor saves its own store this way.
+    CSaveLibPartDlg(plat::Wnd* parent, PartWriter writer);
 };
 
 // "Copy/Move Library Parts": copies the chosen part of the source library into the destination

@@ -112,6 +112,7 @@ public:
     void OnSaveAsLibraryPart();
     void OnCopyLibraryParts();
     void OnBuildUtility();
+    void OnNewLibraryPart();
 
     FrameToolBars& toolBarTable() { return bars_; }
     plat::ToolBar& mainToolBar();
