@@ -4,6 +4,7 @@
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
+#include "resources/tracelyn/package_editor_resources.h"
 #include "resources/tracelyn/board_search_resources.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "resources/tracelyn/board_command_ids.h"
@@ -409,6 +410,7 @@ void registerTracelynResources()
         set.dialogs.push_back(std::move(t));
     AddBoardSearchResources(set);
     AddBoardAdvancedResources(set);
+    AddPackageEditorResources(set);
     // The Main, Insert and Setup toolbars; the Modify and View bars, which carry combos, are
     // built by the main frame from button lists.
     set.toolbars = {
