@@ -87,8 +87,12 @@ public:
             widgets_[c] = w;
             refresh(*c);
         }
+        if (t)
+            addDialogBars(d, this, *t);
         d.controlChangedHook = [this](Control& c) { refresh(c); };
         wndState(d).widget = this;
+        if (t && t->maximized)
+            setWindowState(windowState() | Qt::WindowMaximized);
     }
 
     void refresh(Control& c)
