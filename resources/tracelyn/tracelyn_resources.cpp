@@ -4,6 +4,7 @@
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
+#include "resources/tracelyn/package_editor_ids.h"
 #include "resources/tracelyn/package_editor_resources.h"
 #include "resources/tracelyn/board_search_resources.h"
 #include "resources/tracelyn/board_search_ids.h"
@@ -219,7 +220,8 @@ std::vector<plat::MenuResource> menus()
                              menuItem(kCmdGoToBookmark, "&Go To Bookmark\tF2")}),
           menuPopup("&Utilities", {menuItem(kCmdArtworkNetlist, "&Netlist"), menuItem(kCmdCompareNets, "&Compare Nets"),
                                    menuItem(kCmdCopyLibraryParts, "Copy Library Parts..."),
-                                   menuItem(kCmdNewPackagePart, "New Package Part...")}),
+                                   menuItem(kCmdNewPackagePart, "New Package Part..."),
+                                   menuItem(kCmdPackageWizard, "Package &Wizard...")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
@@ -410,7 +412,6 @@ void registerTracelynResources()
         set.dialogs.push_back(std::move(t));
     AddBoardSearchResources(set);
     AddBoardAdvancedResources(set);
-    AddPackageEditorResources(set);
     // The Main, Insert and Setup toolbars; the Modify and View bars, which carry combos, are
     // built by the main frame from button lists.
     set.toolbars = {
@@ -426,5 +427,6 @@ void registerTracelynResources()
     };
     set.images = ImageResources();
     set.commandImages = CommandImages();
+    AddPackageEditorResources(set);
     plat::registerResources(std::move(set));
 }

@@ -54,7 +54,7 @@ constexpr ToolBarDock kStartLayout[] = {{kIdrMainBar, 0},
 constexpr unsigned kNotAvailable[] = {
     kCmdGeneralSetup,     kCmdLayerSetup,     kCmdSelectiveSetup, kCmdFont,
     kCmdResources,        kCmdPrintoutSettings, kCmdCopyLibraryParts,
-    kCmdNewPackagePart,   kCmdPartsBin};
+    kCmdPartsBin};
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/package_editor.h"
 
 #include "common/rounding.h"
 #include "platform/app/win_constants.h"
@@ -422,10 +423,13 @@ quill::LibraryBrowserServices packageLibraryServices()
         return RewriteLibrary(library, part, kRewriteDelete) == 1;
     };
     s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
-    s.modify = [](const std::string&, const std::string&) {
-        // The package editor is not part of this program yet.
-        plat::MessageBox("The package editor is not available yet.", plat::kMbIconInformation);
-        return false;
+    s.modify = [](const std::string& library, const std::string& part) {
+        // The browser's steps belong to the board: the editor starts with an empty ring.
+        ClearUndoRing();
+        g_packageChoice.library = library;
+        g_packageChoice.part = part;
+        RunPackageEditor(nullptr, 1, library, part);
+        return true;
     };
     return s;
 }

@@ -65,6 +65,7 @@ CMainFrame::CMainFrame()
     registerSearchCommands();
     registerAdvancedCommands();
     registerArtworkNetlistCommands();
+    registerPackageEditorCommands();
 }
 CMainFrame::~CMainFrame() = default;
 

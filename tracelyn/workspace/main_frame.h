@@ -115,6 +115,9 @@ public:
     // Utilities > Netlist and Compare Nets (artwork_netlist_commands.cpp).
     void OnArtworkNetlist();
     void OnCompareNets();
+    // Utilities > New Package Part and the package wizard (package_frame_commands.cpp).
+    void OnNewPackagePart();
+    void OnPackageWizard();
 
     // The bars by their resource id (232 Main, 228 Insert, 230 Modify, 102 Setup, 600 View).
     plat::ToolBar* toolBar(unsigned barId) const;
@@ -136,6 +139,7 @@ private:
     int chosenEntry(unsigned comboId) const;
     void backToBoard();
     void registerArtworkNetlistCommands();
+    void registerPackageEditorCommands();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
     // Registers the manufacturing commands' handlers.
