@@ -24,6 +24,7 @@
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/change_objects.h"
 #include "tracelyn/core/cursor_snap.h"
+#include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/grid_menu_texts.h"
 #include "tracelyn/core/mouse_edit.h"
 #include "tracelyn/core/object_painters.h"
@@ -196,6 +197,8 @@ bool CLibPartEditorDlg::OnInitDialog()
         g_board.viewOriginX = kNewPartOriginX;
         g_board.viewOriginY = kNewPartOriginY;
     }
+    // Keys go to the drawing, not to the first field of the window.
+    GotoDlgCtrl(kIdcEditorDrawingArea);
     entered_ = false;
     SetModified(false);
     g_footprintEditor.modified = 0;
@@ -295,6 +298,7 @@ void CLibPartEditorDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
     dc.SetBkMode(plat::kTransparent);
     FillWorkAreaBackground(dc, WorkAreaFillColor());
     DrawBoard(dc);
+    drawPinNumbers(dc);
     // The hint stands in view units, beside the library origin of a new part's view.
     if (hint().visible)
         DrawFontText(dc, hint().x, hint().y, hint().text, kHintSizeWord, 0, RoleColor(kRoleHighlight), 0);
@@ -360,6 +364,19 @@ void CLibPartEditorDlg::mouse(plat::Control& area, unsigned message, unsigned fl
     }
 }
 
+void CLibPartEditorDlg::drawPinNumbers(plat::Dc& dc) const
+{
+    // The pin numbers the part will carry, at their pads.
+    for (int i = kPartEditorFirstFree; i <= g_board.count; ++i) {
+        const BoardObject& o = store_[static_cast<size_t>(i)];
+        if (o.kind() != kKindPad || o.pinNumber().empty())
+            continue;
+        int32_t x = o.w[0], y = o.w[1];
+        WorldToScreen(x, y);
+        DrawFontText(dc, x, y, o.pinNumber(), g_boardSettings.pin_font * 256 + 1, 0, RoleColor(kRoleText), 1);
+    }
+}
+
 void CLibPartEditorDlg::numberNewPads(int after)
 {
     // A drawn pad takes the next pin number; a mounting hole needs none.
@@ -420,4 +437,6 @@ void RunPackageEditor(plat::Wnd* parent, int openExisting, std::string_view libr
     editor.partName = std::string(part);
     editor.startWithWizard = wizard;
     editor.DoModal();
+    // The board's view, combos and status panes show the board's values again.
+    RedrawActiveFrame();
 }

@@ -56,6 +56,7 @@ private:
     void mouse(plat::Control& area, unsigned message, unsigned flags, plat::Point point);
     void rightClick(plat::Control& area, plat::Point point);
     void numberNewPads(int after);
+    void drawPinNumbers(plat::Dc& dc) const;
 
     // Commands (package_editor_commands.cpp).
     void OnSavePart();

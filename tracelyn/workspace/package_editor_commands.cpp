@@ -128,6 +128,8 @@ void CLibPartEditorDlg::registerCommands()
     onUpdateCommandUIRange(kCmdGridFirst, kCmdGridLast, &CLibPartEditorDlg::OnUpdateGrid);
     onUpdateCommandUIRange(tly::kCmdScaleFirst, tly::kCmdScaleFirst + 9, &CLibPartEditorDlg::OnUpdateScale);
     onUpdateCommandUI(kCmdUnits, &CLibPartEditorDlg::OnUpdateMetric);
+    // The board's General Setup sheet is still to come, as in the board frame.
+    addUpdate(kCmdGeneralSetup, kCmdGeneralSetup, [](plat::CmdUI& ui) { ui.Enable(false); });
 }
 
 // ---- File ----
