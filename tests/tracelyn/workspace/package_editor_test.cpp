@@ -11,6 +11,9 @@
 #include "tracelyn/core/package_wizard.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 #include "tracelyn/workspace/package_editor.h"
+#include "tracelyn/workspace/package_editor_dialogs.h"
+#include "resources/tracelyn/edit_ids.h"
+#include "tracelyn/core/app_state.h"
 #include "tracelyn/workspace/package_wizard_sheet.h"
 
 #include <functional>
@@ -224,6 +227,84 @@ TEST_F(PackageEditorTest, DesignatorTakesLettersOnly)
         EXPECT_STREQ(editor.record(1).text(), "Ref(CN)");
         combo->choose(combo->FindStringExact(-1, "R"));
         EXPECT_STREQ(editor.record(1).text(), "Ref(R)");
+    });
+}
+
+// The library Pad Setup from the right button: the pin number goes into the pad, with its
+// warnings; the selective-editing dialog acts on the switches.
+TEST_F(PackageEditorTest, RightClickedPadTakesItsPinNumber)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        typeKey(editor, 'C');
+        clickArea(editor, 300, 200);
+        clickArea(editor, 400, 200);
+        send(editor, kCmdSelect);
+        clickArea(editor, 300, 200);
+        ASSERT_EQ(g_selection.count, 1);
+        const int pad = g_selection.list[1];
+        std::string shownPin;
+        host.answerDialog([&](plat::Dialog& d) {
+            shownPin = d.GetDlgItemText(kIdcLibPadPin);
+            d.SetDlgItemText(kIdcLibPadPin, "2");   // pad 2's number
+            return d.PressButton(plat::kIdOk);
+        });
+        plat::Control* area = editor.GetDlgItem(kIdcEditorDrawingArea);
+        area->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, at(300, 200));
+        EXPECT_EQ(shownPin, "1");
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: Duplicate pin number!");
+        EXPECT_EQ(editor.record(pad).pinNumber(), "2");
+        EXPECT_TRUE(editor.isModified());
+
+        host.answerDialog([&](plat::Dialog& d) {
+            d.SetDlgItemText(kIdcLibPadPin, "");
+            return d.PressButton(plat::kIdOk);
+        });
+        area->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, at(300, 200));
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: Pin number required!");
+
+        host.answerDialog([&](plat::Dialog& d) {
+            d.PressButton(kIdcSelectNoObjects);
+            return d.PressButton(plat::kIdCancel);
+        });
+        send(editor, kCmdSelectiveSetup);
+        for (int32_t on : g_selectiveEdit.on)
+            EXPECT_EQ(on, 0) << "NO Objects acts at once, Cancel or not";
+        host.answerDialog([&](plat::Dialog& d) {
+            d.PressButton(kIdcSelectAllObjects);
+            return d.PressButton(plat::kIdOk);
+        });
+        send(editor, kCmdSelectiveSetup);
+        EXPECT_EQ(g_selectiveEdit.on[kSwitchParts], 0);
+        EXPECT_EQ(g_selectiveEdit.on[kSwitchNoRoutes], 0);
+        EXPECT_EQ(g_selectiveEdit.on[kSwitchPads], 1);
+    });
+}
+
+// The pad dialog writes a pin number into a pad only, and reads millimetres as mils.
+TEST_F(PackageEditorTest, LibraryPadSetupKeepsOtherObjectsWhole)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        g_selection.count = 1;
+        g_selection.list[1] = kRefTextIndex;   // the reference text
+        const std::string before = editor.record(kRefTextIndex).text();
+        g_boardSettings.units = 726;
+        CLibPadSetupDlg dialog;
+        dialog.style = 3;
+        dialog.sizeX = 60;
+        host.answerDialog([&](plat::Dialog& d) {
+            d.SetDlgItemText(kIdcLibPadPin, "9");
+            d.SetDlgItemText(kIdcPadX, "1.27");
+            d.CheckRadioButton(kIdcPadShapeFirst, kIdcPadShapeFirst + 7, kIdcPadShapeFirst);
+            return d.PressButton(plat::kIdOk);
+        });
+        EXPECT_EQ(dialog.DoModal(), plat::kIdOk);
+        g_boardSettings.units = 725;
+        EXPECT_EQ(editor.record(kRefTextIndex).pinNumber(), "");
+        EXPECT_EQ(std::string(editor.record(kRefTextIndex).text()), before);
+        EXPECT_NEAR(dialog.sizeX, 50.0f, 0.01f);
+        EXPECT_NEAR(dialog.sizeY, 50.0f, 0.01f) << "a round pad is as high as it is wide";
+        EXPECT_EQ(dialog.style, 0);
+        g_selection.count = 0;
     });
 }
 
