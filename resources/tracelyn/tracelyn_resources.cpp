@@ -5,6 +5,8 @@
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/edit_dialogs.h"
 #include "resources/tracelyn/library_dialogs.h"
+#include "resources/tracelyn/package_editor_ids.h"
+#include "resources/tracelyn/package_editor_resources.h"
 #include "resources/tracelyn/board_search_resources.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "resources/tracelyn/board_command_ids.h"
@@ -222,7 +224,8 @@ std::vector<plat::MenuResource> menus()
                              menuItem(kCmdGoToBookmark, "&Go To Bookmark\tF2")}),
           menuPopup("&Utilities", {menuItem(kCmdArtworkNetlist, "&Netlist"), menuItem(kCmdCompareNets, "&Compare Nets"),
                                    menuItem(kCmdCopyLibraryParts, "Copy Library Parts..."),
-                                   menuItem(kCmdNewPackagePart, "New Package Part...")}),
+                                   menuItem(kCmdNewPackagePart, "New Package Part..."),
+                                   menuItem(kCmdPackageWizard, "Package &Wizard...")}),
           menuPopup("&Window", {menuItem(plat::kIdWindowCascade, "&Cascade"),
                                 menuItem(plat::kIdWindowTileHorz, "&Tile"),
                                 menuItem(plat::kIdWindowArrange, "&Arrange Icons"),
@@ -439,5 +442,6 @@ void registerTracelynResources()
     };
     set.images = ImageResources();
     set.commandImages = CommandImages();
+    AddPackageEditorResources(set);
     plat::registerResources(std::move(set));
 }

@@ -124,7 +124,7 @@ int PasteFromClipboard()
     int n = static_cast<int>(block->entries.size());
     if (!StoreHasRoomFor(n)) {
         plat::MessageBox("Database FULL--objects not loaded");
-        n = std::max(kMaxBoardObjects - 1 - g_board.count, 0);
+        n = std::max(StoreObjectLimit() - 1 - g_board.count, 0);
     }
     const int before = g_board.count;
     int pasted = 0;

@@ -3,6 +3,7 @@
 #include "platform/core/ui_host.h"
 #include "platform/system/paths.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/object_append.h"
 #include "tracelyn/core/open_documents.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/core/tracelyn_doc.h"
@@ -143,8 +144,9 @@ void LoadBoardGlobals(BoardDocumentData& doc)
 int SetObjectCount(int count)
 {
     int n = count + 1;
-    if (n >= kMaxBoardObjects) {
-        n = kMaxBoardObjects - 1;
+    const int limit = StoreObjectLimit();
+    if (n >= limit) {
+        n = limit - 1;
         if (!g_countWarning.shown) {
             g_countWarning.shown = true;
             plat::MessageBox("Warning:Maximum memory used.\nSave work, close window and then re-load file.");

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // Kinds (word 4, bits 0-6). A placed part is kPart + package index.
 enum BoardObjectKind : int {
@@ -51,6 +52,18 @@ struct BoardObject {
     // Word 12: the text of a text, the label of a part, the vertex list of a polygon, the
     // segment block of the outline (all owned), or a pad's borrowed pin-label text.
     void* data = nullptr;
+    // The pin number a pad carries while its part is edited in the footprint editor (at most
+    // 10 characters). Neither the board file nor a library stores it: the editor saves it as a
+    // text at the pad and takes it back from there.
+    std::array<char, 11> pin{};
+
+    std::string_view pinNumber() const { return std::string_view(pin.data()); }
+    // Keeps the first 10 characters.
+    void setPinNumber(std::string_view number)
+    {
+        pin.fill('\0');
+        number.copy(pin.data(), pin.size() - 1);
+    }
 
     int kind() const { return w[4] & 0x7F; }
     void setKind(int kind) { w[4] = static_cast<int32_t>((static_cast<uint32_t>(w[4]) & ~0x7Fu) | (kind & 0x7F)); }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,10 +62,12 @@ struct BoardLoadState {
 };
 extern BoardLoadState g_load;
 
-// The footprint editor redirects the modified flag of SetObjectCount while it is open.
+// The footprint editor redirects the modified flag of SetObjectCount, and the repaint of the
+// active frame, while it is open.
 struct FootprintEditorLink {
     bool open = false;
     int32_t modified = 0;
+    std::function<void()> redraw;   // repaints the editor's drawing area
 };
 extern FootprintEditorLink g_footprintEditor;
 

@@ -8,8 +8,11 @@
 
 void RedrawActiveFrame()
 {
-    if (g_footprintEditor.open)
+    if (g_footprintEditor.open) {
+        if (g_footprintEditor.redraw)
+            g_footprintEditor.redraw();
         return;
+    }
     plat::FrameWnd* main = plat::GetMainWnd();
     plat::FrameWnd* frame = main != nullptr ? main->GetActiveFrame() : nullptr;
     plat::View* view = frame != nullptr ? frame->GetActiveView() : nullptr;

@@ -32,9 +32,14 @@ BoardObject* AppendedObject(int index)
     return &g_board.objects[index];
 }
 
+int StoreObjectLimit()
+{
+    return std::min(g_board.capacity, kMaxBoardObjects);
+}
+
 bool StoreHasRoomFor(int more)
 {
-    return g_board.objects != nullptr && more >= 0 && g_board.count + more < kMaxBoardObjects;
+    return g_board.objects != nullptr && more >= 0 && g_board.count + more < StoreObjectLimit();
 }
 
 void TakeBackAppendedObject(int index)

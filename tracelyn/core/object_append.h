@@ -14,6 +14,10 @@ int AppendObject();
 // The record AppendObject handed out, or null when it refused.
 BoardObject* AppendedObject(int index);
 
+// The count the current store may reach: the board's 31,990, or a smaller store's (the
+// footprint editor's) own capacity.
+int StoreObjectLimit();
+
 // Whether `more` further records fit into the current store.
 bool StoreHasRoomFor(int more);
 

@@ -8,6 +8,7 @@
 #include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/little_endian.h"
+#include "tracelyn/core/object_append.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
@@ -24,7 +25,6 @@ constexpr int kFirstTwentyByteVersion = 12;
 constexpr size_t kPolygonBlockBytes = kPackagePolygonVertices * kVertexWords * 4;
 constexpr int32_t kTextSizeMask = 0x7F00;
 constexpr int kMaxPartRecords = 31999;
-constexpr int kPartCutWindow = 3;   // "p?" is looked for among the last three objects read
 
 bool isText(const BoardObject& o, std::string_view prefix)
 {
@@ -520,7 +520,7 @@ int ReadPartRecords(plat::Archive& file)
     const int count = std::min(header->count - 1, kMaxPartRecords);
     PackageBodyReader reader(file, header->version, PackageRecordSize(header->version, false), true);
     const int firstNew = g_board.count + 1;
-    const int lastSlot = std::min(g_board.capacity, kBoardStoreSize) - 1;
+    const int lastSlot = StoreObjectLimit() - 1;
     int slot = firstNew;
     for (int r = 0; r < count && slot <= lastSlot; ++r) {
         BoardObject o;
@@ -531,14 +531,6 @@ int ReadPartRecords(plat::Archive& file)
             FreeObjectData(g_board.objects[slot]);
             g_board.objects[slot++] = o;
         }
-    }
-    // The label placeholder "p?" closes the part: it and what follows it are not kept.
-    for (int i = std::max(firstNew, slot - kPartCutWindow); i < slot; ++i) {
-        if (!isText(g_board.objects[i], "p?"))
-            continue;
-        releaseObjects(g_board.objects, i, slot - 1);
-        slot = i;
-        break;
     }
     g_board.count = slot - 1;
     if (header->version < 11)

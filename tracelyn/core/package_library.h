@@ -100,8 +100,9 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode);
 // Asks "Start new library: %s?" and on yes creates an empty catalogue. 1 when created.
 int NewPartLibrary(std::string_view library);
 
-// Reads the part at the file's position (its body header) into the current object array after
-// g_board.count (footprint editor); returns the number of objects appended.
+// Reads the whole part at the file's position (its body header) into the current object array
+// after g_board.count (footprint editor), its label placeholders and what follows them included,
+// so that the editor gets back every text a save wrote; returns the number of objects appended.
 int ReadPartRecords(plat::Archive& file);
 
 // The part preview: reads the part at the file's position into the current object array from

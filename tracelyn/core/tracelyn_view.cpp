@@ -324,6 +324,11 @@ void RedrawObject(int index, int mode)
     PaintObject(dc, index, mode);
 }
 
+void SetDrawingWindow(plat::Wnd* window)
+{
+    g_drawingWindow = window;
+}
+
 void CTracelynView::beginMouseAction(plat::Dc& dc, plat::Point point)
 {
     loadCurrentDocument();

@@ -135,3 +135,5 @@ private:
 // Paints object `index` in raster mode `mode` on the window that was drawn last, through a
 // temporary view.
 void RedrawObject(int index, int mode);
+// The window RedrawObject draws on: the footprint editor names its drawing area (null forgets).
+void SetDrawingWindow(plat::Wnd* window);

@@ -50,9 +50,6 @@ constexpr ToolBarDock kStartLayout[] = {{kIdrMainBar, 0},
                                         {kIdrModifyBar, kIdrInsertBar},
                                         {kIdrSetupBar, kIdrModifyBar}};
 
-// Menu items of commands still to come: greyed, so nothing seems to happen when chosen.
-constexpr unsigned kNotAvailable[] = {kCmdNewPackagePart};
-
 }  // namespace
 
 void CMainFrame::registerFrameCommands()
@@ -61,8 +58,6 @@ void CMainFrame::registerFrameCommands()
     onUpdateCommandUIRange(kCmdToolbarFirst, kCmdToolbarLast, &CMainFrame::OnUpdateToggleToolBar);
     onCommand(kCmdDefaultToolbars, &CMainFrame::OnDefaultToolBars);
     onCommand(kCmdColors, &CMainFrame::OnColors);
-    for (unsigned id : kNotAvailable)
-        onUpdateCommandUI(id, &CMainFrame::OnUpdateNotAvailable);
 }
 
 std::span<const ToolBarSpec> BoardToolBarSpecs() { return kBars; }

@@ -1,4 +1,5 @@
 #include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/package_editor.h"
 
 #include "common/rounding.h"
 #include "platform/app/win_constants.h"
@@ -425,10 +426,13 @@ quill::LibraryBrowserServices packageLibraryServices()
     s.drawPreview = [](plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part) {
         DrawPartPreview(dc, client, library, part);
     };
-    s.modify = [](const std::string&, const std::string&) {
-        // The package editor is not part of this program yet.
-        plat::MessageBox("The package editor is not available yet.", plat::kMbIconInformation);
-        return false;
+    s.modify = [](const std::string& library, const std::string& part) {
+        // The browser's steps belong to the board: the editor starts with an empty ring.
+        ClearUndoRing();
+        g_packageChoice.library = library;
+        g_packageChoice.part = part;
+        RunPackageEditor(nullptr, 1, library, part);
+        return true;
     };
     return s;
 }

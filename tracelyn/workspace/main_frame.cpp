@@ -69,6 +69,7 @@ CMainFrame::CMainFrame()
     registerAdvancedCommands();
     registerArtworkNetlistCommands();
     registerPartsBinCommands();
+    registerPackageEditorCommands();
 }
 CMainFrame::~CMainFrame() = default;
 
@@ -133,7 +134,6 @@ void CMainFrame::OnTimer(unsigned id)
 
 void CMainFrame::OnUpdateNeedsBoard(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
 
-void CMainFrame::OnUpdateNotAvailable(plat::CmdUI& ui) { ui.Enable(false); }
 
 bool CMainFrame::chooseNetlist()
 {

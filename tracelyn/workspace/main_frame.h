@@ -46,7 +46,6 @@ public:
     void OnPlacement();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
     // Menu items whose commands are not in the program yet stay greyed.
-    void OnUpdateNotAvailable(plat::CmdUI& ui);
     void OnColors();
     // Setup > General, Layers, Selective Editing and Font, File > Printout Settings, Aux > Resources,
     // Ctrl+F3 (setup_commands.cpp).
@@ -126,6 +125,9 @@ public:
     void OnCompareNets();
     // Utilities > Copy Library Parts (library_commands.cpp).
     void OnCopyLibraryParts();
+    // Utilities > New Package Part and the package wizard (package_frame_commands.cpp).
+    void OnNewPackagePart();
+    void OnPackageWizard();
 
     // The bars by their resource id (232 Main, 228 Insert, 230 Modify, 102 Setup, 600 View).
     plat::ToolBar* toolBar(unsigned barId) const;
@@ -154,6 +156,7 @@ private:
     int chosenEntry(unsigned comboId) const;
     void backToBoard();
     void registerArtworkNetlistCommands();
+    void registerPackageEditorCommands();
     // Asks for a netlist file; its path becomes the netlist name. False when cancelled.
     bool chooseNetlist();
     // Registers the manufacturing commands' handlers.

@@ -10,6 +10,7 @@
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/workspace/child_frame.h"
 #include "tracelyn/workspace/main_frame.h"
+#include "tracelyn/workspace/package_editor.h"
 #include "tracelyn/core/board_state.h"
 
 #include <string>
@@ -26,6 +27,10 @@ plat::StatusBar* mainStatusBar()
 
 void SetStatusText(std::string_view text, int pane)
 {
+    if (thePartEditor != nullptr) {
+        thePartEditor->SetStatusLine(pane, text);
+        return;
+    }
     if (plat::StatusBar* bar = mainStatusBar(); bar && pane >= 0 && pane < bar->GetCount())
         bar->SetPaneText(pane, text, true);
 }

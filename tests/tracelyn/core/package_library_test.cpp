@@ -291,13 +291,15 @@ TEST_F(PackageLibraryTest, NewLibraryAfterConfirmation)
     EXPECT_EQ(names, std::vector<std::string>{"DIP8"});
 }
 
-TEST_F(PackageLibraryTest, EditorReaderAppendsAndCutsAtThePlaceholder)
+TEST_F(PackageLibraryTest, EditorReaderAppendsTheWholePart)
 {
     writeCatalog(catalog("STD"), dip8());
     auto file = OpenPartLibrary("STD", "DIP8");
     ASSERT_TRUE(file.has_value());
-    EXPECT_EQ(ReadPartRecords(*file), 1 + 16 + 2);   // description, pads with numbers, polygon, line
-    EXPECT_EQ(g_board.count, 1 + 19);                // after the outline
+    // Description, pads with numbers, polygon, line and the "p?" label that the editor needs.
+    EXPECT_EQ(ReadPartRecords(*file), 1 + 16 + 2 + 1);
+    EXPECT_EQ(g_board.count, 1 + 20);                // after the outline
+    EXPECT_STREQ(g_board.objects[21].text(), "p?");
     doc.objectCount = g_board.count;
     EXPECT_STREQ(g_board.objects[2].text(), ";Eight pins");
     EXPECT_EQ(g_board.objects[3].kind(), kKindPad);

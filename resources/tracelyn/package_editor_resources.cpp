@@ -1,0 +1,293 @@
+#include "resources/tracelyn/package_editor_resources.h"
+
+#include "common/drawn_images.h"
+#include "platform/app/command_ids.h"
+#include "platform/app/keys.h"
+#include "platform/core/ui_host.h"
+#include "resources/tracelyn/board_command_ids.h"
+#include "resources/tracelyn/edit_ids.h"
+#include "resources/tracelyn/frame_ids.h"
+#include "resources/tracelyn/package_editor_ids.h"
+#include "resources/tracelyn/tracelyn_ids.h"
+
+namespace {
+
+using K = plat::ControlKind;
+using namespace tly;
+
+constexpr unsigned kNoId = 0xFFFF;
+
+void addStrings(plat::ResourceSet& set)
+{
+    set.strings[kStrPackageCreated] =
+        "You have created a drawing that can now be saved as a library part.\nYou can customize this, or you can "
+        "save it by clicking on\nSAVE in the FILE menu.";
+    set.strings[kStrPackageDescriptionFirst] =
+        "Create dual in-line package part (DIP). You can specify through-hole or surface mount pads. After the part "
+        "is built, you can change the default pad sizes by drawing an edit box around all of the pads and then "
+        "clicking on PADS in the SETTINGS menu.";
+    set.strings[kStrPackageDescriptionFirst + 1] =
+        "Create quad package part. You can specify through-hole or surface mount pads. After the part is built, you "
+        "can change the default pad sizes by drawing an edit box around all of the pads and then clicking on PADS in "
+        "the SETTINGS menu.\n\nUse this selection to generate PLCC, LCC and other surface mount packages.";
+    set.strings[kStrPackageDescriptionFirst + 2] =
+        "Create an edge-card connector part. After the part is built, you can change the default pad sizes by "
+        "drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS menu.";
+    set.strings[kStrPackageDescriptionFirst + 3] =
+        "Create a part with pads spaced evenly in a circular array. After the part is built, you can change the "
+        "default pad sizes by drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS "
+        "menu.";
+    set.strings[kStrPackageDescriptionFirst + 4] =
+        "Create a two terminal discrete part. After the part is built, you can change the default pad sizes by "
+        "drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS menu.";
+    set.strings[kStrPackageDescriptionFirst + 5] =
+        "Create grid-array package part. Use this selection to generate pin-grid array (PGA) or ball-grid array "
+        "(BGA) parts.Specify through hole pads for PGAs and surface mount pads for BGAs.\n\nAfter the part is built, "
+        "you can change the default pad sizes by drawing an edit box around all of the pads and then clicking on "
+        "PADS in the SETTINGS menu.";
+    set.strings[kStrAdjustingX] = "Warning: adjusting X spacing";
+    set.strings[kStrAdjustingY] = "Warning: adjusting Y spacing";
+    set.strings[kStrSpacingTooSmall] = "Error: spacing is too small";
+    set.strings[kStrTooManyPins] = "Error: too many pins in x or y direction";
+    set.strings[kStrTooManyCircularPins] = "Error: too many pins for circular part";
+    set.strings[kStrInsufficientPadSpacing] =
+        "Error: Insufficent pad spacing---decrease number of pads or increase diameter (X value)";
+    set.strings[kStrXSeparationTooLarge] = "Error: X Separation too large\nSpacing should be less than 4000 mils or 10 cm";
+    set.strings[kStrYSeparationTooLarge] = "Error: Y Separation too large\nSpacing should be less than 4000 mils or 10 cm";
+    set.strings[kStrGridRowsTooMany] = "Error:Number of Pads (Y) is too large";
+    set.strings[kCmdPackageWizard] = "Start new library part";
+}
+
+plat::DialogTemplate wizardTypePage()
+{
+    return {kIddWizardType,
+            "Package Design Wizard",
+            {{kNoId, K::Static,
+              "Step 1\n \nSelect a basic package type. Choose a radio button to see a description of each type.", 0, 0,
+              4},
+             {kIdcWizardTypeFirst, K::RadioButton, "Dual in line (DIP)", 1, 0, 1, true},
+             {kIdcWizardTypeFirst + 1, K::RadioButton, "Quad in line", 2, 0},
+             {kIdcWizardTypeFirst + 3, K::RadioButton, "Edge Connector", 3, 0},
+             {kIdcWizardTypeFirst + 5, K::RadioButton, "Circular", 4, 0},
+             {kIdcWizardTypeFirst + 6, K::RadioButton, "Discrete", 5, 0},
+             {kIdcWizardTypeLast, K::RadioButton, "Grid array", 6, 0},
+             {kIdcWizardPicture, K::StaticFrame, "", 1, 1, 3, false, 0, 80, 60, 0, 0, 3},
+             {kIdcWizardDescription, K::MultiLineEdit, "", 4, 1, 3, false, plat::kCsReadOnly, 200, 50, 0, 0, 3},
+             {kIdcWizardDimensions, K::GroupBox, "Part Dimensions(mils):", 7, 0, 4},
+             {kNoId, K::Static, "Number of Pads (X):", 8, 0},
+             {kIdcWizardPadsX, K::Edit, "", 8, 1, 1, false, 0, 0, 0, 0, 20},
+             {kNoId, K::Static, "Number of Pads (Y):", 8, 2},
+             {kIdcWizardPadsY, K::Edit, "", 8, 3, 1, false, 0, 0, 0, 0, 20},
+             {kNoId, K::Static, "Pad Spacing:", 9, 0},
+             {kIdcWizardSpacing, K::Edit, "", 9, 1, 1, false, 0, 0, 0, 0, 20},
+             {kIdcWizardMetric, K::CheckBox, "Metric", 9, 2},
+             {kNoId, K::Static, "X Separation:", 10, 0},
+             {kIdcWizardXSeparation, K::Edit, "", 10, 1, 1, false, 0, 0, 0, 0, 20},
+             {kNoId, K::Static, "Y Separation:", 10, 2},
+             {kIdcWizardYSeparation, K::Edit, "", 10, 3, 1, false, 0, 0, 0, 0, 20},
+             {kIdcWizardThroughHole, K::RadioButton, "Through-hole", 11, 0, 1, true},
+             {kIdcWizardSurfaceMount, K::RadioButton, "Surface Mount", 11, 1}}};
+}
+
+plat::DialogTemplate wizardLabelsPage()
+{
+    return {kIddWizardLabels,
+            "Package Design Wizard",
+            {{kNoId, K::Static, "Step 2\n \nName the part, describe it and choose its reference designator.", 0, 0, 2},
+             {kIdcWizardDoubleSided, K::CheckBox, "Double Sided (Edge Card Connector)", 1, 0, 2},
+             {kNoId, K::Static, "Reference Designator:", 2, 0},
+             {kIdcWizardDesignator, K::ComboDropDown, "", 2, 1},
+             {kNoId, K::Static, "Description:", 3, 0},
+             {kIdcWizardPartDescription, K::Edit, "", 3, 1, 1, false, 0, 200, 0, 0, 100},
+             {kNoId, K::Static, "Part Name:", 4, 0},
+             {kIdcWizardPartName, K::Edit, "", 4, 1, 1, false, 0, 0, 0, 0, 20}}};
+}
+
+plat::DialogTemplate wizardOutputPage()
+{
+    return {kIddWizardOutput,
+            "Package Design Wizard",
+            {{kNoId, K::Static, "Step 3\n \nSave the part now, or edit it first.", 0, 0},
+             {kNoId, K::GroupBox, "Output", 1, 0},
+             {kIdcWizardSaveDirectly, K::RadioButton, "Save directly to library", 2, 0, 1, true},
+             {kIdcWizardEditFirst, K::RadioButton, "Edit first", 3, 0}}};
+}
+
+plat::DialogTemplate editorWindow()
+{
+    plat::DialogTemplate t{
+        kIddPackageEditor,
+        "Library Part Editor",
+        {{kIdcEditorLayerTab, K::Tab, "", 0, 0, 6},
+         {kIdcEditorDrawingArea, K::StaticFrame, "", 1, 0, 6, false, 0, 400, 220},
+         {kIdcEditorVScroll, K::ScrollBarV, "", 1, 6},
+         {kIdcEditorHScroll, K::ScrollBarH, "", 2, 0, 6},
+         {kIdcEditorStatus0, K::Static, "Ready", 3, 0, 3},
+         {kIdcEditorStatus1, K::Static, "", 3, 3, 3},
+         {kNoId, K::Static, "Reference Designator:", 4, 0},
+         {kIdcEditorDesignator, K::ComboDropDown, "", 4, 1},
+         {kNoId, K::Static, "Comments:", 4, 2},
+         {kIdcEditorComment, K::Edit, "", 4, 3, 2, false, 0, 160, 0, 0, 100},
+         {kIdcEditorEdgeCard, K::CheckBox, "Edge card connector with two sides", 4, 5},
+         {kIdcEditorScale, K::ComboDropList, "", 5, 0},
+         {kIdcEditorGrid, K::ComboDropList, "", 5, 1},
+         {kIdcEditorWizard, K::PushButton, "Package Design Wizard", 5, 2},
+         {kIdcEditorHelp, K::PushButton, "Help", 5, 3},
+         {kIdcEditorOriginNote, K::Static,
+          "Rectangular marker at (-1\",-.5\") represents library origin point. This is the offset from cursor when "
+          "part is placed.",
+          5, 4, 2}},
+    };
+    t.menu = kIdrPackageEditor;
+    t.toolbar = kIdrPackageEditor;
+    t.maximized = true;
+    return t;
+}
+
+plat::MenuResource editorMenu()
+{
+    using plat::menuItem;
+    using plat::menuPopup;
+    using plat::menuSeparator;
+    std::vector<plat::MenuItem> scales;
+    constexpr const char* kScales[10] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
+    for (unsigned i = 0; i < 10; ++i)
+        scales.push_back(menuItem(kCmdScaleFirst + i, kScales[i]));
+    std::vector<plat::MenuItem> grids;
+    constexpr const char* kGrids[9] = {".5 mils", "1 mils", "5 mils", "10 mils", "25 mils", "50 mils", "100 mils",
+                                       "Variable...", "Polar..."};
+    for (unsigned i = 0; i < 9; ++i)
+        grids.push_back(menuItem(kCmdGridFirst + i, kGrids[i]));
+    return {kIdrPackageEditor,
+            {menuPopup("&File", {menuItem(kCmdSavePart, "&Save Part"), menuItem(kCmdNewPart, "&New Part"),
+                                 menuSeparator(), menuItem(kCmdCloseEditor, "&Close Part Editor")}),
+             menuPopup("&Edit", {menuItem(kCmdSelect, "&Select\tF9"), menuItem(kCmdErase, "&Erase\tDel"),
+                                 menuItem(kCmdRotate, "&Rotate\tX"), menuItem(kCmdMirror, "&Mirror\tM"),
+                                 menuItem(kCmdFlip, "&Vertical Flip"), menuItem(kCmdOrigin, "&Origin"),
+                                 menuItem(kCmdRedraw, "Re&draw\tEsc"), menuSeparator(),
+                                 menuItem(kCmdUndo, "&Undo\tCtrl+Z"), menuItem(plat::kIdEditCopy, "&Copy\tCtrl+C"),
+                                 menuItem(plat::kIdEditPaste, "&Paste\tCtrl+V")}),
+             menuPopup("&View", {menuItem(kCmdDrawToFit, "&Draw to Fit"), menuItem(215, "&Center\tF4"),
+                                 menuItem(kCmdZoomIn, "Zoom &In\tPgUp"), menuItem(kCmdZoomOut, "Zoom &Out\tPgDn"),
+                                 menuPopup("&Scale", std::move(scales))}),
+             menuPopup("&Setup", {menuPopup("&Grid", std::move(grids)),
+                                  menuItem(kCmdSelectiveSetup, "&Selective Editing..."),
+                                  menuItem(kCmdPadSetup, "&Pad..."), menuItem(kCmdGeneralSetup, "&General...")}),
+             menuPopup("&Help", {menuItem(kCmdHelpContents, "&Contents")})}};
+}
+
+plat::AcceleratorResource editorKeys()
+{
+    using plat::kFControl;
+    using plat::kFVirtKey;
+    constexpr uint8_t kChar = 0;
+    return {kIdrPackageEditor,
+            {{kFVirtKey, 'C', kCmdKeyToolFirst},
+             {kFVirtKey, 'L', kCmdKeyToolFirst + 1},
+             {kFVirtKey, 'E', kCmdKeyToolFirst + 3},
+             {kFVirtKey, 'R', kCmdKeyToolFirst + 4},
+             {kFVirtKey, 'T', kCmdKeyToolFirst + 5},
+             {kFVirtKey, 'K', kCmdToolArc},
+             {kFVirtKey, 'Y', kCmdToolPolygon},
+             {kFVirtKey, 'X', kCmdRotate},
+             {kChar, 'A', kCmdSelectiveFirst},
+             {kChar, 'T', kCmdSelectiveFirst + 1},
+             {kChar, 'C', kCmdSelectiveFirst + 2},
+             {kChar, 'L', kCmdSelectiveFirst + 3},
+             {kChar, 'K', kCmdSelectiveFirst + 4},
+             {kChar, 'E', kCmdSelectiveFirst + 5},
+             {kChar, 'R', kCmdSelectiveFirst + 6},
+             {kFVirtKey | kFControl, 'C', plat::kIdEditCopy},
+             {kFVirtKey | kFControl, 'V', plat::kIdEditPaste},
+             {kFVirtKey | kFControl, 'Z', kCmdUndo},
+             {kFVirtKey, plat::kVkDelete, kCmdErase},
+             {kFVirtKey, plat::kVkEscape, kCmdRedraw},
+             {kFVirtKey, plat::kVkF4, 215},
+             {kFVirtKey, plat::kVkF9, kCmdSelect},
+             {kFVirtKey, plat::kVkF10, kCmdCrosshair},
+             {kFVirtKey, plat::kVkHome, kCmdHome},
+             {kFVirtKey, plat::kVkPrior, kCmdPageUp},
+             {kFVirtKey, plat::kVkNext, kCmdPageDown},
+             {kFVirtKey, plat::kVkLeft, kCmdArrowLeft},
+             {kFVirtKey, plat::kVkRight, kCmdArrowLeft + 1},
+             {kFVirtKey, plat::kVkUp, kCmdArrowLeft + 2},
+             {kFVirtKey, plat::kVkDown, kCmdArrowLeft + 3},
+             {kFVirtKey, plat::kVkReturn, kCmdArrowEnter},
+             {kChar, 'o', 62}}};
+}
+
+plat::DialogTemplate libSelectiveEdit()
+{
+    return {kIddLibSelectiveEdit,
+            "Selective Editing (Library Editor)",
+            {{kNoId, K::GroupBox, "Object Types", 0, 0, 2},
+             {kCmdSelectiveFirst + 1, K::CheckBox, "Text", 1, 0},
+             {kCmdSelectiveFirst + 2, K::CheckBox, "Pads and Vias", 1, 1},
+             {kCmdSelectiveFirst + 3, K::CheckBox, "Traces", 2, 0},
+             {kCmdSelectiveFirst + 4, K::CheckBox, "Arcs", 2, 1},
+             {kCmdSelectiveFirst + 5, K::CheckBox, "Ellipses and Circles", 3, 0},
+             {kCmdSelectiveFirst + 6, K::CheckBox, "Rectangles", 3, 1},
+             {kCmdSelectiveFirst + 8, K::CheckBox, "Polygons", 4, 0},
+             {kIdcSelectAllObjects, K::PushButton, "All Objects", 5, 0},
+             {kIdcSelectNoObjects, K::PushButton, "NO Objects", 5, 1},
+             {plat::kIdOk, K::DefPushButton, "OK", 6, 0},
+             {plat::kIdCancel, K::PushButton, "Cancel", 6, 1}}};
+}
+
+plat::DialogTemplate libPadSetup()
+{
+    return {kIddLibPadSetup,
+            "Pad Setup",
+            {{kNoId, K::GroupBox, "Style", 0, 0, 3},
+             {kIdcPadShapeFirst, K::RadioButton, "Round", 1, 0, 1, true},
+             {kIdcPadShapeFirst + 1, K::RadioButton, "Oval", 1, 1},
+             {kIdcPadShapeFirst + 2, K::RadioButton, "Surface", 1, 2},
+             {kIdcPadShapeFirst + 3, K::RadioButton, "Square", 2, 0},
+             {kIdcPadShapeFirst + 4, K::RadioButton, "Finger", 2, 1},
+             {kIdcPadShapeFirst + 7, K::RadioButton, "Mount", 2, 2},
+             {kIdcLibPadDimensions, K::GroupBox, "Dimensions (mils)", 3, 0, 3},
+             {kNoId, K::Static, "X", 4, 0},
+             {kIdcPadX, K::Edit, "", 4, 1, 1, false, 0, 0, 0, 0, 20},
+             {kNoId, K::Static, "Y", 5, 0},
+             {kIdcPadY, K::Edit, "", 5, 1, 1, false, 0, 0, 0, 0, 20},
+             {kNoId, K::Static, "Hole", 6, 0},
+             {kIdcLibPadHole, K::Edit, "", 6, 1, 1, false, 0, 0, 0, 0, 20},
+             {kNoId, K::Static, "Pin Number:", 7, 0},
+             {kIdcLibPadPin, K::Edit, "", 7, 1, 1, false, 0, 0, 0, 0, 10},
+             {plat::kIdOk, K::DefPushButton, "OK", 8, 0},
+             {plat::kIdCancel, K::PushButton, "Cancel", 8, 1}}};
+}
+
+// Stands in for the shared "Save Library Part" dialog until that is in this branch.
+plat::DialogTemplate savePartStandIn()
+{
+    return {kIddSavePackageStandIn,
+            "Save Library Part",
+            {{kNoId, K::Static, "Part", 0, 0},
+             {kIdcStandInPart, K::Edit, "", 0, 1, 1, false, 0, 0, 0, 0, 20},
+             {kNoId, K::Static, "Library", 1, 0},
+             {kIdcStandInLibrary, K::Edit, "", 1, 1, 1, false, 0, 0, 0, 0, 60},
+             {plat::kIdOk, K::DefPushButton, "Save Part", 2, 0},
+             {plat::kIdCancel, K::PushButton, "Cancel", 2, 1}}};
+}
+
+}  // namespace
+
+void AddPackageEditorResources(plat::ResourceSet& set)
+{
+    addStrings(set);
+    set.dialogs.push_back(editorWindow());
+    set.menus.push_back(editorMenu());
+    set.accelerators.push_back(editorKeys());
+    set.toolbars.push_back({kIdrPackageEditor,
+                            {kCmdSavePart, plat::kIdSeparator, kCmdToolText, kCmdToolTrace, kCmdToolArc, kCmdToolPad,
+                             plat::kIdSeparator, kCmdToolRectangle, kCmdToolEllipse, kCmdToolPolygon,
+                             plat::kIdSeparator, kCmdSelect, kCmdErase, kCmdUndo, plat::kIdSeparator, kCmdUnits}});
+    set.dialogs.push_back(libSelectiveEdit());
+    set.dialogs.push_back(libPadSetup());
+    set.dialogs.push_back(savePartStandIn());
+    set.commandImages.push_back({kCmdSavePart, quill::drawn::file_save, "document-save"});
+    set.dialogs.push_back(wizardTypePage());
+    set.dialogs.push_back(wizardLabelsPage());
+    set.dialogs.push_back(wizardOutputPage());
+}

@@ -1,0 +1,311 @@
+// The package editor in the running program: opened from the frame and from Library Parts,
+// driven with its own keys, commands and mouse, saved, reopened and closed back to the board.
+#include "tests/tracelyn/core/edit_fixture.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/keys.h"
+#include "resources/tracelyn/frame_ids.h"
+#include "resources/tracelyn/package_editor_ids.h"
+#include "tracelyn/core/board_clipboard.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/core/package_wizard.h"
+#include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/package_editor.h"
+#include "tracelyn/workspace/package_editor_dialogs.h"
+#include "resources/tracelyn/edit_ids.h"
+#include "tracelyn/core/app_state.h"
+#include "tracelyn/workspace/package_wizard_sheet.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace edit_test;
+using namespace tly;
+
+class PackageEditorTest : public BoardEditTest {
+protected:
+    void SetUp() override
+    {
+        BoardEditTest::SetUp();
+        g_boardFolders.libraryFolder = folder.path().string() + "/";
+        g_packageChoice = {};
+        g_packageWizardMemory = PackageWizardMemory{};
+    }
+    void TearDown() override
+    {
+        g_boardFolders.libraryFolder.clear();
+        BoardEditTest::TearDown();
+    }
+
+    // Runs the editor from `open` with `script` while it is up.
+    void inEditor(const std::function<void()>& open, const std::function<void(CLibPartEditorDlg&)>& script)
+    {
+        bool ran = false;
+        host.answerDialog([&](plat::Dialog& d) {
+            auto& editor = dynamic_cast<CLibPartEditorDlg&>(d);
+            script(editor);
+            ran = true;
+            if (editor.modalResult() == -1) {
+                if (editor.isModified() || g_footprintEditor.modified != 0)
+                    host.answerMessageBox(plat::kIdYes);
+                editor.SendMessage(plat::kWmCommand, kCmdCloseEditor, 0);
+            }
+            return editor.modalResult();
+        });
+        open();
+        EXPECT_TRUE(ran);
+    }
+    static void send(CLibPartEditorDlg& editor, unsigned id) { editor.SendMessage(plat::kWmCommand, id, 0); }
+    static void typeKey(CLibPartEditorDlg& editor, unsigned vk, unsigned message = plat::kWmKeyDown)
+    {
+        plat::Msg msg{message, vk, 1, editor.GetDlgItem(kIdcEditorDrawingArea)};
+        editor.PreTranslateMessage(msg);
+    }
+    static void clickArea(CLibPartEditorDlg& editor, int x, int y)
+    {
+        plat::Control* area = editor.GetDlgItem(kIdcEditorDrawingArea);
+        area->SendMessage(plat::kWmMouseMove, 0, at(x, y));
+        area->SendMessage(plat::kWmLButtonDown, plat::kMkLButton, at(x, y));
+        area->SendMessage(plat::kWmLButtonUp, 0, at(x, y));
+    }
+    // Answers the save dialog with a part and library name.
+    void answerSave(const std::string& part, const std::string& library)
+    {
+        host.answerDialog([part, library](plat::Dialog& d) {
+            d.SetDlgItemText(kIdcStandInPart, part);
+            d.SetDlgItemText(kIdcStandInLibrary, library);
+            return d.PressButton(plat::kIdOk);
+        });
+    }
+    static std::vector<std::string> pins(const CLibPartEditorDlg& editor)
+    {
+        std::vector<std::string> out;
+        for (int i = kPartEditorFirstFree; i <= g_board.count; ++i)
+            if (editor.record(i).kind() == kKindPad)
+                out.emplace_back(editor.record(i).pinNumber());
+        return out;
+    }
+};
+
+// Fault: the board's undo steps must never be applied to the editor's store, and closing gives
+// the globals back to the board, as they were.
+TEST_F(PackageEditorTest, NewPartDrawsNumberedPadsAndGivesTheBoardBack)
+{
+    tool(kCmdToolRectangle);
+    drag(100, 100, 200, 160);
+    ASSERT_GE(UndoDepth(), 1);
+    BoardObject* const boardStore = g_board.objects;
+    const int boardCount = count();
+    const int32_t zoom = g_board.zoomIndex, originX = g_board.viewOriginX, grid = g_board.gridCommand;
+
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        EXPECT_EQ(UndoDepth(), 0) << "the board's steps stay with the board";
+        EXPECT_NE(g_board.objects, boardStore);
+        EXPECT_EQ(g_board.count, 2);
+        EXPECT_STREQ(editor.record(1).text(), "Ref(U)");
+        EXPECT_STREQ(editor.record(2).text(), "Name");
+        EXPECT_EQ(editor.record(1).w[1], -7000);
+        EXPECT_TRUE(editor.hintVisible());
+        send(editor, kCmdUndo);
+        EXPECT_EQ(g_board.count, 2);
+
+        typeKey(editor, 'C');   // the pad tool without its dialog
+        EXPECT_EQ(g_gesture.tool, kToolPad);
+        clickArea(editor, 300, 200);
+        clickArea(editor, 400, 200);
+        clickArea(editor, 500, 200);
+        EXPECT_FALSE(editor.hintVisible());
+        EXPECT_EQ(pins(editor), (std::vector<std::string>{"1", "2", "3"}));
+        EXPECT_TRUE(host.shown("message box: Library part has been changed--close editor?") == false);
+        host.answerMessageBox(plat::kIdNo);
+        send(editor, kCmdCloseEditor);
+        EXPECT_EQ(editor.modalResult(), -1) << "No keeps a changed part open";
+        EXPECT_TRUE(host.shown("message box: Library part has been changed--close editor?"));
+    });
+    EXPECT_EQ(g_board.objects, boardStore);
+    EXPECT_EQ(g_board.count, boardCount);
+    EXPECT_EQ(g_board.zoomIndex, zoom);
+    EXPECT_EQ(g_board.viewOriginX, originX);
+    EXPECT_EQ(g_board.gridCommand, grid);
+    EXPECT_FALSE(g_footprintEditor.open);
+    EXPECT_EQ(thePartEditor, nullptr);
+}
+
+TEST_F(PackageEditorTest, WizardPartSavesAndReopensWithItsLabels)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        host.answerDialog([&](plat::Dialog& d) {
+            auto& wizard = dynamic_cast<CPartWizard&>(d);
+            // DIP with the start values, through-hole; then the labels page.
+            EXPECT_EQ(wizard.PressButton(plat::kIdWizNext), -1);
+            plat::PropertyPage* labels = wizard.GetActivePage();
+            labels->GetDlgItem(kIdcWizardDesignator)->setText("ic");
+            labels->SetDlgItemText(kIdcWizardPartDescription, "Twenty pins");
+            labels->SetDlgItemText(kIdcWizardPartName, "DIP20W");
+            EXPECT_EQ(wizard.PressButton(plat::kIdWizNext), -1);
+            return wizard.PressButton(plat::kIdWizFinish);
+        });
+        send(editor, kIdcEditorWizard);
+        EXPECT_TRUE(host.shown("message box: You have created a drawing that can now be saved as a library part.\n"
+                               "You can customize this, or you can save it by clicking on\nSAVE in the FILE menu."));
+        EXPECT_EQ(g_board.count, 2 + 21);
+        EXPECT_EQ(editor.record(3).w[0], -10000);
+        EXPECT_EQ(editor.record(3).w[2], 960);
+        EXPECT_EQ(editor.record(13).w[0], -7000);
+        EXPECT_EQ(editor.labels().designator, "IC");
+        EXPECT_STREQ(editor.record(1).text(), "Ref(IC)");
+        EXPECT_STREQ(editor.record(2).text(), "DIP20W");
+        EXPECT_EQ(editor.GetDlgItemText(kIdcEditorComment), "Twenty pins");
+
+        answerSave("DIP20W", "MINE");
+        host.answerMessageBox(plat::kIdYes);   // "Start new library: MINE?"
+        send(editor, kCmdSavePart);
+        EXPECT_FALSE(editor.isModified());
+    });
+    std::vector<std::string> parts;
+    FillLibraryPartList("MINE", parts);
+    EXPECT_EQ(parts, std::vector<std::string>{"DIP20W"});
+
+    // Library Parts' Modify Part opens the same part again.
+    inEditor([&] { RunPackageEditor(nullptr, 1, "MINE", "DIP20W"); }, [&](CLibPartEditorDlg& editor) {
+        EXPECT_EQ(g_board.count, 2 + 1 + 21 + 20 + 2) << "the comment, pin and label texts are read, then emptied";
+        std::vector<std::string> expected;
+        for (int k = 1; k <= 20; ++k)
+            expected.push_back(std::to_string(k));
+        EXPECT_EQ(pins(editor), expected);
+        EXPECT_EQ(editor.labels().designator, "IC");
+        EXPECT_EQ(editor.GetDlgItem(kIdcEditorDesignator)->text(), "IC");
+        EXPECT_EQ(editor.GetDlgItemText(kIdcEditorComment), "Twenty pins");
+        EXPECT_STREQ(editor.record(2).text(), "DIP20W");
+        EXPECT_EQ(g_gesture.tool, kToolSelect);
+        EXPECT_FALSE(editor.hintVisible());
+        EXPECT_FALSE(editor.isModified());
+    });
+    EXPECT_TRUE(host.messageBoxes().size() >= 1);
+}
+
+// Pasted pads continue the part's numbering; a pasted placed part is dropped.
+TEST_F(PackageEditorTest, PastedPadsAreRenumbered)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        typeKey(editor, 'C');
+        for (int k = 0; k < 14; ++k)
+            clickArea(editor, 60 + 50 * k, 100);
+        ASSERT_EQ(pins(editor).size(), 14u);
+        const int before = g_board.count;
+        // Three pads of the part, copied to the clipboard and pasted.
+        g_selection.count = 3;
+        for (int k = 1; k <= 3; ++k)
+            g_selection.list[static_cast<size_t>(k)] = 2 + k;
+        send(editor, plat::kIdEditCopy);
+        EXPECT_EQ(editor.statusLine(0), "Sent 3 objects to clipboard");
+        send(editor, plat::kIdEditPaste);
+        ASSERT_EQ(g_board.count, before + 3);
+        std::vector<std::string> all = pins(editor);
+        EXPECT_EQ((std::vector<std::string>(all.end() - 3, all.end())), (std::vector<std::string>{"15", "16", "17"}));
+    });
+}
+
+// Designator letters: never P, letters only.
+TEST_F(PackageEditorTest, DesignatorTakesLettersOnly)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        plat::Control* combo = editor.GetDlgItem(kIdcEditorDesignator);
+        ASSERT_EQ(combo->GetCount(), 25);
+        EXPECT_EQ(combo->FindStringExact(-1, "P"), plat::kLbErr);
+        combo->focus(true);
+        combo->type("u1");
+        combo->focus(false);
+        EXPECT_EQ(host.messageBoxes().back(), "Only letters are allowed in reference designator");
+        EXPECT_STREQ(editor.record(1).text(), "Ref(U)");
+        combo->focus(true);
+        combo->type("CN");
+        combo->focus(false);
+        EXPECT_STREQ(editor.record(1).text(), "Ref(CN)");
+        combo->choose(combo->FindStringExact(-1, "R"));
+        EXPECT_STREQ(editor.record(1).text(), "Ref(R)");
+    });
+}
+
+// The library Pad Setup from the right button: the pin number goes into the pad, with its
+// warnings; the selective-editing dialog acts on the switches.
+TEST_F(PackageEditorTest, RightClickedPadTakesItsPinNumber)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        typeKey(editor, 'C');
+        clickArea(editor, 300, 200);
+        clickArea(editor, 400, 200);
+        send(editor, kCmdSelect);
+        clickArea(editor, 300, 200);
+        ASSERT_EQ(g_selection.count, 1);
+        const int pad = g_selection.list[1];
+        std::string shownPin;
+        host.answerDialog([&](plat::Dialog& d) {
+            shownPin = d.GetDlgItemText(kIdcLibPadPin);
+            d.SetDlgItemText(kIdcLibPadPin, "2");   // pad 2's number
+            return d.PressButton(plat::kIdOk);
+        });
+        plat::Control* area = editor.GetDlgItem(kIdcEditorDrawingArea);
+        area->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, at(300, 200));
+        EXPECT_EQ(shownPin, "1");
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: Duplicate pin number!");
+        EXPECT_EQ(editor.record(pad).pinNumber(), "2");
+        EXPECT_TRUE(editor.isModified());
+
+        host.answerDialog([&](plat::Dialog& d) {
+            d.SetDlgItemText(kIdcLibPadPin, "");
+            return d.PressButton(plat::kIdOk);
+        });
+        area->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, at(300, 200));
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: Pin number required!");
+
+        host.answerDialog([&](plat::Dialog& d) {
+            d.PressButton(kIdcSelectNoObjects);
+            return d.PressButton(plat::kIdCancel);
+        });
+        send(editor, kCmdSelectiveSetup);
+        for (int32_t on : g_selectiveEdit.on)
+            EXPECT_EQ(on, 0) << "NO Objects acts at once, Cancel or not";
+        host.answerDialog([&](plat::Dialog& d) {
+            d.PressButton(kIdcSelectAllObjects);
+            return d.PressButton(plat::kIdOk);
+        });
+        send(editor, kCmdSelectiveSetup);
+        EXPECT_EQ(g_selectiveEdit.on[kSwitchParts], 0);
+        EXPECT_EQ(g_selectiveEdit.on[kSwitchNoRoutes], 0);
+        EXPECT_EQ(g_selectiveEdit.on[kSwitchPads], 1);
+    });
+}
+
+// The pad dialog writes a pin number into a pad only, and reads millimetres as mils.
+TEST_F(PackageEditorTest, LibraryPadSetupKeepsOtherObjectsWhole)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        g_selection.count = 1;
+        g_selection.list[1] = kRefTextIndex;   // the reference text
+        const std::string before = editor.record(kRefTextIndex).text();
+        g_boardSettings.units = 726;
+        CLibPadSetupDlg dialog;
+        dialog.style = 3;
+        dialog.sizeX = 60;
+        host.answerDialog([&](plat::Dialog& d) {
+            d.SetDlgItemText(kIdcLibPadPin, "9");
+            d.SetDlgItemText(kIdcPadX, "1.27");
+            d.CheckRadioButton(kIdcPadShapeFirst, kIdcPadShapeFirst + 7, kIdcPadShapeFirst);
+            return d.PressButton(plat::kIdOk);
+        });
+        EXPECT_EQ(dialog.DoModal(), plat::kIdOk);
+        g_boardSettings.units = 725;
+        EXPECT_EQ(editor.record(kRefTextIndex).pinNumber(), "");
+        EXPECT_EQ(std::string(editor.record(kRefTextIndex).text()), before);
+        EXPECT_NEAR(dialog.sizeX, 50.0f, 0.01f);
+        EXPECT_NEAR(dialog.sizeY, 50.0f, 0.01f) << "a round pad is as high as it is wide";
+        EXPECT_EQ(dialog.style, 0);
+        g_selection.count = 0;
+    });
+}
+
+}  // namespace
