@@ -13,6 +13,7 @@
 #include "resources/schemora/file_resources.h"
 #include "resources/schemora/frame_resources.h"
 #include "resources/schemora/general_setup_resources.h"
+#include "resources/schemora/part_wizard_resources.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/image_resources.h"
 #include "resources/schemora/view_resources.h"
@@ -74,6 +75,7 @@ plat::MenuItem utilitiesMenu()
                                                         menuItem(kCmdDesignRules, "&Design Rules")});
     AddUtilitiesItems(utilities);
     AddCopyLibraryPartsItem(utilities);
+    AddPartWizardItem(utilities);
     return utilities;
 }
 
@@ -200,6 +202,8 @@ std::vector<plat::DialogTemplate> allDialogs()
     list.push_back(SetColorsTemplate());
     for (plat::DialogTemplate& t : GeneralSetupTemplates())
         list.push_back(std::move(t));
+    for (plat::DialogTemplate& t : PartWizardTemplates())
+        list.push_back(std::move(t));
     return list;
 }
 
@@ -249,6 +253,7 @@ void registerSchemoraResources()
     set.dialogs = allDialogs();
     AddFrameStrings(set.strings);
     AddGeneralSetupStrings(set.strings);
+    AddPartWizardStrings(set.strings);
     set.toolbars = FrameToolBarResources();
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     set.images = ImageResources();
