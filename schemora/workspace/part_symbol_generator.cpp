@@ -114,6 +114,10 @@ int GenerateSymbol(const PartWizardAnswers& a, SymbolTarget& target, GeneratedFi
         return 0;
     if (a.kind == SymbolKind::LogicGate) {
         const std::string gate = FirstChars(a.gate, kGateNameChars);
+        if (gate.empty()) {
+            plat::MessageBox("No gate chosen: the library \"Symbol\" has no parts", plat::kMbIconExclamation);
+            return 0;
+        }
         if (!target.loadGate || !target.loadGate(gate)) {
             plat::MessageBox("Can't load the gate \"" + gate + "\" from the library \"Symbol\"", plat::kMbIconExclamation);
             return 0;

@@ -8,6 +8,7 @@
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/workspace/part_symbol_generator.h"
 #include "schemora/workspace/part_wizard.h"
+#include "schemora/workspace/part_wizard_run.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 
@@ -208,4 +209,97 @@ TEST_F(PartWizardTest, OtherSymbolTypesSkipThePinTable)
     });
     EXPECT_EQ(store.terminals().size(), 7u) << "an amplifier has at most seven pins";
     EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+namespace {
+
+// A part editor as the wizard sees it, over the test store.
+struct FakeEditor : PartWizardEditor {
+    explicit FakeEditor(EditorStore& s) : store(s) {}
+    PartPinTable& wizardPinTable() override { return store.pins; }
+    int wizardObjectCount() const override { return g_current.count; }
+    bool loadWizardGate(std::string_view part) override
+    {
+        gatesAsked.emplace_back(part);
+        return false;
+    }
+    void showWizardPart(const GeneratedFields& f, std::string_view name) override
+    {
+        shown = f;
+        partName = name;
+    }
+    void saveWizardPart() override { ++saves; }
+    void markWizardPartChanged() override { ++changes; }
+
+    EditorStore& store;
+    GeneratedFields shown;
+    std::string partName;
+    std::vector<std::string> gatesAsked;
+    int saves = 0, changes = 0;
+};
+
+int finishDiscrete(plat::PropertySheet& s, bool saveToLibrary)
+{
+    page(s).PressButton(kIdcWizDiscrete);
+    s.PressButton(plat::kIdWizNext);
+    page(s).TypeDlgItemText(kIdcWizName, "MYDIODE");
+    page(s).TypeDlgItemText(kIdcWizPackage, "DO35");
+    s.PressButton(plat::kIdWizNext);
+    if (saveToLibrary)
+        page(s).PressButton(kIdcWizSaveToLibrary);
+    return s.PressButton(plat::kIdWizFinish);
+}
+
+}  // namespace
+
+TEST_F(PartWizardTest, DesignWizardReplacesThePartOnlyOnFinish)
+{
+    FakeEditor editor(store);
+    // An empty part is not asked about; "Edit first" tells how to save and marks the change.
+    host.answerDialog([](plat::Dialog& d) { return finishDiscrete(static_cast<plat::PropertySheet&>(d), false); });
+    EXPECT_TRUE(RunPartDesignWizard(editor, nullptr));
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{plat::LoadString(kStrPartCreated)});
+    EXPECT_EQ(editor.changes, 1);
+    EXPECT_EQ(editor.partName, "MYDIODE");
+    EXPECT_EQ(editor.shown.package, "DO35");
+    EXPECT_TRUE(editor.shown.hintVisible);
+    const int drawn = g_current.count;
+    ASSERT_EQ(drawn, 4);
+
+    // No and Cancel leave the part as it was.
+    host.clearEvents();
+    host.answerMessageBox(plat::kIdNo);
+    EXPECT_FALSE(RunPartDesignWizard(editor, nullptr));
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"This will overwrite existing part information--Proceed?"});
+    host.answerMessageBox(plat::kIdYes);
+    host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });
+    EXPECT_FALSE(RunPartDesignWizard(editor, nullptr));
+    EXPECT_EQ(g_current.count, drawn);
+    EXPECT_EQ(store.pins.count(), 2);
+
+    // A gate that cannot be read keeps the wizard open and the part as it was.
+    host.clearEvents();
+    host.answerMessageBox(plat::kIdYes);
+    host.answerDialog([](plat::Dialog& d) {
+        auto& s = static_cast<plat::PropertySheet&>(d);
+        page(s).PressButton(kIdcWizGate);
+        s.PressButton(plat::kIdWizNext);
+        page(s).TypeDlgItemText(kIdcWizPackage, "DIP14");
+        s.PressButton(plat::kIdWizNext);
+        s.PressButton(plat::kIdWizFinish);
+        EXPECT_EQ(page(s).templateId(), kIddWizardOutput) << "the wizard stays open";
+        return s.PressButton(plat::kIdCancel);
+    });
+    EXPECT_FALSE(RunPartDesignWizard(editor, nullptr));
+    EXPECT_TRUE(editor.gatesAsked.empty());
+    EXPECT_EQ(host.messageBoxes().back(), "No gate chosen: the library \"Symbol\" has no parts");
+    EXPECT_EQ(g_current.count, drawn);
+    EXPECT_EQ(store.pins.count(), 2);
+
+    // "Save directly to library" saves through the editor's Save Part.
+    host.answerMessageBox(plat::kIdYes);
+    host.answerDialog([](plat::Dialog& d) { return finishDiscrete(static_cast<plat::PropertySheet&>(d), true); });
+    EXPECT_TRUE(RunPartDesignWizard(editor, nullptr));
+    EXPECT_EQ(editor.saves, 1);
+    EXPECT_EQ(editor.changes, 1);
 }
