@@ -28,8 +28,8 @@ plat::DialogTemplate typePage()
     c.push_back(control(kIdcWizAmplifier, K::RadioButton, "Amplifier", 3));
     c.push_back(control(kIdcWizDiscrete, K::RadioButton, "Discrete", 4));
     c.push_back({.id = kIdcWizPicture, .kind = K::StaticFrame, .row = 1, .column = 1, .width = 90, .height = 60, .rowSpan = 4});
-    c.push_back({.id = kIdcWizGateList, .kind = K::ComboDropList, .row = 5, .column = 0, .group = true, .style = plat::kCsHidden});
-    c.push_back({.id = kIdcWizTypeText, .kind = K::Static, .row = 6, .span = 2, .width = 200, .height = 30});
+    c.push_back({.id = kIdcWizTypeText, .kind = K::Static, .row = 5, .span = 2, .width = 200, .height = 30});
+    c.push_back({.id = kIdcWizGateList, .kind = K::ComboDropList, .row = 6, .column = 0, .group = true, .style = plat::kCsHidden});
     return t;
 }
 
@@ -92,12 +92,12 @@ void AddPartWizardStrings(std::map<unsigned, std::string>& strings)
     strings[kCmdPartWizard] = "Start new library part with the part wizard\nStart new library part";
     strings[kStrPinDescriptionFilter] = "Part Description Files (*.LIB)|*.lib|All Files (*.*)|*.*|";
     strings[kStrBlockText] =
-        "Block: a rectangle with named pins on its sides. The next pages ask for the pins' numbers, labels, "
-        "types and sides, which can also be loaded from a pin-description file.";
+        "Block: a rectangle with named pins on its sides.\nThe pin page takes each pin's number, label, type "
+        "and side,\nor loads them from a pin-description file.";
     strings[kStrBlockText + 1] = "Logic Gate: a gate symbol from the \"Symbol\" library. Choose the gate below.";
-    strings[kStrBlockText + 2] = "Amplifier: a triangle with its inputs on the left and its output on the right "
+    strings[kStrBlockText + 2] = "Amplifier: a triangle with its inputs on the left\nand its output on the right "
                                  "(3 to 7 pins).";
-    strings[kStrBlockText + 3] = "Discrete: two terminals with room between them in which to draw the symbol "
+    strings[kStrBlockText + 3] = "Discrete: two terminals with room between them\nin which to draw the symbol "
                                  "(resistor, diode, ...).";
     strings[kStrPartCreated] = "You have created a drawing that can now be saved as a library part.\nYou can "
                                "customize this, or you can save it by clicking on\nSAVE PART in the FILE menu.";
