@@ -44,12 +44,7 @@ TEST_F(GeneratedPartNetlist, GeneratedBlockPlacesAndNetlists)
     wire(-400, 50, 0, 50);
     part(resistor, "R:1k", 2, -800, 50);
 
-    CNetlistBuilder builder;
-    builder.m_kind = kNetlistPlain;
-    builder.m_basicFormat = 1;
-    builder.m_range = kRangeAllSheets;
-    builder.m_sheetCount = 1;
-    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    ASSERT_EQ(writePlainNetlist(), 1);
     const std::string nets = readNetlistBody(".net");
     EXPECT_NE(nets.find("u1-2,r1-1"), std::string::npos) << nets;
     EXPECT_NE(nets.find("u1-1,r2-2"), std::string::npos) << nets;
