@@ -150,7 +150,9 @@ bool readHeader(BoundedLineFile& file, Header& header)
             if (std::string package = trimmed(upperCased(restFrom(lower, 10)), true); !package.empty())
                 header.package = std::move(package);
         } else if (startsWith(lower, "%partname")) {
-            header.name = trimmed(upperCased(restFrom(lower, 11)), true);
+            // The writer leaves the name out: an empty one keeps the part's name.
+            if (std::string name = trimmed(upperCased(restFrom(lower, 11)), true); !name.empty())
+                header.name = std::move(name);
         } else if (startsWith(lower, "%type")) {
             header.description = trimmed(restFrom(line, 7), true);
         } else if (startsWith(lower, "%nosort")) {

@@ -228,3 +228,16 @@ TEST(PartSymbolGenerator, RefusalsLeaveThePartAsItWas)
         EXPECT_EQ(e.text(2), "BLOCK");
     }
 }
+
+TEST(PartSymbolGenerator, AFullPinTableRefusesMoreHiddenPowerPins)
+{
+    plat::TestUiHost host;
+    PartPinTable pins;
+    for (int i = 1; i <= kMaxEditorPins; ++i)
+        ASSERT_EQ(pins.AddHiddenPowerPin(std::to_string(i), kPinVcc), PinAddResult::Added);
+    EXPECT_EQ(pins.AddHiddenPowerPin("1000", kPinGround), PinAddResult::TableFull);
+    EXPECT_EQ(pins.count(), kMaxEditorPins);
+    EXPECT_EQ(pins.pins().back().number, "999") << "the last record stays";
+    EXPECT_EQ(pins.AddHiddenPowerPin("5;9", kPinGround), PinAddResult::Duplicate);
+    EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Too many pins", "Error: pin already defined for part!"}));
+}

@@ -47,7 +47,9 @@ TEST(PinDescriptionFile, WrittenFileReadsBack)
     EXPECT_FALSE(std::filesystem::exists(temp.path() / "v1.LIB"));
 
     PartWizardAnswers read;
+    read.name = "KEPT";
     ASSERT_TRUE(ReadPinDescriptions((dotted / "pins.LIB").string(), read));
+    EXPECT_EQ(read.name, "KEPT") << "the file names no part";
     EXPECT_EQ(read.pins, 5);
     EXPECT_EQ(read.package, "DIP14");
     EXPECT_EQ(read.description, "a block");
