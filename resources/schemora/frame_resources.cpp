@@ -5,7 +5,6 @@
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/general_setup_ids.h"
-#include "resources/schemora/part_wizard_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/simulation_ids.h"
 
@@ -142,8 +141,7 @@ std::vector<plat::ToolbarResource> FrameToolBarResources()
 {
     return {
         {kIdrMainToolBar,
-         {plat::kIdFileOpen, plat::kIdFileSave, plat::kIdFilePrint, kCmdPartsBin, kCmdFind, kCmdContextHelp, kCmdNewLibraryPart,
-          kCmdPartWizard}},
+         {plat::kIdFileOpen, plat::kIdFileSave, plat::kIdFilePrint, kCmdPartsBin, kCmdFind, kCmdContextHelp, kCmdNewLibraryPart}},
         {kIdrSimulationToolBar,
          {kCmdScope, kCmdSpectrum, kCmdAnalogSimulation, plat::kIdSeparator, kCmdAnalyzer, kCmdStep, kCmdDigitalSimulation}},
         {kIdrSetupToolBar, {kCmdRubberBand, kCmdLimitMode, kCmdVisibleGrid, kCmdHiddenPins, kCmdTerminalEnds}},
