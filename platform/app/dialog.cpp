@@ -458,6 +458,18 @@ void Control::OnMouseMove(unsigned flags, Point point)
         dialog_->OnControlMouse(*this, kWmMouseMove, flags, point);
 }
 
+void Control::OnRButtonDown(unsigned flags, Point point)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame)
+        dialog_->OnControlMouse(*this, kWmRButtonDown, flags, point);
+}
+
+void Control::OnRButtonUp(unsigned flags, Point point)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame)
+        dialog_->OnControlMouse(*this, kWmRButtonUp, flags, point);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Dialog
 

@@ -40,6 +40,8 @@ public:
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnLButtonUp(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;
+    void OnRButtonDown(unsigned flags, Point point) override;
+    void OnRButtonUp(unsigned flags, Point point) override;
 
     ControlKind kind() const { return kind_; }
     unsigned id() const { return id_; }

@@ -109,6 +109,8 @@ struct DialogTemplate {
     unsigned menu = 0;             // a menu resource shown in the dialog, 0 = none
     int width = 0;                 // size hints in dialog units (base unit 8), 0 = natural
     int height = 0;
+    unsigned toolbar = 0;          // a toolbar resource shown under the menu, 0 = none
+    bool maximized = false;        // the window opens maximised (an editor window run as a dialog)
 };
 
 // ---- toolbars ----

@@ -159,6 +159,10 @@ void unqueuePaint(Wnd* w);
 void deferDelete(std::unique_ptr<CmdTarget> object);
 // Forgets a destroyed window in the layer's global state (capture, focus, hold lists).
 void forgetWindow(Wnd* w);
+// The menu bar and toolbar that a dialog's template names, above its controls.
+class Dialog;
+struct DialogTemplate;
+void addDialogBars(Dialog& d, class QDialog* widget, const DialogTemplate& t);
 // The standard and resource cursors as Qt cursors.
 class QCursor cursorToQt(Cursor c);
 class QIcon iconToQt(Icon id);

@@ -85,7 +85,15 @@ private:
 
 // ---- Save Library Part ----
 
-CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent) : plat::Dialog(scm::kIddSaveLibraryPart, parent)
+CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
+    : CSaveLibPartDlg(parent, [](std::string_view library, std::string_view part) {
+          return RewriteLibrary(library, part, kRewriteAddOrReplace);
+      })
+{
+}
+
+CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent, PartWriter writer)
+    : plat::Dialog(scm::kIddSaveLibraryPart, parent), writer_(std::move(writer))
 {
     onNotify(scm::kIdcLibraryList, plat::kLbnSelChange, &CSaveLibPartDlg::OnLibraryChosen);
     onNotify(scm::kIdcPartList, plat::kLbnSelChange, &CSaveLibPartDlg::OnPartChosen);
@@ -163,9 +171,9 @@ bool CSaveLibPartDlg::writePart(const std::string& libraryFile, const std::strin
             plat::MessageBox(quill::kMsgLibraryProtected);
             return false;
         }
-        return RewriteLibrary(baseName(*listed), part, kRewriteAddOrReplace) == 1;
+        return writer_(baseName(*listed), part) == 1;
     }
-    return NewPartLibrary(libraryFile) == 1 && RewriteLibrary(baseName(libraryFile), part, kRewriteAddOrReplace) == 1;
+    return NewPartLibrary(libraryFile) == 1 && writer_(baseName(libraryFile), part) == 1;
 }
 
 // ---- Copy/Move Library Parts ----

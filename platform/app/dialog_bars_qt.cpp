@@ -1,0 +1,126 @@
+// The menu bar and toolbar of a dialog that is an editor window: both send their commands to
+// the dialog, and both follow its update-UI handlers (menus when a popup opens, toolbar buttons
+// on a short timer, as the idle update of a frame would).
+#include "platform/app/cmd_target.h"
+#include "platform/app/dialog.h"
+#include "platform/app/wnd_state.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace plat {
+namespace {
+
+// Asks the dialog's handlers about one action's command.
+void updateAction(Dialog& d, QAction* action)
+{
+    if (action->isSeparator() || action->menu() || !action->data().isValid())
+        return;
+    const unsigned id = action->data().toUInt();
+    CmdUI ui(id);
+    d.OnCmdMsg(id, &ui);
+    if (!ui.handled) {
+        action->setEnabled(d.hasCommandHandler(id));
+        return;
+    }
+    action->setEnabled(ui.enabled());
+    if (ui.check() >= 0) {
+        action->setCheckable(true);
+        action->setChecked(ui.check() > 0);
+    }
+}
+
+QAction* commandAction(Dialog& d, QWidget* owner, QAction* action, unsigned id)
+{
+    action->setData(id);
+    QObject::connect(action, &QAction::triggered, owner, [&d, id] {
+        if (isLiveWnd(&d))
+            dispatchCommand(&d, id);
+    });
+    return action;
+}
+
+QMenuBar* makeMenuBar(Dialog& d, QDialog* owner, const MenuResource& menu)
+{
+    auto* bar = new QMenuBar(owner);
+    std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* q, const std::vector<MenuItem>& items) {
+        for (const MenuItem& m : items) {
+            if (m.kind == MenuItem::Kind::Separator)
+                q->addSeparator();
+            else if (m.kind == MenuItem::Kind::Popup)
+                fill(q->addMenu(menuTextToQt(m.text)), m.items);
+            else
+                commandAction(d, owner, q->addAction(menuTextToQt(m.text)), m.id);
+        }
+        QObject::connect(q, &QMenu::aboutToShow, owner, [&d, q] {
+            if (isLiveWnd(&d))
+                guarded([&] {
+                    for (QAction* a : q->actions())
+                        updateAction(d, a);
+                });
+        });
+    };
+    for (const MenuItem& top : menu.items) {
+        if (top.kind == MenuItem::Kind::Popup)
+            fill(bar->addMenu(menuTextToQt(top.text)), top.items);
+        else if (top.kind == MenuItem::Kind::Command)
+            commandAction(d, owner, bar->addAction(menuTextToQt(top.text)), top.id);
+    }
+    return bar;
+}
+
+QToolBar* makeToolBar(Dialog& d, QDialog* owner, const ToolbarResource& resource)
+{
+    auto* bar = new QToolBar(owner);
+    bar->setIconSize(QSize(resource.buttonWidth, resource.buttonHeight));
+    for (const unsigned id : resource.buttons) {
+        if (id == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* a = commandAction(d, owner, bar->addAction(commandIcon(id, resource.buttonWidth, resource.buttonHeight), {}), id);
+        a->setToolTip(toQt(commandTooltip(id)));
+    }
+    auto* timer = new QTimer(bar);
+    QPointer<QToolBar> guard(bar);
+    QObject::connect(timer, &QTimer::timeout, bar, [&d, guard] {
+        if (!guard || !isLiveWnd(&d))
+            return;
+        guarded([&] {
+            for (QAction* a : guard->actions())
+                updateAction(d, a);
+        });
+    });
+    timer->start(150);
+    return bar;
+}
+
+}  // namespace
+
+void addDialogBars(Dialog& d, QDialog* widget, const DialogTemplate& t)
+{
+    const MenuResource* menu = t.menu ? findMenu(t.menu) : nullptr;
+    const ToolbarResource* toolbar = t.toolbar ? findToolbar(t.toolbar) : nullptr;
+    if ((!menu && !toolbar) || !widget->layout())
+        return;
+    auto* top = new QWidget(widget);
+    auto* column = new QVBoxLayout(top);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    if (menu)
+        column->addWidget(makeMenuBar(d, widget, *menu));
+    if (toolbar)
+        column->addWidget(makeToolBar(d, widget, *toolbar));
+    widget->layout()->setMenuBar(top);
+}
+
+}  // namespace plat

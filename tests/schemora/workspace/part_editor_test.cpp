@@ -1,0 +1,381 @@
+// The library part editor opened by Utilities > New Library Part in a running Schemora: drawing
+// a body and terminals with the mouse and keys, pin numbering, undo and erase of terminals,
+// zoom limits, the hint, New Part and the close question, and a part saved into a library that
+// then places and netlists in the drawing.
+#include "../core/starter_parts_fixture.h"
+
+#include "platform/app/dialog.h"
+#include "platform/app/keys.h"
+#include "platform/app/win_constants.h"
+#include "platform/system/files.h"
+#include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
+#include "resources/schemora/part_editor_ids.h"
+#include "resources/schemora/view_command_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/mouse_edit.h"
+#include "schemora/core/part_library.h"
+#include "schemora/core/sheet_mapping.h"
+#include "schemora/core/symbol_elements.h"
+#include "schemora/core/undo_ring.h"
+#include "schemora/core/workspace_services.h"
+#include "schemora/netlist/netlist_builder.h"
+#include "schemora/core/design_name.h"
+#include "schemora/workspace/part_editor.h"
+#include "common/library_browser.h"
+
+#include <functional>
+
+namespace schemora_test {
+namespace {
+
+using namespace scm;
+
+// Drives the open editor as a person would: mouse messages on its drawing area, keys through
+// its accelerators, commands from its menu and toolbar.
+class EditorHand {
+public:
+    explicit EditorHand(CPartEditorDlg& editor) : e(editor), area(*editor.GetDlgItem(kIdcEditorArea)) {}
+
+    plat::Point pixel(int x, int y)
+    {
+        plat::ClientDC dc(&area);
+        PrepareScreenMapping(dc, area.clientRect());
+        return dc->LPtoDP(plat::Point{x, y});
+    }
+    void mouse(unsigned message, int x, int y, unsigned flags) { e.OnControlMouse(area, message, flags, pixel(x, y)); }
+    void move(int x, int y, unsigned flags = 0) { mouse(plat::kWmMouseMove, x, y, flags); }
+    void drag(int ax, int ay, int bx, int by)
+    {
+        move(ax, ay);
+        mouse(plat::kWmLButtonDown, ax, ay, plat::kMkLButton);
+        for (int i = 1; i <= 4; ++i)
+            move(ax + (bx - ax) * i / 4, ay + (by - ay) * i / 4, plat::kMkLButton);
+        mouse(plat::kWmLButtonUp, bx, by, 0);
+    }
+    void click(int x, int y) { drag(x, y, x, y); }
+    bool key(unsigned vk, bool ctrl = false)
+    {
+        if (ctrl)
+            plat::noteKeyDown(plat::kVkControl);
+        plat::Msg msg{plat::kWmKeyDown, vk, 1, &area};
+        const bool done = e.PreTranslateMessage(msg);
+        if (ctrl)
+            plat::noteKeyUp(plat::kVkControl);
+        return done;
+    }
+    void command(unsigned id) { e.SendMessage(plat::kWmCommand, id, 0); }
+    const DrawObject& record(int index) const { return e.objects()[static_cast<size_t>(index - 1)]; }
+    std::vector<std::string> pinNumbers() const
+    {
+        std::vector<std::string> out;
+        for (const EditorPin& p : e.pins().pins())
+            out.push_back(p.number);
+        return out;
+    }
+
+    CPartEditorDlg& e;
+    plat::Control& area;
+};
+
+class PartEditorTest : public StarterPartsView {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories(folder.path() / "LIB");
+        StarterPartsView::SetUp();
+    }
+
+    // Utilities > New Library Part, with script run inside the open editor.
+    void runEditor(const std::function<void(EditorHand&)>& script)
+    {
+        host.answerDialog([&](plat::Dialog& d) -> int {
+            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+            EXPECT_NE(editor, nullptr);
+            if (!editor)
+                return plat::kIdCancel;
+            EditorHand hand(*editor);
+            script(hand);
+            return editor->modalResult();
+        });
+        ASSERT_TRUE(command(kCmdNewLibraryPart));
+    }
+
+    // Save Library Part answered with a library that does not exist yet, and its question.
+    void answerSaveIntoNewLibrary(const char* library, const char* part)
+    {
+        host.answerDialog([=](plat::Dialog& d) {
+            d.TypeDlgItemText(kIdcSaveLibraryName, library);
+            d.TypeDlgItemText(kIdcPartName, part);
+            return d.PressButton(plat::kIdOk);
+        });
+        host.answerMessageBox(plat::kIdYes);   // "Start new library: ...?"
+    }
+
+    // A body rectangle and two terminals: one drawn left to right on the left, one drawn right
+    // to left on the right.
+    static void drawTwoPinPart(EditorHand& h)
+    {
+        h.key('R');
+        h.drag(-200, -200, 200, 200);
+        h.key('J');
+        h.drag(-400, -100, -200, -100);
+        h.drag(400, 100, 200, 100);
+    }
+};
+
+TEST_F(PartEditorTest, DrawsANumberedPartAndGivesTheDrawingBackOnClose)
+{
+    // A step of the drawing's own, which the editor must not undo or lose.
+    StarterPartsView::wire(-500, 0, 500, 0);
+    const int drawingCount = count();
+    const DrawObject* drawingStore = g_current.objects.data();
+    ASSERT_EQ(UndoDepth(), 1);
+
+    runEditor([&](EditorHand& h) {
+        EXPECT_EQ(thePartEditor, &h.e);
+        EXPECT_TRUE(plat::findDialogTemplate(kIddPartEditor)->maximized);
+        plat::Control* ref = h.e.GetDlgItem(kIdcEditorReference);
+        EXPECT_EQ(ref->GetCount(), 25);
+        EXPECT_EQ(ref->FindStringExact(-1, "P"), plat::kLbErr) << "P names no part";
+        EXPECT_EQ(ref->GetItemText(ref->GetCurSel()), "U");
+        EXPECT_STREQ(h.record(1).text, "Ref(U)");
+        EXPECT_STREQ(h.record(2).text, "Name");
+        EXPECT_EQ(UndoDepth(), 0) << "the editor starts on an empty ring";
+
+        EXPECT_TRUE(h.e.hint().visible);
+        h.command(kCmdEditSelect);
+        h.move(0, 0);
+        EXPECT_TRUE(h.e.hint().visible) << "the select tool leaves the hint";
+        h.key('J');
+        h.move(50, 0);
+        EXPECT_FALSE(h.e.hint().visible) << "a drawing tool removes it at the first move";
+
+        drawTwoPinPart(h);
+        ASSERT_EQ(h.e.objectCount(), 6);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        const DrawObject& left = h.record(5);
+        const DrawObject& right = h.record(6);
+        EXPECT_EQ(TerminalPinText(left), "1");
+        EXPECT_EQ(TerminalPinText(right), "2");
+        EXPECT_EQ(left.w[5], 0) << "left of the body: the first end is the outer end";
+        EXPECT_EQ(right.w[5], 1);
+        EXPECT_LE(right.w[0], right.w[2]) << "a terminal drawn right to left is stored with ordered ends";
+        EXPECT_EQ(right.w[1], right.w[3]) << "the terminal tool keeps terminals orthogonal";
+
+        // Undo takes the last terminal and its pin away.
+        EXPECT_TRUE(h.key('Z', true));
+        EXPECT_EQ(h.pinNumbers(), std::vector<std::string>{"1"});
+        // Erasing the first terminal takes its pin; undoing the erase brings both back.
+        h.command(kCmdEditSelect);
+        h.click(-300, -100);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+        EXPECT_TRUE(h.key(plat::kVkDelete));
+        EXPECT_TRUE(h.pinNumbers().empty());
+        h.command(kCmdEditUndo);
+        EXPECT_EQ(h.pinNumbers(), std::vector<std::string>{"1"});
+
+        EXPECT_GT(h.e.objectCount(), drawingCount) << "the editor holds more records than the drawing";
+        host.answerMessageBox(plat::kIdNo);
+        h.command(kCmdEditorClose);
+        EXPECT_EQ(h.e.modalResult(), -1) << "No keeps the changed editor open";
+        host.answerMessageBox(plat::kIdYes);
+        h.command(kCmdEditorClose);
+    });
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>(2, "Library part has been changed--close editor?"));
+    EXPECT_EQ(thePartEditor, nullptr);
+    EXPECT_EQ(g_current.objects.data(), drawingStore);
+    EXPECT_EQ(g_current.count, drawingCount) << "the drawing's count is not the editor's";
+    EXPECT_EQ(count(), drawingCount);
+    EXPECT_EQ(UndoDepth(), 1) << "the drawing's undo step is back";
+}
+
+TEST_F(PartEditorTest, PastedTerminalsAreNumberedOnAndAFullPinTableRefusesATerminal)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.command(kCmdEditSelect);
+        h.drag(-700, -350, 700, 350);   // a band round the body and both terminals
+        ASSERT_EQ(g_editState.selectionCount, 3);
+        EXPECT_TRUE(h.key('C', true));
+        EXPECT_TRUE(h.key('V', true));
+        ASSERT_EQ(h.e.objectCount(), 9);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3", "4"}))
+            << "each pasted terminal gets its own next number";
+
+        // A full table: the terminal drawn next is refused and leaves nothing behind.
+        PartPinTable& pins = h.e.pins();
+        for (int n = 5; pins.count() < kMaxEditorPins; ++n)
+            pins.AddPartPin(std::to_string(n), 0, "", 0, 0, 0);
+        host.clearEvents();
+        h.key('J');
+        h.drag(-400, 300, -200, 300);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Too many pins"});
+        EXPECT_EQ(h.e.objectCount(), 9);
+        EXPECT_EQ(pins.count(), kMaxEditorPins);
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
+TEST_F(PartEditorTest, ZoomStopsAtBothEndsAndClosingUnchangedAsksNothing)
+{
+    runEditor([&](EditorHand& h) {
+        EXPECT_EQ(g_current.zoomIndex, 5) << "a new part opens at 250%";
+        EXPECT_EQ(h.e.GetDlgItem(kIdcEditorZoom)->GetCurSel(), 5);
+        for (int i = 0; i < 3; ++i)
+            h.key(plat::kVkPrior);
+        EXPECT_EQ(g_current.zoomIndex, 6);
+        for (int i = 0; i < 9; ++i)
+            h.key(plat::kVkNext);
+        EXPECT_EQ(g_current.zoomIndex, 0);
+        EXPECT_EQ(h.e.GetDlgItem(kIdcEditorZoom)->GetCurSel(), 0);
+        h.e.ChooseDlgItem(kIdcEditorGrid, 1);
+        EXPECT_EQ(g_current.gridStep, 10);
+        h.command(kCmdEditorClose);
+        EXPECT_EQ(h.e.modalResult(), plat::kIdOk);
+    });
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(PartEditorTest, NewPartClearsOnlyAfterASaveOrNo)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        const int drawn = h.e.objectCount();
+        host.answerMessageBox(plat::kIdNo);   // "Start a new part?"
+        h.command(kCmdEditorNewPart);
+        EXPECT_EQ(h.e.objectCount(), drawn);
+
+        host.answerMessageBox(plat::kIdYes);  // start a new part
+        host.answerMessageBox(plat::kIdYes);  // save the current one
+        host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });
+        h.command(kCmdEditorNewPart);
+        EXPECT_EQ(h.e.objectCount(), drawn) << "a cancelled save keeps the part";
+        EXPECT_EQ(h.pinNumbers().size(), 2u);
+
+        host.answerMessageBox(plat::kIdYes);
+        host.answerMessageBox(plat::kIdNo);
+        h.command(kCmdEditorNewPart);
+        EXPECT_EQ(h.e.objectCount(), 3);
+        EXPECT_TRUE(h.pinNumbers().empty());
+        EXPECT_EQ(UndoDepth(), 0);
+        EXPECT_FALSE(h.e.isModified());
+        h.command(kCmdEditorClose);
+    });
+}
+
+TEST_F(PartEditorTest, ReferenceLettersArePlainCapitalsWithoutP)
+{
+    runEditor([&](EditorHand& h) {
+        h.e.ChooseDlgItem(kIdcEditorReference, 15);
+        EXPECT_STREQ(h.record(1).text, "Ref(Q)") << "P is skipped";
+        h.e.GetDlgItem(kIdcEditorReference)->focus(true);
+        EXPECT_TRUE(h.e.editFocus());
+        h.e.GetDlgItem(kIdcEditorReference)->setText("u1");
+        h.e.GetDlgItem(kIdcEditorReference)->focus(false);
+        EXPECT_EQ(host.messageBoxes().back(), "Only letters are allowed in reference designator");
+        EXPECT_STREQ(h.record(1).text, "Ref(Q)");
+        h.e.GetDlgItem(kIdcEditorReference)->setText("PQ");
+        h.e.GetDlgItem(kIdcEditorReference)->focus(false);
+        EXPECT_STREQ(h.record(1).text, "Ref(Q)");
+        h.e.GetDlgItem(kIdcEditorReference)->setText("IC");
+        h.e.GetDlgItem(kIdcEditorReference)->focus(false);
+        EXPECT_STREQ(h.record(1).text, "Ref(IC)");
+        EXPECT_FALSE(h.e.editFocus());
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
+TEST_F(PartEditorTest, SavedPartPlacesWithItsPinsAndNetlists)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.TypeDlgItemText(kIdcEditorPackage, "DIP8");
+        h.e.TypeDlgItemText(kIdcEditorComments, "two pin test part");
+        answerSaveIntoNewLibrary("MINE", "NEWPART");
+        h.key('J');
+        h.command(kCmdEditorSavePart);
+        EXPECT_STREQ(h.record(2).text, "NEWPART");
+        EXPECT_FALSE(h.e.isModified()) << "what was saved asks nothing on close";
+        h.command(kCmdEditorClose);
+    });
+    ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
+
+    answerPartChooser("MINE", "NEWPART");
+    ASSERT_TRUE(key(plat::kVkF5));
+    click(0, 0);
+    const PartSymbol& s = g_partSymbols.entries[static_cast<size_t>(g_partSymbols.current)];
+    EXPECT_EQ(s.package, "DIP8");
+    EXPECT_EQ(s.description, "two pin test part");
+    std::vector<std::string> pins;
+    for (int i = s.w[1] + 1; i < s.w[1] + s.w[2]; ++i)
+        if (g_symbolElements[i].type() == kObjLine && g_symbolElements[i].text)
+            pins.emplace_back(g_symbolElements[i].text);
+    EXPECT_EQ(pins, (std::vector<std::string>{"1", "2"}));
+    int parts = 0;
+    for (int i = 1; i <= count(); ++i)
+        parts += object(i).isPart() ? 1 : 0;
+    EXPECT_EQ(parts, 1);
+
+    plat::setCurrentFolder(folder.path().string());
+    g_designName.text = folder.file("design.pic");
+    CNetlistBuilder builder;
+    builder.m_kind = kNetlistPlain;
+    builder.m_basicFormat = 1;
+    builder.m_range = kRangeAllSheets;
+    builder.m_sheetCount = 1;
+    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    EXPECT_NE(readText(folder.file("design.ref")).find("MINE\\NEWPART 1 DIP8"), std::string::npos)
+        << readText(folder.file("design.ref"));
+}
+
+// A part written with the project's library writer, then opened with Library Parts > Modify
+// Part: its attribute texts fill the fields and leave the drawing, and a save of what opened
+// reads back the same.
+TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.ChooseDlgItem(kIdcEditorReference, 15);   // Q
+        h.e.TypeDlgItemText(kIdcEditorPackage, "TO92");
+        h.e.TypeDlgItemText(kIdcEditorComments, "small transistor");
+        answerSaveIntoNewLibrary("MINE", "QPART");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+
+    std::vector<std::string> texts;
+    host.answerDialog([](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "MINE.CON"));
+        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "QPART"));
+        return d.PressButton(quill::kIdcBrowserModify);
+    });
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_STREQ(h.record(1).text, "Ref(Q)");
+        EXPECT_STREQ(h.record(2).text, "QPART");
+        EXPECT_EQ(editor->GetDlgItemText(kIdcEditorPackage), "TO92");
+        EXPECT_EQ(editor->GetDlgItemText(kIdcEditorComments), "small transistor");
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        for (int i = 3; i <= editor->objectCount(); ++i)
+            if (h.record(i).type() == kObjText && h.record(i).text)
+                texts.emplace_back(h.record(i).text);
+        EXPECT_FALSE(editor->hint().visible);
+        EXPECT_FALSE(editor->isModified());
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_TRUE(texts.empty()) << "attribute and pin texts leave the drawing: " << (texts.empty() ? "" : texts[0]);
+    EXPECT_EQ(thePartEditor, nullptr);
+}
+
+}  // namespace
+}  // namespace schemora_test
