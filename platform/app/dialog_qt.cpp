@@ -401,9 +401,14 @@ private:
                 }
                 const int pos = sb->sliderPosition();
                 const bool h = pc->kind() == ControlKind::ScrollBarH;
+                // An arrow or page click is a whole scroll of its own: it ends at once, as a
+                // thumb drag ends when the slider is released.
                 user([&] {
-                    pc->dialog()->SendMessage(h ? kWmHScroll : kWmVScroll, code | (static_cast<unsigned>(pos & 0xFFFF) << 16),
+                    const unsigned message = h ? kWmHScroll : kWmVScroll;
+                    pc->dialog()->SendMessage(message, code | (static_cast<unsigned>(pos & 0xFFFF) << 16),
                                               reinterpret_cast<intptr_t>(pc));
+                    if (code != kSbThumbTrack)
+                        pc->dialog()->SendMessage(message, kSbEndScroll, reinterpret_cast<intptr_t>(pc));
                 });
                 if (code != kSbThumbTrack)
                     sb->setSliderPosition(pc->GetPos());

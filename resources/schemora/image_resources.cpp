@@ -5,6 +5,7 @@
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
+#include "resources/schemora/part_wizard_ids.h"
 #include "resources/schemora/simulation_ids.h"
 
 #include <string_view>
@@ -73,6 +74,7 @@ std::vector<plat::CommandImage> CommandImages()
         {kCmdStep, drawn::step_control},
         {kCmdDigitalSimulation, drawn::digital_simulation},
         {kCmdNewLibraryPart, drawn::new_library_part},
+        {kCmdPartWizard, drawn::part_wizard},
         {kCmdHiddenPins, drawn::hidden_pins},
         {kCmdTerminalEnds, drawn::terminal_ends},
         {kCmdPreviousPage, drawn::previous_page},

@@ -16,6 +16,7 @@
 #include "resources/schemora/frame_resources.h"
 #include "resources/schemora/general_setup_resources.h"
 #include "resources/schemora/setup_dialog_resources.h"
+#include "resources/schemora/part_wizard_resources.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/image_resources.h"
 #include "resources/schemora/part_editor_resources.h"
@@ -80,6 +81,7 @@ plat::MenuItem utilitiesMenu()
     AddBuildUtilityItem(utilities);
     AddCopyLibraryPartsItem(utilities);
     utilities.items.push_back(plat::menuItem(kCmdNewLibraryPart, "New &Library Part..."));
+    AddPartWizardItem(utilities);
     return utilities;
 }
 
@@ -212,6 +214,8 @@ std::vector<plat::DialogTemplate> allDialogs()
         list.push_back(std::move(t));
     for (plat::DialogTemplate& t : SetupDialogTemplates())
         list.push_back(std::move(t));
+    for (plat::DialogTemplate& t : PartWizardTemplates())
+        list.push_back(std::move(t));
     return list;
 }
 
@@ -262,6 +266,7 @@ void registerSchemoraResources()
     AddFrameStrings(set.strings);
     AddGeneralSetupStrings(set.strings);
     AddSetupDialogStrings(set.strings);
+    AddPartWizardStrings(set.strings);
     set.toolbars = FrameToolBarResources();
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     set.images = ImageResources();

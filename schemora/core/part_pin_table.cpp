@@ -74,6 +74,25 @@ PinAddResult PartPinTable::AddPartPin(std::string_view pinText, int type, std::s
     return PinAddResult::Added;
 }
 
+PinAddResult PartPinTable::AddHiddenPowerPin(std::string_view numberText, int type)
+{
+    const std::string number = firstChars(numberText, kEditorPinChars);
+    const std::string field0 = SplitPinText(number, 0);
+    if (std::ranges::any_of(pins_, [&](const EditorPin& p) { return SplitPinText(p.number, 0) == field0; })) {
+        plat::MessageBox("Error: pin already defined for part!");
+        return PinAddResult::Duplicate;
+    }
+    if (count() >= kMaxEditorPins) {
+        plat::MessageBox("Too many pins");
+        return PinAddResult::TableFull;
+    }
+    EditorPin pin;
+    pin.type = type;
+    pin.number = number;
+    pins_.push_back(std::move(pin));
+    return PinAddResult::Added;
+}
+
 void PartPinTable::SortPinsByNumber()
 {
     for (size_t i = 0; i < pins_.size(); ++i)

@@ -49,6 +49,10 @@ public:
     // A full table refuses with "Too many pins".
     PinAddResult AddPartPin(std::string_view pinText, int type, std::string_view label, int objectIndex,
                             int variant, int partLetter);
+    // Adds a supply pin that has no drawn terminal (types 11 to 14), keeping its whole text (at
+    // most 10 characters) as the number: "3;7" is one supply on two pins. A number already in
+    // the table and a full table refuse with the table's messages.
+    PinAddResult AddHiddenPowerPin(std::string_view numberText, int type);
     // Stable ascending order by numeric value; sortIndex keeps each record's old position.
     void SortPinsByNumber();
     // Removes every record that terminal objectIndex carries in variant. Returns the terminals

@@ -175,10 +175,8 @@ void power(SymbolBuilder& b)
     b.attribute("%no_des").attribute("v=VCC").attribute(";Supply");
 }
 
-// A 74-series gate: inputs 1 and 2 (one for an inverter), output 3; the further gates'
-// pins follow in "%pins" texts, the package's supply pin numbers in "v=" and "g=".
-void gate(SymbolBuilder& b, std::string_view description, bool inverting, bool orShape, int inputs,
-          std::initializer_list<const char*> furtherPins)
+// One gate's body and pins: inputs 1 and 2 (one for an inverter or buffer), output 3 (2).
+void gateBody(SymbolBuilder& b, bool inverting, bool orShape, int inputs)
 {
     if (inputs == 1) {
         b.pin(-100, 0, -50, 0, "1");
@@ -194,6 +192,14 @@ void gate(SymbolBuilder& b, std::string_view description, bool inverting, bool o
     if (inverting)
         b.ellipse(out + 8, 0, 8, 8);
     b.pin(100, 0, out + (inverting ? 16 : 0), 0, inputs == 1 ? "2" : "3");
+}
+
+// A 74-series gate: the further gates' pins follow in "%pins" texts, the package's supply pin
+// numbers in "v=" and "g=".
+void gate(SymbolBuilder& b, std::string_view description, bool inverting, bool orShape, int inputs,
+          std::initializer_list<const char*> furtherPins)
+{
+    gateBody(b, inverting, orShape, inputs);
     b.text(-40, -60, "U?").attribute(description).attribute("%package DIP14");
     b.attribute("p=" + std::to_string(furtherPins.size() + 1));
     for (const char* pins : furtherPins)
@@ -270,10 +276,30 @@ std::vector<StarterLibrary> MakeStarterLibraries()
     for (int pins : {2, 3, 4, 6, 8})
         conn.parts.push_back(take("CONN" + std::to_string(pins), [pins](SymbolBuilder& b) { connector(b, pins); }));
 
+    // The part wizard's Logic Gate starts from one of these bare gates.
+    StarterLibrary symbol{"SYMBOL", {}};
+    const struct {
+        const char* name;
+        const char* description;
+        bool inverting, orShape;
+        int inputs;
+    } gates[] = {{"AND", ";AND gate", false, false, 2}, {"BUFFER", ";Buffer", false, false, 1},
+                 {"INVERTER", ";Inverter", true, false, 1}, {"NAND", ";NAND gate", true, false, 2},
+                 {"NOR", ";NOR gate", true, true, 2},       {"OR", ";OR gate", false, true, 2},
+                 {"XOR", ";Exclusive OR gate", false, true, 2}};
+    for (const auto& g : gates)
+        symbol.parts.push_back(take(g.name, [&g](SymbolBuilder& b) {
+            gateBody(b, g.inverting, g.orShape, g.inputs);
+            if (std::string_view(g.name) == "XOR")
+                b.arc(-60, -40, -60, 40);
+            b.text(-40, -60, "U?").attribute(g.description);
+        }));
+
     std::vector<StarterLibrary> libraries;
     libraries.push_back(std::move(device));
     libraries.push_back(std::move(ttl));
     libraries.push_back(std::move(conn));
+    libraries.push_back(std::move(symbol));
     return libraries;
 }
 

@@ -134,7 +134,6 @@ void CMainFrame::OnTimer(unsigned id)
 
 void CMainFrame::OnUpdateNeedsBoard(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
 
-
 bool CMainFrame::chooseNetlist()
 {
     const std::string chosen = BrowseForFile(tly::kStrNetlistFilter);

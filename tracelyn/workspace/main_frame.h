@@ -45,7 +45,7 @@ public:
     // Process > Placement: starts the placement program beside this one (placement_command.cpp).
     void OnPlacement();
     void OnUpdateNeedsBoard(plat::CmdUI& ui);
-    // Menu items whose commands are not in the program yet stay greyed.
+    // Setup > Colors (set_colors_command.cpp).
     void OnColors();
     // Setup > General, Layers, Selective Editing and Font, File > Printout Settings, Aux > Resources,
     // Ctrl+F3 (setup_commands.cpp).

@@ -119,12 +119,7 @@ TEST_F(EditorPartNetlist, SavedPartPlacesAndNetlistsLikeAStarterPart)
     wire(400, 0, 1000, 0);
     part(resistor, "R:1k", 1, 1000, 0);
 
-    CNetlistBuilder builder;
-    builder.m_kind = kNetlistPlain;
-    builder.m_basicFormat = 1;
-    builder.m_range = kRangeAllSheets;
-    builder.m_sheetCount = 1;
-    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    ASSERT_EQ(writePlainNetlist(), 1);
     const std::string nets = readNetlistBody(".net");
     EXPECT_NE(nets.find("q1-2,r1-1"), std::string::npos) << nets;
     EXPECT_NE(nets.find("q1-1"), std::string::npos) << nets;

@@ -627,7 +627,7 @@ TEST(StarterLibraryTest, EveryShippedPartLoads)
     plat::TestUiHost host;
     schemora_test::ResetLibraryState();
     g_folders.libraryFolder = lib + "/";
-    for (const char* library : {"DEVICE", "TTL", "CONN"}) {
+    for (const char* library : {"DEVICE", "TTL", "CONN", "SYMBOL"}) {
         std::vector<std::string> names, catalogue;
         ASSERT_TRUE(FillLibraryPartList(names, library, false));
         ASSERT_TRUE(ReadCatalog(catalogue, library));

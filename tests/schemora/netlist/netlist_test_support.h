@@ -146,6 +146,17 @@ protected:
         return add(MakeDrawObject(w, t));
     }
 
+    // Writes the ".net" netlist of every sheet in the basic format; 1 when written.
+    int writePlainNetlist()
+    {
+        CNetlistBuilder builder;
+        builder.m_kind = kNetlistPlain;
+        builder.m_basicFormat = 1;
+        builder.m_range = kRangeAllSheets;
+        builder.m_sheetCount = 1;
+        return builder.GenerateNetlist();
+    }
+
     std::string read(const std::string& ext) const
     {
         std::ifstream in(folder.file("design" + ext), std::ios::binary);
