@@ -61,11 +61,6 @@ enum : unsigned {
     kIdcLibPadHole = 1103,
     kIdcLibPadPin = 1031,
 
-    // The stand-in for the shared "Save Library Part" dialog.
-    kIddSavePackageStandIn = 157,
-    kIdcStandInPart = 408,
-    kIdcStandInLibrary = 308,
-
     // Strings
     kStrPackageCreated = 1316,
     kStrPackageDescriptionFirst = 1317,   // 1317 to 1322, one per package type

@@ -258,19 +258,6 @@ plat::DialogTemplate libPadSetup()
              {plat::kIdCancel, K::PushButton, "Cancel", 8, 1}}};
 }
 
-// Stands in for the shared "Save Library Part" dialog until that is in this branch.
-plat::DialogTemplate savePartStandIn()
-{
-    return {kIddSavePackageStandIn,
-            "Save Library Part",
-            {{kNoId, K::Static, "Part", 0, 0},
-             {kIdcStandInPart, K::Edit, "", 0, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Library", 1, 0},
-             {kIdcStandInLibrary, K::Edit, "", 1, 1, 1, false, 0, 0, 0, 0, 60},
-             {plat::kIdOk, K::DefPushButton, "Save Part", 2, 0},
-             {plat::kIdCancel, K::PushButton, "Cancel", 2, 1}}};
-}
-
 }  // namespace
 
 void AddPackageEditorResources(plat::ResourceSet& set)
@@ -285,7 +272,6 @@ void AddPackageEditorResources(plat::ResourceSet& set)
                              plat::kIdSeparator, kCmdSelect, kCmdErase, kCmdUndo, plat::kIdSeparator, kCmdUnits}});
     set.dialogs.push_back(libSelectiveEdit());
     set.dialogs.push_back(libPadSetup());
-    set.dialogs.push_back(savePartStandIn());
     set.commandImages.push_back({kCmdSavePart, quill::drawn::file_save, "document-save"});
     set.dialogs.push_back(wizardTypePage());
     set.dialogs.push_back(wizardLabelsPage());

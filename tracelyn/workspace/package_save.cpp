@@ -3,7 +3,7 @@
 #include "tracelyn/workspace/package_editor.h"
 
 #include "tracelyn/workspace/edit_dialogs.h"
-#include "tracelyn/workspace/package_save_stand_in.h"
+#include "tracelyn/workspace/package_library_dialogs.h"
 
 bool SavePackageToLibrary(plat::Wnd* parent, const BoardObject* objects, int count, const PackageLabels& labels,
                           std::string& partName)

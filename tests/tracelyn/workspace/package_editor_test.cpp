@@ -5,6 +5,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "resources/tracelyn/frame_ids.h"
+#include "resources/tracelyn/library_ids.h"
 #include "resources/tracelyn/package_editor_ids.h"
 #include "tracelyn/core/board_clipboard.h"
 #include "tracelyn/core/package_library.h"
@@ -75,8 +76,8 @@ protected:
     void answerSave(const std::string& part, const std::string& library)
     {
         host.answerDialog([part, library](plat::Dialog& d) {
-            d.SetDlgItemText(kIdcStandInPart, part);
-            d.SetDlgItemText(kIdcStandInLibrary, library);
+            d.SetDlgItemText(kIdcSavePartName, part);
+            d.SetDlgItemText(kIdcSaveLibraryName, library);
             return d.PressButton(plat::kIdOk);
         });
     }
