@@ -28,6 +28,7 @@ enum : unsigned {
     kIdcEditorFindPackage = 1029,
     kIdcEditorZoom = 224,
     kIdcEditorGrid = 324,
+    kIdcEditorPartWizard = 1110,
 
     // Commands
     kCmdEditorClose = 32919,        // File > Close Part Editor

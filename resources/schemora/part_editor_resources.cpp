@@ -62,6 +62,7 @@ plat::DialogTemplate PartEditorTemplate()
         {.id = kIdcEditorHiddenPins, .kind = K::PushButton, .text = "Edit Hidden Power Pins", .row = 5, .column = 7,
          .style = plat::kCsHidden},
         {.id = kIdHelpButton, .kind = K::PushButton, .text = "Help", .row = 5, .column = 8},
+        {.id = kIdcEditorPartWizard, .kind = K::PushButton, .text = "Part Design Wizard", .row = 5, .column = 9},
     };
     return t;
 }

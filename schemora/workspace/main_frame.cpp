@@ -49,6 +49,7 @@ CMainFrame::CMainFrame()
     registerSetupCommands();
     registerDrawingCommands();
     registerLibraryCommands();
+    registerPartWizardCommands();
 }
 
 CMainFrame::~CMainFrame() = default;

@@ -120,6 +120,8 @@ private:
     void registerSetupCommands();
     void registerDrawingCommands();
     void registerLibraryCommands();
+    void registerPartWizardCommands();
+    void OnPartWizard();
     bool createStatusBar();
     // Gives the keyboard focus back to the active drawing after a combo choice.
     void focusActiveChild();

@@ -122,6 +122,8 @@ bool CPartEditorDlg::OnInitDialog()
     }
     syncViewCombos();
     SetModified(false);
+    if (startWithWizard_ && !runOpeningWizard())
+        CloseEditor();
     return true;
 }
 

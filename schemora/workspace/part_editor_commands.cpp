@@ -88,6 +88,7 @@ void CPartEditorDlg::registerCommands()
     onCommand(kCmdCrossHair, &CPartEditorDlg::OnToggleCrossHair);
     onCommand(kCmdEditorSavePart, &CPartEditorDlg::OnSavePart);
     onCommand(kCmdEditorNewPart, &CPartEditorDlg::OnNewPart);
+    onCommand(kIdcEditorPartWizard, &CPartEditorDlg::OnPartDesignWizard);
     addCommand(kCmdEditorClose, kCmdEditorClose, [this](unsigned) {
         CloseEditor();
         return true;
