@@ -37,6 +37,12 @@ enum : unsigned {
     kIdcInsertPin = 1102,
     kIdcDeletePin = 408,
 
+    // "Terminal Information"
+    kIddTerminalInfo = 291,
+    kIdcTerminalPinNumber = 1126,
+    kIdcTerminalPinType = 1035,
+    kIdcTerminalLabel = 1127,
+
     // Commands
     kCmdEditorClose = 32919,        // File > Close Part Editor
     kCmdEditorSavePart = 1092,      // File > Save Part

@@ -89,6 +89,24 @@ plat::DialogTemplate HiddenPinsTemplate()
     return t;
 }
 
+plat::DialogTemplate TerminalInfoTemplate()
+{
+    plat::DialogTemplate t;
+    t.id = kIddTerminalInfo;
+    t.title = "Terminal Information";
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Pin number:", .row = 0},
+        {.id = kIdcTerminalPinNumber, .kind = K::Edit, .row = 0, .column = 1, .limit = 10},
+        {.id = kNoId, .kind = K::Static, .text = "Pin type:", .row = 1},
+        {.id = kIdcTerminalPinType, .kind = K::ComboDropList, .row = 1, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Label:", .row = 2},
+        {.id = kIdcTerminalLabel, .kind = K::Edit, .row = 2, .column = 1, .limit = 20},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 3},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 3, .column = 1},
+    };
+    return t;
+}
+
 plat::MenuResource PartEditorMenu()
 {
     std::vector<plat::MenuItem> scale;
@@ -199,6 +217,7 @@ void AddPartEditorResources(plat::ResourceSet& set)
     addEditorCommandImages(set.commandImages);
     set.dialogs.push_back(PartEditorTemplate());
     set.dialogs.push_back(HiddenPinsTemplate());
+    set.dialogs.push_back(TerminalInfoTemplate());
     set.menus.push_back(PartEditorMenu());
     set.accelerators.push_back(PartEditorAccelerators());
     set.toolbars.push_back(PartEditorToolBar());

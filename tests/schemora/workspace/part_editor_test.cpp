@@ -377,6 +377,48 @@ TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
     EXPECT_EQ(thePartEditor, nullptr);
 }
 
+TEST_F(PartEditorTest, TerminalInformationRenumbersAndLabelsAPin)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.command(kCmdEditSelect);
+        h.click(-300, -100);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+        host.answerDialog([](plat::Dialog& d) {
+            EXPECT_EQ(d.GetDlgItemText(kIdcTerminalPinNumber), "1");
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "");
+            d.PressButton(plat::kIdOk);
+            EXPECT_EQ(d.GetDlgItemText(kIdcTerminalPinNumber), "1") << "an emptied number comes back";
+            d.TypeDlgItemText(kIdcTerminalLabel, "D?");
+            EXPECT_EQ(d.PressButton(plat::kIdOk), -1);
+            d.TypeDlgItemText(kIdcTerminalLabel, "DATA");
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "7");
+            d.ChooseDlgItem(kIdcTerminalPinType, 1);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -300, -100, plat::kMkRButton);
+        EXPECT_EQ(host.messageBoxes(),
+                  (std::vector<std::string>{"Error: pin number cannot be deleted\nPlease enter a pin number or push CANCEL.",
+                                            "Error: \"?\" character not allowed in label text"}));
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"2", "7"})) << "the record moved: no pin 1 stays behind";
+        EXPECT_EQ(TerminalPinText(h.record(5)), "7");
+        EXPECT_EQ(TerminalLabel(h.record(5)), "DATA");
+        EXPECT_EQ(h.e.pins().PinTypeOfTerminal(5), 1);
+
+        // A number another pin has is refused and the terminal keeps its own.
+        host.answerDialog([](plat::Dialog& d) {
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "2");
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -300, -100, plat::kMkRButton);
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: this pin is already defined");
+        EXPECT_EQ(TerminalPinText(h.record(5)), "7");
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"2", "7"}));
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
 TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
 {
     runEditor([&](EditorHand& h) {
