@@ -30,6 +30,20 @@ enum : unsigned {
     kIdcEditorGrid = 324,
     kIdcEditorPartWizard = 1110,
 
+    // "Edit Hidden Power Pins"
+    kIddHiddenPins = 270,
+    kIdcPinList = 1126,
+    kIdcPinType = 1035,
+    kIdcNewPinNumber = 1106,
+    kIdcInsertPin = 1102,
+    kIdcDeletePin = 408,
+
+    // "Terminal Information"
+    kIddTerminalInfo = 291,
+    kIdcTerminalPinNumber = 1126,
+    kIdcTerminalPinType = 1035,
+    kIdcTerminalLabel = 1127,
+
     // Commands
     kCmdEditorClose = 32919,        // File > Close Part Editor
     kCmdEditorSavePart = 1092,      // File > Save Part

@@ -4,6 +4,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "platform/core/ui_host.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/part_editor_ids.h"
@@ -63,6 +64,46 @@ plat::DialogTemplate PartEditorTemplate()
          .style = plat::kCsHidden},
         {.id = kIdHelpButton, .kind = K::PushButton, .text = "Help", .row = 5, .column = 8},
         {.id = kIdcEditorPartWizard, .kind = K::PushButton, .text = "Part Design Wizard", .row = 5, .column = 9},
+    };
+    return t;
+}
+
+plat::DialogTemplate HiddenPinsTemplate()
+{
+    plat::DialogTemplate t;
+    t.id = kIddHiddenPins;
+    t.title = "Edit Hidden Power Pins";
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Pin List:", .row = 0},
+        {.id = kIdcPinList, .kind = K::ComboDropList, .row = 0, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Type:", .row = 1},
+        {.id = kIdcPinType, .kind = K::ComboDropList, .row = 1, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "New Pin Number:", .row = 2},
+        {.id = kIdcNewPinNumber, .kind = K::Edit, .row = 2, .column = 1, .limit = 10},
+        {.id = kIdcInsertPin, .kind = K::PushButton, .text = "Insert", .row = 3},
+        {.id = kIdcDeletePin, .kind = K::PushButton, .text = "Delete", .row = 3, .column = 1},
+        {.id = kNoId, .kind = K::Static,
+         .text = "To delete: select pin, then click on DELETE.\n\nTo insert a new pin, type in number then click INSERT.",
+         .row = 4, .span = 2},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 5, .span = 2},
+    };
+    return t;
+}
+
+plat::DialogTemplate TerminalInfoTemplate()
+{
+    plat::DialogTemplate t;
+    t.id = kIddTerminalInfo;
+    t.title = "Terminal Information";
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Pin number:", .row = 0},
+        {.id = kIdcTerminalPinNumber, .kind = K::Edit, .row = 0, .column = 1, .limit = 10},
+        {.id = kNoId, .kind = K::Static, .text = "Pin type:", .row = 1},
+        {.id = kIdcTerminalPinType, .kind = K::ComboDropList, .row = 1, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Label:", .row = 2},
+        {.id = kIdcTerminalLabel, .kind = K::Edit, .row = 2, .column = 1, .limit = 20},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 3},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 3, .column = 1},
     };
     return t;
 }
@@ -176,6 +217,8 @@ void AddPartEditorResources(plat::ResourceSet& set)
 {
     addEditorCommandImages(set.commandImages);
     set.dialogs.push_back(PartEditorTemplate());
+    set.dialogs.push_back(HiddenPinsTemplate());
+    set.dialogs.push_back(TerminalInfoTemplate());
     set.menus.push_back(PartEditorMenu());
     set.accelerators.push_back(PartEditorAccelerators());
     set.toolbars.push_back(PartEditorToolBar());

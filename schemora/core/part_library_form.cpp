@@ -88,6 +88,13 @@ OwnedElements LibraryElementsOfEditorPart(std::span<const DrawObject> records, c
         out.add(textAt(x, y - 100, 0, "%package " + fields.package));
     if (!fields.comment.empty())
         out.add(textAt(x, y - 150, 0, ";" + fields.comment));
+    static constexpr const char* kHiddenPinKeys[] = {"v=", "g=", "v+=", "v-="};
+    int line = 0;
+    for (const auto& [type, text] : fields.hiddenPins) {
+        const int key = type - kFirstHiddenPowerPinType;
+        if (key >= 0 && key < 4)
+            out.add(textAt(x, y - 200 - 50 * line++, 0, kHiddenPinKeys[key] + text));
+    }
     return out;
 }
 

@@ -107,6 +107,9 @@ PartAttributeFields CPartEditorDlg::fields() const
     f.reference = reference_;
     f.package = GetDlgItemText(scm::kIdcEditorPackage, 60);
     f.comment = GetDlgItemText(scm::kIdcEditorComments, 120);
+    for (const EditorPin& p : pins_.pins())
+        if (p.type >= kFirstHiddenPowerPinType)
+            f.hiddenPins.emplace_back(p.type, p.name.empty() ? p.number : p.number + "," + p.name);
     return f;
 }
 

@@ -134,6 +134,7 @@ private:
     void OnGrid(unsigned id);
     void OnUpdateGrid(plat::CmdUI& ui);
     void OnSelectiveEdit(unsigned id);
+    void OnHiddenPins();
     void OnZoomCombo();
     void OnGridCombo();
     void OnHelp();

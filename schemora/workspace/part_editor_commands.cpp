@@ -25,6 +25,7 @@
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/frame_toolbar_table.h"
+#include "schemora/workspace/hidden_pins_dialog.h"
 
 #include <cstdio>
 #include <string>
@@ -104,6 +105,7 @@ void CPartEditorDlg::registerCommands()
     onNotify(kIdcEditorComments, plat::kEnKillFocus, &CPartEditorDlg::OnFieldFocusLost);
     onNotify(kIdcEditorComments, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onNotify(kIdcEditorPackage, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
+    onCommand(kIdcEditorHiddenPins, &CPartEditorDlg::OnHiddenPins);
     addCommand(kIdcEditorAdvanced, kIdcEditorAdvanced, [this](unsigned) {
         OnAdvanced();
         return true;
@@ -339,4 +341,12 @@ void CPartEditorDlg::OnSelectiveEdit(unsigned id)
     g_selection.filterId = static_cast<int>(id);
     SetStatusLine(0, std::string("Selected edit ") + SelectiveEditWord(id) + " only");
     g_editState.CurrentTool = kToolSelect;
+}
+
+void CPartEditorDlg::OnHiddenPins()
+{
+    CHiddenPinsDlg dialog(pins_, partLetter(), this);
+    dialog.DoModal();
+    if (dialog.changed())
+        SetModified();
 }

@@ -95,8 +95,8 @@ bool CPartEditorDlg::openStoredPart()
     writeNameRecordText(2);
     readPartAttributes();
     takeOverPinTexts();
-    pins_.RebuildPinTable(store_.slots(), objectCount_);
     keepHiddenPins();
+    pins_.RebuildPinTable(store_.slots(), objectCount_);
     HideHint();
     g_editState.CurrentTool = kToolSelect;
     return true;
@@ -194,9 +194,11 @@ void CPartEditorDlg::addHiddenPin(const std::string& text, int type)
     hiddenPins_.push_back(pin);
 }
 
-// The rebuilt table keeps the hidden pins it had; the ones just read join it.
+// The hidden pins just read go into the table first: rebuilding it from the terminals keeps
+// them, also where a drawn terminal has the same number.
 void CPartEditorDlg::keepHiddenPins()
 {
+    pins_.clear();
     for (const EditorPin& p : hiddenPins_)
         if (pins_.AddPartPin(p.number + (p.name.empty() ? "" : "," + p.name), p.type, "", 0, 0, 0) == PinAddResult::TableFull)
             break;

@@ -377,5 +377,104 @@ TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
     EXPECT_EQ(thePartEditor, nullptr);
 }
 
+TEST_F(PartEditorTest, TerminalInformationRenumbersAndLabelsAPin)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.command(kCmdEditSelect);
+        h.click(-300, -100);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+        host.answerDialog([](plat::Dialog& d) {
+            EXPECT_EQ(d.GetDlgItemText(kIdcTerminalPinNumber), "1");
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "");
+            d.PressButton(plat::kIdOk);
+            EXPECT_EQ(d.GetDlgItemText(kIdcTerminalPinNumber), "1") << "an emptied number comes back";
+            d.TypeDlgItemText(kIdcTerminalLabel, "D?");
+            EXPECT_EQ(d.PressButton(plat::kIdOk), -1);
+            d.TypeDlgItemText(kIdcTerminalLabel, "DATA");
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "7");
+            d.ChooseDlgItem(kIdcTerminalPinType, 1);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -300, -100, plat::kMkRButton);
+        EXPECT_EQ(host.messageBoxes(),
+                  (std::vector<std::string>{"Error: pin number cannot be deleted\nPlease enter a pin number or push CANCEL.",
+                                            "Error: \"?\" character not allowed in label text"}));
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"2", "7"})) << "the record moved: no pin 1 stays behind";
+        EXPECT_EQ(TerminalPinText(h.record(5)), "7");
+        EXPECT_EQ(TerminalLabel(h.record(5)), "DATA");
+        EXPECT_EQ(h.e.pins().PinTypeOfTerminal(5), 1);
+
+        // A number another pin has is refused and the terminal keeps its own.
+        host.answerDialog([](plat::Dialog& d) {
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "2");
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -300, -100, plat::kMkRButton);
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: this pin is already defined");
+        EXPECT_EQ(TerminalPinText(h.record(5)), "7");
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"2", "7"}));
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
+TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        EXPECT_FALSE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        h.e.PressButton(kIdcEditorAdvanced);
+        EXPECT_TRUE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        std::string listed;
+        host.answerDialog([&](plat::Dialog& d) {
+            d.PressButton(kIdcInsertPin);
+            d.TypeDlgItemText(kIdcNewPinNumber, "14");
+            d.ChooseDlgItem(kIdcPinType, 1);
+            d.PressButton(kIdcInsertPin);
+            d.TypeDlgItemText(kIdcNewPinNumber, "1");
+            d.PressButton(kIdcInsertPin);
+            listed = d.GetDlgItem(kIdcPinList)->GetItemText(0);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.e.PressButton(kIdcEditorHiddenPins);
+        EXPECT_EQ(listed, "14 (Hidden GND)");
+        EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Error: you must enter a pin number!",
+                                                                 "Error: pin already defined for part!"}));
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "14"}));
+        answerSaveIntoNewLibrary("MINE", "HPART");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+    ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
+
+    host.answerDialog([](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "MINE.CON"));
+        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "HPART"));
+        return d.PressButton(quill::kIdcBrowserModify);
+    });
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "14"}));
+        host.answerDialog([](plat::Dialog& pins) {
+            EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetItemText(0), "14 (Hidden GND)");
+            pins.PressButton(kIdcDeletePin);
+            EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetCount(), 0);
+            return pins.PressButton(plat::kIdOk);
+        });
+        editor->PressButton(kIdcEditorAdvanced);
+        editor->PressButton(kIdcEditorHiddenPins);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        editor->SetModified(false);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(thePartEditor, nullptr);
+}
+
 }  // namespace
 }  // namespace schemora_test
