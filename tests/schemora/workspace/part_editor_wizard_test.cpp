@@ -155,7 +155,9 @@ TEST_F(PartEditorWizardTest, DesignWizardButtonAsksAndSavesTheGeneratedBlock)
     });
     ASSERT_TRUE(command(kCmdNewLibraryPart));
     ASSERT_EQ(LoadLibraryPart("MINE", "QUAD"), 1);
-    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(g_partSymbols.current)].package, "SIP4");
+    const PartSymbol& quad = g_partSymbols.entries[static_cast<size_t>(g_partSymbols.current)];
+    EXPECT_EQ(quad.package, "SIP4");
+    EXPECT_EQ(quad.groundNet, "4") << "the hidden ground pin is saved with the part";
 }
 
 TEST_F(PartEditorWizardTest, LogicGateOpensAGateOfTheSymbolLibrary)
