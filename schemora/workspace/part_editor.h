@@ -150,6 +150,8 @@ private:
     void OnFieldFocusLost();
     void OnCommentsChanged();
     void OnAdvanced();
+    void OnPartsPerPackage();
+    void fillPartLetters(int parts);
     void OnSavePart();
     void OnNewPart();
     bool savePart();
@@ -162,6 +164,8 @@ private:
     std::string partName_;
     std::optional<StoredPartName> existing_;
     std::vector<EditorPin> hiddenPins_;   // read from the part's texts while it opens
+    int partsChoice_ = 0;                 // the number-of-parts selection taken last
+    bool namePlaceholder_ = true;         // a stored part without "p?" is saved without it
     bool startWithWizard_ = false;
 };
 

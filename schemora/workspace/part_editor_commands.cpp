@@ -106,6 +106,7 @@ void CPartEditorDlg::registerCommands()
     onNotify(kIdcEditorComments, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onNotify(kIdcEditorPackage, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onCommand(kIdcEditorHiddenPins, &CPartEditorDlg::OnHiddenPins);
+    onNotify(kIdcEditorPartsPerPackage, plat::kCbnSelChange, &CPartEditorDlg::OnPartsPerPackage);
     addCommand(kIdcEditorAdvanced, kIdcEditorAdvanced, [this](unsigned) {
         OnAdvanced();
         return true;

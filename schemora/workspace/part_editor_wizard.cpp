@@ -63,6 +63,8 @@ public:
                 combo->setText(fields.designator);
         }
         e_.partName_ = std::string(partName);
+        // The generated part names itself, whatever the part it replaced or the gate it read.
+        e_.namePlaceholder_ = true;
         if (fields.hintVisible)
             e_.ShowHint(kDiscreteHintX, kDiscreteHintY, std::string(kDiscreteHint));
         else

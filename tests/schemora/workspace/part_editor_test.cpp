@@ -25,8 +25,11 @@
 #include "schemora/core/design_name.h"
 #include "schemora/workspace/part_editor.h"
 #include "common/library_browser.h"
+#include "schemora/workspace/library_parts_dialog.h"
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 namespace schemora_test {
 namespace {
@@ -474,6 +477,68 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
     });
     ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(thePartEditor, nullptr);
+}
+
+// What a loaded symbol places and netlists by: its pin texts, its placeholders and attribute
+// texts, its package.
+std::vector<std::string> placedForm(const char* library, const char* part)
+{
+    std::vector<std::string> form;
+    if (LoadLibraryPart(library, part) != 1)
+        return form;
+    const PartSymbol& s = g_partSymbols.entries[static_cast<size_t>(g_partSymbols.current)];
+    form.push_back("package " + s.package);
+    for (int i = s.w[1] + 1; i < s.w[1] + s.w[2]; ++i) {
+        const DrawObject& e = g_symbolElements[i];
+        if (e.type() == kObjLine && e.text)
+            form.push_back(std::string("pin ") + e.text);
+        if (e.type() == kObjText && e.text && std::string_view(e.text).find_first_of("?=%") != std::string_view::npos)
+            form.push_back(std::string("text ") + e.text);
+    }
+    std::sort(form.begin() + 1, form.end());
+    return form;
+}
+
+TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
+{
+    if (!copyStarterLibraries({"DEVICE", "TTL"}))
+        GTEST_SKIP() << "the starter libraries have not been built (program folder LIB)";
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    for (const auto& [library, part] : {std::pair{"DEVICE", "R"}, {"DEVICE", "LED"}, {"TTL", "7400"}}) {
+        SCOPED_TRACE(part);
+        g_libraryChoice = {library, part};
+        host.answerDialog([library = library, part = part](plat::Dialog& d) {
+            plat::Control* libs = d.GetDlgItem(quill::kIdcBrowserLibraryList);
+            d.ChooseDlgItem(quill::kIdcBrowserLibraryList, libs->FindStringExact(-1, std::string(library) + ".CON"));
+            d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, part));
+            return d.PressButton(quill::kIdcBrowserModify);
+        });
+        host.answerDialog([&, part = part](plat::Dialog& d) -> int {
+            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+            if (!editor)
+                return plat::kIdCancel;
+            EditorHand h(*editor);
+            EXPECT_FALSE(h.pinNumbers().empty());
+            host.answerDialog([part](plat::Dialog& save) {
+                save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
+                save.TypeDlgItemText(kIdcPartName, part);
+                return save.PressButton(plat::kIdOk);
+            });
+            h.command(kCmdEditorSavePart);
+            h.command(kCmdEditorClose);
+            return editor->modalResult();
+        });
+        ASSERT_TRUE(key(plat::kVkF5));
+        const std::vector<std::string> starter = placedForm(library, part);
+        ASSERT_FALSE(starter.empty());
+        const std::vector<std::string> saved = placedForm("MINE", part);
+        std::vector<std::string> onlyStarter, onlySaved;
+        std::ranges::set_difference(starter, saved, std::back_inserter(onlyStarter));
+        std::ranges::set_difference(saved, starter, std::back_inserter(onlySaved));
+        EXPECT_EQ(saved, starter) << "only in the starter: " << ::testing::PrintToString(onlyStarter)
+                                  << "\nonly in the saved part: " << ::testing::PrintToString(onlySaved);
+    }
 }
 
 }  // namespace
