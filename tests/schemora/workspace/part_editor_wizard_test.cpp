@@ -187,9 +187,11 @@ TEST_F(PartEditorWizardTest, LogicGateOpensAGateOfTheSymbolLibrary)
         EXPECT_EQ(e.objects()[1].w[1], -100);
         EXPECT_EQ(e.GetDlgItemText(kIdcEditorPackage), "DIP14");
         EXPECT_TRUE(e.fields().namePlaceholder) << "the gate has none, the generated part names itself";
-        for (const DrawObject& o : e.objects().subspan(2))
-            if (o.type() == kObjText && o.text)
+        for (const DrawObject& o : e.objects().subspan(2)) {
+            if (o.type() == kObjText && o.text) {
                 EXPECT_NE(std::string_view(o.text).back(), '?') << "the placeholder left the drawing";
+            }
+        }
         host.answerMessageBox(plat::kIdYes);
         close(e);
     });
