@@ -5,6 +5,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
+#include "resources/schemora/drawn_images.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/part_editor_ids.h"
@@ -196,26 +197,12 @@ void AddPartEditorStrings(std::map<unsigned, std::string>& strings)
     strings[kCmdEditorZoomOut] = "Zoom out (PgDn)\nZoom out (PgDn)";
 }
 
-namespace {
-
-// The editor's own ids for the text tool and Save Part show the pictures of the drawing's text
-// tool and File > Save; its terminal tool shows the terminal-ends picture.
-void addEditorCommandImages(std::vector<plat::CommandImage>& images)
-{
-    const std::pair<unsigned, unsigned> sameAs[] = {{kCmdEditorTextTool, kCmdToolText},
-                                                    {kCmdEditorSavePart, plat::kIdFileSave},
-                                                    {kCmdEditorTerminalTool, kCmdTerminalEnds}};
-    for (const auto& [editorId, shownId] : sameAs)
-        for (const plat::CommandImage& image : std::vector<plat::CommandImage>(images))
-            if (image.command == shownId)
-                images.push_back({editorId, image.svg, image.themeName});
-}
-
-}  // namespace
 
 void AddPartEditorResources(plat::ResourceSet& set)
 {
-    addEditorCommandImages(set.commandImages);
+    set.commandImages.push_back({kCmdEditorSavePart, drawn::save_part});
+    set.commandImages.push_back({kCmdEditorTextTool, drawn::part_text});
+    set.commandImages.push_back({kCmdEditorTerminalTool, drawn::draw_terminal});
     set.dialogs.push_back(PartEditorTemplate());
     set.dialogs.push_back(HiddenPinsTemplate());
     set.dialogs.push_back(TerminalInfoTemplate());

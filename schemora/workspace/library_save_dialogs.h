@@ -28,6 +28,7 @@ private:
     void OnLibraryTyped();
     void OnPartTyped();
     bool writePart(const std::string& libraryFile, const std::string& part);
+    void offerReload(const std::string& fullName);
     PartWriter writer_;
 };
 

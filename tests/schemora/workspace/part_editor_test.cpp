@@ -106,6 +106,17 @@ protected:
         ASSERT_TRUE(command(kCmdNewLibraryPart));
     }
 
+    // Library Parts answered with Modify Part on that part.
+    void answerModifyPart(std::string libraryFile, std::string part)
+    {
+        host.answerDialog([=](plat::Dialog& d) {
+            plat::Control* libs = d.GetDlgItem(quill::kIdcBrowserLibraryList);
+            d.ChooseDlgItem(quill::kIdcBrowserLibraryList, libs->FindStringExact(-1, libraryFile));
+            d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, part));
+            return d.PressButton(quill::kIdcBrowserModify);
+        });
+    }
+
     // Save Library Part answered with a library that does not exist yet, and its question.
     void answerSaveIntoNewLibrary(const char* library, const char* part)
     {
@@ -352,11 +363,7 @@ TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
     });
 
     std::vector<std::string> texts;
-    host.answerDialog([](plat::Dialog& d) {
-        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "MINE.CON"));
-        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "QPART"));
-        return d.PressButton(quill::kIdcBrowserModify);
-    });
+    answerModifyPart("MINE.CON", "QPART");
     host.answerDialog([&](plat::Dialog& d) -> int {
         auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
         if (!editor)
@@ -451,11 +458,7 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
     });
     ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
 
-    host.answerDialog([](plat::Dialog& d) {
-        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "MINE.CON"));
-        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "HPART"));
-        return d.PressButton(quill::kIdcBrowserModify);
-    });
+    answerModifyPart("MINE.CON", "HPART");
     host.answerDialog([&](plat::Dialog& d) -> int {
         auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
         if (!editor)
@@ -477,6 +480,51 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
     });
     ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(thePartEditor, nullptr);
+}
+
+// Saving over a part the drawing uses offers to load the drawing's part types again; they keep
+// their numbers and show the part as saved.
+TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.TypeDlgItemText(kIdcEditorPackage, "DIP8");
+        answerSaveIntoNewLibrary("MINE", "NEWPART");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+    answerPartChooser("MINE", "NEWPART");
+    ASSERT_TRUE(key(plat::kVkF5));
+    click(0, 0);
+    const int symbol = g_partSymbols.current;
+    ASSERT_EQ(g_partSymbols.entries[static_cast<size_t>(symbol)].package, "DIP8");
+    const int placedType = object(count()).type();
+
+    g_libraryChoice = {"MINE", "NEWPART"};
+    answerModifyPart("MINE.CON", "NEWPART");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        editor->TypeDlgItemText(kIdcEditorPackage, "SO8");
+        host.answerDialog([](plat::Dialog& save) {
+            save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
+            save.TypeDlgItemText(kIdcPartName, "NEWPART");
+            return save.PressButton(plat::kIdOk);
+        });
+        host.answerMessageBox(plat::kIdYes);   // "Replace part NEWPART?"
+        host.answerMessageBox(plat::kIdYes);   // "Part is being used..."
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    host.clearEvents();
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_TRUE(host.shown("message box: Part is being used.\nClick YES to re-load the library"));
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(symbol)].package, "SO8");
+    EXPECT_EQ(object(count()).type(), placedType);
+    EXPECT_EQ(g_current.objects.data(), doc()->data().objects.data());
 }
 
 // What a loaded symbol places and netlists by: its pin texts, its placeholders and attribute
@@ -508,12 +556,7 @@ TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
     for (const auto& [library, part] : {std::pair{"DEVICE", "R"}, {"DEVICE", "LED"}, {"TTL", "7400"}}) {
         SCOPED_TRACE(part);
         g_libraryChoice = {library, part};
-        host.answerDialog([library = library, part = part](plat::Dialog& d) {
-            plat::Control* libs = d.GetDlgItem(quill::kIdcBrowserLibraryList);
-            d.ChooseDlgItem(quill::kIdcBrowserLibraryList, libs->FindStringExact(-1, std::string(library) + ".CON"));
-            d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, part));
-            return d.PressButton(quill::kIdcBrowserModify);
-        });
+        answerModifyPart(std::string(library) + ".CON", part);
         host.answerDialog([&, part = part](plat::Dialog& d) -> int {
             auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
             if (!editor)
