@@ -28,6 +28,7 @@ enum : unsigned {
     kIdcEditorFindPackage = 1029,
     kIdcEditorZoom = 224,
     kIdcEditorGrid = 324,
+    kIdcEditorPartWizard = 1110,
 
     // "Edit Hidden Power Pins"
     kIddHiddenPins = 270,
@@ -36,6 +37,12 @@ enum : unsigned {
     kIdcNewPinNumber = 1106,
     kIdcInsertPin = 1102,
     kIdcDeletePin = 408,
+
+    // "Terminal Information"
+    kIddTerminalInfo = 291,
+    kIdcTerminalPinNumber = 1126,
+    kIdcTerminalPinType = 1035,
+    kIdcTerminalLabel = 1127,
 
     // Commands
     kCmdEditorClose = 32919,        // File > Close Part Editor

@@ -5,6 +5,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
+#include "resources/schemora/drawn_images.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/part_editor_ids.h"
@@ -63,6 +64,7 @@ plat::DialogTemplate PartEditorTemplate()
         {.id = kIdcEditorHiddenPins, .kind = K::PushButton, .text = "Edit Hidden Power Pins", .row = 5, .column = 7,
          .style = plat::kCsHidden},
         {.id = kIdHelpButton, .kind = K::PushButton, .text = "Help", .row = 5, .column = 8},
+        {.id = kIdcEditorPartWizard, .kind = K::PushButton, .text = "Part Design Wizard", .row = 5, .column = 9},
     };
     return t;
 }
@@ -85,6 +87,24 @@ plat::DialogTemplate HiddenPinsTemplate()
          .text = "To delete: select pin, then click on DELETE.\n\nTo insert a new pin, type in number then click INSERT.",
          .row = 4, .span = 2},
         {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 5, .span = 2},
+    };
+    return t;
+}
+
+plat::DialogTemplate TerminalInfoTemplate()
+{
+    plat::DialogTemplate t;
+    t.id = kIddTerminalInfo;
+    t.title = "Terminal Information";
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Pin number:", .row = 0},
+        {.id = kIdcTerminalPinNumber, .kind = K::Edit, .row = 0, .column = 1, .limit = 10},
+        {.id = kNoId, .kind = K::Static, .text = "Pin type:", .row = 1},
+        {.id = kIdcTerminalPinType, .kind = K::ComboDropList, .row = 1, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Label:", .row = 2},
+        {.id = kIdcTerminalLabel, .kind = K::Edit, .row = 2, .column = 1, .limit = 20},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 3},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 3, .column = 1},
     };
     return t;
 }
@@ -177,28 +197,15 @@ void AddPartEditorStrings(std::map<unsigned, std::string>& strings)
     strings[kCmdEditorZoomOut] = "Zoom out (PgDn)\nZoom out (PgDn)";
 }
 
-namespace {
-
-// The editor's own ids for the text tool and Save Part show the pictures of the drawing's text
-// tool and File > Save; its terminal tool shows the terminal-ends picture.
-void addEditorCommandImages(std::vector<plat::CommandImage>& images)
-{
-    const std::pair<unsigned, unsigned> sameAs[] = {{kCmdEditorTextTool, kCmdToolText},
-                                                    {kCmdEditorSavePart, plat::kIdFileSave},
-                                                    {kCmdEditorTerminalTool, kCmdTerminalEnds}};
-    for (const auto& [editorId, shownId] : sameAs)
-        for (const plat::CommandImage& image : std::vector<plat::CommandImage>(images))
-            if (image.command == shownId)
-                images.push_back({editorId, image.svg, image.themeName});
-}
-
-}  // namespace
 
 void AddPartEditorResources(plat::ResourceSet& set)
 {
-    addEditorCommandImages(set.commandImages);
+    set.commandImages.push_back({kCmdEditorSavePart, drawn::save_part});
+    set.commandImages.push_back({kCmdEditorTextTool, drawn::part_text});
+    set.commandImages.push_back({kCmdEditorTerminalTool, drawn::draw_terminal});
     set.dialogs.push_back(PartEditorTemplate());
     set.dialogs.push_back(HiddenPinsTemplate());
+    set.dialogs.push_back(TerminalInfoTemplate());
     set.menus.push_back(PartEditorMenu());
     set.accelerators.push_back(PartEditorAccelerators());
     set.toolbars.push_back(PartEditorToolBar());

@@ -20,6 +20,7 @@ enum : unsigned {
     // Page 2: part information
     kIddWizardInfo = 258,
     kIdcWizPins = 1106,
+    kIdcWizPinsLabel = 1105,     // hidden with the pins edit
     kIdcWizDesignator = 476,
     kIdcWizDescription = 1124,
     kIdcWizPackage = 1028,

@@ -37,7 +37,7 @@ plat::DialogTemplate informationPage()
 {
     plat::DialogTemplate t{.id = kIddWizardInfo, .title = kTitle};
     auto& c = t.controls;
-    c.push_back(control(kNoId, K::Static, "Number of pins:", 0));
+    c.push_back(control(kIdcWizPinsLabel, K::Static, "Number of pins:", 0));
     c.push_back({.id = kIdcWizPins, .kind = K::Edit, .row = 0, .column = 1, .limit = 6});
     c.push_back(control(kNoId, K::Static, "Reference designator:", 1));
     c.push_back(control(kIdcWizDesignator, K::ComboDropList, "", 1, 1));

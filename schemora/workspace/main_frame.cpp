@@ -52,6 +52,7 @@ CMainFrame::CMainFrame()
     registerDrawingCommands();
     registerLibraryCommands();
     registerPartsBinCommands();
+    registerPartWizardCommands();
 }
 
 CMainFrame::~CMainFrame() = default;

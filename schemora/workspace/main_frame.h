@@ -133,6 +133,8 @@ private:
     void registerDrawingCommands();
     void registerLibraryCommands();
     void registerPartsBinCommands();
+    void registerPartWizardCommands();
+    void OnPartWizard();
     bool createStatusBar();
     // Gives the keyboard focus back to the active drawing after a combo choice.
     void focusActiveChild();

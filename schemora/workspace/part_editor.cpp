@@ -107,6 +107,8 @@ PartAttributeFields CPartEditorDlg::fields() const
     f.reference = reference_;
     f.package = GetDlgItemText(scm::kIdcEditorPackage, 60);
     f.comment = GetDlgItemText(scm::kIdcEditorComments, 120);
+    f.namePlaceholder = namePlaceholder_;
+    f.partsPerPackage = std::max(GetDlgItem(scm::kIdcEditorPartsPerPackage)->GetCurSel(), 0) + 1;
     for (const EditorPin& p : pins_.pins())
         if (p.type >= kFirstHiddenPowerPinType)
             f.hiddenPins.emplace_back(p.type, p.name.empty() ? p.number : p.number + "," + p.name);
@@ -125,6 +127,8 @@ bool CPartEditorDlg::OnInitDialog()
     }
     syncViewCombos();
     SetModified(false);
+    if (startWithWizard_ && !runOpeningWizard())
+        CloseEditor();
     return true;
 }
 
@@ -134,6 +138,7 @@ void CPartEditorDlg::clearPart()
     for (int i = 1; i < kObjectStoreSlots; ++i)
         ReleaseObjectData(store_[i]), store_[i] = DrawObject{};
     pins_.clear();
+    namePlaceholder_ = true;
     g_current.objects = store_.slots();
     g_current.viewCentreX = kOpeningCentreX;
     g_current.viewCentreY = kOpeningCentreY;

@@ -51,6 +51,11 @@ public:
     void DrawSelection(plat::Dc& dc) override;
     void DrawCursorMark(plat::Dc& dc) override;
 
+    // ---- the part wizard (part_editor_wizard.cpp) ----
+    // Runs the part wizard as soon as the editor opens (a new part started with the wizard);
+    // cancelling it closes the editor again.
+    void StartWithWizard() { startWithWizard_ = true; }
+
     bool OnInitDialog() override;
     void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
     void OnControlMouse(plat::Control& control, unsigned message, unsigned flags, plat::Point point) override;
@@ -65,6 +70,11 @@ protected:
 
 private:
     class StoreLoan;
+    class WizardLink;
+
+    // part_editor_wizard.cpp
+    void OnPartDesignWizard();
+    bool runOpeningWizard();
 
     // part_editor.cpp
     plat::Control* area() const;
@@ -140,6 +150,8 @@ private:
     void OnFieldFocusLost();
     void OnCommentsChanged();
     void OnAdvanced();
+    void OnPartsPerPackage();
+    void fillPartLetters(int parts);
     void OnSavePart();
     void OnNewPart();
     bool savePart();
@@ -152,6 +164,9 @@ private:
     std::string partName_;
     std::optional<StoredPartName> existing_;
     std::vector<EditorPin> hiddenPins_;   // read from the part's texts while it opens
+    int partsChoice_ = 0;                 // the number-of-parts selection taken last
+    bool namePlaceholder_ = true;         // a stored part without "p?" is saved without it
+    bool startWithWizard_ = false;
 };
 
 // The "Library Part Editor" run on a new part (Utilities > New Library Part).

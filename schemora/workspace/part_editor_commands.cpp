@@ -89,6 +89,7 @@ void CPartEditorDlg::registerCommands()
     onCommand(kCmdCrossHair, &CPartEditorDlg::OnToggleCrossHair);
     onCommand(kCmdEditorSavePart, &CPartEditorDlg::OnSavePart);
     onCommand(kCmdEditorNewPart, &CPartEditorDlg::OnNewPart);
+    onCommand(kIdcEditorPartWizard, &CPartEditorDlg::OnPartDesignWizard);
     addCommand(kCmdEditorClose, kCmdEditorClose, [this](unsigned) {
         CloseEditor();
         return true;
@@ -105,6 +106,7 @@ void CPartEditorDlg::registerCommands()
     onNotify(kIdcEditorComments, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onNotify(kIdcEditorPackage, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onCommand(kIdcEditorHiddenPins, &CPartEditorDlg::OnHiddenPins);
+    onNotify(kIdcEditorPartsPerPackage, plat::kCbnSelChange, &CPartEditorDlg::OnPartsPerPackage);
     addCommand(kIdcEditorAdvanced, kIdcEditorAdvanced, [this](unsigned) {
         OnAdvanced();
         return true;

@@ -44,10 +44,8 @@ void CPartEditorDlg::fillFieldControls()
             combo->AddString(std::to_string(i));
         combo->SetCurSel(0);
     }
-    plat::Control* letter = GetDlgItem(scm::kIdcEditorPartLetter);
-    letter->ResetContent();
-    letter->AddString("A");
-    letter->SetCurSel(0);
+    fillPartLetters(1);
+    partsChoice_ = 0;
 }
 
 void CPartEditorDlg::OnReferenceChosen()
@@ -143,4 +141,29 @@ void CPartEditorDlg::OnNewPart()
     SetDlgItemText(scm::kIdcEditorComments, "");
     SetModified(false);
     InvalidatePartArea();
+}
+
+// Fewer parts per package take pins away: asked first, and No keeps the number there was.
+void CPartEditorDlg::OnPartsPerPackage()
+{
+    plat::Control* parts = GetDlgItem(scm::kIdcEditorPartsPerPackage);
+    const int sel = parts->GetCurSel();
+    if (sel < partsChoice_ &&
+        plat::MessageBox("You have decreased the number of parts.\nThis will remove pins. Proceed?", plat::kMbYesNo) !=
+            plat::kIdYes) {
+        parts->SetCurSel(partsChoice_);
+        return;
+    }
+    fillPartLetters(sel + 1);
+    partsChoice_ = sel;
+    SetModified();
+}
+
+void CPartEditorDlg::fillPartLetters(int parts)
+{
+    plat::Control* letters = GetDlgItem(scm::kIdcEditorPartLetter);
+    letters->ResetContent();
+    for (int i = 0; i < parts; ++i)
+        letters->AddString(std::string(1, static_cast<char>('A' + i)));
+    letters->SetCurSel(0);
 }

@@ -3,6 +3,7 @@
 #include "schemora/workspace/part_editor.h"
 
 #include "platform/app/win_constants.h"
+#include "platform/core/ui_host.h"
 #include "resources/schemora/part_editor_ids.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
@@ -15,6 +16,7 @@
 #include "schemora/core/move_reshape.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/text_entry.h"
+#include "schemora/workspace/terminal_info_dialog.h"
 
 #include <algorithm>
 
@@ -108,12 +110,33 @@ void CPartEditorDlg::OnAreaMouseMove(unsigned flags, plat::Point point)
         ShowCursorMark(dc);
 }
 
-// The right button returns to edit mode; the style dialogs of the objects are not part of the
-// editor yet.
+// The right button on the one selected terminal opens its Terminal Information; anywhere else
+// it returns to edit mode. The other objects' style dialogs are not part of the editor yet.
 void CPartEditorDlg::OnAreaRightButton()
 {
-    if (g_editState.CurrentTool != kToolSelect)
+    const bool single = g_editState.CurrentTool == kToolSelect && g_editState.selectionCount == 1 &&
+                        !g_selection.windowMode && !g_selection.bandShown;
+    const int index = g_editState.SelectionList[1];
+    if (!single || index < 1 || index > objectCount_ || !IsTerminal(store_[index])) {
         g_editState.CurrentTool = kToolSelect;
+        return;
+    }
+    if (SymbolVariantOf(store_[index]) != 0)
+        return;
+    DrawObject& t = store_[index];
+    CTerminalInfoDlg dialog(TerminalPinText(t), pins_.PinTypeOfTerminal(index), TerminalLabel(t), this);
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    if (dialog.pinText() != TerminalPinText(t)) {
+        if (!pins_.RenumberTerminalPin(index, dialog.pinText()))
+            return;
+        SetTerminalPinText(t, dialog.pinText());
+    }
+    SetTerminalLabel(t, dialog.label());
+    pins_.SetPinLabelAndType(index, dialog.label(), dialog.type());
+    LayoutTerminal(index, TerminalLayoutMode::MeasureBody);
+    SetModified();
+    InvalidatePartArea();
 }
 
 // ---- keyboard cursor ----

@@ -106,32 +106,30 @@ bool CPartEditorDlg::openStoredPart()
 void CPartEditorDlg::readPartAttributes()
 {
     hiddenPins_.clear();
+    namePlaceholder_ = false;
     for (int i = 3; i <= objectCount_; ++i) {
         DrawObject& o = store_[i];
         if (o.type() != kObjText || !o.text)
             continue;
+        // The other symbols keep their own placeholders and texts: they are written back as
+        // they were, so the part places as before.
+        if (SymbolVariantOf(o) != 0)
+            continue;
         const std::string t = textOf(o);
-        const bool symbol1 = SymbolVariantOf(o) == 0;
         if (t == "p?") {
-            if (symbol1) {
-                store_[2].w[0] = o.w[0];
-                store_[2].w[1] = o.w[1];
-            }
+            store_[2].w[0] = o.w[0];
+            store_[2].w[1] = o.w[1];
+            namePlaceholder_ = true;
         } else if (const auto package = packageOf(t)) {
-            if (symbol1)
-                SetDlgItemText(scm::kIdcEditorPackage, *package);
+            SetDlgItemText(scm::kIdcEditorPackage, *package);
         } else if (t[0] == ';') {
-            if (symbol1)
-                SetDlgItemText(scm::kIdcEditorComments, t.substr(1));
+            SetDlgItemText(scm::kIdcEditorComments, t.substr(1));
         } else if (t.find("p=") != std::string::npos) {
-            if (symbol1)
-                readPartsPerPackage(t.substr(t.find("p=") + 2));
+            readPartsPerPackage(t.substr(t.find("p=") + 2));
         } else if (const int type = hiddenPinType(t); type != 0) {
-            if (symbol1)
-                addHiddenPin(t.substr(t.find('=') + 1), type);
+            addHiddenPin(t.substr(t.find('=') + 1), type);
         } else if (t.back() == '?') {
-            if (symbol1)
-                readReferencePlaceholder(o, t.substr(0, t.size() - 1));
+            readReferencePlaceholder(o, t.substr(0, t.size() - 1));
         } else {
             continue;
         }
@@ -165,11 +163,8 @@ void CPartEditorDlg::readPartsPerPackage(const std::string& value)
         return;
     }
     GetDlgItem(scm::kIdcEditorPartsPerPackage)->SetCurSel(parts - 1);
-    plat::Control* letters = GetDlgItem(scm::kIdcEditorPartLetter);
-    letters->ResetContent();
-    for (int i = 0; i < parts; ++i)
-        letters->AddString(std::string(1, static_cast<char>('A' + i)));
-    letters->SetCurSel(0);
+    partsChoice_ = parts - 1;
+    fillPartLetters(parts);
 }
 
 int CPartEditorDlg::hiddenPinType(const std::string& t)

@@ -2,6 +2,7 @@
 
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/object_append.h"
 #include "schemora/core/part_pin_table.h"
@@ -9,7 +10,6 @@
 #include "schemora/workspace/block_symbol.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -32,13 +32,6 @@ void setText(int index, int x, int y, std::string_view text)
         FreeStr(o.text);
         o.text = StrDupChecked(text);
     }
-}
-
-std::string upper(std::string_view text)
-{
-    std::string s(text);
-    std::ranges::transform(s, s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
 }
 
 // One amplifier or discrete terminal: registered and laid out against the body, if any.
@@ -129,7 +122,7 @@ int GenerateSymbol(const PartWizardAnswers& a, SymbolTarget& target, GeneratedFi
     }
     TextPlaces places{};
     drawSymbol(a, target, places);
-    fields.designator = upper(FirstChars(a.designator, kDesignatorChars));
+    fields.designator = plat::upperCaseAscii(FirstChars(a.designator, kDesignatorChars));
     setText(kNameTextIndex, places.nameX, places.nameY, a.name);
     setText(kRefTextIndex, places.refX, places.refY, "Ref(" + fields.designator + ")");
     fields.package = a.package;

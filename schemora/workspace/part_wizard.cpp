@@ -127,7 +127,8 @@ bool CPwiz2::OnSetActive()
     const bool discrete = a_.kind == SymbolKind::Discrete;
     if (discrete)
         SetDlgItemInt(kIdcWizPins, 2);
-    ShowDlgItem(kIdcWizPins, discrete ? plat::kSwHide : plat::kSwShow);
+    for (const unsigned id : {kIdcWizPins, kIdcWizPinsLabel})
+        ShowDlgItem(id, discrete ? plat::kSwHide : plat::kSwShow);
     sheet()->SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
     return true;
 }

@@ -5,12 +5,6 @@
 #include "resources/schemora/part_wizard_ids.h"
 #include "schemora/workspace/part_wizard.h"
 
-namespace {
-
-constexpr int kEmptyPartCount = 2;   // the reference and name texts
-
-}  // namespace
-
 bool FinishPartWizard(const PartWizardAnswers& answers, PartWizardEditor& editor)
 {
     SymbolTarget target{editor.wizardPinTable(), [&editor](std::string_view part) { return editor.loadWizardGate(part); }};
@@ -35,7 +29,7 @@ bool RunPartWizardOnNewPart(PartWizardEditor& editor, plat::Wnd* parent)
 
 bool RunPartDesignWizard(PartWizardEditor& editor, plat::Wnd* parent)
 {
-    if (editor.wizardObjectCount() > kEmptyPartCount &&
+    if (editor.wizardPartHasDrawing() &&
         plat::MessageBox("This will overwrite existing part information--Proceed?", plat::kMbYesNo | plat::kMbIconQuestion) !=
             plat::kIdYes)
         return false;

@@ -17,8 +17,8 @@ class Wnd;
 class PartWizardEditor {
 public:
     virtual PartPinTable& wizardPinTable() = 0;
-    // The part's number of records in use (records 1 and 2 are always there).
-    virtual int wizardObjectCount() const = 0;
+    // Whether the part holds anything besides its reference and name texts.
+    virtual bool wizardPartHasDrawing() const = 0;
     // Replaces records 3 on and the pin table with the part of the "Symbol" library; false,
     // with nothing changed, when it cannot be read.
     virtual bool loadWizardGate(std::string_view part) = 0;

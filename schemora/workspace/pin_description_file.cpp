@@ -2,12 +2,12 @@
 
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "schemora/netlist/bounded_lines.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <vector>
 
@@ -22,14 +22,7 @@ constexpr std::string_view kSeparators = ") \t\r\n";
 std::string lowerCased(std::string_view text)
 {
     std::string s(text);
-    std::ranges::transform(s, s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
-std::string upperCased(std::string_view text)
-{
-    std::string s(text);
-    std::ranges::transform(s, s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::ranges::transform(s, s.begin(), plat::toLowerAscii);
     return s;
 }
 
@@ -147,11 +140,11 @@ bool readHeader(BoundedLineFile& file, Header& header)
     for (int n = 0; n < kHeaderLines && file.next(line, kHeaderLineChars); ++n) {
         const std::string lower = lowerCased(line);
         if (startsWith(lower, "%package")) {
-            if (std::string package = trimmed(upperCased(restFrom(lower, 10)), true); !package.empty())
+            if (std::string package = trimmed(plat::upperCaseAscii(restFrom(lower, 10)), true); !package.empty())
                 header.package = std::move(package);
         } else if (startsWith(lower, "%partname")) {
             // The writer leaves the name out: an empty one keeps the part's name.
-            if (std::string name = trimmed(upperCased(restFrom(lower, 11)), true); !name.empty())
+            if (std::string name = trimmed(plat::upperCaseAscii(restFrom(lower, 11)), true); !name.empty())
                 header.name = std::move(name);
         } else if (startsWith(lower, "%type")) {
             header.description = trimmed(restFrom(line, 7), true);

@@ -53,10 +53,11 @@ void discrete(plat::Dc& dc, const Grid& g)
 {
     line(dc, g, 10, 30, 30, 30);
     line(dc, g, 70, 30, 90, 30);
-    int x = 30;
-    for (int k = 0; k < 6; ++k, x += 7)
-        line(dc, g, x, k % 2 ? 20 : 40, x + 7, k % 2 ? 40 : 20);
-    line(dc, g, x, 20, 70, 30);
+    // A resistor's zigzag from (30, 30) to (70, 30).
+    std::array<plat::Point, 9> zigzag{};
+    for (int i = 0; i < 9; ++i)
+        zigzag[static_cast<size_t>(i)] = {g.x(30 + 5 * i), g.y(i == 0 || i == 8 ? 30 : (i % 2 ? 20 : 40))};
+    dc.Polyline(zigzag);
 }
 
 }  // namespace

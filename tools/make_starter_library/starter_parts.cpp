@@ -186,7 +186,7 @@ void gateBody(SymbolBuilder& b, bool inverting, bool orShape, int inputs)
         if (orShape)
             b.arc(-50, -40, -50, 40).arc(-50, -40, 40, 0).arc(-50, 40, 40, 0);
         else
-            b.line(-50, -40, -50, 40).line(-50, -40, 0, -40).line(-50, 40, 0, 40).arc(0, -40, 0, 40);
+            b.line(-50, -40, -50, 40).line(-50, -40, 0, -40).line(-50, 40, 0, 40).arc(0, -40, 40, 0).arc(0, 40, 40, 0);
     }
     const int out = inputs == 1 ? 30 : 40;
     if (inverting)

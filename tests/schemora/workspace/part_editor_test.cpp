@@ -25,8 +25,11 @@
 #include "schemora/core/design_name.h"
 #include "schemora/workspace/part_editor.h"
 #include "common/library_browser.h"
+#include "schemora/workspace/library_parts_dialog.h"
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 namespace schemora_test {
 namespace {
@@ -101,6 +104,17 @@ protected:
             return editor->modalResult();
         });
         ASSERT_TRUE(command(kCmdNewLibraryPart));
+    }
+
+    // Library Parts answered with Modify Part on that part.
+    void answerModifyPart(std::string libraryFile, std::string part)
+    {
+        host.answerDialog([=](plat::Dialog& d) {
+            plat::Control* libs = d.GetDlgItem(quill::kIdcBrowserLibraryList);
+            d.ChooseDlgItem(quill::kIdcBrowserLibraryList, libs->FindStringExact(-1, libraryFile));
+            d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, part));
+            return d.PressButton(quill::kIdcBrowserModify);
+        });
     }
 
     // Save Library Part answered with a library that does not exist yet, and its question.
@@ -349,11 +363,7 @@ TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
     });
 
     std::vector<std::string> texts;
-    host.answerDialog([](plat::Dialog& d) {
-        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "MINE.CON"));
-        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "QPART"));
-        return d.PressButton(quill::kIdcBrowserModify);
-    });
+    answerModifyPart("MINE.CON", "QPART");
     host.answerDialog([&](plat::Dialog& d) -> int {
         auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
         if (!editor)
@@ -375,6 +385,48 @@ TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
     ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_TRUE(texts.empty()) << "attribute and pin texts leave the drawing: " << (texts.empty() ? "" : texts[0]);
     EXPECT_EQ(thePartEditor, nullptr);
+}
+
+TEST_F(PartEditorTest, TerminalInformationRenumbersAndLabelsAPin)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.command(kCmdEditSelect);
+        h.click(-300, -100);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+        host.answerDialog([](plat::Dialog& d) {
+            EXPECT_EQ(d.GetDlgItemText(kIdcTerminalPinNumber), "1");
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "");
+            d.PressButton(plat::kIdOk);
+            EXPECT_EQ(d.GetDlgItemText(kIdcTerminalPinNumber), "1") << "an emptied number comes back";
+            d.TypeDlgItemText(kIdcTerminalLabel, "D?");
+            EXPECT_EQ(d.PressButton(plat::kIdOk), -1);
+            d.TypeDlgItemText(kIdcTerminalLabel, "DATA");
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "7");
+            d.ChooseDlgItem(kIdcTerminalPinType, 1);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -300, -100, plat::kMkRButton);
+        EXPECT_EQ(host.messageBoxes(),
+                  (std::vector<std::string>{"Error: pin number cannot be deleted\nPlease enter a pin number or push CANCEL.",
+                                            "Error: \"?\" character not allowed in label text"}));
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"2", "7"})) << "the record moved: no pin 1 stays behind";
+        EXPECT_EQ(TerminalPinText(h.record(5)), "7");
+        EXPECT_EQ(TerminalLabel(h.record(5)), "DATA");
+        EXPECT_EQ(h.e.pins().PinTypeOfTerminal(5), 1);
+
+        // A number another pin has is refused and the terminal keeps its own.
+        host.answerDialog([](plat::Dialog& d) {
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "2");
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -300, -100, plat::kMkRButton);
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: this pin is already defined");
+        EXPECT_EQ(TerminalPinText(h.record(5)), "7");
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"2", "7"}));
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
 }
 
 TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
@@ -406,11 +458,7 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
     });
     ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
 
-    host.answerDialog([](plat::Dialog& d) {
-        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "MINE.CON"));
-        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "HPART"));
-        return d.PressButton(quill::kIdcBrowserModify);
-    });
+    answerModifyPart("MINE.CON", "HPART");
     host.answerDialog([&](plat::Dialog& d) -> int {
         auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
         if (!editor)
@@ -432,6 +480,108 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
     });
     ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(thePartEditor, nullptr);
+}
+
+// Saving over a part the drawing uses offers to load the drawing's part types again; they keep
+// their numbers and show the part as saved.
+TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.TypeDlgItemText(kIdcEditorPackage, "DIP8");
+        answerSaveIntoNewLibrary("MINE", "NEWPART");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+    answerPartChooser("MINE", "NEWPART");
+    ASSERT_TRUE(key(plat::kVkF5));
+    click(0, 0);
+    const int symbol = g_partSymbols.current;
+    ASSERT_EQ(g_partSymbols.entries[static_cast<size_t>(symbol)].package, "DIP8");
+    const int placedType = object(count()).type();
+
+    g_libraryChoice = {"MINE", "NEWPART"};
+    answerModifyPart("MINE.CON", "NEWPART");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        editor->TypeDlgItemText(kIdcEditorPackage, "SO8");
+        host.answerDialog([](plat::Dialog& save) {
+            save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
+            save.TypeDlgItemText(kIdcPartName, "NEWPART");
+            return save.PressButton(plat::kIdOk);
+        });
+        host.answerMessageBox(plat::kIdYes);   // "Replace part NEWPART?"
+        host.answerMessageBox(plat::kIdYes);   // "Part is being used..."
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    host.clearEvents();
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_TRUE(host.shown("message box: Part is being used.\nClick YES to re-load the library"));
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(symbol)].package, "SO8");
+    EXPECT_EQ(object(count()).type(), placedType);
+    EXPECT_EQ(g_current.objects.data(), doc()->data().objects.data());
+}
+
+// What a loaded symbol places and netlists by: its pin texts, its placeholders and attribute
+// texts, its package.
+std::vector<std::string> placedForm(const char* library, const char* part)
+{
+    std::vector<std::string> form;
+    if (LoadLibraryPart(library, part) != 1)
+        return form;
+    const PartSymbol& s = g_partSymbols.entries[static_cast<size_t>(g_partSymbols.current)];
+    form.push_back("package " + s.package);
+    for (int i = s.w[1] + 1; i < s.w[1] + s.w[2]; ++i) {
+        const DrawObject& e = g_symbolElements[i];
+        if (e.type() == kObjLine && e.text)
+            form.push_back(std::string("pin ") + e.text);
+        if (e.type() == kObjText && e.text && std::string_view(e.text).find_first_of("?=%") != std::string_view::npos)
+            form.push_back(std::string("text ") + e.text);
+    }
+    std::sort(form.begin() + 1, form.end());
+    return form;
+}
+
+TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
+{
+    if (!copyStarterLibraries({"DEVICE", "TTL"}))
+        GTEST_SKIP() << "the starter libraries have not been built (program folder LIB)";
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    for (const auto& [library, part] : {std::pair{"DEVICE", "R"}, {"DEVICE", "LED"}, {"TTL", "7400"}}) {
+        SCOPED_TRACE(part);
+        g_libraryChoice = {library, part};
+        answerModifyPart(std::string(library) + ".CON", part);
+        host.answerDialog([&, part = part](plat::Dialog& d) -> int {
+            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+            if (!editor)
+                return plat::kIdCancel;
+            EditorHand h(*editor);
+            EXPECT_FALSE(h.pinNumbers().empty());
+            host.answerDialog([part](plat::Dialog& save) {
+                save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
+                save.TypeDlgItemText(kIdcPartName, part);
+                return save.PressButton(plat::kIdOk);
+            });
+            h.command(kCmdEditorSavePart);
+            h.command(kCmdEditorClose);
+            return editor->modalResult();
+        });
+        ASSERT_TRUE(key(plat::kVkF5));
+        const std::vector<std::string> starter = placedForm(library, part);
+        ASSERT_FALSE(starter.empty());
+        const std::vector<std::string> saved = placedForm("MINE", part);
+        std::vector<std::string> onlyStarter, onlySaved;
+        std::ranges::set_difference(starter, saved, std::back_inserter(onlyStarter));
+        std::ranges::set_difference(saved, starter, std::back_inserter(onlySaved));
+        EXPECT_EQ(saved, starter) << "only in the starter: " << ::testing::PrintToString(onlyStarter)
+                                  << "\nonly in the saved part: " << ::testing::PrintToString(onlySaved);
+    }
 }
 
 }  // namespace

@@ -79,6 +79,8 @@ TEST(PartSymbolGenerator, LabelsSortNumericallyWithTheNumberedRunFirst)
         // A label whose own digits look like padding comes back as it was.
         {{"X007", "X5"}, {"X5", "X007"}},
         {{"CLK", "RST", "1", "2"}, {"1", "2", "CLK", "RST"}},
+        // Full-length labels are padded without losing a character.
+        {{"ABCDEFGHIJKLMN5", "ABCDEFGHIJKLMN4"}, {"ABCDEFGHIJKLMN4", "ABCDEFGHIJKLMN5"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.labels.front());

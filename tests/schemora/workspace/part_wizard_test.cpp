@@ -217,7 +217,7 @@ namespace {
 struct FakeEditor : PartWizardEditor {
     explicit FakeEditor(EditorStore& s) : store(s) {}
     PartPinTable& wizardPinTable() override { return store.pins; }
-    int wizardObjectCount() const override { return g_current.count; }
+    bool wizardPartHasDrawing() const override { return g_current.count > 2; }
     bool loadWizardGate(std::string_view part) override
     {
         gatesAsked.emplace_back(part);
