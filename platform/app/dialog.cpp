@@ -4,6 +4,8 @@
 #include "platform/app/menu.h"
 
 #include "platform/app/wnd_state.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/gdi_objects.h"
 #include "platform/core/test_ui_host.h"
 
 #include <QDialog>
@@ -78,7 +80,7 @@ Control::~Control() = default;
 
 void Control::OnPaint()
 {
-    if (!dialog_ || kind_ != ControlKind::StaticFrame)
+    if (!dialog_ || (kind_ != ControlKind::StaticFrame && kind_ != ControlKind::OwnerDrawButton))
         return;
     PaintDC dc(this);
     DrawItem item;
@@ -86,6 +88,9 @@ void Control::OnPaint()
     item.dc = dc.get();
     item.rcItem = clientRect();
     dialog_->OnDrawItem(id_, item);
+    // An owner-drawn button keeps a frame, so a face painted white still reads as a button.
+    if (kind_ == ControlKind::OwnerDrawButton && item.dc)
+        item.dc->FrameRect(item.rcItem, Brush::solid(rgb(128, 128, 128)));
 }
 
 void Control::changed()
@@ -449,6 +454,11 @@ void Control::OnLButtonDown(unsigned flags, Point point)
 
 void Control::OnLButtonUp(unsigned flags, Point point)
 {
+    // An owner-drawn button shown as a painted surface is clicked by its release.
+    if (dialog_ && kind_ == ControlKind::OwnerDrawButton && IsWindowEnabled()) {
+        click();
+        return;
+    }
     if (dialog_ && kind_ == ControlKind::StaticFrame)
         dialog_->OnControlMouse(*this, kWmLButtonUp, flags, point);
 }

@@ -162,7 +162,6 @@ public:
             break;
         case ControlKind::PushButton:
         case ControlKind::DefPushButton:
-        case ControlKind::OwnerDrawButton:
             static_cast<QPushButton*>(w)->setText(toQt(c.text()));
             break;
         case ControlKind::CheckBox:
@@ -315,8 +314,7 @@ private:
         Control* pc = &c;
         switch (c.kind()) {
         case ControlKind::PushButton:
-        case ControlKind::DefPushButton:
-        case ControlKind::OwnerDrawButton: {
+        case ControlKind::DefPushButton: {
             auto* b = new QPushButton(this);
             b->setAutoDefault(false);
             b->setDefault(c.kind() == ControlKind::DefPushButton);
@@ -343,10 +341,14 @@ private:
             l->setPixmap(imagePixmap(t.image, 32, 32));
             return l;
         }
+        // An owner-drawn button is a surface the dialog paints; its release clicks it.
+        case ControlKind::OwnerDrawButton:
         case ControlKind::StaticFrame: {
             auto* s = new SurfaceWidget(pc, this);
             const WndState& cs = wndState(c);
             s->setMinimumSize(cs.size.cx, cs.size.cy);
+            if (c.kind() == ControlKind::OwnerDrawButton)
+                s->setFixedSize(cs.size.cx, cs.size.cy);
             wndState(c).surface = s;
             return s;
         }

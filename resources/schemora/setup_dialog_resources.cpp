@@ -25,7 +25,7 @@ void addOkCancel(plat::DialogTemplate& t, int row, bool cancel = true)
 int addLineStyles(plat::DialogTemplate& t, const char* caption, int row)
 {
     static constexpr const char* kStyles[] = {"Solid", "Dash", "Dot", "Dash-dot"};
-    t.controls.push_back(control(0xFFFF, K::GroupBox, caption, row++));
+    t.controls.push_back(control(0xFFFF, K::Static, caption, row++));
     for (unsigned i = 0; i < 4; ++i)
         t.controls.push_back(control(kIdcStyleFirst + i, K::RadioButton, kStyles[i], row, static_cast<int>(i), i == 0));
     return row + 1;
@@ -41,7 +41,7 @@ int addWidth(plat::DialogTemplate& t, int row)
 // The eight fill buttons painted with their patterns and the current one beside "Selection:".
 int addFills(plat::DialogTemplate& t, int row)
 {
-    t.controls.push_back(control(0xFFFF, K::GroupBox, "Fill", row++));
+    t.controls.push_back(control(0xFFFF, K::Static, "Fill", row++));
     for (unsigned i = 0; i < 8; ++i)
         t.controls.push_back({.id = kIdcFillFirst + i, .kind = K::OwnerDrawButton, .row = row, .column = static_cast<int>(i),
                               .group = i == 0, .width = 16, .height = 10});
@@ -67,12 +67,12 @@ plat::DialogTemplate lineStyle()
     int row = addLineStyles(t, "Stem", 0);
     row = addWidth(t, row);
     static constexpr const char* kHeads[] = {"Open", "Closed", "Filled"};
-    t.controls.push_back(control(0xFFFF, K::GroupBox, "Head", row++));
+    t.controls.push_back(control(0xFFFF, K::Static, "Head", row++));
     for (unsigned i = 0; i < 3; ++i)
         t.controls.push_back(control(kIdcHeadStyleFirst + i, K::RadioButton, kHeads[i], row, static_cast<int>(i), i == 0));
     ++row;
     static constexpr const char* kCounts[] = {"None", "1", "2"};
-    t.controls.push_back(control(0xFFFF, K::GroupBox, "Heads", row++));
+    t.controls.push_back(control(0xFFFF, K::Static, "Heads", row++));
     for (unsigned i = 0; i < 3; ++i)
         t.controls.push_back(control(kIdcHeadsNone + i, K::RadioButton, kCounts[i], row, static_cast<int>(i), i == 0));
     addOkCancel(t, row + 1);

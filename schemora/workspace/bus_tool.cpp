@@ -65,8 +65,8 @@ int firstClick()
     bus.w[23] = CurrentEditSheet();
     bus.w[0] = p.x;
     bus.w[1] = p.y;
-    // The previous bus's name and index go with the record until the second click.
-    bus.text = StrDupChecked(g_busTool.rootName);
+    // The previous bus's index goes with the record. Its name does not: a bus record owns no
+    // text in this store (files and the clipboard keep none), so a copy would only be lost.
     bus.w[5] = g_busTool.rippersIndex;
     g_busTool.busIndex = index;
     g_busTool.store = g_current.objects.data();

@@ -16,7 +16,6 @@ void CMainFrame::registerSetupDialogCommands()
     onCommand(scm::kCmdSelectiveEditing, &CMainFrame::OnSelectiveEditing);
     onCommand(scm::kCmdTextFont, &CMainFrame::OnTextFont);
     onCommand(scm::kCmdPageSetup, &CMainFrame::OnPageSetup);
-    onUpdateCommandUI(scm::kCmdPageSetup, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
 void CMainFrame::OnSelectiveEditing()
