@@ -3,12 +3,10 @@
 
 #include "fuzz/fuzz_support.h"
 #include "platform/qt_host/text_window.h"
+#include "tests/support/menu_items.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QMenu>
-#include <QMenuBar>
 
 #include <cstdlib>
 #include <fstream>
@@ -19,16 +17,6 @@
 #include <vector>
 
 namespace {
-
-QAction* menuItem(plat::TextWindow& window, const QString& text)
-{
-    for (QAction* menu : window.menuBar()->actions())
-        if (QMenu* sub = menu->menu())
-            for (QAction* item : sub->actions())
-                if (item->text() == text)
-                    return item;
-    return nullptr;
-}
 
 std::string fileText(const std::string& path)
 {
@@ -55,7 +43,7 @@ void fuzz::runInput(const uint8_t* data, size_t size)
     auto window = std::make_unique<plat::TextWindow>(QString::fromStdString(path));
     if (!window->load())
         std::abort();
-    QAction* save = menuItem(*window, QStringLiteral("&Save"));
+    QAction* save = quill_test::menuBarItem(*window->menuBar(), QStringLiteral("&Save"));
     if (!save)
         std::abort();
     save->trigger();

@@ -1,11 +1,9 @@
 // The text window saves what it showed: a file saved unchanged comes back byte for byte,
 // whatever spaces, separators, encoding and line ends it had.
 #include "platform/qt_host/text_window.h"
+#include "support/menu_items.h"
 #include "support/temp_folder.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 
 #include <gtest/gtest.h>
 
@@ -13,16 +11,6 @@
 #include <vector>
 
 namespace {
-
-QAction* menuItem(plat::TextWindow& window, const QString& text)
-{
-    for (QAction* menu : window.menuBar()->actions())
-        if (QMenu* sub = menu->menu())
-            for (QAction* item : sub->actions())
-                if (item->text() == text)
-                    return item;
-    return nullptr;
-}
 
 TEST(TextWindow, SavingAnUnchangedFileKeepsEveryByte)
 {
@@ -44,7 +32,7 @@ TEST(TextWindow, SavingAnUnchangedFileKeepsEveryByte)
         folder.write("out.txt", c.bytes);
         plat::TextWindow window(QString::fromStdString(folder.file("out.txt")));
         ASSERT_TRUE(window.load());
-        QAction* save = menuItem(window, QStringLiteral("&Save"));
+        QAction* save = quill_test::menuBarItem(*window.menuBar(), QStringLiteral("&Save"));
         ASSERT_NE(save, nullptr);
         save->trigger();
         EXPECT_FALSE(window.isModified());
