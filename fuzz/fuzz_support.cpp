@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace fuzz {
 
@@ -72,6 +75,19 @@ void removeScratchFolders()
     fs::remove_all(setUp(), ec);
     fs::remove_all(plat::configFolder(), ec);
 }
+
+namespace {
+
+std::vector<std::string>& defaults()
+{
+    static std::vector<std::string> flags;
+    return flags;
+}
+
+}  // namespace
+
+void addEngineDefault(std::string flag) { defaults().push_back(std::move(flag)); }
+const std::vector<std::string>& engineDefaults() { return defaults(); }
 
 plat::TestUiHost& host() { return static_cast<plat::TestUiHost&>(plat::uiHost()); }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace plat {
 class TestUiHost;
@@ -21,6 +22,11 @@ namespace fuzz {
 // replay_main.cpp.
 void startHarness();
 void runInput(const uint8_t* data, size_t size);
+
+// A flag of the fuzzing engine ("-detect_leaks=0") that applies when the command line does not
+// give that flag itself; set by a harness's start-up, read by fuzz_entry.cpp.
+void addEngineDefault(std::string flag);
+const std::vector<std::string>& engineDefaults();
 
 // Once per process: the Qt application, the UI host, a scratch program folder (made current)
 // and a scratch configuration folder. Returns the program folder.

@@ -367,6 +367,14 @@ void RasterCanvas::fillRect(const Rect& rect, const DeviceBrush& brush, const Pa
         return;
     beginPrimitive();
     for (const QRect& c : clipRects(st, QRect(rect.left, rect.top, rect.width(), rect.height()) & image_->rect())) {
+        if (!brush.hatched) {
+            // A solid brush paints every pixel alike: whole rows at once (erasing a window's
+            // background is the most common fill there is).
+            const uint32_t colour = toPixel(brush.rgb);
+            for (int y = c.top(); y <= c.bottom(); ++y)
+                std::fill(row(y) + c.left(), row(y) + c.right() + 1, colour);
+            continue;
+        }
         for (int y = c.top(); y <= c.bottom(); ++y) {
             uint32_t* line = row(y);
             for (int x = c.left(); x <= c.right(); ++x) {

@@ -44,6 +44,7 @@ bool TextWindow::load()
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QByteArray bytes = file.readAll();
+    bom_ = bytes.startsWith("\xEF\xBB\xBF");
     crlf_ = bytes.contains("\r\n");
     bytes.replace("\r\n", "\n");
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -60,8 +61,13 @@ bool TextWindow::isModified() const { return edit_->document()->isModified(); }
 
 bool TextWindow::save()
 {
-    const QString text = edit_->toPlainText();
+    // The plain-text form would turn no-break spaces into spaces and line separators into line
+    // ends; the raw text keeps every character, its blocks ending in paragraph separators.
+    QString text = edit_->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
     QByteArray bytes = latin1_ ? text.toLatin1() : text.toUtf8();
+    if (bom_ && !latin1_)
+        bytes.prepend("\xEF\xBB\xBF");
     if (crlf_)
         bytes.replace("\n", "\r\n");
     if (!writeFileAtomically(pathFromQString(path_), bytes.constData(), static_cast<size_t>(bytes.size()))) {

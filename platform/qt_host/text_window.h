@@ -29,6 +29,7 @@ private:
     QString findText_;
     bool latin1_ = false;   // the file was not UTF-8, so it is written back as it came
     bool crlf_ = false;     // the file ended its lines with CR LF
+    bool bom_ = false;      // the file began with a UTF-8 byte-order mark
 };
 
 }  // namespace plat

@@ -9,6 +9,9 @@ public:
     CFourierDlg();
     bool OnInitDialog() override;
     void OnClose() override;
+    // Escape closes the window as its close box does: a window only hidden would keep its
+    // place, and the Display menu would never open it (or another instrument) again.
+    void OnCancel() override { OnClose(); }
     void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
     bool Open(plat::Wnd* parent);
 

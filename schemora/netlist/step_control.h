@@ -24,6 +24,9 @@ public:
     bool OnInitDialog() override;
     void OnOK() override;               // Stop: the window stays open
     void OnClose() override;
+    // Escape closes the window as its close box does: a window only hidden would keep its
+    // place, and the Display menu would never open it (or another instrument) again.
+    void OnCancel() override { OnClose(); }
     void OnTimer(unsigned id) override;
     bool Open(plat::Wnd* parent);
 

@@ -446,6 +446,9 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
         ++parts;
     }
     if (mode == kRewriteReplace && !found) {
+        // Entries are looked for at every fourth byte: damaged bytes ending the last entry are
+        // padded, so that the added entry starts where the readers look.
+        out.resize((out.size() + kMarkerStep - 1) / kMarkerStep * kMarkerStep, 0);
         const std::vector<uint8_t> added = newEntryBytes(wanted);
         out.insert(out.end(), added.begin(), added.end());
         ++parts;

@@ -1,6 +1,7 @@
 // The digital step replay as a person runs it from the Display menu: Step, Cycle, then the
 // logic analyzer, with windows and the drawing closed while the step timer still runs.
 #include "platform/app/command_ids.h"
+#include "platform/app/dialog.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_app.h"
 #include "platform/app/win_constants.h"
@@ -9,6 +10,7 @@
 #include "schemora/core/app_test_support.h"
 #include "schemora/core/object_append.h"
 #include "schemora/core/schemora_doc.h"
+#include "schemora/netlist/fourier_display.h"
 #include "schemora/netlist/instrument_windows.h"
 #include "schemora/netlist/sim_traces.h"
 #include "schemora/netlist/step_control.h"
@@ -155,6 +157,36 @@ TEST_F(StepReplay, WindowsAndTheDrawingCloseWhileTheStepTimerRuns)
         EXPECT_EQ(g_simTraces.instrumentMode, kInstrumentClosed);
     }
     EXPECT_FALSE(host.shown("message box 'Busy' shown"));
+    harness.close();
+}
+
+// Escape closes an instrument window as its close box does, so the Display menu opens the
+// same or another one afterwards.
+TEST_F(StepReplay, EscapeClosesTheInstrumentWindows)
+{
+    auto harness = start({folder.file("logic.pic")});
+    ASSERT_TRUE(harness.start());
+    addProbesAndLamps();
+    struct Window {
+        const char* name;
+        unsigned command;
+        plat::Dialog& dialog;
+    };
+    for (const Window& w : {Window{"step", scm::kCmdStep, theStepControlDlg},
+                            Window{"analyzer", scm::kCmdAnalyzer, theLogicAnalyzerDlg},
+                            Window{"scope", scm::kCmdScope, theScopeDlg},
+                            Window{"spectrum", scm::kCmdSpectrum, theFourierDlg}}) {
+        SCOPED_TRACE(w.name);
+        for (int time = 0; time < 2; ++time) {
+            ASSERT_TRUE(harness.command(w.command));
+            ASSERT_TRUE(w.dialog.IsWindow());
+            harness.idle();
+            w.dialog.PressEscape();
+            harness.idle();
+            EXPECT_FALSE(w.dialog.IsWindow());
+            EXPECT_EQ(g_simTraces.instrumentMode, kInstrumentClosed);
+        }
+    }
     harness.close();
 }
 

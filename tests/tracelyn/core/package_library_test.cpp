@@ -269,6 +269,22 @@ TEST_F(PackageLibraryTest, RewriteReplacesDeletesAndAppends)
     EXPECT_EQ(host.messageBoxes().back(), "Can't open file: " + g_boardFolders.libraryFolder + "NONE.CAT");
 }
 
+TEST_F(PackageLibraryTest, AnAddedPartIsFoundAfterStrayBytesEndingTheLastEntry)
+{
+    for (size_t stray = 1; stray <= 4; ++stray) {
+        SCOPED_TRACE(stray);
+        writeCatalog(catalog("STD"), dip8(), twoSections());
+        std::vector<unsigned char> bytes = folder.read("STD.CAT");
+        bytes.insert(bytes.end(), stray, 0xB4);
+        folder.write("STD.CAT", bytes);
+        ASSERT_EQ(RewriteLibrary("STD", "NEW", kRewriteReplace), 1);
+        std::vector<std::string> names;
+        FillLibraryPartList("STD", names);
+        EXPECT_EQ(names, (std::vector<std::string>{"DIP8", "GATE", "NEW"}));
+        EXPECT_EQ(LoadLibraryPart("STD", "NEW"), 1);
+    }
+}
+
 TEST_F(PackageLibraryTest, NewLibraryAfterConfirmation)
 {
     EXPECT_EQ(NewPartLibrary("MINE"), 0);

@@ -1,0 +1,44 @@
+// The text window saves what it showed: a file saved unchanged comes back byte for byte,
+// whatever spaces, separators, encoding and line ends it had.
+#include "platform/qt_host/text_window.h"
+#include "support/menu_items.h"
+#include "support/temp_folder.h"
+
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(TextWindow, SavingAnUnchangedFileKeepsEveryByte)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const std::vector<Case> cases = {
+        {"UTF-8 with no-break spaces and a line separator",
+         "R1\xC2\xA0" "10k\nnote\xE2\x80\xA8" "second half\tend\n"},
+        {"UTF-8 beginning with a byte-order mark", "\xEF\xBB\xBF" "NET IN\nNET OUT\n"},
+        {"Latin-1 with a no-break space and an accent", "GND----\xA0\xB4\xB4\nR\xE9sistance\n"},
+        {"CR LF line ends", "line one\xC2\xA0\r\nline two\r\n"},
+        {"no line end at the end", "last line"},
+    };
+    quill_test::TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.write("out.txt", c.bytes);
+        plat::TextWindow window(QString::fromStdString(folder.file("out.txt")));
+        ASSERT_TRUE(window.load());
+        QAction* save = quill_test::menuBarItem(*window.menuBar(), QStringLiteral("&Save"));
+        ASSERT_NE(save, nullptr);
+        save->trigger();
+        EXPECT_FALSE(window.isModified());
+        const std::vector<unsigned char> saved = folder.read("out.txt");
+        EXPECT_EQ(std::string(saved.begin(), saved.end()), c.bytes);
+    }
+}
+
+}  // namespace
