@@ -85,6 +85,8 @@ public:
 
     bool OnInitDialog() override;
     bool OnCommand(unsigned id) override;
+    // The bin has no OK button: Enter leaves it as it is.
+    void OnOK() override {}
     void OnClose() override;
     void OnMove(plat::Point topLeft) override;
     void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;

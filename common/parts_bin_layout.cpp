@@ -19,4 +19,23 @@ std::vector<plat::Rect> LayOutPartsBinCells(const plat::Rect& client, size_t cou
 
 int PartsBinCellsHeight(size_t count, int rowHeight) { return (static_cast<int>(count) / 2 + 1) * rowHeight; }
 
+int HitTestCells(std::span<const plat::Rect> cells, int x, int y, int inset)
+{
+    for (size_t k = 0; k < cells.size(); ++k) {
+        const plat::Rect& c = cells[k];
+        if (x > c.left + inset && x < c.right - inset && y > c.top + inset && y < c.bottom - inset)
+            return static_cast<int>(k);
+    }
+    return -1;
+}
+
+plat::Rect PartsBinOutline(const plat::Rect& cell, int x, int y, bool inPlace)
+{
+    if (inPlace)
+        return cell;
+    const int halfW = cell.width() / 2;
+    const int halfH = cell.height() / 2;
+    return {x - halfW, y - halfH, x + halfW, y + halfH};
+}
+
 }  // namespace quill

@@ -247,13 +247,7 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 
 int HitTestPartsBin(int x, int y)
 {
-    const auto& cells = g_partsBinCells.cells;
-    for (size_t k = 0; k < cells.size(); ++k) {
-        const plat::Rect& c = cells[k];
-        if (x > c.left + 5 && x < c.right - 5 && y > c.top + 5 && y < c.bottom - 5)
-            return static_cast<int>(k);
-    }
-    return -1;
+    return quill::HitTestCells(g_partsBinCells.cells, x, y, 5);
 }
 
 void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
@@ -270,13 +264,8 @@ void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
     g_drawModes.rasterMode = kModeInvert;
     const int savedZoom = g_current.zoomFactor;
     g_current.zoomFactor = 1;
-    if (inPlace) {
-        DrawRect(dc, c.left, c.top, c.right - 1, c.bottom - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
-    } else {
-        const int halfW = c.width() / 2;
-        const int halfH = c.height() / 2;
-        DrawRect(dc, x - halfW, y - halfH, x + halfW - 1, y + halfH - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
-    }
+    const plat::Rect r = quill::PartsBinOutline(c, x, y, inPlace);
+    DrawRect(dc, r.left, r.top, r.right - 1, r.bottom - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
     g_current.zoomFactor = savedZoom;
     g_drawModes.rasterMode = savedMode;
     dc.SetROP2(oldRop);

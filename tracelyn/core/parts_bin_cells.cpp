@@ -112,13 +112,7 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 
 int HitTestPartsBin(int x, int y)
 {
-    const auto& cells = g_partsBinCells.cells;
-    for (size_t k = 0; k < cells.size(); ++k) {
-        const plat::Rect& c = cells[k];
-        if (x > c.left && x < c.right && y > c.top && y < c.bottom)
-            return static_cast<int>(k);
-    }
-    return -1;
+    return quill::HitTestCells(g_partsBinCells.cells, x, y, 0);
 }
 
 void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
@@ -127,12 +121,7 @@ void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
         return;
     const plat::Rect c = g_partsBinCells.cells[static_cast<size_t>(cell)];
     const int oldRop = dc.SetROP2(plat::kR2Not);
-    if (inPlace) {
-        dottedFrame(dc, c.left, c.top, c.right, c.bottom);
-    } else {
-        const int halfW = c.width() / 2;
-        const int halfH = c.height() / 2;
-        dottedFrame(dc, x - halfW, y - halfH, x + halfW, y + halfH);
-    }
+    const plat::Rect r = quill::PartsBinOutline(c, x, y, inPlace);
+    dottedFrame(dc, r.left, r.top, r.right, r.bottom);
     dc.SetROP2(oldRop);
 }

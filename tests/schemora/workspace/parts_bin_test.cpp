@@ -215,7 +215,11 @@ TEST_F(PartsBin, ShutAndOpenSlideTheWindowWithTheirSoundsAndReopeningKeepsIt)
     EXPECT_EQ(host.events(), (std::vector<std::string>{"beep", "sound: /sounds/retract.wav"}));
 
     bin().MoveWindow(40, 50, r.width(), r.height());
-    bin().SendMessage(plat::kWmClose);
+    bin().PressEnter();
+    EXPECT_TRUE(bin().isOpen()) << "Enter is no way out";
+    bin().PressEscape();
+    harness->idle();
+    EXPECT_FALSE(bin().isOpen());
     host.clearEvents();
     open();
     bin().GetWindowRect(&r);
