@@ -2,7 +2,6 @@
 
 #include "platform/core/ui_host.h"
 #include "resources/schemora/edit_ids.h"
-#include "resources/schemora/edit_resources.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/object_store.h"
@@ -59,7 +58,11 @@ quill::LibraryStoreServices partLibraryStore()
     quill::LibraryStoreServices s;
     s.folder = g_folders.libraryFolder;
     s.extension = ".CON";
-    s.listParts = PartNamesOf;
+    s.listParts = [](const std::string& library) {
+        std::vector<std::string> names;
+        FillLibraryPartList(names, library, false);
+        return names;
+    };
     s.writePart = [](const std::string& library, const std::string& part) {
         return RewriteLibrary(library, part, kRewriteAddOrReplace) == 1;
     };
@@ -69,14 +72,24 @@ quill::LibraryStoreServices partLibraryStore()
     return s;
 }
 
+quill::LibraryStoreIds saveIds()
+{
+    return {.libraryEdit = scm::kIdcSaveLibraryName, .partEdit = scm::kIdcPartName};
+}
+
+quill::LibraryStoreIds copyIds()
+{
+    return {.destination = scm::kIdcDestinationLibrary, .status = scm::kIdcPartsStatus, .copyButton = scm::kIdcCopyPart};
+}
+
 }  // namespace
 
 CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
-    : quill::LibrarySaveDlg(scm::kIddSaveLibraryPart, scm::SaveLibraryPartIds(), partLibraryStore(), g_libraryChoice, parent)
+    : quill::LibrarySaveDlg(scm::kIddSaveLibraryPart, saveIds(), partLibraryStore(), g_libraryChoice, parent)
 {
 }
 
 CCopyLibPartsDlg::CCopyLibPartsDlg(plat::Wnd* parent)
-    : quill::LibraryCopyDlg(scm::kIddCopyLibraryParts, scm::CopyLibraryPartsIds(), partLibraryStore(), g_libraryChoice, parent)
+    : quill::LibraryCopyDlg(scm::kIddCopyLibraryParts, copyIds(), partLibraryStore(), g_libraryChoice, parent)
 {
 }
