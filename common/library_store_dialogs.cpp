@@ -1,6 +1,7 @@
 #include "common/library_store_dialogs.h"
 
 #include "common/library_save_names.h"
+#include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 
@@ -216,6 +217,48 @@ void LibraryCopyDlg::OnCopy()
     if (protectedLibrary(services_, *listed) || !services_.copyPart(choice_.library, part_, baseName(*listed)))
         return;
     SetDlgItemText(ids_.status, "Copied part " + part_ + " to " + *listed);
+}
+
+plat::DialogTemplate LibrarySaveTemplate(unsigned templateId, const LibraryStoreIds& ids)
+{
+    using K = plat::ControlKind;
+    constexpr unsigned kNoId = 0xFFFF;
+    constexpr int kListHeight = 120;
+    plat::DialogTemplate t;
+    t.id = templateId;
+    t.title = "Save Library Part";
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Library", .row = 0},
+        {.id = kNoId, .kind = K::Static, .text = "Part", .row = 0, .column = 1},
+        {.id = ids.libraryEdit, .kind = K::Edit, .row = 1},
+        {.id = ids.partEdit, .kind = K::Edit, .row = 1, .column = 1},
+        {.id = ids.libraryList, .kind = K::ListBox, .row = 2, .height = kListHeight},
+        {.id = ids.partList, .kind = K::ListBox, .row = 2, .column = 1, .height = kListHeight},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Save Part", .row = 3},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 3, .column = 1},
+    };
+    return t;
+}
+
+plat::DialogTemplate LibraryCopyTemplate(unsigned templateId, std::string_view title, const LibraryStoreIds& ids)
+{
+    using K = plat::ControlKind;
+    constexpr unsigned kNoId = 0xFFFF;
+    constexpr int kListHeight = 120;
+    plat::DialogTemplate t;
+    t.id = templateId;
+    t.title = std::string(title);
+    t.controls = {
+        {.id = kNoId, .kind = K::GroupBox, .text = "Source", .row = 0, .span = 2},
+        {.id = ids.libraryList, .kind = K::ListBox, .row = 1, .height = kListHeight},
+        {.id = ids.partList, .kind = K::ListBox, .row = 1, .column = 1, .height = kListHeight},
+        {.id = kNoId, .kind = K::Static, .text = "Destination Library:", .row = 2},
+        {.id = ids.destination, .kind = K::ComboDropDown, .row = 2, .column = 1},
+        {.id = ids.status, .kind = K::Static, .text = "Select source part", .row = 3, .span = 2},
+        {.id = ids.copyButton, .kind = K::DefPushButton, .text = "Copy", .row = 4},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 4, .column = 1},
+    };
+    return t;
 }
 
 }  // namespace quill

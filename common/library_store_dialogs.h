@@ -7,10 +7,12 @@
 
 #include "common/library_browser.h"
 #include "platform/app/dialog.h"
+#include "platform/app/resources.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill {
@@ -40,6 +42,12 @@ struct LibraryStoreServices {
     // After a part was written: offers to re-load the part where open documents use it.
     std::function<void(const std::string& library, const std::string& part)> afterSave;
 };
+
+// The two dialogs' templates: Save ("Save Library Part": library and part edits and lists, "Save
+// Part", "Cancel") and Copy (the source lists, the destination combo, the status and the copy
+// button, under the program's own title).
+plat::DialogTemplate LibrarySaveTemplate(unsigned templateId, const LibraryStoreIds& ids);
+plat::DialogTemplate LibraryCopyTemplate(unsigned templateId, std::string_view title, const LibraryStoreIds& ids);
 
 // The library file of the list whose name equals file regardless of case.
 std::optional<std::string> ListedLibraryFile(const plat::Control* list, const std::string& file);

@@ -79,6 +79,14 @@ int loadEncapsulatedSymbol(plat::Archive& archive, PartResolution& state, std::s
     return index;
 }
 
+// The part name a label's value gives: without the "value below" mark and the user's package.
+std::string_view partNameOf(std::string_view label, bool hasPrefix)
+{
+    if (hasPrefix && !label.empty() && label.front() == '\\')
+        label.remove_prefix(1);
+    return label.substr(0, label.find('!'));
+}
+
 void resolveEncapsulated(DrawObject& o, plat::Archive& archive, PartResolution& state, std::string_view rest)
 {
     int index = findSymbolFrom(state.symbolsBefore, rest);
@@ -93,8 +101,14 @@ void resolveEncapsulated(DrawObject& o, plat::Archive& archive, PartResolution& 
 }
 
 void resolveFromLibrary(DrawObject& o, const PartResolution& state, std::string_view prefix, bool hasPrefix,
-                        std::string_view rest)
+                        std::string_view label)
 {
+    // The label's value may be shown below the reference ("\\" first) and may carry the user's
+    // package ("!" and its name): both stay, the value between them names the part.
+    const bool below = hasPrefix && !label.empty() && label.front() == '\\';
+    const std::string_view rest = partNameOf(label, hasPrefix);
+    const size_t bang = label.find('!');
+    const std::string package = bang == std::string_view::npos ? std::string() : std::string(label.substr(bang));
     const size_t slash = rest.rfind('\\');
     std::string library = slash == std::string_view::npos ? "DEVICE" : std::string(rest.substr(0, slash));
     const std::string part(slash == std::string_view::npos ? rest : rest.substr(slash + 1));
@@ -113,7 +127,7 @@ void resolveFromLibrary(DrawObject& o, const PartResolution& state, std::string_
         return;
     }
     const std::string name = library + "\\" + part;
-    replaceText(o, hasPrefix ? std::string(prefix) + ":" + name : name);
+    replaceText(o, hasPrefix ? std::string(prefix) + ":" + (below ? "\\" : "") + name + package : name + package);
     o.setType(kObjPart + index);
     SetPartLabelAnchor(o);
 }
@@ -138,7 +152,7 @@ void ResolveDrawingParts(std::span<DrawObject> objects, plat::Archive& archive, 
         const std::string_view prefix = hasPrefix ? whole.substr(0, colon) : std::string_view();
         const std::string_view rest = hasPrefix ? whole.substr(colon + 1) : whole;
         if (state.encapsulated)
-            resolveEncapsulated(o, archive, state, rest);
+            resolveEncapsulated(o, archive, state, partNameOf(rest, hasPrefix));
         else
             resolveFromLibrary(o, state, prefix, hasPrefix, rest);
     }

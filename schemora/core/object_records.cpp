@@ -72,7 +72,8 @@ bool readPartName(plat::Archive& archive, DrawObject& o)
     return true;
 }
 
-// The name a part is stored under: its symbol's name, behind the reference prefix of its text.
+// The name a part is stored under: its symbol's name, behind the reference prefix of its text,
+// with the label's "value below" mark before it and the user's package ("!" and its name) after.
 std::string partFileName(const DrawObject& o)
 {
     const std::string_view text = o.text ? std::string_view(o.text) : std::string_view();
@@ -83,7 +84,11 @@ std::string partFileName(const DrawObject& o)
     const std::string& name = g_partSymbols.entries[symbol].name;
     if (colon == std::string_view::npos || name.empty())
         return name;
-    return std::string(text.substr(0, colon)) + ":" + name;
+    const std::string_view label = text.substr(colon + 1);
+    const bool below = !label.empty() && label.front() == '\\';
+    const size_t bang = label.find('!');
+    const std::string_view package = bang == std::string_view::npos ? std::string_view() : label.substr(bang);
+    return std::string(text.substr(0, colon)) + ":" + (below ? "\\" : "") + name + std::string(package);
 }
 
 void writePolygonPoints(plat::Archive& archive, const DrawObject& o)

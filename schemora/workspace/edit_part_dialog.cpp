@@ -244,6 +244,22 @@ void CEditPartDlg::applyLabel(DrawObject& part) const
     part.text = text;
 }
 
+int CEditPartDlg::symbolOfValue(const DrawObject& part) const
+{
+    const std::string value = withMicroSigns(GetDlgItemText(scm::kIdcPartValue, kMaxValue));
+    if (value == splitLabel(part.text ? part.text : "").value)
+        return part.symbolIndex();
+    const size_t slash = value.rfind('\\');
+    const std::string library = slash == std::string::npos ? "DEVICE" : value.substr(0, slash);
+    const std::string name = slash == std::string::npos ? value : value.substr(slash + 1);
+    if (value.empty() || name.empty() || LoadLibraryPart(library, name) != 1 || g_partSymbols.current > kMaxPlaceableSymbol) {
+        plat::MessageBox("No library part is named " + (value.empty() ? std::string("by an empty value") : value) +
+                         "\nThe value names the part the drawing keeps.");
+        return 0;
+    }
+    return g_partSymbols.current;
+}
+
 void CEditPartDlg::OnOK()
 {
     DrawObject* found = partAt(index_);
@@ -252,8 +268,14 @@ void CEditPartDlg::OnOK()
         EndDialog(plat::kIdCancel);
         return;
     }
+    // Nothing changes unless the part will still be found when the drawing is read again.
+    const int newSymbol = symbolOfValue(*found);
+    if (newSymbol == 0)
+        return;
     PushUndoSnapshotOf(std::span<const int>(&index_, 1));
     DrawObject& part = *found;
+    part.setType(kObjPart + newSymbol);
+    symbol = SymbolOfInstance(part);
     const int rotation = quill::TypedAngleTenths(GetDlgItemText(scm::kIdcPartRotation, 20), true);
     part.w[7] = rotation + (IsDlgButtonChecked(scm::kIdcPartMirror) ? kMirrorFlag : 0);
     part.w[4] = IsDlgButtonChecked(scm::kIdcPartFix) ? (part.w[4] | kFixedBit) : (part.w[4] & kKeptKindBits);

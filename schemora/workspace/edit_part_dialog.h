@@ -29,6 +29,10 @@ private:
     void OnExpand();
     void fillModel(const PartSymbol& symbol, const std::string& prefix);
     void applyLabel(DrawObject& part) const;
+    // The symbol the typed value names: a drawing keeps a part by the library part its value
+    // names (LIBRARY\PART, or a part of DEVICE), so a changed value must name one that loads.
+    // The part's own symbol while the value is unchanged; 0 (after a message) when none loads.
+    int symbolOfValue(const DrawObject& part) const;
 
     int index_;
     char deviceLetter_ = 0;     // 'D', 'Q' or 'J' for a part the model picker serves

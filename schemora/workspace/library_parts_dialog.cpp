@@ -9,6 +9,13 @@
 
 quill::LibraryChoiceState g_libraryChoice{"Device", {}};
 
+std::vector<std::string> PartNamesOf(const std::string& library)
+{
+    std::vector<std::string> names;
+    FillLibraryPartList(names, library, false);
+    return names;
+}
+
 namespace {
 
 quill::LibraryBrowserServices partLibraryServices()
@@ -16,11 +23,7 @@ quill::LibraryBrowserServices partLibraryServices()
     quill::LibraryBrowserServices s;
     s.folder = g_folders.libraryFolder;
     s.extension = ".CON";
-    s.listParts = [](const std::string& library) {
-        std::vector<std::string> names;
-        FillLibraryPartList(names, library, false);
-        return names;
-    };
+    s.listParts = PartNamesOf;
     s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
         return SearchLibraryParts(library, text, lines, mode);
     };

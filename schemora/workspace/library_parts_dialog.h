@@ -4,8 +4,14 @@
 
 #include "common/library_browser.h"
 
+#include <string>
+#include <vector>
+
 // The library and part chosen last (the library starts as "Device").
 extern quill::LibraryChoiceState g_libraryChoice;
+
+// The part names of a library of the library folder, as the library dialogs list them.
+std::vector<std::string> PartNamesOf(const std::string& library);
 
 class CLibPartsDlg : public quill::LibraryBrowserDlg {
 public:

@@ -10,22 +10,6 @@ PackageTables g_packages;
 
 namespace {
 
-// The objects of package n as a range of indexes into the package store, clipped to the store.
-struct IndexRange {
-    int first = 1;
-    int end = 1;
-};
-
-IndexRange packageObjects(int n)
-{
-    if (n < 1 || n > g_packages.count)
-        return {};
-    const PackageDef& def = g_packages.defs[n];
-    const int first = std::clamp(def.firstObject(), 1, kPackageStoreSize);
-    const int end = std::clamp(first + std::max(def.objectCount(), 0), first, kPackageStoreSize);
-    return {first, end};
-}
-
 struct Box {
     int32_t minX = 60000, minY = 60000, maxX = -60000, maxY = -60000;
     void add(int64_t x, int64_t y)
@@ -81,6 +65,16 @@ void addObject(Box& box, const BoardObject& o)
 }
 
 }  // namespace
+
+PackageRecords PackageRecordsOf(int n)
+{
+    if (n < 1 || n > std::min(g_packages.count, kMaxPackages))
+        return {};
+    const PackageDef& def = g_packages.defs[static_cast<size_t>(n)];
+    const int first = std::clamp(def.firstObject(), 1, kPackageStoreSize);
+    const int end = std::clamp(first + std::max(def.objectCount(), 0), first, kPackageStoreSize);
+    return {first, end};
+}
 
 void ClearPackageObjects()
 {
@@ -155,7 +149,7 @@ void ComputePartExtent(int n)
     g_packages.layerMarker = -1;
     if (n < 1 || n > std::min(g_packages.count, kMaxPackages))
         return;
-    const IndexRange range = packageObjects(n);
+    const PackageRecords range = PackageRecordsOf(n);
     Box box;
     for (int i = range.first; i < range.end; ++i)
         addObject(box, g_packages.objects[i]);
@@ -167,7 +161,7 @@ void ComputePartExtent(int n)
 
 void AttachPinLabels(int n)
 {
-    const IndexRange range = packageObjects(n);
+    const PackageRecords range = PackageRecordsOf(n);
     for (int p = range.first; p < range.end; ++p) {
         BoardObject& pad = g_packages.objects[p];
         if (pad.kind() != kKindPad)

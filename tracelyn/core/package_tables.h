@@ -76,6 +76,13 @@ int DropUnusedPackages(std::span<const BoardParts> boards);
 // 1..count index of the first loaded package whose name equals name exactly, or 0.
 int FindLoadedPackage(std::string_view name);
 
+// The store records [first, end) of loaded package n; empty (first == end) when n is not one.
+struct PackageRecords {
+    int first = 1;
+    int end = 1;
+};
+PackageRecords PackageRecordsOf(int n);
+
 // Name of package n, empty when n is not a loaded package.
 std::string_view PackageNameOf(int n);
 

@@ -397,6 +397,13 @@ void CEditSetupDlg::OnOK()
 
 quill::LibraryChoiceState g_packageChoice{"Standard", {}};
 
+std::vector<std::string> PackageNamesOf(const std::string& library)
+{
+    std::vector<std::string> names;
+    FillLibraryPartList(library, names);
+    return names;
+}
+
 namespace {
 
 quill::LibraryBrowserServices packageLibraryServices()
@@ -404,11 +411,7 @@ quill::LibraryBrowserServices packageLibraryServices()
     quill::LibraryBrowserServices s;
     s.folder = g_boardFolders.libraryFolder;
     s.extension = ".CAT";
-    s.listParts = [](const std::string& library) {
-        std::vector<std::string> names;
-        FillLibraryPartList(library, names);
-        return names;
-    };
+    s.listParts = PackageNamesOf;
     s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
         return ListLibraryPackages(lines, library, text, mode);
     };

@@ -7,6 +7,7 @@
 #include "platform/app/dialog.h"
 
 #include <string>
+#include <vector>
 
 class CVariableGridDlg : public plat::Dialog {
 public:
@@ -93,6 +94,8 @@ public:
 // The package browser of the part tool over the catalogues of the package folder; OK ("Load
 // Part") loads the chosen package and makes it the current package.
 extern quill::LibraryChoiceState g_packageChoice;
+// The package names of a catalogue of the package folder, as the library dialogs list them.
+std::vector<std::string> PackageNamesOf(const std::string& library);
 class CLibPartsDlg : public quill::LibraryBrowserDlg {
 public:
     CLibPartsDlg();

@@ -38,11 +38,7 @@ bool loadedPackage(int n) { return n >= 1 && n <= std::min(g_packages.count, kMa
 // The pin sections (layers) of a loaded package: its section headers.
 int sectionCount(int n)
 {
-    if (!loadedPackage(n))
-        return 1;
-    const PackageDef& def = g_packages.defs[static_cast<size_t>(n)];
-    const int first = std::clamp(def.firstObject(), 1, kPackageStoreSize);
-    const int end = std::clamp(first + std::max(def.objectCount(), 0), first, kPackageStoreSize);
+    const auto [first, end] = PackageRecordsOf(n);
     int sections = 0;
     for (int i = first; i < end;) {
         const BoardObject& h = g_packages.objects[static_cast<size_t>(i)];
@@ -57,11 +53,7 @@ int sectionCount(int n)
 // The package's label placeholder (a text ending in '?' other than "p?"), if it has one.
 bool labelPlaceholder(int n, int32_t& x, int32_t& y)
 {
-    if (!loadedPackage(n))
-        return false;
-    const PackageDef& def = g_packages.defs[static_cast<size_t>(n)];
-    const int first = std::clamp(def.firstObject(), 1, kPackageStoreSize);
-    const int end = std::clamp(first + std::max(def.objectCount(), 0), first, kPackageStoreSize);
+    const auto [first, end] = PackageRecordsOf(n);
     for (int i = first; i < end; ++i) {
         const BoardObject& o = g_packages.objects[static_cast<size_t>(i)];
         const char* text = o.kind() == kKindText ? o.text() : nullptr;

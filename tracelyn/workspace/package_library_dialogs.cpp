@@ -2,6 +2,7 @@
 
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "resources/tracelyn/library_dialogs.h"
 #include "resources/tracelyn/library_ids.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
@@ -15,9 +16,6 @@
 namespace {
 
 constexpr int kScratchRecords = 4000;
-constexpr int kMaxTypedCatalogue = 60;
-constexpr int kMaxTypedPackage = 20;
-constexpr int kMaxTypedDestination = 20;
 
 // Points the current-store globals at a scratch store while a copy passes through them, and
 // puts them back however the copy ends.
@@ -69,11 +67,7 @@ quill::LibraryStoreServices packageStore()
     quill::LibraryStoreServices s;
     s.folder = g_boardFolders.libraryFolder;
     s.extension = ".CAT";
-    s.listParts = [](const std::string& library) {
-        std::vector<std::string> names;
-        FillLibraryPartList(library, names);
-        return names;
-    };
+    s.listParts = PackageNamesOf;
     s.writePart = [](const std::string& library, const std::string& part) {
         return RewriteLibrary(library, part, kRewriteReplace) == 1;
     };
@@ -86,10 +80,7 @@ quill::LibraryStoreServices packageStore()
 }  // namespace
 
 CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
-    : quill::LibrarySaveDlg(tly::kIddSaveLibraryPart,
-                            {.libraryEdit = tly::kIdcSaveLibraryName, .partEdit = tly::kIdcSavePartName,
-                             .maxTypedLibrary = kMaxTypedCatalogue, .maxTypedPart = kMaxTypedPackage},
-                            packageStore(), g_packageChoice, parent)
+    : quill::LibrarySaveDlg(tly::kIddSaveLibraryPart, SaveLibraryPartIds(), packageStore(), g_packageChoice, parent)
 {
 }
 
@@ -100,9 +91,6 @@ bool RunSaveLibraryPartDialog(plat::Wnd* parent)
 }
 
 CCopyLibPartDlg::CCopyLibPartDlg(plat::Wnd* parent)
-    : quill::LibraryCopyDlg(tly::kIddCopyLibraryPart,
-                            {.destination = tly::kIdcCopyDestination, .status = tly::kIdcCopyStatus,
-                             .copyButton = plat::kIdOk, .maxTypedLibrary = kMaxTypedDestination},
-                            packageStore(), g_packageChoice, parent)
+    : quill::LibraryCopyDlg(tly::kIddCopyLibraryPart, CopyLibraryPartIds(), packageStore(), g_packageChoice, parent)
 {
 }

@@ -9,6 +9,8 @@
 #include "resources/schemora/part_dialog_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/edit_state.h"
+#include "schemora/core/part_painter.h"
+#include "schemora/core/schemora_doc.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
@@ -68,11 +70,16 @@ TEST_F(EditPart, OkWritesTheWordsAndTheLabelAsOneUndoStep)
     placeOne("TTL", "7400");
     const int undoBefore = UndoDepth();
     std::map<std::string, std::string> shown;
+    int refused = 0;
     editWith([&](plat::Dialog& d) {
         for (unsigned id : {kIdcPartPrefix, kIdcPartOf, kIdcPartInstance, kIdcPartRotation, kIdcPartSymbolFile,
-                            kIdcPartModelFile, kIdcPartSimKind, kIdcPartPackage})
+                            kIdcPartModelFile, kIdcPartSimKind, kIdcPartPackage, kIdcPartValue})
             shown[std::to_string(id)] = d.GetDlgItemText(id);
+        // The drawing keeps a part by the library part its value names: a value that names
+        // none is refused before anything changes ("u" has become the micro sign).
         d.SetDlgItemText(kIdcPartValue, "10uF");
+        refused = d.PressButton(plat::kIdOk);
+        d.SetDlgItemText(kIdcPartValue, "TTL\\7402");
         d.SetDlgItemText(kIdcPartInstance, "9");    // beyond the package's four parts
         d.SetDlgItemText(kIdcPartRotation, "-450");
         d.CheckDlgButton(kIdcPartMirror, 1);
@@ -89,18 +96,31 @@ TEST_F(EditPart, OkWritesTheWordsAndTheLabelAsOneUndoStep)
     EXPECT_EQ(shown[std::to_string(kIdcPartModelFile)], "TTL.LIB");
     EXPECT_EQ(shown[std::to_string(kIdcPartSimKind)], "(Digital)");
     EXPECT_EQ(shown[std::to_string(kIdcPartPackage)], "None");
+    EXPECT_EQ(shown[std::to_string(kIdcPartValue)], "TTL\\7400");
+    EXPECT_EQ(refused, -1);
+    EXPECT_EQ(host.count("message box: No library part is named 10\xB5" "F\nThe value names the part the drawing keeps."), 1);
 
     const DrawObject& part = object(1);
     EXPECT_EQ(part.w[7], 2700 + 4096) << "-450 degrees is 270, mirrored";
     EXPECT_EQ(part.w[5], 3) << "the fourth part of the package, normal symbol, thru-hole, shown";
     EXPECT_NE(part.w[4] & (1 << 14), 0);
-    EXPECT_STREQ(part.text, "U:10\xB5" "F!SO14");
+    EXPECT_STREQ(part.text, "U:TTL\\7402!SO14");
+    EXPECT_EQ(SymbolOfInstance(part)->name, "TTL\\7402");
     EXPECT_EQ(UndoDepth(), undoBefore + 1);
+
+    const std::string path = folder.file("edited.pic");
+    ASSERT_TRUE(doc()->OnSaveDocument(path));
 
     // Undo gives the part back as it was.
     ASSERT_TRUE(key('Z', true));
     EXPECT_EQ(object(1).w[7], 0);
     EXPECT_STREQ(object(1).text, "U:TTL\\7400");
+
+    // The drawing read again finds the edited part, its package kept.
+    ASSERT_TRUE(doc()->OnOpenDocument(path));
+    ASSERT_TRUE(object(1).isPart());
+    EXPECT_STREQ(object(1).text, "U:TTL\\7402!SO14");
+    EXPECT_EQ(object(1).w[7], 2700 + 4096);
 }
 
 TEST_F(EditPart, InstanceSymbolAndPackageEdgeCases)
@@ -111,13 +131,13 @@ TEST_F(EditPart, InstanceSymbolAndPackageEdgeCases)
         EXPECT_FALSE(d.GetDlgItem(kIdcPartSymbolFirst + 2)->IsWindowEnabled());
         d.SetDlgItemText(kIdcPartInstance, "0");   // below the first part
         d.PressButton(kIdcPartSymbolFirst + 1);
-        d.SetDlgItemText(kIdcPartValue, "");
         d.SetDlgItemText(kIdcPartRotation, "360");
+        d.CheckDlgButton(kIdcPartAlignBelow, 1);
         return d.PressButton(plat::kIdOk);
     });
     EXPECT_EQ(object(1).w[5], 8) << "instance 1 of symbol 2, thru-hole, shown";
     EXPECT_EQ(object(1).w[7], 3600);
-    EXPECT_STREQ(object(1).text, "LED");
+    EXPECT_STREQ(object(1).text, "LED:\\DEVICE\\LED");
 
     editWith([](plat::Dialog& d) {
         d.PressButton(kIdcPartSurface);
@@ -127,7 +147,7 @@ TEST_F(EditPart, InstanceSymbolAndPackageEdgeCases)
         d.CheckDlgButton(kIdcPartHide, 1);
         return d.PressButton(plat::kIdOk);
     });
-    EXPECT_STREQ(object(1).text, "LED:!SO8");
+    EXPECT_STREQ(object(1).text, "LED:\\DEVICE\\LED!SO8");
     EXPECT_EQ(object(1).w[5], 8 + 32 + 32768);
 
     // Cancel changes nothing, Reset included.
