@@ -143,7 +143,7 @@ plat::MenuResource PartEditorMenu()
                                  menuItem(kCmdEditorReGrid, "Re-&Grid"), menuSeparator(),
                                  menuItem(kCmdEditRedraw, "Re&draw\tEsc"), menuItem(kCmdEditUndo, "&Undo\tCtrl+Z"),
                                  menuItem(kCmdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V")}),
-             menuPopup("&View", {menuItem(kCmdCenter, "&Center\tF4"),
+             menuPopup("&View", {menuItem(kCmdEditorDrawToFit, "&Draw to Fit"), menuItem(kCmdCenter, "&Center\tF4"),
                                  menuItem(kCmdEditorZoomIn, "Zoom &In\tPgUp"),
                                  menuItem(kCmdEditorZoomOut, "Zoom &Out\tPgDn"), menuPopup("&Scale", scale)}),
              menuPopup("&Setup", {menuPopup("&Grid", {menuItem(kCmdGridFirst, "1/10 grid"),
