@@ -17,6 +17,7 @@
 #include "schemora/core/edit_state.h"
 #include "schemora/core/hit_testing.h"
 #include "schemora/core/mouse_edit.h"
+#include "schemora/core/object_extents.h"
 #include "schemora/core/object_scaling.h"
 #include "schemora/core/part_pin_sync.h"
 #include "schemora/core/selection_transforms.h"
@@ -26,8 +27,10 @@
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/frame_toolbar_table.h"
 #include "schemora/workspace/hidden_pins_dialog.h"
+#include "schemora/workspace/library_selective_edit_dialog.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -78,6 +81,7 @@ void CPartEditorDlg::registerCommands()
     onCommand(kCmdEditPaste, &CPartEditorDlg::OnEditPaste);
     onCommand(kCmdReGrid, &CPartEditorDlg::OnReGrid);
     onCommand(scm::kCmdCenter, &CPartEditorDlg::OnCenter);
+    onCommand(kCmdEditorDrawToFit, &CPartEditorDlg::OnDrawToFit);
     onCommandRange(kCmdEditorZoomIn, kCmdEditorZoomOut, &CPartEditorDlg::OnZoom);
     onCommandRange(kCmdScaleFirst, kCmdScaleFirst + kScaleCommandCount - 1, &CPartEditorDlg::OnScale);
     onUpdateCommandUIRange(kCmdScaleFirst, kCmdScaleFirst + kScaleCommandCount - 1, &CPartEditorDlg::OnUpdateScale);
@@ -106,6 +110,7 @@ void CPartEditorDlg::registerCommands()
     onNotify(kIdcEditorComments, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onNotify(kIdcEditorPackage, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onCommand(kIdcEditorHiddenPins, &CPartEditorDlg::OnHiddenPins);
+    onCommand(kCmdEditorSelectiveEditing, &CPartEditorDlg::OnSelectiveEditDialog);
     onNotify(kIdcEditorPartsPerPackage, plat::kCbnSelChange, &CPartEditorDlg::OnPartsPerPackage);
     addCommand(kIdcEditorAdvanced, kIdcEditorAdvanced, [this](unsigned) {
         OnAdvanced();
@@ -250,6 +255,30 @@ void CPartEditorDlg::OnCenter()
     InvalidatePartArea();
 }
 
+// The whole part in view: centred on the extent of its objects at the largest scale that holds
+// it in the drawing area.
+void CPartEditorDlg::OnDrawToFit()
+{
+    g_current.count = objectCount_;
+    std::optional<plat::Rect> extent;
+    for (int i = 1; i <= objectCount_; ++i)
+        if (store_[i].type() != kObjDeleted) {
+            const plat::Rect r = GetObjectExtent(i).normalized();
+            extent = extent ? UnionRect(*extent, r) : r;
+        }
+    if (!extent)
+        return;
+    ResetEditInteraction();
+    const plat::Rect area = GetDlgItem(scm::kIdcEditorArea)->clientRect();
+    int scale = 0;
+    for (int s = kEditorMaxScaleIndex; s > 0 && scale == 0; --s)
+        if (extent->width() <= area.width() * ZoomDivisorOf(s) && extent->height() <= area.height() * ZoomDivisorOf(s))
+            scale = s;
+    g_current.viewCentreX = ClampViewCentre((static_cast<long long>(extent->left) + extent->right) / 2);
+    g_current.viewCentreY = ClampViewCentre((static_cast<long long>(extent->top) + extent->bottom) / 2);
+    applyScale(scale);
+}
+
 void CPartEditorDlg::OnZoom(unsigned id)
 {
     ResetEditInteraction();
@@ -341,6 +370,17 @@ void CPartEditorDlg::OnSelectiveEdit(unsigned id)
     SetSelectiveEditSwitches(id);
     g_selection.filterId = static_cast<int>(id);
     SetStatusLine(0, std::string("Selected edit ") + SelectiveEditWord(id) + " only");
+    g_editState.CurrentTool = kToolSelect;
+}
+
+void CPartEditorDlg::OnSelectiveEditDialog()
+{
+    if (g_selection.bandShown)
+        return;
+    CLibSelEditDlg dialog(this);
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    g_selection.filterId = static_cast<int>(dialog.mode());
     g_editState.CurrentTool = kToolSelect;
 }
 

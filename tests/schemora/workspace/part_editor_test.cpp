@@ -16,6 +16,7 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/mouse_edit.h"
+#include "common/editor_view_steps.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/sheet_mapping.h"
 #include "schemora/core/symbol_elements.h"
@@ -248,6 +249,20 @@ TEST_F(PartEditorTest, ZoomStopsAtBothEndsAndClosingUnchangedAsksNothing)
         EXPECT_EQ(h.e.GetDlgItem(kIdcEditorZoom)->GetCurSel(), 0);
         h.e.ChooseDlgItem(kIdcEditorGrid, 1);
         EXPECT_EQ(g_current.gridStep, 10);
+        // Draw to Fit centres the part and takes the largest scale that shows all of it.
+        const auto fitShows = [&](std::initializer_list<plat::Point> points) {
+            h.command(kCmdEditorDrawToFit);
+            const plat::Rect area = h.area.clientRect();
+            for (const plat::Point q : points) {
+                const plat::Point p = h.pixel(q.x, q.y);
+                EXPECT_TRUE(p.x >= area.left && p.x < area.right && p.y >= area.top && p.y < area.bottom) << q.x << "," << q.y;
+            }
+            return g_current.zoomIndex;
+        };
+        EXPECT_EQ(fitShows({{-1000, -700}, {-1000, -650}}), kEditorMaxScaleIndex) << "the two texts fit at 500%";
+        drawTwoPinPart(h);
+        EXPECT_LT(fitShows({{-1000, -700}, {-400, -100}, {400, 100}}), kEditorMaxScaleIndex);
+        h.e.SetModified(false);
         h.command(kCmdEditorClose);
         EXPECT_EQ(h.e.modalResult(), plat::kIdOk);
     });
@@ -279,6 +294,31 @@ TEST_F(PartEditorTest, NewPartClearsOnlyAfterASaveOrNo)
         EXPECT_FALSE(h.e.isModified());
         h.command(kCmdEditorClose);
     });
+}
+
+TEST_F(PartEditorTest, SelectiveEditingChoosesTheKindsTheSelectionTakes)
+{
+    runEditor([&](EditorHand& h) {
+        host.answerDialog([](plat::Dialog& d) {
+            d.PressButton(kIdcSelEditNone);
+            EXPECT_EQ(d.IsDlgButtonChecked(kCmdSelEditText + 2), 0);
+            d.PressButton(kCmdSelEditText + 1);   // dots only
+            return d.PressButton(plat::kIdOk);
+        });
+        h.command(kCmdEditorSelectiveEditing);
+        EXPECT_EQ(g_selection.filterId, static_cast<int>(kCmdSelEditDots));
+        EXPECT_EQ(g_editFilter.on[1], 1);
+        EXPECT_EQ(g_editFilter.on[2], 0);
+        host.answerDialog([](plat::Dialog& d) {
+            d.PressButton(kCmdSelEditAll);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.command(kCmdEditorSelectiveEditing);
+        EXPECT_EQ(g_selection.filterId, static_cast<int>(kCmdSelEditAll)) << "several kinds: all objects mode";
+        EXPECT_EQ(g_editFilter.on[2], 1);
+        h.command(kCmdEditorClose);
+    });
+    g_editFilter = EditFilter{};
 }
 
 TEST_F(PartEditorTest, ReferenceLettersArePlainCapitalsWithoutP)
