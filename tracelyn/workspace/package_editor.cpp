@@ -299,6 +299,7 @@ void CLibPartEditorDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
     FillWorkAreaBackground(dc, WorkAreaFillColor());
     DrawBoard(dc);
     drawPinNumbers(dc);
+    updateScrollBars();
     // The hint stands in view units, beside the library origin of a new part's view.
     if (hint().visible)
         DrawFontText(dc, hint().x, hint().y, hint().text, kHintSizeWord, 0, RoleColor(kRoleHighlight), 0);

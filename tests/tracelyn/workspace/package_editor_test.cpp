@@ -309,3 +309,25 @@ TEST_F(PackageEditorTest, LibraryPadSetupKeepsOtherObjectsWhole)
 }
 
 }  // namespace
+
+namespace {
+
+// The scroll bars move the view once the scroll ends, and follow it when the editor paints.
+TEST_F(PackageEditorTest, ScrollBarsMoveTheView)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        plat::Control* bar = editor.GetDlgItem(kIdcEditorHScroll);
+        editor.GetDlgItem(kIdcEditorDrawingArea)->RedrawWindow();
+        const int before = bar->GetPos();
+        const int32_t originX = g_board.viewOriginX;
+        bar->scroll(plat::kSbPageRight);
+        EXPECT_GT(g_board.viewOriginX, originX);
+        editor.GetDlgItem(kIdcEditorDrawingArea)->RedrawWindow();
+        EXPECT_EQ(bar->GetPos(), before + 50);
+        const int32_t originY = g_board.viewOriginY;
+        editor.GetDlgItem(kIdcEditorVScroll)->scroll(plat::kSbLineUp);
+        EXPECT_LT(g_board.viewOriginY, originY);
+    });
+}
+
+}  // namespace
