@@ -60,12 +60,6 @@ void CLibPartEditorDlg::scroll(int axis, unsigned code, unsigned pos)
     const int line = axis == 0 ? std::max(kScrollExtent / 400, 1) : kScrollExtent / 40;
     const int page = kScrollExtent / 20;
     switch (code) {
-    case plat::kSbLineLeft: pending -= line; break;
-    case plat::kSbLineRight: pending += line; break;
-    case plat::kSbPageLeft: pending -= page; break;
-    case plat::kSbPageRight: pending += page; break;
-    case plat::kSbThumbPosition:
-    case plat::kSbThumbTrack: pending = static_cast<int>(pos); break;
     case plat::kSbEndScroll: {
         pending = std::clamp(pending, 0, kScrollExtent);
         const int32_t origin = OriginOfScrollPosition(pending, scrollSpan(axis), kScrollExtent);
@@ -78,6 +72,7 @@ void CLibPartEditorDlg::scroll(int axis, unsigned code, unsigned pos)
         break;
     }
     default:
+        pending = NextScrollPosition(pending, code, pos, line, page);
         break;
     }
 }
