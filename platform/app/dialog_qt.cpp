@@ -25,6 +25,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
@@ -91,8 +92,12 @@ public:
             addDialogBars(d, this, *t);
         d.controlChangedHook = [this](Control& c) { refresh(c); };
         wndState(d).widget = this;
-        if (t && t->maximized)
+        if (t && t->maximized) {
+            // Without a window manager to maximise it, the window still takes the screen.
+            if (const QScreen* s = screen())
+                resize(s->availableGeometry().size());
             setWindowState(windowState() | Qt::WindowMaximized);
+        }
     }
 
     void refresh(Control& c)

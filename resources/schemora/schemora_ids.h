@@ -7,7 +7,6 @@ enum : unsigned {
     // Resources
     kIdrMainFrame = 128,        // main frame's menu, icon, accelerators; string "Schemora"
     kIdrDrawingType = 129,      // document template: child frames' menu and the document string
-    kIdrHelpMenu = 264,
 
     // Dialogs
     kIddNetlist = 102,

@@ -15,6 +15,7 @@
 #include "resources/schemora/general_setup_resources.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/image_resources.h"
+#include "resources/schemora/part_editor_resources.h"
 #include "resources/schemora/view_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
@@ -74,6 +75,7 @@ plat::MenuItem utilitiesMenu()
                                                         menuItem(kCmdDesignRules, "&Design Rules")});
     AddUtilitiesItems(utilities);
     AddCopyLibraryPartsItem(utilities);
+    utilities.items.push_back(plat::menuItem(kCmdNewLibraryPart, "New &Library Part..."));
     return utilities;
 }
 
@@ -253,5 +255,6 @@ void registerSchemoraResources()
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     set.images = ImageResources();
     set.commandImages = CommandImages();
+    AddPartEditorResources(set);
     plat::registerResources(std::move(set));
 }

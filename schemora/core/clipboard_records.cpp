@@ -12,6 +12,12 @@ constexpr int kRecordWords = 8;
 constexpr int kMinPolygonPoints = 3;
 constexpr int kTextLineLimit = 200;
 constexpr std::size_t kTextLineKept = 180;
+// A part editor's terminal (a line with a pin text) carries its pin text, label and their
+// anchors (words 11-22) behind its record, marked by this bit of the type word.
+constexpr int32_t kTerminalRecordFlag = 0x100000;
+constexpr int kFirstTerminalWord = 11, kLastTerminalWord = 22;
+
+bool carriesPinText(const DrawObject& o) { return o.type() == kObjLine && (o.w[13] & 0xFF) != 0; }
 
 // The name a placed part is copied under: the part of its text after the first ':' and its
 // symbol's name, or the symbol's name alone.
@@ -41,9 +47,12 @@ void writeRecord(ClipboardBlockWriter& out, const DrawObject& o)
 {
     for (const int word : {0, 1})
         out.word(o.w[static_cast<std::size_t>(word)]);
-    out.word(recordTypeWord(o));
+    out.word(recordTypeWord(o) | (carriesPinText(o) ? kTerminalRecordFlag : 0));
     for (const int word : {2, 3, 5, 7, 6})
         out.word(o.w[static_cast<std::size_t>(word)]);
+    if (carriesPinText(o))
+        for (int word = kFirstTerminalWord; word <= kLastTerminalWord; ++word)
+            out.word(o.w[static_cast<std::size_t>(word)]);
     const int type = o.type();
     if (type == kObjText) {
         out.string(o.text ? o.text : "");
@@ -93,13 +102,17 @@ bool readRecord(ClipboardBlockReader& in, ClipboardObject& o, bool& keep)
     o.words = {};
     o.words[0] = r[0];
     o.words[1] = r[1];
-    o.words[4] = type == kClipboardPartType ? (r[2] & ~0xFF) | kObjPart : r[2];
+    o.words[4] = type == kClipboardPartType ? (r[2] & ~0xFF) | kObjPart : r[2] & ~kTerminalRecordFlag;
     o.words[2] = r[3];
     o.words[3] = r[4];
     o.words[5] = r[5];
     o.words[7] = r[6];
     o.words[6] = r[7];
     keep = true;
+    if (type == kObjLine && (r[2] & kTerminalRecordFlag) != 0)
+        for (int word = kFirstTerminalWord; word <= kLastTerminalWord; ++word)
+            if (!in.word(o.words[static_cast<std::size_t>(word)]))
+                return false;
     if (type == kObjText || type == kClipboardPartType)
         return in.string(o.text, kClipboardMaxString);
     if (type != kObjPolygon)

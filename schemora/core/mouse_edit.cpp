@@ -50,6 +50,7 @@ NewObjectKind kindOfTool(int tool)
     case kToolRoundRect: return {kObjRoundRect, true};
     case kToolTriangle: return {kObjTriangle, true};
     case kToolLine: return {kObjLine, true};
+    case kToolTerminal: return {kObjLine, true};
     case kToolEllipse: return {kObjEllipse, true};
     case kToolDot: return {kObjDot, false};
     case kToolArc: return {kObjArc, true};
@@ -84,7 +85,7 @@ void fillDefaults(DrawObject& o, int tool, plat::Point p)
     o.w[6] = g_settings.width;
     o.w[4] = 1024 * layer + kind.type;
     switch (tool) {
-    case kToolLine: o.w[2] = p.x; o.w[3] = p.y; break;
+    case kToolLine: case kToolTerminal: o.w[2] = p.x; o.w[3] = p.y; break;
     case kToolArrow:
         o.w[2] = p.x;
         o.w[3] = p.y;
@@ -128,8 +129,8 @@ void followCursor(DrawObject& o, int tool, plat::Point p)
     const int dx = p.x - g_mouseEdit.pressDrawX, dy = p.y - g_mouseEdit.pressDrawY;
     switch (tool) {
     case kToolDot: case kToolPart: o.w[0] = p.x; o.w[1] = p.y; break;
-    case kToolArrow: case kToolLine:
-        if (g_settings.limit != 0) {
+    case kToolArrow: case kToolLine: case kToolTerminal:
+        if (g_settings.limit != 0 || tool == kToolTerminal) {
             if (std::abs(dy) < std::abs(dx)) { o.w[2] = p.x; o.w[3] = g_mouseEdit.pressDrawY; }
             else { o.w[2] = g_mouseEdit.pressDrawX; o.w[3] = p.y; }
         } else {
@@ -238,7 +239,7 @@ void toolPress(plat::Dc& dc, int tool)
         MarkSignalText(dc);
         return;
     }
-    if (tool == kToolNone || !isDrawingTool(tool))
+    if (tool == kToolNone || !isDrawingTool(tool) || (tool == kToolTerminal && !thePartEditor))
         return;
     if (tool == kToolPart && (g_partSymbols.current < 1 || g_partSymbols.current > kMaxPlaceableSymbol))
         return;
@@ -350,6 +351,15 @@ void settle(plat::Dc& dc, int tool)
         dropNewObject();
         if (pressAgain || sameAsLastRelease)
             g_editState.CurrentTool = kToolSelect;
+        return;
+    }
+    if (tool == kToolTerminal) {
+        // The pin table may refuse the pin (full): the terminal goes with it.
+        if (!NameNewTerminal(n)) {
+            dropNewObject();
+            return;
+        }
+        RedrawEditWindow();
         return;
     }
     DrawObjectInMode(dc, n, kModeCopy);

@@ -30,6 +30,7 @@ enum ToolId : int {
     kToolAutoText = 240,
     kToolMark = 602,
     kToolFit = 5001,
+    kToolTerminal = 32915,      // the part editor's pin: a line held orthogonal, numbered at release
 };
 
 inline constexpr int kMouseDown = 1;

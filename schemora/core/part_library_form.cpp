@@ -75,8 +75,10 @@ OwnedElements LibraryElementsOfEditorPart(std::span<const DrawObject> records, c
             continue;
         if (i == kRecordReference)
             out.add(placeholder(o, fields.reference + "?"));
-        else if (i == kRecordName)
-            out.add(placeholder(o, "p?"));
+        else if (i == kRecordName) {
+            if (fields.namePlaceholder)
+                out.add(placeholder(o, "p?"));
+        }
         else if (IsTerminal(o))
             addTerminal(out, o);
         else
@@ -88,6 +90,15 @@ OwnedElements LibraryElementsOfEditorPart(std::span<const DrawObject> records, c
         out.add(textAt(x, y - 100, 0, "%package " + fields.package));
     if (!fields.comment.empty())
         out.add(textAt(x, y - 150, 0, ";" + fields.comment));
+    if (fields.partsPerPackage > 1)
+        out.add(textAt(x, y - 200, 0, "p=" + std::to_string(fields.partsPerPackage)));
+    static constexpr const char* kHiddenPinKeys[] = {"v=", "g=", "v+=", "v-="};
+    int line = 1;
+    for (const auto& [type, text] : fields.hiddenPins) {
+        const int key = type - kFirstHiddenPowerPinType;
+        if (key >= 0 && key < 4)
+            out.add(textAt(x, y - 200 - 50 * line++, 0, kHiddenPinKeys[key] + text));
+    }
     return out;
 }
 

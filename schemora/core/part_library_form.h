@@ -9,12 +9,18 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct PartAttributeFields {
     std::string reference = "U";   // designator letters
     std::string package;
     std::string comment;
+    // Hidden power pins: type 11 "v=", 12 "g=", 13 "v+=", 14 "v-=", and the pin text (number,
+    // optionally "," and its name) that follows the key.
+    std::vector<std::pair<int, std::string>> hiddenPins;
+    int partsPerPackage = 1;       // "p=" written when above 1
+    bool namePlaceholder = true;   // record 2 goes out as "p?" (a stored part may have none)
 };
 
 // Elements that own their word-10 data and free it when they go.

@@ -111,3 +111,51 @@ bool PartPinTable::RemovePartPin(std::string_view pinText)
     pins_.erase(match);
     return true;
 }
+
+bool PartPinTable::RemoveHiddenPowerPin(std::string_view pinText)
+{
+    const std::string number = SplitPinText(pinText, 0);
+    const auto match = std::find_if(pins_.begin(), pins_.end(), [&](const EditorPin& p) {
+        return p.number == number && p.type >= kFirstHiddenPowerPinType;
+    });
+    if (match == pins_.end()) {
+        plat::MessageBox("No replacement!");
+        return false;
+    }
+    pins_.erase(match);
+    return true;
+}
+
+bool PartPinTable::RenumberTerminalPin(int objectIndex, std::string_view pinText)
+{
+    const std::string number = SplitPinText(pinText, 0);
+    const auto own = std::find_if(pins_.begin(), pins_.end(), [&](const EditorPin& p) { return p.terminal[0] == objectIndex; });
+    if (own == pins_.end() || number.empty())
+        return false;
+    if (own->number != number &&
+        std::any_of(pins_.begin(), pins_.end(), [&](const EditorPin& p) { return p.number == number; })) {
+        plat::MessageBox("Warning: this pin is already defined");
+        return false;
+    }
+    own->number = number;
+    own->name = SplitPinText(pinText, 1);
+    SortPinsByNumber();
+    return true;
+}
+
+void PartPinTable::SetPinLabelAndType(int objectIndex, std::string_view label, int type)
+{
+    for (EditorPin& p : pins_)
+        if (p.terminal[0] == objectIndex) {
+            p.label = firstChars(label, kPinLabelChars);
+            p.type = type;
+        }
+}
+
+int PartPinTable::PinTypeOfTerminal(int objectIndex) const
+{
+    for (const EditorPin& p : pins_)
+        if (p.terminal[0] == objectIndex)
+            return p.type;
+    return 0;
+}

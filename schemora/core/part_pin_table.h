@@ -57,6 +57,18 @@ public:
     std::vector<int> RemovePartPinOfTerminal(int objectIndex, int variant);
     // Removes the first record with the number of pinText; "No replacement!" when none.
     bool RemovePartPin(std::string_view pinText);
+    // Gives the pin that terminal objectIndex carries in variant 0 the number and name of
+    // pinText: its record moves to the new number (no record stays behind under the old one).
+    // A number another pin has already is refused with "Warning: this pin is already defined".
+    // False when nothing changed.
+    bool RenumberTerminalPin(int objectIndex, std::string_view pinText);
+    // Sets label and type of the pin terminal objectIndex carries in variant 0.
+    void SetPinLabelAndType(int objectIndex, std::string_view label, int type);
+    // The type of the pin terminal objectIndex carries in variant 0, 0 when none.
+    int PinTypeOfTerminal(int objectIndex) const;
+    // Removes the hidden power pin with the number of pinText, never a drawn terminal's pin of
+    // the same number; "No replacement!" when there is none.
+    bool RemoveHiddenPowerPin(std::string_view pinText);
     // Makes the table what the drawn terminals of slots 1..count say (after an undo, which
     // brings back or takes away terminals): one record per number drawn in variant 0, linked
     // to the terminals of later variants with the same number; hidden power pins and the type

@@ -10,16 +10,21 @@
 
 #include <algorithm>
 #include <array>
-
-namespace {
+#include <memory>
+#include <utility>
 
 struct UndoRingState {
     std::array<DrawUndoEntry, kUndoSteps> ring;
     int index = 0;      // the slot the next step uses
     int depth = 0;
-    UndoRefreshHook refresh = nullptr;
 };
-UndoRingState g_undo;
+
+namespace {
+
+std::unique_ptr<UndoRingState> g_ring = std::make_unique<UndoRingState>();
+UndoRefreshHook g_refresh = nullptr;
+
+UndoRingState& ringState() { return *g_ring; }
 
 // Only these words of a record are captured and restored; the sheet (23) and the pin and
 // label texts of words 13-15 and 18-22 stay as they are.
@@ -29,7 +34,7 @@ const DrawObject* currentStore() { return g_current.objects.empty() ? nullptr : 
 
 DrawUndoEntry& nextEntry()
 {
-    DrawUndoEntry& e = g_undo.ring[static_cast<size_t>(g_undo.index)];
+    DrawUndoEntry& e = ringState().ring[static_cast<size_t>(ringState().index)];
     e.clear();
     e.store = currentStore();
     return e;
@@ -37,15 +42,15 @@ DrawUndoEntry& nextEntry()
 
 void advance()
 {
-    g_undo.index = (g_undo.index + 1) % kUndoSteps;
-    g_undo.depth = std::min(g_undo.depth + 1, kUndoSteps);
+    ringState().index = (ringState().index + 1) % kUndoSteps;
+    ringState().depth = std::min(ringState().depth + 1, kUndoSteps);
 }
 
 DrawUndoEntry& takeLast()
 {
-    g_undo.index = (g_undo.index + kUndoSteps - 1) % kUndoSteps;
-    --g_undo.depth;
-    return g_undo.ring[static_cast<size_t>(g_undo.index)];
+    ringState().index = (ringState().index + kUndoSteps - 1) % kUndoSteps;
+    --ringState().depth;
+    return ringState().ring[static_cast<size_t>(ringState().index)];
 }
 
 void markModified()
@@ -81,8 +86,8 @@ void undoAppended(const DrawUndoEntry& e)
     g_editState.selectionCount = 0;
     markModified();
     // Dots of older wires that ended the array went with it: recompute them.
-    if (autoDots && g_undo.refresh)
-        g_undo.refresh();
+    if (autoDots && g_refresh)
+        g_refresh();
 }
 
 bool slotsValid(const DrawUndoEntry& e)
@@ -108,8 +113,8 @@ void undoChanged(DrawUndoEntry& e)
     }
     g_editState.selectionCount = 0;
     markModified();
-    if (g_settings.AutoDots != 0 && g_undo.refresh)
-        g_undo.refresh();
+    if (g_settings.AutoDots != 0 && g_refresh)
+        g_refresh();
 }
 
 }  // namespace
@@ -156,9 +161,9 @@ void PushUndoSnapshot()
 
 void AddToLastUndoSnapshot(int index)
 {
-    if (g_undo.depth == 0 || index < 1 || index > g_current.count)
+    if (ringState().depth == 0 || index < 1 || index > g_current.count)
         return;
-    DrawUndoEntry& e = g_undo.ring[static_cast<size_t>((g_undo.index + kUndoSteps - 1) % kUndoSteps)];
+    DrawUndoEntry& e = ringState().ring[static_cast<size_t>((ringState().index + kUndoSteps - 1) % kUndoSteps)];
     if (e.kind != 2 || e.store != currentStore())
         return;
     if (std::any_of(e.slots.begin(), e.slots.end(), [index](const DrawUndoEntry::Slot& s) { return s.index == index; }))
@@ -169,14 +174,14 @@ void AddToLastUndoSnapshot(int index)
 
 void WithdrawLastUndoStep()
 {
-    if (g_undo.depth == 0)
+    if (ringState().depth == 0)
         return;
     takeLast().clear();
 }
 
 bool UndoLastStep()
 {
-    if (g_undo.depth == 0)
+    if (ringState().depth == 0)
         return false;
     DrawUndoEntry& e = takeLast();
     if (e.store != currentStore()) {
@@ -192,14 +197,18 @@ bool UndoLastStep()
     return true;
 }
 
-int UndoDepth() { return g_undo.depth; }
+int UndoDepth() { return ringState().depth; }
 
 void ClearUndoRing()
 {
-    for (DrawUndoEntry& e : g_undo.ring)
+    for (DrawUndoEntry& e : ringState().ring)
         e.clear();
-    g_undo.index = 0;
-    g_undo.depth = 0;
+    ringState().index = 0;
+    ringState().depth = 0;
 }
 
-void SetUndoRefreshHook(UndoRefreshHook hook) { g_undo.refresh = hook; }
+void SetUndoRefreshHook(UndoRefreshHook hook) { g_refresh = hook; }
+
+SetAsideUndoRing::SetAsideUndoRing() : saved_(std::exchange(g_ring, std::make_unique<UndoRingState>())) {}
+
+SetAsideUndoRing::~SetAsideUndoRing() { g_ring = std::move(saved_); }

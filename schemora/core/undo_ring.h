@@ -9,6 +9,7 @@
 
 #include "schemora/core/draw_object.h"
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -55,6 +56,21 @@ bool UndoLastStep();
 int UndoDepth();
 // Empties the ring (a new or reloaded drawing cannot be undone into the previous one).
 void ClearUndoRing();
+// The ring of the drawing beneath an editor that keeps its own steps (the part editor): set
+// aside while the editor runs on an empty ring, given back when it ends, and the editor's steps
+// freed with it.
+struct UndoRingState;
+class SetAsideUndoRing {
+public:
+    SetAsideUndoRing();
+    ~SetAsideUndoRing();
+    SetAsideUndoRing(const SetAsideUndoRing&) = delete;
+    SetAsideUndoRing& operator=(const SetAsideUndoRing&) = delete;
+
+private:
+    std::unique_ptr<UndoRingState> saved_;
+};
+
 // Called after a kind-1 undo took objects back, so junction dots can be recomputed; null: none.
 using UndoRefreshHook = void (*)();
 void SetUndoRefreshHook(UndoRefreshHook hook);

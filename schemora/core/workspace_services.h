@@ -1,7 +1,7 @@
 #pragma once
 // Services the drawing core calls in the schematic workspace (the main frame, the child
 // frames, the parts bin and the part editor). The workspace defines them; the few that belong
-// to workspace parts not built yet are stand-ins in workspace_services_stub.cpp.
+// to workspace parts not built yet are defined there as well.
 
 #include <memory>
 #include <string>
@@ -77,6 +77,10 @@ void SetPartEditorModified(CPartEditorDlg* editor);
 // Shows text in the editor's own status line 0 or 1; SetStatusText calls it while the editor
 // is open.
 void SetPartEditorStatusLine(CPartEditorDlg* editor, int line, std::string_view text);
+// The terminal just drawn with the terminal tool at index (in the open editor's store): its pin
+// number ("?" in a later symbol), its pin record and its texts laid out against the body. False
+// when the pin table refuses it: the caller takes the terminal back.
+bool NameNewTerminal(int index);
 
 // ---- signal sources (schematic simulation) ----
 

@@ -13,5 +13,8 @@ std::span<const unsigned> SchematicHiddenToolBars();
 
 // Words of the selective-edit modes 710 to 723 in the status text "Selected edit %s only".
 const char* SelectiveEditWord(unsigned id);
+// The selective-editing switches of a mode: all for 710, none for 723 (nets are picked by their
+// wires), else the one kind of the id.
+void SetSelectiveEditSwitches(unsigned mode);
 // The mode of the Modify combo's position k (0 to 11).
 unsigned SelectiveEditModeOfComboPosition(int position);

@@ -3,13 +3,17 @@
 #include "schemora/workspace/main_frame.h"
 
 #include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
 #include "schemora/core/current_document.h"
+#include "schemora/core/workspace_services.h"
 #include "schemora/workspace/library_save_dialogs.h"
+#include "schemora/workspace/part_editor.h"
 
 void CMainFrame::registerLibraryCommands()
 {
     onCommand(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnSaveAsLibraryPart);
     onCommand(scm::kCmdCopyLibraryParts, &CMainFrame::OnCopyLibraryParts);
+    onCommand(scm::kCmdNewLibraryPart, &CMainFrame::OnNewLibraryPart);
     onUpdateCommandUI(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
@@ -26,4 +30,12 @@ void CMainFrame::OnCopyLibraryParts()
 {
     CCopyLibPartsDlg dialog(this);
     dialog.DoModal();
+}
+
+void CMainFrame::OnNewLibraryPart()
+{
+    // The editor lends the current-document values to its own store and gives them back when it
+    // closes: the drawing's count is never taken from the editor's.
+    RunNewLibraryPartEditor(this);
+    RedrawActiveFrame();
 }

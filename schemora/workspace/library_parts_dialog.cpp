@@ -4,6 +4,7 @@
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/part_library.h"
+#include "schemora/workspace/part_editor.h"
 
 quill::LibraryChoiceState g_libraryChoice{"Device", {}};
 
@@ -35,10 +36,9 @@ quill::LibraryBrowserServices partLibraryServices()
         return RewriteLibrary(library, part, kRewriteDelete) == 1;
     };
     s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
-    s.modify = [](const std::string&, const std::string&) {
-        // The library part editor is not part of this program yet.
-        plat::MessageBox("The part editor is not available yet.", plat::kMbIconInformation);
-        return false;
+    s.modify = [](const std::string& library, const std::string& part) {
+        RunLibraryPartEditor(nullptr, library, part);
+        return true;
     };
     return s;
 }

@@ -2,12 +2,14 @@
 
 #include "common/library_save_names.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/object_store.h"
 #include "schemora/core/part_library.h"
+#include "schemora/core/workspace_services.h"
 #include "schemora/workspace/library_parts_dialog.h"
 
 #include <optional>
@@ -85,7 +87,15 @@ private:
 
 // ---- Save Library Part ----
 
-CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent) : plat::Dialog(scm::kIddSaveLibraryPart, parent)
+CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
+    : CSaveLibPartDlg(parent, [](std::string_view library, std::string_view part) {
+          return RewriteLibrary(library, part, kRewriteAddOrReplace);
+      })
+{
+}
+
+CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent, PartWriter writer)
+    : plat::Dialog(scm::kIddSaveLibraryPart, parent), writer_(std::move(writer))
 {
     onNotify(scm::kIdcLibraryList, plat::kLbnSelChange, &CSaveLibPartDlg::OnLibraryChosen);
     onNotify(scm::kIdcPartList, plat::kLbnSelChange, &CSaveLibPartDlg::OnPartChosen);
@@ -148,8 +158,11 @@ void CSaveLibPartDlg::OnOK()
         plat::MessageBox(*refusal);
         return;
     }
+    const bool existing = listedLibrary(GetDlgItem(scm::kIdcLibraryList), std::get<std::string>(library)).has_value();
     if (!writePart(std::get<std::string>(library), std::get<std::string>(part)))
         return;
+    if (existing)
+        offerReload(baseName(std::get<std::string>(library)) + "\\" + std::get<std::string>(part));
     g_libraryChoice.library = baseName(std::get<std::string>(library));
     g_libraryChoice.part = std::get<std::string>(part);
     EndDialog(plat::kIdOk);
@@ -163,9 +176,24 @@ bool CSaveLibPartDlg::writePart(const std::string& libraryFile, const std::strin
             plat::MessageBox(quill::kMsgLibraryProtected);
             return false;
         }
-        return RewriteLibrary(baseName(*listed), part, kRewriteAddOrReplace) == 1;
+        return writer_(baseName(*listed), part) == 1;
     }
-    return NewPartLibrary(libraryFile) == 1 && RewriteLibrary(baseName(libraryFile), part, kRewriteAddOrReplace) == 1;
+    return NewPartLibrary(libraryFile) == 1 && writer_(baseName(libraryFile), part) == 1;
+}
+
+// Parts of the drawings that use the part just written show the old one until their types are
+// loaded again.
+void CSaveLibPartDlg::offerReload(const std::string& fullName)
+{
+    for (int i = 1; i <= g_partSymbols.count; ++i) {
+        if (!plat::equalsNoCase(g_partSymbols.entries[static_cast<size_t>(i)].name, fullName))
+            continue;
+        if (plat::MessageBox("Part is being used.\nClick YES to re-load the library", plat::kMbYesNo) == plat::kIdYes) {
+            ReloadPartTypes();
+            RedrawActiveFrame();
+        }
+        return;
+    }
 }
 
 // ---- Copy/Move Library Parts ----

@@ -5,14 +5,20 @@
 
 #include "platform/app/dialog.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // "Save Library Part": writes the current object array as a part of the chosen library (a new
 // library after "Start new library: %s?"). The dialog stays open unless the part was written.
 class CSaveLibPartDlg : public plat::Dialog {
 public:
+    // Adds or replaces the part in the library (base name); 1 when written.
+    using PartWriter = std::function<int(std::string_view library, std::string_view part)>;
     explicit CSaveLibPartDlg(plat::Wnd* parent = nullptr);
+    // Writes with writer instead: the part editor saves its own store this way.
+    CSaveLibPartDlg(plat::Wnd* parent, PartWriter writer);
     bool OnInitDialog() override;
     void OnOK() override;
 
@@ -22,6 +28,8 @@ private:
     void OnLibraryTyped();
     void OnPartTyped();
     bool writePart(const std::string& libraryFile, const std::string& part);
+    void offerReload(const std::string& fullName);
+    PartWriter writer_;
 };
 
 // "Copy/Move Library Parts": copies the chosen part of the source library into the destination

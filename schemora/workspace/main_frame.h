@@ -101,6 +101,7 @@ public:
     // File > Save Drawing As Library Part, Utilities > Copy Library Parts (library_commands.cpp).
     void OnSaveAsLibraryPart();
     void OnCopyLibraryParts();
+    void OnNewLibraryPart();
 
     FrameToolBars& toolBarTable() { return bars_; }
     plat::ToolBar& mainToolBar();

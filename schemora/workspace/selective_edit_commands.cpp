@@ -17,17 +17,6 @@ namespace {
 
 constexpr int kComboPositions = 12;
 
-// The switches of a mode: all for 710, none for 723 (nets are picked by their wires), else the
-// one kind of the id.
-void setSwitches(unsigned mode)
-{
-    const bool all = mode == scm::kCmdSelEditAll;
-    g_editFilter.on.fill(all ? 1 : 0);
-    const unsigned index = mode - scm::kCmdSelEditText;
-    if (!all && index < g_editFilter.on.size())
-        g_editFilter.on[index] = 1;
-}
-
 int comboPositionOf(unsigned mode)
 {
     for (int k = 0; k < kComboPositions; ++k)
@@ -37,6 +26,15 @@ int comboPositionOf(unsigned mode)
 }
 
 }  // namespace
+
+void SetSelectiveEditSwitches(unsigned mode)
+{
+    const bool all = mode == scm::kCmdSelEditAll;
+    g_editFilter.on.fill(all ? 1 : 0);
+    const unsigned index = mode - scm::kCmdSelEditText;
+    if (!all && index < g_editFilter.on.size())
+        g_editFilter.on[index] = 1;
+}
 
 void CMainFrame::registerSelectiveEditCommands()
 {
@@ -50,7 +48,7 @@ void CMainFrame::OnSelectiveEdit(unsigned id)
     // With automatic junction dots the program owns the dots: they cannot be edited alone.
     if (id == scm::kCmdSelEditDots && g_settings.AutoDots != 0)
         return;
-    setSwitches(id);
+    SetSelectiveEditSwitches(id);
     g_selection.filterId = static_cast<int>(id);
     SetStatusText(std::string("Selected edit ") + SelectiveEditWord(id) + " only", 0);
     if (plat::ToolBarCombo* combo = bars_.combo(scm::kIdcSelEditCombo); combo && comboPositionOf(id) >= 0)

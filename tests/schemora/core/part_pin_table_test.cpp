@@ -111,6 +111,25 @@ TEST(PartPinTable, DuplicatesFullTableAndRemoval)
     EXPECT_EQ(table.count(), kMaxEditorPins - 1);
 }
 
+TEST(PartPinTable, DeletingAHiddenPowerPinLeavesTheDrawnPinOfTheSameNumber)
+{
+    plat::TestUiHost host;
+    PartPinTable table;
+    ASSERT_EQ(table.AddPartPin("1", 12, "", 0, 0, 0), PinAddResult::Added);
+    // A stored part can have both: the rebuild from its terminals keeps the hidden pin.
+    std::vector<DrawObject> slots{DrawObject{}, terminal(-100, 0, 0, 0, "1")};
+    table.RebuildPinTable(slots, 1);
+    ASSERT_EQ(table.count(), 2);
+    EXPECT_FALSE(table.RemoveHiddenPowerPin("2"));
+    EXPECT_TRUE(host.shown("message box: No replacement!"));
+    EXPECT_TRUE(table.RemoveHiddenPowerPin("1"));
+    ASSERT_EQ(table.count(), 1);
+    EXPECT_EQ(table.pins()[0].type, 0);
+    EXPECT_EQ(table.pins()[0].terminal[0], 1);
+    for (DrawObject& o : slots)
+        ReleaseObjectData(o);
+}
+
 TEST(PartTerminals, TextsAreBoundedToTheirWords)
 {
     DrawObject t = line(0, 0, 100, 0);

@@ -21,6 +21,7 @@
 #include "schemora/core/schemora_view.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/workspace_services.h"
+#include "schemora/workspace/part_editor.h"
 #include "schemora/workspace/main_frame.h"
 #include "../netlist/netlist_test_support.h"
 #include "schemora/core/file_records.h"
@@ -274,10 +275,11 @@ TEST_F(SchemoraStart, ObjectCountAndStatusTextGoToTheOpenPartEditor)
 
     // While the part editor is open the document is left alone and texts go to the editor;
     // a string-table text still reaches the main frame.
-    int editorStandIn = 0;
-    thePartEditor = reinterpret_cast<CPartEditorDlg*>(&editorStandIn);
+    CPartEditorDlg editor;
+    thePartEditor = &editor;
     doc->SetModifiedFlag(false);
     EXPECT_EQ(SetObjectCount(2), 3);
+    EXPECT_TRUE(editor.isModified());
     SetStatusText("in the editor", 0);
     SetStatusText("ignored", 3);
     SetStatusTextId(859, 1);

@@ -1,0 +1,214 @@
+// The library part editor window: template 101 with its menu 264, toolbar 266 and
+// accelerators 264, and the tool tips of its own commands.
+#include "resources/schemora/part_editor_resources.h"
+
+#include "platform/app/command_ids.h"
+#include "platform/app/keys.h"
+#include "platform/core/ui_host.h"
+#include "resources/schemora/drawn_images.h"
+#include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
+#include "resources/schemora/part_editor_ids.h"
+#include "resources/schemora/schemora_ids.h"
+#include "resources/schemora/view_command_ids.h"
+
+namespace scm {
+
+namespace {
+
+using K = plat::ControlKind;
+using plat::menuItem;
+using plat::menuPopup;
+using plat::menuSeparator;
+constexpr unsigned kNoId = 0xFFFF;
+constexpr unsigned kIdHelpButton = 33;
+constexpr unsigned kCmdEditorReGrid = 32804;
+
+}  // namespace
+
+plat::DialogTemplate PartEditorTemplate()
+{
+    plat::DialogTemplate t;
+    t.id = kIddPartEditor;
+    t.title = "Library Part Editor";
+    t.menu = kIdrPartEditorMenu;
+    t.toolbar = kIdrPartEditorToolBar;
+    t.maximized = true;
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Reference Designator:", .row = 0, .column = 0},
+        {.id = kIdcEditorReference, .kind = K::ComboDropDown, .row = 0, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Package Information:", .row = 0, .column = 2},
+        {.id = kIdcEditorPackage, .kind = K::Edit, .row = 0, .column = 3, .width = 80, .limit = 60},
+        {.id = kIdcEditorFindPackage, .kind = K::PushButton, .text = "Find Package", .row = 0, .column = 4},
+        {.id = kNoId, .kind = K::Static, .text = "Comments:", .row = 0, .column = 5},
+        {.id = kIdcEditorComments, .kind = K::Edit, .row = 0, .column = 6, .width = 120, .limit = 120},
+        {.id = kIdcEditorZoom, .kind = K::ComboDropList, .row = 0, .column = 7},
+        {.id = kIdcEditorGrid, .kind = K::ComboDropList, .row = 0, .column = 8},
+        {.id = kIdcEditorTabs, .kind = K::Tab, .row = 1, .column = 0, .span = 9},
+        {.id = kIdcEditorArea, .kind = K::StaticFrame, .row = 2, .column = 0, .span = 8, .width = 400, .height = 220},
+        {.id = kIdcEditorVScroll, .kind = K::ScrollBarV, .row = 2, .column = 8},
+        {.id = kIdcEditorHScroll, .kind = K::ScrollBarH, .row = 3, .column = 0, .span = 8},
+        {.id = kIdcEditorStatus0, .kind = K::Static, .row = 4, .column = 0, .span = 3, .width = 150},
+        {.id = kIdcEditorStatus1, .kind = K::Static, .row = 4, .column = 3, .span = 2},
+        {.id = kIdcEditorOriginNote, .kind = K::Static,
+         .text = "Rectangular marker at (-2,-1) represents library origin point. This is the offset from cursor when "
+                 "part is placed.",
+         .row = 4, .column = 5, .span = 4},
+        {.id = kIdcEditorAdvanced, .kind = K::CheckBox, .text = "Advanced", .row = 5, .column = 0},
+        {.id = kNoId, .kind = K::Static, .text = "Number \nof Parts:", .row = 5, .column = 1},
+        {.id = kIdcEditorPartsPerPackage, .kind = K::ComboDropList, .row = 5, .column = 2, .style = plat::kCsHidden},
+        {.id = kNoId, .kind = K::Static, .text = "Part:", .row = 5, .column = 3},
+        {.id = kIdcEditorPartLetter, .kind = K::ComboDropList, .row = 5, .column = 4, .style = plat::kCsHidden},
+        {.id = kNoId, .kind = K::Static, .text = "Number of symbols:", .row = 5, .column = 5},
+        {.id = kIdcEditorSymbolCount, .kind = K::ComboDropList, .row = 5, .column = 6, .style = plat::kCsHidden},
+        {.id = kIdcEditorHiddenPins, .kind = K::PushButton, .text = "Edit Hidden Power Pins", .row = 5, .column = 7,
+         .style = plat::kCsHidden},
+        {.id = kIdHelpButton, .kind = K::PushButton, .text = "Help", .row = 5, .column = 8},
+    };
+    return t;
+}
+
+plat::DialogTemplate HiddenPinsTemplate()
+{
+    plat::DialogTemplate t;
+    t.id = kIddHiddenPins;
+    t.title = "Edit Hidden Power Pins";
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Pin List:", .row = 0},
+        {.id = kIdcPinList, .kind = K::ComboDropList, .row = 0, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Type:", .row = 1},
+        {.id = kIdcPinType, .kind = K::ComboDropList, .row = 1, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "New Pin Number:", .row = 2},
+        {.id = kIdcNewPinNumber, .kind = K::Edit, .row = 2, .column = 1, .limit = 10},
+        {.id = kIdcInsertPin, .kind = K::PushButton, .text = "Insert", .row = 3},
+        {.id = kIdcDeletePin, .kind = K::PushButton, .text = "Delete", .row = 3, .column = 1},
+        {.id = kNoId, .kind = K::Static,
+         .text = "To delete: select pin, then click on DELETE.\n\nTo insert a new pin, type in number then click INSERT.",
+         .row = 4, .span = 2},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 5, .span = 2},
+    };
+    return t;
+}
+
+plat::DialogTemplate TerminalInfoTemplate()
+{
+    plat::DialogTemplate t;
+    t.id = kIddTerminalInfo;
+    t.title = "Terminal Information";
+    t.controls = {
+        {.id = kNoId, .kind = K::Static, .text = "Pin number:", .row = 0},
+        {.id = kIdcTerminalPinNumber, .kind = K::Edit, .row = 0, .column = 1, .limit = 10},
+        {.id = kNoId, .kind = K::Static, .text = "Pin type:", .row = 1},
+        {.id = kIdcTerminalPinType, .kind = K::ComboDropList, .row = 1, .column = 1},
+        {.id = kNoId, .kind = K::Static, .text = "Label:", .row = 2},
+        {.id = kIdcTerminalLabel, .kind = K::Edit, .row = 2, .column = 1, .limit = 20},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 3},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 3, .column = 1},
+    };
+    return t;
+}
+
+plat::MenuResource PartEditorMenu()
+{
+    std::vector<plat::MenuItem> scale;
+    const char* const percents[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%"};
+    for (unsigned i = 0; i < 7; ++i)
+        scale.push_back(menuItem(kCmdScaleFirst + i, percents[i]));
+    return {kIdrPartEditorMenu,
+            {menuPopup("&File", {menuItem(kCmdEditorSavePart, "&Save Part"), menuItem(kCmdEditorNewPart, "&New Part"),
+                                 menuSeparator(), menuItem(kCmdEditorClose, "&Close Part Editor")}),
+             menuPopup("&Edit", {menuItem(kCmdEditSelect, "&Select\tF9"), menuItem(kCmdEditErase, "&Erase\tDel"),
+                                 menuItem(kCmdEditRotate, "&Rotate\tX"), menuItem(kCmdEditMirror, "&Mirror\tM"),
+                                 menuItem(kCmdEditFlip, "&Vertical Flip"),
+                                 menuItem(kCmdEditorReGrid, "Re-&Grid"), menuSeparator(),
+                                 menuItem(kCmdEditRedraw, "Re&draw\tEsc"), menuItem(kCmdEditUndo, "&Undo\tCtrl+Z"),
+                                 menuItem(kCmdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V")}),
+             menuPopup("&View", {menuItem(kCmdCenter, "&Center\tF4"),
+                                 menuItem(kCmdEditorZoomIn, "Zoom &In\tPgUp"),
+                                 menuItem(kCmdEditorZoomOut, "Zoom &Out\tPgDn"), menuPopup("&Scale", scale)}),
+             menuPopup("&Setup", {menuPopup("&Grid", {menuItem(kCmdGridFirst, "1/10 grid"),
+                                                      menuItem(kCmdGridFirst + 1, "1/5 grid"),
+                                                      menuItem(kCmdGridFirst + 2, "1/2 grid"),
+                                                      menuItem(kCmdGridFirst + 3, "Unit grid")}),
+                                  menuPopup("&Selective Editing", {menuItem(kCmdSelEditAll, "&All Objects"),
+                                                                   menuItem(kCmdSelEditText, "&Text"),
+                                                                   menuItem(kCmdSelEditDots, "&Dots"),
+                                                                   menuItem(kCmdSelEditText + 2, "&Lines")})})}};
+}
+
+plat::AcceleratorResource PartEditorAccelerators()
+{
+    using plat::kFControl;
+    using plat::kFShift;
+    using plat::kFVirtKey;
+    return {kIdrPartEditorMenu,
+            {
+                {kFVirtKey, plat::kVkF9, kCmdEditSelect},
+                {kFVirtKey, plat::kVkDelete, kCmdEditErase},
+                {kFVirtKey, 'X', kCmdEditRotate},
+                {kFVirtKey, 'M', kCmdEditMirror},
+                {kFVirtKey, plat::kVkEscape, kCmdEditRedraw},
+                {kFVirtKey | kFControl, 'Z', kCmdEditUndo},
+                {kFVirtKey | kFControl, 'C', kCmdEditCopy},
+                {kFVirtKey | kFControl, 'V', kCmdEditPaste},
+                {kFVirtKey, plat::kVkF4, kCmdCenter},
+                {kFVirtKey, plat::kVkPrior, kCmdEditorZoomIn},
+                {kFVirtKey, plat::kVkNext, kCmdEditorZoomOut},
+                {kFVirtKey, 'K', kCmdEditorToolKeyFirst},
+                {kFVirtKey, 'L', kCmdEditorToolKeyFirst + 1},
+                {kFVirtKey, 'E', kCmdEditorToolKeyFirst + 2},
+                {kFVirtKey, 'R', kCmdEditorToolKeyFirst + 5},
+                {kFVirtKey, 'T', kCmdEditorToolKeyFirst + 6},
+                {kFVirtKey, 'Y', kCmdEditorToolKeyLast},
+                {kFVirtKey, 'C', kCmdToolDot},
+                {kFVirtKey, 'J', kCmdEditorTerminalTool},
+                {kFVirtKey, plat::kVkLeft, kCmdKeyLeft},
+                {kFVirtKey, plat::kVkRight, kCmdKeyRight},
+                {kFVirtKey, plat::kVkUp, kCmdKeyUp},
+                {kFVirtKey, plat::kVkDown, kCmdKeyDown},
+                {kFVirtKey, plat::kVkReturn, kCmdKeyEnter},
+                {kFVirtKey, plat::kVkHome, kCmdHomePlace},
+                {kFVirtKey, plat::kVkF10, kCmdCrossHair},
+                {kFVirtKey | kFShift, 'A', kCmdSelEditAll},
+                {kFVirtKey | kFShift, 'T', kCmdSelEditText},
+                {kFVirtKey | kFShift, 'C', kCmdSelEditDots},
+                {kFVirtKey | kFShift, 'L', kCmdSelEditText + 2},
+            }};
+}
+
+plat::ToolbarResource PartEditorToolBar()
+{
+    return {kIdrPartEditorToolBar,
+            {kCmdEditorSavePart, 0, kCmdEditorTextTool, kCmdToolLine, kCmdToolArc, kCmdToolDot, kCmdToolRectangle,
+             kCmdToolPolygon, kCmdToolEllipse, 0, kCmdEditorTerminalTool, 0, kCmdEditSelect, kCmdEditErase,
+             kCmdEditUndo},
+            0, 16, 16};
+}
+
+void AddPartEditorStrings(std::map<unsigned, std::string>& strings)
+{
+    strings[kCmdEditorSavePart] = "Save the part into a library\nSave part";
+    strings[kCmdEditorNewPart] = "Start a new part\nNew part";
+    strings[kCmdEditorClose] = "Close the part editor\nClose";
+    strings[kCmdEditorTextTool] = "Enter text (T)\nEnter text (T)";
+    strings[kCmdEditorTerminalTool] = "Draw terminal (J)\nDraw terminal (J)";
+    strings[kCmdEditorZoomIn] = "Zoom in (PgUp)\nZoom in (PgUp)";
+    strings[kCmdEditorZoomOut] = "Zoom out (PgDn)\nZoom out (PgDn)";
+}
+
+
+void AddPartEditorResources(plat::ResourceSet& set)
+{
+    set.commandImages.push_back({kCmdEditorSavePart, drawn::save_part});
+    set.commandImages.push_back({kCmdEditorTextTool, drawn::part_text});
+    set.commandImages.push_back({kCmdEditorTerminalTool, drawn::draw_terminal});
+    set.dialogs.push_back(PartEditorTemplate());
+    set.dialogs.push_back(HiddenPinsTemplate());
+    set.dialogs.push_back(TerminalInfoTemplate());
+    set.menus.push_back(PartEditorMenu());
+    set.accelerators.push_back(PartEditorAccelerators());
+    set.toolbars.push_back(PartEditorToolBar());
+    AddPartEditorStrings(set.strings);
+}
+
+}  // namespace scm

@@ -1,0 +1,195 @@
+// The part editor's drawing area under the mouse and the keyboard cursor: the point is snapped,
+// the edit engine runs on the editor's store, and the editor takes the count back.
+#include "schemora/workspace/part_editor.h"
+
+#include "platform/app/win_constants.h"
+#include "platform/core/ui_host.h"
+#include "resources/schemora/part_editor_ids.h"
+#include "resources/schemora/view_command_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/blink_marker.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/cursor_snap.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/hit_testing.h"
+#include "schemora/core/mouse_edit.h"
+#include "schemora/core/move_reshape.h"
+#include "schemora/core/sheet_state.h"
+#include "schemora/core/text_entry.h"
+#include "schemora/workspace/terminal_info_dialog.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isSingleMovedTerminal(const DrawObject* objects, bool wasMoving)
+{
+    return wasMoving && g_editState.selectionCount == 1 && !g_selection.windowMode &&
+           IsTerminal(objects[g_editState.SelectionList[1]]);
+}
+
+}  // namespace
+
+void CPartEditorDlg::OnControlMouse(plat::Control& control, unsigned message, unsigned flags, plat::Point point)
+{
+    if (control.id() != scm::kIdcEditorArea || !isStoreLent())
+        return;
+    switch (message) {
+    case plat::kWmLButtonDown: OnAreaButtonDown(flags, point); break;
+    case plat::kWmLButtonUp: OnAreaButtonUp(flags, point); break;
+    case plat::kWmMouseMove: OnAreaMouseMove(flags, point); break;
+    case plat::kWmRButtonDown: OnAreaRightButton(); break;
+    default: break;
+    }
+}
+
+void CPartEditorDlg::OnAreaButtonDown(unsigned flags, plat::Point point)
+{
+    plat::ClientDC dc(area());
+    prepareDc(dc);
+    if (TextEntryActive())
+        EndTextEntry(&*dc);
+    StopBlinkMarker(true);
+    area()->SetCapture();
+    g_mouseEdit.ctrlHeld = (flags & plat::kMkControl) != 0;
+    g_mouseEdit.shiftHeld = (flags & plat::kMkShift) != 0;
+    if (g_mouseEdit.overHandle)
+        g_mouseEdit.handleGrabbed = true;
+    SnapCursorPoint(point.x, point.y);
+    HideCursorMark(dc);
+    ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseDown);
+    takeCount();
+    if (g_cursor.crossHairOn)
+        ShowCursorMark(dc);
+}
+
+void CPartEditorDlg::OnAreaButtonUp(unsigned flags, plat::Point point)
+{
+    const bool wasMoving = g_mouseEdit.moving;
+    {
+        plat::ClientDC dc(area());
+        prepareDc(dc);
+        HideCursorMark(dc);
+        if (SnapCursorPoint(point.x, point.y) && g_editState.CurrentTool > 0)
+            ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseMove);
+        ProcessMouseEdit(dc, g_editState.CurrentTool, kMouseUp);
+        takeCount();
+        if (g_editState.CurrentTool == 0)
+            g_editState.CurrentTool = kToolSelect;
+        if (g_cursor.crossHairOn)
+            ShowCursorMark(dc);
+    }
+    // A terminal moved with the mouse turns toward where it was dropped.
+    if (isSingleMovedTerminal(store_.data(), wasMoving)) {
+        LayoutTerminal(g_editState.SelectionList[1], TerminalLayoutMode::TurnTowardCursor);
+        InvalidatePartArea();
+    }
+    if (plat::Wnd::GetCapture() == area())
+        plat::Wnd::ReleaseCapture();
+    g_mouseEdit.handleGrabbed = false;
+    g_mouseEdit.scrolled = false;
+    g_mouseEdit.overHandle = false;
+    (void)flags;
+}
+
+void CPartEditorDlg::OnAreaMouseMove(unsigned flags, plat::Point point)
+{
+    const int tool = g_editState.CurrentTool;
+    if (hint().visible && tool != 0 && tool != kToolSelect && HideHint())
+        InvalidatePartArea();
+    plat::ClientDC dc(area());
+    prepareDc(dc);
+    const bool changed = SnapCursorPoint(point.x, point.y);
+    HideCursorMark(dc);
+    if (g_editState.selectionCount == 0)
+        ShowCursorPosition();
+    if ((flags & plat::kMkLButton) && tool > 0 && changed)
+        ProcessMouseEdit(dc, tool, kMouseMove);
+    takeCount();
+    if (g_cursor.crossHairOn)
+        ShowCursorMark(dc);
+}
+
+// The right button on the one selected terminal opens its Terminal Information; anywhere else
+// it returns to edit mode. The other objects' style dialogs are not part of the editor yet.
+void CPartEditorDlg::OnAreaRightButton()
+{
+    const bool single = g_editState.CurrentTool == kToolSelect && g_editState.selectionCount == 1 &&
+                        !g_selection.windowMode && !g_selection.bandShown;
+    const int index = g_editState.SelectionList[1];
+    if (!single || index < 1 || index > objectCount_ || !IsTerminal(store_[index])) {
+        g_editState.CurrentTool = kToolSelect;
+        return;
+    }
+    if (SymbolVariantOf(store_[index]) != 0)
+        return;
+    DrawObject& t = store_[index];
+    CTerminalInfoDlg dialog(TerminalPinText(t), pins_.PinTypeOfTerminal(index), TerminalLabel(t), this);
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    if (dialog.pinText() != TerminalPinText(t)) {
+        if (!pins_.RenumberTerminalPin(index, dialog.pinText()))
+            return;
+        SetTerminalPinText(t, dialog.pinText());
+    }
+    SetTerminalLabel(t, dialog.label());
+    pins_.SetPinLabelAndType(index, dialog.label(), dialog.type());
+    LayoutTerminal(index, TerminalLayoutMode::MeasureBody);
+    SetModified();
+    InvalidatePartArea();
+}
+
+// ---- keyboard cursor ----
+
+void CPartEditorDlg::OnKeyboardCursor(unsigned id)
+{
+    const int step = g_cursor.crossHairOn ? std::max(1, g_current.gridStep) : std::max(1, g_current.zoomFactor);
+    plat::ClientDC dc(area());
+    prepareDc(dc);
+    HideCursorMark(dc);
+    const int tool = g_editState.CurrentTool;
+    if (id == scm::kCmdKeyEnter) {
+        ProcessMouseEdit(dc, tool, g_mouseEdit.moving || g_mouseEdit.newIndex ? kMouseUp : kMouseDown);
+    } else {
+        const int dx = id == scm::kCmdKeyLeft ? -step : id == scm::kCmdKeyRight ? step : 0;
+        const int dy = id == scm::kCmdKeyUp ? -step : id == scm::kCmdKeyDown ? step : 0;
+        const bool selection = g_editState.selectionCount > 0 && tool == kToolSelect;
+        if (selection)
+            ProcessMouseEdit(dc, tool, kMouseDown);
+        g_cursor.x += dx;
+        g_cursor.y += dy;
+        ProcessMouseEdit(dc, tool, kMouseMove);
+        if (selection)
+            ProcessMouseEdit(dc, tool, kMouseUp);
+    }
+    takeCount();
+    if (g_cursor.crossHairOn)
+        ShowCursorMark(dc);
+}
+
+void CPartEditorDlg::OnHomePlace()
+{
+    plat::ClientDC dc(area());
+    prepareDc(dc);
+    HideCursorMark(dc);
+    const plat::Point home = DrawingToView(-1000, -500);
+    g_cursor.x = home.x;
+    g_cursor.y = home.y;
+    if (g_editState.selectionCount > 0 && g_editState.CurrentTool == kToolSelect) {
+        PlaceAtPoint(dc, kStepFinal);
+        takeCount();
+    }
+    g_editState.selectionCount = 0;
+    InvalidatePartArea();
+}
+
+void CPartEditorDlg::OnToggleCrossHair()
+{
+    plat::ClientDC dc(area());
+    prepareDc(dc);
+    if (g_cursor.crossHairOn)
+        HideCursorMark(dc);
+    g_cursor.crossHairOn = !g_cursor.crossHairOn;
+    if (g_cursor.crossHairOn)
+        ShowCursorMark(dc);
+}

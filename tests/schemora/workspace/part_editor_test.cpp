@@ -1,0 +1,588 @@
+// The library part editor opened by Utilities > New Library Part in a running Schemora: drawing
+// a body and terminals with the mouse and keys, pin numbering, undo and erase of terminals,
+// zoom limits, the hint, New Part and the close question, and a part saved into a library that
+// then places and netlists in the drawing.
+#include "../core/starter_parts_fixture.h"
+
+#include "platform/app/dialog.h"
+#include "platform/app/keys.h"
+#include "platform/app/win_constants.h"
+#include "platform/system/files.h"
+#include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
+#include "resources/schemora/part_editor_ids.h"
+#include "resources/schemora/view_command_ids.h"
+#include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/edit_state.h"
+#include "schemora/core/mouse_edit.h"
+#include "schemora/core/part_library.h"
+#include "schemora/core/sheet_mapping.h"
+#include "schemora/core/symbol_elements.h"
+#include "schemora/core/undo_ring.h"
+#include "schemora/core/workspace_services.h"
+#include "schemora/netlist/netlist_builder.h"
+#include "schemora/core/design_name.h"
+#include "schemora/workspace/part_editor.h"
+#include "common/library_browser.h"
+#include "schemora/workspace/library_parts_dialog.h"
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
+namespace schemora_test {
+namespace {
+
+using namespace scm;
+
+// Drives the open editor as a person would: mouse messages on its drawing area, keys through
+// its accelerators, commands from its menu and toolbar.
+class EditorHand {
+public:
+    explicit EditorHand(CPartEditorDlg& editor) : e(editor), area(*editor.GetDlgItem(kIdcEditorArea)) {}
+
+    plat::Point pixel(int x, int y)
+    {
+        plat::ClientDC dc(&area);
+        PrepareScreenMapping(dc, area.clientRect());
+        return dc->LPtoDP(plat::Point{x, y});
+    }
+    void mouse(unsigned message, int x, int y, unsigned flags) { e.OnControlMouse(area, message, flags, pixel(x, y)); }
+    void move(int x, int y, unsigned flags = 0) { mouse(plat::kWmMouseMove, x, y, flags); }
+    void drag(int ax, int ay, int bx, int by)
+    {
+        move(ax, ay);
+        mouse(plat::kWmLButtonDown, ax, ay, plat::kMkLButton);
+        for (int i = 1; i <= 4; ++i)
+            move(ax + (bx - ax) * i / 4, ay + (by - ay) * i / 4, plat::kMkLButton);
+        mouse(plat::kWmLButtonUp, bx, by, 0);
+    }
+    void click(int x, int y) { drag(x, y, x, y); }
+    bool key(unsigned vk, bool ctrl = false)
+    {
+        if (ctrl)
+            plat::noteKeyDown(plat::kVkControl);
+        plat::Msg msg{plat::kWmKeyDown, vk, 1, &area};
+        const bool done = e.PreTranslateMessage(msg);
+        if (ctrl)
+            plat::noteKeyUp(plat::kVkControl);
+        return done;
+    }
+    void command(unsigned id) { e.SendMessage(plat::kWmCommand, id, 0); }
+    const DrawObject& record(int index) const { return e.objects()[static_cast<size_t>(index - 1)]; }
+    std::vector<std::string> pinNumbers() const
+    {
+        std::vector<std::string> out;
+        for (const EditorPin& p : e.pins().pins())
+            out.push_back(p.number);
+        return out;
+    }
+
+    CPartEditorDlg& e;
+    plat::Control& area;
+};
+
+class PartEditorTest : public StarterPartsView {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories(folder.path() / "LIB");
+        StarterPartsView::SetUp();
+    }
+
+    // Utilities > New Library Part, with script run inside the open editor.
+    void runEditor(const std::function<void(EditorHand&)>& script)
+    {
+        host.answerDialog([&](plat::Dialog& d) -> int {
+            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+            EXPECT_NE(editor, nullptr);
+            if (!editor)
+                return plat::kIdCancel;
+            EditorHand hand(*editor);
+            script(hand);
+            return editor->modalResult();
+        });
+        ASSERT_TRUE(command(kCmdNewLibraryPart));
+    }
+
+    // Library Parts answered with Modify Part on that part.
+    void answerModifyPart(std::string libraryFile, std::string part)
+    {
+        host.answerDialog([=](plat::Dialog& d) {
+            plat::Control* libs = d.GetDlgItem(quill::kIdcBrowserLibraryList);
+            d.ChooseDlgItem(quill::kIdcBrowserLibraryList, libs->FindStringExact(-1, libraryFile));
+            d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, part));
+            return d.PressButton(quill::kIdcBrowserModify);
+        });
+    }
+
+    // Save Library Part answered with a library that does not exist yet, and its question.
+    void answerSaveIntoNewLibrary(const char* library, const char* part)
+    {
+        host.answerDialog([=](plat::Dialog& d) {
+            d.TypeDlgItemText(kIdcSaveLibraryName, library);
+            d.TypeDlgItemText(kIdcPartName, part);
+            return d.PressButton(plat::kIdOk);
+        });
+        host.answerMessageBox(plat::kIdYes);   // "Start new library: ...?"
+    }
+
+    // A body rectangle and two terminals: one drawn left to right on the left, one drawn right
+    // to left on the right.
+    static void drawTwoPinPart(EditorHand& h)
+    {
+        h.key('R');
+        h.drag(-200, -200, 200, 200);
+        h.key('J');
+        h.drag(-400, -100, -200, -100);
+        h.drag(400, 100, 200, 100);
+    }
+};
+
+TEST_F(PartEditorTest, DrawsANumberedPartAndGivesTheDrawingBackOnClose)
+{
+    // A step of the drawing's own, which the editor must not undo or lose.
+    StarterPartsView::wire(-500, 0, 500, 0);
+    const int drawingCount = count();
+    const DrawObject* drawingStore = g_current.objects.data();
+    ASSERT_EQ(UndoDepth(), 1);
+
+    runEditor([&](EditorHand& h) {
+        EXPECT_EQ(thePartEditor, &h.e);
+        EXPECT_TRUE(plat::findDialogTemplate(kIddPartEditor)->maximized);
+        plat::Control* ref = h.e.GetDlgItem(kIdcEditorReference);
+        EXPECT_EQ(ref->GetCount(), 25);
+        EXPECT_EQ(ref->FindStringExact(-1, "P"), plat::kLbErr) << "P names no part";
+        EXPECT_EQ(ref->GetItemText(ref->GetCurSel()), "U");
+        EXPECT_STREQ(h.record(1).text, "Ref(U)");
+        EXPECT_STREQ(h.record(2).text, "Name");
+        EXPECT_EQ(UndoDepth(), 0) << "the editor starts on an empty ring";
+
+        EXPECT_TRUE(h.e.hint().visible);
+        h.command(kCmdEditSelect);
+        h.move(0, 0);
+        EXPECT_TRUE(h.e.hint().visible) << "the select tool leaves the hint";
+        h.key('J');
+        h.move(50, 0);
+        EXPECT_FALSE(h.e.hint().visible) << "a drawing tool removes it at the first move";
+
+        drawTwoPinPart(h);
+        ASSERT_EQ(h.e.objectCount(), 6);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        const DrawObject& left = h.record(5);
+        const DrawObject& right = h.record(6);
+        EXPECT_EQ(TerminalPinText(left), "1");
+        EXPECT_EQ(TerminalPinText(right), "2");
+        EXPECT_EQ(left.w[5], 0) << "left of the body: the first end is the outer end";
+        EXPECT_EQ(right.w[5], 1);
+        EXPECT_LE(right.w[0], right.w[2]) << "a terminal drawn right to left is stored with ordered ends";
+        EXPECT_EQ(right.w[1], right.w[3]) << "the terminal tool keeps terminals orthogonal";
+
+        // Undo takes the last terminal and its pin away.
+        EXPECT_TRUE(h.key('Z', true));
+        EXPECT_EQ(h.pinNumbers(), std::vector<std::string>{"1"});
+        // Erasing the first terminal takes its pin; undoing the erase brings both back.
+        h.command(kCmdEditSelect);
+        h.click(-300, -100);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+        EXPECT_TRUE(h.key(plat::kVkDelete));
+        EXPECT_TRUE(h.pinNumbers().empty());
+        h.command(kCmdEditUndo);
+        EXPECT_EQ(h.pinNumbers(), std::vector<std::string>{"1"});
+
+        EXPECT_GT(h.e.objectCount(), drawingCount) << "the editor holds more records than the drawing";
+        host.answerMessageBox(plat::kIdNo);
+        h.command(kCmdEditorClose);
+        EXPECT_EQ(h.e.modalResult(), -1) << "No keeps the changed editor open";
+        host.answerMessageBox(plat::kIdYes);
+        h.command(kCmdEditorClose);
+    });
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>(2, "Library part has been changed--close editor?"));
+    EXPECT_EQ(thePartEditor, nullptr);
+    EXPECT_EQ(g_current.objects.data(), drawingStore);
+    EXPECT_EQ(g_current.count, drawingCount) << "the drawing's count is not the editor's";
+    EXPECT_EQ(count(), drawingCount);
+    EXPECT_EQ(UndoDepth(), 1) << "the drawing's undo step is back";
+}
+
+TEST_F(PartEditorTest, PastedTerminalsAreNumberedOnAndAFullPinTableRefusesATerminal)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.command(kCmdEditSelect);
+        h.drag(-700, -350, 700, 350);   // a band round the body and both terminals
+        ASSERT_EQ(g_editState.selectionCount, 3);
+        EXPECT_TRUE(h.key('C', true));
+        EXPECT_TRUE(h.key('V', true));
+        ASSERT_EQ(h.e.objectCount(), 9);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3", "4"}))
+            << "each pasted terminal gets its own next number";
+
+        // A full table: the terminal drawn next is refused and leaves nothing behind.
+        PartPinTable& pins = h.e.pins();
+        for (int n = 5; pins.count() < kMaxEditorPins; ++n)
+            pins.AddPartPin(std::to_string(n), 0, "", 0, 0, 0);
+        host.clearEvents();
+        h.key('J');
+        h.drag(-400, 300, -200, 300);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Too many pins"});
+        EXPECT_EQ(h.e.objectCount(), 9);
+        EXPECT_EQ(pins.count(), kMaxEditorPins);
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
+TEST_F(PartEditorTest, ZoomStopsAtBothEndsAndClosingUnchangedAsksNothing)
+{
+    runEditor([&](EditorHand& h) {
+        EXPECT_EQ(g_current.zoomIndex, 5) << "a new part opens at 250%";
+        EXPECT_EQ(h.e.GetDlgItem(kIdcEditorZoom)->GetCurSel(), 5);
+        for (int i = 0; i < 3; ++i)
+            h.key(plat::kVkPrior);
+        EXPECT_EQ(g_current.zoomIndex, 6);
+        for (int i = 0; i < 9; ++i)
+            h.key(plat::kVkNext);
+        EXPECT_EQ(g_current.zoomIndex, 0);
+        EXPECT_EQ(h.e.GetDlgItem(kIdcEditorZoom)->GetCurSel(), 0);
+        h.e.ChooseDlgItem(kIdcEditorGrid, 1);
+        EXPECT_EQ(g_current.gridStep, 10);
+        h.command(kCmdEditorClose);
+        EXPECT_EQ(h.e.modalResult(), plat::kIdOk);
+    });
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(PartEditorTest, NewPartClearsOnlyAfterASaveOrNo)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        const int drawn = h.e.objectCount();
+        host.answerMessageBox(plat::kIdNo);   // "Start a new part?"
+        h.command(kCmdEditorNewPart);
+        EXPECT_EQ(h.e.objectCount(), drawn);
+
+        host.answerMessageBox(plat::kIdYes);  // start a new part
+        host.answerMessageBox(plat::kIdYes);  // save the current one
+        host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });
+        h.command(kCmdEditorNewPart);
+        EXPECT_EQ(h.e.objectCount(), drawn) << "a cancelled save keeps the part";
+        EXPECT_EQ(h.pinNumbers().size(), 2u);
+
+        host.answerMessageBox(plat::kIdYes);
+        host.answerMessageBox(plat::kIdNo);
+        h.command(kCmdEditorNewPart);
+        EXPECT_EQ(h.e.objectCount(), 3);
+        EXPECT_TRUE(h.pinNumbers().empty());
+        EXPECT_EQ(UndoDepth(), 0);
+        EXPECT_FALSE(h.e.isModified());
+        h.command(kCmdEditorClose);
+    });
+}
+
+TEST_F(PartEditorTest, ReferenceLettersArePlainCapitalsWithoutP)
+{
+    runEditor([&](EditorHand& h) {
+        h.e.ChooseDlgItem(kIdcEditorReference, 15);
+        EXPECT_STREQ(h.record(1).text, "Ref(Q)") << "P is skipped";
+        h.e.GetDlgItem(kIdcEditorReference)->focus(true);
+        EXPECT_TRUE(h.e.editFocus());
+        h.e.GetDlgItem(kIdcEditorReference)->setText("u1");
+        h.e.GetDlgItem(kIdcEditorReference)->focus(false);
+        EXPECT_EQ(host.messageBoxes().back(), "Only letters are allowed in reference designator");
+        EXPECT_STREQ(h.record(1).text, "Ref(Q)");
+        h.e.GetDlgItem(kIdcEditorReference)->setText("PQ");
+        h.e.GetDlgItem(kIdcEditorReference)->focus(false);
+        EXPECT_STREQ(h.record(1).text, "Ref(Q)");
+        h.e.GetDlgItem(kIdcEditorReference)->setText("IC");
+        h.e.GetDlgItem(kIdcEditorReference)->focus(false);
+        EXPECT_STREQ(h.record(1).text, "Ref(IC)");
+        EXPECT_FALSE(h.e.editFocus());
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
+TEST_F(PartEditorTest, SavedPartPlacesWithItsPinsAndNetlists)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.TypeDlgItemText(kIdcEditorPackage, "DIP8");
+        h.e.TypeDlgItemText(kIdcEditorComments, "two pin test part");
+        answerSaveIntoNewLibrary("MINE", "NEWPART");
+        h.key('J');
+        h.command(kCmdEditorSavePart);
+        EXPECT_STREQ(h.record(2).text, "NEWPART");
+        EXPECT_FALSE(h.e.isModified()) << "what was saved asks nothing on close";
+        h.command(kCmdEditorClose);
+    });
+    ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
+
+    answerPartChooser("MINE", "NEWPART");
+    ASSERT_TRUE(key(plat::kVkF5));
+    click(0, 0);
+    const PartSymbol& s = g_partSymbols.entries[static_cast<size_t>(g_partSymbols.current)];
+    EXPECT_EQ(s.package, "DIP8");
+    EXPECT_EQ(s.description, "two pin test part");
+    std::vector<std::string> pins;
+    for (int i = s.w[1] + 1; i < s.w[1] + s.w[2]; ++i)
+        if (g_symbolElements[i].type() == kObjLine && g_symbolElements[i].text)
+            pins.emplace_back(g_symbolElements[i].text);
+    EXPECT_EQ(pins, (std::vector<std::string>{"1", "2"}));
+    int parts = 0;
+    for (int i = 1; i <= count(); ++i)
+        parts += object(i).isPart() ? 1 : 0;
+    EXPECT_EQ(parts, 1);
+
+    plat::setCurrentFolder(folder.path().string());
+    g_designName.text = folder.file("design.pic");
+    CNetlistBuilder builder;
+    builder.m_kind = kNetlistPlain;
+    builder.m_basicFormat = 1;
+    builder.m_range = kRangeAllSheets;
+    builder.m_sheetCount = 1;
+    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    EXPECT_NE(readText(folder.file("design.ref")).find("MINE\\NEWPART 1 DIP8"), std::string::npos)
+        << readText(folder.file("design.ref"));
+}
+
+// A part written with the project's library writer, then opened with Library Parts > Modify
+// Part: its attribute texts fill the fields and leave the drawing, and a save of what opened
+// reads back the same.
+TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.ChooseDlgItem(kIdcEditorReference, 15);   // Q
+        h.e.TypeDlgItemText(kIdcEditorPackage, "TO92");
+        h.e.TypeDlgItemText(kIdcEditorComments, "small transistor");
+        answerSaveIntoNewLibrary("MINE", "QPART");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+
+    std::vector<std::string> texts;
+    answerModifyPart("MINE.CON", "QPART");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_STREQ(h.record(1).text, "Ref(Q)");
+        EXPECT_STREQ(h.record(2).text, "QPART");
+        EXPECT_EQ(editor->GetDlgItemText(kIdcEditorPackage), "TO92");
+        EXPECT_EQ(editor->GetDlgItemText(kIdcEditorComments), "small transistor");
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        for (int i = 3; i <= editor->objectCount(); ++i)
+            if (h.record(i).type() == kObjText && h.record(i).text)
+                texts.emplace_back(h.record(i).text);
+        EXPECT_FALSE(editor->hint().visible);
+        EXPECT_FALSE(editor->isModified());
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_TRUE(texts.empty()) << "attribute and pin texts leave the drawing: " << (texts.empty() ? "" : texts[0]);
+    EXPECT_EQ(thePartEditor, nullptr);
+}
+
+TEST_F(PartEditorTest, TerminalInformationRenumbersAndLabelsAPin)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.command(kCmdEditSelect);
+        h.click(-300, -100);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+        host.answerDialog([](plat::Dialog& d) {
+            EXPECT_EQ(d.GetDlgItemText(kIdcTerminalPinNumber), "1");
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "");
+            d.PressButton(plat::kIdOk);
+            EXPECT_EQ(d.GetDlgItemText(kIdcTerminalPinNumber), "1") << "an emptied number comes back";
+            d.TypeDlgItemText(kIdcTerminalLabel, "D?");
+            EXPECT_EQ(d.PressButton(plat::kIdOk), -1);
+            d.TypeDlgItemText(kIdcTerminalLabel, "DATA");
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "7");
+            d.ChooseDlgItem(kIdcTerminalPinType, 1);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -300, -100, plat::kMkRButton);
+        EXPECT_EQ(host.messageBoxes(),
+                  (std::vector<std::string>{"Error: pin number cannot be deleted\nPlease enter a pin number or push CANCEL.",
+                                            "Error: \"?\" character not allowed in label text"}));
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"2", "7"})) << "the record moved: no pin 1 stays behind";
+        EXPECT_EQ(TerminalPinText(h.record(5)), "7");
+        EXPECT_EQ(TerminalLabel(h.record(5)), "DATA");
+        EXPECT_EQ(h.e.pins().PinTypeOfTerminal(5), 1);
+
+        // A number another pin has is refused and the terminal keeps its own.
+        host.answerDialog([](plat::Dialog& d) {
+            d.TypeDlgItemText(kIdcTerminalPinNumber, "2");
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -300, -100, plat::kMkRButton);
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: this pin is already defined");
+        EXPECT_EQ(TerminalPinText(h.record(5)), "7");
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"2", "7"}));
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
+TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        EXPECT_FALSE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        h.e.PressButton(kIdcEditorAdvanced);
+        EXPECT_TRUE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        std::string listed;
+        host.answerDialog([&](plat::Dialog& d) {
+            d.PressButton(kIdcInsertPin);
+            d.TypeDlgItemText(kIdcNewPinNumber, "14");
+            d.ChooseDlgItem(kIdcPinType, 1);
+            d.PressButton(kIdcInsertPin);
+            d.TypeDlgItemText(kIdcNewPinNumber, "1");
+            d.PressButton(kIdcInsertPin);
+            listed = d.GetDlgItem(kIdcPinList)->GetItemText(0);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.e.PressButton(kIdcEditorHiddenPins);
+        EXPECT_EQ(listed, "14 (Hidden GND)");
+        EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Error: you must enter a pin number!",
+                                                                 "Error: pin already defined for part!"}));
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "14"}));
+        answerSaveIntoNewLibrary("MINE", "HPART");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+    ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
+
+    answerModifyPart("MINE.CON", "HPART");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "14"}));
+        host.answerDialog([](plat::Dialog& pins) {
+            EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetItemText(0), "14 (Hidden GND)");
+            pins.PressButton(kIdcDeletePin);
+            EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetCount(), 0);
+            return pins.PressButton(plat::kIdOk);
+        });
+        editor->PressButton(kIdcEditorAdvanced);
+        editor->PressButton(kIdcEditorHiddenPins);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        editor->SetModified(false);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(thePartEditor, nullptr);
+}
+
+// Saving over a part the drawing uses offers to load the drawing's part types again; they keep
+// their numbers and show the part as saved.
+TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
+{
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.TypeDlgItemText(kIdcEditorPackage, "DIP8");
+        answerSaveIntoNewLibrary("MINE", "NEWPART");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+    answerPartChooser("MINE", "NEWPART");
+    ASSERT_TRUE(key(plat::kVkF5));
+    click(0, 0);
+    const int symbol = g_partSymbols.current;
+    ASSERT_EQ(g_partSymbols.entries[static_cast<size_t>(symbol)].package, "DIP8");
+    const int placedType = object(count()).type();
+
+    g_libraryChoice = {"MINE", "NEWPART"};
+    answerModifyPart("MINE.CON", "NEWPART");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        editor->TypeDlgItemText(kIdcEditorPackage, "SO8");
+        host.answerDialog([](plat::Dialog& save) {
+            save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
+            save.TypeDlgItemText(kIdcPartName, "NEWPART");
+            return save.PressButton(plat::kIdOk);
+        });
+        host.answerMessageBox(plat::kIdYes);   // "Replace part NEWPART?"
+        host.answerMessageBox(plat::kIdYes);   // "Part is being used..."
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    host.clearEvents();
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_TRUE(host.shown("message box: Part is being used.\nClick YES to re-load the library"));
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(symbol)].package, "SO8");
+    EXPECT_EQ(object(count()).type(), placedType);
+    EXPECT_EQ(g_current.objects.data(), doc()->data().objects.data());
+}
+
+// What a loaded symbol places and netlists by: its pin texts, its placeholders and attribute
+// texts, its package.
+std::vector<std::string> placedForm(const char* library, const char* part)
+{
+    std::vector<std::string> form;
+    if (LoadLibraryPart(library, part) != 1)
+        return form;
+    const PartSymbol& s = g_partSymbols.entries[static_cast<size_t>(g_partSymbols.current)];
+    form.push_back("package " + s.package);
+    for (int i = s.w[1] + 1; i < s.w[1] + s.w[2]; ++i) {
+        const DrawObject& e = g_symbolElements[i];
+        if (e.type() == kObjLine && e.text)
+            form.push_back(std::string("pin ") + e.text);
+        if (e.type() == kObjText && e.text && std::string_view(e.text).find_first_of("?=%") != std::string_view::npos)
+            form.push_back(std::string("text ") + e.text);
+    }
+    std::sort(form.begin() + 1, form.end());
+    return form;
+}
+
+TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
+{
+    if (!copyStarterLibraries({"DEVICE", "TTL"}))
+        GTEST_SKIP() << "the starter libraries have not been built (program folder LIB)";
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    for (const auto& [library, part] : {std::pair{"DEVICE", "R"}, {"DEVICE", "LED"}, {"TTL", "7400"}}) {
+        SCOPED_TRACE(part);
+        g_libraryChoice = {library, part};
+        answerModifyPart(std::string(library) + ".CON", part);
+        host.answerDialog([&, part = part](plat::Dialog& d) -> int {
+            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+            if (!editor)
+                return plat::kIdCancel;
+            EditorHand h(*editor);
+            EXPECT_FALSE(h.pinNumbers().empty());
+            host.answerDialog([part](plat::Dialog& save) {
+                save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
+                save.TypeDlgItemText(kIdcPartName, part);
+                return save.PressButton(plat::kIdOk);
+            });
+            h.command(kCmdEditorSavePart);
+            h.command(kCmdEditorClose);
+            return editor->modalResult();
+        });
+        ASSERT_TRUE(key(plat::kVkF5));
+        const std::vector<std::string> starter = placedForm(library, part);
+        ASSERT_FALSE(starter.empty());
+        const std::vector<std::string> saved = placedForm("MINE", part);
+        std::vector<std::string> onlyStarter, onlySaved;
+        std::ranges::set_difference(starter, saved, std::back_inserter(onlyStarter));
+        std::ranges::set_difference(saved, starter, std::back_inserter(onlySaved));
+        EXPECT_EQ(saved, starter) << "only in the starter: " << ::testing::PrintToString(onlyStarter)
+                                  << "\nonly in the saved part: " << ::testing::PrintToString(onlySaved);
+    }
+}
+
+}  // namespace
+}  // namespace schemora_test
