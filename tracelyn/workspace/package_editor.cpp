@@ -5,6 +5,7 @@
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/gdi/dc.h"
+#include "platform/system/files.h"
 #include "resources/tracelyn/package_editor_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/app_state.h"
@@ -213,7 +214,8 @@ bool CLibPartEditorDlg::openPart()
         libraryName = "Standard";
     auto file = OpenPartLibrary(libraryName, partName);
     if (!file) {
-        plat::MessageBox("Can't open file: " + CatalogPath(libraryName));
+        const std::string path = CatalogPath(libraryName);
+        plat::MessageBox(plat::fileExists(path) ? "Part not found: " + partName : "Can't open file: " + path);
         return false;
     }
     labels_ = PackageLabels{};
