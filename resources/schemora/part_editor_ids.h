@@ -43,6 +43,10 @@ enum : unsigned {
     kIdcTerminalPinType = 1035,
     kIdcTerminalLabel = 1127,
 
+    // "Selective Editing (Library Parts)": check boxes 711-721, "All Objects" 710
+    kIddLibSelectiveEdit = 272,
+    kIdcSelEditNone = 1111,
+
     // Commands
     kCmdEditorClose = 32919,        // File > Close Part Editor
     kCmdEditorSavePart = 1092,      // File > Save Part

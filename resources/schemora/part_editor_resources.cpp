@@ -108,6 +108,26 @@ plat::DialogTemplate TerminalInfoTemplate()
     return t;
 }
 
+plat::DialogTemplate LibSelectiveEditTemplate()
+{
+    static constexpr const char* kKinds[] = {"Text",    "Dots",     "Lines",  "Arcs",   "Ellipses", "Rectangles",
+                                             "Rounded rectangles", "Polygons", "Parts", "Busses", "Arrows"};
+    plat::DialogTemplate t;
+    t.id = kIddLibSelectiveEdit;
+    t.title = "Selective Editing (Library Parts)";
+    int row = 0;
+    for (const char* kind : kKinds) {
+        t.controls.push_back({.id = kCmdSelEditText + static_cast<unsigned>(row), .kind = K::CheckBox, .text = kind,
+                              .row = row});
+        ++row;
+    }
+    t.controls.push_back({.id = kCmdSelEditAll, .kind = K::PushButton, .text = "All Objects", .row = row});
+    t.controls.push_back({.id = kIdcSelEditNone, .kind = K::PushButton, .text = "NO Objects", .row = row, .column = 1});
+    t.controls.push_back({.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = row + 1});
+    t.controls.push_back({.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = row + 1, .column = 1});
+    return t;
+}
+
 plat::MenuResource PartEditorMenu()
 {
     std::vector<plat::MenuItem> scale;
@@ -133,7 +153,8 @@ plat::MenuResource PartEditorMenu()
                                   menuPopup("&Selective Editing", {menuItem(kCmdSelEditAll, "&All Objects"),
                                                                    menuItem(kCmdSelEditText, "&Text"),
                                                                    menuItem(kCmdSelEditDots, "&Dots"),
-                                                                   menuItem(kCmdSelEditText + 2, "&Lines")})})}};
+                                                                   menuItem(kCmdSelEditText + 2, "&Lines")}),
+                                  menuItem(kCmdEditorSelectiveEditing, "Selective &Editing...")})}};
 }
 
 plat::AcceleratorResource PartEditorAccelerators()
@@ -205,6 +226,7 @@ void AddPartEditorResources(plat::ResourceSet& set)
     set.dialogs.push_back(PartEditorTemplate());
     set.dialogs.push_back(HiddenPinsTemplate());
     set.dialogs.push_back(TerminalInfoTemplate());
+    set.dialogs.push_back(LibSelectiveEditTemplate());
     set.menus.push_back(PartEditorMenu());
     set.accelerators.push_back(PartEditorAccelerators());
     set.toolbars.push_back(PartEditorToolBar());

@@ -125,6 +125,7 @@ private:
     void OnUpdateGrid(plat::CmdUI& ui);
     void OnSelectiveEdit(unsigned id);
     void OnHiddenPins();
+    void OnSelectiveEditDialog();
     void OnZoomCombo();
     void OnGridCombo();
     void OnHelp();

@@ -26,6 +26,7 @@
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/frame_toolbar_table.h"
 #include "schemora/workspace/hidden_pins_dialog.h"
+#include "schemora/workspace/library_selective_edit_dialog.h"
 
 #include <cstdio>
 #include <string>
@@ -105,6 +106,7 @@ void CPartEditorDlg::registerCommands()
     onNotify(kIdcEditorComments, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onNotify(kIdcEditorPackage, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onCommand(kIdcEditorHiddenPins, &CPartEditorDlg::OnHiddenPins);
+    onCommand(kCmdEditorSelectiveEditing, &CPartEditorDlg::OnSelectiveEditDialog);
     onNotify(kIdcEditorPartsPerPackage, plat::kCbnSelChange, &CPartEditorDlg::OnPartsPerPackage);
     addCommand(kIdcEditorAdvanced, kIdcEditorAdvanced, [this](unsigned) {
         OnAdvanced();
@@ -340,6 +342,17 @@ void CPartEditorDlg::OnSelectiveEdit(unsigned id)
     SetSelectiveEditSwitches(id);
     g_selection.filterId = static_cast<int>(id);
     SetStatusLine(0, std::string("Selected edit ") + SelectiveEditWord(id) + " only");
+    g_editState.CurrentTool = kToolSelect;
+}
+
+void CPartEditorDlg::OnSelectiveEditDialog()
+{
+    if (g_selection.bandShown)
+        return;
+    CLibSelEditDlg dialog(this);
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    g_selection.filterId = static_cast<int>(dialog.mode());
     g_editState.CurrentTool = kToolSelect;
 }
 

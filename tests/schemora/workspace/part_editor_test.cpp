@@ -281,6 +281,31 @@ TEST_F(PartEditorTest, NewPartClearsOnlyAfterASaveOrNo)
     });
 }
 
+TEST_F(PartEditorTest, SelectiveEditingChoosesTheKindsTheSelectionTakes)
+{
+    runEditor([&](EditorHand& h) {
+        host.answerDialog([](plat::Dialog& d) {
+            d.PressButton(kIdcSelEditNone);
+            EXPECT_EQ(d.IsDlgButtonChecked(kCmdSelEditText + 2), 0);
+            d.PressButton(kCmdSelEditText + 1);   // dots only
+            return d.PressButton(plat::kIdOk);
+        });
+        h.command(kCmdEditorSelectiveEditing);
+        EXPECT_EQ(g_selection.filterId, static_cast<int>(kCmdSelEditDots));
+        EXPECT_EQ(g_editFilter.on[1], 1);
+        EXPECT_EQ(g_editFilter.on[2], 0);
+        host.answerDialog([](plat::Dialog& d) {
+            d.PressButton(kCmdSelEditAll);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.command(kCmdEditorSelectiveEditing);
+        EXPECT_EQ(g_selection.filterId, static_cast<int>(kCmdSelEditAll)) << "several kinds: all objects mode";
+        EXPECT_EQ(g_editFilter.on[2], 1);
+        h.command(kCmdEditorClose);
+    });
+    g_editFilter = EditFilter{};
+}
+
 TEST_F(PartEditorTest, ReferenceLettersArePlainCapitalsWithoutP)
 {
     runEditor([&](EditorHand& h) {
