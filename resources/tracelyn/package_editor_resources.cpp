@@ -1,6 +1,6 @@
 #include "resources/tracelyn/package_editor_resources.h"
 
-#include "common/drawn_images.h"
+#include "resources/tracelyn/drawn_images.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
@@ -272,7 +272,7 @@ void AddPackageEditorResources(plat::ResourceSet& set)
                              plat::kIdSeparator, kCmdSelect, kCmdErase, kCmdUndo, plat::kIdSeparator, kCmdUnits}});
     set.dialogs.push_back(libSelectiveEdit());
     set.dialogs.push_back(libPadSetup());
-    set.commandImages.push_back({kCmdSavePart, quill::drawn::file_save, "document-save"});
+    set.commandImages.push_back({kCmdSavePart, drawn::save_package_part});
     set.dialogs.push_back(wizardTypePage());
     set.dialogs.push_back(wizardLabelsPage());
     set.dialogs.push_back(wizardOutputPage());

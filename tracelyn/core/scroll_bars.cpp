@@ -1,5 +1,7 @@
 #include "tracelyn/core/scroll_bars.h"
 
+#include "platform/app/win_constants.h"
+
 
 #include <algorithm>
 #include <cmath>
@@ -17,4 +19,17 @@ int32_t OriginOfScrollPosition(int position, int32_t workAreaSize, int extent)
     if (extent <= 0)
         return 0;
     return static_cast<int32_t>((static_cast<double>(position) / extent - 0.5) * workAreaSize);
+}
+
+int NextScrollPosition(int position, unsigned code, unsigned thumb, int line, int page)
+{
+    switch (code) {
+    case plat::kSbLineLeft: return position - line;
+    case plat::kSbLineRight: return position + line;
+    case plat::kSbPageLeft: return position - page;
+    case plat::kSbPageRight: return position + page;
+    case plat::kSbThumbPosition:
+    case plat::kSbThumbTrack: return static_cast<int>(thumb);
+    default: return position;
+    }
 }

@@ -722,12 +722,6 @@ void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
         pending = axis == 0 ? at.x : at.y;
     const int line = std::max(extent / 400, 1), page = std::max(extent / 20, 1);
     switch (code) {
-    case plat::kSbLineLeft: pending -= line; break;
-    case plat::kSbLineRight: pending += line; break;
-    case plat::kSbPageLeft: pending -= page; break;
-    case plat::kSbPageRight: pending += page; break;
-    case plat::kSbThumbPosition:
-    case plat::kSbThumbTrack: pending = static_cast<int>(pos); break;
     case plat::kSbEndScroll: {
         // Nothing moves until the scroll ends: then the origin follows the bar.
         pending = std::clamp(pending, 0, extent);
@@ -746,6 +740,7 @@ void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
         break;
     }
     default:
+        pending = NextScrollPosition(pending, code, pos, line, page);
         break;
     }
 }

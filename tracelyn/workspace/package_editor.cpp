@@ -5,6 +5,7 @@
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/gdi/dc.h"
+#include "platform/system/files.h"
 #include "resources/tracelyn/package_editor_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/app_state.h"
@@ -213,7 +214,8 @@ bool CLibPartEditorDlg::openPart()
         libraryName = "Standard";
     auto file = OpenPartLibrary(libraryName, partName);
     if (!file) {
-        plat::MessageBox("Can't open file: " + CatalogPath(libraryName));
+        const std::string path = CatalogPath(libraryName);
+        plat::MessageBox(plat::fileExists(path) ? "Part not found: " + partName : "Can't open file: " + path);
         return false;
     }
     labels_ = PackageLabels{};
@@ -299,6 +301,7 @@ void CLibPartEditorDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
     FillWorkAreaBackground(dc, WorkAreaFillColor());
     DrawBoard(dc);
     drawPinNumbers(dc);
+    updateScrollBars();
     // The hint stands in view units, beside the library origin of a new part's view.
     if (hint().visible)
         DrawFontText(dc, hint().x, hint().y, hint().text, kHintSizeWord, 0, RoleColor(kRoleHighlight), 0);

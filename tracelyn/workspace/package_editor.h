@@ -29,6 +29,8 @@ public:
     void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
     void OnControlMouse(plat::Control& control, unsigned message, unsigned flags, plat::Point point) override;
     void OnClose() override;
+    void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
+    void OnVScroll(unsigned code, unsigned pos, plat::Control* bar) override;
 
     const PackageLabels& labels() const { return labels_; }
     const BoardObject& record(int index) const { return store_[static_cast<size_t>(index)]; }
@@ -57,6 +59,8 @@ private:
     void rightClick(plat::Control& area, plat::Point point);
     void numberNewPads(int after);
     void drawPinNumbers(plat::Dc& dc) const;
+    void updateScrollBars();
+    void scroll(int axis, unsigned code, unsigned pos);
 
     // Commands (package_editor_commands.cpp).
     void OnSavePart();
@@ -110,6 +114,7 @@ private:
     int layerCount_ = 1;
     bool entered_ = false;
     int pressCount_ = 0;
+    int pendingScroll_[2] = {-1, -1};
     int32_t lastRightPoint_[2] = {0, 0};
 };
 

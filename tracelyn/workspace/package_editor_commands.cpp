@@ -50,6 +50,7 @@ constexpr unsigned kCmdCenter = 215;
 constexpr unsigned kHelpTopic = 65889;
 constexpr int kStyleMount = 7;
 constexpr int kDrawToFitMargin = 20;   // pixels kept free round a fitted part
+constexpr int kMetricZoomLimit = 7;
 
 constexpr BoardTool kKeyTools[] = {kToolPad, kToolTrace, kToolArc, kToolEllipse, kToolRectangle, kToolText};
 
@@ -360,6 +361,10 @@ void CLibPartEditorDlg::OnZoom(unsigned id)
 
 void CLibPartEditorDlg::zoomAbout(bool in)
 {
+    // Millimetres draw 2.54 times larger: on the editor's C sheet the finest two steps would
+    // leave the mapping's range.
+    if (in && MetricUnits() && g_board.zoomIndex >= kMetricZoomLimit)
+        return;
     if (!ApplyZoomStep(in).changed)
         return;
     if (plat::Control* area = GetDlgItem(kIdcEditorDrawingArea)) {

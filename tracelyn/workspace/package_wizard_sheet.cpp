@@ -346,5 +346,8 @@ CPartWizard::CPartWizard(plat::Wnd* parent)
 
 CPartWizard::~CPartWizard()
 {
+    // The pages are members and go before the sheet's own destructor runs: it must not reach them.
+    while (GetPageCount() > 0)
+        RemovePage(0);
     g_boardSettings.units = boardUnits_;
 }

@@ -4,6 +4,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "platform/app/message_pump.h"
 #include "resources/tracelyn/frame_ids.h"
 #include "resources/tracelyn/library_ids.h"
 #include "resources/tracelyn/package_editor_ids.h"
@@ -306,6 +307,80 @@ TEST_F(PackageEditorTest, LibraryPadSetupKeepsOtherObjectsWhole)
         EXPECT_NEAR(dialog.sizeY, 50.0f, 0.01f) << "a round pad is as high as it is wide";
         EXPECT_EQ(dialog.style, 0);
         g_selection.count = 0;
+    });
+}
+
+}  // namespace
+
+namespace {
+
+// The scroll bars move the view once the scroll ends, and follow it when the editor paints.
+TEST_F(PackageEditorTest, ScrollBarsMoveTheView)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        plat::Control* bar = editor.GetDlgItem(kIdcEditorHScroll);
+        editor.GetDlgItem(kIdcEditorDrawingArea)->RedrawWindow();
+        const int before = bar->GetPos();
+        const int32_t originX = g_board.viewOriginX;
+        bar->scroll(plat::kSbPageRight);
+        EXPECT_GT(g_board.viewOriginX, originX);
+        editor.GetDlgItem(kIdcEditorDrawingArea)->RedrawWindow();
+        EXPECT_EQ(bar->GetPos(), before + 50);
+        const int32_t originY = g_board.viewOriginY;
+        editor.GetDlgItem(kIdcEditorVScroll)->scroll(plat::kSbLineUp);
+        EXPECT_LT(g_board.viewOriginY, originY);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+// Fault: a generated part whose direct save was cancelled must still ask before it is closed
+// away. New Part then starts over with the labels in their new-part places.
+TEST_F(PackageEditorTest, UnsavedWizardPartIsKeptAsAChange)
+{
+    // Utilities > Package Wizard opens a new part with the wizard up; cancelling it leaves the
+    // empty part without a tool.
+    inEditor([&] { command(kCmdPackageWizard); }, [&](CLibPartEditorDlg&) {
+        bool wizardShown = false;
+        host.answerDialog([&](plat::Dialog& d) {
+            wizardShown = dynamic_cast<CPartWizard*>(&d) != nullptr;
+            return d.PressButton(plat::kIdCancel);
+        });
+        plat::PumpMessages();
+        EXPECT_TRUE(wizardShown);
+        EXPECT_EQ(g_board.count, 2);
+        EXPECT_EQ(g_gesture.tool, kToolNone);
+    });
+    host.clearEvents();
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        host.answerDialog([&](plat::Dialog& d) {
+            auto& wizard = dynamic_cast<CPartWizard&>(d);
+            wizard.PressButton(plat::kIdWizNext);
+            wizard.PressButton(plat::kIdWizNext);
+            wizard.GetActivePage()->CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst,
+                                                     kIdcWizardSaveDirectly);
+            return wizard.PressButton(plat::kIdWizFinish);
+        });
+        host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });   // the save
+        send(editor, kIdcEditorWizard);
+        EXPECT_EQ(g_board.count, 2 + 21);
+        EXPECT_TRUE(editor.isModified());
+
+        host.answerMessageBox(plat::kIdYes);   // "Start a new part?"
+        host.answerMessageBox(plat::kIdNo);    // "Save current part?"
+        send(editor, kCmdNewPart);
+        EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Start a new part?", "Save current part?"}));
+        EXPECT_EQ(g_board.count, 2);
+        EXPECT_EQ(editor.record(1).w[0], -1000);
+        EXPECT_EQ(editor.record(1).w[1], -2500);
+        EXPECT_EQ(editor.record(2).w[1], -2000);
+        EXPECT_FALSE(editor.isModified());
+        host.clearEvents();
+        host.answerMessageBox(plat::kIdYes);
+        send(editor, kCmdNewPart);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Start a new part?"});
     });
 }
 
