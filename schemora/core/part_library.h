@@ -58,11 +58,6 @@ int LoadLibraryPart(std::string_view library, std::string_view part);
 // The same for "LIBRARY\PART"; 0 without a backslash.
 int LoadLibraryPartByPath(std::string_view libraryAndPart);
 
-// Empties the part types and loads each again from its library under the same number (after a
-// library part they use was saved); a type that does not load keeps its number and name without
-// a symbol, and "Part re-load error!" says so.
-void ReloadPartTypes();
-
 // The index of the loaded symbol of that full name (case-insensitive), or 0.
 int FindLoadedSymbol(std::string_view fullName);
 
