@@ -14,6 +14,7 @@
 #include "schemora/core/symbol_elements.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/workspace/model_package_pickers.h"
+#include "schemora/workspace/part_editor.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -220,8 +221,21 @@ void CEditPartDlg::OnReset() { resetLabel_ = true; }
 
 void CEditPartDlg::OnExpand()
 {
-    // The part editor is not part of this program yet.
-    plat::MessageBox("The part editor is not available yet.", plat::kMbIconInformation);
+    const DrawObject* part = partAt(index_);
+    const PartSymbol* symbol = part ? SymbolOfInstance(*part) : nullptr;
+    if (!symbol)
+        return;
+    const std::string& name = symbol->name;
+    const size_t slash = name.rfind('\\');
+    if (slash == std::string::npos || slash == 0 || slash + 1 == name.size()) {
+        plat::MessageBox("Part not found: " + name);
+        return;
+    }
+    // The editor borrows the drawing's current-document values and gives them back when it
+    // closes, and a save there may load the drawing's part types again: what this dialog shows
+    // is stale by then, so Expand always ends it as Cancel.
+    RunLibraryPartEditor(this, std::string_view(name).substr(0, slash), std::string_view(name).substr(slash + 1));
+    EndDialog(plat::kIdCancel);
 }
 
 void CEditPartDlg::applyLabel(DrawObject& part) const

@@ -9,6 +9,7 @@
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/package_editor.h"
 
 #include <algorithm>
 #include <cctype>
@@ -187,8 +188,16 @@ void CEditPartDlg::OnReset() { resetLabel_ = true; }
 
 void CEditPartDlg::OnExpand()
 {
-    // The package editor is not part of this program yet.
-    plat::MessageBox("The package editor is not available yet.", plat::kMbIconInformation);
+    const std::string name(PackageNameOf(package_));
+    const size_t slash = name.rfind('\\');
+    if (slash == std::string::npos || slash == 0 || slash + 1 == name.size()) {
+        plat::MessageBox("Part not found: " + name);
+        return;
+    }
+    // The editor borrows the board's store and gives it back when it closes; what this dialog
+    // shows may be stale by then, so Expand ends it as Cancel.
+    RunPackageEditor(this, 1, std::string_view(name).substr(0, slash), std::string_view(name).substr(slash + 1));
+    EndDialog(plat::kIdCancel);
 }
 
 void CEditPartDlg::OnOK()

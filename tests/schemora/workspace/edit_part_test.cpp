@@ -15,6 +15,8 @@
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/model_package_pickers.h"
+#include "schemora/workspace/part_editor.h"
+#include "resources/schemora/part_editor_ids.h"
 
 #include <filesystem>
 #include <fstream>
@@ -173,6 +175,39 @@ TEST_F(EditPart, GroundsAndSignalSourcesAreNotEditedHere)
     });
     EXPECT_FALSE(EditPartFor(1));
     EXPECT_EQ(opened, 0);
+}
+
+// Expand opens the part's library part in the editor; the editor gives the drawing's store back
+// when it closes and Edit Part ends as Cancel, so its OK can never write into a stale part.
+TEST_F(EditPart, ExpandOpensThePartInTheEditorAndEndsAsCancel)
+{
+    placeOne("TTL", "7400");
+    const int countBefore = count();
+    const DrawObject* const storeBefore = g_current.objects.data();
+    const int undoBefore = UndoDepth();
+    std::string opened;
+    int result = -1;
+    host.answerDialog([&](plat::Dialog& d) {
+        host.answerDialog([&](plat::Dialog& editor) -> int {
+            auto* partEditor = dynamic_cast<CPartEditorDlg*>(&editor);
+            if (!partEditor)
+                return editor.PressButton(plat::kIdCancel);
+            opened = partEditor->GetDlgItemText(kIdcEditorReference);
+            EXPECT_GT(partEditor->objectCount(), 2);
+            editor.SendMessage(plat::kWmCommand, kCmdEditorClose, 0);
+            return plat::kIdCancel;
+        });
+        d.PressButton(kIdcPartExpand);
+        result = d.modalResult();
+        return result;
+    });
+    view()->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, plat::makePointParam(pixelOf(0, 0)));
+    EXPECT_FALSE(opened.empty()) << "the editor was opened on the part";
+    EXPECT_EQ(result, plat::kIdCancel);
+    EXPECT_EQ(thePartEditor, nullptr);
+    EXPECT_EQ(g_current.objects.data(), storeBefore);
+    EXPECT_EQ(count(), countBefore);
+    EXPECT_EQ(UndoDepth(), undoBefore);
 }
 
 TEST(SemiconductorModels, OnlyModelsThatFitThePartAreListed)

@@ -7,7 +7,9 @@
 #include "common/library_browser.h"
 #include "resources/tracelyn/library_ids.h"
 #include "tracelyn/core/board_settings.h"
+#include "resources/tracelyn/package_editor_ids.h"
 #include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/package_editor.h"
 
 namespace {
 
@@ -53,6 +55,36 @@ protected:
     }
     int part_ = 0;
 };
+
+// Expand opens the component's package in the package editor; the editor gives the board's store
+// back when it closes and Edit Part ends as Cancel.
+TEST_F(BoardEditPart, ExpandOpensThePackageInTheEditorAndEndsAsCancel)
+{
+    BoardObject* const storeBefore = g_board.objects;
+    const int countBefore = g_board.count;
+    const BoardObject before = object(part_);
+    bool opened = false;
+    int result = -1;
+    host.answerDialog([&](plat::Dialog& d) {
+        host.answerDialog([&](plat::Dialog& editor) -> int {
+            auto* packageEditor = dynamic_cast<CLibPartEditorDlg*>(&editor);
+            if (!packageEditor)
+                return editor.PressButton(plat::kIdCancel);
+            opened = g_board.objects != storeBefore && g_board.count > 0;
+            editor.SendMessage(plat::kWmCommand, kCmdCloseEditor, 0);
+            return editor.modalResult();
+        });
+        d.PressButton(kIdcEditExpand);
+        result = d.modalResult();
+        return result;
+    });
+    rightClick(200, 200);
+    EXPECT_TRUE(opened) << "the editor was opened on the package";
+    EXPECT_EQ(result, plat::kIdCancel);
+    EXPECT_EQ(g_board.objects, storeBefore);
+    EXPECT_EQ(g_board.count, countBefore);
+    EXPECT_EQ(object(part_).w, before.w);
+}
 
 TEST_F(BoardEditPart, OkWritesAngleFixPlacementAndLabelAsOneUndoStep)
 {
