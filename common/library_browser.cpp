@@ -126,11 +126,17 @@ void LibraryBrowserDlg::OnLibraryChosen()
 
 void LibraryBrowserDlg::choosePart(const std::string& library, const std::string& part)
 {
-    chosenPart_ = part.substr(0, part.find('.'));
+    // A list entry may carry an extension after its name; a name with a dot of its own (the
+    // starter packages' "RADIAL0.1") is kept whole when the library holds it by that name.
+    std::optional<LibraryPartDetails> details = services_.details(library, part);
+    chosenPart_ = part;
+    if (!details && part.find('.') != std::string::npos) {
+        chosenPart_ = part.substr(0, part.find('.'));
+        details = services_.details(library, chosenPart_);
+    }
     choice_.library = library;
     choice_.part = chosenPart_;
     SetDlgItemText(kIdcBrowserPartName, chosenPart_);
-    const std::optional<LibraryPartDetails> details = services_.details(library, chosenPart_);
     SetDlgItemText(kIdcBrowserPackage, details ? details->package : std::string());
     SetDlgItemText(kIdcBrowserDescription, details ? details->description : std::string());
     showPreview();

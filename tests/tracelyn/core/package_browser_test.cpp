@@ -109,6 +109,27 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_write, fs::perm_options::add);
 }
 
+// The starter packages have dots of their own ("RADIAL0.1"): choosing one keeps the whole name,
+// and Load Part loads that package.
+TEST_F(PackageBrowser, APackageNameWithADotIsChosenWhole)
+{
+    TestPackage radial = dip8();
+    radial.name = "RADIAL0.1";
+    writeCatalog(folder.file("DOTS.CAT"), std::move(radial));
+    std::string shown;
+    host.answerDialog([&](plat::Dialog& d) {
+        choose(d, quill::kIdcBrowserLibraryList, "DOTS");
+        choose(d, quill::kIdcBrowserPartList, "RADIAL0.1");
+        shown = d.GetDlgItemText(quill::kIdcBrowserPartName);
+        return d.PressButton(plat::kIdOk);
+    });
+    CLibPartsDlg dialog;
+    EXPECT_EQ(dialog.DoModal(), plat::kIdOk);
+    EXPECT_EQ(shown, "RADIAL0.1");
+    EXPECT_EQ(g_packageChoice.part, "RADIAL0.1");
+    EXPECT_TRUE(host.messageBoxes().empty()) << host.messageBoxes().front();
+}
+
 // The preview draws the package on the background and gives its description; the attribute
 // texts are not drawn, and a part that is not there leaves the background alone.
 TEST_F(PackageBrowser, PreviewDrawsThePackageFittedIntoTheFrame)
