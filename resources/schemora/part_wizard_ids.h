@@ -24,6 +24,7 @@ enum : unsigned {
     kIdcWizDesignator = 476,
     kIdcWizDescription = 1124,
     kIdcWizPackage = 1028,
+    kIdcWizBrowsePackage = 1029,
     kIdcWizName = 1077,
 
     // Page 3: pin table, four rows

@@ -45,6 +45,7 @@ plat::DialogTemplate informationPage()
     c.push_back({.id = kIdcWizName, .kind = K::Edit, .row = 2, .column = 1, .width = 120, .limit = 80});
     c.push_back(control(kNoId, K::Static, "Package:", 3));
     c.push_back({.id = kIdcWizPackage, .kind = K::Edit, .row = 3, .column = 1, .width = 120, .limit = 80});
+    c.push_back(control(kIdcWizBrowsePackage, K::PushButton, "Browse...", 3, 2));
     c.push_back(control(kNoId, K::Static, "Description:", 4));
     c.push_back({.id = kIdcWizDescription, .kind = K::Edit, .row = 4, .column = 1, .width = 160, .limit = 80});
     return t;

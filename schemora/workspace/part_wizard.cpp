@@ -8,6 +8,7 @@
 #include "platform/system/files.h"
 #include "resources/schemora/part_wizard_ids.h"
 #include "schemora/core/part_library.h"
+#include "schemora/workspace/model_package_pickers.h"
 #include "schemora/workspace/pin_description_file.h"
 #include "schemora/workspace/wizard_pictures.h"
 
@@ -104,7 +105,17 @@ void CPwiz1::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 
 // ---- page 2: part information ----
 
-CPwiz2::CPwiz2(PartWizardAnswers& answers) : plat::PropertyPage(kIddWizardInfo), a_(answers) {}
+CPwiz2::CPwiz2(PartWizardAnswers& answers) : plat::PropertyPage(kIddWizardInfo), a_(answers)
+{
+    onCommand(kIdcWizBrowsePackage, &CPwiz2::OnBrowsePackage);
+}
+
+// The board program's package catalogues: the chosen package is named "LIBRARY\PART".
+void CPwiz2::OnBrowsePackage()
+{
+    if (const std::optional<std::string> chosen = ChooseBoardPackage(this))
+        SetDlgItemText(kIdcWizPackage, *chosen);
+}
 
 bool CPwiz2::OnInitDialog()
 {

@@ -39,6 +39,7 @@ public:
     void showLoaded();
 
 private:
+    void OnBrowsePackage();
     PartWizardAnswers& a_;
 };
 

@@ -16,6 +16,8 @@
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/model_package_pickers.h"
 #include "schemora/workspace/part_editor.h"
+#include "schemora/workspace/part_wizard.h"
+#include "resources/schemora/part_wizard_ids.h"
 #include "resources/schemora/part_editor_ids.h"
 
 #include <filesystem>
@@ -271,6 +273,25 @@ TEST_F(EditPart, BrowseAssignsABoardPackage)
     });
     EXPECT_EQ(status, "1 libraries available");
     EXPECT_EQ(package, "Standard\\R");
+
+    // The part wizard's information page browses the same catalogues for its package.
+    PartWizardAnswers answers;
+    std::string wizardPackage;
+    host.answerDialog([&](plat::Dialog& d) {
+        auto& sheet = static_cast<plat::PropertySheet&>(d);
+        sheet.PressButton(plat::kIdWizNext);
+        plat::PropertyPage& info = *sheet.GetActivePage();
+        host.answerDialog([](plat::Dialog& p) {
+            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "R"));
+            return p.PressButton(plat::kIdOk);
+        });
+        info.PressButton(kIdcWizBrowsePackage);
+        wizardPackage = info.GetDlgItemText(kIdcWizPackage);
+        return sheet.PressButton(plat::kIdCancel);
+    });
+    CPartWizard wizard(answers, [](const PartWizardAnswers&) { return false; });
+    wizard.DoModal();
+    EXPECT_EQ(wizardPackage, "Standard\\R");
 }
 
 }  // namespace
