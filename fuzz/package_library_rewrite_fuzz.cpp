@@ -1,6 +1,6 @@
 // A package library (".CAT" in PACKAGES) rewritten as the footprint editor's Save to Library
-// and Delete do: a package is added, then the first one deleted, and every package the reader
-// found before must be found again, in order, after each rewrite.
+// and Delete do: a package is added, then the first one deleted, and every other package the
+// reader found before must be found again, in order, after each rewrite.
 
 #include "fuzz/fuzz_support.h"
 #include "platform/core/test_ui_host.h"
@@ -24,10 +24,17 @@ std::vector<std::string> listedPackages()
     return names;
 }
 
-void mustList(const std::vector<std::string>& expected)
+// Every package listed before is listed after, in the same order. A catalogue whose header
+// counts fewer packages than it holds shows the rest only once a rewrite has counted them again.
+void mustKeep(const std::vector<std::string>& before, const std::vector<std::string>& after)
 {
-    if (listedPackages() != expected)
-        std::abort();
+    size_t at = 0;
+    for (const std::string& name : before) {
+        while (at < after.size() && after[at] != name)
+            ++at;
+        if (at++ >= after.size())
+            std::abort();
+    }
 }
 
 }  // namespace
@@ -45,11 +52,13 @@ void fuzz::runInput(const uint8_t* data, size_t size)
     if (std::find(names.begin(), names.end(), kAdded) == names.end() &&
         RewriteLibrary("FUZZ", kAdded, kRewriteReplace) == 1) {
         names.push_back(kAdded);
-        mustList(names);
+        const std::vector<std::string> after = listedPackages();
+        mustKeep(names, after);
+        names = after;
     }
     if (!names.empty() && RewriteLibrary("FUZZ", names.front(), kRewriteDelete) == 1) {
         names.erase(names.begin());
-        mustList(names);
+        mustKeep(names, listedPackages());
     }
     ClearPackageTables();
     fuzz::host().clearEvents();

@@ -2,11 +2,21 @@
 
 #include "tracelyn/core/netlist_tables.h"
 
+#include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
 
 #include <new>
+#include <span>
 
 RouterWorkMemory g_routerMemory;
+
+RouterWorkMemory::~RouterWorkMemory()
+{
+    if (!netBlock)
+        return;
+    for (NetRecord& net : std::span(reinterpret_cast<NetRecord*>(netBlock.get()), kMaxNets))
+        FreeStr(net.name);
+}
 
 namespace {
 

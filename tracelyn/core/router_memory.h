@@ -20,6 +20,12 @@ enum RouterMemoryOperation : int {
 
 // The blocks (owned) and their locked addresses (null while unlocked).
 struct RouterWorkMemory {
+    RouterWorkMemory() = default;
+    // Frees the net names the net block points at, locked or not, with the block.
+    ~RouterWorkMemory();
+    RouterWorkMemory(const RouterWorkMemory&) = delete;
+    RouterWorkMemory& operator=(const RouterWorkMemory&) = delete;
+
     std::unique_ptr<uint8_t[]> connectionBlock;
     std::unique_ptr<uint8_t[]> netBlock;
     std::unique_ptr<uint8_t[]> pinBlock;
