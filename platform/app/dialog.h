@@ -42,6 +42,8 @@ public:
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnLButtonUp(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;
+    // Escape on a drawn frame cancels its dialog, as the dialog manager does for every control.
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
 
     ControlKind kind() const { return kind_; }
     unsigned id() const { return id_; }
