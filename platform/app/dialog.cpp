@@ -463,6 +463,14 @@ void Control::OnLButtonUp(unsigned flags, Point point)
         dialog_->OnControlMouse(*this, kWmLButtonUp, flags, point);
 }
 
+void Control::OnKeyDown(unsigned vk, unsigned repeat, unsigned flags)
+{
+    if (dialog_ && kind_ == ControlKind::StaticFrame && vk == kVkEscape)
+        dialog_->PressEscape();
+    else
+        Wnd::OnKeyDown(vk, repeat, flags);
+}
+
 void Control::OnMouseMove(unsigned flags, Point point)
 {
     if (dialog_ && kind_ == ControlKind::StaticFrame)

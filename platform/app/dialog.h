@@ -37,6 +37,9 @@ public:
     Control(Dialog* dialog, const ControlTemplate& t);
     ~Control() override;
 
+    // Escape on a drawn frame cancels its dialog, as the dialog manager does for every control.
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+
     // A drawn frame lets the left button and the mouse's moves through to its dialog
     // (Dialog::OnControlMouse), as statics did on the platform the programs came from.
     void OnLButtonDown(unsigned flags, Point point) override;

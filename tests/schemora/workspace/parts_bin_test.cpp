@@ -4,6 +4,7 @@
 #include "support/parts_bin_driver.h"
 
 #include "common/parts_bin.h"
+#include "platform/app/keys.h"
 #include "platform/app/menu.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
@@ -217,7 +218,7 @@ TEST_F(PartsBin, ShutAndOpenSlideTheWindowWithTheirSoundsAndReopeningKeepsIt)
     bin().MoveWindow(40, 50, r.width(), r.height());
     bin().PressEnter();
     EXPECT_TRUE(bin().isOpen()) << "Enter is no way out";
-    bin().PressEscape();
+    cells()->SendMessage(plat::kWmKeyDown, plat::kVkEscape, 1);
     harness->idle();
     EXPECT_FALSE(bin().isOpen());
     host.clearEvents();
