@@ -112,6 +112,7 @@ private:
     void addHiddenPin(const std::string& text, int type);
     void keepHiddenPins();
     void takeOverPinTexts();
+    void readPinLists();
 
     // part_editor_commands.cpp
     void registerCommands();
@@ -165,6 +166,7 @@ private:
     std::string partName_;
     std::optional<StoredPartName> existing_;
     std::vector<EditorPin> hiddenPins_;   // read from the part's texts while it opens
+    std::vector<std::pair<int, std::string>> pinLists_;   // "%pins" texts read, with their symbol variant
     int partsChoice_ = 0;                 // the number-of-parts selection taken last
     bool namePlaceholder_ = true;         // a stored part without "p?" is saved without it
     bool startWithWizard_ = false;
