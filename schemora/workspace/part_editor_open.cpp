@@ -150,7 +150,7 @@ void CPartEditorDlg::readPartAttributes()
         }
         deleteRecord(o);
     }
-    GetDlgItem(scm::kIdcEditorSymbolCount)->SetCurSel(symbols - 1);
+    RebuildSymbolTabs(symbols);
     // A single-part package has no further parts: its lists stay ordinary texts.
     if (partsChoice_ == 0)
         return;

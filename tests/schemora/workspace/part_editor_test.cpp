@@ -25,6 +25,7 @@
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/core/design_name.h"
 #include "schemora/workspace/part_editor.h"
+#include "schemora/core/part_terminals.h"
 #include "common/scoped_replace.h"
 #include "common/library_browser.h"
 #include "schemora/workspace/library_parts_dialog.h"
@@ -689,6 +690,60 @@ TEST_F(PartEditorTest, APinListOnASinglePartPackageStaysAText)
         return editor->modalResult();
     });
     ASSERT_TRUE(key(plat::kVkF5));
+}
+
+TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
+{
+    const auto tabNames = [](CPartEditorDlg& e) {
+        std::vector<std::string> names;
+        plat::Control* tabs = e.GetDlgItem(kIdcEditorTabs);
+        for (int i = 0; i < tabs->GetCount(); ++i)
+            names.push_back(tabs->GetItemText(i));
+        return names;
+    };
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.PressButton(kIdcEditorAdvanced);
+        h.e.ChooseDlgItem(kIdcEditorSymbolCount, 1);
+        EXPECT_EQ(tabNames(h.e), (std::vector<std::string>{"Symbol 1 (Normal)", "Symbol 2 (De Morgan)", "All"}));
+        h.e.ChooseDlgItem(kIdcEditorTabs, 1);
+        const int before = h.e.objectCount();
+        h.key('R');
+        h.drag(-200, -200, 200, 200);
+        h.key('J');
+        h.drag(-400, 0, -200, 0);
+        ASSERT_EQ(h.e.objectCount(), before + 2);
+        const DrawObject& drawn = h.record(h.e.objectCount());
+        EXPECT_TRUE(IsTerminal(drawn));
+        EXPECT_EQ(SymbolVariantOf(drawn), 1);
+        EXPECT_EQ(TerminalPinText(drawn), "?") << "a later symbol's terminal is linked to no pin yet";
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        h.e.ChooseDlgItem(kIdcEditorTabs, 2);   // "All"
+        EXPECT_EQ(h.e.symbolVariant(), 1);
+        h.e.ChooseDlgItem(kIdcEditorTabs, 0);
+        EXPECT_EQ(h.e.symbolVariant(), 0);
+        answerSaveIntoNewLibrary("MINE", "DUAL");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+    answerModifyPart("MINE", "DUAL");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_EQ(editor->GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1);
+        EXPECT_EQ(tabNames(*editor).size(), 3u);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        editor->ChooseDlgItem(kIdcEditorSymbolCount, 0);
+        EXPECT_EQ(tabNames(*editor), std::vector<std::string>{"Symbol 1 (Normal)"});
+        EXPECT_TRUE(editor->isModified());
+        editor->SetModified(false);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(thePartEditor, nullptr);
 }
 
 // What a loaded symbol places and netlists by: its pin texts, its placeholders and attribute
