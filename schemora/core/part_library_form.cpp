@@ -92,8 +92,13 @@ OwnedElements LibraryElementsOfEditorPart(std::span<const DrawObject> records, c
         out.add(textAt(x, y - 150, 0, ";" + fields.comment));
     if (fields.partsPerPackage > 1)
         out.add(textAt(x, y - 200, 0, "p=" + std::to_string(fields.partsPerPackage)));
-    static constexpr const char* kHiddenPinKeys[] = {"v=", "g=", "v+=", "v-="};
     int line = 1;
+    if (fields.partsPerPackage > 1)
+        for (const std::string& list : fields.pinLists)
+            out.add(textAt(x, y - 200 - 50 * line++, 0, list));
+    for (int s = 1; s < fields.symbols; ++s)
+        out.add(textAt(x, y - 200 - 50 * line++, 0, "%cont"));
+    static constexpr const char* kHiddenPinKeys[] = {"v=", "g=", "v+=", "v-="};
     for (const auto& [type, text] : fields.hiddenPins) {
         const int key = type - kFirstHiddenPowerPinType;
         if (key >= 0 && key < 4)

@@ -21,6 +21,8 @@ struct PartAttributeFields {
     std::vector<std::pair<int, std::string>> hiddenPins;
     int partsPerPackage = 1;       // "p=" written when above 1
     bool namePlaceholder = true;   // record 2 goes out as "p?" (a stored part may have none)
+    std::vector<std::string> pinLists;   // the "%pins" texts of parts B, C, ...
+    int symbols = 1;               // one "%cont" text for each symbol after the first
 };
 
 // Elements that own their word-10 data and free it when they go.

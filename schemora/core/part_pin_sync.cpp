@@ -82,8 +82,19 @@ void PartPinTable::RebuildPinTable(std::span<const DrawObject> slots, int object
             pin.terminal[0] = i;
             pins_.push_back(std::move(pin));
         }
-    for (const EditorPin& p : old)
-        if (p.type >= kFirstHiddenPowerPinType && count() < kMaxEditorPins)
+    // Hidden power pins, and the further parts' pins whose terminal is still drawn, have no
+    // terminal text of their own to be rebuilt from.
+    const auto stillDrawn = [&](const EditorPin& p) {
+        const int t = p.terminal[0];
+        return p.partLetter > 0 && t > 0 && t <= last && IsTerminal(slots[static_cast<size_t>(t)]) &&
+               SymbolVariantOf(slots[static_cast<size_t>(t)]) == 0;
+    };
+    for (const EditorPin& p : old) {
+        if (count() >= kMaxEditorPins)
+            break;
+        if (p.type >= kFirstHiddenPowerPinType ||
+            (stillDrawn(p) && std::ranges::find(pins_, p.number, &EditorPin::number) == pins_.end()))
             pins_.push_back(p);
+    }
     SortPinsByNumber();
 }

@@ -148,7 +148,7 @@ bool PartPinTable::RemoveHiddenPowerPin(std::string_view pinText)
 bool PartPinTable::RenumberTerminalPin(int objectIndex, std::string_view pinText)
 {
     const std::string number = SplitPinText(pinText, 0);
-    const auto own = std::find_if(pins_.begin(), pins_.end(), [&](const EditorPin& p) { return p.terminal[0] == objectIndex; });
+    const auto own = pins_.begin() + (recordOfTerminal(objectIndex) - pins_.data());
     if (own == pins_.end() || number.empty())
         return false;
     if (own->number != number &&
@@ -173,8 +173,21 @@ void PartPinTable::SetPinLabelAndType(int objectIndex, std::string_view label, i
 
 int PartPinTable::PinTypeOfTerminal(int objectIndex) const
 {
-    for (const EditorPin& p : pins_)
-        if (p.terminal[0] == objectIndex)
-            return p.type;
-    return 0;
+    const EditorPin* own = recordOfTerminal(objectIndex);
+    return own == pins_.data() + pins_.size() ? 0 : own->type;
+}
+
+// A terminal carries one record per part of the package: part A's is its own.
+const EditorPin* PartPinTable::recordOfTerminal(int objectIndex) const
+{
+    const EditorPin* any = nullptr;
+    for (const EditorPin& p : pins_) {
+        if (p.terminal[0] != objectIndex)
+            continue;
+        if (p.partLetter == 0)
+            return &p;
+        if (!any)
+            any = &p;
+    }
+    return any ? any : pins_.data() + pins_.size();
 }

@@ -80,5 +80,8 @@ public:
     void RebuildPinTable(std::span<const DrawObject> slots, int objectCount);
 
 private:
+    // The record of terminal objectIndex in variant 0 (part A's first); one past the end when none.
+    const EditorPin* recordOfTerminal(int objectIndex) const;
+
     std::vector<EditorPin> pins_;
 };

@@ -3,6 +3,8 @@
 // terminal just drawn.
 #include "schemora/workspace/part_editor.h"
 
+#include "schemora/core/part_pin_lists.h"
+
 #include "common/scoped_replace.h"
 #include "platform/app/keys.h"
 #include "platform/app/win_constants.h"
@@ -15,6 +17,7 @@
 #include "schemora/core/hit_testing.h"
 #include "schemora/core/mouse_edit.h"
 #include "schemora/core/paint_style.h"
+#include "schemora/core/part_pin_lists.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_painter.h"
@@ -109,6 +112,9 @@ PartAttributeFields CPartEditorDlg::fields() const
     f.comment = GetDlgItemText(scm::kIdcEditorComments, 120);
     f.namePlaceholder = namePlaceholder_;
     f.partsPerPackage = std::max(GetDlgItem(scm::kIdcEditorPartsPerPackage)->GetCurSel(), 0) + 1;
+    f.pinLists = PartPinListTexts(pins_, std::span<const DrawObject>(&store_[0], static_cast<size_t>(objectCount_) + 1),
+                                  f.partsPerPackage);
+    f.symbols = std::clamp(GetDlgItem(scm::kIdcEditorSymbolCount)->GetCurSel() + 1, 1, kSymbolVariants);
     for (const EditorPin& p : pins_.pins())
         if (p.type >= kFirstHiddenPowerPinType)
             f.hiddenPins.emplace_back(p.type, p.name.empty() ? p.number : p.number + "," + p.name);

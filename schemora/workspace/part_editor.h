@@ -35,7 +35,7 @@ public:
     const PartPinTable& pins() const { return pins_; }
     PartPinTable& pins() { return pins_; }
     PartAttributeFields fields() const;
-    int symbolVariant() const { return 0; }
+    int symbolVariant() const { return variant_; }
     int partLetter() const { return 0; }
 
     // ---- services of the drawing engine ----
@@ -112,6 +112,7 @@ private:
     void addHiddenPin(const std::string& text, int type);
     void keepHiddenPins();
     void takeOverPinTexts();
+    void readPinLists();
 
     // part_editor_commands.cpp
     void registerCommands();
@@ -153,6 +154,10 @@ private:
     void OnAdvanced();
     void OnPartsPerPackage();
     void fillPartLetters(int parts);
+    void RebuildSymbolTabs(int symbols);
+    void OnSymbolCount();
+    void OnSymbolTab();
+    void showSymbol(int variant, int layer);
     void OnSavePart();
     void OnNewPart();
     bool savePart();
@@ -165,7 +170,9 @@ private:
     std::string partName_;
     std::optional<StoredPartName> existing_;
     std::vector<EditorPin> hiddenPins_;   // read from the part's texts while it opens
+    std::vector<std::pair<int, std::string>> pinLists_;   // "%pins" texts read, with their symbol variant
     int partsChoice_ = 0;                 // the number-of-parts selection taken last
+    int variant_ = 0;                     // the symbol drawn in: 0 is symbol 1
     bool namePlaceholder_ = true;         // a stored part without "p?" is saved without it
     bool startWithWizard_ = false;
 };

@@ -112,6 +112,8 @@ void CPartEditorDlg::registerCommands()
     onCommand(kIdcEditorHiddenPins, &CPartEditorDlg::OnHiddenPins);
     onCommand(kCmdEditorSelectiveEditing, &CPartEditorDlg::OnSelectiveEditDialog);
     onNotify(kIdcEditorPartsPerPackage, plat::kCbnSelChange, &CPartEditorDlg::OnPartsPerPackage);
+    onNotify(kIdcEditorSymbolCount, plat::kCbnSelChange, &CPartEditorDlg::OnSymbolCount);
+    onNotify(kIdcEditorTabs, plat::kTcnSelChange, &CPartEditorDlg::OnSymbolTab);
     addCommand(kIdcEditorAdvanced, kIdcEditorAdvanced, [this](unsigned) {
         OnAdvanced();
         return true;

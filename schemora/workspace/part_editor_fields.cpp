@@ -8,6 +8,8 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/edit_state.h"
+#include "schemora/core/mouse_edit.h"
+#include "schemora/core/sheet_state.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/workspace/library_parts_dialog.h"
 #include "schemora/workspace/library_save_dialogs.h"
@@ -18,6 +20,7 @@ namespace {
 
 constexpr int kDefaultReference = 19;   // "U"
 constexpr int kMaxReferenceChars = 10;
+constexpr int kAllSymbolsLayer = 4;
 const unsigned kAdvancedControls[] = {scm::kIdcEditorPartsPerPackage, scm::kIdcEditorPartLetter,
                                       scm::kIdcEditorSymbolCount, scm::kIdcEditorHiddenPins};
 
@@ -34,9 +37,6 @@ void CPartEditorDlg::fillFieldControls()
         ref->AddString(std::string(1, letterOfSelection(i)));
     ref->SetCurSel(kDefaultReference);
     reference_ = "U";
-    plat::Control* tabs = GetDlgItem(scm::kIdcEditorTabs);
-    tabs->DeleteAllItems();
-    tabs->InsertItem(0, "Symbol 1 (Normal)");
     for (const unsigned id : {scm::kIdcEditorPartsPerPackage, scm::kIdcEditorSymbolCount}) {
         plat::Control* combo = GetDlgItem(id);
         combo->ResetContent();
@@ -46,6 +46,7 @@ void CPartEditorDlg::fillFieldControls()
     }
     fillPartLetters(1);
     partsChoice_ = 0;
+    RebuildSymbolTabs(1);
 }
 
 void CPartEditorDlg::OnReferenceChosen()
@@ -166,4 +167,48 @@ void CPartEditorDlg::fillPartLetters(int parts)
     for (int i = 0; i < parts; ++i)
         letters->AddString(std::string(1, static_cast<char>('A' + i)));
     letters->SetCurSel(0);
+}
+
+// One tab per symbol, and "All" to see and edit them together when there are several.
+void CPartEditorDlg::RebuildSymbolTabs(int symbols)
+{
+    static constexpr const char* kTabNames[] = {"Symbol 1 (Normal)", "Symbol 2 (De Morgan)", "Symbol 3", "Symbol 4"};
+    symbols = std::clamp(symbols, 1, kSymbolVariants);
+    plat::Control* tabs = GetDlgItem(scm::kIdcEditorTabs);
+    tabs->DeleteAllItems();
+    for (int i = 0; i < symbols; ++i)
+        tabs->InsertItem(i, kTabNames[i]);
+    if (symbols > 1)
+        tabs->InsertItem(symbols, "All");
+    tabs->SetCurSel(0);
+    GetDlgItem(scm::kIdcEditorSymbolCount)->SetCurSel(symbols - 1);
+    showSymbol(0, 0);
+}
+
+void CPartEditorDlg::OnSymbolCount()
+{
+    RebuildSymbolTabs(GetDlgItem(scm::kIdcEditorSymbolCount)->GetCurSel() + 1);
+    SetModified();
+    InvalidatePartArea();
+}
+
+void CPartEditorDlg::OnSymbolTab()
+{
+    const int tab = GetDlgItem(scm::kIdcEditorTabs)->GetCurSel();
+    const int symbols = std::clamp(GetDlgItem(scm::kIdcEditorSymbolCount)->GetCurSel() + 1, 1, kSymbolVariants);
+    if (tab < 0 || tab > symbols)
+        return;
+    // "All" shows every symbol and draws on the layer they share; new pins still number in
+    // the symbol chosen last.
+    showSymbol(tab == symbols ? variant_ : tab, tab == symbols ? kAllSymbolsLayer : tab);
+    InvalidatePartArea();
+}
+
+// The drawing engine works on the symbol's layer; nothing stays selected or half-dragged.
+void CPartEditorDlg::showSymbol(int variant, int layer)
+{
+    variant_ = variant;
+    g_sheetView.layerFilter = layer;
+    g_editState.CurrentTool = kToolSelect;
+    ResetEditInteraction();
 }

@@ -13,9 +13,11 @@
 #include "schemora/core/edit_state.h"
 #include "schemora/core/mouse_edit.h"
 #include "schemora/core/part_library.h"
+#include "schemora/core/part_pin_lists.h"
 #include "schemora/core/workspace_services.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -97,6 +99,7 @@ bool CPartEditorDlg::openStoredPart()
     takeOverPinTexts();
     keepHiddenPins();
     pins_.RebuildPinTable(store_.slots(), objectCount_);
+    readPinLists();
     HideHint();
     g_editState.CurrentTool = kToolSelect;
     return true;
@@ -106,11 +109,23 @@ bool CPartEditorDlg::openStoredPart()
 void CPartEditorDlg::readPartAttributes()
 {
     hiddenPins_.clear();
+    pinLists_.clear();
     namePlaceholder_ = false;
+    int symbols = 1;
+    std::vector<int> listRecords;
     for (int i = 3; i <= objectCount_; ++i) {
         DrawObject& o = store_[i];
         if (o.type() != kObjText || !o.text)
             continue;
+        if (std::string_view(o.text).find("%cont") != std::string_view::npos) {
+            symbols = std::min(symbols + 1, kSymbolVariants);
+            deleteRecord(o);
+            continue;
+        }
+        if (std::string_view(o.text).find("%pins") != std::string_view::npos) {
+            listRecords.push_back(i);
+            continue;
+        }
         // The other symbols keep their own placeholders and texts: they are written back as
         // they were, so the part places as before.
         if (SymbolVariantOf(o) != 0)
@@ -135,6 +150,33 @@ void CPartEditorDlg::readPartAttributes()
         }
         deleteRecord(o);
     }
+    RebuildSymbolTabs(symbols);
+    // A single-part package has no further parts: its lists stay ordinary texts.
+    if (partsChoice_ == 0)
+        return;
+    for (const int i : listRecords) {
+        pinLists_.emplace_back(SymbolVariantOf(store_[i]), textOf(store_[i]));
+        deleteRecord(store_[i]);
+    }
+}
+
+// The lists of each symbol variant are parts B, C, ... in order, as the part loader reads them:
+// variant 0's add the further parts' pins, later variants' link their terminals to them.
+void CPartEditorDlg::readPinLists()
+{
+    const std::span<const DrawObject> slots = store_.slots().first(static_cast<size_t>(objectCount_) + 1);
+    std::array<int, kSymbolVariants> ordinal{};
+    for (const auto& [variant, text] : pinLists_) {
+        if (variant < 0 || variant >= kSymbolVariants)
+            continue;
+        // Lists past the package's last part are read by no one: the loader ignores them too.
+        const int letter = ++ordinal[static_cast<size_t>(variant)];
+        if (letter > partsChoice_)
+            continue;
+        if (!ReadPartPinList(pins_, slots, text, variant, letter))
+            break;
+    }
+    pinLists_.clear();
 }
 
 void CPartEditorDlg::readReferencePlaceholder(const DrawObject& placeholder, std::string letters)

@@ -63,7 +63,7 @@ TEST(PartLibraryForm, SavedPartLoadsWithItsPinsDesignatorPackageAndComment)
     ASSERT_EQ(NewPartLibrary("MINE"), 1);
 
     DrawnPart part;
-    const PartAttributeFields fields{"Q", "TO92", "small transistor", {}, 1, true};
+    const PartAttributeFields fields{"Q", "TO92", "small transistor", {}, 1, true, {}, 1};
     DrawObjectStore drawing;
     drawing.allocate();
     g_current.objects = drawing.slots();
@@ -111,7 +111,7 @@ TEST_F(EditorPartNetlist, SavedPartPlacesAndNetlistsLikeAStarterPart)
     {
         DrawnPart drawn;
         const CurrentDrawing drawing = g_current;
-        ASSERT_EQ(SaveEditorPartToLibrary(drawn.records, PartAttributeFields{"Q", "TO92", "", {}, 1, true}, "MINE", "NEWPART"), 1);
+        ASSERT_EQ(SaveEditorPartToLibrary(drawn.records, PartAttributeFields{"Q", "TO92", "", {}, 1, true, {}, 1}, "MINE", "NEWPART"), 1);
         EXPECT_EQ(g_current.count, drawing.count);
     }
     const int symbol = load("MINE", "NEWPART");

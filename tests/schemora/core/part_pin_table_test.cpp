@@ -1,3 +1,4 @@
+#include "schemora/core/part_pin_lists.h"
 #include "schemora/core/part_pin_sync.h"
 #include "schemora/core/part_pin_table.h"
 #include "schemora/core/part_terminals.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -261,4 +263,75 @@ TEST(PartPinSync, RebuildFollowsTheDrawnTerminalsAndKeepsHiddenPins)
     EXPECT_EQ(table.pins()[2].type, 11);
     table.RebuildPinTable(slots, 0);
     EXPECT_EQ(numbers(table), std::vector<std::string>{"14"});
+}
+
+namespace {
+
+std::string pinList(int first, int items)
+{
+    std::string list = "%pins";
+    for (int i = 0; i < items; ++i)
+        list += " " + std::to_string(first + i);
+    return list;
+}
+
+}  // namespace
+
+TEST(PartPinLists, ListsStopAtTheirLimitAndAtTheFullTable)
+{
+    plat::TestUiHost host;
+    const std::vector<DrawObject> slots = storeOf({terminal(0, 0, 50, 0, "1"), terminal(0, 50, 50, 50, "2")});
+    {
+        SCOPED_TRACE("one list of 499 items");
+        PartPinTable table;
+        table.RebuildPinTable(slots, 2);
+        EXPECT_TRUE(ReadPartPinList(table, slots, pinList(100, 499), 0, 1));
+        EXPECT_EQ(table.count(), 2 + kMaxPinListItems);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Too many pins"});
+        EXPECT_EQ(table.pins().back().number, "597");
+    }
+    host.clearEvents();
+    {
+        SCOPED_TRACE("three lists over the table");
+        PartPinTable table;
+        table.RebuildPinTable(slots, 2);
+        EXPECT_TRUE(ReadPartPinList(table, slots, pinList(100, 400), 0, 1));
+        EXPECT_TRUE(ReadPartPinList(table, slots, pinList(500, 400), 0, 2));
+        EXPECT_FALSE(ReadPartPinList(table, slots, pinList(900, 400), 0, 3));
+        EXPECT_EQ(table.count(), kMaxEditorPins);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Too many pins"});
+    }
+}
+
+TEST(PartPinLists, FurtherPartsFollowTheTerminalsAndOutliveARebuild)
+{
+    plat::TestUiHost host;
+    std::vector<DrawObject> slots = storeOf({terminal(0, 0, 50, 0, "1"), terminal(0, 50, 50, 50, "2"),
+                                             terminal(0, 0, 50, 0, "4"), terminal(0, 50, 50, 50, "1")});
+    slots[3].w[4] |= 1 << 10;
+    slots[4].w[4] |= 1 << 10;
+    PartPinTable table;
+    table.RebuildPinTable(slots, 4);
+    table.SetPinLabelAndType(2, "B", 1);
+    ASSERT_TRUE(ReadPartPinList(table, slots, "%pins 4 ?", 0, 1));
+    ASSERT_TRUE(ReadPartPinList(table, slots, "%pins 5,Q 3", 0, 2));
+    // Symbol 2 draws part B's pin 4 first; its list names numbers, an unknown one is passed over.
+    ASSERT_TRUE(ReadPartPinList(table, slots, "%pins 4 77", 1, 1));
+    EXPECT_EQ(numbers(table), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+    const auto record = [&](const char* n) { return *std::ranges::find(table.pins(), std::string(n), &EditorPin::number); };
+    EXPECT_EQ(record("4").partLetter, 1);
+    EXPECT_EQ(record("4").terminal[0], 1);
+    EXPECT_EQ(record("4").terminal[1], 3);
+    EXPECT_EQ(record("3").terminal[0], 2);
+    EXPECT_EQ(record("3").type, 1) << "a further part's pin takes its terminal's type";
+    EXPECT_EQ(record("5").name, "Q");
+    EXPECT_EQ(table.PinTypeOfTerminal(2), 1);
+    EXPECT_EQ(PartPinListTexts(table, slots, 4), (std::vector<std::string>{"%pins 4 ?", "%pins 5,Q 3", "%pins ? ?"}));
+
+    table.RebuildPinTable(slots, 4);
+    EXPECT_EQ(numbers(table), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+    slots[2] = line(0, 50, 50, 50);   // terminal 2 erased: its further parts' pins go with it
+    table.RebuildPinTable(slots, 4);
+    EXPECT_EQ(numbers(table), (std::vector<std::string>{"1", "4", "5"}));
+    EXPECT_TRUE(host.messageBoxes().empty());
 }

@@ -25,6 +25,8 @@
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/core/design_name.h"
 #include "schemora/workspace/part_editor.h"
+#include "schemora/core/part_terminals.h"
+#include "common/scoped_replace.h"
 #include "common/library_browser.h"
 #include "schemora/workspace/library_parts_dialog.h"
 
@@ -565,6 +567,183 @@ TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
     EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(symbol)].package, "SO8");
     EXPECT_EQ(object(count()).type(), placedType);
     EXPECT_EQ(g_current.objects.data(), doc()->data().objects.data());
+}
+
+// A stored part as older libraries hold it, written with the library writer: three pin lines
+// with their pin texts beside a body, and the given attribute texts.
+void writeStoredPart(const char* library, const char* part, const std::vector<std::string>& attributes)
+{
+    DrawObjectStore store;
+    store.allocate();
+    int count = 0;
+    const auto add = [&](const std::array<int32_t, kDrawObjectWords>& w, const char* text) {
+        store[++count] = MakeDrawObject(w, text);
+    };
+    add(ObjectWords(kObjRectangle, -200, -200, 400, 400), nullptr);
+    const char* numbers[] = {"1", "2", "3"};
+    for (int i = 0; i < 3; ++i) {
+        add(ObjectWords(kObjLine, -400, -100 + 100 * i, -200, -100 + 100 * i), nullptr);
+        add(ObjectWords(kObjText, -300, -100 + 100 * i, 0x0A01), numbers[i]);
+    }
+    int y = -700;
+    for (const std::string& a : attributes)
+        add(ObjectWords(kObjText, -1000, y += 50, 0x0A01), a.c_str());
+    CurrentDrawing drawing = g_current;
+    drawing.objects = store.slots();
+    drawing.count = count;
+    drawing.viewCentreX = 0;
+    drawing.viewCentreY = 0;
+    const ScopedReplace<CurrentDrawing> lent(g_current, drawing);
+    ASSERT_EQ(RewriteLibrary(library, part, kRewriteAddOrReplace), 1);
+}
+
+std::string pinList(int first, int items)
+{
+    std::string list = "%pins";
+    for (int i = 0; i < items; ++i)
+        list += " " + std::to_string(first + i);
+    return list;
+}
+
+// A pin record as a person sees it: number, name, part letter and which terminal (by its
+// position among the drawn terminals) carries it.
+std::vector<std::string> pinRecords(const CPartEditorDlg& editor)
+{
+    std::vector<int> terminals;
+    for (int i = 1; i <= editor.objectCount(); ++i)
+        if (IsTerminal(editor.objects()[static_cast<size_t>(i - 1)]))
+            terminals.push_back(i);
+    std::vector<std::string> out;
+    for (const EditorPin& p : editor.pins().pins()) {
+        const auto at = std::ranges::find(terminals, p.terminal[0]);
+        const long position = at == terminals.end() ? -1 : at - terminals.begin();
+        out.push_back(p.number + "," + p.name + " " + static_cast<char>('A' + p.partLetter) + " t" +
+                      std::to_string(position) + " type" + std::to_string(p.type));
+    }
+    return out;
+}
+
+TEST_F(PartEditorTest, PinListsOfAMultiPartPackageOpenAsFurtherPartsAndSaveBackTheSame)
+{
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    writeStoredPart("MINE", "GATE", {"U?", "p?", "%PACKAGE=DIP14", "p=4", "%pins 4 5 6", "%pins 9 10,Y 8",
+                                     "%pins 12 ? 11", "%cont", "v=14"});
+
+    std::vector<std::string> opened, reopened;
+    const auto open = [&](std::vector<std::string>& records, bool save) {
+        answerModifyPart("MINE", "GATE");
+        host.answerDialog([&](plat::Dialog& d) -> int {
+            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+            if (!editor)
+                return plat::kIdCancel;
+            EditorHand h(*editor);
+            records = pinRecords(*editor);
+            EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartLetter)->GetCount(), 4);
+            EXPECT_EQ(editor->GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1) << "one %cont: two symbols";
+            EXPECT_EQ(editor->GetDlgItemText(kIdcEditorPackage), "DIP14");
+            for (int i = 3; i <= editor->objectCount(); ++i)
+                if (h.record(i).type() == kObjText && h.record(i).text)
+                    ADD_FAILURE() << "text left in the drawing: " << h.record(i).text;
+            if (save) {
+                host.answerDialog([](plat::Dialog& s) {
+                    s.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
+                    s.TypeDlgItemText(kIdcPartName, "GATE");
+                    return s.PressButton(plat::kIdOk);
+                });
+                host.answerMessageBox(plat::kIdYes);   // "Replace part GATE?"
+                h.command(kCmdEditorSavePart);
+            }
+            editor->SetModified(false);
+            h.command(kCmdEditorClose);
+            return editor->modalResult();
+        });
+        ASSERT_TRUE(key(plat::kVkF5));
+    };
+    open(opened, true);
+    EXPECT_EQ(opened, (std::vector<std::string>{"1, A t0 type0", "2, A t1 type0", "3, A t2 type0", "4, B t0 type0",
+                                                "5, B t1 type0", "6, B t2 type0", "8, C t2 type0", "9, C t0 type0",
+                                                "10,Y C t1 type0", "11, D t2 type0", "12, D t0 type0",
+                                                "14, A t-1 type11"}));
+    open(reopened, false);
+    EXPECT_EQ(reopened, opened) << "saved and opened again, every record is the same";
+}
+
+TEST_F(PartEditorTest, APinListOnASinglePartPackageStaysAText)
+{
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    writeStoredPart("MINE", "ONE", {"U?", pinList(100, 3)});
+    answerModifyPart("MINE", "ONE");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3"}));
+        int texts = 0;
+        for (int i = 3; i <= editor->objectCount(); ++i)
+            texts += h.record(i).type() == kObjText ? 1 : 0;
+        EXPECT_EQ(texts, 1);
+        editor->SetModified(false);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+}
+
+TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
+{
+    const auto tabNames = [](CPartEditorDlg& e) {
+        std::vector<std::string> names;
+        plat::Control* tabs = e.GetDlgItem(kIdcEditorTabs);
+        for (int i = 0; i < tabs->GetCount(); ++i)
+            names.push_back(tabs->GetItemText(i));
+        return names;
+    };
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        h.e.PressButton(kIdcEditorAdvanced);
+        h.e.ChooseDlgItem(kIdcEditorSymbolCount, 1);
+        EXPECT_EQ(tabNames(h.e), (std::vector<std::string>{"Symbol 1 (Normal)", "Symbol 2 (De Morgan)", "All"}));
+        h.e.ChooseDlgItem(kIdcEditorTabs, 1);
+        const int before = h.e.objectCount();
+        h.key('R');
+        h.drag(-200, -200, 200, 200);
+        h.key('J');
+        h.drag(-400, 0, -200, 0);
+        ASSERT_EQ(h.e.objectCount(), before + 2);
+        const DrawObject& drawn = h.record(h.e.objectCount());
+        EXPECT_TRUE(IsTerminal(drawn));
+        EXPECT_EQ(SymbolVariantOf(drawn), 1);
+        EXPECT_EQ(TerminalPinText(drawn), "?") << "a later symbol's terminal is linked to no pin yet";
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        h.e.ChooseDlgItem(kIdcEditorTabs, 2);   // "All"
+        EXPECT_EQ(h.e.symbolVariant(), 1);
+        h.e.ChooseDlgItem(kIdcEditorTabs, 0);
+        EXPECT_EQ(h.e.symbolVariant(), 0);
+        answerSaveIntoNewLibrary("MINE", "DUAL");
+        h.command(kCmdEditorSavePart);
+        h.command(kCmdEditorClose);
+    });
+    answerModifyPart("MINE", "DUAL");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_EQ(editor->GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1);
+        EXPECT_EQ(tabNames(*editor).size(), 3u);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
+        editor->ChooseDlgItem(kIdcEditorSymbolCount, 0);
+        EXPECT_EQ(tabNames(*editor), std::vector<std::string>{"Symbol 1 (Normal)"});
+        EXPECT_TRUE(editor->isModified());
+        editor->SetModified(false);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(thePartEditor, nullptr);
 }
 
 // What a loaded symbol places and netlists by: its pin texts, its placeholders and attribute
