@@ -141,7 +141,8 @@ plat::MenuResource PartEditorMenu()
              menuPopup("&Edit", {menuItem(kCmdEditSelect, "&Select\tF9"), menuItem(kCmdEditErase, "&Erase\tDel"),
                                  menuItem(kCmdEditRotate, "&Rotate\tX"), menuItem(kCmdEditMirror, "&Mirror\tM"),
                                  menuItem(kCmdEditFlip, "&Vertical Flip"),
-                                 menuItem(kCmdEditorReGrid, "Re-&Grid"), menuSeparator(),
+                                 menuItem(kCmdEditorReGrid, "Re-&Grid"), menuItem(kCmdEditOrigin, "&Origin"),
+                                 menuSeparator(),
                                  menuItem(kCmdEditRedraw, "Re&draw\tEsc"), menuItem(kCmdEditUndo, "&Undo\tCtrl+Z"),
                                  menuItem(kCmdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V")}),
              menuPopup("&View", {menuItem(kCmdEditorDrawToFit, "&Draw to Fit"), menuItem(kCmdCenter, "&Center\tF4"),
@@ -155,7 +156,8 @@ plat::MenuResource PartEditorMenu()
                                                                    menuItem(kCmdSelEditText, "&Text"),
                                                                    menuItem(kCmdSelEditDots, "&Dots"),
                                                                    menuItem(kCmdSelEditText + 2, "&Lines")}),
-                                  menuItem(kCmdEditorSelectiveEditing, "Selective &Editing...")})}};
+                                  menuItem(kCmdEditorSelectiveEditing, "Selective &Editing..."),
+                                  menuItem(kCmdEditorGeneralSetup, "&General...")})}};
 }
 
 plat::AcceleratorResource PartEditorAccelerators()

@@ -39,7 +39,6 @@ namespace {
 
 constexpr int kEdgeMargin = 120;
 constexpr int kSelectAllMargin = 50;
-constexpr int kOriginMark = 2;
 
 int selected(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }
 
@@ -275,17 +274,7 @@ void CSchemoraView::OnEditOrigin()
 {
     plat::ClientDC dc(this);
     prepareEditDc(dc);
-    DrawObjectInMode(dc, 0, kModeInvert);
-    const ScopedPen pen(dc, MakePen(kRoleEdit, 0, 1));
-    const ScopedBrush brush(dc, plat::stockBrush(plat::kNullBrush));
-    const int h = kOriginMark * std::max(1, g_current.zoomFactor);
-    for (int i = 1; i <= g_current.count; ++i) {
-        const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
-        if (o.type() == 0 || !OnCurrentLayerAndSheet(i))
-            continue;
-        dc->Rectangle(o.x() - h, o.y() - h, o.x() + h, o.y() + h);
-    }
-    DrawObjectInMode(dc, 0, kModeCopy);
+    ShowObjectOrigins(dc);
 }
 
 void CSchemoraView::OnEditUndo()

@@ -2,6 +2,7 @@
 
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
+#include "schemora/core/hit_testing.h"
 #include "schemora/core/paint_style.h"
 #include "schemora/core/part_painter.h"
 #include "schemora/core/settings.h"
@@ -203,4 +204,20 @@ void UpdateSheetScrollBars()
 {
     if (SheetOverlays* hooks = overlays())
         hooks->SetSheetScrollBars(ComputeSheetScrollBars(g_sheetView.workArea));
+}
+
+void ShowObjectOrigins(plat::Dc& dc)
+{
+    constexpr int kOriginMark = 2;
+    DrawObjectInMode(dc, 0, kModeInvert);
+    const ScopedPen pen(dc, MakePen(kRoleEdit, 0, 1));
+    const ScopedBrush brush(dc, plat::stockBrush(plat::kNullBrush));
+    const int h = kOriginMark * std::max(1, g_current.zoomFactor);
+    for (int i = 1; i <= g_current.count; ++i) {
+        const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
+        if (o.type() == 0 || !OnCurrentLayerAndSheet(i))
+            continue;
+        dc.Rectangle(o.x() - h, o.y() - h, o.x() + h, o.y() + h);
+    }
+    DrawObjectInMode(dc, 0, kModeCopy);
 }

@@ -20,6 +20,9 @@ void RedrawSheet(plat::Dc& dc, const plat::Rect& client);
 // highlight colours) with palette, clip and mapping set up first; an index of 0 or less only
 // prepares the DC.
 void DrawObjectInMode(plat::Dc& dc, int index, int mode);
+// Marks each shown object's origin with a small square in the edit colour, on a prepared DC;
+// the marks stay until the next repaint.
+void ShowObjectOrigins(plat::Dc& dc);
 // Repaints one rectangle of the window, given in pixels times the zoom divisor (the units of
 // the client centre); background 1 or more fills it first.
 void RedrawSheetRect(plat::Dc& dc, int x1, int y1, int x2, int y2, int background);

@@ -9,7 +9,9 @@
 #include "resources/schemora/general_setup_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/paint_style.h"
+#include "schemora/core/edit_state.h"
 #include "schemora/core/settings.h"
+#include "schemora/core/style_changes.h"
 
 #include <cmath>
 #include <cstdio>
@@ -157,3 +159,15 @@ void CGenLib::OnOK()
 CGeneral::CGeneral(plat::Wnd* parent) : GeneralSetupSheet(pages(), parent) {}
 
 std::array<plat::PropertyPage*, 4> GeneralSetupPages::pages() { return {&draw_, &display_, &misc_, &library_}; }
+
+bool RunGeneralSetup(plat::Wnd* parent)
+{
+    CGeneral sheet(parent);
+    if (sheet.DoModal() != plat::kIdOk)
+        return false;
+    if (g_editState.selectionCount > 0) {
+        static constexpr int kWidthStyleFill[] = {kApplyWidth, kApplyLineStyle, kApplyFill};
+        ApplyStyleToSelection(kWidthStyleFill);
+    }
+    return true;
+}

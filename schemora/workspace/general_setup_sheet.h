@@ -51,3 +51,7 @@ class CGeneral : private GeneralSetupPages, public GeneralSetupSheet {
 public:
     explicit CGeneral(plat::Wnd* parent = nullptr);
 };
+
+// Runs the sheet; on OK the selected objects take the current width, line style and fill.
+// Returns whether the sheet was confirmed.
+bool RunGeneralSetup(plat::Wnd* parent);

@@ -75,6 +75,8 @@ public:
     void OnSelectiveEdit(unsigned id);
     void OnUpdateSelectiveEdit(plat::CmdUI& ui);
     void OnSelEditCombo();
+    // The Modify toolbar combo shows the selective-editing mode in force (when it lists it).
+    void showSelectiveEditMode();
 
     // The View toolbar's combos (view_combo_commands.cpp).
     void OnLayerCombo();

@@ -90,6 +90,7 @@ private:
     void OnAreaButtonUp(unsigned flags, plat::Point point);
     void OnAreaMouseMove(unsigned flags, plat::Point point);
     void OnAreaRightButton();
+    void runStyleDialogOf(int index);
     void OnKeyboardCursor(unsigned id);
     void OnHomePlace();
     void OnToggleCrossHair();
@@ -136,6 +137,9 @@ private:
     void OnUpdateGrid(plat::CmdUI& ui);
     void OnSelectiveEdit(unsigned id);
     void OnHiddenPins();
+    void OnFindPackage();
+    void OnGeneralSetup();
+    void OnEditOrigin();
     void OnSelectiveEditDialog();
     void OnZoomCombo();
     void OnGridCombo();

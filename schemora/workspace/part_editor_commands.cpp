@@ -21,13 +21,17 @@
 #include "schemora/core/object_scaling.h"
 #include "schemora/core/part_pin_sync.h"
 #include "schemora/core/selection_transforms.h"
+#include "schemora/core/sheet_painter.h"
 #include "schemora/core/sheet_mapping.h"
 #include "schemora/core/text_entry.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/frame_toolbar_table.h"
 #include "schemora/workspace/hidden_pins_dialog.h"
+#include "schemora/workspace/general_setup_sheet.h"
 #include "schemora/workspace/library_selective_edit_dialog.h"
+#include "schemora/workspace/model_package_pickers.h"
+#include "schemora/workspace/style_dialogs.h"
 
 #include <cstdio>
 #include <optional>
@@ -110,6 +114,9 @@ void CPartEditorDlg::registerCommands()
     onNotify(kIdcEditorComments, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onNotify(kIdcEditorPackage, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onCommand(kIdcEditorHiddenPins, &CPartEditorDlg::OnHiddenPins);
+    onCommand(kIdcEditorFindPackage, &CPartEditorDlg::OnFindPackage);
+    onCommand(kCmdEditorGeneralSetup, &CPartEditorDlg::OnGeneralSetup);
+    onCommand(kCmdEditOrigin, &CPartEditorDlg::OnEditOrigin);
     onCommand(kCmdEditorSelectiveEditing, &CPartEditorDlg::OnSelectiveEditDialog);
     onNotify(kIdcEditorPartsPerPackage, plat::kCbnSelChange, &CPartEditorDlg::OnPartsPerPackage);
     onNotify(kIdcEditorSymbolCount, plat::kCbnSelChange, &CPartEditorDlg::OnSymbolCount);
@@ -126,13 +133,19 @@ void CPartEditorDlg::OnTool(unsigned id)
 {
     if (TextEntryActive())
         EndTextEntry(nullptr);
-    g_editState.CurrentTool = toolOfCommand(id);
+    // Texts in a library part keep the program's style and size, so the text tool has no dialog.
+    const int tool = toolOfCommand(id);
+    g_editState.CurrentTool = tool == kToolText ? tool : ChooseToolWithStyle(tool);
+    InvalidatePartArea();
 }
 
 void CPartEditorDlg::OnUpdateTool(plat::CmdUI& ui)
 {
     ui.Enable(true);
-    ui.SetCheck(g_editState.CurrentTool == toolOfCommand(ui.id()));
+    const int tool = g_editState.CurrentTool;
+    const int id = toolOfCommand(ui.id());
+    ui.SetCheck(tool == id || (id == kToolLine && tool == kToolArrow) || (id == kToolRectangle && tool == kToolRoundRect) ||
+                (id == kToolTriangle && tool == kToolRegularPolygon));
 }
 
 void CPartEditorDlg::OnToolKey(unsigned id)
@@ -392,4 +405,27 @@ void CPartEditorDlg::OnHiddenPins()
     dialog.DoModal();
     if (dialog.changed())
         SetModified();
+}
+
+void CPartEditorDlg::OnFindPackage()
+{
+    if (const std::optional<std::string> package = ChooseBoardPackage(this))
+        SetDlgItemText(scm::kIdcEditorPackage, *package);
+}
+
+void CPartEditorDlg::OnGeneralSetup()
+{
+    g_current.objects = store_.slots();
+    g_current.count = objectCount_;
+    if (RunGeneralSetup(this))
+        InvalidatePartArea();
+}
+
+void CPartEditorDlg::OnEditOrigin()
+{
+    g_current.objects = store_.slots();
+    g_current.count = objectCount_;
+    plat::ClientDC dc(area());
+    prepareDc(dc);
+    ShowObjectOrigins(dc);
 }

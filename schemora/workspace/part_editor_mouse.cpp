@@ -16,11 +16,14 @@
 #include "schemora/core/move_reshape.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/text_entry.h"
+#include "schemora/workspace/style_dialogs.h"
 #include "schemora/workspace/terminal_info_dialog.h"
 
 #include <algorithm>
 
 namespace {
+
+constexpr const char* kNoTextStyleInParts = "You cannot change text style and size in library parts";
 
 bool isSingleMovedTerminal(const DrawObject* objects, bool wasMoving)
 {
@@ -110,15 +113,19 @@ void CPartEditorDlg::OnAreaMouseMove(unsigned flags, plat::Point point)
         ShowCursorMark(dc);
 }
 
-// The right button on the one selected terminal opens its Terminal Information; anywhere else
-// it returns to edit mode. The other objects' style dialogs are not part of the editor yet.
+// The right button on the one selected object opens its dialog: a terminal's Terminal
+// Information, another drawn object's style dialog; anywhere else it returns to edit mode.
 void CPartEditorDlg::OnAreaRightButton()
 {
     const bool single = g_editState.CurrentTool == kToolSelect && g_editState.selectionCount == 1 &&
                         !g_selection.windowMode && !g_selection.bandShown;
     const int index = g_editState.SelectionList[1];
-    if (!single || index < 1 || index > objectCount_ || !IsTerminal(store_[index])) {
+    if (!single || index < 1 || index > objectCount_) {
         g_editState.CurrentTool = kToolSelect;
+        return;
+    }
+    if (!IsTerminal(store_[index])) {
+        runStyleDialogOf(index);
         return;
     }
     if (SymbolVariantOf(store_[index]) != 0)
@@ -137,6 +144,19 @@ void CPartEditorDlg::OnAreaRightButton()
     LayoutTerminal(index, TerminalLayoutMode::MeasureBody);
     SetModified();
     InvalidatePartArea();
+}
+
+void CPartEditorDlg::runStyleDialogOf(int index)
+{
+    const int type = store_[index].type();
+    if (type == kObjText) {
+        plat::MessageBox(kNoTextStyleInParts, plat::kMbOk | plat::kMbIconExclamation);
+        return;
+    }
+    g_current.objects = store_.slots();
+    g_current.count = objectCount_;
+    if (RunStyleDialogForKind(type))
+        InvalidatePartArea();
 }
 
 // ---- keyboard cursor ----

@@ -51,12 +51,18 @@ void CMainFrame::OnSelectiveEdit(unsigned id)
     SetSelectiveEditSwitches(id);
     g_selection.filterId = static_cast<int>(id);
     SetStatusText(std::string("Selected edit ") + SelectiveEditWord(id) + " only", 0);
-    if (plat::ToolBarCombo* combo = bars_.combo(scm::kIdcSelEditCombo); combo && comboPositionOf(id) >= 0)
-        combo->SetCurSel(comboPositionOf(id));
+    showSelectiveEditMode();
     ResetEditInteraction();
     g_editState.CurrentTool = 0;
     RedrawActiveFrame();
     g_editState.CurrentTool = scm::kCmdEditSelect;
+}
+
+void CMainFrame::showSelectiveEditMode()
+{
+    const int position = comboPositionOf(static_cast<unsigned>(g_selection.filterId));
+    if (plat::ToolBarCombo* combo = bars_.combo(scm::kIdcSelEditCombo); combo && position >= 0)
+        combo->SetCurSel(position);
 }
 
 void CMainFrame::OnUpdateSelectiveEdit(plat::CmdUI& ui)

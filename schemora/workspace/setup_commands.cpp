@@ -16,7 +16,6 @@
 #include "schemora/core/sheet_state.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/settings.h"
-#include "schemora/core/style_changes.h"
 #include "schemora/core/workspace_services.h"
 
 namespace {
@@ -131,11 +130,7 @@ void CMainFrame::OnSetColors()
 
 void CMainFrame::OnGeneralSetup()
 {
-    CGeneral sheet(this);
-    if (sheet.DoModal() == plat::kIdOk && g_editState.selectionCount > 0) {
-        static constexpr int kWidthStyleFill[] = {kApplyWidth, kApplyLineStyle, kApplyFill};
-        ApplyStyleToSelection(kWidthStyleFill);
-    }
+    RunGeneralSetup(this);
     // The backup timer follows the interval whether or not the sheet was confirmed.
     KillTimer(scm::kTimerBackup);
     StartBackupTimer(*this, scm::kTimerBackup, g_settings.BackupTime);

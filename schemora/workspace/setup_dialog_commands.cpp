@@ -22,7 +22,9 @@ void CMainFrame::OnSelectiveEditing()
 {
     CSelEditDlg dialog(scm::SelectiveEditDialogIds(), {.switches = g_editFilter.on, .mode = &g_selection.filterId, .presets = {}},
                        this);
+    // Its mode buttons act at once, so the combo follows whether or not the dialog is confirmed.
     dialog.DoModal();
+    showSelectiveEditMode();
     RedrawActiveFrame();
 }
 

@@ -6,7 +6,10 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/draw_object.h"
+#include "resources/schemora/edit_ids.h"
 #include "schemora/core/edit_state.h"
+#include "schemora/core/font_choice.h"
+#include "schemora/core/mouse_edit.h"
 #include "schemora/core/paint_style.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/style_changes.h"
@@ -271,5 +274,53 @@ bool RunStyleDialogForKind(int type)
     case kObjArc: return CStyleDlg().DoModal(), true;
     case kObjTriangle: case kObjPolygon: return CPolygonSetupDlg().DoModal(), true;
     default: return false;
+    }
+}
+
+namespace {
+
+bool currentToolIs(std::initializer_list<int> tools)
+{
+    return std::find(tools.begin(), tools.end(), g_editState.CurrentTool) != tools.end();
+}
+
+}  // namespace
+
+int ChooseToolWithStyle(int tool)
+{
+    switch (tool) {
+    case scm::kCmdToolText:
+        if (currentToolIs({tool}))
+            ChooseTextFont();
+        return tool;
+    case scm::kCmdToolArrow:
+        if (currentToolIs({tool}))
+            CLineStyleDlg().DoModal();
+        return tool;
+    case scm::kCmdToolLine:
+        if (currentToolIs({tool, scm::kCmdToolArrow}))
+            CLineStyleDlg().DoModal();
+        return g_settings.CurrentHeadNo < 0 ? scm::kCmdToolLine : scm::kCmdToolArrow;
+    case scm::kCmdToolRectangle:
+        if (currentToolIs({tool, scm::kCmdToolRoundRect}))
+            CRectStyleDlg().DoModal();
+        return g_settings.roundedRectangles == 1 ? scm::kCmdToolRoundRect : scm::kCmdToolRectangle;
+    case scm::kCmdToolRoundRect:
+        if (currentToolIs({tool}))
+            CFillStyleDlg().DoModal();
+        return tool;
+    case scm::kCmdToolPolygon:
+        if (currentToolIs({tool, kToolRegularPolygon}))
+            CPolygonSetupDlg().DoModal();
+        return g_settings.polygonEdges == 3 ? static_cast<int>(scm::kCmdToolPolygon) : static_cast<int>(kToolRegularPolygon);
+    case scm::kCmdToolEllipse:
+        if (currentToolIs({tool}) && g_editState.selectionCount == 0)
+            CFillStyleDlg().DoModal();
+        return tool;
+    case scm::kCmdToolArc:
+        if (currentToolIs({tool}))
+            CStyleDlg().DoModal();
+        return tool;
+    default: return tool;
     }
 }

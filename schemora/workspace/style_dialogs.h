@@ -104,3 +104,8 @@ public:
 // The style dialog a right click opens for a selected object of this kind; false for kinds
 // without one. The object is repainted by the caller.
 bool RunStyleDialogForKind(int type);
+
+// A drawing tool chosen while it (or its sibling) is already current first opens its style
+// dialog; the tool then becomes line or arrow, rectangle or rounded one, triangle or regular
+// polygon by what the dialog left in the defaults. Returns the tool to make current.
+int ChooseToolWithStyle(int tool);

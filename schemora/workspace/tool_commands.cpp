@@ -72,64 +72,13 @@ void CMainFrame::OnUpdateRubberBand(plat::CmdUI& ui)
     ui.SetCheck(g_settings.rubber != 0);
 }
 
-namespace {
-
-bool current(std::initializer_list<int> tools)
-{
-    return std::find(tools.begin(), tools.end(), g_editState.CurrentTool) != tools.end();
-}
-
-// A tool chosen while it is already current first opens its style dialog; some tools then
-// become their sibling (line or arrow, rectangle or rounded one, triangle or regular polygon)
-// by what the dialog left in the defaults.
-int chooseWithStyle(int tool)
-{
-    switch (tool) {
-    case scm::kCmdToolText:
-        if (current({tool}))
-            ChooseTextFont();
-        return tool;
-    case scm::kCmdToolArrow:
-        if (current({tool}))
-            CLineStyleDlg().DoModal();
-        return tool;
-    case scm::kCmdToolLine:
-        if (current({tool, scm::kCmdToolArrow}))
-            CLineStyleDlg().DoModal();
-        return g_settings.CurrentHeadNo < 0 ? scm::kCmdToolLine : scm::kCmdToolArrow;
-    case scm::kCmdToolRectangle:
-        if (current({tool, scm::kCmdToolRoundRect}))
-            CRectStyleDlg().DoModal();
-        return g_settings.roundedRectangles == 1 ? scm::kCmdToolRoundRect : scm::kCmdToolRectangle;
-    case scm::kCmdToolRoundRect:
-        if (current({tool}))
-            CFillStyleDlg().DoModal();
-        return tool;
-    case scm::kCmdToolPolygon:
-        if (current({tool, kToolRegularPolygon}))
-            CPolygonSetupDlg().DoModal();
-        return g_settings.polygonEdges == 3 ? static_cast<int>(scm::kCmdToolPolygon) : static_cast<int>(kToolRegularPolygon);
-    case scm::kCmdToolEllipse:
-        if (current({tool}) && g_editState.selectionCount == 0)
-            CFillStyleDlg().DoModal();
-        return tool;
-    case scm::kCmdToolArc:
-        if (current({tool}))
-            CStyleDlg().DoModal();
-        return tool;
-    default: return tool;
-    }
-}
-
-}  // namespace
-
 void CMainFrame::OnToolCommand(unsigned id)
 {
     int tool = static_cast<int>(id);
     // With automatic junction dots the program places the dots itself.
     if (id == scm::kCmdToolDot && g_settings.AutoDots != 0)
         tool = 0;
-    tool = chooseWithStyle(tool);
+    tool = ChooseToolWithStyle(tool);
     if (g_editState.CurrentTool != tool) {
         ResetEditInteraction();
         g_editState.CurrentTool = tool;

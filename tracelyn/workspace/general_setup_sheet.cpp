@@ -1,6 +1,7 @@
 #include "tracelyn/workspace/general_setup_sheet.h"
 
 #include "common/general_setup.h"
+#include "common/scoped_replace.h"
 #include "platform/app/dialog.h"
 #include "platform/app/win_constants.h"
 #include "platform/gdi/dc.h"
@@ -11,6 +12,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_units.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/change_objects.h"
 #include "tracelyn/core/tracelyn_app.h"
 #include "tracelyn/workspace/router_setup_fields.h"
 
@@ -231,3 +233,29 @@ void CGenRouter::OnOK()
 std::array<plat::PropertyPage*, 4> BoardSetupPages::pages() { return {&draw_, &display_, &misc_, &router_}; }
 
 CGeneral::CGeneral(plat::Wnd* parent) : GeneralSetupSheet(pages(), parent) {}
+
+namespace {
+
+// Gives the selected objects the sheet's width, style and fill; the defaults new objects take
+// stay as they were.
+void applyToSelection(const DrawingSet& set)
+{
+    ScopedReplace<int32_t> width(g_boardSettings.trace_width, set.width);
+    ScopedReplace<int32_t> style(g_drawDefaults.outlineStyle, set.style);
+    ScopedReplace<int32_t> fill(g_drawDefaults.fillPattern, set.fill);
+    ChangeSelectedObjects(kChangeWidth);
+    ChangeSelectedObjects(kChangeStyle);
+    ChangeSelectedObjects(kChangeFill);
+}
+
+}  // namespace
+
+bool RunGeneralSetup(plat::Wnd* parent)
+{
+    CGeneral sheet(parent);
+    if (sheet.DoModal() != plat::kIdOk)
+        return false;
+    if (g_selection.count > 0)
+        applyToSelection(sheet.drawingSet());
+    return true;
+}

@@ -76,3 +76,7 @@ public:
     explicit CGeneral(plat::Wnd* parent = nullptr);
     const DrawingSet& drawingSet() const { return draw_.workingSet(); }
 };
+
+// Runs the sheet; on OK the selected objects take the sheet's width, style and fill. Returns
+// whether the sheet was confirmed.
+bool RunGeneralSetup(plat::Wnd* parent);

@@ -35,6 +35,7 @@
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/general_setup_sheet.h"
 #include "tracelyn/workspace/package_editor_dialogs.h"
 #include "tracelyn/workspace/package_wizard_sheet.h"
 
@@ -129,8 +130,11 @@ void CLibPartEditorDlg::registerCommands()
     onUpdateCommandUIRange(kCmdGridFirst, kCmdGridLast, &CLibPartEditorDlg::OnUpdateGrid);
     onUpdateCommandUIRange(tly::kCmdScaleFirst, tly::kCmdScaleFirst + 9, &CLibPartEditorDlg::OnUpdateScale);
     onUpdateCommandUI(kCmdUnits, &CLibPartEditorDlg::OnUpdateMetric);
-    // The board's General Setup sheet is still to come, as in the board frame.
-    addUpdate(kCmdGeneralSetup, kCmdGeneralSetup, [](plat::CmdUI& ui) { ui.Enable(false); });
+    addCommand(kCmdGeneralSetup, kCmdGeneralSetup, [this](unsigned) {
+        if (RunGeneralSetup(this))
+            RedrawDrawingArea();
+        return true;
+    });
 }
 
 // ---- File ----

@@ -28,18 +28,6 @@ using namespace tly;
 
 namespace {
 
-// Gives the selected objects the sheet's width, style and fill; the defaults new objects take
-// stay as they were.
-void applyToSelection(const DrawingSet& set)
-{
-    ScopedReplace<int32_t> width(g_boardSettings.trace_width, set.width);
-    ScopedReplace<int32_t> style(g_drawDefaults.outlineStyle, set.style);
-    ScopedReplace<int32_t> fill(g_drawDefaults.fillPattern, set.fill);
-    ChangeSelectedObjects(kChangeWidth);
-    ChangeSelectedObjects(kChangeStyle);
-    ChangeSelectedObjects(kChangeFill);
-}
-
 // How full the board's store and its package table are. The board has room for many more
 // objects than a drawing, so each bar measures against its own table.
 ResourceUsage boardUsage()
@@ -64,10 +52,7 @@ void CMainFrame::registerSetupCommands()
 
 void CMainFrame::OnGeneralSetup()
 {
-    CGeneral sheet(this);
-    const bool ok = sheet.DoModal() == plat::kIdOk;
-    if (ok && g_selection.count > 0)
-        applyToSelection(sheet.drawingSet());
+    RunGeneralSetup(this);
     // The backup timer follows the interval whether or not the sheet was confirmed.
     KillTimer(kTimerBackup);
     StartBackupTimer(*this, kTimerBackup, g_boardSettings.BackupTime);

@@ -6,11 +6,16 @@
 
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
+#include "platform/app/property_sheet.h"
 #include "platform/app/win_constants.h"
+#include "platform/system/app_profile.h"
 #include "platform/system/files.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
+#include "resources/schemora/general_setup_ids.h"
+#include "resources/schemora/part_dialog_ids.h"
 #include "resources/schemora/part_editor_ids.h"
+#include "resources/schemora/setup_dialog_ids.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
@@ -18,7 +23,9 @@
 #include "schemora/core/mouse_edit.h"
 #include "common/editor_view_steps.h"
 #include "schemora/core/part_library.h"
+#include "schemora/core/settings.h"
 #include "schemora/core/sheet_mapping.h"
+#include "schemora/core/style_changes.h"
 #include "schemora/core/symbol_elements.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
@@ -801,6 +808,88 @@ TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
         EXPECT_EQ(saved, starter) << "only in the starter: " << ::testing::PrintToString(onlyStarter)
                                   << "\nonly in the saved part: " << ::testing::PrintToString(onlySaved);
     }
+}
+
+TEST_F(PartEditorTest, ToolsAndObjectsOpenTheProgramsStyleDialogs)
+{
+    const SchematicSettings saved = g_settings;
+    runEditor([&](EditorHand& h) {
+        // The rectangle button chosen again: Rectangle Style; rounded chosen, the tool draws
+        // rounded rectangles.
+        h.command(kCmdToolRectangle);
+        EXPECT_TRUE(host.messageBoxes().empty());
+        host.answerDialog([](plat::Dialog& d) {
+            d.PressButton(kIdcRoundedRectangles);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.command(kCmdToolRectangle);
+        EXPECT_TRUE(host.shown("dialog 237"));
+        EXPECT_EQ(g_editState.CurrentTool, kToolRoundRect);
+        h.drag(-200, -200, 200, 200);
+        ASSERT_EQ(h.e.objectCount(), 4);
+        EXPECT_EQ(h.record(4).type(), kObjRoundRect);
+
+        // A right click on the selected rectangle edits it in the same dialog, as one undo step.
+        h.command(kCmdEditSelect);
+        h.click(-200, 0);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+        h.e.SetModified(false);
+        host.answerDialog([](plat::Dialog& d) {
+            d.PressButton(kIdcRoundedRectangles);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, -200, 0, plat::kMkRButton);
+        EXPECT_EQ(h.record(4).type(), kObjRectangle);
+        EXPECT_TRUE(h.e.isModified());
+
+        // Setup > General gives the selected object the current width.
+        g_settings.width = 7;
+        host.answerDialog([](plat::Dialog& d) { return static_cast<plat::PropertySheet&>(d).PressButton(plat::kIdOk); });
+        h.command(kCmdEditorGeneralSetup);
+        EXPECT_EQ(ObjectWidth(h.record(4)), 7);
+
+        // Edit > Origin only marks; Ctrl+Z takes back the width, then the style.
+        h.command(kCmdEditOrigin);
+        EXPECT_TRUE(h.key('Z', true));
+        EXPECT_NE(ObjectWidth(h.record(4)), 7);
+        EXPECT_TRUE(h.key('Z', true));
+        EXPECT_EQ(h.record(4).type(), kObjRoundRect);
+        EXPECT_EQ(h.e.objectCount(), 4);
+
+        // Without a selection the right button returns to edit mode and opens nothing.
+        const size_t shown = host.messageBoxes().size();
+        h.command(kCmdToolLine);
+        h.mouse(plat::kWmRButtonDown, 300, 300, plat::kMkRButton);
+        EXPECT_EQ(g_editState.CurrentTool, kToolSelect);
+        EXPECT_EQ(host.messageBoxes().size(), shown);
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+    g_settings = saved;
+}
+
+TEST_F(PartEditorTest, FindPackageTakesABoardPackage)
+{
+    if (!copyStarterLibraries({"DEVICE"}))
+        GTEST_SKIP() << "the starter libraries have not been built (program folder LIB)";
+    const std::filesystem::path packages = folder.path() / "PACKAGES";
+    std::filesystem::create_directories(packages);
+    std::filesystem::copy_file(folder.path() / "LIB" / "DEVICE.CON", packages / "Standard.CAT");
+    plat::WriteProfileString("Quillmere", "Tracelyn", "Settings", "library_path", packages.string());
+    runEditor([&](EditorHand& h) {
+        host.answerDialog([](plat::Dialog& p) { return p.PressButton(plat::kIdCancel); });
+        h.e.PressButton(kIdcEditorFindPackage);
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "") << "cancelled: nothing typed";
+        host.answerDialog([](plat::Dialog& p) {
+            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "R"));
+            return p.PressButton(plat::kIdOk);
+        });
+        h.e.PressButton(kIdcEditorFindPackage);
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "Standard\\R");
+        EXPECT_TRUE(h.e.isModified());
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include "schemora/core/settings.h"
 #include "schemora/core/text_style.h"
 #include "platform/app/property_sheet.h"
+#include "resources/schemora/frame_ids.h"
+#include "schemora/workspace/frame_toolbar_table.h"
+#include "schemora/workspace/main_frame.h"
 
 namespace schemora_test {
 namespace {
@@ -40,6 +43,10 @@ TEST_F(SetupDialogs, SelectiveEditingStoresTheBoxesAndPicksTheMode)
         EXPECT_TRUE(host.shown("dialog 135"));
         EXPECT_EQ(g_selection.filterId, c.mode);
         EXPECT_EQ(g_editFilter.on, c.on);
+        // The Modify toolbar combo shows the mode the dialog left.
+        const plat::ToolBarCombo* combo = static_cast<CMainFrame*>(plat::GetMainWnd())->toolBarTable().combo(kIdcSelEditCombo);
+        ASSERT_NE(combo, nullptr);
+        EXPECT_EQ(SelectiveEditModeOfComboPosition(combo->GetCurSel()), static_cast<unsigned>(c.mode));
     }
 
     // The dialog opens with the boxes of the switches and Edit Nets Only from the mode.

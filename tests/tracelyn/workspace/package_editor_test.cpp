@@ -5,6 +5,9 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "platform/app/message_pump.h"
+#include "platform/app/property_sheet.h"
+#include "resources/tracelyn/setup_dialog_ids.h"
+#include "tracelyn/core/board_settings.h"
 #include "resources/tracelyn/frame_ids.h"
 #include "resources/tracelyn/library_ids.h"
 #include "resources/tracelyn/package_editor_ids.h"
@@ -280,6 +283,34 @@ TEST_F(PackageEditorTest, RightClickedPadTakesItsPinNumber)
         EXPECT_EQ(g_selectiveEdit.on[kSwitchNoRoutes], 0);
         EXPECT_EQ(g_selectiveEdit.on[kSwitchPads], 1);
     });
+}
+
+// Setup > General in the editor is the board's own sheet: what it stores is what the board
+// program takes.
+TEST_F(PackageEditorTest, SetupGeneralRunsTheBoardSheet)
+{
+    const int32_t savedWidth = g_boardSettings.trace_width;
+    const int32_t savedUnits = g_boardSettings.units;
+    g_boardSettings.units = 725;
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        plat::CmdUI ui(kCmdGeneralSetup);
+        editor.OnCmdMsg(kCmdGeneralSetup, &ui);
+        EXPECT_TRUE(ui.enabled());
+        std::string caption;
+        host.answerDialog([&](plat::Dialog& d) {
+            auto& sheet = static_cast<plat::PropertySheet&>(d);
+            caption = sheet.caption();
+            sheet.SetActivePage(0);
+            sheet.GetPage(0)->SetDlgItemText(kIdcGenWidth, "300");
+            return sheet.PressButton(plat::kIdOk);
+        });
+        send(editor, kCmdGeneralSetup);
+        EXPECT_EQ(caption, "General Setup");
+        EXPECT_EQ(g_boardSettings.trace_width, 2550);
+        EXPECT_EQ(editor.modalResult(), -1) << "the editor stays open";
+    });
+    g_boardSettings.trace_width = savedWidth;
+    g_boardSettings.units = savedUnits;
 }
 
 // The pad dialog writes a pin number into a pad only, and reads millimetres as mils.
