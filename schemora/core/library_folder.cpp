@@ -18,7 +18,8 @@ std::string currentOrFallback()
     return folder.empty() ? FallbackProgramFolder() : folder;
 }
 
-// The registry's library path as the last plain start left it; nothing when it is empty.
+// The registry's library path as the last plain start left it; nothing when it is empty or
+// names no folder.
 std::optional<std::string> libraryFromRegistry()
 {
     std::string value = plat::GetProfileString(kRegistryCompany, kRegistryApp, kRegistrySection,
@@ -33,6 +34,10 @@ std::optional<std::string> libraryFromRegistry()
         const std::string current = currentOrFallback();
         value = value.find('-') != std::string::npos ? current : plat::joinPath(current, value);
     }
+    // A program folder that was moved or removed since leaves a stale path behind: without its
+    // title block the program could not start, so the plain start's rule finds the libraries.
+    if (!plat::folderExists(value))
+        return std::nullopt;
     return plat::withTrailingSeparator(value);
 }
 

@@ -346,6 +346,9 @@ void findFolders()
     std::string stored;
     if (f.commandLineFlag)
         stored = plat::GetProfileString(kProfileCompany, kProfileApp, kProfileSettingsSection, kLibraryPathEntry);
+    // A stored folder that is gone (the program was moved) is treated as none stored.
+    if (!stored.empty() && !plat::folderExists(LibraryFolderFromRegistry(stored, current)))
+        stored.clear();
     if (!stored.empty()) {
         f.libraryFolder = LibraryFolderFromRegistry(stored, current);
     } else {

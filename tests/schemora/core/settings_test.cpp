@@ -3,7 +3,9 @@
 #include "platform/system/app_profile.h"
 #include "schemora/core/open_documents.h"
 
+#include "platform/system/paths.h"
 #include <gtest/gtest.h>
+#include <filesystem>
 
 #include <vector>
 
@@ -62,15 +64,21 @@ TEST_F(SettingsTest, MissingIniKeepsEveryDefaultAndFindsLibraryBesideProgram)
 TEST_F(SettingsTest, LibraryFolderFromRegistryAfterCommandLineStart)
 {
     const std::string home = plat::currentFolder();
+    std::filesystem::create_directories(home + "/parts");
+    std::filesystem::create_directories(home + "/quill/lib");
+    const std::string upperHome = plat::upperCasePath(home);
     struct Case {
-        const char* stored;
+        std::string stored;
         std::string library;
     };
     const std::vector<Case> cases = {
         {"parts\n second line", home + "/PARTS/"},
         {"-", home + "/"},
-        {"/opt/quill/lib  ", "/OPT/QUILL/LIB/"},
+        {home + "/quill/lib  ", upperHome + "/QUILL/LIB/"},
         {"", home + "/LIB/"},   // nothing stored: the program folder's LIB
+        // A program folder moved away since: the plain start's rule, not a start without a title
+        // block.
+        {"/no/such/quill/LIB", home + "/LIB/"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -80,10 +88,10 @@ TEST_F(SettingsTest, LibraryFolderFromRegistryAfterCommandLineStart)
         EXPECT_EQ(g_folders.libraryFolder, c.library);
     }
     // The INI lives in the folder above LIB.
-    plat::WriteProfileString("Quillmere", "Schemora", "Settings", "library_path", "/opt/quill/LIB");
+    plat::WriteProfileString("Quillmere", "Schemora", "Settings", "library_path", home + "/quill/LIB");
     LoadSettings();
-    EXPECT_EQ(g_folders.programFolder, "/OPT/QUILL");
-    EXPECT_EQ(g_folders.iniPath, "/OPT/QUILL/schemora.ini");
+    EXPECT_EQ(g_folders.programFolder, upperHome + "/QUILL");
+    EXPECT_EQ(g_folders.iniPath, upperHome + "/QUILL/schemora.ini");
 }
 
 // The line width and the parts bin's "shut" are written under other names or sections than

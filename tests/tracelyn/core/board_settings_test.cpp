@@ -318,6 +318,16 @@ TEST_F(BoardSettingsTest, CommandLineStartTakesTheLibraryFolderFromTheRegistry)
     LoadSettings();
     EXPECT_EQ(g_boardFolders.libraryFolder, plat::appendFolder(plat::currentFolder(), "PACKAGES"));
     EXPECT_EQ(g_boardSettings.units, 727);
+
+    // A stored folder that is gone (the program was moved) counts as none stored.
+    reset();
+    ini("units=728\n");
+    plat::WriteProfileString(kProfileCompany, kProfileApp, kProfileSettingsSection, kLibraryPathEntry,
+                             folder.file("moved/PACKAGES"));
+    g_boardFolders.commandLineFlag = true;
+    LoadSettings();
+    EXPECT_EQ(g_boardFolders.libraryFolder, plat::appendFolder(plat::currentFolder(), "PACKAGES"));
+    EXPECT_EQ(g_boardSettings.units, 728);
 }
 
 }  // namespace
