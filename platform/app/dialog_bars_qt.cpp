@@ -82,6 +82,7 @@ QToolBar* makeToolBar(Dialog& d, QDialog* owner, const ToolbarResource& resource
 {
     auto* bar = new QToolBar(owner);
     bar->setIconSize(QSize(resource.buttonWidth, resource.buttonHeight));
+    bar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     for (const unsigned id : resource.buttons) {
         if (id == 0) {
             bar->addSeparator();
@@ -120,6 +121,9 @@ void addDialogBars(Dialog& d, QDialog* widget, const DialogTemplate& t)
         column->addWidget(makeMenuBar(d, widget, *menu));
     if (toolbar)
         column->addWidget(makeToolBar(d, widget, *toolbar));
+    // The dialog's layout sizes its menu-bar widget from the menu bar's height for the width
+    // alone, which leaves no room for the toolbar's row: hold the whole column's size.
+    top->setMinimumSize(column->sizeHint());
     widget->layout()->setMenuBar(top);
 }
 

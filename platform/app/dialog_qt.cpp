@@ -94,7 +94,9 @@ public:
         if (t)
             addDialogBars(d, this, *t);
         d.controlChangedHook = [this](Control& c) { refresh(c); };
-        if (d.dialogMenu()) {
+        // An editor window's menu and toolbar are one column of bars (dialog_bars_qt.cpp); a
+        // window with only a menu gets it here.
+        if (d.dialogMenu() && !(t && t->toolbar)) {
             // A window with a menu bar may shrink to its menu bar (the parts bin slides shut).
             grid->setContentsMargins(0, 0, 0, 0);
             grid->setSizeConstraint(QLayout::SetNoConstraint);
