@@ -52,29 +52,17 @@ QAction* commandAction(Dialog& d, QWidget* owner, QAction* action, unsigned id)
 QMenuBar* makeMenuBar(Dialog& d, QDialog* owner, const MenuResource& menu)
 {
     auto* bar = new QMenuBar(owner);
-    std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* q, const std::vector<MenuItem>& items) {
-        for (const MenuItem& m : items) {
-            if (m.kind == MenuItem::Kind::Separator)
-                q->addSeparator();
-            else if (m.kind == MenuItem::Kind::Popup)
-                fill(q->addMenu(menuTextToQt(m.text)), m.items);
-            else
-                commandAction(d, owner, q->addAction(menuTextToQt(m.text)), m.id);
-        }
-        QObject::connect(q, &QMenu::aboutToShow, owner, [&d, q] {
-            if (isLiveWnd(&d))
-                guarded([&] {
-                    for (QAction* a : q->actions())
-                        updateAction(d, a);
-                });
+    fillMenuBarItems(
+        bar, menu.items, [&d, owner](QAction* a, const MenuItem& m) { commandAction(d, owner, a, m.id); },
+        [&d, owner](QMenu* q) {
+            QObject::connect(q, &QMenu::aboutToShow, owner, [&d, q] {
+                if (isLiveWnd(&d))
+                    guarded([&] {
+                        for (QAction* a : q->actions())
+                            updateAction(d, a);
+                    });
+            });
         });
-    };
-    for (const MenuItem& top : menu.items) {
-        if (top.kind == MenuItem::Kind::Popup)
-            fill(bar->addMenu(menuTextToQt(top.text)), top.items);
-        else if (top.kind == MenuItem::Kind::Command)
-            commandAction(d, owner, bar->addAction(menuTextToQt(top.text)), top.id);
-    }
     return bar;
 }
 
@@ -106,6 +94,30 @@ QToolBar* makeToolBar(Dialog& d, QDialog* owner, const ToolbarResource& resource
 }
 
 }  // namespace
+
+void fillMenuBarItems(QMenuBar* bar, const std::vector<MenuItem>& items,
+                      const std::function<void(QAction*, const MenuItem&)>& addCommand,
+                      const std::function<void(QMenu*)>& onPopup)
+{
+    std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* q, const std::vector<MenuItem>& list) {
+        for (const MenuItem& m : list) {
+            if (m.kind == MenuItem::Kind::Separator)
+                q->addSeparator();
+            else if (m.kind == MenuItem::Kind::Popup)
+                fill(q->addMenu(menuTextToQt(m.text)), m.items);
+            else
+                addCommand(q->addAction(menuTextToQt(m.text)), m);
+        }
+        if (onPopup)
+            onPopup(q);
+    };
+    for (const MenuItem& top : items) {
+        if (top.kind == MenuItem::Kind::Popup)
+            fill(bar->addMenu(menuTextToQt(top.text)), top.items);
+        else if (top.kind == MenuItem::Kind::Command)
+            addCommand(bar->addAction(menuTextToQt(top.text)), top);
+    }
+}
 
 void addDialogBars(Dialog& d, QDialog* widget, const DialogTemplate& t)
 {

@@ -121,22 +121,7 @@ public:
         if (!menuBar_ || !alive() || !d_->dialogMenu())
             return;
         discardBarContents(menuBar_);
-        std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* q, const std::vector<MenuItem>& list) {
-            for (const MenuItem& m : list) {
-                if (m.kind == MenuItem::Kind::Separator)
-                    q->addSeparator();
-                else if (m.kind == MenuItem::Kind::Popup)
-                    fill(q->addMenu(menuTextToQt(m.text)), m.items);
-                else
-                    addCommand(q->addAction(menuTextToQt(m.text)), m);
-            }
-        };
-        for (const MenuItem& m : d_->dialogMenu()->items()) {
-            if (m.kind == MenuItem::Kind::Popup)
-                fill(menuBar_->addMenu(menuTextToQt(m.text)), m.items);
-            else if (m.kind == MenuItem::Kind::Command)
-                addCommand(menuBar_->addAction(menuTextToQt(m.text)), m);
-        }
+        fillMenuBarItems(menuBar_, d_->dialogMenu()->items(), [this](QAction* a, const MenuItem& m) { addCommand(a, m); });
     }
 
     void refresh(Control& c)

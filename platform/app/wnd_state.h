@@ -16,7 +16,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <functional>
 #include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
 
 namespace plat {
 
@@ -159,6 +164,12 @@ void unqueuePaint(Wnd* w);
 void deferDelete(std::unique_ptr<CmdTarget> object);
 // Forgets a destroyed window in the layer's global state (capture, focus, hold lists).
 void forgetWindow(Wnd* w);
+// Fills a dialog's menu bar with menu items: popups (and their popups), separators, and each
+// command through addCommand; onPopup, when given, is told of every popup made.
+struct MenuItem;
+void fillMenuBarItems(QMenuBar* bar, const std::vector<MenuItem>& items,
+                      const std::function<void(QAction*, const MenuItem&)>& addCommand,
+                      const std::function<void(QMenu*)>& onPopup = {});
 // The menu bar and toolbar that a dialog's template names, above its controls.
 class Dialog;
 struct DialogTemplate;
