@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,15 +44,17 @@ void drawWireLabel(plat::Dc& dc, const DrawObject& o, int x, int y, const std::s
     DrawTextString(dc, x, y, label, 0, angle, kRoleText);
 }
 
-void drawWire(plat::Dc& dc, const DrawObject& o, int role)
+void drawWire(plat::Dc& dc, const DrawObject& o, int role, int index)
 {
-    const std::string first = InlineText(o, kFirstLabelWord, kFirstLabelBytes);
+    std::string first = InlineText(o, kFirstLabelWord, kFirstLabelBytes);
     if (first.empty()) {
         DrawLine(dc, o.w[0], o.w[1], o.w[2], o.w[3], g_drawModes.highlight ? kRoleEdit : role,
                  styleOf(o), o.w[6]);
         return;
     }
     DrawLine(dc, o.w[0], o.w[1], o.w[2], o.w[3], kRoleTerminal, plat::kPsSolid, o.w[6]);
+    if (const SheetOverlays* hooks = g_sheetPaintHooks.overlays)
+        first = hooks->ShownPinText(index, std::move(first));
     drawWireLabel(dc, o, o.w[11], o.w[12], first);
     if (o.w[5] != 0)
         DrawTerminalMark(dc, o.w[2], o.w[3]);
@@ -91,11 +94,11 @@ void drawPolygonObject(plat::Dc& dc, const DrawObject& o, int role)
 }
 
 // Kinds of the first pass: the graphics under the texts.
-bool drawGraphic(plat::Dc& dc, DrawObject& o, int role)
+bool drawGraphic(plat::Dc& dc, DrawObject& o, int role, int index)
 {
     const int x1 = o.w[0], y1 = o.w[1];
     switch (o.type()) {
-    case kObjLine: drawWire(dc, o, role); return true;
+    case kObjLine: drawWire(dc, o, role, index); return true;
     case kObjRectangle: {
         const int x2 = (o.w[7] & kRectMirrorBit) ? x1 - o.w[2] : x1 + o.w[2];
         DrawRectObject(dc, x1, y1, x2, y1 + o.w[3], role, styleOf(o), o.w[7] & ~kRectMirrorBit, o.w[6]);
@@ -207,7 +210,7 @@ int DrawObjects(int first, int last, plat::Dc& dc)
         if (o.type() == kObjRing)
             drawRing(dc, o, roleOf(o));
         else
-            drawGraphic(dc, o, roleOf(o));
+            drawGraphic(dc, o, roleOf(o), i);
     }
     for (const int i : slots) {
         DrawObject& o = g_current.objects[static_cast<size_t>(i)];

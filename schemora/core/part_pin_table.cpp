@@ -145,10 +145,11 @@ bool PartPinTable::RemoveHiddenPowerPin(std::string_view pinText)
     return true;
 }
 
-bool PartPinTable::RenumberTerminalPin(int objectIndex, std::string_view pinText)
+bool PartPinTable::RenumberTerminalPin(int objectIndex, std::string_view pinText, int partLetter)
 {
     const std::string number = SplitPinText(pinText, 0);
-    const auto own = pins_.begin() + (recordOfTerminal(objectIndex) - pins_.data());
+    const EditorPin* record = partLetter == 0 ? recordOfTerminal(objectIndex) : PinOfPart(objectIndex, 0, partLetter);
+    const auto own = record ? pins_.begin() + (record - pins_.data()) : pins_.end();
     if (own == pins_.end() || number.empty())
         return false;
     if (own->number != number &&
@@ -175,6 +176,23 @@ int PartPinTable::PinTypeOfTerminal(int objectIndex) const
 {
     const EditorPin* own = recordOfTerminal(objectIndex);
     return own == pins_.data() + pins_.size() ? 0 : own->type;
+}
+
+const EditorPin* PartPinTable::PinOfPart(int objectIndex, int variant, int partLetter) const
+{
+    if (objectIndex <= 0 || variant < 0 || variant >= kSymbolVariants)
+        return nullptr;
+    const auto match = std::ranges::find_if(pins_, [&](const EditorPin& p) {
+        return p.partLetter == partLetter && p.terminal[static_cast<size_t>(variant)] == objectIndex &&
+               p.type < kFirstHiddenPowerPinType;
+    });
+    return match == pins_.end() ? nullptr : &*match;
+}
+
+void PartPinTable::RemovePinsOfPartsFrom(int firstLetter)
+{
+    firstLetter = std::max(firstLetter, 1);   // part A's pins are the drawn terminals' own
+    std::erase_if(pins_, [&](const EditorPin& p) { return p.partLetter >= firstLetter && p.type < kFirstHiddenPowerPinType; });
 }
 
 // A terminal carries one record per part of the package: part A's is its own.

@@ -61,11 +61,16 @@ public:
     std::vector<int> RemovePartPinOfTerminal(int objectIndex, int variant);
     // Removes the first record with the number of pinText; "No replacement!" when none.
     bool RemovePartPin(std::string_view pinText);
-    // Gives the pin that terminal objectIndex carries in variant 0 the number and name of
-    // pinText: its record moves to the new number (no record stays behind under the old one).
-    // A number another pin has already is refused with "Warning: this pin is already defined".
-    // False when nothing changed.
-    bool RenumberTerminalPin(int objectIndex, std::string_view pinText);
+    // Gives the pin of part partLetter that terminal objectIndex carries in variant 0 the number
+    // and name of pinText: its record moves to the new number (no record stays behind under the
+    // old one). A number another pin has already is refused with "Warning: this pin is already
+    // defined". False when nothing changed.
+    bool RenumberTerminalPin(int objectIndex, std::string_view pinText, int partLetter = 0);
+    // The record of part partLetter that terminal objectIndex carries in variant; null when that
+    // part has no pin there.
+    const EditorPin* PinOfPart(int objectIndex, int variant, int partLetter) const;
+    // Removes the pins of the parts from firstLetter on (the package has fewer parts now).
+    void RemovePinsOfPartsFrom(int firstLetter);
     // Sets label and type of the pin terminal objectIndex carries in variant 0.
     void SetPinLabelAndType(int objectIndex, std::string_view label, int type);
     // The type of the pin terminal objectIndex carries in variant 0, 0 when none.

@@ -6,6 +6,8 @@
 
 #include "platform/gdi/dc.h"
 
+#include <string>
+
 // Scroll-bar values of one bar (range 0..max, page and position in scroll units).
 struct SheetScrollBar {
     int max = 0;
@@ -30,4 +32,11 @@ public:
     virtual void DrawPageBreaks(plat::Dc& dc) { (void)dc; }
     // Repaints the area of one object without it (the erase-one-object request of OnDraw).
     virtual void EraseObjectArea(plat::Dc& dc, int index) { (void)dc; (void)index; }
+    // The pin text terminal `index` shows in place of its own (the part editor shows the pin
+    // numbers of another part of the package on the same drawn terminals).
+    virtual std::string ShownPinText(int index, std::string ownText) const
+    {
+        (void)index;
+        return ownText;
+    }
 };

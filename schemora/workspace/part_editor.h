@@ -36,7 +36,10 @@ public:
     PartPinTable& pins() { return pins_; }
     PartAttributeFields fields() const;
     int symbolVariant() const { return variant_; }
+    // New pins always belong to part A: the drawn terminals carry part A's numbers.
     int partLetter() const { return 0; }
+    // The part of the package whose pin numbers the terminals show ("Part:" combo).
+    int shownPartLetter() const { return shownLetter_; }
 
     // ---- services of the drawing engine ----
     bool NameNewTerminal(int index);
@@ -50,6 +53,9 @@ public:
     // SheetOverlays: what a repaint of the drawing area adds.
     void DrawSelection(plat::Dc& dc) override;
     void DrawCursorMark(plat::Dc& dc) override;
+    // Part A shows the terminals' own numbers; another part its record's number, "?" where it
+    // has none. Only the picture changes: what is saved, copied and undone stays part A's.
+    std::string ShownPinText(int index, std::string ownText) const override;
 
     // ---- the part wizard (part_editor_wizard.cpp) ----
     // Runs the part wizard as soon as the editor opens (a new part started with the wizard);
@@ -91,6 +97,8 @@ private:
     void OnAreaMouseMove(unsigned flags, plat::Point point);
     void OnAreaRightButton();
     void runStyleDialogOf(int index);
+    void editTerminalInformation(int index);
+    void editShownPartPin(int index);
     void OnKeyboardCursor(unsigned id);
     void OnHomePlace();
     void OnToggleCrossHair();
@@ -158,6 +166,7 @@ private:
     void OnAdvanced();
     void OnPartsPerPackage();
     void fillPartLetters(int parts);
+    void OnPartLetter();
     void RebuildSymbolTabs(int symbols);
     void OnSymbolCount();
     void OnSymbolTab();
@@ -177,6 +186,7 @@ private:
     std::vector<std::pair<int, std::string>> pinLists_;   // "%pins" texts read, with their symbol variant
     int partsChoice_ = 0;                 // the number-of-parts selection taken last
     int variant_ = 0;                     // the symbol drawn in: 0 is symbol 1
+    int shownLetter_ = 0;                 // the part whose pin numbers the terminals show
     bool namePlaceholder_ = true;         // a stored part without "p?" is saved without it
     bool startWithWizard_ = false;
 };

@@ -119,6 +119,7 @@ void CPartEditorDlg::registerCommands()
     onCommand(kCmdEditOrigin, &CPartEditorDlg::OnEditOrigin);
     onCommand(kCmdEditorSelectiveEditing, &CPartEditorDlg::OnSelectiveEditDialog);
     onNotify(kIdcEditorPartsPerPackage, plat::kCbnSelChange, &CPartEditorDlg::OnPartsPerPackage);
+    onNotify(kIdcEditorPartLetter, plat::kCbnSelChange, &CPartEditorDlg::OnPartLetter);
     onNotify(kIdcEditorSymbolCount, plat::kCbnSelChange, &CPartEditorDlg::OnSymbolCount);
     onNotify(kIdcEditorTabs, plat::kTcnSelChange, &CPartEditorDlg::OnSymbolTab);
     addCommand(kIdcEditorAdvanced, kIdcEditorAdvanced, [this](unsigned) {

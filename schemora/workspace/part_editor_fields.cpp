@@ -155,9 +155,12 @@ void CPartEditorDlg::OnPartsPerPackage()
         parts->SetCurSel(partsChoice_);
         return;
     }
+    if (sel < partsChoice_)
+        pins_.RemovePinsOfPartsFrom(sel + 1);
     fillPartLetters(sel + 1);
     partsChoice_ = sel;
     SetModified();
+    InvalidatePartArea();
 }
 
 void CPartEditorDlg::fillPartLetters(int parts)
@@ -167,6 +170,22 @@ void CPartEditorDlg::fillPartLetters(int parts)
     for (int i = 0; i < parts; ++i)
         letters->AddString(std::string(1, static_cast<char>('A' + i)));
     letters->SetCurSel(0);
+    shownLetter_ = 0;
+}
+
+// The terminals show the chosen part's pin numbers; the drawing itself keeps part A's.
+void CPartEditorDlg::OnPartLetter()
+{
+    shownLetter_ = std::max(GetDlgItem(scm::kIdcEditorPartLetter)->GetCurSel(), 0);
+    InvalidatePartArea();
+}
+
+std::string CPartEditorDlg::ShownPinText(int index, std::string ownText) const
+{
+    if (shownLetter_ == 0 || index < 1 || index > objectCount_)
+        return ownText;
+    const EditorPin* pin = pins_.PinOfPart(index, SymbolVariantOf(store_[index]), shownLetter_);
+    return pin ? pin->number : std::string("?");
 }
 
 // One tab per symbol, and "All" to see and edit them together when there are several.

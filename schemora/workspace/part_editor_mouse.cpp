@@ -130,6 +130,15 @@ void CPartEditorDlg::OnAreaRightButton()
     }
     if (SymbolVariantOf(store_[index]) != 0)
         return;
+    if (shownLetter_ != 0)
+        editShownPartPin(index);
+    else
+        editTerminalInformation(index);
+}
+
+// Terminal Information on part A's pin: the terminal's own number, label and type.
+void CPartEditorDlg::editTerminalInformation(int index)
+{
     DrawObject& t = store_[index];
     CTerminalInfoDlg dialog(TerminalPinText(t), pins_.PinTypeOfTerminal(index), TerminalLabel(t), this);
     if (dialog.DoModal() != plat::kIdOk)
@@ -138,6 +147,37 @@ void CPartEditorDlg::OnAreaRightButton()
         if (!pins_.RenumberTerminalPin(index, dialog.pinText()))
             return;
         SetTerminalPinText(t, dialog.pinText());
+    }
+    SetTerminalLabel(t, dialog.label());
+    pins_.SetPinLabelAndType(index, dialog.label(), dialog.type());
+    LayoutTerminal(index, TerminalLayoutMode::MeasureBody);
+    SetModified();
+    InvalidatePartArea();
+}
+
+// Terminal Information while another part of the package is shown: the number is that part's
+// record on the terminal ("?" gives the part no pin there); label and type belong to the
+// terminal, which every part shares.
+void CPartEditorDlg::editShownPartPin(int index)
+{
+    DrawObject& t = store_[index];
+    const EditorPin* pin = pins_.PinOfPart(index, 0, shownLetter_);
+    const std::string shown = pin ? pin->number + (pin->name.empty() ? "" : "," + pin->name) : std::string("?");
+    CTerminalInfoDlg dialog(shown, pins_.PinTypeOfTerminal(index), TerminalLabel(t), this);
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    const std::string number = SplitPinText(dialog.pinText(), 0);
+    if (dialog.pinText() != shown) {
+        if (number == "?") {
+            if (pin)
+                pins_.RemovePartPin(pin->number);
+        } else if (pin) {
+            if (!pins_.RenumberTerminalPin(index, dialog.pinText(), shownLetter_))
+                return;
+        } else if (pins_.AddPartPin(dialog.pinText(), dialog.type(), dialog.label(), index, 0, shownLetter_) !=
+                   PinAddResult::Added) {
+            return;
+        }
     }
     SetTerminalLabel(t, dialog.label());
     pins_.SetPinLabelAndType(index, dialog.label(), dialog.type());

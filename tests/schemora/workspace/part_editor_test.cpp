@@ -699,6 +699,105 @@ TEST_F(PartEditorTest, APinListOnASinglePartPackageStaysAText)
     ASSERT_TRUE(key(plat::kVkF5));
 }
 
+// The pin numbers each terminal shows, in terminal order.
+std::vector<std::string> shownNumbers(const CPartEditorDlg& editor)
+{
+    std::vector<std::string> out;
+    for (int i = 1; i <= editor.objectCount(); ++i)
+        if (const DrawObject& o = editor.objects()[static_cast<size_t>(i - 1)]; IsTerminal(o))
+            out.push_back(editor.ShownPinText(i, TerminalPinText(o)));
+    return out;
+}
+
+// The "Part:" combo shows part B's numbers on the drawn terminals, while what is saved, what a
+// new terminal is numbered and what Terminal Information edits keep each part's own records.
+TEST_F(PartEditorTest, ShowingAnotherPartOfThePackageKeepsEachPartsPins)
+{
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    writeStoredPart("MINE", "PAIR", {"U?", "p?", "p=2", "%pins 4 5 6"});
+    const auto saveAsPair = [&](EditorHand& h) {
+        host.answerDialog([](plat::Dialog& s) {
+            s.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
+            s.TypeDlgItemText(kIdcPartName, "PAIR");
+            return s.PressButton(plat::kIdOk);
+        });
+        host.answerMessageBox(plat::kIdYes);   // "Replace part PAIR?"
+        h.command(kCmdEditorSavePart);
+    };
+    const auto terminalInfo = [&](EditorHand& h, int x, int y, const char* typed, std::string* shown) {
+        h.command(kCmdEditSelect);
+        h.click(x, y);
+        host.answerDialog([=](plat::Dialog& d) {
+            *shown = d.GetDlgItemText(kIdcTerminalPinNumber);
+            d.TypeDlgItemText(kIdcTerminalPinNumber, typed);
+            return d.PressButton(plat::kIdOk);
+        });
+        h.mouse(plat::kWmRButtonDown, x, y, plat::kMkRButton);
+    };
+
+    answerModifyPart("MINE", "PAIR");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"1", "2", "3"}));
+        editor->ChooseDlgItem(kIdcEditorPartLetter, 1);
+        EXPECT_EQ(editor->shownPartLetter(), 1);
+        EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"4", "5", "6"}));
+
+        // A terminal drawn now is part A's next pin; part B has none on it yet.
+        h.key('J');
+        h.drag(400, 0, 200, 0);
+        const int drawn = editor->objectCount();
+        EXPECT_EQ(TerminalPinText(h.record(drawn)), "7");
+        EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"4", "5", "6", "?"}));
+
+        // Terminal Information edits part B's record on the terminal, never part A's.
+        std::string shown;
+        terminalInfo(h, -300, -100, "9", &shown);
+        EXPECT_EQ(shown, "4");
+        terminalInfo(h, 300, 0, "8", &shown);
+        EXPECT_EQ(shown, "?");
+        terminalInfo(h, -300, 0, "3", &shown);
+        EXPECT_EQ(host.messageBoxes().back(), "Warning: this pin is already defined");
+        EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"9", "5", "6", "8"}));
+        EXPECT_EQ(TerminalPinText(h.record(drawn)), "7");
+
+        // The tabs keep the chosen part.
+        editor->ChooseDlgItem(kIdcEditorTabs, 0);
+        EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"9", "5", "6", "8"}));
+        saveAsPair(h);
+        editor->SetModified(false);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+
+    answerModifyPart("MINE", "PAIR");
+    host.answerDialog([&](plat::Dialog& d) -> int {
+        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+        if (!editor)
+            return plat::kIdCancel;
+        EditorHand h(*editor);
+        EXPECT_EQ(pinRecords(*editor), (std::vector<std::string>{"1, A t0 type0", "2, A t1 type0", "3, A t2 type0",
+                                                                 "5, B t1 type0", "6, B t2 type0", "7, A t3 type0",
+                                                                 "8, B t3 type0", "9, B t0 type0"}));
+        // Fewer parts take the dropped parts' pins away; part A keeps its own.
+        host.answerMessageBox(plat::kIdYes);
+        editor->ChooseDlgItem(kIdcEditorPartsPerPackage, 0);
+        EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3", "7"}));
+        EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartLetter)->GetCount(), 1);
+        EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"1", "2", "3", "7"}));
+        editor->SetModified(false);
+        h.command(kCmdEditorClose);
+        return editor->modalResult();
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(thePartEditor, nullptr);
+}
+
 TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
 {
     const auto tabNames = [](CPartEditorDlg& e) {
