@@ -3,6 +3,7 @@
 #include "common/string_helpers.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/part_library.h"
+#include "schemora/core/part_text_alignment.h"
 #include "schemora/core/symbol_elements.h"
 
 #include <algorithm>
@@ -13,8 +14,6 @@ namespace {
 constexpr int kPinTextTolerance = 10;
 // A pin label this close to the pin's inner end is drawn at the end; farther away it is a name.
 constexpr int kPinEndReach = 20;
-constexpr int kStylePinNumber = 5;
-constexpr int kStylePinName = 6;
 // The instance origin in symbol coordinates: a pin ending there is the no-designator part's
 // connection point, not a real pin.
 constexpr int kOriginX = -1000;
@@ -32,7 +31,7 @@ void alignPinLabel(const DrawObject& line, DrawObject& text)
 {
     const bool atEnd = std::abs(text.w[0] - line.w[2]) <= kPinEndReach
                        && std::abs(text.w[1] - line.w[3]) <= kPinEndReach;
-    text.w[5] = atEnd ? kStylePinNumber : kStylePinName;
+    text.w[5] = atEnd ? kTextStylePinNumber : kTextStylePinName;
     text.w[9] = line.w[2];   // the second anchor a right-aligned label ends at
 }
 

@@ -14,6 +14,7 @@
 #include "schemora/core/mouse_edit.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_pin_lists.h"
+#include "schemora/core/part_text_alignment.h"
 #include "schemora/core/workspace_services.h"
 
 #include <algorithm>
@@ -95,6 +96,7 @@ bool CPartEditorDlg::openStoredPart()
     g_current.count = objectCount_;
     partName_ = existing_->part;
     writeNameRecordText(2);
+    AlignTextsToBody(store_.slots(), objectCount_);
     readPartAttributes();
     takeOverPinTexts();
     keepHiddenPins();

@@ -33,6 +33,7 @@
 #include "schemora/core/design_name.h"
 #include "schemora/workspace/part_editor.h"
 #include "schemora/core/part_terminals.h"
+#include "schemora/core/part_text_alignment.h"
 #include "common/scoped_replace.h"
 #include "common/library_browser.h"
 #include "schemora/workspace/library_parts_dialog.h"
@@ -690,7 +691,11 @@ TEST_F(PartEditorTest, APinListOnASinglePartPackageStaysAText)
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3"}));
         int texts = 0;
         for (int i = 3; i <= editor->objectCount(); ++i)
-            texts += h.record(i).type() == kObjText ? 1 : 0;
+            if (const DrawObject& t = h.record(i); t.type() == kObjText) {
+                ++texts;
+                EXPECT_EQ(t.w[9], 198) << "aligned to the lone body rectangle's right edge";
+                EXPECT_EQ(t.w[5], kTextStylePinName);
+            }
         EXPECT_EQ(texts, 1);
         editor->SetModified(false);
         h.command(kCmdEditorClose);
