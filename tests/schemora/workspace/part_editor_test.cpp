@@ -704,6 +704,53 @@ TEST_F(PartEditorTest, APinListOnASinglePartPackageStaysAText)
     ASSERT_TRUE(key(plat::kVkF5));
 }
 
+// A stored part's "p=" opened through Modify Part: 1 to 8 parts, else "Too many parts/package"
+// and one part, whose lists stay texts. (A stored text holds at most 200 characters, so a list
+// longer than 498 items cannot come from a file; the list reader's own test covers it.)
+TEST_F(PartEditorTest, PartsPerPackageAndPinListsAreBoundedWhenAPartOpens)
+{
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    struct Case {
+        const char* parts;
+        std::string list;
+        int letters;
+        size_t records;
+        std::vector<std::string> messages;
+    };
+    const std::vector<std::string> tooManyParts{"Too many parts/package [push enter]"};
+    const Case cases[] = {
+        {"p=0", "%pins 4 5 6", 1, 3, tooManyParts},
+        {"p=9", "%pins 4 5 6", 1, 3, tooManyParts},
+        {"p=30", "%pins 4 5 6", 1, 3, tooManyParts},
+        {"p=8", "%pins 4 5 6", 8, 6, {}},
+        {"p=2", pinList(100, 3), 2, 6, {}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.parts) + " " + c.list.substr(0, 20));
+        const std::string part = "BOUND" + std::to_string(++n);
+        writeStoredPart("MINE", part.c_str(), {"U?", c.parts, c.list});
+        host.clearEvents();
+        answerModifyPart("MINE", part);
+        host.answerDialog([&](plat::Dialog& d) -> int {
+            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+            if (!editor)
+                return plat::kIdCancel;
+            EditorHand h(*editor);
+            EXPECT_EQ(host.messageBoxes(), c.messages);
+            EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartLetter)->GetCount(), c.letters);
+            EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartsPerPackage)->GetCurSel(), c.letters - 1);
+            EXPECT_EQ(h.pinNumbers().size(), c.records);
+            editor->SetModified(false);
+            h.command(kCmdEditorClose);
+            return editor->modalResult();
+        });
+        ASSERT_TRUE(key(plat::kVkF5));
+    }
+    EXPECT_EQ(thePartEditor, nullptr);
+}
+
 // The pin numbers each terminal shows, in terminal order.
 std::vector<std::string> shownNumbers(const CPartEditorDlg& editor)
 {
