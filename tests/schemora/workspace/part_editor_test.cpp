@@ -128,6 +128,37 @@ protected:
         });
     }
 
+    // Library Parts > Modify Part on that part, with script run inside the opened editor, which
+    // is then closed without its question.
+    void modifyPart(const std::string& library, const std::string& part, const std::function<void(EditorHand&)>& script)
+    {
+        answerModifyPart(library, part);
+        host.answerDialog([&](plat::Dialog& d) -> int {
+            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
+            EXPECT_NE(editor, nullptr);
+            if (!editor)
+                return plat::kIdCancel;
+            EditorHand h(*editor);
+            script(h);
+            editor->SetModified(false);
+            h.command(kCmdEditorClose);
+            return editor->modalResult();
+        });
+        ASSERT_TRUE(key(plat::kVkF5));
+    }
+
+    // Save Part over a part the library already holds, answering its question.
+    void saveOverStoredPart(EditorHand& h, const char* library, const char* part)
+    {
+        host.answerDialog([=](plat::Dialog& s) {
+            s.TypeDlgItemText(kIdcSaveLibraryName, library);
+            s.TypeDlgItemText(kIdcPartName, part);
+            return s.PressButton(plat::kIdOk);
+        });
+        host.answerMessageBox(plat::kIdYes);   // "Replace part ...?"
+        h.command(kCmdEditorSavePart);
+    }
+
     // Save Library Part answered with a library that does not exist yet, and its question.
     void answerSaveIntoNewLibrary(const char* library, const char* part)
     {
@@ -640,12 +671,8 @@ TEST_F(PartEditorTest, PinListsOfAMultiPartPackageOpenAsFurtherPartsAndSaveBackT
 
     std::vector<std::string> opened, reopened;
     const auto open = [&](std::vector<std::string>& records, bool save) {
-        answerModifyPart("MINE", "GATE");
-        host.answerDialog([&](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            if (!editor)
-                return plat::kIdCancel;
-            EditorHand h(*editor);
+        modifyPart("MINE", "GATE", [&](EditorHand& h) {
+            CPartEditorDlg* editor = &h.e;
             records = pinRecords(*editor);
             EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartLetter)->GetCount(), 4);
             EXPECT_EQ(editor->GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1) << "one %cont: two symbols";
@@ -653,20 +680,9 @@ TEST_F(PartEditorTest, PinListsOfAMultiPartPackageOpenAsFurtherPartsAndSaveBackT
             for (int i = 3; i <= editor->objectCount(); ++i)
                 if (h.record(i).type() == kObjText && h.record(i).text)
                     ADD_FAILURE() << "text left in the drawing: " << h.record(i).text;
-            if (save) {
-                host.answerDialog([](plat::Dialog& s) {
-                    s.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
-                    s.TypeDlgItemText(kIdcPartName, "GATE");
-                    return s.PressButton(plat::kIdOk);
-                });
-                host.answerMessageBox(plat::kIdYes);   // "Replace part GATE?"
-                h.command(kCmdEditorSavePart);
-            }
-            editor->SetModified(false);
-            h.command(kCmdEditorClose);
-            return editor->modalResult();
+            if (save)
+                saveOverStoredPart(h, "MINE", "GATE");
         });
-        ASSERT_TRUE(key(plat::kVkF5));
     };
     open(opened, true);
     EXPECT_EQ(opened, (std::vector<std::string>{"1, A t0 type0", "2, A t1 type0", "3, A t2 type0", "4, B t0 type0",
@@ -682,12 +698,8 @@ TEST_F(PartEditorTest, APinListOnASinglePartPackageStaysAText)
     host.answerMessageBox(plat::kIdYes);
     ASSERT_EQ(NewPartLibrary("MINE"), 1);
     writeStoredPart("MINE", "ONE", {"U?", pinList(100, 3)});
-    answerModifyPart("MINE", "ONE");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    modifyPart("MINE", "ONE", [&](EditorHand& h) {
+        CPartEditorDlg* editor = &h.e;
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3"}));
         int texts = 0;
         for (int i = 3; i <= editor->objectCount(); ++i)
@@ -697,11 +709,7 @@ TEST_F(PartEditorTest, APinListOnASinglePartPackageStaysAText)
                 EXPECT_EQ(t.w[5], kTextStylePinName);
             }
         EXPECT_EQ(texts, 1);
-        editor->SetModified(false);
-        h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
-    ASSERT_TRUE(key(plat::kVkF5));
 }
 
 // A stored part's "p=" opened through Modify Part: 1 to 8 parts, else "Too many parts/package"
@@ -732,21 +740,12 @@ TEST_F(PartEditorTest, PartsPerPackageAndPinListsAreBoundedWhenAPartOpens)
         const std::string part = "BOUND" + std::to_string(++n);
         writeStoredPart("MINE", part.c_str(), {"U?", c.parts, c.list});
         host.clearEvents();
-        answerModifyPart("MINE", part);
-        host.answerDialog([&](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            if (!editor)
-                return plat::kIdCancel;
-            EditorHand h(*editor);
+        modifyPart("MINE", part, [&](EditorHand& h) {
             EXPECT_EQ(host.messageBoxes(), c.messages);
-            EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartLetter)->GetCount(), c.letters);
-            EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartsPerPackage)->GetCurSel(), c.letters - 1);
+            EXPECT_EQ(h.e.GetDlgItem(kIdcEditorPartLetter)->GetCount(), c.letters);
+            EXPECT_EQ(h.e.GetDlgItem(kIdcEditorPartsPerPackage)->GetCurSel(), c.letters - 1);
             EXPECT_EQ(h.pinNumbers().size(), c.records);
-            editor->SetModified(false);
-            h.command(kCmdEditorClose);
-            return editor->modalResult();
         });
-        ASSERT_TRUE(key(plat::kVkF5));
     }
     EXPECT_EQ(thePartEditor, nullptr);
 }
@@ -768,15 +767,6 @@ TEST_F(PartEditorTest, ShowingAnotherPartOfThePackageKeepsEachPartsPins)
     host.answerMessageBox(plat::kIdYes);
     ASSERT_EQ(NewPartLibrary("MINE"), 1);
     writeStoredPart("MINE", "PAIR", {"U?", "p?", "p=2", "%pins 4 5 6"});
-    const auto saveAsPair = [&](EditorHand& h) {
-        host.answerDialog([](plat::Dialog& s) {
-            s.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
-            s.TypeDlgItemText(kIdcPartName, "PAIR");
-            return s.PressButton(plat::kIdOk);
-        });
-        host.answerMessageBox(plat::kIdYes);   // "Replace part PAIR?"
-        h.command(kCmdEditorSavePart);
-    };
     const auto terminalInfo = [&](EditorHand& h, int x, int y, const char* typed, std::string* shown) {
         h.command(kCmdEditSelect);
         h.click(x, y);
@@ -788,12 +778,8 @@ TEST_F(PartEditorTest, ShowingAnotherPartOfThePackageKeepsEachPartsPins)
         h.mouse(plat::kWmRButtonDown, x, y, plat::kMkRButton);
     };
 
-    answerModifyPart("MINE", "PAIR");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    modifyPart("MINE", "PAIR", [&](EditorHand& h) {
+        CPartEditorDlg* editor = &h.e;
         EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"1", "2", "3"}));
         editor->ChooseDlgItem(kIdcEditorPartLetter, 1);
         EXPECT_EQ(editor->shownPartLetter(), 1);
@@ -820,19 +806,11 @@ TEST_F(PartEditorTest, ShowingAnotherPartOfThePackageKeepsEachPartsPins)
         // The tabs keep the chosen part.
         editor->ChooseDlgItem(kIdcEditorTabs, 0);
         EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"9", "5", "6", "8"}));
-        saveAsPair(h);
-        editor->SetModified(false);
-        h.command(kCmdEditorClose);
-        return editor->modalResult();
+        saveOverStoredPart(h, "MINE", "PAIR");
     });
-    ASSERT_TRUE(key(plat::kVkF5));
 
-    answerModifyPart("MINE", "PAIR");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    modifyPart("MINE", "PAIR", [&](EditorHand& h) {
+        CPartEditorDlg* editor = &h.e;
         EXPECT_EQ(pinRecords(*editor), (std::vector<std::string>{"1, A t0 type0", "2, A t1 type0", "3, A t2 type0",
                                                                  "5, B t1 type0", "6, B t2 type0", "7, A t3 type0",
                                                                  "8, B t3 type0", "9, B t0 type0"}));
@@ -842,11 +820,7 @@ TEST_F(PartEditorTest, ShowingAnotherPartOfThePackageKeepsEachPartsPins)
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3", "7"}));
         EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartLetter)->GetCount(), 1);
         EXPECT_EQ(shownNumbers(*editor), (std::vector<std::string>{"1", "2", "3", "7"}));
-        editor->SetModified(false);
-        h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
-    ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(thePartEditor, nullptr);
 }
 
@@ -884,23 +858,15 @@ TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
         h.command(kCmdEditorSavePart);
         h.command(kCmdEditorClose);
     });
-    answerModifyPart("MINE", "DUAL");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    modifyPart("MINE", "DUAL", [&](EditorHand& h) {
+        CPartEditorDlg* editor = &h.e;
         EXPECT_EQ(editor->GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1);
         EXPECT_EQ(tabNames(*editor).size(), 3u);
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
         editor->ChooseDlgItem(kIdcEditorSymbolCount, 0);
         EXPECT_EQ(tabNames(*editor), std::vector<std::string>{"Symbol 1 (Normal)"});
         EXPECT_TRUE(editor->isModified());
-        editor->SetModified(false);
-        h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
-    ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(thePartEditor, nullptr);
 }
 
