@@ -65,6 +65,9 @@ public:
         e_.partName_ = std::string(partName);
         // The generated part names itself, whatever the part it replaced or the gate it read.
         e_.namePlaceholder_ = true;
+        // Its pins are part A's: the terminals show their own numbers.
+        e_.GetDlgItem(scm::kIdcEditorPartLetter)->SetCurSel(0);
+        e_.shownLetter_ = 0;
         if (fields.hintVisible)
             e_.ShowHint(kDiscreteHintX, kDiscreteHintY, std::string(kDiscreteHint));
         else
