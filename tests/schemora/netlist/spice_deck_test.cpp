@@ -59,11 +59,9 @@ protected:
     // Writes a library of one part and loads that part.
     int loadOnly(const char* library, LibraryPart part)
     {
-        std::vector<LibraryPart> parts = {std::move(part)};
-        EXPECT_TRUE(WritePartLibraryFile(folder.file(std::string(library) + ".CON"), parts));
-        for (DrawObject& e : parts[0].elements)
-            ReleaseObjectData(e);
-        return load(library, parts[0].name.c_str());
+        const std::string name = part.name;
+        EXPECT_TRUE(writeLibrary(folder.file(std::string(library) + ".CON"), {std::move(part)}));
+        return load(library, name.c_str());
     }
 
     int runSpice()
@@ -71,20 +69,6 @@ protected:
         CNetlistBuilder builder;
         builder.m_kind = kNetlistSpice;
         return builder.GenerateNetlist();
-    }
-
-    // A source from IN to ground, R1 from IN to OUT, and `second` from OUT to ground.
-    void divider(const char* sourceText, int secondSymbol, const char* secondText)
-    {
-        part(source, sourceText, 1, 0, 0);
-        part(gnd, "", 0, 400, 0);
-        wire(0, 0, 0, 500);
-        label(0, 250, "IN");
-        part(resistor, "R:1k", 1, 0, 500);
-        wire(400, 500, 800, 500);
-        label(600, 500, "OUT*");
-        part(secondSymbol, secondText, 2, 800, 500);
-        part(gnd, "", 0, 1200, 500);
     }
 };
 
