@@ -171,6 +171,16 @@ protected:
         return {out.str(), nets};
     }
 
+    // Six DIP8 parts in two rows of three, the like pins of each row netted, every rats-nest
+    // line routed.
+    void routeDipGrid()
+    {
+        writeLibrary(dip8());
+        const auto [nets, count] = placeGrid(package("DIP8"), 6, 3, 6000, 7000, 8, 3);
+        loadNets(nets, count);
+        routeEveryLine();
+    }
+
     static std::vector<std::array<int32_t, 14>> words()
     {
         std::vector<std::array<int32_t, 14>> all;
