@@ -101,10 +101,10 @@ protected:
         StarterPartsView::SetUp();
     }
 
-    // Utilities > New Library Part, with script run inside the open editor.
-    void runEditor(const std::function<void(EditorHand&)>& script)
+    // The part editor, once it opens, runs script inside it and ends as the script leaves it.
+    void answerEditor(std::function<void(EditorHand&)> script)
     {
-        host.answerDialog([&](plat::Dialog& d) -> int {
+        host.answerDialog([script = std::move(script)](plat::Dialog& d) -> int {
             auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
             EXPECT_NE(editor, nullptr);
             if (!editor)
@@ -113,6 +113,12 @@ protected:
             script(hand);
             return editor->modalResult();
         });
+    }
+
+    // Utilities > New Library Part, with script run inside the open editor.
+    void runEditor(const std::function<void(EditorHand&)>& script)
+    {
+        answerEditor(script);
         ASSERT_TRUE(command(kCmdNewLibraryPart));
     }
 
@@ -125,6 +131,14 @@ protected:
             d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, part));
             return d.PressButton(quill::kIdcBrowserModify);
         });
+    }
+
+    // Library Parts (F5) with Modify Part on that part, script run inside the editor it opens.
+    void modifyPart(std::string libraryFile, std::string part, std::function<void(EditorHand&)> script)
+    {
+        answerModifyPart(std::move(libraryFile), std::move(part));
+        answerEditor(std::move(script));
+        ASSERT_TRUE(key(plat::kVkF5));
     }
 
     // Save Library Part answered with a library that does not exist yet, and its question.
@@ -412,26 +426,19 @@ TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
     });
 
     std::vector<std::string> texts;
-    answerModifyPart("MINE.CON", "QPART");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    modifyPart("MINE.CON", "QPART", [&](EditorHand& h) {
         EXPECT_STREQ(h.record(1).text, "Ref(Q)");
         EXPECT_STREQ(h.record(2).text, "QPART");
-        EXPECT_EQ(editor->GetDlgItemText(kIdcEditorPackage), "TO92");
-        EXPECT_EQ(editor->GetDlgItemText(kIdcEditorComments), "small transistor");
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "TO92");
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorComments), "small transistor");
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
-        for (int i = 3; i <= editor->objectCount(); ++i)
+        for (int i = 3; i <= h.e.objectCount(); ++i)
             if (h.record(i).type() == kObjText && h.record(i).text)
                 texts.emplace_back(h.record(i).text);
-        EXPECT_FALSE(editor->hint().visible);
-        EXPECT_FALSE(editor->isModified());
+        EXPECT_FALSE(h.e.hint().visible);
+        EXPECT_FALSE(h.e.isModified());
         h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
-    ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_TRUE(texts.empty()) << "attribute and pin texts leave the drawing: " << (texts.empty() ? "" : texts[0]);
     EXPECT_EQ(thePartEditor, nullptr);
 }
@@ -507,12 +514,7 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
     });
     ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
 
-    answerModifyPart("MINE.CON", "HPART");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    modifyPart("MINE.CON", "HPART", [&](EditorHand& h) {
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "14"}));
         host.answerDialog([](plat::Dialog& pins) {
             EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetItemText(0), "14 (Hidden GND)");
@@ -520,14 +522,12 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
             EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetCount(), 0);
             return pins.PressButton(plat::kIdOk);
         });
-        editor->PressButton(kIdcEditorAdvanced);
-        editor->PressButton(kIdcEditorHiddenPins);
+        h.e.PressButton(kIdcEditorAdvanced);
+        h.e.PressButton(kIdcEditorHiddenPins);
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
-        editor->SetModified(false);
+        h.e.SetModified(false);
         h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
-    ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(thePartEditor, nullptr);
 }
 
@@ -550,13 +550,9 @@ TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
     const int placedType = object(count()).type();
 
     g_libraryChoice = {"MINE", "NEWPART"};
-    answerModifyPart("MINE.CON", "NEWPART");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
-        editor->TypeDlgItemText(kIdcEditorPackage, "SO8");
+    host.clearEvents();
+    modifyPart("MINE.CON", "NEWPART", [&](EditorHand& h) {
+        h.e.TypeDlgItemText(kIdcEditorPackage, "SO8");
         host.answerDialog([](plat::Dialog& save) {
             save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
             save.TypeDlgItemText(kIdcPartName, "NEWPART");
@@ -566,10 +562,7 @@ TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
         host.answerMessageBox(plat::kIdYes);   // "Part is being used..."
         h.command(kCmdEditorSavePart);
         h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
-    host.clearEvents();
-    ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_TRUE(host.shown("message box: Part is being used.\nClick YES to re-load the library"));
     EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(symbol)].package, "SO8");
     EXPECT_EQ(object(count()).type(), placedType);
@@ -639,17 +632,12 @@ TEST_F(PartEditorTest, PinListsOfAMultiPartPackageOpenAsFurtherPartsAndSaveBackT
 
     std::vector<std::string> opened, reopened;
     const auto open = [&](std::vector<std::string>& records, bool save) {
-        answerModifyPart("MINE", "GATE");
-        host.answerDialog([&](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            if (!editor)
-                return plat::kIdCancel;
-            EditorHand h(*editor);
-            records = pinRecords(*editor);
-            EXPECT_EQ(editor->GetDlgItem(kIdcEditorPartLetter)->GetCount(), 4);
-            EXPECT_EQ(editor->GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1) << "one %cont: two symbols";
-            EXPECT_EQ(editor->GetDlgItemText(kIdcEditorPackage), "DIP14");
-            for (int i = 3; i <= editor->objectCount(); ++i)
+        modifyPart("MINE", "GATE", [&](EditorHand& h) {
+            records = pinRecords(h.e);
+            EXPECT_EQ(h.e.GetDlgItem(kIdcEditorPartLetter)->GetCount(), 4);
+            EXPECT_EQ(h.e.GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1) << "one %cont: two symbols";
+            EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "DIP14");
+            for (int i = 3; i <= h.e.objectCount(); ++i)
                 if (h.record(i).type() == kObjText && h.record(i).text)
                     ADD_FAILURE() << "text left in the drawing: " << h.record(i).text;
             if (save) {
@@ -661,11 +649,9 @@ TEST_F(PartEditorTest, PinListsOfAMultiPartPackageOpenAsFurtherPartsAndSaveBackT
                 host.answerMessageBox(plat::kIdYes);   // "Replace part GATE?"
                 h.command(kCmdEditorSavePart);
             }
-            editor->SetModified(false);
+            h.e.SetModified(false);
             h.command(kCmdEditorClose);
-            return editor->modalResult();
         });
-        ASSERT_TRUE(key(plat::kVkF5));
     };
     open(opened, true);
     EXPECT_EQ(opened, (std::vector<std::string>{"1, A t0 type0", "2, A t1 type0", "3, A t2 type0", "4, B t0 type0",
@@ -681,22 +667,15 @@ TEST_F(PartEditorTest, APinListOnASinglePartPackageStaysAText)
     host.answerMessageBox(plat::kIdYes);
     ASSERT_EQ(NewPartLibrary("MINE"), 1);
     writeStoredPart("MINE", "ONE", {"U?", pinList(100, 3)});
-    answerModifyPart("MINE", "ONE");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    modifyPart("MINE", "ONE", [&](EditorHand& h) {
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3"}));
         int texts = 0;
-        for (int i = 3; i <= editor->objectCount(); ++i)
+        for (int i = 3; i <= h.e.objectCount(); ++i)
             texts += h.record(i).type() == kObjText ? 1 : 0;
         EXPECT_EQ(texts, 1);
-        editor->SetModified(false);
+        h.e.SetModified(false);
         h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
-    ASSERT_TRUE(key(plat::kVkF5));
 }
 
 TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
@@ -733,23 +712,16 @@ TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
         h.command(kCmdEditorSavePart);
         h.command(kCmdEditorClose);
     });
-    answerModifyPart("MINE", "DUAL");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
-        EXPECT_EQ(editor->GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1);
-        EXPECT_EQ(tabNames(*editor).size(), 3u);
+    modifyPart("MINE", "DUAL", [&](EditorHand& h) {
+        EXPECT_EQ(h.e.GetDlgItem(kIdcEditorSymbolCount)->GetCurSel(), 1);
+        EXPECT_EQ(tabNames(h.e).size(), 3u);
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
-        editor->ChooseDlgItem(kIdcEditorSymbolCount, 0);
-        EXPECT_EQ(tabNames(*editor), std::vector<std::string>{"Symbol 1 (Normal)"});
-        EXPECT_TRUE(editor->isModified());
-        editor->SetModified(false);
+        h.e.ChooseDlgItem(kIdcEditorSymbolCount, 0);
+        EXPECT_EQ(tabNames(h.e), std::vector<std::string>{"Symbol 1 (Normal)"});
+        EXPECT_TRUE(h.e.isModified());
+        h.e.SetModified(false);
         h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
-    ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(thePartEditor, nullptr);
 }
 
@@ -782,12 +754,7 @@ TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
     for (const auto& [library, part] : {std::pair{"DEVICE", "R"}, {"DEVICE", "LED"}, {"TTL", "7400"}}) {
         SCOPED_TRACE(part);
         g_libraryChoice = {library, part};
-        answerModifyPart(std::string(library) + ".CON", part);
-        host.answerDialog([&, part = part](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            if (!editor)
-                return plat::kIdCancel;
-            EditorHand h(*editor);
+        modifyPart(std::string(library) + ".CON", part, [&, part = part](EditorHand& h) {
             EXPECT_FALSE(h.pinNumbers().empty());
             host.answerDialog([part](plat::Dialog& save) {
                 save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
@@ -796,9 +763,7 @@ TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
             });
             h.command(kCmdEditorSavePart);
             h.command(kCmdEditorClose);
-            return editor->modalResult();
         });
-        ASSERT_TRUE(key(plat::kVkF5));
         const std::vector<std::string> starter = placedForm(library, part);
         ASSERT_FALSE(starter.empty());
         const std::vector<std::string> saved = placedForm("MINE", part);
