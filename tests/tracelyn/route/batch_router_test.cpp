@@ -18,10 +18,7 @@ using BatchRouterTest = BatchRunTest;
 
 TEST_F(BatchRouterTest, SmallBoardRoutesWholly)
 {
-    writeLibrary(dip8());
-    const int dip = package("DIP8");
-    const auto [nets, count] = placeGrid(dip, 4, 2, 6000, 6000, 8, 2);
-    writeNetlist(netlistHeader(count) + nets);
+    netDipGrid(4, 2, 6000, 6000, 8, 2);
     answerRun(true);
     CBatchRouter router;
     EXPECT_EQ(router.BatchRoute(), 1);
@@ -32,10 +29,7 @@ TEST_F(BatchRouterTest, SmallBoardRoutesWholly)
 TEST_F(BatchRouterTest, FortyFivePartBoardReportsWhatCopperJoins)
 {
     g_board.sizeLetter = 'C';
-    writeLibrary(dip8());
-    const int dip = package("DIP8");
-    const auto [nets, count] = placeGrid(dip, 45, 9, 7000, 9000, 4, 3);
-    writeNetlist(netlistHeader(count) + nets);
+    netDipGrid(45, 9, 7000, 9000, 4, 3);
     answerRun(false);
     CBatchRouter router;
     EXPECT_EQ(router.BatchRoute(), 1);

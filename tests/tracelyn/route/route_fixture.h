@@ -171,6 +171,15 @@ protected:
         return {out.str(), nets};
     }
 
+    // `parts` DIP8 parts placed as placeGrid places them, their nets written as the schematic
+    // program's netlist file.
+    void netDipGrid(int parts, int columns, int32_t spacingX, int32_t spacingY, int pins, int perNet)
+    {
+        writeLibrary(dip8());
+        const auto [nets, count] = placeGrid(package("DIP8"), parts, columns, spacingX, spacingY, pins, perNet);
+        writeNetlist(netlistHeader(count) + nets);
+    }
+
     // Six DIP8 parts in two rows of three, the like pins of each row netted, every rats-nest
     // line routed.
     void routeDipGrid()
