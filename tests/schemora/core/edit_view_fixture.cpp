@@ -5,6 +5,7 @@
 #include "platform/app/win_constants.h"
 #include "platform/system/files.h"
 #include "platform/system/registry.h"
+#include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/cursor_snap.h"
@@ -144,6 +145,12 @@ bool EditView::character(char c)
         done = w->PreTranslateMessage(msg);
     harness->idle();
     return done;
+}
+
+void EditView::drawLine(int x1, int y1, int x2, int y2)
+{
+    command(scm::kCmdToolLine);
+    drag(x1, y1, x2, y2);
 }
 
 bool EditView::command(unsigned id)
