@@ -33,11 +33,9 @@ class PartPlacement : public StarterPartsView {
 protected:
     void SetUp() override
     {
-        if (!copyStarterLibraries({"DEVICE"}))
+        if (!startWithStarterLibraries({"DEVICE"}))
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
-        EditView::SetUp();
         g_settings.AutoDots = 1;
-        g_settings.AutoRefs = 1;
     }
 
     // F5, then the chooser: the library and the part chosen as a person would.

@@ -33,10 +33,8 @@ class EditPart : public StarterPartsView {
 protected:
     void SetUp() override
     {
-        if (!copyStarterLibraries({"DEVICE", "TTL"}))
+        if (!startWithStarterLibraries({"DEVICE", "TTL"}))
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
-        EditView::SetUp();
-        g_settings.AutoRefs = 1;
     }
     // Places one part at (0, 0), selects it and leaves select mode on.
     void placeOne(const char* library, const char* part)
