@@ -2,7 +2,7 @@
 // a body and terminals with the mouse and keys, pin numbering, undo and erase of terminals,
 // zoom limits, the hint, New Part and the close question, and a part saved into a library that
 // then places and netlists in the drawing.
-#include "../core/starter_parts_fixture.h"
+#include "part_editor_fixture.h"
 
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
@@ -93,32 +93,21 @@ public:
     plat::Control& area;
 };
 
-class PartEditorTest : public StarterPartsView {
+class PartEditorTest : public PartEditorView {
 protected:
-    void SetUp() override
+    // The part editor, once it opens, driven by hand from script.
+    void answerEditorByHand(std::function<void(EditorHand&)> script)
     {
-        std::filesystem::create_directories(folder.path() / "LIB");
-        StarterPartsView::SetUp();
-    }
-
-    // The part editor, once it opens, runs script inside it and ends as the script leaves it.
-    void answerEditor(std::function<void(EditorHand&)> script)
-    {
-        host.answerDialog([script = std::move(script)](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            EXPECT_NE(editor, nullptr);
-            if (!editor)
-                return plat::kIdCancel;
-            EditorHand hand(*editor);
+        answerEditor([script = std::move(script)](CPartEditorDlg& editor) {
+            EditorHand hand(editor);
             script(hand);
-            return editor->modalResult();
         });
     }
 
     // Utilities > New Library Part, with script run inside the open editor.
     void runEditor(const std::function<void(EditorHand&)>& script)
     {
-        answerEditor(script);
+        answerEditorByHand(script);
         ASSERT_TRUE(command(kCmdNewLibraryPart));
     }
 
@@ -137,18 +126,14 @@ protected:
     void modifyPart(std::string libraryFile, std::string part, std::function<void(EditorHand&)> script)
     {
         answerModifyPart(std::move(libraryFile), std::move(part));
-        answerEditor(std::move(script));
+        answerEditorByHand(std::move(script));
         ASSERT_TRUE(key(plat::kVkF5));
     }
 
     // Save Library Part answered with a library that does not exist yet, and its question.
     void answerSaveIntoNewLibrary(const char* library, const char* part)
     {
-        host.answerDialog([=](plat::Dialog& d) {
-            d.TypeDlgItemText(kIdcSaveLibraryName, library);
-            d.TypeDlgItemText(kIdcPartName, part);
-            return d.PressButton(plat::kIdOk);
-        });
+        answerSavePart(library, part);
         host.answerMessageBox(plat::kIdYes);   // "Start new library: ...?"
     }
 
@@ -553,11 +538,7 @@ TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
     host.clearEvents();
     modifyPart("MINE.CON", "NEWPART", [&](EditorHand& h) {
         h.e.TypeDlgItemText(kIdcEditorPackage, "SO8");
-        host.answerDialog([](plat::Dialog& save) {
-            save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
-            save.TypeDlgItemText(kIdcPartName, "NEWPART");
-            return save.PressButton(plat::kIdOk);
-        });
+        answerSavePart("MINE", "NEWPART");
         host.answerMessageBox(plat::kIdYes);   // "Replace part NEWPART?"
         host.answerMessageBox(plat::kIdYes);   // "Part is being used..."
         h.command(kCmdEditorSavePart);
@@ -641,11 +622,7 @@ TEST_F(PartEditorTest, PinListsOfAMultiPartPackageOpenAsFurtherPartsAndSaveBackT
                 if (h.record(i).type() == kObjText && h.record(i).text)
                     ADD_FAILURE() << "text left in the drawing: " << h.record(i).text;
             if (save) {
-                host.answerDialog([](plat::Dialog& s) {
-                    s.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
-                    s.TypeDlgItemText(kIdcPartName, "GATE");
-                    return s.PressButton(plat::kIdOk);
-                });
+                answerSavePart("MINE", "GATE");
                 host.answerMessageBox(plat::kIdYes);   // "Replace part GATE?"
                 h.command(kCmdEditorSavePart);
             }
@@ -756,11 +733,7 @@ TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
         g_libraryChoice = {library, part};
         modifyPart(std::string(library) + ".CON", part, [&, part = part](EditorHand& h) {
             EXPECT_FALSE(h.pinNumbers().empty());
-            host.answerDialog([part](plat::Dialog& save) {
-                save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
-                save.TypeDlgItemText(kIdcPartName, part);
-                return save.PressButton(plat::kIdOk);
-            });
+            answerSavePart("MINE", part);
             h.command(kCmdEditorSavePart);
             h.command(kCmdEditorClose);
         });
