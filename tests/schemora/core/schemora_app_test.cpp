@@ -29,6 +29,7 @@
 #include "schemora/core/string_records.h"
 #include "support/temp_folder.h"
 #include "app_test_support.h"
+#include "drawing_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -373,14 +374,7 @@ TEST_F(SchemoraStart, DesignRulesReportIsNamedAfterTheActiveDrawing)
     writeIni("DoTips=0\n");
     std::filesystem::create_directory(folder.path() / "LIB");
     ASSERT_TRUE(netlist_test::writeLibrary(folder.file("LIB/DEVICE.CON"), {netlist_test::twoPin("R", "R?", nullptr)}));
-    plat::Archive out(plat::Archive::Mode::Store);
-    DrawingHeader h;
-    h.count = 1;
-    writeRecord(out, encodeHeader(h));
-    writeRecord(out, FileRecord{});
-    writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, 1}));
-    WriteStringRecords(out, "R:DEVICE\\R");
-    folder.write("amp.pic", std::vector<unsigned char>(out.bytes().begin(), out.bytes().end()));
+    folder.write("amp.pic", schemora_test::drawingPlacingParts({"R:DEVICE\\R"}));
 
     auto harness = start({folder.file("amp.pic")});
     ASSERT_TRUE(harness.start());
