@@ -262,4 +262,18 @@ private:
     bool ready_ = false;
 };
 
+// A test on the shipped example drawing; it skips where the program folder has not been laid
+// out.
+class ShippedExampleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!example.ready())
+            GTEST_SKIP() << "the program folder has not been laid out";
+    }
+
+    plat::TestUiHost host;
+    ShippedExample example;
+};
+
 }  // namespace netlist_test

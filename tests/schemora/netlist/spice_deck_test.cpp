@@ -70,6 +70,14 @@ protected:
         builder.m_kind = kNetlistSpice;
         return builder.GenerateNetlist();
     }
+    // The deck written for the divider with `second` and one directive text beside it.
+    std::string dividerDeck(const char* sourceText, int second, const char* secondText, const char* directive)
+    {
+        divider(sourceText, second, secondText);
+        label(5000, 5000, directive);
+        EXPECT_EQ(runSpice(), 1);
+        return read(".cir");
+    }
 };
 
 }  // namespace
@@ -98,16 +106,14 @@ TEST(SpiceValues, ReadAndWrittenForms)
 
 TEST_F(SpiceDeckTest, ResistorDividerRunsInNgspice)
 {
-    divider("V:DC 10", resistor, "R:1k");
-    label(5000, 5000, "#.dc V1 0 10 1");
-    ASSERT_EQ(runSpice(), 1);
-    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
-                            "V1 in 0 dc 10\n"
-                            "R1 in out 1k\n"
-                            "R2 out 0 1k\n"
-                            ".DC V1 0.0mv 10.0v 25.0mv\n"
-                            ".PRINT DC V(OUT)\n"
-                            ".END\n");
+    EXPECT_EQ(dividerDeck("V:DC 10", resistor, "R:1k", "#.dc V1 0 10 1"),
+              "*SPICE NET\n"
+              "V1 in 0 dc 10\n"
+              "R1 in out 1k\n"
+              "R2 out 0 1k\n"
+              ".DC V1 0.0mv 10.0v 25.0mv\n"
+              ".PRINT DC V(OUT)\n"
+              ".END\n");
     EXPECT_STREQ(store[g_current.count].text, "#.DC V1 0.0mv 10.0v 25.0mv");
     if (!haveNgspice())
         GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
@@ -119,16 +125,14 @@ TEST_F(SpiceDeckTest, ResistorDividerRunsInNgspice)
 
 TEST_F(SpiceDeckTest, RcLowPassTransientRunsInNgspice)
 {
-    divider("V:DC 5", capacitor, "C:1u");
-    label(5000, 5000, "#.TRAN 1u 5m 0 10u UIC");
-    ASSERT_EQ(runSpice(), 1);
-    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
-                            "V1 in 0 dc 5\n"
-                            "R1 in out 1k\n"
-                            "C2 out 0 1u\n"
-                            ".TRAN 12.50us 5.00ms 0 10.00us UIC\n"
-                            ".PRINT TRAN V(OUT)\n"
-                            ".END\n");
+    EXPECT_EQ(dividerDeck("V:DC 5", capacitor, "C:1u", "#.TRAN 1u 5m 0 10u UIC"),
+              "*SPICE NET\n"
+              "V1 in 0 dc 5\n"
+              "R1 in out 1k\n"
+              "C2 out 0 1u\n"
+              ".TRAN 12.50us 5.00ms 0 10.00us UIC\n"
+              ".PRINT TRAN V(OUT)\n"
+              ".END\n");
     if (!haveNgspice())
         GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
     const auto rows = simulate(folder.file("design.cir"));
@@ -148,10 +152,7 @@ TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
     std::filesystem::create_directory(folder.file("LIB"));
     std::filesystem::copy_file(models, folder.file("SEMICON.MOD"));
     folder.write("LIB/SEMICON.MOD", ".MODEL 1N4148 D(IS=1 WRONG FOLDER)\n");
-    divider("V:DC 5", capacitor, "D:1N4148");
-    label(5000, 5000, "#.OP");
-    ASSERT_EQ(runSpice(), 1);
-    const std::string deck = read(".cir");
+    const std::string deck = dividerDeck("V:DC 5", capacitor, "D:1N4148", "#.OP");
     EXPECT_NE(deck.find(".MODEL 1N4148 D(IS=2.52N"), std::string::npos);
     EXPECT_NE(deck.find("D2 out 0 1n4148\n"), std::string::npos);
     if (!haveNgspice())
@@ -226,12 +227,10 @@ TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
 
 // The example drawing's deck as Utilities > Netlist writes it with "Spice simulator": the
 // values of its value parts, ground as node 0, and no line for the input connector J1.
-TEST(SpiceDeck, TheExampleDrawingsDeckLoadsInNgspice)
+using ExampleDeck = ShippedExampleTest;
+
+TEST_F(ExampleDeck, TheExampleDrawingsDeckLoadsInNgspice)
 {
-    plat::TestUiHost host;
-    ShippedExample example;
-    if (!example.ready())
-        GTEST_SKIP() << "the program folder has not been laid out";
     ASSERT_EQ(example.netlist(kNetlistSpice), 1);
     std::ifstream in(example.folder.file("rc_filter.cir"), std::ios::binary);
     const std::string deck((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
