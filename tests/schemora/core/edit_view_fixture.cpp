@@ -123,14 +123,19 @@ void EditView::click(int x, int y, unsigned flags)
     release(x, y, flags);
 }
 
+bool EditView::translate(plat::Msg msg)
+{
+    bool done = false;
+    for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
+        done = w->PreTranslateMessage(msg);
+    return done;
+}
+
 bool EditView::key(unsigned vk, bool ctrl)
 {
     if (ctrl)
         plat::noteKeyDown(plat::kVkControl);
-    plat::Msg msg{plat::kWmKeyDown, vk, 1, view()};
-    bool done = false;
-    for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
-        done = w->PreTranslateMessage(msg);
+    const bool done = translate({plat::kWmKeyDown, vk, 1, view()});
     if (ctrl)
         plat::noteKeyUp(plat::kVkControl);
     harness->idle();
@@ -139,10 +144,7 @@ bool EditView::key(unsigned vk, bool ctrl)
 
 bool EditView::character(char c)
 {
-    plat::Msg msg{plat::kWmChar, static_cast<unsigned char>(c), 1, view()};
-    bool done = false;
-    for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
-        done = w->PreTranslateMessage(msg);
+    const bool done = translate({plat::kWmChar, static_cast<unsigned char>(c), 1, view()});
     harness->idle();
     return done;
 }

@@ -155,10 +155,7 @@ TEST_F(PartPlacement, EscapeRecomputesTheDotsAndAltCTogglesAutomaticDots)
 
     host.answerMessageBox(plat::kIdNo);
     plat::noteKeyDown(plat::kVkMenu);
-    plat::Msg msg{plat::kWmSysKeyDown, 'C', 1, view()};
-    bool done = false;
-    for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
-        done = w->PreTranslateMessage(msg);
+    const bool done = translate({plat::kWmSysKeyDown, 'C', 1, view()});
     plat::noteKeyUp(plat::kVkMenu);
     EXPECT_TRUE(done);
     EXPECT_EQ(g_settings.AutoDots, 1) << "No keeps automatic dots";
