@@ -30,9 +30,10 @@ TEST_F(GeneratedPartNetlist, GeneratedBlockPlacesAndNetlists)
         answers.package = "SO8";
         ASSERT_EQ(GenerateSymbol(answers, target, fields), 1);
         const std::span<const DrawObject> records(&editor.at(1), static_cast<size_t>(g_current.count));
-        ASSERT_EQ(SaveEditorPartToLibrary(records, PartAttributeFields{fields.designator, fields.package, ""}, "MINE",
-                                          "GENBLOCK"),
-                  1);
+        PartAttributeFields attributes;
+        attributes.reference = fields.designator;
+        attributes.package = fields.package;
+        ASSERT_EQ(SaveEditorPartToLibrary(records, attributes, "MINE", "GENBLOCK"), 1);
     }
     g_current = drawing;
     const int symbol = load("MINE", "GENBLOCK");
