@@ -262,6 +262,17 @@ private:
     bool ready_ = false;
 };
 
+// The netlister fixture with a new, empty library "MINE" in its library folder.
+class NewLibraryFixture : public NetlistFixture {
+protected:
+    void SetUp() override
+    {
+        NetlistFixture::SetUp();
+        host.answerMessageBox(plat::kIdYes);   // "Start new library: ...?"
+        ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    }
+};
+
 // A test on the shipped example drawing; it skips where the program folder has not been laid
 // out.
 class ShippedExampleTest : public ::testing::Test {

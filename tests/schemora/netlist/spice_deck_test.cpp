@@ -70,13 +70,18 @@ protected:
         builder.m_kind = kNetlistSpice;
         return builder.GenerateNetlist();
     }
+    // The deck written with one directive text beside the drawing.
+    std::string deckWith(const char* directive)
+    {
+        label(5000, 5000, directive);
+        EXPECT_EQ(runSpice(), 1);
+        return read(".cir");
+    }
     // The deck written for the divider with `second` and one directive text beside it.
     std::string dividerDeck(const char* sourceText, int second, const char* secondText, const char* directive)
     {
         divider(sourceText, second, secondText);
-        label(5000, 5000, directive);
-        EXPECT_EQ(runSpice(), 1);
-        return read(".cir");
+        return deckWith(directive);
     }
 };
 
@@ -199,14 +204,12 @@ TEST_F(SpiceDeckTest, GroundIsNodeZeroAndConnectorsAreNoDevices)
     label(600, 0, "Ground");
     part(capacitor, "C:1u", 2, 0, 500);
     part(gnd, "", 0, 400, 500);
-    label(5000, 5000, "#.OP");
-    ASSERT_EQ(runSpice(), 1);
-    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
-                            "R1 100 0 1k\n"
-                            "C2 101 0 1u\n"
-                            ".OP\n"
-                            "\n"
-                            ".END\n");
+    EXPECT_EQ(deckWith("#.OP"), "*SPICE NET\n"
+                                "R1 100 0 1k\n"
+                                "C2 101 0 1u\n"
+                                ".OP\n"
+                                "\n"
+                                ".END\n");
     EXPECT_FALSE(host.shown("message box: Error: model not found for CONN2"));
 }
 
@@ -218,10 +221,9 @@ TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
     label(600, 0, "OUT*");
     part(meter, "V:DC 0", 2, 800, 0);
     part(gnd, "", 0, 1200, 0);
-    label(5000, 5000, "#.TRAN 1n 10u");
-    ASSERT_EQ(runSpice(), 1);
-    EXPECT_NE(read(".cir").find("V2 out 0 dc 0\n"), std::string::npos) << read(".cir");
-    EXPECT_NE(read(".cir").find(".PRINT TRAN V(OUT) I(V2)\n"), std::string::npos) << read(".cir");
+    const std::string deck = deckWith("#.TRAN 1n 10u");
+    EXPECT_NE(deck.find("V2 out 0 dc 0\n"), std::string::npos) << deck;
+    EXPECT_NE(deck.find(".PRINT TRAN V(OUT) I(V2)\n"), std::string::npos) << deck;
 }
 
 

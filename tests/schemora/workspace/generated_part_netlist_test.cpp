@@ -12,14 +12,12 @@ using wizard_test::pin;
 
 namespace {
 
-class GeneratedPartNetlist : public netlist_test::NetlistFixture {};
+class GeneratedPartNetlist : public netlist_test::NewLibraryFixture {};
 
 }  // namespace
 
 TEST_F(GeneratedPartNetlist, GeneratedBlockPlacesAndNetlists)
 {
-    host.answerMessageBox(plat::kIdYes);
-    ASSERT_EQ(NewPartLibrary("MINE"), 1);
     const CurrentDrawing drawing = g_current;
     {
         wizard_test::EditorStore editor;
