@@ -5,7 +5,10 @@
 // process-wide state in its own SetUp.
 
 #include "platform/app/command_ids.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/menu.h"
 #include "platform/app/program.h"
+#include "platform/app/win_constants.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/system/files.h"
 #include "support/temp_folder.h"
@@ -13,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -103,6 +107,23 @@ protected:
         EXPECT_EQ(host.messageBoxes(),
                   std::vector<std::string>{folder.file(name) + " was read only in part. Replace the whole file with what was read?"});
         EXPECT_EQ(folder.read(name), bytes) << "No leaves the file alone";
+    }
+
+    // Each command is on the running program's menu bar.
+    static void expectOnTheMenu(std::initializer_list<unsigned> commands)
+    {
+        const plat::Menu* menu = static_cast<plat::MDIFrameWnd*>(plat::GetMainWnd())->GetMenu();
+        ASSERT_NE(menu, nullptr);
+        for (const unsigned id : commands) {
+            SCOPED_TRACE(id);
+            EXPECT_NE(menu->findCommand(id), nullptr);
+        }
+    }
+
+    // The command a key goes to through the main window's accelerators.
+    static unsigned commandOfKey(unsigned vk)
+    {
+        return plat::GetMainWnd()->accelerators().translate(plat::kWmKeyDown, vk, false, false, false);
     }
 
     // The program's settings file as text.

@@ -409,30 +409,21 @@ TEST_F(SchemoraStart, PlaceDotButtonFollowsAutomaticDots)
     EXPECT_LT(bar.CommandToIndex(scm::kCmdPlaceDot), 0);
 }
 
-}  // namespace
-
-namespace {
-
 // The view's zoom and sheet commands are reachable from the View menu and the keys.
 TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
 {
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    auto* frame = static_cast<plat::MDIFrameWnd*>(plat::GetMainWnd());
-    ASSERT_NE(frame->GetMenu(), nullptr);
-    for (unsigned id : std::initializer_list<unsigned>{scm::kCmdZoomIn, scm::kCmdCenter, scm::kCmdScaleFirst + 6, scm::kCmdSizeA + 4,
-                        scm::kCmdGridFirst, scm::kCmdLayerFirst + 4}) {
-        SCOPED_TRACE(id);
-        EXPECT_NE(frame->GetMenu()->findCommand(id), nullptr);
-    }
-    EXPECT_EQ(frame->accelerators().translate(plat::kWmKeyDown, plat::kVkPrior, false, false, false), scm::kCmdZoomIn);
-    EXPECT_EQ(frame->accelerators().translate(plat::kWmKeyDown, plat::kVkNext, false, false, false), scm::kCmdZoomOut);
+    expectOnTheMenu({scm::kCmdZoomIn, scm::kCmdCenter, scm::kCmdScaleFirst + 6, scm::kCmdSizeA + 4, scm::kCmdGridFirst,
+                     scm::kCmdLayerFirst + 4});
+    EXPECT_EQ(commandOfKey(plat::kVkPrior), scm::kCmdZoomIn);
+    EXPECT_EQ(commandOfKey(plat::kVkNext), scm::kCmdZoomOut);
 
     EXPECT_TRUE(harness.command(scm::kCmdScaleFirst + 2));
     EXPECT_EQ(g_current.zoomIndex, 2);
     EXPECT_TRUE(harness.command(scm::kCmdSizeA + 3));
-    auto* doc = static_cast<CSchemoraDoc*>(frame->GetActiveDocument());
+    auto* doc = activeDrawing();
     EXPECT_EQ(doc->data().sheetSize, 'D');
     EXPECT_TRUE(doc->IsModified());
 }

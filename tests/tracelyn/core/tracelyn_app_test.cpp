@@ -442,10 +442,6 @@ TEST_F(TracelynStart, ClosingWritesTheSettingsKeepsTheBoardsListedAndSaysGoodbye
     EXPECT_EQ(g_routerMemory.connections, nullptr);
 }
 
-}  // namespace
-
-namespace {
-
 int ratsNestLines()
 {
     int lines = 0;
@@ -484,28 +480,17 @@ TEST_F(TracelynStart, MenusClearAndRedrawTheRatsNestOfTheExampleBoard)
         EXPECT_EQ(text.find("not found"), std::string::npos) << text;
 }
 
-}  // namespace
-
-namespace {
-
 // The view's zoom, work-area and layer commands are reachable from the menus and the keys.
 TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
 {
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    auto& frame = mainFrame();
-    ASSERT_NE(frame.GetMenu(), nullptr);
-    for (unsigned id : std::initializer_list<unsigned>{tly::kCmdZoomIn, tly::kCmdZoomOut, tly::kCmdScaleFirst + 9,
-                                                       tly::kCmdWorkAreaFirst + 6, tly::kCmdLayerFirst + 25,
-                                                       tly::kCmdRedraw}) {
-        SCOPED_TRACE(id);
-        EXPECT_NE(frame.GetMenu()->findCommand(id), nullptr);
-    }
-    auto key = [&](unsigned vk) { return frame.accelerators().translate(plat::kWmKeyDown, vk, false, false, false); };
-    EXPECT_EQ(key(plat::kVkPrior), tly::kCmdPageUp);
-    EXPECT_EQ(key(plat::kVkAdd), tly::kCmdNextLayer);
-    EXPECT_EQ(key(plat::kVkEscape), tly::kCmdRedraw);
+    expectOnTheMenu({tly::kCmdZoomIn, tly::kCmdZoomOut, tly::kCmdScaleFirst + 9, tly::kCmdWorkAreaFirst + 6,
+                     tly::kCmdLayerFirst + 25, tly::kCmdRedraw});
+    EXPECT_EQ(commandOfKey(plat::kVkPrior), tly::kCmdPageUp);
+    EXPECT_EQ(commandOfKey(plat::kVkAdd), tly::kCmdNextLayer);
+    EXPECT_EQ(commandOfKey(plat::kVkEscape), tly::kCmdRedraw);
 
     EXPECT_TRUE(harness.command(tly::kCmdScaleFirst + 3));
     EXPECT_EQ(g_board.zoomIndex, 3);
