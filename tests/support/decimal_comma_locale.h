@@ -6,6 +6,9 @@
 
 #include "support/temp_folder.h"
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 
 namespace quill_test {
@@ -24,5 +27,16 @@ private:
     std::string previous_;
     bool active_ = false;
 };
+
+// Holds what `text` gives under a decimal-comma locale to what it gave before; the test skips
+// where no such locale can be made.
+inline void expectSameUnderDecimalComma(const std::function<std::string()>& text)
+{
+    const std::string before = text();
+    DecimalCommaLocale locale;
+    if (!locale.active())
+        GTEST_SKIP() << "no decimal-comma locale could be made on this machine";
+    EXPECT_EQ(text(), before);
+}
 
 }  // namespace quill_test

@@ -33,6 +33,9 @@ inline auto findAnswer(FindControls controls, unsigned kind, std::string text, s
     };
 }
 
+// The question whether to search on, answered OK.
+inline int continueSearch(plat::Dialog& d) { return d.PressButton(plat::kIdOk); }
+
 // Replace Text: what to find, what to put, and whether to replace all or ask each time.
 inline auto replaceAnswer(const char* find, const char* with, unsigned mode)
 {

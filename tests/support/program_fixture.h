@@ -4,13 +4,19 @@
 // Each program's fixture derives from this one, registering its resources and resetting its
 // process-wide state in its own SetUp.
 
+#include "platform/app/command_ids.h"
+#include "platform/app/frame_wnd.h"
+#include "platform/app/menu.h"
 #include "platform/app/program.h"
+#include "platform/app/win_constants.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/system/files.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -47,6 +53,84 @@ protected:
             EXPECT_EQ(harness.exitCode(), 1);
             EXPECT_EQ(local.messageBoxes(), std::vector<std::string>{"Parameter Error!"});
         }
+    }
+
+    // Starts the program on a document of the command line that is not there: it says so once
+    // and keeps running with its main window and no document, not reported as a finished run.
+    void expectMissingDocumentLeavesTheProgramRunning(plat::AppHarness& harness)
+    {
+        EXPECT_TRUE(harness.start()) << "a failure is not reported as a finished run";
+        EXPECT_FALSE(harness.exitCode().has_value());
+        EXPECT_EQ(harness.app().openDocumentCount(), 0);
+        EXPECT_EQ(host.messageBoxes().size(), 1u);
+        EXPECT_NE(plat::GetMainWnd(), nullptr);
+    }
+
+    using NamedFiles = std::vector<std::pair<std::string, std::vector<unsigned char>>>;
+
+    // Writes each file into the program folder and opens it in the running program: none opens
+    // a document, each says "Unsupported file format", and none is changed.
+    void expectFilesOpenNothing(plat::AppHarness& harness, const NamedFiles& files)
+    {
+        const size_t before = harness.app().openDocumentCount();
+        for (const auto& [name, bytes] : files) {
+            SCOPED_TRACE(name);
+            host.clearEvents();
+            folder.write(name, bytes);
+            EXPECT_EQ(harness.app().OpenDocumentFile(folder.file(name)), nullptr);
+            harness.idle();
+            EXPECT_EQ(harness.app().openDocumentCount(), before);
+            EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unsupported file format"});
+            EXPECT_EQ(folder.read(name), bytes);
+        }
+    }
+
+    // Bytes of no file kind, the same for every run of a seed.
+    static std::vector<unsigned char> noiseBytes(size_t size, uint32_t seed)
+    {
+        std::vector<unsigned char> noise(size);
+        for (auto& b : noise)
+            b = static_cast<unsigned char>((seed = seed * 1103515245u + 12345u) >> 24);
+        return noise;
+    }
+
+    // After the program opened file `name` (holding `bytes`) in part: it said how many objects
+    // it read, and Save asks before replacing the file, which No leaves alone.
+    void expectReadInPartAndSaveAsks(plat::AppHarness& harness, const std::string& name,
+                                     const std::vector<unsigned char>& bytes, int objectsRead)
+    {
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{std::to_string(objectsRead) + " objects read; the rest of the file is damaged"});
+        host.clearEvents();
+        host.answerMessageBox(plat::kIdNo);
+        harness.command(plat::kIdFileSave);
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{folder.file(name) + " was read only in part. Replace the whole file with what was read?"});
+        EXPECT_EQ(folder.read(name), bytes) << "No leaves the file alone";
+    }
+
+    // Each command is on the running program's menu bar.
+    static void expectOnTheMenu(std::initializer_list<unsigned> commands)
+    {
+        const plat::Menu* menu = static_cast<plat::MDIFrameWnd*>(plat::GetMainWnd())->GetMenu();
+        ASSERT_NE(menu, nullptr);
+        for (const unsigned id : commands) {
+            SCOPED_TRACE(id);
+            EXPECT_NE(menu->findCommand(id), nullptr);
+        }
+    }
+
+    // The command a key goes to through the main window's accelerators.
+    static unsigned commandOfKey(unsigned vk)
+    {
+        return plat::GetMainWnd()->accelerators().translate(plat::kWmKeyDown, vk, false, false, false);
+    }
+
+    // The program's settings file as text.
+    std::string iniText() const
+    {
+        const auto ini = folder.read(iniFile_);
+        return std::string(ini.begin(), ini.end());
     }
 
     TempFolder folder;

@@ -2,6 +2,10 @@
 // The string-table ids a program's code declares ("kStrCantOpenFile = 7030"), found by reading
 // its source folders, so that a test can check that each one is in the program's string table.
 
+#include "platform/app/resources.h"
+
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -36,6 +40,15 @@ inline std::vector<std::pair<std::string, unsigned>> DeclaredStringIds(const std
         }
     }
     return ids;
+}
+
+// Every id declared below the folders loads a string of the registered string table.
+inline void expectEveryDeclaredStringLoads(const std::vector<std::string>& folders)
+{
+    const auto ids = DeclaredStringIds(folders);
+    ASSERT_FALSE(ids.empty());
+    for (const auto& [name, id] : ids)
+        EXPECT_FALSE(plat::LoadString(id).empty()) << name << " = " << id;
 }
 
 }  // namespace quill_test

@@ -1,7 +1,7 @@
 #include "platform/app/keys.h"
 #include "platform/app/program.h"
 #include "platform/core/test_ui_host.h"
-#include "sample_app.h"
+#include "sample_run_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +9,12 @@ namespace {
 
 using namespace sample;
 
-struct Routing : ::testing::Test {
-    plat::TestUiHost host;
-    std::unique_ptr<plat::AppHarness> harness;
-
+struct Routing : SampleRunTest {
     void SetUp() override
     {
-        registerSampleResources();
-        log().clear();
-        plat::resetKeyboardState();
-        harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<SampleApp>(); });
-        ASSERT_TRUE(harness->start());
+        startSample(false);
         ASSERT_EQ(harness->app().openDocumentCount(), 1);   // the command line asked for a new document
-        log().clear();
     }
-    SampleApp& app() { return harness->appAs<SampleApp>(); }
-    SampleView* view() { return static_cast<SampleView*>(app().mainFrame()->GetActiveView()); }
 };
 
 TEST_F(Routing, CommandsGoViewDocumentChildMainApplication)

@@ -1,6 +1,6 @@
 #include "platform/app/program.h"
 #include "platform/core/test_ui_host.h"
-#include "sample_app.h"
+#include "sample_run_fixture.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,19 +11,14 @@ namespace {
 
 using namespace sample;
 
-struct Documents : ::testing::Test {
-    plat::TestUiHost host;
+struct Documents : SampleRunTest {
     quill_test::TempFolder folder;
-    std::unique_ptr<plat::AppHarness> harness;
 
     void SetUp() override
     {
-        registerSampleResources();
-        harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<SampleApp>(); });
-        ASSERT_TRUE(harness->start());
+        startSample(false);
         host.clearEvents();
     }
-    SampleApp& app() { return harness->appAs<SampleApp>(); }
     SampleDoc* activeDoc() { return static_cast<SampleDoc*>(app().mainFrame()->GetActiveDocument()); }
     std::string read(const std::string& name)
     {

@@ -5,7 +5,7 @@
 #include "platform/app/program.h"
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
-#include "sample_app.h"
+#include "sample_run_fixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,21 +17,8 @@ namespace {
 
 using namespace sample;
 
-struct Input : ::testing::Test {
-    plat::TestUiHost host;
-    std::unique_ptr<plat::AppHarness> harness;
-
-    void SetUp() override
-    {
-        registerSampleResources();
-        plat::resetKeyboardState();
-        harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<SampleApp>(); });
-        ASSERT_TRUE(harness->start());
-        harness->idle();
-        log().clear();
-    }
-    SampleApp& app() { return harness->appAs<SampleApp>(); }
-    SampleView* view() { return static_cast<SampleView*>(app().mainFrame()->GetActiveView()); }
+struct Input : SampleRunTest {
+    void SetUp() override { startSample(true); }
     QWidget* viewport() { return view()->state()->surface->viewport(); }
     void mouse(QEvent::Type type, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {

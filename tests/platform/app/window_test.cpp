@@ -2,7 +2,7 @@
 #include "platform/app/program.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/gdi/dc.h"
-#include "sample_app.h"
+#include "sample_run_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,21 +10,8 @@ namespace {
 
 using namespace sample;
 
-struct Windows : ::testing::Test {
-    plat::TestUiHost host;
-    std::unique_ptr<plat::AppHarness> harness;
-
-    void SetUp() override
-    {
-        registerSampleResources();
-        log().clear();
-        harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<SampleApp>(); });
-        ASSERT_TRUE(harness->start());
-        harness->idle();
-        log().clear();
-    }
-    SampleApp& app() { return harness->appAs<SampleApp>(); }
-    SampleView* view() { return static_cast<SampleView*>(app().mainFrame()->GetActiveView()); }
+struct Windows : SampleRunTest {
+    void SetUp() override { startSample(true); }
 };
 
 TEST_F(Windows, TimersTickOnTheTestClockUntilKilled)

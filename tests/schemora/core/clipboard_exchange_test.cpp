@@ -16,11 +16,6 @@ namespace {
 
 class ClipboardExchange : public EditView {
 protected:
-    void drawLine(int x1, int y1, int x2, int y2)
-    {
-        command(kCmdToolLine);
-        drag(x1, y1, x2, y2);
-    }
     void selectAll() { ASSERT_TRUE(key('A', true)); }
 };
 

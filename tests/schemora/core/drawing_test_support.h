@@ -11,6 +11,7 @@
 #include "schemora/core/string_records.h"
 
 #include <cstring>
+#include <initializer_list>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
@@ -38,6 +39,23 @@ struct CleanState {
         g_folders = AppFolders{};
     }
 };
+
+// A drawing file whose objects are placed parts, one part type for each given part text
+// ("R:DEVICE\R" names the library part DEVICE\R).
+inline Bytes drawingPlacingParts(std::initializer_list<std::string_view> partTexts)
+{
+    plat::Archive out(plat::Archive::Mode::Store);
+    DrawingHeader h;
+    h.count = static_cast<int16_t>(partTexts.size());
+    writeRecord(out, encodeHeader(h));
+    writeRecord(out, FileRecord{});
+    uint16_t type = 0;
+    for (std::string_view text : partTexts) {
+        writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, ++type}));
+        WriteStringRecords(out, text);
+    }
+    return out.takeBytes();
+}
 
 // A document with its own store, written and read through the drawing file code.
 struct TestDrawing {

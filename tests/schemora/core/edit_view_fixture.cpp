@@ -5,6 +5,7 @@
 #include "platform/app/win_constants.h"
 #include "platform/system/files.h"
 #include "platform/system/registry.h"
+#include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/cursor_snap.h"
@@ -122,14 +123,19 @@ void EditView::click(int x, int y, unsigned flags)
     release(x, y, flags);
 }
 
+bool EditView::translate(plat::Msg msg)
+{
+    bool done = false;
+    for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
+        done = w->PreTranslateMessage(msg);
+    return done;
+}
+
 bool EditView::key(unsigned vk, bool ctrl)
 {
     if (ctrl)
         plat::noteKeyDown(plat::kVkControl);
-    plat::Msg msg{plat::kWmKeyDown, vk, 1, view()};
-    bool done = false;
-    for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
-        done = w->PreTranslateMessage(msg);
+    const bool done = translate({plat::kWmKeyDown, vk, 1, view()});
     if (ctrl)
         plat::noteKeyUp(plat::kVkControl);
     harness->idle();
@@ -138,12 +144,15 @@ bool EditView::key(unsigned vk, bool ctrl)
 
 bool EditView::character(char c)
 {
-    plat::Msg msg{plat::kWmChar, static_cast<unsigned char>(c), 1, view()};
-    bool done = false;
-    for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
-        done = w->PreTranslateMessage(msg);
+    const bool done = translate({plat::kWmChar, static_cast<unsigned char>(c), 1, view()});
     harness->idle();
     return done;
+}
+
+void EditView::drawLine(int x1, int y1, int x2, int y2)
+{
+    command(scm::kCmdToolLine);
+    drag(x1, y1, x2, y2);
 }
 
 bool EditView::command(unsigned id)

@@ -36,6 +36,11 @@ protected:
     // Press at a, moves in steps to b, release at b.
     void drag(int ax, int ay, int bx, int by, unsigned flags = 0);
     void click(int x, int y, unsigned flags = 0);
+    // A line drawn with the line tool from (x1, y1) to (x2, y2).
+    void drawLine(int x1, int y1, int x2, int y2);
+    // A message offered to the view and then each window above it until one takes it, as the
+    // message loop offers it; true when one took it.
+    bool translate(plat::Msg msg);
     // A key as typed: the frame's accelerators first, then the view.
     bool key(unsigned vk, bool ctrl = false);
     bool character(char c);

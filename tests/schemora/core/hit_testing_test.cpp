@@ -10,34 +10,26 @@
 #include "schemora/core/selection_transforms.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
+#include "own_store_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Geometry : ::testing::Test {
-    plat::TestUiHost host;
-    DrawObjectStore store;
-
+struct Geometry : schemora_test::OwnStoreTest {
     void SetUp() override
     {
-        store.allocate();
-        g_current = CurrentDrawing{};
-        g_current.objects = store.slots();
+        OwnStoreTest::SetUp();
         g_current.zoomFactor = 5;
         g_current.gridStep = 25;
         g_sheetView.clientCentreX = 0;
         g_sheetView.clientCentreY = 0;
-        g_sheetView.layerFilter = 4;
-        g_sheetView.currentSheet = 1;
         g_editFilter.on.fill(1);
         g_editState.selectionCount = 0;
         g_selection = SelectionState{};
         g_cursor = CursorState{};
-        g_settings = SchematicSettings{};
         g_transform = TransformSettings{};
     }
-    void TearDown() override { g_current = CurrentDrawing{}; }
     int add(const DrawObject& o)
     {
         store[++g_current.count] = o;

@@ -6,26 +6,18 @@
 #include "schemora/core/object_store.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
+#include "own_store_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Dots : ::testing::Test {
-    plat::TestUiHost host;
-    DrawObjectStore store;
-
+struct Dots : schemora_test::OwnStoreTest {
     void SetUp() override
     {
-        store.allocate();
-        g_current = CurrentDrawing{};
-        g_current.objects = store.slots();
-        g_settings = SchematicSettings{};
+        OwnStoreTest::SetUp();
         g_settings.AutoDots = 1;
-        g_sheetView.layerFilter = 4;
-        g_sheetView.currentSheet = 1;
     }
-    void TearDown() override { g_current = CurrentDrawing{}; }
     void wire(int x1, int y1, int x2, int y2) { store[++g_current.count] = MakeDrawObject(ObjectWords(kObjLine, x1, y1, x2, y2), nullptr); }
     int dots() const
     {

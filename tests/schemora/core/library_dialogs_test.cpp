@@ -13,11 +13,12 @@
 #include "schemora/core/part_type_reload.h"
 #include "schemora/core/symbol_elements.h"
 #include "schemora/workspace/library_parts_dialog.h"
+#include "support/save_part_answer.h"
+#include "support/whole_file.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <algorithm>
 #include <map>
 #include <sstream>
@@ -27,12 +28,6 @@ namespace {
 
 using namespace scm;
 namespace fs = std::filesystem;
-
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class LibraryDialogs : public EditView {
 protected:
@@ -56,7 +51,7 @@ protected:
     {
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::directory_iterator(folder.path() / "LIB"))
-            files[entry.path().filename().string()] = bytesOf(entry.path());
+            files[entry.path().filename().string()] = quill_test::readText(entry.path());
         return files;
     }
     std::vector<std::string> partsOf(const std::string& library) const
@@ -70,12 +65,7 @@ protected:
     int save(const std::string& library, const std::string& part)
     {
         int result = -2;
-        host.answerDialog([&](plat::Dialog& d) {
-            d.TypeDlgItemText(kIdcSaveLibraryName, library);
-            d.TypeDlgItemText(kIdcPartName, part);
-            result = d.PressButton(plat::kIdOk);
-            return result == -1 ? d.PressButton(plat::kIdCancel) : result;
-        });
+        host.answerDialog(quill_test::savePartAnswer({kIdcSaveLibraryName, kIdcPartName}, library, part, result));
         EXPECT_TRUE(command(kCmdSaveAsLibraryPart));
         return result;
     }
@@ -129,21 +119,21 @@ TEST_F(LibraryDialogs, SaveWritesOnlyWhenEveryQuestionIsAnsweredYes)
 
     // The same name again, typed in other case: the listed library, and "Replace part" No
     // leaves its bytes and keeps the dialog open.
-    const std::string saved = bytesOf(lib("MYLIB.CON"));
+    const std::string saved = quill_test::readText(lib("MYLIB.CON"));
     host.answerMessageBox(plat::kIdNo);
     EXPECT_EQ(save("mylib", "ab"), -1);
     EXPECT_EQ(lastMessage(), "Replace part ab?");
-    EXPECT_EQ(bytesOf(lib("MYLIB.CON")), saved);
+    EXPECT_EQ(quill_test::readText(lib("MYLIB.CON")), saved);
     host.answerMessageBox(plat::kIdYes);
     EXPECT_EQ(save("mylib", "ab"), plat::kIdOk);
     EXPECT_EQ(partsOf("MYLIB"), std::vector<std::string>{"AB"});
 
     // A read-only library is never rewritten.
     fs::permissions(lib("MYLIB.CON"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const std::string protectedBytes = bytesOf(lib("MYLIB.CON"));
+    const std::string protectedBytes = quill_test::readText(lib("MYLIB.CON"));
     EXPECT_EQ(save("MYLIB", "CD"), -1);
     EXPECT_EQ(lastMessage(), "Library is protected: Please save part to another file");
-    EXPECT_EQ(bytesOf(lib("MYLIB.CON")), protectedBytes);
+    EXPECT_EQ(quill_test::readText(lib("MYLIB.CON")), protectedBytes);
     fs::permissions(lib("MYLIB.CON"), fs::perms::owner_write, fs::perm_options::add);
 }
 
@@ -154,7 +144,7 @@ TEST_F(LibraryDialogs, CopyWritesTheChosenPartAndLeavesTheDrawingAsItWas)
     ASSERT_EQ(NewPartLibrary("DEST"), 1);
     const auto drawing = g_current.objects.data();
     const int drawingCount = g_current.count;
-    const auto deviceBefore = bytesOf(lib("DEVICE.CON"));
+    const auto deviceBefore = quill_test::readText(lib("DEVICE.CON"));
 
     std::vector<std::string> statuses;
     host.answerDialog([&](plat::Dialog& d) {
@@ -184,14 +174,14 @@ TEST_F(LibraryDialogs, CopyWritesTheChosenPartAndLeavesTheDrawingAsItWas)
     EXPECT_EQ(host.count("message box: Please select a part"), 1);
     EXPECT_EQ(lastMessage(), "Invalid library name!\nToo long or contains blanks.");
     EXPECT_EQ(partsOf("DEST"), std::vector<std::string>{"R"});
-    EXPECT_EQ(bytesOf(lib("DEVICE.CON")), deviceBefore);
+    EXPECT_EQ(quill_test::readText(lib("DEVICE.CON")), deviceBefore);
     EXPECT_FALSE(fs::exists(folder.path() / "DEST.CON"));
     EXPECT_EQ(g_current.objects.data(), drawing);
     EXPECT_EQ(g_current.count, drawingCount);
 
     // A protected destination: refused, its bytes kept, no "Copied" line.
     fs::permissions(lib("DEST.CON"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const std::string destBytes = bytesOf(lib("DEST.CON"));
+    const std::string destBytes = quill_test::readText(lib("DEST.CON"));
     std::string status;
     host.answerDialog([&](plat::Dialog& d) {
         d.ChooseDlgItem(kIdcPartList, d.GetDlgItem(kIdcPartList)->FindStringExact(-1, "R"));
@@ -203,7 +193,7 @@ TEST_F(LibraryDialogs, CopyWritesTheChosenPartAndLeavesTheDrawingAsItWas)
     ASSERT_TRUE(command(kCmdCopyLibraryParts));
     EXPECT_EQ(lastMessage(), "Library is protected: Please save part to another file");
     EXPECT_EQ(status, "Select source part");
-    EXPECT_EQ(bytesOf(lib("DEST.CON")), destBytes);
+    EXPECT_EQ(quill_test::readText(lib("DEST.CON")), destBytes);
     fs::permissions(lib("DEST.CON"), fs::perms::owner_write, fs::perm_options::add);
 }
 
@@ -256,8 +246,8 @@ TEST_F(LibraryDialogs, BrowserSearchCountsOneLibraryOrAll)
 TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
 {
     const size_t deviceParts = partsOf("DEVICE").size();
-    const std::string device = bytesOf(lib("DEVICE.CON"));
-    const std::string ttl = bytesOf(lib("TTL.CON"));
+    const std::string device = quill_test::readText(lib("DEVICE.CON"));
+    const std::string ttl = quill_test::readText(lib("TTL.CON"));
     host.answerDialog([&](plat::Dialog& d) {
         d.PressButton(quill::kIdcBrowserDelete);   // nothing chosen
         d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));
@@ -276,8 +266,8 @@ TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
     ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Please select a part", "Delect part R?", "Please select a part",
                                                               "Please select a part", "Please select a part"}));
-    EXPECT_EQ(bytesOf(lib("DEVICE.CON")), device);
-    EXPECT_EQ(bytesOf(lib("TTL.CON")), ttl);
+    EXPECT_EQ(quill_test::readText(lib("DEVICE.CON")), device);
+    EXPECT_EQ(quill_test::readText(lib("TTL.CON")), ttl);
 
     host.answerDialog([&](plat::Dialog& d) {
         d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));

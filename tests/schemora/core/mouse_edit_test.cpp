@@ -29,11 +29,6 @@ protected:
             n += object(i).type() != 0;
         return n;
     }
-    void drawLine(int x1, int y1, int x2, int y2)
-    {
-        command(kCmdToolLine);
-        drag(x1, y1, x2, y2);
-    }
     void selectMode() { ASSERT_TRUE(key(plat::kVkF9)); }
 };
 

@@ -103,11 +103,6 @@ protected:
     int dots = 0;
     void selectAll() { ASSERT_TRUE(key('A', true)); }
     void selectMode() { ASSERT_TRUE(key(plat::kVkF9)); }
-    void drawLine(int x1, int y1, int x2, int y2)
-    {
-        command(kCmdToolLine);
-        drag(x1, y1, x2, y2);
-    }
     void type(std::string_view text)
     {
         for (char c : text)

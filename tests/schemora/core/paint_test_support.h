@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace paint_test {
@@ -153,7 +154,25 @@ inline int addGround()
                                       element(words(kObjLine, -1040, -470, -960, -470, 6))});
 }
 
+// The symbols the example drawing names, made by hand in place of the part library.
+inline void addExampleSymbols()
+{
+    addResistor("DEVICE\\10K");
+    addCapacitor("DEVICE\\100N");
+    addConnector();
+    addGround();
+}
+
 // The drawing calls of a recording, as readable lines.
 inline std::vector<std::string> drawn(const plat::RecordingDc& dc) { return dc.drawingLines(); }
+
+// The first call of that name a recording holds; null when there is none.
+inline const plat::DcCall* firstCall(const plat::RecordingDc& dc, std::string_view name)
+{
+    for (const plat::DcCall& c : dc.calls())
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
 
 }  // namespace paint_test

@@ -100,14 +100,12 @@ TEST(PartLibraryForm, SavedPartLoadsWithItsPinsDesignatorPackageAndComment)
 
 namespace {
 
-class EditorPartNetlist : public netlist_test::NetlistFixture {};
+class EditorPartNetlist : public netlist_test::NewLibraryFixture {};
 
 }  // namespace
 
 TEST_F(EditorPartNetlist, SavedPartPlacesAndNetlistsLikeAStarterPart)
 {
-    host.answerMessageBox(plat::kIdYes);
-    ASSERT_EQ(NewPartLibrary("MINE"), 1);
     {
         DrawnPart drawn;
         const CurrentDrawing drawing = g_current;

@@ -1,4 +1,5 @@
 #include "library_test_support.h"
+#include "drawing_test_support.h"
 
 #include "common/common_state.h"
 #include "platform/app/control_bars.h"
@@ -547,16 +548,8 @@ TEST_F(PartLibraryTest, DrawingsResolveTheirPartsFromTheLibraries)
     DrawingDocData doc;
     doc.objects.allocate();
     // Two placed parts, one present, one absent.
-    plat::Archive out(plat::Archive::Mode::Store);
-    DrawingHeader h;
-    h.count = 2;
-    writeRecord(out, encodeHeader(h));
-    writeRecord(out, FileRecord{});
-    writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, 1}));
-    WriteStringRecords(out, "R:DEVICE\\R");
-    writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, 2}));
-    WriteStringRecords(out, "DEVICE\\NOTHERE");
-    plat::Archive in(plat::Archive::Mode::Load, out.takeBytes(), "x.pic");
+    plat::Archive in(plat::Archive::Mode::Load, schemora_test::drawingPlacingParts({"R:DEVICE\\R", "DEVICE\\NOTHERE"}),
+                     "x.pic");
     int count = 0;
     ReadDrawing(doc, 0, &count, in, doc.objects.slots());
     ASSERT_EQ(count, 2);

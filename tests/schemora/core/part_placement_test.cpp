@@ -33,11 +33,9 @@ class PartPlacement : public StarterPartsView {
 protected:
     void SetUp() override
     {
-        if (!copyStarterLibraries({"DEVICE"}))
+        if (!startWithStarterLibraries({"DEVICE"}))
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
-        EditView::SetUp();
         g_settings.AutoDots = 1;
-        g_settings.AutoRefs = 1;
     }
 
     // F5, then the chooser: the library and the part chosen as a person would.
@@ -157,10 +155,7 @@ TEST_F(PartPlacement, EscapeRecomputesTheDotsAndAltCTogglesAutomaticDots)
 
     host.answerMessageBox(plat::kIdNo);
     plat::noteKeyDown(plat::kVkMenu);
-    plat::Msg msg{plat::kWmSysKeyDown, 'C', 1, view()};
-    bool done = false;
-    for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
-        done = w->PreTranslateMessage(msg);
+    const bool done = translate({plat::kWmSysKeyDown, 'C', 1, view()});
     plat::noteKeyUp(plat::kVkMenu);
     EXPECT_TRUE(done);
     EXPECT_EQ(g_settings.AutoDots, 1) << "No keeps automatic dots";

@@ -29,6 +29,7 @@
 #include "schemora/core/string_records.h"
 #include "support/temp_folder.h"
 #include "app_test_support.h"
+#include "drawing_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,11 @@
 
 namespace {
 
-class SchemoraStart : public schemora_test::SchemoraAppTest {};
+class SchemoraStart : public schemora_test::SchemoraAppTest {
+protected:
+    static CMainFrame& mainFrame() { return *static_cast<CMainFrame*>(plat::GetMainWnd()); }
+    static CSchemoraDoc* activeDrawing() { return static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument()); }
+};
 
 TEST_F(SchemoraStart, StartsWithPaletteColourRolesTimersAndAssociation)
 {
@@ -132,7 +137,7 @@ TEST_F(SchemoraStart, TheStatusAnimationAlternatesItsTwoIcons)
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    auto& status = static_cast<CMainFrame*>(plat::GetMainWnd())->statusBarPanes();
+    auto& status = mainFrame().statusBarPanes();
     std::vector<plat::Icon> shown;
     for (int tick = 0; tick < 4; ++tick) {
         host.advance(500);
@@ -166,11 +171,7 @@ TEST_F(SchemoraStart, ADrawingOfTheCommandLineThatCannotBeOpenedLeavesTheProgram
 {
     writeIni("DoTips=0\n");
     auto harness = start({folder.file("missing.pic")});
-    EXPECT_TRUE(harness.start()) << "a failure is not reported as a finished run";
-    EXPECT_FALSE(harness.exitCode().has_value());
-    EXPECT_EQ(harness.app().openDocumentCount(), 0);
-    EXPECT_EQ(host.messageBoxes().size(), 1u);
-    EXPECT_NE(plat::GetMainWnd(), nullptr);
+    expectMissingDocumentLeavesTheProgramRunning(harness);
 }
 
 TEST_F(SchemoraStart, OpensTheDrawingOfTheCommandLineAndSavesItBack)
@@ -183,7 +184,7 @@ TEST_F(SchemoraStart, OpensTheDrawingOfTheCommandLineAndSavesItBack)
 
     auto harness = start({folder.file("AMP.PIC")});   // found whatever the case
     ASSERT_TRUE(harness.start());
-    auto* opened = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    auto* opened = activeDrawing();
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->data().objectCount, 1);
     EXPECT_EQ(opened->data().titleText(), "Amplifier");
@@ -216,8 +217,7 @@ TEST_F(SchemoraStart, ClosingWritesTheSettingsAndKeepsTheOpenDrawingsListed)
     auto harness = start();
     ASSERT_TRUE(harness.start());
     harness.close();
-    const auto ini = folder.read("schemora.ini");
-    const std::string text(ini.begin(), ini.end());
+    const std::string text = iniText();
     EXPECT_NE(text.find("BackupTime=2"), std::string::npos) << text;
     EXPECT_NE(text.find("file#0=untitled1"), std::string::npos) << text;
     EXPECT_NE(text.find("files=1"), std::string::npos) << text;
@@ -228,10 +228,10 @@ TEST_F(SchemoraStart, ObjectCountAndStatusTextGoToTheOpenPartEditor)
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    auto* doc = activeDrawing();
     ASSERT_NE(doc, nullptr);
     ASSERT_EQ(g_current.activeDocument, doc);
-    auto& status = static_cast<CMainFrame*>(plat::GetMainWnd())->statusBarPanes();
+    auto& status = mainFrame().statusBarPanes();
 
     // The count stored is one more than the last used slot, capped at 7,999.
     for (auto [last, stored] : {std::pair{4, 5}, {7998, 7999}, {7999, 7999}, {9000, 7999}, {INT_MAX, 7999}}) {
@@ -268,7 +268,7 @@ TEST_F(SchemoraStart, AFileThatCannotBeOpenedLeavesTheCurrentDrawing)
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    auto* doc = activeDrawing();
     ASSERT_NE(doc, nullptr);
     g_current.objects = doc->data().objects.slots();
     g_current.count = 0;
@@ -286,7 +286,6 @@ TEST_F(SchemoraStart, FilesThatAreNoDrawingsOpenNothing)
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    const size_t before = harness.app().openDocumentCount();
 
     std::vector<unsigned char> board(40, 0);   // a board header: size word 'A', version 11 and 13
     board[0] = 1;
@@ -295,25 +294,11 @@ TEST_F(SchemoraStart, FilesThatAreNoDrawingsOpenNothing)
     board[10] = ';';
     boardNew[10] = '=';
     const std::string netlist = "*  Netlist from Schemora\n*\nJ1 IN GROUND\n";
-    std::vector<unsigned char> noise(300);
-    uint32_t seed = 12345;
-    for (auto& b : noise)
-        b = static_cast<unsigned char>((seed = seed * 1103515245u + 12345u) >> 24);
+    std::vector<unsigned char> noise = noiseBytes(300, 12345);
     noise[10] = 0xC7;
-    const std::vector<std::pair<std::string, std::vector<unsigned char>>> files = {
-        {"board.tlz", board}, {"new.tlz", boardNew},
-        {"rc.net", std::vector<unsigned char>(netlist.begin(), netlist.end())},
-        {"noise.pic", noise}, {"short.pic", std::vector<unsigned char>(20, 'A')}};
-    for (const auto& [name, bytes] : files) {
-        SCOPED_TRACE(name);
-        host.clearEvents();
-        folder.write(name, bytes);
-        EXPECT_EQ(harness.app().OpenDocumentFile(folder.file(name)), nullptr);
-        harness.idle();
-        EXPECT_EQ(harness.app().openDocumentCount(), before);
-        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unsupported file format"});
-        EXPECT_EQ(folder.read(name), bytes);
-    }
+    expectFilesOpenNothing(harness, {{"board.tlz", board}, {"new.tlz", boardNew},
+                                     {"rc.net", std::vector<unsigned char>(netlist.begin(), netlist.end())},
+                                     {"noise.pic", noise}, {"short.pic", std::vector<unsigned char>(20, 'A')}});
 }
 
 // The bytes the drawing writer makes of `count` texts; slot `deleted` (when not 0) is a
@@ -355,16 +340,10 @@ TEST_F(SchemoraStart, ADrawingReadInPartAsksBeforeSaveReplacesIt)
         folder.write(c.name, c.bytes);
         auto harness = start({folder.file(c.name)});
         ASSERT_TRUE(harness.start());
-        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{std::to_string(c.read) + " objects read; the rest of the file is damaged"});
-        auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+        auto* doc = activeDrawing();
         ASSERT_NE(doc, nullptr);
         EXPECT_EQ(doc->data().objectCount, c.read);
-        host.clearEvents();
-        host.answerMessageBox(plat::kIdNo);
-        harness.command(plat::kIdFileSave);
-        EXPECT_EQ(host.messageBoxes(),
-                  std::vector<std::string>{folder.file(c.name) + " was read only in part. Replace the whole file with what was read?"});
-        EXPECT_EQ(folder.read(c.name), c.bytes) << "No leaves the file alone";
+        expectReadInPartAndSaveAsks(harness, c.name, c.bytes, c.read);
         host.answerFileDialog({folder.file("copy.pic"), 1});
         harness.command(plat::kIdFileSaveAs);
         EXPECT_EQ(folder.read(c.name), c.bytes);
@@ -383,7 +362,7 @@ TEST_F(SchemoraStart, ADrawingSavedAfterDeletionsOpensWithoutAMessage)
     auto harness = start({folder.file("deleted.pic")});
     ASSERT_TRUE(harness.start());
     EXPECT_TRUE(host.messageBoxes().empty());
-    auto* doc = static_cast<CSchemoraDoc*>(plat::GetMainWnd()->GetActiveDocument());
+    auto* doc = activeDrawing();
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->data().objectCount, 2);
 }
@@ -394,24 +373,13 @@ TEST_F(SchemoraStart, DesignRulesReportIsNamedAfterTheActiveDrawing)
 {
     writeIni("DoTips=0\n");
     std::filesystem::create_directory(folder.path() / "LIB");
-    std::vector<LibraryPart> device = {netlist_test::twoPin("R", "R?", nullptr)};
-    ASSERT_TRUE(WritePartLibraryFile(folder.file("LIB/DEVICE.CON"), device));
-    for (auto& part : device)
-        for (DrawObject& e : part.elements)
-            ReleaseObjectData(e);
-    plat::Archive out(plat::Archive::Mode::Store);
-    DrawingHeader h;
-    h.count = 1;
-    writeRecord(out, encodeHeader(h));
-    writeRecord(out, FileRecord{});
-    writeRecord(out, recordFromWords({0, 0, kFilePartType, 0, 0, 0, 0, 1}));
-    WriteStringRecords(out, "R:DEVICE\\R");
-    folder.write("amp.pic", std::vector<unsigned char>(out.bytes().begin(), out.bytes().end()));
+    ASSERT_TRUE(netlist_test::writeLibrary(folder.file("LIB/DEVICE.CON"), {netlist_test::twoPin("R", "R?", nullptr)}));
+    folder.write("amp.pic", schemora_test::drawingPlacingParts({"R:DEVICE\\R"}));
 
     auto harness = start({folder.file("amp.pic")});
     ASSERT_TRUE(harness.start());
     // Reading loaded the part ("Loading part DEVICE\R"); once read, the status line is idle.
-    EXPECT_EQ(static_cast<CMainFrame*>(plat::GetMainWnd())->statusBarPanes().GetPaneText(0), "Ready");
+    EXPECT_EQ(mainFrame().statusBarPanes().GetPaneText(0), "Ready");
     ASSERT_TRUE(harness.command(scm::kCmdDesignRules));
     const auto report = folder.read("amp.drc");
     const std::string text(report.begin(), report.end());
@@ -424,7 +392,7 @@ TEST_F(SchemoraStart, PlaceDotButtonFollowsAutomaticDots)
     writeIni("DoTips=0\nAutoDots=1\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    plat::ToolBar& bar = static_cast<CMainFrame*>(plat::GetMainWnd())->drawToolBar();
+    plat::ToolBar& bar = mainFrame().drawToolBar();
     EXPECT_LT(bar.CommandToIndex(scm::kCmdPlaceDot), 0) << "automatic dots remove the button";
     g_settings.AutoDots = 0;
     for (int call = 0; call < 2; ++call) {
@@ -441,30 +409,21 @@ TEST_F(SchemoraStart, PlaceDotButtonFollowsAutomaticDots)
     EXPECT_LT(bar.CommandToIndex(scm::kCmdPlaceDot), 0);
 }
 
-}  // namespace
-
-namespace {
-
 // The view's zoom and sheet commands are reachable from the View menu and the keys.
 TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
 {
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    auto* frame = static_cast<plat::MDIFrameWnd*>(plat::GetMainWnd());
-    ASSERT_NE(frame->GetMenu(), nullptr);
-    for (unsigned id : std::initializer_list<unsigned>{scm::kCmdZoomIn, scm::kCmdCenter, scm::kCmdScaleFirst + 6, scm::kCmdSizeA + 4,
-                        scm::kCmdGridFirst, scm::kCmdLayerFirst + 4}) {
-        SCOPED_TRACE(id);
-        EXPECT_NE(frame->GetMenu()->findCommand(id), nullptr);
-    }
-    EXPECT_EQ(frame->accelerators().translate(plat::kWmKeyDown, plat::kVkPrior, false, false, false), scm::kCmdZoomIn);
-    EXPECT_EQ(frame->accelerators().translate(plat::kWmKeyDown, plat::kVkNext, false, false, false), scm::kCmdZoomOut);
+    expectOnTheMenu({scm::kCmdZoomIn, scm::kCmdCenter, scm::kCmdScaleFirst + 6, scm::kCmdSizeA + 4, scm::kCmdGridFirst,
+                     scm::kCmdLayerFirst + 4});
+    EXPECT_EQ(commandOfKey(plat::kVkPrior), scm::kCmdZoomIn);
+    EXPECT_EQ(commandOfKey(plat::kVkNext), scm::kCmdZoomOut);
 
     EXPECT_TRUE(harness.command(scm::kCmdScaleFirst + 2));
     EXPECT_EQ(g_current.zoomIndex, 2);
     EXPECT_TRUE(harness.command(scm::kCmdSizeA + 3));
-    auto* doc = static_cast<CSchemoraDoc*>(frame->GetActiveDocument());
+    auto* doc = activeDrawing();
     EXPECT_EQ(doc->data().sheetSize, 'D');
     EXPECT_TRUE(doc->IsModified());
 }

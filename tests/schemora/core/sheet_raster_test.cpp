@@ -37,10 +37,7 @@ struct ExampleSheet {
     {
         // Building the example clears the symbol table, so the symbols come after it.
         const std::vector<uint8_t> exampleBytes = RcFilterFile();
-        addResistor("DEVICE\\10K");
-        addCapacitor("DEVICE\\100N");
-        addConnector();
-        addGround();
+        addExampleSymbols();
         g_settings.border = 1;
         g_settings.rulers = 1;
         plat::Archive title(plat::Archive::Mode::Load, TitleBlockFile(), "Title.PIC");

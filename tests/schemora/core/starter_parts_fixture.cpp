@@ -2,6 +2,7 @@
 
 #include "platform/app/dialog.h"
 #include "resources/schemora/edit_ids.h"
+#include "schemora/core/settings.h"
 
 #include <cstdlib>
 
@@ -25,6 +26,15 @@ bool StarterPartsView::copyStarterLibraries(std::initializer_list<const char*> l
     for (const char* library : libraries)
         for (const char* ext : {".CON", ".CAT"})
             fs::copy_file(lib / (std::string(library) + ext), folder.path() / "LIB" / (std::string(library) + ext));
+    return true;
+}
+
+bool StarterPartsView::startWithStarterLibraries(std::initializer_list<const char*> libraries)
+{
+    if (!copyStarterLibraries(libraries))
+        return false;
+    EditView::SetUp();
+    g_settings.AutoRefs = 1;
     return true;
 }
 

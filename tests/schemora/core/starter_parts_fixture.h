@@ -21,6 +21,9 @@ protected:
     // Copies the .CON and .CAT files of the named libraries from the program folder's LIB into
     // this test's LIB; false (nothing copied) when the starter library has not been built.
     bool copyStarterLibraries(std::initializer_list<const char*> libraries);
+    // Copies the named starter libraries and starts the program with automatic reference
+    // numbers; false (nothing started) when the starter library has not been built.
+    bool startWithStarterLibraries(std::initializer_list<const char*> libraries);
     // Answers the next part chooser with the library and part as a person would, or with Cancel
     // when the library is not offered.
     void answerPartChooser(const char* library, const char* part);

@@ -13,10 +13,7 @@ TEST(SchemoraStringTable, EveryIdTheCodeLoadsIsThere)
 {
     plat::TestUiHost host;
     registerSchemoraResources();
-    const auto ids = quill_test::DeclaredStringIds({"schemora", "resources/schemora", "common"});
-    ASSERT_FALSE(ids.empty());
-    for (const auto& [name, id] : ids)
-        EXPECT_FALSE(plat::LoadString(id).empty()) << name << " = " << id;
+    quill_test::expectEveryDeclaredStringLoads({"schemora", "resources/schemora", "common"});
 }
 
 }  // namespace

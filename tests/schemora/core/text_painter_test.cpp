@@ -9,18 +9,6 @@
 
 using namespace paint_test;
 
-namespace {
-
-const plat::DcCall* firstCall(const plat::RecordingDc& dc, std::string_view name)
-{
-    for (const plat::DcCall& c : dc.calls())
-        if (c.name == name)
-            return &c;
-    return nullptr;
-}
-
-}  // namespace
-
 TEST(TextPainter, FontsFromTheAttributeWord)
 {
     PaintState state;

@@ -24,11 +24,6 @@ namespace {
 
 class ViewKeys : public EditView {
 protected:
-    void drawLine(int x1, int y1, int x2, int y2)
-    {
-        command(kCmdToolLine);
-        drag(x1, y1, x2, y2);
-    }
     void selectMode() { ASSERT_TRUE(key(plat::kVkF9)); }
 };
 

@@ -32,10 +32,7 @@ struct ViewPrinting : ::testing::Test {
     {
         host.setPrintFolder(folder.path().string());
         const std::vector<uint8_t> exampleBytes = RcFilterFile();
-        addResistor("DEVICE\\10K");
-        addCapacitor("DEVICE\\100N");
-        addConnector();
-        addGround();
+        addExampleSymbols();
         g_settings.border = 1;
         DrawingDocData titleDoc;
         titleDoc.objects.allocate();

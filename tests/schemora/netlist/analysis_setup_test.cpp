@@ -25,15 +25,7 @@ protected:
     // A source feeding two resistors to ground, its output probed, a transient run.
     void divider()
     {
-        part(source, "V:DC 10", 1, 0, 0);
-        part(gnd, "", 0, 400, 0);
-        wire(0, 0, 0, 500);
-        label(0, 250, "IN");
-        part(resistor, "R:1k", 1, 0, 500);
-        wire(400, 500, 800, 500);
-        label(600, 500, "OUT*");
-        part(resistor, "R:1k", 2, 800, 500);
-        part(gnd, "", 0, 1200, 500);
+        NetlistFixture::divider("V:DC 10", resistor, "R:1k");
         directive("#.TRAN 1u 1m");
     }
     // Texts of the live text objects, in store order.

@@ -187,18 +187,17 @@ TEST_F(NetlistBuilderTest, ClosedSwitchJoinsAndOpenSwitchSplitsSimulatorNodes)
 TEST_F(NetlistBuilderTest, BusesCarrySignalsOnlyByTheirLabels)
 {
     add(MakeDrawObject(words(kObjBus, 1000, -500, 1000, 1500), nullptr));
-    part(resistor, "R", 1, 0, 0);
-    wire(400, 0, 1000, 0);
-    label(700, 0, "D0");
-    part(resistor, "R", 2, 0, 1000);
-    wire(400, 1000, 1000, 1000);
-    label(700, 1000, "D1");
-    part(resistor, "R", 3, 1400, 200);
-    wire(1000, 200, 1400, 200);
-    label(1200, 200, "D1");
-    part(resistor, "R", 4, 1400, 1200);
-    wire(1000, 1200, 1400, 1200);
-    label(1200, 1200, "D0");
+    // Resistors on both sides of the bus, each tied to it by a wire labelled in its middle.
+    struct Stub {
+        int number, x, y, wireFrom, wireTo;
+        const char* signal;
+    };
+    for (const Stub& s : {Stub{1, 0, 0, 400, 1000, "D0"}, Stub{2, 0, 1000, 400, 1000, "D1"},
+                          Stub{3, 1400, 200, 1000, 1400, "D1"}, Stub{4, 1400, 1200, 1000, 1400, "D0"}}) {
+        part(resistor, "R", s.number, s.x, s.y);
+        wire(s.wireFrom, s.y, s.wireTo, s.y);
+        label((s.wireFrom + s.wireTo) / 2, s.y, s.signal);
+    }
     ASSERT_EQ(run(kNetlistPlain, 0), 1);
     const std::string ntp = readNetlistBody(".ntp");
     EXPECT_NE(ntp.find("D0----r1-2,r4-1\n"), std::string::npos) << ntp;

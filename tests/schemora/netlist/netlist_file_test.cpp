@@ -116,12 +116,10 @@ std::vector<std::string> linesWithoutTheMoment(const std::string& path)
 
 // The example drawing netlists, as Utilities > Netlist writes it for design "rc_filter", to the
 // netlist shipped beside it for the example board.
-TEST(NetlistFile, TheExampleDrawingGivesTheShippedNetlist)
+using ExampleNetlist = ShippedExampleTest;
+
+TEST_F(ExampleNetlist, TheExampleDrawingGivesTheShippedNetlist)
 {
-    plat::TestUiHost host;
-    ShippedExample example;
-    if (!example.ready())
-        GTEST_SKIP() << "the program folder has not been laid out";
     EXPECT_EQ(example.netlist(kNetlistPlain), 1);
     const auto written = linesWithoutTheMoment(example.folder.file("rc_filter.net"));
     const auto shipped = linesWithoutTheMoment(example.programFile("examples/rc_filter.net").string());

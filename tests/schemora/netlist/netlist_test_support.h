@@ -85,6 +85,17 @@ inline LibraryPart ground()
     return p;
 }
 
+// Writes the parts to a library file with the library writer and lets go of their elements'
+// texts; false when the file could not be written.
+inline bool writeLibrary(const std::string& path, std::vector<LibraryPart> parts)
+{
+    const bool written = WritePartLibraryFile(path, parts);
+    for (LibraryPart& part : parts)
+        for (DrawObject& e : part.elements)
+            ReleaseObjectData(e);
+    return written;
+}
+
 // The process-wide drawing, the symbols and the library folder of one test.
 class NetlistFixture : public ::testing::Test {
 protected:
@@ -97,15 +108,10 @@ protected:
         store.allocate();
         g_current.objects = store.slots();
         g_current.count = 0;
-        std::vector<LibraryPart> device = {twoPin("R", "R?", "%package AXIAL0.4,0805"), twoPin("C", "C?", "%package RADIAL"),
-                                           twoPin("VSRC", "V?", nullptr), ground(), twoPin("SPST", "S?", nullptr)};
-        ASSERT_TRUE(WritePartLibraryFile(folder.file("DEVICE.CON"), device));
-        std::vector<LibraryPart> ttl = {quadGate()};
-        ASSERT_TRUE(WritePartLibraryFile(folder.file("TTL.CON"), ttl));
-        for (auto* library : {&device, &ttl})
-            for (auto& part : *library)
-                for (DrawObject& e : part.elements)
-                    ReleaseObjectData(e);
+        ASSERT_TRUE(writeLibrary(folder.file("DEVICE.CON"),
+                                 {twoPin("R", "R?", "%package AXIAL0.4,0805"), twoPin("C", "C?", "%package RADIAL"),
+                                  twoPin("VSRC", "V?", nullptr), ground(), twoPin("SPST", "S?", nullptr)}));
+        ASSERT_TRUE(writeLibrary(folder.file("TTL.CON"), {quadGate()}));
         resistor = load("DEVICE", "R");
         capacitor = load("DEVICE", "C");
         source = load("DEVICE", "VSRC");
@@ -144,6 +150,20 @@ protected:
         w[6] = number;
         w[7] = word7;
         return add(MakeDrawObject(w, t));
+    }
+
+    // A source from IN to ground, R1 from IN to OUT (probed), and `second` from OUT to ground.
+    void divider(const char* sourceText, int secondSymbol, const char* secondText)
+    {
+        part(source, sourceText, 1, 0, 0);
+        part(gnd, "", 0, 400, 0);
+        wire(0, 0, 0, 500);
+        label(0, 250, "IN");
+        part(resistor, "R:1k", 1, 0, 500);
+        wire(400, 500, 800, 500);
+        label(600, 500, "OUT*");
+        part(secondSymbol, secondText, 2, 800, 500);
+        part(gnd, "", 0, 1200, 500);
     }
 
     // Writes the ".net" netlist of every sheet in the basic format; 1 when written.
@@ -240,6 +260,31 @@ private:
     std::string previousFolder_;
     DrawingDocData doc_;
     bool ready_ = false;
+};
+
+// The netlister fixture with a new, empty library "MINE" in its library folder.
+class NewLibraryFixture : public NetlistFixture {
+protected:
+    void SetUp() override
+    {
+        NetlistFixture::SetUp();
+        host.answerMessageBox(plat::kIdYes);   // "Start new library: ...?"
+        ASSERT_EQ(NewPartLibrary("MINE"), 1);
+    }
+};
+
+// A test on the shipped example drawing; it skips where the program folder has not been laid
+// out.
+class ShippedExampleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!example.ready())
+            GTEST_SKIP() << "the program folder has not been laid out";
+    }
+
+    plat::TestUiHost host;
+    ShippedExample example;
 };
 
 }  // namespace netlist_test

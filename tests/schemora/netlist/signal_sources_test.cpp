@@ -13,11 +13,7 @@ protected:
     void SetUp() override
     {
         SimFixture::SetUp();
-        std::vector<LibraryPart> parts = {twoPin("FUNGEN", "V?", nullptr), twoPin("PATGEN", "P?", nullptr)};
-        ASSERT_TRUE(WritePartLibraryFile(folder.file("SOURCES.CON"), parts));
-        for (LibraryPart& p : parts)
-            for (DrawObject& e : p.elements)
-                ReleaseObjectData(e);
+        ASSERT_TRUE(writeLibrary(folder.file("SOURCES.CON"), {twoPin("FUNGEN", "V?", nullptr), twoPin("PATGEN", "P?", nullptr)}));
         functionGenerator = load("SOURCES", "FUNGEN");
         patternGenerator = load("SOURCES", "PATGEN");
     }

@@ -59,11 +59,9 @@ protected:
     // Writes a library of one part and loads that part.
     int loadOnly(const char* library, LibraryPart part)
     {
-        std::vector<LibraryPart> parts = {std::move(part)};
-        EXPECT_TRUE(WritePartLibraryFile(folder.file(std::string(library) + ".CON"), parts));
-        for (DrawObject& e : parts[0].elements)
-            ReleaseObjectData(e);
-        return load(library, parts[0].name.c_str());
+        const std::string name = part.name;
+        EXPECT_TRUE(writeLibrary(folder.file(std::string(library) + ".CON"), {std::move(part)}));
+        return load(library, name.c_str());
     }
 
     int runSpice()
@@ -72,19 +70,18 @@ protected:
         builder.m_kind = kNetlistSpice;
         return builder.GenerateNetlist();
     }
-
-    // A source from IN to ground, R1 from IN to OUT, and `second` from OUT to ground.
-    void divider(const char* sourceText, int secondSymbol, const char* secondText)
+    // The deck written with one directive text beside the drawing.
+    std::string deckWith(const char* directive)
     {
-        part(source, sourceText, 1, 0, 0);
-        part(gnd, "", 0, 400, 0);
-        wire(0, 0, 0, 500);
-        label(0, 250, "IN");
-        part(resistor, "R:1k", 1, 0, 500);
-        wire(400, 500, 800, 500);
-        label(600, 500, "OUT*");
-        part(secondSymbol, secondText, 2, 800, 500);
-        part(gnd, "", 0, 1200, 500);
+        label(5000, 5000, directive);
+        EXPECT_EQ(runSpice(), 1);
+        return read(".cir");
+    }
+    // The deck written for the divider with `second` and one directive text beside it.
+    std::string dividerDeck(const char* sourceText, int second, const char* secondText, const char* directive)
+    {
+        divider(sourceText, second, secondText);
+        return deckWith(directive);
     }
 };
 
@@ -114,16 +111,14 @@ TEST(SpiceValues, ReadAndWrittenForms)
 
 TEST_F(SpiceDeckTest, ResistorDividerRunsInNgspice)
 {
-    divider("V:DC 10", resistor, "R:1k");
-    label(5000, 5000, "#.dc V1 0 10 1");
-    ASSERT_EQ(runSpice(), 1);
-    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
-                            "V1 in 0 dc 10\n"
-                            "R1 in out 1k\n"
-                            "R2 out 0 1k\n"
-                            ".DC V1 0.0mv 10.0v 25.0mv\n"
-                            ".PRINT DC V(OUT)\n"
-                            ".END\n");
+    EXPECT_EQ(dividerDeck("V:DC 10", resistor, "R:1k", "#.dc V1 0 10 1"),
+              "*SPICE NET\n"
+              "V1 in 0 dc 10\n"
+              "R1 in out 1k\n"
+              "R2 out 0 1k\n"
+              ".DC V1 0.0mv 10.0v 25.0mv\n"
+              ".PRINT DC V(OUT)\n"
+              ".END\n");
     EXPECT_STREQ(store[g_current.count].text, "#.DC V1 0.0mv 10.0v 25.0mv");
     if (!haveNgspice())
         GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
@@ -135,16 +130,14 @@ TEST_F(SpiceDeckTest, ResistorDividerRunsInNgspice)
 
 TEST_F(SpiceDeckTest, RcLowPassTransientRunsInNgspice)
 {
-    divider("V:DC 5", capacitor, "C:1u");
-    label(5000, 5000, "#.TRAN 1u 5m 0 10u UIC");
-    ASSERT_EQ(runSpice(), 1);
-    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
-                            "V1 in 0 dc 5\n"
-                            "R1 in out 1k\n"
-                            "C2 out 0 1u\n"
-                            ".TRAN 12.50us 5.00ms 0 10.00us UIC\n"
-                            ".PRINT TRAN V(OUT)\n"
-                            ".END\n");
+    EXPECT_EQ(dividerDeck("V:DC 5", capacitor, "C:1u", "#.TRAN 1u 5m 0 10u UIC"),
+              "*SPICE NET\n"
+              "V1 in 0 dc 5\n"
+              "R1 in out 1k\n"
+              "C2 out 0 1u\n"
+              ".TRAN 12.50us 5.00ms 0 10.00us UIC\n"
+              ".PRINT TRAN V(OUT)\n"
+              ".END\n");
     if (!haveNgspice())
         GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
     const auto rows = simulate(folder.file("design.cir"));
@@ -164,10 +157,7 @@ TEST_F(SpiceDeckTest, DiodeModelComesFromTheStarterLibrary)
     std::filesystem::create_directory(folder.file("LIB"));
     std::filesystem::copy_file(models, folder.file("SEMICON.MOD"));
     folder.write("LIB/SEMICON.MOD", ".MODEL 1N4148 D(IS=1 WRONG FOLDER)\n");
-    divider("V:DC 5", capacitor, "D:1N4148");
-    label(5000, 5000, "#.OP");
-    ASSERT_EQ(runSpice(), 1);
-    const std::string deck = read(".cir");
+    const std::string deck = dividerDeck("V:DC 5", capacitor, "D:1N4148", "#.OP");
     EXPECT_NE(deck.find(".MODEL 1N4148 D(IS=2.52N"), std::string::npos);
     EXPECT_NE(deck.find("D2 out 0 1n4148\n"), std::string::npos);
     if (!haveNgspice())
@@ -214,14 +204,12 @@ TEST_F(SpiceDeckTest, GroundIsNodeZeroAndConnectorsAreNoDevices)
     label(600, 0, "Ground");
     part(capacitor, "C:1u", 2, 0, 500);
     part(gnd, "", 0, 400, 500);
-    label(5000, 5000, "#.OP");
-    ASSERT_EQ(runSpice(), 1);
-    EXPECT_EQ(read(".cir"), "*SPICE NET\n"
-                            "R1 100 0 1k\n"
-                            "C2 101 0 1u\n"
-                            ".OP\n"
-                            "\n"
-                            ".END\n");
+    EXPECT_EQ(deckWith("#.OP"), "*SPICE NET\n"
+                                "R1 100 0 1k\n"
+                                "C2 101 0 1u\n"
+                                ".OP\n"
+                                "\n"
+                                ".END\n");
     EXPECT_FALSE(host.shown("message box: Error: model not found for CONN2"));
 }
 
@@ -233,21 +221,18 @@ TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
     label(600, 0, "OUT*");
     part(meter, "V:DC 0", 2, 800, 0);
     part(gnd, "", 0, 1200, 0);
-    label(5000, 5000, "#.TRAN 1n 10u");
-    ASSERT_EQ(runSpice(), 1);
-    EXPECT_NE(read(".cir").find("V2 out 0 dc 0\n"), std::string::npos) << read(".cir");
-    EXPECT_NE(read(".cir").find(".PRINT TRAN V(OUT) I(V2)\n"), std::string::npos) << read(".cir");
+    const std::string deck = deckWith("#.TRAN 1n 10u");
+    EXPECT_NE(deck.find("V2 out 0 dc 0\n"), std::string::npos) << deck;
+    EXPECT_NE(deck.find(".PRINT TRAN V(OUT) I(V2)\n"), std::string::npos) << deck;
 }
 
 
 // The example drawing's deck as Utilities > Netlist writes it with "Spice simulator": the
 // values of its value parts, ground as node 0, and no line for the input connector J1.
-TEST(SpiceDeck, TheExampleDrawingsDeckLoadsInNgspice)
+using ExampleDeck = ShippedExampleTest;
+
+TEST_F(ExampleDeck, TheExampleDrawingsDeckLoadsInNgspice)
 {
-    plat::TestUiHost host;
-    ShippedExample example;
-    if (!example.ready())
-        GTEST_SKIP() << "the program folder has not been laid out";
     ASSERT_EQ(example.netlist(kNetlistSpice), 1);
     std::ifstream in(example.folder.file("rc_filter.cir"), std::ios::binary);
     const std::string deck((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

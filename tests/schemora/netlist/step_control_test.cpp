@@ -25,12 +25,8 @@ protected:
     void SetUp() override
     {
         SimFixture::SetUp();
-        std::vector<LibraryPart> parts = {twoPin("VDISP", "D?", nullptr), twoPin("SPKR", "S?", nullptr),
-                                          twoPin("RELAY", "K?", nullptr)};
-        ASSERT_TRUE(WritePartLibraryFile(folder.file("STEP.CON"), parts));
-        for (LibraryPart& p : parts)
-            for (DrawObject& e : p.elements)
-                ReleaseObjectData(e);
+        ASSERT_TRUE(writeLibrary(folder.file("STEP.CON"), {twoPin("VDISP", "D?", nullptr), twoPin("SPKR", "S?", nullptr),
+                                                           twoPin("RELAY", "K?", nullptr)}));
         display = load("STEP", "VDISP");
         speaker = load("STEP", "SPKR");
         relay = load("STEP", "RELAY");

@@ -33,10 +33,8 @@ class EditPart : public StarterPartsView {
 protected:
     void SetUp() override
     {
-        if (!copyStarterLibraries({"DEVICE", "TTL"}))
+        if (!startWithStarterLibraries({"DEVICE", "TTL"}))
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
-        EditView::SetUp();
-        g_settings.AutoRefs = 1;
     }
     // Places one part at (0, 0), selects it and leaves select mode on.
     void placeOne(const char* library, const char* part)
@@ -53,6 +51,32 @@ protected:
     {
         host.answerDialog(std::move(script));
         view()->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, plat::makePointParam(pixelOf(0, 0)));
+    }
+
+    struct Picked {
+        std::string status;   // what the picker said of its list
+        std::string result;   // the part dialog's field after the pick
+    };
+    // Edit Part, `button` pressed (after `first`, when not 0): the list picker it opens is OK'd
+    // with nothing chosen, then on the entry `entry` gives; then the edit is cancelled.
+    Picked pickThrough(unsigned first, unsigned button, unsigned statusId, std::function<int(plat::Dialog&)> entry,
+                       unsigned resultId)
+    {
+        Picked picked;
+        editWith([&](plat::Dialog& d) {
+            if (first)
+                d.PressButton(first);
+            host.answerDialog([&](plat::Dialog& p) {
+                picked.status = p.GetDlgItemText(statusId);
+                p.PressButton(plat::kIdOk);   // nothing chosen: nothing assigned
+                p.ChooseDlgItem(kIdcPickerList, entry(p));
+                return p.PressButton(plat::kIdOk);
+            });
+            d.PressButton(button);
+            picked.result = d.GetDlgItemText(resultId);
+            return d.PressButton(plat::kIdCancel);
+        });
+        return picked;
     }
 };
 
@@ -233,21 +257,9 @@ TEST_F(EditPart, FindModelPicksASemiconductorModelIntoTheValue)
 {
     std::ofstream(folder.path() / "SEMICON.MOD") << ".MODEL BC547 NPN(BF=300)\n.MODEL BC557 PNP(BF=300)\n.MODEL BC548.A NPN\n";
     placeOne("DEVICE", "NPN");
-    std::string status;
-    std::string value;
-    editWith([&](plat::Dialog& d) {
-        host.answerDialog([&](plat::Dialog& models) {
-            status = models.GetDlgItemText(kIdcModelStatus);
-            models.PressButton(plat::kIdOk);   // nothing chosen: nothing assigned
-            models.ChooseDlgItem(kIdcPickerList, 1);
-            return models.PressButton(plat::kIdOk);
-        });
-        d.PressButton(kIdcPartFindModel);
-        value = d.GetDlgItemText(kIdcPartValue);
-        return d.PressButton(plat::kIdCancel);
-    });
-    EXPECT_EQ(status, "NPN models in SemiCon.MOD\n2 models found");
-    EXPECT_EQ(value, "BC548");
+    const Picked model = pickThrough(0, kIdcPartFindModel, kIdcModelStatus, [](plat::Dialog&) { return 1; }, kIdcPartValue);
+    EXPECT_EQ(model.status, "NPN models in SemiCon.MOD\n2 models found");
+    EXPECT_EQ(model.result, "BC548");
 }
 
 TEST_F(EditPart, BrowseAssignsABoardPackage)
@@ -257,22 +269,10 @@ TEST_F(EditPart, BrowseAssignsABoardPackage)
     fs::copy_file(folder.path() / "LIB" / "DEVICE.CON", packages / "Standard.CAT");
     plat::WriteProfileString("Quillmere", "Tracelyn", "Settings", "library_path", packages.string());
     placeOne("DEVICE", "R");
-    std::string package;
-    std::string status;
-    editWith([&](plat::Dialog& d) {
-        d.PressButton(kIdcPartUserPackage);
-        host.answerDialog([&](plat::Dialog& p) {
-            status = p.GetDlgItemText(kIdcPickerDescription);
-            p.PressButton(plat::kIdOk);   // no part chosen: nothing assigned
-            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "R"));
-            return p.PressButton(plat::kIdOk);
-        });
-        d.PressButton(kIdcPartBrowse);
-        package = d.GetDlgItemText(kIdcPartPackage);
-        return d.PressButton(plat::kIdCancel);
-    });
-    EXPECT_EQ(status, "1 libraries available");
-    EXPECT_EQ(package, "Standard\\R");
+    const auto entryR = [](plat::Dialog& p) { return p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "R"); };
+    const Picked package = pickThrough(kIdcPartUserPackage, kIdcPartBrowse, kIdcPickerDescription, entryR, kIdcPartPackage);
+    EXPECT_EQ(package.status, "1 libraries available");
+    EXPECT_EQ(package.result, "Standard\\R");
 
     // The part wizard's information page browses the same catalogues for its package.
     PartWizardAnswers answers;
@@ -281,8 +281,8 @@ TEST_F(EditPart, BrowseAssignsABoardPackage)
         auto& sheet = static_cast<plat::PropertySheet&>(d);
         sheet.PressButton(plat::kIdWizNext);
         plat::PropertyPage& info = *sheet.GetActivePage();
-        host.answerDialog([](plat::Dialog& p) {
-            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "R"));
+        host.answerDialog([&entryR](plat::Dialog& p) {
+            p.ChooseDlgItem(kIdcPickerList, entryR(p));
             return p.PressButton(plat::kIdOk);
         });
         info.PressButton(kIdcWizBrowsePackage);

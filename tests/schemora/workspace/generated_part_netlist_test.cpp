@@ -12,14 +12,12 @@ using wizard_test::pin;
 
 namespace {
 
-class GeneratedPartNetlist : public netlist_test::NetlistFixture {};
+class GeneratedPartNetlist : public netlist_test::NewLibraryFixture {};
 
 }  // namespace
 
 TEST_F(GeneratedPartNetlist, GeneratedBlockPlacesAndNetlists)
 {
-    host.answerMessageBox(plat::kIdYes);
-    ASSERT_EQ(NewPartLibrary("MINE"), 1);
     const CurrentDrawing drawing = g_current;
     {
         wizard_test::EditorStore editor;
@@ -30,9 +28,10 @@ TEST_F(GeneratedPartNetlist, GeneratedBlockPlacesAndNetlists)
         answers.package = "SO8";
         ASSERT_EQ(GenerateSymbol(answers, target, fields), 1);
         const std::span<const DrawObject> records(&editor.at(1), static_cast<size_t>(g_current.count));
-        ASSERT_EQ(SaveEditorPartToLibrary(records, PartAttributeFields{fields.designator, fields.package, ""}, "MINE",
-                                          "GENBLOCK"),
-                  1);
+        PartAttributeFields attributes;
+        attributes.reference = fields.designator;
+        attributes.package = fields.package;
+        ASSERT_EQ(SaveEditorPartToLibrary(records, attributes, "MINE", "GENBLOCK"), 1);
     }
     g_current = drawing;
     const int symbol = load("MINE", "GENBLOCK");

@@ -85,10 +85,8 @@ class MakeBoard : public StarterPartsView {
 protected:
     void SetUp() override
     {
-        if (!copyStarterLibraries({"DEVICE", "TTL", "CONN"}))
+        if (!startWithStarterLibraries({"DEVICE", "TTL", "CONN"}))
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
-        EditView::SetUp();
-        g_settings.AutoRefs = 1;
         g_makeBoard = MakeBoardChoice{};
     }
 
@@ -198,9 +196,11 @@ TEST_F(MakeBoard, EveryStarterPartIsPlacedByThePlacementProgramWithEveryPinFound
     EXPECT_EQ(references.find(" none\n"), std::string::npos) << references;
     // Every pin shares its net with its twin's: none is left out of the lookups on the board.
     std::istringstream lines(readText(net));
-    for (std::string line; std::getline(lines, line);)
-        if (line.find("----") != std::string::npos)
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("----") != std::string::npos) {
             EXPECT_NE(line.find(','), std::string::npos) << line;
+        }
+    }
     EXPECT_TRUE(host.shown("program run: " + programLine("place", {ref, net, board})));
     if (!fs::exists(place))
         GTEST_SKIP() << "the placement program is built by the full build";

@@ -1,7 +1,7 @@
 // The part wizard in a running Schemora: Utilities > Part Wizard opens a new part editor and
 // draws into it, the editor's "Part Design Wizard" button replaces its part only on Finish,
 // and Logic Gate opens a gate of the starter "Symbol" library through the editor.
-#include "../core/starter_parts_fixture.h"
+#include "part_editor_fixture.h"
 
 #include "platform/app/property_sheet.h"
 #include "resources/schemora/edit_ids.h"
@@ -34,28 +34,11 @@ std::vector<std::string> terminalsOf(const CPartEditorDlg& e)
     return out;
 }
 
-class PartEditorWizardTest : public StarterPartsView {
+class PartEditorWizardTest : public PartEditorView {
 protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directories(folder.path() / "LIB");
-        StarterPartsView::SetUp();
-    }
-
     void answerWizard(std::function<int(Sheet&)> script)
     {
         host.answerDialog([script = std::move(script)](plat::Dialog& d) { return script(static_cast<Sheet&>(d)); });
-    }
-    void answerEditor(std::function<void(CPartEditorDlg&)> script)
-    {
-        host.answerDialog([script = std::move(script)](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            EXPECT_NE(editor, nullptr);
-            if (!editor)
-                return plat::kIdCancel;
-            script(*editor);
-            return editor->modalResult();
-        });
     }
     static void close(CPartEditorDlg& e)
     {
@@ -140,11 +123,7 @@ TEST_F(PartEditorWizardTest, DesignWizardButtonAsksAndSavesTheGeneratedBlock)
             page(s).PressButton(kIdcWizSaveToLibrary);
             return s.PressButton(plat::kIdWizFinish);
         });
-        host.answerDialog([](plat::Dialog& d) {
-            d.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
-            d.TypeDlgItemText(kIdcPartName, "QUAD");
-            return d.PressButton(plat::kIdOk);
-        });
+        answerSavePart("MINE", "QUAD");
         host.answerMessageBox(plat::kIdYes);   // "Start new library: ...?"
         e.PressButton(kIdcEditorPartWizard);
         EXPECT_EQ(terminalsOf(e), (std::vector<std::string>{"1", "2", "3"}));

@@ -36,10 +36,8 @@ class PartsBin : public StarterPartsView {
 protected:
     void SetUp() override
     {
-        if (!copyStarterLibraries({"DEVICE"}))
+        if (!startWithStarterLibraries({"DEVICE"}))
             GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
-        EditView::SetUp();
-        g_settings.AutoRefs = 1;
         g_settings.binParts.clear();
         // Far from the drawing, so that a point of the drawing lies outside the bin.
         g_settings.binX = 3000;

@@ -53,10 +53,7 @@ protected:
         const bool alt = (vk & kAltKey) != 0;
         if (alt)
             plat::noteKeyDown(plat::kVkMenu);
-        plat::Msg msg{alt ? plat::kWmSysKeyDown : plat::kWmKeyDown, vk & 0xFFFF, 1, view()};
-        bool done = false;
-        for (plat::Wnd* w = view(); w && !done; w = w->GetParent())
-            done = w->PreTranslateMessage(msg);
+        const bool done = translate({alt ? plat::kWmSysKeyDown : plat::kWmKeyDown, vk & 0xFFFF, 1, view()});
         if (alt)
             plat::noteKeyUp(plat::kVkMenu);
         harness->idle();

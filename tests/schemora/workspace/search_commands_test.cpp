@@ -14,6 +14,7 @@ namespace {
 
 using namespace scm;
 using paint_test::words;
+using quill_test::continueSearch;
 using quill_test::replaceAnswer;
 
 using SearchCommands = DrawingCommands;
@@ -22,8 +23,6 @@ auto findAnswer(unsigned mode, std::string text, std::vector<std::string>* offer
 {
     return quill_test::findAnswer({kIdcFindText, kIdcFindReference, kIdcFindPlainText}, mode, std::move(text), offered);
 }
-
-int continueAnswer(plat::Dialog& d) { return d.PressButton(plat::kIdOk); }
 
 TEST_F(SearchCommands, FindStopsAtEachHitAndReportsWhatItMissed)
 {
@@ -36,7 +35,7 @@ TEST_F(SearchCommands, FindStopsAtEachHitAndReportsWhatItMissed)
     {
         SCOPED_TRACE("a designator: U1 does not stop at U12; the view goes to its sheet");
         host.answerDialog(findAnswer(kIdcFindReference, "u1"));
-        host.answerDialog(continueAnswer);
+        host.answerDialog(continueSearch);
         ASSERT_TRUE(command(kCmdFind));
         EXPECT_EQ(host.count("dialog 147"), 1);
         EXPECT_EQ(g_sheetView.currentSheet, 2);
@@ -54,7 +53,7 @@ TEST_F(SearchCommands, FindStopsAtEachHitAndReportsWhatItMissed)
         SCOPED_TRACE("text: two stops in one text, centred on it; Cancel ends quietly");
         host.clearEvents();
         host.answerDialog(findAnswer(kIdcFindPlainText, "U1"));
-        host.answerDialog(continueAnswer);
+        host.answerDialog(continueSearch);
         ASSERT_TRUE(command(kCmdFind));
         EXPECT_EQ(host.count("dialog 147"), 2);
         EXPECT_EQ(g_current.viewCentreX, 700);

@@ -3,6 +3,7 @@
 #include "tracelyn/core/board_fixture.h"
 #include "tracelyn/core/package_fixture.h"
 #include "support/temp_folder.h"
+#include "support/whole_file.h"
 
 #include "common/library_browser.h"
 #include "resources/tracelyn/tracelyn_ids.h"
@@ -13,8 +14,6 @@
 #include "tracelyn/workspace/edit_dialogs.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 namespace {
@@ -22,12 +21,6 @@ namespace {
 using namespace board_test;
 using namespace package_test;
 namespace fs = std::filesystem;
-
-std::string bytesOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class PackageBrowser : public BoardTest {
 protected:
@@ -75,8 +68,8 @@ TEST_F(PackageBrowser, SearchAllAddsUpTheCatalogues)
 
 TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
 {
-    const std::string std = bytesOf(folder.file("STD.CAT"));
-    const std::string other = bytesOf(folder.file("OTHER.CAT"));
+    const std::string std = quill_test::readText(folder.file("STD.CAT"));
+    const std::string other = quill_test::readText(folder.file("OTHER.CAT"));
     host.answerDialog([&](plat::Dialog& d) {
         choose(d, quill::kIdcBrowserLibraryList, "STD");
         choose(d, quill::kIdcBrowserPartList, "DIP8");
@@ -90,8 +83,8 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     CLibPartsDlg dialog;
     dialog.DoModal();
     EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Delect part DIP8?", "Please select a part"}));
-    EXPECT_EQ(bytesOf(folder.file("STD.CAT")), std);
-    EXPECT_EQ(bytesOf(folder.file("OTHER.CAT")), other);
+    EXPECT_EQ(quill_test::readText(folder.file("STD.CAT")), std);
+    EXPECT_EQ(quill_test::readText(folder.file("OTHER.CAT")), other);
 
     // A protected catalogue is never rewritten, even after Yes.
     fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -105,7 +98,7 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     CLibPartsDlg again;
     again.DoModal();
     EXPECT_EQ(host.messageBoxes().back(), "Library is protected: Please save part to another file");
-    EXPECT_EQ(bytesOf(folder.file("OTHER.CAT")), other);
+    EXPECT_EQ(quill_test::readText(folder.file("OTHER.CAT")), other);
     fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_write, fs::perm_options::add);
 }
 

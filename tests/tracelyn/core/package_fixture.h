@@ -4,6 +4,8 @@
 #include "common/string_helpers.h"
 #include "platform/core/archive.h"
 #include "tracelyn/core/board_object.h"
+#include "support/temp_folder.h"
+#include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/package_library.h"
 
 #include <string>
@@ -120,6 +122,13 @@ template <typename... Packages>
 void writeCatalog(const std::string& path, Packages&&... packages)
 {
     plat::writeFileAtomically(path, catalogOf(std::move(packages)...));
+}
+
+// Makes `folder` the library folder, holding "STD.CAT" with the DIP8 alone.
+inline void useDip8Library(const quill_test::TempFolder& folder)
+{
+    g_boardFolders.libraryFolder = folder.path().string() + "/";
+    writeCatalog(folder.file("STD.CAT"), dip8());
 }
 
 }  // namespace package_test

@@ -2,6 +2,7 @@
 // and re-loading the packages the board uses, over catalogues written in the test.
 #include "tracelyn/core/board_fixture.h"
 #include "tracelyn/core/package_fixture.h"
+#include "support/save_part_answer.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 
@@ -54,12 +55,7 @@ protected:
     int save(const std::string& library, const std::string& part)
     {
         int result = -2;
-        host.answerDialog([&](plat::Dialog& d) {
-            d.TypeDlgItemText(kIdcSaveLibraryName, library);
-            d.TypeDlgItemText(kIdcSavePartName, part);
-            result = d.PressButton(plat::kIdOk);
-            return result == -1 ? d.PressButton(plat::kIdCancel) : result;
-        });
+        host.answerDialog(quill_test::savePartAnswer({kIdcSaveLibraryName, kIdcSavePartName}, library, part, result));
         RunSaveLibraryPartDialog();
         return result;
     }

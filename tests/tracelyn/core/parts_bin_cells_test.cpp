@@ -19,8 +19,7 @@ protected:
     void SetUp() override
     {
         PaintTest::SetUp();
-        g_boardFolders.libraryFolder = folder.path().string() + "/";
-        package_test::writeCatalog(folder.file("STD.CAT"), package_test::dip8());
+        package_test::useDip8Library(folder);
         ASSERT_NE(LoadLibraryPartByPath("STD\\DIP8"), 0);
     }
     void TearDown() override

@@ -16,10 +16,7 @@ TEST(TracelynStringTable, EveryIdTheCodeLoadsIsThere)
 {
     plat::TestUiHost host;
     registerTracelynResources();
-    const auto ids = quill_test::DeclaredStringIds({"tracelyn", "resources/tracelyn", "common"});
-    ASSERT_FALSE(ids.empty());
-    for (const auto& [name, id] : ids)
-        EXPECT_FALSE(plat::LoadString(id).empty()) << name << " = " << id;
+    quill_test::expectEveryDeclaredStringLoads({"tracelyn", "resources/tracelyn", "common"});
 }
 
 // Every command of View > Scale, Setup > Work Area and View > Current Layer has its status-bar

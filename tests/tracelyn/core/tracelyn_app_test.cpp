@@ -15,6 +15,7 @@
 #include "resources/tracelyn/route_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "support/temp_folder.h"
+#include "support/whole_file.h"
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_file.h"
@@ -35,8 +36,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -186,11 +185,7 @@ TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
     writeIni("BackupTime=2\nDoTips=0\n");
     auto harness = start({folder.file("board.tlz")});
     ASSERT_TRUE(harness.start());
-    const auto bytesOf = [](const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    };
-    const std::vector<char> original = bytesOf(folder.file("board.tlz"));
+    const std::string original = quill_test::readText(folder.file("board.tlz"));
     CTracelynDoc* board = activeBoard();
     ASSERT_NE(board, nullptr);
 
@@ -202,8 +197,8 @@ TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
     ASSERT_TRUE(harness.command(plat::kIdFileNew));
     activeBoard()->SetModifiedFlag(true);
     host.advance(120000);
-    EXPECT_EQ(bytesOf(folder.file("board.tlz.bak")), original) << "the board as its own file holds it";
-    EXPECT_EQ(bytesOf(folder.file("board.tlz")), original) << "the board's file is not touched";
+    EXPECT_EQ(quill_test::readText(folder.file("board.tlz.bak")), original) << "the board as its own file holds it";
+    EXPECT_EQ(quill_test::readText(folder.file("board.tlz")), original) << "the board's file is not touched";
     EXPECT_TRUE(board->IsModified()) << "a backup is no save";
     // The untitled board goes to the settings folder under the number of its title.
     const std::string title = activeBoard()->GetTitle();
@@ -220,7 +215,7 @@ TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
     status.SetPaneText(0, "Ready");
     host.advance(120000);
     EXPECT_EQ(status.GetPaneText(0), "Ready");
-    EXPECT_EQ(bytesOf(folder.file("board.tlz")), original);
+    EXPECT_EQ(quill_test::readText(folder.file("board.tlz")), original);
 }
 
 TEST_F(TracelynStart, WindowMenuListsTheBoardsAndClosingKeepsTheWindowMaximised)
@@ -286,10 +281,7 @@ TEST_F(TracelynStart, BoardThatCannotBeOpenedLeavesTheProgramRunningWithNoStoreB
 {
     writeIni("DoTips=0\n");
     auto harness = start({folder.file("missing.tlz")});
-    EXPECT_TRUE(harness.start()) << "a failure is not reported as a finished run";
-    EXPECT_FALSE(harness.exitCode().has_value());
-    EXPECT_EQ(harness.app().openDocumentCount(), 0);
-    EXPECT_EQ(host.messageBoxes().size(), 1u);
+    expectMissingDocumentLeavesTheProgramRunning(harness);
     EXPECT_EQ(g_board.objects, nullptr);
     EXPECT_EQ(g_active.data, nullptr);
     EXPECT_EQ(g_openDocuments.count, 0);
@@ -302,7 +294,6 @@ TEST_F(TracelynStart, FilesThatAreNoBoardsOpenNothing)
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    const size_t before = harness.app().openDocumentCount();
 
     std::vector<unsigned char> drawing(96, 0);   // a drawing header: sheet 'A', revision 'A', version 11
     drawing[0] = 2;
@@ -312,23 +303,10 @@ TEST_F(TracelynStart, FilesThatAreNoBoardsOpenNothing)
     std::vector<unsigned char> later(40, 0);
     later[8] = 'A';
     later[10] = '0' + 14;
-    std::vector<unsigned char> noise(300);
-    uint32_t seed = 777;
-    for (auto& b : noise)
-        b = static_cast<unsigned char>((seed = seed * 1103515245u + 12345u) >> 24);
+    std::vector<unsigned char> noise = noiseBytes(300, 777);
     noise[9] = 0x5A;
-    const std::vector<std::pair<std::string, std::vector<unsigned char>>> files = {
-        {"rc.pic", drawing}, {"later.tlz", later}, {"noise.tlz", noise}, {"short.tlz", std::vector<unsigned char>(9, 0)}};
-    for (const auto& [name, bytes] : files) {
-        SCOPED_TRACE(name);
-        host.clearEvents();
-        folder.write(name, bytes);
-        EXPECT_EQ(harness.app().OpenDocumentFile(folder.file(name)), nullptr);
-        harness.idle();
-        EXPECT_EQ(harness.app().openDocumentCount(), before);
-        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unsupported file format"});
-        EXPECT_EQ(folder.read(name), bytes);
-    }
+    expectFilesOpenNothing(harness, {{"rc.pic", drawing}, {"later.tlz", later}, {"noise.tlz", noise},
+                                     {"short.tlz", std::vector<unsigned char>(9, 0)}});
 }
 
 // A board cut short, inside a record or on a record boundary before the header's count, opens
@@ -346,16 +324,10 @@ TEST_F(TracelynStart, ABoardReadInPartAsksBeforeSaveReplacesIt)
         folder.write(c.name, cut);
         auto harness = start({folder.file(c.name)});
         ASSERT_TRUE(harness.start());
-        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"1 objects read; the rest of the file is damaged"});
         CTracelynDoc* doc = activeBoard();
         ASSERT_NE(doc, nullptr);
         EXPECT_EQ(doc->data().objectCount, 1) << "the outline";
-        host.clearEvents();
-        host.answerMessageBox(plat::kIdNo);
-        harness.command(plat::kIdFileSave);
-        EXPECT_EQ(host.messageBoxes(),
-                  std::vector<std::string>{folder.file(c.name) + " was read only in part. Replace the whole file with what was read?"});
-        EXPECT_EQ(folder.read(c.name), cut);
+        expectReadInPartAndSaveAsks(harness, c.name, cut, 1);
         harness.close();
         host.clearEvents();
     }
@@ -462,18 +434,13 @@ TEST_F(TracelynStart, ClosingWritesTheSettingsKeepsTheBoardsListedAndSaysGoodbye
     ASSERT_TRUE(harness.start());
     const std::string goodbye = "sound: " + g_boardFolders.soundFolder + "goodbye.wav";
     harness.close();
-    const auto ini = folder.read("Tracelyn.ini");
-    const std::string text(ini.begin(), ini.end());
+    const std::string text = iniText();
     EXPECT_NE(text.find("BackupTime=2"), std::string::npos) << text;
     EXPECT_NE(text.find("file#1=untitled1"), std::string::npos) << text;
     EXPECT_NE(text.find("files=1"), std::string::npos) << text;
     EXPECT_TRUE(host.shown(goodbye)) << goodbye;
     EXPECT_EQ(g_routerMemory.connections, nullptr);
 }
-
-}  // namespace
-
-namespace {
 
 int ratsNestLines()
 {
@@ -486,12 +453,8 @@ int ratsNestLines()
 // The shipped example board and its netlist, through the Edit and Process menus.
 TEST_F(TracelynStart, MenusClearAndRedrawTheRatsNestOfTheExampleBoard)
 {
-    const char* shipped = std::getenv("QUILL_PROGRAM_DIR");
-    const std::filesystem::path program = shipped ? shipped : "";
-    if (!std::filesystem::exists(program / "examples" / "rc_filter.tlz"))
+    if (!copyShippedFolders())
         GTEST_SKIP() << "the program folder has not been laid out";
-    for (const char* sub : {"PACKAGES", "examples"})
-        std::filesystem::copy(program / sub, folder.path() / sub, std::filesystem::copy_options::recursive);
     writeIni("DoTips=0\n");
 
     auto harness = start({folder.file("examples/rc_filter.tlz")});
@@ -517,28 +480,17 @@ TEST_F(TracelynStart, MenusClearAndRedrawTheRatsNestOfTheExampleBoard)
         EXPECT_EQ(text.find("not found"), std::string::npos) << text;
 }
 
-}  // namespace
-
-namespace {
-
 // The view's zoom, work-area and layer commands are reachable from the menus and the keys.
 TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
 {
     writeIni("DoTips=0\n");
     auto harness = start();
     ASSERT_TRUE(harness.start());
-    auto& frame = mainFrame();
-    ASSERT_NE(frame.GetMenu(), nullptr);
-    for (unsigned id : std::initializer_list<unsigned>{tly::kCmdZoomIn, tly::kCmdZoomOut, tly::kCmdScaleFirst + 9,
-                                                       tly::kCmdWorkAreaFirst + 6, tly::kCmdLayerFirst + 25,
-                                                       tly::kCmdRedraw}) {
-        SCOPED_TRACE(id);
-        EXPECT_NE(frame.GetMenu()->findCommand(id), nullptr);
-    }
-    auto key = [&](unsigned vk) { return frame.accelerators().translate(plat::kWmKeyDown, vk, false, false, false); };
-    EXPECT_EQ(key(plat::kVkPrior), tly::kCmdPageUp);
-    EXPECT_EQ(key(plat::kVkAdd), tly::kCmdNextLayer);
-    EXPECT_EQ(key(plat::kVkEscape), tly::kCmdRedraw);
+    expectOnTheMenu({tly::kCmdZoomIn, tly::kCmdZoomOut, tly::kCmdScaleFirst + 9, tly::kCmdWorkAreaFirst + 6,
+                     tly::kCmdLayerFirst + 25, tly::kCmdRedraw});
+    EXPECT_EQ(commandOfKey(plat::kVkPrior), tly::kCmdPageUp);
+    EXPECT_EQ(commandOfKey(plat::kVkAdd), tly::kCmdNextLayer);
+    EXPECT_EQ(commandOfKey(plat::kVkEscape), tly::kCmdRedraw);
 
     EXPECT_TRUE(harness.command(tly::kCmdScaleFirst + 3));
     EXPECT_EQ(g_board.zoomIndex, 3);

@@ -23,10 +23,7 @@ protected:
     Outcome runCrowded(int capacity, int spare = 0)
     {
         g_board.sizeLetter = 'C';
-        writeLibrary(dip8());
-        const int dip = package("DIP8");
-        const auto [nets, count] = placeGrid(dip, 40, 10, 6000, 6000, 8, 10);
-        writeNetlist(netlistHeader(count) + nets);
+        netDipGrid(40, 10, 6000, 6000, 8, 10);
         const int savedCapacity = g_board.capacity;
         if (capacity > 0)
             g_board.capacity = capacity;

@@ -18,10 +18,7 @@ using BatchRouterTest = BatchRunTest;
 
 TEST_F(BatchRouterTest, SmallBoardRoutesWholly)
 {
-    writeLibrary(dip8());
-    const int dip = package("DIP8");
-    const auto [nets, count] = placeGrid(dip, 4, 2, 6000, 6000, 8, 2);
-    writeNetlist(netlistHeader(count) + nets);
+    netDipGrid(4, 2, 6000, 6000, 8, 2);
     answerRun(true);
     CBatchRouter router;
     EXPECT_EQ(router.BatchRoute(), 1);
@@ -32,10 +29,7 @@ TEST_F(BatchRouterTest, SmallBoardRoutesWholly)
 TEST_F(BatchRouterTest, FortyFivePartBoardReportsWhatCopperJoins)
 {
     g_board.sizeLetter = 'C';
-    writeLibrary(dip8());
-    const int dip = package("DIP8");
-    const auto [nets, count] = placeGrid(dip, 45, 9, 7000, 9000, 4, 3);
-    writeNetlist(netlistHeader(count) + nets);
+    netDipGrid(45, 9, 7000, 9000, 4, 3);
     answerRun(false);
     CBatchRouter router;
     EXPECT_EQ(router.BatchRoute(), 1);
@@ -158,16 +152,12 @@ TEST_F(BatchRouterTest, BoardWithRoutingAsksFirst)
 
 TEST_F(BatchRouterTest, ShippedExampleRoutesWholly)
 {
-    const std::string examples = plat::joinPath(plat::programFolder(), "examples");
-    const std::string board = plat::joinPath(examples, "rc_filter.tlz");
-    if (!plat::fileExists(board))
+    const Bytes board = shippedExampleBoard();
+    if (board.empty())
         GTEST_SKIP() << "the example board is written by the full build";
-    g_boardFolders.libraryFolder = plat::appendFolder(plat::programFolder(), "PACKAGES");
-    std::ifstream in(board, std::ios::binary);
-    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     BoardDocumentData opened;
-    ASSERT_GT(read(opened, bytes), 0);
-    g_netlist.netlistName = plat::joinPath(examples, "rc_filter.net");
+    ASSERT_GT(read(opened, board), 0);
+    g_netlist.netlistName = shippedExample("rc_filter.net");
     g_router.values[3] = 702;   // the example's parts sit on a 25-mil pitch
     g_router.values[0] = 160;
     g_router.values[2] = 80;

@@ -11,12 +11,6 @@ namespace {
 
 using Line = std::array<int32_t, 4>;
 
-Bytes folderBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::vector<Line> lineEnds(const std::vector<const BoardObject*>& lines)
 {
     std::vector<Line> ends;
@@ -27,14 +21,12 @@ std::vector<Line> lineEnds(const std::vector<const BoardObject*>& lines)
 
 TEST_F(NetlistTest, ShippedExampleBoardIsReadyToRoute)
 {
-    const std::string examples = plat::joinPath(plat::programFolder(), "examples");
-    const std::string board = plat::joinPath(examples, "rc_filter.tlz");
-    if (!plat::fileExists(board))
+    const Bytes board = shippedExampleBoard();
+    if (board.empty())
         GTEST_SKIP() << "the example board is written by the full build";
-    g_boardFolders.libraryFolder = plat::appendFolder(plat::programFolder(), "PACKAGES");
 
     BoardDocumentData opened;
-    ASSERT_EQ(read(opened, folderBytes(board)), 7);   // outline, three parts, three lines
+    ASSERT_EQ(read(opened, board), 7);   // outline, three parts, three lines
     int parts = 0;
     for (int i = 1; i <= g_board.count; ++i)
         parts += g_board.objects[i].kind() > kKindPart;
@@ -42,7 +34,7 @@ TEST_F(NetlistTest, ShippedExampleBoardIsReadyToRoute)
     const std::vector<Line> saved = lineEnds(ratsNestLines());
     ASSERT_EQ(saved.size(), 3u);
 
-    g_netlist.netlistName = plat::joinPath(examples, "rc_filter.net");
+    g_netlist.netlistName = shippedExample("rc_filter.net");
     EXPECT_EQ(BuildRatsNest(1), 1);
     EXPECT_EQ(g_netlist.netCount, 3);
     EXPECT_EQ(lineEnds(ratsNestLines()), saved);

@@ -120,22 +120,20 @@ TEST_F(ManufacturingDialogs, DcodeListIsEditedAndAppliedToTheImportedObjects)
 TEST_F(ManufacturingDialogs, DcodeCancelChangesNothing)
 {
     g_importedDcodes.records = {{{'D', '1', '0'}, kDcodeRound, 0.01f, 0.01f}};
-    host.answerDialog([](plat::Dialog& d) {
-        d.GetDlgItem(tly::kIdcDcodeList)->DeleteString(0);
-        d.GetDlgItem(tly::kIdcDcodeList)->AddString("D10   OVAL   1e999  -5");
-        return d.PressButton(plat::kIdCancel);
-    });
-    CDcodesDlg dialog;
-    EXPECT_EQ(dialog.DoModal(), plat::kIdCancel);
+    // The D-code dialog with its only line replaced by `line`, closed with `button`.
+    const auto editLine = [this](const char* line, int button) {
+        host.answerDialog([=](plat::Dialog& d) {
+            d.GetDlgItem(tly::kIdcDcodeList)->DeleteString(0);
+            d.GetDlgItem(tly::kIdcDcodeList)->AddString(line);
+            return d.PressButton(button);
+        });
+        CDcodesDlg dialog;
+        return dialog.DoModal();
+    };
+    EXPECT_EQ(editLine("D10   OVAL   1e999  -5", plat::kIdCancel), plat::kIdCancel);
     EXPECT_FLOAT_EQ(g_importedDcodes.records[0].x, 0.01f);
     // The same line through OK is kept to sizes a board can hold.
-    host.answerDialog([](plat::Dialog& d) {
-        d.GetDlgItem(tly::kIdcDcodeList)->DeleteString(0);
-        d.GetDlgItem(tly::kIdcDcodeList)->AddString("D10   OVAL   12.5  -5");
-        return d.PressButton(plat::kIdOk);
-    });
-    CDcodesDlg again;
-    EXPECT_EQ(again.DoModal(), plat::kIdOk);
+    EXPECT_EQ(editLine("D10   OVAL   12.5  -5", plat::kIdOk), plat::kIdOk);
     EXPECT_FLOAT_EQ(g_importedDcodes.records[0].x, 10.0f);
     EXPECT_FLOAT_EQ(g_importedDcodes.records[0].y, 0.0f);
 }

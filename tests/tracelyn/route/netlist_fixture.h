@@ -8,6 +8,8 @@
 
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/route_ids.h"
 #include "tracelyn/core/board_settings.h"
@@ -18,6 +20,7 @@
 #include "tracelyn/core/router_progress.h"
 
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,6 +125,23 @@ protected:
             if (g_board.objects[i].kind() == kKindNoRoute)
                 lines.push_back(&g_board.objects[i]);
         return lines;
+    }
+
+    // A file of the full build's examples folder ("rc_filter.tlz", "rc_filter.net").
+    static std::string shippedExample(const char* name)
+    {
+        return plat::joinPath(plat::joinPath(plat::programFolder(), "examples"), name);
+    }
+    // The bytes of the example board the full build writes, its packages made the library
+    // folder; empty when the build has not written it.
+    static Bytes shippedExampleBoard()
+    {
+        const std::string board = shippedExample("rc_filter.tlz");
+        if (!plat::fileExists(board))
+            return {};
+        g_boardFolders.libraryFolder = plat::appendFolder(plat::programFolder(), "PACKAGES");
+        std::ifstream in(board, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
     quill_test::TempFolder folder;

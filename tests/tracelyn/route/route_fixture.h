@@ -171,6 +171,25 @@ protected:
         return {out.str(), nets};
     }
 
+    // `parts` DIP8 parts placed as placeGrid places them, their nets written as the schematic
+    // program's netlist file.
+    void netDipGrid(int parts, int columns, int32_t spacingX, int32_t spacingY, int pins, int perNet)
+    {
+        writeLibrary(dip8());
+        const auto [nets, count] = placeGrid(package("DIP8"), parts, columns, spacingX, spacingY, pins, perNet);
+        writeNetlist(netlistHeader(count) + nets);
+    }
+
+    // Six DIP8 parts in two rows of three, the like pins of each row netted, every rats-nest
+    // line routed.
+    void routeDipGrid()
+    {
+        writeLibrary(dip8());
+        const auto [nets, count] = placeGrid(package("DIP8"), 6, 3, 6000, 7000, 8, 3);
+        loadNets(nets, count);
+        routeEveryLine();
+    }
+
     static std::vector<std::array<int32_t, 14>> words()
     {
         std::vector<std::array<int32_t, 14>> all;

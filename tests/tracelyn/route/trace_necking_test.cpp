@@ -108,11 +108,7 @@ TEST_F(NeckingTest, DialogShowsAndStoresMils)
 
 TEST_F(NeckingTest, NeckingRoutedBoardsKeepsEveryConnectionAndUndoes)
 {
-    writeLibrary(dip8());
-    const int dip = package("DIP8");
-    const auto [nets, count] = placeGrid(dip, 6, 3, 6000, 7000, 8, 3);
-    loadNets(nets, count);
-    routeEveryLine();
+    routeDipGrid();
     const ConnectivityReport before = CheckCopper();
     const auto words0 = words();
     g_designRules.padToTrace = 250;   // wide enough to reach traces routed past pads

@@ -145,11 +145,7 @@ TEST_F(SmoothingTest, CollinearPiecesOfOneWidthJoin)
 
 TEST_F(SmoothingTest, SmoothingRoutedBoardsKeepsEveryConnection)
 {
-    writeLibrary(dip8());
-    const int dip = package("DIP8");
-    const auto [nets, count] = placeGrid(dip, 6, 3, 6000, 7000, 8, 3);
-    loadNets(nets, count);
-    routeEveryLine();
+    routeDipGrid();
     const ConnectivityReport before = CheckCopper();
     ASSERT_GT(before.joined, 0);
     for (int32_t mode : {kSmooth45, kSmoothArcs, kSmoothOrthogonal}) {

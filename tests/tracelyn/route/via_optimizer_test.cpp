@@ -126,13 +126,9 @@ TEST_F(ViaOptimizerTest, CoincidentViasStayWhereTheyAre)
 
 TEST_F(ViaOptimizerTest, OptimisingRoutedBoardsKeepsEveryConnection)
 {
-    writeLibrary(dip8());
-    const int dip = package("DIP8");
-    const auto [nets, count] = placeGrid(dip, 6, 3, 6000, 7000, 8, 3);
     g_boardSettings.RouteMode = kRouteTwoLayers;
     g_mazeSettings.viaSize = 300;
-    loadNets(nets, count);
-    routeEveryLine();
+    routeDipGrid();
     const ConnectivityReport before = CheckCopper();
     ASSERT_GT(countVias(), 0);
     COptimizeDlg optimizer;

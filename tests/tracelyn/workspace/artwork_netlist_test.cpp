@@ -23,8 +23,7 @@ protected:
     void SetUp() override
     {
         BoardCommands::SetUp();
-        g_boardFolders.libraryFolder = folder.path().string() + "/";
-        package_test::writeCatalog(folder.file("STD.CAT"), package_test::dip8());
+        package_test::useDip8Library(folder);
         ASSERT_EQ(LoadLibraryPart("STD", "DIP8"), 1);
         package_ = g_packages.current;
         board()->SetPathName(folder.file("amp.tlz"), false);

@@ -80,14 +80,17 @@ TEST_F(BoardAdvanced, CutTraceCutsStrictlyBetweenItsEndsAsOneUndoStep)
     EXPECT_EQ(obj(1).w[2], 1000);
 }
 
-auto gotoAnswer(const char* x, const char* y)
+// A dialog of two fields answered with their texts and OK.
+auto twoFieldAnswer(unsigned first, const char* firstText, unsigned second, const char* secondText)
 {
     return [=](plat::Dialog& d) {
-        d.SetDlgItemText(kIdcGotoX, x);
-        d.SetDlgItemText(kIdcGotoY, y);
+        d.SetDlgItemText(first, firstText);
+        d.SetDlgItemText(second, secondText);
         return d.PressButton(plat::kIdOk);
     };
 }
+
+auto gotoAnswer(const char* x, const char* y) { return twoFieldAnswer(kIdcGotoX, x, kIdcGotoY, y); }
 
 TEST_F(BoardAdvanced, GotoChecksBothCoordinates)
 {
@@ -147,11 +150,7 @@ TEST_F(BoardAdvanced, ClearDrcMarksRemovesEveryMarkAndOriginKeySetsTheReadout)
 
 auto refNoAnswer(const char* type, const char* start)
 {
-    return [=](plat::Dialog& d) {
-        d.SetDlgItemText(kIdcRefDesType, type);
-        d.SetDlgItemText(kIdcRefDesStart, start);
-        return d.PressButton(plat::kIdOk);
-    };
+    return twoFieldAnswer(kIdcRefDesType, type, kIdcRefDesStart, start);
 }
 
 TEST_F(BoardAdvanced, RefNoAndBackAnnotateRenumberComponents)

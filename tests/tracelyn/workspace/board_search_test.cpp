@@ -21,6 +21,7 @@ namespace edit_test {
 namespace {
 
 using namespace tly;
+using quill_test::continueSearch;
 using quill_test::replaceAnswer;
 
 using BoardSearch = BoardCommands;
@@ -29,8 +30,6 @@ auto searchAnswer(unsigned kind, std::string text, std::vector<std::string>* off
 {
     return quill_test::findAnswer({kIdcSearchText, kIdcSearchReference, kIdcSearchHiddenVia}, kind, std::move(text), offered);
 }
-
-int goOn(plat::Dialog& d) { return d.PressButton(plat::kIdOk); }
 
 TEST_F(BoardSearch, FindEachKindStopsAtItsHitsAndNamesWhatItMissed)
 {
@@ -60,7 +59,7 @@ TEST_F(BoardSearch, FindEachKindStopsAtItsHitsAndNamesWhatItMissed)
         host.clearEvents();
         host.answerDialog(searchAnswer(c.kind, c.text));
         for (int i = 0; i < c.stops; ++i)
-            host.answerDialog(goOn);
+            host.answerDialog(continueSearch);
         key('F', {plat::kVkControl});
         EXPECT_TRUE(host.shown("dialog 150"));
         EXPECT_EQ(host.count("dialog 164"), c.stops);
@@ -75,7 +74,7 @@ TEST_F(BoardSearch, FindEachKindStopsAtItsHitsAndNamesWhatItMissed)
     via.w[5] = kPadLayerPair;
     host.clearEvents();
     host.answerDialog(searchAnswer(kIdcSearchHiddenVia, ""));
-    host.answerDialog(goOn);
+    host.answerDialog(continueSearch);
     key('F', {plat::kVkControl});
     EXPECT_EQ(host.count("dialog 164"), 1);
     EXPECT_TRUE(host.messageBoxes().empty());
@@ -100,7 +99,7 @@ TEST_F(BoardSearch, NetNameWalksOnlyTheNetsOwnChainWithinTheTable)
     std::vector<std::string> offered;
     host.answerDialog(searchAnswer(kIdcSearchNetName, "vcc", &offered));
     for (int i = 0; i < 3; ++i)
-        host.answerDialog(goOn);
+        host.answerDialog(continueSearch);
     key('F', {plat::kVkControl});
     EXPECT_EQ(host.count("dialog 164"), 3) << "two first pins and the last connection's second pin";
     EXPECT_TRUE(host.messageBoxes().empty());
