@@ -4,6 +4,7 @@
 #include "common/string_helpers.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_records.h"
 #include "tracelyn/core/board_state.h"
@@ -28,15 +29,6 @@ constexpr int kNegativeCountStandIn = 31000;
 constexpr int kMarkerRecordsPerBlock = 4;
 constexpr int kMaxRecordsBeforePackage = 101;
 constexpr int32_t kMissingPartTextSize = 0x200;
-
-std::string upperCase(std::string_view text)
-{
-    std::string s(text);
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 // ---- writing ----
 
@@ -509,7 +501,7 @@ void BoardReader::resolveFromExport(BoardObject& part)
 {
     const std::string_view full = part.text() ? part.text() : "";
     const size_t bang = full.find('!');
-    const std::string name = upperCase(bang == std::string_view::npos ? full : full.substr(bang + 1));
+    const std::string name = plat::upperCaseAscii(bang == std::string_view::npos ? full : full.substr(bang + 1));
     int package = FindLoadedPackage(name);
     if (package == 0)
         package = loadEmbeddedPackage(name);
@@ -549,7 +541,7 @@ void WriteBoard(plat::Archive& archive, int mode, std::string_view name)
     header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
     header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);
     writeRecord(archive, EncodeHeaderRecord(header));
-    writeRecord(archive, mode == kFileModeLibraryPart ? EncodeNameRecord(upperCase(name)) : BoardRecord{});
+    writeRecord(archive, mode == kFileModeLibraryPart ? EncodeNameRecord(plat::upperCaseAscii(name)) : BoardRecord{});
     for (int i = 1; i <= count; ++i)
         if (g_board.objects[i].kind() != kKindDeleted)
             writeObject(archive, g_board.objects[i]);

@@ -2,6 +2,7 @@
 
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/netlist_tables.h"
@@ -28,15 +29,6 @@ constexpr std::string_view kNetSeparator = "----";
 // The start pin is the lowest of the first pins this close to the leftmost x.
 constexpr int32_t kStartColumnWidth = 300;
 constexpr int kStartColumnPins = 50;
-
-std::string upperCase(std::string_view text)
-{
-    std::string s(text);
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 // Copies text into a fixed field, cut to fit, always terminated.
 template <size_t N>
@@ -317,8 +309,8 @@ PinLocation FindPinCoordinates(std::string_view pinName)
 {
     const size_t dash = pinName.rfind('-');
     if (dash != std::string_view::npos) {
-        const std::string reference = upperCase(pinName.substr(0, dash));
-        const std::string pin = upperCase(pinName.substr(dash + 1));
+        const std::string reference = plat::upperCaseAscii(pinName.substr(0, dash));
+        const std::string pin = plat::upperCaseAscii(pinName.substr(dash + 1));
         const int32_t savedZoom = g_board.zoomIndex;
         const CurrentPart savedPart = g_partPosition;
         g_board.zoomIndex = 9;
@@ -376,7 +368,7 @@ void CollectPlacedParts()
         part.y = o.w[1];
         part.package = o.package();
         const std::string_view label = o.text() != nullptr ? o.text() : "";
-        copyField(part.reference, upperCase(label.substr(0, label.find(':'))) + std::to_string(o.w[7]));
+        copyField(part.reference, plat::upperCaseAscii(label.substr(0, label.find(':'))) + std::to_string(o.w[7]));
         part.rotation = o.w[6];
         // A style word of -1 marks a part without sections; its pads are in section 0.
         part.sectionKey = o.w[5] == -1 ? 0 : (o.w[5] >> 3) & 3;
