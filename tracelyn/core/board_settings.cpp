@@ -8,6 +8,7 @@
 #include "platform/core/ui_host.h"
 #include "platform/system/profile_file.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/int_list_text.h"
 #include "tracelyn/core/open_documents.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
@@ -77,17 +78,6 @@ void applyList(std::string_view text, std::array<int32_t, N>& values, size_t fir
     for (size_t i = 0; i < tokens.size() && first + i < N; ++i)
         if (tokens[i])
             values[first + i] = *tokens[i];
-}
-
-std::string joinInts(const int32_t* values, size_t count)
-{
-    std::string text;
-    for (size_t i = 0; i < count; ++i) {
-        if (i > 0)
-            text += ',';
-        text += std::to_string(values[i]);
-    }
-    return text;
 }
 
 // Reads one file's settings with the value forms of the table: digits, ints and lists.
@@ -419,17 +409,17 @@ void writeSettings(plat::ProfileFile& out)
     put("visible", s.visible);
     put("start", s.start);
     const int32_t pads[4] = {s.padShape, s.padSizeX, s.padSizeY, s.padHole};
-    putText("pads", joinInts(pads, 4));
+    putText("pads", JoinInts(pads));
     const int32_t grid[4] = {s.gridCommand, s.gridX, s.gridY, s.polarOption};
-    putText("grid", joinInts(grid, s.gridCommand == kPolarGridCommand ? 4 : 3));
+    putText("grid", JoinInts(std::span(grid).first(s.gridCommand == kPolarGridCommand ? 4 : 3)));
     put("colorscheme", s.colorscheme);
     for (int n = 1; n <= kColorSchemes; ++n) {
         const BoardColorScheme& scheme = s.schemes[static_cast<size_t>(n - 1)];
         if (!scheme.present)
             continue;
-        putText("scheme" + std::to_string(n), scheme.name + "," + joinInts(scheme.colors.data(), kLogicalColors));
+        putText("scheme" + std::to_string(n), scheme.name + "," + JoinInts(scheme.colors));
     }
-    putText("router", joinInts(g_router.values.data(), kRouterValues));
+    putText("router", JoinInts(g_router.values));
     put("passes", g_router.passes);
     put("clearance", s.clearance);
     put("fonts", s.fonts);
@@ -450,7 +440,7 @@ void writeSettings(plat::ProfileFile& out)
     std::array<int32_t, kLayerListValues> layers{};
     layers[0] = s.layerValue;
     std::copy(s.layerSwitches.begin(), s.layerSwitches.end(), layers.begin() + 1);
-    putText("layers", joinInts(layers.data(), layers.size()));
+    putText("layers", JoinInts(layers));
     put("SearchNo", static_cast<int32_t>(s.searchList.size()));
     put("SearchIndex", s.SearchIndex);
     for (size_t i = 0; i < s.searchList.size(); ++i)
