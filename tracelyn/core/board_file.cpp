@@ -524,22 +524,24 @@ int32_t scaled(int32_t value, double factor)
 
 }  // namespace
 
-uint32_t RecordsWritten(int count)
+BoardWriteStart StartBoardWrite()
 {
-    if (g_board.objects == nullptr || count < 1)
-        return 0;
-    const auto live = [](const BoardObject& o) { return o.kind() != kKindDeleted; };
-    return static_cast<uint32_t>(std::count_if(g_board.objects + 1, g_board.objects + count + 1, live));
+    BoardWriteStart start;
+    start.lastIndex = g_board.objects ? std::clamp(g_board.count, 0, g_board.capacity - 1) : 0;
+    if (start.lastIndex >= 1) {
+        const auto live = [](const BoardObject& o) { return o.kind() != kKindDeleted; };
+        start.header.count = static_cast<uint32_t>(
+            std::count_if(g_board.objects + 1, g_board.objects + start.lastIndex + 1, live));
+    }
+    start.header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
+    start.header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
+    start.header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);
+    return start;
 }
 
 void WriteBoard(plat::Archive& archive, int mode, std::string_view name)
 {
-    const int count = g_board.objects ? std::clamp(g_board.count, 0, g_board.capacity - 1) : 0;
-    BoardFileHeader header;
-    header.count = RecordsWritten(count);
-    header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
-    header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
-    header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);
+    const auto [count, header] = StartBoardWrite();
     writeRecord(archive, EncodeHeaderRecord(header));
     writeRecord(archive, mode == kFileModeLibraryPart ? EncodeNameRecord(plat::upperCaseAscii(name)) : BoardRecord{});
     for (int i = 1; i <= count; ++i)
