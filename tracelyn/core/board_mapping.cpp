@@ -102,6 +102,17 @@ int32_t ScreenLengthAt(int32_t length, int zoomIndex)
     return length / unitsPerLogical(zoomIndex);
 }
 
+int BeginPixelDrawing(plat::Dc& dc, int mix)
+{
+    const int saved = dc.SaveDC();
+    dc.SetMapMode(plat::kMmText);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportOrg(0, 0);
+    dc.SelectClipRgn(nullptr);
+    dc.SetROP2(mix);
+    return saved;
+}
+
 void PrepareScreenMapping(plat::Dc& dc, const plat::Rect& client)
 {
     dc.SetMapMode(plat::kMmAnisotropic);
