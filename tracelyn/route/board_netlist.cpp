@@ -3,7 +3,7 @@
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
-#include "platform/system/files.h"
+#include "platform/system/file_text.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/package_geometry.h"
@@ -16,10 +16,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -121,12 +119,7 @@ void writeConnection(NetConnection& c, const NetPin& a, const NetPin& b, int net
     c.spare[0] = c.spare[1] = 0;
     c.orientation1 = a.orientation;
     c.orientation2 = b.orientation;
-    c.routeState = -1;
-    c.routeLength = 1;
-    c.firstObject = 0;
-    c.objectSpan = 0;
-    c.viaCount = 0;
-    c.lockFlag = 0;
+    ClearRouteResult(c);
     c.net = net;
     c.sortKey = 0;
     std::memcpy(c.name1, a.name, kPinNameSize);
@@ -164,16 +157,6 @@ void chainPins(std::span<NetPin> pins, int net)
 }
 
 // ---- reading -----------------------------------------------------------------------------
-
-std::optional<std::string> readFile(const std::string& path)
-{
-    std::ifstream in(plat::resolvePath(path), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The next piece of at most 99 characters, through a newline when one comes first.
 std::string_view nextPiece(std::string_view text, size_t& pos)
@@ -230,7 +213,7 @@ int ReadBoardNetlist(std::string_view name)
         plat::MessageBox("Unable to lock router memory", plat::kMbIconStop);
         return 0;
     }
-    const std::optional<std::string> file = readFile(path);
+    const std::optional<std::string> file = plat::readWholeFile(path);
     if (!file) {
         CloseProgressWindow();
         plat::MessageBox("File " + path + " not found", plat::kMbIconStop);
