@@ -31,15 +31,10 @@ int32_t unitsPerLogical(int zoomIndex)
     return 1;
 }
 
+// Logical units per board unit (a rounded float division: 0.1f, 0.2f, 0.5f or 1.0f).
 float floatScale(int zoomIndex)
 {
-    if (zoomIndex < 7)
-        return 0.1f;
-    if (zoomIndex == 7)
-        return 0.2f;
-    if (zoomIndex == 8)
-        return 0.5f;
-    return 1.0f;
+    return 1.0f / static_cast<float>(unitsPerLogical(zoomIndex));
 }
 
 BoardDocumentData* activeData()
