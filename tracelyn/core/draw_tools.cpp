@@ -329,27 +329,19 @@ void DrawToolRelease(plat::Dc& dc, int tool)
     case kToolArc:
     case kToolPolygon:
     case kToolRoute:
+    case kToolPart:
         if (!live)
             break;
         eraseGhost(dc);
-        if (releasedOnPress()) {
+        // A shape released where it was pressed, or a part released on the last one placed,
+        // is no object: it goes and the select tool comes back.
+        if (tool == kToolPart ? releasedOnLastPlacement() : releasedOnPress()) {
             discardNewObject();
             g_gesture.tool = kToolSelect;
             break;
         }
         if (tool == kToolRoute)
             finishRoute(dc);
-        PaintObject(dc, index, kModeCopy);
-        break;
-    case kToolPart:
-        if (!live)
-            break;
-        eraseGhost(dc);
-        if (releasedOnLastPlacement()) {
-            discardNewObject();
-            g_gesture.tool = kToolSelect;
-            break;
-        }
         PaintObject(dc, index, kModeCopy);
         break;
     default:
