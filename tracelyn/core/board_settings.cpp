@@ -8,6 +8,7 @@
 #include "platform/core/ui_host.h"
 #include "platform/system/profile_file.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/int_list_text.h"
 #include "tracelyn/core/open_documents.h"
 #include "tracelyn/core/package_library.h"
@@ -28,7 +29,6 @@ namespace {
 constexpr size_t kValueBuffer = 80;
 constexpr size_t kSchemeBuffer = 100;
 constexpr int kBuiltInFonts = 16;
-constexpr int32_t kPolarGridCommand = 706;
 constexpr int kLayerListValues = 33;
 constexpr int kFirstDisplayLayer = 15;   // layers 15 and 16 also set the display switches
 
@@ -157,7 +157,7 @@ void readGrid(const SettingsReader& in, BoardSettings& s)
     s.gridCommand = grid[0];
     s.gridX = grid[1];
     s.gridY = grid[2];
-    if (s.gridCommand == kPolarGridCommand) {
+    if (s.gridCommand == kGridPolar) {
         s.polarA = grid[1];
         s.polarB = grid[2];
         s.polarOption = grid[3];
@@ -411,7 +411,7 @@ void writeSettings(plat::ProfileFile& out)
     const int32_t pads[4] = {s.padShape, s.padSizeX, s.padSizeY, s.padHole};
     putText("pads", JoinInts(pads));
     const int32_t grid[4] = {s.gridCommand, s.gridX, s.gridY, s.polarOption};
-    putText("grid", JoinInts(std::span(grid).first(s.gridCommand == kPolarGridCommand ? 4 : 3)));
+    putText("grid", JoinInts(std::span(grid).first(s.gridCommand == kGridPolar ? 4 : 3)));
     put("colorscheme", s.colorscheme);
     for (int n = 1; n <= kColorSchemes; ++n) {
         const BoardColorScheme& scheme = s.schemes[static_cast<size_t>(n - 1)];
