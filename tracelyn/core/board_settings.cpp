@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <optional>
 
 BoardFolders g_boardFolders;
@@ -71,13 +72,25 @@ std::vector<std::optional<int32_t>> intList(std::string_view text)
     return tokens;
 }
 
-template <size_t N>
-void applyList(std::string_view text, std::array<int32_t, N>& values, size_t first = 0)
+// Each non-empty item of the list replaces the field it stands for, in order.
+void applyToFields(std::string_view text, std::initializer_list<int32_t*> fields)
 {
     const auto tokens = intList(text);
-    for (size_t i = 0; i < tokens.size() && first + i < N; ++i)
+    size_t i = 0;
+    for (int32_t* field : fields) {
+        if (i < tokens.size() && tokens[i])
+            *field = *tokens[i];
+        ++i;
+    }
+}
+
+template <size_t N>
+void applyList(std::string_view text, std::array<int32_t, N>& values)
+{
+    const auto tokens = intList(text);
+    for (size_t i = 0; i < tokens.size() && i < N; ++i)
         if (tokens[i])
-            values[first + i] = *tokens[i];
+            values[i] = *tokens[i];
 }
 
 // Reads one file's settings with the value forms of the table: digits, ints and lists.
@@ -140,10 +153,7 @@ void readFonts(const SettingsReader& in, BoardSettings& s)
         font.face = text->substr(0, comma);
         if (comma == std::string::npos)
             continue;
-        std::array<int32_t, 2> pair{};
-        applyList(std::string_view(*text).substr(comma + 1), pair);
-        font.first = pair[0];
-        font.second = pair[1];
+        applyToFields(std::string_view(*text).substr(comma + 1), {&font.first, &font.second});
     }
 }
 
@@ -166,15 +176,8 @@ void readGrid(const SettingsReader& in, BoardSettings& s)
 
 void readPads(const SettingsReader& in, BoardSettings& s)
 {
-    const auto text = in.value("pads");
-    if (!text)
-        return;
-    std::array<int32_t, 4> pads{s.padShape, s.padSizeX, s.padSizeY, s.padHole};
-    applyList(*text, pads);
-    s.padShape = pads[0];
-    s.padSizeX = pads[1];
-    s.padSizeY = pads[2];
-    s.padHole = pads[3];
+    if (const auto text = in.value("pads"))
+        applyToFields(*text, {&s.padShape, &s.padSizeX, &s.padSizeY, &s.padHole});
 }
 
 void readRouter(const SettingsReader& in)
