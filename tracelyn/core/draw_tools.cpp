@@ -100,18 +100,17 @@ bool fillNewObject(BoardObject& o, int tool)
         o.data = nextAutoText();
         return o.data != nullptr;
     case kToolRectangle:
-        o.w[4] = kindWord(layer, kKindRectangle);
+    case kToolEllipse:
+        o.w[4] = kindWord(layer, tool == kToolRectangle ? kKindRectangle : kKindEllipse);
         o.w[6] = g_drawDefaults.fillPattern;
         return true;
     case kToolTrace:
     case kToolRoute:
-        o.w[4] = kindWord(layer, kKindLine);
+    case kToolArc:
+        // A trace or arc starts with both ends at the press.
+        o.w[4] = kindWord(layer, tool == kToolArc ? kKindArc : kKindLine);
         o.w[2] = o.w[0];
         o.w[3] = o.w[1];
-        return true;
-    case kToolEllipse:
-        o.w[4] = kindWord(layer, kKindEllipse);
-        o.w[6] = g_drawDefaults.fillPattern;
         return true;
     case kToolPad: {
         const int shape = g_boardSettings.padShape;
@@ -126,11 +125,6 @@ bool fillNewObject(BoardObject& o, int tool)
         o.w[6] = g_boardSettings.padHole;
         return true;
     }
-    case kToolArc:
-        o.w[4] = kindWord(layer, kKindArc);
-        o.w[2] = o.w[0];
-        o.w[3] = o.w[1];
-        return true;
     case kToolPart:
         return fillPart(o);
     case kToolPolygon: {
