@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr int32_t kViaModeHideInMask = 366;
 constexpr int kMarkerWidth = 5;
 
 const char* planeLabel(int layer)

@@ -262,7 +262,7 @@ void readSettings(const std::string& path)
     in.choice("fillmode", s.fillmode, 365, 366);
     in.integer("AutoTextExit", s.AutoTextExit);
     in.integer("AutoRefs", s.AutoRefs);
-    in.choice("viamode", s.viamode, 366, 367);
+    in.choice("viamode", s.viamode, kViaModeHideInMask, kViaModeMaskSquare);
     in.integer("RouteMode", s.RouteMode);
     in.digit("padsnap", s.padsnap);
     in.digitOr("PadDisplay", s.PadDisplay, 1);
@@ -391,9 +391,9 @@ void writeSettings(plat::ProfileFile& out)
     // The two choice keys read '0' as their first value and anything else as the second.
     put("fillmode", s.fillmode == 365 ? 0 : 1);
     // A via mode that was never read (the built-in 0) stays unwritten, so it is not turned
-    // into 366 by the next start.
-    if (s.viamode == 366 || s.viamode == 367)
-        put("viamode", s.viamode == 367 ? 1 : 0);
+    // into kViaModeHideInMask by the next start.
+    if (s.viamode == kViaModeHideInMask || s.viamode == kViaModeMaskSquare)
+        put("viamode", s.viamode == kViaModeMaskSquare ? 1 : 0);
     put("padsnap", s.padsnap);
     put("limit", s.limit);
     put("RouteMode", s.RouteMode);

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kPackageLineWidth = 8;
 constexpr int kMaxSectionObjects = 10000;
 
 bool isSilkColor(int color)

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int32_t kViaModeMaskSquare = 367;
-constexpr int kPackageLineWidth = 8;
 constexpr int kOutlineWidth = 10;
 constexpr int kCurveSteps = 72;
 constexpr int kMaxPolygonVertices = 100000;
