@@ -185,12 +185,7 @@ void DrawCrosshair(plat::Dc& dc, int x, int y, int store)
         y = g_crosshair.y;
     }
     const int32_t d = g_view.zoomDivisor > 0 ? g_view.zoomDivisor : 1;
-    const int saved = dc.SaveDC();
-    dc.SetMapMode(plat::kMmText);
-    dc.SetWindowOrg(0, 0);
-    dc.SetViewportOrg(0, 0);
-    dc.SelectClipRgn(nullptr);
-    dc.SetROP2(plat::kR2Not);
+    const int saved = BeginPixelDrawing(dc, plat::kR2Not);
     dc.SelectObject(plat::Pen(plat::kPsSolid, 1, GetLayerColor(ColorMapEntry(kMarkColor))));
     dc.SelectObject(plat::Brush::hollow());
     drawCrosshairShape(dc, x / d, y / d);

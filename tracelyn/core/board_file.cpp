@@ -4,6 +4,7 @@
 #include "common/string_helpers.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_records.h"
 #include "tracelyn/core/board_state.h"
@@ -28,15 +29,6 @@ constexpr int kNegativeCountStandIn = 31000;
 constexpr int kMarkerRecordsPerBlock = 4;
 constexpr int kMaxRecordsBeforePackage = 101;
 constexpr int32_t kMissingPartTextSize = 0x200;
-
-std::string upperCase(std::string_view text)
-{
-    std::string s(text);
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 // ---- writing ----
 
@@ -509,7 +501,7 @@ void BoardReader::resolveFromExport(BoardObject& part)
 {
     const std::string_view full = part.text() ? part.text() : "";
     const size_t bang = full.find('!');
-    const std::string name = upperCase(bang == std::string_view::npos ? full : full.substr(bang + 1));
+    const std::string name = plat::upperCaseAscii(bang == std::string_view::npos ? full : full.substr(bang + 1));
     int package = FindLoadedPackage(name);
     if (package == 0)
         package = loadEmbeddedPackage(name);
@@ -532,24 +524,26 @@ int32_t scaled(int32_t value, double factor)
 
 }  // namespace
 
-uint32_t RecordsWritten(int count)
+BoardWriteStart StartBoardWrite()
 {
-    if (g_board.objects == nullptr || count < 1)
-        return 0;
-    const auto live = [](const BoardObject& o) { return o.kind() != kKindDeleted; };
-    return static_cast<uint32_t>(std::count_if(g_board.objects + 1, g_board.objects + count + 1, live));
+    BoardWriteStart start;
+    start.lastIndex = g_board.objects ? std::clamp(g_board.count, 0, g_board.capacity - 1) : 0;
+    if (start.lastIndex >= 1) {
+        const auto live = [](const BoardObject& o) { return o.kind() != kKindDeleted; };
+        start.header.count = static_cast<uint32_t>(
+            std::count_if(g_board.objects + 1, g_board.objects + start.lastIndex + 1, live));
+    }
+    start.header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
+    start.header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
+    start.header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);
+    return start;
 }
 
 void WriteBoard(plat::Archive& archive, int mode, std::string_view name)
 {
-    const int count = g_board.objects ? std::clamp(g_board.count, 0, g_board.capacity - 1) : 0;
-    BoardFileHeader header;
-    header.count = RecordsWritten(count);
-    header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
-    header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
-    header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);
+    const auto [count, header] = StartBoardWrite();
     writeRecord(archive, EncodeHeaderRecord(header));
-    writeRecord(archive, mode == kFileModeLibraryPart ? EncodeNameRecord(upperCase(name)) : BoardRecord{});
+    writeRecord(archive, mode == kFileModeLibraryPart ? EncodeNameRecord(plat::upperCaseAscii(name)) : BoardRecord{});
     for (int i = 1; i <= count; ++i)
         if (g_board.objects[i].kind() != kKindDeleted)
             writeObject(archive, g_board.objects[i]);

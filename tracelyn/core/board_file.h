@@ -3,6 +3,7 @@
 // one 20-byte record per live object with the strings and point lists some kinds carry.
 
 #include "tracelyn/core/board_object.h"
+#include "tracelyn/core/board_records.h"
 
 #include <cstdint>
 #include <string_view>
@@ -13,10 +14,15 @@ inline constexpr int kFileModeBoard = 1;
 inline constexpr int kFileModeLibraryPart = 2;   // a package part written into a library
 inline constexpr int kFileModeExport = 4;        // ".xpc": package definitions travel along
 
-// The header's count for objects 1..count of the current board: the object records a writer
-// puts down, deleted slots writing none, so a reader can tell a whole file from one that ends
-// early, and an export's package blocks from its objects.
-uint32_t RecordsWritten(int count);
+// How a writer of the current board begins: the last object index it writes (objects
+// 1..lastIndex) and the header record. The header's count is the object records put down,
+// deleted slots writing none, so a reader can tell a whole file from one that ends early, and
+// an export's package blocks from its objects.
+struct BoardWriteStart {
+    int lastIndex = 0;
+    BoardFileHeader header;
+};
+BoardWriteStart StartBoardWrite();
 
 // Writes the current board (g_board: store, count, size letter, view origin). In library-part
 // mode the second record holds `name` in capitals; in export mode a package block follows for

@@ -40,12 +40,7 @@ std::string earlierPartName(const BoardObject& part)
 
 void WriteBoardV4(plat::Archive& archive, int mode)
 {
-    const int count = g_board.objects ? std::clamp(g_board.count, 0, g_board.capacity - 1) : 0;
-    BoardFileHeader header;
-    header.count = RecordsWritten(count);
-    header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
-    header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
-    header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);
+    const auto [count, header] = StartBoardWrite();
     BoardRecord first = EncodeHeaderRecord(header);
     if (mode == kV4ModeEarlier)
         first[kVersionByte] = kEarlierVersionMark;

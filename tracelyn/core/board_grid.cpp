@@ -305,13 +305,8 @@ void DrawRulers(plat::Dc& dc)
     const std::vector<RulerTick> top = rulerTicks(dc, zoom, true);
     const std::vector<RulerTick> left = rulerTicks(dc, zoom, false);
 
-    const int saved = dc.SaveDC();
-    dc.SetMapMode(plat::kMmText);
-    dc.SetWindowOrg(0, 0);
-    dc.SetViewportOrg(0, 0);
-    dc.SetROP2(kModeCopy);
     // The board's clip keeps painting off the rulers; the rulers themselves lie outside it.
-    dc.SelectClipRgn(nullptr);
+    const int saved = BeginPixelDrawing(dc, kModeCopy);
     const int32_t keptPixel = g_paint.pixelSize;
     g_paint.pixelSize = 1;
     const plat::Rect& r = g_view.clientRect;

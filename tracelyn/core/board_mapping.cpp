@@ -31,15 +31,10 @@ int32_t unitsPerLogical(int zoomIndex)
     return 1;
 }
 
+// Logical units per board unit (a rounded float division: 0.1f, 0.2f, 0.5f or 1.0f).
 float floatScale(int zoomIndex)
 {
-    if (zoomIndex < 7)
-        return 0.1f;
-    if (zoomIndex == 7)
-        return 0.2f;
-    if (zoomIndex == 8)
-        return 0.5f;
-    return 1.0f;
+    return 1.0f / static_cast<float>(unitsPerLogical(zoomIndex));
 }
 
 BoardDocumentData* activeData()
@@ -100,6 +95,17 @@ int32_t ScreenLength(int32_t length)
 int32_t ScreenLengthAt(int32_t length, int zoomIndex)
 {
     return length / unitsPerLogical(zoomIndex);
+}
+
+int BeginPixelDrawing(plat::Dc& dc, int mix)
+{
+    const int saved = dc.SaveDC();
+    dc.SetMapMode(plat::kMmText);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportOrg(0, 0);
+    dc.SelectClipRgn(nullptr);
+    dc.SetROP2(mix);
+    return saved;
 }
 
 void PrepareScreenMapping(plat::Dc& dc, const plat::Rect& client)

@@ -47,6 +47,11 @@ int32_t ScreenLengthAt(int32_t length, int zoomIndex);
 // the board and becomes 'A'.
 void PrepareScreenMapping(plat::Dc& dc, const plat::Rect& client);
 
+// Saves the DC's state and sets it for drawing in device pixels, wherever the view's mapping
+// and clipping stand: pixel mapping with both origins at 0, no clipping, the raster mix `mix`
+// (plat::kR2Not for marks that a second drawing takes away). Returns the state for RestoreDC.
+int BeginPixelDrawing(plat::Dc& dc, int mix);
+
 // The printer half of OnPrepareDC for page `page` (1-based): one mil per logical unit at the
 // device's resolution times the print scale factors, centred on the page; several pages for
 // the large work areas with multi-page printing; mirrored with mirror printing.

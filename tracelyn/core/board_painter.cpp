@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr int32_t kViaModeHideInMask = 366;
 constexpr int kMarkerWidth = 5;
 
 const char* planeLabel(int layer)
@@ -222,6 +221,13 @@ bool IsObjectVisible(int index, int kind)
     const int64_t u = BoardUnitsPerLogical();
     auto logical = [u](int64_t v) { return v / u; };
     int64_t x1 = logical(o.w[0]), y1 = logical(o.w[1]), x2 = 0, y2 = 0;
+    // The box reaching rx and ry either way of the object's point.
+    const auto around = [&](int64_t rx, int64_t ry) {
+        x2 = x1 + rx;
+        y2 = y1 + ry;
+        x1 -= rx;
+        y1 -= ry;
+    };
     switch (kind) {
     case kKindText:
     case kKindPolygon:
@@ -237,28 +243,15 @@ bool IsObjectVisible(int index, int kind)
         // A mirrored or rotated rectangle reaches out from its corner in any direction, by at
         // most its width plus its height.
         const int64_t reach = magnitude(logical(o.w[2])) + magnitude(logical(o.w[3]));
-        x2 = x1 + reach;
-        y2 = y1 + reach;
-        x1 -= reach;
-        y1 -= reach;
+        around(reach, reach);
         break;
     }
-    case kKindEllipse: {
-        const int64_t rx = logical(o.w[2]), ry = logical(o.w[3]);
-        x2 = x1 + rx;
-        y2 = y1 + ry;
-        x1 -= rx;
-        y1 -= ry;
+    case kKindEllipse:
+        around(logical(o.w[2]), logical(o.w[3]));
         break;
-    }
-    case kKindPad: {
-        const int64_t m = 4 * int64_t{g_view.zoomDivisor};
-        x2 = x1 + m;
-        y2 = y1 + m;
-        x1 -= m;
-        y1 -= m;
+    case kKindPad:
+        around(4 * int64_t{g_view.zoomDivisor}, 4 * int64_t{g_view.zoomDivisor});
         break;
-    }
     default:
         if (kind > kKindPart) {
             if ((o.w[6] & 0xFFF) != 0 || o.package() > std::min(g_packages.count, kMaxPackages))

@@ -2,6 +2,7 @@
 
 #include "common/rounding.h"
 #include "platform/gdi/dc.h"
+#include "tracelyn/core/arc_trace_bend.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_palette.h"
 #include "tracelyn/core/board_settings.h"
@@ -94,11 +95,6 @@ LogicalWindow visibleWindow()
     const int32_t ox = g_board.viewOriginX - g_view.clientCentreX;
     const int32_t oy = g_board.viewOriginY - g_view.clientCentreY;
     return {ox + r.left * d, oy + r.top * d, ox + r.right * d, oy + r.bottom * d};
-}
-
-int sign(int v)
-{
-    return (v > 0) - (v < 0);
 }
 
 }  // namespace
@@ -259,13 +255,9 @@ void DrawArcTrace(plat::Dc& dc, int x1, int y1, int x2, int y2, int color, int s
         DrawLine(dc, x1, y1, x2, y2, color, style, width);
         return;
     }
-    const int run = std::abs(std::abs(dx) - std::abs(dy));
-    int bx = x1, by = y1;
-    if (std::abs(dx) > std::abs(dy))
-        bx -= sign(dx) * run;
-    else
-        by -= sign(dy) * run;
-    if (run != 0)
+    const ArcTraceBend bend = ArcTraceBendOf(x1, y1, x2, y2);
+    const int bx = static_cast<int>(bend.x), by = static_cast<int>(bend.y);
+    if (bend.run != 0)
         DrawLine(dc, x1, y1, bx, by, color, style, width);
     DrawArc(dc, bx, by, x2, y2, color, style, width);
 }

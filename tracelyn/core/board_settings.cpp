@@ -8,6 +8,8 @@
 #include "platform/core/ui_host.h"
 #include "platform/system/profile_file.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/int_list_text.h"
 #include "tracelyn/core/open_documents.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <optional>
 
 BoardFolders g_boardFolders;
@@ -27,7 +30,6 @@ namespace {
 constexpr size_t kValueBuffer = 80;
 constexpr size_t kSchemeBuffer = 100;
 constexpr int kBuiltInFonts = 16;
-constexpr int32_t kPolarGridCommand = 706;
 constexpr int kLayerListValues = 33;
 constexpr int kFirstDisplayLayer = 15;   // layers 15 and 16 also set the display switches
 
@@ -70,24 +72,25 @@ std::vector<std::optional<int32_t>> intList(std::string_view text)
     return tokens;
 }
 
-template <size_t N>
-void applyList(std::string_view text, std::array<int32_t, N>& values, size_t first = 0)
+// Each non-empty item of the list replaces the field it stands for, in order.
+void applyToFields(std::string_view text, std::initializer_list<int32_t*> fields)
 {
     const auto tokens = intList(text);
-    for (size_t i = 0; i < tokens.size() && first + i < N; ++i)
-        if (tokens[i])
-            values[first + i] = *tokens[i];
+    size_t i = 0;
+    for (int32_t* field : fields) {
+        if (i < tokens.size() && tokens[i])
+            *field = *tokens[i];
+        ++i;
+    }
 }
 
-std::string joinInts(const int32_t* values, size_t count)
+template <size_t N>
+void applyList(std::string_view text, std::array<int32_t, N>& values)
 {
-    std::string text;
-    for (size_t i = 0; i < count; ++i) {
-        if (i > 0)
-            text += ',';
-        text += std::to_string(values[i]);
-    }
-    return text;
+    const auto tokens = intList(text);
+    for (size_t i = 0; i < tokens.size() && i < N; ++i)
+        if (tokens[i])
+            values[i] = *tokens[i];
 }
 
 // Reads one file's settings with the value forms of the table: digits, ints and lists.
@@ -150,10 +153,7 @@ void readFonts(const SettingsReader& in, BoardSettings& s)
         font.face = text->substr(0, comma);
         if (comma == std::string::npos)
             continue;
-        std::array<int32_t, 2> pair{};
-        applyList(std::string_view(*text).substr(comma + 1), pair);
-        font.first = pair[0];
-        font.second = pair[1];
+        applyToFields(std::string_view(*text).substr(comma + 1), {&font.first, &font.second});
     }
 }
 
@@ -167,7 +167,7 @@ void readGrid(const SettingsReader& in, BoardSettings& s)
     s.gridCommand = grid[0];
     s.gridX = grid[1];
     s.gridY = grid[2];
-    if (s.gridCommand == kPolarGridCommand) {
+    if (s.gridCommand == kGridPolar) {
         s.polarA = grid[1];
         s.polarB = grid[2];
         s.polarOption = grid[3];
@@ -176,15 +176,8 @@ void readGrid(const SettingsReader& in, BoardSettings& s)
 
 void readPads(const SettingsReader& in, BoardSettings& s)
 {
-    const auto text = in.value("pads");
-    if (!text)
-        return;
-    std::array<int32_t, 4> pads{s.padShape, s.padSizeX, s.padSizeY, s.padHole};
-    applyList(*text, pads);
-    s.padShape = pads[0];
-    s.padSizeX = pads[1];
-    s.padSizeY = pads[2];
-    s.padHole = pads[3];
+    if (const auto text = in.value("pads"))
+        applyToFields(*text, {&s.padShape, &s.padSizeX, &s.padSizeY, &s.padHole});
 }
 
 void readRouter(const SettingsReader& in)
@@ -269,7 +262,7 @@ void readSettings(const std::string& path)
     in.choice("fillmode", s.fillmode, 365, 366);
     in.integer("AutoTextExit", s.AutoTextExit);
     in.integer("AutoRefs", s.AutoRefs);
-    in.choice("viamode", s.viamode, 366, 367);
+    in.choice("viamode", s.viamode, kViaModeHideInMask, kViaModeMaskSquare);
     in.integer("RouteMode", s.RouteMode);
     in.digit("padsnap", s.padsnap);
     in.digitOr("PadDisplay", s.PadDisplay, 1);
@@ -398,9 +391,9 @@ void writeSettings(plat::ProfileFile& out)
     // The two choice keys read '0' as their first value and anything else as the second.
     put("fillmode", s.fillmode == 365 ? 0 : 1);
     // A via mode that was never read (the built-in 0) stays unwritten, so it is not turned
-    // into 366 by the next start.
-    if (s.viamode == 366 || s.viamode == 367)
-        put("viamode", s.viamode == 367 ? 1 : 0);
+    // into kViaModeHideInMask by the next start.
+    if (s.viamode == kViaModeHideInMask || s.viamode == kViaModeMaskSquare)
+        put("viamode", s.viamode == kViaModeMaskSquare ? 1 : 0);
     put("padsnap", s.padsnap);
     put("limit", s.limit);
     put("RouteMode", s.RouteMode);
@@ -419,17 +412,17 @@ void writeSettings(plat::ProfileFile& out)
     put("visible", s.visible);
     put("start", s.start);
     const int32_t pads[4] = {s.padShape, s.padSizeX, s.padSizeY, s.padHole};
-    putText("pads", joinInts(pads, 4));
+    putText("pads", JoinInts(pads));
     const int32_t grid[4] = {s.gridCommand, s.gridX, s.gridY, s.polarOption};
-    putText("grid", joinInts(grid, s.gridCommand == kPolarGridCommand ? 4 : 3));
+    putText("grid", JoinInts(std::span(grid).first(s.gridCommand == kGridPolar ? 4 : 3)));
     put("colorscheme", s.colorscheme);
     for (int n = 1; n <= kColorSchemes; ++n) {
         const BoardColorScheme& scheme = s.schemes[static_cast<size_t>(n - 1)];
         if (!scheme.present)
             continue;
-        putText("scheme" + std::to_string(n), scheme.name + "," + joinInts(scheme.colors.data(), kLogicalColors));
+        putText("scheme" + std::to_string(n), scheme.name + "," + JoinInts(scheme.colors));
     }
-    putText("router", joinInts(g_router.values.data(), kRouterValues));
+    putText("router", JoinInts(g_router.values));
     put("passes", g_router.passes);
     put("clearance", s.clearance);
     put("fonts", s.fonts);
@@ -450,7 +443,7 @@ void writeSettings(plat::ProfileFile& out)
     std::array<int32_t, kLayerListValues> layers{};
     layers[0] = s.layerValue;
     std::copy(s.layerSwitches.begin(), s.layerSwitches.end(), layers.begin() + 1);
-    putText("layers", joinInts(layers.data(), layers.size()));
+    putText("layers", JoinInts(layers));
     put("SearchNo", static_cast<int32_t>(s.searchList.size()));
     put("SearchIndex", s.SearchIndex);
     for (size_t i = 0; i < s.searchList.size(); ++i)

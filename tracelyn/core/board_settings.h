@@ -65,6 +65,10 @@ struct BoardColors {
 };
 extern BoardColors g_boardColors;
 
+// The "viamode" values: vias left out of the solder mask, or drawn in it as squares.
+inline constexpr int32_t kViaModeHideInMask = 366;
+inline constexpr int32_t kViaModeMaskSquare = 367;
+
 // Every value of "Tracelyn.ini", with its built-in value. Names follow the INI keys. The layer
 // viewing mode ("planes") lives in g_edit.layerViewMode and the router values ("router",
 // "passes") in g_router, where the code that acts on them reads them.
@@ -74,7 +78,7 @@ struct BoardSettings {
     int32_t fillmode = 365;         // 365 or 366
     int32_t AutoTextExit = 1;
     int32_t AutoRefs = 1;
-    int32_t viamode = 0;            // 366 or 367 once read
+    int32_t viamode = 0;            // a kViaMode value once read
     int32_t RouteMode = 360;
     int32_t padsnap = 1;
     int32_t PadDisplay = 1;

@@ -100,18 +100,17 @@ bool fillNewObject(BoardObject& o, int tool)
         o.data = nextAutoText();
         return o.data != nullptr;
     case kToolRectangle:
-        o.w[4] = kindWord(layer, kKindRectangle);
+    case kToolEllipse:
+        o.w[4] = kindWord(layer, tool == kToolRectangle ? kKindRectangle : kKindEllipse);
         o.w[6] = g_drawDefaults.fillPattern;
         return true;
     case kToolTrace:
     case kToolRoute:
-        o.w[4] = kindWord(layer, kKindLine);
+    case kToolArc:
+        // A trace or arc starts with both ends at the press.
+        o.w[4] = kindWord(layer, tool == kToolArc ? kKindArc : kKindLine);
         o.w[2] = o.w[0];
         o.w[3] = o.w[1];
-        return true;
-    case kToolEllipse:
-        o.w[4] = kindWord(layer, kKindEllipse);
-        o.w[6] = g_drawDefaults.fillPattern;
         return true;
     case kToolPad: {
         const int shape = g_boardSettings.padShape;
@@ -126,11 +125,6 @@ bool fillNewObject(BoardObject& o, int tool)
         o.w[6] = g_boardSettings.padHole;
         return true;
     }
-    case kToolArc:
-        o.w[4] = kindWord(layer, kKindArc);
-        o.w[2] = o.w[0];
-        o.w[3] = o.w[1];
-        return true;
     case kToolPart:
         return fillPart(o);
     case kToolPolygon: {
@@ -329,27 +323,19 @@ void DrawToolRelease(plat::Dc& dc, int tool)
     case kToolArc:
     case kToolPolygon:
     case kToolRoute:
+    case kToolPart:
         if (!live)
             break;
         eraseGhost(dc);
-        if (releasedOnPress()) {
+        // A shape released where it was pressed, or a part released on the last one placed,
+        // is no object: it goes and the select tool comes back.
+        if (tool == kToolPart ? releasedOnLastPlacement() : releasedOnPress()) {
             discardNewObject();
             g_gesture.tool = kToolSelect;
             break;
         }
         if (tool == kToolRoute)
             finishRoute(dc);
-        PaintObject(dc, index, kModeCopy);
-        break;
-    case kToolPart:
-        if (!live)
-            break;
-        eraseGhost(dc);
-        if (releasedOnLastPlacement()) {
-            discardNewObject();
-            g_gesture.tool = kToolSelect;
-            break;
-        }
         PaintObject(dc, index, kModeCopy);
         break;
     default:

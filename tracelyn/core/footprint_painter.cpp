@@ -3,6 +3,7 @@
 
 #include "common/string_helpers.h"
 #include "platform/gdi/dc.h"
+#include "platform/system/ascii_case.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_palette.h"
 #include "tracelyn/core/board_primitives.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int kPackageLineWidth = 8;
 constexpr int kMaxSectionObjects = 10000;
 
 bool isSilkColor(int color)
@@ -81,13 +81,6 @@ bool resolvePackage(BoardObject& part)
             *bang = '\0';
     }
     return true;
-}
-
-void upperCase(std::string& s)
-{
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
 }
 
 // The dotted extent box that stands for a part while it is dragged.
@@ -199,7 +192,7 @@ void DrawFootprint(plat::Dc& dc, BoardObject& part, int color, int show)
     // A part without a reference text yet (an empty name) shows no label.
     const bool named = part.text() != nullptr && part.text()[0] != '\0';
     if (copy && named && !label.empty() && count >= 1 && !valueOnlyEmpty && isSilkColor(color)) {
-        upperCase(label);
+        label = plat::upperCaseAscii(label);
         int32_t lx = part.w[2], ly = part.w[3];
         WorldToScreen(lx, ly);
         TransformPoint(lx, ly, lx, ly, rotation, mirror);

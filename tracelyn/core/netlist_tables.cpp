@@ -33,6 +33,16 @@ std::span<NetPin> PinTable()
     return tableIn<NetPin>(g_routerMemory.pins, kMaxNetPins);
 }
 
+void ClearRouteResult(NetConnection& c)
+{
+    c.routeState = -1;
+    c.routeLength = 1;
+    c.firstObject = 0;
+    c.objectSpan = 0;
+    c.viaCount = 0;
+    c.lockFlag = 0;
+}
+
 void ForgetNets()
 {
     for (NetRecord& net : NetTable()) {

@@ -112,6 +112,9 @@ std::span<NetConnection> ConnectionTable();
 std::span<NetRecord> NetTable();
 std::span<NetPin> PinTable();
 
+// Sets a connection back to unrouted: not tried, no route objects, no vias, not locked.
+void ClearRouteResult(NetConnection& c);
+
 // Frees the net names and forgets the nets (count 0); the tables stay allocated.
 void ForgetNets();
 

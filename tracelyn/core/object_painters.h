@@ -25,6 +25,9 @@ enum PadShape : int {
     kPadThermal = 8,
 };
 
+// The pen width of a package's lines, boxes, ellipses and arcs, in logical units.
+inline constexpr int kPackageLineWidth = 8;
+
 // Pin-number text heights by size index 0-8, in units of 80 board units.
 inline constexpr int kPinTextSizes[9] = {1, 3, 6, 10, 12, 17, 24, 48, 120};
 // "Pin No. Text Size" at this value hides every package text.

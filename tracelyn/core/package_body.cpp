@@ -522,16 +522,12 @@ int ReadPartRecords(plat::Archive& file)
     const int firstNew = g_board.count + 1;
     const int lastSlot = StoreObjectLimit() - 1;
     int slot = firstNew;
-    for (int r = 0; r < count && slot <= lastSlot; ++r) {
-        BoardObject o;
-        const BodyItem item = reader.next(o);
-        if (item == BodyItem::End)
-            break;
-        if (item == BodyItem::Object) {
+    if (slot <= lastSlot)
+        reader.forEachObject(count, [&](const BoardObject& o) {
             FreeObjectData(g_board.objects[slot]);
             g_board.objects[slot++] = o;
-        }
-    }
+            return slot <= lastSlot;
+        });
     g_board.count = slot - 1;
     if (header->version < 11)
         RescaleObjects(10.0, 10.0, g_board.objects, firstNew, slot - 1);
@@ -550,20 +546,16 @@ PartPreview ReadPartPreview(plat::Archive& file, int firstIndex)
     const int room = std::min(kMaxPreviewObjects, lastSlot - firstIndex + 1);
     PackageBodyReader reader(file, header->version, PackageRecordSize(header->version, false), true);
     PreviewBox box;
-    for (int r = 1; r < header->count && preview.count < room; ++r) {
-        BoardObject o;
-        const BodyItem item = reader.next(o);
-        if (item == BodyItem::End)
-            break;
-        if (item != BodyItem::Object)
-            continue;
-        if (header->version < 11)
-            RescaleObjects(10.0, 10.0, &o, 0, 0);
-        BoardObject& slot = g_board.objects[firstIndex + preview.count++];
-        FreeObjectData(slot);
-        slot = o;
-        box.add(slot);
-    }
+    if (room > 0)
+        reader.forEachObject(header->count - 1, [&](BoardObject& o) {
+            if (header->version < 11)
+                RescaleObjects(10.0, 10.0, &o, 0, 0);
+            BoardObject& slot = g_board.objects[firstIndex + preview.count++];
+            FreeObjectData(slot);
+            slot = o;
+            box.add(slot);
+            return preview.count < room;
+        });
     preview.minX = clamp32(box.minX);
     preview.minY = clamp32(box.minY);
     preview.maxX = clamp32(box.maxX);

@@ -42,6 +42,22 @@ public:
     // block, an outline's segments); converts the words of old versions.
     BodyItem next(BoardObject& object);
 
+    // Reads up to `records` records and hands each object to take(object), which owns it and
+    // returns false to stop the reading; records without an object are passed over, the end of
+    // the file stops the reading.
+    template <typename Take>
+    void forEachObject(int records, Take take)
+    {
+        for (int r = 0; r < records; ++r) {
+            BoardObject o;
+            const BodyItem item = next(o);
+            if (item == BodyItem::End)
+                return;
+            if (item == BodyItem::Object && !take(o))
+                return;
+        }
+    }
+
 private:
     plat::Archive& file_;
     int version_;

@@ -37,9 +37,14 @@ bool inPackageStore(int i)
     return i >= 1 && i < kPackageStoreSize;
 }
 
-void mappedExtent(const int32_t* e, int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2,
-                  int32_t rotation, int mirror)
+// One of a loaded package's extents (chosen by `which`) through the current part position,
+// rotation and mirror; a package that is not loaded leaves the outputs as they were.
+void mappedExtent(int package, int32_t* (PackageDef::*which)(), int32_t& x1, int32_t& y1, int32_t& x2,
+                  int32_t& y2, int32_t rotation, int mirror)
 {
+    if (!isLoadedPackage(package))
+        return;
+    const int32_t* e = (g_packages.defs[static_cast<size_t>(package)].*which)();
     int32_t ax = e[0], ay = e[1], bx = e[2], by = e[3];
     WorldToScreen(ax, ay);
     WorldToScreen(bx, by);
@@ -152,19 +157,13 @@ void FindPartPin(int package, int& sections, int& count, int& first, int key, in
 void GetPackageExtent(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2,
                       int32_t rotation, int mirror)
 {
-    if (!isLoadedPackage(package))
-        return;
-    mappedExtent(g_packages.defs[static_cast<size_t>(package)].extent(), x1, y1, x2, y2,
-                 rotation, mirror);
+    mappedExtent(package, &PackageDef::extent, x1, y1, x2, y2, rotation, mirror);
 }
 
 void GetPackageExtent2(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2,
                        int32_t rotation, int mirror)
 {
-    if (!isLoadedPackage(package))
-        return;
-    mappedExtent(g_packages.defs[static_cast<size_t>(package)].extent2(), x1, y1, x2, y2,
-                 rotation, mirror);
+    mappedExtent(package, &PackageDef::extent2, x1, y1, x2, y2, rotation, mirror);
 }
 
 void SetPartLabelAnchor(BoardObject& part, int* placeholder)

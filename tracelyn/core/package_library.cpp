@@ -163,20 +163,14 @@ bool seekToPart(plat::Archive& file, const CatalogHeader& header, std::string_vi
 std::optional<std::string> readDescription(plat::Archive& file, const PackageBodyHeader& header)
 {
     PackageBodyReader reader(file, header.version, PackageRecordSize(header.version, false));
-    for (int32_t r = 1; r < header.count; ++r) {
-        BoardObject o;
-        const BodyItem item = reader.next(o);
-        if (item == BodyItem::End)
-            break;
-        if (item != BodyItem::Object)
-            continue;
-        const bool description = o.kind() == kKindText && StartsWith(o.text(), ";");
-        std::string text = description ? std::string(o.text() + 1) : std::string();
+    std::optional<std::string> found;
+    reader.forEachObject(header.count - 1, [&found](BoardObject& o) {
+        if (o.kind() == kKindText && StartsWith(o.text(), ";"))
+            found = std::string(o.text() + 1);
         FreeObjectData(o);
-        if (description)
-            return text;
-    }
-    return std::nullopt;
+        return !found;
+    });
+    return found;
 }
 
 bool contains(std::string_view text, std::string_view part)

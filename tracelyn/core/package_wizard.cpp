@@ -196,14 +196,9 @@ public:
     bool pad(int32_t x, int32_t y, int32_t kindWord, int style, int32_t hole, int32_t sizeX, int32_t sizeY,
              std::string_view number)
     {
-        BoardObject* o = AppendedObject(AppendObject());
+        BoardObject* o = append(kindWord, x, y, sizeX, sizeY);
         if (o == nullptr)
             return false;
-        o->w[0] = x;
-        o->w[1] = y;
-        o->w[2] = sizeX;
-        o->w[3] = sizeY;
-        o->w[4] = kindWord;
         o->w[5] = style;
         o->w[6] = hole;
         o->setPinNumber(number);
@@ -219,14 +214,9 @@ public:
     }
     bool shape(int32_t kindWord, int32_t x, int32_t y, int32_t a, int32_t b)
     {
-        BoardObject* o = AppendedObject(AppendObject());
+        BoardObject* o = append(kindWord, x, y, a, b);
         if (o == nullptr)
             return false;
-        o->w[0] = x;
-        o->w[1] = y;
-        o->w[2] = a;
-        o->w[3] = b;
-        o->w[4] = kindWord;
         o->w[7] = kOutlineWidth;
         return true;
     }
@@ -238,6 +228,20 @@ public:
     }
 
 private:
+    // A new object of the kind with its first four words; null when the store is full.
+    static BoardObject* append(int32_t kindWord, int32_t w0, int32_t w1, int32_t w2, int32_t w3)
+    {
+        BoardObject* o = AppendedObject(AppendObject());
+        if (o != nullptr) {
+            o->w[0] = w0;
+            o->w[1] = w1;
+            o->w[2] = w2;
+            o->w[3] = w3;
+            o->w[4] = kindWord;
+        }
+        return o;
+    }
+
     int before_;
 };
 

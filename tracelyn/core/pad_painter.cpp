@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int32_t kViaModeMaskSquare = 367;
 
 bool onPowerPlane()
 {

@@ -28,7 +28,6 @@ constexpr int32_t kMaxMeasuredVertices = 1 << 16;
 // A part's label adds its number and section letter to the name.
 constexpr size_t kLabelBeyondName = 13;
 constexpr int64_t kStrokePen = 80;          // the widest stroke-font pen
-constexpr int64_t kPackageLineWidth = 8;    // package lines, boxes, ellipses and arcs
 constexpr int64_t kMarkerReach = 400;       // 35 logical units at ten board units each
 constexpr int64_t kViaMinimum = 128;        // a via without a size is drawn 10 logical units wide
 constexpr int kSectionHeaders = 5;          // the headers DrawFootprint's sections come from

@@ -3,6 +3,7 @@
 #include "platform/system/ascii_case.h"
 #include "platform/system/paths.h"
 #include "platform/system/profile_file.h"
+#include "tracelyn/core/int_list_text.h"
 #include "tracelyn/core/route_services.h"
 
 #include <algorithm>
@@ -38,17 +39,6 @@ void applyTokens(std::string_view text, int32_t* values, size_t count)
     }
 }
 
-std::string joined(const int32_t* values, size_t count)
-{
-    std::string text;
-    for (size_t i = 0; i < count; ++i) {
-        if (i > 0)
-            text += ',';
-        text += std::to_string(values[i]);
-    }
-    return text;
-}
-
 }  // namespace
 
 std::string StrategyFileName(std::string_view boardName)
@@ -63,9 +53,9 @@ bool WriteRouterStrategy(std::string_view boardName)
 {
     plat::ProfileFile file(StrategyFileName(boardName));
     const RouterState& r = g_router;
-    file.writeString(kStrategySection, "router", joined(r.values.data(), r.values.size()));
+    file.writeString(kStrategySection, "router", JoinInts(r.values));
     file.writeInt(kStrategySection, "passes", r.passes);
-    file.writeString(kStrategySection, "layers", joined(r.layerSwitches.data(), kStrategyLayersWritten));
+    file.writeString(kStrategySection, "layers", JoinInts(std::span(r.layerSwitches).first(kStrategyLayersWritten)));
     // Written a second time as the file always had it; the key keeps its one place.
     file.writeInt(kStrategySection, "passes", r.passes);
     file.writeInt(kStrategySection, "vcc", r.vccNet);

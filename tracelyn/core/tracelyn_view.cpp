@@ -39,17 +39,6 @@
 
 namespace {
 
-// Commands of the view.
-constexpr unsigned kCmdNextLayer = 60;
-constexpr unsigned kCmdPreviousLayer = 61;
-constexpr unsigned kCmdPageUp = 52;
-constexpr unsigned kCmdPageDown = 53;
-constexpr unsigned kCmdZoomIn = 152;
-constexpr unsigned kCmdZoomOut = 153;
-constexpr unsigned kCmdRedraw = 221;
-// The main frame's blinking-marker timer; every paint stops it.
-constexpr unsigned kTimerBlink = 1600;
-
 // The window painted or prepared last: RedrawObject draws on it.
 plat::Wnd* g_drawingWindow = nullptr;
 
@@ -79,13 +68,13 @@ void CTracelynView::registerCommands()
     onUpdateCommandUIRange(kCmdWorkAreaFirst, kCmdWorkAreaLast, &CTracelynView::OnUpdateWorkArea);
     onCommandRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnLayer);
     onUpdateCommandUIRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnUpdateLayer);
-    onCommand(kCmdNextLayer, &CTracelynView::OnNextLayer);
-    onCommand(kCmdPreviousLayer, &CTracelynView::OnPreviousLayer);
-    onCommand(kCmdPageUp, &CTracelynView::OnPageUp);
-    onCommand(kCmdPageDown, &CTracelynView::OnPageDown);
-    onCommand(kCmdZoomIn, &CTracelynView::OnZoomIn);
-    onCommand(kCmdZoomOut, &CTracelynView::OnZoomOut);
-    onCommand(kCmdRedraw, &CTracelynView::OnRedraw);
+    onCommand(tly::kCmdNextLayer, &CTracelynView::OnNextLayer);
+    onCommand(tly::kCmdPreviousLayer, &CTracelynView::OnPreviousLayer);
+    onCommand(tly::kCmdPageUp, &CTracelynView::OnPageUp);
+    onCommand(tly::kCmdPageDown, &CTracelynView::OnPageDown);
+    onCommand(tly::kCmdZoomIn, &CTracelynView::OnZoomIn);
+    onCommand(tly::kCmdZoomOut, &CTracelynView::OnZoomOut);
+    onCommand(tly::kCmdRedraw, &CTracelynView::OnRedraw);
     onCommandRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnGrid);
     onUpdateCommandUIRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnUpdateGrid);
     onCommand(tly::kCmdUndo, &CTracelynView::OnEditUndo);
@@ -187,7 +176,7 @@ void CTracelynView::SyncScrollBars()
 void CTracelynView::OnDraw(plat::Dc& dc)
 {
     if (plat::FrameWnd* frame = plat::GetMainWnd())
-        frame->KillTimer(kTimerBlink);
+        frame->KillTimer(tly::kTimerBlinkMarker);   // every paint stops the blinking marker
     g_drawingWindow = this;
     if (g_footprintEditor.open && state() != nullptr)
         g_view.clientRect = clientRect();

@@ -78,12 +78,7 @@ void FitOriginFor(int px, int py, const plat::Rect& r, int32_t& originX, int32_t
 void DrawFitBox(plat::Dc& dc)
 {
     const int32_t d = std::max(g_view.zoomDivisor, 1);
-    const int saved = dc.SaveDC();
-    dc.SetMapMode(plat::kMmText);
-    dc.SetViewportOrg(0, 0);
-    dc.SetWindowOrg(0, 0);
-    dc.SelectClipRgn(nullptr);
-    dc.SetROP2(plat::kR2Not);
+    const int saved = BeginPixelDrawing(dc, plat::kR2Not);
     dc.SelectObject(plat::Brush::hollow());
     const int x = g_view.cursorX / d, y = g_view.cursorY / d;
     dc.Rectangle(x - g_fit.halfWidth / d, y - g_fit.halfHeight / d, x + g_fit.halfWidth / d, y + g_fit.halfHeight / d);

@@ -71,14 +71,8 @@ void BatchRun::prepareConnections(int firstRunObject)
     firstRunObject_ = firstRunObject;
     routed_ = 0;
     g_netlist.routedCount = 0;
-    for (NetConnection& c : connections()) {
-        c.routeState = -1;
-        c.routeLength = 1;
-        c.lockFlag = 0;
-        c.objectSpan = 0;
-        c.firstObject = 0;
-        c.viaCount = 0;
-    }
+    for (NetConnection& c : connections())
+        ClearRouteResult(c);
     for (int n = 0; n < netCount(); ++n)
         NetTable()[static_cast<size_t>(n)].routedCount = 0;
 }

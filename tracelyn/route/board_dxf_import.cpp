@@ -6,30 +6,18 @@
 #include "common/string_helpers.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
-#include "platform/system/files.h"
+#include "platform/system/file_text.h"
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "tracelyn/core/board_append.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/manufacturing_services.h"
 
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace {
 
 constexpr int kMaxUnknownMessages = 5;
 constexpr double kBoardUnitsPerInch = 10000;
-
-std::optional<std::string> readWhole(std::string_view path)
-{
-    std::ifstream in(plat::resolvePath(path), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 BoardObject boardObjectOf(const DxfEntity& e)
 {
@@ -65,7 +53,7 @@ BoardObject boardObjectOf(const DxfEntity& e)
 
 int CDxfFile::ImportDxf(std::string_view path)
 {
-    const std::optional<std::string> file = readWhole(path);
+    const std::optional<std::string> file = plat::readWholeFile(path);
     if (!file) {
         plat::MessageBox(plat::FormatString1(tly::kStrCantOpenFile, path), plat::kMbIconStop);
         return 0;

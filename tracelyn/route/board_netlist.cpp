@@ -2,7 +2,8 @@
 
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
-#include "platform/system/files.h"
+#include "platform/system/ascii_case.h"
+#include "platform/system/file_text.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/package_geometry.h"
@@ -15,10 +16,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,15 +27,6 @@ constexpr std::string_view kNetSeparator = "----";
 // The start pin is the lowest of the first pins this close to the leftmost x.
 constexpr int32_t kStartColumnWidth = 300;
 constexpr int kStartColumnPins = 50;
-
-std::string upperCase(std::string_view text)
-{
-    std::string s(text);
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 // Copies text into a fixed field, cut to fit, always terminated.
 template <size_t N>
@@ -129,12 +119,7 @@ void writeConnection(NetConnection& c, const NetPin& a, const NetPin& b, int net
     c.spare[0] = c.spare[1] = 0;
     c.orientation1 = a.orientation;
     c.orientation2 = b.orientation;
-    c.routeState = -1;
-    c.routeLength = 1;
-    c.firstObject = 0;
-    c.objectSpan = 0;
-    c.viaCount = 0;
-    c.lockFlag = 0;
+    ClearRouteResult(c);
     c.net = net;
     c.sortKey = 0;
     std::memcpy(c.name1, a.name, kPinNameSize);
@@ -172,16 +157,6 @@ void chainPins(std::span<NetPin> pins, int net)
 }
 
 // ---- reading -----------------------------------------------------------------------------
-
-std::optional<std::string> readFile(const std::string& path)
-{
-    std::ifstream in(plat::resolvePath(path), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The next piece of at most 99 characters, through a newline when one comes first.
 std::string_view nextPiece(std::string_view text, size_t& pos)
@@ -238,7 +213,7 @@ int ReadBoardNetlist(std::string_view name)
         plat::MessageBox("Unable to lock router memory", plat::kMbIconStop);
         return 0;
     }
-    const std::optional<std::string> file = readFile(path);
+    const std::optional<std::string> file = plat::readWholeFile(path);
     if (!file) {
         CloseProgressWindow();
         plat::MessageBox("File " + path + " not found", plat::kMbIconStop);
@@ -317,8 +292,8 @@ PinLocation FindPinCoordinates(std::string_view pinName)
 {
     const size_t dash = pinName.rfind('-');
     if (dash != std::string_view::npos) {
-        const std::string reference = upperCase(pinName.substr(0, dash));
-        const std::string pin = upperCase(pinName.substr(dash + 1));
+        const std::string reference = plat::upperCaseAscii(pinName.substr(0, dash));
+        const std::string pin = plat::upperCaseAscii(pinName.substr(dash + 1));
         const int32_t savedZoom = g_board.zoomIndex;
         const CurrentPart savedPart = g_partPosition;
         g_board.zoomIndex = 9;
@@ -376,7 +351,7 @@ void CollectPlacedParts()
         part.y = o.w[1];
         part.package = o.package();
         const std::string_view label = o.text() != nullptr ? o.text() : "";
-        copyField(part.reference, upperCase(label.substr(0, label.find(':'))) + std::to_string(o.w[7]));
+        copyField(part.reference, plat::upperCaseAscii(label.substr(0, label.find(':'))) + std::to_string(o.w[7]));
         part.rotation = o.w[6];
         // A style word of -1 marks a part without sections; its pads are in section 0.
         part.sectionKey = o.w[5] == -1 ? 0 : (o.w[5] >> 3) & 3;

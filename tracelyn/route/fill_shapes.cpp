@@ -1,5 +1,6 @@
 #include "tracelyn/route/fill_shapes.h"
 
+#include "tracelyn/core/arc_trace_bend.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_geometry.h"
@@ -50,13 +51,9 @@ void addArcTrace(std::vector<FillShape>& out, const BoardObject& o, double r)
         addCapsule(out, x1, y1, x2, y2, r);
         return;
     }
-    const double run = std::fabs(std::fabs(dx) - std::fabs(dy));
-    double bx = x1, by = y1;
-    if (std::fabs(dx) > std::fabs(dy))
-        bx -= std::copysign(run, dx);
-    else
-        by -= std::copysign(run, dy);
-    if (run != 0)
+    const ArcTraceBend bend = ArcTraceBendOf(o.w[0], o.w[1], o.w[2], o.w[3]);
+    const double bx = static_cast<double>(bend.x), by = static_cast<double>(bend.y);
+    if (bend.run != 0)
         addCapsule(out, x1, y1, bx, by, r);
     const double cx = x2, cy = by;
     const double radius = std::fabs(bx - cx);

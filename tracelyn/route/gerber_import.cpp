@@ -15,6 +15,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <set>
 
@@ -32,7 +33,6 @@ constexpr size_t kMaxRegionVertices = 4000;
 constexpr size_t kMaxMacroNameChars = 127;
 constexpr size_t kMaxWarnings = 5;
 constexpr int kArcSteps = 16;
-constexpr double kPi = 3.141592653589793;
 
 struct Failure {
     std::string message;
@@ -480,7 +480,7 @@ private:
                     const double ccy = static_cast<double>(py_ + sy * std::llabs(j));
                     const double sweep = sweepOf(ccx, ccy, x, y, clockwise);
                     const double r1 = std::hypot(px_ - ccx, py_ - ccy), r2 = std::hypot(x - ccx, y - ccy);
-                    const double score = std::fabs(r1 - r2) + (sweep > kPi / 2 + 1e-6 ? 1e9 : 0);
+                    const double score = std::fabs(r1 - r2) + (sweep > std::numbers::pi / 2 + 1e-6 ? 1e9 : 0);
                     if (score < best) {
                         best = score;
                         cx = ccx;
@@ -494,7 +494,7 @@ private:
             fail("Gerber arc out of range");
         const double start = std::atan2(py_ - cy, px_ - cx);
         const double sweep = sweepOf(cx, cy, x, y, clockwise);
-        const int steps = std::max(1, static_cast<int>(kArcSteps * sweep / (kPi / 2)));
+        const int steps = std::max(1, static_cast<int>(kArcSteps * sweep / (std::numbers::pi / 2)));
         for (int s = 1; s < steps; ++s) {
             const double t = start + (clockwise ? -1 : 1) * sweep * s / steps;
             sink(std::llround(cx + r * std::cos(t)), std::llround(cy + r * std::sin(t)));
@@ -509,7 +509,7 @@ private:
         const double a1 = std::atan2(py_ - cy, px_ - cx), a2 = std::atan2(y - cy, x - cx);
         double sweep = clockwise ? a1 - a2 : a2 - a1;
         while (sweep <= 1e-9)
-            sweep += 2 * kPi;
+            sweep += 2 * std::numbers::pi;
         return sweep;
     }
 

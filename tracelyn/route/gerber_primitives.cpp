@@ -1,6 +1,7 @@
 #include "tracelyn/route/gerber_primitives.h"
 
 #include "platform/core/ui_host.h"
+#include "tracelyn/core/arc_trace_bend.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/progress_window.h"
 
@@ -156,14 +157,9 @@ void PlotCornerArc(int x1, int y1, int x2, int y2, int layer, int width)
         PlotLine(x2, y2, x1, y1, layer, width);
         return;
     }
-    // Run from the first point until the offsets left are equal, then bend.
-    const int64_t run = std::abs(std::abs(dx) - std::abs(dy));
-    int bx = x1, by = y1;
-    if (std::abs(dx) > std::abs(dy))
-        bx = static_cast<int>(x1 + (dx > 0 ? run : -run));
-    else
-        by = static_cast<int>(y1 + (dy > 0 ? run : -run));
-    if (run != 0)
+    const ArcTraceBend bend = ArcTraceBendOf(x1, y1, x2, y2);
+    const int bx = static_cast<int>(bend.x), by = static_cast<int>(bend.y);
+    if (bend.run != 0)
         PlotLine(x1, y1, bx, by, layer, width);
     PlotArc(bx, by, x2, y2, layer, width);
 }

@@ -10,16 +10,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int32_t kViaModeMaskSquare = 367;
-constexpr int kPackageLineWidth = 8;
 constexpr int kOutlineWidth = 10;
 constexpr int kCurveSteps = 72;
-constexpr double kPi = 3.141592653589793;
 constexpr int kMaxPolygonVertices = 100000;
 
 bool isCopper(int layer)
@@ -241,7 +239,7 @@ std::vector<int32_t> ellipsePoints(int x, int y, int rx, int ry)
     std::vector<int32_t> points;
     points.reserve(2 * kCurveSteps);
     for (int i = 0; i < kCurveSteps; ++i) {
-        const double t = 2 * kPi * i / kCurveSteps;
+        const double t = 2 * std::numbers::pi * i / kCurveSteps;
         points.push_back(x + static_cast<int32_t>(std::lround(rx * std::cos(t))));
         points.push_back(y + static_cast<int32_t>(std::lround(ry * std::sin(t))));
     }

@@ -49,24 +49,9 @@ bool padAt(const CopperScope& scope, int32_t x, int32_t y, int layer)
     return false;
 }
 
-// Whether copper other than objects a and b (and `skip`) of `layer` touches the point.
-bool otherCopperAt(const CopperScope& scope, int32_t x, int32_t y, int layer, int a, int b, int skip = 0)
-{
-    for (int k = 1; k <= g_board.count; ++k) {
-        if (k == a || k == b || k == skip)
-            continue;
-        const BoardObject& o = object(k);
-        if ((o.kind() != kKindLine && o.kind() != kKindArc) || !SharesCopperLayer(o.layer(), layer))
-            continue;
-        if (SegmentDistance(x, y, o.w[0], o.w[1], o.w[2], o.w[3]) <= o.w[7] / 2.0)
-            return true;
-    }
-    return padAt(scope, x, y, layer);
-}
-
-// Whether a new trace would overlap copper of its layer other than the objects named.
-bool overlapsOtherCopper(const CopperScope& scope, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t width,
-                         int layer, int a, int b, int c = 0)
+// Whether a trace or arc of `layer` other than objects a, b and c meets the test.
+template <typename Meets>
+bool otherTraceMeets(int layer, int a, int b, int c, Meets meets)
 {
     for (int k = 1; k <= g_board.count; ++k) {
         if (k == a || k == b || k == c)
@@ -74,9 +59,28 @@ bool overlapsOtherCopper(const CopperScope& scope, int32_t x1, int32_t y1, int32
         const BoardObject& o = object(k);
         if ((o.kind() != kKindLine && o.kind() != kKindArc) || !SharesCopperLayer(o.layer(), layer))
             continue;
-        if (TraceOverlapsTrace(x1, y1, x2, y2, width, o))
+        if (meets(o))
             return true;
     }
+    return false;
+}
+
+// Whether copper other than objects a and b (and `skip`) of `layer` touches the point.
+bool otherCopperAt(const CopperScope& scope, int32_t x, int32_t y, int layer, int a, int b, int skip = 0)
+{
+    const auto touches = [x, y](const BoardObject& o) {
+        return SegmentDistance(x, y, o.w[0], o.w[1], o.w[2], o.w[3]) <= o.w[7] / 2.0;
+    };
+    return otherTraceMeets(layer, a, b, skip, touches) || padAt(scope, x, y, layer);
+}
+
+// Whether a new trace would overlap copper of its layer other than the objects named.
+bool overlapsOtherCopper(const CopperScope& scope, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t width,
+                         int layer, int a, int b, int c = 0)
+{
+    const auto overlaps = [&](const BoardObject& o) { return TraceOverlapsTrace(x1, y1, x2, y2, width, o); };
+    if (otherTraceMeets(layer, a, b, c, overlaps))
+        return true;
     for (const CopperPad& p : scope.pads)
         if (SharesCopperLayer(p.layer, layer) && TraceOverlapsPad(x1, y1, x2, y2, width, p))
             return true;
