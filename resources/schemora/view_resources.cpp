@@ -1,9 +1,9 @@
 #include "resources/schemora/view_resources.h"
 
+#include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/board_resources.h"
-#include "resources/schemora/file_resources.h"
 #include "resources/schemora/setup_dialog_ids.h"
 #include "resources/schemora/view_command_ids.h"
 
@@ -65,16 +65,12 @@ namespace {
 plat::DialogTemplate autoIncrementDialog()
 {
     using K = plat::ControlKind;
-    plat::DialogTemplate t;
-    t.id = kIddAutoIncrement;
-    t.title = "Auto Increment Text";
-    AddDialogControl(t, 0xFFFF, K::Static, "Text:", 0);
-    AddDialogControl(t, kIdcAutoText, K::Edit, "", 0, 1, false, 20);
-    AddDialogControl(t, 0xFFFF, K::Static, "Starting Index:", 1);
-    AddDialogControl(t, kIdcAutoStart, K::Edit, "", 1, 1, false, 20);
-    AddDialogControl(t, plat::kIdOk, K::DefPushButton, "OK", 2);
-    AddDialogControl(t, plat::kIdCancel, K::PushButton, "Cancel", 2, 1);
-    return t;
+    return plat::DialogBuilder(kIddAutoIncrement, "Auto Increment Text", 20)
+        .field(kIdcAutoText, "Text:", 0)
+        .field(kIdcAutoStart, "Starting Index:", 1)
+        .add(plat::kIdOk, K::DefPushButton, "OK", 2)
+        .add(plat::kIdCancel, K::PushButton, "Cancel", 2, 1)
+        .take();
 }
 
 }  // namespace
