@@ -10,6 +10,8 @@
 #include "resources/tracelyn/package_editor_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 
+#include <string>
+
 namespace {
 
 using K = plat::ControlKind;
@@ -17,34 +19,34 @@ using namespace tly;
 
 constexpr unsigned kNoId = 0xFFFF;
 
+// The wizard's description of each package type; every type's pads can be resized afterwards.
+void addWizardDescriptions(plat::ResourceSet& set)
+{
+    const std::string padSizes =
+        "After the part is built, you can change the default pad sizes by drawing an edit box around all of the pads "
+        "and then clicking on PADS in the SETTINGS menu.";
+    const std::string padKinds = "You can specify through-hole or surface mount pads. ";
+    const std::string descriptions[] = {
+        "Create dual in-line package part (DIP). " + padKinds + padSizes,
+        "Create quad package part. " + padKinds + padSizes +
+            "\n\nUse this selection to generate PLCC, LCC and other surface mount packages.",
+        "Create an edge-card connector part. " + padSizes,
+        "Create a part with pads spaced evenly in a circular array. " + padSizes,
+        "Create a two terminal discrete part. " + padSizes,
+        "Create grid-array package part. Use this selection to generate pin-grid array (PGA) or ball-grid array "
+        "(BGA) parts.Specify through hole pads for PGAs and surface mount pads for BGAs.\n\n" + padSizes,
+    };
+    unsigned id = kStrPackageDescriptionFirst;
+    for (const std::string& text : descriptions)
+        set.strings[id++] = text;
+}
+
 void addStrings(plat::ResourceSet& set)
 {
     set.strings[kStrPackageCreated] =
         "You have created a drawing that can now be saved as a library part.\nYou can customize this, or you can "
         "save it by clicking on\nSAVE in the FILE menu.";
-    set.strings[kStrPackageDescriptionFirst] =
-        "Create dual in-line package part (DIP). You can specify through-hole or surface mount pads. After the part "
-        "is built, you can change the default pad sizes by drawing an edit box around all of the pads and then "
-        "clicking on PADS in the SETTINGS menu.";
-    set.strings[kStrPackageDescriptionFirst + 1] =
-        "Create quad package part. You can specify through-hole or surface mount pads. After the part is built, you "
-        "can change the default pad sizes by drawing an edit box around all of the pads and then clicking on PADS in "
-        "the SETTINGS menu.\n\nUse this selection to generate PLCC, LCC and other surface mount packages.";
-    set.strings[kStrPackageDescriptionFirst + 2] =
-        "Create an edge-card connector part. After the part is built, you can change the default pad sizes by "
-        "drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS menu.";
-    set.strings[kStrPackageDescriptionFirst + 3] =
-        "Create a part with pads spaced evenly in a circular array. After the part is built, you can change the "
-        "default pad sizes by drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS "
-        "menu.";
-    set.strings[kStrPackageDescriptionFirst + 4] =
-        "Create a two terminal discrete part. After the part is built, you can change the default pad sizes by "
-        "drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS menu.";
-    set.strings[kStrPackageDescriptionFirst + 5] =
-        "Create grid-array package part. Use this selection to generate pin-grid array (PGA) or ball-grid array "
-        "(BGA) parts.Specify through hole pads for PGAs and surface mount pads for BGAs.\n\nAfter the part is built, "
-        "you can change the default pad sizes by drawing an edit box around all of the pads and then clicking on "
-        "PADS in the SETTINGS menu.";
+    addWizardDescriptions(set);
     set.strings[kStrAdjustingX] = "Warning: adjusting X spacing";
     set.strings[kStrAdjustingY] = "Warning: adjusting Y spacing";
     set.strings[kStrSpacingTooSmall] = "Error: spacing is too small";
