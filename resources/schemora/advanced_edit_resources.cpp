@@ -1,7 +1,7 @@
 #include "resources/schemora/advanced_edit_resources.h"
 
 #include "common/find_replace_dialogs.h"
-#include "common/reference_numbering_template.h"
+#include "common/numbering_templates.h"
 #include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"

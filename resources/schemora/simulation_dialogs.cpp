@@ -26,22 +26,22 @@ plat::DialogTemplate prompt(unsigned id, const char* title, const char* text)
         .take();
 }
 
-plat::DialogBuilder& sweepRadios(plat::DialogBuilder& b, int row)
+// The frequency sweep of the AC and noise analyses: start, stop, points and the spacing.
+plat::DialogBuilder& frequencySweep(plat::DialogBuilder& b, int row)
 {
-    return b.add(kIdcSweepDecade, K::RadioButton, "Decade", row, 0).group()
-        .add(kIdcSweepOctave, K::RadioButton, "Octave", row, 1)
-        .add(kIdcSweepLinear, K::RadioButton, "Linear", row, 2);
+    return b.field(kIdcAcStart, "Start frequency:", row)
+        .field(kIdcAcStop, "Stop frequency:", row + 1)
+        .field(kIdcAcPoints, "Points:", row + 2)
+        .add(kIdcSweepDecade, K::RadioButton, "Decade", row + 3, 0).group()
+        .add(kIdcSweepOctave, K::RadioButton, "Octave", row + 3, 1)
+        .add(kIdcSweepLinear, K::RadioButton, "Linear", row + 3, 2);
 }
 
 plat::DialogTemplate acPage()
 {
     plat::DialogBuilder b(kIddSpiceAc, "Frequency", kFieldChars);
-    b.add(kIdcEnable, K::CheckBox, "Enable", 0)
-        .field(kIdcAcStart, "Start frequency:", 1)
-        .field(kIdcAcStop, "Stop frequency:", 2)
-        .field(kIdcAcPoints, "Points:", 3);
-    sweepRadios(b, 4);
-    return b.take();
+    b.add(kIdcEnable, K::CheckBox, "Enable", 0);
+    return frequencySweep(b, 1).take();
 }
 
 plat::DialogTemplate tranPage()
@@ -87,12 +87,8 @@ plat::DialogTemplate noisePage()
     b.add(kIdcEnable, K::CheckBox, "Enable", 0)
         .labelled(kIdcOutputNode, K::ComboDropDown, "Output node:", 1)
         .labelled(kIdcNoiseReference, K::ComboDropDown, "Reference:", 2)
-        .labelled(kIdcNoiseSource, K::ComboDropDown, "Noise source:", 3)
-        .field(kIdcAcStart, "Start frequency:", 4)
-        .field(kIdcAcStop, "Stop frequency:", 5)
-        .field(kIdcAcPoints, "Points:", 6);
-    sweepRadios(b, 7);
-    return b.take();
+        .labelled(kIdcNoiseSource, K::ComboDropDown, "Noise source:", 3);
+    return frequencySweep(b, 4).take();
 }
 
 plat::DialogTemplate pzPage()

@@ -1,6 +1,6 @@
 #include "resources/schemora/view_resources.h"
 
-#include "platform/app/dialog_builder.h"
+#include "common/numbering_templates.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/board_resources.h"
@@ -60,22 +60,10 @@ std::vector<plat::Accelerator> ViewAccelerators()
     };
 }
 
-namespace {
-
-plat::DialogTemplate autoIncrementDialog()
+std::vector<plat::DialogTemplate> ViewDialogTemplates()
 {
-    using K = plat::ControlKind;
-    return plat::DialogBuilder(kIddAutoIncrement, "Auto Increment Text", 20)
-        .field(kIdcAutoText, "Text:", 0)
-        .field(kIdcAutoStart, "Starting Index:", 1)
-        .add(plat::kIdOk, K::DefPushButton, "OK", 2)
-        .add(plat::kIdCancel, K::PushButton, "Cancel", 2, 1)
-        .take();
+    return {AutoIncrementTemplate(kIddAutoIncrement, kIdcAutoText, kIdcAutoStart, 0), MakeBoardDialogTemplate()};
 }
-
-}  // namespace
-
-std::vector<plat::DialogTemplate> ViewDialogTemplates() { return {autoIncrementDialog(), MakeBoardDialogTemplate()}; }
 
 void AddViewStrings(std::map<unsigned, std::string>& strings)
 {

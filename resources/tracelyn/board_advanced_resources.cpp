@@ -1,6 +1,6 @@
 #include "resources/tracelyn/board_search_resources.h"
 
-#include "common/reference_numbering_template.h"
+#include "common/numbering_templates.h"
 #include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"

@@ -1,4 +1,5 @@
 #include "common/library_browser.h"
+#include "common/numbering_templates.h"
 #include "resources/tracelyn/edit_dialogs.h"
 
 #include "platform/core/ui_host.h"
@@ -99,14 +100,7 @@ std::vector<plat::DialogTemplate> EditDialogTemplates()
           {kIdcPolarAtLibraryOrigin, K::CheckBox, "Center at library origin", 5, 0, 3},
           {plat::kIdOk, K::DefPushButton, "OK", 6, 1},
           {plat::kIdCancel, K::PushButton, "Cancel", 6, 2}}},
-        {kIddAutoIncrement,
-         "Auto Increment Text",
-         {{kNoId, K::Static, "Text:", 0, 0},
-          {kIdcAutoText, K::Edit, "", 0, 1, 1, false, 0, 0, 0, 0, 20},
-          {kNoId, K::Static, "Starting Index:", 1, 0},
-          {kIdcAutoIndex, K::Edit, "", 1, 1, 1, false, 0, 0, 0, 0, 20},
-          {plat::kIdOk, K::DefPushButton, "OK", 2, 1},
-          {plat::kIdCancel, K::PushButton, "Cancel", 2, 2}}},
+        AutoIncrementTemplate(kIddAutoIncrement, kIdcAutoText, kIdcAutoIndex, 1),
         styleDialog(kIddStyle, "Style", false, false),
         styleDialog(kIddFillStyle, "Drawing/Fill Style", true, false),
         styleDialog(kIddPolygonSetup, "Polygon Setup", true, true),
