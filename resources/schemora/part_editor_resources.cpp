@@ -2,6 +2,7 @@
 // accelerators 264, and the tool tips of its own commands.
 #include "resources/schemora/part_editor_resources.h"
 
+#include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
@@ -19,7 +20,6 @@ namespace {
 using K = plat::ControlKind;
 using plat::menuItem;
 using plat::menuPopup;
-using plat::menuSeparator;
 constexpr unsigned kNoId = 0xFFFF;
 constexpr unsigned kIdHelpButton = 33;
 constexpr unsigned kCmdEditorReGrid = 32804;
@@ -131,33 +131,37 @@ plat::DialogTemplate LibSelectiveEditTemplate()
 
 plat::MenuResource PartEditorMenu()
 {
-    std::vector<plat::MenuItem> scale;
-    const char* const percents[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%"};
-    for (unsigned i = 0; i < 7; ++i)
-        scale.push_back(menuItem(kCmdScaleFirst + i, percents[i]));
-    return {kIdrPartEditorMenu,
-            {menuPopup("&File", {menuItem(kCmdEditorSavePart, "&Save Part"), menuItem(kCmdEditorNewPart, "&New Part"),
-                                 menuSeparator(), menuItem(kCmdEditorClose, "&Close Part Editor")}),
-             menuPopup("&Edit", {menuItem(kCmdEditSelect, "&Select\tF9"), menuItem(kCmdEditErase, "&Erase\tDel"),
-                                 menuItem(kCmdEditRotate, "&Rotate\tX"), menuItem(kCmdEditMirror, "&Mirror\tM"),
-                                 menuItem(kCmdEditFlip, "&Vertical Flip"),
-                                 menuItem(kCmdEditorReGrid, "Re-&Grid"), menuItem(kCmdEditOrigin, "&Origin"),
-                                 menuSeparator(),
-                                 menuItem(kCmdEditRedraw, "Re&draw\tEsc"), menuItem(kCmdEditUndo, "&Undo\tCtrl+Z"),
-                                 menuItem(kCmdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V")}),
-             menuPopup("&View", {menuItem(kCmdEditorDrawToFit, "&Draw to Fit"), menuItem(kCmdCenter, "&Center\tF4"),
-                                 menuItem(kCmdEditorZoomIn, "Zoom &In\tPgUp"),
-                                 menuItem(kCmdEditorZoomOut, "Zoom &Out\tPgDn"), menuPopup("&Scale", scale)}),
-             menuPopup("&Setup", {menuPopup("&Grid", {menuItem(kCmdGridFirst, "1/10 grid"),
-                                                      menuItem(kCmdGridFirst + 1, "1/5 grid"),
-                                                      menuItem(kCmdGridFirst + 2, "1/2 grid"),
-                                                      menuItem(kCmdGridFirst + 3, "Unit grid")}),
-                                  menuPopup("&Selective Editing", {menuItem(kCmdSelEditAll, "&All Objects"),
-                                                                   menuItem(kCmdSelEditText, "&Text"),
-                                                                   menuItem(kCmdSelEditDots, "&Dots"),
-                                                                   menuItem(kCmdSelEditText + 2, "&Lines")}),
-                                  menuItem(kCmdEditorSelectiveEditing, "Selective &Editing..."),
-                                  menuItem(kCmdEditorGeneralSetup, "&General...")})}};
+    std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus({.savePart = kCmdEditorSavePart,
+                                                                   .newPart = kCmdEditorNewPart,
+                                                                   .closeEditor = kCmdEditorClose,
+                                                                   .select = kCmdEditSelect,
+                                                                   .erase = kCmdEditErase,
+                                                                   .rotate = kCmdEditRotate,
+                                                                   .mirror = kCmdEditMirror,
+                                                                   .flip = kCmdEditFlip,
+                                                                   .reGrid = kCmdEditorReGrid,
+                                                                   .origin = kCmdEditOrigin,
+                                                                   .redraw = kCmdEditRedraw,
+                                                                   .undo = kCmdEditUndo,
+                                                                   .copy = kCmdEditCopy,
+                                                                   .paste = kCmdEditPaste,
+                                                                   .drawToFit = kCmdEditorDrawToFit,
+                                                                   .center = kCmdCenter,
+                                                                   .zoomIn = kCmdEditorZoomIn,
+                                                                   .zoomOut = kCmdEditorZoomOut,
+                                                                   .scaleFirst = kCmdScaleFirst,
+                                                                   .scaleCount = 7});
+    menus.push_back(menuPopup("&Setup", {menuPopup("&Grid", {menuItem(kCmdGridFirst, "1/10 grid"),
+                                                             menuItem(kCmdGridFirst + 1, "1/5 grid"),
+                                                             menuItem(kCmdGridFirst + 2, "1/2 grid"),
+                                                             menuItem(kCmdGridFirst + 3, "Unit grid")}),
+                                         menuPopup("&Selective Editing", {menuItem(kCmdSelEditAll, "&All Objects"),
+                                                                          menuItem(kCmdSelEditText, "&Text"),
+                                                                          menuItem(kCmdSelEditDots, "&Dots"),
+                                                                          menuItem(kCmdSelEditText + 2, "&Lines")}),
+                                         menuItem(kCmdEditorSelectiveEditing, "Selective &Editing..."),
+                                         menuItem(kCmdEditorGeneralSetup, "&General...")}));
+    return {kIdrPartEditorMenu, std::move(menus)};
 }
 
 plat::AcceleratorResource PartEditorAccelerators()

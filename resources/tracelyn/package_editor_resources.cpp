@@ -1,6 +1,7 @@
 #include "resources/tracelyn/package_editor_resources.h"
 
 #include "resources/tracelyn/drawn_images.h"
+#include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
@@ -150,32 +151,36 @@ plat::MenuResource editorMenu()
 {
     using plat::menuItem;
     using plat::menuPopup;
-    using plat::menuSeparator;
-    std::vector<plat::MenuItem> scales;
-    constexpr const char* kScales[10] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
-    for (unsigned i = 0; i < 10; ++i)
-        scales.push_back(menuItem(kCmdScaleFirst + i, kScales[i]));
     std::vector<plat::MenuItem> grids;
     constexpr const char* kGrids[9] = {".5 mils", "1 mils", "5 mils", "10 mils", "25 mils", "50 mils", "100 mils",
                                        "Variable...", "Polar..."};
     for (unsigned i = 0; i < 9; ++i)
         grids.push_back(menuItem(kCmdGridFirst + i, kGrids[i]));
-    return {kIdrPackageEditor,
-            {menuPopup("&File", {menuItem(kCmdSavePart, "&Save Part"), menuItem(kCmdNewPart, "&New Part"),
-                                 menuSeparator(), menuItem(kCmdCloseEditor, "&Close Part Editor")}),
-             menuPopup("&Edit", {menuItem(kCmdSelect, "&Select\tF9"), menuItem(kCmdErase, "&Erase\tDel"),
-                                 menuItem(kCmdRotate, "&Rotate\tX"), menuItem(kCmdMirror, "&Mirror\tM"),
-                                 menuItem(kCmdFlip, "&Vertical Flip"), menuItem(kCmdOrigin, "&Origin"),
-                                 menuItem(kCmdRedraw, "Re&draw\tEsc"), menuSeparator(),
-                                 menuItem(kCmdUndo, "&Undo\tCtrl+Z"), menuItem(plat::kIdEditCopy, "&Copy\tCtrl+C"),
-                                 menuItem(plat::kIdEditPaste, "&Paste\tCtrl+V")}),
-             menuPopup("&View", {menuItem(kCmdDrawToFit, "&Draw to Fit"), menuItem(215, "&Center\tF4"),
-                                 menuItem(kCmdZoomIn, "Zoom &In\tPgUp"), menuItem(kCmdZoomOut, "Zoom &Out\tPgDn"),
-                                 menuPopup("&Scale", std::move(scales))}),
-             menuPopup("&Setup", {menuPopup("&Grid", std::move(grids)),
-                                  menuItem(kCmdSelectiveSetup, "&Selective Editing..."),
-                                  menuItem(kCmdPadSetup, "&Pad..."), menuItem(kCmdGeneralSetup, "&General...")}),
-             menuPopup("&Help", {menuItem(kCmdHelpContents, "&Contents")})}};
+    std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus({.savePart = kCmdSavePart,
+                                                                   .newPart = kCmdNewPart,
+                                                                   .closeEditor = kCmdCloseEditor,
+                                                                   .select = kCmdSelect,
+                                                                   .erase = kCmdErase,
+                                                                   .rotate = kCmdRotate,
+                                                                   .mirror = kCmdMirror,
+                                                                   .flip = kCmdFlip,
+                                                                   .origin = kCmdOrigin,
+                                                                   .redraw = kCmdRedraw,
+                                                                   .redrawEndsEditing = true,
+                                                                   .undo = kCmdUndo,
+                                                                   .copy = plat::kIdEditCopy,
+                                                                   .paste = plat::kIdEditPaste,
+                                                                   .drawToFit = kCmdDrawToFit,
+                                                                   .center = 215,
+                                                                   .zoomIn = kCmdZoomIn,
+                                                                   .zoomOut = kCmdZoomOut,
+                                                                   .scaleFirst = kCmdScaleFirst,
+                                                                   .scaleCount = 10});
+    menus.push_back(menuPopup("&Setup", {menuPopup("&Grid", std::move(grids)),
+                                         menuItem(kCmdSelectiveSetup, "&Selective Editing..."),
+                                         menuItem(kCmdPadSetup, "&Pad..."), menuItem(kCmdGeneralSetup, "&General...")}));
+    menus.push_back(menuPopup("&Help", {menuItem(kCmdHelpContents, "&Contents")}));
+    return {kIdrPackageEditor, std::move(menus)};
 }
 
 plat::AcceleratorResource editorKeys()
