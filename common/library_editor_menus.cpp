@@ -12,18 +12,19 @@ using plat::menuSeparator;
 
 plat::MenuItem editMenu(const LibraryEditorMenuIds& ids)
 {
-    std::vector<plat::MenuItem> items = {menuItem(ids.select, "&Select\tF9"), menuItem(ids.erase, "&Erase\tDel"),
-                                         menuItem(ids.rotate, "&Rotate\tX"), menuItem(ids.mirror, "&Mirror\tM"),
-                                         menuItem(ids.flip, "&Vertical Flip")};
+    const EditingCommandIds& edit = ids.editing;
+    std::vector<plat::MenuItem> items = {menuItem(edit.select, "&Select\tF9"), menuItem(edit.erase, "&Erase\tDel"),
+                                         menuItem(edit.rotate, "&Rotate\tX"), menuItem(edit.mirror, "&Mirror\tM"),
+                                         menuItem(edit.flip, "&Vertical Flip")};
     if (ids.reGrid != 0)
         items.push_back(menuItem(ids.reGrid, "Re-&Grid"));
-    items.push_back(menuItem(ids.origin, "&Origin"));
+    items.push_back(menuItem(edit.origin, "&Origin"));
     const plat::MenuItem redraw = menuItem(ids.redraw, "Re&draw\tEsc");
     if (ids.redrawEndsEditing)
         items.insert(items.end(), {redraw, menuSeparator()});
     else
         items.insert(items.end(), {menuSeparator(), redraw});
-    items.insert(items.end(), {menuItem(ids.undo, "&Undo\tCtrl+Z"), menuItem(ids.copy, "&Copy\tCtrl+C"),
+    items.insert(items.end(), {menuItem(edit.undo, "&Undo\tCtrl+Z"), menuItem(ids.copy, "&Copy\tCtrl+C"),
                                menuItem(ids.paste, "&Paste\tCtrl+V")});
     return menuPopup("&Edit", std::move(items));
 }

@@ -2,6 +2,7 @@
 // The File, Edit and View menus of both library editors' windows, each program passing its
 // command ids; each adds the menus only its editor has.
 
+#include "common/editing_command_ids.h"
 #include "platform/app/resources.h"
 
 #include <vector>
@@ -14,16 +15,10 @@ struct LibraryEditorMenuIds {
     unsigned newPart = 0;
     unsigned closeEditor = 0;
     // Edit
-    unsigned select = 0;
-    unsigned erase = 0;
-    unsigned rotate = 0;
-    unsigned mirror = 0;
-    unsigned flip = 0;
+    EditingCommandIds editing;
     unsigned reGrid = 0;                 // 0: the editor has no Re-Grid
-    unsigned origin = 0;
     unsigned redraw = 0;
     bool redrawEndsEditing = false;      // Redraw above the separator, with the editing commands
-    unsigned undo = 0;
     unsigned copy = 0;
     unsigned paste = 0;
     // View
