@@ -23,14 +23,15 @@ DialogBuilder& DialogBuilder::label(std::string text, int row, int column)
     return add(kIdStaticText, ControlKind::Static, std::move(text), row, column);
 }
 
-DialogBuilder& DialogBuilder::field(unsigned id, std::string text, int row, int column)
+DialogBuilder& DialogBuilder::field(unsigned id, std::string text, int row, int column, unsigned labelId)
 {
-    return labelled(id, ControlKind::Edit, std::move(text), row, column).limit(fieldLimit_);
+    return labelled(id, ControlKind::Edit, std::move(text), row, column, labelId).limit(fieldLimit_);
 }
 
-DialogBuilder& DialogBuilder::labelled(unsigned id, ControlKind kind, std::string text, int row, int column)
+DialogBuilder& DialogBuilder::labelled(unsigned id, ControlKind kind, std::string text, int row, int column,
+                                       unsigned labelId)
 {
-    return label(std::move(text), row, column).add(id, kind, "", row, column + 1);
+    return add(labelId, ControlKind::Static, std::move(text), row, column).add(id, kind, "", row, column + 1);
 }
 
 DialogBuilder& DialogBuilder::okCancel(int row, int column)

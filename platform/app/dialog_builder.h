@@ -24,10 +24,11 @@ public:
 
     DialogBuilder& add(unsigned id, ControlKind kind, std::string text, int row, int column = 0, int span = 1);
     DialogBuilder& label(std::string text, int row, int column = 0);
-    // A label and, right of it, an edit box.
-    DialogBuilder& field(unsigned id, std::string text, int row, int column = 0);
+    // A label and, right of it, an edit box. The label takes `labelId` where the code changes it.
+    DialogBuilder& field(unsigned id, std::string text, int row, int column = 0, unsigned labelId = kIdStaticText);
     // A label and, right of it, a control of the given kind (a drop-down, a static...).
-    DialogBuilder& labelled(unsigned id, ControlKind kind, std::string text, int row, int column = 0);
+    DialogBuilder& labelled(unsigned id, ControlKind kind, std::string text, int row, int column = 0,
+                            unsigned labelId = kIdStaticText);
     // OK (the default button, starting a group) and Cancel side by side.
     DialogBuilder& okCancel(int row, int column = 0);
 

@@ -3,6 +3,7 @@
 #include "resources/tracelyn/drawn_images.h"
 #include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
+#include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/board_command_ids.h"
@@ -18,7 +19,8 @@ namespace {
 using K = plat::ControlKind;
 using namespace tly;
 
-constexpr unsigned kNoId = 0xFFFF;
+constexpr unsigned kNoId = plat::kIdStaticText;
+constexpr int kTypedChars = 20;
 
 // The wizard's description of each package type; every type's pads can be resized afterwards.
 void addWizardDescriptions(plat::ResourceSet& set)
@@ -63,47 +65,38 @@ void addStrings(plat::ResourceSet& set)
 
 plat::DialogTemplate wizardTypePage()
 {
-    return {kIddWizardType,
-            "Package Design Wizard",
-            {{kNoId, K::Static,
-              "Step 1\n \nSelect a basic package type. Choose a radio button to see a description of each type.", 0, 0,
-              4},
-             {kIdcWizardTypeFirst, K::RadioButton, "Dual in line (DIP)", 1, 0, 1, true},
-             {kIdcWizardTypeFirst + 1, K::RadioButton, "Quad in line", 2, 0},
-             {kIdcWizardTypeFirst + 3, K::RadioButton, "Edge Connector", 3, 0},
-             {kIdcWizardTypeFirst + 5, K::RadioButton, "Circular", 4, 0},
-             {kIdcWizardTypeFirst + 6, K::RadioButton, "Discrete", 5, 0},
-             {kIdcWizardTypeLast, K::RadioButton, "Grid array", 6, 0},
-             {kIdcWizardPicture, K::StaticFrame, "", 1, 1, 3, false, 0, 80, 60, 0, 0, 3},
-             {kIdcWizardDescription, K::MultiLineEdit, "", 4, 1, 3, false, plat::kCsReadOnly, 200, 50, 0, 0, 3},
-             {kIdcWizardDimensions, K::GroupBox, "Part Dimensions(mils):", 7, 0, 4},
-             {kNoId, K::Static, "Number of Pads (X):", 8, 0},
-             {kIdcWizardPadsX, K::Edit, "", 8, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Number of Pads (Y):", 8, 2},
-             {kIdcWizardPadsY, K::Edit, "", 8, 3, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Pad Spacing:", 9, 0},
-             {kIdcWizardSpacing, K::Edit, "", 9, 1, 1, false, 0, 0, 0, 0, 20},
-             {kIdcWizardMetric, K::CheckBox, "Metric", 9, 2},
-             {kNoId, K::Static, "X Separation:", 10, 0},
-             {kIdcWizardXSeparation, K::Edit, "", 10, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Y Separation:", 10, 2},
-             {kIdcWizardYSeparation, K::Edit, "", 10, 3, 1, false, 0, 0, 0, 0, 20},
-             {kIdcWizardThroughHole, K::RadioButton, "Through-hole", 11, 0, 1, true},
-             {kIdcWizardSurfaceMount, K::RadioButton, "Surface Mount", 11, 1}}};
+    return plat::DialogBuilder(kIddWizardType, "Package Design Wizard", kTypedChars)
+        .add(kNoId, K::Static,
+             "Step 1\n \nSelect a basic package type. Choose a radio button to see a description of each type.", 0, 0, 4)
+        .add(kIdcWizardTypeFirst, K::RadioButton, "Dual in line (DIP)", 1).group()
+        .add(kIdcWizardTypeFirst + 1, K::RadioButton, "Quad in line", 2)
+        .add(kIdcWizardTypeFirst + 3, K::RadioButton, "Edge Connector", 3)
+        .add(kIdcWizardTypeFirst + 5, K::RadioButton, "Circular", 4)
+        .add(kIdcWizardTypeFirst + 6, K::RadioButton, "Discrete", 5)
+        .add(kIdcWizardTypeLast, K::RadioButton, "Grid array", 6)
+        .add(kIdcWizardPicture, K::StaticFrame, "", 1, 1, 3).size(80, 60).rows(3)
+        .add(kIdcWizardDescription, K::MultiLineEdit, "", 4, 1, 3).style(plat::kCsReadOnly).size(200, 50).rows(3)
+        .add(kIdcWizardDimensions, K::GroupBox, "Part Dimensions(mils):", 7, 0, 4)
+        .field(kIdcWizardPadsX, "Number of Pads (X):", 8)
+        .field(kIdcWizardPadsY, "Number of Pads (Y):", 8, 2)
+        .field(kIdcWizardSpacing, "Pad Spacing:", 9)
+        .add(kIdcWizardMetric, K::CheckBox, "Metric", 9, 2)
+        .field(kIdcWizardXSeparation, "X Separation:", 10)
+        .field(kIdcWizardYSeparation, "Y Separation:", 10, 2)
+        .add(kIdcWizardThroughHole, K::RadioButton, "Through-hole", 11).group()
+        .add(kIdcWizardSurfaceMount, K::RadioButton, "Surface Mount", 11, 1)
+        .take();
 }
 
 plat::DialogTemplate wizardLabelsPage()
 {
-    return {kIddWizardLabels,
-            "Package Design Wizard",
-            {{kNoId, K::Static, "Step 2\n \nName the part, describe it and choose its reference designator.", 0, 0, 2},
-             {kIdcWizardDoubleSided, K::CheckBox, "Double Sided (Edge Card Connector)", 1, 0, 2},
-             {kNoId, K::Static, "Reference Designator:", 2, 0},
-             {kIdcWizardDesignator, K::ComboDropDown, "", 2, 1},
-             {kNoId, K::Static, "Description:", 3, 0},
-             {kIdcWizardPartDescription, K::Edit, "", 3, 1, 1, false, 0, 200, 0, 0, 100},
-             {kNoId, K::Static, "Part Name:", 4, 0},
-             {kIdcWizardPartName, K::Edit, "", 4, 1, 1, false, 0, 0, 0, 0, 20}}};
+    return plat::DialogBuilder(kIddWizardLabels, "Package Design Wizard", kTypedChars)
+        .add(kNoId, K::Static, "Step 2\n \nName the part, describe it and choose its reference designator.", 0, 0, 2)
+        .add(kIdcWizardDoubleSided, K::CheckBox, "Double Sided (Edge Card Connector)", 1, 0, 2)
+        .labelled(kIdcWizardDesignator, K::ComboDropDown, "Reference Designator:", 2)
+        .field(kIdcWizardPartDescription, "Description:", 3).size(200, 0).limit(100)
+        .field(kIdcWizardPartName, "Part Name:", 4)
+        .take();
 }
 
 plat::DialogTemplate wizardOutputPage()
@@ -237,26 +230,22 @@ plat::DialogTemplate libSelectiveEdit()
 
 plat::DialogTemplate libPadSetup()
 {
-    return {kIddLibPadSetup,
-            "Pad Setup",
-            {{kNoId, K::GroupBox, "Style", 0, 0, 3},
-             {kIdcPadShapeFirst, K::RadioButton, "Round", 1, 0, 1, true},
-             {kIdcPadShapeFirst + 1, K::RadioButton, "Oval", 1, 1},
-             {kIdcPadShapeFirst + 2, K::RadioButton, "Surface", 1, 2},
-             {kIdcPadShapeFirst + 3, K::RadioButton, "Square", 2, 0},
-             {kIdcPadShapeFirst + 4, K::RadioButton, "Finger", 2, 1},
-             {kIdcPadShapeFirst + 7, K::RadioButton, "Mount", 2, 2},
-             {kIdcLibPadDimensions, K::GroupBox, "Dimensions (mils)", 3, 0, 3},
-             {kNoId, K::Static, "X", 4, 0},
-             {kIdcPadX, K::Edit, "", 4, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Y", 5, 0},
-             {kIdcPadY, K::Edit, "", 5, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Hole", 6, 0},
-             {kIdcLibPadHole, K::Edit, "", 6, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Pin Number:", 7, 0},
-             {kIdcLibPadPin, K::Edit, "", 7, 1, 1, false, 0, 0, 0, 0, 10},
-             {plat::kIdOk, K::DefPushButton, "OK", 8, 0},
-             {plat::kIdCancel, K::PushButton, "Cancel", 8, 1}}};
+    return plat::DialogBuilder(kIddLibPadSetup, "Pad Setup", kTypedChars)
+        .add(kNoId, K::GroupBox, "Style", 0, 0, 3)
+        .add(kIdcPadShapeFirst, K::RadioButton, "Round", 1).group()
+        .add(kIdcPadShapeFirst + 1, K::RadioButton, "Oval", 1, 1)
+        .add(kIdcPadShapeFirst + 2, K::RadioButton, "Surface", 1, 2)
+        .add(kIdcPadShapeFirst + 3, K::RadioButton, "Square", 2)
+        .add(kIdcPadShapeFirst + 4, K::RadioButton, "Finger", 2, 1)
+        .add(kIdcPadShapeFirst + 7, K::RadioButton, "Mount", 2, 2)
+        .add(kIdcLibPadDimensions, K::GroupBox, "Dimensions (mils)", 3, 0, 3)
+        .field(kIdcPadX, "X", 4)
+        .field(kIdcPadY, "Y", 5)
+        .field(kIdcLibPadHole, "Hole", 6)
+        .field(kIdcLibPadPin, "Pin Number:", 7).limit(10)
+        .add(plat::kIdOk, K::DefPushButton, "OK", 8)
+        .add(plat::kIdCancel, K::PushButton, "Cancel", 8, 1)
+        .take();
 }
 
 }  // namespace
