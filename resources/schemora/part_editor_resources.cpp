@@ -24,7 +24,6 @@ using plat::menuPopup;
 constexpr unsigned kNoId = plat::kIdStaticText;
 constexpr int kPinNumberChars = 10;
 constexpr unsigned kIdHelpButton = 33;
-constexpr unsigned kCmdEditorReGrid = 32804;
 
 }  // namespace
 
