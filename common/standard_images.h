@@ -3,6 +3,7 @@
 // both have (each program names them by its own ids), the pointer shapes and the status
 // pane's pictures.
 
+#include "common/editing_command_ids.h"
 #include "platform/app/resources.h"
 
 #include <span>
@@ -11,19 +12,13 @@
 
 // The shared editing commands by the program's ids; 0 for one the program does not have.
 struct SharedCommandIds {
-    unsigned undo = 0;
+    quill::EditingCommandIds editing;
     unsigned zoomIn = 0;
     unsigned zoomOut = 0;
     unsigned text = 0;
     unsigned rectangle = 0;
     unsigned ellipse = 0;
     unsigned polygon = 0;
-    unsigned select = 0;
-    unsigned erase = 0;
-    unsigned rotate = 0;
-    unsigned mirror = 0;
-    unsigned flip = 0;
-    unsigned origin = 0;
     unsigned rubberBand = 0;
     unsigned limit90 = 0;
     unsigned partsBin = 0;

@@ -1,6 +1,8 @@
 #include "resources/schemora/advanced_edit_resources.h"
 
 #include "common/find_replace_dialogs.h"
+#include "common/numbering_templates.h"
+#include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/advanced_edit_ids.h"
@@ -26,46 +28,27 @@ plat::MenuItem& advancedPopup(plat::MenuItem& editMenu)
 plat::DialogTemplate refDesDialog()
 {
     using K = plat::ControlKind;
-    plat::DialogTemplate t;
-    t.id = kIddRefDes;
-    t.title = "Set Reference Designators";
-    auto add = [&t](unsigned id, K kind, const char* text, int row, int column = 0, bool group = false) {
-        t.controls.push_back(DialogControl(id, kind, text, row, column, group, kind == K::Edit ? 20 : 0));
-    };
-    add(0xFFFF, K::Static, "Enter type (a-z):", 0);
-    add(kIdcRefDesType, K::Edit, "", 0, 1);
-    add(0xFFFF, K::Static, "Enter starting index:", 1);
-    add(kIdcRefDesStart, K::Edit, "", 1, 1);
-    add(kIdcRefDesThisSheet, K::RadioButton, "This schematic sheet", 2, 0, true);
-    add(kIdcRefDesAllSheets, K::RadioButton, "All sheets", 3);
-    add(plat::kIdOk, K::DefPushButton, "OK", 4, 0, true);
-    add(plat::kIdCancel, K::PushButton, "Cancel", 4, 1);
-    return t;
+    return ReferenceNumberingBuilder(kIddRefDes, kIdcRefDesType, kIdcRefDesStart)
+        .add(kIdcRefDesThisSheet, K::RadioButton, "This schematic sheet", 2).group()
+        .add(kIdcRefDesAllSheets, K::RadioButton, "All sheets", 3)
+        .okCancel(4)
+        .take();
 }
 
 plat::DialogTemplate checkSchematicDialog()
 {
     using K = plat::ControlKind;
-    plat::DialogTemplate t;
-    t.id = kIddCheckSchematic;
-    t.title = "Check Schematic";
-    auto add = [&t](unsigned id, K kind, const char* text, int row, int column = 0) {
-        t.controls.push_back(DialogControl(id, kind, text, row, column));
-    };
-    // A long note: a read-only text box wraps it.
-    add(kIdcCheckNote, K::MultiLineEdit, "", 0);
-    t.controls.back().style = plat::kCsReadOnly;
-    t.controls.back().span = 2;
-    t.controls.back().width = 220;
-    t.controls.back().height = 60;
-    add(kIdcCheckUnattachedText, K::CheckBox, "Check for unattached text", 1);
-    add(kIdcCheckUnattachedTerminals, K::CheckBox, "Check for unattached terminals", 2);
-    add(kIdcCheckOverlappedLines, K::CheckBox, "Correct/remove overlapped lines", 3);
-    add(kIdcCheckSnapToGrid, K::CheckBox, "Snap all objects to current grid", 4);
-    add(kIdcCheckSaveResults, K::CheckBox, "Save results to file", 5);
-    add(plat::kIdOk, K::DefPushButton, "Check Schematic", 6);
-    add(plat::kIdCancel, K::PushButton, "Cancel", 6, 1);
-    return t;
+    return plat::DialogBuilder(kIddCheckSchematic, "Check Schematic")
+        // A long note: a read-only text box wraps it.
+        .add(kIdcCheckNote, K::MultiLineEdit, "", 0, 0, 2).style(plat::kCsReadOnly).size(220, 60)
+        .add(kIdcCheckUnattachedText, K::CheckBox, "Check for unattached text", 1)
+        .add(kIdcCheckUnattachedTerminals, K::CheckBox, "Check for unattached terminals", 2)
+        .add(kIdcCheckOverlappedLines, K::CheckBox, "Correct/remove overlapped lines", 3)
+        .add(kIdcCheckSnapToGrid, K::CheckBox, "Snap all objects to current grid", 4)
+        .add(kIdcCheckSaveResults, K::CheckBox, "Save results to file", 5)
+        .add(plat::kIdOk, K::DefPushButton, "Check Schematic", 6)
+        .add(plat::kIdCancel, K::PushButton, "Cancel", 6, 1)
+        .take();
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "resources/schemora/board_resources.h"
 
 #include "platform/core/ui_host.h"
-#include "resources/schemora/file_resources.h"
+#include "platform/app/dialog_builder.h"
 
 using namespace scm;
 
@@ -13,22 +13,18 @@ void AddBoardUtilitiesItem(plat::MenuItem& utilitiesMenu)
 plat::DialogTemplate MakeBoardDialogTemplate()
 {
     using K = plat::ControlKind;
-    plat::DialogTemplate t;
-    t.id = kIddMakeBoard;
-    t.title = "Make Printed Circuit Board";
-    AddDialogControl(t, 0xFFFF, K::Static, "Schematic:", 0);
-    AddDialogControl(t, kIdcBoardSchematic, K::Static, "", 0, 1);
-    AddDialogControl(t, 0xFFFF, K::GroupBox, "Initial Artwork File", 1);
-    AddDialogControl(t, kIdcBoardGenerate, K::RadioButton, "Generate with PLACE", 2, 0, true);
-    AddDialogControl(t, kIdcBoardExisting, K::RadioButton, "Use existing file", 3);
-    AddDialogControl(t, 0xFFFF, K::Static, "Name:", 4);
-    AddDialogControl(t, kIdcBoardName, K::Edit, "", 4, 1, true, 4096);
-    AddDialogControl(t, kIdcBoardBrowse, K::PushButton, "Browse...", 4, 2);
-    AddDialogControl(t, kIdcBoardNewNetlist, K::CheckBox, "Generate new netlist", 5, 0, true);
-    AddDialogControl(t, plat::kIdOk, K::DefPushButton, "Make", 6, 0, true);
-    AddDialogControl(t, plat::kIdCancel, K::PushButton, "Cancel", 6, 1);
-    AddDialogControl(t, kIdcBoardHelp, K::PushButton, "Help", 6, 2);
-    return t;
+    return plat::DialogBuilder(kIddMakeBoard, "Make Printed Circuit Board")
+        .labelled(kIdcBoardSchematic, K::Static, "Schematic:", 0)
+        .add(plat::kIdStaticText, K::GroupBox, "Initial Artwork File", 1)
+        .add(kIdcBoardGenerate, K::RadioButton, "Generate with PLACE", 2).group()
+        .add(kIdcBoardExisting, K::RadioButton, "Use existing file", 3)
+        .labelled(kIdcBoardName, K::Edit, "Name:", 4).group().limit(4096)
+        .add(kIdcBoardBrowse, K::PushButton, "Browse...", 4, 2)
+        .add(kIdcBoardNewNetlist, K::CheckBox, "Generate new netlist", 5).group()
+        .add(plat::kIdOk, K::DefPushButton, "Make", 6).group()
+        .add(plat::kIdCancel, K::PushButton, "Cancel", 6, 1)
+        .add(kIdcBoardHelp, K::PushButton, "Help", 6, 2)
+        .take();
 }
 
 void AddBoardStrings(std::map<unsigned, std::string>& strings)

@@ -1,6 +1,8 @@
 #pragma once
 // Command and string ids of drawing, selecting and changing objects in Schemora.
 
+#include "common/editing_command_ids.h"
+
 namespace scm {
 
 enum : unsigned {
@@ -64,5 +66,10 @@ enum : unsigned {
     kIdcDestinationLibrary = 1013,
     kIdcCopyPart = 1085,
 };
+
+inline constexpr quill::EditingCommandIds kEditingCommands{.select = kCmdEditSelect, .erase = kCmdEditErase,
+                                                           .rotate = kCmdEditRotate, .mirror = kCmdEditMirror,
+                                                           .flip = kCmdEditFlip, .origin = kCmdEditOrigin,
+                                                           .undo = kCmdEditUndo};
 
 }  // namespace scm

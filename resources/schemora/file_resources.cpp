@@ -1,6 +1,7 @@
 #include "resources/schemora/file_resources.h"
 
 #include "platform/app/command_ids.h"
+#include "platform/app/dialog_builder.h"
 #include "platform/core/ui_host.h"
 
 #include <algorithm>
@@ -20,36 +21,19 @@ void AddPrintoutSettingsItem(plat::MenuItem& fileMenu)
     items.insert(print, PrintoutSettingsMenuItem());
 }
 
-void AddDialogControl(plat::DialogTemplate& t, unsigned id, plat::ControlKind kind, const char* text, int row,
-                      int column, bool group, int limit)
-{
-    plat::ControlTemplate c;
-    c.id = id;
-    c.kind = kind;
-    c.text = text;
-    c.row = row;
-    c.column = column;
-    c.group = group;
-    c.limit = limit;
-    t.controls.push_back(c);
-}
-
 namespace {
 
 plat::DialogTemplate printoutSettingsDialog()
 {
     using K = plat::ControlKind;
-    plat::DialogTemplate t;
-    t.id = kIddPrintoutSettings;
-    t.title = "Printout Settings";
-    AddDialogControl(t, kIdcPrintOneSheet, K::RadioButton, "One Sheet Printout", 0, 0, true);
-    AddDialogControl(t, kIdcPrintPaginated, K::RadioButton, "Paginated", 1);
-    AddDialogControl(t, kIdcPrintToScale, K::RadioButton, "To Scale", 2);
-    AddDialogControl(t, kIdcPrintColor, K::CheckBox, "Color", 3, 0, true);
-    AddDialogControl(t, kIdcPrintPreserveAspect, K::CheckBox, "Preserve\nAspect", 4);
-    AddDialogControl(t, plat::kIdOk, K::DefPushButton, "OK", 5, 0, true);
-    AddDialogControl(t, plat::kIdCancel, K::PushButton, "Cancel", 5, 1);
-    return t;
+    return plat::DialogBuilder(kIddPrintoutSettings, "Printout Settings")
+        .add(kIdcPrintOneSheet, K::RadioButton, "One Sheet Printout", 0).group()
+        .add(kIdcPrintPaginated, K::RadioButton, "Paginated", 1)
+        .add(kIdcPrintToScale, K::RadioButton, "To Scale", 2)
+        .add(kIdcPrintColor, K::CheckBox, "Color", 3).group()
+        .add(kIdcPrintPreserveAspect, K::CheckBox, "Preserve\nAspect", 4)
+        .okCancel(5)
+        .take();
 }
 
 }  // namespace

@@ -31,10 +31,6 @@ enum : unsigned {
 
 }  // namespace scm
 
-// Adds one control to a dialog template.
-void AddDialogControl(plat::DialogTemplate& t, unsigned id, plat::ControlKind kind, const char* text, int row,
-                      int column = 0, bool group = false, int limit = 0);
-
 // Menu items the File, Window, Display and Help menus of the drawing menu gain.
 plat::MenuItem PrintoutSettingsMenuItem();
 plat::MenuItem CloseAllWindowsMenuItem();

@@ -41,19 +41,13 @@ std::vector<plat::ImageResource> ImageResources()
 
 std::vector<plat::CommandImage> CommandImages()
 {
-    std::vector<plat::CommandImage> list = SharedCommandImages({.undo = kCmdEditUndo,
+    std::vector<plat::CommandImage> list = SharedCommandImages({.editing = kEditingCommands,
                                                                 .zoomIn = kCmdZoomIn,
                                                                 .zoomOut = kCmdZoomOut,
                                                                 .text = kCmdToolText,
                                                                 .rectangle = kCmdToolRectangle,
                                                                 .ellipse = kCmdToolEllipse,
                                                                 .polygon = kCmdToolPolygon,
-                                                                .select = kCmdEditSelect,
-                                                                .erase = kCmdEditErase,
-                                                                .rotate = kCmdEditRotate,
-                                                                .mirror = kCmdEditMirror,
-                                                                .flip = kCmdEditFlip,
-                                                                .origin = kCmdEditOrigin,
                                                                 .rubberBand = kCmdRubberBand,
                                                                 .limit90 = kCmdLimitMode,
                                                                 .partsBin = kCmdPartsBin,

@@ -52,6 +52,7 @@ enum : unsigned {
     kCmdEditorClose = 32919,        // File > Close Part Editor
     kCmdEditorSavePart = 1092,      // File > Save Part
     kCmdEditorNewPart = 996,        // File > New Part
+    kCmdEditorReGrid = 32804,       // Edit > Re-Grid
     kCmdEditorTextTool = 32929,     // "Enter text (T)"
     kCmdEditorTerminalTool = 32915, // "Draw terminal (J)"
     kCmdEditorDrawToFit = 313,

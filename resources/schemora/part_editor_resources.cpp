@@ -2,7 +2,9 @@
 // accelerators 264, and the tool tips of its own commands.
 #include "resources/schemora/part_editor_resources.h"
 
+#include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
+#include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/drawn_images.h"
@@ -19,10 +21,9 @@ namespace {
 using K = plat::ControlKind;
 using plat::menuItem;
 using plat::menuPopup;
-using plat::menuSeparator;
-constexpr unsigned kNoId = 0xFFFF;
+constexpr unsigned kNoId = plat::kIdStaticText;
+constexpr int kPinNumberChars = 10;
 constexpr unsigned kIdHelpButton = 33;
-constexpr unsigned kCmdEditorReGrid = 32804;
 
 }  // namespace
 
@@ -71,42 +72,28 @@ plat::DialogTemplate PartEditorTemplate()
 
 plat::DialogTemplate HiddenPinsTemplate()
 {
-    plat::DialogTemplate t;
-    t.id = kIddHiddenPins;
-    t.title = "Edit Hidden Power Pins";
-    t.controls = {
-        {.id = kNoId, .kind = K::Static, .text = "Pin List:", .row = 0},
-        {.id = kIdcPinList, .kind = K::ComboDropList, .row = 0, .column = 1},
-        {.id = kNoId, .kind = K::Static, .text = "Type:", .row = 1},
-        {.id = kIdcPinType, .kind = K::ComboDropList, .row = 1, .column = 1},
-        {.id = kNoId, .kind = K::Static, .text = "New Pin Number:", .row = 2},
-        {.id = kIdcNewPinNumber, .kind = K::Edit, .row = 2, .column = 1, .limit = 10},
-        {.id = kIdcInsertPin, .kind = K::PushButton, .text = "Insert", .row = 3},
-        {.id = kIdcDeletePin, .kind = K::PushButton, .text = "Delete", .row = 3, .column = 1},
-        {.id = kNoId, .kind = K::Static,
-         .text = "To delete: select pin, then click on DELETE.\n\nTo insert a new pin, type in number then click INSERT.",
-         .row = 4, .span = 2},
-        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 5, .span = 2},
-    };
-    return t;
+    return plat::DialogBuilder(kIddHiddenPins, "Edit Hidden Power Pins", kPinNumberChars)
+        .labelled(kIdcPinList, K::ComboDropList, "Pin List:", 0)
+        .labelled(kIdcPinType, K::ComboDropList, "Type:", 1)
+        .field(kIdcNewPinNumber, "New Pin Number:", 2)
+        .add(kIdcInsertPin, K::PushButton, "Insert", 3)
+        .add(kIdcDeletePin, K::PushButton, "Delete", 3, 1)
+        .add(kNoId, K::Static,
+             "To delete: select pin, then click on DELETE.\n\nTo insert a new pin, type in number then click INSERT.", 4,
+             0, 2)
+        .add(plat::kIdOk, K::DefPushButton, "OK", 5, 0, 2)
+        .take();
 }
 
 plat::DialogTemplate TerminalInfoTemplate()
 {
-    plat::DialogTemplate t;
-    t.id = kIddTerminalInfo;
-    t.title = "Terminal Information";
-    t.controls = {
-        {.id = kNoId, .kind = K::Static, .text = "Pin number:", .row = 0},
-        {.id = kIdcTerminalPinNumber, .kind = K::Edit, .row = 0, .column = 1, .limit = 10},
-        {.id = kNoId, .kind = K::Static, .text = "Pin type:", .row = 1},
-        {.id = kIdcTerminalPinType, .kind = K::ComboDropList, .row = 1, .column = 1},
-        {.id = kNoId, .kind = K::Static, .text = "Label:", .row = 2},
-        {.id = kIdcTerminalLabel, .kind = K::Edit, .row = 2, .column = 1, .limit = 20},
-        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 3},
-        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 3, .column = 1},
-    };
-    return t;
+    return plat::DialogBuilder(kIddTerminalInfo, "Terminal Information", kPinNumberChars)
+        .field(kIdcTerminalPinNumber, "Pin number:", 0)
+        .labelled(kIdcTerminalPinType, K::ComboDropList, "Pin type:", 1)
+        .field(kIdcTerminalLabel, "Label:", 2).limit(20)
+        .add(plat::kIdOk, K::DefPushButton, "OK", 3)
+        .add(plat::kIdCancel, K::PushButton, "Cancel", 3, 1)
+        .take();
 }
 
 plat::DialogTemplate LibSelectiveEditTemplate()
@@ -131,33 +118,31 @@ plat::DialogTemplate LibSelectiveEditTemplate()
 
 plat::MenuResource PartEditorMenu()
 {
-    std::vector<plat::MenuItem> scale;
-    const char* const percents[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%"};
-    for (unsigned i = 0; i < 7; ++i)
-        scale.push_back(menuItem(kCmdScaleFirst + i, percents[i]));
-    return {kIdrPartEditorMenu,
-            {menuPopup("&File", {menuItem(kCmdEditorSavePart, "&Save Part"), menuItem(kCmdEditorNewPart, "&New Part"),
-                                 menuSeparator(), menuItem(kCmdEditorClose, "&Close Part Editor")}),
-             menuPopup("&Edit", {menuItem(kCmdEditSelect, "&Select\tF9"), menuItem(kCmdEditErase, "&Erase\tDel"),
-                                 menuItem(kCmdEditRotate, "&Rotate\tX"), menuItem(kCmdEditMirror, "&Mirror\tM"),
-                                 menuItem(kCmdEditFlip, "&Vertical Flip"),
-                                 menuItem(kCmdEditorReGrid, "Re-&Grid"), menuItem(kCmdEditOrigin, "&Origin"),
-                                 menuSeparator(),
-                                 menuItem(kCmdEditRedraw, "Re&draw\tEsc"), menuItem(kCmdEditUndo, "&Undo\tCtrl+Z"),
-                                 menuItem(kCmdEditCopy, "&Copy\tCtrl+C"), menuItem(kCmdEditPaste, "&Paste\tCtrl+V")}),
-             menuPopup("&View", {menuItem(kCmdEditorDrawToFit, "&Draw to Fit"), menuItem(kCmdCenter, "&Center\tF4"),
-                                 menuItem(kCmdEditorZoomIn, "Zoom &In\tPgUp"),
-                                 menuItem(kCmdEditorZoomOut, "Zoom &Out\tPgDn"), menuPopup("&Scale", scale)}),
-             menuPopup("&Setup", {menuPopup("&Grid", {menuItem(kCmdGridFirst, "1/10 grid"),
-                                                      menuItem(kCmdGridFirst + 1, "1/5 grid"),
-                                                      menuItem(kCmdGridFirst + 2, "1/2 grid"),
-                                                      menuItem(kCmdGridFirst + 3, "Unit grid")}),
-                                  menuPopup("&Selective Editing", {menuItem(kCmdSelEditAll, "&All Objects"),
-                                                                   menuItem(kCmdSelEditText, "&Text"),
-                                                                   menuItem(kCmdSelEditDots, "&Dots"),
-                                                                   menuItem(kCmdSelEditText + 2, "&Lines")}),
-                                  menuItem(kCmdEditorSelectiveEditing, "Selective &Editing..."),
-                                  menuItem(kCmdEditorGeneralSetup, "&General...")})}};
+    std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus({.savePart = kCmdEditorSavePart,
+                                                                   .newPart = kCmdEditorNewPart,
+                                                                   .closeEditor = kCmdEditorClose,
+                                                                   .editing = kEditingCommands,
+                                                                   .reGrid = kCmdEditorReGrid,
+                                                                   .redraw = kCmdEditRedraw,
+                                                                   .copy = kCmdEditCopy,
+                                                                   .paste = kCmdEditPaste,
+                                                                   .drawToFit = kCmdEditorDrawToFit,
+                                                                   .center = kCmdCenter,
+                                                                   .zoomIn = kCmdEditorZoomIn,
+                                                                   .zoomOut = kCmdEditorZoomOut,
+                                                                   .scaleFirst = kCmdScaleFirst,
+                                                                   .scaleCount = 7});
+    menus.push_back(menuPopup("&Setup", {menuPopup("&Grid", {menuItem(kCmdGridFirst, "1/10 grid"),
+                                                             menuItem(kCmdGridFirst + 1, "1/5 grid"),
+                                                             menuItem(kCmdGridFirst + 2, "1/2 grid"),
+                                                             menuItem(kCmdGridFirst + 3, "Unit grid")}),
+                                         menuPopup("&Selective Editing", {menuItem(kCmdSelEditAll, "&All Objects"),
+                                                                          menuItem(kCmdSelEditText, "&Text"),
+                                                                          menuItem(kCmdSelEditDots, "&Dots"),
+                                                                          menuItem(kCmdSelEditText + 2, "&Lines")}),
+                                         menuItem(kCmdEditorSelectiveEditing, "Selective &Editing..."),
+                                         menuItem(kCmdEditorGeneralSetup, "&General...")}));
+    return {kIdrPartEditorMenu, std::move(menus)};
 }
 
 plat::AcceleratorResource PartEditorAccelerators()

@@ -1,4 +1,5 @@
 #include "resources/schemora/schemora_ids.h"
+#include "platform/app/dialog_builder.h"
 #include "resources/schemora/edit_resources.h"
 #include "resources/schemora/part_dialog_resources.h"
 #include "resources/schemora/advanced_edit_resources.h"
@@ -155,31 +156,17 @@ std::vector<plat::AcceleratorResource> accelerators()
 plat::DialogTemplate netlistDialog()
 {
     using K = plat::ControlKind;
-    plat::DialogTemplate t;
-    t.id = kIddNetlist;
-    t.title = "Netlist Utility";
-    auto control = [&t](unsigned id, K kind, const char* text, int row, bool group = false, int limit = 0) {
-        plat::ControlTemplate c;
-        c.id = id;
-        c.kind = kind;
-        c.text = text;
-        c.row = row;
-        c.group = group;
-        c.limit = limit;
-        t.controls.push_back(c);
-    };
-    control(0xFFFF, K::Static, "Schematic name:", 0);
-    control(kIdcNetlistDesignName, K::Edit, "", 1, false, kNetlistNameChars);
-    control(kIdcNetlistPinDesignators, K::RadioButton, "Netlist with &pin designators", 2, true);
-    control(kIdcNetlistBasicFormat, K::RadioButton, "Basic &netlist format", 3);
-    control(kIdcNetlistDigital, K::RadioButton, "&Digital simulator", 4);
-    control(kIdcNetlistSpice, K::RadioButton, "Spice simul&ator", 5);
-    control(kIdcNetlistThisSheet, K::RadioButton, "This schematic sheet", 6, true);
-    control(kIdcNetlistAllSheets, K::RadioButton, "All sheets", 7);
-    control(plat::kIdOk, K::DefPushButton, "OK", 8, true);
-    control(plat::kIdCancel, K::PushButton, "Cancel", 8);
-    t.controls.back().column = 1;
-    return t;
+    return plat::DialogBuilder(kIddNetlist, "Netlist Utility")
+        .label("Schematic name:", 0)
+        .add(kIdcNetlistDesignName, K::Edit, "", 1).limit(kNetlistNameChars)
+        .add(kIdcNetlistPinDesignators, K::RadioButton, "Netlist with &pin designators", 2).group()
+        .add(kIdcNetlistBasicFormat, K::RadioButton, "Basic &netlist format", 3)
+        .add(kIdcNetlistDigital, K::RadioButton, "&Digital simulator", 4)
+        .add(kIdcNetlistSpice, K::RadioButton, "Spice simul&ator", 5)
+        .add(kIdcNetlistThisSheet, K::RadioButton, "This schematic sheet", 6).group()
+        .add(kIdcNetlistAllSheets, K::RadioButton, "All sheets", 7)
+        .okCancel(8)
+        .take();
 }
 
 std::vector<plat::DialogTemplate> dialogs()

@@ -3,6 +3,7 @@
 #include "resources/schemora/simulation_ids.h"
 
 #include "platform/app/command_ids.h"
+#include "platform/app/dialog_builder.h"
 #include "platform/core/ui_host.h"
 
 #include <string>
@@ -12,58 +13,12 @@ namespace {
 using namespace scm;
 using K = plat::ControlKind;
 
-class TemplateBuilder {
-public:
-    TemplateBuilder(unsigned id, std::string title)
-    {
-        t_.id = id;
-        t_.title = std::move(title);
-    }
-    // A control in the given row and column.
-    TemplateBuilder& add(unsigned id, K kind, std::string text, int row, int column = 0, int span = 1)
-    {
-        plat::ControlTemplate c;
-        c.id = id;
-        c.kind = kind;
-        c.text = std::move(text);
-        c.row = row;
-        c.column = column;
-        c.span = span;
-        t_.controls.push_back(std::move(c));
-        return *this;
-    }
-    TemplateBuilder& label(std::string text, int row, int column = 0) { return add(0xFFFF, K::Static, std::move(text), row, column); }
-    // A label and an edit box of at most 19 characters in one row.
-    TemplateBuilder& field(unsigned id, std::string text, int row, int column = 0)
-    {
-        label(std::move(text), row, column);
-        add(id, K::Edit, "", row, column + 1);
-        t_.controls.back().limit = 19;
-        return *this;
-    }
-    TemplateBuilder& group() { t_.controls.back().group = true; return *this; }
-    TemplateBuilder& style(unsigned s) { t_.controls.back().style |= s; return *this; }
-    TemplateBuilder& size(int width, int height)
-    {
-        t_.controls.back().width = width;
-        t_.controls.back().height = height;
-        return *this;
-    }
-    TemplateBuilder& rows(int n) { t_.controls.back().rowSpan = n; return *this; }
-    TemplateBuilder& okCancel(int row)
-    {
-        add(plat::kIdOk, K::DefPushButton, "OK", row, 0).group();
-        return add(plat::kIdCancel, K::PushButton, "Cancel", row, 1);
-    }
-    plat::DialogTemplate take() { return std::move(t_); }
-
-private:
-    plat::DialogTemplate t_;
-};
+// The edit boxes of the labelled fields take 19 characters.
+constexpr int kFieldChars = 19;
 
 plat::DialogTemplate prompt(unsigned id, const char* title, const char* text)
 {
-    return TemplateBuilder(id, title)
+    return plat::DialogBuilder(id, title)
         .label(text, 0, 0)
         .add(plat::kIdOk, K::DefPushButton, "&Yes", 1, 0).group()
         .add(plat::kIdCancel, K::PushButton, "&No", 1, 1)
@@ -71,44 +26,44 @@ plat::DialogTemplate prompt(unsigned id, const char* title, const char* text)
         .take();
 }
 
-TemplateBuilder& sweepRadios(TemplateBuilder& b, int row)
+// The frequency sweep of the AC and noise analyses: start, stop, points and the spacing.
+plat::DialogBuilder& frequencySweep(plat::DialogBuilder& b, int row)
 {
-    return b.add(kIdcSweepDecade, K::RadioButton, "Decade", row, 0).group()
-        .add(kIdcSweepOctave, K::RadioButton, "Octave", row, 1)
-        .add(kIdcSweepLinear, K::RadioButton, "Linear", row, 2);
+    return b.field(kIdcAcStart, "Start frequency:", row)
+        .field(kIdcAcStop, "Stop frequency:", row + 1)
+        .field(kIdcAcPoints, "Points:", row + 2)
+        .add(kIdcSweepDecade, K::RadioButton, "Decade", row + 3, 0).group()
+        .add(kIdcSweepOctave, K::RadioButton, "Octave", row + 3, 1)
+        .add(kIdcSweepLinear, K::RadioButton, "Linear", row + 3, 2);
 }
 
 plat::DialogTemplate acPage()
 {
-    TemplateBuilder b(kIddSpiceAc, "Frequency");
-    b.add(kIdcEnable, K::CheckBox, "Enable", 0)
-        .field(kIdcAcStart, "Start frequency:", 1)
-        .field(kIdcAcStop, "Stop frequency:", 2)
-        .field(kIdcAcPoints, "Points:", 3);
-    sweepRadios(b, 4);
-    return b.take();
+    plat::DialogBuilder b(kIddSpiceAc, "Frequency", kFieldChars);
+    b.add(kIdcEnable, K::CheckBox, "Enable", 0);
+    return frequencySweep(b, 1).take();
 }
 
 plat::DialogTemplate tranPage()
 {
-    return TemplateBuilder(kIddSpiceTran, "Transient/Fourier")
+    return plat::DialogBuilder(kIddSpiceTran, "Transient/Fourier", kFieldChars)
         .add(kIdcEnable, K::CheckBox, "Enable", 0)
         .field(kIdcTranStart, "Start time:", 1)
         .field(kIdcTranStop, "Stop time:", 2)
         .field(kIdcTranStep, "Step time:", 3)
         .field(kIdcTranMaxStep, "Max. step:", 4)
         .add(kIdcTranUic, K::CheckBox, "UIC", 5)
-        .add(0xFFFF, K::GroupBox, "Fourier", 6, 0, 2)
+        .add(plat::kIdStaticText, K::GroupBox, "Fourier", 6, 0, 2)
         .add(kIdcFourierEnable, K::CheckBox, "Enable", 7)
-        .label("Output node:", 8).add(kIdcOutputNode, K::ComboDropDown, "", 8, 1)
-        .label("Reference:", 9).add(kIdcOutputReference, K::ComboDropDown, "", 9, 1)
+        .labelled(kIdcOutputNode, K::ComboDropDown, "Output node:", 8)
+        .labelled(kIdcOutputReference, K::ComboDropDown, "Reference:", 9)
         .field(kIdcFourierFrequency, "Frequency:", 10)
         .take();
 }
 
 plat::DialogTemplate dcPage()
 {
-    return TemplateBuilder(kIddSpiceDc, "Curve Trace")
+    return plat::DialogBuilder(kIddSpiceDc, "Curve Trace", kFieldChars)
         .add(kIdcEnable, K::CheckBox, "Enable", 0)
         .label("Source 1", 1, 1).label("Source 2", 1, 2)
         .label("Name:", 2).add(kIdcDcSource1, K::Edit, "", 2, 1).add(kIdcDcSource2, K::Edit, "", 2, 2)
@@ -120,7 +75,7 @@ plat::DialogTemplate dcPage()
 
 plat::DialogTemplate opPage()
 {
-    return TemplateBuilder(kIddSpiceOp, "Operating Point")
+    return plat::DialogBuilder(kIddSpiceOp, "Operating Point", kFieldChars)
         .add(kIdcEnable, K::CheckBox, "Enable", 0)
         .label("The DC operating point of the circuit.", 1)
         .take();
@@ -128,26 +83,22 @@ plat::DialogTemplate opPage()
 
 plat::DialogTemplate noisePage()
 {
-    TemplateBuilder b(kIddSpiceNoise, "Noise");
+    plat::DialogBuilder b(kIddSpiceNoise, "Noise", kFieldChars);
     b.add(kIdcEnable, K::CheckBox, "Enable", 0)
-        .label("Output node:", 1).add(kIdcOutputNode, K::ComboDropDown, "", 1, 1)
-        .label("Reference:", 2).add(kIdcNoiseReference, K::ComboDropDown, "", 2, 1)
-        .label("Noise source:", 3).add(kIdcNoiseSource, K::ComboDropDown, "", 3, 1)
-        .field(kIdcAcStart, "Start frequency:", 4)
-        .field(kIdcAcStop, "Stop frequency:", 5)
-        .field(kIdcAcPoints, "Points:", 6);
-    sweepRadios(b, 7);
-    return b.take();
+        .labelled(kIdcOutputNode, K::ComboDropDown, "Output node:", 1)
+        .labelled(kIdcNoiseReference, K::ComboDropDown, "Reference:", 2)
+        .labelled(kIdcNoiseSource, K::ComboDropDown, "Noise source:", 3);
+    return frequencySweep(b, 4).take();
 }
 
 plat::DialogTemplate pzPage()
 {
-    return TemplateBuilder(kIddSpicePz, "Pole Zero")
+    return plat::DialogBuilder(kIddSpicePz, "Pole Zero", kFieldChars)
         .add(kIdcEnable, K::CheckBox, "Enable", 0)
-        .label("Input node:", 1).add(kIdcInputNode, K::ComboDropDown, "", 1, 1)
-        .label("Input reference:", 2).add(kIdcInputReference, K::ComboDropDown, "", 2, 1)
-        .label("Output node:", 3).add(kIdcOutputNode, K::ComboDropDown, "", 3, 1)
-        .label("Output reference:", 4).add(kIdcOutputReference, K::ComboDropDown, "", 4, 1)
+        .labelled(kIdcInputNode, K::ComboDropDown, "Input node:", 1)
+        .labelled(kIdcInputReference, K::ComboDropDown, "Input reference:", 2)
+        .labelled(kIdcOutputNode, K::ComboDropDown, "Output node:", 3)
+        .labelled(kIdcOutputReference, K::ComboDropDown, "Output reference:", 4)
         .add(kIdcPoles, K::RadioButton, "Poles", 5, 0).group()
         .add(kIdcZeros, K::RadioButton, "Zeros", 5, 1)
         .add(kIdcPolesAndZeros, K::RadioButton, "Both", 5, 2)
@@ -158,17 +109,17 @@ plat::DialogTemplate pzPage()
 
 plat::DialogTemplate tfPage()
 {
-    return TemplateBuilder(kIddSpiceTf, "Transfer Function")
+    return plat::DialogBuilder(kIddSpiceTf, "Transfer Function", kFieldChars)
         .add(kIdcEnable, K::CheckBox, "Enable", 0)
-        .label("Output node:", 1).add(kIdcOutputNode, K::ComboDropDown, "", 1, 1)
-        .label("Reference:", 2).add(kIdcOutputReference, K::ComboDropDown, "", 2, 1)
-        .label("Input source:", 3).add(kIdcInputNode, K::ComboDropDown, "", 3, 1)
+        .labelled(kIdcOutputNode, K::ComboDropDown, "Output node:", 1)
+        .labelled(kIdcOutputReference, K::ComboDropDown, "Reference:", 2)
+        .labelled(kIdcInputNode, K::ComboDropDown, "Input source:", 3)
         .take();
 }
 
 plat::DialogTemplate digitalSetup()
 {
-    return TemplateBuilder(kIddDigSimSetup, "Digital Simulation Setup")
+    return plat::DialogBuilder(kIddDigSimSetup, "Digital Simulation Setup", kFieldChars)
         .field(kIdcDigStart, "Start Time:", 0)
         .field(kIdcDigStop, "Stop Time:", 1)
         .field(kIdcDigScale, "Scale:", 2)
@@ -181,7 +132,7 @@ plat::DialogTemplate digitalSetup()
 // column beside the plot, the other buttons, the scroll bar and the time label below.
 plat::DialogTemplate instrument(unsigned id, const char* title, int traces, bool scope)
 {
-    TemplateBuilder b(id, title);
+    plat::DialogBuilder b(id, title, kFieldChars);
     const int plotColumn = scope ? 3 : 1;
     b.add(kIdcPlot, K::StaticFrame, "", 0, plotColumn, 6).rows(traces).size(260, 150);
     for (int i = 0; i < traces; ++i) {
@@ -207,10 +158,10 @@ plat::DialogTemplate instrument(unsigned id, const char* title, int traces, bool
 
 plat::DialogTemplate scopeSetup()
 {
-    return TemplateBuilder(kIddScopeSetup, "Oscilloscope Setup")
+    return plat::DialogBuilder(kIddScopeSetup, "Oscilloscope Setup", kFieldChars)
         .add(kIdcGraticule, K::CheckBox, "Graticule", 0)
         .add(kIdcZeroLine, K::CheckBox, "Zero Line", 1)
-        .add(0xFFFF, K::GroupBox, "Offset Increment", 2, 0, 3)
+        .add(plat::kIdStaticText, K::GroupBox, "Offset Increment", 2, 0, 3)
         .add(kIdcIncrement1, K::RadioButton, "1", 3, 0).group()
         .add(kIdcIncrement10, K::RadioButton, "10", 3, 1)
         .add(kIdcIncrement20, K::RadioButton, "20", 3, 2)
@@ -223,7 +174,7 @@ plat::DialogTemplate scopeSetup()
 
 plat::DialogTemplate logicSetup()
 {
-    return TemplateBuilder(kIddAnalyzerSetup, "Logic Analyzer Setup")
+    return plat::DialogBuilder(kIddAnalyzerSetup, "Logic Analyzer Setup", kFieldChars)
         .add(kIdcLogicGraticule, K::CheckBox, "Graticule", 0)
         .add(kIdcUnitsDisplay, K::CheckBox, "Time display", 1)
         .okCancel(2)
@@ -232,7 +183,7 @@ plat::DialogTemplate logicSetup()
 
 plat::DialogTemplate fourierDisplay()
 {
-    return TemplateBuilder(kIddFourier, "Fourier Display")
+    return plat::DialogBuilder(kIddFourier, "Fourier Display", kFieldChars)
         .add(kIdcPlot, K::StaticFrame, "", 0, 2, 1).rows(6).size(260, 150)
         .label("Phase", 0, 0)
         .add(kIdcPhaseSpin, K::Spin, "", 1, 0)
@@ -246,7 +197,7 @@ plat::DialogTemplate fourierDisplay()
 
 plat::DialogTemplate stepControl()
 {
-    return TemplateBuilder(kIddStepControl, "Step Control  (Digital Simulator)")
+    return plat::DialogBuilder(kIddStepControl, "Step Control  (Digital Simulator)", kFieldChars)
         .field(kIdcDigStart, "Start time:", 0)
         .field(kIdcDigStop, "No. steps:", 1)
         .add(kIdcStepButton, K::PushButton, "Step", 2, 0)
@@ -259,7 +210,7 @@ plat::DialogTemplate stepControl()
 }
 
 // The "Reference" group of the generators: label, number, Hide and Fix.
-TemplateBuilder& referenceGroup(TemplateBuilder& b, int row, unsigned groupId)
+plat::DialogBuilder& referenceGroup(plat::DialogBuilder& b, int row, unsigned groupId)
 {
     return b.add(groupId, K::GroupBox, "Reference", row, 0, 3)
         .add(kIdcReferenceLabel, K::Static, "U", row + 1, 0)
@@ -270,18 +221,18 @@ TemplateBuilder& referenceGroup(TemplateBuilder& b, int row, unsigned groupId)
 
 plat::DialogTemplate functionGenerator()
 {
-    TemplateBuilder b(kIddFuncGen, "Function Generator Setup");
+    plat::DialogBuilder b(kIddFuncGen, "Function Generator Setup", kFieldChars);
     b.add(kIdcSineButton, K::PushButton, "Sine Wave...", 0, 0)
         .add(kIdcPulseButton, K::PushButton, "Pulse...", 0, 1)
         .add(kIdcPwlButton, K::PushButton, "Piece-Wise...", 1, 0)
         .add(kIdcFmButton, K::PushButton, "FM Signal...", 1, 1);
-    referenceGroup(b, 2, 0xFFFF);
+    referenceGroup(b, 2, plat::kIdStaticText);
     return b.okCancel(5).take();
 }
 
 plat::DialogTemplate waveform(unsigned id, const char* title, std::initializer_list<std::pair<unsigned, const char*>> fields)
 {
-    TemplateBuilder b(id, title);
+    plat::DialogBuilder b(id, title, kFieldChars);
     int row = 0;
     for (const auto& [control, text] : fields)
         b.field(control, text, row++);
@@ -290,7 +241,7 @@ plat::DialogTemplate waveform(unsigned id, const char* title, std::initializer_l
 
 plat::DialogTemplate pwl()
 {
-    TemplateBuilder b(kIddPwl, "Piece-Wise Linear Setup");
+    plat::DialogBuilder b(kIddPwl, "Piece-Wise Linear Setup", kFieldChars);
     b.label("Time", 0, 1).label("Amplitude", 0, 2);
     for (unsigned i = 0; i < 8; ++i) {
         const int row = static_cast<int>(i) + 1;
@@ -303,7 +254,7 @@ plat::DialogTemplate pwl()
 
 plat::DialogTemplate patternGenerator()
 {
-    TemplateBuilder b(kIddPatternGen, "Pattern Generator Setup");
+    plat::DialogBuilder b(kIddPatternGen, "Pattern Generator Setup", kFieldChars);
     b.field(kIdcPattern, "Pattern (HL):", 0)
         .field(kIdcPatternStart, "Start time:", 1)
         .field(kIdcPatternStep, "Time step:", 2)

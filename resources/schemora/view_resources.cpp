@@ -1,9 +1,9 @@
 #include "resources/schemora/view_resources.h"
 
+#include "common/numbering_templates.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/board_resources.h"
-#include "resources/schemora/file_resources.h"
 #include "resources/schemora/setup_dialog_ids.h"
 #include "resources/schemora/view_command_ids.h"
 
@@ -60,26 +60,10 @@ std::vector<plat::Accelerator> ViewAccelerators()
     };
 }
 
-namespace {
-
-plat::DialogTemplate autoIncrementDialog()
+std::vector<plat::DialogTemplate> ViewDialogTemplates()
 {
-    using K = plat::ControlKind;
-    plat::DialogTemplate t;
-    t.id = kIddAutoIncrement;
-    t.title = "Auto Increment Text";
-    AddDialogControl(t, 0xFFFF, K::Static, "Text:", 0);
-    AddDialogControl(t, kIdcAutoText, K::Edit, "", 0, 1, false, 20);
-    AddDialogControl(t, 0xFFFF, K::Static, "Starting Index:", 1);
-    AddDialogControl(t, kIdcAutoStart, K::Edit, "", 1, 1, false, 20);
-    AddDialogControl(t, plat::kIdOk, K::DefPushButton, "OK", 2);
-    AddDialogControl(t, plat::kIdCancel, K::PushButton, "Cancel", 2, 1);
-    return t;
+    return {AutoIncrementTemplate(kIddAutoIncrement, kIdcAutoText, kIdcAutoStart, 0), MakeBoardDialogTemplate()};
 }
-
-}  // namespace
-
-std::vector<plat::DialogTemplate> ViewDialogTemplates() { return {autoIncrementDialog(), MakeBoardDialogTemplate()}; }
 
 void AddViewStrings(std::map<unsigned, std::string>& strings)
 {

@@ -44,19 +44,13 @@ std::vector<plat::ImageResource> ImageResources()
 
 std::vector<plat::CommandImage> CommandImages()
 {
-    std::vector<plat::CommandImage> list = SharedCommandImages({.undo = kCmdUndo,
+    std::vector<plat::CommandImage> list = SharedCommandImages({.editing = kEditingCommands,
                                                                 .zoomIn = kCmdZoomIn,
                                                                 .zoomOut = kCmdZoomOut,
                                                                 .text = kCmdToolText,
                                                                 .rectangle = kCmdToolRectangle,
                                                                 .ellipse = kCmdToolEllipse,
                                                                 .polygon = kCmdToolPolygon,
-                                                                .select = kCmdSelect,
-                                                                .erase = kCmdErase,
-                                                                .rotate = kCmdRotate,
-                                                                .mirror = kCmdMirror,
-                                                                .flip = kCmdFlip,
-                                                                .origin = kCmdOrigin,
                                                                 .rubberBand = kCmdRubberBand,
                                                                 .limit90 = kCmdLimit90,
                                                                 .partsBin = kCmdPartsBin,

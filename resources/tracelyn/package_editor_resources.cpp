@@ -1,7 +1,9 @@
 #include "resources/tracelyn/package_editor_resources.h"
 
 #include "resources/tracelyn/drawn_images.h"
+#include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
+#include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/board_command_ids.h"
@@ -10,41 +12,44 @@
 #include "resources/tracelyn/package_editor_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 
+#include <string>
+
 namespace {
 
 using K = plat::ControlKind;
 using namespace tly;
 
-constexpr unsigned kNoId = 0xFFFF;
+constexpr unsigned kNoId = plat::kIdStaticText;
+constexpr int kTypedChars = 20;
+
+// The wizard's description of each package type; every type's pads can be resized afterwards.
+void addWizardDescriptions(plat::ResourceSet& set)
+{
+    const std::string padSizes =
+        "After the part is built, you can change the default pad sizes by drawing an edit box around all of the pads "
+        "and then clicking on PADS in the SETTINGS menu.";
+    const std::string padKinds = "You can specify through-hole or surface mount pads. ";
+    const std::string descriptions[] = {
+        "Create dual in-line package part (DIP). " + padKinds + padSizes,
+        "Create quad package part. " + padKinds + padSizes +
+            "\n\nUse this selection to generate PLCC, LCC and other surface mount packages.",
+        "Create an edge-card connector part. " + padSizes,
+        "Create a part with pads spaced evenly in a circular array. " + padSizes,
+        "Create a two terminal discrete part. " + padSizes,
+        "Create grid-array package part. Use this selection to generate pin-grid array (PGA) or ball-grid array "
+        "(BGA) parts.Specify through hole pads for PGAs and surface mount pads for BGAs.\n\n" + padSizes,
+    };
+    unsigned id = kStrPackageDescriptionFirst;
+    for (const std::string& text : descriptions)
+        set.strings[id++] = text;
+}
 
 void addStrings(plat::ResourceSet& set)
 {
     set.strings[kStrPackageCreated] =
         "You have created a drawing that can now be saved as a library part.\nYou can customize this, or you can "
         "save it by clicking on\nSAVE in the FILE menu.";
-    set.strings[kStrPackageDescriptionFirst] =
-        "Create dual in-line package part (DIP). You can specify through-hole or surface mount pads. After the part "
-        "is built, you can change the default pad sizes by drawing an edit box around all of the pads and then "
-        "clicking on PADS in the SETTINGS menu.";
-    set.strings[kStrPackageDescriptionFirst + 1] =
-        "Create quad package part. You can specify through-hole or surface mount pads. After the part is built, you "
-        "can change the default pad sizes by drawing an edit box around all of the pads and then clicking on PADS in "
-        "the SETTINGS menu.\n\nUse this selection to generate PLCC, LCC and other surface mount packages.";
-    set.strings[kStrPackageDescriptionFirst + 2] =
-        "Create an edge-card connector part. After the part is built, you can change the default pad sizes by "
-        "drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS menu.";
-    set.strings[kStrPackageDescriptionFirst + 3] =
-        "Create a part with pads spaced evenly in a circular array. After the part is built, you can change the "
-        "default pad sizes by drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS "
-        "menu.";
-    set.strings[kStrPackageDescriptionFirst + 4] =
-        "Create a two terminal discrete part. After the part is built, you can change the default pad sizes by "
-        "drawing an edit box around all of the pads and then clicking on PADS in the SETTINGS menu.";
-    set.strings[kStrPackageDescriptionFirst + 5] =
-        "Create grid-array package part. Use this selection to generate pin-grid array (PGA) or ball-grid array "
-        "(BGA) parts.Specify through hole pads for PGAs and surface mount pads for BGAs.\n\nAfter the part is built, "
-        "you can change the default pad sizes by drawing an edit box around all of the pads and then clicking on "
-        "PADS in the SETTINGS menu.";
+    addWizardDescriptions(set);
     set.strings[kStrAdjustingX] = "Warning: adjusting X spacing";
     set.strings[kStrAdjustingY] = "Warning: adjusting Y spacing";
     set.strings[kStrSpacingTooSmall] = "Error: spacing is too small";
@@ -60,47 +65,38 @@ void addStrings(plat::ResourceSet& set)
 
 plat::DialogTemplate wizardTypePage()
 {
-    return {kIddWizardType,
-            "Package Design Wizard",
-            {{kNoId, K::Static,
-              "Step 1\n \nSelect a basic package type. Choose a radio button to see a description of each type.", 0, 0,
-              4},
-             {kIdcWizardTypeFirst, K::RadioButton, "Dual in line (DIP)", 1, 0, 1, true},
-             {kIdcWizardTypeFirst + 1, K::RadioButton, "Quad in line", 2, 0},
-             {kIdcWizardTypeFirst + 3, K::RadioButton, "Edge Connector", 3, 0},
-             {kIdcWizardTypeFirst + 5, K::RadioButton, "Circular", 4, 0},
-             {kIdcWizardTypeFirst + 6, K::RadioButton, "Discrete", 5, 0},
-             {kIdcWizardTypeLast, K::RadioButton, "Grid array", 6, 0},
-             {kIdcWizardPicture, K::StaticFrame, "", 1, 1, 3, false, 0, 80, 60, 0, 0, 3},
-             {kIdcWizardDescription, K::MultiLineEdit, "", 4, 1, 3, false, plat::kCsReadOnly, 200, 50, 0, 0, 3},
-             {kIdcWizardDimensions, K::GroupBox, "Part Dimensions(mils):", 7, 0, 4},
-             {kNoId, K::Static, "Number of Pads (X):", 8, 0},
-             {kIdcWizardPadsX, K::Edit, "", 8, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Number of Pads (Y):", 8, 2},
-             {kIdcWizardPadsY, K::Edit, "", 8, 3, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Pad Spacing:", 9, 0},
-             {kIdcWizardSpacing, K::Edit, "", 9, 1, 1, false, 0, 0, 0, 0, 20},
-             {kIdcWizardMetric, K::CheckBox, "Metric", 9, 2},
-             {kNoId, K::Static, "X Separation:", 10, 0},
-             {kIdcWizardXSeparation, K::Edit, "", 10, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Y Separation:", 10, 2},
-             {kIdcWizardYSeparation, K::Edit, "", 10, 3, 1, false, 0, 0, 0, 0, 20},
-             {kIdcWizardThroughHole, K::RadioButton, "Through-hole", 11, 0, 1, true},
-             {kIdcWizardSurfaceMount, K::RadioButton, "Surface Mount", 11, 1}}};
+    return plat::DialogBuilder(kIddWizardType, "Package Design Wizard", kTypedChars)
+        .add(kNoId, K::Static,
+             "Step 1\n \nSelect a basic package type. Choose a radio button to see a description of each type.", 0, 0, 4)
+        .add(kIdcWizardTypeFirst, K::RadioButton, "Dual in line (DIP)", 1).group()
+        .add(kIdcWizardTypeFirst + 1, K::RadioButton, "Quad in line", 2)
+        .add(kIdcWizardTypeFirst + 3, K::RadioButton, "Edge Connector", 3)
+        .add(kIdcWizardTypeFirst + 5, K::RadioButton, "Circular", 4)
+        .add(kIdcWizardTypeFirst + 6, K::RadioButton, "Discrete", 5)
+        .add(kIdcWizardTypeLast, K::RadioButton, "Grid array", 6)
+        .add(kIdcWizardPicture, K::StaticFrame, "", 1, 1, 3).size(80, 60).rows(3)
+        .add(kIdcWizardDescription, K::MultiLineEdit, "", 4, 1, 3).style(plat::kCsReadOnly).size(200, 50).rows(3)
+        .add(kIdcWizardDimensions, K::GroupBox, "Part Dimensions(mils):", 7, 0, 4)
+        .field(kIdcWizardPadsX, "Number of Pads (X):", 8)
+        .field(kIdcWizardPadsY, "Number of Pads (Y):", 8, 2)
+        .field(kIdcWizardSpacing, "Pad Spacing:", 9)
+        .add(kIdcWizardMetric, K::CheckBox, "Metric", 9, 2)
+        .field(kIdcWizardXSeparation, "X Separation:", 10)
+        .field(kIdcWizardYSeparation, "Y Separation:", 10, 2)
+        .add(kIdcWizardThroughHole, K::RadioButton, "Through-hole", 11).group()
+        .add(kIdcWizardSurfaceMount, K::RadioButton, "Surface Mount", 11, 1)
+        .take();
 }
 
 plat::DialogTemplate wizardLabelsPage()
 {
-    return {kIddWizardLabels,
-            "Package Design Wizard",
-            {{kNoId, K::Static, "Step 2\n \nName the part, describe it and choose its reference designator.", 0, 0, 2},
-             {kIdcWizardDoubleSided, K::CheckBox, "Double Sided (Edge Card Connector)", 1, 0, 2},
-             {kNoId, K::Static, "Reference Designator:", 2, 0},
-             {kIdcWizardDesignator, K::ComboDropDown, "", 2, 1},
-             {kNoId, K::Static, "Description:", 3, 0},
-             {kIdcWizardPartDescription, K::Edit, "", 3, 1, 1, false, 0, 200, 0, 0, 100},
-             {kNoId, K::Static, "Part Name:", 4, 0},
-             {kIdcWizardPartName, K::Edit, "", 4, 1, 1, false, 0, 0, 0, 0, 20}}};
+    return plat::DialogBuilder(kIddWizardLabels, "Package Design Wizard", kTypedChars)
+        .add(kNoId, K::Static, "Step 2\n \nName the part, describe it and choose its reference designator.", 0, 0, 2)
+        .add(kIdcWizardDoubleSided, K::CheckBox, "Double Sided (Edge Card Connector)", 1, 0, 2)
+        .labelled(kIdcWizardDesignator, K::ComboDropDown, "Reference Designator:", 2)
+        .field(kIdcWizardPartDescription, "Description:", 3).size(200, 0).limit(100)
+        .field(kIdcWizardPartName, "Part Name:", 4)
+        .take();
 }
 
 plat::DialogTemplate wizardOutputPage()
@@ -148,32 +144,30 @@ plat::MenuResource editorMenu()
 {
     using plat::menuItem;
     using plat::menuPopup;
-    using plat::menuSeparator;
-    std::vector<plat::MenuItem> scales;
-    constexpr const char* kScales[10] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
-    for (unsigned i = 0; i < 10; ++i)
-        scales.push_back(menuItem(kCmdScaleFirst + i, kScales[i]));
     std::vector<plat::MenuItem> grids;
     constexpr const char* kGrids[9] = {".5 mils", "1 mils", "5 mils", "10 mils", "25 mils", "50 mils", "100 mils",
                                        "Variable...", "Polar..."};
     for (unsigned i = 0; i < 9; ++i)
         grids.push_back(menuItem(kCmdGridFirst + i, kGrids[i]));
-    return {kIdrPackageEditor,
-            {menuPopup("&File", {menuItem(kCmdSavePart, "&Save Part"), menuItem(kCmdNewPart, "&New Part"),
-                                 menuSeparator(), menuItem(kCmdCloseEditor, "&Close Part Editor")}),
-             menuPopup("&Edit", {menuItem(kCmdSelect, "&Select\tF9"), menuItem(kCmdErase, "&Erase\tDel"),
-                                 menuItem(kCmdRotate, "&Rotate\tX"), menuItem(kCmdMirror, "&Mirror\tM"),
-                                 menuItem(kCmdFlip, "&Vertical Flip"), menuItem(kCmdOrigin, "&Origin"),
-                                 menuItem(kCmdRedraw, "Re&draw\tEsc"), menuSeparator(),
-                                 menuItem(kCmdUndo, "&Undo\tCtrl+Z"), menuItem(plat::kIdEditCopy, "&Copy\tCtrl+C"),
-                                 menuItem(plat::kIdEditPaste, "&Paste\tCtrl+V")}),
-             menuPopup("&View", {menuItem(kCmdDrawToFit, "&Draw to Fit"), menuItem(215, "&Center\tF4"),
-                                 menuItem(kCmdZoomIn, "Zoom &In\tPgUp"), menuItem(kCmdZoomOut, "Zoom &Out\tPgDn"),
-                                 menuPopup("&Scale", std::move(scales))}),
-             menuPopup("&Setup", {menuPopup("&Grid", std::move(grids)),
-                                  menuItem(kCmdSelectiveSetup, "&Selective Editing..."),
-                                  menuItem(kCmdPadSetup, "&Pad..."), menuItem(kCmdGeneralSetup, "&General...")}),
-             menuPopup("&Help", {menuItem(kCmdHelpContents, "&Contents")})}};
+    std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus({.savePart = kCmdSavePart,
+                                                                   .newPart = kCmdNewPart,
+                                                                   .closeEditor = kCmdCloseEditor,
+                                                                   .editing = kEditingCommands,
+                                                                   .redraw = kCmdRedraw,
+                                                                   .redrawEndsEditing = true,
+                                                                   .copy = plat::kIdEditCopy,
+                                                                   .paste = plat::kIdEditPaste,
+                                                                   .drawToFit = kCmdDrawToFit,
+                                                                   .center = kCmdCenterView,
+                                                                   .zoomIn = kCmdZoomIn,
+                                                                   .zoomOut = kCmdZoomOut,
+                                                                   .scaleFirst = kCmdScaleFirst,
+                                                                   .scaleCount = 10});
+    menus.push_back(menuPopup("&Setup", {menuPopup("&Grid", std::move(grids)),
+                                         menuItem(kCmdSelectiveSetup, "&Selective Editing..."),
+                                         menuItem(kCmdPadSetup, "&Pad..."), menuItem(kCmdGeneralSetup, "&General...")}));
+    menus.push_back(menuPopup("&Help", {menuItem(kCmdHelpContents, "&Contents")}));
+    return {kIdrPackageEditor, std::move(menus)};
 }
 
 plat::AcceleratorResource editorKeys()
@@ -236,26 +230,22 @@ plat::DialogTemplate libSelectiveEdit()
 
 plat::DialogTemplate libPadSetup()
 {
-    return {kIddLibPadSetup,
-            "Pad Setup",
-            {{kNoId, K::GroupBox, "Style", 0, 0, 3},
-             {kIdcPadShapeFirst, K::RadioButton, "Round", 1, 0, 1, true},
-             {kIdcPadShapeFirst + 1, K::RadioButton, "Oval", 1, 1},
-             {kIdcPadShapeFirst + 2, K::RadioButton, "Surface", 1, 2},
-             {kIdcPadShapeFirst + 3, K::RadioButton, "Square", 2, 0},
-             {kIdcPadShapeFirst + 4, K::RadioButton, "Finger", 2, 1},
-             {kIdcPadShapeFirst + 7, K::RadioButton, "Mount", 2, 2},
-             {kIdcLibPadDimensions, K::GroupBox, "Dimensions (mils)", 3, 0, 3},
-             {kNoId, K::Static, "X", 4, 0},
-             {kIdcPadX, K::Edit, "", 4, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Y", 5, 0},
-             {kIdcPadY, K::Edit, "", 5, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Hole", 6, 0},
-             {kIdcLibPadHole, K::Edit, "", 6, 1, 1, false, 0, 0, 0, 0, 20},
-             {kNoId, K::Static, "Pin Number:", 7, 0},
-             {kIdcLibPadPin, K::Edit, "", 7, 1, 1, false, 0, 0, 0, 0, 10},
-             {plat::kIdOk, K::DefPushButton, "OK", 8, 0},
-             {plat::kIdCancel, K::PushButton, "Cancel", 8, 1}}};
+    return plat::DialogBuilder(kIddLibPadSetup, "Pad Setup", kTypedChars)
+        .add(kNoId, K::GroupBox, "Style", 0, 0, 3)
+        .add(kIdcPadShapeFirst, K::RadioButton, "Round", 1).group()
+        .add(kIdcPadShapeFirst + 1, K::RadioButton, "Oval", 1, 1)
+        .add(kIdcPadShapeFirst + 2, K::RadioButton, "Surface", 1, 2)
+        .add(kIdcPadShapeFirst + 3, K::RadioButton, "Square", 2)
+        .add(kIdcPadShapeFirst + 4, K::RadioButton, "Finger", 2, 1)
+        .add(kIdcPadShapeFirst + 7, K::RadioButton, "Mount", 2, 2)
+        .add(kIdcLibPadDimensions, K::GroupBox, "Dimensions (mils)", 3, 0, 3)
+        .field(kIdcPadX, "X", 4)
+        .field(kIdcPadY, "Y", 5)
+        .field(kIdcLibPadHole, "Hole", 6)
+        .field(kIdcLibPadPin, "Pin Number:", 7).limit(10)
+        .add(plat::kIdOk, K::DefPushButton, "OK", 8)
+        .add(plat::kIdCancel, K::PushButton, "Cancel", 8, 1)
+        .take();
 }
 
 }  // namespace

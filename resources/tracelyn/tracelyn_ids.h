@@ -1,6 +1,8 @@
 #pragma once
 // Resource, command, control and timer ids of the board program.
 
+#include "common/editing_command_ids.h"
+
 namespace tly {
 
 enum : unsigned {
@@ -128,6 +130,10 @@ enum : unsigned {
     kStrOutOfStringSpace = 849,
     kStrWorkAreaBase = 845,     // + size letter: "4X4" (910) to "32X32" (916)
 };
+
+inline constexpr quill::EditingCommandIds kEditingCommands{.select = kCmdSelect, .erase = kCmdErase, .rotate = kCmdRotate,
+                                                           .mirror = kCmdMirror, .flip = kCmdFlip, .origin = kCmdOrigin,
+                                                           .undo = kCmdUndo};
 
 // Toolbar images of the layer-view button for one layer and for the layer pair.
 inline constexpr int kImageOneLayer = 0;

@@ -5,6 +5,7 @@
 #include "../core/starter_parts_fixture.h"
 
 #include "platform/app/dialog.h"
+#include "platform/app/menu.h"
 #include "platform/app/keys.h"
 #include "platform/app/property_sheet.h"
 #include "platform/app/win_constants.h"
@@ -37,6 +38,7 @@
 #include "common/scoped_replace.h"
 #include "common/library_browser.h"
 #include "schemora/workspace/library_parts_dialog.h"
+#include "support/menu_ids.h"
 
 #include <algorithm>
 #include <functional>
@@ -273,6 +275,31 @@ TEST_F(PartEditorTest, PastedTerminalsAreNumberedOnAndAFullPinTableRefusesATermi
         EXPECT_EQ(pins.count(), kMaxEditorPins);
         h.e.SetModified(false);
         h.command(kCmdEditorClose);
+    });
+}
+
+// The menu bar names the editor's own commands: Re-Grid in Edit and Redraw below its
+// separator, seven scales in View; File's last item closes the editor.
+TEST_F(PartEditorTest, MenuBarCarriesTheEditorsCommands)
+{
+    runEditor([&](EditorHand& h) {
+        plat::Menu* bar = h.e.dialogMenu();
+        ASSERT_NE(bar, nullptr);
+        ASSERT_EQ(bar->GetMenuItemCount(), 4);
+        const plat::Menu& file = *bar->GetSubMenu(0);
+        EXPECT_EQ(quill_test::MenuItemIds(file), (std::vector<int>{kCmdEditorSavePart, kCmdEditorNewPart, 0, kCmdEditorClose}));
+        EXPECT_EQ(quill_test::MenuItemIds(*bar->GetSubMenu(1)),
+                  (std::vector<int>{kCmdEditSelect, kCmdEditErase, kCmdEditRotate, kCmdEditMirror, kCmdEditFlip, kCmdEditorReGrid,
+                                    kCmdEditOrigin, 0, kCmdEditRedraw, kCmdEditUndo, kCmdEditCopy, kCmdEditPaste}));
+        const plat::Menu& view = *bar->GetSubMenu(2);
+        EXPECT_EQ(quill_test::MenuItemIds(view),
+                  (std::vector<int>{kCmdEditorDrawToFit, kCmdCenter, kCmdEditorZoomIn, kCmdEditorZoomOut, -1}));
+        const plat::Menu& scale = *view.GetSubMenu(4);
+        EXPECT_EQ(scale.GetMenuItemCount(), 7);
+        EXPECT_EQ(scale.GetMenuString(6, plat::kMfByPosition), "500%");
+
+        h.command(static_cast<unsigned>(file.GetMenuItemID(3)));
+        EXPECT_EQ(h.e.modalResult(), plat::kIdOk);
     });
 }
 

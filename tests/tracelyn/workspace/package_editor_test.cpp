@@ -4,8 +4,10 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "platform/app/menu.h"
 #include "platform/app/message_pump.h"
 #include "platform/app/property_sheet.h"
+#include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/setup_dialog_ids.h"
 #include "tracelyn/core/board_settings.h"
 #include "resources/tracelyn/frame_ids.h"
@@ -20,6 +22,7 @@
 #include "resources/tracelyn/edit_ids.h"
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/workspace/package_wizard_sheet.h"
+#include "support/menu_ids.h"
 
 #include <functional>
 #include <string>
@@ -346,6 +349,27 @@ TEST_F(PackageEditorTest, LibraryPadSetupKeepsOtherObjectsWhole)
 namespace {
 
 // The scroll bars move the view once the scroll ends, and follow it when the editor paints.
+// The menu bar names the editor's own commands: Redraw above Edit's separator, ten scales in
+// View, and the editor's Setup and Help.
+TEST_F(PackageEditorTest, MenuBarCarriesTheEditorsCommands)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        plat::Menu* bar = editor.dialogMenu();
+        ASSERT_NE(bar, nullptr);
+        ASSERT_EQ(bar->GetMenuItemCount(), 5);
+        EXPECT_EQ(quill_test::MenuItemIds(*bar->GetSubMenu(0)), (std::vector<int>{kCmdSavePart, kCmdNewPart, 0, kCmdCloseEditor}));
+        EXPECT_EQ(quill_test::MenuItemIds(*bar->GetSubMenu(1)),
+                  (std::vector<int>{kCmdSelect, kCmdErase, kCmdRotate, kCmdMirror, kCmdFlip, kCmdOrigin, kCmdRedraw, 0,
+                                    kCmdUndo, plat::kIdEditCopy, plat::kIdEditPaste}));
+        const plat::Menu& view = *bar->GetSubMenu(2);
+        EXPECT_EQ(quill_test::MenuItemIds(view), (std::vector<int>{kCmdDrawToFit, kCmdCenterView, kCmdZoomIn, kCmdZoomOut, -1}));
+        const plat::Menu& scale = *view.GetSubMenu(4);
+        EXPECT_EQ(scale.GetMenuItemCount(), 10);
+        EXPECT_EQ(scale.GetMenuString(9, plat::kMfByPosition), "5000%");
+        EXPECT_EQ(bar->GetMenuString(4, plat::kMfByPosition), "&Help");
+    });
+}
+
 TEST_F(PackageEditorTest, ScrollBarsMoveTheView)
 {
     inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {

@@ -1,0 +1,53 @@
+#include "common/library_editor_menus.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace quill {
+namespace {
+
+using plat::menuItem;
+using plat::menuPopup;
+using plat::menuSeparator;
+
+plat::MenuItem editMenu(const LibraryEditorMenuIds& ids)
+{
+    const EditingCommandIds& edit = ids.editing;
+    std::vector<plat::MenuItem> items = {menuItem(edit.select, "&Select\tF9"), menuItem(edit.erase, "&Erase\tDel"),
+                                         menuItem(edit.rotate, "&Rotate\tX"), menuItem(edit.mirror, "&Mirror\tM"),
+                                         menuItem(edit.flip, "&Vertical Flip")};
+    if (ids.reGrid != 0)
+        items.push_back(menuItem(ids.reGrid, "Re-&Grid"));
+    items.push_back(menuItem(edit.origin, "&Origin"));
+    const plat::MenuItem redraw = menuItem(ids.redraw, "Re&draw\tEsc");
+    if (ids.redrawEndsEditing)
+        items.insert(items.end(), {redraw, menuSeparator()});
+    else
+        items.insert(items.end(), {menuSeparator(), redraw});
+    items.insert(items.end(), {menuItem(edit.undo, "&Undo\tCtrl+Z"), menuItem(ids.copy, "&Copy\tCtrl+C"),
+                               menuItem(ids.paste, "&Paste\tCtrl+V")});
+    return menuPopup("&Edit", std::move(items));
+}
+
+plat::MenuItem viewMenu(const LibraryEditorMenuIds& ids)
+{
+    constexpr const char* kScales[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
+    std::vector<plat::MenuItem> scales;
+    const unsigned count = std::min<unsigned>(ids.scaleCount, std::size(kScales));
+    for (unsigned i = 0; i < count; ++i)
+        scales.push_back(menuItem(ids.scaleFirst + i, kScales[i]));
+    return menuPopup("&View", {menuItem(ids.drawToFit, "&Draw to Fit"), menuItem(ids.center, "&Center\tF4"),
+                               menuItem(ids.zoomIn, "Zoom &In\tPgUp"), menuItem(ids.zoomOut, "Zoom &Out\tPgDn"),
+                               menuPopup("&Scale", std::move(scales))});
+}
+
+}  // namespace
+
+std::vector<plat::MenuItem> LibraryEditorMenus(const LibraryEditorMenuIds& ids)
+{
+    return {menuPopup("&File", {menuItem(ids.savePart, "&Save Part"), menuItem(ids.newPart, "&New Part"),
+                                menuSeparator(), menuItem(ids.closeEditor, "&Close Part Editor")}),
+            editMenu(ids), viewMenu(ids)};
+}
+
+}  // namespace quill
