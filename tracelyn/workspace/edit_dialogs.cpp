@@ -421,14 +421,8 @@ quill::LibraryBrowserServices packageLibraryServices()
             return std::nullopt;
         return quill::LibraryPartDetails{{}, description->substr(0, description->find('\n'))};
     };
-    s.load = [](const std::string& library, const std::string& part) { return LoadLibraryPart(library, part) == 1; };
-    s.remove = [](const std::string& library, const std::string& part) {
-        return RewriteLibrary(library, part, kRewriteDelete) == 1;
-    };
-    s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
-    s.drawPreview = [](plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part) {
-        DrawPartPreview(dc, client, library, part);
-    };
+    quill::SetLibraryFileCalls(s, &LoadLibraryPart, &RewriteLibrary, kRewriteDelete, &WriteLibraryPartsList,
+                               &DrawPartPreview);
     s.modify = [](const std::string& library, const std::string& part) {
         // The browser's steps belong to the board: the editor starts with an empty ring.
         ClearUndoRing();
