@@ -2,6 +2,7 @@
 #include "tracelyn/workspace/package_editor.h"
 
 #include "common/rounding.h"
+#include "common/setup_pages.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
@@ -254,15 +255,8 @@ bool CPolygonSetupDlg::editsFill(int kind) const
 bool CPolygonSetupDlg::OnInitDialog()
 {
     CStyleDlg::OnInitDialog();
-    if (plat::Control* combo = GetDlgItem(kIdcPolygonEdges)) {
-        combo->ResetContent();
-        for (int n = kMinPolygonEdges; n <= kMaxPolygonEdges; ++n)
-            combo->AddString(std::to_string(n));
-        int edges = g_drawDefaults.polygonEdges;
-        if (editedObject() != 0)
-            edges = g_board.objects[editedObject()].w[2];
-        combo->SetCurSel(std::clamp(edges, kMinPolygonEdges, kMaxPolygonEdges) - kMinPolygonEdges);
-    }
+    const int edges = editedObject() != 0 ? g_board.objects[editedObject()].w[2] : g_drawDefaults.polygonEdges;
+    FillCountCombo(*this, kIdcPolygonEdges, kMinPolygonEdges, kMaxPolygonEdges, edges);
     SetDlgItemText(kIdcWidth, formatted("%.1f", g_boardSettings.trace_width * 0.1));
     if (editedObject() != 0)
         SetDlgItemText(kIdcWidth, formatted("%.1f", g_board.objects[editedObject()].w[7] * 0.1));
@@ -271,8 +265,7 @@ bool CPolygonSetupDlg::OnInitDialog()
 
 void CPolygonSetupDlg::OnOK()
 {
-    const plat::Control* combo = GetDlgItem(kIdcPolygonEdges);
-    const int edges = std::clamp((combo ? combo->GetCurSel() : 0) + kMinPolygonEdges, kMinPolygonEdges, kMaxPolygonEdges);
+    const int edges = CountChosen(*this, kIdcPolygonEdges, kMinPolygonEdges).value_or(kMinPolygonEdges);
     const int32_t width = static_cast<int32_t>(fieldNumber(*this, kIdcWidth) * 10);
     const int index = editedObject();
     if (index == 0 || index > g_board.count) {
