@@ -27,8 +27,6 @@ namespace {
 
 // Widths and mask margins are kept in a byte of mils: 255 mils at most.
 constexpr int32_t kMaxWidthUnits = 2550;
-constexpr int kMinPolygonEdges = 3;
-constexpr int kMaxPolygonEdges = 10;
 constexpr int kLongestBackupMinutes = 1000;
 constexpr int32_t kFillIsolated = 365;
 
