@@ -25,3 +25,20 @@ function(quill_tests NAME)
   target_link_libraries(${NAME} PRIVATE ${Q_LIBS} quill_test_support GTest::gtest GTest::gmock)
   gtest_discover_tests(${NAME} DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# One editor program: its FOLDERS (each an object library NAME_FOLDER), its resources and the
+# shared objects. NAME_OBJECTS (in capitals) lists them all; tests, tools and benchmarks link
+# the same list.
+function(quill_editor_program NAME)
+  cmake_parse_arguments(Q "" "" "FOLDERS" ${ARGN})
+  set(_objects)
+  foreach(_folder ${Q_FOLDERS})
+    add_subdirectory(${_folder})
+    list(APPEND _objects ${NAME}_${_folder})
+  endforeach()
+  list(APPEND _objects ${NAME}_resources quill_common plat_app plat_qthost plat_gdi plat_system plat_core)
+  string(TOUPPER ${NAME} _upper)
+  set(${_upper}_OBJECTS ${_objects} CACHE INTERNAL "")
+  add_executable(${NAME} main.cpp)
+  target_link_libraries(${NAME} PRIVATE ${_objects})
+endfunction()

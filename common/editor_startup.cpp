@@ -3,6 +3,8 @@
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -54,4 +56,19 @@ plat::MDIFrameWnd* InstallEditorWindows(plat::WinApp& app, EditorWindows windows
     app.ParseCommandLine(info);
     RefuseUnsupportedShellCommand(info);
     return mainFrame;
+}
+
+bool RunCommandLineDocument(plat::WinApp& app, plat::CommandLineInfo& info)
+{
+    return app.ProcessShellCommand(info) || info.m_nShellCommand == plat::CommandLineInfo::FileOpen;
+}
+
+void StartMainFrameRunning(plat::MDIFrameWnd& frame, MainFrameTimers timers, int backupMinutes,
+                           std::string& soundFolder)
+{
+    constexpr unsigned kAnimationTickMs = 500;
+    frame.SetTimer(timers.statusAnimation, kAnimationTickMs);
+    soundFolder = plat::appendFolder(plat::currentFolder(), "SOUNDS");
+    StartBackupTimer(frame, timers.backup, backupMinutes);
+    frame.ShowWindow(plat::kSwShowMaximized);
 }

@@ -7,6 +7,7 @@
 #include "platform/app/wnd.h"
 
 #include <memory>
+#include <string>
 
 namespace plat {
 class MDIFrameWnd;
@@ -47,6 +48,24 @@ plat::MDIFrameWnd* InstallMainFrame(plat::WinApp& app, std::unique_ptr<plat::MDI
 // anything else (print to a given printer, DDE, unregistering) shows "Parameter Error!" and
 // ends the program with exit code 1.
 void RefuseUnsupportedShellCommand(const plat::CommandLineInfo& info);
+
+// Carries out the command line's document command (a new document, a file to open or print).
+// False ends start-up: a print run is over or a document could not be made. A file that could
+// not be opened has been reported, and the program goes on without a document rather than
+// ending as if all were well.
+bool RunCommandLineDocument(plat::WinApp& app, plat::CommandLineInfo& info);
+
+// The timers of a running main window.
+struct MainFrameTimers {
+    unsigned statusAnimation = 0;
+    unsigned backup = 0;
+};
+
+// The main window starts running: the status animation ticks every half second, sounds are
+// looked for in "SOUNDS" below the current folder, the backup timer starts (StartBackupTimer)
+// and the window shows maximised.
+void StartMainFrameRunning(plat::MDIFrameWnd& frame, MainFrameTimers timers, int backupMinutes,
+                           std::string& soundFolder);
 
 // Starts the backup timer on the main window with a period of minutes × 60,000 ms; a value
 // that is not positive starts none, and a very long period is held at the longest a timer

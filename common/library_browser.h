@@ -62,6 +62,22 @@ struct LibraryBrowserServices {
         drawPreview;
 };
 
+// Fills the browser's Load, Delete, List and preview calls from a program's library routines:
+// load and rewrite answer 1 when done, rewrite deletes with deleteMode, the preview draws the
+// part into the frame's client area.
+template <typename Load, typename Rewrite, typename WriteList, typename DrawPreview>
+void SetLibraryFileCalls(LibraryBrowserServices& s, Load load, Rewrite rewrite, int deleteMode, WriteList writeList,
+                         DrawPreview drawPreview)
+{
+    s.load = [load](const std::string& library, const std::string& part) { return load(library, part) == 1; };
+    s.remove = [rewrite, deleteMode](const std::string& library, const std::string& part) {
+        return rewrite(library, part, deleteMode) == 1;
+    };
+    s.writeList = [writeList](const std::string& library) { writeList(library); };
+    s.drawPreview = [drawPreview](plat::Dc& dc, const plat::Rect& client, const std::string& library,
+                                  const std::string& part) { drawPreview(dc, client, library, part); };
+}
+
 // The library and the part the person chose last; the program keeps one for its browser.
 struct LibraryChoiceState {
     std::string library;

@@ -1,8 +1,10 @@
 #include "common/setup_pages.h"
 
 #include "common/fill_pattern.h"
+#include "common/general_setup.h"
 #include "platform/gdi/dc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +45,49 @@ std::string Formatted(const char* format, double value)
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
     return buffer;
+}
+
+namespace {
+
+constexpr double kDegreesPerRadian = 57.295780490442965;
+constexpr double kRadiansPerDegree = 0.017453292222222222;
+
+}  // namespace
+
+void ShowAngleDegrees(plat::Dialog& page, unsigned id, double radians)
+{
+    page.SetDlgItemText(id, Formatted("%.2f", radians * kDegreesPerRadian));
+}
+
+double AngleTyped(const plat::Dialog& page, unsigned id) { return NumberTyped(page, id) * kRadiansPerDegree; }
+
+void FillCountCombo(plat::Dialog& page, unsigned id, int first, int last, int count)
+{
+    plat::Control* combo = page.GetDlgItem(id);
+    if (!combo)
+        return;
+    combo->ResetContent();
+    for (int n = first; n <= last; ++n)
+        combo->AddString(std::to_string(n));
+    combo->SetCurSel(std::clamp(count, first, last) - first);
+}
+
+std::optional<int> CountChosen(const plat::Dialog& page, unsigned id, int first)
+{
+    const plat::Control* combo = page.GetDlgItem(id);
+    if (!combo || combo->GetCurSel() < 0)
+        return std::nullopt;
+    return combo->GetCurSel() + first;
+}
+
+void FillBackupCombo(plat::Dialog& page, unsigned id, int minutes)
+{
+    plat::Control* backup = page.GetDlgItem(id);
+    if (!backup)
+        return;
+    for (const char* item : {"None", "10 Min.", "15 Min.", "20 Min.", "30 Min."})
+        backup->AddString(item);
+    backup->setText(BackupShown(minutes));
 }
 
 // ---- fill patterns ----

@@ -8,6 +8,7 @@
 #include "platform/gdi/gdi_types.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -31,6 +32,19 @@ void StoreRadio(const plat::Dialog& page, unsigned first, unsigned last, int bas
 double NumberTyped(const plat::Dialog& page, unsigned id, int maxChars = 20);
 // printf of one number, for the edits.
 std::string Formatted(const char* format, double value);
+
+// An angle edit: the radians shown in degrees with two decimals, and what is typed read back
+// in radians.
+void ShowAngleDegrees(plat::Dialog& page, unsigned id, double radians);
+double AngleTyped(const plat::Dialog& page, unsigned id);
+
+// A combo of the counts first to last with `count` (held to that range) chosen, and the count
+// chosen in it; nothing when the combo is missing or has nothing chosen.
+void FillCountCombo(plat::Dialog& page, unsigned id, int first, int last, int count);
+std::optional<int> CountChosen(const plat::Dialog& page, unsigned id, int first);
+
+// The backup combo: its stock intervals, showing the one in force.
+void FillBackupCombo(plat::Dialog& page, unsigned id, int minutes);
 
 // A page with the eight fill-pattern buttons first..first + 7 and the swatch that shows the
 // pattern chosen: a click chooses at once; the buttons and the swatch paint their pattern (0

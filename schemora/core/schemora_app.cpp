@@ -101,22 +101,15 @@ bool CSchemoraApp::InitInstance()
     SyncDotToolButton();
     InstallJunctionDotHooks();
 
-    // A file of the command line that cannot be opened has been reported; the program goes on
-    // without a document rather than ending as if all were well.
-    if (!ProcessShellCommand(cmdInfo) && cmdInfo.m_nShellCommand != plat::CommandLineInfo::FileOpen)
+    if (!RunCommandLineDocument(*this, cmdInfo))
         return false;
 
     loadIconsAndBitmaps();
-    mainFrame->SetTimer(scm::kTimerStatusAnimation, 500);
     SetStatusIcon(scm::kIconReady, kStatusIconPane);
-
-    g_folders.soundFolder = plat::appendFolder(plat::currentFolder(), "SOUNDS");
     g_current.viewCentreX = 0;
     g_current.viewCentreY = 0;
-
-    StartBackupTimer(*mainFrame, scm::kTimerBackup, g_settings.BackupTime);
-
-    mainFrame->ShowWindow(plat::kSwShowMaximized);
+    StartMainFrameRunning(*mainFrame, {scm::kTimerStatusAnimation, scm::kTimerBackup}, g_settings.BackupTime,
+                          g_folders.soundFolder);
     RedrawActiveFrame();
 
     if (g_settings.startup == 1)

@@ -24,8 +24,6 @@ using namespace scm;
 namespace {
 
 constexpr int kMetricUnits = 725;
-constexpr double kDegreesPerRadian = 57.295780490442965;
-constexpr double kRadiansPerDegree = 0.017453292222222222;
 constexpr int kBlackIndex = 0;
 
 bool metric() { return g_settings.units == kMetricUnits; }
@@ -113,21 +111,17 @@ static std::span<const CheckSetting> miscChecks()
 bool CGenMisc::OnInitDialog()
 {
     FillChecks(*this, miscChecks());
-    SetDlgItemText(kIdcRotationAngle, Formatted("%.2f", g_settings.rotationAngle * kDegreesPerRadian));
+    ShowAngleDegrees(*this, kIdcRotationAngle, g_settings.rotationAngle);
     SetDlgItemText(kIdcEllipseAspect, Formatted("%2.1f", g_settings.ellipseAspect));
     CheckRadioValue(*this, kIdcEnglish, kIdcMetric, g_settings.units);
-    if (plat::Control* backup = GetDlgItem(kIdcBackup)) {
-        for (const char* item : {"None", "10 Min.", "15 Min.", "20 Min.", "30 Min."})
-            backup->AddString(item);
-        backup->setText(BackupShown(g_settings.BackupTime));
-    }
+    FillBackupCombo(*this, kIdcBackup, g_settings.BackupTime);
     return true;
 }
 
 void CGenMisc::OnOK()
 {
     StoreChecks(*this, miscChecks());
-    g_settings.rotationAngle = NumberTyped(*this, kIdcRotationAngle) * kRadiansPerDegree;
+    g_settings.rotationAngle = AngleTyped(*this, kIdcRotationAngle);
     g_settings.ellipseAspect = std::fabs(NumberTyped(*this, kIdcEllipseAspect));
     StoreRadio(*this, kIdcEnglish, kIdcMetric, 0, g_settings.units);
     g_settings.BackupTime = BackupTyped(GetDlgItemText(kIdcBackup));

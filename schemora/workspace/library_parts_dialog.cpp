@@ -35,14 +35,9 @@ quill::LibraryBrowserServices partLibraryServices()
         return quill::LibraryPartDetails{package.find(',') != std::string::npos ? "Thru-hole, Surface" : "Thru-hole",
                                          description};
     };
-    s.load = [](const std::string& library, const std::string& part) { return LoadLibraryPart(library, part) == 1; };
-    s.remove = [](const std::string& library, const std::string& part) {
-        return RewriteLibrary(library, part, kRewriteDelete) == 1;
-    };
-    s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
-    s.drawPreview = [](plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part) {
-        DrawPartPreview(dc, client, library, part);
-    };
+    quill::SetLibraryFileCalls(s, &LoadLibraryPart, &RewriteLibrary, kRewriteDelete, &WriteLibraryPartsList,
+                               [](plat::Dc& dc, const plat::Rect& client, std::string_view library,
+                                  std::string_view part) { DrawPartPreview(dc, client, library, part); });
     s.modify = [](const std::string& library, const std::string& part) {
         RunLibraryPartEditor(nullptr, library, part);
         return true;

@@ -1,6 +1,7 @@
 #include "schemora/workspace/style_dialogs.h"
 
 #include "common/general_setup.h"
+#include "common/setup_pages.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/setup_dialog_ids.h"
 #include "schemora/core/app_state.h"
@@ -206,17 +207,13 @@ void CPolygonSetupDlg::initExtra()
     else
         edges_ = g_settings.polygonEdges;
     edges_ = std::clamp(edges_, kMinPolygonEdges, kPolygonPoints);
-    if (plat::Control* combo = GetDlgItem(kIdcPolygonEdges)) {
-        for (int n = kMinPolygonEdges; n <= kPolygonPoints; ++n)
-            combo->AddString(std::to_string(n));
-        combo->SetCurSel(edges_ - kMinPolygonEdges);
-    }
+    FillCountCombo(*this, kIdcPolygonEdges, kMinPolygonEdges, kPolygonPoints, edges_);
 }
 
 void CPolygonSetupDlg::storeExtra()
 {
-    if (const plat::Control* combo = GetDlgItem(kIdcPolygonEdges); combo && combo->GetCurSel() >= 0)
-        edges_ = combo->GetCurSel() + kMinPolygonEdges;
+    if (const std::optional<int> edges = CountChosen(*this, kIdcPolygonEdges, kMinPolygonEdges))
+        edges_ = *edges;
 }
 
 std::string CPolygonSetupDlg::widthShown(int width) const

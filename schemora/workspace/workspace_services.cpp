@@ -1,6 +1,7 @@
 // What the drawing core asks of the schematic workspace.
 #include "schemora/core/workspace_services.h"
 
+#include "common/maximised_child_frame.h"
 #include "platform/app/doc_template.h"
 #include "platform/app/win_app.h"
 #include "platform/core/ui_host.h"
@@ -8,7 +9,6 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/settings.h"
 #include "schemora/workspace/edit_part_dialog.h"
-#include "schemora/workspace/child_frame.h"
 #include "schemora/workspace/main_frame.h"
 #include "schemora/workspace/style_dialogs.h"
 #include "schemora/netlist/net_pin_display.h"
@@ -66,7 +66,7 @@ void SyncDrawingCombos()
 
 std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
 
-std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }
+std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<quill::MaximisedChildFrame>(); }
 
 bool OpenSignalSourceFor(int index) { return OpenSignalSourceDialog(index); }
 

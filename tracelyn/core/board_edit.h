@@ -50,6 +50,10 @@ enum SelectiveSwitch : int {
     kSwitchNets,
 };
 
+// Polygons have 3 to 10 edges.
+inline constexpr int kMinPolygonEdges = 3;
+inline constexpr int kMaxPolygonEdges = 10;
+
 // The values new objects take (the current settings of the drawing dialogs).
 struct DrawDefaults {
     int32_t outlineStyle = 0;       // word 5 of drawn shapes: pen style 0 to 3

@@ -96,9 +96,7 @@ bool CTracelynApp::InitInstance()
     LoadSettings();
     // PrOrient holds the page orientation of printouts: 1 portrait, 2 landscape.
     SetDefaultPageOrientation(g_boardSettings.PrOrient != 1);
-    // A file of the command line that cannot be opened has been reported; the program goes on
-    // without a document rather than ending as if all were well.
-    if (!ProcessShellCommand(cmdInfo) && cmdInfo.m_nShellCommand != plat::CommandLineInfo::FileOpen)
+    if (!RunCommandLineDocument(*this, cmdInfo))
         return false;
 
     g_boardFolders.soundFolder.clear();
@@ -109,16 +107,11 @@ bool CTracelynApp::InitInstance()
 
     loadIcons();
     loadBitmapsAndOutlineMenu();
-    mainFrame->SetTimer(tly::kTimerStatusAnimation, 500);
     SetStatusIcon(tly::kIconReady, kPaneIcon);
-
-    g_boardFolders.soundFolder = plat::appendFolder(plat::currentFolder(), "SOUNDS");
     g_board.viewOriginX = 0;
     g_board.viewOriginY = 0;
-
-    StartBackupTimer(*mainFrame, tly::kTimerBackup, g_boardSettings.BackupTime);
-
-    mainFrame->ShowWindow(plat::kSwShowMaximized);
+    StartMainFrameRunning(*mainFrame, {tly::kTimerStatusAnimation, tly::kTimerBackup}, g_boardSettings.BackupTime,
+                          g_boardFolders.soundFolder);
     mainFrame->UpdateWindow();
 
     if (g_boardSettings.start == 1 && !g_boardFolders.commandLineFlag)

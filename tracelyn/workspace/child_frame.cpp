@@ -9,5 +9,5 @@ void CChildFrame::OnDestroy()
 {
     g_selection.count = 0;
     ClearSelectionModes();
-    plat::MDIChildWnd::OnDestroy();
+    quill::MaximisedChildFrame::OnDestroy();
 }

@@ -2,15 +2,9 @@
 // The frame of one board's view inside the main window; boards open maximised. When a board's
 // frame goes, nothing of it stays selected.
 
-#include "platform/app/frame_wnd.h"
-#include "platform/app/win_constants.h"
+#include "common/maximised_child_frame.h"
 
-class CChildFrame : public plat::MDIChildWnd {
+class CChildFrame : public quill::MaximisedChildFrame {
 public:
-    bool PreCreateWindow(plat::CreateStruct& cs) override
-    {
-        cs.style |= plat::kWsMaximize;
-        return plat::MDIChildWnd::PreCreateWindow(cs);
-    }
     void OnDestroy() override;
 };

@@ -2,6 +2,7 @@
 #include "tracelyn/workspace/package_editor.h"
 
 #include "common/rounding.h"
+#include "common/setup_pages.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
@@ -34,16 +35,7 @@ namespace {
 
 constexpr int kFieldChars = 20;
 constexpr double kMillimetresToMils = 39.37008;
-constexpr int kMinPolygonEdges = 3;
-constexpr int kMaxPolygonEdges = 10;
 constexpr double kMaxPadMils = 10000;
-
-std::string formatted(const char* pattern, double value)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
 
 double fieldNumber(const plat::Dialog& d, unsigned id)
 {
@@ -53,7 +45,7 @@ double fieldNumber(const plat::Dialog& d, unsigned id)
 // A width word (board units) as the width field shows it, and back.
 std::string widthField(int32_t width)
 {
-    return MetricUnits() ? formatted("%.2f", width * 0.1 / kMillimetresToMils) : formatted("%.2f", width * 0.1);
+    return MetricUnits() ? Formatted("%.2f", width * 0.1 / kMillimetresToMils) : Formatted("%.2f", width * 0.1);
 }
 
 int32_t widthFromField(double value)
@@ -85,8 +77,8 @@ bool CVariableGridDlg::OnInitDialog()
     SetDlgItemText(kIdcGridYLabel, metric ? "Y Size (mm):" : "Y Size (mils):");
     const char* pattern = metric ? "%.2f" : "%.1f";
     const double scale = metric ? 0.001 : 0.1;
-    SetDlgItemText(kIdcGridX, formatted(pattern, g_boardSettings.gridX * scale));
-    SetDlgItemText(kIdcGridY, formatted(pattern, g_boardSettings.gridY * scale));
+    SetDlgItemText(kIdcGridX, Formatted(pattern, g_boardSettings.gridX * scale));
+    SetDlgItemText(kIdcGridY, Formatted(pattern, g_boardSettings.gridY * scale));
     return true;
 }
 
@@ -109,10 +101,10 @@ CPolarGridDlg::CPolarGridDlg() : plat::Dialog(kIddPolarGrid, nullptr) {}
 
 bool CPolarGridDlg::OnInitDialog()
 {
-    SetDlgItemText(kIdcPolarAngle, formatted("%.1f", g_polarGrid.angleStep * 0.1));
+    SetDlgItemText(kIdcPolarAngle, Formatted("%.1f", g_polarGrid.angleStep * 0.1));
     SetDlgItemInt(kIdcPolarRadius, g_polarGrid.radius);
-    SetDlgItemText(kIdcPolarCentreX, formatted("%.1f", g_polarGrid.centreX * 0.001));
-    SetDlgItemText(kIdcPolarCentreY, formatted("%.1f", g_polarGrid.centreY * 0.001));
+    SetDlgItemText(kIdcPolarCentreX, Formatted("%.1f", g_polarGrid.centreX * 0.001));
+    SetDlgItemText(kIdcPolarCentreY, Formatted("%.1f", g_polarGrid.centreY * 0.001));
     return true;
 }
 
@@ -254,25 +246,17 @@ bool CPolygonSetupDlg::editsFill(int kind) const
 bool CPolygonSetupDlg::OnInitDialog()
 {
     CStyleDlg::OnInitDialog();
-    if (plat::Control* combo = GetDlgItem(kIdcPolygonEdges)) {
-        combo->ResetContent();
-        for (int n = kMinPolygonEdges; n <= kMaxPolygonEdges; ++n)
-            combo->AddString(std::to_string(n));
-        int edges = g_drawDefaults.polygonEdges;
-        if (editedObject() != 0)
-            edges = g_board.objects[editedObject()].w[2];
-        combo->SetCurSel(std::clamp(edges, kMinPolygonEdges, kMaxPolygonEdges) - kMinPolygonEdges);
-    }
-    SetDlgItemText(kIdcWidth, formatted("%.1f", g_boardSettings.trace_width * 0.1));
+    const int edges = editedObject() != 0 ? g_board.objects[editedObject()].w[2] : g_drawDefaults.polygonEdges;
+    FillCountCombo(*this, kIdcPolygonEdges, kMinPolygonEdges, kMaxPolygonEdges, edges);
+    SetDlgItemText(kIdcWidth, Formatted("%.1f", g_boardSettings.trace_width * 0.1));
     if (editedObject() != 0)
-        SetDlgItemText(kIdcWidth, formatted("%.1f", g_board.objects[editedObject()].w[7] * 0.1));
+        SetDlgItemText(kIdcWidth, Formatted("%.1f", g_board.objects[editedObject()].w[7] * 0.1));
     return true;
 }
 
 void CPolygonSetupDlg::OnOK()
 {
-    const plat::Control* combo = GetDlgItem(kIdcPolygonEdges);
-    const int edges = std::clamp((combo ? combo->GetCurSel() : 0) + kMinPolygonEdges, kMinPolygonEdges, kMaxPolygonEdges);
+    const int edges = CountChosen(*this, kIdcPolygonEdges, kMinPolygonEdges).value_or(kMinPolygonEdges);
     const int32_t width = static_cast<int32_t>(fieldNumber(*this, kIdcWidth) * 10);
     const int index = editedObject();
     if (index == 0 || index > g_board.count) {
@@ -332,7 +316,7 @@ bool CPadSetupDlg::OnInitDialog()
     CheckRadioButton(kIdcPadShapeFirst, kIdcPadShapeLast, kIdcPadShapeFirst + static_cast<unsigned>(shape));
     SetDlgItemText(kIdcPadXLabel, metric ? "X (mm):" : "X (mils):");
     auto show = [&](unsigned id, int32_t value) {
-        SetDlgItemText(id, metric ? formatted("%.3f", value * 0.1 / kMillimetresToMils) : formatted("%.1f", value * 0.1));
+        SetDlgItemText(id, metric ? Formatted("%.3f", value * 0.1 / kMillimetresToMils) : Formatted("%.1f", value * 0.1));
     };
     show(kIdcPadX, g_boardSettings.padSizeX);
     show(kIdcPadY, g_boardSettings.padSizeY);
@@ -421,14 +405,8 @@ quill::LibraryBrowserServices packageLibraryServices()
             return std::nullopt;
         return quill::LibraryPartDetails{{}, description->substr(0, description->find('\n'))};
     };
-    s.load = [](const std::string& library, const std::string& part) { return LoadLibraryPart(library, part) == 1; };
-    s.remove = [](const std::string& library, const std::string& part) {
-        return RewriteLibrary(library, part, kRewriteDelete) == 1;
-    };
-    s.writeList = [](const std::string& library) { WriteLibraryPartsList(library); };
-    s.drawPreview = [](plat::Dc& dc, const plat::Rect& client, const std::string& library, const std::string& part) {
-        DrawPartPreview(dc, client, library, part);
-    };
+    quill::SetLibraryFileCalls(s, &LoadLibraryPart, &RewriteLibrary, kRewriteDelete, &WriteLibraryPartsList,
+                               &DrawPartPreview);
     s.modify = [](const std::string& library, const std::string& part) {
         // The browser's steps belong to the board: the editor starts with an empty ring.
         ClearUndoRing();
@@ -458,7 +436,7 @@ bool CFontDlg::OnInitDialog()
     if (plat::Control* combo = GetDlgItem(kIdcFontHeight)) {
         combo->ResetContent();
         for (double h : kHeights)
-            combo->AddString(formatted("%.0f", h * 100));
+            combo->AddString(Formatted("%.0f", h * 100));
         if (m_sizeIndex <= 8)
             combo->SetCurSel(m_sizeIndex - 2);
     }

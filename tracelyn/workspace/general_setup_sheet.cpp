@@ -27,10 +27,6 @@ namespace {
 
 // Widths and mask margins are kept in a byte of mils: 255 mils at most.
 constexpr int32_t kMaxWidthUnits = 2550;
-constexpr int kMinPolygonEdges = 3;
-constexpr int kMaxPolygonEdges = 10;
-constexpr double kDegreesPerRadian = 57.295780490442965;
-constexpr double kRadiansPerDegree = 0.017453292222222222;
 constexpr int kLongestBackupMinutes = 1000;
 constexpr int32_t kFillIsolated = 365;
 
@@ -86,11 +82,7 @@ bool CGenDraw::OnInitDialog()
     const bool metric = MetricUnits();
     SetDlgItemText(kIdcGenWidthLabel, metric ? "Width (mm):" : "Width (mils):");
     width_.show(*this, kIdcGenWidth, working_.width, "%.2f");
-    if (plat::Control* edges = GetDlgItem(kIdcGenPolygonEdges)) {
-        for (int n = kMinPolygonEdges; n <= kMaxPolygonEdges; ++n)
-            edges->AddString(std::to_string(n));
-        edges->SetCurSel(std::clamp(g_drawDefaults.polygonEdges, kMinPolygonEdges, kMaxPolygonEdges) - kMinPolygonEdges);
-    }
+    FillCountCombo(*this, kIdcGenPolygonEdges, kMinPolygonEdges, kMaxPolygonEdges, g_drawDefaults.polygonEdges);
     return true;
 }
 
@@ -111,8 +103,8 @@ void CGenDraw::OnOK()
     StoreRadio(*this, kIdcGenStyleFirst, kIdcGenStyleLast, static_cast<int>(kIdcGenStyleFirst), working_.style);
     working_.fill = fillPattern();
     working_.width = widthWithin(width_.read(*this, kIdcGenWidth));
-    if (const plat::Control* edges = GetDlgItem(kIdcGenPolygonEdges); edges && edges->GetCurSel() >= 0)
-        g_drawDefaults.polygonEdges = edges->GetCurSel() + kMinPolygonEdges;
+    if (const std::optional<int> edges = CountChosen(*this, kIdcGenPolygonEdges, kMinPolygonEdges))
+        g_drawDefaults.polygonEdges = *edges;
     if (g_selection.count == 0) {
         g_drawDefaults.outlineStyle = working_.style;
         g_drawDefaults.fillPattern = working_.fill;
@@ -189,13 +181,9 @@ bool CGenMisc::OnInitDialog()
     // Anything but the isolated fill is the normal one (the file keeps it as 366).
     CheckRadioButton(kIdcGenFillNormal, kIdcGenFillIsolated, s.fillmode == kFillIsolated ? kIdcGenFillIsolated : kIdcGenFillNormal);
     CheckRadioValue(*this, kIdcGenHideVias, kIdcGenShowVias, s.viamode);
-    SetDlgItemText(kIdcGenRotation, Formatted("%.2f", g_drawDefaults.rotationAngle * kDegreesPerRadian));
+    ShowAngleDegrees(*this, kIdcGenRotation, g_drawDefaults.rotationAngle);
     SetDlgItemText(kIdcGenAspect, Formatted("%2.1f", g_drawDefaults.ellipseAspect));
-    if (plat::Control* backup = GetDlgItem(kIdcGenBackup)) {
-        for (const char* item : {"None", "10 Min.", "15 Min.", "20 Min.", "30 Min."})
-            backup->AddString(item);
-        backup->setText(BackupShown(s.BackupTime));
-    }
+    FillBackupCombo(*this, kIdcGenBackup, s.BackupTime);
     return true;
 }
 
@@ -206,7 +194,7 @@ void CGenMisc::OnOK()
     StoreRadio(*this, kIdcGenEnglish, kIdcGenMetric, 0, s.units);
     StoreRadio(*this, kIdcGenFillNormal, kIdcGenFillIsolated, 0, s.fillmode);
     StoreRadio(*this, kIdcGenHideVias, kIdcGenShowVias, 0, s.viamode);
-    g_drawDefaults.rotationAngle = NumberTyped(*this, kIdcGenRotation) * kRadiansPerDegree;
+    g_drawDefaults.rotationAngle = AngleTyped(*this, kIdcGenRotation);
     g_drawDefaults.ellipseAspect = std::fabs(NumberTyped(*this, kIdcGenAspect));
     s.BackupTime = BackupTypedWithin(GetDlgItemText(kIdcGenBackup), s.BackupTime, kLongestBackupMinutes);
     BuildGridMenu();

@@ -285,6 +285,17 @@ void CLibPartEditorDlg::RedrawDrawingArea()
         area->RedrawWindow();
 }
 
+void CLibPartEditorDlg::paintOnDrawingArea(const std::function<void(plat::Dc& dc)>& paint)
+{
+    plat::Control* area = GetDlgItem(kIdcEditorDrawingArea);
+    if (area == nullptr)
+        return;
+    plat::ClientDC dc(area);
+    CTracelynView helper;
+    helper.PrepareViewDC(dc);
+    paint(dc);
+}
+
 void CLibPartEditorDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 {
     if (ctlId != kIdcEditorDrawingArea || item.dc == nullptr)

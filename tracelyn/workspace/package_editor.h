@@ -8,6 +8,7 @@
 #include "tracelyn/core/package_editor_part.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,6 +39,9 @@ public:
     bool hintVisible() const { return hint().visible; }
     // Repaints the drawing area now.
     void RedrawDrawingArea();
+    // Runs paint on a client DC of the drawing area set up as the board view's; nothing when the
+    // area is missing.
+    void paintOnDrawingArea(const std::function<void(plat::Dc& dc)>& paint);
 
 protected:
     std::unique_ptr<quill::EditorStoreLoan> LendStore() override;

@@ -232,13 +232,7 @@ void CLibPartEditorDlg::OnTransform(unsigned id)
 
 void CLibPartEditorDlg::OnOrigin()
 {
-    plat::Control* area = GetDlgItem(kIdcEditorDrawingArea);
-    if (area == nullptr)
-        return;
-    plat::ClientDC dc(area);
-    CTracelynView helper;
-    helper.PrepareViewDC(dc);
-    DrawObjectOrigins(dc);
+    paintOnDrawingArea([](plat::Dc& dc) { DrawObjectOrigins(dc); });
 }
 
 void CLibPartEditorDlg::OnRedraw()
@@ -267,12 +261,7 @@ void CLibPartEditorDlg::OnCopy()
     const int selected = g_selection.count;
     if (selected < 1)
         return;
-    if (plat::Control* area = GetDlgItem(kIdcEditorDrawingArea)) {
-        plat::ClientDC dc(area);
-        CTracelynView helper;
-        helper.PrepareViewDC(dc);
-        ClearSelection(dc);
-    }
+    paintOnDrawingArea([](plat::Dc& dc) { ClearSelection(dc); });
     g_selection.count = selected;
     if (CopyToClipboard() >= 0)
         SetStatusText("Sent " + std::to_string(selected) + " objects to clipboard", kPaneMessage);
@@ -504,19 +493,15 @@ void CLibPartEditorDlg::OnArrowKey(unsigned id)
 
 void CLibPartEditorDlg::OnCrosshair()
 {
-    plat::Control* area = GetDlgItem(kIdcEditorDrawingArea);
-    if (area == nullptr)
-        return;
-    plat::ClientDC dc(area);
-    CTracelynView helper;
-    helper.PrepareViewDC(dc);
-    if (g_crosshair.on) {
-        HideCrosshair(dc);
-        g_crosshair.on = false;
-    } else {
-        g_crosshair.on = true;
-        ShowCrosshair(dc);
-    }
+    paintOnDrawingArea([](plat::Dc& dc) {
+        if (g_crosshair.on) {
+            HideCrosshair(dc);
+            g_crosshair.on = false;
+        } else {
+            g_crosshair.on = true;
+            ShowCrosshair(dc);
+        }
+    });
 }
 
 void CLibPartEditorDlg::OnHome()

@@ -11,6 +11,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/workspace_services.h"
+#include "tracelyn/workspace/selective_edit_choice.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,9 +25,6 @@ constexpr double kMillimetresToMils = 39.37008;
 constexpr int kStyleRound = 0;
 constexpr int kStyleSurface = 2;
 constexpr int kStyleMount = 7;
-
-constexpr const char* kClassNames[] = {"ALL OBJECTS", "TEXT",    "PADS",     "TRACES",    "ARCS", "ELLIPSES",
-                                       "RECTANGLES",  "PARTS",   "POLYGONS", "NO-ROUTES", "NETS"};
 
 std::string formatted(float value)
 {
@@ -80,23 +78,8 @@ void ChooseLibrarySelectiveEdit(unsigned id)
 {
     if (g_gesture.multi && g_gesture.bandShown)
         return;
-    const int which = static_cast<int>(id) - kCmdSelectiveFirst;
-    if (which < 0 || which > kSelectiveEditSwitchCount)
-        return;
-    if (which == 0) {
-        g_selectiveEdit.on.fill(1);
-        g_selectiveEdit.on[kSwitchNets] = 0;
-    } else {
-        g_selectiveEdit.on.fill(0);
-        g_selectiveEdit.on[static_cast<size_t>(which - 1)] = 1;
-    }
-    g_gesture.selectiveMode = static_cast<int32_t>(id);
-    SetStatusText(std::string("Selected edit ") + kClassNames[which] + " only", kPaneMessage);
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
-    g_gesture.dragging = false;
-    g_gesture.tool = kToolSelect;
+    if (ChooseSelectiveEditClass(id) >= 0)
+        g_gesture.tool = kToolSelect;
 }
 
 // ---- Pad Setup (library) ----

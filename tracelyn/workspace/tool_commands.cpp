@@ -15,6 +15,7 @@
 #include "tracelyn/core/text_entry.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/edit_dialogs.h"
+#include "tracelyn/workspace/selective_edit_choice.h"
 #include "tracelyn/workspace/setup_dialogs.h"
 
 #include <iterator>
@@ -23,10 +24,6 @@
 namespace {
 
 using namespace tly;
-
-constexpr const char* kSelectiveEditWords[] = {"ALL OBJECTS", "TEXT",       "PADS",  "TRACES",
-                                               "ARCS",        "ELLIPSES",   "RECTANGLES", "PARTS",
-                                               "POLYGONS",    "NO-ROUTES",  "NETS"};
 
 bool haveBoard()
 {
@@ -161,22 +158,11 @@ void CMainFrame::OnPadSetup()
 
 void CMainFrame::OnSelectiveEdit(unsigned id)
 {
-    const int which = static_cast<int>(id) - kCmdSelectiveFirst;
-    if (which == 0) {
-        g_selectiveEdit.on.fill(1);
-        g_selectiveEdit.on[kSwitchNets] = 0;
-    } else {
-        g_selectiveEdit.on.fill(0);
-        g_selectiveEdit.on[static_cast<size_t>(which - 1)] = 1;
-    }
-    g_gesture.selectiveMode = static_cast<int32_t>(id);
-    SetStatusText(std::string("Selected edit ") + kSelectiveEditWords[which] + " only", kPaneMessage);
+    const int which = ChooseSelectiveEditClass(id);
+    if (which < 0)
+        return;
     if (plat::ToolBarCombo* combo = frameCombo(kComboSelectiveEdit))
         combo->SetCurSel(which);
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
-    g_gesture.dragging = false;
     RedrawActiveFrame();
     g_gesture.tool = kToolSelect;
 }
