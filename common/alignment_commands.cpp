@@ -55,3 +55,15 @@ void AlignSelectionOnLine(const AlignmentStore& store, int reference)
         store.setFirstPoint(index, ProjectPointOnLine(line.xa, line.ya, line.xb, line.yb, first->x, first->y));
     }
 }
+
+void RunAlignCommand(const AlignmentEditor& editor, AlignCommand command, int reference)
+{
+    editor.pushUndo();
+    const AlignmentStore store = editor.readStore();
+    switch (command) {
+    case AlignCommand::WithEdge: AlignSelectionWithEdge(store, reference, editor.edgeCode, editor.lineBothAxes); break;
+    case AlignCommand::ToCenter: AlignSelectionToCenter(store, reference); break;
+    case AlignCommand::OnLine: AlignSelectionOnLine(store, reference); break;
+    }
+    editor.redraw();
+}

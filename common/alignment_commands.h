@@ -2,7 +2,7 @@
 // The steps of Align With Edge, Align To Center and Align On Line that both editors take the
 // same way once they have read their own store: find the selection's anchor, work out the
 // offset from the reference object and hand it back, or drop the chosen objects' first points
-// onto a reference line. Undo snapshots and redraws stay with each program.
+// onto a reference line. Each program passes in how it takes an undo snapshot and repaints.
 
 #include "common/selection_alignment.h"
 #include "platform/gdi/gdi_types.h"
@@ -33,3 +33,19 @@ plat::Point AnchorOfSelection(const AlignmentStore& store);
 void AlignSelectionWithEdge(const AlignmentStore& store, int reference, int edgeCode, bool lineBothAxes);
 void AlignSelectionToCenter(const AlignmentStore& store, int reference);
 void AlignSelectionOnLine(const AlignmentStore& store, int reference);
+
+enum class AlignCommand { WithEdge, ToCenter, OnLine };
+
+// What one program hands the menu commands: how it reads its store, takes an undo snapshot and
+// repaints the active window, and how Align With Edge treats its hit edge and lines.
+struct AlignmentEditor {
+    std::function<AlignmentStore()> readStore;
+    std::function<void()> pushUndo;
+    std::function<void()> redraw;
+    int edgeCode = 0;
+    bool lineBothAxes = false;
+};
+
+// One alignment command from the menu: the undo snapshot first, so the move can be taken back,
+// then the move against the reference object, then the repaint.
+void RunAlignCommand(const AlignmentEditor& editor, AlignCommand command, int reference);

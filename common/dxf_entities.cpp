@@ -69,6 +69,27 @@ void DxfAppendInches(std::string& out, int code, long long units)
     DxfAppendGroup(out, code, std::string_view(buffer.data(), written.ptr - buffer.data()));
 }
 
+void DxfBeginFile(std::string& out, long long halfWidth, long long halfHeight)
+{
+    DxfAppendGroup(out, 0, "SECTION");
+    DxfAppendGroup(out, 2, "HEADER");
+    DxfAppendGroup(out, 9, "$EXTMIN");
+    DxfAppendInches(out, 10, -halfWidth);
+    DxfAppendInches(out, 20, -halfHeight);
+    DxfAppendGroup(out, 9, "$EXTMAX");
+    DxfAppendInches(out, 10, halfWidth);
+    DxfAppendInches(out, 20, halfHeight);
+    DxfAppendGroup(out, 0, "ENDSEC");
+    DxfAppendGroup(out, 0, "SECTION");
+    DxfAppendGroup(out, 2, "ENTITIES");
+}
+
+void DxfEndFile(std::string& out)
+{
+    DxfAppendGroup(out, 0, "ENDSEC");
+    DxfAppendGroup(out, 0, "EOF");
+}
+
 void DxfBeginEntity(std::string& out, std::string_view type)
 {
     DxfAppendGroup(out, 0, type);

@@ -33,6 +33,11 @@ void DxfAppendGroup(std::string& out, int code, std::string_view value);
 void DxfAppendInt(std::string& out, int code, int value);
 // The value in drawing units as inches, three decimals ("%.3f").
 void DxfAppendInches(std::string& out, int code, long long units);
+// The HEADER section, whose extents are a box halfWidth by halfHeight either side of the origin
+// (y up, like every point), then the opening of the ENTITIES section.
+void DxfBeginFile(std::string& out, long long halfWidth, long long halfHeight);
+// The close of the ENTITIES section and the end of the file.
+void DxfEndFile(std::string& out);
 // The start of an entity: its type and layer "0".
 void DxfBeginEntity(std::string& out, std::string_view type);
 

@@ -108,3 +108,18 @@ void FreeStr(char*& text)
     delete[] text;
     text = nullptr;
 }
+
+std::vector<std::string> WordsSeparatedBy(std::string_view text, std::string_view separators)
+{
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t start = text.find_first_not_of(separators, i);
+        if (start == std::string_view::npos)
+            break;
+        const size_t end = std::min(text.find_first_of(separators, start), text.size());
+        words.emplace_back(text.substr(start, end - start));
+        i = end;
+    }
+    return words;
+}

@@ -6,7 +6,9 @@
 // An empty copy is the one shared empty string, which FreeStr never frees.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace quill {
 
@@ -40,3 +42,6 @@ char* StrDupChecked(const char* text);
 // Frees a string made by StrDupChecked and sets the pointer to null; a null or empty string is
 // left in place (empty strings may be shared).
 void FreeStr(char*& text);
+
+// The words of text: the runs of characters that are none of `separators`.
+std::vector<std::string> WordsSeparatedBy(std::string_view text, std::string_view separators);

@@ -45,6 +45,12 @@ struct DrawObject {
     int sheet() const { return w[23]; }
     int x() const { return w[0]; }
     int y() const { return w[1]; }
+    // Lines, arrows, buses and arcs keep a second point in words 2 and 3.
+    bool hasSecondPoint() const
+    {
+        const int t = type();
+        return t == kObjLine || t == kObjArrow || t == kObjBus || t == kObjArc;
+    }
 
     // Polygon points: word 2 is the number of points, word 10 the point block.
     int pointCount() const;

@@ -3,6 +3,7 @@
 #include "common/file_reading.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "platform/system/paths.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_parts.h"
@@ -19,13 +20,6 @@ namespace {
 
 constexpr int kOldestVersion = 8;
 constexpr int kNewestVersion = 11;
-
-std::string upper(std::string_view s)
-{
-    std::string u(s);
-    std::transform(u.begin(), u.end(), u.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    return u;
-}
 
 // How many object records to read: the header's count, or up to the end of the file when the
 // count is not positive, never more than the store takes from start on.
@@ -154,7 +148,7 @@ void WriteDrawing(DrawingDocData& doc, plat::Archive& archive, int mode, std::st
     writeRecord(archive, encodeHeader(header));
 
     // The previous version's readers took the file's own name as its title.
-    const std::string title = mode == kWritePreviousVersion ? upper(path) : std::string(doc.titleText());
+    const std::string title = mode == kWritePreviousVersion ? plat::upperCaseAscii(path) : std::string(doc.titleText());
     FileRecord titleRecord{};
     std::copy_n(title.begin(), std::min(title.size(), size_t(kTitleChars)), titleRecord.begin());
     writeRecord(archive, titleRecord);

@@ -2,6 +2,7 @@
 
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/file_records.h"
@@ -16,13 +17,6 @@ namespace {
 // Records searched for the four markers that open the next part definition.
 constexpr int kMaxRecordsToDefinition = 100;
 constexpr int kMarkersPerDefinition = 4;
-
-std::string upper(std::string_view s)
-{
-    std::string u(s);
-    std::transform(u.begin(), u.end(), u.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    return u;
-}
 
 // A part that cannot be placed stays visible as a text saying why.
 void becomeText(DrawObject& o, std::string_view text)
@@ -41,9 +35,9 @@ void replaceText(DrawObject& o, std::string_view text)
 
 int findSymbolFrom(int after, std::string_view name)
 {
-    const std::string wanted = upper(name);
+    const std::string wanted = plat::upperCaseAscii(name);
     for (int i = after + 1; i <= g_partSymbols.count; ++i)
-        if (upper(g_partSymbols.entries[i].name) == wanted)
+        if (plat::upperCaseAscii(g_partSymbols.entries[i].name) == wanted)
             return i;
     return 0;
 }
@@ -69,7 +63,7 @@ int loadEncapsulatedSymbol(plat::Archive& archive, PartResolution& state, std::s
         return 0;
     const int index = ++g_partSymbols.count;
     g_partSymbols.entries[index] = PartSymbol{};
-    g_partSymbols.entries[index].name = upper(name);
+    g_partSymbols.entries[index].name = plat::upperCaseAscii(name);
     if (!ReadPartSymbol(archive, index)) {
         g_partSymbols.entries[index] = PartSymbol{};
         --g_partSymbols.count;

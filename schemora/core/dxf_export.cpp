@@ -37,22 +37,6 @@ bool exported(const DrawObject& o)
     return o.sheet() == g_sheetView.currentSheet;
 }
 
-void writeHeader(std::string& out)
-{
-    DxfAppendGroup(out, 0, "SECTION");
-    DxfAppendGroup(out, 2, "HEADER");
-    DxfAppendGroup(out, 9, "$EXTMIN");
-    // Extents are written with y pointing up, like every point: the sheet's top is +y.
-    DxfAppendInches(out, 10, -kSheetHalfWidthB);
-    DxfAppendInches(out, 20, -kSheetHalfHeightB);
-    DxfAppendGroup(out, 9, "$EXTMAX");
-    DxfAppendInches(out, 10, kSheetHalfWidthB);
-    DxfAppendInches(out, 20, kSheetHalfHeightB);
-    DxfAppendGroup(out, 0, "ENDSEC");
-    DxfAppendGroup(out, 0, "SECTION");
-    DxfAppendGroup(out, 2, "ENTITIES");
-}
-
 void writeRectObject(std::string& out, const DrawObject& o)
 {
     const int x1 = o.w[0], y1 = o.w[1];
@@ -121,7 +105,8 @@ void DxfWriteTriangle(std::string& out, int cx, int cy, int x1, int y1, int x2, 
 std::string DxfDrawingText()
 {
     std::string out;
-    writeHeader(out);
+    // The sheet's top is +y in the file.
+    DxfBeginFile(out, kSheetHalfWidthB, kSheetHalfHeightB);
     const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
     for (int i = 1; i <= count; ++i) {
         const DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];
@@ -129,8 +114,7 @@ std::string DxfDrawingText()
             writeObject(out, o);
     }
     DxfWriteTitleBlock(out);
-    DxfAppendGroup(out, 0, "ENDSEC");
-    DxfAppendGroup(out, 0, "EOF");
+    DxfEndFile(out);
     return out;
 }
 

@@ -94,8 +94,6 @@ std::pair<int, int> lowestCorner(int first, int last)
     return {static_cast<int>(std::max<long long>(minX, INT_MIN)), static_cast<int>(std::max<long long>(minY, INT_MIN))};
 }
 
-bool isLineKind(int type) { return type == kObjLine || type == kObjArrow || type == kObjBus || type == kObjArc; }
-
 void rememberPinTableLine(PinTableLines& lines, const DrawObject& o)
 {
     const long long dx = std::llabs(static_cast<long long>(o.w[2]) - o.w[0]);
@@ -114,7 +112,7 @@ PinTableLines ClassifyImportedObjects()
     const int count = drawingCount();
     for (int i = 1; i <= count; ++i) {
         DrawObject& o = objectAt(i);
-        if (isLineKind(o.type())) {
+        if (o.hasSecondPoint()) {
             rememberPinTableLine(lines, o);
         } else if (o.type() == kObjText) {
             if (IsNumericText(o.text ? o.text : "")) {

@@ -346,7 +346,7 @@ void DrawObjectHandles(plat::Dc& dc, int index)
     const ScopedBrush brush(dc, plat::stockBrush(plat::kNullBrush));
     const int h = kHandlePixels * zoom();
     const int type = o.type();
-    if (type == kObjLine || type == kObjArrow || type == kObjBus || type == kObjArc) {
+    if (o.hasSecondPoint()) {
         setHandles({{o.x(), o.y()}, {o.w[2], o.w[3]}});
     } else if (type == kObjRectangle || type == kObjRoundRect) {
         if (((o.w[5] >> 2) & 0xFFF) == 0)

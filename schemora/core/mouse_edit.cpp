@@ -25,6 +25,7 @@
 #include "schemora/core/text_tools.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -261,23 +262,25 @@ void busPress(plat::Dc& dc)
     RecordAppendedStep(g_current.count - first + 1);
 }
 
+// Tools whose press starts their own gesture instead of placing a new object.
+struct ToolGesture {
+    int tool;
+    void (*press)(plat::Dc&);
+};
+constexpr std::array<ToolGesture, 4> kToolGestures{{
+    {kToolSelect, editPress},
+    {kToolText, BeginTextEntry},
+    {kToolMark, [](plat::Dc& dc) { MarkSignalText(dc); }},
+    {kToolBus, busPress},
+}};
+
 void toolPress(plat::Dc& dc, int tool)
 {
-    if (tool == kToolSelect) {
-        editPress(dc);
-        return;
-    }
-    if (tool == kToolText) {
-        BeginTextEntry(dc);
-        return;
-    }
-    if (tool == kToolMark) {
-        MarkSignalText(dc);
-        return;
-    }
-    if (tool == kToolBus) {
-        busPress(dc);
-        return;
+    for (const ToolGesture& gesture : kToolGestures) {
+        if (tool == gesture.tool) {
+            gesture.press(dc);
+            return;
+        }
     }
     if (tool == kToolNone || !isDrawingTool(tool) || (tool == kToolTerminal && !thePartEditor))
         return;

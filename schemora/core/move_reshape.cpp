@@ -190,8 +190,7 @@ void applyReshape(DrawObject& o, plat::Point p)
         o.setPoint(mode, p.x, p.y);
         return;
     }
-    const bool isLineLike = type == kObjLine || type == kObjArrow || type == kObjBus || type == kObjArc;
-    if (isLineLike) {
+    if (o.hasSecondPoint()) {
         const plat::Point fixed = mode == 0 ? plat::Point{o.w[2], o.w[3]} : plat::Point{o.x(), o.y()};
         if (g_settings.limit != 0 && type != kObjArc)
             p = orthogonal(fixed, p);

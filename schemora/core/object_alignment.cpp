@@ -5,6 +5,7 @@
 #include "schemora/core/current_document.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/object_extents.h"
+#include "schemora/core/object_points.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
 
@@ -91,6 +92,8 @@ AlignmentStore alignmentStore()
             }};
 }
 
+AlignmentEditor alignmentEditor() { return {alignmentStore, PushUndoSnapshot, RedrawActiveFrame, g_selection.edgeCode, false}; }
+
 }  // namespace
 
 void OffsetSelection(int dx, int dy)
@@ -98,40 +101,18 @@ void OffsetSelection(int dx, int dy)
     for (const int index : selectedIndexes()) {
         DrawObject& o = objectAt(index);
         const int type = o.type();
-        const bool twoPoints = type == kObjLine || type == kObjArrow || type == kObjBus || type == kObjArc;
-        if (!twoPoints && type != kObjPolygon && !movesFirstPointOnly(type))
+        if (!o.hasSecondPoint() && type != kObjPolygon && !movesFirstPointOnly(type))
             continue;
-        o.w[0] = plus(o.w[0], dx);
-        o.w[1] = plus(o.w[1], dy);
-        if (twoPoints) {
-            o.w[2] = plus(o.w[2], dx);
-            o.w[3] = plus(o.w[3], dy);
-        }
+        const auto byX = [dx](int x) { return plus(x, dx); };
+        const auto byY = [dy](int y) { return plus(y, dy); };
+        MapEndPoints(o, o.hasSecondPoint(), byX, byY);
         if (type == kObjPolygon)
-            for (int i = 0; i < o.pointCount(); ++i)
-                o.setPoint(i, plus(o.pointX(i), dx), plus(o.pointY(i), dy));
+            MapPolygonPoints(o, byX, byY);
     }
 }
 
 plat::Point SelectionAnchor() { return AnchorOfSelection(alignmentStore()); }
 
-void AlignWithEdge(int reference)
-{
-    PushUndoSnapshot();
-    AlignSelectionWithEdge(alignmentStore(), reference, g_selection.edgeCode, false);
-    RedrawActiveFrame();
-}
-
-void AlignToCenter(int reference)
-{
-    PushUndoSnapshot();
-    AlignSelectionToCenter(alignmentStore(), reference);
-    RedrawActiveFrame();
-}
-
-void AlignOnLine(int reference)
-{
-    PushUndoSnapshot();
-    AlignSelectionOnLine(alignmentStore(), reference);
-    RedrawActiveFrame();
-}
+void AlignWithEdge(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::WithEdge, reference); }
+void AlignToCenter(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::ToCenter, reference); }
+void AlignOnLine(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::OnLine, reference); }

@@ -79,20 +79,6 @@ void drawRoundRectObject(plat::Dc& dc, const DrawObject& o, int role)
                          angle * kTenthsToRadians, (o.w[5] & kTriangleMirrorBit) != 0);
 }
 
-void drawPolygonObject(plat::Dc& dc, const DrawObject& o, int role)
-{
-    // The point block holds kPolygonPoints pairs; a larger count in a damaged file must not
-    // read past it.
-    const int count = std::clamp(o.pointCount(), 0, kPolygonPoints);
-    if (!o.text || count == 0)
-        return;
-    std::array<plat::Point, kPolygonPoints> points;
-    for (int i = 0; i < count; ++i)
-        points[static_cast<size_t>(i)] = {o.pointX(i), o.pointY(i)};
-    DrawPolygon(dc, std::span<const plat::Point>(points.data(), static_cast<size_t>(count)), role,
-                styleOf(o), o.w[7], o.w[6]);
-}
-
 // Kinds of the first pass: the graphics under the texts.
 bool drawGraphic(plat::Dc& dc, DrawObject& o, int role, int index)
 {
@@ -114,7 +100,7 @@ bool drawGraphic(plat::Dc& dc, DrawObject& o, int role, int index)
         DrawTriangle(dc, x1, y1, x1, y1, x1 + o.w[2], y1 + o.w[3], role, styleOf(o), o.w[7], o.w[6],
                      rotationOf(o), (o.w[5] & kTriangleMirrorBit) != 0);
         return true;
-    case kObjPolygon: drawPolygonObject(dc, o, role); return true;
+    case kObjPolygon: DrawPolygonRecord(dc, o, role); return true;
     default: return false;
     }
 }
@@ -228,4 +214,18 @@ int DrawObjects(int first, int last, plat::Dc& dc)
         if (SheetOverlays* hooks = g_sheetPaintHooks.overlays)
             hooks->DrawPageBreaks(dc);
     return drawn;
+}
+
+void DrawPolygonRecord(plat::Dc& dc, const DrawObject& o, int role)
+{
+    // The point block holds kPolygonPoints pairs; a larger count in a damaged file must not
+    // read past it.
+    const int count = std::clamp(o.pointCount(), 0, kPolygonPoints);
+    if (!o.text || count == 0)
+        return;
+    std::array<plat::Point, kPolygonPoints> points;
+    for (int i = 0; i < count; ++i)
+        points[static_cast<size_t>(i)] = {o.pointX(i), o.pointY(i)};
+    DrawPolygon(dc, std::span<const plat::Point>(points.data(), static_cast<size_t>(count)), role,
+                styleOf(o), o.w[7], o.w[6]);
 }

@@ -1,8 +1,10 @@
 #include "schemora/core/object_scaling.h"
 
+#include "common/growing_extent.h"
 #include "platform/core/ui_host.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
+#include "schemora/core/object_points.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/workspace_services.h"
 
@@ -36,16 +38,10 @@ bool onCurrentLayer(const DrawObject& o)
 
 void scaleObject(DrawObject& o, float xf, float yf, int refX, int refY)
 {
-    o.w[0] = scaledAbout(o.w[0], refX, xf);
-    o.w[1] = scaledAbout(o.w[1], refY, yf);
+    MapEndPoints(
+        o, o.hasSecondPoint(), [&](int x) { return scaledAbout(x, refX, xf); },
+        [&](int y) { return scaledAbout(y, refY, yf); });
     switch (o.type()) {
-    case kObjLine:
-    case kObjArrow:
-    case kObjBus:
-    case kObjArc:
-        o.w[2] = scaledAbout(o.w[2], refX, xf);
-        o.w[3] = scaledAbout(o.w[3], refY, yf);
-        break;
     case kObjRectangle:
     case kObjEllipse:
     case kObjRoundRect:
@@ -61,20 +57,7 @@ void scaleObject(DrawObject& o, float xf, float yf, int refX, int refY)
     }
 }
 
-struct Extent {
-    long long minX = kExtentStart, minY = kExtentStart;
-    long long maxX = -kExtentStart, maxY = -kExtentStart;
-
-    void add(long long x, long long y)
-    {
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
-    }
-};
-
-void addToExtent(Extent& e, const DrawObject& o)
+void addToExtent(GrowingExtent& e, const DrawObject& o)
 {
     switch (o.type()) {
     case kObjLine:
@@ -84,10 +67,7 @@ void addToExtent(Extent& e, const DrawObject& o)
         e.add(o.w[0], o.w[1]);
         e.add(o.w[2], o.w[3]);
         break;
-    case kObjEllipse:
-        e.add(static_cast<long long>(o.w[0]) - o.w[2], static_cast<long long>(o.w[1]) - o.w[3]);
-        e.add(static_cast<long long>(o.w[0]) + o.w[2], static_cast<long long>(o.w[1]) + o.w[3]);
-        break;
+    case kObjEllipse: e.addCentred(o.w[0], o.w[1], o.w[2], o.w[3]); break;
     case kObjDot: e.add(o.w[0], o.w[1]); break;
     default:
         if (o.isPart())
@@ -103,22 +83,11 @@ void moveObject(DrawObject& o, long long dx, long long dy)
 {
     if (o.type() == kObjDeleted)
         return;
-    o.w[0] = shifted(o.w[0], dx);
-    o.w[1] = shifted(o.w[1], dy);
-    switch (o.type()) {
-    case kObjLine:
-    case kObjArrow:
-    case kObjBus:
-    case kObjArc:
-        o.w[2] = shifted(o.w[2], dx);
-        o.w[3] = shifted(o.w[3], dy);
-        break;
-    case kObjPolygon:
-        for (int i = 0; i < o.pointCount(); ++i)
-            o.setPoint(i, shifted(o.pointX(i), dx), shifted(o.pointY(i), dy));
-        break;
-    default: break;
-    }
+    const auto byX = [dx](int x) { return shifted(x, dx); };
+    const auto byY = [dy](int y) { return shifted(y, dy); };
+    MapEndPoints(o, o.hasSecondPoint(), byX, byY);
+    if (o.type() == kObjPolygon)
+        MapPolygonPoints(o, byX, byY);
 }
 
 // Centres the drawing's extent on (0, 0).
@@ -127,7 +96,7 @@ void recentreDrawing()
     const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
     if (count < 1)
         return;
-    Extent e;
+    GrowingExtent e(kExtentStart);
     for (int i = 1; i <= count; ++i)
         addToExtent(e, g_current.objects[static_cast<std::size_t>(i)]);
     const long long cx = (e.minX + e.maxX) / 2;
@@ -201,12 +170,8 @@ void ReGridObjects()
         const bool twoPoints = type == kObjLine || type == kObjArrow;
         if (!twoPoints && type != kObjText && type != kObjDot && type != kObjEllipse && type <= kObjPart)
             continue;
-        o.w[0] = SnapToGridStep(o.w[0], step);
-        o.w[1] = SnapToGridStep(o.w[1], step);
-        if (twoPoints) {
-            o.w[2] = SnapToGridStep(o.w[2], step);
-            o.w[3] = SnapToGridStep(o.w[3], step);
-        }
+        const auto snap = [step](int value) { return SnapToGridStep(value, step); };
+        MapEndPoints(o, twoPoints, snap, snap);
     }
     RedrawActiveFrame();
 }

@@ -68,25 +68,17 @@ bool IsSolidFill(int fill);
 plat::Font MakeTextFont(int attribute, int angleWord, int role);
 
 // Selects a pen or brush for a scope and puts the previous one back.
-class ScopedPen {
+template <class GdiObject>
+class ScopedSelection {
 public:
-    ScopedPen(plat::Dc& dc, const plat::Pen& pen) : dc_(dc), old_(dc.SelectObject(pen)) {}
-    ~ScopedPen() { dc_.SelectObject(old_); }
-    ScopedPen(const ScopedPen&) = delete;
-    ScopedPen& operator=(const ScopedPen&) = delete;
+    ScopedSelection(plat::Dc& dc, const GdiObject& object) : dc_(dc), old_(dc.SelectObject(object)) {}
+    ~ScopedSelection() { dc_.SelectObject(old_); }
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
 
 private:
     plat::Dc& dc_;
-    plat::Pen old_;
+    GdiObject old_;
 };
-class ScopedBrush {
-public:
-    ScopedBrush(plat::Dc& dc, const plat::Brush& brush) : dc_(dc), old_(dc.SelectObject(brush)) {}
-    ~ScopedBrush() { dc_.SelectObject(old_); }
-    ScopedBrush(const ScopedBrush&) = delete;
-    ScopedBrush& operator=(const ScopedBrush&) = delete;
-
-private:
-    plat::Dc& dc_;
-    plat::Brush old_;
-};
+using ScopedPen = ScopedSelection<plat::Pen>;
+using ScopedBrush = ScopedSelection<plat::Brush>;

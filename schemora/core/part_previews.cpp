@@ -9,6 +9,7 @@
 #include "schemora/core/part_transforms.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/shape_painters.h"
+#include "schemora/core/sheet_painter.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/text_painter.h"
 
@@ -75,17 +76,7 @@ void drawPreviewRecord(plat::Dc& dc, const DrawObject& o, bool withPackage)
             DrawTriangle(dc, x, y, x, y, x + o.w[2], y + o.w[3], role, style, o.w[7], o.w[6],
                          (o.w[5] >> 2) & 0xFFF, (o.w[5] & 0x8000) != 0);
         break;
-    case kObjPolygon: {
-        const int count = std::clamp(o.pointCount(), 0, kPolygonPoints);
-        if (!o.text || count == 0)
-            break;
-        std::array<plat::Point, kPolygonPoints> points;
-        for (int i = 0; i < count; ++i)
-            points[static_cast<size_t>(i)] = {o.pointX(i), o.pointY(i)};
-        DrawPolygon(dc, std::span<const plat::Point>(points.data(), static_cast<size_t>(count)), role,
-                    style, o.w[7], o.w[6]);
-        break;
-    }
+    case kObjPolygon: DrawPolygonRecord(dc, o, role); break;
     default: break;
     }
 }

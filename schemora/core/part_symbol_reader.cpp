@@ -49,20 +49,7 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::vector<std::string> words(std::string_view text)
-{
-    std::vector<std::string> out;
-    size_t i = 0;
-    while (i < text.size()) {
-        const size_t start = text.find_first_not_of(' ', i);
-        if (start == std::string_view::npos)
-            break;
-        const size_t end = std::min(text.find(' ', start), text.size());
-        out.emplace_back(text.substr(start, end - start));
-        i = end;
-    }
-    return out;
-}
+std::vector<std::string> words(std::string_view text) { return WordsSeparatedBy(text, " "); }
 
 void addPinNumbers(PinNumberTable& table, std::string_view text)
 {

@@ -20,6 +20,8 @@ void RedrawSheet(plat::Dc& dc, const plat::Rect& client);
 // highlight colours) with palette, clip and mapping set up first; an index of 0 or less only
 // prepares the DC.
 void DrawObjectInMode(plat::Dc& dc, int index, int mode);
+// A polygon record's outline and fill from its point block, at most kPolygonPoints points.
+void DrawPolygonRecord(plat::Dc& dc, const DrawObject& o, int role);
 // Marks each shown object's origin with a small square in the edit colour, on a prepared DC;
 // the marks stay until the next repaint.
 void ShowObjectOrigins(plat::Dc& dc);

@@ -46,6 +46,9 @@ std::pair<std::string, std::string> nodePair(const std::string& word)
     return {inside.substr(0, comma), inside.substr(comma + 1)};
 }
 
+// The points, start and stop of a frequency sweep.
+constexpr unsigned kAcSweepFields[] = {kIdcAcPoints, kIdcAcStart, kIdcAcStop};
+
 void markModified()
 {
     if (CSchemoraDoc* doc = g_current.activeDocument)
@@ -66,9 +69,7 @@ protected:
     }
     void showFields(const std::vector<std::string>& f) override
     {
-        SetDlgItemText(kIdcAcPoints, fieldAt(f, 1));
-        SetDlgItemText(kIdcAcStart, fieldAt(f, 2));
-        SetDlgItemText(kIdcAcStop, fieldAt(f, 3));
+        showFieldList(kAcSweepFields, f, 1);
         setSweep(f, 0);
     }
 };
@@ -78,17 +79,14 @@ public:
     CSpiceTRAN() : CSpicePage(kIddSpiceTran, kAnalysisTransient) {}
     bool OnInitDialog() override
     {
-        fillNodes(kIdcOutputNode, false);
-        fillNodes(kIdcOutputReference, true);
+        fillNodePair(kIdcOutputNode, kIdcOutputReference);
         CSpicePage::OnInitDialog();
         enableChanged(IsDlgButtonChecked(kIdcEnable) != 0);
         const std::vector<std::string>& four = g_analysisDirectives.fourierFields;
         if (g_analysisDirectives.fourierIndex > 0) {
             CheckDlgButton(kIdcFourierEnable, 1);
             SetDlgItemText(kIdcFourierFrequency, fieldAt(four, 0));
-            const auto [node, reference] = nodePair(fieldAt(four, 1));
-            SetDlgItemText(kIdcOutputNode, node);
-            SetDlgItemText(kIdcOutputReference, reference);
+            showNodePair(fieldAt(four, 1), kIdcOutputNode, kIdcOutputReference);
         }
         return true;
     }
@@ -145,10 +143,9 @@ protected:
     }
     void showFields(const std::vector<std::string>& f) override
     {
-        const unsigned ids[] = {kIdcDcSource1, kIdcDcStart1, kIdcDcStop1, kIdcDcStep1,
-                                kIdcDcSource2, kIdcDcStart2, kIdcDcStop2, kIdcDcStep2};
-        for (size_t i = 0; i < std::size(ids); ++i)
-            SetDlgItemText(ids[i], fieldAt(f, i));
+        static constexpr unsigned ids[] = {kIdcDcSource1, kIdcDcStart1, kIdcDcStop1, kIdcDcStep1,
+                                           kIdcDcSource2, kIdcDcStart2, kIdcDcStop2, kIdcDcStep2};
+        showFieldList(ids, f, 0);
     }
 };
 
@@ -167,8 +164,7 @@ public:
     CSpiceNOISE() : CSpicePage(kIddSpiceNoise, kAnalysisNoise) {}
     bool OnInitDialog() override
     {
-        fillNodes(kIdcOutputNode, false);
-        fillNodes(kIdcNoiseReference, true);
+        fillNodePair(kIdcOutputNode, kIdcNoiseReference);
         fillSources(kIdcNoiseSource);
         return CSpicePage::OnInitDialog();
     }
@@ -182,13 +178,9 @@ protected:
     }
     void showFields(const std::vector<std::string>& f) override
     {
-        const auto [node, reference] = nodePair(fieldAt(f, 0));
-        SetDlgItemText(kIdcOutputNode, node);
-        SetDlgItemText(kIdcNoiseReference, reference);
+        showNodePair(fieldAt(f, 0), kIdcOutputNode, kIdcNoiseReference);
         SetDlgItemText(kIdcNoiseSource, fieldAt(f, 1));
-        SetDlgItemText(kIdcAcPoints, fieldAt(f, 3));
-        SetDlgItemText(kIdcAcStart, fieldAt(f, 4));
-        SetDlgItemText(kIdcAcStop, fieldAt(f, 5));
+        showFieldList(kAcSweepFields, f, 3);
         setSweep(f, 2);
     }
 };
@@ -198,10 +190,8 @@ public:
     CSpicePZ() : CSpicePage(kIddSpicePz, kAnalysisPoleZero) {}
     bool OnInitDialog() override
     {
-        fillNodes(kIdcInputNode, false);
-        fillNodes(kIdcInputReference, true);
-        fillNodes(kIdcOutputNode, false);
-        fillNodes(kIdcOutputReference, true);
+        fillNodePair(kIdcInputNode, kIdcInputReference);
+        fillNodePair(kIdcOutputNode, kIdcOutputReference);
         CheckRadioButton(kIdcPoles, kIdcPolesAndZeros, kIdcPolesAndZeros);
         CheckRadioButton(kIdcImpedance, kIdcGain, kIdcGain);
         return CSpicePage::OnInitDialog();
@@ -218,10 +208,8 @@ protected:
     }
     void showFields(const std::vector<std::string>& f) override
     {
-        SetDlgItemText(kIdcInputNode, fieldAt(f, 0));
-        SetDlgItemText(kIdcInputReference, fieldAt(f, 1));
-        SetDlgItemText(kIdcOutputNode, fieldAt(f, 2));
-        SetDlgItemText(kIdcOutputReference, fieldAt(f, 3));
+        static constexpr unsigned pairs[] = {kIdcInputNode, kIdcInputReference, kIdcOutputNode, kIdcOutputReference};
+        showFieldList(pairs, f, 0);
         CheckRadioButton(kIdcImpedance, kIdcGain, fieldAt(f, 4) == "CUR" ? kIdcImpedance : kIdcGain);
         const std::string kind = fieldAt(f, 5);
         CheckRadioButton(kIdcPoles, kIdcPolesAndZeros,
@@ -234,8 +222,7 @@ public:
     CSpiceTF() : CSpicePage(kIddSpiceTf, kAnalysisTransferFunction) {}
     bool OnInitDialog() override
     {
-        fillNodes(kIdcOutputNode, false);
-        fillNodes(kIdcOutputReference, true);
+        fillNodePair(kIdcOutputNode, kIdcOutputReference);
         fillSources(kIdcInputNode);
         return CSpicePage::OnInitDialog();
     }
@@ -248,9 +235,7 @@ protected:
     }
     void showFields(const std::vector<std::string>& f) override
     {
-        const auto [node, reference] = nodePair(fieldAt(f, 0));
-        SetDlgItemText(kIdcOutputNode, node);
-        SetDlgItemText(kIdcOutputReference, reference);
+        showNodePair(fieldAt(f, 0), kIdcOutputNode, kIdcOutputReference);
         SetDlgItemText(kIdcInputNode, fieldAt(f, 1));
     }
 };
@@ -358,6 +343,25 @@ void CSpicePage::fillNodes(unsigned id, bool reference)
     }
     if (reference)
         list->AddString("0");
+}
+
+void CSpicePage::fillNodePair(unsigned nodeId, unsigned referenceId)
+{
+    fillNodes(nodeId, false);
+    fillNodes(referenceId, true);
+}
+
+void CSpicePage::showNodePair(const std::string& word, unsigned nodeId, unsigned referenceId)
+{
+    const auto [node, reference] = nodePair(word);
+    SetDlgItemText(nodeId, node);
+    SetDlgItemText(referenceId, reference);
+}
+
+void CSpicePage::showFieldList(std::span<const unsigned> ids, const std::vector<std::string>& fields, size_t first)
+{
+    for (size_t i = 0; i < ids.size(); ++i)
+        SetDlgItemText(ids[i], fieldAt(fields, first + i));
 }
 
 void CSpicePage::fillSources(unsigned id)

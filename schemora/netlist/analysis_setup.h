@@ -6,6 +6,7 @@
 #include "platform/app/property_sheet.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,12 @@ protected:
     // Field text, at most 19 characters; an empty field reads "0".
     std::string field(unsigned id) const;
     void fillNodes(unsigned id, bool reference);
+    // A node field and its reference field: the node list, and the list with ground too.
+    void fillNodePair(unsigned nodeId, unsigned referenceId);
+    // "V(OUT,REF)" or "V(OUT)" shown in a node field and its reference field.
+    void showNodePair(const std::string& word, unsigned nodeId, unsigned referenceId);
+    // The fields of ids, in order, from the directive's word `first` on.
+    void showFieldList(std::span<const unsigned> ids, const std::vector<std::string>& fields, size_t first);
     void fillSources(unsigned id);
     void setSweep(const std::vector<std::string>& fields, size_t sweepAt);
     std::string sweepWord() const;

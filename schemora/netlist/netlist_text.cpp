@@ -1,5 +1,6 @@
 #include "schemora/netlist/netlist_text.h"
 
+#include "common/string_helpers.h"
 #include "platform/system/ascii_case.h"
 
 namespace netlist {
@@ -29,21 +30,6 @@ std::string TrimmedRight(std::string_view text)
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::vector<std::string> SplitWords(std::string_view text)
-{
-    std::vector<std::string> words;
-    size_t i = 0;
-    while (i < text.size()) {
-        const size_t start = text.find_first_not_of(" \t\r\n", i);
-        if (start == std::string_view::npos)
-            break;
-        size_t end = text.find_first_of(" \t\r\n", start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        words.emplace_back(text.substr(start, end - start));
-        i = end;
-    }
-    return words;
-}
+std::vector<std::string> SplitWords(std::string_view text) { return WordsSeparatedBy(text, " \t\r\n"); }
 
 }  // namespace netlist

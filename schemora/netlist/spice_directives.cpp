@@ -12,7 +12,9 @@
 #include "schemora/netlist/spice_values.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <string_view>
 
 using netlist::Format;
 using netlist::StartsWith;
@@ -24,6 +26,31 @@ namespace {
 constexpr int kNearReach = 18;
 
 DrawObject& object(int index) { return g_current.objects[index]; }
+
+struct AnalysisWord {
+    std::string_view directive;
+    int analysis;
+    bool needsSweep;   // the directive counts only when it names its sweep
+};
+constexpr std::array<AnalysisWord, 8> kAnalysisWords{{
+    {"#.AC", kAnalysisAc, true},
+    {"#.DISTO", kAnalysisDistortion, true},
+    {"#.PZ", kAnalysisPoleZero, false},
+    {"#.TF", kAnalysisTransferFunction, false},
+    {"#.NOISE", kAnalysisNoise, true},
+    {"#.DC", kAnalysisDcSweep, false},
+    {"#.TRAN", kAnalysisTransient, false},
+    {"#.OP", kAnalysisOperatingPoint, false},
+}};
+
+// The analysis a directive's first word chooses, or 0.
+int analysisOf(std::string_view first, bool swept)
+{
+    for (const AnalysisWord& word : kAnalysisWords)
+        if (first == word.directive)
+            return word.needsSweep && !swept ? 0 : word.analysis;
+    return 0;
+}
 
 bool isVertical(const DrawObject& o) { return std::abs(o.w[0] - o.w[2]) <= kNearReach; }
 bool isHorizontal(const DrawObject& o) { return std::abs(o.w[1] - o.w[3]) <= kNearReach; }
@@ -255,23 +282,7 @@ int FindAnalysisDirectives()
                                              : std::find_if(words.begin() + 1, words.end(), isSweep);
         const bool swept = sweepAt != words.end();
         const std::string sweep = swept ? *sweepAt : std::string();
-        int analysis = 0;
-        if (first == "#.AC" && swept)
-            analysis = kAnalysisAc;
-        else if (first == "#.DISTO" && swept)
-            analysis = kAnalysisDistortion;
-        else if (first == "#.PZ")
-            analysis = kAnalysisPoleZero;
-        else if (first == "#.TF")
-            analysis = kAnalysisTransferFunction;
-        else if (first == "#.NOISE" && swept)
-            analysis = kAnalysisNoise;
-        else if (first == "#.DC")
-            analysis = kAnalysisDcSweep;
-        else if (first == "#.TRAN")
-            analysis = kAnalysisTransient;
-        else if (first == "#.OP")
-            analysis = kAnalysisOperatingPoint;
+        const int analysis = analysisOf(first, swept);
         const std::vector<std::string> rest(words.begin() + 1, words.end());
         if (first == "#.FOUR") {
             found.fourierIndex = i;

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <map>
+#include <string>
 
 namespace {
 
@@ -76,4 +77,26 @@ TEST(AlignmentCommands, OnLineDropsTheChosenFirstPointsOntoTheLineOnly)
     fake.points[4] = {30, 40};
     AlignSelectionOnLine(fake.store({4}), 2);  // a box is no line
     EXPECT_EQ(fake.points[4], (plat::Point{30, 40}));
+}
+
+TEST(AlignmentCommands, AMenuCommandTakesItsUndoSnapshotBeforeTheMoveAndRepaintsAfter)
+{
+    FakeStore fake;
+    fake.points[4] = {10, 20};
+    std::string steps;
+    AlignmentEditor editor{[&] {
+                               steps += "read ";
+                               return fake.store({4});
+                           },
+                           [&] { steps += "undo "; },
+                           [&] { steps += "redraw"; },
+                           3,
+                           false};
+    RunAlignCommand(editor, AlignCommand::WithEdge, 2);
+    EXPECT_EQ(steps, "undo read redraw");
+    EXPECT_EQ(fake.moved, (plat::Point{40, 0}));
+    RunAlignCommand(editor, AlignCommand::ToCenter, 2);
+    EXPECT_EQ(fake.moved, (plat::Point{40, 10}));
+    RunAlignCommand(editor, AlignCommand::OnLine, 1);
+    EXPECT_EQ(fake.points[4].y, 0);
 }

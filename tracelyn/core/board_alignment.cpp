@@ -1,6 +1,7 @@
 #include "tracelyn/core/board_alignment.h"
 
 #include "common/alignment_commands.h"
+#include "common/growing_extent.h"
 #include "platform/core/ui_host.h"
 #include "tracelyn/core/board_edit.h"
 #include "tracelyn/core/board_state.h"
@@ -80,26 +81,14 @@ void scaleObject(BoardObject& o, float xf, float yf, int rx, int ry)
     }
 }
 
-struct Extent {
-    long long minX = kExtentStart, minY = kExtentStart, maxX = -kExtentStart, maxY = -kExtentStart;
-    void add(long long x, long long y)
-    {
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
-    }
-};
-
-void addToExtent(Extent& e, const BoardObject& o)
+void addToExtent(GrowingExtent& e, const BoardObject& o)
 {
     const int kind = o.kind();
     if (kind == kKindLine || kind == kKindRectangle || kind == 5 || kind == kKindArc) {
         e.add(o.w[0], o.w[1]);
         e.add(o.w[2], o.w[3]);
     } else if (kind == kKindEllipse) {
-        e.add(static_cast<long long>(o.w[0]) - o.w[2], static_cast<long long>(o.w[1]) - o.w[3]);
-        e.add(static_cast<long long>(o.w[0]) + o.w[2], static_cast<long long>(o.w[1]) + o.w[3]);
+        e.addCentred(o.w[0], o.w[1], o.w[2], o.w[3]);
     } else if (kind == kKindPad || o.isPart()) {
         e.add(o.w[0], o.w[1]);
     }
@@ -123,10 +112,10 @@ void recentreBoard()
 {
     if (g_board.count < 1 || !g_board.objects)
         return;
-    Extent e;
+    GrowingExtent e(kExtentStart);
     for (int i = 1; i <= g_board.count; ++i)
         addToExtent(e, g_board.objects[i]);
-    if (e.minX > e.maxX)
+    if (e.empty())
         return;
     const auto cx = static_cast<int32_t>((e.minX + e.maxX) / 2);
     const auto cy = static_cast<int32_t>((e.minY + e.maxY) / 2);
@@ -188,6 +177,11 @@ AlignmentStore alignmentStore()
             }};
 }
 
+AlignmentEditor alignmentEditor()
+{
+    return {alignmentStore, PushUndoSnapshot, RedrawActiveFrame, g_gesture.rectangleEdge, true};
+}
+
 }  // namespace
 
 void ScaleSelectedObjects(float xFactor, float yFactor, int refX, int refY)
@@ -203,23 +197,6 @@ void ScaleSelectedObjects(float xFactor, float yFactor, int refX, int refY)
 
 plat::Point BoardSelectionAnchor() { return AnchorOfSelection(alignmentStore()); }
 
-void AlignWithEdge(int reference)
-{
-    PushUndoSnapshot();
-    AlignSelectionWithEdge(alignmentStore(), reference, g_gesture.rectangleEdge, true);
-    RedrawActiveFrame();
-}
-
-void AlignToCenter(int reference)
-{
-    PushUndoSnapshot();
-    AlignSelectionToCenter(alignmentStore(), reference);
-    RedrawActiveFrame();
-}
-
-void AlignOnLine(int reference)
-{
-    PushUndoSnapshot();
-    AlignSelectionOnLine(alignmentStore(), reference);
-    RedrawActiveFrame();
-}
+void AlignWithEdge(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::WithEdge, reference); }
+void AlignToCenter(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::ToCenter, reference); }
+void AlignOnLine(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::OnLine, reference); }

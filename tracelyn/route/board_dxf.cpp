@@ -256,17 +256,7 @@ std::string BoardDxfText()
     out.reserve(1 << 16);
     const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
     const long long hw = static_cast<long long>(area.width) * 5, hh = static_cast<long long>(area.height) * 5;
-    DxfAppendGroup(out, 0, "SECTION");
-    DxfAppendGroup(out, 2, "HEADER");
-    DxfAppendGroup(out, 9, "$EXTMIN");
-    DxfAppendInches(out, 10, -hw);
-    DxfAppendInches(out, 20, -hh);
-    DxfAppendGroup(out, 9, "$EXTMAX");
-    DxfAppendInches(out, 10, hw);
-    DxfAppendInches(out, 20, hh);
-    DxfAppendGroup(out, 0, "ENDSEC");
-    DxfAppendGroup(out, 0, "SECTION");
-    DxfAppendGroup(out, 2, "ENTITIES");
+    DxfBeginFile(out, hw, hh);
     const int exportLayer = g_edit.currentLayer;
     const int last = g_board.objects ? std::min(g_board.count, g_board.capacity - 1) : 0;
     for (int i = 1; i <= last; ++i) {
@@ -274,8 +264,7 @@ std::string BoardDxfText()
         if (o.kind() != kKindDeleted && exported(o.layer(), exportLayer))
             boardObject(out, o, exportLayer);
     }
-    DxfAppendGroup(out, 0, "ENDSEC");
-    DxfAppendGroup(out, 0, "EOF");
+    DxfEndFile(out);
     return out;
 }
 
