@@ -70,6 +70,26 @@ private:
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
+// ControlBar
+
+bool ControlBar::attach(FrameWnd* parent, unsigned style, unsigned id,
+                        const std::function<QWidget*(QMainWindow&)>& makeWidget)
+{
+    if (!parent || IsWindow())
+        return false;
+    WndState& s = wndState(*this);
+    s.parent = parent;
+    s.style = style;
+    s.id = id;
+    parent->addBar(this, id);
+    if (QMainWindow* window = mainWindowOf(parent))
+        s.widget = makeWidget(*window);
+    s.created = true;
+    shown_ = (style & kWsVisible) != 0;
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
 // ToolBarCombo
 
 void ToolBarCombo::ResetContent()
@@ -84,11 +104,7 @@ int ToolBarCombo::AddString(std::string_view text) { return InsertString(-1, tex
 
 int ToolBarCombo::InsertString(int index, std::string_view text)
 {
-    if (index < 0 || index > GetCount())
-        index = GetCount();
-    items_.insert(items_.begin() + index, Entry{std::string(text), 0});
-    if (sel_ >= index)
-        ++sel_;
+    index = insertListEntry(items_, sel_, index, text);
     if (bar_)
         bar_->changed();
     return index;
@@ -96,13 +112,8 @@ int ToolBarCombo::InsertString(int index, std::string_view text)
 
 int ToolBarCombo::DeleteString(int index)
 {
-    if (index < 0 || index >= GetCount())
+    if (!eraseListEntry(items_, sel_, index))
         return kCbErr;
-    items_.erase(items_.begin() + index);
-    if (sel_ == index)
-        sel_ = -1;
-    else if (sel_ > index)
-        --sel_;
     if (bar_)
         bar_->changed();
     return GetCount();
@@ -162,24 +173,16 @@ bool ToolBar::Create(FrameWnd* parent, unsigned style, unsigned id) { return Cre
 
 bool ToolBar::CreateEx(FrameWnd* parent, unsigned, unsigned style, unsigned id)
 {
-    if (!parent || IsWindow())
-        return false;
-    WndState& s = wndState(*this);
-    s.parent = parent;
-    s.style = style;
-    s.id = id;
-    parent->addBar(this, id);
-    if (QMainWindow* window = mainWindowOf(parent)) {
-        auto* bar = new QToolBar(window);
+    const bool attached = attach(parent, style, id, [&](QMainWindow& window) -> QWidget* {
+        auto* bar = new QToolBar(&window);
         bar->setObjectName(QStringLiteral("toolbar%1").arg(id));
         bar->setIconSize(QSize(imageSize_.cx, imageSize_.cy));
-        window->addToolBar((style & kCbrsAlignBottom) ? Qt::BottomToolBarArea : Qt::TopToolBarArea, bar);
-        s.widget = bar;
-    }
-    s.created = true;
-    shown_ = (style & kWsVisible) != 0;
-    changed();
-    return true;
+        window.addToolBar((style & kCbrsAlignBottom) ? Qt::BottomToolBarArea : Qt::TopToolBarArea, bar);
+        return bar;
+    });
+    if (attached)
+        changed();
+    return attached;
 }
 
 bool ToolBar::LoadToolBar(unsigned resourceId)
@@ -497,18 +500,7 @@ StatusBar::~StatusBar()
 
 bool StatusBar::Create(FrameWnd* parent, unsigned style, unsigned id)
 {
-    if (!parent || IsWindow())
-        return false;
-    WndState& s = wndState(*this);
-    s.parent = parent;
-    s.style = style;
-    s.id = id;
-    parent->addBar(this, id);
-    if (QMainWindow* window = mainWindowOf(parent))
-        s.widget = window->statusBar();
-    s.created = true;
-    shown_ = (style & kWsVisible) != 0;
-    return true;
+    return attach(parent, style, id, [](QMainWindow& window) -> QWidget* { return window.statusBar(); });
 }
 
 bool StatusBar::SetIndicators(std::span<const unsigned> ids)

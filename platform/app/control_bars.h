@@ -3,6 +3,7 @@
 // and icons) so that tests read them back; the Qt face shows them.
 
 #include "platform/app/command_ids.h"
+#include "platform/app/list_entries.h"
 #include "platform/app/wnd.h"
 
 #include <functional>
@@ -11,6 +12,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QMainWindow;
+class QWidget;
 
 namespace plat {
 
@@ -52,6 +56,11 @@ public:
     const DockPlace& dockPlace() const { return dock_; }
 
 protected:
+    // Makes the bar a created child of parent with style and id, shown when style has
+    // kWsVisible; makeWidget gives the bar's widget in the frame's main window, where it has one.
+    // False when parent is null or the bar is created already.
+    bool attach(FrameWnd* parent, unsigned style, unsigned id, const std::function<QWidget*(QMainWindow&)>& makeWidget);
+
     unsigned barId_ = 0;
     FrameWnd* frame_ = nullptr;
     bool shown_ = true;
@@ -91,7 +100,7 @@ public:
     // As if the user chose the entry: sets the selection and sends the command.
     void choose(int index);
 
-    struct Entry { std::string text; uintptr_t data = 0; };
+    using Entry = ListEntry;
     const std::vector<Entry>& entries() const { return items_; }
 
 private:

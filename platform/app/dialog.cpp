@@ -7,6 +7,7 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/core/test_ui_host.h"
+#include "platform/system/ascii_case.h"
 
 #include <QDialog>
 
@@ -23,22 +24,15 @@ const bool g_dialogIdRegistered = [] {
     return true;
 }();
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
 bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
-    if (prefix.size() > text.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (lowerAscii(text[i]) != lowerAscii(prefix[i]))
-            return false;
-    return true;
+    return prefix.size() <= text.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool lessNoCase(std::string_view a, std::string_view b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return lowerAscii(x) < lowerAscii(y); });
+                                        [](char x, char y) { return toLowerAscii(x) < toLowerAscii(y); });
 }
 
 bool isList(ControlKind k)
@@ -157,24 +151,15 @@ int Control::InsertString(int index, std::string_view text)
 {
     if (!isList(kind_))
         return kLbErr;
-    if (index < 0 || index > GetCount())
-        index = GetCount();
-    items_.insert(items_.begin() + index, Entry{std::string(text), 0});
-    if (sel_ >= index)
-        ++sel_;
+    index = insertListEntry(items_, sel_, index, text);
     changed();
     return index;
 }
 
 int Control::DeleteString(int index)
 {
-    if (index < 0 || index >= GetCount())
+    if (!eraseListEntry(items_, sel_, index))
         return kLbErr;
-    items_.erase(items_.begin() + index);
-    if (sel_ == index)
-        sel_ = -1;
-    else if (sel_ > index)
-        --sel_;
     changed();
     return GetCount();
 }

@@ -15,6 +15,7 @@
 // Changing a control from code sends no notification, except that setting an edit's text sends
 // kEnChange. What a person (or PressButton / the choose and type helpers) does notifies.
 
+#include "platform/app/list_entries.h"
 #include "platform/app/resources.h"
 #include "platform/app/wnd.h"
 
@@ -129,7 +130,7 @@ public:
     // Revision counter bumped by every change (the Qt face refreshes its widget from it).
     unsigned revision() const { return revision_; }
 
-    struct Entry { std::string text; uintptr_t data = 0; };
+    using Entry = ListEntry;
     const std::vector<Entry>& entries() const { return items_; }
     struct TreeNode { std::string text; TreeItem parent = 0; int image = 0; bool hasChildren = false; bool expanded = false; };
     const std::vector<TreeNode>& treeNodes() const { return tree_; }

@@ -8,21 +8,12 @@
 #include "platform/app/view.h"
 #include "platform/app/win_app.h"
 #include "platform/app/wnd_state.h"
+#include "platform/system/ascii_case.h"
 #include "platform/system/paths.h"
 
 #include <algorithm>
 
 namespace plat {
-namespace {
-
-bool equalNoCase(std::string_view a, std::string_view b)
-{
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-}  // namespace
 
 DocTemplate::DocTemplate(unsigned resourceId, DocFactory doc, FrameFactory frame, ViewFactory view)
     : resourceId_(resourceId), makeDoc_(std::move(doc)), makeFrame_(std::move(frame)), makeView_(std::move(view))
@@ -61,7 +52,7 @@ DocTemplate::Confidence DocTemplate::MatchDocType(const std::string& path, Docum
 {
     match = nullptr;
     for (const auto& d : docs_) {
-        if (!d->GetPathName().empty() && equalNoCase(d->GetPathName(), path)) {
+        if (!d->GetPathName().empty() && equalsNoCase(d->GetPathName(), path)) {
             match = d.get();
             return yesAlreadyOpen;
         }

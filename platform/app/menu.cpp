@@ -216,15 +216,20 @@ bool Menu::DeleteMenu(unsigned idOrPosition, unsigned flags)
     return true;
 }
 
-unsigned Menu::CheckMenuItem(unsigned idOrPosition, unsigned flags)
+unsigned Menu::replaceFlags(unsigned idOrPosition, unsigned flags, unsigned mask)
 {
     MenuItem* m = locate(idOrPosition, flags, nullptr, nullptr);
     if (!m)
         return 0xFFFFFFFFu;
-    const unsigned previous = m->flags & kMfChecked;
-    m->flags = (m->flags & ~kMfChecked) | (flags & kMfChecked);
+    const unsigned previous = m->flags & mask;
+    m->flags = (m->flags & ~mask) | (flags & mask);
     touch();
     return previous;
+}
+
+unsigned Menu::CheckMenuItem(unsigned idOrPosition, unsigned flags)
+{
+    return replaceFlags(idOrPosition, flags, kMfChecked);
 }
 
 bool Menu::CheckMenuRadioItem(unsigned first, unsigned last, unsigned check, unsigned flags)
@@ -252,13 +257,7 @@ bool Menu::CheckMenuRadioItem(unsigned first, unsigned last, unsigned check, uns
 
 unsigned Menu::EnableMenuItem(unsigned idOrPosition, unsigned flags)
 {
-    MenuItem* m = locate(idOrPosition, flags, nullptr, nullptr);
-    if (!m)
-        return 0xFFFFFFFFu;
-    const unsigned previous = m->flags & (kMfGrayed | kMfDisabled);
-    m->flags = (m->flags & ~(kMfGrayed | kMfDisabled)) | (flags & (kMfGrayed | kMfDisabled));
-    touch();
-    return previous;
+    return replaceFlags(idOrPosition, flags, kMfGrayed | kMfDisabled);
 }
 
 bool AcceleratorTable::Load(unsigned id)

@@ -68,6 +68,9 @@ public:
 
 private:
     MenuItem* locate(unsigned idOrPosition, unsigned flags, std::vector<MenuItem>** owner, size_t* index);
+    // Sets the item's flags under mask to those in flags; the flags it had under mask, or
+    // 0xFFFFFFFF when there is no such item.
+    unsigned replaceFlags(unsigned idOrPosition, unsigned flags, unsigned mask);
     const MenuItem* locate(unsigned idOrPosition, unsigned flags) const;
 
     // A sub-menu is a view onto a popup of its root menu, found by its path of positions.

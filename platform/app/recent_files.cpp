@@ -3,6 +3,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/menu.h"
 #include "platform/system/app_profile.h"
+#include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "platform/system/registry.h"
 #include "platform/system/paths.h"
@@ -14,13 +15,6 @@
 
 namespace plat {
 namespace {
-
-bool equalNoCase(std::string_view a, std::string_view b)
-{
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::string entryName(const std::string& format, int number)
 {
@@ -98,7 +92,7 @@ bool RegistryProfileStore::writeInt(std::string_view section, std::string_view e
 bool MemoryProfileStore::getString(std::string_view section, std::string_view entry, std::string& value)
 {
     for (const auto& v : values_) {
-        if (equalNoCase(v.section, section) && equalNoCase(v.entry, entry)) {
+        if (equalsNoCase(v.section, section) && equalsNoCase(v.entry, entry)) {
             value = v.value;
             return true;
         }
@@ -109,7 +103,7 @@ bool MemoryProfileStore::getString(std::string_view section, std::string_view en
 bool MemoryProfileStore::writeString(std::string_view section, std::string_view entry, std::string_view value)
 {
     for (auto& v : values_) {
-        if (equalNoCase(v.section, section) && equalNoCase(v.entry, entry)) {
+        if (equalsNoCase(v.section, section) && equalsNoCase(v.entry, entry)) {
             v.value = std::string(value);
             return true;
         }
@@ -121,7 +115,7 @@ bool MemoryProfileStore::writeString(std::string_view section, std::string_view 
 bool MemoryProfileStore::deleteEntry(std::string_view section, std::string_view entry)
 {
     const auto before = values_.size();
-    std::erase_if(values_, [&](const Value& v) { return equalNoCase(v.section, section) && equalNoCase(v.entry, entry); });
+    std::erase_if(values_, [&](const Value& v) { return equalsNoCase(v.section, section) && equalsNoCase(v.entry, entry); });
     return values_.size() != before;
 }
 
@@ -134,7 +128,7 @@ void RecentFileList::Add(std::string_view path)
 {
     if (size_ == 0 || path.empty())
         return;
-    std::erase_if(files_, [&](const std::string& f) { return equalNoCase(f, path); });
+    std::erase_if(files_, [&](const std::string& f) { return equalsNoCase(f, path); });
     files_.insert(files_.begin(), std::string(path));
     if (static_cast<int>(files_.size()) > size_)
         files_.resize(static_cast<size_t>(size_));

@@ -15,6 +15,18 @@
 namespace plat {
 namespace {
 
+// Sets one per-bar flag of the bar named (kSbHorz, kSbVert or kSbBoth) and shows the change.
+void setScrollFlag(WndState& s, bool (WndState::*flags)[2], int bar, bool value)
+{
+    for (int b : {kSbHorz, kSbVert}) {
+        if (bar == b || bar == kSbBoth) {
+            (s.*flags)[b] = value;
+            if (s.surface)
+                s.surface->applyScroll(b);
+        }
+    }
+}
+
 Wnd* g_focus = nullptr;
 Wnd* g_capture = nullptr;
 
@@ -734,28 +746,11 @@ void Wnd::GetScrollRange(int bar, int* minPos, int* maxPos) const
         *maxPos = info.max;
 }
 
-void Wnd::ShowScrollBar(int bar, bool show)
-{
-    WndState& s = wndState(*this);
-    for (int b : {kSbHorz, kSbVert}) {
-        if (bar == b || bar == kSbBoth) {
-            s.scrollShown[b] = show;
-            if (s.surface)
-                s.surface->applyScroll(b);
-        }
-    }
-}
+void Wnd::ShowScrollBar(int bar, bool show) { setScrollFlag(wndState(*this), &WndState::scrollShown, bar, show); }
 
 bool Wnd::EnableScrollBarCtrl(int bar, bool enable)
 {
-    WndState& s = wndState(*this);
-    for (int b : {kSbHorz, kSbVert}) {
-        if (bar == b || bar == kSbBoth) {
-            s.scrollEnabled[b] = enable;
-            if (s.surface)
-                s.surface->applyScroll(b);
-        }
-    }
+    setScrollFlag(wndState(*this), &WndState::scrollEnabled, bar, enable);
     return true;
 }
 
@@ -816,18 +811,16 @@ WndState& wndState(Wnd& w)
 ClientDC::ClientDC(Wnd* wnd) : wnd_(wnd), dc_(wnd->GetDC()) {}
 ClientDC::~ClientDC() { wnd_->ReleaseDC(dc_); }
 
-PaintDC::PaintDC(Wnd* wnd) : wnd_(wnd), dc_(wnd->GetDC())
+PaintDC::PaintDC(Wnd* wnd) : ClientDC(wnd)
 {
     const WndState* s = wnd->state();
     if (s && s->paintRect) {
         paintRect_ = *s->paintRect;
         erase_ = s->paintErase;
-        dc_->setSystemClip(Region(paintRect_));
+        get()->setSystemClip(Region(paintRect_));
     } else {
         paintRect_ = wnd->clientRect();
     }
 }
-
-PaintDC::~PaintDC() { wnd_->ReleaseDC(dc_); }
 
 }  // namespace plat

@@ -250,22 +250,13 @@ private:
 
 // The device context of a paint handler: clipped to the region being painted. Only valid
 // inside OnPaint; elsewhere it behaves as a ClientDC.
-class PaintDC {
+class PaintDC : public ClientDC {
 public:
     explicit PaintDC(Wnd* wnd);
-    ~PaintDC();
-    PaintDC(const PaintDC&) = delete;
-    PaintDC& operator=(const PaintDC&) = delete;
-    Dc* operator->() const { return dc_; }
-    Dc& operator*() const { return *dc_; }
-    operator Dc&() const { return *dc_; }
-    Dc* get() const { return dc_; }
     const Rect& paintRect() const { return paintRect_; }
     bool erase() const { return erase_; }
 
 private:
-    Wnd* wnd_;
-    Dc* dc_;
     Rect paintRect_;
     bool erase_ = false;
 };

@@ -76,26 +76,18 @@ Point Dc::OffsetViewportOrg(int dx, int dy)
     return old;
 }
 
-Size Dc::SetWindowExt(int cx, int cy)
-{
-    const Size old = s_.windowExt;
-    if (s_.mapMode == kMmText || cx == 0 || cy == 0)
-        return old;
-    note("SetWindowExt", {cx, cy}, kUsesNone, false);
-    s_.windowExt = {cx, cy};
-    if (s_.mapMode == kMmIsotropic)
-        fixIsotropic();
-    extentsChanged();
-    return old;
-}
+Size Dc::SetWindowExt(int cx, int cy) { return setExtent("SetWindowExt", s_.windowExt, cx, cy); }
 
-Size Dc::SetViewportExt(int cx, int cy)
+Size Dc::SetViewportExt(int cx, int cy) { return setExtent("SetViewportExt", s_.viewportExt, cx, cy); }
+
+// Extents mean nothing in text mode, and a zero extent would divide by zero: both are ignored.
+Size Dc::setExtent(std::string_view name, Size& extent, int cx, int cy)
 {
-    const Size old = s_.viewportExt;
+    const Size old = extent;
     if (s_.mapMode == kMmText || cx == 0 || cy == 0)
         return old;
-    note("SetViewportExt", {cx, cy}, kUsesNone, false);
-    s_.viewportExt = {cx, cy};
+    note(name, {cx, cy}, kUsesNone, false);
+    extent = {cx, cy};
     if (s_.mapMode == kMmIsotropic)
         fixIsotropic();
     extentsChanged();

@@ -267,6 +267,7 @@ private:
     }
     void recordPoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
                       unsigned uses, std::string_view text);
+    Size setExtent(std::string_view name, Size& extent, int cx, int cy);
     void fixIsotropic();
     // Every change of an extent ends here, so the scales below always match the extents.
     void extentsChanged();

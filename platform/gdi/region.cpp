@@ -12,15 +12,21 @@ int64_t ceilDiv(int64_t a, int64_t b)  // b > 0
     return a >= 0 ? (a + b - 1) / b : -((-a) / b);
 }
 
+// Widens box to take in every edge of other; nothing is treated as empty, so a rectangle
+// made of one point widens it to that point.
+void widenToCover(Rect& box, const Rect& other)
+{
+    box.left = std::min(box.left, other.left);
+    box.top = std::min(box.top, other.top);
+    box.right = std::max(box.right, other.right);
+    box.bottom = std::max(box.bottom, other.bottom);
+}
+
 Rect boundsOf(std::span<const Point> points)
 {
     Rect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (const Point& p : points) {
-        r.left = std::min(r.left, p.x);
-        r.top = std::min(r.top, p.y);
-        r.right = std::max(r.right, p.x);
-        r.bottom = std::max(r.bottom, p.y);
-    }
+    for (const Point& p : points)
+        widenToCover(r, Rect{p.x, p.y, p.x, p.y});
     return r;
 }
 
@@ -153,12 +159,8 @@ Rect Region::GetRgnBox() const
     if (rs.empty())
         return Rect{};
     Rect box = rs.front();
-    for (const Rect& r : rs) {
-        box.left = std::min(box.left, r.left);
-        box.top = std::min(box.top, r.top);
-        box.right = std::max(box.right, r.right);
-        box.bottom = std::max(box.bottom, r.bottom);
-    }
+    for (const Rect& r : rs)
+        widenToCover(box, r);
     return box;
 }
 

@@ -1,0 +1,43 @@
+#pragma once
+// The entries of a list or combo box with its selection (-1: none). Inserting or deleting an
+// entry keeps the selection on the entry it was on; deleting the selected entry leaves none.
+// Shared by dialog controls and toolbar combos.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+struct ListEntry {
+    std::string text;
+    uintptr_t data = 0;
+};
+
+// Inserts text at index (negative or past the end: at the end); returns where it went.
+inline int insertListEntry(std::vector<ListEntry>& entries, int& selection, int index, std::string_view text)
+{
+    const int count = static_cast<int>(entries.size());
+    if (index < 0 || index > count)
+        index = count;
+    entries.insert(entries.begin() + index, ListEntry{std::string(text), 0});
+    if (selection >= index)
+        ++selection;
+    return index;
+}
+
+// Deletes the entry at index; false when there is none.
+inline bool eraseListEntry(std::vector<ListEntry>& entries, int& selection, int index)
+{
+    if (index < 0 || index >= static_cast<int>(entries.size()))
+        return false;
+    entries.erase(entries.begin() + index);
+    if (selection == index)
+        selection = -1;
+    else if (selection > index)
+        --selection;
+    return true;
+}
+
+}  // namespace plat
