@@ -11,6 +11,7 @@
 #include "platform/app/win_constants.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/system/files.h"
+#include "platform/system/registry.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,16 @@ protected:
         EXPECT_EQ(host.messageBoxes(),
                   std::vector<std::string>{folder.file(name) + " was read only in part. Replace the whole file with what was read?"});
         EXPECT_EQ(folder.read(name), bytes) << "No leaves the file alone";
+    }
+
+    // The registry's load command for the program's documents stands under the class and
+    // runs the program on the file.
+    static void expectLoadCommandUnder(const std::string& className, std::string_view ending)
+    {
+        const auto command =
+            plat::Registry::shared().queryString("HKEY_CLASSES_ROOT\\" + className + "\\Shell\\load\\command", "");
+        ASSERT_TRUE(command);
+        EXPECT_TRUE(command->ends_with(ending)) << *command;
     }
 
     // Each command is on the running program's menu bar.

@@ -79,25 +79,8 @@ protected:
 TEST_F(LibraryDialogs, SaveRefusesEveryBadNameBeforeAnyLibraryIsTouched)
 {
     const auto before = libraryFolder();
-    const struct { const char* library; const char* part; const char* message; } cases[] = {
-        {"DEVICE", "", "Enter a part name"},
-        {"DEVICE", ".X", "Enter a part name"},
-        {"DEVICE", " R", "Invalid part name!\nToo long or contains blanks."},
-        {"DEVICE", "ABCDEFGHIJKLMNOPQ", "Invalid part name!\nToo long or contains blanks."},
-        {"DEVICE", "a/b", "Invalid part name!\nToo long or contains blanks."},
-        {"", "R2", "Enter a library name\nor select an existing library"},
-        {".X", "R2", "Invalid library name!\nToo long or contains blanks."},
-        {"a/b", "R2", "Invalid library name!\nToo long or contains blanks."},
-        {"../x", "R2", "Invalid library name!\nToo long or contains blanks."},
-        {"..\\x", "R2", "Invalid library name!\nToo long or contains blanks."},
-        {"MY LIB", "R2", "Invalid library name!\nToo long or contains blanks."},
-        {"ABCDEFGHIJKLMNOPQ", "R2", "Invalid library name!\nToo long or contains blanks."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.library) + " / " + c.part);
-        EXPECT_EQ(save(c.library, c.part), -1) << "the dialog stays open";
-        EXPECT_EQ(lastMessage(), c.message);
-    }
+    quill_test::expectSaveRefusesBadNames([this](const std::string& l, const std::string& p) { return save(l, p); },
+                                          host, "DEVICE", "R2");
     EXPECT_EQ(libraryFolder(), before);
     EXPECT_FALSE(fs::exists(folder.path() / "x.CON"));
     EXPECT_FALSE(fs::exists(folder.path() / ".CON"));

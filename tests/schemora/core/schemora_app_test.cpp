@@ -86,9 +86,7 @@ TEST_F(SchemoraStart, StartsWithPaletteColourRolesTimersAndAssociation)
     auto& reg = plat::Registry::shared();
     EXPECT_EQ(reg.queryString("HKEY_CLASSES_ROOT\\.pic", ""), "piccmd");
     // The load command goes under the class the framework's registration had just set.
-    auto command = reg.queryString("HKEY_CLASSES_ROOT\\Schemora.Document\\Shell\\load\\command", "");
-    ASSERT_TRUE(command);
-    EXPECT_TRUE(command->ends_with("schemora %1")) << *command;
+    expectLoadCommandUnder("Schemora.Document", "schemora %1");
 }
 
 TEST_F(SchemoraStart, BackupTimerSoundAndTipFollowTheSettings)

@@ -70,25 +70,8 @@ protected:
 TEST_F(PackageSaveCopy, SaveChecksTheNamesBeforeAnyCatalogueIsTouched)
 {
     const std::string standard = bytes("STANDARD.CAT");
-    struct Case {
-        const char* library;
-        const char* part;
-        const char* message;
-    };
-    const Case refused[] = {
-        {"Standard", "", "Enter a part name"},
-        {"Standard", "TWO WORDS", "Invalid part name!\nToo long or contains blanks."},
-        {"Standard", "SEVENTEEN_CHARSXX", "Invalid part name!\nToo long or contains blanks."},
-        {"MY LIB", "SO8", "Invalid library name!\nToo long or contains blanks."},
-        {"../Standard", "SO8", "Invalid library name!\nToo long or contains blanks."},
-        {"a/b", "SO8", "Invalid library name!\nToo long or contains blanks."},
-        {"", "SO8", "Enter a library name\nor select an existing library"},
-    };
-    for (const Case& c : refused) {
-        SCOPED_TRACE(std::string(c.library) + " / " + c.part);
-        EXPECT_EQ(save(c.library, c.part), -1);
-        EXPECT_EQ(host.messageBoxes().back(), c.message);
-    }
+    quill_test::expectSaveRefusesBadNames([this](const std::string& l, const std::string& p) { return save(l, p); },
+                                          host, "Standard", "SO8");
     EXPECT_EQ(bytes("STANDARD.CAT"), standard);
     EXPECT_FALSE(fs::exists(folder.path().parent_path() / "Standard.CAT"));
 

@@ -133,9 +133,7 @@ TEST_F(TracelynStart, BoardFileTypeCommandGoesUnderTheClassRegisteredBefore)
         auto harness = start();
         ASSERT_TRUE(harness.start());
         EXPECT_EQ(reg.queryString("HKEY_CLASSES_ROOT\\.tlz", ""), "tlzcmd");
-        auto command = reg.queryString("HKEY_CLASSES_ROOT\\" + std::string(className) + "\\Shell\\load\\command", "");
-        ASSERT_TRUE(command);
-        EXPECT_TRUE(command->ends_with("/tracelyn %1")) << *command;
+        expectLoadCommandUnder(className, "/tracelyn %1");
     }
 }
 
