@@ -2,7 +2,7 @@
 // a body and terminals with the mouse and keys, pin numbering, undo and erase of terminals,
 // zoom limits, the hint, New Part and the close question, and a part saved into a library that
 // then places and netlists in the drawing.
-#include "../core/starter_parts_fixture.h"
+#include "part_editor_fixture.h"
 
 #include "platform/app/dialog.h"
 #include "platform/app/menu.h"
@@ -96,25 +96,14 @@ public:
     plat::Control& area;
 };
 
-class PartEditorTest : public StarterPartsView {
+class PartEditorTest : public PartEditorView {
 protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directories(folder.path() / "LIB");
-        StarterPartsView::SetUp();
-    }
-
     // Utilities > New Library Part, with script run inside the open editor.
     void runEditor(const std::function<void(EditorHand&)>& script)
     {
-        host.answerDialog([&](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            EXPECT_NE(editor, nullptr);
-            if (!editor)
-                return plat::kIdCancel;
-            EditorHand hand(*editor);
+        answerEditor([&](CPartEditorDlg& editor) {
+            EditorHand hand(editor);
             script(hand);
-            return editor->modalResult();
         });
         ASSERT_TRUE(command(kCmdNewLibraryPart));
     }
@@ -135,16 +124,11 @@ protected:
     void modifyPart(const std::string& library, const std::string& part, const std::function<void(EditorHand&)>& script)
     {
         answerModifyPart(library, part);
-        host.answerDialog([&](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            EXPECT_NE(editor, nullptr);
-            if (!editor)
-                return plat::kIdCancel;
-            EditorHand h(*editor);
+        answerEditor([&](CPartEditorDlg& editor) {
+            EditorHand h(editor);
             script(h);
-            editor->SetModified(false);
+            editor.SetModified(false);
             h.command(kCmdEditorClose);
-            return editor->modalResult();
         });
         ASSERT_TRUE(key(plat::kVkF5));
     }
@@ -152,11 +136,7 @@ protected:
     // Save Part over a part the library already holds, answering its question.
     void saveOverStoredPart(EditorHand& h, const char* library, const char* part)
     {
-        host.answerDialog([=](plat::Dialog& s) {
-            s.TypeDlgItemText(kIdcSaveLibraryName, library);
-            s.TypeDlgItemText(kIdcPartName, part);
-            return s.PressButton(plat::kIdOk);
-        });
+        answerSavePart(library, part);
         host.answerMessageBox(plat::kIdYes);   // "Replace part ...?"
         h.command(kCmdEditorSavePart);
     }
@@ -164,11 +144,7 @@ protected:
     // Save Library Part answered with a library that does not exist yet, and its question.
     void answerSaveIntoNewLibrary(const char* library, const char* part)
     {
-        host.answerDialog([=](plat::Dialog& d) {
-            d.TypeDlgItemText(kIdcSaveLibraryName, library);
-            d.TypeDlgItemText(kIdcPartName, part);
-            return d.PressButton(plat::kIdOk);
-        });
+        answerSavePart(library, part);
         host.answerMessageBox(plat::kIdYes);   // "Start new library: ...?"
     }
 
