@@ -19,6 +19,15 @@ std::string selectedText(const plat::Control* list)
     return sel < 0 ? std::string() : list->GetItemText(sel);
 }
 
+// The library file chosen in the list, kept as the chosen library; empty when none is chosen.
+std::string takeChosenLibrary(const plat::Dialog& dialog, unsigned listId, LibraryChoiceState& choice)
+{
+    const std::string file = selectedText(dialog.GetDlgItem(listId));
+    if (!file.empty())
+        choice.library = baseName(file);
+    return file;
+}
+
 // Fills a list with the library files of the folder and selects the current library; returns
 // the selected index or -1.
 int fillLibraryFiles(plat::Control* list, const LibraryStoreServices& services, const std::string& current)
@@ -64,6 +73,15 @@ bool protectedLibrary(const LibraryStoreServices& services, const std::string& f
 
 }  // namespace
 
+void OfferLibraryReload(bool partInUse, const std::function<void()>& reload)
+{
+    if (!partInUse)
+        return;
+    if (plat::MessageBox("Part is being used.\nClick YES to re-load the library", plat::kMbYesNo) != plat::kIdYes)
+        return;
+    reload();
+}
+
 std::optional<std::string> ListedLibraryFile(const plat::Control* list, const std::string& file)
 {
     for (int i = 0; list && i < list->GetCount(); ++i)
@@ -97,10 +115,9 @@ bool LibrarySaveDlg::OnInitDialog()
 
 void LibrarySaveDlg::OnLibraryChosen()
 {
-    const std::string file = selectedText(GetDlgItem(ids_.libraryList));
+    const std::string file = takeChosenLibrary(*this, ids_.libraryList, choice_);
     if (file.empty())
         return;
-    choice_.library = baseName(file);
     SetDlgItemText(ids_.libraryEdit, file);
     fillPartList(GetDlgItem(ids_.partList), services_, file);
 }
@@ -182,10 +199,9 @@ bool LibraryCopyDlg::OnInitDialog()
 
 void LibraryCopyDlg::OnLibraryChosen()
 {
-    const std::string file = selectedText(GetDlgItem(ids_.libraryList));
+    const std::string file = takeChosenLibrary(*this, ids_.libraryList, choice_);
     if (file.empty())
         return;
-    choice_.library = baseName(file);
     part_.clear();
     fillPartList(GetDlgItem(ids_.partList), services_, file);
 }
