@@ -238,18 +238,14 @@ void LibraryCopyDlg::OnCopy()
 plat::DialogTemplate LibrarySaveTemplate(unsigned templateId, const LibraryStoreIds& ids)
 {
     using K = plat::ControlKind;
-    constexpr unsigned kNoId = 0xFFFF;
-    constexpr int kListHeight = 120;
-    plat::DialogTemplate t;
-    t.id = templateId;
-    t.title = "Save Library Part";
+    plat::DialogTemplate t = LibraryDialogTemplate(templateId, "Save Library Part");
     t.controls = {
-        {.id = kNoId, .kind = K::Static, .text = "Library", .row = 0},
-        {.id = kNoId, .kind = K::Static, .text = "Part", .row = 0, .column = 1},
+        {.id = kNoControlId, .kind = K::Static, .text = "Library", .row = 0},
+        {.id = kNoControlId, .kind = K::Static, .text = "Part", .row = 0, .column = 1},
         {.id = ids.libraryEdit, .kind = K::Edit, .row = 1},
         {.id = ids.partEdit, .kind = K::Edit, .row = 1, .column = 1},
-        {.id = ids.libraryList, .kind = K::ListBox, .row = 2, .height = kListHeight},
-        {.id = ids.partList, .kind = K::ListBox, .row = 2, .column = 1, .height = kListHeight},
+        {.id = ids.libraryList, .kind = K::ListBox, .row = 2, .height = kLibraryListHeight},
+        {.id = ids.partList, .kind = K::ListBox, .row = 2, .column = 1, .height = kLibraryListHeight},
         {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Save Part", .row = 3},
         {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 3, .column = 1},
     };
@@ -259,16 +255,12 @@ plat::DialogTemplate LibrarySaveTemplate(unsigned templateId, const LibraryStore
 plat::DialogTemplate LibraryCopyTemplate(unsigned templateId, std::string_view title, const LibraryStoreIds& ids)
 {
     using K = plat::ControlKind;
-    constexpr unsigned kNoId = 0xFFFF;
-    constexpr int kListHeight = 120;
-    plat::DialogTemplate t;
-    t.id = templateId;
-    t.title = std::string(title);
+    plat::DialogTemplate t = LibraryDialogTemplate(templateId, std::string(title));
     t.controls = {
-        {.id = kNoId, .kind = K::GroupBox, .text = "Source", .row = 0, .span = 2},
-        {.id = ids.libraryList, .kind = K::ListBox, .row = 1, .height = kListHeight},
-        {.id = ids.partList, .kind = K::ListBox, .row = 1, .column = 1, .height = kListHeight},
-        {.id = kNoId, .kind = K::Static, .text = "Destination Library:", .row = 2},
+        {.id = kNoControlId, .kind = K::GroupBox, .text = "Source", .row = 0, .span = 2},
+        {.id = ids.libraryList, .kind = K::ListBox, .row = 1, .height = kLibraryListHeight},
+        {.id = ids.partList, .kind = K::ListBox, .row = 1, .column = 1, .height = kLibraryListHeight},
+        {.id = kNoControlId, .kind = K::Static, .text = "Destination Library:", .row = 2},
         {.id = ids.destination, .kind = K::ComboDropDown, .row = 2, .column = 1},
         {.id = ids.status, .kind = K::Static, .text = "Select source part", .row = 3, .span = 2},
         {.id = ids.copyButton, .kind = K::DefPushButton, .text = "Copy", .row = 4},
