@@ -30,6 +30,15 @@ struct EditorWindows {
     unsigned mainFrameResource = 0;
 };
 
+// The windows of an editor whose documents and views are Document and View.
+template <typename Document, typename View>
+EditorWindows EditorWindowsOf(unsigned documentResource, plat::DocTemplate::FrameFactory makeChildFrame,
+                              std::unique_ptr<plat::MDIFrameWnd> mainFrame, unsigned mainFrameResource)
+{
+    return {documentResource, [] { return std::make_unique<Document>(); }, std::move(makeChildFrame),
+            [] { return std::make_unique<View>(); }, std::move(mainFrame), mainFrameResource};
+}
+
 // The editors' common middle of start-up: the settings' registry key and recent-file list,
 // the document template, the main frame (InstallMainFrame, kept in frames) and the command
 // line, parsed into info with RefuseUnsupportedShellCommand applied. Null when the frame

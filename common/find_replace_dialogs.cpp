@@ -220,12 +220,11 @@ plat::DialogTemplate ReplaceTextTemplate(unsigned templateId, std::string title)
     plat::DialogTemplate t;
     t.id = templateId;
     t.title = std::move(title);
-    plat::ControlTemplate find = control(kIdcReplaceFind, K::Edit, "", 0, 1);
-    find.limit = kSearchTextChars - 1;
-    plat::ControlTemplate with = control(kIdcReplaceWith, K::Edit, "", 1, 1);
-    with.limit = kSearchTextChars - 1;
-    t.controls = {control(0xFFFF, K::Static, "Search for text:", 0), find,
-                  control(0xFFFF, K::Static, "Change to:", 1), with,
+    constexpr int kTextLimit = kSearchTextChars - 1;
+    t.controls = {control(0xFFFF, K::Static, "Search for text:", 0),
+                  DialogControl(kIdcReplaceFind, K::Edit, "", 0, 1, false, kTextLimit),
+                  control(0xFFFF, K::Static, "Change to:", 1),
+                  DialogControl(kIdcReplaceWith, K::Edit, "", 1, 1, false, kTextLimit),
                   control(kIdcReplaceAll, K::RadioButton, "Change ALL occurrences", 2, 0, true),
                   control(kIdcReplacePrompt, K::RadioButton, "Prompt before change", 3),
                   control(plat::kIdOk, K::DefPushButton, "OK", 4, 0, true),
@@ -249,11 +248,9 @@ plat::DialogTemplate ScaleFactorsTemplate(unsigned templateId, std::string title
     plat::DialogTemplate t;
     t.id = templateId;
     t.title = std::move(title);
-    plat::ControlTemplate x = control(kIdcScaleX, K::Edit, "", 0, 1);
-    x.limit = 20;
-    plat::ControlTemplate y = control(kIdcScaleY, K::Edit, "", 1, 1);
-    y.limit = 20;
-    t.controls = {control(0xFFFF, K::Static, "X Scaling", 0), x, control(0xFFFF, K::Static, "Y Scaling", 1), y,
+    constexpr int kFactorLimit = 20;
+    t.controls = {control(0xFFFF, K::Static, "X Scaling", 0), DialogControl(kIdcScaleX, K::Edit, "", 0, 1, false, kFactorLimit),
+                  control(0xFFFF, K::Static, "Y Scaling", 1), DialogControl(kIdcScaleY, K::Edit, "", 1, 1, false, kFactorLimit),
                   control(plat::kIdOk, K::DefPushButton, "OK", 2, 0, true),
                   control(plat::kIdCancel, K::PushButton, "Cancel", 2, 1)};
     return t;

@@ -264,33 +264,37 @@ void LibraryBrowserDlg::OnOK()
     EndDialog(plat::kIdOk);
 }
 
+plat::DialogTemplate LibraryDialogTemplate(unsigned templateId, std::string title)
+{
+    plat::DialogTemplate t;
+    t.id = templateId;
+    t.title = std::move(title);
+    return t;
+}
+
 plat::DialogTemplate LibraryBrowserTemplate(unsigned templateId)
 {
     using K = plat::ControlKind;
-    constexpr unsigned kNoId = 0xFFFF;
-    constexpr int kListHeight = 120;
-    plat::DialogTemplate t;
-    t.id = templateId;
-    t.title = "Library Parts";
+    plat::DialogTemplate t = LibraryDialogTemplate(templateId, "Library Parts");
     t.controls = {
         {.id = kIdcBrowserTab, .kind = K::Tab, .text = "Tab1", .row = 0},
         {.id = kIdcBrowserLibraryName, .kind = K::Edit, .row = 1},
         {.id = kIdcBrowserPartName, .kind = K::Edit, .row = 1, .column = 1},
-        {.id = kIdcBrowserLibraryList, .kind = K::ListBox, .row = 2, .height = kListHeight},
-        {.id = kIdcBrowserPartList, .kind = K::ListBox, .row = 2, .column = 1, .height = kListHeight},
+        {.id = kIdcBrowserLibraryList, .kind = K::ListBox, .row = 2, .height = kLibraryListHeight},
+        {.id = kIdcBrowserPartList, .kind = K::ListBox, .row = 2, .column = 1, .height = kLibraryListHeight},
         {.id = kIdcBrowserStatus, .kind = K::Static, .row = 3},
         {.id = kIdcSearchText, .kind = K::Edit, .row = 4},
         {.id = kIdcSearchLibrary, .kind = K::ComboDropList, .row = 4, .column = 1},
         {.id = kIdcSearchByName, .kind = K::CheckBox, .text = "Name of Part", .row = 5},
         {.id = kIdcSearchByDescription, .kind = K::CheckBox, .text = "Description of Part", .row = 5, .column = 1},
-        {.id = kIdcSearchResults, .kind = K::ListBox, .row = 6, .height = kListHeight},
+        {.id = kIdcSearchResults, .kind = K::ListBox, .row = 6, .height = kLibraryListHeight},
         {.id = kIdcSearchButton, .kind = K::PushButton, .text = "Search", .row = 6, .column = 1},
         {.id = kIdcSearchStatus, .kind = K::Static, .row = 7},
-        {.id = kIdcBrowserPreview, .kind = K::StaticFrame, .row = 1, .column = 2, .width = 140, .height = kListHeight,
+        {.id = kIdcBrowserPreview, .kind = K::StaticFrame, .row = 1, .column = 2, .width = 140, .height = kLibraryListHeight,
          .rowSpan = 3},
-        {.id = kNoId, .kind = K::Static, .text = "Package", .row = 8},
+        {.id = kNoControlId, .kind = K::Static, .text = "Package", .row = 8},
         {.id = kIdcBrowserPackage, .kind = K::Static, .row = 8, .column = 1},
-        {.id = kNoId, .kind = K::Static, .text = "Description", .row = 9},
+        {.id = kNoControlId, .kind = K::Static, .text = "Description", .row = 9},
         {.id = kIdcBrowserDescription, .kind = K::Static, .row = 9, .column = 1},
         {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Load Part", .row = 10},
         {.id = kIdcBrowserModify, .kind = K::PushButton, .text = "Modify Part", .row = 10, .column = 1},

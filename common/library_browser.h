@@ -39,6 +39,13 @@ enum : unsigned {
 
 inline constexpr std::string_view kAllLibraries = "All";
 
+// The library dialogs' templates: labels have no id, and the library and part lists are all of
+// one height.
+inline constexpr unsigned kNoControlId = 0xFFFF;
+inline constexpr int kLibraryListHeight = 120;
+// An empty template of one of the library dialogs, with its id and title.
+plat::DialogTemplate LibraryDialogTemplate(unsigned templateId, std::string title);
+
 struct LibraryPartDetails {
     std::string package;
     std::string description;

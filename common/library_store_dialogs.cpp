@@ -19,6 +19,15 @@ std::string selectedText(const plat::Control* list)
     return sel < 0 ? std::string() : list->GetItemText(sel);
 }
 
+// The library file chosen in the list, kept as the chosen library; empty when none is chosen.
+std::string takeChosenLibrary(const plat::Dialog& dialog, unsigned listId, LibraryChoiceState& choice)
+{
+    const std::string file = selectedText(dialog.GetDlgItem(listId));
+    if (!file.empty())
+        choice.library = baseName(file);
+    return file;
+}
+
 // Fills a list with the library files of the folder and selects the current library; returns
 // the selected index or -1.
 int fillLibraryFiles(plat::Control* list, const LibraryStoreServices& services, const std::string& current)
@@ -64,6 +73,15 @@ bool protectedLibrary(const LibraryStoreServices& services, const std::string& f
 
 }  // namespace
 
+void OfferLibraryReload(bool partInUse, const std::function<void()>& reload)
+{
+    if (!partInUse)
+        return;
+    if (plat::MessageBox("Part is being used.\nClick YES to re-load the library", plat::kMbYesNo) != plat::kIdYes)
+        return;
+    reload();
+}
+
 std::optional<std::string> ListedLibraryFile(const plat::Control* list, const std::string& file)
 {
     for (int i = 0; list && i < list->GetCount(); ++i)
@@ -97,10 +115,9 @@ bool LibrarySaveDlg::OnInitDialog()
 
 void LibrarySaveDlg::OnLibraryChosen()
 {
-    const std::string file = selectedText(GetDlgItem(ids_.libraryList));
+    const std::string file = takeChosenLibrary(*this, ids_.libraryList, choice_);
     if (file.empty())
         return;
-    choice_.library = baseName(file);
     SetDlgItemText(ids_.libraryEdit, file);
     fillPartList(GetDlgItem(ids_.partList), services_, file);
 }
@@ -182,10 +199,9 @@ bool LibraryCopyDlg::OnInitDialog()
 
 void LibraryCopyDlg::OnLibraryChosen()
 {
-    const std::string file = selectedText(GetDlgItem(ids_.libraryList));
+    const std::string file = takeChosenLibrary(*this, ids_.libraryList, choice_);
     if (file.empty())
         return;
-    choice_.library = baseName(file);
     part_.clear();
     fillPartList(GetDlgItem(ids_.partList), services_, file);
 }
@@ -222,18 +238,14 @@ void LibraryCopyDlg::OnCopy()
 plat::DialogTemplate LibrarySaveTemplate(unsigned templateId, const LibraryStoreIds& ids)
 {
     using K = plat::ControlKind;
-    constexpr unsigned kNoId = 0xFFFF;
-    constexpr int kListHeight = 120;
-    plat::DialogTemplate t;
-    t.id = templateId;
-    t.title = "Save Library Part";
+    plat::DialogTemplate t = LibraryDialogTemplate(templateId, "Save Library Part");
     t.controls = {
-        {.id = kNoId, .kind = K::Static, .text = "Library", .row = 0},
-        {.id = kNoId, .kind = K::Static, .text = "Part", .row = 0, .column = 1},
+        {.id = kNoControlId, .kind = K::Static, .text = "Library", .row = 0},
+        {.id = kNoControlId, .kind = K::Static, .text = "Part", .row = 0, .column = 1},
         {.id = ids.libraryEdit, .kind = K::Edit, .row = 1},
         {.id = ids.partEdit, .kind = K::Edit, .row = 1, .column = 1},
-        {.id = ids.libraryList, .kind = K::ListBox, .row = 2, .height = kListHeight},
-        {.id = ids.partList, .kind = K::ListBox, .row = 2, .column = 1, .height = kListHeight},
+        {.id = ids.libraryList, .kind = K::ListBox, .row = 2, .height = kLibraryListHeight},
+        {.id = ids.partList, .kind = K::ListBox, .row = 2, .column = 1, .height = kLibraryListHeight},
         {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Save Part", .row = 3},
         {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 3, .column = 1},
     };
@@ -243,16 +255,12 @@ plat::DialogTemplate LibrarySaveTemplate(unsigned templateId, const LibraryStore
 plat::DialogTemplate LibraryCopyTemplate(unsigned templateId, std::string_view title, const LibraryStoreIds& ids)
 {
     using K = plat::ControlKind;
-    constexpr unsigned kNoId = 0xFFFF;
-    constexpr int kListHeight = 120;
-    plat::DialogTemplate t;
-    t.id = templateId;
-    t.title = std::string(title);
+    plat::DialogTemplate t = LibraryDialogTemplate(templateId, std::string(title));
     t.controls = {
-        {.id = kNoId, .kind = K::GroupBox, .text = "Source", .row = 0, .span = 2},
-        {.id = ids.libraryList, .kind = K::ListBox, .row = 1, .height = kListHeight},
-        {.id = ids.partList, .kind = K::ListBox, .row = 1, .column = 1, .height = kListHeight},
-        {.id = kNoId, .kind = K::Static, .text = "Destination Library:", .row = 2},
+        {.id = kNoControlId, .kind = K::GroupBox, .text = "Source", .row = 0, .span = 2},
+        {.id = ids.libraryList, .kind = K::ListBox, .row = 1, .height = kLibraryListHeight},
+        {.id = ids.partList, .kind = K::ListBox, .row = 1, .column = 1, .height = kLibraryListHeight},
+        {.id = kNoControlId, .kind = K::Static, .text = "Destination Library:", .row = 2},
         {.id = ids.destination, .kind = K::ComboDropDown, .row = 2, .column = 1},
         {.id = ids.status, .kind = K::Static, .text = "Select source part", .row = 3, .span = 2},
         {.id = ids.copyButton, .kind = K::DefPushButton, .text = "Copy", .row = 4},

@@ -49,6 +49,11 @@ struct LibraryStoreServices {
 plat::DialogTemplate LibrarySaveTemplate(unsigned templateId, const LibraryStoreIds& ids);
 plat::DialogTemplate LibraryCopyTemplate(unsigned templateId, std::string_view title, const LibraryStoreIds& ids);
 
+// After a save, when open documents use the part written: asks "Part is being used.\nClick YES
+// to re-load the library" and on YES runs reload (the program reads its part kinds again and
+// redraws). Nothing when the part is not in use.
+void OfferLibraryReload(bool partInUse, const std::function<void()>& reload);
+
 // The library file of the list whose name equals file regardless of case.
 std::optional<std::string> ListedLibraryFile(const plat::Control* list, const std::string& file);
 

@@ -6,6 +6,8 @@
 #include "platform/app/dialog.h"
 #include "platform/gdi/gdi_types.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -33,6 +35,18 @@ struct ColorSchemeRef {
     std::string name;
     std::span<int32_t> colors;
 };
+
+// The schemes the settings hold (those read from the INI), in their order, each with its number
+// and its colour values: the dialog lists only these.
+template <typename Scheme, size_t Count, typename Values>
+std::vector<ColorSchemeRef> PresentColorSchemes(std::array<Scheme, Count>& schemes, Values Scheme::*colors)
+{
+    std::vector<ColorSchemeRef> list;
+    for (size_t i = 0; i < Count; ++i)
+        if (schemes[i].present)
+            list.push_back({static_cast<int>(i), schemes[i].name, schemes[i].*colors});
+    return list;
+}
 
 // What the dialog edits. currentScheme holds a scheme number, or one that names no listed scheme
 // when none is loaded (OK then changes only the live table).

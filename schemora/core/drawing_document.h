@@ -31,6 +31,7 @@ struct DrawingDocData {
     int32_t documentNumber = 1;             // 1 to 9999
     int32_t referenceStart = 1;             // first number of a renumbering (1 to 9999)
     DrawObjectStore objects;
+    bool modified = false;                  // changed since read or saved
 
     std::string_view titleText() const { return {title.data()}; }
     // Keeps the first kTitleChars characters.

@@ -126,8 +126,6 @@ void CSchemoraDoc::OnFileSaveAsByKind()
         SetPathName(path);
 }
 
-void CSchemoraDoc::OnUpdateFileSave(plat::CmdUI& ui) { ui.Enable(IsModified()); }
-
 void CSchemoraDoc::OnDisplayMark() { g_editState.CurrentTool = scm::kCmdDisplayMark; }
 
 void CSchemoraDoc::OnHelpContents()

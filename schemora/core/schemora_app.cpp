@@ -86,8 +86,8 @@ bool CSchemoraApp::InitInstance()
     plat::CommandLineInfo cmdInfo;
     plat::MDIFrameWnd* mainFrame = InstallEditorWindows(
         *this,
-        {scm::kIdrDrawingType, [] { return std::make_unique<CSchemoraDoc>(); }, [] { return CreateChildFrame(); },
-         [] { return std::make_unique<CSchemoraView>(); }, CreateMainFrame(), scm::kIdrMainFrame},
+        EditorWindowsOf<CSchemoraDoc, CSchemoraView>(scm::kIdrDrawingType, CreateChildFrame, CreateMainFrame(),
+                                                     scm::kIdrMainFrame),
         g_frames, cmdInfo);
     if (!mainFrame)
         return false;

@@ -114,7 +114,3 @@ void CSchemoraDoc::OnCloseDocument()
         g_current.activeDocument = nullptr;
     plat::Document::OnCloseDocument();
 }
-
-bool CSchemoraDoc::IsModified() { return modified_; }
-
-void CSchemoraDoc::SetModifiedFlag(bool modified) { modified_ = modified; }

@@ -3,10 +3,10 @@
 // of the framework's document. The drawing code works on the current-document values
 // (g_current), which the active view, a file load or a save loads from here.
 
-#include "platform/app/document.h"
+#include "common/editor_document.h"
 #include "schemora/core/drawing_document.h"
 
-class CSchemoraDoc : public plat::Document {
+class CSchemoraDoc : public quill::EditorDocument<DrawingDocData> {
 public:
     // Also used on the stack as a temporary document; the first construction in the process
     // loads the title block.
@@ -17,27 +17,19 @@ public:
     bool OnOpenDocument(const std::string& path) override;
     void OnCloseDocument() override;
     void Serialize(plat::Archive& ar) override;
-    bool IsModified() override;
-    void SetModifiedFlag(bool modified = true) override;
 
     // File commands of a drawing (file_commands.cpp).
     void OnFileSaveAsByKind();
-    void OnUpdateFileSave(plat::CmdUI& ui);
     void OnDisplayMark();
     void OnHelpContents();
 
     // The sheet this drawing shows (1 to its sheet count); not saved, a drawing opens on sheet 1.
     int shownSheet = 1;
 
-    DrawingDocData& data() { return data_; }
-    const DrawingDocData& data() const { return data_; }
-
 private:
     void releaseStore();
     void registerFileCommands();
 
-    DrawingDocData data_;
-    bool modified_ = false;
 };
 
 // Set by the main frame while it closes the whole program: closing documents then leave the

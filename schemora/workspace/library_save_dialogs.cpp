@@ -45,12 +45,10 @@ bool copyPart(const std::string& from, const std::string& part, const std::strin
 // A saved part that the open drawings use can be read again at once.
 void offerReload(const std::string& library, const std::string& part)
 {
-    if (LoadedPartTypeOf(library, part) == 0)
-        return;
-    if (plat::MessageBox("Part is being used.\nClick YES to re-load the library", plat::kMbYesNo) != plat::kIdYes)
-        return;
-    ReloadPartTypes();
-    RedrawActiveFrame();
+    quill::OfferLibraryReload(LoadedPartTypeOf(library, part) != 0, [] {
+        ReloadPartTypes();
+        RedrawActiveFrame();
+    });
 }
 
 quill::LibraryStoreServices partLibraryStore(CSaveLibPartDlg::PartWriter writer = {})

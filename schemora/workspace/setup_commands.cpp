@@ -96,18 +96,6 @@ void CMainFrame::OnUpdateSetupToggle(plat::CmdUI& ui)
 
 namespace {
 
-// The schemes the INI held, in their order; the dialog lists only these.
-std::vector<ColorSchemeRef> presentSchemes()
-{
-    std::vector<ColorSchemeRef> list;
-    for (int i = 0; i < kColorSchemes; ++i) {
-        ColorScheme& scheme = g_settings.schemes[static_cast<size_t>(i)];
-        if (scheme.present)
-            list.push_back({i, scheme.name, scheme.values});
-    }
-    return list;
-}
-
 constexpr int kMarkColorSlot = 19;
 int g_setColorsSlot = 0;   // the slot chosen last, kept between runs of the dialog
 
@@ -116,7 +104,7 @@ int g_setColorsSlot = 0;   // the slot chosen last, kept between runs of the dia
 void CMainFrame::OnSetColors()
 {
     SetColorsTarget target{.live = g_colorRoles.index,
-                           .schemes = presentSchemes(),
+                           .schemes = PresentColorSchemes(g_settings.schemes, &ColorScheme::values),
                            .currentScheme = &g_settings.colorscheme,
                            .colorMode = &g_drawModes.colorMode,
                            .selectedSlot = &g_setColorsSlot,

@@ -207,3 +207,14 @@ void ShowCrosshair(plat::Dc& dc)
         g_crosshair.shown = true;
     }
 }
+
+void ToggleCrosshair(plat::Dc& dc)
+{
+    if (g_crosshair.on) {
+        HideCrosshair(dc);
+        g_crosshair.on = false;
+    } else {
+        g_crosshair.on = true;
+        ShowCrosshair(dc);
+    }
+}

@@ -22,3 +22,5 @@ void ShowCursorCoordinates();
 // Removes the crosshair when it is drawn, and draws it again (at CursorPoint) afterwards.
 void HideCrosshair(plat::Dc& dc);
 void ShowCrosshair(plat::Dc& dc);
+// Turns the crosshair off (erasing it) or on (drawing it).
+void ToggleCrosshair(plat::Dc& dc);

@@ -86,8 +86,8 @@ bool CTracelynApp::InitInstance()
     plat::CommandLineInfo cmdInfo;
     plat::MDIFrameWnd* mainFrame = InstallEditorWindows(
         *this,
-        {tly::kIdrBoardType, [] { return std::make_unique<CTracelynDoc>(); }, [] { return CreateChildFrame(); },
-         [] { return std::make_unique<CTracelynView>(); }, CreateMainFrame(), tly::kIdrMainFrame},
+        EditorWindowsOf<CTracelynDoc, CTracelynView>(tly::kIdrBoardType, CreateChildFrame, CreateMainFrame(),
+                                                     tly::kIdrMainFrame),
         g_frames, cmdInfo);
     if (!mainFrame)
         return false;

@@ -111,16 +111,7 @@ void CTracelynDoc::OnCloseDocument()
     plat::Document::OnCloseDocument();
 }
 
-bool CTracelynDoc::IsModified() { return data_.modified; }
-
-void CTracelynDoc::SetModifiedFlag(bool modified) { data_.modified = modified; }
-
 void CTracelynDoc::OnFileSaveAs()
 {
     SaveBoardAs(*this);
-}
-
-void CTracelynDoc::OnUpdateFileSave(plat::CmdUI& ui)
-{
-    ui.Enable(IsModified());
 }

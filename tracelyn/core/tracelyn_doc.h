@@ -3,10 +3,10 @@
 // framework's document. The drawing, editing and routing code works on the current-document
 // values (g_board), which the active view, a file load or a save loads from here.
 
-#include "platform/app/document.h"
+#include "common/editor_document.h"
 #include "tracelyn/core/board_document.h"
 
-class CTracelynDoc : public plat::Document {
+class CTracelynDoc : public quill::EditorDocument<BoardDocumentData> {
 public:
     // Also used on the stack as a temporary document to read another board.
     CTracelynDoc();
@@ -16,19 +16,10 @@ public:
     bool OnOpenDocument(const std::string& path) override;
     void OnCloseDocument() override;
     void Serialize(plat::Archive& ar) override;
-    bool IsModified() override;
-    void SetModifiedFlag(bool modified = true) override;
 
-    // File > Save As (its four forms) and the Save command's enabling.
+    // File > Save As (its four forms).
     void OnFileSaveAs();
-    void OnUpdateFileSave(plat::CmdUI& ui);
-
-    BoardDocumentData& data() { return data_; }
-    const BoardDocumentData& data() const { return data_; }
-
 
 private:
     void makeActive();
-
-    BoardDocumentData data_;
 };

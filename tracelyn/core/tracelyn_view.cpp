@@ -458,13 +458,7 @@ void CTracelynView::OnToggleCrosshair()
         return;
     plat::ClientDC dc(this);
     PrepareViewDC(dc);
-    if (g_crosshair.on) {
-        HideCrosshair(dc);
-        g_crosshair.on = false;
-    } else {
-        g_crosshair.on = true;
-        ShowCrosshair(dc);
-    }
+    ToggleCrosshair(dc);
     g_pointer.savedCrosshair = g_crosshair.on;
 }
 

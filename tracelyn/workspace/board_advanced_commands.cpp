@@ -22,6 +22,7 @@
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/core/workspace_services.h"
+#include "tracelyn/workspace/active_board.h"
 
 #include <algorithm>
 #include <cctype>
@@ -47,15 +48,6 @@ struct AdvancedState {
     std::string annotationFile;
 };
 AdvancedState g_advanced;
-
-CTracelynView* activeBoard(plat::FrameWnd& frame)
-{
-    auto* view = static_cast<CTracelynView*>(frame.GetActiveView());
-    if (!view || !view->GetDocument())
-        return nullptr;
-    LoadBoardGlobals(view->GetDocument()->data());
-    return view;
-}
 
 // A whole decimal number (blanks around it allowed); false for anything else.
 bool parseNumber(const std::string& text, double& value)
@@ -241,7 +233,7 @@ void CMainFrame::registerAdvancedCommands()
 
 void CMainFrame::OnMoveToLayer()
 {
-    if (!activeBoard(*this) || g_selection.count < 1 ||
+    if (!ActiveBoardView(*this) || g_selection.count < 1 ||
         plat::MessageBox("Move selected objects to current layer?", plat::kMbYesNo | plat::kMbIconQuestion) != plat::kIdYes)
         return;
     PushUndoSnapshot();
@@ -262,7 +254,7 @@ void CMainFrame::OnMoveToLayer()
 
 void CMainFrame::OnSnapTextToPad()
 {
-    if (!activeBoard(*this))
+    if (!ActiveBoardView(*this))
         return;
     CSnapTextDlg dialog(this);
     if (dialog.DoModal() != plat::kIdOk)
@@ -302,7 +294,7 @@ void CMainFrame::OnSnapTextToPad()
 
 void CMainFrame::OnCutTrace()
 {
-    if (!activeBoard(*this) || g_selection.count != 1)
+    if (!ActiveBoardView(*this) || g_selection.count != 1)
         return;
     const int32_t index = g_selection.list[1];
     if (index < 1 || index > g_board.count || g_board.objects[index].kind() != kKindLine)
@@ -338,7 +330,7 @@ void CMainFrame::OnCutTrace()
 
 void CMainFrame::OnGoto()
 {
-    CTracelynView* view = activeBoard(*this);
+    CTracelynView* view = ActiveBoardView(*this);
     if (!view)
         return;
     CGotoDlg dialog(this);
@@ -350,7 +342,7 @@ void CMainFrame::OnGoto()
 
 void CMainFrame::OnClearDrcMarks()
 {
-    if (!activeBoard(*this))
+    if (!ActiveBoardView(*this))
         return;
     bool removed = false;
     for (int i = g_board.count; i >= 1; --i)
@@ -367,7 +359,7 @@ void CMainFrame::OnClearDrcMarks()
 
 void CMainFrame::OnSetReadoutOrigin()
 {
-    if (!activeBoard(*this))
+    if (!ActiveBoardView(*this))
         return;
     UpdateCursorBoardPoint();
     g_pointer.readoutOriginX = g_gesture.boardX;
@@ -378,7 +370,7 @@ void CMainFrame::OnSetReadoutOrigin()
 
 void CMainFrame::OnRefNo()
 {
-    if (!activeBoard(*this))
+    if (!ActiveBoardView(*this))
         return;
     CSetRefDesDlg dialog(this);
     if (dialog.DoModal() != plat::kIdOk)
@@ -390,7 +382,7 @@ void CMainFrame::OnRefNo()
 
 void CMainFrame::OnBackAnnotate()
 {
-    if (!activeBoard(*this))
+    if (!ActiveBoardView(*this))
         return;
     CUpdateRefDesDlg dialog(this);
     if (dialog.DoModal() != plat::kIdOk)

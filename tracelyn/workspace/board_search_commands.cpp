@@ -20,6 +20,7 @@
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/core/workspace_services.h"
+#include "tracelyn/workspace/active_board.h"
 
 #include <algorithm>
 #include <cctype>
@@ -45,15 +46,6 @@ struct BoardSearchState {
     float scaleY = 1.0f;
 };
 BoardSearchState g_boardSearch;
-
-CTracelynView* activeBoardView(plat::FrameWnd& frame)
-{
-    auto* view = static_cast<CTracelynView*>(frame.GetActiveView());
-    if (!view || !view->GetDocument())
-        return nullptr;
-    LoadBoardGlobals(view->GetDocument()->data());
-    return view;
-}
 
 bool onCurrentLayer(const BoardObject& o) { return g_edit.currentLayer == kLayerAll || o.layer() == g_edit.currentLayer; }
 
@@ -224,7 +216,7 @@ void CMainFrame::registerSearchCommands()
 
 void CMainFrame::OnFind()
 {
-    CTracelynView* view = activeBoardView(*this);
+    CTracelynView* view = ActiveBoardView(*this);
     if (!view)
         return;
     const SearchDialogSetup setup{tly::kIddSearch, tly::kIdcSearchText, tly::kIdcSearchReference,
@@ -251,7 +243,7 @@ void CMainFrame::OnFind()
 
 void CMainFrame::OnReplace()
 {
-    CTracelynView* view = activeBoardView(*this);
+    CTracelynView* view = ActiveBoardView(*this);
     if (!view)
         return;
     CReplaceTextDlg dialog(this, tly::kIddReplaceText, g_boardSearch.text, g_boardSearch.replaceWith,
@@ -299,7 +291,7 @@ void CMainFrame::OnReplace()
 
 void CMainFrame::OnScaleSelection()
 {
-    if (!activeBoardView(*this) || g_selection.count < 1)
+    if (!ActiveBoardView(*this) || g_selection.count < 1)
         return;
     ScaleFactorsDialog dialog(this, tly::kIddScaleSelection, g_boardSearch.scaleX, g_boardSearch.scaleY);
     if (dialog.DoModal() != plat::kIdOk)
@@ -320,7 +312,7 @@ void CMainFrame::OnScaleSelection()
 
 void CMainFrame::OnAlign(unsigned id)
 {
-    if (!activeBoardView(*this) || g_selection.count < 2 || g_selection.count >= static_cast<int>(g_selection.list.size()))
+    if (!ActiveBoardView(*this) || g_selection.count < 2 || g_selection.count >= static_cast<int>(g_selection.list.size()))
         return;
     // The object selected last is the reference; the others move.
     const int reference = g_selection.list[static_cast<std::size_t>(g_selection.count)];

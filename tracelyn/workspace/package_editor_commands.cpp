@@ -493,15 +493,7 @@ void CLibPartEditorDlg::OnArrowKey(unsigned id)
 
 void CLibPartEditorDlg::OnCrosshair()
 {
-    paintOnDrawingArea([](plat::Dc& dc) {
-        if (g_crosshair.on) {
-            HideCrosshair(dc);
-            g_crosshair.on = false;
-        } else {
-            g_crosshair.on = true;
-            ShowCrosshair(dc);
-        }
-    });
+    paintOnDrawingArea([](plat::Dc& dc) { ToggleCrosshair(dc); });
 }
 
 void CLibPartEditorDlg::OnHome()

@@ -54,12 +54,10 @@ bool copyPackage(const std::string& from, const std::string& part, const std::st
 
 void offerReload(const std::string& library, const std::string& part)
 {
-    if (LoadedPackageOf(library, part) == 0)
-        return;
-    if (plat::MessageBox("Part is being used.\nClick YES to re-load the library", plat::kMbYesNo) != plat::kIdYes)
-        return;
-    ReloadBoardPackages();
-    RedrawActiveFrame();
+    quill::OfferLibraryReload(LoadedPackageOf(library, part) != 0, [] {
+        ReloadBoardPackages();
+        RedrawActiveFrame();
+    });
 }
 
 quill::LibraryStoreServices packageStore()

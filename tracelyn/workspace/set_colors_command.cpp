@@ -16,17 +16,6 @@
 
 namespace {
 
-std::vector<ColorSchemeRef> presentSchemes()
-{
-    std::vector<ColorSchemeRef> list;
-    for (int i = 0; i < kColorSchemes; ++i) {
-        BoardColorScheme& scheme = g_boardSettings.schemes[static_cast<size_t>(i)];
-        if (scheme.present)
-            list.push_back({i, scheme.name, scheme.colors});
-    }
-    return list;
-}
-
 int g_setColorsSlot = 0;   // the slot chosen last, kept between runs of the dialog
 
 }  // namespace
@@ -37,7 +26,7 @@ void CMainFrame::OnColors()
         BuildBoardPalette();
     int scheme = g_boardSettings.colorscheme - 1;
     SetColorsTarget target{.live = g_boardColors.colorMap,
-                           .schemes = presentSchemes(),
+                           .schemes = PresentColorSchemes(g_boardSettings.schemes, &BoardColorScheme::colors),
                            .currentScheme = &scheme,
                            .selectedSlot = &g_setColorsSlot,
                            .colorOf = [](int entry) { return GetLayerColor(entry); },
