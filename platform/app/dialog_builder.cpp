@@ -6,6 +6,11 @@
 
 namespace plat {
 
+ControlTemplate ControlAt(unsigned id, ControlKind kind, std::string text, int row, int column, bool group)
+{
+    return {.id = id, .kind = kind, .text = std::move(text), .row = row, .column = column, .group = group};
+}
+
 DialogBuilder::DialogBuilder(unsigned id, std::string title, int fieldLimit) : fieldLimit_(fieldLimit)
 {
     t_.id = id;

@@ -14,8 +14,8 @@
 
 namespace plat {
 
-// The id of a static text no code refers to.
-inline constexpr unsigned kIdStaticText = 0xFFFF;
+// One control at a layout row and column; `group` starts a new group.
+ControlTemplate ControlAt(unsigned id, ControlKind kind, std::string text, int row, int column = 0, bool group = false);
 
 class DialogBuilder {
 public:

@@ -85,8 +85,11 @@ enum : unsigned {
     kCsRight = 0x80,          // text aligned right
 };
 
+// The id of a static text no code refers to.
+inline constexpr unsigned kIdStaticText = 0xFFFF;
+
 struct ControlTemplate {
-    unsigned id = 0;               // control id; statics without an id use 0xFFFF
+    unsigned id = 0;               // control id; statics without an id use kIdStaticText
     ControlKind kind = ControlKind::Static;
     std::string text{};
     int row = -1;                  // layout row; -1 = the next row after the previous control

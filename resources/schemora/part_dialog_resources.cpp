@@ -8,7 +8,7 @@ namespace scm {
 namespace {
 
 using K = plat::ControlKind;
-constexpr unsigned kNoId = 0xFFFF;
+constexpr unsigned kNoId = plat::kIdStaticText;
 constexpr int kListHeight = 120;
 
 plat::DialogTemplate buildPart()

@@ -1,5 +1,7 @@
 #include "resources/schemora/part_wizard_resources.h"
 
+#include "platform/app/dialog_builder.h"
+
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/part_wizard_ids.h"
 
@@ -10,23 +12,20 @@ namespace scm {
 namespace {
 
 using K = plat::ControlKind;
-constexpr unsigned kNoId = 0xFFFF;
+constexpr unsigned kNoId = plat::kIdStaticText;
 constexpr const char* kTitle = "Library Part Wizard";
 
-plat::ControlTemplate control(unsigned id, K kind, const char* text, int row, int column = 0, bool group = false)
-{
-    return {.id = id, .kind = kind, .text = text, .row = row, .column = column, .group = group};
-}
+using plat::ControlAt;
 
 plat::DialogTemplate typePage()
 {
     plat::DialogTemplate t{.id = kIddWizardType, .title = kTitle};
     auto& c = t.controls;
-    c.push_back(control(kNoId, K::Static, "Symbol type:", 0));
-    c.push_back(control(kIdcWizBlock, K::RadioButton, "Block", 1, 0, true));
-    c.push_back(control(kIdcWizGate, K::RadioButton, "Logic Gate", 2));
-    c.push_back(control(kIdcWizAmplifier, K::RadioButton, "Amplifier", 3));
-    c.push_back(control(kIdcWizDiscrete, K::RadioButton, "Discrete", 4));
+    c.push_back(ControlAt(kNoId, K::Static, "Symbol type:", 0));
+    c.push_back(ControlAt(kIdcWizBlock, K::RadioButton, "Block", 1, 0, true));
+    c.push_back(ControlAt(kIdcWizGate, K::RadioButton, "Logic Gate", 2));
+    c.push_back(ControlAt(kIdcWizAmplifier, K::RadioButton, "Amplifier", 3));
+    c.push_back(ControlAt(kIdcWizDiscrete, K::RadioButton, "Discrete", 4));
     c.push_back({.id = kIdcWizPicture, .kind = K::StaticFrame, .row = 1, .column = 1, .width = 90, .height = 60, .rowSpan = 4});
     c.push_back({.id = kIdcWizTypeText, .kind = K::Static, .row = 5, .span = 2, .width = 200, .height = 30});
     c.push_back({.id = kIdcWizGateList, .kind = K::ComboDropList, .row = 6, .column = 0, .group = true, .style = plat::kCsHidden});
@@ -37,16 +36,16 @@ plat::DialogTemplate informationPage()
 {
     plat::DialogTemplate t{.id = kIddWizardInfo, .title = kTitle};
     auto& c = t.controls;
-    c.push_back(control(kIdcWizPinsLabel, K::Static, "Number of pins:", 0));
+    c.push_back(ControlAt(kIdcWizPinsLabel, K::Static, "Number of pins:", 0));
     c.push_back({.id = kIdcWizPins, .kind = K::Edit, .row = 0, .column = 1, .limit = 6});
-    c.push_back(control(kNoId, K::Static, "Reference designator:", 1));
-    c.push_back(control(kIdcWizDesignator, K::ComboDropList, "", 1, 1));
-    c.push_back(control(kNoId, K::Static, "Part name:", 2));
+    c.push_back(ControlAt(kNoId, K::Static, "Reference designator:", 1));
+    c.push_back(ControlAt(kIdcWizDesignator, K::ComboDropList, "", 1, 1));
+    c.push_back(ControlAt(kNoId, K::Static, "Part name:", 2));
     c.push_back({.id = kIdcWizName, .kind = K::Edit, .row = 2, .column = 1, .width = 120, .limit = 80});
-    c.push_back(control(kNoId, K::Static, "Package:", 3));
+    c.push_back(ControlAt(kNoId, K::Static, "Package:", 3));
     c.push_back({.id = kIdcWizPackage, .kind = K::Edit, .row = 3, .column = 1, .width = 120, .limit = 80});
-    c.push_back(control(kIdcWizBrowsePackage, K::PushButton, "Browse...", 3, 2));
-    c.push_back(control(kNoId, K::Static, "Description:", 4));
+    c.push_back(ControlAt(kIdcWizBrowsePackage, K::PushButton, "Browse...", 3, 2));
+    c.push_back(ControlAt(kNoId, K::Static, "Description:", 4));
     c.push_back({.id = kIdcWizDescription, .kind = K::Edit, .row = 4, .column = 1, .width = 160, .limit = 80});
     return t;
 }
@@ -57,7 +56,7 @@ plat::DialogTemplate pinsPage()
     auto& c = t.controls;
     const char* heads[] = {"Pin", "Label", "Type", "Side"};
     for (int i = 0; i < 4; ++i)
-        c.push_back(control(kNoId, K::Static, heads[i], 0, i));
+        c.push_back(ControlAt(kNoId, K::Static, heads[i], 0, i));
     const unsigned sides[kWizardRows] = {kIdcWizSideRow0, kIdcWizSideRow1, kIdcWizSideRow1 + 1, kIdcWizSideRow1 + 2};
     for (unsigned r = 0; r < kWizardRows; ++r) {
         const int row = static_cast<int>(r) + 1;
@@ -67,17 +66,17 @@ plat::DialogTemplate pinsPage()
         c.push_back({.id = sides[r], .kind = K::ComboDropList, .row = row, .column = 3});
     }
     c.push_back({.id = kIdcWizScroll, .kind = K::ScrollBarV, .row = 1, .column = 4, .rowSpan = kWizardRows});
-    c.push_back(control(kIdcWizSortNames, K::CheckBox, "Sort Names", 5, 0, true));
-    c.push_back(control(kIdcWizLoadPins, K::PushButton, "Load Pin Descriptions", 6, 0));
-    c.push_back(control(kIdcWizSavePins, K::PushButton, "Save Pin Descriptions", 6, 1));
+    c.push_back(ControlAt(kIdcWizSortNames, K::CheckBox, "Sort Names", 5, 0, true));
+    c.push_back(ControlAt(kIdcWizLoadPins, K::PushButton, "Load Pin Descriptions", 6, 0));
+    c.push_back(ControlAt(kIdcWizSavePins, K::PushButton, "Save Pin Descriptions", 6, 1));
     return t;
 }
 
 plat::DialogTemplate outputPage()
 {
     plat::DialogTemplate t{.id = kIddWizardOutput, .title = kTitle};
-    t.controls.push_back(control(kIdcWizSaveToLibrary, K::RadioButton, "Save directly to library", 0, 0, true));
-    t.controls.push_back(control(kIdcWizEditFirst, K::RadioButton, "Edit first", 1));
+    t.controls.push_back(ControlAt(kIdcWizSaveToLibrary, K::RadioButton, "Save directly to library", 0, 0, true));
+    t.controls.push_back(ControlAt(kIdcWizEditFirst, K::RadioButton, "Edit first", 1));
     return t;
 }
 

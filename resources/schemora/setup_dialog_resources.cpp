@@ -1,5 +1,6 @@
 #include "resources/schemora/setup_dialog_resources.h"
 
+#include "platform/app/dialog_builder.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/setup_dialog_ids.h"
 
@@ -9,31 +10,28 @@ namespace {
 
 using K = plat::ControlKind;
 
-plat::ControlTemplate control(unsigned id, K kind, const char* text, int row, int column = 0, bool group = false)
-{
-    return {.id = id, .kind = kind, .text = text, .row = row, .column = column, .group = group};
-}
+using plat::ControlAt;
 
 void addOkCancel(plat::DialogTemplate& t, int row, bool cancel = true)
 {
-    t.controls.push_back(control(plat::kIdOk, K::DefPushButton, "OK", row, 0, true));
+    t.controls.push_back(ControlAt(plat::kIdOk, K::DefPushButton, "OK", row, 0, true));
     if (cancel)
-        t.controls.push_back(control(plat::kIdCancel, K::PushButton, "Cancel", row, 1));
+        t.controls.push_back(ControlAt(plat::kIdCancel, K::PushButton, "Cancel", row, 1));
 }
 
 // The four line-style radios under a caption; the next row.
 int addLineStyles(plat::DialogTemplate& t, const char* caption, int row)
 {
     static constexpr const char* kStyles[] = {"Solid", "Dash", "Dot", "Dash-dot"};
-    t.controls.push_back(control(0xFFFF, K::Static, caption, row++));
+    t.controls.push_back(ControlAt(plat::kIdStaticText, K::Static, caption, row++));
     for (unsigned i = 0; i < 4; ++i)
-        t.controls.push_back(control(kIdcStyleFirst + i, K::RadioButton, kStyles[i], row, static_cast<int>(i), i == 0));
+        t.controls.push_back(ControlAt(kIdcStyleFirst + i, K::RadioButton, kStyles[i], row, static_cast<int>(i), i == 0));
     return row + 1;
 }
 
 int addWidth(plat::DialogTemplate& t, int row)
 {
-    t.controls.push_back(control(0xFFFF, K::Static, "Width:", row, 0, true));
+    t.controls.push_back(ControlAt(plat::kIdStaticText, K::Static, "Width:", row, 0, true));
     t.controls.push_back({.id = kIdcWidth, .kind = K::Edit, .row = row, .column = 1, .limit = 20});
     return row + 1;
 }
@@ -41,12 +39,12 @@ int addWidth(plat::DialogTemplate& t, int row)
 // The eight fill buttons painted with their patterns and the current one beside "Selection:".
 int addFills(plat::DialogTemplate& t, int row)
 {
-    t.controls.push_back(control(0xFFFF, K::Static, "Fill", row++));
+    t.controls.push_back(ControlAt(plat::kIdStaticText, K::Static, "Fill", row++));
     for (unsigned i = 0; i < 8; ++i)
         t.controls.push_back({.id = kIdcFillFirst + i, .kind = K::OwnerDrawButton, .row = row, .column = static_cast<int>(i),
                               .group = i == 0, .width = 16, .height = 10});
     ++row;
-    t.controls.push_back(control(0xFFFF, K::Static, "Selection:", row));
+    t.controls.push_back(ControlAt(plat::kIdStaticText, K::Static, "Selection:", row));
     t.controls.push_back({.id = kIdcFillCurrent, .kind = K::StaticFrame, .row = row, .column = 1, .width = 16, .height = 10});
     return row + 1;
 }
@@ -67,14 +65,14 @@ plat::DialogTemplate lineStyle()
     int row = addLineStyles(t, "Stem", 0);
     row = addWidth(t, row);
     static constexpr const char* kHeads[] = {"Open", "Closed", "Filled"};
-    t.controls.push_back(control(0xFFFF, K::Static, "Head", row++));
+    t.controls.push_back(ControlAt(plat::kIdStaticText, K::Static, "Head", row++));
     for (unsigned i = 0; i < 3; ++i)
-        t.controls.push_back(control(kIdcHeadStyleFirst + i, K::RadioButton, kHeads[i], row, static_cast<int>(i), i == 0));
+        t.controls.push_back(ControlAt(kIdcHeadStyleFirst + i, K::RadioButton, kHeads[i], row, static_cast<int>(i), i == 0));
     ++row;
     static constexpr const char* kCounts[] = {"None", "1", "2"};
-    t.controls.push_back(control(0xFFFF, K::Static, "Heads", row++));
+    t.controls.push_back(ControlAt(plat::kIdStaticText, K::Static, "Heads", row++));
     for (unsigned i = 0; i < 3; ++i)
-        t.controls.push_back(control(kIdcHeadsNone + i, K::RadioButton, kCounts[i], row, static_cast<int>(i), i == 0));
+        t.controls.push_back(ControlAt(kIdcHeadsNone + i, K::RadioButton, kCounts[i], row, static_cast<int>(i), i == 0));
     addOkCancel(t, row + 1);
     return t;
 }
@@ -92,8 +90,8 @@ plat::DialogTemplate polygonSetup()
 {
     plat::DialogTemplate t = fillStyle(kIddPolygonSetup, "Polygon Setup");
     const int row = t.controls.back().row;
-    t.controls.insert(t.controls.end() - 2, control(0xFFFF, K::Static, "Polygon Edges:", row, 0, true));
-    t.controls.insert(t.controls.end() - 2, control(kIdcPolygonEdges, K::ComboDropList, "", row, 1));
+    t.controls.insert(t.controls.end() - 2, ControlAt(plat::kIdStaticText, K::Static, "Polygon Edges:", row, 0, true));
+    t.controls.insert(t.controls.end() - 2, ControlAt(kIdcPolygonEdges, K::ComboDropList, "", row, 1));
     for (auto it = t.controls.end() - 2; it != t.controls.end(); ++it)
         it->row = row + 1;
     return t;
@@ -103,7 +101,7 @@ plat::DialogTemplate rectangleStyle()
 {
     plat::DialogTemplate t = fillStyle(kIddRectangleStyle, "Rectangle Style");
     const int row = t.controls.back().row;
-    t.controls.insert(t.controls.end() - 2, control(kIdcRoundedRectangles, K::CheckBox, "Rounded Rectangles", row, 0, true));
+    t.controls.insert(t.controls.end() - 2, ControlAt(kIdcRoundedRectangles, K::CheckBox, "Rounded Rectangles", row, 0, true));
     for (auto it = t.controls.end() - 2; it != t.controls.end(); ++it)
         it->row = row + 1;
     return t;
@@ -119,7 +117,7 @@ plat::DialogTemplate editSetup()
                                                       {kIdcEditLimit90, "Limit to 90 Degrees"}};
     int row = 0;
     for (const auto& [id, text] : boxes)
-        t.controls.push_back(control(id, K::CheckBox, text, row++));
+        t.controls.push_back(ControlAt(id, K::CheckBox, text, row++));
     addOkCancel(t, row, false);
     return t;
 }
@@ -128,15 +126,15 @@ plat::DialogTemplate pageSetup()
 {
     plat::DialogTemplate t{.id = kIddPageSetup, .title = "Schematic Page Setup"};
     auto& c = t.controls;
-    c.push_back(control(0xFFFF, K::Static, "Sheet Size:", 0));
-    c.push_back(control(kIdcPageSheetSize, K::ComboDropList, "", 0, 1));
-    c.push_back(control(0xFFFF, K::Static, "Revision Letter:", 1, 0, true));
+    c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Sheet Size:", 0));
+    c.push_back(ControlAt(kIdcPageSheetSize, K::ComboDropList, "", 0, 1));
+    c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Revision Letter:", 1, 0, true));
     c.push_back({.id = kIdcPageRevision, .kind = K::Edit, .row = 1, .column = 1, .limit = 1});
-    c.push_back(control(0xFFFF, K::Static, "Document Number:", 2, 0, true));
+    c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Document Number:", 2, 0, true));
     c.push_back({.id = kIdcPageDocNumber, .kind = K::Edit, .row = 2, .column = 1, .limit = 15});
-    c.push_back(control(0xFFFF, K::Static, "Revision Date:", 3, 0, true));
-    c.push_back(control(kIdcPageRevisionDate, K::Static, "", 3, 1));
-    c.push_back(control(0xFFFF, K::Static, "Starting Reference Designator Number:", 4, 0, true));
+    c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Revision Date:", 3, 0, true));
+    c.push_back(ControlAt(kIdcPageRevisionDate, K::Static, "", 3, 1));
+    c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Starting Reference Designator Number:", 4, 0, true));
     c.push_back({.id = kIdcPageStartReference, .kind = K::Edit, .row = 4, .column = 1, .limit = 10});
     addOkCancel(t, 5);
     return t;
@@ -146,11 +144,11 @@ plat::DialogTemplate busSetup()
 {
     plat::DialogTemplate t{.id = kIddBusSetup, .title = "Signal Bus Setup"};
     auto& c = t.controls;
-    c.push_back(control(0xFFFF, K::Static, "Bus Root Name:", 0));
+    c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Bus Root Name:", 0));
     c.push_back({.id = kIdcBusRootName, .kind = K::Edit, .row = 0, .column = 1, .limit = 20});
-    c.push_back(control(0xFFFF, K::Static, "Starting Index:", 1, 0, true));
+    c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Starting Index:", 1, 0, true));
     c.push_back({.id = kIdcBusIndex, .kind = K::Edit, .row = 1, .column = 1, .limit = 20});
-    c.push_back({.id = 0xFFFF, .kind = K::Static, .text = "Leave the root name empty to draw a bus without signal names.",
+    c.push_back({.id = plat::kIdStaticText, .kind = K::Static, .text = "Leave the root name empty to draw a bus without signal names.",
                  .row = 2, .span = 2});
     addOkCancel(t, 3);
     return t;

@@ -12,7 +12,7 @@ using namespace stl;
 
 plat::ControlTemplate picture(unsigned image, int row)
 {
-    plat::ControlTemplate c{0xFFFF, K::Picture, "", row, 0};
+    plat::ControlTemplate c{plat::kIdStaticText, K::Picture, "", row, 0};
     c.image = image;
     return c;
 }
@@ -25,7 +25,7 @@ std::vector<plat::DialogTemplate> dialogs()
         {kIddWelcome,
          "Setup",
          {picture(kIdbWelcomePicture, 0),
-          {0xFFFF, K::Static, "Welcome. This program installs the suite on this computer.", 0, 1, 2},
+          {plat::kIdStaticText, K::Static, "Welcome. This program installs the suite on this computer.", 0, 1, 2},
           {plat::kIdOk, K::DefPushButton, "Next", 1, 1},
           {plat::kIdCancel, K::PushButton, "Exit Setup", 1, 2}}},
         {kIddAgreement,
@@ -35,7 +35,7 @@ std::vector<plat::DialogTemplate> dialogs()
         {kIddSetupDir,
          "Installation Setup",
          {picture(kIdbSetupPicture, 0),
-          {0xFFFF, K::Static, "Install into this folder:", 0, 1, 2},
+          {plat::kIdStaticText, K::Static, "Install into this folder:", 0, 1, 2},
           {kIdcInstallFolder, K::Edit, "", 1, 0, 2, false, 0, 200},
           {kIdcBrowse, K::PushButton, "Browse...", 1, 2},
           {plat::kIdOk, K::DefPushButton, "Finish", 2, 1},

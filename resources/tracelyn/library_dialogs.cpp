@@ -8,7 +8,7 @@ namespace {
 
 using K = plat::ControlKind;
 using namespace tly;
-constexpr unsigned kNoId = 0xFFFF;
+constexpr unsigned kNoId = plat::kIdStaticText;
 
 plat::DialogTemplate editPart()
 {

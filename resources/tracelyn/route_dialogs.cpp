@@ -30,7 +30,7 @@ std::vector<plat::DialogTemplate> RouteDialogTemplates()
           {kIdcCheckPadToTrace, K::CheckBox, "Pad to trace clearance", 1, 0},
           {kIdcPadToTrace, K::Edit, "", 1, 1, 1, false, 0, 0, 0, 0, 20},
           {kIdcCheckTraceToTrace, K::CheckBox, "Trace to trace clearance", 2, 0},
-          {0xFFFF, K::Static, "Value:", 2, 1},
+          {plat::kIdStaticText, K::Static, "Value:", 2, 1},
           {kIdcTraceToTrace, K::Edit, "", 2, 2, 1, false, 0, 0, 0, 0, 20},
           {kIdcCheckReferences, K::CheckBox, "Check reference designators", 3, 0, 2},
           {kIdcCheckSilkscreen, K::CheckBox, "Check silkscreen in solderable surface", 4, 0, 2},

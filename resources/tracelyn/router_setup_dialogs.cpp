@@ -15,7 +15,7 @@ plat::ControlTemplate edit(unsigned id, int row, int column)
 }
 plat::ControlTemplate label(const char* text, int row, int column, int span = 1)
 {
-    return {0xFFFF, K::Static, text, row, column, span};
+    return {plat::kIdStaticText, K::Static, text, row, column, span};
 }
 
 plat::DialogTemplate batchRouterSetup()

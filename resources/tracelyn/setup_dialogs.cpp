@@ -1,5 +1,6 @@
 #include "resources/tracelyn/setup_dialogs.h"
 
+#include "platform/app/dialog_builder.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/setup_dialog_ids.h"
@@ -12,12 +13,9 @@ namespace {
 using K = plat::ControlKind;
 using namespace tly;
 
-constexpr unsigned kNoId = 0xFFFF;
+constexpr unsigned kNoId = plat::kIdStaticText;
 
-plat::ControlTemplate control(unsigned id, K kind, const char* text, int row, int column = 0, bool group = false)
-{
-    return {.id = id, .kind = kind, .text = text, .row = row, .column = column, .group = group};
-}
+using plat::ControlAt;
 
 plat::ControlTemplate edit(unsigned id, int row, int column = 1)
 {
@@ -27,7 +25,7 @@ plat::ControlTemplate edit(unsigned id, int row, int column = 1)
 void addChecks(std::vector<plat::ControlTemplate>& c, std::initializer_list<std::pair<unsigned, const char*>> boxes, int& row)
 {
     for (const auto& [id, text] : boxes)
-        c.push_back(control(id, K::CheckBox, text, row++));
+        c.push_back(ControlAt(id, K::CheckBox, text, row++));
 }
 
 plat::DialogTemplate drawingPage()
@@ -39,21 +37,21 @@ plat::DialogTemplate drawingPage()
                   {kIdcGenLimit90, "Limit to 90 degrees"}, {kIdcGenRubberband, "Rubberband"},
                   {kIdcGenPadSnap, "Pad Snap"}},
               row);
-    c.push_back(control(kNoId, K::Static, "Outline style", row++));
+    c.push_back(ControlAt(kNoId, K::Static, "Outline style", row++));
     static constexpr const char* kStyles[] = {"Solid", "Dash", "Dot", "Dash-dot"};
     for (unsigned i = 0; i < 4; ++i)
-        c.push_back(control(kIdcGenStyleFirst + i, K::RadioButton, kStyles[i], row, static_cast<int>(i), i == 0));
+        c.push_back(ControlAt(kIdcGenStyleFirst + i, K::RadioButton, kStyles[i], row, static_cast<int>(i), i == 0));
     ++row;
-    c.push_back(control(kNoId, K::Static, "Current fill pattern:", row, 0, true));
+    c.push_back(ControlAt(kNoId, K::Static, "Current fill pattern:", row, 0, true));
     c.push_back({.id = kIdcGenFillCurrent, .kind = K::StaticFrame, .row = row++, .column = 1, .width = 16, .height = 10});
     for (unsigned i = 0; i < 8; ++i)
         c.push_back({.id = kIdcGenFillFirst + i, .kind = K::OwnerDrawButton, .row = row, .column = static_cast<int>(i),
                      .width = 16, .height = 10});
     ++row;
-    c.push_back(control(kIdcGenWidthLabel, K::Static, "Width (mils):", row, 0, true));
+    c.push_back(ControlAt(kIdcGenWidthLabel, K::Static, "Width (mils):", row, 0, true));
     c.push_back(edit(kIdcGenWidth, row++));
-    c.push_back(control(kNoId, K::Static, "Polygon Edges:", row));
-    c.push_back(control(kIdcGenPolygonEdges, K::ComboDropList, "", row, 1));
+    c.push_back(ControlAt(kNoId, K::Static, "Polygon Edges:", row));
+    c.push_back(ControlAt(kIdcGenPolygonEdges, K::ComboDropList, "", row, 1));
     return t;
 }
 
@@ -71,13 +69,13 @@ plat::DialogTemplate displayPage()
                                                       {kIdcGenNetFont, "Netlist Font Size:"},
                                                       {kIdcGenPinFont, "Pin No. Text Size:"}};
     for (const auto& [id, text] : sizes) {
-        c.push_back(control(kNoId, K::Static, text, row, 0, true));
+        c.push_back(ControlAt(kNoId, K::Static, text, row, 0, true));
         c.push_back(edit(id, row));
-        c.push_back(control(id + 1, K::Spin, "", row++, 2));
+        c.push_back(ControlAt(id + 1, K::Spin, "", row++, 2));
     }
-    c.push_back(control(kNoId, K::Static, "Solder/Fill Mask:", row, 0, true));
+    c.push_back(ControlAt(kNoId, K::Static, "Solder/Fill Mask:", row, 0, true));
     c.push_back(edit(kIdcGenMask, row++));
-    c.push_back(control(kNoId, K::Static, "SilkScreen Width:", row));
+    c.push_back(ControlAt(kNoId, K::Static, "SilkScreen Width:", row));
     c.push_back(edit(kIdcGenSilkWidth, row));
     return t;
 }
@@ -99,16 +97,16 @@ plat::DialogTemplate miscellaneousPage()
                   {"Fill Mode", kIdcGenFillNormal, "Normal", "Isolated"},
                   {"Solder Mask", kIdcGenHideVias, "Hide Vias", "Show vias"}};
     for (const auto& r : radios) {
-        c.push_back(control(kNoId, K::Static, r.group, row++));
-        c.push_back(control(r.first, K::RadioButton, r.a, row, 0, true));
-        c.push_back(control(r.first + 1, K::RadioButton, r.b, row++, 1));
+        c.push_back(ControlAt(kNoId, K::Static, r.group, row++));
+        c.push_back(ControlAt(r.first, K::RadioButton, r.a, row, 0, true));
+        c.push_back(ControlAt(r.first + 1, K::RadioButton, r.b, row++, 1));
     }
-    c.push_back(control(kNoId, K::Static, "Default Rotation Angle:", row, 0, true));
+    c.push_back(ControlAt(kNoId, K::Static, "Default Rotation Angle:", row, 0, true));
     c.push_back(edit(kIdcGenRotation, row++));
-    c.push_back(control(kNoId, K::Static, "Ellipse Aspect Ratio:", row));
+    c.push_back(ControlAt(kNoId, K::Static, "Ellipse Aspect Ratio:", row));
     c.push_back(edit(kIdcGenAspect, row++));
-    c.push_back(control(kNoId, K::Static, "Backup Interval:", row));
-    c.push_back(control(kIdcGenBackup, K::ComboDropDown, "", row, 1));
+    c.push_back(ControlAt(kNoId, K::Static, "Backup Interval:", row));
+    c.push_back(ControlAt(kIdcGenBackup, K::ComboDropDown, "", row, 1));
     return t;
 }
 
@@ -118,11 +116,11 @@ std::vector<plat::ControlTemplate> routerControls(bool traceWidth)
 {
     std::vector<plat::ControlTemplate> c;
     int row = 0;
-    c.push_back(control(kNoId, K::Static, "Layers", row++));
-    c.push_back(control(kIdcRouteOneLayer, K::RadioButton, "One Layer", row, 0, true));
-    c.push_back(control(kIdcRouteTwoLayers, K::RadioButton, "Two Layer", row++, 1));
-    c.push_back(control(kIdcRouteBuried, K::CheckBox, "Use Buried Vias", row, 0, true));
-    c.push_back(control(kIdcRouteBevels, K::CheckBox, "Bevels", row++, 1));
+    c.push_back(ControlAt(kNoId, K::Static, "Layers", row++));
+    c.push_back(ControlAt(kIdcRouteOneLayer, K::RadioButton, "One Layer", row, 0, true));
+    c.push_back(ControlAt(kIdcRouteTwoLayers, K::RadioButton, "Two Layer", row++, 1));
+    c.push_back(ControlAt(kIdcRouteBuried, K::CheckBox, "Use Buried Vias", row, 0, true));
+    c.push_back(ControlAt(kIdcRouteBevels, K::CheckBox, "Bevels", row++, 1));
     std::vector<std::pair<unsigned, const char*>> edits = {{kIdcRouteViaSize, "Via Size:"},
                                                            {kIdcRouteViaHole, "Via Hole:"},
                                                            {kIdcRouteClearance, "Clearance:"},
@@ -131,10 +129,10 @@ std::vector<plat::ControlTemplate> routerControls(bool traceWidth)
     if (traceWidth)
         edits.emplace_back(kIdcRouteTraceWidth, "Trace Width:");
     for (const auto& [id, text] : edits) {
-        c.push_back(control(kNoId, K::Static, text, row));
+        c.push_back(ControlAt(kNoId, K::Static, text, row));
         c.push_back(edit(id, row++));
     }
-    c.push_back(control(kIdcRouteUnits, K::Static, "Units: mils", row));
+    c.push_back(ControlAt(kIdcRouteUnits, K::Static, "Units: mils", row));
     return c;
 }
 
@@ -147,12 +145,12 @@ plat::DialogTemplate layerSetup()
         c.push_back({.id = kIdcLayerFirst + i, .kind = K::CheckBox, .text = name, .row = static_cast<int>(i / 4),
                      .column = static_cast<int>(i % 4)});
     }
-    c.push_back(control(kNoId, K::Static, "Additional Layers", 4));
-    c.push_back(control(kIdcTopSilk, K::CheckBox, "Show Top Silk Screen", 5, 0, true));
-    c.push_back(control(kIdcBottomSilk, K::CheckBox, "Show Bottom Silk Screen", 5, 2));
-    c.push_back(control(kNoId, K::Static, "View/Edit", 6));
-    c.push_back(control(kIdcViewOneLayer, K::RadioButton, "One Layer", 7, 0, true));
-    c.push_back(control(kIdcViewLayerPair, K::RadioButton, "Layer Pair", 7, 2));
+    c.push_back(ControlAt(kNoId, K::Static, "Additional Layers", 4));
+    c.push_back(ControlAt(kIdcTopSilk, K::CheckBox, "Show Top Silk Screen", 5, 0, true));
+    c.push_back(ControlAt(kIdcBottomSilk, K::CheckBox, "Show Bottom Silk Screen", 5, 2));
+    c.push_back(ControlAt(kNoId, K::Static, "View/Edit", 6));
+    c.push_back(ControlAt(kIdcViewOneLayer, K::RadioButton, "One Layer", 7, 0, true));
+    c.push_back(ControlAt(kIdcViewLayerPair, K::RadioButton, "Layer Pair", 7, 2));
     c.push_back({.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 8, .column = 2, .group = true});
     c.push_back({.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 8, .column = 3});
     return t;
@@ -162,15 +160,15 @@ plat::DialogTemplate printoutSettings()
 {
     plat::DialogTemplate t{.id = kIddPrintoutSettings, .title = "Printout Settings"};
     auto& c = t.controls;
-    c.push_back(control(kNoId, K::Static, "Scaling (Percent)", 0));
-    c.push_back(control(kNoId, K::Static, "X", 1, 0, true));
+    c.push_back(ControlAt(kNoId, K::Static, "Scaling (Percent)", 0));
+    c.push_back(ControlAt(kNoId, K::Static, "X", 1, 0, true));
     c.push_back(edit(kIdcPrintScaleX, 1));
-    c.push_back(control(kNoId, K::Static, "Y", 2));
+    c.push_back(ControlAt(kNoId, K::Static, "Y", 2));
     c.push_back(edit(kIdcPrintScaleY, 2));
-    c.push_back(control(kIdcPrintMirror, K::CheckBox, "Mirror", 3, 0, true));
-    c.push_back(control(kIdcPrintInvert, K::CheckBox, "Invert", 3, 1));
-    c.push_back(control(kIdcPrintPaginate, K::CheckBox, "Paginate", 4));
-    c.push_back(control(kIdcPrintColor, K::CheckBox, "Color", 4, 1));
+    c.push_back(ControlAt(kIdcPrintMirror, K::CheckBox, "Mirror", 3, 0, true));
+    c.push_back(ControlAt(kIdcPrintInvert, K::CheckBox, "Invert", 3, 1));
+    c.push_back(ControlAt(kIdcPrintPaginate, K::CheckBox, "Paginate", 4));
+    c.push_back(ControlAt(kIdcPrintColor, K::CheckBox, "Color", 4, 1));
     c.push_back({.id = plat::kIdOk, .kind = K::DefPushButton, .text = "OK", .row = 5, .column = 1, .group = true});
     c.push_back({.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 5, .column = 2});
     return t;
