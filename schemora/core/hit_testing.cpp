@@ -30,7 +30,6 @@ constexpr int kLabelPixels = 12;
 constexpr int kDotHalf = 16;
 constexpr int kArcGrowth = 4;
 
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
 int zoom() { return std::max(1, g_current.zoomFactor); }
 int layerOf(const DrawObject& o) { return (o.w[4] >> 10) & 15; }
 
@@ -132,7 +131,7 @@ bool hitPart(plat::Point p, const DrawObject& o)
 
 bool hitsObject(plat::Point p, int index, int t, bool singleOnEntry)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     const int type = o.type();
     const bool netsOnly = g_selection.filterId == kFilterNetsOnly;
     if (!PassesSelectionFilter(type) && !(type == kObjLine && netsOnly))
@@ -209,7 +208,7 @@ bool PassesSelectionFilter(int type)
 
 bool OnCurrentLayerAndSheet(int index)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     const int layer = layerOf(o);
     const int current = CurrentDrawingLayer();
     const bool layerOk = layer == current || current == 4 || layer == 4;
@@ -226,7 +225,7 @@ int HitTestObjectAt(plat::Point p, int first, int last)
     last = std::min(last, g_current.count);
     int partHit = 0;
     for (int i = first; i <= last; ++i) {
-        const DrawObject& o = objectAt(i);
+        const DrawObject& o = g_current.at(i);
         if (o.type() == 0 || !OnCurrentLayerAndSheet(i))
             continue;
         const int t = std::max(o.w[6] & 0xFF, 12) / 2 + 3;
@@ -254,7 +253,7 @@ int HitTestObject(int first, int last) { return HitTestObjectAt(CursorDrawingPoi
 
 bool PointInWindow(int index, int mode, const plat::Rect& window)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     const int current = CurrentDrawingLayer();
     if (current != 4 && layerOf(o) != 4 && layerOf(o) != current)
         return false;
@@ -281,7 +280,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
         g_editState.selectionCount = 0;
         g_selection.band = {g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY, g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY};
         if (const int hit = HitTestObject(1, g_current.count)) {
-            const DrawObject& o = objectAt(hit);
+            const DrawObject& o = g_current.at(hit);
             g_selection.partPicked = g_settings.rubber != 0 && o.isPart();
             if (!(g_selection.filterId == kFilterNetsOnly && o.type() == kObjLine))
                 DrawObjectHandles(dc, hit);
@@ -306,7 +305,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
     const plat::Rect window = g_selection.band.normalized();
     int n = 0;
     for (int i = 1; i <= g_current.count && n < kSelectionSlots - 1; ++i) {
-        const DrawObject& o = objectAt(i);
+        const DrawObject& o = g_current.at(i);
         if (o.type() == 0 || o.sheet() != CurrentEditSheet() || !PassesSelectionFilter(o.type()))
             continue;
         if (PointInWindow(i, 0, window))
@@ -328,7 +327,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
         std::snprintf(text, sizeof text, "Selected %d objects", n);
     SetStatusText(text, 0);
     g_selection.frame = window;
-    if (n == 1 && objectAt(g_editState.SelectionList[1]).isPart() && g_settings.rubber != 0)
+    if (n == 1 && g_current.at(g_editState.SelectionList[1]).isPart() && g_settings.rubber != 0)
         g_selection.partPicked = true;
     return 0;
 }
@@ -337,7 +336,7 @@ void DrawObjectHandles(plat::Dc& dc, int index)
 {
     if (index < 1 || index > g_current.count)
         return;
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     g_selection.handleCount = 0;
     if (!OnCurrentLayerAndSheet(index))
         return;
@@ -439,7 +438,7 @@ void ShowSelectionText()
     const int index = g_editState.SelectionList[1];
     if (index < 1 || index > g_current.count)
         return;
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     char text[256];
     switch (o.type()) {
     case kObjLine:
