@@ -30,7 +30,6 @@ constexpr int kLabelPixels = 12;
 constexpr int kDotHalf = 16;
 constexpr int kArcGrowth = 4;
 
-int zoom() { return std::max(1, g_current.zoomFactor); }
 int layerOf(const DrawObject& o) { return (o.w[4] >> 10) & 15; }
 
 // Filter switch of each kind (index into g_editFilter), -1 for kinds never selected.
@@ -116,7 +115,7 @@ bool hitPart(plat::Point p, const DrawObject& o)
         if (p.x > e.left && p.x < e.right && p.y > e.top && p.y < e.bottom)
             return true;
         const plat::Point label = PartLabelAnchor(o);
-        const int near = kLabelPixels * zoom();
+        const int near = kLabelPixels * g_current.zoom();
         return std::abs(p.x - label.x) <= near && std::abs(p.y - label.y) <= near;
     }
     int x = p.x, y = p.y;
@@ -138,7 +137,7 @@ bool hitsObject(plat::Point p, int index, int t, bool singleOnEntry)
         return false;
     switch (type) {
     case kObjLine: case kObjArrow: case kObjBus: {
-        const int tol = singleOnEntry ? kHandlePixels * zoom() : t;
+        const int tol = singleOnEntry ? kHandlePixels * g_current.zoom() : t;
         if (!onStrip(p, o.x(), o.y(), o.w[2], o.w[3], tol))
             return false;
         g_selection.stripX1 = o.x(); g_selection.stripY1 = o.y();
@@ -343,7 +342,7 @@ void DrawObjectHandles(plat::Dc& dc, int index)
     prepareInvert(dc);
     const ScopedPen pen(dc, MakePen(kRoleEdit, 0, 1));
     const ScopedBrush brush(dc, plat::stockBrush(plat::kNullBrush));
-    const int h = kHandlePixels * zoom();
+    const int h = kHandlePixels * g_current.zoom();
     const int type = o.type();
     if (o.hasSecondPoint()) {
         setHandles({{o.x(), o.y()}, {o.w[2], o.w[3]}});
@@ -385,7 +384,7 @@ bool HitTestHandle()
     if (g_editState.selectionCount != 1 || g_selection.windowMode)
         return false;
     const plat::Point p = CursorDrawingPoint();
-    const int h = kHandlePixels * zoom();
+    const int h = kHandlePixels * g_current.zoom();
     for (int k = 0; k < g_selection.handleCount; ++k) {
         const plat::Point q = g_selection.handles[static_cast<size_t>(k)];
         if (std::abs(p.x - q.x) < h && std::abs(p.y - q.y) < h) {

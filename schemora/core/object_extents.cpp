@@ -104,7 +104,7 @@ plat::Rect GetSelectionExtent(int index)
 {
     const DrawObject& o = g_current.at(index);
     const int width = o.w[6] & 0xFF;
-    const int zoom = std::max(1, g_current.zoomFactor);
+    const int zoom = g_current.zoom();
     plat::Rect r;
     if (o.type() == kObjLine || o.type() == kObjArc)
         r = GrowRect(GetObjectExtent(index), width * zoom, width * zoom);
