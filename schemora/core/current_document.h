@@ -3,6 +3,7 @@
 
 #include "schemora/core/object_store.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -25,6 +26,12 @@ struct CurrentDrawing {
     int gridCommand = 703;
     int gridStep = 50;
     CSchemoraDoc* activeDocument = nullptr;
+
+    // The last index that lies in the store: a damaged count never reaches past it.
+    int liveCount() const { return std::min<int>(count, static_cast<int>(objects.size()) - 1); }
+    DrawObject& at(int index) const { return objects[static_cast<std::size_t>(index)]; }
+    // Drawing units per pixel, at least 1 even in a damaged document.
+    int zoom() const { return std::max(1, zoomFactor); }
 };
 extern CurrentDrawing g_current;
 

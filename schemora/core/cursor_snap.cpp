@@ -26,8 +26,6 @@ constexpr int kMarkArrowStart = 1;
 constexpr int kMarkArrowHead = 4;
 constexpr int kMarkCircle = 9;
 
-int zoom() { return std::max(1, g_current.zoomFactor); }
-
 // Snaps one coordinate: c is the drawing coordinate, g the grid step; halves round toward zero.
 int snapAxis(int cursor, int clientCentre, int viewCentre, int g)
 {
@@ -49,7 +47,7 @@ int toDrawing(int view, int clientCentre, int viewCentre)
 
 void drawArms(plat::Dc& dc, int x, int y, int from, int to)
 {
-    const int z = zoom();
+    const int z = g_current.zoom();
     for (auto [dx, dy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {
         dc.MoveTo(x + dx * from * z, y + dy * from * z);
         dc.LineTo(x + dx * to * z, y + dy * to * z);
@@ -58,7 +56,7 @@ void drawArms(plat::Dc& dc, int x, int y, int from, int to)
 
 void drawArrowHeads(plat::Dc& dc, int x, int y)
 {
-    const int z = zoom();
+    const int z = g_current.zoom();
     const int tip = kMarkArmEnd * z;
     const int head = kMarkArrowHead * z;
     for (auto [dx, dy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {
@@ -73,7 +71,7 @@ void drawArrowHeads(plat::Dc& dc, int x, int y)
 
 bool SnapCursorPoint(int px, int py)
 {
-    const int z = zoom();
+    const int z = g_current.zoom();
     int x = px * z;
     int y = py * z;
     // The same mouse position keeps the cursor point (which pin snapping may have moved).
@@ -123,7 +121,7 @@ void DrawCursorMarkRaw(plat::Dc& dc)
     const ScopedBrush brush(dc, plat::stockBrush(plat::kNullBrush));
     const int x = g_cursor.markX;
     const int y = g_cursor.markY;
-    const int z = zoom();
+    const int z = g_current.zoom();
     if (g_cursor.markStyle == 0) {
         const int r = kMarkCircle * z / 2;
         dc.Ellipse(x - r, y - r, x + r, y + r);
@@ -164,7 +162,7 @@ void ScrollViewStep(plat::Wnd& view, int divisor, int direction)
     const SheetDimensions sheet = SheetSizeOf(g_current.sheetSize);
     const int factor = MetricUnits() ? 3 : 1;
     const bool horizontal = direction < 2;
-    const int step = (horizontal ? client.width() : client.height()) * zoom() / std::max(1, divisor);
+    const int step = (horizontal ? client.width() : client.height()) * g_current.zoom() / std::max(1, divisor);
     const int half = (horizontal ? sheet.width : sheet.height) / 2;
     const int limit = std::max(0, (half - step / 4) * factor);
     int& centre = horizontal ? g_current.viewCentreX : g_current.viewCentreY;

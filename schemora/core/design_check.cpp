@@ -39,9 +39,6 @@ constexpr int kShortStub = 10;
 constexpr int kPinReach = 10;
 constexpr int kMovedEnough = 2;
 
-int storeCount() { return std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1); }
-DrawObject& objectAt(int i) { return g_current.objects[static_cast<std::size_t>(i)]; }
-
 std::string format(const char* pattern, const std::string& a, const std::string& b = {})
 {
     char text[512];
@@ -127,8 +124,8 @@ public:
     // False when cancelled.
     bool run()
     {
-        for (int i = 1; i <= storeCount(); ++i) {
-            if (!isCheckedPart(objectAt(i)))
+        for (int i = 1; i <= g_current.liveCount(); ++i) {
+            if (!isCheckedPart(g_current.at(i)))
                 continue;
             ++parts_;
             if (!checkPart(i))
@@ -154,13 +151,13 @@ private:
 
     bool checkPart(int index)
     {
-        const DrawObject& part = objectAt(index);
+        const DrawObject& part = g_current.at(index);
         const std::string label = labelOf(part);
         if (part.w[6] == 0 && !error(at("Part at x=%.1f, y=%.1f has zero reference designator", part.w[0], part.w[1])))
             return false;
         if (part.w[6] > 0)
-            for (int j = index + 1; j <= storeCount(); ++j) {
-                const DrawObject& other = objectAt(j);
+            for (int j = index + 1; j <= g_current.liveCount(); ++j) {
+                const DrawObject& other = g_current.at(j);
                 if (isCheckedPart(other) && (other.w[5] & 7) == (part.w[5] & 7) && labelOf(other) == label &&
                     !error(format("Error----duplicate designator (%s)", label)))
                     return false;
@@ -191,9 +188,9 @@ private:
     bool connected(int partIndex, const PinLead& pin)
     {
         bool found = false;
-        for (int i = 1; i <= storeCount(); ++i) {
-            const DrawObject& o = objectAt(i);
-            if (i == partIndex || o.sheet() != objectAt(partIndex).sheet())
+        for (int i = 1; i <= g_current.liveCount(); ++i) {
+            const DrawObject& o = g_current.at(i);
+            if (i == partIndex || o.sheet() != g_current.at(partIndex).sheet())
                 continue;
             if (o.type() == kObjText && HitTestWire(o.w[0], o.w[1], pin.x1, pin.y1, pin.x2, pin.y2, 3)) {
                 attached_[static_cast<std::size_t>(i)] = true;
@@ -226,15 +223,15 @@ private:
         if (connected(partIndex, pin) || element.w[7] != 1 || !g_checkOptions.unattachedTerminals)
             return true;
         ++unconnected_;
-        const std::string name = pinName(objectAt(partIndex), element.text);
+        const std::string name = pinName(g_current.at(partIndex), element.text);
         return results_.report(name.empty() ? format("No connection on one terminal of %s", label)
                                             : format("No connection on terminal %s-%s", label, name));
     }
 
     bool onAnyWire(const DrawObject& text)
     {
-        for (int i = 1; i <= storeCount(); ++i) {
-            const DrawObject& w = objectAt(i);
+        for (int i = 1; i <= g_current.liveCount(); ++i) {
+            const DrawObject& w = g_current.at(i);
             if (w.type() == kObjLine && w.sheet() == text.sheet() &&
                 HitTestWire(text.w[0], text.w[1], w.w[0], w.w[1], w.w[2], w.w[3], 3))
                 return true;
@@ -244,8 +241,8 @@ private:
 
     bool findUnattachedText()
     {
-        for (int i = 1; i <= storeCount(); ++i) {
-            const DrawObject& t = objectAt(i);
+        for (int i = 1; i <= g_current.liveCount(); ++i) {
+            const DrawObject& t = g_current.at(i);
             if (t.type() != kObjText || !t.text || attached_[static_cast<std::size_t>(i)] || std::strlen(t.text) >= 12 ||
                 t.text[0] == ';' || t.text[0] == '#' || onAnyWire(t))
                 continue;
@@ -296,15 +293,15 @@ void setSpan(DrawObject& w, const Span& s)
     }
 }
 
-bool isWireOf(int i, int sheet) { return objectAt(i).type() == kObjLine && objectAt(i).sheet() == sheet; }
+bool isWireOf(int i, int sheet) { return g_current.at(i).type() == kObjLine && g_current.at(i).sheet() == sheet; }
 
 int mergeOverlaps(int sheet)
 {
     int changes = 0;
-    for (int i = 1; i <= storeCount(); ++i) {
+    for (int i = 1; i <= g_current.liveCount(); ++i) {
         if (!isWireOf(i, sheet))
             continue;
-        DrawObject& w = objectAt(i);
+        DrawObject& w = g_current.at(i);
         if (std::abs(w.w[2] - w.w[0]) + std::abs(w.w[3] - w.w[1]) < kShortStub) {
             DeleteObject(i);
             continue;
@@ -312,9 +309,9 @@ int mergeOverlaps(int sheet)
         Span a;
         if (!spanOf(w, a))
             continue;
-        for (int j = 1; j <= storeCount(); ++j) {
+        for (int j = 1; j <= g_current.liveCount(); ++j) {
             Span b;
-            if (j == i || !isWireOf(j, sheet) || !spanOf(objectAt(j), b) || b.vertical != a.vertical || b.fixed != a.fixed)
+            if (j == i || !isWireOf(j, sheet) || !spanOf(g_current.at(j), b) || b.vertical != a.vertical || b.fixed != a.fixed)
                 continue;
             if (b.high < a.low || b.low > a.high)
                 continue;
@@ -338,8 +335,8 @@ plat::Point outerPinEnd(const PinLead& pin, const plat::Rect& extent)
 int moveWireEndsOntoPins(int sheet)
 {
     int changes = 0;
-    for (int p = 1; p <= storeCount(); ++p) {
-        const DrawObject& part = objectAt(p);
+    for (int p = 1; p <= g_current.liveCount(); ++p) {
+        const DrawObject& part = g_current.at(p);
         const PartSymbol* symbol = symbolOf(part);
         if (!part.isPart() || part.sheet() != sheet || !part.text || !part.text[0] || !symbol)
             continue;
@@ -350,10 +347,10 @@ int moveWireEndsOntoPins(int sheet)
         for (const PinLead& pin : PartPinLeads(part)) {
             const plat::Point outer = outerPinEnd(pin, extent);
             const bool horizontal = pin.y1 == pin.y2;
-            for (int i = 1; i <= storeCount(); ++i) {
+            for (int i = 1; i <= g_current.liveCount(); ++i) {
                 if (!isWireOf(i, sheet))
                     continue;
-                DrawObject& w = objectAt(i);
+                DrawObject& w = g_current.at(i);
                 for (int end = 0; end < 2; ++end) {
                     int& x = w.w[end * 2];
                     int& y = w.w[end * 2 + 1];
@@ -373,8 +370,8 @@ int moveWireEndsOntoPins(int sheet)
 std::vector<std::array<int32_t, kDrawObjectWords>> wordsOfStore()
 {
     std::vector<std::array<int32_t, kDrawObjectWords>> words;
-    for (int i = 1; i <= storeCount(); ++i)
-        words.push_back(objectAt(i).w);
+    for (int i = 1; i <= g_current.liveCount(); ++i)
+        words.push_back(g_current.at(i).w);
     return words;
 }
 
@@ -403,15 +400,15 @@ void RunDesignCheck(CSchemoraDoc& doc)
 {
     const bool wasModified = doc.IsModified();
     const auto before = wordsOfStore();
-    const int n = std::min(storeCount(), kSelectionSlots - 1);
+    const int n = std::min(g_current.liveCount(), kSelectionSlots - 1);
     for (int i = 1; i <= n; ++i)
         g_editState.SelectionList[static_cast<std::size_t>(i)] = i;
     g_editState.selectionCount = n;
     PushUndoSnapshot();
     g_editState.selectionCount = 0;
-    for (int i = 1; i <= storeCount(); ++i)
-        if (objectAt(i).isPart() && symbolOf(objectAt(i)))
-            BindPinTexts(objectAt(i).symbolIndex());
+    for (int i = 1; i <= g_current.liveCount(); ++i)
+        if (g_current.at(i).isPart() && symbolOf(g_current.at(i)))
+            BindPinTexts(g_current.at(i).symbolIndex());
 
     const std::string reportPath = DesignCheckReportPath(doc);
     std::ofstream file;
@@ -425,7 +422,7 @@ void RunDesignCheck(CSchemoraDoc& doc)
         }
     }
     CheckResults results(g_checkOptions.saveResults ? &file : nullptr);
-    PartChecker checker(results, storeCount());
+    PartChecker checker(results, g_current.liveCount());
     const bool finished = checker.run();
     file.close();
     if (finished && g_checkOptions.saveResults && !results.last().empty())

@@ -131,7 +131,7 @@ int ReadDrawing(DrawingDocData& doc, int start, int* count, plat::Archive& archi
 void WriteDrawing(DrawingDocData& doc, plat::Archive& archive, int mode, std::string_view path)
 {
     doc.date = std::time(nullptr);
-    const int last = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int last = g_current.liveCount();
     DrawingHeader header;
     // The header counts the records written, deleted slots write none: a reader can then tell a
     // whole file from one that ends early.

@@ -107,7 +107,7 @@ std::string DxfDrawingText()
     std::string out;
     // The sheet's top is +y in the file.
     DxfBeginFile(out, kSheetHalfWidthB, kSheetHalfHeightB);
-    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int count = g_current.liveCount();
     for (int i = 1; i <= count; ++i) {
         const DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];
         if (exported(o))

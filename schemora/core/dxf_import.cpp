@@ -63,10 +63,6 @@ bool askToContinue(std::string_view name)
     return plat::MessageBox(question, plat::kMbYesNo) == plat::kIdYes;
 }
 
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<std::size_t>(index)]; }
-
-int drawingCount() { return std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1); }
-
 // The lowest corner of the imported objects: the point they are halved about.
 std::pair<int, int> lowestCorner(int first, int last)
 {
@@ -76,7 +72,7 @@ std::pair<int, int> lowestCorner(int first, int last)
         minY = std::min(minY, y);
     };
     for (int i = first; i <= last; ++i) {
-        const DrawObject& o = objectAt(i);
+        const DrawObject& o = g_current.at(i);
         switch (o.type()) {
         case kObjLine:
         case kObjRectangle:
@@ -109,9 +105,9 @@ void rememberPinTableLine(PinTableLines& lines, const DrawObject& o)
 PinTableLines ClassifyImportedObjects()
 {
     PinTableLines lines;
-    const int count = drawingCount();
+    const int count = g_current.liveCount();
     for (int i = 1; i <= count; ++i) {
-        DrawObject& o = objectAt(i);
+        DrawObject& o = g_current.at(i);
         if (o.hasSecondPoint()) {
             rememberPinTableLine(lines, o);
         } else if (o.type() == kObjText) {
@@ -138,9 +134,9 @@ void AlignImportedPinNames(const PinTableLines& lines)
     const int bottom = std::max(lines.horizontalY[0], lines.horizontalY[1]);
     const int left = std::min(lines.verticalX[0], lines.verticalX[1]);
     const int right = std::max(lines.verticalX[0], lines.verticalX[1]);
-    const int count = drawingCount();
+    const int count = g_current.liveCount();
     for (int i = 1; i <= count; ++i) {
-        DrawObject& o = objectAt(i);
+        DrawObject& o = g_current.at(i);
         if (o.type() != kObjText || o.w[3] != kClassName || o.w[1] <= top || o.w[1] >= bottom)
             continue;
         if (std::llabs(static_cast<long long>(o.w[0]) - left) <= kNameClearance)

@@ -30,8 +30,6 @@ constexpr int kLabelPixels = 12;
 constexpr int kDotHalf = 16;
 constexpr int kArcGrowth = 4;
 
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
-int zoom() { return std::max(1, g_current.zoomFactor); }
 int layerOf(const DrawObject& o) { return (o.w[4] >> 10) & 15; }
 
 // Filter switch of each kind (index into g_editFilter), -1 for kinds never selected.
@@ -117,7 +115,7 @@ bool hitPart(plat::Point p, const DrawObject& o)
         if (p.x > e.left && p.x < e.right && p.y > e.top && p.y < e.bottom)
             return true;
         const plat::Point label = PartLabelAnchor(o);
-        const int near = kLabelPixels * zoom();
+        const int near = kLabelPixels * g_current.zoom();
         return std::abs(p.x - label.x) <= near && std::abs(p.y - label.y) <= near;
     }
     int x = p.x, y = p.y;
@@ -132,14 +130,14 @@ bool hitPart(plat::Point p, const DrawObject& o)
 
 bool hitsObject(plat::Point p, int index, int t, bool singleOnEntry)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     const int type = o.type();
     const bool netsOnly = g_selection.filterId == kFilterNetsOnly;
     if (!PassesSelectionFilter(type) && !(type == kObjLine && netsOnly))
         return false;
     switch (type) {
     case kObjLine: case kObjArrow: case kObjBus: {
-        const int tol = singleOnEntry ? kHandlePixels * zoom() : t;
+        const int tol = singleOnEntry ? kHandlePixels * g_current.zoom() : t;
         if (!onStrip(p, o.x(), o.y(), o.w[2], o.w[3], tol))
             return false;
         g_selection.stripX1 = o.x(); g_selection.stripY1 = o.y();
@@ -209,7 +207,7 @@ bool PassesSelectionFilter(int type)
 
 bool OnCurrentLayerAndSheet(int index)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     const int layer = layerOf(o);
     const int current = CurrentDrawingLayer();
     const bool layerOk = layer == current || current == 4 || layer == 4;
@@ -226,7 +224,7 @@ int HitTestObjectAt(plat::Point p, int first, int last)
     last = std::min(last, g_current.count);
     int partHit = 0;
     for (int i = first; i <= last; ++i) {
-        const DrawObject& o = objectAt(i);
+        const DrawObject& o = g_current.at(i);
         if (o.type() == 0 || !OnCurrentLayerAndSheet(i))
             continue;
         const int t = std::max(o.w[6] & 0xFF, 12) / 2 + 3;
@@ -254,7 +252,7 @@ int HitTestObject(int first, int last) { return HitTestObjectAt(CursorDrawingPoi
 
 bool PointInWindow(int index, int mode, const plat::Rect& window)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     const int current = CurrentDrawingLayer();
     if (current != 4 && layerOf(o) != 4 && layerOf(o) != current)
         return false;
@@ -281,7 +279,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
         g_editState.selectionCount = 0;
         g_selection.band = {g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY, g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY};
         if (const int hit = HitTestObject(1, g_current.count)) {
-            const DrawObject& o = objectAt(hit);
+            const DrawObject& o = g_current.at(hit);
             g_selection.partPicked = g_settings.rubber != 0 && o.isPart();
             if (!(g_selection.filterId == kFilterNetsOnly && o.type() == kObjLine))
                 DrawObjectHandles(dc, hit);
@@ -306,7 +304,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
     const plat::Rect window = g_selection.band.normalized();
     int n = 0;
     for (int i = 1; i <= g_current.count && n < kSelectionSlots - 1; ++i) {
-        const DrawObject& o = objectAt(i);
+        const DrawObject& o = g_current.at(i);
         if (o.type() == 0 || o.sheet() != CurrentEditSheet() || !PassesSelectionFilter(o.type()))
             continue;
         if (PointInWindow(i, 0, window))
@@ -328,7 +326,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
         std::snprintf(text, sizeof text, "Selected %d objects", n);
     SetStatusText(text, 0);
     g_selection.frame = window;
-    if (n == 1 && objectAt(g_editState.SelectionList[1]).isPart() && g_settings.rubber != 0)
+    if (n == 1 && g_current.at(g_editState.SelectionList[1]).isPart() && g_settings.rubber != 0)
         g_selection.partPicked = true;
     return 0;
 }
@@ -337,14 +335,14 @@ void DrawObjectHandles(plat::Dc& dc, int index)
 {
     if (index < 1 || index > g_current.count)
         return;
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     g_selection.handleCount = 0;
     if (!OnCurrentLayerAndSheet(index))
         return;
     prepareInvert(dc);
     const ScopedPen pen(dc, MakePen(kRoleEdit, 0, 1));
     const ScopedBrush brush(dc, plat::stockBrush(plat::kNullBrush));
-    const int h = kHandlePixels * zoom();
+    const int h = kHandlePixels * g_current.zoom();
     const int type = o.type();
     if (o.hasSecondPoint()) {
         setHandles({{o.x(), o.y()}, {o.w[2], o.w[3]}});
@@ -386,7 +384,7 @@ bool HitTestHandle()
     if (g_editState.selectionCount != 1 || g_selection.windowMode)
         return false;
     const plat::Point p = CursorDrawingPoint();
-    const int h = kHandlePixels * zoom();
+    const int h = kHandlePixels * g_current.zoom();
     for (int k = 0; k < g_selection.handleCount; ++k) {
         const plat::Point q = g_selection.handles[static_cast<size_t>(k)];
         if (std::abs(p.x - q.x) < h && std::abs(p.y - q.y) < h) {
@@ -439,7 +437,7 @@ void ShowSelectionText()
     const int index = g_editState.SelectionList[1];
     if (index < 1 || index > g_current.count)
         return;
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     char text[256];
     switch (o.type()) {
     case kObjLine:

@@ -31,8 +31,6 @@ struct Seg {
     bool wire = false;    // type 1 (arrows only take part as the second line)
 };
 
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
-
 bool near(Pt p, Pt q) { return std::abs(p.x - q.x) < kNear && std::abs(p.y - q.y) < kNear; }
 
 int orientation(Pt a, Pt b)
@@ -74,7 +72,7 @@ private:
     void collect()
     {
         for (int i = 1; i <= g_current.count; ++i) {
-            const DrawObject& o = objectAt(i);
+            const DrawObject& o = g_current.at(i);
             if (o.sheet() != sheet_)
                 continue;
             if (o.type() == kObjLine || o.type() == kObjArrow) {
@@ -206,7 +204,7 @@ bool AddJunctionDot(int x, int y, int sheet)
 {
     int free = 0;
     for (int i = 1; i <= g_current.count; ++i) {
-        const DrawObject& o = objectAt(i);
+        const DrawObject& o = g_current.at(i);
         if (o.sheet() != sheet)
             continue;
         if (o.type() == kObjDot && o.x() == x && o.y() == y)
@@ -218,7 +216,7 @@ bool AddJunctionDot(int x, int y, int sheet)
         free = AppendObjects(1, FullStoreReport::Once);
     if (!free)
         return false;
-    DrawObject& dot = objectAt(free);
+    DrawObject& dot = g_current.at(free);
     ReleaseObjectData(dot);
     dot = DrawObject{};
     dot.w[0] = x;
@@ -235,7 +233,7 @@ void UpdateJunctionDots()
         return;
     const int sheet = currentSheet();
     for (int i = 1; i <= g_current.count; ++i) {
-        DrawObject& o = objectAt(i);
+        DrawObject& o = g_current.at(i);
         if (o.type() == kObjDot && o.sheet() == sheet)
             o.w[4] = 0;
     }

@@ -122,7 +122,7 @@ void writeNewPart(plat::Archive& out, std::string_view part)
 
 void WritePartToLibrary(plat::Archive& archive, std::string_view partName)
 {
-    const int last = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int last = g_current.liveCount();
     const std::span<const DrawObject> objects =
         last > 0 ? std::span<const DrawObject>(g_current.objects.subspan(1, last)) : std::span<const DrawObject>();
     writePart(archive, partName, objects, g_current.viewCentreX, g_current.viewCentreY, g_current.sheetSize);

@@ -36,7 +36,6 @@ namespace {
 
 constexpr int kFilterNetsOnly = 723;
 
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
 bool validIndex(int index) { return index >= 1 && index <= g_current.count; }
 int selected(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }
 
@@ -292,7 +291,7 @@ void toolPress(plat::Dc& dc, int tool)
     if (index == 0)
         return;
     RecordAppendedStep(1);
-    fillDefaults(objectAt(index), tool, {g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY});
+    fillDefaults(g_current.at(index), tool, {g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY});
     (void)dc;
 }
 
@@ -307,7 +306,7 @@ void editMove(plat::Dc& dc)
         g_editState.selectionCount = 0;
         return;
     }
-    const DrawObject& first = objectAt(selected(1));
+    const DrawObject& first = g_current.at(selected(1));
     if ((g_mouseEdit.handleGrabbed || g_mouseEdit.overHandle || g_mouseEdit.reshaping) && n == 1 &&
         !g_selection.windowMode && first.type() < kObjPart && !g_mouseEdit.moving) {
         ReshapeObject(dc, selected(1), false);
@@ -347,7 +346,7 @@ void toolMove(plat::Dc& dc, int tool)
     if (g_mouseEdit.ghostDrawn)
         DrawObjectInMode(dc, n, kModeInvert);
     g_mouseEdit.ghostDrawn = true;
-    followCursor(objectAt(n), tool, CursorDrawingPoint());
+    followCursor(g_current.at(n), tool, CursorDrawingPoint());
     DrawObjectInMode(dc, n, kModeInvert);
 }
 
@@ -383,7 +382,7 @@ void editRelease(plat::Dc& dc)
 void settle(plat::Dc& dc, int tool)
 {
     const int n = g_mouseEdit.newIndex;
-    DrawObject& o = objectAt(n);
+    DrawObject& o = g_current.at(n);
     const bool sameAsLastRelease = g_cursor.x == g_mouseEdit.releaseX && g_cursor.y == g_mouseEdit.releaseY;
     if (g_mouseEdit.ghostDrawn)
         DrawObjectInMode(dc, n, kModeInvert);
@@ -460,7 +459,7 @@ int PlaceChosenPartAt(plat::Point p)
     if (index == 0)
         return 0;
     RecordAppendedStep(1);
-    fillDefaults(objectAt(index), kToolPart, {ClampDrawingCoordinate(p.x), ClampDrawingCoordinate(p.y)});
+    fillDefaults(g_current.at(index), kToolPart, {ClampDrawingCoordinate(p.x), ClampDrawingCoordinate(p.y)});
     renumberAfterPlacement();
     RefreshDotsAfterEdit();
     return index;

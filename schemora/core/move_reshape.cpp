@@ -36,7 +36,6 @@ constexpr double kInchesPerUnit = 0.002;
 // The wires attached to the part being moved in rubber mode (from the first step to the last).
 AttachedWireList g_attached;
 
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
 int selected(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }
 bool validIndex(int index) { return index >= 1 && index <= g_current.count; }
 
@@ -78,7 +77,7 @@ void drawAttachedWires(plat::Dc& dc, int mode)
 bool rubberPart()
 {
     return g_settings.rubber != 0 && g_selection.partPicked && g_editState.selectionCount == 1 &&
-           validIndex(selected(1)) && objectAt(selected(1)).isPart();
+           validIndex(selected(1)) && g_current.at(selected(1)).isPart();
 }
 
 // The end of a step that changed objects: dots, a full repaint (which draws the handles or
@@ -197,7 +196,7 @@ void applyReshape(DrawObject& o, plat::Point p)
         if (mode == 0) { o.w[0] = p.x; o.w[1] = p.y; }
         else { o.w[2] = p.x; o.w[3] = p.y; }
         if (validIndex(g_mouseEdit.reshapeOther)) {
-            DrawObject& other = objectAt(g_mouseEdit.reshapeOther);
+            DrawObject& other = g_current.at(g_mouseEdit.reshapeOther);
             const int xi = g_mouseEdit.reshapeOtherEnd == 0 ? 0 : 2;
             other.w[static_cast<size_t>(xi)] = p.x;
             other.w[static_cast<size_t>(xi + 1)] = p.y;
@@ -219,7 +218,7 @@ void drawReshapeGhost(plat::Dc& dc, int index, int mode)
 
 void startReshape(int index)
 {
-    DrawObject& o = objectAt(index);
+    DrawObject& o = g_current.at(index);
     g_mouseEdit.reshapeOther = 0;
     const int k = g_selection.grabbedHandle;
     g_mouseEdit.reshapeMode = reshapeModeFor(o, k);
@@ -266,7 +265,7 @@ void MoveSelectedObjects(plat::Dc& dc, int dx, int dy, int code)
             if (rubber)
                 drawAttachedWires(dc, kModeInvert);
         }
-        moveObject(objectAt(index), dx, dy);
+        moveObject(g_current.at(index), dx, dy);
         if (rubber)
             DragAttachedWires(g_attached, dx, dy);
         if (ghost) {
@@ -293,7 +292,7 @@ void PlaceAtPoint(plat::Dc& dc, int code)
     if (n < 1)
         return;
     if (!g_mouseEdit.handlesHidden) {
-        g_mouseEdit.labelDrag = n == 1 && validIndex(selected(1)) && objectAt(selected(1)).isPart() &&
+        g_mouseEdit.labelDrag = n == 1 && validIndex(selected(1)) && g_current.at(selected(1)).isPart() &&
                                 g_mouseEdit.handleGrabbed && !g_selection.windowMode;
         std::vector<int> changed(g_editState.SelectionList.begin() + 1, g_editState.SelectionList.begin() + 1 + n);
         g_attached.entries.clear();
@@ -342,9 +341,9 @@ void CopyMoveSelection(plat::Dc& dc, int code)
         for (int i = 1; i <= n; ++i) {
             const int index = selected(i);
             const int copy = first + i - 1;
-            DrawObject& target = objectAt(copy);
+            DrawObject& target = g_current.at(copy);
             if (validIndex(index) && index < first)
-                target = CloneDrawObject(objectAt(index));
+                target = CloneDrawObject(g_current.at(index));
             target.w[23] = CurrentEditSheet();
             g_editState.SelectionList[static_cast<size_t>(i)] = copy;
         }
@@ -381,11 +380,11 @@ void CopyMoveSelection(plat::Dc& dc, int code)
 
 int FindWireAtEnd(int index, int end, int* otherEnd)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     const int x = end == 0 ? o.x() : o.w[2];
     const int y = end == 0 ? o.y() : o.w[3];
     for (int i = 1; i <= g_current.count; ++i) {
-        const DrawObject& w = objectAt(i);
+        const DrawObject& w = g_current.at(i);
         const int t = w.type();
         if (i == index || w.sheet() != o.sheet() ||
             (t != kObjLine && t != kObjRectangle && t != kObjArrow && t != kObjBus))
@@ -404,7 +403,7 @@ int FindWireAtEnd(int index, int end, int* otherEnd)
 
 int CollinearWireAt(int index, int end)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     if (o.type() != kObjLine)
         return 0;
     const int px = end == 0 ? o.x() : o.w[2], py = end == 0 ? o.y() : o.w[3];
@@ -415,7 +414,7 @@ int CollinearWireAt(int index, int end)
         return 0;
     const int layer = (o.w[4] >> 10) & 15;
     for (int i = 1; i <= g_current.count; ++i) {
-        const DrawObject& w = objectAt(i);
+        const DrawObject& w = g_current.at(i);
         if (i == index || w.type() != kObjLine || ((w.w[4] >> 10) & 15) != layer || w.sheet() != o.sheet())
             continue;
         if ((vertical && w.x() != w.w[2]) || (horizontal && w.y() != w.w[3]))
@@ -439,8 +438,8 @@ int MergeCollinearWire(int index, int end)
     const int other = CollinearWireAt(index, end);
     if (!other)
         return 0;
-    DrawObject& o = objectAt(index);
-    const DrawObject& w = objectAt(other);
+    DrawObject& o = g_current.at(index);
+    const DrawObject& w = g_current.at(other);
     const int px = end == 0 ? o.x() : o.w[2], py = end == 0 ? o.y() : o.w[3];
     const bool nearFirst = std::abs(w.x() - px) <= kMergeTolerance && std::abs(w.y() - py) <= kMergeTolerance;
     const int rx = nearFirst ? w.w[2] : w.x(), ry = nearFirst ? w.w[3] : w.y();
@@ -464,7 +463,7 @@ void ReshapeObject(plat::Dc& dc, int index, bool ending)
     if (g_mouseEdit.ghostDrawn)
         drawReshapeGhost(dc, index, kModeInvert);
     g_mouseEdit.handlesHidden = true;
-    DrawObject& o = objectAt(index);
+    DrawObject& o = g_current.at(index);
     applyReshape(o, CursorDrawingPoint());
     clampObjectPoints(o);
     const plat::Point p = CursorDrawingPoint();
@@ -494,7 +493,7 @@ void MovePartLabel(plat::Dc& dc, int code)
     const int index = selected(1);
     if (!validIndex(index))
         return;
-    DrawObject& o = objectAt(index);
+    DrawObject& o = g_current.at(index);
     int dx = g_cursor.x - g_mouseEdit.moveOriginX;
     int dy = g_cursor.y - g_mouseEdit.moveOriginY;
     if (g_cursor.crossHairOn) {

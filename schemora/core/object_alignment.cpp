@@ -18,8 +18,6 @@ namespace {
 
 constexpr int kObjSymbolPin = 25;
 
-int storeCount() { return std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1); }
-
 // The selected indexes that name a live slot of the store.
 std::vector<int> selectedIndexes()
 {
@@ -27,13 +25,11 @@ std::vector<int> selectedIndexes()
     const int n = std::clamp(g_editState.selectionCount, 0, kSelectionSlots - 1);
     for (int i = 1; i <= n; ++i) {
         const int index = g_editState.SelectionList[static_cast<std::size_t>(i)];
-        if (index >= 1 && index <= storeCount())
+        if (index >= 1 && index <= g_current.liveCount())
             list.push_back(index);
     }
     return list;
 }
-
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<std::size_t>(index)]; }
 
 int plus(int value, int by) { return static_cast<int>(std::clamp<long long>(static_cast<long long>(value) + by, INT_MIN, INT_MAX)); }
 
@@ -45,9 +41,9 @@ bool movesFirstPointOnly(int type)
 
 AlignReference referenceOf(int index)
 {
-    if (index < 1 || index > storeCount())
+    if (index < 1 || index > g_current.liveCount())
         return {};
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     AlignShape shape = AlignShape::Other;
     switch (o.type()) {
     case kObjLine: shape = AlignShape::Line; break;
@@ -61,7 +57,7 @@ AlignReference referenceOf(int index)
 
 AnchorItem anchorItemOf(int index)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     switch (o.type()) {
     case kObjText: return TextAnchorItem(GetObjectExtent(index), o.w[0], o.w[1]);
     case kObjDot:
@@ -73,7 +69,7 @@ AnchorItem anchorItemOf(int index)
 // Align On Line moves the first point of the kinds that move by it alone, parts excepted.
 std::optional<plat::Point> lineAlignedPoint(int index)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     if (o.type() >= kObjPart || !movesFirstPointOnly(o.type()))
         return std::nullopt;
     return plat::Point{o.w[0], o.w[1]};
@@ -87,8 +83,8 @@ AlignmentStore alignmentStore()
             [](plat::Point offset) { OffsetSelection(offset.x, offset.y); },
             lineAlignedPoint,
             [](int index, plat::Point p) {
-                objectAt(index).w[0] = p.x;
-                objectAt(index).w[1] = p.y;
+                g_current.at(index).w[0] = p.x;
+                g_current.at(index).w[1] = p.y;
             }};
 }
 
@@ -99,7 +95,7 @@ AlignmentEditor alignmentEditor() { return {alignmentStore, PushUndoSnapshot, Re
 void OffsetSelection(int dx, int dy)
 {
     for (const int index : selectedIndexes()) {
-        DrawObject& o = objectAt(index);
+        DrawObject& o = g_current.at(index);
         const int type = o.type();
         if (!o.hasSecondPoint() && type != kObjPolygon && !movesFirstPointOnly(type))
             continue;

@@ -17,8 +17,6 @@ constexpr int kDotHalf = 16;
 
 plat::Rect box(int x1, int y1, int x2, int y2) { return plat::Rect{x1, y1, x2, y2}.normalized(); }
 
-const DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
-
 plat::Rect pointsBox(const DrawObject& o)
 {
     const int n = o.pointCount();
@@ -82,7 +80,7 @@ plat::Point PartLabelAnchor(const DrawObject& part)
 
 plat::Rect GetObjectExtent(int index)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     switch (o.type()) {
     case kObjLine: case kObjArc: return box(o.x(), o.y(), o.w[2], o.w[3]);
     case kObjRectangle: case kObjRoundRect: return box(o.x(), o.y(), o.x() + o.w[2], o.y() + o.w[3]);
@@ -104,9 +102,9 @@ plat::Rect GetObjectExtent(int index)
 
 plat::Rect GetSelectionExtent(int index)
 {
-    const DrawObject& o = objectAt(index);
+    const DrawObject& o = g_current.at(index);
     const int width = o.w[6] & 0xFF;
-    const int zoom = std::max(1, g_current.zoomFactor);
+    const int zoom = g_current.zoom();
     plat::Rect r;
     if (o.type() == kObjLine || o.type() == kObjArc)
         r = GrowRect(GetObjectExtent(index), width * zoom, width * zoom);

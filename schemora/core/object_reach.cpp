@@ -141,7 +141,7 @@ bool MayTouchClip(const DrawObject& o, const plat::Rect& clip)
     const std::optional<WideBox> reach = shapeReach(o);
     if (!reach)
         return true;
-    const WideBox r = reach->grown(penGrowth(o, std::max(1, g_current.zoomFactor)));
+    const WideBox r = reach->grown(penGrowth(o, g_current.zoom()));
     return r.left <= clip.right && r.right >= clip.left && r.top <= clip.bottom && r.bottom >= clip.top;
 }
 

@@ -93,7 +93,7 @@ void moveObject(DrawObject& o, long long dx, long long dy)
 // Centres the drawing's extent on (0, 0).
 void recentreDrawing()
 {
-    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int count = g_current.liveCount();
     if (count < 1)
         return;
     GrowingExtent e(kExtentStart);
@@ -127,7 +127,7 @@ int filterSwitchOf(int type)
 
 void ScaleObjects(std::span<const int> selection, float xFactor, float yFactor, int refX, int refY)
 {
-    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int count = g_current.liveCount();
     for (const int index : selection) {
         if (index < 1 || index > count)
             continue;
@@ -160,7 +160,7 @@ int SnapToGridStep(int value, int step)
 
 void ReGridObjects()
 {
-    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int count = g_current.liveCount();
     const int step = std::max(1, g_current.gridStep);
     for (int i = 1; i <= count; ++i) {
         DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];
@@ -178,7 +178,7 @@ void ReGridObjects()
 
 int SelectAllOnSheet(int sheet)
 {
-    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int count = g_current.liveCount();
     int selected = 0;
     for (int i = 1; i <= count && selected < kSelectionSlots - 1; ++i) {
         const DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];

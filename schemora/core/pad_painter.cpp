@@ -35,7 +35,7 @@ void DrawPadShape(plat::Dc& dc, int x, int y, int role, int shape, int width, in
     switch (shape) {
     case 0:
     case 7: {
-        const int pen = shape == 7 ? std::max(1, g_current.zoomFactor) : std::max(1, w - d - 2);
+        const int pen = shape == 7 ? g_current.zoom() : std::max(1, w - d - 2);
         const int r = (d + 2 + (w - d - 2)) / 2;
         DrawEllipse(dc, x, y, r, r, role, plat::kPsSolid, kFillSolid, pen);
         DrawEllipse(dc, x, y, (d + 2) / 4, (d + 2) / 4, kRoleScreen, plat::kPsSolid, kFillSolid, pen);

@@ -246,7 +246,7 @@ void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
     if (cell < 0 || cell >= static_cast<int>(g_partsBinCells.cells.size()))
         return;
     const plat::Rect c = g_partsBinCells.cells[static_cast<size_t>(cell)];
-    const int zoom = std::max(1, g_current.zoomFactor);
+    const int zoom = g_current.zoom();
     dc.SetMapMode(plat::kMmAnisotropic);
     dc.SetWindowExt(1000 / zoom, 1000 / zoom);
     dc.SetViewportExt(1000 / zoom, 1000 / zoom);

@@ -89,7 +89,7 @@ bool ShowPinSnapMarker(plat::Dc& dc)
         const plat::Point v = DrawingToView(pin.x1, pin.y1);
         g_cursor.x = v.x;
         g_cursor.y = v.y;
-        const int h = 2 * std::max(1, g_current.zoomFactor) + 2;
+        const int h = 2 * g_current.zoom() + 2;
         g_marker.box = {pin.x1 - h, pin.y1 - h, pin.x1 + h, pin.y1 + h};
         g_marker.shown = true;
         drawMarker(dc);

@@ -12,8 +12,6 @@ namespace {
 
 constexpr int kPinEndBox = 6;
 
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
-
 bool nearPoint(int x, int y, int px, int py) { return std::abs(x - px) <= kPinEndBox && std::abs(y - py) <= kPinEndBox; }
 
 void setEnd(DrawObject& o, int end, int x, int y)
@@ -29,13 +27,13 @@ void FindAttachedWires(int partIndex, AttachedWireList& list)
     list.entries.clear();
     if (partIndex < 1 || partIndex > g_current.count)
         return;
-    const DrawObject& part = objectAt(partIndex);
+    const DrawObject& part = g_current.at(partIndex);
     list.bounds = PartExtent(part);
     const std::vector<PinLead> leads = PartPinLeads(part);
     for (int pin = 0; pin < static_cast<int>(leads.size()); ++pin) {
         const PinLead& lead = leads[static_cast<size_t>(pin)];
         for (int i = 1; i <= g_current.count; ++i) {
-            const DrawObject& o = objectAt(i);
+            const DrawObject& o = g_current.at(i);
             if ((o.type() != kObjLine && o.type() != kObjArrow) || o.sheet() != part.sheet())
                 continue;
             int end = -1;
@@ -54,7 +52,7 @@ void FindAttachedWires(int partIndex, AttachedWireList& list)
 void DragAttachedWires(const AttachedWireList& list, int dx, int dy)
 {
     for (const AttachedWire& w : list.entries) {
-        DrawObject& o = objectAt(w.index);
+        DrawObject& o = g_current.at(w.index);
         const int xi = w.end == 0 ? 0 : 2;
         setEnd(o, w.end, o.w[static_cast<size_t>(xi)] + dx, o.w[static_cast<size_t>(xi + 1)] + dy);
     }
@@ -62,17 +60,17 @@ void DragAttachedWires(const AttachedWireList& list, int dx, int dy)
 
 void FollowPinsAfterTransform(int partIndex, const AttachedWireList& list)
 {
-    const std::vector<PinLead> leads = PartPinLeads(objectAt(partIndex));
+    const std::vector<PinLead> leads = PartPinLeads(g_current.at(partIndex));
     for (const AttachedWire& w : list.entries)
         if (w.pin < static_cast<int>(leads.size()))
-            setEnd(objectAt(w.index), w.end, leads[static_cast<size_t>(w.pin)].x1, leads[static_cast<size_t>(w.pin)].y1);
+            setEnd(g_current.at(w.index), w.end, leads[static_cast<size_t>(w.pin)].x1, leads[static_cast<size_t>(w.pin)].y1);
     DropCollapsedWires(list);
 }
 
 void DropCollapsedWires(const AttachedWireList& list)
 {
     for (const AttachedWire& w : list.entries) {
-        const DrawObject& o = objectAt(w.index);
+        const DrawObject& o = g_current.at(w.index);
         if (o.type() != 0 && o.x() == o.w[2] && o.y() == o.w[3])
             DeleteObject(w.index);
     }

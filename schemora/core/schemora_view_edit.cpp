@@ -196,7 +196,7 @@ void CSchemoraView::scrollAtEdge(unsigned flags, plat::Point point)
 {
     if (!(flags & plat::kMkRButton) || g_mouseEdit.scrolled)
         return;
-    const int m = kEdgeMargin / std::max(1, g_current.zoomFactor);
+    const int m = kEdgeMargin / g_current.zoom();
     const plat::Rect r = clientRect();
     if (point.x <= r.left + m)
         ScrollViewStep(*this, 6, 0);

@@ -217,7 +217,7 @@ void CSchemoraView::OnUpdateBookmarks(plat::CmdUI& ui) { ui.Enable(g_current.cou
 
 void CSchemoraView::OnKeyboardCursor(unsigned id)
 {
-    const int zoom = std::max(1, g_current.zoomFactor);
+    const int zoom = g_current.zoom();
     const int step = g_cursor.crossHairOn ? std::max(1, g_current.gridStep) : zoom;
     const plat::Point from{g_cursor.x / zoom, g_cursor.y / zoom};
     if (id == kCmdKeyEnter) {

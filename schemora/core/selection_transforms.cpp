@@ -21,8 +21,6 @@ namespace {
 
 constexpr double kTenthsPerRadian = 572.95;
 
-DrawObject& objectAt(int index) { return g_current.objects[static_cast<size_t>(index)]; }
-
 int wrapTenths(int a)
 {
     a %= 3600;
@@ -99,7 +97,7 @@ void transformPart(DrawObject& o, int cx, int cy, int command)
 
 void transformObject(int index, int cx, int cy, int command)
 {
-    DrawObject& o = objectAt(index);
+    DrawObject& o = g_current.at(index);
     switch (o.type()) {
     case kObjLine: case kObjArrow: case kObjBus: case kObjArc: {
         const bool sameSign = ((o.w[2] - o.x()) < 0) == ((o.w[3] - o.y()) < 0);
@@ -166,7 +164,7 @@ void TransformSelection(int command)
         return;
     // Attached wires follow a picked part: one undo step covers the part and them.
     const bool rubber = g_settings.rubber != 0 && g_selection.partPicked && n == 1 &&
-                        objectAt(g_editState.SelectionList[1]).isPart();
+                        g_current.at(g_editState.SelectionList[1]).isPart();
     AttachedWireList wires;
     if (rubber)
         FindAttachedWires(g_editState.SelectionList[1], wires);
@@ -182,7 +180,7 @@ void TransformSelection(int command)
         const int index = g_editState.SelectionList[static_cast<size_t>(i)];
         if (index < 1 || index > g_current.count)
             continue;
-        const DrawObject& o = objectAt(index);
+        const DrawObject& o = g_current.at(index);
         const bool single = n == 1 && !g_selection.windowMode;
         const int cx = single ? o.x() : fx;
         const int cy = single ? o.y() : fy;

@@ -19,8 +19,6 @@ constexpr int kTerminalPenWidth = 6;
 constexpr int kLargeArc = 2000;
 constexpr double kPi = 3.1415926536;
 
-int zoomStep() { return std::max(1, g_current.zoomFactor); }
-
 // A direct-colour width word keeps its colour when only the pen width changes.
 int withPenWidth(int role, int widthWord, int penWidth)
 {
@@ -59,7 +57,7 @@ void DrawStyledLine(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int 
         DrawLine(dc, x1, y1, x2, y2, role, style, width);
         return;
     }
-    const int zoom = zoomStep();
+    const int zoom = g_current.zoom();
     const int n = PenWidthOf(role, width) / (2 * zoom);
     const int thin = withPenWidth(role, width, 1);
     for (int k = -n; k <= n; ++k) {
@@ -77,8 +75,8 @@ void DrawRect(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int style,
     ordered(x1, x2);
     ordered(y1, y2);
     if (!g_sheetView.printing) {
-        x2 += zoomStep();
-        y2 += zoomStep();
+        x2 += g_current.zoom();
+        y2 += g_current.zoom();
     }
     dc.Rectangle(x1, y1, x2, y2);
 }

@@ -153,7 +153,7 @@ void drawRuler(plat::Dc& dc, bool horizontal, int length, int sheetCentre, int s
     }
 }
 
-int frameReach() { return (kFramePen + 10) * std::max(1, g_current.zoomFactor); }
+int frameReach() { return (kFramePen + 10) * g_current.zoom(); }
 
 // Whether a border frame (a hollow rectangle) can touch the clip box: not when the clip lies
 // wholly inside it, clear of its pen, nor wholly outside it. The pen's reach and a few pixels
@@ -254,7 +254,7 @@ void DrawGridDots(plat::Dc& dc)
     plat::Rect clip;
     dc.GetClipBox(clip);
     // Two pixels of slack: a dot rounds to the nearest pixel.
-    clip = GrowRect(clip, 2 * std::max(1, g_current.zoomFactor), 2 * std::max(1, g_current.zoomFactor));
+    clip = GrowRect(clip, 2 * g_current.zoom(), 2 * g_current.zoom());
     const int right = std::min(visible.right, clip.right);
     const int bottom = std::min(visible.bottom, clip.bottom);
     for (int y = latticeFrom(startY, 10 * step, clip.top); y <= bottom; y += 10 * step)
@@ -269,7 +269,7 @@ void DrawRulers(plat::Dc& dc)
 {
     if (g_settings.rulers == 0 || g_sheetView.fitToWindow)
         return;
-    const int zoom = std::max(1, g_current.zoomFactor);
+    const int zoom = g_current.zoom();
     const plat::Rect work = g_sheetView.workArea;
     // The sheet centre in pixels: where the mapping puts sheet point (0, 0).
     const int centreX = (work.left + work.right) / 2 - g_current.viewCentreX / zoom;

@@ -86,7 +86,7 @@ void SetSheetMapping(plat::Dc& dc, const plat::Rect& client)
         return;
     g_sheetView.workArea = client;
     const SheetDimensions sheet = SheetSizeOf(g_current.sheetSize);
-    const int zoom = std::max(1, g_current.zoomFactor);
+    const int zoom = g_current.zoom();
     dc.SetWindowExt(sheet.width, sheet.height);
     if (g_sheetView.fitToWindow)
         dc.SetViewportExt(client.width(), client.height());
@@ -99,7 +99,7 @@ void SetSheetMapping(plat::Dc& dc, const plat::Rect& client)
 void PrepareScreenMapping(plat::Dc& dc, const plat::Rect& client)
 {
     SetSheetMapping(dc, client);
-    const int zoom = std::max(1, g_current.zoomFactor);
+    const int zoom = g_current.zoom();
     const plat::Point centre = clientCentre(client);
     g_sheetView.clientCentreX = centre.x * zoom;
     g_sheetView.clientCentreY = centre.y * zoom;
@@ -218,7 +218,7 @@ plat::Size SheetScrollSizes(const plat::Dc& dc, char sheetSize)
 SheetScrollBars ComputeSheetScrollBars(const plat::Rect& client, int windowOrgX, int windowOrgY)
 {
     const SheetDimensions sheet = SheetSizeOf(g_current.sheetSize);
-    const int zoom = std::max(1, g_current.zoomFactor);
+    const int zoom = g_current.zoom();
     auto size = [](int extent) {
         const double s = MetricUnits() ? extent * kMetricFactor : extent * 4.0 / 3.0;
         return std::min(static_cast<int>(s), 32767);

@@ -22,8 +22,6 @@ namespace {
 constexpr int kRulerInset = 17;
 constexpr int kToolNetsOnly = 723;
 
-int zoomStep() { return std::max(1, g_current.zoomFactor); }
-
 SheetOverlays* overlays() { return g_sheetPaintHooks.overlays; }
 
 void recordSheetBounds()
@@ -153,7 +151,7 @@ void RedrawSheetArea(plat::Dc& dc, const plat::Rect& area, int background)
         r = {static_cast<int>(r.left * kMetricFactor), static_cast<int>(r.top * kMetricFactor),
              static_cast<int>(r.right * kMetricFactor), static_cast<int>(r.bottom * kMetricFactor)};
     }
-    const int zoom = zoomStep();
+    const int zoom = g_current.zoom();
     const plat::Rect& work = g_sheetView.workArea;
     r.left = std::max(r.left, work.left * zoom);
     r.top = std::max(r.top, work.top * zoom);
@@ -187,7 +185,7 @@ void SetClipRect(plat::Dc& dc, int x1, int y1, int x2, int y2)
 void SetClipRegion(plat::Dc& dc, const plat::Rect& rect)
 {
     const plat::Rect r = rect.normalized();
-    const int zoom = zoomStep();
+    const int zoom = g_current.zoom();
     g_paintRecord.lastClip = {r.left * zoom, r.top * zoom, r.right * zoom, r.bottom * zoom};
     const plat::Region region(r);
     dc.SelectClipRgn(&region);
@@ -212,7 +210,7 @@ void ShowObjectOrigins(plat::Dc& dc)
     DrawObjectInMode(dc, 0, kModeInvert);
     const ScopedPen pen(dc, MakePen(kRoleEdit, 0, 1));
     const ScopedBrush brush(dc, plat::stockBrush(plat::kNullBrush));
-    const int h = kOriginMark * std::max(1, g_current.zoomFactor);
+    const int h = kOriginMark * g_current.zoom();
     for (int i = 1; i <= g_current.count; ++i) {
         const DrawObject& o = g_current.objects[static_cast<size_t>(i)];
         if (o.type() == 0 || !OnCurrentLayerAndSheet(i))

@@ -28,7 +28,6 @@ struct Trace {
     int depth = 0;
 };
 
-const DrawObject& objectAt(int i) { return g_current.objects[static_cast<size_t>(i)]; }
 int layerBits(const DrawObject& o) { return o.w[4] & kLayerMask; }
 
 bool orthogonal(const DrawObject& w) { return std::abs(w.w[2] - w.w[0]) < kOrthogonal || std::abs(w.w[3] - w.w[1]) < kOrthogonal; }
@@ -47,7 +46,7 @@ bool pinTouchesLine(const DrawObject& w, const Lead& lead)
     if (orthogonal(w))
         return nearWire(w, lead.x1, lead.y1, kPinReach) || nearWire(w, lead.x2, lead.y2, kPinReach);
     for (int i = 1; i <= g_current.count; ++i) {
-        const DrawObject& dot = objectAt(i);
+        const DrawObject& dot = g_current.at(i);
         if (dot.type() == kObjDot && pointOnLine(w, dot.x(), dot.y()) &&
             (std::abs(dot.x() - lead.x1) <= kPinReach && std::abs(dot.y() - lead.y1) <= kPinReach))
             return true;
@@ -69,7 +68,7 @@ bool linesConnected(const Trace& t, const DrawObject& a, const DrawObject& b, in
         if (pinTouchesLine(a, lead) && pinTouchesLine(b, lead))
             return true;
     for (int i = 1; i <= g_current.count; ++i) {
-        const DrawObject& d = objectAt(i);
+        const DrawObject& d = g_current.at(i);
         if (d.type() == kObjDot && layerBits(d) == layerBits(a) && layerBits(d) == layerBits(b) &&
             pointOnLine(a, d.x(), d.y()) && pointOnLine(b, d.x(), d.y())) {
             *dot = i;
@@ -83,10 +82,10 @@ bool linesConnected(const Trace& t, const DrawObject& a, const DrawObject& b, in
 
 void collectPins(Trace& t, int wire)
 {
-    const DrawObject& w = objectAt(wire);
+    const DrawObject& w = g_current.at(wire);
     t.leads.clear();
     for (int i = 1; i <= g_current.count && !g_netPins.stop; ++i) {
-        const DrawObject& part = objectAt(i);
+        const DrawObject& part = g_current.at(i);
         if (!part.isPart() || layerBits(part) != layerBits(w))
             continue;
         int found = 0;
@@ -119,12 +118,12 @@ void collectNetPins(Trace& t, int wire)
         return;
     const std::vector<Lead> leads = t.leads;
     for (int i = 1; i <= g_current.count; ++i) {
-        const DrawObject& other = objectAt(i);
+        const DrawObject& other = g_current.at(i);
         if (i == wire || other.type() != kObjLine || t.visited[static_cast<size_t>(i)])
             continue;
         t.leads = leads;
         int dot = 0;
-        if (!linesConnected(t, objectAt(wire), other, &dot))
+        if (!linesConnected(t, g_current.at(wire), other, &dot))
             continue;
         t.depth += 2;
         if (t.depth > kMaxNetDepth) {
@@ -164,7 +163,7 @@ void ShowNetPins(int index)
 {
     g_netPins = NetPinDisplay{};
     if (index < 1 || index > g_current.count || index >= static_cast<int>(g_current.objects.size()) ||
-        objectAt(index).type() != kObjLine)
+        g_current.at(index).type() != kObjLine)
         return;
     Trace t;
     t.visited.assign(static_cast<size_t>(g_current.count) + 1, false);

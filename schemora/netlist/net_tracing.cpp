@@ -79,7 +79,7 @@ void SpatialGrid::insert(int id, int x1, int y1, int x2, int y2)
 
 void NetTracer::build(int sheet, PinLabeler labeler)
 {
-    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int count = g_current.liveCount();
     for (int i = 1; i <= count; ++i) {
         const DrawObject& o = g_current.objects[i];
         if (o.sheet() != sheet)

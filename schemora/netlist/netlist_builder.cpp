@@ -22,8 +22,6 @@ constexpr double kInchesPerUnit = 0.0018518518;
 constexpr int kShownDesignatorMessages = 4;
 constexpr int kDefaultNodeBase = 100;
 
-DrawObject& object(int index) { return g_current.objects[index]; }
-
 const PartSymbol* symbolOf(const DrawObject& o)
 {
     const int s = o.symbolIndex();
@@ -77,7 +75,7 @@ struct CNetlistBuilder::Snapshot {
         count = g_current.count;
         objects.resize(static_cast<size_t>(count));
         for (int i = 1; i <= count; ++i) {
-            const DrawObject& o = object(i);
+            const DrawObject& o = g_current.at(i);
             Saved& s = objects[static_cast<size_t>(i - 1)];
             std::copy_n(o.w.begin(), 5, s.words.begin());
             s.part = o.isPart();
@@ -93,12 +91,12 @@ struct CNetlistBuilder::Snapshot {
             return;
         taken = false;
         for (int i = count + 1; i <= g_current.count; ++i) {
-            ReleaseObjectData(object(i));
-            object(i) = DrawObject{};
+            ReleaseObjectData(g_current.at(i));
+            g_current.at(i) = DrawObject{};
         }
         g_current.count = count;
         for (int i = 1; i <= count; ++i) {
-            DrawObject& o = object(i);
+            DrawObject& o = g_current.at(i);
             Saved& s = objects[static_cast<size_t>(i - 1)];
             std::copy_n(s.words.begin(), 5, o.w.begin());
             if (s.part) {
@@ -147,7 +145,7 @@ int CNetlistBuilder::CheckDesignators()
     g_netTables.designatorMessages = 0;
     std::unordered_set<std::string> seen;
     for (int i = 1; i <= g_current.count; ++i) {
-        const DrawObject& o = object(i);
+        const DrawObject& o = g_current.at(i);
         const PartSymbol* symbol = o.isPart() ? symbolOf(o) : nullptr;
         if (!symbol || PartText(o).empty() || symbol->w[15] == 1)
             continue;
@@ -250,7 +248,7 @@ int CNetlistBuilder::NamePinNet(const DrawObject& part, int index, const Netlist
             w[4] = kObjText;
             w[23] = part.sheet();
             const int added = ++g_current.count;
-            object(added) = MakeDrawObject(w, name.c_str());
+            g_current.at(added) = MakeDrawObject(w, name.c_str());
             m_tracer.addName(added, pin.x1, pin.y1, name);
         }
     }
@@ -322,7 +320,7 @@ int CNetlistBuilder::addDevice(const DrawObject& part, const std::string& design
 
 int CNetlistBuilder::processPart(int index)
 {
-    DrawObject& o = object(index);
+    DrawObject& o = g_current.at(index);
     if (!o.isPart() || o.sheet() != m_sheet)
         return 1;
     const PartSymbol* symbol = symbolOf(o);
@@ -405,7 +403,7 @@ int CNetlistBuilder::buildNets(Snapshot& snapshot)
     }
     if (m_kind != kNetlistPlain)
         for (int i = 1; i <= g_current.count; ++i)
-            if (object(i).isPart() && object(i).sheet() >= m_firstSheet && object(i).sheet() <= m_lastSheet)
+            if (g_current.at(i).isPart() && g_current.at(i).sheet() >= m_firstSheet && g_current.at(i).sheet() <= m_lastSheet)
                 MapSpecialDevice(i, true);
     for (m_sheet = m_firstSheet; m_sheet <= m_lastSheet; ++m_sheet) {
         m_tracer = NetTracer();

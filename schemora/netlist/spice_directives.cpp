@@ -25,8 +25,6 @@ namespace {
 
 constexpr int kNearReach = 18;
 
-DrawObject& object(int index) { return g_current.objects[index]; }
-
 struct AnalysisWord {
     std::string_view directive;
     int analysis;
@@ -79,7 +77,7 @@ void cleanUpWires()
     const int count = g_current.count;
     std::vector<int> lines;
     for (int i = 1; i <= count; ++i) {
-        DrawObject& o = object(i);
+        DrawObject& o = g_current.at(i);
         if (o.type() != kObjLine)
             continue;
         if (std::abs(o.w[0] - o.w[2]) <= kNearReach && std::abs(o.w[1] - o.w[3]) <= kNearReach)
@@ -88,12 +86,12 @@ void cleanUpWires()
             lines.push_back(i);
     }
     for (int d = 1; d <= count; ++d) {
-        const DrawObject& dot = object(d);
+        const DrawObject& dot = g_current.at(d);
         if (dot.type() != kObjDot)
             continue;
         int vertical = 0, horizontal = 0;
         for (int i : lines) {
-            DrawObject& line = object(i);
+            DrawObject& line = g_current.at(i);
             if (line.type() != kObjLine || line.sheet() != dot.sheet() || !passesNear(line, dot.w[0], dot.w[1]))
                 continue;
             int& first = isVertical(line) ? vertical : horizontal;
@@ -102,7 +100,7 @@ void cleanUpWires()
             if (first == 0)
                 first = i;
             else
-                mergeInto(object(first), line, isVertical(line));
+                mergeInto(g_current.at(first), line, isVertical(line));
         }
     }
 }
@@ -201,7 +199,7 @@ void pulseSupplies()
     const std::string step = FormatSpiceValue(g_deckLists.transientStep, SpiceForm::Time);
     const std::string stop = FormatSpiceValue(g_deckLists.transientStop, SpiceForm::Time);
     for (int i = 1; i <= g_current.count; ++i) {
-        DrawObject& o = object(i);
+        DrawObject& o = g_current.at(i);
         const int s = o.symbolIndex();
         if (!o.isPart() || s < 1 || s > g_partSymbols.count
             || !netlist::Contains(g_partSymbols.entries[s].name, "SPICE\\PWRSUPLY"))
@@ -224,7 +222,7 @@ int CNetlistBuilder::WriteSpiceDirectives()
     if (m_kind == kNetlistPlain)
         return 1;
     for (int i = 1; i <= g_current.count; ++i) {
-        DrawObject& o = object(i);
+        DrawObject& o = g_current.at(i);
         if (o.type() != kObjText || !o.text || o.text[0] != '#')
             continue;
         for (char* c = o.text; *c; ++c)
@@ -264,9 +262,9 @@ int FindAnalysisDirectives()
 {
     g_analysisDirectives = AnalysisDirectives{};
     AnalysisDirectives& found = g_analysisDirectives;
-    const int count = std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1);
+    const int count = g_current.liveCount();
     for (int i = 1; i <= count; ++i) {
-        const DrawObject& o = object(i);
+        const DrawObject& o = g_current.at(i);
         if (o.type() != kObjText || !o.text)
             continue;
         std::vector<std::string> words = netlist::SplitWords(netlist::Upper(o.text));

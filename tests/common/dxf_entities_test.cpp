@@ -129,3 +129,14 @@ TEST(DxfEntities, DecimalCommaLocaleGivesTheSameBytes)
     }
     EXPECT_EQ(during, before);
 }
+
+TEST(DxfEntities, FileOpensWithItsExtentsAndClosesItsEntities)
+{
+    std::string out;
+    DxfBeginFile(out, 5000, 2500);
+    EXPECT_EQ(out, "0\nSECTION\n2\nHEADER\n9\n$EXTMIN\n10\n-10.000\n20\n-5.000\n9\n$EXTMAX\n10\n10.000\n20\n5.000\n"
+                   "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n");
+    out.clear();
+    DxfEndFile(out);
+    EXPECT_EQ(out, "0\nENDSEC\n0\nEOF\n");
+}

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 TEST(StringHelpers, SlicesTakeTheAskedPartAndStayBounded)
 {
@@ -93,4 +94,14 @@ TEST(StringHelpers, OutOfStringSpaceIsShownOncePerRun)
     FreeStr(third);
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Out of string space---push any key"});
     quill::g_stringSpace = {};
+}
+
+TEST(StringHelpers, WordsAreTheRunsBetweenTheCallersSeparators)
+{
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(WordsSeparatedBy("  R1  10K\tX ", " \t"), (Words{"R1", "10K", "X"}));
+    // A separator the caller does not name stays inside its word.
+    EXPECT_EQ(WordsSeparatedBy("1\t2 3", " "), (Words{"1\t2", "3"}));
+    EXPECT_TRUE(WordsSeparatedBy("", " ").empty());
+    EXPECT_TRUE(WordsSeparatedBy(" \r\n ", " \t\r\n").empty());
 }
