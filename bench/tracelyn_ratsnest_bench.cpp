@@ -1,5 +1,5 @@
 // Loading the netlist of a 500-part board and drawing its rats nest.
-#include "tests/tracelyn/core/package_fixture.h"
+#include "bench/tracelyn_bench_folder.h"
 
 #include "platform/core/test_ui_host.h"
 #include "tracelyn/core/board_document.h"
@@ -26,14 +26,10 @@ constexpr int kPartsPerNet = 10;
 
 // 500 eight-pin parts in rows of 25, 600 mils apart; net k of each group of ten parts joins
 // pin k of those parts: 400 nets of ten pins.
-class RatsNestBoard {
+class RatsNestBoard : public tracelyn_bench::BenchBoardFolder {
 public:
-    RatsNestBoard() : folder_(std::filesystem::temp_directory_path() / ("ratsnest_bench_" + std::to_string(getpid())))
+    RatsNestBoard() : BenchBoardFolder("ratsnest_bench_", package_test::dip8())
     {
-        std::filesystem::create_directories(folder_);
-        g_boardFolders.libraryFolder = folder_.string() + "/";
-        package_test::writeCatalog((folder_ / "STD.CAT").string(), package_test::dip8());
-        InitNewBoard(doc_);
         LoadLibraryPart("STD", "DIP8");
         const int package = g_packages.current;
         for (int p = 1; p <= kParts; ++p) {
@@ -47,21 +43,13 @@ public:
         doc_.objectCount = g_board.count;
         RouterMemory(kRouterMemoryAllocate);
         writeNetlist();
-        g_netlist.netlistName = (folder_ / "bench.net").string();
-    }
-    ~RatsNestBoard()
-    {
-        ForgetNets();
-        RouterMemory(kRouterMemoryFree);
-        CloseBoardDocument(doc_, nullptr);
-        ClearPackageTables();
-        std::filesystem::remove_all(folder_);
+        g_netlist.netlistName = netlistPath().string();
     }
 
 private:
     void writeNetlist() const
     {
-        std::ofstream out(folder_ / "bench.net");
+        std::ofstream out(netlistPath());
         out << "Netlist for design: bench\nTime: 9:05\nDate: 3/14/25 Fri\nProcessing time:  0\n"
             << "Number of signals found=" << kParts / kPartsPerNet * 8 << "\n";
         for (int group = 0; group < kParts / kPartsPerNet; ++group) {
@@ -72,9 +60,6 @@ private:
             }
         }
     }
-
-    std::filesystem::path folder_;
-    BoardDocumentData doc_;
 };
 
 void BM_BuildRatsNest(benchmark::State& state)

@@ -1,7 +1,7 @@
 // The routers' speed: the maze wave on empty windows (cells per second and the queue peak), one
 // route on a generated board, smoothing thousands of corners, and whole batch runs on generated
 // boards with their per-cent routed, vias, passes and leftovers.
-#include "tests/tracelyn/core/package_fixture.h"
+#include "bench/tracelyn_bench_folder.h"
 
 #include "platform/core/test_ui_host.h"
 #include "tracelyn/core/board_document.h"
@@ -75,18 +75,24 @@ TestPackage smd8()
     return p;
 }
 
-// A generated board in a temporary folder: parts in a grid, nets joining pin k of groups of
-// parts, optionally the last pin of every part on Vcc.
-class GeneratedBoard {
+// What a generated board holds: parts in a grid of columns, spacingX by spacingY apart, on a
+// work area of sizeLetter; nets join pin k of groups of perNet parts; mixed makes every second
+// part a surface part, power puts the last pin of every part on Vcc.
+struct BoardShape {
+    int parts;
+    int columns;
+    int32_t spacingX, spacingY;
+    int perNet;
+    int sizeLetter;
+    bool mixed, power;
+};
+
+// A generated board in a temporary folder.
+class GeneratedBoard : public tracelyn_bench::BenchBoardFolder {
 public:
-    GeneratedBoard(int parts, int columns, int32_t spacingX, int32_t spacingY, int perNet, int sizeLetter, bool mixed,
-                   bool power)
-        : folder_(std::filesystem::temp_directory_path() / ("router_bench_" + std::to_string(getpid())))
+    explicit GeneratedBoard(const BoardShape& shape) : BenchBoardFolder("router_bench_", package_test::dip8(), smd8())
     {
-        std::filesystem::create_directories(folder_);
-        g_boardFolders.libraryFolder = folder_.string() + "/";
-        package_test::writeCatalog((folder_ / "STD.CAT").string(), package_test::dip8(), smd8());
-        InitNewBoard(doc_);
+        const auto [parts, columns, spacingX, spacingY, perNet, sizeLetter, mixed, power] = shape;
         g_board.sizeLetter = doc_.sizeLetter = sizeLetter;
         LoadLibraryPart("STD", "DIP8");
         const int dip = g_packages.current;
@@ -123,24 +129,12 @@ public:
             nets << "\n";
             ++count;
         }
-        std::ofstream out(folder_ / "bench.net");
+        std::ofstream out(netlistPath());
         out << "Netlist for design: bench\nTime: 9:05\nDate: 3/14/25 Fri\nProcessing time:  0\n"
             << "Number of signals found=" << count << "\n" << nets.str();
         out.close();
-        g_netlist.netlistName = (folder_ / "bench.net").string();
+        g_netlist.netlistName = netlistPath().string();
     }
-    ~GeneratedBoard()
-    {
-        ForgetNets();
-        RouterMemory(kRouterMemoryFree);
-        CloseBoardDocument(doc_, nullptr);
-        ClearPackageTables();
-        std::filesystem::remove_all(folder_);
-    }
-
-private:
-    std::filesystem::path folder_;
-    BoardDocumentData doc_;
 };
 
 void setBatch(int32_t grid, int32_t width, int32_t via, int32_t hole)
@@ -175,9 +169,21 @@ void reportRun(benchmark::State& state)
     state.counters["shorts"] = static_cast<double>(copper.shorts.size());
 }
 
-void runBatch(benchmark::State& state, GeneratedBoard& board)
+// The settings of a batch run: grid, trace width, via size and via hole.
+struct BatchValues {
+    int32_t grid, width, via, hole;
+};
+
+// Batch-routes a board of shape with values; extras, when given, changes the run's further
+// settings first.
+void runBatch(benchmark::State& state, const BoardShape& shape, const BatchValues& values,
+              void (*extras)(BatchRouterExtras&) = nullptr)
 {
-    (void)board;
+    plat::TestUiHost host;
+    GeneratedBoard board(shape);
+    setBatch(values.grid, values.width, values.via, values.hole);
+    if (extras)
+        extras(g_batchExtras);
     for (auto _ : state) {
         CBatchRouter router;
         router.BatchRoute();
@@ -185,49 +191,36 @@ void runBatch(benchmark::State& state, GeneratedBoard& board)
     reportRun(state);
 }
 
-void BM_BatchRoute45Parts(benchmark::State& state)
-{
-    plat::TestUiHost host;
-    GeneratedBoard board(45, 9, 7000, 9000, 3, 'C', false, false);
-    setBatch(703, 120, 300, 150);
-    runBatch(state, board);
-}
+constexpr BoardShape k45Parts{45, 9, 7000, 9000, 3, 'C', false, false};
+constexpr BatchValues kCoarseBatch{703, 120, 300, 150};
+
+void BM_BatchRoute45Parts(benchmark::State& state) { runBatch(state, k45Parts, kCoarseBatch); }
 BENCHMARK(BM_BatchRoute45Parts)->Iterations(1)->Unit(benchmark::kSecond);
 
 // The same board with the memory router's bus detours laid first.
 void BM_BatchRoute45PartsMemoryRouter(benchmark::State& state)
 {
-    plat::TestUiHost host;
-    GeneratedBoard board(45, 9, 7000, 9000, 3, 'C', false, false);
-    setBatch(703, 120, 300, 150);
-    g_batchExtras.memoryRouter = 1;
-    runBatch(state, board);
+    runBatch(state, k45Parts, kCoarseBatch, [](BatchRouterExtras& extras) { extras.memoryRouter = 1; });
 }
 BENCHMARK(BM_BatchRoute45PartsMemoryRouter)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_BatchRoute194PartsMixed(benchmark::State& state)
 {
-    plat::TestUiHost host;
-    GeneratedBoard board(194, 14, 5500, 5000, 3, 'D', true, true);
-    setBatch(702, 80, 160, 80);
-    g_batchExtras.power[0] = 1;
-    runBatch(state, board);
+    runBatch(state, {194, 14, 5500, 5000, 3, 'D', true, true}, {702, 80, 160, 80},
+             [](BatchRouterExtras& extras) { extras.power[0] = 1; });
 }
 BENCHMARK(BM_BatchRoute194PartsMixed)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_BatchRoute500Parts(benchmark::State& state)
 {
-    plat::TestUiHost host;
-    GeneratedBoard board(500, 50, 6000, 12000, 10, 'F', false, false);
-    setBatch(703, 120, 300, 150);
-    runBatch(state, board);
+    runBatch(state, {500, 50, 6000, 12000, 10, 'F', false, false}, kCoarseBatch);
 }
 BENCHMARK(BM_BatchRoute500Parts)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_RouteOneConnection(benchmark::State& state)
 {
     plat::TestUiHost host;
-    GeneratedBoard board(45, 9, 7000, 9000, 3, 'C', false, false);
+    GeneratedBoard board(k45Parts);
     BuildRatsNest(1);
     g_boardSettings.RouteMode = kRouteTwoLayers;
     g_mazeSettings.viaSize = 300;

@@ -96,31 +96,39 @@ void parseKeyValueLine(Section section, std::string_view line)
     }
 }
 
+// Appends the record a line of a table section describes: its count comma-separated fields
+// made into an entry by parse. A full table takes no more (tableFull says so).
+template <class Entry, class Parse>
+void appendRecord(std::vector<Entry>& table, size_t maxEntries, const char* section, std::string_view line,
+                  size_t count, Parse parse)
+{
+    if (!tableFull(table.size(), maxEntries, section))
+        table.push_back(parse(splitFields(line, count)));
+}
+
 void parseFileLine(std::string_view line)
 {
-    if (tableFull(g_installInfo.files.size(), kMaxFiles, "[Files]"))
-        return;
-    const auto f = splitFields(line, 5);
-    InstallFileEntry e;
-    e.description = fieldValue(f[0], kFileDescriptionSize, "Description");
-    e.fileName = fieldValue(f[1], kFileNameSize, "File name");
-    e.folderNumber = ParseDecimal(f[2]);
-    e.diskNumber = ParseDecimal(f[3]);
-    e.archive = !f[4].empty() && (f[4][0] == 'Y' || f[4][0] == 'y') ? 1 : 0;
-    g_installInfo.files.push_back(std::move(e));
+    appendRecord(g_installInfo.files, kMaxFiles, "[Files]", line, 5, [](const auto& f) {
+        InstallFileEntry e;
+        e.description = fieldValue(f[0], kFileDescriptionSize, "Description");
+        e.fileName = fieldValue(f[1], kFileNameSize, "File name");
+        e.folderNumber = ParseDecimal(f[2]);
+        e.diskNumber = ParseDecimal(f[3]);
+        e.archive = !f[4].empty() && (f[4][0] == 'Y' || f[4][0] == 'y') ? 1 : 0;
+        return e;
+    });
 }
 
 void parseShortcutLine(std::string_view line)
 {
-    if (tableFull(g_installInfo.shortcuts.size(), kMaxShortcuts, "[PM Info]"))
-        return;
-    const auto f = splitFields(line, 4);
-    ShortcutEntry e;
-    e.fileName = fieldValue(f[0], kFileNameSize, "Shortcut file");
-    e.title = fieldValue(f[1], kShortcutTitleSize, "Shortcut title");
-    e.iconFile = fieldValue(f[2], kFileNameSize, "Icon file");
-    e.iconIndex = ParseDecimal(f[3]);
-    g_installInfo.shortcuts.push_back(std::move(e));
+    appendRecord(g_installInfo.shortcuts, kMaxShortcuts, "[PM Info]", line, 4, [](const auto& f) {
+        ShortcutEntry e;
+        e.fileName = fieldValue(f[0], kFileNameSize, "Shortcut file");
+        e.title = fieldValue(f[1], kShortcutTitleSize, "Shortcut title");
+        e.iconFile = fieldValue(f[2], kFileNameSize, "Icon file");
+        e.iconIndex = ParseDecimal(f[3]);
+        return e;
+    });
 }
 
 // The next line of text from pos, without its end (CR LF, LF or CR); pos moves past the end.
@@ -152,6 +160,16 @@ template <class Entry> int lastIndexOfNumber(const std::vector<Entry>& table, in
         if (table[i].number == number)
             return i;
     return -1;
+}
+
+// Puts the text of the last table entry numbered number into buffer (empty when there is
+// none) and answers number.
+template <class Entry>
+int32_t numberedText(const std::vector<Entry>& table, int number, const std::string Entry::*text, std::string& buffer)
+{
+    const int at = lastIndexOfNumber(table, number);
+    buffer = at >= 0 ? table[at].*text : std::string();
+    return number;
 }
 
 int folderIndexOfFile(std::string_view name)
@@ -256,24 +274,10 @@ int32_t GetInstallInfo(int op, int index, std::string& buffer)
     case 10: return static_cast<int32_t>(info.files.size());
     case 11: return fileAt(index) ? text(fileAt(index)->description) : 0;
     case 12: return fileAt(index) ? text(fileAt(index)->fileName) : 0;
-    case 13: {
-        const InstallFileEntry* f = fileAt(index);
-        if (!f)
-            return 0;
-        // A folder number with no [Dirs] entry gives an empty path; the installer refuses
-        // such a file rather than copy it somewhere unintended.
-        const int dir = lastIndexOfNumber(info.dirs, f->folderNumber);
-        buffer = dir >= 0 ? info.dirs[dir].path : std::string();
-        return f->folderNumber;
-    }
-    case 14: {
-        const InstallFileEntry* f = fileAt(index);
-        if (!f)
-            return 0;
-        const int disk = lastIndexOfNumber(info.disks, f->diskNumber);
-        buffer = disk >= 0 ? info.disks[disk].label : std::string();
-        return f->diskNumber;
-    }
+    // A folder number with no [Dirs] entry gives an empty path; the installer refuses such a
+    // file rather than copy it somewhere unintended.
+    case 13: return fileAt(index) ? numberedText(info.dirs, fileAt(index)->folderNumber, &InstallDirEntry::path, buffer) : 0;
+    case 14: return fileAt(index) ? numberedText(info.disks, fileAt(index)->diskNumber, &InstallDiskEntry::label, buffer) : 0;
     case 15: return fileAt(index) ? fileAt(index)->archive : 0;
     case 16: return folderIndexOfFile(buffer);
     case 17: return text(info.pmGroupSecond);

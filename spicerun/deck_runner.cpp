@@ -133,9 +133,13 @@ struct NgspiceRun {
     std::string message;
 };
 
+// Writes deckText as deckName in folder and runs ngspice on it in batch mode, its output going
+// to logName; with rawResults it writes the results to "results.raw".
 NgspiceRun runNgspice(const RunOptions& options, const fs::path& folder, const std::string& deckName,
-                      bool rawResults, const std::string& logName)
+                      const std::string& deckText, bool rawResults, const std::string& logName)
 {
+    if (!writeAtomically((folder / deckName).string(), deckText))
+        return NgspiceRun{false, "Cannot write the simulation deck"};
     std::vector<std::string> arguments = {options.ngspice, "-b", "-n"};
     if (rawResults) {
         arguments.push_back("-r");
@@ -199,9 +203,7 @@ RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
     TempFolder temp;
     if (temp.path().empty())
         return fail(outputPath, "No temporary folder for the simulation");
-    if (!writeAtomically((temp.path() / "deck.cir").string(), runDeck(deck, false)))
-        return fail(outputPath, "Cannot write the simulation deck");
-    const NgspiceRun first = runNgspice(options, temp.path(), "deck.cir", true, "deck.log");
+    const NgspiceRun first = runNgspice(options, temp.path(), "deck.cir", runDeck(deck, false), true, "deck.log");
     if (!first.ok)
         return fail(outputPath, first.message);
     std::string rawText;
@@ -223,9 +225,8 @@ RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
         listing = FormatValueListing(deck, raw);
     }
     if (asksForFourier(deck)) {
-        if (!writeAtomically((temp.path() / "fourier.cir").string(), runDeck(deck, true)))
-            return fail(outputPath, "Cannot write the simulation deck");
-        const NgspiceRun second = runNgspice(options, temp.path(), "fourier.cir", false, "fourier.log");
+        const NgspiceRun second =
+            runNgspice(options, temp.path(), "fourier.cir", runDeck(deck, true), false, "fourier.log");
         if (!second.ok)
             return fail(outputPath, second.message);
         std::string printed;

@@ -99,21 +99,9 @@ void fillMenuBarItems(QMenuBar* bar, const std::vector<MenuItem>& items,
                       const std::function<void(QAction*, const MenuItem&)>& addCommand,
                       const std::function<void(QMenu*)>& onPopup)
 {
-    std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* q, const std::vector<MenuItem>& list) {
-        for (const MenuItem& m : list) {
-            if (m.kind == MenuItem::Kind::Separator)
-                q->addSeparator();
-            else if (m.kind == MenuItem::Kind::Popup)
-                fill(q->addMenu(menuTextToQt(m.text)), m.items);
-            else
-                addCommand(q->addAction(menuTextToQt(m.text)), m);
-        }
-        if (onPopup)
-            onPopup(q);
-    };
     for (const MenuItem& top : items) {
         if (top.kind == MenuItem::Kind::Popup)
-            fill(bar->addMenu(menuTextToQt(top.text)), top.items);
+            fillQtMenu(bar->addMenu(menuTextToQt(top.text)), top.items, addCommand, onPopup);
         else if (top.kind == MenuItem::Kind::Command)
             addCommand(bar->addAction(menuTextToQt(top.text)), top);
     }

@@ -594,23 +594,13 @@ void MDIFrameWnd::menuChanged()
     Menu* menu = GetMenu();
     if (!menu)
         return;
-    std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* qmenu, const std::vector<MenuItem>& items) {
-        for (const MenuItem& m : items) {
-            if (m.kind == MenuItem::Kind::Separator) {
-                qmenu->addSeparator();
-            } else if (m.kind == MenuItem::Kind::Popup) {
-                fill(qmenu->addMenu(menuTextToQt(m.text)), m.items);
-            } else {
-                QAction* action = qmenu->addAction(menuTextToQt(m.text));
-                const unsigned id = m.id;
-                action->setData(id);
-                action->setCheckable((m.flags & kMfChecked) != 0);
-                action->setChecked((m.flags & kMfChecked) != 0);
-                action->setEnabled(!(m.flags & (kMfGrayed | kMfDisabled)));
-                QObject::connect(action, &QAction::triggered, window, [this, id] { dispatchCommand(this, id); });
-                QObject::connect(action, &QAction::hovered, window, [this, id] { SetMessageText(commandPrompt(id)); });
-            }
-        }
+    const auto addCommand = [this, window](QAction* action, const MenuItem& item) {
+        showMenuItemState(action, item);
+        const unsigned id = item.id;
+        QObject::connect(action, &QAction::triggered, window, [this, id] { dispatchCommand(this, id); });
+        QObject::connect(action, &QAction::hovered, window, [this, id] { SetMessageText(commandPrompt(id)); });
+    };
+    const auto onPopup = [this, window](QMenu* qmenu) {
         // Update-UI when the popup opens.
         QObject::connect(qmenu, &QMenu::aboutToShow, window, [this, qmenu] {
             guarded([&] {
@@ -641,7 +631,7 @@ void MDIFrameWnd::menuChanged()
     };
     for (const MenuItem& top : menu->items()) {
         if (top.kind == MenuItem::Kind::Popup) {
-            fill(bar->addMenu(menuTextToQt(top.text)), top.items);
+            fillQtMenu(bar->addMenu(menuTextToQt(top.text)), top.items, addCommand, onPopup);
         } else if (top.kind == MenuItem::Kind::Command) {
             QAction* action = bar->addAction(menuTextToQt(top.text));
             const unsigned id = top.id;

@@ -14,6 +14,30 @@ unsigned g_nextPopupChoice = 0;
 
 }  // namespace
 
+void fillQtMenu(QMenu* qmenu, const std::vector<MenuItem>& items,
+                const std::function<void(QAction*, const MenuItem&)>& addCommand,
+                const std::function<void(QMenu*)>& onPopup)
+{
+    for (const MenuItem& m : items) {
+        if (m.kind == MenuItem::Kind::Separator)
+            qmenu->addSeparator();
+        else if (m.kind == MenuItem::Kind::Popup)
+            fillQtMenu(qmenu->addMenu(menuTextToQt(m.text)), m.items, addCommand, onPopup);
+        else
+            addCommand(qmenu->addAction(menuTextToQt(m.text)), m);
+    }
+    if (onPopup)
+        onPopup(qmenu);
+}
+
+void showMenuItemState(QAction* action, const MenuItem& item)
+{
+    action->setData(item.id);
+    action->setCheckable((item.flags & kMfChecked) != 0);
+    action->setChecked((item.flags & kMfChecked) != 0);
+    action->setEnabled(!(item.flags & (kMfGrayed | kMfDisabled)));
+}
+
 void Menu::chooseNextPopupCommand(unsigned id) { g_nextPopupChoice = id; }
 
 int Menu::TrackPopupMenu(unsigned flags, int x, int y, Wnd* owner)
@@ -28,22 +52,7 @@ int Menu::TrackPopupMenu(unsigned flags, int x, int y, Wnd* owner)
         g_nextPopupChoice = 0;
     } else {
         QMenu menu;
-        std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* q, const std::vector<MenuItem>& list) {
-            for (const MenuItem& m : list) {
-                if (m.kind == MenuItem::Kind::Separator) {
-                    q->addSeparator();
-                } else if (m.kind == MenuItem::Kind::Popup) {
-                    fill(q->addMenu(menuTextToQt(m.text)), m.items);
-                } else {
-                    QAction* a = q->addAction(menuTextToQt(m.text));
-                    a->setData(m.id);
-                    a->setCheckable((m.flags & kMfChecked) != 0);
-                    a->setChecked((m.flags & kMfChecked) != 0);
-                    a->setEnabled(!(m.flags & (kMfGrayed | kMfDisabled)));
-                }
-            }
-        };
-        fill(&menu, items());
+        fillQtMenu(&menu, items(), showMenuItemState);
         if (QAction* a = menu.exec(QPoint(x, y)))
             chosen = a->data().toUInt();
     }

@@ -164,9 +164,16 @@ void unqueuePaint(Wnd* w);
 void deferDelete(std::unique_ptr<CmdTarget> object);
 // Forgets a destroyed window in the layer's global state (capture, focus, hold lists).
 void forgetWindow(Wnd* w);
+struct MenuItem;
+// Fills a menu with menu items: popups (and their popups), separators, and each command through
+// addCommand; onPopup, when given, is told of every menu filled, once its items are in.
+void fillQtMenu(QMenu* qmenu, const std::vector<MenuItem>& items,
+                const std::function<void(QAction*, const MenuItem&)>& addCommand,
+                const std::function<void(QMenu*)>& onPopup = {});
+// Gives a command's action its item's id as data, its check mark and its enabled state.
+void showMenuItemState(QAction* action, const MenuItem& item);
 // Fills a dialog's menu bar with menu items: popups (and their popups), separators, and each
 // command through addCommand; onPopup, when given, is told of every popup made.
-struct MenuItem;
 void fillMenuBarItems(QMenuBar* bar, const std::vector<MenuItem>& items,
                       const std::function<void(QAction*, const MenuItem&)>& addCommand,
                       const std::function<void(QMenu*)>& onPopup = {});

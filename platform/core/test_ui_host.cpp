@@ -3,14 +3,20 @@
 #include <algorithm>
 
 namespace plat {
+namespace {
 
-TestUiHost::TestUiHost()
+// The next scripted answer, taken off its queue; fallback when none is queued.
+template <typename T>
+T takeNext(std::deque<T>& queue, T fallback)
 {
-    previous_ = installedUiHost();
-    setUiHost(this);
+    if (queue.empty())
+        return fallback;
+    T next = std::move(queue.front());
+    queue.pop_front();
+    return next;
 }
 
-TestUiHost::~TestUiHost() { setUiHost(previous_); }
+}  // namespace
 
 void TestUiHost::answerMessageBox(int result) { messageAnswers_.push_back(result); }
 void TestUiHost::answerDialog(std::function<int(Dialog&)> script) { dialogScripts_.push_back(std::move(script)); }
@@ -39,17 +45,14 @@ int TestUiHost::messageBox(std::string_view text, std::string_view caption, unsi
 {
     events_.push_back("message box: " + std::string(text));
     events_.push_back("message box caption: " + std::string(caption));
-    if (!messageAnswers_.empty()) {
-        const int answer = messageAnswers_.front();
-        messageAnswers_.pop_front();
-        return answer;
-    }
+    int unanswered = kIdOk;
     switch (type & 0xF) {
-    case kMbYesNo: return kIdNo;
+    case kMbYesNo: unanswered = kIdNo; break;
     case kMbYesNoCancel:
-    case kMbOkCancel: return kIdCancel;
-    default: return kIdOk;
+    case kMbOkCancel: unanswered = kIdCancel; break;
+    default: break;
     }
+    return takeNext(messageAnswers_, unanswered);
 }
 
 void TestUiHost::messageBeep() { events_.push_back("beep"); }
@@ -57,42 +60,27 @@ void TestUiHost::messageBeep() { events_.push_back("beep"); }
 int TestUiHost::runModal(Dialog& dialog)
 {
     events_.push_back("dialog " + std::to_string(dialogIdOf ? dialogIdOf(dialog) : 0));
-    if (dialogScripts_.empty())
-        return kIdCancel;
-    auto script = std::move(dialogScripts_.front());
-    dialogScripts_.pop_front();
-    return script(dialog);
+    const auto script = takeNext(dialogScripts_, {});
+    return script ? script(dialog) : kIdCancel;
 }
 
 FileDialogResult TestUiHost::fileDialog(const FileDialogRequest& request)
 {
     events_.push_back(std::string(request.open ? "file dialog open: " : "file dialog save: ") + request.filter);
     fileRequests_.push_back(request);
-    if (fileAnswers_.empty())
-        return {};
-    auto answer = std::move(fileAnswers_.front());
-    fileAnswers_.pop_front();
-    return answer;
+    return takeNext(fileAnswers_, {});
 }
 
 std::optional<FontChoice> TestUiHost::fontDialog(const FontChoice& initial)
 {
     events_.push_back("font dialog: " + initial.face);
-    if (fontAnswers_.empty())
-        return std::nullopt;
-    auto answer = std::move(fontAnswers_.front());
-    fontAnswers_.pop_front();
-    return answer;
+    return takeNext(fontAnswers_, {});
 }
 
 std::optional<std::string> TestUiHost::folderDialog(std::string_view title, std::string_view)
 {
     events_.push_back("folder dialog: " + std::string(title));
-    if (folderAnswers_.empty())
-        return std::nullopt;
-    auto answer = std::move(folderAnswers_.front());
-    folderAnswers_.pop_front();
-    return answer;
+    return takeNext(folderAnswers_, {});
 }
 
 bool TestUiHost::showTextFile(std::string_view path)
@@ -263,32 +251,22 @@ bool TestUiHost::printDialog(PrintDialogRequest& request)
 {
     events_.push_back("print dialog");
     lastPrintDialog_ = request;
-    if (printDialogScripts_.empty())
-        return false;
-    auto script = std::move(printDialogScripts_.front());
-    printDialogScripts_.pop_front();
-    return script(request);
+    const auto script = takeNext(printDialogScripts_, {});
+    return script && script(request);
 }
 
 bool TestUiHost::printSetupDialog(PrintTarget& target)
 {
     events_.push_back("print setup");
-    if (printSetupScripts_.empty())
-        return false;
-    auto script = std::move(printSetupScripts_.front());
-    printSetupScripts_.pop_front();
-    return script(target);
+    const auto script = takeNext(printSetupScripts_, {});
+    return script && script(target);
 }
 
 PreviewAction TestUiHost::showPrintPreview(const PrintPreviewRequest& preview)
 {
     events_.push_back("print preview");
     lastPreview_ = preview;
-    if (previewAnswers_.empty())
-        return PreviewAction::Close;
-    const PreviewAction answer = previewAnswers_.front();
-    previewAnswers_.pop_front();
-    return answer;
+    return takeNext(previewAnswers_, PreviewAction::Close);
 }
 
 void TestUiHost::exitProcess(int code)

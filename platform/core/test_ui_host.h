@@ -16,11 +16,6 @@ namespace plat {
 
 class TestUiHost : public UiHost {
 public:
-    TestUiHost();
-    ~TestUiHost() override;
-    TestUiHost(const TestUiHost&) = delete;
-    TestUiHost& operator=(const TestUiHost&) = delete;
-
     // ---- script ----
     // Queued answers are used first in, first out; without one a message box answers kIdOk
     // (kIdYes for a yes/no box is never assumed: it answers kIdNo / kIdCancel).
@@ -114,7 +109,6 @@ private:
         uint64_t due;
     };
 
-    UiHost* previous_ = nullptr;
     std::vector<std::string> events_;
     std::deque<int> messageAnswers_;
     std::deque<std::function<int(Dialog&)>> dialogScripts_;
@@ -135,6 +129,7 @@ private:
     bool soundWorks_ = true;
     bool programsStart_ = true;
     std::function<int(std::string_view)> programRun_;
+    UiHostInstallation installation_{this};
 };
 
 }  // namespace plat

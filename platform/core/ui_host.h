@@ -165,6 +165,25 @@ UiHost& uiHost();
 UiHost* installedUiHost();   // null when none is installed
 void setUiHost(UiHost* host);
 
+// Installs a host for as long as it lives, then puts back the host installed before it (when
+// the host is still the installed one). A host keeps it as its last member, so that it is whole
+// whenever it is installed.
+class UiHostInstallation {
+public:
+    explicit UiHostInstallation(UiHost* host) : host_(host), previous_(installedUiHost()) { setUiHost(host); }
+    ~UiHostInstallation()
+    {
+        if (installedUiHost() == host_)
+            setUiHost(previous_);
+    }
+    UiHostInstallation(const UiHostInstallation&) = delete;
+    UiHostInstallation& operator=(const UiHostInstallation&) = delete;
+
+private:
+    UiHost* host_;
+    UiHost* previous_;
+};
+
 // Thrown by exitProcess so that the program start (or a test) unwinds to a defined place;
 // the program start turns it into the process exit code.
 struct ProcessExit {

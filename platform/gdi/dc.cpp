@@ -10,6 +10,15 @@ namespace {
 
 int sign(int v) { return v < 0 ? -1 : 1; }
 
+// A shape drawn within a device box: rectangles, ellipses, arcs and their kin.
+DeviceShape boxShape(ShapeKind kind, const Rect& box)
+{
+    DeviceShape shape;
+    shape.kind = kind;
+    shape.box = box;
+    return shape;
+}
+
 }  // namespace
 
 Dc::Dc()
@@ -58,14 +67,12 @@ int Dc::SetMapMode(int mode)
 
 Point Dc::SetWindowOrg(int x, int y)
 {
-    note("SetWindowOrg", {x, y}, kUsesNone, false);
-    return std::exchange(s_.windowOrg, Point{x, y});
+    return noteAndSet("SetWindowOrg", {x, y}, s_.windowOrg, Point{x, y});
 }
 
 Point Dc::SetViewportOrg(int x, int y)
 {
-    note("SetViewportOrg", {x, y}, kUsesNone, false);
-    return std::exchange(s_.viewportOrg, Point{x, y});
+    return noteAndSet("SetViewportOrg", {x, y}, s_.viewportOrg, Point{x, y});
 }
 
 Point Dc::OffsetViewportOrg(int dx, int dy)
@@ -207,48 +214,41 @@ int Dc::SetROP2(int mode)
 {
     if (mode < kR2Black || mode > kR2White)
         return 0;
-    note("SetROP2", {mode}, kUsesNone, false);
-    return std::exchange(s_.rop2, mode);
+    return noteAndSet("SetROP2", {mode}, s_.rop2, mode);
 }
 
 int Dc::SetBkMode(int mode)
 {
     if (mode != kTransparent && mode != kOpaque)
         return 0;
-    note("SetBkMode", {mode}, kUsesNone, false);
-    return std::exchange(s_.bkMode, mode);
+    return noteAndSet("SetBkMode", {mode}, s_.bkMode, mode);
 }
 
 ColorRef Dc::SetBkColor(ColorRef c)
 {
-    note("SetBkColor", {int(c)}, kUsesNone, false);
-    return std::exchange(s_.bkColor, c);
+    return noteAndSet("SetBkColor", {int(c)}, s_.bkColor, c);
 }
 
 ColorRef Dc::SetTextColor(ColorRef c)
 {
-    note("SetTextColor", {int(c)}, kUsesNone, false);
-    return std::exchange(s_.textColor, c);
+    return noteAndSet("SetTextColor", {int(c)}, s_.textColor, c);
 }
 
 unsigned Dc::SetTextAlign(unsigned align)
 {
-    note("SetTextAlign", {int(align)}, kUsesNone, false);
-    return std::exchange(s_.textAlign, align);
+    return noteAndSet("SetTextAlign", {int(align)}, s_.textAlign, align);
 }
 
 int Dc::SetPolyFillMode(int mode)
 {
     if (mode != kAlternate && mode != kWinding)
         return 0;
-    note("SetPolyFillMode", {mode}, kUsesNone, false);
-    return std::exchange(s_.polyFillMode, mode);
+    return noteAndSet("SetPolyFillMode", {mode}, s_.polyFillMode, mode);
 }
 
 Point Dc::SetBrushOrg(int x, int y)
 {
-    note("SetBrushOrg", {x, y}, kUsesNone, false);
-    return std::exchange(s_.brushOrg, Point{x, y});
+    return noteAndSet("SetBrushOrg", {x, y}, s_.brushOrg, Point{x, y});
 }
 
 DevicePen Dc::devicePen() const
@@ -350,8 +350,7 @@ TextMetrics Dc::GetTextMetrics()
 
 Point Dc::MoveTo(int x, int y)
 {
-    note("MoveTo", {x, y}, kUsesNone, false);
-    return std::exchange(s_.position, Point{x, y});
+    return noteAndSet("MoveTo", {x, y}, s_.position, Point{x, y});
 }
 
 void Dc::LineTo(int x, int y)
@@ -389,19 +388,14 @@ void Dc::Polygon(std::span<const Point> points)
 void Dc::Rectangle(int left, int top, int right, int bottom)
 {
     note("Rectangle", {left, top, right, bottom}, kUsesPen | kUsesBrush, true);
-    DeviceShape shape;
-    shape.kind = ShapeKind::Rectangle;
-    shape.box = deviceBox(left, top, right, bottom);
-    drawShape(shape);
+    drawShape(boxShape(ShapeKind::Rectangle, deviceBox(left, top, right, bottom)));
 }
 
 void Dc::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
 {
     note("RoundRect", {left, top, right, bottom, cornerWidth, cornerHeight}, kUsesPen | kUsesBrush,
          true);
-    DeviceShape shape;
-    shape.kind = ShapeKind::RoundRect;
-    shape.box = deviceBox(left, top, right, bottom);
+    DeviceShape shape = boxShape(ShapeKind::RoundRect, deviceBox(left, top, right, bottom));
     shape.corner = {deviceLength(cornerWidth, true), deviceLength(cornerHeight, false)};
     drawShape(shape);
 }
@@ -409,10 +403,7 @@ void Dc::RoundRect(int left, int top, int right, int bottom, int cornerWidth, in
 void Dc::Ellipse(int left, int top, int right, int bottom)
 {
     note("Ellipse", {left, top, right, bottom}, kUsesPen | kUsesBrush, true);
-    DeviceShape shape;
-    shape.kind = ShapeKind::Ellipse;
-    shape.box = deviceBox(left, top, right, bottom);
-    drawShape(shape);
+    drawShape(boxShape(ShapeKind::Ellipse, deviceBox(left, top, right, bottom)));
 }
 
 void Dc::drawArcShape(ShapeKind kind, std::string_view name, int left, int top, int right,
@@ -420,9 +411,7 @@ void Dc::drawArcShape(ShapeKind kind, std::string_view name, int left, int top, 
 {
     note(name, {left, top, right, bottom, xs, ys, xe, ye},
          kind == ShapeKind::Arc ? kUsesPen : kUsesPen | kUsesBrush, true);
-    DeviceShape shape;
-    shape.kind = kind;
-    shape.box = deviceBox(left, top, right, bottom);
+    DeviceShape shape = boxShape(kind, deviceBox(left, top, right, bottom));
     shape.start = LPtoDP(Point{xs, ys});
     shape.end = LPtoDP(Point{xe, ye});
     drawShape(shape);

@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace plat {
@@ -267,6 +268,13 @@ private:
     }
     void recordPoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
                       unsigned uses, std::string_view text);
+    // Records a state call and puts value into field; the value field had.
+    template <typename T>
+    T noteAndSet(std::string_view name, std::initializer_list<int> args, T& field, T value)
+    {
+        note(name, args, kUsesNone, false);
+        return std::exchange(field, value);
+    }
     Size setExtent(std::string_view name, Size& extent, int cx, int cy);
     void fixIsotropic();
     // Every change of an extent ends here, so the scales below always match the extents.

@@ -75,16 +75,9 @@ QtUiHost::Impl::~Impl()
     delete helpWindow.data();
 }
 
-QtUiHost::QtUiHost() : impl_(std::make_unique<Impl>()), previous_(installedUiHost())
-{
-    setUiHost(this);
-}
+QtUiHost::QtUiHost() : impl_(std::make_unique<Impl>()) {}
 
-QtUiHost::~QtUiHost()
-{
-    if (installedUiHost() == this)
-        setUiHost(previous_);
-}
+QtUiHost::~QtUiHost() = default;
 
 void QtUiHost::setModalRunner(std::function<int(Dialog&)> runner) { modalRunner() = std::move(runner); }
 

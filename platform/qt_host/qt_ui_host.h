@@ -26,8 +26,6 @@ class QtUiHost : public UiHost {
 public:
     QtUiHost();
     ~QtUiHost() override;
-    QtUiHost(const QtUiHost&) = delete;
-    QtUiHost& operator=(const QtUiHost&) = delete;
 
     // The framework's way of running a dialog modally; without one, runModal answers kIdCancel.
     static void setModalRunner(std::function<int(Dialog&)> runner);
@@ -95,8 +93,8 @@ public:
 
 private:
     std::unique_ptr<Impl> impl_;
-    UiHost* previous_ = nullptr;
     std::optional<int> exitRequested_;
+    UiHostInstallation installation_{this};
 };
 
 }  // namespace plat

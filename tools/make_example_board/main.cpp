@@ -8,6 +8,7 @@
 #include "platform/core/archive.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/system/paths.h"
+#include "tools/generator_arguments.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_settings.h"
@@ -139,10 +140,8 @@ int ratsNestLines()
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fputs("usage: make_example_board PACKAGES_FOLDER BOARD_PATH NETLIST_PATH\n", stderr);
+    if (!argumentsGiven(argc, 3, "make_example_board PACKAGES_FOLDER BOARD_PATH NETLIST_PATH"))
         return 2;
-    }
     plat::TestUiHost host;   // no one to talk to: messages are collected and fail the run
     g_boardFolders.libraryFolder = plat::withTrailingSeparator(argv[1]);
     const std::string board = argv[2];

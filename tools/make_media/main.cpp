@@ -16,6 +16,8 @@
 #include <iostream>
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -45,26 +47,20 @@ const char* kAgreement =
 
 std::string describe(const fs::path& file)
 {
+    static const std::pair<std::string_view, const char*> byName[] = {
+        {"schemora", "Schemora schematic capture"}, {"tracelyn", "Tracelyn board layout"},
+        {"place", "Placement utility"}};
+    static const std::pair<std::string_view, const char*> byExtension[] = {
+        {".ini", "Settings"}, {".svg", "Program icon"}, {".wav", "Sound"}, {".pic", "Drawing"},
+        {".PIC", "Drawing"}, {".tlz", "Board"}, {".MOD", "Simulation models"}, {".mod", "Simulation models"}};
     const std::string name = file.filename().string();
-    if (name == "schemora")
-        return "Schemora schematic capture";
-    if (name == "tracelyn")
-        return "Tracelyn board layout";
-    if (name == "place")
-        return "Placement utility";
+    for (const auto& [program, description] : byName)
+        if (name == program)
+            return description;
     const std::string ext = file.extension().string();
-    if (ext == ".ini")
-        return "Settings";
-    if (ext == ".svg")
-        return "Program icon";
-    if (ext == ".wav")
-        return "Sound";
-    if (ext == ".pic" || ext == ".PIC")
-        return "Drawing";
-    if (ext == ".tlz")
-        return "Board";
-    if (ext == ".MOD" || ext == ".mod")
-        return "Simulation models";
+    for (const auto& [extension, description] : byExtension)
+        if (ext == extension)
+            return description;
     return "Program file";
 }
 

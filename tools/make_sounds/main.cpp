@@ -2,6 +2,8 @@
 // a done blip, a goodbye chime and the two tones at the ends of the zoom range. The zoom
 // sounds are named "Maximum" and "Minimum" without an extension because that is the name the
 // programs ask for.
+#include "tools/generator_arguments.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -68,10 +70,8 @@ bool write(const std::string& path, const std::vector<uint8_t>& bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fputs("usage: make_sounds SOUNDS-FOLDER\n", stderr);
+    if (!argumentsGiven(argc, 1, "make_sounds SOUNDS-FOLDER"))
         return 2;
-    }
     const std::string folder = std::string(argv[1]) + "/";
     const struct {
         const char* name;

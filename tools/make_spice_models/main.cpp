@@ -4,6 +4,8 @@
 // SEMICON.MOD, and a subcircuit from ".SUBCKT" to ".ENDS" from SPICE.MOD (parts named without a
 // library) or from the library's own file (DEVICE.MOD for the DEVICE library); so each card here is
 // followed by a comment line that ends it. Parameters follow the makers' published models.
+#include "tools/generator_arguments.h"
+
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -62,10 +64,8 @@ bool writeFile(const std::string& path, const char* text)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_spice_models FOLDER\n");
+    if (!argumentsGiven(argc, 1, "make_spice_models FOLDER"))
         return 2;
-    }
     const std::string folder = std::string(argv[1]) + "/";
     if (!writeFile(folder + "SEMICON.MOD", kSemiconductors) || !writeFile(folder + "SPICE.MOD", kSubcircuits)
         || !writeFile(folder + "DEVICE.MOD", kSubcircuits)) {

@@ -2,15 +2,14 @@
 // library into LIBFOLDER.
 #include "platform/system/paths.h"
 #include "starter_parts.h"
+#include "tools/generator_arguments.h"
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_starter_library LIBFOLDER\n");
+    if (!argumentsGiven(argc, 1, "make_starter_library LIBFOLDER"))
         return 2;
-    }
     int failures = 0;
     for (StarterLibrary& library : MakeStarterLibraries()) {
         for (const char* ext : {".CON", ".CAT"}) {

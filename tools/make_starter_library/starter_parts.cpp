@@ -197,7 +197,7 @@ void gateBody(SymbolBuilder& b, bool inverting, bool orShape, int inputs)
 // A 74-series gate: the further gates' pins follow in "%pins" texts, the package's supply pin
 // numbers in "v=" and "g=".
 void gate(SymbolBuilder& b, std::string_view description, bool inverting, bool orShape, int inputs,
-          std::initializer_list<const char*> furtherPins)
+          const std::vector<const char*>& furtherPins)
 {
     gateBody(b, inverting, orShape, inputs);
     b.text(-40, -60, "U?").attribute(description).attribute("%package DIP14");
@@ -232,45 +232,42 @@ LibraryPart take(std::string name, const Build& build)
 
 std::vector<StarterLibrary> MakeStarterLibraries()
 {
+    // A part's name is what the SPICE deck gets as its value: "100N" and "10K" carry the values
+    // of the simulation example.
+    const struct {
+        const char* name;
+        void (*build)(SymbolBuilder&);
+    } deviceParts[] = {
+        {"100N", capacitor}, {"10K", resistor}, {"AMMETER", ammeter}, {"C", capacitor},
+        {"CP", polarCapacitor}, {"D", diode}, {"DEV", lamp}, {"FUNGEN", functionGenerator},
+        {"GND", ground}, {"L", inductor}, {"LED", ledWithLitVariant},
+        {"NPN", [](SymbolBuilder& b) { transistor(b, true); }}, {"OPAMP", opamp},
+        {"PATGEN", patternGenerator}, {"PNP", [](SymbolBuilder& b) { transistor(b, false); }},
+        {"PULSE", voltageSource},   // its parameters follow in a "#&" text
+        {"R", resistor}, {"RELAY", relay}, {"SPKR", speaker}, {"VCC", power},
+        {"VDISP", numericDisplay}, {"VSRC", voltageSource}};
     StarterLibrary device{"DEVICE", {}};
-    // A part's name is what the SPICE deck gets as its value: these carry the values of the
-    // simulation example.
-    device.parts.push_back(take("100N", capacitor));
-    device.parts.push_back(take("10K", resistor));
-    device.parts.push_back(take("AMMETER", ammeter));
-    device.parts.push_back(take("C", capacitor));
-    device.parts.push_back(take("CP", polarCapacitor));
-    device.parts.push_back(take("D", diode));
-    device.parts.push_back(take("DEV", lamp));
-    device.parts.push_back(take("FUNGEN", functionGenerator));
-    device.parts.push_back(take("GND", ground));
-    device.parts.push_back(take("L", inductor));
-    device.parts.push_back(take("LED", ledWithLitVariant));
-    device.parts.push_back(take("NPN", [](SymbolBuilder& b) { transistor(b, true); }));
-    device.parts.push_back(take("OPAMP", opamp));
-    device.parts.push_back(take("PATGEN", patternGenerator));
-    device.parts.push_back(take("PNP", [](SymbolBuilder& b) { transistor(b, false); }));
-    device.parts.push_back(take("PULSE", voltageSource));   // its parameters follow in a "#&" text
-    device.parts.push_back(take("R", resistor));
-    device.parts.push_back(take("RELAY", relay));
-    device.parts.push_back(take("SPKR", speaker));
-    device.parts.push_back(take("VCC", power));
-    device.parts.push_back(take("VDISP", numericDisplay));
-    device.parts.push_back(take("VSRC", voltageSource));
+    for (const auto& p : deviceParts)
+        device.parts.push_back(take(p.name, p.build));
 
+    const struct {
+        const char* name;
+        const char* description;
+        bool inverting, orShape;
+        int inputs;
+        std::vector<const char*> furtherPins;
+    } ttlGates[] = {
+        {"7400", ";Quad 2-input NAND", true, false, 2, {"4 5 6", "9 10 8", "12 13 11"}},
+        {"7402", ";Quad 2-input NOR", true, true, 2, {"5 6 4", "8 9 10", "11 12 13"}},
+        {"7404", ";Hex inverter", true, false, 1, {"3 4", "5 6", "9 8", "11 10", "13 12"}},
+        {"7408", ";Quad 2-input AND", false, false, 2, {"4 5 6", "9 10 8", "12 13 11"}},
+        {"7432", ";Quad 2-input OR", false, true, 2, {"4 5 6", "9 10 8", "12 13 11"}},
+        {"7486", ";Quad 2-input XOR", false, true, 2, {"4 5 6", "9 10 8", "12 13 11"}}};
     StarterLibrary ttl{"TTL", {}};
-    ttl.parts.push_back(take("7400", [](SymbolBuilder& b) {
-        gate(b, ";Quad 2-input NAND", true, false, 2, {"4 5 6", "9 10 8", "12 13 11"}); }));
-    ttl.parts.push_back(take("7402", [](SymbolBuilder& b) {
-        gate(b, ";Quad 2-input NOR", true, true, 2, {"5 6 4", "8 9 10", "11 12 13"}); }));
-    ttl.parts.push_back(take("7404", [](SymbolBuilder& b) {
-        gate(b, ";Hex inverter", true, false, 1, {"3 4", "5 6", "9 8", "11 10", "13 12"}); }));
-    ttl.parts.push_back(take("7408", [](SymbolBuilder& b) {
-        gate(b, ";Quad 2-input AND", false, false, 2, {"4 5 6", "9 10 8", "12 13 11"}); }));
-    ttl.parts.push_back(take("7432", [](SymbolBuilder& b) {
-        gate(b, ";Quad 2-input OR", false, true, 2, {"4 5 6", "9 10 8", "12 13 11"}); }));
-    ttl.parts.push_back(take("7486", [](SymbolBuilder& b) {
-        gate(b, ";Quad 2-input XOR", false, true, 2, {"4 5 6", "9 10 8", "12 13 11"}); }));
+    for (const auto& g : ttlGates)
+        ttl.parts.push_back(take(g.name, [&g](SymbolBuilder& b) {
+            gate(b, g.description, g.inverting, g.orShape, g.inputs, g.furtherPins);
+        }));
 
     StarterLibrary conn{"CONN", {}};
     for (int pins : {2, 3, 4, 6, 8})

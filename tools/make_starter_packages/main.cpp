@@ -5,6 +5,7 @@
 #include "platform/core/archive.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/system/paths.h"
+#include "tools/generator_arguments.h"
 #include "tools/make_starter_packages/starter_packages.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/package_library.h"
@@ -34,10 +35,8 @@ bool readBack(const std::string& catalog, const std::vector<StarterPackage>& pac
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fputs("usage: make_starter_packages CATALOG_PATH\n", stderr);
+    if (!argumentsGiven(argc, 1, "make_starter_packages CATALOG_PATH"))
         return 2;
-    }
     plat::TestUiHost host;   // no one to talk to: messages are collected and fail the run
     const std::string catalog = argv[1];
     const std::vector<StarterPackage> packages = StarterPackages();

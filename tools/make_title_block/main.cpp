@@ -1,16 +1,15 @@
 // Build-time writer of the drawings shipped beside the program:
 //   make_title_block TITLE_PIC_PATH EXAMPLE_PIC_PATH SIMULATION_PIC_PATH
 #include "platform/core/archive.h"
+#include "tools/generator_arguments.h"
 #include "tools/make_title_block/shipped_drawings.h"
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fputs("usage: make_title_block TITLE_PIC EXAMPLE_PIC SIMULATION_PIC\n", stderr);
+    if (!argumentsGiven(argc, 3, "make_title_block TITLE_PIC EXAMPLE_PIC SIMULATION_PIC"))
         return 2;
-    }
     if (!plat::writeFileAtomically(argv[1], TitleBlockFile())) {
         std::fprintf(stderr, "make_title_block: cannot write %s\n", argv[1]);
         return 1;

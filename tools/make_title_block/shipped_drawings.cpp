@@ -67,6 +67,19 @@ public:
         return archive.takeBytes();
     }
 
+    // Writes with the part symbol table naming partSymbols (entries 1, 2, ... in order) and
+    // leaves the table empty after.
+    std::vector<uint8_t> write(std::string_view title, std::initializer_list<const char*> partSymbols)
+    {
+        int entry = 0;
+        for (const char* name : partSymbols)
+            g_partSymbols.entries[++entry].name = name;
+        g_partSymbols.count = entry;
+        std::vector<uint8_t> bytes = write(title);
+        g_partSymbols = PartSymbolTable{};
+        return bytes;
+    }
+
 private:
     void add(const DrawObject& o) { doc_.objects[++count_] = o; }
 
@@ -101,11 +114,6 @@ std::vector<uint8_t> RcFilterFile()
     // the SPICE deck and stands in its label. R and C have their pin ends 100 units either side
     // of their origin, the two-pin connector (mirrored) its pins 100 units right of its origin,
     // 50 apart, and the ground symbol its connection at its origin.
-    g_partSymbols.entries[1].name = "DEVICE\\10K";
-    g_partSymbols.entries[2].name = "DEVICE\\100N";
-    g_partSymbols.entries[3].name = "CONN\\CONN2";
-    g_partSymbols.entries[4].name = "DEVICE\\GND";
-    g_partSymbols.count = 4;
     constexpr int kMirrored = 4096;
 
     DrawingBuilder b;
@@ -128,9 +136,7 @@ std::vector<uint8_t> RcFilterFile()
     b.line(-1200, 400, 0, 400);
     b.dot(0, 400);
     b.part(4, 0, 400, "DEVICE\\GND", 0);
-    std::vector<uint8_t> bytes = b.write("RC FILTER");
-    g_partSymbols = PartSymbolTable{};
-    return bytes;
+    return b.write("RC FILTER", {"DEVICE\\10K", "DEVICE\\100N", "CONN\\CONN2", "DEVICE\\GND"});
 }
 
 std::vector<uint8_t> RcStepSimulationFile()
@@ -139,11 +145,6 @@ std::vector<uint8_t> RcStepSimulationFile()
     // capacitor's 100 units either side; the ground symbol connects at its origin.
     // The deck takes a part's value from its name: "10K", "100N", and the source "PULSE"
     // whose parameters the "#&V1" text appends to its line.
-    g_partSymbols.entries[1].name = "DEVICE\\PULSE";
-    g_partSymbols.entries[2].name = "DEVICE\\10K";
-    g_partSymbols.entries[3].name = "DEVICE\\100N";
-    g_partSymbols.entries[4].name = "DEVICE\\GND";
-    g_partSymbols.count = 4;
 
     DrawingBuilder b;
     b.text(-1200, -700, "RC low-pass: step response");
@@ -161,7 +162,5 @@ std::vector<uint8_t> RcStepSimulationFile()
     b.part(4, 0, 0, "DEVICE\\GND", 0);
     b.directive(-1100, 40, "#&V1 0 5 0 1u 1u 5m 10m");
     b.directive(-1200, 400, "#.TRAN 25u 10m");
-    std::vector<uint8_t> bytes = b.write("RC STEP");
-    g_partSymbols = PartSymbolTable{};
-    return bytes;
+    return b.write("RC STEP", {"DEVICE\\PULSE", "DEVICE\\10K", "DEVICE\\100N", "DEVICE\\GND"});
 }
