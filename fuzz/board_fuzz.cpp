@@ -10,6 +10,5 @@ void fuzz::startHarness() { startBoardProgram(); }
 
 void fuzz::runInput(const uint8_t* data, size_t size)
 {
-    Program::open(fuzz::writeInput("input.tlz", data, size));
-    Program::closeAll();
+    Program::openInput("input.tlz", data, size);
 }

@@ -3,6 +3,7 @@
 // examples opened afresh for each input so that no input sees another's changes.
 
 #include "fuzz/fuzz_support.h"
+#include "platform/app/frame_wnd.h"
 #include "platform/app/program.h"
 #include "platform/app/win_app.h"
 #include "platform/core/test_ui_host.h"
@@ -10,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fuzz {
@@ -25,9 +27,22 @@ public:
         (void)quiet;
         static Immortal<plat::AppHarness> running([] { return std::make_unique<App>(); }, std::vector<std::string>{},
                                                   setUp());
-        static const bool started = running.get().start();
+        static const bool started = startSmall(running.get());
         (void)started;
         return running.get();
+    }
+
+    // Starts the program with its main window small: every input's document is painted into
+    // it, and filling a full-size window's pixels took much of each input's time.
+    static bool startSmall(plat::AppHarness& h)
+    {
+        const bool ok = h.start();
+        if (plat::FrameWnd* main = h.app().GetMainWnd(); main && main->IsWindow()) {
+            main->ShowWindow(plat::kSwRestore);   // a maximised window keeps the screen's size
+            main->MoveWindow(0, 0, 480, 360);
+        }
+        h.idle();
+        return ok;
     }
 
     // Opens a file of the scratch folder's examples; false when the program refused it.
@@ -45,6 +60,14 @@ public:
     }
 
     static bool open(const std::string& path) { return harness().app().OpenDocumentFile(path) != nullptr; }
+
+    // Opens the input as the file of that name, as File > Open does (the name's extension
+    // chooses the reader), paints it once and closes it.
+    static void openInput(std::string_view name, const uint8_t* data, size_t size)
+    {
+        open(writeInput(name, data, size));
+        closeAll();
+    }
 
     // Paints what is open, closes every document and forgets the input's messages.
     static void closeAll()

@@ -28,14 +28,13 @@ template <class Work> void onSchematicExample(const char* name, Work work)
     SchematicProgram::onExample(name, work);
 }
 
-// Opens the input as the drawing file of that name, as File > Open does (the name's extension
-// chooses the reader), paints it once and closes it.
+// Opens the input as the drawing file of that name (SchematicProgram::openInput) with the
+// loaded part symbols put back afterwards.
 inline void openAsDrawing(std::string_view name, const uint8_t* data, size_t size)
 {
     SchematicProgram::harness();
     const LoadedSymbolsScope restore;
-    SchematicProgram::open(writeInput(name, data, size));
-    SchematicProgram::closeAll();
+    SchematicProgram::openInput(name, data, size);
 }
 
 }  // namespace fuzz

@@ -161,6 +161,26 @@ void ToolBarCombo::choose(int index)
 // ---------------------------------------------------------------------------------------------
 // ToolBar
 
+// What the Qt bar shows of one button, apart from its state.
+struct ToolBar::BuiltLayout {
+    struct Item {
+        enum class Kind { Button, Separator, Combo };
+        Kind kind = Kind::Button;
+        unsigned id = 0;
+        int image = -1;
+        unsigned picture = 0;                 // the command whose drawing is the button's image
+        int width = 0;                        // a combo's width
+        bool ownerDraw = false;
+        std::vector<std::string> texts{};     // a combo's entries
+        bool operator==(const Item&) const = default;
+    };
+    unsigned bitmapId = 0;
+    Size imageSize{};
+    int height = 0;
+    std::vector<Item> items{};
+    bool operator==(const BuiltLayout&) const = default;
+};
+
 ToolBar::ToolBar() = default;
 
 ToolBar::~ToolBar()
@@ -434,12 +454,73 @@ static QIcon buttonIcon(const ToolBar& bar, unsigned bitmapId, Size imageSize, i
     return QIcon(imagePixmap(0x10000u + static_cast<unsigned>(std::max(image, 0)), imageSize.cx, imageSize.cy));
 }
 
-// Rebuilds the Qt bar from the buttons: images come from the bar's image strip, slot by slot.
-void ToolBar::changed()
+ToolBar::BuiltLayout ToolBar::layout() const
 {
-    if (!state() || !state()->widget)
-        return;
-    auto* bar = static_cast<QToolBar*>(state()->widget.data());
+    BuiltLayout l;
+    l.bitmapId = bitmapId_;
+    l.imageSize = imageSize_;
+    l.height = height_;
+    for (const ToolButton& b : buttons_) {
+        if (b.style & kTbbsHidden)
+            continue;
+        BuiltLayout::Item item;
+        item.id = b.id;
+        if (const ToolBarCombo* c = (b.style & kTbbsSeparator) ? combo(b.id) : nullptr) {
+            item.kind = BuiltLayout::Item::Kind::Combo;
+            item.id = c->id_;
+            item.width = c->width_;
+            item.ownerDraw = c->ownerDraw_;
+            for (const auto& e : c->items_)
+                item.texts.push_back(e.text);
+        } else if (b.style & kTbbsSeparator) {
+            item.kind = BuiltLayout::Item::Kind::Separator;
+        } else {
+            item.image = b.image;
+            item.picture = imageCommand(b.image);
+        }
+        l.items.push_back(std::move(item));
+    }
+    return l;
+}
+
+static void applyButtonState(QAction* action, unsigned style)
+{
+    action->setCheckable((style & (kTbbsCheckBox | kTbbsChecked)) != 0);
+    action->setChecked((style & kTbbsChecked) != 0);
+    action->setEnabled(!(style & kTbbsDisabled));
+}
+
+// Brings the built bar's states up to date; false when the bar no longer matches its layout.
+bool ToolBar::updateInPlace(QToolBar* bar, const BuiltLayout& wanted)
+{
+    if (!built_ || !(*built_ == wanted))
+        return false;
+    const QList<QAction*> actions = bar->actions();
+    if (actions.size() != static_cast<qsizetype>(wanted.items.size()))
+        return false;
+    qsizetype at = 0;
+    for (const ToolButton& b : buttons_) {
+        if (b.style & kTbbsHidden)
+            continue;
+        QAction* action = actions[at];
+        const BuiltLayout::Item& item = wanted.items[static_cast<size_t>(at++)];
+        if (item.kind == BuiltLayout::Item::Kind::Combo) {
+            auto* box = qobject_cast<QComboBox*>(bar->widgetForAction(action));
+            const ToolBarCombo* c = combo(item.id);
+            if (!box || !c)
+                return false;
+            box->setCurrentIndex(c->sel_);
+            box->setEnabled(c->enabled_);
+        } else if (item.kind == BuiltLayout::Item::Kind::Button) {
+            applyButtonState(action, b.style);
+        }
+    }
+    return true;
+}
+
+// Rebuilds the Qt bar from the buttons: images come from the bar's image strip, slot by slot.
+void ToolBar::rebuild(QToolBar* bar)
+{
     discardBarContents(bar);
     bar->setIconSize(QSize(imageSize_.cx, imageSize_.cy));
     if (height_ > 0)
@@ -471,9 +552,7 @@ void ToolBar::changed()
         QAction* action = bar->addAction(buttonIcon(*this, bitmapId_, imageSize_, b.image), toQt(commandTooltip(b.id)));
         action->setToolTip(toQt(commandTooltip(b.id)));
         action->setStatusTip(toQt(commandPrompt(b.id)));
-        action->setCheckable((b.style & (kTbbsCheckBox | kTbbsChecked)) != 0);
-        action->setChecked((b.style & kTbbsChecked) != 0);
-        action->setEnabled(!(b.style & kTbbsDisabled));
+        applyButtonState(action, b.style);
         const unsigned id = b.id;
         QObject::connect(action, &QAction::triggered, bar, [this, id] {
             if (frame_)
@@ -483,6 +562,19 @@ void ToolBar::changed()
             if (frame_)
                 frame_->SetMessageText(commandPrompt(id));
         });
+    }
+}
+
+// The bar's look follows its buttons: states are updated in place, anything else rebuilds it.
+void ToolBar::changed()
+{
+    if (!state() || !state()->widget)
+        return;
+    auto* bar = static_cast<QToolBar*>(state()->widget.data());
+    BuiltLayout wanted = layout();
+    if (!updateInPlace(bar, wanted)) {
+        rebuild(bar);
+        built_ = std::make_unique<BuiltLayout>(std::move(wanted));
     }
     bar->setVisible(shown_);
 }

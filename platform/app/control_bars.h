@@ -14,6 +14,7 @@
 #include <vector>
 
 class QMainWindow;
+class QToolBar;
 class QWidget;
 
 namespace plat {
@@ -174,7 +175,14 @@ private:
     using Wnd::Create;
     // Sets or clears a style bit of the button with command id; false when there is none.
     bool setStyleBit(unsigned id, unsigned bit, bool on);
+    // The layout the Qt bar was last built from: when only states change (enabled, checked,
+    // a combo's selection), the bar's actions and combos are updated instead of rebuilt.
+    struct BuiltLayout;
+    BuiltLayout layout() const;
+    bool updateInPlace(QToolBar* bar, const BuiltLayout& wanted);
+    void rebuild(QToolBar* bar);
 
+    std::unique_ptr<BuiltLayout> built_;
     std::vector<ToolButton> buttons_;
     std::vector<std::unique_ptr<ToolBarCombo>> combos_;
     Size buttonSize_{23, 22};

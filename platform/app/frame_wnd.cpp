@@ -3,6 +3,7 @@
 #include "platform/app/doc_template.h"
 #include "platform/app/document.h"
 #include "platform/app/keys.h"
+#include "platform/app/menu_bar_cache.h"
 #include "platform/app/message_pump.h"
 #include "platform/app/view.h"
 #include "platform/app/win_app.h"
@@ -590,10 +591,24 @@ void MDIFrameWnd::menuChanged()
         return;
     auto* window = static_cast<QMainWindow*>(state()->widget.data());
     QMenuBar* bar = window->menuBar();
-    discardBarContents(bar);
+    if (!builtMenus_)
+        builtMenus_ = std::make_unique<MenuBarCache>();
     Menu* menu = GetMenu();
+    const std::optional<QList<QAction*>> kept = menu ? builtMenus_->find(menu->items()) : std::nullopt;
+    if (kept && *kept == bar->actions())
+        return;
+    for (QAction* shown : bar->actions()) {
+        if (builtMenus_->holds(shown))
+            bar->removeAction(shown);
+        else
+            discardBarAction(bar, shown);
+    }
     if (!menu)
         return;
+    if (kept) {
+        bar->addActions(*kept);
+        return;
+    }
     const auto addCommand = [this, window](QAction* action, const MenuItem& item) {
         showMenuItemState(action, item);
         const unsigned id = item.id;
@@ -639,6 +654,7 @@ void MDIFrameWnd::menuChanged()
             QObject::connect(action, &QAction::triggered, window, [this, id] { dispatchCommand(this, id); });
         }
     }
+    builtMenus_->add(bar, menu->items(), bar->actions());
 }
 
 void MDIFrameWnd::OnClose()

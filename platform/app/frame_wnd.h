@@ -174,6 +174,7 @@ private:
     MDIChildWnd* active_ = nullptr;
     std::unique_ptr<Menu> frameMenu_;     // from the LoadFrame resource
     Menu* documentMenu_ = nullptr;        // the active template's menu
+    std::unique_ptr<class MenuBarCache> builtMenus_;
     unsigned resourceId_ = 0;
 };
 

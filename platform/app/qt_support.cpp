@@ -35,13 +35,17 @@ QString menuTextToQt(std::string_view text) { return toQt(text); }
 void discardBarContents(QWidget* bar)
 {
     const QList<QAction*> actions = bar->actions();
-    for (QAction* action : actions) {
-        bar->removeAction(action);
-        if (QMenu* menu = action->menu<QMenu*>(); menu && menu->parent() == bar)
-            menu->deleteLater();   // its actions and submenus go with it
-        else if (action->parent() == bar)
-            action->deleteLater();   // a toolbar's placed widget goes with its action
-    }
+    for (QAction* action : actions)
+        discardBarAction(bar, action);
+}
+
+void discardBarAction(QWidget* bar, QAction* action)
+{
+    bar->removeAction(action);
+    if (QMenu* menu = action->menu<QMenu*>(); menu && menu->parent() == bar)
+        menu->deleteLater();   // its actions and submenus go with it
+    else if (action->parent() == bar)
+        action->deleteLater();   // a toolbar's placed widget goes with its action
 }
 
 bool headlessHost() { return dynamic_cast<TestUiHost*>(installedUiHost()) != nullptr; }

@@ -27,6 +27,7 @@ struct MenuItem {
     std::string text{};              // "&Open...\tCtrl+O": '&' marks the mnemonic, '\t' the key label
     std::vector<MenuItem> items{};   // a popup's items
     unsigned flags = 0;            // kMfChecked, kMfGrayed as initial state
+    bool operator==(const MenuItem&) const = default;
 };
 MenuItem menuItem(unsigned id, std::string text, unsigned flags = 0);
 MenuItem menuPopup(std::string text, std::vector<MenuItem> items);

@@ -120,6 +120,8 @@ QString menuTextToQt(std::string_view text);
 // would otherwise live as long as the bar. Freed at the next turn of the event loop: a rebuild
 // can run inside the handler of one of them.
 void discardBarContents(class QWidget* bar);
+// Takes one action off a bar and frees it (with its menu) when the bar made it.
+void discardBarAction(class QWidget* bar, class QAction* action);
 
 // Whether the test face of the UI host is installed (no real menus or dialogs then).
 bool headlessHost();

@@ -72,6 +72,52 @@ TEST(MainWindow, BuildsMenusBarsAndDocumentWindows)
     EXPECT_TRUE(area->subWindowList().isEmpty());
 }
 
+// A button's state change updates the bar's action in place; a document closed and opened again
+// gets back the menu bar built for it, and a changed menu is built anew.
+TEST(MainWindow, BarsFollowChangesWithoutRebuildingWhatStayed)
+{
+    registerSampleResources();
+    plat::TestUiHost host;
+    plat::AppHarness harness([] { return std::make_unique<SampleApp>(); });
+    ASSERT_TRUE(harness.start());
+    harness.idle();
+    auto& app = harness.appAs<SampleApp>();
+    auto* window = qobject_cast<QMainWindow*>(app.mainFrame()->state()->widget.data());
+    ASSERT_NE(window, nullptr);
+    QToolBar* bar = window->findChildren<QToolBar*>().front();
+    plat::ToolBar& buttons = app.mainFrame()->toolBar;
+    const QList<QAction*> before = bar->actions();
+    const int unhandled = buttons.CommandToIndex(kCmdUnhandled);
+    ASSERT_GE(unhandled, 0);
+
+    buttons.EnableButton(kCmdUnhandled, false);
+    EXPECT_EQ(bar->actions(), before);
+    EXPECT_FALSE(bar->actions()[unhandled]->isEnabled());
+    buttons.EnableButton(kCmdUnhandled, true);
+    buttons.CheckButton(kCmdUnhandled, true);
+    EXPECT_EQ(bar->actions(), before);
+    EXPECT_TRUE(bar->actions()[unhandled]->isEnabled());
+    EXPECT_TRUE(bar->actions()[unhandled]->isChecked());
+
+    const QList<QAction*> documentMenus = window->menuBar()->actions();
+    app.CloseAllDocuments(false);
+    harness.idle();
+    EXPECT_EQ(menuTitles(window), QStringList{"&File"});
+    harness.command(plat::kIdFileNew);
+    harness.idle();
+    EXPECT_EQ(window->menuBar()->actions(), documentMenus);
+
+    app.AddToRecentFileList("/tmp/amp.smp");
+    harness.idle();
+    const QMenu* file = window->menuBar()->actions().front()->menu();
+    ASSERT_NE(file, nullptr);
+    QStringList items;
+    for (QAction* a : file->actions())
+        items << a->text();
+    EXPECT_TRUE(items.contains("&1 /tmp/amp.smp")) << items.join(", ").toStdString();
+    EXPECT_EQ(menuTitles(window), (QStringList{"&File", "&View"}));
+}
+
 TEST(RunProgram, WithoutADisplaySaysSoInOneLine)
 {
     const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
