@@ -2,7 +2,7 @@
 #include "platform/app/program.h"
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
-#include "sample_app.h"
+#include "sample_run_fixture.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -27,16 +27,20 @@ QStringList menuTitles(QMainWindow* window)
     return titles;
 }
 
-TEST(MainWindow, BuildsMenusBarsAndDocumentWindows)
+// The sample program started, with its main window.
+struct MainWindow : SampleRunTest {
+    void SetUp() override
+    {
+        startSample(true);
+        window = qobject_cast<QMainWindow*>(app().mainFrame()->state()->widget.data());
+        ASSERT_NE(window, nullptr);
+    }
+    QMainWindow* window = nullptr;
+};
+
+TEST_F(MainWindow, BuildsMenusBarsAndDocumentWindows)
 {
-    registerSampleResources();
-    plat::TestUiHost host;
-    plat::AppHarness harness([] { return std::make_unique<SampleApp>(); });
-    ASSERT_TRUE(harness.start());
-    harness.idle();
-    auto& app = harness.appAs<SampleApp>();
-    auto* window = qobject_cast<QMainWindow*>(app.mainFrame()->state()->widget.data());
-    ASSERT_NE(window, nullptr);
+    SampleApp& app = this->app();
     EXPECT_EQ(window->windowTitle(), "Sample - untitled1");
 
     // With a document open the template's menu shows; without one, the frame's own.
@@ -67,23 +71,16 @@ TEST(MainWindow, BuildsMenusBarsAndDocumentWindows)
     EXPECT_TRUE(items.contains("&1 /tmp/amp.smp")) << items.join(", ").toStdString();
 
     app.CloseAllDocuments(false);
-    harness.idle();
+    harness->idle();
     EXPECT_EQ(menuTitles(window), QStringList{"&File"});
     EXPECT_TRUE(area->subWindowList().isEmpty());
 }
 
 // A button's state change updates the bar's action in place; a document closed and opened again
 // gets back the menu bar built for it, and a changed menu is built anew.
-TEST(MainWindow, BarsFollowChangesWithoutRebuildingWhatStayed)
+TEST_F(MainWindow, BarsFollowChangesWithoutRebuildingWhatStayed)
 {
-    registerSampleResources();
-    plat::TestUiHost host;
-    plat::AppHarness harness([] { return std::make_unique<SampleApp>(); });
-    ASSERT_TRUE(harness.start());
-    harness.idle();
-    auto& app = harness.appAs<SampleApp>();
-    auto* window = qobject_cast<QMainWindow*>(app.mainFrame()->state()->widget.data());
-    ASSERT_NE(window, nullptr);
+    SampleApp& app = this->app();
     QToolBar* bar = window->findChildren<QToolBar*>().front();
     plat::ToolBar& buttons = app.mainFrame()->toolBar;
     const QList<QAction*> before = bar->actions();
@@ -101,14 +98,14 @@ TEST(MainWindow, BarsFollowChangesWithoutRebuildingWhatStayed)
 
     const QList<QAction*> documentMenus = window->menuBar()->actions();
     app.CloseAllDocuments(false);
-    harness.idle();
+    harness->idle();
     EXPECT_EQ(menuTitles(window), QStringList{"&File"});
-    harness.command(plat::kIdFileNew);
-    harness.idle();
+    harness->command(plat::kIdFileNew);
+    harness->idle();
     EXPECT_EQ(window->menuBar()->actions(), documentMenus);
 
     app.AddToRecentFileList("/tmp/amp.smp");
-    harness.idle();
+    harness->idle();
     const QMenu* file = window->menuBar()->actions().front()->menu();
     ASSERT_NE(file, nullptr);
     QStringList items;
