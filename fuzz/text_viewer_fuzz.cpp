@@ -3,26 +3,19 @@
 
 #include "fuzz/fuzz_support.h"
 #include "platform/qt_host/text_window.h"
+#include "platform/system/file_text.h"
 #include "tests/support/menu_items.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
-
-std::string fileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Texts whose bytes an editor may fairly change when it saves them: line ends of either kind
 // (a carriage return, a paragraph separator) and NUL bytes.
@@ -47,7 +40,7 @@ void fuzz::runInput(const uint8_t* data, size_t size)
     if (!save)
         std::abort();
     save->trigger();
-    if (window->isModified() || (keptExactly(text) && fileText(path) != text))
+    if (window->isModified() || (keptExactly(text) && plat::readWholeFile(path).value_or("") != text))
         std::abort();
     window.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -4,6 +4,7 @@
 #include "platform/system/app_profile.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
+#include "platform/system/file_text.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "resources/schemora/part_dialog_ids.h"
@@ -11,9 +12,6 @@
 #include "schemora/core/part_library.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -66,17 +64,12 @@ public:
     }
     bool OnInitDialog() override
     {
-        const std::string resolved = plat::resolvePath(path_);
-        std::error_code error;
-        const std::uintmax_t size = std::filesystem::file_size(resolved, error);
-        std::ifstream in(resolved, std::ios::binary);
-        if (error || !in || size > kMaxModelFileBytes) {
+        const std::optional<std::string> text = plat::readWholeFile(path_, kMaxModelFileBytes);
+        if (!text) {
             plat::MessageBox("File " + path_ + " not found", plat::kMbIconStop);
             return true;
         }
-        std::ostringstream text;
-        text << in.rdbuf();
-        const std::vector<std::string> models = FittingSemiconductorModels(text.str(), letter_, modelType_);
+        const std::vector<std::string> models = FittingSemiconductorModels(*text, letter_, modelType_);
         if (plat::Control* list = GetDlgItem(scm::kIdcPickerList))
             for (const std::string& model : models)
                 list->AddString(model);
