@@ -13,6 +13,11 @@ void DrawUsageBar(plat::Dc& dc, const plat::Rect& client, double percent)
     if (barEnd > client.left + 1)
         dc.FillRect(plat::Rect{client.left + 1, client.top + 1, barEnd, client.bottom - 1},
                     plat::Brush::solid(plat::rgb(255, 0, 0)));
+    DrawUsageBarTicks(dc, client);
+}
+
+void DrawUsageBarTicks(plat::Dc& dc, const plat::Rect& client)
+{
     const int step = (client.right - client.left) / 10;
     if (step <= 0)
         return;

@@ -11,3 +11,6 @@ class Dc;
 // Fills the bar from the left edge to percent of the width in red and marks the tenths with
 // two-pixel black dots across the middle. A percentage outside 0 to 100 is held to it.
 void DrawUsageBar(plat::Dc& dc, const plat::Rect& client, double percent);
+
+// The tenths' two-pixel black dots across the middle of a bar's client area.
+void DrawUsageBarTicks(plat::Dc& dc, const plat::Rect& client);

@@ -1,5 +1,6 @@
 #include "tracelyn/route/progress_window.h"
 
+#include "common/usage_bar.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
 #include "tracelyn/core/router_progress.h"
@@ -13,7 +14,6 @@ ProgressState g_progress;
 namespace {
 
 constexpr double kMaxPercent = 99.9;
-constexpr int kTickSteps = 10;
 
 }  // namespace
 
@@ -40,15 +40,7 @@ void PaintProgressBar(plat::Dc& dc, const plat::Rect& client, double percent)
     dc.Rectangle(client.left + 1, client.top + 1, barEnd, client.bottom - 1);
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
-
-    const int step = (client.right - client.left) / kTickSteps;
-    if (step <= 0)
-        return;
-    const int middle = (client.bottom - client.top) / 2;
-    for (int x = client.left + step; x < client.right - step; x += step) {
-        dc.SetPixel(x, middle, plat::rgb(0, 0, 0));
-        dc.SetPixel(x, middle + 1, plat::rgb(0, 0, 0));
-    }
+    DrawUsageBarTicks(dc, client);
 }
 
 void ShowProgressWindow(float done, float total, const char* text, int mode)
