@@ -175,7 +175,7 @@ void PartPinTable::SetPinLabelAndType(int objectIndex, std::string_view label, i
 int PartPinTable::PinTypeOfTerminal(int objectIndex) const
 {
     const EditorPin* own = recordOfTerminal(objectIndex);
-    return own == pins_.data() + pins_.size() ? 0 : own->type;
+    return own ? own->type : 0;
 }
 
 const EditorPin* PartPinTable::PinOfPart(int objectIndex, int variant, int partLetter) const
@@ -207,5 +207,5 @@ const EditorPin* PartPinTable::recordOfTerminal(int objectIndex) const
         if (!any)
             any = &p;
     }
-    return any ? any : pins_.data() + pins_.size();
+    return any;
 }

@@ -85,7 +85,7 @@ public:
     void RebuildPinTable(std::span<const DrawObject> slots, int objectCount);
 
 private:
-    // The record of terminal objectIndex in variant 0 (part A's first); one past the end when none.
+    // The record of terminal objectIndex in variant 0 (part A's first); null when none.
     const EditorPin* recordOfTerminal(int objectIndex) const;
 
     std::vector<EditorPin> pins_;

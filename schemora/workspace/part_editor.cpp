@@ -3,8 +3,6 @@
 // terminal just drawn.
 #include "schemora/workspace/part_editor.h"
 
-#include "schemora/core/part_pin_lists.h"
-
 #include "common/scoped_replace.h"
 #include "platform/app/keys.h"
 #include "platform/app/win_constants.h"

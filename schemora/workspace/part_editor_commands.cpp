@@ -143,10 +143,7 @@ void CPartEditorDlg::OnTool(unsigned id)
 void CPartEditorDlg::OnUpdateTool(plat::CmdUI& ui)
 {
     ui.Enable(true);
-    const int tool = g_editState.CurrentTool;
-    const int id = toolOfCommand(ui.id());
-    ui.SetCheck(tool == id || (id == kToolLine && tool == kToolArrow) || (id == kToolRectangle && tool == kToolRoundRect) ||
-                (id == kToolTriangle && tool == kToolRegularPolygon));
+    ui.SetCheck(ToolButtonChecked(toolOfCommand(ui.id()), g_editState.CurrentTool));
 }
 
 void CPartEditorDlg::OnToolKey(unsigned id)

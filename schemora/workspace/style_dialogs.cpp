@@ -321,3 +321,10 @@ int ChooseToolWithStyle(int tool)
     default: return tool;
     }
 }
+
+bool ToolButtonChecked(int button, int current)
+{
+    return current == button || (button == scm::kCmdToolLine && current == scm::kCmdToolArrow) ||
+           (button == scm::kCmdToolRectangle && current == scm::kCmdToolRoundRect) ||
+           (button == scm::kCmdToolPolygon && current == kToolRegularPolygon);
+}

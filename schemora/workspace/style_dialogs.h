@@ -109,3 +109,7 @@ bool RunStyleDialogForKind(int type);
 // dialog; the tool then becomes line or arrow, rectangle or rounded one, triangle or regular
 // polygon by what the dialog left in the defaults. Returns the tool to make current.
 int ChooseToolWithStyle(int tool);
+
+// Whether the button of tool `button` shows checked while `current` is the current tool: a
+// button stands for its second form too (arrow, rounded rectangle, regular polygon).
+bool ToolButtonChecked(int button, int current);

@@ -91,9 +91,7 @@ void CMainFrame::OnUpdateToolCommand(plat::CmdUI& ui)
     const int id = static_cast<int>(ui.id());
     const int tool = g_editState.CurrentTool;
     ui.Enable(GetActiveDocument() != nullptr || id == scm::kCmdToolArrow || id == scm::kCmdToolRoundRect);
-    ui.SetCheck(tool == id || (id == scm::kCmdToolLine && tool == scm::kCmdToolArrow) ||
-                (id == scm::kCmdToolRectangle && tool == scm::kCmdToolRoundRect) ||
-                (id == scm::kCmdToolPolygon && tool == 299));
+    ui.SetCheck(ToolButtonChecked(id, tool));
 }
 
 bool CMainFrame::PreTranslateMessage(plat::Msg& msg)
