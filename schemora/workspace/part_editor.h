@@ -114,14 +114,16 @@ private:
 
     // part_editor_open.cpp
     bool openStoredPart();
-    void readPartAttributes();
+    // "%pins" texts read from a stored part, each with its symbol variant.
+    using PinListTexts = std::vector<std::pair<int, std::string>>;
+    PinListTexts readPartAttributes();
     void readReferencePlaceholder(const DrawObject& placeholder, std::string letters);
     void readPartsPerPackage(const std::string& value);
     static int hiddenPinType(const std::string& text);
     void addHiddenPin(const std::string& text, int type);
     void keepHiddenPins();
     void takeOverPinTexts();
-    void readPinLists();
+    void readPinLists(const PinListTexts& lists);
 
     // part_editor_commands.cpp
     void registerCommands();
@@ -183,7 +185,6 @@ private:
     std::string partName_;
     std::optional<StoredPartName> existing_;
     std::vector<EditorPin> hiddenPins_;   // read from the part's texts while it opens
-    std::vector<std::pair<int, std::string>> pinLists_;   // "%pins" texts read, with their symbol variant
     int partsChoice_ = 0;                 // the number-of-parts selection taken last
     int variant_ = 0;                     // the symbol drawn in: 0 is symbol 1
     int shownLetter_ = 0;                 // the part whose pin numbers the terminals show

@@ -97,21 +97,22 @@ bool CPartEditorDlg::openStoredPart()
     partName_ = existing_->part;
     writeNameRecordText(2);
     AlignTextsToBody(store_.slots(), objectCount_);
-    readPartAttributes();
+    const PinListTexts lists = readPartAttributes();
     takeOverPinTexts();
     keepHiddenPins();
     pins_.RebuildPinTable(store_.slots(), objectCount_);
-    readPinLists();
+    readPinLists(lists);
     HideHint();
     g_editState.CurrentTool = kToolSelect;
     return true;
 }
 
-// The attribute texts of symbol 1 fill the fields and the hidden pins and leave the drawing.
-void CPartEditorDlg::readPartAttributes()
+// The attribute texts of symbol 1 fill the fields and the hidden pins and leave the drawing; the
+// "%pins" texts of a package of several parts leave it too and are handed back, for once the pin
+// table is built.
+CPartEditorDlg::PinListTexts CPartEditorDlg::readPartAttributes()
 {
     hiddenPins_.clear();
-    pinLists_.clear();
     namePlaceholder_ = false;
     int symbols = 1;
     std::vector<int> listRecords;
@@ -154,21 +155,23 @@ void CPartEditorDlg::readPartAttributes()
     }
     RebuildSymbolTabs(symbols);
     // A single-part package has no further parts: its lists stay ordinary texts.
+    PinListTexts lists;
     if (partsChoice_ == 0)
-        return;
+        return lists;
     for (const int i : listRecords) {
-        pinLists_.emplace_back(SymbolVariantOf(store_[i]), textOf(store_[i]));
+        lists.emplace_back(SymbolVariantOf(store_[i]), textOf(store_[i]));
         deleteRecord(store_[i]);
     }
+    return lists;
 }
 
 // The lists of each symbol variant are parts B, C, ... in order, as the part loader reads them:
 // variant 0's add the further parts' pins, later variants' link their terminals to them.
-void CPartEditorDlg::readPinLists()
+void CPartEditorDlg::readPinLists(const PinListTexts& lists)
 {
     const std::span<const DrawObject> slots = store_.slots().first(static_cast<size_t>(objectCount_) + 1);
     std::array<int, kSymbolVariants> ordinal{};
-    for (const auto& [variant, text] : pinLists_) {
+    for (const auto& [variant, text] : lists) {
         if (variant < 0 || variant >= kSymbolVariants)
             continue;
         // Lists past the package's last part are read by no one: the loader ignores them too.
@@ -178,7 +181,6 @@ void CPartEditorDlg::readPinLists()
         if (!ReadPartPinList(pins_, slots, text, variant, letter))
             break;
     }
-    pinLists_.clear();
 }
 
 void CPartEditorDlg::readReferencePlaceholder(const DrawObject& placeholder, std::string letters)
