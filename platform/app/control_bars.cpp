@@ -467,7 +467,6 @@ ToolBar::BuiltLayout ToolBar::layout() const
         item.id = b.id;
         if (const ToolBarCombo* c = (b.style & kTbbsSeparator) ? combo(b.id) : nullptr) {
             item.kind = BuiltLayout::Item::Kind::Combo;
-            item.id = c->id_;
             item.width = c->width_;
             item.ownerDraw = c->ownerDraw_;
             for (const auto& e : c->items_)
@@ -493,7 +492,7 @@ static void applyButtonState(QAction* action, unsigned style)
 // Brings the built bar's states up to date; false when the bar no longer matches its layout.
 bool ToolBar::updateInPlace(QToolBar* bar, const BuiltLayout& wanted)
 {
-    if (!built_ || !(*built_ == wanted))
+    if (!built_ || *built_ != wanted)
         return false;
     const QList<QAction*> actions = bar->actions();
     if (actions.size() != static_cast<qsizetype>(wanted.items.size()))

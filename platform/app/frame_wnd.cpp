@@ -397,7 +397,7 @@ void FrameWnd::OnSetFocus(Wnd*)
 // ---------------------------------------------------------------------------------------------
 // MDIFrameWnd
 
-MDIFrameWnd::MDIFrameWnd()
+MDIFrameWnd::MDIFrameWnd() : builtMenus_(std::make_unique<MenuBarCache>())
 {
     mdi_ = true;
     onCommand(kIdWindowCascade, &MDIFrameWnd::OnWindowCascade);
@@ -591,8 +591,6 @@ void MDIFrameWnd::menuChanged()
         return;
     auto* window = static_cast<QMainWindow*>(state()->widget.data());
     QMenuBar* bar = window->menuBar();
-    if (!builtMenus_)
-        builtMenus_ = std::make_unique<MenuBarCache>();
     Menu* menu = GetMenu();
     const std::optional<QList<QAction*>> kept = menu ? builtMenus_->find(menu->items()) : std::nullopt;
     if (kept && *kept == bar->actions())
