@@ -1,6 +1,7 @@
 #include "tracelyn/core/parts_bin_cells.h"
 
 #include "common/parts_bin_layout.h"
+#include "common/scoped_replace.h"
 #include "platform/gdi/dc.h"
 #include "tracelyn/core/board_object.h"
 #include "tracelyn/core/board_palette.h"
@@ -84,10 +85,8 @@ void dottedFrame(plat::Dc& dc, int left, int top, int right, int bottom)
 
 int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 {
-    const int savedZoom = g_board.zoomIndex;
-    const int savedMode = g_paint.rasterMode;
-    g_board.zoomIndex = kBinZoomIndex;
-    g_paint.rasterMode = kModeCopy;
+    const ScopedReplace<int32_t> zoom(g_board.zoomIndex, kBinZoomIndex);
+    const ScopedReplace<int> mode(g_paint.rasterMode, kModeCopy);
     dc.SelectPalette(g_boardPalette.palette);
     dc.RealizePalette();
     dc.SetROP2(plat::kR2CopyPen);
@@ -105,8 +104,6 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
         dottedFrame(dc, cell.left + 5, cell.top + 5, cell.right - 5, cell.bottom - 1);
         drawName(dc, names[k], cell);
     }
-    g_board.zoomIndex = savedZoom;
-    g_paint.rasterMode = savedMode;
     return g_partsBinCells.scrollRange;
 }
 

@@ -150,11 +150,7 @@ void CLibPartEditorDlg::fillControls()
             scale->AddString(name);
         scale->SetCurSel(3);
     }
-    if (plat::Control* grid = GetDlgItem(kIdcEditorGrid)) {
-        for (int id = kGridMenuFirst; id <= kGridMenuLast; ++id)
-            grid->AddString(GridMenuText(g_boardSettings.units, id));
-        grid->SetCurSel(3);
-    }
+    fillGridChoices();
     if (plat::Control* designator = GetDlgItem(kIdcEditorDesignator)) {
         for (char c = 'A'; c <= 'Z'; ++c)
             if (c != 'P')
@@ -162,6 +158,17 @@ void CLibPartEditorDlg::fillControls()
         designator->SetCurSel(19);
         designator->setText("U");
     }
+}
+
+// The grid combo's sizes in the units in force, the fourth chosen.
+void CLibPartEditorDlg::fillGridChoices()
+{
+    plat::Control* grid = GetDlgItem(kIdcEditorGrid);
+    if (grid == nullptr)
+        return;
+    for (int id = kGridMenuFirst; id <= kGridMenuLast; ++id)
+        grid->AddString(GridMenuText(g_boardSettings.units, id));
+    grid->SetCurSel(3);
 }
 
 void CLibPartEditorDlg::startPart(int32_t refX, int32_t refY, int32_t nameX, int32_t nameY)

@@ -53,6 +53,7 @@ private:
     friend class PackageEditorCommands;
     void registerCommands();
     void fillControls();
+    void fillGridChoices();
     void startPart(int32_t refX, int32_t refY, int32_t nameX, int32_t nameY);
     bool openPart();
     void drawToFit();

@@ -419,12 +419,9 @@ void CLibPartEditorDlg::OnMetric()
 {
     g_boardSettings.units = MetricUnits() ? kUnitsEnglish : kUnitsMetric;
     setGrid(static_cast<unsigned>(g_board.gridCommand));
-    if (plat::Control* grid = GetDlgItem(kIdcEditorGrid)) {
+    if (plat::Control* grid = GetDlgItem(kIdcEditorGrid))
         grid->ResetContent();
-        for (int id = kGridMenuFirst; id <= kGridMenuLast; ++id)
-            grid->AddString(GridMenuText(g_boardSettings.units, id));
-        grid->SetCurSel(3);
-    }
+    fillGridChoices();
     drawToFit();
     RedrawDrawingArea();
 }

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <span>
 #include <string>
 
 using namespace tly;
@@ -36,14 +37,15 @@ std::optional<double> scaleTyped(const plat::Dialog& dialog, unsigned id)
     return percent * 0.01;
 }
 
-struct PrintFlag {
-    unsigned id;
-    int32_t BoardSettings::*setting;
-};
-constexpr PrintFlag kPrintFlags[] = {{kIdcPrintMirror, &BoardSettings::PrMirror},
-                                     {kIdcPrintInvert, &BoardSettings::PrInvert},
-                                     {kIdcPrintPaginate, &BoardSettings::PrPaged},
-                                     {kIdcPrintColor, &BoardSettings::PrColor}};
+std::span<const CheckSetting> printFlags()
+{
+    BoardSettings& s = g_boardSettings;
+    static const CheckSetting checks[] = {{kIdcPrintMirror, &s.PrMirror},
+                                          {kIdcPrintInvert, &s.PrInvert},
+                                          {kIdcPrintPaginate, &s.PrPaged},
+                                          {kIdcPrintColor, &s.PrColor}};
+    return checks;
+}
 
 }  // namespace
 
@@ -83,8 +85,7 @@ bool CPrintoutSettingsDlg::OnInitDialog()
 {
     SetDlgItemText(kIdcPrintScaleX, Formatted("%2.1f", g_boardSettings.fXp * 100));
     SetDlgItemText(kIdcPrintScaleY, Formatted("%2.1f", g_boardSettings.fYp * 100));
-    for (const PrintFlag& f : kPrintFlags)
-        CheckDlgButton(f.id, g_boardSettings.*f.setting != 0 ? 1 : 0);
+    FillChecks(*this, printFlags());
     return true;
 }
 
@@ -98,8 +99,7 @@ void CPrintoutSettingsDlg::OnOK()
         plat::MessageBox(kPrintScaleRefused, plat::kMbIconExclamation);
         return;
     }
-    for (const PrintFlag& f : kPrintFlags)
-        g_boardSettings.*f.setting = IsDlgButtonChecked(f.id) != 0 ? 1 : 0;
+    StoreChecks(*this, printFlags());
     g_boardSettings.fXp = *x;
     g_boardSettings.fYp = *y;
     plat::Dialog::OnOK();
