@@ -1,5 +1,7 @@
 #include "common/library_editor_menus.h"
 
+#include "common/scale_labels.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -31,11 +33,10 @@ plat::MenuItem editMenu(const LibraryEditorMenuIds& ids)
 
 plat::MenuItem viewMenu(const LibraryEditorMenuIds& ids)
 {
-    constexpr const char* kScales[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
     std::vector<plat::MenuItem> scales;
-    const unsigned count = std::min<unsigned>(ids.scaleCount, std::size(kScales));
+    const unsigned count = std::min<unsigned>(ids.scaleCount, kScaleLabels.size());
     for (unsigned i = 0; i < count; ++i)
-        scales.push_back(menuItem(ids.scaleFirst + i, kScales[i]));
+        scales.push_back(menuItem(ids.scaleFirst + i, kScaleLabels[i]));
     return menuPopup("&View", {menuItem(ids.drawToFit, "&Draw to Fit"), menuItem(ids.center, "&Center\tF4"),
                                menuItem(ids.zoomIn, "Zoom &In\tPgUp"), menuItem(ids.zoomOut, "Zoom &Out\tPgDn"),
                                menuPopup("&Scale", std::move(scales))});

@@ -1,3 +1,4 @@
+#include "common/scale_labels.h"
 #include "resources/tracelyn/image_resources.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "resources/tracelyn/manufacturing_dialogs.h"
@@ -66,10 +67,9 @@ std::vector<std::pair<unsigned, std::string>> layerNames()
 
 plat::MenuItem scaleMenu()
 {
-    constexpr const char* kLabels[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
     std::vector<plat::MenuItem> items;
-    for (unsigned i = 0; i < std::size(kLabels); ++i)
-        items.push_back(menuItem(kCmdScaleFirst + i, kLabels[i]));
+    for (unsigned i = 0; i < kScaleLabels.size(); ++i)
+        items.push_back(menuItem(kCmdScaleFirst + i, kScaleLabels[i]));
     return menuPopup("S&cale", std::move(items));
 }
 

@@ -1,5 +1,7 @@
 #include "tracelyn/core/toolbar_combo_items.h"
 
+#include "common/scale_labels.h"
+
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
 #include "tracelyn/core/board_palette.h"
@@ -15,8 +17,6 @@ constexpr std::array<const char*, kLayerComboItems> kLayerTexts = {
     "L15", "Top silk", "Bottom silk", "Top solder", "Bottom solder", "Top paste", "Bottom paste", "VCC",
     "GND", "Power 1", "Power 2", "Power 3", "Power 4"};
 
-constexpr std::array<const char*, 10> kScaleTexts = {"20%", "25%", "50%", "100%", "125%",
-                                                     "250%", "500%", "1000%", "2500%", "5000%"};
 // The scale labels run on into the selective-edit kind words in the catch-all text list.
 constexpr std::array<const char*, 21> kScaleAndKindTexts = {
     "20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%", "ALL OBJECTS",
@@ -90,7 +90,7 @@ int swatchColor(int itemId)
 }  // namespace
 
 std::span<const char* const> LayerComboTexts() { return kLayerTexts; }
-std::span<const char* const> ScaleComboTexts() { return kScaleTexts; }
+std::span<const char* const> ScaleComboTexts() { return kScaleLabels; }
 std::span<const char* const> GridComboTexts(bool metric) { return metric ? std::span<const char* const>(kGridMetric) : kGridEnglish; }
 std::span<const char* const> WidthComboTexts(bool metric) { return metric ? std::span<const char* const>(kWidthMetric) : kWidthEnglish; }
 std::span<const char* const> SelectiveEditComboTexts() { return kSelectiveTexts; }

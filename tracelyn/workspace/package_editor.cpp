@@ -1,5 +1,6 @@
 #include "tracelyn/workspace/package_editor.h"
 
+#include "common/scale_labels.h"
 #include "platform/app/keys.h"
 #include "platform/core/archive.h"
 #include "platform/app/win_constants.h"
@@ -145,8 +146,7 @@ void CLibPartEditorDlg::fillControls()
 {
     FillLayerChoices(1);
     if (plat::Control* scale = GetDlgItem(kIdcEditorScale)) {
-        constexpr const char* kScales[10] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%", "1000%", "2500%", "5000%"};
-        for (const char* name : kScales)
+        for (const char* name : kScaleLabels)
             scale->AddString(name);
         scale->SetCurSel(3);
     }
