@@ -12,6 +12,7 @@
 #include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_painter.h"
 #include "support/raster_hash.h"
+#include "support/repaint_check.h"
 #include "support/temp_folder.h"
 #include "tools/make_title_block/shipped_drawings.h"
 
@@ -112,13 +113,8 @@ TEST(SheetRaster, ExamplePrintsToAPdfPage)
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-constexpr plat::Rect kClient{0, 0, kWidth, kHeight};
-
-// The fingerprints of each fixture's repaint at each zoom, recorded on a machine whose text
-// gave the font probe below (see support/raster_hash.h for how to record them again).
-constexpr uint64_t kRecordedFontProbe = 0x162924c595f66667ull;
+// The fingerprints of each fixture's repaint at each zoom, recorded on the machine of
+// quill_test::kRecordedFontProbe.
 constexpr quill_test::RecordedRaster kRecorded[] = {
     {"example", 0, 0x0592943f333443e7ull, 0x3e9688750b5b3883ull},
     {"example", 3, 0x142bf2bc1f77138dull, 0xdcc45d8d18865841ull},
@@ -136,13 +132,6 @@ void setZoom(int index, int centreX, int centreY)
     g_current.viewCentreY = centreY;
 }
 
-plat::Bitmap paintWhole(plat::RasterDc& dc)
-{
-    PrepareScreenMapping(dc, kClient);
-    PaintSheetView(dc, kClient);
-    return dc.bitmap();
-}
-
 // Draws every stride-th object inverted, as the editing code draws ghosts and handles.
 void overlayObjects(plat::RasterDc& dc)
 {
@@ -151,38 +140,30 @@ void overlayObjects(plat::RasterDc& dc)
         DrawObjectInMode(dc, i, kModeInvert);
 }
 
-// Holds the current drawing's repaint to its recorded pixels at one zoom; an overlay drawn
-// twice gives the repaint back, and repainting a strip or a box of a scribbled window gives
-// back the whole repaint.
+// Holds the current drawing's repaint to its recorded pixels at one zoom.
 void checkRaster(const char* fixture, int zoom, int centreX, int centreY, bool fonts)
 {
-    SCOPED_TRACE(std::string(fixture) + " at zoom " + std::to_string(zoom));
     setZoom(zoom, centreX, centreY);
-    plat::RasterDc dc(kWidth, kHeight);
-    const uint64_t whole = quill_test::rasterHash(paintWhole(dc));
-    overlayObjects(dc);
-    const uint64_t overlaid = quill_test::rasterHash(dc.bitmap());
-    EXPECT_NE(overlaid, whole) << "the overlays draw something";
-    overlayObjects(dc);
-    EXPECT_EQ(quill_test::rasterHash(dc.bitmap()), whole) << "drawing the overlays twice restores the pixels";
-
-    const int unit = g_current.zoomFactor;
-    for (const plat::Rect strip : {plat::Rect{40, 100, 760, 120}, plat::Rect{300, 250, 360, 310}}) {
-        SCOPED_TRACE("strip " + std::to_string(strip.left) + "," + std::to_string(strip.top));
-        quill_test::blacken(dc, strip);
-        PrepareScreenMapping(dc, kClient);
-        RedrawSheetRect(dc, strip.left * unit, strip.top * unit, strip.right * unit, strip.bottom * unit, 1);
-        EXPECT_EQ(quill_test::rasterHash(dc.bitmap()), whole) << "the strip repaints as the whole window did";
-    }
-
-    quill_test::expectRecorded(kRecorded, {fixture, zoom, whole, overlaid}, fonts);
+    const quill_test::RepaintDriver sheet{
+        [](plat::RasterDc& dc) {
+            PrepareScreenMapping(dc, quill_test::kRasterClient);
+            PaintSheetView(dc, quill_test::kRasterClient);
+        },
+        overlayObjects,
+        [](plat::RasterDc& dc, const plat::Rect& strip) {
+            const int unit = g_current.zoomFactor;
+            PrepareScreenMapping(dc, quill_test::kRasterClient);
+            RedrawSheetRect(dc, strip.left * unit, strip.top * unit, strip.right * unit, strip.bottom * unit, 1);
+        }};
+    quill_test::expectRepaintHolds(kRecorded, fixture, zoom, fonts,
+                                   {plat::Rect{40, 100, 760, 120}, plat::Rect{300, 250, 360, 310}}, sheet);
 }
 
 }  // namespace
 
 TEST(SheetRaster, RepaintsKeepTheirPixelsAtEveryZoom)
 {
-    const bool fonts = quill_test::fontsAsRecorded(kRecordedFontProbe);
+    const bool fonts = quill_test::fontsAsRecorded(quill_test::kRecordedFontProbe);
     {
         ExampleSheet sheet;
         for (const int zoom : {0, 3, 6})

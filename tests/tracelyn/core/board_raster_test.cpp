@@ -5,6 +5,7 @@
 #include "platform/gdi/printer_dc.h"
 #include "platform/gdi/raster_dc.h"
 #include "support/raster_hash.h"
+#include "support/repaint_check.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>
@@ -78,13 +79,8 @@ TEST_F(RasterTest, PrintingGivesAPage)
     EXPECT_EQ(head, "%PDF-");
 }
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-constexpr plat::Rect kClient{0, 0, kWidth, kHeight};
-
-// The fingerprints of each board's repaint at each zoom, recorded on a machine whose text gave
-// the font probe below (see support/raster_hash.h for how to record them again).
-constexpr uint64_t kRecordedFontProbe = 0x162924c595f66667ull;
+// The fingerprints of each board's repaint at each zoom, recorded on the machine of
+// quill_test::kRecordedFontProbe.
 constexpr quill_test::RecordedRaster kRecorded[] = {
     {"example", 0, 0x4e365a50658f0e7eull, 0x820a69c9bd5bb536ull},
     {"example", 3, 0xed3ca2e0582d7facull, 0xb33df880882b2db8ull},
@@ -94,7 +90,6 @@ constexpr quill_test::RecordedRaster kRecorded[] = {
     {"busy", 2, 0x6e6fcdb5f3d4f3adull, 0x157e921380e4632dull},
 };
 
-
 // Draws every stride-th object inverted, as the editing code draws ghosts and handles.
 void overlayObjects(plat::RasterDc& dc, int count)
 {
@@ -103,41 +98,31 @@ void overlayObjects(plat::RasterDc& dc, int count)
         PaintObject(dc, i, kModeInvert);
 }
 
-// Holds the board's repaint to its recorded pixels at one zoom; an overlay drawn twice gives
-// the repaint back, and repainting a strip or a box of a scribbled window gives back the whole
-// repaint.
+// Holds the board's repaint to its recorded pixels at one zoom.
 void checkRaster(BoardDocumentData& doc, const char* fixture, int zoom, bool fonts)
 {
-    SCOPED_TRACE(std::string(fixture) + " at zoom " + std::to_string(zoom));
     g_board.zoomIndex = zoom;
     doc.zoomIndex = zoom;
     g_view.zoomDivisor = ZoomDivisorOf(zoom);
-    plat::RasterDc dc(kWidth, kHeight);
-    PrepareScreenMapping(dc, kClient);
-    PaintBoardView(dc, doc);
-    const uint64_t whole = quill_test::rasterHash(dc.bitmap());
-    overlayObjects(dc, doc.objectCount);
-    const uint64_t overlaid = quill_test::rasterHash(dc.bitmap());
-    EXPECT_NE(overlaid, whole) << "the overlays draw something";
-    overlayObjects(dc, doc.objectCount);
-    EXPECT_EQ(quill_test::rasterHash(dc.bitmap()), whole) << "drawing the overlays twice restores the pixels";
-
-    for (const plat::Rect strip : {plat::Rect{80, 100, 720, 120}, plat::Rect{300, 250, 360, 310}}) {
-        SCOPED_TRACE("strip " + std::to_string(strip.left) + "," + std::to_string(strip.top));
-        quill_test::blacken(dc, strip);
-        PrepareScreenMapping(dc, kClient);
-        plat::Point corners[2] = {{strip.left, strip.top}, {strip.right, strip.bottom}};
-        dc.DPtoLP(corners);
-        RedrawRect(dc, corners[0].x, corners[0].y, corners[1].x, corners[1].y);
-        EXPECT_EQ(quill_test::rasterHash(dc.bitmap()), whole) << "the strip repaints as the whole window did";
-    }
-
-    quill_test::expectRecorded(kRecorded, {fixture, zoom, whole, overlaid}, fonts);
+    const quill_test::RepaintDriver board{
+        [&doc](plat::RasterDc& dc) {
+            PrepareScreenMapping(dc, quill_test::kRasterClient);
+            PaintBoardView(dc, doc);
+        },
+        [&doc](plat::RasterDc& dc) { overlayObjects(dc, doc.objectCount); },
+        [](plat::RasterDc& dc, const plat::Rect& strip) {
+            PrepareScreenMapping(dc, quill_test::kRasterClient);
+            plat::Point corners[2] = {{strip.left, strip.top}, {strip.right, strip.bottom}};
+            dc.DPtoLP(corners);
+            RedrawRect(dc, corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+        }};
+    quill_test::expectRepaintHolds(kRecorded, fixture, zoom, fonts,
+                                   {plat::Rect{80, 100, 720, 120}, plat::Rect{300, 250, 360, 310}}, board);
 }
 
 TEST_F(RasterTest, RepaintsKeepTheirPixelsAtEveryZoom)
 {
-    const bool fonts = quill_test::fontsAsRecorded(kRecordedFontProbe);
+    const bool fonts = quill_test::fontsAsRecorded(quill_test::kRecordedFontProbe);
     for (const int zoom : {0, 3, 6})
         checkRaster(doc, "example", zoom, fonts);
 
