@@ -3,6 +3,7 @@
 // inner layer, vias and pads on all layers, silk texts, and one placed 8-pad package in fifty.
 
 #include "common/string_helpers.h"
+#include "tests/tracelyn/core/board_objects.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/package_tables.h"
@@ -10,38 +11,22 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tracelyn_bench {
 
 inline constexpr int kObjects = 30000;
 
-inline BoardObject makeObject(int kind, int layer, std::array<int32_t, 8> words)
-{
-    BoardObject o;
-    std::copy(words.begin(), words.end(), o.w.begin());
-    o.w[4] = static_cast<int32_t>(static_cast<uint32_t>(layer) << 10) | kind;
-    return o;
-}
+using board_test::makeObject;
 
 // An 8-pad surface package with a silk outline.
 inline int addPackage()
 {
-    const int n = ++g_packages.count;
-    g_packages.defs[static_cast<size_t>(n)].name = "LIB\\SO8";
-    const int header = g_packages.objectCount + 1;
-    int i = header;
+    std::vector<BoardObject> objects;
     for (int p = 0; p < 8; ++p)
-        g_packages.objects[static_cast<size_t>(++i)] =
-            makeObject(kKindPad, 0, {-10000 + (p % 4) * 500, -5000 + (p / 4) * 2000, 300, 600, 0, 2, 0, 0});
-    g_packages.objects[static_cast<size_t>(++i)] = makeObject(kKindRectangle, 16, {-10300, -4500, 2100, 1000, 0, 0, 0, 60});
-    BoardObject& h = g_packages.objects[static_cast<size_t>(header)];
-    h.w[0] = i - header;
-    h.w[1] = i;
-    h.w[4] = 1;
-    g_packages.defs[static_cast<size_t>(n)].setObjects(header, i - header + 1);
-    g_packages.objectCount = i;
-    ComputePartExtent(n);
-    return n;
+        objects.push_back(makeObject(kKindPad, 0, {-10000 + (p % 4) * 500, -5000 + (p / 4) * 2000, 300, 600, 0, 2, 0, 0}));
+    objects.push_back(makeObject(kKindRectangle, 16, {-10300, -4500, 2100, 1000, 0, 0, 0, 60}));
+    return board_test::addPackage("LIB\\SO8", objects);
 }
 
 // Objects spread over +-halfSpan board units of the 'C' work area in the proportions of a

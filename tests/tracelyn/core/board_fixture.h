@@ -2,6 +2,7 @@
 // A new board in a test: the test UI host, a document made active with its default outline,
 // empty package tables, and helpers to write and read the board in memory.
 
+#include "board_objects.h"
 #include "platform/core/archive.h"
 #include "platform/core/test_ui_host.h"
 #include "common/string_helpers.h"
@@ -19,14 +20,6 @@
 namespace board_test {
 
 using Bytes = std::vector<uint8_t>;
-
-inline BoardObject makeObject(int kind, int layer, std::array<int32_t, 8> words)
-{
-    BoardObject o;
-    std::copy(words.begin(), words.end(), o.w.begin());
-    o.w[4] = layer * 1024 + kind;
-    return o;
-}
 
 class BoardTest : public ::testing::Test {
 protected:

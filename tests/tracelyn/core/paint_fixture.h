@@ -2,6 +2,8 @@
 // Painting tests: a new board with default settings and colours, the test UI host, a recording
 // context mapped for an 800 x 600 window, and helpers that add objects and hand-built packages.
 
+#include "board_fixture.h"
+#include "board_objects.h"
 #include "common/string_helpers.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/gdi/recording_dc.h"
@@ -21,13 +23,12 @@
 
 namespace paint_test {
 
+// Hand-built objects go by the short name here.
 inline BoardObject object(int kind, int layer, std::array<int32_t, 8> words)
 {
-    BoardObject o;
-    std::copy(words.begin(), words.end(), o.w.begin());
-    o.w[4] = static_cast<int32_t>(static_cast<uint32_t>(layer) << 10) | kind;
-    return o;
+    return board_test::makeObject(kind, layer, words);
 }
+using board_test::addPackage;
 
 // Resets every process-wide value the painters read.
 inline void resetPaintState()
@@ -46,48 +47,23 @@ inline void resetPaintState()
     BuildBoardPalette();
 }
 
-// A package of the given objects (package-local coordinates) as one section; returns its index.
-inline int addPackage(const std::string& name, const std::vector<BoardObject>& objects,
-                      int sections = 1)
-{
-    const int n = ++g_packages.count;
-    PackageDef& def = g_packages.defs[static_cast<size_t>(n)];
-    def.name = name;
-    const int header = g_packages.objectCount + 1;
-    const int count = static_cast<int>(objects.size());
-    BoardObject& h = g_packages.objects[static_cast<size_t>(header)];
-    h = BoardObject{};
-    h.w[0] = count;
-    h.w[1] = header + count;
-    h.w[3] = 0;
-    h.w[4] = sections;
-    for (int i = 0; i < count; ++i)
-        g_packages.objects[static_cast<size_t>(header + 1 + i)] = objects[static_cast<size_t>(i)];
-    def.setObjects(header, count + 1);
-    g_packages.objectCount = header + count;
-    ComputePartExtent(n);
-    return n;
-}
-
 // Package-local point (dx, dy) from the package origin.
 inline int32_t px(int32_t dx) { return -10000 + dx; }
 inline int32_t py(int32_t dy) { return -5000 + dy; }
 
-class PaintTest : public ::testing::Test {
+// A new board (as board_test::BoardTest gives it) painted at zoom 3 with default settings and
+// colours.
+class PaintTest : public board_test::BoardTest {
 protected:
     void SetUp() override
     {
-        ClearPackageTables();
-        g_board = CurrentBoard{};
-        g_active = ActiveDocument{};
         resetPaintState();
-        ASSERT_TRUE(InitNewBoard(doc));
+        BoardTest::SetUp();
         zoom(3);
     }
     void TearDown() override
     {
-        CloseBoardDocument(doc, nullptr);
-        ClearPackageTables();
+        BoardTest::TearDown();
         resetPaintState();
     }
 
@@ -100,13 +76,6 @@ protected:
     }
     void prepare() { PrepareScreenMapping(dc, plat::Rect{0, 0, 800, 600}); }
 
-    int add(const BoardObject& o)
-    {
-        const int i = ++g_board.count;
-        g_board.objects[i] = o;
-        doc.objectCount = g_board.count;
-        return i;
-    }
     int addText(std::string_view text, int layer, int32_t x, int32_t y, int32_t style = 0x601,
                 int32_t angle = 0)
     {
@@ -132,8 +101,6 @@ protected:
 
     static plat::ColorRef colorOf(int logical) { return GetLayerColor(ColorMapEntry(logical)); }
 
-    plat::TestUiHost host;
-    BoardDocumentData doc;
     plat::RecordingDc dc;
 };
 
