@@ -1,13 +1,9 @@
 // The board program's toolbars, status icons, pointers and window icon as a person sees them:
 // drawn pictures, one per command, with tooltips that name the command and its key.
-#include "platform/app/program.h"
 #include "platform/app/wnd_state.h"
-#include "platform/core/test_ui_host.h"
-#include "platform/system/files.h"
 #include "resources/tracelyn/tracelyn_ids.h"
-#include "support/temp_folder.h"
 #include "support/toolbar_looks.h"
-#include "tracelyn/core/tracelyn_app.h"
+#include "tracelyn/core/program_folder_fixture.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/main_frame.h"
 
@@ -19,25 +15,14 @@ constexpr unsigned kIconRouterA = 185;
 constexpr unsigned kIconRouterB = 186;
 constexpr unsigned kIconFileLoading = 3415;
 
-class TracelynToolbarPictures : public ::testing::Test {
+class TracelynToolbarPictures : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        registerTracelynResources();
-        plat::setConfigFolder(config.path().string());
-        folder.write("Tracelyn.ini", "[Tracelyn]\nDoTips=0\n");
-    }
-    void TearDown() override { plat::setConfigFolder(""); }
-
-    plat::AppHarness start()
-    {
-        return plat::AppHarness([] { return std::make_unique<CTracelynApp>(); }, {}, folder.path().string());
+        ProgramFolderTest::SetUp();
+        writeIni("DoTips=0\n");
     }
     QMainWindow* window() { return qobject_cast<QMainWindow*>(plat::GetMainWnd()->state()->widget.data()); }
-
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
 };
 
 TEST_F(TracelynToolbarPictures, EveryButtonShowsItsOwnDrawnPicture)
