@@ -123,14 +123,23 @@ protected:
     // is then closed without its question.
     void modifyPart(const std::string& library, const std::string& part, const std::function<void(EditorHand&)>& script)
     {
-        answerModifyPart(library, part);
-        answerEditor([&](CPartEditorDlg& editor) {
-            EditorHand h(editor);
+        answerModifyPartInEditor(library, part, [&](EditorHand& h) {
             script(h);
-            editor.SetModified(false);
+            h.e.SetModified(false);
             h.command(kCmdEditorClose);
         });
         ASSERT_TRUE(key(plat::kVkF5));
+    }
+
+    // Library Parts answered with Modify Part on that part, and script run inside the editor it
+    // opens; the script closes the editor.
+    void answerModifyPartInEditor(std::string libraryFile, std::string part, std::function<void(EditorHand&)> script)
+    {
+        answerModifyPart(std::move(libraryFile), std::move(part));
+        answerEditor([script = std::move(script)](CPartEditorDlg& editor) {
+            EditorHand h(editor);
+            script(h);
+        });
     }
 
     // Save Part over a part the library already holds, answering its question.
@@ -447,24 +456,18 @@ TEST_F(PartEditorTest, ModifyPartOpensAStoredPartWithItsFieldsAndPins)
     });
 
     std::vector<std::string> texts;
-    answerModifyPart("MINE.CON", "QPART");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    answerModifyPartInEditor("MINE.CON", "QPART", [&](EditorHand& h) {
         EXPECT_STREQ(h.record(1).text, "Ref(Q)");
         EXPECT_STREQ(h.record(2).text, "QPART");
-        EXPECT_EQ(editor->GetDlgItemText(kIdcEditorPackage), "TO92");
-        EXPECT_EQ(editor->GetDlgItemText(kIdcEditorComments), "small transistor");
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "TO92");
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorComments), "small transistor");
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
-        for (int i = 3; i <= editor->objectCount(); ++i)
+        for (int i = 3; i <= h.e.objectCount(); ++i)
             if (h.record(i).type() == kObjText && h.record(i).text)
                 texts.emplace_back(h.record(i).text);
-        EXPECT_FALSE(editor->hint().visible);
-        EXPECT_FALSE(editor->isModified());
+        EXPECT_FALSE(h.e.hint().visible);
+        EXPECT_FALSE(h.e.isModified());
         h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
     ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_TRUE(texts.empty()) << "attribute and pin texts leave the drawing: " << (texts.empty() ? "" : texts[0]);
@@ -542,12 +545,7 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
     });
     ASSERT_TRUE(plat::fileExists(folder.file("LIB/MINE.CON")));
 
-    answerModifyPart("MINE.CON", "HPART");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
+    answerModifyPartInEditor("MINE.CON", "HPART", [&](EditorHand& h) {
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "14"}));
         host.answerDialog([](plat::Dialog& pins) {
             EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetItemText(0), "14 (Hidden GND)");
@@ -555,12 +553,11 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
             EXPECT_EQ(pins.GetDlgItem(kIdcPinList)->GetCount(), 0);
             return pins.PressButton(plat::kIdOk);
         });
-        editor->PressButton(kIdcEditorAdvanced);
-        editor->PressButton(kIdcEditorHiddenPins);
+        h.e.PressButton(kIdcEditorAdvanced);
+        h.e.PressButton(kIdcEditorHiddenPins);
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2"}));
-        editor->SetModified(false);
+        h.e.SetModified(false);
         h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
     ASSERT_TRUE(key(plat::kVkF5));
     EXPECT_EQ(thePartEditor, nullptr);
@@ -585,13 +582,8 @@ TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
     const int placedType = object(count()).type();
 
     g_libraryChoice = {"MINE", "NEWPART"};
-    answerModifyPart("MINE.CON", "NEWPART");
-    host.answerDialog([&](plat::Dialog& d) -> int {
-        auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-        if (!editor)
-            return plat::kIdCancel;
-        EditorHand h(*editor);
-        editor->TypeDlgItemText(kIdcEditorPackage, "SO8");
+    answerModifyPartInEditor("MINE.CON", "NEWPART", [&](EditorHand& h) {
+        h.e.TypeDlgItemText(kIdcEditorPackage, "SO8");
         host.answerDialog([](plat::Dialog& save) {
             save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
             save.TypeDlgItemText(kIdcPartName, "NEWPART");
@@ -601,7 +593,6 @@ TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
         host.answerMessageBox(plat::kIdYes);   // "Part is being used..."
         h.command(kCmdEditorSavePart);
         h.command(kCmdEditorClose);
-        return editor->modalResult();
     });
     host.clearEvents();
     ASSERT_TRUE(key(plat::kVkF5));
@@ -902,12 +893,7 @@ TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
     for (const auto& [library, part] : {std::pair{"DEVICE", "R"}, {"DEVICE", "LED"}, {"TTL", "7400"}}) {
         SCOPED_TRACE(part);
         g_libraryChoice = {library, part};
-        answerModifyPart(std::string(library) + ".CON", part);
-        host.answerDialog([&, part = part](plat::Dialog& d) -> int {
-            auto* editor = dynamic_cast<CPartEditorDlg*>(&d);
-            if (!editor)
-                return plat::kIdCancel;
-            EditorHand h(*editor);
+        answerModifyPartInEditor(std::string(library) + ".CON", part, [&, part = part](EditorHand& h) {
             EXPECT_FALSE(h.pinNumbers().empty());
             host.answerDialog([part](plat::Dialog& save) {
                 save.TypeDlgItemText(kIdcSaveLibraryName, "MINE");
@@ -916,7 +902,6 @@ TEST_F(PartEditorTest, StarterPartsOpenAndSaveBackUnchangedInWhatTheyPlace)
             });
             h.command(kCmdEditorSavePart);
             h.command(kCmdEditorClose);
-            return editor->modalResult();
         });
         ASSERT_TRUE(key(plat::kVkF5));
         const std::vector<std::string> starter = placedForm(library, part);
