@@ -17,6 +17,7 @@
 #include "schemora/workspace/model_package_pickers.h"
 #include "schemora/workspace/part_editor.h"
 #include "schemora/workspace/part_wizard.h"
+#include "support/expand_answer.h"
 #include "resources/schemora/part_wizard_ids.h"
 #include "resources/schemora/part_editor_ids.h"
 
@@ -213,20 +214,12 @@ TEST_F(EditPart, ExpandOpensThePartInTheEditorAndEndsAsCancel)
     const int undoBefore = UndoDepth();
     std::string opened;
     int result = -1;
-    host.answerDialog([&](plat::Dialog& d) {
-        host.answerDialog([&](plat::Dialog& editor) -> int {
-            auto* partEditor = dynamic_cast<CPartEditorDlg*>(&editor);
-            if (!partEditor)
-                return editor.PressButton(plat::kIdCancel);
-            opened = partEditor->GetDlgItemText(kIdcEditorReference);
-            EXPECT_GT(partEditor->objectCount(), 2);
-            editor.SendMessage(plat::kWmCommand, kCmdEditorClose, 0);
-            return plat::kIdCancel;
-        });
-        d.PressButton(kIdcPartExpand);
-        result = d.modalResult();
-        return result;
-    });
+    quill_test::answerExpand<CPartEditorDlg>(host, kIdcPartExpand, [&](CPartEditorDlg& editor) -> int {
+        opened = editor.GetDlgItemText(kIdcEditorReference);
+        EXPECT_GT(editor.objectCount(), 2);
+        editor.SendMessage(plat::kWmCommand, kCmdEditorClose, 0);
+        return plat::kIdCancel;
+    }, result);
     view()->SendMessage(plat::kWmRButtonDown, plat::kMkRButton, plat::makePointParam(pixelOf(0, 0)));
     EXPECT_FALSE(opened.empty()) << "the editor was opened on the part";
     EXPECT_EQ(result, plat::kIdCancel);

@@ -8,6 +8,7 @@
 #include "resources/tracelyn/library_ids.h"
 #include "tracelyn/core/board_settings.h"
 #include "resources/tracelyn/package_editor_ids.h"
+#include "support/expand_answer.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 #include "tracelyn/workspace/package_editor.h"
 
@@ -65,19 +66,11 @@ TEST_F(BoardEditPart, ExpandOpensThePackageInTheEditorAndEndsAsCancel)
     const BoardObject before = object(part_);
     bool opened = false;
     int result = -1;
-    host.answerDialog([&](plat::Dialog& d) {
-        host.answerDialog([&](plat::Dialog& editor) -> int {
-            auto* packageEditor = dynamic_cast<CLibPartEditorDlg*>(&editor);
-            if (!packageEditor)
-                return editor.PressButton(plat::kIdCancel);
-            opened = g_board.objects != storeBefore && g_board.count > 0;
-            editor.SendMessage(plat::kWmCommand, kCmdCloseEditor, 0);
-            return editor.modalResult();
-        });
-        d.PressButton(kIdcEditExpand);
-        result = d.modalResult();
-        return result;
-    });
+    quill_test::answerExpand<CLibPartEditorDlg>(host, kIdcEditExpand, [&](CLibPartEditorDlg& editor) {
+        opened = g_board.objects != storeBefore && g_board.count > 0;
+        editor.SendMessage(plat::kWmCommand, kCmdCloseEditor, 0);
+        return editor.modalResult();
+    }, result);
     rightClick(200, 200);
     EXPECT_TRUE(opened) << "the editor was opened on the package";
     EXPECT_EQ(result, plat::kIdCancel);
