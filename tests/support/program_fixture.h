@@ -41,6 +41,14 @@ protected:
         return plat::AppHarness([] { return std::make_unique<App>(); }, std::move(args), folder.path().string());
     }
 
+    // Starts the program on `args` with its tip of the day switched off in the settings file,
+    // as most tests run it.
+    plat::AppHarness startWithoutTips(std::vector<std::string> args = {})
+    {
+        writeIni("DoTips=0\n");
+        return start(std::move(args));
+    }
+
     // Starts the program on command lines it does not take (print to a printer, DDE): each
     // shows "Parameter Error!" and ends the program with exit code 1.
     void expectUnsupportedCommandLinesRefused(const std::string& document)

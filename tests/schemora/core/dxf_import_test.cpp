@@ -159,8 +159,7 @@ class DxfOpen : public schemora_test::SchemoraAppTest {};
 
 TEST_F(DxfOpen, FileOpenImportsIntoANewDrawing)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     const int before = harness.app().openDocumentCount();
     folder.write("part.DXF", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n0\nEOF\n");

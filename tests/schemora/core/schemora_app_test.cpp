@@ -50,8 +50,7 @@ protected:
 TEST_F(SchemoraStart, StartsWithPaletteColourRolesTimersAndAssociation)
 {
     host.setSysColor(plat::kColorBtnFace, 0x00332211);
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
 
     EXPECT_EQ(g_palette.entries[15].red, 0x11);
@@ -132,8 +131,7 @@ TEST_F(SchemoraStart, BackupTickWritesTheChangedUntitledDrawingToTheSettingsFold
 
 TEST_F(SchemoraStart, TheStatusAnimationAlternatesItsTwoIcons)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     auto& status = mainFrame().statusBarPanes();
     std::vector<plat::Icon> shown;
@@ -167,8 +165,7 @@ TEST_F(SchemoraStart, MissingTitleBlockEndsTheProgram)
 
 TEST_F(SchemoraStart, ADrawingOfTheCommandLineThatCannotBeOpenedLeavesTheProgramRunning)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start({folder.file("missing.pic")});
+    auto harness = startWithoutTips({folder.file("missing.pic")});
     expectMissingDocumentLeavesTheProgramRunning(harness);
 }
 
@@ -223,8 +220,7 @@ TEST_F(SchemoraStart, ClosingWritesTheSettingsAndKeepsTheOpenDrawingsListed)
 
 TEST_F(SchemoraStart, ObjectCountAndStatusTextGoToTheOpenPartEditor)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     auto* doc = activeDrawing();
     ASSERT_NE(doc, nullptr);
@@ -263,8 +259,7 @@ TEST_F(SchemoraStart, ObjectCountAndStatusTextGoToTheOpenPartEditor)
 
 TEST_F(SchemoraStart, AFileThatCannotBeOpenedLeavesTheCurrentDrawing)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     auto* doc = activeDrawing();
     ASSERT_NE(doc, nullptr);
@@ -281,8 +276,7 @@ TEST_F(SchemoraStart, AFileThatCannotBeOpenedLeavesTheCurrentDrawing)
 // save over them.
 TEST_F(SchemoraStart, FilesThatAreNoDrawingsOpenNothing)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
 
     std::vector<unsigned char> board(40, 0);   // a board header: size word 'A', version 11 and 13
@@ -410,8 +404,7 @@ TEST_F(SchemoraStart, PlaceDotButtonFollowsAutomaticDots)
 // The view's zoom and sheet commands are reachable from the View menu and the keys.
 TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     expectOnTheMenu({scm::kCmdZoomIn, scm::kCmdCenter, scm::kCmdScaleFirst + 6, scm::kCmdSizeA + 4, scm::kCmdGridFirst,
                      scm::kCmdLayerFirst + 4});
@@ -430,8 +423,7 @@ TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
 // centre and a change of tool go back to the normal view, where they change the picture.
 TEST_F(SchemoraStart, TheFitViewIsLeftByAClickAndByTheViewCommands)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     auto* frame = static_cast<plat::MDIFrameWnd*>(plat::GetMainWnd());
     auto* view = static_cast<CSchemoraView*>(frame->GetActiveView());

@@ -188,8 +188,7 @@ TEST_F(SchemoraFrame, ToolbarLayoutIsKeptBetweenRunsUnlessItNamesAMissingBar)
 
 TEST_F(SchemoraFrame, SheetsAreAddedSteppedAndDeletedOnTheActiveDrawing)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     host.answerMessageBox(plat::kIdYes);
     ASSERT_TRUE(harness.command(scm::kCmdNewPage));
@@ -244,8 +243,7 @@ TEST_F(SchemoraFrame, SheetsAreAddedSteppedAndDeletedOnTheActiveDrawing)
 
 TEST_F(SchemoraFrame, NewPageStopsAtThirtyTwoSheets)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     doc()->data().numberOfSheets = 32;
     host.answerMessageBox(plat::kIdYes);
@@ -294,8 +292,7 @@ TEST_F(SchemoraFrame, UpperCaseKeysAndTheModifyComboChooseWhatIsEdited)
 
 TEST_F(SchemoraFrame, ViewCombosSetLayerScaleAndGridOfTheDrawing)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     combo(scm::kIdcLayerCombo).choose(0);
     EXPECT_EQ(g_sheetView.layerFilter, 4);
@@ -326,8 +323,7 @@ TEST_F(SchemoraFrame, ViewCombosSetLayerScaleAndGridOfTheDrawing)
 
 TEST_F(SchemoraFrame, ClearEmptiesTheDrawingFreesItsTextsAndItsUndo)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     EXPECT_NE(frame().accelerators().translate(plat::kWmKeyDown, plat::kVkF8, false, false, false), 0u);
     const int text = add(kObjText, 1, "gone");
@@ -353,8 +349,7 @@ TEST_F(SchemoraFrame, ClearEmptiesTheDrawingFreesItsTextsAndItsUndo)
 
 TEST_F(SchemoraFrame, StatisticsCountTheDrawingByKind)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     add(kObjLine, 1);
     add(kObjLine, 2);
@@ -375,8 +370,7 @@ TEST_F(SchemoraFrame, StatisticsCountTheDrawingByKind)
 
 TEST_F(SchemoraFrame, DrawingCommandsAreGreyAndDoNothingWithoutADrawing)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     ASSERT_TRUE(harness.command(plat::kIdFileClose));
     ASSERT_EQ(frame().GetActiveDocument(), nullptr);
@@ -395,8 +389,7 @@ TEST_F(SchemoraFrame, DrawingCommandsAreGreyAndDoNothingWithoutADrawing)
 
 TEST_F(SchemoraFrame, SetupTogglesSwitchTheirSettingsAndAreChecked)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     const struct { unsigned id; int* setting; int off, on; } toggles[] = {
         {scm::kCmdLimitMode, &g_settings.limit, 0, 1},          {scm::kCmdVisibleGrid, &g_settings.visible, 0, 1},
@@ -487,8 +480,7 @@ namespace {
 
 TEST_F(SchemoraFrame, ThePageListFollowsTheActiveDrawing)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     CSchemoraDoc* first = doc();
     for (int i = 0; i < 2; ++i) {

@@ -54,8 +54,7 @@ TEST_F(SchemoraToolbarPictures, ToolTipsNameTheToolAndItsKey)
 
 TEST_F(SchemoraToolbarPictures, PointersStatusIconsAndWindowIconAreDrawn)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     quill_test::expectDrawnPointers({scm::kCursorA, scm::kCursorView, scm::kCursorB});
     EXPECT_NE(plat::cursorToQt(scm::kCursorA).pixmap().toImage(), plat::cursorToQt(scm::kCursorB).pixmap().toImage());

@@ -125,8 +125,7 @@ TEST_F(StatusPanes, ComboItemsDrawTheirSwatchBarAndText)
 // The bars show where the view origin is, and a bar left where it stands moves nothing.
 TEST_F(StatusPanes, ScrollBarsStandAtTheOriginAtEveryZoom)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     harness.idle();
     auto* view = static_cast<CTracelynView*>(plat::GetMainWnd()->GetActiveView());

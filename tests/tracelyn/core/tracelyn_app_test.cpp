@@ -75,8 +75,7 @@ protected:
 TEST_F(TracelynStart, StartsWithPaletteTablesTimersAndANewBoard)
 {
     host.setSysColor(plat::kColorBtnFace, 0x00332211);
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
 
     const auto& palette = g_boardPalette.palette.entries();
@@ -218,8 +217,7 @@ TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
 
 TEST_F(TracelynStart, WindowMenuListsTheBoardsAndClosingKeepsTheWindowMaximised)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     ASSERT_TRUE(harness.command(plat::kIdFileNew));
     ASSERT_TRUE(harness.command(plat::kIdFileNew));
@@ -256,8 +254,7 @@ TEST_F(TracelynStart, WindowMenuListsTheBoardsAndClosingKeepsTheWindowMaximised)
 TEST_F(TracelynStart, ANewBoardClearsTheStatusOfTheBoardReadBefore)
 {
     writeBoard("board.tlz");
-    writeIni("DoTips=0\n");
-    auto harness = start({folder.file("board.tlz")});
+    auto harness = startWithoutTips({folder.file("board.tlz")});
     ASSERT_TRUE(harness.start());
     auto& status = mainFrame().statusBarPanes();
     EXPECT_EQ(status.GetPaneText(0), "Loaded 2 elements");
@@ -277,8 +274,7 @@ TEST_F(TracelynStart, BoardsOfTheLastExitReopenWithoutACommandLine)
 
 TEST_F(TracelynStart, BoardThatCannotBeOpenedLeavesTheProgramRunningWithNoStoreBehind)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start({folder.file("missing.tlz")});
+    auto harness = startWithoutTips({folder.file("missing.tlz")});
     expectMissingDocumentLeavesTheProgramRunning(harness);
     EXPECT_EQ(g_board.objects, nullptr);
     EXPECT_EQ(g_active.data, nullptr);
@@ -289,8 +285,7 @@ TEST_F(TracelynStart, BoardThatCannotBeOpenedLeavesTheProgramRunningWithNoStoreB
 // so nothing can save over them.
 TEST_F(TracelynStart, FilesThatAreNoBoardsOpenNothing)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
 
     std::vector<unsigned char> drawing(96, 0);   // a drawing header: sheet 'A', revision 'A', version 11
@@ -346,8 +341,7 @@ TEST_F(TracelynStart, ABoardSavedAfterDeletionsOpensWithoutAMessage)
 
 TEST_F(TracelynStart, SavingAnUntitledBoardNamesItsEntryAndReadsBack)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     CTracelynDoc* doc = activeBoard();
     ASSERT_NE(doc, nullptr);
@@ -419,8 +413,7 @@ TEST_F(TracelynStart, MissingIconWarnsAndStartUpGoesOn)
         return r.id == 186 && r.kind == plat::ImageResource::Kind::Icon;
     });
     plat::registerResources(std::move(set));
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     EXPECT_TRUE(harness.start());
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Warning low resources!"});
 }
@@ -481,8 +474,7 @@ TEST_F(TracelynStart, MenusClearAndRedrawTheRatsNestOfTheExampleBoard)
 // The view's zoom, work-area and layer commands are reachable from the menus and the keys.
 TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     expectOnTheMenu({tly::kCmdZoomIn, tly::kCmdZoomOut, tly::kCmdScaleFirst + 9, tly::kCmdWorkAreaFirst + 6,
                      tly::kCmdLayerFirst + 25, tly::kCmdRedraw});
@@ -500,8 +492,7 @@ TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
 // centre, where the mouse pointer goes, and stepping back keeps it there.
 TEST_F(TracelynStart, PageUpAndDownKeepThePointUnderTheCursor)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     harness.idle();
     auto* view = static_cast<CTracelynView*>(mainFrame().GetActiveView());

@@ -95,8 +95,7 @@ TEST_F(BoardMainFrame, BarsCombosAndPanesInEnglishAndMetricUnits)
 
 TEST_F(BoardMainFrame, ComboChoicesSetLayerScaleGridAndWidth)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     harness.idle();
 
@@ -145,8 +144,7 @@ TEST_F(BoardMainFrame, ComboChoicesSetLayerScaleGridAndWidth)
 // picked afterwards is read in the new units (not millimetres under a mil label).
 TEST_F(BoardMainFrame, UnitsKeyRefillsTheUnitCombosKeepingThePosition)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     harness.idle();
     combo(kComboStockWidth).choose(3);
@@ -171,8 +169,7 @@ TEST_F(BoardMainFrame, UnitsKeyRefillsTheUnitCombosKeepingThePosition)
 
 TEST_F(BoardMainFrame, SetupSwitchesFlipTheirSettingsAndGreyWithoutABoard)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     struct Case {
         unsigned id;
@@ -252,8 +249,7 @@ TEST_F(BoardMainFrame, ToolBarLayoutIsKeptAndALayoutNamingAMissingBarIsIgnored)
 
 TEST_F(BoardMainFrame, StatusIconStandsStillWhileTheRouterWorks)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     const plat::StatusBar& status = frame().statusBarPanes();
     host.advance(500);
@@ -271,8 +267,7 @@ TEST_F(BoardMainFrame, StatusIconStandsStillWhileTheRouterWorks)
 
 TEST_F(BoardMainFrame, ProgressBarLivesOverTheMessagePaneForTheOperation)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     const plat::StatusBar& status = frame().statusBarPanes();
     SetStatusBarProgress(0, 250.7, "Filling", kProgressStart);
@@ -293,8 +288,7 @@ TEST_F(BoardMainFrame, ProgressBarLivesOverTheMessagePaneForTheOperation)
 
 TEST_F(BoardMainFrame, ClosingTheLastBoardLeavesNothingSelected)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     g_selection.list[1] = 1;
     g_selection.count = 1;
@@ -307,8 +301,7 @@ TEST_F(BoardMainFrame, ClosingTheLastBoardLeavesNothingSelected)
 // open-document table as they should.
 TEST_F(BoardMainFrame, CancelledCloseLeavesTheProgramAsItWas)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     static_cast<CTracelynDoc*>(frame().GetActiveDocument())->SetModifiedFlag(true);
     host.answerMessageBox(plat::kIdCancel);
@@ -324,8 +317,7 @@ TEST_F(BoardMainFrame, CancelledCloseLeavesTheProgramAsItWas)
 
 TEST_F(BoardMainFrame, HelpMenuAndToolKeys)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     ASSERT_TRUE(harness.command(kCmdHelpContents));
     EXPECT_EQ(host.count("help: " + harness.app().helpFile() + " 3") + host.count("help: " +

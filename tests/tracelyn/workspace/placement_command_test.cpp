@@ -11,8 +11,7 @@ class PlacementCommand : public ProgramFolderTest {};
 
 TEST_F(PlacementCommand, StartsThePlacementProgramOrSaysItCannot)
 {
-    writeIni("DoTips=0\n");
-    plat::AppHarness harness = start();
+    plat::AppHarness harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     const std::string started = "program: " + plat::joinPath(plat::programFolder(), "place");
 
