@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 
 namespace {
 
@@ -57,6 +59,23 @@ protected:
     std::string previousFolder;
 };
 
+// A whole-number setting by its key, and the value it holds.
+struct IntSetting {
+    const char* key;
+    int32_t BoardSettings::*field;
+    int32_t value;
+};
+using IntSettings = std::initializer_list<IntSetting>;
+
+// Each setting of the list holds its value.
+void expectSettings(IntSettings settings)
+{
+    for (const IntSetting& s : settings) {
+        SCOPED_TRACE(s.key);
+        EXPECT_EQ(g_boardSettings.*s.field, s.value);
+    }
+}
+
 TEST_F(BoardSettingsTest, WithoutAFileEverySettingKeepsItsBuiltInValue)
 {
     LoadSettings();
@@ -67,23 +86,24 @@ TEST_F(BoardSettingsTest, WithoutAFileEverySettingKeepsItsBuiltInValue)
               here + "/PACKAGES/");
     EXPECT_TRUE(g_boardFolders.settingsRead);
 
-    const BoardSettings& s = g_boardSettings;
-    EXPECT_EQ(s.fillmode, 365);
-    EXPECT_EQ(s.viamode, 0);
-    EXPECT_EQ(s.RouteMode, 360);
-    EXPECT_EQ(s.units, 725);
-    EXPECT_EQ(s.lib_font, 4);
-    EXPECT_EQ(s.pin_font, 3);
-    EXPECT_EQ(s.CurrentSize, 6);
-    EXPECT_EQ(s.PrOrient, 2);
-    EXPECT_DOUBLE_EQ(s.fXp, 1.0);
-    EXPECT_EQ(s.fonts, 16);
-    EXPECT_EQ(s.clipboard, 749);
-    EXPECT_EQ(s.gridCommand, 703);
-    EXPECT_EQ(s.gridX, 500);
-    EXPECT_EQ(s.padSizeX, 50);
-    EXPECT_EQ(s.padHole, 20);
-    EXPECT_EQ(s.clearance, 10);
+    expectSettings({
+        {"fillmode", &BoardSettings::fillmode, 365},
+        {"viamode", &BoardSettings::viamode, 0},
+        {"RouteMode", &BoardSettings::RouteMode, 360},
+        {"units", &BoardSettings::units, 725},
+        {"lib_font", &BoardSettings::lib_font, 4},
+        {"pin_font", &BoardSettings::pin_font, 3},
+        {"CurrentSize", &BoardSettings::CurrentSize, 6},
+        {"PrOrient", &BoardSettings::PrOrient, 2},
+        {"fonts", &BoardSettings::fonts, 16},
+        {"clipboard", &BoardSettings::clipboard, 749},
+        {"gridCommand", &BoardSettings::gridCommand, 703},
+        {"gridX", &BoardSettings::gridX, 500},
+        {"padSizeX", &BoardSettings::padSizeX, 50},
+        {"padHole", &BoardSettings::padHole, 20},
+        {"clearance", &BoardSettings::clearance, 10},
+    });
+    EXPECT_DOUBLE_EQ(g_boardSettings.fXp, 1.0);
     EXPECT_EQ(g_edit.layerViewMode, 1040);
     EXPECT_EQ(g_router.values, (std::array<int32_t, 9>{400, 200, 120, 703, 1026, 0, 5, 24000, 2}));
     EXPECT_EQ(g_router.gridPitch, 500);
@@ -101,33 +121,35 @@ TEST_F(BoardSettingsTest, KeyFormsAndLimits)
     g_boardSettings.RoundVias = 3;   // keys said to take a value when missing do so
     LoadSettings();
     const BoardSettings& s = g_boardSettings;
-    EXPECT_EQ(s.lib_font, 5);
-    EXPECT_EQ(s.net_font, 4);
-    EXPECT_EQ(s.pin_font, 2);
-    EXPECT_EQ(s.fonts, 16);
-    EXPECT_EQ(s.gridCommand, 706);
-    EXPECT_EQ(s.polarA, 30);
-    EXPECT_EQ(s.polarB, 40);
-    EXPECT_EQ(s.polarOption, 1);
+    expectSettings({
+        {"lib_font", &BoardSettings::lib_font, 5},
+        {"net_font", &BoardSettings::net_font, 4},
+        {"pin_font", &BoardSettings::pin_font, 2},
+        {"fonts", &BoardSettings::fonts, 16},
+        {"gridCommand", &BoardSettings::gridCommand, 706},
+        {"polarA", &BoardSettings::polarA, 30},
+        {"polarB", &BoardSettings::polarB, 40},
+        {"polarOption", &BoardSettings::polarOption, 1},
+        {"fillmode", &BoardSettings::fillmode, 366},
+        {"viamode", &BoardSettings::viamode, 366},
+        {"clipboard", &BoardSettings::clipboard, 749},
+        {"units", &BoardSettings::units, 726},
+        {"padShape", &BoardSettings::padShape, 1},
+        {"padSizeX", &BoardSettings::padSizeX, 50},
+        {"padSizeY", &BoardSettings::padSizeY, 80},
+        {"padHole", &BoardSettings::padHole, 20},
+        {"sound", &BoardSettings::sound, 1},
+        {"PadDisplay", &BoardSettings::PadDisplay, 0},
+        {"RoundVias", &BoardSettings::RoundVias, 0},
+        {"layerValue", &BoardSettings::layerValue, 4},
+    });
     EXPECT_EQ(g_router.values[3], 702);
     EXPECT_EQ(g_router.values[4], 1026);
     EXPECT_EQ(g_router.gridPitch, 250);
     EXPECT_EQ(g_router.passes, 6);
-    EXPECT_EQ(s.fillmode, 366);
-    EXPECT_EQ(s.viamode, 366);
-    EXPECT_EQ(s.clipboard, 749);
     EXPECT_EQ(g_edit.layerViewMode, 1041);
-    EXPECT_EQ(s.units, 726);
     EXPECT_DOUBLE_EQ(s.fXp, 1.5);
     EXPECT_DOUBLE_EQ(s.fYp, 0.75);
-    EXPECT_EQ(s.padShape, 1);
-    EXPECT_EQ(s.padSizeX, 50);
-    EXPECT_EQ(s.padSizeY, 80);
-    EXPECT_EQ(s.padHole, 20);
-    EXPECT_EQ(s.sound, 1);
-    EXPECT_EQ(s.PadDisplay, 0);
-    EXPECT_EQ(s.RoundVias, 0);
-    EXPECT_EQ(s.layerValue, 4);
     EXPECT_EQ(s.layerSwitches[0], 1);
     EXPECT_EQ(s.layerSwitches[2], 1);
     EXPECT_EQ(s.layerSwitches[15], 1);
@@ -201,30 +223,36 @@ TEST_F(BoardSettingsTest, ChosenColourSchemeFillsTheColourMap)
 
 TEST_F(BoardSettingsTest, SettingsRoundTripWithOpenBoards)
 {
+    // The whole-number settings written and read back.
+    const IntSettings kept = {
+        {"breaks", &BoardSettings::breaks, 1},
+        {"fillmode", &BoardSettings::fillmode, 366},
+        {"viamode", &BoardSettings::viamode, 367},
+        {"units", &BoardSettings::units, 726},
+        {"lib_font", &BoardSettings::lib_font, 2},
+        {"fonts", &BoardSettings::fonts, 17},
+        {"clipboard", &BoardSettings::clipboard, 750},
+        {"gridCommand", &BoardSettings::gridCommand, 706},
+        {"polarB", &BoardSettings::polarB, 45},
+        {"padShape", &BoardSettings::padShape, 2},
+        {"layerValue", &BoardSettings::layerValue, 3},
+        {"SearchIndex", &BoardSettings::SearchIndex, 1},
+    };
     LoadSettings();
     BoardSettings& s = g_boardSettings;
-    s.breaks = 1;
-    s.fillmode = 366;
-    s.viamode = 367;
-    s.units = 726;
-    s.lib_font = 2;
+    for (const IntSetting& k : kept)
+        s.*k.field = k.value;
     s.fXp = 1.25;
-    s.fonts = 17;
     s.extraFonts = {{"Mono", 0, 49}};
-    s.clipboard = 750;
-    s.gridCommand = 706;
     s.gridX = s.polarA = 30;
     s.gridY = s.polarB = 45;
     s.polarOption = 1;
-    s.padShape = 2;
     s.colorscheme = 1;
     s.schemes[0].present = true;
     s.schemes[0].name = "Mine";
     s.schemes[0].colors.fill(9);
-    s.layerValue = 3;
     s.layerSwitches[5] = 1;
     s.searchList = {"R1", "U7"};
-    s.SearchIndex = 1;
     s.plotter = 1;                       // not written
     g_router.values[0] = 420;
     g_router.passes = 8;
@@ -248,25 +276,14 @@ TEST_F(BoardSettingsTest, SettingsRoundTripWithOpenBoards)
     reset();
     LoadSettings();
     const BoardSettings& r = g_boardSettings;
-    EXPECT_EQ(r.breaks, 1);
-    EXPECT_EQ(r.fillmode, 366);
-    EXPECT_EQ(r.viamode, 367);
-    EXPECT_EQ(r.units, 726);
-    EXPECT_EQ(r.lib_font, 2);
+    expectSettings(kept);
     EXPECT_DOUBLE_EQ(r.fXp, 1.25);
-    EXPECT_EQ(r.fonts, 17);
     EXPECT_EQ(r.extraFonts.at(0).face, "Mono");
     EXPECT_EQ(r.extraFonts.at(0).second, 49);
-    EXPECT_EQ(r.clipboard, 750);
-    EXPECT_EQ(r.gridCommand, 706);
-    EXPECT_EQ(r.polarB, 45);
-    EXPECT_EQ(r.padShape, 2);
     EXPECT_EQ(r.schemes[0].name, "Mine");
     EXPECT_EQ(g_boardColors.colorMap[4], 9);
-    EXPECT_EQ(r.layerValue, 3);
     EXPECT_EQ(r.layerSwitches, saved.layerSwitches);
     EXPECT_EQ(r.searchList, saved.searchList);
-    EXPECT_EQ(r.SearchIndex, 1);
     EXPECT_EQ(r.files, 3);
     EXPECT_EQ(r.plotter, 0);
     EXPECT_EQ(g_router.values, router.values);
