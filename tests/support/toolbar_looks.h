@@ -23,6 +23,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -115,7 +116,7 @@ inline void expectDistinctCommandPictures()
 }
 
 // Each tooltip, as worded, is shown by one of the window's toolbar buttons.
-inline void expectTooltipsShown(QMainWindow* window, std::initializer_list<const char*> tips)
+inline void expectTooltipsShown(QMainWindow* window, std::span<const char* const> tips)
 {
     std::vector<std::string> shown;
     for (const ButtonLook& b : toolbarButtons(window))
