@@ -7,8 +7,6 @@
 namespace paint_test {
 namespace {
 
-using Args = std::vector<int>;
-
 // The colours of the drawing calls that use a pen, in order.
 std::vector<plat::ColorRef> penColors(const std::vector<plat::DcCall>& calls)
 {

@@ -5,8 +5,6 @@
 namespace paint_test {
 namespace {
 
-using Args = std::vector<int>;
-
 TEST_F(PaintTest, PenConventions)
 {
     struct Case {

@@ -7,8 +7,6 @@
 namespace paint_test {
 namespace {
 
-using Args = std::vector<int>;
-
 TEST_F(PaintTest, PadShapes)
 {
     struct Case {

@@ -47,6 +47,9 @@ inline void resetPaintState()
     BuildBoardPalette();
 }
 
+// A recorded drawing call's arguments.
+using Args = decltype(plat::DcCall::args);
+
 // Package-local point (dx, dy) from the package origin.
 inline int32_t px(int32_t dx) { return -10000 + dx; }
 inline int32_t py(int32_t dy) { return -5000 + dy; }
