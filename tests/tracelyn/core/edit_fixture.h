@@ -10,7 +10,6 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/system/files.h"
 #include "resources/tracelyn/tracelyn_ids.h"
-#include "support/temp_folder.h"
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_edit.h"
@@ -19,6 +18,7 @@
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/package_tables.h"
+#include "tracelyn/core/program_folder_fixture.h"
 #include "tracelyn/core/tracelyn_app.h"
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/tracelyn_view.h"
@@ -28,31 +28,23 @@
 
 #include <memory>
 
-void registerTracelynResources();
-
 namespace edit_test {
 
 // Board units of one pixel at the new board's zoom (divisor 5, a mil per logical unit).
 inline constexpr int kUnitsPerPixel = 50;
 
-class BoardEditTest : public ::testing::Test {
+class BoardEditTest : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        registerTracelynResources();
-        plat::setConfigFolder(config.path().string());
-        g_boardSettings = BoardSettings{};
-        g_edit = BoardEditState{};
-        g_openDocuments = OpenDocumentTable{};
-        g_board = CurrentBoard{};
-        g_active = ActiveDocument{};
+        ProgramFolderTest::SetUp();
         g_gesture = EditGesture{};
         g_drawDefaults = DrawDefaults{};
         g_pointer = PointerState{};
         g_polarGrid = PolarGrid{};
         ClearUndoRing();
         g_countWarning.shown = false;
-        folder.write("Tracelyn.ini", "[Tracelyn]\nDoTips=0\n");
+        writeIni("DoTips=0\n");
         harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<CTracelynApp>(); },
                                                      std::vector<std::string>{}, folder.path().string());
         ASSERT_TRUE(harness->start());
@@ -63,7 +55,7 @@ protected:
     {
         harness.reset();
         ClearUndoRing();
-        plat::setConfigFolder("");
+        ProgramFolderTest::TearDown();
     }
 
     static CMainFrame& frame() { return *static_cast<CMainFrame*>(plat::GetMainWnd()); }
@@ -99,9 +91,6 @@ protected:
     static const BoardObject& object(int i) { return (*board()->data().objects)[static_cast<size_t>(i)]; }
 
 
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
     std::unique_ptr<plat::AppHarness> harness;
 };
 
