@@ -421,21 +421,17 @@ bool MDIFrameWnd::LoadFrame(unsigned resourceId, unsigned style, Wnd* parent)
 {
     if (IsWindow())
         return false;
-    CreateStruct cs;
-    cs.style = style;
-    cs.parent = parent;
-    if (!PreCreateWindow(cs))
+    const std::optional<CreateStruct> cs = preCreateWindow(*this, style, parent, 0);
+    if (!cs)
         return false;
     resourceId_ = resourceId;
     WndState& s = wndState(*this);
-    s.style = cs.style;
-    s.parent = cs.parent;
     auto* window = new FrameWidget(this);
     auto* area = new QMdiArea(window);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     window->setCentralWidget(area);
-    window->resize(cs.cx > 0 ? cs.cx : 1024, cs.cy > 0 ? cs.cy : 768);
+    window->resize(cs->cx > 0 ? cs->cx : 1024, cs->cy > 0 ? cs->cy : 768);
     s.widget = window;
     s.clientArea = area;
     QObject::connect(area, &QMdiArea::subWindowActivated, window, [this](QMdiSubWindow* sub) {
@@ -734,16 +730,10 @@ bool MDIChildWnd::LoadFrame(unsigned resourceId, unsigned style, MDIFrameWnd* md
 {
     if (IsWindow() || !mdiFrame || !mdiFrame->IsWindow())
         return false;
-    CreateStruct cs;
-    cs.style = style;
-    cs.parent = mdiFrame;
-    if (!PreCreateWindow(cs))
+    if (!preCreateWindow(*this, style, mdiFrame, resourceId))
         return false;
     mdiFrame_ = mdiFrame;
     WndState& s = wndState(*this);
-    s.style = cs.style;
-    s.parent = mdiFrame;
-    s.id = resourceId;
     accel_.Load(resourceId);
     auto* sub = new ChildWidget(this);
     if (LoadIcon(resourceId))

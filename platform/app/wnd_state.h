@@ -72,6 +72,12 @@ struct WndState {
     void blit(const Rect* r = nullptr);
 };
 
+// Lets the window's class adjust how it is made (PreCreateWindow), then keeps what it is made
+// with: parent, child id, style, title and window class. Returns the adjusted values, or
+// nullopt when the class refuses the window.
+std::optional<CreateStruct> preCreateWindow(Wnd& w, unsigned style, Wnd* parent, unsigned id,
+                                            const Rect& rect = {});
+
 // A window's drawing surface: blits the backing image, turns Qt input into the window's
 // messages, and carries the window's own scroll bars (which never scroll anything by
 // themselves).
