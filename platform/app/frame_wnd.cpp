@@ -18,8 +18,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QMimeData>
-#include <QUrl>
 
 #include <algorithm>
 #include <tuple>
@@ -54,18 +52,10 @@ protected:
     }
     void dragEnterEvent(QDragEnterEvent* event) override
     {
-        if (frame_ && frame_->state() && frame_->state()->acceptFiles && event->mimeData()->hasUrls())
+        if (acceptsDroppedFiles(frame_, event->mimeData()))
             event->acceptProposedAction();
     }
-    void dropEvent(QDropEvent* event) override
-    {
-        std::vector<std::string> paths;
-        for (const QUrl& url : event->mimeData()->urls())
-            if (url.isLocalFile())
-                paths.push_back(pathFromQt(url.toLocalFile()));
-        if (frame_ && !paths.empty())
-            guarded([&] { frame_->OnDropFiles(paths); });
-    }
+    void dropEvent(QDropEvent* event) override { deliverDroppedFiles(frame_, event->mimeData()); }
 
 private:
     FrameWnd* frame_;

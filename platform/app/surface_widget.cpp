@@ -205,20 +205,13 @@ bool SurfaceWidget::viewportEvent(QEvent* event)
     }
     case QEvent::DragEnter: {
         auto* de = static_cast<QDragEnterEvent*>(event);
-        if (w && w->state() && w->state()->acceptFiles && de->mimeData()->hasUrls())
+        if (acceptsDroppedFiles(w, de->mimeData()))
             de->acceptProposedAction();
         return true;
     }
-    case QEvent::Drop: {
-        auto* de = static_cast<QDropEvent*>(event);
-        std::vector<std::string> paths;
-        for (const QUrl& url : de->mimeData()->urls())
-            if (url.isLocalFile())
-                paths.push_back(pathFromQt(url.toLocalFile()));
-        if (w && !paths.empty())
-            guarded([&] { w->OnDropFiles(paths); });
+    case QEvent::Drop:
+        deliverDroppedFiles(w, static_cast<QDropEvent*>(event)->mimeData());
         return true;
-    }
     default:
         return QAbstractScrollArea::viewportEvent(event);
     }
@@ -283,6 +276,21 @@ void SurfaceWidget::keyReleaseEvent(QKeyEvent* event)
     const unsigned vk = vkFromQt(event->key(), event->modifiers(), event->modifiers() & Qt::KeypadModifier);
     if (vk != 0)
         dispatchInput(w, Msg{kWmKeyUp, vk, static_cast<intptr_t>(1) | (intptr_t(3) << 30), w});
+}
+
+bool acceptsDroppedFiles(const Wnd* w, const QMimeData* data)
+{
+    return w && w->state() && w->state()->acceptFiles && data->hasUrls();
+}
+
+void deliverDroppedFiles(Wnd* w, const QMimeData* data)
+{
+    std::vector<std::string> paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths.push_back(pathFromQt(url.toLocalFile()));
+    if (w && !paths.empty())
+        guarded([&] { w->OnDropFiles(paths); });
 }
 
 }  // namespace plat

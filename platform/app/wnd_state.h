@@ -22,6 +22,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QMimeData;
 
 namespace plat {
 
@@ -128,6 +129,11 @@ QString menuTextToQt(std::string_view text);
 void discardBarContents(class QWidget* bar);
 // Takes one action off a bar and frees it (with its menu) when the bar made it.
 void discardBarAction(class QWidget* bar, class QAction* action);
+
+// Files dragged from the desktop: whether w takes the drag (it accepts dropped files and the
+// drag carries some), and handing the local files of a drop to w's OnDropFiles.
+bool acceptsDroppedFiles(const Wnd* w, const QMimeData* data);
+void deliverDroppedFiles(Wnd* w, const QMimeData* data);
 
 // Whether the test face of the UI host is installed (no real menus or dialogs then).
 bool headlessHost();
