@@ -379,23 +379,17 @@ private:
         case ControlKind::ScrollBarV: {
             auto* sb = new QScrollBar(c.kind() == ControlKind::ScrollBarH ? Qt::Horizontal : Qt::Vertical, this);
             connect(sb, &QScrollBar::actionTriggered, this, [this, pc, sb](int action) {
-                unsigned code = kSbThumbTrack;
-                switch (action) {
-                case QAbstractSlider::SliderSingleStepSub: code = kSbLineUp; break;
-                case QAbstractSlider::SliderSingleStepAdd: code = kSbLineDown; break;
-                case QAbstractSlider::SliderPageStepSub: code = kSbPageUp; break;
-                case QAbstractSlider::SliderPageStepAdd: code = kSbPageDown; break;
-                case QAbstractSlider::SliderMove: code = kSbThumbTrack; break;
-                default: return;
-                }
+                const std::optional<unsigned> scrolled = scrollCodeFromQt(action);
+                if (!scrolled)
+                    return;
+                const unsigned code = *scrolled;
                 const int pos = sb->sliderPosition();
                 const bool h = pc->kind() == ControlKind::ScrollBarH;
                 // An arrow or page click is a whole scroll of its own: it ends at once, as a
                 // thumb drag ends when the slider is released.
                 user([&] {
                     const unsigned message = h ? kWmHScroll : kWmVScroll;
-                    pc->dialog()->SendMessage(message, code | (static_cast<unsigned>(pos & 0xFFFF) << 16),
-                                              reinterpret_cast<intptr_t>(pc));
+                    pc->dialog()->SendMessage(message, scrollParam(code, pos), reinterpret_cast<intptr_t>(pc));
                     if (code != kSbThumbTrack)
                         pc->dialog()->SendMessage(message, kSbEndScroll, reinterpret_cast<intptr_t>(pc));
                 });

@@ -90,17 +90,10 @@ void SurfaceWidget::scrollAction(int bar, int action)
     if (!wnd_)
         return;
     QScrollBar* sb = bar == kSbHorz ? horizontalScrollBar() : verticalScrollBar();
-    unsigned code = 0;
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: code = kSbLineUp; break;
-    case QAbstractSlider::SliderSingleStepAdd: code = kSbLineDown; break;
-    case QAbstractSlider::SliderPageStepSub: code = kSbPageUp; break;
-    case QAbstractSlider::SliderPageStepAdd: code = kSbPageDown; break;
-    case QAbstractSlider::SliderToMinimum: code = kSbTop; break;
-    case QAbstractSlider::SliderToMaximum: code = kSbBottom; break;
-    case QAbstractSlider::SliderMove: code = kSbThumbTrack; break;
-    default: return;
-    }
+    const std::optional<unsigned> scrolled = scrollCodeFromQt(action);
+    if (!scrolled)
+        return;
+    const unsigned code = *scrolled;
     const int pos = sb->sliderPosition();
     Wnd* w = wnd_;
     if (code == kSbThumbTrack) {
@@ -108,7 +101,7 @@ void SurfaceWidget::scrollAction(int bar, int action)
         wndState(*w).scroll[bar].trackPos = pos;
     }
     const unsigned message = bar == kSbHorz ? kWmHScroll : kWmVScroll;
-    dispatchInput(w, Msg{message, code | (static_cast<unsigned>(pos & 0xFFFF) << 16), 0, w});
+    dispatchInput(w, Msg{message, scrollParam(code, pos), 0, w});
     if (code != kSbThumbTrack && wnd_ && wnd_->state())
         sb->setSliderPosition(wnd_->state()->scroll[bar].pos);
 }
@@ -121,7 +114,7 @@ void SurfaceWidget::scrollReleased(int bar)
     Wnd* w = wnd_;
     const QScrollBar* sb = bar == kSbHorz ? horizontalScrollBar() : verticalScrollBar();
     const unsigned message = bar == kSbHorz ? kWmHScroll : kWmVScroll;
-    dispatchInput(w, Msg{message, kSbThumbPosition | (static_cast<unsigned>(sb->sliderPosition() & 0xFFFF) << 16), 0, w});
+    dispatchInput(w, Msg{message, scrollParam(kSbThumbPosition, sb->sliderPosition()), 0, w});
 }
 
 // Letting go of a scroll bar (arrow, page area or thumb) ends the scroll: the programs apply

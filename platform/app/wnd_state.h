@@ -162,6 +162,10 @@ template <class F> void guarded(F&& f)
 // Qt key event -> virtual key (0 when none) and the flags of the key messages.
 unsigned vkFromQt(int qtKey, Qt::KeyboardModifiers mods, bool keypad);
 unsigned mouseFlagsFromQt(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
+// The scroll code (kSbLineUp ... kSbThumbTrack) of a Qt scroll bar action; nullopt for none.
+std::optional<unsigned> scrollCodeFromQt(int action);
+// A scroll message's wParam: the code, with the thumb position in the high word.
+inline uintptr_t scrollParam(unsigned code, int pos) { return code | (static_cast<unsigned>(pos & 0xFFFF) << 16); }
 // Keyboard state fed by the input filter.
 void noteKeyText(unsigned vk, uint16_t ch);
 void noteModifiers(Qt::KeyboardModifiers mods);
