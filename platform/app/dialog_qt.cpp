@@ -39,6 +39,15 @@
 namespace plat {
 namespace {
 
+// The texts of a list, combo box or tab control's entries, in order.
+QStringList entryTexts(const Control& c)
+{
+    QStringList texts;
+    for (const auto& e : c.entries())
+        texts.push_back(toQt(e.text));
+    return texts;
+}
+
 // Statics show '&' as a mnemonic marker; a label shows it literally unless told otherwise.
 QString labelText(const std::string& text)
 {
@@ -161,8 +170,7 @@ public:
         case ControlKind::ListBox: {
             auto* l = static_cast<QListWidget*>(w);
             l->clear();
-            for (const auto& e : c.entries())
-                l->addItem(toQt(e.text));
+            l->addItems(entryTexts(c));
             l->setCurrentRow(c.GetCurSel());
             break;
         }
@@ -171,8 +179,7 @@ public:
         case ControlKind::ComboOwnerDraw: {
             auto* box = static_cast<QComboBox*>(w);
             box->clear();
-            for (const auto& e : c.entries())
-                box->addItem(toQt(e.text));
+            box->addItems(entryTexts(c));
             box->setCurrentIndex(c.GetCurSel());
             if (box->isEditable())
                 box->setEditText(toQt(c.text()));
@@ -182,8 +189,8 @@ public:
             auto* tabs = static_cast<QTabBar*>(w);
             while (tabs->count() > 0)
                 tabs->removeTab(0);
-            for (const auto& e : c.entries())
-                tabs->addTab(toQt(e.text));
+            for (const QString& text : entryTexts(c))
+                tabs->addTab(text);
             tabs->setCurrentIndex(c.GetCurSel());
             break;
         }
