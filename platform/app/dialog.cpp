@@ -409,8 +409,7 @@ void Control::scroll(unsigned code, int pos)
         return;
     const bool horizontal = kind_ == ControlKind::ScrollBarH;
     auto send = [&](unsigned c) {
-        const uintptr_t w = c | (static_cast<unsigned>(pos & 0xFFFF) << 16);
-        dialog_->SendMessage(horizontal ? kWmHScroll : kWmVScroll, w, reinterpret_cast<intptr_t>(this));
+        dialog_->SendMessage(horizontal ? kWmHScroll : kWmVScroll, scrollParam(c, pos), reinterpret_cast<intptr_t>(this));
     };
     send(code);
     if (code != kSbEndScroll)

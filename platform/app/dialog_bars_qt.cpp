@@ -95,18 +95,6 @@ QToolBar* makeToolBar(Dialog& d, QDialog* owner, const ToolbarResource& resource
 
 }  // namespace
 
-void fillMenuBarItems(QMenuBar* bar, const std::vector<MenuItem>& items,
-                      const std::function<void(QAction*, const MenuItem&)>& addCommand,
-                      const std::function<void(QMenu*)>& onPopup)
-{
-    for (const MenuItem& top : items) {
-        if (top.kind == MenuItem::Kind::Popup)
-            fillQtMenu(bar->addMenu(menuTextToQt(top.text)), top.items, addCommand, onPopup);
-        else if (top.kind == MenuItem::Kind::Command)
-            addCommand(bar->addAction(menuTextToQt(top.text)), top);
-    }
-}
-
 void addDialogBars(Dialog& d, QDialog* widget, const DialogTemplate& t)
 {
     const MenuResource* menu = t.menu ? findMenu(t.menu) : nullptr;

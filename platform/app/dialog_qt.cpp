@@ -39,6 +39,15 @@
 namespace plat {
 namespace {
 
+// The texts of a list, combo box or tab control's entries, in order.
+QStringList entryTexts(const Control& c)
+{
+    QStringList texts;
+    for (const auto& e : c.entries())
+        texts.push_back(toQt(e.text));
+    return texts;
+}
+
 // Statics show '&' as a mnemonic marker; a label shows it literally unless told otherwise.
 QString labelText(const std::string& text)
 {
@@ -161,8 +170,7 @@ public:
         case ControlKind::ListBox: {
             auto* l = static_cast<QListWidget*>(w);
             l->clear();
-            for (const auto& e : c.entries())
-                l->addItem(toQt(e.text));
+            l->addItems(entryTexts(c));
             l->setCurrentRow(c.GetCurSel());
             break;
         }
@@ -171,8 +179,7 @@ public:
         case ControlKind::ComboOwnerDraw: {
             auto* box = static_cast<QComboBox*>(w);
             box->clear();
-            for (const auto& e : c.entries())
-                box->addItem(toQt(e.text));
+            box->addItems(entryTexts(c));
             box->setCurrentIndex(c.GetCurSel());
             if (box->isEditable())
                 box->setEditText(toQt(c.text()));
@@ -182,8 +189,8 @@ public:
             auto* tabs = static_cast<QTabBar*>(w);
             while (tabs->count() > 0)
                 tabs->removeTab(0);
-            for (const auto& e : c.entries())
-                tabs->addTab(toQt(e.text));
+            for (const QString& text : entryTexts(c))
+                tabs->addTab(text);
             tabs->setCurrentIndex(c.GetCurSel());
             break;
         }
@@ -379,23 +386,17 @@ private:
         case ControlKind::ScrollBarV: {
             auto* sb = new QScrollBar(c.kind() == ControlKind::ScrollBarH ? Qt::Horizontal : Qt::Vertical, this);
             connect(sb, &QScrollBar::actionTriggered, this, [this, pc, sb](int action) {
-                unsigned code = kSbThumbTrack;
-                switch (action) {
-                case QAbstractSlider::SliderSingleStepSub: code = kSbLineUp; break;
-                case QAbstractSlider::SliderSingleStepAdd: code = kSbLineDown; break;
-                case QAbstractSlider::SliderPageStepSub: code = kSbPageUp; break;
-                case QAbstractSlider::SliderPageStepAdd: code = kSbPageDown; break;
-                case QAbstractSlider::SliderMove: code = kSbThumbTrack; break;
-                default: return;
-                }
+                const std::optional<unsigned> scrolled = scrollCodeFromQt(action);
+                if (!scrolled)
+                    return;
+                const unsigned code = *scrolled;
                 const int pos = sb->sliderPosition();
                 const bool h = pc->kind() == ControlKind::ScrollBarH;
                 // An arrow or page click is a whole scroll of its own: it ends at once, as a
                 // thumb drag ends when the slider is released.
                 user([&] {
                     const unsigned message = h ? kWmHScroll : kWmVScroll;
-                    pc->dialog()->SendMessage(message, code | (static_cast<unsigned>(pos & 0xFFFF) << 16),
-                                              reinterpret_cast<intptr_t>(pc));
+                    pc->dialog()->SendMessage(message, scrollParam(code, pos), reinterpret_cast<intptr_t>(pc));
                     if (code != kSbThumbTrack)
                         pc->dialog()->SendMessage(message, kSbEndScroll, reinterpret_cast<intptr_t>(pc));
                 });

@@ -18,8 +18,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QMimeData>
-#include <QUrl>
 
 #include <algorithm>
 #include <tuple>
@@ -54,18 +52,10 @@ protected:
     }
     void dragEnterEvent(QDragEnterEvent* event) override
     {
-        if (frame_ && frame_->state() && frame_->state()->acceptFiles && event->mimeData()->hasUrls())
+        if (acceptsDroppedFiles(frame_, event->mimeData()))
             event->acceptProposedAction();
     }
-    void dropEvent(QDropEvent* event) override
-    {
-        std::vector<std::string> paths;
-        for (const QUrl& url : event->mimeData()->urls())
-            if (url.isLocalFile())
-                paths.push_back(pathFromQt(url.toLocalFile()));
-        if (frame_ && !paths.empty())
-            guarded([&] { frame_->OnDropFiles(paths); });
-    }
+    void dropEvent(QDropEvent* event) override { deliverDroppedFiles(frame_, event->mimeData()); }
 
 private:
     FrameWnd* frame_;
@@ -421,21 +411,17 @@ bool MDIFrameWnd::LoadFrame(unsigned resourceId, unsigned style, Wnd* parent)
 {
     if (IsWindow())
         return false;
-    CreateStruct cs;
-    cs.style = style;
-    cs.parent = parent;
-    if (!PreCreateWindow(cs))
+    const std::optional<CreateStruct> cs = preCreateWindow(*this, style, parent, 0);
+    if (!cs)
         return false;
     resourceId_ = resourceId;
     WndState& s = wndState(*this);
-    s.style = cs.style;
-    s.parent = cs.parent;
     auto* window = new FrameWidget(this);
     auto* area = new QMdiArea(window);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     window->setCentralWidget(area);
-    window->resize(cs.cx > 0 ? cs.cx : 1024, cs.cy > 0 ? cs.cy : 768);
+    window->resize(cs->cx > 0 ? cs->cx : 1024, cs->cy > 0 ? cs->cy : 768);
     s.widget = window;
     s.clientArea = area;
     QObject::connect(area, &QMdiArea::subWindowActivated, window, [this](QMdiSubWindow* sub) {
@@ -734,16 +720,10 @@ bool MDIChildWnd::LoadFrame(unsigned resourceId, unsigned style, MDIFrameWnd* md
 {
     if (IsWindow() || !mdiFrame || !mdiFrame->IsWindow())
         return false;
-    CreateStruct cs;
-    cs.style = style;
-    cs.parent = mdiFrame;
-    if (!PreCreateWindow(cs))
+    if (!preCreateWindow(*this, style, mdiFrame, resourceId))
         return false;
     mdiFrame_ = mdiFrame;
     WndState& s = wndState(*this);
-    s.style = cs.style;
-    s.parent = mdiFrame;
-    s.id = resourceId;
     accel_.Load(resourceId);
     auto* sub = new ChildWidget(this);
     if (LoadIcon(resourceId))

@@ -3,6 +3,8 @@
 #include "platform/app/win_constants.h"
 #include "platform/app/wnd_state.h"
 
+#include <QAbstractSlider>
+
 #include <cctype>
 #include <cstring>
 
@@ -247,6 +249,20 @@ unsigned mouseFlagsFromQt(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
     if (mods & Qt::ControlModifier)
         flags |= kMkControl;
     return flags;
+}
+
+std::optional<unsigned> scrollCodeFromQt(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: return kSbLineUp;
+    case QAbstractSlider::SliderSingleStepAdd: return kSbLineDown;
+    case QAbstractSlider::SliderPageStepSub: return kSbPageUp;
+    case QAbstractSlider::SliderPageStepAdd: return kSbPageDown;
+    case QAbstractSlider::SliderToMinimum: return kSbTop;
+    case QAbstractSlider::SliderToMaximum: return kSbBottom;
+    case QAbstractSlider::SliderMove: return kSbThumbTrack;
+    default: return std::nullopt;
+    }
 }
 
 }  // namespace plat

@@ -1,16 +1,37 @@
-// Context menus at the pointer.
+// Menus built from menu items, and context menus at the pointer.
 #include "platform/app/frame_wnd.h"
 #include "platform/app/menu.h"
 #include "platform/app/wnd_state.h"
 
 #include <QMenu>
+#include <QMenuBar>
 
 #include <functional>
+#include <type_traits>
 
 namespace plat {
 namespace {
 
 unsigned g_nextPopupChoice = 0;
+
+// Adds items to a menu or a menu bar: popups as menus filled in turn, commands through
+// addCommand, separators in menus (a menu bar shows none).
+template <typename QtMenu>
+void addMenuItems(QtMenu* into, const std::vector<MenuItem>& items,
+                  const std::function<void(QAction*, const MenuItem&)>& addCommand,
+                  const std::function<void(QMenu*)>& onPopup)
+{
+    for (const MenuItem& m : items) {
+        if (m.kind == MenuItem::Kind::Separator) {
+            if constexpr (std::is_same_v<QtMenu, QMenu>)
+                into->addSeparator();
+        } else if (m.kind == MenuItem::Kind::Popup) {
+            fillQtMenu(into->addMenu(menuTextToQt(m.text)), m.items, addCommand, onPopup);
+        } else {
+            addCommand(into->addAction(menuTextToQt(m.text)), m);
+        }
+    }
+}
 
 }  // namespace
 
@@ -18,16 +39,16 @@ void fillQtMenu(QMenu* qmenu, const std::vector<MenuItem>& items,
                 const std::function<void(QAction*, const MenuItem&)>& addCommand,
                 const std::function<void(QMenu*)>& onPopup)
 {
-    for (const MenuItem& m : items) {
-        if (m.kind == MenuItem::Kind::Separator)
-            qmenu->addSeparator();
-        else if (m.kind == MenuItem::Kind::Popup)
-            fillQtMenu(qmenu->addMenu(menuTextToQt(m.text)), m.items, addCommand, onPopup);
-        else
-            addCommand(qmenu->addAction(menuTextToQt(m.text)), m);
-    }
+    addMenuItems(qmenu, items, addCommand, onPopup);
     if (onPopup)
         onPopup(qmenu);
+}
+
+void fillMenuBarItems(QMenuBar* bar, const std::vector<MenuItem>& items,
+                      const std::function<void(QAction*, const MenuItem&)>& addCommand,
+                      const std::function<void(QMenu*)>& onPopup)
+{
+    addMenuItems(bar, items, addCommand, onPopup);
 }
 
 void showMenuItemState(QAction* action, const MenuItem& item)

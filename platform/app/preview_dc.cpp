@@ -1,5 +1,6 @@
 #include "platform/app/preview_dc.h"
 
+#include "platform/gdi/printer_dc_qt.h"
 #include "platform/gdi/raster_dc_qt.h"
 
 #include <algorithm>
@@ -47,20 +48,7 @@ PreviewPage PreviewDc::page(unsigned number) const
 // The same answers as the printer context gives for this page.
 int PreviewDc::deviceCaps(int index) const
 {
-    switch (index) {
-    case kTechnology: return kDtRasPrinter;
-    case kHorzSize: return printable_.width() * 254 / (dpi_ * 10);
-    case kVertSize: return printable_.height() * 254 / (dpi_ * 10);
-    case kHorzRes: return printable_.width();
-    case kVertRes: return printable_.height();
-    case kPhysicalWidth: return paper_.width();
-    case kPhysicalHeight: return paper_.height();
-    case kPhysicalOffsetX: return printable_.left();
-    case kPhysicalOffsetY: return printable_.top();
-    case kLogPixelsX: case kLogPixelsY: return dpi_;
-    case kBitsPixel: return 24;
-    default: return RasterDc::deviceCaps(index);
-    }
+    return printedPageCaps(index, paper_, printable_, dpi_);
 }
 
 }  // namespace plat

@@ -90,17 +90,10 @@ void SurfaceWidget::scrollAction(int bar, int action)
     if (!wnd_)
         return;
     QScrollBar* sb = bar == kSbHorz ? horizontalScrollBar() : verticalScrollBar();
-    unsigned code = 0;
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: code = kSbLineUp; break;
-    case QAbstractSlider::SliderSingleStepAdd: code = kSbLineDown; break;
-    case QAbstractSlider::SliderPageStepSub: code = kSbPageUp; break;
-    case QAbstractSlider::SliderPageStepAdd: code = kSbPageDown; break;
-    case QAbstractSlider::SliderToMinimum: code = kSbTop; break;
-    case QAbstractSlider::SliderToMaximum: code = kSbBottom; break;
-    case QAbstractSlider::SliderMove: code = kSbThumbTrack; break;
-    default: return;
-    }
+    const std::optional<unsigned> scrolled = scrollCodeFromQt(action);
+    if (!scrolled)
+        return;
+    const unsigned code = *scrolled;
     const int pos = sb->sliderPosition();
     Wnd* w = wnd_;
     if (code == kSbThumbTrack) {
@@ -108,7 +101,7 @@ void SurfaceWidget::scrollAction(int bar, int action)
         wndState(*w).scroll[bar].trackPos = pos;
     }
     const unsigned message = bar == kSbHorz ? kWmHScroll : kWmVScroll;
-    dispatchInput(w, Msg{message, code | (static_cast<unsigned>(pos & 0xFFFF) << 16), 0, w});
+    dispatchInput(w, Msg{message, scrollParam(code, pos), 0, w});
     if (code != kSbThumbTrack && wnd_ && wnd_->state())
         sb->setSliderPosition(wnd_->state()->scroll[bar].pos);
 }
@@ -121,7 +114,7 @@ void SurfaceWidget::scrollReleased(int bar)
     Wnd* w = wnd_;
     const QScrollBar* sb = bar == kSbHorz ? horizontalScrollBar() : verticalScrollBar();
     const unsigned message = bar == kSbHorz ? kWmHScroll : kWmVScroll;
-    dispatchInput(w, Msg{message, kSbThumbPosition | (static_cast<unsigned>(sb->sliderPosition() & 0xFFFF) << 16), 0, w});
+    dispatchInput(w, Msg{message, scrollParam(kSbThumbPosition, sb->sliderPosition()), 0, w});
 }
 
 // Letting go of a scroll bar (arrow, page area or thumb) ends the scroll: the programs apply
@@ -205,20 +198,13 @@ bool SurfaceWidget::viewportEvent(QEvent* event)
     }
     case QEvent::DragEnter: {
         auto* de = static_cast<QDragEnterEvent*>(event);
-        if (w && w->state() && w->state()->acceptFiles && de->mimeData()->hasUrls())
+        if (acceptsDroppedFiles(w, de->mimeData()))
             de->acceptProposedAction();
         return true;
     }
-    case QEvent::Drop: {
-        auto* de = static_cast<QDropEvent*>(event);
-        std::vector<std::string> paths;
-        for (const QUrl& url : de->mimeData()->urls())
-            if (url.isLocalFile())
-                paths.push_back(pathFromQt(url.toLocalFile()));
-        if (w && !paths.empty())
-            guarded([&] { w->OnDropFiles(paths); });
+    case QEvent::Drop:
+        deliverDroppedFiles(w, static_cast<QDropEvent*>(event)->mimeData());
         return true;
-    }
     default:
         return QAbstractScrollArea::viewportEvent(event);
     }
@@ -283,6 +269,21 @@ void SurfaceWidget::keyReleaseEvent(QKeyEvent* event)
     const unsigned vk = vkFromQt(event->key(), event->modifiers(), event->modifiers() & Qt::KeypadModifier);
     if (vk != 0)
         dispatchInput(w, Msg{kWmKeyUp, vk, static_cast<intptr_t>(1) | (intptr_t(3) << 30), w});
+}
+
+bool acceptsDroppedFiles(const Wnd* w, const QMimeData* data)
+{
+    return w && w->state() && w->state()->acceptFiles && data->hasUrls();
+}
+
+void deliverDroppedFiles(Wnd* w, const QMimeData* data)
+{
+    std::vector<std::string> paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths.push_back(pathFromQt(url.toLocalFile()));
+    if (w && !paths.empty())
+        guarded([&] { w->OnDropFiles(paths); });
 }
 
 }  // namespace plat

@@ -123,23 +123,11 @@ bool Wnd::Create(Wnd* parent, unsigned style, unsigned id, const Rect& rect)
 {
     if (IsWindow())
         return false;
-    CreateStruct cs;
-    cs.style = style;
-    cs.x = rect.left;
-    cs.y = rect.top;
-    cs.cx = rect.width();
-    cs.cy = rect.height();
-    cs.parent = parent;
-    cs.id = id;
-    if (!PreCreateWindow(cs))
+    const std::optional<CreateStruct> made = preCreateWindow(*this, style, parent, id, rect);
+    if (!made)
         return false;
+    const CreateStruct& cs = *made;
     WndState& s = wndState(*this);
-    s.parent = cs.parent;
-    s.id = cs.id;
-    s.style = cs.style;
-    s.text = cs.name;
-    s.classCursor = cs.classCursor;
-    s.eraseBackground = cs.eraseBackground;
     s.pos = {cs.x, cs.y};
     s.size = {cs.cx > 0 ? cs.cx : 200, cs.cy > 0 ? cs.cy : 150};
     s.scrollShown[kSbHorz] = (cs.style & kWsHScroll) != 0;
@@ -796,6 +784,28 @@ FrameWnd* Wnd::GetTopLevelFrame() const
         if (auto* f = dynamic_cast<FrameWnd*>(w))
             top = f;
     return top;
+}
+
+std::optional<CreateStruct> preCreateWindow(Wnd& w, unsigned style, Wnd* parent, unsigned id, const Rect& rect)
+{
+    CreateStruct cs;
+    cs.style = style;
+    cs.x = rect.left;
+    cs.y = rect.top;
+    cs.cx = rect.width();
+    cs.cy = rect.height();
+    cs.parent = parent;
+    cs.id = id;
+    if (!w.PreCreateWindow(cs))
+        return std::nullopt;
+    WndState& s = wndState(w);
+    s.parent = cs.parent;
+    s.id = cs.id;
+    s.style = cs.style;
+    s.text = cs.name;
+    s.classCursor = cs.classCursor;
+    s.eraseBackground = cs.eraseBackground;
+    return cs;
 }
 
 WndState& wndState(Wnd& w)

@@ -22,6 +22,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QMimeData;
 
 namespace plat {
 
@@ -71,6 +72,12 @@ struct WndState {
     // The surface shows the given client rectangle again (after a paint or a ReleaseDC).
     void blit(const Rect* r = nullptr);
 };
+
+// Lets the window's class adjust how it is made (PreCreateWindow), then keeps what it is made
+// with: parent, child id, style, title and window class. Returns the adjusted values, or
+// nullopt when the class refuses the window.
+std::optional<CreateStruct> preCreateWindow(Wnd& w, unsigned style, Wnd* parent, unsigned id,
+                                            const Rect& rect = {});
 
 // A window's drawing surface: blits the backing image, turns Qt input into the window's
 // messages, and carries the window's own scroll bars (which never scroll anything by
@@ -123,6 +130,11 @@ void discardBarContents(class QWidget* bar);
 // Takes one action off a bar and frees it (with its menu) when the bar made it.
 void discardBarAction(class QWidget* bar, class QAction* action);
 
+// Files dragged from the desktop: whether w takes the drag (it accepts dropped files and the
+// drag carries some), and handing the local files of a drop to w's OnDropFiles.
+bool acceptsDroppedFiles(const Wnd* w, const QMimeData* data);
+void deliverDroppedFiles(Wnd* w, const QMimeData* data);
+
 // Whether the test face of the UI host is installed (no real menus or dialogs then).
 bool headlessHost();
 // A device context on a window's backing image.
@@ -150,6 +162,10 @@ template <class F> void guarded(F&& f)
 // Qt key event -> virtual key (0 when none) and the flags of the key messages.
 unsigned vkFromQt(int qtKey, Qt::KeyboardModifiers mods, bool keypad);
 unsigned mouseFlagsFromQt(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
+// The scroll code (kSbLineUp ... kSbThumbTrack) of a Qt scroll bar action; nullopt for none.
+std::optional<unsigned> scrollCodeFromQt(int action);
+// A scroll message's wParam: the code, with the thumb position in the high word.
+inline uintptr_t scrollParam(unsigned code, int pos) { return code | (static_cast<unsigned>(pos & 0xFFFF) << 16); }
 // Keyboard state fed by the input filter.
 void noteKeyText(unsigned vk, uint16_t ch);
 void noteModifiers(Qt::KeyboardModifiers mods);

@@ -434,11 +434,7 @@ void Dc::Pie(int left, int top, int right, int bottom, int xs, int ys, int xe, i
 
 void Dc::FillRect(const Rect& rect, const Brush& brush)
 {
-    if (recordCalls_) {
-        const Brush current = std::exchange(s_.brush, brush);
-        note("FillRect", {rect.left, rect.top, rect.right, rect.bottom}, kUsesBrush, true);
-        s_.brush = current;
-    }
+    noteWithBrush("FillRect", rect, brush);
     const Rect dev = LPtoDP(rect).normalized();
     if (!dev.isEmpty())
         fillDeviceRect(dev, deviceBrush(brush));
@@ -446,11 +442,7 @@ void Dc::FillRect(const Rect& rect, const Brush& brush)
 
 void Dc::FrameRect(const Rect& rect, const Brush& brush)
 {
-    if (recordCalls_) {
-        const Brush current = std::exchange(s_.brush, brush);
-        note("FrameRect", {rect.left, rect.top, rect.right, rect.bottom}, kUsesBrush, true);
-        s_.brush = current;
-    }
+    noteWithBrush("FrameRect", rect, brush);
     const Rect d = LPtoDP(rect).normalized();
     if (d.isEmpty())
         return;

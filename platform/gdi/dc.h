@@ -268,6 +268,16 @@ private:
     }
     void recordPoints(std::string_view name, std::initializer_list<int> head, std::span<const Point> points,
                       unsigned uses, std::string_view text);
+    // A call that fills a rectangle with a brush of its own: recorded as if that brush were
+    // selected, which it is not.
+    void noteWithBrush(std::string_view name, const Rect& rect, const Brush& brush)
+    {
+        if (!recordCalls_)
+            return;
+        const Brush current = std::exchange(s_.brush, brush);
+        note(name, {rect.left, rect.top, rect.right, rect.bottom}, kUsesBrush, true);
+        s_.brush = current;
+    }
     // Records a state call and puts value into field; the value field had.
     template <typename T>
     T noteAndSet(std::string_view name, std::initializer_list<int> args, T& field, T value)

@@ -232,12 +232,8 @@ DeviceTextSize PrinterDc::measureText(std::string_view text)
     return gdi::measure(gdi::resolveFont(deviceFont()), gdi::decodeText(text));
 }
 
-int PrinterDc::deviceCaps(int index) const
+int printedPageCaps(int index, const QRect& paper, const QRect& paint, int dpi)
 {
-    const QPrinter& p = *impl_->printer;
-    const int dpi = p.resolution();
-    const QRect paper = p.pageLayout().fullRectPixels(dpi);
-    const QRect paint = p.pageLayout().paintRectPixels(dpi);
     switch (index) {
     case kTechnology: return kDtRasPrinter;
     case kHorzSize: return paint.width() * 254 / (dpi * 10);
@@ -256,6 +252,13 @@ int PrinterDc::deviceCaps(int index) const
     case kColorRes: return 24;
     default: return 0;
     }
+}
+
+int PrinterDc::deviceCaps(int index) const
+{
+    const QPrinter& p = *impl_->printer;
+    const int dpi = p.resolution();
+    return printedPageCaps(index, p.pageLayout().fullRectPixels(dpi), p.pageLayout().paintRectPixels(dpi), dpi);
 }
 
 void PrinterDc::blitPixels(const Rect& target, const PixelView& source, const Rect& sourceRect,

@@ -12,4 +12,9 @@ struct ExternalPrinter {
     QPrinter& printer;
 };
 
+// What a context printing on a page answers to GetDeviceCaps: paper and printable area
+// (paintable part of the paper, both in device pixels at dpi) give sizes, offsets and
+// resolution; the rest is a 24-bit colour device that can blit.
+int printedPageCaps(int index, const QRect& paper, const QRect& paint, int dpi);
+
 }  // namespace plat

@@ -210,17 +210,17 @@ TextPlacement placeText(Point reference, const QtFont& font, int width, unsigned
         dx = -width / 2;
     else if ((align & kTaHorizontalMask) == kTaRight)
         dx = -width;
-    double dy = font.ascent;
+    double dy = font.metrics.tmAscent;
     if ((align & kTaVerticalMask) == kTaBaseline)
         dy = 0;
     else if ((align & kTaVerticalMask) == kTaBottom)
-        dy = -font.descent;
+        dy = -font.metrics.tmDescent;
     TextPlacement p;
     p.toDevice.translate(reference.x, reference.y);
     if (escapement % 3600 != 0)
         p.toDevice.rotate(-escapement / 10.0);   // counter-clockwise on screen
     p.toDevice.translate(dx, dy);
-    p.cell = QRectF(0, -font.ascent, width, font.ascent + font.descent);
+    p.cell = QRectF(0, -font.metrics.tmAscent, width, font.metrics.tmHeight);
     return p;
 }
 

@@ -65,12 +65,17 @@ QtFont build(const DeviceFont& d)
     const QFontMetricsF fm(r.font);
     if (d.averageWidth > 0 && fm.averageCharWidth() > 0)
         r.xScale = d.averageWidth / fm.averageCharWidth();
-    r.ascent = int(std::lround(fm.ascent()));
-    r.descent = int(std::lround(fm.descent()));
-    r.internalLeading = std::max(0, r.ascent + r.descent - em);
-    r.externalLeading = std::max(0, int(std::lround(fm.leading())));
-    r.averageWidth = int(std::lround(fm.averageCharWidth() * r.xScale));
-    r.maxWidth = int(std::lround(fm.maxWidth() * r.xScale));
+    TextMetrics& m = r.metrics;
+    m.tmAscent = int(std::lround(fm.ascent()));
+    m.tmDescent = int(std::lround(fm.descent()));
+    m.tmHeight = m.tmAscent + m.tmDescent;
+    m.tmInternalLeading = std::max(0, m.tmHeight - em);
+    m.tmExternalLeading = std::max(0, int(std::lround(fm.leading())));
+    m.tmAveCharWidth = int(std::lround(fm.averageCharWidth() * r.xScale));
+    m.tmMaxCharWidth = int(std::lround(fm.maxWidth() * r.xScale));
+    m.tmWeight = r.font.weight();
+    m.tmItalic = r.font.italic();
+    m.tmUnderlined = r.font.underline();
     return r;
 }
 
@@ -139,20 +144,7 @@ QPainterPath textOutline(const QtFont& font, const QString& text)
 
 DeviceTextSize measure(const QtFont& font, const QString& text)
 {
-    DeviceTextSize r;
-    r.extent = Size{textWidth(font, text), font.ascent + font.descent};
-    TextMetrics& m = r.metrics;
-    m.tmHeight = font.ascent + font.descent;
-    m.tmAscent = font.ascent;
-    m.tmDescent = font.descent;
-    m.tmInternalLeading = font.internalLeading;
-    m.tmExternalLeading = font.externalLeading;
-    m.tmAveCharWidth = font.averageWidth;
-    m.tmMaxCharWidth = font.maxWidth;
-    m.tmWeight = font.font.weight();
-    m.tmItalic = font.font.italic();
-    m.tmUnderlined = font.font.underline();
-    return r;
+    return {Size{textWidth(font, text), font.metrics.tmHeight}, font.metrics};
 }
 
 }  // namespace plat::gdi

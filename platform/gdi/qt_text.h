@@ -27,12 +27,7 @@ struct QtFont {
     uint64_t id = 0;         // never reused, so caches can key on it
     QFont font;              // pixel-sized, unhinted, no antialiasing
     double xScale = 1.0;     // horizontal stretch that gives a requested average width
-    int ascent = 0;
-    int descent = 0;
-    int internalLeading = 0;
-    int externalLeading = 0;
-    int averageWidth = 0;
-    int maxWidth = 0;
+    TextMetrics metrics;     // device pixels; what every measurement in this font answers
     // Strings already laid out in this font: repaints measure the same labels over and over.
     mutable QHash<QString, TextLayout> layouts;
 };

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ using plat::ControlKind;
 constexpr unsigned kDlg = 500;
 constexpr unsigned kEdit = 1031, kList = 404, kCombo = 204, kCheck = 326, kRadioA = 724, kRadioB = 725,
                    kRadioC = 727, kOther = 730, kApply = 33;
+constexpr unsigned kScrollDlg = 501, kBar = 910;
 
 void registerDialogs()
 {
@@ -33,6 +35,7 @@ void registerDialogs()
                             {kApply, ControlKind::PushButton, "Apply"},
                             {plat::kIdOk, ControlKind::DefPushButton, "OK"},
                             {plat::kIdCancel, ControlKind::PushButton, "Cancel"}}});
+    set.dialogs.push_back({kScrollDlg, "Zoom", {{kBar, ControlKind::ScrollBarV}}});
     for (unsigned id : {600u, 601u, 602u})
         set.dialogs.push_back({id, "Page " + std::to_string(id), {{kEdit, ControlKind::Edit}}});
     plat::registerResources(std::move(set));
@@ -254,6 +257,46 @@ TEST(Dialogs, QtFaceFollowsTheModelBothWays)
     EXPECT_EQ(dlg.events.size(), 1u) << "selection from code notifies nothing";
     dlg.EnableDlgItem(kEdit, false);
     EXPECT_FALSE(edit->isEnabled());
+    dlg.DestroyWindow();
+}
+
+}  // namespace
+
+namespace {
+
+// A dialog that keeps the scroll codes its scroll bar sends.
+class ScrollDlg : public plat::Dialog {
+public:
+    ScrollDlg() : plat::Dialog(kScrollDlg) {}
+    void OnVScroll(unsigned code, unsigned, plat::Control* bar) override
+    {
+        EXPECT_EQ(bar, GetDlgItem(kBar));
+        codes.push_back(code);
+    }
+    std::vector<unsigned> codes;
+};
+
+// An arrow, page or end action on the Qt scroll bar is one whole scroll: its code, then the end.
+TEST(Dialogs, QtScrollBarSendsTheScrollOfEachAction)
+{
+    registerDialogs();
+    plat::TestUiHost host;
+    ScrollDlg dlg;
+    ASSERT_TRUE(dlg.Create(kScrollDlg));
+    plat::showModelessWithQt(dlg);
+    auto* bar = qobject_cast<QScrollBar*>(dlg.GetDlgItem(kBar)->state()->widget.data());
+    ASSERT_NE(bar, nullptr);
+    const std::pair<QAbstractSlider::SliderAction, unsigned> actions[] = {
+        {QAbstractSlider::SliderSingleStepSub, plat::kSbLineUp}, {QAbstractSlider::SliderSingleStepAdd, plat::kSbLineDown},
+        {QAbstractSlider::SliderPageStepSub, plat::kSbPageUp},   {QAbstractSlider::SliderPageStepAdd, plat::kSbPageDown},
+        {QAbstractSlider::SliderToMinimum, plat::kSbTop},        {QAbstractSlider::SliderToMaximum, plat::kSbBottom}};
+    for (const auto& [action, code] : actions) {
+        SCOPED_TRACE(code);
+        dlg.codes.clear();
+        bar->triggerAction(action);
+        EXPECT_EQ(dlg.codes, (std::vector<unsigned>{code, plat::kSbEndScroll}));
+        EXPECT_EQ(bar->sliderPosition(), dlg.GetDlgItem(kBar)->GetPos()) << "the bar shows the control's position";
+    }
     dlg.DestroyWindow();
 }
 

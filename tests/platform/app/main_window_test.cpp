@@ -3,17 +3,22 @@
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
 #include "sample_run_fixture.h"
+#include "support/temp_folder.h"
 
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -113,6 +118,50 @@ TEST_F(MainWindow, BarsFollowChangesWithoutRebuildingWhatStayed)
         items << a->text();
     EXPECT_TRUE(items.contains("&1 /tmp/amp.smp")) << items.join(", ").toStdString();
     EXPECT_EQ(menuTitles(window), (QStringList{"&File", "&View"}));
+}
+
+// A window that keeps the files dropped on it.
+struct DropTarget : plat::Wnd {
+    std::vector<std::string> dropped;
+    void OnDropFiles(const std::vector<std::string>& paths) override { dropped = paths; }
+};
+
+// Whether the widget takes the drag, and then the drop.
+bool dragAndDrop(QWidget* widget, const QMimeData& data)
+{
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QCoreApplication::sendEvent(widget, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &drop);
+    return enter.isAccepted();
+}
+
+// Files dragged from the desktop reach the main frame (which opens them) and child windows
+// alike, only where the window accepts dropped files, and only the local ones.
+TEST_F(MainWindow, DroppedFilesReachTheWindowsThatAcceptThem)
+{
+    quill_test::TempFolder folder;
+    const std::string path = folder.file("dropped.smp");
+    std::ofstream(path) << "dropped text";
+    QMimeData files;
+    files.setUrls({QUrl(QStringLiteral("https://example.org/remote.smp")), QUrl::fromLocalFile(plat::pathToQt(path))});
+
+    EXPECT_TRUE(dragAndDrop(window, files));
+    const plat::Document* opened = view()->GetDocument();
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->GetPathName(), path);
+    EXPECT_EQ(view()->GetDocument()->text, "dropped text");
+
+    DropTarget target;
+    ASSERT_TRUE(target.Create(view(), plat::kWsChild | plat::kWsVisible, 1, plat::Rect{0, 0, 40, 40}));
+    QWidget* surface = target.state()->surface->viewport();
+    dragAndDrop(surface, files);
+    EXPECT_TRUE(target.dropped.empty());
+    target.DragAcceptFiles();
+    EXPECT_TRUE(dragAndDrop(surface, files));
+    EXPECT_EQ(target.dropped, std::vector<std::string>{path});
+    target.DestroyWindow();
 }
 
 TEST(RunProgram, WithoutADisplaySaysSoInOneLine)

@@ -2,7 +2,11 @@
 #include "platform/app/keys.h"
 #include "platform/app/menu.h"
 #include "platform/app/recent_files.h"
+#include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
+
+#include <QMenu>
+#include <QMenuBar>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +64,44 @@ TEST(Menus, ContextMenusAnswerFromTheScriptInTests)
     plat::Menu::chooseNextPopupCommand(1121);
     EXPECT_EQ(outline.GetSubMenu(0)->TrackPopupMenu(plat::kTpmReturnCmd | plat::kTpmRightButton, 10, 10, nullptr), 1121);
     EXPECT_EQ(outline.GetSubMenu(0)->TrackPopupMenu(plat::kTpmReturnCmd, 10, 10, nullptr), 0) << "dismissed";
+}
+
+// The texts of a menu's or menu bar's actions, "-" for a separator and "[...]" around a popup's.
+QString shownItems(const QList<QAction*>& actions)
+{
+    QStringList shown;
+    for (const QAction* a : actions)
+        shown << (a->isSeparator() ? QStringLiteral("-")
+                                   : a->menu() ? a->text() + "[" + shownItems(a->menu()->actions()) + "]" : a->text());
+    return shown.join(' ');
+}
+
+// Menus and menu bars are built from the same items alike, but for separators at the top of a
+// bar; each command goes through the caller's routine and each menu filled is reported.
+TEST(Menus, QtMenusAndMenuBarsShowTheSameItems)
+{
+    const std::vector<plat::MenuItem> items = {
+        plat::menuPopup("&File", {plat::menuItem(57601, "&Open...\tCtrl+O"), plat::menuSeparator(),
+                                  plat::menuPopup("&Recent", {plat::menuItem(57616, "amp")})}),
+        plat::menuSeparator(), plat::menuItem(42, "&Cross")};
+    std::vector<unsigned> commands;
+    QStringList filled;
+    const auto addCommand = [&](QAction*, const plat::MenuItem& item) { commands.push_back(item.id); };
+    const auto onPopup = [&](QMenu* menu) { filled << menu->title(); };
+
+    QMenuBar bar;
+    plat::fillMenuBarItems(&bar, items, addCommand, onPopup);
+    EXPECT_EQ(shownItems(bar.actions()), "&File[&Open...\tCtrl+O - &Recent[amp]] &Cross");
+    EXPECT_EQ(commands, (std::vector<unsigned>{57601, 57616, 42}));
+    EXPECT_EQ(filled, (QStringList{"&Recent", "&File"}));
+
+    commands.clear();
+    filled.clear();
+    QMenu menu(QStringLiteral("Context"));
+    plat::fillQtMenu(&menu, items, addCommand, onPopup);
+    EXPECT_EQ(shownItems(menu.actions()), "&File[&Open...\tCtrl+O - &Recent[amp]] - &Cross");
+    EXPECT_EQ(commands, (std::vector<unsigned>{57601, 57616, 42}));
+    EXPECT_EQ(filled, (QStringList{"&Recent", "&File", "Context"}));
 }
 
 TEST(Accelerators, VirtualKeysNeedTheirModifiersAndCharactersMatchExactly)

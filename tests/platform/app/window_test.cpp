@@ -1,8 +1,11 @@
 #include "platform/app/message_pump.h"
 #include "platform/app/program.h"
 #include "platform/core/test_ui_host.h"
+#include "platform/app/wnd_state.h"
 #include "platform/gdi/dc.h"
 #include "sample_run_fixture.h"
+
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +108,37 @@ TEST_F(Windows, ScrollBarsKeepTheProgramsPositions)
     v->SendMessage(plat::kWmVScroll, plat::kSbPageDown);
     v->SendMessage(plat::kWmVScroll, plat::kSbEndScroll);
     EXPECT_EQ(v->GetScrollPos(plat::kSbVert), 10);
+}
+
+// A window that keeps the scroll codes its own scroll bar sends.
+struct ScrolledWindow : plat::Wnd {
+    std::vector<unsigned> codes;
+    void OnVScroll(unsigned code, unsigned, plat::Control*) override { codes.push_back(code); }
+};
+
+TEST_F(Windows, QtScrollBarsSendTheScrollOfEachAction)
+{
+    ScrolledWindow w;
+    ASSERT_TRUE(w.Create(view(), plat::kWsChild | plat::kWsVisible | plat::kWsVScroll, 1, plat::Rect{0, 0, 100, 100}));
+    plat::ScrollInfo info;
+    info.mask = plat::kSifAll;
+    info.max = 1000;
+    info.page = 100;
+    info.pos = 500;
+    w.SetScrollInfo(plat::kSbVert, info);
+    QScrollBar* bar = w.state()->surface->verticalScrollBar();
+    const std::pair<QAbstractSlider::SliderAction, unsigned> actions[] = {
+        {QAbstractSlider::SliderSingleStepSub, plat::kSbLineUp}, {QAbstractSlider::SliderSingleStepAdd, plat::kSbLineDown},
+        {QAbstractSlider::SliderPageStepSub, plat::kSbPageUp},   {QAbstractSlider::SliderPageStepAdd, plat::kSbPageDown},
+        {QAbstractSlider::SliderToMinimum, plat::kSbTop},        {QAbstractSlider::SliderToMaximum, plat::kSbBottom},
+        {QAbstractSlider::SliderMove, plat::kSbThumbTrack}};
+    for (const auto& [action, code] : actions) {
+        SCOPED_TRACE(code);
+        w.codes.clear();
+        bar->triggerAction(action);
+        EXPECT_EQ(w.codes, std::vector<unsigned>{code});
+    }
+    w.DestroyWindow();
 }
 
 }  // namespace
