@@ -159,27 +159,52 @@ protected:
     void showFields(const std::vector<std::string>&) override {}
 };
 
-class CSpiceNOISE : public CSpicePage {
+// A page that measures at an output node against its reference, driven from a source: the
+// noise and transfer-function analyses. The directive's first words are "V(OUT,REF) SOURCE".
+class CSpiceOutputPage : public CSpicePage {
 public:
-    CSpiceNOISE() : CSpicePage(kIddSpiceNoise, kAnalysisNoise) {}
     bool OnInitDialog() override
     {
-        fillNodePair(kIdcOutputNode, kIdcNoiseReference);
-        fillSources(kIdcNoiseSource);
+        fillNodePair(kIdcOutputNode, referenceId_);
+        fillSources(sourceId_);
         return CSpicePage::OnInitDialog();
     }
 
 protected:
+    CSpiceOutputPage(unsigned templateId, int code, unsigned referenceId, unsigned sourceId)
+        : CSpicePage(templateId, code), referenceId_(referenceId), sourceId_(sourceId)
+    {
+    }
+    std::string outputAndSource() const
+    {
+        return Format("V(%s,%s) %s", field(kIdcOutputNode).c_str(), field(referenceId_).c_str(),
+                      field(sourceId_).c_str());
+    }
+    void showOutputAndSource(const std::vector<std::string>& f)
+    {
+        showNodePair(fieldAt(f, 0), kIdcOutputNode, referenceId_);
+        SetDlgItemText(sourceId_, fieldAt(f, 1));
+    }
+
+private:
+    unsigned referenceId_;
+    unsigned sourceId_;
+};
+
+class CSpiceNOISE : public CSpiceOutputPage {
+public:
+    CSpiceNOISE() : CSpiceOutputPage(kIddSpiceNoise, kAnalysisNoise, kIdcNoiseReference, kIdcNoiseSource) {}
+
+protected:
     std::string directiveText() override
     {
-        return Format("#.NOISE V(%s,%s) %s %s %s %s %s", field(kIdcOutputNode).c_str(), field(kIdcNoiseReference).c_str(),
-                      field(kIdcNoiseSource).c_str(), sweepWord().c_str(), field(kIdcAcPoints).c_str(),
-                      field(kIdcAcStart).c_str(), field(kIdcAcStop).c_str());
+        return "#.NOISE " + outputAndSource() +
+               Format(" %s %s %s %s", sweepWord().c_str(), field(kIdcAcPoints).c_str(), field(kIdcAcStart).c_str(),
+                      field(kIdcAcStop).c_str());
     }
     void showFields(const std::vector<std::string>& f) override
     {
-        showNodePair(fieldAt(f, 0), kIdcOutputNode, kIdcNoiseReference);
-        SetDlgItemText(kIdcNoiseSource, fieldAt(f, 1));
+        showOutputAndSource(f);
         showFieldList(kAcSweepFields, f, 3);
         setSweep(f, 2);
     }
@@ -217,27 +242,13 @@ protected:
     }
 };
 
-class CSpiceTF : public CSpicePage {
+class CSpiceTF : public CSpiceOutputPage {
 public:
-    CSpiceTF() : CSpicePage(kIddSpiceTf, kAnalysisTransferFunction) {}
-    bool OnInitDialog() override
-    {
-        fillNodePair(kIdcOutputNode, kIdcOutputReference);
-        fillSources(kIdcInputNode);
-        return CSpicePage::OnInitDialog();
-    }
+    CSpiceTF() : CSpiceOutputPage(kIddSpiceTf, kAnalysisTransferFunction, kIdcOutputReference, kIdcInputNode) {}
 
 protected:
-    std::string directiveText() override
-    {
-        return Format("#.TF V(%s,%s) %s", field(kIdcOutputNode).c_str(), field(kIdcOutputReference).c_str(),
-                      field(kIdcInputNode).c_str());
-    }
-    void showFields(const std::vector<std::string>& f) override
-    {
-        showNodePair(fieldAt(f, 0), kIdcOutputNode, kIdcOutputReference);
-        SetDlgItemText(kIdcInputNode, fieldAt(f, 1));
-    }
+    std::string directiveText() override { return "#.TF " + outputAndSource(); }
+    void showFields(const std::vector<std::string>& f) override { showOutputAndSource(f); }
 };
 
 }  // namespace
