@@ -46,9 +46,6 @@ std::pair<std::string, std::string> nodePair(const std::string& word)
     return {inside.substr(0, comma), inside.substr(comma + 1)};
 }
 
-// The points, start and stop of a frequency sweep.
-constexpr unsigned kAcSweepFields[] = {kIdcAcPoints, kIdcAcStart, kIdcAcStop};
-
 void markModified()
 {
     if (CSchemoraDoc* doc = g_current.activeDocument)
@@ -62,16 +59,8 @@ public:
     CSpiceAC() : CSpicePage(kIddSpiceAc, kAnalysisAc) {}
 
 protected:
-    std::string directiveText() override
-    {
-        return Format("#.AC %s %s %s %s", sweepWord().c_str(), field(kIdcAcPoints).c_str(), field(kIdcAcStart).c_str(),
-                      field(kIdcAcStop).c_str());
-    }
-    void showFields(const std::vector<std::string>& f) override
-    {
-        showFieldList(kAcSweepFields, f, 1);
-        setSweep(f, 0);
-    }
+    std::string directiveText() override { return "#.AC " + sweepText(); }
+    void showFields(const std::vector<std::string>& f) override { showSweep(f, 1); }
 };
 
 class CSpiceTRAN : public CSpicePage {
@@ -198,15 +187,12 @@ public:
 protected:
     std::string directiveText() override
     {
-        return "#.NOISE " + outputAndSource() +
-               Format(" %s %s %s %s", sweepWord().c_str(), field(kIdcAcPoints).c_str(), field(kIdcAcStart).c_str(),
-                      field(kIdcAcStop).c_str());
+        return "#.NOISE " + outputAndSource() + " " + sweepText();
     }
     void showFields(const std::vector<std::string>& f) override
     {
         showOutputAndSource(f);
-        showFieldList(kAcSweepFields, f, 3);
-        setSweep(f, 2);
+        showSweep(f, 3);
     }
 };
 
@@ -390,20 +376,25 @@ void CSpicePage::fillSources(unsigned id)
     }
 }
 
-void CSpicePage::setSweep(const std::vector<std::string>&, size_t)
+void CSpicePage::showSweep(const std::vector<std::string>& fields, size_t first)
 {
+    static constexpr unsigned ids[] = {kIdcAcPoints, kIdcAcStart, kIdcAcStop};
+    showFieldList(ids, fields, first);
     CheckRadioButton(kIdcSweepDecade, kIdcSweepLinear,
                      g_analysisDirectives.sweepButton ? static_cast<unsigned>(g_analysisDirectives.sweepButton)
                                                       : static_cast<unsigned>(kIdcSweepDecade));
 }
 
-std::string CSpicePage::sweepWord() const
+std::string CSpicePage::sweepText() const
 {
+    const char* kind = "DEC";
     switch (GetCheckedRadioButton(kIdcSweepDecade, kIdcSweepLinear)) {
-    case kIdcSweepOctave: return "OCT";
-    case kIdcSweepLinear: return "LIN";
-    default: return "DEC";
+    case kIdcSweepOctave: kind = "OCT"; break;
+    case kIdcSweepLinear: kind = "LIN"; break;
+    default: break;
     }
+    return Format("%s %s %s %s", kind, field(kIdcAcPoints).c_str(), field(kIdcAcStart).c_str(),
+                  field(kIdcAcStop).c_str());
 }
 
 // ---- CSpiceProp ----
