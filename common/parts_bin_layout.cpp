@@ -4,22 +4,21 @@
 
 namespace quill {
 
-std::vector<plat::Rect> LayOutPartsBinCells(const plat::Rect& client, size_t count, int rowHeight, int scrollY)
+int PartsBinCells::layOut(const plat::Rect& client, size_t count, int scrollY)
 {
-    std::vector<plat::Rect> cells;
+    cells.clear();
     const int cellWidth = std::max(1, client.width() / 2);
     for (size_t k = 0; k < count; ++k) {
         const int col = static_cast<int>(k % 2);
         const int row = static_cast<int>(k / 2);
-        cells.push_back({client.left + col * cellWidth, client.top + row * rowHeight - scrollY,
-                         client.left + (col + 1) * cellWidth, client.top + (row + 1) * rowHeight - scrollY});
+        cells.push_back({client.left + col * cellWidth, client.top + row * kPartsBinRowHeight - scrollY,
+                         client.left + (col + 1) * cellWidth, client.top + (row + 1) * kPartsBinRowHeight - scrollY});
     }
-    return cells;
+    scrollRange = (static_cast<int>(count) / 2 + 1) * kPartsBinRowHeight;
+    return scrollRange;
 }
 
-int PartsBinCellsHeight(size_t count, int rowHeight) { return (static_cast<int>(count) / 2 + 1) * rowHeight; }
-
-int HitTestCells(std::span<const plat::Rect> cells, int x, int y, int inset)
+int PartsBinCells::hitTest(int x, int y, int inset) const
 {
     for (size_t k = 0; k < cells.size(); ++k) {
         const plat::Rect& c = cells[k];
@@ -29,13 +28,16 @@ int HitTestCells(std::span<const plat::Rect> cells, int x, int y, int inset)
     return -1;
 }
 
-plat::Rect PartsBinOutline(const plat::Rect& cell, int x, int y, bool inPlace)
+std::optional<plat::Rect> PartsBinCells::outline(int cell, int x, int y, bool inPlace) const
 {
+    if (cell < 0 || cell >= static_cast<int>(cells.size()))
+        return std::nullopt;
+    const plat::Rect& c = cells[static_cast<size_t>(cell)];
     if (inPlace)
-        return cell;
-    const int halfW = cell.width() / 2;
-    const int halfH = cell.height() / 2;
-    return {x - halfW, y - halfH, x + halfW, y + halfH};
+        return c;
+    const int halfW = c.width() / 2;
+    const int halfH = c.height() / 2;
+    return plat::Rect{x - halfW, y - halfH, x + halfW, y + halfH};
 }
 
 }  // namespace quill

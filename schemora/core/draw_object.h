@@ -43,6 +43,8 @@ struct DrawObject {
     // The PartSymbol index of a placed part (0 while unresolved).
     int symbolIndex() const { return type() - kObjPart; }
     int sheet() const { return w[23]; }
+    // The drawing layer 0-15 (word 4, bits 10-13); 4 is on every layer.
+    int layer() const { return (w[4] >> 10) & 0xF; }
     int x() const { return w[0]; }
     int y() const { return w[1]; }
     // Lines, arrows, buses and arcs keep a second point in words 2 and 3.

@@ -25,14 +25,13 @@ constexpr double kHalfPi = 1.5707963268;
 constexpr int kAllLayers = 4;
 constexpr int kRotationMirrorBit = 0x8000;
 
-int layerOf(const DrawObject& o) { return (o.w[4] >> 10) & 0xF; }
 int rotationOf(const DrawObject& o) { return (o.w[5] >> 2) & 0xFFF; }
 bool rotationMirrored(const DrawObject& o) { return (o.w[5] & kRotationMirrorBit) != 0; }
 
 bool exported(const DrawObject& o)
 {
     const int filter = g_sheetView.layerFilter;
-    if (filter != kAllLayers && filter != layerOf(o) && layerOf(o) != kAllLayers)
+    if (filter != kAllLayers && filter != o.layer() && o.layer() != kAllLayers)
         return false;
     return o.sheet() == g_sheetView.currentSheet;
 }

@@ -25,6 +25,8 @@ struct CursorState {
     int markStyle = 1;            // 0 over a handle, 1 normal, 2 over a movable selection
     int markX = 0;                // where the shown mark is drawn, drawing units
     int markY = 0;
+
+    plat::Point point() const { return {x, y}; }
 };
 extern CursorState g_cursor;
 
@@ -32,10 +34,9 @@ extern CursorState g_cursor;
 struct MouseEditState {
     bool ctrlHeld = false;
     bool shiftHeld = false;
-    int pressX = 0, pressY = 0;            // view units
-    int pressDrawX = 0, pressDrawY = 0;    // drawing units
-    int bandX = 0, bandY = 0;              // view units
-    int lastX = INT_MIN, lastY = INT_MIN;  // last processed point, view units
+    plat::Point press;                     // view units
+    plat::Point pressDraw;                 // drawing units
+    plat::Point last{INT_MIN, INT_MIN};    // last processed point, view units
     int releaseX = INT_MIN, releaseY = INT_MIN;   // previous release of a drawing tool
     int newIndex = 0;                      // the object a drawing tool appended at the press
     bool ghostDrawn = false;

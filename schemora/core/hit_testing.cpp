@@ -30,8 +30,6 @@ constexpr int kLabelPixels = 12;
 constexpr int kDotHalf = 16;
 constexpr int kArcGrowth = 4;
 
-int layerOf(const DrawObject& o) { return (o.w[4] >> 10) & 15; }
-
 // Filter switch of each kind (index into g_editFilter), -1 for kinds never selected.
 int filterSwitch(int type)
 {
@@ -208,7 +206,7 @@ bool PassesSelectionFilter(int type)
 bool OnCurrentLayerAndSheet(int index)
 {
     const DrawObject& o = g_current.at(index);
-    const int layer = layerOf(o);
+    const int layer = o.layer();
     const int current = CurrentDrawingLayer();
     const bool layerOk = layer == current || current == 4 || layer == 4;
     return layerOk && (thePartEditor || o.sheet() == CurrentEditSheet());
@@ -254,7 +252,7 @@ bool PointInWindow(int index, int mode, const plat::Rect& window)
 {
     const DrawObject& o = g_current.at(index);
     const int current = CurrentDrawingLayer();
-    if (current != 4 && layerOf(o) != 4 && layerOf(o) != current)
+    if (current != 4 && o.layer() != 4 && o.layer() != current)
         return false;
     const plat::Rect w = window.normalized();
     auto in = [&](int x, int y) { return x >= w.left && x <= w.right && y >= w.top && y <= w.bottom; };
@@ -277,7 +275,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
         g_selection.windowMode = false;
         g_selection.bandShown = false;
         g_editState.selectionCount = 0;
-        g_selection.band = {g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY, g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY};
+        g_selection.band = {g_mouseEdit.pressDraw.x, g_mouseEdit.pressDraw.y, g_mouseEdit.pressDraw.x, g_mouseEdit.pressDraw.y};
         if (const int hit = HitTestObject(1, g_current.count)) {
             const DrawObject& o = g_current.at(hit);
             g_selection.partPicked = g_settings.rubber != 0 && o.isPart();

@@ -146,13 +146,13 @@ void dropNewObject()
 
 void followCursor(DrawObject& o, int tool, plat::Point p)
 {
-    const int dx = p.x - g_mouseEdit.pressDrawX, dy = p.y - g_mouseEdit.pressDrawY;
+    const int dx = p.x - g_mouseEdit.pressDraw.x, dy = p.y - g_mouseEdit.pressDraw.y;
     switch (tool) {
     case kToolDot: case kToolPart: o.w[0] = p.x; o.w[1] = p.y; break;
     case kToolArrow: case kToolLine: case kToolTerminal:
         if (g_settings.limit != 0 || tool == kToolTerminal) {
-            if (std::abs(dy) < std::abs(dx)) { o.w[2] = p.x; o.w[3] = g_mouseEdit.pressDrawY; }
-            else { o.w[2] = g_mouseEdit.pressDrawX; o.w[3] = p.y; }
+            if (std::abs(dy) < std::abs(dx)) { o.w[2] = p.x; o.w[3] = g_mouseEdit.pressDraw.y; }
+            else { o.w[2] = g_mouseEdit.pressDraw.x; o.w[3] = p.y; }
         } else {
             o.w[2] = p.x;
             o.w[3] = p.y;
@@ -165,7 +165,7 @@ void followCursor(DrawObject& o, int tool, plat::Point p)
         o.w[3] = p.y - o.w[1];
         break;
     case kToolEllipse: {
-        const double vx = g_cursor.x - g_mouseEdit.pressX, vy = g_cursor.y - g_mouseEdit.pressY;
+        const double vx = g_cursor.x - g_mouseEdit.press.x, vy = g_cursor.y - g_mouseEdit.press.y;
         const double sum = vx * vx + vy * vy;
         if (sum > 0) {
             o.w[3] = static_cast<int>(std::sqrt(sum));
@@ -291,7 +291,7 @@ void toolPress(plat::Dc& dc, int tool)
     if (index == 0)
         return;
     RecordAppendedStep(1);
-    fillDefaults(g_current.at(index), tool, {g_mouseEdit.pressDrawX, g_mouseEdit.pressDrawY});
+    fillDefaults(g_current.at(index), tool, g_mouseEdit.pressDraw);
     (void)dc;
 }
 
@@ -317,8 +317,8 @@ void editMove(plat::Dc& dc)
         f = GrowRect(f, g_current.gridStep, g_current.gridStep);
     const plat::Point p = CursorDrawingPoint();
     // A quick flick can leave the frame before the first move arrives: the press point counts.
-    const bool pressIn = f.left <= g_mouseEdit.pressDrawX && g_mouseEdit.pressDrawX <= f.right &&
-                         f.top <= g_mouseEdit.pressDrawY && g_mouseEdit.pressDrawY <= f.bottom;
+    const plat::Point press = g_mouseEdit.pressDraw;
+    const bool pressIn = f.left <= press.x && press.x <= f.right && f.top <= press.y && press.y <= f.bottom;
     const bool inFrame = (p.x >= f.left && p.x <= f.right && p.y >= f.top && p.y <= f.bottom) || pressIn;
     if (inFrame || g_mouseEdit.moving || (n == 1 && first.isPart() && g_mouseEdit.handleGrabbed)) {
         if (!g_mouseEdit.handlesHidden && !g_mouseEdit.moving)
@@ -337,8 +337,6 @@ void toolMove(plat::Dc& dc, int tool)
         editMove(dc);
         return;
     }
-    g_mouseEdit.bandX = g_cursor.x;
-    g_mouseEdit.bandY = g_cursor.y;
     const int n = g_mouseEdit.newIndex;
     // An auto-numbered text stays where it was clicked.
     if (!validIndex(n) || !isDrawingTool(tool) || tool == kToolAutoText)
@@ -387,7 +385,7 @@ void settle(plat::Dc& dc, int tool)
     if (g_mouseEdit.ghostDrawn)
         DrawObjectInMode(dc, n, kModeInvert);
     g_mouseEdit.ghostDrawn = false;
-    const bool pressAgain = g_cursor.x == g_mouseEdit.pressX && g_cursor.y == g_mouseEdit.pressY;
+    const bool pressAgain = g_cursor.point() == g_mouseEdit.press;
     if ((kindOfTool(tool).sized && zeroSize(o)) || (sameAsLastRelease && !kindOfTool(tool).sized)) {
         // A click without a drag leaves nothing behind and returns to edit mode.
         dropNewObject();
@@ -471,12 +469,8 @@ void ProcessMouseEdit(plat::Dc& dc, int tool, int action)
         return;
     const plat::Point p = CursorDrawingPoint();
     if (action == kMouseDown) {
-        g_mouseEdit.pressX = g_cursor.x;
-        g_mouseEdit.pressY = g_cursor.y;
-        g_mouseEdit.bandX = g_cursor.x;
-        g_mouseEdit.bandY = g_cursor.y;
-        g_mouseEdit.pressDrawX = p.x;
-        g_mouseEdit.pressDrawY = p.y;
+        g_mouseEdit.press = g_cursor.point();
+        g_mouseEdit.pressDraw = p;
         if (tool != kToolSelect) {
             HideSelectionMarks(dc);
             g_editState.selectionCount = 0;
@@ -484,13 +478,12 @@ void ProcessMouseEdit(plat::Dc& dc, int tool, int action)
         }
         toolPress(dc, tool);
     } else if (action == kMouseMove) {
-        if (g_cursor.x == g_mouseEdit.lastX && g_cursor.y == g_mouseEdit.lastY)
+        if (g_cursor.point() == g_mouseEdit.last)
             return;
         toolMove(dc, tool);
     } else {
         toolRelease(dc, tool);
         return;
     }
-    g_mouseEdit.lastX = g_cursor.x;
-    g_mouseEdit.lastY = g_cursor.y;
+    g_mouseEdit.last = g_cursor.point();
 }

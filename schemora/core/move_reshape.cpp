@@ -354,7 +354,7 @@ void CopyMoveSelection(plat::Dc& dc, int code)
     if (!g_mouseEdit.copied)
         return;
     const plat::Point d = cursorStep();
-    if (code == kStepFinal && g_cursor.x == g_mouseEdit.pressX && g_cursor.y == g_mouseEdit.pressY &&
+    if (code == kStepFinal && g_cursor.point() == g_mouseEdit.press &&
         g_mouseEdit.layerAtPress == CurrentDrawingLayer()) {
         // Copies left where they were made are no copies: take them and their step back.
         TruncateObjects(g_mouseEdit.copyBaseCount);
@@ -412,10 +412,10 @@ int CollinearWireAt(int index, int end)
     const bool horizontal = o.y() == o.w[3];
     if (vertical == horizontal)
         return 0;
-    const int layer = (o.w[4] >> 10) & 15;
+    const int layer = o.layer();
     for (int i = 1; i <= g_current.count; ++i) {
         const DrawObject& w = g_current.at(i);
-        if (i == index || w.type() != kObjLine || ((w.w[4] >> 10) & 15) != layer || w.sheet() != o.sheet())
+        if (i == index || w.type() != kObjLine || w.layer() != layer || w.sheet() != o.sheet())
             continue;
         if ((vertical && w.x() != w.w[2]) || (horizontal && w.y() != w.w[3]))
             continue;

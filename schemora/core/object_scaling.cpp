@@ -31,7 +31,7 @@ int scaledSize(int value, float factor) { return clampToInt(static_cast<float>(v
 
 bool onCurrentLayer(const DrawObject& o)
 {
-    const int layer = (o.w[4] >> 10) & 0xF;
+    const int layer = o.layer();
     const int current = g_sheetView.layerFilter;
     return layer == current || layer == kAllLayers || current == kAllLayers;
 }

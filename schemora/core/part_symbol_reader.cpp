@@ -176,14 +176,12 @@ bool storeElement(const DrawObject& e)
 constexpr int kAllVariantsLayer = 4;
 constexpr int kVariants = 4;
 
-int elementLayer(const DrawObject& e) { return (e.w[4] >> 10) & 15; }
-
 // The variants a symbol draws: those its elements name, 0 alone when they name none.
 std::vector<int> bodyVariants(const SymbolBody& body)
 {
     std::vector<int> variants;
     for (int v = 0; v < kVariants; ++v)
-        if (std::any_of(body.elements.begin(), body.elements.end(), [v](const DrawObject& e) { return elementLayer(e) == v; }))
+        if (std::any_of(body.elements.begin(), body.elements.end(), [v](const DrawObject& e) { return e.layer() == v; }))
             variants.push_back(v);
     if (variants.empty())
         variants.push_back(0);
@@ -196,7 +194,7 @@ bool storeVariant(PartSymbol& entry, const SymbolBody& body, int variant)
 {
     std::vector<const DrawObject*> shown;
     for (const DrawObject& e : body.elements) {
-        const int layer = elementLayer(e);
+        const int layer = e.layer();
         if (layer == variant || layer == kAllVariantsLayer || layer >= kVariants + 1)
             shown.push_back(&e);
     }

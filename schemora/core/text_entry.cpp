@@ -63,7 +63,7 @@ void repaint() { RedrawEditWindow(); }
 
 bool visibleLayer(const DrawObject& o)
 {
-    const int layer = (o.w[4] >> 10) & 0xF;
+    const int layer = o.layer();
     const int current = CurrentDrawingLayer();
     return layer == current || layer == kAllLayers || current == kAllLayers;
 }

@@ -20,7 +20,7 @@ constexpr int kAllLayers = 4;
 
 bool onVisibleLayer(const DrawObject& o)
 {
-    const int layer = (o.w[4] >> 10) & 0xF;
+    const int layer = o.layer();
     const int current = CurrentDrawingLayer();
     return layer == current || layer == kAllLayers || current == kAllLayers;
 }

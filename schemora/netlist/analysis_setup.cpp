@@ -46,9 +46,6 @@ std::pair<std::string, std::string> nodePair(const std::string& word)
     return {inside.substr(0, comma), inside.substr(comma + 1)};
 }
 
-// The points, start and stop of a frequency sweep.
-constexpr unsigned kAcSweepFields[] = {kIdcAcPoints, kIdcAcStart, kIdcAcStop};
-
 void markModified()
 {
     if (CSchemoraDoc* doc = g_current.activeDocument)
@@ -62,16 +59,8 @@ public:
     CSpiceAC() : CSpicePage(kIddSpiceAc, kAnalysisAc) {}
 
 protected:
-    std::string directiveText() override
-    {
-        return Format("#.AC %s %s %s %s", sweepWord().c_str(), field(kIdcAcPoints).c_str(), field(kIdcAcStart).c_str(),
-                      field(kIdcAcStop).c_str());
-    }
-    void showFields(const std::vector<std::string>& f) override
-    {
-        showFieldList(kAcSweepFields, f, 1);
-        setSweep(f, 0);
-    }
+    std::string directiveText() override { return "#.AC " + sweepText(); }
+    void showFields(const std::vector<std::string>& f) override { showSweep(f, 1); }
 };
 
 class CSpiceTRAN : public CSpicePage {
@@ -159,29 +148,51 @@ protected:
     void showFields(const std::vector<std::string>&) override {}
 };
 
-class CSpiceNOISE : public CSpicePage {
+// A page that measures at an output node against its reference, driven from a source: the
+// noise and transfer-function analyses. The directive's first words are "V(OUT,REF) SOURCE".
+class CSpiceOutputPage : public CSpicePage {
 public:
-    CSpiceNOISE() : CSpicePage(kIddSpiceNoise, kAnalysisNoise) {}
     bool OnInitDialog() override
     {
-        fillNodePair(kIdcOutputNode, kIdcNoiseReference);
-        fillSources(kIdcNoiseSource);
+        fillNodePair(kIdcOutputNode, referenceId_);
+        fillSources(sourceId_);
         return CSpicePage::OnInitDialog();
     }
 
 protected:
+    CSpiceOutputPage(unsigned templateId, int code, unsigned referenceId, unsigned sourceId)
+        : CSpicePage(templateId, code), referenceId_(referenceId), sourceId_(sourceId)
+    {
+    }
+    std::string outputAndSource() const
+    {
+        return Format("V(%s,%s) %s", field(kIdcOutputNode).c_str(), field(referenceId_).c_str(),
+                      field(sourceId_).c_str());
+    }
+    void showOutputAndSource(const std::vector<std::string>& f)
+    {
+        showNodePair(fieldAt(f, 0), kIdcOutputNode, referenceId_);
+        SetDlgItemText(sourceId_, fieldAt(f, 1));
+    }
+
+private:
+    unsigned referenceId_;
+    unsigned sourceId_;
+};
+
+class CSpiceNOISE : public CSpiceOutputPage {
+public:
+    CSpiceNOISE() : CSpiceOutputPage(kIddSpiceNoise, kAnalysisNoise, kIdcNoiseReference, kIdcNoiseSource) {}
+
+protected:
     std::string directiveText() override
     {
-        return Format("#.NOISE V(%s,%s) %s %s %s %s %s", field(kIdcOutputNode).c_str(), field(kIdcNoiseReference).c_str(),
-                      field(kIdcNoiseSource).c_str(), sweepWord().c_str(), field(kIdcAcPoints).c_str(),
-                      field(kIdcAcStart).c_str(), field(kIdcAcStop).c_str());
+        return "#.NOISE " + outputAndSource() + " " + sweepText();
     }
     void showFields(const std::vector<std::string>& f) override
     {
-        showNodePair(fieldAt(f, 0), kIdcOutputNode, kIdcNoiseReference);
-        SetDlgItemText(kIdcNoiseSource, fieldAt(f, 1));
-        showFieldList(kAcSweepFields, f, 3);
-        setSweep(f, 2);
+        showOutputAndSource(f);
+        showSweep(f, 3);
     }
 };
 
@@ -217,27 +228,13 @@ protected:
     }
 };
 
-class CSpiceTF : public CSpicePage {
+class CSpiceTF : public CSpiceOutputPage {
 public:
-    CSpiceTF() : CSpicePage(kIddSpiceTf, kAnalysisTransferFunction) {}
-    bool OnInitDialog() override
-    {
-        fillNodePair(kIdcOutputNode, kIdcOutputReference);
-        fillSources(kIdcInputNode);
-        return CSpicePage::OnInitDialog();
-    }
+    CSpiceTF() : CSpiceOutputPage(kIddSpiceTf, kAnalysisTransferFunction, kIdcOutputReference, kIdcInputNode) {}
 
 protected:
-    std::string directiveText() override
-    {
-        return Format("#.TF V(%s,%s) %s", field(kIdcOutputNode).c_str(), field(kIdcOutputReference).c_str(),
-                      field(kIdcInputNode).c_str());
-    }
-    void showFields(const std::vector<std::string>& f) override
-    {
-        showNodePair(fieldAt(f, 0), kIdcOutputNode, kIdcOutputReference);
-        SetDlgItemText(kIdcInputNode, fieldAt(f, 1));
-    }
+    std::string directiveText() override { return "#.TF " + outputAndSource(); }
+    void showFields(const std::vector<std::string>& f) override { showOutputAndSource(f); }
 };
 
 }  // namespace
@@ -379,20 +376,25 @@ void CSpicePage::fillSources(unsigned id)
     }
 }
 
-void CSpicePage::setSweep(const std::vector<std::string>&, size_t)
+void CSpicePage::showSweep(const std::vector<std::string>& fields, size_t first)
 {
+    static constexpr unsigned ids[] = {kIdcAcPoints, kIdcAcStart, kIdcAcStop};
+    showFieldList(ids, fields, first);
     CheckRadioButton(kIdcSweepDecade, kIdcSweepLinear,
                      g_analysisDirectives.sweepButton ? static_cast<unsigned>(g_analysisDirectives.sweepButton)
                                                       : static_cast<unsigned>(kIdcSweepDecade));
 }
 
-std::string CSpicePage::sweepWord() const
+std::string CSpicePage::sweepText() const
 {
+    const char* kind = "DEC";
     switch (GetCheckedRadioButton(kIdcSweepDecade, kIdcSweepLinear)) {
-    case kIdcSweepOctave: return "OCT";
-    case kIdcSweepLinear: return "LIN";
-    default: return "DEC";
+    case kIdcSweepOctave: kind = "OCT"; break;
+    case kIdcSweepLinear: kind = "LIN"; break;
+    default: break;
     }
+    return Format("%s %s %s %s", kind, field(kIdcAcPoints).c_str(), field(kIdcAcStart).c_str(),
+                  field(kIdcAcStop).c_str());
 }
 
 // ---- CSpiceProp ----

@@ -41,8 +41,12 @@ protected:
     // The fields of ids, in order, from the directive's word `first` on.
     void showFieldList(std::span<const unsigned> ids, const std::vector<std::string>& fields, size_t first);
     void fillSources(unsigned id);
-    void setSweep(const std::vector<std::string>& fields, size_t sweepAt);
-    std::string sweepWord() const;
+    // A frequency sweep (AC and noise): "DEC 10 1 1MEG", the kind of the checked sweep button
+    // and the points, start and stop fields.
+    std::string sweepText() const;
+    // Shows the points, start and stop from the directive's word `first` on and checks the sweep
+    // button the directive named (decade when it named none).
+    void showSweep(const std::vector<std::string>& fields, size_t first);
     int code() const { return code_; }
 
 private:

@@ -63,20 +63,30 @@ std::string SimulatorCommand(const char* key, const char* fallback, const std::s
     return command + " \"" + file + "\"";
 }
 
-CRunSpiceDlg::CRunSpiceDlg() : plat::Dialog(kIddRunSpice) { onCommand(kIdcSetup, &CRunSpiceDlg::OnSetup); }
+CRunSimulatorDlg::CRunSimulatorDlg(unsigned templateId, int netlistKind)
+    : plat::Dialog(templateId), netlistKind_(netlistKind)
+{
+    onCommand(kIdcSetup, &CRunSimulatorDlg::OnSetup);
+}
 
-void CRunSpiceDlg::OnSetup()
+void CRunSimulatorDlg::OnOK()
+{
+    plat::Dialog::OnOK();
+    std::string input;
+    if (runNetlister(netlistKind_, &input) == 1)
+        runSimulator(input);
+}
+
+CRunSpiceDlg::CRunSpiceDlg() : CRunSimulatorDlg(kIddRunSpice, kNetlistSpice) {}
+
+void CRunSpiceDlg::openSetup()
 {
     CSpiceProp sheet;
     sheet.DoModal();
 }
 
-void CRunSpiceDlg::OnOK()
+void CRunSpiceDlg::runSimulator(const std::string& deck)
 {
-    plat::Dialog::OnOK();
-    std::string deck;
-    if (runNetlister(kNetlistSpice, &deck) != 1)
-        return;
     const std::string command = SimulatorCommand(kAnalogSimulatorKey, kDefaultAnalogSimulator, deck);
     const int code = plat::uiHost().runProgram(command, kAnalogRunLimitMs);
     if (code < 0) {
@@ -88,20 +98,16 @@ void CRunSpiceDlg::OnOK()
                          plat::kMbOk | plat::kMbIconStop);
 }
 
-CRunDigSimDlg::CRunDigSimDlg() : plat::Dialog(kIddRunDigSim) { onCommand(kIdcSetup, &CRunDigSimDlg::OnSetup); }
+CRunDigSimDlg::CRunDigSimDlg() : CRunSimulatorDlg(kIddRunDigSim, kNetlistDigital) {}
 
-void CRunDigSimDlg::OnSetup()
+void CRunDigSimDlg::openSetup()
 {
     CDigSimSetupDlg dialog;
     dialog.DoModal();
 }
 
-void CRunDigSimDlg::OnOK()
+void CRunDigSimDlg::runSimulator(const std::string& circuit)
 {
-    plat::Dialog::OnOK();
-    std::string circuit;
-    if (runNetlister(kNetlistDigital, &circuit) != 1)
-        return;
     if (!plat::uiHost().startProgram(SimulatorCommand(kDigitalSimulatorKey, kDefaultDigitalSimulator, circuit)))
         plat::MessageBoxId(kStrCantRunDigital, plat::kMbOk | plat::kMbIconStop);
 }

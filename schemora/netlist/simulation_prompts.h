@@ -14,18 +14,38 @@ inline constexpr const char* kDefaultDigitalSimulator = "pulsarim";
 // How long the analog run may take before it is given up.
 inline constexpr unsigned kAnalogRunLimitMs = 150000;
 
-class CRunSpiceDlg : public plat::Dialog {
+// One prompt: Setup... opens the simulator's settings; OK closes the prompt, writes the
+// simulator's input through the netlister and, when that succeeded, starts the simulator on it.
+class CRunSimulatorDlg : public plat::Dialog {
 public:
-    CRunSpiceDlg();
     void OnOK() override;
-    void OnSetup();
+    void OnSetup() { openSetup(); }
+
+protected:
+    CRunSimulatorDlg(unsigned templateId, int netlistKind);
+    virtual void openSetup() = 0;
+    virtual void runSimulator(const std::string& input) = 0;
+
+private:
+    int netlistKind_;
 };
 
-class CRunDigSimDlg : public plat::Dialog {
+class CRunSpiceDlg : public CRunSimulatorDlg {
+public:
+    CRunSpiceDlg();
+
+private:
+    void openSetup() override;
+    void runSimulator(const std::string& deck) override;
+};
+
+class CRunDigSimDlg : public CRunSimulatorDlg {
 public:
     CRunDigSimDlg();
-    void OnOK() override;
-    void OnSetup();
+
+private:
+    void openSetup() override;
+    void runSimulator(const std::string& circuit) override;
 };
 
 // The command line of a simulator setting with the quoted file appended.
