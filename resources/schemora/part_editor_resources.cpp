@@ -6,6 +6,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/drawn_images.h"
 #include "resources/schemora/edit_ids.h"
@@ -196,13 +197,15 @@ plat::ToolbarResource PartEditorToolBar()
 
 void AddPartEditorStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kCmdEditorSavePart] = "Save the part into a library\nSave part";
-    strings[kCmdEditorNewPart] = "Start a new part\nNew part";
-    strings[kCmdEditorClose] = "Close the part editor\nClose";
-    strings[kCmdEditorTextTool] = "Enter text (T)\nEnter text (T)";
-    strings[kCmdEditorTerminalTool] = "Draw terminal (J)\nDraw terminal (J)";
-    strings[kCmdEditorZoomIn] = "Zoom in (PgUp)\nZoom in (PgUp)";
-    strings[kCmdEditorZoomOut] = "Zoom out (PgDn)\nZoom out (PgDn)";
+    plat::AssignStrings(strings, {
+        {kCmdEditorSavePart, "Save the part into a library\nSave part"},
+        {kCmdEditorNewPart, "Start a new part\nNew part"},
+        {kCmdEditorClose, "Close the part editor\nClose"},
+        {kCmdEditorTextTool, "Enter text (T)\nEnter text (T)"},
+        {kCmdEditorTerminalTool, "Draw terminal (J)\nDraw terminal (J)"},
+        {kCmdEditorZoomIn, "Zoom in (PgUp)\nZoom in (PgUp)"},
+        {kCmdEditorZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
+    });
 }
 
 

@@ -2,6 +2,7 @@
 
 #include "common/numbering_templates.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/board_resources.h"
 #include "resources/schemora/setup_dialog_ids.h"
@@ -67,12 +68,14 @@ std::vector<plat::DialogTemplate> ViewDialogTemplates()
 
 void AddViewStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kCmdEditCopy] = "Copy the selection to the clipboard\nCopy";
-    strings[kCmdEditPaste] = "Insert the clipboard's objects\nPaste";
-    strings[kCmdEditCopyText] = "Copy the selected texts as plain text\nCopy Text";
-    strings[kCmdAutoText] = "Enter auto-incremented text\nAuto text";
-    strings[kCmdClearBookmarks] = "Remove every bookmark\nClear Bookmarks";
-    strings[kCmdGoToBookmark] = "Show the next bookmark\nGo To Bookmark";
-    strings[kCmdBillOfMaterials] = "Extract bill of materials for design\nBill of Materials";
+    plat::AssignStrings(strings, {
+        {kCmdEditCopy, "Copy the selection to the clipboard\nCopy"},
+        {kCmdEditPaste, "Insert the clipboard's objects\nPaste"},
+        {kCmdEditCopyText, "Copy the selected texts as plain text\nCopy Text"},
+        {kCmdAutoText, "Enter auto-incremented text\nAuto text"},
+        {kCmdClearBookmarks, "Remove every bookmark\nClear Bookmarks"},
+        {kCmdGoToBookmark, "Show the next bookmark\nGo To Bookmark"},
+        {kCmdBillOfMaterials, "Extract bill of materials for design\nBill of Materials"},
+    });
     AddBoardStrings(strings);
 }

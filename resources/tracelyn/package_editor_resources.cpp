@@ -5,6 +5,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/edit_ids.h"
@@ -50,17 +51,18 @@ void addStrings(plat::ResourceSet& set)
         "You have created a drawing that can now be saved as a library part.\nYou can customize this, or you can "
         "save it by clicking on\nSAVE in the FILE menu.";
     addWizardDescriptions(set);
-    set.strings[kStrAdjustingX] = "Warning: adjusting X spacing";
-    set.strings[kStrAdjustingY] = "Warning: adjusting Y spacing";
-    set.strings[kStrSpacingTooSmall] = "Error: spacing is too small";
-    set.strings[kStrTooManyPins] = "Error: too many pins in x or y direction";
-    set.strings[kStrTooManyCircularPins] = "Error: too many pins for circular part";
-    set.strings[kStrInsufficientPadSpacing] =
-        "Error: Insufficent pad spacing---decrease number of pads or increase diameter (X value)";
-    set.strings[kStrXSeparationTooLarge] = "Error: X Separation too large\nSpacing should be less than 4000 mils or 10 cm";
-    set.strings[kStrYSeparationTooLarge] = "Error: Y Separation too large\nSpacing should be less than 4000 mils or 10 cm";
-    set.strings[kStrGridRowsTooMany] = "Error:Number of Pads (Y) is too large";
-    set.strings[kCmdPackageWizard] = "Start new library part";
+    plat::AssignStrings(set.strings, {
+        {kStrAdjustingX, "Warning: adjusting X spacing"},
+        {kStrAdjustingY, "Warning: adjusting Y spacing"},
+        {kStrSpacingTooSmall, "Error: spacing is too small"},
+        {kStrTooManyPins, "Error: too many pins in x or y direction"},
+        {kStrTooManyCircularPins, "Error: too many pins for circular part"},
+        {kStrInsufficientPadSpacing, "Error: Insufficent pad spacing---decrease number of pads or increase diameter (X value)"},
+        {kStrXSeparationTooLarge, "Error: X Separation too large\nSpacing should be less than 4000 mils or 10 cm"},
+        {kStrYSeparationTooLarge, "Error: Y Separation too large\nSpacing should be less than 4000 mils or 10 cm"},
+        {kStrGridRowsTooMany, "Error:Number of Pads (Y) is too large"},
+        {kCmdPackageWizard, "Start new library part"},
+    });
 }
 
 plat::DialogTemplate wizardTypePage()
