@@ -1,5 +1,6 @@
 #include "resources/schemora/view_resources.h"
 
+#include "common/cursor_keys.h"
 #include "common/numbering_templates.h"
 #include "platform/app/keys.h"
 #include "platform/app/string_table.h"
@@ -40,7 +41,7 @@ std::vector<plat::Accelerator> ViewAccelerators()
     using plat::kFControl;
     using plat::kFShift;
     using plat::kFVirtKey;
-    return {
+    std::vector<plat::Accelerator> keys = {
         {kFVirtKey | kFControl, 'C', kCmdEditCopy},
         {kFVirtKey | kFControl, plat::kVkInsert, kCmdEditCopy},
         {kFVirtKey | kFControl, 'V', kCmdEditPaste},
@@ -52,13 +53,9 @@ std::vector<plat::Accelerator> ViewAccelerators()
         {kFVirtKey, plat::kVkSubtract, kCmdLayerDown},
         {kFVirtKey | kFControl, 'T', kCmdBringToFront},
         {kFVirtKey | kFControl, 'B', kCmdSendToBack},
-        {kFVirtKey, plat::kVkLeft, kCmdKeyLeft},
-        {kFVirtKey, plat::kVkRight, kCmdKeyRight},
-        {kFVirtKey, plat::kVkUp, kCmdKeyUp},
-        {kFVirtKey, plat::kVkDown, kCmdKeyDown},
-        {kFVirtKey, plat::kVkReturn, kCmdKeyEnter},
-        {kFVirtKey, plat::kVkHome, kCmdHomePlace},
     };
+    quill::AddCursorKeys(keys, kCursorKeys);
+    return keys;
 }
 
 std::vector<plat::DialogTemplate> ViewDialogTemplates()
