@@ -1,5 +1,6 @@
 #include "resources/schemora/frame_resources.h"
 
+#include "common/editor_keys.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "platform/app/string_table.h"
@@ -89,24 +90,15 @@ std::vector<plat::Accelerator> FrameAccelerators()
     using plat::kFVirtKey;
     // Upper-case characters choose what the edit commands act on; the plain letters are tools.
     constexpr uint8_t kChar = 0;
-    return {
+    std::vector<plat::Accelerator> keys = {
         {kFVirtKey, plat::kVkF8, kCmdClear},
         {kFVirtKey, plat::kVkF1, kCmdHelpContents},
         {kFVirtKey | kFShift, plat::kVkF5, kCmdSelEditAll + 9},
         {kChar, 'b', kCmdToolBus},
         {kChar, 'p', kCmdPartsBin},
-        {kChar, 'A', kCmdSelEditAll},
-        {kChar, 'T', kCmdSelEditText},
-        {kChar, 'C', kCmdSelEditDots},
-        {kChar, 'L', kCmdSelEditAll + 3},
-        {kChar, 'K', kCmdSelEditAll + 4},
-        {kChar, 'E', kCmdSelEditAll + 5},
-        {kChar, 'R', kCmdSelEditAll + 6},
-        {kChar, 'Q', kCmdSelEditAll + 7},
-        {kChar, 'Y', kCmdSelEditAll + 8},
-        {kChar, 'B', kCmdSelEditAll + 10},
-        {kChar, 'W', kCmdSelEditAll + 11},
     };
+    quill::AddSelectiveEditKeys(keys, kCmdSelEditAll, "ATCLKERQY BW", kChar);
+    return keys;
 }
 
 void AddFrameStrings(std::map<unsigned, std::string>& strings)

@@ -2,7 +2,7 @@
 // accelerators 264, and the tool tips of its own commands.
 #include "resources/schemora/part_editor_resources.h"
 
-#include "common/cursor_keys.h"
+#include "common/editor_keys.h"
 #include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog_builder.h"
@@ -168,11 +168,8 @@ plat::AcceleratorResource PartEditorAccelerators()
         {kFVirtKey, 'C', kCmdToolDot},
         {kFVirtKey, 'J', kCmdEditorTerminalTool},
         {kFVirtKey, plat::kVkF10, kCmdCrossHair},
-        {kFVirtKey | kFShift, 'A', kCmdSelEditAll},
-        {kFVirtKey | kFShift, 'T', kCmdSelEditText},
-        {kFVirtKey | kFShift, 'C', kCmdSelEditDots},
-        {kFVirtKey | kFShift, 'L', kCmdSelEditText + 2},
     });
+    quill::AddSelectiveEditKeys(keys, kCmdSelEditAll, "ATCL", kFVirtKey | kFShift);
     quill::AddCursorKeys(keys, kCursorKeys);
     return {kIdrPartEditorMenu, std::move(keys)};
 }

@@ -1,6 +1,6 @@
 #include "resources/schemora/view_resources.h"
 
-#include "common/cursor_keys.h"
+#include "common/editor_keys.h"
 #include "common/numbering_templates.h"
 #include "platform/app/keys.h"
 #include "platform/app/string_table.h"

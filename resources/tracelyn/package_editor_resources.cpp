@@ -1,7 +1,7 @@
 #include "resources/tracelyn/package_editor_resources.h"
 
 #include "resources/tracelyn/drawn_images.h"
-#include "common/cursor_keys.h"
+#include "common/editor_keys.h"
 #include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog_builder.h"
@@ -189,18 +189,12 @@ plat::AcceleratorResource editorKeys()
         {kFVirtKey, 'T', kCmdKeyToolFirst + 5},
         {kFVirtKey, 'K', kCmdToolArc},
         {kFVirtKey, 'Y', kCmdToolPolygon},
-        {kChar, 'A', kCmdSelectiveFirst},
-        {kChar, 'T', kCmdSelectiveFirst + 1},
-        {kChar, 'C', kCmdSelectiveFirst + 2},
-        {kChar, 'L', kCmdSelectiveFirst + 3},
-        {kChar, 'K', kCmdSelectiveFirst + 4},
-        {kChar, 'E', kCmdSelectiveFirst + 5},
-        {kChar, 'R', kCmdSelectiveFirst + 6},
         {kFVirtKey, plat::kVkF10, kCmdCrosshair},
         {kFVirtKey, plat::kVkPrior, kCmdPageUp},
         {kFVirtKey, plat::kVkNext, kCmdPageDown},
         {kChar, 'o', 62},
     });
+    quill::AddSelectiveEditKeys(keys, kCmdSelectiveFirst, "ATCLKER", kChar);
     quill::AddCursorKeys(keys, kCursorKeys);
     return {kIdrPackageEditor, std::move(keys)};
 }

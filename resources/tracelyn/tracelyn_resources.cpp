@@ -21,7 +21,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "common/about_dialog.h"
-#include "common/cursor_keys.h"
+#include "common/editor_keys.h"
 #include "common/parts_bin.h"
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"

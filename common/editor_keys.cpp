@@ -1,4 +1,4 @@
-#include "common/cursor_keys.h"
+#include "common/editor_keys.h"
 
 #include "platform/app/keys.h"
 
@@ -15,6 +15,13 @@ void AddCursorKeys(std::vector<plat::Accelerator>& keys, const CursorKeyIds& ids
         {kFVirtKey, plat::kVkReturn, ids.enter},
         {kFVirtKey, plat::kVkHome, ids.home},
     });
+}
+
+void AddSelectiveEditKeys(std::vector<plat::Accelerator>& keys, unsigned first, std::string_view letters, uint8_t flags)
+{
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        if (letters[i] != ' ')
+            keys.push_back({flags, static_cast<uint16_t>(letters[i]), first + static_cast<unsigned>(i)});
 }
 
 }  // namespace quill
