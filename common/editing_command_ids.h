@@ -14,4 +14,12 @@ struct EditingCommandIds {
     unsigned undo = 0;
 };
 
+// The keyboard cursor's commands: the arrows move it, Enter clicks at it and Home brings the
+// selection to it.
+struct CursorKeyIds {
+    unsigned left = 0;    // Right, Up and Down are the three ids that follow
+    unsigned enter = 0;
+    unsigned home = 0;
+};
+
 }  // namespace quill

@@ -1,6 +1,7 @@
 #include "common/library_editor_menus.h"
 
 #include "common/scale_labels.h"
+#include "platform/app/keys.h"
 
 #include <algorithm>
 #include <iterator>
@@ -49,6 +50,23 @@ std::vector<plat::MenuItem> LibraryEditorMenus(const LibraryEditorMenuIds& ids)
     return {menuPopup("&File", {menuItem(ids.savePart, "&Save Part"), menuItem(ids.newPart, "&New Part"),
                                 menuSeparator(), menuItem(ids.closeEditor, "&Close Part Editor")}),
             editMenu(ids), viewMenu(ids)};
+}
+
+std::vector<plat::Accelerator> LibraryEditorKeys(const LibraryEditorMenuIds& ids)
+{
+    using plat::kFControl;
+    using plat::kFVirtKey;
+    const EditingCommandIds& edit = ids.editing;
+    return {
+        {kFVirtKey, plat::kVkF9, edit.select},
+        {kFVirtKey, plat::kVkDelete, edit.erase},
+        {kFVirtKey, 'X', edit.rotate},
+        {kFVirtKey, plat::kVkEscape, ids.redraw},
+        {kFVirtKey | kFControl, 'Z', edit.undo},
+        {kFVirtKey | kFControl, 'C', ids.copy},
+        {kFVirtKey | kFControl, 'V', ids.paste},
+        {kFVirtKey, plat::kVkF4, ids.center},
+    };
 }
 
 }  // namespace quill

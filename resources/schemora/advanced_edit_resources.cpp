@@ -4,6 +4,7 @@
 #include "common/numbering_templates.h"
 #include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/advanced_edit_ids.h"
 #include "resources/schemora/view_command_ids.h"
@@ -97,24 +98,26 @@ std::vector<plat::DialogTemplate> AdvancedEditDialogs()
 
 void AddAdvancedEditStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kStrReferenceNotFound] = "Reference designator NOT found";
-    strings[kStrTextNotFound] = "Text NOT found";
-    strings[kStrSearchComplete] = "Search complete";
-    strings[kStrReGridQuestion] = "Re-grid  objects?";
-    strings[kStrDiskError] = "Disk error----push ENTER";
-    strings[kStrNoLibraryParts] = "Error: No library parts in schematic. \n\nYou will not be able to get a netilist.";
-    strings[kStrCheckNote] =
-        "Checking your schematic is recommended before you simulate or make a printed circuit board. You have the "
-        "option of letting Schemora correct drawing errors such as overlapped lines and lines that are too short. "
-        "Schemora can also snap all drawing elements to the current grid. This reduces netlisting errors. (Use Ctrl "
-        "Z to undo corrections)";
-    strings[kCmdCheckSchematic] = "Check the drawing before netlisting\nCheck Schematic";
-    strings[kCmdFind] = "Find a text or a reference designator\nFind";
-    strings[kCmdReplaceText] = "Replace text in the drawing\nReplace Text";
-    strings[kCmdRefNo] = "Renumber the reference designators\nRef No";
-    strings[kCmdEditScale] = "Scale the selected objects\nScale";
-    strings[kCmdReGrid] = "Snap the objects to the grid\nRe-Grid";
-    strings[kCmdAlignToCenter] = "Centre the selection on the object selected last (N)\nAlign To Center";
-    strings[kCmdAlignWithEdge] = "Align the selection with the object selected last (V)\nAlign With Edge";
-    strings[kCmdAlignOnLine] = "Move the selection onto the line selected last (H)\nAlign On Line";
+    plat::AssignStrings(strings, {
+        {kStrReferenceNotFound, "Reference designator NOT found"},
+        {kStrTextNotFound, "Text NOT found"},
+        {kStrSearchComplete, "Search complete"},
+        {kStrReGridQuestion, "Re-grid  objects?"},
+        {kStrDiskError, "Disk error----push ENTER"},
+        {kStrNoLibraryParts, "Error: No library parts in schematic. \n\nYou will not be able to get a netilist."},
+        {kStrCheckNote,
+         "Checking your schematic is recommended before you simulate or make a printed circuit board. You have the "
+         "option of letting Schemora correct drawing errors such as overlapped lines and lines that are too short. "
+         "Schemora can also snap all drawing elements to the current grid. This reduces netlisting errors. (Use Ctrl "
+         "Z to undo corrections)"},
+        {kCmdCheckSchematic, "Check the drawing before netlisting\nCheck Schematic"},
+        {kCmdFind, "Find a text or a reference designator\nFind"},
+        {kCmdReplaceText, "Replace text in the drawing\nReplace Text"},
+        {kCmdRefNo, "Renumber the reference designators\nRef No"},
+        {kCmdEditScale, "Scale the selected objects\nScale"},
+        {kCmdReGrid, "Snap the objects to the grid\nRe-Grid"},
+        {kCmdAlignToCenter, "Centre the selection on the object selected last (N)\nAlign To Center"},
+        {kCmdAlignWithEdge, "Align the selection with the object selected last (V)\nAlign With Edge"},
+        {kCmdAlignOnLine, "Move the selection onto the line selected last (H)\nAlign On Line"},
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/core/ui_host.h"
 #include "platform/app/dialog_builder.h"
+#include "platform/app/string_table.h"
 
 using namespace scm;
 
@@ -29,6 +30,8 @@ plat::DialogTemplate MakeBoardDialogTemplate()
 
 void AddBoardStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kCmdMakeBoard] = "Carry the drawing to a printed circuit board\nPrinted Circuit Board";
-    strings[kStrBoardFilePrompt] = "Tracelyn (*.TLZ)|*.tlz|";
+    plat::AssignStrings(strings, {
+        {kCmdMakeBoard, "Carry the drawing to a printed circuit board\nPrinted Circuit Board"},
+        {kStrBoardFilePrompt, "Tracelyn (*.TLZ)|*.tlz|"},
+    });
 }

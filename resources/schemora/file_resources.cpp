@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog_builder.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 
 #include <algorithm>
@@ -42,12 +43,14 @@ std::vector<plat::DialogTemplate> FileDialogTemplates() { return {printoutSettin
 
 void AddFileStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kStrCantOpenFileId] = "Can't open file %1";
-    strings[kStrTooMuchClipboardData] = "Too much clipboard data";
-    strings[kStrNoClipboardData] = "No clipboard data";
-    strings[kStrDatabaseFullNotAccessed] = "Database FULL--objects not accessed";
-    strings[kCmdPrintoutSettings] = "Choose how drawings are printed\nPrintout Settings";
-    strings[kCmdCloseAllWindows] = "Close all drawings\nClose All";
-    strings[kCmdDisplayMark] = "Mark signal for display\nMark";
-    strings[kCmdHelpContentsItem] = "Show the help contents\nContents";
+    plat::AssignStrings(strings, {
+        {kStrCantOpenFileId, "Can't open file %1"},
+        {kStrTooMuchClipboardData, "Too much clipboard data"},
+        {kStrNoClipboardData, "No clipboard data"},
+        {kStrDatabaseFullNotAccessed, "Database FULL--objects not accessed"},
+        {kCmdPrintoutSettings, "Choose how drawings are printed\nPrintout Settings"},
+        {kCmdCloseAllWindows, "Close all drawings\nClose All"},
+        {kCmdDisplayMark, "Mark signal for display\nMark"},
+        {kCmdHelpContentsItem, "Show the help contents\nContents"},
+    });
 }

@@ -1,7 +1,9 @@
 #include "resources/schemora/frame_resources.h"
 
+#include "common/editor_keys.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/setup_dialog_ids.h"
@@ -88,57 +90,50 @@ std::vector<plat::Accelerator> FrameAccelerators()
     using plat::kFVirtKey;
     // Upper-case characters choose what the edit commands act on; the plain letters are tools.
     constexpr uint8_t kChar = 0;
-    return {
+    std::vector<plat::Accelerator> keys = {
         {kFVirtKey, plat::kVkF8, kCmdClear},
         {kFVirtKey, plat::kVkF1, kCmdHelpContents},
         {kFVirtKey | kFShift, plat::kVkF5, kCmdSelEditAll + 9},
         {kChar, 'b', kCmdToolBus},
         {kChar, 'p', kCmdPartsBin},
-        {kChar, 'A', kCmdSelEditAll},
-        {kChar, 'T', kCmdSelEditText},
-        {kChar, 'C', kCmdSelEditDots},
-        {kChar, 'L', kCmdSelEditAll + 3},
-        {kChar, 'K', kCmdSelEditAll + 4},
-        {kChar, 'E', kCmdSelEditAll + 5},
-        {kChar, 'R', kCmdSelEditAll + 6},
-        {kChar, 'Q', kCmdSelEditAll + 7},
-        {kChar, 'Y', kCmdSelEditAll + 8},
-        {kChar, 'B', kCmdSelEditAll + 10},
-        {kChar, 'W', kCmdSelEditAll + 11},
     };
+    quill::AddSelectiveEditKeys(keys, kCmdSelEditAll, "ATCLKERQY BW", kChar);
+    return keys;
 }
 
 void AddFrameStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kStrClearSchematic] = "Clear schematic?";
-    strings[plat::kIdFilePrint] = "Print the active drawing (Ctrl+P)\nPrint (Ctrl+P)";
-    strings[kCmdClear] = "Erase every object of the drawing (F8)\nClear";
-    strings[kCmdStatistics] = "Get statistics of drawing elements\nGet statistics of drawing elements";
-    strings[kCmdNewPage] = "Add a sheet to the drawing\nNew page";
-    strings[kCmdDeletePage] = "Delete the current sheet\nDelete page";
-    strings[kCmdPreviousPage] = "Show the previous sheet\nPrevious page";
-    strings[kCmdNextPage] = "Show the next sheet\nNext page";
-    strings[kIdcPageCombo] = "Select the sheet shown\nPage select";
-    strings[kIdcLayerCombo] = "Select the drawing layer\nDrawing layer";
-    strings[kIdcScaleCombo] = "Select the drawing scale\nDrawing scale";
-    strings[kIdcGridCombo] = "Select the snap grid\nSnap grid";
-    strings[kIdcSelEditCombo] = "Choose what the edit commands act on\nSelective edit";
-    strings[kCmdLimitMode] = "Limit mode\nLimit mode";
-    strings[kCmdVisibleGrid] = "Visible snap grid\nVisible snap grid";
-    strings[kCmdPageBreaks] = "Page breaks display\nPage breaks display";
-    strings[kCmdHiddenPins] = "Show hidden pins\nShow hidden pins";
-    strings[kCmdTerminalEnds] = "Show terminal ends\nShow terminal ends";
-    strings[kCmdUnits] = "English or Metric Units\nEnglish or Metric Units";
-    strings[kCmdSetColors] = "Choose the drawing colours\nSet colors";
-    strings[kCmdPartsBin] = "Show parts bin (P)\nShow parts bin (P)";
-    strings[kStrSelectPartToDelete] = "Select part to delete";
-    strings[kStrPartsBinFull] = "Parts Bin FULL\nDelete existing part to add";
-    strings[kCmdFind] = "Find text or part\nFind";
-    strings[kCmdNewLibraryPart] = "Make a new library part\nNew library part";
-    strings[kCmdContextHelp] = "Help on the program\nHelp";
-    strings[kCmdTipOfTheDay] = "Show a tip\nTip of the day";
-    strings[kCmdWebsite] = "Open the maker's web page\nWebsite";
-    strings[kCmdDefaultToolBars] = "Put the toolbars back where they started\nDefault toolbar positions";
+    plat::AssignStrings(strings, {
+        {kStrClearSchematic, "Clear schematic?"},
+        {plat::kIdFilePrint, "Print the active drawing (Ctrl+P)\nPrint (Ctrl+P)"},
+        {kCmdClear, "Erase every object of the drawing (F8)\nClear"},
+        {kCmdStatistics, "Get statistics of drawing elements\nGet statistics of drawing elements"},
+        {kCmdNewPage, "Add a sheet to the drawing\nNew page"},
+        {kCmdDeletePage, "Delete the current sheet\nDelete page"},
+        {kCmdPreviousPage, "Show the previous sheet\nPrevious page"},
+        {kCmdNextPage, "Show the next sheet\nNext page"},
+        {kIdcPageCombo, "Select the sheet shown\nPage select"},
+        {kIdcLayerCombo, "Select the drawing layer\nDrawing layer"},
+        {kIdcScaleCombo, "Select the drawing scale\nDrawing scale"},
+        {kIdcGridCombo, "Select the snap grid\nSnap grid"},
+        {kIdcSelEditCombo, "Choose what the edit commands act on\nSelective edit"},
+        {kCmdLimitMode, "Limit mode\nLimit mode"},
+        {kCmdVisibleGrid, "Visible snap grid\nVisible snap grid"},
+        {kCmdPageBreaks, "Page breaks display\nPage breaks display"},
+        {kCmdHiddenPins, "Show hidden pins\nShow hidden pins"},
+        {kCmdTerminalEnds, "Show terminal ends\nShow terminal ends"},
+        {kCmdUnits, "English or Metric Units\nEnglish or Metric Units"},
+        {kCmdSetColors, "Choose the drawing colours\nSet colors"},
+        {kCmdPartsBin, "Show parts bin (P)\nShow parts bin (P)"},
+        {kStrSelectPartToDelete, "Select part to delete"},
+        {kStrPartsBinFull, "Parts Bin FULL\nDelete existing part to add"},
+        {kCmdFind, "Find text or part\nFind"},
+        {kCmdNewLibraryPart, "Make a new library part\nNew library part"},
+        {kCmdContextHelp, "Help on the program\nHelp"},
+        {kCmdTipOfTheDay, "Show a tip\nTip of the day"},
+        {kCmdWebsite, "Open the maker's web page\nWebsite"},
+        {kCmdDefaultToolBars, "Put the toolbars back where they started\nDefault toolbar positions"},
+    });
     for (unsigned i = 0; i < 7; ++i)
         strings[kCmdToolBarFirst + i] = "Show or hide the toolbar\nToggle toolbar";
 }

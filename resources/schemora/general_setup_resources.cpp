@@ -1,6 +1,7 @@
 #include "resources/schemora/general_setup_resources.h"
 
 #include "platform/app/dialog_builder.h"
+#include "platform/app/string_table.h"
 
 #include "resources/schemora/general_setup_ids.h"
 
@@ -100,9 +101,12 @@ std::vector<plat::DialogTemplate> GeneralSetupTemplates()
 
 void AddGeneralSetupStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kStrAutoDotsOff] = "You are disabling automatic dot mode. \n\nThis may result in schematics that cannot be "
-                               "netlisted correctly.\n\nProceed?";
-    strings[kCmdGeneralSetup] = "Change the program's settings\nGeneral setup";
+    plat::AssignStrings(strings, {
+        {kStrAutoDotsOff,
+         "You are disabling automatic dot mode. \n\nThis may result in schematics that cannot be "
+         "netlisted correctly.\n\nProceed?"},
+        {kCmdGeneralSetup, "Change the program's settings\nGeneral setup"},
+    });
 }
 
 }  // namespace scm

@@ -2,10 +2,12 @@
 // accelerators 264, and the tool tips of its own commands.
 #include "resources/schemora/part_editor_resources.h"
 
+#include "common/editor_keys.h"
 #include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/drawn_images.h"
 #include "resources/schemora/edit_ids.h"
@@ -116,22 +118,25 @@ plat::DialogTemplate LibSelectiveEditTemplate()
     return t;
 }
 
+// The commands the part editor shares with the board program's package editor.
+constexpr quill::LibraryEditorMenuIds kSharedIds{.savePart = kCmdEditorSavePart,
+                                                 .newPart = kCmdEditorNewPart,
+                                                 .closeEditor = kCmdEditorClose,
+                                                 .editing = kEditingCommands,
+                                                 .reGrid = kCmdEditorReGrid,
+                                                 .redraw = kCmdEditRedraw,
+                                                 .copy = kCmdEditCopy,
+                                                 .paste = kCmdEditPaste,
+                                                 .drawToFit = kCmdEditorDrawToFit,
+                                                 .center = kCmdCenter,
+                                                 .zoomIn = kCmdEditorZoomIn,
+                                                 .zoomOut = kCmdEditorZoomOut,
+                                                 .scaleFirst = kCmdScaleFirst,
+                                                 .scaleCount = 7};
+
 plat::MenuResource PartEditorMenu()
 {
-    std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus({.savePart = kCmdEditorSavePart,
-                                                                   .newPart = kCmdEditorNewPart,
-                                                                   .closeEditor = kCmdEditorClose,
-                                                                   .editing = kEditingCommands,
-                                                                   .reGrid = kCmdEditorReGrid,
-                                                                   .redraw = kCmdEditRedraw,
-                                                                   .copy = kCmdEditCopy,
-                                                                   .paste = kCmdEditPaste,
-                                                                   .drawToFit = kCmdEditorDrawToFit,
-                                                                   .center = kCmdCenter,
-                                                                   .zoomIn = kCmdEditorZoomIn,
-                                                                   .zoomOut = kCmdEditorZoomOut,
-                                                                   .scaleFirst = kCmdScaleFirst,
-                                                                   .scaleCount = 7});
+    std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus(kSharedIds);
     menus.push_back(menuPopup("&Setup", {menuPopup("&Grid", {menuItem(kCmdGridFirst, "1/10 grid"),
                                                              menuItem(kCmdGridFirst + 1, "1/5 grid"),
                                                              menuItem(kCmdGridFirst + 2, "1/2 grid"),
@@ -147,42 +152,26 @@ plat::MenuResource PartEditorMenu()
 
 plat::AcceleratorResource PartEditorAccelerators()
 {
-    using plat::kFControl;
     using plat::kFShift;
     using plat::kFVirtKey;
-    return {kIdrPartEditorMenu,
-            {
-                {kFVirtKey, plat::kVkF9, kCmdEditSelect},
-                {kFVirtKey, plat::kVkDelete, kCmdEditErase},
-                {kFVirtKey, 'X', kCmdEditRotate},
-                {kFVirtKey, 'M', kCmdEditMirror},
-                {kFVirtKey, plat::kVkEscape, kCmdEditRedraw},
-                {kFVirtKey | kFControl, 'Z', kCmdEditUndo},
-                {kFVirtKey | kFControl, 'C', kCmdEditCopy},
-                {kFVirtKey | kFControl, 'V', kCmdEditPaste},
-                {kFVirtKey, plat::kVkF4, kCmdCenter},
-                {kFVirtKey, plat::kVkPrior, kCmdEditorZoomIn},
-                {kFVirtKey, plat::kVkNext, kCmdEditorZoomOut},
-                {kFVirtKey, 'K', kCmdEditorToolKeyFirst},
-                {kFVirtKey, 'L', kCmdEditorToolKeyFirst + 1},
-                {kFVirtKey, 'E', kCmdEditorToolKeyFirst + 2},
-                {kFVirtKey, 'R', kCmdEditorToolKeyFirst + 5},
-                {kFVirtKey, 'T', kCmdEditorToolKeyFirst + 6},
-                {kFVirtKey, 'Y', kCmdEditorToolKeyLast},
-                {kFVirtKey, 'C', kCmdToolDot},
-                {kFVirtKey, 'J', kCmdEditorTerminalTool},
-                {kFVirtKey, plat::kVkLeft, kCmdKeyLeft},
-                {kFVirtKey, plat::kVkRight, kCmdKeyRight},
-                {kFVirtKey, plat::kVkUp, kCmdKeyUp},
-                {kFVirtKey, plat::kVkDown, kCmdKeyDown},
-                {kFVirtKey, plat::kVkReturn, kCmdKeyEnter},
-                {kFVirtKey, plat::kVkHome, kCmdHomePlace},
-                {kFVirtKey, plat::kVkF10, kCmdCrossHair},
-                {kFVirtKey | kFShift, 'A', kCmdSelEditAll},
-                {kFVirtKey | kFShift, 'T', kCmdSelEditText},
-                {kFVirtKey | kFShift, 'C', kCmdSelEditDots},
-                {kFVirtKey | kFShift, 'L', kCmdSelEditText + 2},
-            }};
+    std::vector<plat::Accelerator> keys = quill::LibraryEditorKeys(kSharedIds);
+    keys.insert(keys.end(), {
+        {kFVirtKey, 'M', kCmdEditMirror},
+        {kFVirtKey, plat::kVkPrior, kCmdEditorZoomIn},
+        {kFVirtKey, plat::kVkNext, kCmdEditorZoomOut},
+        {kFVirtKey, 'K', kCmdEditorToolKeyFirst},
+        {kFVirtKey, 'L', kCmdEditorToolKeyFirst + 1},
+        {kFVirtKey, 'E', kCmdEditorToolKeyFirst + 2},
+        {kFVirtKey, 'R', kCmdEditorToolKeyFirst + 5},
+        {kFVirtKey, 'T', kCmdEditorToolKeyFirst + 6},
+        {kFVirtKey, 'Y', kCmdEditorToolKeyLast},
+        {kFVirtKey, 'C', kCmdToolDot},
+        {kFVirtKey, 'J', kCmdEditorTerminalTool},
+        {kFVirtKey, plat::kVkF10, kCmdCrossHair},
+    });
+    quill::AddSelectiveEditKeys(keys, kCmdSelEditAll, "ATCL", kFVirtKey | kFShift);
+    quill::AddCursorKeys(keys, kCursorKeys);
+    return {kIdrPartEditorMenu, std::move(keys)};
 }
 
 plat::ToolbarResource PartEditorToolBar()
@@ -196,13 +185,15 @@ plat::ToolbarResource PartEditorToolBar()
 
 void AddPartEditorStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kCmdEditorSavePart] = "Save the part into a library\nSave part";
-    strings[kCmdEditorNewPart] = "Start a new part\nNew part";
-    strings[kCmdEditorClose] = "Close the part editor\nClose";
-    strings[kCmdEditorTextTool] = "Enter text (T)\nEnter text (T)";
-    strings[kCmdEditorTerminalTool] = "Draw terminal (J)\nDraw terminal (J)";
-    strings[kCmdEditorZoomIn] = "Zoom in (PgUp)\nZoom in (PgUp)";
-    strings[kCmdEditorZoomOut] = "Zoom out (PgDn)\nZoom out (PgDn)";
+    plat::AssignStrings(strings, {
+        {kCmdEditorSavePart, "Save the part into a library\nSave part"},
+        {kCmdEditorNewPart, "Start a new part\nNew part"},
+        {kCmdEditorClose, "Close the part editor\nClose"},
+        {kCmdEditorTextTool, "Enter text (T)\nEnter text (T)"},
+        {kCmdEditorTerminalTool, "Draw terminal (J)\nDraw terminal (J)"},
+        {kCmdEditorZoomIn, "Zoom in (PgUp)\nZoom in (PgUp)"},
+        {kCmdEditorZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
+    });
 }
 
 

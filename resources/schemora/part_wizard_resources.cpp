@@ -1,6 +1,7 @@
 #include "resources/schemora/part_wizard_resources.h"
 
 #include "platform/app/dialog_builder.h"
+#include "platform/app/string_table.h"
 
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/part_wizard_ids.h"
@@ -89,18 +90,23 @@ std::vector<plat::DialogTemplate> PartWizardTemplates()
 
 void AddPartWizardStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kCmdPartWizard] = "Start new library part with the part wizard\nStart new library part";
-    strings[kStrPinDescriptionFilter] = "Part Description Files (*.LIB)|*.lib|All Files (*.*)|*.*|";
-    strings[kStrBlockText] =
-        "Block: a rectangle with named pins on its sides.\nThe pin page takes each pin's number, label, type "
-        "and side,\nor loads them from a pin-description file.";
-    strings[kStrBlockText + 1] = "Logic Gate: a gate symbol from the \"Symbol\" library. Choose the gate below.";
-    strings[kStrBlockText + 2] = "Amplifier: a triangle with its inputs on the left\nand its output on the right "
-                                 "(3 to 7 pins).";
-    strings[kStrBlockText + 3] = "Discrete: two terminals with room between them\nin which to draw the symbol "
-                                 "(resistor, diode, ...).";
-    strings[kStrPartCreated] = "You have created a drawing that can now be saved as a library part.\nYou can "
-                               "customize this, or you can save it by clicking on\nSAVE PART in the FILE menu.";
+    plat::AssignStrings(strings, {
+        {kCmdPartWizard, "Start new library part with the part wizard\nStart new library part"},
+        {kStrPinDescriptionFilter, "Part Description Files (*.LIB)|*.lib|All Files (*.*)|*.*|"},
+        {kStrBlockText,
+         "Block: a rectangle with named pins on its sides.\nThe pin page takes each pin's number, label, type "
+         "and side,\nor loads them from a pin-description file."},
+        {kStrBlockText + 1, "Logic Gate: a gate symbol from the \"Symbol\" library. Choose the gate below."},
+        {kStrBlockText + 2,
+         "Amplifier: a triangle with its inputs on the left\nand its output on the right "
+         "(3 to 7 pins)."},
+        {kStrBlockText + 3,
+         "Discrete: two terminals with room between them\nin which to draw the symbol "
+         "(resistor, diode, ...)."},
+        {kStrPartCreated,
+         "You have created a drawing that can now be saved as a library part.\nYou can "
+         "customize this, or you can save it by clicking on\nSAVE PART in the FILE menu."},
+    });
 }
 
 void AddPartWizardItem(plat::MenuItem& utilitiesMenu)

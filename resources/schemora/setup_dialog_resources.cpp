@@ -1,6 +1,7 @@
 #include "resources/schemora/setup_dialog_resources.h"
 
 #include "platform/app/dialog_builder.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/setup_dialog_ids.h"
 
@@ -198,13 +199,15 @@ std::vector<plat::DialogTemplate> SetupDialogTemplates()
 
 void AddSetupDialogStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kCmdSelectiveEditing] = "Choose the kinds of object the edit commands act on\nSelective editing";
-    strings[kCmdResourceUsage] = "View resource usage\nResource usage";
-    strings[kCmdTextFont] = "Choose the font of new texts or of the selected texts\nFont";
-    strings[kCmdPageSetup] = "Sheet size, revision and document number of the drawing\nPage setup";
-    strings[kStrDoingChange] = "Doing change operation.....";
-    strings[kStrNoObjectsChanged] = "No objects changed";
-    strings[kStrSecondEndpoint] = "Click at 2nd endpoint";
+    plat::AssignStrings(strings, {
+        {kCmdSelectiveEditing, "Choose the kinds of object the edit commands act on\nSelective editing"},
+        {kCmdResourceUsage, "View resource usage\nResource usage"},
+        {kCmdTextFont, "Choose the font of new texts or of the selected texts\nFont"},
+        {kCmdPageSetup, "Sheet size, revision and document number of the drawing\nPage setup"},
+        {kStrDoingChange, "Doing change operation....."},
+        {kStrNoObjectsChanged, "No objects changed"},
+        {kStrSecondEndpoint, "Click at 2nd endpoint"},
+    });
 }
 
 }  // namespace scm

@@ -4,6 +4,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog_builder.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 
 #include <string>
@@ -292,13 +293,15 @@ std::vector<plat::DialogTemplate> SimulationDialogTemplates()
 
 void AddSimulationStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kStrCantRunDigital] = "Can't execute Pulsarim:\nCheck file locations.";
-    strings[kStrFourierNotSelected] = "Warning Fourier analysis not selected\nThis is selected in SPICE setup.";
-    strings[kCmdAnalogSimulation] = "Run the analog simulation of the drawing\nAnalog simulation";
-    strings[kCmdDigitalSimulation] = "Run the digital simulation of the drawing\nDigital simulation";
-    strings[kCmdScope] = "Show the analog results on the oscilloscope\nScope";
-    strings[kCmdAnalyzer] = "Show the digital results on the logic analyzer\nAnalyzer";
-    strings[kCmdStep] = "Replay the digital simulation on the drawing\nStep";
-    strings[kCmdSpectrum] = "Show the Fourier analysis\nSpectrum";
-    strings[kCmdOutputFile] = "View the analog simulation results\nOutput File";
+    plat::AssignStrings(strings, {
+        {kStrCantRunDigital, "Can't execute Pulsarim:\nCheck file locations."},
+        {kStrFourierNotSelected, "Warning Fourier analysis not selected\nThis is selected in SPICE setup."},
+        {kCmdAnalogSimulation, "Run the analog simulation of the drawing\nAnalog simulation"},
+        {kCmdDigitalSimulation, "Run the digital simulation of the drawing\nDigital simulation"},
+        {kCmdScope, "Show the analog results on the oscilloscope\nScope"},
+        {kCmdAnalyzer, "Show the digital results on the logic analyzer\nAnalyzer"},
+        {kCmdStep, "Replay the digital simulation on the drawing\nStep"},
+        {kCmdSpectrum, "Show the Fourier analysis\nSpectrum"},
+        {kCmdOutputFile, "View the analog simulation results\nOutput File"},
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Command ids of the schematic view's clipboard, keyboard and Aux commands.
 
+#include "common/editing_command_ids.h"
 #include "platform/app/command_ids.h"
 
 namespace scm {
@@ -32,5 +33,7 @@ enum : unsigned {
     kIdcAutoText = 300,
     kIdcAutoStart = 322,
 };
+
+inline constexpr quill::CursorKeyIds kCursorKeys{.left = kCmdKeyLeft, .enter = kCmdKeyEnter, .home = kCmdHomePlace};
 
 }  // namespace scm

@@ -1,7 +1,9 @@
 #include "resources/schemora/view_resources.h"
 
+#include "common/editor_keys.h"
 #include "common/numbering_templates.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/board_resources.h"
 #include "resources/schemora/setup_dialog_ids.h"
@@ -39,7 +41,7 @@ std::vector<plat::Accelerator> ViewAccelerators()
     using plat::kFControl;
     using plat::kFShift;
     using plat::kFVirtKey;
-    return {
+    std::vector<plat::Accelerator> keys = {
         {kFVirtKey | kFControl, 'C', kCmdEditCopy},
         {kFVirtKey | kFControl, plat::kVkInsert, kCmdEditCopy},
         {kFVirtKey | kFControl, 'V', kCmdEditPaste},
@@ -51,13 +53,9 @@ std::vector<plat::Accelerator> ViewAccelerators()
         {kFVirtKey, plat::kVkSubtract, kCmdLayerDown},
         {kFVirtKey | kFControl, 'T', kCmdBringToFront},
         {kFVirtKey | kFControl, 'B', kCmdSendToBack},
-        {kFVirtKey, plat::kVkLeft, kCmdKeyLeft},
-        {kFVirtKey, plat::kVkRight, kCmdKeyRight},
-        {kFVirtKey, plat::kVkUp, kCmdKeyUp},
-        {kFVirtKey, plat::kVkDown, kCmdKeyDown},
-        {kFVirtKey, plat::kVkReturn, kCmdKeyEnter},
-        {kFVirtKey, plat::kVkHome, kCmdHomePlace},
     };
+    quill::AddCursorKeys(keys, kCursorKeys);
+    return keys;
 }
 
 std::vector<plat::DialogTemplate> ViewDialogTemplates()
@@ -67,12 +65,14 @@ std::vector<plat::DialogTemplate> ViewDialogTemplates()
 
 void AddViewStrings(std::map<unsigned, std::string>& strings)
 {
-    strings[kCmdEditCopy] = "Copy the selection to the clipboard\nCopy";
-    strings[kCmdEditPaste] = "Insert the clipboard's objects\nPaste";
-    strings[kCmdEditCopyText] = "Copy the selected texts as plain text\nCopy Text";
-    strings[kCmdAutoText] = "Enter auto-incremented text\nAuto text";
-    strings[kCmdClearBookmarks] = "Remove every bookmark\nClear Bookmarks";
-    strings[kCmdGoToBookmark] = "Show the next bookmark\nGo To Bookmark";
-    strings[kCmdBillOfMaterials] = "Extract bill of materials for design\nBill of Materials";
+    plat::AssignStrings(strings, {
+        {kCmdEditCopy, "Copy the selection to the clipboard\nCopy"},
+        {kCmdEditPaste, "Insert the clipboard's objects\nPaste"},
+        {kCmdEditCopyText, "Copy the selected texts as plain text\nCopy Text"},
+        {kCmdAutoText, "Enter auto-incremented text\nAuto text"},
+        {kCmdClearBookmarks, "Remove every bookmark\nClear Bookmarks"},
+        {kCmdGoToBookmark, "Show the next bookmark\nGo To Bookmark"},
+        {kCmdBillOfMaterials, "Extract bill of materials for design\nBill of Materials"},
+    });
     AddBoardStrings(strings);
 }

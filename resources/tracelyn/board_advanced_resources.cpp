@@ -3,6 +3,7 @@
 #include "common/numbering_templates.h"
 #include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
@@ -44,10 +45,12 @@ void AddBoardAdvancedResources(plat::ResourceSet& set)
                               .take());
     set.dialogs.push_back(ReferenceNumberingBuilder(kIddSetRefDes, kIdcRefDesType, kIdcRefDesStart).okCancel(2).take());
 
-    set.strings[kCmdSnapTextToPad] = "Move texts onto the pads they lie near\nSnap Text To Pad";
-    set.strings[kCmdCutTrace] = "Cut the selected trace at the last click (F7)\nCut Trace";
-    set.strings[kCmdGoto] = "Centre the view on entered coordinates (Ctrl+G)\nGoto";
-    set.strings[kCmdClearDrcMarks] = "Remove every design-rule mark\nClear DRC Marks";
-    set.strings[kCmdRefNo] = "Renumber the reference designators\nRef No";
-    set.strings[kCmdBackAnnotate] = "Renumber components from an annotation file (F11)\nBack Annotate";
+    plat::AssignStrings(set.strings, {
+        {kCmdSnapTextToPad, "Move texts onto the pads they lie near\nSnap Text To Pad"},
+        {kCmdCutTrace, "Cut the selected trace at the last click (F7)\nCut Trace"},
+        {kCmdGoto, "Centre the view on entered coordinates (Ctrl+G)\nGoto"},
+        {kCmdClearDrcMarks, "Remove every design-rule mark\nClear DRC Marks"},
+        {kCmdRefNo, "Renumber the reference designators\nRef No"},
+        {kCmdBackAnnotate, "Renumber components from an annotation file (F11)\nBack Annotate"},
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "common/find_replace_dialogs.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
@@ -69,16 +70,18 @@ void AddBoardSearchResources(plat::ResourceSet& set)
     set.dialogs.push_back(ReplaceConfirmTemplate());
     set.dialogs.push_back(ScaleFactorsTemplate(kIddScaleSelection, "Scale Selected Objects"));
 
-    set.strings[kStrSearchDone] = "Search complete";
-    set.strings[kStrReferenceMissing] = "Reference designator NOT found";
-    set.strings[kStrTextMissing] = "Text NOT found";
-    set.strings[kStrNoDrcMarks] = "No DRC marks found";
-    set.strings[kStrNetMissing] = "Net not found";
-    set.strings[kStrNoHiddenVias] = "No hidden vias found";
-    set.strings[kCmdFind] = "Find a reference, text, DRC mark, net or hidden via (Ctrl+F)\nFind (Ctrl+F)";
-    set.strings[kCmdReplace] = "Replace text in the board's texts (Ctrl+H)\nReplace (Ctrl+H)";
-    set.strings[kCmdScaleSelection] = "Select drawing scale\nScale (Alt+S)";
-    set.strings[kCmdAlignWithEdge] = "Align the selection with the object selected last (V)\nAlign With Edge";
-    set.strings[kCmdAlignToCenter] = "Centre the selection on the object selected last (N)\nAlign To Center";
-    set.strings[kCmdAlignOnLine] = "Move the selection onto the trace selected last (H)\nAlign On Line";
+    plat::AssignStrings(set.strings, {
+        {kStrSearchDone, "Search complete"},
+        {kStrReferenceMissing, "Reference designator NOT found"},
+        {kStrTextMissing, "Text NOT found"},
+        {kStrNoDrcMarks, "No DRC marks found"},
+        {kStrNetMissing, "Net not found"},
+        {kStrNoHiddenVias, "No hidden vias found"},
+        {kCmdFind, "Find a reference, text, DRC mark, net or hidden via (Ctrl+F)\nFind (Ctrl+F)"},
+        {kCmdReplace, "Replace text in the board's texts (Ctrl+H)\nReplace (Ctrl+H)"},
+        {kCmdScaleSelection, "Select drawing scale\nScale (Alt+S)"},
+        {kCmdAlignWithEdge, "Align the selection with the object selected last (V)\nAlign With Edge"},
+        {kCmdAlignToCenter, "Centre the selection on the object selected last (N)\nAlign To Center"},
+        {kCmdAlignOnLine, "Move the selection onto the trace selected last (H)\nAlign On Line"},
+    });
 }

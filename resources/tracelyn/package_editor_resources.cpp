@@ -1,10 +1,12 @@
 #include "resources/tracelyn/package_editor_resources.h"
 
 #include "resources/tracelyn/drawn_images.h"
+#include "common/editor_keys.h"
 #include "common/library_editor_menus.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog_builder.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/edit_ids.h"
@@ -50,17 +52,18 @@ void addStrings(plat::ResourceSet& set)
         "You have created a drawing that can now be saved as a library part.\nYou can customize this, or you can "
         "save it by clicking on\nSAVE in the FILE menu.";
     addWizardDescriptions(set);
-    set.strings[kStrAdjustingX] = "Warning: adjusting X spacing";
-    set.strings[kStrAdjustingY] = "Warning: adjusting Y spacing";
-    set.strings[kStrSpacingTooSmall] = "Error: spacing is too small";
-    set.strings[kStrTooManyPins] = "Error: too many pins in x or y direction";
-    set.strings[kStrTooManyCircularPins] = "Error: too many pins for circular part";
-    set.strings[kStrInsufficientPadSpacing] =
-        "Error: Insufficent pad spacing---decrease number of pads or increase diameter (X value)";
-    set.strings[kStrXSeparationTooLarge] = "Error: X Separation too large\nSpacing should be less than 4000 mils or 10 cm";
-    set.strings[kStrYSeparationTooLarge] = "Error: Y Separation too large\nSpacing should be less than 4000 mils or 10 cm";
-    set.strings[kStrGridRowsTooMany] = "Error:Number of Pads (Y) is too large";
-    set.strings[kCmdPackageWizard] = "Start new library part";
+    plat::AssignStrings(set.strings, {
+        {kStrAdjustingX, "Warning: adjusting X spacing"},
+        {kStrAdjustingY, "Warning: adjusting Y spacing"},
+        {kStrSpacingTooSmall, "Error: spacing is too small"},
+        {kStrTooManyPins, "Error: too many pins in x or y direction"},
+        {kStrTooManyCircularPins, "Error: too many pins for circular part"},
+        {kStrInsufficientPadSpacing, "Error: Insufficent pad spacing---decrease number of pads or increase diameter (X value)"},
+        {kStrXSeparationTooLarge, "Error: X Separation too large\nSpacing should be less than 4000 mils or 10 cm"},
+        {kStrYSeparationTooLarge, "Error: Y Separation too large\nSpacing should be less than 4000 mils or 10 cm"},
+        {kStrGridRowsTooMany, "Error:Number of Pads (Y) is too large"},
+        {kCmdPackageWizard, "Start new library part"},
+    });
 }
 
 plat::DialogTemplate wizardTypePage()
@@ -140,6 +143,22 @@ plat::DialogTemplate editorWindow()
     return t;
 }
 
+// The commands the package editor shares with the schematic program's part editor.
+constexpr quill::LibraryEditorMenuIds kSharedIds{.savePart = kCmdSavePart,
+                                                 .newPart = kCmdNewPart,
+                                                 .closeEditor = kCmdCloseEditor,
+                                                 .editing = kEditingCommands,
+                                                 .redraw = kCmdRedraw,
+                                                 .redrawEndsEditing = true,
+                                                 .copy = plat::kIdEditCopy,
+                                                 .paste = plat::kIdEditPaste,
+                                                 .drawToFit = kCmdDrawToFit,
+                                                 .center = kCmdCenterView,
+                                                 .zoomIn = kCmdZoomIn,
+                                                 .zoomOut = kCmdZoomOut,
+                                                 .scaleFirst = kCmdScaleFirst,
+                                                 .scaleCount = 10};
+
 plat::MenuResource editorMenu()
 {
     using plat::menuItem;
@@ -149,20 +168,7 @@ plat::MenuResource editorMenu()
                                        "Variable...", "Polar..."};
     for (unsigned i = 0; i < 9; ++i)
         grids.push_back(menuItem(kCmdGridFirst + i, kGrids[i]));
-    std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus({.savePart = kCmdSavePart,
-                                                                   .newPart = kCmdNewPart,
-                                                                   .closeEditor = kCmdCloseEditor,
-                                                                   .editing = kEditingCommands,
-                                                                   .redraw = kCmdRedraw,
-                                                                   .redrawEndsEditing = true,
-                                                                   .copy = plat::kIdEditCopy,
-                                                                   .paste = plat::kIdEditPaste,
-                                                                   .drawToFit = kCmdDrawToFit,
-                                                                   .center = kCmdCenterView,
-                                                                   .zoomIn = kCmdZoomIn,
-                                                                   .zoomOut = kCmdZoomOut,
-                                                                   .scaleFirst = kCmdScaleFirst,
-                                                                   .scaleCount = 10});
+    std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus(kSharedIds);
     menus.push_back(menuPopup("&Setup", {menuPopup("&Grid", std::move(grids)),
                                          menuItem(kCmdSelectiveSetup, "&Selective Editing..."),
                                          menuItem(kCmdPadSetup, "&Pad..."), menuItem(kCmdGeneralSetup, "&General...")}));
@@ -172,42 +178,25 @@ plat::MenuResource editorMenu()
 
 plat::AcceleratorResource editorKeys()
 {
-    using plat::kFControl;
     using plat::kFVirtKey;
     constexpr uint8_t kChar = 0;
-    return {kIdrPackageEditor,
-            {{kFVirtKey, 'C', kCmdKeyToolFirst},
-             {kFVirtKey, 'L', kCmdKeyToolFirst + 1},
-             {kFVirtKey, 'E', kCmdKeyToolFirst + 3},
-             {kFVirtKey, 'R', kCmdKeyToolFirst + 4},
-             {kFVirtKey, 'T', kCmdKeyToolFirst + 5},
-             {kFVirtKey, 'K', kCmdToolArc},
-             {kFVirtKey, 'Y', kCmdToolPolygon},
-             {kFVirtKey, 'X', kCmdRotate},
-             {kChar, 'A', kCmdSelectiveFirst},
-             {kChar, 'T', kCmdSelectiveFirst + 1},
-             {kChar, 'C', kCmdSelectiveFirst + 2},
-             {kChar, 'L', kCmdSelectiveFirst + 3},
-             {kChar, 'K', kCmdSelectiveFirst + 4},
-             {kChar, 'E', kCmdSelectiveFirst + 5},
-             {kChar, 'R', kCmdSelectiveFirst + 6},
-             {kFVirtKey | kFControl, 'C', plat::kIdEditCopy},
-             {kFVirtKey | kFControl, 'V', plat::kIdEditPaste},
-             {kFVirtKey | kFControl, 'Z', kCmdUndo},
-             {kFVirtKey, plat::kVkDelete, kCmdErase},
-             {kFVirtKey, plat::kVkEscape, kCmdRedraw},
-             {kFVirtKey, plat::kVkF4, 215},
-             {kFVirtKey, plat::kVkF9, kCmdSelect},
-             {kFVirtKey, plat::kVkF10, kCmdCrosshair},
-             {kFVirtKey, plat::kVkHome, kCmdHome},
-             {kFVirtKey, plat::kVkPrior, kCmdPageUp},
-             {kFVirtKey, plat::kVkNext, kCmdPageDown},
-             {kFVirtKey, plat::kVkLeft, kCmdArrowLeft},
-             {kFVirtKey, plat::kVkRight, kCmdArrowLeft + 1},
-             {kFVirtKey, plat::kVkUp, kCmdArrowLeft + 2},
-             {kFVirtKey, plat::kVkDown, kCmdArrowLeft + 3},
-             {kFVirtKey, plat::kVkReturn, kCmdArrowEnter},
-             {kChar, 'o', 62}}};
+    std::vector<plat::Accelerator> keys = quill::LibraryEditorKeys(kSharedIds);
+    keys.insert(keys.end(), {
+        {kFVirtKey, 'C', kCmdKeyToolFirst},
+        {kFVirtKey, 'L', kCmdKeyToolFirst + 1},
+        {kFVirtKey, 'E', kCmdKeyToolFirst + 3},
+        {kFVirtKey, 'R', kCmdKeyToolFirst + 4},
+        {kFVirtKey, 'T', kCmdKeyToolFirst + 5},
+        {kFVirtKey, 'K', kCmdToolArc},
+        {kFVirtKey, 'Y', kCmdToolPolygon},
+        {kFVirtKey, plat::kVkF10, kCmdCrosshair},
+        {kFVirtKey, plat::kVkPrior, kCmdPageUp},
+        {kFVirtKey, plat::kVkNext, kCmdPageDown},
+        {kChar, 'o', 62},
+    });
+    quill::AddSelectiveEditKeys(keys, kCmdSelectiveFirst, "ATCLKER", kChar);
+    quill::AddCursorKeys(keys, kCursorKeys);
+    return {kIdrPackageEditor, std::move(keys)};
 }
 
 plat::DialogTemplate libSelectiveEdit()

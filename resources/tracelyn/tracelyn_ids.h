@@ -134,6 +134,7 @@ enum : unsigned {
 inline constexpr quill::EditingCommandIds kEditingCommands{.select = kCmdSelect, .erase = kCmdErase, .rotate = kCmdRotate,
                                                            .mirror = kCmdMirror, .flip = kCmdFlip, .origin = kCmdOrigin,
                                                            .undo = kCmdUndo};
+inline constexpr quill::CursorKeyIds kCursorKeys{.left = kCmdArrowLeft, .enter = kCmdArrowEnter, .home = kCmdHome};
 
 // Toolbar images of the layer-view button for one layer and for the layer pair.
 inline constexpr int kImageOneLayer = 0;

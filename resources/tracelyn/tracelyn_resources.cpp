@@ -21,6 +21,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "common/about_dialog.h"
+#include "common/editor_keys.h"
 #include "common/parts_bin.h"
 #include "common/standard_menus.h"
 #include "common/tip_dialog.h"
@@ -247,67 +248,64 @@ std::vector<plat::AcceleratorResource> accelerators()
     using plat::kFControl;
     using plat::kFShift;
     using plat::kFVirtKey;
-    return {{kIdrMainFrame,
-             {{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
-              {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
-              {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
-              {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
-              {kFVirtKey, plat::kVkPrior, kCmdPageUp},
-              {kFVirtKey, plat::kVkNext, kCmdPageDown},
-              {kFVirtKey, plat::kVkAdd, kCmdNextLayer},
-              {kFVirtKey, plat::kVkSubtract, kCmdPreviousLayer},
-              {kFVirtKey, plat::kVkEscape, kCmdRedraw},
-              // Editing: the tools by letter, selection, the crosshair and undo.
-              {kFVirtKey, 'L', kCmdToolTrace},
-              {kFVirtKey, 'R', kCmdToolRectangle},
-              {kFVirtKey, 'E', kCmdToolEllipse},
-              {kFVirtKey, 'C', kCmdToolPad},
-              {kFVirtKey, 'K', kCmdToolArc},
-              {kFVirtKey, 'Y', kCmdToolPolygon},
-              {kFVirtKey, 'T', kCmdToolText},
-              {kFVirtKey, plat::kVkF3, kCmdToolRoute},
-              {kFVirtKey, plat::kVkF5, kCmdToolPart},
-              {kFVirtKey, 'P', kCmdPartsBin},
-              {kFVirtKey, plat::kVkF9, kCmdSelect},
-              {kFVirtKey, plat::kVkF10, kCmdCrosshair},
-              {kFVirtKey | kFControl, 'Z', kCmdUndo},
-              // Copper, clipboard, bookmarks and the view.
-              {kFVirtKey, 'F', kCmdToolFill},
-              {kFVirtKey | kFControl, 'C', plat::kIdEditCopy},
-              {kFVirtKey | kFControl, 'V', kCmdEditPaste},
-              {kFVirtKey, plat::kVkF8, kCmdEditClear},
-              {kFVirtKey, plat::kVkF4, kCmdCenterView},
-              {kFVirtKey, plat::kVkF2, kCmdGoToBookmark},
-              {kFVirtKey | kFControl, plat::kVkF2, kCmdSetBookmark},
-              {kFVirtKey | kFControl, 'Q', kCmdDiagnosticDump},
-              // The selection by keys.
-              {kFVirtKey | kFControl, 'A', kCmdSelectAll},
-              {kFVirtKey | kFControl, 'B', kCmdToBack},
-              {kFVirtKey | kFControl, 'T', kCmdToFront},
-              {kFVirtKey, 'X', kCmdRotate},
-              {kFVirtKey, 'M', kCmdMirror},
-              {kFVirtKey, plat::kVkDelete, kCmdErase},
-              {kFVirtKey, plat::kVkHome, kCmdHome},
-              {kFVirtKey, plat::kVkLeft, kCmdArrowLeft},
-              {kFVirtKey, plat::kVkRight, kCmdArrowLeft + 1},
-              {kFVirtKey, plat::kVkUp, kCmdArrowLeft + 2},
-              {kFVirtKey, plat::kVkDown, kCmdArrowLeft + 3},
-              {kFVirtKey, plat::kVkReturn, kCmdArrowEnter},
-              {kFVirtKey, plat::kVkF6, kCmdRubberBand},
-              {0, '1', kCmdOneLayer},
-              {0, '2', kCmdLayerPair},
-              {0, 'w', kCmdApplyWidth},
-              {kFVirtKey, plat::kVkF12, kCmdRouterStatistics},
-              {kFVirtKey, 'U', kCmdUnits},
-              // Shift and a tool's letter choose the tool without its style dialog.
-              {kFVirtKey | kFShift, 'C', kCmdKeyToolFirst},
-              {kFVirtKey | kFShift, 'L', kCmdKeyToolFirst + 1},
-              {kFVirtKey | kFShift, 'K', kCmdKeyToolFirst + 2},
-              {kFVirtKey | kFShift, 'E', kCmdKeyToolFirst + 3},
-              {kFVirtKey | kFShift, 'R', kCmdKeyToolFirst + 4},
-              {kFVirtKey | kFShift, 'T', kCmdKeyToolFirst + 5},
-              {kFVirtKey | kFShift, plat::kVkF3, kCmdKeyToolFirst + 6},
-              {kFVirtKey | kFControl, plat::kVkF3, kCmdToggleRouteMode}}}};
+    std::vector<plat::Accelerator> keys = {
+        {kFVirtKey | kFControl, 'N', plat::kIdFileNew},
+        {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
+        {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
+        {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
+        {kFVirtKey, plat::kVkPrior, kCmdPageUp},
+        {kFVirtKey, plat::kVkNext, kCmdPageDown},
+        {kFVirtKey, plat::kVkAdd, kCmdNextLayer},
+        {kFVirtKey, plat::kVkSubtract, kCmdPreviousLayer},
+        {kFVirtKey, plat::kVkEscape, kCmdRedraw},
+        // Editing: the tools by letter, selection, the crosshair and undo.
+        {kFVirtKey, 'L', kCmdToolTrace},
+        {kFVirtKey, 'R', kCmdToolRectangle},
+        {kFVirtKey, 'E', kCmdToolEllipse},
+        {kFVirtKey, 'C', kCmdToolPad},
+        {kFVirtKey, 'K', kCmdToolArc},
+        {kFVirtKey, 'Y', kCmdToolPolygon},
+        {kFVirtKey, 'T', kCmdToolText},
+        {kFVirtKey, plat::kVkF3, kCmdToolRoute},
+        {kFVirtKey, plat::kVkF5, kCmdToolPart},
+        {kFVirtKey, 'P', kCmdPartsBin},
+        {kFVirtKey, plat::kVkF9, kCmdSelect},
+        {kFVirtKey, plat::kVkF10, kCmdCrosshair},
+        {kFVirtKey | kFControl, 'Z', kCmdUndo},
+        // Copper, clipboard, bookmarks and the view.
+        {kFVirtKey, 'F', kCmdToolFill},
+        {kFVirtKey | kFControl, 'C', plat::kIdEditCopy},
+        {kFVirtKey | kFControl, 'V', kCmdEditPaste},
+        {kFVirtKey, plat::kVkF8, kCmdEditClear},
+        {kFVirtKey, plat::kVkF4, kCmdCenterView},
+        {kFVirtKey, plat::kVkF2, kCmdGoToBookmark},
+        {kFVirtKey | kFControl, plat::kVkF2, kCmdSetBookmark},
+        {kFVirtKey | kFControl, 'Q', kCmdDiagnosticDump},
+        // The selection by keys.
+        {kFVirtKey | kFControl, 'A', kCmdSelectAll},
+        {kFVirtKey | kFControl, 'B', kCmdToBack},
+        {kFVirtKey | kFControl, 'T', kCmdToFront},
+        {kFVirtKey, 'X', kCmdRotate},
+        {kFVirtKey, 'M', kCmdMirror},
+        {kFVirtKey, plat::kVkDelete, kCmdErase},
+        {kFVirtKey, plat::kVkF6, kCmdRubberBand},
+        {0, '1', kCmdOneLayer},
+        {0, '2', kCmdLayerPair},
+        {0, 'w', kCmdApplyWidth},
+        {kFVirtKey, plat::kVkF12, kCmdRouterStatistics},
+        {kFVirtKey, 'U', kCmdUnits},
+        // Shift and a tool's letter choose the tool without its style dialog.
+        {kFVirtKey | kFShift, 'C', kCmdKeyToolFirst},
+        {kFVirtKey | kFShift, 'L', kCmdKeyToolFirst + 1},
+        {kFVirtKey | kFShift, 'K', kCmdKeyToolFirst + 2},
+        {kFVirtKey | kFShift, 'E', kCmdKeyToolFirst + 3},
+        {kFVirtKey | kFShift, 'R', kCmdKeyToolFirst + 4},
+        {kFVirtKey | kFShift, 'T', kCmdKeyToolFirst + 5},
+        {kFVirtKey | kFShift, plat::kVkF3, kCmdKeyToolFirst + 6},
+        {kFVirtKey | kFControl, plat::kVkF3, kCmdToggleRouteMode},
+    };
+    quill::AddCursorKeys(keys, kCursorKeys);
+    return {{kIdrMainFrame, std::move(keys)}};
 }
 
 std::vector<plat::DialogTemplate> dialogs()
