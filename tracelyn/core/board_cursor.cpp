@@ -90,11 +90,7 @@ void SyncViewSettings()
     if (g_footprintEditor.open || g_active.data == nullptr)
         return;
     const BoardDocumentData& doc = *g_active.data;
-    g_board.viewOriginX = doc.viewOriginX;
-    g_board.viewOriginY = doc.viewOriginY;
-    g_board.sizeLetter = doc.sizeLetter;
-    g_board.zoomIndex = doc.zoomIndex;
-    g_board.gridCommand = doc.gridCommand;
+    LoadViewGlobals(doc);
     g_view.zoomDivisor = ZoomDivisorOf(doc.zoomIndex);
     const GridStep step = GridStepFromId(doc.gridCommand);
     g_view.gridStepX = step.x;

@@ -133,12 +133,17 @@ void LoadBoardGlobals(BoardDocumentData& doc)
     g_board.objects = doc.objects ? doc.objects->data() : nullptr;
     g_board.capacity = kBoardStoreSize;
     g_board.count = doc.objectCount;
+    LoadViewGlobals(doc);
+    g_active.data = &doc;
+}
+
+void LoadViewGlobals(const BoardDocumentData& doc)
+{
     g_board.sizeLetter = doc.sizeLetter;
     g_board.viewOriginX = doc.viewOriginX;
     g_board.viewOriginY = doc.viewOriginY;
     g_board.zoomIndex = doc.zoomIndex;
     g_board.gridCommand = doc.gridCommand;
-    g_active.data = &doc;
 }
 
 int SetObjectCount(int count)

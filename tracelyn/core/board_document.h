@@ -58,6 +58,8 @@ void CloseBoardDocument(BoardDocumentData& doc, CTracelynDoc* document);
 
 // The globals take the document's store and header values; the document becomes active.
 void LoadBoardGlobals(BoardDocumentData& doc);
+// Only the header values: size letter, view origin, zoom index and grid command.
+void LoadViewGlobals(const BoardDocumentData& doc);
 
 // The count after appending one object at index count: count + 1, held at 31,989 with a
 // warning once per process. Marks the active document (or the open footprint editor) modified.

@@ -137,6 +137,110 @@ private:
     plat::ProfileFile file_;
 };
 
+// How a number key of the main section is kept in the file.
+enum class KeyForm {
+    Integer,          // the number itself
+    Digit,            // the first character minus '0'; a missing or empty value keeps the setting
+    DigitOrZero,      // as Digit, but a missing key reads 0
+    DigitOrOne,       // as Digit, but a missing key reads 1
+    Choice,           // '0' reads the first choice, anything else the second; written as 0 or 1
+    ChoiceOnceRead,   // as Choice, but unwritten while it is neither choice (the built-in 0)
+    Percent,          // a scale factor, kept as a whole percentage
+};
+
+// A number key and the value it holds: a member of the settings, or (global) a value kept where
+// the code that acts on it reads it.
+struct NumberKey {
+    std::string_view key;
+    KeyForm form;
+    int32_t BoardSettings::*number = nullptr;
+    double BoardSettings::*factor = nullptr;   // the Percent keys
+    int32_t first = 0;                         // the Choice keys' two values
+    int32_t second = 0;
+    int32_t* global = nullptr;
+};
+
+// The number keys both read and written, in the order they are written.
+const NumberKey kNumberKeys[] = {
+    {"CurrentTip", KeyForm::Integer, &BoardSettings::CurrentTip},
+    {"DoTips", KeyForm::Integer, &BoardSettings::DoTips},
+    {"PrOrient", KeyForm::Integer, &BoardSettings::PrOrient},
+    {"PrInvert", KeyForm::Integer, &BoardSettings::PrInvert},
+    {"PrMirror", KeyForm::Integer, &BoardSettings::PrMirror},
+    {"PrPaged", KeyForm::Integer, &BoardSettings::PrPaged},
+    {"PrSilk", KeyForm::Integer, &BoardSettings::PrSilk},
+    {"PrColor", KeyForm::Integer, &BoardSettings::PrColor},
+    {.key = "fXp", .form = KeyForm::Percent, .factor = &BoardSettings::fXp},
+    {.key = "fYp", .form = KeyForm::Percent, .factor = &BoardSettings::fYp},
+    {"AutoTextExit", KeyForm::Integer, &BoardSettings::AutoTextExit},
+    {"AutoRefs", KeyForm::Integer, &BoardSettings::AutoRefs},
+    {"view_net", KeyForm::DigitOrOne, &BoardSettings::view_net},
+    {"lib_font", KeyForm::Integer, &BoardSettings::lib_font},
+    {"net_font", KeyForm::Integer, &BoardSettings::net_font},
+    {"pin_font", KeyForm::Integer, &BoardSettings::pin_font},
+    {"CurrentSize", KeyForm::Integer, &BoardSettings::CurrentSize},
+    {"PadDisplay", KeyForm::DigitOrOne, &BoardSettings::PadDisplay},
+    {"PartsBinHelp", KeyForm::DigitOrOne, &BoardSettings::PartsBinHelp},
+    {"RoundVias", KeyForm::DigitOrZero, &BoardSettings::RoundVias},
+    {"breaks", KeyForm::Digit, &BoardSettings::breaks},
+    {"fillmode", KeyForm::Choice, &BoardSettings::fillmode, nullptr, 365, 366},
+    // A via mode never read must not become kViaModeHideInMask at the next start.
+    {"viamode", KeyForm::ChoiceOnceRead, &BoardSettings::viamode, nullptr, kViaModeHideInMask,
+     kViaModeMaskSquare},
+    {"padsnap", KeyForm::Digit, &BoardSettings::padsnap},
+    {"limit", KeyForm::Digit, &BoardSettings::limit},
+    {"RouteMode", KeyForm::Integer, &BoardSettings::RouteMode},
+    {"BackupTime", KeyForm::Integer, &BoardSettings::BackupTime},
+    {"border", KeyForm::Digit, &BoardSettings::border},
+    {"rulers", KeyForm::Digit, &BoardSettings::rulers},
+    {"units", KeyForm::Integer, &BoardSettings::units},
+    {"cursor", KeyForm::Integer, &BoardSettings::cursor},
+    {"rubber", KeyForm::Digit, &BoardSettings::rubber},
+    {"clipboard", KeyForm::Choice, &BoardSettings::clipboard, nullptr, 749, 750},
+    {"hidden", KeyForm::Digit, &BoardSettings::hidden},
+    {"sound", KeyForm::Digit, &BoardSettings::sound},
+    {"mask", KeyForm::Integer, &BoardSettings::mask},
+    {"trace_width", KeyForm::Integer, &BoardSettings::trace_width},
+    {.key = "planes", .form = KeyForm::Integer, .global = &g_edit.layerViewMode},
+    {"visible", KeyForm::Digit, &BoardSettings::visible},
+    {"start", KeyForm::Digit, &BoardSettings::start},
+};
+
+void readNumber(const SettingsReader& in, const NumberKey& k, BoardSettings& s)
+{
+    if (k.form == KeyForm::Percent) {
+        // A missing key still rounds the factor to a whole percentage.
+        double& factor = s.*k.factor;
+        int32_t percent = RoundHalfUp(factor * 100.0);
+        in.integer(k.key, percent);
+        factor = percent * 0.01;
+        return;
+    }
+    int32_t& value = k.global != nullptr ? *k.global : s.*k.number;
+    switch (k.form) {
+    case KeyForm::Integer: in.integer(k.key, value); break;
+    case KeyForm::Digit: in.digit(k.key, value); break;
+    case KeyForm::DigitOrZero: in.digitOr(k.key, value, 0); break;
+    case KeyForm::DigitOrOne: in.digitOr(k.key, value, 1); break;
+    case KeyForm::Choice:
+    case KeyForm::ChoiceOnceRead: in.choice(k.key, value, k.first, k.second); break;
+    case KeyForm::Percent: break;
+    }
+}
+
+// The number a key is written as; nothing when it stays unwritten.
+std::optional<int32_t> storedNumber(const NumberKey& k, const BoardSettings& s)
+{
+    if (k.form == KeyForm::Percent)
+        return RoundHalfUp(s.*k.factor * 100.0);
+    const int32_t value = k.global != nullptr ? *k.global : s.*k.number;
+    if (k.form == KeyForm::ChoiceOnceRead && value != k.first && value != k.second)
+        return std::nullopt;
+    if (k.form == KeyForm::Choice || k.form == KeyForm::ChoiceOnceRead)
+        return value == k.first ? 0 : 1;
+    return value;
+}
+
 void readFonts(const SettingsReader& in, BoardSettings& s)
 {
     in.integer("fonts", s.fonts);
@@ -257,57 +361,15 @@ void readSettings(const std::string& path)
 {
     const SettingsReader in(path);
     BoardSettings& s = g_boardSettings;
-    in.digit("plotter", s.plotter);
-    in.digit("breaks", s.breaks);
-    in.choice("fillmode", s.fillmode, 365, 366);
-    in.integer("AutoTextExit", s.AutoTextExit);
-    in.integer("AutoRefs", s.AutoRefs);
-    in.choice("viamode", s.viamode, kViaModeHideInMask, kViaModeMaskSquare);
-    in.integer("RouteMode", s.RouteMode);
-    in.digit("padsnap", s.padsnap);
-    in.digitOr("PadDisplay", s.PadDisplay, 1);
-    in.digitOr("PartsBinHelp", s.PartsBinHelp, 1);
-    in.digitOr("RoundVias", s.RoundVias, 0);
-    in.digitOr("view_net", s.view_net, 1);
-    in.digit("border", s.border);
-    in.integer("BackupTime", s.BackupTime);
-    in.digit("rulers", s.rulers);
-    in.integer("units", s.units);
-    in.integer("lib_font", s.lib_font);
+    in.digit("plotter", s.plotter);   // read, never written back
+    in.integer("files", s.files);     // written with the open boards
+    for (const NumberKey& k : kNumberKeys)
+        readNumber(in, k, s);
     s.lib_font = std::min(s.lib_font, 5);
-    in.integer("net_font", s.net_font);
     s.net_font = std::min(s.net_font, 4);
-    in.integer("pin_font", s.pin_font);
     s.pin_font = std::min(s.pin_font, 4);
-    in.integer("CurrentSize", s.CurrentSize);
-    in.integer("cursor", s.cursor);
-    in.digit("hidden", s.hidden);
-    in.digit("sound", s.sound);
-    in.digit("limit", s.limit);
-    in.digit("start", s.start);
-    in.integer("files", s.files);
-    in.integer("PrOrient", s.PrOrient);
-    in.integer("PrInvert", s.PrInvert);
-    in.integer("PrMirror", s.PrMirror);
-    in.integer("PrPaged", s.PrPaged);
-    in.integer("PrSilk", s.PrSilk);
-    in.integer("PrColor", s.PrColor);
-    int32_t percent = RoundHalfUp(s.fXp * 100.0);
-    in.integer("fXp", percent);
-    s.fXp = percent * 0.01;
-    percent = RoundHalfUp(s.fYp * 100.0);
-    in.integer("fYp", percent);
-    s.fYp = percent * 0.01;
-    in.integer("CurrentTip", s.CurrentTip);
-    in.integer("DoTips", s.DoTips);
     readFonts(in, s);
-    in.choice("clipboard", s.clipboard, 749, 750);
-    in.digit("visible", s.visible);
-    in.digit("rubber", s.rubber);
-    in.integer("planes", g_edit.layerViewMode);
     readGrid(in, s);
-    in.integer("mask", s.mask);
-    in.integer("trace_width", s.trace_width);
     readPads(in, s);
     readRouter(in);
     in.integer("clearance", s.clearance);
@@ -367,50 +429,9 @@ void writeSettings(plat::ProfileFile& out)
     auto putText = [&](std::string_view key, const std::string& value) {
         out.writeString(kIniSection, key, value);
     };
-    put("CurrentTip", s.CurrentTip);
-    put("DoTips", s.DoTips);
-    put("PrOrient", s.PrOrient);
-    put("PrInvert", s.PrInvert);
-    put("PrMirror", s.PrMirror);
-    put("PrPaged", s.PrPaged);
-    put("PrSilk", s.PrSilk);
-    put("PrColor", s.PrColor);
-    put("fXp", RoundHalfUp(s.fXp * 100.0));
-    put("fYp", RoundHalfUp(s.fYp * 100.0));
-    put("AutoTextExit", s.AutoTextExit);
-    put("AutoRefs", s.AutoRefs);
-    put("view_net", s.view_net);
-    put("lib_font", s.lib_font);
-    put("net_font", s.net_font);
-    put("pin_font", s.pin_font);
-    put("CurrentSize", s.CurrentSize);
-    put("PadDisplay", s.PadDisplay);
-    put("PartsBinHelp", s.PartsBinHelp);
-    put("RoundVias", s.RoundVias);
-    put("breaks", s.breaks);
-    // The two choice keys read '0' as their first value and anything else as the second.
-    put("fillmode", s.fillmode == 365 ? 0 : 1);
-    // A via mode that was never read (the built-in 0) stays unwritten, so it is not turned
-    // into kViaModeHideInMask by the next start.
-    if (s.viamode == kViaModeHideInMask || s.viamode == kViaModeMaskSquare)
-        put("viamode", s.viamode == kViaModeMaskSquare ? 1 : 0);
-    put("padsnap", s.padsnap);
-    put("limit", s.limit);
-    put("RouteMode", s.RouteMode);
-    put("BackupTime", s.BackupTime);
-    put("border", s.border);
-    put("rulers", s.rulers);
-    put("units", s.units);
-    put("cursor", s.cursor);
-    put("rubber", s.rubber);
-    put("clipboard", s.clipboard == 749 ? 0 : 1);
-    put("hidden", s.hidden);
-    put("sound", s.sound);
-    put("mask", s.mask);
-    put("trace_width", s.trace_width);
-    put("planes", g_edit.layerViewMode);
-    put("visible", s.visible);
-    put("start", s.start);
+    for (const NumberKey& k : kNumberKeys)
+        if (const auto number = storedNumber(k, s))
+            put(k.key, *number);
     const int32_t pads[4] = {s.padShape, s.padSizeX, s.padSizeY, s.padHole};
     putText("pads", JoinInts(pads));
     const int32_t grid[4] = {s.gridCommand, s.gridX, s.gridY, s.polarOption};

@@ -5,6 +5,7 @@
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/cursor_snap.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/object_removal.h"
@@ -27,14 +28,9 @@ constexpr size_t kClearanceFieldChars = 20;
 
 // ---- re-grid ----------------------------------------------------------------------------
 
-struct GridSteps {
-    int32_t x;
-    int32_t y;
-};
-
-GridSteps regridSteps()
+GridStep regridSteps()
 {
-    GridSteps g{g_view.gridStepX, g_view.gridStepY};
+    GridStep g{g_view.gridStepX, g_view.gridStepY};
     if (MetricUnits()) {
         g.x = RoundHalfUp(g.x * kMetricGridToEnglish);
         g.y = RoundHalfUp(g.y * kMetricGridToEnglish);
@@ -42,13 +38,13 @@ GridSteps regridSteps()
     return g;
 }
 
-void snapPoint(int32_t& x, int32_t& y, GridSteps g)
+void snapPoint(int32_t& x, int32_t& y, GridStep g)
 {
     x = RegridValue(x, g.x);
     y = RegridValue(y, g.y);
 }
 
-void regridObject(BoardObject& o, GridSteps g)
+void regridObject(BoardObject& o, GridStep g)
 {
     switch (o.kind()) {
     case kKindLine:
@@ -207,7 +203,7 @@ void RegridObjects()
     }
     if (plat::MessageBox("Regrid selected objects?", plat::kMbYesNo) != plat::kIdYes)
         return;
-    const GridSteps g = regridSteps();
+    const GridStep g = regridSteps();
     if (g.x <= 0 || g.y <= 0 || g_board.objects == nullptr)
         return;
     const int selected = std::min<int>(g_selection.count, static_cast<int>(g_selection.list.size()) - 1);
