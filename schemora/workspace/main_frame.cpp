@@ -26,14 +26,27 @@
 namespace {
 
 // Pane 0 messages, 1 cursor read-out, 2 activity icon, 3 and 4 spare.
-constexpr unsigned kIndicators[] = {plat::kIdSeparator, plat::kIdSeparator, plat::kIdSeparator,
-                                    plat::kIdSeparator, plat::kIdSeparator};
 constexpr int kPaneWidths[] = {110, 32, 30, 30};
+
+bool typingIntoDrawing() { return TextEntryActive() && !thePartEditor; }
+
+const quill::EditorFrameSpec& schematicFrame()
+{
+    static const quill::EditorFrameSpec spec{
+        .bars = {SchematicToolBars(), scm::kCmdToolBarFirst, scm::kCmdDefaultToolBars, SchematicToolBarDocking(),
+                 SchematicHiddenToolBars()},
+        .status = {kPaneWidths, "Cursor location", {scm::kIconActivityA, scm::kIconActivityB}, kStatusIconPane},
+        .timers = {scm::kTimerStatusAnimation, scm::kTimerBackup, scm::kTimerBlinkMarker},
+        .routines = {typingIntoDrawing, nullptr, SetStatusIcon, BackupOpenDrawings, AdvanceBlinkMarker, ProgramTips},
+        .tipOfTheDayCommand = scm::kCmdTipOfTheDay,
+        .websiteCommand = scm::kCmdWebsite,
+    };
+    return spec;
+}
 
 }  // namespace
 
-CMainFrame::CMainFrame()
-    : bars_(SchematicToolBars(), scm::kCmdToolBarFirst), animation_(scm::kIconActivityA, scm::kIconActivityB)
+CMainFrame::CMainFrame() : quill::EditorMainFrame(schematicFrame())
 {
     onCommand(scm::kCmdNetlist, &CMainFrame::OnNetlist);
     onCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
@@ -61,26 +74,6 @@ plat::ToolBar& CMainFrame::mainToolBar() { return *bars_.bar(scm::kIdrMainToolBa
 plat::ToolBar& CMainFrame::drawToolBar() { return *bars_.bar(scm::kIdrInsertToolBar); }
 plat::ToolBar& CMainFrame::editToolBar() { return *bars_.bar(scm::kIdrModifyToolBar); }
 
-int CMainFrame::OnCreate()
-{
-    if (plat::MDIFrameWnd::OnCreate() == -1)
-        return -1;
-    if (!bars_.create(*this) || !createStatusBar())
-        return -1;
-    bars_.arrange(SchematicToolBarDocking(), SchematicHiddenToolBars());
-    status_.SetPaneTipText(1, "Cursor location");
-    return 0;
-}
-
-bool CMainFrame::createStatusBar()
-{
-    if (!status_.Create(this) || !status_.SetIndicators(kIndicators))
-        return false;
-    for (int pane = 1; pane <= 4; ++pane)
-        status_.SetPaneInfo(pane, plat::kIdSeparator, plat::kSbpsNormal, kPaneWidths[pane - 1]);
-    return true;
-}
-
 void CMainFrame::redockSecondRow()
 {
     DockControlBarNextTo(bars_.bar(scm::kIdrModifyToolBar), bars_.bar(scm::kIdrInsertToolBar));
@@ -102,7 +95,7 @@ void CMainFrame::OnClose()
     SaveSettings();
     // Documents closing from here keep their slots in the open-document table: the settings
     // just listed them for the next start.
-    plat::MDIFrameWnd::OnClose();
+    quill::EditorMainFrame::OnClose();
     if (IsWindow()) {
         // The user cancelled a save question: the program runs on with its timers.
         g_programClosing.closing = false;
@@ -114,7 +107,7 @@ void CMainFrame::OnClose()
 bool CMainFrame::DestroyWindow()
 {
     PlaySoundFile("goodbye.wav");
-    return plat::MDIFrameWnd::DestroyWindow();
+    return quill::EditorMainFrame::DestroyWindow();
 }
 
 void CMainFrame::OnTimer(unsigned id)
@@ -132,26 +125,14 @@ void CMainFrame::OnTimer(unsigned id)
         busy = false;
         return;
     }
-    if (id == scm::kTimerStatusAnimation) {
-        SetStatusIcon(animation_.advance(), kStatusIconPane);
-        return;
-    }
-    if (id == scm::kTimerBlinkMarker) {
-        AdvanceBlinkMarker();
-        return;
-    }
-    if (id == scm::kTimerBackup) {
-        BackupOpenDrawings();
-        return;
-    }
-    plat::MDIFrameWnd::OnTimer(id);
+    quill::EditorMainFrame::OnTimer(id);
 }
 
 bool CMainFrame::OnCmdMsg(unsigned id, plat::CmdUI* ui)
 {
     if (!ui && TextEntryActive())
         return false;
-    return plat::MDIFrameWnd::OnCmdMsg(id, ui);
+    return quill::EditorMainFrame::OnCmdMsg(id, ui);
 }
 
 void CMainFrame::OnUpdateNeedsDrawing(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
@@ -183,18 +164,10 @@ void CMainFrame::OnDesignRules()
     builder.CheckDesignRules();
 }
 
-void CMainFrame::OnMeasureItem(unsigned ctlId, plat::MeasureItem& item)
-{
-    if (!bars_.combo(ctlId))
-        return plat::MDIFrameWnd::OnMeasureItem(ctlId, item);
-    item.itemWidth = 100;
-    item.itemHeight = kComboItemHeight;
-}
-
 void CMainFrame::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 {
     if (!item.dc || !bars_.combo(ctlId))
-        return plat::MDIFrameWnd::OnDrawItem(ctlId, item);
+        return quill::EditorMainFrame::OnDrawItem(ctlId, item);
     const bool entire = (item.itemAction & plat::kOdaDrawEntire) != 0;
     switch (ctlId) {
     case scm::kIdcLayerCombo: DrawLayerComboItem(*item.dc, item.rcItem, item.itemId, entire); return;

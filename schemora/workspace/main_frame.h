@@ -1,26 +1,22 @@
 #pragma once
-// The schematic program's main window: menus, the seven toolbars, the status bar, the timers of
-// start-up, and the close path that writes the settings and the toolbar layout back.
+// The schematic program's main window on the editors' shared frame (common/editor_main_frame.h):
+// its seven toolbars and commands, the step-run timer, and the close path that writes the
+// settings and the toolbar layout back.
 
-#include "common/frame_toolbars.h"
-#include "platform/app/control_bars.h"
-#include "platform/app/frame_wnd.h"
+#include "common/editor_main_frame.h"
 
-class CMainFrame : public plat::MDIFrameWnd {
+class CMainFrame : public quill::EditorMainFrame {
 public:
     CMainFrame();
     ~CMainFrame() override;
 
-    int OnCreate() override;
     void OnClose() override;
     bool DestroyWindow() override;
+    // A step-run tick that arrives while another is served is turned away.
     void OnTimer(unsigned id) override;
-    // While a text is typed into a drawing, keys go to the text, not to the accelerators.
-    bool PreTranslateMessage(plat::Msg& msg) override;
     // While a text is typed into a drawing, commands to the frame are dropped.
     bool OnCmdMsg(unsigned id, plat::CmdUI* ui) override;
     void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
-    void OnMeasureItem(unsigned ctlId, plat::MeasureItem& item) override;
 
     // Utilities > Netlist: the netlist dialog on the active drawing.
     void OnNetlist();
@@ -88,11 +84,6 @@ public:
     void OnSetColors();
     void OnGeneralSetup();
     void OnUpdateSetupToggle(plat::CmdUI& ui);
-    void OnToolBarToggle(unsigned id);
-    void OnUpdateToolBarToggle(plat::CmdUI& ui);
-    void OnDefaultToolBars();
-    void OnTipOfTheDay();
-    void OnWebsite();
     void OnHelpContents();
     void OnContextHelp();
 
@@ -116,11 +107,9 @@ public:
     void OnBuildUtility();
     void OnNewLibraryPart();
 
-    FrameToolBars& toolBarTable() { return bars_; }
     plat::ToolBar& mainToolBar();
     plat::ToolBar& drawToolBar();
     plat::ToolBar& editToolBar();
-    plat::StatusBar& statusBarPanes() { return status_; }
     // Modify right of Insert, Setup right of Modify, Simulation right of Setup (after the
     // Insert toolbar changed its length).
     void redockSecondRow();
@@ -137,11 +126,6 @@ private:
     void registerPartsBinCommands();
     void registerPartWizardCommands();
     void OnPartWizard();
-    bool createStatusBar();
     // Gives the keyboard focus back to the active drawing after a combo choice.
     void focusActiveChild();
-
-    FrameToolBars bars_;
-    plat::StatusBar status_;
-    StatusAnimation animation_;
 };

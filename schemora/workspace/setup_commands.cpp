@@ -2,9 +2,7 @@
 #include "schemora/workspace/main_frame.h"
 
 #include "common/editor_startup.h"
-#include "common/maker_web_page.h"
 #include "common/set_colors_dialog.h"
-#include "common/tip_dialog.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/win_app.h"
 #include "resources/schemora/frame_ids.h"
@@ -60,14 +58,9 @@ void CMainFrame::registerSetupCommands()
         onCommandRange(t.id, t.id, &CMainFrame::OnSetupToggle);
         onUpdateCommandUI(t.id, &CMainFrame::OnUpdateSetupToggle);
     }
-    onCommandRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnToolBarToggle);
-    onUpdateCommandUIRange(bars_.firstToggle(), bars_.lastToggle(), &CMainFrame::OnUpdateToolBarToggle);
     onCommand(scm::kCmdSetColors, &CMainFrame::OnSetColors);
     onCommand(scm::kCmdGeneralSetup, &CMainFrame::OnGeneralSetup);
     onUpdateCommandUI(scm::kCmdGeneralSetup, &CMainFrame::OnUpdateNeedsDrawing);
-    onCommand(scm::kCmdDefaultToolBars, &CMainFrame::OnDefaultToolBars);
-    onCommand(scm::kCmdTipOfTheDay, &CMainFrame::OnTipOfTheDay);
-    onCommand(scm::kCmdWebsite, &CMainFrame::OnWebsite);
     onCommand(scm::kCmdHelpContents, &CMainFrame::OnHelpContents);
     onCommand(scm::kCmdContextHelp, &CMainFrame::OnContextHelp);
 }
@@ -124,20 +117,6 @@ void CMainFrame::OnGeneralSetup()
     StartBackupTimer(*this, scm::kTimerBackup, g_settings.BackupTime);
     RedrawActiveFrame();
 }
-
-void CMainFrame::OnToolBarToggle(unsigned id) { bars_.toggle(id); }
-
-void CMainFrame::OnUpdateToolBarToggle(plat::CmdUI& ui) { bars_.updateToggle(ui); }
-
-void CMainFrame::OnDefaultToolBars() { bars_.restoreDefault(); }
-
-void CMainFrame::OnTipOfTheDay()
-{
-    CTipDlg tip(this, ProgramTips());
-    tip.DoModal();
-}
-
-void CMainFrame::OnWebsite() { OpenMakerWebPage(); }
 
 // With a drawing open its document answers Help > Contents first; the frame's own handler
 // has nothing to show.

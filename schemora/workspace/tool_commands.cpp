@@ -94,9 +94,3 @@ void CMainFrame::OnUpdateToolCommand(plat::CmdUI& ui)
     ui.SetCheck(ToolButtonChecked(id, tool));
 }
 
-bool CMainFrame::PreTranslateMessage(plat::Msg& msg)
-{
-    if (TextEntryActive() && !thePartEditor)
-        return false;
-    return plat::MDIFrameWnd::PreTranslateMessage(msg);
-}

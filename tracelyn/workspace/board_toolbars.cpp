@@ -54,39 +54,18 @@ constexpr ToolBarDock kStartLayout[] = {{kIdrMainBar, 0},
 
 void CMainFrame::registerFrameCommands()
 {
-    onCommandRange(kCmdToolbarFirst, kCmdToolbarLast, &CMainFrame::OnToggleToolBar);
-    onUpdateCommandUIRange(kCmdToolbarFirst, kCmdToolbarLast, &CMainFrame::OnUpdateToggleToolBar);
-    onCommand(kCmdDefaultToolbars, &CMainFrame::OnDefaultToolBars);
     onCommand(kCmdColors, &CMainFrame::OnColors);
 }
 
 std::span<const ToolBarSpec> BoardToolBarSpecs() { return kBars; }
 
-bool CMainFrame::createToolBars()
-{
-    if (!bars_.create(*this))
-        return false;
-    fillViewBarCombos();
-    return true;
-}
-
 // The start arrangement is the "Default" layout; the one kept from the last run replaces it
 // unless it names a bar this frame does not have.
-void CMainFrame::dockToolBars() { bars_.arrange(kStartLayout, {}); }
+std::span<const ToolBarDock> BoardToolBarDocking() { return kStartLayout; }
 
 plat::ToolBar* CMainFrame::toolBar(unsigned barId) const { return bars_.bar(barId); }
 
 plat::ToolBarCombo* CMainFrame::frameCombo(unsigned comboId) const { return bars_.combo(comboId); }
-
-void CMainFrame::OnToggleToolBar(unsigned id) { bars_.toggle(id); }
-
-void CMainFrame::OnUpdateToggleToolBar(plat::CmdUI& ui)
-{
-    ui.Enable(true);
-    bars_.updateToggle(ui);
-}
-
-void CMainFrame::OnDefaultToolBars() { bars_.restoreDefault(); }
 
 plat::ToolBar* LayerViewToolBar()
 {

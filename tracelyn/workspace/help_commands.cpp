@@ -1,12 +1,10 @@
-// Help: the help file's contents, context help, the tip of the day and the maker's web page.
+// Help: the help file's contents and context help.
 #include "tracelyn/workspace/main_frame.h"
 
-#include "common/maker_web_page.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/win_app.h"
 #include "resources/tracelyn/frame_ids.h"
 #include "tracelyn/core/board_edit.h"
-#include "tracelyn/workspace/tip_dialog.h"
 
 namespace {
 
@@ -28,8 +26,6 @@ void CMainFrame::registerHelpCommands()
 {
     onCommand(tly::kCmdHelpContents, &CMainFrame::OnHelpContents);
     onCommand(plat::kIdContextHelp, &CMainFrame::OnContextHelp);
-    onCommand(tly::kCmdTipOfTheDay, &CMainFrame::OnTipOfTheDay);
-    onCommand(tly::kCmdWebsite, &CMainFrame::OnWebsite);
 }
 
 void CMainFrame::OnHelpContents() { showHelp(0, kHelpIndex); }
@@ -42,11 +38,3 @@ void CMainFrame::OnContextHelp()
     else
         OnHelpContents();
 }
-
-void CMainFrame::OnTipOfTheDay()
-{
-    CTipDlg tip(this, ProgramTips());
-    tip.DoModal();
-}
-
-void CMainFrame::OnWebsite() { OpenMakerWebPage(); }

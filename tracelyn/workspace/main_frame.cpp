@@ -14,6 +14,7 @@
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/router_memory.h"
 #include "tracelyn/core/router_progress.h"
+#include "tracelyn/core/text_entry.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/route_services.h"
@@ -31,16 +32,30 @@
 namespace {
 
 // Pane 0 messages, 1 cursor read-out, 2 activity icon, 3 work-area size, 4 store fill.
-constexpr unsigned kIndicators[] = {plat::kIdSeparator, plat::kIdSeparator, plat::kIdSeparator,
-                                    plat::kIdSeparator, plat::kIdSeparator};
-constexpr int kPaneWidths[] = {0, 140, 32, 30, 30};
+constexpr int kPaneWidths[] = {140, 32, 30, 30};
 // The two pictures of the status animation, shown in turn while the program runs.
 constexpr int kAnimationIcons[] = {185, 186};
 
+// The animation stands still while the router works, so a stalled route shows.
+bool routing() { return g_progress.routing != 0; }
+
+const quill::EditorFrameSpec& boardFrame()
+{
+    static const quill::EditorFrameSpec spec{
+        .bars = {BoardToolBarSpecs(), tly::kCmdToolbarFirst, tly::kCmdDefaultToolbars, BoardToolBarDocking(), {}},
+        .status = {kPaneWidths, {}, {kAnimationIcons[0], kAnimationIcons[1]}, kPaneIcon},
+        .timers = {tly::kTimerStatusAnimation, tly::kTimerBackup, tly::kTimerBlinkMarker},
+        .routines = {TextEntryActive, routing, SetStatusIcon, BackupOpenBoards, AdvanceBlinkMarker, ProgramTips},
+        .tipOfTheDayCommand = tly::kCmdTipOfTheDay,
+        .websiteCommand = tly::kCmdWebsite,
+        .startMaximised = true,
+    };
+    return spec;
+}
+
 }  // namespace
 
-CMainFrame::CMainFrame()
-    : bars_(BoardToolBarSpecs(), tly::kCmdToolbarFirst), animation_(kAnimationIcons[0], kAnimationIcons[1])
+CMainFrame::CMainFrame() : quill::EditorMainFrame(boardFrame())
 {
     onCommand(tly::kCmdLoadNetlist, &CMainFrame::OnLoadNetlist);
     onCommand(tly::kCmdRatsNest, &CMainFrame::OnRatsNest);
@@ -73,21 +88,6 @@ CMainFrame::CMainFrame()
 }
 CMainFrame::~CMainFrame() = default;
 
-int CMainFrame::OnCreate()
-{
-    if (plat::MDIFrameWnd::OnCreate() == -1)
-        return -1;
-    ModifyStyle(0, plat::kWsMaximize);
-    if (!createToolBars())
-        return -1;
-    if (!status_.Create(this) || !status_.SetIndicators(kIndicators))
-        return -1;
-    for (int pane = 1; pane < static_cast<int>(std::size(kPaneWidths)); ++pane)
-        status_.SetPaneInfo(pane, plat::kIdSeparator, plat::kSbpsNormal, kPaneWidths[pane]);
-    dockToolBars();
-    return 0;
-}
-
 void CMainFrame::OnClose()
 {
     // A print job draws from the boards; the program stays until it is done.
@@ -99,7 +99,7 @@ void CMainFrame::OnClose()
     // Boards closing from here keep their entries in the open-document table: the settings
     // just listed them for the next start.
     g_active.programClosing = true;
-    plat::MDIFrameWnd::OnClose();
+    quill::EditorMainFrame::OnClose();
     if (IsWindow())
         g_active.programClosing = false;   // the user cancelled a save question
 }
@@ -110,26 +110,7 @@ void CMainFrame::OnDestroy()
     KillTimer(tly::kTimerStatusAnimation);
     RouterMemory(kRouterMemoryFree);
     PlaySoundFile("goodbye.wav");
-    plat::MDIFrameWnd::OnDestroy();
-}
-
-void CMainFrame::OnTimer(unsigned id)
-{
-    // The animation stands still while the router works, so a stalled route shows.
-    if (id == tly::kTimerStatusAnimation) {
-        if (g_progress.routing == 0)
-            SetStatusIcon(animation_.advance(), kPaneIcon);
-        return;
-    }
-    if (id == tly::kTimerBackup) {
-        BackupOpenBoards();
-        return;
-    }
-    if (id == tly::kTimerBlinkMarker) {
-        AdvanceBlinkMarker();
-        return;
-    }
-    plat::MDIFrameWnd::OnTimer(id);
+    quill::EditorMainFrame::OnDestroy();
 }
 
 void CMainFrame::OnUpdateNeedsBoard(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }

@@ -1,33 +1,28 @@
 #pragma once
-// The board program's main window: menus, the Main, Insert, Modify, Setup and View toolbars,
-// the status bar with its animation icon and progress bar, the timers of start-up, the close
-// path that writes the settings back, and the goodbye sound when the window goes.
+// The board program's main window on the editors' shared frame (common/editor_main_frame.h):
+// its Main, Insert, Modify, Setup and View toolbars and commands, the close path that writes the
+// settings back, and the goodbye sound when the window goes.
 
-#include "common/frame_toolbars.h"
-#include "platform/app/control_bars.h"
-#include "platform/app/frame_wnd.h"
+#include "common/editor_main_frame.h"
 
 #include <cstdint>
 #include <span>
 
 // The five bars in the order of View > Toolbars.
 std::span<const ToolBarSpec> BoardToolBarSpecs();
+std::span<const ToolBarDock> BoardToolBarDocking();
 
-class CMainFrame : public plat::MDIFrameWnd {
+class CMainFrame : public quill::EditorMainFrame {
 public:
     CMainFrame();
     ~CMainFrame() override;
 
-    int OnCreate() override;
     void OnClose() override;
     void OnDestroy() override;
-    void OnTimer(unsigned id) override;
-    // While text is typed into a board its keys are the text's: no accelerator, no command.
-    bool PreTranslateMessage(plat::Msg& msg) override;
+    // While text is typed into a board its keys are the text's: no command either.
     bool OnCommand(unsigned id) override;
     // The owner-drawn items of the toolbar combos.
     void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
-    void OnMeasureItem(unsigned ctlId, plat::MeasureItem& item) override;
 
     // Board commands of the routing subsystem: netlist, rats nest, checks and statistics.
     void OnLoadNetlist();
@@ -85,16 +80,9 @@ public:
     void OnSetupToggle(unsigned id);
     void OnUpdateSetupToggle(plat::CmdUI& ui);
 
-    // View > Toolbars.
-    void OnToggleToolBar(unsigned id);
-    void OnUpdateToggleToolBar(plat::CmdUI& ui);
-    void OnDefaultToolBars();
-
     // Help.
     void OnHelpContents();
     void OnContextHelp();
-    void OnTipOfTheDay();
-    void OnWebsite();
 
     // Manufacturing output and imports: the Gerber and drill file set, the Gerber import with
     // its D-code list, and the DXF import.
@@ -132,8 +120,6 @@ public:
     // The bars by their resource id (232 Main, 228 Insert, 230 Modify, 102 Setup, 600 View).
     plat::ToolBar* toolBar(unsigned barId) const;
     plat::ToolBarCombo* frameCombo(unsigned comboId) const;
-    plat::StatusBar& statusBarPanes() { return status_; }
-    int animationPhase() const { return animation_.phase(); }
 
     // The parts bin (P, Main toolbar; parts_bin_window.cpp).
     void OnPartsBin();
@@ -150,9 +136,7 @@ private:
     void registerHelpCommands();
     void registerFrameCommands();
     void registerLibraryCommands();
-    bool createToolBars();
-    void dockToolBars();
-    void fillViewBarCombos();
+    void fillToolBarCombos() override;
     int chosenEntry(unsigned comboId) const;
     void backToBoard();
     void registerArtworkNetlistCommands();
@@ -162,8 +146,5 @@ private:
     // Registers the manufacturing commands' handlers.
     void addManufacturingCommands();
 
-    FrameToolBars bars_;
-    plat::StatusBar status_;
     int32_t comboUnits_ = 0;        // the units the grid and width combos were filled for
-    StatusAnimation animation_;
 };

@@ -180,16 +180,9 @@ void CMainFrame::OnSelectiveEditCombo()
         OnSelectiveEdit(kCmdSelectiveFirst + static_cast<unsigned>(combo->GetCurSel()));
 }
 
-bool CMainFrame::PreTranslateMessage(plat::Msg& msg)
-{
-    if (TextEntryActive())
-        return false;
-    return plat::MDIFrameWnd::PreTranslateMessage(msg);
-}
-
 bool CMainFrame::OnCommand(unsigned id)
 {
     if (TextEntryActive())
         return true;
-    return plat::MDIFrameWnd::OnCommand(id);
+    return quill::EditorMainFrame::OnCommand(id);
 }

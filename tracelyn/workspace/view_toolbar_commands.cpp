@@ -23,8 +23,6 @@ namespace {
 
 using namespace tly;
 
-constexpr int kComboItemWidth = 100;
-
 void fillCombo(plat::ToolBarCombo& combo, std::span<const char* const> texts)
 {
     const int selection = combo.GetCurSel();
@@ -47,7 +45,7 @@ void CMainFrame::registerViewBarCommands()
 }
 
 // The combos' lists, for the units in force; the grid and width lists follow later changes.
-void CMainFrame::fillViewBarCombos()
+void CMainFrame::fillToolBarCombos()
 {
     if (plat::ToolBarCombo* layer = frameCombo(kComboLayer)) {
         fillCombo(*layer, LayerComboTexts());
@@ -152,12 +150,6 @@ void CMainFrame::OnUpdateUnits(plat::CmdUI& ui)
     ui.SetCheck(MetricUnits() ? 1 : 0);
 }
 
-void CMainFrame::OnMeasureItem(unsigned, plat::MeasureItem& item)
-{
-    item.itemWidth = kComboItemWidth;
-    item.itemHeight = kComboItemHeight;
-}
-
 void CMainFrame::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 {
     if (item.dc == nullptr || item.itemId < 0)
@@ -169,6 +161,6 @@ void CMainFrame::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
     case kComboGrid: DrawComboItemText(*item.dc, item.rcItem, item.itemId, kComboListGrid, metric); break;
     case kComboScale: DrawComboItemText(*item.dc, item.rcItem, item.itemId, kComboListScale, metric); break;
     case kComboSelectiveEdit: DrawComboItemText(*item.dc, item.rcItem, item.itemId, kComboListSelective, metric); break;
-    default: plat::MDIFrameWnd::OnDrawItem(ctlId, item); break;
+    default: quill::EditorMainFrame::OnDrawItem(ctlId, item); break;
     }
 }
