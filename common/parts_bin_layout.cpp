@@ -4,21 +4,22 @@
 
 namespace quill {
 
-int PartsBinCells::layOut(const plat::Rect& client, size_t count, int scrollY)
+std::vector<plat::Rect> LayOutPartsBinCells(const plat::Rect& client, size_t count, int rowHeight, int scrollY)
 {
-    cells.clear();
+    std::vector<plat::Rect> cells;
     const int cellWidth = std::max(1, client.width() / 2);
     for (size_t k = 0; k < count; ++k) {
         const int col = static_cast<int>(k % 2);
         const int row = static_cast<int>(k / 2);
-        cells.push_back({client.left + col * cellWidth, client.top + row * kPartsBinRowHeight - scrollY,
-                         client.left + (col + 1) * cellWidth, client.top + (row + 1) * kPartsBinRowHeight - scrollY});
+        cells.push_back({client.left + col * cellWidth, client.top + row * rowHeight - scrollY,
+                         client.left + (col + 1) * cellWidth, client.top + (row + 1) * rowHeight - scrollY});
     }
-    scrollRange = (static_cast<int>(count) / 2 + 1) * kPartsBinRowHeight;
-    return scrollRange;
+    return cells;
 }
 
-int PartsBinCells::hitTest(int x, int y, int inset) const
+int PartsBinCellsHeight(size_t count, int rowHeight) { return (static_cast<int>(count) / 2 + 1) * rowHeight; }
+
+int HitTestCells(std::span<const plat::Rect> cells, int x, int y, int inset)
 {
     for (size_t k = 0; k < cells.size(); ++k) {
         const plat::Rect& c = cells[k];
@@ -28,16 +29,13 @@ int PartsBinCells::hitTest(int x, int y, int inset) const
     return -1;
 }
 
-std::optional<plat::Rect> PartsBinCells::outline(int cell, int x, int y, bool inPlace) const
+plat::Rect PartsBinOutline(const plat::Rect& cell, int x, int y, bool inPlace)
 {
-    if (cell < 0 || cell >= static_cast<int>(cells.size()))
-        return std::nullopt;
-    const plat::Rect& c = cells[static_cast<size_t>(cell)];
     if (inPlace)
-        return c;
-    const int halfW = c.width() / 2;
-    const int halfH = c.height() / 2;
-    return plat::Rect{x - halfW, y - halfH, x + halfW, y + halfH};
+        return cell;
+    const int halfW = cell.width() / 2;
+    const int halfH = cell.height() / 2;
+    return {x - halfW, y - halfH, x + halfW, y + halfH};
 }
 
 }  // namespace quill

@@ -18,7 +18,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <span>
 
 namespace {
@@ -110,7 +109,7 @@ constexpr std::array<const char*, 5> kLayerItems{"ALL layers", "Top layer", "Lay
 
 }  // namespace
 
-quill::PartsBinCells g_partsBinCells;
+PartsBinCells g_partsBinCells;
 
 bool IsAttributeText(std::string_view text)
 {
@@ -168,7 +167,8 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     dc.FillRect(client, plat::Brush::solid(PaletteRgb(RolePaletteIndex(kRolePartsBin))));
 
     const auto& entries = g_settings.binParts;
-    g_partsBinCells.layOut(client, entries.size(), scrollY);
+    g_partsBinCells.cells = quill::LayOutPartsBinCells(client, entries.size(), kPartsBinRowHeight, scrollY);
+    g_partsBinCells.scrollRange = quill::PartsBinCellsHeight(entries.size(), kPartsBinRowHeight);
     const int cellWidth = std::max(1, client.width() / 2);
     for (size_t k = 0; k < entries.size(); ++k) {
         const plat::Rect cell = g_partsBinCells.cells[k];
@@ -219,14 +219,14 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 
 int HitTestPartsBin(int x, int y)
 {
-    return g_partsBinCells.hitTest(x, y, 5);
+    return quill::HitTestCells(g_partsBinCells.cells, x, y, 5);
 }
 
 void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
 {
-    const std::optional<plat::Rect> r = g_partsBinCells.outline(cell, x, y, inPlace);
-    if (!r)
+    if (cell < 0 || cell >= static_cast<int>(g_partsBinCells.cells.size()))
         return;
+    const plat::Rect c = g_partsBinCells.cells[static_cast<size_t>(cell)];
     const int zoom = g_current.zoom();
     dc.SetMapMode(plat::kMmAnisotropic);
     dc.SetWindowExt(1000 / zoom, 1000 / zoom);
@@ -236,7 +236,8 @@ void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
     g_drawModes.rasterMode = kModeInvert;
     const int savedZoom = g_current.zoomFactor;
     g_current.zoomFactor = 1;
-    DrawRect(dc, r->left, r->top, r->right - 1, r->bottom - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
+    const plat::Rect r = quill::PartsBinOutline(c, x, y, inPlace);
+    DrawRect(dc, r.left, r.top, r.right - 1, r.bottom - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
     g_current.zoomFactor = savedZoom;
     g_drawModes.rasterMode = savedMode;
     dc.SetROP2(oldRop);

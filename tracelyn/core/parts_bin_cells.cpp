@@ -13,9 +13,8 @@
 #include "tracelyn/core/package_tables.h"
 
 #include <algorithm>
-#include <optional>
 
-quill::PartsBinCells g_partsBinCells;
+PartsBinCells g_partsBinCells;
 
 namespace {
 
@@ -95,7 +94,8 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     dc.FillRect(client, plat::Brush::solid(colorOf(kPartsBinColor)));
 
     const auto& names = g_boardSettings.binParts;
-    g_partsBinCells.layOut(client, names.size(), scrollY);
+    g_partsBinCells.cells = quill::LayOutPartsBinCells(client, names.size(), kPartsBinRowHeight, scrollY);
+    g_partsBinCells.scrollRange = quill::PartsBinCellsHeight(names.size(), kPartsBinRowHeight);
     for (size_t k = 0; k < names.size(); ++k) {
         const plat::Rect& cell = g_partsBinCells.cells[k];
         const int package = FindLoadedPackage(names[k]);
@@ -109,15 +109,16 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 
 int HitTestPartsBin(int x, int y)
 {
-    return g_partsBinCells.hitTest(x, y, 0);
+    return quill::HitTestCells(g_partsBinCells.cells, x, y, 0);
 }
 
 void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
 {
-    const std::optional<plat::Rect> r = g_partsBinCells.outline(cell, x, y, inPlace);
-    if (!r)
+    if (cell < 0 || cell >= static_cast<int>(g_partsBinCells.cells.size()))
         return;
+    const plat::Rect c = g_partsBinCells.cells[static_cast<size_t>(cell)];
     const int oldRop = dc.SetROP2(plat::kR2Not);
-    dottedFrame(dc, r->left, r->top, r->right, r->bottom);
+    const plat::Rect r = quill::PartsBinOutline(c, x, y, inPlace);
+    dottedFrame(dc, r.left, r.top, r.right, r.bottom);
     dc.SetROP2(oldRop);
 }
