@@ -7,7 +7,6 @@
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_painter.h"
 #include "schemora/core/part_transforms.h"
-#include "schemora/core/scratch_drawing.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/shape_painters.h"
 #include "schemora/core/sheet_painter.h"
@@ -21,6 +20,26 @@
 #include <span>
 
 namespace {
+
+// The scratch area sits at the end of an open document's store; without one a store of its
+// own stands in for the length of the preview.
+class ScratchStore {
+public:
+    ScratchStore() : saved_(g_current)
+    {
+        if (g_current.objects.size() < static_cast<size_t>(kObjectStoreSlots)) {
+            own_.allocate();
+            g_current.objects = own_.slots();
+        }
+    }
+    ~ScratchStore() { g_current = saved_; }
+    ScratchStore(const ScratchStore&) = delete;
+    ScratchStore& operator=(const ScratchStore&) = delete;
+
+private:
+    CurrentDrawing saved_;
+    DrawObjectStore own_;
+};
 
 bool previewRecordShown(const DrawObject& o)
 {
@@ -121,7 +140,7 @@ bool IsAttributeText(std::string_view text)
 void DrawPartPreview(plat::Dc& dc, const plat::Rect& client, std::string_view library,
                      std::string_view part, bool withPackage)
 {
-    ScratchDrawing scratch(ScratchUse::OpenStoreOrOwn);
+    ScratchStore scratch;
     std::optional<plat::Archive> archive = OpenPartLibrary(library, part, false);
     if (!archive)
         return;
