@@ -7,6 +7,7 @@
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_painter.h"
 #include "schemora/core/part_transforms.h"
+#include "schemora/core/scratch_drawing.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/shape_painters.h"
 #include "schemora/core/sheet_painter.h"
@@ -20,26 +21,6 @@
 #include <span>
 
 namespace {
-
-// The scratch area sits at the end of an open document's store; without one a store of its
-// own stands in for the length of the preview.
-class ScratchStore {
-public:
-    ScratchStore() : saved_(g_current)
-    {
-        if (g_current.objects.size() < static_cast<size_t>(kObjectStoreSlots)) {
-            own_.allocate();
-            g_current.objects = own_.slots();
-        }
-    }
-    ~ScratchStore() { g_current = saved_; }
-    ScratchStore(const ScratchStore&) = delete;
-    ScratchStore& operator=(const ScratchStore&) = delete;
-
-private:
-    CurrentDrawing saved_;
-    DrawObjectStore own_;
-};
 
 bool previewRecordShown(const DrawObject& o)
 {
@@ -140,7 +121,7 @@ bool IsAttributeText(std::string_view text)
 void DrawPartPreview(plat::Dc& dc, const plat::Rect& client, std::string_view library,
                      std::string_view part, bool withPackage)
 {
-    ScratchStore scratch;
+    const ScratchDrawing scratch(ScratchDrawing::Start::AsItIs);
     std::optional<plat::Archive> archive = OpenPartLibrary(library, part, false);
     if (!archive)
         return;

@@ -4,36 +4,17 @@
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
-#include "schemora/core/object_store.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_type_reload.h"
+#include "schemora/core/scratch_drawing.h"
 #include "schemora/workspace/library_parts_dialog.h"
 #include "schemora/core/workspace_services.h"
 
 namespace {
 
-// Points the current-object globals at a scratch store while a copy passes through them, and
-// puts them back however the copy ends.
-class ScratchDrawing {
-public:
-    ScratchDrawing() : saved_(g_current)
-    {
-        store_.allocate();
-        g_current = CurrentDrawing{};
-        g_current.objects = store_.slots();
-    }
-    ~ScratchDrawing() { g_current = saved_; }
-    ScratchDrawing(const ScratchDrawing&) = delete;
-    ScratchDrawing& operator=(const ScratchDrawing&) = delete;
-
-private:
-    CurrentDrawing saved_;
-    DrawObjectStore store_;
-};
-
 bool copyPart(const std::string& from, const std::string& part, const std::string& to)
 {
-    ScratchDrawing scratch;
+    const ScratchDrawing scratch(ScratchDrawing::Start::Blank);
     auto archive = OpenPartLibrary(from, part, false);
     if (!archive || (g_current.count = ReadPartRecords(*archive)) <= 0) {
         plat::MessageBox("Can't read part " + part);

@@ -9,41 +9,17 @@
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_reload.h"
+#include "tracelyn/core/scratch_board.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
-#include <vector>
 
 namespace {
 
 constexpr int kScratchRecords = 4000;
 
-// Points the current-store globals at a scratch store while a copy passes through them, and
-// puts them back however the copy ends.
-class ScratchBoard {
-public:
-    ScratchBoard() : saved_(g_board), objects_(kScratchRecords)
-    {
-        g_board = CurrentBoard{};
-        g_board.objects = objects_.data();
-        g_board.capacity = kScratchRecords;
-    }
-    ~ScratchBoard()
-    {
-        for (BoardObject& o : objects_)
-            FreeObjectData(o);
-        g_board = saved_;
-    }
-    ScratchBoard(const ScratchBoard&) = delete;
-    ScratchBoard& operator=(const ScratchBoard&) = delete;
-
-private:
-    CurrentBoard saved_;
-    std::vector<BoardObject> objects_;
-};
-
 bool copyPackage(const std::string& from, const std::string& part, const std::string& to)
 {
-    ScratchBoard scratch;
+    const ScratchBoard scratch(kScratchRecords);
     std::optional<plat::Archive> file = OpenPartLibrary(from, part);
     if (!file || ReadPartRecords(*file) <= 0) {
         plat::MessageBox("Can't read part " + part);
