@@ -1,11 +1,17 @@
 #include "schemora/core/scratch_drawing.h"
 
-ScratchDrawing::ScratchDrawing(Start start) : saved_(g_current)
+namespace {
+
+CurrentDrawing lentDrawing(ScratchDrawing::Start start, DrawObjectStore& own)
 {
-    if (start == Start::AsItIs && g_current.objects.size() >= static_cast<size_t>(kObjectStoreSlots))
-        return;
-    own_.allocate();
-    if (start == Start::Blank)
-        g_current = CurrentDrawing{};
-    g_current.objects = own_.slots();
+    if (start == ScratchDrawing::Start::AsItIs && g_current.objects.size() >= static_cast<size_t>(kObjectStoreSlots))
+        return g_current;
+    own.allocate();
+    CurrentDrawing drawing = start == ScratchDrawing::Start::Blank ? CurrentDrawing{} : g_current;
+    drawing.objects = own.slots();
+    return drawing;
 }
+
+}  // namespace
+
+ScratchDrawing::ScratchDrawing(Start start) : lent_(g_current, lentDrawing(start, own_)) {}

@@ -2,6 +2,7 @@
 // A store of its own lent to the current-drawing globals (g_current) while parts pass through
 // them — a preview, a copy between libraries — and the globals put back however that ends.
 
+#include "common/scoped_replace.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/object_store.h"
 
@@ -14,11 +15,8 @@ public:
         AsItIs,
     };
     explicit ScratchDrawing(Start start);
-    ~ScratchDrawing() { g_current = saved_; }
-    ScratchDrawing(const ScratchDrawing&) = delete;
-    ScratchDrawing& operator=(const ScratchDrawing&) = delete;
 
 private:
-    CurrentDrawing saved_;
     DrawObjectStore own_;
+    ScopedReplace<CurrentDrawing> lent_;
 };

@@ -2,16 +2,25 @@
 
 #include "tracelyn/core/board_object.h"
 
-ScratchBoard::ScratchBoard(int records) : saved_(g_board), objects_(static_cast<size_t>(records))
+namespace {
+
+CurrentBoard blankBoardOver(std::vector<BoardObject>& objects)
 {
-    g_board = CurrentBoard{};
-    g_board.objects = objects_.data();
-    g_board.capacity = static_cast<int32_t>(objects_.size());
+    CurrentBoard board;
+    board.objects = objects.data();
+    board.capacity = static_cast<int32_t>(objects.size());
+    return board;
+}
+
+}  // namespace
+
+ScratchBoard::ScratchBoard(int records)
+    : objects_(static_cast<size_t>(records)), lent_(g_board, blankBoardOver(objects_))
+{
 }
 
 ScratchBoard::~ScratchBoard()
 {
     for (BoardObject& o : objects_)
         FreeObjectData(o);
-    g_board = saved_;
 }

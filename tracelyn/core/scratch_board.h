@@ -3,6 +3,7 @@
 // passes through them — a preview, a copy between libraries — and the globals put back however
 // that ends.
 
+#include "common/scoped_replace.h"
 #include "tracelyn/core/board_state.h"
 
 #include <vector>
@@ -11,11 +12,10 @@ class ScratchBoard {
 public:
     // records: the records the store holds, record 0 included.
     explicit ScratchBoard(int records);
+    // Frees what the records came to own before the globals go back.
     ~ScratchBoard();
-    ScratchBoard(const ScratchBoard&) = delete;
-    ScratchBoard& operator=(const ScratchBoard&) = delete;
 
 private:
-    CurrentBoard saved_;
     std::vector<BoardObject> objects_;
+    ScopedReplace<CurrentBoard> lent_;
 };
