@@ -23,36 +23,21 @@ bool copyPart(const std::string& from, const std::string& part, const std::strin
     return RewriteLibrary(to, part, kRewriteAddOrReplace) == 1;
 }
 
-// A saved part that the open drawings use can be read again at once.
-void offerReload(const std::string& library, const std::string& part)
-{
-    quill::OfferLibraryReload(LoadedPartTypeOf(library, part) != 0, [] {
-        ReloadPartTypes();
-        RedrawActiveFrame();
-    });
-}
-
 quill::LibraryStoreServices partLibraryStore(CSaveLibPartDlg::PartWriter writer = {})
 {
     quill::LibraryStoreServices s;
-    s.folder = g_folders.libraryFolder;
-    s.extension = ".CON";
-    s.listParts = [](const std::string& library) {
-        std::vector<std::string> names;
-        FillLibraryPartList(names, library, false);
-        return names;
-    };
+    s.files = PartLibraryFiles();
+    // A saved part that the open drawings use can be read again at once.
+    quill::SetLibraryStoreCalls(s, &RewriteLibrary, kRewriteAddOrReplace, &NewPartLibrary, &LoadedPartTypeOf);
     if (writer)
         s.writePart = [writer = std::move(writer)](const std::string& library, const std::string& part) {
             return writer(library, part) == 1;
         };
-    else
-        s.writePart = [](const std::string& library, const std::string& part) {
-            return RewriteLibrary(library, part, kRewriteAddOrReplace) == 1;
-        };
-    s.newLibrary = [](const std::string& file) { return NewPartLibrary(file) == 1; };
     s.copyPart = copyPart;
-    s.afterSave = offerReload;
+    s.reload = [] {
+        ReloadPartTypes();
+        RedrawActiveFrame();
+    };
     return s;
 }
 

@@ -28,26 +28,16 @@ bool copyPackage(const std::string& from, const std::string& part, const std::st
     return RewriteLibrary(to, part, kRewriteReplace) == 1;
 }
 
-void offerReload(const std::string& library, const std::string& part)
-{
-    quill::OfferLibraryReload(LoadedPackageOf(library, part) != 0, [] {
-        ReloadBoardPackages();
-        RedrawActiveFrame();
-    });
-}
-
 quill::LibraryStoreServices packageStore()
 {
     quill::LibraryStoreServices s;
-    s.folder = g_boardFolders.libraryFolder;
-    s.extension = ".CAT";
-    s.listParts = PackageNamesOf;
-    s.writePart = [](const std::string& library, const std::string& part) {
-        return RewriteLibrary(library, part, kRewriteReplace) == 1;
-    };
-    s.newLibrary = [](const std::string& file) { return NewPartLibrary(file) == 1; };
+    s.files = PackageLibraryFiles();
+    quill::SetLibraryStoreCalls(s, &RewriteLibrary, kRewriteReplace, &NewPartLibrary, &LoadedPackageOf);
     s.copyPart = copyPackage;
-    s.afterSave = offerReload;
+    s.reload = [] {
+        ReloadBoardPackages();
+        RedrawActiveFrame();
+    };
     return s;
 }
 
