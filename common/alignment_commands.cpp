@@ -56,6 +56,20 @@ void AlignSelectionOnLine(const AlignmentStore& store, int reference)
     }
 }
 
+AlignCommand AlignCommandOf(unsigned id, AlignMenuIds ids)
+{
+    if (id == ids.withEdge)
+        return AlignCommand::WithEdge;
+    return id == ids.toCenter ? AlignCommand::ToCenter : AlignCommand::OnLine;
+}
+
+std::optional<int> TakeAlignReference(std::span<const int32_t> list, int32_t& count)
+{
+    if (count < 2 || static_cast<size_t>(count) >= list.size())
+        return std::nullopt;
+    return list[static_cast<size_t>(count--)];
+}
+
 void RunAlignCommand(const AlignmentEditor& editor, AlignCommand command, int reference)
 {
     editor.pushUndo();

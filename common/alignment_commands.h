@@ -7,8 +7,10 @@
 #include "common/selection_alignment.h"
 #include "platform/gdi/gdi_types.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 // One editor's view of its objects for the alignment commands.
@@ -45,6 +47,19 @@ struct AlignmentEditor {
     int edgeCode = 0;
     bool lineBothAxes = false;
 };
+
+// The command ids of one program's Align menu items; any other id of their range is Align On
+// Line.
+struct AlignMenuIds {
+    unsigned withEdge = 0;
+    unsigned toCenter = 0;
+};
+AlignCommand AlignCommandOf(unsigned id, AlignMenuIds ids);
+
+// The object selected last (entries 1..count of list), taken out of the selection: the
+// reference the others move against. nullopt, the selection as it was, when fewer than two are
+// selected or the list is full.
+std::optional<int> TakeAlignReference(std::span<const int32_t> list, int32_t& count);
 
 // One alignment command from the menu: the undo snapshot first, so the move can be taken back,
 // then the move against the reference object, then the repaint.

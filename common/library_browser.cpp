@@ -74,7 +74,7 @@ void LibraryBrowserDlg::fillLibraries()
     if (!list)
         return;
     list->ResetContent();
-    for (const std::string& file : plat::listFiles(services_.folder + "*" + services_.extension))
+    for (const std::string& file : plat::listFiles(services_.files.folder + "*" + services_.files.extension))
         list->AddString(withoutExtension(file));
     list->SetCurSel(list->FindStringExact(-1, choice_.library));
     char status[64];
@@ -93,7 +93,7 @@ void LibraryBrowserDlg::showParts()
     if (!parts)
         return;
     parts->ResetContent();
-    const std::vector<std::string> names = services_.listParts(choice_.library);
+    const std::vector<std::string> names = services_.files.listParts(choice_.library);
     for (const std::string& name : names)
         parts->AddString(name);
     char status[64];
@@ -237,7 +237,7 @@ void LibraryBrowserDlg::OnDelete()
     }
     if (plat::MessageBox("Delect part " + chosenPart_ + "?", plat::kMbYesNo) != plat::kIdYes)
         return;
-    if (plat::isReadOnlyFile(services_.folder + choice_.library + services_.extension)) {
+    if (plat::isReadOnlyFile(services_.files.folder + choice_.library + services_.files.extension)) {
         plat::MessageBox(kMsgLibraryProtected);
         return;
     }

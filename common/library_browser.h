@@ -51,11 +51,17 @@ struct LibraryPartDetails {
     std::string description;
 };
 
-// What the browser needs of one program's libraries. Libraries are named without extension.
-struct LibraryBrowserServices {
+// Where one program keeps its libraries and how it names a library's parts: what its browser
+// and its save and copy dialogs all read. Libraries are named without extension.
+struct LibraryFiles {
     std::string folder;        // the library folder, ending with a separator
     std::string extension;     // ".CON", ".CAT"
     std::function<std::vector<std::string>(const std::string& library)> listParts;
+};
+
+// What the browser needs of one program's libraries.
+struct LibraryBrowserServices {
+    LibraryFiles files;
     // Adds "LIBRARY/PART" lines; returns how many (mode 1 name, 2 description, 3 either).
     std::function<int(const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode)> search;
     std::function<std::optional<LibraryPartDetails>(const std::string& library, const std::string& part)> details;

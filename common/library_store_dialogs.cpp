@@ -36,7 +36,7 @@ int fillLibraryFiles(plat::Control* list, const LibraryStoreServices& services, 
         return -1;
     list->ResetContent();
     int selected = -1;
-    for (const std::string& file : plat::listFiles(services.folder + "*" + services.extension)) {
+    for (const std::string& file : plat::listFiles(services.files.folder + "*" + services.files.extension)) {
         const int at = list->AddString(file);
         if (SameLibraryFile(baseName(file), current))
             selected = at;
@@ -50,7 +50,7 @@ void fillPartList(plat::Control* list, const LibraryStoreServices& services, con
     if (!list)
         return;
     list->ResetContent();
-    for (const std::string& name : services.listParts(baseName(libraryFile)))
+    for (const std::string& name : services.files.listParts(baseName(libraryFile)))
         list->AddString(name);
 }
 
@@ -65,7 +65,7 @@ bool refuse(const std::variant<std::string, std::string_view>& checked)
 
 bool protectedLibrary(const LibraryStoreServices& services, const std::string& file)
 {
-    if (!plat::isReadOnlyFile(services.folder + file))
+    if (!plat::isReadOnlyFile(services.files.folder + file))
         return false;
     plat::MessageBox(kMsgLibraryProtected);
     return true;
@@ -148,7 +148,7 @@ void LibrarySaveDlg::OnOK()
     const auto part = CheckPartName(GetDlgItemText(ids_.partEdit, ids_.maxTypedPart));
     if (refuse(part))
         return;
-    const auto library = CheckLibraryFileName(GetDlgItemText(ids_.libraryEdit, ids_.maxTypedLibrary), services_.extension);
+    const auto library = CheckLibraryFileName(GetDlgItemText(ids_.libraryEdit, ids_.maxTypedLibrary), services_.files.extension);
     if (refuse(library))
         return;
     const std::string& file = std::get<std::string>(library);
@@ -159,8 +159,8 @@ void LibrarySaveDlg::OnOK()
     choice_.library = baseName(file);
     choice_.part = name;
     EndDialog(plat::kIdOk);
-    if (services_.afterSave)
-        services_.afterSave(choice_.library, name);
+    if (services_.partInUse && services_.reload)
+        OfferLibraryReload(services_.partInUse(choice_.library, name), services_.reload);
 }
 
 bool LibrarySaveDlg::writePart(const std::string& libraryFile, const std::string& part)
@@ -221,7 +221,7 @@ void LibraryCopyDlg::OnCopy()
         plat::MessageBox("Please select a part");
         return;
     }
-    const auto destination = CheckLibraryFileName(GetDlgItemText(ids_.destination, ids_.maxTypedLibrary), services_.extension);
+    const auto destination = CheckLibraryFileName(GetDlgItemText(ids_.destination, ids_.maxTypedLibrary), services_.files.extension);
     if (refuse(destination))
         return;
     const std::string& target = std::get<std::string>(destination);

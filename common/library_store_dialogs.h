@@ -30,18 +30,35 @@ struct LibraryStoreIds {
 };
 
 struct LibraryStoreServices {
-    std::string folder;        // the library folder, ending with a separator
-    std::string extension;     // ".CON", ".CAT"
-    std::function<std::vector<std::string>(const std::string& library)> listParts;
+    LibraryFiles files;
     // Writes the part being drawn (the current object store) into the library; true when written.
     std::function<bool(const std::string& library, const std::string& part)> writePart;
     // Asks "Start new library: %s?" and creates it; true when created.
     std::function<bool(const std::string& libraryFile)> newLibrary;
     // Reads part of library `from` and writes it into library `to`; true when written.
     std::function<bool(const std::string& from, const std::string& part, const std::string& to)> copyPart;
-    // After a part was written: offers to re-load the part where open documents use it.
-    std::function<void(const std::string& library, const std::string& part)> afterSave;
+    // Whether open documents use that part of that library.
+    std::function<bool(const std::string& library, const std::string& part)> partInUse;
+    // Reads the program's part kinds again and redraws (after a save, when the part is in use
+    // and the person says so).
+    std::function<void()> reload;
 };
+
+// Fills the write, new-library and in-use calls from a program's library routines: rewrite
+// writes the current store with writeMode and newLibrary creates a library, both answering 1
+// when done; loadedOf answers non-zero for a part the open documents use.
+template <typename Rewrite, typename NewLibrary, typename LoadedOf>
+void SetLibraryStoreCalls(LibraryStoreServices& s, Rewrite rewrite, int writeMode, NewLibrary newLibrary,
+                          LoadedOf loadedOf)
+{
+    s.writePart = [rewrite, writeMode](const std::string& library, const std::string& part) {
+        return rewrite(library, part, writeMode) == 1;
+    };
+    s.newLibrary = [newLibrary](const std::string& file) { return newLibrary(file) == 1; };
+    s.partInUse = [loadedOf](const std::string& library, const std::string& part) {
+        return loadedOf(library, part) != 0;
+    };
+}
 
 // The two dialogs' templates: Save ("Save Library Part": library and part edits and lists, "Save
 // Part", "Cancel") and Copy (the source lists, the destination combo, the status and the copy

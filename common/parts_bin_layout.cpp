@@ -38,4 +38,17 @@ plat::Rect PartsBinOutline(const plat::Rect& cell, int x, int y, bool inPlace)
     return {x - halfW, y - halfH, x + halfW, y + halfH};
 }
 
+void PartsBinCells::layOut(const plat::Rect& client, size_t count, int scrollY)
+{
+    cells = LayOutPartsBinCells(client, count, kPartsBinRowHeight, scrollY);
+    scrollRange = PartsBinCellsHeight(count, kPartsBinRowHeight);
+}
+
+std::optional<plat::Rect> PartsBinCells::outline(int cell, int x, int y, bool inPlace) const
+{
+    if (cell < 0 || cell >= static_cast<int>(cells.size()))
+        return std::nullopt;
+    return PartsBinOutline(cells[static_cast<size_t>(cell)], x, y, inPlace);
+}
+
 }  // namespace quill

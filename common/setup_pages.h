@@ -7,10 +7,12 @@
 #include "platform/app/property_sheet.h"
 #include "platform/gdi/gdi_types.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+#include <tuple>
 
 namespace plat { class Dc; }
 
@@ -71,4 +73,30 @@ private:
 class GeneralSetupSheet : public plat::PropertySheet {
 public:
     GeneralSetupSheet(std::span<plat::PropertyPage* const> pages, plat::Wnd* parent);
+};
+
+// A program's pages of its sheet, one of each kind in tab order. A base listed before the sheet
+// is built before it and destroyed after it, so the sheet's destructor still finds them alive.
+template <class... Pages>
+struct SetupPageSet {
+    std::tuple<Pages...> pages_;
+    std::array<plat::PropertyPage*, sizeof...(Pages)> pages()
+    {
+        return std::apply([](Pages&... page) { return std::array<plat::PropertyPage*, sizeof...(Pages)>{&page...}; },
+                          pages_);
+    }
+};
+
+// The "General Setup" sheet over pages of its own.
+template <class... Pages>
+class GeneralSetupSheetOf : private SetupPageSet<Pages...>, public GeneralSetupSheet {
+public:
+    explicit GeneralSetupSheetOf(plat::Wnd* parent) : GeneralSetupSheet(SetupPageSet<Pages...>::pages(), parent) {}
+
+protected:
+    template <class Page>
+    const Page& page() const
+    {
+        return std::get<Page>(SetupPageSet<Pages...>::pages_);
+    }
 };

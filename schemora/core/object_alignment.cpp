@@ -109,6 +109,4 @@ void OffsetSelection(int dx, int dy)
 
 plat::Point SelectionAnchor() { return AnchorOfSelection(alignmentStore()); }
 
-void AlignWithEdge(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::WithEdge, reference); }
-void AlignToCenter(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::ToCenter, reference); }
-void AlignOnLine(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::OnLine, reference); }
+void AlignSelected(AlignCommand command, int reference) { RunAlignCommand(alignmentEditor(), command, reference); }

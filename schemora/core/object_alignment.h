@@ -2,6 +2,7 @@
 // Moving the selected objects relative to one reference object the user picked last (Align
 // With Edge, Align To Center, Align On Line), and moving the selection by an offset.
 
+#include "common/alignment_commands.h"
 #include "platform/gdi/gdi_types.h"
 
 // Adds (dx, dy) to the selected objects: both ends of two-point kinds, a polygon's points, the
@@ -9,8 +10,6 @@
 void OffsetSelection(int dx, int dy);
 // The point of the selection that the alignments place.
 plat::Point SelectionAnchor();
-// Each takes an undo snapshot of the selection, moves it and redraws; the reference is an
-// object index outside the selection.
-void AlignWithEdge(int reference);
-void AlignToCenter(int reference);
-void AlignOnLine(int reference);
+// Takes an undo snapshot of the selection, aligns it and redraws; the reference is an object
+// index outside the selection.
+void AlignSelected(AlignCommand command, int reference);

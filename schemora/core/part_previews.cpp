@@ -7,6 +7,7 @@
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_painter.h"
 #include "schemora/core/part_transforms.h"
+#include "schemora/core/scratch_drawing.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/shape_painters.h"
 #include "schemora/core/sheet_painter.h"
@@ -20,26 +21,6 @@
 #include <span>
 
 namespace {
-
-// The scratch area sits at the end of an open document's store; without one a store of its
-// own stands in for the length of the preview.
-class ScratchStore {
-public:
-    ScratchStore() : saved_(g_current)
-    {
-        if (g_current.objects.size() < static_cast<size_t>(kObjectStoreSlots)) {
-            own_.allocate();
-            g_current.objects = own_.slots();
-        }
-    }
-    ~ScratchStore() { g_current = saved_; }
-    ScratchStore(const ScratchStore&) = delete;
-    ScratchStore& operator=(const ScratchStore&) = delete;
-
-private:
-    CurrentDrawing saved_;
-    DrawObjectStore own_;
-};
 
 bool previewRecordShown(const DrawObject& o)
 {
@@ -128,7 +109,7 @@ constexpr std::array<const char*, 5> kLayerItems{"ALL layers", "Top layer", "Lay
 
 }  // namespace
 
-PartsBinCells g_partsBinCells;
+quill::PartsBinCells g_partsBinCells;
 
 bool IsAttributeText(std::string_view text)
 {
@@ -140,7 +121,7 @@ bool IsAttributeText(std::string_view text)
 void DrawPartPreview(plat::Dc& dc, const plat::Rect& client, std::string_view library,
                      std::string_view part, bool withPackage)
 {
-    ScratchStore scratch;
+    const ScratchDrawing scratch(ScratchDrawing::Start::AsItIs);
     std::optional<plat::Archive> archive = OpenPartLibrary(library, part, false);
     if (!archive)
         return;
@@ -186,8 +167,7 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     dc.FillRect(client, plat::Brush::solid(PaletteRgb(RolePaletteIndex(kRolePartsBin))));
 
     const auto& entries = g_settings.binParts;
-    g_partsBinCells.cells = quill::LayOutPartsBinCells(client, entries.size(), kPartsBinRowHeight, scrollY);
-    g_partsBinCells.scrollRange = quill::PartsBinCellsHeight(entries.size(), kPartsBinRowHeight);
+    g_partsBinCells.layOut(client, entries.size(), scrollY);
     const int cellWidth = std::max(1, client.width() / 2);
     for (size_t k = 0; k < entries.size(); ++k) {
         const plat::Rect cell = g_partsBinCells.cells[k];
@@ -203,7 +183,7 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
         const int boxW = std::max(1, std::abs(x2 - x1));
         const int boxH = std::max(1, std::abs(y2 - y1));
         const int areaW = std::max(1, cellWidth - 30);
-        const int areaH = kPartsBinRowHeight - 36;
+        const int areaH = quill::kPartsBinRowHeight - 36;
         const int zoom = std::max({1, (boxW + areaW - 1) / areaW, (boxH + areaH - 1) / areaH});
         {
             const int level = dc.SaveDC();
@@ -238,14 +218,14 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 
 int HitTestPartsBin(int x, int y)
 {
-    return quill::HitTestCells(g_partsBinCells.cells, x, y, 5);
+    return g_partsBinCells.hitTest(x, y, 5);
 }
 
 void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
 {
-    if (cell < 0 || cell >= static_cast<int>(g_partsBinCells.cells.size()))
+    const std::optional<plat::Rect> r = g_partsBinCells.outline(cell, x, y, inPlace);
+    if (!r)
         return;
-    const plat::Rect c = g_partsBinCells.cells[static_cast<size_t>(cell)];
     const int zoom = g_current.zoom();
     dc.SetMapMode(plat::kMmAnisotropic);
     dc.SetWindowExt(1000 / zoom, 1000 / zoom);
@@ -255,8 +235,7 @@ void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
     g_drawModes.rasterMode = kModeInvert;
     const int savedZoom = g_current.zoomFactor;
     g_current.zoomFactor = 1;
-    const plat::Rect r = quill::PartsBinOutline(c, x, y, inPlace);
-    DrawRect(dc, r.left, r.top, r.right - 1, r.bottom - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
+    DrawRect(dc, r->left, r->top, r->right - 1, r->bottom - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
     g_current.zoomFactor = savedZoom;
     g_drawModes.rasterMode = savedMode;
     dc.SetROP2(oldRop);

@@ -3,6 +3,7 @@
 // bin's cells with the outline that follows a part dragged out of the bin, and the owner-drawn
 // items of the toolbar lists.
 
+#include "common/parts_bin_layout.h"
 #include "platform/gdi/dc.h"
 
 #include <string_view>
@@ -17,14 +18,8 @@ inline constexpr int kPreviewFirstSlot = 7791;
 void DrawPartPreview(plat::Dc& dc, const plat::Rect& client, std::string_view library,
                      std::string_view part, bool withPackage = false);
 
-// The cells of the parts bin as last painted (client pixels), two per row, and the vertical
-// scroll range they need.
-inline constexpr int kPartsBinRowHeight = 100;
-struct PartsBinCells {
-    std::vector<plat::Rect> cells;
-    int scrollRange = 0;
-};
-extern PartsBinCells g_partsBinCells;
+// The cells of the parts bin as last painted.
+extern quill::PartsBinCells g_partsBinCells;
 
 // Paints every entry of the parts bin (the settings' bin entries, whose symbols are loaded)
 // into its cell; scrollY is the bin's vertical scroll position in pixels. Returns the height

@@ -152,17 +152,10 @@ void CMainFrame::OnReGrid()
 
 void CMainFrame::OnAlign(unsigned id)
 {
-    if (!loadActiveDrawing(*this) || g_editState.selectionCount < 2 || g_editState.selectionCount >= kSelectionSlots)
+    if (!loadActiveDrawing(*this))
         return;
-    // The object selected last is the reference; the others move.
-    const int reference = g_editState.SelectionList[static_cast<std::size_t>(g_editState.selectionCount)];
-    --g_editState.selectionCount;
-    if (id == scm::kCmdAlignToCenter)
-        AlignToCenter(reference);
-    else if (id == scm::kCmdAlignWithEdge)
-        AlignWithEdge(reference);
-    else
-        AlignOnLine(reference);
+    if (const std::optional<int> reference = TakeAlignReference(g_editState.SelectionList, g_editState.selectionCount))
+        AlignSelected(AlignCommandOf(id, {scm::kCmdAlignWithEdge, scm::kCmdAlignToCenter}), *reference);
 }
 
 void CMainFrame::OnUpdateAlign(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr && g_editState.selectionCount >= 2); }

@@ -150,10 +150,6 @@ void CGenLib::OnOK()
 
 // ---- the sheet ----
 
-CGeneral::CGeneral(plat::Wnd* parent) : GeneralSetupSheet(pages(), parent) {}
-
-std::array<plat::PropertyPage*, 4> GeneralSetupPages::pages() { return {&draw_, &display_, &misc_, &library_}; }
-
 bool RunGeneralSetup(plat::Wnd* parent)
 {
     CGeneral sheet(parent);

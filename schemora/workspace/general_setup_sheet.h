@@ -4,8 +4,6 @@
 
 #include "common/setup_pages.h"
 
-#include <array>
-
 class CGenDraw : public FillPatternPage {
 public:
     CGenDraw();
@@ -37,19 +35,9 @@ public:
     void OnOK() override;
 };
 
-// The pages are a base built before the sheet and destroyed after it, so the sheet's
-// destructor still finds them alive.
-struct GeneralSetupPages {
-    CGenDraw draw_;
-    CGenDisp display_;
-    CGenMisc misc_;
-    CGenLib library_;
-    std::array<plat::PropertyPage*, 4> pages();
-};
-
-class CGeneral : private GeneralSetupPages, public GeneralSetupSheet {
+class CGeneral : public GeneralSetupSheetOf<CGenDraw, CGenDisp, CGenMisc, CGenLib> {
 public:
-    explicit CGeneral(plat::Wnd* parent = nullptr);
+    explicit CGeneral(plat::Wnd* parent = nullptr) : GeneralSetupSheetOf(parent) {}
 };
 
 // Runs the sheet; on OK the selected objects take the current width, line style and fill.

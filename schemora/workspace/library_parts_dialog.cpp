@@ -9,11 +9,13 @@
 
 quill::LibraryChoiceState g_libraryChoice{"Device", {}};
 
-std::vector<std::string> PartNamesOf(const std::string& library)
+quill::LibraryFiles PartLibraryFiles()
 {
-    std::vector<std::string> names;
-    FillLibraryPartList(names, library, false);
-    return names;
+    return {g_folders.libraryFolder, ".CON", [](const std::string& library) {
+                std::vector<std::string> names;
+                FillLibraryPartList(names, library, false);
+                return names;
+            }};
 }
 
 namespace {
@@ -21,12 +23,8 @@ namespace {
 quill::LibraryBrowserServices partLibraryServices()
 {
     quill::LibraryBrowserServices s;
-    s.folder = g_folders.libraryFolder;
-    s.extension = ".CON";
-    s.listParts = PartNamesOf;
-    s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
-        return SearchLibraryParts(library, text, lines, mode);
-    };
+    s.files = PartLibraryFiles();
+    s.search = SearchLibraryParts;
     s.details = [](const std::string& library, const std::string& part) -> std::optional<quill::LibraryPartDetails> {
         std::string package, description;
         if (!ReadLibraryPartTexts(library, part, package, description))

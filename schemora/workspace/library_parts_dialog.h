@@ -4,14 +4,12 @@
 
 #include "common/library_browser.h"
 
-#include <string>
-#include <vector>
-
 // The library and part chosen last (the library starts as "Device").
 extern quill::LibraryChoiceState g_libraryChoice;
 
-// The part names of a library of the library folder, as the library dialogs list them.
-std::vector<std::string> PartNamesOf(const std::string& library);
+// The ".CON" libraries of the library folder and their part names, as the library dialogs list
+// them.
+quill::LibraryFiles PartLibraryFiles();
 
 class CLibPartsDlg : public quill::LibraryBrowserDlg {
 public:

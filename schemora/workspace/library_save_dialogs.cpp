@@ -4,36 +4,17 @@
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
-#include "schemora/core/object_store.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/part_type_reload.h"
+#include "schemora/core/scratch_drawing.h"
 #include "schemora/workspace/library_parts_dialog.h"
 #include "schemora/core/workspace_services.h"
 
 namespace {
 
-// Points the current-object globals at a scratch store while a copy passes through them, and
-// puts them back however the copy ends.
-class ScratchDrawing {
-public:
-    ScratchDrawing() : saved_(g_current)
-    {
-        store_.allocate();
-        g_current = CurrentDrawing{};
-        g_current.objects = store_.slots();
-    }
-    ~ScratchDrawing() { g_current = saved_; }
-    ScratchDrawing(const ScratchDrawing&) = delete;
-    ScratchDrawing& operator=(const ScratchDrawing&) = delete;
-
-private:
-    CurrentDrawing saved_;
-    DrawObjectStore store_;
-};
-
 bool copyPart(const std::string& from, const std::string& part, const std::string& to)
 {
-    ScratchDrawing scratch;
+    const ScratchDrawing scratch(ScratchDrawing::Start::Blank);
     auto archive = OpenPartLibrary(from, part, false);
     if (!archive || (g_current.count = ReadPartRecords(*archive)) <= 0) {
         plat::MessageBox("Can't read part " + part);
@@ -42,36 +23,21 @@ bool copyPart(const std::string& from, const std::string& part, const std::strin
     return RewriteLibrary(to, part, kRewriteAddOrReplace) == 1;
 }
 
-// A saved part that the open drawings use can be read again at once.
-void offerReload(const std::string& library, const std::string& part)
-{
-    quill::OfferLibraryReload(LoadedPartTypeOf(library, part) != 0, [] {
-        ReloadPartTypes();
-        RedrawActiveFrame();
-    });
-}
-
 quill::LibraryStoreServices partLibraryStore(CSaveLibPartDlg::PartWriter writer = {})
 {
     quill::LibraryStoreServices s;
-    s.folder = g_folders.libraryFolder;
-    s.extension = ".CON";
-    s.listParts = [](const std::string& library) {
-        std::vector<std::string> names;
-        FillLibraryPartList(names, library, false);
-        return names;
-    };
+    s.files = PartLibraryFiles();
+    // A saved part that the open drawings use can be read again at once.
+    quill::SetLibraryStoreCalls(s, &RewriteLibrary, kRewriteAddOrReplace, &NewPartLibrary, &LoadedPartTypeOf);
     if (writer)
         s.writePart = [writer = std::move(writer)](const std::string& library, const std::string& part) {
             return writer(library, part) == 1;
         };
-    else
-        s.writePart = [](const std::string& library, const std::string& part) {
-            return RewriteLibrary(library, part, kRewriteAddOrReplace) == 1;
-        };
-    s.newLibrary = [](const std::string& file) { return NewPartLibrary(file) == 1; };
     s.copyPart = copyPart;
-    s.afterSave = offerReload;
+    s.reload = [] {
+        ReloadPartTypes();
+        RedrawActiveFrame();
+    };
     return s;
 }
 

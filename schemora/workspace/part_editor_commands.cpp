@@ -3,6 +3,7 @@
 #include "schemora/workspace/part_editor.h"
 
 #include "common/editor_view_steps.h"
+#include "common/selective_edit_dialog.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/edit_ids.h"
@@ -29,7 +30,6 @@
 #include "schemora/workspace/frame_toolbar_table.h"
 #include "schemora/workspace/hidden_pins_dialog.h"
 #include "schemora/workspace/general_setup_sheet.h"
-#include "schemora/workspace/library_selective_edit_dialog.h"
 #include "schemora/workspace/model_package_pickers.h"
 #include "schemora/workspace/style_dialogs.h"
 
@@ -390,10 +390,16 @@ void CPartEditorDlg::OnSelectiveEditDialog()
 {
     if (g_selection.bandShown)
         return;
-    CLibSelEditDlg dialog(this);
+    // "Selective Editing (Library Parts)": one box per kind; on OK the one kind checked, else
+    // all objects, becomes the edit mode.
+    const SelectiveEditIds ids{.templateId = scm::kIddLibSelectiveEdit,
+                               .firstKindId = scm::kCmdSelEditText,
+                               .allId = scm::kCmdSelEditAll,
+                               .noneId = scm::kIdcSelEditNone,
+                               .netsOnlyId = 0};
+    CSelEditDlg dialog(ids, {.switches = g_editFilter.on, .mode = &g_selection.filterId, .presets = {}}, this);
     if (dialog.DoModal() != plat::kIdOk)
         return;
-    g_selection.filterId = static_cast<int>(dialog.mode());
     g_editState.CurrentTool = kToolSelect;
 }
 

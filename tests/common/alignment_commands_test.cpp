@@ -100,3 +100,30 @@ TEST(AlignmentCommands, AMenuCommandTakesItsUndoSnapshotBeforeTheMoveAndRepaints
     RunAlignCommand(editor, AlignCommand::OnLine, 1);
     EXPECT_EQ(fake.points[4].y, 0);
 }
+
+TEST(AlignmentCommands, TheObjectSelectedLastBecomesTheReference)
+{
+    const std::vector<int32_t> list = {0, 7, 3, 9, 0};
+    struct Case {
+        int32_t count;
+        std::optional<int> reference;
+        int32_t countAfter;
+    };
+    const Case cases[] = {
+        {3, 9, 2},              // the last of three leaves the selection
+        {2, 3, 1},
+        {1, std::nullopt, 1},   // one object has nothing to align against
+        {0, std::nullopt, 0},
+        {5, std::nullopt, 5},   // a full list is left as it is
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        int32_t count = c.count;
+        EXPECT_EQ(TakeAlignReference(list, count), c.reference);
+        EXPECT_EQ(count, c.countAfter);
+    }
+    const AlignMenuIds ids{40, 41};
+    EXPECT_EQ(AlignCommandOf(40, ids), AlignCommand::WithEdge);
+    EXPECT_EQ(AlignCommandOf(41, ids), AlignCommand::ToCenter);
+    EXPECT_EQ(AlignCommandOf(42, ids), AlignCommand::OnLine);
+}

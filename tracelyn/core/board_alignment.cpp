@@ -197,6 +197,4 @@ void ScaleSelectedObjects(float xFactor, float yFactor, int refX, int refY)
 
 plat::Point BoardSelectionAnchor() { return AnchorOfSelection(alignmentStore()); }
 
-void AlignWithEdge(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::WithEdge, reference); }
-void AlignToCenter(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::ToCenter, reference); }
-void AlignOnLine(int reference) { RunAlignCommand(alignmentEditor(), AlignCommand::OnLine, reference); }
+void AlignSelected(AlignCommand command, int reference) { RunAlignCommand(alignmentEditor(), command, reference); }

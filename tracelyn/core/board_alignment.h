@@ -2,6 +2,7 @@
 // Scaling the selected board objects and moving them relative to the object selected last
 // (Align With Edge, Align To Center, Align On Line).
 
+#include "common/alignment_commands.h"
 #include "platform/gdi/gdi_types.h"
 
 // Scales the selected objects of the current layer (every layer while it is 31) about
@@ -11,8 +12,6 @@
 void ScaleSelectedObjects(float xFactor, float yFactor, int refX, int refY);
 // The point of the selection that the alignments place.
 plat::Point BoardSelectionAnchor();
-// Each takes an undo snapshot of the selection, moves it and redraws; the reference is an
-// object index outside the selection.
-void AlignWithEdge(int reference);
-void AlignToCenter(int reference);
-void AlignOnLine(int reference);
+// Takes an undo snapshot of the selection, aligns it and redraws; the reference is an object
+// index outside the selection.
+void AlignSelected(AlignCommand command, int reference);

@@ -7,38 +7,14 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/package_library.h"
+#include "tracelyn/core/scratch_board.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
 // The finest zoom: one logical unit is one board unit, so the DC's own mapping does the scaling.
 constexpr int kUnitZoom = 9;
-
-// The current-store globals lent to a scratch store for the length of the preview.
-class PreviewStore {
-public:
-    PreviewStore() : saved_(g_board), objects_(kMaxPreviewObjects + 2)
-    {
-        g_board = CurrentBoard{};
-        g_board.objects = objects_.data();
-        g_board.capacity = static_cast<int32_t>(objects_.size());
-        g_board.zoomIndex = kUnitZoom;
-    }
-    ~PreviewStore()
-    {
-        for (BoardObject& o : objects_)
-            FreeObjectData(o);
-        g_board = saved_;
-    }
-    PreviewStore(const PreviewStore&) = delete;
-    PreviewStore& operator=(const PreviewStore&) = delete;
-
-private:
-    CurrentBoard saved_;
-    std::vector<BoardObject> objects_;
-};
 
 // Takes the description out of the records read, with the other texts that are attributes
 // of the package rather than drawing (";" comments, "%" directives): they are not drawn.
@@ -72,7 +48,9 @@ std::optional<std::string> DrawPartPreview(plat::Dc& dc, const plat::Rect& clien
     dc.RealizePalette();
     dc.FillRect(client, plat::Brush::solid(plat::paletteIndex(RoleColor(kRoleBackground))));
 
-    PreviewStore store;
+    // The preview's store lives as long as this call; the globals come back when it returns.
+    const ScratchBoard store(kMaxPreviewObjects + 2);
+    g_board.zoomIndex = kUnitZoom;
     std::optional<plat::Archive> file = OpenPartLibrary(library, part);
     if (!file)
         return std::nullopt;

@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-PartsBinCells g_partsBinCells;
+quill::PartsBinCells g_partsBinCells;
 
 namespace {
 
@@ -35,7 +35,7 @@ void drawPackage(plat::Dc& dc, int package, const plat::Rect& cell)
     const int boxW = std::max(1, (e[2] - e[0]) / kUnitsPerLogical);
     const int boxH = std::max(1, (e[3] - e[1]) / kUnitsPerLogical);
     const int areaW = std::max(1, cell.width() - 20);
-    const int areaH = kPartsBinRowHeight - 36;
+    const int areaH = quill::kPartsBinRowHeight - 36;
     const int scale = std::max({1, (boxW * 10 / 7 + areaW - 1) / areaW, (boxH * 10 / 7 + areaH - 1) / areaH});
     const int level = dc.SaveDC();
     dc.SetMapMode(plat::kMmAnisotropic);
@@ -94,8 +94,7 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
     dc.FillRect(client, plat::Brush::solid(colorOf(kPartsBinColor)));
 
     const auto& names = g_boardSettings.binParts;
-    g_partsBinCells.cells = quill::LayOutPartsBinCells(client, names.size(), kPartsBinRowHeight, scrollY);
-    g_partsBinCells.scrollRange = quill::PartsBinCellsHeight(names.size(), kPartsBinRowHeight);
+    g_partsBinCells.layOut(client, names.size(), scrollY);
     for (size_t k = 0; k < names.size(); ++k) {
         const plat::Rect& cell = g_partsBinCells.cells[k];
         const int package = FindLoadedPackage(names[k]);
@@ -109,16 +108,15 @@ int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY)
 
 int HitTestPartsBin(int x, int y)
 {
-    return quill::HitTestCells(g_partsBinCells.cells, x, y, 0);
+    return g_partsBinCells.hitTest(x, y, 0);
 }
 
 void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
 {
-    if (cell < 0 || cell >= static_cast<int>(g_partsBinCells.cells.size()))
+    const std::optional<plat::Rect> r = g_partsBinCells.outline(cell, x, y, inPlace);
+    if (!r)
         return;
-    const plat::Rect c = g_partsBinCells.cells[static_cast<size_t>(cell)];
     const int oldRop = dc.SetROP2(plat::kR2Not);
-    const plat::Rect r = quill::PartsBinOutline(c, x, y, inPlace);
-    dottedFrame(dc, r.left, r.top, r.right, r.bottom);
+    dottedFrame(dc, r->left, r->top, r->right, r->bottom);
     dc.SetROP2(oldRop);
 }

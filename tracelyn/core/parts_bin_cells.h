@@ -3,6 +3,7 @@
 // area, each package fitted into its cell with its name below, and the inverting outline that
 // follows a package dragged out of the bin.
 
+#include "common/parts_bin_layout.h"
 #include "platform/gdi/gdi_types.h"
 
 #include <string>
@@ -12,14 +13,8 @@ namespace plat {
 class Dc;
 }
 
-inline constexpr int kPartsBinRowHeight = 100;
-
-// The cells as last painted (client pixels).
-struct PartsBinCells {
-    std::vector<plat::Rect> cells;
-    int scrollRange = 0;
-};
-extern PartsBinCells g_partsBinCells;
+// The cells as last painted.
+extern quill::PartsBinCells g_partsBinCells;
 
 // Paints every bin entry (g_boardSettings.binParts) into its cell, scrolled by scrollY pixels;
 // only loaded packages are drawn (painting never reads a catalogue). Returns the height the

@@ -312,17 +312,10 @@ void CMainFrame::OnScaleSelection()
 
 void CMainFrame::OnAlign(unsigned id)
 {
-    if (!ActiveBoardView(*this) || g_selection.count < 2 || g_selection.count >= static_cast<int>(g_selection.list.size()))
+    if (!ActiveBoardView(*this))
         return;
-    // The object selected last is the reference; the others move.
-    const int reference = g_selection.list[static_cast<std::size_t>(g_selection.count)];
-    --g_selection.count;
-    if (id == tly::kCmdAlignWithEdge)
-        AlignWithEdge(reference);
-    else if (id == tly::kCmdAlignToCenter)
-        AlignToCenter(reference);
-    else
-        AlignOnLine(reference);
+    if (const std::optional<int> reference = TakeAlignReference(g_selection.list, g_selection.count))
+        AlignSelected(AlignCommandOf(id, {tly::kCmdAlignWithEdge, tly::kCmdAlignToCenter}), *reference);
 }
 
 void CMainFrame::OnUpdateAlign(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr && g_selection.count >= 2); }

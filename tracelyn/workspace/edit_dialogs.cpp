@@ -381,11 +381,13 @@ void CEditSetupDlg::OnOK()
 
 quill::LibraryChoiceState g_packageChoice{"Standard", {}};
 
-std::vector<std::string> PackageNamesOf(const std::string& library)
+quill::LibraryFiles PackageLibraryFiles()
 {
-    std::vector<std::string> names;
-    FillLibraryPartList(library, names);
-    return names;
+    return {g_boardFolders.libraryFolder, ".CAT", [](const std::string& library) {
+                std::vector<std::string> names;
+                FillLibraryPartList(library, names);
+                return names;
+            }};
 }
 
 namespace {
@@ -393,9 +395,7 @@ namespace {
 quill::LibraryBrowserServices packageLibraryServices()
 {
     quill::LibraryBrowserServices s;
-    s.folder = g_boardFolders.libraryFolder;
-    s.extension = ".CAT";
-    s.listParts = PackageNamesOf;
+    s.files = PackageLibraryFiles();
     s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
         return ListLibraryPackages(lines, library, text, mode);
     };

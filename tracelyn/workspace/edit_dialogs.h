@@ -94,8 +94,9 @@ public:
 // The package browser of the part tool over the catalogues of the package folder; OK ("Load
 // Part") loads the chosen package and makes it the current package.
 extern quill::LibraryChoiceState g_packageChoice;
-// The package names of a catalogue of the package folder, as the library dialogs list them.
-std::vector<std::string> PackageNamesOf(const std::string& library);
+// The ".CAT" catalogues of the package folder and their package names, as the library dialogs
+// list them.
+quill::LibraryFiles PackageLibraryFiles();
 class CLibPartsDlg : public quill::LibraryBrowserDlg {
 public:
     CLibPartsDlg();

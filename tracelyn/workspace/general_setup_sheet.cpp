@@ -218,10 +218,6 @@ void CGenRouter::OnOK()
 
 // ---- the sheet ----
 
-std::array<plat::PropertyPage*, 4> BoardSetupPages::pages() { return {&draw_, &display_, &misc_, &router_}; }
-
-CGeneral::CGeneral(plat::Wnd* parent) : GeneralSetupSheet(pages(), parent) {}
-
 namespace {
 
 // Gives the selected objects the sheet's width, style and fill; the defaults new objects take

@@ -7,7 +7,6 @@
 #include "tracelyn/workspace/length_fields.h"
 #include "tracelyn/workspace/router_setup_fields.h"
 
-#include <array>
 #include <cstdint>
 
 // The outline style, fill pattern and width the Drawing page works on. They start from the
@@ -61,20 +60,10 @@ private:
     RouterFields fields_;
 };
 
-// The pages are a base built before the sheet and destroyed after it, so the sheet's
-// destructor still finds them alive.
-struct BoardSetupPages {
-    CGenDraw draw_;
-    CGenDisp display_;
-    CGenMisc misc_;
-    CGenRouter router_;
-    std::array<plat::PropertyPage*, 4> pages();
-};
-
-class CGeneral : private BoardSetupPages, public GeneralSetupSheet {
+class CGeneral : public GeneralSetupSheetOf<CGenDraw, CGenDisp, CGenMisc, CGenRouter> {
 public:
-    explicit CGeneral(plat::Wnd* parent = nullptr);
-    const DrawingSet& drawingSet() const { return draw_.workingSet(); }
+    explicit CGeneral(plat::Wnd* parent = nullptr) : GeneralSetupSheetOf(parent) {}
+    const DrawingSet& drawingSet() const { return page<CGenDraw>().workingSet(); }
 };
 
 // Runs the sheet; on OK the selected objects take the sheet's width, style and fill. Returns

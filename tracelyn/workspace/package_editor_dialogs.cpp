@@ -1,5 +1,6 @@
 #include "tracelyn/workspace/package_editor_dialogs.h"
 
+#include "common/setup_pages.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
 #include "resources/tracelyn/edit_ids.h"
@@ -14,8 +15,6 @@
 #include "tracelyn/workspace/selective_edit_choice.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -26,17 +25,8 @@ constexpr int kStyleRound = 0;
 constexpr int kStyleSurface = 2;
 constexpr int kStyleMount = 7;
 
-std::string formatted(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(value));
-    return text;
-}
-
-float typed(const std::string& text)
-{
-    return std::strtof(text.c_str(), nullptr);
-}
+// A pad length as typed, in the single precision the pad dialog keeps.
+float typedLength(const plat::Dialog& dialog, unsigned id) { return static_cast<float>(NumberTyped(dialog, id)); }
 
 }  // namespace
 
@@ -105,9 +95,9 @@ bool CLibPadSetupDlg::OnInitDialog()
     const bool metric = MetricUnits();
     const float scale = metric ? static_cast<float>(1.0 / kMillimetresToMils) : 1.0f;
     SetDlgItemText(kIdcLibPadDimensions, metric ? "Dimensions (mm)" : "Dimensions (mils)");
-    SetDlgItemText(kIdcPadX, formatted(sizeX * scale));
-    SetDlgItemText(kIdcPadY, formatted(sizeY * scale));
-    SetDlgItemText(kIdcLibPadHole, formatted(hole * scale));
+    SetDlgItemText(kIdcPadX, Formatted("%.2f", sizeX * scale));
+    SetDlgItemText(kIdcPadY, Formatted("%.2f", sizeY * scale));
+    SetDlgItemText(kIdcLibPadHole, Formatted("%.2f", hole * scale));
     applyStyleRule(style);
     if (g_selection.count == 1 && g_board.objects != nullptr) {
         const int index = g_selection.list[1];
@@ -152,9 +142,9 @@ void CLibPadSetupDlg::OnOK()
         g_board.objects[selected].kind() == kKindPad)
         g_board.objects[selected].setPinNumber(pin);
     const float scale = MetricUnits() ? static_cast<float>(kMillimetresToMils) : 1.0f;
-    sizeX = typed(GetDlgItemText(kIdcPadX)) * scale;
-    sizeY = typed(GetDlgItemText(kIdcPadY)) * scale;
-    hole = typed(GetDlgItemText(kIdcLibPadHole)) * scale;
+    sizeX = typedLength(*this, kIdcPadX) * scale;
+    sizeY = typedLength(*this, kIdcPadY) * scale;
+    hole = typedLength(*this, kIdcLibPadHole) * scale;
     if (chosen == kStyleRound || chosen == kStyleMount)
         sizeY = sizeX;
     style = chosen;

@@ -9,41 +9,17 @@
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_reload.h"
+#include "tracelyn/core/scratch_board.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
-#include <vector>
 
 namespace {
 
 constexpr int kScratchRecords = 4000;
 
-// Points the current-store globals at a scratch store while a copy passes through them, and
-// puts them back however the copy ends.
-class ScratchBoard {
-public:
-    ScratchBoard() : saved_(g_board), objects_(kScratchRecords)
-    {
-        g_board = CurrentBoard{};
-        g_board.objects = objects_.data();
-        g_board.capacity = kScratchRecords;
-    }
-    ~ScratchBoard()
-    {
-        for (BoardObject& o : objects_)
-            FreeObjectData(o);
-        g_board = saved_;
-    }
-    ScratchBoard(const ScratchBoard&) = delete;
-    ScratchBoard& operator=(const ScratchBoard&) = delete;
-
-private:
-    CurrentBoard saved_;
-    std::vector<BoardObject> objects_;
-};
-
 bool copyPackage(const std::string& from, const std::string& part, const std::string& to)
 {
-    ScratchBoard scratch;
+    const ScratchBoard scratch(kScratchRecords);
     std::optional<plat::Archive> file = OpenPartLibrary(from, part);
     if (!file || ReadPartRecords(*file) <= 0) {
         plat::MessageBox("Can't read part " + part);
@@ -52,26 +28,16 @@ bool copyPackage(const std::string& from, const std::string& part, const std::st
     return RewriteLibrary(to, part, kRewriteReplace) == 1;
 }
 
-void offerReload(const std::string& library, const std::string& part)
-{
-    quill::OfferLibraryReload(LoadedPackageOf(library, part) != 0, [] {
-        ReloadBoardPackages();
-        RedrawActiveFrame();
-    });
-}
-
 quill::LibraryStoreServices packageStore()
 {
     quill::LibraryStoreServices s;
-    s.folder = g_boardFolders.libraryFolder;
-    s.extension = ".CAT";
-    s.listParts = PackageNamesOf;
-    s.writePart = [](const std::string& library, const std::string& part) {
-        return RewriteLibrary(library, part, kRewriteReplace) == 1;
-    };
-    s.newLibrary = [](const std::string& file) { return NewPartLibrary(file) == 1; };
+    s.files = PackageLibraryFiles();
+    quill::SetLibraryStoreCalls(s, &RewriteLibrary, kRewriteReplace, &NewPartLibrary, &LoadedPackageOf);
     s.copyPart = copyPackage;
-    s.afterSave = offerReload;
+    s.reload = [] {
+        ReloadBoardPackages();
+        RedrawActiveFrame();
+    };
     return s;
 }
 

@@ -253,7 +253,7 @@ TEST_F(PartsBin, TheScrollBarMovesTheThumbnailsWithinTheirHeight)
     g_settings.binParts.assign(quill::kPartsBinMaxEntries, "DEVICE\\R");
     open();
     plat::Control* bar = bin().GetDlgItem(quill::kIdcPartsBinScroll);
-    const int needed = (20 / 2 + 1) * kPartsBinRowHeight;
+    const int needed = (20 / 2 + 1) * quill::kPartsBinRowHeight;
     const int page = cells()->clientRect().height();
     bar->scroll(plat::kSbLineDown);
     cells()->UpdateWindow();
@@ -264,7 +264,7 @@ TEST_F(PartsBin, TheScrollBarMovesTheThumbnailsWithinTheirHeight)
     bar->scroll(plat::kSbThumbPosition, 5000);
     cells()->UpdateWindow();
     EXPECT_EQ(bar->GetPos(), needed - page) << "the last row stays in view";
-    EXPECT_EQ(g_partsBinCells.cells.at(19).bottom + kPartsBinRowHeight, page) << "and the spare row below it";
+    EXPECT_EQ(g_partsBinCells.cells.at(19).bottom + quill::kPartsBinRowHeight, page) << "and the spare row below it";
     bar->scroll(plat::kSbPageUp);
     bar->scroll(plat::kSbThumbPosition, 0);
     EXPECT_EQ(bar->GetPos(), 0);
