@@ -14,7 +14,7 @@ TEST(TracelynEditorKeys, PackageEditorKeysRunTheItemsItsMenusName)
 {
     plat::TestUiHost host;
     registerTracelynResources();
-    quill_test::ExpectMenuKeysRunTheirItems(tly::kIdrPackageEditor, tly::kIdrPackageEditor, {"PgUp", "PgDn", "M"});
+    quill_test::ExpectMenuKeysRunTheirItems(tly::kIdrPackageEditor, tly::kIdrPackageEditor, {"PgUp", "PgDn"});
 }
 
 TEST(TracelynEditorKeys, PackageEditorMovesTheCursorAsTheBoardWindowDoes)
