@@ -271,7 +271,7 @@ void ApplyWorkAreaCommand(int id)
         doc->sizeLetter = g_board.sizeLetter;
     }
     if (MetricUnits())
-        g_board.zoomIndex = kNewBoardZoom;
+        g_board.zoomIndex = kNewBoardZoomIndex;
     g_view.zoomDivisor = ZoomDivisorOf(g_board.zoomIndex);
 }
 

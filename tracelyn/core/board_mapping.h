@@ -15,7 +15,6 @@
 namespace plat { class Dc; }
 
 inline constexpr std::array<int32_t, 10> kZoomDivisors = {25, 20, 10, 5, 4, 2, 1, 1, 1, 1};
-inline constexpr int kNewBoardZoom = 3;
 inline constexpr int kCmdScaleFirst = 751;       // View > Scale "20%" ... "5000%": 751-760
 inline constexpr int kCmdScaleLast = 760;
 inline constexpr int kCmdWorkAreaFirst = 340;    // Setup > Work Area "4x4" ... "32x32": 340-346

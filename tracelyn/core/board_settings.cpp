@@ -161,7 +161,7 @@ struct NumberKey {
 };
 
 // The number keys both read and written, in the order they are written.
-const NumberKey kNumberKeys[] = {
+constexpr NumberKey kNumberKeys[] = {
     {"CurrentTip", KeyForm::Integer, &BoardSettings::CurrentTip},
     {"DoTips", KeyForm::Integer, &BoardSettings::DoTips},
     {"PrOrient", KeyForm::Integer, &BoardSettings::PrOrient},

@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int kMaxSectionObjects = 10000;
-
 bool isSilkColor(int color)
 {
     return color == RoleColor(kRoleTopSilk) || color == RoleColor(kRoleBottomSilk);

@@ -23,6 +23,8 @@ inline constexpr int kMaxPartPackage = 0x7F - kKindPart;
 // key a placed part selects), w4 0 (one gate). The closing record has key kSectionChainEnd and
 // its w1 points one before itself, so a walk along the chain stays on it.
 inline constexpr int32_t kSectionChainEnd = 1234;
+// A section claiming more objects than the store holds comes from a damaged package.
+inline constexpr int kMaxSectionObjects = kPackageStoreSize;
 
 // One loaded package. The words keep their numbers; the name (word 13) and the comment are
 // owned strings.

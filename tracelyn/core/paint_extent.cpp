@@ -31,7 +31,6 @@ constexpr int64_t kStrokePen = 80;          // the widest stroke-font pen
 constexpr int64_t kMarkerReach = 400;       // 35 logical units at ten board units each
 constexpr int64_t kViaMinimum = 128;        // a via without a size is drawn 10 logical units wide
 constexpr int kSectionHeaders = 5;          // the headers DrawFootprint's sections come from
-constexpr int64_t kMaxSectionObjects = 10000;
 // Pixel-sized marks beyond the clip: pens of a pixel or two, rectangles grown by a pixel, the
 // ink of shapes whose coordinates were rounded to pixels.
 constexpr int kSlackPixels = 8;

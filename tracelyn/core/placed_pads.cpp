@@ -6,13 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// A section holds more records than this only in a damaged package.
-constexpr int kMaxSectionObjects = 10000;
-
-}  // namespace
-
 void ForEachPlacedPad(const BoardObject& part, const std::function<bool(const PlacedPad&)>& visit)
 {
     if (part.kind() <= kKindPart)

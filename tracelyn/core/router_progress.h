@@ -25,5 +25,11 @@ inline constexpr int kProgressEnd = 4;
 // with a total of 0 are ignored. A null text shows an empty line.
 void ShowProgressWindow(float done, float total, const char* text, int mode);
 
+// One step of a long loop: the window shows done / total with the text, then the waiting
+// messages run, so paints and Cancel get through.
+void ShowProgressStep(int done, int total, const char* text);
+// Loops over every object of a board show a step only this often.
+inline constexpr int kProgressEvery = 51;
+
 // For operations that end on a path of their own: the shown flag cleared, the window destroyed.
 void CloseProgressWindow();

@@ -9,6 +9,7 @@
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/grid_menu_texts.h"
 #include "tracelyn/core/toolbar_combo_items.h"
 #include "tracelyn/core/workspace_services.h"
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kPaneWorkArea = 3;
 constexpr int kPaneStoreFill = 4;
-constexpr int kFirstGridCommand = 698;
 
 // Selecting an entry rebuilds the combo's face, so only a change is passed on.
 void selectEntry(unsigned comboId, int index)
@@ -46,6 +46,6 @@ void RefreshStatusPanes()
     selectEntry(tly::kComboLayer, LayerComboIndex(g_edit.currentLayer));
     if (!g_view.drawToFit)
         selectEntry(tly::kComboScale, g_board.zoomIndex);
-    selectEntry(tly::kComboGrid, g_board.gridCommand - kFirstGridCommand);
+    selectEntry(tly::kComboGrid, g_board.gridCommand - kGridMenuFirst);
     selectEntry(tly::kComboStockWidth, StockWidthComboIndex(g_boardSettings.trace_width, MetricUnits()));
 }

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
+#include "tracelyn/core/board_object.h"
 #include "tracelyn/core/board_palette.h"
 #include "tracelyn/core/board_settings.h"
 
@@ -40,8 +41,6 @@ constexpr std::array<const char*, 11> kSelectiveTexts = {
     "Arcs only",          "Ellipses only",   "Rectangles only",    "Library parts only",
     "Polygons only",      "No-routes only",  "Nets only"};
 
-constexpr int32_t kAllLayers = 31;
-constexpr int32_t kFirstPowerLayer = 26;
 constexpr int kFirstPowerItem = 25;
 constexpr int kItemInset = 3;
 constexpr int kSwatchSize = 12;
@@ -97,11 +96,11 @@ std::span<const char* const> SelectiveEditComboTexts() { return kSelectiveTexts;
 
 int LayerComboIndex(int32_t layer)
 {
-    if (layer == kAllLayers)
+    if (layer == kLayerAll)
         return 0;
     if (layer >= 0 && layer < kFirstPowerItem - 1)
         return layer + 1;
-    if (layer >= kFirstPowerLayer && layer < kFirstPowerLayer + 4)
+    if (layer >= kLayerPower1 && layer <= kLayerPower4)
         return layer - 1;
     return -1;
 }
@@ -109,7 +108,7 @@ int LayerComboIndex(int32_t layer)
 int32_t LayerOfComboIndex(int position)
 {
     if (position == 0)
-        return kAllLayers;
+        return kLayerAll;
     if (position >= 1 && position < kFirstPowerItem)
         return position - 1;
     if (position >= kFirstPowerItem && position < kLayerComboItems)

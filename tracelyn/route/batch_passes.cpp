@@ -62,8 +62,7 @@ bool BatchRun::anyOpen() const
 
 void BatchRun::progress(const char* text)
 {
-    ShowProgressWindow(static_cast<float>(routed_), static_cast<float>(std::max(connectionCount(), 1)), text, kProgressUpdate);
-    PumpMessage();
+    ShowProgressStep(routed_, std::max(connectionCount(), 1), text);
 }
 
 void BatchRun::prepareConnections(int firstRunObject)

@@ -3,6 +3,7 @@
 #include "common/usage_bar.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
+#include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/route_windows.h"
 
@@ -62,6 +63,12 @@ void ShowProgressWindow(float done, float total, const char* text, int mode)
         return;
     const double percent = ProgressPercent(done, total);
     UpdateProgressWindow(percent, ProgressPercentText(percent), text != nullptr ? text : "");
+}
+
+void ShowProgressStep(int done, int total, const char* text)
+{
+    ShowProgressWindow(static_cast<float>(done), static_cast<float>(total), text, kProgressUpdate);
+    PumpMessage();
 }
 
 void CloseProgressWindow()

@@ -219,8 +219,7 @@ int NeckTraces(int count)
             if (!(room = neckAgainstPad(pad, part.layer(), necked, pads)))
                 break;
         }
-        ShowProgressWindow(static_cast<float>(++done), static_cast<float>(parts), "Necking", kProgressUpdate);
-        PumpMessage();
+        ShowProgressStep(++done, parts, "Necking");
     }
     ShowProgressWindow(0, 0, nullptr, kProgressEnd);
     shiftPieces(firstNew);

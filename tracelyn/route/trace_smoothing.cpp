@@ -20,7 +20,6 @@ SmoothingSettings g_smoothing;
 
 namespace {
 
-constexpr int kProgressEvery = 51;
 constexpr const char* kProgressCaption = "Smoothing";
 
 BoardObject& object(int i) { return g_board.objects[i]; }
@@ -89,10 +88,8 @@ bool overlapsOtherCopper(const CopperScope& scope, int32_t x1, int32_t y1, int32
 
 void showProgress(int position, int total)
 {
-    if (position % kProgressEvery == 0) {
-        ShowProgressWindow(static_cast<float>(position), static_cast<float>(total), kProgressCaption, kProgressUpdate);
-        PumpMessage();
-    }
+    if (position % kProgressEvery == 0)
+        ShowProgressStep(position, total, kProgressCaption);
 }
 
 void mergeAll(int first, int last, bool interactive)

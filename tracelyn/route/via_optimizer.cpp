@@ -19,8 +19,6 @@ OptimizerStats g_optimizerStats;
 
 namespace {
 
-constexpr int kProgressEvery = 51;
-
 BoardObject& object(int i) { return g_board.objects[i]; }
 bool isTrace(const BoardObject& o) { return o.kind() == kKindLine || o.kind() == kKindArc; }
 bool isVia(const BoardObject& o) { return o.kind() == kKindPad && IsViaStyle(o.w[5] & 15); }
@@ -177,10 +175,8 @@ int FlipJogSegments(int mode, int from, int to, int viaLayer)
 {
     int removed = 0;
     for (int t = 1; t <= g_board.count && g_progress.abort == 0; ++t) {
-        if (t % kProgressEvery == 0) {
-            ShowProgressWindow(static_cast<float>(t), static_cast<float>(g_board.count), "Optimize", kProgressUpdate);
-            PumpMessage();
-        }
+        if (t % kProgressEvery == 0)
+            ShowProgressStep(t, g_board.count, "Optimize");
         BoardObject& o = object(t);
         if (o.kind() != kKindLine || o.layer() != from)
             continue;

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <sstream>
 
 namespace {
 
@@ -294,6 +295,26 @@ TEST_F(BoardSettingsTest, SettingsRoundTripWithOpenBoards)
     EXPECT_EQ(RecentBoardNames(g_boardFolders.iniPath),
               (std::vector<std::string>{plat::upperCasePath(folder.file("amp.tlz")),
                                         plat::upperCasePath(folder.file("filter.TLZ"))}));
+}
+
+// A fresh file lists the number keys in one fixed order; a via mode never read stays out, and
+// each choice key is written as the 0 or 1 it is read back from.
+TEST_F(BoardSettingsTest, FreshFileWritesTheNumberKeysInTheirOrder)
+{
+    LoadSettings();
+    g_boardSettings.fillmode = 0;     // neither choice: written as the second
+    g_boardSettings.fYp = 0.75;
+    SaveSettings();
+    std::string written;
+    std::istringstream lines(iniText());
+    for (std::string line; std::getline(lines, line) && !line.starts_with("pads=");)
+        written += line + " ";
+    EXPECT_EQ(written, "[Tracelyn] CurrentTip=0 DoTips=1 PrOrient=2 PrInvert=0 PrMirror=0 PrPaged=0 PrSilk=1 "
+                       "PrColor=0 fXp=100 fYp=75 AutoTextExit=1 AutoRefs=1 view_net=1 lib_font=4 net_font=4 "
+                       "pin_font=3 CurrentSize=6 PadDisplay=1 PartsBinHelp=1 RoundVias=0 breaks=0 fillmode=1 "
+                       "padsnap=1 limit=0 RouteMode=360 BackupTime=0 border=1 rulers=1 units=725 cursor=0 "
+                       "rubber=0 clipboard=0 hidden=0 sound=0 mask=0 trace_width=1 planes=1040 visible=1 "
+                       "start=0 ");
 }
 
 TEST_F(BoardSettingsTest, CommandLineStartTakesTheLibraryFolderFromTheRegistry)
