@@ -18,6 +18,7 @@
 #include "schemora/core/undo_ring.h"
 
 #include "platform/core/archive.h"
+#include "support/default_stores.h"
 
 namespace schemora_test {
 
@@ -39,9 +40,7 @@ void EditView::SetUp()
     g_titleBlock = TitleBlock{};
     g_settings = SchematicSettings{};
     writeIni("DoTips=0\nAutoDots=0\nrulers=0\nborder=0\n");
-    g_cursor = CursorState{};
-    g_mouseEdit = MouseEditState{};
-    g_selection = SelectionState{};
+    quill_test::resetToDefaults(g_cursor, g_mouseEdit, g_selection);
     g_editState.CurrentTool = 0;
     g_editState.selectionCount = 0;
     g_cursorMark.visible = false;

@@ -11,6 +11,7 @@
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
 #include "own_store_fixture.h"
+#include "support/default_stores.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +27,7 @@ struct Geometry : schemora_test::OwnStoreTest {
         g_sheetView.clientCentreY = 0;
         g_editFilter.on.fill(1);
         g_editState.selectionCount = 0;
-        g_selection = SelectionState{};
-        g_cursor = CursorState{};
-        g_transform = TransformSettings{};
+        quill_test::resetToDefaults(g_selection, g_cursor, g_transform);
     }
     int add(const DrawObject& o)
     {

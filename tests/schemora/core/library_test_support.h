@@ -9,6 +9,7 @@
 #include "schemora/core/part_library.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/symbol_elements.h"
+#include "support/default_stores.h"
 #include "support/temp_folder.h"
 
 #include <filesystem>
@@ -19,11 +20,7 @@ namespace schemora_test {
 inline void ResetLibraryState()
 {
     g_symbolElements.truncate(0);
-    g_partSymbols = PartSymbolTable{};
-    g_current = CurrentDrawing{};
-    g_settings = SchematicSettings{};
-    g_colorRoles = ColorRoles{};
-    g_folders = AppFolders{};
+    quill_test::resetToDefaults(g_partSymbols, g_current, g_settings, g_colorRoles, g_folders);
 }
 
 struct LibraryFixtureState {

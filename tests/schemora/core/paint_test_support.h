@@ -8,6 +8,7 @@
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/symbol_elements.h"
+#include "support/default_stores.h"
 
 #include <array>
 #include <string>
@@ -56,11 +57,7 @@ struct PaintState {
             g_palette.entries[i] = {kPalette[i][0], kPalette[i][1], kPalette[i][2], 0};
         g_palette.created = true;
         std::copy(kRoles.begin(), kRoles.end(), g_colorRoles.index.begin());
-        g_current = CurrentDrawing{};
-        g_sheetView = SheetViewState{};
-        g_drawModes = DrawingModes{};
-        g_sheetDocument = SheetDocumentInfo{};
-        g_paintRecord = PaintRecord{};
+        quill_test::resetToDefaults(g_current, g_sheetView, g_drawModes, g_sheetDocument, g_paintRecord);
         g_editState.CurrentTool = 0;
         g_editState.selectionCount = 0;
         g_editState.SelectionList.fill(0);

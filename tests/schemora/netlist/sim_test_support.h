@@ -9,6 +9,7 @@
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/netlist/sim_traces.h"
+#include "support/default_stores.h"
 
 #include <fstream>
 
@@ -27,9 +28,7 @@ protected:
         doc = std::make_unique<CSchemoraDoc>();
         doc->SetPathName(folder.file("runs.v2/design.pic"), false);
         g_current.activeDocument = doc.get();
-        g_simTraces = SimTraceStore{};
-        g_instrumentSettings = InstrumentSettings{};
-        g_phaseDisplay = PhaseDisplay{};
+        quill_test::resetToDefaults(g_simTraces, g_instrumentSettings, g_phaseDisplay);
         g_designName.text = doc->GetPathName();
     }
     void TearDown() override

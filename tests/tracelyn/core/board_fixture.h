@@ -6,6 +6,7 @@
 #include "platform/core/archive.h"
 #include "platform/core/test_ui_host.h"
 #include "common/string_helpers.h"
+#include "support/default_stores.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_state.h"
@@ -26,9 +27,7 @@ protected:
     void SetUp() override
     {
         ClearPackageTables();
-        g_board = CurrentBoard{};
-        g_active = ActiveDocument{};
-        g_countWarning = ObjectCountWarning{};
+        quill_test::resetToDefaults(g_board, g_active, g_countWarning);
         ASSERT_TRUE(InitNewBoard(doc));
     }
     void TearDown() override

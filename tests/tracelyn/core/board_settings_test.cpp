@@ -6,6 +6,7 @@
 #include "platform/system/app_profile.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
+#include "support/default_stores.h"
 #include "support/temp_folder.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/open_documents.h"
@@ -39,12 +40,7 @@ protected:
     }
     static void reset()
     {
-        g_boardSettings = BoardSettings{};
-        g_boardFolders = BoardFolders{};
-        g_boardColors = BoardColors{};
-        g_router = RouterState{};
-        g_edit = BoardEditState{};
-        g_openDocuments = OpenDocumentTable{};
+        quill_test::resetToDefaults(g_boardSettings, g_boardFolders, g_boardColors, g_router, g_edit, g_openDocuments);
         ClearPackageTables();
         plat::WriteProfileString(kProfileCompany, kProfileApp, kProfileSettingsSection, kLibraryPathEntry, nullptr);
     }

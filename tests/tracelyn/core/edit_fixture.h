@@ -10,6 +10,7 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/system/files.h"
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "support/default_stores.h"
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_edit.h"
@@ -38,10 +39,7 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        g_gesture = EditGesture{};
-        g_drawDefaults = DrawDefaults{};
-        g_pointer = PointerState{};
-        g_polarGrid = PolarGrid{};
+        quill_test::resetToDefaults(g_gesture, g_drawDefaults, g_pointer, g_polarGrid);
         ClearUndoRing();
         g_countWarning.shown = false;
         writeIni("DoTips=0\n");

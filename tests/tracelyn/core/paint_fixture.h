@@ -7,6 +7,7 @@
 #include "common/string_helpers.h"
 #include "platform/core/test_ui_host.h"
 #include "platform/gdi/recording_dc.h"
+#include "support/default_stores.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_painter.h"
@@ -33,15 +34,8 @@ using board_test::addPackage;
 // Resets every process-wide value the painters read.
 inline void resetPaintState()
 {
-    g_boardSettings = BoardSettings{};
-    g_boardColors = BoardColors{};
-    g_view = BoardView{};
-    g_paint = BoardPaintState{};
-    g_print = BoardPrintState{};
-    g_crosshair = BoardCrosshair{};
-    g_edit = BoardEditState{};
-    g_selection = BoardSelection{};
-    g_polarGrid = PolarGrid{};
+    quill_test::resetToDefaults(g_boardSettings, g_boardColors, g_view, g_paint, g_print, g_crosshair, g_edit,
+                                g_selection, g_polarGrid);
     g_boardPalette.trueColor = false;
     SeedColorMap();
     BuildBoardPalette();

@@ -3,6 +3,7 @@
 // the registry store of the run beside the folder, an optional "Tracelyn.ini", and the shipped
 // packages and example board copied in for the tests that work on them.
 
+#include "support/default_stores.h"
 #include "support/program_fixture.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
@@ -22,12 +23,7 @@ protected:
     {
         registerTracelynResources();
         ProgramTest::SetUp();
-        g_boardSettings = BoardSettings{};
-        g_boardFolders = BoardFolders{};
-        g_edit = BoardEditState{};
-        g_openDocuments = OpenDocumentTable{};
-        g_board = CurrentBoard{};
-        g_active = ActiveDocument{};
+        quill_test::resetToDefaults(g_boardSettings, g_boardFolders, g_edit, g_openDocuments, g_board, g_active);
     }
 
     // Copies the built program's PACKAGES and examples folders in; false when the build has not

@@ -2,6 +2,7 @@
 // A board with packages placed from a test catalogue, the router memory locked, and a netlist
 // file written in the temporary folder as the schematic program lays it out.
 
+#include "support/default_stores.h"
 #include "tracelyn/core/board_fixture.h"
 #include "tracelyn/core/package_fixture.h"
 #include "support/temp_folder.h"
@@ -84,9 +85,7 @@ protected:
     static void resetNetlist()
     {
         ForgetNets();
-        g_netlist = NetlistState{};
-        g_router = RouterState{};
-        g_progress = ProgressState{};
+        quill_test::resetToDefaults(g_netlist, g_router, g_progress);
     }
 
     template <typename... Packages>

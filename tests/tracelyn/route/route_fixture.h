@@ -3,6 +3,7 @@
 // board and read into the rats nest, the router settings at known values, and the copper
 // checker at hand.
 
+#include "support/default_stores.h"
 #include "tracelyn/route/copper_connectivity.h"
 #include "tracelyn/route/netlist_fixture.h"
 
@@ -51,13 +52,8 @@ protected:
     void SetUp() override
     {
         NetlistTest::SetUp();
-        g_mazeSettings = MazeRouterSettings{};
-        g_mazeRoute = MazeRouteState{};
-        g_smoothing = SmoothingSettings{};
-        g_necking = NeckingSettings{};
-        g_routeStore = RouteStoreState{};
-        g_batchExtras = BatchRouterExtras{};
-        g_designRules = DesignRuleClearances{};
+        quill_test::resetToDefaults(g_mazeSettings, g_mazeRoute, g_smoothing, g_necking, g_routeStore, g_batchExtras,
+                                    g_designRules);
         g_boardSettings.RouteMode = kRouteOneLayer;
         g_view.gridStepX = g_view.gridStepY = 500;
         g_board.gridCommand = 703;

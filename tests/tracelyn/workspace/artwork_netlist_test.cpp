@@ -3,6 +3,7 @@
 #include "board_commands_fixture.h"
 
 #include "resources/tracelyn/board_search_ids.h"
+#include "support/default_stores.h"
 #include "tests/tracelyn/core/package_fixture.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/netlist_tables.h"
@@ -31,9 +32,7 @@ protected:
     void TearDown() override
     {
         ForgetNets();
-        g_netlist = NetlistState{};
-        g_router = RouterState{};
-        g_boardFolders = BoardFolders{};
+        quill_test::resetToDefaults(g_netlist, g_router, g_boardFolders);
         BoardCommands::TearDown();
     }
     // A through-hole DIP8 on the top side: pins 1 to 4 at x - 1503 and 8 to 5 at x + 1500, from
