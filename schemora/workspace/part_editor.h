@@ -89,6 +89,9 @@ private:
     void writeNameRecordText(int record);
     void paintArea(plat::Dc& dc, const plat::Rect& client);
     void prepareDc(plat::Dc& dc);
+    // Points the current-drawing values at the editor's store and object count again (a
+    // dialog, preview or paint in between may have pointed them elsewhere).
+    void loadEditorStore();
     void takeCount();
 
     // part_editor_mouse.cpp

@@ -193,8 +193,7 @@ void CPartEditorDlg::runStyleDialogOf(int index)
         plat::MessageBox(kNoTextStyleInParts, plat::kMbOk | plat::kMbIconExclamation);
         return;
     }
-    g_current.objects = store_.slots();
-    g_current.count = objectCount_;
+    loadEditorStore();
     if (RunStyleDialogForKind(type))
         InvalidatePartArea();
 }
