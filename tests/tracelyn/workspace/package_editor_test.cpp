@@ -387,6 +387,27 @@ TEST_F(PackageEditorTest, ScrollBarsMoveTheView)
     });
 }
 
+TEST_F(PackageEditorTest, EdgeCardAddsTheSecondLayerAndBothTabs)
+{
+    const auto tabNames = [](CLibPartEditorDlg& editor) {
+        std::vector<std::string> names;
+        plat::Control* tabs = editor.GetDlgItem(kIdcEditorLayerTab);
+        for (int i = 0; i < tabs->GetCount(); ++i)
+            names.push_back(tabs->GetItemText(i));
+        return names;
+    };
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        EXPECT_EQ(tabNames(editor), (std::vector<std::string>{"Layer 1 (Normal)"}));
+        editor.CheckDlgButton(kIdcEditorEdgeCard, 1);
+        send(editor, kIdcEditorEdgeCard);
+        EXPECT_EQ(tabNames(editor), (std::vector<std::string>{"Layer 1 (Normal)", "Layer 2", "Both"}));
+        EXPECT_EQ(editor.GetDlgItem(kIdcEditorLayerTab)->GetCurSel(), 0);
+        editor.CheckDlgButton(kIdcEditorEdgeCard, 0);
+        send(editor, kIdcEditorEdgeCard);
+        EXPECT_EQ(tabNames(editor), (std::vector<std::string>{"Layer 1 (Normal)"}));
+    });
+}
+
 }  // namespace
 
 namespace {
