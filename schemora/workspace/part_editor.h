@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+class CTerminalInfoDlg;
+
 // A part of a ".CON" library by its library's base name and its own name.
 struct StoredPartName {
     std::string library;
@@ -102,6 +104,7 @@ private:
     void runStyleDialogOf(int index);
     void editTerminalInformation(int index);
     void editShownPartPin(int index);
+    void applyTerminalLabel(int index, const CTerminalInfoDlg& dialog);
     void OnKeyboardCursor(unsigned id);
     void OnHomePlace();
     void OnToggleCrossHair();
