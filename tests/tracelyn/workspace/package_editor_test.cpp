@@ -23,6 +23,7 @@
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/workspace/package_wizard_sheet.h"
 #include "support/menu_ids.h"
+#include "support/tab_names.h"
 
 #include <functional>
 #include <string>
@@ -389,13 +390,7 @@ TEST_F(PackageEditorTest, ScrollBarsMoveTheView)
 
 TEST_F(PackageEditorTest, EdgeCardAddsTheSecondLayerAndBothTabs)
 {
-    const auto tabNames = [](CLibPartEditorDlg& editor) {
-        std::vector<std::string> names;
-        plat::Control* tabs = editor.GetDlgItem(kIdcEditorLayerTab);
-        for (int i = 0; i < tabs->GetCount(); ++i)
-            names.push_back(tabs->GetItemText(i));
-        return names;
-    };
+    const auto tabNames = [](CLibPartEditorDlg& editor) { return quill_test::tabNames(editor, kIdcEditorLayerTab); };
     inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
         EXPECT_EQ(tabNames(editor), (std::vector<std::string>{"Layer 1 (Normal)"}));
         editor.CheckDlgButton(kIdcEditorEdgeCard, 1);
