@@ -3,6 +3,7 @@
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quill {
@@ -88,6 +89,21 @@ bool LibraryEditorFrame::PreTranslateMessage(plat::Msg& msg)
     if (msg.message == plat::kWmKeyDown)
         OnDrawingKey(msg);
     return true;
+}
+
+void LibraryEditorFrame::FillViewTabs(unsigned tabsId, std::span<const char* const> names, int count,
+                                      const char* together)
+{
+    plat::Control* tabs = GetDlgItem(tabsId);
+    if (tabs == nullptr || names.empty())
+        return;
+    count = std::clamp(count, 1, static_cast<int>(names.size()));
+    tabs->DeleteAllItems();
+    for (int i = 0; i < count; ++i)
+        tabs->InsertItem(i, names[static_cast<size_t>(i)]);
+    if (count > 1)
+        tabs->InsertItem(count, together);
+    tabs->SetCurSel(0);
 }
 
 }  // namespace quill

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,11 @@ public:
     // to that field, not to the accelerators.
     bool editFocus() const { return editFocus_; }
     void SetEditFocus(bool focus) { editFocus_ = focus; }
+
+    // Fills the tab control tabsId with the first `count` names (at least one, at most all) and,
+    // when there are several, a last tab `together` that shows them all; the first tab is
+    // chosen. Nothing when the control is missing.
+    void FillViewTabs(unsigned tabsId, std::span<const char* const> names, int count, const char* together);
 
     // Closing: after a change asks the close question and stays open on No. Otherwise the
     // program's close work runs, the store loan ends and the dialog ends. True when closed.

@@ -166,4 +166,10 @@ void PropertySheet::OnCancel()
     EndDialog(kIdCancel);
 }
 
+void PropertyPage::SetWizardButtons(unsigned flags)
+{
+    if (sheet_ != nullptr)
+        sheet_->SetWizardButtons(flags);
+}
+
 }  // namespace plat

@@ -43,6 +43,8 @@ public:
     virtual long OnWizardNext() { return 0; }
     virtual long OnWizardBack() { return 0; }
     virtual bool OnWizardFinish() { return true; }
+    // The wizard buttons of the sheet the page is in (kPswizb... flags); nothing outside one.
+    void SetWizardButtons(unsigned flags);
 
 private:
     friend class PropertySheet;

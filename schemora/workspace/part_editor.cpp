@@ -210,10 +210,15 @@ void CPartEditorDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
     paintArea(*item.dc, item.rcItem);
 }
 
-void CPartEditorDlg::paintArea(plat::Dc& dc, const plat::Rect& client)
+void CPartEditorDlg::loadEditorStore()
 {
     g_current.objects = store_.slots();
     g_current.count = objectCount_;
+}
+
+void CPartEditorDlg::paintArea(plat::Dc& dc, const plat::Rect& client)
+{
+    loadEditorStore();
     g_cursor.rawX = g_cursor.rawY = INT_MIN;
     PrepareScreenMapping(dc, client);
     g_sheetView.workArea = client;

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+class CTerminalInfoDlg;
+
 // A part of a ".CON" library by its library's base name and its own name.
 struct StoredPartName {
     std::string library;
@@ -89,6 +91,9 @@ private:
     void writeNameRecordText(int record);
     void paintArea(plat::Dc& dc, const plat::Rect& client);
     void prepareDc(plat::Dc& dc);
+    // Points the current-drawing values at the editor's store and object count again (a
+    // dialog, preview or paint in between may have pointed them elsewhere).
+    void loadEditorStore();
     void takeCount();
 
     // part_editor_mouse.cpp
@@ -99,6 +104,7 @@ private:
     void runStyleDialogOf(int index);
     void editTerminalInformation(int index);
     void editShownPartPin(int index);
+    void applyTerminalLabel(int index, const CTerminalInfoDlg& dialog);
     void OnKeyboardCursor(unsigned id);
     void OnHomePlace();
     void OnToggleCrossHair();

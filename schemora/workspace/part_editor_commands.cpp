@@ -201,8 +201,7 @@ void CPartEditorDlg::OnEditTransform(unsigned id)
 
 void CPartEditorDlg::OnEditUndo()
 {
-    g_current.count = objectCount_;
-    g_current.objects = store_.slots();
+    loadEditorStore();
     if (UndoLastStep()) {
         g_selection.windowMode = false;
         g_selection.frameShown = false;
@@ -419,16 +418,14 @@ void CPartEditorDlg::OnFindPackage()
 
 void CPartEditorDlg::OnGeneralSetup()
 {
-    g_current.objects = store_.slots();
-    g_current.count = objectCount_;
+    loadEditorStore();
     if (RunGeneralSetup(this))
         InvalidatePartArea();
 }
 
 void CPartEditorDlg::OnEditOrigin()
 {
-    g_current.objects = store_.slots();
-    g_current.count = objectCount_;
+    loadEditorStore();
     plat::ClientDC dc(area());
     prepareDc(dc);
     ShowObjectOrigins(dc);

@@ -193,13 +193,7 @@ void CPartEditorDlg::RebuildSymbolTabs(int symbols)
 {
     static constexpr const char* kTabNames[] = {"Symbol 1 (Normal)", "Symbol 2 (De Morgan)", "Symbol 3", "Symbol 4"};
     symbols = std::clamp(symbols, 1, kSymbolVariants);
-    plat::Control* tabs = GetDlgItem(scm::kIdcEditorTabs);
-    tabs->DeleteAllItems();
-    for (int i = 0; i < symbols; ++i)
-        tabs->InsertItem(i, kTabNames[i]);
-    if (symbols > 1)
-        tabs->InsertItem(symbols, "All");
-    tabs->SetCurSel(0);
+    FillViewTabs(scm::kIdcEditorTabs, kTabNames, symbols, "All");
     GetDlgItem(scm::kIdcEditorSymbolCount)->SetCurSel(symbols - 1);
     showSymbol(0, 0);
 }

@@ -136,6 +136,17 @@ void CPartEditorDlg::OnAreaRightButton()
         editTerminalInformation(index);
 }
 
+// The label and type of a confirmed Terminal Information go to the terminal, which every part
+// of the package shares; the terminal is laid out again.
+void CPartEditorDlg::applyTerminalLabel(int index, const CTerminalInfoDlg& dialog)
+{
+    SetTerminalLabel(store_[index], dialog.label());
+    pins_.SetPinLabelAndType(index, dialog.label(), dialog.type());
+    LayoutTerminal(index, TerminalLayoutMode::MeasureBody);
+    SetModified();
+    InvalidatePartArea();
+}
+
 // Terminal Information on part A's pin: the terminal's own number, label and type.
 void CPartEditorDlg::editTerminalInformation(int index)
 {
@@ -148,11 +159,7 @@ void CPartEditorDlg::editTerminalInformation(int index)
             return;
         SetTerminalPinText(t, dialog.pinText());
     }
-    SetTerminalLabel(t, dialog.label());
-    pins_.SetPinLabelAndType(index, dialog.label(), dialog.type());
-    LayoutTerminal(index, TerminalLayoutMode::MeasureBody);
-    SetModified();
-    InvalidatePartArea();
+    applyTerminalLabel(index, dialog);
 }
 
 // Terminal Information while another part of the package is shown: the number is that part's
@@ -179,11 +186,7 @@ void CPartEditorDlg::editShownPartPin(int index)
             return;
         }
     }
-    SetTerminalLabel(t, dialog.label());
-    pins_.SetPinLabelAndType(index, dialog.label(), dialog.type());
-    LayoutTerminal(index, TerminalLayoutMode::MeasureBody);
-    SetModified();
-    InvalidatePartArea();
+    applyTerminalLabel(index, dialog);
 }
 
 void CPartEditorDlg::runStyleDialogOf(int index)
@@ -193,8 +196,7 @@ void CPartEditorDlg::runStyleDialogOf(int index)
         plat::MessageBox(kNoTextStyleInParts, plat::kMbOk | plat::kMbIconExclamation);
         return;
     }
-    g_current.objects = store_.slots();
-    g_current.count = objectCount_;
+    loadEditorStore();
     if (RunStyleDialogForKind(type))
         InvalidatePartArea();
 }

@@ -67,7 +67,7 @@ bool CPwiz1::OnInitDialog()
 
 bool CPwiz1::OnSetActive()
 {
-    sheet()->SetWizardButtons(plat::kPswizbNext);
+    SetWizardButtons(plat::kPswizbNext);
     return true;
 }
 
@@ -140,7 +140,7 @@ bool CPwiz2::OnSetActive()
         SetDlgItemInt(kIdcWizPins, 2);
     for (const unsigned id : {kIdcWizPins, kIdcWizPinsLabel})
         ShowDlgItem(id, discrete ? plat::kSwHide : plat::kSwShow);
-    sheet()->SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
     return true;
 }
 
@@ -162,7 +162,7 @@ long CPwiz2::OnWizardNext()
     a_.name = GetDlgItemText(kIdcWizName);
     if (a_.kind == SymbolKind::Block)
         return kIddWizardPins;
-    sheet()->SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
     return kIddWizardOutput;
 }
 
@@ -207,7 +207,7 @@ bool CPwiz3::OnInitDialog()
 bool CPwiz3::OnSetActive()
 {
     resetScroll();
-    sheet()->SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
     return true;
 }
 
@@ -220,7 +220,7 @@ bool CPwiz3::OnKillActive()
 
 long CPwiz3::OnWizardNext()
 {
-    sheet()->SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
     return kIddWizardOutput;
 }
 
@@ -333,13 +333,13 @@ bool CPwiz4::OnInitDialog()
 
 bool CPwiz4::OnSetActive()
 {
-    sheet()->SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
     return true;
 }
 
 long CPwiz4::OnWizardBack()
 {
-    sheet()->SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
     return a_.kind == SymbolKind::Block ? kIddWizardPins : kIddWizardInfo;
 }
 

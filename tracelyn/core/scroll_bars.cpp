@@ -2,7 +2,6 @@
 
 #include "platform/app/win_constants.h"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -32,4 +31,18 @@ int NextScrollPosition(int position, unsigned code, unsigned thumb, int line, in
     case plat::kSbThumbTrack: return static_cast<int>(thumb);
     default: return position;
     }
+}
+
+std::optional<int> StepPendingScroll(int& pending, int current, unsigned code, unsigned thumb, int line, int page,
+                                     int extent)
+{
+    if (pending < 0)
+        pending = current;
+    if (code != plat::kSbEndScroll) {
+        pending = NextScrollPosition(pending, code, thumb, line, page);
+        return std::nullopt;
+    }
+    const int reached = std::clamp(pending, 0, extent);
+    pending = -1;
+    return reached;
 }

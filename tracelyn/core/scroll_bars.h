@@ -3,6 +3,7 @@
 // at the current zoom in pixels, its position the pixel of the point shown at the window centre.
 
 #include <cstdint>
+#include <optional>
 
 // The bar position of a view origin: (origin / work-area size + 0.5) x extent, kept within
 // 0..extent. The view's scroll handler turns a position back into the origin the same way.
@@ -13,3 +14,9 @@ int32_t OriginOfScrollPosition(int position, int32_t workAreaSize, int extent);
 // The position a scroll code other than the end of a scroll leads to: a line or a page either
 // way, or the thumb's position; other codes leave it.
 int NextScrollPosition(int position, unsigned code, unsigned thumb, int line, int page);
+
+// A scroll that moves nothing until it ends. Each message steps `pending` (a scroll starts at
+// `current`; -1 is none under way); the end of the scroll answers the position reached, held to
+// 0..extent, and leaves none under way. nullopt until then.
+std::optional<int> StepPendingScroll(int& pending, int current, unsigned code, unsigned thumb, int line, int page,
+                                     int extent);

@@ -700,30 +700,21 @@ void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
     if (doc == nullptr || extent <= 0)
         return;
     const plat::Point at = GetScrollPosition();
-    int& pending = pendingScroll_[axis];
-    if (pending < 0)
-        pending = axis == 0 ? at.x : at.y;
     const int line = std::max(extent / 400, 1), page = std::max(extent / 20, 1);
-    switch (code) {
-    case plat::kSbEndScroll: {
-        // Nothing moves until the scroll ends: then the origin follows the bar.
-        pending = std::clamp(pending, 0, extent);
-        BoardDocumentData& data = doc->data();
-        const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
-        const int32_t size = axis == 0 ? area.width : area.height;
-        const int32_t origin = OriginOfScrollPosition(pending, size, extent);
-        int32_t& target = axis == 0 ? data.viewOriginX : data.viewOriginY;
-        const int32_t change = origin - target;
-        target = origin;
-        loadCurrentDocument();
-        ShiftRubberBand(axis == 0 ? -change : 0, axis == 1 ? -change : 0);
-        ScrollToPosition(axis == 0 ? plat::Point{pending, at.y} : plat::Point{at.x, pending});
-        pending = -1;
-        Invalidate();
-        break;
-    }
-    default:
-        pending = NextScrollPosition(pending, code, pos, line, page);
-        break;
-    }
+    // Nothing moves until the scroll ends: then the origin follows the bar.
+    const std::optional<int> reached =
+        StepPendingScroll(pendingScroll_[axis], axis == 0 ? at.x : at.y, code, pos, line, page, extent);
+    if (!reached)
+        return;
+    BoardDocumentData& data = doc->data();
+    const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
+    const int32_t size = axis == 0 ? area.width : area.height;
+    const int32_t origin = OriginOfScrollPosition(*reached, size, extent);
+    int32_t& target = axis == 0 ? data.viewOriginX : data.viewOriginY;
+    const int32_t change = origin - target;
+    target = origin;
+    loadCurrentDocument();
+    ShiftRubberBand(axis == 0 ? -change : 0, axis == 1 ? -change : 0);
+    ScrollToPosition(axis == 0 ? plat::Point{*reached, at.y} : plat::Point{at.x, *reached});
+    Invalidate();
 }

@@ -237,16 +237,8 @@ bool CLibPartEditorDlg::openPart()
 
 void CLibPartEditorDlg::FillLayerChoices(int layers)
 {
-    plat::Control* tab = GetDlgItem(kIdcEditorLayerTab);
     layerCount_ = std::clamp(layers, 1, 4);
-    if (tab == nullptr)
-        return;
-    tab->DeleteAllItems();
-    for (int i = 0; i < layerCount_; ++i)
-        tab->InsertItem(i, kLayerNames[i]);
-    if (layerCount_ > 1)
-        tab->InsertItem(layerCount_, "Both");
-    tab->SetCurSel(0);
+    FillViewTabs(kIdcEditorLayerTab, kLayerNames, layerCount_, "Both");
 }
 
 bool CLibPartEditorDlg::isModifiedNow() const

@@ -54,27 +54,18 @@ void CLibPartEditorDlg::scroll(int axis, unsigned code, unsigned pos)
     plat::Control* bar = GetDlgItem(axis == 0 ? tly::kIdcEditorHScroll : tly::kIdcEditorVScroll);
     if (bar == nullptr)
         return;
-    int& pending = pendingScroll_[axis];
-    if (pending < 0)
-        pending = bar->GetPos();
     const int line = axis == 0 ? std::max(kScrollExtent / 400, 1) : kScrollExtent / 40;
     const int page = kScrollExtent / 20;
-    switch (code) {
-    case plat::kSbEndScroll: {
-        pending = std::clamp(pending, 0, kScrollExtent);
-        const int32_t origin = OriginOfScrollPosition(pending, scrollSpan(axis), kScrollExtent);
-        int32_t& target = axis == 0 ? g_board.viewOriginX : g_board.viewOriginY;
-        const int32_t change = origin - target;
-        target = origin;
-        ShiftRubberBand(axis == 0 ? -change : 0, axis == 1 ? -change : 0);
-        pending = -1;
-        RedrawDrawingArea();
-        break;
-    }
-    default:
-        pending = NextScrollPosition(pending, code, pos, line, page);
-        break;
-    }
+    const std::optional<int> reached =
+        StepPendingScroll(pendingScroll_[axis], bar->GetPos(), code, pos, line, page, kScrollExtent);
+    if (!reached)
+        return;
+    const int32_t origin = OriginOfScrollPosition(*reached, scrollSpan(axis), kScrollExtent);
+    int32_t& target = axis == 0 ? g_board.viewOriginX : g_board.viewOriginY;
+    const int32_t change = origin - target;
+    target = origin;
+    ShiftRubberBand(axis == 0 ? -change : 0, axis == 1 ? -change : 0);
+    RedrawDrawingArea();
 }
 
 void CLibPartEditorDlg::OnHScroll(unsigned code, unsigned pos, plat::Control*)

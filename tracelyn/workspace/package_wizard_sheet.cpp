@@ -274,15 +274,13 @@ bool CPwiz2::OnInitDialog()
 bool CPwiz2::OnSetActive()
 {
     EnableDlgItem(kIdcWizardDoubleSided, typePage_.packageType() == kPackageEdgeConnector);
-    if (plat::PropertySheet* s = sheet())
-        s->SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
     return true;
 }
 
 long CPwiz2::OnWizardNext()
 {
-    if (plat::PropertySheet* s = sheet())
-        s->SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
     result_.request.padType = typePage_.IsDlgButtonChecked(kIdcWizardSurfaceMount) ? kPadSurfaceMount : kPadThroughHole;
     g_packageWizardMemory.request.padType = result_.request.padType;
     result_.doubleSided = typePage_.packageType() == kPackageEdgeConnector && IsDlgButtonChecked(kIdcWizardDoubleSided);
@@ -308,15 +306,13 @@ bool CPwiz3::OnInitDialog()
 
 bool CPwiz3::OnSetActive()
 {
-    if (plat::PropertySheet* s = sheet())
-        s->SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
     return true;
 }
 
 long CPwiz3::OnWizardBack()
 {
-    if (plat::PropertySheet* s = sheet())
-        s->SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
+    SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
     return 0;
 }
 

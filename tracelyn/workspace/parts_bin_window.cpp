@@ -18,6 +18,7 @@
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/core/workspace_services.h"
+#include "tracelyn/workspace/active_board.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 #include "tracelyn/workspace/main_frame.h"
 
@@ -89,11 +90,12 @@ CPartsBinDlg& ThePartsBin()
 bool PlaceBinPackage(const std::string& name, plat::Point screen)
 {
     plat::FrameWnd* frame = plat::GetMainWnd();
-    auto* view = frame ? dynamic_cast<CTracelynView*>(frame->GetActiveView()) : nullptr;
     // A part the view is placing already is not joined by a second one.
-    if (!view || !view->GetDocument() || g_gesture.newObject != 0)
+    if (!frame || g_gesture.newObject != 0)
         return false;
-    LoadBoardGlobals(view->GetDocument()->data());
+    CTracelynView* view = ActiveBoardView(*frame);
+    if (!view)
+        return false;
     const int package = resolvePackage(name);
     if (!validPackage(package) || package > kMaxPartPackage)
         return false;

@@ -39,6 +39,7 @@
 #include "common/library_browser.h"
 #include "schemora/workspace/library_parts_dialog.h"
 #include "support/menu_ids.h"
+#include "support/tab_names.h"
 
 #include <algorithm>
 #include <functional>
@@ -820,13 +821,7 @@ TEST_F(PartEditorTest, ShowingAnotherPartOfThePackageKeepsEachPartsPins)
 
 TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
 {
-    const auto tabNames = [](CPartEditorDlg& e) {
-        std::vector<std::string> names;
-        plat::Control* tabs = e.GetDlgItem(kIdcEditorTabs);
-        for (int i = 0; i < tabs->GetCount(); ++i)
-            names.push_back(tabs->GetItemText(i));
-        return names;
-    };
+    const auto tabNames = [](CPartEditorDlg& e) { return quill_test::tabNames(e, kIdcEditorTabs); };
     runEditor([&](EditorHand& h) {
         drawTwoPinPart(h);
         h.e.PressButton(kIdcEditorAdvanced);

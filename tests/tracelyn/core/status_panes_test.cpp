@@ -156,4 +156,20 @@ TEST_F(StatusPanes, ScrollBarsStandAtTheOriginAtEveryZoom)
     EXPECT_EQ(ScrollPositionOfOrigin(0, 0, 800), 0);
 }
 
+TEST(PendingScroll, MovesNothingUntilTheScrollEnds)
+{
+    int pending = -1;
+    EXPECT_EQ(StepPendingScroll(pending, 300, plat::kSbLineRight, 0, 4, 40, 800), std::nullopt);
+    EXPECT_EQ(pending, 304) << "a scroll starts where the bar stands";
+    EXPECT_EQ(StepPendingScroll(pending, 0, plat::kSbPageRight, 0, 4, 40, 800), std::nullopt);
+    EXPECT_EQ(pending, 344) << "and goes on from where it got to";
+    EXPECT_EQ(StepPendingScroll(pending, 0, plat::kSbEndScroll, 0, 4, 40, 800), 344);
+    EXPECT_EQ(pending, -1);
+    EXPECT_EQ(StepPendingScroll(pending, 0, plat::kSbThumbTrack, 900, 4, 40, 800), std::nullopt);
+    EXPECT_EQ(StepPendingScroll(pending, 0, plat::kSbEndScroll, 0, 4, 40, 800), 800) << "held to the range";
+    pending = -1;
+    EXPECT_EQ(StepPendingScroll(pending, 10, plat::kSbPageLeft, 0, 4, 40, 800), std::nullopt);
+    EXPECT_EQ(StepPendingScroll(pending, 0, plat::kSbEndScroll, 0, 4, 40, 800), 0);
+}
+
 }  // namespace

@@ -23,6 +23,7 @@
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/workspace/package_wizard_sheet.h"
 #include "support/menu_ids.h"
+#include "support/tab_names.h"
 
 #include <functional>
 #include <string>
@@ -384,6 +385,21 @@ TEST_F(PackageEditorTest, ScrollBarsMoveTheView)
         const int32_t originY = g_board.viewOriginY;
         editor.GetDlgItem(kIdcEditorVScroll)->scroll(plat::kSbLineUp);
         EXPECT_LT(g_board.viewOriginY, originY);
+    });
+}
+
+TEST_F(PackageEditorTest, EdgeCardAddsTheSecondLayerAndBothTabs)
+{
+    const auto tabNames = [](CLibPartEditorDlg& editor) { return quill_test::tabNames(editor, kIdcEditorLayerTab); };
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        EXPECT_EQ(tabNames(editor), (std::vector<std::string>{"Layer 1 (Normal)"}));
+        editor.CheckDlgButton(kIdcEditorEdgeCard, 1);
+        send(editor, kIdcEditorEdgeCard);
+        EXPECT_EQ(tabNames(editor), (std::vector<std::string>{"Layer 1 (Normal)", "Layer 2", "Both"}));
+        EXPECT_EQ(editor.GetDlgItem(kIdcEditorLayerTab)->GetCurSel(), 0);
+        editor.CheckDlgButton(kIdcEditorEdgeCard, 0);
+        send(editor, kIdcEditorEdgeCard);
+        EXPECT_EQ(tabNames(editor), (std::vector<std::string>{"Layer 1 (Normal)"}));
     });
 }
 
