@@ -15,11 +15,15 @@ namespace tracelyn_bench {
 
 inline constexpr int kObjects = 30000;
 
+// An object of the given kind on the given layer, its first eight words from `words` (word 4,
+// which holds the kind and layer, is set from them).
 inline BoardObject makeObject(int kind, int layer, std::array<int32_t, 8> words)
 {
     BoardObject o;
     std::copy(words.begin(), words.end(), o.w.begin());
-    o.w[4] = static_cast<int32_t>(static_cast<uint32_t>(layer) << 10) | kind;
+    o.w[4] = 0;
+    o.setKind(kind);
+    o.setLayer(layer);
     return o;
 }
 
