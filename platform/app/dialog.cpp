@@ -514,8 +514,8 @@ bool Dialog::buildControls()
 
 std::string Dialog::title() const
 {
-    if (state() && !state()->text.empty())
-        return state()->text;
+    if (state() && !state()->name.empty())
+        return state()->name;
     return title_;
 }
 

@@ -370,7 +370,7 @@ void FrameWnd::OnUpdateFrameTitle(bool addToTitle)
             text = title_.empty() ? doc->GetTitle() : title_ + " - " + doc->GetTitle();
     }
     WndState& s = wndState(*this);
-    s.text = text;
+    s.name = text;
     if (s.widget)
         s.widget->setWindowTitle(toQt(text));
 }

@@ -540,7 +540,7 @@ void Wnd::SetWindowText(std::string_view text)
         return;
     }
     WndState& s = wndState(*this);
-    s.text = std::string(text);
+    s.name = std::string(text);
     if (s.widget)
         s.widget->setWindowTitle(toQt(text));
 }
@@ -551,7 +551,7 @@ std::string Wnd::GetWindowText() const
         return c->text();
     if (const auto* d = dynamic_cast<const Dialog*>(this))
         return d->title();
-    return state_ ? state_->text : std::string();
+    return state_ ? state_->name : std::string();
 }
 
 bool Wnd::IsIconic() const { return state_ && state_->iconic; }
@@ -798,13 +798,7 @@ std::optional<CreateStruct> preCreateWindow(Wnd& w, unsigned style, Wnd* parent,
     cs.id = id;
     if (!w.PreCreateWindow(cs))
         return std::nullopt;
-    WndState& s = wndState(w);
-    s.parent = cs.parent;
-    s.id = cs.id;
-    s.style = cs.style;
-    s.text = cs.name;
-    s.classCursor = cs.classCursor;
-    s.eraseBackground = cs.eraseBackground;
+    static_cast<WindowDescription&>(wndState(w)) = cs;
     return cs;
 }
 

@@ -65,10 +65,10 @@ struct MeasureItem {
     int itemHeight = 0;
 };
 
-// What PreCreateWindow may change before a window is made.
-struct CreateStruct {
+// What a window is made with and keeps while it exists: style, title, parent and child id, and
+// its window class.
+struct WindowDescription {
     unsigned style = 0;
-    int x = 0, y = 0, cx = 0, cy = 0;   // 0 sizes: the layer's default
     std::string name;
     Wnd* parent = nullptr;
     unsigned id = 0;
@@ -77,6 +77,11 @@ struct CreateStruct {
     // the window colour before painting (false: the paint handler fills everything itself).
     unsigned classCursor = kIdcArrow;
     bool eraseBackground = true;
+};
+
+// What PreCreateWindow may change before a window is made.
+struct CreateStruct : WindowDescription {
+    int x = 0, y = 0, cx = 0, cy = 0;   // 0 sizes: the layer's default
 };
 
 using Cursor = unsigned;    // a standard kIdc* id or a cursor resource id; 0 = none

@@ -28,24 +28,20 @@ namespace plat {
 
 class SurfaceWidget;
 
-struct WndState {
+// The window's description (style, title in `name`, parent, id, class) is kept as it was made
+// and as the window changes it since.
+struct WndState : WindowDescription {
     explicit WndState(Wnd* o) : owner(o) {}
     ~WndState();
 
     Wnd* owner;
     bool created = false;
-    Wnd* parent = nullptr;
-    unsigned id = 0;
-    unsigned style = 0;
-    std::string text;
     bool visible = false;
     bool enabled = true;
     bool iconic = false;
     bool zoomed = false;
     Size size{};                 // client size (kept for windows without a widget)
     Point pos{};                 // position in the parent's client area
-    unsigned classCursor = kIdcArrow;
-    bool eraseBackground = true;
     Icon icon = 0;
     bool acceptFiles = false;
 

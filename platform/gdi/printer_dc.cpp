@@ -227,11 +227,6 @@ bool PrinterDc::setDevicePixel(Point p, ColorRef rgbColor)
     return true;
 }
 
-DeviceTextSize PrinterDc::measureText(std::string_view text)
-{
-    return gdi::measure(gdi::resolveFont(deviceFont()), gdi::decodeText(text));
-}
-
 int printedPageCaps(int index, const QRect& paper, const QRect& paint, int dpi)
 {
     switch (index) {

@@ -3,7 +3,7 @@
 // file when no printer is involved, as in tests). Drawing happens between StartDoc/StartPage
 // and EndPage/EndDoc; raster modes act as on white paper, since a page cannot be read back.
 
-#include "platform/gdi/dc.h"
+#include "platform/gdi/qt_text_dc.h"
 
 #include <memory>
 #include <string>
@@ -20,7 +20,7 @@ struct PdfTarget {
 
 struct ExternalPrinter;            // printer_dc_qt.h: a QPrinter set up by a print dialog
 
-class PrinterDc : public Dc {
+class PrinterDc : public QtTextDc {
 public:
     explicit PrinterDc(const PdfTarget& target);
     explicit PrinterDc(const ExternalPrinter& printer);
@@ -39,7 +39,6 @@ protected:
     void drawText(Point reference, std::string_view text, unsigned options, const Rect* rect) override;
     void fillDeviceRect(const Rect& rect, const DeviceBrush& brush) override;
     bool setDevicePixel(Point p, ColorRef rgbColor) override;
-    DeviceTextSize measureText(std::string_view text) override;
     int deviceCaps(int index) const override;
     bool isPrinter() const override { return true; }
     void blitPixels(const Rect& target, const PixelView& source, const Rect& sourceRect,

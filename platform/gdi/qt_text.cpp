@@ -1,6 +1,7 @@
 #include "platform/gdi/qt_text.h"
 
 #include "platform/gdi/font_table.h"
+#include "platform/gdi/qt_text_dc.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -148,3 +149,12 @@ DeviceTextSize measure(const QtFont& font, const QString& text)
 }
 
 }  // namespace plat::gdi
+
+namespace plat {
+
+DeviceTextSize QtTextDc::measureText(std::string_view text)
+{
+    return gdi::measure(gdi::resolveFont(deviceFont()), gdi::decodeText(text));
+}
+
+}  // namespace plat

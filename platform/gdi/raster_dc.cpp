@@ -132,12 +132,6 @@ ColorRef RasterDc::getDevicePixel(Point p) const
     return impl_->canvas.getPixel(p);
 }
 
-DeviceTextSize RasterDc::measureText(std::string_view text)
-{
-    const gdi::QtFont& font = gdi::resolveFont(deviceFont());
-    return gdi::measure(font, gdi::decodeText(text));
-}
-
 int RasterDc::deviceCaps(int index) const
 {
     const int w = impl_->image->width(), h = impl_->image->height();

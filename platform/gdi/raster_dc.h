@@ -3,7 +3,7 @@
 // (a memory context, e.g. for a clipboard picture), or a window's backing image (see
 // raster_dc_qt.h). Pixels are drawn with antialiasing off and every raster mode is exact.
 
-#include "platform/gdi/dc.h"
+#include "platform/gdi/qt_text_dc.h"
 
 #include <cstdint>
 #include <memory>
@@ -34,7 +34,7 @@ private:
 
 struct ExternalImage;                  // raster_dc_qt.h: a QImage owned by the caller
 
-class RasterDc : public Dc {
+class RasterDc : public QtTextDc {
 public:
     RasterDc(int width, int height);   // over a white image of its own
     explicit RasterDc(const Bitmap& bitmap);
@@ -52,7 +52,6 @@ protected:
     bool setDevicePixel(Point p, ColorRef rgbColor) override;
     void setDevicePixelGrid(std::span<const int> xs, std::span<const int> ys, ColorRef rgbColor) override;
     ColorRef getDevicePixel(Point p) const override;
-    DeviceTextSize measureText(std::string_view text) override;
     int deviceCaps(int index) const override;
     std::optional<PixelView> devicePixels() const override;
     void blitPixels(const Rect& target, const PixelView& source, const Rect& sourceRect,

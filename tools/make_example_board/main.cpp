@@ -9,6 +9,7 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/system/paths.h"
 #include "tools/generator_arguments.h"
+#include "tools/generator_output.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_settings.h"
@@ -28,6 +29,7 @@
 
 namespace {
 
+constexpr std::string_view kTool = "make_example_board";
 constexpr const char* kLibrary = "STANDARD";
 
 // The nets of the example drawing as Utilities > Netlist writes them for design "rc_filter":
@@ -116,16 +118,11 @@ void shrinkOutline()
     SetOutlineRectangle(-kOutlineHalfWidth, -kOutlineHalfHeight, kOutlineHalfWidth, kOutlineHalfHeight);
 }
 
-bool writeText(const std::string& path, std::string_view text)
-{
-    return plat::writeFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
-}
-
-bool writeBoard(const std::string& path)
+std::vector<uint8_t> boardBytes()
 {
     plat::Archive archive(plat::Archive::Mode::Store);
     WriteBoard(archive, kFileModeBoard);
-    return plat::writeFileAtomically(path, archive.bytes());
+    return archive.bytes();
 }
 
 int ratsNestLines()
@@ -152,28 +149,20 @@ int main(int argc, char** argv)
     if (ok)
         shrinkOutline();
     ok = ok && placeParts();
-    if (ok && !writeText(netlist, kNetlist)) {
-        std::fprintf(stderr, "make_example_board: cannot write %s\n", netlist.c_str());
-        ok = false;
-    }
+    ok = ok && writeGeneratedFile(kTool, netlist, std::vector<uint8_t>(kNetlist.begin(), kNetlist.end()));
     if (ok) {
         g_netlist.netlistName = netlist;
         BuildRatsNest(1);
         if (g_router.ratsNestCount != kConnections || ratsNestLines() != kConnections) {
-            std::fprintf(stderr, "make_example_board: the rats nest has %d connections, not %d\n",
+            std::fprintf(stderr, "%s: the rats nest has %d connections, not %d\n", kTool.data(),
                          g_router.ratsNestCount, kConnections);
             ok = false;
         }
     }
-    if (ok && !writeBoard(board)) {
-        std::fprintf(stderr, "make_example_board: cannot write %s\n", board.c_str());
-        ok = false;
-    }
-    for (const std::string& message : host.messageBoxes())
-        std::fprintf(stderr, "make_example_board: %s\n", message.c_str());
+    ok = ok && writeGeneratedFile(kTool, board, boardBytes());
     ForgetNets();
     RouterMemory(kRouterMemoryFree);
     CloseBoardDocument(doc, nullptr);
     ClearPackageTables();
-    return ok && host.messageBoxes().empty() ? 0 : 1;
+    return generatorExitCode(kTool, ok, host);
 }

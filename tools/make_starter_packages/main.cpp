@@ -6,6 +6,7 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/system/paths.h"
 #include "tools/generator_arguments.h"
+#include "tools/generator_output.h"
 #include "tools/make_starter_packages/starter_packages.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/package_library.h"
@@ -15,6 +16,8 @@
 
 namespace {
 
+constexpr std::string_view kTool = "make_starter_packages";
+
 bool readBack(const std::string& catalog, const std::vector<StarterPackage>& packages)
 {
     g_boardFolders.libraryFolder = plat::withTrailingSeparator(plat::folderOf(catalog));
@@ -23,7 +26,7 @@ bool readBack(const std::string& catalog, const std::vector<StarterPackage>& pac
     for (const StarterPackage& package : packages) {
         if (LoadLibraryPart(kStarterLibrary, package.name) != 1 ||
             g_packages.defs[g_packages.current].comment.empty()) {
-            std::fprintf(stderr, "make_starter_packages: %s does not read back\n", package.name.c_str());
+            std::fprintf(stderr, "%s: %s does not read back\n", kTool.data(), package.name.c_str());
             ok = false;
         }
     }
@@ -45,12 +48,7 @@ int main(int argc, char** argv)
     for (const StarterPackage& package : packages)
         WriteCatalogEntry(file, package.name, package.objects.data(), 1,
                           static_cast<int>(package.objects.size()) - 1);
-    if (!plat::writeFileAtomically(catalog, file.bytes())) {
-        std::fprintf(stderr, "make_starter_packages: cannot write %s\n", catalog.c_str());
+    if (!writeGeneratedFile(kTool, catalog, file.bytes()))
         return 1;
-    }
-    const bool ok = readBack(catalog, packages);
-    for (const std::string& message : host.messageBoxes())
-        std::fprintf(stderr, "make_starter_packages: %s\n", message.c_str());
-    return ok && host.messageBoxes().empty() ? 0 : 1;
+    return generatorExitCode(kTool, readBack(catalog, packages), host);
 }

@@ -229,18 +229,34 @@ TEST(Dialogs, PropertySheetsCreateVisitedPagesAndApplyOnlyThem)
 
 }  // namespace
 
-// The Qt face shows the same model: code changes reach the widgets, typing reaches the model.
 namespace {
 
-TEST(Dialogs, QtFaceFollowsTheModelBothWays)
-{
-    registerDialogs();
+// Dialogs shown modeless with their Qt face, under the test host.
+struct QtDialogs : ::testing::Test {
+    void SetUp() override { registerDialogs(); }
+    // Creates the dialog and builds its widgets; false when it cannot be created.
+    static bool show(plat::Dialog& dlg, unsigned templateId)
+    {
+        if (!dlg.Create(templateId))
+            return false;
+        plat::showModelessWithQt(dlg);
+        return true;
+    }
+    template <typename Widget>
+    static Widget* widgetOf(plat::Dialog& dlg, unsigned id)
+    {
+        return qobject_cast<Widget*>(dlg.GetDlgItem(id)->state()->widget.data());
+    }
     plat::TestUiHost host;
+};
+
+// The Qt face shows the same model: code changes reach the widgets, typing reaches the model.
+TEST_F(QtDialogs, FaceFollowsTheModelBothWays)
+{
     SetupDlg dlg;
-    ASSERT_TRUE(dlg.Create(kDlg));
-    plat::showModelessWithQt(dlg);
-    auto* edit = qobject_cast<QLineEdit*>(dlg.GetDlgItem(kEdit)->state()->widget.data());
-    auto* list = qobject_cast<QListWidget*>(dlg.GetDlgItem(kList)->state()->widget.data());
+    ASSERT_TRUE(show(dlg, kDlg));
+    auto* edit = widgetOf<QLineEdit>(dlg, kEdit);
+    auto* list = widgetOf<QListWidget>(dlg, kList);
     ASSERT_NE(edit, nullptr);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(edit->text(), "10");
@@ -260,10 +276,6 @@ TEST(Dialogs, QtFaceFollowsTheModelBothWays)
     dlg.DestroyWindow();
 }
 
-}  // namespace
-
-namespace {
-
 // A dialog that keeps the scroll codes its scroll bar sends.
 class ScrollDlg : public plat::Dialog {
 public:
@@ -277,14 +289,11 @@ public:
 };
 
 // An arrow, page or end action on the Qt scroll bar is one whole scroll: its code, then the end.
-TEST(Dialogs, QtScrollBarSendsTheScrollOfEachAction)
+TEST_F(QtDialogs, ScrollBarSendsTheScrollOfEachAction)
 {
-    registerDialogs();
-    plat::TestUiHost host;
     ScrollDlg dlg;
-    ASSERT_TRUE(dlg.Create(kScrollDlg));
-    plat::showModelessWithQt(dlg);
-    auto* bar = qobject_cast<QScrollBar*>(dlg.GetDlgItem(kBar)->state()->widget.data());
+    ASSERT_TRUE(show(dlg, kScrollDlg));
+    auto* bar = widgetOf<QScrollBar>(dlg, kBar);
     ASSERT_NE(bar, nullptr);
     const std::pair<QAbstractSlider::SliderAction, unsigned> actions[] = {
         {QAbstractSlider::SliderSingleStepSub, plat::kSbLineUp}, {QAbstractSlider::SliderSingleStepAdd, plat::kSbLineDown},

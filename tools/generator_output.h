@@ -1,0 +1,31 @@
+#pragma once
+// How a build-time generator writes its files and ends: each file is written whole or not at
+// all, a failure names the file, and a run that showed a message box fails.
+
+#include "platform/core/archive.h"
+#include "platform/core/test_ui_host.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Writes bytes to path; false, with "<tool>: cannot write <path>" on the error stream, when it
+// cannot (the file that was there stays).
+inline bool writeGeneratedFile(std::string_view tool, const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    if (plat::writeFileAtomically(path, bytes))
+        return true;
+    std::fprintf(stderr, "%.*s: cannot write %s\n", static_cast<int>(tool.size()), tool.data(), path.c_str());
+    return false;
+}
+
+// The generator's exit code: 0 when its run went well and no message box was shown; otherwise
+// 1, after each message box's text on the error stream.
+inline int generatorExitCode(std::string_view tool, bool ok, const plat::TestUiHost& host)
+{
+    for (const std::string& message : host.messageBoxes())
+        std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(tool.size()), tool.data(), message.c_str());
+    return ok && host.messageBoxes().empty() ? 0 : 1;
+}
