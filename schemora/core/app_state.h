@@ -67,3 +67,5 @@ struct EditState {
     std::array<int32_t, kSelectionSlots> SelectionList{};
 };
 extern EditState g_editState;
+// The object index of selection entry i (1-based).
+inline int SelectedObject(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }

@@ -29,6 +29,8 @@ struct CurrentDrawing {
 
     // The last index that lies in the store: a damaged count never reaches past it.
     int liveCount() const { return std::min<int>(count, static_cast<int>(objects.size()) - 1); }
+    // Whether index names one of the drawing's objects (1..count).
+    bool holds(int index) const { return index >= 1 && index <= count; }
     DrawObject& at(int index) const { return objects[static_cast<std::size_t>(index)]; }
     // Drawing units per pixel, at least 1 even in a damaged document.
     int zoom() const { return std::max(1, zoomFactor); }

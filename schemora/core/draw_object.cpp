@@ -97,3 +97,12 @@ DrawObject CloneDrawObject(const DrawObject& object)
     }
     return copy;
 }
+
+void ReplaceObjectText(DrawObject& object, std::string_view text)
+{
+    char* copy = StrDupChecked(text);
+    if (!copy)
+        return;
+    FreeStr(object.text);
+    object.text = copy;
+}

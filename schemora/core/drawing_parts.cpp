@@ -27,12 +27,6 @@ void becomeText(DrawObject& o, std::string_view text)
     o.text = StrDupChecked(text);
 }
 
-void replaceText(DrawObject& o, std::string_view text)
-{
-    FreeStr(o.text);
-    o.text = StrDupChecked(text);
-}
-
 int findSymbolFrom(int after, std::string_view name)
 {
     const std::string wanted = plat::upperCaseAscii(name);
@@ -121,7 +115,7 @@ void resolveFromLibrary(DrawObject& o, const PartResolution& state, std::string_
         return;
     }
     const std::string name = library + "\\" + part;
-    replaceText(o, hasPrefix ? std::string(prefix) + ":" + (below ? "\\" : "") + name + package : name + package);
+    ReplaceObjectText(o, hasPrefix ? std::string(prefix) + ":" + (below ? "\\" : "") + name + package : name + package);
     o.setType(kObjPart + index);
     SetPartLabelAnchor(o);
 }

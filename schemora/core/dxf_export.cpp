@@ -25,7 +25,6 @@ constexpr double kHalfPi = 1.5707963268;
 constexpr int kAllLayers = 4;
 constexpr int kRotationMirrorBit = 0x8000;
 
-int rotationOf(const DrawObject& o) { return (o.w[5] >> 2) & 0xFFF; }
 bool rotationMirrored(const DrawObject& o) { return (o.w[5] & kRotationMirrorBit) != 0; }
 
 bool exported(const DrawObject& o)
@@ -39,7 +38,7 @@ bool exported(const DrawObject& o)
 void writeRectObject(std::string& out, const DrawObject& o)
 {
     const int x1 = o.w[0], y1 = o.w[1];
-    const int angle = rotationOf(o);
+    const int angle = o.rotation();
     if (angle == 0)
         DxfWriteRect(out, x1, y1, x1 + o.w[2], y1 + o.w[3]);
     else
@@ -60,7 +59,7 @@ void writeObject(std::string& out, const DrawObject& o)
     case kObjBus: DxfWriteBus(out, x1, y1, o.w[2], o.w[3]); break;
     case kObjArc: DxfWriteArc(out, x1, y1, o.w[2], o.w[3]); break;
     case kObjTriangle:
-        DxfWriteTriangle(out, x1, y1, x1, y1, x1 + o.w[2], y1 + o.w[3], rotationOf(o), rotationMirrored(o));
+        DxfWriteTriangle(out, x1, y1, x1, y1, x1 + o.w[2], y1 + o.w[3], o.rotation(), rotationMirrored(o));
         break;
     default:
         if (o.isPart())

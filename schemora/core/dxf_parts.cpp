@@ -117,7 +117,7 @@ void writeElement(std::string& out, const DrawObject& e, const Placement& p)
     case kObjEllipse: DxfWriteCircle(out, x, y, e.w[2], e.w[3]); break;
     case kObjTriangle:
         DxfWriteTriangle(out, x, y, x, y, x + e.w[2], y + e.w[3],
-                         (((e.w[5] >> 2) & 0xFFF) + p.orientation) % 3600, p.mirror);
+                         (e.rotation() + p.orientation) % 3600, p.mirror);
         break;
     case kObjText: writeElementText(out, e, p, x, y); break;
     default: break;

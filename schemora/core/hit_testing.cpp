@@ -345,7 +345,7 @@ void DrawObjectHandles(plat::Dc& dc, int index)
     if (o.hasSecondPoint()) {
         setHandles({{o.x(), o.y()}, {o.w[2], o.w[3]}});
     } else if (type == kObjRectangle || type == kObjRoundRect) {
-        if (((o.w[5] >> 2) & 0xFFF) == 0)
+        if (o.rotation() == 0)
             boxHandles(plat::Rect{o.x(), o.y(), o.x() + o.w[2], o.y() + o.w[3]}.normalized());
         else
             setHandles({{o.x(), o.y()}});
@@ -419,7 +419,7 @@ void ComputeSelectionFrame(int n)
     bool any = false;
     plat::Rect frame;
     for (int i = 1; i <= n; ++i) {
-        const int index = g_editState.SelectionList[static_cast<size_t>(i)];
+        const int index = SelectedObject(i);
         if (index < 1 || index > g_current.count)
             continue;
         const plat::Rect e = GetSelectionExtent(index);
@@ -452,7 +452,7 @@ void ShowSelectionText()
         break;
     }
     case kObjTriangle:
-        std::snprintf(text, sizeof text, "Select triangle object #%d,mir=%d,angle=%d", index, (o.w[5] >> 15) & 1, (o.w[5] >> 2) & 0xFFF);
+        std::snprintf(text, sizeof text, "Select triangle object #%d,mir=%d,angle=%d", index, (o.w[5] >> 15) & 1, o.rotation());
         break;
     case kObjPolygon:
         std::snprintf(text, sizeof text, "Selected object #%d, polygon, number of edges: %d", index, o.w[2]);
@@ -478,7 +478,7 @@ void EraseSelection()
         return;
     PushUndoSnapshot();
     for (int i = g_editState.selectionCount; i >= 1; --i) {
-        const int index = g_editState.SelectionList[static_cast<size_t>(i)];
+        const int index = SelectedObject(i);
         if (thePartEditor && index <= 2)
             continue;
         DeleteObject(index);
@@ -493,7 +493,7 @@ void EraseSelection()
 bool IsSelected(int index)
 {
     for (int i = 1; i <= g_editState.selectionCount; ++i)
-        if (g_editState.SelectionList[static_cast<size_t>(i)] == index)
+        if (SelectedObject(i) == index)
             return true;
     return false;
 }

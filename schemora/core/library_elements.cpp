@@ -1,10 +1,8 @@
 #include "schemora/core/library_elements.h"
 
-#include "common/string_helpers.h"
 #include "platform/core/archive.h"
 #include "platform/system/ascii_case.h"
 #include "schemora/core/object_records.h"
-#include "schemora/core/string_records.h"
 
 #include <algorithm>
 #include <array>
@@ -12,14 +10,6 @@
 namespace {
 
 constexpr size_t kNameChars = kRecordBytes;
-
-int32_t getLe32(const uint8_t* in)
-{
-    uint32_t u = 0;
-    for (int i = 0; i < 4; ++i)
-        u |= uint32_t{in[i]} << (8 * i);
-    return static_cast<int32_t>(u);
-}
 
 // The old forms of the two-point kinds whose second point is converted with the first.
 bool convertsSecondPoint(int type, int version)
@@ -78,56 +68,17 @@ void convertOldUnits(DrawObject& o, int version)
     }
 }
 
-std::string oldTextHead(const FileRecord& record)
-{
-    std::string head(reinterpret_cast<const char*>(record.data() + 8), 8);
-    head.resize(std::min(head.find('\0'), head.size()));
-    std::replace(head.begin(), head.end(), '|', ' ');
-    return head;
-}
-
-bool readOldTrailer(plat::Archive& archive, const FileRecord& record, DrawObject& o)
-{
-    const int type = o.type();
-    if (type == kObjText || type == kObjPart) {
-        std::string text;
-        if (!ReadStringRecords(archive, text))
-            return false;
-        if (type == kObjText) {
-            o.w[3] = 0;
-            text = (oldTextHead(record) + text).substr(0, kMaxStringChars);
-            if (text.empty())
-                text = "Bad string!";
-        }
-        o.text = StrDupChecked(text);
-        return true;
-    }
-    if (type == kObjPolygon) {
-        std::array<uint8_t, kPolygonTrailerBytes> points;
-        if (archive.Read(points.data(), points.size()) != points.size())
-            return false;
-        o.text = AllocPointBlock();
-        if (!o.text)
-            o.w[2] = 0;
-        for (int i = 0; i < o.pointCount(); ++i)
-            o.setPoint(i, getLe32(&points[8 * i]), getLe32(&points[8 * i + 4]));
-    }
-    return true;
-}
-
 // Libraries before version 7: decoded without the drawing rules, then converted and scaled.
 ElementRead readOldElement(plat::Archive& archive, int version, DrawObject& element)
 {
-    FileRecord record;
-    if (!readRecord(archive, record))
-        return ElementRead::End;
-    if (isPartMarker(record))
-        return ElementRead::Marker;
-    DrawObject o = decodeObjectRecord(record, kNewestPartVersion, true);
-    if (!readOldTrailer(archive, record, o)) {
-        ReleaseObjectData(o);
-        return ElementRead::End;
+    DrawObject o;
+    switch (ReadObjectRecord(archive, kNewestPartVersion, version, true, o)) {
+    case RecordRead::Object: break;
+    case RecordRead::PartMarker: return ElementRead::Marker;
+    case RecordRead::End: return ElementRead::End;
     }
+    if (o.type() == kObjText)
+        o.w[3] = 0;
     if (o.type() != kObjDeleted)
         convertOldUnits(o, version);
     ScaleOldDrawing(o);

@@ -36,8 +36,6 @@ namespace {
 
 constexpr int kFilterNetsOnly = 723;
 
-bool validIndex(int index) { return index >= 1 && index <= g_current.count; }
-int selected(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }
 
 struct NewObjectKind {
     int type = 0;
@@ -133,7 +131,7 @@ bool zeroSize(const DrawObject& o)
 void dropNewObject()
 {
     const int n = g_mouseEdit.newIndex;
-    if (!validIndex(n))
+    if (!g_current.holds(n))
         return;
     if (n == g_current.count) {
         TruncateObjects(n - 1);
@@ -197,12 +195,12 @@ void editPress(plat::Dc& dc)
         } else {
             if (g_selection.filterId == kFilterNetsOnly)
                 for (int i = 1; i <= n; ++i)
-                    DrawObjectInMode(dc, selected(i), kModeCopy);
+                    DrawObjectInMode(dc, SelectedObject(i), kModeCopy);
             if (n == 1 && !g_selection.windowMode) {
-                const int old = selected(1);
+                const int old = SelectedObject(1);
                 if (!g_mouseEdit.handleGrabbed && !g_mouseEdit.overHandle) {
                     HitTestObject(old, old);
-                    if (g_editState.selectionCount != 1 || selected(1) != old) {
+                    if (g_editState.selectionCount != 1 || SelectedObject(1) != old) {
                         g_editState.selectionCount = 1;
                         g_editState.SelectionList[1] = old;
                         DrawObjectHandles(dc, old);
@@ -221,7 +219,7 @@ void editPress(plat::Dc& dc)
             }
         }
     } else if (n > 0) {
-        const int keepFirst = selected(1);
+        const int keepFirst = SelectedObject(1);
         const bool hadWindow = g_selection.windowMode;
         const int hit = HitTestObject(1, g_current.count);
         g_editState.selectionCount = n;
@@ -254,7 +252,7 @@ void busPress(plat::Dc& dc)
     if (BusToolClick() != 2)
         return;
     const int first = LastBusRecord();
-    if (!validIndex(first))
+    if (!g_current.holds(first))
         return;
     for (int i = first; i <= g_current.count; ++i)
         DrawObjectInMode(dc, i, kModeCopy);
@@ -302,14 +300,14 @@ void editMove(plat::Dc& dc)
         SelectObjectsInWindow(dc, 2);
         return;
     }
-    if (!validIndex(selected(1))) {
+    if (!g_current.holds(SelectedObject(1))) {
         g_editState.selectionCount = 0;
         return;
     }
-    const DrawObject& first = g_current.at(selected(1));
+    const DrawObject& first = g_current.at(SelectedObject(1));
     if ((g_mouseEdit.handleGrabbed || g_mouseEdit.overHandle || g_mouseEdit.reshaping) && n == 1 &&
         !g_selection.windowMode && first.type() < kObjPart && !g_mouseEdit.moving) {
-        ReshapeObject(dc, selected(1), false);
+        ReshapeObject(dc, SelectedObject(1), false);
         return;
     }
     plat::Rect f = g_selection.frame.normalized();
@@ -339,7 +337,7 @@ void toolMove(plat::Dc& dc, int tool)
     }
     const int n = g_mouseEdit.newIndex;
     // An auto-numbered text stays where it was clicked.
-    if (!validIndex(n) || !isDrawingTool(tool) || tool == kToolAutoText)
+    if (!g_current.holds(n) || !isDrawingTool(tool) || tool == kToolAutoText)
         return;
     if (g_mouseEdit.ghostDrawn)
         DrawObjectInMode(dc, n, kModeInvert);
@@ -360,7 +358,7 @@ void editRelease(plat::Dc& dc)
         if (g_selection.bandShown && g_selection.windowMode)
             SelectObjectsInWindow(dc, 3);
     } else if (g_mouseEdit.reshaping) {
-        ReshapeObject(dc, selected(1), true);
+        ReshapeObject(dc, SelectedObject(1), true);
         g_mouseEdit.handlesHidden = false;
         g_mouseEdit.reshaping = false;
     } else {
@@ -424,7 +422,7 @@ void toolRelease(plat::Dc& dc, int tool)
     if (tool == kToolFit) {
         if (g_cursor.x == g_mouseEdit.releaseX && g_cursor.y == g_mouseEdit.releaseY)
             g_editState.CurrentTool = kToolSelect;
-    } else if (validIndex(g_mouseEdit.newIndex) && isDrawingTool(tool)) {
+    } else if (g_current.holds(g_mouseEdit.newIndex) && isDrawingTool(tool)) {
         settle(dc, tool);
     }
     g_mouseEdit.newIndex = 0;

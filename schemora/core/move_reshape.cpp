@@ -36,8 +36,6 @@ constexpr double kInchesPerUnit = 0.002;
 // The wires attached to the part being moved in rubber mode (from the first step to the last).
 AttachedWireList g_attached;
 
-int selected(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }
-bool validIndex(int index) { return index >= 1 && index <= g_current.count; }
 
 int metricScaled(int v) { return MetricUnits() ? static_cast<int>(v * kMetricToUnits) : v; }
 
@@ -77,7 +75,7 @@ void drawAttachedWires(plat::Dc& dc, int mode)
 bool rubberPart()
 {
     return g_settings.rubber != 0 && g_selection.partPicked && g_editState.selectionCount == 1 &&
-           validIndex(selected(1)) && g_current.at(selected(1)).isPart();
+           g_current.holds(SelectedObject(1)) && g_current.at(SelectedObject(1)).isPart();
 }
 
 // The end of a step that changed objects: dots, a full repaint (which draws the handles or
@@ -86,8 +84,8 @@ void finishEdit()
 {
     RefreshDotsAfterEdit();
     g_mouseEdit.handlesHidden = false;
-    if (g_editState.selectionCount == 1 && !g_selection.windowMode && validIndex(selected(1))) {
-        const int index = selected(1);
+    if (g_editState.selectionCount == 1 && !g_selection.windowMode && g_current.holds(SelectedObject(1))) {
+        const int index = SelectedObject(1);
         ComputeSelectionFrame(1);
         g_selection.hitExtent = GetSelectionExtent(index);
     }
@@ -195,7 +193,7 @@ void applyReshape(DrawObject& o, plat::Point p)
             p = orthogonal(fixed, p);
         if (mode == 0) { o.w[0] = p.x; o.w[1] = p.y; }
         else { o.w[2] = p.x; o.w[3] = p.y; }
-        if (validIndex(g_mouseEdit.reshapeOther)) {
+        if (g_current.holds(g_mouseEdit.reshapeOther)) {
             DrawObject& other = g_current.at(g_mouseEdit.reshapeOther);
             const int xi = g_mouseEdit.reshapeOtherEnd == 0 ? 0 : 2;
             other.w[static_cast<size_t>(xi)] = p.x;
@@ -212,7 +210,7 @@ void applyReshape(DrawObject& o, plat::Point p)
 void drawReshapeGhost(plat::Dc& dc, int index, int mode)
 {
     DrawObjectInMode(dc, index, mode);
-    if (validIndex(g_mouseEdit.reshapeOther))
+    if (g_current.holds(g_mouseEdit.reshapeOther))
         DrawObjectInMode(dc, g_mouseEdit.reshapeOther, mode);
 }
 
@@ -256,8 +254,8 @@ void MoveSelectedObjects(plat::Dc& dc, int dx, int dy, int code)
         DrawSelectFrame(dc, g_mouseEdit.moveFrame);
     const bool rubber = rubberPart();
     for (int i = 1; i <= n; ++i) {
-        const int index = selected(i);
-        if (!validIndex(index))
+        const int index = SelectedObject(i);
+        if (!g_current.holds(index))
             continue;
         const bool ghost = i <= ghosts && code == kStepGhost;
         if (hidden && i <= ghosts) {
@@ -292,12 +290,12 @@ void PlaceAtPoint(plat::Dc& dc, int code)
     if (n < 1)
         return;
     if (!g_mouseEdit.handlesHidden) {
-        g_mouseEdit.labelDrag = n == 1 && validIndex(selected(1)) && g_current.at(selected(1)).isPart() &&
+        g_mouseEdit.labelDrag = n == 1 && g_current.holds(SelectedObject(1)) && g_current.at(SelectedObject(1)).isPart() &&
                                 g_mouseEdit.handleGrabbed && !g_selection.windowMode;
         std::vector<int> changed(g_editState.SelectionList.begin() + 1, g_editState.SelectionList.begin() + 1 + n);
         g_attached.entries.clear();
         if (!g_mouseEdit.labelDrag && rubberPart()) {
-            FindAttachedWires(selected(1), g_attached);
+            FindAttachedWires(SelectedObject(1), g_attached);
             for (const AttachedWire& w : g_attached.entries)
                 changed.push_back(w.index);
         }
@@ -339,10 +337,10 @@ void CopyMoveSelection(plat::Dc& dc, int code)
         g_mouseEdit.copyBaseCount = first - 1;
         g_mouseEdit.layerAtPress = CurrentDrawingLayer();
         for (int i = 1; i <= n; ++i) {
-            const int index = selected(i);
+            const int index = SelectedObject(i);
             const int copy = first + i - 1;
             DrawObject& target = g_current.at(copy);
-            if (validIndex(index) && index < first)
+            if (g_current.holds(index) && index < first)
                 target = CloneDrawObject(g_current.at(index));
             target.w[23] = CurrentEditSheet();
             g_editState.SelectionList[static_cast<size_t>(i)] = copy;
@@ -451,7 +449,7 @@ int MergeCollinearWire(int index, int end)
 
 void ReshapeObject(plat::Dc& dc, int index, bool ending)
 {
-    if (!validIndex(index))
+    if (!g_current.holds(index))
         return;
     if (!g_mouseEdit.reshaping) {
         if (g_mouseEdit.handlesHidden)
@@ -490,8 +488,8 @@ void ReshapeObject(plat::Dc& dc, int index, bool ending)
 
 void MovePartLabel(plat::Dc& dc, int code)
 {
-    const int index = selected(1);
-    if (!validIndex(index))
+    const int index = SelectedObject(1);
+    if (!g_current.holds(index))
         return;
     DrawObject& o = g_current.at(index);
     int dx = g_cursor.x - g_mouseEdit.moveOriginX;

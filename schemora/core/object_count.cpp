@@ -11,11 +11,16 @@ int SetObjectCount(int n)
     g_current.count = count;
     // The open part editor edits its own objects: only its modified flag changes, the active
     // view's document is not touched.
-    if (thePartEditor) {
-        SetPartEditorModified(thePartEditor);
-    } else if (CSchemoraDoc* doc = g_current.activeDocument) {
-        doc->data().objectCount = count;
-        doc->SetModifiedFlag(true);
-    }
+    if (!thePartEditor && g_current.activeDocument)
+        g_current.activeDocument->data().objectCount = count;
+    MarkEditedDrawingModified();
     return count;
+}
+
+void MarkEditedDrawingModified()
+{
+    if (thePartEditor)
+        SetPartEditorModified(thePartEditor);
+    else if (CSchemoraDoc* doc = g_current.activeDocument)
+        doc->SetModifiedFlag(true);
 }

@@ -32,7 +32,7 @@ plat::Rect triangleBox(const DrawObject& o)
 {
     int x = o.x() + o.w[2];
     int y = o.y() + o.w[3];
-    const int angle = (o.w[5] >> 2) & 0xFFF;
+    const int angle = o.rotation();
     RotatePointByAngle(o.x(), o.y(), &x, &y, angle * kTenthsToRadians, (o.w[5] & 0x8000) != 0);
     return box(o.x(), o.y(), x, y);
 }

@@ -28,7 +28,6 @@ constexpr int kTriangleMirrorBit = 0x8000;
 int layerOf(const DrawObject& o) { return (o.w[4] >> 10) & 3; }
 int roleOf(const DrawObject& o) { return o.w[6] > kDirectColorWidth ? kDirectColor : layerOf(o) + 1; }
 int styleOf(const DrawObject& o) { return o.w[5] & 3; }
-int rotationOf(const DrawObject& o) { return (o.w[5] >> 2) & 0xFFF; }
 
 bool passesFilter(const DrawObject& o)
 {
@@ -69,7 +68,7 @@ void drawRoundRectObject(plat::Dc& dc, const DrawObject& o, int role)
 {
     const int x1 = o.w[0], y1 = o.w[1];
     const int x2 = x1 + o.w[2], y2 = y1 + o.w[3];
-    const int angle = rotationOf(o);
+    const int angle = o.rotation();
     if (angle == 0) {
         DrawRoundRect(dc, x1, y1, x2, y2, std::min(std::abs(o.w[2]), std::abs(o.w[3])) / 4,
                       std::abs(o.w[3]) / 4, role, styleOf(o), o.w[7], o.w[6]);
@@ -98,7 +97,7 @@ bool drawGraphic(plat::Dc& dc, DrawObject& o, int role, int index)
     case kObjRoundRect: drawRoundRectObject(dc, o, role); return true;
     case kObjTriangle:
         DrawTriangle(dc, x1, y1, x1, y1, x1 + o.w[2], y1 + o.w[3], role, styleOf(o), o.w[7], o.w[6],
-                     rotationOf(o), (o.w[5] & kTriangleMirrorBit) != 0);
+                     o.rotation(), (o.w[5] & kTriangleMirrorBit) != 0);
         return true;
     case kObjPolygon: DrawPolygonRecord(dc, o, role); return true;
     default: return false;

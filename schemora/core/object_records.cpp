@@ -105,15 +105,21 @@ void writePolygonPoints(plat::Archive& archive, const DrawObject& o)
 
 RecordRead ReadObjectRecord(plat::Archive& archive, int version, bool singleSheet, DrawObject& object)
 {
+    return ReadObjectRecord(archive, version, version, singleSheet, object);
+}
+
+RecordRead ReadObjectRecord(plat::Archive& archive, int wordVersion, int textVersion, bool singleSheet,
+                            DrawObject& object)
+{
     FileRecord record;
     if (!readRecord(archive, record))
         return RecordRead::End;
     if (isPartMarker(record))
         return RecordRead::PartMarker;
-    DrawObject o = decodeObjectRecord(record, version, singleSheet);
+    DrawObject o = decodeObjectRecord(record, wordVersion, singleSheet);
     bool complete = true;
     switch (o.type()) {
-    case kObjText: complete = readText(archive, record, version, o); break;
+    case kObjText: complete = readText(archive, record, textVersion, o); break;
     case kObjPolygon: complete = readPolygonPoints(archive, o); break;
     case kObjPart: complete = readPartName(archive, o); break;
     default: break;

@@ -19,6 +19,10 @@ enum class RecordRead {
 // file's version (byte 10 of the header minus '0'). A text that reads as empty becomes
 // "Bad string!"; a part comes back unresolved (kObjPart) with its name as text.
 RecordRead ReadObjectRecord(plat::Archive& archive, int version, bool singleSheet, DrawObject& object);
+// The same with the record's words decoded by the rules of wordVersion and its text trailer read
+// by those of textVersion (libraries before version 7 kept today's words but the old texts).
+RecordRead ReadObjectRecord(plat::Archive& archive, int wordVersion, int textVersion, bool singleSheet,
+                            DrawObject& object);
 
 // Writes a live object and its trailer. A part is written under its symbol's name, with the
 // reference prefix of its text ("R:DEVICE\R"); an unresolved part under its text.

@@ -129,7 +129,7 @@ bool drawBodyElement(plat::Dc& dc, const DrawObject& e, const Placement& p, int 
     case kObjDot: DrawEllipse(dc, x, y, 16, 16, kRoleDot, plat::kPsSolid, kFillSolid, 1); return true;
     case kObjEllipse: DrawEllipse(dc, x, y, e.w[2], e.w[3], role, plat::kPsSolid, bodyFill(e.w[7]), e.w[6]); return true;
     case kObjTriangle: {
-        const int angle = (((e.w[5] >> 2) & 0xFFF) + p.orientation) % 3600;
+        const int angle = (e.rotation() + p.orientation) % 3600;
         DrawTriangle(dc, x, y, x, y, x + e.w[2], y + e.w[3], role, e.w[5] & 3, bodyFill(e.w[7]), e.w[6], angle, p.mirror);
         return true;
     }

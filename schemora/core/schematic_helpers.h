@@ -7,6 +7,9 @@
 // modified; returns the stored value. With no active document only the current count changes;
 // while the part editor is open only the editor's modified flag is set besides it.
 int SetObjectCount(int n);
+// Marks what is being edited modified: the part editor's part while the editor is open, else
+// the active document (if any).
+void MarkEditedDrawingModified();
 
 // Text of a status-bar pane of the main frame (pane 0: messages, 1: cursor read-out). While the
 // part editor is open, panes 0 and 1 go to the editor's own status lines and others are ignored.

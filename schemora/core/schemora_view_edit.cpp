@@ -40,7 +40,6 @@ namespace {
 constexpr int kEdgeMargin = 120;
 constexpr int kSelectAllMargin = 50;
 
-int selected(int i) { return g_editState.SelectionList[static_cast<size_t>(i)]; }
 
 bool inFrame(plat::Point p, const plat::Rect& frame)
 {
@@ -142,8 +141,7 @@ void CSchemoraView::updateMarkStyle()
 {
     const int n = g_editState.selectionCount;
     const bool single = n == 1 && !g_selection.windowMode;
-    const bool part = n >= 1 && selected(1) >= 1 && selected(1) <= g_current.count &&
-                      g_current.objects[static_cast<size_t>(selected(1))].isPart();
+    const bool part = n >= 1 && g_current.holds(SelectedObject(1)) && g_current.at(SelectedObject(1)).isPart();
     if ((HitTestHandle() || g_mouseEdit.handleGrabbed) && ((!g_mouseEdit.moving && single) || part)) {
         g_cursor.markStyle = 0;
         g_mouseEdit.overHandle = true;
@@ -223,7 +221,7 @@ void CSchemoraView::DrawSelection(plat::Dc& dc)
     if (g_mouseEdit.handlesHidden)
         return;
     if (g_editState.selectionCount == 1 && !g_selection.windowMode)
-        DrawObjectHandles(dc, selected(1));
+        DrawObjectHandles(dc, SelectedObject(1));
     else if (g_editState.selectionCount > 0 && g_selection.frameShown)
         DrawSelectFrame(dc, g_selection.frame);
     DrawTextCaret(dc);

@@ -147,7 +147,7 @@ void CSchemoraView::OnZOrder(unsigned id)
     if (g_editState.selectionCount == 1) {
         const int index = g_editState.SelectionList[1];
         const int other = id == kCmdBringToFront ? g_current.count : 1;
-        if (index >= 1 && index <= g_current.count && index != other) {
+        if (g_current.holds(index) && index != other) {
             std::swap(g_current.objects[static_cast<std::size_t>(index)],
                       g_current.objects[static_cast<std::size_t>(other)]);
             // The ring's steps name slots by index: after an exchange they would restore the

@@ -37,7 +37,7 @@ void transformWords(DrawObject& o, int xi, int yi, int cx, int cy, int command)
 void transformBox(DrawObject& o, int cx, int cy, int command)
 {
     transformWords(o, 0, 1, cx, cy, command);
-    const int stored = (o.w[5] >> 2) & 0xFFF;
+    const int stored = o.rotation();
     const bool triangle = o.type() == kObjTriangle;
     int angle = stored;
     if (stored == 0 && !triangle) {
@@ -177,7 +177,7 @@ void TransformSelection(int command)
     const plat::Rect f = g_selection.frame.normalized();
     const int fx = (f.left + f.right) / 2, fy = (f.top + f.bottom) / 2;
     for (int i = 1; i <= n; ++i) {
-        const int index = g_editState.SelectionList[static_cast<size_t>(i)];
+        const int index = SelectedObject(i);
         if (index < 1 || index > g_current.count)
             continue;
         const DrawObject& o = g_current.at(index);

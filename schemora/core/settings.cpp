@@ -56,8 +56,6 @@ private:
     plat::ProfileFile file_;
 };
 
-std::string numberedKey(std::string_view base, int n) { return std::string(base) + std::to_string(n); }
-
 void readFonts(const SettingsReader& ini, SchematicSettings& s)
 {
     ini.number("fonts", s.fonts);
@@ -67,7 +65,7 @@ void readFonts(const SettingsReader& ini, SchematicSettings& s)
     for (int n = kBuiltInFonts + 1; n <= s.fonts; ++n) {
         FontEntry& font = s.fontTable[n];
         font = FontEntry{};
-        const auto value = ini.text(kMain, numberedKey("font#", n));
+        const auto value = ini.text(kMain, NumberedKey("font#", n));
         if (!value)
             continue;
         const auto fields = SplitSettingFields(*value, ",\n");
@@ -105,7 +103,7 @@ void readSchemes(const SettingsReader& ini, SchematicSettings& s)
     if (active >= 1 && active <= kColorSchemes)
         s.colorscheme = active - 1;
     for (int i = 1; i <= kColorSchemes; ++i) {
-        const auto value = ini.text(kMain, numberedKey("scheme", i), kSchemeBuffer);
+        const auto value = ini.text(kMain, NumberedKey("scheme", i), kSchemeBuffer);
         if (!value)
             continue;
         ++s.schemesFound;
@@ -145,7 +143,7 @@ void readPartsBin(const SettingsReader& ini, SchematicSettings& s)
     readShut(ini, s);
     s.binParts.clear();
     for (int k = 1; k <= s.binNoParts; ++k) {
-        const auto part = ini.text(kBin, numberedKey("part#", k), kBinPartBuffer);
+        const auto part = ini.text(kBin, NumberedKey("part#", k), kBinPartBuffer);
         if (part && LoadLibraryPartByPath(*part) == 1)
             s.binParts.push_back(*part);
     }
@@ -160,7 +158,7 @@ void readSearchList(const SettingsReader& ini, SchematicSettings& s)
     s.SearchNo = std::clamp(s.SearchNo, 0, kMaxSearchStrings);
     s.searchList.clear();
     for (int n = 1; n <= s.SearchNo; ++n)
-        s.searchList.push_back(ini.text(kMain, numberedKey("search#", n)).value_or(""));
+        s.searchList.push_back(ini.text(kMain, NumberedKey("search#", n)).value_or(""));
 }
 
 void readSwitches(const SettingsReader& ini, SchematicSettings& s)
@@ -236,7 +234,7 @@ void LoadRecentFiles(const std::string& iniPath, const std::function<void(const 
     // No more drawings than the open-document table holds can have been saved.
     const int files = std::min(g_settings.files, kOpenDocSlots);
     for (int n = 0; n < files; ++n) {
-        auto name = ini.text(kMain, numberedKey("file#", n));
+        auto name = ini.text(kMain, NumberedKey("file#", n));
         if (!name)
             continue;
         if (plat::fileNameOf(*name).find('.') == std::string::npos)

@@ -37,3 +37,5 @@ int SettingNumber(std::string_view text)
     value = negative ? -value : value;
     return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
 }
+
+std::string NumberedKey(std::string_view base, int n) { return std::string(base) + std::to_string(n); }

@@ -11,3 +11,6 @@ std::vector<std::string> SplitSettingFields(std::string_view text, std::string_v
 
 // The value's leading decimal number, after blanks and an optional sign; 0 when it has none.
 int SettingNumber(std::string_view text);
+
+// The key of entry n of a numbered list: base followed by n ("font#17", "scheme3").
+std::string NumberedKey(std::string_view base, int n);

@@ -5,6 +5,7 @@
 #include "platform/system/profile_file.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/open_documents.h"
+#include "schemora/core/settings_fields.h"
 
 #include <string>
 
@@ -12,8 +13,6 @@ namespace {
 
 constexpr std::string_view kMain = "Schemora";
 constexpr std::string_view kBin = "Parts Bin";
-
-std::string numberedKey(std::string_view base, int n) { return std::string(base) + std::to_string(n); }
 
 std::string gridValue(const SchematicSettings& s)
 {
@@ -71,12 +70,12 @@ void writeLooks(plat::ProfileFile& ini, const SchematicSettings& s)
         std::string value = scheme.name;
         for (const int32_t v : scheme.values)
             value += "," + std::to_string(v);
-        ini.writeString(kMain, numberedKey("scheme", i + 1), value);
+        ini.writeString(kMain, NumberedKey("scheme", i + 1), value);
     }
     ini.writeInt(kMain, "fonts", s.fonts);
     for (int n = kBuiltInFonts + 1; n <= s.fonts && n < static_cast<int>(s.fontTable.size()); ++n) {
         const FontEntry& f = s.fontTable[n];
-        ini.writeString(kMain, numberedKey("font#", n),
+        ini.writeString(kMain, NumberedKey("font#", n),
                         f.face + "," + std::to_string(f.pitchAndFamily) + "," + std::to_string(f.charSet));
     }
 }
@@ -88,11 +87,11 @@ void writePartsBinAndSearch(plat::ProfileFile& ini, const SchematicSettings& s)
     ini.writeInt(kBin, "display", s.binDisplay);
     ini.writeInt(kBin, "no_parts", static_cast<int>(s.binParts.size()));
     for (int k = 1; k <= static_cast<int>(s.binParts.size()); ++k)
-        ini.writeString(kBin, numberedKey("part#", k), s.binParts[k - 1]);
+        ini.writeString(kBin, NumberedKey("part#", k), s.binParts[k - 1]);
     ini.writeInt(kMain, "SearchIndex", s.SearchIndex);
     ini.writeInt(kMain, "SearchNo", s.SearchNo);
     for (int n = 1; n <= s.SearchNo && n <= static_cast<int>(s.searchList.size()); ++n)
-        ini.writeString(kMain, numberedKey("search#", n), s.searchList[n - 1]);
+        ini.writeString(kMain, NumberedKey("search#", n), s.searchList[n - 1]);
 }
 
 void writeOpenDocuments(plat::ProfileFile& ini)
@@ -104,7 +103,7 @@ void writeOpenDocuments(plat::ProfileFile& ini)
         std::string name = slot.name;
         if (plat::fileNameOf(name).find('.') == std::string::npos)
             name += ".PIC";
-        ini.writeString(kMain, numberedKey("file#", i), name);
+        ini.writeString(kMain, NumberedKey("file#", i), name);
     }
     ini.writeInt(kMain, "files", g_openDocs.count);
 }

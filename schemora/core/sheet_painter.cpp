@@ -48,7 +48,7 @@ void drawEditingOverlays(plat::Dc& dc)
     if (g_editState.CurrentTool == kToolNetsOnly) {
         const int count = std::min(g_editState.selectionCount, kSelectionSlots - 1);
         for (int i = 1; i <= count; ++i)
-            DrawObjectInMode(dc, g_editState.SelectionList[static_cast<size_t>(i)], kModeHighlight);
+            DrawObjectInMode(dc, SelectedObject(i), kModeHighlight);
     }
 }
 

@@ -36,15 +36,6 @@ bool validLine()
            lineObject().type() == kObjText;
 }
 
-void markModified()
-{
-    if (thePartEditor) {
-        SetPartEditorModified(thePartEditor);
-    } else if (CSchemoraDoc* doc = g_current.activeDocument) {
-        doc->SetModifiedFlag(true);
-    }
-}
-
 // The object's string follows every change of the line.
 void storeLine()
 {
@@ -56,7 +47,7 @@ void storeLine()
         return;
     FreeStr(o.text);
     o.text = copy;
-    markModified();
+    MarkEditedDrawingModified();
 }
 
 void repaint() { RedrawEditWindow(); }
@@ -110,7 +101,7 @@ bool startTextObject(int x, int y, int style)
 void openExisting(int index, plat::Point click)
 {
     DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
-    markModified();
+    MarkEditedDrawingModified();
     g_textEntry.index = index;
     g_textEntry.ownStep = false;
     g_textEntry.editingExisting = true;

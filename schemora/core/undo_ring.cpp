@@ -4,6 +4,7 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/object_append.h"
+#include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/workspace_services.h"
@@ -53,14 +54,6 @@ DrawUndoEntry& takeLast()
     return ringState().ring[static_cast<size_t>(ringState().index)];
 }
 
-void markModified()
-{
-    if (thePartEditor)
-        SetPartEditorModified(thePartEditor);
-    else if (CSchemoraDoc* doc = g_current.activeDocument)
-        doc->SetModifiedFlag(true);
-}
-
 bool isDot(int index) { return g_current.objects[static_cast<size_t>(index)].type() == kObjDot; }
 
 void undoAppended(const DrawUndoEntry& e)
@@ -84,7 +77,7 @@ void undoAppended(const DrawUndoEntry& e)
         --c;
     TruncateObjects(std::max(0, c));
     g_editState.selectionCount = 0;
-    markModified();
+    MarkEditedDrawingModified();
     // Dots of older wires that ended the array went with it: recompute them.
     if (autoDots && g_refresh)
         g_refresh();
@@ -112,7 +105,7 @@ void undoChanged(DrawUndoEntry& e)
         s.object.text = nullptr;
     }
     g_editState.selectionCount = 0;
-    markModified();
+    MarkEditedDrawingModified();
     if (g_settings.AutoDots != 0 && g_refresh)
         g_refresh();
 }
@@ -150,7 +143,7 @@ void PushUndoSnapshotOf(std::span<const int> indexes)
     }
     e.objectCount = static_cast<int>(e.slots.size());
     advance();
-    markModified();
+    MarkEditedDrawingModified();
 }
 
 void PushUndoSnapshot()

@@ -19,8 +19,6 @@ constexpr int kCursorGrabPixels = 4;      // either side of the cursor's line
 constexpr int kCursorGrabBand = 10;       // from the top of the plot
 constexpr int kHandleGrabPixels = 5;
 
-int zoomFactor() { return kZoomFactors[static_cast<size_t>(std::clamp(g_instrumentSettings.zoomIndex, 0, kZoomCount - 1))]; }
-
 }  // namespace
 
 void CInstrumentDlg::OnControlMouse(plat::Control& control, unsigned message, unsigned flags, plat::Point point)
@@ -84,7 +82,7 @@ void CInstrumentDlg::dragOffset(const plat::Rect& plot, plat::Point point)
 void CInstrumentDlg::dragCursor(const plat::Rect& plot, plat::Point point)
 {
     g_instrumentSettings.cursorX = std::clamp(point.x - plot.left, 0, std::max(0, plot.width() - 1));
-    const int sample = g_instrumentSettings.cursorX / zoomFactor() + g_instrumentSettings.scrollPosition;
+    const int sample = g_instrumentSettings.cursorX / InstrumentZoomFactor() + g_instrumentSettings.scrollPosition;
     SetStatusText(CursorReadout(sample, digital_, traceCount()), 0);
     RedrawPlot();
 }

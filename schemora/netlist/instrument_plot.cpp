@@ -23,8 +23,6 @@ constexpr plat::ColorRef kTraceColors[kScopeChannels] = {rgb(255, 255, 0), rgb(0
                                                           rgb(255, 0, 0),  rgb(255, 255, 255)};
 constexpr int kLogicRowPixels = 13;
 
-int zoomFactor() { return kZoomFactors[static_cast<size_t>(std::clamp(g_instrumentSettings.zoomIndex, 0, kZoomCount - 1))]; }
-
 int sampleCount(bool digital)
 {
     return std::clamp(digital ? g_simTraces.digitalCount : g_simTraces.sampleCount, 0, kShownSamples);
@@ -46,7 +44,7 @@ void drawScopeTrace(plat::Dc& dc, const plat::Rect& r, int trace, bool printing)
     const int base = traceBase(false, r, trace) + g_instrumentSettings.offsets[static_cast<size_t>(trace)];
     const plat::Pen pen(plat::kPsSolid, 0, kTraceColors[trace]);
     const plat::Pen old = dc.SelectObject(pen);
-    const int factor = zoomFactor();
+    const int factor = InstrumentZoomFactor();
     int x = r.left;
     for (int k = std::max(0, g_instrumentSettings.scrollPosition), drawn = 0; k < kShownSamples; ++k, ++drawn) {
         if (x > r.right || (drawn >= 2 && g_simTraces.x[static_cast<size_t>(k)] == 0))
@@ -67,7 +65,7 @@ void drawLogicTrace(plat::Dc& dc, const plat::Rect& r, int trace)
 {
     const auto& samples = g_simTraces.samples[static_cast<size_t>(trace)];
     const int base = traceBase(true, r, trace);
-    const int factor = zoomFactor();
+    const int factor = InstrumentZoomFactor();
     const plat::Pen levels(plat::kPsSolid, 0, kLevels);
     const plat::Pen undefined(plat::kPsDot, 0, kUndefined);
     const plat::Pen old = dc.SelectObject(levels);
@@ -105,7 +103,7 @@ void drawLogicTrace(plat::Dc& dc, const plat::Rect& r, int trace)
 
 std::string axisText(int column, bool digital)
 {
-    const int index = std::clamp(column / zoomFactor() + g_instrumentSettings.scrollPosition, 0, kShownSamples - 1);
+    const int index = std::clamp(column / InstrumentZoomFactor() + g_instrumentSettings.scrollPosition, 0, kShownSamples - 1);
     if (digital)
         FormatAxisLabel(index * static_cast<double>(g_simTraces.digitalScale), 0);
     else
@@ -118,12 +116,12 @@ std::string axisText(int column, bool digital)
 
 void drawDecadeAxis(plat::Dc& dc, const plat::Rect& r)
 {
-    const int perDecade = std::max(1, g_simTraces.points) * zoomFactor();
+    const int perDecade = std::max(1, g_simTraces.points) * InstrumentZoomFactor();
     const plat::Pen solid(plat::kPsSolid, 0, kGraticule);
     const plat::Pen dotted(plat::kPsDot, 0, kGraticule);
     const plat::Pen old = dc.SelectObject(solid);
     double frequency = std::max(1e-3, static_cast<double>(g_simTraces.startFrequency));
-    for (int x = r.left - g_instrumentSettings.scrollPosition * zoomFactor(); x < r.right; x += perDecade) {
+    for (int x = r.left - g_instrumentSettings.scrollPosition * InstrumentZoomFactor(); x < r.right; x += perDecade) {
         if (x >= r.left) {
             dc.SelectObject(solid);
             dc.MoveTo(x, r.top);
@@ -204,6 +202,11 @@ void drawLegend(plat::Dc& dc, const plat::Rect& r, bool digital, int traces)
 
 }  // namespace
 
+int InstrumentZoomFactor()
+{
+    return kZoomFactors[static_cast<size_t>(std::clamp(g_instrumentSettings.zoomIndex, 0, kZoomCount - 1))];
+}
+
 void ResetInstrumentStore(bool digital)
 {
     g_simTraces.digitalSpan = 399;
@@ -235,7 +238,7 @@ void ResetInstrumentStore(bool digital)
     LoadTraces(2);
 }
 
-int VisibleSamples(int plotWidth) { return std::max(1, plotWidth / zoomFactor()); }
+int VisibleSamples(int plotWidth) { return std::max(1, plotWidth / InstrumentZoomFactor()); }
 
 int TraceSpan(bool digital) { return std::max(0, sampleCount(digital)); }
 
@@ -315,7 +318,7 @@ void DrawInstrumentPlot(plat::Dc& dc, const plat::Rect& rect, bool digital, int 
 
 std::string TimePerDivisionText(bool digital)
 {
-    const int perDivision = 10 / zoomFactor();
+    const int perDivision = 10 / InstrumentZoomFactor();
     if (digital) {
         FormatAxisLabel(perDivision * static_cast<double>(g_simTraces.digitalScale), 0);
         return netlist::TrimmedRight(g_traceLabel.text) + "/div";

@@ -11,6 +11,8 @@
 // analyzer) and loads the drawing's probes silently.
 void ResetInstrumentStore(bool digital);
 
+// Plot pixels per sample at the instruments' zoom index.
+int InstrumentZoomFactor();
 // Samples the plot shows side by side at the current zoom.
 int VisibleSamples(int plotWidth);
 // The number of samples there are to scroll through.

@@ -84,10 +84,7 @@ void showReference(plat::Dialog& d, const DrawObject& o)
 
 void replaceText(DrawObject& o, const std::string& text)
 {
-    if (char* copy = StrDupChecked(text)) {
-        FreeStr(o.text);
-        o.text = copy;
-    }
+    ReplaceObjectText(o, text);
     if (CSchemoraDoc* doc = g_current.activeDocument)
         doc->SetModifiedFlag(true);
 }

@@ -20,12 +20,6 @@ constexpr int kSwitchLength = 400;
 constexpr int kDpstOffsetY = 100;
 constexpr int kDpstEndY = 50;
 
-void replaceText(DrawObject& o, const std::string& text)
-{
-    FreeStr(o.text);
-    o.text = StrDupChecked(text);
-}
-
 // Turns the part into a wire between two symbol-local points, placed as the part is.
 void makeWire(DrawObject& o, int lx1, int ly1, int lx2, int ly2)
 {
@@ -70,12 +64,12 @@ void CNetlistBuilder::MapSpecialDevice(int index, bool switches)
             g_netTables.probes.push_back({meter, kAmmeterMark});
     } else if (netlist::Contains(name, "BATTERY")) {
         const size_t colon = text.find(':');
-        replaceText(o, "VB:" + (colon == std::string::npos ? std::string() : text.substr(colon + 1)));
+        ReplaceObjectText(o, "VB:" + (colon == std::string::npos ? std::string() : text.substr(colon + 1)));
     } else if (netlist::Contains(name, "DEVICE\\BRIDGE")) {
-        replaceText(o, "xd?:BRIDGE");
+        ReplaceObjectText(o, "xd?:BRIDGE");
         recordSubcircuit("DEVICE\\BRIDGE");
     } else if (netlist::Contains(name, "DEVICE\\TRANS")) {
-        replaceText(o, "xt?:TRANS");
+        ReplaceObjectText(o, "xt?:TRANS");
         recordSubcircuit("DEVICE\\TRANS");
     } else if (netlist::Contains(name, "SPST")) {
         if (PartVariant(o) == 0)

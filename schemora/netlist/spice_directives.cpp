@@ -105,12 +105,6 @@ void cleanUpWires()
     }
 }
 
-void replaceText(DrawObject& o, const std::string& text)
-{
-    FreeStr(o.text);
-    o.text = StrDupChecked(text);
-}
-
 bool isNumber(const std::string& word)
 {
     char* end = nullptr;
@@ -165,7 +159,7 @@ void takeDirective(DrawObject& o)
         selectAnalysis(a.code);
         if (a.rewrite) {
             text = NormalizeDirective(text, a.code);
-            replaceText(o, text);
+            ReplaceObjectText(o, text);
         }
         g_deckLists.deviceLines.push_back(text.substr(1));
         return;
@@ -209,7 +203,7 @@ void pulseSupplies()
         std::string_view volts = colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
         if (!volts.empty() && volts.front() == '\\')
             volts.remove_prefix(1);
-        replaceText(o, Format("V:PULSE 0 %s 0 %s %s %s %s", std::string(volts).c_str(), step.c_str(), step.c_str(),
+        ReplaceObjectText(o, Format("V:PULSE 0 %s 0 %s %s %s %s", std::string(volts).c_str(), step.c_str(), step.c_str(),
                               stop.c_str(), stop.c_str()));
     }
 }

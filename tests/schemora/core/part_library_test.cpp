@@ -524,6 +524,24 @@ TEST_F(PartLibraryTest, OldLibraryVersionsAreConverted)
     EXPECT_EQ(r.w[6], 6);
 }
 
+TEST_F(PartLibraryTest, OldLibraryTextsKeepTheHeadOfTheirRecord)
+{
+    // Before version 8 a text's first characters stood in its record ('|' for a blank); the
+    // trailer holds the rest.
+    RawLibrary lib('5');
+    lib.part("OLDTEXT", 1, '5');
+    lib.record(recordFromWords({10, 20, kObjText, 77, 'A' | 'B' << 8, 'C' | '|' << 8, 'D', 0}));
+    plat::Archive tail(plat::Archive::Mode::Store);
+    WriteStringRecords(tail, "tail");
+    lib.bytes.insert(lib.bytes.end(), tail.bytes().begin(), tail.bytes().end());
+    state.temp.write("LIB/OLDTEXT.CON", lib.bytes);
+    ASSERT_EQ(LoadLibraryPart("OLDTEXT", "OLDTEXT"), 1);
+    const DrawObject& t = g_symbolElements[g_partSymbols.entries[g_partSymbols.current].w[1] + 1];
+    ASSERT_EQ(t.type(), kObjText);
+    EXPECT_STREQ(t.text, "ABC Dtail");
+    EXPECT_EQ(t.w[3], 0);
+}
+
 TEST(PinTextTest, KindsAndWireHits)
 {
     char letter = 0;
