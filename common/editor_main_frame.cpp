@@ -1,8 +1,11 @@
 #include "common/editor_main_frame.h"
 
+#include "common/editor_startup.h"
 #include "common/maker_web_page.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/win_constants.h"
+#include "platform/system/files.h"
+#include "platform/system/paths.h"
 
 #include <vector>
 
@@ -48,6 +51,16 @@ bool EditorMainFrame::createStatusBar()
     for (size_t pane = 1; pane <= widths.size(); ++pane)
         status_.SetPaneInfo(static_cast<int>(pane), plat::kIdSeparator, plat::kSbpsNormal, widths[pane - 1]);
     return true;
+}
+
+void EditorMainFrame::startRunning(int readyIcon, int backupMinutes, std::string& soundFolder)
+{
+    constexpr unsigned kAnimationTickMs = 500;
+    spec_.routines.setStatusIcon(readyIcon, spec_.status.animationPane);
+    SetTimer(spec_.timers.statusAnimation, kAnimationTickMs);
+    soundFolder = plat::appendFolder(plat::currentFolder(), "SOUNDS");
+    StartBackupTimer(*this, spec_.timers.backup, backupMinutes);
+    ShowWindow(plat::kSwShowMaximized);
 }
 
 void EditorMainFrame::OnTimer(unsigned id)

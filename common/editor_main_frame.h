@@ -12,6 +12,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quill {
@@ -81,6 +82,11 @@ public:
     void OnDefaultToolBars();
     void OnTipOfTheDay();
     void OnWebsite();
+
+    // The window starts running: the ready icon in the animation's pane, the animation ticking
+    // every half second, sounds looked for in "SOUNDS" below the current folder, the backup
+    // timer started (StartBackupTimer) and the window shown maximised.
+    void startRunning(int readyIcon, int backupMinutes, std::string& soundFolder);
 
     FrameToolBars& toolBarTable() { return bars_; }
     plat::StatusBar& statusBarPanes() { return status_; }

@@ -1,5 +1,6 @@
 #include "common/editor_startup.h"
 
+#include "common/editor_main_frame.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
@@ -9,6 +10,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+
+FrameGlobals g_frames;
 
 void RefuseUnsupportedShellCommand(const plat::CommandLineInfo& info)
 {
@@ -41,21 +44,22 @@ plat::MDIFrameWnd* InstallMainFrame(plat::WinApp& app, std::unique_ptr<plat::MDI
     return mainFrame;
 }
 
-plat::MDIFrameWnd* InstallEditorWindows(plat::WinApp& app, EditorWindows windows, FrameGlobals& frames,
-                                        plat::CommandLineInfo& info)
+quill::EditorMainFrame* InstallEditorWindows(plat::WinApp& app, const EditorWindows& windows,
+                                             plat::CommandLineInfo& info)
 {
+    std::unique_ptr<quill::EditorMainFrame> frame = windows.makeMainFrame();
+    quill::EditorMainFrame* const editorFrame = frame.get();
     app.SetRegistryKey("Quillmere");
     app.LoadStdProfileSettings(4);
-    app.AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(windows.documentResource, std::move(windows.makeDocument),
-                                                                std::move(windows.makeChildFrame),
-                                                                std::move(windows.makeView)));
-    plat::MDIFrameWnd* mainFrame = InstallMainFrame(app, std::move(windows.mainFrame), windows.mainFrameResource);
+    app.AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(windows.documentResource, windows.makeDocument,
+                                                                windows.makeChildFrame, windows.makeView));
+    plat::MDIFrameWnd* mainFrame = InstallMainFrame(app, std::move(frame), windows.mainFrameResource);
     if (!mainFrame)
         return nullptr;
-    frames = {mainFrame, mainFrame};
+    g_frames = {mainFrame, mainFrame};
     app.ParseCommandLine(info);
     RefuseUnsupportedShellCommand(info);
-    return mainFrame;
+    return editorFrame;
 }
 
 bool RunCommandLineDocument(plat::WinApp& app, plat::CommandLineInfo& info)
@@ -63,12 +67,3 @@ bool RunCommandLineDocument(plat::WinApp& app, plat::CommandLineInfo& info)
     return app.ProcessShellCommand(info) || info.m_nShellCommand == plat::CommandLineInfo::FileOpen;
 }
 
-void StartMainFrameRunning(plat::MDIFrameWnd& frame, MainFrameTimers timers, int backupMinutes,
-                           std::string& soundFolder)
-{
-    constexpr unsigned kAnimationTickMs = 500;
-    frame.SetTimer(timers.statusAnimation, kAnimationTickMs);
-    soundFolder = plat::appendFolder(plat::currentFolder(), "SOUNDS");
-    StartBackupTimer(frame, timers.backup, backupMinutes);
-    frame.ShowWindow(plat::kSwShowMaximized);
-}

@@ -12,39 +12,46 @@
 namespace plat {
 class MDIFrameWnd;
 }
+namespace quill {
+class EditorMainFrame;
+}
 
 // The frame pointer kept for the drawing code and the dialogs, next to the application's own.
 struct FrameGlobals {
     plat::MDIFrameWnd* mainFrame = nullptr;
     plat::MDIFrameWnd* drawingFrame = nullptr;
 };
+// The program's frame pointers, set by start-up.
+extern FrameGlobals g_frames;
 
 // What differs between the two editors' windows: the document kind's resource and its
 // document, child frame and view, the main frame and its resource.
 struct EditorWindows {
+    using MainFrameFactory = std::unique_ptr<quill::EditorMainFrame> (*)();
+
     unsigned documentResource = 0;
     plat::DocTemplate::DocFactory makeDocument;
     plat::DocTemplate::FrameFactory makeChildFrame;
     plat::DocTemplate::ViewFactory makeView;
-    std::unique_ptr<plat::MDIFrameWnd> mainFrame;
+    MainFrameFactory makeMainFrame = nullptr;
     unsigned mainFrameResource = 0;
 };
 
 // The windows of an editor whose documents and views are Document and View.
 template <typename Document, typename View>
 EditorWindows EditorWindowsOf(unsigned documentResource, plat::DocTemplate::FrameFactory makeChildFrame,
-                              std::unique_ptr<plat::MDIFrameWnd> mainFrame, unsigned mainFrameResource)
+                              EditorWindows::MainFrameFactory makeMainFrame, unsigned mainFrameResource)
 {
     return {documentResource, [] { return std::make_unique<Document>(); }, std::move(makeChildFrame),
-            [] { return std::make_unique<View>(); }, std::move(mainFrame), mainFrameResource};
+            [] { return std::make_unique<View>(); }, makeMainFrame, mainFrameResource};
 }
 
-// The editors' common middle of start-up: the settings' registry key and recent-file list,
-// the document template, the main frame (InstallMainFrame, kept in frames) and the command
-// line, parsed into info with RefuseUnsupportedShellCommand applied. Null when the frame
-// cannot be made.
-plat::MDIFrameWnd* InstallEditorWindows(plat::WinApp& app, EditorWindows windows, FrameGlobals& frames,
-                                        plat::CommandLineInfo& info);
+// The editors' common middle of start-up: the main frame made, the settings' registry key and
+// recent-file list, the document template, the main frame installed (InstallMainFrame, kept in
+// g_frames) and the command line, parsed into info with RefuseUnsupportedShellCommand applied.
+// Null when the frame cannot be made.
+quill::EditorMainFrame* InstallEditorWindows(plat::WinApp& app, const EditorWindows& windows,
+                                             plat::CommandLineInfo& info);
 
 // Loads the main frame from its resource (menu, icon, accelerators, title) as an overlapped
 // window that shows the active document's title, makes it the application's main window, lets
@@ -63,18 +70,6 @@ void RefuseUnsupportedShellCommand(const plat::CommandLineInfo& info);
 // not be opened has been reported, and the program goes on without a document rather than
 // ending as if all were well.
 bool RunCommandLineDocument(plat::WinApp& app, plat::CommandLineInfo& info);
-
-// The timers of a running main window.
-struct MainFrameTimers {
-    unsigned statusAnimation = 0;
-    unsigned backup = 0;
-};
-
-// The main window starts running: the status animation ticks every half second, sounds are
-// looked for in "SOUNDS" below the current folder, the backup timer starts (StartBackupTimer)
-// and the window shows maximised.
-void StartMainFrameRunning(plat::MDIFrameWnd& frame, MainFrameTimers timers, int backupMinutes,
-                           std::string& soundFolder);
 
 // Starts the backup timer on the main window with a period of minutes × 60,000 ms; a value
 // that is not positive starts none, and a very long period is held at the longest a timer

@@ -1,10 +1,8 @@
 #include "schemora/core/schemora_app.h"
 #include "schemora/core/junction_dots.h"
 
-#include "common/about_dialog.h"
 #include "common/editor_startup.h"
 #include "common/file_type_registration.h"
-#include "common/tip_dialog.h"
 #include "common/logical_palette.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/doc_template.h"
@@ -26,7 +24,6 @@
 #include <cstdio>
 
 AppImages g_appImages;
-FrameGlobals g_frames;
 
 namespace {
 
@@ -69,9 +66,11 @@ void loadIconsAndBitmaps()
 
 }  // namespace
 
-CSchemoraApp::CSchemoraApp() : plat::WinApp("Schemora")
+CSchemoraApp::CSchemoraApp()
+    : quill::EditorApp("Schemora", "Schemora schematic capture for the Linux desktop",
+                       EditorWindowsOf<CSchemoraDoc, CSchemoraView>(scm::kIdrDrawingType, CreateChildFrame,
+                                                                    CreateMainFrame, scm::kIdrMainFrame))
 {
-    onCommand(plat::kIdAppAbout, &CSchemoraApp::OnAppAbout);
     registerFileCommands();
 }
 
@@ -83,12 +82,7 @@ bool CSchemoraApp::InitInstance()
     loadCursors();
     g_editFilter.on.fill(1);
 
-    plat::CommandLineInfo cmdInfo;
-    plat::MDIFrameWnd* mainFrame = InstallEditorWindows(
-        *this,
-        EditorWindowsOf<CSchemoraDoc, CSchemoraView>(scm::kIdrDrawingType, CreateChildFrame, CreateMainFrame(),
-                                                     scm::kIdrMainFrame),
-        g_frames, cmdInfo);
+    quill::EditorMainFrame* mainFrame = installWindows();
     if (!mainFrame)
         return false;
     g_folders.commandLineFlag = !m_lpCmdLine().empty();
@@ -101,15 +95,13 @@ bool CSchemoraApp::InitInstance()
     SyncDotToolButton();
     InstallJunctionDotHooks();
 
-    if (!RunCommandLineDocument(*this, cmdInfo))
+    if (!runCommandLine())
         return false;
 
     loadIconsAndBitmaps();
-    SetStatusIcon(scm::kIconReady, kStatusIconPane);
     g_current.viewCentreX = 0;
     g_current.viewCentreY = 0;
-    StartMainFrameRunning(*mainFrame, {scm::kTimerStatusAnimation, scm::kTimerBackup}, g_settings.BackupTime,
-                          g_folders.soundFolder);
+    mainFrame->startRunning(scm::kIconReady, g_settings.BackupTime, g_folders.soundFolder);
     RedrawActiveFrame();
 
     if (g_settings.startup == 1)
@@ -118,18 +110,10 @@ bool CSchemoraApp::InitInstance()
     PlaySoundFile("welcome.wav");
 
     g_cursorMark.visible = true;
-    CTipDlg tip(nullptr, ProgramTips());
-    if (g_settings.DoTips == 1)
-        tip.DoModal();
+    quill::ShowStartupTip(ProgramTips());
 
     RegisterPicFileType();
     return true;
-}
-
-void CSchemoraApp::OnAppAbout()
-{
-    CAboutDlg about("Schemora schematic capture for the Linux desktop");
-    about.DoModal();
 }
 
 void RegisterPicFileType()

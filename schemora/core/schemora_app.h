@@ -3,17 +3,14 @@
 // roles, cursors, template, main frame, command line, settings, timers, welcome sound, tip of
 // the day, file type), the About box, and the drawing file association.
 
-#include "common/editor_startup.h"
-#include "platform/app/dialog.h"
-#include "platform/app/win_app.h"
+#include "common/editor_app.h"
 
 #include <array>
 
-class CSchemoraApp : public plat::WinApp {
+class CSchemoraApp : public quill::EditorApp {
 public:
     CSchemoraApp();
     bool InitInstance() override;
-    void OnAppAbout();
 
     // File, Window and Help commands (file_commands.cpp).
     void OnFileOpenByKind();
@@ -36,6 +33,3 @@ struct AppImages {
     std::array<unsigned, 5> bitmaps{};
 };
 extern AppImages g_appImages;
-
-// The program's frame pointers (common/editor_startup.h), set by start-up.
-extern FrameGlobals g_frames;

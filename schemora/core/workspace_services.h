@@ -9,13 +9,15 @@
 
 namespace plat {
 class MDIChildWnd;
-class MDIFrameWnd;
+}
+namespace quill {
+class EditorMainFrame;
 }
 struct TipOfTheDay;
 
 // The main frame and the child frame of a drawing, made by the workspace for start-up and the
 // document template.
-std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame();
+std::unique_ptr<quill::EditorMainFrame> CreateMainFrame();
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame();
 // The program's tips of the day and the settings the tip dialog keeps them in.
 TipOfTheDay ProgramTips();

@@ -64,7 +64,7 @@ void SyncDrawingCombos()
         frame->SyncDrawingCombos();
 }
 
-std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
+std::unique_ptr<quill::EditorMainFrame> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
 
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<quill::MaximisedChildFrame>(); }
 

@@ -1,8 +1,6 @@
 #include "tracelyn/core/tracelyn_app.h"
 
-#include "common/about_dialog.h"
 #include "common/editor_startup.h"
-#include "common/tip_dialog.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/control_bars.h"
 #include "platform/app/doc_template.h"
@@ -35,7 +33,6 @@
 #include <limits>
 
 AppImages g_appImages;
-FrameGlobals g_frames;
 
 namespace {
 
@@ -67,9 +64,11 @@ void loadBitmapsAndOutlineMenu()
 
 }  // namespace
 
-CTracelynApp::CTracelynApp() : plat::WinApp("Tracelyn")
+CTracelynApp::CTracelynApp()
+    : quill::EditorApp("Tracelyn", "Tracelyn printed circuit board layout for the Linux desktop",
+                       EditorWindowsOf<CTracelynDoc, CTracelynView>(tly::kIdrBoardType, CreateChildFrame,
+                                                                    CreateMainFrame, tly::kIdrMainFrame))
 {
-    onCommand(plat::kIdAppAbout, &CTracelynApp::OnAppAbout);
     onCommand(plat::kIdFileOpen, &CTracelynApp::OnFileOpenByKind);
     onCommand(tly::kCmdCloseAllWindows, &CTracelynApp::OnCloseAllWindows);
     onCommand(tly::kCmdDiagnosticDump, &CTracelynApp::OnDiagnosticDump);
@@ -83,12 +82,7 @@ bool CTracelynApp::InitInstance()
     PrepareProcessTables();
     RouterMemory(kRouterMemoryAllocate);
 
-    plat::CommandLineInfo cmdInfo;
-    plat::MDIFrameWnd* mainFrame = InstallEditorWindows(
-        *this,
-        EditorWindowsOf<CTracelynDoc, CTracelynView>(tly::kIdrBoardType, CreateChildFrame, CreateMainFrame(),
-                                                     tly::kIdrMainFrame),
-        g_frames, cmdInfo);
+    quill::EditorMainFrame* mainFrame = installWindows();
     if (!mainFrame)
         return false;
     g_boardFolders.commandLineFlag = !m_lpCmdLine().empty();
@@ -96,7 +90,7 @@ bool CTracelynApp::InitInstance()
     LoadSettings();
     // PrOrient holds the page orientation of printouts: 1 portrait, 2 landscape.
     SetDefaultPageOrientation(g_boardSettings.PrOrient != 1);
-    if (!RunCommandLineDocument(*this, cmdInfo))
+    if (!runCommandLine())
         return false;
 
     g_boardFolders.soundFolder.clear();
@@ -107,11 +101,9 @@ bool CTracelynApp::InitInstance()
 
     loadIcons();
     loadBitmapsAndOutlineMenu();
-    SetStatusIcon(tly::kIconReady, kPaneIcon);
     g_board.viewOriginX = 0;
     g_board.viewOriginY = 0;
-    StartMainFrameRunning(*mainFrame, {tly::kTimerStatusAnimation, tly::kTimerBackup}, g_boardSettings.BackupTime,
-                          g_boardFolders.soundFolder);
+    mainFrame->startRunning(tly::kIconReady, g_boardSettings.BackupTime, g_boardFolders.soundFolder);
     mainFrame->UpdateWindow();
 
     if (g_boardSettings.start == 1 && !g_boardFolders.commandLineFlag)
@@ -128,21 +120,13 @@ bool CTracelynApp::InitInstance()
         PlaySoundFile("welcome.wav");
 
     g_crosshair.on = true;
-    CTipDlg tip(nullptr, ProgramTips());
-    if (g_boardSettings.DoTips == 1)
-        tip.DoModal();
+    quill::ShowStartupTip(ProgramTips());
 
     if (!m_lpCmdLine().empty() && g_boardFolders.settingsRead)
         OfferBatchRoute();
 
     RegisterTlzFileType();
     return true;
-}
-
-void CTracelynApp::OnAppAbout()
-{
-    CAboutDlg about("Tracelyn printed circuit board layout for the Linux desktop");
-    about.DoModal();
 }
 
 void CTracelynApp::OnFileOpenByKind()

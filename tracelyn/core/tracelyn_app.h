@@ -4,19 +4,16 @@
 // images, timers, welcome sound, tip of the day, batch-route offer, file type), the About box,
 // and the two small helpers other parts call: the layer-viewing toggle and the grid menu texts.
 
-#include "common/editor_startup.h"
-#include "platform/app/dialog.h"
+#include "common/editor_app.h"
 #include "platform/app/menu.h"
-#include "platform/app/win_app.h"
 #include "platform/app/wnd.h"
 
 #include <array>
 
-class CTracelynApp : public plat::WinApp {
+class CTracelynApp : public quill::EditorApp {
 public:
     CTracelynApp();
     bool InitInstance() override;
-    void OnAppAbout();
     // File > Open by the kind of file, Window > Close All Windows and the Ctrl+Q dump.
     void OnFileOpenByKind();
     void OnCloseAllWindows();
@@ -41,6 +38,3 @@ struct AppImages {
     plat::Menu outlineMenu;                     // menu 245, "Outline"
 };
 extern AppImages g_appImages;
-
-// The program's frame pointers (common/editor_startup.h), set by start-up.
-extern FrameGlobals g_frames;

@@ -7,15 +7,17 @@
 
 namespace plat {
 class MDIChildWnd;
-class MDIFrameWnd;
 class ToolBar;
 class ToolBarCombo;
+}
+namespace quill {
+class EditorMainFrame;
 }
 struct TipOfTheDay;
 
 // The main frame and the child frame of a board, made by the workspace for start-up and the
 // document template.
-std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame();
+std::unique_ptr<quill::EditorMainFrame> CreateMainFrame();
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame();
 // The main frame's View toolbar (buttons 130 and 1041); null before the main frame exists.
 plat::ToolBar* LayerViewToolBar();

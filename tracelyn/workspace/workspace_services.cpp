@@ -70,6 +70,6 @@ void ClampScaleForSheetSize()
         g_board.zoomIndex = limit;
 }
 
-std::unique_ptr<plat::MDIFrameWnd> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
+std::unique_ptr<quill::EditorMainFrame> CreateMainFrame() { return std::make_unique<CMainFrame>(); }
 
 std::unique_ptr<plat::MDIChildWnd> CreateChildFrame() { return std::make_unique<CChildFrame>(); }

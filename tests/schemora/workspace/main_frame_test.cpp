@@ -18,6 +18,8 @@
 #include "schemora/core/undo_ring.h"
 #include "schemora/workspace/main_frame.h"
 
+#include "tests/support/frame_combo_measure.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -503,3 +505,12 @@ TEST_F(SchemoraFrame, ThePageListFollowsTheActiveDrawing)
 }
 
 }  // namespace
+
+// The shared frame measures its toolbar combos' items and leaves other owner-drawn items alone.
+TEST_F(SchemoraFrame, ToolbarComboItemsAreMeasuredOneSize)
+{
+    writeIni("DoTips=0\nAutoDots=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    quill_test::ExpectComboItemsMeasuredOneSize(frame(), {scm::kIdcLayerCombo, scm::kIdcScaleCombo, scm::kIdcPageCombo});
+}

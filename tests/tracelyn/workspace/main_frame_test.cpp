@@ -13,6 +13,7 @@
 #include "tracelyn/core/status_progress.h"
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/workspace/main_frame.h"
+#include "tests/support/frame_combo_measure.h"
 
 #include <string>
 #include <vector>
@@ -342,3 +343,13 @@ TEST_F(BoardMainFrame, HelpMenuAndToolKeys)
 }
 
 }  // namespace
+
+// The shared frame measures the toolbar combos' items and leaves other owner-drawn items alone.
+TEST_F(BoardMainFrame, ToolbarComboItemsAreMeasuredOneSize)
+{
+    writeIni("DoTips=0\n");
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    quill_test::ExpectComboItemsMeasuredOneSize(
+        frame(), {kComboLayer, kComboScale, kComboGrid, kComboStockWidth, kComboSelectiveEdit});
+}
