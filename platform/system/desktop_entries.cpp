@@ -124,36 +124,62 @@ std::string keyFileValue(const std::string& text, std::string_view section, std:
     return {};
 }
 
+// A key file's lines as they stand, a carriage return before a line end kept, so that a rewrite
+// gives back every line it does not change byte for byte.
+std::vector<std::string> rawLinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// A raw line without the carriage return of a CR LF line end.
+std::string_view lineContent(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
 // Adds app to key's list in [section], creating the section or key as needed; the other
 // entries of the list and the file stay as they were.
 std::string withAddedAssociation(const std::string& text, std::string_view section, std::string_view key,
                                  std::string_view app)
 {
-    std::vector<std::string> lines = linesOf(text);
+    std::vector<std::string> lines = rawLinesOf(text);
     const std::string header = "[" + std::string(section) + "]";
+    const std::string keyIs = std::string(key) + "=";
+    const auto startsSection = [&](size_t i) {
+        const std::string_view line = lineContent(lines[i]);
+        return !line.empty() && line[0] == '[';
+    };
     size_t sectionAt = lines.size();
     for (size_t i = 0; i < lines.size(); ++i)
-        if (lines[i] == header)
+        if (lineContent(lines[i]) == header)
             sectionAt = i;
     if (sectionAt == lines.size()) {
         lines.push_back(header);
-        lines.push_back(std::string(key) + "=" + std::string(app) + ";");
+        lines.push_back(keyIs + std::string(app) + ";");
     } else {
         size_t i = sectionAt + 1;
-        for (; i < lines.size() && (lines[i].empty() || lines[i][0] != '['); ++i) {
-            if (lines[i].compare(0, key.size() + 1, std::string(key) + "=") != 0)
+        for (; i < lines.size() && !startsSection(i); ++i) {
+            if (!lineContent(lines[i]).starts_with(keyIs))
                 continue;
-            std::string& list = lines[i];
+            std::string list(lineContent(lines[i]));
+            const std::string lineEnd = lines[i].substr(list.size());
             if (("=" + list.substr(key.size() + 1)).find("=" + std::string(app) + ";") == std::string::npos &&
                 list.find(";" + std::string(app) + ";") == std::string::npos) {
-                if (!list.empty() && list.back() != ';' && list.back() != '=')
+                if (list.back() != ';' && list.back() != '=')
                     list += ';';
                 list += std::string(app) + ";";
             }
+            lines[i] = list + lineEnd;
             break;
         }
-        if (i == lines.size() || lines[i].empty() || lines[i][0] == '[')
-            lines.insert(lines.begin() + static_cast<long>(i), std::string(key) + "=" + std::string(app) + ";");
+        if (i == lines.size() || startsSection(i))
+            lines.insert(lines.begin() + static_cast<long>(i), keyIs + std::string(app) + ";");
     }
     std::string out;
     for (const auto& l : lines)

@@ -87,6 +87,9 @@ std::optional<ClipboardBlock> DecodeBoardClipboard(std::span<const uint8_t> byte
     ClipboardBlock block;
     for (int32_t& w : block.header.w)
         in.word(w);
+    const auto farOff = [](int32_t v) { return v < -kMaxClipboardPosition || v > kMaxClipboardPosition; };
+    if (std::any_of(block.header.w.begin() + 2, block.header.w.end(), farOff))
+        return std::nullopt;
     const int32_t n = block.header.count();
     if (n < 0 || static_cast<size_t>(n) > in.remaining() / kClipboardRecordWords)
         return std::nullopt;

@@ -60,6 +60,18 @@ TEST_F(DesktopEntries, TheAssociationIsAddedBesideWhatIsThere)
     EXPECT_EQ(text("config/mimeapps.list"), list) << "a second installation adds nothing twice";
 }
 
+TEST_F(DesktopEntries, LinesTheAssociationDoesNotChangeComeBackByteForByte)
+{
+    // Carriage returns are the user's: a CR LF list keeps its line ends, a stray one stays.
+    const std::string before = "[Default Applications]\r\ntext/plain=editor.desktop\r\n\r\r\r\n"
+                               "[Added Associations]\r\ntext/x-lib=viewer.desktop\r\nimage/png=paint.desktop;\r\n";
+    folder_.write("config/mimeapps.list", before);
+    ASSERT_TRUE(plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries"));
+    std::string expected = before;
+    expected.replace(expected.find("viewer.desktop"), 14, "viewer.desktop;editor.desktop;");
+    EXPECT_EQ(text("config/mimeapps.list"), expected);
+}
+
 TEST_F(DesktopEntries, WithoutAnEditorDefaultOnlyTheTypeIsDeclared)
 {
     folder_.write("system/applications/mimeapps.list", "[Default Applications]\nimage/png=paint.desktop\n");

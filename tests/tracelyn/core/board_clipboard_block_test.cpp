@@ -117,6 +117,9 @@ TEST_F(ClipboardBlockTest, BlocksThatAreNotWholeBoardBlocksAreRefused)
         {"character out of range", patched(18 + 2, 4000)},
         {"vertex count beyond the data", patched(polygonRecord + 3, 100)},
         {"negative vertex count", patched(polygonRecord + 3, -2)},
+        {"view origin far off", patched(6, INT32_MIN)},
+        {"rectangle far off", patched(4, INT32_MAX)},
+        {"client centre far off", patched(9, kMaxClipboardPosition + 1)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
