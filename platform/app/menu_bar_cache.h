@@ -25,6 +25,9 @@ public:
     void add(QMenuBar* bar, const std::vector<MenuItem>& items, const QList<QAction*>& actions);
     // Whether the action is the top of a kept bar (taken off the bar, not freed, on a swap).
     bool holds(const QAction* action) const;
+    // When the shown bar was built for items that differ from these only in their states
+    // (checks, grays), shows the new states on it in place and keeps it for these items.
+    bool updateStates(const QList<QAction*>& shown, const std::vector<MenuItem>& items);
 
 private:
     struct Entry {
