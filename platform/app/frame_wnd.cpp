@@ -621,8 +621,6 @@ void MDIFrameWnd::menuChanged()
     const std::optional<QList<QAction*>> kept = menu ? builtMenus_->find(menu->items()) : std::nullopt;
     if (kept && *kept == bar->actions())
         return;
-    if (!kept && menu && builtMenus_->updateStates(bar->actions(), menu->items()))
-        return;
     const MenuBarSwap swap(bar);
     for (QAction* shown : bar->actions()) {
         if (builtMenus_->holds(shown))

@@ -19,15 +19,14 @@ namespace plat {
 
 class MenuBarCache {
 public:
-    // The top-level actions built for these items, while they all still exist.
+    // The top-level actions built for these items, while they all still exist; a bar built for
+    // items that differ only in texts and states (the same commands in the same places) is
+    // brought up to date in place and kept for these items.
     std::optional<QList<QAction*>> find(const std::vector<MenuItem>& items);
     // Keeps a bar built for items; the least recently used bar beyond a few is freed.
     void add(QMenuBar* bar, const std::vector<MenuItem>& items, const QList<QAction*>& actions);
     // Whether the action is the top of a kept bar (taken off the bar, not freed, on a swap).
     bool holds(const QAction* action) const;
-    // When the shown bar was built for items that differ from these only in their states
-    // (checks, grays), shows the new states on it in place and keeps it for these items.
-    bool updateStates(const QList<QAction*>& shown, const std::vector<MenuItem>& items);
 
 private:
     struct Entry {
