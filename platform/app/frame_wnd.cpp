@@ -387,6 +387,32 @@ void FrameWnd::OnSetFocus(Wnd*)
 // ---------------------------------------------------------------------------------------------
 // MDIFrameWnd
 
+namespace {
+
+// A shown menu bar measures every item's text again for each action added or taken away;
+// swapping a whole menu while hidden lays it out once, when shown again.
+class MenuBarSwap {
+public:
+    explicit MenuBarSwap(QMenuBar* bar) : bar_(bar), shown_(bar->isVisible())
+    {
+        if (shown_)
+            bar_->setVisible(false);
+    }
+    ~MenuBarSwap()
+    {
+        if (shown_)
+            bar_->setVisible(true);
+    }
+    MenuBarSwap(const MenuBarSwap&) = delete;
+    MenuBarSwap& operator=(const MenuBarSwap&) = delete;
+
+private:
+    QMenuBar* bar_;
+    bool shown_;
+};
+
+}  // namespace
+
 MDIFrameWnd::MDIFrameWnd() : builtMenus_(std::make_unique<MenuBarCache>())
 {
     mdi_ = true;
@@ -581,6 +607,7 @@ void MDIFrameWnd::menuChanged()
     const std::optional<QList<QAction*>> kept = menu ? builtMenus_->find(menu->items()) : std::nullopt;
     if (kept && *kept == bar->actions())
         return;
+    const MenuBarSwap swap(bar);
     for (QAction* shown : bar->actions()) {
         if (builtMenus_->holds(shown))
             bar->removeAction(shown);

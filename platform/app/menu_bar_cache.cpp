@@ -3,15 +3,69 @@
 #include "platform/app/wnd_state.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 
 #include <algorithm>
 
 namespace plat {
+namespace {
+
+// Whether two item trees differ at most in their items' texts and states: the same kinds and
+// command ids in the same places.
+bool sameShape(const std::vector<MenuItem>& a, const std::vector<MenuItem>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const MenuItem& x, const MenuItem& y) {
+        return x.kind == y.kind && x.id == y.id && sameShape(x.items, y.items);
+    });
+}
+
+void showText(QAction* action, const MenuItem& item)
+{
+    const QString text = menuTextToQt(item.text);
+    if (action->text() != text)
+        action->setText(text);
+}
+
+// A popup holds one action per item, separators and submenus included.
+void showItems(QMenu* menu, const std::vector<MenuItem>& items)
+{
+    const QList<QAction*> actions = menu->actions();
+    for (size_t i = 0; i < items.size() && i < static_cast<size_t>(actions.size()); ++i) {
+        const MenuItem& item = items[i];
+        QAction* action = actions[static_cast<qsizetype>(i)];
+        if (item.kind == MenuItem::Kind::Popup) {
+            showText(action, item);
+            if (QMenu* sub = action->menu<QMenu*>())
+                showItems(sub, item.items);
+        } else if (item.kind == MenuItem::Kind::Command) {
+            showText(action, item);
+            showMenuItemState(action, item);
+        }
+    }
+}
+
+// The bar holds an action for each top-level popup and command; separators have none.
+void showTopItems(const QList<QAction*>& actions, const std::vector<MenuItem>& items)
+{
+    qsizetype at = 0;
+    for (const MenuItem& top : items) {
+        if (top.kind == MenuItem::Kind::Separator || at >= actions.size())
+            continue;
+        QAction* action = actions[at++];
+        showText(action, top);
+        if (QMenu* menu = top.kind == MenuItem::Kind::Popup ? action->menu<QMenu*>() : nullptr)
+            showItems(menu, top.items);
+    }
+}
+
+}  // namespace
 
 std::optional<QList<QAction*>> MenuBarCache::find(const std::vector<MenuItem>& items)
 {
-    const auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.items == items; });
+    auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.items == items; });
+    if (at == entries_.end())
+        at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return sameShape(e.items, items); });
     if (at == entries_.end())
         return std::nullopt;
     QList<QAction*> actions;
@@ -21,6 +75,12 @@ std::optional<QList<QAction*>> MenuBarCache::find(const std::vector<MenuItem>& i
             return std::nullopt;
         }
         actions.push_back(a.data());
+    }
+    // A bar built for the same commands shows the new texts and states in place: a check mark,
+    // a gray, a renamed document in the window list or a recent file.
+    if (at->items != items) {
+        showTopItems(actions, items);
+        at->items = items;
     }
     std::rotate(entries_.begin(), at, at + 1);
     return actions;

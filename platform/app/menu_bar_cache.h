@@ -19,7 +19,9 @@ namespace plat {
 
 class MenuBarCache {
 public:
-    // The top-level actions built for these items, while they all still exist.
+    // The top-level actions built for these items, while they all still exist; a bar built for
+    // items that differ only in texts and states (the same commands in the same places) is
+    // brought up to date in place and kept for these items.
     std::optional<QList<QAction*>> find(const std::vector<MenuItem>& items);
     // Keeps a bar built for items; the least recently used bar beyond a few is freed.
     void add(QMenuBar* bar, const std::vector<MenuItem>& items, const QList<QAction*>& actions);

@@ -74,6 +74,7 @@ int RunProgram(int argc, char** argv, AppFactory makeApp)
     QtUiHost host;
     QtUiHost::setModalRunner(runDialogWithQt);
     ensureInputFilter();
+    ensureProgramStyle();
     // The program's own icon (resource 128, as its main frame's) on every window it opens,
     // dialog-only programs included.
     if (constexpr unsigned kProgramIcon = 128; LoadIcon(kProgramIcon))
@@ -112,6 +113,7 @@ AppHarness::AppHarness(AppFactory makeApp, std::vector<std::string> args, std::s
     : savedCwd_(currentFolder())
 {
     ensureInputFilter();
+    ensureProgramStyle();
     setLaunchFolder(savedCwd_);
     if (!programFolder.empty())
         setCurrentFolder(programFolder);

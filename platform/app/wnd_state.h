@@ -171,6 +171,8 @@ void dispatchCommand(Wnd* target, unsigned id);
 void scheduleIdleWork();
 // Installs the application-wide input filter (key state, input held back) once.
 void ensureInputFilter();
+// Sets the programs' widget style (the platform's, keeping its standard icons) once.
+void ensureProgramStyle();
 // The repaint queue.
 void queuePaint(Wnd* w);
 void unqueuePaint(Wnd* w);

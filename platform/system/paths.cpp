@@ -134,6 +134,12 @@ std::string upperCasePath(std::string_view path)
     return upperCaseAscii(path);
 }
 
+std::string upperCaseFileName(std::string_view path)
+{
+    const size_t nameStart = path.size() - fileNameOf(path).size();
+    return std::string(path.substr(0, nameStart)) + upperCaseAscii(path.substr(nameStart));
+}
+
 bool matchesWildcard(std::string_view name, std::string_view pattern)
 {
     if (matchFrom(name, pattern))

@@ -42,6 +42,9 @@ std::string replaceExtension(std::string_view path, std::string_view ext);
 
 // The whole path upper-cased (ASCII letters only); files.h's resolution still finds the file.
 std::string upperCasePath(std::string_view path);
+// Only the file name upper-cased, its folder kept as given: finding the file then looks for
+// the name in that one folder instead of matching every folder above it in another case.
+std::string upperCaseFileName(std::string_view path);
 
 // Matches a file name against a pattern with '*' and '?', case-insensitively. A pattern ending
 // in ".*" also matches names without an extension ("*.*" matches every name).

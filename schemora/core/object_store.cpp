@@ -3,6 +3,7 @@
 #include "common/extent_index.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -46,7 +47,9 @@ DrawObjectStore& DrawObjectStore::operator=(DrawObjectStore&& other) noexcept
 void DrawObjectStore::allocate()
 {
     release();
-    slots_ = std::make_unique<DrawObject[]>(kObjectStoreSlots);
+    slots_ = AllocateZeroedArray<DrawObject>(kObjectStoreSlots);
+    if (!slots_)
+        throw std::bad_alloc();
     indexedBlocks().emplace_back(slots_.get(), std::make_unique<ExtentIndex>());
 }
 

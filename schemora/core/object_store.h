@@ -3,6 +3,7 @@
 // objects in 1..count. A document owns one from OnNewDocument or OnOpenDocument until it
 // closes; the title block has its own.
 
+#include "common/zeroed_block.h"
 #include "schemora/core/draw_object.h"
 
 #include <memory>
@@ -38,7 +39,7 @@ public:
     const DrawObject& operator[](int index) const { return slots_[index]; }
 
 private:
-    std::unique_ptr<DrawObject[]> slots_;
+    ZeroedBlock<DrawObject[]> slots_;
 };
 
 // The index of paint extents kept for the store whose block starts at `block` (slot 0), from

@@ -13,7 +13,7 @@
 class CTracelynDoc;
 
 struct BoardDocumentData {
-    std::unique_ptr<BoardObjectStore> objects;  // 1-based, allocated once per document
+    BoardStorePtr objects;  // 1-based, allocated once per document
     int32_t objectCount = 0;                    // highest index in use
     int32_t sizeLetter = 'A';                   // work area 'A' to 'G'
     int32_t viewOriginX = 0;                    // saved in the file header

@@ -2,6 +2,7 @@
 // The board object store: a 1-based array of 32,000 records (record 0 is never used), owned by
 // its document and allocated once per document.
 
+#include "common/zeroed_block.h"
 #include "tracelyn/core/board_object.h"
 
 #include <array>
@@ -13,5 +14,7 @@ inline constexpr int kMaxBoardObjects = 31990;
 
 using BoardObjectStore = std::array<BoardObject, kBoardStoreSize>;
 
+using BoardStorePtr = ZeroedBlock<BoardObjectStore>;
+
 // A zeroed store, or null when memory runs out.
-std::unique_ptr<BoardObjectStore> AllocateBoardStore();
+BoardStorePtr AllocateBoardStore();

@@ -66,7 +66,7 @@ bool WriteRouterStrategy(std::string_view boardName)
 
 void ReadRouterStrategy(std::string_view boardName)
 {
-    const plat::ProfileFile file(plat::upperCasePath(StrategyFileName(boardName)));
+    const plat::ProfileFile file(plat::upperCaseFileName(StrategyFileName(boardName)));
     RouterState& r = g_router;
     if (const auto router = valueOf(file, "router"))
         applyTokens(*router, r.values.data(), r.values.size());

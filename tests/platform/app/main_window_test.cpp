@@ -1,4 +1,5 @@
 // The real Qt face of a program's main window, built on the offscreen platform.
+#include "platform/app/menu.h"
 #include "platform/app/program.h"
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
@@ -81,8 +83,8 @@ TEST_F(MainWindow, BuildsMenusBarsAndDocumentWindows)
     EXPECT_TRUE(area->subWindowList().isEmpty());
 }
 
-// A button's state change updates the bar's action in place; a document closed and opened again
-// gets back the menu bar built for it, and a changed menu is built anew.
+// A button's or a menu item's state change updates the bar's action in place; a document closed
+// and opened again gets back the menu bar built for it, and a changed menu is built anew.
 TEST_F(MainWindow, BarsFollowChangesWithoutRebuildingWhatStayed)
 {
     SampleApp& app = this->app();
@@ -101,7 +103,25 @@ TEST_F(MainWindow, BarsFollowChangesWithoutRebuildingWhatStayed)
     EXPECT_TRUE(bar->actions()[unhandled]->isEnabled());
     EXPECT_TRUE(bar->actions()[unhandled]->isChecked());
 
+    // A check mark or a gray set on the shown menu changes its actions in place.
     const QList<QAction*> documentMenus = window->menuBar()->actions();
+    plat::Menu* menu = app.mainFrame()->GetMenu();
+    ASSERT_NE(menu, nullptr);
+    const auto viewOnly = [&] { return window->menuBar()->actions().at(1)->menu()->actions().front(); };
+    menu->CheckMenuItem(kCmdViewOnly, plat::kMfByCommand | plat::kMfChecked);
+    app.mainFrame()->DrawMenuBar();
+    EXPECT_EQ(window->menuBar()->actions(), documentMenus);
+    EXPECT_TRUE(viewOnly()->isChecked());
+    menu->CheckMenuItem(kCmdViewOnly, plat::kMfByCommand | plat::kMfUnchecked);
+    menu->EnableMenuItem(kCmdViewOnly, plat::kMfByCommand | plat::kMfGrayed);
+    app.mainFrame()->DrawMenuBar();
+    EXPECT_EQ(window->menuBar()->actions(), documentMenus);
+    EXPECT_FALSE(viewOnly()->isChecked());
+    EXPECT_FALSE(viewOnly()->isEnabled());
+    menu->EnableMenuItem(kCmdViewOnly, plat::kMfByCommand | plat::kMfEnabled);
+    app.mainFrame()->DrawMenuBar();
+    EXPECT_TRUE(viewOnly()->isEnabled());
+
     app.CloseAllDocuments(false);
     harness->idle();
     EXPECT_EQ(menuTitles(window), QStringList{"&File"});

@@ -37,6 +37,8 @@ TEST(Paths, JoiningAndSplitting)
     EXPECT_EQ(plat::folderOf("/Title.PIC"), "/");
     EXPECT_EQ(plat::folderOf("Title.PIC"), "");
     EXPECT_EQ(plat::upperCasePath("/home/Me/x.pic"), "/HOME/ME/X.PIC");
+    EXPECT_EQ(plat::upperCaseFileName("/home/Me/x.v2.str"), "/home/Me/X.V2.STR");
+    EXPECT_EQ(plat::upperCaseFileName("amp.str"), "AMP.STR");
 }
 
 TEST(Paths, ExtensionsBelongToTheFileName)

@@ -68,6 +68,18 @@ TEST_F(RouterStrategyTest, RoundTripWritesEachKeyOnce)
     EXPECT_EQ(g_router.netlistName, "amp.net");
 }
 
+// Only the file's name is matched in another case: the board's own folder holds its strategy,
+// whatever folders beside it differ from it only in case.
+TEST_F(RouterStrategyTest, StrategyComesFromTheBoardsOwnFolder)
+{
+    folder.write("Proj/amp.str", "[Autorouter]\npasses=7\n");
+    folder.write("proj/amp.str", "[Autorouter]\npasses=4\n");
+    ReadRouterStrategy(folder.file("proj/amp.tlz"));
+    EXPECT_EQ(g_router.passes, 4);
+    ReadRouterStrategy(folder.file("Proj/AMP.TLZ"));
+    EXPECT_EQ(g_router.passes, 7);
+}
+
 TEST_F(RouterStrategyTest, PartialValuesReplaceOnlyWhatIsPresent)
 {
     folder.write("b.str",
