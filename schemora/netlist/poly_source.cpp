@@ -29,7 +29,8 @@ std::string ConvertPolySource(const std::string& line, int* counter)
     size_t poly = 0;
     while (poly < words.size() && !netlist::StartsWithNoCase(words[poly], "POLY"))
         ++poly;
-    if (words.empty() || poly != 3)
+    // The keyword stands as the fourth word; a line that only holds "POLY" inside a word is left.
+    if (poly != 3 || poly >= words.size())
         return line;
     const size_t open = words[poly].find('(');
     const int dimension = open == std::string::npos ? 1 : std::atoi(words[poly].c_str() + open + 1);

@@ -107,6 +107,10 @@ TEST(SpiceValues, ReadAndWrittenForms)
     EXPECT_TRUE(host.messageBoxes().empty());
     EXPECT_EQ(ConvertPolySource("G3 1 2 POLY(1) 4 5 0 1 1", &counter), "B3 1 2 I=1*V(4,5)");
     EXPECT_TRUE(host.shown("message box: Too many terms for Poly(1) statement"));
+    // Lines that only mention the keyword inside a word are copied as they are.
+    for (const char* line : {"E4 1 XPOLY", "E4 1 2 XPOLY", "* POLY", "E4 1 2 3 XPOLY(1)"})
+        EXPECT_EQ(ConvertPolySource(line, &counter), line);
+    EXPECT_EQ(counter, 3);
 }
 
 TEST_F(SpiceDeckTest, ResistorDividerRunsInNgspice)
