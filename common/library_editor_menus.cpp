@@ -61,6 +61,7 @@ std::vector<plat::Accelerator> LibraryEditorKeys(const LibraryEditorMenuIds& ids
         {kFVirtKey, plat::kVkF9, edit.select},
         {kFVirtKey, plat::kVkDelete, edit.erase},
         {kFVirtKey, 'X', edit.rotate},
+        {kFVirtKey, 'M', edit.mirror},
         {kFVirtKey, plat::kVkEscape, ids.redraw},
         {kFVirtKey | kFControl, 'Z', edit.undo},
         {kFVirtKey | kFControl, 'C', ids.copy},

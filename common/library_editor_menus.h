@@ -32,8 +32,8 @@ struct LibraryEditorMenuIds {
 
 std::vector<plat::MenuItem> LibraryEditorMenus(const LibraryEditorMenuIds& ids);
 
-// The keys those menus name: F9, Del, X, Esc, Ctrl+Z, Ctrl+C, Ctrl+V and F4. Each editor binds
-// the rest itself (the zoom keys differ, and only the schematic part editor binds M).
+// The keys those menus name: F9, Del, X, M, Esc, Ctrl+Z, Ctrl+C, Ctrl+V and F4. Each editor binds
+// the rest itself (the zoom keys differ).
 std::vector<plat::Accelerator> LibraryEditorKeys(const LibraryEditorMenuIds& ids);
 
 }  // namespace quill

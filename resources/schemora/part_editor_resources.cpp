@@ -156,7 +156,6 @@ plat::AcceleratorResource PartEditorAccelerators()
     using plat::kFVirtKey;
     std::vector<plat::Accelerator> keys = quill::LibraryEditorKeys(kSharedIds);
     keys.insert(keys.end(), {
-        {kFVirtKey, 'M', kCmdEditMirror},
         {kFVirtKey, plat::kVkPrior, kCmdEditorZoomIn},
         {kFVirtKey, plat::kVkNext, kCmdEditorZoomOut},
         {kFVirtKey, 'K', kCmdEditorToolKeyFirst},

@@ -189,7 +189,6 @@ plat::AcceleratorResource editorKeys()
         {kFVirtKey, 'T', kCmdKeyToolFirst + 5},
         {kFVirtKey, 'K', kCmdToolArc},
         {kFVirtKey, 'Y', kCmdToolPolygon},
-        {kFVirtKey, 'M', kCmdMirror},   // the Edit menu names M for Mirror
         {kFVirtKey, plat::kVkF10, kCmdCrosshair},
         {kFVirtKey, plat::kVkPrior, kCmdPageUp},
         {kFVirtKey, plat::kVkNext, kCmdPageDown},
