@@ -6,6 +6,7 @@
 #include "platform/app/dialog.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quill_test {
@@ -17,21 +18,30 @@ struct FindControls {
     unsigned lastKind;
 };
 
-// Chooses the kind and types the text; with `offered`, first lists what the text combo offers.
-inline auto findAnswer(FindControls controls, unsigned kind, std::string text, std::vector<std::string>* offered = nullptr)
-{
-    return [=](plat::Dialog& d) {
-        if (offered) {
-            plat::Control* combo = d.GetDlgItem(controls.text);
-            offered->clear();
-            for (int i = 0; i < combo->GetCount(); ++i)
-                offered->push_back(combo->GetItemText(i));
-        }
-        d.CheckRadioButton(controls.firstKind, controls.lastKind, kind);
-        d.SetDlgItemText(controls.text, text);
-        return d.PressButton(plat::kIdOk);
-    };
-}
+// One editor's Find dialog answered as a person would: each call chooses the kind and types
+// the text; with `offered`, it first lists what the text combo offers.
+class FindAnswer {
+public:
+    constexpr explicit FindAnswer(FindControls controls) : controls_(controls) {}
+
+    auto operator()(unsigned kind, std::string text, std::vector<std::string>* offered = nullptr) const
+    {
+        return [controls = controls_, kind, text = std::move(text), offered](plat::Dialog& d) {
+            if (offered) {
+                plat::Control* combo = d.GetDlgItem(controls.text);
+                offered->clear();
+                for (int i = 0; i < combo->GetCount(); ++i)
+                    offered->push_back(combo->GetItemText(i));
+            }
+            d.CheckRadioButton(controls.firstKind, controls.lastKind, kind);
+            d.SetDlgItemText(controls.text, text);
+            return d.PressButton(plat::kIdOk);
+        };
+    }
+
+private:
+    FindControls controls_;
+};
 
 // The question whether to search on, answered OK.
 inline int continueSearch(plat::Dialog& d) { return d.PressButton(plat::kIdOk); }

@@ -7,7 +7,6 @@
 #include "support/find_replace_answers.h"
 
 #include <string>
-#include <utility>
 
 namespace schemora_test {
 namespace {
@@ -19,10 +18,7 @@ using quill_test::replaceAnswer;
 
 using SearchCommands = DrawingCommands;
 
-auto findAnswer(unsigned mode, std::string text, std::vector<std::string>* offered = nullptr)
-{
-    return quill_test::findAnswer({kIdcFindText, kIdcFindReference, kIdcFindPlainText}, mode, std::move(text), offered);
-}
+constexpr quill_test::FindAnswer findAnswer{{kIdcFindText, kIdcFindReference, kIdcFindPlainText}};
 
 TEST_F(SearchCommands, FindStopsAtEachHitAndReportsWhatItMissed)
 {

@@ -14,7 +14,6 @@
 #include "tracelyn/core/route_services.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace edit_test {
@@ -26,10 +25,7 @@ using quill_test::replaceAnswer;
 
 using BoardSearch = BoardCommands;
 
-auto searchAnswer(unsigned kind, std::string text, std::vector<std::string>* offered = nullptr)
-{
-    return quill_test::findAnswer({kIdcSearchText, kIdcSearchReference, kIdcSearchHiddenVia}, kind, std::move(text), offered);
-}
+constexpr quill_test::FindAnswer searchAnswer{{kIdcSearchText, kIdcSearchReference, kIdcSearchHiddenVia}};
 
 TEST_F(BoardSearch, FindEachKindStopsAtItsHitsAndNamesWhatItMissed)
 {
