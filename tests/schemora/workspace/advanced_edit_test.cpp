@@ -7,6 +7,7 @@
 #include "schemora/core/object_scaling.h"
 #include "schemora/core/reference_numbering.h"
 #include "schemora/core/undo_ring.h"
+#include "support/key_steps.h"
 #include "support/whole_file.h"
 
 #include <filesystem>
@@ -111,41 +112,19 @@ TEST_F(AdvancedEdit, AlignmentsMoveTheSelectionToTheObjectSelectedLast)
     add(words(kObjLine, 0, 200, 1000, 200));          // horizontal reference
     add(words(kObjRectangle, 2000, 2000, 400, 200));
 
-    {
-        SCOPED_TRACE("a single selected object leaves nothing to move");
-        select({1});
-        ASSERT_TRUE(character('h'));
-        EXPECT_EQ(object(1).w[1], 420);
-        EXPECT_EQ(UndoDepth(), 0);
-    }
-    {
-        SCOPED_TRACE("Align On Line drops each dot straight onto the line");
-        select({1, 2, 3});
-        ASSERT_TRUE(character('h'));
-        EXPECT_EQ(object(1).w[0], 100);
-        EXPECT_EQ(object(1).w[1], 200);
-        EXPECT_EQ(object(2).w[0], 300);
-        EXPECT_EQ(object(2).w[1], 200);
-        EXPECT_EQ(UndoDepth(), 1);
-    }
-    {
-        SCOPED_TRACE("Align To Center puts the anchor on the box's centre");
-        select({1, 2, 4});
-        ASSERT_TRUE(character('n'));
+    const quill_test::KeyStep steps[] = {
+        {"a single selected object leaves nothing to move", {1}, 'h', {{1, 1, 420}}, 0},
+        {"Align On Line drops each dot straight onto the line", {1, 2, 3}, 'h',
+         {{1, 0, 100}, {1, 1, 200}, {2, 0, 300}, {2, 1, 200}}, 1},
         // Anchor: (100 + 300) / 2, (200 + 200) / 2 = (200, 200); centre (2200, 2100).
-        EXPECT_EQ(object(1).w[0], 2100);
-        EXPECT_EQ(object(1).w[1], 2100);
-        EXPECT_EQ(object(2).w[0], 2300);
-    }
-    {
-        SCOPED_TRACE("Align With Edge on a horizontal line centres in x only");
-        select({1, 2, 3});
-        ASSERT_TRUE(character('v'));
+        {"Align To Center puts the anchor on the box's centre", {1, 2, 4}, 'n', {{1, 0, 2100}, {1, 1, 2100}, {2, 0, 2300}}},
         // Anchor x (2100 + 2300) / 2 = 2200 onto the line's middle, 500.
-        EXPECT_EQ(object(1).w[0], 400);
-        EXPECT_EQ(object(2).w[0], 600);
-        EXPECT_EQ(object(1).w[1], 2100);
-    }
+        {"Align With Edge on a horizontal line centres in x only", {1, 2, 3}, 'v', {{1, 0, 400}, {2, 0, 600}, {1, 1, 2100}}},
+    };
+    quill_test::playKeySteps({[this](std::span<const int> s) { select(s); },
+                              [this](char c) { EXPECT_TRUE(character(c)); },
+                              [this](int i, int word) { return object(i).w[word]; }, [] { return UndoDepth(); }},
+                             steps);
     ASSERT_TRUE(command(kCmdEditUndo));
     EXPECT_EQ(object(1).w[0], 2100);
 }

@@ -14,6 +14,7 @@
 #include "schemora/core/symbol_elements.h"
 
 #include <initializer_list>
+#include <span>
 
 namespace schemora_test {
 
@@ -39,13 +40,14 @@ protected:
         return data.objects[index];
     }
 
-    void select(std::initializer_list<int> indexes)
+    void select(std::span<const int> indexes)
     {
         int n = 0;
         for (const int index : indexes)
             g_editState.SelectionList[static_cast<std::size_t>(++n)] = index;
         g_editState.selectionCount = n;
     }
+    void select(std::initializer_list<int> indexes) { select(std::span<const int>(indexes.begin(), indexes.size())); }
 
     // A key with Alt held when kAltKey is added to it.
     bool key(unsigned vk)

@@ -9,6 +9,7 @@
 #include "platform/app/keys.h"
 
 #include <initializer_list>
+#include <span>
 #include <string>
 
 namespace edit_test {
@@ -41,13 +42,14 @@ protected:
         LoadBoardGlobals(data);
         return o;
     }
-    void select(std::initializer_list<int> indexes)
+    void select(std::span<const int> indexes)
     {
         int n = 0;
         for (const int k : indexes)
             g_selection.list[static_cast<std::size_t>(++n)] = base_ + k;
         g_selection.count = n;
     }
+    void select(std::initializer_list<int> indexes) { select(std::span<const int>(indexes.begin(), indexes.size())); }
     // A key through the frame's accelerators; modifiers are kVk codes held meanwhile.
     void key(unsigned vk, std::initializer_list<unsigned> held = {})
     {

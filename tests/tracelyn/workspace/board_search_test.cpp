@@ -8,6 +8,7 @@
 #include "platform/app/keys.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "support/find_replace_answers.h"
+#include "support/key_steps.h"
 #include "tracelyn/core/board_alignment.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/object_painters.h"
@@ -172,39 +173,19 @@ TEST_F(BoardSearch, AlignmentsFollowTheReferenceTraceOrBox)
     add(kKindLine, 2000, 0, 2000, 600);      // vertical
     add(kKindLine, 0, 0, 100, 100);          // sloped
     add(kKindRectangle, 4000, 4000, 400, 200);
-    {
-        SCOPED_TRACE("one selected object: nothing moves");
-        select({1});
-        key('V');
-        EXPECT_EQ(obj(1).w[0], 100);
-        EXPECT_EQ(g_undo.depth, 0);
-    }
-    {
-        SCOPED_TRACE("horizontal reference: x only; vertical: y only; sloped: nothing");
-        select({1, 2, 3});
-        key('V');
-        EXPECT_EQ(obj(1).w[0], 400);   // anchor (200, 400) to the middle 500
-        EXPECT_EQ(obj(1).w[1], 420);
-        select({1, 2, 4});
-        key('V');
-        EXPECT_EQ(obj(1).w[1], 320);   // anchor y 400 to the middle 300
-        EXPECT_EQ(obj(1).w[0], 400);
-        select({1, 2, 5});
-        key('V');
-        EXPECT_EQ(obj(1).w[0], 400);
-        EXPECT_EQ(obj(1).w[1], 320);
-    }
-    {
-        SCOPED_TRACE("Align On Line drops pads onto the trace; Align To Center to the box");
-        select({1, 2, 3});
-        key('H');
-        EXPECT_EQ(obj(1).w[1], 200);
-        EXPECT_EQ(obj(2).w[1], 200);
-        select({1, 2, 6});
-        key('N');
-        EXPECT_EQ(obj(1).w[0], 4100);
-        EXPECT_EQ(obj(1).w[1], 4100);
-    }
+    const quill_test::KeyStep steps[] = {
+        {"one selected object: nothing moves", {1}, 'V', {{1, 0, 100}}, 0},
+        // Anchor (200, 400) to the middle 500.
+        {"horizontal reference: x only", {1, 2, 3}, 'V', {{1, 0, 400}, {1, 1, 420}}},
+        // Anchor y 400 to the middle 300.
+        {"vertical reference: y only", {1, 2, 4}, 'V', {{1, 1, 320}, {1, 0, 400}}},
+        {"sloped reference: nothing", {1, 2, 5}, 'V', {{1, 0, 400}, {1, 1, 320}}},
+        {"Align On Line drops pads onto the trace", {1, 2, 3}, 'H', {{1, 1, 200}, {2, 1, 200}}},
+        {"Align To Center to the box", {1, 2, 6}, 'N', {{1, 0, 4100}, {1, 1, 4100}}},
+    };
+    quill_test::playKeySteps({[this](std::span<const int> s) { select(s); }, [this](char c) { key(unsigned(c)); },
+                              [this](int i, int word) { return obj(i).w[word]; }, [] { return g_undo.depth; }},
+                             steps);
     ASSERT_GE(g_undo.depth, 1);
     command(kCmdUndo);
     EXPECT_EQ(obj(1).w[1], 200);
