@@ -2,6 +2,8 @@
 // value the byte and the timer can hold.
 #include "common/general_setup.h"
 
+#include "support/function_table.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,17 +31,10 @@ TEST(GeneralSetupValues, BackupIntervalTakesTheLeadingNumberAndStaysInTheTimersR
 {
     EXPECT_EQ(BackupShown(0), "None");
     EXPECT_EQ(BackupShown(15), "15 Min.");
-    const struct {
-        const char* typed;
-        int minutes;
-    } cases[] = {
+    quill_test::expectEachGives<const char*, int>(BackupTyped, {
         {"None", 0}, {"15 Min.", 15}, {"10", 10}, {"-20", 0}, {"35792", 35792},
         {"99999999999999999999", kMaxBackupMinutes}, {"", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        EXPECT_EQ(BackupTyped(c.typed), c.minutes);
-    }
+    });
     EXPECT_LE(static_cast<unsigned long long>(kMaxBackupMinutes) * 60'000u, 0xFFFFFFFFull);
 }
 

@@ -1,6 +1,7 @@
 #include "spicerun/deck_runner.h"
 
 #include "spicerun/result_listing.h"
+#include "support/function_table.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 
@@ -46,10 +47,12 @@ std::vector<std::vector<double>> tableRows(const std::string& listing)
 
 TEST(DeckRunner, ListingPathCutsOnlyTheFileNamesExtension)
 {
-    EXPECT_EQ(ListingPathFor("/home/a.b/rc.cir"), "/home/a.b/rc.out");
-    EXPECT_EQ(ListingPathFor("/home/a.b/rc"), "/home/a.b/rc.out");
-    EXPECT_EQ(ListingPathFor("rc.filter.cir"), "rc.filter.out");
-    EXPECT_EQ(ListingPathFor("/x/.hidden"), "/x/.hidden.out");
+    quill_test::expectEachGives<std::string, std::string>(ListingPathFor, {
+        {"/home/a.b/rc.cir", "/home/a.b/rc.out"},
+        {"/home/a.b/rc", "/home/a.b/rc.out"},
+        {"rc.filter.cir", "rc.filter.out"},
+        {"/x/.hidden", "/x/.hidden.out"},
+    });
 }
 
 TEST(DeckRunner, RefusedDeckRunsNothingAndSaysWhy)

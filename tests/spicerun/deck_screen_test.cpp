@@ -1,5 +1,7 @@
 #include "spicerun/deck_screen.h"
 
+#include "support/function_table.h"
+
 #include <gtest/gtest.h>
 
 namespace spicerun {
@@ -78,10 +80,12 @@ TEST(DeckScreen, ContinuationWithoutACardAndHugeDecksAreRefused)
 
 TEST(DeckScreen, FourierOutputLosesItsGroundReference)
 {
-    EXPECT_EQ(DropGroundReference(".FOUR 1K V(OUT,0)"), ".FOUR 1K V(OUT)");
-    EXPECT_EQ(DropGroundReference(".four 1k v(out,gnd) V(A,0)"), ".four 1k v(out) V(A)");
-    EXPECT_EQ(DropGroundReference(".FOUR 1K V(OUT,IN)"), ".FOUR 1K V(OUT,IN)");
-    EXPECT_EQ(DropGroundReference(".FOUR 1K V(OUT,10)"), ".FOUR 1K V(OUT,10)");
+    quill_test::expectEachGives<const char*, std::string>(DropGroundReference, {
+        {".FOUR 1K V(OUT,0)", ".FOUR 1K V(OUT)"},
+        {".four 1k v(out,gnd) V(A,0)", ".four 1k v(out) V(A)"},
+        {".FOUR 1K V(OUT,IN)", ".FOUR 1K V(OUT,IN)"},
+        {".FOUR 1K V(OUT,10)", ".FOUR 1K V(OUT,10)"},
+    });
 }
 
 TEST(DeckScreen, CardWordsKeepParenthesesWhole)

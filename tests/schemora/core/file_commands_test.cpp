@@ -14,6 +14,7 @@
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/sheet_state.h"
+#include "support/function_table.h"
 
 #include <filesystem>
 
@@ -51,11 +52,7 @@ protected:
 
 TEST(FileKinds, FromTheFileNamesOwnExtension)
 {
-    struct Case {
-        const char* path;
-        OpenKind kind;
-    };
-    const Case cases[] = {
+    quill_test::expectEachGives<const char*, OpenKind>(OpenKindOf, {
         {"/w/out.net", OpenKind::TextViewer},   {"/w/OUT.NTO", OpenKind::TextViewer},
         {"/w/a.cir", OpenKind::TextViewer},     {"/w/a.Ckt", OpenKind::TextViewer},
         {"/w/a.prt", OpenKind::TextViewer},     {"/w/a.ref", OpenKind::TextViewer},
@@ -63,11 +60,7 @@ TEST(FileKinds, FromTheFileNamesOwnExtension)
         {"/w/a.pic", OpenKind::Drawing},        {"/w/a.epc", OpenKind::Drawing},
         {"/w/a.rpt", OpenKind::Drawing},        {"/w/amp.network/a.pic", OpenKind::Drawing},
         {"/w/v1.dxf/amp.pic", OpenKind::Drawing}, {"/w/x.net.pic", OpenKind::Drawing},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(OpenKindOf(c.path), c.kind);
-    }
+    });
     EXPECT_EQ(SaveAsKindOf("/w/a.DXF", 1), SaveAsKind::Dxf);
     EXPECT_EQ(SaveAsKindOf("/w/a", 2), SaveAsKind::Dxf);
     EXPECT_EQ(SaveAsKindOf("/w/a.epc", 1), SaveAsKind::Encapsulated);

@@ -14,6 +14,7 @@
 #include "schemora/core/edit_state.h"
 #include "schemora/core/settings.h"
 #include "schemora/workspace/make_board.h"
+#include "support/function_table.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -31,20 +32,13 @@ namespace fs = std::filesystem;
 TEST(ArtworkName, CutsOnlyTheFileNamesOwnExtensionAndKeepsWholePaths)
 {
     const std::string deep = "/home/designer/" + std::string(120, 'd') + "/amp.pic";
-    const struct {
-        std::string path;
-        std::string name;
-    } cases[] = {
+    quill_test::expectEachGives<std::string, std::string>(DefaultArtworkName, {
         {"/work/v1.2/amp.pic", "/work/v1.2/amp"},
         {"/work/v1.2/amp", "/work/v1.2/amp"},
         {"/a.b/c", "/a.b/c#"},          // shorter than eight characters
         {"x.pic", "x#"},
         {deep, deep.substr(0, deep.size() - 4)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(DefaultArtworkName(c.path), c.name);
-    }
+    });
     EXPECT_EQ(ArtworkBoardPath({"", "/w/v1.2/amp", 0, 1}), "/w/v1.2/amp.tlz");
     EXPECT_EQ(ArtworkBoardPath({"", "/w/v1.2/amp.board", 1, 1}), "/w/v1.2/amp.board");
 }

@@ -1,17 +1,15 @@
 // File > Open sorts files by the extension of the file name alone.
 #include "tracelyn/core/board_file_kinds.h"
 
+#include "support/function_table.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(BoardFileKindsTest, KindComesFromTheFileNamesOwnExtension)
 {
-    struct Case {
-        const char* path;
-        BoardOpenKind kind;
-    };
-    const Case cases[] = {
+    quill_test::expectEachGives<const char*, BoardOpenKind>(BoardOpenKindOf, {
         {"/jobs/AMP.NET", BoardOpenKind::TextFile},
         {"/jobs/amp.net", BoardOpenKind::TextFile},
         {"/jobs/amp.nto", BoardOpenKind::TextFile},
@@ -30,11 +28,7 @@ TEST(BoardFileKindsTest, KindComesFromTheFileNamesOwnExtension)
         {"/jobs/X.REF.TLZ", BoardOpenKind::Board},
         {"/jobs/plot.dxf/amp.tlz", BoardOpenKind::Board},
         {"/jobs/amp.net.bak", BoardOpenKind::Board},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(BoardOpenKindOf(c.path), c.kind);
-    }
+    });
 }
 
 }  // namespace

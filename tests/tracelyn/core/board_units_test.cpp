@@ -1,6 +1,8 @@
 // Lengths between internal units, mils and millimetres as the setup dialogs show and read them.
 #include "tracelyn/core/board_units.h"
 
+#include "support/function_table.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,16 +12,10 @@ namespace {
 
 TEST(BoardUnits, MilsToUnitsRoundsHalvesUpAndHoldsTheRange)
 {
-    struct Case {
-        double mils;
-        int32_t units;
-    };
-    for (const Case c : {Case{10, 100}, Case{12.34, 123}, Case{12.35, 124}, Case{12.349, 123}, Case{0.04, 0},
-                         Case{0.05, 1}, Case{255, 2550}, Case{-1.25, -12}, Case{1e30, std::numeric_limits<int32_t>::max()},
-                         Case{-1e30, std::numeric_limits<int32_t>::min()}, Case{NAN, 0}}) {
-        SCOPED_TRACE(c.mils);
-        EXPECT_EQ(MilsToUnits(c.mils), c.units);
-    }
+    quill_test::expectEachGives<double, int32_t>(MilsToUnits, {
+        {10, 100}, {12.34, 123}, {12.35, 124}, {12.349, 123}, {0.04, 0}, {0.05, 1}, {255, 2550}, {-1.25, -12},
+        {1e30, std::numeric_limits<int32_t>::max()}, {-1e30, std::numeric_limits<int32_t>::min()}, {NAN, 0},
+    });
 }
 
 TEST(BoardUnits, MillimetresComeInStepsOfAQuarterHundredth)

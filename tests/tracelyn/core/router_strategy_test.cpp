@@ -2,6 +2,7 @@
 #include "tracelyn/core/router_strategy.h"
 
 #include "platform/system/profile_file.h"
+#include "support/function_table.h"
 #include "support/temp_folder.h"
 #include "tracelyn/core/route_services.h"
 
@@ -28,10 +29,12 @@ protected:
 
 TEST_F(RouterStrategyTest, FileNameReplacesEverythingFromTheFirstDot)
 {
-    EXPECT_EQ(StrategyFileName("/a/BOARDS/AMP.TLZ"), "/a/BOARDS/AMP.str");
-    EXPECT_EQ(StrategyFileName("/a/BOARDS/AMP.V2.TLZ"), "/a/BOARDS/AMP.str");
-    EXPECT_EQ(StrategyFileName("/home/u/.boards/amp.tlz"), "/home/u/.boards/amp.str");
-    EXPECT_EQ(StrategyFileName("AMP"), "AMP.str");
+    quill_test::expectEachGives<const char*, std::string>(StrategyFileName, {
+        {"/a/BOARDS/AMP.TLZ", "/a/BOARDS/AMP.str"},
+        {"/a/BOARDS/AMP.V2.TLZ", "/a/BOARDS/AMP.str"},
+        {"/home/u/.boards/amp.tlz", "/home/u/.boards/amp.str"},
+        {"AMP", "AMP.str"},
+    });
 }
 
 TEST_F(RouterStrategyTest, RoundTripWritesEachKeyOnce)
