@@ -20,7 +20,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <span>
@@ -128,7 +127,7 @@ inline void expectTooltipsShown(QMainWindow* window, std::span<const char* const
 }
 
 // Pointers drawn by us, with the hot spot at the middle of the cross, the handle and the arrows.
-inline void expectDrawnPointers(std::initializer_list<unsigned> ids)
+inline void expectDrawnPointers(std::span<const unsigned> ids)
 {
     for (unsigned id : ids) {
         SCOPED_TRACE(id);
@@ -140,7 +139,7 @@ inline void expectDrawnPointers(std::initializer_list<unsigned> ids)
 }
 
 // Status-pane icons drawn by us; the window's icon too.
-inline void expectDrawnIcons(QMainWindow* window, std::initializer_list<unsigned> ids)
+inline void expectDrawnIcons(QMainWindow* window, std::span<const unsigned> ids)
 {
     for (unsigned id : ids) {
         SCOPED_TRACE(id);

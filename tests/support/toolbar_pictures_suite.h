@@ -8,6 +8,9 @@
 //   kShippedIcon                   the desktop entries' icon file
 //   showEveryButton()              puts every button of its bars on them before they are looked at
 //   kTooltips                      the tooltips its bars show, as worded
+//   kPointers                      its drawn pointers; the first two differ
+//   kStatusIcons                   its drawn status-pane icons
+//   kAnimation                     the two steps of its status animation
 
 #include "platform/app/program.h"
 #include "platform/app/wnd_state.h"
@@ -60,7 +63,21 @@ TYPED_TEST_P(ToolbarPictures, ToolTipsNameTheToolAndItsKey)
     expectTooltipsShown(shownMainWindow(), TypeParam::kTooltips);
 }
 
+TYPED_TEST_P(ToolbarPictures, PointersStatusIconsAndWindowIconAreDrawn)
+{
+    auto harness = this->startWithoutTips();
+    ASSERT_TRUE(harness.start());
+    expectDrawnPointers(TypeParam::kPointers);
+    EXPECT_NE(plat::cursorToQt(TypeParam::kPointers[0]).pixmap().toImage(),
+              plat::cursorToQt(TypeParam::kPointers[1]).pixmap().toImage());
+    expectDrawnIcons(shownMainWindow(), TypeParam::kStatusIcons);
+    const auto [first, second] = TypeParam::kAnimation;
+    EXPECT_NE(plat::imagePixmap(first, 16, 16).toImage(), plat::imagePixmap(second, 16, 16).toImage())
+        << "the two steps of the status animation differ";
+}
+
 REGISTER_TYPED_TEST_SUITE_P(ToolbarPictures, EveryButtonShowsItsOwnDrawnPicture, EveryCommandPictureOfTheResourcesIsItsOwn,
-                            TheDesktopEntriesShowTheWindowIcon, ToolTipsNameTheToolAndItsKey);
+                            TheDesktopEntriesShowTheWindowIcon, ToolTipsNameTheToolAndItsKey,
+                            PointersStatusIconsAndWindowIconAreDrawn);
 
 }  // namespace quill_test
