@@ -11,15 +11,7 @@ namespace {
 
 ClipboardHeader header()
 {
-    ClipboardHeader h;
-    h.scale = 5;
-    h.right = 300;
-    h.top = 10;
-    h.left = 20;
-    h.bottom = 400;
-    h.viewCentreX = -7;
-    h.viewCentreY = 8;
-    return h;
+    return {.scale = 5, .right = 300, .top = 10, .left = 20, .bottom = 400, .viewCentreX = -7, .viewCentreY = 8};
 }
 
 std::vector<uint8_t> blockOf(std::initializer_list<int32_t> words, ClipboardLayout layout = ClipboardLayout::SchematicView)
