@@ -46,7 +46,7 @@ extern PartsBinState thePartsBinDlg;
 void ClosePartsBinMarker();
 
 // Plays a sound file of the sound folder when sounds are on.
-void PlaySoundFile(const char* name);
+void PlaySoundFile(std::string_view name);
 
 // Brings the place-dot toolbar button into line with the automatic-dots setting.
 void SyncDotToolButton();

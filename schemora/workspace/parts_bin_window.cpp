@@ -51,37 +51,24 @@ std::string describe(const std::string& name)
     return description.empty() ? name : description;
 }
 
-quill::PartsBinServices binServices()
+void clearTool()
 {
-    quill::PartsBinServices s;
-    s.addCommand = scm::kCmdToolPart;
-    s.deleteCommand = scm::kCmdEditErase;
-    s.fullMessage = scm::kStrPartsBinFull;
-    s.selectMessage = scm::kStrSelectPartToDelete;
-    s.tooltipLength = 25;
-    s.settings = {&g_settings.binParts, &g_settings.binX, &g_settings.binY, &g_settings.binShut,
-                  &g_settings.PartsBinHelp};
-    s.choosePart = chooseFromLibrary;
-    s.description = describe;
-    s.paintCells = PaintPartsBinCells;
-    s.hitTest = HitTestPartsBin;
-    s.drawCell = DrawPartsBin;
-    s.documentOpen = [] { return g_openDocs.count > 0; };
-    s.place = PlaceBinPart;
-    s.redrawActiveFrame = RedrawActiveFrame;
-    s.clearTool = [] {
-        ResetEditInteraction();
-        g_editState.CurrentTool = 0;
-    };
-    s.playSound = [](const char* sound) { PlaySoundFile(sound); };
-    s.soundsOn = [] { return g_settings.sound != 0; };
-    s.statusText = [](std::string_view text) { SetStatusText(text, 0); };
-    return s;
+    ResetEditInteraction();
+    g_editState.CurrentTool = 0;
 }
 
 }  // namespace
 
-CPartsBinDlg::CPartsBinDlg() : quill::PartsBinDlg(scm::kIddPartsBin, binServices()) {}
+CPartsBinDlg::CPartsBinDlg()
+    : quill::PartsBinDlg(scm::kIddPartsBin,
+                         {{scm::kCmdToolPart, scm::kCmdEditErase, scm::kStrPartsBinFull, scm::kStrSelectPartToDelete, 25},
+                          {&g_settings.binParts, &g_settings.binX, &g_settings.binY, &g_settings.binShut,
+                           &g_settings.PartsBinHelp, &g_settings.sound},
+                          {chooseFromLibrary, describe, PlaceBinPart},
+                          {&g_partsBinCells, PaintPartsBinCells, HitTestPartsBin, DrawPartsBinOutline},
+                          {&g_openDocs.count, RedrawActiveFrame, clearTool, PlaySoundFile, SetStatusText}})
+{
+}
 
 CPartsBinDlg& ThePartsBin()
 {
