@@ -73,7 +73,6 @@ public:
 protected:
     std::unique_ptr<quill::EditorStoreLoan> LendStore() override;
     void OnEditorClosing() override;
-    bool TypingText() const override;
     void OnTypedKey(const plat::Msg& msg) override;
 
 private:
