@@ -152,10 +152,9 @@ void CMainFrame::OnReGrid()
 
 void CMainFrame::OnAlign(unsigned id)
 {
-    if (!loadActiveDrawing(*this))
-        return;
-    if (const std::optional<int> reference = TakeAlignReference(g_editState.SelectionList, g_editState.selectionCount))
-        AlignSelected(AlignCommandOf(id, {scm::kCmdAlignWithEdge, scm::kCmdAlignToCenter}), *reference);
+    if (loadActiveDrawing(*this))
+        RunAlignMenuItem(id, {scm::kCmdAlignWithEdge, scm::kCmdAlignToCenter}, g_editState.SelectionList,
+                         g_editState.selectionCount, AlignSelected);
 }
 
 void CMainFrame::OnUpdateAlign(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr && g_editState.selectionCount >= 2); }

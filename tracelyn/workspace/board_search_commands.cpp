@@ -312,10 +312,9 @@ void CMainFrame::OnScaleSelection()
 
 void CMainFrame::OnAlign(unsigned id)
 {
-    if (!ActiveBoardView(*this))
-        return;
-    if (const std::optional<int> reference = TakeAlignReference(g_selection.list, g_selection.count))
-        AlignSelected(AlignCommandOf(id, {tly::kCmdAlignWithEdge, tly::kCmdAlignToCenter}), *reference);
+    if (ActiveBoardView(*this))
+        RunAlignMenuItem(id, {tly::kCmdAlignWithEdge, tly::kCmdAlignToCenter}, g_selection.list, g_selection.count,
+                         AlignSelected);
 }
 
 void CMainFrame::OnUpdateAlign(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr && g_selection.count >= 2); }
