@@ -97,6 +97,14 @@ void EditorMainFrame::OnMeasureItem(unsigned ctlId, plat::MeasureItem& item)
     item.itemHeight = kComboItemHeight;
 }
 
+void EditorMainFrame::OnUpdateNeedsDocument(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
+
+void EditorMainFrame::needsDocument(std::initializer_list<unsigned> ids)
+{
+    for (const unsigned id : ids)
+        onUpdateCommandUI(id, &EditorMainFrame::OnUpdateNeedsDocument);
+}
+
 void EditorMainFrame::OnToggleToolBar(unsigned id) { bars_.toggle(id); }
 
 void EditorMainFrame::OnUpdateToggleToolBar(plat::CmdUI& ui) { bars_.updateToggle(ui); }

@@ -11,6 +11,7 @@
 #include "platform/app/frame_wnd.h"
 
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -77,6 +78,8 @@ public:
     // The toolbar combos' items are one height; other owner-drawn items go on.
     void OnMeasureItem(unsigned ctlId, plat::MeasureItem& item) override;
 
+    // Greys a command while no document is open.
+    void OnUpdateNeedsDocument(plat::CmdUI& ui);
     void OnToggleToolBar(unsigned id);
     void OnUpdateToggleToolBar(plat::CmdUI& ui);
     void OnDefaultToolBars();
@@ -93,6 +96,16 @@ public:
     int animationPhase() const { return animation_.phase(); }
 
 protected:
+    // A command on the active document: its handler, and the command greyed while no document
+    // is open.
+    template <class T> void onDocumentCommand(unsigned id, void (T::*fn)())
+    {
+        onCommand(id, fn);
+        onUpdateCommandUI(id, &EditorMainFrame::OnUpdateNeedsDocument);
+    }
+    // Greys these commands while no document is open; their handlers are registered apart.
+    void needsDocument(std::initializer_list<unsigned> ids);
+
     // Fills the toolbar combos whose items the program computes; runs once the bars exist.
     virtual void fillToolBarCombos() {}
 

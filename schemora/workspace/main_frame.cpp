@@ -48,10 +48,8 @@ const quill::EditorFrameSpec& schematicFrame()
 
 CMainFrame::CMainFrame() : quill::EditorMainFrame(schematicFrame())
 {
-    onCommand(scm::kCmdNetlist, &CMainFrame::OnNetlist);
-    onCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
-    onUpdateCommandUI(scm::kCmdNetlist, &CMainFrame::OnUpdateNeedsDrawing);
-    onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
+    onDocumentCommand(scm::kCmdNetlist, &CMainFrame::OnNetlist);
+    onDocumentCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
     registerToolCommands();
     registerSimulationCommands();
     registerAdvancedEditCommands();
@@ -134,8 +132,6 @@ bool CMainFrame::OnCmdMsg(unsigned id, plat::CmdUI* ui)
         return false;
     return quill::EditorMainFrame::OnCmdMsg(id, ui);
 }
-
-void CMainFrame::OnUpdateNeedsDrawing(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
 
 void CMainFrame::focusActiveChild()
 {

@@ -22,7 +22,6 @@ public:
     void OnNetlist();
     // Utilities > Design Rules: the connection check of the active drawing.
     void OnDesignRules();
-    void OnUpdateNeedsDrawing(plat::CmdUI& ui);
 
     // The drawing tools (tool_commands.cpp): each sets the current tool.
     void OnToolCommand(unsigned id);

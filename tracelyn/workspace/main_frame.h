@@ -39,7 +39,6 @@ public:
     void OnRouterStatistics();
     // Process > Placement: starts the placement program beside this one (placement_command.cpp).
     void OnPlacement();
-    void OnUpdateNeedsBoard(plat::CmdUI& ui);
     // Setup > Colors (set_colors_command.cpp).
     void OnColors();
     // Setup > General, Layers, Selective Editing and Font, File > Printout Settings, Aux > Resources,
