@@ -21,6 +21,10 @@ EditorMainFrame::EditorMainFrame(const EditorFrameSpec& spec)
     onCommand(spec.bars.restoreDefault, &EditorMainFrame::OnDefaultToolBars);
     onCommand(spec.tipOfTheDayCommand, &EditorMainFrame::OnTipOfTheDay);
     onCommand(spec.websiteCommand, &EditorMainFrame::OnWebsite);
+    if (spec.partsBin.bin) {
+        onCommand(spec.partsBin.command, &EditorMainFrame::OnPartsBin);
+        onUpdateCommandUI(spec.partsBin.command, &EditorMainFrame::OnUpdatePartsBin);
+    }
 }
 
 EditorMainFrame::~EditorMainFrame() = default;
@@ -96,6 +100,15 @@ void EditorMainFrame::OnMeasureItem(unsigned ctlId, plat::MeasureItem& item)
     item.itemWidth = spec_.comboItemWidth;
     item.itemHeight = kComboItemHeight;
 }
+
+void EditorMainFrame::OnPartsBin()
+{
+    spec_.partsBin.bin().Open(this);
+    if (spec_.partsBin.opened)
+        spec_.partsBin.opened();
+}
+
+void EditorMainFrame::OnUpdatePartsBin(plat::CmdUI& ui) { UpdatePartsBinCommand(ui, spec_.partsBin.bin()); }
 
 void EditorMainFrame::OnUpdateNeedsDocument(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
 

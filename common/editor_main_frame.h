@@ -6,6 +6,7 @@
 // in its bars, ids, panes and icons and the routines of its own documents, and adds its commands.
 
 #include "common/frame_toolbars.h"
+#include "common/parts_bin.h"
 #include "common/tip_dialog.h"
 #include "platform/app/control_bars.h"
 #include "platform/app/frame_wnd.h"
@@ -52,12 +53,21 @@ struct EditorFrameRoutines {
     TipOfTheDay (*tips)() = nullptr;
 };
 
+// The parts bin the frame opens: the command that opens it, the program's one bin, and what
+// the program does once it opened the bin (null: nothing more).
+struct EditorFramePartsBin {
+    unsigned command = 0;
+    PartsBinDlg& (*bin)() = nullptr;
+    void (*opened)() = nullptr;
+};
+
 // What differs between the two editors' main windows.
 struct EditorFrameSpec {
     EditorFrameBars bars;
     EditorFrameStatus status;
     EditorFrameTimers timers;
     EditorFrameRoutines routines;
+    EditorFramePartsBin partsBin;
     unsigned tipOfTheDayCommand = 0;
     unsigned websiteCommand = 0;
     int comboItemWidth = 100;
@@ -84,6 +94,9 @@ public:
     void OnUpdateToggleToolBar(plat::CmdUI& ui);
     void OnDefaultToolBars();
     void OnTipOfTheDay();
+    // The parts bin (P, Main toolbar): opens the program's bin; checked while it is open.
+    void OnPartsBin();
+    void OnUpdatePartsBin(plat::CmdUI& ui);
     void OnWebsite();
 
     // The window starts running: the ready icon in the animation's pane, the animation ticking

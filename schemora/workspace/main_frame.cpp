@@ -38,6 +38,7 @@ const quill::EditorFrameSpec& schematicFrame()
         .status = {kPaneWidths, "Cursor location", {scm::kIconActivityA, scm::kIconActivityB}, kStatusIconPane},
         .timers = {scm::kTimerStatusAnimation, scm::kTimerBackup, scm::kTimerBlinkMarker},
         .routines = {typingIntoDrawing, nullptr, SetStatusIcon, BackupOpenDrawings, AdvanceBlinkMarker, ProgramTips},
+        .partsBin = {scm::kCmdPartsBin, []() -> quill::PartsBinDlg& { return ThePartsBin(); }, PartsBinOpened},
         .tipOfTheDayCommand = scm::kCmdTipOfTheDay,
         .websiteCommand = scm::kCmdWebsite,
     };
@@ -62,7 +63,6 @@ CMainFrame::CMainFrame() : quill::EditorMainFrame(schematicFrame())
     registerSetupDialogCommands();
     registerDrawingCommands();
     registerLibraryCommands();
-    registerPartsBinCommands();
     registerPartWizardCommands();
 }
 

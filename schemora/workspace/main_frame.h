@@ -95,9 +95,6 @@ public:
     void OnClear();
     void OnStatistics();
 
-    // The parts bin (P, Main toolbar; parts_bin_window.cpp).
-    void OnPartsBin();
-    void OnUpdatePartsBin(plat::CmdUI& ui);
 
     // File > Save Drawing As Library Part, Utilities > Copy Library Parts and BUILD Utility
     // (library_commands.cpp).
@@ -122,7 +119,6 @@ private:
     void registerSetupDialogCommands();
     void registerDrawingCommands();
     void registerLibraryCommands();
-    void registerPartsBinCommands();
     void registerPartWizardCommands();
     void OnPartWizard();
     // Gives the keyboard focus back to the active drawing after a combo choice.

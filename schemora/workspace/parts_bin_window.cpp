@@ -93,17 +93,8 @@ bool PlaceBinPart(const std::string& name, plat::Point screen)
     return PlaceChosenPartAt(CursorDrawingPoint()) != 0;
 }
 
-void CMainFrame::registerPartsBinCommands()
+void PartsBinOpened()
 {
-    onCommand(scm::kCmdPartsBin, &CMainFrame::OnPartsBin);
-    onUpdateCommandUI(scm::kCmdPartsBin, &CMainFrame::OnUpdatePartsBin);
-}
-
-void CMainFrame::OnPartsBin()
-{
-    ThePartsBin().Open(this);
     thePartsBinDlg.open = true;
     g_editState.CurrentTool = 0;
 }
-
-void CMainFrame::OnUpdatePartsBin(plat::CmdUI& ui) { quill::UpdatePartsBinCommand(ui, ThePartsBin()); }

@@ -46,6 +46,7 @@ const quill::EditorFrameSpec& boardFrame()
         .status = {kPaneWidths, {}, {kAnimationIcons[0], kAnimationIcons[1]}, kPaneIcon},
         .timers = {tly::kTimerStatusAnimation, tly::kTimerBackup, tly::kTimerBlinkMarker},
         .routines = {TextEntryActive, routing, SetStatusIcon, BackupOpenBoards, AdvanceBlinkMarker, ProgramTips},
+        .partsBin = {tly::kCmdPartsBin, []() -> quill::PartsBinDlg& { return ThePartsBin(); }, nullptr},
         .tipOfTheDayCommand = tly::kCmdTipOfTheDay,
         .websiteCommand = tly::kCmdWebsite,
         .startMaximised = true,
@@ -80,7 +81,6 @@ CMainFrame::CMainFrame() : quill::EditorMainFrame(boardFrame())
     registerSearchCommands();
     registerAdvancedCommands();
     registerArtworkNetlistCommands();
-    registerPartsBinCommands();
     registerPackageEditorCommands();
 }
 CMainFrame::~CMainFrame() = default;

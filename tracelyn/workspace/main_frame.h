@@ -120,12 +120,8 @@ public:
     plat::ToolBar* toolBar(unsigned barId) const;
     plat::ToolBarCombo* frameCombo(unsigned comboId) const;
 
-    // The parts bin (P, Main toolbar; parts_bin_window.cpp).
-    void OnPartsBin();
-    void OnUpdatePartsBin(plat::CmdUI& ui);
 
 private:
-    void registerPartsBinCommands();
     void registerEditCommands();
     void registerSearchCommands();
     void registerAdvancedCommands();

@@ -96,16 +96,3 @@ bool PlaceBinPackage(const std::string& name, plat::Point screen)
     g_gesture.multi = false;
     return placed != 0;
 }
-
-void CMainFrame::registerPartsBinCommands()
-{
-    onCommand(tly::kCmdPartsBin, &CMainFrame::OnPartsBin);
-    onUpdateCommandUI(tly::kCmdPartsBin, &CMainFrame::OnUpdatePartsBin);
-}
-
-void CMainFrame::OnPartsBin()
-{
-    ThePartsBin().Open(this);
-}
-
-void CMainFrame::OnUpdatePartsBin(plat::CmdUI& ui) { quill::UpdatePartsBinCommand(ui, ThePartsBin()); }
