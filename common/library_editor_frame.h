@@ -68,6 +68,9 @@ public:
     // to that field, not to the accelerators.
     bool editFocus() const { return editFocus_; }
     void SetEditFocus(bool focus) { editFocus_ = focus; }
+    // Keys go to field `id` while it has the focus: its set-focus notification (setCode) sets
+    // editFocus and its kill-focus notification (killCode; 0: the program handles it) clears it.
+    void trackFieldFocus(unsigned id, unsigned setCode, unsigned killCode);
 
     // Fills the tab control tabsId with the first `count` names (at least one, at most all) and,
     // when there are several, a last tab `together` that shows them all; the first tab is

@@ -167,8 +167,6 @@ private:
     void fillFieldControls();
     void OnReferenceChosen();
     void OnReferenceFocusLost();
-    void OnFieldFocusGained();
-    void OnFieldFocusLost();
     void OnCommentsChanged();
     void OnAdvanced();
     void OnPartsPerPackage();

@@ -98,7 +98,6 @@ private:
     void OnGridChosen();
     void OnDesignatorChosen();
     void OnDesignatorFocus(bool gained);
-    void OnCommentFocus(bool gained);
     void OnCommentChanged();
     void OnEdgeCard();
     void OnLayerTab();
