@@ -2,6 +2,7 @@
 // Parts browser and dragged out into the active drawing.
 #include "schemora/workspace/parts_bin_window.h"
 
+#include "platform/app/frame_wnd.h"
 #include "platform/app/view.h"
 #include "platform/app/win_app.h"
 #include "resources/schemora/edit_ids.h"
@@ -19,7 +20,6 @@
 #include "schemora/core/settings.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/library_parts_dialog.h"
-#include "schemora/workspace/main_frame.h"
 
 namespace {
 

@@ -20,7 +20,6 @@
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/active_board.h"
 #include "tracelyn/workspace/edit_dialogs.h"
-#include "tracelyn/workspace/main_frame.h"
 
 namespace {
 
@@ -60,7 +59,7 @@ CPartsBinDlg::CPartsBinDlg()
     : quill::PartsBinDlg(tly::kIddPartsBin,
                          {{tly::kCmdToolPart, tly::kCmdErase, tly::kStrPartsBinFull, tly::kStrSelectPartToDelete, 20},
                           {&g_boardSettings.binParts, &g_boardSettings.binX, &g_boardSettings.binY, &g_boardSettings.shut,
-                            &g_boardSettings.PartsBinHelp, &g_boardSettings.sound},
+                           &g_boardSettings.PartsBinHelp, &g_boardSettings.sound},
                           {chooseFromLibrary, describe, PlaceBinPackage},
                           {&g_partsBinCells, PaintPartsBinCells, HitTestPartsBin, DrawPartsBinOutline},
                           {&g_openDocuments.count, RedrawActiveFrame, clearTool, PlaySoundFile, SetStatusText}})
