@@ -70,6 +70,13 @@ std::optional<int> TakeAlignReference(std::span<const int32_t> list, int32_t& co
     return list[static_cast<size_t>(count--)];
 }
 
+void RunAlignMenuItem(unsigned id, AlignMenuIds ids, std::span<const int32_t> list, int32_t& count,
+                      void (*alignSelected)(AlignCommand command, int reference))
+{
+    if (const std::optional<int> reference = TakeAlignReference(list, count))
+        alignSelected(AlignCommandOf(id, ids), *reference);
+}
+
 void RunAlignCommand(const AlignmentEditor& editor, AlignCommand command, int reference)
 {
     editor.pushUndo();

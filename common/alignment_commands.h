@@ -61,6 +61,12 @@ AlignCommand AlignCommandOf(unsigned id, AlignMenuIds ids);
 // selected or the list is full.
 std::optional<int> TakeAlignReference(std::span<const int32_t> list, int32_t& count);
 
+// One Align menu item on the selection (entries 1..count of list): the object selected last is
+// taken out as the reference and alignSelected runs the command the id names; nothing when
+// fewer than two are selected.
+void RunAlignMenuItem(unsigned id, AlignMenuIds ids, std::span<const int32_t> list, int32_t& count,
+                      void (*alignSelected)(AlignCommand command, int reference));
+
 // One alignment command from the menu: the undo snapshot first, so the move can be taken back,
 // then the move against the reference object, then the repaint.
 void RunAlignCommand(const AlignmentEditor& editor, AlignCommand command, int reference);

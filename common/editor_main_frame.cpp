@@ -21,6 +21,10 @@ EditorMainFrame::EditorMainFrame(const EditorFrameSpec& spec)
     onCommand(spec.bars.restoreDefault, &EditorMainFrame::OnDefaultToolBars);
     onCommand(spec.tipOfTheDayCommand, &EditorMainFrame::OnTipOfTheDay);
     onCommand(spec.websiteCommand, &EditorMainFrame::OnWebsite);
+    if (spec.partsBin.bin) {
+        onCommand(spec.partsBin.command, &EditorMainFrame::OnPartsBin);
+        onUpdateCommandUI(spec.partsBin.command, &EditorMainFrame::OnUpdatePartsBin);
+    }
 }
 
 EditorMainFrame::~EditorMainFrame() = default;
@@ -95,6 +99,23 @@ void EditorMainFrame::OnMeasureItem(unsigned ctlId, plat::MeasureItem& item)
         return plat::MDIFrameWnd::OnMeasureItem(ctlId, item);
     item.itemWidth = spec_.comboItemWidth;
     item.itemHeight = kComboItemHeight;
+}
+
+void EditorMainFrame::OnPartsBin()
+{
+    spec_.partsBin.bin().Open(this);
+    if (spec_.partsBin.opened)
+        spec_.partsBin.opened();
+}
+
+void EditorMainFrame::OnUpdatePartsBin(plat::CmdUI& ui) { UpdatePartsBinCommand(ui, spec_.partsBin.bin()); }
+
+void EditorMainFrame::OnUpdateNeedsDocument(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
+
+void EditorMainFrame::needsDocument(std::initializer_list<unsigned> ids)
+{
+    for (const unsigned id : ids)
+        onUpdateCommandUI(id, &EditorMainFrame::OnUpdateNeedsDocument);
 }
 
 void EditorMainFrame::OnToggleToolBar(unsigned id) { bars_.toggle(id); }

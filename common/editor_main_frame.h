@@ -6,11 +6,13 @@
 // in its bars, ids, panes and icons and the routines of its own documents, and adds its commands.
 
 #include "common/frame_toolbars.h"
+#include "common/parts_bin.h"
 #include "common/tip_dialog.h"
 #include "platform/app/control_bars.h"
 #include "platform/app/frame_wnd.h"
 
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,12 +53,21 @@ struct EditorFrameRoutines {
     TipOfTheDay (*tips)() = nullptr;
 };
 
+// The parts bin the frame opens: the command that opens it, the program's one bin, and what
+// the program does once it opened the bin (null: nothing more).
+struct EditorFramePartsBin {
+    unsigned command = 0;
+    PartsBinDlg& (*bin)() = nullptr;
+    void (*opened)() = nullptr;
+};
+
 // What differs between the two editors' main windows.
 struct EditorFrameSpec {
     EditorFrameBars bars;
     EditorFrameStatus status;
     EditorFrameTimers timers;
     EditorFrameRoutines routines;
+    EditorFramePartsBin partsBin;
     unsigned tipOfTheDayCommand = 0;
     unsigned websiteCommand = 0;
     int comboItemWidth = 100;
@@ -77,10 +88,15 @@ public:
     // The toolbar combos' items are one height; other owner-drawn items go on.
     void OnMeasureItem(unsigned ctlId, plat::MeasureItem& item) override;
 
+    // Greys a command while no document is open.
+    void OnUpdateNeedsDocument(plat::CmdUI& ui);
     void OnToggleToolBar(unsigned id);
     void OnUpdateToggleToolBar(plat::CmdUI& ui);
     void OnDefaultToolBars();
     void OnTipOfTheDay();
+    // The parts bin (P, Main toolbar): opens the program's bin; checked while it is open.
+    void OnPartsBin();
+    void OnUpdatePartsBin(plat::CmdUI& ui);
     void OnWebsite();
 
     // The window starts running: the ready icon in the animation's pane, the animation ticking
@@ -93,6 +109,16 @@ public:
     int animationPhase() const { return animation_.phase(); }
 
 protected:
+    // A command on the active document: its handler, and the command greyed while no document
+    // is open.
+    template <class T> void onDocumentCommand(unsigned id, void (T::*fn)())
+    {
+        onCommand(id, fn);
+        onUpdateCommandUI(id, &EditorMainFrame::OnUpdateNeedsDocument);
+    }
+    // Greys these commands while no document is open; their handlers are registered apart.
+    void needsDocument(std::initializer_list<unsigned> ids);
+
     // Fills the toolbar combos whose items the program computes; runs once the bars exist.
     virtual void fillToolBarCombos() {}
 

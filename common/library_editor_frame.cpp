@@ -91,6 +91,13 @@ bool LibraryEditorFrame::PreTranslateMessage(plat::Msg& msg)
     return true;
 }
 
+void LibraryEditorFrame::trackFieldFocus(unsigned id, unsigned setCode, unsigned killCode)
+{
+    addNotify(id, id, setCode, [this](unsigned) { SetEditFocus(true); });
+    if (killCode != 0)
+        addNotify(id, id, killCode, [this](unsigned) { SetEditFocus(false); });
+}
+
 void LibraryEditorFrame::FillViewTabs(unsigned tabsId, std::span<const char* const> names, int count,
                                       const char* together)
 {

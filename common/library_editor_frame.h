@@ -24,7 +24,11 @@ struct LibraryEditorIds {
     unsigned drawingArea = 0;                 // the framed static the drawing shows in
     std::array<unsigned, 2> statusLines{};    // the two status statics (panes 0 and 1)
     std::string closeQuestion;                // asked on close after a change
+    bool (*typingText)() = nullptr;           // a text is being typed into the drawing; null: never
 };
+
+// The close question both programs' editors ask.
+inline constexpr const char* kLibraryPartChangedQuestion = "Library part has been changed--close editor?";
 
 // The program's current-document values lent to the editor's store: made when the editor opens,
 // destroyed when it closes, and its destructor gives back what the program had before (the
@@ -64,6 +68,9 @@ public:
     // to that field, not to the accelerators.
     bool editFocus() const { return editFocus_; }
     void SetEditFocus(bool focus) { editFocus_ = focus; }
+    // Keys go to field `id` while it has the focus: its set-focus notification (setCode) sets
+    // editFocus and its kill-focus notification (killCode; 0: the program handles it) clears it.
+    void trackFieldFocus(unsigned id, unsigned setCode, unsigned killCode);
 
     // Fills the tab control tabsId with the first `count` names (at least one, at most all) and,
     // when there are several, a last tab `together` that shows them all; the first tab is
@@ -92,8 +99,9 @@ protected:
     // Runs after the close question, before the loan ends: the selection, drags and tool of
     // the editor are dropped and its undo steps freed.
     virtual void OnEditorClosing() {}
-    // Whether a text is being typed into the drawing (keys then go to OnTypedKey).
-    virtual bool TypingText() const { return false; }
+    // Whether a text is being typed into the drawing (keys then go to OnTypedKey): the
+    // program's typingText routine.
+    virtual bool TypingText() const { return ids_.typingText && ids_.typingText(); }
     virtual void OnTypedKey(const plat::Msg& msg) { (void)msg; }
     // A key the accelerators do not name, typed over the drawing area.
     virtual void OnDrawingKey(const plat::Msg& msg) { (void)msg; }

@@ -54,8 +54,8 @@ bool PartsBinDlg::OnInitDialog()
     selected_ = -1;
     dragging_ = false;
     SetFocus();
-    if (services_.clearTool)
-        services_.clearTool();
+    if (services_.program.clearTool)
+        services_.program.clearTool();
     if (plat::Control* bar = GetDlgItem(kIdcPartsBinScroll)) {
         bar->SetRange(0, kScrollRange);
         bar->SetPos(scroll_);
@@ -78,9 +78,9 @@ bool PartsBinDlg::OnCommand(unsigned id)
 {
     if (id == kCmdPartsBinShut)
         toggleShut();
-    else if (id == services_.addCommand)
+    else if (id == services_.ids.addCommand)
         addPart();
-    else if (id == services_.deleteCommand)
+    else if (id == services_.ids.deleteCommand)
         deletePart();
     else if (id == plat::kIdCancel)
         PostMessage(plat::kWmClose);
@@ -120,7 +120,7 @@ void PartsBinDlg::toggleShut()
     if (opening) {
         MoveWindow(r.left, r.top, r.width(), openHeight_);
     } else {
-        if (services_.soundsOn && services_.soundsOn())
+        if (soundsOn())
             plat::MessageBeep();
         const int height = plat::GetSystemMetrics(plat::kSmCySmCaption) + plat::GetSystemMetrics(plat::kSmCyMenu) +
                            plat::GetSystemMetrics(plat::kSmCySizeFrame);
@@ -131,13 +131,13 @@ void PartsBinDlg::toggleShut()
         menu->ModifyMenu(kCmdPartsBinShut, plat::kMfByCommand | plat::kMfString, kCmdPartsBinShut,
                          opening ? "Shut" : "Open");
     DrawMenuBar();
-    if (services_.playSound)
-        services_.playSound(opening ? "extend.wav" : "retract.wav");
+    if (services_.program.playSound)
+        services_.program.playSound(opening ? "extend.wav" : "retract.wav");
 }
 
 void PartsBinDlg::refuse(unsigned messageId)
 {
-    if (services_.soundsOn && services_.soundsOn())
+    if (soundsOn())
         plat::MessageBeep();
     plat::MessageBoxId(messageId, plat::kMbIconStop);
 }
@@ -145,10 +145,10 @@ void PartsBinDlg::refuse(unsigned messageId)
 void PartsBinDlg::addPart()
 {
     if (static_cast<int>(entries().size()) >= kPartsBinMaxEntries) {
-        refuse(services_.fullMessage);
+        refuse(services_.ids.fullMessage);
         return;
     }
-    const std::optional<std::string> name = services_.choosePart ? services_.choosePart() : std::nullopt;
+    const std::optional<std::string> name = services_.library.choosePart ? services_.library.choosePart() : std::nullopt;
     if (!name || name->empty())
         return;
     entries().push_back(*name);
@@ -162,7 +162,7 @@ void PartsBinDlg::deletePart()
     auto& list = entries();
     if (selected_ < 0 || selected_ >= static_cast<int>(list.size())) {
         selected_ = -1;
-        refuse(services_.selectMessage);
+        refuse(services_.ids.selectMessage);
         return;
     }
     list[static_cast<size_t>(selected_)] = std::move(list.back());
@@ -174,9 +174,9 @@ void PartsBinDlg::deletePart()
 
 void PartsBinDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 {
-    if (ctlId != kIdcPartsBinCells || !item.dc || !services_.paintCells)
+    if (ctlId != kIdcPartsBinCells || !item.dc || !services_.painter.paintCells)
         return;
-    const int needed = services_.paintCells(*item.dc, item.rcItem, scroll_);
+    const int needed = services_.painter.paintCells(*item.dc, item.rcItem, scroll_);
     if (plat::Control* bar = GetDlgItem(kIdcPartsBinScroll)) {
         plat::ScrollInfo info;
         info.min = 0;
@@ -185,8 +185,8 @@ void PartsBinDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
         info.pos = scroll_;
         bar->SetScrollInfo(info);
     }
-    if (selected_ >= 0 && !dragging_ && services_.drawCell)
-        services_.drawCell(*item.dc, selected_, 0, 0, true);
+    if (selected_ >= 0 && !dragging_ && services_.painter.drawOutline)
+        DrawPartsBin(*item.dc, selected_, 0, 0, true);
 }
 
 void PartsBinDlg::OnVScroll(unsigned code, unsigned pos, plat::Control* bar)
@@ -218,11 +218,28 @@ void PartsBinDlg::OnVScroll(unsigned code, unsigned pos, plat::Control* bar)
 void PartsBinDlg::drawOnCells(const std::function<void(plat::Dc&)>& draw)
 {
     plat::Control* area = cells();
-    if (!area || !services_.drawCell)
+    if (!area || !services_.painter.drawOutline)
         return;
     plat::ClientDC dc(area);
     draw(*dc);
 }
+
+void PartsBinDlg::DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace) const
+{
+    const PartsBinPainter& painter = services_.painter;
+    if (!painter.cells || !painter.drawOutline)
+        return;
+    if (const std::optional<plat::Rect> outline = painter.cells->outline(cell, x, y, inPlace))
+        painter.drawOutline(dc, *outline);
+}
+
+void PartsBinDlg::showStatus(std::string_view text) const
+{
+    if (services_.program.statusText)
+        services_.program.statusText(text, 0);
+}
+
+bool PartsBinDlg::soundsOn() const { return services_.settings.sound && *services_.settings.sound != 0; }
 
 void PartsBinDlg::OnControlMouse(plat::Control& control, unsigned message, unsigned flags, plat::Point point)
 {
@@ -240,38 +257,36 @@ void PartsBinDlg::buttonDown(plat::Point point)
 {
     const int old = selected_;
     if (old >= 0)
-        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, old, 0, 0, true); });
+        drawOnCells([&](plat::Dc& dc) { DrawPartsBin(dc, old, 0, 0, true); });
     last_ = point;
     dragging_ = false;
     placed_ = false;
-    selected_ = services_.hitTest ? services_.hitTest(point.x, point.y) : -1;
+    selected_ = services_.painter.hitTest ? services_.painter.hitTest(point.x, point.y) : -1;
     if (selected_ >= static_cast<int>(entries().size()))
         selected_ = -1;
     if (selected_ >= 0)
-        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, 0, 0, true); });
+        drawOnCells([&](plat::Dc& dc) { DrawPartsBin(dc, selected_, 0, 0, true); });
 }
 
 void PartsBinDlg::showDescription(int cell)
 {
     if (cell < 0 || cell >= static_cast<int>(entries().size())) {
-        if (services_.statusText)
-            services_.statusText("");
+        showStatus("");
         return;
     }
     const std::string& name = entries()[static_cast<size_t>(cell)];
-    std::string text = services_.description ? services_.description(name) : name;
+    std::string text = services_.library.description ? services_.library.description(name) : name;
     if (text.empty())
         text = name;
-    if (services_.statusText)
-        services_.statusText(text);
-    tooltip_ = PartsBinTooltip(text, services_.tooltipLength);
+    showStatus(text);
+    tooltip_ = PartsBinTooltip(text, services_.ids.tooltipLength);
 }
 
 void PartsBinDlg::mouseMove(unsigned flags, plat::Point point)
 {
-    if (services_.documentOpen && !services_.documentOpen())
+    if (services_.program.openDocuments && *services_.program.openDocuments <= 0)
         return;
-    const int under = services_.hitTest ? services_.hitTest(point.x, point.y) : -1;
+    const int under = services_.painter.hitTest ? services_.painter.hitTest(point.x, point.y) : -1;
     if (!(flags & plat::kMkLButton)) {
         if (under < 0)
             tooltip_.clear();
@@ -283,10 +298,10 @@ void PartsBinDlg::mouseMove(unsigned flags, plat::Point point)
         if (!dragging_) {
             if (under == selected_) {
                 dragging_ = true;
-                if (services_.clearTool)
-                    services_.clearTool();
+                if (services_.program.clearTool)
+                    services_.program.clearTool();
                 last_ = point;
-                drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, point.x, point.y, false); });
+                drawOnCells([&](plat::Dc& dc) { DrawPartsBin(dc, selected_, point.x, point.y, false); });
             }
         } else {
             dragTo(point);
@@ -306,8 +321,8 @@ void PartsBinDlg::dragTo(plat::Point point)
         return;
     }
     drawOnCells([&](plat::Dc& dc) {
-        services_.drawCell(dc, selected_, last_.x, last_.y, false);
-        services_.drawCell(dc, selected_, point.x, point.y, false);
+        DrawPartsBin(dc, selected_, last_.x, last_.y, false);
+        DrawPartsBin(dc, selected_, point.x, point.y, false);
     });
     last_ = point;
 }
@@ -317,14 +332,14 @@ void PartsBinDlg::leaveBin(plat::Point point)
 {
     const int cell = selected_;
     drawOnCells([&](plat::Dc& dc) {
-        services_.drawCell(dc, cell, last_.x, last_.y, false);
-        services_.drawCell(dc, cell, 0, 0, true);
+        DrawPartsBin(dc, cell, last_.x, last_.y, false);
+        DrawPartsBin(dc, cell, 0, 0, true);
     });
-    if (!placed_ && cell < static_cast<int>(entries().size()) && services_.place) {
+    if (!placed_ && cell < static_cast<int>(entries().size()) && services_.library.place) {
         plat::Point screen = point;
         if (plat::Control* area = cells())
             area->ClientToScreen(&screen);
-        services_.place(entries()[static_cast<size_t>(cell)], screen);
+        services_.library.place(entries()[static_cast<size_t>(cell)], screen);
         placed_ = true;
     }
     dragging_ = false;
@@ -335,11 +350,11 @@ void PartsBinDlg::buttonUp()
 {
     if (dragging_) {
         // Let go inside the bin: the drag ends without a part.
-        drawOnCells([&](plat::Dc& dc) { services_.drawCell(dc, selected_, last_.x, last_.y, false); });
+        drawOnCells([&](plat::Dc& dc) { DrawPartsBin(dc, selected_, last_.x, last_.y, false); });
         dragging_ = false;
     }
-    if (placed_ && services_.redrawActiveFrame)
-        services_.redrawActiveFrame();
+    if (placed_ && services_.program.redrawActiveFrame)
+        services_.program.redrawActiveFrame();
     placed_ = false;
 }
 

@@ -10,6 +10,7 @@
 // parts are dropped or reloaded, so the program resolves (or loads) the name when it paints or
 // places the entry.
 
+#include "common/parts_bin_layout.h"
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
 
@@ -39,38 +40,57 @@ struct PartsBinSettings {
     int* y = nullptr;
     int* shut = nullptr;                           // 1 while the window is slid shut
     const int* help = nullptr;                     // tooltips unless 0 ("PartsBinHelp")
+    const int* sound = nullptr;                    // beeps unless 0 (the program's sound switch)
 };
 
-struct PartsBinServices {
+// The program's ids and texts for the bin.
+struct PartsBinIds {
     unsigned addCommand = 0;           // "Edit/&Add Part"
     unsigned deleteCommand = 0;        // "Edit/&Delete Part"
     unsigned fullMessage = 0;          // string id: "Parts Bin FULL\nDelete existing part to add"
     unsigned selectMessage = 0;        // string id: "Select part to delete"
     size_t tooltipLength = 25;         // longer tooltips end at the next blank after this many
-    PartsBinSettings settings;
+};
 
+// The program's library behind the bin.
+struct PartsBinLibrary {
     // Runs the program's Library Parts browser; the name of the part it loaded on OK.
     std::function<std::optional<std::string>()> choosePart;
     // The part's description, or its name when it has none.
     std::function<std::string(const std::string& name)> description;
+    // Places one part of that name in the active view at a point of the screen; false when
+    // nothing was placed (no view, the part does not load, the store is full, ...).
+    std::function<bool(const std::string& name, plat::Point screen)> place;
+};
+
+// The program's painter of the thumbnails.
+struct PartsBinPainter {
+    // The cells as the painter last laid them out.
+    const PartsBinCells* cells = nullptr;
     // Paints every entry into its cell of the client area, scrolled by scrollY; returns the
     // height all cells need.
     std::function<int(plat::Dc& dc, const plat::Rect& client, int scrollY)> paintCells;
     // The cell under a point of the client area, -1 for none.
     std::function<int(int x, int y)> hitTest;
-    // The inverting outline of a cell, centred on (x, y) or on the cell's own place; drawn twice
-    // it disappears.
-    std::function<void(plat::Dc& dc, int cell, int x, int y, bool inPlace)> drawCell;
-    // Whether a document is open (the bin ignores the mouse while none is).
-    std::function<bool()> documentOpen;
-    // Places one part of that name in the active view at a point of the screen; false when
-    // nothing was placed (no view, the part does not load, the store is full, ...).
-    std::function<bool(const std::string& name, plat::Point screen)> place;
+    // The inverting outline of a rectangle; drawn twice it disappears.
+    std::function<void(plat::Dc& dc, const plat::Rect& outline)> drawOutline;
+};
+
+// What the bin asks of the program around it.
+struct PartsBinProgram {
+    const int* openDocuments = nullptr;                // the bin ignores the mouse while none is
     std::function<void()> redrawActiveFrame;
     std::function<void()> clearTool;                   // the drawing tool becomes none
-    std::function<void(const char* sound)> playSound;  // through the program's sound switch
-    std::function<bool()> soundsOn;                    // beeps only then
-    std::function<void(std::string_view text)> statusText;   // status pane 0
+    std::function<void(std::string_view sound)> playSound;   // through the program's sound switch
+    std::function<void(std::string_view text, int pane)> statusText;
+};
+
+struct PartsBinServices {
+    PartsBinIds ids;
+    PartsBinSettings settings;
+    PartsBinLibrary library;
+    PartsBinPainter painter;
+    PartsBinProgram program;
 };
 
 class PartsBinDlg : public plat::Dialog {
@@ -108,6 +128,11 @@ private:
     void leaveBin(plat::Point point);
     void showDescription(int cell);
     void drawOnCells(const std::function<void(plat::Dc&)>& draw);
+    // The inverting outline of a cell's size centred on (x, y), or on the cell's own place when
+    // inPlace is set, through the program's painter; drawn twice it disappears.
+    void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace) const;
+    void showStatus(std::string_view text) const;
+    bool soundsOn() const;
     void refuse(unsigned messageId);
     std::vector<std::string>& entries() { return *services_.settings.entries; }
     plat::Control* cells() const { return GetDlgItem(kIdcPartsBinCells); }

@@ -221,11 +221,8 @@ int HitTestPartsBin(int x, int y)
     return g_partsBinCells.hitTest(x, y, 5);
 }
 
-void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
+void DrawPartsBinOutline(plat::Dc& dc, const plat::Rect& r)
 {
-    const std::optional<plat::Rect> r = g_partsBinCells.outline(cell, x, y, inPlace);
-    if (!r)
-        return;
     const int zoom = g_current.zoom();
     dc.SetMapMode(plat::kMmAnisotropic);
     dc.SetWindowExt(1000 / zoom, 1000 / zoom);
@@ -235,7 +232,7 @@ void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
     g_drawModes.rasterMode = kModeInvert;
     const int savedZoom = g_current.zoomFactor;
     g_current.zoomFactor = 1;
-    DrawRect(dc, r->left, r->top, r->right - 1, r->bottom - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
+    DrawRect(dc, r.left, r.top, r.right - 1, r.bottom - 1, kRoleGrid, plat::kPsDot, kFillHollow, 1);
     g_current.zoomFactor = savedZoom;
     g_drawModes.rasterMode = savedMode;
     dc.SetROP2(oldRop);

@@ -27,9 +27,8 @@ extern quill::PartsBinCells g_partsBinCells;
 int PaintPartsBinCells(plat::Dc& dc, const plat::Rect& client, int scrollY = 0);
 // The first cell whose rectangle, inset by 5 on every side, strictly contains (x, y); else -1.
 int HitTestPartsBin(int x, int y);
-// The inverting dotted outline of a cell's size centred on (x, y), or on the cell's own place
-// when inPlace is set; drawn twice it disappears.
-void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace);
+// The inverting dotted outline of a bin cell's rectangle; drawn twice it disappears.
+void DrawPartsBinOutline(plat::Dc& dc, const plat::Rect& outline);
 
 // Owner-drawn toolbar list items; drawn only for a valid item drawn entire.
 void DrawLayerComboItem(plat::Dc& dc, const plat::Rect& item, int itemId, bool drawEntire);

@@ -3,32 +3,16 @@
 // frames, the parts bin and the part editor). The workspace defines them; the few that belong
 // to workspace parts not built yet are defined there as well.
 
-#include <memory>
+#include "common/editor_workspace_services.h"
+
 #include <string>
 #include <string_view>
-
-namespace plat {
-class MDIChildWnd;
-}
-namespace quill {
-class EditorMainFrame;
-}
-struct TipOfTheDay;
-
-// The main frame and the child frame of a drawing, made by the workspace for start-up and the
-// document template.
-std::unique_ptr<quill::EditorMainFrame> CreateMainFrame();
-std::unique_ptr<plat::MDIChildWnd> CreateChildFrame();
-// The program's tips of the day and the settings the tip dialog keeps them in.
-TipOfTheDay ProgramTips();
 
 // Icon of the status bar's icon pane that shows a finished save (the resting icon that start-up
 // shows as well).
 inline constexpr int kStatusIconSaved = 193;
 inline constexpr int kStatusIconPane = 2;
 
-// Shows the icon of that resource id in a status-bar pane of the main frame.
-void SetStatusIcon(int iconId, int pane);
 // Alternates the icon pane between the two activity icons on successive calls.
 void ToggleActivityIcon();
 // Sets the current edit tool and the selection count to 0 (a file read replaces what the
@@ -44,9 +28,6 @@ struct PartsBinState {
 extern PartsBinState thePartsBinDlg;
 // Clears the marker that the parts bin was opened from the active view.
 void ClosePartsBinMarker();
-
-// Plays a sound file of the sound folder when sounds are on.
-void PlaySoundFile(const char* name);
 
 // Brings the place-dot toolbar button into line with the automatic-dots setting.
 void SyncDotToolButton();

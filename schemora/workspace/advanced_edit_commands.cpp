@@ -110,13 +110,10 @@ void selectEveryObject()
 void CMainFrame::registerAdvancedEditCommands()
 {
     onCommand(scm::kCmdEditScale, &CMainFrame::OnScaleObjects);
-    onCommand(scm::kCmdReGrid, &CMainFrame::OnReGrid);
+    onDocumentCommand(scm::kCmdReGrid, &CMainFrame::OnReGrid);
     onCommandRange(scm::kCmdAlignToCenter, scm::kCmdAlignOnLine, &CMainFrame::OnAlign);
-    onCommand(scm::kCmdRefNo, &CMainFrame::OnRefNo);
-    onCommand(scm::kCmdCheckSchematic, &CMainFrame::OnCheckSchematic);
-    onUpdateCommandUI(scm::kCmdCheckSchematic, &CMainFrame::OnUpdateNeedsDrawing);
-    onUpdateCommandUI(scm::kCmdReGrid, &CMainFrame::OnUpdateNeedsDrawing);
-    onUpdateCommandUI(scm::kCmdRefNo, &CMainFrame::OnUpdateNeedsDrawing);
+    onDocumentCommand(scm::kCmdRefNo, &CMainFrame::OnRefNo);
+    onDocumentCommand(scm::kCmdCheckSchematic, &CMainFrame::OnCheckSchematic);
     for (unsigned id = scm::kCmdAlignToCenter; id <= scm::kCmdAlignOnLine; ++id)
         onUpdateCommandUI(id, &CMainFrame::OnUpdateAlign);
 }
@@ -152,10 +149,9 @@ void CMainFrame::OnReGrid()
 
 void CMainFrame::OnAlign(unsigned id)
 {
-    if (!loadActiveDrawing(*this))
-        return;
-    if (const std::optional<int> reference = TakeAlignReference(g_editState.SelectionList, g_editState.selectionCount))
-        AlignSelected(AlignCommandOf(id, {scm::kCmdAlignWithEdge, scm::kCmdAlignToCenter}), *reference);
+    if (loadActiveDrawing(*this))
+        RunAlignMenuItem(id, {scm::kCmdAlignWithEdge, scm::kCmdAlignToCenter}, g_editState.SelectionList,
+                         g_editState.selectionCount, AlignSelected);
 }
 
 void CMainFrame::OnUpdateAlign(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr && g_editState.selectionCount >= 2); }

@@ -15,10 +15,8 @@
 
 void CMainFrame::registerDrawingCommands()
 {
-    onCommand(scm::kCmdClear, &CMainFrame::OnClear);
-    onCommand(scm::kCmdStatistics, &CMainFrame::OnStatistics);
-    onUpdateCommandUI(scm::kCmdClear, &CMainFrame::OnUpdateNeedsDrawing);
-    onUpdateCommandUI(scm::kCmdStatistics, &CMainFrame::OnUpdateNeedsDrawing);
+    onDocumentCommand(scm::kCmdClear, &CMainFrame::OnClear);
+    onDocumentCommand(scm::kCmdStatistics, &CMainFrame::OnStatistics);
 }
 
 void CMainFrame::OnClear()

@@ -13,11 +13,10 @@
 
 void CMainFrame::registerLibraryCommands()
 {
-    onCommand(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnSaveAsLibraryPart);
+    onDocumentCommand(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnSaveAsLibraryPart);
     onCommand(scm::kCmdCopyLibraryParts, &CMainFrame::OnCopyLibraryParts);
     onCommand(scm::kCmdBuildUtility, &CMainFrame::OnBuildUtility);
     onCommand(scm::kCmdNewLibraryPart, &CMainFrame::OnNewLibraryPart);
-    onUpdateCommandUI(scm::kCmdSaveAsLibraryPart, &CMainFrame::OnUpdateNeedsDrawing);
 }
 
 void CMainFrame::OnSaveAsLibraryPart()

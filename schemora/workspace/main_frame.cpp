@@ -38,6 +38,7 @@ const quill::EditorFrameSpec& schematicFrame()
         .status = {kPaneWidths, "Cursor location", {scm::kIconActivityA, scm::kIconActivityB}, kStatusIconPane},
         .timers = {scm::kTimerStatusAnimation, scm::kTimerBackup, scm::kTimerBlinkMarker},
         .routines = {typingIntoDrawing, nullptr, SetStatusIcon, BackupOpenDrawings, AdvanceBlinkMarker, ProgramTips},
+        .partsBin = {scm::kCmdPartsBin, []() -> quill::PartsBinDlg& { return ThePartsBin(); }, PartsBinOpened},
         .tipOfTheDayCommand = scm::kCmdTipOfTheDay,
         .websiteCommand = scm::kCmdWebsite,
     };
@@ -48,10 +49,8 @@ const quill::EditorFrameSpec& schematicFrame()
 
 CMainFrame::CMainFrame() : quill::EditorMainFrame(schematicFrame())
 {
-    onCommand(scm::kCmdNetlist, &CMainFrame::OnNetlist);
-    onCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
-    onUpdateCommandUI(scm::kCmdNetlist, &CMainFrame::OnUpdateNeedsDrawing);
-    onUpdateCommandUI(scm::kCmdDesignRules, &CMainFrame::OnUpdateNeedsDrawing);
+    onDocumentCommand(scm::kCmdNetlist, &CMainFrame::OnNetlist);
+    onDocumentCommand(scm::kCmdDesignRules, &CMainFrame::OnDesignRules);
     registerToolCommands();
     registerSimulationCommands();
     registerAdvancedEditCommands();
@@ -64,7 +63,6 @@ CMainFrame::CMainFrame() : quill::EditorMainFrame(schematicFrame())
     registerSetupDialogCommands();
     registerDrawingCommands();
     registerLibraryCommands();
-    registerPartsBinCommands();
     registerPartWizardCommands();
 }
 
@@ -134,8 +132,6 @@ bool CMainFrame::OnCmdMsg(unsigned id, plat::CmdUI* ui)
         return false;
     return quill::EditorMainFrame::OnCmdMsg(id, ui);
 }
-
-void CMainFrame::OnUpdateNeedsDrawing(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
 
 void CMainFrame::focusActiveChild()
 {

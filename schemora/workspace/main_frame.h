@@ -22,7 +22,6 @@ public:
     void OnNetlist();
     // Utilities > Design Rules: the connection check of the active drawing.
     void OnDesignRules();
-    void OnUpdateNeedsDrawing(plat::CmdUI& ui);
 
     // The drawing tools (tool_commands.cpp): each sets the current tool.
     void OnToolCommand(unsigned id);
@@ -96,9 +95,6 @@ public:
     void OnClear();
     void OnStatistics();
 
-    // The parts bin (P, Main toolbar; parts_bin_window.cpp).
-    void OnPartsBin();
-    void OnUpdatePartsBin(plat::CmdUI& ui);
 
     // File > Save Drawing As Library Part, Utilities > Copy Library Parts and BUILD Utility
     // (library_commands.cpp).
@@ -123,7 +119,6 @@ private:
     void registerSetupDialogCommands();
     void registerDrawingCommands();
     void registerLibraryCommands();
-    void registerPartsBinCommands();
     void registerPartWizardCommands();
     void OnPartWizard();
     // Gives the keyboard focus back to the active drawing after a combo choice.

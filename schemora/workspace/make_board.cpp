@@ -164,6 +164,5 @@ void CMainFrame::OnMakeBoard()
 
 void CMainFrame::registerBoardCommands()
 {
-    onCommand(scm::kCmdMakeBoard, &CMainFrame::OnMakeBoard);
-    onUpdateCommandUI(scm::kCmdMakeBoard, &CMainFrame::OnUpdateNeedsDrawing);
+    onDocumentCommand(scm::kCmdMakeBoard, &CMainFrame::OnMakeBoard);
 }

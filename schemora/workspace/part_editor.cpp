@@ -43,7 +43,7 @@ constexpr int kHintFontWord = 1541;
 quill::LibraryEditorIds editorIds()
 {
     return {scm::kIddPartEditor, scm::kIdrPartEditorMenu, scm::kIdcEditorArea,
-            {scm::kIdcEditorStatus0, scm::kIdcEditorStatus1}, "Library part has been changed--close editor?"};
+            {scm::kIdcEditorStatus0, scm::kIdcEditorStatus1}, quill::kLibraryPartChangedQuestion, TextEntryActive};
 }
 
 DrawObject textRecord(int x, int y, const char* text)
@@ -174,8 +174,6 @@ void CPartEditorDlg::OnEditorClosing()
     ResetEditInteraction();
     g_editState.CurrentTool = 0;
 }
-
-bool CPartEditorDlg::TypingText() const { return TextEntryActive(); }
 
 void CPartEditorDlg::OnTypedKey(const plat::Msg& msg)
 {

@@ -73,7 +73,6 @@ public:
 protected:
     std::unique_ptr<quill::EditorStoreLoan> LendStore() override;
     void OnEditorClosing() override;
-    bool TypingText() const override;
     void OnTypedKey(const plat::Msg& msg) override;
 
 private:
@@ -168,8 +167,6 @@ private:
     void fillFieldControls();
     void OnReferenceChosen();
     void OnReferenceFocusLost();
-    void OnFieldFocusGained();
-    void OnFieldFocusLost();
     void OnCommentsChanged();
     void OnAdvanced();
     void OnPartsPerPackage();

@@ -106,11 +106,9 @@ void CPartEditorDlg::registerCommands()
     onNotify(kIdcEditorGrid, plat::kCbnSelChange, &CPartEditorDlg::OnGridCombo);
     onNotify(kIdcEditorReference, plat::kCbnSelChange, &CPartEditorDlg::OnReferenceChosen);
     onNotify(kIdcEditorReference, plat::kCbnKillFocus, &CPartEditorDlg::OnReferenceFocusLost);
-    onNotify(kIdcEditorReference, plat::kCbnSetFocus, &CPartEditorDlg::OnFieldFocusGained);
-    onNotify(kIdcEditorPackage, plat::kEnSetFocus, &CPartEditorDlg::OnFieldFocusGained);
-    onNotify(kIdcEditorComments, plat::kEnSetFocus, &CPartEditorDlg::OnFieldFocusGained);
-    onNotify(kIdcEditorPackage, plat::kEnKillFocus, &CPartEditorDlg::OnFieldFocusLost);
-    onNotify(kIdcEditorComments, plat::kEnKillFocus, &CPartEditorDlg::OnFieldFocusLost);
+    trackFieldFocus(kIdcEditorReference, plat::kCbnSetFocus, 0);
+    trackFieldFocus(kIdcEditorPackage, plat::kEnSetFocus, plat::kEnKillFocus);
+    trackFieldFocus(kIdcEditorComments, plat::kEnSetFocus, plat::kEnKillFocus);
     onNotify(kIdcEditorComments, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onNotify(kIdcEditorPackage, plat::kEnChange, &CPartEditorDlg::OnCommentsChanged);
     onCommand(kIdcEditorHiddenPins, &CPartEditorDlg::OnHiddenPins);

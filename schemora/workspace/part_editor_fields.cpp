@@ -78,10 +78,6 @@ void CPartEditorDlg::OnReferenceFocusLost()
     InvalidatePartArea();
 }
 
-void CPartEditorDlg::OnFieldFocusGained() { SetEditFocus(true); }
-
-void CPartEditorDlg::OnFieldFocusLost() { SetEditFocus(false); }
-
 void CPartEditorDlg::OnCommentsChanged() { SetModified(); }
 
 void CPartEditorDlg::OnAdvanced()

@@ -321,27 +321,12 @@ void CPwiz3::OnSavePins()
 // ---- page 4: output ----
 
 CPwiz4::CPwiz4(PartWizardAnswers& answers, PartWizardFinish finish)
-    : plat::PropertyPage(kIddWizardOutput), a_(answers), finish_(std::move(finish))
+    : quill::WizardOutputPage(kIddWizardOutput, kIdcWizSaveToLibrary, kIdcWizEditFirst), a_(answers),
+      finish_(std::move(finish))
 {
 }
 
-bool CPwiz4::OnInitDialog()
-{
-    CheckRadioButton(kIdcWizSaveToLibrary, kIdcWizEditFirst, kIdcWizEditFirst);
-    return true;
-}
-
-bool CPwiz4::OnSetActive()
-{
-    SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
-    return true;
-}
-
-long CPwiz4::OnWizardBack()
-{
-    SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
-    return a_.kind == SymbolKind::Block ? kIddWizardPins : kIddWizardInfo;
-}
+long CPwiz4::previousPage() const { return a_.kind == SymbolKind::Block ? kIddWizardPins : kIddWizardInfo; }
 
 bool CPwiz4::OnWizardFinish()
 {

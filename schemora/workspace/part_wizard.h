@@ -3,6 +3,7 @@
 // block, the output choice) over the wizard's answers. Finish hands the answers to whoever
 // runs the wizard, which draws the symbol into its part editor.
 
+#include "common/wizard_output_page.h"
 #include "platform/app/property_sheet.h"
 #include "schemora/workspace/wizard_pins.h"
 
@@ -65,15 +66,15 @@ private:
     int shown_ = 0;   // the record the rows show now (first_ moves ahead while scrolling)
 };
 
-class CPwiz4 : public plat::PropertyPage {
+class CPwiz4 : public quill::WizardOutputPage {
 public:
     CPwiz4(PartWizardAnswers& answers, PartWizardFinish finish);
-    bool OnInitDialog() override;
-    bool OnSetActive() override;
-    long OnWizardBack() override;
     bool OnWizardFinish() override;
 
 private:
+    // Back from the output page: to the pins of a block, else to the information page.
+    long previousPage() const override;
+
     PartWizardAnswers& a_;
     PartWizardFinish finish_;
 };

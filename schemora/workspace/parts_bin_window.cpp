@@ -2,6 +2,7 @@
 // Parts browser and dragged out into the active drawing.
 #include "schemora/workspace/parts_bin_window.h"
 
+#include "platform/app/frame_wnd.h"
 #include "platform/app/view.h"
 #include "platform/app/win_app.h"
 #include "resources/schemora/edit_ids.h"
@@ -19,7 +20,6 @@
 #include "schemora/core/settings.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/library_parts_dialog.h"
-#include "schemora/workspace/main_frame.h"
 
 namespace {
 
@@ -51,37 +51,24 @@ std::string describe(const std::string& name)
     return description.empty() ? name : description;
 }
 
-quill::PartsBinServices binServices()
+void clearTool()
 {
-    quill::PartsBinServices s;
-    s.addCommand = scm::kCmdToolPart;
-    s.deleteCommand = scm::kCmdEditErase;
-    s.fullMessage = scm::kStrPartsBinFull;
-    s.selectMessage = scm::kStrSelectPartToDelete;
-    s.tooltipLength = 25;
-    s.settings = {&g_settings.binParts, &g_settings.binX, &g_settings.binY, &g_settings.binShut,
-                  &g_settings.PartsBinHelp};
-    s.choosePart = chooseFromLibrary;
-    s.description = describe;
-    s.paintCells = PaintPartsBinCells;
-    s.hitTest = HitTestPartsBin;
-    s.drawCell = DrawPartsBin;
-    s.documentOpen = [] { return g_openDocs.count > 0; };
-    s.place = PlaceBinPart;
-    s.redrawActiveFrame = RedrawActiveFrame;
-    s.clearTool = [] {
-        ResetEditInteraction();
-        g_editState.CurrentTool = 0;
-    };
-    s.playSound = [](const char* sound) { PlaySoundFile(sound); };
-    s.soundsOn = [] { return g_settings.sound != 0; };
-    s.statusText = [](std::string_view text) { SetStatusText(text, 0); };
-    return s;
+    ResetEditInteraction();
+    g_editState.CurrentTool = 0;
 }
 
 }  // namespace
 
-CPartsBinDlg::CPartsBinDlg() : quill::PartsBinDlg(scm::kIddPartsBin, binServices()) {}
+CPartsBinDlg::CPartsBinDlg()
+    : quill::PartsBinDlg(scm::kIddPartsBin,
+                         {{scm::kCmdToolPart, scm::kCmdEditErase, scm::kStrPartsBinFull, scm::kStrSelectPartToDelete, 25},
+                          {&g_settings.binParts, &g_settings.binX, &g_settings.binY, &g_settings.binShut,
+                           &g_settings.PartsBinHelp, &g_settings.sound},
+                          {chooseFromLibrary, describe, PlaceBinPart},
+                          {&g_partsBinCells, PaintPartsBinCells, HitTestPartsBin, DrawPartsBinOutline},
+                          {&g_openDocs.count, RedrawActiveFrame, clearTool, PlaySoundFile, SetStatusText}})
+{
+}
 
 CPartsBinDlg& ThePartsBin()
 {
@@ -106,17 +93,8 @@ bool PlaceBinPart(const std::string& name, plat::Point screen)
     return PlaceChosenPartAt(CursorDrawingPoint()) != 0;
 }
 
-void CMainFrame::registerPartsBinCommands()
+void PartsBinOpened()
 {
-    onCommand(scm::kCmdPartsBin, &CMainFrame::OnPartsBin);
-    onUpdateCommandUI(scm::kCmdPartsBin, &CMainFrame::OnUpdatePartsBin);
-}
-
-void CMainFrame::OnPartsBin()
-{
-    ThePartsBin().Open(this);
     thePartsBinDlg.open = true;
     g_editState.CurrentTool = 0;
 }
-
-void CMainFrame::OnUpdatePartsBin(plat::CmdUI& ui) { quill::UpdatePartsBinCommand(ui, ThePartsBin()); }

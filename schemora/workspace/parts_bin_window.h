@@ -12,6 +12,10 @@ public:
 // The one bin of the program; its window is made when the person opens it.
 CPartsBinDlg& ThePartsBin();
 
+// What the main frame does once it opened the bin: the active view learns that the bin is open
+// and the drawing tool becomes none.
+void PartsBinOpened();
+
 // Places one part of that name ("DEVICE\R") at a point of the screen in the active drawing view
 // and leaves the part tool on that part; false when nothing was placed.
 bool PlaceBinPart(const std::string& name, plat::Point screen);

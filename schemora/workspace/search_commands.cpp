@@ -121,10 +121,8 @@ std::vector<int> replaceCandidates(std::string_view find)
 
 void CMainFrame::registerSearchCommands()
 {
-    onCommand(scm::kCmdFind, &CMainFrame::OnFind);
-    onCommand(scm::kCmdReplaceText, &CMainFrame::OnReplaceText);
-    onUpdateCommandUI(scm::kCmdFind, &CMainFrame::OnUpdateNeedsDrawing);
-    onUpdateCommandUI(scm::kCmdReplaceText, &CMainFrame::OnUpdateNeedsDrawing);
+    onDocumentCommand(scm::kCmdFind, &CMainFrame::OnFind);
+    onDocumentCommand(scm::kCmdReplaceText, &CMainFrame::OnReplaceText);
 }
 
 void CMainFrame::OnFind()

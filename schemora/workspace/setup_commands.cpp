@@ -59,8 +59,7 @@ void CMainFrame::registerSetupCommands()
         onUpdateCommandUI(t.id, &CMainFrame::OnUpdateSetupToggle);
     }
     onCommand(scm::kCmdSetColors, &CMainFrame::OnSetColors);
-    onCommand(scm::kCmdGeneralSetup, &CMainFrame::OnGeneralSetup);
-    onUpdateCommandUI(scm::kCmdGeneralSetup, &CMainFrame::OnUpdateNeedsDrawing);
+    onDocumentCommand(scm::kCmdGeneralSetup, &CMainFrame::OnGeneralSetup);
     onCommand(scm::kCmdHelpContents, &CMainFrame::OnHelpContents);
     onCommand(scm::kCmdContextHelp, &CMainFrame::OnContextHelp);
 }

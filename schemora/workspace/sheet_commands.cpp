@@ -35,12 +35,11 @@ void showSheet(CSchemoraDoc& doc, int sheet)
 
 void CMainFrame::registerSheetCommands()
 {
-    onCommand(scm::kCmdNewPage, &CMainFrame::OnNewPage);
-    onCommand(scm::kCmdDeletePage, &CMainFrame::OnDeletePage);
+    onDocumentCommand(scm::kCmdNewPage, &CMainFrame::OnNewPage);
+    onDocumentCommand(scm::kCmdDeletePage, &CMainFrame::OnDeletePage);
     onCommandRange(scm::kCmdPreviousPage, scm::kCmdNextPage, &CMainFrame::OnStepPage);
     onCommand(scm::kIdcPageCombo, &CMainFrame::OnPageCombo);
-    for (unsigned id : {scm::kCmdPreviousPage, scm::kCmdNextPage, scm::kCmdNewPage, scm::kCmdDeletePage})
-        onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsDrawing);
+    needsDocument({scm::kCmdPreviousPage, scm::kCmdNextPage});
 }
 
 void CMainFrame::SyncDrawingCombos()

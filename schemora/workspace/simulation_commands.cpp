@@ -18,16 +18,13 @@
 
 void CMainFrame::registerSimulationCommands()
 {
-    onCommand(scm::kCmdAnalogSimulation, &CMainFrame::OnAnalogSimulation);
-    onCommand(scm::kCmdDigitalSimulation, &CMainFrame::OnDigitalSimulation);
-    onCommand(scm::kCmdScope, &CMainFrame::OnScope);
-    onCommand(scm::kCmdAnalyzer, &CMainFrame::OnAnalyzer);
-    onCommand(scm::kCmdSpectrum, &CMainFrame::OnSpectrum);
+    onDocumentCommand(scm::kCmdAnalogSimulation, &CMainFrame::OnAnalogSimulation);
+    onDocumentCommand(scm::kCmdDigitalSimulation, &CMainFrame::OnDigitalSimulation);
+    onDocumentCommand(scm::kCmdScope, &CMainFrame::OnScope);
+    onDocumentCommand(scm::kCmdAnalyzer, &CMainFrame::OnAnalyzer);
+    onDocumentCommand(scm::kCmdSpectrum, &CMainFrame::OnSpectrum);
     onCommand(scm::kCmdOutputFile, &CMainFrame::OnOutputFile);
-    onCommand(scm::kCmdStep, &CMainFrame::OnStep);
-    for (unsigned id : {scm::kCmdAnalogSimulation, scm::kCmdDigitalSimulation, scm::kCmdScope, scm::kCmdAnalyzer,
-                        scm::kCmdSpectrum, scm::kCmdStep})
-        onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsDrawing);
+    onDocumentCommand(scm::kCmdStep, &CMainFrame::OnStep);
 }
 
 void CMainFrame::OnAnalogSimulation()

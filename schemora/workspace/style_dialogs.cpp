@@ -46,8 +46,9 @@ void setKindOnCurrentLayer(DrawObject& o, int type) { o.w[4] = (CurrentDrawingLa
 
 // ---- the common part: line style, width, fill ----
 
-CStyleDialogBase::CStyleDialogBase(unsigned templateId, std::initializer_list<int> kinds, plat::Wnd* parent)
-    : plat::Dialog(templateId, parent), target_(singleTarget(kinds))
+CStyleDialogBase::CStyleDialogBase(unsigned templateId, std::initializer_list<int> kinds, plat::Wnd* parent,
+                                   WidthForm widthForm)
+    : plat::Dialog(templateId, parent), widthForm_(widthForm), target_(singleTarget(kinds))
 {
     onCommandRange(kIdcFillFirst, kIdcFillLast, &CStyleDialogBase::OnFillPattern);
 }
@@ -66,13 +67,28 @@ bool CStyleDialogBase::OnInitDialog()
     if (style_ >= 0 && style_ <= 3)
         CheckRadioButton(kIdcStyleFirst, kIdcStyleLast, kIdcStyleFirst + static_cast<unsigned>(style_));
     SetDlgItemText(kIdcWidth, widthShown(width_));
-    initExtra();
+    exchangeExtra(false);
     return true;
 }
 
-std::string CStyleDialogBase::widthShown(int width) const { return std::to_string(width); }
+std::string CStyleDialogBase::widthShown(int width) const
+{
+    switch (widthForm_) {
+    case WidthForm::InUnits: return WidthShown(width, g_settings.units == kMetricUnits);
+    case WidthForm::OneDecimal: {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.1f", static_cast<double>(width));
+        return text;
+    }
+    case WidthForm::Plain: break;
+    }
+    return std::to_string(width);
+}
 
-int CStyleDialogBase::widthTyped(const std::string& text) const { return WidthTyped(text, false); }
+int CStyleDialogBase::widthTyped(const std::string& text) const
+{
+    return WidthTyped(text, widthForm_ == WidthForm::InUnits && g_settings.units == kMetricUnits);
+}
 
 void CStyleDialogBase::OnFillPattern(unsigned id)
 {
@@ -97,7 +113,7 @@ void CStyleDialogBase::OnOK()
         style_ = static_cast<int>(id - kIdcStyleFirst);
     width_ = widthTyped(GetDlgItemText(kIdcWidth, 20));
     fill_ = std::clamp(fill_, 0, kFillPatterns - 1);
-    storeExtra();
+    exchangeExtra(true);
     if (target_) {
         PushUndoSnapshot();
         writeObject(*target_);
@@ -113,6 +129,7 @@ void CStyleDialogBase::writeObject(DrawObject& o)
     SetObjectWidth(o, width_);
     if (hasFill() && HasFill(o.type()))
         o.w[7] = fill_;
+    writeExtra(&o);
 }
 
 void CStyleDialogBase::writeDefaults()
@@ -121,6 +138,7 @@ void CStyleDialogBase::writeDefaults()
     g_settings.width = width_;
     if (hasFill())
         g_settings.fillPattern = fill_;
+    writeExtra(nullptr);
 }
 
 // ---- the dialogs ----
@@ -135,10 +153,20 @@ CStyleDlg::CStyleDlg(plat::Wnd* parent)
 {
 }
 
-CLineStyleDlg::CLineStyleDlg(plat::Wnd* parent) : CStyleDialogBase(kIddLineStyle, {kObjLine, kObjArrow}, parent) {}
-
-void CLineStyleDlg::initExtra()
+CLineStyleDlg::CLineStyleDlg(plat::Wnd* parent)
+    : CStyleDialogBase(kIddLineStyle, {kObjLine, kObjArrow}, parent, WidthForm::InUnits)
 {
+}
+
+void CLineStyleDlg::exchangeExtra(bool store)
+{
+    if (store) {
+        if (const unsigned id = GetCheckedRadioButton(kIdcHeadStyleFirst, kIdcHeadStyleLast); id != 0)
+            shape_ = static_cast<int>(id - kIdcHeadStyleFirst);
+        if (const unsigned id = GetCheckedRadioButton(kIdcHeadsNone, kIdcHeadsTwo); id != 0)
+            heads_ = static_cast<int>(id) - 300;
+        return;
+    }
     if (DrawObject* o = target()) {
         heads_ = o->type() == kObjArrow ? std::clamp(o->w[7] >> 8, 0, 1) : -1;
         shape_ = o->type() == kObjArrow ? std::clamp(o->w[7] & 0xFF, 0, 2) : g_settings.CurrentHeadStyle;
@@ -150,58 +178,49 @@ void CLineStyleDlg::initExtra()
     CheckRadioButton(kIdcHeadsNone, kIdcHeadsTwo, static_cast<unsigned>(300 + heads_));
 }
 
-void CLineStyleDlg::storeExtra()
+void CLineStyleDlg::writeExtra(DrawObject* o)
 {
-    if (const unsigned id = GetCheckedRadioButton(kIdcHeadStyleFirst, kIdcHeadStyleLast); id != 0)
-        shape_ = static_cast<int>(id - kIdcHeadStyleFirst);
-    if (const unsigned id = GetCheckedRadioButton(kIdcHeadsNone, kIdcHeadsTwo); id != 0)
-        heads_ = static_cast<int>(id) - 300;
-}
-
-std::string CLineStyleDlg::widthShown(int width) const { return WidthShown(width, g_settings.units == kMetricUnits); }
-
-int CLineStyleDlg::widthTyped(const std::string& text) const { return WidthTyped(text, g_settings.units == kMetricUnits); }
-
-void CLineStyleDlg::writeObject(DrawObject& o)
-{
-    CStyleDialogBase::writeObject(o);
-    setKindOnCurrentLayer(o, heads_ < 0 ? kObjLine : kObjArrow);
-    o.w[7] = heads_ < 0 ? 0 : heads_ * 256 + shape_;
-}
-
-void CLineStyleDlg::writeDefaults()
-{
-    CStyleDialogBase::writeDefaults();
-    g_settings.CurrentHeadNo = heads_;
-    g_settings.CurrentHeadStyle = shape_;
+    if (o) {
+        setKindOnCurrentLayer(*o, heads_ < 0 ? kObjLine : kObjArrow);
+        o->w[7] = heads_ < 0 ? 0 : heads_ * 256 + shape_;
+    } else {
+        g_settings.CurrentHeadNo = heads_;
+        g_settings.CurrentHeadStyle = shape_;
+    }
 }
 
 CRectStyleDlg::CRectStyleDlg(plat::Wnd* parent) : CStyleDialogBase(kIddRectangleStyle, {kObjRectangle, kObjRoundRect}, parent) {}
 
-void CRectStyleDlg::initExtra()
+void CRectStyleDlg::exchangeExtra(bool store)
 {
+    if (store) {
+        rounded_ = IsDlgButtonChecked(kIdcRoundedRectangles) != 0;
+        return;
+    }
     rounded_ = target() ? target()->type() == kObjRoundRect : g_settings.roundedRectangles != 0;
     CheckDlgButton(kIdcRoundedRectangles, rounded_ ? 1 : 0);
 }
 
-void CRectStyleDlg::storeExtra() { rounded_ = IsDlgButtonChecked(kIdcRoundedRectangles) != 0; }
-
-void CRectStyleDlg::writeObject(DrawObject& o)
+void CRectStyleDlg::writeExtra(DrawObject* o)
 {
-    CStyleDialogBase::writeObject(o);
-    setKindOnCurrentLayer(o, rounded_ ? kObjRoundRect : kObjRectangle);
+    if (o)
+        setKindOnCurrentLayer(*o, rounded_ ? kObjRoundRect : kObjRectangle);
+    else
+        g_settings.roundedRectangles = rounded_ ? 1 : 0;
 }
 
-void CRectStyleDlg::writeDefaults()
+CPolygonSetupDlg::CPolygonSetupDlg(plat::Wnd* parent)
+    : CStyleDialogBase(kIddPolygonSetup, {kObjTriangle, kObjPolygon}, parent, WidthForm::OneDecimal)
 {
-    CStyleDialogBase::writeDefaults();
-    g_settings.roundedRectangles = rounded_ ? 1 : 0;
 }
 
-CPolygonSetupDlg::CPolygonSetupDlg(plat::Wnd* parent) : CStyleDialogBase(kIddPolygonSetup, {kObjTriangle, kObjPolygon}, parent) {}
-
-void CPolygonSetupDlg::initExtra()
+void CPolygonSetupDlg::exchangeExtra(bool store)
 {
+    if (store) {
+        if (const std::optional<int> edges = CountChosen(*this, kIdcPolygonEdges, kMinPolygonEdges))
+            edges_ = *edges;
+        return;
+    }
     if (DrawObject* o = target())
         edges_ = o->type() == kObjTriangle ? 3 : o->w[2];
     else
@@ -210,31 +229,15 @@ void CPolygonSetupDlg::initExtra()
     FillCountCombo(*this, kIdcPolygonEdges, kMinPolygonEdges, kPolygonPoints, edges_);
 }
 
-void CPolygonSetupDlg::storeExtra()
+void CPolygonSetupDlg::writeExtra(DrawObject* o)
 {
-    if (const std::optional<int> edges = CountChosen(*this, kIdcPolygonEdges, kMinPolygonEdges))
-        edges_ = *edges;
-}
-
-std::string CPolygonSetupDlg::widthShown(int width) const
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(width));
-    return text;
-}
-
-void CPolygonSetupDlg::writeObject(DrawObject& o)
-{
-    o.w[5] = style_;
-    SetObjectWidth(o, width_);
-    o.w[7] = fill_;
-    SetPolygonEdges(o, edges_, CurrentDrawingLayer());
-}
-
-void CPolygonSetupDlg::writeDefaults()
-{
-    CStyleDialogBase::writeDefaults();
-    g_settings.polygonEdges = edges_;
+    if (o) {
+        // A polygon keeps its fill even though the shared fill rule leaves polygons out.
+        o->w[7] = fill_;
+        SetPolygonEdges(*o, edges_, CurrentDrawingLayer());
+    } else {
+        g_settings.polygonEdges = edges_;
+    }
 }
 
 // ---- Edit Setup ----

@@ -20,14 +20,19 @@ public:
     DrawObject* target() const { return target_; }
 
 protected:
-    CStyleDialogBase(unsigned templateId, std::initializer_list<int> kinds, plat::Wnd* parent);
-    // What a dialog shows and stores beyond line style, width and fill.
-    virtual void initExtra() {}
-    virtual void storeExtra() {}
-    virtual void writeObject(DrawObject& o);
-    virtual void writeDefaults();
-    virtual std::string widthShown(int width) const;
-    virtual int widthTyped(const std::string& text) const;
+    // How the width box shows and reads the width.
+    enum class WidthForm {
+        Plain,        // whole units
+        InUnits,      // in the units chosen in setup (mils or millimetres)
+        OneDecimal,   // shown with one decimal, read as whole units
+    };
+    CStyleDialogBase(unsigned templateId, std::initializer_list<int> kinds, plat::Wnd* parent,
+                     WidthForm widthForm = WidthForm::Plain);
+    // What a dialog edits beyond line style, width and fill: shown in its controls (store
+    // false) or read back from them (store true).
+    virtual void exchangeExtra(bool store) { (void)store; }
+    // Writes that extra into the edited object, or into the defaults when o is null.
+    virtual void writeExtra(DrawObject* o) { (void)o; }
     bool hasFill() const { return GetDlgItem(kFillCurrentId) != nullptr; }
 
     int style_ = 0, width_ = 0, fill_ = 0;
@@ -35,6 +40,11 @@ protected:
 private:
     static constexpr unsigned kFillCurrentId = 538;
     void OnFillPattern(unsigned id);
+    void writeObject(DrawObject& o);
+    void writeDefaults();
+    std::string widthShown(int width) const;
+    int widthTyped(const std::string& text) const;
+    WidthForm widthForm_;
     DrawObject* target_ = nullptr;
 };
 
@@ -57,12 +67,8 @@ public:
     explicit CLineStyleDlg(plat::Wnd* parent = nullptr);
 
 private:
-    void initExtra() override;
-    void storeExtra() override;
-    void writeObject(DrawObject& o) override;
-    void writeDefaults() override;
-    std::string widthShown(int width) const override;
-    int widthTyped(const std::string& text) const override;
+    void exchangeExtra(bool store) override;
+    void writeExtra(DrawObject* o) override;
     int heads_ = -1, shape_ = 0;
 };
 
@@ -72,10 +78,8 @@ public:
     explicit CRectStyleDlg(plat::Wnd* parent = nullptr);
 
 private:
-    void initExtra() override;
-    void storeExtra() override;
-    void writeObject(DrawObject& o) override;
-    void writeDefaults() override;
+    void exchangeExtra(bool store) override;
+    void writeExtra(DrawObject* o) override;
     bool rounded_ = false;
 };
 
@@ -85,11 +89,8 @@ public:
     explicit CPolygonSetupDlg(plat::Wnd* parent = nullptr);
 
 private:
-    void initExtra() override;
-    void storeExtra() override;
-    void writeObject(DrawObject& o) override;
-    void writeDefaults() override;
-    std::string widthShown(int width) const override;
+    void exchangeExtra(bool store) override;
+    void writeExtra(DrawObject* o) override;
     int edges_ = 3;
 };
 

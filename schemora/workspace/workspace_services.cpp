@@ -23,11 +23,11 @@ PartsBinState thePartsBinDlg;
 
 void ClosePartsBinMarker() { thePartsBinDlg.open = false; }
 
-void PlaySoundFile(const char* name)
+void PlaySoundFile(std::string_view name)
 {
     if (g_settings.sound == 0)
         return;
-    if (!plat::uiHost().playSound(g_folders.soundFolder + name))
+    if (!plat::uiHost().playSound(g_folders.soundFolder + std::string(name)))
         plat::MessageBox("Error in Playing Sound");
 }
 

@@ -127,3 +127,24 @@ TEST(AlignmentCommands, TheObjectSelectedLastBecomesTheReference)
     EXPECT_EQ(AlignCommandOf(41, ids), AlignCommand::ToCenter);
     EXPECT_EQ(AlignCommandOf(42, ids), AlignCommand::OnLine);
 }
+
+namespace {
+std::vector<std::pair<AlignCommand, int>> g_aligned;
+void recordAlign(AlignCommand command, int reference) { g_aligned.emplace_back(command, reference); }
+}  // namespace
+
+TEST(AlignmentCommands, AMenuItemAlignsAgainstTheObjectSelectedLast)
+{
+    const std::vector<int32_t> list = {0, 7, 3, 9, 0};
+    const AlignMenuIds ids{40, 41};
+    g_aligned.clear();
+    int32_t count = 3;
+    RunAlignMenuItem(41, ids, list, count, recordAlign);
+    ASSERT_EQ(g_aligned.size(), 1u);
+    EXPECT_EQ(g_aligned[0], std::make_pair(AlignCommand::ToCenter, 9));
+    EXPECT_EQ(count, 2);
+    count = 1;
+    RunAlignMenuItem(40, ids, list, count, recordAlign);
+    EXPECT_EQ(g_aligned.size(), 1u) << "one object has nothing to align against";
+    EXPECT_EQ(count, 1);
+}

@@ -174,4 +174,20 @@ TEST_F(LibraryEditorFrameTest, StatusLinesAndHint)
     editor.DoModal();
 }
 
+TEST_F(LibraryEditorFrameTest, TrackedFieldsTakeTheKeysWhileTheyHaveTheFocus)
+{
+    Editor editor;
+    constexpr unsigned kEdit = 30, kCombo = 31;
+    editor.trackFieldFocus(kEdit, plat::kEnSetFocus, plat::kEnKillFocus);
+    editor.trackFieldFocus(kCombo, plat::kCbnSetFocus, 0);
+    EXPECT_TRUE(editor.dispatchNotify(kEdit, plat::kEnSetFocus));
+    EXPECT_TRUE(editor.editFocus());
+    EXPECT_TRUE(editor.dispatchNotify(kEdit, plat::kEnKillFocus));
+    EXPECT_FALSE(editor.editFocus());
+    EXPECT_TRUE(editor.dispatchNotify(kCombo, plat::kCbnSetFocus));
+    EXPECT_TRUE(editor.editFocus());
+    EXPECT_FALSE(editor.dispatchNotify(kCombo, plat::kCbnKillFocus)) << "the program handles that one";
+    EXPECT_TRUE(editor.editFocus());
+}
+
 }  // namespace

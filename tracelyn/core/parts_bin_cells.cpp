@@ -111,12 +111,9 @@ int HitTestPartsBin(int x, int y)
     return g_partsBinCells.hitTest(x, y, 0);
 }
 
-void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace)
+void DrawPartsBinOutline(plat::Dc& dc, const plat::Rect& r)
 {
-    const std::optional<plat::Rect> r = g_partsBinCells.outline(cell, x, y, inPlace);
-    if (!r)
-        return;
     const int oldRop = dc.SetROP2(plat::kR2Not);
-    dottedFrame(dc, r->left, r->top, r->right, r->bottom);
+    dottedFrame(dc, r.left, r.top, r.right, r.bottom);
     dc.SetROP2(oldRop);
 }

@@ -45,10 +45,8 @@ bool writeText(const std::string& path, const std::string& text)
 
 void CMainFrame::registerArtworkNetlistCommands()
 {
-    onCommand(tly::kCmdArtworkNetlist, &CMainFrame::OnArtworkNetlist);
-    onCommand(tly::kCmdCompareNets, &CMainFrame::OnCompareNets);
-    onUpdateCommandUI(tly::kCmdArtworkNetlist, &CMainFrame::OnUpdateNeedsBoard);
-    onUpdateCommandUI(tly::kCmdCompareNets, &CMainFrame::OnUpdateNeedsBoard);
+    onDocumentCommand(tly::kCmdArtworkNetlist, &CMainFrame::OnArtworkNetlist);
+    onDocumentCommand(tly::kCmdCompareNets, &CMainFrame::OnCompareNets);
 }
 
 void CMainFrame::OnArtworkNetlist()

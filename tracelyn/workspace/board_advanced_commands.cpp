@@ -217,17 +217,14 @@ std::string trimmed(std::string_view text)
 
 void CMainFrame::registerAdvancedCommands()
 {
-    onCommand(tly::kCmdMoveToLayer, &CMainFrame::OnMoveToLayer);
-    onCommand(tly::kCmdSnapTextToPad, &CMainFrame::OnSnapTextToPad);
+    onDocumentCommand(tly::kCmdMoveToLayer, &CMainFrame::OnMoveToLayer);
+    onDocumentCommand(tly::kCmdSnapTextToPad, &CMainFrame::OnSnapTextToPad);
     onCommand(tly::kCmdCutTrace, &CMainFrame::OnCutTrace);
-    onCommand(tly::kCmdGoto, &CMainFrame::OnGoto);
-    onCommand(tly::kCmdClearDrcMarks, &CMainFrame::OnClearDrcMarks);
+    onDocumentCommand(tly::kCmdGoto, &CMainFrame::OnGoto);
+    onDocumentCommand(tly::kCmdClearDrcMarks, &CMainFrame::OnClearDrcMarks);
     onCommand(tly::kCmdSetReadoutOrigin, &CMainFrame::OnSetReadoutOrigin);
-    onCommand(tly::kCmdRefNo, &CMainFrame::OnRefNo);
-    onCommand(tly::kCmdBackAnnotate, &CMainFrame::OnBackAnnotate);
-    for (unsigned id : std::initializer_list<unsigned>{tly::kCmdMoveToLayer, tly::kCmdSnapTextToPad, tly::kCmdGoto, tly::kCmdClearDrcMarks, tly::kCmdRefNo,
-                        tly::kCmdBackAnnotate})
-        onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
+    onDocumentCommand(tly::kCmdRefNo, &CMainFrame::OnRefNo);
+    onDocumentCommand(tly::kCmdBackAnnotate, &CMainFrame::OnBackAnnotate);
     onUpdateCommandUI(tly::kCmdCutTrace, &CMainFrame::OnUpdateNeedsSelection);
 }
 

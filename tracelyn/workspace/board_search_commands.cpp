@@ -203,12 +203,10 @@ std::string numbered(const char* pattern, std::size_t n, std::size_t of)
 
 void CMainFrame::registerSearchCommands()
 {
-    onCommand(tly::kCmdFind, &CMainFrame::OnFind);
-    onCommand(tly::kCmdReplace, &CMainFrame::OnReplace);
+    onDocumentCommand(tly::kCmdFind, &CMainFrame::OnFind);
+    onDocumentCommand(tly::kCmdReplace, &CMainFrame::OnReplace);
     onCommand(tly::kCmdScaleSelection, &CMainFrame::OnScaleSelection);
     onCommandRange(tly::kCmdAlignWithEdge, tly::kCmdAlignOnLine, &CMainFrame::OnAlign);
-    for (unsigned id : {tly::kCmdFind, tly::kCmdReplace})
-        onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
     onUpdateCommandUI(tly::kCmdScaleSelection, &CMainFrame::OnUpdateNeedsSelection);
     for (unsigned id = tly::kCmdAlignWithEdge; id <= tly::kCmdAlignOnLine; ++id)
         onUpdateCommandUI(id, &CMainFrame::OnUpdateAlign);
@@ -312,10 +310,9 @@ void CMainFrame::OnScaleSelection()
 
 void CMainFrame::OnAlign(unsigned id)
 {
-    if (!ActiveBoardView(*this))
-        return;
-    if (const std::optional<int> reference = TakeAlignReference(g_selection.list, g_selection.count))
-        AlignSelected(AlignCommandOf(id, {tly::kCmdAlignWithEdge, tly::kCmdAlignToCenter}), *reference);
+    if (ActiveBoardView(*this))
+        RunAlignMenuItem(id, {tly::kCmdAlignWithEdge, tly::kCmdAlignToCenter}, g_selection.list, g_selection.count,
+                         AlignSelected);
 }
 
 void CMainFrame::OnUpdateAlign(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr && g_selection.count >= 2); }

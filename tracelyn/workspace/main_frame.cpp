@@ -46,6 +46,7 @@ const quill::EditorFrameSpec& boardFrame()
         .status = {kPaneWidths, {}, {kAnimationIcons[0], kAnimationIcons[1]}, kPaneIcon},
         .timers = {tly::kTimerStatusAnimation, tly::kTimerBackup, tly::kTimerBlinkMarker},
         .routines = {TextEntryActive, routing, SetStatusIcon, BackupOpenBoards, AdvanceBlinkMarker, ProgramTips},
+        .partsBin = {tly::kCmdPartsBin, []() -> quill::PartsBinDlg& { return ThePartsBin(); }, nullptr},
         .tipOfTheDayCommand = tly::kCmdTipOfTheDay,
         .websiteCommand = tly::kCmdWebsite,
         .startMaximised = true,
@@ -57,21 +58,18 @@ const quill::EditorFrameSpec& boardFrame()
 
 CMainFrame::CMainFrame() : quill::EditorMainFrame(boardFrame())
 {
-    onCommand(tly::kCmdLoadNetlist, &CMainFrame::OnLoadNetlist);
-    onCommand(tly::kCmdRatsNest, &CMainFrame::OnRatsNest);
-    onCommand(tly::kCmdClearRatsNest, &CMainFrame::OnClearRatsNest);
-    onCommand(tly::kCmdRegrid, &CMainFrame::OnRegrid);
-    onCommand(tly::kCmdStatistics, &CMainFrame::OnStatistics);
+    onDocumentCommand(tly::kCmdLoadNetlist, &CMainFrame::OnLoadNetlist);
+    onDocumentCommand(tly::kCmdRatsNest, &CMainFrame::OnRatsNest);
+    onDocumentCommand(tly::kCmdClearRatsNest, &CMainFrame::OnClearRatsNest);
+    onDocumentCommand(tly::kCmdRegrid, &CMainFrame::OnRegrid);
+    onDocumentCommand(tly::kCmdStatistics, &CMainFrame::OnStatistics);
     onCommand(tly::kCmdDesignRules, &CMainFrame::OnDesignRules);
-    onCommand(tly::kCmdBatchRoute, &CMainFrame::OnBatchRoute);
-    onCommand(tly::kCmdOptimize, &CMainFrame::OnOptimize);
-    onCommand(tly::kCmdSmooth, &CMainFrame::OnSmooth);
-    onCommand(tly::kCmdNeck, &CMainFrame::OnNeck);
+    onDocumentCommand(tly::kCmdBatchRoute, &CMainFrame::OnBatchRoute);
+    onDocumentCommand(tly::kCmdOptimize, &CMainFrame::OnOptimize);
+    onDocumentCommand(tly::kCmdSmooth, &CMainFrame::OnSmooth);
+    onDocumentCommand(tly::kCmdNeck, &CMainFrame::OnNeck);
     onCommand(tly::kCmdRouterStatistics, &CMainFrame::OnRouterStatistics);
     onCommand(tly::kCmdPlacement, &CMainFrame::OnPlacement);
-    for (unsigned id : std::initializer_list<unsigned>{tly::kCmdLoadNetlist, tly::kCmdRatsNest, tly::kCmdClearRatsNest, tly::kCmdRegrid,
-                        tly::kCmdStatistics, tly::kCmdBatchRoute, tly::kCmdOptimize, tly::kCmdSmooth, tly::kCmdNeck})
-        onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
     registerEditCommands();
     registerViewBarCommands();
     registerSetupToggles();
@@ -83,7 +81,6 @@ CMainFrame::CMainFrame() : quill::EditorMainFrame(boardFrame())
     registerSearchCommands();
     registerAdvancedCommands();
     registerArtworkNetlistCommands();
-    registerPartsBinCommands();
     registerPackageEditorCommands();
 }
 CMainFrame::~CMainFrame() = default;
@@ -112,8 +109,6 @@ void CMainFrame::OnDestroy()
     PlaySoundFile("goodbye.wav");
     quill::EditorMainFrame::OnDestroy();
 }
-
-void CMainFrame::OnUpdateNeedsBoard(plat::CmdUI& ui) { ui.Enable(GetActiveDocument() != nullptr); }
 
 bool CMainFrame::chooseNetlist()
 {

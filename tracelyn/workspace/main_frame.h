@@ -39,7 +39,6 @@ public:
     void OnRouterStatistics();
     // Process > Placement: starts the placement program beside this one (placement_command.cpp).
     void OnPlacement();
-    void OnUpdateNeedsBoard(plat::CmdUI& ui);
     // Setup > Colors (set_colors_command.cpp).
     void OnColors();
     // Setup > General, Layers, Selective Editing and Font, File > Printout Settings, Aux > Resources,
@@ -121,12 +120,8 @@ public:
     plat::ToolBar* toolBar(unsigned barId) const;
     plat::ToolBarCombo* frameCombo(unsigned comboId) const;
 
-    // The parts bin (P, Main toolbar; parts_bin_window.cpp).
-    void OnPartsBin();
-    void OnUpdatePartsBin(plat::CmdUI& ui);
 
 private:
-    void registerPartsBinCommands();
     void registerEditCommands();
     void registerSearchCommands();
     void registerAdvancedCommands();

@@ -21,12 +21,10 @@
 
 void CMainFrame::addManufacturingCommands()
 {
-    onCommand(tly::kCmdGenerateManufacturing, &CMainFrame::OnGenerateManufacturing);
-    onCommand(tly::kCmdImportGerber, &CMainFrame::OnImportGerber);
-    onCommand(tly::kCmdImportDxf, &CMainFrame::OnImportDxf);
-    onCommand(tly::kCmdViewDcodes, &CMainFrame::OnViewDcodes);
-    for (unsigned id : {tly::kCmdGenerateManufacturing, tly::kCmdImportGerber, tly::kCmdImportDxf, tly::kCmdViewDcodes})
-        onUpdateCommandUI(id, &CMainFrame::OnUpdateNeedsBoard);
+    onDocumentCommand(tly::kCmdGenerateManufacturing, &CMainFrame::OnGenerateManufacturing);
+    onDocumentCommand(tly::kCmdImportGerber, &CMainFrame::OnImportGerber);
+    onDocumentCommand(tly::kCmdImportDxf, &CMainFrame::OnImportDxf);
+    onDocumentCommand(tly::kCmdViewDcodes, &CMainFrame::OnViewDcodes);
 }
 
 void CMainFrame::OnGenerateManufacturing()

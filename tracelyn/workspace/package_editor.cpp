@@ -124,7 +124,7 @@ int32_t defaultTextSizeWord()
 CLibPartEditorDlg::CLibPartEditorDlg(plat::Wnd* parent)
     : quill::LibraryEditorFrame({kIddPackageEditor, kIdrPackageEditor, kIdcEditorDrawingArea,
                                  {kIdcEditorStatus0, kIdcEditorStatus1},
-                                 "Library part has been changed--close editor?"},
+                                 quill::kLibraryPartChangedQuestion, TextEntryActive},
                                 parent),
       store_(kPartEditorStoreSize)
 {
@@ -263,11 +263,6 @@ void CLibPartEditorDlg::OnEditorClosing()
     g_selection.count = 0;
     ClearSelectionModes();
     g_gesture.tool = kToolNone;
-}
-
-bool CLibPartEditorDlg::TypingText() const
-{
-    return TextEntryActive();
 }
 
 void CLibPartEditorDlg::OnTypedKey(const plat::Msg& msg)

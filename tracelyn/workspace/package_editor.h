@@ -46,7 +46,6 @@ public:
 protected:
     std::unique_ptr<quill::EditorStoreLoan> LendStore() override;
     void OnEditorClosing() override;
-    bool TypingText() const override;
     void OnTypedKey(const plat::Msg& msg) override;
 
 private:
@@ -99,7 +98,6 @@ private:
     void OnGridChosen();
     void OnDesignatorChosen();
     void OnDesignatorFocus(bool gained);
-    void OnCommentFocus(bool gained);
     void OnCommentChanged();
     void OnEdgeCard();
     void OnLayerTab();

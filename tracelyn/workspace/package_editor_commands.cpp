@@ -120,8 +120,7 @@ void CLibPartEditorDlg::registerCommands()
     onNotify(kIdcEditorDesignator, plat::kCbnSelChange, &CLibPartEditorDlg::OnDesignatorChosen);
     addNotify(kIdcEditorDesignator, kIdcEditorDesignator, plat::kCbnSetFocus, [this](unsigned) { OnDesignatorFocus(true); });
     addNotify(kIdcEditorDesignator, kIdcEditorDesignator, plat::kCbnKillFocus, [this](unsigned) { OnDesignatorFocus(false); });
-    addNotify(kIdcEditorComment, kIdcEditorComment, plat::kEnSetFocus, [this](unsigned) { OnCommentFocus(true); });
-    addNotify(kIdcEditorComment, kIdcEditorComment, plat::kEnKillFocus, [this](unsigned) { OnCommentFocus(false); });
+    trackFieldFocus(kIdcEditorComment, plat::kEnSetFocus, plat::kEnKillFocus);
     onNotify(kIdcEditorComment, plat::kEnChange, &CLibPartEditorDlg::OnCommentChanged);
     onNotify(kIdcEditorLayerTab, plat::kTcnSelChange, &CLibPartEditorDlg::OnLayerTab);
     for (unsigned id : {kCmdToolText, kCmdToolRectangle, kCmdToolTrace, kCmdToolEllipse, kCmdToolPad, kCmdToolArc,
@@ -550,11 +549,6 @@ void CLibPartEditorDlg::OnDesignatorFocus(bool gained)
     }
     if (text != labels_.designator && text.front() != 'P')
         applyDesignator(text);
-}
-
-void CLibPartEditorDlg::OnCommentFocus(bool gained)
-{
-    SetEditFocus(gained);
 }
 
 void CLibPartEditorDlg::OnCommentChanged()

@@ -296,24 +296,9 @@ long CPwiz2::OnWizardNext()
 
 // ---- page 3: output ----
 
-CPwiz3::CPwiz3(PackageWizardResult& result) : plat::PropertyPage(kIddWizardOutput), result_(result) {}
-
-bool CPwiz3::OnInitDialog()
+CPwiz3::CPwiz3(PackageWizardResult& result)
+    : quill::WizardOutputPage(kIddWizardOutput, kIdcWizardSaveDirectly, kIdcWizardEditFirst), result_(result)
 {
-    CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst, kIdcWizardEditFirst);
-    return true;
-}
-
-bool CPwiz3::OnSetActive()
-{
-    SetWizardButtons(plat::kPswizbBack | plat::kPswizbFinish);
-    return true;
-}
-
-long CPwiz3::OnWizardBack()
-{
-    SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
-    return 0;
 }
 
 bool CPwiz3::OnWizardFinish()

@@ -3,6 +3,7 @@
 // part's designator, description and name, and whether to save the part at once. The caller
 // (the package editor) generates the package from what a finished wizard holds.
 
+#include "common/wizard_output_page.h"
 #include "platform/app/property_sheet.h"
 #include "tracelyn/core/package_wizard.h"
 
@@ -50,12 +51,9 @@ private:
     const CPwiz1& typePage_;
 };
 
-class CPwiz3 : public plat::PropertyPage {
+class CPwiz3 : public quill::WizardOutputPage {
 public:
     explicit CPwiz3(PackageWizardResult& result);
-    bool OnInitDialog() override;
-    bool OnSetActive() override;
-    long OnWizardBack() override;
     bool OnWizardFinish() override;
 
 private:

@@ -20,7 +20,6 @@
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/workspace/active_board.h"
 #include "tracelyn/workspace/edit_dialogs.h"
-#include "tracelyn/workspace/main_frame.h"
 
 namespace {
 
@@ -52,34 +51,20 @@ std::string describe(const std::string& name)
     return firstLine.empty() ? name : firstLine;
 }
 
-quill::PartsBinServices binServices()
-{
-    quill::PartsBinServices s;
-    s.addCommand = tly::kCmdToolPart;
-    s.deleteCommand = tly::kCmdErase;
-    s.fullMessage = tly::kStrPartsBinFull;
-    s.selectMessage = tly::kStrSelectPartToDelete;
-    s.tooltipLength = 20;
-    BoardSettings& settings = g_boardSettings;
-    s.settings = {&settings.binParts, &settings.binX, &settings.binY, &settings.shut, &settings.PartsBinHelp};
-    s.choosePart = chooseFromLibrary;
-    s.description = describe;
-    s.paintCells = PaintPartsBinCells;
-    s.hitTest = HitTestPartsBin;
-    s.drawCell = DrawPartsBin;
-    s.documentOpen = [] { return g_openDocuments.count > 0; };
-    s.place = PlaceBinPackage;
-    s.redrawActiveFrame = RedrawActiveFrame;
-    s.clearTool = [] { g_gesture.tool = kToolNone; };
-    s.playSound = [](const char* sound) { PlaySoundFile(sound); };
-    s.soundsOn = [] { return g_boardSettings.sound != 0; };
-    s.statusText = [](std::string_view text) { SetStatusText(text, 0); };
-    return s;
-}
+void clearTool() { g_gesture.tool = kToolNone; }
 
 }  // namespace
 
-CPartsBinDlg::CPartsBinDlg() : quill::PartsBinDlg(tly::kIddPartsBin, binServices()) {}
+CPartsBinDlg::CPartsBinDlg()
+    : quill::PartsBinDlg(tly::kIddPartsBin,
+                         {{tly::kCmdToolPart, tly::kCmdErase, tly::kStrPartsBinFull, tly::kStrSelectPartToDelete, 20},
+                          {&g_boardSettings.binParts, &g_boardSettings.binX, &g_boardSettings.binY, &g_boardSettings.shut,
+                           &g_boardSettings.PartsBinHelp, &g_boardSettings.sound},
+                          {chooseFromLibrary, describe, PlaceBinPackage},
+                          {&g_partsBinCells, PaintPartsBinCells, HitTestPartsBin, DrawPartsBinOutline},
+                          {&g_openDocuments.count, RedrawActiveFrame, clearTool, PlaySoundFile, SetStatusText}})
+{
+}
 
 CPartsBinDlg& ThePartsBin()
 {
@@ -110,16 +95,3 @@ bool PlaceBinPackage(const std::string& name, plat::Point screen)
     g_gesture.multi = false;
     return placed != 0;
 }
-
-void CMainFrame::registerPartsBinCommands()
-{
-    onCommand(tly::kCmdPartsBin, &CMainFrame::OnPartsBin);
-    onUpdateCommandUI(tly::kCmdPartsBin, &CMainFrame::OnUpdatePartsBin);
-}
-
-void CMainFrame::OnPartsBin()
-{
-    ThePartsBin().Open(this);
-}
-
-void CMainFrame::OnUpdatePartsBin(plat::CmdUI& ui) { quill::UpdatePartsBinCommand(ui, ThePartsBin()); }

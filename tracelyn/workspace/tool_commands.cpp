@@ -79,8 +79,7 @@ void CMainFrame::registerEditCommands()
     onUpdateCommandUIRange(kCmdToolText, kCmdToolPolygon, &CMainFrame::OnUpdateTool);
     onCommand(kCmdAutoText, &CMainFrame::OnAutoText);
     onUpdateCommandUI(kCmdAutoText, &CMainFrame::OnUpdateTool);
-    onCommand(kCmdPadSetup, &CMainFrame::OnPadSetup);
-    onUpdateCommandUI(kCmdPadSetup, &CMainFrame::OnUpdateNeedsBoard);
+    onDocumentCommand(kCmdPadSetup, &CMainFrame::OnPadSetup);
     onCommandRange(kCmdSelectiveFirst, kCmdSelectiveLast, &CMainFrame::OnSelectiveEdit);
     onUpdateCommandUIRange(kCmdSelectiveFirst, kCmdSelectiveLast, &CMainFrame::OnUpdateSelectiveEdit);
     onCommand(kComboSelectiveEdit, &CMainFrame::OnSelectiveEditCombo);
