@@ -63,20 +63,7 @@ std::string RecordingDc::describe(const Font& font)
 
 void RecordingDc::onCall(const CallNote& note)
 {
-    DcCall call;
-    call.name = std::string(note.name);
-    call.args = note.args;
-    call.text = note.text;
-    call.drawing = note.drawing;
-    call.pen = GetCurrentPen();
-    call.brush = GetCurrentBrush();
-    call.font = GetCurrentFont();
-    call.rop2 = GetROP2();
-    call.bkMode = GetBkMode();
-    call.bkColor = GetBkColor();
-    call.textColor = GetTextColor();
-    call.textAlign = GetTextAlign();
-    call.mapMode = GetMapMode();
+    DcCall call{drawingModes(), std::string(note.name), note.args, note.text, note.drawing, {}};
 
     std::string line = call.name;
     const bool selects = call.name == "SelectPen" || call.name == "SelectBrush" || call.name == "SelectFont";
