@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,11 +38,11 @@ inline int generatorExitCode(std::string_view tool, bool ok, const plat::TestUiH
 // exit code of generatorExitCode for what work answers. work gets the arguments after the
 // generator's name.
 inline int runGenerator(int argc, char** argv, int count, const char* usage, std::string_view tool,
-                        const std::function<bool(char** arguments)>& work)
+                        const std::function<bool(std::span<char* const> arguments)>& work)
 {
     if (!argumentsGiven(argc, count, usage))
         return 2;
     plat::TestUiHost host;   // no one to talk to: messages are collected and fail the run
-    const bool ok = work(argv + 1);
+    const bool ok = work(std::span<char* const>(argv + 1, static_cast<size_t>(count)));
     return generatorExitCode(tool, ok, host);
 }

@@ -164,7 +164,7 @@ bool makeExampleBoard(const std::string& board, const std::string& netlist)
 int main(int argc, char** argv)
 {
     return runGenerator(argc, argv, 3, "make_example_board PACKAGES_FOLDER BOARD_PATH NETLIST_PATH", kTool,
-                        [](char** arguments) {
+                        [](std::span<char* const> arguments) {
                             g_boardFolders.libraryFolder = plat::withTrailingSeparator(arguments[0]);
                             return makeExampleBoard(arguments[1], arguments[2]);
                         });

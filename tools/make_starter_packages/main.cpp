@@ -36,7 +36,7 @@ bool readBack(const std::string& catalog, const std::vector<StarterPackage>& pac
 
 int main(int argc, char** argv)
 {
-    return runGenerator(argc, argv, 1, "make_starter_packages CATALOG_PATH", kTool, [](char** arguments) {
+    return runGenerator(argc, argv, 1, "make_starter_packages CATALOG_PATH", kTool, [](std::span<char* const> arguments) {
         const std::string catalog = arguments[0];
         const std::vector<StarterPackage> packages = StarterPackages();
         plat::Archive file(plat::Archive::Mode::Store);
