@@ -4,9 +4,12 @@
 
 #include "platform/core/archive.h"
 #include "platform/core/test_ui_host.h"
+#include "tools/generator_arguments.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,4 +31,18 @@ inline int generatorExitCode(std::string_view tool, bool ok, const plat::TestUiH
     for (const std::string& message : host.messageBoxes())
         std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(tool.size()), tool.data(), message.c_str());
     return ok && host.messageBoxes().empty() ? 0 : 1;
+}
+
+// The frame of a generator that drives the programs' own code: the argument check (exit 2 with
+// the usage), a host that collects what the code would show instead of showing it, and the
+// exit code of generatorExitCode for what work answers. work gets the arguments after the
+// generator's name.
+inline int runGenerator(int argc, char** argv, int count, const char* usage, std::string_view tool,
+                        const std::function<bool(std::span<char* const> arguments)>& work)
+{
+    if (!argumentsGiven(argc, count, usage))
+        return 2;
+    plat::TestUiHost host;   // no one to talk to: messages are collected and fail the run
+    const bool ok = work(std::span<char* const>(argv + 1, static_cast<size_t>(count)));
+    return generatorExitCode(tool, ok, host);
 }

@@ -22,6 +22,14 @@
 namespace plat {
 namespace {
 
+// The item of a bar's list at index, or null when the index lies outside the list: every
+// index the programs hand a bar is checked here.
+template <typename Items>
+auto itemAt(Items& items, int index) -> decltype(&items[0])
+{
+    return index >= 0 && static_cast<size_t>(index) < items.size() ? &items[static_cast<size_t>(index)] : nullptr;
+}
+
 QMainWindow* mainWindowOf(FrameWnd* frame)
 {
     return frame && frame->state() ? qobject_cast<QMainWindow*>(frame->state()->widget.data()) : nullptr;
@@ -135,18 +143,20 @@ int ToolBarCombo::SetCurSel(int index)
 
 std::string ToolBarCombo::GetLBText(int index) const
 {
-    return index >= 0 && index < GetCount() ? items_[static_cast<size_t>(index)].text : std::string();
+    const Entry* item = itemAt(items_, index);
+    return item ? item->text : std::string();
 }
 
 void ToolBarCombo::SetItemData(int index, uintptr_t data)
 {
-    if (index >= 0 && index < GetCount())
-        items_[static_cast<size_t>(index)].data = data;
+    if (Entry* item = itemAt(items_, index))
+        item->data = data;
 }
 
 uintptr_t ToolBarCombo::GetItemData(int index) const
 {
-    return index >= 0 && index < GetCount() ? items_[static_cast<size_t>(index)].data : 0;
+    const Entry* item = itemAt(items_, index);
+    return item ? item->data : 0;
 }
 
 void ToolBarCombo::choose(int index)
@@ -250,7 +260,8 @@ void ToolBar::SetHeight(int height)
 
 unsigned ToolBar::GetItemID(int index) const
 {
-    return index >= 0 && index < GetCount() ? buttons_[static_cast<size_t>(index)].id : 0;
+    const ToolButton* b = itemAt(buttons_, index);
+    return b ? b->id : 0;
 }
 
 int ToolBar::CommandToIndex(unsigned id) const
@@ -263,41 +274,42 @@ int ToolBar::CommandToIndex(unsigned id) const
 
 void ToolBar::GetButtonInfo(int index, unsigned& id, unsigned& style, int& image) const
 {
-    if (index < 0 || index >= GetCount()) {
+    const ToolButton* b = itemAt(buttons_, index);
+    if (!b) {
         id = 0;
         style = 0;
         image = -1;
         return;
     }
-    const ToolButton& b = buttons_[static_cast<size_t>(index)];
-    id = b.id;
-    style = b.style;
-    image = b.style & kTbbsSeparator ? b.width : b.image;
+    id = b->id;
+    style = b->style;
+    image = b->style & kTbbsSeparator ? b->width : b->image;
 }
 
 void ToolBar::SetButtonInfo(int index, unsigned id, unsigned style, int image)
 {
-    if (index < 0 || index >= GetCount())
+    ToolButton* b = itemAt(buttons_, index);
+    if (!b)
         return;
-    ToolButton& b = buttons_[static_cast<size_t>(index)];
-    b.id = id;
-    b.style = style;
+    b->id = id;
+    b->style = style;
     if (style & kTbbsSeparator)
-        b.width = image;   // for separators the "image" is the width
+        b->width = image;   // for separators the "image" is the width
     else
-        b.image = image;
+        b->image = image;
     changed();
 }
 
 unsigned ToolBar::GetButtonStyle(int index) const
 {
-    return index >= 0 && index < GetCount() ? buttons_[static_cast<size_t>(index)].style : 0;
+    const ToolButton* b = itemAt(buttons_, index);
+    return b ? b->style : 0;
 }
 
 void ToolBar::SetButtonStyle(int index, unsigned style)
 {
-    if (index >= 0 && index < GetCount()) {
-        buttons_[static_cast<size_t>(index)].style = style;
+    if (ToolButton* b = itemAt(buttons_, index)) {
+        b->style = style;
         changed();
     }
 }
@@ -367,12 +379,12 @@ bool ToolBar::IsButtonEnabled(unsigned id) const
 
 ToolBarCombo* ToolBar::AddCombo(int index, unsigned comboId, int width, bool ownerDraw)
 {
-    if (index < 0 || index >= GetCount())
+    ToolButton* b = itemAt(buttons_, index);
+    if (!b)
         return nullptr;
-    ToolButton& b = buttons_[static_cast<size_t>(index)];
-    b.id = comboId;
-    b.style = kTbbsSeparator;
-    b.width = width;
+    b->id = comboId;
+    b->style = kTbbsSeparator;
+    b->width = width;
     auto combo = std::make_unique<ToolBarCombo>();
     combo->id_ = comboId;
     combo->width_ = width;
@@ -614,26 +626,26 @@ bool StatusBar::SetIndicators(std::span<const unsigned> ids)
 
 void StatusBar::SetPaneInfo(int index, unsigned id, unsigned style, int width)
 {
-    if (index < 0 || index >= GetCount())
+    Pane* p = itemAt(panes_, index);
+    if (!p)
         return;
-    Pane& p = panes_[static_cast<size_t>(index)];
-    p.id = id;
-    p.style = style;
-    p.width = width;
+    p->id = id;
+    p->style = style;
+    p->width = width;
     changed();
 }
 
 void StatusBar::GetPaneInfo(int index, unsigned& id, unsigned& style, int& width) const
 {
-    if (index < 0 || index >= GetCount()) {
+    const Pane* p = itemAt(panes_, index);
+    if (!p) {
         id = style = 0;
         width = 0;
         return;
     }
-    const Pane& p = panes_[static_cast<size_t>(index)];
-    id = p.id;
-    style = p.style;
-    width = p.width;
+    id = p->id;
+    style = p->style;
+    width = p->width;
 }
 
 int StatusBar::CommandToIndex(unsigned id) const
@@ -646,36 +658,40 @@ int StatusBar::CommandToIndex(unsigned id) const
 
 bool StatusBar::SetPaneText(int index, std::string_view text, bool)
 {
-    if (index < 0 || index >= GetCount())
+    Pane* p = itemAt(panes_, index);
+    if (!p)
         return false;
-    panes_[static_cast<size_t>(index)].text = std::string(text);
+    p->text = std::string(text);
     changed();
     return true;
 }
 
 std::string StatusBar::GetPaneText(int index) const
 {
-    return index >= 0 && index < GetCount() ? panes_[static_cast<size_t>(index)].text : std::string();
+    const Pane* p = itemAt(panes_, index);
+    return p ? p->text : std::string();
 }
 
 bool StatusBar::SetPaneIcon(int index, Icon icon)
 {
-    if (index < 0 || index >= GetCount())
+    Pane* p = itemAt(panes_, index);
+    if (!p)
         return false;
-    panes_[static_cast<size_t>(index)].icon = icon;
+    p->icon = icon;
     changed();
     return true;
 }
 
 Icon StatusBar::GetPaneIcon(int index) const
 {
-    return index >= 0 && index < GetCount() ? panes_[static_cast<size_t>(index)].icon : 0;
+    const Pane* p = itemAt(panes_, index);
+    return p ? p->icon : 0;
 }
 
 void StatusBar::SetPaneTipText(int index, std::string_view text)
 {
-    if (index >= 0 && index < GetCount()) {
-        panes_[static_cast<size_t>(index)].tip = std::string(text);
+    if (Pane* p = itemAt(panes_, index)) {
+        p->tip = std::string(text);
         changed();
     }
 }

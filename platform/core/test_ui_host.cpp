@@ -24,6 +24,17 @@ void TestUiHost::answerFileDialog(FileDialogResult result) { fileAnswers_.push_b
 void TestUiHost::answerFontDialog(std::optional<FontChoice> choice) { fontAnswers_.push_back(std::move(choice)); }
 void TestUiHost::answerFolderDialog(std::optional<std::string> folder) { folderAnswers_.push_back(std::move(folder)); }
 
+void TestUiHost::note(std::string_view request, std::string_view detail)
+{
+    events_.push_back(std::string(request) + ": " + std::string(detail));
+}
+
+bool TestUiHost::noted(std::string_view request, std::string_view detail, bool answer)
+{
+    note(request, detail);
+    return answer;
+}
+
 bool TestUiHost::shown(std::string_view line) const { return count(line) > 0; }
 
 int TestUiHost::count(std::string_view line) const
@@ -43,16 +54,9 @@ std::vector<std::string> TestUiHost::messageBoxes() const
 
 int TestUiHost::messageBox(std::string_view text, std::string_view caption, unsigned type)
 {
-    events_.push_back("message box: " + std::string(text));
-    events_.push_back("message box caption: " + std::string(caption));
-    int unanswered = kIdOk;
-    switch (type & 0xF) {
-    case kMbYesNo: unanswered = kIdNo; break;
-    case kMbYesNoCancel:
-    case kMbOkCancel: unanswered = kIdCancel; break;
-    default: break;
-    }
-    return takeNext(messageAnswers_, unanswered);
+    note("message box", text);
+    note("message box caption", caption);
+    return takeNext(messageAnswers_, closedMessageBoxAnswer(type));
 }
 
 void TestUiHost::messageBeep() { events_.push_back("beep"); }
@@ -66,38 +70,30 @@ int TestUiHost::runModal(Dialog& dialog)
 
 FileDialogResult TestUiHost::fileDialog(const FileDialogRequest& request)
 {
-    events_.push_back(std::string(request.open ? "file dialog open: " : "file dialog save: ") + request.filter);
+    note(request.open ? "file dialog open" : "file dialog save", request.filter);
     fileRequests_.push_back(request);
     return takeNext(fileAnswers_, {});
 }
 
 std::optional<FontChoice> TestUiHost::fontDialog(const FontChoice& initial)
 {
-    events_.push_back("font dialog: " + initial.face);
+    note("font dialog", initial.face);
     return takeNext(fontAnswers_, {});
 }
 
 std::optional<std::string> TestUiHost::folderDialog(std::string_view title, std::string_view)
 {
-    events_.push_back("folder dialog: " + std::string(title));
+    note("folder dialog", title);
     return takeNext(folderAnswers_, {});
 }
 
-bool TestUiHost::showTextFile(std::string_view path)
-{
-    events_.push_back("text viewer: " + std::string(path));
-    return true;
-}
+bool TestUiHost::showTextFile(std::string_view path) { return noted("text viewer", path, true); }
 
-bool TestUiHost::startProgram(std::string_view commandLine)
-{
-    events_.push_back("program: " + std::string(commandLine));
-    return programsStart_;
-}
+bool TestUiHost::startProgram(std::string_view commandLine) { return noted("program", commandLine, programsStart_); }
 
 int TestUiHost::runProgram(std::string_view commandLine, unsigned)
 {
-    events_.push_back("program run: " + std::string(commandLine));
+    note("program run", commandLine);
     if (!programsStart_)
         return -1;
     return programRun_ ? programRun_(commandLine) : 0;
@@ -127,24 +123,16 @@ int TestUiHost::runProgram(const std::string& program, const std::vector<std::st
 
 void TestUiHost::showHelp(std::string_view helpFile, unsigned command, unsigned long)
 {
-    events_.push_back("help: " + std::string(helpFile) + " " + std::to_string(command));
+    note("help", std::string(helpFile) + " " + std::to_string(command));
 }
 
-bool TestUiHost::openWebPage(std::string_view url)
-{
-    events_.push_back("web page: " + std::string(url));
-    return true;
-}
+bool TestUiHost::openWebPage(std::string_view url) { return noted("web page", url, true); }
 
-bool TestUiHost::playSound(std::string_view path)
-{
-    events_.push_back("sound: " + std::string(path));
-    return soundWorks_;
-}
+bool TestUiHost::playSound(std::string_view path) { return noted("sound", path, soundWorks_); }
 
 void TestUiHost::setClipboard(std::string_view format, std::vector<uint8_t> bytes)
 {
-    events_.push_back("clipboard set: " + std::string(format));
+    note("clipboard set", format);
     clipboard_[std::string(format)] = std::move(bytes);
 }
 

@@ -102,6 +102,10 @@ public:
     static inline int (*dialogIdOf)(const Dialog&) = nullptr;
 
 private:
+    // Records "<request>: <detail>"; noted also gives back the host's answer to the request.
+    void note(std::string_view request, std::string_view detail);
+    bool noted(std::string_view request, std::string_view detail, bool answer);
+
     struct Timer {
         TimerTarget* target;
         unsigned id;

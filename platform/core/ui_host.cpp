@@ -31,6 +31,16 @@ int MessageBox(std::string_view text, unsigned type, std::string_view caption)
 
 void MessageBeep() { uiHost().messageBeep(); }
 
+int closedMessageBoxAnswer(unsigned type)
+{
+    switch (type & 0xF) {
+    case kMbOkCancel:
+    case kMbYesNoCancel: return kIdCancel;
+    case kMbYesNo: return kIdNo;
+    default: return kIdOk;
+    }
+}
+
 uint32_t UiHost::sysColor(int index)
 {
     switch (index) {

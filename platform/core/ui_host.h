@@ -23,6 +23,10 @@ enum : unsigned {
     kMbIconInformation = 0x40,
 };
 enum : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
+// What a box of this type answers when it is closed without a button, cannot be shown, or is
+// not answered by a test's script: the answer that does nothing (Cancel, or No where there is
+// no Cancel; OK for a box with OK alone).
+int closedMessageBoxAnswer(unsigned type);
 
 // Desktop colour indexes of sysColor.
 enum : int { kColorWindow = 5, kColorWindowText = 8, kColorBtnFace = 15, kColorBtnShadow = 16,

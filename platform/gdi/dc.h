@@ -70,6 +70,19 @@ struct DeviceState {
     Point brushOrg;
     const Region* clip = nullptr;             // device pixels; nullptr: the whole device
 };
+// The objects and modes selected into a context, in logical terms: what the next call draws
+// with. A context keeps them among its state; a recorder copies them whole into each call.
+struct DrawingModes {
+    Pen pen;
+    Brush brush;
+    Font font;
+    int rop2 = kR2CopyPen;
+    int bkMode = kOpaque;
+    ColorRef bkColor = rgb(255, 255, 255);
+    ColorRef textColor = rgb(0, 0, 0);
+    unsigned textAlign = kTaLeft | kTaTop;
+    int mapMode = kMmText;
+};
 // Device-space measurement of a string in the selected font.
 struct DeviceTextSize {
     Size extent;
@@ -222,27 +235,19 @@ protected:
     // The clip the device must honour (program clip cut to the system clip), or nullptr.
     const Region* effectiveClip() const;
     DeviceState deviceState() const;
+    const DrawingModes& drawingModes() const { return s_; }
     int deviceLength(int logical, bool xAxis) const;
 
     // Set by contexts that want onCall for every public call.
     bool recordCalls_ = false;
 
 private:
-    struct State {
-        int mapMode = kMmText;
+    struct State : DrawingModes {
         Point windowOrg, viewportOrg;
         Size windowExt{1, 1}, viewportExt{1, 1};
         // mulDiv(v, viewport extent, window extent) per axis, with the extents.
         FixedMulDiv toDeviceX{1, 1}, toDeviceY{1, 1};
-        Pen pen;
-        Brush brush;
-        Font font;
         Palette palette;
-        int rop2 = kR2CopyPen;
-        int bkMode = kOpaque;
-        ColorRef bkColor = rgb(255, 255, 255);
-        ColorRef textColor = rgb(0, 0, 0);
-        unsigned textAlign = kTaLeft | kTaTop;
         int polyFillMode = kAlternate;
         Point brushOrg;
         Point position;

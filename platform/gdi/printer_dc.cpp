@@ -1,5 +1,6 @@
 #include "platform/gdi/printer_dc.h"
 
+#include "platform/gdi/device_caps.h"
 #include "platform/gdi/printer_dc_qt.h"
 #include "platform/gdi/qt_geometry.h"
 
@@ -229,24 +230,14 @@ bool PrinterDc::setDevicePixel(Point p, ColorRef rgbColor)
 
 int printedPageCaps(int index, const QRect& paper, const QRect& paint, int dpi)
 {
-    switch (index) {
-    case kTechnology: return kDtRasPrinter;
-    case kHorzSize: return paint.width() * 254 / (dpi * 10);
-    case kVertSize: return paint.height() * 254 / (dpi * 10);
-    case kHorzRes: return paint.width();
-    case kVertRes: return paint.height();
-    case kPhysicalWidth: return paper.width();
-    case kPhysicalHeight: return paper.height();
-    case kPhysicalOffsetX: return paint.left();
-    case kPhysicalOffsetY: return paint.top();
-    case kLogPixelsX: case kLogPixelsY: return dpi;
-    case kBitsPixel: return 24;
-    case kPlanes: return 1;
-    case kNumColors: return -1;
-    case kRasterCaps: return kRcBitBlt | kRcStretchBlt;
-    case kColorRes: return 24;
-    default: return 0;
-    }
+    const DeviceSurface page{kDtRasPrinter,
+                             {paper.width(), paper.height()},
+                             {paint.left(), paint.top(), paint.left() + paint.width(), paint.top() + paint.height()},
+                             dpi,
+                             dpi,
+                             24,
+                             24};
+    return surfaceCaps(index, page);
 }
 
 int PrinterDc::deviceCaps(int index) const

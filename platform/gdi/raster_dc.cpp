@@ -1,5 +1,6 @@
 #include "platform/gdi/raster_dc.h"
 
+#include "platform/gdi/device_caps.h"
 #include "platform/gdi/raster_canvas.h"
 #include "platform/gdi/raster_dc_qt.h"
 
@@ -135,20 +136,7 @@ ColorRef RasterDc::getDevicePixel(Point p) const
 int RasterDc::deviceCaps(int index) const
 {
     const int w = impl_->image->width(), h = impl_->image->height();
-    switch (index) {
-    case kTechnology: return kDtRasDisplay;
-    case kHorzSize: return w * 254 / (kScreenDpi * 10);
-    case kVertSize: return h * 254 / (kScreenDpi * 10);
-    case kHorzRes: case kPhysicalWidth: return w;
-    case kVertRes: case kPhysicalHeight: return h;
-    case kBitsPixel: return 32;
-    case kPlanes: return 1;
-    case kNumColors: return -1;
-    case kRasterCaps: return kRcBitBlt | kRcStretchBlt;
-    case kLogPixelsX: case kLogPixelsY: return kScreenDpi;
-    case kColorRes: return 24;
-    default: return 0;
-    }
+    return surfaceCaps(index, {kDtRasDisplay, {w, h}, {0, 0, w, h}, kScreenDpi, kScreenDpi, 32, 24});
 }
 
 std::optional<PixelView> RasterDc::devicePixels() const

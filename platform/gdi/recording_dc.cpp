@@ -1,5 +1,7 @@
 #include "platform/gdi/recording_dc.h"
 
+#include "platform/gdi/device_caps.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -63,20 +65,7 @@ std::string RecordingDc::describe(const Font& font)
 
 void RecordingDc::onCall(const CallNote& note)
 {
-    DcCall call;
-    call.name = std::string(note.name);
-    call.args = note.args;
-    call.text = note.text;
-    call.drawing = note.drawing;
-    call.pen = GetCurrentPen();
-    call.brush = GetCurrentBrush();
-    call.font = GetCurrentFont();
-    call.rop2 = GetROP2();
-    call.bkMode = GetBkMode();
-    call.bkColor = GetBkColor();
-    call.textColor = GetTextColor();
-    call.textAlign = GetTextAlign();
-    call.mapMode = GetMapMode();
+    DcCall call{drawingModes(), std::string(note.name), note.args, note.text, note.drawing, {}};
 
     std::string line = call.name;
     const bool selects = call.name == "SelectPen" || call.name == "SelectBrush" || call.name == "SelectFont";
@@ -165,20 +154,14 @@ DeviceTextSize RecordingDc::measureText(std::string_view text)
 
 int RecordingDc::deviceCaps(int index) const
 {
-    switch (index) {
-    case kTechnology: return device_.printing ? kDtRasPrinter : kDtRasDisplay;
-    case kHorzRes: case kPhysicalWidth: return device_.horzRes;
-    case kVertRes: case kPhysicalHeight: return device_.vertRes;
-    case kLogPixelsX: return device_.logPixelsX;
-    case kLogPixelsY: return device_.logPixelsY;
-    case kHorzSize: return device_.horzRes * 254 / (device_.logPixelsX * 10);
-    case kVertSize: return device_.vertRes * 254 / (device_.logPixelsY * 10);
-    case kBitsPixel: return 32;
-    case kPlanes: return 1;
-    case kNumColors: return -1;
-    case kRasterCaps: return kRcBitBlt | kRcStretchBlt;
-    default: return 0;
-    }
+    const DeviceSurface surface{device_.printing ? kDtRasPrinter : kDtRasDisplay,
+                                {device_.horzRes, device_.vertRes},
+                                {0, 0, device_.horzRes, device_.vertRes},
+                                device_.logPixelsX,
+                                device_.logPixelsY,
+                                32,
+                                0};
+    return surfaceCaps(index, surface);
 }
 
 }  // namespace plat

@@ -20,20 +20,12 @@
 
 namespace plat {
 
-struct DcCall {
+// One call, with the objects and modes selected when it was made.
+struct DcCall : DrawingModes {
     std::string name;            // "LineTo", "SelectPen", "SetROP2", ...
     std::vector<int> args;       // the call's logical arguments
     std::string text;            // the string of text calls
     bool drawing = false;        // puts pixels on the device
-    Pen pen;                     // state when the call was made
-    Brush brush;
-    Font font;
-    int rop2 = kR2CopyPen;
-    int bkMode = kOpaque;
-    ColorRef bkColor = 0;
-    ColorRef textColor = 0;
-    unsigned textAlign = 0;
-    int mapMode = kMmText;
     std::string line;            // the readable form
 };
 

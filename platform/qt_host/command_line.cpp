@@ -1,5 +1,7 @@
 #include "platform/qt_host/command_line.h"
 
+#include <iterator>
+
 namespace plat {
 
 std::optional<std::vector<std::string>> splitCommandLine(std::string_view line)
@@ -47,6 +49,16 @@ std::optional<std::vector<std::string>> splitCommandLine(std::string_view line)
     if (inWord)
         words.push_back(std::move(word));
     return words;
+}
+
+std::optional<ProgramCall> programCallOf(std::string_view line)
+{
+    auto words = splitCommandLine(line);
+    if (!words || words->empty())
+        return std::nullopt;
+    ProgramCall call{std::move(words->front()), {}};
+    call.arguments.assign(std::make_move_iterator(words->begin() + 1), std::make_move_iterator(words->end()));
+    return call;
 }
 
 }  // namespace plat

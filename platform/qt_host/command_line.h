@@ -15,4 +15,12 @@ namespace plat {
 // argument. Nothing when a quote is left open or the line ends in a lone backslash.
 std::optional<std::vector<std::string>> splitCommandLine(std::string_view line);
 
+// A command line as the program it names and that program's arguments.
+struct ProgramCall {
+    std::string program;
+    std::vector<std::string> arguments;
+};
+// Nothing when the line does not split (see above) or names no program.
+std::optional<ProgramCall> programCallOf(std::string_view line);
+
 }  // namespace plat

@@ -89,22 +89,14 @@ bool QtUiHost::openWebPage(std::string_view url)
 
 bool QtUiHost::startProgram(std::string_view commandLine)
 {
-    auto words = splitCommandLine(commandLine);
-    if (!words || words->empty())
-        return false;
-    const std::string program = words->front();
-    words->erase(words->begin());
-    return startProgram(program, *words);
+    const auto call = programCallOf(commandLine);
+    return call && startProgram(call->program, call->arguments);
 }
 
 int QtUiHost::runProgram(std::string_view commandLine, unsigned timeoutMs)
 {
-    auto words = splitCommandLine(commandLine);
-    if (!words || words->empty())
-        return -1;
-    const std::string program = words->front();
-    words->erase(words->begin());
-    return runProgram(program, *words, timeoutMs);
+    const auto call = programCallOf(commandLine);
+    return call ? runProgram(call->program, call->arguments, timeoutMs) : -1;
 }
 
 bool QtUiHost::startProgram(const std::string& program, const std::vector<std::string>& arguments)

@@ -20,18 +20,6 @@ std::function<int(Dialog&)>& modalRunner()
     return runner;
 }
 
-// What a box answers when it is closed without a button, or cannot be shown at all: the
-// answer that does nothing (Cancel, or No where there is no Cancel).
-int closedAnswer(unsigned type)
-{
-    switch (type & 0xF) {
-    case kMbOkCancel:
-    case kMbYesNoCancel: return kIdCancel;
-    case kMbYesNo: return kIdNo;
-    default: return kIdOk;
-    }
-}
-
 QMessageBox::Icon iconFor(unsigned type)
 {
     switch (type & 0xF0) {
@@ -60,7 +48,7 @@ int answerFor(QMessageBox::StandardButton button, unsigned type)
     case QMessageBox::Cancel: return kIdCancel;
     case QMessageBox::Yes: return kIdYes;
     case QMessageBox::No: return kIdNo;
-    default: return closedAnswer(type);
+    default: return closedMessageBoxAnswer(type);
     }
 }
 
@@ -87,7 +75,7 @@ int QtUiHost::messageBox(std::string_view text, std::string_view caption, unsign
         // No widgets can exist yet; the text must still reach the person.
         std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
                      static_cast<int>(text.size()), text.data());
-        return closedAnswer(type);
+        return closedMessageBoxAnswer(type);
     }
     QMessageBox box(dialogParent());
     // A box given no caption is titled "Error", as the programs' boxes always were.

@@ -133,17 +133,9 @@ int ratsNestLines()
     return lines;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Writes the netlist and the board; false when a step failed (said on the error stream).
+bool makeExampleBoard(const std::string& board, const std::string& netlist)
 {
-    if (!argumentsGiven(argc, 3, "make_example_board PACKAGES_FOLDER BOARD_PATH NETLIST_PATH"))
-        return 2;
-    plat::TestUiHost host;   // no one to talk to: messages are collected and fail the run
-    g_boardFolders.libraryFolder = plat::withTrailingSeparator(argv[1]);
-    const std::string board = argv[2];
-    const std::string netlist = argv[3];
-
     BoardDocumentData doc;
     bool ok = InitNewBoard(doc) && RouterMemory(kRouterMemoryAllocate) == 1;
     if (ok)
@@ -164,5 +156,16 @@ int main(int argc, char** argv)
     RouterMemory(kRouterMemoryFree);
     CloseBoardDocument(doc, nullptr);
     ClearPackageTables();
-    return generatorExitCode(kTool, ok, host);
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return runGenerator(argc, argv, 3, "make_example_board PACKAGES_FOLDER BOARD_PATH NETLIST_PATH", kTool,
+                        [](std::span<char* const> arguments) {
+                            g_boardFolders.libraryFolder = plat::withTrailingSeparator(arguments[0]);
+                            return makeExampleBoard(arguments[1], arguments[2]);
+                        });
 }

@@ -3,9 +3,7 @@
 // Writes the catalogue, then loads every package back through the library lookup; any message
 // or missing package fails the build.
 #include "platform/core/archive.h"
-#include "platform/core/test_ui_host.h"
 #include "platform/system/paths.h"
-#include "tools/generator_arguments.h"
 #include "tools/generator_output.h"
 #include "tools/make_starter_packages/starter_packages.h"
 #include "tracelyn/core/board_settings.h"
@@ -38,17 +36,14 @@ bool readBack(const std::string& catalog, const std::vector<StarterPackage>& pac
 
 int main(int argc, char** argv)
 {
-    if (!argumentsGiven(argc, 1, "make_starter_packages CATALOG_PATH"))
-        return 2;
-    plat::TestUiHost host;   // no one to talk to: messages are collected and fail the run
-    const std::string catalog = argv[1];
-    const std::vector<StarterPackage> packages = StarterPackages();
-    plat::Archive file(plat::Archive::Mode::Store);
-    WriteCatalogHeader(file, static_cast<int>(packages.size()));
-    for (const StarterPackage& package : packages)
-        WriteCatalogEntry(file, package.name, package.objects.data(), 1,
-                          static_cast<int>(package.objects.size()) - 1);
-    if (!writeGeneratedFile(kTool, catalog, file.bytes()))
-        return 1;
-    return generatorExitCode(kTool, readBack(catalog, packages), host);
+    return runGenerator(argc, argv, 1, "make_starter_packages CATALOG_PATH", kTool, [](std::span<char* const> arguments) {
+        const std::string catalog = arguments[0];
+        const std::vector<StarterPackage> packages = StarterPackages();
+        plat::Archive file(plat::Archive::Mode::Store);
+        WriteCatalogHeader(file, static_cast<int>(packages.size()));
+        for (const StarterPackage& package : packages)
+            WriteCatalogEntry(file, package.name, package.objects.data(), 1,
+                              static_cast<int>(package.objects.size()) - 1);
+        return writeGeneratedFile(kTool, catalog, file.bytes()) && readBack(catalog, packages);
+    });
 }
