@@ -256,8 +256,7 @@ void registerSchemoraResources()
     AddPartWizardStrings(set.strings);
     set.toolbars = FrameToolBarResources();
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
-    set.images = ImageResources();
-    set.commandImages = CommandImages();
+    AddImageResources(set);
     AddPartEditorResources(set);
     plat::registerResources(std::move(set));
 }

@@ -438,8 +438,7 @@ void registerTracelynResources()
          {kCmdRubberBand, kCmdLimit90, kCmdSnapGridVisible, kCmdPadSnap, kCmdPinNumbers, kCmdTopSilk, kCmdBottomSilk,
           kCmdUnits}},
     };
-    set.images = ImageResources();
-    set.commandImages = CommandImages();
+    AddImageResources(set);
     AddPackageEditorResources(set);
     plat::registerResources(std::move(set));
 }
