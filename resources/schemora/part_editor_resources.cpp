@@ -27,6 +27,16 @@ constexpr unsigned kNoId = plat::kIdStaticText;
 constexpr int kPinNumberChars = 10;
 constexpr unsigned kIdHelpButton = 33;
 
+constexpr plat::StringEntry kStrings[] = {
+    {kCmdEditorSavePart, "Save the part into a library\nSave part"},
+    {kCmdEditorNewPart, "Start a new part\nNew part"},
+    {kCmdEditorClose, "Close the part editor\nClose"},
+    {kCmdEditorTextTool, "Enter text (T)\nEnter text (T)"},
+    {kCmdEditorTerminalTool, "Draw terminal (J)\nDraw terminal (J)"},
+    {kCmdEditorZoomIn, "Zoom in (PgUp)\nZoom in (PgUp)"},
+    {kCmdEditorZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
+};
+
 }  // namespace
 
 plat::DialogTemplate PartEditorTemplate()
@@ -182,18 +192,7 @@ plat::ToolbarResource PartEditorToolBar()
             0, 16, 16};
 }
 
-void AddPartEditorStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kCmdEditorSavePart, "Save the part into a library\nSave part"},
-        {kCmdEditorNewPart, "Start a new part\nNew part"},
-        {kCmdEditorClose, "Close the part editor\nClose"},
-        {kCmdEditorTextTool, "Enter text (T)\nEnter text (T)"},
-        {kCmdEditorTerminalTool, "Draw terminal (J)\nDraw terminal (J)"},
-        {kCmdEditorZoomIn, "Zoom in (PgUp)\nZoom in (PgUp)"},
-        {kCmdEditorZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
-    });
-}
+std::span<const plat::StringEntry> PartEditorStrings() { return kStrings; }
 
 
 void AddPartEditorResources(plat::ResourceSet& set)
@@ -208,7 +207,7 @@ void AddPartEditorResources(plat::ResourceSet& set)
     set.menus.push_back(PartEditorMenu());
     set.accelerators.push_back(PartEditorAccelerators());
     set.toolbars.push_back(PartEditorToolBar());
-    AddPartEditorStrings(set.strings);
+    plat::AssignStrings(set.strings, PartEditorStrings());
 }
 
 }  // namespace scm

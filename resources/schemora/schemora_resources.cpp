@@ -22,10 +22,12 @@
 #include "resources/schemora/image_resources.h"
 #include "resources/schemora/part_editor_resources.h"
 #include "resources/schemora/view_resources.h"
+#include "resources/schemora/board_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
 #include <iterator>
+#include <span>
 #include <string>
 
 namespace {
@@ -243,17 +245,16 @@ void registerSchemoraResources()
     };
     for (auto& [id, text] : EditStrings())
         set.strings[id] = text;
-    AddSimulationStrings(set.strings);
+    // The topics' string tables (no two give one id a text), then the main frame's strings,
+    // whose prompt for Find is the one shown.
+    for (std::span<const plat::StringEntry> table : {SimulationStrings(), FileStrings(), ViewStrings(), BoardStrings(),
+                                                     AdvancedEditStrings(), GeneralSetupStrings(), SetupDialogStrings(),
+                                                     PartWizardStrings()})
+        plat::AssignStrings(set.strings, table);
+    AddFrameStrings(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
-    AddFileStrings(set.strings);
-    AddViewStrings(set.strings);
-    AddAdvancedEditStrings(set.strings);
     set.dialogs = allDialogs();
-    AddFrameStrings(set.strings);
-    AddGeneralSetupStrings(set.strings);
-    AddSetupDialogStrings(set.strings);
-    AddPartWizardStrings(set.strings);
     set.toolbars = FrameToolBarResources();
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     AddImageResources(set);
