@@ -128,21 +128,12 @@ plat::DialogTemplate LibSelectiveEditTemplate()
     return t;
 }
 
-// The commands the part editor shares with the board program's package editor.
-constexpr quill::LibraryEditorMenuIds kSharedIds{.savePart = kCmdEditorSavePart,
-                                                 .newPart = kCmdEditorNewPart,
-                                                 .closeEditor = kCmdEditorClose,
-                                                 .editing = kEditingCommands,
-                                                 .reGrid = kCmdEditorReGrid,
-                                                 .redraw = kCmdEditRedraw,
-                                                 .copy = kCmdEditCopy,
-                                                 .paste = kCmdEditPaste,
-                                                 .drawToFit = kCmdEditorDrawToFit,
-                                                 .center = kCmdCenter,
-                                                 .zoomIn = kCmdEditorZoomIn,
-                                                 .zoomOut = kCmdEditorZoomOut,
-                                                 .scaleFirst = kCmdScaleFirst,
-                                                 .scaleCount = 7};
+// The commands the part editor shares with the board program's package editor: File, Edit and
+// View, a menu a line.
+constexpr quill::LibraryEditorMenuIds kSharedIds{
+    .savePart = kCmdEditorSavePart, .newPart = kCmdEditorNewPart, .closeEditor = kCmdEditorClose,
+    .editing = kEditingCommands, .reGrid = kCmdEditorReGrid, .redraw = kCmdEditRedraw, .copy = kCmdEditCopy, .paste = kCmdEditPaste,
+    .drawToFit = kCmdEditorDrawToFit, .center = kCmdCenter, .zoomIn = kCmdEditorZoomIn, .zoomOut = kCmdEditorZoomOut, .scaleFirst = kCmdScaleFirst, .scaleCount = 7};
 
 plat::MenuResource PartEditorMenu()
 {

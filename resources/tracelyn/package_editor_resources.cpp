@@ -143,21 +143,12 @@ plat::DialogTemplate editorWindow()
     return t;
 }
 
-// The commands the package editor shares with the schematic program's part editor.
-constexpr quill::LibraryEditorMenuIds kSharedIds{.savePart = kCmdSavePart,
-                                                 .newPart = kCmdNewPart,
-                                                 .closeEditor = kCmdCloseEditor,
-                                                 .editing = kEditingCommands,
-                                                 .redraw = kCmdRedraw,
-                                                 .redrawEndsEditing = true,
-                                                 .copy = plat::kIdEditCopy,
-                                                 .paste = plat::kIdEditPaste,
-                                                 .drawToFit = kCmdDrawToFit,
-                                                 .center = kCmdCenterView,
-                                                 .zoomIn = kCmdZoomIn,
-                                                 .zoomOut = kCmdZoomOut,
-                                                 .scaleFirst = kCmdScaleFirst,
-                                                 .scaleCount = 10};
+// The commands the package editor shares with the schematic program's part editor: File, Edit
+// and View, a menu a line.
+constexpr quill::LibraryEditorMenuIds kSharedIds{
+    .savePart = kCmdSavePart, .newPart = kCmdNewPart, .closeEditor = kCmdCloseEditor,
+    .editing = kEditingCommands, .redraw = kCmdRedraw, .redrawEndsEditing = true, .copy = plat::kIdEditCopy, .paste = plat::kIdEditPaste,
+    .drawToFit = kCmdDrawToFit, .center = kCmdCenterView, .zoomIn = kCmdZoomIn, .zoomOut = kCmdZoomOut, .scaleFirst = kCmdScaleFirst, .scaleCount = 10};
 
 plat::MenuResource editorMenu()
 {
