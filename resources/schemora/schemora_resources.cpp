@@ -8,6 +8,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "common/about_dialog.h"
+#include "common/append_lists.h"
 #include "common/library_browser.h"
 #include "resources/schemora/edit_ids.h"
 #include "common/parts_bin.h"
@@ -59,42 +60,32 @@ plat::MenuItem viewMenu()
 }
 
 
-plat::MenuItem drawingEditMenu()
+// A menu and the items the topics add to it, in order.
+plat::MenuItem withItems(plat::MenuItem menu, std::initializer_list<void (*)(plat::MenuItem&)> additions)
 {
-    plat::MenuItem edit = EditMenu();
-    AddClipboardMenuItems(edit);
-    AddAdvancedEditItems(edit);
-    AddClearMenuItem(edit);
-    return edit;
+    for (void (*add)(plat::MenuItem&) : additions)
+        add(menu);
+    return menu;
 }
 
-plat::MenuItem drawingAuxMenu()
+void addNewLibraryPartItem(plat::MenuItem& utilities)
 {
-    plat::MenuItem aux = AuxMenu();
-    AddSearchItems(aux);
-    AddStatisticsMenuItem(aux);
-    return aux;
+    utilities.items.push_back(plat::menuItem(kCmdNewLibraryPart, "New &Library Part..."));
 }
+
+plat::MenuItem drawingEditMenu() { return withItems(EditMenu(), {AddClipboardMenuItems, AddAdvancedEditItems, AddClearMenuItem}); }
+
+plat::MenuItem drawingAuxMenu() { return withItems(AuxMenu(), {AddSearchItems, AddStatisticsMenuItem}); }
 
 plat::MenuItem utilitiesMenu()
 {
-    plat::MenuItem utilities = menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
-                                                        menuItem(kCmdDesignRules, "&Design Rules")});
-    AddUtilitiesItems(utilities);
-    AddBuildUtilityItem(utilities);
-    AddCopyLibraryPartsItem(utilities);
-    utilities.items.push_back(plat::menuItem(kCmdNewLibraryPart, "New &Library Part..."));
-    AddPartWizardItem(utilities);
-    return utilities;
+    return withItems(menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."), menuItem(kCmdDesignRules, "&Design Rules")}),
+                     {AddUtilitiesItems, AddBuildUtilityItem, AddCopyLibraryPartsItem, addNewLibraryPartItem, AddPartWizardItem});
 }
 
 plat::MenuItem drawingFileMenu()
 {
-    plat::MenuItem file = StandardFileMenu(true);
-    AddPrintoutSettingsItem(file);
-    AddSaveAsLibraryPartItem(file);
-    AddPageMenuItems(file);
-    return file;
+    return withItems(StandardFileMenu(true), {AddPrintoutSettingsItem, AddSaveAsLibraryPartItem, AddPageMenuItems});
 }
 
 // The instruments lead the Display menu.
@@ -144,14 +135,7 @@ std::vector<plat::AcceleratorResource> accelerators()
                                         {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
                                         {kFVirtKey, plat::kVkNext, kCmdZoomOut},
                                         {kFVirtKey, plat::kVkF4, kCmdCenter}};
-    for (const plat::Accelerator& key : EditAccelerators())
-        keys.push_back(key);
-    for (const plat::Accelerator& key : ViewAccelerators())
-        keys.push_back(key);
-    for (const plat::Accelerator& key : AdvancedEditAccelerators())
-        keys.push_back(key);
-    for (const plat::Accelerator& key : FrameAccelerators())
-        keys.push_back(key);
+    quill::AppendLists(keys, EditAccelerators(), ViewAccelerators(), AdvancedEditAccelerators(), FrameAccelerators());
     return {{kIdrMainFrame, std::move(keys)}};
 }
 
@@ -182,29 +166,9 @@ std::vector<plat::DialogTemplate> dialogs()
         SaveLibraryPartDialog(),
         CopyLibraryPartsDialog(),
     };
-    for (plat::DialogTemplate& t : SimulationDialogTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : PartDialogTemplates())
-        list.push_back(std::move(t));
-    return list;
-}
-
-std::vector<plat::DialogTemplate> allDialogs()
-{
-    std::vector<plat::DialogTemplate> list = dialogs();
-    for (plat::DialogTemplate& t : FileDialogTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : ViewDialogTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : AdvancedEditDialogs())
-        list.push_back(std::move(t));
-    list.push_back(SetColorsTemplate());
-    for (plat::DialogTemplate& t : GeneralSetupTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : SetupDialogTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : PartWizardTemplates())
-        list.push_back(std::move(t));
+    quill::AppendLists(list, SimulationDialogTemplates(), PartDialogTemplates(), FileDialogTemplates(), ViewDialogTemplates(),
+                       AdvancedEditDialogs(), std::vector{SetColorsTemplate()}, GeneralSetupTemplates(),
+                       SetupDialogTemplates(), PartWizardTemplates());
     return list;
 }
 
@@ -254,7 +218,7 @@ void registerSchemoraResources()
     AddFrameStrings(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
-    set.dialogs = allDialogs();
+    set.dialogs = dialogs();
     set.toolbars = FrameToolBarResources();
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
     AddImageResources(set);

@@ -1,3 +1,4 @@
+#include "common/append_lists.h"
 #include "common/scale_labels.h"
 #include "resources/tracelyn/image_resources.h"
 #include "resources/tracelyn/tracelyn_ids.h"
@@ -411,17 +412,9 @@ void registerTracelynResources()
     set.menus = menus();
     set.accelerators = accelerators();
     set.dialogs = dialogs();
-    for (plat::DialogTemplate& t : RouteDialogTemplates())
-        set.dialogs.push_back(std::move(t));
-    for (plat::DialogTemplate& t : EditDialogTemplates())
-        set.dialogs.push_back(std::move(t));
-    for (plat::DialogTemplate& t : LibraryDialogTemplates())
-        set.dialogs.push_back(std::move(t));
+    quill::AppendLists(set.dialogs, RouteDialogTemplates(), EditDialogTemplates(), LibraryDialogTemplates());
     AddManufacturingResources(set);
-    for (plat::DialogTemplate& t : CopperDialogTemplates())
-        set.dialogs.push_back(std::move(t));
-    for (plat::DialogTemplate& t : BoardSetupDialogTemplates())
-        set.dialogs.push_back(std::move(t));
+    quill::AppendLists(set.dialogs, CopperDialogTemplates(), BoardSetupDialogTemplates());
     AddBoardSetupDialogStrings(set.strings);
     AddBoardSearchResources(set);
     AddBoardAdvancedResources(set);
