@@ -172,49 +172,46 @@ std::vector<plat::DialogTemplate> dialogs()
     return list;
 }
 
+constexpr plat::StringEntry kProgramStrings[] = {
+    {kIdrMainFrame, "Schemora"},
+    {kIdrDrawingType,
+     "\nuntitled\nSchemora\nSchemora Files (*.pic)\n.pic\nSchemora.Document\nSchemora Document"},
+    {120, "Too many models"},
+    {121, "Too many nets"},
+    {122, "Out of netlist memory"},
+    {123, "No SPICE library"},
+    {124, "Can't open file"},
+    {130, "Error: another type of analysis already selected"},
+    {857, "Too many parts/package [push enter]"},
+    {858, "Too many pins"},
+    {859, "Schematic FULL--objects not loaded"},
+    {922, "Error:Part contains another library part"},
+    {945, "Replace part %1?"},
+    {7030, "Can't open file %1"},
+    {7037, "Error in PIC pointer!"},
+    {915, "Unsupported file format"},
+    {kStrOutOfStringSpace, "Out of string space---push any key"},
+    {kCmdZoomIn, "Zoom in (magnify) (PgUp)\nZoom in (PgUp)"},
+    {kCmdZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
+    {kCmdCenter, "Centre the sheet in the window\nCenter"},
+    {kCmdDrawToFit, "Fit the whole sheet into the window\nDraw to fit"},
+    {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
+    {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
+};
+
 }  // namespace
 
 void registerSchemoraResources()
 {
     plat::ResourceSet set;
     set.name = "Schemora";
-    set.strings = {
-        {kIdrMainFrame, "Schemora"},
-        {kIdrDrawingType,
-         "\nuntitled\nSchemora\nSchemora Files (*.pic)\n.pic\nSchemora.Document\nSchemora Document"},
-        {plat::kIdFileNew, "Create a new drawing\nNew"},
-        {plat::kIdFileOpen, "Open an existing drawing\nOpen"},
-        {plat::kIdFileSave, "Save the active drawing\nSave"},
-        {120, "Too many models"},
-        {121, "Too many nets"},
-        {122, "Out of netlist memory"},
-        {123, "No SPICE library"},
-        {124, "Can't open file"},
-        {130, "Error: another type of analysis already selected"},
-        {857, "Too many parts/package [push enter]"},
-        {858, "Too many pins"},
-        {859, "Schematic FULL--objects not loaded"},
-        {922, "Error:Part contains another library part"},
-        {945, "Replace part %1?"},
-        {7030, "Can't open file %1"},
-        {7037, "Error in PIC pointer!"},
-        {915, "Unsupported file format"},
-        {kStrOutOfStringSpace, "Out of string space---push any key"},
-        {kCmdZoomIn, "Zoom in (magnify) (PgUp)\nZoom in (PgUp)"},
-        {kCmdZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
-        {kCmdCenter, "Centre the sheet in the window\nCenter"},
-        {kCmdDrawToFit, "Fit the whole sheet into the window\nDraw to fit"},
-        {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
-        {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
-    };
-    for (auto& [id, text] : EditStrings())
-        set.strings[id] = text;
-    // The topics' string tables (no two give one id a text), then the main frame's strings,
-    // whose prompt for Find is the one shown.
-    for (std::span<const plat::StringEntry> table : {SimulationStrings(), FileStrings(), ViewStrings(), BoardStrings(),
-                                                     AdvancedEditStrings(), GeneralSetupStrings(), SetupDialogStrings(),
-                                                     PartWizardStrings()})
+    // The program's own strings, its topics' string tables, then the main frame's strings; a
+    // later text for an id replaces an earlier one (the frame's prompt for Find is the one shown).
+    for (std::span<const plat::StringEntry> table :
+         {std::span<const plat::StringEntry>(kProgramStrings), EditStrings(), SimulationStrings(), FileStrings(), ViewStrings(),
+          BoardStrings(), AdvancedEditStrings(), GeneralSetupStrings(), SetupDialogStrings(), PartWizardStrings()})
         plat::AssignStrings(set.strings, table);
+    AddStandardFilePrompts(set.strings, "drawing");
     AddFrameStrings(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();

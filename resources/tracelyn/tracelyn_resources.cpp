@@ -338,9 +338,6 @@ void registerTracelynResources()
         {kCmdDesignRules, "Design-rule settings\nCheck"},
         {kIdrBoardType,
          "\nuntitled\nTracelyn\nTracelyn Files (*.tlz)\n.tlz\nTracelyn.Document\nTracel Document"},
-        {plat::kIdFileNew, "Create a new board\nNew"},
-        {plat::kIdFileOpen, "Open an existing board\nOpen"},
-        {plat::kIdFileSave, "Save the active board\nSave"},
         {plat::kIdFilePrint, "Print the active board\nPrint"},
         {kCmdLayerView, "Show the current layer alone or with its pair\nSingle/2-Layer"},
         {kCmdLayerPair, "Show the current layer with its pair (2)\nLayer pair (2)"},
@@ -408,6 +405,7 @@ void registerTracelynResources()
         {kStrPartsBinFull, "Parts Bin FULL\nDelete existing part to add"},
         {kCmdPlacement, "Place the parts of a schematic's netlist on a board\nPlacement"},
     };
+    AddStandardFilePrompts(set.strings, "board");
     addViewPrompts(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
