@@ -27,6 +27,13 @@ plat::MenuItem StandardFileMenu(bool withDocument)
     return plat::menuPopup("&File", std::move(items));
 }
 
+std::vector<plat::Accelerator> StandardFileKeys()
+{
+    constexpr uint8_t kCtrl = plat::kFVirtKey | plat::kFControl;
+    return {{kCtrl, 'N', plat::kIdFileNew}, {kCtrl, 'O', plat::kIdFileOpen}, {kCtrl, 'S', plat::kIdFileSave},
+            {kCtrl, 'P', plat::kIdFilePrint}};
+}
+
 void AddStandardFilePrompts(std::map<unsigned, std::string>& strings, std::string_view document)
 {
     const std::string noun(document);

@@ -128,14 +128,11 @@ std::vector<plat::AcceleratorResource> accelerators()
 {
     using plat::kFControl;
     using plat::kFVirtKey;
-    std::vector<plat::Accelerator> keys{{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
-                                        {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
-                                        {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
-                                        {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
-                                        {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
-                                        {kFVirtKey, plat::kVkNext, kCmdZoomOut},
-                                        {kFVirtKey, plat::kVkF4, kCmdCenter}};
-    quill::AppendLists(keys, EditAccelerators(), ViewAccelerators(), AdvancedEditAccelerators(), FrameAccelerators());
+    std::vector<plat::Accelerator> keys = StandardFileKeys();
+    quill::AppendLists(keys, std::vector<plat::Accelerator>{{kFVirtKey, plat::kVkPrior, kCmdZoomIn},
+                                                            {kFVirtKey, plat::kVkNext, kCmdZoomOut},
+                                                            {kFVirtKey, plat::kVkF4, kCmdCenter}},
+                       EditAccelerators(), ViewAccelerators(), AdvancedEditAccelerators(), FrameAccelerators());
     return {{kIdrMainFrame, std::move(keys)}};
 }
 

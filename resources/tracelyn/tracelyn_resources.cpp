@@ -249,11 +249,8 @@ std::vector<plat::AcceleratorResource> accelerators()
     using plat::kFControl;
     using plat::kFShift;
     using plat::kFVirtKey;
-    std::vector<plat::Accelerator> keys = {
-        {kFVirtKey | kFControl, 'N', plat::kIdFileNew},
-        {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
-        {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
-        {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
+    std::vector<plat::Accelerator> keys = StandardFileKeys();
+    keys.insert(keys.end(), {
         {kFVirtKey, plat::kVkPrior, kCmdPageUp},
         {kFVirtKey, plat::kVkNext, kCmdPageDown},
         {kFVirtKey, plat::kVkAdd, kCmdNextLayer},
@@ -304,7 +301,7 @@ std::vector<plat::AcceleratorResource> accelerators()
         {kFVirtKey | kFShift, 'T', kCmdKeyToolFirst + 5},
         {kFVirtKey | kFShift, plat::kVkF3, kCmdKeyToolFirst + 6},
         {kFVirtKey | kFControl, plat::kVkF3, kCmdToggleRouteMode},
-    };
+    });
     quill::AddCursorKeys(keys, kCursorKeys);
     return {{kIdrMainFrame, std::move(keys)}};
 }

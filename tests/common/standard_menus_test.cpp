@@ -21,4 +21,19 @@ TEST(StandardMenus, FilePromptsNameTheProgramsDocument)
     }
 }
 
+// Both editors open, save and print with the same Ctrl keys.
+TEST(StandardMenus, FileKeysAreTheCtrlLetters)
+{
+    const std::vector<plat::Accelerator> keys = StandardFileKeys();
+    ASSERT_EQ(keys.size(), 4u);
+    const std::pair<char, unsigned> expected[] = {
+        {'N', plat::kIdFileNew}, {'O', plat::kIdFileOpen}, {'S', plat::kIdFileSave}, {'P', plat::kIdFilePrint}};
+    for (size_t i = 0; i < keys.size(); ++i) {
+        SCOPED_TRACE(expected[i].first);
+        EXPECT_EQ(keys[i].flags, plat::kFVirtKey | plat::kFControl);
+        EXPECT_EQ(keys[i].key, expected[i].first);
+        EXPECT_EQ(keys[i].command, expected[i].second);
+    }
+}
+
 }  // namespace
