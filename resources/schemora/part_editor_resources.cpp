@@ -155,8 +155,7 @@ plat::AcceleratorResource PartEditorAccelerators()
 {
     using plat::kFShift;
     using plat::kFVirtKey;
-    std::vector<plat::Accelerator> keys = quill::LibraryEditorKeys(kSharedIds);
-    keys.insert(keys.end(), {
+    static constexpr plat::Accelerator kOwnKeys[] = {
         {kFVirtKey, plat::kVkPrior, kCmdEditorZoomIn},
         {kFVirtKey, plat::kVkNext, kCmdEditorZoomOut},
         {kFVirtKey, 'K', kCmdEditorToolKeyFirst},
@@ -168,10 +167,10 @@ plat::AcceleratorResource PartEditorAccelerators()
         {kFVirtKey, 'C', kCmdToolDot},
         {kFVirtKey, 'J', kCmdEditorTerminalTool},
         {kFVirtKey, plat::kVkF10, kCmdCrossHair},
-    });
-    quill::AddSelectiveEditKeys(keys, kCmdSelEditAll, "ATCL", kFVirtKey | kFShift);
-    quill::AddCursorKeys(keys, kCursorKeys);
-    return {kIdrPartEditorMenu, std::move(keys)};
+    };
+    return {kIdrPartEditorMenu,
+            quill::LibraryEditorKeys(kSharedIds, {.keys = kOwnKeys, .selectiveFirst = kCmdSelEditAll, .selectiveLetters = "ATCL",
+                                                  .selectiveFlags = kFVirtKey | kFShift, .cursor = kCursorKeys})};
 }
 
 plat::ToolbarResource PartEditorToolBar()

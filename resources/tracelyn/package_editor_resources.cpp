@@ -171,8 +171,7 @@ plat::AcceleratorResource editorKeys()
 {
     using plat::kFVirtKey;
     constexpr uint8_t kChar = 0;
-    std::vector<plat::Accelerator> keys = quill::LibraryEditorKeys(kSharedIds);
-    keys.insert(keys.end(), {
+    static constexpr plat::Accelerator kOwnKeys[] = {
         {kFVirtKey, 'C', kCmdKeyToolFirst},
         {kFVirtKey, 'L', kCmdKeyToolFirst + 1},
         {kFVirtKey, 'E', kCmdKeyToolFirst + 3},
@@ -184,10 +183,10 @@ plat::AcceleratorResource editorKeys()
         {kFVirtKey, plat::kVkPrior, kCmdPageUp},
         {kFVirtKey, plat::kVkNext, kCmdPageDown},
         {kChar, 'o', 62},
-    });
-    quill::AddSelectiveEditKeys(keys, kCmdSelectiveFirst, "ATCLKER", kChar);
-    quill::AddCursorKeys(keys, kCursorKeys);
-    return {kIdrPackageEditor, std::move(keys)};
+    };
+    return {kIdrPackageEditor, quill::LibraryEditorKeys(kSharedIds, {.keys = kOwnKeys, .selectiveFirst = kCmdSelectiveFirst,
+                                                                     .selectiveLetters = "ATCLKER", .selectiveFlags = kChar,
+                                                                     .cursor = kCursorKeys})};
 }
 
 plat::DialogTemplate libSelectiveEdit()
