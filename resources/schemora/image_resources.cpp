@@ -17,6 +17,7 @@ constexpr quill::SharedCommandIds kSharedCommands{
     .text = kCmdToolText, .rectangle = kCmdToolRectangle, .ellipse = kCmdToolEllipse, .polygon = kCmdToolPolygon,
     .rubberBand = kCmdRubberBand, .limit90 = kCmdLimitMode, .snapGrid = kCmdVisibleGrid, .partsBin = kCmdPartsBin, .find = kCmdFind};
 
+// The toolbar pictures of the commands only this program has.
 constexpr plat::CommandImage kOwnCommandImages[] = {
     {kCmdToolBus, drawn::draw_data_bus},
     {kCmdToolLine, drawn::draw_line},

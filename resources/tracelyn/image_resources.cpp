@@ -20,6 +20,7 @@ constexpr quill::SharedCommandIds kSharedCommands{
     .text = kCmdToolText, .rectangle = kCmdToolRectangle, .ellipse = kCmdToolEllipse, .polygon = kCmdToolPolygon,
     .rubberBand = kCmdRubberBand, .limit90 = kCmdLimit90, .snapGrid = kCmdSnapGridVisible, .partsBin = kCmdPartsBin, .find = kCmdFind};
 
+// The toolbar pictures of the commands only this program has.
 constexpr plat::CommandImage kOwnCommandImages[] = {
     {kCmdLayerView, drawn::view_single_layer},
     {kCmdLayerPair, drawn::view_layer_pair},
