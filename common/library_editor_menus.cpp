@@ -1,5 +1,6 @@
 #include "common/library_editor_menus.h"
 
+#include "common/editor_keys.h"
 #include "common/scale_labels.h"
 #include "platform/app/keys.h"
 
@@ -68,6 +69,15 @@ std::vector<plat::Accelerator> LibraryEditorKeys(const LibraryEditorMenuIds& ids
         {kFVirtKey | kFControl, 'V', ids.paste},
         {kFVirtKey, plat::kVkF4, ids.center},
     };
+}
+
+std::vector<plat::Accelerator> LibraryEditorKeys(const LibraryEditorMenuIds& ids, const LibraryEditorOwnKeys& own)
+{
+    std::vector<plat::Accelerator> keys = LibraryEditorKeys(ids);
+    keys.insert(keys.end(), own.keys.begin(), own.keys.end());
+    AddSelectiveEditKeys(keys, own.selectiveFirst, own.selectiveLetters, own.selectiveFlags);
+    AddCursorKeys(keys, own.cursor);
+    return keys;
 }
 
 }  // namespace quill

@@ -5,6 +5,8 @@
 #include "common/editing_command_ids.h"
 #include "platform/app/resources.h"
 
+#include <span>
+#include <string_view>
 #include <vector>
 
 namespace quill {
@@ -35,5 +37,18 @@ std::vector<plat::MenuItem> LibraryEditorMenus(const LibraryEditorMenuIds& ids);
 // The keys those menus name: F9, Del, X, M, Esc, Ctrl+Z, Ctrl+C, Ctrl+V and F4. Each editor binds
 // the rest itself (the zoom keys differ).
 std::vector<plat::Accelerator> LibraryEditorKeys(const LibraryEditorMenuIds& ids);
+
+// What a library editor binds besides those: its own keys, its selective-editing letters (as
+// AddSelectiveEditKeys takes them) and the keyboard cursor's keys.
+struct LibraryEditorOwnKeys {
+    std::span<const plat::Accelerator> keys;
+    unsigned selectiveFirst = 0;
+    std::string_view selectiveLetters;
+    uint8_t selectiveFlags = 0;
+    CursorKeyIds cursor;
+};
+
+// The editor's whole key table: the menus' keys, then the editor's own, in that order.
+std::vector<plat::Accelerator> LibraryEditorKeys(const LibraryEditorMenuIds& ids, const LibraryEditorOwnKeys& own);
 
 }  // namespace quill

@@ -3,7 +3,10 @@
 #include "common/drawn_images.h"
 #include "platform/app/command_ids.h"
 
-std::vector<plat::CommandImage> SharedCommandImages(const SharedCommandIds& ids)
+namespace {
+
+// Commands a program does not have (id 0) get no picture.
+std::vector<plat::CommandImage> sharedCommandImages(const quill::SharedCommandIds& ids)
 {
     namespace drawn = quill::drawn;
     const std::vector<plat::CommandImage> all = {
@@ -41,23 +44,43 @@ std::vector<plat::CommandImage> SharedCommandImages(const SharedCommandIds& ids)
     return list;
 }
 
-std::vector<plat::ImageResource> ProgramImageResources(const ProgramPictures& pictures)
+std::string_view iconPicture(std::span<const IconPicture> pictures, unsigned id)
+{
+    for (const IconPicture& p : pictures)
+        if (p.id == id)
+            return p.svg;
+    return {};
+}
+
+std::vector<plat::ImageResource> programImageResources(const ProgramPictures& pictures)
 {
     using Kind = plat::ImageResource::Kind;
     std::vector<plat::ImageResource> list;
-    for (unsigned id : pictures.frameIcons)
+    const quill::ProgramImageIds& ids = pictures.ids;
+    for (unsigned id : ids.frameIcons)
         list.push_back({.id = id, .kind = Kind::Icon, .width = 32, .height = 32, .svg = pictures.programIcon});
-    for (unsigned id : pictures.icons)
-        list.push_back({.id = id, .kind = Kind::Icon, .svg = pictures.iconPicture ? pictures.iconPicture(id) : std::string_view()});
-    for (unsigned id : pictures.bitmaps)
+    for (unsigned id : ids.icons)
+        list.push_back({.id = id, .kind = Kind::Icon, .svg = iconPicture(pictures.iconPictures, id)});
+    for (unsigned id : ids.bitmaps)
         list.push_back({.id = id, .kind = Kind::Bitmap});
     constexpr int kSize = 32;
     constexpr int kMiddle = kSize / 2;
-    for (const auto& [id, svg] : {std::pair{pictures.handleCursor, quill::drawn::cursor_handle},
-                                  std::pair{pictures.dragCursor, quill::drawn::cursor_drag},
-                                  std::pair{pictures.crosshairCursor, quill::drawn::cursor_crosshair}})
+    for (const auto& [id, svg] : {std::pair{ids.cursors.handle, quill::drawn::cursor_handle},
+                                  std::pair{ids.cursors.drag, quill::drawn::cursor_drag},
+                                  std::pair{ids.cursors.crosshair, quill::drawn::cursor_crosshair}})
         list.push_back({.id = id, .kind = Kind::Cursor, .width = kSize, .height = kSize, .hotX = kMiddle, .hotY = kMiddle, .svg = svg});
     return list;
+}
+
+}  // namespace
+
+void AddProgramImages(plat::ResourceSet& set, const ProgramPictures& pictures)
+{
+    std::vector<plat::ImageResource> images = programImageResources(pictures);
+    set.images.insert(set.images.end(), images.begin(), images.end());
+    std::vector<plat::CommandImage> commands = sharedCommandImages(pictures.commands);
+    set.commandImages.insert(set.commandImages.end(), commands.begin(), commands.end());
+    set.commandImages.insert(set.commandImages.end(), pictures.ownCommandImages.begin(), pictures.ownCommandImages.end());
 }
 
 std::string_view StatusReadyImage() { return quill::drawn::status_ready; }

@@ -26,3 +26,18 @@ plat::MenuItem StandardFileMenu(bool withDocument)
     items.push_back(menuItem(plat::kIdAppExit, "E&xit"));
     return plat::menuPopup("&File", std::move(items));
 }
+
+std::vector<plat::Accelerator> StandardFileKeys()
+{
+    constexpr uint8_t kCtrl = plat::kFVirtKey | plat::kFControl;
+    return {{kCtrl, 'N', plat::kIdFileNew}, {kCtrl, 'O', plat::kIdFileOpen}, {kCtrl, 'S', plat::kIdFileSave},
+            {kCtrl, 'P', plat::kIdFilePrint}};
+}
+
+void AddStandardFilePrompts(std::map<unsigned, std::string>& strings, std::string_view document)
+{
+    const std::string noun(document);
+    strings.insert_or_assign(plat::kIdFileNew, "Create a new " + noun + "\nNew");
+    strings.insert_or_assign(plat::kIdFileOpen, "Open an existing " + noun + "\nOpen");
+    strings.insert_or_assign(plat::kIdFileSave, "Save the active " + noun + "\nSave");
+}

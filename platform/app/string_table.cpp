@@ -2,10 +2,15 @@
 
 namespace plat {
 
-void AssignStrings(std::map<unsigned, std::string>& strings, std::initializer_list<StringEntry> entries)
+void AssignStrings(std::map<unsigned, std::string>& strings, std::span<const StringEntry> entries)
 {
     for (const StringEntry& entry : entries)
         strings.insert_or_assign(entry.id, std::string(entry.text));
+}
+
+void AssignStrings(std::map<unsigned, std::string>& strings, std::initializer_list<StringEntry> entries)
+{
+    AssignStrings(strings, std::span<const StringEntry>(entries.begin(), entries.size()));
 }
 
 }  // namespace plat

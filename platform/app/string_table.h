@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,7 @@ struct StringEntry {
 
 // Sets each entry's text in `strings`; a later entry (or a later call) replaces an earlier text
 // of the same id.
+void AssignStrings(std::map<unsigned, std::string>& strings, std::span<const StringEntry> entries);
 void AssignStrings(std::map<unsigned, std::string>& strings, std::initializer_list<StringEntry> entries);
 
 }  // namespace plat

@@ -52,6 +52,29 @@ plat::DialogTemplate checkSchematicDialog()
         .take();
 }
 
+constexpr plat::StringEntry kStrings[] = {
+    {kStrReferenceNotFound, "Reference designator NOT found"},
+    {kStrTextNotFound, "Text NOT found"},
+    {kStrSearchComplete, "Search complete"},
+    {kStrReGridQuestion, "Re-grid  objects?"},
+    {kStrDiskError, "Disk error----push ENTER"},
+    {kStrNoLibraryParts, "Error: No library parts in schematic. \n\nYou will not be able to get a netilist."},
+    {kStrCheckNote,
+     "Checking your schematic is recommended before you simulate or make a printed circuit board. You have the "
+     "option of letting Schemora correct drawing errors such as overlapped lines and lines that are too short. "
+     "Schemora can also snap all drawing elements to the current grid. This reduces netlisting errors. (Use Ctrl "
+     "Z to undo corrections)"},
+    {kCmdCheckSchematic, "Check the drawing before netlisting\nCheck Schematic"},
+    {kCmdFind, "Find a text or a reference designator\nFind"},
+    {kCmdReplaceText, "Replace text in the drawing\nReplace Text"},
+    {kCmdRefNo, "Renumber the reference designators\nRef No"},
+    {kCmdEditScale, "Scale the selected objects\nScale"},
+    {kCmdReGrid, "Snap the objects to the grid\nRe-Grid"},
+    {kCmdAlignToCenter, "Centre the selection on the object selected last (N)\nAlign To Center"},
+    {kCmdAlignWithEdge, "Align the selection with the object selected last (V)\nAlign With Edge"},
+    {kCmdAlignOnLine, "Move the selection onto the line selected last (H)\nAlign On Line"},
+};
+
 }  // namespace
 
 void AddAdvancedEditItems(plat::MenuItem& editMenu)
@@ -96,28 +119,4 @@ std::vector<plat::DialogTemplate> AdvancedEditDialogs()
             checkSchematicDialog()};
 }
 
-void AddAdvancedEditStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kStrReferenceNotFound, "Reference designator NOT found"},
-        {kStrTextNotFound, "Text NOT found"},
-        {kStrSearchComplete, "Search complete"},
-        {kStrReGridQuestion, "Re-grid  objects?"},
-        {kStrDiskError, "Disk error----push ENTER"},
-        {kStrNoLibraryParts, "Error: No library parts in schematic. \n\nYou will not be able to get a netilist."},
-        {kStrCheckNote,
-         "Checking your schematic is recommended before you simulate or make a printed circuit board. You have the "
-         "option of letting Schemora correct drawing errors such as overlapped lines and lines that are too short. "
-         "Schemora can also snap all drawing elements to the current grid. This reduces netlisting errors. (Use Ctrl "
-         "Z to undo corrections)"},
-        {kCmdCheckSchematic, "Check the drawing before netlisting\nCheck Schematic"},
-        {kCmdFind, "Find a text or a reference designator\nFind"},
-        {kCmdReplaceText, "Replace text in the drawing\nReplace Text"},
-        {kCmdRefNo, "Renumber the reference designators\nRef No"},
-        {kCmdEditScale, "Scale the selected objects\nScale"},
-        {kCmdReGrid, "Snap the objects to the grid\nRe-Grid"},
-        {kCmdAlignToCenter, "Centre the selection on the object selected last (N)\nAlign To Center"},
-        {kCmdAlignWithEdge, "Align the selection with the object selected last (V)\nAlign With Edge"},
-        {kCmdAlignOnLine, "Move the selection onto the line selected last (H)\nAlign On Line"},
-    });
-}
+std::span<const plat::StringEntry> AdvancedEditStrings() { return kStrings; }

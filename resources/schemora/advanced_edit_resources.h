@@ -2,8 +2,9 @@
 // Menu items, keys, dialogs and strings of Find, Replace Text, Ref No and Edit > Advanced.
 
 #include "platform/app/resources.h"
+#include "platform/app/string_table.h"
 
-#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,4 +14,4 @@ void AddAdvancedEditItems(plat::MenuItem& editMenu);
 void AddSearchItems(plat::MenuItem& auxMenu);
 std::vector<plat::Accelerator> AdvancedEditAccelerators();
 std::vector<plat::DialogTemplate> AdvancedEditDialogs();
-void AddAdvancedEditStrings(std::map<unsigned, std::string>& strings);
+std::span<const plat::StringEntry> AdvancedEditStrings();

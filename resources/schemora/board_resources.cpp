@@ -28,10 +28,13 @@ plat::DialogTemplate MakeBoardDialogTemplate()
         .take();
 }
 
-void AddBoardStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kCmdMakeBoard, "Carry the drawing to a printed circuit board\nPrinted Circuit Board"},
-        {kStrBoardFilePrompt, "Tracelyn (*.TLZ)|*.tlz|"},
-    });
-}
+namespace {
+
+constexpr plat::StringEntry kStrings[] = {
+    {kCmdMakeBoard, "Carry the drawing to a printed circuit board\nPrinted Circuit Board"},
+    {kStrBoardFilePrompt, "Tracelyn (*.TLZ)|*.tlz|"},
+};
+
+}  // namespace
+
+std::span<const plat::StringEntry> BoardStrings() { return kStrings; }

@@ -3,8 +3,9 @@
 // from the drawing to the board program.
 
 #include "platform/app/resources.h"
+#include "platform/app/string_table.h"
 
-#include <map>
+#include <span>
 #include <string>
 
 namespace scm {
@@ -28,4 +29,4 @@ enum : unsigned {
 
 void AddBoardUtilitiesItem(plat::MenuItem& utilitiesMenu);
 plat::DialogTemplate MakeBoardDialogTemplate();
-void AddBoardStrings(std::map<unsigned, std::string>& strings);
+std::span<const plat::StringEntry> BoardStrings();

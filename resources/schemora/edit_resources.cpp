@@ -2,6 +2,7 @@
 
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
+#include "platform/app/string_table.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/edit_ids.h"
 
@@ -63,36 +64,39 @@ std::vector<plat::Accelerator> EditAccelerators()
     };
 }
 
-std::vector<std::pair<unsigned, std::string>> EditStrings()
-{
-    return {
-        {kCmdToolText, "Enter text (T)\nEnter text (T)"},
-        {kCmdToolBus, "Draw data bus (B)\nDraw data bus (B)"},
-        {kCmdToolArrow, "Draw arrow (W)\nDraw arrow (W)"},
-        {kCmdToolRectangle, "Draw rectangle (R)\nDraw rectangle (R)"},
-        {kCmdToolRoundRect, "Draw rounded rectangle (Q)\nDraw rounded rectangle (Q)"},
-        {kCmdToolPolygon, "Draw polygon (Y)\nDraw polygon (Y)"},
-        {kCmdToolLine, "Draw line (L)\nDraw line (L)"},
-        {kCmdToolEllipse, "Draw ellipse (E)\nDraw ellipse (E)"},
-        {kCmdToolDot, "Draw connector dot (C)\nDraw connector dot (C)"},
-        {kCmdToolArc, "Draw arc (K)\nDraw arc (K)"},
-        {kCmdToolPart, "Insert library part (F5)\nInsert library part (F5)"},
-        {kCmdEditSelect, "Edit mode (F9)\nEdit mode (F9)"},
-        {kCmdEditErase, "Erase the selected objects (Del)\nErase (Del)"},
-        {kCmdEditRotate, "Rotate the selected objects (X)\nRotate (X)"},
-        {kCmdEditMirror, "Mirror about vertical axis (M)\nMirror (M)"},
-        {kCmdEditFlip, "Mirror about horizontal axis\nVertical Flip"},
-        {kCmdEditOrigin, "Mark the origins of the objects\nOrigin"},
-        {kCmdEditUndo, "Undo the last edit (Ctrl+Z)\nUndo (Ctrl+Z)"},
-        {kCmdEditRedraw, "Redraw the drawing and end the current tool (Esc)\nRedraw (Esc)"},
-        {kCmdRubberBand, "Rubberband mode\nRubberband mode"},
-        {kCmdAutoDots, "Automatic junction dots on or off (Alt+C)\nAutomatic dots"},
-        {kStrRubberOn, "Rubberbanding ON"},
-        {kStrRubberOff, "Rubberbanding OFF"},
-        {kStrDisableAutoDots, "You are disabling automatic dot mode. \n\nThis may result in schematics that cannot be "
-                              "netlisted correctly.\n\nProceed?"},
-    };
-}
+namespace {
+
+constexpr plat::StringEntry kStrings[] = {
+    {kCmdToolText, "Enter text (T)\nEnter text (T)"},
+    {kCmdToolBus, "Draw data bus (B)\nDraw data bus (B)"},
+    {kCmdToolArrow, "Draw arrow (W)\nDraw arrow (W)"},
+    {kCmdToolRectangle, "Draw rectangle (R)\nDraw rectangle (R)"},
+    {kCmdToolRoundRect, "Draw rounded rectangle (Q)\nDraw rounded rectangle (Q)"},
+    {kCmdToolPolygon, "Draw polygon (Y)\nDraw polygon (Y)"},
+    {kCmdToolLine, "Draw line (L)\nDraw line (L)"},
+    {kCmdToolEllipse, "Draw ellipse (E)\nDraw ellipse (E)"},
+    {kCmdToolDot, "Draw connector dot (C)\nDraw connector dot (C)"},
+    {kCmdToolArc, "Draw arc (K)\nDraw arc (K)"},
+    {kCmdToolPart, "Insert library part (F5)\nInsert library part (F5)"},
+    {kCmdEditSelect, "Edit mode (F9)\nEdit mode (F9)"},
+    {kCmdEditErase, "Erase the selected objects (Del)\nErase (Del)"},
+    {kCmdEditRotate, "Rotate the selected objects (X)\nRotate (X)"},
+    {kCmdEditMirror, "Mirror about vertical axis (M)\nMirror (M)"},
+    {kCmdEditFlip, "Mirror about horizontal axis\nVertical Flip"},
+    {kCmdEditOrigin, "Mark the origins of the objects\nOrigin"},
+    {kCmdEditUndo, "Undo the last edit (Ctrl+Z)\nUndo (Ctrl+Z)"},
+    {kCmdEditRedraw, "Redraw the drawing and end the current tool (Esc)\nRedraw (Esc)"},
+    {kCmdRubberBand, "Rubberband mode\nRubberband mode"},
+    {kCmdAutoDots, "Automatic junction dots on or off (Alt+C)\nAutomatic dots"},
+    {kStrRubberOn, "Rubberbanding ON"},
+    {kStrRubberOff, "Rubberbanding OFF"},
+    {kStrDisableAutoDots, "You are disabling automatic dot mode. \n\nThis may result in schematics that cannot be "
+                          "netlisted correctly.\n\nProceed?"},
+};
+
+}  // namespace
+
+std::span<const plat::StringEntry> EditStrings() { return kStrings; }
 
 std::vector<unsigned> InsertToolBarButtons()
 {

@@ -4,7 +4,9 @@
 
 #include "common/library_store_dialogs.h"
 #include "platform/app/resources.h"
+#include "platform/app/string_table.h"
 
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -13,7 +15,7 @@ namespace scm {
 plat::MenuItem EditMenu();
 plat::MenuItem InsertMenu();
 std::vector<plat::Accelerator> EditAccelerators();
-std::vector<std::pair<unsigned, std::string>> EditStrings();
+std::span<const plat::StringEntry> EditStrings();
 // Insert toolbar (242) and Modify toolbar (244).
 std::vector<unsigned> InsertToolBarButtons();
 // "Save Library Part" (164) and "Copy/Move Library Parts" (163), and their menu items.

@@ -37,20 +37,19 @@ plat::DialogTemplate printoutSettingsDialog()
         .take();
 }
 
+constexpr plat::StringEntry kStrings[] = {
+    {kStrCantOpenFileId, "Can't open file %1"},
+    {kStrTooMuchClipboardData, "Too much clipboard data"},
+    {kStrNoClipboardData, "No clipboard data"},
+    {kStrDatabaseFullNotAccessed, "Database FULL--objects not accessed"},
+    {kCmdPrintoutSettings, "Choose how drawings are printed\nPrintout Settings"},
+    {kCmdCloseAllWindows, "Close all drawings\nClose All"},
+    {kCmdDisplayMark, "Mark signal for display\nMark"},
+    {kCmdHelpContentsItem, "Show the help contents\nContents"},
+};
+
 }  // namespace
 
 std::vector<plat::DialogTemplate> FileDialogTemplates() { return {printoutSettingsDialog()}; }
 
-void AddFileStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kStrCantOpenFileId, "Can't open file %1"},
-        {kStrTooMuchClipboardData, "Too much clipboard data"},
-        {kStrNoClipboardData, "No clipboard data"},
-        {kStrDatabaseFullNotAccessed, "Database FULL--objects not accessed"},
-        {kCmdPrintoutSettings, "Choose how drawings are printed\nPrintout Settings"},
-        {kCmdCloseAllWindows, "Close all drawings\nClose All"},
-        {kCmdDisplayMark, "Mark signal for display\nMark"},
-        {kCmdHelpContentsItem, "Show the help contents\nContents"},
-    });
-}
+std::span<const plat::StringEntry> FileStrings() { return kStrings; }

@@ -3,8 +3,9 @@
 // Help commands and of the clipboard and DXF exchange.
 
 #include "platform/app/resources.h"
+#include "platform/app/string_table.h"
 
-#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,4 +41,4 @@ void AddPrintoutSettingsItem(plat::MenuItem& fileMenu);
 
 std::vector<plat::DialogTemplate> FileDialogTemplates();
 // Strings of these commands (the status-bar prompts and messages).
-void AddFileStrings(std::map<unsigned, std::string>& strings);
+std::span<const plat::StringEntry> FileStrings();

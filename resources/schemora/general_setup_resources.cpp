@@ -92,6 +92,13 @@ plat::DialogTemplate libraryPartsPage()
     return t;
 }
 
+constexpr plat::StringEntry kStrings[] = {
+    {kStrAutoDotsOff,
+     "You are disabling automatic dot mode. \n\nThis may result in schematics that cannot be "
+     "netlisted correctly.\n\nProceed?"},
+    {kCmdGeneralSetup, "Change the program's settings\nGeneral setup"},
+};
+
 }  // namespace
 
 std::vector<plat::DialogTemplate> GeneralSetupTemplates()
@@ -99,14 +106,6 @@ std::vector<plat::DialogTemplate> GeneralSetupTemplates()
     return {drawingPage(), displayPage(), miscellaneousPage(), libraryPartsPage()};
 }
 
-void AddGeneralSetupStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kStrAutoDotsOff,
-         "You are disabling automatic dot mode. \n\nThis may result in schematics that cannot be "
-         "netlisted correctly.\n\nProceed?"},
-        {kCmdGeneralSetup, "Change the program's settings\nGeneral setup"},
-    });
-}
+std::span<const plat::StringEntry> GeneralSetupStrings() { return kStrings; }
 
 }  // namespace scm

@@ -2,14 +2,15 @@
 // Setup > General: the menu item, its strings and the templates of its four pages.
 
 #include "platform/app/resources.h"
+#include "platform/app/string_table.h"
 
-#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace scm {
 
 std::vector<plat::DialogTemplate> GeneralSetupTemplates();
-void AddGeneralSetupStrings(std::map<unsigned, std::string>& strings);
+std::span<const plat::StringEntry> GeneralSetupStrings();
 
 }  // namespace scm

@@ -8,75 +8,47 @@
 #include "resources/schemora/part_wizard_ids.h"
 #include "resources/schemora/simulation_ids.h"
 
-#include <string_view>
-
 namespace scm {
 namespace {
 
-// The pictures of the status bar's icon pane.
-std::string_view statusIcon(unsigned id)
-{
-    switch (id) {
-    case kIconReady: return StatusReadyImage();
-    case kIconActivityA: return StatusBusyImage(false);
-    case kIconActivityB: return StatusBusyImage(true);
-    default: return {};   // loaded with the others but shown nowhere
-    }
-}
+// The main window's commands the board program has too.
+constexpr quill::SharedCommandIds kSharedCommands{
+    .editing = kEditingCommands, .zoomIn = kCmdZoomIn, .zoomOut = kCmdZoomOut, .drawToFit = kCmdDrawToFit, .center = kCmdCenter,
+    .text = kCmdToolText, .rectangle = kCmdToolRectangle, .ellipse = kCmdToolEllipse, .polygon = kCmdToolPolygon,
+    .rubberBand = kCmdRubberBand, .limit90 = kCmdLimitMode, .snapGrid = kCmdVisibleGrid, .partsBin = kCmdPartsBin, .find = kCmdFind};
+
+// The toolbar pictures of the commands only this program has.
+constexpr plat::CommandImage kOwnCommandImages[] = {
+    {kCmdToolBus, drawn::draw_data_bus},
+    {kCmdToolLine, drawn::draw_line},
+    {kCmdToolArc, drawn::draw_arc},
+    {kCmdToolDot, drawn::connector_dot},
+    {kCmdToolPart, drawn::insert_library_part},
+    {kCmdScope, drawn::oscilloscope},
+    {kCmdSpectrum, drawn::spectrum},
+    {kCmdAnalogSimulation, drawn::analog_simulation},
+    {kCmdAnalyzer, drawn::logic_analyzer},
+    {kCmdStep, drawn::step_control},
+    {kCmdDigitalSimulation, drawn::digital_simulation},
+    {kCmdNewLibraryPart, drawn::new_library_part},
+    {kCmdPartWizard, drawn::part_wizard},
+    {kCmdHiddenPins, drawn::hidden_pins},
+    {kCmdTerminalEnds, drawn::terminal_ends},
+    {kCmdPreviousPage, drawn::previous_page},
+    {kCmdNextPage, drawn::next_page},
+    {kCmdNewPage, drawn::new_page},
+    {kCmdDeletePage, drawn::delete_page},
+};
 
 }  // namespace
 
-std::vector<plat::ImageResource> ImageResources()
+void AddImageResources(plat::ResourceSet& set)
 {
-    static constexpr unsigned kFrameIcons[] = {kIdrMainFrame, kIdrDrawingType};
-    return ProgramImageResources({.programIcon = drawn::schemora,
-                                  .frameIcons = kFrameIcons,
-                                  .icons = kToolIcons,
-                                  .iconPicture = statusIcon,
-                                  .bitmaps = kToolBitmaps,
-                                  .handleCursor = kCursorA,
-                                  .dragCursor = kCursorB,
-                                  .crosshairCursor = kCursorView});
-}
-
-std::vector<plat::CommandImage> CommandImages()
-{
-    std::vector<plat::CommandImage> list = SharedCommandImages({.editing = kEditingCommands,
-                                                                .zoomIn = kCmdZoomIn,
-                                                                .zoomOut = kCmdZoomOut,
-                                                                .text = kCmdToolText,
-                                                                .rectangle = kCmdToolRectangle,
-                                                                .ellipse = kCmdToolEllipse,
-                                                                .polygon = kCmdToolPolygon,
-                                                                .rubberBand = kCmdRubberBand,
-                                                                .limit90 = kCmdLimitMode,
-                                                                .partsBin = kCmdPartsBin,
-                                                                .find = kCmdFind,
-                                                                .snapGrid = kCmdVisibleGrid,
-                                                                .drawToFit = kCmdDrawToFit,
-                                                                .center = kCmdCenter});
-    list.insert(list.end(), {
-        {kCmdToolBus, drawn::draw_data_bus},
-        {kCmdToolLine, drawn::draw_line},
-        {kCmdToolArc, drawn::draw_arc},
-        {kCmdToolDot, drawn::connector_dot},
-        {kCmdToolPart, drawn::insert_library_part},
-        {kCmdScope, drawn::oscilloscope},
-        {kCmdSpectrum, drawn::spectrum},
-        {kCmdAnalogSimulation, drawn::analog_simulation},
-        {kCmdAnalyzer, drawn::logic_analyzer},
-        {kCmdStep, drawn::step_control},
-        {kCmdDigitalSimulation, drawn::digital_simulation},
-        {kCmdNewLibraryPart, drawn::new_library_part},
-        {kCmdPartWizard, drawn::part_wizard},
-        {kCmdHiddenPins, drawn::hidden_pins},
-        {kCmdTerminalEnds, drawn::terminal_ends},
-        {kCmdPreviousPage, drawn::previous_page},
-        {kCmdNextPage, drawn::next_page},
-        {kCmdNewPage, drawn::new_page},
-        {kCmdDeletePage, drawn::delete_page},
-    });
-    return list;
+    // The status bar's icon pane: at rest and the two steps of the busy animation.
+    const IconPicture statusPictures[] = {
+        {kIconReady, StatusReadyImage()}, {kIconActivityA, StatusBusyImage(false)}, {kIconActivityB, StatusBusyImage(true)}};
+    AddProgramImages(set, {.programIcon = drawn::schemora, .ids = kImageIds, .iconPictures = statusPictures,
+                           .commands = kSharedCommands, .ownCommandImages = kOwnCommandImages});
 }
 
 }  // namespace scm

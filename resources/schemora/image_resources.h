@@ -4,11 +4,8 @@
 
 #include "platform/app/resources.h"
 
-#include <vector>
-
 namespace scm {
 
-std::vector<plat::ImageResource> ImageResources();
-std::vector<plat::CommandImage> CommandImages();
+void AddImageResources(plat::ResourceSet& set);
 
 }  // namespace scm

@@ -27,6 +27,16 @@ constexpr unsigned kNoId = plat::kIdStaticText;
 constexpr int kPinNumberChars = 10;
 constexpr unsigned kIdHelpButton = 33;
 
+constexpr plat::StringEntry kStrings[] = {
+    {kCmdEditorSavePart, "Save the part into a library\nSave part"},
+    {kCmdEditorNewPart, "Start a new part\nNew part"},
+    {kCmdEditorClose, "Close the part editor\nClose"},
+    {kCmdEditorTextTool, "Enter text (T)\nEnter text (T)"},
+    {kCmdEditorTerminalTool, "Draw terminal (J)\nDraw terminal (J)"},
+    {kCmdEditorZoomIn, "Zoom in (PgUp)\nZoom in (PgUp)"},
+    {kCmdEditorZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
+};
+
 }  // namespace
 
 plat::DialogTemplate PartEditorTemplate()
@@ -118,21 +128,12 @@ plat::DialogTemplate LibSelectiveEditTemplate()
     return t;
 }
 
-// The commands the part editor shares with the board program's package editor.
-constexpr quill::LibraryEditorMenuIds kSharedIds{.savePart = kCmdEditorSavePart,
-                                                 .newPart = kCmdEditorNewPart,
-                                                 .closeEditor = kCmdEditorClose,
-                                                 .editing = kEditingCommands,
-                                                 .reGrid = kCmdEditorReGrid,
-                                                 .redraw = kCmdEditRedraw,
-                                                 .copy = kCmdEditCopy,
-                                                 .paste = kCmdEditPaste,
-                                                 .drawToFit = kCmdEditorDrawToFit,
-                                                 .center = kCmdCenter,
-                                                 .zoomIn = kCmdEditorZoomIn,
-                                                 .zoomOut = kCmdEditorZoomOut,
-                                                 .scaleFirst = kCmdScaleFirst,
-                                                 .scaleCount = 7};
+// The commands the part editor shares with the board program's package editor: File, Edit and
+// View, a menu a line.
+constexpr quill::LibraryEditorMenuIds kSharedIds{
+    .savePart = kCmdEditorSavePart, .newPart = kCmdEditorNewPart, .closeEditor = kCmdEditorClose,
+    .editing = kEditingCommands, .reGrid = kCmdEditorReGrid, .redraw = kCmdEditRedraw, .copy = kCmdEditCopy, .paste = kCmdEditPaste,
+    .drawToFit = kCmdEditorDrawToFit, .center = kCmdCenter, .zoomIn = kCmdEditorZoomIn, .zoomOut = kCmdEditorZoomOut, .scaleFirst = kCmdScaleFirst, .scaleCount = 7};
 
 plat::MenuResource PartEditorMenu()
 {
@@ -154,8 +155,7 @@ plat::AcceleratorResource PartEditorAccelerators()
 {
     using plat::kFShift;
     using plat::kFVirtKey;
-    std::vector<plat::Accelerator> keys = quill::LibraryEditorKeys(kSharedIds);
-    keys.insert(keys.end(), {
+    static constexpr plat::Accelerator kOwnKeys[] = {
         {kFVirtKey, plat::kVkPrior, kCmdEditorZoomIn},
         {kFVirtKey, plat::kVkNext, kCmdEditorZoomOut},
         {kFVirtKey, 'K', kCmdEditorToolKeyFirst},
@@ -167,10 +167,10 @@ plat::AcceleratorResource PartEditorAccelerators()
         {kFVirtKey, 'C', kCmdToolDot},
         {kFVirtKey, 'J', kCmdEditorTerminalTool},
         {kFVirtKey, plat::kVkF10, kCmdCrossHair},
-    });
-    quill::AddSelectiveEditKeys(keys, kCmdSelEditAll, "ATCL", kFVirtKey | kFShift);
-    quill::AddCursorKeys(keys, kCursorKeys);
-    return {kIdrPartEditorMenu, std::move(keys)};
+    };
+    return {kIdrPartEditorMenu,
+            quill::LibraryEditorKeys(kSharedIds, {.keys = kOwnKeys, .selectiveFirst = kCmdSelEditAll, .selectiveLetters = "ATCL",
+                                                  .selectiveFlags = kFVirtKey | kFShift, .cursor = kCursorKeys})};
 }
 
 plat::ToolbarResource PartEditorToolBar()
@@ -182,18 +182,7 @@ plat::ToolbarResource PartEditorToolBar()
             0, 16, 16};
 }
 
-void AddPartEditorStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kCmdEditorSavePart, "Save the part into a library\nSave part"},
-        {kCmdEditorNewPart, "Start a new part\nNew part"},
-        {kCmdEditorClose, "Close the part editor\nClose"},
-        {kCmdEditorTextTool, "Enter text (T)\nEnter text (T)"},
-        {kCmdEditorTerminalTool, "Draw terminal (J)\nDraw terminal (J)"},
-        {kCmdEditorZoomIn, "Zoom in (PgUp)\nZoom in (PgUp)"},
-        {kCmdEditorZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
-    });
-}
+std::span<const plat::StringEntry> PartEditorStrings() { return kStrings; }
 
 
 void AddPartEditorResources(plat::ResourceSet& set)
@@ -208,7 +197,7 @@ void AddPartEditorResources(plat::ResourceSet& set)
     set.menus.push_back(PartEditorMenu());
     set.accelerators.push_back(PartEditorAccelerators());
     set.toolbars.push_back(PartEditorToolBar());
-    AddPartEditorStrings(set.strings);
+    plat::AssignStrings(set.strings, PartEditorStrings());
 }
 
 }  // namespace scm

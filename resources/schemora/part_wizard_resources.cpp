@@ -81,6 +81,24 @@ plat::DialogTemplate outputPage()
     return t;
 }
 
+constexpr plat::StringEntry kStrings[] = {
+    {kCmdPartWizard, "Start new library part with the part wizard\nStart new library part"},
+    {kStrPinDescriptionFilter, "Part Description Files (*.LIB)|*.lib|All Files (*.*)|*.*|"},
+    {kStrBlockText,
+     "Block: a rectangle with named pins on its sides.\nThe pin page takes each pin's number, label, type "
+     "and side,\nor loads them from a pin-description file."},
+    {kStrBlockText + 1, "Logic Gate: a gate symbol from the \"Symbol\" library. Choose the gate below."},
+    {kStrBlockText + 2,
+     "Amplifier: a triangle with its inputs on the left\nand its output on the right "
+     "(3 to 7 pins)."},
+    {kStrBlockText + 3,
+     "Discrete: two terminals with room between them\nin which to draw the symbol "
+     "(resistor, diode, ...)."},
+    {kStrPartCreated,
+     "You have created a drawing that can now be saved as a library part.\nYou can "
+     "customize this, or you can save it by clicking on\nSAVE PART in the FILE menu."},
+};
+
 }  // namespace
 
 std::vector<plat::DialogTemplate> PartWizardTemplates()
@@ -88,26 +106,7 @@ std::vector<plat::DialogTemplate> PartWizardTemplates()
     return {typePage(), informationPage(), pinsPage(), outputPage()};
 }
 
-void AddPartWizardStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kCmdPartWizard, "Start new library part with the part wizard\nStart new library part"},
-        {kStrPinDescriptionFilter, "Part Description Files (*.LIB)|*.lib|All Files (*.*)|*.*|"},
-        {kStrBlockText,
-         "Block: a rectangle with named pins on its sides.\nThe pin page takes each pin's number, label, type "
-         "and side,\nor loads them from a pin-description file."},
-        {kStrBlockText + 1, "Logic Gate: a gate symbol from the \"Symbol\" library. Choose the gate below."},
-        {kStrBlockText + 2,
-         "Amplifier: a triangle with its inputs on the left\nand its output on the right "
-         "(3 to 7 pins)."},
-        {kStrBlockText + 3,
-         "Discrete: two terminals with room between them\nin which to draw the symbol "
-         "(resistor, diode, ...)."},
-        {kStrPartCreated,
-         "You have created a drawing that can now be saved as a library part.\nYou can "
-         "customize this, or you can save it by clicking on\nSAVE PART in the FILE menu."},
-    });
-}
+std::span<const plat::StringEntry> PartWizardStrings() { return kStrings; }
 
 void AddPartWizardItem(plat::MenuItem& utilitiesMenu)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // Resource, command, string and timer ids of the schematic program.
 
+#include "common/editing_command_ids.h"
+
 namespace scm {
 
 enum : unsigned {
@@ -60,9 +62,13 @@ enum : unsigned {
 // Longest design name the netlist dialog takes.
 inline constexpr int kNetlistNameChars = 200;
 
-// Icons and bitmaps that start-up loads and keeps for the program's lifetime.
+// Icons and bitmaps that start-up loads and keeps for the program's lifetime, with the
+// program's icon and pointers.
 inline constexpr unsigned kToolIcons[] = {233, 234, 269, 240, 185, 186, 193, 194, 188, 189, 190, 198, 191, 196};
 inline constexpr unsigned kToolBitmaps[] = {222, 271, 272, 270, 273};
+inline constexpr quill::ProgramImageIds kImageIds{.frameIcons = {kIdrMainFrame, kIdrDrawingType}, .icons = kToolIcons,
+                                                  .bitmaps = kToolBitmaps,
+                                                  .cursors = {.handle = kCursorA, .drag = kCursorB, .crosshair = kCursorView}};
 
 }  // namespace scm
 

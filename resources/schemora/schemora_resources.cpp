@@ -8,6 +8,7 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/keys.h"
 #include "common/about_dialog.h"
+#include "common/append_lists.h"
 #include "common/library_browser.h"
 #include "resources/schemora/edit_ids.h"
 #include "common/parts_bin.h"
@@ -22,10 +23,12 @@
 #include "resources/schemora/image_resources.h"
 #include "resources/schemora/part_editor_resources.h"
 #include "resources/schemora/view_resources.h"
+#include "resources/schemora/board_resources.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 
 #include <iterator>
+#include <span>
 #include <string>
 
 namespace {
@@ -57,42 +60,32 @@ plat::MenuItem viewMenu()
 }
 
 
-plat::MenuItem drawingEditMenu()
+// A menu and the items the topics add to it, in order.
+plat::MenuItem withItems(plat::MenuItem menu, std::initializer_list<void (*)(plat::MenuItem&)> additions)
 {
-    plat::MenuItem edit = EditMenu();
-    AddClipboardMenuItems(edit);
-    AddAdvancedEditItems(edit);
-    AddClearMenuItem(edit);
-    return edit;
+    for (void (*add)(plat::MenuItem&) : additions)
+        add(menu);
+    return menu;
 }
 
-plat::MenuItem drawingAuxMenu()
+void addNewLibraryPartItem(plat::MenuItem& utilities)
 {
-    plat::MenuItem aux = AuxMenu();
-    AddSearchItems(aux);
-    AddStatisticsMenuItem(aux);
-    return aux;
+    utilities.items.push_back(plat::menuItem(kCmdNewLibraryPart, "New &Library Part..."));
 }
+
+plat::MenuItem drawingEditMenu() { return withItems(EditMenu(), {AddClipboardMenuItems, AddAdvancedEditItems, AddClearMenuItem}); }
+
+plat::MenuItem drawingAuxMenu() { return withItems(AuxMenu(), {AddSearchItems, AddStatisticsMenuItem}); }
 
 plat::MenuItem utilitiesMenu()
 {
-    plat::MenuItem utilities = menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."),
-                                                        menuItem(kCmdDesignRules, "&Design Rules")});
-    AddUtilitiesItems(utilities);
-    AddBuildUtilityItem(utilities);
-    AddCopyLibraryPartsItem(utilities);
-    utilities.items.push_back(plat::menuItem(kCmdNewLibraryPart, "New &Library Part..."));
-    AddPartWizardItem(utilities);
-    return utilities;
+    return withItems(menuPopup("&Utilities", {menuItem(kCmdNetlist, "&Netlist..."), menuItem(kCmdDesignRules, "&Design Rules")}),
+                     {AddUtilitiesItems, AddBuildUtilityItem, AddCopyLibraryPartsItem, addNewLibraryPartItem, AddPartWizardItem});
 }
 
 plat::MenuItem drawingFileMenu()
 {
-    plat::MenuItem file = StandardFileMenu(true);
-    AddPrintoutSettingsItem(file);
-    AddSaveAsLibraryPartItem(file);
-    AddPageMenuItems(file);
-    return file;
+    return withItems(StandardFileMenu(true), {AddPrintoutSettingsItem, AddSaveAsLibraryPartItem, AddPageMenuItems});
 }
 
 // The instruments lead the Display menu.
@@ -135,21 +128,11 @@ std::vector<plat::AcceleratorResource> accelerators()
 {
     using plat::kFControl;
     using plat::kFVirtKey;
-    std::vector<plat::Accelerator> keys{{kFVirtKey | kFControl, 'N', plat::kIdFileNew},
-                                        {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
-                                        {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
-                                        {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
-                                        {kFVirtKey, plat::kVkPrior, kCmdZoomIn},
-                                        {kFVirtKey, plat::kVkNext, kCmdZoomOut},
-                                        {kFVirtKey, plat::kVkF4, kCmdCenter}};
-    for (const plat::Accelerator& key : EditAccelerators())
-        keys.push_back(key);
-    for (const plat::Accelerator& key : ViewAccelerators())
-        keys.push_back(key);
-    for (const plat::Accelerator& key : AdvancedEditAccelerators())
-        keys.push_back(key);
-    for (const plat::Accelerator& key : FrameAccelerators())
-        keys.push_back(key);
+    std::vector<plat::Accelerator> keys = StandardFileKeys();
+    quill::AppendLists(keys, std::vector<plat::Accelerator>{{kFVirtKey, plat::kVkPrior, kCmdZoomIn},
+                                                            {kFVirtKey, plat::kVkNext, kCmdZoomOut},
+                                                            {kFVirtKey, plat::kVkF4, kCmdCenter}},
+                       EditAccelerators(), ViewAccelerators(), AdvancedEditAccelerators(), FrameAccelerators());
     return {{kIdrMainFrame, std::move(keys)}};
 }
 
@@ -180,31 +163,38 @@ std::vector<plat::DialogTemplate> dialogs()
         SaveLibraryPartDialog(),
         CopyLibraryPartsDialog(),
     };
-    for (plat::DialogTemplate& t : SimulationDialogTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : PartDialogTemplates())
-        list.push_back(std::move(t));
+    quill::AppendLists(list, SimulationDialogTemplates(), PartDialogTemplates(), FileDialogTemplates(), ViewDialogTemplates(),
+                       AdvancedEditDialogs(), std::vector{SetColorsTemplate()}, GeneralSetupTemplates(),
+                       SetupDialogTemplates(), PartWizardTemplates());
     return list;
 }
 
-std::vector<plat::DialogTemplate> allDialogs()
-{
-    std::vector<plat::DialogTemplate> list = dialogs();
-    for (plat::DialogTemplate& t : FileDialogTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : ViewDialogTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : AdvancedEditDialogs())
-        list.push_back(std::move(t));
-    list.push_back(SetColorsTemplate());
-    for (plat::DialogTemplate& t : GeneralSetupTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : SetupDialogTemplates())
-        list.push_back(std::move(t));
-    for (plat::DialogTemplate& t : PartWizardTemplates())
-        list.push_back(std::move(t));
-    return list;
-}
+constexpr plat::StringEntry kProgramStrings[] = {
+    {kIdrMainFrame, "Schemora"},
+    {kIdrDrawingType,
+     "\nuntitled\nSchemora\nSchemora Files (*.pic)\n.pic\nSchemora.Document\nSchemora Document"},
+    {120, "Too many models"},
+    {121, "Too many nets"},
+    {122, "Out of netlist memory"},
+    {123, "No SPICE library"},
+    {124, "Can't open file"},
+    {130, "Error: another type of analysis already selected"},
+    {857, "Too many parts/package [push enter]"},
+    {858, "Too many pins"},
+    {859, "Schematic FULL--objects not loaded"},
+    {922, "Error:Part contains another library part"},
+    {945, "Replace part %1?"},
+    {7030, "Can't open file %1"},
+    {7037, "Error in PIC pointer!"},
+    {915, "Unsupported file format"},
+    {kStrOutOfStringSpace, "Out of string space---push any key"},
+    {kCmdZoomIn, "Zoom in (magnify) (PgUp)\nZoom in (PgUp)"},
+    {kCmdZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
+    {kCmdCenter, "Centre the sheet in the window\nCenter"},
+    {kCmdDrawToFit, "Fit the whole sheet into the window\nDraw to fit"},
+    {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
+    {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
+};
 
 }  // namespace
 
@@ -212,52 +202,20 @@ void registerSchemoraResources()
 {
     plat::ResourceSet set;
     set.name = "Schemora";
-    set.strings = {
-        {kIdrMainFrame, "Schemora"},
-        {kIdrDrawingType,
-         "\nuntitled\nSchemora\nSchemora Files (*.pic)\n.pic\nSchemora.Document\nSchemora Document"},
-        {plat::kIdFileNew, "Create a new drawing\nNew"},
-        {plat::kIdFileOpen, "Open an existing drawing\nOpen"},
-        {plat::kIdFileSave, "Save the active drawing\nSave"},
-        {120, "Too many models"},
-        {121, "Too many nets"},
-        {122, "Out of netlist memory"},
-        {123, "No SPICE library"},
-        {124, "Can't open file"},
-        {130, "Error: another type of analysis already selected"},
-        {857, "Too many parts/package [push enter]"},
-        {858, "Too many pins"},
-        {859, "Schematic FULL--objects not loaded"},
-        {922, "Error:Part contains another library part"},
-        {945, "Replace part %1?"},
-        {7030, "Can't open file %1"},
-        {7037, "Error in PIC pointer!"},
-        {915, "Unsupported file format"},
-        {kStrOutOfStringSpace, "Out of string space---push any key"},
-        {kCmdZoomIn, "Zoom in (magnify) (PgUp)\nZoom in (PgUp)"},
-        {kCmdZoomOut, "Zoom out (PgDn)\nZoom out (PgDn)"},
-        {kCmdCenter, "Centre the sheet in the window\nCenter"},
-        {kCmdDrawToFit, "Fit the whole sheet into the window\nDraw to fit"},
-        {kCmdNetlist, "Write the netlist or simulator input of the drawing\nNetlist"},
-        {kCmdDesignRules, "Check the drawing's connections\nDesign Rules"},
-    };
-    for (auto& [id, text] : EditStrings())
-        set.strings[id] = text;
-    AddSimulationStrings(set.strings);
+    // The program's own strings, its topics' string tables, then the main frame's strings; a
+    // later text for an id replaces an earlier one (the frame's prompt for Find is the one shown).
+    for (std::span<const plat::StringEntry> table :
+         {std::span<const plat::StringEntry>(kProgramStrings), EditStrings(), SimulationStrings(), FileStrings(), ViewStrings(),
+          BoardStrings(), AdvancedEditStrings(), GeneralSetupStrings(), SetupDialogStrings(), PartWizardStrings()})
+        plat::AssignStrings(set.strings, table);
+    AddStandardFilePrompts(set.strings, "drawing");
+    AddFrameStrings(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
-    AddFileStrings(set.strings);
-    AddViewStrings(set.strings);
-    AddAdvancedEditStrings(set.strings);
-    set.dialogs = allDialogs();
-    AddFrameStrings(set.strings);
-    AddGeneralSetupStrings(set.strings);
-    AddSetupDialogStrings(set.strings);
-    AddPartWizardStrings(set.strings);
+    set.dialogs = dialogs();
     set.toolbars = FrameToolBarResources();
     set.toolbars.push_back({kIdrDrawToolBar, InsertToolBarButtons()});
-    set.images = ImageResources();
-    set.commandImages = CommandImages();
+    AddImageResources(set);
     AddPartEditorResources(set);
     plat::registerResources(std::move(set));
 }

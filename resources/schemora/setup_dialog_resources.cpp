@@ -167,6 +167,16 @@ plat::DialogTemplate selectiveEditing()
                                        .netsOnlyLabel = "Edit Nets Only"});
 }
 
+constexpr plat::StringEntry kStrings[] = {
+    {kCmdSelectiveEditing, "Choose the kinds of object the edit commands act on\nSelective editing"},
+    {kCmdResourceUsage, "View resource usage\nResource usage"},
+    {kCmdTextFont, "Choose the font of new texts or of the selected texts\nFont"},
+    {kCmdPageSetup, "Sheet size, revision and document number of the drawing\nPage setup"},
+    {kStrDoingChange, "Doing change operation....."},
+    {kStrNoObjectsChanged, "No objects changed"},
+    {kStrSecondEndpoint, "Click at 2nd endpoint"},
+};
+
 }  // namespace
 
 SelectiveEditIds SelectiveEditDialogIds()
@@ -197,17 +207,6 @@ std::vector<plat::DialogTemplate> SetupDialogTemplates()
             busSetup()};
 }
 
-void AddSetupDialogStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kCmdSelectiveEditing, "Choose the kinds of object the edit commands act on\nSelective editing"},
-        {kCmdResourceUsage, "View resource usage\nResource usage"},
-        {kCmdTextFont, "Choose the font of new texts or of the selected texts\nFont"},
-        {kCmdPageSetup, "Sheet size, revision and document number of the drawing\nPage setup"},
-        {kStrDoingChange, "Doing change operation....."},
-        {kStrNoObjectsChanged, "No objects changed"},
-        {kStrSecondEndpoint, "Click at 2nd endpoint"},
-    });
-}
+std::span<const plat::StringEntry> SetupDialogStrings() { return kStrings; }
 
 }  // namespace scm

@@ -5,8 +5,9 @@
 #include "common/resource_usage_dialog.h"
 #include "common/selective_edit_dialog.h"
 #include "platform/app/resources.h"
+#include "platform/app/string_table.h"
 
-#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,6 @@ namespace scm {
 SelectiveEditIds SelectiveEditDialogIds();
 ResourceUsageIds ResourceUsageDialogIds();
 std::vector<plat::DialogTemplate> SetupDialogTemplates();
-void AddSetupDialogStrings(std::map<unsigned, std::string>& strings);
+std::span<const plat::StringEntry> SetupDialogStrings();
 
 }  // namespace scm

@@ -265,6 +265,18 @@ plat::DialogTemplate patternGenerator()
     return b.okCancel(8).take();
 }
 
+constexpr plat::StringEntry kStrings[] = {
+    {kStrCantRunDigital, "Can't execute Pulsarim:\nCheck file locations."},
+    {kStrFourierNotSelected, "Warning Fourier analysis not selected\nThis is selected in SPICE setup."},
+    {kCmdAnalogSimulation, "Run the analog simulation of the drawing\nAnalog simulation"},
+    {kCmdDigitalSimulation, "Run the digital simulation of the drawing\nDigital simulation"},
+    {kCmdScope, "Show the analog results on the oscilloscope\nScope"},
+    {kCmdAnalyzer, "Show the digital results on the logic analyzer\nAnalyzer"},
+    {kCmdStep, "Replay the digital simulation on the drawing\nStep"},
+    {kCmdSpectrum, "Show the Fourier analysis\nSpectrum"},
+    {kCmdOutputFile, "View the analog simulation results\nOutput File"},
+};
+
 }  // namespace
 
 std::vector<plat::DialogTemplate> SimulationDialogTemplates()
@@ -291,17 +303,4 @@ std::vector<plat::DialogTemplate> SimulationDialogTemplates()
     };
 }
 
-void AddSimulationStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kStrCantRunDigital, "Can't execute Pulsarim:\nCheck file locations."},
-        {kStrFourierNotSelected, "Warning Fourier analysis not selected\nThis is selected in SPICE setup."},
-        {kCmdAnalogSimulation, "Run the analog simulation of the drawing\nAnalog simulation"},
-        {kCmdDigitalSimulation, "Run the digital simulation of the drawing\nDigital simulation"},
-        {kCmdScope, "Show the analog results on the oscilloscope\nScope"},
-        {kCmdAnalyzer, "Show the digital results on the logic analyzer\nAnalyzer"},
-        {kCmdStep, "Replay the digital simulation on the drawing\nStep"},
-        {kCmdSpectrum, "Show the Fourier analysis\nSpectrum"},
-        {kCmdOutputFile, "View the analog simulation results\nOutput File"},
-    });
-}
+std::span<const plat::StringEntry> SimulationStrings() { return kStrings; }

@@ -162,8 +162,9 @@ enum : unsigned {
 
 // The templates and strings of the simulation dialogs, added to the program's resources.
 #include "platform/app/resources.h"
-#include <map>
+#include "platform/app/string_table.h"
+#include <span>
 #include <string>
 #include <vector>
 std::vector<plat::DialogTemplate> SimulationDialogTemplates();
-void AddSimulationStrings(std::map<unsigned, std::string>& strings);
+std::span<const plat::StringEntry> SimulationStrings();

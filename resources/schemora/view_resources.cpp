@@ -63,16 +63,18 @@ std::vector<plat::DialogTemplate> ViewDialogTemplates()
     return {AutoIncrementTemplate(kIddAutoIncrement, kIdcAutoText, kIdcAutoStart, 0), MakeBoardDialogTemplate()};
 }
 
-void AddViewStrings(std::map<unsigned, std::string>& strings)
-{
-    plat::AssignStrings(strings, {
-        {kCmdEditCopy, "Copy the selection to the clipboard\nCopy"},
-        {kCmdEditPaste, "Insert the clipboard's objects\nPaste"},
-        {kCmdEditCopyText, "Copy the selected texts as plain text\nCopy Text"},
-        {kCmdAutoText, "Enter auto-incremented text\nAuto text"},
-        {kCmdClearBookmarks, "Remove every bookmark\nClear Bookmarks"},
-        {kCmdGoToBookmark, "Show the next bookmark\nGo To Bookmark"},
-        {kCmdBillOfMaterials, "Extract bill of materials for design\nBill of Materials"},
-    });
-    AddBoardStrings(strings);
-}
+namespace {
+
+constexpr plat::StringEntry kStrings[] = {
+    {kCmdEditCopy, "Copy the selection to the clipboard\nCopy"},
+    {kCmdEditPaste, "Insert the clipboard's objects\nPaste"},
+    {kCmdEditCopyText, "Copy the selected texts as plain text\nCopy Text"},
+    {kCmdAutoText, "Enter auto-incremented text\nAuto text"},
+    {kCmdClearBookmarks, "Remove every bookmark\nClear Bookmarks"},
+    {kCmdGoToBookmark, "Show the next bookmark\nGo To Bookmark"},
+    {kCmdBillOfMaterials, "Extract bill of materials for design\nBill of Materials"},
+};
+
+}  // namespace
+
+std::span<const plat::StringEntry> ViewStrings() { return kStrings; }

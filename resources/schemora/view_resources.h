@@ -3,8 +3,9 @@
 // bookmark and Aux commands.
 
 #include "platform/app/resources.h"
+#include "platform/app/string_table.h"
 
-#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,4 +16,4 @@ plat::MenuItem AuxMenu();
 void AddUtilitiesItems(plat::MenuItem& utilitiesMenu);
 std::vector<plat::Accelerator> ViewAccelerators();
 std::vector<plat::DialogTemplate> ViewDialogTemplates();
-void AddViewStrings(std::map<unsigned, std::string>& strings);
+std::span<const plat::StringEntry> ViewStrings();

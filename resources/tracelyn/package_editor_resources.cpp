@@ -143,21 +143,12 @@ plat::DialogTemplate editorWindow()
     return t;
 }
 
-// The commands the package editor shares with the schematic program's part editor.
-constexpr quill::LibraryEditorMenuIds kSharedIds{.savePart = kCmdSavePart,
-                                                 .newPart = kCmdNewPart,
-                                                 .closeEditor = kCmdCloseEditor,
-                                                 .editing = kEditingCommands,
-                                                 .redraw = kCmdRedraw,
-                                                 .redrawEndsEditing = true,
-                                                 .copy = plat::kIdEditCopy,
-                                                 .paste = plat::kIdEditPaste,
-                                                 .drawToFit = kCmdDrawToFit,
-                                                 .center = kCmdCenterView,
-                                                 .zoomIn = kCmdZoomIn,
-                                                 .zoomOut = kCmdZoomOut,
-                                                 .scaleFirst = kCmdScaleFirst,
-                                                 .scaleCount = 10};
+// The commands the package editor shares with the schematic program's part editor: File, Edit
+// and View, a menu a line.
+constexpr quill::LibraryEditorMenuIds kSharedIds{
+    .savePart = kCmdSavePart, .newPart = kCmdNewPart, .closeEditor = kCmdCloseEditor,
+    .editing = kEditingCommands, .redraw = kCmdRedraw, .redrawEndsEditing = true, .copy = plat::kIdEditCopy, .paste = plat::kIdEditPaste,
+    .drawToFit = kCmdDrawToFit, .center = kCmdCenterView, .zoomIn = kCmdZoomIn, .zoomOut = kCmdZoomOut, .scaleFirst = kCmdScaleFirst, .scaleCount = 10};
 
 plat::MenuResource editorMenu()
 {
@@ -180,8 +171,7 @@ plat::AcceleratorResource editorKeys()
 {
     using plat::kFVirtKey;
     constexpr uint8_t kChar = 0;
-    std::vector<plat::Accelerator> keys = quill::LibraryEditorKeys(kSharedIds);
-    keys.insert(keys.end(), {
+    static constexpr plat::Accelerator kOwnKeys[] = {
         {kFVirtKey, 'C', kCmdKeyToolFirst},
         {kFVirtKey, 'L', kCmdKeyToolFirst + 1},
         {kFVirtKey, 'E', kCmdKeyToolFirst + 3},
@@ -193,10 +183,10 @@ plat::AcceleratorResource editorKeys()
         {kFVirtKey, plat::kVkPrior, kCmdPageUp},
         {kFVirtKey, plat::kVkNext, kCmdPageDown},
         {kChar, 'o', 62},
-    });
-    quill::AddSelectiveEditKeys(keys, kCmdSelectiveFirst, "ATCLKER", kChar);
-    quill::AddCursorKeys(keys, kCursorKeys);
-    return {kIdrPackageEditor, std::move(keys)};
+    };
+    return {kIdrPackageEditor, quill::LibraryEditorKeys(kSharedIds, {.keys = kOwnKeys, .selectiveFirst = kCmdSelectiveFirst,
+                                                                     .selectiveLetters = "ATCLKER", .selectiveFlags = kChar,
+                                                                     .cursor = kCursorKeys})};
 }
 
 plat::DialogTemplate libSelectiveEdit()

@@ -140,11 +140,15 @@ inline constexpr quill::CursorKeyIds kCursorKeys{.left = kCmdArrowLeft, .enter =
 inline constexpr int kImageOneLayer = 0;
 inline constexpr int kImageLayerPair = 5;
 
-// Icons and bitmaps that start-up loads and keeps for the program's lifetime. A missing icon
+// Icons and bitmaps that start-up loads and keeps for the program's lifetime, with the
+// program's icon and pointers. A missing icon
 // among the first nine is reported as low resources.
 inline constexpr unsigned kAppIcons[] = {185, 186, 191, 192, 193, 194, 3415, 190, 197, 245};
 inline constexpr int kRequiredAppIcons = 9;
 inline constexpr unsigned kAppBitmaps[] = {269, 267, 268, 149, 152, 150, 151, 278, 279, 282, 280, 281, 240};
+inline constexpr quill::ProgramImageIds kImageIds{.frameIcons = {kIdrMainFrame, kIdrBoardType}, .icons = kAppIcons,
+                                                  .bitmaps = kAppBitmaps,
+                                                  .cursors = {.handle = kCursorA, .drag = kCursorB, .crosshair = kCursorC}};
 
 }  // namespace tly
 

@@ -1,3 +1,4 @@
+#include "common/append_lists.h"
 #include "common/scale_labels.h"
 #include "resources/tracelyn/image_resources.h"
 #include "resources/tracelyn/tracelyn_ids.h"
@@ -248,11 +249,8 @@ std::vector<plat::AcceleratorResource> accelerators()
     using plat::kFControl;
     using plat::kFShift;
     using plat::kFVirtKey;
-    std::vector<plat::Accelerator> keys = {
-        {kFVirtKey | kFControl, 'N', plat::kIdFileNew},
-        {kFVirtKey | kFControl, 'O', plat::kIdFileOpen},
-        {kFVirtKey | kFControl, 'S', plat::kIdFileSave},
-        {kFVirtKey | kFControl, 'P', plat::kIdFilePrint},
+    std::vector<plat::Accelerator> keys = StandardFileKeys();
+    keys.insert(keys.end(), {
         {kFVirtKey, plat::kVkPrior, kCmdPageUp},
         {kFVirtKey, plat::kVkNext, kCmdPageDown},
         {kFVirtKey, plat::kVkAdd, kCmdNextLayer},
@@ -303,7 +301,7 @@ std::vector<plat::AcceleratorResource> accelerators()
         {kFVirtKey | kFShift, 'T', kCmdKeyToolFirst + 5},
         {kFVirtKey | kFShift, plat::kVkF3, kCmdKeyToolFirst + 6},
         {kFVirtKey | kFControl, plat::kVkF3, kCmdToggleRouteMode},
-    };
+    });
     quill::AddCursorKeys(keys, kCursorKeys);
     return {{kIdrMainFrame, std::move(keys)}};
 }
@@ -337,9 +335,6 @@ void registerTracelynResources()
         {kCmdDesignRules, "Design-rule settings\nCheck"},
         {kIdrBoardType,
          "\nuntitled\nTracelyn\nTracelyn Files (*.tlz)\n.tlz\nTracelyn.Document\nTracel Document"},
-        {plat::kIdFileNew, "Create a new board\nNew"},
-        {plat::kIdFileOpen, "Open an existing board\nOpen"},
-        {plat::kIdFileSave, "Save the active board\nSave"},
         {plat::kIdFilePrint, "Print the active board\nPrint"},
         {kCmdLayerView, "Show the current layer alone or with its pair\nSingle/2-Layer"},
         {kCmdLayerPair, "Show the current layer with its pair (2)\nLayer pair (2)"},
@@ -407,21 +402,14 @@ void registerTracelynResources()
         {kStrPartsBinFull, "Parts Bin FULL\nDelete existing part to add"},
         {kCmdPlacement, "Place the parts of a schematic's netlist on a board\nPlacement"},
     };
+    AddStandardFilePrompts(set.strings, "board");
     addViewPrompts(set.strings);
     set.menus = menus();
     set.accelerators = accelerators();
     set.dialogs = dialogs();
-    for (plat::DialogTemplate& t : RouteDialogTemplates())
-        set.dialogs.push_back(std::move(t));
-    for (plat::DialogTemplate& t : EditDialogTemplates())
-        set.dialogs.push_back(std::move(t));
-    for (plat::DialogTemplate& t : LibraryDialogTemplates())
-        set.dialogs.push_back(std::move(t));
+    quill::AppendLists(set.dialogs, RouteDialogTemplates(), EditDialogTemplates(), LibraryDialogTemplates());
     AddManufacturingResources(set);
-    for (plat::DialogTemplate& t : CopperDialogTemplates())
-        set.dialogs.push_back(std::move(t));
-    for (plat::DialogTemplate& t : BoardSetupDialogTemplates())
-        set.dialogs.push_back(std::move(t));
+    quill::AppendLists(set.dialogs, CopperDialogTemplates(), BoardSetupDialogTemplates());
     AddBoardSetupDialogStrings(set.strings);
     AddBoardSearchResources(set);
     AddBoardAdvancedResources(set);
@@ -438,8 +426,7 @@ void registerTracelynResources()
          {kCmdRubberBand, kCmdLimit90, kCmdSnapGridVisible, kCmdPadSnap, kCmdPinNumbers, kCmdTopSilk, kCmdBottomSilk,
           kCmdUnits}},
     };
-    set.images = ImageResources();
-    set.commandImages = CommandImages();
+    AddImageResources(set);
     AddPackageEditorResources(set);
     plat::registerResources(std::move(set));
 }
