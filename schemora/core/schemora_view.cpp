@@ -27,16 +27,40 @@ namespace {
 
 constexpr int kStrErrorInPicPointer = 7037;
 
+void loadDrawing(CSchemoraDoc& doc)
+{
+    LoadDrawingContext(doc.data(), doc.GetPathName());
+    g_current.activeDocument = &doc;
+}
+
+plat::Size drawingScrollSizes(const plat::Dc& dc) { return SheetScrollSizes(dc, g_current.sheetSize); }
+
+int drawingPrintPages(const CSchemoraDoc* doc)
+{
+    const DrawingDocData& data = doc->data();
+    return PrintPageCount(static_cast<char>(data.sheetSize), data.numberOfSheets, g_printout);
+}
+
+void beginDrawingPrinting() { BeginSheetPrinting(g_printout); }
+
+void endDrawingPrinting(const CSchemoraDoc* doc)
+{
+    EndSheetPrinting(doc->data().numberOfSheets);
+    if (plat::FrameWnd* frame = plat::GetMainWnd())
+        frame->RecalcLayout();
+}
+
+constexpr quill::ViewSteps<CSchemoraDoc> kDrawingViewSteps{
+    &loadDrawing, &drawingScrollSizes, &drawingPrintPages, &beginDrawingPrinting, &endDrawingPrinting};
+
 }  // namespace
 
-CSchemoraView::CSchemoraView() { registerCommands(); }
+CSchemoraView::CSchemoraView() : EditorView(kDrawingViewSteps) { registerCommands(); }
 CSchemoraView::~CSchemoraView()
 {
     if (g_sheetPaintHooks.overlays == this)
         g_sheetPaintHooks.overlays = nullptr;
 }
-
-CSchemoraDoc* CSchemoraView::GetDocument() const { return static_cast<CSchemoraDoc*>(plat::View::GetDocument()); }
 
 void CSchemoraView::registerCommands()
 {
@@ -92,15 +116,6 @@ void CSchemoraView::OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info)
 
 void CSchemoraView::SetSheetMapping(plat::Dc& dc) { ::SetSheetMapping(dc, clientRect()); }
 
-void CSchemoraView::OnInitialUpdate()
-{
-    LoadCurrentDocument();
-    plat::ScrollView::OnInitialUpdate();
-    plat::ClientDC dc(this);
-    OnPrepareDC(dc);
-    SetScrollSizes(plat::kMmText, SheetScrollSizes(dc, g_current.sheetSize));
-}
-
 void CSchemoraView::OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView)
 {
     // Another drawing's tool, selection and typed text do not carry over to this one.
@@ -116,33 +131,6 @@ void CSchemoraView::OnActivateView(bool activate, plat::View* activateView, plat
         SyncDrawingCombos();
     }
     plat::ScrollView::OnActivateView(activate, activateView, deactiveView);
-}
-
-bool CSchemoraView::OnPreparePrinting(plat::PrintInfo* info)
-{
-    info->SetMinPage(1);
-    const DrawingDocData& data = GetDocument()->data();
-    info->SetMaxPage(static_cast<unsigned>(PrintPageCount(static_cast<char>(data.sheetSize), data.numberOfSheets, g_printout)));
-    return DoPreparePrinting(info);
-}
-
-void CSchemoraView::OnBeginPrinting(plat::Dc&, plat::PrintInfo*) { BeginSheetPrinting(g_printout); }
-
-void CSchemoraView::OnEndPrinting(plat::Dc&, plat::PrintInfo*)
-{
-    EndSheetPrinting(GetDocument()->data().numberOfSheets);
-    if (plat::FrameWnd* frame = plat::GetMainWnd())
-        frame->RecalcLayout();
-    Invalidate();
-}
-
-void CSchemoraView::LoadCurrentDocument()
-{
-    CSchemoraDoc* doc = GetDocument();
-    if (!doc)
-        return;
-    LoadDrawingContext(doc->data(), doc->GetPathName());
-    g_current.activeDocument = doc;
 }
 
 void CSchemoraView::SetSheetScrollBars(const SheetScrollBars& bars)

@@ -42,9 +42,20 @@ namespace {
 // The window painted or prepared last: RedrawObject draws on it.
 plat::Wnd* g_drawingWindow = nullptr;
 
+void loadBoard(CTracelynDoc& doc)
+{
+    LoadBoardGlobals(doc.data());
+    g_active.document = &doc;
+    g_view.zoomDivisor = ZoomDivisorOf(g_board.zoomIndex);
+}
+
+constexpr quill::ViewSteps<CTracelynDoc> kBoardViewSteps{
+    &loadBoard, &BoardScrollSizes, [](const CTracelynDoc*) { return PrintPageCount(); }, &BeginBoardPrinting,
+    [](const CTracelynDoc*) { EndBoardPrinting(); }};
+
 }  // namespace
 
-CTracelynView::CTracelynView()
+CTracelynView::CTracelynView() : EditorView(kBoardViewSteps)
 {
     registerCommands();
 }
@@ -53,11 +64,6 @@ CTracelynView::~CTracelynView()
 {
     if (g_drawingWindow == this)
         g_drawingWindow = nullptr;
-}
-
-CTracelynDoc* CTracelynView::GetDocument() const
-{
-    return static_cast<CTracelynDoc*>(plat::View::GetDocument());
 }
 
 void CTracelynView::registerCommands()
@@ -110,15 +116,6 @@ bool CTracelynView::PreCreateWindow(plat::CreateStruct& cs)
     return plat::ScrollView::PreCreateWindow(cs);
 }
 
-void CTracelynView::loadCurrentDocument()
-{
-    if (CTracelynDoc* doc = GetDocument()) {
-        LoadBoardGlobals(doc->data());
-        g_active.document = doc;
-        g_view.zoomDivisor = ZoomDivisorOf(g_board.zoomIndex);
-    }
-}
-
 void CTracelynView::prepareScreen(plat::Dc& dc)
 {
     g_drawingWindow = this;
@@ -141,29 +138,6 @@ void CTracelynView::PrepareViewDC(plat::Dc& dc)
     plat::ScrollView::OnPrepareDC(dc, nullptr);
 }
 
-void CTracelynView::OnInitialUpdate()
-{
-    loadCurrentDocument();
-    plat::ScrollView::OnInitialUpdate();
-    UpdateScrollSizes();
-}
-
-void CTracelynView::OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView)
-{
-    if (activate)
-        loadCurrentDocument();
-    plat::ScrollView::OnActivateView(activate, activateView, deactiveView);
-}
-
-void CTracelynView::UpdateScrollSizes()
-{
-    if (state() == nullptr)
-        return;
-    plat::ClientDC dc(this);
-    OnPrepareDC(dc);
-    SetScrollSizes(plat::kMmText, BoardScrollSizes(dc));
-}
-
 void CTracelynView::SyncScrollBars()
 {
     UpdateScrollSizes();
@@ -182,24 +156,6 @@ void CTracelynView::OnDraw(plat::Dc& dc)
         g_view.clientRect = clientRect();
     if (CTracelynDoc* doc = GetDocument())
         PaintBoardView(dc, doc->data());
-}
-
-bool CTracelynView::OnPreparePrinting(plat::PrintInfo* info)
-{
-    info->SetMinPage(1);
-    info->SetMaxPage(static_cast<unsigned>(PrintPageCount()));
-    return DoPreparePrinting(info);
-}
-
-void CTracelynView::OnBeginPrinting(plat::Dc&, plat::PrintInfo*)
-{
-    BeginBoardPrinting();
-}
-
-void CTracelynView::OnEndPrinting(plat::Dc&, plat::PrintInfo*)
-{
-    EndBoardPrinting();
-    Invalidate();
 }
 
 void CTracelynView::ZoomStep(int in)
@@ -320,7 +276,7 @@ void SetDrawingWindow(plat::Wnd* window)
 
 void CTracelynView::beginMouseAction(plat::Dc& dc, plat::Point point)
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     PrepareViewDC(dc);
     SetCursorFromPixels(point.x, point.y);
 }
@@ -357,7 +313,7 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     if (state() == nullptr || GetDocument() == nullptr)
         return;
     plat::ClientDC dc(this);
-    loadCurrentDocument();
+    LoadCurrentDocument();
     PrepareViewDC(dc);
     HideCrosshair(dc);
     const int changed = SetCursorFromPixels(point.x, point.y);
@@ -410,7 +366,7 @@ void CTracelynView::OnGrid(unsigned id)
     if (id == kGridPolar && !RunPolarGridDialog())
         return;
     doc->data().gridCommand = static_cast<int32_t>(id);
-    loadCurrentDocument();
+    LoadCurrentDocument();
     SyncViewSettings();
     Invalidate();
 }
@@ -423,7 +379,7 @@ void CTracelynView::OnUpdateGrid(plat::CmdUI& ui)
 
 void CTracelynView::OnEditUndo()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     const UndoOutcome outcome = UndoLastStep(GetDocument());
     if (outcome != UndoOutcome::Undone)
         return;
@@ -467,7 +423,7 @@ void CTracelynView::OnToggleCrosshair()
 void CTracelynView::OnKeyDown(unsigned vk, unsigned repeat, unsigned flags)
 {
     if (TextEntryActive()) {
-        loadCurrentDocument();
+        LoadCurrentDocument();
         HandleEditKey(vk);
         return;
     }
@@ -524,7 +480,7 @@ bool CTracelynView::OnMouseWheel(unsigned flags, short delta, plat::Point point)
         // The wheel never scrolls past the work area.
         if (y >= -area.height / 2 && y <= area.height / 2) {
             data.viewOriginY = y;
-            loadCurrentDocument();
+            LoadCurrentDocument();
             ShiftRubberBand(0, delta);
             Invalidate();
         }
@@ -534,13 +490,13 @@ bool CTracelynView::OnMouseWheel(unsigned flags, short delta, plat::Point point)
 
 void CTracelynView::OnErase()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     EraseSelection();
 }
 
 void CTracelynView::OnTransform(unsigned id)
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     TransformSelection(static_cast<int>(id));
 }
 
@@ -554,7 +510,7 @@ void CTracelynView::OnOrigin()
     if (state() == nullptr)
         return;
     plat::ClientDC dc(this);
-    loadCurrentDocument();
+    LoadCurrentDocument();
     PrepareViewDC(dc);
     DrawObjectOrigins(dc);
 }
@@ -566,7 +522,7 @@ void CTracelynView::OnUpdateOrigin(plat::CmdUI& ui)
 
 void CTracelynView::OnSelectAll()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     if (state() != nullptr) {
         plat::ClientDC dc(this);
         PrepareViewDC(dc);
@@ -593,13 +549,13 @@ void CTracelynView::OnSelectAll()
 
 void CTracelynView::OnReorder(unsigned id)
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     ReorderSelectedObject(static_cast<int>(id));
 }
 
 void CTracelynView::OnHome()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     MoveSelectionHome();
 }
 
@@ -643,7 +599,7 @@ void CTracelynView::OnArrowKey(unsigned id)
 
 void CTracelynView::OnApplyWidth()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     if (g_selection.count > 0)
         ChangeSelectedObjects(kChangeWidth);
 }
@@ -713,7 +669,7 @@ void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
     int32_t& target = axis == 0 ? data.viewOriginX : data.viewOriginY;
     const int32_t change = origin - target;
     target = origin;
-    loadCurrentDocument();
+    LoadCurrentDocument();
     ShiftRubberBand(axis == 0 ? -change : 0, axis == 1 ? -change : 0);
     ScrollToPosition(axis == 0 ? plat::Point{*reached, at.y} : plat::Point{at.x, *reached});
     Invalidate();

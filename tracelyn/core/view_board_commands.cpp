@@ -167,7 +167,7 @@ bool CTracelynView::FitModeClick()
 {
     if (!g_view.drawToFit)
         return false;
-    loadCurrentDocument();
+    LoadCurrentDocument();
     plat::Rect client;
     GetClientRect(&client);
     const int32_t d = std::max(g_view.zoomDivisor, 1);
