@@ -69,14 +69,14 @@ void CSchemoraView::registerCommands()
     onCommand(kCmdZoomOut, &CSchemoraView::OnZoomOut);
     onCommand(kCmdDrawToFit, &CSchemoraView::OnDrawToFit);
     onUpdateCommandUI(kCmdDrawToFit, &CSchemoraView::OnUpdateDrawToFit);
-    onCommandRange(kFirstSizeCommand, kFirstSizeCommand + 4, &CSchemoraView::OnSheetSize);
-    onUpdateCommandUIRange(kFirstSizeCommand, kFirstSizeCommand + 4, &CSchemoraView::OnUpdateSheetSize);
-    onCommandRange(kFirstGridCommand, kFirstGridCommand + 3, &CSchemoraView::OnGrid);
-    onUpdateCommandUIRange(kFirstGridCommand, kFirstGridCommand + 3, &CSchemoraView::OnUpdateGrid);
-    onCommandRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnScale);
-    onUpdateCommandUIRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnUpdateScale);
-    onCommandRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnLayer);
-    onUpdateCommandUIRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnUpdateLayer);
+    onCheckedCommandRange(kFirstSizeCommand, kFirstSizeCommand + 4, &CSchemoraView::OnSheetSize,
+                          [] { return g_current.sheetSize + 275; });
+    onCheckedCommandRange(kFirstGridCommand, kFirstGridCommand + 3, &CSchemoraView::OnGrid,
+                          [] { return g_current.gridCommand; });
+    onCheckedCommandRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnScale,
+                          [] { return g_current.zoomIndex + kFirstScaleCommand; });
+    onCheckedCommandRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnLayer,
+                          [] { return g_sheetView.layerFilter + kFirstLayerCommand; });
     registerEditCommands();
     registerClipboardCommands();
     registerKeyCommands();
@@ -251,8 +251,6 @@ void CSchemoraView::OnSheetSize(unsigned id)
     Invalidate();
 }
 
-void CSchemoraView::OnUpdateSheetSize(plat::CmdUI& ui) { ui.SetCheck(g_current.sheetSize + 275 == static_cast<int>(ui.id())); }
-
 void CSchemoraView::OnGrid(unsigned id)
 {
     g_current.gridCommand = static_cast<int>(id);
@@ -262,8 +260,6 @@ void CSchemoraView::OnGrid(unsigned id)
     SyncDrawingCombos();
     Invalidate();
 }
-
-void CSchemoraView::OnUpdateGrid(plat::CmdUI& ui) { ui.SetCheck(g_current.gridCommand == static_cast<int>(ui.id())); }
 
 void CSchemoraView::OnScale(unsigned id)
 {
@@ -278,21 +274,11 @@ void CSchemoraView::OnScale(unsigned id)
     Invalidate();
 }
 
-void CSchemoraView::OnUpdateScale(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_current.zoomIndex == static_cast<int>(ui.id()) - kFirstScaleCommand);
-}
-
 void CSchemoraView::OnLayer(unsigned id)
 {
     g_sheetView.layerFilter = static_cast<int>(id) - kFirstLayerCommand;
     SyncDrawingCombos();
     Invalidate();
-}
-
-void CSchemoraView::OnUpdateLayer(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_sheetView.layerFilter == static_cast<int>(ui.id()) - kFirstLayerCommand);
 }
 
 void RedrawActiveFrame()

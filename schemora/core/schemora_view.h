@@ -101,10 +101,6 @@ private:
     void OnScale(unsigned id);
     void OnLayer(unsigned id);
     void OnUpdateDrawToFit(plat::CmdUI& ui);
-    void OnUpdateSheetSize(plat::CmdUI& ui);
-    void OnUpdateGrid(plat::CmdUI& ui);
-    void OnUpdateScale(plat::CmdUI& ui);
-    void OnUpdateLayer(plat::CmdUI& ui);
     void storeCentreAndScale();
     // Back from the fit view to the normal view about sheet point centre (tool 0 when the
     // draw-to-fit tool was current); false when the fit view was not shown.

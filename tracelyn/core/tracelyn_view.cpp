@@ -68,12 +68,12 @@ CTracelynView::~CTracelynView()
 
 void CTracelynView::registerCommands()
 {
-    onCommandRange(kCmdScaleFirst, kCmdScaleLast, &CTracelynView::OnScale);
-    onUpdateCommandUIRange(kCmdScaleFirst, kCmdScaleLast, &CTracelynView::OnUpdateScale);
-    onCommandRange(kCmdWorkAreaFirst, kCmdWorkAreaLast, &CTracelynView::OnWorkArea);
-    onUpdateCommandUIRange(kCmdWorkAreaFirst, kCmdWorkAreaLast, &CTracelynView::OnUpdateWorkArea);
-    onCommandRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnLayer);
-    onUpdateCommandUIRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnUpdateLayer);
+    onCheckedCommandRange(kCmdScaleFirst, kCmdScaleLast, &CTracelynView::OnScale,
+                          [] { return g_board.zoomIndex + kCmdScaleFirst; });
+    onCheckedCommandRange(kCmdWorkAreaFirst, kCmdWorkAreaLast, &CTracelynView::OnWorkArea,
+                          [] { return g_board.sizeLetter + kWorkAreaCommandOffset; });
+    onCheckedCommandRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnLayer,
+                          [] { return g_edit.currentLayer + kCmdLayerFirst; });
     onCommand(tly::kCmdNextLayer, &CTracelynView::OnNextLayer);
     onCommand(tly::kCmdPreviousLayer, &CTracelynView::OnPreviousLayer);
     onCommand(tly::kCmdPageUp, &CTracelynView::OnPageUp);
@@ -81,8 +81,10 @@ void CTracelynView::registerCommands()
     onCommand(tly::kCmdZoomIn, &CTracelynView::OnZoomIn);
     onCommand(tly::kCmdZoomOut, &CTracelynView::OnZoomOut);
     onCommand(tly::kCmdRedraw, &CTracelynView::OnRedraw);
-    onCommandRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnGrid);
-    onUpdateCommandUIRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnUpdateGrid);
+    onCheckedCommandRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnGrid, [this] {
+        const CTracelynDoc* doc = GetDocument();
+        return doc != nullptr ? static_cast<int>(doc->data().gridCommand) : -1;
+    });
     onCommand(tly::kCmdUndo, &CTracelynView::OnEditUndo);
     onUpdateCommandUI(tly::kCmdUndo, &CTracelynView::OnUpdateEditUndo);
     onCommand(tly::kCmdSelect, &CTracelynView::OnSelectTool);
@@ -185,11 +187,6 @@ void CTracelynView::OnScale(unsigned id)
     Invalidate();
 }
 
-void CTracelynView::OnUpdateScale(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_board.zoomIndex == static_cast<int>(ui.id()) - kCmdScaleFirst ? 1 : 0);
-}
-
 void CTracelynView::OnWorkArea(unsigned id)
 {
     ApplyWorkAreaCommand(static_cast<int>(id));
@@ -199,20 +196,10 @@ void CTracelynView::OnWorkArea(unsigned id)
     Invalidate();
 }
 
-void CTracelynView::OnUpdateWorkArea(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_board.sizeLetter + kWorkAreaCommandOffset == static_cast<int>(ui.id()) ? 1 : 0);
-}
-
 void CTracelynView::OnLayer(unsigned id)
 {
     g_edit.currentLayer = LayerOfCommand(static_cast<int>(id));
     Invalidate();
-}
-
-void CTracelynView::OnUpdateLayer(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_edit.currentLayer == static_cast<int>(ui.id()) - kCmdLayerFirst ? 1 : 0);
 }
 
 void CTracelynView::OnNextLayer()
@@ -369,12 +356,6 @@ void CTracelynView::OnGrid(unsigned id)
     LoadCurrentDocument();
     SyncViewSettings();
     Invalidate();
-}
-
-void CTracelynView::OnUpdateGrid(plat::CmdUI& ui)
-{
-    const CTracelynDoc* doc = GetDocument();
-    ui.SetCheck(doc != nullptr && doc->data().gridCommand == static_cast<int32_t>(ui.id()) ? 1 : 0);
 }
 
 void CTracelynView::OnEditUndo()

@@ -84,11 +84,8 @@ private:
     void prepareScreen(plat::Dc& dc);
 
     void OnScale(unsigned id);
-    void OnUpdateScale(plat::CmdUI& ui);
     void OnWorkArea(unsigned id);
-    void OnUpdateWorkArea(plat::CmdUI& ui);
     void OnLayer(unsigned id);
-    void OnUpdateLayer(plat::CmdUI& ui);
     void OnNextLayer();
     void OnPreviousLayer();
     void OnPageUp() { ZoomStep(1); }
@@ -97,7 +94,6 @@ private:
     void OnZoomOut();
     void OnRedraw();
     void OnGrid(unsigned id);
-    void OnUpdateGrid(plat::CmdUI& ui);
     void OnUpdateEditUndo(plat::CmdUI& ui);
     void OnUpdateSelectTool(plat::CmdUI& ui);
     void OnErase();

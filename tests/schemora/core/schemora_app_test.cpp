@@ -27,6 +27,7 @@
 #include "schemora/core/file_records.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/string_records.h"
+#include "support/command_check.h"
 #include "support/temp_folder.h"
 #include "app_test_support.h"
 #include "drawing_test_support.h"
@@ -417,6 +418,20 @@ TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
     auto* doc = activeDrawing();
     EXPECT_EQ(doc->data().sheetSize, 'D');
     EXPECT_TRUE(doc->IsModified());
+
+    // Each group's menu checks the item of the current value only.
+    plat::View* view = mainFrame().GetActiveView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(CommandCheck(*view, scm::kCmdScaleFirst + 2), 1);
+    EXPECT_EQ(CommandCheck(*view, scm::kCmdScaleFirst + 3), 0);
+    EXPECT_EQ(CommandCheck(*view, scm::kCmdSizeA + 3), 1);
+    EXPECT_EQ(CommandCheck(*view, scm::kCmdSizeA), 0);
+    EXPECT_TRUE(harness.command(scm::kCmdGridFirst + 1));
+    EXPECT_EQ(CommandCheck(*view, scm::kCmdGridFirst + 1), 1);
+    EXPECT_EQ(CommandCheck(*view, scm::kCmdGridFirst), 0);
+    EXPECT_TRUE(harness.command(scm::kCmdLayerFirst + 4));
+    EXPECT_EQ(CommandCheck(*view, scm::kCmdLayerFirst + 4), 1);
+    EXPECT_EQ(CommandCheck(*view, scm::kCmdLayerFirst), 0);
 }
 
 // The fit view is left again: a click leaves it centred on the clicked point, and zoom, scale,
