@@ -40,14 +40,7 @@ struct SymbolBody {
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-std::string trimmed(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
+std::string trimmed(std::string_view text) { return std::string(Trimmed(text, " ")); }
 
 std::vector<std::string> words(std::string_view text) { return WordsSeparatedBy(text, " "); }
 
