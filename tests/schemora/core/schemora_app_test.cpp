@@ -422,16 +422,9 @@ TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
     // Each group's menu checks the item of the current value only.
     plat::View* view = mainFrame().GetActiveView();
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(CommandCheck(*view, scm::kCmdScaleFirst + 2), 1);
-    EXPECT_EQ(CommandCheck(*view, scm::kCmdScaleFirst + 3), 0);
-    EXPECT_EQ(CommandCheck(*view, scm::kCmdSizeA + 3), 1);
-    EXPECT_EQ(CommandCheck(*view, scm::kCmdSizeA), 0);
-    EXPECT_TRUE(harness.command(scm::kCmdGridFirst + 1));
-    EXPECT_EQ(CommandCheck(*view, scm::kCmdGridFirst + 1), 1);
-    EXPECT_EQ(CommandCheck(*view, scm::kCmdGridFirst), 0);
-    EXPECT_TRUE(harness.command(scm::kCmdLayerFirst + 4));
-    EXPECT_EQ(CommandCheck(*view, scm::kCmdLayerFirst + 4), 1);
-    EXPECT_EQ(CommandCheck(*view, scm::kCmdLayerFirst), 0);
+    ExpectChoosingChecksTheItem(harness, *view,
+                                {{scm::kCmdScaleFirst + 2, scm::kCmdScaleFirst + 3}, {scm::kCmdSizeA + 3, scm::kCmdSizeA},
+                                 {scm::kCmdGridFirst + 1, scm::kCmdGridFirst}, {scm::kCmdLayerFirst + 4, scm::kCmdLayerFirst}});
 }
 
 // The fit view is left again: a click leaves it centred on the clicked point, and zoom, scale,

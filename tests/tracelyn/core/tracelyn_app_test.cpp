@@ -491,16 +491,9 @@ TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
     // Each group's menu checks the item of the current value only.
     plat::View* view = mainFrame().GetActiveView();
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(CommandCheck(*view, tly::kCmdScaleFirst + 3), 1);
-    EXPECT_EQ(CommandCheck(*view, tly::kCmdScaleFirst + 4), 0);
-    EXPECT_EQ(CommandCheck(*view, tly::kCmdWorkAreaFirst + 2), 1);
-    EXPECT_EQ(CommandCheck(*view, tly::kCmdWorkAreaFirst), 0);
-    EXPECT_TRUE(harness.command(tly::kCmdLayerFirst + 3));
-    EXPECT_EQ(CommandCheck(*view, tly::kCmdLayerFirst + 3), 1);
-    EXPECT_EQ(CommandCheck(*view, tly::kCmdLayerFirst + 1), 0);
-    EXPECT_TRUE(harness.command(tly::kCmdGridFirst + 1));
-    EXPECT_EQ(CommandCheck(*view, tly::kCmdGridFirst + 1), 1);
-    EXPECT_EQ(CommandCheck(*view, tly::kCmdGridFirst), 0);
+    ExpectChoosingChecksTheItem(harness, *view,
+                                {{tly::kCmdScaleFirst + 3, tly::kCmdScaleFirst + 4}, {tly::kCmdWorkAreaFirst + 2, tly::kCmdWorkAreaFirst},
+                                 {tly::kCmdLayerFirst + 3, tly::kCmdLayerFirst + 1}, {tly::kCmdGridFirst + 1, tly::kCmdGridFirst}});
 }
 
 // PgUp and PgDn zoom about the cursor: the board point under the mouse comes to the window
