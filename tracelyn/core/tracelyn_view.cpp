@@ -214,18 +214,11 @@ void CTracelynView::OnPreviousLayer()
     Invalidate();
 }
 
-void CTracelynView::OnZoomIn()
+void CTracelynView::zoomAboutCentre(int in)
 {
     g_view.cursorX = g_view.clientCentreX;
     g_view.cursorY = g_view.clientCentreY;
-    ZoomStep(1);
-}
-
-void CTracelynView::OnZoomOut()
-{
-    g_view.cursorX = g_view.clientCentreX;
-    g_view.cursorY = g_view.clientCentreY;
-    ZoomStep(0);
+    ZoomStep(in);
 }
 
 void CTracelynView::OnRedraw()

@@ -90,8 +90,10 @@ private:
     void OnPreviousLayer();
     void OnPageUp() { ZoomStep(1); }
     void OnPageDown() { ZoomStep(0); }
-    void OnZoomIn();
-    void OnZoomOut();
+    // View > Zoom In and Zoom Out step about the window centre.
+    void zoomAboutCentre(int in);
+    void OnZoomIn() { zoomAboutCentre(1); }
+    void OnZoomOut() { zoomAboutCentre(0); }
     void OnRedraw();
     void OnGrid(unsigned id);
     void OnUpdateEditUndo(plat::CmdUI& ui);
