@@ -109,6 +109,15 @@ void FreeStr(char*& text)
     text = nullptr;
 }
 
+std::string_view Trimmed(std::string_view text, std::string_view blanks)
+{
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    const size_t last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
 std::vector<std::string> WordsSeparatedBy(std::string_view text, std::string_view separators)
 {
     std::vector<std::string> words;

@@ -43,5 +43,8 @@ char* StrDupChecked(const char* text);
 // left in place (empty strings may be shared).
 void FreeStr(char*& text);
 
+// text without the blanks at either end (empty when it is all blanks).
+std::string_view Trimmed(std::string_view text, std::string_view blanks = " \t\r\n");
+
 // The words of text: the runs of characters that are none of `separators`.
 std::vector<std::string> WordsSeparatedBy(std::string_view text, std::string_view separators);

@@ -85,6 +85,14 @@ protected:
     {
         addUpdate(first, last, [this, fn](CmdUI& ui) { (static_cast<T*>(this)->*fn)(ui); });
     }
+    // A group of commands of which one is checked, like a menu's radio items: the one whose id
+    // checkedId() gives (an id outside the group checks none).
+    template <class T, class CheckedId>
+    void onCheckedCommandRange(unsigned first, unsigned last, void (T::*fn)(unsigned), CheckedId checkedId)
+    {
+        onCommandRange(first, last, fn);
+        addUpdate(first, last, [checkedId](CmdUI& ui) { ui.SetCheck(static_cast<int>(ui.id()) == checkedId() ? 1 : 0); });
+    }
     // Control notifications (dialogs and windows with controls): code is kEnChange, kCbnSelChange, ...
     template <class T> void onNotify(unsigned id, unsigned code, void (T::*fn)())
     {

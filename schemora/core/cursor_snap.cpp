@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr double kInchesPerUnit = 0.002;
-constexpr double kMetricToUnits = 0.39370078740157477;
 constexpr int kMarkArmStart = 3;
 constexpr int kMarkArmEnd = 10;
 constexpr int kMarkArrowStart = 1;
@@ -41,8 +39,7 @@ int snapAxis(int cursor, int clientCentre, int viewCentre, int g)
 
 int toDrawing(int view, int clientCentre, int viewCentre)
 {
-    const int v = view - clientCentre + viewCentre;
-    return MetricUnits() ? static_cast<int>(v * kMetricToUnits) : v;
+    return MetricScaled(view - clientCentre + viewCentre);
 }
 
 void drawArms(plat::Dc& dc, int x, int y, int from, int to)
@@ -104,8 +101,8 @@ void ShowCursorPosition()
 {
     if (g_mouseEdit.textEntry)
         return;
-    const float x = static_cast<float>((g_cursor.x - g_sheetView.clientCentreX + g_current.viewCentreX) * kInchesPerUnit);
-    const float y = static_cast<float>((g_cursor.y - g_sheetView.clientCentreY + g_current.viewCentreY) * kInchesPerUnit);
+    const float x = static_cast<float>((g_cursor.x - g_sheetView.clientCentreX + g_current.viewCentreX) * kStatusInchesPerUnit);
+    const float y = static_cast<float>((g_cursor.y - g_sheetView.clientCentreY + g_current.viewCentreY) * kStatusInchesPerUnit);
     char text[64];
     if (MetricUnits())
         std::snprintf(text, sizeof text, "x=%.2f,y=%.2f cm", static_cast<double>(x), static_cast<double>(y));

@@ -30,14 +30,9 @@ namespace {
 constexpr int kGhostLimit = 10;
 constexpr int kMergeTolerance = 2;
 constexpr int kWireEndTolerance = 10;
-constexpr double kMetricToUnits = 0.39370078740157477;
-constexpr double kInchesPerUnit = 0.002;
 
 // The wires attached to the part being moved in rubber mode (from the first step to the last).
 AttachedWireList g_attached;
-
-
-int metricScaled(int v) { return MetricUnits() ? static_cast<int>(v * kMetricToUnits) : v; }
 
 void moveWords(DrawObject& o, int xi, int dx, int dy)
 {
@@ -94,7 +89,7 @@ void finishEdit()
 
 plat::Point cursorStep()
 {
-    return {metricScaled(g_cursor.x - g_mouseEdit.moveOriginX), metricScaled(g_cursor.y - g_mouseEdit.moveOriginY)};
+    return {MetricScaled(g_cursor.x - g_mouseEdit.moveOriginX), MetricScaled(g_cursor.y - g_mouseEdit.moveOriginY)};
 }
 
 // Reshape helpers ----------------------------------------------------------------------------
@@ -466,7 +461,7 @@ void ReshapeObject(plat::Dc& dc, int index, bool ending)
     clampObjectPoints(o);
     const plat::Point p = CursorDrawingPoint();
     char text[64];
-    std::snprintf(text, sizeof text, "x=%.3f, y=%.3f", p.x * kInchesPerUnit, p.y * kInchesPerUnit);
+    std::snprintf(text, sizeof text, "x=%.3f, y=%.3f", p.x * kStatusInchesPerUnit, p.y * kStatusInchesPerUnit);
     SetStatusText(text, 0);
     if (!ending) {
         drawReshapeGhost(dc, index, kModeInvert);

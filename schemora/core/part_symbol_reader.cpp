@@ -1,6 +1,7 @@
 // Reading one part definition of a library (or of an encapsulated drawing) into the symbol
 // element store, with the attribute texts that describe the part.
 #include "common/common_state.h"
+#include "common/growing_extent.h"
 #include "common/string_helpers.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
@@ -40,14 +41,7 @@ struct SymbolBody {
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-std::string trimmed(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
+std::string trimmed(std::string_view text) { return std::string(Trimmed(text, " ")); }
 
 std::vector<std::string> words(std::string_view text) { return WordsSeparatedBy(text, " "); }
 
@@ -240,26 +234,17 @@ bool storeBody(PartSymbol& entry, const SymbolBody& body)
     return true;
 }
 
-struct Box {
-    int x1 = INT_MAX, y1 = INT_MAX, x2 = INT_MIN, y2 = INT_MIN;
-    void add(int x, int y)
-    {
-        x1 = std::min(x1, x);
-        y1 = std::min(y1, y);
-        x2 = std::max(x2, x);
-        y2 = std::max(y2, y);
-    }
-    void store(int32_t* w) const
-    {
-        const bool empty = x1 > x2;
-        w[0] = empty ? 0 : x1;
-        w[1] = empty ? 0 : y1;
-        w[2] = empty ? 0 : x2;
-        w[3] = empty ? 0 : y2;
-    }
-};
+// An empty box stores as all zeros.
+void storeBox(const GrowingExtent& box, int32_t* w)
+{
+    const bool empty = box.empty();
+    w[0] = empty ? 0 : static_cast<int32_t>(box.minX);
+    w[1] = empty ? 0 : static_cast<int32_t>(box.minY);
+    w[2] = empty ? 0 : static_cast<int32_t>(box.maxX);
+    w[3] = empty ? 0 : static_cast<int32_t>(box.maxY);
+}
 
-void addShape(Box& box, const DrawObject& e)
+void addShape(GrowingExtent& box, const DrawObject& e)
 {
     const auto& w = e.w;
     switch (e.type()) {
@@ -272,8 +257,7 @@ void addShape(Box& box, const DrawObject& e)
         box.add(w[0] + w[2], w[1] + w[3]);
         break;
     case kObjEllipse:
-        box.add(w[0] - w[2], w[1] - w[3]);
-        box.add(w[0] + w[2], w[1] + w[3]);
+        box.addCentred(w[0], w[1], w[2], w[3]);
         break;
     case kObjPolygon:
         for (int i = 0; i < e.pointCount(); ++i)
@@ -291,7 +275,7 @@ void addShape(Box& box, const DrawObject& e)
 // words 7-10 do not.
 void computeExtents(PartSymbol& entry)
 {
-    Box withTexts, shapes;
+    GrowingExtent withTexts(INT_MAX), shapes(INT_MAX);
     const int first = entry.w[1] + 1;
     const int last = entry.w[1] + entry.w[2] - 1;
     for (int i = first; i <= last; ++i) {
@@ -305,8 +289,8 @@ void computeExtents(PartSymbol& entry)
             withTexts.add(e.w[0] + width, e.w[1]);
         }
     }
-    withTexts.store(&entry.w[3]);
-    shapes.store(&entry.w[7]);
+    storeBox(withTexts, &entry.w[3]);
+    storeBox(shapes, &entry.w[7]);
 }
 
 }  // namespace

@@ -13,7 +13,50 @@
 
 ProgramClosing g_programClosing;
 
-CSchemoraDoc::CSchemoraDoc()
+namespace {
+
+void releaseStore(DrawingDocData& data)
+{
+    // The current-document values must not keep pointing into a store that is going away.
+    if (!data.objects.empty() && g_current.objects.data() == data.objects.data()) {
+        g_current.objects = {};
+        g_current.count = 0;
+    }
+    data.objectCount = 0;
+    data.objects.release();
+}
+
+void writeDrawingDocument(CSchemoraDoc& doc, plat::Archive& ar)
+{
+    DrawingDocData& data = doc.data();
+    g_current.count = data.objectCount;
+    g_current.sheetSize = static_cast<char>(data.sheetSize);
+    g_current.objects = data.objects.slots();
+    WriteDrawing(data, ar, kWriteDrawing, ar.GetFilePath());
+}
+
+void readDrawingDocument(CSchemoraDoc& doc, plat::Archive& ar)
+{
+    ClearUndoRing();
+    ReadDrawing(doc.data(), 0, &g_current.count, ar, doc.data().objects.slots());
+    // The first repaint of the drawing read says it is done with "filedone.wav".
+    g_paintRecord.fileDoneSoundPending = !ar.refused();
+}
+
+void closeDrawingDocument(CSchemoraDoc& doc)
+{
+    releaseStore(doc.data());
+    ReleaseOpenDocument(&doc, g_programClosing.closing);
+    if (g_current.activeDocument == &doc)
+        g_current.activeDocument = nullptr;
+}
+
+constexpr quill::DocumentStorage<CSchemoraDoc> kDrawingStorage{
+    &writeDrawingDocument, &readDrawingDocument, &closeDrawingDocument};
+
+}  // namespace
+
+CSchemoraDoc::CSchemoraDoc() : EditorDocument(kDrawingStorage)
 {
     LoadTitleBlockOnce();
     registerFileCommands();
@@ -23,7 +66,7 @@ CSchemoraDoc::~CSchemoraDoc()
 {
     // A document deleted without being closed (a failed open, a temporary document) must not
     // leave the current-document values pointing into its store.
-    releaseStore();
+    releaseStore(data_);
     if (g_current.activeDocument == this)
         g_current.activeDocument = nullptr;
 }
@@ -78,39 +121,4 @@ bool CSchemoraDoc::OnOpenDocument(const std::string& path)
     // "Loading part ..." of the reading is over.
     SetStatusTextId(plat::kIdsIdleMessage, 0);
     return true;
-}
-
-void CSchemoraDoc::Serialize(plat::Archive& ar)
-{
-    if (ar.IsStoring()) {
-        g_current.count = data_.objectCount;
-        g_current.sheetSize = static_cast<char>(data_.sheetSize);
-        g_current.objects = data_.objects.slots();
-        WriteDrawing(data_, ar, kWriteDrawing, ar.GetFilePath());
-        return;
-    }
-    ClearUndoRing();
-    ReadDrawing(data_, 0, &g_current.count, ar, data_.objects.slots());
-    // The first repaint of the drawing read says it is done with "filedone.wav".
-    g_paintRecord.fileDoneSoundPending = !ar.refused();
-}
-
-void CSchemoraDoc::releaseStore()
-{
-    // The current-document values must not keep pointing into a store that is going away.
-    if (!data_.objects.empty() && g_current.objects.data() == data_.objects.data()) {
-        g_current.objects = {};
-        g_current.count = 0;
-    }
-    data_.objectCount = 0;
-    data_.objects.release();
-}
-
-void CSchemoraDoc::OnCloseDocument()
-{
-    releaseStore();
-    ReleaseOpenDocument(this, g_programClosing.closing);
-    if (g_current.activeDocument == this)
-        g_current.activeDocument = nullptr;
-    plat::Document::OnCloseDocument();
 }

@@ -6,7 +6,7 @@
 #include "common/editor_document.h"
 #include "schemora/core/drawing_document.h"
 
-class CSchemoraDoc : public quill::EditorDocument<DrawingDocData> {
+class CSchemoraDoc : public quill::EditorDocument<CSchemoraDoc, DrawingDocData> {
 public:
     // Also used on the stack as a temporary document; the first construction in the process
     // loads the title block.
@@ -15,8 +15,6 @@ public:
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
-    void OnCloseDocument() override;
-    void Serialize(plat::Archive& ar) override;
 
     // File commands of a drawing (file_commands.cpp).
     void OnFileSaveAsByKind();
@@ -27,9 +25,7 @@ public:
     int shownSheet = 1;
 
 private:
-    void releaseStore();
     void registerFileCommands();
-
 };
 
 // Set by the main frame while it closes the whole program: closing documents then leave the

@@ -27,16 +27,40 @@ namespace {
 
 constexpr int kStrErrorInPicPointer = 7037;
 
+void loadDrawing(CSchemoraDoc& doc)
+{
+    LoadDrawingContext(doc.data(), doc.GetPathName());
+    g_current.activeDocument = &doc;
+}
+
+plat::Size drawingScrollSizes(const plat::Dc& dc) { return SheetScrollSizes(dc, g_current.sheetSize); }
+
+int drawingPrintPages(const CSchemoraDoc* doc)
+{
+    const DrawingDocData& data = doc->data();
+    return PrintPageCount(static_cast<char>(data.sheetSize), data.numberOfSheets, g_printout);
+}
+
+void beginDrawingPrinting() { BeginSheetPrinting(g_printout); }
+
+void endDrawingPrinting(const CSchemoraDoc* doc)
+{
+    EndSheetPrinting(doc->data().numberOfSheets);
+    if (plat::FrameWnd* frame = plat::GetMainWnd())
+        frame->RecalcLayout();
+}
+
+constexpr quill::ViewSteps<CSchemoraDoc> kDrawingViewSteps{
+    &loadDrawing, &drawingScrollSizes, &drawingPrintPages, &beginDrawingPrinting, &endDrawingPrinting};
+
 }  // namespace
 
-CSchemoraView::CSchemoraView() { registerCommands(); }
+CSchemoraView::CSchemoraView() : EditorView(kDrawingViewSteps) { registerCommands(); }
 CSchemoraView::~CSchemoraView()
 {
     if (g_sheetPaintHooks.overlays == this)
         g_sheetPaintHooks.overlays = nullptr;
 }
-
-CSchemoraDoc* CSchemoraView::GetDocument() const { return static_cast<CSchemoraDoc*>(plat::View::GetDocument()); }
 
 void CSchemoraView::registerCommands()
 {
@@ -45,14 +69,14 @@ void CSchemoraView::registerCommands()
     onCommand(kCmdZoomOut, &CSchemoraView::OnZoomOut);
     onCommand(kCmdDrawToFit, &CSchemoraView::OnDrawToFit);
     onUpdateCommandUI(kCmdDrawToFit, &CSchemoraView::OnUpdateDrawToFit);
-    onCommandRange(kFirstSizeCommand, kFirstSizeCommand + 4, &CSchemoraView::OnSheetSize);
-    onUpdateCommandUIRange(kFirstSizeCommand, kFirstSizeCommand + 4, &CSchemoraView::OnUpdateSheetSize);
-    onCommandRange(kFirstGridCommand, kFirstGridCommand + 3, &CSchemoraView::OnGrid);
-    onUpdateCommandUIRange(kFirstGridCommand, kFirstGridCommand + 3, &CSchemoraView::OnUpdateGrid);
-    onCommandRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnScale);
-    onUpdateCommandUIRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnUpdateScale);
-    onCommandRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnLayer);
-    onUpdateCommandUIRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnUpdateLayer);
+    onCheckedCommandRange(kFirstSizeCommand, kFirstSizeCommand + 4, &CSchemoraView::OnSheetSize,
+                          [] { return g_current.sheetSize + 275; });
+    onCheckedCommandRange(kFirstGridCommand, kFirstGridCommand + 3, &CSchemoraView::OnGrid,
+                          [] { return g_current.gridCommand; });
+    onCheckedCommandRange(kFirstScaleCommand, kFirstScaleCommand + kMaxScaleIndex, &CSchemoraView::OnScale,
+                          [] { return g_current.zoomIndex + kFirstScaleCommand; });
+    onCheckedCommandRange(kFirstLayerCommand, kFirstLayerCommand + kAllLayers, &CSchemoraView::OnLayer,
+                          [] { return g_sheetView.layerFilter + kFirstLayerCommand; });
     registerEditCommands();
     registerClipboardCommands();
     registerKeyCommands();
@@ -92,15 +116,6 @@ void CSchemoraView::OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info)
 
 void CSchemoraView::SetSheetMapping(plat::Dc& dc) { ::SetSheetMapping(dc, clientRect()); }
 
-void CSchemoraView::OnInitialUpdate()
-{
-    LoadCurrentDocument();
-    plat::ScrollView::OnInitialUpdate();
-    plat::ClientDC dc(this);
-    OnPrepareDC(dc);
-    SetScrollSizes(plat::kMmText, SheetScrollSizes(dc, g_current.sheetSize));
-}
-
 void CSchemoraView::OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView)
 {
     // Another drawing's tool, selection and typed text do not carry over to this one.
@@ -116,33 +131,6 @@ void CSchemoraView::OnActivateView(bool activate, plat::View* activateView, plat
         SyncDrawingCombos();
     }
     plat::ScrollView::OnActivateView(activate, activateView, deactiveView);
-}
-
-bool CSchemoraView::OnPreparePrinting(plat::PrintInfo* info)
-{
-    info->SetMinPage(1);
-    const DrawingDocData& data = GetDocument()->data();
-    info->SetMaxPage(static_cast<unsigned>(PrintPageCount(static_cast<char>(data.sheetSize), data.numberOfSheets, g_printout)));
-    return DoPreparePrinting(info);
-}
-
-void CSchemoraView::OnBeginPrinting(plat::Dc&, plat::PrintInfo*) { BeginSheetPrinting(g_printout); }
-
-void CSchemoraView::OnEndPrinting(plat::Dc&, plat::PrintInfo*)
-{
-    EndSheetPrinting(GetDocument()->data().numberOfSheets);
-    if (plat::FrameWnd* frame = plat::GetMainWnd())
-        frame->RecalcLayout();
-    Invalidate();
-}
-
-void CSchemoraView::LoadCurrentDocument()
-{
-    CSchemoraDoc* doc = GetDocument();
-    if (!doc)
-        return;
-    LoadDrawingContext(doc->data(), doc->GetPathName());
-    g_current.activeDocument = doc;
 }
 
 void CSchemoraView::SetSheetScrollBars(const SheetScrollBars& bars)
@@ -263,8 +251,6 @@ void CSchemoraView::OnSheetSize(unsigned id)
     Invalidate();
 }
 
-void CSchemoraView::OnUpdateSheetSize(plat::CmdUI& ui) { ui.SetCheck(g_current.sheetSize + 275 == static_cast<int>(ui.id())); }
-
 void CSchemoraView::OnGrid(unsigned id)
 {
     g_current.gridCommand = static_cast<int>(id);
@@ -274,8 +260,6 @@ void CSchemoraView::OnGrid(unsigned id)
     SyncDrawingCombos();
     Invalidate();
 }
-
-void CSchemoraView::OnUpdateGrid(plat::CmdUI& ui) { ui.SetCheck(g_current.gridCommand == static_cast<int>(ui.id())); }
 
 void CSchemoraView::OnScale(unsigned id)
 {
@@ -290,21 +274,11 @@ void CSchemoraView::OnScale(unsigned id)
     Invalidate();
 }
 
-void CSchemoraView::OnUpdateScale(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_current.zoomIndex == static_cast<int>(ui.id()) - kFirstScaleCommand);
-}
-
 void CSchemoraView::OnLayer(unsigned id)
 {
     g_sheetView.layerFilter = static_cast<int>(id) - kFirstLayerCommand;
     SyncDrawingCombos();
     Invalidate();
-}
-
-void CSchemoraView::OnUpdateLayer(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_sheetView.layerFilter == static_cast<int>(ui.id()) - kFirstLayerCommand);
 }
 
 void RedrawActiveFrame()

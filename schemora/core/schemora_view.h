@@ -4,27 +4,20 @@
 // zoom and printing are the core's (sheet_painter.h, sheet_mapping.h); the view hands them its
 // DC, its client rectangle and its document.
 
-#include "platform/app/view.h"
+#include "common/editor_view.h"
+#include "schemora/core/schemora_doc.h"
 #include "schemora/core/sheet_overlays.h"
 
-class CSchemoraDoc;
-
-class CSchemoraView : public plat::ScrollView, public SheetOverlays {
+class CSchemoraView : public quill::EditorView<CSchemoraDoc>, public SheetOverlays {
 public:
     CSchemoraView();
     ~CSchemoraView() override;
 
-    CSchemoraDoc* GetDocument() const;
     void OnDraw(plat::Dc& dc) override;
     void OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info = nullptr) override;
-    void OnInitialUpdate() override;
+    // Another drawing's tool and typed text end; the view's sheet becomes the shown one.
     void OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView) override;
-    bool OnPreparePrinting(plat::PrintInfo* info) override;
-    void OnBeginPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
-    void OnEndPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
 
-    // Copies this view's document into the current-document values.
-    void LoadCurrentDocument();
     // Maps a DC for the current drawing in this view's client area.
     void SetSheetMapping(plat::Dc& dc);
     // Zoom one step in (1) or out (0) about the sheet point under the mouse pointer.
@@ -108,10 +101,6 @@ private:
     void OnScale(unsigned id);
     void OnLayer(unsigned id);
     void OnUpdateDrawToFit(plat::CmdUI& ui);
-    void OnUpdateSheetSize(plat::CmdUI& ui);
-    void OnUpdateGrid(plat::CmdUI& ui);
-    void OnUpdateScale(plat::CmdUI& ui);
-    void OnUpdateLayer(plat::CmdUI& ui);
     void storeCentreAndScale();
     // Back from the fit view to the normal view about sheet point centre (tool 0 when the
     // draw-to-fit tool was current); false when the fit view was not shown.

@@ -57,6 +57,12 @@ int GridStepOf(int gridCommand)
 
 bool MetricUnits() { return g_settings.units == kUnitsMetric; }
 
+int MetricScaled(int distance)
+{
+    constexpr double kInchesPerCentimetre = 0.39370078740157477;
+    return MetricUnits() ? static_cast<int>(distance * kInchesPerCentimetre) : distance;
+}
+
 void LoadDrawingContext(DrawingDocData& doc, std::string_view path)
 {
     g_current.objects = doc.objects.slots();

@@ -48,6 +48,11 @@ int ZoomDivisorOf(int scaleIndex);
 int GridStepOf(int gridCommand);
 // Whether the units setting is metric.
 bool MetricUnits();
+// A distance on the screen's sheet grid in the drawing's own units: with metric units the
+// sheet is laid out in centimetres, the drawing keeps inches.
+int MetricScaled(int distance);
+// The inch read-outs of the status line count 500 drawing units to the inch.
+inline constexpr double kStatusInchesPerUnit = 0.002;
 
 // Loads the drawing context from a document: object array and count, view centre, scale index
 // and zoom divisor, grid command and step, sheet size; and the title-block values.

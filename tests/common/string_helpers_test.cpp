@@ -57,6 +57,16 @@ TEST(StringHelpers, TrimAndSkipBlanks)
     EXPECT_EQ(TrimRight(nullptr), nullptr);
 }
 
+// A part's library fields trim spaces only; an annotation file's lines trim any white space.
+TEST(StringHelpers, TrimmedCutsTheCallersBlanksAtBothEnds)
+{
+    EXPECT_EQ(Trimmed("  DIP14 \t", " "), "DIP14 \t");
+    EXPECT_EQ(Trimmed(" \tU12\r\n"), "U12");
+    EXPECT_EQ(Trimmed(" a b "), "a b");
+    EXPECT_EQ(Trimmed("   "), "");
+    EXPECT_EQ(Trimmed(""), "");
+}
+
 TEST(StringHelpers, SwapInt)
 {
     int32_t a = 3, b = -7;

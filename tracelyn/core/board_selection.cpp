@@ -272,13 +272,18 @@ void ToggleSelectionMarks(plat::Dc& dc)
         drawBand(dc);
 }
 
+void ForgetSelection()
+{
+    g_selection.count = 0;
+    g_gesture.multi = false;
+    g_gesture.bandShown = false;
+}
+
 void ClearSelection(plat::Dc& dc)
 {
     if (!g_gesture.frameHidden)
         ToggleSelectionMarks(dc);
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
+    ForgetSelection();
     g_gesture.bandActive = false;
     g_gesture.frameHidden = false;
     g_gesture.partRubberBand = false;

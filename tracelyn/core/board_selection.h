@@ -33,6 +33,9 @@ void DrawRubberBand(plat::Dc& dc, int left, int top, int right, int bottom);
 void ToggleSelectionMarks(plat::Dc& dc);
 // Erases the marks and empties the selection.
 void ClearSelection(plat::Dc& dc);
+// Empties the selection and forgets its frame and band, drawing nothing: the marks are gone
+// already, or the repaint that follows leaves them out.
+void ForgetSelection();
 
 // Paints every selected object in raster mode `mode`.
 void RedrawSelection(plat::Dc& dc, int mode);

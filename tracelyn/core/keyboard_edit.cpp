@@ -3,6 +3,7 @@
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_edit.h"
 #include "tracelyn/core/board_hit_test.h"
+#include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/frame_services.h"
@@ -16,9 +17,7 @@ namespace {
 
 void emptySelection()
 {
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
+    ForgetSelection();
     g_gesture.frameHidden = false;
 }
 

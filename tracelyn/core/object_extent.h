@@ -2,15 +2,12 @@
 // The bounding boxes of board objects in board units, for selection rectangles, redraws,
 // moves and hit tests, and the conversions between board units and the cursor's screen space.
 
+#include "common/extent_index.h"
+
 #include <cstdint>
 
 // A box in board units, left <= right and top <= bottom.
-struct BoardBox {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-};
+using BoardBox = ExtentBox;
 
 inline constexpr int kExtentPlain = 0;
 inline constexpr int kExtentWithLabel = 3;   // parts with their label, rotated text boxes

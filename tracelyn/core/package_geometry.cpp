@@ -16,11 +16,7 @@ namespace {
 
 std::string upperTrimmed(std::string_view text)
 {
-    const size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos)
-        return {};
-    const size_t end = text.find_last_not_of(' ');
-    std::string s(text.substr(begin, end - begin + 1));
+    std::string s(Trimmed(text, " "));
     for (char& c : s)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');

@@ -199,9 +199,7 @@ void DuplicateSelection(plat::Dc& dc, int action)
     if (action == kMoveEnd) {
         MarkBoardModified();
         g_gesture.frameHidden = false;
-        g_selection.count = 0;
-        g_gesture.multi = false;
-        g_gesture.bandShown = false;
+        ForgetSelection();
         RedrawActiveFrame();
     }
 }

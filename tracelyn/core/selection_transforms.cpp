@@ -286,9 +286,7 @@ int EraseSelection()
     }
     if (progress)
         ShowProgressWindow(static_cast<float>(erased), static_cast<float>(n), nullptr, 4);
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
+    ForgetSelection();
     g_gesture.frameHidden = false;
     MarkBoardModified();
     if (!g_footprintEditor.open)

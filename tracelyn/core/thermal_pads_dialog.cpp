@@ -3,6 +3,7 @@
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/copper_ids.h"
 #include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/thermal_pads.h"
@@ -34,9 +35,7 @@ void CAlignThermalPadsDlg::OnOK()
     PushUndoSnapshot();
     m_aligned = AlignAllThermalPads(m_threshold);
     // Nothing stays selected: the next Del must not erase the board.
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
+    ForgetSelection();
     plat::MessageBox("Aligned " + std::to_string(m_aligned) + " thermal pads");
     plat::Dialog::OnOK();
 }

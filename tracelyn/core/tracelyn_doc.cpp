@@ -23,9 +23,38 @@ void nameSavedBoard(const CTracelynDoc* document, const std::string& path)
     }
 }
 
+void writeBoardDocument(CTracelynDoc& doc, plat::Archive& ar)
+{
+    const BoardDocumentData& data = doc.data();
+    g_board.count = data.objectCount;
+    g_board.sizeLetter = data.sizeLetter;
+    g_board.objects = data.objects ? data.objects->data() : nullptr;
+    g_board.capacity = kBoardStoreSize;
+    WriteBoard(ar, BoardFileMode(ar.GetFilePath()));
+    if (!ar.GetFilePath().empty())
+        nameSavedBoard(&doc, ar.GetFilePath());
+    // The framework clears the modified flag once the bytes are on disk: a save that fails to
+    // write must leave the board marked as changed.
+}
+
+void readBoardDocument(CTracelynDoc& doc, plat::Archive& ar)
+{
+    ReadBoard(0, &g_board.count, ar, BoardFileMode(ar.GetFilePath()));
+    doc.SetModifiedFlag(false);
+}
+
+void closeBoardDocument(CTracelynDoc& doc)
+{
+    ClearUndoRing();
+    CloseBoardDocument(doc.data(), &doc);
+}
+
+constexpr quill::DocumentStorage<CTracelynDoc> kBoardStorage{
+    &writeBoardDocument, &readBoardDocument, &closeBoardDocument};
+
 }  // namespace
 
-CTracelynDoc::CTracelynDoc()
+CTracelynDoc::CTracelynDoc() : EditorDocument(kBoardStorage)
 {
     onCommand(plat::kIdFileSaveAs, &CTracelynDoc::OnFileSaveAs);
     onUpdateCommandUI(plat::kIdFileSave, &CTracelynDoc::OnUpdateFileSave);
@@ -47,11 +76,6 @@ CTracelynDoc::~CTracelynDoc()
     UnregisterOpenDocument(this);
 }
 
-void CTracelynDoc::makeActive()
-{
-    g_active.document = this;
-}
-
 bool CTracelynDoc::OnNewDocument()
 {
     if (!plat::Document::OnNewDocument())
@@ -60,7 +84,7 @@ bool CTracelynDoc::OnNewDocument()
     ClearUndoRing();
     if (!InitNewBoard(data_))
         return false;
-    makeActive();
+    g_active.document = this;
     RegisterOpenDocument(GetTitle(), this, 1);
     SetModifiedFlag(false);
     // What the status line said of an earlier board does not describe the new one.
@@ -73,7 +97,7 @@ bool CTracelynDoc::OnOpenDocument(const std::string& path)
     const std::string boardPath = BoardOpenPath(path);
     if (!PrepareBoardForOpen(data_))
         return false;
-    makeActive();
+    g_active.document = this;
     if (!plat::Document::OnOpenDocument(boardPath)) {
         // The framework discards a document it could not open without closing it: leave no
         // global pointing at its store.
@@ -83,32 +107,6 @@ bool CTracelynDoc::OnOpenDocument(const std::string& path)
     data_.objectCount = g_board.count;
     RegisterOpenDocument(boardPath, this, 0);
     return true;
-}
-
-void CTracelynDoc::Serialize(plat::Archive& ar)
-{
-    const int mode = BoardFileMode(ar.GetFilePath());
-    if (ar.IsStoring()) {
-        g_board.count = data_.objectCount;
-        g_board.sizeLetter = data_.sizeLetter;
-        g_board.objects = data_.objects ? data_.objects->data() : nullptr;
-        g_board.capacity = kBoardStoreSize;
-        WriteBoard(ar, mode);
-        if (!ar.GetFilePath().empty())
-            nameSavedBoard(this, ar.GetFilePath());
-        // The framework clears the modified flag once the bytes are on disk: a save that
-        // fails to write must leave the board marked as changed.
-        return;
-    }
-    ReadBoard(0, &g_board.count, ar, mode);
-    SetModifiedFlag(false);
-}
-
-void CTracelynDoc::OnCloseDocument()
-{
-    ClearUndoRing();
-    CloseBoardDocument(data_, this);
-    plat::Document::OnCloseDocument();
 }
 
 void CTracelynDoc::OnFileSaveAs()

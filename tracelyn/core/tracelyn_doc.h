@@ -6,7 +6,7 @@
 #include "common/editor_document.h"
 #include "tracelyn/core/board_document.h"
 
-class CTracelynDoc : public quill::EditorDocument<BoardDocumentData> {
+class CTracelynDoc : public quill::EditorDocument<CTracelynDoc, BoardDocumentData> {
 public:
     // Also used on the stack as a temporary document to read another board.
     CTracelynDoc();
@@ -14,12 +14,7 @@ public:
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
-    void OnCloseDocument() override;
-    void Serialize(plat::Archive& ar) override;
 
     // File > Save As (its four forms).
     void OnFileSaveAs();
-
-private:
-    void makeActive();
 };

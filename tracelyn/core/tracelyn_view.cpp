@@ -42,9 +42,20 @@ namespace {
 // The window painted or prepared last: RedrawObject draws on it.
 plat::Wnd* g_drawingWindow = nullptr;
 
+void loadBoard(CTracelynDoc& doc)
+{
+    LoadBoardGlobals(doc.data());
+    g_active.document = &doc;
+    g_view.zoomDivisor = ZoomDivisorOf(g_board.zoomIndex);
+}
+
+constexpr quill::ViewSteps<CTracelynDoc> kBoardViewSteps{
+    &loadBoard, &BoardScrollSizes, [](const CTracelynDoc*) { return PrintPageCount(); }, &BeginBoardPrinting,
+    [](const CTracelynDoc*) { EndBoardPrinting(); }};
+
 }  // namespace
 
-CTracelynView::CTracelynView()
+CTracelynView::CTracelynView() : EditorView(kBoardViewSteps)
 {
     registerCommands();
 }
@@ -55,19 +66,14 @@ CTracelynView::~CTracelynView()
         g_drawingWindow = nullptr;
 }
 
-CTracelynDoc* CTracelynView::GetDocument() const
-{
-    return static_cast<CTracelynDoc*>(plat::View::GetDocument());
-}
-
 void CTracelynView::registerCommands()
 {
-    onCommandRange(kCmdScaleFirst, kCmdScaleLast, &CTracelynView::OnScale);
-    onUpdateCommandUIRange(kCmdScaleFirst, kCmdScaleLast, &CTracelynView::OnUpdateScale);
-    onCommandRange(kCmdWorkAreaFirst, kCmdWorkAreaLast, &CTracelynView::OnWorkArea);
-    onUpdateCommandUIRange(kCmdWorkAreaFirst, kCmdWorkAreaLast, &CTracelynView::OnUpdateWorkArea);
-    onCommandRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnLayer);
-    onUpdateCommandUIRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnUpdateLayer);
+    onCheckedCommandRange(kCmdScaleFirst, kCmdScaleLast, &CTracelynView::OnScale,
+                          [] { return g_board.zoomIndex + kCmdScaleFirst; });
+    onCheckedCommandRange(kCmdWorkAreaFirst, kCmdWorkAreaLast, &CTracelynView::OnWorkArea,
+                          [] { return g_board.sizeLetter + kWorkAreaCommandOffset; });
+    onCheckedCommandRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnLayer,
+                          [] { return g_edit.currentLayer + kCmdLayerFirst; });
     onCommand(tly::kCmdNextLayer, &CTracelynView::OnNextLayer);
     onCommand(tly::kCmdPreviousLayer, &CTracelynView::OnPreviousLayer);
     onCommand(tly::kCmdPageUp, &CTracelynView::OnPageUp);
@@ -75,8 +81,10 @@ void CTracelynView::registerCommands()
     onCommand(tly::kCmdZoomIn, &CTracelynView::OnZoomIn);
     onCommand(tly::kCmdZoomOut, &CTracelynView::OnZoomOut);
     onCommand(tly::kCmdRedraw, &CTracelynView::OnRedraw);
-    onCommandRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnGrid);
-    onUpdateCommandUIRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnUpdateGrid);
+    onCheckedCommandRange(tly::kCmdGridFirst, tly::kCmdGridLast, &CTracelynView::OnGrid, [this] {
+        const CTracelynDoc* doc = GetDocument();
+        return doc != nullptr ? static_cast<int>(doc->data().gridCommand) : -1;
+    });
     onCommand(tly::kCmdUndo, &CTracelynView::OnEditUndo);
     onUpdateCommandUI(tly::kCmdUndo, &CTracelynView::OnUpdateEditUndo);
     onCommand(tly::kCmdSelect, &CTracelynView::OnSelectTool);
@@ -110,15 +118,6 @@ bool CTracelynView::PreCreateWindow(plat::CreateStruct& cs)
     return plat::ScrollView::PreCreateWindow(cs);
 }
 
-void CTracelynView::loadCurrentDocument()
-{
-    if (CTracelynDoc* doc = GetDocument()) {
-        LoadBoardGlobals(doc->data());
-        g_active.document = doc;
-        g_view.zoomDivisor = ZoomDivisorOf(g_board.zoomIndex);
-    }
-}
-
 void CTracelynView::prepareScreen(plat::Dc& dc)
 {
     g_drawingWindow = this;
@@ -141,29 +140,6 @@ void CTracelynView::PrepareViewDC(plat::Dc& dc)
     plat::ScrollView::OnPrepareDC(dc, nullptr);
 }
 
-void CTracelynView::OnInitialUpdate()
-{
-    loadCurrentDocument();
-    plat::ScrollView::OnInitialUpdate();
-    UpdateScrollSizes();
-}
-
-void CTracelynView::OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView)
-{
-    if (activate)
-        loadCurrentDocument();
-    plat::ScrollView::OnActivateView(activate, activateView, deactiveView);
-}
-
-void CTracelynView::UpdateScrollSizes()
-{
-    if (state() == nullptr)
-        return;
-    plat::ClientDC dc(this);
-    OnPrepareDC(dc);
-    SetScrollSizes(plat::kMmText, BoardScrollSizes(dc));
-}
-
 void CTracelynView::SyncScrollBars()
 {
     UpdateScrollSizes();
@@ -182,24 +158,6 @@ void CTracelynView::OnDraw(plat::Dc& dc)
         g_view.clientRect = clientRect();
     if (CTracelynDoc* doc = GetDocument())
         PaintBoardView(dc, doc->data());
-}
-
-bool CTracelynView::OnPreparePrinting(plat::PrintInfo* info)
-{
-    info->SetMinPage(1);
-    info->SetMaxPage(static_cast<unsigned>(PrintPageCount()));
-    return DoPreparePrinting(info);
-}
-
-void CTracelynView::OnBeginPrinting(plat::Dc&, plat::PrintInfo*)
-{
-    BeginBoardPrinting();
-}
-
-void CTracelynView::OnEndPrinting(plat::Dc&, plat::PrintInfo*)
-{
-    EndBoardPrinting();
-    Invalidate();
 }
 
 void CTracelynView::ZoomStep(int in)
@@ -229,11 +187,6 @@ void CTracelynView::OnScale(unsigned id)
     Invalidate();
 }
 
-void CTracelynView::OnUpdateScale(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_board.zoomIndex == static_cast<int>(ui.id()) - kCmdScaleFirst ? 1 : 0);
-}
-
 void CTracelynView::OnWorkArea(unsigned id)
 {
     ApplyWorkAreaCommand(static_cast<int>(id));
@@ -243,20 +196,10 @@ void CTracelynView::OnWorkArea(unsigned id)
     Invalidate();
 }
 
-void CTracelynView::OnUpdateWorkArea(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_board.sizeLetter + kWorkAreaCommandOffset == static_cast<int>(ui.id()) ? 1 : 0);
-}
-
 void CTracelynView::OnLayer(unsigned id)
 {
     g_edit.currentLayer = LayerOfCommand(static_cast<int>(id));
     Invalidate();
-}
-
-void CTracelynView::OnUpdateLayer(plat::CmdUI& ui)
-{
-    ui.SetCheck(g_edit.currentLayer == static_cast<int>(ui.id()) - kCmdLayerFirst ? 1 : 0);
 }
 
 void CTracelynView::OnNextLayer()
@@ -271,18 +214,11 @@ void CTracelynView::OnPreviousLayer()
     Invalidate();
 }
 
-void CTracelynView::OnZoomIn()
+void CTracelynView::zoomAboutCentre(int in)
 {
     g_view.cursorX = g_view.clientCentreX;
     g_view.cursorY = g_view.clientCentreY;
-    ZoomStep(1);
-}
-
-void CTracelynView::OnZoomOut()
-{
-    g_view.cursorX = g_view.clientCentreX;
-    g_view.cursorY = g_view.clientCentreY;
-    ZoomStep(0);
+    ZoomStep(in);
 }
 
 void CTracelynView::OnRedraw()
@@ -320,7 +256,7 @@ void SetDrawingWindow(plat::Wnd* window)
 
 void CTracelynView::beginMouseAction(plat::Dc& dc, plat::Point point)
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     PrepareViewDC(dc);
     SetCursorFromPixels(point.x, point.y);
 }
@@ -357,7 +293,7 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     if (state() == nullptr || GetDocument() == nullptr)
         return;
     plat::ClientDC dc(this);
-    loadCurrentDocument();
+    LoadCurrentDocument();
     PrepareViewDC(dc);
     HideCrosshair(dc);
     const int changed = SetCursorFromPixels(point.x, point.y);
@@ -410,20 +346,14 @@ void CTracelynView::OnGrid(unsigned id)
     if (id == kGridPolar && !RunPolarGridDialog())
         return;
     doc->data().gridCommand = static_cast<int32_t>(id);
-    loadCurrentDocument();
+    LoadCurrentDocument();
     SyncViewSettings();
     Invalidate();
 }
 
-void CTracelynView::OnUpdateGrid(plat::CmdUI& ui)
-{
-    const CTracelynDoc* doc = GetDocument();
-    ui.SetCheck(doc != nullptr && doc->data().gridCommand == static_cast<int32_t>(ui.id()) ? 1 : 0);
-}
-
 void CTracelynView::OnEditUndo()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     const UndoOutcome outcome = UndoLastStep(GetDocument());
     if (outcome != UndoOutcome::Undone)
         return;
@@ -467,7 +397,7 @@ void CTracelynView::OnToggleCrosshair()
 void CTracelynView::OnKeyDown(unsigned vk, unsigned repeat, unsigned flags)
 {
     if (TextEntryActive()) {
-        loadCurrentDocument();
+        LoadCurrentDocument();
         HandleEditKey(vk);
         return;
     }
@@ -524,7 +454,7 @@ bool CTracelynView::OnMouseWheel(unsigned flags, short delta, plat::Point point)
         // The wheel never scrolls past the work area.
         if (y >= -area.height / 2 && y <= area.height / 2) {
             data.viewOriginY = y;
-            loadCurrentDocument();
+            LoadCurrentDocument();
             ShiftRubberBand(0, delta);
             Invalidate();
         }
@@ -534,13 +464,13 @@ bool CTracelynView::OnMouseWheel(unsigned flags, short delta, plat::Point point)
 
 void CTracelynView::OnErase()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     EraseSelection();
 }
 
 void CTracelynView::OnTransform(unsigned id)
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     TransformSelection(static_cast<int>(id));
 }
 
@@ -554,7 +484,7 @@ void CTracelynView::OnOrigin()
     if (state() == nullptr)
         return;
     plat::ClientDC dc(this);
-    loadCurrentDocument();
+    LoadCurrentDocument();
     PrepareViewDC(dc);
     DrawObjectOrigins(dc);
 }
@@ -566,7 +496,7 @@ void CTracelynView::OnUpdateOrigin(plat::CmdUI& ui)
 
 void CTracelynView::OnSelectAll()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     if (state() != nullptr) {
         plat::ClientDC dc(this);
         PrepareViewDC(dc);
@@ -593,13 +523,13 @@ void CTracelynView::OnSelectAll()
 
 void CTracelynView::OnReorder(unsigned id)
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     ReorderSelectedObject(static_cast<int>(id));
 }
 
 void CTracelynView::OnHome()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     MoveSelectionHome();
 }
 
@@ -643,7 +573,7 @@ void CTracelynView::OnArrowKey(unsigned id)
 
 void CTracelynView::OnApplyWidth()
 {
-    loadCurrentDocument();
+    LoadCurrentDocument();
     if (g_selection.count > 0)
         ChangeSelectedObjects(kChangeWidth);
 }
@@ -713,7 +643,7 @@ void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
     int32_t& target = axis == 0 ? data.viewOriginX : data.viewOriginY;
     const int32_t change = origin - target;
     target = origin;
-    loadCurrentDocument();
+    LoadCurrentDocument();
     ShiftRubberBand(axis == 0 ? -change : 0, axis == 1 ? -change : 0);
     ScrollToPosition(axis == 0 ? plat::Point{*reached, at.y} : plat::Point{at.x, *reached});
     Invalidate();

@@ -4,30 +4,20 @@
 // work-area and layer commands. The same class is built on the stack, without a window, only
 // to prepare a DC for painting one object (RedrawObject).
 
-#include "platform/app/view.h"
+#include "common/editor_view.h"
+#include "tracelyn/core/tracelyn_doc.h"
 
-class CTracelynDoc;
-
-class CTracelynView : public plat::ScrollView {
+class CTracelynView : public quill::EditorView<CTracelynDoc> {
 public:
     CTracelynView();
     ~CTracelynView() override;
 
-    CTracelynDoc* GetDocument() const;
-
     bool PreCreateWindow(plat::CreateStruct& cs) override;
     void OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info = nullptr) override;
-    void OnInitialUpdate() override;
-    void OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView) override;
     void OnDraw(plat::Dc& dc) override;
-    bool OnPreparePrinting(plat::PrintInfo* info) override;
-    void OnBeginPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
-    void OnEndPrinting(plat::Dc& dc, plat::PrintInfo* info) override;
 
     // The screen mapping for a DC that is not the view's paint DC.
     void PrepareViewDC(plat::Dc& dc);
-    // Scroll sizes from the work area of the current size letter.
-    void UpdateScrollSizes();
     // Scroll sizes for the current zoom, and both bars at the position of the view origin.
     void SyncScrollBars();
     // One zoom level in (1) or out (0) about CursorPoint.
@@ -91,24 +81,21 @@ private:
     int pendingScroll_[2] = {-1, -1};
     void registerCopperCommands();
     void registerBoardCommands();
-    void loadCurrentDocument();
     void prepareScreen(plat::Dc& dc);
 
     void OnScale(unsigned id);
-    void OnUpdateScale(plat::CmdUI& ui);
     void OnWorkArea(unsigned id);
-    void OnUpdateWorkArea(plat::CmdUI& ui);
     void OnLayer(unsigned id);
-    void OnUpdateLayer(plat::CmdUI& ui);
     void OnNextLayer();
     void OnPreviousLayer();
     void OnPageUp() { ZoomStep(1); }
     void OnPageDown() { ZoomStep(0); }
-    void OnZoomIn();
-    void OnZoomOut();
+    // View > Zoom In and Zoom Out step about the window centre.
+    void zoomAboutCentre(int in);
+    void OnZoomIn() { zoomAboutCentre(1); }
+    void OnZoomOut() { zoomAboutCentre(0); }
     void OnRedraw();
     void OnGrid(unsigned id);
-    void OnUpdateGrid(plat::CmdUI& ui);
     void OnUpdateEditUndo(plat::CmdUI& ui);
     void OnUpdateSelectTool(plat::CmdUI& ui);
     void OnErase();

@@ -73,9 +73,7 @@ void CTracelynView::OnEditCopy()
         copyViewAsBitmap(g_gesture.selectionRect);
         SetStatusText("Sent " + std::to_string(selected) + " objects to clipboard", kPaneMessage);
     }
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
+    ForgetSelection();
 }
 
 // Other programs take the copied area as a picture; the selection marks are already erased.
@@ -167,7 +165,7 @@ bool CTracelynView::FitModeClick()
 {
     if (!g_view.drawToFit)
         return false;
-    loadCurrentDocument();
+    LoadCurrentDocument();
     plat::Rect client;
     GetClientRect(&client);
     const int32_t d = std::max(g_view.zoomDivisor, 1);

@@ -9,6 +9,7 @@
 #include "resources/tracelyn/copper_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/frame_services.h"
@@ -39,13 +40,6 @@ void selectOnly(const std::vector<int>& indices)
     g_selection.count = 0;
     for (const int i : indices)
         g_selection.list[static_cast<size_t>(++g_selection.count)] = i;
-}
-
-void emptySelection()
-{
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
 }
 
 }  // namespace
@@ -90,7 +84,7 @@ void CTracelynView::OnFillInteriorRegion()
     }
     PushAppendedStep(before, appended);
     if (removeEnclosing) {
-        emptySelection();
+        ForgetSelection();
         g_board.objects[enclosing].setKind(kKindDeleted);
         RedrawActiveFrame();
     }
@@ -137,7 +131,7 @@ void CTracelynView::OnRemoveCopperIslands()
     while (filler.RemoveIslands(2, keep) > 0)
         ++removed;
     if (removed > 0) {
-        emptySelection();
+        ForgetSelection();
         RedrawActiveFrame();
     }
 }

@@ -2,6 +2,7 @@
 // DRC Marks), the o key's coordinate origin, and Aux > Ref No and Back Annotate.
 #include "tracelyn/workspace/main_frame.h"
 
+#include "common/string_helpers.h"
 #include "common/text_search.h"
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
@@ -204,15 +205,6 @@ bool referenceNumber(std::string_view reference, int& number)
     return true;
 }
 
-std::string trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 }  // namespace
 
 void CMainFrame::registerAdvancedCommands()
@@ -394,9 +386,9 @@ void CMainFrame::OnBackAnnotate()
     for (std::string line; std::getline(in, line);) {
         const std::size_t dash = line.find("----");
         int number = 0;
-        if (dash == std::string::npos || !referenceNumber(trimmed(line.substr(dash + 4)), number))
+        if (dash == std::string::npos || !referenceNumber(Trimmed(line.substr(dash + 4)), number))
             continue;
-        const std::string old = trimmed(line.substr(0, dash));
+        const std::string old(Trimmed(line.substr(0, dash)));
         for (int i = 1; i <= g_board.count; ++i) {
             const BoardObject& o = g_board.objects[i];
             // A component renumbered by an earlier line is not the "old" one of a later line.

@@ -27,6 +27,7 @@
 #include "schemora/core/file_records.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/string_records.h"
+#include "support/command_check.h"
 #include "support/temp_folder.h"
 #include "app_test_support.h"
 #include "drawing_test_support.h"
@@ -417,6 +418,13 @@ TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
     auto* doc = activeDrawing();
     EXPECT_EQ(doc->data().sheetSize, 'D');
     EXPECT_TRUE(doc->IsModified());
+
+    // Each group's menu checks the item of the current value only.
+    plat::View* view = mainFrame().GetActiveView();
+    ASSERT_NE(view, nullptr);
+    ExpectChoosingChecksTheItem(harness, *view,
+                                {{scm::kCmdScaleFirst + 2, scm::kCmdScaleFirst + 3}, {scm::kCmdSizeA + 3, scm::kCmdSizeA},
+                                 {scm::kCmdGridFirst + 1, scm::kCmdGridFirst}, {scm::kCmdLayerFirst + 4, scm::kCmdLayerFirst}});
 }
 
 // The fit view is left again: a click leaves it centred on the clicked point, and zoom, scale,

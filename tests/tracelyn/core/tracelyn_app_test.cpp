@@ -14,6 +14,7 @@
 #include "platform/system/registry.h"
 #include "resources/tracelyn/route_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "support/command_check.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 #include "tracelyn/core/app_state.h"
@@ -486,6 +487,13 @@ TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
     EXPECT_EQ(g_board.zoomIndex, 3);
     EXPECT_TRUE(harness.command(tly::kCmdWorkAreaFirst + 2));
     EXPECT_EQ(activeBoard()->data().sizeLetter, 'C');
+
+    // Each group's menu checks the item of the current value only.
+    plat::View* view = mainFrame().GetActiveView();
+    ASSERT_NE(view, nullptr);
+    ExpectChoosingChecksTheItem(harness, *view,
+                                {{tly::kCmdScaleFirst + 3, tly::kCmdScaleFirst + 4}, {tly::kCmdWorkAreaFirst + 2, tly::kCmdWorkAreaFirst},
+                                 {tly::kCmdLayerFirst + 3, tly::kCmdLayerFirst + 1}, {tly::kCmdGridFirst + 1, tly::kCmdGridFirst}});
 }
 
 // PgUp and PgDn zoom about the cursor: the board point under the mouse comes to the window
