@@ -284,6 +284,17 @@ int LayerOfCommand(int id)
     return id - kCmdLayerFirst;
 }
 
+int CommandOfLayer(int layer)
+{
+    if (layer == kLayerOutline)
+        return 1024;
+    if (layer == kLayerAll)
+        return 1025;
+    if (layer < kLayerTop || layer > kLayerPower4 || layer == 24)
+        return 0;
+    return layer + kCmdLayerFirst;
+}
+
 int NextLayer(int layer)
 {
     if (layer == kLayerAll)

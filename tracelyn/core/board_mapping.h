@@ -84,6 +84,8 @@ void ApplyWorkAreaCommand(int id);
 // View > Current Layer (1000-1031): id - 1000, but 1024 selects the outline (25) and 1025 all
 // layers (31).
 int LayerOfCommand(int id);
+// The View > Current Layer item that selects the layer (0 when none does).
+int CommandOfLayer(int layer);
 // Keypad + and -: the next and previous layer in the order the View menu lists them.
 int NextLayer(int layer);
 int PreviousLayer(int layer);

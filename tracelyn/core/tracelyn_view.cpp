@@ -73,7 +73,7 @@ void CTracelynView::registerCommands()
     onCheckedCommandRange(kCmdWorkAreaFirst, kCmdWorkAreaLast, &CTracelynView::OnWorkArea,
                           [] { return g_board.sizeLetter + kWorkAreaCommandOffset; });
     onCheckedCommandRange(kCmdLayerFirst, kCmdLayerLast, &CTracelynView::OnLayer,
-                          [] { return g_edit.currentLayer + kCmdLayerFirst; });
+                          [] { return CommandOfLayer(g_edit.currentLayer); });
     onCommand(tly::kCmdNextLayer, &CTracelynView::OnNextLayer);
     onCommand(tly::kCmdPreviousLayer, &CTracelynView::OnPreviousLayer);
     onCommand(tly::kCmdPageUp, &CTracelynView::OnPageUp);

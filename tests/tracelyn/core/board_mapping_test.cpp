@@ -126,6 +126,13 @@ TEST_F(PaintTest, ScaleWorkAreaAndLayerCommands)
     EXPECT_EQ(LayerOfCommand(1003), 3);
     EXPECT_EQ(LayerOfCommand(1024), 25);
     EXPECT_EQ(LayerOfCommand(1025), 31);
+    // Every menu item's layer leads back to that item; the outline's and all layers' items are
+    // not those of layer number + 1000.
+    for (int id = 1000; id <= 1029; ++id)
+        EXPECT_EQ(CommandOfLayer(LayerOfCommand(id)), id) << id;
+    EXPECT_EQ(CommandOfLayer(25), 1024);
+    EXPECT_EQ(CommandOfLayer(31), 1025);
+    EXPECT_EQ(CommandOfLayer(24), 0);
     const int next[][2] = {{31, 0}, {0, 1}, {22, 23}, {23, 26}, {28, 29}, {29, 31}, {24, 24}, {25, 25}};
     for (const auto& [from, to] : next)
         EXPECT_EQ(NextLayer(from), to) << from;
