@@ -1,7 +1,7 @@
 // The board program's Library Parts browser over package catalogues written in the test: search
 // counts over one catalogue or all, and Delete acting only on a part chosen in the list shown.
-#include "tracelyn/core/board_fixture.h"
 #include "tracelyn/core/package_fixture.h"
+#include "tracelyn/core/package_library_fixture.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 
@@ -22,28 +22,19 @@ using namespace board_test;
 using namespace package_test;
 namespace fs = std::filesystem;
 
-class PackageBrowser : public BoardTest {
+class PackageBrowser : public LibraryFolderTest {
 protected:
     void SetUp() override
     {
-        BoardTest::SetUp();
+        LibraryFolderTest::SetUp();
         registerTracelynResources();
-        g_boardFolders.libraryFolder = folder.path().string() + "/";
-        g_packageChoice = {};
         writeCatalog(folder.file("STD.CAT"), dip8(), twoSections());
         writeCatalog(folder.file("OTHER.CAT"), dip8());
-    }
-    void TearDown() override
-    {
-        g_packageChoice = {};
-        g_boardFolders = BoardFolders{};
-        BoardTest::TearDown();
     }
     static void choose(plat::Dialog& d, unsigned list, const char* text)
     {
         d.ChooseDlgItem(list, d.GetDlgItem(list)->FindStringExact(-1, text));
     }
-    quill_test::TempFolder folder;
 };
 
 TEST_F(PackageBrowser, SearchAllAddsUpTheCatalogues)

@@ -1,6 +1,6 @@
 // Package catalogues: writing and reading packages back, lookup, listing, searching, the parts
 // list, rewriting, and what damaged catalogues do.
-#include "tracelyn/core/board_fixture.h"
+#include "tracelyn/core/package_library_fixture.h"
 #include "tracelyn/core/package_fixture.h"
 #include "support/temp_folder.h"
 
@@ -23,21 +23,9 @@ using quill_test::readText;
 using namespace board_test;
 using namespace package_test;
 
-class PackageLibraryTest : public BoardTest {
+class PackageLibraryTest : public LibraryFolderTest {
 protected:
-    void SetUp() override
-    {
-        BoardTest::SetUp();
-        g_boardFolders.libraryFolder = folder.path().string() + "/";
-    }
-    void TearDown() override
-    {
-        g_boardFolders = BoardFolders{};
-        BoardTest::TearDown();
-    }
     std::string catalog(const std::string& library) const { return folder.file(library + ".CAT"); }
-
-    quill_test::TempFolder folder;
 };
 
 TEST_F(PackageLibraryTest, PackageReadsBackWithSectionsPinLabelsAndComment)

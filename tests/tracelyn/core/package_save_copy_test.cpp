@@ -1,7 +1,7 @@
 // Saving the part being drawn into a package catalogue, copying packages between catalogues,
 // and re-loading the packages the board uses, over catalogues written in the test.
-#include "tracelyn/core/board_fixture.h"
 #include "tracelyn/core/package_fixture.h"
+#include "tracelyn/core/package_library_fixture.h"
 #include "support/save_part_answer.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
@@ -26,23 +26,16 @@ using namespace package_test;
 using namespace tly;
 namespace fs = std::filesystem;
 
-class PackageSaveCopy : public BoardTest {
+class PackageSaveCopy : public LibraryFolderTest {
 protected:
     void SetUp() override
     {
-        BoardTest::SetUp();
+        LibraryFolderTest::SetUp();
         registerTracelynResources();
-        g_boardFolders.libraryFolder = folder.path().string() + "/";
         g_packageChoice = {"Standard", {}};
         writeCatalog(folder.file("STANDARD.CAT"), dip8(), twoSections());
         writeCatalog(folder.file("OTHER.CAT"), twoSections());
         addText(";drawn part");
-    }
-    void TearDown() override
-    {
-        g_packageChoice = {};
-        g_boardFolders = BoardFolders{};
-        BoardTest::TearDown();
     }
     std::string bytes(const char* name) const { return quill_test::readText(folder.file(name)); }
     std::vector<std::string> partsOf(const char* library) const
@@ -64,7 +57,6 @@ protected:
         fs::permissions(folder.file(name), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove);
     }
-    quill_test::TempFolder folder;
 };
 
 TEST_F(PackageSaveCopy, SaveChecksTheNamesBeforeAnyCatalogueIsTouched)
