@@ -97,33 +97,6 @@ std::string xmlEscaped(std::string_view text)
     return out;
 }
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-// The value of key in [section] of a key file's text, or "".
-std::string keyFileValue(const std::string& text, std::string_view section, std::string_view key)
-{
-    bool inSection = false;
-    for (const auto& line : linesOf(text)) {
-        if (!line.empty() && line[0] == '[') {
-            inSection = line == "[" + std::string(section) + "]";
-            continue;
-        }
-        if (inSection && line.size() > key.size() && line.compare(0, key.size(), key) == 0 && line[key.size()] == '=')
-            return line.substr(key.size() + 1);
-    }
-    return {};
-}
-
 // A key file's lines as they stand, a carriage return before a line end kept, so that a rewrite
 // gives back every line it does not change byte for byte.
 std::vector<std::string> rawLinesOf(const std::string& text)
@@ -141,6 +114,22 @@ std::string_view lineContent(std::string_view line)
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     return line;
+}
+
+// The value of key in [section] of a key file's text, or "".
+std::string keyFileValue(const std::string& text, std::string_view section, std::string_view key)
+{
+    bool inSection = false;
+    for (const auto& raw : rawLinesOf(text)) {
+        const std::string_view line = lineContent(raw);
+        if (!line.empty() && line[0] == '[') {
+            inSection = line == "[" + std::string(section) + "]";
+            continue;
+        }
+        if (inSection && line.size() > key.size() && line.starts_with(key) && line[key.size()] == '=')
+            return std::string(line.substr(key.size() + 1));
+    }
+    return {};
 }
 
 // Adds app to key's list in [section], creating the section or key as needed; the other
