@@ -63,9 +63,8 @@ void showTopItems(const QList<QAction*>& actions, const std::vector<MenuItem>& i
 
 std::optional<QList<QAction*>> MenuBarCache::find(const std::vector<MenuItem>& items)
 {
-    auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.items == items; });
-    if (at == entries_.end())
-        at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return sameShape(e.items, items); });
+    // Bars are kept only for items no kept bar has the shape of, so at most one matches.
+    const auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return sameShape(e.items, items); });
     if (at == entries_.end())
         return std::nullopt;
     QList<QAction*> actions;

@@ -23,7 +23,8 @@ public:
     // items that differ only in texts and states (the same commands in the same places) is
     // brought up to date in place and kept for these items.
     std::optional<QList<QAction*>> find(const std::vector<MenuItem>& items);
-    // Keeps a bar built for items; the least recently used bar beyond a few is freed.
+    // Keeps a bar built for items find found none for; the least recently used bar beyond a few
+    // is freed.
     void add(QMenuBar* bar, const std::vector<MenuItem>& items, const QList<QAction*>& actions);
     // Whether the action is the top of a kept bar (taken off the bar, not freed, on a swap).
     bool holds(const QAction* action) const;
