@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-// Writes bytes to path; false, with "<tool>: cannot write <path>" on the error stream, when it
+// Writes bytes (or text) to path; false, with "<tool>: cannot write <path>" on the error stream, when it
 // cannot (the file that was there stays).
 inline bool writeGeneratedFile(std::string_view tool, const std::string& path, const std::vector<uint8_t>& bytes)
 {
@@ -22,6 +22,11 @@ inline bool writeGeneratedFile(std::string_view tool, const std::string& path, c
         return true;
     std::fprintf(stderr, "%.*s: cannot write %s\n", static_cast<int>(tool.size()), tool.data(), path.c_str());
     return false;
+}
+
+inline bool writeGeneratedFile(std::string_view tool, const std::string& path, std::string_view text)
+{
+    return writeGeneratedFile(tool, path, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 // The generator's exit code: 0 when its run went well and no message box was shown; otherwise

@@ -6,9 +6,7 @@
 // board. Any message, missing package or missing connection fails the build.
 #include "common/string_helpers.h"
 #include "platform/core/archive.h"
-#include "platform/core/test_ui_host.h"
 #include "platform/system/paths.h"
-#include "tools/generator_arguments.h"
 #include "tools/generator_output.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_file.h"
@@ -141,7 +139,7 @@ bool makeExampleBoard(const std::string& board, const std::string& netlist)
     if (ok)
         shrinkOutline();
     ok = ok && placeParts();
-    ok = ok && writeGeneratedFile(kTool, netlist, std::vector<uint8_t>(kNetlist.begin(), kNetlist.end()));
+    ok = ok && writeGeneratedFile(kTool, netlist, kNetlist);
     if (ok) {
         g_netlist.netlistName = netlist;
         BuildRatsNest(1);

@@ -3,11 +3,11 @@
 // sounds are named "Maximum" and "Minimum" without an extension because that is the name the
 // programs ask for.
 #include "tools/generator_arguments.h"
+#include "tools/generator_output.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -57,15 +57,6 @@ std::vector<uint8_t> render(const std::vector<Note>& notes)
     return out;
 }
 
-bool write(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -85,10 +76,8 @@ int main(int argc, char** argv)
         {"Minimum", {{329.63, 0.1}}},
     };
     for (const auto& s : sounds) {
-        if (!write(folder + s.name, render(s.notes))) {
-            std::fprintf(stderr, "make_sounds: cannot write %s%s\n", folder.c_str(), s.name);
+        if (!writeGeneratedFile("make_sounds", folder + s.name, render(s.notes)))
             return 1;
-        }
     }
     return 0;
 }

@@ -5,10 +5,10 @@
 // library) or from the library's own file (DEVICE.MOD for the DEVICE library); so each card here is
 // followed by a comment line that ends it. Parameters follow the makers' published models.
 #include "tools/generator_arguments.h"
+#include "tools/generator_output.h"
 
-#include <cstdio>
-#include <fstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -53,24 +53,16 @@ constexpr const char* kSubcircuits =
     ".ENDS\n"
     "*\n";
 
-bool writeFile(const std::string& path, const char* text)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (!argumentsGiven(argc, 1, "make_spice_models FOLDER"))
         return 2;
+    constexpr std::string_view kTool = "make_spice_models";
     const std::string folder = std::string(argv[1]) + "/";
-    if (!writeFile(folder + "SEMICON.MOD", kSemiconductors) || !writeFile(folder + "SPICE.MOD", kSubcircuits)
-        || !writeFile(folder + "DEVICE.MOD", kSubcircuits)) {
-        std::fprintf(stderr, "make_spice_models: cannot write into %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    const bool written = writeGeneratedFile(kTool, folder + "SEMICON.MOD", kSemiconductors) &&
+                         writeGeneratedFile(kTool, folder + "SPICE.MOD", kSubcircuits) &&
+                         writeGeneratedFile(kTool, folder + "DEVICE.MOD", kSubcircuits);
+    return written ? 0 : 1;
 }
