@@ -6,9 +6,7 @@
 #include "tests/tracelyn/core/board_objects.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
-#include "tracelyn/core/package_tables.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
