@@ -22,14 +22,6 @@
 namespace plat {
 namespace {
 
-// The item of a bar's list at index, or null when the index lies outside the list: every
-// index the programs hand a bar is checked here.
-template <typename Items>
-auto itemAt(Items& items, int index) -> decltype(&items[0])
-{
-    return index >= 0 && static_cast<size_t>(index) < items.size() ? &items[static_cast<size_t>(index)] : nullptr;
-}
-
 QMainWindow* mainWindowOf(FrameWnd* frame)
 {
     return frame && frame->state() ? qobject_cast<QMainWindow*>(frame->state()->widget.data()) : nullptr;

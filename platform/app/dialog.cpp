@@ -180,12 +180,14 @@ int Control::SetCurSel(int index)
 
 std::string Control::GetItemText(int index) const
 {
-    return index >= 0 && index < GetCount() ? items_[static_cast<size_t>(index)].text : std::string();
+    const Entry* item = itemAt(items_, index);
+    return item ? item->text : std::string();
 }
 
 int Control::GetTextLen(int index) const
 {
-    return index >= 0 && index < GetCount() ? static_cast<int>(items_[static_cast<size_t>(index)].text.size()) : kLbErr;
+    const Entry* item = itemAt(items_, index);
+    return item ? static_cast<int>(item->text.size()) : kLbErr;
 }
 
 // The search starts after startAfter and wraps round to the top, as the platform's lists do.
@@ -222,13 +224,14 @@ int Control::SelectString(int startAfter, std::string_view prefix)
 
 void Control::SetItemData(int index, uintptr_t data)
 {
-    if (index >= 0 && index < GetCount())
-        items_[static_cast<size_t>(index)].data = data;
+    if (Entry* item = itemAt(items_, index))
+        item->data = data;
 }
 
 uintptr_t Control::GetItemData(int index) const
 {
-    return index >= 0 && index < GetCount() ? items_[static_cast<size_t>(index)].data : 0;
+    const Entry* item = itemAt(items_, index);
+    return item ? item->data : 0;
 }
 
 void Control::SetRange(int minPos, int maxPos)

@@ -3,6 +3,7 @@
 // entry keeps the selection on the entry it was on; deleting the selected entry leaves none.
 // Shared by dialog controls and toolbar combos.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,6 +15,14 @@ struct ListEntry {
     std::string text;
     uintptr_t data = 0;
 };
+
+// The item of a list (entries, a bar's buttons or panes) at index, or null when the index lies
+// outside the list: every index the programs hand a control or bar is checked here.
+template <typename Items>
+auto itemAt(Items& items, int index) -> decltype(&items[0])
+{
+    return index >= 0 && static_cast<size_t>(index) < items.size() ? &items[static_cast<size_t>(index)] : nullptr;
+}
 
 // Inserts text at index (negative or past the end: at the end); returns where it went.
 inline int insertListEntry(std::vector<ListEntry>& entries, int& selection, int index, std::string_view text)
