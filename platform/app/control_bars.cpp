@@ -133,23 +133,11 @@ int ToolBarCombo::SetCurSel(int index)
     return index;
 }
 
-std::string ToolBarCombo::GetLBText(int index) const
-{
-    const Entry* item = itemAt(items_, index);
-    return item ? item->text : std::string();
-}
+std::string ToolBarCombo::GetLBText(int index) const { return listEntryText(items_, index); }
 
-void ToolBarCombo::SetItemData(int index, uintptr_t data)
-{
-    if (Entry* item = itemAt(items_, index))
-        item->data = data;
-}
+void ToolBarCombo::SetItemData(int index, uintptr_t data) { setListEntryData(items_, index, data); }
 
-uintptr_t ToolBarCombo::GetItemData(int index) const
-{
-    const Entry* item = itemAt(items_, index);
-    return item ? item->data : 0;
-}
+uintptr_t ToolBarCombo::GetItemData(int index) const { return listEntryData(items_, index); }
 
 void ToolBarCombo::choose(int index)
 {

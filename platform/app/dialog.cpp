@@ -178,11 +178,7 @@ int Control::SetCurSel(int index)
     return index < 0 ? kLbErr : index;
 }
 
-std::string Control::GetItemText(int index) const
-{
-    const Entry* item = itemAt(items_, index);
-    return item ? item->text : std::string();
-}
+std::string Control::GetItemText(int index) const { return listEntryText(items_, index); }
 
 int Control::GetTextLen(int index) const
 {
@@ -222,17 +218,9 @@ int Control::SelectString(int startAfter, std::string_view prefix)
     return i;
 }
 
-void Control::SetItemData(int index, uintptr_t data)
-{
-    if (Entry* item = itemAt(items_, index))
-        item->data = data;
-}
+void Control::SetItemData(int index, uintptr_t data) { setListEntryData(items_, index, data); }
 
-uintptr_t Control::GetItemData(int index) const
-{
-    const Entry* item = itemAt(items_, index);
-    return item ? item->data : 0;
-}
+uintptr_t Control::GetItemData(int index) const { return listEntryData(items_, index); }
 
 void Control::SetRange(int minPos, int maxPos)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The entries of a list or combo box with its selection (-1: none). Inserting or deleting an
 // entry keeps the selection on the entry it was on; deleting the selected entry leaves none.
-// Shared by dialog controls and toolbar combos.
+// Shared by dialog controls and toolbar combos; itemAt checks an index into any of the lists.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +22,26 @@ template <typename Items>
 auto itemAt(Items& items, int index) -> decltype(&items[0])
 {
     return index >= 0 && static_cast<size_t>(index) < items.size() ? &items[static_cast<size_t>(index)] : nullptr;
+}
+
+// The text and data of the entry at index: "" and 0 when there is none.
+inline std::string listEntryText(const std::vector<ListEntry>& entries, int index)
+{
+    const ListEntry* entry = itemAt(entries, index);
+    return entry ? entry->text : std::string();
+}
+
+inline uintptr_t listEntryData(const std::vector<ListEntry>& entries, int index)
+{
+    const ListEntry* entry = itemAt(entries, index);
+    return entry ? entry->data : 0;
+}
+
+// Sets the data of the entry at index; nothing when there is none.
+inline void setListEntryData(std::vector<ListEntry>& entries, int index, uintptr_t data)
+{
+    if (ListEntry* entry = itemAt(entries, index))
+        entry->data = data;
 }
 
 // Inserts text at index (negative or past the end: at the end); returns where it went.
