@@ -1,5 +1,6 @@
 #pragma once
-// The texts of a tab control's tabs, in order, as a person reads them off the window.
+// The texts of a control's items (a tab control's tabs, a list's lines, a combo's choices), in
+// order, as a person reads them off the window.
 
 #include "platform/app/dialog.h"
 
@@ -8,13 +9,13 @@
 
 namespace quill_test {
 
-inline std::vector<std::string> tabNames(const plat::Dialog& dialog, unsigned tabsId)
+inline std::vector<std::string> itemTexts(const plat::Dialog& dialog, unsigned controlId)
 {
-    std::vector<std::string> names;
-    if (plat::Control* tabs = dialog.GetDlgItem(tabsId))
-        for (int i = 0; i < tabs->GetCount(); ++i)
-            names.push_back(tabs->GetItemText(i));
-    return names;
+    std::vector<std::string> texts;
+    if (const plat::Control* control = dialog.GetDlgItem(controlId))
+        for (int i = 0; i < control->GetCount(); ++i)
+            texts.push_back(control->GetItemText(i));
+    return texts;
 }
 
 }  // namespace quill_test

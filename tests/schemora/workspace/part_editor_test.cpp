@@ -39,7 +39,7 @@
 #include "common/library_browser.h"
 #include "schemora/workspace/library_parts_dialog.h"
 #include "support/menu_ids.h"
-#include "support/tab_names.h"
+#include "support/control_items.h"
 
 #include <algorithm>
 #include <functional>
@@ -821,7 +821,7 @@ TEST_F(PartEditorTest, ShowingAnotherPartOfThePackageKeepsEachPartsPins)
 
 TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
 {
-    const auto tabNames = [](CPartEditorDlg& e) { return quill_test::tabNames(e, kIdcEditorTabs); };
+    const auto tabNames = [](CPartEditorDlg& e) { return quill_test::itemTexts(e, kIdcEditorTabs); };
     runEditor([&](EditorHand& h) {
         drawTwoPinPart(h);
         h.e.PressButton(kIdcEditorAdvanced);
