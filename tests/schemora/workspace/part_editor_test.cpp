@@ -279,7 +279,7 @@ TEST_F(PartEditorTest, MenuBarCarriesTheEditorsCommands)
                                     kCmdEditOrigin, 0, kCmdEditRedraw, kCmdEditUndo, kCmdEditCopy, kCmdEditPaste}));
         const plat::Menu& view = *bar->GetSubMenu(2);
         EXPECT_EQ(quill_test::MenuItemIds(view),
-                  (std::vector<int>{kCmdEditorDrawToFit, kCmdCenter, kCmdEditorZoomIn, kCmdEditorZoomOut, -1}));
+                  (std::vector<int>{kCmdEditorDrawToFit, scm::kCmdCenter, kCmdEditorZoomIn, kCmdEditorZoomOut, -1}));
         const plat::Menu& scale = *view.GetSubMenu(4);
         EXPECT_EQ(scale.GetMenuItemCount(), 7);
         EXPECT_EQ(scale.GetMenuString(6, plat::kMfByPosition), "500%");
