@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <utility>
 
+namespace quill_test {
+
 // -1 when no handler touched the mark.
 inline int CommandCheck(plat::CmdTarget& target, unsigned id)
 {
@@ -30,3 +32,5 @@ void ExpectChoosingChecksTheItem(Harness& harness, plat::CmdTarget& target,
         EXPECT_EQ(CommandCheck(target, other), 0);
     }
 }
+
+}  // namespace quill_test

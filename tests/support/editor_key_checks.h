@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -16,13 +15,6 @@
 #include <vector>
 
 namespace quill_test {
-
-inline const plat::AcceleratorResource* RegisteredKeys(unsigned id)
-{
-    const auto& tables = plat::registeredResources().accelerators;
-    const auto it = std::find_if(tables.begin(), tables.end(), [id](const plat::AcceleratorResource& a) { return a.id == id; });
-    return it == tables.end() ? nullptr : &*it;
-}
 
 // The command `table` runs for the key, 0 for none.
 inline unsigned CommandOfKey(const plat::AcceleratorResource& table, uint8_t flags, uint16_t key)
@@ -59,10 +51,9 @@ inline std::optional<plat::Accelerator> KeyOfLabel(std::string_view label)
 // key in table `keysId`, but for the labels in `boundElsewhere`.
 inline void ExpectMenuKeysRunTheirItems(unsigned menuId, unsigned keysId, const std::set<std::string>& boundElsewhere)
 {
-    const auto& menus = plat::registeredResources().menus;
-    const auto menu = std::find_if(menus.begin(), menus.end(), [menuId](const plat::MenuResource& m) { return m.id == menuId; });
-    const plat::AcceleratorResource* keys = RegisteredKeys(keysId);
-    ASSERT_NE(menu, menus.end());
+    const plat::MenuResource* menu = plat::findMenu(menuId);
+    const plat::AcceleratorResource* keys = plat::findAccelerators(keysId);
+    ASSERT_NE(menu, nullptr);
     ASSERT_NE(keys, nullptr);
     int checked = 0;
     for (const plat::MenuItem& popup : menu->items)
@@ -86,8 +77,8 @@ inline void ExpectMenuKeysRunTheirItems(unsigned menuId, unsigned keysId, const 
 // key its own.
 inline void ExpectSameCursorKeys(unsigned a, unsigned b)
 {
-    const plat::AcceleratorResource* first = RegisteredKeys(a);
-    const plat::AcceleratorResource* second = RegisteredKeys(b);
+    const plat::AcceleratorResource* first = plat::findAccelerators(a);
+    const plat::AcceleratorResource* second = plat::findAccelerators(b);
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     std::set<unsigned> commands;

@@ -4,6 +4,7 @@
 
 #include "common/find_replace_dialogs.h"
 #include "platform/app/dialog.h"
+#include "support/control_items.h"
 
 #include <string>
 #include <utility>
@@ -27,12 +28,8 @@ public:
     auto operator()(unsigned kind, std::string text, std::vector<std::string>* offered = nullptr) const
     {
         return [controls = controls_, kind, text = std::move(text), offered](plat::Dialog& d) {
-            if (offered) {
-                plat::Control* combo = d.GetDlgItem(controls.text);
-                offered->clear();
-                for (int i = 0; i < combo->GetCount(); ++i)
-                    offered->push_back(combo->GetItemText(i));
-            }
+            if (offered)
+                *offered = itemTexts(d, controls.text);
             d.CheckRadioButton(controls.firstKind, controls.lastKind, kind);
             d.SetDlgItemText(controls.text, text);
             return d.PressButton(plat::kIdOk);

@@ -41,6 +41,13 @@ protected:
         return plat::AppHarness([] { return std::make_unique<App>(); }, std::move(args), folder.path().string());
     }
 
+    // As start, for a fixture that keeps the program running through each test.
+    std::unique_ptr<plat::AppHarness> startHeld(std::vector<std::string> args = {})
+    {
+        return std::make_unique<plat::AppHarness>([] { return std::make_unique<App>(); }, std::move(args),
+                                                  folder.path().string());
+    }
+
     // Starts the program on `args` with its tip of the day switched off in the settings file,
     // as most tests run it.
     plat::AppHarness startWithoutTips(std::vector<std::string> args = {})

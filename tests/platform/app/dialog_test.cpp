@@ -3,6 +3,7 @@
 #include "platform/app/property_sheet.h"
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
+#include "qt_scroll_actions.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -295,11 +296,7 @@ TEST_F(QtDialogs, ScrollBarSendsTheScrollOfEachAction)
     ASSERT_TRUE(show(dlg, kScrollDlg));
     auto* bar = widgetOf<QScrollBar>(dlg, kBar);
     ASSERT_NE(bar, nullptr);
-    const std::pair<QAbstractSlider::SliderAction, unsigned> actions[] = {
-        {QAbstractSlider::SliderSingleStepSub, plat::kSbLineUp}, {QAbstractSlider::SliderSingleStepAdd, plat::kSbLineDown},
-        {QAbstractSlider::SliderPageStepSub, plat::kSbPageUp},   {QAbstractSlider::SliderPageStepAdd, plat::kSbPageDown},
-        {QAbstractSlider::SliderToMinimum, plat::kSbTop},        {QAbstractSlider::SliderToMaximum, plat::kSbBottom}};
-    for (const auto& [action, code] : actions) {
+    for (const auto& [action, code] : kQtScrollActions) {
         SCOPED_TRACE(code);
         dlg.codes.clear();
         bar->triggerAction(action);

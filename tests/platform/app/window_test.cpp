@@ -3,11 +3,15 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/app/wnd_state.h"
 #include "platform/gdi/dc.h"
+#include "qt_scroll_actions.h"
 #include "sample_run_fixture.h"
 
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -127,11 +131,9 @@ TEST_F(Windows, QtScrollBarsSendTheScrollOfEachAction)
     info.pos = 500;
     w.SetScrollInfo(plat::kSbVert, info);
     QScrollBar* bar = w.state()->surface->verticalScrollBar();
-    const std::pair<QAbstractSlider::SliderAction, unsigned> actions[] = {
-        {QAbstractSlider::SliderSingleStepSub, plat::kSbLineUp}, {QAbstractSlider::SliderSingleStepAdd, plat::kSbLineDown},
-        {QAbstractSlider::SliderPageStepSub, plat::kSbPageUp},   {QAbstractSlider::SliderPageStepAdd, plat::kSbPageDown},
-        {QAbstractSlider::SliderToMinimum, plat::kSbTop},        {QAbstractSlider::SliderToMaximum, plat::kSbBottom},
-        {QAbstractSlider::SliderMove, plat::kSbThumbTrack}};
+    // A window's own bar also tells of the thumb dragged.
+    std::vector actions(std::begin(kQtScrollActions), std::end(kQtScrollActions));
+    actions.emplace_back(QAbstractSlider::SliderMove, plat::kSbThumbTrack);
     for (const auto& [action, code] : actions) {
         SCOPED_TRACE(code);
         w.codes.clear();

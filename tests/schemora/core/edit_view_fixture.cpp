@@ -9,44 +9,26 @@
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/cursor_snap.h"
-#include "schemora/core/drawing_file.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/open_documents.h"
-#include "schemora/core/schemora_app.h"
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/undo_ring.h"
 
-#include "platform/core/archive.h"
 #include "support/default_stores.h"
 
 namespace schemora_test {
 
 void EditView::SetUp()
 {
-    registerSchemoraResources();
-    plat::setConfigFolder(config.path().string());
-    {
-        DrawObjectStore store;
-        store.allocate();
-        DrawingDocData title;
-        g_current.objects = store.slots();
-        g_current.count = 0;
-        plat::Archive ar(plat::Archive::Mode::Store);
-        WriteDrawing(title, ar, kWriteDrawing, "Title.PIC");
-        folder.write("Title.PIC", std::vector<unsigned char>(ar.bytes().begin(), ar.bytes().end()));
-        g_current = CurrentDrawing{};
-    }
-    g_titleBlock = TitleBlock{};
-    g_settings = SchematicSettings{};
+    SchemoraAppTest::SetUp();
     writeIni("DoTips=0\nAutoDots=0\nrulers=0\nborder=0\n");
     quill_test::resetToDefaults(g_cursor, g_mouseEdit, g_selection);
     g_editState.CurrentTool = 0;
     g_editState.selectionCount = 0;
     g_cursorMark.visible = false;
     ClearUndoRing();
-    harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<CSchemoraApp>(); },
-                                                 std::vector<std::string>{}, folder.path().string());
+    harness = startHeld();
     ASSERT_TRUE(harness->start());
     harness->idle();
     ASSERT_NE(view(), nullptr);
@@ -69,8 +51,7 @@ void EditView::TearDown()
     // The closed program's document table and closing flag are not the next test's.
     g_openDocs = OpenDocTable{};
     g_programClosing.closing = false;
-    plat::setConfigFolder("");
-    g_titleBlock = TitleBlock{};
+    SchemoraAppTest::TearDown();
     g_current = CurrentDrawing{};
 }
 
@@ -160,8 +141,6 @@ bool EditView::command(unsigned id)
     harness->idle();
     return done;
 }
-
-void EditView::writeIni(std::string_view body) { folder.write("schemora.ini", "[Schemora]\n" + std::string(body)); }
 
 uint32_t EditView::pixelAt(int x, int y) const
 {

@@ -5,11 +5,10 @@
 #include "platform/app/frame_wnd.h"
 #include "platform/app/program.h"
 #include "platform/app/wnd.h"
-#include "platform/core/test_ui_host.h"
+#include "app_test_support.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/schemora_view.h"
-#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +17,7 @@
 
 namespace schemora_test {
 
-class EditView : public ::testing::Test {
+class EditView : public SchemoraAppTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -45,14 +44,10 @@ protected:
     bool key(unsigned vk, bool ctrl = false);
     bool character(char c);
     bool command(unsigned id);
-    void writeIni(std::string_view body);
     // Pixel colour of the view's backing image at drawing point (x, y).
     uint32_t pixelAt(int x, int y) const;
     std::string pane(int index) const;
 
-    quill_test::TempFolder folder;
-    quill_test::TempFolder config;
-    plat::TestUiHost host;
     std::unique_ptr<plat::AppHarness> harness;
 };
 

@@ -13,6 +13,7 @@
 #include "schemora/core/part_type_reload.h"
 #include "schemora/core/symbol_elements.h"
 #include "schemora/workspace/library_parts_dialog.h"
+#include "support/control_items.h"
 #include "support/save_part_answer.h"
 #include "support/whole_file.h"
 
@@ -207,9 +208,7 @@ TEST_F(LibraryDialogs, BrowserSearchCountsOneLibraryOrAll)
         search("empty description", "", 0, 1, "All");
         search("neither box", "R", 0, 0, "All");
         search("capacitor", "capacitor", 0, 1, "DEVICE");
-        const plat::Control* results = d.GetDlgItem(quill::kIdcSearchResults);
-        for (int i = 0; i < results->GetCount(); ++i)
-            capacitorLines.push_back(results->GetItemText(i));
+        capacitorLines = quill_test::itemTexts(d, quill::kIdcSearchResults);
         // A result line chosen shows its part.
         d.ChooseDlgItem(quill::kIdcSearchResults, 0);
         return d.PressButton(plat::kIdCancel);

@@ -422,9 +422,9 @@ TEST_F(SchemoraStart, ViewMenuAndKeysReachTheViewCommands)
     // Each group's menu checks the item of the current value only.
     plat::View* view = mainFrame().GetActiveView();
     ASSERT_NE(view, nullptr);
-    ExpectChoosingChecksTheItem(harness, *view,
-                                {{scm::kCmdScaleFirst + 2, scm::kCmdScaleFirst + 3}, {scm::kCmdSizeA + 3, scm::kCmdSizeA},
-                                 {scm::kCmdGridFirst + 1, scm::kCmdGridFirst}, {scm::kCmdLayerFirst + 4, scm::kCmdLayerFirst}});
+    quill_test::ExpectChoosingChecksTheItem(harness, *view,
+            {{scm::kCmdScaleFirst + 2, scm::kCmdScaleFirst + 3}, {scm::kCmdSizeA + 3, scm::kCmdSizeA},
+             {scm::kCmdGridFirst + 1, scm::kCmdGridFirst}, {scm::kCmdLayerFirst + 4, scm::kCmdLayerFirst}});
 }
 
 // The fit view is left again: a click leaves it centred on the clicked point, and zoom, scale,

@@ -18,7 +18,8 @@
 #include "schemora/core/undo_ring.h"
 #include "schemora/workspace/main_frame.h"
 
-#include "tests/support/frame_combo_measure.h"
+#include "support/command_check.h"
+#include "support/frame_combo_measure.h"
 
 #include <gtest/gtest.h>
 
@@ -57,12 +58,7 @@ protected:
         frame().OnCmdMsg(id, &ui);
         return ui.enabled();
     }
-    int checked(unsigned id)
-    {
-        plat::CmdUI ui(id);
-        frame().OnCmdMsg(id, &ui);
-        return ui.check();
-    }
+    int checked(unsigned id) { return quill_test::CommandCheck(frame(), id); }
     // A character typed into the drawing, through the frame's key translation.
     void type(char c)
     {

@@ -39,7 +39,7 @@
 #include "common/library_browser.h"
 #include "schemora/workspace/library_parts_dialog.h"
 #include "support/menu_ids.h"
-#include "support/tab_names.h"
+#include "support/control_items.h"
 
 #include <algorithm>
 #include <functional>
@@ -279,7 +279,7 @@ TEST_F(PartEditorTest, MenuBarCarriesTheEditorsCommands)
                                     kCmdEditOrigin, 0, kCmdEditRedraw, kCmdEditUndo, kCmdEditCopy, kCmdEditPaste}));
         const plat::Menu& view = *bar->GetSubMenu(2);
         EXPECT_EQ(quill_test::MenuItemIds(view),
-                  (std::vector<int>{kCmdEditorDrawToFit, kCmdCenter, kCmdEditorZoomIn, kCmdEditorZoomOut, -1}));
+                  (std::vector<int>{kCmdEditorDrawToFit, scm::kCmdCenter, kCmdEditorZoomIn, kCmdEditorZoomOut, -1}));
         const plat::Menu& scale = *view.GetSubMenu(4);
         EXPECT_EQ(scale.GetMenuItemCount(), 7);
         EXPECT_EQ(scale.GetMenuString(6, plat::kMfByPosition), "500%");
@@ -821,7 +821,7 @@ TEST_F(PartEditorTest, ShowingAnotherPartOfThePackageKeepsEachPartsPins)
 
 TEST_F(PartEditorTest, SymbolTabsDrawEachSymbolOnItsOwnLayerAndTheCountIsSaved)
 {
-    const auto tabNames = [](CPartEditorDlg& e) { return quill_test::tabNames(e, kIdcEditorTabs); };
+    const auto tabNames = [](CPartEditorDlg& e) { return quill_test::itemTexts(e, kIdcEditorTabs); };
     runEditor([&](EditorHand& h) {
         drawTwoPinPart(h);
         h.e.PressButton(kIdcEditorAdvanced);

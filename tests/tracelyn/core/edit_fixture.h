@@ -43,8 +43,7 @@ protected:
         ClearUndoRing();
         g_countWarning.shown = false;
         writeIni("DoTips=0\n");
-        harness = std::make_unique<plat::AppHarness>([] { return std::make_unique<CTracelynApp>(); },
-                                                     std::vector<std::string>{}, folder.path().string());
+        harness = startHeld();
         ASSERT_TRUE(harness->start());
         harness->idle();
         ASSERT_NE(view(), nullptr);

@@ -491,10 +491,10 @@ TEST_F(TracelynStart, ViewAndSetupMenusAndKeysReachTheViewCommands)
     // Each group's menu checks the item of the current value only.
     plat::View* view = mainFrame().GetActiveView();
     ASSERT_NE(view, nullptr);
-    ExpectChoosingChecksTheItem(harness, *view,
-                                {{tly::kCmdScaleFirst + 3, tly::kCmdScaleFirst + 4}, {tly::kCmdWorkAreaFirst + 2, tly::kCmdWorkAreaFirst},
-                                 {tly::kCmdLayerFirst + 3, tly::kCmdLayerFirst + 1}, {tly::kCmdGridFirst + 1, tly::kCmdGridFirst},
-                                 {tly::kCmdLayerFirst + 24, tly::kCmdLayerFirst + 25}, {tly::kCmdLayerFirst + 25, tly::kCmdLayerFirst + 24}});
+    quill_test::ExpectChoosingChecksTheItem(harness, *view,
+            {{tly::kCmdScaleFirst + 3, tly::kCmdScaleFirst + 4}, {tly::kCmdWorkAreaFirst + 2, tly::kCmdWorkAreaFirst},
+             {tly::kCmdLayerFirst + 3, tly::kCmdLayerFirst + 1}, {tly::kCmdGridFirst + 1, tly::kCmdGridFirst},
+             {tly::kCmdLayerFirst + 24, tly::kCmdLayerFirst + 25}, {tly::kCmdLayerFirst + 25, tly::kCmdLayerFirst + 24}});
 }
 
 // PgUp and PgDn zoom about the cursor: the board point under the mouse comes to the window

@@ -10,6 +10,7 @@
 #include "tracelyn/route/gerber_import.h"
 #include "tracelyn/route/manufacturing_dialog.h"
 #include "tracelyn/workspace/select_layer_dialog.h"
+#include "support/control_items.h"
 
 namespace photoplot_test {
 namespace {
@@ -92,9 +93,8 @@ TEST_F(ManufacturingDialogs, DcodeListIsEditedAndAppliedToTheImportedObjects)
     std::vector<std::string> lines;
     std::string picked;
     host.answerDialog([&](plat::Dialog& d) {
+        lines = quill_test::itemTexts(d, tly::kIdcDcodeList);
         plat::Control* list = d.GetDlgItem(tly::kIdcDcodeList);
-        for (int i = 0; i < list->GetCount(); ++i)
-            lines.push_back(list->GetItemText(i));
         list->choose(1);
         picked = d.GetDlgItemText(tly::kIdcDcodeEdit);
         d.SetDlgItemText(tly::kIdcDcodeEdit, "D11   OVAL   0.0800  0.0300");
@@ -143,9 +143,8 @@ TEST_F(ManufacturingDialogs, SelectLayerListsTheLayersAndPowerPlanesMapToTheirOw
     std::vector<std::string> names;
     int shownSelection = -1;
     host.answerDialog([&](plat::Dialog& d) {
+        names = quill_test::itemTexts(d, tly::kIdcLayerCombo);
         plat::Control* combo = d.GetDlgItem(tly::kIdcLayerCombo);
-        for (int i = 0; i < combo->GetCount(); ++i)
-            names.push_back(combo->GetItemText(i));
         shownSelection = combo->GetCurSel();
         combo->choose(25);
         return d.PressButton(plat::kIdOk);

@@ -13,7 +13,7 @@
 #include "tracelyn/core/status_progress.h"
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/workspace/main_frame.h"
-#include "tests/support/frame_combo_measure.h"
+#include "support/frame_combo_measure.h"
 
 #include <string>
 #include <vector>
@@ -347,8 +347,7 @@ TEST_F(BoardMainFrame, HelpMenuAndToolKeys)
 // The shared frame measures the toolbar combos' items and leaves other owner-drawn items alone.
 TEST_F(BoardMainFrame, ToolbarComboItemsAreMeasuredOneSize)
 {
-    writeIni("DoTips=0\n");
-    auto harness = start();
+    auto harness = startWithoutTips();
     ASSERT_TRUE(harness.start());
     quill_test::ExpectComboItemsMeasuredOneSize(
         frame(), {kComboLayer, kComboScale, kComboGrid, kComboStockWidth, kComboSelectiveEdit});

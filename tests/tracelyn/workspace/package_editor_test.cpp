@@ -23,7 +23,7 @@
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/workspace/package_wizard_sheet.h"
 #include "support/menu_ids.h"
-#include "support/tab_names.h"
+#include "support/control_items.h"
 
 #include <functional>
 #include <string>
@@ -390,7 +390,7 @@ TEST_F(PackageEditorTest, ScrollBarsMoveTheView)
 
 TEST_F(PackageEditorTest, EdgeCardAddsTheSecondLayerAndBothTabs)
 {
-    const auto tabNames = [](CLibPartEditorDlg& editor) { return quill_test::tabNames(editor, kIdcEditorLayerTab); };
+    const auto tabNames = [](CLibPartEditorDlg& editor) { return quill_test::itemTexts(editor, kIdcEditorLayerTab); };
     inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
         EXPECT_EQ(tabNames(editor), (std::vector<std::string>{"Layer 1 (Normal)"}));
         editor.CheckDlgButton(kIdcEditorEdgeCard, 1);
