@@ -97,7 +97,8 @@ void EditorMainFrame::OnMeasureItem(unsigned ctlId, plat::MeasureItem& item)
 {
     if (!bars_.combo(ctlId))
         return plat::MDIFrameWnd::OnMeasureItem(ctlId, item);
-    item.itemWidth = spec_.comboItemWidth;
+    constexpr int kComboItemWidth = 100;
+    item.itemWidth = kComboItemWidth;
     item.itemHeight = kComboItemHeight;
 }
 

@@ -70,7 +70,6 @@ struct EditorFrameSpec {
     EditorFramePartsBin partsBin;
     unsigned tipOfTheDayCommand = 0;
     unsigned websiteCommand = 0;
-    int comboItemWidth = 100;
     bool startMaximised = false;
 };
 
@@ -85,7 +84,7 @@ public:
     void OnTimer(unsigned id) override;
     // While a text is typed into a document, keys go to the text, not to the accelerators.
     bool PreTranslateMessage(plat::Msg& msg) override;
-    // The toolbar combos' items are one height; other owner-drawn items go on.
+    // The toolbar combos' items are one size; other owner-drawn items go on.
     void OnMeasureItem(unsigned ctlId, plat::MeasureItem& item) override;
 
     // Greys a command while no document is open.

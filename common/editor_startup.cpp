@@ -4,8 +4,6 @@
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
-#include "platform/system/files.h"
-#include "platform/system/paths.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -66,4 +64,3 @@ bool RunCommandLineDocument(plat::WinApp& app, plat::CommandLineInfo& info)
 {
     return app.ProcessShellCommand(info) || info.m_nShellCommand == plat::CommandLineInfo::FileOpen;
 }
-

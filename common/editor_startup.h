@@ -7,7 +7,6 @@
 #include "platform/app/wnd.h"
 
 #include <memory>
-#include <string>
 
 namespace plat {
 class MDIFrameWnd;

@@ -186,7 +186,7 @@ void PartsBinDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
         bar->SetScrollInfo(info);
     }
     if (selected_ >= 0 && !dragging_ && services_.painter.drawOutline)
-        DrawPartsBin(*item.dc, selected_, 0, 0, true);
+        drawCellOutline(*item.dc, selected_, 0, 0, true);
 }
 
 void PartsBinDlg::OnVScroll(unsigned code, unsigned pos, plat::Control* bar)
@@ -224,7 +224,7 @@ void PartsBinDlg::drawOnCells(const std::function<void(plat::Dc&)>& draw)
     draw(*dc);
 }
 
-void PartsBinDlg::DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace) const
+void PartsBinDlg::drawCellOutline(plat::Dc& dc, int cell, int x, int y, bool inPlace) const
 {
     const PartsBinPainter& painter = services_.painter;
     if (!painter.cells || !painter.drawOutline)
@@ -257,7 +257,7 @@ void PartsBinDlg::buttonDown(plat::Point point)
 {
     const int old = selected_;
     if (old >= 0)
-        drawOnCells([&](plat::Dc& dc) { DrawPartsBin(dc, old, 0, 0, true); });
+        drawOnCells([&](plat::Dc& dc) { drawCellOutline(dc, old, 0, 0, true); });
     last_ = point;
     dragging_ = false;
     placed_ = false;
@@ -265,7 +265,7 @@ void PartsBinDlg::buttonDown(plat::Point point)
     if (selected_ >= static_cast<int>(entries().size()))
         selected_ = -1;
     if (selected_ >= 0)
-        drawOnCells([&](plat::Dc& dc) { DrawPartsBin(dc, selected_, 0, 0, true); });
+        drawOnCells([&](plat::Dc& dc) { drawCellOutline(dc, selected_, 0, 0, true); });
 }
 
 void PartsBinDlg::showDescription(int cell)
@@ -301,7 +301,7 @@ void PartsBinDlg::mouseMove(unsigned flags, plat::Point point)
                 if (services_.program.clearTool)
                     services_.program.clearTool();
                 last_ = point;
-                drawOnCells([&](plat::Dc& dc) { DrawPartsBin(dc, selected_, point.x, point.y, false); });
+                drawOnCells([&](plat::Dc& dc) { drawCellOutline(dc, selected_, point.x, point.y, false); });
             }
         } else {
             dragTo(point);
@@ -321,8 +321,8 @@ void PartsBinDlg::dragTo(plat::Point point)
         return;
     }
     drawOnCells([&](plat::Dc& dc) {
-        DrawPartsBin(dc, selected_, last_.x, last_.y, false);
-        DrawPartsBin(dc, selected_, point.x, point.y, false);
+        drawCellOutline(dc, selected_, last_.x, last_.y, false);
+        drawCellOutline(dc, selected_, point.x, point.y, false);
     });
     last_ = point;
 }
@@ -332,8 +332,8 @@ void PartsBinDlg::leaveBin(plat::Point point)
 {
     const int cell = selected_;
     drawOnCells([&](plat::Dc& dc) {
-        DrawPartsBin(dc, cell, last_.x, last_.y, false);
-        DrawPartsBin(dc, cell, 0, 0, true);
+        drawCellOutline(dc, cell, last_.x, last_.y, false);
+        drawCellOutline(dc, cell, 0, 0, true);
     });
     if (!placed_ && cell < static_cast<int>(entries().size()) && services_.library.place) {
         plat::Point screen = point;
@@ -350,7 +350,7 @@ void PartsBinDlg::buttonUp()
 {
     if (dragging_) {
         // Let go inside the bin: the drag ends without a part.
-        drawOnCells([&](plat::Dc& dc) { DrawPartsBin(dc, selected_, last_.x, last_.y, false); });
+        drawOnCells([&](plat::Dc& dc) { drawCellOutline(dc, selected_, last_.x, last_.y, false); });
         dragging_ = false;
     }
     if (placed_ && services_.program.redrawActiveFrame)

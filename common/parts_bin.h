@@ -130,7 +130,7 @@ private:
     void drawOnCells(const std::function<void(plat::Dc&)>& draw);
     // The inverting outline of a cell's size centred on (x, y), or on the cell's own place when
     // inPlace is set, through the program's painter; drawn twice it disappears.
-    void DrawPartsBin(plat::Dc& dc, int cell, int x, int y, bool inPlace) const;
+    void drawCellOutline(plat::Dc& dc, int cell, int x, int y, bool inPlace) const;
     void showStatus(std::string_view text) const;
     bool soundsOn() const;
     void refuse(unsigned messageId);

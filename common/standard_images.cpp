@@ -1,5 +1,6 @@
 #include "common/standard_images.h"
 
+#include "common/append_lists.h"
 #include "common/drawn_images.h"
 #include "platform/app/command_ids.h"
 
@@ -76,11 +77,8 @@ std::vector<plat::ImageResource> programImageResources(const ProgramPictures& pi
 
 void AddProgramImages(plat::ResourceSet& set, const ProgramPictures& pictures)
 {
-    std::vector<plat::ImageResource> images = programImageResources(pictures);
-    set.images.insert(set.images.end(), images.begin(), images.end());
-    std::vector<plat::CommandImage> commands = sharedCommandImages(pictures.commands);
-    set.commandImages.insert(set.commandImages.end(), commands.begin(), commands.end());
-    set.commandImages.insert(set.commandImages.end(), pictures.ownCommandImages.begin(), pictures.ownCommandImages.end());
+    quill::AppendLists(set.images, programImageResources(pictures));
+    quill::AppendLists(set.commandImages, sharedCommandImages(pictures.commands), pictures.ownCommandImages);
 }
 
 std::string_view StatusReadyImage() { return quill::drawn::status_ready; }

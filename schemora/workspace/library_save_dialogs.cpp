@@ -54,9 +54,7 @@ quill::LibraryStoreIds copyIds()
 }  // namespace
 
 CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
-    : CSaveLibPartDlg(parent, [](std::string_view library, std::string_view part) {
-          return RewriteLibrary(library, part, kRewriteAddOrReplace);
-      })
+    : quill::LibrarySaveDlg(scm::kIddSaveLibraryPart, saveIds(), partLibraryStore(), g_libraryChoice, parent)
 {
 }
 

@@ -95,7 +95,6 @@ public:
     void OnClear();
     void OnStatistics();
 
-
     // File > Save Drawing As Library Part, Utilities > Copy Library Parts and BUILD Utility
     // (library_commands.cpp).
     void OnSaveAsLibraryPart();

@@ -33,6 +33,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -384,11 +385,12 @@ void CMainFrame::OnBackAnnotate()
     std::vector<std::pair<int32_t, int>> changes;
     std::vector<bool> taken(static_cast<std::size_t>(g_board.count) + 1);
     for (std::string line; std::getline(in, line);) {
-        const std::size_t dash = line.find("----");
+        const std::string_view text = line;
+        const std::size_t dash = text.find("----");
         int number = 0;
-        if (dash == std::string::npos || !referenceNumber(Trimmed(line.substr(dash + 4)), number))
+        if (dash == std::string_view::npos || !referenceNumber(Trimmed(text.substr(dash + 4)), number))
             continue;
-        const std::string old(Trimmed(line.substr(0, dash)));
+        const std::string old(Trimmed(text.substr(0, dash)));
         for (int i = 1; i <= g_board.count; ++i) {
             const BoardObject& o = g_board.objects[i];
             // A component renumbered by an earlier line is not the "old" one of a later line.

@@ -120,7 +120,6 @@ public:
     plat::ToolBar* toolBar(unsigned barId) const;
     plat::ToolBarCombo* frameCombo(unsigned comboId) const;
 
-
 private:
     void registerEditCommands();
     void registerSearchCommands();

@@ -12,7 +12,6 @@
 #include "tracelyn/core/scratch_board.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
-
 namespace {
 
 constexpr int kScratchRecords = 4000;
