@@ -47,6 +47,8 @@ struct DrawObject {
     int layer() const { return (w[4] >> 10) & 0xF; }
     // The angle of parts, texts and shapes in tenths of a degree (word 5, bits 2-13).
     int rotation() const { return (w[5] >> 2) & 0xFFF; }
+    // Whether a rotated shape is mirrored before it is turned (word 5, bit 15).
+    bool mirrored() const { return (w[5] & 0x8000) != 0; }
     int x() const { return w[0]; }
     int y() const { return w[1]; }
     // Lines, arrows, buses and arcs keep a second point in words 2 and 3.

@@ -452,7 +452,7 @@ void ShowSelectionText()
         break;
     }
     case kObjTriangle:
-        std::snprintf(text, sizeof text, "Select triangle object #%d,mir=%d,angle=%d", index, (o.w[5] >> 15) & 1, o.rotation());
+        std::snprintf(text, sizeof text, "Select triangle object #%d,mir=%d,angle=%d", index, o.mirrored() ? 1 : 0, o.rotation());
         break;
     case kObjPolygon:
         std::snprintf(text, sizeof text, "Selected object #%d, polygon, number of edges: %d", index, o.w[2]);
