@@ -45,6 +45,8 @@ struct DrawObject {
     int sheet() const { return w[23]; }
     // The drawing layer 0-15 (word 4, bits 10-13); 4 is on every layer.
     int layer() const { return (w[4] >> 10) & 0xF; }
+    // Whether the object shows while layer `shown` is current (4 shows every layer).
+    bool onLayer(int shown) const { return layer() == shown || layer() == 4 || shown == 4; }
     // The angle of parts, texts and shapes in tenths of a degree (word 5, bits 2-13).
     int rotation() const { return (w[5] >> 2) & 0xFFF; }
     // Whether a rotated shape is mirrored before it is turned (word 5, bit 15).

@@ -22,14 +22,10 @@ constexpr int kSheetHalfHeightB = 2750;
 constexpr int kDotHalfSize = 6;
 constexpr double kHeadAngle = 2.3561944902;
 constexpr double kHalfPi = 1.5707963268;
-constexpr int kAllLayers = 4;
 
 bool exported(const DrawObject& o)
 {
-    const int filter = g_sheetView.layerFilter;
-    if (filter != kAllLayers && filter != o.layer() && o.layer() != kAllLayers)
-        return false;
-    return o.sheet() == g_sheetView.currentSheet;
+    return o.onLayer(g_sheetView.layerFilter) && o.sheet() == g_sheetView.currentSheet;
 }
 
 void writeRectObject(std::string& out, const DrawObject& o)

@@ -16,13 +16,9 @@ AutoTextState g_autoText;
 
 namespace {
 
-constexpr int kAllLayers = 4;
-
 bool onVisibleLayer(const DrawObject& o)
 {
-    const int layer = o.layer();
-    const int current = CurrentDrawingLayer();
-    return layer == current || layer == kAllLayers || current == kAllLayers;
+    return o.onLayer(CurrentDrawingLayer());
 }
 
 }  // namespace
