@@ -80,8 +80,8 @@ void FreePointBlock(char*& block);
 void ReleaseObjectData(DrawObject& object);
 
 // Gives a text or a part a copy of text in place of its own. When no copy can be made (out of
-// memory, which StrDupChecked reports) the record keeps the text it had.
-void ReplaceObjectText(DrawObject& object, std::string_view text);
+// memory, which StrDupChecked reports) the record keeps the text it had and false comes back.
+bool ReplaceObjectText(DrawObject& object, std::string_view text);
 
 // Builds a record from its words and its owned data: texts and parts get a heap copy of text
 // ("Bad String!" when text is null), polygons a new point block receiving the first

@@ -40,13 +40,8 @@ void storeLine()
 {
     if (!validLine())
         return;
-    DrawObject& o = lineObject();
-    char* copy = StrDupChecked(g_textEntry.line);
-    if (!copy)
-        return;
-    FreeStr(o.text);
-    o.text = copy;
-    MarkEditedDrawingModified();
+    if (ReplaceObjectText(lineObject(), g_textEntry.line))
+        MarkEditedDrawingModified();
 }
 
 void repaint() { RedrawEditWindow(); }
