@@ -98,11 +98,12 @@ DrawObject CloneDrawObject(const DrawObject& object)
     return copy;
 }
 
-void ReplaceObjectText(DrawObject& object, std::string_view text)
+bool ReplaceObjectText(DrawObject& object, std::string_view text)
 {
     char* copy = StrDupChecked(text);
     if (!copy)
-        return;
+        return false;
     FreeStr(object.text);
     object.text = copy;
+    return true;
 }

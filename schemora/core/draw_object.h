@@ -45,8 +45,12 @@ struct DrawObject {
     int sheet() const { return w[23]; }
     // The drawing layer 0-15 (word 4, bits 10-13); 4 is on every layer.
     int layer() const { return (w[4] >> 10) & 0xF; }
+    // Whether the object shows while layer `shown` is current (4 shows every layer).
+    bool onLayer(int shown) const { return layer() == shown || layer() == 4 || shown == 4; }
     // The angle of parts, texts and shapes in tenths of a degree (word 5, bits 2-13).
     int rotation() const { return (w[5] >> 2) & 0xFFF; }
+    // Whether a rotated shape is mirrored before it is turned (word 5, bit 15).
+    bool mirrored() const { return (w[5] & 0x8000) != 0; }
     int x() const { return w[0]; }
     int y() const { return w[1]; }
     // Lines, arrows, buses and arcs keep a second point in words 2 and 3.
@@ -76,8 +80,8 @@ void FreePointBlock(char*& block);
 void ReleaseObjectData(DrawObject& object);
 
 // Gives a text or a part a copy of text in place of its own. When no copy can be made (out of
-// memory, which StrDupChecked reports) the record keeps the text it had.
-void ReplaceObjectText(DrawObject& object, std::string_view text);
+// memory, which StrDupChecked reports) the record keeps the text it had and false comes back.
+bool ReplaceObjectText(DrawObject& object, std::string_view text);
 
 // Builds a record from its words and its owned data: texts and parts get a heap copy of text
 // ("Bad String!" when text is null), polygons a new point block receiving the first

@@ -22,17 +22,10 @@ constexpr int kSheetHalfHeightB = 2750;
 constexpr int kDotHalfSize = 6;
 constexpr double kHeadAngle = 2.3561944902;
 constexpr double kHalfPi = 1.5707963268;
-constexpr int kAllLayers = 4;
-constexpr int kRotationMirrorBit = 0x8000;
-
-bool rotationMirrored(const DrawObject& o) { return (o.w[5] & kRotationMirrorBit) != 0; }
 
 bool exported(const DrawObject& o)
 {
-    const int filter = g_sheetView.layerFilter;
-    if (filter != kAllLayers && filter != o.layer() && o.layer() != kAllLayers)
-        return false;
-    return o.sheet() == g_sheetView.currentSheet;
+    return o.onLayer(g_sheetView.layerFilter) && o.sheet() == g_sheetView.currentSheet;
 }
 
 void writeRectObject(std::string& out, const DrawObject& o)
@@ -43,7 +36,7 @@ void writeRectObject(std::string& out, const DrawObject& o)
         DxfWriteRect(out, x1, y1, x1 + o.w[2], y1 + o.w[3]);
     else
         DxfWriteRotatedRect(out, x1, y1, x1, y1, x1 + o.w[2], y1 + o.w[3], 0, 0, 0, 0,
-                            angle * kTenthsToRadians, rotationMirrored(o));
+                            angle * kTenthsToRadians, o.mirrored());
 }
 
 void writeObject(std::string& out, const DrawObject& o)
@@ -59,7 +52,7 @@ void writeObject(std::string& out, const DrawObject& o)
     case kObjBus: DxfWriteBus(out, x1, y1, o.w[2], o.w[3]); break;
     case kObjArc: DxfWriteArc(out, x1, y1, o.w[2], o.w[3]); break;
     case kObjTriangle:
-        DxfWriteTriangle(out, x1, y1, x1, y1, x1 + o.w[2], y1 + o.w[3], o.rotation(), rotationMirrored(o));
+        DxfWriteTriangle(out, x1, y1, x1, y1, x1 + o.w[2], y1 + o.w[3], o.rotation(), o.mirrored());
         break;
     default:
         if (o.isPart())

@@ -206,10 +206,7 @@ bool PassesSelectionFilter(int type)
 bool OnCurrentLayerAndSheet(int index)
 {
     const DrawObject& o = g_current.at(index);
-    const int layer = o.layer();
-    const int current = CurrentDrawingLayer();
-    const bool layerOk = layer == current || current == 4 || layer == 4;
-    return layerOk && (thePartEditor || o.sheet() == CurrentEditSheet());
+    return o.onLayer(CurrentDrawingLayer()) && (thePartEditor || o.sheet() == CurrentEditSheet());
 }
 
 int HitTestObjectAt(plat::Point p, int first, int last)
@@ -251,8 +248,7 @@ int HitTestObject(int first, int last) { return HitTestObjectAt(CursorDrawingPoi
 bool PointInWindow(int index, int mode, const plat::Rect& window)
 {
     const DrawObject& o = g_current.at(index);
-    const int current = CurrentDrawingLayer();
-    if (current != 4 && o.layer() != 4 && o.layer() != current)
+    if (!o.onLayer(CurrentDrawingLayer()))
         return false;
     const plat::Rect w = window.normalized();
     auto in = [&](int x, int y) { return x >= w.left && x <= w.right && y >= w.top && y <= w.bottom; };
@@ -331,7 +327,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
 
 void DrawObjectHandles(plat::Dc& dc, int index)
 {
-    if (index < 1 || index > g_current.count)
+    if (!g_current.holds(index))
         return;
     const DrawObject& o = g_current.at(index);
     g_selection.handleCount = 0;
@@ -420,7 +416,7 @@ void ComputeSelectionFrame(int n)
     plat::Rect frame;
     for (int i = 1; i <= n; ++i) {
         const int index = SelectedObject(i);
-        if (index < 1 || index > g_current.count)
+        if (!g_current.holds(index))
             continue;
         const plat::Rect e = GetSelectionExtent(index);
         frame = any ? UnionRect(frame, e) : e;
@@ -433,7 +429,7 @@ void ComputeSelectionFrame(int n)
 void ShowSelectionText()
 {
     const int index = g_editState.SelectionList[1];
-    if (index < 1 || index > g_current.count)
+    if (!g_current.holds(index))
         return;
     const DrawObject& o = g_current.at(index);
     char text[256];
@@ -452,7 +448,7 @@ void ShowSelectionText()
         break;
     }
     case kObjTriangle:
-        std::snprintf(text, sizeof text, "Select triangle object #%d,mir=%d,angle=%d", index, (o.w[5] >> 15) & 1, o.rotation());
+        std::snprintf(text, sizeof text, "Select triangle object #%d,mir=%d,angle=%d", index, o.mirrored() ? 1 : 0, o.rotation());
         break;
     case kObjPolygon:
         std::snprintf(text, sizeof text, "Selected object #%d, polygon, number of edges: %d", index, o.w[2]);

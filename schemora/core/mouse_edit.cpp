@@ -36,7 +36,6 @@ namespace {
 
 constexpr int kFilterNetsOnly = 723;
 
-
 struct NewObjectKind {
     int type = 0;
     bool sized = true;          // a zero size drops it

@@ -155,7 +155,7 @@ void normaliseBox(DrawObject& o)
 void reshapeTriangle(DrawObject& o, plat::Point p, int mode)
 {
     // The offset is turned back by the triangle's angle, then the box rule applies.
-    const int angle = (o.w[5] >> 2) & 0xFFF;
+    const int angle = o.rotation();
     int x = p.x, y = p.y;
     if (angle != 0)
         RotatePointByAngle(o.x(), o.y(), &x, &y, (3600 - angle) * kTenthsToRadians, (o.w[5] & 0x8000) != 0);
@@ -215,7 +215,7 @@ void startReshape(int index)
     g_mouseEdit.reshapeOther = 0;
     const int k = g_selection.grabbedHandle;
     g_mouseEdit.reshapeMode = reshapeModeFor(o, k);
-    if ((o.type() == kObjRectangle || o.type() == kObjRoundRect) && ((o.w[5] >> 2) & 0xFFF) == 0)
+    if ((o.type() == kObjRectangle || o.type() == kObjRoundRect) && o.rotation() == 0)
         normaliseBox(o);
     std::vector<int> changed{index};
     const bool isLineLike = o.type() == kObjLine || o.type() == kObjArrow || o.type() == kObjBus || o.type() == kObjArc;

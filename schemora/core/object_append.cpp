@@ -72,7 +72,7 @@ int ClampDrawingCoordinate(long long value)
 
 void DeleteObject(int index)
 {
-    if (index < 1 || index > g_current.count)
+    if (!g_current.holds(index))
         return;
     DrawObject& o = g_current.objects[static_cast<size_t>(index)];
     ReleaseObjectData(o);

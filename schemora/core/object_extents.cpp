@@ -33,7 +33,7 @@ plat::Rect triangleBox(const DrawObject& o)
     int x = o.x() + o.w[2];
     int y = o.y() + o.w[3];
     const int angle = o.rotation();
-    RotatePointByAngle(o.x(), o.y(), &x, &y, angle * kTenthsToRadians, (o.w[5] & 0x8000) != 0);
+    RotatePointByAngle(o.x(), o.y(), &x, &y, angle * kTenthsToRadians, o.mirrored());
     return box(o.x(), o.y(), x, y);
 }
 

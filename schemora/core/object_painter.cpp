@@ -23,7 +23,6 @@
 namespace {
 
 constexpr int kVerticalLabelAngle = 900;
-constexpr int kTriangleMirrorBit = 0x8000;
 
 int layerOf(const DrawObject& o) { return (o.w[4] >> 10) & 3; }
 int roleOf(const DrawObject& o) { return o.w[6] > kDirectColorWidth ? kDirectColor : layerOf(o) + 1; }
@@ -75,7 +74,7 @@ void drawRoundRectObject(plat::Dc& dc, const DrawObject& o, int role)
         return;
     }
     DrawRotatedRoundRect(dc, x1, y1, x1, y1, x2, y2, role, styleOf(o), o.w[7], o.w[6],
-                         angle * kTenthsToRadians, (o.w[5] & kTriangleMirrorBit) != 0);
+                         angle * kTenthsToRadians, o.mirrored());
 }
 
 // Kinds of the first pass: the graphics under the texts.
@@ -97,7 +96,7 @@ bool drawGraphic(plat::Dc& dc, DrawObject& o, int role, int index)
     case kObjRoundRect: drawRoundRectObject(dc, o, role); return true;
     case kObjTriangle:
         DrawTriangle(dc, x1, y1, x1, y1, x1 + o.w[2], y1 + o.w[3], role, styleOf(o), o.w[7], o.w[6],
-                     o.rotation(), (o.w[5] & kTriangleMirrorBit) != 0);
+                     o.rotation(), o.mirrored());
         return true;
     case kObjPolygon: DrawPolygonRecord(dc, o, role); return true;
     default: return false;

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kAllLayers = 4;
 constexpr int kExtentStart = 200000000;
 
 int clampToInt(double value)
@@ -31,9 +30,7 @@ int scaledSize(int value, float factor) { return clampToInt(static_cast<float>(v
 
 bool onCurrentLayer(const DrawObject& o)
 {
-    const int layer = o.layer();
-    const int current = g_sheetView.layerFilter;
-    return layer == current || layer == kAllLayers || current == kAllLayers;
+    return o.onLayer(g_sheetView.layerFilter);
 }
 
 void scaleObject(DrawObject& o, float xf, float yf, int refX, int refY)

@@ -55,7 +55,7 @@ void drawPreviewRecord(plat::Dc& dc, const DrawObject& o, bool withPackage)
             DrawPadShape(dc, x, y, role, o.w[5] & 0xF, o.w[2], o.w[3], o.w[7], (o.w[5] >> 4) & 0xFFF, false);
         else
             DrawTriangle(dc, x, y, x, y, x + o.w[2], y + o.w[3], role, style, o.w[7], o.w[6],
-                         o.rotation(), (o.w[5] & 0x8000) != 0);
+                         o.rotation(), o.mirrored());
         break;
     case kObjPolygon: DrawPolygonRecord(dc, o, role); break;
     default: break;

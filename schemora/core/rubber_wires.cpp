@@ -25,7 +25,7 @@ void setEnd(DrawObject& o, int end, int x, int y)
 void FindAttachedWires(int partIndex, AttachedWireList& list)
 {
     list.entries.clear();
-    if (partIndex < 1 || partIndex > g_current.count)
+    if (!g_current.holds(partIndex))
         return;
     const DrawObject& part = g_current.at(partIndex);
     list.bounds = PartExtent(part);

@@ -40,7 +40,6 @@ namespace {
 constexpr int kEdgeMargin = 120;
 constexpr int kSelectAllMargin = 50;
 
-
 bool inFrame(plat::Point p, const plat::Rect& frame)
 {
     const plat::Rect f = frame.normalized();

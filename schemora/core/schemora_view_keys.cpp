@@ -313,7 +313,7 @@ void CSchemoraView::openObjectDialog(plat::Point point)
     prepareEditDc(dc);
     SnapCursorPoint(point.x, point.y);
     const int index = g_editState.SelectionList[1];
-    if (index < 1 || index > g_current.count || HitTestObject(index, index) != index) {
+    if (!g_current.holds(index) || HitTestObject(index, index) != index) {
         g_editState.selectionCount = 0;
         RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
         return;

@@ -178,7 +178,7 @@ void TransformSelection(int command)
     const int fx = (f.left + f.right) / 2, fy = (f.top + f.bottom) / 2;
     for (int i = 1; i <= n; ++i) {
         const int index = SelectedObject(i);
-        if (index < 1 || index > g_current.count)
+        if (!g_current.holds(index))
             continue;
         const DrawObject& o = g_current.at(index);
         const bool single = n == 1 && !g_selection.windowMode;

@@ -43,7 +43,7 @@ void applyStyle(DrawObject& o, int what)
 DrawObject* selectedObject(int i)
 {
     const int index = g_editState.SelectionList[static_cast<std::size_t>(i)];
-    if (index < 1 || index > g_current.count)
+    if (!g_current.holds(index))
         return nullptr;
     return &g_current.objects[static_cast<std::size_t>(index)];
 }

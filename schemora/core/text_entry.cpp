@@ -26,7 +26,6 @@ namespace {
 
 constexpr int kHiddenTextBit = 0x100;
 constexpr int kStandardLineHeight = 50;
-constexpr int kAllLayers = 4;
 
 DrawObject& lineObject() { return g_current.objects[static_cast<std::size_t>(g_textEntry.index)]; }
 
@@ -41,22 +40,15 @@ void storeLine()
 {
     if (!validLine())
         return;
-    DrawObject& o = lineObject();
-    char* copy = StrDupChecked(g_textEntry.line);
-    if (!copy)
-        return;
-    FreeStr(o.text);
-    o.text = copy;
-    MarkEditedDrawingModified();
+    if (ReplaceObjectText(lineObject(), g_textEntry.line))
+        MarkEditedDrawingModified();
 }
 
 void repaint() { RedrawEditWindow(); }
 
 bool visibleLayer(const DrawObject& o)
 {
-    const int layer = o.layer();
-    const int current = CurrentDrawingLayer();
-    return layer == current || layer == kAllLayers || current == kAllLayers;
+    return o.onLayer(CurrentDrawingLayer());
 }
 
 // The text under point: its measured box with the top third left out.

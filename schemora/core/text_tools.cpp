@@ -6,7 +6,7 @@
 #include "schemora/core/cursor_snap.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/object_extents.h"
-#include "schemora/core/schemora_doc.h"
+#include "schemora/core/schematic_helpers.h"
 #include "schemora/core/text_style.h"
 #include "schemora/core/workspace_services.h"
 
@@ -16,13 +16,9 @@ AutoTextState g_autoText;
 
 namespace {
 
-constexpr int kAllLayers = 4;
-
 bool onVisibleLayer(const DrawObject& o)
 {
-    const int layer = o.layer();
-    const int current = CurrentDrawingLayer();
-    return layer == current || layer == kAllLayers || current == kAllLayers;
+    return o.onLayer(CurrentDrawingLayer());
 }
 
 }  // namespace
@@ -44,15 +40,9 @@ bool MarkSignalText(plat::Dc& dc)
         else
             text.push_back('*');
         // A new string of the new length: the old one may be one character short.
-        char* copy = StrDupChecked(text);
-        if (!copy)
+        if (!ReplaceObjectText(o, text))
             return false;
-        FreeStr(o.text);
-        o.text = copy;
-        if (thePartEditor)
-            SetPartEditorModified(thePartEditor);
-        else if (CSchemoraDoc* doc = g_current.activeDocument)
-            doc->SetModifiedFlag(true);
+        MarkEditedDrawingModified();
         RedrawEditWindow();
         return true;
     }

@@ -137,7 +137,7 @@ void PushUndoSnapshotOf(std::span<const int> indexes)
     DrawUndoEntry& e = nextEntry();
     e.kind = 2;
     for (int index : indexes) {
-        if (index < 1 || index > g_current.count)
+        if (!g_current.holds(index))
             continue;
         e.slots.push_back({index, CloneDrawObject(g_current.objects[static_cast<size_t>(index)])});
     }
@@ -154,7 +154,7 @@ void PushUndoSnapshot()
 
 void AddToLastUndoSnapshot(int index)
 {
-    if (ringState().depth == 0 || index < 1 || index > g_current.count)
+    if (ringState().depth == 0 || !g_current.holds(index))
         return;
     DrawUndoEntry& e = ringState().ring[static_cast<size_t>((ringState().index + kUndoSteps - 1) % kUndoSteps)];
     if (e.kind != 2 || e.store != currentStore())

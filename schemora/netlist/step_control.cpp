@@ -63,11 +63,7 @@ int showOnDisplay(DrawObject& o, int value)
     const std::string text = o.text ? o.text : "";
     const size_t colon = text.find(':');
     const int old = colon == std::string::npos ? (o.w[5] & kStateMask) : std::atoi(text.c_str() + colon + 1) << kStateShift;
-    char* fresh = StrDupChecked(netlist::Format("%s:%d", text.substr(0, colon).c_str(), value));
-    if (fresh) {
-        FreeStr(o.text);
-        o.text = fresh;
-    }
+    ReplaceObjectText(o, netlist::Format("%s:%d", text.substr(0, colon).c_str(), value));
     return old;
 }
 

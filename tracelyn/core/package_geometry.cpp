@@ -2,6 +2,7 @@
 
 #include "common/rounding.h"
 #include "common/string_helpers.h"
+#include "platform/system/ascii_case.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/package_tables.h"
 
@@ -16,11 +17,7 @@ namespace {
 
 std::string upperTrimmed(std::string_view text)
 {
-    std::string s(Trimmed(text, " "));
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
+    return plat::upperCaseAscii(Trimmed(text, " "));
 }
 
 bool isLoadedPackage(int n)
