@@ -38,8 +38,6 @@ struct SearchState {
 };
 SearchState g_search;
 
-constexpr int kAllLayers = 4;
-
 CSchemoraView* activeDrawingView(plat::FrameWnd& frame)
 {
     auto* view = static_cast<CSchemoraView*>(frame.GetActiveView());
@@ -62,13 +60,7 @@ void CenterViewOn(CSchemoraView& view, int x, int y, int sheet)
     view.RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
 }
 
-bool onCurrentLayer(const DrawObject& o)
-{
-    const int layer = (o.w[4] >> 10) & 0xF;
-    return layer == g_sheetView.layerFilter || layer == kAllLayers || g_sheetView.layerFilter == kAllLayers;
-}
-
-bool isSearchableText(const DrawObject& o) { return o.type() == kObjText && o.text && onCurrentLayer(o); }
+bool isSearchableText(const DrawObject& o) { return o.type() == kObjText && o.text && o.onLayer(g_sheetView.layerFilter); }
 
 int storeCount() { return std::min<int>(g_current.count, static_cast<int>(g_current.objects.size()) - 1); }
 
@@ -87,7 +79,7 @@ int SearchDrawing(plat::FrameWnd& frame, CSchemoraView& view)
     for (int i = 1; i <= storeCount(); ++i) {
         const DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];
         if (g_search.mode == scm::kIdcFindReference) {
-            if (!o.isPart() || !onCurrentLayer(o) || DesignatorOf(o.text, o.w[6]) != g_search.text)
+            if (!o.isPart() || !o.onLayer(g_sheetView.layerFilter) || DesignatorOf(o.text, o.w[6]) != g_search.text)
                 continue;
             ++hits;
             if (!showHit(frame, view, PartLabelAnchor(o), o.sheet()))

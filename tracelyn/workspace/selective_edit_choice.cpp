@@ -3,6 +3,7 @@
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/workspace_services.h"
 
@@ -31,9 +32,7 @@ int ChooseSelectiveEditClass(unsigned id)
     }
     g_gesture.selectiveMode = static_cast<int32_t>(id);
     SetStatusText(std::string("Selected edit ") + kClassWords[which] + " only", kPaneMessage);
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
+    ForgetSelection();
     g_gesture.dragging = false;
     return which;
 }

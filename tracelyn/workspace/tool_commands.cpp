@@ -8,6 +8,7 @@
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/change_objects.h"
 #include "tracelyn/core/frame_services.h"
@@ -35,9 +36,7 @@ void dropSelection()
 {
     if (g_selection.count == 0)
         return;
-    g_selection.count = 0;
-    g_gesture.multi = false;
-    g_gesture.bandShown = false;
+    ForgetSelection();
     RedrawActiveFrame();
 }
 
