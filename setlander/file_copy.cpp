@@ -2,7 +2,9 @@
 
 #include "platform/system/files.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,9 +19,16 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 constexpr size_t kBlockSize = 65535;
 
+CopyResult failedWrite(int error, std::string* reason)
+{
+    if (reason)
+        *reason = std::strerror(error);
+    return error == ENOSPC || error == EDQUOT ? kCopyDiskFull : kCopyDestinationFailed;
+}
+
 }  // namespace
 
-CopyResult CopyFileBlocks(std::string_view source, std::string_view destination)
+CopyResult CopyFileBlocks(std::string_view source, std::string_view destination, std::string* reason)
 {
     File in(std::fopen(plat::resolvePath(source).c_str(), "rb"));
     if (!in)
@@ -34,23 +43,32 @@ CopyResult CopyFileBlocks(std::string_view source, std::string_view destination)
     const std::string partial = target + ".part";
     File out(std::fopen(partial.c_str(), "wb"));
     if (!out)
-        return kCopyDestinationFailed;
-    bool ok = true;
+        return failedWrite(errno, reason);
+    int writeError = 0;
     for (;;) {
         const size_t got = std::fread(block.data(), 1, block.size(), in.get());
         if (got > 0 && std::fwrite(block.data(), 1, got, out.get()) != got)
-            ok = false;
-        if (!ok || got < block.size())
+            writeError = errno ? errno : EIO;
+        if (writeError || got < block.size())
             break;
     }
-    ok = ok && !std::ferror(in.get()) && std::fflush(out.get()) == 0;
-    out.reset();
+    const bool readFailed = std::ferror(in.get()) != 0;
+    if (!writeError && std::fflush(out.get()) != 0)
+        writeError = errno ? errno : EIO;
+    // The close can be where a full disk shows itself first.
+    if (std::fclose(out.release()) != 0 && !writeError)
+        writeError = errno ? errno : EIO;
+    if (readFailed || writeError) {
+        plat::deleteFile(partial);
+        return readFailed ? kCopySourceMissing : failedWrite(writeError, reason);
+    }
     // Programs stay programs: the copy keeps the source's permission bits.
     std::error_code ec;
     std::filesystem::permissions(partial, std::filesystem::status(plat::resolvePath(source), ec).permissions(), ec);
-    if (!ok || !plat::renameFile(partial, target)) {
+    if (!plat::renameFile(partial, target)) {
+        const int renameError = errno;
         plat::deleteFile(partial);
-        return kCopyDestinationFailed;
+        return failedWrite(renameError, reason);
     }
     return kCopyDone;
 }

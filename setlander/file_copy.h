@@ -2,6 +2,7 @@
 // Copying one file from the media in blocks, with the result codes the installer's prompts
 // are chosen by.
 
+#include <string>
 #include <string_view>
 
 enum CopyResult : int {
@@ -9,8 +10,11 @@ enum CopyResult : int {
     kCopyNoMemory = 1,
     kCopySourceMissing = 2,
     kCopyDestinationFailed = 3,
+    kCopyDiskFull = 4,
 };
 
 // Copies source to destination in blocks of 65,535 bytes. The destination is written under a
-// temporary name and renamed when complete, so a failed copy leaves no half file behind.
-CopyResult CopyFileBlocks(std::string_view source, std::string_view destination);
+// temporary name and renamed when complete, so a failed copy leaves no half file behind. Every
+// write and the close are checked; on a failure to write, reason (when given) receives the
+// system's words for it.
+CopyResult CopyFileBlocks(std::string_view source, std::string_view destination, std::string* reason = nullptr);

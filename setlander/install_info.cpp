@@ -180,6 +180,23 @@ int folderIndexOfFile(std::string_view name)
     return -1;
 }
 
+// Leaves an empty description that says why the file was not taken, so nothing is installed.
+int32_t refuseWholeFile(std::string problem)
+{
+    g_installInfo = InstallInfo{};
+    g_installInfo.entriesLeftOut = true;
+    g_installInfo.problems.push_back(std::move(problem));
+    return 0;
+}
+
+size_t lineNumberAt(std::string_view text, size_t offset)
+{
+    size_t line = 1;
+    for (size_t pos = 0; nextLine(text, pos), pos <= offset && pos < text.size();)
+        ++line;
+    return line;
+}
+
 int32_t loadInstallInf(const std::string& path)
 {
     std::ifstream in(plat::resolvePath(path), std::ios::binary);
@@ -188,15 +205,14 @@ int32_t loadInstallInf(const std::string& path)
     std::string text(kInstallInfMaxSize + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<size_t>(in.gcount()));
-    if (text.size() > kInstallInfMaxSize) {
-        g_installInfo = InstallInfo{};
-        g_installInfo.entriesLeftOut = true;
-        g_installInfo.problems.push_back("the file is larger than " + std::to_string(kInstallInfMaxSize) +
-                                         " bytes and was not read");
-        return 0;
-    }
+    if (text.size() > kInstallInfMaxSize)
+        return refuseWholeFile("the file is larger than " + std::to_string(kInstallInfMaxSize) +
+                               " bytes and was not read");
+    // A NUL byte ends the text for any reader that takes it as a string, so whatever stands after
+    // it would be left out of the installation without a word.
     if (const size_t zero = text.find('\0'); zero != std::string::npos)
-        text.resize(zero);
+        return refuseWholeFile("line " + std::to_string(lineNumberAt(text, zero)) +
+                               " holds a NUL byte; the file was not read");
     ParseInstallInf(text);
     return 0;
 }

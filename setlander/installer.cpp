@@ -72,24 +72,37 @@ uint64_t unpackLimit(const std::string& installFolder)
 
 enum class FileOutcome { Done, Skipped, Cancelled };
 
+// Asks whether to try again after a failure; Cancel ends the installation.
+bool retry(const std::string& text)
+{
+    return plat::MessageBox(text, plat::kMbOkCancel | plat::kMbIconExclamation) == plat::kIdOk;
+}
+
 // Copies one file, asking again while the media or the destination fails.
 FileOutcome copyWithPrompts(const std::string& source, const std::string& destination)
 {
     for (;;) {
-        switch (CopyFileBlocks(source, destination)) {
+        std::string reason;
+        switch (CopyFileBlocks(source, destination, &reason)) {
         case kCopyDone:
             return FileOutcome::Done;
         case kCopySourceMissing:
             if (plat::MessageBox("Insert disk #2", plat::kMbOkCancel) != plat::kIdOk)
                 return FileOutcome::Cancelled;
             break;
+        case kCopyDiskFull:
+            // Trying again only helps once the person has made room, so say what is wrong.
+            if (!retry("There is not enough disk space to install " + destination +
+                       ".\nMake room on the disk and press OK to try again, or Cancel to stop."))
+                return FileOutcome::Cancelled;
+            break;
         case kCopyDestinationFailed:
             // A destination that can never be written would otherwise be asked for forever.
-            if (plat::MessageBox("Can't open destination", plat::kMbOkCancel | plat::kMbIconExclamation) != plat::kIdOk)
+            if (!retry("Can't open destination " + destination + (reason.empty() ? "" : ": " + reason)))
                 return FileOutcome::Cancelled;
             break;
         case kCopyNoMemory:
-            if (plat::MessageBox("No memory", plat::kMbOkCancel | plat::kMbIconExclamation) != plat::kIdOk)
+            if (!retry("No memory"))
                 return FileOutcome::Cancelled;
             break;
         }
@@ -257,7 +270,7 @@ bool RunInstall(const std::string& sourceFolder)
     std::string unused;
     if (complete && GetInstallInfo(19, 0, unused) > 0 &&
         plat::MessageBox("Add Icons to Start Menu?", plat::kMbYesNo | plat::kMbIconQuestion) == plat::kIdYes)
-        CreateStartMenuShortcuts(installFolder);
+        complete = CreateStartMenuShortcuts(installFolder);
     progress.DestroyWindow();
     plat::MessageBox(complete ? "Installation complete!" : "Installation not complete!");
     return complete;

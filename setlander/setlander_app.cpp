@@ -11,3 +11,9 @@ bool CSetlanderApp::InitInstance()
     complete_ = RunInstall(plat::programFolder());
     return false;
 }
+
+int CSetlanderApp::ExitInstance()
+{
+    plat::WinApp::ExitInstance();
+    return complete_ ? 0 : 1;
+}

@@ -8,6 +8,9 @@ class CSetlanderApp : public plat::WinApp {
 public:
     CSetlanderApp();
     bool InitInstance() override;
+    // An installation that did not complete ends the program with code 1, so that a script
+    // running the installer sees it failed.
+    int ExitInstance() override;
     bool installationComplete() const { return complete_; }
 
 private:

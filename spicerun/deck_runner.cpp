@@ -23,21 +23,27 @@ constexpr size_t kMaxRawBytes = 256u * 1024 * 1024;
 constexpr size_t kMaxPrintedBytes = 16u * 1024 * 1024;
 constexpr const char* kTitle = "* deck run by spicerun\n";
 
+enum class ReadOutcome { Read, Missing, TooLarge };
+
 // The whole file when it exists and is no larger than limit.
-bool readBounded(const fs::path& path, size_t limit, std::string& text)
+ReadOutcome readBounded(const fs::path& path, size_t limit, std::string& text)
 {
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
-    if (ec || size > limit)
-        return false;
+    if (ec)
+        return ReadOutcome::Missing;
+    if (size > limit)
+        return ReadOutcome::TooLarge;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return false;
+        return ReadOutcome::Missing;
     text.assign(static_cast<size_t>(size), '\0');
     in.read(text.data(), static_cast<std::streamsize>(size));
     text.resize(static_cast<size_t>(in.gcount()));
-    return true;
+    return ReadOutcome::Read;
 }
+
+std::string megabytes(size_t bytes) { return std::to_string(bytes / (1024 * 1024)) + " MB"; }
 
 bool writeAtomically(const std::string& path, const std::string& text)
 {
@@ -115,7 +121,7 @@ bool asksForFourier(const ScreenedDeck& deck)
 std::string tailOf(const fs::path& log)
 {
     std::string text;
-    if (!readBounded(log, kMaxPrintedBytes, text))
+    if (readBounded(log, kMaxPrintedBytes, text) != ReadOutcome::Read)
         return {};
     std::istringstream in(text);
     std::vector<std::string> lines;
@@ -192,8 +198,15 @@ RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
 {
     const std::string outputPath = ListingPathFor(deckPath);
     std::string deckText;
-    if (!readBounded(deckPath, kMaxDeckBytes, deckText))
+    switch (readBounded(deckPath, kMaxDeckBytes, deckText)) {
+    case ReadOutcome::Read:
+        break;
+    case ReadOutcome::Missing:
         return fail(outputPath, "Cannot read the deck " + deckPath);
+    case ReadOutcome::TooLarge:
+        return fail(outputPath, "The deck " + deckPath + " is larger than " + megabytes(kMaxDeckBytes) +
+                                    " and was not simulated");
+    }
     const ScreenedDeck deck = ScreenDeck(deckText);
     if (!deck.accepted)
         return fail(outputPath, "The deck was not simulated: " + deck.reason);
@@ -207,8 +220,15 @@ RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
     if (!first.ok)
         return fail(outputPath, first.message);
     std::string rawText;
-    if (!readBounded(temp.path() / "results.raw", kMaxRawBytes, rawText))
+    switch (readBounded(temp.path() / "results.raw", kMaxRawBytes, rawText)) {
+    case ReadOutcome::Read:
+        break;
+    case ReadOutcome::Missing:
         return fail(outputPath, "ngspice wrote no results:" + tailOf(temp.path() / "deck.log"));
+    case ReadOutcome::TooLarge:
+        return fail(outputPath, "ngspice's results are larger than " + megabytes(kMaxRawBytes) +
+                                    " and were not read; shorten the analysis or print fewer points");
+    }
     const RawFile raw = ParseAsciiRaw(rawText);
     if (!raw.error.empty())
         return fail(outputPath, raw.error);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
@@ -57,10 +58,30 @@ long readCount(std::string_view text, size_t limit)
 {
     const std::string s(text);
     char* end = nullptr;
+    errno = 0;
     const long value = std::strtol(s.c_str(), &end, 10);
-    if (end == s.c_str() || value < 0 || static_cast<size_t>(value) > limit)
+    if (end == s.c_str() || errno == ERANGE || value < 0 || static_cast<size_t>(value) > limit)
         return -1;
     return value;
+}
+
+// Why a plot's "No. Points:" line gave no count, in the words of the file itself, so that a
+// damaged count is not taken for values that came too early.
+std::string pointCountProblem(std::string_view countText)
+{
+    const std::string shown(countText.substr(0, 40));
+    if (countText.empty())
+        return "the raw file gives no point count before its values";
+    char* end = nullptr;
+    const std::string s(countText);
+    errno = 0;
+    const long value = std::strtol(s.c_str(), &end, 10);
+    if (end == s.c_str())
+        return "the raw file's point count is not a number: " + shown;
+    if (value < 0)
+        return "the raw file's point count is negative: " + shown;
+    return "the raw file's point count " + shown + " is more than the results may hold (" +
+           std::to_string(kMaxRawValues) + " values)";
 }
 
 bool readValue(std::string_view text, bool complex, std::complex<double>& value)
@@ -167,11 +188,13 @@ RawFile ParseAsciiRaw(std::string_view text)
     RawPlot plot;
     long variableCount = -1;
     long pointCount = -1;
+    std::string_view pointCountText;
     bool inPlot = false;
     while (reader.next(line)) {
         if (startsWith(line, "Title:")) {
             plot = RawPlot{};
             variableCount = pointCount = -1;
+            pointCountText = {};
             inPlot = true;
         } else if (!inPlot) {
             continue;
@@ -182,7 +205,9 @@ RawFile ParseAsciiRaw(std::string_view text)
         } else if (startsWith(line, "No. Variables:")) {
             variableCount = readCount(afterColon(line), kMaxRawVariables);
         } else if (startsWith(line, "No. Points:")) {
-            pointCount = readCount(afterColon(line), kMaxRawValues);
+            const auto words = plat::LineWords(afterColon(line));
+            pointCountText = words.empty() ? std::string_view() : words[0];
+            pointCount = readCount(pointCountText, kMaxRawValues);
         } else if (startsWith(line, "Variables:")) {
             if (variableCount <= 0) {
                 raw.error = "the raw file gives no usable variable count";
@@ -204,8 +229,12 @@ RawFile ParseAsciiRaw(std::string_view text)
             raw.error = "the raw file is binary; the simulator must write ASCII";
             return raw;
         } else if (startsWith(line, "Values:")) {
-            if (plot.variables.empty() || pointCount < 0) {
+            if (plot.variables.empty()) {
                 raw.error = "the raw file's values come before its variables";
+                return raw;
+            }
+            if (pointCount < 0) {
+                raw.error = pointCountProblem(pointCountText);
                 return raw;
             }
             const std::string error = readPoints(reader, plot, pointCount, valuesLeft);

@@ -114,6 +114,22 @@ TEST(InstallInf, LoadingReadsTheWholeFileAndRefusesOneTooLargeToRead)
     EXPECT_EQ(text(1), "") << "nothing of a file that was not read whole";
     ASSERT_EQ(g_installInfo.problems.size(), 1u);
 
+    // A NUL byte would end the text early for a string reader: the whole file is refused, and
+    // the problem names the line, counted with every kind of line end.
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(end)));
+        std::string withNul = std::string("[Application]") + end + "AppName=x" + end + "[Files]" + end +
+                              "A,a.txt,1,1,N" + end + "B,b.txt,1,1,N";
+        withNul += '\0';
+        withNul += std::string(end) + "C,c.txt,1,1,N" + end;
+        folder.write("INSTALL.INF", withNul);
+        path = folder.file("install.inf");
+        EXPECT_EQ(GetInstallInfo(0, 0, path), 0);
+        EXPECT_TRUE(g_installInfo.entriesLeftOut);
+        EXPECT_TRUE(g_installInfo.files.empty());
+        EXPECT_EQ(g_installInfo.problems, std::vector<std::string>{"line 5 holds a NUL byte; the file was not read"});
+    }
+
     path = folder.file("missing.inf");
     EXPECT_EQ(GetInstallInfo(0, 0, path), 2);
 }

@@ -5,6 +5,7 @@
 #include "resources/setlander/setlander_ids.h"
 #include "setlander/install_dialogs.h"
 #include "setlander/install_info.h"
+#include "setlander/setlander_app.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -254,7 +255,10 @@ TEST_F(InstallerTest, HostileMediaIsRefusedFileByFileWithAClearMessage)
     };
     EXPECT_TRUE(has("gives no folder for lost.txt"));
     EXPECT_TRUE(has("damaged"));
-    EXPECT_EQ(host_.count("message box: Can't open destination"), 2);
+    const std::string cannotOpen =
+        "Can't open destination " + (fs::path(target) / "blocked.txt").string() + ": Is a directory";
+    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [&](const std::string& b) { return b == cannotOpen; }), 2)
+        << "the message names the file and the system's reason";
     EXPECT_FALSE(has("Insert disk #2")) << "the run ended at the cancelled file";
     EXPECT_TRUE(host_.shown("message box: Installation not complete!"));
     EXPECT_EQ(fileText(fs::path(target) / "docs" / "readme.txt"), "hello");
@@ -281,6 +285,35 @@ TEST_F(InstallerTest, AFileListThatDoesNotFitInstallsNothing)
     EXPECT_NE(host_.messageBoxes()[0].find("[Files] has more than 200 entries"), std::string::npos);
     EXPECT_NE(host_.messageBoxes()[0].find("Nothing is installed."), std::string::npos);
     EXPECT_EQ(exitCode_, -1) << "no dialog was opened";
+}
+
+// The shipped description with a NUL byte inside its file list: nothing is installed, the
+// person is told why, and the program ends with a failure code.
+TEST_F(InstallerTest, ADescriptionWithANulByteInstallsNothingAndTheProgramFails)
+{
+    TempFolder media;
+    for (const auto& e : fs::directory_iterator(QUILL_MEDIA_DIR))
+        if (e.is_regular_file())
+            fs::copy_file(e.path(), media.path() / e.path().filename());
+    std::string inf = fileText(media.path() / "INSTALL.INF");
+    const size_t files = inf.find("[Files]");
+    ASSERT_NE(files, std::string::npos);
+    size_t thirdLineEnd = files;
+    for (int line = 0; line < 4; ++line)
+        thirdLineEnd = inf.find('\r', thirdLineEnd + 1);
+    ASSERT_NE(thirdLineEnd, std::string::npos);
+    inf.insert(thirdLineEnd, 1, '\0');
+    media.write("INSTALL.INF", inf);
+    host_.answerMessageBox(plat::kIdOk);
+    EXPECT_FALSE(install(media.path().string()));
+    ASSERT_EQ(host_.messageBoxes().size(), 1u);
+    EXPECT_NE(host_.messageBoxes()[0].find("holds a NUL byte; the file was not read"), std::string::npos)
+        << host_.messageBoxes()[0];
+    EXPECT_NE(host_.messageBoxes()[0].find("Nothing is installed."), std::string::npos);
+    EXPECT_EQ(exitCode_, -1) << "no dialog was opened";
+
+    CSetlanderApp app;
+    EXPECT_EQ(app.ExitInstance(), 1) << "an installation that did not complete ends with a failure code";
 }
 
 TEST_F(InstallerTest, AnArchiveUnpackingBeyondTheDeclaredSpaceIsStoppedAndLeavesNothing)

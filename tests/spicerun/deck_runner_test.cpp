@@ -1,5 +1,6 @@
 #include "spicerun/deck_runner.h"
 
+#include "spicerun/deck_screen.h"
 #include "spicerun/result_listing.h"
 #include "support/function_table.h"
 #include "support/temp_folder.h"
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace spicerun {
 namespace {
@@ -67,6 +69,19 @@ TEST(DeckRunner, RefusedDeckRunsNothingAndSaysWhy)
     EXPECT_NE(result.message.find("line 3: card not allowed: .control"), std::string::npos) << result.message;
     EXPECT_FALSE(std::ifstream(marker).good());
     EXPECT_EQ(readText(folder.file("evil.out")).rfind("*** The deck was not simulated", 0), 0u);
+}
+
+// A deck beyond what the adapter reads is refused by its size, not taken for a missing file.
+TEST(DeckRunner, OversizedDeckIsRefusedByItsSize)
+{
+    TempFolder folder;
+    const std::string deck = folder.file("huge.cir");
+    writeText(deck, "*SPICE NET\n.OP\n.END\n");
+    ASSERT_EQ(::truncate(deck.c_str(), static_cast<off_t>(kMaxDeckBytes) + 1), 0);
+    const RunResult result = SimulateDeck(deck);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("is larger than 4 MB and was not simulated"), std::string::npos) << result.message;
+    EXPECT_EQ(readText(folder.file("huge.out")).rfind("*** The deck " + deck + " is larger", 0), 0u);
 }
 
 // The listing is an output like the editors' own: readable by others as the umask allows, and

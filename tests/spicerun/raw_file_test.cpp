@@ -57,6 +57,14 @@ TEST(RawFile, DamagedFilesGiveAReasonAndKeepWhatWasRead)
          "the raw file is binary; the simulator must write ASCII", 0},
         {std::string(good).replace(good.find("\t1.000000000000000e+00"), 21, "\tx"), "damaged value", 1},
         {std::string(good).replace(good.find("No. Points: 4"), 13, "No. Points: 9"), "", 4},
+        {std::string(good).replace(good.find("No. Points: 4"), 13, "No. Points: -5"),
+         "the raw file's point count is negative: -5", 0},
+        {std::string(good).replace(good.find("No. Points: 4"), 13, "No. Points: 99999999999999999999"),
+         "the raw file's point count 99999999999999999999 is more than the results may hold", 0},
+        {std::string(good).replace(good.find("No. Points: 4"), 13, "No. Points: many"),
+         "the raw file's point count is not a number: many", 0},
+        {std::string(good).replace(good.find("No. Points: 4"), 13, "Nothing here:"),
+         "the raw file gives no point count before its values", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.error);
