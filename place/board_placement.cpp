@@ -247,6 +247,8 @@ PlacementReport PlaceDesign(const PlacementRequest& request)
             ok = false;
         } else {
             report.placed = layout.placed;
+            for (size_t i : layout.belowOutline)
+                report.belowOutline.push_back(toPlace[i].part->designator);
         }
     }
     if (ok) {
@@ -271,10 +273,11 @@ std::string DescribePlacement(const PlacementRequest& request, const PlacementRe
 {
     if (!report.written)
         return "Nothing was placed.\n" + report.refusal;
-    if (report.unplaced.empty() && report.netlistMessages.empty())
+    if (report.unplaced.empty() && report.netlistMessages.empty() && report.belowOutline.empty())
         return {};
     std::string text = "Placed " + std::to_string(report.placed) + " parts on " + request.boardPath + ".\n";
     appendList(text, "Not placed:", report.unplaced);
+    appendList(text, "No room inside the board outline; placed below it:", report.belowOutline);
     appendList(text, "Reading the netlist:", report.netlistMessages);
     return text;
 }

@@ -4,7 +4,7 @@
 // each other, none overlapping, in the smallest work area that holds them with the outline
 // round them; then the netlist is read onto the board as its rats nest and the board is
 // written. Given a board that exists, its objects are kept and only the parts it lacks are
-// added below what it holds.
+// added, into the free room inside its outline.
 
 #include <string>
 #include <vector>
@@ -22,6 +22,7 @@ struct PlacementReport {
     int placed = 0;                      // parts added to the board
     int alreadyOnBoard = 0;              // parts the board held before
     std::vector<std::string> unplaced;   // "R5: no package", "U2: package DIP40 not found"
+    std::vector<std::string> belowOutline;   // designators placed below a shaped outline
     std::vector<std::string> netlistMessages;   // what the netlist reader reported
 };
 

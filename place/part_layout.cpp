@@ -1,5 +1,6 @@
 #include "place/part_layout.h"
 
+#include "place/free_room.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/object_append.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -121,55 +123,152 @@ std::vector<PlacedBox> ArrangeInRows(const std::vector<PartToPlace>& parts, int3
     return placed;
 }
 
-LayoutResult LayOutParts(const std::vector<PartToPlace>& parts, bool keepOutline)
+namespace {
+
+PlacedBox placedAt(const ExtentBox& box, int32_t x, int32_t y)
 {
-    LayoutResult result;
-    const Box existing = contentBox();
-    const bool below = keepOutline && !existing.empty();
-    std::vector<PlacedBox> boxes = ArrangeInRows(parts, below ? snapDown(existing.left) : 0,
-                                                 below ? existing.bottom + kPartGap : 0);
+    return {x, y, x + box.left, y + box.top, x + box.right, y + box.bottom};
+}
+
+Box boxOf(const std::vector<PlacedBox>& boxes)
+{
     Box all;
     for (const PlacedBox& b : boxes)
         all.add(b.left, b.top, b.right, b.bottom);
-    if (!below && !all.empty()) {
-        // About the board's centre.
-        const int32_t dx = -snapDown((all.left + all.right) / 2), dy = -snapDown((all.top + all.bottom) / 2);
-        for (PlacedBox& b : boxes) {
-            b.x += dx, b.y += dy, b.left += dx, b.right += dx, b.top += dy, b.bottom += dy;
-        }
-        all = Box{};
-        for (const PlacedBox& b : boxes)
-            all.add(b.left, b.top, b.right, b.bottom);
+    return all;
+}
+
+// The outline box round `all` with the part gap, on the grid.
+Box outlineRound(Box all)
+{
+    all.left = snapDown(all.left - kPartGap);
+    all.top = snapDown(all.top - kPartGap);
+    all.right = snapUp(all.right + kPartGap);
+    all.bottom = snapUp(all.bottom + kPartGap);
+    return all;
+}
+
+// The work area from the board's own on that holds `box`, or a refusal.
+bool fitWorkArea(const Box& box, int32_t from, LayoutResult& result)
+{
+    const int32_t hx = std::max(std::abs(box.left), std::abs(box.right));
+    const int32_t hy = std::max(std::abs(box.top), std::abs(box.bottom));
+    const int32_t letter = workAreaFor(hx, hy, from);
+    if (letter == 0) {
+        result.refusal = "The parts do not fit on the largest work area.";
+        return false;
     }
-    if (!existing.empty() && keepOutline)
-        all.add(existing.left, existing.top, existing.right, existing.bottom);
-    Box outline = all;
-    if (!outline.empty()) {
-        outline.left = snapDown(outline.left - kPartGap);
-        outline.top = snapDown(outline.top - kPartGap);
-        outline.right = snapUp(outline.right + kPartGap);
-        outline.bottom = snapUp(outline.bottom + kPartGap);
-        const int32_t hx = std::max(std::abs(outline.left), std::abs(outline.right));
-        const int32_t hy = std::max(std::abs(outline.top), std::abs(outline.bottom));
-        const int32_t letter = workAreaFor(hx, hy, keepOutline ? g_board.sizeLetter : 'A');
-        if (letter == 0) {
-            result.refusal = "The parts do not fit on the largest work area.";
-            return result;
-        }
-        if (!StoreHasRoomFor(static_cast<int>(parts.size()))) {
-            result.refusal = "The board has no room for " + std::to_string(parts.size()) + " more parts.";
-            return result;
-        }
-        g_board.sizeLetter = letter;
-        if (!keepOutline)
-            SetOutlineRectangle(outline.left, outline.top, outline.right, outline.bottom);
-    }
+    g_board.sizeLetter = letter;
+    return true;
+}
+
+bool appendAll(const std::vector<PartToPlace>& parts, const std::vector<PlacedBox>& boxes, LayoutResult& result)
+{
     for (size_t i = 0; i < parts.size(); ++i) {
         if (!appendPart(parts[i], boxes[i])) {
             result.refusal = "The board is full.";
-            return result;
+            return false;
         }
         ++result.placed;
     }
+    return true;
+}
+
+bool storeHolds(size_t parts, LayoutResult& result)
+{
+    if (StoreHasRoomFor(static_cast<int>(parts)))
+        return true;
+    result.refusal = "The board has no room for " + std::to_string(parts) + " more parts.";
+    return false;
+}
+
+// A new board: the parts about its centre, the outline round them.
+LayoutResult layOutNewBoard(const std::vector<PartToPlace>& parts)
+{
+    LayoutResult result;
+    std::vector<PlacedBox> boxes = ArrangeInRows(parts, 0, 0);
+    const Box all = boxOf(boxes);
+    if (all.empty())
+        return result;
+    const int32_t dx = -snapDown((all.left + all.right) / 2), dy = -snapDown((all.top + all.bottom) / 2);
+    for (PlacedBox& b : boxes)
+        b.x += dx, b.y += dy, b.left += dx, b.right += dx, b.top += dy, b.bottom += dy;
+    const Box outline = outlineRound(boxOf(boxes));
+    if (!fitWorkArea(outline, 'A', result) || !storeHolds(parts.size(), result))
+        return result;
+    SetOutlineRectangle(outline.left, outline.top, outline.right, outline.bottom);
+    appendAll(parts, boxes, result);
     return result;
+}
+
+// A board without an outline to place inside: the parts go below what it holds.
+LayoutResult layOutBelowContent(const std::vector<PartToPlace>& parts)
+{
+    LayoutResult result;
+    const Box existing = contentBox();
+    const std::vector<PlacedBox> boxes =
+        ArrangeInRows(parts, existing.empty() ? 0 : snapDown(existing.left), existing.empty() ? 0 : existing.bottom + kPartGap);
+    Box all = boxOf(boxes);
+    if (!existing.empty())
+        all.add(existing.left, existing.top, existing.right, existing.bottom);
+    if (!all.empty() && (!fitWorkArea(outlineRound(all), g_board.sizeLetter, result) || !storeHolds(parts.size(), result)))
+        return result;
+    appendAll(parts, boxes, result);
+    return result;
+}
+
+// A board that has an outline: each part into the first free room inside it; what finds no
+// room goes in rows below the outline, which grows round them when it is a rectangle.
+LayoutResult layOutInsideOutline(const std::vector<PartToPlace>& parts, FreeRoom& room)
+{
+    LayoutResult result;
+    std::vector<PlacedBox> boxes(parts.size());
+    std::vector<size_t> leftOver;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const Box b = packageBox(parts[i].package);
+        const ExtentBox box{b.left, b.top, b.right, b.bottom};
+        if (const auto at = room.take(box))
+            boxes[i] = placedAt(box, at->first, at->second);
+        else
+            leftOver.push_back(i);
+    }
+    const ExtentBox& edge = room.outlineBox();
+    Box outline;
+    outline.add(edge.left, edge.top, edge.right, edge.bottom);
+    if (!leftOver.empty()) {
+        std::vector<PartToPlace> rest;
+        for (size_t i : leftOver)
+            rest.push_back(parts[i]);
+        const std::vector<PlacedBox> below = ArrangeInRows(rest, snapUp(edge.left + kPartGap),
+                                                           snapUp(edge.bottom + kPartGap), edge.right - edge.left - 2 * kPartGap);
+        for (size_t k = 0; k < leftOver.size(); ++k)
+            boxes[leftOver[k]] = below[k];
+        const Box grown = outlineRound(boxOf(below));
+        if (room.outlineIsRectangle()) {
+            outline.right = std::max(outline.right, grown.right);
+            outline.bottom = grown.bottom;
+        } else {
+            for (size_t i : leftOver)
+                result.belowOutline.push_back(i);
+            outline.add(grown.left, grown.top, grown.right, grown.bottom);
+        }
+    }
+    if (!fitWorkArea(outline, g_board.sizeLetter, result) || !storeHolds(parts.size(), result))
+        return result;
+    if (!leftOver.empty() && room.outlineIsRectangle())
+        SetOutlineRectangle(outline.left, outline.top, outline.right, outline.bottom);
+    appendAll(parts, boxes, result);
+    return result;
+}
+
+}  // namespace
+
+LayoutResult LayOutParts(const std::vector<PartToPlace>& parts, bool keepOutline)
+{
+    if (!keepOutline)
+        return layOutNewBoard(parts);
+    if (parts.empty())
+        return {};
+    std::optional<FreeRoom> room = FreeRoom::OfCurrentBoard(kPlacementGrid, kPartGap);
+    return room ? layOutInsideOutline(parts, *room) : layOutBelowContent(parts);
 }

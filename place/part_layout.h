@@ -1,9 +1,10 @@
 #pragma once
-// Laying packages out on the current board: rows of parts in the order given, each part's
-// box (its package with room for its label above) apart from every other by a gap, on a
-// 25 mil grid. A new board gets its parts about the centre, the outline round them and the
-// smallest work area that holds it; on a board that holds objects already the parts go below
-// them and the work area grows when it must.
+// Laying packages out on the current board: each part's box (its package with room for its
+// label above) apart from every other object by a gap, on a 25 mil grid. A new board gets its
+// parts in rows about the centre, the outline round them and the smallest work area that holds
+// it. On a board that exists the parts go into the free room inside its outline, clear of the
+// parts, traces and copper fill it holds; parts that find no room go in rows below, and a
+// rectangular outline grows to take them in. The work area grows when it must.
 
 #include "place/reference_list.h"
 
@@ -18,6 +19,9 @@ struct PartToPlace {
 struct LayoutResult {
     int placed = 0;
     std::string refusal;    // the board is left without the new parts when not empty
+    // Parts (indexes into the list laid out) that found no room inside a shaped outline and
+    // stand below it; a rectangular outline grows round such parts instead.
+    std::vector<size_t> belowOutline;
 };
 
 // Room between two parts' boxes and between the parts and the outline (board units).

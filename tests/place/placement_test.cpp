@@ -7,7 +7,9 @@
 #include "place/part_layout.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
+#include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/package_geometry.h"
 
 #include <filesystem>
@@ -86,6 +88,57 @@ protected:
         EXPECT_TRUE(host.messageBoxes().empty()) << host.messageBoxes().front();
         EXPECT_EQ(host.count("dialog 166"), 0);   // no "Coordinates for ... not found!"
         EXPECT_EQ(g_router.ratsNestCount, connections);
+    }
+
+    // The package's extent about a placed part, in board units.
+    static ExtentBox packageBox(const Placed& p)
+    {
+        const int32_t* e = g_packages.defs[static_cast<size_t>(p.package)].extent();
+        return {p.x + e[0] - kPackageOriginX, p.y + e[1] - kPackageOriginY, p.x + e[2] - kPackageOriginX,
+                p.y + e[3] - kPackageOriginY};
+    }
+    static ExtentBox outlineBox() { return GetObjectExtent(1, kExtentPlain); }
+    void appendObject(const BoardObject& o)
+    {
+        add(o);
+        placedBoard.objectCount = g_board.count;
+    }
+    // The outline of the open board made the closed chain through corners.
+    static void setOutline(const std::vector<std::pair<int32_t, int32_t>>& corners)
+    {
+        BoardObject& outline = g_board.objects[1];
+        outline.w[2] = static_cast<int32_t>(corners.size());
+        for (size_t i = 0; i < corners.size(); ++i) {
+            int32_t* seg = outline.points() + i * kSegmentWords;
+            seg[0] = corners[i].first, seg[1] = corners[i].second;
+            seg[2] = corners[(i + 1) % corners.size()].first, seg[3] = corners[(i + 1) % corners.size()].second;
+            seg[4] = 1;
+        }
+    }
+    static void saveBoard(const std::string& path)
+    {
+        const Bytes bytes = write();
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                     static_cast<std::streamsize>(bytes.size()));
+    }
+    // The words of every object of the open board but the outline and the rats nest (which the
+    // placement reads again from the netlist), in order.
+    static std::vector<std::array<int32_t, 14>> objectWords()
+    {
+        std::vector<std::array<int32_t, 14>> all;
+        for (int i = 2; i <= g_board.count; ++i)
+            if (g_board.objects[i].kind() != kKindNoRoute && g_board.objects[i].kind() != 0)
+                all.push_back(g_board.objects[i].w);
+        return all;
+    }
+    // The boxes of those objects.
+    static std::vector<ExtentBox> objectBoxes()
+    {
+        std::vector<ExtentBox> all;
+        for (int i = 2; i <= g_board.count; ++i)
+            if (g_board.objects[i].kind() != kKindNoRoute && g_board.objects[i].kind() != 0)
+                all.push_back(GetObjectExtent(i, kExtentWithLabel));
+        return all;
     }
 
     std::string packages;
@@ -216,9 +269,121 @@ TEST_F(PlaceTest, AnExistingBoardKeepsItsObjectsAndGainsOnlyTheMissingParts)
         EXPECT_EQ(after.at(ref).x, p.x);
         EXPECT_EQ(after.at(ref).y, p.y);
     }
+    // The outline held its parts tightly, so it grew downward to take R2 in.
     for (const auto& [ref, p] : first)
-        EXPECT_GT(after.at("R2").y, p.y);   // below what was there
+        EXPECT_GT(after.at("R2").y, p.y);
+    const ExtentBox edge = outlineBox();
+    const ExtentBox r2 = packageBox(after.at("R2"));
+    EXPECT_GE(r2.left - edge.left, kPartGap);
+    EXPECT_GE(edge.right - r2.right, kPartGap);
+    EXPECT_GE(edge.bottom - r2.bottom, kPartGap);
     expectNetlistLoads(r.netlistPath, 4);
+}
+
+// A design that grew on a board that has room: the new parts go inside the outline, clear of
+// the parts, traces and copper fill already there, and nothing that was there moves.
+TEST_F(PlaceTest, ADesignThatGrewIsPlacedIntoTheFreeRoomInsideTheOutline)
+{
+    PlacementRequest r = request(kExampleReferences, kExampleNets);
+    ASSERT_TRUE(place(r).written);
+    openPlaced(r.boardPath);
+    ExtentBox edge = outlineBox();
+    edge.right += 30000;
+    edge.bottom += 10000;
+    SetOutlineRectangle(edge.left, edge.top, edge.right, edge.bottom);
+    const int32_t midX = (edge.left + edge.right) / 2;
+    appendObject(makeObject(kKindLine, 0, {midX, edge.top + 2000, midX, edge.bottom - 2000, 0, 0, 0, 200}));
+    appendObject(makeObject(kKindRectangle, 0, {midX + 3000, edge.top + 500, 8000, 6000, 0, 1, 0, 20}));
+    saveBoard(r.boardPath);
+    const auto before = objectWords();
+    const auto obstacles = objectBoxes();
+
+    std::string refs(kExampleReferences), nets(kExampleNets);
+    for (int i = 2; i <= 7; ++i) {
+        refs += "R" + std::to_string(i) + " DEVICE\\R 1 RES400\n";
+        nets += "X" + std::to_string(i) + "----r" + std::to_string(i) + "-1,r1-2\n";
+    }
+    r = request(refs, nets);
+    const PlacementReport report = place(r);
+    ASSERT_TRUE(report.written) << report.refusal;
+    EXPECT_EQ(report.placed, 6);
+    EXPECT_TRUE(report.belowOutline.empty());
+    const auto after = openPlaced(r.boardPath);
+    const auto now = objectWords();
+    // New parts may take the slots the old rats nest left; every object that was there is kept.
+    EXPECT_EQ(now.size(), before.size() + 6);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_NE(std::find(now.begin(), now.end(), before[i]), now.end()) << "object " << i << " changed";
+    EXPECT_EQ(outlineBox().right, edge.right) << "there was room: the outline stays";
+    EXPECT_EQ(outlineBox().bottom, edge.bottom);
+
+    for (int n = 2; n <= 7; ++n) {
+        const std::string ref = "R" + std::to_string(n);
+        SCOPED_TRACE(ref);
+        const ExtentBox box = packageBox(after.at(ref));
+        EXPECT_GE(box.left - edge.left, kPartGap);
+        EXPECT_GE(box.top - edge.top, kPartGap);
+        EXPECT_GE(edge.right - box.right, kPartGap);
+        EXPECT_GE(edge.bottom - box.bottom, kPartGap);
+        for (const ExtentBox& o : obstacles)
+            EXPECT_FALSE(box.left - kPartGap < o.right && o.left < box.right + kPartGap &&
+                         box.top - kPartGap < o.bottom && o.top < box.bottom + kPartGap)
+                << "within the gap of " << o.left << "," << o.top << " " << o.right << "," << o.bottom;
+    }
+    expectNetlistLoads(r.netlistPath, 9);
+}
+
+// A shaped outline is never reshaped: parts go into its room, those without room below it,
+// and the report names them.
+TEST_F(PlaceTest, AShapedOutlineKeepsItsShapeAndPartsWithoutRoomAreReported)
+{
+    PlacementRequest r = request(kExampleReferences, kExampleNets);
+    ASSERT_TRUE(place(r).written);
+    openPlaced(r.boardPath);
+    const ExtentBox edge = outlineBox();
+    // An L: the old box and an arm of 12,000 units to its right along its top.
+    const int32_t armRight = edge.right + 12000, armBottom = edge.top + 6000;
+    const std::vector<std::pair<int32_t, int32_t>> corners = {
+        {edge.left, edge.top}, {armRight, edge.top}, {armRight, armBottom},
+        {edge.right, armBottom}, {edge.right, edge.bottom}, {edge.left, edge.bottom}};
+    setOutline(corners);
+    saveBoard(r.boardPath);
+
+    std::string refs(kExampleReferences), nets(kExampleNets);
+    for (int i = 2; i <= 40; ++i) {
+        refs += "R" + std::to_string(i) + " DEVICE\\R 1 RES400\n";
+        nets += "X" + std::to_string(i) + "----r" + std::to_string(i) + "-1,r1-2\n";
+    }
+    r = request(refs, nets);
+    const PlacementReport report = place(r);
+    ASSERT_TRUE(report.written) << report.refusal;
+    EXPECT_EQ(report.placed, 39);
+    ASSERT_FALSE(report.belowOutline.empty());
+    EXPECT_LT(report.belowOutline.size(), 39u) << "the arm took some";
+    EXPECT_NE(DescribePlacement(r, report).find("No room inside the board outline; placed below it:\n" +
+                                                report.belowOutline.front()),
+              std::string::npos);
+    const auto after = openPlaced(r.boardPath);
+    ASSERT_EQ(g_board.objects[1].w[2], 6);
+    for (size_t i = 0; i < corners.size(); ++i) {
+        EXPECT_EQ(g_board.objects[1].points()[i * kSegmentWords], corners[i].first);
+        EXPECT_EQ(g_board.objects[1].points()[i * kSegmentWords + 1], corners[i].second);
+    }
+    for (int n = 2; n <= 40; ++n) {
+        const std::string ref = "R" + std::to_string(n);
+        SCOPED_TRACE(ref);
+        const ExtentBox box = packageBox(after.at(ref));
+        const bool below = std::find(report.belowOutline.begin(), report.belowOutline.end(), ref) !=
+                           report.belowOutline.end();
+        if (below) {
+            EXPECT_GE(box.top - edge.bottom, kPartGap);
+        } else {   // in the arm, clear of its edges
+            EXPECT_GE(box.left - edge.right, kPartGap);
+            EXPECT_GE(armRight - box.right, kPartGap);
+            EXPECT_GE(box.top - edge.top, kPartGap);
+            EXPECT_GE(armBottom - box.bottom, kPartGap);
+        }
+    }
 }
 
 TEST_F(PlaceTest, HostileInputsWriteNothingAndLeaveABoardThatWasThereAsItWas)
