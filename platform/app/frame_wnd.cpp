@@ -365,7 +365,13 @@ void FrameWnd::updateMenuCommandUI(Menu& popup)
 void FrameWnd::OnUpdateFrameTitle(bool addToTitle)
 {
     std::string text = title_;
-    if (addToTitle && (GetStyle() & kFwsAddToTitle)) {
+    // A maximised document window puts its own title in brackets after the main window's
+    // ("Schemora - [t9b.pic]"), so the main window adds it only for a document window that
+    // is not maximised.
+    bool maximizedChild = false;
+    if (const auto* mdi = dynamic_cast<const MDIFrameWnd*>(this))
+        mdi->MDIGetActive(&maximizedChild);
+    if (addToTitle && (GetStyle() & kFwsAddToTitle) && !maximizedChild) {
         if (Document* doc = GetActiveDocument())
             text = title_.empty() ? doc->GetTitle() : title_ + " - " + doc->GetTitle();
     }
