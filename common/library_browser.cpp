@@ -1,6 +1,7 @@
 #include "common/library_browser.h"
 
 #include "common/library_save_names.h"
+#include "platform/app/dialog_builder.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/gdi/dc.h"
@@ -17,9 +18,11 @@ constexpr int kMaxTypedLibrary = 80;
 constexpr int kMaxSearchText = 100;
 constexpr int kMaxSearchLibrary = 20;
 
-constexpr std::array kLibrariesTab = {kIdcBrowserLibraryName, kIdcBrowserPartName, kIdcBrowserLibraryList,
-                                      kIdcBrowserPartList, kIdcBrowserStatus};
-constexpr std::array kSearchTab = {kIdcSearchText, kIdcSearchByName, kIdcSearchByDescription, kIdcSearchLibrary,
+constexpr std::array kLibrariesTab = {kIdcBrowserLibraryLabel, kIdcBrowserPartLabel, kIdcBrowserLibraryName,
+                                      kIdcBrowserPartName, kIdcBrowserLibraryList, kIdcBrowserPartList,
+                                      kIdcBrowserStatus};
+constexpr std::array kSearchTab = {kIdcSearchTextLabel, kIdcSearchLibraryLabel, kIdcSearchByGroup, kIdcSearchResultsLabel,
+                                   kIdcSearchText, kIdcSearchByName, kIdcSearchByDescription, kIdcSearchLibrary,
                                    kIdcSearchButton, kIdcSearchResults, kIdcSearchStatus};
 
 std::string withoutExtension(const std::string& file) { return file.substr(0, file.rfind('.')); }
@@ -276,31 +279,39 @@ plat::DialogTemplate LibraryBrowserTemplate(unsigned templateId)
 {
     using K = plat::ControlKind;
     plat::DialogTemplate t = LibraryDialogTemplate(templateId, "Library Parts");
+    // The two tabs' controls stand in rows of their own; the tab shown hides the other's.
     t.controls = {
-        {.id = kIdcBrowserTab, .kind = K::Tab, .text = "Tab1", .row = 0},
-        {.id = kIdcBrowserLibraryName, .kind = K::Edit, .row = 1},
-        {.id = kIdcBrowserPartName, .kind = K::Edit, .row = 1, .column = 1},
-        {.id = kIdcBrowserLibraryList, .kind = K::ListBox, .row = 2, .height = kLibraryListHeight},
-        {.id = kIdcBrowserPartList, .kind = K::ListBox, .row = 2, .column = 1, .height = kLibraryListHeight},
-        {.id = kIdcBrowserStatus, .kind = K::Static, .row = 3},
-        {.id = kIdcSearchText, .kind = K::Edit, .row = 4},
-        {.id = kIdcSearchLibrary, .kind = K::ComboDropList, .row = 4, .column = 1},
-        {.id = kIdcSearchByName, .kind = K::CheckBox, .text = "Name of Part", .row = 5},
-        {.id = kIdcSearchByDescription, .kind = K::CheckBox, .text = "Description of Part", .row = 5, .column = 1},
-        {.id = kIdcSearchResults, .kind = K::ListBox, .row = 6, .height = kLibraryListHeight},
-        {.id = kIdcSearchButton, .kind = K::PushButton, .text = "Search", .row = 6, .column = 1},
-        {.id = kIdcSearchStatus, .kind = K::Static, .row = 7},
-        {.id = kIdcBrowserPreview, .kind = K::StaticFrame, .row = 1, .column = 2, .width = 140, .height = kLibraryListHeight,
+        {.id = kIdcBrowserTab, .kind = K::Tab, .text = "Tab1", .row = 0, .span = 2},
+        {.id = kIdcBrowserLibraryLabel, .kind = K::Static, .text = "Library", .row = 1},
+        {.id = kIdcBrowserPartLabel, .kind = K::Static, .text = "Part", .row = 1, .column = 1},
+        {.id = kIdcBrowserLibraryName, .kind = K::Edit, .row = 2},
+        {.id = kIdcBrowserPartName, .kind = K::Edit, .row = 2, .column = 1},
+        {.id = kIdcBrowserLibraryList, .kind = K::ListBox, .row = 3, .height = kLibraryListHeight},
+        {.id = kIdcBrowserPartList, .kind = K::ListBox, .row = 3, .column = 1, .height = kLibraryListHeight},
+        {.id = kIdcBrowserStatus, .kind = K::Static, .row = 4, .span = 2},
+        {.id = kIdcSearchTextLabel, .kind = K::Static, .text = "Search Text:", .row = 5},
+        {.id = kIdcSearchLibraryLabel, .kind = K::Static, .text = "Library:", .row = 5, .column = 1},
+        {.id = kIdcSearchText, .kind = K::Edit, .row = 6},
+        {.id = kIdcSearchLibrary, .kind = K::ComboDropList, .row = 6, .column = 1},
+        {.id = kIdcSearchByGroup, .kind = K::GroupBox, .text = "Search By", .row = 7, .span = 2, .rowSpan = 2},
+        {.id = kIdcSearchByName, .kind = K::CheckBox, .text = "Name of Part", .row = 8},
+        {.id = kIdcSearchByDescription, .kind = K::CheckBox, .text = "Description of Part", .row = 8, .column = 1},
+        {.id = kIdcSearchResultsLabel, .kind = K::Static, .text = "Part/Library", .row = 9},
+        {.id = kIdcSearchResults, .kind = K::ListBox, .row = 10, .height = kLibraryListHeight},
+        {.id = kIdcSearchButton, .kind = K::PushButton, .text = "Search", .row = 10, .column = 1},
+        {.id = kIdcSearchStatus, .kind = K::Static, .row = 11, .span = 2},
+        plat::GroupBoxAt("Preview", 1, 1, 3, 2),
+        {.id = kIdcBrowserPreview, .kind = K::StaticFrame, .row = 2, .column = 2, .width = 140, .height = kLibraryListHeight,
          .rowSpan = 3},
-        {.id = kNoControlId, .kind = K::Static, .text = "Package", .row = 8},
-        {.id = kIdcBrowserPackage, .kind = K::Static, .row = 8, .column = 1},
-        {.id = kNoControlId, .kind = K::Static, .text = "Description", .row = 9},
-        {.id = kIdcBrowserDescription, .kind = K::Static, .row = 9, .column = 1},
-        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Load Part", .row = 10},
-        {.id = kIdcBrowserModify, .kind = K::PushButton, .text = "Modify Part", .row = 10, .column = 1},
-        {.id = kIdcBrowserDelete, .kind = K::PushButton, .text = "Delete Part", .row = 11},
-        {.id = kIdcBrowserList, .kind = K::PushButton, .text = "List Parts", .row = 11, .column = 1},
-        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 12},
+        plat::GroupBoxAt("Package", 12, 2, 1),
+        {.id = kIdcBrowserPackage, .kind = K::Static, .row = 13, .span = 2},
+        {.id = kNoControlId, .kind = K::Static, .text = "Description", .row = 14},
+        {.id = kIdcBrowserDescription, .kind = K::Static, .row = 14, .column = 1, .span = 2},
+        {.id = plat::kIdOk, .kind = K::DefPushButton, .text = "Load Part", .row = 15},
+        {.id = kIdcBrowserModify, .kind = K::PushButton, .text = "Modify Part", .row = 15, .column = 1},
+        {.id = kIdcBrowserDelete, .kind = K::PushButton, .text = "Delete Part", .row = 16},
+        {.id = kIdcBrowserList, .kind = K::PushButton, .text = "List Parts", .row = 16, .column = 1},
+        {.id = plat::kIdCancel, .kind = K::PushButton, .text = "Cancel", .row = 17},
     };
     return t;
 }

@@ -35,6 +35,13 @@ enum : unsigned {
     kIdcSearchStatus = 1048,
     kIdcSearchButton = 234,
     kIdcBrowserPreview = 406,
+    // Labels and frames the tabs show and hide with their controls.
+    kIdcBrowserLibraryLabel = 1301,
+    kIdcBrowserPartLabel = 1302,
+    kIdcSearchTextLabel = 1303,
+    kIdcSearchLibraryLabel = 1304,
+    kIdcSearchByGroup = 1305,
+    kIdcSearchResultsLabel = 1306,
 };
 
 inline constexpr std::string_view kAllLibraries = "All";

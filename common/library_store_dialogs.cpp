@@ -257,7 +257,7 @@ plat::DialogTemplate LibraryCopyTemplate(unsigned templateId, std::string_view t
     using K = plat::ControlKind;
     plat::DialogTemplate t = LibraryDialogTemplate(templateId, std::string(title));
     t.controls = {
-        {.id = kNoControlId, .kind = K::GroupBox, .text = "Source", .row = 0, .span = 2},
+        {.id = kNoControlId, .kind = K::GroupBox, .text = "Source", .row = 0, .span = 2, .rowSpan = 2},
         {.id = ids.libraryList, .kind = K::ListBox, .row = 1, .height = kLibraryListHeight},
         {.id = ids.partList, .kind = K::ListBox, .row = 1, .column = 1, .height = kLibraryListHeight},
         {.id = kNoControlId, .kind = K::Static, .text = "Destination Library:", .row = 2},

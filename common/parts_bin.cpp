@@ -233,6 +233,32 @@ void PartsBinDlg::drawCellOutline(plat::Dc& dc, int cell, int x, int y, bool inP
         painter.drawOutline(dc, *outline);
 }
 
+void PartsBinDlg::takeDragImage(plat::Dc& dc, int cell)
+{
+    const std::optional<plat::Rect> place =
+        services_.painter.cells ? services_.painter.cells->outline(cell, 0, 0, true) : std::nullopt;
+    if (!place || place->width() <= 0 || place->height() <= 0) {
+        dragImage_ = plat::Bitmap();
+        return;
+    }
+    const plat::ColorRef background = dc.GetPixel(place->left + 1, place->top + 1);
+    dragImage_ = plat::Bitmap(place->width(), place->height());
+    plat::RasterDc image(dragImage_);
+    image.FillRect({0, 0, place->width(), place->height()},
+                   plat::Brush::solid(background == plat::kClrInvalid ? plat::rgb(255, 255, 255) : background));
+    image.BitBlt(0, 0, place->width(), place->height(), dc, place->left, place->top, plat::kSrcInvert);
+}
+
+void PartsBinDlg::drawDragImage(plat::Dc& dc, plat::Point at) const
+{
+    if (dragImage_.isNull())
+        return;
+    const plat::RasterDc image(dragImage_);
+    const int width = dragImage_.width();
+    const int height = dragImage_.height();
+    dc.BitBlt(at.x - width / 2, at.y - height / 2, width, height, image, 0, 0, plat::kSrcInvert);
+}
+
 void PartsBinDlg::showStatus(std::string_view text) const
 {
     if (services_.program.statusText)
@@ -301,7 +327,13 @@ void PartsBinDlg::mouseMove(unsigned flags, plat::Point point)
                 if (services_.program.clearTool)
                     services_.program.clearTool();
                 last_ = point;
-                drawOnCells([&](plat::Dc& dc) { drawCellOutline(dc, selected_, point.x, point.y, false); });
+                drawOnCells([&](plat::Dc& dc) {
+                    // The picture is taken without the selection's outline over it.
+                    drawCellOutline(dc, selected_, 0, 0, true);
+                    takeDragImage(dc, selected_);
+                    drawCellOutline(dc, selected_, 0, 0, true);
+                    drawDragImage(dc, point);
+                });
             }
         } else {
             dragTo(point);
@@ -321,8 +353,8 @@ void PartsBinDlg::dragTo(plat::Point point)
         return;
     }
     drawOnCells([&](plat::Dc& dc) {
-        drawCellOutline(dc, selected_, last_.x, last_.y, false);
-        drawCellOutline(dc, selected_, point.x, point.y, false);
+        drawDragImage(dc, last_);
+        drawDragImage(dc, point);
     });
     last_ = point;
 }
@@ -332,9 +364,10 @@ void PartsBinDlg::leaveBin(plat::Point point)
 {
     const int cell = selected_;
     drawOnCells([&](plat::Dc& dc) {
-        drawCellOutline(dc, cell, last_.x, last_.y, false);
+        drawDragImage(dc, last_);
         drawCellOutline(dc, cell, 0, 0, true);
     });
+    dragImage_ = plat::Bitmap();
     if (!placed_ && cell < static_cast<int>(entries().size()) && services_.library.place) {
         plat::Point screen = point;
         if (plat::Control* area = cells())
@@ -350,7 +383,8 @@ void PartsBinDlg::buttonUp()
 {
     if (dragging_) {
         // Let go inside the bin: the drag ends without a part.
-        drawOnCells([&](plat::Dc& dc) { drawCellOutline(dc, selected_, last_.x, last_.y, false); });
+        drawOnCells([&](plat::Dc& dc) { drawDragImage(dc, last_); });
+        dragImage_ = plat::Bitmap();
         dragging_ = false;
     }
     if (placed_ && services_.program.redrawActiveFrame)

@@ -13,6 +13,7 @@
 #include "common/parts_bin_layout.h"
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
+#include "platform/gdi/raster_dc.h"
 
 #include <functional>
 #include <optional>
@@ -131,6 +132,10 @@ private:
     // The inverting outline of a cell's size centred on (x, y), or on the cell's own place when
     // inPlace is set, through the program's painter; drawn twice it disappears.
     void drawCellOutline(plat::Dc& dc, int cell, int x, int y, bool inPlace) const;
+    // The dragged part: the picture of its cell as painted, taken when the drag starts, drawn
+    // centred on (x, y) in exclusive-or; drawn twice it disappears.
+    void takeDragImage(plat::Dc& dc, int cell);
+    void drawDragImage(plat::Dc& dc, plat::Point at) const;
     void showStatus(std::string_view text) const;
     bool soundsOn() const;
     void refuse(unsigned messageId);
@@ -144,6 +149,9 @@ private:
     bool dragging_ = false;
     bool placed_ = false;
     plat::Point last_{};
+    // The dragged cell's pixels exclusive-or the bin's background: over the background it
+    // shows the thumbnail itself.
+    plat::Bitmap dragImage_;
     int scroll_ = 0;
     std::string tooltip_;
 };

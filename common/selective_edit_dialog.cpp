@@ -119,6 +119,7 @@ plat::DialogTemplate BuildSelectiveEditTemplate(const SelectiveEditIds& ids, con
         c.push_back({.id = ids.firstKindId + static_cast<unsigned>(k), .kind = K::CheckBox, .text = labels.kindLabels[k],
                      .row = row++, .span = 2});
     }
+    c.front().rowSpan = row;   // the frame encloses the object types
     for (const auto& [id, text] : labels.buttons)
         c.push_back({.id = id, .kind = K::PushButton, .text = text, .row = row++, .span = 2});
     if (!labels.netsOnlyLabel.empty())

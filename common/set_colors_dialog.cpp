@@ -1,5 +1,6 @@
 #include "common/set_colors_dialog.h"
 
+#include "platform/app/dialog_builder.h"
 #include "platform/app/win_constants.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
@@ -136,19 +137,41 @@ plat::DialogTemplate BuildSetColorsTemplate(const SetColorsIds& ids, const SetCo
     t.id = ids.templateId;
     t.title = labels.title;
     const auto slots = static_cast<int>(labels.slotLabels.size());
+    int row = 0;
+    int column = 0;
+    const auto endRow = [&] {
+        if (column > 0) {
+            ++row;
+            column = 0;
+        }
+    };
     for (int k = 0; k < slots; ++k) {
-        const int row = k / kSlotColumns;
-        const int column = (k % kSlotColumns) * 2;
-        t.controls.push_back({0xFFFF, K::Static, labels.slotLabels[static_cast<size_t>(k)], row, column});
+        for (const SetColorsSlotGroup& g : labels.slotGroups) {
+            if (g.first != k)
+                continue;
+            endRow();
+            const int rowsBelow = (std::min(g.last, slots - 1) - g.first + kSlotColumns) / kSlotColumns;
+            t.controls.push_back(plat::GroupBoxAt(g.title, row++, 2 * kSlotColumns, rowsBelow));
+        }
+        t.controls.push_back({0xFFFF, K::Static, labels.slotLabels[static_cast<size_t>(k)], row, 2 * column});
         t.controls.push_back({.id = ids.firstSlotId + static_cast<unsigned>(k), .kind = K::StaticFrame, .row = row,
-                              .column = column + 1, .style = plat::kCsNotify, .width = 16, .height = 10});
+                              .column = 2 * column + 1, .style = plat::kCsNotify, .width = 16, .height = 10});
+        if (++column == kSlotColumns)
+            endRow();
+        for (const SetColorsSlotGroup& g : labels.slotGroups)
+            if (g.last == k)
+                endRow();
     }
-    const int paletteRow = (slots + kSlotColumns - 1) / kSlotColumns;
+    endRow();
+    const int paletteRow = row;
     for (int c = 0; c < kPaletteSwatches; ++c)
         t.controls.push_back({.id = ids.firstPaletteId + static_cast<unsigned>(c), .kind = K::StaticFrame,
                               .row = paletteRow + c / kPaletteColumns, .column = c % kPaletteColumns,
                               .style = plat::kCsNotify, .width = 12, .height = 10});
-    int row = paletteRow + kPaletteSwatches / kPaletteColumns;
+    row = paletteRow + kPaletteSwatches / kPaletteColumns;
+    if (!labels.modeGroup.empty() && !labels.modeLabels.empty())
+        t.controls.push_back(plat::GroupBoxAt(labels.modeGroup, row++, 2 * kSlotColumns,
+                                              static_cast<int>(labels.modeLabels.size())));
     for (size_t m = 0; m < labels.modeLabels.size(); ++m)
         t.controls.push_back({.id = ids.firstModeId + static_cast<unsigned>(m), .kind = K::RadioButton,
                               .text = labels.modeLabels[m], .row = row++, .span = 4, .group = m == 0});

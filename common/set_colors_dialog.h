@@ -93,11 +93,19 @@ private:
 
 // The dialog's template: the slot swatches with their labels, the palette, the scheme combo, the
 // optional colour-mode radios, "RGB", OK and Cancel.
+// Slots first..last (in slot order) framed by a group box with a title.
+struct SetColorsSlotGroup {
+    std::string title;
+    int first = 0;
+    int last = 0;
+};
 struct SetColorsLabels {
     std::string title;
     std::span<const char* const> slotLabels;
     std::string schemeLabel;
     std::vector<std::string> modeLabels;
     unsigned rgbId = 0;
+    std::vector<SetColorsSlotGroup> slotGroups{};
+    std::string modeGroup{};   // the group box round the mode buttons; none when empty
 };
 plat::DialogTemplate BuildSetColorsTemplate(const SetColorsIds& ids, const SetColorsLabels& labels);

@@ -11,6 +11,12 @@ ControlTemplate ControlAt(unsigned id, ControlKind kind, std::string text, int r
     return {.id = id, .kind = kind, .text = std::move(text), .row = row, .column = column, .group = group};
 }
 
+ControlTemplate GroupBoxAt(std::string text, int row, int span, int rowsBelow, int column)
+{
+    return {.id = kIdStaticText, .kind = ControlKind::GroupBox, .text = std::move(text), .row = row, .column = column,
+            .span = span, .rowSpan = rowsBelow + 1};
+}
+
 DialogBuilder::DialogBuilder(unsigned id, std::string title, int fieldLimit) : fieldLimit_(fieldLimit)
 {
     t_.id = id;

@@ -17,6 +17,10 @@ namespace plat {
 // One control at a layout row and column; `group` starts a new group.
 ControlTemplate ControlAt(unsigned id, ControlKind kind, std::string text, int row, int column = 0, bool group = false);
 
+// A group box at a row whose frame encloses the controls of the next rowsBelow rows within its
+// span of columns.
+ControlTemplate GroupBoxAt(std::string text, int row, int span, int rowsBelow, int column = 0);
+
 class DialogBuilder {
 public:
     // `fieldLimit` is the most characters the edit boxes of field() take (0: no limit).
@@ -36,6 +40,7 @@ public:
     DialogBuilder& group();
     DialogBuilder& style(unsigned flags);
     DialogBuilder& size(int width, int height);
+    // Rows a list shows, or the rows a group box covers (its own and those it encloses).
     DialogBuilder& rows(int count);
     DialogBuilder& limit(int characters);
 

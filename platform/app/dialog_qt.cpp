@@ -35,6 +35,7 @@
 #include <QTreeWidget>
 
 #include <map>
+#include <vector>
 
 namespace plat {
 namespace {
@@ -65,6 +66,24 @@ QString labelText(const std::string& text)
     return out;
 }
 
+// A group box that covers more than its own row holds the controls of the rows below it, within
+// its columns, in a grid of its own: the box is drawn round them.
+struct GroupFrame {
+    QGridLayout* grid;
+    int row;
+    int column;
+    int rows;
+    int columns;
+};
+
+const GroupFrame* frameHolding(const std::vector<GroupFrame>& frames, int row, int column)
+{
+    for (const GroupFrame& f : frames)
+        if (row > f.row && row < f.row + f.rows && column >= f.column && column < f.column + f.columns)
+            return &f;
+    return nullptr;
+}
+
 class DialogWidget : public QDialog {
 public:
     DialogWidget(Dialog& d, QWidget* parent) : QDialog(parent), d_(&d) {}
@@ -84,6 +103,7 @@ public:
         if (t && !t->caption)
             setWindowFlag(Qt::FramelessWindowHint);
         auto* grid = new QGridLayout(this);
+        std::vector<GroupFrame> frames;
         int row = -1;
         for (const auto& owned : d.controls()) {
             Control* c = owned.get();
@@ -92,7 +112,14 @@ public:
             QWidget* w = make(*c);
             if (!w)
                 continue;
-            grid->addWidget(w, row, ct.column, std::max(ct.rowSpan, 1), std::max(ct.span, 1));
+            const int rows = std::max(ct.rowSpan, 1);
+            const int columns = std::max(ct.span, 1);
+            if (const GroupFrame* frame = frameHolding(frames, row, ct.column))
+                frame->grid->addWidget(w, row - frame->row - 1, ct.column - frame->column, rows, columns);
+            else
+                grid->addWidget(w, row, ct.column, rows, columns);
+            if (c->kind() == ControlKind::GroupBox && rows > 1)
+                frames.push_back({new QGridLayout(w), row, ct.column, rows, columns});
             WndState& cs = wndState(*c);
             cs.widget = w;
             w->setEnabled(cs.enabled);
@@ -341,7 +368,7 @@ private:
             auto* s = new SurfaceWidget(pc, this);
             const WndState& cs = wndState(c);
             s->setMinimumSize(cs.size.cx, cs.size.cy);
-            if (c.kind() == ControlKind::OwnerDrawButton)
+            if (c.kind() == ControlKind::OwnerDrawButton || (t.style & kCsFixedSize))
                 s->setFixedSize(cs.size.cx, cs.size.cy);
             wndState(c).surface = s;
             return s;

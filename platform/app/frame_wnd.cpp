@@ -365,9 +365,20 @@ void FrameWnd::updateMenuCommandUI(Menu& popup)
 void FrameWnd::OnUpdateFrameTitle(bool addToTitle)
 {
     std::string text = title_;
+    // A maximised document window names its document in brackets after the program
+    // ("Schemora - [t9b.pic]"), as the MDI area itself would: a title that already holds the
+    // brackets is one the area leaves alone, so the document is named once.
+    bool maximizedChild = false;
+    if (const auto* mdi = dynamic_cast<const MDIFrameWnd*>(this)) {
+        const MDIChildWnd* child = mdi->MDIGetActive(&maximizedChild);
+        if (child && child->state() && child->state()->widget)
+            maximizedChild = maximizedChild || child->state()->widget->isMaximized();
+    }
     if (addToTitle && (GetStyle() & kFwsAddToTitle)) {
-        if (Document* doc = GetActiveDocument())
-            text = title_.empty() ? doc->GetTitle() : title_ + " - " + doc->GetTitle();
+        if (Document* doc = GetActiveDocument()) {
+            const std::string name = maximizedChild ? "[" + doc->GetTitle() + "]" : doc->GetTitle();
+            text = title_.empty() ? name : title_ + " - " + name;
+        }
     }
     WndState& s = wndState(*this);
     s.name = text;

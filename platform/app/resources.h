@@ -84,6 +84,7 @@ enum : unsigned {
     kCsPassword = 0x20,
     kCsNumber = 0x40,         // edit accepts digits only
     kCsRight = 0x80,          // text aligned right
+    kCsFixedSize = 0x100,     // a drawn frame keeps its given size (a swatch) instead of stretching
 };
 
 // The id of a static text no code refers to.
@@ -102,7 +103,9 @@ struct ControlTemplate {
     int height = 0;                // height hint in dialog units, 0 = natural
     unsigned image = 0;            // picture controls and icon buttons: image resource id
     int limit = 0;                 // edit: maximum characters (0 = none)
-    int rowSpan = 1;               // layout rows the control covers (plots beside a button column)
+    int rowSpan = 1;               // layout rows the control covers (plots beside a button column);
+                                   // a group box covering more than its row encloses the controls
+                                   // of the rows below it within its columns
 };
 
 struct DialogTemplate {

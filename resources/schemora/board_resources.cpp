@@ -16,7 +16,7 @@ plat::DialogTemplate MakeBoardDialogTemplate()
     using K = plat::ControlKind;
     return plat::DialogBuilder(kIddMakeBoard, "Make Printed Circuit Board")
         .labelled(kIdcBoardSchematic, K::Static, "Schematic:", 0)
-        .add(plat::kIdStaticText, K::GroupBox, "Initial Artwork File", 1)
+        .add(plat::kIdStaticText, K::GroupBox, "Initial Artwork File", 1).rows(3)
         .add(kIdcBoardGenerate, K::RadioButton, "Generate with PLACE", 2).group()
         .add(kIdcBoardExisting, K::RadioButton, "Use existing file", 3)
         .labelled(kIdcBoardName, K::Edit, "Name:", 4).group().limit(4096)

@@ -69,7 +69,9 @@ plat::DialogTemplate SetColorsTemplate()
                                                          .slotLabels = kSlotLabels,
                                                          .schemeLabel = "Color Scheme:",
                                                          .modeLabels = {"Object takes THIS color:", "Object takes PLANES color"},
-                                                         .rgbId = kIdcColorRgb});
+                                                         .rgbId = kIdcColorRgb,
+                                                         .slotGroups = {{"Layers", 1, 4}, {"Scope/Analyzer", 6, 15}},
+                                                         .modeGroup = "Color Mode"});
 }
 
 SetColorsIds SetColorsDialogIds()

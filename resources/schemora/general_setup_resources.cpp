@@ -26,7 +26,8 @@ plat::DialogTemplate drawingPage()
     for (unsigned i = 0; i < 4; ++i)
         c.push_back(ControlAt(kIdcStyleFirst + i, K::RadioButton, kStyles[i], 3, static_cast<int>(i), i == 0));
     c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Current fill pattern:", 4));
-    c.push_back({.id = kIdcFillCurrent, .kind = K::StaticFrame, .row = 4, .column = 1, .width = 16, .height = 10});
+    c.push_back({.id = kIdcFillCurrent, .kind = K::StaticFrame, .row = 4, .column = 1, .style = plat::kCsFixedSize,
+                 .width = 16, .height = 10});
     for (unsigned i = 0; i < 8; ++i)
         c.push_back({.id = kIdcFillFirst + i, .kind = K::OwnerDrawButton, .row = 5, .column = static_cast<int>(i), .width = 16, .height = 10});
     static constexpr const char* kHeads[] = {"Open", "Closed", "Filled"};
@@ -66,7 +67,7 @@ plat::DialogTemplate miscellaneousPage()
     c.push_back(ControlAt(kIdcRotationAngle, K::Edit, "", 1, 1));
     c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Ellipse Aspect Ratio:", 2));
     c.push_back(ControlAt(kIdcEllipseAspect, K::Edit, "", 2, 1));
-    c.push_back(ControlAt(plat::kIdStaticText, K::GroupBox, "Units", 3));
+    c.push_back(plat::GroupBoxAt("Units", 3, 2, 1));
     c.push_back(ControlAt(kIdcEnglish, K::RadioButton, "English", 4, 0, true));
     c.push_back(ControlAt(kIdcMetric, K::RadioButton, "Metric", 4, 1));
     c.push_back(ControlAt(plat::kIdStaticText, K::Static, "Backup Interval:", 5, 0, true));
@@ -82,11 +83,11 @@ plat::DialogTemplate libraryPartsPage()
 {
     plat::DialogTemplate t{.id = kIddGenLib, .title = "Library Parts"};
     auto& c = t.controls;
-    c.push_back(ControlAt(plat::kIdStaticText, K::GroupBox, "Hidden Pins", 0));
+    c.push_back(plat::GroupBoxAt("Hidden Pins", 0, 2, 1));
     c.push_back(ControlAt(kIdcHidePins, K::RadioButton, "Hide", 1, 0, true));
     c.push_back(ControlAt(kIdcShowPins, K::RadioButton, "Show", 1, 1));
     c.push_back(ControlAt(kIdcPowerPins, K::CheckBox, "Show Power Pins", 2, 0, true));
-    c.push_back(ControlAt(plat::kIdStaticText, K::GroupBox, "Default Package", 3));
+    c.push_back(plat::GroupBoxAt("Default Package", 3, 2, 1));
     c.push_back(ControlAt(kIdcThroughHole, K::RadioButton, "Through Hole", 4, 0, true));
     c.push_back(ControlAt(kIdcSurfaceMount, K::RadioButton, "Surface Mount", 4, 1));
     return t;

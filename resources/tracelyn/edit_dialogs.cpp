@@ -28,7 +28,7 @@ plat::DialogTemplate withButtons(plat::DialogBuilder& b, int row, bool cancel = 
 plat::DialogTemplate styleDialog(unsigned id, const char* title, bool fill, bool edges)
 {
     plat::DialogBuilder b(id, title, kTypedChars);
-    b.add(plat::kIdStaticText, K::GroupBox, "Outline", 0, 0, 4)
+    b.add(plat::kIdStaticText, K::GroupBox, "Outline", 0, 0, 4).rows(3)
         .add(kIdcStyleFirst, K::RadioButton, "Solid", 1).group()
         .add(kIdcStyleFirst + 1, K::RadioButton, "Dash", 1, 1)
         .add(kIdcStyleFirst + 2, K::RadioButton, "Dot", 1, 2)
@@ -39,7 +39,7 @@ plat::DialogTemplate styleDialog(unsigned id, const char* title, bool fill, bool
     if (fill) {
         constexpr const char* kFills[8] = {"Hollow", "Solid", "Horizontal", "Vertical", "Diagonal \\", "Diagonal /",
                                            "Cross", "Diagonal cross"};
-        b.add(plat::kIdStaticText, K::GroupBox, "Fill", 3, 0, 4);
+        b.add(plat::kIdStaticText, K::GroupBox, "Fill", 3, 0, 4).rows(3);
         for (unsigned i = 0; i < 8; ++i) {
             b.add(kIdcFillFirst + i, K::RadioButton, kFills[i], 4 + static_cast<int>(i / 4), static_cast<int>(i % 4));
             if (i == 0)
@@ -58,7 +58,7 @@ plat::DialogTemplate padSetup()
 {
     constexpr const char* kShapes[9] = {"Round", "Oval", "Surface", "Square", "Finger", "Via", "Hidden", "Mount", "Thermal"};
     plat::DialogBuilder b(kIddPadSetup, "Pad Setup", kTypedChars);
-    b.add(plat::kIdStaticText, K::GroupBox, "Style", 0, 0, 3);
+    b.add(plat::kIdStaticText, K::GroupBox, "Style", 0, 0, 3).rows(4);
     for (unsigned i = 0; i < 9; ++i) {
         b.add(kIdcPadShapeFirst + i, K::RadioButton, kShapes[i], 1 + static_cast<int>(i / 3), static_cast<int>(i % 3));
         if (i == 0)
@@ -83,7 +83,7 @@ plat::DialogTemplate polarGrid()
     plat::DialogBuilder b(kIddPolarGrid, "Polar Grid Setup", kTypedChars);
     b.field(kIdcPolarAngle, "Angle Increment (degrees):", 0)
         .field(kIdcPolarRadius, "Radial Increment (mils-cm):", 1)
-        .add(plat::kIdStaticText, K::GroupBox, "Coordinate Center", 2, 0, 3)
+        .add(plat::kIdStaticText, K::GroupBox, "Coordinate Center", 2, 0, 3).rows(3)
         .field(kIdcPolarCentreX, "X", 3)
         .field(kIdcPolarCentreY, "Y", 4)
         .add(kIdcPolarAtLibraryOrigin, K::CheckBox, "Center at library origin", 5, 0, 3);

@@ -21,16 +21,19 @@ plat::DialogTemplate manufacturing()
     auto& c = t.controls;
     c.push_back({plat::kIdStaticText, K::GroupBox, "Gerber files", 0, 0, 4});
     c.push_back({plat::kIdStaticText, K::GroupBox, "Signal Layers", 1, 0, 2});
+    c.back().rowSpan = 9;
     c.push_back(check(kIdcLayerCheckFirst, "Top", 2, 0));
     for (int n = 1; n <= 15; ++n)
         c.push_back(check(kIdcLayerCheckFirst + n, "L" + std::to_string(n), 2 + (n % 8), n / 8));
     c.push_back({plat::kIdStaticText, K::GroupBox, "Silk Screen and Mask", 1, 2});
+    c.back().rowSpan = 8;
     const char* const masks[] = {"Top Silk Screen", "Bottom Silk Screen", "Top Solder Mask",
                                  "Bottom Solder Mask", "Top Paste Mask", "Bottom Paste Mask"};
     for (int i = 0; i < 6; ++i)
         c.push_back(check(kIdcLayerCheckFirst + 16 + i, masks[i], 2 + i, 2));
     c.push_back(check(kIdcLayerCheckFirst + 25, "Outline", 8, 2));
     c.push_back({plat::kIdStaticText, K::GroupBox, "Power Layers", 1, 3});
+    c.back().rowSpan = 7;
     c.push_back(check(kIdcLayerCheckFirst + 22, "VCC Plane", 2, 3));
     c.push_back(check(kIdcLayerCheckFirst + 23, "Ground Plane", 3, 3));
     for (int n = 1; n <= 4; ++n)

@@ -79,7 +79,7 @@ plat::DialogTemplate wizardTypePage()
         .add(kIdcWizardTypeLast, K::RadioButton, "Grid array", 6)
         .add(kIdcWizardPicture, K::StaticFrame, "", 1, 1, 3).size(80, 60).rows(3)
         .add(kIdcWizardDescription, K::MultiLineEdit, "", 4, 1, 3).style(plat::kCsReadOnly).size(200, 50).rows(3)
-        .add(kIdcWizardDimensions, K::GroupBox, "Part Dimensions(mils):", 7, 0, 4)
+        .add(kIdcWizardDimensions, K::GroupBox, "Part Dimensions(mils):", 7, 0, 4).rows(4)
         .field(kIdcWizardPadsX, "Number of Pads (X):", 8)
         .field(kIdcWizardPadsY, "Number of Pads (Y):", 8, 2)
         .field(kIdcWizardSpacing, "Pad Spacing:", 9)
@@ -107,7 +107,7 @@ plat::DialogTemplate wizardOutputPage()
     return {kIddWizardOutput,
             "Package Design Wizard",
             {{kNoId, K::Static, "Step 3\n \nSave the part now, or edit it first.", 0, 0},
-             {kNoId, K::GroupBox, "Output", 1, 0},
+             {kNoId, K::GroupBox, "Output", 1, 0, 1, false, 0, 0, 0, 0, 0, 3},
              {kIdcWizardSaveDirectly, K::RadioButton, "Save directly to library", 2, 0, 1, true},
              {kIdcWizardEditFirst, K::RadioButton, "Edit first", 3, 0}}};
 }
@@ -193,7 +193,7 @@ plat::DialogTemplate libSelectiveEdit()
 {
     return {kIddLibSelectiveEdit,
             "Selective Editing (Library Editor)",
-            {{kNoId, K::GroupBox, "Object Types", 0, 0, 2},
+            {{kNoId, K::GroupBox, "Object Types", 0, 0, 2, false, 0, 0, 0, 0, 0, 5},
              {kCmdSelectiveFirst + 1, K::CheckBox, "Text", 1, 0},
              {kCmdSelectiveFirst + 2, K::CheckBox, "Pads and Vias", 1, 1},
              {kCmdSelectiveFirst + 3, K::CheckBox, "Traces", 2, 0},
@@ -210,14 +210,14 @@ plat::DialogTemplate libSelectiveEdit()
 plat::DialogTemplate libPadSetup()
 {
     return plat::DialogBuilder(kIddLibPadSetup, "Pad Setup", kTypedChars)
-        .add(kNoId, K::GroupBox, "Style", 0, 0, 3)
+        .add(kNoId, K::GroupBox, "Style", 0, 0, 3).rows(3)
         .add(kIdcPadShapeFirst, K::RadioButton, "Round", 1).group()
         .add(kIdcPadShapeFirst + 1, K::RadioButton, "Oval", 1, 1)
         .add(kIdcPadShapeFirst + 2, K::RadioButton, "Surface", 1, 2)
         .add(kIdcPadShapeFirst + 3, K::RadioButton, "Square", 2)
         .add(kIdcPadShapeFirst + 4, K::RadioButton, "Finger", 2, 1)
         .add(kIdcPadShapeFirst + 7, K::RadioButton, "Mount", 2, 2)
-        .add(kIdcLibPadDimensions, K::GroupBox, "Dimensions (mils)", 3, 0, 3)
+        .add(kIdcLibPadDimensions, K::GroupBox, "Dimensions (mils)", 3, 0, 3).rows(5)
         .field(kIdcPadX, "X", 4)
         .field(kIdcPadY, "Y", 5)
         .field(kIdcLibPadHole, "Hole", 6)

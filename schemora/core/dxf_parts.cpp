@@ -127,6 +127,9 @@ void writeElement(std::string& out, const DrawObject& e, const Placement& p)
 void writeLabels(std::string& out, const DrawObject& instance, const PartSymbol& symbol,
                  const Placement& p, bool upright, const PartLabels& labels)
 {
+    const PartLabelPlaces places = LabelPlacesOf(instance, symbol);
+    if (!places.reference)
+        return;
     const int angle = upright ? 0 : p.orientation;
     const bool unitPart = instance.text && instance.text[0] == 'U';
     int x, y;
@@ -134,6 +137,8 @@ void writeLabels(std::string& out, const DrawObject& instance, const PartSymbol&
     if (!(unitPart && InstanceReferenceHidden(instance)) && !labels.reference.empty())
         DxfWriteSymbolText(out, labels.reference, x, y, angle, 0, p.mirror);
     if (unitPart) {
+        if (!places.partName)
+            return;
         const std::string text = labels.second.empty() ? PartNameOf(symbol) : labels.second;
         int nx, ny;
         place(symbol.w[13], symbol.w[14], p, &nx, &ny);

@@ -1,6 +1,8 @@
 // Finding parts in the library files and loading their symbols into the PartSymbol table.
 #include "schemora/core/part_library.h"
 
+#include "platform/app/command_ids.h"
+#include "platform/app/resources.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
@@ -100,7 +102,9 @@ int LoadSymbol(std::string_view fullName, plat::Archive& archive)
     g_partSymbols.entries[index] = PartSymbol{};
     g_partSymbols.entries[index].name = plat::upperCaseAscii(fullName);
     SetStatusText("Loading part " + std::string(fullName), kStatusPaneMessage);
-    if (!ReadPartSymbol(archive, index)) {
+    const bool read = ReadPartSymbol(archive, index);
+    SetStatusText(plat::LoadString(plat::kIdsIdleMessage), kStatusPaneMessage);
+    if (!read) {
         g_partSymbols.entries[index] = PartSymbol{};
         --g_partSymbols.count;
         return 0;

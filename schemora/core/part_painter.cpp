@@ -224,11 +224,16 @@ void drawLabels(plat::Dc& dc, const DrawObject& instance, const PartSymbol& symb
 {
     const bool unitPart = instance.text && instance.text[0] == 'U';
     const bool hidden = InstanceReferenceHidden(instance);
+    const PartLabelPlaces places = LabelPlacesOf(instance, symbol);
+    if (!places.reference)
+        return;
     int x, y;
     TransformPartPoint(instance.w[2], instance.w[3], &x, &y, p.orientation, p.mirror ? 1 : 0);
     if (!(unitPart && hidden) && !labels.reference.empty())
         DrawSymbolText(dc, labels.reference, x, y, p.orientation, 0, p.mirror, p.upright);
     if (unitPart) {
+        if (!places.partName)
+            return;
         const std::string text = labels.second.empty() ? PartNameOf(symbol) : labels.second;
         int nx, ny;
         TransformPartPoint(symbol.w[13], symbol.w[14], &nx, &ny, p.orientation, p.mirror ? 1 : 0);
@@ -375,6 +380,25 @@ std::optional<PartLabels> InstanceLabels(const DrawObject& instance, const PartG
     const bool upright = (instance.w[4] & kLabelsUprightBit) != 0;
     return MakePartLabels(instance.text, instance.w[6], range.slot, range.gates, hidden, upright,
                           instance.w[7] & 0xFFF);
+}
+
+PartLabelPlaces LabelPlacesOf(const DrawObject& instance, const PartSymbol& symbol)
+{
+    bool referenceText = false;
+    bool nameText = false;
+    int gates = 1, count = 0, first = 0;
+    if (FindPartPin(instance.symbolIndex(), &gates, &count, &first, 0, nullptr)) {
+        const int end = std::min(first + count, static_cast<int>(g_symbolElements.elements.size()));
+        for (int i = std::max(first, 1); i < end; ++i) {
+            const DrawObject& e = g_symbolElements[i];
+            const std::string_view text = e.type() == kObjText && e.text ? std::string_view(e.text) : "";
+            if (text.ends_with('?'))
+                (text.starts_with("p?") ? nameText : referenceText) = true;
+        }
+    }
+    // A point of (0, 0) was never set: without its placeholder the label has no place.
+    return {referenceText || instance.w[2] != 0 || instance.w[3] != 0,
+            nameText || symbol.w[13] != 0 || symbol.w[14] != 0};
 }
 
 bool InstanceReferenceHidden(const DrawObject& instance)

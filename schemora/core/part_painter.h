@@ -64,5 +64,13 @@ struct PartGateRange {
 bool PartElementRange(const DrawObject& instance, PartGateRange* range);
 // The label texts of an instance; nothing when it has no reference text.
 std::optional<PartLabels> InstanceLabels(const DrawObject& instance, const PartGateRange& range);
+// Which labels of an instance have a place: the reference (with the value below it) where the
+// symbol has a reference placeholder ("R?") or the instance a label point of its own, a 'U'
+// part's name where the symbol has "p?" or a name point. A supply symbol has neither.
+struct PartLabelPlaces {
+    bool reference = false;
+    bool partName = false;
+};
+PartLabelPlaces LabelPlacesOf(const DrawObject& instance, const PartSymbol& symbol);
 // The instance's reference is hidden, by itself or by its symbol ("%no_des").
 bool InstanceReferenceHidden(const DrawObject& instance);

@@ -93,6 +93,8 @@ bool CSchemoraDoc::OnNewDocument()
     SetModifiedFlag(false);
     g_current.activeDocument = this;
     RegisterOpenDocument(GetTitle(), this);
+    // What the status line said was about the drawing shown before.
+    SetStatusTextId(plat::kIdsIdleMessage, 0);
     return true;
 }
 

@@ -110,6 +110,8 @@ void selectEveryObject()
 void CMainFrame::registerAdvancedEditCommands()
 {
     onCommand(scm::kCmdEditScale, &CMainFrame::OnScaleObjects);
+    // With a drawing open its view decides (something must be selected).
+    needsDocument({scm::kCmdEditScale});
     onDocumentCommand(scm::kCmdReGrid, &CMainFrame::OnReGrid);
     onCommandRange(scm::kCmdAlignToCenter, scm::kCmdAlignOnLine, &CMainFrame::OnAlign);
     onDocumentCommand(scm::kCmdRefNo, &CMainFrame::OnRefNo);

@@ -165,7 +165,8 @@ private:
         const std::string part = selectedText(GetDlgItem(scm::kIdcPickerList));
         if (part.empty())
             return;
-        part_ = part.substr(0, part.find('.'));
+        // The list holds the catalogue's own names, whole: "AXIAL0.3" is a package, "AXIAL0" is not.
+        part_ = part;
         // The board program's package bodies are not read here: the picker names the package.
         SetDlgItemText(scm::kIdcPickerDescription, library_ + "\\" + part_);
     }

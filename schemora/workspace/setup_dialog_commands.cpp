@@ -13,13 +13,15 @@
 
 void CMainFrame::registerSetupDialogCommands()
 {
-    onCommand(scm::kCmdSelectiveEditing, &CMainFrame::OnSelectiveEditing);
+    onDocumentCommand(scm::kCmdSelectiveEditing, &CMainFrame::OnSelectiveEditing);
     onCommand(scm::kCmdTextFont, &CMainFrame::OnTextFont);
-    onCommand(scm::kCmdPageSetup, &CMainFrame::OnPageSetup);
+    onDocumentCommand(scm::kCmdPageSetup, &CMainFrame::OnPageSetup);
 }
 
 void CMainFrame::OnSelectiveEditing()
 {
+    if (!GetActiveDocument())
+        return;
     CSelEditDlg dialog(scm::SelectiveEditDialogIds(), {.switches = g_editFilter.on, .mode = &g_selection.filterId, .presets = {}},
                        this);
     // Its mode buttons act at once, so the combo follows whether or not the dialog is confirmed.

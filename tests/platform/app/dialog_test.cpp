@@ -5,6 +5,8 @@
 #include "platform/core/test_ui_host.h"
 #include "qt_scroll_actions.h"
 
+#include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -19,6 +21,7 @@ constexpr unsigned kDlg = 500;
 constexpr unsigned kEdit = 1031, kList = 404, kCombo = 204, kCheck = 326, kRadioA = 724, kRadioB = 725,
                    kRadioC = 727, kOther = 730, kApply = 33;
 constexpr unsigned kScrollDlg = 501, kBar = 910;
+constexpr unsigned kGroupDlg = 502, kUnits = 940, kSwatch = 941;
 
 void registerDialogs()
 {
@@ -37,6 +40,15 @@ void registerDialogs()
                             {plat::kIdOk, ControlKind::DefPushButton, "OK"},
                             {plat::kIdCancel, ControlKind::PushButton, "Cancel"}}});
     set.dialogs.push_back({kScrollDlg, "Zoom", {{kBar, ControlKind::ScrollBarV}}});
+    set.dialogs.push_back({kGroupDlg,
+                           "Units",
+                           {{.id = kUnits, .kind = ControlKind::GroupBox, .text = "Units", .row = 0, .span = 2, .rowSpan = 2},
+                            {.id = kRadioA, .kind = ControlKind::RadioButton, .text = "English", .row = 1, .group = true},
+                            {.id = kRadioB, .kind = ControlKind::RadioButton, .text = "Metric", .row = 1, .column = 1},
+                            {.id = kCheck, .kind = ControlKind::CheckBox, .text = "Below the box", .row = 2, .span = 2},
+                            {.id = kSwatch, .kind = ControlKind::StaticFrame, .row = 3, .column = 1, .style = plat::kCsFixedSize,
+                             .width = 16, .height = 10},
+                            {.id = kOther, .kind = ControlKind::RadioButton, .text = "A wide neighbour of the swatch", .row = 4, .column = 1}}});
     for (unsigned id : {600u, 601u, 602u})
         set.dialogs.push_back({id, "Page " + std::to_string(id), {{kEdit, ControlKind::Edit}}});
     plat::registerResources(std::move(set));
@@ -274,6 +286,33 @@ TEST_F(QtDialogs, FaceFollowsTheModelBothWays)
     EXPECT_EQ(dlg.events.size(), 1u) << "selection from code notifies nothing";
     dlg.EnableDlgItem(kEdit, false);
     EXPECT_FALSE(edit->isEnabled());
+    dlg.DestroyWindow();
+}
+
+// A group box that covers the rows below it holds their controls inside its frame; a swatch of
+// fixed size keeps its size beside wider controls.
+TEST_F(QtDialogs, GroupBoxesEncloseTheirRowsAndSwatchesKeepTheirSize)
+{
+    plat::Dialog dlg(kGroupDlg);
+    ASSERT_TRUE(show(dlg, kGroupDlg));
+    auto* box = widgetOf<QGroupBox>(dlg, kUnits);
+    ASSERT_NE(box, nullptr);
+    QWidget* face = box->window();
+    face->adjustSize();
+    face->layout()->activate();
+    for (const unsigned id : {kRadioA, kRadioB}) {
+        SCOPED_TRACE(id);
+        QWidget* radio = dlg.GetDlgItem(id)->state()->widget.data();
+        EXPECT_EQ(radio->parentWidget(), box);
+        EXPECT_TRUE(box->contentsRect().contains(radio->geometry())) << "inside the frame";
+    }
+    QWidget* below = dlg.GetDlgItem(kCheck)->state()->widget.data();
+    EXPECT_EQ(below->parentWidget(), face);
+    EXPECT_GE(below->geometry().top(), box->geometry().bottom());
+    QWidget* swatch = dlg.GetDlgItem(kSwatch)->state()->widget.data();
+    QWidget* neighbour = dlg.GetDlgItem(kOther)->state()->widget.data();
+    EXPECT_EQ(swatch->size(), swatch->minimumSize());
+    EXPECT_LT(swatch->width(), neighbour->width());
     dlg.DestroyWindow();
 }
 

@@ -48,7 +48,7 @@ struct MainWindow : SampleRunTest {
 TEST_F(MainWindow, BuildsMenusBarsAndDocumentWindows)
 {
     SampleApp& app = this->app();
-    EXPECT_EQ(window->windowTitle(), "Sample - untitled1");
+    EXPECT_EQ(window->windowTitle(), "Sample - [untitled1]") << "the maximised document named once";
 
     // With a document open the template's menu shows; without one, the frame's own.
     EXPECT_EQ(menuTitles(window), (QStringList{"&File", "&View"}));

@@ -4,6 +4,7 @@
 #include "edit_view_fixture.h"
 
 #include "common/library_browser.h"
+#include "platform/app/command_ids.h"
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "resources/schemora/edit_ids.h"
@@ -224,6 +225,41 @@ TEST_F(LibraryDialogs, BrowserSearchCountsOneLibraryOrAll)
     EXPECT_EQ(g_libraryChoice.part, "100N");
 }
 
+// The browser names its lists, its search fields and its frames; each tab shows its own.
+TEST_F(LibraryDialogs, BrowserLabelsAndFramesFollowTheTabs)
+{
+    const auto textOf = [](const plat::DialogTemplate& t, unsigned id) {
+        for (const plat::ControlTemplate& c : t.controls)
+            if (c.id == id)
+                return c.text;
+        return std::string("(none)");
+    };
+    const plat::DialogTemplate* t = plat::findDialogTemplate(kIddLibraryParts);
+    ASSERT_NE(t, nullptr);
+    std::vector<std::string> frames;
+    for (const plat::ControlTemplate& c : t->controls)
+        if (c.kind == plat::ControlKind::GroupBox)
+            frames.push_back(c.text + "/" + std::to_string(c.rowSpan));
+    EXPECT_EQ(frames, (std::vector<std::string>{"Search By/2", "Preview/4", "Package/2"}));
+    EXPECT_EQ(textOf(*t, quill::kIdcBrowserLibraryLabel), "Library");
+    EXPECT_EQ(textOf(*t, quill::kIdcBrowserPartLabel), "Part");
+    EXPECT_EQ(textOf(*t, quill::kIdcSearchTextLabel), "Search Text:");
+    EXPECT_EQ(textOf(*t, quill::kIdcSearchLibraryLabel), "Library:");
+    EXPECT_EQ(textOf(*t, quill::kIdcSearchResultsLabel), "Part/Library");
+
+    std::vector<bool> shown;
+    host.answerDialog([&](plat::Dialog& d) {
+        const auto visible = [&](unsigned id) { return d.GetDlgItem(id)->IsWindowVisible(); };
+        shown = {visible(quill::kIdcBrowserPartLabel), visible(quill::kIdcSearchByGroup)};
+        d.ChooseDlgItem(quill::kIdcBrowserTab, 1);
+        shown.insert(shown.end(), {visible(quill::kIdcBrowserPartLabel), visible(quill::kIdcSearchByGroup),
+                                   visible(quill::kIdcSearchTextLabel)});
+        return d.PressButton(plat::kIdCancel);
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, false, true, true}));
+}
+
 // Delete Part acts only on a part chosen in the list shown, after "Delect part %s?".
 TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
 {
@@ -265,6 +301,25 @@ TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
     EXPECT_EQ(std::count(parts.begin(), parts.end(), "R"), 0);
     EXPECT_EQ(parts.size() + 1, deviceParts);
     EXPECT_EQ(host.messageBoxes().back(), "Please select a part");
+}
+
+// The status line tells of the drawing shown: a part loaded from the browser leaves no
+// "Loading part" behind, and a new drawing shows none of the old drawing's selection.
+TEST_F(LibraryDialogs, StatusLineForgetsTheLoadedPartAndTheDrawingBefore)
+{
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));
+        d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"));
+        return d.PressButton(plat::kIdOk);
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+    EXPECT_EQ(pane(0).find("Loading part"), std::string::npos) << pane(0);
+
+    ASSERT_TRUE(key(plat::kVkF9));
+    click(0, -100);
+    ASSERT_EQ(pane(0).rfind("Selected object #1", 0), 0u) << pane(0);
+    ASSERT_TRUE(command(plat::kIdFileNew));
+    EXPECT_EQ(pane(0), "Ready");
 }
 
 // Saving over a part the drawings use offers one re-load; every type keeps its index, and a type

@@ -102,6 +102,48 @@ TEST(PartPainter, InstanceDrawsSymbolAndLabels)
     EXPECT_TRUE(none.drawingLines().empty());
 }
 
+// A supply symbol has no label placeholder: its instances show no label, whatever their text
+// says, unless a label point of their own was set.
+TEST(PartPainter, ASymbolWithoutPlaceholderShowsNoLabel)
+{
+    PaintState state;
+    g_current.zoomFactor = 5;
+    const int ground = addGround();
+    const auto texts = [](DrawObject& part) {
+        plat::RecordingDc dc;
+        DrawPartInstance(dc, part, kRolePart);
+        std::vector<std::string> out;
+        for (const plat::DcCall& c : dc.calls())
+            if (c.name == "TextOut")
+                out.push_back(c.text);
+        return out;
+    };
+    struct Case {
+        const char* text;
+        int labelX, labelY;
+        std::vector<std::string> shown;
+    };
+    const Case cases[] = {
+        {"DEVICE\\GND", 0, 0, {}},
+        {":DEVICE\\GND", 0, 0, {}},
+        {"GND:\\0V", 0, 0, {}},
+        {":DEVICE\\GND", -1000, -600, {"4 DEVICE\\GND"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Words w = words(kObjPart + ground, 2000, 1000);
+        w[2] = c.labelX;
+        w[3] = c.labelY;
+        w[6] = 4;
+        EXPECT_EQ(texts(state.add(w, c.text)), c.shown);
+    }
+    // A resistor's placeholder gives its label a place even at the symbol's own (0, 0).
+    const int r = addSymbol("DEVICE\\R0", {pin(-1000, -500, -950, -500), placeholder(0, 0, "R?")});
+    Words w = words(kObjPart + r, 0, 0);
+    w[6] = 3;
+    EXPECT_EQ(texts(state.add(w, "R")), std::vector<std::string>{"R3"});
+}
+
 TEST(PartPainter, PartsBinCellsAndItems)
 {
     PaintState state;

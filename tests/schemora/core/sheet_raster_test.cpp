@@ -116,8 +116,8 @@ namespace {
 // The fingerprints of each fixture's repaint at each zoom, recorded on the machine of
 // quill_test::kRecordedFontProbe.
 constexpr quill_test::RecordedRaster kRecorded[] = {
-    {"example", 0, 0x0592943f333443e7ull, 0x3e9688750b5b3883ull},
-    {"example", 3, 0x142bf2bc1f77138dull, 0xdcc45d8d18865841ull},
+    {"example", 0, 0x684b2aee74a7daceull, 0xa8c7ee163b4a2e32ull},
+    {"example", 3, 0xf3e4249796c99330ull, 0xf7e6c7caeafe34fcull},
     {"example", 6, 0xc8a7c81424f005fcull, 0x650101f3381b3014ull},
     {"busy", 0, 0x8dc3de2a86d4d2bbull, 0x5e087b53df32a06aull},
     {"busy", 3, 0xca6ba8258a14db5aull, 0x6e0c158d0d798c5aull},

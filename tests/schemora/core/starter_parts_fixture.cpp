@@ -1,6 +1,7 @@
 #include "schemora/core/starter_parts_fixture.h"
 
 #include "platform/app/dialog.h"
+#include "platform/system/app_profile.h"
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/settings.h"
 
@@ -26,6 +27,18 @@ bool StarterPartsView::copyStarterLibraries(std::initializer_list<const char*> l
     for (const char* library : libraries)
         for (const char* ext : {".CON", ".CAT"})
             fs::copy_file(lib / (std::string(library) + ext), folder.path() / "LIB" / (std::string(library) + ext));
+    return true;
+}
+
+bool StarterPartsView::useStarterPackages()
+{
+    const fs::path catalogue = builtProgramFolder() / "PACKAGES" / "STANDARD.CAT";
+    if (builtProgramFolder().empty() || !fs::exists(catalogue))
+        return false;
+    const fs::path packages = folder.path() / "PACKAGES";
+    fs::create_directories(packages);
+    fs::copy_file(catalogue, packages / "STANDARD.CAT");
+    plat::WriteProfileString("Quillmere", "Tracelyn", "Settings", "library_path", packages.string());
     return true;
 }
 

@@ -27,6 +27,10 @@ protected:
     // Answers the next part chooser with the library and part as a person would, or with Cancel
     // when the library is not offered.
     void answerPartChooser(const char* library, const char* part);
+    // Copies the starter package catalogue (PACKAGES/STANDARD.CAT, written by the board
+    // program's catalogue writer) into this test's PACKAGES and names that folder as the board
+    // program's package folder; false when the starter packages have not been built.
+    bool useStarterPackages();
     void wire(int x1, int y1, int x2, int y2);
 };
 

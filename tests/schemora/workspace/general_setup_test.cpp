@@ -6,8 +6,11 @@
 #include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_test_support.h"
 #include "schemora/core/settings.h"
+#include "support/group_boxes.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 #include <cmath>
 
@@ -87,6 +90,30 @@ TEST_F(GeneralSetup, AutomaticDotsStayOnWhenTheQuestionIsAnsweredNoAndNoneStopsT
         ASSERT_TRUE(harness.command(scm::kCmdGeneralSetup));
         EXPECT_EQ(g_settings.AutoDots, answer == plat::kIdNo ? 1 : 0);
         EXPECT_EQ(host.timerPeriod(scm::kTimerBackup), 0u);
+    }
+}
+
+// The pages' group boxes frame their radio buttons, and the current fill sample is a swatch of
+// the patterns' size.
+TEST_F(GeneralSetup, PagesFrameTheirButtonsAndTheFillSampleIsASwatch)
+{
+    using Contents = std::map<std::string, std::vector<unsigned>>;
+    const auto contents = [](unsigned id) {
+        const plat::DialogTemplate* t = plat::findDialogTemplate(id);
+        return t ? quill_test::GroupBoxContents(*t) : Contents{};
+    };
+    EXPECT_EQ(contents(scm::kIddGenMisc), (Contents{{"Units", {scm::kIdcEnglish, scm::kIdcMetric}}}));
+    EXPECT_EQ(contents(scm::kIddGenLib), (Contents{{"Default Package", {scm::kIdcThroughHole, scm::kIdcSurfaceMount}},
+                                                  {"Hidden Pins", {scm::kIdcHidePins, scm::kIdcShowPins}}}));
+    const plat::DialogTemplate* drawing = plat::findDialogTemplate(scm::kIddGenDraw);
+    ASSERT_NE(drawing, nullptr);
+    for (const plat::ControlTemplate& c : drawing->controls) {
+        if (c.id != scm::kIdcFillCurrent && c.id != scm::kIdcFillFirst)
+            continue;
+        SCOPED_TRACE(c.id);
+        EXPECT_EQ(c.width, 16);
+        EXPECT_EQ(c.height, 10);
+        EXPECT_TRUE(c.kind == plat::ControlKind::OwnerDrawButton || (c.style & plat::kCsFixedSize));
     }
 }
 

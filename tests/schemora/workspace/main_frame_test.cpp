@@ -7,6 +7,8 @@
 #include "platform/system/app_profile.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
+#include "resources/schemora/setup_dialog_ids.h"
+#include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/app_test_support.h"
 #include "schemora/core/drawing_statistics.h"
@@ -372,15 +374,25 @@ TEST_F(SchemoraFrame, DrawingCommandsAreGreyAndDoNothingWithoutADrawing)
     ASSERT_TRUE(harness.start());
     ASSERT_TRUE(harness.command(plat::kIdFileClose));
     ASSERT_EQ(frame().GetActiveDocument(), nullptr);
-    for (unsigned id : {scm::kCmdClear, scm::kCmdStatistics, scm::kCmdNewPage, scm::kCmdDeletePage, scm::kCmdNextPage,
-                        scm::kCmdLimitMode, scm::kCmdVisibleGrid, scm::kCmdHiddenPins}) {
+    for (unsigned id : std::initializer_list<unsigned>{scm::kCmdClear, scm::kCmdStatistics, scm::kCmdNewPage,
+                                                     scm::kCmdDeletePage, scm::kCmdNextPage,
+                        scm::kCmdLimitMode, scm::kCmdVisibleGrid, scm::kCmdHiddenPins, scm::kCmdPageSetup,
+                        scm::kCmdSelectiveEditing, scm::kCmdEditScale}) {
         SCOPED_TRACE(id);
         EXPECT_FALSE(enabled(id));
         host.clearEvents();
         host.answerMessageBox(plat::kIdYes);
         harness.command(id);
         EXPECT_TRUE(host.messageBoxes().empty());
+        EXPECT_TRUE(host.events().empty()) << host.events().front();
     }
+    // Alt+S, the Scale key, opens nothing either.
+    host.clearEvents();
+    plat::noteKeyDown(plat::kVkMenu);
+    plat::Msg altS{plat::kWmSysKeyDown, 'S', 1, nullptr};
+    frame().PreTranslateMessage(altS);
+    plat::noteKeyUp(plat::kVkMenu);
+    EXPECT_TRUE(host.events().empty()) << host.events().front();
     EXPECT_TRUE(enabled(scm::kCmdUnits));
     EXPECT_TRUE(enabled(scm::kCmdSelEditAll));
 }

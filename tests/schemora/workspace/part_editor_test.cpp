@@ -9,7 +9,6 @@
 #include "platform/app/keys.h"
 #include "platform/app/property_sheet.h"
 #include "platform/app/win_constants.h"
-#include "platform/system/app_profile.h"
 #include "platform/system/files.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
@@ -970,22 +969,18 @@ TEST_F(PartEditorTest, ToolsAndObjectsOpenTheProgramsStyleDialogs)
 
 TEST_F(PartEditorTest, FindPackageTakesABoardPackage)
 {
-    if (!copyStarterLibraries({"DEVICE"}))
-        GTEST_SKIP() << "the starter libraries have not been built (program folder LIB)";
-    const std::filesystem::path packages = folder.path() / "PACKAGES";
-    std::filesystem::create_directories(packages);
-    std::filesystem::copy_file(folder.path() / "LIB" / "DEVICE.CON", packages / "Standard.CAT");
-    plat::WriteProfileString("Quillmere", "Tracelyn", "Settings", "library_path", packages.string());
+    if (!copyStarterLibraries({"DEVICE"}) || !useStarterPackages())
+        GTEST_SKIP() << "the starter libraries or packages have not been built (program folder LIB, PACKAGES)";
     runEditor([&](EditorHand& h) {
         host.answerDialog([](plat::Dialog& p) { return p.PressButton(plat::kIdCancel); });
         h.e.PressButton(kIdcEditorFindPackage);
         EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "") << "cancelled: nothing typed";
         host.answerDialog([](plat::Dialog& p) {
-            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "R"));
+            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "RADIAL0.2"));
             return p.PressButton(plat::kIdOk);
         });
         h.e.PressButton(kIdcEditorFindPackage);
-        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "Standard\\R");
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "STANDARD\\RADIAL0.2");
         EXPECT_TRUE(h.e.isModified());
         h.e.SetModified(false);
         h.command(kCmdEditorClose);

@@ -194,6 +194,42 @@ TEST_F(PartsBin, LettingGoInsideTheBinOrAFullDrawingPlacesNothing)
     view()->LoadCurrentDocument();
 }
 
+// A dragged thumbnail follows the mouse as its picture, not as a frame, and leaves the bin's
+// pixels as they were when it is let go.
+TEST_F(PartsBin, ADraggedThumbnailShowsItsPicture)
+{
+    g_settings.binParts = {"DEVICE\\R"};
+    ASSERT_EQ(LoadLibraryPart("DEVICE", "R"), 1) << "the bin paints the parts already loaded";
+    open();
+    const plat::Rect cell = g_partsBinCells.cells.at(0);
+    const plat::Rect client = cells()->clientRect();
+    const auto pixels = [&](const plat::Rect& r) {
+        plat::ClientDC dc(cells());
+        std::vector<plat::ColorRef> out;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                out.push_back(dc->GetPixel(x, y));
+        return out;
+    };
+    // Right of the thumbnail, where the bin is empty.
+    const plat::Point to{cell.right + cell.width() / 2, (cell.top + cell.bottom) / 2};
+    ASSERT_LT(to.x, client.right - quill::kPartsBinEdge);
+    const plat::Rect there{to.x - cell.width() / 2, to.y - cell.height() / 2, to.x - cell.width() / 2 + cell.width(),
+                           to.y - cell.height() / 2 + cell.height()};
+    const std::vector<plat::ColorRef> thumbnail = pixels(cell);
+    const std::vector<plat::ColorRef> empty = pixels(there);
+    ASSERT_NE(thumbnail, empty);
+
+    const plat::Point from = cellCentre(0);
+    mouse(plat::kWmLButtonDown, from, plat::kMkLButton);
+    mouse(plat::kWmMouseMove, {from.x + 1, from.y}, plat::kMkLButton);
+    mouse(plat::kWmMouseMove, to, plat::kMkLButton);
+    EXPECT_EQ(pixels(there), thumbnail) << "the part's picture under the mouse";
+    mouse(plat::kWmLButtonUp, to);
+    EXPECT_EQ(pixels(there), empty) << "gone when let go";
+    EXPECT_EQ(count(), 0);
+}
+
 TEST_F(PartsBin, ShutAndOpenSlideTheWindowWithTheirSoundsAndReopeningKeepsIt)
 {
     g_settings.sound = 1;

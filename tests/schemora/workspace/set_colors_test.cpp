@@ -9,8 +9,11 @@
 #include "schemora/core/settings.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/workspace/main_frame.h"
+#include "support/group_boxes.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 #include <algorithm>
 #include <array>
@@ -113,6 +116,21 @@ TEST_F(SetColors, WithoutSchemesOnlyTheLiveTableChanges)
     EXPECT_EQ(g_settings.colorscheme, before);
     for (const ColorScheme& scheme : g_settings.schemes)
         EXPECT_FALSE(scheme.present);
+}
+
+// The dialog frames the layer slots, the instrument slots and the colour mode.
+TEST_F(SetColors, GroupBoxesFrameTheirSlotsAndTheMode)
+{
+    const plat::DialogTemplate* t = plat::findDialogTemplate(scm::kIddSetColors);
+    ASSERT_NE(t, nullptr);
+    std::vector<unsigned> scope;
+    for (unsigned id = scm::kIdcColorSlotFirst + 6; id <= scm::kIdcColorSlotFirst + 15; ++id)
+        scope.push_back(id);
+    using Contents = std::map<std::string, std::vector<unsigned>>;
+    EXPECT_EQ(quill_test::GroupBoxContents(*t),
+              (Contents{{"Layers", {351, 352, 353, 354}},
+                        {"Scope/Analyzer", scope},
+                        {"Color Mode", {scm::kIdcColorModeThis, scm::kIdcColorModePlanes}}}));
 }
 
 }  // namespace
