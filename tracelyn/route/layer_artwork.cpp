@@ -450,7 +450,8 @@ private:
             polygon(sink_, o, o.w[6], width, [this](int32_t x, int32_t y) { return place(x, y); });
             break;
         case kKindText:
-            if (o.text() != nullptr && o.w[6] != 3 && g_boardSettings.pin_font != kPinFontHidesTexts) {
+            if (o.text() != nullptr && o.w[6] != 3 && g_boardSettings.pin_font != kPinFontHidesTexts
+                && !IsNamePlaceholder(o)) {
                 const int sizeIndex = (o.w[2] >> 8) & 0x7F;
                 const int style = sizeIndex == 3 || sizeIndex == 6 ? 0 : o.w[2];
                 strokeText(sink_, a[0], a[1], o.text(), style, textAngle());

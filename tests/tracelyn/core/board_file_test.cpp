@@ -47,6 +47,42 @@ TEST_F(BoardTest, HeaderAndSecondRecord)
     EXPECT_TRUE(host.shown("message box: Unsupported file format") == false);
 }
 
+// Every board opens at the starting zoom: one saved zoomed in reopens on the point it showed,
+// and a header whose origin lies off the work area opens on its middle.
+TEST_F(BoardTest, ABoardReopensOnThePointItShowed)
+{
+    g_board.sizeLetter = 'E';   // 16 x 16 inches
+    struct Case {
+        int zoom;
+        int32_t x, y;            // logical units of that zoom
+        int32_t milsX, milsY;    // as read back
+    };
+    const Case cases[] = {{3, -1234, 567, -1234, 567}, {6, 7000, -7000, 7000, -7000},
+                          {7, 9000, -3000, 4500, -1500}, {9, 61234, -40000, 6123, -4000}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.zoom);
+        g_board.zoomIndex = c.zoom;
+        g_board.viewOriginX = c.x;
+        g_board.viewOriginY = c.y;
+        BoardDocumentData back;
+        read(back, write());
+        EXPECT_EQ(back.zoomIndex, 3);
+        EXPECT_EQ(back.viewOriginX, c.milsX);
+        EXPECT_EQ(back.viewOriginY, c.milsY);
+    }
+    g_board.zoomIndex = 3;
+    g_board.viewOriginX = 0;
+    g_board.viewOriginY = 567;
+    g_board.sizeLetter = 'A';
+    Bytes damaged = write();
+    damaged[4] = 0x30;   // x 12336 mils, off a 4 x 4 inch work area
+    damaged[5] = 0x30;
+    BoardDocumentData back;
+    read(back, damaged);
+    EXPECT_EQ(back.viewOriginX, 0);
+    EXPECT_EQ(back.viewOriginY, 567);
+}
+
 TEST_F(BoardTest, EveryKindRoundTripsWordForWordAndByteForByte)
 {
     const int pkg = loadPackage("TTL\\7400");

@@ -13,6 +13,7 @@
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/core/workspace_services.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,36 @@ TEST_F(StatusPanes, ScrollBarsStandAtTheOriginAtEveryZoom)
     EXPECT_EQ(ScrollPositionOfOrigin(-2000, 4000, 800), 0);
     EXPECT_EQ(ScrollPositionOfOrigin(9000, 4000, 800), 800) << "held to the range";
     EXPECT_EQ(ScrollPositionOfOrigin(0, 0, 800), 0);
+}
+
+// A click in the bar beside the thumb moves the board by a window, either way, at any zoom.
+TEST_F(StatusPanes, APageOfTheBarIsAWindowOfTheBoard)
+{
+    auto harness = startWithoutTips();
+    ASSERT_TRUE(harness.start());
+    harness.idle();
+    auto* view = static_cast<CTracelynView*>(plat::GetMainWnd()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(harness.command(tly::kCmdWorkAreaFirst + 4));   // 16 x 16 inches
+    for (const int zoom : {3, 6}) {
+        SCOPED_TRACE(zoom);
+        ASSERT_TRUE(harness.command(kCmdScaleFirst + static_cast<unsigned>(zoom)));
+        view->SyncScrollBars();
+        const plat::Size total = view->GetTotalSize();
+        const double window = view->clientRect().width() * static_cast<double>(g_view.zoomDivisor);
+        const double slack = 16000.0 / total.cx + 1;
+        for (const unsigned code : {plat::kSbPageRight, plat::kSbPageLeft, plat::kSbLineRight}) {
+            const int32_t before = g_active.data->viewOriginX;
+            view->OnHScroll(code, 0, nullptr);
+            view->OnHScroll(plat::kSbEndScroll, 0, nullptr);
+            const double moved = g_active.data->viewOriginX - before;
+            const double wanted = code == plat::kSbPageRight ? window : code == plat::kSbPageLeft ? -window : window / 10;
+            EXPECT_NEAR(moved, wanted, slack + std::abs(wanted) / 100) << "code " << code;
+        }
+    }
+    EXPECT_EQ(ScrollPageOfWindow(4000, 16000, 12800), 3200);
+    EXPECT_EQ(ScrollPageOfWindow(0, 16000, 12800), 1);
+    EXPECT_EQ(ScrollPageOfWindow(90000, 16000, 12800), 12800) << "never more than the whole bar";
 }
 
 TEST(PendingScroll, MovesNothingUntilTheScrollEnds)
