@@ -48,7 +48,8 @@ std::optional<int> StepPendingScroll(int& pending, int current, unsigned code, u
     if (pending < 0)
         pending = current;
     if (code != plat::kSbEndScroll) {
-        pending = NextScrollPosition(pending, code, thumb, line, page);
+        // Held to the bar at every step: a page past its start must not read as no scroll.
+        pending = std::clamp(NextScrollPosition(pending, code, thumb, line, page), 0, std::max(extent, 0));
         return std::nullopt;
     }
     const int reached = std::clamp(pending, 0, extent);

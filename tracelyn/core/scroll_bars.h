@@ -21,7 +21,7 @@ int ScrollPageOfWindow(int64_t windowLogical, int32_t workAreaSize, int extent);
 int NextScrollPosition(int position, unsigned code, unsigned thumb, int line, int page);
 
 // A scroll that moves nothing until it ends. Each message steps `pending` (a scroll starts at
-// `current`; -1 is none under way); the end of the scroll answers the position reached, held to
-// 0..extent, and leaves none under way. nullopt until then.
+// `current`; -1 is none under way), held to 0..extent; the end of the scroll answers the
+// position reached and leaves none under way. nullopt until then.
 std::optional<int> StepPendingScroll(int& pending, int current, unsigned code, unsigned thumb, int line, int page,
                                      int extent);

@@ -182,6 +182,12 @@ TEST_F(StatusPanes, APageOfTheBarIsAWindowOfTheBoard)
             EXPECT_NEAR(moved, wanted, slack + std::abs(wanted) / 100) << "code " << code;
         }
     }
+    ASSERT_TRUE(harness.command(tly::kCmdWorkAreaFirst));   // 4 x 4 inches: a window is most of it
+    ASSERT_TRUE(harness.command(kCmdScaleFirst + 3u));
+    view->SyncScrollBars();
+    view->OnHScroll(plat::kSbPageLeft, 0, nullptr);
+    view->OnHScroll(plat::kSbEndScroll, 0, nullptr);
+    EXPECT_EQ(g_active.data->viewOriginX, -2000) << "a page past the edge stops at the edge";
     EXPECT_EQ(ScrollPageOfWindow(4000, 16000, 12800), 3200);
     EXPECT_EQ(ScrollPageOfWindow(0, 16000, 12800), 1);
     EXPECT_EQ(ScrollPageOfWindow(90000, 16000, 12800), 12800) << "never more than the whole bar";
@@ -201,6 +207,10 @@ TEST(PendingScroll, MovesNothingUntilTheScrollEnds)
     pending = -1;
     EXPECT_EQ(StepPendingScroll(pending, 10, plat::kSbPageLeft, 0, 4, 40, 800), std::nullopt);
     EXPECT_EQ(StepPendingScroll(pending, 0, plat::kSbEndScroll, 0, 4, 40, 800), 0);
+    pending = -1;
+    EXPECT_EQ(StepPendingScroll(pending, 400, plat::kSbPageLeft, 0, 60, 600, 800), std::nullopt);
+    EXPECT_EQ(StepPendingScroll(pending, 400, plat::kSbEndScroll, 0, 60, 600, 800), 0)
+        << "a page past the bar's start reaches the start";
 }
 
 }  // namespace
