@@ -6,6 +6,7 @@
 #include "tracelyn/core/outline_editing.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace paint_test {
 namespace {
@@ -246,6 +247,24 @@ TEST_F(PaintTest, OutlineIsAHairlineInItsColourOnEveryLayer)
         EXPECT_NE(traceCall->pen.color, colorOf(kSchemeOutline));
         EXPECT_EQ(calls.back().pen.color, colorOf(kSchemeOutline));
         g_board.objects[line].setKind(kKindDeleted);
+    }
+    {
+        SCOPED_TRACE("on paper");
+        auto printedLines = [this] {
+            plat::RecordingDc paper(plat::RecordingDevice{.printing = true});
+            BeginBoardPrinting();
+            PreparePrintMapping(paper, 1);
+            PaintBoardView(paper, doc);
+            EndBoardPrinting();
+            int lines = 0;
+            for (const plat::DcCall& c : paper.drawingCalls())
+                lines += c.name == "LineTo" && c.pen.width <= 1;
+            return lines;
+        };
+        const int withEdge = printedLines();
+        const int32_t segments = std::exchange(g_board.objects[1].w[2], 0);
+        EXPECT_EQ(withEdge, printedLines() + 4);
+        g_board.objects[1].w[2] = segments;
     }
     {
         SCOPED_TRACE("a round board");
