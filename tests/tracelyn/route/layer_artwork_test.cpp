@@ -1,8 +1,13 @@
 // What one layer's film is made of: a part's silk screen carries its package's drawing and
-// texts, never the "p?" name placeholder.
+// texts, never the "p?" name placeholder; the outline film bends the board edge's arcs as the
+// view draws them.
 #include "tracelyn/route/photoplot_fixture.h"
 
+#include "tracelyn/core/outline_editing.h"
 #include "tracelyn/route/layer_artwork.h"
+
+#include <array>
+#include <vector>
 
 namespace photoplot_test {
 namespace {
@@ -11,11 +16,16 @@ namespace {
 class StrokeCount : public ArtworkSink {
 public:
     void line(int, int, int, int, int) override { ++strokes; }
-    void cornerArc(int, int, int, int, int) override { ++strokes; }
+    void cornerArc(int x1, int y1, int x2, int y2, int) override
+    {
+        ++strokes;
+        arcs.push_back({x1, y1, x2, y2});
+    }
     void arc(int, int, int, int, int) override { ++strokes; }
     void flash(int, int, const Aperture&) override {}
     void region(std::span<const int32_t>) override {}
     int strokes = 0;
+    std::vector<std::array<int, 4>> arcs;
 };
 
 int silkStrokes()
@@ -43,6 +53,21 @@ TEST_F(PhotoplotTest, SilkScreenLeavesTheNamePlaceholderOut)
     ASSERT_EQ(emptied, 1);
     EXPECT_EQ(silkStrokes(), withMarker);
     EXPECT_GT(withMarker, 1) << "the line and the text NOTE are plotted";
+}
+
+TEST_F(PhotoplotTest, OutlineArcsBendAsTheViewDrawsThem)
+{
+    int32_t* s = g_board.objects[1].points();
+    const int32_t edge[4][5] = {{-17000, 0, 0, -17000, kSegmentArc}, {17000, 0, 0, -17000, kSegmentArcReversed},
+                                {17000, 0, 17000, 17000, kSegmentLine}, {17000, 17000, -17000, 0, 7}};
+    for (int k = 0; k < 4; ++k)
+        std::copy(std::begin(edge[k]), std::end(edge[k]), s + k * kSegmentWords);
+    StrokeCount count;
+    WalkLayerArtwork(kLayerOutline, count);
+    EXPECT_EQ(count.strokes, 4);
+    // Each arc from the end the view's corner arc starts at: the quarter circle about the
+    // board's centre, and the reversed one about the other corner.
+    EXPECT_EQ(count.arcs, (std::vector<std::array<int, 4>>{{-17000, 0, 0, -17000}, {0, -17000, 17000, 0}}));
 }
 
 }  // namespace
