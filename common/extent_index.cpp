@@ -72,6 +72,17 @@ void ExtentIndex::update(int slot, uint64_t fingerprint, const SlotExtent& exten
         file(slot);
 }
 
+void ExtentIndex::set(int slot, const SlotExtent& extent)
+{
+    if (slot < 1)
+        return;
+    if (slot > count()) {
+        resize(slot);
+        refreshed_ = slot;
+    }
+    update(slot, 0, extent);
+}
+
 ExtentIndex::CellRange ExtentIndex::cellsOf(const ExtentBox& box) const
 {
     // Coordinates beyond the grid fall into its edge cells, so every box has a cell range and

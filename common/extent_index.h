@@ -99,6 +99,11 @@ public:
     template <class Fingerprint, class Extent>
     void refresh(int count, Fingerprint&& fingerprint, Extent&& extent);
 
+    // Files one slot with `extent` at once, for a pass that edits a store itself and so knows
+    // which records it changed: no walk over the others. A slot past the count grows the index
+    // (the slots between reach nothing until set). An index kept this way is not refreshed.
+    void set(int slot, const SlotExtent& extent);
+
     // Appends to `slots` every slot 1..count whose box meets `area` and every slot whose reach is
     // unknown, each once and in ascending order (painting order is slot order).
     void query(const ExtentBox& area, std::vector<int>& slots);

@@ -120,6 +120,39 @@ TEST(ExtentIndex, QueriesListWhatAWalkOverEveryRecordFinds)
     }
 }
 
+// An index kept by a pass that files each record it changes itself (set) answers as one
+// refreshed over the whole store: records moved, deleted, appended past the count, many at once.
+TEST(ExtentIndex, RecordsSetOneByOneQueryAsAWalkWould)
+{
+    std::mt19937 random(7);
+    constexpr int32_t kSpread = 1 << 20;
+    FakeStore store;
+    ExtentIndex index;
+    for (int i = 0; i < 2000; ++i) {
+        store.records.push_back(randomRecord(random, kSpread));
+        index.set(store.count(), store.records.back());
+    }
+    expectQueriesMatch(index, store, random, kSpread);
+    for (const int edits : {5, 3000}) {
+        SCOPED_TRACE(edits);
+        std::uniform_int_distribution<int> slot(1, store.count());
+        for (int i = 0; i < edits; ++i) {
+            const int k = slot(random);
+            store.records[static_cast<size_t>(k)] = randomRecord(random, kSpread);
+            index.set(k, store.records[static_cast<size_t>(k)]);
+        }
+        expectQueriesMatch(index, store, random, kSpread);
+    }
+    // A record appended two past the count: the slot between reaches nothing until set.
+    store.records.push_back(SlotExtent::nothing());
+    store.records.push_back(SlotExtent::inside({0, 0, 5, 5}));
+    index.set(store.count(), store.records.back());
+    EXPECT_EQ(index.count(), store.count());
+    expectQueriesMatch(index, store, random, kSpread);
+    index.set(0, SlotExtent::anywhere());   // no slot 0: nothing happens
+    expectQueriesMatch(index, store, random, kSpread);
+}
+
 TEST(ExtentIndex, EmptyAndClearedIndexesListNothing)
 {
     ExtentIndex index;

@@ -10,6 +10,7 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/core_services.h"
 #include "tracelyn/core/little_endian.h"
+#include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/core/route_services.h"
@@ -23,6 +24,9 @@
 #include <vector>
 
 namespace {
+
+// The header keeps the view origin in mils, the logical unit of the starting zoom.
+constexpr int64_t kBoardUnitsPerMil = 10;
 
 constexpr int kNewestReadableVersion = 13;
 constexpr int kNegativeCountStandIn = 31000;
@@ -271,8 +275,12 @@ bool BoardReader::readHeader(int32_t* count)
         letter = 'A';
     g_board.sizeLetter = letter;
     if (BoardDocumentData* doc = g_active.data) {
-        doc->viewOriginX = le::getS16(record_, 4);
-        doc->viewOriginY = le::getS16(record_, 6);
+        // A board opens on its work area: an origin beyond it (a damaged header) is taken as
+        // the centre.
+        const WorkAreaSize area = WorkAreaOf(letter);
+        const auto within = [](int32_t origin, int32_t size) { return std::abs(origin) <= size / 2 ? origin : 0; };
+        doc->viewOriginX = within(le::getS16(record_, 4), area.width);
+        doc->viewOriginY = within(le::getS16(record_, 6), area.height);
         doc->zoomIndex = kNewBoardZoomIndex;
         doc->gridCommand = kNewBoardGridCommand;
         doc->sizeLetter = letter;
@@ -533,8 +541,16 @@ BoardWriteStart StartBoardWrite()
         start.header.count = static_cast<uint32_t>(
             std::count_if(g_board.objects + 1, g_board.objects + start.lastIndex + 1, live));
     }
-    start.header.viewOriginX = static_cast<int16_t>(g_board.viewOriginX);
-    start.header.viewOriginY = static_cast<int16_t>(g_board.viewOriginY);
+    // Every board is opened at the starting zoom, so the origin is written in that zoom's units
+    // (mils), within the work area: a board saved zoomed in reopens where it was shown.
+    const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
+    const int64_t unitsPerLogical = BoardUnitsPerLogical();
+    const auto saved = [unitsPerLogical](int32_t origin, int32_t size) {
+        const int64_t mils = int64_t{origin} * unitsPerLogical / kBoardUnitsPerMil;
+        return static_cast<int16_t>(std::clamp<int64_t>(mils, -size / 2, size / 2));
+    };
+    start.header.viewOriginX = saved(g_board.viewOriginX, area.width);
+    start.header.viewOriginY = saved(g_board.viewOriginY, area.height);
     start.header.sizeLetter = static_cast<int16_t>(g_board.sizeLetter);
     return start;
 }

@@ -15,6 +15,7 @@
 #include "tracelyn/core/layer_passes.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/outline_editing.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/core/paint_extent.h"
@@ -176,6 +177,29 @@ void paintObject(plat::Dc& dc, BoardObject& o, int sub, int layerColor)
     }
 }
 
+// The board edge: a hairline in the outline colour over everything else, whatever the current
+// layer, so that the edge shows while parts are placed and traces routed on any layer.
+void paintOutline(plat::Dc& dc, const BoardObject& o)
+{
+    const int32_t* block = o.points();
+    if (block == nullptr)
+        return;
+    const int color = RoleColor(g_paint.highlight ? kRoleHighlight : kRoleOutline);
+    const int segments = std::clamp(o.w[2], 0, kMaxOutlineSegments);
+    for (int s = 0; s < segments; ++s) {
+        const int32_t* seg = block + s * kSegmentWords;
+        int32_t x1 = seg[0], y1 = seg[1], x2 = seg[2], y2 = seg[3];
+        WorldToScreen(x1, y1);
+        WorldToScreen(x2, y2);
+        if (seg[4] == kSegmentArc)
+            DrawArcTrace(dc, x1, y1, x2, y2, color, kStyleSolid, 0);
+        else if (seg[4] == kSegmentArcReversed)
+            DrawArcTrace(dc, x2, y2, x1, y1, color, kStyleSolid, 0);
+        else
+            DrawTrace(dc, x1, y1, x2, y2, color, kStyleSolid, 0);
+    }
+}
+
 // The client area in logical units, from the view's own mapping values.
 struct LogicalWindow {
     int64_t left, top, right, bottom;
@@ -298,7 +322,7 @@ void DrawObjects(int first, int last, plat::Dc& dc)
     const ExtentBox area = PaintArea(dc);
     auto canShow = [](int i) {
         const int kind = g_board.objects[i].kind();
-        return kind != kKindDeleted && kind != kKindOutline && IsObjectVisible(i, kind);
+        return kind != kKindDeleted && IsObjectVisible(i, kind);
     };
     std::vector<int> shown;
     ExtentIndex* const index = first == 1 && last == g_board.count ? storeIndex() : nullptr;
@@ -312,6 +336,14 @@ void DrawObjects(int first, int last, plat::Dc& dc)
                 shown.push_back(i);
         }
     }
+    // The outline takes no layer pass: it is drawn once, after them.
+    std::vector<int> outlines;
+    std::erase_if(shown, [&outlines](int i) {
+        const bool outline = g_board.objects[i].kind() == kKindOutline;
+        if (outline)
+            outlines.push_back(i);
+        return outline;
+    });
     std::vector<ObjectPasses> passes;
     passes.reserve(shown.size());
     for (const int i : shown)
@@ -343,6 +375,8 @@ void DrawObjects(int first, int last, plat::Dc& dc)
             DrawNetNames(dc);
     }
     g_paint.mask = g_paint.paste = false;
+    for (const int i : outlines)
+        paintOutline(dc, g_board.objects[i]);
 }
 
 int WorkAreaFillColor()

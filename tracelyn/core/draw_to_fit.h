@@ -11,6 +11,8 @@ struct FitState {
     int32_t halfWidth = 2;      // second fit factor: half its width
     bool boxShown = false;
     int32_t boxX = 0, boxY = 0; // cursor point the box was drawn about
+    // The view origin before the fit view, which a click outside the window goes back to.
+    int32_t originBeforeX = 0, originBeforeY = 0;
 };
 extern FitState g_fit;
 

@@ -279,7 +279,7 @@ void DrawPackageObjects(plat::Dc& dc, int color, int first, int last, int rotati
             break;
         case kKindText: {
             const char* text = o.text();
-            if (text == nullptr || g_boardSettings.pin_font == kPinFontHidesTexts)
+            if (text == nullptr || g_boardSettings.pin_font == kPinFontHidesTexts || IsNamePlaceholder(o))
                 break;
             if (o.w[6] == 3) {
                 const bool onLayer = partLayer == current || partLayer == kLayerAll || current == kLayerAll;

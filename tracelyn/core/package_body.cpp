@@ -163,7 +163,7 @@ BodyResult readBodyObjects(plat::Archive& file, const PackageBodyHeader& header,
                 return BodyResult::StoreFull;
             continue;
         }
-        const bool placeholder = isText(o, "p?");
+        const bool placeholder = IsNamePlaceholder(o);
         if (!store.add(o)) {
             FreeObjectData(o);
             return BodyResult::StoreFull;

@@ -159,6 +159,12 @@ void GetPackageExtent2(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32
     mappedExtent(package, &PackageDef::extent2, x1, y1, x2, y2, rotation, mirror);
 }
 
+bool IsNamePlaceholder(const BoardObject& o)
+{
+    const char* text = o.kind() == kKindText ? o.text() : nullptr;
+    return text != nullptr && text[0] == 'p' && text[1] == '?';
+}
+
 void SetPartLabelAnchor(BoardObject& part, int* placeholder)
 {
     if (placeholder != nullptr)

@@ -50,6 +50,10 @@ void GetPackageExtent(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32_
 void GetPackageExtent2(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2,
                        int32_t rotation, int mirror);
 
+// A package's name placeholder, a text beginning "p?": a marker that closes the part's objects
+// and tells that the package has one. It is never drawn, printed, plotted or exported.
+bool IsNamePlaceholder(const BoardObject& o);
+
 // Takes the part's reference prefix and label position from its package's label placeholder
 // (a text ending in '?'); placeholder is set to 1 when the package has a "p?" text.
 void SetPartLabelAnchor(BoardObject& part, int* placeholder);

@@ -6,6 +6,7 @@
 #include "tracelyn/core/board_palette.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
+#include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/scratch_board.h"
 
@@ -17,7 +18,8 @@ namespace {
 constexpr int kUnitZoom = 9;
 
 // Takes the description out of the records read, with the other texts that are attributes
-// of the package rather than drawing (";" comments, "%" directives): they are not drawn.
+// of the package rather than drawing (";" comments, "%" directives, the "p?" name
+// placeholder): they are not drawn.
 std::string takeAttributeTexts(int count)
 {
     std::string description;
@@ -25,7 +27,7 @@ std::string takeAttributeTexts(int count)
     for (int i = 1; i <= count; ++i) {
         BoardObject& o = g_board.objects[i];
         const char* text = o.kind() == kKindText ? o.text() : nullptr;
-        if (text == nullptr || (text[0] != ';' && text[0] != '%'))
+        if (text == nullptr || (text[0] != ';' && text[0] != '%' && !IsNamePlaceholder(o)))
             continue;
         if (text[0] == ';' && !found) {
             description = text + 1;

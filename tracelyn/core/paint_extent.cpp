@@ -7,6 +7,7 @@
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/outline_editing.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/route/stroke_font.h"
@@ -112,6 +113,15 @@ int64_t padReach(const BoardObject& o)
     return reach;
 }
 
+// The outline's segment block as bytes, or nothing when it has none.
+std::string_view segmentBytes(const BoardObject& o)
+{
+    if (o.points() == nullptr)
+        return {};
+    const auto segments = static_cast<size_t>(std::clamp(o.w[2], 0, kMaxOutlineSegments));
+    return {reinterpret_cast<const char*>(o.points()), segments * kSegmentWords * sizeof(int32_t)};
+}
+
 // What one object's own painter reaches, for objects of the board and of packages alike;
 // `pen` is added to every stroke (packages draw with a pen of their own). Nothing for kinds
 // without a painter, no value where the reach is not known.
@@ -123,6 +133,25 @@ struct Found {
 Found inBox(const Reach& r)
 {
     return {SlotExtent::Reach::kBox, r};
+}
+
+// The outline's segments, each arc reaching as an arc object does.
+Found outlineReach(const BoardObject& o, int64_t stroke)
+{
+    const std::string_view bytes = segmentBytes(o);
+    if (bytes.empty())
+        return {};
+    const int32_t* seg = o.points();
+    Reach r{seg[0], seg[1], seg[0], seg[1]};
+    for (size_t s = 0; s < bytes.size() / (kSegmentWords * sizeof(int32_t)); ++s, seg += kSegmentWords) {
+        const int64_t bulge = seg[4] == kSegmentLine
+                                  ? 0
+                                  : std::max(magnitude(int64_t{seg[2]} - seg[0]), magnitude(int64_t{seg[3]} - seg[1]));
+        const Reach piece = spanning(seg[0], seg[1], seg[2], seg[3], bulge + stroke);
+        r = {std::min(r.left, piece.left), std::min(r.top, piece.top), std::max(r.right, piece.right),
+             std::max(r.bottom, piece.bottom)};
+    }
+    return inBox(r);
 }
 
 Found reachOf(const BoardObject& o, int64_t pen)
@@ -174,6 +203,8 @@ Found reachOf(const BoardObject& o, int64_t pen)
     }
     case kKindMarker:
         return inBox(around(x, y, kMarkerReach, kMarkerReach));
+    case kKindOutline:
+        return outlineReach(o, stroke);
     default:
         return {};
     }
@@ -336,6 +367,8 @@ constexpr size_t kExtentWords = 8;
         return FingerprintBytes(boundedText(o.data), print);
     if (o.kind() == kKindPolygon)
         return FingerprintBytes(vertexBytes(o), print);
+    if (o.kind() == kKindOutline)
+        return FingerprintBytes(segmentBytes(o), print);
     const uint64_t named = FingerprintBytes(boundedText(o.data), print);
     if (!resolvedPart(o))
         return named;
@@ -348,7 +381,7 @@ constexpr size_t kExtentWords = 8;
 {
     const uint64_t print = FingerprintWords(std::span<const int32_t, kExtentWords>(o.w.data(), kExtentWords), seed);
     const int kind = o.kind();
-    if (kind != kKindText && kind != kKindPolygon && kind < kKindPart)
+    if (kind != kKindText && kind != kKindPolygon && kind != kKindOutline && kind < kKindPart)
         return print;
     return withHeapData(o, print, packages);
 }

@@ -11,8 +11,8 @@ struct BoardObject;
 
 // The box, in board units, holding everything the painters can draw for object `o` at any zoom,
 // apart from marks sized in pixels (one-pixel pens, each coordinate's rounding to logical
-// units, the mask clearance), which PaintCandidates adds to the clip instead. Deleted objects,
-// the outline and kinds without a painter reach nothing; a part placed by a name that is not
+// units, the mask clearance), which PaintCandidates adds to the clip instead. Deleted objects
+// and kinds without a painter reach nothing; a part placed by a name that is not
 // resolved yet, or a text too long to measure cheaply, reaches anywhere.
 SlotExtent PaintExtentOf(const BoardObject& o);
 

@@ -11,12 +11,17 @@ int ScrollPositionOfOrigin(int32_t origin, int32_t workAreaSize, int extent);
 // The origin a bar position stands for (the inverse of ScrollPositionOfOrigin).
 int32_t OriginOfScrollPosition(int position, int32_t workAreaSize, int extent);
 
+// The bar positions one page moves: as much of the board as the window shows across the bar's
+// axis (`windowLogical`, in logical units), on the bar's scale of `extent` positions for a
+// work area `workAreaSize` logical units long; at least 1.
+int ScrollPageOfWindow(int64_t windowLogical, int32_t workAreaSize, int extent);
+
 // The position a scroll code other than the end of a scroll leads to: a line or a page either
 // way, or the thumb's position; other codes leave it.
 int NextScrollPosition(int position, unsigned code, unsigned thumb, int line, int page);
 
 // A scroll that moves nothing until it ends. Each message steps `pending` (a scroll starts at
-// `current`; -1 is none under way); the end of the scroll answers the position reached, held to
-// 0..extent, and leaves none under way. nullopt until then.
+// `current`; -1 is none under way), held to 0..extent; the end of the scroll answers the
+// position reached and leaves none under way. nullopt until then.
 std::optional<int> StepPendingScroll(int& pending, int current, unsigned code, unsigned thumb, int line, int page,
                                      int extent);

@@ -42,6 +42,9 @@ namespace {
 // The window painted or prepared last: RedrawObject draws on it.
 plat::Wnd* g_drawingWindow = nullptr;
 
+// In metric unit mode a logical unit is drawn this many times larger.
+constexpr double kMetricScale = 2.54;
+
 void loadBoard(CTracelynDoc& doc)
 {
     LoadBoardGlobals(doc.data());
@@ -630,15 +633,22 @@ void CTracelynView::scrollBar(int axis, unsigned code, unsigned pos)
     if (doc == nullptr || extent <= 0)
         return;
     const plat::Point at = GetScrollPosition();
-    const int line = std::max(extent / 400, 1), page = std::max(extent / 20, 1);
+    BoardDocumentData& data = doc->data();
+    const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
+    const int32_t size = axis == 0 ? area.width : area.height;
+    // A page moves the board by the window's own width or height; a line by a tenth of that.
+    const plat::Rect client = clientRect();
+    double windowLogical =
+        static_cast<double>(axis == 0 ? client.width() : client.height()) * ZoomDivisorOf(data.zoomIndex);
+    if (MetricUnits())
+        windowLogical /= kMetricScale;
+    const int page = ScrollPageOfWindow(static_cast<int64_t>(windowLogical), size, extent);
+    const int line = std::max(page / 10, 1);
     // Nothing moves until the scroll ends: then the origin follows the bar.
     const std::optional<int> reached =
         StepPendingScroll(pendingScroll_[axis], axis == 0 ? at.x : at.y, code, pos, line, page, extent);
     if (!reached)
         return;
-    BoardDocumentData& data = doc->data();
-    const WorkAreaSize area = WorkAreaOf(data.sizeLetter);
-    const int32_t size = axis == 0 ? area.width : area.height;
     const int32_t origin = OriginOfScrollPosition(*reached, size, extent);
     int32_t& target = axis == 0 ? data.viewOriginX : data.viewOriginY;
     const int32_t change = origin - target;

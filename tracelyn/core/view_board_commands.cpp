@@ -134,10 +134,21 @@ void CTracelynView::OnDrawToFit()
     LoadBoardGlobals(GetDocument()->data());
     plat::Rect client;
     GetClientRect(&client);
+    g_fit.originBeforeX = g_board.viewOriginX;
+    g_fit.originBeforeY = g_board.viewOriginY;
     g_board.viewOriginX = 0;
     g_board.viewOriginY = 0;
     storeOriginInDocument();
     ComputeFitFactors(client.width(), client.height());
+    // The box starts where the pointer is (the command came from a menu or toolbar, so it is
+    // drawn only once the pointer is over the window).
+    plat::Point pointer;
+    if (plat::GetCursorPos(&pointer)) {
+        ScreenToClient(&pointer);
+        const int32_t d = std::max(g_view.zoomDivisor, 1);
+        g_view.cursorX = pointer.x * d;
+        g_view.cursorY = pointer.y * d;
+    }
     g_view.drawToFit = true;
     g_gesture.tool = kToolDrawToFit;
     RedrawWindow();
@@ -169,8 +180,13 @@ bool CTracelynView::FitModeClick()
     plat::Rect client;
     GetClientRect(&client);
     const int32_t d = std::max(g_view.zoomDivisor, 1);
-    int32_t x = 0, y = 0;
-    FitOriginFor(g_view.cursorX / d, g_view.cursorY / d, client, x, y);
+    int32_t x = g_fit.originBeforeX, y = g_fit.originBeforeY;
+    // The window holds the mouse while the fit view is shown: a click on a toolbar or a menu
+    // lands here too. It leaves the fit view for the view there was before, not for a point
+    // off the window.
+    const plat::Point at{g_view.cursorX / d, g_view.cursorY / d};
+    if (client.contains(at.x, at.y))
+        FitOriginFor(at.x, at.y, client, x, y);
     g_view.drawToFit = false;
     g_fit.boxShown = false;
     g_board.viewOriginX = x;

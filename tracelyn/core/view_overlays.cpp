@@ -90,9 +90,12 @@ void DrawFitBox(plat::Dc& dc)
 
 void DrawFitFrame(plat::Dc& dc)
 {
-    // A fresh paint holds no box: draw it anew about the cursor.
+    // A fresh paint holds no box: draw it anew about the cursor, when the pointer is over the
+    // window; a box about a point off the window would stay where the pointer is not.
     g_fit.boxShown = false;
-    DrawFitBox(dc);
+    const int32_t d = std::max(g_view.zoomDivisor, 1);
+    if (g_view.clientRect.contains(g_view.cursorX / d, g_view.cursorY / d))
+        DrawFitBox(dc);
 }
 
 void DrawPageBreaks(plat::Dc& dc)

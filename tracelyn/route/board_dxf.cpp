@@ -129,7 +129,8 @@ private:
             break;
         }
         case kKindText:
-            DxfWriteText(out_, a[0], a[1], o.text() ? o.text() : "", o.w[2], textAngle());
+            if (!IsNamePlaceholder(o))
+                DxfWriteText(out_, a[0], a[1], o.text() ? o.text() : "", o.w[2], textAngle());
             break;
         case kKindEllipse:
             DxfWriteCircle(out_, a[0], a[1], o.w[2], o.w[3]);

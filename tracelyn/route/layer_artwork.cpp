@@ -3,6 +3,7 @@
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/outline_editing.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/route/stroke_font.h"
@@ -450,7 +451,8 @@ private:
             polygon(sink_, o, o.w[6], width, [this](int32_t x, int32_t y) { return place(x, y); });
             break;
         case kKindText:
-            if (o.text() != nullptr && o.w[6] != 3 && g_boardSettings.pin_font != kPinFontHidesTexts) {
+            if (o.text() != nullptr && o.w[6] != 3 && g_boardSettings.pin_font != kPinFontHidesTexts
+                && !IsNamePlaceholder(o)) {
                 const int sizeIndex = (o.w[2] >> 8) & 0x7F;
                 const int style = sizeIndex == 3 || sizeIndex == 6 ? 0 : o.w[2];
                 strokeText(sink_, a[0], a[1], o.text(), style, textAngle());
@@ -500,8 +502,12 @@ void outline(ArtworkSink& sink, const BoardObject& o)
     const int segments = std::clamp(o.w[2], 0, kMaxOutlineSegments);
     for (int s = 0; s < segments; ++s) {
         const int32_t* seg = block + s * kSegmentWords;
-        if (seg[4] == 2)
+        // Arcs bend as the view draws them; one drawn the other way is the same corner arc
+        // taken from its other end.
+        if (seg[4] == kSegmentArc)
             sink.cornerArc(seg[0], seg[1], seg[2], seg[3], kOutlineWidth);
+        else if (seg[4] == kSegmentArcReversed)
+            sink.cornerArc(seg[2], seg[3], seg[0], seg[1], kOutlineWidth);
         else
             sink.line(seg[0], seg[1], seg[2], seg[3], kOutlineWidth);
     }

@@ -3,7 +3,9 @@
 #include "tracelyn/core/board_records.h"
 #include "tracelyn/core/route_services.h"
 
+#include <array>
 #include <string_view>
+#include <vector>
 
 namespace board_test {
 namespace {
@@ -45,6 +47,47 @@ TEST_F(BoardTest, HeaderAndSecondRecord)
     EXPECT_EQ(back.sizeLetter, 'C');
     EXPECT_EQ(g_board.sizeLetter, 'C');
     EXPECT_TRUE(host.shown("message box: Unsupported file format") == false);
+}
+
+// Every board opens at the starting zoom: one saved zoomed in reopens on the point it showed,
+// and a header whose origin lies off the work area opens on its middle.
+TEST_F(BoardTest, ABoardReopensOnThePointItShowed)
+{
+    g_board.sizeLetter = 'E';   // 16 x 16 inches
+    struct Case {
+        int zoom;
+        int32_t x, y;            // logical units of that zoom
+        int32_t milsX, milsY;    // as read back
+    };
+    const Case cases[] = {{3, -1234, 567, -1234, 567}, {6, 7000, -7000, 7000, -7000},
+                          {7, 9000, -3000, 4500, -1500}, {9, 61234, -40000, 6123, -4000}};
+    std::vector<Bytes> saved;
+    for (const Case& c : cases) {
+        g_board.zoomIndex = c.zoom;
+        g_board.viewOriginX = c.x;
+        g_board.viewOriginY = c.y;
+        saved.push_back(write());
+    }
+    g_board.zoomIndex = 3;
+    g_board.viewOriginX = 0;
+    g_board.viewOriginY = 567;
+    g_board.sizeLetter = 'A';
+    Bytes damaged = write();
+    damaged[4] = 0x30;   // x 12336 mils, off a 4 x 4 inch work area
+    damaged[5] = 0x30;
+
+    // Each read leaves the current store on the document read: they all stay open to the end.
+    std::array<BoardDocumentData, std::size(cases) + 1> back;
+    for (size_t k = 0; k < std::size(cases); ++k) {
+        SCOPED_TRACE(cases[k].zoom);
+        read(back[k], saved[k]);
+        EXPECT_EQ(back[k].zoomIndex, 3);
+        EXPECT_EQ(back[k].viewOriginX, cases[k].milsX);
+        EXPECT_EQ(back[k].viewOriginY, cases[k].milsY);
+    }
+    read(back.back(), damaged);
+    EXPECT_EQ(back.back().viewOriginX, 0);
+    EXPECT_EQ(back.back().viewOriginY, 567);
 }
 
 TEST_F(BoardTest, EveryKindRoundTripsWordForWordAndByteForByte)

@@ -3,6 +3,10 @@
 #include "tracelyn/core/board_grid.h"
 #include "tracelyn/core/board_primitives.h"
 #include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/outline_editing.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace paint_test {
 namespace {
@@ -191,16 +195,97 @@ TEST_F(PaintTest, BoardPaintFillsDrawsBorderAndReportsTime)
     dc.clear();
     PaintBoardView(dc, doc);
     const auto calls = dc.drawingCalls();
-    ASSERT_EQ(calls.size(), 3u);
+    ASSERT_EQ(calls.size(), 7u);
     EXPECT_EQ(calls[0].name, "Rectangle");   // the background
     EXPECT_EQ(calls[0].brush.color, colorOf(RoleColor(kRoleBackground)));
     EXPECT_EQ(calls[1].name, "LineTo");      // the trace
+    for (size_t side = 2; side < 6; ++side) {   // the new board's edge, over the objects
+        EXPECT_EQ(calls[side].name, "LineTo");
+        EXPECT_EQ(calls[side].pen.color, colorOf(RoleColor(kRoleOutline)));
+    }
     // The dotted border of the 4000 x 4000 work area at zoom index 3.
-    EXPECT_EQ(calls[2].pen.style, plat::kPsDot);
-    EXPECT_EQ(calls[2].name, "Rectangle");
-    EXPECT_EQ(calls[2].args, (Args{-2000, -2000, 2005, 2005}));
+    EXPECT_EQ(calls[6].pen.style, plat::kPsDot);
+    EXPECT_EQ(calls[6].name, "Rectangle");
+    EXPECT_EQ(calls[6].args, (Args{-2000, -2000, 2005, 2005}));
     EXPECT_EQ(g_paint.message.rfind("t=", 0), 0u);
     EXPECT_EQ(g_board.objects, doc.objects->data());
+}
+
+// The board edge shows whatever layer is worked on, in the scheme's outline colour, as the
+// thinnest line; straight sides and arcs (either way round) alike.
+TEST_F(PaintTest, OutlineIsAHairlineInItsColourOnEveryLayer)
+{
+    constexpr int kSchemeOutline = 9;
+    g_boardColors.colorRoles[kRoleOutline - 1] = kSchemeOutline;
+    const int line = add(trace(0, -17000, 0, 17000, 0));
+    auto edge = [this](const char* name) {
+        std::vector<plat::DcCall> found;
+        for (const plat::DcCall& c : paint(1))
+            if (c.name == name && c.pen.color == colorOf(kSchemeOutline))
+                found.push_back(c);
+        return found;
+    };
+    const int layers[] = {kLayerTop, 5, kLayerSilkTop, kLayerMaskTop, kLayerPasteTop, kLayerVcc, kLayerGround,
+                          kLayerOutline, kLayerAll};
+    for (const int layer : layers) {
+        SCOPED_TRACE(layer);
+        g_edit.currentLayer = layer;
+        const auto sides = edge("LineTo");
+        ASSERT_EQ(sides.size(), 4u);
+        for (const plat::DcCall& side : sides) {
+            EXPECT_LE(side.pen.width, 1);
+            EXPECT_EQ(side.pen.style, plat::kPsSolid);
+        }
+    }
+    {
+        SCOPED_TRACE("drawn after the copper, so the edge stays in sight over a fill");
+        g_edit.currentLayer = kLayerTop;
+        const auto calls = paint(1);
+        const auto traceCall =
+            std::find_if(calls.begin(), calls.end(), [](const plat::DcCall& c) { return c.name == "LineTo"; });
+        ASSERT_NE(traceCall, calls.end());
+        EXPECT_NE(traceCall->pen.color, colorOf(kSchemeOutline));
+        EXPECT_EQ(calls.back().pen.color, colorOf(kSchemeOutline));
+        g_board.objects[line].setKind(kKindDeleted);
+    }
+    {
+        SCOPED_TRACE("on paper");
+        auto printedLines = [this] {
+            plat::RecordingDc paper(plat::RecordingDevice{.printing = true});
+            BeginBoardPrinting();
+            PreparePrintMapping(paper, 1);
+            PaintBoardView(paper, doc);
+            EndBoardPrinting();
+            int lines = 0;
+            for (const plat::DcCall& c : paper.drawingCalls())
+                lines += c.name == "LineTo" && c.pen.width <= 1;
+            return lines;
+        };
+        const int withEdge = printedLines();
+        const int32_t segments = std::exchange(g_board.objects[1].w[2], 0);
+        EXPECT_EQ(withEdge, printedLines() + 4);
+        g_board.objects[1].w[2] = segments;
+    }
+    {
+        SCOPED_TRACE("a round board");
+        int32_t* s = g_board.objects[1].points();
+        const int32_t arcs[4][5] = {{-17000, 0, 0, -17000, kSegmentArc}, {0, -17000, 17000, 0, kSegmentArcReversed},
+                                    {17000, 0, 0, 17000, kSegmentArc}, {0, 17000, -17000, 0, kSegmentArc}};
+        for (int k = 0; k < 4; ++k)
+            std::copy(std::begin(arcs[k]), std::end(arcs[k]), s + k * kSegmentWords);
+        EXPECT_EQ(edge("Arc").size(), 4u);
+        EXPECT_TRUE(edge("LineTo").empty());
+    }
+    {
+        SCOPED_TRACE("the selected outline in the highlight colour");
+        g_edit.currentLayer = kLayerOutline;
+        dc.clear();
+        PaintObject(dc, 1, kModeHighlight);
+        const auto calls = dc.drawingCalls();
+        ASSERT_EQ(calls.size(), 4u);
+        for (const plat::DcCall& c : calls)
+            EXPECT_EQ(c.pen.color, colorOf(RoleColor(kRoleHighlight)));
+    }
 }
 
 TEST_F(PaintTest, GridDotsAndRulers)

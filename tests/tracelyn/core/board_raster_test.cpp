@@ -82,12 +82,12 @@ TEST_F(RasterTest, PrintingGivesAPage)
 // The fingerprints of each board's repaint at each zoom, recorded on the machine of
 // quill_test::kRecordedFontProbe.
 constexpr quill_test::RecordedRaster kRecorded[] = {
-    {"example", 0, 0x4e365a50658f0e7eull, 0x820a69c9bd5bb536ull},
-    {"example", 3, 0xed3ca2e0582d7facull, 0xb33df880882b2db8ull},
+    {"example", 0, 0x04997033500abd3aull, 0xef7e005c939fde6aull},
+    {"example", 3, 0x1a274bc3d84bdf4cull, 0x0aef176243b6c458ull},
     {"example", 6, 0x5d315e005d228666ull, 0x8d8e5b5af6af801aull},
-    {"busy", 0, 0x7be36f4be93a52b5ull, 0x3ca1fca31b055825ull},
-    {"busy", 1, 0x2b63f9f8e58edb81ull, 0x56ac084acd25d478ull},
-    {"busy", 2, 0x6e6fcdb5f3d4f3adull, 0x157e921380e4632dull},
+    {"busy", 0, 0x2bd6edcfb3e8b113ull, 0xc10e4646be6b837bull},
+    {"busy", 1, 0x69d20bd43e25a8a8ull, 0x4b554300d3f72009ull},
+    {"busy", 2, 0xe4c3d18a5823dbc6ull, 0x4de0763b575aacc6ull},
 };
 
 // Draws every stride-th object inverted, as the editing code draws ghosts and handles.

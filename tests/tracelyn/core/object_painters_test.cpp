@@ -122,6 +122,31 @@ TEST_F(PaintTest, LabelPlaceholdersGiveThePrefixAndPosition)
     FreeObjectData(part);
 }
 
+// A package's "p?" name placeholder is a marker: a part shows its silk and label alike with it
+// or without it, on the silk layers and in the copper view.
+TEST_F(PaintTest, NamePlaceholderIsNeverDrawn)
+{
+    const BoardObject outline = object(kKindLine, kLayerSilkTop, {px(-300), py(0), px(300), py(0), 0, 0, 0, 8});
+    BoardObject placeholder = object(kKindText, kLayerSilkTop, {px(0), py(-400), 0x301, 0, 0, 0, 0, 0});
+    placeholder.data = StrDupChecked("p?");
+    BoardObject value = object(kKindText, kLayerSilkTop, {px(0), py(400), 0x301, 0, 0, 0, 0, 0});
+    value.data = StrDupChecked("p?VALUE");
+    const int marked = addPackage("LIB\\MARKED", {outline, placeholder});
+    const int plain = addPackage("LIB\\PLAIN", {outline});
+    const int valued = addPackage("LIB\\VALUED", {outline, value});
+    const int withMarker = addPart("R", marked, 0, 0, 0);
+    const int without = addPart("R", plain, 0, 0, 0);
+    const int withValue = addPart("R", valued, 0, 0, 0);
+    g_boardSettings.layerDisplay[0] = 1;
+    for (const int layer : {kLayerSilkTop, kLayerTop}) {
+        SCOPED_TRACE(layer);
+        g_edit.currentLayer = layer;
+        const auto drawn = paint(withMarker, withMarker);
+        EXPECT_EQ(drawn.size(), paint(without, without).size());
+        EXPECT_EQ(paint(withValue, withValue).size(), drawn.size()) << "any text beginning p? is the marker";
+    }
+}
+
 TEST_F(PaintTest, SectionsAndReferenceLabels)
 {
     // Four sections of 8 objects each (the last four of a section start the next one).

@@ -15,6 +15,7 @@
 #include "support/raster_hash.h"
 #include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_primitives.h"
+#include "tracelyn/core/outline_editing.h"
 #include "tracelyn/core/paint_extent.h"
 
 #include <climits>
@@ -155,6 +156,7 @@ TEST_F(PaintIndexTest, RecordsWrittenStraightIntoTheStoreRepaintAsAFreshView)
         {"a slot reused for another kind", [&] {
              at(trace) = object(kKindMarker, 0, {bx(100), by(500), 0, 0, 0, 0, 0, 0});
          }},
+        {"the outline's corners moved into the window", [&] { SetOutlineRectangle(bx(120), by(120), bx(680), by(480)); }},
     };
     for (const auto& [what, edit] : edits) {
         SCOPED_TRACE(what);
@@ -211,6 +213,14 @@ TEST_F(PaintIndexTest, EveryKindsExtentHoldsWhatItPaintsAtEveryZoom)
     add(polygon);
     for (int i = 0; i < 4; ++i)
         addSilkPackagePart(bx(100 + 200 * i), by(500), i * 675);
+    // A round board edge across the boxes, one quarter bent the other way.
+    const int32_t r = 180 * kPixel;
+    const int32_t edge[4][5] = {{bx(400) - r, by(300), bx(400), by(300) - r, kSegmentArc},
+                                {bx(400), by(300) - r, bx(400) + r, by(300), kSegmentArcReversed},
+                                {bx(400) + r, by(300), bx(400), by(300) + r, kSegmentArc},
+                                {bx(400), by(300) + r, bx(400) - r, by(300), kSegmentLine}};
+    for (int k = 0; k < 4; ++k)
+        std::copy(std::begin(edge[k]), std::end(edge[k]), (*doc.objects)[1].points() + k * kSegmentWords);
     for (const int z : {0, 3, 5, 6}) {
         SCOPED_TRACE("zoom " + std::to_string(z));
         zoom(z);

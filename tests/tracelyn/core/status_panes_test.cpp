@@ -13,6 +13,7 @@
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/core/workspace_services.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,42 @@ TEST_F(StatusPanes, ScrollBarsStandAtTheOriginAtEveryZoom)
     EXPECT_EQ(ScrollPositionOfOrigin(0, 0, 800), 0);
 }
 
+// A click in the bar beside the thumb moves the board by a window, either way, at any zoom.
+TEST_F(StatusPanes, APageOfTheBarIsAWindowOfTheBoard)
+{
+    auto harness = startWithoutTips();
+    ASSERT_TRUE(harness.start());
+    harness.idle();
+    auto* view = static_cast<CTracelynView*>(plat::GetMainWnd()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(harness.command(tly::kCmdWorkAreaFirst + 4));   // 16 x 16 inches
+    for (const int zoom : {3, 6}) {
+        SCOPED_TRACE(zoom);
+        ASSERT_TRUE(harness.command(kCmdScaleFirst + static_cast<unsigned>(zoom)));
+        view->SyncScrollBars();
+        const plat::Size total = view->GetTotalSize();
+        const double window = view->clientRect().width() * static_cast<double>(g_view.zoomDivisor);
+        const double slack = 16000.0 / total.cx + 1;
+        for (const unsigned code : {plat::kSbPageRight, plat::kSbPageLeft, plat::kSbLineRight}) {
+            const int32_t before = g_active.data->viewOriginX;
+            view->OnHScroll(code, 0, nullptr);
+            view->OnHScroll(plat::kSbEndScroll, 0, nullptr);
+            const double moved = g_active.data->viewOriginX - before;
+            const double wanted = code == plat::kSbPageRight ? window : code == plat::kSbPageLeft ? -window : window / 10;
+            EXPECT_NEAR(moved, wanted, slack + std::abs(wanted) / 100) << "code " << code;
+        }
+    }
+    ASSERT_TRUE(harness.command(tly::kCmdWorkAreaFirst));   // 4 x 4 inches: a window is most of it
+    ASSERT_TRUE(harness.command(kCmdScaleFirst + 3u));
+    view->SyncScrollBars();
+    view->OnHScroll(plat::kSbPageLeft, 0, nullptr);
+    view->OnHScroll(plat::kSbEndScroll, 0, nullptr);
+    EXPECT_EQ(g_active.data->viewOriginX, -2000) << "a page past the edge stops at the edge";
+    EXPECT_EQ(ScrollPageOfWindow(4000, 16000, 12800), 3200);
+    EXPECT_EQ(ScrollPageOfWindow(0, 16000, 12800), 1);
+    EXPECT_EQ(ScrollPageOfWindow(90000, 16000, 12800), 12800) << "never more than the whole bar";
+}
+
 TEST(PendingScroll, MovesNothingUntilTheScrollEnds)
 {
     int pending = -1;
@@ -170,6 +207,10 @@ TEST(PendingScroll, MovesNothingUntilTheScrollEnds)
     pending = -1;
     EXPECT_EQ(StepPendingScroll(pending, 10, plat::kSbPageLeft, 0, 4, 40, 800), std::nullopt);
     EXPECT_EQ(StepPendingScroll(pending, 0, plat::kSbEndScroll, 0, 4, 40, 800), 0);
+    pending = -1;
+    EXPECT_EQ(StepPendingScroll(pending, 400, plat::kSbPageLeft, 0, 60, 600, 800), std::nullopt);
+    EXPECT_EQ(StepPendingScroll(pending, 400, plat::kSbEndScroll, 0, 60, 600, 800), 0)
+        << "a page past the bar's start reaches the start";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "resources/tracelyn/board_command_ids.h"
 #include "tracelyn/core/blink_marker.h"
 #include "tracelyn/core/bookmarks.h"
+#include "tracelyn/core/draw_to_fit.h"
 #include "tracelyn/core/board_clipboard.h"
 
 namespace {
@@ -146,6 +147,25 @@ TEST_F(BoardCommands, CenterAndDrawToFitMoveTheViewOrigin)
     EXPECT_GT(board()->data().viewOriginX, 0);
     EXPECT_GT(board()->data().viewOriginY, 0);
     EXPECT_EQ(g_gesture.tool, kToolSelect);
+}
+
+// The fit view holds the mouse: a click on a toolbar or menu, off the window, goes back to the
+// view there was before; its box is drawn only about a pointer over the window.
+TEST_F(BoardCommands, DrawToFitLeftOffTheWindowKeepsTheViewBefore)
+{
+    board()->data().viewOriginX = 700;
+    board()->data().viewOriginY = -300;
+    view()->SendMessage(plat::kWmMouseMove, 0, at(-50, -40));
+    command(tly::kCmdDrawToFit);
+    ASSERT_TRUE(g_view.drawToFit);
+    EXPECT_FALSE(g_fit.boxShown) << "no box about a point off the window";
+    view()->SendMessage(plat::kWmMouseMove, 0, at(200, 150));
+    EXPECT_TRUE(g_fit.boxShown);
+    view()->SendMessage(plat::kWmMouseMove, 0, at(-50, -40));
+    view()->SendMessage(plat::kWmLButtonDown, plat::kMkLButton, at(-50, -40));
+    EXPECT_FALSE(g_view.drawToFit);
+    EXPECT_EQ(board()->data().viewOriginX, 700);
+    EXPECT_EQ(board()->data().viewOriginY, -300);
 }
 
 TEST_F(BoardCommands, ClearAsksAndKeepsTheOutline)

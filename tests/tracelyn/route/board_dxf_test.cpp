@@ -72,6 +72,14 @@ TEST_F(BoardDxf, HeaderHoldsTheWorkAreaAndOneLayerLeavesTheOthersOut)
     EXPECT_NE(text.find("0\nCIRCLE\n8\n0\n10\n0.900\n20\n-1.200\n40\n0.012\n"), std::string::npos);
 }
 
+TEST_F(BoardDxf, PartsExportTheirTextsButNotTheNamePlaceholder)
+{
+    placePartWithPlaceholder(0, 0);
+    const std::string text = BoardDxfText();
+    EXPECT_NE(text.find("\n1\nNOTE\n"), std::string::npos);
+    EXPECT_EQ(text.find("p?"), std::string::npos);
+}
+
 TEST_F(BoardDxf, DecimalCommaLocaleGivesTheSameBytes)
 {
     buildEveryShape();

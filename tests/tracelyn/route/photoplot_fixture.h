@@ -57,6 +57,19 @@ protected:
         paint_test::buildExampleBoard(*this, [this](const BoardObject& o) { return add(o); });
     }
 
+    // A part whose package carries a silk line, a silk text "NOTE" and the "p?" name placeholder.
+    int placePartWithPlaceholder(int32_t x, int32_t y)
+    {
+        BoardObject note = object(kKindText, kLayerSilkTop, {px(0), py(300), 0x301, 0, 0, 0, 0, 0});
+        note.data = StrDupChecked("NOTE");
+        BoardObject placeholder = object(kKindText, kLayerSilkTop, {px(0), py(-300), 0x301, 0, 0, 0, 0, 0});
+        placeholder.data = StrDupChecked("p?");
+        const int package = paint_test::addPackage(
+            "LIB\\MARKED", {object(kKindLine, kLayerSilkTop, {px(-300), py(0), px(300), py(0), 0, 0, 0, 80}), note,
+                            placeholder});
+        return addPart("R", package, kLayerTop, x, y);
+    }
+
     // Every pad shape on the board and in a package, the package placed turned by quarters and
     // by 30 degrees, and text straight, turned and mirrored.
     void buildEveryShape()
