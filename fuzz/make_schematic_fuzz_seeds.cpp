@@ -1,5 +1,6 @@
-// Writes the schematic clipboard seed through the schematic program's own block writer, and a
-// model file whose subcircuit has the polynomial sources the deck writer rewrites.
+// Writes the schematic clipboard seed through the schematic program's own block writer, a model
+// file whose subcircuit has the polynomial sources the deck writer rewrites, and a pin
+// description with pins on every side.
 //
 //   make_schematic_fuzz_seeds SEED_FOLDER
 
@@ -53,9 +54,15 @@ constexpr const char* kFourierOutput =
     " 1       1000        0.84        -32.1       1           0\n"
     " 2       2000        0.001       12.0        0.0012      44.1\n";
 
+// A pin description with pins on all four sides, kept in table order, and a supply on two pins.
+constexpr const char* kFourSidedPins =
+    "%partname: QUAD\n%type: Four sides\n%package: PLCC20\n%pinlist\n%nosort\n"
+    "1) A1 i L\n2) A2 i L\n3) Y o R\n4) CLK i T\n5) OE i B\n6) nc\n7,9) vcc\n8) gnd\n%end\n";
+
 bool writeTextSeeds(const std::filesystem::path& seeds)
 {
     return writeSeed(seeds, "spice_models", "poly_subcircuit.mod", kPolySubcircuit) &&
+           writeSeed(seeds, "pin_description", "four_sides.lib", kFourSidedPins) &&
            writeSeed(seeds, "spice_deck", "rc_filter.cir", kDeck) &&
            writeSeed(seeds, "spice_deck", "fourier.out", kFourierOutput);
 }

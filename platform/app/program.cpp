@@ -14,18 +14,18 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace plat {
 namespace {
 
-bool hasDisplay()
+bool isSet(const char* name)
 {
-    auto set = [](const char* name) {
-        const char* v = std::getenv(name);
-        return v && *v;
-    };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+    const char* v = std::getenv(name);
+    return v && *v;
 }
+
+bool hasDisplay() { return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"); }
 
 std::string programName(const char* argv0)
 {
@@ -105,6 +105,14 @@ int RunProgram(int argc, char** argv, AppFactory makeApp)
     }
     collectGarbage();
     return code;
+}
+
+bool hasDesktop()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && (std::string_view(platform) == "offscreen" || std::string_view(platform) == "minimal"))
+        return false;
+    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
 // ---------------------------------------------------------------------------------------------

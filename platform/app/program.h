@@ -26,6 +26,11 @@ using AppFactory = std::function<std::unique_ptr<WinApp>()>;
 // and the event loop, then ExitInstance. ProcessExit thrown anywhere gives its exit code.
 int RunProgram(int argc, char** argv, AppFactory makeApp);
 
+// Whether a person can see the windows a program opens: a display is named and Qt is not told
+// to draw offscreen. A program that reports what it did (the build utility) writes to its
+// standard output instead when there is none.
+bool hasDesktop();
+
 // Runs an application's start-up and commands in a test: a QApplication must exist (the
 // test programs make one) and a TestUiHost must be installed. Windows are real widgets on the
 // offscreen platform, never shown; paints run when the test asks (idle()) or synchronously.

@@ -64,4 +64,8 @@ enum : unsigned {
     kCmdEditorToolKeyLast = 788,
 };
 
+// What the package and comment fields of the editor keep of a text.
+inline constexpr int kEditorPackageChars = 60;
+inline constexpr int kEditorCommentChars = 120;
+
 }  // namespace scm

@@ -11,6 +11,7 @@
 #include "schemora/core/part_library.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -140,32 +141,55 @@ bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart
     return plat::writeFileAtomically(plat::resolvePath(path), out.bytes());
 }
 
-int RewriteLibrary(std::string_view library, std::string_view part, int mode)
+namespace {
+
+// The bytes of a library without parts: a header of zeros with the version character and an
+// all-zero title.
+Bytes emptyLibrary()
 {
-    const std::string path = plat::resolvePath(LibraryFilePath(library, false));
-    auto old = plat::Archive::loadFile(path);
-    // The library is copied in memory and replaced in one step, so no "temp.tmp" is left
-    // behind; a library that cannot be read is the failure of setting that copy aside.
-    if (!old) {
-        plat::MessageBox("Error in Temp file!");
-        return 0;
+    plat::Archive out(plat::Archive::Mode::Store);
+    FileRecord header{};
+    header[10] = static_cast<uint8_t>(kLibraryVersion);
+    writeRecord(out, header);
+    writeRecord(out, FileRecord{});
+    return out.takeBytes();
+}
+
+// Who settles what a rewrite would otherwise ask the person.
+enum class Asking { Person, Nobody };
+
+// A damaged library is rewritten with only what can be read of it, and only when the person
+// agrees; nobody is there to agree when the build utility writes, so it stays as it is.
+bool mayRewriteDamaged(const std::string& path, Asking asking)
+{
+    const std::string damaged = "The library " + path + " is damaged: rewriting it keeps only what can be read of it.";
+    if (asking == Asking::Nobody) {
+        plat::MessageBox(damaged);
+        return false;
     }
-    const Bytes& bytes = old->bytes();
-    if (bytes.size() < 2 * kRecordBytes)
-        return 0;
+    return plat::MessageBox(damaged + " Rewrite it?", plat::kMbYesNo | plat::kMbIconExclamation) == plat::kIdYes;
+}
+
+// The library's bytes with part added, replaced or deleted; nothing when the rewrite stops
+// (with its message, or after a No).
+std::optional<Bytes> rewrittenLibrary(const Bytes& bytes, const std::string& path, std::string_view part, int mode,
+                                      Asking asking)
+{
+    if (bytes.size() < 2 * kRecordBytes) {
+        plat::MessageBox("Unsupported file format");
+        return std::nullopt;
+    }
     FileRecord headerRecord, titleRecord;
     std::copy_n(bytes.begin(), kRecordBytes, headerRecord.begin());
     std::copy_n(bytes.begin() + kRecordBytes, kRecordBytes, titleRecord.begin());
     const DrawingHeader header = decodeHeader(headerRecord);
     if (header.version > kLibraryVersion) {
         plat::MessageBox("Unsupported file format");
-        return 0;
+        return std::nullopt;
     }
     const SplitLibrary split = splitParts(bytes);
-    if (split.damaged && plat::MessageBox("The library " + path +
-                                              " is damaged: rewriting it keeps only what can be read of it. Rewrite it?",
-                                          plat::kMbYesNo | plat::kMbIconExclamation) != plat::kIdYes)
-        return 0;
+    if (split.damaged && !mayRewriteDamaged(path, asking))
+        return std::nullopt;
     const std::vector<StoredPart>& parts = split.parts;
     const std::string wanted = StoredPartName(part);
 
@@ -183,8 +207,8 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
             if (mode == kRewriteAddOrReplace) {
                 const std::string question = "Replace part " + std::string(part) + "?";
                 // Declined: the library stays as it is and the caller learns nothing was saved.
-                if (plat::MessageBox(question, plat::kMbYesNo) != plat::kIdYes)
-                    return 0;
+                if (asking == Asking::Person && plat::MessageBox(question, plat::kMbYesNo) != plat::kIdYes)
+                    return std::nullopt;
                 writeNewPart(out, wanted);
                 ++written;
                 continue;
@@ -205,12 +229,46 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
     corrected.count = static_cast<int16_t>(written);
     const FileRecord newHeader = encodeHeader(corrected);
     std::copy(newHeader.begin(), newHeader.end(), result.begin());
-    // The library is created anew from the copy: failing that is failing to create it.
-    if (!plat::writeFileAtomically(path, result)) {
+    return result;
+}
+
+// The library is made anew from the copy in one step: failing that is failing to create it.
+int replaceLibraryFile(const std::string& path, const std::optional<Bytes>& bytes)
+{
+    if (!bytes)
+        return 0;
+    if (!plat::writeFileAtomically(path, *bytes)) {
         plat::MessageBox("Can't open file: " + path);
         return 0;
     }
     return 1;
+}
+
+}  // namespace
+
+int RewriteLibrary(std::string_view library, std::string_view part, int mode)
+{
+    const std::string path = plat::resolvePath(LibraryFilePath(library, false));
+    auto old = plat::Archive::loadFile(path);
+    // The library is copied in memory and replaced in one step, so no "temp.tmp" is left
+    // behind; a library that cannot be read is the failure of setting that copy aside.
+    if (!old) {
+        plat::MessageBox("Error in Temp file!");
+        return 0;
+    }
+    return replaceLibraryFile(path, rewrittenLibrary(old->bytes(), path, part, mode, Asking::Person));
+}
+
+int WriteBuiltPart(std::string_view library, std::string_view part)
+{
+    const std::string path = plat::resolvePath(LibraryFilePath(library, false));
+    std::optional<plat::Archive> old;
+    if (plat::fileExists(path) && !(old = plat::Archive::loadFile(path))) {
+        plat::MessageBox("Can't open file: " + path);
+        return 0;
+    }
+    const Bytes bytes = old ? old->bytes() : emptyLibrary();
+    return replaceLibraryFile(path, rewrittenLibrary(bytes, path, part, kRewriteAddOrReplace, Asking::Nobody));
 }
 
 int NewPartLibrary(std::string_view library)
@@ -219,12 +277,7 @@ int NewPartLibrary(std::string_view library)
     if (plat::MessageBox("Start new library: " + base + "?", plat::kMbYesNo, "New Library") != plat::kIdYes)
         return 0;
     const std::string path = LibraryFilePath(base, false);
-    plat::Archive out(plat::Archive::Mode::Store);
-    FileRecord header{};
-    header[10] = static_cast<uint8_t>(kLibraryVersion);
-    writeRecord(out, header);
-    writeRecord(out, FileRecord{});
-    if (!plat::writeFileAtomically(plat::resolvePath(path), out.bytes())) {
+    if (!plat::writeFileAtomically(plat::resolvePath(path), emptyLibrary())) {
         plat::MessageBox("Can't open file: " + path);
         return 0;
     }

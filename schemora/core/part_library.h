@@ -135,6 +135,10 @@ bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart
 // (kRewriteDelete) part in the library, from the current object array. 1 when the library was
 // rewritten; 0, the library untouched, when it cannot be read or written or "Replace part" got No.
 int RewriteLibrary(std::string_view library, std::string_view part, int mode);
+// Adds or replaces part in the library from the current object array the way the build utility
+// does, asking nothing: a missing library is created with the part in it, a part of that name is
+// replaced, and a damaged library is left as it is (with a message). 1 when written.
+int WriteBuiltPart(std::string_view library, std::string_view part);
 // Creates an empty library after "Start new library: %s?"; 1 when created.
 int NewPartLibrary(std::string_view library);
 // Writes "<library>.txt" listing the parts and offers to show it.

@@ -107,8 +107,13 @@ OwnedElements LibraryElementsOfEditorPart(std::span<const DrawObject> records, c
     return out;
 }
 
-int SaveEditorPartToLibrary(std::span<const DrawObject> records, const PartAttributeFields& fields,
-                            std::string_view library, std::string_view part)
+namespace {
+
+using PartWrite = int (*)(std::string_view library, std::string_view part);
+
+// Lends the library elements of the editor's records to the current drawing while write runs.
+int withEditorPart(std::span<const DrawObject> records, const PartAttributeFields& fields, PartWrite write,
+                   std::string_view library, std::string_view part)
 {
     OwnedElements elements = LibraryElementsOfEditorPart(records, fields);
     if (static_cast<int>(elements.items().size()) >= kObjectStoreSlots - 1)
@@ -119,5 +124,40 @@ int SaveEditorPartToLibrary(std::span<const DrawObject> records, const PartAttri
     for (size_t i = 0; i < owned.size(); ++i)
         store[static_cast<int>(i) + 1] = owned[i];   // the store frees their data from here on
     const ScopedReplace<CurrentDrawing> lent(g_current, partDrawing(store.slots(), static_cast<int>(owned.size())));
+    return write(library, part);
+}
+
+int addOrReplace(std::string_view library, std::string_view part)
+{
     return RewriteLibrary(library, part, kRewriteAddOrReplace);
+}
+
+}  // namespace
+
+DrawObject PartEditorTextRecord(int x, int y, const char* text)
+{
+    auto words = ObjectWords(kObjText, x, y, 0);
+    words[23] = 1;
+    return MakeDrawObject(words, text);
+}
+
+std::vector<std::pair<int, std::string>> HiddenPowerPinFields(const PartPinTable& pins)
+{
+    std::vector<std::pair<int, std::string>> hidden;
+    for (const EditorPin& p : pins.pins())
+        if (p.type >= kFirstHiddenPowerPinType)
+            hidden.emplace_back(p.type, p.name.empty() ? p.number : p.number + "," + p.name);
+    return hidden;
+}
+
+int SaveEditorPartToLibrary(std::span<const DrawObject> records, const PartAttributeFields& fields,
+                            std::string_view library, std::string_view part)
+{
+    return withEditorPart(records, fields, addOrReplace, library, part);
+}
+
+int WriteBuiltEditorPart(std::span<const DrawObject> records, const PartAttributeFields& fields,
+                         std::string_view library, std::string_view part)
+{
+    return withEditorPart(records, fields, WriteBuiltPart, library, part);
 }

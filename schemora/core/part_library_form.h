@@ -12,6 +12,14 @@
 #include <utility>
 #include <vector>
 
+class PartPinTable;
+
+// Records 1 and 2 of a part the part editor starts: the reference text and the part's name.
+inline constexpr int kPartReferenceTextX = -1000;
+inline constexpr int kPartReferenceTextY = -700;
+inline constexpr int kPartNameTextY = -650;
+DrawObject PartEditorTextRecord(int x, int y, const char* text);
+
 struct PartAttributeFields {
     std::string reference = "U";   // designator letters
     std::string package;
@@ -48,7 +56,13 @@ private:
 // name text, deleted records skipped).
 OwnedElements LibraryElementsOfEditorPart(std::span<const DrawObject> records, const PartAttributeFields& fields);
 
+// The hidden power pins of a part's pin table as the fields carry them.
+std::vector<std::pair<int, std::string>> HiddenPowerPinFields(const PartPinTable& pins);
+
 // Adds or replaces part in library with the editor's records; the current drawing is back as it
 // was afterwards. 1 when the library was written.
 int SaveEditorPartToLibrary(std::span<const DrawObject> records, const PartAttributeFields& fields,
                             std::string_view library, std::string_view part);
+// The same as the build utility writes it, asking nothing (WriteBuiltPart).
+int WriteBuiltEditorPart(std::span<const DrawObject> records, const PartAttributeFields& fields,
+                         std::string_view library, std::string_view part);

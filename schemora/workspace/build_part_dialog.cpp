@@ -3,6 +3,7 @@
 #include "platform/app/win_app.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
+#include "platform/system/paths.h"
 #include "resources/schemora/part_dialog_ids.h"
 #include "schemora/core/app_state.h"
 
@@ -89,7 +90,9 @@ void CBuildPartDlg::OnOK()
         plat::MessageBox("Select a .LIB file of the list", plat::kMbIconInformation);
         return;
     }
-    if (!plat::uiHost().startProgram(kBuildProgram, std::vector<std::string>{*file}))
+    // The utility beside this program, never one found on the search path.
+    const std::string program = plat::joinPath(plat::programFolder(), kBuildProgram);
+    if (!plat::uiHost().startProgram(program, std::vector<std::string>{*file}))
         plat::MessageBox("Error: check location of BUILD utility");
     EndDialog(plat::kIdOk);
 }

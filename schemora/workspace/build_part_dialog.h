@@ -1,7 +1,8 @@
 #pragma once
 // "Build Part Utility": picks a ".LIB" pin description of the library folder and hands it to the
-// external "build" program, or opens it in the text viewer. Only a file of the list is ever
-// passed, as one argument, and no shell sees it.
+// "build" program of the program folder, which makes a library part of it and shows what it did,
+// or opens it in the text viewer. Only a file of the list is ever passed, as one argument, and no
+// shell sees it.
 
 #include "platform/app/dialog.h"
 

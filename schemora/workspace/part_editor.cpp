@@ -29,8 +29,6 @@ CPartEditorDlg* thePartEditor = nullptr;
 
 namespace {
 
-constexpr int kRefTextX = -1000, kRefTextY = -700;
-constexpr int kNameTextY = -650;
 constexpr int kHintX = -900, kHintY = -400;
 constexpr int kNewPartScale = 5;
 // The view opens over the reference and name texts, the hint and the symbol's origin mark.
@@ -44,13 +42,6 @@ quill::LibraryEditorIds editorIds()
 {
     return {scm::kIddPartEditor, scm::kIdrPartEditorMenu, scm::kIdcEditorArea,
             {scm::kIdcEditorStatus0, scm::kIdcEditorStatus1}, quill::kLibraryPartChangedQuestion, TextEntryActive};
-}
-
-DrawObject textRecord(int x, int y, const char* text)
-{
-    auto words = ObjectWords(kObjText, x, y, 0);
-    words[23] = 1;
-    return MakeDrawObject(words, text);
 }
 
 }  // namespace
@@ -106,16 +97,14 @@ PartAttributeFields CPartEditorDlg::fields() const
 {
     PartAttributeFields f;
     f.reference = reference_;
-    f.package = GetDlgItemText(scm::kIdcEditorPackage, 60);
-    f.comment = GetDlgItemText(scm::kIdcEditorComments, 120);
+    f.package = GetDlgItemText(scm::kIdcEditorPackage, scm::kEditorPackageChars);
+    f.comment = GetDlgItemText(scm::kIdcEditorComments, scm::kEditorCommentChars);
     f.namePlaceholder = namePlaceholder_;
     f.partsPerPackage = std::max(GetDlgItem(scm::kIdcEditorPartsPerPackage)->GetCurSel(), 0) + 1;
     f.pinLists = PartPinListTexts(pins_, std::span<const DrawObject>(&store_[0], static_cast<size_t>(objectCount_) + 1),
                                   f.partsPerPackage);
     f.symbols = std::clamp(GetDlgItem(scm::kIdcEditorSymbolCount)->GetCurSel() + 1, 1, kSymbolVariants);
-    for (const EditorPin& p : pins_.pins())
-        if (p.type >= kFirstHiddenPowerPinType)
-            f.hiddenPins.emplace_back(p.type, p.name.empty() ? p.number : p.number + "," + p.name);
+    f.hiddenPins = HiddenPowerPinFields(pins_);
     return f;
 }
 
@@ -157,8 +146,8 @@ void CPartEditorDlg::clearPart()
 void CPartEditorDlg::writeNameRecords()
 {
     const std::string ref = "Ref(" + reference_ + ")";
-    store_[1] = textRecord(kRefTextX, kRefTextY, ref.c_str());
-    store_[2] = textRecord(kRefTextX, kNameTextY, partName_.empty() ? "Name" : partName_.c_str());
+    store_[1] = PartEditorTextRecord(kPartReferenceTextX, kPartReferenceTextY, ref.c_str());
+    store_[2] = PartEditorTextRecord(kPartReferenceTextX, kPartNameTextY, partName_.empty() ? "Name" : partName_.c_str());
     objectCount_ = 3;
     g_current.count = objectCount_;
 }

@@ -7,6 +7,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/system/files.h"
 #include "resources/schemora/part_wizard_ids.h"
+#include "schemora/core/app_state.h"
 #include "schemora/core/part_library.h"
 #include "schemora/workspace/model_package_pickers.h"
 #include "schemora/workspace/pin_description_file.h"
@@ -313,6 +314,8 @@ void CPwiz3::OnSavePins()
     request.open = false;
     request.filter = plat::LoadString(kStrPinDescriptionFilter);
     request.defaultName = name + ".LIB";
+    // Beside the libraries the file is listed for the build utility.
+    request.initialFolder = g_folders.libraryFolder;
     const plat::FileDialogResult chosen = plat::uiHost().fileDialog(request);
     if (!chosen.path.empty())
         WritePinDescriptions(chosen.path, a_);

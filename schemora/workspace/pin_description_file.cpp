@@ -3,13 +3,15 @@
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
+#include "platform/system/file_text.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
-#include "schemora/netlist/bounded_lines.h"
+#include "schemora/core/part_pin_table.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
-#include <vector>
+#include <span>
 
 namespace {
 
@@ -18,6 +20,9 @@ constexpr size_t kHeaderLineChars = 79;
 constexpr size_t kPinLineChars = 255;
 constexpr int kMaxPinLines = 7998;
 constexpr std::string_view kSeparators = ") \t\r\n";
+// Far more than the longest file the limits above let through.
+constexpr std::uintmax_t kMaxFileBytes = 4u << 20;
+constexpr size_t kShownChars = 20;
 
 std::string lowerCased(std::string_view text)
 {
@@ -44,7 +49,46 @@ std::string_view restFrom(std::string_view line, size_t from)
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-void fail(std::string_view message) { plat::MessageBox(message, plat::kMbIconExclamation); }
+// A field as a message shows it: a long one by its beginning.
+std::string shown(std::string_view field)
+{
+    return field.size() > kShownChars ? std::string(field.substr(0, kShownChars)) + "..." : std::string(field);
+}
+
+bool isText(std::string_view line)
+{
+    return std::ranges::none_of(line, [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u < 0x20 && c != '\t' && c != '\r') || u == 0x7F;
+    });
+}
+
+// The lines of a file's text as the line readers see them: split at line feeds, the carriage
+// return before a feed dropped, each line cut to its limit so no line grows beyond it.
+class TextLines {
+public:
+    explicit TextLines(std::string_view text) : text_(text) {}
+
+    bool next(std::string& line, size_t maxChars)
+    {
+        if (at_ >= text_.size())
+            return false;
+        const size_t feed = text_.find('\n', at_);
+        std::string_view whole = text_.substr(at_, feed == std::string_view::npos ? std::string_view::npos : feed - at_);
+        at_ = feed == std::string_view::npos ? text_.size() : feed + 1;
+        if (!whole.empty() && whole.back() == '\r')
+            whole.remove_suffix(1);
+        line.assign(whole.substr(0, maxChars));
+        ++number_;
+        return true;
+    }
+    int number() const { return number_; }
+
+private:
+    std::string_view text_;
+    size_t at_ = 0;
+    int number_ = 0;
+};
 
 // The words of a pin line, split at ")", blanks and the line end.
 std::vector<std::string_view> pinFields(std::string_view line)
@@ -79,121 +123,227 @@ int powerTypeOf(std::string_view label, bool hasFields)
     return -1;
 }
 
-bool readPinLine(std::string_view line, WizardPin& pin, PinCounts& counts)
+bool isPowerPin(const WizardPin& pin) { return pin.type == kPinVcc || pin.type == kPinGround; }
+
+// The pin numbers a record names: a supply lists its pins ("3;7"); any other pin has one
+// number, which may carry a name after "," or ";".
+std::vector<std::string> pinNumbersOf(const WizardPin& pin)
 {
-    const std::vector<std::string_view> f = pinFields(line);
-    if (f.empty()) {
-        fail("Can't find pin number---check .LIB file");
-        return false;
+    if (!isPowerPin(pin))
+        return {SplitPinText(pin.number, 0)};
+    std::vector<std::string> numbers;
+    for (size_t at = 0; at < pin.number.size();) {
+        const size_t end = std::min(pin.number.find(';', at), pin.number.size());
+        if (end > at)
+            numbers.push_back(pin.number.substr(at, end - at));
+        at = end + 1;
     }
-    std::string number = FirstChars(f[0], kWizardPinNumberChars);
-    if (f.size() < 2) {
-        fail("Can't find signal name for pin (" + number + ")");
-        return false;
-    }
-    const std::string label = FirstChars(f[1], kWizardLabelChars);
-    if (const int power = powerTypeOf(label, f.size() > 2); power >= 0) {
-        std::ranges::replace(number, ',', ';');
-        int& seen = power == kPinVcc ? counts.voltage : counts.ground;
-        if (++seen > (power == kPinVcc ? kMaxVoltagePins : kMaxGroundPins)) {
-            fail(power == kPinVcc ? "Too many voltage pins" : "Too many ground pins");
-            return false;
-        }
-        pin = {label, kSideNone, power, number};
+    return numbers;
+}
+
+// A number that is digits only must name a pin the part can have; others ("A1") are names.
+bool inRange(std::string_view number)
+{
+    if (number.empty() || !std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; }))
         return true;
-    }
-    pin.label = label;
-    pin.number = number;
-    if (label == "nc")
-        return true;
-    if (f.size() < 3) {
-        fail("Can't find pin type designator for pin " + number);
+    const int value = PinNumberValue(number);
+    return value >= kFirstPinNumber && value <= kLastPinNumber;
+}
+
+class PinFileReader {
+public:
+    explicit PinFileReader(std::string_view text) : lines_(text) {}
+
+    PinFileReading read(PartWizardAnswers& answers);
+
+private:
+    struct Header {
+        std::optional<std::string> package;
+        std::optional<std::string> name;
+        std::optional<std::string> description;
+        bool noSort = false;
+    };
+    struct PinLine {
+        int number;
+        std::string text;
+    };
+
+    bool fail(int line, std::string text)
+    {
+        result_.messages.push_back({line, std::move(text)});
         return false;
     }
-    const size_t type = kPinTypeLetters.find(f[2].front());
-    if (type == std::string_view::npos) {
-        fail("Can't find pin type designator for pin " + number + "---" + std::string(f[2]));
+    bool nextLine(std::string& line, size_t maxChars);
+    bool readHeader();
+    bool collectPinLines();
+    bool readPinLine(const PinLine& line, WizardPin& pin);
+    bool readPinNumber(const PinLine& line, const std::vector<std::string_view>& f, std::string& number);
+    bool checkNumbersOnce(std::span<const WizardPin> pins);
+
+    TextLines lines_;
+    bool notText_ = false;   // a line that is not text ended the reading
+    PinFileReading result_;
+    Header header_;
+    std::vector<PinLine> pinLines_;
+    PinCounts counts_;
+};
+
+// The next line; a line that is not text ends the reading with its message.
+bool PinFileReader::nextLine(std::string& line, size_t maxChars)
+{
+    if (!lines_.next(line, maxChars))
         return false;
+    if (!isText(line)) {
+        notText_ = true;
+        return fail(lines_.number(), "Line holds characters that are not text---check .LIB file");
     }
-    pin.type = static_cast<int>(type);
-    if (f.size() < 4) {
-        fail("Location designator for pin " + number +
-             " is missing!\nEnter L (left), R (right), B (bottom), or T (top).");
-        return false;
-    }
-    if (const size_t side = kPinSideLetters.find(f[3].front()); side != std::string_view::npos)
-        pin.side = static_cast<int>(side);
     return true;
 }
 
-struct Header {
-    std::optional<std::string> package;
-    std::optional<std::string> name;
-    std::optional<std::string> description;
-    bool noSort = false;
-};
-
 // Reads up to "%pinlist"; false (with the message) when the header is incomplete.
-bool readHeader(BoundedLineFile& file, Header& header)
+bool PinFileReader::readHeader()
 {
     std::string line;
-    for (int n = 0; n < kHeaderLines && file.next(line, kHeaderLineChars); ++n) {
+    for (int n = 0; n < kHeaderLines && nextLine(line, kHeaderLineChars); ++n) {
         const std::string lower = lowerCased(line);
         if (startsWith(lower, "%package")) {
             if (std::string package = trimmed(plat::upperCaseAscii(restFrom(lower, 10)), true); !package.empty())
-                header.package = std::move(package);
+                header_.package = std::move(package);
         } else if (startsWith(lower, "%partname")) {
-            // The writer leaves the name out: an empty one keeps the part's name.
+            // An empty name keeps the part's name.
             if (std::string name = trimmed(plat::upperCaseAscii(restFrom(lower, 11)), true); !name.empty())
-                header.name = std::move(name);
+                header_.name = std::move(name);
         } else if (startsWith(lower, "%type")) {
-            header.description = trimmed(restFrom(line, 7), true);
+            header_.description = trimmed(restFrom(line, 7), true);
         } else if (startsWith(lower, "%nosort")) {
-            header.noSort = true;
+            header_.noSort = true;
         } else if (startsWith(lower, "%pinlist")) {
-            if (!header.package) {
-                fail("Error: part package information not found");
-                return false;
-            }
-            if (!header.description)
-                fail("Warning: part description not found.\n Use \"%type\" statement in header.");
+            if (!header_.package)
+                return fail(lines_.number(), "Error: part package information not found");
+            if (!header_.description)
+                result_.messages.push_back(
+                    {lines_.number(), "Warning: part description not found.\n Use \"%type\" statement in header."});
             return true;
         }
     }
-    fail("Error: keyword \"%pinlist\" not found");
-    return false;
+    return !notText_ && fail(0, "Error: keyword \"%pinlist\" not found");
 }
 
 // The pin lines up to "%end"; blank lines are skipped, and a "%nosort" line (the writer puts it
 // after "%pinlist") sets the flag. False (with the message) when "%end" is missing or there are
 // more pins than the table holds.
-bool collectPinLines(BoundedLineFile& file, std::vector<std::string>& lines, Header& header)
+bool PinFileReader::collectPinLines()
 {
     std::string line;
-    for (int n = 0; n < kMaxPinLines && file.next(line, kPinLineChars); ++n) {
+    for (int n = 0; n < kMaxPinLines && nextLine(line, kPinLineChars); ++n) {
         if (startsWith(line, "%end"))
             return true;
         if (line.find_first_not_of(" \t\r") == std::string::npos)
             continue;
         if (startsWith(lowerCased(line), "%nosort")) {
-            header.noSort = true;
+            header_.noSort = true;
             continue;
         }
-        if (static_cast<int>(lines.size()) == kWizardPinRecords) {
-            fail("Too many pins");
-            return false;
-        }
-        lines.push_back(line);
+        if (static_cast<int>(pinLines_.size()) == kWizardPinRecords)
+            return fail(lines_.number(), "Too many pins");
+        pinLines_.push_back({lines_.number(), line});
     }
-    fail("Error: keyword \"end\" not found");
-    return false;
+    return !notText_ && fail(0, "Error: keyword \"end\" not found");
+}
+
+bool PinFileReader::readPinNumber(const PinLine& line, const std::vector<std::string_view>& f, std::string& number)
+{
+    if (f.empty() || SplitPinText(f[0], 0).empty())
+        return fail(line.number, "Can't find pin number---check .LIB file");
+    if (f.size() < 2)
+        return fail(line.number, "Can't find signal name for pin (" + shown(f[0]) + ")");
+    if (f[0].size() > static_cast<size_t>(kWizardPinNumberChars))
+        return fail(line.number, "Pin number " + shown(f[0]) + " is longer than " +
+                                     std::to_string(kWizardPinNumberChars) + " characters");
+    if (f[1].size() > static_cast<size_t>(kWizardLabelChars))
+        return fail(line.number, "Signal name " + shown(f[1]) + " of pin " + std::string(f[0]) + " is longer than " +
+                                     std::to_string(kWizardLabelChars) + " characters");
+    number = std::string(f[0]);
+    return true;
+}
+
+bool PinFileReader::readPinLine(const PinLine& line, WizardPin& pin)
+{
+    const std::vector<std::string_view> f = pinFields(line.text);
+    std::string number;
+    if (!readPinNumber(line, f, number))
+        return false;
+    const std::string label(f[1]);
+    if (const int power = powerTypeOf(label, f.size() > 2); power >= 0) {
+        std::ranges::replace(number, ',', ';');
+        int& seen = power == kPinVcc ? counts_.voltage : counts_.ground;
+        if (++seen > (power == kPinVcc ? kMaxVoltagePins : kMaxGroundPins))
+            return fail(line.number, power == kPinVcc ? "Too many voltage pins" : "Too many ground pins");
+        pin = {label, kSideNone, power, number};
+    } else {
+        pin.label = label;
+        pin.number = number;
+        if (label != "nc") {
+            if (f.size() < 3)
+                return fail(line.number, "Can't find pin type designator for pin " + number);
+            const size_t type = kPinTypeLetters.find(f[2].front());
+            if (type == std::string_view::npos)
+                return fail(line.number, "Can't find pin type designator for pin " + number + "---" + shown(f[2]));
+            pin.type = static_cast<int>(type);
+            if (f.size() < 4)
+                return fail(line.number, "Location designator for pin " + number +
+                                             " is missing!\nEnter L (left), R (right), B (bottom), or T (top).");
+            if (const size_t side = kPinSideLetters.find(f[3].front()); side != std::string_view::npos)
+                pin.side = static_cast<int>(side);
+        }
+    }
+    for (const std::string& n : pinNumbersOf(pin))
+        if (!inRange(n))
+            return fail(line.number, "Pin number " + n + " out of range (" + std::to_string(kFirstPinNumber) + " to " +
+                                         std::to_string(kLastPinNumber) + ")");
+    return true;
+}
+
+// Two pins of one part never share a number: the second would be refused when the symbol is
+// drawn, so the file is refused where the repeat stands.
+bool PinFileReader::checkNumbersOnce(std::span<const WizardPin> pins)
+{
+    std::map<std::string, int, std::less<>> seen;
+    for (size_t i = 0; i < pins.size(); ++i)
+        for (const std::string& n : pinNumbersOf(pins[i]))
+            if (!n.empty() && !seen.emplace(n, pinLines_[i].number).second)
+                return fail(pinLines_[i].number, "Error: pin already defined for part!\nPin " + n);
+    return true;
+}
+
+PinFileReading PinFileReader::read(PartWizardAnswers& answers)
+{
+    if (!readHeader() || !collectPinLines())
+        return std::move(result_);
+    std::array<WizardPin, kWizardPinRecords> table = answers.table;
+    for (size_t i = 0; i < pinLines_.size(); ++i)
+        if (!readPinLine(pinLines_[i], table[i]))
+            return std::move(result_);
+    if (!checkNumbersOnce(std::span<const WizardPin>(table).first(pinLines_.size())))
+        return std::move(result_);
+    answers.table = std::move(table);
+    answers.pins = static_cast<int>(pinLines_.size());
+    answers.package = *header_.package;
+    if (header_.name)
+        answers.name = *header_.name;
+    if (header_.description)
+        answers.description = *header_.description;
+    answers.noSort = header_.noSort;
+    result_.read = true;
+    return std::move(result_);
 }
 
 }  // namespace
 
 std::string PinDescriptionText(const PartWizardAnswers& answers)
 {
-    std::string text = "%partname:\n%date:\n%designer:\n%vendor:\n";
+    // The part's name goes with its pins, so that the file alone can make the part.
+    std::string text = "%partname: " + answers.name + "\n%date:\n%designer:\n%vendor:\n";
     text += "%type: " + answers.description + "\n";
     text += "%package: " + answers.package + "\n\n\n";
     text += "%pinlist\n";
@@ -218,31 +368,29 @@ std::string PinDescriptionText(const PartWizardAnswers& answers)
     return text;
 }
 
+PinFileReading ParsePinDescriptions(std::string_view text, PartWizardAnswers& answers)
+{
+    return PinFileReader(text).read(answers);
+}
+
+PinFileReading ReadPinDescriptionFile(const std::string& path, PartWizardAnswers& answers)
+{
+    if (const std::optional<std::string> text = plat::readWholeFile(path, kMaxFileBytes))
+        return ParsePinDescriptions(*text, answers);
+    PinFileReading refused;
+    if (plat::fileExists(path))
+        refused.messages.push_back({0, "File too large for a pin description: " + path});
+    else
+        refused.messages.push_back({0, "Can't open file:" + path});
+    return refused;
+}
+
 bool ReadPinDescriptions(const std::string& path, PartWizardAnswers& answers)
 {
-    BoundedLineFile file(path);
-    if (!file.isOpen()) {
-        fail("Can't open file:" + path);
-        return false;
-    }
-    Header header;
-    std::vector<std::string> lines;
-    if (!readHeader(file, header) || !collectPinLines(file, lines, header))
-        return false;
-    std::array<WizardPin, kWizardPinRecords> table = answers.table;
-    PinCounts counts;
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (!readPinLine(lines[i], table[i], counts))
-            return false;
-    answers.table = std::move(table);
-    answers.pins = static_cast<int>(lines.size());
-    answers.package = *header.package;
-    if (header.name)
-        answers.name = *header.name;
-    if (header.description)
-        answers.description = *header.description;
-    answers.noSort = header.noSort;
-    return true;
+    const PinFileReading reading = ReadPinDescriptionFile(path, answers);
+    for (const PinFileMessage& message : reading.messages)
+        plat::MessageBox(message.text, plat::kMbIconExclamation);
+    return reading.read;
 }
 
 bool WritePinDescriptions(const std::string& chosenPath, const PartWizardAnswers& answers)
@@ -257,7 +405,7 @@ bool WritePinDescriptions(const std::string& chosenPath, const PartWizardAnswers
     }
     const std::string text = PinDescriptionText(answers);
     if (!plat::writeFileAtomically(path, text.data(), text.size())) {
-        fail("Can't open file:" + path);
+        plat::MessageBox("Can't open file:" + path, plat::kMbIconExclamation);
         return false;
     }
     return true;

@@ -171,6 +171,14 @@ TEST_F(InstallerTest, InstallsTheSuiteFromTheBuiltMediaAndTheInstalledProgramRun
     for (const auto& e : fs::directory_iterator(fs::path(target) / "examples"))
         pdf = pdf || e.path().extension() == ".pdf";
     EXPECT_TRUE(pdf) << "the printout of the example";
+
+    // The installed build utility makes the part of the example pin description beside it.
+    const fs::path pins = fs::path(target) / "lib" / "MYPARTS.LIB";
+    ASSERT_TRUE(fs::exists(pins));
+    EXPECT_EQ(runProgram((fs::path(target) / "build").string(), {pins.string()},
+                         {"HOME=" + home_.path().string(), "PATH=/usr/bin:/bin", "ASAN_OPTIONS=detect_leaks=0"}),
+              0);
+    EXPECT_TRUE(fs::exists(fs::path(target) / "lib" / "MYPARTS.CON"));
 }
 
 TEST_F(InstallerTest, LeavingAnOpeningDialogEndsWithCodeOneBeforeAnythingIsWritten)

@@ -49,7 +49,7 @@ std::string describe(const fs::path& file)
 {
     static const std::pair<std::string_view, const char*> byName[] = {
         {"schemora", "Schemora schematic capture"}, {"tracelyn", "Tracelyn board layout"},
-        {"place", "Placement utility"}};
+        {"place", "Placement utility"}, {"build", "Library build utility"}};
     static const std::pair<std::string_view, const char*> byExtension[] = {
         {".ini", "Settings"}, {".svg", "Program icon"}, {".wav", "Sound"}, {".pic", "Drawing"},
         {".PIC", "Drawing"}, {".tlz", "Board"}, {".MOD", "Simulation models"}, {".mod", "Simulation models"}};

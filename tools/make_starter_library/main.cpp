@@ -1,8 +1,9 @@
 // make_starter_library LIBFOLDER: writes NAME.CON and its catalogue NAME.CAT for every starter
-// library into LIBFOLDER.
+// library into LIBFOLDER, and the example pin description for the build utility.
+#include "example_pin_file.h"
 #include "platform/system/paths.h"
 #include "starter_parts.h"
-#include "tools/generator_arguments.h"
+#include "tools/generator_output.h"
 
 #include <cstdio>
 
@@ -21,5 +22,7 @@ int main(int argc, char** argv)
         }
         ReleaseStarterLibrary(library);
     }
+    if (!writeGeneratedFile("make_starter_library", plat::joinPath(argv[1], kExamplePinFile), ExamplePinDescription()))
+        ++failures;
     return failures == 0 ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 // The library dialogs driven through the main frame on a library folder made in the test: the
-// Library Parts browser (F5), Save Drawing As Library Part and Copy Library Parts: which names
-// are refused, what the libraries hold afterwards and when the dialogs stay open.
-#include "edit_view_fixture.h"
+// Library Parts browser (F5), Save Drawing As Library Part, Copy Library Parts and the BUILD
+// Utility: which names are refused, what the libraries hold afterwards and when the dialogs stay
+// open.
+#include "starter_parts_fixture.h"
 
 #include "common/library_browser.h"
 #include "platform/app/command_ids.h"
@@ -15,6 +16,8 @@
 #include "schemora/core/symbol_elements.h"
 #include "schemora/workspace/library_parts_dialog.h"
 #include "support/control_items.h"
+#include "platform/system/paths.h"
+#include "support/build_utility.h"
 #include "support/save_part_answer.h"
 #include "support/whole_file.h"
 
@@ -31,7 +34,7 @@ namespace {
 using namespace scm;
 namespace fs = std::filesystem;
 
-class LibraryDialogs : public EditView {
+class LibraryDialogs : public StarterPartsView {
 protected:
     void SetUp() override
     {
@@ -361,7 +364,8 @@ TEST_F(LibraryDialogs, ReloadKeepsEveryPartTypeAtItsIndex)
     EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(first + 2)].name, "DEVICE\\C");
 }
 
-// Utilities > BUILD Utility passes only a ".LIB" file of the list, whole, as one argument.
+// Utilities > BUILD Utility passes only a ".LIB" file of the list, whole, as one argument, to the
+// build utility beside the program.
 TEST_F(LibraryDialogs, BuildPassesOneListedFileAsOneArgument)
 {
     std::ofstream(lib("MY PARTS.LIB")) << "%partname X\n%end\n";
@@ -383,7 +387,8 @@ TEST_F(LibraryDialogs, BuildPassesOneListedFileAsOneArgument)
     ASSERT_TRUE(command(kCmdBuildUtility));
     EXPECT_EQ(shown, (std::vector<std::string>{folderPath, "B.LIB"}));
     EXPECT_EQ(host.count("text viewer: " + folderPath + "/B.LIB"), 1);
-    EXPECT_EQ(host.count("program: build \"" + folderPath + "/MY PARTS.LIB\""), 1);
+    const std::string build = plat::joinPath(plat::programFolder(), "build");
+    EXPECT_EQ(host.count("program: " + build + " \"" + folderPath + "/MY PARTS.LIB\""), 1);
     EXPECT_EQ(host.count("message box: Select a .LIB file of the list"), 2);
 
     // A build program that cannot be started: its message, and the dialog closes.
@@ -391,6 +396,43 @@ TEST_F(LibraryDialogs, BuildPassesOneListedFileAsOneArgument)
     host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
     ASSERT_TRUE(command(kCmdBuildUtility));
     EXPECT_EQ(lastMessage(), "Error: check location of BUILD utility");
+}
+
+// Build on the example pin file the library folder ships with: the build utility makes its part,
+// the Library Parts browser lists the new library when it opens again, and the part goes into
+// the drawing.
+TEST_F(LibraryDialogs, BuiltPartIsListedAndPlacedInTheDrawing)
+{
+    const fs::path shipped = builtProgramFolder() / "LIB" / "MYPARTS.LIB";
+    if (!fs::exists(shipped))
+        GTEST_SKIP() << "the starter library has not been built (program folder LIB/MYPARTS.LIB)";
+    fs::copy_file(shipped, lib("MYPARTS.LIB"));
+    host.answerDialog([](plat::Dialog& d) {
+        EXPECT_EQ(d.GetDlgItemText(kIdcBuildFile), "MYPARTS.LIB");
+        return d.PressButton(plat::kIdOk);
+    });
+    ASSERT_TRUE(command(kCmdBuildUtility));
+    const std::string file = lib("MYPARTS.LIB").string();
+    ASSERT_EQ(host.count("program: " + plat::joinPath(plat::programFolder(), "build") + " \"" + file + "\""), 1);
+
+    // What the started program does, run here as the desktop would run it.
+    const auto run = quill_test::runBuildUtility({file});
+    if (!run)
+        GTEST_SKIP() << "the build utility is made by the full build (program folder \"build\")";
+    ASSERT_EQ(run->exitCode, 0) << run->output;
+    EXPECT_EQ(run->output, "Built part NE555 into MYPARTS.CON\n");
+
+    const int before = count();
+    answerPartChooser("MYPARTS", "NE555");
+    ASSERT_TRUE(key(plat::kVkF5));
+    click(0, 0);
+    ASSERT_EQ(count(), before + 1) << "the browser did not offer the new library";
+    std::vector<std::string> placed;
+    for (int i = 1; i <= count() + 1 && i < static_cast<int>(g_current.objects.size()); ++i)
+        if (const DrawObject& o = g_current.objects[static_cast<size_t>(i)]; o.type() >= kObjPart)
+            placed.push_back(g_partSymbols.entries[static_cast<size_t>(o.symbolIndex())].name + " " +
+                             g_partSymbols.entries[static_cast<size_t>(o.symbolIndex())].package);
+    EXPECT_EQ(placed, std::vector<std::string>{"MYPARTS\\NE555 DIP8"});
 }
 
 }  // namespace

@@ -8,12 +8,14 @@
 #include "resources/schemora/frame_ids.h"
 #include "resources/schemora/part_editor_ids.h"
 #include "resources/schemora/part_wizard_ids.h"
+#include "schemora/core/app_state.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/part_library.h"
 #include "schemora/core/symbol_elements.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/workspace/part_editor.h"
 #include "schemora/workspace/wizard_pins.h"
+#include "support/build_utility.h"
 
 #include <functional>
 
@@ -137,6 +139,48 @@ TEST_F(PartEditorWizardTest, DesignWizardButtonAsksAndSavesTheGeneratedBlock)
     const PartSymbol& quad = g_partSymbols.entries[static_cast<size_t>(g_partSymbols.current)];
     EXPECT_EQ(quad.package, "SIP4");
     EXPECT_EQ(quad.groundNet, "4") << "the hidden ground pin is saved with the part";
+}
+
+// The pin descriptions the wizard saves (beside the libraries, where the Build Part Utility lists
+// them) make, through the build utility, the very records the wizard's Finish saves.
+TEST_F(PartEditorWizardTest, SavedPinDescriptionsBuildTheSamePartAsFinish)
+{
+    const std::string pinFile = (folder.path() / "LIB" / "COUNTER.LIB").string();
+    host.answerFileDialog({pinFile, 1});
+    answerWizard([](Sheet& s) {
+        s.PressButton(plat::kIdWizNext);
+        page(s).TypeDlgItemText(kIdcWizPins, "6");
+        page(s).TypeDlgItemText(kIdcWizName, "COUNTER");
+        page(s).TypeDlgItemText(kIdcWizPackage, "DIP8");
+        page(s).TypeDlgItemText(kIdcWizDescription, "Up counter");
+        s.PressButton(plat::kIdWizNext);
+        plat::PropertyPage& pins = page(s);
+        pins.TypeDlgItemText(kIdcWizLabelFirst, "CLK");
+        pins.TypeDlgItemText(kIdcWizPinFirst + 1, "7");
+        pins.ChooseDlgItem(kIdcWizSideRow1 + 1, kSideTop);
+        pins.TypeDlgItemText(kIdcWizLabelFirst + 3, "vcc");
+        pins.ChooseDlgItem(kIdcWizTypeFirst + 3, kPinVcc);
+        pins.ChooseDlgItem(kIdcWizSideRow1 + 2, kSideNone);
+        pins.PressButton(kIdcWizSavePins);
+        s.PressButton(plat::kIdWizNext);
+        page(s).PressButton(kIdcWizSaveToLibrary);
+        return s.PressButton(plat::kIdWizFinish);
+    });
+    answerSavePart("FINISHED", "COUNTER");
+    host.answerMessageBox(plat::kIdYes);   // "Start new library: FINISHED?"
+    answerEditor([](CPartEditorDlg& e) { close(e); });
+    ASSERT_TRUE(command(kCmdPartWizard));
+    ASSERT_FALSE(host.fileDialogRequests().empty());
+    EXPECT_EQ(host.fileDialogRequests().back().initialFolder, g_folders.libraryFolder);
+    EXPECT_EQ(host.fileDialogRequests().back().defaultName, "COUNTER.LIB");
+    const std::string finished = readText(folder.path() / "LIB" / "FINISHED.CON");
+    ASSERT_FALSE(finished.empty());
+
+    const auto run = quill_test::runBuildUtility({pinFile});
+    if (!run)
+        GTEST_SKIP() << "the build utility is made by the full build (program folder \"build\")";
+    EXPECT_EQ(run->exitCode, 0) << run->output;
+    EXPECT_EQ(readText(folder.path() / "LIB" / "COUNTER.CON"), finished);
 }
 
 TEST_F(PartEditorWizardTest, LogicGateOpensAGateOfTheSymbolLibrary)

@@ -25,7 +25,7 @@ TEST(PinDescriptionFile, WritesTheHeaderAndOneLinePerPin)
 {
     auto a = blockOf({pin("1", "CLK", 0, kSideLeft), pin("2", "Q", 2, kSideRight), pin("3,7", "vcc", kPinVcc, kSideNone),
                       pin("4", "gnd", kPinGround, kSideLeft), pin("5", "nc", 0, kSideNone), pin("6", "D", 10, kSideBottom)});
-    EXPECT_EQ(PinDescriptionText(a), "%partname:\n%date:\n%designer:\n%vendor:\n%type: a block\n%package: DIP14\n\n\n"
+    EXPECT_EQ(PinDescriptionText(a), "%partname: BLOCK\n%date:\n%designer:\n%vendor:\n%type: a block\n%package: DIP14\n\n\n"
                                      "%pinlist\n1) CLK i L\n2) Q t R\n3,7) vcc\n4) gnd\n5) nc\n6) D x B\n%end\n");
     a.noSort = true;
     EXPECT_NE(PinDescriptionText(a).find("%pinlist\n%nosort\n1) CLK"), std::string::npos);
@@ -49,7 +49,7 @@ TEST(PinDescriptionFile, WrittenFileReadsBack)
     PartWizardAnswers read;
     read.name = "KEPT";
     ASSERT_TRUE(ReadPinDescriptions((dotted / "pins.LIB").string(), read));
-    EXPECT_EQ(read.name, "KEPT") << "the file names no part";
+    EXPECT_EQ(read.name, "BLOCK") << "the file names its part";
     EXPECT_EQ(read.pins, 5);
     EXPECT_EQ(read.package, "DIP14");
     EXPECT_EQ(read.description, "a block");
@@ -126,6 +126,11 @@ TEST(PinDescriptionFile, DamagedFilesAreRefusedAndChangeNothing)
         {"no side", header() + "1) A i\n%end\n",
          "Location designator for pin 1 is missing!\nEnter L (left), R (right), B (bottom), or T (top)."},
         {"no number", header() + ")\n%end\n", "Can't find pin number---check .LIB file"},
+        {"repeated number", header() + "1) A i L\n1) B i L\n%end\n", "Error: pin already defined for part!\nPin 1"},
+        {"out of range", header() + "1) A i L\n0) B i L\n%end\n", "Pin number 0 out of range (1 to 999)"},
+        {"long label", header() + "1) SIXTEEN_CHARS_XX i L\n%end\n",
+         "Signal name SIXTEEN_CHARS_XX of pin 1 is longer than 15 characters"},
+        {"junk", header() + "1) A\x01 i L\n%end\n", "Line holds characters that are not text---check .LIB file"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -144,4 +149,34 @@ TEST(PinDescriptionFile, DamagedFilesAreRefusedAndChangeNothing)
     PartWizardAnswers a;
     EXPECT_FALSE(ReadPinDescriptions("/nonexistent/x.lib", a));
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file:/nonexistent/x.lib"});
+}
+
+// Every message names the line it is about; the file as a whole is line 0.
+TEST(PinDescriptionFile, MessagesNameTheirLines)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        std::vector<PinFileMessage> messages;
+        bool read;
+    };
+    const Case cases[] = {
+        {"warning only", "%package: DIP8\n\n%pinlist\n1) A i L\n%end\n",
+         {{3, "Warning: part description not found.\n Use \"%type\" statement in header."}}, true},
+        {"bad pin line", header() + "1) A i L\n\n2) B\n%end\n", {{8, "Can't find pin type designator for pin 2"}}, false},
+        {"supply twice", header() + "3,7) vcc\n7) gnd\n%end\n", {{7, "Error: pin already defined for part!\nPin 7"}}, false},
+        {"no end", header() + "1) A i L\n", {{0, "Error: keyword \"end\" not found"}}, false},
+        {"empty", "", {{0, "Error: keyword \"%pinlist\" not found"}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PartWizardAnswers a;
+        const PinFileReading reading = ParsePinDescriptions(c.text, a);
+        EXPECT_EQ(reading.read, c.read);
+        ASSERT_EQ(reading.messages.size(), c.messages.size());
+        for (size_t i = 0; i < c.messages.size(); ++i) {
+            EXPECT_EQ(reading.messages[i].line, c.messages[i].line);
+            EXPECT_EQ(reading.messages[i].text, c.messages[i].text);
+        }
+    }
 }
