@@ -144,3 +144,14 @@ std::vector<double> ArcPoints(double cx, double cy, double radius, double a0, do
     }
     return points;
 }
+
+std::vector<double> ArcPointsBetween(double cx, double cy, double x1, double y1, double x2, double y2, double& slack)
+{
+    const double a0 = std::atan2(y1 - cy, x1 - cx);
+    double a1 = std::atan2(y2 - cy, x2 - cx);
+    if (a1 - a0 > M_PI)
+        a1 -= 2 * M_PI;
+    else if (a0 - a1 > M_PI)
+        a1 += 2 * M_PI;
+    return ArcPoints(cx, cy, std::hypot(x1 - cx, y1 - cy), a0, a1, slack);
+}

@@ -50,3 +50,7 @@ private:
 // Points along a quarter or smaller arc about (cx, cy) from angle a0 to a1 (radians), close
 // enough that the chords stay within `slack` of the arc; slack receives the largest sagitta.
 std::vector<double> ArcPoints(double cx, double cy, double radius, double a0, double a1, double& slack);
+// The same for the arc about (cx, cy) from (x1, y1), at that end's distance, round to the
+// direction of (x2, y2), whichever way round is shorter: the quarter turns of arc traces and
+// plotted arcs.
+std::vector<double> ArcPointsBetween(double cx, double cy, double x1, double y1, double x2, double y2, double& slack);
