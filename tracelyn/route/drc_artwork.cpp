@@ -9,6 +9,10 @@
 
 namespace {
 
+// How far the chords of an arc may cut inside it, in board units; the pieces grow by what they
+// cut, so the copper and silk measured always hold the drawn ones.
+constexpr double kArcTolerance = 2;
+
 double half(int width) { return std::max(width, 0) / 2.0; }
 
 }  // namespace
@@ -22,7 +26,7 @@ void ArtworkShapes::line(int x1, int y1, int x2, int y2, int width)
 void ArtworkShapes::quarter(double cx, double cy, int x1, int y1, int x2, int y2, int width)
 {
     double slack = 0;
-    const std::vector<double> flat = ArcPointsBetween(cx, cy, x1, y1, x2, y2, slack);
+    const std::vector<double> flat = ArcPointsBetween(cx, cy, x1, y1, x2, y2, slack, kArcTolerance);
     std::vector<ShapePoint> points;
     points.reserve(flat.size() / 2);
     for (size_t k = 0; k + 1 < flat.size(); k += 2)

@@ -19,7 +19,12 @@ class ArtworkShapes : public ArtworkSink {
 public:
     ArtworkShapes(ShapeSet& shapes, ArtworkTagger tagger) : shapes_(shapes), tagger_(std::move(tagger)) {}
 
-    void from(const ArtworkSource& source) override { tag_ = tagger_(source); }
+    // The tagger is asked on a source's first piece, so sources that draw nothing get no tag.
+    void from(const ArtworkSource& source) override
+    {
+        source_ = source;
+        tagged_ = false;
+    }
     void line(int x1, int y1, int x2, int y2, int width) override;
     void cornerArc(int x1, int y1, int x2, int y2, int width) override;
     void arc(int x1, int y1, int x2, int y2, int width) override;
@@ -27,12 +32,21 @@ public:
     void region(std::span<const int32_t> points) override;
 
 private:
-    bool leftOut() const { return tag_ == kLeaveOut; }
+    bool leftOut()
+    {
+        if (!tagged_) {
+            tag_ = tagger_(source_);
+            tagged_ = true;
+        }
+        return tag_ == kLeaveOut;
+    }
     // The quarter turn about (cx, cy) from (x1, y1) to (x2, y2).
     void quarter(double cx, double cy, int x1, int y1, int x2, int y2, int width);
 
     ShapeSet& shapes_;
     ArtworkTagger tagger_;
+    ArtworkSource source_;
+    bool tagged_ = true;
     int tag_ = kLeaveOut;
 };
 

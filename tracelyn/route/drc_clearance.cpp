@@ -118,7 +118,6 @@ bool CheckClearances(const BoardCopper& copper, const DrcSettings& settings, Drc
     bool firstLayer = true;
     for (const CopperLayer& layer : copper.layers) {
         const std::vector<ShapePiece>& pieces = layer.shapes.pieces();
-        work.beginPhase(static_cast<int>(pieces.size()));
         const bool done = ForEachNearPair(layer.shapes, reach, work, [&](int i, int j) {
             const ShapePiece& p = pieces[static_cast<size_t>(i)];
             const ShapePiece& q = pieces[static_cast<size_t>(j)];

@@ -37,7 +37,6 @@ public:
     bool add(const ShapeSet& shapes, const std::vector<int>& owners, DrcWork& work)
     {
         std::vector<bool> crossing(shapes.pieces().size(), false);
-        work.beginPhase(static_cast<int>(shapes.pieces().size()));
         const bool done = ForEachNearPair(shapes, region_.edges(), 0, work, [&](int i, int j) {
             if (!crossing[static_cast<size_t>(i)]
                 && PieceGap(shapes, shapes.pieces()[static_cast<size_t>(i)], region_.edges(),

@@ -17,6 +17,7 @@ void fill(ExtentIndex& index, const ShapeSet& set)
 bool visitPairs(const ShapeSet& from, const ShapeSet& into, bool sameSet, int32_t reach, DrcWork& work,
                 const NearPairVisit& visit)
 {
+    work.beginPhase(static_cast<int>(from.pieces().size()));
     ExtentIndex index;
     fill(index, into);
     std::vector<int> slots;
@@ -60,5 +61,8 @@ bool ForEachNearPair(const ShapeSet& set, int32_t reach, DrcWork& work, const Ne
 bool ForEachNearPair(const ShapeSet& from, const ShapeSet& into, int32_t reach, DrcWork& work,
                      const NearPairVisit& visit)
 {
+    // The larger set is filed and the smaller one asks: fewer questions of a fuller index.
+    if (from.pieces().size() > into.pieces().size())
+        return visitPairs(into, from, false, reach, work, [&](int i, int j) { visit(j, i); });
     return visitPairs(from, into, false, reach, work, visit);
 }

@@ -12,7 +12,7 @@
 using NearPairVisit = std::function<void(int first, int second)>;
 
 // Every two pieces first < second of `set` whose boxes lie within `reach` of each other, once.
-// One work step per piece; false when the work was stopped.
+// One work phase, a step per piece; false when the work was stopped.
 bool ForEachNearPair(const ShapeSet& set, int32_t reach, DrcWork& work, const NearPairVisit& visit);
 
 // Every piece `first` of `from` with every piece `second` of `into` whose boxes lie within

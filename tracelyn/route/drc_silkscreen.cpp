@@ -46,7 +46,6 @@ bool checkSide(const BoardSilk& silk, const ShapeSet& side, int maskLayer, DrcWo
     ArtworkSourceIds padIds;
     const ShapeSet openings = maskOpenings(maskLayer, padIds);
     std::unordered_set<uint64_t> reported;
-    work.beginPhase(static_cast<int>(side.pieces().size()));
     return ForEachNearPair(side, openings, 0, work, [&](int i, int j) {
         const ShapePiece& s = side.pieces()[static_cast<size_t>(i)];
         const ShapePiece& p = openings.pieces()[static_cast<size_t>(j)];
