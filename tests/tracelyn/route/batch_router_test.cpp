@@ -28,11 +28,7 @@ TEST_F(BatchRouterTest, SmallBoardRoutesWholly)
 
 TEST_F(BatchRouterTest, FortyFivePartBoardReportsWhatCopperJoins)
 {
-    g_board.sizeLetter = 'C';
-    netDipGrid(45, 9, 7000, 9000, 4, 3);
-    answerRun(false);
-    CBatchRouter router;
-    EXPECT_EQ(router.BatchRoute(), 1);
+    EXPECT_EQ(routeFortyFiveParts(), 1);
     EXPECT_EQ(g_batchStats.connections, 120);
     expectHonestSummary();
     EXPECT_GE(g_batchStats.routed * 100, g_batchStats.connections * 90);

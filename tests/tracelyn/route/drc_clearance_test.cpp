@@ -307,11 +307,7 @@ std::vector<Fault> routedFaults()
 
 TEST_F(RoutedBoardTest, FortyFivePartBoardKeepsTheRoutersClearanceAndADraggedTraceShorts)
 {
-    g_board.sizeLetter = 'C';
-    netDipGrid(45, 9, 7000, 9000, 4, 3);
-    answerRun(false);
-    CBatchRouter router;
-    ASSERT_EQ(router.BatchRoute(), 1);
+    ASSERT_EQ(routeFortyFiveParts(), 1);
     ASSERT_GT(g_batchStats.routed, 100);
     EXPECT_EQ(routedFaults(), std::vector<Fault>{});
     EXPECT_FALSE(check(clearances(3 * g_batchExtras.clearance)).empty()) << "the copper does come that near";

@@ -215,6 +215,16 @@ protected:
         host.answerMessageBox(plat::kIdOk);
         host.answerMessageBox(plat::kIdNo);
     }
+    // The 45-part board of the routing benchmarks batch-routed, Optimize? answered No; the run's
+    // result.
+    int routeFortyFiveParts()
+    {
+        g_board.sizeLetter = 'C';
+        netDipGrid(45, 9, 7000, 9000, 4, 3);
+        answerRun(false);
+        CBatchRouter router;
+        return router.BatchRoute();
+    }
     std::string summary() const
     {
         for (const std::string& text : host.messageBoxes())
