@@ -51,6 +51,7 @@ TEST_F(OutlineTest, CopperAndPartsBeyondTheEdgeAreFoundOnceEach)
     EXPECT_NE(std::find(found.begin(), found.end(), Fault{DrcRule::kOutside, 0, corner}), found.end());
 
     // No outline: nothing to measure against, and the result says so.
+    FreeObjectData(g_board.objects[1]);
     g_board.objects[1].setKind(kKindDeleted);
     const DrcResult none = CheckDesignRules(rule);
     EXPECT_TRUE(none.noOutline);

@@ -89,6 +89,7 @@ TEST_F(ReportTest, FullStoreKeepsTheMarksThatFitAndChangesNothingElse)
 
 TEST_F(ReportTest, EmptyBoardAndBoardWithoutOutline)
 {
+    FreeObjectData(g_board.objects[1]);
     g_board.objects[1].setKind(kKindDeleted);
     g_board.count = doc.objectCount = 0;
     const DrcResult empty = CheckDesignRules(everyRule());
