@@ -351,17 +351,10 @@ TEST_F(RoutedBoardTest, FortyFivePartBoardKeepsTheRoutersClearanceAndADraggedTra
 
 TEST_F(RoutedBoardTest, ShippedExampleRoutedKeepsTheRoutersClearance)
 {
-    const Bytes board = shippedExampleBoard();
-    if (board.empty())
-        GTEST_SKIP() << "the example board is written by the full build";
     BoardDocumentData opened;
-    ASSERT_GT(read(opened, board), 0);
-    g_netlist.netlistName = shippedExample("rc_filter.net");
-    g_router.values[3] = 702;
-    g_router.values[0] = 160;
-    g_router.values[2] = 80;
-    g_router.gridPitch = 250;
-    g_batchExtras.clearance = 80;
+    if (!prepareShippedExample(opened))
+        GTEST_SKIP() << "the example board is written by the full build";
+    g_batchExtras.clearance = 80;   // the clearance the 25-mil grid's settings keep
     answerRun(true);
     CBatchRouter router;
     ASSERT_EQ(router.BatchRoute(), 1);
