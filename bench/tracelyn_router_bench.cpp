@@ -1,7 +1,7 @@
 // The routers' speed: the maze wave on empty windows (cells per second and the queue peak), one
 // route on a generated board, smoothing thousands of corners, and whole batch runs on generated
 // boards with their per-cent routed, vias, passes and leftovers.
-#include "bench/tracelyn_bench_folder.h"
+#include "bench/tracelyn_generated_board.h"
 
 #include "platform/core/test_ui_host.h"
 #include "tracelyn/core/board_document.h"
@@ -34,7 +34,7 @@
 
 namespace {
 
-using package_test::TestPackage;
+using namespace tracelyn_bench;
 
 void BM_ExpandWave(benchmark::State& state)
 {
@@ -56,96 +56,6 @@ void BM_ExpandWave(benchmark::State& state)
         state.SkipWithError("no path on an empty window");
 }
 BENCHMARK(BM_ExpandWave)->Arg(80)->Arg(160)->Arg(320)->Arg(400)->Unit(benchmark::kMicrosecond);
-
-// Surface pads (style 2, layer 0) in two rows, 500 units apart.
-TestPackage smd8()
-{
-    TestPackage p("SMD8");
-    p.text(-10000, -5000, ";Surface part");
-    for (int i = 0; i < 8; ++i) {
-        const int32_t x = -10000 - 750 + 500 * (i % 4);
-        const int32_t y = -5000 + (i < 4 ? -1000 : 1000);
-        BoardObject& o = p.add(kKindPad, 0, x, y);
-        o.w[2] = 240;
-        o.w[3] = 600;
-        o.w[5] = 2;
-        p.text(x, y, std::to_string(i + 1), 0);
-    }
-    p.text(-10000, -6500, "p?");
-    return p;
-}
-
-// What a generated board holds: parts in a grid of columns, spacingX by spacingY apart, on a
-// work area of sizeLetter; nets join pin k of groups of perNet parts; mixed makes every second
-// part a surface part, power puts the last pin of every part on Vcc.
-struct BoardShape {
-    int parts;
-    int columns;
-    int32_t spacingX, spacingY;
-    int perNet;
-    int sizeLetter;
-    bool mixed, power;
-};
-
-// A generated board in a temporary folder.
-class GeneratedBoard : public tracelyn_bench::BenchBoardFolder {
-public:
-    explicit GeneratedBoard(const BoardShape& shape) : BenchBoardFolder("router_bench_", package_test::dip8(), smd8())
-    {
-        const auto [parts, columns, spacingX, spacingY, perNet, sizeLetter, mixed, power] = shape;
-        g_board.sizeLetter = doc_.sizeLetter = sizeLetter;
-        LoadLibraryPart("STD", "DIP8");
-        const int dip = g_packages.current;
-        LoadLibraryPart("STD", "SMD8");
-        const int smd = g_packages.current;
-        const int rows = (parts + columns - 1) / columns;
-        for (int p = 0; p < parts; ++p) {
-            const int index = AppendObject();
-            BoardObject& o = g_board.objects[index];
-            o.w[0] = static_cast<int32_t>((p % columns - (columns - 1) / 2.0) * spacingX);
-            o.w[1] = static_cast<int32_t>((p / columns - (rows - 1) / 2.0) * spacingY);
-            const bool surface = mixed && p % 2 == 1;
-            o.w[4] = kKindPart + (surface ? smd : dip);
-            if (surface)
-                o.setLayer(0);
-            o.w[7] = p + 1;
-            o.data = StrDupChecked("U");
-        }
-        RouterMemory(kRouterMemoryAllocate);
-        std::ostringstream nets;
-        int count = 0;
-        const int pins = power ? 7 : 8;
-        for (int group = 0; group * perNet < parts; ++group)
-            for (int pin = 1; pin <= pins; ++pin, ++count) {
-                nets << "N" << group << "_" << pin << "----";
-                for (int k = 0; k < perNet && group * perNet + k < parts; ++k)
-                    nets << (k ? "," : "") << "u" << group * perNet + k + 1 << "-" << pin;
-                nets << "\n";
-            }
-        if (power) {
-            nets << "Vcc----";
-            for (int p = 0; p < parts; ++p)
-                nets << (p ? "," : "") << "u" << p + 1 << "-8";
-            nets << "\n";
-            ++count;
-        }
-        std::ofstream out(netlistPath());
-        out << "Netlist for design: bench\nTime: 9:05\nDate: 3/14/25 Fri\nProcessing time:  0\n"
-            << "Number of signals found=" << count << "\n" << nets.str();
-        out.close();
-        g_netlist.netlistName = netlistPath().string();
-    }
-};
-
-void setBatch(int32_t grid, int32_t width, int32_t via, int32_t hole)
-{
-    g_router = RouterState{};
-    g_router.layerSwitches[0] = g_router.layerSwitches[1] = 1;
-    g_router.values = {via, hole, width, grid, 1026, 0, 5, 24000, 2};
-    g_router.gridPitch = BatchGridPitch(grid);
-    g_router.passes = 3;
-    g_batchExtras = BatchRouterExtras{};
-}
 
 void reportRun(benchmark::State& state)
 {
@@ -169,10 +79,6 @@ void reportRun(benchmark::State& state)
     state.counters["shorts"] = static_cast<double>(copper.shorts.size());
 }
 
-// The settings of a batch run: grid, trace width, via size and via hole.
-struct BatchValues {
-    int32_t grid, width, via, hole;
-};
 
 // Batch-routes a board of shape with values; extras, when given, changes the run's further
 // settings first.
@@ -180,7 +86,7 @@ void runBatch(benchmark::State& state, const BoardShape& shape, const BatchValue
               void (*extras)(BatchRouterExtras&) = nullptr)
 {
     plat::TestUiHost host;
-    GeneratedBoard board(shape);
+    GeneratedBoard board(shape, "router_bench_");
     setBatch(values.grid, values.width, values.via, values.hole);
     if (extras)
         extras(g_batchExtras);
@@ -191,8 +97,6 @@ void runBatch(benchmark::State& state, const BoardShape& shape, const BatchValue
     reportRun(state);
 }
 
-constexpr BoardShape k45Parts{45, 9, 7000, 9000, 3, 'C', false, false};
-constexpr BatchValues kCoarseBatch{703, 120, 300, 150};
 
 void BM_BatchRoute45Parts(benchmark::State& state) { runBatch(state, k45Parts, kCoarseBatch); }
 BENCHMARK(BM_BatchRoute45Parts)->Iterations(1)->Unit(benchmark::kSecond);
@@ -213,14 +117,14 @@ BENCHMARK(BM_BatchRoute194PartsMixed)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_BatchRoute500Parts(benchmark::State& state)
 {
-    runBatch(state, {500, 50, 6000, 12000, 10, 'F', false, false}, kCoarseBatch);
+    runBatch(state, k500Parts, kCoarseBatch);
 }
 BENCHMARK(BM_BatchRoute500Parts)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_RouteOneConnection(benchmark::State& state)
 {
     plat::TestUiHost host;
-    GeneratedBoard board(k45Parts);
+    GeneratedBoard board(k45Parts, "router_bench_");
     BuildRatsNest(1);
     g_boardSettings.RouteMode = kRouteTwoLayers;
     g_mazeSettings.viaSize = 300;

@@ -29,6 +29,7 @@ void ExtentIndex::clear()
     wide_.clear();
     anywhere_.clear();
     marks_.clear();
+    touched_.clear();
     gridValid_ = false;
     changedSinceGrid_ = 0;
 }
@@ -232,13 +233,24 @@ void ExtentIndex::query(const ExtentBox& given, std::vector<int>& slots)
 
 void ExtentIndex::takeMarked(std::vector<int>& slots)
 {
-    for (size_t word = 0; word < marks_.size(); ++word) {
+    // A small area marks few words: sorting those beats reading every word of a large store.
+    const bool few = touched_.size() * 16 < marks_.size();
+    if (few)
+        std::sort(touched_.begin(), touched_.end());
+    const auto take = [&](size_t word) {
         uint64_t bits = marks_[word];
-        if (bits == 0)
-            continue;
         marks_[word] = 0;
         const int base = static_cast<int>(word * 64);
         for (; bits != 0; bits &= bits - 1)
             slots.push_back(base + std::countr_zero(bits));
+    };
+    if (few) {
+        for (const size_t word : touched_)
+            take(word);
+    } else {
+        for (size_t word = 0; word < marks_.size(); ++word)
+            if (marks_[word] != 0)
+                take(word);
     }
+    touched_.clear();
 }

@@ -129,7 +129,13 @@ private:
     void rebuildGrid();
     CellRange cellsOf(const ExtentBox& box) const;
     static void eraseSlot(std::vector<int>& list, int slot);
-    void mark(int slot) { marks_[static_cast<size_t>(slot) >> 6] |= uint64_t{1} << (slot & 63); }
+    void mark(int slot)
+    {
+        uint64_t& word = marks_[static_cast<size_t>(slot) >> 6];
+        if (word == 0)
+            touched_.push_back(static_cast<size_t>(slot) >> 6);
+        word |= uint64_t{1} << (slot & 63);
+    }
     void takeMarked(std::vector<int>& slots);
 
     // Per slot, slot 0 unused. The fingerprints are kept apart from the extents: a refresh reads
@@ -141,6 +147,7 @@ private:
     std::vector<int> wide_;              // boxes spanning too many cells to file
     std::vector<int> anywhere_;          // slots whose reach is unknown
     std::vector<uint64_t> marks_;        // one bit per slot, set while a query collects; else 0
+    std::vector<size_t> touched_;        // the words of marks_ a query has set bits in
     int64_t originX_ = 0, originY_ = 0;
     int shift_ = 0;                      // a cell is 2^shift_ units square
     int64_t cols_ = 0, rows_ = 0;

@@ -153,10 +153,11 @@ void paintObject(plat::Dc& dc, BoardObject& o, int sub, int layerColor)
             paintBoardPad(dc, o, x, y, color);
         break;
     case kKindFixedRectangle:
+        // Its two points are corners, as the design-rule marks, Find and moves take them.
         if (plain) {
-            int32_t w = o.w[2], h = o.w[3];
-            WorldToScreen(w, h);
-            DrawRect(dc, x, y, x + w, y + h, RoleColor(kRoleFixedRect), kStyleDot, kFillHollow, 1);
+            int32_t x2 = o.w[2], y2 = o.w[3];
+            WorldToScreen(x2, y2);
+            DrawRect(dc, x, y, x2, y2, RoleColor(kRoleFixedRect), kStyleDot, kFillHollow, 1);
         }
         break;
     case kKindPolygon:

@@ -186,7 +186,8 @@ Found reachOf(const BoardObject& o, int64_t pen)
         return inBox(around(x, y, r, r));
     }
     case kKindFixedRectangle:
-        return inBox(spanning(x, y, x + a, y + b, pen));
+        // A mark spans its two corners.
+        return inBox(spanning(x, y, a, b, pen));
     case kKindPolygon: {
         const std::string_view bytes = vertexBytes(o);
         if (bytes.empty())

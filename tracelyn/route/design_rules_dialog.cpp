@@ -21,6 +21,8 @@ bool CDesignRulesDlg::OnInitDialog()
     CheckDlgButton(kIdcCheckTraceToTrace, m_traceToTrace);
     CheckDlgButton(kIdcCheckPadToVia, m_padToVia);
     CheckDlgButton(kIdcCheckSilkscreen, m_checkSilkscreen);
+    CheckDlgButton(kIdcCheckBottomText, m_checkBottomText);
+    CheckDlgButton(kIdcCheckOutside, m_checkOutside);
     const bool metric = MetricUnits();
     SetDlgItemText(kIdcPadToVia, ClearanceFieldText(g_designRules.padToVia, metric));
     SetDlgItemText(kIdcPadToTrace, ClearanceFieldText(g_designRules.padToTrace, metric));
@@ -40,5 +42,21 @@ void CDesignRulesDlg::OnOK()
     m_traceToTrace = IsDlgButtonChecked(kIdcCheckTraceToTrace);
     m_padToVia = IsDlgButtonChecked(kIdcCheckPadToVia);
     m_checkSilkscreen = IsDlgButtonChecked(kIdcCheckSilkscreen);
+    m_checkBottomText = IsDlgButtonChecked(kIdcCheckBottomText);
+    m_checkOutside = IsDlgButtonChecked(kIdcCheckOutside);
     plat::Dialog::OnOK();
+}
+
+DrcSettings CDesignRulesDlg::settings() const
+{
+    DrcSettings s;
+    s.padToTrace = m_padToTrace != 0;
+    s.traceToTrace = m_traceToTrace != 0;
+    s.padToVia = m_padToVia != 0;
+    s.references = m_checkReferences != 0;
+    s.silkscreen = m_checkSilkscreen != 0;
+    s.bottomText = m_checkBottomText != 0;
+    s.outside = m_checkOutside != 0;
+    s.clearances = g_designRules;
+    return s;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // "Design Rules Check" (template 149): the three clearances (g_designRules) and the check
-// switches, which the dialog object keeps.
+// switches, which the dialog object keeps; the main frame keeps one object for the program's
+// run, so the switches stay as the user left them. All but the reference check start on.
 
 #include "platform/app/dialog.h"
+#include "tracelyn/route/drc_findings.h"
 
 #include <cstdint>
 
@@ -13,9 +15,14 @@ public:
     bool OnInitDialog() override;
     void OnOK() override;
 
+    // The switches and clearances as the check takes them.
+    DrcSettings settings() const;
+
     int32_t m_checkReferences = 0;
-    int32_t m_padToTrace = 0;
-    int32_t m_traceToTrace = 0;
-    int32_t m_padToVia = 0;
-    int32_t m_checkSilkscreen = 0;
+    int32_t m_padToTrace = 1;
+    int32_t m_traceToTrace = 1;
+    int32_t m_padToVia = 1;
+    int32_t m_checkSilkscreen = 1;
+    int32_t m_checkBottomText = 1;
+    int32_t m_checkOutside = 1;
 };

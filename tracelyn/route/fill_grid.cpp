@@ -128,11 +128,18 @@ void FillGrid::markClosedChain(const std::vector<double>& points, double r, uint
     }
 }
 
-std::vector<double> ArcPoints(double cx, double cy, double radius, double a0, double a1, double& slack)
+std::vector<double> ArcPoints(double cx, double cy, double radius, double a0, double a1, double& slack,
+                              double tolerance)
 {
     const double sweep = a1 - a0;
-    // Chords of at most 3 degrees keep the sagitta below 0.035 % of the radius.
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / (3.0 * M_PI / 180.0))));
+    // Chords of at most 3 degrees keep the sagitta below 0.035 % of the radius; a tolerance
+    // lets the chords of small arcs grow as long as their sagitta stays within it.
+    double chord = 3.0 * M_PI / 180.0;
+    if (tolerance > 0 && std::fabs(radius) > tolerance)
+        chord = std::max(chord, 2 * std::acos(1 - tolerance / std::fabs(radius)));
+    else if (tolerance > 0)
+        chord = M_PI / 2;
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / chord)));
     const double step = sweep / steps;
     slack = std::fabs(radius) * (1.0 - std::cos(step / 2));
     std::vector<double> points;
@@ -143,4 +150,16 @@ std::vector<double> ArcPoints(double cx, double cy, double radius, double a0, do
         points.push_back(cy + radius * std::sin(a));
     }
     return points;
+}
+
+std::vector<double> ArcPointsBetween(double cx, double cy, double x1, double y1, double x2, double y2, double& slack,
+                                     double tolerance)
+{
+    const double a0 = std::atan2(y1 - cy, x1 - cx);
+    double a1 = std::atan2(y2 - cy, x2 - cx);
+    if (a1 - a0 > M_PI)
+        a1 -= 2 * M_PI;
+    else if (a0 - a1 > M_PI)
+        a1 += 2 * M_PI;
+    return ArcPoints(cx, cy, std::hypot(x1 - cx, y1 - cy), a0, a1, slack, tolerance);
 }

@@ -49,4 +49,11 @@ private:
 
 // Points along a quarter or smaller arc about (cx, cy) from angle a0 to a1 (radians), close
 // enough that the chords stay within `slack` of the arc; slack receives the largest sagitta.
-std::vector<double> ArcPoints(double cx, double cy, double radius, double a0, double a1, double& slack);
+// Chords span at most 3 degrees, or, with a tolerance, as much as keeps the sagitta within it.
+std::vector<double> ArcPoints(double cx, double cy, double radius, double a0, double a1, double& slack,
+                              double tolerance = 0);
+// The same for the arc about (cx, cy) from (x1, y1), at that end's distance, round to the
+// direction of (x2, y2), whichever way round is shorter: the quarter turns of arc traces and
+// plotted arcs.
+std::vector<double> ArcPointsBetween(double cx, double cy, double x1, double y1, double x2, double y2, double& slack,
+                                     double tolerance = 0);

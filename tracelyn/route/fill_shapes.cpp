@@ -55,17 +55,8 @@ void addArcTrace(std::vector<FillShape>& out, const BoardObject& o, double r)
     const double bx = static_cast<double>(bend.x), by = static_cast<double>(bend.y);
     if (bend.run != 0)
         addCapsule(out, x1, y1, bx, by, r);
-    const double cx = x2, cy = by;
-    const double radius = std::fabs(bx - cx);
-    const double a0 = std::atan2(by - cy, bx - cx);
-    double a1 = std::atan2(y2 - cy, x2 - cx);
-    // The quarter turn between the two ends, whichever way round is shorter.
-    if (a1 - a0 > M_PI)
-        a1 -= 2 * M_PI;
-    else if (a0 - a1 > M_PI)
-        a1 += 2 * M_PI;
     double slack = 0;
-    addChain(out, ArcPoints(cx, cy, radius, a0, a1, slack), r + slack, false);
+    addChain(out, ArcPointsBetween(x2, by, bx, by, x2, y2, slack), r + slack, false);
 }
 
 std::vector<double> ellipsePoints(const BoardObject& o, double& slack)

@@ -371,8 +371,9 @@ bool partSilkOn(const BoardObject& part, int layer)
 
 class PartFilm {
 public:
-    PartFilm(ArtworkSink& sink, const BoardObject& part, int layer)
-        : sink_(sink), part_(part), layer_(layer), rotation_(part.w[6] & 0xFFF), mirror_((part.w[6] >> 12) & 1)
+    PartFilm(ArtworkSink& sink, int index, int layer)
+        : sink_(sink), index_(index), part_(g_board.objects[index]), layer_(layer), rotation_(part_.w[6] & 0xFFF),
+          mirror_((part_.w[6] >> 12) & 1)
     {
     }
 
@@ -386,13 +387,16 @@ public:
         const bool silk = (layer_ == kLayerSilkTop || layer_ == kLayerSilkBottom) && partSilkOn(part_, layer_);
         for (int i = std::max(range.first, 0); i <= range.last; ++i) {
             const BoardObject& o = g_packages.objects[static_cast<size_t>(i)];
+            sink_.from({index_, i});
             if (o.kind() == kKindPad)
                 pad(o);
             else if (silk)
                 drawing(o);
         }
-        if (silk)
+        if (silk) {
+            sink_.from({index_, kArtworkPartLabel});
             label(range);
+        }
         g_partPosition = saved;
     }
 
@@ -488,6 +492,7 @@ private:
     }
 
     ArtworkSink& sink_;
+    int index_;
     const BoardObject& part_;
     int layer_;
     int rotation_;
@@ -528,11 +533,12 @@ void WalkLayerArtwork(int layer, ArtworkSink& sink)
     for (int i = 1; i <= last; ++i) {
         const BoardObject& o = g_board.objects[i];
         const int kind = o.kind();
+        sink.from({i, 0});
         if (kind == kKindOutline) {
             if (layer == kLayerOutline)
                 outline(sink, o);
         } else if (kind > kKindPart) {
-            PartFilm(sink, o, layer).walk();
+            PartFilm(sink, i, layer).walk();
         } else if (kind == kKindPad) {
             boardObject(sink, o, layer);
         } else if (kind != kKindDeleted && kind != kKindNoRoute && kind != kKindMarker

@@ -10,9 +10,19 @@
 #include <functional>
 #include <span>
 
+// Where the draws that follow come from: the board object's index and, for a placed part, the
+// package record being drawn (0 for the object itself, kArtworkPartLabel for the part's label).
+struct ArtworkSource {
+    int object = 0;
+    int record = 0;
+};
+inline constexpr int kArtworkPartLabel = -1;
+
 class ArtworkSink {
 public:
     virtual ~ArtworkSink() = default;
+    // Called before the draws of each object and package record; writers of film ignore it.
+    virtual void from(const ArtworkSource& /*source*/) {}
     virtual void line(int x1, int y1, int x2, int y2, int width) = 0;
     // A corner: a straight run, then a quarter arc (PlotCornerArc's rule).
     virtual void cornerArc(int x1, int y1, int x2, int y2, int width) = 0;

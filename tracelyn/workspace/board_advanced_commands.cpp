@@ -16,6 +16,7 @@
 #include "tracelyn/core/board_edit.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
+#include "tracelyn/core/drc_marks.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/object_removal.h"
@@ -343,6 +344,7 @@ void CMainFrame::OnClearDrcMarks()
     // Removal moves records between slots: steps recorded before would restore the wrong ones.
     if (removed)
         ClearUndoRing();
+    g_drcMarks.count = 0;
     g_selection.count = 0;
     RedrawActiveFrame();
 }

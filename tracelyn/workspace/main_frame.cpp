@@ -161,12 +161,6 @@ void CMainFrame::OnStatistics()
         ShowArtworkStatistics();
 }
 
-void CMainFrame::OnDesignRules()
-{
-    CDesignRulesDlg dialog;
-    dialog.DoModal();
-}
-
 void CMainFrame::OnBatchRoute()
 {
     if (!GetActiveDocument())

@@ -6,7 +6,10 @@
 #include "common/editor_main_frame.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
+
+class CDesignRulesDlg;
 
 // The five bars in the order of View > Toolbars.
 std::span<const ToolBarSpec> BoardToolBarSpecs();
@@ -30,6 +33,7 @@ public:
     void OnClearRatsNest();
     void OnRegrid();
     void OnStatistics();
+    // Aux > Check: the Design Rules Check dialog; its Check button checks the active board.
     void OnDesignRules();
     // Routing: batch route, via optimiser, smoothing, necking and the router statistics.
     void OnBatchRoute();
@@ -141,4 +145,6 @@ private:
     void addManufacturingCommands();
 
     int32_t comboUnits_ = 0;        // the units the grid and width combos were filled for
+    // Aux > Check's dialog, whose switches last for the program's run.
+    std::unique_ptr<CDesignRulesDlg> designRules_;
 };

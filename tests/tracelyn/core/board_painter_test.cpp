@@ -112,6 +112,20 @@ TEST_F(PaintTest, RectangleRotationAndNeverPaintedKinds)
     EXPECT_EQ(calls[1].name, "Polygon");
 }
 
+// A design-rule mark spans its two corners, dotted, in the marks' own colour.
+TEST_F(PaintTest, DesignRuleMarkIsADottedFrameBetweenItsCorners)
+{
+    add(object(kKindFixedRectangle, kLayerAll, {-1000, -500, 2000, 1500, 0, 0, 0, 0}));
+    const auto calls = paint();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].name, "Rectangle");
+    int32_t x1 = -1000, y1 = -500, x2 = 2000, y2 = 1500;
+    WorldToScreen(x1, y1);
+    WorldToScreen(x2, y2);
+    EXPECT_EQ(calls[0].args, (Args{x1, y1, x2 + g_paint.pixelSize, y2 + g_paint.pixelSize}));
+    EXPECT_EQ(calls[0].pen.color, colorOf(RoleColor(kRoleFixedRect)));
+}
+
 TEST_F(PaintTest, OffScreenObjectsNeverReachThePainters)
 {
     // The window test lets everything through at the two coarsest zooms and in metric units;

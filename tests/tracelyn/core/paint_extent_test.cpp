@@ -204,7 +204,7 @@ TEST_F(PaintIndexTest, EveryKindsExtentHoldsWhatItPaintsAtEveryZoom)
     add(object(kKindEllipse, 0, {bx(200), by(300), 12 * s, 5 * s, 0, 0, 0, 100}));
     add(object(kKindPad, 0, {bx(400), by(300), 3 * s, s, 0, 3 | 450 << 3, 0, 0}));
     add(object(kKindPad, kLayerGround, {bx(500), by(400), 3 * s, 3 * s, 0, kPadThermal, 2 * s, 0}));
-    add(object(kKindFixedRectangle, 0, {bx(595), by(295), 20 * s, 20 * s, 0, 0, 0, 0}));
+    add(object(kKindFixedRectangle, 0, {bx(595), by(295), bx(595) + 20 * s, by(295) + 20 * s, 0, 0, 0, 0}));
     add(object(kKindMarker, 0, {bx(300), by(400), 0, 0, 0, 0, 0, 0}));
     BoardObject polygon = object(kKindPolygon, 0, {0, 0, 3, 0, 0, 0, kFillSolid, 60});
     polygon.data = NewPointBlock(6);
@@ -254,7 +254,7 @@ TEST_F(PaintIndexTest, HostileCoordinatesAreFiledAndCulledWithoutOverflow)
         add(object(kKindEllipse, 0, {hi, lo, 3000, 2000, 0, 0, 0, 40})),
         add(object(kKindArc, 0, {lo, hi, lo + 3000, hi - 3000, 0, 0, 0, 40})),
         add(object(kKindRectangle, 0, {hi, hi, 3000, 3000, 0, 0, 0, 40})),
-        add(object(kKindFixedRectangle, 0, {lo, lo, 3000, 3000, 0, 0, 0, 0})),
+        add(object(kKindFixedRectangle, 0, {lo, lo, lo + 3000, lo + 3000, 0, 0, 0, 0})),
         add(object(kKindMarker, 0, {hi, hi, 0, 0, 0, 0, 0, 0})),
         addText("FAR", kLayerSilkTop, hi, lo, 0x801),
         addSilkPackagePart(hi, hi, 450),

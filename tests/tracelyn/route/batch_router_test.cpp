@@ -28,11 +28,7 @@ TEST_F(BatchRouterTest, SmallBoardRoutesWholly)
 
 TEST_F(BatchRouterTest, FortyFivePartBoardReportsWhatCopperJoins)
 {
-    g_board.sizeLetter = 'C';
-    netDipGrid(45, 9, 7000, 9000, 4, 3);
-    answerRun(false);
-    CBatchRouter router;
-    EXPECT_EQ(router.BatchRoute(), 1);
+    EXPECT_EQ(routeFortyFiveParts(), 1);
     EXPECT_EQ(g_batchStats.connections, 120);
     expectHonestSummary();
     EXPECT_GE(g_batchStats.routed * 100, g_batchStats.connections * 90);
@@ -152,16 +148,9 @@ TEST_F(BatchRouterTest, BoardWithRoutingAsksFirst)
 
 TEST_F(BatchRouterTest, ShippedExampleRoutesWholly)
 {
-    const Bytes board = shippedExampleBoard();
-    if (board.empty())
-        GTEST_SKIP() << "the example board is written by the full build";
     BoardDocumentData opened;
-    ASSERT_GT(read(opened, board), 0);
-    g_netlist.netlistName = shippedExample("rc_filter.net");
-    g_router.values[3] = 702;   // the example's parts sit on a 25-mil pitch
-    g_router.values[0] = 160;
-    g_router.values[2] = 80;
-    g_router.gridPitch = 250;
+    if (!prepareShippedExample(opened))
+        GTEST_SKIP() << "the example board is written by the full build";
     answerRun(true);
     CBatchRouter router;
     EXPECT_EQ(router.BatchRoute(), 1);

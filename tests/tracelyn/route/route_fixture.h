@@ -215,6 +215,31 @@ protected:
         host.answerMessageBox(plat::kIdOk);
         host.answerMessageBox(plat::kIdNo);
     }
+    // The 45-part board of the routing benchmarks batch-routed, Optimize? answered No; the run's
+    // result.
+    int routeFortyFiveParts()
+    {
+        g_board.sizeLetter = 'C';
+        netDipGrid(45, 9, 7000, 9000, 4, 3);
+        answerRun(false);
+        CBatchRouter router;
+        return router.BatchRoute();
+    }
+    // Reads the shipped example board into `opened`, names its netlist and sets the batch values
+    // for the 25-mil pitch its parts sit on; false when the full build has not written it.
+    bool prepareShippedExample(BoardDocumentData& opened)
+    {
+        const Bytes board = shippedExampleBoard();
+        if (board.empty())
+            return false;
+        EXPECT_GT(read(opened, board), 0);
+        g_netlist.netlistName = shippedExample("rc_filter.net");
+        g_router.values[3] = 702;
+        g_router.values[0] = 160;
+        g_router.values[2] = 80;
+        g_router.gridPitch = 250;
+        return true;
+    }
     std::string summary() const
     {
         for (const std::string& text : host.messageBoxes())

@@ -1,0 +1,116 @@
+// Aux > Check through the real frame and dialog: the dialog shows and keeps its switches, Check
+// marks the faults on the board as one undo step and says what it found, the marks are painted
+// and Find > DRC Mark steps to them, and a second check does not stack its marks.
+#include "board_commands_fixture.h"
+
+#include "platform/app/dialog.h"
+#include "platform/gdi/raster_dc.h"
+#include "resources/tracelyn/board_search_ids.h"
+#include "resources/tracelyn/route_ids.h"
+#include "support/find_replace_answers.h"
+#include "tracelyn/core/board_mapping.h"
+#include "tracelyn/core/board_painter.h"
+#include "tracelyn/route/board_checks.h"
+
+#include <string>
+#include <vector>
+
+namespace edit_test {
+namespace {
+
+using namespace tly;
+using DesignRuleCommand = BoardCommands;
+
+constexpr quill_test::FindAnswer searchAnswer{{kIdcSearchText, kIdcSearchReference, kIdcSearchHiddenVia}};
+constexpr unsigned kSwitches[] = {kIdcCheckPadToVia, kIdcCheckPadToTrace, kIdcCheckReferences, kIdcCheckTraceToTrace,
+                                  kIdcCheckSilkscreen, kIdcCheckBottomText, kIdcCheckOutside};
+
+plat::Bitmap paintView()
+{
+    plat::RasterDc raster(800, 600);
+    PrepareScreenMapping(raster, plat::Rect{0, 0, 800, 600});
+    PaintBoardView(raster, *g_active.data);
+    return raster.bitmap();
+}
+
+int markCount()
+{
+    int n = 0;
+    for (int i = 1; i <= g_board.count; ++i)
+        n += g_board.objects[i].kind() == kKindFixedRectangle;
+    return n;
+}
+
+TEST_F(DesignRuleCommand, CheckMarksTheFaultsAndFindStepsToThem)
+{
+    expectOnTheMenu({kCmdDesignRules});
+    add(kKindLine, -2000, 0, 2000, 0).w[7] = 100;
+    add(kKindLine, -2000, 180, 2000, 180).w[7] = 100;   // 80 apart: the one fault
+    g_designRules = DesignRuleClearances{};
+    board()->SetModifiedFlag(false);
+    const plat::Bitmap before = paintView();
+
+    std::vector<int> shown;
+    std::string padToTrace;
+    host.answerDialog([&](plat::Dialog& d) {
+        for (const unsigned id : kSwitches)
+            shown.push_back(d.IsDlgButtonChecked(id));
+        padToTrace = d.GetDlgItemText(kIdcPadToTrace);
+        d.CheckDlgButton(kIdcCheckSilkscreen, 0);
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdDesignRules);
+    EXPECT_EQ(shown, (std::vector<int>{1, 1, 0, 1, 1, 1, 1})) << "every check on but the designators";
+    EXPECT_EQ(padToTrace, "10.0");
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Design rule errors found:\nTrace to trace clearance: 1"});
+    EXPECT_EQ(markCount(), 1);
+    EXPECT_TRUE(board()->IsModified());
+    EXPECT_EQ(g_undo.depth, 1);
+
+    // The mark is painted round the spot between the traces, in a colour of its own.
+    const plat::Bitmap after = paintView();
+    int changed = 0;
+    plat::ColorRef markColor = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != before.pixel(x, y)) {
+                ++changed;
+                markColor = after.pixel(x, y);
+            }
+    EXPECT_GT(changed, 20);
+    EXPECT_LT(changed, 200);
+    EXPECT_NE(markColor, before.pixel(400, 300));
+
+    host.clearEvents();
+    host.answerDialog(searchAnswer(kIdcSearchDrcMark, ""));
+    host.answerDialog(quill_test::continueSearch);
+    key('F', {plat::kVkControl});
+    EXPECT_EQ(host.count("dialog 164"), 1) << "one stop, at the mark";
+    EXPECT_TRUE(host.messageBoxes().empty());
+
+    // The switches stay as left; a second check lays its mark in place of the first.
+    host.clearEvents();
+    shown.clear();
+    host.answerDialog([&](plat::Dialog& d) {
+        for (const unsigned id : kSwitches)
+            shown.push_back(d.IsDlgButtonChecked(id));
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdDesignRules);
+    EXPECT_EQ(shown, (std::vector<int>{1, 1, 0, 1, 0, 1, 1}));
+    EXPECT_EQ(markCount(), 1);
+    command(kCmdUndo);
+    EXPECT_EQ(markCount(), 1) << "undo brings back the first check's mark";
+    command(kCmdUndo);
+    EXPECT_EQ(markCount(), 0);
+
+    // Cancel checks nothing.
+    host.clearEvents();
+    host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });
+    command(kCmdDesignRules);
+    EXPECT_TRUE(host.messageBoxes().empty());
+    EXPECT_EQ(markCount(), 0);
+}
+
+}  // namespace
+}  // namespace edit_test
