@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -34,6 +35,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -148,6 +150,32 @@ public:
                 resize(s->availableGeometry().size());
             setWindowState(windowState() | Qt::WindowMaximized);
         }
+        applyOpening();
+    }
+
+    // What the dialog did to itself in OnInitDialog, before it had widgets: the place it moved
+    // to (kept whole on the screen that holds it) and the control it gave the focus.
+    void applyOpening()
+    {
+        const WndState& s = wndState(*d_);
+        if (s.placed) {
+            adjustSize();
+            const QPoint wanted(s.pos.x, s.pos.y);
+            const QScreen* screen = QGuiApplication::screenAt(wanted);
+            if (!screen)
+                screen = this->screen();
+            QPoint at = wanted;
+            if (screen) {
+                const QRect room = screen->availableGeometry();
+                at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - width())));
+                at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - height())));
+            }
+            move(at);
+        }
+        const Wnd* focus = Wnd::GetFocus();
+        for (const auto& [control, widget] : widgets_)
+            if (static_cast<const Wnd*>(control) == focus && widget)
+                widget->setFocus(Qt::OtherFocusReason);
     }
 
     // The dialog's menu as its menu bar: popups open their items, a command at the top level

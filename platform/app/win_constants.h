@@ -105,6 +105,9 @@ enum : unsigned {
     kIdcSizeAll = 32646, kIdcNo = 32648, kIdcHand = 32649,
 };
 
+// ---- SetWindowPos ----
+enum : unsigned { kSwpNoSize = 0x1, kSwpNoMove = 0x2, kSwpNoZOrder = 0x4 };
+
 // ---- button check states ----
 enum : int { kBstUnchecked = 0, kBstChecked = 1, kBstIndeterminate = 2 };
 

@@ -481,6 +481,7 @@ void Wnd::MoveWindow(int x, int y, int width, int height, bool repaint)
     WndState& s = wndState(*this);
     s.pos = {x, y};
     s.size = {std::max(width, 0), std::max(height, 0)};
+    s.placed = s.placed || !s.widget;
     if (s.widget && s.widget->isWindow()) {
         // A window's corner is its frame's, as GetWindowRect reports it.
         s.widget->move(x, y);
@@ -495,6 +496,23 @@ void Wnd::MoveWindow(int x, int y, int width, int height, bool repaint)
 }
 
 void Wnd::MoveWindow(const Rect& rect, bool repaint) { MoveWindow(rect.left, rect.top, rect.width(), rect.height(), repaint); }
+
+void Wnd::SetWindowPos(int x, int y, int width, int height, unsigned flags)
+{
+    WndState& s = wndState(*this);
+    if (flags & kSwpNoMove) {
+        x = s.pos.x;
+        y = s.pos.y;
+    }
+    if (!(flags & kSwpNoSize)) {
+        MoveWindow(x, y, width, height, false);
+        return;
+    }
+    s.pos = {x, y};
+    s.placed = s.placed || !s.widget;
+    if (s.widget)
+        s.widget->move(x, y);
+}
 
 // ---- state ----
 

@@ -181,6 +181,9 @@ public:
     void ScreenToClient(Rect* rect) const;
     void MoveWindow(int x, int y, int width, int height, bool repaint = true);
     void MoveWindow(const Rect& rect, bool repaint = true);
+    // Moves (unless kSwpNoMove) and sizes (unless kSwpNoSize) the window; the stacking order is
+    // the desktop's. A dialog that places itself in OnInitDialog opens there, kept on the screen.
+    void SetWindowPos(int x, int y, int width, int height, unsigned flags);
 
     // ---- state ----
     bool ShowWindow(int cmd);                         // returns whether it was visible before

@@ -42,6 +42,7 @@ struct WndState : WindowDescription {
     bool zoomed = false;
     Size size{};                 // client size (kept for windows without a widget)
     Point pos{};                 // position in the parent's client area
+    bool placed = false;         // the program moved the window before it was shown
     Icon icon = 0;
     bool acceptFiles = false;
 

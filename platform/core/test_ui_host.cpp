@@ -121,8 +121,9 @@ int TestUiHost::runProgram(const std::string& program, const std::vector<std::st
     return runProgram(programLine(program, arguments), timeoutMs);
 }
 
-void TestUiHost::showHelp(std::string_view helpFile, unsigned command, unsigned long)
+void TestUiHost::showHelp(std::string_view helpFile, unsigned command, unsigned long data)
 {
+    helpData_.push_back(data);
     note("help", std::string(helpFile) + " " + std::to_string(command));
 }
 

@@ -57,6 +57,8 @@ public:
     int count(std::string_view line) const;
     std::vector<std::string> messageBoxes() const; // texts of the message boxes, in order
     void clearEvents() { events_.clear(); }
+    // The data (context number) of each help request, in order.
+    const std::vector<unsigned long>& helpData() const { return helpData_; }
     void record(std::string line) { events_.push_back(std::move(line)); }
 
     // ---- clock ----
@@ -114,6 +116,7 @@ private:
     };
 
     std::vector<std::string> events_;
+    std::vector<unsigned long> helpData_;
     std::deque<int> messageAnswers_;
     std::deque<std::function<int(Dialog&)>> dialogScripts_;
     std::deque<FileDialogResult> fileAnswers_;

@@ -29,6 +29,8 @@ enum : unsigned {
     kIdcEditorZoom = 224,
     kIdcEditorGrid = 324,
     kIdcEditorPartWizard = 1110,
+    kIdcEditorHelp = 33,            // "Help": the editor's help topic
+    kHelpPartEditor = 65861,
 
     // "Edit Hidden Power Pins"
     kIddHiddenPins = 270,

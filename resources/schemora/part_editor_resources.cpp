@@ -16,6 +16,8 @@
 #include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/view_command_ids.h"
 
+#include <iterator>
+
 namespace scm {
 
 namespace {
@@ -25,7 +27,6 @@ using plat::menuItem;
 using plat::menuPopup;
 constexpr unsigned kNoId = plat::kIdStaticText;
 constexpr int kPinNumberChars = 10;
-constexpr unsigned kIdHelpButton = 33;
 
 constexpr plat::StringEntry kStrings[] = {
     {kCmdEditorSavePart, "Save the part into a library\nSave part"},
@@ -61,12 +62,11 @@ plat::DialogTemplate PartEditorTemplate()
         {.id = kIdcEditorArea, .kind = K::StaticFrame, .row = 2, .column = 0, .span = 8, .width = 400, .height = 220},
         {.id = kIdcEditorVScroll, .kind = K::ScrollBarV, .row = 2, .column = 8},
         {.id = kIdcEditorHScroll, .kind = K::ScrollBarH, .row = 3, .column = 0, .span = 8},
+        // The rows below the drawing stay within the columns of the top row, so that the window
+        // is no wider than that row and fits a 1280-pixel screen.
         {.id = kIdcEditorStatus0, .kind = K::Static, .row = 4, .column = 0, .span = 3, .width = 150},
-        {.id = kIdcEditorStatus1, .kind = K::Static, .row = 4, .column = 3, .span = 2},
-        {.id = kIdcEditorOriginNote, .kind = K::Static,
-         .text = "Rectangular marker at (-2,-1) represents library origin point. This is the offset from cursor when "
-                 "part is placed.",
-         .row = 4, .column = 5, .span = 4},
+        {.id = kIdcEditorStatus1, .kind = K::Static, .row = 4, .column = 3, .span = 4},
+        {.id = kIdcEditorPartWizard, .kind = K::PushButton, .text = "Part Design Wizard", .row = 4, .column = 7, .span = 2},
         {.id = kIdcEditorAdvanced, .kind = K::CheckBox, .text = "Advanced", .row = 5, .column = 0},
         {.id = kNoId, .kind = K::Static, .text = "Number \nof Parts:", .row = 5, .column = 1},
         {.id = kIdcEditorPartsPerPackage, .kind = K::ComboDropList, .row = 5, .column = 2, .style = plat::kCsHidden},
@@ -76,8 +76,11 @@ plat::DialogTemplate PartEditorTemplate()
         {.id = kIdcEditorSymbolCount, .kind = K::ComboDropList, .row = 5, .column = 6, .style = plat::kCsHidden},
         {.id = kIdcEditorHiddenPins, .kind = K::PushButton, .text = "Edit Hidden Power Pins", .row = 5, .column = 7,
          .style = plat::kCsHidden},
-        {.id = kIdHelpButton, .kind = K::PushButton, .text = "Help", .row = 5, .column = 8},
-        {.id = kIdcEditorPartWizard, .kind = K::PushButton, .text = "Part Design Wizard", .row = 5, .column = 9},
+        {.id = kIdcEditorHelp, .kind = K::PushButton, .text = "Help", .row = 5, .column = 8},
+        {.id = kIdcEditorOriginNote, .kind = K::Static,
+         .text = "Rectangular marker at (-2,-1) represents library origin point. This is the offset from cursor when "
+                 "part is placed.",
+         .row = 6, .column = 0, .span = 9},
     };
     return t;
 }
@@ -135,6 +138,22 @@ constexpr quill::LibraryEditorMenuIds kSharedIds{
     .editing = kEditingCommands, .reGrid = kCmdEditorReGrid, .redraw = kCmdEditRedraw, .copy = kCmdEditCopy, .paste = kCmdEditPaste,
     .drawToFit = kCmdEditorDrawToFit, .center = kCmdCenter, .zoomIn = kCmdEditorZoomIn, .zoomOut = kCmdEditorZoomOut, .scaleFirst = kCmdScaleFirst, .scaleCount = 7};
 
+// The selective-editing choices 710 to 723 with their keys (upper-case letters: the plain ones
+// choose tools); 722 names no kind of its own.
+plat::MenuItem selectiveEditingMenu()
+{
+    static constexpr const char* kChoices[] = {
+        "&All Objects\tShift+A",  "&Text\tShift+T",   "&Dots\tShift+C",     "&Lines\tShift+L",
+        "Ar&cs\tShift+K",         "&Ellipses\tShift+E", "&Rectangles\tShift+R", "R&ounded Rectangles\tShift+Q",
+        "&Polygons\tShift+Y",     "Part&s\tShift+F5", "&Busses\tShift+B",   "Arro&ws\tShift+W",
+        nullptr,                   "&Nets\tShift+N"};
+    std::vector<plat::MenuItem> items;
+    for (unsigned i = 0; i < std::size(kChoices); ++i)
+        if (kChoices[i])
+            items.push_back(menuItem(kCmdSelEditAll + i, kChoices[i]));
+    return menuPopup("&Selective Editing", std::move(items));
+}
+
 plat::MenuResource PartEditorMenu()
 {
     std::vector<plat::MenuItem> menus = quill::LibraryEditorMenus(kSharedIds);
@@ -142,12 +161,10 @@ plat::MenuResource PartEditorMenu()
                                                              menuItem(kCmdGridFirst + 1, "1/5 grid"),
                                                              menuItem(kCmdGridFirst + 2, "1/2 grid"),
                                                              menuItem(kCmdGridFirst + 3, "Unit grid")}),
-                                         menuPopup("&Selective Editing", {menuItem(kCmdSelEditAll, "&All Objects"),
-                                                                          menuItem(kCmdSelEditText, "&Text"),
-                                                                          menuItem(kCmdSelEditDots, "&Dots"),
-                                                                          menuItem(kCmdSelEditText + 2, "&Lines")}),
+                                         selectiveEditingMenu(),
                                          menuItem(kCmdEditorSelectiveEditing, "Selective &Editing..."),
                                          menuItem(kCmdEditorGeneralSetup, "&General...")}));
+    menus.push_back(menuPopup("&Help", {menuItem(kCmdHelpContents, "&Contents\tF1")}));
     return {kIdrPartEditorMenu, std::move(menus)};
 }
 
@@ -167,9 +184,11 @@ plat::AcceleratorResource PartEditorAccelerators()
         {kFVirtKey, 'C', kCmdToolDot},
         {kFVirtKey, 'J', kCmdEditorTerminalTool},
         {kFVirtKey, plat::kVkF10, kCmdCrossHair},
+        {kFVirtKey, plat::kVkF1, kCmdHelpContents},
+        {kFVirtKey | kFShift, plat::kVkF5, kCmdSelEditAll + 9},
     };
     return {kIdrPartEditorMenu,
-            quill::LibraryEditorKeys(kSharedIds, {.keys = kOwnKeys, .selectiveFirst = kCmdSelEditAll, .selectiveLetters = "ATCL",
+            quill::LibraryEditorKeys(kSharedIds, {.keys = kOwnKeys, .selectiveFirst = kCmdSelEditAll, .selectiveLetters = "ATCLKERQY BW N",
                                                   .selectiveFlags = kFVirtKey | kFShift, .cursor = kCursorKeys})};
 }
 

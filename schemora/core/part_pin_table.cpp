@@ -172,6 +172,45 @@ void PartPinTable::SetPinLabelAndType(int objectIndex, std::string_view label, i
         }
 }
 
+int PartPinTable::LinkTerminalPin(int objectIndex, int variant, std::string_view pinText, int partLetter)
+{
+    if (objectIndex <= 0 || variant <= 0 || variant >= kSymbolVariants)
+        return -1;
+    const auto slot = static_cast<size_t>(variant);
+    const std::string number = SplitPinText(pinText, 0);
+    int drawn = 0;
+    if (number != "?") {
+        const auto named = std::ranges::find_if(pins_, [&](const EditorPin& p) {
+            return p.number == number && p.partLetter == partLetter && p.type < kFirstHiddenPowerPinType && p.terminal[0] > 0;
+        });
+        if (named == pins_.end()) {
+            plat::MessageBox("Error: pin " + number + " is not drawn in Symbol 1");
+            return -1;
+        }
+        drawn = named->terminal[0];
+        if (std::ranges::any_of(pins_, [&](const EditorPin& p) {
+                return p.terminal[0] == drawn && p.terminal[slot] > 0 && p.terminal[slot] != objectIndex;
+            })) {
+            plat::MessageBox("Warning: this pin is already defined");
+            return -1;
+        }
+    }
+    for (EditorPin& p : pins_) {
+        if (p.terminal[slot] == objectIndex)
+            p.terminal[slot] = 0;
+        if (drawn > 0 && p.terminal[0] == drawn)
+            p.terminal[slot] = objectIndex;
+    }
+    return drawn;
+}
+
+void PartPinTable::SetTypeOfTerminal(int terminal, int type)
+{
+    for (EditorPin& p : pins_)
+        if (terminal > 0 && p.terminal[0] == terminal && p.type < kFirstHiddenPowerPinType)
+            p.type = type;
+}
+
 int PartPinTable::PinTypeOfTerminal(int objectIndex) const
 {
     const EditorPin* own = recordOfTerminal(objectIndex);

@@ -73,6 +73,16 @@ public:
     void RemovePinsOfPartsFrom(int firstLetter);
     // Sets label and type of the pin terminal objectIndex carries in variant 0.
     void SetPinLabelAndType(int objectIndex, std::string_view label, int type);
+    // Symbol `variant` (1 to 3) draws on terminal objectIndex the pin that the number of
+    // pinText names in part partLetter ("?": no pin): every part's record on that pin's
+    // symbol-1 terminal links objectIndex, and the records that linked it before let it go. A
+    // number that no terminal of symbol 1 carries is refused with "Error: pin %s is not drawn
+    // in Symbol 1", a pin this symbol draws on another terminal already with "Warning: this
+    // pin is already defined". Returns the symbol-1 terminal of the pin now drawn (0 for "?"),
+    // or -1 when refused.
+    int LinkTerminalPin(int objectIndex, int variant, std::string_view pinText, int partLetter);
+    // Sets the type of every part's pin on symbol-1 terminal `terminal`.
+    void SetTypeOfTerminal(int terminal, int type);
     // The type of the pin terminal objectIndex carries in variant 0, 0 when none.
     int PinTypeOfTerminal(int objectIndex) const;
     // Removes the hidden power pin with the number of pinText, never a drawn terminal's pin of

@@ -16,5 +16,7 @@ const char* SelectiveEditWord(unsigned id);
 // The selective-editing switches of a mode: all for 710, none for 723 (nets are picked by their
 // wires), else the one kind of the id.
 void SetSelectiveEditSwitches(unsigned mode);
+// Menu items of the modes: always enabled; the kinds 711 to 721 checked from their switch.
+void UpdateSelectiveEditItem(plat::CmdUI& ui);
 // The mode of the Modify combo's position k (0 to 11).
 unsigned SelectiveEditModeOfComboPosition(int position);

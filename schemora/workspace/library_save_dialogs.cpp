@@ -58,8 +58,8 @@ CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent)
 {
 }
 
-CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent, PartWriter writer)
-    : quill::LibrarySaveDlg(scm::kIddSaveLibraryPart, saveIds(), partLibraryStore(std::move(writer)), g_libraryChoice, parent)
+CSaveLibPartDlg::CSaveLibPartDlg(plat::Wnd* parent, quill::LibraryChoiceState& names, PartWriter writer)
+    : quill::LibrarySaveDlg(scm::kIddSaveLibraryPart, saveIds(), partLibraryStore(std::move(writer)), names, parent)
 {
 }
 

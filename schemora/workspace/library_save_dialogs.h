@@ -15,8 +15,9 @@ public:
     // Adds or replaces the part in the library (base name); 1 when written.
     using PartWriter = std::function<int(std::string_view library, std::string_view part)>;
     explicit CSaveLibPartDlg(plat::Wnd* parent = nullptr);
-    // Writes with writer instead: the part editor saves its own store this way.
-    CSaveLibPartDlg(plat::Wnd* parent, PartWriter writer);
+    // Writes with writer instead and proposes, and takes back, the names in `names`: the part
+    // editor saves its own store under its own part's names this way.
+    CSaveLibPartDlg(plat::Wnd* parent, quill::LibraryChoiceState& names, PartWriter writer);
 };
 
 // "Copy/Move Library Parts": copies the chosen part of the source library into the destination

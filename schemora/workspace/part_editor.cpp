@@ -114,12 +114,16 @@ bool CPartEditorDlg::OnInitDialog()
     ShowHint(kHintX, kHintY, "<---Draw part here--->");
     fillFieldControls();
     clearPart();
-    if (!existing_ || !openStoredPart()) {
+    if (existing_ && openStoredPart()) {
+        fitOpenedPart(area()->clientRect());
+    } else {
         g_current.zoomIndex = kNewPartScale;
         g_current.zoomFactor = ZoomDivisorOf(kNewPartScale);
     }
     syncViewCombos();
     SetModified(false);
+    // Keys go to the drawing from the start: the tool letters are not typed into a field.
+    area()->SetFocus();
     if (startWithWizard_ && !runOpeningWizard())
         CloseEditor();
     return true;
@@ -132,6 +136,7 @@ void CPartEditorDlg::clearPart()
         ReleaseObjectData(store_[i]), store_[i] = DrawObject{};
     pins_.clear();
     namePlaceholder_ = true;
+    fittedView_.reset();
     g_current.objects = store_.slots();
     g_current.viewCentreX = kOpeningCentreX;
     g_current.viewCentreY = kOpeningCentreY;
@@ -205,6 +210,7 @@ void CPartEditorDlg::loadEditorStore()
 
 void CPartEditorDlg::paintArea(plat::Dc& dc, const plat::Rect& client)
 {
+    refitOpenedPart(client);
     loadEditorStore();
     g_cursor.rawX = g_cursor.rawY = INT_MIN;
     PrepareScreenMapping(dc, client);
@@ -220,6 +226,28 @@ void CPartEditorDlg::paintArea(plat::Dc& dc, const plat::Rect& client)
     if (hint().visible)
         DrawTextString(dc, hint().x, hint().y, hint().text, kHintFontWord, 0, kRoleText);
     syncViewCombos();
+}
+
+// The window takes its size only once it is shown: a stored part is fitted again to the area
+// it really has, unless the view was changed meanwhile.
+void CPartEditorDlg::refitOpenedPart(const plat::Rect& client)
+{
+    if (!fittedView_)
+        return;
+    const FittedView& f = *fittedView_;
+    if (g_current.zoomIndex != f.scale || g_current.viewCentreX != f.centreX || g_current.viewCentreY != f.centreY) {
+        fittedView_.reset();
+        return;
+    }
+    if (client.width() != f.width || client.height() != f.height)
+        fitOpenedPart(client);
+}
+
+void CPartEditorDlg::fitOpenedPart(const plat::Rect& client)
+{
+    if (fitToExtent(client))
+        fittedView_ = FittedView{client.width(), client.height(), g_current.zoomIndex, g_current.viewCentreX,
+                                 g_current.viewCentreY};
 }
 
 void CPartEditorDlg::DrawSelection(plat::Dc& dc)

@@ -89,6 +89,8 @@ private:
     void writeNameRecords();
     void writeNameRecordText(int record);
     void paintArea(plat::Dc& dc, const plat::Rect& client);
+    void fitOpenedPart(const plat::Rect& client);
+    void refitOpenedPart(const plat::Rect& client);
     void prepareDc(plat::Dc& dc);
     // Points the current-drawing values at the editor's store and object count again (a
     // dialog, preview or paint in between may have pointed them elsewhere).
@@ -103,10 +105,13 @@ private:
     void runStyleDialogOf(int index);
     void editTerminalInformation(int index);
     void editShownPartPin(int index);
+    void editLaterSymbolTerminal(int index);
     void applyTerminalLabel(int index, const CTerminalInfoDlg& dialog);
     void OnKeyboardCursor(unsigned id);
     void OnHomePlace();
     void OnToggleCrossHair();
+    void showHandleCursor();
+    void scrollWhenDragLeaves(plat::Point point);
 
     // part_editor_scroll.cpp
     struct ScrollGeometry {
@@ -127,7 +132,9 @@ private:
     static int hiddenPinType(const std::string& text);
     void addHiddenPin(const std::string& text, int type);
     void keepHiddenPins();
-    void takeOverPinTexts();
+    // Terminals made from an older part's pin texts, each with the pin type its text named.
+    using TakenPins = std::vector<std::pair<int, int>>;
+    TakenPins takeOverPinTexts();
     void readPinLists(const PinListTexts& lists);
 
     // part_editor_commands.cpp
@@ -144,6 +151,7 @@ private:
     void OnEditPaste();
     void OnReGrid();
     void OnDrawToFit();
+    bool fitToExtent(const plat::Rect& area);
     void OnCenter();
     void OnZoom(unsigned id);
     void OnScale(unsigned id);
@@ -158,7 +166,7 @@ private:
     void OnSelectiveEditDialog();
     void OnZoomCombo();
     void OnGridCombo();
-    void OnHelp();
+    void OnHelp(unsigned id);
     void applyScale(int scaleIndex);
     void applyGrid(unsigned gridId);
     void syncViewCombos();
@@ -186,6 +194,7 @@ private:
     PartBodyMeasure body_;
     std::string reference_ = "U";
     std::string partName_;
+    std::string library_;                 // the library the part was opened from or saved into
     std::optional<StoredPartName> existing_;
     std::vector<EditorPin> hiddenPins_;   // read from the part's texts while it opens
     int partsChoice_ = 0;                 // the number-of-parts selection taken last
@@ -193,6 +202,14 @@ private:
     int shownLetter_ = 0;                 // the part whose pin numbers the terminals show
     bool namePlaceholder_ = true;         // a stored part without "p?" is saved without it
     bool startWithWizard_ = false;
+    std::optional<plat::Cursor> cursorBeforeHandle_;   // while the pointer shows a resize cursor
+    // The view a stored part opened fitted to: while the person has not moved it, it is fitted
+    // again to the drawing area's size when the window is laid out.
+    struct FittedView {
+        int width = 0, height = 0;
+        int scale = 0, centreX = 0, centreY = 0;
+    };
+    std::optional<FittedView> fittedView_;
 };
 
 // The "Library Part Editor" run on a new part (Utilities > New Library Part).

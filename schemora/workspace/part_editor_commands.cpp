@@ -4,6 +4,7 @@
 
 #include "common/editor_view_steps.h"
 #include "common/selective_edit_dialog.h"
+#include "platform/app/win_app.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/edit_ids.h"
@@ -43,6 +44,8 @@ constexpr unsigned kCmdReGrid = 32804;
 constexpr unsigned kStrReGridQuestion = 7032;
 constexpr int kScaleCommandCount = 7;
 constexpr int kGridCount = 4;
+constexpr unsigned kHelpContext = 1;
+constexpr unsigned kHelpContents = 3;
 
 const char* const kZoomItems[] = {"20%", "25%", "50%", "100%", "125%", "250%", "500%"};
 const char* const kGridItems[] = {"1/10 grid", "1/5 grid", "1/2 grid", "Unit grid"};
@@ -56,7 +59,7 @@ int toolOfKey(unsigned id)
     case 2: return kToolEllipse;
     case 5: return kToolRectangle;
     case 6: return kToolText;
-    case 8: return kToolTriangle;
+    case 8: return scm::kCmdToolPolygon;
     default: return 0;
     }
 }
@@ -92,6 +95,7 @@ void CPartEditorDlg::registerCommands()
     onCommandRange(kCmdGridFirst, kCmdGridFirst + kGridCount - 1, &CPartEditorDlg::OnGrid);
     onUpdateCommandUIRange(kCmdGridFirst, kCmdGridFirst + kGridCount - 1, &CPartEditorDlg::OnUpdateGrid);
     onCommandRange(kCmdSelEditAll, kCmdSelEditNets, &CPartEditorDlg::OnSelectiveEdit);
+    addUpdate(kCmdSelEditAll, kCmdSelEditNets, UpdateSelectiveEditItem);
     onCommandRange(kCmdKeyLeft, kCmdKeyEnter, &CPartEditorDlg::OnKeyboardCursor);
     onCommand(kCmdHomePlace, &CPartEditorDlg::OnHomePlace);
     onCommand(kCmdCrossHair, &CPartEditorDlg::OnToggleCrossHair);
@@ -116,6 +120,8 @@ void CPartEditorDlg::registerCommands()
     onCommand(kCmdEditorGeneralSetup, &CPartEditorDlg::OnGeneralSetup);
     onCommand(kCmdEditOrigin, &CPartEditorDlg::OnEditOrigin);
     onCommand(kCmdEditorSelectiveEditing, &CPartEditorDlg::OnSelectiveEditDialog);
+    onCommandRange(kCmdHelpContents, kCmdHelpContents, &CPartEditorDlg::OnHelp);
+    onCommandRange(kIdcEditorHelp, kIdcEditorHelp, &CPartEditorDlg::OnHelp);
     onNotify(kIdcEditorPartsPerPackage, plat::kCbnSelChange, &CPartEditorDlg::OnPartsPerPackage);
     onNotify(kIdcEditorPartLetter, plat::kCbnSelChange, &CPartEditorDlg::OnPartLetter);
     onNotify(kIdcEditorSymbolCount, plat::kCbnSelChange, &CPartEditorDlg::OnSymbolCount);
@@ -144,16 +150,20 @@ void CPartEditorDlg::OnUpdateTool(plat::CmdUI& ui)
     ui.SetCheck(ToolButtonChecked(toolOfCommand(ui.id()), g_editState.CurrentTool));
 }
 
+// A tool key works as the tool's button: chosen again, it opens the tool's style dialog.
 void CPartEditorDlg::OnToolKey(unsigned id)
 {
     if (const int tool = toolOfKey(id))
-        g_editState.CurrentTool = tool;
+        OnTool(static_cast<unsigned>(tool));
 }
 
 // ---- editing ----
 
 void CPartEditorDlg::OnEditSelect()
 {
+    // Select chosen in edit mode opens the edit options, as in the drawing.
+    if (g_editState.CurrentTool == kToolSelect)
+        CEditSetupDlg(this).DoModal();
     ResetEditInteraction();
     g_editState.CurrentTool = kToolSelect;
     InvalidatePartArea();
@@ -265,11 +275,18 @@ void CPartEditorDlg::OnCenter()
     InvalidatePartArea();
 }
 
-// The whole part in view: centred on the extent of its objects at the largest scale that holds
-// it in the drawing area.
 void CPartEditorDlg::OnDrawToFit()
 {
-    g_current.count = objectCount_;
+    ResetEditInteraction();
+    if (fitToExtent(area()->clientRect()))
+        applyScale(g_current.zoomIndex);
+}
+
+// The whole part in view: centred on the extent of its objects at the largest scale that holds
+// it in an area of that size. False for an empty store.
+bool CPartEditorDlg::fitToExtent(const plat::Rect& area)
+{
+    loadEditorStore();
     std::optional<plat::Rect> extent;
     for (int i = 1; i <= objectCount_; ++i)
         if (store_[i].type() != kObjDeleted) {
@@ -277,16 +294,16 @@ void CPartEditorDlg::OnDrawToFit()
             extent = extent ? UnionRect(*extent, r) : r;
         }
     if (!extent)
-        return;
-    ResetEditInteraction();
-    const plat::Rect area = GetDlgItem(scm::kIdcEditorArea)->clientRect();
+        return false;
     int scale = 0;
     for (int s = kEditorMaxScaleIndex; s > 0 && scale == 0; --s)
         if (extent->width() <= area.width() * ZoomDivisorOf(s) && extent->height() <= area.height() * ZoomDivisorOf(s))
             scale = s;
     g_current.viewCentreX = ClampViewCentre((static_cast<long long>(extent->left) + extent->right) / 2);
     g_current.viewCentreY = ClampViewCentre((static_cast<long long>(extent->top) + extent->bottom) / 2);
-    applyScale(scale);
+    g_current.zoomIndex = scale;
+    g_current.zoomFactor = ZoomDivisorOf(scale);
+    return true;
 }
 
 void CPartEditorDlg::OnZoom(unsigned id)
@@ -427,4 +444,10 @@ void CPartEditorDlg::OnEditOrigin()
     plat::ClientDC dc(area());
     prepareDc(dc);
     ShowObjectOrigins(dc);
+}
+
+void CPartEditorDlg::OnHelp(unsigned id)
+{
+    if (plat::WinApp* app = plat::GetApp())
+        id == scm::kCmdHelpContents ? app->WinHelp(0, kHelpContents) : app->WinHelp(scm::kHelpPartEditor, kHelpContext);
 }

@@ -15,6 +15,7 @@
 #include "schemora/workspace/library_save_dialogs.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -63,9 +64,14 @@ void CPartEditorDlg::OnReferenceChosen()
 void CPartEditorDlg::OnReferenceFocusLost()
 {
     SetEditFocus(false);
-    const std::string typed = GetDlgItemText(scm::kIdcEditorReference, kMaxReferenceChars);
+    std::string typed = GetDlgItemText(scm::kIdcEditorReference, kMaxReferenceChars);
     if (typed.empty())
         return;
+    // Designators are capitals: a letter typed in lower case is taken as its capital.
+    if (std::ranges::any_of(typed, [](char c) { return c >= 'a' && c <= 'z'; })) {
+        std::ranges::transform(typed, typed.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        GetDlgItem(scm::kIdcEditorReference)->setText(typed);
+    }
     if (!std::ranges::all_of(typed, [](char c) { return c >= 'A' && c <= 'Z'; })) {
         plat::MessageBox("Only letters are allowed in reference designator");
         return;
@@ -102,14 +108,20 @@ void CPartEditorDlg::writeNameRecordText(int record)
 
 // ---- Save Part and New Part ----
 
+// Save Library Part proposes the part's own names: the library it came from (a new part: the
+// library chosen last) and its name (none yet for a new part, so that no stored part is
+// replaced by a mere OK).
 bool CPartEditorDlg::savePart()
 {
-    CSaveLibPartDlg dialog(this, [this](std::string_view library, std::string_view part) {
+    quill::LibraryChoiceState names{library_.empty() ? g_libraryChoice.library : library_, partName_};
+    CSaveLibPartDlg dialog(this, names, [this](std::string_view library, std::string_view part) {
         return SaveEditorPartToLibrary(objects(), fields(), library, part);
     });
     if (dialog.DoModal() != plat::kIdOk)
         return false;
-    partName_ = g_libraryChoice.part;
+    partName_ = names.part;
+    library_ = names.library;
+    g_libraryChoice = names;
     writeNameRecordText(2);
     // The saved part is the part on screen; only a later change asks again before closing.
     SetModified(false);
@@ -132,6 +144,7 @@ void CPartEditorDlg::OnNewPart()
     ResetEditInteraction();
     ClearUndoRing();
     partName_.clear();
+    library_.clear();
     fillFieldControls();
     clearPart();
     SetDlgItemText(scm::kIdcEditorPackage, "");

@@ -2,6 +2,7 @@
 // the edit engine runs on the editor's store, and the editor takes the count back.
 #include "schemora/workspace/part_editor.h"
 
+#include "common/dialog_placement.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/part_editor_ids.h"
@@ -20,10 +21,14 @@
 #include "schemora/workspace/terminal_info_dialog.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
 constexpr const char* kNoTextStyleInParts = "You cannot change text style and size in library parts";
+// A drag leaving the area scrolls by a sixth of the area.
+constexpr int kDragScrollDivisor = 6;
 
 bool isSingleMovedTerminal(const DrawObject* objects, bool wasMoving)
 {
@@ -48,6 +53,7 @@ void CPartEditorDlg::OnControlMouse(plat::Control& control, unsigned message, un
 
 void CPartEditorDlg::OnAreaButtonDown(unsigned flags, plat::Point point)
 {
+    quill::NoteLastClick(*area(), point);
     plat::ClientDC dc(area());
     prepareDc(dc);
     if (TextEntryActive())
@@ -100,17 +106,97 @@ void CPartEditorDlg::OnAreaMouseMove(unsigned flags, plat::Point point)
     const int tool = g_editState.CurrentTool;
     if (hint().visible && tool != 0 && tool != kToolSelect && HideHint())
         InvalidatePartArea();
-    plat::ClientDC dc(area());
-    prepareDc(dc);
-    const bool changed = SnapCursorPoint(point.x, point.y);
-    HideCursorMark(dc);
-    if (g_editState.selectionCount == 0)
-        ShowCursorPosition();
-    if ((flags & plat::kMkLButton) && tool > 0 && changed)
-        ProcessMouseEdit(dc, tool, kMouseMove);
-    takeCount();
-    if (g_cursor.crossHairOn)
-        ShowCursorMark(dc);
+    {
+        plat::ClientDC dc(area());
+        prepareDc(dc);
+        const bool changed = SnapCursorPoint(point.x, point.y);
+        HideCursorMark(dc);
+        showHandleCursor();
+        if (g_editState.selectionCount == 0)
+            ShowCursorPosition();
+        if ((flags & plat::kMkLButton) && tool > 0 && changed)
+            ProcessMouseEdit(dc, tool, kMouseMove);
+        takeCount();
+        if (g_cursor.crossHairOn)
+            ShowCursorMark(dc);
+    }
+    if (flags & plat::kMkLButton)
+        scrollWhenDragLeaves(point);
+}
+
+namespace {
+
+// The resize cursor for handle k of a selected line, arrow or bus (along the line at its ends)
+// or rectangle, rounded rectangle or triangle (diagonal at its corners); none for other kinds.
+std::optional<plat::Cursor> resizeCursorOf(const DrawObject& o, int k)
+{
+    if (k < 0 || k >= g_selection.handleCount)
+        return std::nullopt;
+    const plat::Point h = g_selection.handles[static_cast<size_t>(k)];
+    plat::Point from;
+    switch (o.type()) {
+    case kObjLine:
+    case kObjArrow:
+    case kObjBus:
+        from = k == 0 ? plat::Point{o.w[2], o.w[3]} : plat::Point{o.x(), o.y()};
+        break;
+    case kObjRectangle:
+    case kObjRoundRect:
+    case kObjTriangle: {
+        long long sx = 0, sy = 0;
+        for (int i = 0; i < g_selection.handleCount; ++i)
+            sx += g_selection.handles[static_cast<size_t>(i)].x, sy += g_selection.handles[static_cast<size_t>(i)].y;
+        from = {static_cast<int>(sx / g_selection.handleCount), static_cast<int>(sy / g_selection.handleCount)};
+        break;
+    }
+    default: return std::nullopt;
+    }
+    const int dx = h.x - from.x, dy = h.y - from.y;
+    if (dx == 0 && dy == 0)
+        return plat::LoadStandardCursor(plat::kIdcSizeAll);
+    if (dy == 0 || std::abs(dx) > 4 * std::abs(dy))
+        return plat::LoadStandardCursor(plat::kIdcSizeWE);
+    if (dx == 0 || std::abs(dy) > 4 * std::abs(dx))
+        return plat::LoadStandardCursor(plat::kIdcSizeNS);
+    return plat::LoadStandardCursor((dx > 0) == (dy > 0) ? plat::kIdcSizeNWSE : plat::kIdcSizeNESW);
+}
+
+}  // namespace
+
+// Over a handle of the one selected object the pointer shows how a drag there reshapes it, and
+// a press there takes the handle; elsewhere the pointer is what it was.
+void CPartEditorDlg::showHandleCursor()
+{
+    if (!g_mouseEdit.handleGrabbed)
+        g_mouseEdit.overHandle = !g_mouseEdit.moving && HitTestHandle();
+    const int index = g_editState.SelectionList[1];
+    std::optional<plat::Cursor> resize;
+    if (g_mouseEdit.overHandle && index >= 1 && index <= objectCount_)
+        resize = resizeCursorOf(store_[index], g_selection.grabbedHandle);
+    if (resize) {
+        const plat::Cursor before = plat::SetCursor(*resize);
+        if (!cursorBeforeHandle_)
+            cursorBeforeHandle_ = before;
+    } else if (cursorBeforeHandle_) {
+        plat::SetCursor(*cursorBeforeHandle_);
+        cursorBeforeHandle_.reset();
+    }
+}
+
+// A drag that leaves the drawing area scrolls the drawing one step that way, once each time
+// it leaves.
+void CPartEditorDlg::scrollWhenDragLeaves(plat::Point point)
+{
+    const plat::Rect r = area()->clientRect();
+    const int direction = point.x < r.left ? 0 : point.x >= r.right ? 1 : point.y < r.top ? 2 : point.y >= r.bottom ? 3 : -1;
+    if (direction < 0) {
+        g_mouseEdit.scrolled = false;
+        return;
+    }
+    if (g_mouseEdit.scrolled)
+        return;
+    loadEditorStore();
+    ScrollViewStep(*area(), kDragScrollDivisor, direction);
 }
 
 // The right button on the one selected object opens its dialog: a terminal's Terminal
@@ -129,8 +215,8 @@ void CPartEditorDlg::OnAreaRightButton()
         return;
     }
     if (SymbolVariantOf(store_[index]) != 0)
-        return;
-    if (shownLetter_ != 0)
+        editLaterSymbolTerminal(index);
+    else if (shownLetter_ != 0)
         editShownPartPin(index);
     else
         editTerminalInformation(index);
@@ -187,6 +273,33 @@ void CPartEditorDlg::editShownPartPin(int index)
         }
     }
     applyTerminalLabel(index, dialog);
+}
+
+// Terminal Information on a terminal of symbols 2 to 4: its number names the pin of symbol 1
+// that the terminal draws ("?": none), in the part of the package shown; the label is the
+// terminal's own, the type the pin's.
+void CPartEditorDlg::editLaterSymbolTerminal(int index)
+{
+    DrawObject& t = store_[index];
+    const int variant = SymbolVariantOf(t);
+    const EditorPin* pin = pins_.PinOfPart(index, variant, shownLetter_);
+    const std::string shown = pin ? pin->number : std::string("?");
+    int drawn = pin ? pin->terminal[0] : 0;
+    CTerminalInfoDlg dialog(shown, pin ? pin->type : 0, TerminalLabel(t), this);
+    if (dialog.DoModal() != plat::kIdOk)
+        return;
+    if (SplitPinText(dialog.pinText(), 0) != shown) {
+        drawn = pins_.LinkTerminalPin(index, variant, dialog.pinText(), shownLetter_);
+        if (drawn < 0)
+            return;
+        // The terminal's own text is part A's number of the pin, as symbol 1 carries it.
+        SetTerminalPinText(t, drawn > 0 && drawn <= objectCount_ ? TerminalPinText(store_[drawn]) : std::string("?"));
+    }
+    SetTerminalLabel(t, dialog.label());
+    pins_.SetTypeOfTerminal(drawn, dialog.type());
+    LayoutTerminal(index, TerminalLayoutMode::MeasureBody);
+    SetModified();
+    InvalidatePartArea();
 }
 
 void CPartEditorDlg::runStyleDialogOf(int index)

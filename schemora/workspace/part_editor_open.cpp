@@ -16,6 +16,7 @@
 #include "schemora/core/part_pin_lists.h"
 #include "schemora/core/part_text_alignment.h"
 #include "schemora/core/workspace_services.h"
+#include "schemora/workspace/wizard_pins.h"
 
 #include <algorithm>
 #include <array>
@@ -28,6 +29,8 @@ constexpr int kStrTooManyParts = 857;
 constexpr int kMaxPartsPerPackage = 8;
 constexpr int kTakeOverReach = 10;
 constexpr int kCharShift = 48;
+// Texts are measured in the font of the pin texts: this high, and as wide as MeasureTextWidth says.
+constexpr int kMeasuredTextHeight = 54;
 
 std::string textOf(const DrawObject& o) { return o.text ? std::string(o.text) : std::string(); }
 
@@ -68,6 +71,19 @@ double distanceToSegment(double px, double py, double x1, double y1, double x2, 
     return std::hypot(px - (x1 + t * dx), py - (y1 + t * dy));
 }
 
+// The pin type an older part's pin text names by its last letter ("12o": an output); 0, an
+// input, for any other last character.
+int pinTypeOfText(std::string_view t)
+{
+    const size_t at = t.empty() ? std::string_view::npos : kPinTypeLetters.find(t.back());
+    return at == std::string_view::npos ? 0 : static_cast<int>(at);
+}
+
+bool boxHolds(const plat::Rect& box, int x, int y)
+{
+    return x >= box.left && x <= box.right && y >= box.top && y <= box.bottom;
+}
+
 // A text that may be an older part's pin number: no attribute marks, a capital or a digit 1-9
 // first.
 bool looksLikePinText(const std::string& t)
@@ -95,12 +111,15 @@ bool CPartEditorDlg::openStoredPart()
     objectCount_ = 2 + read;
     g_current.count = objectCount_;
     partName_ = existing_->part;
+    library_ = existing_->library;
     writeNameRecordText(2);
     AlignTextsToBody(store_.slots(), objectCount_);
     const PinListTexts lists = readPartAttributes();
-    takeOverPinTexts();
+    const TakenPins taken = takeOverPinTexts();
     keepHiddenPins();
     pins_.RebuildPinTable(store_.slots(), objectCount_);
+    for (const auto& [terminal, type] : taken)
+        pins_.SetTypeOfTerminal(terminal, type);
     readPinLists(lists);
     HideHint();
     g_editState.CurrentTool = kToolSelect;
@@ -247,33 +266,65 @@ void CPartEditorDlg::keepHiddenPins()
 }
 
 // Older parts carry their pin numbers as texts beside plain lines: each such line becomes a
-// terminal with that number and the text goes.
-void CPartEditorDlg::takeOverPinTexts()
+// terminal with that number, the pin type the text's last letter names, and the text goes. A
+// text takes a line when its anchor lies on it; what is left, when the text covers an end of
+// the line. Returns the terminals made, with their types.
+CPartEditorDlg::TakenPins CPartEditorDlg::takeOverPinTexts()
 {
-    for (int l = 3; l <= objectCount_; ++l) {
+    TakenPins taken;
+    const auto takeOver = [&](int l, DrawObject& text, int ax, int ay) {
         DrawObject& line = store_[l];
-        if (line.type() != kObjLine || IsTerminal(line))
-            continue;
+        const std::string s = textOf(text);
+        line.w[11] = ax;
+        line.w[12] = ay;
+        SetTerminalPinText(line, s.substr(0, s.find_first_of(",;")));
+        taken.emplace_back(l, pinTypeOfText(s));
+        deleteRecord(text);
+        LayoutTerminal(l, TerminalLayoutMode::MeasureBody);
+    };
+    // The texts that may name the pin of line l.
+    const auto candidates = [&](int l) {
+        std::vector<int> texts;
         for (int t = 3; t <= objectCount_; ++t) {
+            const DrawObject& text = store_[t];
+            if (text.type() == kObjText && text.text && SymbolVariantOf(text) == SymbolVariantOf(store_[l]) &&
+                looksLikePinText(textOf(text)))
+                texts.push_back(t);
+        }
+        return texts;
+    };
+    const auto plainLine = [&](int l) { return store_[l].type() == kObjLine && !IsTerminal(store_[l]); };
+    for (int l = 3; l <= objectCount_; ++l) {
+        if (!plainLine(l))
+            continue;
+        for (const int t : candidates(l)) {
             DrawObject& text = store_[t];
-            if (text.type() != kObjText || !text.text || SymbolVariantOf(text) != SymbolVariantOf(line))
-                continue;
             const std::string s = textOf(text);
-            if (!looksLikePinText(s))
-                continue;
             const size_t comma = s.find(',');
             const int shift = comma == std::string::npos ? 0 : kCharShift * static_cast<int>(comma + 1);
             const int ax = text.w[0] + shift, ay = text.w[1];
-            if (distanceToSegment(ax, ay, line.w[0], line.w[1], line.w[2], line.w[3]) > kTakeOverReach)
-                continue;
-            line.w[11] = ax;
-            line.w[12] = ay;
-            SetTerminalPinText(line, s.substr(0, s.find_first_of(",;")));
-            deleteRecord(text);
-            LayoutTerminal(l, TerminalLayoutMode::MeasureBody);
-            break;
+            const DrawObject& line = store_[l];
+            if (distanceToSegment(ax, ay, line.w[0], line.w[1], line.w[2], line.w[3]) <= kTakeOverReach) {
+                takeOver(l, text, ax, ay);
+                break;
+            }
         }
     }
+    for (int l = 3; l <= objectCount_; ++l) {
+        if (!plainLine(l))
+            continue;
+        for (const int t : candidates(l)) {
+            DrawObject& text = store_[t];
+            const plat::Rect box{text.w[0], text.w[1] - kMeasuredTextHeight, text.w[0] + MeasureTextWidth(textOf(text)),
+                                 text.w[1]};
+            const DrawObject& line = store_[l];
+            if (boxHolds(box, line.w[0], line.w[1]) || boxHolds(box, line.w[2], line.w[3])) {
+                takeOver(l, text, text.w[0], text.w[1]);
+                break;
+            }
+        }
+    }
+    return taken;
 }
 
 void RunLibraryPartEditor(plat::Wnd* parent, std::string_view library, std::string_view part)

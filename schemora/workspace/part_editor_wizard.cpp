@@ -38,10 +38,12 @@ public:
         PartPinTable before = e_.pins_;
         const std::optional<StoredPartName> opened = std::exchange(e_.existing_, StoredPartName{kGateLibrary, std::string(part)});
         const std::string name = e_.partName_;
+        const std::string library = e_.library_;
         e_.pins_.clear();
         const bool read = e_.openStoredPart();
         e_.existing_ = opened;
         e_.partName_ = name;
+        e_.library_ = library;
         if (!read)
             e_.pins_ = std::move(before);
         return read;

@@ -65,13 +65,15 @@ void CMainFrame::showSelectiveEditMode()
         combo->SetCurSel(position);
 }
 
-void CMainFrame::OnUpdateSelectiveEdit(plat::CmdUI& ui)
+void UpdateSelectiveEditItem(plat::CmdUI& ui)
 {
     ui.Enable(true);
     const unsigned index = ui.id() - scm::kCmdSelEditText;
     if (ui.id() >= scm::kCmdSelEditText && index < g_editFilter.on.size())
         ui.SetCheck(g_editFilter.on[index] != 0);
 }
+
+void CMainFrame::OnUpdateSelectiveEdit(plat::CmdUI& ui) { UpdateSelectiveEditItem(ui); }
 
 void CMainFrame::OnSelEditCombo()
 {

@@ -1,5 +1,6 @@
 #include "schemora/workspace/style_dialogs.h"
 
+#include "common/dialog_placement.h"
 #include "common/general_setup.h"
 #include "common/setup_pages.h"
 #include "platform/core/ui_host.h"
@@ -42,6 +43,17 @@ DrawObject* singleTarget(std::initializer_list<int> kinds)
 
 void setKindOnCurrentLayer(DrawObject& o, int type) { o.w[4] = (CurrentDrawingLayer() << 10) + type; }
 
+// A style dialog that sets the defaults opens where the person last clicked in the drawing,
+// `right` pixels to the right of it; one that edits the one selected object opens where the
+// desktop puts it.
+void placeStyleDialog(plat::Dialog& dialog, int right = 0)
+{
+    if (g_editState.selectionCount != 1)
+        quill::OpenAtLastClick(dialog, right);
+}
+
+constexpr int kEditSetupRight = 50;
+
 }  // namespace
 
 // ---- the common part: line style, width, fill ----
@@ -55,6 +67,7 @@ CStyleDialogBase::CStyleDialogBase(unsigned templateId, std::initializer_list<in
 
 bool CStyleDialogBase::OnInitDialog()
 {
+    placeStyleDialog(*this);
     if (target_) {
         style_ = target_->w[5];
         width_ = ObjectWidth(*target_);
@@ -246,6 +259,7 @@ CEditSetupDlg::CEditSetupDlg(plat::Wnd* parent) : plat::Dialog(kIddEditSetup, pa
 
 bool CEditSetupDlg::OnInitDialog()
 {
+    placeStyleDialog(*this, kEditSetupRight);
     CheckDlgButton(kIdcEditShowGrid, g_settings.visible != 0 ? 1 : 0);
     CheckDlgButton(kIdcEditHiddenPins, g_settings.hidden == kHiddenPinsShown ? 1 : 0);
     CheckDlgButton(kIdcEditPageBreaks, g_settings.breaks != 0 ? 1 : 0);

@@ -1,14 +1,18 @@
 #include "platform/app/command_ids.h"
 #include "platform/app/dialog.h"
+#include "platform/app/win_constants.h"
 #include "platform/app/property_sheet.h"
 #include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
+#include "platform/qt_host/qt_ui_host.h"
 #include "qt_scroll_actions.h"
 
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
+#include <QTimer>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -346,3 +350,49 @@ TEST_F(QtDialogs, ScrollBarSendsTheScrollOfEachAction)
 }
 
 }  // namespace
+
+namespace {
+
+// A modal dialog that moves itself and gives a control the focus in OnInitDialog, before it has
+// widgets; its Qt face notes where it came up and ends itself.
+class PlacedDialog : public plat::Dialog {
+public:
+    explicit PlacedDialog(plat::Point at) : plat::Dialog(kDlg), at_(at) {}
+    bool OnInitDialog() override
+    {
+        SetWindowPos(at_.x, at_.y, 0, 0, plat::kSwpNoSize | plat::kSwpNoZOrder);
+        GotoDlgCtrl(kList);
+        QTimer::singleShot(0, [this] {
+            const QWidget* w = state()->widget;
+            shown = QRect(w->pos(), w->size());
+            room = w->screen()->availableGeometry();
+            focused = w->focusWidget() == GetDlgItem(kList)->state()->widget;
+            EndDialog(plat::kIdOk);
+        });
+        return true;
+    }
+
+    QRect shown, room;
+    bool focused = false;
+
+private:
+    plat::Point at_;
+};
+
+}  // namespace
+
+TEST(QtModalDialogs, OpenWhereTheyPlacedThemselvesKeptOnTheScreenWithTheFocusTheyGave)
+{
+    registerDialogs();
+    plat::QtUiHost host;
+    plat::QtUiHost::setModalRunner(plat::runDialogWithQt);
+    PlacedDialog near({40, 30});
+    EXPECT_EQ(near.DoModal(), plat::kIdOk);
+    EXPECT_EQ(near.shown.topLeft(), QPoint(40, 30));
+    EXPECT_TRUE(near.focused);
+    PlacedDialog far({near.room.right() - 5, near.room.bottom() - 5});
+    EXPECT_EQ(far.DoModal(), plat::kIdOk);
+    EXPECT_TRUE(far.room.contains(far.shown)) << "the whole window stays on the screen";
+    EXPECT_GT(far.shown.left(), near.shown.left());
+    plat::QtUiHost::setModalRunner(nullptr);
+}

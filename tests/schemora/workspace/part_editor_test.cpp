@@ -15,6 +15,7 @@
 #include "resources/schemora/general_setup_ids.h"
 #include "resources/schemora/part_dialog_ids.h"
 #include "resources/schemora/part_editor_ids.h"
+#include "resources/schemora/schemora_ids.h"
 #include "resources/schemora/setup_dialog_ids.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
@@ -39,6 +40,8 @@
 #include "schemora/workspace/library_parts_dialog.h"
 #include "support/menu_ids.h"
 #include "support/control_items.h"
+// Last: the Qt headers it brings define words the program headers use as names.
+#include "platform/app/wnd_state.h"
 
 #include <algorithm>
 #include <functional>
@@ -48,126 +51,6 @@ namespace schemora_test {
 namespace {
 
 using namespace scm;
-
-// Drives the open editor as a person would: mouse messages on its drawing area, keys through
-// its accelerators, commands from its menu and toolbar.
-class EditorHand {
-public:
-    explicit EditorHand(CPartEditorDlg& editor) : e(editor), area(*editor.GetDlgItem(kIdcEditorArea)) {}
-
-    plat::Point pixel(int x, int y)
-    {
-        plat::ClientDC dc(&area);
-        PrepareScreenMapping(dc, area.clientRect());
-        return dc->LPtoDP(plat::Point{x, y});
-    }
-    void mouse(unsigned message, int x, int y, unsigned flags) { e.OnControlMouse(area, message, flags, pixel(x, y)); }
-    void move(int x, int y, unsigned flags = 0) { mouse(plat::kWmMouseMove, x, y, flags); }
-    void drag(int ax, int ay, int bx, int by)
-    {
-        move(ax, ay);
-        mouse(plat::kWmLButtonDown, ax, ay, plat::kMkLButton);
-        for (int i = 1; i <= 4; ++i)
-            move(ax + (bx - ax) * i / 4, ay + (by - ay) * i / 4, plat::kMkLButton);
-        mouse(plat::kWmLButtonUp, bx, by, 0);
-    }
-    void click(int x, int y) { drag(x, y, x, y); }
-    bool key(unsigned vk, bool ctrl = false)
-    {
-        if (ctrl)
-            plat::noteKeyDown(plat::kVkControl);
-        plat::Msg msg{plat::kWmKeyDown, vk, 1, &area};
-        const bool done = e.PreTranslateMessage(msg);
-        if (ctrl)
-            plat::noteKeyUp(plat::kVkControl);
-        return done;
-    }
-    void command(unsigned id) { e.SendMessage(plat::kWmCommand, id, 0); }
-    const DrawObject& record(int index) const { return e.objects()[static_cast<size_t>(index - 1)]; }
-    std::vector<std::string> pinNumbers() const
-    {
-        std::vector<std::string> out;
-        for (const EditorPin& p : e.pins().pins())
-            out.push_back(p.number);
-        return out;
-    }
-
-    CPartEditorDlg& e;
-    plat::Control& area;
-};
-
-class PartEditorTest : public PartEditorView {
-protected:
-    // Utilities > New Library Part, with script run inside the open editor.
-    void runEditor(const std::function<void(EditorHand&)>& script)
-    {
-        answerEditor([&](CPartEditorDlg& editor) {
-            EditorHand hand(editor);
-            script(hand);
-        });
-        ASSERT_TRUE(command(kCmdNewLibraryPart));
-    }
-
-    // Library Parts answered with Modify Part on that part.
-    void answerModifyPart(std::string libraryFile, std::string part)
-    {
-        host.answerDialog([=](plat::Dialog& d) {
-            plat::Control* libs = d.GetDlgItem(quill::kIdcBrowserLibraryList);
-            d.ChooseDlgItem(quill::kIdcBrowserLibraryList, libs->FindStringExact(-1, libraryFile));
-            d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, part));
-            return d.PressButton(quill::kIdcBrowserModify);
-        });
-    }
-
-    // Library Parts > Modify Part on that part, with script run inside the opened editor, which
-    // is then closed without its question.
-    void modifyPart(const std::string& library, const std::string& part, const std::function<void(EditorHand&)>& script)
-    {
-        answerModifyPartInEditor(library, part, [&](EditorHand& h) {
-            script(h);
-            h.e.SetModified(false);
-            h.command(kCmdEditorClose);
-        });
-        ASSERT_TRUE(key(plat::kVkF5));
-    }
-
-    // Library Parts answered with Modify Part on that part, and script run inside the editor it
-    // opens; the script closes the editor.
-    void answerModifyPartInEditor(std::string libraryFile, std::string part, std::function<void(EditorHand&)> script)
-    {
-        answerModifyPart(std::move(libraryFile), std::move(part));
-        answerEditor([script = std::move(script)](CPartEditorDlg& editor) {
-            EditorHand h(editor);
-            script(h);
-        });
-    }
-
-    // Save Part over a part the library already holds, answering its question.
-    void saveOverStoredPart(EditorHand& h, const char* library, const char* part)
-    {
-        answerSavePart(library, part);
-        host.answerMessageBox(plat::kIdYes);   // "Replace part ...?"
-        h.command(kCmdEditorSavePart);
-    }
-
-    // Save Library Part answered with a library that does not exist yet, and its question.
-    void answerSaveIntoNewLibrary(const char* library, const char* part)
-    {
-        answerSavePart(library, part);
-        host.answerMessageBox(plat::kIdYes);   // "Start new library: ...?"
-    }
-
-    // A body rectangle and two terminals: one drawn left to right on the left, one drawn right
-    // to left on the right.
-    static void drawTwoPinPart(EditorHand& h)
-    {
-        h.key('R');
-        h.drag(-200, -200, 200, 200);
-        h.key('J');
-        h.drag(-400, -100, -200, -100);
-        h.drag(400, 100, 200, 100);
-    }
-};
 
 TEST_F(PartEditorTest, DrawsANumberedPartAndGivesTheDrawingBackOnClose)
 {
@@ -270,7 +153,7 @@ TEST_F(PartEditorTest, MenuBarCarriesTheEditorsCommands)
     runEditor([&](EditorHand& h) {
         plat::Menu* bar = h.e.dialogMenu();
         ASSERT_NE(bar, nullptr);
-        ASSERT_EQ(bar->GetMenuItemCount(), 4);
+        ASSERT_EQ(bar->GetMenuItemCount(), 5);
         const plat::Menu& file = *bar->GetSubMenu(0);
         EXPECT_EQ(quill_test::MenuItemIds(file), (std::vector<int>{kCmdEditorSavePart, kCmdEditorNewPart, 0, kCmdEditorClose}));
         EXPECT_EQ(quill_test::MenuItemIds(*bar->GetSubMenu(1)),
@@ -282,6 +165,13 @@ TEST_F(PartEditorTest, MenuBarCarriesTheEditorsCommands)
         const plat::Menu& scale = *view.GetSubMenu(4);
         EXPECT_EQ(scale.GetMenuItemCount(), 7);
         EXPECT_EQ(scale.GetMenuString(6, plat::kMfByPosition), "500%");
+        // Every selective-editing choice, 722 naming no kind of its own.
+        std::vector<int> choices;
+        for (int id = kCmdSelEditAll; id <= static_cast<int>(kCmdSelEditNets); ++id)
+            if (id != static_cast<int>(kCmdSelEditNets) - 1)
+                choices.push_back(id);
+        EXPECT_EQ(quill_test::MenuItemIds(*bar->GetSubMenu(3)->GetSubMenu(1)), choices);
+        EXPECT_EQ(quill_test::MenuItemIds(*bar->GetSubMenu(4)), std::vector<int>{kCmdHelpContents});
 
         h.command(static_cast<unsigned>(file.GetMenuItemID(3)));
         EXPECT_EQ(h.e.modalResult(), plat::kIdOk);
@@ -377,6 +267,8 @@ TEST_F(PartEditorTest, SelectiveEditingChoosesTheKindsTheSelectionTakes)
 TEST_F(PartEditorTest, ReferenceLettersArePlainCapitalsWithoutP)
 {
     runEditor([&](EditorHand& h) {
+        EXPECT_EQ(plat::Wnd::GetFocus(), &h.area) << "keys go to the drawing at open";
+        EXPECT_FALSE(h.e.editFocus());
         h.e.ChooseDlgItem(kIdcEditorReference, 15);
         EXPECT_STREQ(h.record(1).text, "Ref(Q)") << "P is skipped";
         h.e.GetDlgItem(kIdcEditorReference)->focus(true);
@@ -388,9 +280,12 @@ TEST_F(PartEditorTest, ReferenceLettersArePlainCapitalsWithoutP)
         h.e.GetDlgItem(kIdcEditorReference)->setText("PQ");
         h.e.GetDlgItem(kIdcEditorReference)->focus(false);
         EXPECT_STREQ(h.record(1).text, "Ref(Q)");
-        h.e.GetDlgItem(kIdcEditorReference)->setText("IC");
+        host.clearEvents();
+        h.e.GetDlgItem(kIdcEditorReference)->setText("ic");
         h.e.GetDlgItem(kIdcEditorReference)->focus(false);
+        EXPECT_TRUE(host.messageBoxes().empty()) << "lower-case letters are letters";
         EXPECT_STREQ(h.record(1).text, "Ref(IC)");
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorReference), "IC");
         EXPECT_FALSE(h.e.editFocus());
         h.e.SetModified(false);
         h.command(kCmdEditorClose);
@@ -606,28 +501,16 @@ TEST_F(PartEditorTest, SavingAPartInUseReloadsItUnderTheSameNumber)
 // with their pin texts beside a body, and the given attribute texts.
 void writeStoredPart(const char* library, const char* part, const std::vector<std::string>& attributes)
 {
-    DrawObjectStore store;
-    store.allocate();
-    int count = 0;
-    const auto add = [&](const std::array<int32_t, kDrawObjectWords>& w, const char* text) {
-        store[++count] = MakeDrawObject(w, text);
-    };
-    add(ObjectWords(kObjRectangle, -200, -200, 400, 400), nullptr);
+    std::vector<StoredRecord> records{{ObjectWords(kObjRectangle, -200, -200, 400, 400), ""}};
     const char* numbers[] = {"1", "2", "3"};
     for (int i = 0; i < 3; ++i) {
-        add(ObjectWords(kObjLine, -400, -100 + 100 * i, -200, -100 + 100 * i), nullptr);
-        add(ObjectWords(kObjText, -300, -100 + 100 * i, 0x0A01), numbers[i]);
+        records.push_back({ObjectWords(kObjLine, -400, -100 + 100 * i, -200, -100 + 100 * i), ""});
+        records.push_back({ObjectWords(kObjText, -300, -100 + 100 * i, 0x0A01), numbers[i]});
     }
     int y = -700;
     for (const std::string& a : attributes)
-        add(ObjectWords(kObjText, -1000, y += 50, 0x0A01), a.c_str());
-    CurrentDrawing drawing = g_current;
-    drawing.objects = store.slots();
-    drawing.count = count;
-    drawing.viewCentreX = 0;
-    drawing.viewCentreY = 0;
-    const ScopedReplace<CurrentDrawing> lent(g_current, drawing);
-    ASSERT_EQ(RewriteLibrary(library, part, kRewriteAddOrReplace), 1);
+        records.push_back({ObjectWords(kObjText, -1000, y += 50, 0x0A01), a});
+    writeLibraryPart(library, part, records);
 }
 
 std::string pinList(int first, int items)
@@ -985,6 +868,57 @@ TEST_F(PartEditorTest, FindPackageTakesABoardPackage)
         h.e.SetModified(false);
         h.command(kCmdEditorClose);
     });
+}
+
+// Save Library Part proposes the part being edited, never the part placed or chosen last: a new
+// part without a name (OK alone replaces nothing), a stored part its own library and name.
+TEST_F(PartEditorTest, SaveLibraryPartProposesTheEditedPartsOwnNames)
+{
+    const auto proposed = [&](EditorHand& h) {
+        std::string names;
+        host.answerDialog([&](plat::Dialog& d) {
+            names = d.GetDlgItemText(kIdcSaveLibraryName) + "/" + d.GetDlgItemText(kIdcPartName);
+            return d.PressButton(plat::kIdCancel);
+        });
+        h.command(kCmdEditorSavePart);
+        return names;
+    };
+    g_libraryChoice = {"DEVICE", "GND"};
+    runEditor([&](EditorHand& h) {
+        drawTwoPinPart(h);
+        EXPECT_EQ(proposed(h), "DEVICE/");
+        answerSaveIntoNewLibrary("MINE", "NEWPART");
+        h.command(kCmdEditorSavePart);
+        EXPECT_EQ(proposed(h), "MINE/NEWPART");
+        h.command(kCmdEditorClose);
+    });
+    EXPECT_EQ(g_libraryChoice.library, "MINE") << "the library saved into is the one chosen next";
+    answerModifyPartInEditor("MINE.CON", "NEWPART", [&](EditorHand& h) {
+        g_libraryChoice = {"DEVICE", "GND"};   // a part placed meanwhile
+        EXPECT_EQ(proposed(h), "MINE/NEWPART");
+        host.answerMessageBox(plat::kIdYes);   // "Start a new part?"
+        h.command(kCmdEditorNewPart);
+        EXPECT_EQ(proposed(h), "DEVICE/");
+        h.command(kCmdEditorClose);
+    });
+    ASSERT_TRUE(key(plat::kVkF5));
+}
+
+// The editor's window, laid out by its Qt face, is no wider than a 1280-pixel screen, also
+// with the Advanced controls shown.
+TEST_F(PartEditorTest, TheEditorWindowFitsA1280PixelScreen)
+{
+    plat::Dialog window(kIddPartEditor);
+    ASSERT_TRUE(window.Create(kIddPartEditor));
+    plat::showModelessWithQt(window);
+    QWidget* widget = window.state()->widget;
+    ASSERT_NE(widget, nullptr);
+    EXPECT_LE(widget->minimumSizeHint().width(), 1280);
+    for (const unsigned id : {kIdcEditorPartsPerPackage, kIdcEditorPartLetter, kIdcEditorSymbolCount, kIdcEditorHiddenPins})
+        window.ShowDlgItem(id, plat::kSwShow);
+    EXPECT_LE(widget->minimumSizeHint().width(), 1280);
+    EXPECT_LE(widget->minimumSizeHint().height(), 1024 - 50);
+    window.DestroyWindow();
 }
 
 }  // namespace

@@ -216,5 +216,46 @@ TEST_F(StyleDialogs, F9InEditModeOpensEditSetup)
     EXPECT_EQ(g_settings.rubber, 1);
 }
 
+// A tool chosen again opens its style dialog at the last click in the drawing; with the one
+// object selected, the dialog edits it and opens where the desktop puts it.
+TEST_F(StyleDialogs, StyleDialogsOpenAtTheLastClickInTheDrawing)
+{
+    const auto openedAt = [&](const std::function<void()>& open) {
+        plat::Point at{-1, -1};
+        host.answerDialog([&](plat::Dialog& d) {
+            plat::Rect r;
+            d.GetWindowRect(&r);
+            at = {r.left, r.top};
+            return d.PressButton(plat::kIdCancel);
+        });
+        open();
+        return at;
+    };
+    ASSERT_TRUE(key(plat::kVkF9));
+    click(400, 300);
+    ASSERT_EQ(g_editState.selectionCount, 0);
+    plat::Point clicked = pixelOf(400, 300);
+    view()->ClientToScreen(&clicked);
+    ASSERT_TRUE(character('k'));
+    EXPECT_EQ(openedAt([&] { character('k'); }), clicked);
+    EXPECT_TRUE(host.shown("dialog 207"));
+    const plat::Point setup = openedAt([&] {
+        key(plat::kVkF9);
+        key(plat::kVkF9);
+    });
+    EXPECT_TRUE(host.shown("dialog 221"));
+    EXPECT_EQ(setup, (plat::Point{clicked.x + 50, clicked.y}));
+
+    ASSERT_TRUE(character('l'));
+    drag(100, 100, 300, 100);
+    ASSERT_TRUE(key(plat::kVkF9));
+    click(200, 100);
+    ASSERT_EQ(g_editState.selectionCount, 1);
+    plat::Point onLine = pixelOf(200, 100);
+    view()->ClientToScreen(&onLine);
+    EXPECT_NE(openedAt([&] { view()->OnRButtonDown(0, pixelOf(200, 100)); }), onLine);
+    EXPECT_TRUE(host.shown("dialog 166"));
+}
+
 }  // namespace
 }  // namespace schemora_test
