@@ -396,6 +396,7 @@ quill::LibraryBrowserServices packageLibraryServices()
 {
     quill::LibraryBrowserServices s;
     s.files = PackageLibraryFiles();
+    s.partsCalled = "packages";
     s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
         return ListLibraryPackages(lines, library, text, mode);
     };
