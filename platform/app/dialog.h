@@ -184,6 +184,9 @@ public:
         (void)control, (void)point;
         return std::nullopt;
     }
+    // The pointer rests on a button of the dialog's toolbar (commandId its command) or has left
+    // the toolbar (0): an editor window shows the command's prompt on its status line.
+    virtual void OnToolbarPointer(unsigned commandId) { (void)commandId; }
     // The dialog's window was moved; topLeft in screen pixels.
     virtual void OnMove(Point topLeft) { (void)topLeft; }
     virtual void OnOK() { EndDialog(kIdOk); }

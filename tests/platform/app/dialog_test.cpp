@@ -5,9 +5,12 @@
 #include "platform/core/test_ui_host.h"
 #include "qt_scroll_actions.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +22,7 @@ constexpr unsigned kDlg = 500;
 constexpr unsigned kEdit = 1031, kList = 404, kCombo = 204, kCheck = 326, kRadioA = 724, kRadioB = 725,
                    kRadioC = 727, kOther = 730, kApply = 33;
 constexpr unsigned kScrollDlg = 501, kBar = 910;
+constexpr unsigned kToolbarDlg = 502, kToolbar = 502, kToolCommand = 32001;
 
 void registerDialogs()
 {
@@ -37,6 +41,8 @@ void registerDialogs()
                             {plat::kIdOk, ControlKind::DefPushButton, "OK"},
                             {plat::kIdCancel, ControlKind::PushButton, "Cancel"}}});
     set.dialogs.push_back({kScrollDlg, "Zoom", {{kBar, ControlKind::ScrollBarV}}});
+    set.dialogs.push_back({.id = kToolbarDlg, .title = "Editor", .controls = {{kEdit, ControlKind::Edit}}, .toolbar = kToolbar});
+    set.toolbars.push_back({kToolbar, {kToolCommand}});
     for (unsigned id : {600u, 601u, 602u})
         set.dialogs.push_back({id, "Page " + std::to_string(id), {{kEdit, ControlKind::Edit}}});
     plat::registerResources(std::move(set));
@@ -303,6 +309,29 @@ TEST_F(QtDialogs, ScrollBarSendsTheScrollOfEachAction)
         EXPECT_EQ(dlg.codes, (std::vector<unsigned>{code, plat::kSbEndScroll}));
         EXPECT_EQ(bar->sliderPosition(), dlg.GetDlgItem(kBar)->GetPos()) << "the bar shows the control's position";
     }
+    dlg.DestroyWindow();
+}
+
+// A dialog that keeps what its toolbar tells it about the pointer.
+class ToolbarDlg : public plat::Dialog {
+public:
+    ToolbarDlg() : plat::Dialog(kToolbarDlg) {}
+    void OnToolbarPointer(unsigned commandId) override { pointedAt.push_back(commandId); }
+    std::vector<unsigned> pointedAt;
+};
+
+// The pointer on a toolbar button names its command to the dialog; leaving the bar names none.
+TEST_F(QtDialogs, ToolbarTellsTheDialogWhereThePointerRests)
+{
+    ToolbarDlg dlg;
+    ASSERT_TRUE(show(dlg, kToolbarDlg));
+    auto* bar = dlg.state()->widget->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_FALSE(bar->actions().isEmpty());
+    bar->actions().front()->hover();
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar, &leave);
+    EXPECT_EQ(dlg.pointedAt, (std::vector<unsigned>{kToolCommand, 0}));
     dlg.DestroyWindow();
 }
 
