@@ -189,6 +189,11 @@ public:
     virtual void OnToolbarPointer(unsigned commandId) { (void)commandId; }
     // The dialog's window was moved; topLeft in screen pixels.
     virtual void OnMove(Point topLeft) { (void)topLeft; }
+    // Opens the dialog with its top-left corner at a screen point, moved back onto the screen
+    // as far as it would stand off it; without one the desktop places it. Set before it shows
+    // (in OnInitDialog at the latest).
+    void OpenAt(Point screenTopLeft) { openAt_ = screenTopLeft; }
+    const std::optional<Point>& openPosition() const { return openAt_; }
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }
     void EndDialog(int result);
@@ -268,6 +273,7 @@ private:
     int result_ = -1;
     unsigned defId_ = 0;
     std::string title_;
+    std::optional<Point> openAt_;
     friend class Control;
 };
 

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -34,6 +35,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <map>
 
 namespace plat {
@@ -585,6 +587,27 @@ QWidget* ownerWidget(Dialog& d)
     return nullptr;
 }
 
+// A dialog that asked for a place opens with its corner there, moved back onto the screen the
+// point is on as far as it would stand off it.
+void placeAsAsked(QWidget& widget, const Dialog& d)
+{
+    if (!d.openPosition())
+        return;
+    QPoint corner(d.openPosition()->x, d.openPosition()->y);
+    widget.adjustSize();
+    (void)widget.winId();   // the native window knows its frame, where the desktop tells it
+    const QScreen* screen = QGuiApplication::screenAt(corner);
+    if (!screen)
+        screen = widget.screen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = widget.frameGeometry().size();
+        corner.setX(std::max(area.left(), std::min(corner.x(), area.right() + 1 - size.width())));
+        corner.setY(std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - size.height())));
+    }
+    widget.move(corner);
+}
+
 }  // namespace
 
 // The Qt dialog lives on the heap: if its owner window is destroyed while it runs (a timer can
@@ -594,6 +617,7 @@ int runDialogWithQt(Dialog& d)
     if (auto* sheet = dynamic_cast<PropertySheet*>(&d)) {
         QPointer<SheetWidget> widget = new SheetWidget(*sheet, ownerWidget(d));
         widget->build();
+        placeAsAsked(*widget, d);
         if (d.modalResult() == -1)
             widget->exec();
         delete widget.data();
@@ -602,6 +626,7 @@ int runDialogWithQt(Dialog& d)
     }
     QPointer<DialogWidget> widget = new DialogWidget(d, ownerWidget(d));
     widget->build();
+    placeAsAsked(*widget, d);
     if (d.modalResult() == -1)
         widget->exec();
     delete widget.data();

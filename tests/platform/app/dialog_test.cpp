@@ -5,11 +5,15 @@
 #include "platform/core/test_ui_host.h"
 #include "qt_scroll_actions.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -333,6 +337,35 @@ TEST_F(QtDialogs, ToolbarTellsTheDialogWhereThePointerRests)
     QCoreApplication::sendEvent(bar, &leave);
     EXPECT_EQ(dlg.pointedAt, (std::vector<unsigned>{kToolCommand, 0}));
     dlg.DestroyWindow();
+}
+
+// A modal dialog asked to open at a point has its corner there; one that would stand off the
+// screen is moved back onto it.
+TEST_F(QtDialogs, ModalDialogOpensWhereItWasAskedToOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        plat::Point asked;
+        bool onScreenAsAsked;
+    } cases[] = {{{screen.left() + 40, screen.top() + 30}, true}, {{screen.right() + 500, screen.bottom() + 500}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.asked.x);
+        SetupDlg dlg;
+        dlg.OpenAt(c.asked);
+        ASSERT_TRUE(dlg.buildControls());
+        QRect shown;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                shown = w->frameGeometry();
+            dlg.EndDialog(plat::kIdOk);
+        });
+        EXPECT_EQ(plat::runDialogWithQt(dlg), plat::kIdOk);
+        ASSERT_FALSE(shown.isEmpty());
+        EXPECT_TRUE(screen.contains(shown)) << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height() << " in " << screen.width() << "x" << screen.height();
+        if (c.onScreenAsAsked) {
+            EXPECT_EQ(shown.topLeft(), QPoint(c.asked.x, c.asked.y));
+        }
+    }
 }
 
 }  // namespace
