@@ -90,6 +90,18 @@ protected:
             return d.PressButton(plat::kIdOk);
         });
     }
+    // Answers the wizard with its start values and "Save directly to library".
+    void answerWizardSavingDirectly()
+    {
+        host.answerDialog([](plat::Dialog& d) {
+            auto& wizard = dynamic_cast<CPartWizard&>(d);
+            wizard.PressButton(plat::kIdWizNext);
+            wizard.PressButton(plat::kIdWizNext);
+            wizard.GetActivePage()->CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst,
+                                                     kIdcWizardSaveDirectly);
+            return wizard.PressButton(plat::kIdWizFinish);
+        });
+    }
     static std::vector<std::string> pins(const CLibPartEditorDlg& editor)
     {
         std::vector<std::string> out;
@@ -422,14 +434,7 @@ TEST_F(PackageEditorTest, DirectlySavedWizardPartClosesWithoutAQuestion)
     inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
         editor.OnToolbarPointer(kCmdSavePart);
         EXPECT_EQ(editor.statusLine(0), "Save the part into a package library");
-        host.answerDialog([&](plat::Dialog& d) {
-            auto& wizard = dynamic_cast<CPartWizard&>(d);
-            wizard.PressButton(plat::kIdWizNext);
-            wizard.PressButton(plat::kIdWizNext);
-            wizard.GetActivePage()->CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst,
-                                                     kIdcWizardSaveDirectly);
-            return wizard.PressButton(plat::kIdWizFinish);
-        });
+        answerWizardSavingDirectly();
         answerSave("DIP20", "MINE");
         host.answerMessageBox(plat::kIdYes);   // "Start new library: MINE?"
         send(editor, kIdcEditorWizard);
@@ -463,14 +468,7 @@ TEST_F(PackageEditorTest, UnsavedWizardPartIsKeptAsAChange)
     });
     host.clearEvents();
     inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
-        host.answerDialog([&](plat::Dialog& d) {
-            auto& wizard = dynamic_cast<CPartWizard&>(d);
-            wizard.PressButton(plat::kIdWizNext);
-            wizard.PressButton(plat::kIdWizNext);
-            wizard.GetActivePage()->CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst,
-                                                     kIdcWizardSaveDirectly);
-            return wizard.PressButton(plat::kIdWizFinish);
-        });
+        answerWizardSavingDirectly();
         host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });   // the save
         send(editor, kIdcEditorWizard);
         EXPECT_EQ(g_board.count, 2 + 21);
