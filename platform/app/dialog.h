@@ -193,6 +193,9 @@ public:
     // as far as it would stand off it; without one the desktop places it. Set before it shows
     // (in OnInitDialog at the latest).
     void OpenAt(Point screenTopLeft) { openAt_ = screenTopLeft; }
+    // Opens the dialog where the person last clicked (LastClickPoint); before the first click
+    // the desktop places it.
+    void OpenAtLastClick() { openAt_ = LastClickPoint(); }
     const std::optional<Point>& openPosition() const { return openAt_; }
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }

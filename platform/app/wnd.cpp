@@ -29,7 +29,7 @@ void setScrollFlag(WndState& s, bool (WndState::*flags)[2], int bar, bool value)
 
 Wnd* g_focus = nullptr;
 Wnd* g_capture = nullptr;
-Point g_lastClick{};
+std::optional<Point> g_lastClick;
 
 void noteClick(const Wnd& w, Point client)
 {
@@ -54,7 +54,7 @@ bool isLive(const Wnd* w) { return w && liveWindows().count(w) > 0; }
 
 bool isLiveWnd(const Wnd* w) { return isLive(w); }
 
-Point LastClickPoint() { return g_lastClick; }
+std::optional<Point> LastClickPoint() { return g_lastClick; }
 
 // ---------------------------------------------------------------------------------------------
 // WndState

@@ -307,7 +307,7 @@ bool CPadSetupDlg::OnInitDialog()
 {
     // Setting up the next pads: the dialog comes up where the person last clicked.
     if (g_selection.count == 0)
-        OpenAt(plat::LastClickPoint());
+        OpenAtLastClick();
     const bool metric = MetricUnits();
     int shape = std::clamp(g_boardSettings.padShape, 0, 8);
     if (g_footprintEditor.open) {
