@@ -86,13 +86,14 @@ TEST_F(BoardSearch, ReferenceDesignatorIsShownAtItsLabel)
         int32_t angleWord;
         int32_t labelX, labelY;   // board point of the label point (-9000, -5500) of the package
     } cases[] = {{0, 6000, 5500}, {900, 5500, 7000}, {1800 | 0x1000, 6000, 6500}};
+    int number = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.angleWord);
         BoardObject& part = add(kKindPart + 1, 5000, 6000, -9000, -5500, "U:DIP14");
         part.w[6] = c.angleWord;
-        part.w[7] = 7;
+        part.w[7] = ++number;
         int32_t originX = 0, originY = 0;
-        host.answerDialog(searchAnswer(kIdcSearchReference, "U7"));
+        host.answerDialog(searchAnswer(kIdcSearchReference, "U" + std::to_string(number)));
         host.answerDialog([&](plat::Dialog& d) {
             originX = g_board.viewOriginX;
             originY = g_board.viewOriginY;
@@ -102,7 +103,6 @@ TEST_F(BoardSearch, ReferenceDesignatorIsShownAtItsLabel)
         int32_t x = c.labelX, y = c.labelY;
         WorldToScreen(x, y);
         EXPECT_EQ((std::array{originX, originY}), (std::array{x, y}));
-        part.setKind(kKindDeleted);
     }
 }
 
