@@ -2,6 +2,7 @@
 
 #include "common/library_save_names.h"
 #include "platform/app/dialog_builder.h"
+#include "common/scoped_replace.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/gdi/dc.h"
@@ -15,6 +16,7 @@ namespace quill {
 namespace {
 
 constexpr int kMaxTypedLibrary = 80;
+constexpr int kMaxTypedPart = 80;
 constexpr int kMaxSearchText = 100;
 constexpr int kMaxSearchLibrary = 20;
 
@@ -35,6 +37,15 @@ std::string selected(const plat::Control* list)
 
 }  // namespace
 
+int SelectTypedEntry(plat::Control* list, std::string_view typed)
+{
+    if (list == nullptr)
+        return -1;
+    const int found = typed.empty() ? -1 : list->FindString(-1, typed);
+    list->SetCurSel(found);
+    return found;
+}
+
 LibraryBrowserDlg::LibraryBrowserDlg(unsigned templateId, LibraryBrowserServices services, LibraryChoiceState& choice,
                                      plat::Wnd* parent)
     : plat::Dialog(templateId, parent), services_(std::move(services)), choice_(choice)
@@ -44,6 +55,7 @@ LibraryBrowserDlg::LibraryBrowserDlg(unsigned templateId, LibraryBrowserServices
     onNotify(kIdcBrowserPartList, plat::kLbnSelChange, &LibraryBrowserDlg::OnPartChosen);
     onNotify(kIdcSearchResults, plat::kLbnSelChange, &LibraryBrowserDlg::OnResultChosen);
     onNotify(kIdcBrowserLibraryName, plat::kEnChange, &LibraryBrowserDlg::OnLibraryTyped);
+    onNotify(kIdcBrowserPartName, plat::kEnChange, &LibraryBrowserDlg::OnPartTyped);
     onCommand(kIdcSearchButton, &LibraryBrowserDlg::OnSearch);
     onCommand(kIdcBrowserModify, &LibraryBrowserDlg::OnModify);
     onCommand(kIdcBrowserDelete, &LibraryBrowserDlg::OnDelete);
@@ -83,7 +95,10 @@ void LibraryBrowserDlg::fillLibraries()
     char status[64];
     std::snprintf(status, sizeof status, "%d libraries available", list->GetCount());
     SetDlgItemText(kIdcBrowserStatus, status);
-    SetDlgItemText(kIdcBrowserLibraryName, choice_.library);
+    {
+        const ScopedReplace writing(writingNames_, true);
+        SetDlgItemText(kIdcBrowserLibraryName, choice_.library);
+    }
     if (list->GetCurSel() >= 0)
         showParts();
 }
@@ -99,9 +114,7 @@ void LibraryBrowserDlg::showParts()
     const std::vector<std::string> names = services_.files.listParts(choice_.library);
     for (const std::string& name : names)
         parts->AddString(name);
-    char status[64];
-    std::snprintf(status, sizeof status, "%d symbols", static_cast<int>(names.size()));
-    SetDlgItemText(kIdcBrowserStatus, status);
+    SetDlgItemText(kIdcBrowserStatus, std::to_string(names.size()) + " " + services_.partsCalled);
 }
 
 void LibraryBrowserDlg::OnTabChanged()
@@ -129,6 +142,13 @@ void LibraryBrowserDlg::OnLibraryChosen()
 
 void LibraryBrowserDlg::choosePart(const std::string& library, const std::string& part)
 {
+    showPart(library, part);
+    const ScopedReplace writing(writingNames_, true);
+    SetDlgItemText(kIdcBrowserPartName, chosenPart_);
+}
+
+void LibraryBrowserDlg::showPart(const std::string& library, const std::string& part)
+{
     // A list entry may carry an extension after its name; a name with a dot of its own (the
     // starter packages' "RADIAL0.1") is kept whole when the library holds it by that name.
     std::optional<LibraryPartDetails> details = services_.details(library, part);
@@ -139,7 +159,6 @@ void LibraryBrowserDlg::choosePart(const std::string& library, const std::string
     }
     choice_.library = library;
     choice_.part = chosenPart_;
-    SetDlgItemText(kIdcBrowserPartName, chosenPart_);
     SetDlgItemText(kIdcBrowserPackage, details ? details->package : std::string());
     SetDlgItemText(kIdcBrowserDescription, details ? details->description : std::string());
     showPreview();
@@ -180,15 +199,35 @@ void LibraryBrowserDlg::OnResultChosen()
 
 void LibraryBrowserDlg::OnLibraryTyped()
 {
-    const std::string typed = GetDlgItemText(kIdcBrowserLibraryName, kMaxTypedLibrary);
     plat::Control* list = GetDlgItem(kIdcBrowserLibraryList);
-    if (!list || typed.empty())
+    if (!list || writingNames_)
         return;
-    const int found = list->FindString(-1, typed);
-    if (found >= 0 && found != list->GetCurSel()) {
-        list->SetCurSel(found);
+    const int before = list->GetCurSel();
+    // The parts listed stay those of the library chosen last until a typed name finds another.
+    if (const int found = SelectTypedEntry(list, GetDlgItemText(kIdcBrowserLibraryName, kMaxTypedLibrary));
+        found >= 0 && found != before)
         OnLibraryChosen();
+}
+
+void LibraryBrowserDlg::OnPartTyped()
+{
+    plat::Control* parts = GetDlgItem(kIdcBrowserPartList);
+    if (!parts || writingNames_)
+        return;
+    const int before = parts->GetCurSel();
+    const int found = SelectTypedEntry(parts, GetDlgItemText(kIdcBrowserPartName, kMaxTypedPart));
+    if (found == before)
+        return;
+    if (found >= 0) {
+        showPart(choice_.library, parts->GetItemText(found));
+        return;
     }
+    // A name no entry begins with chooses nothing: Load Part then asks for a part.
+    chosenPart_.clear();
+    choice_.part.clear();
+    SetDlgItemText(kIdcBrowserPackage, "");
+    SetDlgItemText(kIdcBrowserDescription, "");
+    showPreview();
 }
 
 void LibraryBrowserDlg::searchOne(const std::string& library, const std::string& text, int mode, int& total)

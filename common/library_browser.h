@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill {
@@ -69,6 +70,8 @@ struct LibraryFiles {
 // What the browser needs of one program's libraries.
 struct LibraryBrowserServices {
     LibraryFiles files;
+    // What a library's parts are called in the count shown after choosing it ("symbols").
+    std::string partsCalled;
     // Adds "LIBRARY/PART" lines; returns how many (mode 1 name, 2 description, 3 either).
     std::function<int(const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode)> search;
     std::function<std::optional<LibraryPartDetails>(const std::string& library, const std::string& part)> details;
@@ -98,6 +101,11 @@ void SetLibraryFileCalls(LibraryBrowserServices& s, Load load, Rewrite rewrite, 
                                   const std::string& part) { drawPreview(dc, client, library, part); };
 }
 
+// A name typed into the edit beside a list: the first entry that begins with it becomes the
+// list's selection, or none when no entry does (or nothing is typed), so no earlier choice
+// stays highlighted. Returns the entry selected, or -1.
+int SelectTypedEntry(plat::Control* list, std::string_view typed);
+
 // The library and the part the person chose last; the program keeps one for its browser.
 struct LibraryChoiceState {
     std::string library;
@@ -123,6 +131,8 @@ private:
     void OnPartChosen();
     void OnResultChosen();
     void OnLibraryTyped();
+    void OnPartTyped();
+    void showPart(const std::string& library, const std::string& part);
     void OnSearch();
     void OnModify();
     void OnDelete();
@@ -134,6 +144,8 @@ private:
     // The part chosen in the list shown; empty after the library changes.
     std::string chosenPart_;
     int shownTab_ = 0;
+    // Set while the code writes a name edit: that text names the entry chosen, it is not typed.
+    bool writingNames_ = false;
 };
 
 // The browser's template: both tabs' controls, those of the Search tab hidden at first.

@@ -1,6 +1,9 @@
 #include "common/library_editor_frame.h"
 
+#include "platform/app/frame_wnd.h"
 #include "platform/app/keys.h"
+#include "platform/app/resources.h"
+#include "platform/app/win_app.h"
 #include "platform/core/ui_host.h"
 
 #include <algorithm>
@@ -76,19 +79,40 @@ bool LibraryEditorFrame::PreTranslateMessage(plat::Msg& msg)
             OnTypedKey(msg);
         return true;
     }
-    if (editFocus_)
-        return false;
-    const bool ctrl = plat::GetKeyState(plat::kVkControl) < 0;
-    const bool shift = plat::GetKeyState(plat::kVkShift) < 0;
-    const bool alt = plat::GetKeyState(plat::kVkMenu) < 0;
-    if (const unsigned command = accelerators_.translate(msg.message, static_cast<unsigned>(msg.wParam), ctrl, shift, alt)) {
-        SendMessage(plat::kWmCommand, command, 0);
+    if (!editFocus_) {
+        const bool ctrl = plat::GetKeyState(plat::kVkControl) < 0;
+        const bool shift = plat::GetKeyState(plat::kVkShift) < 0;
+        const bool alt = plat::GetKeyState(plat::kVkMenu) < 0;
+        if (const unsigned command = accelerators_.translate(msg.message, static_cast<unsigned>(msg.wParam), ctrl, shift, alt)) {
+            SendMessage(plat::kWmCommand, command, 0);
+            return true;
+        }
+    }
+    if (msg.message == plat::kWmKeyDown && msg.wParam == plat::kVkReturn)
+        return true;
+    if (msg.message == plat::kWmKeyDown && msg.wParam == plat::kVkEscape) {
+        passEscapeToParent();
         return true;
     }
+    if (editFocus_)
+        return false;
     // The document windows beneath never see the editor's keys.
     if (msg.message == plat::kWmKeyDown)
         OnDrawingKey(msg);
     return true;
+}
+
+void LibraryEditorFrame::OnCancel() { passEscapeToParent(); }
+
+void LibraryEditorFrame::OnToolbarPointer(unsigned commandId)
+{
+    SetStatusLine(0, commandId != 0 ? plat::commandPrompt(commandId) : "Ready");
+}
+
+void LibraryEditorFrame::passEscapeToParent()
+{
+    if (plat::Wnd* parent = parentWnd() != nullptr ? parentWnd() : plat::GetMainWnd())
+        parent->PostMessage(plat::kWmKeyDown, plat::kVkEscape, 1);
 }
 
 void LibraryEditorFrame::trackFieldFocus(unsigned id, unsigned setCode, unsigned killCode)

@@ -83,12 +83,17 @@ public:
     bool isStoreLent() const { return loan_ != nullptr; }
 
     // Keys typed into the drawing area: a text being typed gets them all; else the editor's
-    // accelerators translate them, and keys they do not name stay with the editor.
+    // accelerators translate them (not while a field has the focus). Enter is dropped, Escape
+    // goes on to the parent window, and other keys the accelerators do not name stay with the
+    // editor, or with the field that has the focus.
     bool PreTranslateMessage(plat::Msg& msg) override;
     void OnClose() override;
-    // Enter and Escape do not end an editor window.
+    // A toolbar button's prompt on status line 0 while the pointer rests on it; "Ready" when
+    // the pointer leaves the toolbar.
+    void OnToolbarPointer(unsigned commandId) override;
+    // Enter and Escape do not end an editor window; Escape from a field goes to the parent.
     void OnOK() override {}
-    void OnCancel() override {}
+    void OnCancel() override;
 
 protected:
     // Loads the accelerators ("The accelerator table was not loaded" when missing; the editor
@@ -107,6 +112,9 @@ protected:
     virtual void OnDrawingKey(const plat::Msg& msg) { (void)msg; }
 
 private:
+    // Posts a key-down of Escape to the parent window (the main window when none was given).
+    void passEscapeToParent();
+
     LibraryEditorIds ids_;
     plat::AcceleratorTable accelerators_;
     std::unique_ptr<EditorStoreLoan> loan_;

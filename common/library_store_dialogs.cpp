@@ -1,6 +1,7 @@
 #include "common/library_store_dialogs.h"
 
 #include "common/library_save_names.h"
+#include "common/scoped_replace.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
@@ -106,6 +107,7 @@ bool LibrarySaveDlg::OnInitDialog()
 {
     plat::Control* libraries = GetDlgItem(ids_.libraryList);
     const int current = fillLibraryFiles(libraries, services_, choice_.library);
+    const ScopedReplace writing(writingNames_, true);
     SetDlgItemText(ids_.partEdit, choice_.part);
     if (current >= 0)
         fillPartList(GetDlgItem(ids_.partList), services_, libraries->GetItemText(current));
@@ -118,6 +120,7 @@ void LibrarySaveDlg::OnLibraryChosen()
     const std::string file = takeChosenLibrary(*this, ids_.libraryList, choice_);
     if (file.empty())
         return;
+    const ScopedReplace writing(writingNames_, true);
     SetDlgItemText(ids_.libraryEdit, file);
     fillPartList(GetDlgItem(ids_.partList), services_, file);
 }
@@ -125,22 +128,21 @@ void LibrarySaveDlg::OnLibraryChosen()
 void LibrarySaveDlg::OnPartChosen()
 {
     const std::string part = selectedText(GetDlgItem(ids_.partList));
+    const ScopedReplace writing(writingNames_, true);
     if (!part.empty())
         SetDlgItemText(ids_.partEdit, baseName(part));
 }
 
 void LibrarySaveDlg::OnLibraryTyped()
 {
-    const std::string typed = GetDlgItemText(ids_.libraryEdit, ids_.maxTypedLibrary);
-    if (plat::Control* list = GetDlgItem(ids_.libraryList); list && !typed.empty())
-        list->SelectString(-1, typed);
+    if (!writingNames_)
+        SelectTypedEntry(GetDlgItem(ids_.libraryList), GetDlgItemText(ids_.libraryEdit, ids_.maxTypedLibrary));
 }
 
 void LibrarySaveDlg::OnPartTyped()
 {
-    const std::string typed = GetDlgItemText(ids_.partEdit, ids_.maxTypedPart);
-    if (plat::Control* list = GetDlgItem(ids_.partList); list && !typed.empty())
-        list->SelectString(-1, typed);
+    if (!writingNames_)
+        SelectTypedEntry(GetDlgItem(ids_.partList), GetDlgItemText(ids_.partEdit, ids_.maxTypedPart));
 }
 
 void LibrarySaveDlg::OnOK()

@@ -91,6 +91,8 @@ private:
     LibraryStoreIds ids_;
     LibraryStoreServices services_;
     LibraryChoiceState& choice_;
+    // Set while the code writes a name edit: that text names the entry chosen, it is not typed.
+    bool writingNames_ = false;
 };
 
 class LibraryCopyDlg : public plat::Dialog {

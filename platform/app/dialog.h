@@ -184,8 +184,24 @@ public:
         (void)control, (void)point;
         return std::nullopt;
     }
+    // The pointer rests on a button of the dialog's toolbar (commandId its command) or has left
+    // the toolbar (0): an editor window shows the command's prompt on its status line.
+    virtual void OnToolbarPointer(unsigned commandId) { (void)commandId; }
     // The dialog's window was moved; topLeft in screen pixels.
     virtual void OnMove(Point topLeft) { (void)topLeft; }
+    // Opens the dialog with its top-left corner at a screen point, moved back onto the screen
+    // as far as it would stand off it; without one the desktop places it. Set before it shows
+    // (in OnInitDialog at the latest).
+    void OpenAt(Point screenTopLeft) { openAt_ = screenTopLeft; }
+    // Opens the dialog where the person last clicked (LastClickPoint), `right` pixels to the
+    // right of it; before the first click the desktop places it.
+    void OpenAtLastClick(int right = 0)
+    {
+        openAt_ = LastClickPoint();
+        if (openAt_)
+            openAt_->x += right;
+    }
+    const std::optional<Point>& openPosition() const { return openAt_; }
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }
     void EndDialog(int result);
@@ -265,6 +281,7 @@ private:
     int result_ = -1;
     unsigned defId_ = 0;
     std::string title_;
+    std::optional<Point> openAt_;
     friend class Control;
 };
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -66,9 +67,25 @@ QMenuBar* makeMenuBar(Dialog& d, QDialog* owner, const MenuResource& menu)
     return bar;
 }
 
+// Tells the dialog when the pointer leaves its toolbar.
+class ToolbarLeave : public QObject {
+public:
+    ToolbarLeave(Dialog& d, QObject* parent) : QObject(parent), d_(&d) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Leave && isLiveWnd(d_))
+            guarded([&] { d_->OnToolbarPointer(0); });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Dialog* d_;
+};
+
 QToolBar* makeToolBar(Dialog& d, QDialog* owner, const ToolbarResource& resource)
 {
     auto* bar = new QToolBar(owner);
+    bar->installEventFilter(new ToolbarLeave(d, bar));
     bar->setIconSize(QSize(resource.buttonWidth, resource.buttonHeight));
     bar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     for (const unsigned id : resource.buttons) {
@@ -78,6 +95,10 @@ QToolBar* makeToolBar(Dialog& d, QDialog* owner, const ToolbarResource& resource
         }
         QAction* a = commandAction(d, owner, bar->addAction(commandIcon(id, resource.buttonWidth, resource.buttonHeight), {}), id);
         a->setToolTip(toQt(commandTooltip(id)));
+        QObject::connect(a, &QAction::hovered, bar, [&d, id] {
+            if (isLiveWnd(&d))
+                guarded([&] { d.OnToolbarPointer(id); });
+        });
     }
     auto* timer = new QTimer(bar);
     QPointer<QToolBar> guard(bar);

@@ -86,6 +86,24 @@ const GroupFrame* frameHolding(const std::vector<GroupFrame>& frames, int row, i
     return nullptr;
 }
 
+// Moves a window's corner to `corner`, back onto the screen the point is on as far as the
+// window, frame included, would stand off it.
+void moveOntoScreen(QWidget& widget, QPoint corner)
+{
+    widget.adjustSize();
+    (void)widget.winId();   // the native window knows its frame, where the desktop tells it
+    const QScreen* screen = QGuiApplication::screenAt(corner);
+    if (!screen)
+        screen = widget.screen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = widget.frameGeometry().size();
+        corner.setX(std::max(area.left(), std::min(corner.x(), area.right() + 1 - size.width())));
+        corner.setY(std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - size.height())));
+    }
+    widget.move(corner);
+}
+
 class DialogWidget : public QDialog {
 public:
     DialogWidget(Dialog& d, QWidget* parent) : QDialog(parent), d_(&d) {}
@@ -158,20 +176,8 @@ public:
     void applyOpening()
     {
         const WndState& s = wndState(*d_);
-        if (s.placed) {
-            adjustSize();
-            const QPoint wanted(s.pos.x, s.pos.y);
-            const QScreen* screen = QGuiApplication::screenAt(wanted);
-            if (!screen)
-                screen = this->screen();
-            QPoint at = wanted;
-            if (screen) {
-                const QRect room = screen->availableGeometry();
-                at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - width())));
-                at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - height())));
-            }
-            move(at);
-        }
+        if (s.placed)
+            moveOntoScreen(*this, QPoint(s.pos.x, s.pos.y));
         const Wnd* focus = Wnd::GetFocus();
         for (const auto& [control, widget] : widgets_)
             if (static_cast<const Wnd*>(control) == focus && widget)
@@ -640,6 +646,13 @@ QWidget* ownerWidget(Dialog& d)
     return nullptr;
 }
 
+// A dialog that asked for a place opens with its corner there, moved back onto the screen.
+void placeAsAsked(QWidget& widget, const Dialog& d)
+{
+    if (d.openPosition())
+        moveOntoScreen(widget, QPoint(d.openPosition()->x, d.openPosition()->y));
+}
+
 }  // namespace
 
 // The Qt dialog lives on the heap: if its owner window is destroyed while it runs (a timer can
@@ -649,6 +662,7 @@ int runDialogWithQt(Dialog& d)
     if (auto* sheet = dynamic_cast<PropertySheet*>(&d)) {
         QPointer<SheetWidget> widget = new SheetWidget(*sheet, ownerWidget(d));
         widget->build();
+        placeAsAsked(*widget, d);
         if (d.modalResult() == -1)
             widget->exec();
         delete widget.data();
@@ -657,6 +671,7 @@ int runDialogWithQt(Dialog& d)
     }
     QPointer<DialogWidget> widget = new DialogWidget(d, ownerWidget(d));
     widget->build();
+    placeAsAsked(*widget, d);
     if (d.modalResult() == -1)
         widget->exec();
     delete widget.data();

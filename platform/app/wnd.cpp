@@ -29,6 +29,13 @@ void setScrollFlag(WndState& s, bool (WndState::*flags)[2], int bar, bool value)
 
 Wnd* g_focus = nullptr;
 Wnd* g_capture = nullptr;
+std::optional<Point> g_lastClick;
+
+void noteClick(const Wnd& w, Point client)
+{
+    w.ClientToScreen(&client);
+    g_lastClick = client;
+}
 
 std::set<const Wnd*>& liveWindows()
 {
@@ -46,6 +53,8 @@ bool isLive(const Wnd* w) { return w && liveWindows().count(w) > 0; }
 }  // namespace
 
 bool isLiveWnd(const Wnd* w) { return isLive(w); }
+
+std::optional<Point> LastClickPoint() { return g_lastClick; }
 
 // ---------------------------------------------------------------------------------------------
 // WndState
@@ -216,7 +225,7 @@ intptr_t Wnd::WindowProc(const Msg& msg)
     const auto repeat = static_cast<unsigned>(msg.lParam & 0xFFFF);
     const auto keyFlags = static_cast<unsigned>((msg.lParam >> 16) & 0xFFFF);
     switch (msg.message) {
-    case kWmLButtonDown: OnLButtonDown(flags, pt); break;
+    case kWmLButtonDown: noteClick(*this, pt); OnLButtonDown(flags, pt); break;
     case kWmLButtonUp: OnLButtonUp(flags, pt); break;
     case kWmRButtonDown: OnRButtonDown(flags, pt); break;
     case kWmRButtonUp: OnRButtonUp(flags, pt); break;

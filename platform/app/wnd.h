@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -276,6 +277,9 @@ Cursor SetCursor(Cursor cursor);         // returns the previous one
 Cursor GetCursor();
 Icon LoadIcon(unsigned id);              // the id when the icon exists in the resources, else 0
 bool GetCursorPos(Point* point);         // screen pixels
+// Where the last left-button press that a window of the program received was, in screen
+// pixels (none before the first): the editors' property dialogs open there.
+std::optional<Point> LastClickPoint();
 bool SetCursorPos(int x, int y);         // no effect where the desktop does not allow it
 void ClipCursor(const Rect* rect);       // accepted, no effect
 int ShowCursor(bool show);               // display count, as the platform keeps it

@@ -19,7 +19,8 @@ void AddBoardAdvancedResources(plat::ResourceSet& set)
 
     using plat::kFControl;
     using plat::kFVirtKey;
-    AddBoardKeys(set, {{kFVirtKey | kFControl, 'L', kCmdMoveToLayer},
+    AddBoardKeys(set, {{kFVirtKey, 'G', kCmdRegrid},
+                       {kFVirtKey | kFControl, 'L', kCmdMoveToLayer},
                        {kFVirtKey, plat::kVkF7, kCmdCutTrace},
                        {kFVirtKey | kFControl, 'G', kCmdGoto},
                        {kFVirtKey, plat::kVkF11, kCmdBackAnnotate},

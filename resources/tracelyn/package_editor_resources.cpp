@@ -63,6 +63,7 @@ void addStrings(plat::ResourceSet& set)
         {kStrYSeparationTooLarge, "Error: Y Separation too large\nSpacing should be less than 4000 mils or 10 cm"},
         {kStrGridRowsTooMany, "Error:Number of Pads (Y) is too large"},
         {kCmdPackageWizard, "Start new library part"},
+        {kCmdSavePart, "Save the part into a package library\nSave part"},
     });
 }
 

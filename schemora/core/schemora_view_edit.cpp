@@ -5,7 +5,6 @@
 #include "schemora/core/object_scaling.h"
 #include "schemora/core/text_entry.h"
 
-#include "common/dialog_placement.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/resources.h"
 #include "platform/app/win_app.h"
@@ -81,7 +80,6 @@ void CSchemoraView::prepareEditDc(plat::Dc& dc)
 
 void CSchemoraView::OnLButtonDown(unsigned flags, plat::Point point)
 {
-    quill::NoteLastClick(*this, point);
     // A click ends the text being typed; the text tool then opens or starts one at the click.
     if (TextEntryActive()) {
         plat::ClientDC endDc(this);

@@ -24,6 +24,7 @@ quill::LibraryBrowserServices partLibraryServices()
 {
     quill::LibraryBrowserServices s;
     s.files = PartLibraryFiles();
+    s.partsCalled = "symbols";
     s.search = SearchLibraryParts;
     s.details = [](const std::string& library, const std::string& part) -> std::optional<quill::LibraryPartDetails> {
         std::string package, description;

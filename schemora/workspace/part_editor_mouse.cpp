@@ -2,7 +2,6 @@
 // the edit engine runs on the editor's store, and the editor takes the count back.
 #include "schemora/workspace/part_editor.h"
 
-#include "common/dialog_placement.h"
 #include "platform/app/win_constants.h"
 #include "platform/core/ui_host.h"
 #include "resources/schemora/part_editor_ids.h"
@@ -53,7 +52,6 @@ void CPartEditorDlg::OnControlMouse(plat::Control& control, unsigned message, un
 
 void CPartEditorDlg::OnAreaButtonDown(unsigned flags, plat::Point point)
 {
-    quill::NoteLastClick(*area(), point);
     plat::ClientDC dc(area());
     prepareDc(dc);
     if (TextEntryActive())

@@ -1,6 +1,5 @@
 #include "schemora/workspace/style_dialogs.h"
 
-#include "common/dialog_placement.h"
 #include "common/general_setup.h"
 #include "common/setup_pages.h"
 #include "platform/core/ui_host.h"
@@ -49,7 +48,7 @@ void setKindOnCurrentLayer(DrawObject& o, int type) { o.w[4] = (CurrentDrawingLa
 void placeStyleDialog(plat::Dialog& dialog, int right = 0)
 {
     if (g_editState.selectionCount != 1)
-        quill::OpenAtLastClick(dialog, right);
+        dialog.OpenAtLastClick(right);
 }
 
 constexpr int kEditSetupRight = 50;

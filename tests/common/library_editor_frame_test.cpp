@@ -2,6 +2,8 @@
 #include "platform/app/keys.h"
 #include "platform/core/test_ui_host.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -28,10 +30,17 @@ private:
     int saved_;
 };
 
+// The window beneath an editor, keeping the keys that reach it.
+class Beneath : public plat::Wnd {
+public:
+    void OnKeyDown(unsigned vk, unsigned, unsigned) override { keys.push_back(vk); }
+    std::vector<unsigned> keys;
+};
+
 class Editor : public quill::LibraryEditorFrame {
 public:
-    Editor()
-        : quill::LibraryEditorFrame({kTemplate, kAccel, kArea, {kStatus0, kStatus1}, "Changed--close editor?"}, nullptr)
+    explicit Editor(plat::Wnd* parent = nullptr)
+        : quill::LibraryEditorFrame({kTemplate, kAccel, kArea, {kStatus0, kStatus1}, "Changed--close editor?"}, parent)
     {
         addCommand(kCmdRedraw, kCmdRedraw, [this](unsigned id) { commands.push_back(id); return true; });
         addCommand(kCmdClose, kCmdClose, [this](unsigned) { return CloseEditor(); });
@@ -152,6 +161,46 @@ TEST_F(LibraryEditorFrameTest, KeysGoToTheTextBeingTypedOrTheAcceleratorsAndNeve
     EXPECT_EQ(editor.commands, std::vector<unsigned>{kCmdRedraw});
     EXPECT_EQ(editor.other, std::vector<unsigned>{'Q'});
     EXPECT_EQ(editor.typed, std::vector<unsigned>{plat::kVkEscape});
+}
+
+// Escape from a field, or one that reached the window itself, goes on to the window beneath;
+// Enter is dropped there.
+TEST_F(LibraryEditorFrameTest, EnterIsDroppedAndEscapeGoesToTheParentWindow)
+{
+    Beneath parent;
+    Editor editor(&parent);
+    host.answerDialog([&](plat::Dialog&) {
+        editor.SetEditFocus(true);
+        EXPECT_TRUE(editor.key(plat::kVkEscape));
+        EXPECT_TRUE(editor.key(plat::kVkReturn));
+        editor.SetEditFocus(false);
+        editor.PressEscape();
+        EXPECT_EQ(editor.modalResult(), -1) << "the editor stays open";
+        QCoreApplication::processEvents();
+        editor.CloseEditor();
+        return editor.modalResult();
+    });
+    editor.DoModal();
+    EXPECT_EQ(parent.keys, (std::vector<unsigned>{plat::kVkEscape, plat::kVkEscape}));
+    EXPECT_TRUE(editor.commands.empty()) << "a field's Escape is not the drawing's redraw";
+}
+
+// The toolbar's fly-by help: a button's prompt while the pointer is on it, "Ready" after.
+TEST_F(LibraryEditorFrameTest, ToolbarPointerShowsTheCommandsPrompt)
+{
+    plat::ResourceSet set = plat::registeredResources();
+    set.strings[kCmdRedraw] = "Redraw the part\nRedraw";
+    plat::registerResources(std::move(set));
+    Editor editor;
+    host.answerDialog([&](plat::Dialog&) {
+        editor.OnToolbarPointer(kCmdRedraw);
+        EXPECT_EQ(editor.statusLine(0), "Redraw the part");
+        editor.OnToolbarPointer(0);
+        EXPECT_EQ(editor.statusLine(0), "Ready");
+        editor.CloseEditor();
+        return editor.modalResult();
+    });
+    editor.DoModal();
 }
 
 TEST_F(LibraryEditorFrameTest, StatusLinesAndHint)

@@ -347,6 +347,18 @@ void readLayers(const SettingsReader& in, BoardSettings& s)
     s.layerDisplay[1] = s.layerSwitches[kFirstDisplayLayer + 1];
 }
 
+void readGerberSilkMask(const SettingsReader& in, BoardSettings& s)
+{
+    const auto text = in.value("GerberSilkMask");
+    if (!text)
+        return;
+    GerberSilkMask boxes{};
+    applyList(*text, boxes);
+    for (int32_t& box : boxes)
+        box = box != 0 ? 1 : 0;
+    s.gerberSilkMask = boxes;
+}
+
 void readSearchList(const SettingsReader& in, BoardSettings& s)
 {
     in.integer("SearchNo", s.SearchNo);
@@ -376,6 +388,7 @@ void readSettings(const std::string& path)
     readSchemes(in, s);
     readPartsBin(in, s);
     readLayers(in, s);
+    readGerberSilkMask(in, s);
     readSearchList(in, s);
 }
 
@@ -465,6 +478,8 @@ void writeSettings(plat::ProfileFile& out)
     layers[0] = s.layerValue;
     std::copy(s.layerSwitches.begin(), s.layerSwitches.end(), layers.begin() + 1);
     putText("layers", JoinInts(layers));
+    if (s.gerberSilkMask)
+        putText("GerberSilkMask", JoinInts(*s.gerberSilkMask));
     put("SearchNo", static_cast<int32_t>(s.searchList.size()));
     put("SearchIndex", s.SearchIndex);
     for (size_t i = 0; i < s.searchList.size(); ++i)

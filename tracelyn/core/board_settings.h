@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,12 @@ extern BoardColors g_boardColors;
 // The "viamode" values: vias left out of the solder mask, or drawn in it as squares.
 inline constexpr int32_t kViaModeHideInMask = 366;
 inline constexpr int32_t kViaModeMaskSquare = 367;
+
+// The manufacturing dialog's "Silk Screen and Mask" boxes: layers 16 to 21 (top and bottom
+// silk screen, solder mask and paste mask).
+inline constexpr int kGerberSilkMaskFirstLayer = 16;
+inline constexpr int kGerberSilkMaskLayers = 6;
+using GerberSilkMask = std::array<int32_t, kGerberSilkMaskLayers>;
 
 // Every value of "Tracelyn.ini", with its built-in value. Names follow the INI keys. The layer
 // viewing mode ("planes") lives in g_edit.layerViewMode and the router values ("router",
@@ -146,6 +153,9 @@ struct BoardSettings {
     int32_t layerValue = 0;
     std::array<int32_t, 32> layerSwitches{};
     std::array<int32_t, 2> layerDisplay{};
+    // "GerberSilkMask": the silk-screen and mask boxes (1 checked) as the manufacturing files
+    // were last generated; none until then, and the boxes follow what the board holds.
+    std::optional<GerberSilkMask> gerberSilkMask;
     // The main frame's search list.
     int32_t SearchNo = 0;
     int32_t SearchIndex = 0;

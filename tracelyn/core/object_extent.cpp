@@ -93,15 +93,10 @@ BoardBox partBox(const BoardObject& o, int mode)
     if (package < 1 || package > g_packages.count)
         return b;
     const int32_t* e = g_packages.defs[static_cast<size_t>(package)].extent();
-    const int rotation = o.w[6] & 0xFFF;
-    const int mirror = (o.w[6] >> 12) & 1;
-    const CurrentPart saved = g_partPosition;
-    g_partPosition = {o.w[0], o.w[1]};
     int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0, lx = 0, ly = 0;
-    TransformPoint(e[0], e[1], x1, y1, rotation, mirror, true);
-    TransformPoint(e[2], e[3], x2, y2, rotation, mirror, true);
-    TransformPoint(o.w[2], o.w[3], lx, ly, rotation, mirror, true);
-    g_partPosition = saved;
+    TransformPartPoint(o, e[0], e[1], x1, y1);
+    TransformPartPoint(o, e[2], e[3], x2, y2);
+    TransformPartPoint(o, o.w[2], o.w[3], lx, ly);
     b = boxOf(x1, y1, x2, y2);
     const bool labelled = o.text() != nullptr && o.text()[0] != '\0';
     if (labelled)

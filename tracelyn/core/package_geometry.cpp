@@ -1,6 +1,7 @@
 #include "tracelyn/core/package_geometry.h"
 
 #include "common/rounding.h"
+#include "common/scoped_replace.h"
 #include "common/string_helpers.h"
 #include "platform/system/ascii_case.h"
 #include "tracelyn/core/board_mapping.h"
@@ -107,6 +108,12 @@ void TransformPoint(int32_t x, int32_t y, int32_t& outX, int32_t& outY, int32_t 
     const double t = std::atan2(double(dy), double(dx));
     outX = px + sx * RoundHalfTowardZero(r * std::cos(t + a));
     outY = py + RoundHalfTowardZero(r * std::sin(t + a));
+}
+
+void TransformPartPoint(const BoardObject& part, int32_t x, int32_t y, int32_t& outX, int32_t& outY)
+{
+    const ScopedReplace<CurrentPart> at(g_partPosition, {part.w[0], part.w[1]});
+    TransformPoint(x, y, outX, outY, part.w[6] & 0xFFF, (part.w[6] >> 12) & 1, true);
 }
 
 int FindPackageByName(int start, std::string_view name, int& index)

@@ -34,6 +34,10 @@ int IsOrthogonalRotation(int32_t rotation);
 void TransformPoint(int32_t x, int32_t y, int32_t& outX, int32_t& outY, int32_t rotation,
                     int mirror, bool raw = false);
 
+// A package-local point of a placed part (kind 65 and up) in board units: turned by the part's
+// rotation and mirror about its position.
+void TransformPartPoint(const BoardObject& part, int32_t x, int32_t y, int32_t& outX, int32_t& outY);
+
 // 1 and the package index when a package from `start` on has the name (trimmed, capitals; the
 // text after '!' or else ':' is used); 0 for an empty name or no match.
 int FindPackageByName(int start, std::string_view name, int& index);

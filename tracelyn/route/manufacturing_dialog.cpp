@@ -2,6 +2,7 @@
 
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/manufacturing_ids.h"
+#include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/route/photoplot_files.h"
 
@@ -25,6 +26,9 @@ bool CManufacturingDlg::OnInitDialog()
             g_gerberLayers.on[static_cast<size_t>(layer)] = 1;
         }
     }
+    // Whether silk-screen and mask files are wanted is the person's choice, not the board's.
+    if (const auto& chosen = g_boardSettings.gerberSilkMask)
+        std::copy(chosen->begin(), chosen->end(), g_gerberLayers.on.begin() + kGerberSilkMaskFirstLayer);
     for (int layer = 0; layer <= 31; ++layer) {
         if (g_gerberLayers.on[static_cast<size_t>(layer)] != 0)
             CheckDlgButton(tly::kIdcLayerCheckFirst + static_cast<unsigned>(layer), 1);
@@ -38,6 +42,8 @@ void CManufacturingDlg::OnOK()
     for (unsigned id = tly::kIdcLayerCheckFirst; id <= tly::kIdcLayerCheckLast; ++id)
         g_gerberLayers.on[id - tly::kIdcLayerCheckFirst] = IsDlgButtonChecked(id);
     m_drill = IsDlgButtonChecked(tly::kIdcDrillFile);
+    GerberSilkMask& chosen = g_boardSettings.gerberSilkMask.emplace();
+    std::copy_n(g_gerberLayers.on.begin() + kGerberSilkMaskFirstLayer, kGerberSilkMaskLayers, chosen.begin());
     plat::Dialog::OnOK();
 }
 

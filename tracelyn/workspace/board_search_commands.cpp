@@ -11,12 +11,14 @@
 #include "tracelyn/core/board_cursor.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_selection.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/route_services.h"
 #include "tracelyn/core/object_painters.h"
+#include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/tracelyn_doc.h"
 #include "tracelyn/core/tracelyn_view.h"
 #include "tracelyn/core/workspace_services.h"
@@ -164,8 +166,12 @@ std::vector<Hit> hitsOf(unsigned kind, const std::string& text)
     for (int i = 1; i <= g_board.count; ++i) {
         const BoardObject& o = g_board.objects[i];
         if (kind == tly::kIdcSearchReference) {
-            if (o.kind() > kKindPart && DesignatorOf(o.text(), o.w[7]) == text)
-                hits.push_back({o.w[0], o.w[1]});
+            // The person looks for the designator: the hit is its label, wherever it was moved.
+            if (o.kind() > kKindPart && DesignatorOf(o.text(), o.w[7]) == text) {
+                Hit label;
+                TransformPartPoint(o, o.w[2], o.w[3], label.x, label.y);
+                hits.push_back(label);
+            }
         } else if (kind == tly::kIdcSearchDrcMark) {
             if (o.kind() == kKindFixedRectangle)
                 hits.push_back({static_cast<int32_t>((static_cast<int64_t>(o.w[0]) + o.w[2]) / 2),
@@ -259,8 +265,15 @@ void CMainFrame::OnReplace()
         const ReplaceTally tally = ReplaceOccurrences(
             text, g_boardSearch.text, g_boardSearch.replaceWith, kBoardTextChars,
             prompt ? std::function<ReplaceAnswer(std::size_t)>([&](std::size_t) {
+                // The text asked about is shown selected while the question is up.
+                ForgetSelection();
+                g_selection.list[1] = i;
+                g_selection.count = 1;
                 view->CenterViewOn(o.w[0], o.w[1]);
-                return AskReplaceOccurrence(this);
+                const ReplaceAnswer answer = AskReplaceOccurrence(this);
+                ForgetSelection();
+                view->RedrawWindow();
+                return answer;
             })
                    : std::function<ReplaceAnswer(std::size_t)>());
         cancelled = tally.cancelled;

@@ -305,6 +305,9 @@ void CPadSetupDlg::enableSizes(int shape)
 
 bool CPadSetupDlg::OnInitDialog()
 {
+    // Setting up the next pads: the dialog comes up where the person last clicked.
+    if (g_selection.count == 0)
+        OpenAtLastClick();
     const bool metric = MetricUnits();
     int shape = std::clamp(g_boardSettings.padShape, 0, 8);
     if (g_footprintEditor.open) {
@@ -396,6 +399,7 @@ quill::LibraryBrowserServices packageLibraryServices()
 {
     quill::LibraryBrowserServices s;
     s.files = PackageLibraryFiles();
+    s.partsCalled = "packages";
     s.search = [](const std::string& library, const std::string& text, std::vector<std::string>& lines, int mode) {
         return ListLibraryPackages(lines, library, text, mode);
     };
@@ -432,6 +436,10 @@ CFontDlg::CFontDlg() : plat::Dialog(kIddFont, nullptr) {}
 bool CFontDlg::OnInitDialog()
 {
     constexpr double kHeights[] = {0.3, 0.4, 0.5, 0.7, 1.0, 2.0, 5.0};
+    // The size for new texts is set at the board's fixed place for property dialogs.
+    constexpr plat::Point kNewTextCorner{150, 70};
+    if (g_selection.count == 0)
+        OpenAt(kNewTextCorner);
     m_sizeIndex = std::max(m_sizeIndex, 2);
     if (plat::Control* combo = GetDlgItem(kIdcFontHeight)) {
         combo->ResetContent();

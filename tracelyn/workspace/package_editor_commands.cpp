@@ -142,16 +142,15 @@ bool CLibPartEditorDlg::saveToLibrary()
 {
     labels_.comment = GetDlgItemText(kIdcEditorComment);
     labels_.edgeCard = IsDlgButtonChecked(kIdcEditorEdgeCard) != 0;
-    return SavePackageToLibrary(this, store_.data(), g_board.count, labels_, partName);
+    if (!SavePackageToLibrary(this, store_.data(), g_board.count, labels_, partName))
+        return false;
+    // What the library holds now is what the editor shows: closing asks nothing.
+    SetModified(false);
+    g_footprintEditor.modified = 0;
+    return true;
 }
 
-void CLibPartEditorDlg::OnSavePart()
-{
-    if (saveToLibrary()) {
-        SetModified(false);
-        g_footprintEditor.modified = 0;
-    }
-}
+void CLibPartEditorDlg::OnSavePart() { saveToLibrary(); }
 
 void CLibPartEditorDlg::OnNewPart()
 {

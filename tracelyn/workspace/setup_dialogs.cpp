@@ -111,6 +111,7 @@ CIncrementalRouterDlg::CIncrementalRouterDlg() : plat::Dialog(kIddIncrementalRou
 
 bool CIncrementalRouterDlg::OnInitDialog()
 {
+    OpenAtLastClick();
     fields_.show(*this);
     fields_.lengths().show(*this, kIdcRouteTraceWidth, g_mazeSettings.traceWidth, RouterFields::lengthFormat());
     return true;

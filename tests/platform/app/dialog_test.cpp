@@ -7,13 +7,18 @@
 #include "platform/qt_host/qt_ui_host.h"
 #include "qt_scroll_actions.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
-#include <QTimer>
 #include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +31,7 @@ constexpr unsigned kEdit = 1031, kList = 404, kCombo = 204, kCheck = 326, kRadio
                    kRadioC = 727, kOther = 730, kApply = 33;
 constexpr unsigned kScrollDlg = 501, kBar = 910;
 constexpr unsigned kGroupDlg = 502, kUnits = 940, kSwatch = 941;
+constexpr unsigned kToolbarDlg = 503, kToolbar = 503, kToolCommand = 32001;
 
 void registerDialogs()
 {
@@ -53,6 +59,8 @@ void registerDialogs()
                             {.id = kSwatch, .kind = ControlKind::StaticFrame, .row = 3, .column = 1, .style = plat::kCsFixedSize,
                              .width = 16, .height = 10},
                             {.id = kOther, .kind = ControlKind::RadioButton, .text = "A wide neighbour of the swatch", .row = 4, .column = 1}}});
+    set.dialogs.push_back({.id = kToolbarDlg, .title = "Editor", .controls = {{kEdit, ControlKind::Edit}}, .toolbar = kToolbar});
+    set.toolbars.push_back({kToolbar, {kToolCommand}});
     for (unsigned id : {600u, 601u, 602u})
         set.dialogs.push_back({id, "Page " + std::to_string(id), {{kEdit, ControlKind::Edit}}});
     plat::registerResources(std::move(set));
@@ -347,6 +355,58 @@ TEST_F(QtDialogs, ScrollBarSendsTheScrollOfEachAction)
         EXPECT_EQ(bar->sliderPosition(), dlg.GetDlgItem(kBar)->GetPos()) << "the bar shows the control's position";
     }
     dlg.DestroyWindow();
+}
+
+// A dialog that keeps what its toolbar tells it about the pointer.
+class ToolbarDlg : public plat::Dialog {
+public:
+    ToolbarDlg() : plat::Dialog(kToolbarDlg) {}
+    void OnToolbarPointer(unsigned commandId) override { pointedAt.push_back(commandId); }
+    std::vector<unsigned> pointedAt;
+};
+
+// The pointer on a toolbar button names its command to the dialog; leaving the bar names none.
+TEST_F(QtDialogs, ToolbarTellsTheDialogWhereThePointerRests)
+{
+    ToolbarDlg dlg;
+    ASSERT_TRUE(show(dlg, kToolbarDlg));
+    auto* bar = dlg.state()->widget->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_FALSE(bar->actions().isEmpty());
+    bar->actions().front()->hover();
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar, &leave);
+    EXPECT_EQ(dlg.pointedAt, (std::vector<unsigned>{kToolCommand, 0}));
+    dlg.DestroyWindow();
+}
+
+// A modal dialog asked to open at a point has its corner there; one that would stand off the
+// screen is moved back onto it.
+TEST_F(QtDialogs, ModalDialogOpensWhereItWasAskedToOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        plat::Point asked;
+        bool onScreenAsAsked;
+    } cases[] = {{{screen.left() + 40, screen.top() + 30}, true}, {{screen.right() + 500, screen.bottom() + 500}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.asked.x);
+        SetupDlg dlg;
+        dlg.OpenAt(c.asked);
+        ASSERT_TRUE(dlg.buildControls());
+        QRect shown;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                shown = w->frameGeometry();
+            dlg.EndDialog(plat::kIdOk);
+        });
+        EXPECT_EQ(plat::runDialogWithQt(dlg), plat::kIdOk);
+        ASSERT_FALSE(shown.isEmpty());
+        EXPECT_TRUE(screen.contains(shown)) << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height() << " in " << screen.width() << "x" << screen.height();
+        if (c.onScreenAsAsked) {
+            EXPECT_EQ(shown.topLeft(), QPoint(c.asked.x, c.asked.y));
+        }
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/gdi/raster_dc.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
+#include <array>
 #include <filesystem>
 #include <set>
 
@@ -91,6 +92,50 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     EXPECT_EQ(host.messageBoxes().back(), "Library is protected: Please save part to another file");
     EXPECT_EQ(quill_test::readText(folder.file("OTHER.CAT")), other);
     fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_write, fs::perm_options::add);
+}
+
+// A catalogue counts packages; a typed name chooses the first part it begins, and a name no
+// part begins chooses none, leaving the typing as it is.
+TEST_F(PackageBrowser, CountsPackagesAndTypedNamesChooseTheParts)
+{
+    struct Seen {
+        std::string status, partEdit, description;
+        int partShown = -2, libraryShown = -2;
+    };
+    std::vector<Seen> seen;
+    const auto look = [&](plat::Dialog& d) {
+        seen.push_back({d.GetDlgItemText(quill::kIdcBrowserStatus), d.GetDlgItemText(quill::kIdcBrowserPartName),
+                        d.GetDlgItemText(quill::kIdcBrowserDescription),
+                        d.GetDlgItem(quill::kIdcBrowserPartList)->GetCurSel(),
+                        d.GetDlgItem(quill::kIdcBrowserLibraryList)->GetCurSel()});
+    };
+    host.answerDialog([&](plat::Dialog& d) {
+        choose(d, quill::kIdcBrowserLibraryList, "STD");
+        look(d);
+        d.TypeDlgItemText(quill::kIdcBrowserPartName, "g");
+        look(d);
+        d.TypeDlgItemText(quill::kIdcBrowserPartName, "gx");
+        look(d);
+        d.PressButton(plat::kIdOk);
+        d.TypeDlgItemText(quill::kIdcBrowserLibraryName, "oth");
+        look(d);
+        d.TypeDlgItemText(quill::kIdcBrowserLibraryName, "zz");
+        look(d);
+        return d.PressButton(plat::kIdCancel);
+    });
+    CLibPartsDlg dialog;
+    dialog.DoModal();
+    ASSERT_EQ(seen.size(), 5u);
+    EXPECT_EQ(seen[0].status, "2 packages");
+    EXPECT_EQ(seen[0].partShown, -1);
+    EXPECT_EQ((std::array{seen[1].partEdit, seen[1].description}), (std::array<std::string, 2>{"g", "Two gates"}));
+    EXPECT_EQ(seen[1].partShown, 1);
+    EXPECT_EQ((std::array{seen[2].partEdit, seen[2].description}), (std::array<std::string, 2>{"gx", ""}));
+    EXPECT_EQ(seen[2].partShown, -1);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Please select a part"}) << "nothing chosen to load";
+    EXPECT_EQ(seen[3].status, "1 packages");
+    EXPECT_EQ(seen[3].libraryShown, 0);
+    EXPECT_EQ(seen[4].libraryShown, -1) << "no other catalogue stays highlighted";
 }
 
 // The starter packages have dots of their own ("RADIAL0.1"): choosing one keeps the whole name,

@@ -16,6 +16,8 @@
 #include "tracelyn/workspace/package_library_dialogs.h"
 
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 void registerTracelynResources();
 
@@ -89,6 +91,32 @@ TEST_F(PackageSaveCopy, SaveIntoAProtectedOrUnknownCatalogue)
     host.answerMessageBox(plat::kIdYes);
     EXPECT_EQ(save("NEWLIB", "SO8"), plat::kIdOk);
     EXPECT_EQ(partsOf("NEWLIB"), (std::vector<std::string>{"SO8"}));
+}
+
+// A typed name highlights the first entry it begins and nothing when it begins none: a new
+// part or library name never leaves an old entry highlighted.
+TEST_F(PackageSaveCopy, TypedNamesHighlightOnlyTheEntriesTheyBegin)
+{
+    constexpr quill::LibraryStoreIds lists{};
+    std::vector<std::pair<int, int>> highlighted;   // library, part
+    host.answerDialog([&](plat::Dialog& d) {
+        const auto look = [&] {
+            highlighted.emplace_back(d.GetDlgItem(lists.libraryList)->GetCurSel(), d.GetDlgItem(lists.partList)->GetCurSel());
+        };
+        d.ChooseDlgItem(lists.partList, 1);
+        look();
+        for (const char* part : {"NEWPART", "di", ""}) {
+            d.TypeDlgItemText(kIdcSavePartName, part);
+            look();
+        }
+        for (const char* library : {"NEWLIB", "oth"}) {
+            d.TypeDlgItemText(kIdcSaveLibraryName, library);
+            look();
+        }
+        return d.PressButton(plat::kIdCancel);
+    });
+    RunSaveLibraryPartDialog();
+    EXPECT_EQ(highlighted, (std::vector<std::pair<int, int>>{{1, 1}, {1, -1}, {1, 0}, {1, -1}, {-1, -1}, {0, -1}}));
 }
 
 TEST_F(PackageSaveCopy, SavingAPackageTheBoardUsesOffersOneReloadThatKeepsEveryIndex)

@@ -3,9 +3,11 @@
 #include "board_commands_fixture.h"
 
 #include "platform/app/dialog.h"
+#include "platform/app/menu.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "tracelyn/core/object_painters.h"
 
+#include <array>
 #include <fstream>
 #include <string>
 
@@ -109,6 +111,27 @@ TEST_F(BoardAdvanced, GotoChecksBothCoordinates)
     key('G', {plat::kVkControl});
     EXPECT_TRUE(host.shown("dialog 184"));
     EXPECT_NE(g_board.viewOriginX, originX);
+}
+
+// G is the key the menu shows for Re-grid Objects: it asks, then snaps the selection.
+TEST_F(BoardAdvanced, KeyGRegridsTheSelection)
+{
+    const plat::MenuItem* item = frame().GetMenu()->findCommand(kCmdRegrid);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->text.ends_with("\tG")) << item->text;
+    add(kKindLine, 249, 251, -251, 1000);
+    add(kKindText, 700, 760, 0, 0, "far");
+    g_view.gridStepX = g_view.gridStepY = 500;
+    select({1});
+    host.answerMessageBox(plat::kIdNo);
+    key('G');
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Regrid selected objects?"});
+    EXPECT_EQ(obj(1).w[0], 249) << "No leaves the board alone";
+    host.answerMessageBox(plat::kIdYes);
+    key('G');
+    EXPECT_EQ((std::array{obj(1).w[0], obj(1).w[1], obj(1).w[2], obj(1).w[3]}), (std::array{0, 500, -500, 1000}));
+    EXPECT_EQ(obj(2).w[0], 700) << "what is not selected stays";
+    EXPECT_TRUE(board()->IsModified());
 }
 
 TEST_F(BoardAdvanced, SnapTextToPadCountsEachTextOnceAndMarksTheBoard)

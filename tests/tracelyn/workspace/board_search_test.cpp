@@ -10,10 +10,12 @@
 #include "support/find_replace_answers.h"
 #include "support/key_steps.h"
 #include "tracelyn/core/board_alignment.h"
+#include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/route_services.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -75,6 +77,53 @@ TEST_F(BoardSearch, FindEachKindStopsAtItsHitsAndNamesWhatItMissed)
     key('F', {plat::kVkControl});
     EXPECT_EQ(host.count("dialog 164"), 1);
     EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+// A designator is shown where its label stands: the part's label point turned with the part.
+TEST_F(BoardSearch, ReferenceDesignatorIsShownAtItsLabel)
+{
+    const struct {
+        int32_t angleWord;
+        int32_t labelX, labelY;   // board point of the label point (-9000, -5500) of the package
+    } cases[] = {{0, 6000, 5500}, {900, 5500, 7000}, {1800 | 0x1000, 6000, 6500}};
+    int number = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.angleWord);
+        BoardObject& part = add(kKindPart + 1, 5000, 6000, -9000, -5500, "U:DIP14");
+        part.w[6] = c.angleWord;
+        part.w[7] = ++number;
+        int32_t originX = 0, originY = 0;
+        host.answerDialog(searchAnswer(kIdcSearchReference, "U" + std::to_string(number)));
+        host.answerDialog([&](plat::Dialog& d) {
+            originX = g_board.viewOriginX;
+            originY = g_board.viewOriginY;
+            return continueSearch(d);
+        });
+        key('F', {plat::kVkControl});
+        int32_t x = c.labelX, y = c.labelY;
+        WorldToScreen(x, y);
+        EXPECT_EQ((std::array{originX, originY}), (std::array{x, y}));
+    }
+}
+
+// Asking whether to replace, the view shows the text in question selected; the selection ends
+// with the question.
+TEST_F(BoardSearch, ReplacePromptSelectsTheTextItAsksAbout)
+{
+    add(kKindText, 0, 0, 0, 0, "other");
+    add(kKindText, 2000, 3000, 0, 0, "AB");
+    g_edit.currentLayer = kLayerAll;
+    select({1});
+    std::vector<int> selected;
+    host.answerDialog(replaceAnswer("B", "C", kIdcReplacePrompt));
+    host.answerDialog([&](plat::Dialog& d) {
+        selected.assign(g_selection.list.begin() + 1, g_selection.list.begin() + 1 + g_selection.count);
+        return d.PressButton(kIdcConfirmReplace);
+    });
+    key('H', {plat::kVkControl});
+    EXPECT_EQ(selected, std::vector<int>{base_ + 2});
+    EXPECT_EQ(g_selection.count, 0);
+    EXPECT_STREQ(obj(2).text(), "AC");
 }
 
 TEST_F(BoardSearch, NetNameWalksOnlyTheNetsOwnChainWithinTheTable)

@@ -22,6 +22,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -94,6 +96,46 @@ TEST_F(ManufacturingCommands, GenerateImportAndViewDcodesFromTheMenus)
     EXPECT_EQ(host.messageBoxes().back().rfind("Saved ", 0), 0u) << host.messageBoxes().back();
     auto* board = static_cast<CTracelynDoc*>(frame.GetActiveDocument());
     EXPECT_EQ(plat::fileNameOf(board->GetPathName()), "rc_filter.tlz");
+}
+
+// The silk-screen and mask boxes come back as the files were last generated, after a restart
+// too, whatever the board holds; Cancel keeps the choice.
+TEST_F(ManufacturingCommands, SilkAndMaskChoicesAreKeptAcrossRestarts)
+{
+    constexpr unsigned kTopSilk = tly::kIdcLayerCheckFirst + 16, kTopMask = tly::kIdcLayerCheckFirst + 18;
+    const auto boxes = [](plat::Dialog& d) {
+        std::vector<int> checked;
+        for (unsigned id = kTopSilk; id < kTopSilk + 6; ++id)
+            checked.push_back(d.IsDlgButtonChecked(id));
+        return checked;
+    };
+    std::vector<std::vector<int>> shown;
+    {
+        plat::AppHarness harness = start();
+        ASSERT_TRUE(harness.start());
+        host.answerDialog([&](plat::Dialog& d) {
+            shown.push_back(boxes(d));
+            d.CheckDlgButton(kTopSilk, 1);
+            d.CheckDlgButton(kTopMask, 1);
+            return d.PressButton(plat::kIdOk);
+        });
+        EXPECT_TRUE(harness.command(tly::kCmdGenerateManufacturing));
+        harness.close();
+    }
+    EXPECT_NE(iniText().find("GerberSilkMask=1,0,1,0,0,0"), std::string::npos) << iniText();
+    g_boardSettings = BoardSettings{};
+    plat::AppHarness harness = start();
+    ASSERT_TRUE(harness.start());
+    for (int run = 0; run < 2; ++run) {
+        host.answerDialog([&](plat::Dialog& d) {
+            shown.push_back(boxes(d));
+            d.PressButton(tly::kIdcClearSettings);
+            return d.PressButton(plat::kIdCancel);
+        });
+        host.answerMessageBox(plat::kIdYes);   // "Clear all Gerber check boxes?"
+        EXPECT_TRUE(harness.command(tly::kCmdGenerateManufacturing));
+    }
+    EXPECT_EQ(shown, (std::vector<std::vector<int>>{{0, 0, 0, 0, 0, 0}, {1, 0, 1, 0, 0, 0}, {1, 0, 1, 0, 0, 0}}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/app/menu.h"
 #include "platform/app/message_pump.h"
 #include "platform/app/property_sheet.h"
+#include "platform/app/resources.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/setup_dialog_ids.h"
 #include "tracelyn/core/board_settings.h"
@@ -87,6 +88,18 @@ protected:
             d.SetDlgItemText(kIdcSavePartName, part);
             d.SetDlgItemText(kIdcSaveLibraryName, library);
             return d.PressButton(plat::kIdOk);
+        });
+    }
+    // Answers the wizard with its start values and "Save directly to library".
+    void answerWizardSavingDirectly()
+    {
+        host.answerDialog([](plat::Dialog& d) {
+            auto& wizard = dynamic_cast<CPartWizard&>(d);
+            wizard.PressButton(plat::kIdWizNext);
+            wizard.PressButton(plat::kIdWizNext);
+            wizard.GetActivePage()->CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst,
+                                                     kIdcWizardSaveDirectly);
+            return wizard.PressButton(plat::kIdWizFinish);
         });
     }
     static std::vector<std::string> pins(const CLibPartEditorDlg& editor)
@@ -407,6 +420,35 @@ TEST_F(PackageEditorTest, EdgeCardAddsTheSecondLayerAndBothTabs)
 
 namespace {
 
+// A part the wizard saved straight into a library is what the library holds: closing the
+// editor asks nothing. The toolbar's buttons, Save Part first, name themselves on the pointer.
+TEST_F(PackageEditorTest, DirectlySavedWizardPartClosesWithoutAQuestion)
+{
+    const plat::ToolbarResource* bar = plat::findToolbar(kIdrPackageEditor);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->buttons.front(), kCmdSavePart);
+    for (const unsigned id : bar->buttons) {
+        SCOPED_TRACE(id);
+        EXPECT_TRUE(id == 0 || (!plat::commandPrompt(id).empty() && !plat::commandTooltip(id).empty()));
+    }
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        editor.OnToolbarPointer(kCmdSavePart);
+        EXPECT_EQ(editor.statusLine(0), "Save the part into a package library");
+        answerWizardSavingDirectly();
+        answerSave("DIP20", "MINE");
+        host.answerMessageBox(plat::kIdYes);   // "Start new library: MINE?"
+        send(editor, kIdcEditorWizard);
+        EXPECT_FALSE(editor.isModified());
+        host.clearEvents();
+        send(editor, kCmdCloseEditor);
+        EXPECT_NE(editor.modalResult(), -1) << "closed";
+        EXPECT_TRUE(host.messageBoxes().empty());
+    });
+    std::vector<std::string> parts;
+    FillLibraryPartList("MINE", parts);
+    EXPECT_EQ(parts, std::vector<std::string>{"DIP20"});
+}
+
 // Fault: a generated part whose direct save was cancelled must still ask before it is closed
 // away. New Part then starts over with the labels in their new-part places.
 TEST_F(PackageEditorTest, UnsavedWizardPartIsKeptAsAChange)
@@ -426,14 +468,7 @@ TEST_F(PackageEditorTest, UnsavedWizardPartIsKeptAsAChange)
     });
     host.clearEvents();
     inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
-        host.answerDialog([&](plat::Dialog& d) {
-            auto& wizard = dynamic_cast<CPartWizard&>(d);
-            wizard.PressButton(plat::kIdWizNext);
-            wizard.PressButton(plat::kIdWizNext);
-            wizard.GetActivePage()->CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst,
-                                                     kIdcWizardSaveDirectly);
-            return wizard.PressButton(plat::kIdWizFinish);
-        });
+        answerWizardSavingDirectly();
         host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });   // the save
         send(editor, kIdcEditorWizard);
         EXPECT_EQ(g_board.count, 2 + 21);

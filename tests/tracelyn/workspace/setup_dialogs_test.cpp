@@ -10,6 +10,7 @@
 #include "tracelyn/workspace/setup_dialogs.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -259,6 +260,38 @@ TEST_F(BoardSetupDialogs, FontGivesSelectedTextsTheSizeAndTTwiceOpensIt)
     key('T');
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(g_gesture.tool, kToolText);
+}
+
+// Setting up what comes next, the dialogs open where the person last clicked (Font at its
+// fixed corner); set on a selection, they open where the desktop puts them.
+TEST_F(BoardSetupDialogs, PadRouterAndFontDialogsOpenAtTheLastClick)
+{
+    click(180, 120);
+    ASSERT_EQ(g_selection.count, 0) << "an empty spot selects nothing";
+    plat::Point clicked{180, 120};
+    view()->ClientToScreen(&clicked);
+    std::vector<std::optional<plat::Point>> places;
+    const auto opened = [&](plat::Dialog& d) {
+        places.push_back(d.openPosition());
+        return d.PressButton(plat::kIdCancel);
+    };
+    host.answerDialog(opened);
+    command(kCmdPadSetup);
+    host.answerDialog(opened);
+    key(plat::kVkF3);
+    key(plat::kVkF3);
+    host.answerDialog(opened);
+    command(kCmdFont);
+    EXPECT_EQ(places, (std::vector<std::optional<plat::Point>>{clicked, clicked, plat::Point{150, 70}}));
+
+    places.clear();
+    add(kKindPad, 0, 0, 50, 50);
+    select({1});
+    host.answerDialog(opened);
+    command(kCmdPadSetup);
+    host.answerDialog(opened);
+    command(kCmdFont);
+    EXPECT_EQ(places, (std::vector<std::optional<plat::Point>>{std::nullopt, std::nullopt}));
 }
 
 TEST_F(BoardSetupDialogs, AuxResourcesOpensTheThreeUsageBars)
