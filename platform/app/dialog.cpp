@@ -757,4 +757,17 @@ void Dialog::controlChangedByUser(Control& control, unsigned code)
         OnNotify(control.id(), code);
 }
 
+// The window knows its place at once, so that it reads back where it will open.
+void Dialog::OpenAt(Point screenTopLeft)
+{
+    openAt_ = screenTopLeft;
+    SetWindowPos(screenTopLeft.x, screenTopLeft.y, 0, 0, kSwpNoSize | kSwpNoZOrder);
+}
+
+void Dialog::OpenAtLastClick(int right)
+{
+    if (const std::optional<Point> click = LastClickPoint())
+        OpenAt({click->x + right, click->y});
+}
+
 }  // namespace plat

@@ -192,15 +192,10 @@ public:
     // Opens the dialog with its top-left corner at a screen point, moved back onto the screen
     // as far as it would stand off it; without one the desktop places it. Set before it shows
     // (in OnInitDialog at the latest).
-    void OpenAt(Point screenTopLeft) { openAt_ = screenTopLeft; }
+    void OpenAt(Point screenTopLeft);
     // Opens the dialog where the person last clicked (LastClickPoint), `right` pixels to the
     // right of it; before the first click the desktop places it.
-    void OpenAtLastClick(int right = 0)
-    {
-        openAt_ = LastClickPoint();
-        if (openAt_)
-            openAt_->x += right;
-    }
+    void OpenAtLastClick(int right = 0);
     const std::optional<Point>& openPosition() const { return openAt_; }
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }

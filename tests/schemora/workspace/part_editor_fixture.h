@@ -70,7 +70,11 @@ public:
         PrepareScreenMapping(dc, area.clientRect());
         return dc->LPtoDP(plat::Point{x, y});
     }
-    void mouse(unsigned message, int x, int y, unsigned flags) { e.OnControlMouse(area, message, flags, pixel(x, y)); }
+    // Through the drawing area's window, as the platform delivers a person's mouse.
+    void mouse(unsigned message, int x, int y, unsigned flags)
+    {
+        area.SendMessage(message, flags, plat::makePointParam(pixel(x, y)));
+    }
     void move(int x, int y, unsigned flags = 0) { mouse(plat::kWmMouseMove, x, y, flags); }
     void drag(int ax, int ay, int bx, int by)
     {
