@@ -1,5 +1,6 @@
 // Writing parts into libraries: whole starter libraries, and adding, replacing or deleting one
 // part of an existing library.
+#include "common/file_reading.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
@@ -143,13 +144,11 @@ bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart
 int RewriteLibrary(std::string_view library, std::string_view part, int mode)
 {
     const std::string path = plat::resolvePath(LibraryFilePath(library, false));
-    auto old = plat::Archive::loadFile(path);
     // The library is copied in memory and replaced in one step, so no "temp.tmp" is left
     // behind; a library that cannot be read is the failure of setting that copy aside.
-    if (!old) {
-        plat::MessageBox("Error in Temp file!");
+    auto old = LoadFileForReader(path, kMaxLibraryFileBytes, "Error in Temp file!");
+    if (!old)
         return 0;
-    }
     const Bytes& bytes = old->bytes();
     if (bytes.size() < 2 * kRecordBytes)
         return 0;
