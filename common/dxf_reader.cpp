@@ -1,5 +1,8 @@
 #include "common/dxf_reader.h"
 
+#include "common/file_reading.h"
+#include "platform/core/ui_host.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -392,4 +395,9 @@ std::string CleanDxfText(std::string_view text)
 bool IsNumericText(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<plat::Archive> LoadDxfFile(std::string_view path, std::string_view cannotOpen)
+{
+    return LoadFileForReader(path, kMaxDxfFileBytes, cannotOpen, plat::kMbIconStop);
 }

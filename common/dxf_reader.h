@@ -6,8 +6,11 @@
 // left out at its end, numbers are parsed without the locale and clamped to the integer range.
 // Both editors turn the entities into their own objects.
 
+#include "platform/core/archive.h"
+
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +46,18 @@ struct DxfReadOptions {
 };
 
 DxfReadResult ReadDxfEntities(std::string_view file, const DxfReadOptions& options);
+
+// DXF files are text; one larger than this holds far more than a drawing or board could.
+inline constexpr std::uintmax_t kMaxDxfFileBytes = std::uintmax_t{256} << 20;
+// The DXF file at path read whole for an import; nothing, after a message with a stop icon
+// (cannotOpen when it cannot be opened, else that it is too large or memory ran out), when it
+// cannot be.
+std::optional<plat::Archive> LoadDxfFile(std::string_view path, std::string_view cannotOpen);
+// The bytes of a loaded file as the text the DXF reader takes.
+inline std::string_view DxfText(const plat::Archive& file)
+{
+    return {reinterpret_cast<const char*>(file.bytes().data()), file.bytes().size()};
+}
 
 // The decimal value of text times scale, truncated and clamped to the integer range; 0 when
 // the text holds no number.

@@ -2,6 +2,7 @@
 
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/files.h"
 
 #include <string>
 
@@ -17,4 +18,14 @@ void ReportPartlyRead(plat::Archive& archive, int objectsRead)
         return;
     plat::MessageBox(std::to_string(objectsRead) + " objects read; the rest of the file is damaged");
     archive.markDamaged();
+}
+
+std::optional<plat::Archive> LoadFileForReader(std::string_view path, std::uintmax_t maxBytes,
+                                               std::string_view cannotOpen, unsigned messageType)
+{
+    plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
+    std::optional<plat::Archive> archive = plat::Archive::loadFile(plat::resolvePath(path), maxBytes, &failure);
+    if (!archive)
+        plat::MessageBox(plat::readFailureText(path, failure, maxBytes, cannotOpen), messageType);
+    return archive;
 }

@@ -77,6 +77,8 @@ char* SkipBlanks(char* text)
 
 char* StrDupChecked(std::string_view text)
 {
+    // The copy is a C string: what follows a NUL could never be read back.
+    text = text.substr(0, text.find('\0'));
     if (text.empty())
         return g_emptyString;
     char* copy = nullptr;
@@ -103,7 +105,7 @@ char* StrDupChecked(const char* text)
 
 void FreeStr(char*& text)
 {
-    if (!text || text[0] == 0)
+    if (!text || text == g_emptyString)
         return;
     delete[] text;
     text = nullptr;

@@ -35,12 +35,13 @@ char* TrimRight(char* text);
 const char* SkipBlanks(const char* text);
 char* SkipBlanks(char* text);
 
-// A heap copy of text, or null when memory runs out; the first failure in the process shows
-// "Out of string space---push any key". A null text is copied as an empty one.
+// A heap copy of text up to its first NUL, or null when memory runs out; the first failure in
+// the process shows "Out of string space---push any key". A null or empty text (one that begins
+// with a NUL included) is the shared empty string.
 char* StrDupChecked(std::string_view text);
 char* StrDupChecked(const char* text);
-// Frees a string made by StrDupChecked and sets the pointer to null; a null or empty string is
-// left in place (empty strings may be shared).
+// Frees a string made by StrDupChecked and sets the pointer to null; null and the shared empty
+// string are left in place. A copy emptied in place since is freed like any other.
 void FreeStr(char*& text);
 
 // text without the blanks at either end (empty when it is all blanks).

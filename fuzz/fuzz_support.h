@@ -32,8 +32,7 @@ const std::vector<std::string>& engineDefaults();
 // and a scratch configuration folder. Returns the program folder.
 const std::string& setUp();
 plat::TestUiHost& host();
-// Removes the scratch folders; for drivers that end the process without running its exit
-// handlers.
+// Removes the scratch folders (at the process's exit).
 void removeScratchFolders();
 
 // Writes the input as a file of the scratch folder and returns its path.

@@ -1,11 +1,18 @@
-// Writes the schematic clipboard seed through the schematic program's own block writer, a model
-// file whose subcircuit has the polynomial sources the deck writer rewrites, and a pin
-// description with pins on every side.
+// Writes the schematic clipboard seeds through the schematic program's own block and text
+// writers, a digital circuit file through the netlister's writer, an annotation file through
+// Ref No's line writer, a model file whose subcircuit has the polynomial sources the deck
+// writer rewrites, and a pin description with pins on every side.
 //
 //   make_schematic_fuzz_seeds SEED_FOLDER
 
 #include "schemora/core/clipboard_records.h"
+#include "schemora/core/design_name.h"
 #include "schemora/core/draw_object.h"
+#include "schemora/core/reference_numbering.h"
+#include "schemora/netlist/netlist_builder.h"
+#include "schemora/netlist/netlist_state.h"
+#include "schemora/netlist/netlist_writers.h"
+#include "schemora/netlist/text_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -59,6 +66,46 @@ constexpr const char* kFourSidedPins =
     "%partname: QUAD\n%type: Four sides\n%package: PLCC20\n%pinlist\n%nosort\n"
     "1) A1 i L\n2) A2 i L\n3) Y o R\n4) CLK i T\n5) OE i B\n6) nc\n7,9) vcc\n8) gnd\n%end\n";
 
+// The texts of two lines and a blank-separated one, as Copy Text puts them on the clipboard.
+bool writePastedText(const std::filesystem::path& seeds)
+{
+    std::vector<DrawObject> objects;
+    objects.emplace_back();
+    for (const char* text : {"R1 10K", "OUT", "#.TRAN 1U 1M"})
+        objects.push_back(MakeDrawObject(ObjectWords(kObjText, 0, 0, 0, 0, 1), text));
+    const int selection[] = {1, 2, 3};
+    const bool ok = writeSeed(seeds, "text_paste", "texts", ClipboardTextOf(objects, selection).c_str());
+    for (DrawObject& o : objects)
+        ReleaseObjectData(o);
+    return ok;
+}
+
+// A circuit of two gates whose nets the drawing probes, as Digital Simulation writes it.
+bool writeDigitalCircuit(const std::filesystem::path& seeds)
+{
+    const std::filesystem::path folder = seeds / "digital_probes";
+    std::filesystem::create_directories(folder);
+    g_designName.text = "rc_step.pic";
+    g_netTables.nets = {{"U1", "in clk out", "TTL\\7400 10", ""}, {"U2", "out in", "TTL\\7404 10", ""}};
+    g_netTables.probes = {{"IN", 0}, {"CLK", 0}, {"OUT", 0}};
+    TextFile circuit, devices;
+    if (!circuit.open((folder / "circuit.ckt").string()) || !devices.open((folder / "devices.dev").string()))
+        return false;
+    const CNetlistBuilder builder;
+    WriteDigitalCircuit(circuit, devices, builder);
+    circuit.close();
+    std::filesystem::remove(folder / "devices.dev");
+    ResetNetlistTables();
+    return true;
+}
+
+// The example board's parts renumbered, as Ref No reports them.
+bool writeAnnotation(const std::filesystem::path& seeds)
+{
+    const std::string lines = AnnotationLine("R1", "R2") + AnnotationLine("C1", "C7") + AnnotationLine("J1", "J1");
+    return writeSeed(seeds, "back_annotation", "out.ano", lines.c_str());
+}
+
 bool writeTextSeeds(const std::filesystem::path& seeds)
 {
     return writeSeed(seeds, "spice_models", "poly_subcircuit.mod", kPolySubcircuit) &&
@@ -87,5 +134,7 @@ int main(int argc, char** argv)
     const std::vector<uint8_t> block = EncodeClipboardBlock(header, objects, selection);
     std::ofstream out(folder / "block", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-    return out && writeTextSeeds(argv[1]) ? 0 : 1;
+    const bool written = writeTextSeeds(argv[1]) && writePastedText(argv[1]) && writeDigitalCircuit(argv[1]) &&
+                         writeAnnotation(argv[1]);
+    return out && written ? 0 : 1;
 }

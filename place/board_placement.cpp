@@ -60,16 +60,13 @@ std::optional<std::string> readBounded(const std::string& path, size_t limit, st
         refusal = "File " + path + " not found";
         return std::nullopt;
     }
-    std::optional<plat::Archive> file = plat::Archive::loadFile(resolved);
+    plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
+    std::optional<plat::Archive> file = plat::Archive::loadFile(resolved, limit, &failure);
     if (!file) {
-        refusal = "Can't read " + path;
+        refusal = plat::readFailureText(path, failure, limit, "Can't read " + path);
         return std::nullopt;
     }
     const std::vector<uint8_t>& bytes = file->bytes();
-    if (bytes.size() > limit) {
-        refusal = path + " is too large";
-        return std::nullopt;
-    }
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -125,9 +122,12 @@ bool openBoard(BoardDocumentData& doc, const PlacementRequest& request, bool& ex
         refusal = "Not enough memory for a board";
         return false;
     }
-    std::optional<plat::Archive> file = plat::Archive::loadFile(plat::resolvePath(request.boardPath));
+    plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
+    std::optional<plat::Archive> file =
+        plat::Archive::loadFile(plat::resolvePath(request.boardPath), kMaxBoardFileBytes, &failure);
     if (!file || !PrepareBoardForOpen(doc)) {
-        refusal = "Can't read " + request.boardPath;
+        const std::string cannotRead = "Can't read " + request.boardPath;
+        refusal = file ? cannotRead : plat::readFailureText(request.boardPath, failure, kMaxBoardFileBytes, cannotRead);
         return false;
     }
     int32_t count = 0;

@@ -28,7 +28,6 @@ struct PlacementReport {
 
 // Bounds on what is read.
 inline constexpr size_t kMaxReferenceFileBytes = 1u << 20;
-inline constexpr size_t kMaxNetlistFileBytes = 16u << 20;
 
 // Reads the inputs, places and writes. Nothing is written when the inputs are refused or the
 // board cannot be made; the process-wide board, package and netlist tables are left empty.

@@ -69,6 +69,8 @@ enum : unsigned {
     kIdpFailedToSaveDoc = 0xF005,     // "Unable to save document %1."
     kIdpFailedToCreateDoc = 0xF006,   // "Failed to create empty document."
     kIdpReplacePartlyRead = 0xF007,   // "%1 was read only in part. Replace the whole file with what was read?"
+    kIdpFileTooLarge = 0xF008,        // "Unable to open document %1: the file is larger than any document of its kind (%2 at most)."
+    kIdpNoMemoryToOpen = 0xF009,      // "Not enough memory to open document %1."
     kIdsOpenFileTitle = 0xF010,       // "Open"
     kIdsSaveFileTitle = 0xF011,       // "Save As"
     kIdsAllFilter = 0xF012,           // "All Files (*.*)"

@@ -13,8 +13,23 @@
 #include "platform/system/paths.h"
 
 #include <algorithm>
+#include <new>
 
 namespace plat {
+
+namespace {
+
+std::string openFailureText(const std::string& path, LoadFailure failure, std::uintmax_t limit)
+{
+    switch (failure) {
+    case LoadFailure::TooLarge: return FormatString2(kIdpFileTooLarge, path, sizeText(limit));
+    case LoadFailure::OutOfMemory: return FormatString1(kIdpNoMemoryToOpen, path);
+    case LoadFailure::CannotOpen: break;
+    }
+    return FormatString1(kIdpFailedToOpenDoc, path);
+}
+
+}  // namespace
 
 Document::Document()
 {
@@ -40,14 +55,22 @@ bool Document::OnNewDocument()
 bool Document::OnOpenDocument(const std::string& path)
 {
     const std::string resolved = resolvePath(path);
-    std::optional<Archive> archive = Archive::loadFile(resolved);
+    const std::uintmax_t limit = maxFileBytes();
+    LoadFailure failure = LoadFailure::CannotOpen;
+    std::optional<Archive> archive = Archive::loadFile(resolved, limit, &failure);
     if (!archive) {
-        MessageBox(FormatString1(kIdpFailedToOpenDoc, path), kMbOk | kMbIconExclamation);
+        MessageBox(openFailureText(path, failure, limit), kMbOk | kMbIconExclamation);
         return false;
     }
     DeleteContents();
     SetModifiedFlag(true);   // a half-read document is not the file's contents
-    Serialize(*archive);
+    try {
+        Serialize(*archive);
+    } catch (const std::bad_alloc&) {
+        // What was read stays with the document until DeleteContents; the reader said nothing yet.
+        archive->refuse();
+        MessageBox(FormatString1(kIdpNoMemoryToOpen, path), kMbOk | kMbIconExclamation);
+    }
     if (archive->refused()) {
         DeleteContents();
         SetModifiedFlag(false);

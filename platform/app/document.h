@@ -35,10 +35,15 @@ public:
     virtual bool OnNewDocument();
     // Opens path: resolves it (case-insensitively, per component), reads the whole file into a
     // loading Archive and calls Serialize. A file that cannot be read shows "Unable to open
-    // document <path>." and returns false; the document is then empty. A file the reader
-    // refused (it said why) returns false too; one it read only in part opens, and its next
-    // Save to the same file asks before replacing it.
+    // document <path>." and returns false; the document is then empty. A file larger than
+    // maxFileBytes() is refused unread with a message that says so, and running out of memory
+    // while reading or serializing is a message too ("Not enough memory to open document
+    // <path>."), never an exception. A file the reader refused (it said why) returns false too;
+    // one it read only in part opens, and its next Save to the same file asks before replacing it.
     virtual bool OnOpenDocument(const std::string& path);
+    // The largest file a document of this kind reads (the largest its format holds, with room
+    // to spare); unlimited unless the document says.
+    virtual std::uintmax_t maxFileBytes() const { return kAnyFileSize; }
     // Saves to path: Serialize into a storing Archive, then writes the bytes atomically, so a
     // failed save leaves the old file as it was. Clears the modified flag on success; a failure
     // shows "Unable to save document <path>." and returns false.

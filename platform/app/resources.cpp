@@ -19,6 +19,8 @@ const std::map<unsigned, std::string>& frameworkStrings()
         {kIdpFailedToSaveDoc, "Unable to save document %1."},
         {kIdpFailedToCreateDoc, "Failed to create empty document."},
         {kIdpReplacePartlyRead, "%1 was read only in part. Replace the whole file with what was read?"},
+        {kIdpFileTooLarge, "Unable to open document %1: the file is larger than any document of its kind (%2 at most)."},
+        {kIdpNoMemoryToOpen, "Not enough memory to open document %1."},
         {kIdsOpenFileTitle, "Open"},
         {kIdsSaveFileTitle, "Save As"},
         {kIdsAllFilter, "All Files (*.*)"},
@@ -110,19 +112,31 @@ std::string commandTooltip(unsigned id)
     return nl == std::string::npos ? std::string() : s.substr(nl + 1);
 }
 
-std::string FormatString1(std::string_view format, std::string_view arg)
+std::string FormatString2(std::string_view format, std::string_view arg1, std::string_view arg2)
 {
     std::string out;
-    out.reserve(format.size() + arg.size());
+    out.reserve(format.size() + arg1.size() + arg2.size());
     for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '1') {
-            out += arg;
+        const char next = i + 1 < format.size() ? format[i + 1] : 0;
+        if (format[i] == '%' && (next == '1' || next == '2')) {
+            out += next == '1' ? arg1 : arg2;
             ++i;
         } else {
             out += format[i];
         }
     }
     return out;
+}
+
+std::string FormatString2(unsigned stringId, std::string_view arg1, std::string_view arg2)
+{
+    return FormatString2(LoadString(stringId), arg1, arg2);
+}
+
+std::string FormatString1(std::string_view format, std::string_view arg)
+{
+    // A "%2" in a one-argument text stays as it is.
+    return FormatString2(format, arg, "%2");
 }
 
 std::string FormatString1(unsigned stringId, std::string_view arg)

@@ -176,6 +176,9 @@ std::string commandTooltip(unsigned id);
 // "%1" replaced by arg, as the framework formats its one-argument messages.
 std::string FormatString1(std::string_view format, std::string_view arg);
 std::string FormatString1(unsigned stringId, std::string_view arg);
+// "%1" and "%2" replaced by arg1 and arg2.
+std::string FormatString2(std::string_view format, std::string_view arg1, std::string_view arg2);
+std::string FormatString2(unsigned stringId, std::string_view arg1, std::string_view arg2);
 // Shows a message box with a string-table text.
 int MessageBoxId(unsigned stringId, unsigned type = 0);
 

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,24 +19,45 @@ Archive::Archive(Mode mode, std::vector<uint8_t> bytes, std::string path)
 {
 }
 
-std::optional<Archive> Archive::loadFile(const std::string& path)
+std::optional<Archive> Archive::loadFile(const std::string& path, std::uintmax_t maxBytes, LoadFailure* failure)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    const auto failed = [failure](LoadFailure why) {
+        if (failure)
+            *failure = why;
+        return std::optional<Archive>();
+    };
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!f)
-        return std::nullopt;
-    std::vector<uint8_t> bytes;
-    uint8_t chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        return std::nullopt;
-    Archive archive(Mode::Load, std::move(bytes), path);
-    if (auto t = fileTimes(path))
-        archive.times_ = *t;
-    return archive;
+        return failed(LoadFailure::CannotOpen);
+    // A regular file tells its size: one too large is refused unread, one that fits gets a
+    // block of its size at once rather than one that grows by doubling.
+    struct stat st {};
+    std::uintmax_t expected = 0;
+    if (::fstat(::fileno(f.get()), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+        expected = static_cast<std::uintmax_t>(st.st_size);
+        if (expected > maxBytes)
+            return failed(LoadFailure::TooLarge);
+    }
+    try {
+        std::vector<uint8_t> bytes;
+        bytes.reserve(static_cast<size_t>(expected));
+        uint8_t chunk[65536];
+        size_t got;
+        while ((got = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) {
+            // A file that grows while it is read, or a device without a size, stops at the limit.
+            if (got > maxBytes - bytes.size())
+                return failed(LoadFailure::TooLarge);
+            bytes.insert(bytes.end(), chunk, chunk + got);
+        }
+        if (std::ferror(f.get()) != 0)
+            return failed(LoadFailure::CannotOpen);
+        Archive archive(Mode::Load, std::move(bytes), path);
+        if (auto t = fileTimes(path))
+            archive.times_ = *t;
+        return archive;
+    } catch (const std::bad_alloc&) {
+        return failed(LoadFailure::OutOfMemory);
+    }
 }
 
 size_t Archive::Read(void* buffer, size_t n)
@@ -59,6 +82,27 @@ bool Archive::SeekRelative(long offset)
     const long clamped = std::clamp(target, 0L, static_cast<long>(bytes_.size()));
     pos_ = static_cast<size_t>(clamped);
     return clamped == target;
+}
+
+std::string sizeText(std::uintmax_t bytes)
+{
+    constexpr std::uintmax_t kKilo = 1024;
+    if (bytes >= kKilo * kKilo)
+        return std::to_string(bytes / (kKilo * kKilo)) + " MB";
+    if (bytes >= kKilo)
+        return std::to_string(bytes / kKilo) + " KB";
+    return std::to_string(bytes) + " bytes";
+}
+
+std::string readFailureText(std::string_view path, LoadFailure failure, std::uintmax_t maxBytes,
+                            std::string_view cannotOpen)
+{
+    switch (failure) {
+    case LoadFailure::TooLarge: return std::string(path) + " is too large to read (" + sizeText(maxBytes) + " at most).";
+    case LoadFailure::OutOfMemory: return "Not enough memory to read " + std::string(path) + ".";
+    case LoadFailure::CannotOpen: break;
+    }
+    return std::string(cannotOpen);
 }
 
 std::optional<FileTimes> fileTimes(const std::string& path)

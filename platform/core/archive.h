@@ -14,6 +14,16 @@
 
 namespace plat {
 
+// Why Archive::loadFile gave no archive.
+enum class LoadFailure {
+    CannotOpen,    // missing, unreadable, or a read error
+    TooLarge,      // larger than the caller's limit: refused before it is read
+    OutOfMemory,   // the bytes found no room in memory
+};
+
+// No limit on the size of a file read whole.
+inline constexpr std::uintmax_t kAnyFileSize = UINTMAX_MAX;
+
 struct FileTimes {
     std::time_t modified = 0;
     std::time_t created = 0;   // the file's birth time where the file system keeps it, else modified
@@ -26,8 +36,10 @@ public:
     // An archive over bytes in memory (clipboard blocks, tests); path is what GetFilePath says.
     Archive(Mode mode, std::vector<uint8_t> bytes = {}, std::string path = {});
 
-    // Reads the whole file at an already resolved path; nothing when it cannot be opened.
-    static std::optional<Archive> loadFile(const std::string& path);
+    // Reads the whole file at an already resolved path, when it holds at most maxBytes (a larger
+    // one is not read at all); nothing when it cannot be read, and failure, when given, says why.
+    static std::optional<Archive> loadFile(const std::string& path, std::uintmax_t maxBytes = kAnyFileSize,
+                                           LoadFailure* failure = nullptr);
 
     bool IsStoring() const { return mode_ == Mode::Store; }
     bool IsLoading() const { return mode_ == Mode::Load; }
@@ -73,6 +85,16 @@ inline bool writeFileAtomically(const std::string& path, const std::vector<uint8
 {
     return writeFileAtomically(path, bytes.data(), bytes.size());
 }
+
+// A size as messages about file sizes give it: "16 MB", "640 KB", "100 bytes" (whole units,
+// rounded down).
+std::string sizeText(std::uintmax_t bytes);
+
+// What a reader that is not a document (a library, an import) tells the person when loadFile
+// gave no archive: its own cannotOpen text, "<path> is too large to read (<limit> at most)." or
+// "Not enough memory to read <path>."
+std::string readFailureText(std::string_view path, LoadFailure failure, std::uintmax_t maxBytes,
+                            std::string_view cannotOpen);
 
 // Times of an existing file; nothing when it does not exist.
 std::optional<FileTimes> fileTimes(const std::string& path);

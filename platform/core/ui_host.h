@@ -102,6 +102,9 @@ struct PrintPreviewRequest {
 };
 enum class PreviewAction { Close, Print };
 
+// The clipboard format of plain text, as the desktop's other programs put it there.
+inline constexpr std::string_view kClipboardTextFormat = "text";
+
 // What the programs ask of the world outside their documents.
 class UiHost {
 public:
@@ -134,7 +137,8 @@ public:
     // Plays a WAV file synchronously; false when the file is missing or unreadable.
     virtual bool playSound(std::string_view path) = 0;
 
-    // Clipboard: named formats ("TLYN"), text and images (as encoded PNG bytes).
+    // Clipboard: named formats ("TLYN"), text (kClipboardTextFormat) and images (as encoded PNG
+    // bytes).
     virtual void setClipboard(std::string_view format, std::vector<uint8_t> bytes) = 0;
     virtual std::optional<std::vector<uint8_t>> clipboard(std::string_view format) = 0;
     virtual void clearClipboard() = 0;

@@ -67,14 +67,20 @@ bool QtUiHost::showTextFile(std::string_view path)
     const QString absolute = QFileInfo(pathToQString(path)).absoluteFilePath();
     QPointer<QWidget>& slot = impl_->textWindows[absolute];
     auto* window = static_cast<TextWindow*>(slot.data());
+    std::string whyNot;
+    const auto refused = [&] {
+        if (!whyNot.empty())
+            messageBox(whyNot, "", kMbOk | kMbIconExclamation);
+        return false;
+    };
     if (!window) {
         auto fresh = std::make_unique<TextWindow>(absolute);
-        if (!fresh->load())
-            return false;
+        if (!fresh->load(&whyNot))
+            return refused();
         window = fresh.release();   // deletes itself when closed
         slot = window;
-    } else if (!window->isModified() && !window->load()) {
-        return false;   // the file has gone since the window opened
+    } else if (!window->isModified() && !window->load(&whyNot)) {
+        return refused();   // the file has gone, or grown, since the window opened
     }
     window->show();
     window->raise();

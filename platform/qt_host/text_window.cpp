@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QStringDecoder>
 
+#include <new>
+
 namespace plat {
 
 TextWindow::TextWindow(QString path) : path_(std::move(path)), edit_(new QPlainTextEdit(this))
@@ -38,21 +40,37 @@ TextWindow::TextWindow(QString path) : path_(std::move(path)), edit_(new QPlainT
     addItem(edit, QStringLiteral("Find &Next"), QKeySequence::FindNext, [this] { find(false); });
 }
 
-bool TextWindow::load()
+bool TextWindow::load(std::string* whyNot)
 {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray bytes = file.readAll();
-    bom_ = bytes.startsWith("\xEF\xBB\xBF");
-    crlf_ = bytes.contains("\r\n");
-    bytes.replace("\r\n", "\n");
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    latin1_ = utf8.hasError();
-    if (latin1_)
-        text = QString::fromLatin1(bytes);
-    edit_->setPlainText(text);
+    const auto refuse = [&](LoadFailure failure) {
+        if (whyNot)
+            *whyNot = readFailureText(pathFromQString(path_), failure, static_cast<std::uintmax_t>(kMaxFileBytes), "");
+        return false;
+    };
+    if (file.size() > kMaxFileBytes)
+        return refuse(LoadFailure::TooLarge);
+    try {
+        QByteArray bytes = file.read(kMaxFileBytes + 1);
+        if (bytes.size() > kMaxFileBytes)
+            return refuse(LoadFailure::TooLarge);
+        const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+        const bool crlf = bytes.contains("\r\n");
+        bytes.replace("\r\n", "\n");
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(bytes);
+        const bool latin1 = utf8.hasError();
+        if (latin1)
+            text = QString::fromLatin1(bytes);
+        edit_->setPlainText(text);
+        bom_ = bom;
+        crlf_ = crlf;
+        latin1_ = latin1;
+    } catch (const std::bad_alloc&) {
+        return refuse(LoadFailure::OutOfMemory);
+    }
     edit_->document()->setModified(false);
     return true;
 }

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <string>
+
 class QPlainTextEdit;
 
 namespace plat {
@@ -13,8 +15,14 @@ class TextWindow : public QMainWindow {
 public:
     explicit TextWindow(QString path);
 
-    // Reads the file into the window; false when it cannot be read (the window is unchanged).
-    bool load();
+    // The largest file the window shows: text outputs are far smaller, and the editor would
+    // take many times the file's size to lay a larger one out.
+    static constexpr qint64 kMaxFileBytes = qint64{64} << 20;
+
+    // Reads the file into the window; false when it cannot be read (the window is unchanged),
+    // and then whyNot, when given, says so when the file is too large or memory ran out (it
+    // stays empty for a file that cannot be opened).
+    bool load(std::string* whyNot = nullptr);
     bool isModified() const;
 
 protected:

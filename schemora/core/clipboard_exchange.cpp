@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr const char* kTextFormat = "text";
 constexpr int kMetricUnits = 725;
 constexpr double kInchesPerCentimetre = 0.39370078740157477;
 
@@ -230,7 +229,7 @@ bool CopyTextToClipboard()
     const std::vector<int> selection(selectionSpan().begin(), selectionSpan().end());
     const std::string text = ClipboardTextOf(g_current.objects, selection);
     plat::uiHost().clearClipboard();
-    plat::uiHost().setClipboard(kTextFormat, std::vector<uint8_t>(text.begin(), text.end()));
+    plat::uiHost().setClipboard(plat::kClipboardTextFormat, std::vector<uint8_t>(text.begin(), text.end()));
     return true;
 }
 
@@ -238,7 +237,7 @@ int PasteFromClipboard(int sheet)
 {
     if (std::optional<std::vector<uint8_t>> block = plat::uiHost().clipboard(kClipboardFormatName))
         return pasteBlock(*block, sheet);
-    if (std::optional<std::vector<uint8_t>> text = plat::uiHost().clipboard(kTextFormat))
+    if (std::optional<std::vector<uint8_t>> text = plat::uiHost().clipboard(plat::kClipboardTextFormat))
         return pasteText(*text, sheet);
     plat::MessageBox("No clipboard data", plat::kMbIconStop);
     return 0;

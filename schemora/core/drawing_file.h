@@ -2,8 +2,14 @@
 // The schematic drawing file (".pic", and ".EPC" drawings that carry their part definitions):
 // a header record, a title record, then one record per live object with its trailer.
 
+#include "common/object_slots.h"
+#include "schemora/core/current_document.h"
 #include "schemora/core/drawing_document.h"
+#include "schemora/core/drawing_parts.h"
+#include "schemora/core/file_records.h"
+#include "schemora/core/string_records.h"
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -18,6 +24,21 @@ inline constexpr int kWritePreviousVersion = 2;   // the previous version's form
 // String-table ids of the messages reading shows.
 inline constexpr int kStrSchematicFull = 859;
 inline constexpr int kStrUnsupportedFormat = 915;
+
+// Records of the longest text: its pieces of 15 characters and the head.
+inline constexpr std::uintmax_t kLongestStringRecords = (kMaxStringChars + kRecordBytes - 2) / (kRecordBytes - 1);
+// The largest object in a file: its record and the longest text (a polygon's trailer is shorter).
+inline constexpr std::uintmax_t kLargestObjectBytes = kRecordBytes * (1 + kLongestStringRecords);
+static_assert(kPolygonTrailerBytes <= kRecordBytes * kLongestStringRecords);
+// The largest file the drawing format holds: header and title, a full store of the largest
+// objects and, in an ".EPC" file, a definition for every symbol a drawing can place, each
+// behind the records passed over to reach it, whose elements fill the symbol element store.
+inline constexpr std::uintmax_t kLargestDrawingFile =
+    2 * kRecordBytes + kMaxObjectCount * kLargestObjectBytes +
+    kMaxPlaceableSymbol * (kMaxRecordsToDefinition + 2) * kRecordBytes + quill::kMaxSymbolElements * kLargestObjectBytes;
+// What opening a drawing reads at most: twice the largest file, for writers elsewhere that chain
+// their texts longer. A larger file is refused unread.
+inline constexpr std::uintmax_t kMaxDrawingFileBytes = 2 * kLargestDrawingFile;
 
 // Reads the drawing in archive into objects (the whole 1-based store, slot 0 unused) from
 // index start + 1 on, and stores the number of objects read through count (when not null); also

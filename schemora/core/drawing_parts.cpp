@@ -14,8 +14,6 @@
 
 namespace {
 
-// Records searched for the four markers that open the next part definition.
-constexpr int kMaxRecordsToDefinition = 100;
 constexpr int kMarkersPerDefinition = 4;
 
 // A part that cannot be placed stays visible as a text saying why.

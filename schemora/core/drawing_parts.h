@@ -10,6 +10,9 @@ namespace plat {
 class Archive;
 }
 
+// Records an encapsulated file may hold before the four markers that open a part definition.
+inline constexpr int kMaxRecordsToDefinition = 100;
+
 struct PartResolution {
     int version = 11;              // the file's version
     bool encapsulated = false;     // an ".EPC" file: definitions follow the objects

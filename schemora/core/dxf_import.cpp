@@ -1,5 +1,6 @@
 #include "schemora/core/dxf_import.h"
 
+#include "common/dxf_reader.h"
 #include "common/string_helpers.h"
 #include "platform/app/doc_template.h"
 #include "platform/app/win_app.h"
@@ -31,20 +32,6 @@ constexpr int kNameShift = 25;
 constexpr int kNameClearance = 100;
 constexpr int kClassNumber = 1;
 constexpr int kClassName = 2;
-// DXF files are text; anything larger than this is not a drawing we could hold.
-constexpr std::size_t kMaxDxfBytes = 256u * 1024u * 1024u;
-
-std::optional<std::string> readDxfFile(std::string_view path)
-{
-    std::optional<plat::Archive> archive = plat::Archive::loadFile(plat::resolvePath(path));
-    if (!archive || archive->size() > kMaxDxfBytes) {
-        plat::MessageBox("Can't open file " + std::string(path), plat::kMbIconStop);
-        return std::nullopt;
-    }
-    const std::vector<uint8_t>& bytes = archive->bytes();
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // One object read from the file as the drawing's next record; false, with nothing appended,
 // when the store is full.
 bool appendImportedObject(const DxfObject& object)
@@ -147,10 +134,10 @@ void AlignImportedPinNames(const PinTableLines& lines)
 
 int ImportDxf(std::string_view path)
 {
-    const std::optional<std::string> file = readDxfFile(path);
+    const std::optional<plat::Archive> file = LoadDxfFile(path, "Can't open file " + std::string(path));
     if (!file)
         return 0;
-    DxfObjects read = ReadDxfObjects(*file, g_textStyle.word(), askToContinue);
+    DxfObjects read = ReadDxfObjects(DxfText(*file), g_textStyle.word(), askToContinue);
     const int first = g_current.count + 1;
     int appended = 0;
     for (const DxfObject& object : read.objects) {

@@ -1,4 +1,5 @@
 // Lists of the parts of a library or catalogue, for the library dialogs and the parts report.
+#include "common/file_reading.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
@@ -25,11 +26,9 @@ bool forEachPart(std::string_view library, bool catalogue, bool wantTexts,
                  const std::function<void(const ListedPart&)>& visit)
 {
     const std::string path = LibraryFilePath(library, catalogue);
-    auto archive = plat::Archive::loadFile(plat::resolvePath(path));
-    if (!archive) {
-        plat::MessageBox("Can't open file " + path);
+    auto archive = LoadFileForReader(path, kMaxLibraryFileBytes, "Can't open file " + path);
+    if (!archive)
         return false;
-    }
     FileRecord record;
     if (!readRecord(*archive, record))
         return false;

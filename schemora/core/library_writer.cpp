@@ -1,5 +1,6 @@
 // Writing parts into libraries: whole starter libraries, and adding, replacing or deleting one
 // part of an existing library.
+#include "common/file_reading.h"
 #include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
@@ -249,13 +250,11 @@ int replaceLibraryFile(const std::string& path, const std::optional<Bytes>& byte
 int RewriteLibrary(std::string_view library, std::string_view part, int mode)
 {
     const std::string path = plat::resolvePath(LibraryFilePath(library, false));
-    auto old = plat::Archive::loadFile(path);
     // The library is copied in memory and replaced in one step, so no "temp.tmp" is left
     // behind; a library that cannot be read is the failure of setting that copy aside.
-    if (!old) {
-        plat::MessageBox("Error in Temp file!");
+    auto old = LoadFileForReader(path, kMaxLibraryFileBytes, "Error in Temp file!");
+    if (!old)
         return 0;
-    }
     return replaceLibraryFile(path, rewrittenLibrary(old->bytes(), path, part, mode, Asking::Person));
 }
 
@@ -263,10 +262,8 @@ int WriteBuiltPart(std::string_view library, std::string_view part)
 {
     const std::string path = plat::resolvePath(LibraryFilePath(library, false));
     std::optional<plat::Archive> old;
-    if (plat::fileExists(path) && !(old = plat::Archive::loadFile(path))) {
-        plat::MessageBox("Can't open file: " + path);
+    if (plat::fileExists(path) && !(old = LoadFileForReader(path, kMaxLibraryFileBytes, "Can't open file: " + path)))
         return 0;
-    }
     const Bytes bytes = old ? old->bytes() : emptyLibrary();
     return replaceLibraryFile(path, rewrittenLibrary(bytes, path, part, kRewriteAddOrReplace, Asking::Nobody));
 }

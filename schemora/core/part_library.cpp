@@ -1,6 +1,7 @@
 // Finding parts in the library files and loading their symbols into the PartSymbol table.
 #include "schemora/core/part_library.h"
 
+#include "common/file_reading.h"
 #include "platform/app/command_ids.h"
 #include "platform/app/resources.h"
 #include "platform/core/archive.h"
@@ -58,11 +59,9 @@ int FindNextPartRecord(plat::Archive& archive)
 std::optional<plat::Archive> OpenPartLibrary(std::string_view library, std::string_view part, bool catalogue)
 {
     const std::string path = LibraryFilePath(library, catalogue);
-    auto archive = plat::Archive::loadFile(plat::resolvePath(path));
-    if (!archive) {
-        plat::MessageBox("Can't open file " + path);
+    auto archive = LoadFileForReader(path, kMaxLibraryFileBytes, "Can't open file " + path);
+    if (!archive)
         return std::nullopt;
-    }
     if (!readLibraryHeader(*archive))
         return std::nullopt;
     const std::string wanted = StoredPartName(part);

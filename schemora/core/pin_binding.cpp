@@ -19,8 +19,6 @@ constexpr int kPinEndReach = 20;
 constexpr int kOriginX = -1000;
 constexpr int kOriginY = -500;
 
-char g_noPinName[1] = "";
-
 bool endsSearch(const char* text)
 {
     const char c = text ? text[0] : 0;
@@ -56,7 +54,7 @@ void bindLine(DrawObject& line, int first, int last)
             break;
     }
     if (!chosen) {
-        line.text = g_noPinName;
+        line.text = StrDupChecked(std::string_view());   // the shared empty string
         return;
     }
     line.text = chosen->text;

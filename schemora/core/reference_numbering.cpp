@@ -75,7 +75,7 @@ bool writeReport(const std::vector<Change>& changes)
         return false;
     }
     for (const Change& c : changes)
-        out << c.from << "----" << c.to << '\n';
+        out << AnnotationLine(c.from, c.to);
     return true;
 }
 
@@ -164,6 +164,11 @@ bool RenumberReferences(const RenumberRequest& request)
         return false;
     g_editState.selectionCount = 0;
     return true;
+}
+
+std::string AnnotationLine(std::string_view from, std::string_view to)
+{
+    return std::string(from) + "----" + std::string(to) + "\n";
 }
 
 bool RenumberAllReferences(int start, int sheetCount)

@@ -6,6 +6,7 @@
 // after a part placement ("AutoRefs") renumbers every letter on every sheet from the drawing's
 // reference start number, without an undo step or a report.
 
+#include <string>
 #include <string_view>
 
 inline constexpr int kRefNumberMax = 9999;
@@ -24,3 +25,6 @@ struct RenumberRequest {
 // Returns false when a run stopped on an error (its message shown).
 bool RenumberReferences(const RenumberRequest& request);
 bool RenumberAllReferences(int start, int sheetCount);
+
+// One line of "out.ano": the old and the new designator ("R5----R1").
+std::string AnnotationLine(std::string_view from, std::string_view to);

@@ -98,6 +98,8 @@ bool CSchemoraDoc::OnNewDocument()
     return true;
 }
 
+std::uintmax_t CSchemoraDoc::maxFileBytes() const { return kMaxDrawingFileBytes; }
+
 bool CSchemoraDoc::OnOpenDocument(const std::string& path)
 {
     ToggleActivityIcon();

@@ -15,6 +15,7 @@ public:
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
+    std::uintmax_t maxFileBytes() const override;
 
     // File commands of a drawing (file_commands.cpp).
     void OnFileSaveAsByKind();

@@ -14,9 +14,10 @@ void LoadTitleBlockOnce()
 {
     if (g_titleBlock.loaded)
         return;
-    auto archive = plat::Archive::loadFile(plat::resolvePath(ProgramFilePath("Title.PIC")));
+    plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
+    auto archive = plat::Archive::loadFile(plat::resolvePath(ProgramFilePath("Title.PIC")), kMaxDrawingFileBytes, &failure);
     if (!archive) {
-        plat::MessageBox("Unable to open file: Title.PIC");
+        plat::MessageBox(plat::readFailureText("Title.PIC", failure, kMaxDrawingFileBytes, "Unable to open file: Title.PIC"));
         plat::uiHost().exitProcess(1);
     }
     if (g_titleBlock.objects.empty())

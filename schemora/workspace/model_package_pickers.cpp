@@ -1,10 +1,10 @@
 #include "schemora/workspace/model_package_pickers.h"
 
 #include "common/scoped_replace.h"
+#include "platform/core/archive.h"
 #include "platform/system/app_profile.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
-#include "platform/system/file_text.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "resources/schemora/part_dialog_ids.h"
@@ -64,12 +64,16 @@ public:
     }
     bool OnInitDialog() override
     {
-        const std::optional<std::string> text = plat::readWholeFile(path_, kMaxModelFileBytes);
-        if (!text) {
-            plat::MessageBox("File " + path_ + " not found", plat::kMbIconStop);
+        plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
+        const std::optional<plat::Archive> file =
+            plat::Archive::loadFile(plat::resolvePath(path_), kMaxModelFileBytes, &failure);
+        if (!file) {
+            plat::MessageBox(plat::readFailureText(path_, failure, kMaxModelFileBytes, "File " + path_ + " not found"),
+                             plat::kMbIconStop);
             return true;
         }
-        const std::vector<std::string> models = FittingSemiconductorModels(*text, letter_, modelType_);
+        const std::string_view text(reinterpret_cast<const char*>(file->bytes().data()), file->bytes().size());
+        const std::vector<std::string> models = FittingSemiconductorModels(text, letter_, modelType_);
         if (plat::Control* list = GetDlgItem(scm::kIdcPickerList))
             for (const std::string& model : models)
                 list->AddString(model);

@@ -31,7 +31,6 @@ constexpr int64_t kBoardUnitsPerMil = 10;
 constexpr int kNewestReadableVersion = 13;
 constexpr int kNegativeCountStandIn = 31000;
 constexpr int kMarkerRecordsPerBlock = 4;
-constexpr int kMaxRecordsBeforePackage = 101;
 constexpr int32_t kMissingPartTextSize = 0x200;
 
 // ---- writing ----

@@ -62,8 +62,12 @@ void OpenBoardFileByKind()
     plat::WinApp* app = plat::GetApp();
     if (app == nullptr || app->OpenDocumentFile(chosen.path) == nullptr || g_board.count < 0) {
         plat::MessageBox("File Error");
-        g_board.count = 0;
-        g_board.sizeLetter = 'A';
+        // Without a board the current state is emptied; a board that is open stays current as it
+        // was, or the next edit would write over its first objects.
+        if (g_board.objects == nullptr || g_board.count < 0) {
+            g_board.count = 0;
+            g_board.sizeLetter = 'A';
+        }
     }
 }
 

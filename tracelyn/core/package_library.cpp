@@ -2,6 +2,7 @@
 // the parts list report, and rewriting a catalogue when a part is saved or deleted.
 #include "tracelyn/core/package_library.h"
 
+#include "common/file_reading.h"
 #include "common/library_save_names.h"
 
 #include "platform/core/archive.h"
@@ -42,10 +43,7 @@ std::string cantOpen(std::string_view path)
 std::optional<plat::Archive> openCatalog(std::string_view library, unsigned icon = plat::kMbOk)
 {
     const std::string path = CatalogPath(library);
-    auto file = plat::Archive::loadFile(plat::resolvePath(path));
-    if (!file)
-        plat::MessageBox(cantOpen(path), icon);
-    return file;
+    return LoadFileForReader(path, kMaxLibraryFileBytes, cantOpen(path), icon);
 }
 
 struct CatalogHeader {
@@ -401,11 +399,9 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
 {
     const std::string path = CatalogPath(library);
     const std::string resolved = plat::resolvePath(path);
-    auto file = plat::Archive::loadFile(resolved);
-    if (!file) {
-        plat::MessageBox(cantOpen(path));
+    auto file = LoadFileForReader(resolved, kMaxLibraryFileBytes, cantOpen(path));
+    if (!file)
         return 0;
-    }
     // The rewrite renames a new file over the old one, which would replace a protected
     // catalogue as well.
     if (plat::isReadOnlyFile(resolved)) {

@@ -92,16 +92,22 @@ bool CTracelynDoc::OnNewDocument()
     return true;
 }
 
+std::uintmax_t CTracelynDoc::maxFileBytes() const { return kMaxBoardFileBytes; }
+
 bool CTracelynDoc::OnOpenDocument(const std::string& path)
 {
     const std::string boardPath = BoardOpenPath(path);
+    const CurrentBoard previousBoard = g_board;
+    const ActiveDocument previousActive = g_active;
     if (!PrepareBoardForOpen(data_))
         return false;
     g_active.document = this;
     if (!plat::Document::OnOpenDocument(boardPath)) {
         // The framework discards a document it could not open without closing it: leave no
-        // global pointing at its store.
+        // global pointing at its store, and the board that was current current as it was.
         CloseBoardDocument(data_, this);
+        g_board = previousBoard;
+        g_active = previousActive;
         return false;
     }
     data_.objectCount = g_board.count;

@@ -14,6 +14,7 @@ public:
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
+    std::uintmax_t maxFileBytes() const override;
 
     // File > Save As (its four forms).
     void OnFileSaveAs();

@@ -6,7 +6,6 @@
 #include "common/string_helpers.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
-#include "platform/system/file_text.h"
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "tracelyn/core/board_append.h"
 #include "tracelyn/core/board_state.h"
@@ -53,11 +52,9 @@ BoardObject boardObjectOf(const DxfEntity& e)
 
 int CDxfFile::ImportDxf(std::string_view path)
 {
-    const std::optional<std::string> file = plat::readWholeFile(path);
-    if (!file) {
-        plat::MessageBox(plat::FormatString1(tly::kStrCantOpenFile, path), plat::kMbIconStop);
+    const std::optional<plat::Archive> file = LoadDxfFile(path, plat::FormatString1(tly::kStrCantOpenFile, path));
+    if (!file)
         return 0;
-    }
     if (g_board.objects == nullptr)
         return 0;
     int unknown = 0;
@@ -71,7 +68,7 @@ int CDxfFile::ImportDxf(std::string_view path)
             plat::MessageBox("DXF command \"" + std::string(name) + "\" not implemented.");
         return true;
     };
-    const DxfReadResult read = ReadDxfEntities(*file, options);
+    const DxfReadResult read = ReadDxfEntities(DxfText(*file), options);
     const int first = g_board.count + 1;
     bool fullShown = false;
     int added = 0;

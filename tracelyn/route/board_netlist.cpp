@@ -1,9 +1,10 @@
 #include "tracelyn/route/board_netlist.h"
 
 #include "common/string_helpers.h"
+#include "platform/core/archive.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
-#include "platform/system/file_text.h"
+#include "platform/system/files.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/package_geometry.h"
@@ -213,13 +214,15 @@ int ReadBoardNetlist(std::string_view name)
         plat::MessageBox("Unable to lock router memory", plat::kMbIconStop);
         return 0;
     }
-    const std::optional<std::string> file = plat::readWholeFile(path);
+    plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
+    const std::optional<plat::Archive> file = plat::Archive::loadFile(plat::resolvePath(path), kMaxNetlistFileBytes, &failure);
     if (!file) {
         CloseProgressWindow();
-        plat::MessageBox("File " + path + " not found", plat::kMbIconStop);
+        plat::MessageBox(plat::readFailureText(path, failure, kMaxNetlistFileBytes, "File " + path + " not found"),
+                         plat::kMbIconStop);
         return 0;
     }
-    const std::string_view text = *file;
+    const std::string_view text(reinterpret_cast<const char*>(file->bytes().data()), file->bytes().size());
     size_t pos = 0;
     while (pos < text.size()) {
         std::string line;

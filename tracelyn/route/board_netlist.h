@@ -7,6 +7,7 @@
 // packages; each net becomes a chain of connections, nearest pin first, starting from its
 // leftmost pin.
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -17,6 +18,9 @@ inline constexpr int kMaxPinsPerNet = 798;
 inline constexpr size_t kMaxNetLineChars = 1900;
 // Pieces of a line are read at most this many characters at a time.
 inline constexpr size_t kNetlistPieceChars = 99;
+// The net table's nets at the longest line each, many times over: a larger netlist is refused
+// unread.
+inline constexpr size_t kMaxNetlistFileBytes = 16u << 20;
 
 // Reads "<name>.net" into the net and connection tables. 1 when the file was read to its end,
 // 0 when it could not be opened or reading stopped (Cancel on a missing pin, a table full, a

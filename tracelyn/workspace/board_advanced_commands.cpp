@@ -7,6 +7,7 @@
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/bounded_line_file.h"
 #include "platform/system/files.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
@@ -32,7 +33,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <deque>
+#include <optional>
+#include <unordered_map>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -207,6 +211,42 @@ bool referenceNumber(std::string_view reference, int& number)
     return true;
 }
 
+// The longest line of an annotation file that is read, however blanks pad its references; the
+// rest of a longer one is passed over (Schemora writes lines of at most 27 characters).
+constexpr std::size_t kAnnotationLineChars = 1024;
+
+// What an annotation file asks for: for each line "OLD----NEW", the first part in store order
+// whose reference is OLD and that no earlier line took gets NEW's number; the parts whose number
+// changes, with their new numbers. Nothing when the file cannot be opened.
+std::optional<std::vector<std::pair<int32_t, int>>> annotationChanges(const std::string& path)
+{
+    plat::BoundedLineFile in(path);
+    if (!in.isOpen())
+        return std::nullopt;
+    // Each reference's parts in store order: a line finds its part without a walk of the store.
+    std::unordered_map<std::string, std::deque<int32_t>> partsByReference;
+    for (int i = 1; i <= g_board.count; ++i)
+        if (const BoardObject& o = g_board.objects[i]; o.isPart())
+            partsByReference[DesignatorOf(o.text(), o.w[7])].push_back(i);
+    std::vector<std::pair<int32_t, int>> changes;
+    std::string line;
+    while (in.next(line, kAnnotationLineChars)) {
+        const std::string_view text = line;
+        const std::size_t dash = text.find("----");
+        int number = 0;
+        if (dash == std::string_view::npos || !referenceNumber(Trimmed(text.substr(dash + 4)), number))
+            continue;
+        const auto parts = partsByReference.find(std::string(Trimmed(text.substr(0, dash))));
+        if (parts == partsByReference.end() || parts->second.empty())
+            continue;
+        const int32_t index = parts->second.front();
+        parts->second.pop_front();
+        if (g_board.objects[index].w[7] != number)
+            changes.emplace_back(index, number);
+    }
+    return changes;
+}
+
 }  // namespace
 
 void CMainFrame::registerAdvancedCommands()
@@ -379,31 +419,12 @@ void CMainFrame::OnBackAnnotate()
     CUpdateRefDesDlg dialog(this);
     if (dialog.DoModal() != plat::kIdOk)
         return;
-    std::ifstream in(plat::resolvePath(g_advanced.annotationFile));
-    if (!in) {
+    const std::optional<std::vector<std::pair<int32_t, int>>> read = annotationChanges(g_advanced.annotationFile);
+    if (!read) {
         plat::MessageBox("File " + g_advanced.annotationFile + " not found");
         return;
     }
-    std::vector<std::pair<int32_t, int>> changes;
-    std::vector<bool> taken(static_cast<std::size_t>(g_board.count) + 1);
-    for (std::string line; std::getline(in, line);) {
-        const std::string_view text = line;
-        const std::size_t dash = text.find("----");
-        int number = 0;
-        if (dash == std::string_view::npos || !referenceNumber(Trimmed(text.substr(dash + 4)), number))
-            continue;
-        const std::string old(Trimmed(text.substr(0, dash)));
-        for (int i = 1; i <= g_board.count; ++i) {
-            const BoardObject& o = g_board.objects[i];
-            // A component renumbered by an earlier line is not the "old" one of a later line.
-            if (o.isPart() && !taken[static_cast<std::size_t>(i)] && DesignatorOf(o.text(), o.w[7]) == old) {
-                taken[static_cast<std::size_t>(i)] = true;
-                if (o.w[7] != number)
-                    changes.emplace_back(i, number);
-                break;
-            }
-        }
-    }
+    const std::vector<std::pair<int32_t, int>>& changes = *read;
     if (!changes.empty()) {
         std::vector<int32_t> parts;
         for (const auto& change : changes)

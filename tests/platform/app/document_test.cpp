@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -126,6 +127,51 @@ TEST_F(Documents, RefusedFilesStayClosedAndPartlyReadFilesAskBeforeSave)
     EXPECT_TRUE(host.messageBoxes().empty());
     EXPECT_EQ(read("copy.smp"), "part again");
     EXPECT_EQ(read("damaged2.smp"), "part again");
+}
+
+TEST_F(Documents, FilesTooLargeOrTooBigForMemoryAreMessagesAndChangeNothing)
+{
+    SampleDoc* open = activeDoc();
+    open->text = "kept";
+    const size_t before = app().openDocumentCount();
+    const auto expectNothingChanged = [&] {
+        harness->idle();
+        EXPECT_EQ(app().openDocumentCount(), before);
+        EXPECT_EQ(activeDoc(), open);
+        EXPECT_EQ(open->text, "kept");
+    };
+
+    // A file larger than the kind holds is refused unread (3 GB here, on no disk space).
+    folder.write("huge.smp", "");
+    std::filesystem::resize_file(folder.path() / "huge.smp", std::uintmax_t{3} << 30);
+    host.answerFileDialog({folder.file("huge.smp"), 1});
+    harness->command(plat::kIdFileOpen);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unable to open document " + folder.file("huge.smp") +
+                                                            ": the file is larger than any document of its kind "
+                                                            "(1 MB at most)."});
+    expectNothingChanged();
+
+    // Memory running out while the reader works is a message too.
+    folder.write("starved.smp", "no memory for this one");
+    host.clearEvents();
+    EXPECT_EQ(app().OpenDocumentFile(folder.file("starved.smp")), nullptr);
+    EXPECT_EQ(host.messageBoxes(),
+              std::vector<std::string>{"Not enough memory to open document " + folder.file("starved.smp") + "."});
+    expectNothingChanged();
+
+    // A recent file that has grown too large since: the same message, and it leaves the list.
+    folder.write("grown.smp", "small");
+    ASSERT_NE(app().OpenDocumentFile(folder.file("grown.smp")), nullptr);
+    harness->command(plat::kIdFileClose);
+    std::filesystem::resize_file(folder.path() / "grown.smp", std::uintmax_t{2} << 20);
+    ASSERT_EQ(app().recentFileList()->files().front(), folder.file("grown.smp"));
+    host.clearEvents();
+    harness->command(plat::kIdFileMruFile1);
+    ASSERT_EQ(host.messageBoxes().size(), 1u);
+    EXPECT_TRUE(host.messageBoxes().front().ends_with("(1 MB at most)."));
+    const std::vector<std::string>& recent = app().recentFileList()->files();
+    EXPECT_EQ(std::find(recent.begin(), recent.end(), folder.file("grown.smp")), recent.end());
+    expectNothingChanged();
 }
 
 TEST_F(Documents, ClosingAModifiedDocumentAsks)

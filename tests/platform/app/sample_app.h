@@ -37,6 +37,8 @@ public:
     bool OnNewDocument() override;
     void Serialize(plat::Archive& ar) override;
     void DeleteContents() override { text.clear(); }
+    // The sample's files hold at most 1 MB.
+    std::uintmax_t maxFileBytes() const override { return 1u << 20; }
     std::string text;   // the document's contents, stored as the file's bytes
     void OnDocOnly() { log().push_back("doc 301"); }
     void OnEverywhere() { log().push_back("doc 305"); }

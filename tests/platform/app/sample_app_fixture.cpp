@@ -4,6 +4,8 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/gdi/dc.h"
 
+#include <new>
+
 namespace sample {
 
 std::vector<std::string>& log()
@@ -72,7 +74,10 @@ void SampleDoc::Serialize(plat::Archive& ar)
     } else {
         text.resize(ar.size());
         ar.Read(text.data(), text.size());
-        // The sample reader refuses files that begin "refuse" and reads "part..." only in part.
+        // The sample reader refuses files that begin "refuse", reads "part..." only in part and
+        // runs out of memory on "no memory...".
+        if (text.starts_with("no memory"))
+            throw std::bad_alloc();
         if (text.starts_with("refuse"))
             ar.refuse();
         else if (text.starts_with("part"))

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 namespace {
 
 TEST(Archive, ShortReadsAndRelativeSeeks)
@@ -39,6 +41,39 @@ TEST(Archive, AtomicWriteReplacesOrKeepsTheOldFile)
     }
     EXPECT_FALSE(plat::writeFileAtomically(dir.file("missing/b.pic"), std::vector<uint8_t>{'x'}));
     EXPECT_FALSE(plat::Archive::loadFile(dir.file("nothing.pic")));
+}
+
+TEST(Archive, LoadingReadsNoMoreThanTheLimitAndSaysWhy)
+{
+    quill_test::TempFolder dir;
+    dir.write("small.pic", "12345");
+    plat::LoadFailure why = plat::LoadFailure::OutOfMemory;
+    auto loaded = plat::Archive::loadFile(dir.file("small.pic"), 5, &why);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->size(), 5u);
+    EXPECT_FALSE(plat::Archive::loadFile(dir.file("small.pic"), 4, &why));
+    EXPECT_EQ(why, plat::LoadFailure::TooLarge);
+
+    // 3 GB on no disk space: refused at once, nothing of it read into memory.
+    dir.write("huge.pic", "");
+    std::filesystem::resize_file(dir.path() / "huge.pic", std::uintmax_t{3} << 30);
+    why = plat::LoadFailure::CannotOpen;
+    EXPECT_FALSE(plat::Archive::loadFile(dir.file("huge.pic"), std::uintmax_t{16} << 20, &why));
+    EXPECT_EQ(why, plat::LoadFailure::TooLarge);
+    // A device that tells no size and never ends stops at the limit.
+    why = plat::LoadFailure::CannotOpen;
+    EXPECT_FALSE(plat::Archive::loadFile("/dev/zero", 1u << 20, &why));
+    EXPECT_EQ(why, plat::LoadFailure::TooLarge);
+    EXPECT_FALSE(plat::Archive::loadFile(dir.file("nothing.pic"), 100, &why));
+    EXPECT_EQ(why, plat::LoadFailure::CannotOpen);
+
+    EXPECT_EQ(plat::readFailureText("/w/big.con", plat::LoadFailure::TooLarge, std::uintmax_t{64} << 20, "Can't open"),
+              "/w/big.con is too large to read (64 MB at most).");
+    EXPECT_EQ(plat::readFailureText("/w/a.con", plat::LoadFailure::OutOfMemory, 1, "Can't open"),
+              "Not enough memory to read /w/a.con.");
+    EXPECT_EQ(plat::readFailureText("/w/a.con", plat::LoadFailure::CannotOpen, 1, "Can't open"), "Can't open");
+    EXPECT_EQ(plat::sizeText(1536), "1 KB");
+    EXPECT_EQ(plat::sizeText(1000), "1000 bytes");
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 // The text window saves what it showed: a file saved unchanged comes back byte for byte,
-// whatever spaces, separators, encoding and line ends it had.
+// whatever spaces, separators, encoding and line ends it had; a file too large to show is refused.
 #include "platform/qt_host/text_window.h"
 #include "support/menu_items.h"
 #include "support/temp_folder.h"
 
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,23 @@ TEST(TextWindow, SavingAnUnchangedFileKeepsEveryByte)
         const std::vector<unsigned char> saved = folder.read("out.txt");
         EXPECT_EQ(std::string(saved.begin(), saved.end()), c.bytes);
     }
+}
+
+TEST(TextWindow, AFileTooLargeToShowIsRefusedUnread)
+{
+    quill_test::TempFolder folder;
+    folder.write("out.net", "NET1----r1-1\n");
+    plat::TextWindow window(QString::fromStdString(folder.file("out.net")));
+    ASSERT_TRUE(window.load());
+    // The file grows past what the window shows (on no disk space): the window keeps its text.
+    std::filesystem::resize_file(folder.path() / "out.net", plat::TextWindow::kMaxFileBytes + 1);
+    std::string whyNot;
+    EXPECT_FALSE(window.load(&whyNot));
+    EXPECT_EQ(whyNot, folder.file("out.net") + " is too large to read (64 MB at most).");
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("NET1----r1-1\n"));
+    whyNot.clear();
+    EXPECT_FALSE(plat::TextWindow(QString::fromStdString(folder.file("missing.net"))).load(&whyNot));
+    EXPECT_TRUE(whyNot.empty()) << "a file that cannot be opened is the caller's to report";
 }
 
 }  // namespace

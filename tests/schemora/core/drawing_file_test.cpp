@@ -206,6 +206,21 @@ TEST(DrawingFile, CountLimitsAndTheFullMessage)
     }
 }
 
+TEST(DrawingFile, AFullStoreOfTheLongestTextsFitsTheLargestFile)
+{
+    CleanState clean;
+    TestDrawing d;
+    const std::string longest(kMaxStringChars, 'w');
+    for (int i = 1; i <= kMaxObjectCount; ++i)
+        d.add(MakeDrawObject(words(kObjText, i, 0), longest.c_str()));
+    const Bytes written = d.write();
+    EXPECT_EQ(written.size(), 2 * kRecordBytes + kMaxObjectCount * kLargestObjectBytes);
+    EXPECT_LT(written.size(), kLargestDrawingFile) << "an encapsulated file's definitions come on top";
+    EXPECT_GT(kMaxDrawingFileBytes, kLargestDrawingFile);
+    for (int i = 1; i <= d.count; ++i)
+        ReleaseObjectData(d.doc.objects[i]);
+}
+
 TEST(DrawingFile, MergeAppendsAndStopsAtTheStoreEnd)
 {
     CleanState clean;

@@ -9,7 +9,10 @@
 #include "platform/system/paths.h"
 #include "platform/system/startup.h"
 #include "resources/schemora/file_resources.h"
+#include "platform/core/archive.h"
 #include "schemora/core/app_state.h"
+#include "schemora/core/current_document.h"
+#include "schemora/core/drawing_file.h"
 #include "schemora/core/file_kinds.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
@@ -88,6 +91,34 @@ TEST_F(FileCommands, OpenSendsTextOutputsToTheViewerAndDrawingsToDocuments)
     EXPECT_TRUE(harness.command(plat::kIdFileOpen));
     EXPECT_FALSE(host.shown("text viewer: " + drawing));
     EXPECT_EQ(activeDocument()->GetPathName(), drawing);
+}
+
+TEST_F(FileCommands, OpenRefusesAFileLargerThanAnyDrawingUnread)
+{
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    const std::string drawing = savedDrawing(harness, "amp.pic");
+    CSchemoraDoc* open = activeDocument();
+    const int documents = harness.app().openDocumentCount();
+    // 3 GB on no disk space, of each kind that opens as a drawing.
+    for (const char* name : {"huge.pic", "huge.EPC", "huge.rpt"}) {
+        SCOPED_TRACE(name);
+        folder.write(name, "");
+        std::filesystem::resize_file(folder.path() / name, std::uintmax_t{3} << 30);
+        host.clearEvents();
+        host.answerFileDialog({folder.file(name), 1});
+        EXPECT_TRUE(harness.command(plat::kIdFileOpen));
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Unable to open document " + folder.file(name) +
+                                           ": the file is larger than any document of its kind (" +
+                                           plat::sizeText(kMaxDrawingFileBytes) + " at most)."});
+        harness.idle();
+        EXPECT_EQ(harness.app().openDocumentCount(), documents);
+        EXPECT_EQ(activeDocument(), open);
+        EXPECT_EQ(open->GetPathName(), drawing);
+        EXPECT_EQ(open->data().objectCount, 1);
+        EXPECT_EQ(g_current.count, 1) << "the open drawing stays current";
+    }
 }
 
 TEST_F(FileCommands, OpenAndSaveAsStartBesideTheActiveDrawing)

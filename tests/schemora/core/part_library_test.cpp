@@ -1,7 +1,9 @@
 #include "library_test_support.h"
+
 #include "drawing_test_support.h"
 
 #include "common/common_state.h"
+#include "common/file_reading.h"
 #include "platform/app/control_bars.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/program.h"
@@ -506,6 +508,24 @@ TEST_F(PartLibraryTest, HostileLibrariesEndCleanly)
             EXPECT_EQ(g_symbolElements.count, 0);
         }
     }
+}
+
+TEST_F(PartLibraryTest, ALibraryLargerThanAnyIsRefusedUnread)
+{
+    std::vector<LibraryPart> parts(1);
+    parts[0].name = "X";
+    ASSERT_TRUE(WritePartLibraryFile(state.lib("BIG.CON"), parts));
+    // Grown past the limit on no disk space: the part is in it, but the file is not read.
+    std::filesystem::resize_file(state.lib("BIG.CON"), kMaxLibraryFileBytes + 1);
+    const std::string refusal = "message box: " + state.lib("BIG.CON") + " is too large to read (64 MB at most).";
+    EXPECT_EQ(LoadLibraryPart("BIG", "X"), 0);
+    EXPECT_TRUE(state.host.shown(refusal));
+    EXPECT_EQ(g_partSymbols.count, 0);
+    state.host.clearEvents();
+    std::vector<std::string> names;
+    EXPECT_FALSE(FillLibraryPartList(names, "BIG", false));
+    EXPECT_TRUE(state.host.shown(refusal));
+    EXPECT_TRUE(names.empty());
 }
 
 TEST_F(PartLibraryTest, OldLibraryVersionsAreConverted)

@@ -6,7 +6,9 @@
 #include "platform/app/command_ids.h"
 #include "platform/system/startup.h"
 #include "resources/tracelyn/board_command_ids.h"
+#include "platform/core/archive.h"
 #include "tracelyn/core/board_document.h"
+#include "tracelyn/core/board_file.h"
 #include "tracelyn/core/board_file_commands.h"
 #include "tracelyn/core/board_state.h"
 
@@ -84,6 +86,31 @@ TEST_F(BoardFileCommandsTest, OpenSendsEachKindOfFileItsOwnWay)
     ASSERT_TRUE(harness->command(plat::kIdFileOpen));
     EXPECT_EQ(host.messageBoxes().back(), "File Error");
     EXPECT_EQ(g_board.count, 0);
+}
+
+TEST_F(BoardFileCommandsTest, OpenRefusesAFileLargerThanAnyBoardUnread)
+{
+    CTracelynDoc* open = activeBoard();
+    const int count = open->data().objectCount;
+    for (const char* name : {"huge.tlz", "huge.xpc"}) {
+        SCOPED_TRACE(name);
+        // 3 GB on no disk space.
+        folder.write(name, "");
+        std::filesystem::resize_file(folder.path() / name, std::uintmax_t{3} << 30);
+        host.clearEvents();
+        choose(folder.file(name));
+        ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+        EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"Unable to open document " + folder.file(name) +
+                                                                 ": the file is larger than any document of its kind (" +
+                                                                 plat::sizeText(kMaxBoardFileBytes) + " at most).",
+                                                                 "File Error"}));
+        harness->idle();
+        EXPECT_EQ(g_openDocuments.count, 1);
+        EXPECT_EQ(activeBoard(), open);
+        EXPECT_EQ(open->data().objectCount, count);
+        EXPECT_EQ(g_board.objects, open->data().objects->data()) << "the open board is current again";
+        EXPECT_EQ(g_board.count, count);
+    }
 }
 
 TEST_F(BoardFileCommandsTest, OpenAndSaveAsStartBesideTheActiveBoard)

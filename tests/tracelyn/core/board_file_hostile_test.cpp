@@ -79,6 +79,18 @@ TEST_F(BoardTest, CountsBeyondTheStoreShowFullAndReadTheFirst31990)
     EXPECT_EQ((*back.objects)[31991].kind(), kKindDeleted);
 }
 
+TEST_F(BoardTest, AFullStoreOfTheLongestStringsFitsTheLargestFile)
+{
+    const std::string longest(kMaxStringChars, 'w');
+    while (g_board.count < g_board.capacity - 1)
+        addText(longest);
+    const Bytes written = write();
+    const size_t outline = kRecordSize + 4 * kSegmentWords * 4;   // the default outline's four segments
+    EXPECT_EQ(written.size(), 2 * kRecordSize + outline + static_cast<size_t>(g_board.count - 1) * kLargestObjectBytes);
+    EXPECT_LT(written.size(), kLargestBoardRecords);
+    EXPECT_GT(kMaxBoardFileBytes, kLargestBoardRecords);
+}
+
 // A version this program does not know, or a header whose size word no board writer made,
 // is refused: reading it as a board would make garbage objects that a save writes back.
 TEST_F(BoardTest, NewerVersionsAndForeignHeadersAreRefused)

@@ -1,6 +1,7 @@
 // Drawing with the mouse: each tool by its command, press, drag and release on the real view,
 // the records compared, undone and saved.
 #include "edit_fixture.h"
+#include "common/string_helpers.h"
 
 #include "platform/core/archive.h"
 #include "tracelyn/core/board_file.h"
@@ -236,7 +237,7 @@ TEST_F(MouseEdit, AFullStoreRefusesWithoutTouchingTheLastObject)
     BoardDocumentData& data = board()->data();
     BoardObject& last = (*data.objects)[kMaxBoardObjects - 1];
     last.w[4] = kKindText;
-    last.data = const_cast<char*>("");
+    last.data = StrDupChecked(std::string_view());   // the shared empty string
     data.objectCount = kMaxBoardObjects - 1;
     const int depth = g_undo.depth;
     tool(tly::kCmdToolTrace);

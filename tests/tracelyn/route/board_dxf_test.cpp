@@ -3,12 +3,15 @@
 #include "tracelyn/route/photoplot_fixture.h"
 
 #include "common/dxf_entities.h"
+#include "common/dxf_reader.h"
+#include "common/string_helpers.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "support/decimal_comma_locale.h"
 #include "support/python_ezdxf.h"
 #include "tracelyn/route/board_dxf.h"
 
 #include <array>
+#include <filesystem>
 
 namespace photoplot_test {
 namespace {
@@ -154,6 +157,26 @@ TEST_F(BoardDxf, ImportAppendsLineWorkInInchesAndClosesPolylines)
     EXPECT_EQ(file.ImportDxf(folder.file("none.dxf")), 0);
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file: " + folder.file("none.dxf")});
     EXPECT_EQ(g_board.count, before + 5);
+}
+
+TEST_F(BoardDxf, ImportedTextsThatAreEmptyAreTheSharedEmptyStringAndHugeFilesAreRefused)
+{
+    // A TEXT entity whose string is one NUL byte: the text is empty, held as the one shared
+    // empty string that is never freed, so closing the board leaks nothing.
+    const int before = g_board.count;
+    folder.write("nul.dxf", std::string("0\nTEXT\n10\n\n20\n\n1\n\0", 18));
+    CDxfFile file;
+    ASSERT_EQ(file.ImportDxf(folder.file("nul.dxf")), 1);
+    const BoardObject& text = g_board.objects[before + 1];
+    EXPECT_EQ(text.kind(), kKindText);
+    EXPECT_EQ(text.text(), StrDupChecked(std::string_view()));
+
+    host.clearEvents();
+    folder.write("huge.dxf", "");
+    std::filesystem::resize_file(folder.path() / "huge.dxf", kMaxDxfFileBytes + 1);
+    EXPECT_EQ(file.ImportDxf(folder.file("huge.dxf")), 0);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{folder.file("huge.dxf") + " is too large to read (256 MB at most)."});
+    EXPECT_EQ(g_board.count, before + 1);
 }
 
 // The board's own DXF comes back where it was written from; a file that names its unit in

@@ -208,6 +208,17 @@ TEST_F(BoardAdvanced, RefNoAndBackAnnotateRenumberComponents)
     EXPECT_EQ(pane0(), "Annotated 3 references");
     EXPECT_TRUE(board()->IsModified());
 
+    // A line of megabytes from elsewhere is passed over without holding it; the lines after it
+    // still count.
+    std::ofstream(folder.path() / "out.ano") << std::string(8 << 20, 'x') << "----U3\nU1----U7\n";
+    host.answerDialog([&](plat::Dialog& d) {
+        d.SetDlgItemText(kIdcAnnotationFile, (folder.path() / "out.ano").string());
+        return d.PressButton(plat::kIdOk);
+    });
+    key(plat::kVkF11);
+    EXPECT_EQ(obj(1).w[7], 7);
+    EXPECT_EQ(pane0(), "Annotated 1 references");
+
     host.answerDialog([&](plat::Dialog& d) {
         d.SetDlgItemText(kIdcAnnotationFile, "missing.ano");
         return d.PressButton(plat::kIdOk);
