@@ -5,13 +5,15 @@
 
 #include "schemora/core/clipboard_records.h"
 #include "schemora/core/draw_object.h"
+#include "tools/generator_output.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <vector>
 
 namespace {
+
+constexpr std::string_view kTool = "make_schematic_fuzz_seeds";
 
 // Old subcircuit models describe controlled sources as polynomials, one kind of each here.
 constexpr const char* kPolySubcircuit =
@@ -28,9 +30,7 @@ bool writeSeed(const std::filesystem::path& seeds, const char* harness, const ch
 {
     const std::filesystem::path folder = seeds / harness;
     std::filesystem::create_directories(folder);
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out << text;
-    return static_cast<bool>(out);
+    return writeGeneratedFile(kTool, (folder / name).string(), std::string_view(text));
 }
 
 // A deck of the form the netlister writes for a transient run with a Fourier card, and the
@@ -78,7 +78,6 @@ int main(int argc, char** argv)
     header.right = 600;
     header.bottom = 300;
     const std::vector<uint8_t> block = EncodeClipboardBlock(header, objects, selection);
-    std::ofstream out(folder / "block", std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-    return out && writeTextSeeds(argv[1]) ? 0 : 1;
+    const bool written = writeGeneratedFile(kTool, (folder / "block").string(), block);
+    return written && writeTextSeeds(argv[1]) ? 0 : 1;
 }

@@ -128,7 +128,7 @@ void WritePartToLibrary(plat::Archive& archive, std::string_view partName)
     writePart(archive, partName, objects, g_current.viewCentreX, g_current.viewCentreY, g_current.sheetSize);
 }
 
-bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart>& parts)
+plat::WriteResult WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart>& parts)
 {
     plat::Archive out(plat::Archive::Mode::Store);
     writeRecord(out, libraryHeader(static_cast<int>(parts.size())));
@@ -206,8 +206,8 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
     const FileRecord newHeader = encodeHeader(corrected);
     std::copy(newHeader.begin(), newHeader.end(), result.begin());
     // The library is created anew from the copy: failing that is failing to create it.
-    if (!plat::writeFileAtomically(path, result)) {
-        plat::MessageBox("Can't open file: " + path);
+    if (const plat::WriteResult saved = plat::writeFileAtomically(path, result); !saved) {
+        plat::MessageBox(saved.message("Can't open file: " + path));
         return 0;
     }
     return 1;
@@ -224,8 +224,8 @@ int NewPartLibrary(std::string_view library)
     header[10] = static_cast<uint8_t>(kLibraryVersion);
     writeRecord(out, header);
     writeRecord(out, FileRecord{});
-    if (!plat::writeFileAtomically(plat::resolvePath(path), out.bytes())) {
-        plat::MessageBox("Can't open file: " + path);
+    if (const plat::WriteResult saved = plat::writeFileAtomically(plat::resolvePath(path), out.bytes()); !saved) {
+        plat::MessageBox(saved.message("Can't open file: " + path));
         return 0;
     }
     return 1;

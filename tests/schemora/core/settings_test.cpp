@@ -126,7 +126,8 @@ TEST_F(SettingsTest, SettingsThatCannotBeWrittenAreReported)
     g_folders.iniPath = state.temp.file("missing/folder/schemora.ini");
     state.host.clearEvents();
     SaveSettings();
-    EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{"Settings not saved: cannot write " + g_folders.iniPath});
+    EXPECT_EQ(state.host.messageBoxes(),
+              std::vector<std::string>{"Settings not saved.\nCannot write " + g_folders.iniPath + ": No such file or directory"});
 }
 
 TEST_F(SettingsTest, EdgeCasesOfTheIniFile)

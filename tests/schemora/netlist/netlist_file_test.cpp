@@ -1,10 +1,10 @@
 #include "netlist_test_support.h"
 
 #include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/system/files.h"
 #include "schemora/core/drawing_file.h"
 #include "schemora/netlist/netlist_builder.h"
-#include "schemora/netlist/text_file.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,10 +15,9 @@ namespace {
 
 std::string pinListBytes(const quill_test::TempFolder& folder, std::string_view list, int column, int kind)
 {
-    TextFile out;
-    EXPECT_TRUE(out.open(folder.file("list.txt")));
+    plat::AtomicFile out(folder.file("list.txt"));
     WritePinList(out, list, column, kind);
-    out.close();
+    EXPECT_TRUE(out.commit());
     const auto bytes = folder.read("list.txt");
     return std::string(bytes.begin(), bytes.end());
 }

@@ -68,7 +68,8 @@ TEST_F(BoardFileV4Test, SavingToAFolderThatDoesNotExistSaysSo)
 {
     const std::string path = "/nonexistent-folder-for-v4/board.tlz";
     EXPECT_FALSE(SaveBoardV4(path, kV4ModeEarlier));
-    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file: " + path});
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file: " + path + "\nCannot write " + path +
+                                                            ": No such file or directory"});
     const std::filesystem::path good = std::filesystem::temp_directory_path() / ("v4_" + std::to_string(getpid()) + ".tlz");
     EXPECT_TRUE(SaveBoardV4(good.string(), kV4ModeEarlier));
     EXPECT_TRUE(std::filesystem::exists(good));

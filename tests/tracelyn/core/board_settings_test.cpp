@@ -376,7 +376,8 @@ TEST_F(BoardSettingsTest, SettingsThatCannotBeWrittenAreReported)
     g_boardFolders.iniPath = folder.file("missing/folder/Tracelyn.ini");
     host.clearEvents();
     SaveSettings();
-    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Settings not saved: cannot write " + g_boardFolders.iniPath});
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Settings not saved.\nCannot write " + g_boardFolders.iniPath +
+                                                            ": No such file or directory"});
 }
 
 }  // namespace

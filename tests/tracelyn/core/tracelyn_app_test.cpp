@@ -209,7 +209,7 @@ TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
     std::filesystem::create_directory(folder.file("board.tlz.bak"));
     auto& status = mainFrame().statusBarPanes();
     host.advance(120000);
-    EXPECT_EQ(status.GetPaneText(0), "Backup failed: " + folder.file("board.tlz.bak"));
+    EXPECT_EQ(status.GetPaneText(0), "Backup failed: Cannot write " + folder.file("board.tlz.bak") + ": Is a directory");
     status.SetPaneText(0, "Ready");
     host.advance(120000);
     EXPECT_EQ(status.GetPaneText(0), "Ready");

@@ -112,7 +112,8 @@ TEST_F(BoardDxf, AFileThatCannotBeWrittenIsReported)
     CDxfFile file;
     file.ExportDxf(folder.file("missing/board.dxf"));
     ASSERT_EQ(host.messageBoxes().size(), 1u);
-    EXPECT_EQ(host.messageBoxes()[0], "Can't open file: " + folder.file("missing/board.dxf"));
+    const std::string path = folder.file("missing/board.dxf");
+    EXPECT_EQ(host.messageBoxes()[0], "Can't open file: " + path + "\nCannot write " + path + ": No such file or directory");
 }
 
 TEST_F(BoardDxf, ImportAppendsLineWorkInInchesAndClosesPolylines)
