@@ -15,6 +15,7 @@
 #include "resources/tracelyn/route_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "support/command_check.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 #include "tracelyn/core/app_state.h"
@@ -175,6 +176,31 @@ TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
     ASSERT_NE((*doc->data().objects)[2].text(), nullptr);
     EXPECT_STREQ((*doc->data().objects)[2].text(), "U1");
     EXPECT_EQ(g_openDocuments.entries[0].untitled, 0);
+}
+
+// A full disk: the older backup stays, nothing is left beside it, and the status bar names the
+// file and the reason.
+TEST_F(TracelynStart, ABackupOnAFullDiskKeepsTheOlderBackup)
+{
+    writeBoard("board.tlz");
+    writeIni("BackupTime=2\nDoTips=0\n");
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        std::filesystem::copy_file(folder.file("board.tlz"), disk.path() / "board.tlz");
+        auto harness = start({disk.file("board.tlz")});
+        ASSERT_TRUE(harness.start());
+        // A backup that works first: a failure is reported once until a backup works again.
+        activeBoard()->SetModifiedFlag(true);
+        host.advance(120000);
+        ASSERT_TRUE(std::filesystem::exists(disk.path() / "board.tlz.bak"));
+        disk.write("board.tlz.bak", "older backup");
+        disk.fill();
+        host.advance(120000);
+        EXPECT_EQ(mainFrame().statusBarPanes().GetPaneText(0),
+                  "Backup failed: Cannot write " + disk.file("board.tlz.bak") + ": No space left on device");
+        EXPECT_EQ(disk.readText("board.tlz.bak"), "older backup");
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"board.tlz", "board.tlz.bak"}));
+        activeBoard()->SetModifiedFlag(false);
+    });
 }
 
 TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
