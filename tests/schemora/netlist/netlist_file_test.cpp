@@ -132,6 +132,13 @@ TEST_F(NetlistFixture, OnAFullDiskEveryOutputKeepsItsOlderFile)
             EXPECT_EQ(disk.readText(name), "older " + name + "\n");
         EXPECT_EQ(disk.names(), names);
     });
+
+    // A folder that is not there: the netlister's own words, then the file and the reason.
+    g_designName.text = folder.file("gone/design.pic");
+    host.clearEvents();
+    EXPECT_EQ(writePlainNetlist(), 0);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file\nCannot write " +
+                                                            folder.file("gone/design.net") + ": No such file or directory"});
 }
 
 TEST_F(NetlistFixture, DigitalDevicePartsGoToTheDeviceList)
