@@ -3,7 +3,7 @@
 #include "platform/app/doc_template.h"
 #include "platform/app/document.h"
 #include "platform/app/win_app.h"
-#include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 
@@ -67,8 +67,8 @@ std::string DocumentBackup::Tick(const std::vector<plat::Document*>& documents, 
         if (!document->IsModified())
             continue;
         const std::string path = BackupPathOf(*document, untitledFolder, untitledNumberOf(*document, untitled));
-        if (!write(*document, path, untitledFolder, documents) && failed.empty())
-            failed = path;
+        if (std::string failure = write(*document, path, untitledFolder, documents); failed.empty())
+            failed = std::move(failure);
     }
     if (failed.empty()) {
         failureShown_ = false;
@@ -80,19 +80,17 @@ std::string DocumentBackup::Tick(const std::vector<plat::Document*>& documents, 
     return "Backup failed: " + failed;
 }
 
-bool DocumentBackup::write(plat::Document& document, const std::string& path, const std::string& untitledFolder,
-                           const std::vector<plat::Document*>& documents) const
+std::string DocumentBackup::write(plat::Document& document, const std::string& path,
+                                  const std::string& untitledFolder, const std::vector<plat::Document*>& documents) const
 {
     // A backup never takes the place of a document's own file, this one's or another's.
     for (const plat::Document* other : documents)
         if (other != nullptr && !other->GetPathName().empty() && samePath(other->GetPathName(), path))
-            return false;
+            return path;
     const std::vector<uint8_t> bytes = bytesOf_(document);
-    if (bytes.empty())
-        return false;
-    if (!document.GetPathName().empty() || makeFolder(untitledFolder))
-        return plat::writeFileAtomically(path, bytes);
-    return false;
+    if (bytes.empty() || (document.GetPathName().empty() && !makeFolder(untitledFolder)))
+        return path;
+    return plat::writeFileAtomically(path, bytes).message();
 }
 
 std::vector<plat::Document*> OpenDocuments()

@@ -29,8 +29,10 @@ public:
     std::string Tick(const std::vector<plat::Document*>& documents, const std::string& untitledFolder);
 
 private:
-    bool write(plat::Document& document, const std::string& path, const std::string& untitledFolder,
-               const std::vector<plat::Document*>& documents) const;
+    // Nothing when the backup was written; else what failed: the path, or "Cannot write PATH:
+    // REASON".
+    std::string write(plat::Document& document, const std::string& path, const std::string& untitledFolder,
+                      const std::vector<plat::Document*>& documents) const;
 
     DocumentBytes bytesOf_;
     bool failureShown_ = false;

@@ -14,6 +14,7 @@
 #include "tracelyn/core/router_strategy.h"
 #include "tracelyn/route/dcodes_dialog.h"
 #include "tracelyn/route/gerber_import.h"
+#include "tools/generator_output.h"
 
 #include <filesystem>
 #include <fstream>
@@ -28,8 +29,7 @@ namespace {
 bool writeSeed(const fs::path& file, std::string_view bytes)
 {
     fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+    return writeGeneratedFile("make_fuzz_seeds", file.string(), bytes);
 }
 
 std::string dxfDrawing()

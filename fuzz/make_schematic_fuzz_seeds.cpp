@@ -12,14 +12,16 @@
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_state.h"
 #include "schemora/netlist/netlist_writers.h"
-#include "schemora/netlist/text_file.h"
+#include "platform/core/atomic_file.h"
+#include "tools/generator_output.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <vector>
 
 namespace {
+
+constexpr std::string_view kTool = "make_schematic_fuzz_seeds";
 
 // Old subcircuit models describe controlled sources as polynomials, one kind of each here.
 constexpr const char* kPolySubcircuit =
@@ -36,9 +38,7 @@ bool writeSeed(const std::filesystem::path& seeds, const char* harness, const ch
 {
     const std::filesystem::path folder = seeds / harness;
     std::filesystem::create_directories(folder);
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out << text;
-    return static_cast<bool>(out);
+    return writeGeneratedFile(kTool, (folder / name).string(), std::string_view(text));
 }
 
 // A deck of the form the netlister writes for a transient run with a Fourier card, and the
@@ -88,15 +88,13 @@ bool writeDigitalCircuit(const std::filesystem::path& seeds)
     g_designName.text = "rc_step.pic";
     g_netTables.nets = {{"U1", "in clk out", "TTL\\7400 10", ""}, {"U2", "out in", "TTL\\7404 10", ""}};
     g_netTables.probes = {{"IN", 0}, {"CLK", 0}, {"OUT", 0}};
-    TextFile circuit, devices;
-    if (!circuit.open((folder / "circuit.ckt").string()) || !devices.open((folder / "devices.dev").string()))
-        return false;
+    plat::AtomicFile circuit((folder / "circuit.ckt").string());
+    plat::AtomicFile devices((folder / "devices.dev").string());
     const CNetlistBuilder builder;
     WriteDigitalCircuit(circuit, devices, builder);
-    circuit.close();
-    std::filesystem::remove(folder / "devices.dev");
+    devices.discard();
     ResetNetlistTables();
-    return true;
+    return static_cast<bool>(circuit.commit());
 }
 
 // The example board's parts renumbered, as Ref No reports them.
@@ -132,9 +130,7 @@ int main(int argc, char** argv)
     header.right = 600;
     header.bottom = 300;
     const std::vector<uint8_t> block = EncodeClipboardBlock(header, objects, selection);
-    std::ofstream out(folder / "block", std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-    const bool written = writeTextSeeds(argv[1]) && writePastedText(argv[1]) && writeDigitalCircuit(argv[1]) &&
-                         writeAnnotation(argv[1]);
-    return out && written ? 0 : 1;
+    const bool written = writeGeneratedFile(kTool, (folder / "block").string(), block) && writeTextSeeds(argv[1]) &&
+                         writePastedText(argv[1]) && writeDigitalCircuit(argv[1]) && writeAnnotation(argv[1]);
+    return written ? 0 : 1;
 }

@@ -140,7 +140,7 @@ bool openBoard(BoardDocumentData& doc, const PlacementRequest& request, bool& ex
     return true;
 }
 
-bool writeBoard(const std::string& path)
+plat::WriteResult writeBoard(const std::string& path)
 {
     plat::Archive archive(plat::Archive::Mode::Store);
     WriteBoard(archive, BoardFileMode(path));
@@ -257,10 +257,11 @@ PlacementReport PlaceDesign(const PlacementRequest& request)
         BuildRatsNest(1);
         report.netlistMessages = readerHost.said();
     }
-    if (ok && !writeBoard(request.boardPath)) {
-        report.refusal = "Can't write " + request.boardPath;
-        ok = false;
-    }
+    if (ok)
+        if (const plat::WriteResult written = writeBoard(request.boardPath); !written) {
+            report.refusal = written.message();
+            ok = false;
+        }
     report.written = ok;
     ForgetNets();
     RouterMemory(kRouterMemoryFree);

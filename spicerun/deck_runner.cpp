@@ -5,14 +5,12 @@
 #include "spicerun/raw_file.h"
 #include "spicerun/result_listing.h"
 
-#include "platform/core/written_file_mode.h"
+#include "platform/core/atomic_file.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace spicerun {
 namespace {
@@ -44,28 +42,6 @@ ReadOutcome readBounded(const fs::path& path, size_t limit, std::string& text)
 }
 
 std::string megabytes(size_t bytes) { return std::to_string(bytes / (1024 * 1024)) + " MB"; }
-
-bool writeAtomically(const std::string& path, const std::string& text)
-{
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    size_t done = 0;
-    while (ok && done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        ok = n > 0;
-        done += ok ? static_cast<size_t>(n) : 0;
-    }
-    ok = ok && ::fchmod(fd, plat::writtenFileMode(path)) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok)
-        ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        std::remove(temp.c_str());
-    return ok;
-}
 
 // A private folder for one run, removed with everything in it at the end.
 class TempFolder {
@@ -144,8 +120,8 @@ struct NgspiceRun {
 NgspiceRun runNgspice(const RunOptions& options, const fs::path& folder, const std::string& deckName,
                       const std::string& deckText, bool rawResults, const std::string& logName)
 {
-    if (!writeAtomically((folder / deckName).string(), deckText))
-        return NgspiceRun{false, "Cannot write the simulation deck"};
+    if (const plat::WriteResult written = plat::writeFileAtomically((folder / deckName).string(), deckText); !written)
+        return NgspiceRun{false, written.message()};
     std::vector<std::string> arguments = {options.ngspice, "-b", "-n"};
     if (rawResults) {
         arguments.push_back("-r");
@@ -180,7 +156,8 @@ RunResult fail(const std::string& outputPath, const std::string& message)
     std::istringstream in(message);
     for (std::string line; std::getline(in, line);)
         listing += "*** " + line.substr(0, 74) + "\n";
-    writeAtomically(outputPath, listing);
+    if (const plat::WriteResult written = plat::writeFileAtomically(outputPath, listing); !written)
+        result.message += "\n" + written.message();
     return result;
 }
 
@@ -255,8 +232,8 @@ RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
     }
     RunResult result;
     result.outputPath = outputPath;
-    if (!writeAtomically(outputPath, listing)) {
-        result.message = "Cannot write " + outputPath;
+    if (const plat::WriteResult written = plat::writeFileAtomically(outputPath, listing); !written) {
+        result.message = written.message();
         return result;
     }
     result.ok = true;

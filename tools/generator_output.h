@@ -2,7 +2,7 @@
 // How a build-time generator writes its files and ends: each file is written whole or not at
 // all, a failure names the file, and a run that showed a message box fails.
 
-#include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/test_ui_host.h"
 #include "tools/generator_arguments.h"
 
@@ -14,14 +14,19 @@
 #include <string_view>
 #include <vector>
 
-// Writes bytes (or text) to path; false, with "<tool>: cannot write <path>" on the error stream, when it
-// cannot (the file that was there stays).
+// Whether a file was written; when not, "<tool>: Cannot write <path>: <reason>" on the error stream.
+inline bool reportGeneratedFile(std::string_view tool, const plat::WriteResult& written)
+{
+    if (!written)
+        std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(tool.size()), tool.data(), written.message().c_str());
+    return written;
+}
+
+// Writes bytes (or text) to path whole or not at all (the file that was there stays); false,
+// reported by reportGeneratedFile, when it cannot.
 inline bool writeGeneratedFile(std::string_view tool, const std::string& path, const std::vector<uint8_t>& bytes)
 {
-    if (plat::writeFileAtomically(path, bytes))
-        return true;
-    std::fprintf(stderr, "%.*s: cannot write %s\n", static_cast<int>(tool.size()), tool.data(), path.c_str());
-    return false;
+    return reportGeneratedFile(tool, plat::writeFileAtomically(path, bytes));
 }
 
 inline bool writeGeneratedFile(std::string_view tool, const std::string& path, std::string_view text)

@@ -86,8 +86,8 @@ bool Document::OnSaveDocument(const std::string& path)
     const std::string resolved = resolvePath(path);
     Archive archive(Archive::Mode::Store, {}, resolved);
     Serialize(archive);
-    if (!writeFileAtomically(resolved, archive.bytes())) {
-        MessageBox(FormatString1(kIdpFailedToSaveDoc, path), kMbOk | kMbIconExclamation);
+    if (const WriteResult written = writeFileAtomically(resolved, archive.bytes()); !written) {
+        MessageBox(FormatString1(kIdpFailedToSaveDoc, path) + "\n" + written.message(), kMbOk | kMbIconExclamation);
         return false;
     }
     SetModifiedFlag(false);

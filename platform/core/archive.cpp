@@ -1,7 +1,5 @@
 #include "platform/core/archive.h"
 
-#include "platform/core/written_file_mode.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -114,34 +112,6 @@ std::optional<FileTimes> fileTimes(const std::string& path)
     t.modified = static_cast<std::time_t>(sx.stx_mtime.tv_sec);
     t.created = (sx.stx_mask & STATX_BTIME) ? static_cast<std::time_t>(sx.stx_btime.tv_sec) : t.modified;
     return t;
-}
-
-bool writeFileAtomically(const std::string& path, const void* data, size_t size)
-{
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    const auto* p = static_cast<const uint8_t*>(data);
-    size_t left = size;
-    bool ok = true;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    ok = ok && ::fchmod(fd, writtenFileMode(path)) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temp.c_str(), path.c_str()) == 0)
-        return true;
-    ::unlink(temp.c_str());
-    return false;
 }
 
 }  // namespace plat

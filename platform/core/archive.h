@@ -4,6 +4,8 @@
 // bytes (readers treat that as the end of their list). Storing collects the bytes and the
 // framework writes them to the file atomically when Serialize returns.
 
+#include "platform/core/atomic_file.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -77,14 +79,6 @@ private:
     bool refused_ = false;
     bool damaged_ = false;
 };
-
-// Writes bytes to a temporary file in the same folder and renames it over path, so a failed
-// write never destroys the file that was there. False on any failure (the old file stays).
-bool writeFileAtomically(const std::string& path, const void* data, size_t size);
-inline bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    return writeFileAtomically(path, bytes.data(), bytes.size());
-}
 
 // A size as messages about file sizes give it: "16 MB", "640 KB", "100 bytes" (whole units,
 // rounded down).

@@ -1,6 +1,6 @@
 #include "platform/qt_host/text_window.h"
 
-#include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/qt_host/qt_text.h"
 
 #include <QCloseEvent>
@@ -88,8 +88,10 @@ bool TextWindow::save()
         bytes.prepend("\xEF\xBB\xBF");
     if (crlf_)
         bytes.replace("\n", "\r\n");
-    if (!writeFileAtomically(pathFromQString(path_), bytes.constData(), static_cast<size_t>(bytes.size()))) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Cannot save %1.").arg(path_));
+    const WriteResult written =
+        writeFileAtomically(pathFromQString(path_), bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (!written) {
+        QMessageBox::warning(this, windowTitle(), messageToQString(written.message()));
         return false;
     }
     edit_->document()->setModified(false);

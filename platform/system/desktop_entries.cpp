@@ -1,5 +1,6 @@
 #include "platform/system/desktop_entries.h"
 
+#include "platform/core/atomic_file.h"
 #include "platform/system/paths.h"
 
 #include <fcntl.h>
@@ -36,19 +37,11 @@ std::string readText(const fs::path& path)
     return text.str();
 }
 
-// Writes under a temporary name and renames, so a reader never sees half a file.
-bool writeText(const fs::path& path, std::string_view text)
+WriteResult writeText(const fs::path& path, std::string_view text)
 {
     std::error_code ec;
     fs::create_directories(path.parent_path(), ec);
-    const fs::path partial = path.string() + ".new";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out.write(text.data(), static_cast<std::streamsize>(text.size())) || !out.flush())
-            return false;
-    }
-    fs::rename(partial, path, ec);
-    return !ec;
+    return writeFileAtomically(path.string(), text);
 }
 
 // A value of a desktop entry's Exec key: quoted when it holds characters the key reserves.
@@ -198,7 +191,7 @@ void updateMimeDatabase(const std::string& folder)
 std::string userDataFolder() { return envFolder("XDG_DATA_HOME", ".local/share"); }
 std::string userConfigFolder() { return envFolder("XDG_CONFIG_HOME", ".config"); }
 
-std::optional<std::string> writeDesktopEntry(std::string_view group, const DesktopEntry& entry)
+WriteResult writeDesktopEntry(std::string_view group, const DesktopEntry& entry)
 {
     std::string text = "[Desktop Entry]\nType=Application\nVersion=1.0\n";
     text += "Name=" + entryValue(entry.name) + "\n";
@@ -207,10 +200,7 @@ std::optional<std::string> writeDesktopEntry(std::string_view group, const Deskt
     if (!entry.icon.empty())
         text += "Icon=" + entryValue(entry.icon) + "\n";
     text += "Terminal=false\nCategories=Development;Electronics;\n";
-    const fs::path file = fs::path(userDataFolder()) / "applications" / std::string(group) / (entry.name + ".desktop");
-    if (!writeText(file, text))
-        return std::nullopt;
-    return file.string();
+    return writeText(fs::path(userDataFolder()) / "applications" / std::string(group) / (entry.name + ".desktop"), text);
 }
 
 std::string defaultApplicationFor(std::string_view mimeType)
@@ -230,7 +220,7 @@ std::string defaultApplicationFor(std::string_view mimeType)
     return {};
 }
 
-bool associateWithTextEditor(std::string_view mimeType, std::string_view glob, std::string_view comment)
+WriteResult associateWithTextEditor(std::string_view mimeType, std::string_view glob, std::string_view comment)
 {
     const fs::path mimeFolder = fs::path(userDataFolder()) / "mime";
     std::string name(mimeType);
@@ -245,12 +235,12 @@ bool associateWithTextEditor(std::string_view mimeType, std::string_view glob, s
                             "    <glob pattern=\"" + xmlEscaped(glob) + "\"/>\n"
                             "  </mime-type>\n"
                             "</mime-info>\n";
-    if (!writeText(mimeFolder / "packages" / (name + ".xml"), xml))
-        return false;
+    if (WriteResult written = writeText(mimeFolder / "packages" / (name + ".xml"), xml); !written)
+        return written;
     updateMimeDatabase(mimeFolder.string());
     const std::string editor = defaultApplicationFor("text/plain");
     if (editor.empty())
-        return true;   // plain text's own association applies to a kind of plain text
+        return {};   // plain text's own association applies to a kind of plain text
     const fs::path list = fs::path(userConfigFolder()) / "mimeapps.list";
     return writeText(list, withAddedAssociation(readText(list), "Added Associations", mimeType, editor));
 }

@@ -3,7 +3,8 @@
 // user's own folders: desktop entries under the applications folder, MIME type definitions
 // and the user's MIME defaults list. Nothing outside the user's folders is written.
 
-#include <optional>
+#include "platform/core/atomic_file.h"
+
 #include <string>
 #include <string_view>
 
@@ -21,14 +22,15 @@ struct DesktopEntry {
 };
 
 // Writes "<data>/applications/<group>/<name>.desktop" (the menu shows it under the group's
-// folder). Returns the file written, or nothing when it could not be written.
-std::optional<std::string> writeDesktopEntry(std::string_view group, const DesktopEntry& entry);
+// folder); what went wrong when it could not be written.
+WriteResult writeDesktopEntry(std::string_view group, const DesktopEntry& entry);
 
 // Lets files whose names match glob open in the desktop's text editor: declares mimeType for
 // the glob as a kind of plain text in the user's MIME database and, where the user's defaults
 // name an application for plain text, adds it for mimeType to the user's "mimeapps.list" beside
-// the associations already there (none is replaced). False when a file could not be written.
-bool associateWithTextEditor(std::string_view mimeType, std::string_view glob, std::string_view comment);
+// the associations already there (none is replaced). What went wrong when a file could not be
+// written.
+WriteResult associateWithTextEditor(std::string_view mimeType, std::string_view glob, std::string_view comment);
 
 // The desktop entry the user's MIME defaults give for a type ("" when none).
 std::string defaultApplicationFor(std::string_view mimeType);

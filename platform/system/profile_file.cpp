@@ -113,7 +113,8 @@ ProfileFile::ProfileFile(std::string_view path) : path_(resolvePath(path))
 
 ProfileFile::~ProfileFile()
 {
-    flush();
+    // A caller that must know whether its changes reached the disk flushes before this.
+    static_cast<void>(flush());
 }
 
 std::optional<ProfileFile::Span> ProfileFile::findSection(std::string_view section) const
@@ -214,17 +215,17 @@ void ProfileFile::writeInt(std::string_view section, std::string_view key, int v
     writeString(section, key, std::to_string(value));
 }
 
-bool ProfileFile::flush()
+WriteResult ProfileFile::flush()
 {
     if (!modified_)
-        return true;
+        return {};
     std::string bytes;
     for (const Line& line : lines_)
         bytes += line.text + line.ending;
-    if (!writeFileAtomically(path_, bytes.data(), bytes.size()))
-        return false;
-    modified_ = false;
-    return true;
+    WriteResult written = writeFileAtomically(path_, bytes);
+    if (written)
+        modified_ = false;
+    return written;
 }
 
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,

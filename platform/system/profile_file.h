@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/core/atomic_file.h"
 #include "platform/system/optional_text.h"
 
 namespace plat {
@@ -33,7 +34,7 @@ bool WritePrivateProfileString(std::string_view section, OptionalText key, Optio
 
 // One profile file held in memory: reads and writes work on the loaded lines, and flush writes
 // the file once (atomically) if anything changed. The destructor flushes; call flush() to learn
-// whether it worked. Writing a hundred settings at exit this way writes the file once.
+// whether it worked and why not. Writing a hundred settings at exit this way writes the file once.
 class ProfileFile {
 public:
     explicit ProfileFile(std::string_view path);
@@ -47,7 +48,7 @@ public:
     void writeString(std::string_view section, OptionalText key, OptionalText value);
     void writeInt(std::string_view section, std::string_view key, int value);
 
-    bool flush();
+    WriteResult flush();
     bool modified() const { return modified_; }
     const std::string& path() const { return path_; }
 

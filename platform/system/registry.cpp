@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/core/archive.h"
+#include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
@@ -83,6 +84,7 @@ Registry& Registry::shared()
         store.keys_.clear();
         store.stamp_.reset();
         store.loaded_ = false;
+        store.failureReported_ = false;
     }
     return store;
 }
@@ -124,13 +126,26 @@ Registry::Outcome Registry::modify(Change change)
     if (!change(updated))
         return Outcome::Unchanged;
     const std::string text = detail::encodeRegistry(updated);
-    if (!writeFileAtomically(filePath_, text.data(), text.size())) {
+    if (const WriteResult written = writeFileAtomically(filePath_, text); !written) {
         loaded_ = false;
+        reportFailure(*written.error());
         return Outcome::Failed;
     }
+    failureReported_ = false;
     keys_ = std::move(updated);
     stamp_ = stampOf(filePath_);
     return Outcome::Written;
+}
+
+void Registry::reportFailure(const WriteError& error)
+{
+    // A program writes many values in a row (the bars' places at exit): one message is enough
+    // until the store can be written again.
+    if (failureReported_)
+        return;
+    failureReported_ = true;
+    if (installedUiHost())
+        MessageBox(error.message(), kMbIconExclamation);
 }
 
 bool Registry::createKey(std::string_view keyPath)

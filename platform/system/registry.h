@@ -7,6 +7,8 @@
 // The store is one file in configFolder() (files.h). Every read first reloads the file when it
 // changed on disk, and every change is made under a lock file and written atomically, so two
 // programs running side by side see each other's values and never lose each other's writes.
+// A store that cannot be written is reported once, by its file's name and the reason, until a
+// write works again.
 
 #include <cstdint>
 #include <optional>
@@ -15,6 +17,7 @@
 #include <sys/types.h>
 #include <variant>
 
+#include "platform/core/atomic_file.h"
 #include "platform/system/registry_format.h"
 
 namespace plat {
@@ -78,11 +81,14 @@ private:
     // change returns false when it changed nothing.
     template <typename Change>
     Outcome modify(Change change);
+    // Tells the person once that the store could not be written.
+    void reportFailure(const WriteError& error);
 
     std::string filePath_;
     KeyMap keys_;
     std::optional<FileStamp> stamp_;
     bool loaded_ = false;
+    bool failureReported_ = false;
 };
 
 // An open key, as the programs hold one between opening and closing it. Values set through a

@@ -1,6 +1,7 @@
 #include "schemora/core/design_check.h"
 
 #include "platform/app/resources.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/gdi/gdi_types.h"
 #include "platform/system/files.h"
@@ -25,7 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <optional>
 #include <vector>
 
 DesignCheckOptions g_checkOptions;
@@ -63,13 +64,13 @@ std::string upper(std::string text)
 // Where the results go: the report file, or message boxes of which only the first five show.
 class CheckResults {
 public:
-    explicit CheckResults(std::ofstream* file) : file_(file) {}
+    explicit CheckResults(plat::AtomicFile* file) : file_(file) {}
     // False when the user pressed Cancel.
     bool report(const std::string& text)
     {
         last_ = text;
         if (file_) {
-            *file_ << text << '\n';
+            file_->put(text + "\n");
             return true;
         }
         if (shown_ >= kMaxShownResults)
@@ -80,7 +81,7 @@ public:
     const std::string& last() const { return last_; }
 
 private:
-    std::ofstream* file_;
+    plat::AtomicFile* file_;
     int shown_ = 0;
     std::string last_;
 };
@@ -411,20 +412,25 @@ void RunDesignCheck(CSchemoraDoc& doc)
             BindPinTexts(g_current.at(i).symbolIndex());
 
     const std::string reportPath = DesignCheckReportPath(doc);
-    std::ofstream file;
+    // The report replaces an older one only when it was written whole; a report that cannot
+    // be written stops the check before it corrects anything.
+    std::optional<plat::AtomicFile> file;
+    const auto stop = [&](const plat::WriteError& error) {
+        plat::MessageBox(error.message(plat::LoadString(scm::kStrDiskError)), plat::kMbOk | plat::kMbIconStop);
+        WithdrawLastUndoStep();
+        doc.SetModifiedFlag(wasModified);
+    };
     if (g_checkOptions.saveResults) {
-        file.open(plat::resolvePath(reportPath));
-        if (!file) {
-            plat::MessageBox(plat::LoadString(scm::kStrDiskError), plat::kMbOk | plat::kMbIconStop);
-            WithdrawLastUndoStep();
-            doc.SetModifiedFlag(wasModified);
-            return;
-        }
+        file.emplace(plat::resolvePath(reportPath));
+        if (!file->good())
+            return stop(*file->error());
     }
-    CheckResults results(g_checkOptions.saveResults ? &file : nullptr);
+    CheckResults results(file ? &*file : nullptr);
     PartChecker checker(results, g_current.liveCount());
     const bool finished = checker.run();
-    file.close();
+    if (file)
+        if (const plat::WriteResult written = file->commit(); !written)
+            return stop(*written.error());
     if (finished && g_checkOptions.saveResults && !results.last().empty())
         plat::MessageBox(results.last());
     if (finished) {

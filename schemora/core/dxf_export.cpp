@@ -2,7 +2,7 @@
 
 #include "common/dxf_entities.h"
 #include "common/point_rotation.h"
-#include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/paths.h"
 #include "schemora/core/current_document.h"
@@ -116,8 +116,8 @@ bool ExportDxf(std::string_view path)
         name += ".DXF";
     // The writers take plain sheet coordinates, so the view centre plays no part here.
     const std::string text = DxfDrawingText();
-    if (!plat::writeFileAtomically(name, text.data(), text.size())) {
-        plat::MessageBox("Can't open file " + name, plat::kMbIconStop);
+    if (const plat::WriteResult written = plat::writeFileAtomically(name, text); !written) {
+        plat::MessageBox(written.message("Can't open file " + name), plat::kMbIconStop);
         return false;
     }
     char message[64];

@@ -54,8 +54,8 @@ bool SaveDrawingAs(CSchemoraDoc& doc, std::string_view path, int mode)
     const std::string resolved = plat::resolvePath(target);
     plat::Archive archive(plat::Archive::Mode::Store, {}, resolved);
     WriteDrawing(doc.data(), archive, mode, target);
-    if (!plat::writeFileAtomically(resolved, archive.bytes())) {
-        plat::MessageBox("Unable to open file " + target);
+    if (const plat::WriteResult written = plat::writeFileAtomically(resolved, archive.bytes()); !written) {
+        plat::MessageBox(written.message("Unable to open file " + target));
         return false;
     }
     return true;

@@ -143,8 +143,8 @@ int WriteLibraryPartsList(std::string_view library)
     if (!sorted)
         report += "(Not sorted alphabetically!)\n";
     const std::string path = plat::resolvePath(g_folders.libraryFolder + base + ".txt");
-    if (!plat::writeFileAtomically(path, report.data(), report.size())) {
-        plat::MessageBox("Can't open file: " + path);
+    if (const plat::WriteResult written = plat::writeFileAtomically(path, report); !written) {
+        plat::MessageBox(written.message("Can't open file: " + path));
         return 0;
     }
     if (plat::MessageBox("View parts list?", plat::kMbYesNo | plat::kMbIconQuestion) == plat::kIdYes)

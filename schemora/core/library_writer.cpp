@@ -130,7 +130,7 @@ void WritePartToLibrary(plat::Archive& archive, std::string_view partName)
     writePart(archive, partName, objects, g_current.viewCentreX, g_current.viewCentreY, g_current.sheetSize);
 }
 
-bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart>& parts)
+plat::WriteResult WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart>& parts)
 {
     plat::Archive out(plat::Archive::Mode::Store);
     writeRecord(out, libraryHeader(static_cast<int>(parts.size())));
@@ -238,8 +238,8 @@ int replaceLibraryFile(const std::string& path, const std::optional<Bytes>& byte
 {
     if (!bytes)
         return 0;
-    if (!plat::writeFileAtomically(path, *bytes)) {
-        plat::MessageBox("Can't open file: " + path);
+    if (const plat::WriteResult saved = plat::writeFileAtomically(path, *bytes); !saved) {
+        plat::MessageBox(saved.message("Can't open file: " + path));
         return 0;
     }
     return 1;
@@ -274,8 +274,8 @@ int NewPartLibrary(std::string_view library)
     if (plat::MessageBox("Start new library: " + base + "?", plat::kMbYesNo, "New Library") != plat::kIdYes)
         return 0;
     const std::string path = LibraryFilePath(base, false);
-    if (!plat::writeFileAtomically(plat::resolvePath(path), emptyLibrary())) {
-        plat::MessageBox("Can't open file: " + path);
+    if (const plat::WriteResult saved = plat::writeFileAtomically(plat::resolvePath(path), emptyLibrary()); !saved) {
+        plat::MessageBox(saved.message("Can't open file: " + path));
         return 0;
     }
     return 1;

@@ -128,8 +128,8 @@ struct LibraryPart {
     std::vector<DrawObject> elements;   // shallow records; the caller owns their data
 };
 // Writes a whole library or catalogue file (header with version '9', an all-zero title, the
-// parts). False when the file cannot be written.
-bool WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart>& parts);
+// parts); what went wrong when it could not be written whole.
+plat::WriteResult WritePartLibraryFile(const std::string& path, const std::vector<LibraryPart>& parts);
 
 // Adds or replaces (kRewriteAddOrReplace, asking before it replaces) or deletes
 // (kRewriteDelete) part in the library, from the current object array. 1 when the library was

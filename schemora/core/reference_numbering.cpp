@@ -1,5 +1,6 @@
 #include "schemora/core/reference_numbering.h"
 
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "schemora/core/app_state.h"
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -69,14 +69,13 @@ std::vector<int> sheetsOf(const RenumberRequest& r)
 
 bool writeReport(const std::vector<Change>& changes)
 {
-    std::ofstream out(plat::resolvePath(kReportName));
-    if (!out) {
-        plat::MessageBox(std::string("File ") + kReportName + " not found");
-        return false;
-    }
+    std::string report;
     for (const Change& c : changes)
-        out << AnnotationLine(c.from, c.to);
-    return true;
+        report += AnnotationLine(c.from, c.to);
+    const plat::WriteResult written = plat::writeFileAtomically(plat::resolvePath(kReportName), report);
+    if (!written)
+        plat::MessageBox(written.message(std::string("File ") + kReportName + " not found"));
+    return written;
 }
 
 class Renumbering {

@@ -6,6 +6,7 @@
 #include "platform/app/frame_wnd.h"
 #include "platform/app/keys.h"
 #include "platform/app/win_constants.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
@@ -282,8 +283,8 @@ void CSchemoraView::OnBillOfMaterials()
                                                                   : plat::joinPath(plat::currentFolder(), "untitled");
     const std::string path = plat::replaceExtension(source, ".bom");
     const std::string text = BillOfMaterialsText();
-    if (!plat::writeFileAtomically(path, text.data(), text.size())) {
-        plat::MessageBox("Can't open file " + path, plat::kMbIconStop);
+    if (const plat::WriteResult written = plat::writeFileAtomically(path, text); !written) {
+        plat::MessageBox(written.message("Can't open file " + path), plat::kMbIconStop);
         return;
     }
     plat::uiHost().showTextFile(path);

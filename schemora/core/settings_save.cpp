@@ -118,6 +118,6 @@ void SaveSettings()
     writeLooks(ini, s);
     writePartsBinAndSearch(ini, s);
     writeOpenDocuments(ini);
-    if (!ini.flush())
-        plat::MessageBox("Settings not saved: cannot write " + g_folders.iniPath);
+    if (const plat::WriteResult written = ini.flush(); !written)
+        plat::MessageBox("Settings not saved.\n" + written.message());
 }

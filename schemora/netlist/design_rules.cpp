@@ -2,11 +2,12 @@
 // pins that connect to nothing and the named nets that reach a single pin.
 #include "schemora/netlist/netlist_builder.h"
 
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "schemora/core/design_name.h"
 #include "schemora/netlist/netlist_text.h"
-#include "schemora/netlist/text_file.h"
 
 #include <algorithm>
 
@@ -33,16 +34,14 @@ int CNetlistBuilder::CheckDesignRules()
         return 0;
     }
     const std::string path = plat::replaceExtension(g_designName.text, ".drc");
-    TextFile report;
-    if (!report.open(path)) {
-        plat::MessageBox("Can't open file");
+    std::string report = Format("Design rules check of %s\n", g_designName.text.c_str());
+    for (const std::string& line : findings)
+        report += line + "\n";
+    report += Format("%d problems found\n", static_cast<int>(findings.size()));
+    if (const plat::WriteResult written = plat::writeFileAtomically(plat::resolvePath(path), report); !written) {
+        plat::MessageBox(written.message("Can't open file"), plat::kMbIconStop);
         return static_cast<int>(findings.size());
     }
-    report.put(Format("Design rules check of %s\n", g_designName.text.c_str()));
-    for (const std::string& line : findings)
-        report.put(line + "\n");
-    report.put(Format("%d problems found\n", static_cast<int>(findings.size())));
-    report.close();
     plat::uiHost().showTextFile(path);
     return static_cast<int>(findings.size());
 }

@@ -2,9 +2,9 @@
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_writers.h"
 
+#include "platform/core/atomic_file.h"
 #include "schemora/core/design_name.h"
 #include "schemora/netlist/netlist_text.h"
-#include "schemora/netlist/text_file.h"
 
 using netlist::Format;
 
@@ -16,7 +16,7 @@ std::string afterLastBackslash(const std::string& text)
     return slash == std::string::npos ? text : text.substr(slash + 1);
 }
 
-void writeDevice(TextFile& out, TextFile& dev, const NetEntry& device)
+void writeDevice(plat::AtomicFile& out, plat::AtomicFile& dev, const NetEntry& device)
 {
     const std::string nodes = netlist::Lower(device.pins);
     const std::string name = netlist::Upper(device.name);
@@ -47,7 +47,7 @@ void writeDevice(TextFile& out, TextFile& dev, const NetEntry& device)
 
 }  // namespace
 
-void WriteDigitalCircuit(TextFile& out, TextFile& dev, const CNetlistBuilder&)
+void WriteDigitalCircuit(plat::AtomicFile& out, plat::AtomicFile& dev, const CNetlistBuilder&)
 {
     out.put(Format("$ Circuit file for \"%s\"\n", g_designName.text.c_str()));
     out.put("\n");
@@ -57,7 +57,6 @@ void WriteDigitalCircuit(TextFile& out, TextFile& dev, const CNetlistBuilder&)
     for (const NetEntry& device : g_netTables.nets)
         if (!device.name.empty())
             writeDevice(out, dev, device);
-    dev.close();
     out.put("\n");
     for (const std::string& line : g_deckLists.deviceLines)
         out.put(line + "\n");

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class TextFile;
+namespace plat { class AtomicFile; }
 
 // A power net: a supply name and its pin list ("U1-14,U2-14,").
 struct PowerNet {
@@ -114,7 +114,7 @@ private:
 // Writes a pin or node list in chunks of about 60 characters: kind 0 separates at "," and
 // marks continued lines with "&", continuation lines indented by startColumn blanks; kinds 1
 // and 2 separate at blanks and begin continuation lines with "+ ".
-void WritePinList(TextFile& out, std::string_view list, int startColumn, int kind);
+void WritePinList(plat::AtomicFile& out, std::string_view list, int startColumn, int kind);
 
 // Looks name up in a net's pin-name list by exact comparison; leaves the index reached in
 // g_netPinLookup and returns 1 when found, 0 when not.

@@ -5,14 +5,14 @@
 #include <string>
 
 class CNetlistBuilder;
-class TextFile;
+namespace plat { class AtomicFile; }
 
 // Signal nets plus power nets, as the header and the closing message count them.
 int SignalsFound(const CNetlistBuilder& builder);
 
-void WritePlainNetlist(TextFile& out, const CNetlistBuilder& builder);
-void WriteDigitalCircuit(TextFile& out, TextFile& dev, const CNetlistBuilder& builder);
-void WriteSpiceDeck(TextFile& out, TextFile& dev, CNetlistBuilder& builder);
+void WritePlainNetlist(plat::AtomicFile& out, const CNetlistBuilder& builder);
+void WriteDigitalCircuit(plat::AtomicFile& out, plat::AtomicFile& dev, const CNetlistBuilder& builder);
+void WriteSpiceDeck(plat::AtomicFile& out, plat::AtomicFile& dev, CNetlistBuilder& builder);
 
 // A line of a copied subcircuit with a "POLY" controlled source, as a nonlinear source
 // ("B%d ..."); counter numbers the sources of the run.

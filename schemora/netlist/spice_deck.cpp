@@ -3,6 +3,7 @@
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_writers.h"
 
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/library_folder.h"
@@ -41,7 +42,7 @@ void appendTexts()
     }
 }
 
-void copyInclude(TextFile& out)
+void copyInclude(plat::AtomicFile& out)
 {
     if (g_deckLists.includeFile.empty())
         return;
@@ -74,7 +75,7 @@ bool endsSubcircuit(const std::string& line)
     return netlist::Contains(upper, ".ENDS") && (line.size() < 7 || netlist::StartsWith(upper, ".ENDS"));
 }
 
-void copySubcircuits(TextFile& out, const std::vector<std::string>& parts)
+void copySubcircuits(plat::AtomicFile& out, const std::vector<std::string>& parts)
 {
     for (const std::string& part : parts) {
         const std::string path = modelFileFor(part);
@@ -103,7 +104,7 @@ void copySubcircuits(TextFile& out, const std::vector<std::string>& parts)
     }
 }
 
-void copyModels(TextFile& out)
+void copyModels(plat::AtomicFile& out)
 {
     std::vector<std::string> lines;
     bool loaded = false;
@@ -146,7 +147,7 @@ bool isAmmeter(const std::string& name)
     });
 }
 
-void writeDevices(TextFile& out, TextFile& dev)
+void writeDevices(plat::AtomicFile& out, plat::AtomicFile& dev)
 {
     for (const NetEntry& device : g_netTables.nets) {
         if (device.name.empty())
@@ -167,7 +168,7 @@ void writeDevices(TextFile& out, TextFile& dev)
     }
 }
 
-void writePrintLine(TextFile& out)
+void writePrintLine(plat::AtomicFile& out)
 {
     const int analysis = g_deckLists.analysis;
     const char* print = nullptr;
@@ -205,7 +206,7 @@ void writePrintLine(TextFile& out)
 
 }  // namespace
 
-void WriteSpiceDeck(TextFile& out, TextFile& dev, CNetlistBuilder& builder)
+void WriteSpiceDeck(plat::AtomicFile& out, plat::AtomicFile& dev, CNetlistBuilder& builder)
 {
     out.put("*SPICE NET\n");
     appendTexts();
@@ -213,7 +214,6 @@ void WriteSpiceDeck(TextFile& out, TextFile& dev, CNetlistBuilder& builder)
     copySubcircuits(out, builder.m_subcircuits);
     copyModels(out);
     writeDevices(out, dev);
-    dev.close();
     for (const std::string& line : g_deckLists.deviceLines)
         if (line.empty() || line[0] != '&')
             out.put(line + "\n");

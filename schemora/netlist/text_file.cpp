@@ -4,26 +4,6 @@
 
 #include <fstream>
 
-bool TextFile::open(const std::string& path)
-{
-    close();
-    file_ = std::fopen(plat::resolvePath(path).c_str(), "w");
-    return file_ != nullptr;
-}
-
-void TextFile::put(std::string_view text)
-{
-    if (file_ && !text.empty())
-        std::fwrite(text.data(), 1, text.size(), file_);
-}
-
-void TextFile::close()
-{
-    if (file_)
-        std::fclose(file_);
-    file_ = nullptr;
-}
-
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
 {
     std::ifstream in(plat::resolvePath(path), std::ios::binary);

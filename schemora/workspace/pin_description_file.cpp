@@ -1,6 +1,6 @@
 #include "schemora/workspace/pin_description_file.h"
 
-#include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
 #include "platform/system/file_text.h"
@@ -404,8 +404,8 @@ bool WritePinDescriptions(const std::string& chosenPath, const PartWizardAnswers
             return false;
     }
     const std::string text = PinDescriptionText(answers);
-    if (!plat::writeFileAtomically(path, text.data(), text.size())) {
-        plat::MessageBox("Can't open file:" + path, plat::kMbIconExclamation);
+    if (const plat::WriteResult written = plat::writeFileAtomically(path, text); !written) {
+        plat::MessageBox(written.message("Can't open file:" + path), plat::kMbIconExclamation);
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "tracelyn/core/board_document.h"
+#include "support/full_disk.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/package_geometry.h"
@@ -144,6 +145,30 @@ protected:
     std::string packages;
     BoardDocumentData placedBoard;
 };
+
+// Placing onto a board on a full disk: the board keeps its bytes, nothing is left beside it, and
+// the refusal names the file and the reason.
+TEST_F(PlaceTest, OnAFullDiskTheBoardKeepsItsBytes)
+{
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        PlacementRequest r = request(kExampleReferences, kExampleNets);
+        r.boardPath = disk.file("design.tlz");
+        ASSERT_TRUE(place(r).written);
+        CloseBoardDocument(placedBoard, nullptr);
+        const std::vector<unsigned char> before = disk.read("design.tlz");
+        disk.fill();
+        r = request("J1 CONN\\CONN2 1 SIP2\nR1 DEVICE\\10K 1 RES400\nC1 DEVICE\\100N 1 CAP200\n"
+                    "R2 DEVICE\\10K 1 RES400\n",
+                    kExampleNets);
+        r.boardPath = disk.file("design.tlz");
+        const PlacementReport report = place(r);
+        EXPECT_FALSE(report.written);
+        EXPECT_EQ(DescribePlacement(r, report),
+                  "Nothing was placed.\nCannot write " + disk.file("design.tlz") + ": No space left on device");
+        EXPECT_EQ(disk.read("design.tlz"), before);
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"design.tlz"});
+    });
+}
 
 TEST_F(PlaceTest, ExampleDesignIsPlacedInsideItsOutlineAndRoutesWholly)
 {

@@ -2,6 +2,7 @@
 
 #include "spicerun/deck_screen.h"
 #include "spicerun/result_listing.h"
+#include "support/full_disk.h"
 #include "support/function_table.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
@@ -107,6 +108,23 @@ TEST(DeckRunner, ListingGetsTheUsualPermissions)
     SimulateDeck(deck);
     EXPECT_EQ(modeOf(), 0600u);
     ::umask(before);
+}
+
+// A listing that cannot be written: the older listing stays, nothing is left beside it, and the
+// run's message ends with the file's name and the reason.
+TEST(DeckRunner, OnAFullDiskTheOlderListingStays)
+{
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("rc.cir", "*SPICE NET\nR1 a 0 1k\n.END\n");
+        disk.write("rc.out", "older listing\n");
+        disk.fill();
+        const RunResult result = SimulateDeck(disk.file("rc.cir"));
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.message.ends_with("\nCannot write " + disk.file("rc.out") + ": No space left on device"))
+            << result.message;
+        EXPECT_EQ(disk.readText("rc.out"), "older listing\n");
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"rc.cir", "rc.out"}));
+    });
 }
 
 TEST(DeckRunner, MissingSimulatorAndTimeLimitAreReported)

@@ -4,6 +4,7 @@
 //
 //   make_media PROGRAM_FOLDER MEDIA_FOLDER
 
+#include "platform/core/archive.h"
 #include "setlander/install_info.h"
 
 #include <zip.h>
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <string>
@@ -73,12 +73,16 @@ uintmax_t folderBytes(const fs::path& folder)
     return bytes;
 }
 
+// libzip writes the archive beside its target and renames it over the target when it closes,
+// so an archive that cannot be written leaves the older one in place.
 bool zipFolder(const fs::path& folder, const fs::path& archive)
 {
     int error = 0;
     zip_t* z = zip_open(archive.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!z)
+    if (!z) {
+        std::cerr << "make_media: Cannot write " << archive.string() << "\n";
         return false;
+    }
     std::vector<fs::path> files;
     for (const auto& e : fs::recursive_directory_iterator(folder))
         if (e.is_regular_file())
@@ -88,22 +92,42 @@ bool zipFolder(const fs::path& folder, const fs::path& archive)
         zip_source_t* source = zip_source_file(z, f.c_str(), 0, -1);
         const std::string name = fs::relative(f, folder).generic_string();
         if (!source || zip_file_add(z, name.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
+            std::cerr << "make_media: cannot pack " << f.string() << ": " << zip_strerror(z) << "\n";
             zip_source_free(source);
             zip_discard(z);
             return false;
         }
     }
-    return zip_close(z) == 0;
+    if (zip_close(z) != 0) {
+        std::cerr << "make_media: Cannot write " << archive.string() << ": " << zip_strerror(z) << "\n";
+        zip_discard(z);
+        return false;
+    }
+    return true;
 }
 
+bool report(const plat::WriteResult& written)
+{
+    if (!written)
+        std::cerr << "make_media: " << written.message() << "\n";
+    return written;
+}
+
+// Copies a file whole or not at all, keeping its permissions (the programs stay executable).
 bool copyInto(const fs::path& from, const fs::path& to)
 {
     std::error_code ec;
     fs::create_directories(to.parent_path(), ec);
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    if (ec)
-        std::cerr << "make_media: cannot copy " << from << ": " << ec.message() << "\n";
-    return !ec;
+    const auto source = plat::Archive::loadFile(from.string());
+    const fs::perms perms = fs::status(from, ec).permissions();
+    if (!source || ec) {
+        std::cerr << "make_media: cannot read " << from << "\n";
+        return false;
+    }
+    plat::AtomicFile copy(to.string());
+    copy.setMode(static_cast<unsigned>(perms & fs::perms::mask));
+    copy.write(source->bytes().data(), source->size());
+    return report(copy.commit());
 }
 
 // The media carries the programs without their debugging sections.
@@ -118,8 +142,7 @@ void strip(const std::string& stripProgram, const fs::path& file)
 
 bool writeText(const fs::path& path, const std::string& text)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(out << text);
+    return report(plat::writeFileAtomically(path.string(), text));
 }
 
 std::string infText(const std::vector<std::string>& dirs, const std::vector<MediaFile>& files, uintmax_t bytes)

@@ -15,10 +15,8 @@ int main(int argc, char** argv)
     for (StarterLibrary& library : MakeStarterLibraries()) {
         for (const char* ext : {".CON", ".CAT"}) {
             const std::string path = plat::joinPath(argv[1], library.name + ext);
-            if (!WritePartLibraryFile(path, library.parts)) {
-                std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            if (!reportGeneratedFile("make_starter_library", WritePartLibraryFile(path, library.parts)))
                 ++failures;
-            }
         }
         ReleaseStarterLibrary(library);
     }

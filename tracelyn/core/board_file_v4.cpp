@@ -65,9 +65,9 @@ bool SaveBoardV4(std::string_view path, int mode)
     g_savingV4 = true;
     plat::Archive archive(plat::Archive::Mode::Store);
     WriteBoardV4(archive, mode);
-    const bool written = plat::writeFileAtomically(std::string(path), archive.takeBytes());
+    const plat::WriteResult written = plat::writeFileAtomically(std::string(path), archive.takeBytes());
     if (!written)
-        plat::MessageBox("Can't open file: " + std::string(path));
+        plat::MessageBox(written.message("Can't open file: " + std::string(path)));
     g_savingV4 = false;
     return written;
 }

@@ -527,8 +527,8 @@ void SaveSettings()
     plat::ProfileFile out(g_boardFolders.iniPath);
     writeSettings(out);
     writeOpenBoards(out);
-    if (!out.flush())
-        plat::MessageBox("Settings not saved: cannot write " + g_boardFolders.iniPath);
+    if (const plat::WriteResult written = out.flush(); !written)
+        plat::MessageBox("Settings not saved.\n" + written.message());
 }
 
 std::vector<std::string> RecentBoardNames(const std::string& iniPath)

@@ -386,8 +386,8 @@ int WriteLibraryPartsList(std::string_view library)
     if (!sorted)
         report += "(Not sorted alphabetically!)\n";
     const std::string path = g_boardFolders.libraryFolder + libraryStem(library) + ".txt";
-    if (!plat::writeFileAtomically(plat::resolvePath(path), report.data(), report.size())) {
-        plat::MessageBox(cantOpen(path));
+    if (const plat::WriteResult written = plat::writeFileAtomically(plat::resolvePath(path), report); !written) {
+        plat::MessageBox(written.message(cantOpen(path)));
         return 0;
     }
     if (plat::MessageBox("View parts list?", plat::kMbYesNo | plat::kMbIconQuestion) == plat::kIdYes)
@@ -445,14 +445,10 @@ int RewriteLibrary(std::string_view library, std::string_view part, int mode)
     }
     le::put16(out, 0, std::min(parts, kMaxCatalogParts));
 
-    const std::string temp = plat::resolvePath(g_boardFolders.libraryFolder + "temp.tmp");
-    if (!plat::writeFileAtomically(temp, out)) {
-        plat::MessageBox("Can't open file: temp.tmp");
-        return 0;
-    }
-    // Renaming over the catalogue replaces it in one step: it is never missing.
-    if (!plat::renameFile(temp, resolved)) {
-        plat::MessageBox("File error (re-naming--Check for Temp.tmp)");
+    // The catalogue is copied in memory and replaced in one step: it is never missing, and no
+    // "temp.tmp" is left behind.
+    if (const plat::WriteResult written = plat::writeFileAtomically(resolved, out); !written) {
+        plat::MessageBox(written.message(cantOpen(resolved)));
         return 0;
     }
     return 1;
@@ -469,8 +465,8 @@ int NewPartLibrary(std::string_view library)
         return 1;
     plat::Archive header(plat::Archive::Mode::Store);
     WriteCatalogHeader(header, 0);
-    if (!plat::writeFileAtomically(plat::resolvePath(path), header.bytes())) {
-        plat::MessageBox(cantOpen(path), plat::kMbIconStop);
+    if (const plat::WriteResult written = plat::writeFileAtomically(plat::resolvePath(path), header.bytes()); !written) {
+        plat::MessageBox(written.message(cantOpen(path)), plat::kMbIconStop);
         return 0;
     }
     return 1;

@@ -49,7 +49,7 @@ std::string StrategyFileName(std::string_view boardName)
     return std::string(boardName.substr(0, nameStart)) + std::string(name.substr(0, name.find('.'))) + ".str";
 }
 
-bool WriteRouterStrategy(std::string_view boardName)
+plat::WriteResult WriteRouterStrategy(std::string_view boardName)
 {
     plat::ProfileFile file(StrategyFileName(boardName));
     const RouterState& r = g_router;

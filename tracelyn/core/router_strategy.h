@@ -3,6 +3,8 @@
 // profile file with one section, "Autorouter". Reading one after every board load makes the
 // board bring its routing strategy along; a board without one keeps the values it found.
 
+#include "platform/core/atomic_file.h"
+
 #include <string>
 #include <string_view>
 
@@ -15,8 +17,8 @@ inline constexpr size_t kStrategyNetlistBuffer = 81;   // up to 80 characters
 // The strategy file of a board: the file name cut at its first '.', with ".str" appended.
 std::string StrategyFileName(std::string_view boardName);
 
-// Writes g_router's values to the board's strategy file; false when it could not be written.
-bool WriteRouterStrategy(std::string_view boardName);
+// Writes g_router's values to the board's strategy file; what went wrong when it could not.
+plat::WriteResult WriteRouterStrategy(std::string_view boardName);
 // Reads the board's strategy file into g_router; missing keys keep their values, except the
 // netlist name, which becomes empty.
 void ReadRouterStrategy(std::string_view boardName);

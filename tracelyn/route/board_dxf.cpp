@@ -2,7 +2,7 @@
 
 #include "common/dxf_entities.h"
 #include "platform/app/resources.h"
-#include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "tracelyn/core/board_state.h"
@@ -273,8 +273,8 @@ void CDxfFile::ExportDxf(std::string_view path)
 {
     const std::string text = BoardDxfText();
     const std::string target(path);
-    if (!plat::writeFileAtomically(target, text.data(), text.size())) {
-        plat::MessageBox(plat::FormatString1(tly::kStrCantOpenFile, target), plat::kMbIconStop);
+    if (const plat::WriteResult written = plat::writeFileAtomically(target, text); !written) {
+        plat::MessageBox(written.message(plat::FormatString1(tly::kStrCantOpenFile, target)), plat::kMbIconStop);
         return;
     }
     char message[64];

@@ -1,9 +1,8 @@
 #include "tracelyn/route/photoplot_files.h"
 
 #include "platform/app/resources.h"
-#include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
-#include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "tracelyn/core/board_state.h"
@@ -170,22 +169,18 @@ ManufacturingResult WriteManufacturingFiles(std::string_view boardPath, const Ge
         plat::MessageBox("Too many apertures for one photoplot file set", plat::kMbIconStop);
         return result;
     }
-    // Every file is written under a temporary name first and renamed only when the whole set
-    // is there, so a failure leaves the files of an earlier run as they were.
-    std::vector<std::pair<std::string, std::string>> staged;   // temporary, final
-    const auto discard = [&staged] {
-        for (const auto& [temp, path] : staged)
-            plat::deleteFile(temp);
-    };
+    // Every file is written beside its target first, and the set replaces the files of an
+    // earlier run only when each of them was written whole.
+    std::vector<plat::AtomicFile> files;
     std::string text;
     text.reserve(static_cast<size_t>(std::max(g_board.count, 1000)) * 48);
     const auto stage = [&](const std::string& path) {
-        const std::string temp = path + ".part";
-        if (!plat::writeFileAtomically(temp, text.data(), text.size())) {
-            plat::MessageBox(plat::FormatString1(tly::kStrCantOpenFile, path), plat::kMbIconStop);
+        plat::AtomicFile& file = files.emplace_back(path);
+        file.put(text);
+        if (const plat::WriteResult finished = file.finish(); !finished) {
+            plat::MessageBox(finished.message(plat::FormatString1(tly::kStrCantOpenFile, path)), plat::kMbIconStop);
             return false;
         }
-        staged.emplace_back(temp, path);
         return true;
     };
     for (int layer = 0; layer < static_cast<int>(layers.on.size()); ++layer) {
@@ -193,26 +188,20 @@ ManufacturingResult WriteManufacturingFiles(std::string_view boardPath, const Ge
             continue;
         text.clear();
         AppendGerberLayer(text, layer);
-        if (g_progress.abort != 0 || !stage(GerberFileName(boardPath, layer))) {
-            discard();
+        if (g_progress.abort != 0 || !stage(GerberFileName(boardPath, layer)))
             return result;
-        }
     }
     if (drill) {
         text = DrillFileText();
-        if (!stage(DrillFileName(boardPath))) {
-            discard();
+        if (!stage(DrillFileName(boardPath)))
             return result;
-        }
     }
-    for (const auto& [temp, path] : staged) {
-        if (!plat::renameFile(temp, path)) {
-            plat::MessageBox(plat::FormatString1(tly::kStrCantOpenFile, path), plat::kMbIconStop);
-            discard();
-            return result;
-        }
-        result.written.push_back(path);
+    if (const plat::WriteResult written = plat::commitAll(files); !written) {
+        plat::MessageBox(written.message(), plat::kMbIconStop);
+        return result;
     }
+    for (const plat::AtomicFile& file : files)
+        result.written.push_back(file.path());
     result.ok = true;
     return result;
 }

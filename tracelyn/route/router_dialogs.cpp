@@ -185,8 +185,10 @@ void CBatchRouterSetupDlg::OnOK()
     value(kInitialVias) = GetDlgItemInt(kIdcBatchInitialVias);
     g_router.passes = GetDlgItemInt(kIdcBatchRetries);
     g_batchExtras.clearanceCopy = GetDlgItemInt(kIdcBatchClearance);
+    // The values are the router's now; a strategy file that cannot keep them is reported.
     if (!g_batchExtras.baseName.empty())
-        WriteRouterStrategy(g_batchExtras.baseName);
+        if (const plat::WriteResult written = WriteRouterStrategy(g_batchExtras.baseName); !written)
+            plat::MessageBox(written.message(), plat::kMbIconStop);
     plat::Dialog::OnOK();
 }
 

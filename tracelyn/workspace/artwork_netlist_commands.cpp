@@ -2,7 +2,7 @@
 // its differences from the netlist loaded for the board, shown in the text window.
 #include "tracelyn/workspace/main_frame.h"
 
-#include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/clock.h"
 #include "resources/tracelyn/board_search_ids.h"
@@ -35,10 +35,10 @@ std::string savedBoardBase(plat::FrameWnd& frame)
 
 bool writeText(const std::string& path, const std::string& text)
 {
-    if (plat::writeFileAtomically(path, text.data(), text.size()))
-        return true;
-    plat::MessageBox("Can't open file " + path, plat::kMbIconStop);
-    return false;
+    const plat::WriteResult written = plat::writeFileAtomically(path, text);
+    if (!written)
+        plat::MessageBox(written.message("Can't open file " + path), plat::kMbIconStop);
+    return written;
 }
 
 }  // namespace

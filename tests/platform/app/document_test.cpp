@@ -79,7 +79,9 @@ TEST_F(Documents, FailuresAreReportedAndLeaveFilesAlone)
     SampleDoc* doc = activeDoc();
     doc->SetModifiedFlag(true);
     EXPECT_FALSE(doc->OnSaveDocument(folder.file("taken.smp")));
-    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unable to save document " + folder.file("taken.smp") + "."});
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Unable to save document " + folder.file("taken.smp") +
+                                                            ".\nCannot write " + folder.file("taken.smp") +
+                                                            ": Is a directory"});
     EXPECT_EQ(read("taken.smp/keep.txt"), "kept");
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1)

@@ -1,10 +1,14 @@
 // The text window saves what it showed: a file saved unchanged comes back byte for byte,
 // whatever spaces, separators, encoding and line ends it had; a file too large to show is refused.
 #include "platform/qt_host/text_window.h"
+#include "support/full_disk.h"
 #include "support/menu_items.h"
 #include "support/temp_folder.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +62,31 @@ TEST(TextWindow, AFileTooLargeToShowIsRefusedUnread)
     whyNot.clear();
     EXPECT_FALSE(plat::TextWindow(QString::fromStdString(folder.file("missing.net"))).load(&whyNot));
     EXPECT_TRUE(whyNot.empty()) << "a file that cannot be opened is the caller's to report";
+}
+
+// Saving on a full disk says why, by the file's name, keeps the older file and the changes in
+// the window.
+TEST(TextWindow, SavingOnAFullDiskKeepsTheOlderFileAndTheChanges)
+{
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("out.txt", "older text\n");
+        plat::TextWindow window(QString::fromStdString(disk.file("out.txt")));
+        ASSERT_TRUE(window.load());
+        window.findChild<QPlainTextEdit*>()->insertPlainText(QStringLiteral("changed "));
+        disk.fill();
+        QString said;
+        QTimer::singleShot(0, [&said] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->close();
+            }
+        });
+        quill_test::menuBarItem(*window.menuBar(), QStringLiteral("&Save"))->trigger();
+        EXPECT_EQ(said.toStdString(), "Cannot write " + disk.file("out.txt") + ": No space left on device");
+        EXPECT_TRUE(window.isModified());
+        EXPECT_EQ(disk.readText("out.txt"), "older text\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"out.txt"});
+    });
 }
 
 }  // namespace

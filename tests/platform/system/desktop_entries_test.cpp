@@ -1,5 +1,6 @@
 #include "platform/system/desktop_entries.h"
 
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,27 @@ TEST_F(DesktopEntries, WithoutAnEditorDefaultOnlyTheTypeIsDeclared)
     EXPECT_EQ(plat::defaultApplicationFor("text/plain"), "sys-editor.desktop");
     ASSERT_TRUE(plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries"));
     EXPECT_EQ(text("config/mimeapps.list"), "[Added Associations]\ntext/x-lib=sys-editor.desktop;\n");
+}
+
+TEST_F(DesktopEntries, OnAFullDiskTheOlderEntryAndAssociationsStay)
+{
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        ::setenv("XDG_DATA_HOME", disk.file("data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", disk.file("config").c_str(), 1);
+        disk.write("data/applications/Suite/Board Editor.desktop", "[Desktop Entry]\nName=Older\n");
+        disk.write("data/mime/packages/text-x-lib.xml", "<older/>\n");
+        disk.fill();
+        const plat::WriteResult entry = plat::writeDesktopEntry("Suite", {"Board Editor", "/opt/tracelyn", "/opt", ""});
+        EXPECT_EQ(entry.message(), "Cannot write " + disk.file("data/applications/Suite/Board Editor.desktop") +
+                                       ": No space left on device");
+        const plat::WriteResult association = plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries");
+        EXPECT_EQ(association.message(),
+                  "Cannot write " + disk.file("data/mime/packages/text-x-lib.xml") + ": No space left on device");
+        EXPECT_EQ(disk.readText("data/applications/Suite/Board Editor.desktop"), "[Desktop Entry]\nName=Older\n");
+        EXPECT_EQ(disk.readText("data/mime/packages/text-x-lib.xml"), "<older/>\n");
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"data/applications/Suite/Board Editor.desktop",
+                                                          "data/mime/packages/text-x-lib.xml"}));
+    });
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/core/test_ui_host.h"
 #include "platform/system/app_profile.h"
 #include "platform/system/files.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -75,6 +77,28 @@ TEST(Registry, AwkwardNamesAndValuesSurviveTheFile)
     plat::Registry reread(file);
     EXPECT_EQ(reread.queryString(key, "A=B[C]"), value);
     EXPECT_EQ(reread.queryDword(key, "max"), 0xFFFFFFFFu);
+}
+
+// A store on a full disk keeps its file and says so once, by the file's name and the reason,
+// however many values the program goes on to write; a write that works again ends the silence.
+TEST(Registry, AStoreOnAFullDiskKeepsItsFileAndSaysSoOnce)
+{
+    plat::TestUiHost host;
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        plat::Registry store(disk.file("registry"));
+        ASSERT_TRUE(store.setString(kSettings, "library_path", "/opt/q/PACKAGES"));
+        const std::vector<unsigned char> before = disk.read("registry");
+        disk.fill();
+        host.clearEvents();
+        EXPECT_FALSE(store.setDword(kSettings, "units", 1));
+        EXPECT_FALSE(store.setDword(kSettings, "grid", 25));
+        EXPECT_FALSE(store.setString(kSettings, "library_path", "/srv/PACKAGES"));
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("registry") + ": No space left on device"});
+        EXPECT_EQ(store.queryString(kSettings, "library_path"), "/opt/q/PACKAGES");
+        EXPECT_EQ(disk.read("registry"), before);
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"registry", "registry.lock"}));
+    });
 }
 
 TEST(AppProfile, MapsSectionsToTheProgramsRegistryKey)

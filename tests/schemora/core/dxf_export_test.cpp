@@ -6,6 +6,7 @@
 #include "schemora/core/dxf_export.h"
 #include "schemora/core/part_painter.h"
 #include "support/decimal_comma_locale.h"
+#include "support/full_disk.h"
 #include "support/python_ezdxf.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
@@ -107,6 +108,21 @@ TEST_F(DxfExport, WritesTheFileAndReports)
     EXPECT_FALSE(ExportDxf(folder.file("no/such/folder/x.dxf")));
     ASSERT_EQ(host.messageBoxes().size(), 1u);
     EXPECT_EQ(host.messageBoxes()[0].rfind("Can't open file ", 0), 0u);
+}
+
+TEST_F(DxfExport, OnAFullDiskTheOlderExportStays)
+{
+    state.add(words(kObjLine, 0, 0, 100, 0));
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("amp.DXF", "older export\n");
+        disk.fill();
+        host.clearEvents();
+        EXPECT_FALSE(ExportDxf(disk.file("amp")));
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("amp.DXF") + ": No space left on device"});
+        EXPECT_EQ(disk.readText("amp.DXF"), "older export\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"amp.DXF"});
+    });
 }
 
 TEST_F(DxfExport, DecimalCommaLocaleGivesTheSameBytes)

@@ -17,6 +17,7 @@
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/sheet_state.h"
+#include "support/full_disk.h"
 #include "support/function_table.h"
 
 #include <filesystem>
@@ -182,6 +183,53 @@ TEST_F(FileCommands, SaveAsByTypeAndByExtension)
     host.answerMessageBox(plat::kIdYes);
     EXPECT_TRUE(harness.command(plat::kIdFileSaveAs));
     EXPECT_GT(folder.read("keep.pic").size(), 4u);
+}
+
+// Save As on a full disk: the drawing, the earlier-version copy and the DXF export each keep the
+// file that was there and say which file and why; the drawing stays unsaved under its name.
+TEST_F(FileCommands, SaveAsOnAFullDiskKeepsTheOlderFiles)
+{
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        const std::vector<std::string> names{"amp.DXF", "amp.pic", "old.pic"};
+        for (const std::string& name : names)
+            disk.write(name, "older " + name);
+        disk.fill();
+        CSchemoraDoc* doc = activeDocument();
+        doc->data().objects[1] = MakeDrawObject(ObjectWords(kObjLine, 0, 0, 100, 0), nullptr);
+        doc->data().objectCount = 1;
+        doc->SetModifiedFlag(true);
+        const std::string title = doc->GetPathName();
+        const auto full = [&](const std::string& name) {
+            return "Cannot write " + disk.file(name) + ": No space left on device";
+        };
+        struct Save {
+            std::string chosen;
+            int type;
+            std::string message;
+        };
+        const Save saves[] = {
+            {"amp.pic", 1, "Unable to save document " + disk.file("amp.pic") + ".\n" + full("amp.pic")},
+            {"old.x", 4, full("old.pic")},
+            {"amp.DXF", 1, full("amp.DXF")},
+        };
+        for (const Save& save : saves) {
+            SCOPED_TRACE(save.chosen);
+            host.clearEvents();
+            host.answerFileDialog({disk.file(save.chosen), save.type});
+            host.answerMessageBox(plat::kIdYes);   // replace a file the dialog did not show
+            EXPECT_TRUE(harness.command(plat::kIdFileSaveAs));
+            ASSERT_FALSE(host.messageBoxes().empty());
+            EXPECT_EQ(host.messageBoxes().back(), save.message);
+            EXPECT_TRUE(doc->IsModified());
+            EXPECT_EQ(doc->GetPathName(), title);
+        }
+        for (const std::string& name : names)
+            EXPECT_EQ(disk.readText(name), "older " + name);
+        EXPECT_EQ(disk.names(), names);
+        doc->SetModifiedFlag(false);
+    });
 }
 
 TEST_F(FileCommands, SaveIsGreyedUntilTheDrawingChanges)

@@ -14,6 +14,7 @@
 #include "schemora/core/file_records.h"
 #include "schemora/core/part_painter.h"
 #include "schemora/core/string_records.h"
+#include "support/full_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -275,6 +276,40 @@ TEST_F(PartLibraryTest, RewritingADamagedLibraryAsksAndKeepsEveryPartAsTheReader
     after.push_back("E");
     EXPECT_EQ(names("DMG"), after);
     EXPECT_EQ(LoadLibraryPart("DMG", "E"), 1);
+}
+
+// On a full disk a library keeps its bytes through an added and a deleted part, a new library
+// is not made, and the parts list keeps the older list; each refusal names the file and why.
+TEST_F(PartLibraryTest, OnAFullDiskLibrariesAndTheirListsKeepTheirBytes)
+{
+    newLibrary("LIB1");
+    addPart("LIB1", "A");
+    addPart("LIB1", "B");
+    const auto library = state.temp.read("LIB/LIB1.CON");
+    const std::string libraryFolder = g_folders.libraryFolder;
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("LIB1.CON", std::string(library.begin(), library.end()));
+        disk.write("LIB1.txt", "older list\n");
+        disk.fill();
+        g_folders.libraryFolder = disk.path().string() + "/";
+        state.host.clearEvents();
+        EditorPart p;
+        drawPart(p);
+        EXPECT_EQ(RewriteLibrary("LIB1", "C", kRewriteAddOrReplace), 0);
+        g_current = CurrentDrawing{};
+        EXPECT_EQ(RewriteLibrary("LIB1", "A", kRewriteDelete), 0);
+        state.host.answerMessageBox(plat::kIdYes);
+        EXPECT_EQ(NewPartLibrary("LIB2"), 0);
+        EXPECT_EQ(WriteLibraryPartsList("LIB1"), 0);
+        const auto full = [&](const char* name) { return "Cannot write " + disk.file(name) + ": No space left on device"; };
+        EXPECT_EQ(state.host.messageBoxes(), (std::vector<std::string>{full("LIB1.CON"), full("LIB1.CON"),
+                                                                       "Start new library: LIB2?", full("LIB2.CON"),
+                                                                       full("LIB1.txt")}));
+        EXPECT_EQ(disk.read("LIB1.CON"), library);
+        EXPECT_EQ(disk.readText("LIB1.txt"), "older list\n");
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"LIB1.CON", "LIB1.txt"}));
+    });
+    g_folders.libraryFolder = libraryFolder;
 }
 
 TEST_F(PartLibraryTest, CataloguesAndReportsListTheParts)

@@ -4,6 +4,7 @@
 #include "schemora/core/open_documents.h"
 
 #include "platform/system/paths.h"
+#include "support/full_disk.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 
@@ -126,7 +127,24 @@ TEST_F(SettingsTest, SettingsThatCannotBeWrittenAreReported)
     g_folders.iniPath = state.temp.file("missing/folder/schemora.ini");
     state.host.clearEvents();
     SaveSettings();
-    EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{"Settings not saved: cannot write " + g_folders.iniPath});
+    EXPECT_EQ(state.host.messageBoxes(),
+              std::vector<std::string>{"Settings not saved.\nCannot write " + g_folders.iniPath + ": No such file or directory"});
+}
+
+TEST_F(SettingsTest, SettingsOnAFullDiskKeepTheOlderFile)
+{
+    LoadSettings();
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("schemora.ini", "[Schemora]\nwidth=9\n");
+        disk.fill();
+        g_folders.iniPath = disk.file("schemora.ini");
+        state.host.clearEvents();
+        SaveSettings();
+        EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{"Settings not saved.\nCannot write " +
+                                                                      g_folders.iniPath + ": No space left on device"});
+        EXPECT_EQ(disk.readText("schemora.ini"), "[Schemora]\nwidth=9\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"schemora.ini"});
+    });
 }
 
 TEST_F(SettingsTest, EdgeCasesOfTheIniFile)

@@ -13,6 +13,7 @@
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/text_tools.h"
 #include "schemora/core/undo_ring.h"
+#include "support/full_disk.h"
 
 #include <fstream>
 #include <sstream>
@@ -136,6 +137,22 @@ TEST_F(ViewKeys, BillOfMaterialsListsPartsInTheViewer)
     text << in.rdbuf();
     EXPECT_NE(text.str().find("Bill of Materials"), std::string::npos);
     EXPECT_NE(text.str().find("0 parts"), std::string::npos);
+}
+
+TEST_F(ViewKeys, ABillOfMaterialsThatCannotBeWrittenKeepsTheOlderOne)
+{
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("amp.bom", "older list\n");
+        disk.fill();
+        doc()->SetPathName(disk.file("amp.pic"), false);
+        host.clearEvents();
+        EXPECT_TRUE(command(kCmdBillOfMaterials));
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("amp.bom") + ": No space left on device"});
+        EXPECT_FALSE(host.shown("text viewer: " + disk.file("amp.bom")));
+        EXPECT_EQ(disk.readText("amp.bom"), "older list\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"amp.bom"});
+    });
 }
 
 TEST_F(ViewKeys, RightClickOnASelectedTextOpensTheFontChooser)

@@ -1,10 +1,14 @@
 #include "netlist_test_support.h"
 
+#include "platform/app/dialog.h"
 #include "platform/core/archive.h"
+#include "platform/core/atomic_file.h"
 #include "platform/system/files.h"
+#include "resources/schemora/schemora_ids.h"
 #include "schemora/core/drawing_file.h"
+#include "schemora/core/starter_parts_fixture.h"
 #include "schemora/netlist/netlist_builder.h"
-#include "schemora/netlist/text_file.h"
+#include "support/full_disk.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,10 +19,9 @@ namespace {
 
 std::string pinListBytes(const quill_test::TempFolder& folder, std::string_view list, int column, int kind)
 {
-    TextFile out;
-    EXPECT_TRUE(out.open(folder.file("list.txt")));
+    plat::AtomicFile out(folder.file("list.txt"));
     WritePinList(out, list, column, kind);
-    out.close();
+    EXPECT_TRUE(out.commit());
     const auto bytes = folder.read("list.txt");
     return std::string(bytes.begin(), bytes.end());
 }
@@ -84,6 +87,60 @@ TEST_F(NetlistFixture, DigitalCircuitAndDesignRules)
     EXPECT_TRUE(host.shown("text viewer: " + folder.file("design.drc")));
 }
 
+// On a full disk every output keeps the file it would have replaced, nothing is left beside
+// them, the message names the output, and no run reports success.
+TEST_F(NetlistFixture, OnAFullDiskEveryOutputKeepsItsOlderFile)
+{
+    divider("V:DC 5", resistor, "R:2k");
+    part(gate, "U", 1, 4000, 0);
+    label(4400, 50, "Q*");
+    const std::vector<std::string> names{"design.cir", "design.ckt", "design.dev",
+                                         "design.drc", "design.net", "design.ref"};
+    struct Run {
+        const char* what;
+        int kind;
+        const char* failing;
+    };
+    const Run runs[] = {{"netlist", kNetlistPlain, "design.net"},
+                        {"digital circuit", kNetlistDigital, "design.ckt"},
+                        {"SPICE deck", kNetlistSpice, "design.cir"}};
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        for (const std::string& name : names)
+            disk.write(name, "older " + name + "\n");
+        disk.fill();
+        g_designName.text = disk.file("design.pic");
+        for (const Run& run : runs) {
+            SCOPED_TRACE(run.what);
+            host.clearEvents();
+            CNetlistBuilder builder;
+            builder.m_kind = run.kind;
+            builder.m_basicFormat = 1;
+            EXPECT_EQ(builder.GenerateNetlist(), 0);
+            const auto boxes = host.messageBoxes();
+            ASSERT_FALSE(boxes.empty());
+            EXPECT_EQ(boxes.back(), "Cannot write " + disk.file(run.failing) + ": No space left on device");
+            for (const std::string& box : boxes)
+                EXPECT_EQ(box.find("Number of signals"), std::string::npos) << box;
+        }
+        host.clearEvents();
+        CNetlistBuilder checker;
+        checker.CheckDesignRules();
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("design.drc") + ": No space left on device"});
+        EXPECT_FALSE(host.shown("text viewer: " + disk.file("design.drc")));
+        for (const std::string& name : names)
+            EXPECT_EQ(disk.readText(name), "older " + name + "\n");
+        EXPECT_EQ(disk.names(), names);
+    });
+
+    // A folder that is not there: the netlister's own words, then the file and the reason.
+    g_designName.text = folder.file("gone/design.pic");
+    host.clearEvents();
+    EXPECT_EQ(writePlainNetlist(), 0);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file\nCannot write " +
+                                                            folder.file("gone/design.net") + ": No such file or directory"});
+}
+
 TEST_F(NetlistFixture, DigitalDevicePartsGoToTheDeviceList)
 {
     part(resistor, "DEV:RELAY", 1, 0, 0);
@@ -125,3 +182,46 @@ TEST_F(ExampleNetlist, TheExampleDrawingGivesTheShippedNetlist)
     const auto shipped = linesWithoutTheMoment(example.programFile("examples/rc_filter.net").string());
     EXPECT_EQ(written, shipped);
 }
+
+namespace {
+
+// Utilities > Netlist on the example drawing, through the running program.
+class UtilitiesNetlist : public schemora_test::StarterPartsView {
+protected:
+    void SetUp() override
+    {
+        if (!startWithStarterLibraries({"DEVICE"}))
+            GTEST_SKIP() << "the starter library has not been built (program folder LIB)";
+    }
+};
+
+// A full disk: the run says the netlist could not be written, names it, offers no output and
+// reports no signal count; the older netlist and reference list stay and nothing is left
+// beside them.
+TEST_F(UtilitiesNetlist, OnAFullDiskTheOlderNetlistStaysAndTheRunSaysWhy)
+{
+    expectOnTheMenu({scm::kCmdNetlist});
+    const std::filesystem::path example = schemora_test::builtProgramFolder() / "examples" / "rc_filter.pic";
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        std::filesystem::copy_file(example, disk.path() / "rc.pic");
+        disk.write("rc.net", "older netlist\n");
+        disk.write("rc.ref", "older references\n");
+        ASSERT_NE(harness->app().OpenDocumentFile(disk.file("rc.pic")), nullptr);
+        harness->idle();
+        disk.fill();
+        host.clearEvents();
+        host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
+        EXPECT_TRUE(command(scm::kCmdNetlist));
+        EXPECT_TRUE(host.shown("dialog " + std::to_string(scm::kIddNetlist)));
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("rc.net") + ": No space left on device"});
+        for (const std::string& event : host.events())
+            EXPECT_FALSE(event.starts_with("text viewer")) << event;
+        EXPECT_EQ(disk.readText("rc.net"), "older netlist\n");
+        EXPECT_EQ(disk.readText("rc.ref"), "older references\n");
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"rc.net", "rc.pic", "rc.ref"}));
+        EXPECT_TRUE(harness->command(plat::kIdFileClose));
+    });
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include "schemora/core/object_scaling.h"
 #include "schemora/core/reference_numbering.h"
 #include "schemora/core/undo_ring.h"
+#include "support/full_disk.h"
 #include "support/key_steps.h"
 #include "support/whole_file.h"
 
@@ -188,6 +189,30 @@ TEST_F(AdvancedEdit, RefNoRenumbersBySheetAndRangeWritesOutAnoAndUndoes)
     EXPECT_EQ(object(4).w[6], 9999);
     EXPECT_EQ(object(1).w[6], 71) << "other sheets keep their numbers";
     EXPECT_EQ(doc()->data().referenceStart, 9998);
+}
+
+// The report lands in the current folder; on a full disk the older report stays, the run says
+// why and stops, and Undo gives the old numbers back.
+TEST_F(AdvancedEdit, RefNoOnAFullDiskKeepsTheOlderReport)
+{
+    const int resistor = paint_test::addResistor();
+    add(words(kObjPart + resistor, 0, 0, 0, 0, 6, 1), "R:DEVICE\\R");
+    const std::string programFolder = plat::currentFolder();
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("out.ano", "R1----R6\n");
+        disk.fill();
+        plat::setCurrentFolder(disk.path().string());
+        host.clearEvents();
+        host.answerDialog(refNoAnswer("all", "7", kIdcRefDesAllSheets));
+        EXPECT_TRUE(command(kCmdRefNo));
+        plat::setCurrentFolder(programFolder);
+        EXPECT_EQ(host.messageBoxes(),
+                  (std::vector<std::string>{"Cannot write out.ano: No space left on device"}));
+        EXPECT_EQ(disk.readText("out.ano"), "R1----R6\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"out.ano"});
+        EXPECT_TRUE(command(kCmdEditUndo));
+        EXPECT_EQ(object(1).w[6], 6);
+    });
 }
 
 TEST_F(AdvancedEdit, SectionsOfAFourGateTypeShareNumbersAndCountersStopAt9999)

@@ -6,6 +6,7 @@
 #include "schemora/core/design_check.h"
 #include "schemora/core/object_append.h"
 #include "schemora/core/undo_ring.h"
+#include "support/full_disk.h"
 #include "support/whole_file.h"
 
 #include <filesystem>
@@ -114,6 +115,36 @@ TEST_F(DesignCheck, TheReportGoesBesideTheDrawingUnderItsOwnName)
               "Found 1 unconnected terminals\n");
     EXPECT_EQ(host.messageBoxes(),
               (std::vector<std::string>{"Found 1 unconnected terminals", "View design check report?"}));
+}
+
+// A report that cannot be written: the older report stays, the check says why and corrects
+// nothing (the short wire stays, no undo step, the drawing unchanged).
+TEST_F(DesignCheck, AReportThatCannotBeWrittenKeepsTheOlderOneAndCorrectsNothing)
+{
+    addPart(addTwoPinSymbol("DIP8"), 1000, 1000, 5);
+    add(words(kObjLine, 0, 0, 3, 0));
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("amp.RPT", "older report\n");
+        disk.fill();
+        doc()->SetPathName(disk.file("amp.pic"), false);
+        doc()->SetModifiedFlag(false);
+        host.clearEvents();
+        runCheck(true);
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Cannot write " + disk.file("amp.RPT") +
+                                                                ": No space left on device"});
+        EXPECT_EQ(disk.readText("amp.RPT"), "older report\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"amp.RPT"});
+        EXPECT_EQ(object(2).type(), kObjLine) << "the short wire is still there";
+        EXPECT_FALSE(doc()->IsModified());
+        EXPECT_EQ(UndoDepth(), 0);
+    });
+
+    // A folder that is not there: the check's own words, then the file and the reason.
+    doc()->SetPathName(folder.file("gone/amp.pic"), false);
+    host.clearEvents();
+    runCheck(true);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Disk error----push ENTER\nCannot write " +
+                                                            folder.file("gone/amp.RPT") + ": No such file or directory"});
 }
 
 TEST_F(DesignCheck, WireCorrectionsAreCountedMarkTheDrawingAndUndoInOneStep)

@@ -2,6 +2,7 @@
 
 #include "platform/core/test_ui_host.h"
 #include "schemora/workspace/pin_description_file.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 
@@ -69,6 +70,21 @@ TEST(PinDescriptionFile, WrittenFileReadsBack)
     EXPECT_FALSE(WritePinDescriptions((dotted / "pins").string(), blockOf({pin("9", "X", 0, kSideLeft)})));
     EXPECT_EQ(quill_test::readText(dotted / "pins.LIB"), before);
     EXPECT_EQ(host.messageBoxes().back(), (dotted / "pins.LIB").string() + " already exists.\nDo you want to replace it?");
+}
+
+TEST(PinDescriptionFile, OnAFullDiskTheOlderFileStays)
+{
+    plat::TestUiHost host;
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("pins.LIB", "%partname: older\n");
+        disk.fill();
+        host.clearEvents();
+        host.answerMessageBox(plat::kIdYes);   // replace the file the dialog did not name
+        EXPECT_FALSE(WritePinDescriptions(disk.file("pins"), blockOf({pin("1", "CLK", 0, kSideLeft)})));
+        EXPECT_EQ(host.messageBoxes().back(), "Cannot write " + disk.file("pins.LIB") + ": No space left on device");
+        EXPECT_EQ(disk.readText("pins.LIB"), "%partname: older\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"pins.LIB"});
+    });
 }
 
 TEST(PinDescriptionFile, ReadsHeaderFieldsAndPinLines)

@@ -1,5 +1,6 @@
 // Save As "Tracelyn V4.0": the earlier file form, and that such a file opens again whole.
 #include "tests/tracelyn/core/board_fixture.h"
+#include "support/full_disk.h"
 
 #include "tracelyn/core/board_file_v4.h"
 #include "tracelyn/core/board_records.h"
@@ -64,11 +65,26 @@ TEST_F(BoardFileV4Test, OtherModesKeepTodaysVersionMark)
     EXPECT_EQ(save(1)[10], kVersionMark);
 }
 
+TEST_F(BoardFileV4Test, OnAFullDiskTheOlderBoardStays)
+{
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("board.tlz", "older board");
+        disk.fill();
+        host.clearEvents();
+        EXPECT_FALSE(SaveBoardV4(disk.file("board.tlz"), kV4ModeEarlier));
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("board.tlz") + ": No space left on device"});
+        EXPECT_EQ(disk.readText("board.tlz"), "older board");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"board.tlz"});
+    });
+}
+
 TEST_F(BoardFileV4Test, SavingToAFolderThatDoesNotExistSaysSo)
 {
     const std::string path = "/nonexistent-folder-for-v4/board.tlz";
     EXPECT_FALSE(SaveBoardV4(path, kV4ModeEarlier));
-    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file: " + path});
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file: " + path + "\nCannot write " + path +
+                                                            ": No such file or directory"});
     const std::filesystem::path good = std::filesystem::temp_directory_path() / ("v4_" + std::to_string(getpid()) + ".tlz");
     EXPECT_TRUE(SaveBoardV4(good.string(), kV4ModeEarlier));
     EXPECT_TRUE(std::filesystem::exists(good));

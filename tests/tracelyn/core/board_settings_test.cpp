@@ -7,6 +7,7 @@
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "support/default_stores.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/open_documents.h"
@@ -376,7 +377,24 @@ TEST_F(BoardSettingsTest, SettingsThatCannotBeWrittenAreReported)
     g_boardFolders.iniPath = folder.file("missing/folder/Tracelyn.ini");
     host.clearEvents();
     SaveSettings();
-    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Settings not saved: cannot write " + g_boardFolders.iniPath});
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Settings not saved.\nCannot write " + g_boardFolders.iniPath +
+                                                            ": No such file or directory"});
+}
+
+TEST_F(BoardSettingsTest, SettingsOnAFullDiskKeepTheOlderFile)
+{
+    LoadSettings();
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("Tracelyn.ini", "[Tracelyn]\nunits=1\n");
+        disk.fill();
+        g_boardFolders.iniPath = disk.file("Tracelyn.ini");
+        host.clearEvents();
+        SaveSettings();
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Settings not saved.\nCannot write " +
+                                                                g_boardFolders.iniPath + ": No space left on device"});
+        EXPECT_EQ(disk.readText("Tracelyn.ini"), "[Tracelyn]\nunits=1\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"Tracelyn.ini"});
+    });
 }
 
 }  // namespace

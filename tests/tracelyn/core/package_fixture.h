@@ -118,10 +118,11 @@ std::vector<uint8_t> catalogOf(Packages&&... packages)
     return catalogBytes(list);
 }
 
+// False when the catalogue could not be written.
 template <typename... Packages>
-void writeCatalog(const std::string& path, Packages&&... packages)
+bool writeCatalog(const std::string& path, Packages&&... packages)
 {
-    plat::writeFileAtomically(path, catalogOf(std::move(packages)...));
+    return plat::writeFileAtomically(path, catalogOf(std::move(packages)...));
 }
 
 // Makes `folder` the library folder, holding "STD.CAT" with the DIP8 alone.

@@ -2,6 +2,7 @@
 // list, rewriting, and what damaged catalogues do.
 #include "tracelyn/core/package_library_fixture.h"
 #include "tracelyn/core/package_fixture.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 
 #include "platform/system/files.h"
@@ -255,6 +256,34 @@ TEST_F(PackageLibraryTest, RewriteReplacesDeletesAndAppends)
 
     EXPECT_EQ(RewriteLibrary("NONE", "X", kRewriteReplace), 0);
     EXPECT_EQ(host.messageBoxes().back(), "Can't open file: " + g_boardFolders.libraryFolder + "NONE.CAT");
+}
+
+// On a full disk a catalogue keeps its bytes through an added and a deleted part, a new
+// catalogue is not made, and the parts list keeps the older list; each refusal names the file
+// and the reason.
+TEST_F(PackageLibraryTest, OnAFullDiskCataloguesAndTheirListsKeepTheirBytes)
+{
+    add(makeObject(kKindPad, 31, {-10000, -5000, 600, 600, 0, 0, 350, 0}));
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        g_boardFolders.libraryFolder = disk.path().string() + "/";
+        ASSERT_TRUE(writeCatalog(disk.file("STD.CAT"), dip8(), twoSections()));
+        disk.write("STD.txt", "older list\n");
+        const std::vector<unsigned char> catalogue = disk.read("STD.CAT");
+        disk.fill();
+        host.clearEvents();
+        EXPECT_EQ(RewriteLibrary("STD", "NEW", kRewriteReplace), 0);
+        EXPECT_EQ(RewriteLibrary("STD", "DIP8", kRewriteDelete), 0);
+        host.answerMessageBox(plat::kIdYes);
+        EXPECT_EQ(NewPartLibrary("MINE"), 0);
+        EXPECT_EQ(WriteLibraryPartsList("STD"), 0);
+        const auto full = [&](const char* name) { return "Cannot write " + disk.file(name) + ": No space left on device"; };
+        EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{full("STD.CAT"), full("STD.CAT"),
+                                                                 "Start new library: MINE?", full("MINE.CAT"),
+                                                                 full("STD.txt")}));
+        EXPECT_EQ(disk.read("STD.CAT"), catalogue);
+        EXPECT_EQ(disk.readText("STD.txt"), "older list\n");
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"STD.CAT", "STD.txt"}));
+    });
 }
 
 TEST_F(PackageLibraryTest, AnAddedPartIsFoundAfterStrayBytesEndingTheLastEntry)

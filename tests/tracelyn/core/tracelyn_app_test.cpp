@@ -15,6 +15,7 @@
 #include "resources/tracelyn/route_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "support/command_check.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 #include "tracelyn/core/app_state.h"
@@ -177,6 +178,31 @@ TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)
     EXPECT_EQ(g_openDocuments.entries[0].untitled, 0);
 }
 
+// A full disk: the older backup stays, nothing is left beside it, and the status bar names the
+// file and the reason.
+TEST_F(TracelynStart, ABackupOnAFullDiskKeepsTheOlderBackup)
+{
+    writeBoard("board.tlz");
+    writeIni("BackupTime=2\nDoTips=0\n");
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        std::filesystem::copy_file(folder.file("board.tlz"), disk.path() / "board.tlz");
+        auto harness = start({disk.file("board.tlz")});
+        ASSERT_TRUE(harness.start());
+        // A backup that works first: a failure is reported once until a backup works again.
+        activeBoard()->SetModifiedFlag(true);
+        host.advance(120000);
+        ASSERT_TRUE(std::filesystem::exists(disk.path() / "board.tlz.bak"));
+        disk.write("board.tlz.bak", "older backup");
+        disk.fill();
+        host.advance(120000);
+        EXPECT_EQ(mainFrame().statusBarPanes().GetPaneText(0),
+                  "Backup failed: Cannot write " + disk.file("board.tlz.bak") + ": No space left on device");
+        EXPECT_EQ(disk.readText("board.tlz.bak"), "older backup");
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"board.tlz", "board.tlz.bak"}));
+        activeBoard()->SetModifiedFlag(false);
+    });
+}
+
 TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
 {
     writeBoard("board.tlz");
@@ -209,7 +235,7 @@ TEST_F(TracelynStart, BackupTickCopiesChangedBoardsBesideTheirFiles)
     std::filesystem::create_directory(folder.file("board.tlz.bak"));
     auto& status = mainFrame().statusBarPanes();
     host.advance(120000);
-    EXPECT_EQ(status.GetPaneText(0), "Backup failed: " + folder.file("board.tlz.bak"));
+    EXPECT_EQ(status.GetPaneText(0), "Backup failed: Cannot write " + folder.file("board.tlz.bak") + ": Is a directory");
     status.SetPaneText(0, "Ready");
     host.advance(120000);
     EXPECT_EQ(status.GetPaneText(0), "Ready");

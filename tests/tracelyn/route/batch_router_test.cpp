@@ -8,6 +8,8 @@
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "resources/tracelyn/route_ids.h"
+#include "support/full_disk.h"
+#include "tracelyn/core/tracelyn_doc.h"
 
 #include <cstdio>
 
@@ -204,6 +206,32 @@ TEST_F(BatchRouterTest, SetupDialogPresetsAndChecks)
     EXPECT_EQ(questions.back(), "-1");
     EXPECT_EQ(host.messageBoxes().back(), "Warning!---Via size(30) exceeds grid size.\nProceed?");
     EXPECT_EQ(g_router.values[0], 160);
+}
+
+// OK keeps the values for the router even when the active board's strategy file cannot take
+// them, and says so; the older strategy file stays.
+TEST_F(BatchRouterTest, SetupOnAFullDiskKeepsTheOlderStrategyFile)
+{
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("amp.str", "[Autorouter]\npasses=2\n");
+        disk.fill();
+        CTracelynDoc board;
+        board.SetPathName(disk.file("amp.tlz"), false);
+        g_active.document = &board;
+        host.clearEvents();
+        host.answerDialog([](plat::Dialog& d) {
+            d.PressButton(tly::kIdcBatchGrid25);
+            return d.PressButton(plat::kIdOk);
+        });
+        CBatchRouterSetupDlg setup;
+        EXPECT_EQ(setup.DoModal(), plat::kIdOk);
+        EXPECT_EQ(g_router.values[3], 702);
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("amp.str") + ": No space left on device"});
+        EXPECT_EQ(disk.readText("amp.str"), "[Autorouter]\npasses=2\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"amp.str"});
+        g_active.document = nullptr;
+    });
 }
 
 TEST_F(BatchRouterTest, BaseNamesStopAtHashAndExtension)

@@ -7,6 +7,7 @@
 #include "common/string_helpers.h"
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "support/decimal_comma_locale.h"
+#include "support/full_disk.h"
 #include "support/python_ezdxf.h"
 #include "tracelyn/route/board_dxf.h"
 
@@ -117,13 +118,30 @@ assert 'U1' in texts and 'R1 10K' in texts, texts
     EXPECT_EQ(quill_test::runPython(*python, script, "'" + path + "'", &output), 0) << output;
 }
 
+TEST_F(BoardDxf, OnAFullDiskTheOlderExportStays)
+{
+    buildExample();
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("board.dxf", "older export\n");
+        disk.fill();
+        host.clearEvents();
+        CDxfFile file;
+        file.ExportDxf(disk.file("board.dxf"));
+        EXPECT_EQ(host.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("board.dxf") + ": No space left on device"});
+        EXPECT_EQ(disk.readText("board.dxf"), "older export\n");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"board.dxf"});
+    });
+}
+
 TEST_F(BoardDxf, AFileThatCannotBeWrittenIsReported)
 {
     buildExample();
     CDxfFile file;
     file.ExportDxf(folder.file("missing/board.dxf"));
     ASSERT_EQ(host.messageBoxes().size(), 1u);
-    EXPECT_EQ(host.messageBoxes()[0], "Can't open file: " + folder.file("missing/board.dxf"));
+    const std::string path = folder.file("missing/board.dxf");
+    EXPECT_EQ(host.messageBoxes()[0], "Can't open file: " + path + "\nCannot write " + path + ": No such file or directory");
 }
 
 TEST_F(BoardDxf, ImportAppendsLineWorkInInchesAndClosesPolylines)

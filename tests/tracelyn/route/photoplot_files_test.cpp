@@ -3,6 +3,8 @@
 // matching the board view's own painting of the top layer.
 #include "tracelyn/route/photoplot_fixture.h"
 
+#include "platform/core/atomic_file.h"
+#include "support/whole_file.h"
 #include "tracelyn/core/router_progress.h"
 
 #include <algorithm>
@@ -288,6 +290,44 @@ TEST_F(PhotoplotFiles, RecordsFollowThePlotterConventions)
         EXPECT_EQ(text, c.expected);
     }
     g_plotStream.text = nullptr;
+}
+
+// A file of the set that cannot be written after others were: no file of the earlier run is
+// replaced, none is left beside them, and the message names the file that failed.
+TEST_F(PhotoplotFiles, ASetThatCannotBeWrittenWholeKeepsEveryOlderFile)
+{
+    buildExample();
+    const std::string board = folder.file("demo.tlz");
+    const ManufacturingResult first = WriteManufacturingFiles(board, allLayers(), true);
+    ASSERT_TRUE(first.ok);
+    ASSERT_GE(first.written.size(), 3u);
+    std::set<std::string> names;
+    for (const std::string& path : first.written) {
+        folder.write(std::filesystem::path(path).filename().string(), "older");
+        names.insert(std::filesystem::path(path).filename().string());
+    }
+    plat::ScopedWriteFault::Fault full;
+    full.failingWrite = 3;
+    full.under = folder.path().string();
+    ManufacturingResult second;
+    {
+        const plat::ScopedWriteFault fault(full);
+        second = WriteManufacturingFiles(board, allLayers(), true);
+    }
+    EXPECT_FALSE(second.ok);
+    EXPECT_TRUE(second.written.empty());
+    ASSERT_EQ(host.messageBoxes().size(), 1u);
+    const std::string message = host.messageBoxes()[0];
+    EXPECT_NE(message, "Cannot write " + first.written[0] + ": No space left on device") << "a later file failed";
+    EXPECT_TRUE(std::any_of(first.written.begin(), first.written.end(), [&](const std::string& path) {
+        return message == "Cannot write " + path + ": No space left on device";
+    })) << message;
+    std::set<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        found.insert(entry.path().filename().string());
+        EXPECT_EQ(quill_test::readText(entry.path()), "older") << entry.path();
+    }
+    EXPECT_EQ(found, names);
 }
 
 TEST_F(PhotoplotFiles, AFailedWriteLeavesNoHalfWrittenFile)

@@ -4,6 +4,7 @@
 
 #include "resources/tracelyn/board_search_ids.h"
 #include "support/default_stores.h"
+#include "support/full_disk.h"
 #include "tests/tracelyn/core/package_fixture.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/netlist_tables.h"
@@ -99,6 +100,31 @@ TEST_F(ArtworkNetlist, NetlistOfTheCopperIsWrittenBesideTheBoardAndReadsBack)
     EXPECT_EQ(compare(), "Nets of " + folder.file("amp.tlz") + " compared with " + folder.file("amp_artwork.net") +
                              "\nNo differences\n");
     EXPECT_EQ(pane0(), "No differences");
+}
+
+// On a full disk the board netlist and the compare report keep their older files, each command
+// says which file and why, and neither reports what it would have written.
+TEST_F(ArtworkNetlist, OnAFullDiskTheOlderNetlistAndReportStay)
+{
+    twoNets();
+    loadNetlist("same.net", "SIG----u1-8,U2-1\nGND----u2-5,u1-4\n");
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        disk.write("amp_artwork.net", "older netlist\n");
+        disk.write("amp_compare.txt", "older report\n");
+        disk.fill();
+        board()->SetPathName(disk.file("amp.tlz"), false);
+        frame().statusBarPanes().SetPaneText(0, "Ready");
+        host.clearEvents();
+        command(kCmdArtworkNetlist);
+        command(kCmdCompareNets);
+        const auto full = [&](const char* name) { return "Cannot write " + disk.file(name) + ": No space left on device"; };
+        EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{full("amp_artwork.net"), full("amp_compare.txt")}));
+        EXPECT_EQ(pane0(), "Ready");
+        EXPECT_FALSE(host.shown("text viewer: " + disk.file("amp_compare.txt")));
+        EXPECT_EQ(disk.readText("amp_artwork.net"), "older netlist\n");
+        EXPECT_EQ(disk.readText("amp_compare.txt"), "older report\n");
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"amp_artwork.net", "amp_compare.txt"}));
+    });
 }
 
 TEST_F(ArtworkNetlist, CompareNetsListsMissingAndExtraConnections)

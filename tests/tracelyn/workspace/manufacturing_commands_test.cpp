@@ -8,6 +8,7 @@
 #include "platform/system/paths.h"
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "resources/tracelyn/tracelyn_ids.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
@@ -40,6 +41,39 @@ protected:
         ProgramFolderTest::TearDown();
     }
 };
+
+// File > Generate Manufacturing Files on a full disk: the files of the earlier run stay, none
+// is left beside them, the message names the file and the reason, and no "Wrote" follows.
+TEST_F(ManufacturingCommands, OnAFullDiskGenerateKeepsTheEarlierFilesAndSaysWhy)
+{
+    if (!copyShippedFolders())
+        GTEST_SKIP() << "the program folder has not been laid out";
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        std::filesystem::copy_file(folder.file("examples/rc_filter.tlz"), disk.path() / "rc.tlz");
+        const std::vector<std::string> earlier{"rc-outline.gbr", "rc-top.gbr", "rc.drl"};
+        for (const std::string& name : earlier)
+            disk.write(name, "earlier " + name);
+        disk.fill();
+        plat::AppHarness harness = start({disk.file("rc.tlz")});
+        ASSERT_TRUE(harness.start());
+        harness.idle();
+        host.clearEvents();
+        host.answerDialog([](plat::Dialog& d) {
+            d.CheckDlgButton(tly::kIdcLayerCheckFirst, 1);
+            d.CheckDlgButton(tly::kIdcLayerCheckFirst + 25, 1);
+            return d.PressButton(plat::kIdOk);
+        });
+        EXPECT_TRUE(harness.command(tly::kCmdGenerateManufacturing));
+        const auto boxes = host.messageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(boxes[0].starts_with("Cannot write " + disk.file("rc")) &&
+                    boxes[0].ends_with(": No space left on device"))
+            << boxes[0];
+        for (const std::string& name : earlier)
+            EXPECT_EQ(disk.readText(name), "earlier " + name);
+        EXPECT_EQ(disk.names(), (std::vector<std::string>{"rc-outline.gbr", "rc-top.gbr", "rc.drl", "rc.tlz"}));
+    });
+}
 
 TEST_F(ManufacturingCommands, GenerateImportAndViewDcodesFromTheMenus)
 {
