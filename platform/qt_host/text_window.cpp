@@ -1,5 +1,6 @@
 #include "platform/qt_host/text_window.h"
 
+#include "platform/core/archive.h"
 #include "platform/core/atomic_file.h"
 #include "platform/qt_host/qt_text.h"
 

@@ -209,7 +209,8 @@ TEST_F(PinFileBuild, ALibraryThatCannotBeWrittenIsToldAndKeptAsItWas)
     {
         SCOPED_TRACE("a folder where the library would go");
         fs::create_directory(temp.path() / "FOLDER.CON");
-        EXPECT_EQ(refusal("FOLDER.LIB", pinFile("NEW", kTimerPins)), "Can't open file: " + temp.file("FOLDER.CON"));
+        EXPECT_EQ(refusal("FOLDER.LIB", pinFile("NEW", kTimerPins)),
+                  "Cannot write " + temp.file("FOLDER.CON") + ": Is a directory");
         EXPECT_TRUE(fs::is_empty(temp.path() / "FOLDER.CON"));
     }
     EXPECT_EQ(library(), whole);
