@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+namespace plat {
+class WriteResult;
+}
+
 enum CopyResult : int {
     kCopyDone = 0,
     kCopyNoMemory = 1,
@@ -18,3 +22,7 @@ enum CopyResult : int {
 // write and the close are checked; on a failure to write, reason (when given) receives the
 // system's words for it.
 CopyResult CopyFileBlocks(std::string_view source, std::string_view destination, std::string* reason = nullptr);
+
+// The result code of a write that the shared writer finished: done, or a full disk, or another
+// failure to write (reason receiving the system's words).
+CopyResult CopyOutcome(const plat::WriteResult& written, std::string* reason);

@@ -194,9 +194,13 @@ bool CopyAllFiles(const std::string& sourceFolder, const std::string& installFol
     return complete;
 }
 
-void RegisterLibAssociation()
+bool RegisterLibAssociation()
 {
-    plat::associateWithTextEditor("text/x-schemora-library", "*.lib", "Schemora part library list");
+    const plat::WriteResult written =
+        plat::associateWithTextEditor("text/x-schemora-library", "*.lib", "Schemora part library list");
+    if (!written)
+        message("Part library lists are not opened in the text editor:\n" + written.message());
+    return written;
 }
 
 bool CreateStartMenuShortcuts(const std::string& installFolder)
@@ -215,8 +219,8 @@ bool CreateStartMenuShortcuts(const std::string& installFolder)
         entry.exec = plat::joinPath(installFolder, name);
         entry.path = plat::folderOf(entry.exec);
         entry.icon = plat::joinPath(installFolder, icon);
-        if (!plat::writeDesktopEntry(group, entry)) {
-            message("The shortcut was not saved!");
+        if (const plat::WriteResult written = plat::writeDesktopEntry(group, entry); !written) {
+            message("The shortcut was not saved!\n" + written.message());
             all = false;
         }
     }
@@ -263,10 +267,9 @@ bool RunInstall(const std::string& sourceFolder)
     if (!ec && space.available < needed)
         message("Warning: Limited disk space");
     GetInstallInfo(1, 0, appName);
-    if (appName.find("Schemora") != std::string::npos)
-        RegisterLibAssociation();
+    const bool associated = appName.find("Schemora") == std::string::npos || RegisterLibAssociation();
     plat::setCurrentFolder(installFolder);
-    complete = CopyAllFiles(sourceFolder, installFolder, progress);
+    complete = CopyAllFiles(sourceFolder, installFolder, progress) && associated;
     std::string unused;
     if (complete && GetInstallInfo(19, 0, unused) > 0 &&
         plat::MessageBox("Add Icons to Start Menu?", plat::kMbYesNo | plat::kMbIconQuestion) == plat::kIdYes)

@@ -13,5 +13,6 @@ bool RunInstall(const std::string& sourceFolder);
 
 bool CreateInstallDirs(const std::string& installFolder);
 bool CopyAllFiles(const std::string& sourceFolder, const std::string& installFolder, CInstallProgressDlg& progress);
-void RegisterLibAssociation();
+// False (after saying why) when the association could not be written.
+bool RegisterLibAssociation();
 bool CreateStartMenuShortcuts(const std::string& installFolder);

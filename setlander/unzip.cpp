@@ -1,12 +1,11 @@
 #include "setlander/unzip.h"
 
+#include "platform/core/atomic_file.h"
 #include "platform/system/files.h"
+#include "setlander/file_copy.h"
 
 #include <zip.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -48,55 +47,33 @@ UnzipResult refuse(std::string problem) { return {false, std::move(problem)}; }
 
 enum class Extracted { Done, Failed, TooLarge, WriteFailed };
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 // Writes one entry, counting its bytes against what the archive may still unpack. The entry is
-// written beside its target and renamed when whole; writeError receives the system's error
-// number when writing failed.
-Extracted extractEntry(zip_t* z, zip_uint64_t i, const fs::path& target, uint64_t& bytesLeft, int& writeError)
+// written beside its target and put in place when whole; `written` holds why it could not be.
+Extracted extractEntry(zip_t* z, zip_uint64_t i, const fs::path& target, uint64_t& bytesLeft,
+                       plat::WriteResult& written)
 {
     std::unique_ptr<zip_file_t, EntryCloser> in(zip_fopen_index(z, i, 0));
     if (!in)
         return Extracted::Failed;
     std::error_code ec;
     fs::create_directories(target.parent_path(), ec);
-    const std::string partial = target.string() + ".part";
-    std::unique_ptr<std::FILE, FileCloser> out(std::fopen(partial.c_str(), "wb"));
-    if (!out) {
-        writeError = errno;
-        return Extracted::WriteFailed;
-    }
-    const auto abandon = [&](Extracted why) {
-        out.reset();
-        fs::remove(partial, ec);
-        return why;
-    };
+    plat::AtomicFile out(target.string());
     std::vector<char> block(65536);
     for (;;) {
         const zip_int64_t got = zip_fread(in.get(), block.data(), block.size());
         if (got < 0)
-            return abandon(Extracted::Failed);
+            return Extracted::Failed;
         if (got == 0)
             break;
         if (static_cast<uint64_t>(got) > bytesLeft)
-            return abandon(Extracted::TooLarge);
+            return Extracted::TooLarge;
         bytesLeft -= static_cast<uint64_t>(got);
-        if (std::fwrite(block.data(), 1, static_cast<size_t>(got), out.get()) != static_cast<size_t>(got)) {
-            writeError = errno ? errno : EIO;
-            return abandon(Extracted::WriteFailed);
-        }
+        out.write(block.data(), static_cast<size_t>(got));
+        if (!out.good())
+            break;
     }
-    const bool flushed = std::fflush(out.get()) == 0;
-    const int flushError = errno;
-    const bool closed = std::fclose(out.release()) == 0;
-    if (!flushed || !closed || std::rename(partial.c_str(), target.c_str()) != 0) {
-        writeError = !flushed ? flushError : (errno ? errno : EIO);
-        fs::remove(partial, ec);
-        return Extracted::WriteFailed;
-    }
-    return Extracted::Done;
+    written = out.commit();
+    return written ? Extracted::Done : Extracted::WriteFailed;
 }
 
 void removeFiles(const std::vector<fs::path>& files)
@@ -133,16 +110,16 @@ UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFo
             continue;
         }
         written.push_back(target);
-        int writeError = 0;
-        switch (extractEntry(z.get(), static_cast<zip_uint64_t>(i), target, bytesLeft, writeError)) {
+        plat::WriteResult entry;
+        switch (extractEntry(z.get(), static_cast<zip_uint64_t>(i), target, bytesLeft, entry)) {
         case Extracted::Done:
             break;
         case Extracted::Failed:
             return refuse("The archive " + path + " is damaged: " + name + " cannot be unpacked");
         case Extracted::WriteFailed:
-            if (writeError == ENOSPC || writeError == EDQUOT)
+            if (CopyOutcome(entry, nullptr) == kCopyDiskFull)
                 return refuse("There is not enough disk space to unpack " + target.string() + " from " + path);
-            return refuse("Can't write " + target.string() + ": " + std::strerror(writeError));
+            return refuse(entry.message());
         case Extracted::TooLarge:
             removeFiles(written);
             return refuse("The archive " + path + " unpacks to more than " + std::to_string(byteLimit) +

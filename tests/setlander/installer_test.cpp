@@ -6,6 +6,8 @@
 #include "setlander/install_dialogs.h"
 #include "setlander/install_info.h"
 #include "setlander/setlander_app.h"
+#include "setlander/unzip.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -343,6 +345,49 @@ TEST_F(InstallerTest, AnArchiveUnpackingBeyondTheDeclaredSpaceIsStoppedAndLeaves
     EXPECT_FALSE(fs::exists(fs::path(target) / "lib" / "first.con"));
     EXPECT_FALSE(fs::exists(fs::path(target) / "lib" / "second.con"));
     EXPECT_FALSE(fs::exists(fs::path(target) / "LIBRARY.ZIP"));
+}
+
+// On a full disk the installer says so by the file's name, tries again when asked, leaves no
+// half file behind, and ends not complete; an archive that cannot be unpacked for want of room
+// says the same.
+TEST_F(InstallerTest, AFullDiskIsNamedAndTheInstallationEndsNotComplete)
+{
+    TempFolder media;
+    media.write("Agree.txt", "terms");
+    media.write("INSTALL.INF", "[Application]\nAppName=Other\n[Dirs]\n1=\n[Files]\nReadme,readme.txt,1,1,N\n"
+                               "Parts,LIBRARY.ZIP,1,1,Y\n");
+    media.write("readme.txt", std::string(20000, 'r'));
+    writeZip(media.path() / "LIBRARY.ZIP", {{"DEVICE.CON", std::string(20000, 'p')}});
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        plat::TestUiHost round;
+        const std::string target = disk.file("inst");
+        fs::create_directories(target);
+        disk.write("inst/readme.txt", "older");
+        disk.fill();
+        round.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
+        round.answerDialog([](plat::Dialog& d) {
+            d.PressButton(stl::kIdcAgree);
+            return d.PressButton(plat::kIdOk);
+        });
+        round.answerDialog([target](plat::Dialog& d) {
+            d.TypeDlgItemText(stl::kIdcInstallFolder, target);
+            return d.PressButton(plat::kIdOk);
+        });
+        round.answerMessageBox(plat::kIdOk);       // try once more
+        round.answerMessageBox(plat::kIdCancel);   // then stop
+        EXPECT_FALSE(install(media.path().string()));
+        const std::string full = "There is not enough disk space to install " + target + "/readme.txt.\n"
+                                 "Make room on the disk and press OK to try again, or Cancel to stop.";
+        EXPECT_EQ(round.count("message box: " + full), 2);
+        EXPECT_TRUE(round.shown("message box: Installation not complete!"));
+        EXPECT_EQ(disk.readText("inst/readme.txt"), "older");
+
+        const UnzipResult unzipped = UnzipArchive((media.path() / "LIBRARY.ZIP").string(), disk.file("lib"), UINT64_MAX);
+        EXPECT_FALSE(unzipped.ok);
+        EXPECT_EQ(unzipped.problem, "There is not enough disk space to unpack " + disk.file("lib") + "/DEVICE.CON from " +
+                                        (media.path() / "LIBRARY.ZIP").string());
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"inst/readme.txt"});
+    });
 }
 
 TEST_F(InstallerTest, AMissingMediaFileAsksForTheDiskUntilCancelled)
