@@ -47,10 +47,8 @@ void copyInclude(plat::AtomicFile& out)
     if (g_deckLists.includeFile.empty())
         return;
     std::vector<std::string> lines;
-    if (!ReadTextLines(g_deckLists.includeFile, lines)) {
-        plat::MessageBox(Format("Include file %s not found", g_deckLists.includeFile.c_str()));
+    if (!ReadTextLines(g_deckLists.includeFile, lines, Format("Include file %s not found", g_deckLists.includeFile.c_str())))
         return;
-    }
     for (const std::string& line : lines)
         out.put(line + "\n");
 }
@@ -80,10 +78,8 @@ void copySubcircuits(plat::AtomicFile& out, const std::vector<std::string>& part
     for (const std::string& part : parts) {
         const std::string path = modelFileFor(part);
         std::vector<std::string> lines;
-        if (!ReadTextLines(path, lines)) {
-            plat::MessageBox(Format("SPICE model file %s not found", path.c_str()));
+        if (!ReadTextLines(path, lines, Format("SPICE model file %s not found", path.c_str())))
             return;
-        }
         const size_t slash = part.rfind('\\');
         const std::string name = netlist::Upper(slash == std::string::npos ? part : part.substr(slash + 1));
         bool copying = false;
@@ -115,10 +111,8 @@ void copyModels(plat::AtomicFile& out)
         if (given)
             continue;
         if (!loaded) {
-            if (!ReadTextLines(ProgramFilePath("SEMICON.MOD"), lines)) {
-                plat::MessageBox("No SPICE library");
+            if (!ReadTextLines(ProgramFilePath("SEMICON.MOD"), lines, "No SPICE library"))
                 return;
-            }
             for (std::string& line : lines)
                 line = netlist::Upper(line);
             loaded = true;

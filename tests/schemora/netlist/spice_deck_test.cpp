@@ -1,10 +1,12 @@
 #include "netlist_test_support.h"
 
+#include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 #include "schemora/netlist/netlist_builder.h"
 #include "schemora/netlist/netlist_writers.h"
 #include "schemora/netlist/spice_directives.h"
 #include "schemora/netlist/spice_values.h"
+#include "schemora/netlist/text_file.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -215,6 +217,25 @@ TEST_F(SpiceDeckTest, GroundIsNodeZeroAndConnectorsAreNoDevices)
                                 "\n"
                                 ".END\n");
     EXPECT_FALSE(host.shown("message box: Error: model not found for CONN2"));
+}
+
+// An include file is copied into the deck whole; one missing, or too large to be a model file,
+// is said by its name and leaves it out.
+TEST_F(SpiceDeckTest, IncludeFilesAreCopiedAndOnesThatCannotBeReadAreNamed)
+{
+    folder.write("models.inc", "* kept\r\n.PARAM RV=1k\n");
+    part(resistor, "R:1k", 1, 0, 0);
+    label(5000, 6000, ("#.INCLUDE " + folder.file("models.inc")).c_str());
+    EXPECT_NE(deckWith("#.OP").find("* kept\n.PARAM RV=1k\n"), std::string::npos);
+
+    std::filesystem::resize_file(folder.path() / "models.inc", kMaxCopiedTextBytes + 1);
+    EXPECT_EQ(deckWith("#.OP").find("PARAM"), std::string::npos);
+    // Directive texts are kept in capitals; the file is found regardless of case.
+    const std::string named = plat::upperCaseAscii(folder.file("models.inc"));
+    EXPECT_TRUE(host.shown("message box: " + named + " is too large to read (16 MB at most)."));
+    std::filesystem::remove(folder.path() / "models.inc");
+    deckWith("#.OP");
+    EXPECT_TRUE(host.shown("message box: Include file " + named + " not found"));
 }
 
 TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)
