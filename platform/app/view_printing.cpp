@@ -138,7 +138,11 @@ void View::printJob(PrintInfo& info)
     }
     OnEndPrinting(dc, &info);
     printing_ = false;
-    if (!printed)
+    if (printed)
+        return;
+    if (const std::optional<WriteError> error = dc.fileError())
+        MessageBox(error->message(), kMbOk | kMbIconExclamation);
+    else
         MessageBoxId(kIdpFailedToPrint, kMbOk | kMbIconExclamation);
 }
 

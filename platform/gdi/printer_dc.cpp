@@ -1,5 +1,6 @@
 #include "platform/gdi/printer_dc.h"
 
+#include "platform/core/atomic_file.h"
 #include "platform/gdi/device_caps.h"
 #include "platform/gdi/printer_dc_qt.h"
 #include "platform/gdi/qt_geometry.h"
@@ -9,6 +10,11 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QRegion>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
 
 namespace plat {
 
@@ -30,12 +36,66 @@ QImage hatchTile(const DeviceBrush& b, const DeviceState& st, QColor fg)
     return tile;
 }
 
+// A printout to a file is drawn into a scratch file beside it; only a document that ends as a
+// PDF ends, with its trailer, replaces the file, through the one writer every file goes by.
+class PdfScratch {
+public:
+    // Points the printer at a scratch file; false when none can be made.
+    bool begin(QPrinter& printer)
+    {
+        target_ = printer.outputFileName().toStdString();
+        std::string name = target_ + ".XXXXXX";
+        const int fd = ::mkstemp(name.data());
+        if (fd < 0) {
+            error_ = WriteError{target_, errno, WriteError::Step::Create};
+            return false;
+        }
+        ::close(fd);
+        scratch_ = name;
+        printer.setOutputFileName(QString::fromStdString(scratch_));
+        return true;
+    }
+    // Puts the finished scratch file's bytes in place; false (with the reason kept) otherwise.
+    bool finish(bool drawn)
+    {
+        std::ifstream in(scratch_, std::ios::binary);
+        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        discard();
+        static constexpr std::string_view kTrailer = "%%EOF";
+        const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        if (!drawn || text.find(kTrailer, text.size() > 16 ? text.size() - 16 : 0) == std::string_view::npos) {
+            // The drawing library does not say why its file came out short; a full disk is
+            // what leaves a printout without its end.
+            error_ = WriteError{target_, ENOSPC, WriteError::Step::Write};
+            return false;
+        }
+        WriteResult written = writeFileAtomically(target_, bytes);
+        if (!written)
+            error_ = written.error();
+        return static_cast<bool>(written);
+    }
+    void discard()
+    {
+        if (!scratch_.empty())
+            std::remove(scratch_.c_str());
+        scratch_.clear();
+    }
+    bool active() const { return !scratch_.empty(); }
+    const std::optional<WriteError>& error() const { return error_; }
+
+private:
+    std::string target_;
+    std::string scratch_;
+    std::optional<WriteError> error_;
+};
+
 }  // namespace
 
 struct PrinterDc::Impl {
     std::unique_ptr<QPrinter> owned;
     QPrinter* printer = nullptr;
     QPainter painter;
+    PdfScratch pdf;
     bool inDoc = false;
     bool inPage = false;
     int pages = 0;
@@ -108,6 +168,7 @@ PrinterDc::~PrinterDc()
 {
     if (impl_->painter.isActive())
         impl_->painter.end();
+    impl_->pdf.discard();
 }
 
 int PrinterDc::StartDoc(std::string_view documentName)
@@ -115,8 +176,14 @@ int PrinterDc::StartDoc(std::string_view documentName)
     if (impl_->inDoc)
         return 0;
     impl_->printer->setDocName(QString::fromUtf8(documentName.data(), qsizetype(documentName.size())));
-    if (!impl_->painter.begin(impl_->printer))
+    const bool toFile =
+        impl_->printer->outputFormat() == QPrinter::PdfFormat && !impl_->printer->outputFileName().isEmpty();
+    if (toFile && !impl_->pdf.begin(*impl_->printer))
         return 0;
+    if (!impl_->painter.begin(impl_->printer)) {
+        impl_->pdf.discard();
+        return 0;
+    }
     impl_->inDoc = true;
     impl_->pages = 0;
     return 1;
@@ -148,8 +215,13 @@ int PrinterDc::EndDoc()
         return 0;
     impl_->inPage = false;
     impl_->inDoc = false;
-    return impl_->painter.end() ? 1 : 0;
+    const bool drawn = impl_->painter.end();
+    if (impl_->pdf.active())
+        return impl_->pdf.finish(drawn) ? 1 : 0;
+    return drawn ? 1 : 0;
 }
+
+std::optional<WriteError> PrinterDc::fileError() const { return impl_->pdf.error(); }
 
 int PrinterDc::AbortDoc()
 {
@@ -157,6 +229,7 @@ int PrinterDc::AbortDoc()
         return 0;
     impl_->printer->abort();
     impl_->painter.end();
+    impl_->pdf.discard();
     impl_->inDoc = impl_->inPage = false;
     return 1;
 }

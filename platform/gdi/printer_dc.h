@@ -3,9 +3,11 @@
 // file when no printer is involved, as in tests). Drawing happens between StartDoc/StartPage
 // and EndPage/EndDoc; raster modes act as on white paper, since a page cannot be read back.
 
+#include "platform/core/atomic_file.h"
 #include "platform/gdi/qt_text_dc.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +34,8 @@ public:
     int EndPage();
     int EndDoc();
     int AbortDoc();
+    // Why a printout to a file could not be put in place (after StartDoc or EndDoc failed).
+    std::optional<WriteError> fileError() const;
 
 protected:
     void drawPolyline(std::span<const Point> points, bool continuePattern) override;

@@ -4,6 +4,7 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/gdi/dc.h"
 #include "sample_app.h"
+#include "support/full_disk.h"
 #include "support/pdf_file.h"
 #include "support/temp_folder.h"
 
@@ -134,7 +135,28 @@ TEST_F(PrintJob, AJobThatCannotStartIsReportedAndStillEnds)
     });
     view.OnFilePrint();
     EXPECT_EQ(view.calls, (std::vector<std::string>{"prepare", "begin dc-prints view-prints", "end dc-prints view-prints"}));
-    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"The document could not be printed."});
+    EXPECT_EQ(host.messageBoxes(),
+              std::vector<std::string>{"Cannot write " + folder.file("missing/out.pdf") + ": No such file or directory"});
+}
+
+// A printout to a file on a full disk replaces the older printout only when whole: the older one
+// stays, nothing is left beside it, and the message names the file and the reason.
+TEST_F(PrintJob, APrintoutOnAFullDiskKeepsTheOlderFile)
+{
+    quill_test::onFullDisks([&](quill_test::FullDisk& disk) {
+        plat::TestUiHost round;
+        disk.write("out.pdf", "older printout");
+        disk.fill();
+        round.answerPrintDialog([&](plat::PrintDialogRequest& r) {
+            r.target.pdfPath = disk.file("out.pdf");
+            return true;
+        });
+        view.OnFilePrint();
+        EXPECT_EQ(round.messageBoxes(),
+                  std::vector<std::string>{"Cannot write " + disk.file("out.pdf") + ": No space left on device"});
+        EXPECT_EQ(disk.readText("out.pdf"), "older printout");
+        EXPECT_EQ(disk.names(), std::vector<std::string>{"out.pdf"});
+    });
 }
 
 TEST_F(PrintJob, PreviewDrawsThePagesThroughTheSameHooks)
