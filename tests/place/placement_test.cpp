@@ -91,6 +91,16 @@ protected:
         EXPECT_EQ(g_router.ratsNestCount, connections);
     }
 
+    // The example design grown by resistors R2 to R<last>, each joined to R1.
+    PlacementRequest grownExample(int last)
+    {
+        std::string refs(kExampleReferences), nets(kExampleNets);
+        for (int i = 2; i <= last; ++i) {
+            refs += "R" + std::to_string(i) + " DEVICE\\R 1 RES400\n";
+            nets += "X" + std::to_string(i) + "----r" + std::to_string(i) + "-1,r1-2\n";
+        }
+        return request(refs, nets);
+    }
     // The package's extent about a placed part, in board units.
     static ExtentBox packageBox(const Placed& p)
     {
@@ -323,12 +333,7 @@ TEST_F(PlaceTest, ADesignThatGrewIsPlacedIntoTheFreeRoomInsideTheOutline)
     const auto before = objectWords();
     const auto obstacles = objectBoxes();
 
-    std::string refs(kExampleReferences), nets(kExampleNets);
-    for (int i = 2; i <= 7; ++i) {
-        refs += "R" + std::to_string(i) + " DEVICE\\R 1 RES400\n";
-        nets += "X" + std::to_string(i) + "----r" + std::to_string(i) + "-1,r1-2\n";
-    }
-    r = request(refs, nets);
+    r = grownExample(7);
     const PlacementReport report = place(r);
     ASSERT_TRUE(report.written) << report.refusal;
     EXPECT_EQ(report.placed, 6);
@@ -374,12 +379,7 @@ TEST_F(PlaceTest, AShapedOutlineKeepsItsShapeAndPartsWithoutRoomAreReported)
     setOutline(corners);
     saveBoard(r.boardPath);
 
-    std::string refs(kExampleReferences), nets(kExampleNets);
-    for (int i = 2; i <= 40; ++i) {
-        refs += "R" + std::to_string(i) + " DEVICE\\R 1 RES400\n";
-        nets += "X" + std::to_string(i) + "----r" + std::to_string(i) + "-1,r1-2\n";
-    }
-    r = request(refs, nets);
+    r = grownExample(40);
     const PlacementReport report = place(r);
     ASSERT_TRUE(report.written) << report.refusal;
     EXPECT_EQ(report.placed, 39);
