@@ -174,10 +174,11 @@ TEST_F(RasterTest, PrintedAndFineZoomPaintsKeepTheirPixels)
         if (c.printing)
             EndBoardPrinting();
         const uint64_t now = quill_test::rasterHash(dc.bitmap());
-        if (quill_test::printingRasterHashes())
+        if (quill_test::printingRasterHashes()) {
             std::printf("%s 0x%016llxull\n", c.look, static_cast<unsigned long long>(now));
-        else if (fonts)
+        } else if (fonts) {
             EXPECT_EQ(now, c.recorded);
+        }
     }
     g_boardSettings = settings;
     if (!fonts)

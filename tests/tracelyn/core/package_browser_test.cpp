@@ -217,6 +217,8 @@ TEST_F(PackageBrowser, PreviewKeepsItsPixelsUnderEveryViewSetting)
     const BoardEditState edit = g_edit;
     const BoardSettings settings = g_boardSettings;
     const BoardColors colors = g_boardColors;
+    // The view, the settings and the colours as a new board program has them.
+    quill_test::resetToDefaults(g_view, g_paint, g_print, g_boardColors);
     SeedColorMap();
     const struct {
         const char* setting;
@@ -234,16 +236,16 @@ TEST_F(PackageBrowser, PreviewKeepsItsPixelsUnderEveryViewSetting)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.setting);
-        g_edit = edit;
-        g_boardSettings = settings;
+        quill_test::resetToDefaults(g_edit, g_boardSettings);
         c.apply();
         plat::RasterDc dc(200, 150);
         ASSERT_TRUE(DrawPartPreview(dc, {0, 0, 200, 150}, "SHAPES", "SHAPES").has_value());
         const uint64_t now = quill_test::rasterHash(dc.bitmap());
-        if (quill_test::printingRasterHashes())
+        if (quill_test::printingRasterHashes()) {
             std::printf("%s 0x%016llxull\n", c.setting, static_cast<unsigned long long>(now));
-        else
+        } else {
             EXPECT_EQ(now, c.recorded);
+        }
     }
     g_edit = edit;
     g_boardSettings = settings;
