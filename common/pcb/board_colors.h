@@ -46,17 +46,51 @@ struct BoardColors {
                                                     16, 17, 27, 31, 29, 30, 18, 19, 20};
 };
 
+// The logical colour (0-31) of a drawing role 1-19; an unknown role gives colour 0.
+constexpr int RoleColor(const BoardColors& colors, int role)
+{
+    if (role < 1 || role > kColorRoleCount)
+        return 0;
+    return colors.colorRoles[static_cast<size_t>(role - 1)];
+}
+
 // The built-in seeding of the colour map from the roles: 0-3 take 6, 1, 4, 5; 4-27 their own
 // number + 8; then the logical colour of each of a list of roles is given its fixed palette
 // entry.
-void SeedColorMap(BoardColors& colors);
-// The built-in roles with the seeded map.
-const BoardColors& BuiltInBoardColors();
+constexpr void SeedColorMap(BoardColors& colors)
+{
+    auto& map = colors.colorMap;
+    map[0] = 6;
+    map[1] = 1;
+    map[2] = 4;
+    map[3] = 5;
+    for (int i = 4; i <= 27; ++i)
+        map[static_cast<size_t>(i)] = i + 8;
+    // Role, palette entry: in this order, so a later role wins where two share a colour.
+    constexpr int kRoleEntries[][2] = {
+        {6, 2}, {1, 7}, {11, 4}, {3, 0}, {4, 0}, {5, 1}, {7, 5}, {15, 0}, {16, 7},
+        {13, 7}, {8, 4}, {17, 4}, {18, 1},
+    };
+    for (const auto& [role, entry] : kRoleEntries) {
+        const int color = RoleColor(colors, role);
+        if (color >= 0 && color < kLogicalColors)
+            map[static_cast<size_t>(color)] = entry;
+    }
+}
 
-// The logical colour (0-31) of a drawing role 1-19; an unknown role gives colour 0.
-int RoleColor(const BoardColors& colors, int role);
+// The built-in roles with the seeded map.
+inline constexpr BoardColors kBuiltInBoardColors = [] {
+    BoardColors seeded;
+    SeedColorMap(seeded);
+    return seeded;
+}();
 // The palette entry of a logical colour; a number outside 0-31 is taken as colour 0.
-int ColorMapEntry(const BoardColors& colors, int color);
+constexpr int ColorMapEntry(const BoardColors& colors, int color)
+{
+    if (color < 0 || color >= kLogicalColors)
+        return colors.colorMap[0];
+    return colors.colorMap[static_cast<size_t>(color)];
+}
 // The colour handed to the device for a palette entry: PALETTEINDEX(entry), or the built-in
 // RGB value in true-colour mode.
 plat::ColorRef LayerColor(int entry, bool trueColor);

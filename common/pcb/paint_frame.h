@@ -68,7 +68,7 @@ struct PaintFrame {
     bool roundVias = false;
     int32_t pinFont = 3;
     // The colours, and whether they go to the device as RGB values rather than palette indexes.
-    const BoardColors* colors = &BuiltInBoardColors();
+    const BoardColors* colors = &kBuiltInBoardColors;
     bool trueColor = false;
 };
 

@@ -11,7 +11,7 @@ pcb::PaintFrame CurrentPaintFrame()
     pcb::PaintFrame f;
     f.zoomIndex = g_board.zoomIndex;
     f.zoomDivisor = g_view.zoomDivisor;
-    f.metric = MetricUnits();
+    f.metric = g_boardSettings.units == kUnitsMetric;
     f.drawToFit = g_view.drawToFit;
     f.clientRect = g_view.clientRect;
     f.clientCentreX = g_view.clientCentreX;
