@@ -1,6 +1,7 @@
 #include "schemora/workspace/model_package_pickers.h"
 
-#include "common/scoped_replace.h"
+#include "common/pcb/package_catalog.h"
+#include "common/pcb/package_preview.h"
 #include "platform/core/archive.h"
 #include "platform/system/app_profile.h"
 #include "platform/core/ui_host.h"
@@ -8,8 +9,6 @@
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
 #include "resources/schemora/part_dialog_ids.h"
-#include "schemora/core/app_state.h"
-#include "schemora/core/part_library.h"
 
 #include <cstdio>
 
@@ -101,10 +100,22 @@ private:
     std::string modelType_;
 };
 
+// How the picker shows the board program's packages: with the board program's own catalogue
+// reader and preview routine, in its built-in colours, seen from the top (copper and silk).
+pcb::PreviewLook boardPackageLook(std::string folder)
+{
+    pcb::PreviewLook look;
+    look.folder = std::move(folder);
+    look.palette = pcb::BoardPalette();
+    look.rules.current = pcb::kLayerTop;
+    look.rules.showTop = true;
+    return look;
+}
+
 class CBoardPackagesDlg : public plat::Dialog {
 public:
     CBoardPackagesDlg(std::string folder, plat::Wnd* parent)
-        : plat::Dialog(scm::kIddBoardPackages, parent), folder_(std::move(folder))
+        : plat::Dialog(scm::kIddBoardPackages, parent), look_(boardPackageLook(std::move(folder)))
     {
         onNotify(scm::kIdcPickerLibraries, plat::kLbnSelChange, &CBoardPackagesDlg::OnLibraryChosen);
         onNotify(scm::kIdcPickerList, plat::kLbnSelChange, &CBoardPackagesDlg::OnPartChosen);
@@ -114,7 +125,7 @@ public:
         plat::Control* libraries = GetDlgItem(scm::kIdcPickerLibraries);
         if (!libraries)
             return true;
-        for (const std::string& file : plat::listFiles(folder_ + "*.cat"))
+        for (const std::string& file : plat::listFiles(look_.folder + "*.cat"))
             libraries->AddString(file);
         char status[64];
         std::snprintf(status, sizeof status, "%d libraries available", libraries->GetCount());
@@ -136,23 +147,39 @@ public:
         chosen = library_ + "\\" + part_;
         EndDialog(plat::kIdOk);
     }
+    // The preview frame shows the package chosen last.
+    void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override
+    {
+        if (ctlId != scm::kIdcPickerPreview || !item.dc) {
+            plat::Dialog::OnDrawItem(ctlId, item);
+            return;
+        }
+        item.dc->FillRect(item.rcItem, plat::Brush::solid(plat::rgb(255, 255, 255)));
+        if (!part_.empty())
+            pcb::DrawPartPreview(*item.dc, item.rcItem, look_, library_, part_);
+    }
     std::string chosen;
 
 private:
     static std::string baseName(const std::string& file) { return file.substr(0, file.find('.')); }
     int listParts()
     {
-        part_.clear();
+        choosePart({});
         plat::Control* parts = GetDlgItem(scm::kIdcPickerList);
         if (!parts)
             return 0;
         parts->ResetContent();
-        ScopedReplace<std::string> folder(g_folders.libraryFolder, folder_);
         std::vector<std::string> names;
-        ReadCatalog(names, library_);
+        pcb::FillLibraryPartList(look_.folder, library_, names);
         for (const std::string& name : names)
             parts->AddString(name);
         return static_cast<int>(names.size());
+    }
+    void choosePart(std::string part)
+    {
+        part_ = std::move(part);
+        if (plat::Control* preview = GetDlgItem(scm::kIdcPickerPreview))
+            preview->Invalidate();
     }
     void OnLibraryChosen()
     {
@@ -170,12 +197,12 @@ private:
         if (part.empty())
             return;
         // The list holds the catalogue's own names, whole: "AXIAL0.3" is a package, "AXIAL0" is not.
-        part_ = part;
-        // The board program's package bodies are not read here: the picker names the package.
-        SetDlgItemText(scm::kIdcPickerDescription, library_ + "\\" + part_);
+        choosePart(part);
+        const std::string description = pcb::ReadPartDescription(look_.folder, library_, part_).value_or("");
+        SetDlgItemText(scm::kIdcPickerDescription, description.substr(0, description.find('\n')));
     }
 
-    std::string folder_;
+    pcb::PreviewLook look_;
     std::string library_;   // chosen in the list shown
     std::string part_;      // chosen in the part list shown; cleared when the library changes
 };

@@ -519,16 +519,6 @@ void BoardReader::resolveFromExport(BoardObject& part)
     SetPartLabelAnchor(part, &placeholder);
 }
 
-int32_t scaled(int32_t value, double factor)
-{
-    const double v = std::trunc(static_cast<double>(value) * factor);
-    constexpr double kLow = std::numeric_limits<int32_t>::min();
-    constexpr double kHigh = std::numeric_limits<int32_t>::max();
-    if (!(v >= kLow))   // also NaN
-        return std::numeric_limits<int32_t>::min();
-    return v > kHigh ? std::numeric_limits<int32_t>::max() : static_cast<int32_t>(v);
-}
-
 }  // namespace
 
 BoardWriteStart StartBoardWrite()
@@ -570,38 +560,4 @@ void ReadBoard(int firstIndex, int32_t* count, plat::Archive& archive, int mode)
 {
     int32_t ignored = 0;
     BoardReader(archive, mode).run(firstIndex, count ? count : &ignored);
-}
-
-void RescaleObjects(double sx, double sy, BoardObject* objects, int first, int last)
-{
-    if (objects == nullptr)
-        return;
-    for (int i = std::max(first, 0); i <= last; ++i) {
-        BoardObject& o = objects[i];
-        o.w[0] = scaled(o.w[0], sx);
-        o.w[1] = scaled(o.w[1], sy);
-        switch (o.kind()) {
-        case kKindLine: case kKindArc:
-            o.w[2] = scaled(o.w[2], sx);
-            o.w[3] = scaled(o.w[3], sy);
-            o.w[7] = scaled(o.w[7], sy);
-            break;
-        case kKindRectangle: case kKindEllipse: case 12:
-            o.w[7] = scaled(o.w[7], sy);
-            o.w[2] = scaled(o.w[2], sx);
-            o.w[3] = scaled(o.w[3], sy);
-            break;
-        case kKindPad:
-            o.w[2] = scaled(o.w[2], sx);
-            o.w[3] = scaled(o.w[3], sy);
-            o.w[6] = scaled(o.w[6], sx);
-            break;
-        case kKindPart:
-            o.w[2] = scaled(o.w[2], sx);
-            o.w[3] = scaled(o.w[3], sy);
-            break;
-        default:
-            break;
-        }
-    }
 }

@@ -63,4 +63,4 @@ void WriteBoard(plat::Archive& archive, int mode, std::string_view name = {});
 void ReadBoard(int firstIndex, int32_t* count, plat::Archive& archive, int mode);
 
 // Scales the geometry of objects first..last; products are truncated toward zero.
-void RescaleObjects(double sx, double sy, BoardObject* objects, int first, int last);
+using pcb::RescaleObjects;

@@ -1,5 +1,6 @@
 #include "tracelyn/core/board_mapping.h"
 
+#include "common/pcb/paint_frame.h"
 #include "common/rounding.h"
 #include "platform/gdi/dc.h"
 #include "tracelyn/core/board_document.h"
@@ -19,22 +20,10 @@ int32_t ZoomDivisorOf(int zoomIndex)
 
 namespace {
 
-// Board units per logical unit at a zoom index.
-int32_t unitsPerLogical(int zoomIndex)
-{
-    if (zoomIndex < 7)
-        return 10;
-    if (zoomIndex == 7)
-        return 5;
-    if (zoomIndex == 8)
-        return 2;
-    return 1;
-}
-
 // Logical units per board unit (a rounded float division: 0.1f, 0.2f, 0.5f or 1.0f).
 float floatScale(int zoomIndex)
 {
-    return 1.0f / static_cast<float>(unitsPerLogical(zoomIndex));
+    return 1.0f / static_cast<float>(pcb::UnitsPerLogical(zoomIndex));
 }
 
 BoardDocumentData* activeData()
@@ -55,20 +44,17 @@ void storeViewInDocument()
 
 void WorldToScreen(int32_t& x, int32_t& y)
 {
-    const int32_t u = unitsPerLogical(g_board.zoomIndex);
-    x /= u;
-    y /= u;
+    pcb::ToLogical(g_board.zoomIndex, x, y);
 }
 
 void WorldToScreenLength(int32_t& length)
 {
-    length /= unitsPerLogical(g_board.zoomIndex);
+    length = pcb::LogicalLength(g_board.zoomIndex, length);
 }
 
 void WorldToScreenLengthF(float& length)
 {
-    if (g_board.zoomIndex < 9)
-        length *= floatScale(g_board.zoomIndex);
+    pcb::ToLogicalLengthF(g_board.zoomIndex, length);
 }
 
 void WorldToScreenRounded(int32_t& x, int32_t& y)
@@ -82,19 +68,19 @@ void WorldToScreenRounded(int32_t& x, int32_t& y)
 
 void ScreenToWorld(int32_t& x, int32_t& y)
 {
-    const int32_t u = unitsPerLogical(g_board.zoomIndex);
+    const int32_t u = pcb::UnitsPerLogical(g_board.zoomIndex);
     x *= u;
     y *= u;
 }
 
 int32_t ScreenLength(int32_t length)
 {
-    return length / unitsPerLogical(g_board.zoomIndex);
+    return pcb::LogicalLength(g_board.zoomIndex, length);
 }
 
 int32_t ScreenLengthAt(int32_t length, int zoomIndex)
 {
-    return length / unitsPerLogical(zoomIndex);
+    return pcb::LogicalLength(zoomIndex, length);
 }
 
 int BeginPixelDrawing(plat::Dc& dc, int mix)

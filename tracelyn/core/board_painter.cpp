@@ -12,7 +12,8 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
-#include "tracelyn/core/layer_passes.h"
+#include "common/pcb/board_object_painter.h"
+#include "tracelyn/core/board_paint_frame.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/outline_editing.h"
@@ -31,57 +32,8 @@
 
 namespace {
 
-constexpr int kMarkerWidth = 5;
-
-const char* planeLabel(int layer)
-{
-    switch (layer) {
-    case kLayerGround: return "g";
-    case kLayerVcc: return "v";
-    case 26: return "p1";
-    case 27: return "p2";
-    case 28: return "p3";
-    case 29: return "p4";
-    default: return nullptr;
-    }
-}
-
-int scaledWidth(const BoardObject& o)
-{
-    return ScreenLength(o.w[7]);
-}
-
-void paintBoardPad(plat::Dc& dc, const BoardObject& o, int x, int y, int color)
-{
-    int32_t xs = o.w[2], ys = o.w[3];
-    WorldToScreen(xs, ys);
-    const int32_t hole = ScreenLength(o.w[6]);
-    int shape = o.w[5] & 15;
-    const int c = g_edit.currentLayer;
-    if (c == kLayerVcc || c == kLayerGround) {
-        if (o.w[6] <= 0)
-            return;
-        color = RoleColor(kRoleBackground);
-    } else {
-        const bool via = shape == kPadVia || shape == kPadLayerPair;
-        if (via && g_paint.mask && g_boardSettings.viamode == kViaModeHideInMask)
-            return;
-        if (via && g_boardSettings.RoundVias != 0)
-            shape = kPadRound;
-    }
-    if (shape == kPadThermal && !g_paint.highlight)
-        color = RoleColor(kRoleHighlight);
-    DrawPad(dc, x, y, color, shape, xs, ys, hole, o.w[5] >> 3, 0);
-    if (shape == kPadThermal) {
-        if (const char* label = planeLabel(o.layer())) {
-            DrawFontText(dc, x - hole / 8, y + hole / 8, label, g_boardSettings.pin_font * 256 + 1,
-                         0, RoleColor(kRoleText), 1);
-        }
-    }
-}
-
 // Bottom and top silk of a placed package, after its copper.
-void paintPackageSilk(plat::Dc& dc, BoardObject& o, const LayerRules& r)
+void paintPackageSilk(plat::Dc& dc, BoardObject& o, const pcb::LayerRules& r)
 {
     const int c = r.current;
     if (!r.copy || !(c == kLayerSilkTop || c == kLayerSilkBottom || r.showTop || r.showBottom))
@@ -91,91 +43,6 @@ void paintPackageSilk(plat::Dc& dc, BoardObject& o, const LayerRules& r)
         DrawFootprint(dc, o, RoleColor(kRoleBottomSilk), 1);
     if (c == kLayerSilkTop || ((layer == 0 || layer == kLayerAll) && r.showTop))
         DrawFootprint(dc, o, RoleColor(kRoleTopSilk), 1);
-}
-
-void paintObject(plat::Dc& dc, BoardObject& o, int sub, int layerColor)
-{
-    const int kind = o.kind();
-    const bool plain = (sub == 0 || sub == 2) && !g_paint.mask && !g_paint.paste;
-    int32_t x = o.w[0], y = o.w[1];
-    WorldToScreen(x, y);
-    const int highlight = RoleColor(kRoleHighlight);
-    int color = layerColor;
-    switch (kind) {
-    case kKindLine:
-    case kKindNoRoute:
-        if (plain) {
-            int32_t x2 = o.w[2], y2 = o.w[3];
-            WorldToScreen(x2, y2);
-            if (kind == kKindNoRoute && g_boardSettings.PrColor == 0)
-                color = RoleColor(kRoleNoRoute);
-            if (g_paint.highlight)
-                color = highlight;
-            DrawTrace(dc, x, y, x2, y2, color, o.w[5], scaledWidth(o));
-        }
-        break;
-    case kKindRectangle:
-        if (plain) {
-            int32_t w = o.w[2], h = o.w[3];
-            WorldToScreen(w, h);
-            const int style = o.w[5] & 3;
-            const int rotation = (o.w[5] >> 2) & 0xFFF;
-            const int mirror = (o.w[5] >> 15) & 1;
-            if (rotation < 7)
-                DrawBox(dc, x, y, mirror ? x - w : x + w, y + h, color, style, o.w[6], scaledWidth(o));
-            else
-                DrawRotatedRect(dc, x, y, w, h, color, style, o.w[6], scaledWidth(o),
-                                rotation * kTenthDegree, mirror);
-        }
-        break;
-    case kKindText:
-        if ((sub == 1 || sub == 2) && !g_paint.mask && !g_paint.paste) {
-            const int textColor = IsPlaneLayer(g_edit.currentLayer) ? layerColor : RoleColor(kRoleText);
-            o.w[7] = DrawStrokeText(dc, x, y, o.text() ? o.text() : "", o.w[2], o.w[3], textColor);
-        }
-        break;
-    case kKindEllipse:
-        if (plain) {
-            int32_t rx = o.w[2], ry = o.w[3];
-            WorldToScreen(rx, ry);
-            DrawEllipse(dc, x, y, rx, ry, color, o.w[5], o.w[6], scaledWidth(o));
-        }
-        break;
-    case kKindArc:
-        if (plain) {
-            int32_t x2 = o.w[2], y2 = o.w[3];
-            WorldToScreen(x2, y2);
-            DrawArcTrace(dc, x, y, x2, y2, g_paint.highlight ? highlight : color, o.w[5], scaledWidth(o));
-        }
-        break;
-    case kKindPad:
-        if (sub == 1 || (sub == 2 && (o.w[5] & 15) == kPadThermal))
-            paintBoardPad(dc, o, x, y, color);
-        break;
-    case kKindFixedRectangle:
-        // Its two points are corners, as the design-rule marks, Find and moves take them.
-        if (plain) {
-            int32_t x2 = o.w[2], y2 = o.w[3];
-            WorldToScreen(x2, y2);
-            DrawRect(dc, x, y, x2, y2, RoleColor(kRoleFixedRect), kStyleDot, kFillHollow, 1);
-        }
-        break;
-    case kKindPolygon:
-        if (plain && o.points() != nullptr) {
-            const int n = std::max(o.w[2], 0);
-            DrawPolygon(dc, std::span<const int32_t>(o.points(), static_cast<size_t>(2 * n)), n, color,
-                        o.w[5], o.w[6], scaledWidth(o), 0, 0, 0);
-        }
-        break;
-    case kKindMarker:
-        DrawEllipse(dc, x, y, 20, 20, color, kStyleSolid, kFillHollow, kMarkerWidth);
-        DrawEllipse(dc, x, y, 30, 30, color, kStyleSolid, kFillHollow, kMarkerWidth);
-        break;
-    default:
-        if (kind >= kKindPart && sub == 1)
-            DrawFootprint(dc, o, color, 1);
-        break;
-    }
 }
 
 // The board edge: a hairline in the outline colour over everything else, whatever the current
@@ -314,7 +181,7 @@ void DrawObjects(int first, int last, plat::Dc& dc)
         return;
     first = std::max(first, 1);
     last = std::min(last, g_board.capacity - 1);
-    const LayerRules rules;
+    const pcb::LayerRules rules = CurrentLayerRules();
     // Whether an object can show, and in which passes it is painted, do not change between
     // passes: both are decided once, and each pass walks only the objects it paints. A whole
     // store's walk asks the store's index which objects can reach the clip; a range is tested
@@ -345,36 +212,30 @@ void DrawObjects(int first, int last, plat::Dc& dc)
             outlines.push_back(i);
         return outline;
     });
-    std::vector<ObjectPasses> passes;
+    std::vector<pcb::ObjectPasses> passes;
     passes.reserve(shown.size());
     for (const int i : shown)
-        passes.push_back(PassesOf(g_board.objects[i], i, rules));
-    const PassOrder order(passes);
-    for (int pass = 0; pass < kLayerPasses; ++pass) {
-        for (int sub = 0; sub < kSubPasses; ++sub) {
-            const int step = pass * kSubPasses + sub;
-            for (const int k : order.at(step)) {
-                const ObjectPasses& p = passes[static_cast<size_t>(k)];
-                BoardObject& o = g_board.objects[p.slot];
-                const bool painted = p.paintedIn(step);
-                // A part placed by name takes its package when its copper is painted: it has
-                // silk from then on.
-                const bool silk = step == kSilkStep && o.kind() > kKindPart;
-                if (!painted && !silk)
-                    continue;
-                g_paint.mask = p.mask;
-                g_paint.paste = p.paste && pass == kPastePass;
-                if (painted)
-                    paintObject(dc, o, sub, p.color);
-                if (silk)
-                    paintPackageSilk(dc, o, rules);
-            }
-        }
+        passes.push_back(pcb::PassesOf(g_board.objects[i], i, rules, g_boardColors));
+    // Parts are painted by their packages, which the board program holds; the mask and paste
+    // flags of each go to the package painters through g_paint.
+    pcb::PassHooks hooks;
+    hooks.paintPart = [&dc](const pcb::PaintFrame& f, BoardObject& o, int color) {
+        g_paint.mask = f.mask;
+        g_paint.paste = f.paste;
+        DrawFootprint(dc, o, color, 1);
+    };
+    hooks.paintSilk = [&dc, &rules](const pcb::PaintFrame& f, BoardObject& o) {
+        g_paint.mask = f.mask;
+        g_paint.paste = f.paste;
+        paintPackageSilk(dc, o, rules);
+    };
+    hooks.afterPass = [&dc, &rules] {
         if (g_boardSettings.breaks != 0 && rules.copy)
             DrawPageBreaks(dc);
         if (g_boardSettings.view_net != 0)
             DrawNetNames(dc);
-    }
+    };
+    pcb::PaintInPasses(CurrentPaintFrame(), dc, g_board.objects, passes, hooks);
     g_paint.mask = g_paint.paste = false;
     for (const int i : outlines)
         paintOutline(dc, g_board.objects[i]);
@@ -385,7 +246,7 @@ int WorkAreaFillColor()
     const int c = g_edit.currentLayer;
     if (c == kLayerVcc)
         return RoleColor(kRoleVccPlane);
-    if (IsPlaneLayer(c))
+    if (pcb::IsPlaneLayer(c))
         return RoleColor(kRolePlane);
     return RoleColor(kRoleBackground);
 }

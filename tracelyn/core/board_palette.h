@@ -1,38 +1,21 @@
 #pragma once
-// The board program's colours: the 32-entry built-in palette, the colour map (logical colour
-// 0-31 -> palette entry) and the colour roles (drawing role 1-19 -> logical colour). The map and
-// the roles live in g_boardColors (board_settings.h), where the settings load a colour scheme
-// into them; this file seeds them at start-up and turns them into the colours the painters
-// hand to a device context.
+// The board program's colours: the palette it builds once, and its colour map and roles
+// (g_boardColors, board_settings.h), where the settings load a colour scheme into them; this
+// file seeds them at start-up and turns them into the colours the painters hand to a device
+// context. The colours themselves are common/pcb's, which the schematic program's package
+// preview shares.
 
-#include "common/logical_palette.h"
+#include "common/pcb/board_colors.h"
 #include "platform/gdi/gdi_objects.h"
 
 #include <array>
 #include <cstdint>
 
-// Drawing roles (1-based, as the colour scheme numbers them).
-enum BoardColorRole : int {
-    kRoleBackground = 1,
-    kRoleRuler = 3,
-    kRoleGrid = 4,
-    kRoleText = 5,
-    kRoleAllLayers = 6,
-    kRoleHighlight = 7,
-    kRoleFixedRect = 8,
-    kRoleEditorBackground = 9,
-    kRoleTopSilk = 11,
-    kRoleBottomSilk = 12,
-    kRoleNoRoute = 13,
-    kRoleOutline = 14,
-    kRoleVccPlane = 17,
-    kRolePlane = 18,
-    kRoleClearance = 19,
-};
-
-inline constexpr int kPaletteEntries = 256;
-inline constexpr int kPaletteWhite = 7;
-inline constexpr int kPaletteBlack = 0;
+using pcb::BoardColorRole;
+using enum pcb::BoardColorRole;
+using pcb::kPaletteEntries;
+using pcb::kPaletteWhite;
+using pcb::kPaletteBlack;
 
 // The palette every board painter selects. Built once by BuildBoardPalette; whether colours go
 // to the device as palette indexes or as the built-in RGB values (trueColor).

@@ -1,6 +1,8 @@
 #pragma once
 // The drawing primitives every board painter uses, and the background and work-area border
-// around the objects. All take the device context first and draw in logical units.
+// around the objects. All take the device context first and draw in logical units, in the
+// frame of the board program's current view and settings (board_paint_frame.h); the
+// primitives themselves are common/pcb's.
 //
 // Conventions shared by every primitive:
 // - colour: a logical colour number 0-31, drawn in its colour-map entry; 100 means a direct
@@ -11,18 +13,20 @@
 // - fill code: 0 hollow, 1 solid in the pen colour, 2-99 hatch style code - 2, 100 and up solid
 //   in the background colour (white paper, or black for negative printing, while printing).
 
+#include "common/pcb/board_primitives.h"
+
 #include <cstdint>
 #include <span>
 
 namespace plat { class Dc; struct Point; }
 
-inline constexpr int kMarkColor = 0;
-inline constexpr int kDirectColor = 100;
-inline constexpr int kFillHollow = 0;
-inline constexpr int kFillSolid = 1;
-inline constexpr int kFillBackground = 100;
-inline constexpr int kStyleSolid = 0;
-inline constexpr int kStyleDot = 2;
+using pcb::kMarkColor;
+using pcb::kDirectColor;
+using pcb::kFillHollow;
+using pcb::kFillSolid;
+using pcb::kFillBackground;
+using pcb::kStyleSolid;
+using pcb::kStyleDot;
 
 // The pixel size in logical units for the current zoom and unit mode.
 int32_t CurrentPixelSize();

@@ -5,6 +5,9 @@
 // LoadSettings runs once at start-up, SaveSettings when the main frame closes; every other part
 // of the program reads the values here. A key missing from the file keeps the built-in value.
 
+#include "common/pcb/board_colors.h"
+#include "common/pcb/paint_frame.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -44,7 +47,7 @@ struct BoardFontEntry {
 
 // A named colour scheme: the palette entry of each logical colour 0 to 31.
 inline constexpr int kColorSchemes = 10;
-inline constexpr int kLogicalColors = 32;
+using pcb::kLogicalColors;
 struct BoardColorScheme {
     bool present = false;           // its "scheme%d" line was read
     std::string name;
@@ -58,17 +61,13 @@ inline constexpr int kPartsBinOverflowCount = 19;
 // The 32 logical colours' palette entries and the 19 colour roles (logical colour of each
 // drawing role). Start-up seeds the map; LoadSettings copies the chosen scheme into it; the
 // painters read both.
-inline constexpr int kColorRoleCount = 19;
-struct BoardColors {
-    std::array<int32_t, kLogicalColors> colorMap{};
-    std::array<int32_t, kColorRoleCount> colorRoles{26, 1, 23, 22, 21, 24, 25, 28, 29, 30,
-                                                    16, 17, 27, 31, 29, 30, 18, 19, 20};
-};
+using pcb::kColorRoleCount;
+using pcb::BoardColors;
 extern BoardColors g_boardColors;
 
 // The "viamode" values: vias left out of the solder mask, or drawn in it as squares.
-inline constexpr int32_t kViaModeHideInMask = 366;
-inline constexpr int32_t kViaModeMaskSquare = 367;
+using pcb::kViaModeHideInMask;
+using pcb::kViaModeMaskSquare;
 
 // The manufacturing dialog's "Silk Screen and Mask" boxes: layers 16 to 21 (top and bottom
 // silk screen, solder mask and paste mask).

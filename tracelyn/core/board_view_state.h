@@ -4,6 +4,7 @@
 // of g_board (board_state.h); this file holds what the view derives from them and the modes of
 // the paint in progress.
 
+#include "common/pcb/paint_frame.h"
 #include "platform/gdi/gdi_types.h"
 
 #include <cstdint>
@@ -14,13 +15,13 @@ namespace plat { class Dc; }
 inline constexpr int kZoomLevels = 10;
 inline constexpr int kMaxZoomIndex = kZoomLevels - 1;
 // From this zoom index up a logical unit is smaller than a mil.
-inline constexpr int kFineZoomIndex = 7;
+using pcb::kFineZoomIndex;
 
 // Raster modes the painters are given.
-inline constexpr int kModeCopy = 13;      // R2_COPYPEN
-inline constexpr int kModeInvert = 6;     // R2_NOT: ghosts, rubber bands, handles
-inline constexpr int kModeNotXor = 10;    // R2_NOTXORPEN: the selection frame
-inline constexpr int kModeHighlight = 100;
+using pcb::kModeCopy;
+using pcb::kModeInvert;
+using pcb::kModeNotXor;
+using pcb::kModeHighlight;
 
 inline constexpr int32_t kUnitsEnglish = 725;
 inline constexpr int32_t kUnitsMetric = 726;
@@ -70,7 +71,7 @@ struct BoardPaintState {
     int rasterMode = kModeCopy;
     bool highlight = false;           // mode 100: copy mode in the highlight role
     int32_t pixelSize = 5;            // zoomDivisor, or its metric equivalent
-    plat::Dc* drawingDc = nullptr;    // the DC DrawObjects draws on (stroke text draws on it)
+    plat::Dc* drawingDc = nullptr;    // the DC DrawObjects draws on
     // The object being painted is seen through a solder-mask or paste layer (pads are drawn
     // enlarged by the mask margin there).
     bool mask = false;

@@ -2,8 +2,10 @@
 // The painters DrawObjects calls for pads, texts and placed packages, and the stroke-font
 // glyph painters. Coordinates and sizes are logical units; colours are logical colour numbers
 // (see board_primitives.h). The mask and paste flags of the object being painted are in
-// g_paint (board_view_state.h).
+// g_paint (board_view_state.h). Pads and texts are common/pcb's painters, drawing in the frame
+// of the board program's current view (board_paint_frame.h).
 
+#include "common/pcb/object_painters.h"
 #include "tracelyn/core/board_object.h"
 
 #include <cstdint>
@@ -13,25 +15,16 @@
 namespace plat { class Dc; }
 
 // Pad shape codes (word 5 bits 0-3).
-enum PadShape : int {
-    kPadRound = 0,
-    kPadOblong = 1,
-    kPadRect = 2,
-    kPadRectHole = 3,
-    kPadFinger = 4,
-    kPadVia = 5,
-    kPadLayerPair = 6,
-    kPadCross = 7,
-    kPadThermal = 8,
-};
+using pcb::PadShape;
+using enum pcb::PadShape;
 
 // The pen width of a package's lines, boxes, ellipses and arcs, in logical units.
 inline constexpr int kPackageLineWidth = 8;
 
 // Pin-number text heights by size index 0-8, in units of 80 board units.
-inline constexpr int kPinTextSizes[9] = {1, 3, 6, 10, 12, 17, 24, 48, 120};
+using pcb::kPinTextSizes;
 // "Pin No. Text Size" at this value hides every package text.
-inline constexpr int kPinFontHidesTexts = 6;
+using pcb::kPinFontHidesTexts;
 
 void DrawPad(plat::Dc& dc, int x, int y, int color, int shape, int xSize, int ySize, int hole,
              int rotation, int mirror);

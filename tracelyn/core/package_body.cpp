@@ -15,32 +15,17 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <span>
 #include <vector>
 
 namespace {
 
 constexpr int kNewestBodyVersion = 13;
-constexpr int kFirstTwentyByteVersion = 12;
-constexpr size_t kPolygonBlockBytes = kPackagePolygonVertices * kVertexWords * 4;
-constexpr int32_t kTextSizeMask = 0x7F00;
 constexpr int kMaxPartRecords = 31999;
 
 bool isText(const BoardObject& o, std::string_view prefix)
 {
     return o.kind() == kKindText && StartsWith(o.text(), prefix);
-}
-
-// Texts of a size the package painters cannot use are shown at size index 7.
-void fixTextSize(BoardObject& o, int version)
-{
-    if (version >= 8) {
-        const int index = (o.w[2] >> 8) & 0x7F;
-        if (index == 0 || index > 7)
-            o.w[2] = (o.w[2] & ~kTextSizeMask) | 0x700;
-    } else if ((o.w[2] & kTextSizeMask) >= 0xA00) {
-        o.w[2] = (o.w[2] & ~kTextSizeMask) | 0x600;
-    }
 }
 
 void releaseObjects(BoardObject* objects, int first, int last)
@@ -245,164 +230,11 @@ void writeTextObject(plat::Archive& file, const std::string& text)
     FreeObjectData(o);
 }
 
-// The box of what a preview read: the points of each object, as the extents of a package.
-struct PreviewBox {
-    bool any = false;
-    int64_t minX = 0, minY = 0, maxX = 0, maxY = 0;
-    void add(int64_t x, int64_t y)
-    {
-        if (!any) {
-            minX = maxX = x;
-            minY = maxY = y;
-            any = true;
-            return;
-        }
-        minX = std::min(minX, x);
-        minY = std::min(minY, y);
-        maxX = std::max(maxX, x);
-        maxY = std::max(maxY, y);
-    }
-    void add(const BoardObject& o)
-    {
-        const int64_t x = o.w[0], y = o.w[1], a = o.w[2], b = o.w[3];
-        switch (o.kind()) {
-        case kKindLine: case kKindArc:
-            add(x, y);
-            add(a, b);
-            break;
-        case kKindRectangle: case kKindFixedRectangle:
-            add(x, y);
-            add(x + a, y + b);
-            break;
-        case kKindEllipse:
-            add(x - a, y - b);
-            add(x + a, y + b);
-            break;
-        case kKindPad:
-            add(x - a / 2, y - b / 2);
-            add(x + a / 2, y + b / 2);
-            break;
-        case kKindPolygon:
-            for (int v = 0; o.points() && v < std::clamp(o.w[2], 0, kPackagePolygonVertices); ++v)
-                add(o.points()[2 * v], o.points()[2 * v + 1]);
-            break;
-        case kKindDeleted:
-            break;
-        default:
-            add(x, y);
-            break;
-        }
-    }
-};
-
-int32_t clamp32(int64_t v)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-}
-
 }  // namespace
-
-bool StartsWith(const char* text, std::string_view prefix)
-{
-    return text != nullptr && std::strncmp(text, prefix.data(), prefix.size()) == 0;
-}
 
 bool IsPackageObject(const BoardObject& o)
 {
     return o.kind() != kKindDeleted && o.kind() != kKindOutline && !o.isPart();
-}
-
-std::optional<PackageBodyHeader> ReadPackageBodyHeader(plat::Archive& file, size_t headerSize)
-{
-    BoardRecord r{};
-    headerSize = std::min(headerSize, kRecordSize);
-    if (file.Read(r.data(), headerSize) != headerSize)
-        return std::nullopt;
-    PackageBodyHeader header;
-    header.count = le::getS16(r, 0);
-    header.version = static_cast<int>(r[10]) - '0';
-    r.fill(0);
-    if (file.Read(r.data(), headerSize) != headerSize)
-        return std::nullopt;
-    const auto end = std::find(r.begin(), r.begin() + static_cast<long>(headerSize), uint8_t{0});
-    header.name.assign(r.begin(), end);
-    return header;
-}
-
-size_t PackageRecordSize(int version, bool exportFile)
-{
-    return exportFile || version >= kFirstTwentyByteVersion ? kRecordSize : kOldRecordSize;
-}
-
-PackageBodyReader::PackageBodyReader(plat::Archive& file, int version, size_t recordSize, bool editorRules)
-    : file_(file), version_(version), recordSize_(std::min(recordSize, kRecordSize)), editorRules_(editorRules)
-{
-}
-
-BodyItem PackageBodyReader::next(BoardObject& o)
-{
-    o = BoardObject{};
-    record_.fill(0);
-    if (file_.Read(record_.data(), recordSize_) != recordSize_)
-        return BodyItem::End;
-    // 16-byte records have no nibble bytes, whatever their version says.
-    DecodeObjectRecord(record_, recordSize_ == kRecordSize ? version_ : std::min(version_, 10), o);
-    const int kind = o.kind();
-    if (kind == kKindText) {
-        o.w[3] = version_ >= 8 ? le::getS16(record_, 8) : 0;
-        o.w[5] = o.w[6] = o.w[7] = 0;
-        std::optional<std::string> text;
-        if (version_ >= 8)
-            text = ReadStringRecords(file_, recordSize_);
-        else
-            text = ReadStringRecords(file_, recordSize_, std::string(record_.begin() + 8, record_.begin() + 16));
-        if (!text)
-            return BodyItem::End;
-        if (text->empty())
-            return BodyItem::Skipped;
-        fixTextSize(o, version_);
-        o.data = StrDupChecked(*text);
-        return BodyItem::Object;
-    }
-    if (kind == kKindPolygon) {
-        o.w[3] = le::getS16(record_, 8);
-        o.w[5] = le::getS16(record_, 10);
-        o.w[6] = le::getS16(record_, 12);
-        o.w[7] = le::getS16(record_, 14);
-        std::array<uint8_t, kPolygonBlockBytes> block{};
-        if (file_.Read(block.data(), block.size()) != block.size())
-            return BodyItem::End;
-        o.w[2] = std::clamp(o.w[2], 0, kPackagePolygonVertices);
-        int32_t* vertices = NewPointBlock(kPackagePolygonVertices * kVertexWords);
-        if (vertices == nullptr)
-            return BodyItem::Skipped;
-        for (size_t v = 0; v < kPackagePolygonVertices * kVertexWords; ++v)
-            vertices[v] = le::getS32(block, 4 * v);
-        o.data = vertices;
-        return BodyItem::Object;
-    }
-    if (kind == kKindOutline) {
-        // A package has no board outline: its segments are read past.
-        const long bytes = static_cast<long>(std::max(o.w[2], 0)) * kSegmentWords * 4;
-        return file_.SeekRelative(bytes) ? BodyItem::Skipped : BodyItem::End;
-    }
-    if (kind == kPartRecordKind || kind == kKindPart) {
-        // A package cannot hold a placed part; its name is read past.
-        const std::optional<std::string> name = version_ >= 8
-            ? ReadStringRecords(file_, recordSize_)
-            : ReadStringRecords(file_, recordSize_, std::string(record_.begin() + 8, record_.begin() + 16));
-        return name ? BodyItem::Skipped : BodyItem::End;
-    }
-    if (kind > kKindPart)
-        return BodyItem::Skipped;
-    if ((kind == kKindRectangle || kind == 12) && version_ < 8) {
-        // Old parts stored the second corner, not the size.
-        o.w[2] -= o.w[0];
-        o.w[3] -= o.w[1];
-    }
-    if (editorRules_ && kind == kKindLine && version_ < 5)
-        o.w[7] = 0;
-    return kind == kKindDeleted ? BodyItem::Skipped : BodyItem::Object;
 }
 
 void WritePackageObject(plat::Archive& file, const BoardObject& o)
@@ -415,7 +247,7 @@ void WritePackageObject(plat::Archive& file, const BoardObject& o)
     if (o.kind() == kKindText)
         WriteStringRecords(file, o.text() ? o.text() : "");
     if (o.kind() == kKindPolygon) {
-        std::array<uint8_t, kPolygonBlockBytes> block{};
+        std::array<uint8_t, pcb::kPolygonBlockBytes> block{};
         for (int v = 0; v < copy.w[2] * kVertexWords; ++v)
             le::put32(block, static_cast<size_t>(4 * v), o.points()[v]);
         file.Write(block.data(), block.size());
@@ -536,29 +368,10 @@ int ReadPartRecords(plat::Archive& file)
 
 PartPreview ReadPartPreview(plat::Archive& file, int firstIndex)
 {
-    PartPreview preview;
     if (g_board.objects == nullptr || firstIndex < 1)
-        return preview;
-    const auto header = ReadPackageBodyHeader(file, kCatalogRecordSize);
-    if (!header)
-        return preview;
-    const int lastSlot = std::min(g_board.capacity, kBoardStoreSize) - 1;
-    const int room = std::min(kMaxPreviewObjects, lastSlot - firstIndex + 1);
-    PackageBodyReader reader(file, header->version, PackageRecordSize(header->version, false), true);
-    PreviewBox box;
-    if (room > 0)
-        reader.forEachObject(header->count - 1, [&](BoardObject& o) {
-            if (header->version < 11)
-                RescaleObjects(10.0, 10.0, &o, 0, 0);
-            BoardObject& slot = g_board.objects[firstIndex + preview.count++];
-            FreeObjectData(slot);
-            slot = o;
-            box.add(slot);
-            return preview.count < room;
-        });
-    preview.minX = clamp32(box.minX);
-    preview.minY = clamp32(box.minY);
-    preview.maxX = clamp32(box.maxX);
-    preview.maxY = clamp32(box.maxY);
-    return preview;
+        return {};
+    const int end = std::min(g_board.capacity, kBoardStoreSize);
+    if (firstIndex >= end)
+        return {};
+    return pcb::ReadPartPreview(file, std::span<BoardObject>(g_board.objects + firstIndex, static_cast<size_t>(end - firstIndex)));
 }

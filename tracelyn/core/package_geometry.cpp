@@ -5,6 +5,7 @@
 #include "common/string_helpers.h"
 #include "platform/system/ascii_case.h"
 #include "tracelyn/core/board_mapping.h"
+#include "tracelyn/core/board_state.h"
 #include "tracelyn/core/package_tables.h"
 
 #include <algorithm>
@@ -52,22 +53,6 @@ void mappedExtent(int package, int32_t* (PackageDef::*which)(), int32_t& x1, int
 
 }  // namespace
 
-void RotatePoint(int32_t cx, int32_t cy, int32_t& x, int32_t& y, double angle, int mirror)
-{
-    const double dx = double(x) - cx;
-    const double dy = double(y) - cy;
-    const double r = std::sqrt(dx * dx + dy * dy);
-    double t;
-    if (dx == 0)
-        t = dy > 0 ? 1.5707963 : 4.7123889;
-    else
-        t = std::atan2(dy, dx);
-    const int ox = RoundHalfTowardZero(r * std::cos(t + angle));
-    const int oy = RoundHalfTowardZero(r * std::sin(t + angle));
-    x = mirror ? cx - ox : cx + ox;
-    y = cy + oy;
-}
-
 int IsOrthogonalRotation(int32_t rotation)
 {
     const int32_t r = rotation & 0xFFF;
@@ -77,37 +62,8 @@ int IsOrthogonalRotation(int32_t rotation)
 void TransformPoint(int32_t x, int32_t y, int32_t& outX, int32_t& outY, int32_t rotation,
                     int mirror, bool raw)
 {
-    int32_t ox = kPackageOriginX, oy = kPackageOriginY;
-    if (!raw)
-        WorldToScreen(ox, oy);
-    const int32_t px = g_partPosition.x, py = g_partPosition.y;
-    const int32_t dx = x - ox, dy = y - oy;
-    const int32_t sx = mirror ? -1 : 1;
-    switch (rotation & 0xFFF) {
-    case 0:
-        outX = px + sx * dx;
-        outY = py + dy;
-        return;
-    case 900:
-        outX = px - sx * dy;
-        outY = py + dx;
-        return;
-    case 1800:
-        outX = px - sx * dx;
-        outY = py - dy;
-        return;
-    case 2700:
-        outX = px + sx * dy;
-        outY = py - dx;
-        return;
-    default:
-        break;
-    }
-    const double a = (rotation & 0xFFF) * kTenthDegree;
-    const double r = std::sqrt(double(dx) * dx + double(dy) * dy);
-    const double t = std::atan2(double(dy), double(dx));
-    outX = px + sx * RoundHalfTowardZero(r * std::cos(t + a));
-    outY = py + RoundHalfTowardZero(r * std::sin(t + a));
+    pcb::TransformPackagePoint(g_board.zoomIndex, g_partPosition.x, g_partPosition.y, x, y, outX, outY, rotation,
+                               mirror, raw);
 }
 
 void TransformPartPoint(const BoardObject& part, int32_t x, int32_t y, int32_t& outX, int32_t& outY)
@@ -164,12 +120,6 @@ void GetPackageExtent2(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32
                        int32_t rotation, int mirror)
 {
     mappedExtent(package, &PackageDef::extent2, x1, y1, x2, y2, rotation, mirror);
-}
-
-bool IsNamePlaceholder(const BoardObject& o)
-{
-    const char* text = o.kind() == kKindText ? o.text() : nullptr;
-    return text != nullptr && text[0] == 'p' && text[1] == '?';
 }
 
 void SetPartLabelAnchor(BoardObject& part, int* placeholder)

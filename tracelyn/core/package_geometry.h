@@ -4,15 +4,16 @@
 // rotation and mirror, and a package's extent. Package-local coordinates have their origin at
 // (-10000, -5000).
 
+#include "common/pcb/package_body_reader.h"
+#include "common/pcb/package_points.h"
 #include "tracelyn/core/board_object.h"
 
 #include <cstdint>
 #include <string_view>
 
-inline constexpr int32_t kPackageOriginX = -10000;
-inline constexpr int32_t kPackageOriginY = -5000;
-// Radians per tenth of a degree.
-inline constexpr double kTenthDegree = 0.0017453529976437733;
+using pcb::kPackageOriginX;
+using pcb::kPackageOriginY;
+using pcb::kTenthDegree;
 
 // The position (logical units) of the part being painted; TransformPoint places package
 // points about it. Set by DrawFootprint and by the callers that transform package points.
@@ -22,9 +23,8 @@ struct CurrentPart {
 };
 extern CurrentPart g_partPosition;
 
-// Nearest integer of r cos / r sin about a centre, halves toward zero; vertical offsets use
-// the fixed angles 1.5707963 and 4.7123889 so that quarter turns come out exact.
-void RotatePoint(int32_t cx, int32_t cy, int32_t& x, int32_t& y, double angle, int mirror);
+// Nearest integer of r cos / r sin about a centre, halves toward zero.
+using pcb::RotatePoint;
 
 // 1 for 0, 900, 1800 and 2700 tenths of a degree (low 12 bits), else 0.
 int IsOrthogonalRotation(int32_t rotation);
@@ -54,9 +54,8 @@ void GetPackageExtent(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32_
 void GetPackageExtent2(int package, int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2,
                        int32_t rotation, int mirror);
 
-// A package's name placeholder, a text beginning "p?": a marker that closes the part's objects
-// and tells that the package has one. It is never drawn, printed, plotted or exported.
-bool IsNamePlaceholder(const BoardObject& o);
+// A package's name placeholder, a text beginning "p?": never drawn, printed, plotted or exported.
+using pcb::IsNamePlaceholder;
 
 // Takes the part's reference prefix and label position from its package's label placeholder
 // (a text ending in '?'); placeholder is set to 1 when the package has a "p?" text.

@@ -25,14 +25,9 @@
 
 namespace {
 
-constexpr size_t kCatalogHeaderBytes = 2 * kCatalogRecordSize;
-constexpr size_t kMarkerStep = 4;
-constexpr int kNewestCatalogDigit = 9;
-constexpr int kNewestSearchableBody = 12;
-
-std::string libraryStem(std::string_view library)
+const std::string& folder()
 {
-    return std::string(library.substr(0, library.find('.')));
+    return g_boardFolders.libraryFolder;
 }
 
 std::string cantOpen(std::string_view path)
@@ -40,136 +35,9 @@ std::string cantOpen(std::string_view path)
     return "Can't open file: " + std::string(path);
 }
 
-std::optional<plat::Archive> openCatalog(std::string_view library, unsigned icon = plat::kMbOk)
-{
-    const std::string path = CatalogPath(library);
-    return LoadFileForReader(path, kMaxLibraryFileBytes, cantOpen(path), icon);
-}
-
-struct CatalogHeader {
-    int parts = 0;
-    int version = 0;
-};
-
-// The two header records; a short file has no parts. A count beyond the catalogue's limit is
-// reported and scanned only up to the limit.
-CatalogHeader readCatalogHeader(plat::Archive& file)
-{
-    std::array<uint8_t, kCatalogHeaderBytes> bytes{};
-    CatalogHeader header;
-    if (file.Read(bytes.data(), bytes.size()) != bytes.size())
-        return header;
-    header.parts = le::getU16(bytes, 0);
-    header.version = static_cast<int>(bytes[10]) - '0';
-    if (header.parts > kMaxCatalogParts) {
-        plat::MessageBox("Artwork file full");
-        header.parts = kCatalogPartsWhenFull;
-    }
-    return header;
-}
-
-// The catalogue of library with its header read, when it can be opened and its format is one
-// this program reads; otherwise nothing, after the message.
-std::optional<plat::Archive> openSupportedCatalog(std::string_view library, CatalogHeader& header)
-{
-    auto file = openCatalog(library);
-    if (!file)
-        return std::nullopt;
-    header = readCatalogHeader(*file);
-    if (header.version > kNewestCatalogDigit) {
-        plat::MessageBox("Unsupported file format");
-        return std::nullopt;
-    }
-    return file;
-}
-
-bool isMarkerAt(std::span<const uint8_t> bytes, size_t at)
-{
-    if (at + kCatalogRecordSize > bytes.size())
-        return false;
-    for (size_t i = 0; i < 4; ++i)
-        if (le::getU16(bytes, at + 2 * i) != i)
-            return false;
-    return true;
-}
-
-// The next entry at or after `from`: the words 0, 1 followed by 2, 3, looked for 4 bytes at a
-// time (bodies are whole 4-byte words long).
-std::optional<size_t> findEntry(std::span<const uint8_t> bytes, size_t from)
-{
-    for (size_t at = from; at + 8 <= bytes.size(); at += kMarkerStep)
-        if (le::getU16(bytes, at) == 0 && le::getU16(bytes, at + 2) == 1 &&
-            le::getU16(bytes, at + 4) == 2 && le::getU16(bytes, at + 6) == 3)
-            return at;
-    return std::nullopt;
-}
-
-// Past the marker record found at `at` and any further marker records.
-size_t skipMarkers(std::span<const uint8_t> bytes, size_t at)
-{
-    at += kCatalogRecordSize;
-    while (isMarkerAt(bytes, at))
-        at += kCatalogRecordSize;
-    return std::min(at, bytes.size());
-}
-
-void seekTo(plat::Archive& file, size_t position)
-{
-    file.SeekRelative(static_cast<long>(position) - static_cast<long>(file.position()));
-}
-
-// One catalogue entry as the scans see it: where its body starts and its header.
-struct EntryInfo {
-    size_t body = 0;
-    PackageBodyHeader header;
-};
-
-// The next entry's body header and name, or nothing at the end of the catalogue.
-std::optional<EntryInfo> nextEntry(plat::Archive& file)
-{
-    if (FindNextPartRecord(file) == 0)
-        return std::nullopt;
-    EntryInfo entry;
-    entry.body = file.position();
-    auto header = ReadPackageBodyHeader(file, kCatalogRecordSize);
-    if (!header)
-        return std::nullopt;
-    entry.header = std::move(*header);
-    entry.header.name = plat::upperCaseAscii(entry.header.name);
-    return entry;
-}
-
-// Moves the catalogue to the body of the entry named part (in capitals); false when the
-// catalogue has no such entry.
-bool seekToPart(plat::Archive& file, const CatalogHeader& header, std::string_view part)
-{
-    const std::string wanted = plat::upperCaseAscii(part);
-    for (int i = 0; i < header.parts; ++i) {
-        const std::optional<EntryInfo> entry = nextEntry(file);
-        if (!entry)
-            return false;
-        if (entry->header.name == wanted) {
-            seekTo(file, entry->body);
-            return true;
-        }
-    }
-    return false;
-}
-
-// The description of the entry whose name record was just read: the text after the ';' of its
-// first description text, or nothing.
-std::optional<std::string> readDescription(plat::Archive& file, const PackageBodyHeader& header)
-{
-    PackageBodyReader reader(file, header.version, PackageRecordSize(header.version, false));
-    std::optional<std::string> found;
-    reader.forEachObject(header.count - 1, [&found](BoardObject& o) {
-        if (o.kind() == kKindText && StartsWith(o.text(), ";"))
-            found = std::string(o.text() + 1);
-        FreeObjectData(o);
-        return !found;
-    });
-    return found;
-}
+using pcb::kCatalogHeaderBytes;
+using pcb::kMarkerStep;
+using pcb::kNewestCatalogDigit;
 
 bool contains(std::string_view text, std::string_view part)
 {
@@ -186,15 +54,15 @@ struct EntrySpan {
 std::vector<EntrySpan> entrySpans(std::span<const uint8_t> bytes)
 {
     std::vector<EntrySpan> spans;
-    std::optional<size_t> at = findEntry(bytes, kCatalogHeaderBytes);
+    std::optional<size_t> at = pcb::FindEntry(bytes, kCatalogHeaderBytes);
     while (at) {
-        const size_t body = skipMarkers(bytes, *at);
+        const size_t body = pcb::SkipMarkers(bytes, *at);
         std::string name;
         const size_t nameAt = body + kCatalogRecordSize;
         for (size_t i = nameAt; i < std::min(nameAt + kCatalogRecordSize, bytes.size()) && bytes[i] != 0; ++i)
             name += static_cast<char>(bytes[i]);
         // The next search starts after this entry's header and name records.
-        const std::optional<size_t> next = findEntry(bytes, std::min(body + 2 * kCatalogRecordSize, bytes.size()));
+        const std::optional<size_t> next = pcb::FindEntry(bytes, std::min(body + 2 * kCatalogRecordSize, bytes.size()));
         spans.push_back({*at, next.value_or(bytes.size()), plat::upperCaseAscii(name)});
         at = next;
     }
@@ -212,24 +80,12 @@ std::vector<uint8_t> newEntryBytes(std::string_view part)
 
 std::string CatalogPath(std::string_view library)
 {
-    return g_boardFolders.libraryFolder + libraryStem(library) + ".CAT";
+    return pcb::CatalogPath(folder(), library);
 }
 
 std::string PackageName(std::string_view library, std::string_view part)
 {
-    return plat::upperCaseAscii(libraryStem(library)) + "\\" + plat::upperCaseAscii(part);
-}
-
-int FindNextPartRecord(plat::Archive& file)
-{
-    const std::vector<uint8_t>& bytes = file.bytes();
-    const std::optional<size_t> at = findEntry(bytes, file.position());
-    if (!at) {
-        seekTo(file, bytes.size());
-        return 0;
-    }
-    seekTo(file, skipMarkers(bytes, *at));
-    return 1;
+    return plat::upperCaseAscii(pcb::LibraryStem(library)) + "\\" + plat::upperCaseAscii(part);
 }
 
 int LoadLibraryPart(std::string_view library, std::string_view part)
@@ -239,11 +95,11 @@ int LoadLibraryPart(std::string_view library, std::string_view part)
         g_packages.current = n;
         return 1;
     }
-    CatalogHeader header;
-    auto file = openSupportedCatalog(library, header);
+    pcb::CatalogHeader header;
+    auto file = pcb::OpenSupportedCatalog(folder(), library, header);
     if (!file)
         return 0;
-    if (!seekToPart(*file, header, part)) {
+    if (!pcb::SeekToPart(*file, header, part)) {
         plat::MessageBox("Part not found:" + name + "\n or format error");
         return 0;
     }
@@ -289,22 +145,22 @@ int LoadPart(plat::Archive& file, std::string_view name)
 int SearchLibraryParts(std::string_view library, std::string_view text,
                        std::vector<std::string>& list, int mode)
 {
-    CatalogHeader header;
-    auto file = openSupportedCatalog(library, header);
+    pcb::CatalogHeader header;
+    auto file = pcb::OpenSupportedCatalog(folder(), library, header);
     if (!file)
         return 0;
     const std::string wanted = plat::upperCaseAscii(text);
     for (int i = 0; i < header.parts; ++i) {
-        const std::optional<EntryInfo> entry = nextEntry(*file);
+        const std::optional<pcb::CatalogEntry> entry = pcb::NextCatalogEntry(*file);
         if (!entry)
             break;
-        if (entry->header.version > kNewestSearchableBody) {
+        if (entry->header.version > pcb::kNewestSearchableBody) {
             plat::MessageBox("Unsupported file format");
             break;
         }
         bool match = (mode == 1 || mode == 3) && contains(entry->header.name, wanted);
         if (!match && (mode == 2 || mode == 3)) {
-            const std::optional<std::string> description = readDescription(*file, entry->header);
+            const std::optional<std::string> description = pcb::ReadEntryDescription(*file, entry->header);
             match = description && contains(plat::upperCaseAscii(*description), wanted);
         }
         if (match)
@@ -315,17 +171,7 @@ int SearchLibraryParts(std::string_view library, std::string_view text,
 
 std::optional<std::string> ReadPartDescription(std::string_view library, std::string_view part)
 {
-    CatalogHeader header;
-    auto file = openSupportedCatalog(library, header);
-    const std::string wanted = plat::upperCaseAscii(part);
-    for (int i = 0; file && i < header.parts; ++i) {
-        const std::optional<EntryInfo> entry = nextEntry(*file);
-        if (!entry || entry->header.version > kNewestSearchableBody)
-            break;
-        if (entry->header.name == wanted)
-            return readDescription(*file, entry->header).value_or(std::string());
-    }
-    return std::nullopt;
+    return pcb::ReadPartDescription(folder(), library, part);
 }
 
 int ListLibraryPackages(std::vector<std::string>& list, std::string_view library, std::string_view text, int mode)
@@ -337,43 +183,29 @@ int ListLibraryPackages(std::vector<std::string>& list, std::string_view library
 
 std::optional<plat::Archive> OpenPartLibrary(std::string_view library, std::string_view part)
 {
-    CatalogHeader header;
-    auto file = openSupportedCatalog(library, header);
-    if (!file || !seekToPart(*file, header, part))
-        return std::nullopt;
-    return file;
+    return pcb::OpenPartLibrary(folder(), library, part);
 }
 
 int FillLibraryPartList(std::string_view library, std::vector<std::string>& list)
 {
-    auto file = openCatalog(library, plat::kMbIconStop);
-    if (!file)
-        return 0;
-    const CatalogHeader header = readCatalogHeader(*file);
-    for (int i = 0; i < header.parts; ++i) {
-        const std::optional<EntryInfo> entry = nextEntry(*file);
-        if (!entry)
-            break;
-        list.push_back(entry->header.name);
-    }
-    return 1;
+    return pcb::FillLibraryPartList(folder(), library, list);
 }
 
 int WriteLibraryPartsList(std::string_view library)
 {
-    auto file = openCatalog(library);
+    auto file = pcb::OpenCatalog(folder(), library, plat::kMbOk);
     if (!file)
         return 0;
-    const CatalogHeader header = readCatalogHeader(*file);
+    const pcb::CatalogHeader header = pcb::ReadCatalogHeader(*file);
     std::string report;
     std::string previous;
     bool sorted = true;
     int parts = 0;
     for (int i = 0; i < header.parts; ++i) {
-        const std::optional<EntryInfo> entry = nextEntry(*file);
+        const std::optional<pcb::CatalogEntry> entry = pcb::NextCatalogEntry(*file);
         if (!entry)
             break;
-        const std::optional<std::string> description = readDescription(*file, entry->header);
+        const std::optional<std::string> description = pcb::ReadEntryDescription(*file, entry->header);
         report += std::string(library) + "\\" + entry->header.name + " ";
         report += description ? description->substr(0, description->find('\n')) : "No Comment!";
         report += "\n";
@@ -385,7 +217,7 @@ int WriteLibraryPartsList(std::string_view library)
     report += std::to_string(parts) + " parts in library\n";
     if (!sorted)
         report += "(Not sorted alphabetically!)\n";
-    const std::string path = g_boardFolders.libraryFolder + libraryStem(library) + ".txt";
+    const std::string path = folder() + pcb::LibraryStem(library) + ".txt";
     if (const plat::WriteResult written = plat::writeFileAtomically(plat::resolvePath(path), report); !written) {
         plat::MessageBox(written.message(cantOpen(path)));
         return 0;

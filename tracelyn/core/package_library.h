@@ -1,22 +1,12 @@
 #pragma once
 // Package (footprint) libraries: one catalogue file per library, "<LIBRARY>.CAT" in the package
-// library folder (g_boardFolders.libraryFolder). A catalogue is built of 16-byte records:
-//
-//   header record     u16 part count at 0, version digit ('9') at 10
-//   second record     zeros
-//   per part:         four marker records (u16 0, 1, 2, ... 7), then the part's body:
-//     body header     s16 object records + 1 at 0, version character ('<' = 12) at 10
-//     name record     the part name in capitals, NUL-terminated
-//     objects         20-byte board records (16-byte before version 12); a text is followed
-//                     by its string records, a polygon by a block of 16 vertices (128 bytes)
-//
-// Inside a body, a text beginning ';' is the package's description, a text beginning "%cont"
-// starts a further pin section, and a text beginning "p?" (the label placeholder) ends a
-// section. Board export files embed the same body with 20-byte header and name records.
+// library folder (g_boardFolders.libraryFolder). The catalogue's form and its readers are in
+// common/pcb/package_catalog.h, which the schematic program's package picker shares.
 //
 // Loaded packages live in g_packages (package_tables.h): every pin section is a header record
 // followed by its objects, and a closing record ends the chain (see package_tables.h).
 
+#include "common/pcb/package_catalog.h"
 #include "tracelyn/core/board_object.h"
 
 #include <cstdint>
@@ -27,17 +17,19 @@
 
 namespace plat { class Archive; }
 
-inline constexpr size_t kCatalogRecordSize = 16;
-inline constexpr int kCatalogMarkerRecords = 4;
-inline constexpr char kCatalogVersionDigit = '9';
+using pcb::kCatalogRecordSize;
+using pcb::kCatalogMarkerRecords;
+using pcb::kCatalogVersionDigit;
+using pcb::kMaxCatalogParts;
+using pcb::kCatalogPartsWhenFull;
+using pcb::kPackagePolygonVertices;
+using pcb::FindNextPartRecord;
+using pcb::PartPreview;
+using pcb::kMaxPreviewObjects;
+
 inline constexpr char kPackageBodyVersion = '<';
-// A catalogue header claiming more parts is "Artwork file full" and scans this many.
-inline constexpr int kMaxCatalogParts = 31989;
-inline constexpr int kCatalogPartsWhenFull = 31990;
 // A package body's pin sections (a "%cont" text starts the next one).
 inline constexpr int kMaxPinSections = 11;
-// Polygons in a package body carry a fixed block of this many vertices.
-inline constexpr int kPackagePolygonVertices = 16;
 
 inline constexpr int kPackageBodyCatalog = 1;   // LoadPackageBody mode: catalogue records
 inline constexpr int kPackageBodyExport = 4;    // LoadPackageBody mode: board export records
@@ -78,10 +70,6 @@ std::optional<std::string> ReadPartDescription(std::string_view library, std::st
 // catalogue or the part is missing.
 std::optional<plat::Archive> OpenPartLibrary(std::string_view library, std::string_view part);
 
-// Reads forward to the next entry's markers and past them: the file is left at the entry's
-// body header. 1 when an entry was found, 0 at the end of the file.
-int FindNextPartRecord(plat::Archive& file);
-
 // Adds the name of every part, in capitals and in file order, to list. 0 when the catalogue
 // cannot be opened ("Can't open file: %s").
 int FillLibraryPartList(std::string_view library, std::vector<std::string>& list);
@@ -107,12 +95,7 @@ int ReadPartRecords(plat::Archive& file);
 
 // The part preview: reads the part at the file's position into the current object array from
 // firstIndex on (at most 1,300 objects, never past the array) and measures what it read.
-struct PartPreview {
-    int count = 0;
-    int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
-};
 PartPreview ReadPartPreview(plat::Archive& file, int firstIndex);
-inline constexpr int kMaxPreviewObjects = 1300;
 
 // The catalogue form, for writers of whole libraries (tools, tests): the two header records,
 // and one entry (markers, body header, name record, objects first..last of objects).

@@ -3,11 +3,11 @@
 // repaint asks the store's index: which objects may touch the clip of the DC being painted.
 
 #include "common/extent_index.h"
+#include "tracelyn/core/board_object.h"
 
 #include <vector>
 
 namespace plat { class Dc; }
-struct BoardObject;
 
 // The box, in board units, holding everything the painters can draw for object `o` at any zoom,
 // apart from marks sized in pixels (one-pixel pens, each coordinate's rounding to logical

@@ -2,10 +2,11 @@
 // Moving, copying and reshaping the selection with the mouse: the steps the dispatcher takes
 // while the button is held in edit mode. Action 2 is one step, 13 ends the gesture.
 
+#include "tracelyn/core/board_object.h"
+
 #include <cstdint>
 
 namespace plat { class Dc; }
-struct BoardObject;
 
 inline constexpr int kMoveStep = 6;
 inline constexpr int kMoveEnd = 13;

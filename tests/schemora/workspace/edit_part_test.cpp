@@ -22,6 +22,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace schemora_test {
 namespace {
@@ -284,6 +285,79 @@ TEST_F(EditPart, BrowseAssignsABoardPackageByItsWholeName)
     CPartWizard wizard(answers, [](const PartWizardAnswers&) { return false; });
     wizard.DoModal();
     EXPECT_EQ(wizardPackage, "STANDARD\\RADIAL0.1");
+}
+
+// The picker draws the chosen package with the board program's own preview routine, in the
+// board program's colours, and shows its description; the starter catalogue's dotted names are
+// read whole by the board program's catalogue reader.
+TEST_F(EditPart, BrowseShowsTheChosenPackageAndItsDescription)
+{
+    if (!useStarterPackages())
+        GTEST_SKIP() << "the starter packages have not been built (program folder PACKAGES)";
+    placeOne("DEVICE", "R");
+    struct Shown {
+        std::string description;
+        std::map<uint32_t, int> colours;   // pixels of the preview frame by colour (0xRRGGBB)
+        uint32_t corner = 0;
+        bool marginPlain = true;                 // the outer tenth of the frame is background
+    };
+    const auto look = [](plat::Dialog& p) {
+        Shown shown;
+        shown.description = p.GetDlgItemText(kIdcPickerDescription);
+        plat::Control& preview = *p.GetDlgItem(kIdcPickerPreview);
+        preview.UpdateWindow();
+        const plat::Rect r = preview.clientRect();
+        shown.corner = preview.backingPixel(r.left + 2, r.top + 2);
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                const uint32_t c = preview.backingPixel(x, y);
+                ++shown.colours[c];
+                const bool margin = x < r.left + r.width() / 10 || x >= r.right - r.width() / 10 ||
+                                    y < r.top + r.height() / 10 || y >= r.bottom - r.height() / 10;
+                if (margin && c != shown.corner)
+                    shown.marginPlain = false;
+            }
+        }
+        return shown;
+    };
+    const auto choose = [](plat::Dialog& p, const char* part) {
+        p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, part));
+    };
+    Shown before, axial, radial;
+    std::string assigned;
+    editWith([&](plat::Dialog& d) {
+        d.PressButton(kIdcPartUserPackage);
+        host.answerDialog([&](plat::Dialog& p) {
+            before = look(p);
+            choose(p, "AXIAL0.3");
+            axial = look(p);
+            choose(p, "RADIAL0.1");
+            radial = look(p);
+            choose(p, "AXIAL0.3");
+            return p.PressButton(plat::kIdOk);
+        });
+        d.PressButton(kIdcPartBrowse);
+        assigned = d.GetDlgItemText(kIdcPartPackage);
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_EQ(before.description, "1 libraries available");
+    EXPECT_EQ(before.colours.size(), 1u) << "nothing chosen: an empty frame";
+
+    EXPECT_EQ(axial.description, "Axial two-pin part, 300 mil pitch");
+    EXPECT_EQ(radial.description, "Radial two-pin part, 100 mil pitch");
+    // The board program's built-in colours: the background role's colour 26, the pads on all
+    // layers green, the top silk red, the pin numbers blue.
+    for (Shown* shown : {&axial, &radial}) {
+        SCOPED_TRACE(shown->description);
+        EXPECT_EQ(shown->corner, 0x7F3F3Fu);
+        EXPECT_TRUE(shown->marginPlain) << "the package is fitted into the middle of the frame";
+        EXPECT_GT(shown->colours[0x00FF00], 20) << "pads";
+        EXPECT_GT(shown->colours[0xFF0000], 20) << "silk";
+        EXPECT_GT(shown->colours[0x0000FF], 2) << "pin numbers";
+    }
+    EXPECT_NE(axial.colours, radial.colours) << "the preview follows the part chosen";
+    EXPECT_EQ(assigned, "STANDARD\\AXIAL0.3");
+    EXPECT_TRUE(host.messageBoxes().empty()) << host.messageBoxes().front();
 }
 
 }  // namespace

@@ -136,5 +136,54 @@ TEST_F(RasterTest, RepaintsKeepTheirPixelsAtEveryZoom)
                         "only the overlay and strip checks ran";
 }
 
+// The printed look (black and white, negative and mirrored, plotter pads, colour) and the finest
+// zooms, where traces are cut to the window and boxes drawn as four traces, as recorded.
+TEST_F(RasterTest, PrintedAndFineZoomPaintsKeepTheirPixels)
+{
+    const bool fonts = quill_test::fontsAsRecorded(quill_test::kRecordedFontProbe);
+    const BoardSettings settings = g_boardSettings;
+    const struct {
+        const char* look;
+        bool printing;
+        int zoom;
+        plat::Point origin;   // logical units
+        void (*apply)();
+        uint64_t recorded;
+    } cases[] = {
+        {"printed", true, 3, {0, 0}, [] {}, 0x848d04d54f1ad5afull},
+        {"printed negative, mirrored, plotter pads", true, 3, {0, 0},
+         [] { g_boardSettings.PrInvert = 1; g_boardSettings.PrMirror = 1; g_boardSettings.plotter = 1; }, 0xdc77e6aee348a59full},
+        {"printed in colour", true, 3, {0, 0}, [] { g_boardSettings.PrColor = 1; }, 0x8c919a437fa5d6fdull},
+        // The corner of the copper rectangle, and the bend of two traces.
+        {"zoom 7, metric", false, 7, {2000, -3000}, [] { g_boardSettings.units = kUnitsMetric; }, 0x046fea7880462802ull},
+        {"zoom 9", false, 9, {-11000, -2000}, [] {}, 0x44962c0c53cd8a51ull},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.look);
+        g_boardSettings = settings;
+        c.apply();
+        g_board.zoomIndex = doc.zoomIndex = c.zoom;
+        g_view.zoomDivisor = ZoomDivisorOf(c.zoom);
+        g_board.viewOriginX = doc.viewOriginX = c.origin.x;
+        g_board.viewOriginY = doc.viewOriginY = c.origin.y;
+        plat::RasterDc dc(quill_test::kRasterWidth, quill_test::kRasterHeight);
+        PrepareScreenMapping(dc, quill_test::kRasterClient);
+        if (c.printing)
+            BeginBoardPrinting();
+        PaintBoardView(dc, doc);
+        if (c.printing)
+            EndBoardPrinting();
+        const uint64_t now = quill_test::rasterHash(dc.bitmap());
+        if (quill_test::printingRasterHashes()) {
+            std::printf("%s 0x%016llxull\n", c.look, static_cast<unsigned long long>(now));
+        } else if (fonts) {
+            EXPECT_EQ(now, c.recorded);
+        }
+    }
+    g_boardSettings = settings;
+    if (!fonts)
+        GTEST_SKIP() << "this machine draws text unlike the machine that recorded the fingerprints";
+}
+
 }  // namespace
 }  // namespace paint_test

@@ -11,6 +11,11 @@
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_preview.h"
 #include "platform/gdi/raster_dc.h"
+#include "support/default_stores.h"
+#include "support/raster_hash.h"
+#include "tracelyn/core/board_palette.h"
+#include "tracelyn/core/board_state.h"
+#include "tracelyn/core/board_view_state.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
 #include <array>
@@ -188,6 +193,108 @@ TEST_F(PackageBrowser, PreviewDrawsThePackageFittedIntoTheFrame)
         EXPECT_EQ(dc.GetPixel(2, i), background);
     }
     EXPECT_EQ(g_board.objects, board) << "the board globals are given back";
+}
+
+// Every kind and pad shape a package holds, on the copper, silk and all-layers layers.
+TestPackage everyShape()
+{
+    TestPackage p("SHAPES");
+    p.text(-10000, -5000, ";Every shape");
+    const int32_t padWords[][4] = {{600, 600, 0, 350},   {800, 400, 1, 300},  {500, 500, 2, 0},
+                                   {600, 600, 3, 350},   {300, 900, 4, 200},  {400, 400, 5, 150},
+                                   {400, 400, 6, 150},   {700, 700, 7, 300},  {900, 900, 8, 400},
+                                   {600, 300, 2 | 450 << 3, 0}};
+    for (int i = 0; i < 10; ++i) {
+        BoardObject& pad = p.add(kKindPad, i == 6 || i == 9 ? 0 : 31, -13000 + 1000 * (i % 5), -7000 + 1500 * (i / 5));
+        pad.w[2] = padWords[i][0];
+        pad.w[3] = padWords[i][1];
+        pad.w[5] = padWords[i][2];
+        pad.w[6] = padWords[i][3];
+    }
+    p.line(-13500, -8000, -8500, -8000);
+    BoardObject& dashed = p.add(kKindLine, 0, -13500, -3500);
+    dashed.w[2] = -8500;
+    dashed.w[3] = -3000;
+    dashed.w[5] = 1;
+    BoardObject& bottom = p.add(kKindLine, 1, -13500, -2500);
+    bottom.w[2] = -8500;
+    bottom.w[3] = -2500;
+    bottom.w[7] = 200;
+    BoardObject& arc = p.add(kKindArc, 16, -13000, -2000);
+    arc.w[2] = -11000;
+    arc.w[3] = -1000;
+    arc.w[7] = 80;
+    BoardObject& box = p.add(kKindRectangle, 16, -10500, -2200);
+    box.w[2] = 1500;
+    box.w[3] = 800;
+    box.w[6] = 3;
+    BoardObject& turned = p.add(kKindRectangle, 0, -8500, -2200);
+    turned.w[2] = 1000;
+    turned.w[3] = 500;
+    turned.w[5] = 300 << 2 | 1 << 15;
+    turned.w[6] = 1;
+    BoardObject& ring = p.add(kKindEllipse, 17, -12000, -500);
+    ring.w[2] = 700;
+    ring.w[3] = 400;
+    ring.w[7] = 60;
+    BoardObject& disc = p.add(kKindEllipse, 0, -10000, -500);
+    disc.w[2] = 300;
+    disc.w[3] = 300;
+    disc.w[6] = 1;
+    BoardObject& fixed = p.add(kKindFixedRectangle, 0, -9000, -1000);
+    fixed.w[2] = 800;
+    fixed.w[3] = 600;
+    p.polygon({-8000, -1000, -7000, -1000, -7500, 0});
+    p.text(-13000, 500, "U1 +5V");
+    BoardObject& upright = p.add(kKindText, 31, -9000, 500);
+    upright.w[2] = 0x301;
+    upright.w[3] = 900 | 1 << 12;
+    upright.data = StrDupChecked("PIN");
+    p.text(-11000, -9000, "p?");
+    return p;
+}
+
+// The preview's pixels under the view settings it follows (the current layer, the silk
+// switches, the mask margin, the via options, the unit mode), as recorded.
+TEST_F(PackageBrowser, PreviewKeepsItsPixelsUnderEveryViewSetting)
+{
+    writeCatalog(folder.file("SHAPES.CAT"), everyShape());
+    const BoardEditState edit = g_edit;
+    const BoardSettings settings = g_boardSettings;
+    const BoardColors colors = g_boardColors;
+    // The view, the settings and the colours as a new board program has them.
+    quill_test::resetToDefaults(g_view, g_paint, g_print, g_boardColors);
+    SeedColorMap();
+    const struct {
+        const char* setting;
+        void (*apply)();
+        uint64_t recorded;
+    } cases[] = {
+        {"as started", [] {}, 0xaa4bf41ed1e99528ull},
+        {"top silk shown", [] { g_boardSettings.layerDisplay = {1, 0}; }, 0xc576dca84039f22aull},
+        {"bottom layer, both silks", [] { g_edit.currentLayer = 1; g_boardSettings.layerDisplay = {1, 1}; }, 0xb76e2df962cf5297ull},
+        {"top mask", [] { g_edit.currentLayer = 18; g_boardSettings.mask = 80; g_boardSettings.viamode = 367; }, 0xa5de7a8e32f3b2f7ull},
+        {"bottom paste", [] { g_edit.currentLayer = 21; }, 0x2452e47d264cb515ull},
+        {"VCC plane", [] { g_edit.currentLayer = 22; }, 0x7020e3d8d22bc83bull},
+        {"all layers, round vias", [] { g_edit.currentLayer = 31; g_boardSettings.RoundVias = 1; }, 0x30934c2aa32d7abcull},
+        {"metric", [] { g_boardSettings.units = 726; g_boardSettings.layerDisplay = {1, 1}; }, 0x2af9b2379a8afc5eull},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setting);
+        quill_test::resetToDefaults(g_edit, g_boardSettings);
+        c.apply();
+        plat::RasterDc dc(200, 150);
+        ASSERT_TRUE(DrawPartPreview(dc, {0, 0, 200, 150}, "SHAPES", "SHAPES").has_value());
+        const uint64_t now = quill_test::rasterHash(dc.bitmap());
+        if (quill_test::printingRasterHashes()) {
+            std::printf("%s 0x%016llxull\n", c.setting, static_cast<unsigned long long>(now));
+        } else {
+            EXPECT_EQ(now, c.recorded);
+        }
+    }
+    g_edit = edit;
+    g_boardSettings = settings;
+    g_boardColors = colors;
 }
 
 }  // namespace

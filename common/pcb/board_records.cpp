@@ -1,12 +1,15 @@
-#include "tracelyn/core/board_records.h"
+#include "common/pcb/board_records.h"
 
 #include "platform/core/archive.h"
-#include "tracelyn/core/little_endian.h"
+#include "common/pcb/little_endian.h"
 
 #include <algorithm>
+#include <cmath>
 #include <deque>
+#include <limits>
 #include <vector>
 
+namespace pcb {
 namespace {
 
 // A string chain longer than this (a writer makes at most 11 records) is still consumed, so
@@ -28,6 +31,16 @@ void encodeSplit(BoardRecord& r, size_t at, size_t nibbleAt, int32_t value)
 bool isSplitKind(int kind)
 {
     return kind != kKindText && kind != kKindPolygon && kind != kKindOutline && kind < kKindPart;
+}
+
+int32_t scaled(int32_t value, double factor)
+{
+    const double v = std::trunc(static_cast<double>(value) * factor);
+    constexpr double kLow = std::numeric_limits<int32_t>::min();
+    constexpr double kHigh = std::numeric_limits<int32_t>::max();
+    if (!(v >= kLow))   // also NaN
+        return std::numeric_limits<int32_t>::min();
+    return v > kHigh ? std::numeric_limits<int32_t>::max() : static_cast<int32_t>(v);
 }
 
 }  // namespace
@@ -169,3 +182,39 @@ std::optional<std::string> ReadStringRecords(plat::Archive& archive, size_t reco
         text.pop_back();
     return text;
 }
+
+void RescaleObjects(double sx, double sy, BoardObject* objects, int first, int last)
+{
+    if (objects == nullptr)
+        return;
+    for (int i = std::max(first, 0); i <= last; ++i) {
+        BoardObject& o = objects[i];
+        o.w[0] = scaled(o.w[0], sx);
+        o.w[1] = scaled(o.w[1], sy);
+        switch (o.kind()) {
+        case kKindLine: case kKindArc:
+            o.w[2] = scaled(o.w[2], sx);
+            o.w[3] = scaled(o.w[3], sy);
+            o.w[7] = scaled(o.w[7], sy);
+            break;
+        case kKindRectangle: case kKindEllipse: case 12:
+            o.w[7] = scaled(o.w[7], sy);
+            o.w[2] = scaled(o.w[2], sx);
+            o.w[3] = scaled(o.w[3], sy);
+            break;
+        case kKindPad:
+            o.w[2] = scaled(o.w[2], sx);
+            o.w[3] = scaled(o.w[3], sy);
+            o.w[6] = scaled(o.w[6], sx);
+            break;
+        case kKindPart:
+            o.w[2] = scaled(o.w[2], sx);
+            o.w[3] = scaled(o.w[3], sy);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+}  // namespace pcb

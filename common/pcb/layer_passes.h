@@ -1,17 +1,20 @@
 #pragma once
-// Which objects a repaint paints in which layer pass. DrawObjects paints in kLayerPasses passes
+// Which objects a repaint paints in which layer pass. A repaint paints in kLayerPasses passes
 // of kSubPasses sub-passes each: the copper layers from L15 up to the top layer (pass 15 -
 // layer), then the paste view (pass 16), the other layers and the packages' silk (pass 17) and
 // the planes' thermal pads (pass 18); within a sub-pass, objects are painted in slot order.
 // Whether and how an object is painted depends on the object and the view's layer settings,
 // never on the pass it is asked about, so it is decided once per object and repaint.
 
+#include "common/pcb/board_colors.h"
+#include "common/pcb/board_object.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
 
-struct BoardObject;
+namespace pcb {
 
 inline constexpr int kLayerPasses = 19;
 inline constexpr int kSubPasses = 3;
@@ -20,12 +23,13 @@ inline constexpr int kPastePass = 16;
 
 // The layer settings of the view, read once per repaint.
 struct LayerRules {
-    LayerRules();
-    int current;       // the current layer
-    bool pairView;     // layer pair view: the other layer of the pair counts as the current one
-    bool showTop;      // top and bottom silk shown in the copy mode
-    bool showBottom;
-    bool copy;         // painting in the copy mode (not a raster mode for ghosts and marks)
+    int current = 0;           // the current layer
+    bool pairView = false;     // layer pair view: the other layer of the pair counts as the current one
+    bool showTop = false;      // top and bottom silk shown in the copy mode
+    bool showBottom = false;
+    bool copy = true;          // painting in the copy mode (not a raster mode for ghosts and marks)
+    // Copper layers 0-15 shown besides the current one ("layers" switches).
+    std::array<bool, 16> additional{};
 };
 
 // The VCC, ground and power layers, which are painted as planes with their objects as gaps.
@@ -46,7 +50,8 @@ struct ObjectPasses {
 // The step in which placed parts have their package's silk drawn, after their own paint there.
 inline constexpr int kSilkStep = 17 * kSubPasses + 1;
 
-ObjectPasses PassesOf(const BoardObject& o, int slot, const LayerRules& rules);
+// colors: the logical colours of the layers' roles.
+ObjectPasses PassesOf(const BoardObject& o, int slot, const LayerRules& rules, const BoardColors& colors);
 
 // The objects of one repaint in painting order: for each step, the indexes into `objects` of
 // those painted in it or given their silk there, in the order of `objects` (slot order).
@@ -65,3 +70,5 @@ private:
     std::array<int, kPassSteps + 1> start_{};
     std::vector<int> order_;
 };
+
+}  // namespace pcb

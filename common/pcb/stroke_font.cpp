@@ -1,11 +1,11 @@
-#include "tracelyn/route/stroke_font.h"
+#include "common/pcb/stroke_font.h"
 
-#include "tracelyn/core/board_mapping.h"
-#include "tracelyn/core/board_view_state.h"
-#include "tracelyn/core/object_painters.h"
-#include "tracelyn/core/stroke_text_services.h"
+#include "common/pcb/paint_frame.h"
+#include "common/pcb/package_points.h"
 
 #include <cmath>
+
+namespace pcb {
 
 // Glyph coordinates: x 0 to 99 across the cell, y 0 at the baseline and 99 at the cap height,
 // descenders down to -30.
@@ -89,7 +89,6 @@ const std::array<StrokeGlyph, kStrokeGlyphCount> StrokeFont = {{
 
 namespace {
 
-constexpr double kTenthDegree = 0.0017453529976437733;
 constexpr int kBlankAdvance = 100;
 constexpr int kQuoteAdvance = 50;
 
@@ -145,16 +144,16 @@ int GlyphIndex(char c)
 }
 
 void WalkStrokeText(int x, int y, std::string_view text, int style, int angle, int mirror,
-                   bool screenUnits, const StrokeSink& sink)
+                   bool screenUnits, const StrokeSink& sink, int zoomIndex)
 {
     const DrawSize size = drawSize(style);
     float scale = static_cast<float>(kStrokeSizeFactors[static_cast<size_t>(size.index)] * 10.0);
     int32_t gap = size.gap * 10;
     int32_t width = size.index < 3 ? 60 : 80;
     if (screenUnits) {
-        WorldToScreenLengthF(scale);
-        WorldToScreenLength(gap);
-        WorldToScreenLength(width);
+        ToLogicalLengthF(zoomIndex, scale);
+        gap = LogicalLength(zoomIndex, gap);
+        width = LogicalLength(zoomIndex, width);
     }
     if (mirror) {
         angle = 1800 - angle < 1 ? 5400 - angle : 1800 - angle;
@@ -214,21 +213,6 @@ void WalkStrokeText(int x, int y, std::string_view text, int style, int angle, i
     }
 }
 
-void PlotStrokeText(int x, int y, std::string_view text, int style, int angle, int mirror,
-                    int toScreen, int pen)
-{
-    // Plotted text is written by the photoplot writer through WalkStrokeText in board units.
-    if (toScreen != 1 || g_paint.drawingDc == nullptr)
-        return;
-    plat::Dc& dc = *g_paint.drawingDc;
-    WalkStrokeText(x, y, text, style, angle, mirror, true, [&](const StrokeSegment& s) {
-        if (s.type == kStrokeLine)
-            DrawStrokeLine(dc, s.x1, s.y1, s.x2, s.y2, pen, s.width);
-        else
-            DrawStrokeArc(dc, s.x1, s.y1, s.x2, s.y2, pen, s.width, s.angle);
-    });
-}
-
 std::array<int32_t, 2> GetStrokeTextExtent(std::string_view text, int style, int /*flag*/)
 {
     if (text.empty())
@@ -246,3 +230,5 @@ std::array<int32_t, 2> GetStrokeTextExtent(std::string_view text, int style, int
     }
     return {width, static_cast<int32_t>(f * 100)};
 }
+
+}  // namespace pcb

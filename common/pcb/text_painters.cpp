@@ -1,19 +1,16 @@
 // Text painters: board text in the stroke font, and system-font text for pin numbers, plane
 // labels and ruler labels.
-#include "tracelyn/core/object_painters.h"
+#include "common/pcb/object_painters.h"
 
+#include "common/pcb/board_primitives.h"
+#include "common/pcb/package_points.h"
+#include "common/pcb/stroke_font.h"
 #include "platform/gdi/dc.h"
-#include "tracelyn/core/board_mapping.h"
-#include "tracelyn/core/board_palette.h"
-#include "tracelyn/core/board_primitives.h"
-#include "tracelyn/core/board_settings.h"
-#include "tracelyn/core/board_view_state.h"
-#include "tracelyn/core/package_geometry.h"
-#include "tracelyn/core/stroke_text_services.h"
 
 #include <array>
 #include <cmath>
 
+namespace pcb {
 namespace {
 
 struct ScreenFont {
@@ -42,16 +39,16 @@ constexpr std::array<ScreenFont, 12> kFontTable = {{
     {"Symbol", kSymbolSet, kSwiss | kVariable},
 }};
 
-bool mirrorPrinting()
+bool mirrorPrinting(const PaintFrame& f)
 {
-    return g_print.printing && g_boardSettings.PrMirror != 0;
+    return f.printing && f.printMirror;
 }
 
 // The dotted box that stands for a text while it is dragged.
-void drawTextBox(plat::Dc& dc, int x, int y, int width, int height, int angle)
+void drawTextBox(const PaintFrame& f, plat::Dc& dc, int x, int y, int width, int height, int angle)
 {
     if (angle == 0) {
-        DrawRect(dc, x, y, x + width, y + height, kMarkColor, kStyleDot, kFillHollow, 1);
+        DrawRect(f, dc, x, y, x + width, y + height, kMarkColor, kStyleDot, kFillHollow, 1);
         return;
     }
     std::array<plat::Point, 4> corners = {
@@ -64,7 +61,7 @@ void drawTextBox(plat::Dc& dc, int x, int y, int width, int height, int angle)
         RotatePoint(x, y, px, py, a, 0);
         p = {px, py};
     }
-    const plat::Pen old = dc.SelectObject(plat::Pen(plat::kPsDot, 0, GetLayerColor(ColorMapEntry(kMarkColor))));
+    const plat::Pen old = dc.SelectObject(plat::Pen(plat::kPsDot, 0, FrameDeviceColor(f, kMarkColor)));
     const plat::Brush oldBrush = dc.SelectObject(plat::Brush::hollow());
     dc.Polygon(corners);
     dc.SelectObject(old);
@@ -73,17 +70,28 @@ void drawTextBox(plat::Dc& dc, int x, int y, int width, int height, int angle)
 
 }  // namespace
 
-int DrawStrokeText(plat::Dc& dc, int x, int y, std::string_view text, int style, int angleWord,
-                   int color)
+void PlotStrokeText(const PaintFrame& f, plat::Dc& dc, int x, int y, std::string_view text, int style, int angle,
+                    int mirror, int pen)
 {
-    plat::Dc* const previous = g_paint.drawingDc;
-    g_paint.drawingDc = &dc;
-    PlotStrokeText(x, y, text, style, angleWord & 0xFFF, (angleWord >> 12) & 1, 1, color);
-    g_paint.drawingDc = previous;
+    WalkStrokeText(
+        x, y, text, style, angle, mirror, true,
+        [&](const StrokeSegment& s) {
+            if (s.type == kStrokeLine)
+                DrawStrokeLine(f, dc, s.x1, s.y1, s.x2, s.y2, pen, s.width);
+            else
+                DrawStrokeArc(f, dc, s.x1, s.y1, s.x2, s.y2, pen, s.width, s.angle);
+        },
+        f.zoomIndex);
+}
+
+int DrawStrokeText(const PaintFrame& f, plat::Dc& dc, int x, int y, std::string_view text, int style,
+                   int angleWord, int color)
+{
+    PlotStrokeText(f, dc, x, y, text, style, angleWord & 0xFFF, (angleWord >> 12) & 1, color);
     return GetStrokeTextExtent(text, style, 0)[0];
 }
 
-int DrawFontText(plat::Dc& dc, int x, int y, std::string_view text, int style, int angle,
+int DrawFontText(const PaintFrame& f, plat::Dc& dc, int x, int y, std::string_view text, int style, int angle,
                  int color, int pin)
 {
     int font = style & 0x7F;
@@ -103,40 +111,40 @@ int DrawFontText(plat::Dc& dc, int x, int y, std::string_view text, int style, i
     // Numbers between the table's end and 63 would read past it; they take the first face.
     const ScreenFont& face = kFontTable[static_cast<size_t>(font) < kFontTable.size() ? font : 0];
 
-    const bool inverting = g_paint.rasterMode == kModeInvert;
+    const bool inverting = f.rasterMode == kModeInvert;
     int escapement = angle & 0xFFF;
     if (inverting)
         escapement = 0;
-    else if (mirrorPrinting())
+    else if (mirrorPrinting(f))
         escapement = 3600 - escapement;
 
     int height = size;
-    if (color != RoleColor(kRoleRuler))
-        height = ScreenLength(size * 80);
+    if (color != RoleColor(*f.colors, kRoleRuler))
+        height = LogicalLength(f.zoomIndex, size * 80);
 
-    plat::Font f;
-    f.face = face.face;
-    f.height = -height;
-    f.escapement = escapement;
-    f.orientation = escapement;
-    f.weight = (style & 0x80) ? 700 : 400;
-    f.italic = (style & 0x8000) != 0;
-    f.charSet = face.charSet;
-    f.pitchAndFamily = face.pitchAndFamily;
-    const plat::Font oldFont = dc.SelectObject(f);
+    plat::Font request;
+    request.face = face.face;
+    request.height = -height;
+    request.escapement = escapement;
+    request.orientation = escapement;
+    request.weight = (style & 0x80) ? 700 : 400;
+    request.italic = (style & 0x8000) != 0;
+    request.charSet = face.charSet;
+    request.pitchAndFamily = face.pitchAndFamily;
+    const plat::Font oldFont = dc.SelectObject(request);
     const plat::Size extent = dc.GetTextExtent(text);
 
     if (inverting) {
-        drawTextBox(dc, x, y, extent.cx, extent.cy, angle & 0xFFF);
+        drawTextBox(f, dc, x, y, extent.cx, extent.cy, angle & 0xFFF);
     } else {
         const int oldMode = dc.SetBkMode(plat::kTransparent);
-        const plat::ColorRef oldColor = dc.SetTextColor(GetLayerColor(ColorMapEntry(color)));
+        const plat::ColorRef oldColor = dc.SetTextColor(FrameDeviceColor(f, color));
         unsigned oldAlign = 0;
         // On a mirrored page the text runs the other way from its point.
-        if (mirrorPrinting())
+        if (mirrorPrinting(f))
             oldAlign = dc.SetTextAlign((dc.GetTextAlign() & ~plat::kTaHorizontalMask) | plat::kTaRight);
         dc.TextOut(x, y, text);
-        if (mirrorPrinting())
+        if (mirrorPrinting(f))
             dc.SetTextAlign(oldAlign);
         dc.SetTextColor(oldColor);
         dc.SetBkMode(oldMode);
@@ -145,12 +153,13 @@ int DrawFontText(plat::Dc& dc, int x, int y, std::string_view text, int style, i
     return extent.cx;
 }
 
-void DrawStrokeLine(plat::Dc& dc, int x1, int y1, int x2, int y2, int color, int width)
+void DrawStrokeLine(const PaintFrame& f, plat::Dc& dc, int x1, int y1, int x2, int y2, int color, int width)
 {
-    DrawLine(dc, x1, y1, x2, y2, color, kStyleSolid, width);
+    DrawLine(f, dc, x1, y1, x2, y2, color, kStyleSolid, width);
 }
 
-void DrawStrokeArc(plat::Dc& dc, int x1, int y1, int x2, int y2, int color, int width, int angle)
+void DrawStrokeArc(const PaintFrame& f, plat::Dc& dc, int x1, int y1, int x2, int y2, int color, int width,
+                   int angle)
 {
     // A corner arc bends about (x2, y1); a quarter or three-quarter turn moves the bend to the
     // other corner of the two points, which exchanging them restores.
@@ -159,5 +168,7 @@ void DrawStrokeArc(plat::Dc& dc, int x1, int y1, int x2, int y2, int color, int 
         std::swap(x1, x2);
         std::swap(y1, y2);
     }
-    DrawArcTrace(dc, x1, y1, x2, y2, color, kStyleSolid, width);
+    DrawArcTrace(f, dc, x1, y1, x2, y2, color, kStyleSolid, width);
 }
+
+}  // namespace pcb

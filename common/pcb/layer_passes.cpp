@@ -1,16 +1,12 @@
-#include "tracelyn/core/layer_passes.h"
+#include "common/pcb/layer_passes.h"
 
-#include "tracelyn/core/board_object.h"
-#include "tracelyn/core/board_palette.h"
-#include "tracelyn/core/board_settings.h"
-#include "tracelyn/core/board_state.h"
-#include "tracelyn/core/board_view_state.h"
-#include "tracelyn/core/object_painters.h"
+#include "common/pcb/object_painters.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
 
+namespace pcb {
 namespace {
 
 constexpr int kOtherLayersPass = 17;
@@ -21,9 +17,9 @@ constexpr uint64_t stepBit(int pass, int sub)
     return uint64_t{1} << (pass * kSubPasses + sub);
 }
 
-bool additionalLayer(int layer)
+bool additionalLayer(int layer, const LayerRules& r)
 {
-    return layer >= 0 && layer < 16 && g_boardSettings.layerSwitches[static_cast<size_t>(layer)] != 0;
+    return layer >= 0 && layer < 16 && r.additional[static_cast<size_t>(layer)];
 }
 
 int storedLayer(const BoardObject& o)
@@ -56,7 +52,7 @@ bool onShownLayer(int layer, int original, bool mask, const LayerRules& r)
     const int c = r.current;
     const bool marked = (c == kLayerMaskTop && (layer == kLayerAll || layer == kLayerTop))
                         || (c == kLayerMaskBottom && (layer == kLayerAll || layer == 1))
-                        || (c == kLayerAll && layer <= 14) || additionalLayer(original) || layer == c
+                        || (c == kLayerAll && layer <= 14) || additionalLayer(original, r) || layer == c
                         || (layer == kLayerAll && c != kLayerSilkTop && c != kLayerSilkBottom)
                         || (layer == kLayerSilkTop && r.showTop && r.copy)
                         || (layer == kLayerSilkBottom && r.showBottom && r.copy)
@@ -64,36 +60,27 @@ bool onShownLayer(int layer, int original, bool mask, const LayerRules& r)
     return marked || (r.pairView && original < 16 && original >= 0 && (original ^ 1) == c);
 }
 
-int colorOf(int original, const LayerRules& r)
+int colorOf(int original, const LayerRules& r, const BoardColors& colors)
 {
     if (IsPlaneLayer(r.current))
-        return RoleColor(kRoleBackground);
+        return RoleColor(colors, kRoleBackground);
     switch (original) {
-    case kLayerAll: return RoleColor(kRoleAllLayers);
-    case kLayerSilkTop: return RoleColor(kRoleTopSilk);
-    case kLayerSilkBottom: return RoleColor(kRoleBottomSilk);
-    case kLayerOutline: return RoleColor(kRoleOutline);
+    case kLayerAll: return RoleColor(colors, kRoleAllLayers);
+    case kLayerSilkTop: return RoleColor(colors, kRoleTopSilk);
+    case kLayerSilkBottom: return RoleColor(colors, kRoleBottomSilk);
+    case kLayerOutline: return RoleColor(colors, kRoleOutline);
     default: return original;
     }
 }
 
 }  // namespace
 
-LayerRules::LayerRules()
-    : current(g_edit.currentLayer),
-      pairView(g_edit.layerViewMode == kViewLayerPair),
-      showTop(g_boardSettings.layerDisplay[0] != 0),
-      showBottom(g_boardSettings.layerDisplay[1] != 0),
-      copy(g_paint.rasterMode == kModeCopy)
-{
-}
-
 bool IsPlaneLayer(int layer)
 {
     return layer == kLayerVcc || layer == kLayerGround || (layer >= kLayerPower1 && layer <= kLayerPower4);
 }
 
-ObjectPasses PassesOf(const BoardObject& o, int slot, const LayerRules& r)
+ObjectPasses PassesOf(const BoardObject& o, int slot, const LayerRules& r, const BoardColors& colors)
 {
     const int original = storedLayer(o);
     const int layer = passLayer(o, r);
@@ -101,7 +88,7 @@ ObjectPasses PassesOf(const BoardObject& o, int slot, const LayerRules& r)
     const bool innerOrBottom = layer >= 1 && layer <= 15;
     ObjectPasses p;
     p.slot = slot;
-    p.color = colorOf(original, r);
+    p.color = colorOf(original, r, colors);
     if (c == kLayerMaskTop)
         p.mask = layer == kLayerAll || layer == kLayerTop;
     else if (c == kLayerMaskBottom)
@@ -144,3 +131,5 @@ PassOrder::PassOrder(std::span<const ObjectPasses> objects)
         for (uint64_t steps = listedAt(objects[i]); steps != 0; steps &= steps - 1)
             order_[static_cast<size_t>(next[static_cast<size_t>(std::countr_zero(steps))]++)] = static_cast<int>(i);
 }
+
+}  // namespace pcb

@@ -1,10 +1,12 @@
-#include "tracelyn/core/board_object.h"
+#include "common/pcb/board_object.h"
 
 #include "common/string_helpers.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
+
+namespace pcb {
 
 int32_t* NewPointBlock(size_t words)
 {
@@ -77,3 +79,5 @@ OwnedObject& OwnedObject::operator=(OwnedObject&& other) noexcept
     }
     return *this;
 }
+
+}  // namespace pcb

@@ -1,59 +1,57 @@
 // Pads of every shape, through solder-mask and paste views and on the power planes.
-#include "tracelyn/core/object_painters.h"
+#include "common/pcb/object_painters.h"
 
+#include "common/pcb/board_object.h"
+#include "common/pcb/board_primitives.h"
+#include "common/pcb/package_points.h"
 #include "platform/gdi/dc.h"
-#include "tracelyn/core/board_mapping.h"
-#include "tracelyn/core/board_palette.h"
-#include "tracelyn/core/board_primitives.h"
-#include "tracelyn/core/board_settings.h"
-#include "tracelyn/core/board_state.h"
-#include "tracelyn/core/board_view_state.h"
-#include "tracelyn/core/package_geometry.h"
 
 #include <array>
 #include <cmath>
 #include <vector>
 
+namespace pcb {
 namespace {
 
-
-bool onPowerPlane()
+bool onPowerPlane(const PaintFrame& f)
 {
-    return g_edit.currentLayer == kLayerVcc || g_edit.currentLayer == kLayerGround;
+    return f.currentLayer == kLayerVcc || f.currentLayer == kLayerGround;
 }
 
-bool plotterPrinting()
+bool plotterPrinting(const PaintFrame& f)
 {
-    return g_print.printing && g_boardSettings.plotter == 1;
+    return f.printing && f.plotterPads;
 }
 
 // Draws one pad's shapes about its centre, turned by its rotation when that is 8 or more.
 class PadShapes {
 public:
-    PadShapes(plat::Dc& dc, int x, int y, int rotation, int mirror)
-        : dc_(dc), x_(x), y_(y), rotated_(rotation >= 8), angle_(rotation * kTenthDegree),
+    PadShapes(const PaintFrame& f, plat::Dc& dc, int x, int y, int rotation, int mirror)
+        : f_(f), dc_(dc), x_(x), y_(y), rotated_(rotation >= 8), angle_(rotation * kTenthDegree),
           mirror_(mirror)
     {
     }
+
+    bool plotter() const { return plotterPrinting(f_); }
 
     // A filled rectangle from (x + left, y + top) to (x + right, y + bottom).
     void rect(int left, int top, int right, int bottom, int color)
     {
         if (!rotated_) {
-            DrawRect(dc_, x_ + left, y_ + top, x_ + right, y_ + bottom, color, kStyleSolid,
+            DrawRect(f_, dc_, x_ + left, y_ + top, x_ + right, y_ + bottom, color, kStyleSolid,
                      kFillSolid, 1);
             return;
         }
         const std::array<plat::Point, 4> corners = {
             turned(left, top), turned(right, top), turned(right, bottom), turned(left, bottom)};
-        DrawPointPolygon(dc_, corners, color, kStyleSolid, kFillSolid, 1);
+        DrawPointPolygon(f_, dc_, corners, color, kStyleSolid, kFillSolid, 1);
     }
 
     // A filled rounded rectangle of half sizes hw x hh with corner ellipses cw x ch.
     void roundRect(int hw, int hh, int cw, int ch, int color)
     {
         if (!rotated_) {
-            DrawRoundRect(dc_, x_ - hw, y_ - hh, x_ + hw, y_ + hh, cw, ch, color, kStyleSolid,
+            DrawRoundRect(f_, dc_, x_ - hw, y_ - hh, x_ + hw, y_ + hh, cw, ch, color, kStyleSolid,
                           kFillSolid, 1);
             return;
         }
@@ -69,25 +67,25 @@ public:
                                         cy[corner] + static_cast<int>(std::lround(ry * std::sin(t)))));
             }
         }
-        DrawPointPolygon(dc_, points, color, kStyleSolid, kFillSolid, 1);
+        DrawPointPolygon(f_, dc_, points, color, kStyleSolid, kFillSolid, 1);
     }
 
     void disc(int radius, int color, int fill = kFillSolid, int width = 1)
     {
-        DrawEllipse(dc_, x_, y_, radius, radius, color, kStyleSolid, fill, width);
+        DrawEllipse(f_, dc_, x_, y_, radius, radius, color, kStyleSolid, fill, width);
     }
 
     // The hole, in the background colour.
     void hole(int diameter)
     {
         if (diameter > 0)
-            DrawEllipse(dc_, x_, y_, diameter / 2, diameter / 2, BackgroundColor(), kStyleSolid,
+            DrawEllipse(f_, dc_, x_, y_, diameter / 2, diameter / 2, BackgroundColor(f_), kStyleSolid,
                         kFillBackground, 1);
     }
 
     void line(int x1, int y1, int x2, int y2, int color, int width)
     {
-        DrawLine(dc_, x_ + x1, y_ + y1, x_ + x2, y_ + y2, color, kStyleSolid, width);
+        DrawLine(f_, dc_, x_ + x1, y_ + y1, x_ + x2, y_ + y2, color, kStyleSolid, width);
     }
 
 private:
@@ -98,6 +96,7 @@ private:
         return {px, py};
     }
 
+    const PaintFrame& f_;
     plat::Dc& dc_;
     int x_, y_;
     bool rotated_;
@@ -131,10 +130,10 @@ void roundRing(PadShapes& pad, int xs, int hole, int color)
 {
     const int pen = (xs - (hole + 2)) / 2;
     const int radius = (pen + hole + 2) / 2;
-    pad.disc(radius, color, plotterPrinting() ? kFillHollow : kFillBackground, pen);
+    pad.disc(radius, color, pad.plotter() ? kFillHollow : kFillBackground, pen);
 }
 
-void via(PadShapes& pad, int xs, int ys, int hole, int color, int ringColor, int clearance,
+void via(PadShapes& pad, int viaMode, int xs, int ys, int hole, int color, int ringColor, int clearance,
          bool mask, bool paste)
 {
     if (paste)
@@ -142,36 +141,36 @@ void via(PadShapes& pad, int xs, int ys, int hole, int color, int ringColor, int
     const int half = xs == 0 ? 5 : (xs + ys) / 4;
     if (hole == 0)
         hole = 5;
-    if (plotterPrinting()) {
+    if (pad.plotter()) {
         roundRing(pad, 2 * half, hole, color);
     } else if (!mask) {
         pad.rect(-half, -half, half, half, color);
         pad.hole(hole);
-    } else if (g_boardSettings.viamode == kViaModeMaskSquare) {
+    } else if (viaMode == kViaModeMaskSquare) {
         pad.rect(-half - clearance, -half - clearance, half + clearance, half + clearance, ringColor);
     }
 }
 
 }  // namespace
 
-void DrawPad(plat::Dc& dc, int x, int y, int color, int shape, int xs, int ys, int hole,
+void DrawPad(const PaintFrame& f, plat::Dc& dc, int x, int y, int color, int shape, int xs, int ys, int hole,
              int rotation, int mirror)
 {
-    const int32_t clearance = ScreenLength(g_boardSettings.mask);
-    bool mask = g_paint.mask;
-    bool paste = g_paint.paste;
-    const int ringColor = mask || paste ? RoleColor(kRoleClearance) : color;
-    if (onPowerPlane()) {
+    const int32_t clearance = LogicalLength(f.zoomIndex, f.maskMargin);
+    bool mask = f.mask;
+    bool paste = f.paste;
+    const int ringColor = mask || paste ? RoleColor(*f.colors, kRoleClearance) : color;
+    if (onPowerPlane(f)) {
         mask = paste = false;
         if (shape != kPadThermal)
             shape = kPadRound;
     } else if (shape > kPadThermal) {
         return;
     }
-    PadShapes pad(dc, x, y, rotation, mirror);
+    PadShapes pad(f, dc, x, y, rotation, mirror);
 
     if (shape == kPadVia || shape == kPadLayerPair) {
-        via(pad, xs, ys, hole, color, ringColor, clearance, mask, paste);
+        via(pad, f.viaMode, xs, ys, hole, color, ringColor, clearance, mask, paste);
         return;
     }
     if (shape == kPadThermal) {
@@ -196,8 +195,8 @@ void DrawPad(plat::Dc& dc, int x, int y, int color, int shape, int xs, int ys, i
         roundRing(pad, xs, hole, color);
         break;
     case kPadCross: {
-        const int fill = plotterPrinting() ? kFillHollow : kFillBackground;
-        pad.disc(xs / 2, color, fill, g_paint.pixelSize);
+        const int fill = pad.plotter() ? kFillHollow : kFillBackground;
+        pad.disc(xs / 2, color, fill, f.pixelSize);
         pad.line(-xs / 2, 0, xs / 2, 0, color, 1);
         pad.line(0, -ys / 2, 0, ys / 2, color, 1);
         break;
@@ -218,7 +217,7 @@ void DrawPad(plat::Dc& dc, int x, int y, int color, int shape, int xs, int ys, i
         const int pen = (xs - hole) / 2;
         const int radius = (pen + hole) / 2;
         pad.disc(radius, color, hole == 1 ? kFillSolid : kFillHollow, pen);
-        if (!g_print.printing)
+        if (!f.printing)
             pad.hole(hole);
         break;
     }
@@ -226,3 +225,5 @@ void DrawPad(plat::Dc& dc, int x, int y, int color, int shape, int xs, int ys, i
         break;
     }
 }
+
+}  // namespace pcb
