@@ -33,11 +33,11 @@ struct PreviewBox {
     {
         const int64_t x = o.w[0], y = o.w[1], a = o.w[2], b = o.w[3];
         switch (o.kind()) {
-        case kKindLine: case kKindArc:
+        case kKindLine: case kKindArc: case kKindFixedRectangle:   // two points (a mark's corners)
             add(x, y);
             add(a, b);
             break;
-        case kKindRectangle: case kKindFixedRectangle:
+        case kKindRectangle:
             add(x, y);
             add(x + a, y + b);
             break;

@@ -242,8 +242,8 @@ TestPackage everyShape()
     disc.w[3] = 300;
     disc.w[6] = 1;
     BoardObject& fixed = p.add(kKindFixedRectangle, 0, -9000, -1000);
-    fixed.w[2] = 800;
-    fixed.w[3] = 600;
+    fixed.w[2] = -9000 + 800;   // its second corner
+    fixed.w[3] = -1000 + 600;
     p.polygon({-8000, -1000, -7000, -1000, -7500, 0});
     p.text(-13000, 500, "U1 +5V");
     BoardObject& upright = p.add(kKindText, 31, -9000, 500);
