@@ -86,14 +86,15 @@ protected:
     // Places the starter part as the drawing reader gives it (its designator prefix from the
     // symbol's placeholder), numbered `number`, each pin n on the net nets[n - 1] (a label on
     // the pin's end; nullptr leaves the pin open). `text` replaces the part's value when given.
-    int place(const char* name, int number, std::vector<const char*> nets, const char* value = nullptr)
+    int place(const char* name, int number, std::vector<const char*> nets, const char* value = nullptr,
+              const char* library = "DEVICE")
     {
-        EXPECT_EQ(LoadLibraryPart("DEVICE", name), 1) << name;
+        EXPECT_EQ(LoadLibraryPart(library, name), 1) << name;
         // Each part on a place of its own, well apart from the others.
         const int slot = placed_++;
         Words w = netlist_test::words(kObjPart + g_partSymbols.current, 3000 * (slot % 10), 3000 * (slot / 10 + 1));
         w[6] = number;
-        const int index = add(MakeDrawObject(w, (std::string(":DEVICE\\") + name).c_str()));
+        const int index = add(MakeDrawObject(w, (":" + std::string(library) + "\\" + name).c_str()));
         SetPartLabelAnchor(store[index]);
         if (value)
             ReplaceObjectText(store[index], DesignatorPrefix(PartText(store[index])) + ":" + value);
@@ -307,6 +308,28 @@ TEST_F(StarterDeck, TransistorsAreWrittenCollectorBaseEmitter)
     EXPECT_LT(got["c2"], 9.0);
     EXPECT_GT(got["c2"], 4.0);
     EXPECT_GT(got["c6"], 1.0) << "the PNP's collector current flows into its load";
+}
+
+// A VCC symbol on a wire names its net VCC, so the gate's hidden supply pin joins the resistor
+// it feeds, in the netlist and in the deck.
+TEST_F(StarterDeck, ASupplySymbolJoinsTheHiddenSupplyPinsOfItsName)
+{
+    const int r1 = place("1K", 1, {nullptr, "A"});
+    supplySymbolOn(r1, 1);
+    place("7400", 1, {"A", "A", "Y"}, nullptr, "TTL");
+    CNetlistBuilder builder;
+    builder.m_kind = kNetlistPlain;
+    builder.m_basicFormat = 1;
+    ASSERT_EQ(builder.GenerateNetlist(), 1);
+    std::ifstream in(folder.file("design.net"), std::ios::binary);
+    const std::string netlist((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(netlist.find("\nVcc----u1-14,r1-1\n"), std::string::npos) << netlist;
+    EXPECT_NE(netlist.find("\nGROUND----u1-7\n"), std::string::npos) << netlist;
+    EXPECT_EQ(netlist.find("VCC----"), std::string::npos) << "no signal net of the supply's name is left\n" << netlist;
+
+    const std::string written = deck();
+    EXPECT_NE(written.find("R1 vcc a 1k\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("XU1 a a y 0 0 0 0 0 0 0 0 0 0 vcc 7400\n"), std::string::npos) << written;
 }
 
 // The op-amp's seven package pins agree with the shipped subcircuit: a non-inverting stage of
