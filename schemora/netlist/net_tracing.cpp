@@ -1,6 +1,7 @@
 #include "schemora/netlist/net_tracing.h"
 
 #include "schemora/core/current_document.h"
+#include "schemora/netlist/netlist_parts.h"
 #include "schemora/netlist/netlist_state.h"
 #include "schemora/netlist/netlist_text.h"
 
@@ -97,6 +98,8 @@ void NetTracer::build(int sheet, PinLabeler labeler)
         } else if (o.isPart() && o.symbolIndex() >= 1 && o.symbolIndex() <= g_partSymbols.count) {
             if (isGroundSymbol(o)) {
                 addName(i, o.w[0], o.w[1], "GND");
+            } else if (const std::string supply = SupplySymbolNet(g_partSymbols.entries[o.symbolIndex()]); !supply.empty()) {
+                addName(i, o.w[0], o.w[1], supply);
             } else if (labeler) {
                 for (const NetlistPin& pin : PlacedPartPins(o)) {
                     const Segment s{pin.x1, pin.y1, pin.x2, pin.y2};

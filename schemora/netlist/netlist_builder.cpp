@@ -11,6 +11,7 @@
 #include "schemora/netlist/netlist_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <unordered_set>
 
 using netlist::Format;
@@ -47,6 +48,44 @@ std::string afterLastBackslash(std::string_view text)
 }
 
 bool isCapital(char c) { return c >= 'A' && c <= 'Z'; }
+
+// A resistor's, capacitor's or inductor's value written as parts are marked, with its scale
+// letter for the decimal point ("4K7", "2R2", "1M5", "2U2"), is written as SPICE reads it ("4.7K",
+// "2.2", "1.5MEG", "2.2U"): SPICE would read "4K7" as 4K, and "M" as milli. Any other value stays.
+std::string spiceValueOfCode(std::string_view partText, const std::string& value)
+{
+    const char first = partText.empty() ? '\0' : partText[0];
+    if (std::string_view("RCL").find(first) == std::string_view::npos || IsLedDesignator(partText))
+        return value;
+    const size_t letter = value.find_first_not_of("0123456789");
+    if (letter == 0 || letter == std::string::npos || letter + 1 >= value.size()
+        || value.find_first_not_of("0123456789", letter + 1) != std::string::npos)
+        return value;
+    const char scale = static_cast<char>(std::toupper(static_cast<unsigned char>(value[letter])));
+    static constexpr std::string_view kLetters = "RKMGPNU";
+    if (kLetters.find(scale) == std::string_view::npos)
+        return value;
+    const std::string suffix = scale == 'R' ? "" : scale == 'M' ? "MEG" : std::string(1, scale);
+    return value.substr(0, letter) + "." + value.substr(letter + 1) + suffix;
+}
+
+// A resistor, capacitor, inductor or source placed from a generic symbol ("R", "VSRC", "FUNGEN"
+// with no waveform set) carries the symbol's name where SPICE wants a value: that name is no
+// value, and the deck leaves it out, so that a "#&" text gives the value and a source without
+// one is SPICE's zero-volt source. A value part ("10K", "PULSE") keeps its name.
+bool namesNoValue(std::string_view partText, std::string_view deckName, const PartSymbol& symbol)
+{
+    static constexpr std::string_view kSourceWords[] = {"DC", "AC", "PULSE", "SIN", "SINE", "PWL", "SFFM", "EXP", "AM"};
+    const char first = partText.empty() ? '\0' : partText[0];
+    if (std::string_view("RCLVI").find(first) == std::string_view::npos || deckName.empty() || IsLedDesignator(partText))
+        return false;
+    if ((deckName[0] >= '0' && deckName[0] <= '9') || deckName[0] == '.')
+        return false;
+    const std::string name = netlist::Upper(deckName);
+    if (name != netlist::Upper(afterLastBackslash(symbol.name)))
+        return false;
+    return std::find(std::begin(kSourceWords), std::end(kSourceWords), name) == std::end(kSourceWords);
+}
 
 // SPICE knows ground only as node 0: the net a ground symbol names (and the other name the
 // netlist folds into the ground net) is written as 0 in a deck.
@@ -313,6 +352,10 @@ int CNetlistBuilder::addDevice(const DrawObject& part, const std::string& design
         }
         list += node + " ";
     }
+    // Without a value a deck line ends at its last node, so that an appended text follows it
+    // after one blank.
+    if (m_kind == kNetlistSpice && model.empty() && !list.empty())
+        list.pop_back();
     entry->pins = list + model;
     entry->model = modelName;
     return 1;
@@ -329,7 +372,8 @@ int CNetlistBuilder::processPart(int index)
         return 0;
     }
     const std::string library = symbol->name;
-    if (netlist::Contains(library, "GND"))
+    // Ground and supply symbols only name the net they stand on.
+    if (netlist::Contains(library, "GND") || !SupplySymbolNet(*symbol).empty())
         return 1;
     if (m_kind == kNetlistSpice && IsConnectorPart(library))
         return 1;
@@ -346,7 +390,7 @@ int CNetlistBuilder::processPart(int index)
             // A subcircuit keeps its library, which says which model file to copy it from.
             const std::string deckName = afterLastBackslash(model);
             AddSpiceModel(text, text[0] == 'X' ? model : deckName);
-            model = deckName;
+            model = namesNoValue(text, deckName, *symbol) ? std::string() : spiceValueOfCode(text, deckName);
         }
     }
     std::string designator = DesignatorPrefix(text) + std::to_string(o.w[6]);

@@ -137,3 +137,10 @@ std::string DesignatorPrefix(std::string_view partText)
 {
     return std::string(partText.substr(0, partText.find_first_of(":!")));
 }
+
+std::string SupplySymbolNet(const PartSymbol& symbol)
+{
+    if (symbol.w[15] != 1)
+        return {};
+    return netlist::TrimmedRight(!symbol.supplyNet.empty() ? symbol.supplyNet : symbol.groundNet);
+}

@@ -9,6 +9,8 @@
 #include "schemora/core/draw_object.h"
 #include "schemora/core/part_pins.h"
 
+struct PartSymbol;
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,3 +51,15 @@ std::string DesignatorPrefix(std::string_view partText);
 // A connector (library name with "CONN"): it has no supply pins, and in a SPICE deck it is no
 // device (its "J" would read as a junction transistor with no model).
 inline bool IsConnectorPart(std::string_view libraryName) { return libraryName.find("CONN") != std::string_view::npos; }
+// The net a supply symbol names: a part without a designator whose hidden power text ("v=VCC",
+// "g=AGND") gives a supply; it names the net its origin lies on, as a ground symbol names GND,
+// so that the hidden supply pins of that name join the wire. Empty for any other part.
+std::string SupplySymbolNet(const PartSymbol& symbol);
+
+// An LED's designator ("LED3"): the step replay finds lit LEDs by it, and a SPICE deck takes the
+// part as a diode.
+inline bool IsLedDesignator(std::string_view designator)
+{
+    return designator.size() >= 3 && (designator[0] == 'L' || designator[0] == 'l') &&
+           (designator[1] == 'E' || designator[1] == 'e') && (designator[2] == 'D' || designator[2] == 'd');
+}

@@ -5,6 +5,7 @@
 #include "common/string_helpers.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/part_transform.h"
+#include "schemora/netlist/netlist_parts.h"
 #include "schemora/netlist/netlist_text.h"
 
 #include <algorithm>
@@ -62,6 +63,9 @@ void CNetlistBuilder::MapSpecialDevice(int index, bool switches)
                                         [&](const ProbeEntry& p) { return p.name == meter; });
         if (!listed && static_cast<int>(g_netTables.probes.size()) < kProbeSlots)
             g_netTables.probes.push_back({meter, kAmmeterMark});
+        // A meter is a zero-volt source whose current is reported, whatever its text says.
+        if (m_kind == kNetlistSpice)
+            ReplaceObjectText(o, DesignatorPrefix(text) + ":DC 0");
     } else if (netlist::Contains(name, "BATTERY")) {
         const size_t colon = text.find(':');
         ReplaceObjectText(o, "VB:" + (colon == std::string::npos ? std::string() : text.substr(colon + 1)));

@@ -7,6 +7,7 @@
 #include "platform/core/ui_host.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/library_folder.h"
+#include "schemora/netlist/netlist_parts.h"
 #include "schemora/netlist/netlist_text.h"
 #include "schemora/netlist/text_file.h"
 
@@ -65,6 +66,20 @@ std::string modelFileFor(const std::string& part)
     return ProgramFilePath(library + ".MOD");
 }
 
+// True when the card (".MODEL NAME ..." or ".SUBCKT NAME ...") declares the name, compared whole
+// and without regard to case as SPICE compares names: "D" must not take the card of 1N4148, nor
+// OPAMP the subcircuit OPAMP2.
+bool declares(std::string_view card, std::string_view keyword, std::string_view name)
+{
+    if (!netlist::StartsWithNoCase(card, keyword))
+        return false;
+    const std::vector<std::string> words = netlist::SplitWords(card.substr(keyword.size()));
+    if (words.empty())
+        return false;
+    const std::string& declared = words.front();
+    return netlist::Upper(declared.substr(0, declared.find('('))) == netlist::Upper(name);
+}
+
 // A short ".ENDS" line ends a subcircuit, and so does ".ENDS NAME": copying on past it would
 // repeat the file's other subcircuits in the deck.
 bool endsSubcircuit(const std::string& line)
@@ -85,7 +100,7 @@ void copySubcircuits(plat::AtomicFile& out, const std::vector<std::string>& part
         bool copying = false;
         for (std::string line : lines) {
             line.resize(std::min(line.size(), kMaxModelLineChars));
-            if (!copying && netlist::StartsWithNoCase(line, ".SUBCKT") && netlist::Contains(netlist::Upper(line), name))
+            if (!copying && declares(line, ".SUBCKT", name))
                 copying = true;
             if (!copying)
                 continue;
@@ -120,7 +135,7 @@ void copyModels(plat::AtomicFile& out)
         bool found = false;
         for (const std::string& line : lines) {
             if (!found) {
-                found = netlist::StartsWith(line, ".MODEL") && netlist::Contains(line, wanted);
+                found = declares(line, ".MODEL", wanted);
                 if (found)
                     out.put(line + "\n");
                 continue;
@@ -132,6 +147,14 @@ void copyModels(plat::AtomicFile& out)
         if (!found)
             plat::MessageBox(Format("Error: model not found for %s", model.c_str()));
     }
+}
+
+// The device's name on its deck line: SPICE knows a device by its first letter, and an LED,
+// which keeps its "LED" designator for the step replay, is a diode.
+std::string deckDeviceName(const std::string& designator)
+{
+    const std::string name = netlist::Upper(designator);
+    return IsLedDesignator(name) ? "D" + name : name;
 }
 
 bool isAmmeter(const std::string& name)
@@ -150,7 +173,7 @@ void writeDevices(plat::AtomicFile& out, plat::AtomicFile& dev)
         const size_t micro = nodes.rfind(static_cast<char>(kMicroSign));
         if (micro != std::string::npos)
             nodes[micro] = 'U';
-        const std::string name = netlist::Upper(device.name);
+        const std::string name = deckDeviceName(device.name);
         if (netlist::StartsWithNoCase(device.name, "dev")) {
             dev.put(name + " " + nodes + "\n");
             continue;

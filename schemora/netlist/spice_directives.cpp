@@ -8,6 +8,7 @@
 #include "platform/system/ascii_case.h"
 #include "schemora/core/current_document.h"
 #include "schemora/netlist/netlist_builder.h"
+#include "schemora/netlist/netlist_parts.h"
 #include "schemora/netlist/netlist_text.h"
 #include "schemora/netlist/spice_values.h"
 
@@ -239,7 +240,9 @@ int CNetlistBuilder::AddSpiceModel(std::string_view partText, const std::string&
             m_subcircuits.push_back(model);
         return 1;
     }
-    if ((first != 'Q' && first != 'D' && first != 'J' && first != 'M') || StartsWith(partText, "DEV"))
+    // An LED is written as a diode, so its model is a diode's.
+    const bool semiconductor = first == 'Q' || first == 'D' || first == 'J' || first == 'M' || IsLedDesignator(partText);
+    if (!semiconductor || StartsWith(partText, "DEV"))
         return 1;
     auto& models = g_netTables.models;
     if (std::find(models.begin(), models.end(), model) != models.end())

@@ -72,6 +72,7 @@ public:
             return true;
         }
         const std::string_view text(reinterpret_cast<const char*>(file->bytes().data()), file->bytes().size());
+        modelType_ = PartModelType(text, modelType_);
         const std::vector<std::string> models = FittingSemiconductorModels(text, letter_, modelType_);
         if (plat::Control* list = GetDlgItem(scm::kIdcPickerList))
             for (const std::string& model : models)
@@ -209,10 +210,12 @@ private:
 
 }  // namespace
 
-std::vector<std::string> FittingSemiconductorModels(std::string_view text, char letter, std::string_view modelType)
+namespace {
+
+// Calls f(name, type) for each ".MODEL" line of the text, in capitals.
+template <typename F>
+void forEachModel(std::string_view text, F&& f)
 {
-    std::vector<std::string> models;
-    const std::string partType = plat::upperCaseAscii(modelType);
     size_t at = 0;
     while (at < text.size()) {
         const size_t end = std::min(text.find('\n', at), text.size());
@@ -222,11 +225,37 @@ std::vector<std::string> FittingSemiconductorModels(std::string_view text, char 
             if (line.find(".MODEL") == std::string::npos)
                 continue;
             const std::vector<std::string> w = words(line);
-            if (w.size() >= 3 && fits(w[2], letter, partType))
-                models.push_back(w[1]);
+            if (w.size() >= 3)
+                f(w[1], w[2]);
         }
         at = end + 1;
     }
+}
+
+}  // namespace
+
+std::string PartModelType(std::string_view text, std::string_view partName)
+{
+    const std::string name = plat::upperCaseAscii(partName);
+    std::string type = name;
+    bool found = false;
+    forEachModel(text, [&](const std::string& model, const std::string& modelType) {
+        if (!found && model == name) {
+            found = true;
+            type = modelType.substr(0, modelType.find('('));
+        }
+    });
+    return type;
+}
+
+std::vector<std::string> FittingSemiconductorModels(std::string_view text, char letter, std::string_view modelType)
+{
+    std::vector<std::string> models;
+    const std::string partType = plat::upperCaseAscii(modelType);
+    forEachModel(text, [&](const std::string& name, const std::string& type) {
+        if (fits(type, letter, partType))
+            models.push_back(name);
+    });
     return models;
 }
 

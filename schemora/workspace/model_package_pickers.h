@@ -17,6 +17,10 @@
 // Returns the model names, in capitals, in file order.
 std::vector<std::string> FittingSemiconductorModels(std::string_view text, char letter, std::string_view modelType);
 
+// A part named after one of the text's models ("2N3904") has that model's type ("NPN"); any
+// other part's name is its type, in capitals.
+std::string PartModelType(std::string_view text, std::string_view partName);
+
 // "Semiconductor Models" over the model file at path; the chosen model name (cut at its first
 // '.') after "Assign Model" (which needs a model chosen), nothing after Cancel.
 std::optional<std::string> ChooseSemiconductorModel(const std::string& path, char letter,

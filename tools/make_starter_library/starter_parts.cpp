@@ -2,6 +2,7 @@
 
 #include "schemora/core/library_elements.h"
 #include "symbol_builder.h"
+#include "tools/starter_semiconductors.h"
 
 #include <functional>
 
@@ -49,39 +50,59 @@ void diodeBody(SymbolBuilder& b)
     b.polygon({{-25, -25}, {-25, 25}, {25, 0}}, 1).line(25, -25, 25, 25);
 }
 
-void diode(SymbolBuilder& b)
+void diode(SymbolBuilder& b, std::string_view description)
 {
     diodeBody(b);
-    b.text(-20, -50, "D?").attribute(";Diode, pin 1 anode").attribute("%package DO35");
+    b.text(-20, -50, "D?").attribute(";" + std::string(description)).attribute("%package DO35");
 }
 
-void led(SymbolBuilder& b)
+// A zener's cathode bar bends back at both ends.
+void zener(SymbolBuilder& b, std::string_view description)
+{
+    diode(b, description);
+    b.line(25, -25, 15, -35).line(25, 25, 35, 35);
+}
+
+void led(SymbolBuilder& b, std::string_view description)
 {
     diodeBody(b);
     b.arrow(0, -30, 20, -60).arrow(15, -25, 35, -55);
-    // Named LED, not D: step replay finds a lit LED by its "LED" designator.
-    b.text(-40, -50, "LED?").attribute(";Light emitting diode").attribute("%package LED3MM");
+    // Named LED, not D: step replay finds a lit LED by its "LED" designator. The SPICE deck
+    // writes it as a diode.
+    b.text(-40, -50, "LED?").attribute(";" + std::string(description)).attribute("%package LED3MM");
 }
 
 // The step control shows a lit LED with a filled spot on its body.
-void ledWithLitVariant(SymbolBuilder& b)
+void ledWithLitVariant(SymbolBuilder& b, std::string_view description)
 {
-    led(b);
+    led(b, description);
     b.variant(1, [](SymbolBuilder& on) { on.ellipse(0, 0, 18, 18, 1); });
 }
 
-// Pins 1 emitter, 2 base, 3 collector; the emitter arrow points out for NPN, in for PNP.
-void transistor(SymbolBuilder& b, bool npn)
+// Pins 1 collector, 2 base, 3 emitter: the order a SPICE transistor line takes its nodes in.
+// The emitter arrow points out for NPN, in for PNP.
+void transistor(SymbolBuilder& b, bool npn, std::string_view description)
 {
     b.ellipse(10, 0, 50, 50);
     b.pin(-100, 0, -15, 0, "2").line(-15, -30, -15, 30, 10);
-    b.pin(50, -100, 50, -35, "3").line(-15, -15, 50, -35);
-    b.pin(50, 100, 50, 35, "1");
+    b.pin(50, -100, 50, -35, "1").line(-15, -15, 50, -35);
+    b.pin(50, 100, 50, 35, "3");
     if (npn)
         b.arrow(-15, 15, 50, 35);
     else
         b.arrow(50, 35, -15, 15);
-    b.text(60, -60, "Q?").attribute(npn ? ";NPN transistor" : ";PNP transistor").attribute("%package TO92");
+    b.text(60, -60, "Q?").attribute(";" + std::string(description)).attribute("%package TO92");
+}
+
+void semiconductor(SymbolBuilder& b, const StarterSemiconductor& s)
+{
+    switch (s.kind) {
+    case SemiconductorKind::Diode: diode(b, s.description); break;
+    case SemiconductorKind::Zener: zener(b, s.description); break;
+    case SemiconductorKind::Led: ledWithLitVariant(b, s.description); break;
+    case SemiconductorKind::Npn: transistor(b, true, s.description); break;
+    case SemiconductorKind::Pnp: transistor(b, false, s.description); break;
+    }
 }
 
 void opamp(SymbolBuilder& b)
@@ -90,6 +111,8 @@ void opamp(SymbolBuilder& b)
     b.pin(-100, -25, -50, -25, "2").text(-45, -30, "-");
     b.pin(-100, 25, -50, 25, "3").text(-45, 20, "+");
     b.pin(125, 0, 75, 0, "6");
+    // The pins of an 8-pin single op-amp package; the deck lists pins 1 to 7 in number order,
+    // and the OPAMP subcircuit takes them in that order.
     b.text(0, -90, "U?").attribute(";Operational amplifier").attribute("%package DIP8");
     b.attribute("v+=7").attribute("v-=4");
 }
@@ -125,7 +148,8 @@ void patternGenerator(SymbolBuilder& b)
 {
     b.pin(100, 0, 40, 0, "1");
     b.rect(-40, -30, 80, 60).text(-30, -15, "PAT");
-    b.text(-40, -60, "P?").attribute(";Pattern generator (right-click to set its pattern)");
+    // A "G" part: the digital circuit takes the source text of its generators into the circuit.
+    b.text(-40, -60, "G?").attribute(";Pattern generator (right-click to set its pattern)");
 }
 
 // Devices the step control animates: a lamp, a numeric display, a speaker and a relay.
@@ -228,27 +252,82 @@ LibraryPart take(std::string name, const Build& build)
     return part;
 }
 
+// A decade of a value series: the mantissa times ten to `zeros`, with its scale letter.
+struct Decade {
+    int zeros;
+    char letter;   // 'R' for ohms
+    const char* whole;   // the suffix of a whole value ("K", "MEG"; "" for ohms and picofarads)
+};
+
+// Values are named as parts are marked, the scale letter standing for the decimal point ("4K7",
+// "2R2", "1M5", "2U2"), so that no name holds a dot; the netlister writes them as SPICE reads
+// them. "1.2" in the decades 0, 1 and 2 of kilohms gives "1K2", "12K" and "120K".
+std::string inDecade(std::string_view mantissa, const Decade& decade)
+{
+    const size_t dot = mantissa.find('.');
+    if (dot == std::string_view::npos)
+        return std::string(mantissa) + std::string(static_cast<size_t>(decade.zeros), '0') + decade.whole;
+    const std::string head(mantissa.substr(0, dot)), tail(mantissa.substr(dot + 1));
+    if (decade.zeros == 0)
+        return head + decade.letter + tail;
+    return head + tail + std::string(static_cast<size_t>(decade.zeros - 1), '0') + decade.whole;
+}
+
+std::vector<std::string> series(std::initializer_list<const char*> mantissas, std::initializer_list<Decade> decades,
+                                const char* last)
+{
+    std::vector<std::string> values;
+    for (const Decade& decade : decades)
+        for (const char* m : mantissas)
+            values.push_back(inDecade(m, decade));
+    values.emplace_back(last);
+    return values;
+}
+
+// The preferred values a user expects to find: E12 resistors from 1 ohm to 10 megohm and E6
+// capacitors from 1 pF to 1000 uF ("MEG" for mega, since SPICE reads "M" as milli).
+std::vector<std::string> resistorValues()
+{
+    return series({"1", "1.2", "1.5", "1.8", "2.2", "2.7", "3.3", "3.9", "4.7", "5.6", "6.8", "8.2"},
+                  {{0, 'R', ""}, {1, 'R', ""}, {2, 'R', ""}, {0, 'K', "K"}, {1, 'K', "K"}, {2, 'K', "K"},
+                   {0, 'M', "MEG"}},
+                  "10MEG");
+}
+
+std::vector<std::string> capacitorValues()
+{
+    return series({"1", "1.5", "2.2", "3.3", "4.7", "6.8"},
+                  {{0, 'P', "P"}, {1, 'P', "P"}, {2, 'P', "P"}, {0, 'N', "N"}, {1, 'N', "N"}, {2, 'N', "N"},
+                   {0, 'U', "U"}, {1, 'U', "U"}, {2, 'U', "U"}},
+                  "1000U");
+}
+
 }  // namespace
 
 std::vector<StarterLibrary> MakeStarterLibraries()
 {
     // A part's name is what the SPICE deck gets as its value: "100N" and "10K" carry the values
-    // of the simulation example.
+    // of the simulation example; a semiconductor's name is its model in SEMICON.MOD.
     const struct {
         const char* name;
         void (*build)(SymbolBuilder&);
     } deviceParts[] = {
-        {"100N", capacitor}, {"10K", resistor}, {"AMMETER", ammeter}, {"C", capacitor},
-        {"CP", polarCapacitor}, {"D", diode}, {"DEV", lamp}, {"FUNGEN", functionGenerator},
-        {"GND", ground}, {"L", inductor}, {"LED", ledWithLitVariant},
-        {"NPN", [](SymbolBuilder& b) { transistor(b, true); }}, {"OPAMP", opamp},
-        {"PATGEN", patternGenerator}, {"PNP", [](SymbolBuilder& b) { transistor(b, false); }},
+        {"AMMETER", ammeter}, {"C", capacitor}, {"CP", polarCapacitor}, {"DEV", lamp},
+        {"FUNGEN", functionGenerator}, {"GND", ground}, {"L", inductor}, {"OPAMP", opamp},
+        {"PATGEN", patternGenerator},
         {"PULSE", voltageSource},   // its parameters follow in a "#&" text
         {"R", resistor}, {"RELAY", relay}, {"SPKR", speaker}, {"VCC", power},
         {"VDISP", numericDisplay}, {"VSRC", voltageSource}};
     StarterLibrary device{"DEVICE", {}};
     for (const auto& p : deviceParts)
         device.parts.push_back(take(p.name, p.build));
+    for (const StarterSemiconductor& s : kStarterSemiconductors)
+        device.parts.push_back(take(std::string(s.name), [&s](SymbolBuilder& b) { semiconductor(b, s); }));
+    for (const std::string& value : resistorValues())
+        device.parts.push_back(take(value, resistor));
+    // Electrolytics from 1 uF up, film and ceramic below.
+    for (const std::string& value : capacitorValues())
+        device.parts.push_back(take(value, value.find('U') != std::string::npos ? polarCapacitor : capacitor));
 
     const struct {
         const char* name;

@@ -193,7 +193,7 @@ TEST_F(LibraryDialogs, BrowserSearchCountsOneLibraryOrAll)
     ASSERT_GT(deviceParts, 0);
     ASSERT_GT(ttlParts, 0);
     std::map<std::string, std::string> status;
-    std::vector<std::string> capacitorLines;
+    std::vector<std::string> transistorLines;
     host.answerDialog([&](plat::Dialog& d) {
         d.ChooseDlgItem(quill::kIdcBrowserTab, 1);
         plat::Control* library = d.GetDlgItem(quill::kIdcSearchLibrary);
@@ -211,8 +211,8 @@ TEST_F(LibraryDialogs, BrowserSearchCountsOneLibraryOrAll)
         search("every name, TTL", "", 1, 0, "TTL");
         search("empty description", "", 0, 1, "All");
         search("neither box", "R", 0, 0, "All");
-        search("capacitor", "capacitor", 0, 1, "DEVICE");
-        capacitorLines = quill_test::itemTexts(d, quill::kIdcSearchResults);
+        search("transistor", "transistor", 0, 1, "DEVICE");
+        transistorLines = quill_test::itemTexts(d, quill::kIdcSearchResults);
         // A result line chosen shows its part.
         d.ChooseDlgItem(quill::kIdcSearchResults, 0);
         return d.PressButton(plat::kIdCancel);
@@ -222,10 +222,11 @@ TEST_F(LibraryDialogs, BrowserSearchCountsOneLibraryOrAll)
     EXPECT_EQ(status["every name, TTL"], "No.of matches: " + std::to_string(ttlParts));
     EXPECT_EQ(status["empty description"], "") << "nothing searched";
     EXPECT_EQ(status["neither box"], "");
-    EXPECT_EQ(status["capacitor"], "No.of matches: 3");
-    EXPECT_EQ(capacitorLines, (std::vector<std::string>{"DEVICE/100N", "DEVICE/C", "DEVICE/CP"}));
+    EXPECT_EQ(status["transistor"], "No.of matches: 7");
+    EXPECT_EQ(transistorLines, (std::vector<std::string>{"DEVICE/NPN", "DEVICE/PNP", "DEVICE/2N3904", "DEVICE/2N2222",
+                                                        "DEVICE/BC547", "DEVICE/2N3906", "DEVICE/BC557"}));
     EXPECT_EQ(g_libraryChoice.library, "DEVICE");
-    EXPECT_EQ(g_libraryChoice.part, "100N");
+    EXPECT_EQ(g_libraryChoice.part, "NPN");
 }
 
 // The browser names its lists, its search fields and its frames; each tab shows its own.

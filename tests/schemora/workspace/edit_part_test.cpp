@@ -6,6 +6,7 @@
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "resources/schemora/part_dialog_ids.h"
+#include "resources/schemora/schemora_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/part_painter.h"
@@ -253,6 +254,65 @@ TEST_F(EditPart, FindModelPicksASemiconductorModelIntoTheValue)
     const Picked model = pickThrough(0, kIdcPartFindModel, kIdcModelStatus, [](plat::Dialog&) { return 1; }, kIdcPartValue);
     EXPECT_EQ(model.status, "NPN models in SemiCon.MOD\n2 models found");
     EXPECT_EQ(model.result, "BC548");
+}
+
+// A model picked with Find Model names a starter part of its own: OK keeps it, the drawing read
+// again still holds it, the picker lists the models of its type, and the deck names its card.
+TEST_F(EditPart, AModelChosenWithFindModelIsKeptThroughSavingAndNamedInTheDeck)
+{
+    const fs::path models = builtProgramFolder() / "SEMICON.MOD";
+    if (!fs::exists(models))
+        GTEST_SKIP() << "SEMICON.MOD has not been generated";
+    fs::copy_file(models, folder.path() / "SEMICON.MOD");
+    placeOne("DEVICE", "NPN");
+    std::string status, value;
+    editWith([&](plat::Dialog& d) {
+        host.answerDialog([&](plat::Dialog& p) {
+            status = p.GetDlgItemText(kIdcModelStatus);
+            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "2N3904"));
+            return p.PressButton(plat::kIdOk);
+        });
+        d.PressButton(kIdcPartFindModel);
+        value = d.GetDlgItemText(kIdcPartValue);
+        return d.PressButton(plat::kIdOk);
+    });
+    EXPECT_EQ(status, "NPN models in SemiCon.MOD\n4 models found");
+    EXPECT_EQ(value, "2N3904");
+    EXPECT_EQ(host.count("message box: No library part is named 2N3904\nThe value names the part the drawing keeps."), 0);
+    EXPECT_EQ(SymbolOfInstance(object(1))->name, "DEVICE\\2N3904");
+
+    const std::string path = folder.file("amp.pic");
+    ASSERT_TRUE(doc()->OnSaveDocument(path));
+    ASSERT_TRUE(doc()->OnOpenDocument(path));
+    ASSERT_TRUE(object(1).isPart());
+    EXPECT_EQ(SymbolOfInstance(object(1))->name, "DEVICE\\2N3904");
+    ASSERT_TRUE(key(plat::kVkF9));
+    click(0, 0);
+    ASSERT_EQ(g_editState.selectionCount, 1);
+    status.clear();
+    editWith([&](plat::Dialog& d) {
+        value = d.GetDlgItemText(kIdcPartValue);
+        host.answerDialog([&](plat::Dialog& p) {
+            status = p.GetDlgItemText(kIdcModelStatus);
+            return p.PressButton(plat::kIdCancel);
+        });
+        d.PressButton(kIdcPartFindModel);
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_EQ(value, "DEVICE\\2N3904");
+    EXPECT_EQ(status, "NPN models in SemiCon.MOD\n4 models found") << "the part's model gives its type";
+
+    // Utilities > Netlist, Spice simulator.
+    host.answerDialog([&](plat::Dialog& d) {
+        d.SetDlgItemText(kIdcNetlistDesignName, path);
+        d.CheckRadioButton(kIdcNetlistPinDesignators, kIdcNetlistSpice, kIdcNetlistSpice);
+        return d.PressButton(plat::kIdOk);
+    });
+    host.answerMessageBox(plat::kIdNo);
+    EXPECT_TRUE(command(kCmdNetlist));
+    const std::string deck = readText(folder.path() / "amp.cir");
+    EXPECT_NE(deck.find(".MODEL 2N3904 NPN("), std::string::npos) << deck;
+    EXPECT_NE(deck.find(" 2n3904\n"), std::string::npos) << deck;
 }
 
 // The starter packages' dotted names ("AXIAL0.3") are packages of their own: Browse assigns
