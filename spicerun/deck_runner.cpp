@@ -7,6 +7,7 @@
 
 #include "platform/core/atomic_file.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -93,20 +94,73 @@ bool asksForFourier(const ScreenedDeck& deck)
     return false;
 }
 
-// The last lines ngspice printed, for a failure message.
-std::string tailOf(const fs::path& log)
+constexpr size_t kReasonLines = 12;
+constexpr size_t kReasonLineChars = 78;
+
+bool mentionsAny(const std::string& lowered, std::initializer_list<const char*> words)
+{
+    for (const char* w : words)
+        if (lowered.find(w) != std::string::npos)
+            return true;
+    return false;
+}
+
+std::string lowered(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// ngspice says why it stopped in lines like "Error on line 4", "could not find a valid
+// modelname" or "unknown subckt", each followed by the deck line it refused (indented).
+bool givesReason(const std::string& lower)
+{
+    return mentionsAny(lower, {"error", "could not find", "can't find", "cannot find", "unknown", "too many", "too few",
+                               "not found", "no such", "fatal", "interrupted", "not parsed", "failed",
+                               "singular", "timestep too small", "abort"});
+}
+
+// The closing statistics say nothing about the failure.
+bool isStatistics(const std::string& lower)
+{
+    return lower.rfind("note:", 0) == 0 ||
+           mentionsAny(lower, {"pages", "dram", "program size", "elapsed time", "analysis time", "stack =",
+                               "resource usage", "no active circuit", "compatibility mode"});
+}
+
+// The lines of ngspice's output that say why the run failed, with the deck lines they quote;
+// without any, its last lines other than the statistics.
+std::string failureReason(const fs::path& log)
 {
     std::string text;
     if (readBounded(log, kMaxPrintedBytes, text) != ReadOutcome::Read)
         return {};
     std::istringstream in(text);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty() && line.find("pages") == std::string::npos && line.rfind("Note:", 0) != 0)
-            lines.push_back(line.substr(0, 78));
+    std::vector<std::string> reasons, others;
+    bool quoting = false;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        const std::string lower = lowered(line);
+        const bool indented = line.front() == ' ' || line.front() == '\t';
+        if (givesReason(lower) || (quoting && indented)) {
+            quoting = true;
+            if (reasons.size() < kReasonLines)
+                reasons.push_back(line.substr(0, kReasonLineChars));
+            continue;
+        }
+        quoting = false;
+        if (!isStatistics(lower))
+            others.push_back(line.substr(0, kReasonLineChars));
+    }
+    if (reasons.empty() && others.size() > 6)
+        others.erase(others.begin(), others.end() - 6);
     std::string out;
-    for (size_t i = lines.size() > 6 ? lines.size() - 6 : 0; i < lines.size(); ++i)
-        out += "\n" + lines[i];
+    for (const std::string& line : reasons.empty() ? others : reasons)
+        out += "\n" + line;
     return out;
 }
 
@@ -140,7 +194,7 @@ NgspiceRun runNgspice(const RunOptions& options, const fs::path& folder, const s
     } else if (result.status == ChildStatus::TimedOut) {
         run.message = "ngspice did not finish within " + std::to_string(options.timeLimitSeconds) + " seconds";
     } else if (result.status != ChildStatus::Exited || result.exitCode != 0) {
-        run.message = "ngspice stopped with an error:" + tailOf(folder / logName);
+        run.message = "ngspice stopped with an error:" + failureReason(folder / logName);
     } else {
         run.ok = true;
     }
@@ -201,7 +255,7 @@ RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
     case ReadOutcome::Read:
         break;
     case ReadOutcome::Missing:
-        return fail(outputPath, "ngspice wrote no results:" + tailOf(temp.path() / "deck.log"));
+        return fail(outputPath, "ngspice wrote no results:" + failureReason(temp.path() / "deck.log"));
     case ReadOutcome::TooLarge:
         return fail(outputPath, "ngspice's results are larger than " + megabytes(kMaxRawBytes) +
                                     " and were not read; shorten the analysis or print fewer points");

@@ -6,6 +6,7 @@
 #include "platform/system/files.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/file_records.h"
+#include "schemora/core/object_records.h"
 #include "schemora/core/part_library.h"
 
 #include <algorithm>
@@ -136,10 +137,17 @@ void ResolveDrawingParts(std::span<DrawObject> objects, plat::Archive& archive, 
         const bool hasPrefix = colon != std::string::npos;
         const std::string_view whole(name);
         const std::string_view prefix = hasPrefix ? whole.substr(0, colon) : std::string_view();
-        const std::string_view rest = hasPrefix ? whole.substr(colon + 1) : whole;
+        std::string_view rest = hasPrefix ? whole.substr(colon + 1) : whole;
+        // The part's own text (a source's waveform) follows its name; drawings written before
+        // kept the name alone.
+        const size_t mark = hasPrefix ? rest.find(kPartTextMark) : std::string_view::npos;
+        const std::string ownText = mark == std::string_view::npos ? std::string() : std::string(rest.substr(mark + 1));
+        rest = rest.substr(0, mark);
         if (state.encapsulated)
             resolveEncapsulated(o, archive, state, partNameOf(rest, hasPrefix));
         else
             resolveFromLibrary(o, state, prefix, hasPrefix, rest);
+        if (o.isPart() && !ownText.empty())
+            ReplaceObjectText(o, std::string(prefix) + ":" + ownText);
     }
 }

@@ -68,6 +68,7 @@ struct SelectionState {
     plat::Rect band;              // band corners (left/top = press), drawing units
     plat::Rect hitExtent;         // extent of the last hit object, drawing units
     bool partPicked = false;      // one part picked while "rubber" is on
+    bool netPinsShown = false;    // the press showed a wire's net pins on the status line
     int edgeCode = 0;             // side of the last rectangle hit: 1 left 2 right 3 top 4 bottom
     // The strip about the last line, arrow or bus hit: its two ends and half width.
     int stripX1 = 0, stripY1 = 0, stripX2 = 0, stripY2 = 0, stripHalf = 0;

@@ -245,6 +245,16 @@ int HitTestObjectAt(plat::Point p, int first, int last)
 
 int HitTestObject(int first, int last) { return HitTestObjectAt(CursorDrawingPoint(), first, last); }
 
+int PartUnderPoint(plat::Point p)
+{
+    for (int i = g_current.count; i >= 1; --i) {
+        const DrawObject& o = g_current.at(i);
+        if (o.isPart() && OnCurrentLayerAndSheet(i) && hitPart(p, o))
+            return i;
+    }
+    return 0;
+}
+
 bool PointInWindow(int index, int mode, const plat::Rect& window)
 {
     const DrawObject& o = g_current.at(index);
@@ -268,6 +278,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
     const plat::Point corner = CursorDrawingPoint();
     if (action == 1) {
         g_selection.partPicked = false;
+        g_selection.netPinsShown = false;
         g_selection.windowMode = false;
         g_selection.bandShown = false;
         g_editState.selectionCount = 0;
@@ -277,8 +288,10 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
             g_selection.partPicked = g_settings.rubber != 0 && o.isPart();
             if (!(g_selection.filterId == kFilterNetsOnly && o.type() == kObjLine))
                 DrawObjectHandles(dc, hit);
-            else
+            else {
                 ShowNetPinsFor(dc, hit);
+                g_selection.netPinsShown = true;
+            }
             g_selection.frame = g_selection.hitExtent;
         }
         return 1;
@@ -290,6 +303,7 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
         g_selection.band.bottom = corner.y;
         g_selection.bandShown = true;
         g_selection.windowMode = true;
+        g_selection.netPinsShown = false;
         DrawSelectFrame(dc, g_selection.band);
         g_selection.frame = g_selection.band.normalized();
         g_selection.frameShown = true;
@@ -318,7 +332,9 @@ int SelectObjectsInWindow(plat::Dc& dc, int action)
         std::snprintf(text, sizeof text, "Selected 1 object");
     else
         std::snprintf(text, sizeof text, "Selected %d objects", n);
-    SetStatusText(text, 0);
+    // The pin list the press put on the status line is what the user asked for.
+    if (!g_selection.netPinsShown)
+        SetStatusText(text, 0);
     g_selection.frame = window;
     if (n == 1 && g_current.at(g_editState.SelectionList[1]).isPart() && g_settings.rubber != 0)
         g_selection.partPicked = true;

@@ -22,6 +22,9 @@ bool OnCurrentLayerAndSheet(int index);
 int HitTestObjectAt(plat::Point p, int first, int last);
 // The same at the cursor.
 int HitTestObject(int first, int last);
+// The placed part drawn last under the drawing point p on the current layer and sheet, or 0;
+// the selection stays as it was.
+int PartUnderPoint(plat::Point p);
 
 // PointInWindow: whether reference point `mode` of the object lies in window (drawing units):
 // 0 (w0,w1), 1 (w0,w3), 2 (w2,w1), 3 (w2,w3), 4 an extreme point of an ellipse.

@@ -368,7 +368,8 @@ void editRelease(plat::Dc& dc)
             HideSelectionMarks(dc);
             g_editState.selectionCount = 0;
             g_selection.windowMode = false;
-        } else if (g_editState.selectionCount == 1 && !g_selection.windowMode) {
+        } else if (g_editState.selectionCount == 1 && !g_selection.windowMode && !g_selection.netPinsShown) {
+            // A wire clicked in Edit Nets Only keeps its net's pin list on the status line.
             ShowSelectionText();
         }
     }

@@ -2,6 +2,7 @@
 
 #include "common/string_helpers.h"
 #include "platform/core/archive.h"
+#include "platform/system/ascii_case.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/file_records.h"
 #include "schemora/core/string_records.h"
@@ -72,6 +73,18 @@ bool readPartName(plat::Archive& archive, DrawObject& o)
     return true;
 }
 
+// Whether the value of a part's label (without the "value below" mark and the user's package)
+// is its symbol's name; a value without a library names a part of "DEVICE".
+bool labelNamesSymbol(std::string_view label, std::string_view name)
+{
+    if (!label.empty() && label.front() == '\\')
+        label.remove_prefix(1);
+    label = label.substr(0, label.find('!'));
+    if (plat::equalsNoCase(label, name))
+        return true;
+    return label.find('\\') == std::string_view::npos && plat::equalsNoCase("DEVICE\\" + std::string(label), name);
+}
+
 // The name a part is stored under: its symbol's name, behind the reference prefix of its text,
 // with the label's "value below" mark before it and the user's package ("!" and its name) after.
 std::string partFileName(const DrawObject& o)
@@ -88,7 +101,10 @@ std::string partFileName(const DrawObject& o)
     const bool below = !label.empty() && label.front() == '\\';
     const size_t bang = label.find('!');
     const std::string_view package = bang == std::string_view::npos ? std::string_view() : label.substr(bang);
-    return std::string(text.substr(0, colon)) + ":" + (below ? "\\" : "") + name + std::string(package);
+    std::string stored = std::string(text.substr(0, colon)) + ":" + (below ? "\\" : "") + name + std::string(package);
+    if (!label.empty() && !labelNamesSymbol(label, name))
+        stored += kPartTextMark + std::string(label);
+    return stored;
 }
 
 void writePolygonPoints(plat::Archive& archive, const DrawObject& o)

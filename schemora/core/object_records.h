@@ -24,6 +24,12 @@ RecordRead ReadObjectRecord(plat::Archive& archive, int version, bool singleShee
 RecordRead ReadObjectRecord(plat::Archive& archive, int wordVersion, int textVersion, bool singleSheet,
                             DrawObject& object);
 
+// A part whose text after the prefix says more than the name of its symbol (a signal source's
+// waveform, "V:SINE 0 5 1K 0 0") keeps that text in the file after its name and this mark
+// ("V:DEVICE\FUNGEN SINE 0 5 1K 0 0"); names of parts and libraries never hold a blank.
+inline constexpr char kPartTextMark = ' ';
+
 // Writes a live object and its trailer. A part is written under its symbol's name, with the
-// reference prefix of its text ("R:DEVICE\R"); an unresolved part under its text.
+// reference prefix of its text ("R:DEVICE\R") and its own text when that says more; an
+// unresolved part under its text.
 void WriteObjectRecord(plat::Archive& archive, const DrawObject& object);

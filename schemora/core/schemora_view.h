@@ -80,6 +80,8 @@ private:
     void scrollBy(int bar, unsigned code, unsigned pos);
     // The right button on the one selected object opens its dialog (a text: the font chooser).
     void openObjectDialog(plat::Point point);
+    // Opens the generator setup of a signal source under the pointer; false when none is there.
+    bool openSignalSourceAt(plat::Point point);
     void registerEditCommands();
     void registerClipboardCommands();
     void copyViewAsBitmap(const plat::Rect& area);

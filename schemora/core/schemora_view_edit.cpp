@@ -181,12 +181,31 @@ void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
 
 void CSchemoraView::OnRButtonDown(unsigned flags, plat::Point point)
 {
-    openObjectDialog(point);
     g_mouseEdit.scrolled = false;
+    // A signal source under the pointer opens its generator's setup at once, selected or not.
+    if (openSignalSourceAt(point))
+        return;
+    openObjectDialog(point);
     // A selected signal source opens its generator's setup; other parts scroll at the edges.
     if (g_editState.selectionCount == 1 && OpenSignalSourceFor(g_editState.SelectionList[1]))
         return;
     plat::ScrollView::OnRButtonDown(flags, point);
+}
+
+bool CSchemoraView::openSignalSourceAt(plat::Point point)
+{
+    if (g_editState.CurrentTool != kToolSelect && g_editState.CurrentTool != 0)
+        return false;
+    {
+        plat::ClientDC dc(this);
+        prepareEditDc(dc);
+        SnapCursorPoint(point.x, point.y);
+    }
+    const int index = PartUnderPoint(CursorDrawingPoint());
+    if (!index || !OpenSignalSourceFor(index))
+        return false;
+    RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    return true;
 }
 
 void CSchemoraView::scrollAtEdge(unsigned flags, plat::Point point)

@@ -461,9 +461,13 @@ bool CDigSimSetupDlg::OnInitDialog()
         for (size_t f = 0; f < std::size(kDigitalFields) && !words.empty(); ++f) {
             if (words[0] != kDigitalFields[f].key)
                 continue;
+            // Only "#.DELAY ALL value" is the global delay; "#.DELAY 7400 10" sets one part's
+            // and stays as the user wrote it.
+            const bool delay = kDigitalFields[f].id == kIdcDigDelay;
+            if (delay && (words.size() < 2 || words[1] != "ALL"))
+                continue;
             remembered_[f] = i;
-            // "#.DELAY ALL value": the value follows the word ALL.
-            const size_t at = f == 3 && words.size() > 1 && words[1] == "ALL" ? 2 : 1;
+            const size_t at = delay ? 2 : 1;
             SetDlgItemText(kDigitalFields[f].id, at < words.size() ? words[at] : std::string());
         }
     }

@@ -18,7 +18,8 @@ using namespace scm;
 
 namespace {
 
-constexpr int kReasonLines = 8;
+// The adapter's heading line and up to twelve lines of the simulator's reasons.
+constexpr int kReasonLines = 13;
 
 // Runs the netlister over all sheets of the active drawing; 1 when it wrote its files.
 int runNetlister(int kind, std::string* outputPath)

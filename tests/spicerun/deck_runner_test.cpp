@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,13 @@ using quill_test::TempFolder;
 bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
 
 void writeText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+std::string lowerText(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
 
 // The rows of the listing's first table: scale and the value columns.
 std::vector<std::vector<double>> tableRows(const std::string& listing)
@@ -225,6 +233,37 @@ TEST_F(NgspiceRun, ClippedSineHarmonicsMatchNgspicesOwnTable)
         if (own[k] > 1e-6) {   // the even harmonics are numerical noise
             EXPECT_NEAR(20 * std::log10(magnitude), 20 * std::log10(own[k]), 1.0);
         }
+    }
+}
+
+// A refused deck: the message and the listing say which line ngspice refused and why, not
+// only its closing statistics.
+TEST_F(NgspiceRun, RefusedDeckGivesNgspicesReasonAndTheLineItRefused)
+{
+    struct Case {
+        const char* name;
+        const char* circuit;
+        std::vector<std::string> said;
+    };
+    const std::vector<Case> cases = {
+        {"unknown model", "V1 1 0 DC 5\nR1 1 2 1k\nD1 2 0 d\n.model D1N4148 D(IS=1n)\n.TRAN 1u 1m\n",
+         {"could not find a valid modelname", "d1 2 0 d"}},
+        {"unknown subcircuit", "V1 1 0 DC 5\nR1 1 0 1k\nXU1 1 0 opamp\n.OP\n", {"unknown subckt", "xu1 1 0 opamp"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string deck = folder.file("bad.cir");
+        writeText(deck, std::string("*SPICE NET\n") + c.circuit + ".END\n");
+        const RunResult result = SimulateDeck(deck);
+        EXPECT_FALSE(result.ok);
+        const std::string listing = readText(folder.file("bad.out"));
+        for (const std::string& words : c.said) {
+            EXPECT_NE(lowerText(result.message).find(words), std::string::npos) << result.message;
+            EXPECT_NE(lowerText(listing).find(words), std::string::npos) << listing;
+        }
+        for (const char* statistics : {"DRAM", "pages", "elapsed time"})
+            EXPECT_EQ(result.message.find(statistics), std::string::npos) << result.message;
+        EXPECT_EQ(result.message.rfind("ngspice stopped with an error:\n", 0), 0u) << result.message;
     }
 }
 

@@ -280,7 +280,7 @@ TEST(DrawingFile, PartsAreWrittenUnderTheirSymbolNames)
     g_partSymbols.entries[2].name = "";
     g_partSymbols.count = 2;
     TestDrawing d;
-    d.add(MakeDrawObject(words(kObjPart + 1, 0, 0), "R:whatever"));
+    d.add(MakeDrawObject(words(kObjPart + 1, 0, 0), "R:device\\r"));
     d.add(MakeDrawObject(words(kObjPart + 1, 0, 0), "DEVICE\\R"));
     d.add(MakeDrawObject(words(kObjPart + 2, 0, 0), "X:nameless"));
     const Bytes bytes = d.write();
@@ -293,6 +293,38 @@ TEST(DrawingFile, PartsAreWrittenUnderTheirSymbolNames)
     TestDrawing back;
     ASSERT_EQ(back.read(bytes), 3);
     EXPECT_STREQ(back.doc.objects[3].text, "Bad part!");
+}
+
+// A part whose text says more than its symbol's name (a signal source's waveform) keeps that
+// text behind the name; a label that only names the symbol adds nothing.
+TEST(DrawingFile, APartsOwnTextIsWrittenBehindItsSymbolsName)
+{
+    CleanState clean;
+    g_partSymbols.entries[1].name = "DEVICE\\FUNGEN";
+    g_partSymbols.entries[2].name = "DEVICE\\1K";
+    g_partSymbols.count = 2;
+    struct Case {
+        int symbol;
+        const char* text;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {1, "V:SINE 0 5 1K 0 0", "V:DEVICE\\FUNGEN SINE 0 5 1K 0 0"},
+        {1, "V:DEVICE\\FUNGEN", "V:DEVICE\\FUNGEN"},
+        {2, "R:1K", "R:DEVICE\\1K"},                       // a value without a library names DEVICE's part
+        {2, "R:\\DEVICE\\1K!TO92", "R:\\DEVICE\\1K!TO92"},   // value below, the user's package
+        {2, "R:4.7K", "R:DEVICE\\1K 4.7K"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        TestDrawing d;
+        d.add(MakeDrawObject(words(kObjPart + c.symbol, 0, 0), c.text));
+        const Bytes bytes = d.write();
+        plat::Archive archive(plat::Archive::Mode::Load, Bytes(bytes.begin() + 3 * kRecordBytes, bytes.end()), "x.pic");
+        std::string stored;
+        ASSERT_TRUE(ReadStringRecords(archive, stored));
+        EXPECT_EQ(stored, c.stored);
+    }
 }
 
 TEST(DrawingFile, EncapsulatedPartsWithoutDefinitions)

@@ -176,6 +176,31 @@ TEST_F(AnalysisSetup, DigitalSetupRewritesItsOwnTexts)
     again.DoModal();
 }
 
+TEST_F(AnalysisSetup, DigitalSetupTakesOnlyDelayAllAsTheGlobalDelay)
+{
+    directive("#.DELAY 7400 10");
+    host.answerDialog([](plat::Dialog& d) {
+        EXPECT_EQ(d.GetDlgItemText(kIdcDigDelay), "");
+        d.TypeDlgItemText(kIdcDigDelay, "3");
+        return d.PressButton(plat::kIdOk);
+    });
+    CDigSimSetupDlg dialog;
+    dialog.DoModal();
+    const std::vector<std::string> expected = {"#.DELAY 7400 10", "#.START 0", "#.TIME 0", "#.SCALE 0", "#.DELAY ALL 3"};
+    EXPECT_EQ(texts(), expected);
+
+    host.answerDialog([](plat::Dialog& d) {
+        EXPECT_EQ(d.GetDlgItemText(kIdcDigDelay), "3");
+        d.TypeDlgItemText(kIdcDigDelay, "8");
+        return d.PressButton(plat::kIdOk);
+    });
+    CDigSimSetupDlg again;
+    again.DoModal();
+    EXPECT_EQ(texts().front(), "#.DELAY 7400 10");
+    EXPECT_EQ(texts().back(), "#.DELAY ALL 8");
+    EXPECT_EQ(texts().size(), 5u);
+}
+
 TEST_F(AnalysisSetup, PromptsRunTheNetlisterAndTheSimulator)
 {
     divider();
