@@ -7,6 +7,9 @@
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_edit.h"
 #include "tracelyn/core/board_state.h"
+#include "tracelyn/core/selection_move.h"
+#include "tracelyn/core/object_extent.h"
+#include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
@@ -22,6 +25,8 @@
 
 namespace {
 
+// Board units (tenths of a mil) per mil of the work area's size.
+constexpr int32_t kUnitsPerMil = 10;
 // A block above this size is refused as the platform refused an allocation that large.
 constexpr size_t kMaxClipboardBytes = 64u << 20;
 
@@ -71,6 +76,48 @@ void fillRecord(BoardObject& o, const ClipboardEntry& e)
     default:
         break;
     }
+}
+
+// How far a box must move to lie inside [-half, half]; one wider than that keeps its low side.
+int32_t shiftInside(int32_t low, int32_t high, int32_t half)
+{
+    if (low < -half || high - low > 2 * half)
+        return -half - low;
+    return high > half ? half - high : 0;
+}
+
+// Objects copied from a larger board may lie beyond this board's work area, where nothing shows
+// or routes them: the pasted group moves inside it as a whole, and the view goes to it.
+void keepPasteInsideWorkArea(int first, int last)
+{
+    if (g_footprintEditor.open || first > last)
+        return;
+    BoardBox box = GetObjectExtent(first, kExtentPlain);
+    for (int i = first + 1; i <= last; ++i) {
+        const BoardBox b = GetObjectExtent(i, kExtentPlain);
+        box = {std::min(box.left, b.left), std::min(box.top, b.top), std::max(box.right, b.right),
+               std::max(box.bottom, b.bottom)};
+    }
+    const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
+    const int32_t halfWidth = area.width * kUnitsPerMil / 2, halfHeight = area.height * kUnitsPerMil / 2;
+    const int32_t dx = shiftInside(box.left, box.right, halfWidth);
+    const int32_t dy = shiftInside(box.top, box.bottom, halfHeight);
+    if (dx == 0 && dy == 0)
+        return;
+    for (int i = first; i <= last; ++i)
+        OffsetBoardObject(g_board.objects[i], dx, dy);
+    int32_t cx = box.left / 2 + box.right / 2 + dx, cy = box.top / 2 + box.bottom / 2 + dy;
+    WorldToScreen(cx, cy);
+    g_board.viewOriginX = cx;
+    g_board.viewOriginY = cy;
+    if (g_active.data != nullptr) {
+        g_active.data->viewOriginX = cx;
+        g_active.data->viewOriginY = cy;
+    }
+    int32_t left = box.left + dx, top = box.top + dy, right = box.right + dx, bottom = box.bottom + dy;
+    BoardToCursorSpace(left, top);
+    BoardToCursorSpace(right, bottom);
+    g_gesture.band = {left, top, right, bottom};
 }
 
 }  // namespace
@@ -139,6 +186,7 @@ int PasteFromClipboard()
     g_selection.count = pasted;
     if (pasted == 0)
         return 0;
+    keepPasteInsideWorkArea(before + 1, before + pasted);
     PushAppendedStep(before, pasted);
     g_gesture.multi = true;
     g_gesture.frameHidden = true;

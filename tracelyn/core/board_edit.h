@@ -91,6 +91,7 @@ struct EditGesture {
     bool partRubberBand = false;    // a selected part drags its traces
     bool keyDrag = false;           // Enter pressed the button by key; the next Enter releases
     bool pressOnSelection = false;  // the press landed on the selected objects: a drag moves them
+    bool labelDrag = false;         // the press landed on the one selected part's label: a drag moves it
     int32_t moveAnchorX = 0, moveAnchorY = 0;   // board point the next move step measures from
     // Screen units (logical, relative to the window origin): the selection rectangle, the
     // band's corners.

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -161,6 +162,9 @@ public:
 private:
     bool readHeader(int32_t* count);
     bool readRecord() { return file_.Read(record_.data(), recordSize_) == recordSize_; }
+    // The next object record: Whole, End (the file ends between records) or Cut (inside one).
+    enum class Next { Whole, End, Cut };
+    Next readObjectRecord();
     Outcome readObject(int slot);
     Outcome readText(BoardObject& o);
     Outcome readPolygon(BoardObject& o);
@@ -181,8 +185,16 @@ private:
     std::array<uint8_t, kRecordSize> record_{};
     bool toldNoPackageNumber_ = false;
     bool countCapped_ = false;   // the header counted more objects than a board holds
-    bool countKnown_ = true;     // the header's count is the number of records that follow
+    int pendingMarkers_ = 0;     // marker records of the first package block met among the objects
 };
+
+BoardReader::Next BoardReader::readObjectRecord()
+{
+    const size_t got = file_.Read(record_.data(), recordSize_);
+    if (got == recordSize_)
+        return Next::Whole;
+    return got == 0 ? Next::End : Next::Cut;
+}
 
 void BoardReader::run(int firstIndex, int32_t* count)
 {
@@ -212,8 +224,16 @@ void BoardReader::run(int firstIndex, int32_t* count)
         bool cutShort = false;
         int32_t r = 0;
         for (; r < *count && slot <= lastSlot; ++r) {
-            if (!readRecord()) {
-                cutShort = countKnown_;
+            // A header may count deleted slots, which write no records: a file ending between
+            // two records before its count is whole. One ending inside a record is not.
+            const Next next = readObjectRecord();
+            if (next != Next::Whole) {
+                cutShort = next == Next::Cut;
+                break;
+            }
+            // An export whose count took in deleted slots reaches its package blocks early.
+            if (mode_ == kFileModeExport && IsMarkerRecord(std::span<const uint8_t>(record_.data(), recordSize_))) {
+                pendingMarkers_ = 1;
                 break;
             }
             const Outcome outcome = readObject(slot);
@@ -226,9 +246,8 @@ void BoardReader::run(int firstIndex, int32_t* count)
                 ++filled;
             }
         }
-        // The header counts the records that follow: a file that ends before them, a record or
-        // string cut short, or records beyond the count of a plain board, mean a damaged file.
-        // (Boards from elsewhere whose count took in deleted slots get the question too.)
+        // A record or string cut short, or records beyond the count of a plain board, mean a
+        // damaged file.
         const bool recordsBeyondCount = r == *count && !countCapped_ && mode_ == kFileModeBoard && !file_.atEnd();
         if (cutShort || recordsBeyondCount)
             ReportPartlyRead(file_, filled);
@@ -254,12 +273,11 @@ bool BoardReader::readHeader(int32_t* count)
     // A version this program does not know, or a size word no board writer made (a drawing
     // has its revision letter in that word's high byte), is not a board to open: the caller
     // refuses it before anything changes.
-    if (version_ < 1 || version_ > kNewestReadableVersion || record_[9] != 0)
+    if (version_ < 0 || version_ > kNewestReadableVersion || record_[9] != 0)
         return false;
     if (version_ >= 9)
         n = le::getS32(record_, 0);
     // A negative count stands for "as many as there are": the file's end ends it.
-    countKnown_ = n >= 0;
     if (n < 0)
         n = kNegativeCountStandIn;
     if (n >= kMaxBoardObjects) {
@@ -485,7 +503,7 @@ void BoardReader::resolveFromLibrary(BoardObject& part)
 
 int BoardReader::loadEmbeddedPackage(const std::string& name)
 {
-    int markers = 0;
+    int markers = std::exchange(pendingMarkers_, 0);
     for (int r = 0; r < kMaxRecordsBeforePackage && markers < kMarkerRecordsPerBlock; ++r) {
         if (!readRecord())
             break;
@@ -497,24 +515,30 @@ int BoardReader::loadEmbeddedPackage(const std::string& name)
     const int slot = ++g_packages.count;
     g_packages.defs[slot] = PackageDef{};
     g_packages.defs[slot].name = name;
-    if (LoadPackageBody(file_, slot, kFileModeExport) == 0)
+    if (LoadPackageBody(file_, slot, kPackageBodyExport) == 0) {
         plat::MessageBox("Can't get part");
-    else
+    } else {
         ComputePartExtent(slot);
+        // The pads take their pin names as a library part's do: the nets find them by name.
+        AttachPinLabels(slot);
+    }
     return slot;
 }
 
 void BoardReader::resolveFromExport(BoardObject& part)
 {
-    const std::string_view full = part.text() ? part.text() : "";
+    const std::string full = part.text() ? part.text() : "";
     const size_t bang = full.find('!');
-    const std::string name = plat::upperCaseAscii(bang == std::string_view::npos ? full : full.substr(bang + 1));
+    const std::string name = plat::upperCaseAscii(bang == std::string::npos ? full : full.substr(bang + 1));
     int package = FindLoadedPackage(name);
     if (package == 0)
         package = loadEmbeddedPackage(name);
     if (package < 1 || package > kMaxPartPackage)
         return;
     part.setKind(kKindPart + package);
+    // The kind names the package now: the text keeps only the label (and its suffix), or a
+    // save would add the package name once more every time.
+    replaceText(part, bang == std::string::npos ? std::string() : full.substr(0, bang));
     int placeholder = 0;
     SetPartLabelAnchor(part, &placeholder);
 }

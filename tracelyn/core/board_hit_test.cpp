@@ -189,6 +189,23 @@ int HitTestRotatedObject(int index)
     return x >= b.left && x < b.right && y >= b.top && y <= b.bottom ? 1 : 0;
 }
 
+bool CursorOnPartLabel(int index)
+{
+    if (g_board.objects == nullptr || index < 1 || index > g_board.count)
+        return false;
+    const BoardObject& o = g_board.objects[index];
+    const int rotation = o.w[6] & 0xFFF;
+    if (!o.isPart() || o.text() == nullptr || o.text()[0] == '\0' || !IsOrthogonalRotation(rotation))
+        return false;
+    const CurrentPart saved = g_partPosition;
+    g_partPosition = {o.w[0], o.w[1]};
+    int32_t lx = 0, ly = 0;
+    TransformPoint(o.w[2], o.w[3], lx, ly, rotation, (o.w[6] >> 12) & 1, true);
+    g_partPosition = saved;
+    const double reach = 12.0 * g_view.zoomDivisor * BoardUnitsPerLogical();
+    return std::abs(cursorX() - lx) < reach && std::abs(cursorY() - ly) < reach;
+}
+
 int HitTestPart(int index)
 {
     const BoardObject& o = g_board.objects[index];
@@ -197,16 +214,11 @@ int HitTestPart(int index)
         return 0;
     const int rotation = o.w[6] & 0xFFF;
     const int mirror = (o.w[6] >> 12) & 1;
-    const int32_t u = BoardUnitsPerLogical();
     const CurrentPart saved = g_partPosition;
     g_partPosition = {o.w[0], o.w[1]};
     int result = 0;
     if (IsOrthogonalRotation(rotation)) {
-        int32_t lx = 0, ly = 0;
-        TransformPoint(o.w[2], o.w[3], lx, ly, rotation, mirror, true);
-        const double reach = 12.0 * g_view.zoomDivisor * u;
-        const bool labelled = o.text() != nullptr && o.text()[0] != '\0';
-        if (labelled && std::abs(cursorX() - lx) < reach && std::abs(cursorY() - ly) < reach)
+        if (CursorOnPartLabel(index))
             result = 1;
         else if (insideBox(GetObjectExtent(index, kExtentPlain), true))
             result = 1;

@@ -11,6 +11,9 @@ void HitTestObject(int first, int last);
 int HitTestRotatedObject(int index);
 // 1 when the cursor lies on part `index` or on its label point.
 int HitTestPart(int index);
+// Whether the cursor lies within reach of the label point of part `index` (a labelled part at
+// a right-angle rotation).
+bool CursorOnPartLabel(int index);
 
 // Whether object `index` may be edited on the current layer (layer rules of the hit test).
 bool IsObjectOnEditableLayer(int index);

@@ -1,6 +1,7 @@
 // The drawing tools of the dispatcher: each press appends one object with the tool's
 // defaults (and one appended step on the undo ring), each move stretches it as an inverted
 // ghost, and the release keeps it or, for a click without a drag, takes it back.
+#include "common/rounding.h"
 #include "common/string_helpers.h"
 #include "platform/core/ui_host.h"
 #include "platform/gdi/dc.h"
@@ -29,6 +30,9 @@
 #include <string>
 
 namespace {
+
+// Logical units per board unit in a metric view.
+constexpr double kMetricScale = 2.54;
 
 constexpr int kPolygonVertexSlots = 10;
 
@@ -172,6 +176,12 @@ void stretchEllipse(BoardObject& o)
     const int32_t r = static_cast<int32_t>(std::sqrt(dx * dx + dy * dy));
     int32_t rx = static_cast<int32_t>(r * g_drawDefaults.ellipseAspect), ry = r;
     ScreenToWorld(rx, ry);
+    // Metric views draw 2.54 logical units to a board unit's place: the same drag gives the
+    // same ellipse in either unit.
+    if (MetricUnits()) {
+        rx = RoundHalfUp(rx / kMetricScale);
+        ry = RoundHalfUp(ry / kMetricScale);
+    }
     o.w[2] = rx;
     o.w[3] = ry;
 }
@@ -274,7 +284,7 @@ void DrawToolPress(plat::Dc& dc, int tool)
         return;
     }
     if (tool == kToolPart && g_boardSettings.AutoRefs != 0)
-        RenumberReferences(1, "ALL", 0);
+        NumberNewPart(index);
 }
 
 int PlacePackageAt(int package, int x, int y)
@@ -295,7 +305,7 @@ int PlacePackageAt(int package, int x, int y)
         return 0;
     }
     if (g_boardSettings.AutoRefs != 0)
-        RenumberReferences(1, "ALL", 0);
+        NumberNewPart(index);
     return index;
 }
 

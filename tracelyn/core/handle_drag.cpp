@@ -5,6 +5,7 @@
 #include "tracelyn/core/board_cursor.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_painter.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
@@ -12,6 +13,7 @@
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/object_extent.h"
+#include "tracelyn/core/pin_snap.h"
 #include "tracelyn/core/selection_move.h"
 #include "tracelyn/core/workspace_services.h"
 
@@ -27,8 +29,39 @@ struct HandleDrag {
     int code = 0;
     bool started = false;
     bool ghost = false;
+    int trace = 0;          // the trace whose end touches the dragged end (rubber-banding)
+    int traceEnd = 0;       // 0: its first point, 3: its second point
+    int pad = 0;            // the pad under the dragged end (rubber-banding)
 };
 HandleDrag g_drag;
+
+// Two ends meet when they fall within 20 board units of each other on the screen.
+constexpr int32_t kEndMatchUnits = 20;
+
+bool isTraceKind(int kind)
+{
+    return kind == kKindLine || kind == 5 || kind == 9 || kind == kKindArc || kind == kKindNoRoute;
+}
+
+bool endsMeet(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    const int32_t reach = std::max(ScreenLength(kEndMatchUnits), 0);
+    WorldToScreen(x1, y1);
+    WorldToScreen(x2, y2);
+    return std::abs(x1 - x2) <= reach && std::abs(y1 - y2) <= reach;
+}
+
+// The dragged end of a trace: its first point for code 0, else its second.
+HandlePoint traceEnd(const BoardObject& o, int code)
+{
+    return code == 0 ? HandlePoint{o.w[0], o.w[1]} : HandlePoint{o.w[2], o.w[3]};
+}
+
+void setTraceEnd(BoardObject& o, int end, HandlePoint p)
+{
+    o.w[end == 0 ? 0 : 2] = p.x;
+    o.w[end == 0 ? 1 : 3] = p.y;
+}
 
 // Rectangle handles 0 and 1 are the two corners, 2 and 3 the other two.
 int rectangleCode(int handle)
@@ -153,15 +186,79 @@ void startDrag(int index)
         g_drag.code = g_drag.handle;
     else
         g_drag.code = g_drag.handle == 0 ? 0 : 3;
-    // The snapshot is taken on the first step of every handle drag, so one Undo takes it back.
-    g_selection.count = 1;
-    g_selection.list[1] = index;
+    g_drag.trace = g_drag.pad = 0;
+    if (g_boardSettings.rubber != 0 && isTraceKind(kind)) {
+        const HandlePoint end = traceEnd(o, g_drag.code);
+        const TraceEnd joined = FindTraceAtEnd(index, end.x, end.y);
+        g_drag.trace = joined.index;
+        g_drag.traceEnd = joined.end;
+        g_drag.pad = FindPadAtEnd(end.x, end.y);
+    }
+    // The snapshot is taken on the first step of every handle drag, so one Undo takes it back,
+    // with the trace end and the pad that follow the handle.
+    int n = 0;
+    for (const int i : {index, g_drag.trace, g_drag.pad})
+        if (i != 0)
+            g_selection.list[static_cast<size_t>(++n)] = i;
+    g_selection.count = n;
     PushUndoSnapshot();
+    g_selection.count = 1;
+    MarkBoardModified();
     g_drag.started = true;
     g_drag.ghost = false;
 }
 
+// The joined trace end and pad go where the dragged end went, drawn inverted while dragging.
+void dragJoinedCopper(plat::Dc& dc, const BoardObject& dragged)
+{
+    if (g_drag.trace == 0 && g_drag.pad == 0)
+        return;
+    const HandlePoint end = traceEnd(dragged, g_drag.code);
+    for (const int i : {g_drag.trace, g_drag.pad}) {
+        if (i == 0)
+            continue;
+        if (g_drag.ghost)
+            PaintObject(dc, i, kModeInvert);
+        BoardObject& o = g_board.objects[i];
+        if (i == g_drag.trace) {
+            setTraceEnd(o, g_drag.traceEnd, end);
+        } else {
+            o.w[0] = end.x;
+            o.w[1] = end.y;
+        }
+        PaintObject(dc, i, kModeInvert);
+    }
+}
+
 }  // namespace
+
+TraceEnd FindTraceAtEnd(int index, int32_t x, int32_t y)
+{
+    TraceEnd found;
+    for (int i = 1; i <= std::min(g_board.count, g_board.capacity - 1); ++i) {
+        const BoardObject& o = g_board.objects[i];
+        if (i == index || !isTraceKind(o.kind()))
+            continue;
+        if (endsMeet(o.w[0], o.w[1], x, y))
+            found = {i, 0};
+        else if (endsMeet(o.w[2], o.w[3], x, y))
+            found = {i, 3};
+    }
+    return found;
+}
+
+int FindPadAtEnd(int32_t x, int32_t y)
+{
+    for (int i = 1; i <= std::min(g_board.count, g_board.capacity - 1); ++i) {
+        const BoardObject& o = g_board.objects[i];
+        if (o.kind() != kKindPad)
+            continue;
+        const int64_t hx = o.w[2] / 2, hy = o.w[3] / 2;
+        if (x >= o.w[0] - hx && x < o.w[0] + hx && y >= o.w[1] - hy && y <= o.w[1] + hy)
+            return i;
+    }
+    return 0;
+}
 
 std::vector<HandlePoint> HandlePoints(int index)
 {
@@ -244,7 +341,11 @@ void DragObjectHandle(plat::Dc& dc, int index, int action)
     if (g_drag.ghost)
         PaintObject(dc, index, kModeInvert);
     UpdateCursorBoardPoint();
+    // A trace end not held to a pad finds one under the cursor.
+    if (g_boardSettings.padsnap != 0 && g_drag.pad == 0 && isTraceKind(o.kind()))
+        SnapToPin(1);
     reshape(o, g_gesture.boardX, g_gesture.boardY);
+    dragJoinedCopper(dc, o);
     PaintObject(dc, index, kModeInvert);
     g_drag.ghost = true;
     showShape(o);

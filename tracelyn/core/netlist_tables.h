@@ -97,6 +97,7 @@ struct NetlistState {
     int32_t stop = 0;               // the user cancelled a missing-pin question
     int32_t ratsNestShown = 0;      // the rats nest is drawn on the board
     int32_t routeLayer = 0;         // the layer the router starts on
+    bool reloading = false;         // nets read again after parts moved: their warnings were shown
     const BoardObject* loadedBoard = nullptr;   // store whose nets were loaded last
     std::array<int32_t, kPowerNetSlots> powerNets{-1, -1, -1, -1, -1, -1};
     std::string netlistName;        // the rats-nest / Load Netlist name (at most 100 characters)

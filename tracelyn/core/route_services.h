@@ -42,3 +42,6 @@ void OfferBatchRoute();
 // `start`; type is a letter or "ALL" (any case). withUndo 1 first records every object in an
 // undo snapshot. The gates of a multi-gate package share one number.
 void RenumberReferences(int start, std::string_view type, int withUndo);
+// Gives the newly placed part `index` the number after the highest of its letter (gate 0),
+// leaving every other reference as it is.
+void NumberNewPart(int index);

@@ -87,6 +87,10 @@ void SelectToolPress(plat::Dc& dc)
     g_gesture.frameHidden = false;
     g_gesture.moveAnchorX = g_gesture.boardX;
     g_gesture.moveAnchorY = g_gesture.boardY;
+    // A press on the label of the one selected part drags the label, not the part.
+    const int first = g_selection.list[1];
+    g_gesture.labelDrag = !g_gesture.ctrl && !g_gesture.shift && g_selection.count == 1 && !g_gesture.multi &&
+                          CursorOnPartLabel(first);
 }
 
 void SelectToolMove(plat::Dc& dc)
@@ -147,4 +151,5 @@ void SelectToolRelease(plat::Dc& dc)
     g_gesture.dragging = false;
     g_gesture.handleDrag = false;
     g_gesture.pressOnSelection = false;
+    g_gesture.labelDrag = false;
 }

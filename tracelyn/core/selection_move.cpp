@@ -15,6 +15,7 @@
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/nets_follow_parts.h"
 #include "tracelyn/core/object_append.h"
 #include "tracelyn/core/rubber_banding.h"
 
@@ -24,6 +25,8 @@ namespace {
 
 // Objects drawn as ghosts while a selection is dragged.
 constexpr int kLiveGhosts = 6;
+// A move of more objects than this reloads the nets even without a part among them.
+constexpr int kManyMoved = 10;
 
 int selectedCount()
 {
@@ -151,6 +154,12 @@ void MoveSelection(plat::Dc& dc, int action)
 {
     if (selectedCount() == 0)
         return;
+    if (g_gesture.labelDrag && g_selection.count == 1) {
+        if (!g_gesture.dragging)
+            PushUndoSnapshot();
+        MovePartLabel(dc, action);
+        return;
+    }
     if (!g_gesture.dragging)
         startMove();
     int32_t dx = 0, dy = 0;
@@ -162,6 +171,8 @@ void MoveSelection(plat::Dc& dc, int action)
             g_selection.count = selectedBeforeMove();
         MarkBoardModified();
         finishDrag(dc);
+        if (g_selection.count > kManyMoved || SelectionHoldsPart(g_selection.count))
+            ReloadNetsForMovedParts();
     }
 }
 

@@ -22,5 +22,8 @@ void MoveSelection(plat::Dc& dc, int action);
 // One step of a copy-drag: the first step appends copies of the selected objects and selects
 // them (one appended step on the undo ring).
 void DuplicateSelection(plat::Dc& dc, int action);
+// One step of dragging the one selected part's reference label (the first step of the drag,
+// in MoveSelection, records the undo snapshot); the part stays.
+void MovePartLabel(plat::Dc& dc, int action);
 // One step of dragging a handle of the one selected object (kinds below parts).
 void DragObjectHandle(plat::Dc& dc, int index, int action);

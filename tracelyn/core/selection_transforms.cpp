@@ -12,6 +12,7 @@
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/nets_follow_parts.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/rubber_banding.h"
@@ -251,6 +252,8 @@ void TransformSelection(int command)
     }
     MarkBoardModified();
     RedrawActiveFrame();
+    if (SelectionHoldsPart(n))
+        ReloadNetsForMovedParts();
 }
 
 void EraseObject(int n)

@@ -35,6 +35,7 @@
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/frame_services.h"
+#include "tracelyn/core/nets_follow_parts.h"
 #include "tracelyn/core/tracelyn_doc.h"
 
 namespace {
@@ -226,6 +227,10 @@ void CTracelynView::zoomAboutCentre(int in)
 
 void CTracelynView::OnRedraw()
 {
+    // Esc is Redraw's key: it also puts down the part tool, so the next click selects rather
+    // than places one more part.
+    if (g_gesture.tool == kToolPart)
+        g_gesture.tool = kToolSelect;
     g_selection.count = 0;
     ClearSelectionModes();
     g_edit.toolMode = 0;
@@ -354,9 +359,24 @@ void CTracelynView::OnGrid(unsigned id)
     Invalidate();
 }
 
+namespace {
+
+// Whether the newest undo step puts a part back (a move or turn, not a routing run).
+bool undoPutsBackAPart()
+{
+    const BoardUndoEntry* entry = NewestUndoEntry();
+    if (entry == nullptr || entry->kind != kUndoModified || entry->baseCount != 0)
+        return false;
+    return std::any_of(entry->snapshot.begin(), entry->snapshot.end(),
+                       [](const UndoSlot& slot) { return slot.object.get().isPart(); });
+}
+
+}  // namespace
+
 void CTracelynView::OnEditUndo()
 {
     LoadCurrentDocument();
+    const bool partBack = undoPutsBackAPart();
     const UndoOutcome outcome = UndoLastStep(GetDocument());
     if (outcome != UndoOutcome::Undone)
         return;
@@ -365,6 +385,9 @@ void CTracelynView::OnEditUndo()
     ClearSelectionModes();
     g_gesture.newObject = 0;
     RedrawActiveFrame();
+    // A part put back where it was takes its rats nest and pin places back with it.
+    if (partBack)
+        ReloadNetsForMovedParts();
 }
 
 void CTracelynView::OnUpdateEditUndo(plat::CmdUI& ui)

@@ -267,7 +267,8 @@ void AddNetFromLine(std::string_view line, int net)
     if (pin.empty())
         return;
     if (pin.find('\n') != std::string_view::npos) {
-        plat::MessageBox("Warning: net " + std::string(netName) + " has only one pin.\nIt will not be routed.");
+        if (!g_netlist.reloading)
+            plat::MessageBox("Warning: net " + std::string(netName) + " has only one pin.\nIt will not be routed.");
         return;
     }
     const std::span<NetPin> table = PinTable();

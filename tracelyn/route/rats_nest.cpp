@@ -16,7 +16,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,9 +41,19 @@ std::string netlistBaseName()
 
 }  // namespace
 
-int ReadNetlistForBoard()
+namespace {
+
+int readNetlistTables(bool keepLines)
 {
-    ClearNetNames(1);
+    if (!keepLines) {
+        ClearNetNames(1);
+    } else {
+        // The lines stay in their slots to be rewritten: removing them would move later
+        // objects down and cost the undo ring.
+        g_netlist.ratsNestShown = 0;
+        ForgetNets();
+        g_router.ratsNestCount = 0;
+    }
     g_netlist.partCount = 0;
     CollectPlacedParts();
     g_router.ratsNestCount = 0;
@@ -59,14 +71,11 @@ int ReadNetlistForBoard()
     return read;
 }
 
-int AppendRatsNestLine(int c)
+void writeRatsNestLine(BoardObject& line, int c)
 {
     const NetConnection& link = ConnectionTable()[static_cast<size_t>(c)];
-    const int index = AppendObject();
-    BoardObject* appended = AppendedObject(index);
-    if (appended == nullptr)
-        return 0;   // the store is full: the last object stays as it is
-    BoardObject& line = *appended;
+    FreeObjectData(line);
+    line = BoardObject{};
     line.w[0] = link.x1 * kNetlistUnit;
     line.w[1] = link.y1 * kNetlistUnit;
     line.w[2] = link.x2 * kNetlistUnit;
@@ -74,15 +83,44 @@ int AppendRatsNestLine(int c)
     line.w[4] = kRatsNestKindWord;
     line.w[7] = kRatsNestWidth;
     line.w[13] = c;
+}
+
+}  // namespace
+
+int ReadNetlistForBoard()
+{
+    return readNetlistTables(false);
+}
+
+int AppendRatsNestLine(int c)
+{
+    const int index = AppendObject();
+    BoardObject* appended = AppendedObject(index);
+    if (appended == nullptr)
+        return 0;   // the store is full: the last object stays as it is
+    writeRatsNestLine(*appended, c);
     return index;
 }
 
 namespace {
 
-void drawRatsNest()
+// The rats-nest lines of the current store, in index order.
+std::vector<int> ratsNestSlots()
+{
+    std::vector<int> slots;
+    for (int i = 1; i <= std::min(g_board.count, g_board.capacity - 1); ++i)
+        if (g_board.objects[i].kind() == kKindNoRoute)
+            slots.push_back(i);
+    return slots;
+}
+
+// Draws the connections, the first ones into `reuse` (rats-nest lines already in the store),
+// the rest appended; lines of `reuse` left over are erased where they stand.
+void drawRatsNest(std::span<const int> reuse = {})
 {
     if (g_board.objects == nullptr)
         return;
+    size_t used = 0;
     const std::span<NetRecord> nets = NetTable();
     const int connections = std::clamp(g_router.ratsNestCount, 0, kMaxConnections);
     for (int n = 0; n < std::min(g_netlist.netCount, kMaxNets); ++n) {
@@ -93,10 +131,14 @@ void drawRatsNest()
             const int c = net.firstConnection + k;
             if (c < 0 || c >= connections)
                 break;
-            if (AppendRatsNestLine(c) == 0)
-                return;
+            if (used < reuse.size())
+                writeRatsNestLine(g_board.objects[reuse[used++]], c);
+            else if (AppendRatsNestLine(c) == 0)
+                n = kMaxNets;   // the store is full
         }
     }
+    for (; used < reuse.size(); ++used)
+        g_board.objects[reuse[used]].w[4] = kKindDeleted;
 }
 
 bool nearPoint(int32_t x, int32_t y, int32_t px, int32_t py)
@@ -139,10 +181,18 @@ void LoadNetsForDocument()
     g_board.objects = doc->objects->data();
     g_board.count = doc->objectCount;
     const int32_t originX = g_board.viewOriginX, originY = g_board.viewOriginY;
-    if (g_netlist.ratsNestShown != 0)
-        BuildRatsNest(1);
-    else
+    g_netlist.reloading = true;
+    // Lines in the store are drawn again into the slots they had, so that later objects keep
+    // their indexes and the undo ring stays whole; a board saved with its rats nest keeps it.
+    const std::vector<int> slots = ratsNestSlots();
+    if (g_netlist.ratsNestShown != 0 || !slots.empty()) {
+        readNetlistTables(true);
+        drawRatsNest(slots);
+        g_netlist.ratsNestShown = 1;
+    } else {
         LoadNetlist(1);
+    }
+    g_netlist.reloading = false;
     g_board.viewOriginX = doc->viewOriginX = originX;
     g_board.viewOriginY = doc->viewOriginY = originY;
 }

@@ -95,3 +95,23 @@ void RenumberReferences(int start, std::string_view type, int withUndo)
     }
     g_selection.count = 0;
 }
+
+void NumberNewPart(int index)
+{
+    if (g_board.objects == nullptr || index < 1 || index > std::min(g_board.count, g_board.capacity - 1))
+        return;
+    BoardObject& part = g_board.objects[index];
+    if (!part.isPart())
+        return;
+    // The references already given stay: a board netlisted from its schematic must go on
+    // matching it. The new part takes the number after the highest of its letter.
+    const char letter = partLetter(part);
+    int32_t highest = 0;
+    for (int i = 1; i <= std::min(g_board.count, g_board.capacity - 1); ++i) {
+        const BoardObject& o = g_board.objects[i];
+        if (i != index && o.isPart() && partLetter(o) == letter)
+            highest = std::max(highest, o.w[7]);
+    }
+    part.w[5] &= 0x38;
+    part.w[7] = std::min(highest + 1, kMaxReference);
+}

@@ -53,8 +53,7 @@ TEST_F(BoardTest, LyingCountsStopAtTheEndOfTheFile)
     f.record({2, 2, kKindLine, 0, 0, 0, 0, 0});
     BoardDocumentData back;
     EXPECT_EQ(read(back, f.bytes), 2);
-    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"2 objects read; the rest of the file is damaged"})
-        << "a file that ends before its count is damaged";
+    EXPECT_TRUE(host.messageBoxes().empty()) << "a count may take in deleted slots that write no records";
     host.clearEvents();
 
     // A negative count reads to the end of the file.
@@ -95,7 +94,7 @@ TEST_F(BoardTest, AFullStoreOfTheLongestStringsFitsTheLargestFile)
 // is refused: reading it as a board would make garbage objects that a save writes back.
 TEST_F(BoardTest, NewerVersionsAndForeignHeadersAreRefused)
 {
-    for (const auto& [version, letter] : {std::pair{'?', int16_t{'A'}}, {'0', int16_t{'A'}}, {';', int16_t{0x4141}}}) {
+    for (const auto& [version, letter] : {std::pair{'?', int16_t{'A'}}, {'/', int16_t{'A'}}, {';', int16_t{0x4141}}}) {
         SCOPED_TRACE(std::string(1, version) + " " + std::to_string(letter));
         host.clearEvents();
         FileBuilder f;

@@ -1,4 +1,5 @@
 #include "board_fixture.h"
+#include "package_fixture.h"
 
 #include "tracelyn/core/board_records.h"
 #include "tracelyn/core/route_services.h"
@@ -281,6 +282,120 @@ TEST_F(BoardTest, ExportWithDeletedObjectsReadsItsPackagesBack)
     EXPECT_EQ(g_packages.defs[1].name, "TTL\\7400");
     EXPECT_EQ((*back.objects)[2].kind(), kKindPart + 1);
     EXPECT_EQ((*back.objects)[3].kind(), kKindPart + 1);
+}
+
+// Boards whose header counts the highest index, deleted slots included, have fewer records
+// than the count: they read whole. A record cut in two is still damage.
+TEST_F(BoardTest, AHeaderCountingDeletedSlotsReadsWhole)
+{
+    for (int i = 2; i <= 12; ++i)
+        add(makeObject(kKindLine, 0, {i * 100, 0, 0, 0, 0, 0, 0, 0}));
+    for (int i = 5; i <= 9; ++i)
+        g_board.objects[i].w[4] = 0;
+    Bytes bytes = write();
+    FileBuilder::put(bytes, 0, 4, 12);
+    BoardDocumentData back;
+    EXPECT_EQ(read(back, bytes), 7);
+    EXPECT_TRUE(host.messageBoxes().empty()) << "nothing is reported damaged";
+    EXPECT_EQ((*back.objects)[5].w[0], 1000);
+    EXPECT_EQ((*back.objects)[7].w[0], 1200);
+
+    bytes.resize(bytes.size() - 10);
+    BoardDocumentData cut;
+    EXPECT_EQ(read(cut, bytes), 6);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"6 objects read; the rest of the file is damaged"});
+    CloseBoardDocument(cut, nullptr);
+    CloseBoardDocument(back, nullptr);
+    LoadBoardGlobals(doc);
+}
+
+// An export whose count took in a deleted slot meets its first package block among the
+// objects: the packages are read from there.
+TEST_F(BoardTest, AnExportCountingDeletedSlotsKeepsItsPackages)
+{
+    const int pkg = loadPackage("TTL\\7400");
+    addPart("U1", pkg);
+    const int gone = addText("deleted");
+    addPart("U2", pkg);
+    FreeObjectData(g_board.objects[gone]);
+    g_board.objects[gone].w[4] = kKindDeleted;
+    Bytes xpc = write(kFileModeExport);
+    FileBuilder::put(xpc, 0, 4, 4);
+    ClearPackageTables();
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, xpc, kFileModeExport, "board.xpc"), 3);
+    EXPECT_TRUE(host.messageBoxes().empty());
+    ASSERT_EQ(g_packages.count, 1);
+    EXPECT_EQ(g_packages.defs[1].name, "TTL\\7400");
+    EXPECT_EQ((*back.objects)[3].kind(), kKindPart + 1);
+    CloseBoardDocument(back, nullptr);
+    LoadBoardGlobals(doc);
+}
+
+// The oldest boards: version '0', a 16-bit count, 16-byte records in whole mils.
+TEST_F(BoardTest, AVersionZeroBoardReads)
+{
+    FileBuilder f;
+    f.recordSize = 16;
+    f.header(1, '0', 'B', false);
+    f.record({1, 2, kKindLine, 3, 4, 0, 0, 0});
+    BoardDocumentData back;
+    ASSERT_EQ(read(back, f.bytes), 2) << "the default outline and the line";
+    EXPECT_TRUE(host.messageBoxes().empty());
+    const BoardObject& line = (*back.objects)[2];
+    EXPECT_EQ(line.kind(), kKindLine);
+    EXPECT_EQ(std::vector<int32_t>(line.w.begin(), line.w.begin() + 4), (std::vector<int32_t>{10, 20, 30, 40}));
+    EXPECT_EQ(back.sizeLetter, 'B');
+    CloseBoardDocument(back, nullptr);
+    LoadBoardGlobals(doc);
+}
+
+// Through ".xpc" and back to ".tlz": the same parts, labels (with their suffix) and pin names.
+TEST_F(BoardTest, AnExportRoundTripKeepsPartsLabelsAndPads)
+{
+    quill_test::TempFolder folder;
+    package_test::useDip8Library(folder);
+    ASSERT_EQ(LoadLibraryPart("STD", "DIP8"), 1);
+    const int pkg = g_packages.current;
+    const auto pinNames = [](int package) {
+        std::vector<std::string> names;
+        const PackageRecords range = PackageRecordsOf(package);
+        for (int p = range.first; p < range.end; ++p)
+            if (g_packages.objects[static_cast<size_t>(p)].kind() == kKindPad)
+                names.push_back(textOf(g_packages.objects[static_cast<size_t>(p)]));
+        return names;
+    };
+    const std::vector<std::string> pins = pinNames(pkg);
+    ASSERT_EQ(pins.size(), 8u);
+    addPart("U", pkg);
+    addPart("R:10K", pkg);
+    const Bytes xpc = write(kFileModeExport);
+
+    ClearPackageTables();
+    BoardDocumentData fromExport;
+    ASSERT_EQ(read(fromExport, xpc, kFileModeExport, "board.xpc"), 3);
+    EXPECT_TRUE(host.messageBoxes().empty());
+    ASSERT_EQ(g_packages.count, 1);
+    EXPECT_EQ(pinNames(1), pins) << "the pads keep their pin names";
+    for (const auto& [slot, label] : {std::pair{2, "U"}, {3, "R:10K"}}) {
+        SCOPED_TRACE(label);
+        EXPECT_EQ(textOf((*fromExport.objects)[static_cast<size_t>(slot)]), label);
+        EXPECT_EQ((*fromExport.objects)[static_cast<size_t>(slot)].kind(), kKindPart + 1);
+    }
+    EXPECT_EQ(write(kFileModeExport), xpc) << "saved again, the export is the same file";
+
+    const Bytes tlz = write(kFileModeBoard);
+    ClearPackageTables();
+    BoardDocumentData board;
+    ASSERT_EQ(read(board, tlz), 3);
+    EXPECT_TRUE(host.messageBoxes().empty());
+    EXPECT_EQ(textOf((*board.objects)[2]), "U");
+    EXPECT_EQ(textOf((*board.objects)[3]), "R:10K");
+    EXPECT_EQ((*board.objects)[3].kind(), kKindPart + g_packages.current);
+    EXPECT_EQ(pinNames(g_packages.current), pins);
+    CloseBoardDocument(board, nullptr);
+    CloseBoardDocument(fromExport, nullptr);
+    LoadBoardGlobals(doc);
 }
 
 TEST_F(BoardTest, ExportWithAnUnreadablePackageKeepsTheSlot)
