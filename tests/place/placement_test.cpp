@@ -12,6 +12,8 @@
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/package_geometry.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/route/drc_fixture.h"
 
 #include <filesystem>
 #include <fstream>
@@ -449,6 +451,39 @@ TEST_F(PlaceTest, HostileInputsWriteNothingAndLeaveABoardThatWasThereAsItWas)
     EXPECT_FALSE(report.written);
     EXPECT_NE(report.refusal.find("not found"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder.file("none.tlz")));
+}
+
+// The shipped packages pass every rule of the check as they come: alone, and all of them placed
+// together as the placement program lays them out.
+TEST_F(PlaceTest, EveryStarterPackagePassesEveryRuleAloneAndBesideTheOthers)
+{
+    g_boardFolders.libraryFolder = packages;
+    std::vector<std::string> names;
+    ASSERT_EQ(FillLibraryPartList("STANDARD", names), 1);
+    ASSERT_GE(names.size(), 40u);
+    const std::string noNets = "Netlist for design: all.pic\nTime: 12:00\nDate: 1/01/25 Wed\n"
+                               "Processing time:  0\nNumber of signals found=0\n";
+    const DrcSettings rules = drc_test::everyRule();
+    std::string all;
+    for (size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        const std::string line = "U" + std::to_string(i + 1) + " PART\\X 1 " + names[i] + "\n";
+        all += line;
+        const PlacementRequest alone = request("U1 PART\\X 1 " + names[i] + "\n", noNets);
+        PlacementRequest fresh = alone;
+        fresh.freshBoard = true;
+        ASSERT_TRUE(place(fresh).written);
+        openPlaced(fresh.boardPath);
+        EXPECT_EQ(drc_test::check(rules), std::vector<drc_test::Fault>{});
+    }
+    SCOPED_TRACE("every package on one board");
+    PlacementRequest together = request(all, noNets);
+    together.freshBoard = true;
+    const PlacementReport report = place(together);
+    ASSERT_TRUE(report.written) << report.refusal;
+    EXPECT_EQ(report.placed, static_cast<int>(names.size()));
+    openPlaced(together.boardPath);
+    EXPECT_EQ(drc_test::check(rules), std::vector<drc_test::Fault>{});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/package_tables.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -11,6 +12,8 @@ namespace {
 // Design units are tenths of a mil.
 constexpr int32_t kMil = 10;
 constexpr int32_t kSilkWidth = 10 * kMil;
+// Room left between silk and the copper of a pad, so that no silk reaches the solder.
+constexpr int32_t kSilkPadGap = 10 * kMil;
 constexpr int32_t kPinTextStyle = 0x101;       // font 1, size index 1
 constexpr int32_t kLabelTextStyle = 0x201;     // font 1, size index 2
 constexpr int kShapeRound = 0;
@@ -149,13 +152,15 @@ StarterPackage radial(int pitchMils, int32_t diameterMils, const std::string& na
     Footprint f(name, description);
     f.throughHole(1, -half, 0);
     f.throughHole(2, half, 0);
-    f.circle(0, 0, diameterMils * kMil / 2);
+    // The body circle stays clear of the pads' solder-mask openings, however small the body.
+    const int32_t clear = half + ThroughHole{}.size / 2 + kSilkWidth / 2 + kSilkPadGap;
+    f.circle(0, 0, std::max(diameterMils * kMil / 2, clear));
     if (polarised) {
         const int32_t x = -half - 60 * kMil, y = -40 * kMil;
         f.line(x - 20 * kMil, y, x + 20 * kMil, y);
         f.line(x, y - 20 * kMil, x, y + 20 * kMil);
     }
-    return f.finish(-half, -(diameterMils / 2 + 40) * kMil);
+    return f.finish(-half, -std::max(diameterMils * kMil / 2, clear) - 40 * kMil);
 }
 
 StarterPackage radial(int pitchMils, int32_t diameterMils)
@@ -169,14 +174,14 @@ StarterPackage to92()
     Footprint f("TO92", "TO-92 transistor, three pins in line");
     for (int pin = 1; pin <= 3; ++pin)
         f.throughHole(pin, (pin - 2) * 100 * kMil, 0, {50 * kMil, 30 * kMil});
-    // Flat face below the pins, rounded back above them.
-    f.line(-90 * kMil, 50 * kMil, 90 * kMil, 50 * kMil);
-    f.line(-90 * kMil, 50 * kMil, -100 * kMil, -20 * kMil);
-    f.line(-100 * kMil, -20 * kMil, -60 * kMil, -80 * kMil);
-    f.line(-60 * kMil, -80 * kMil, 60 * kMil, -80 * kMil);
-    f.line(60 * kMil, -80 * kMil, 100 * kMil, -20 * kMil);
-    f.line(100 * kMil, -20 * kMil, 90 * kMil, 50 * kMil);
-    return f.finish(-100 * kMil, -120 * kMil);
+    // Flat face below the pins, rounded back above them, drawn round the outer pads.
+    f.line(-140 * kMil, 50 * kMil, 140 * kMil, 50 * kMil);
+    f.line(-140 * kMil, 50 * kMil, -140 * kMil, -20 * kMil);
+    f.line(-140 * kMil, -20 * kMil, -80 * kMil, -80 * kMil);
+    f.line(-80 * kMil, -80 * kMil, 80 * kMil, -80 * kMil);
+    f.line(80 * kMil, -80 * kMil, 140 * kMil, -20 * kMil);
+    f.line(140 * kMil, -20 * kMil, 140 * kMil, 50 * kMil);
+    return f.finish(-140 * kMil, -120 * kMil);
 }
 
 // Pins 1 to n/2 down the left row, then up the right row, as seen from the component side.
@@ -236,7 +241,8 @@ StarterPackage sot23()
     f.smd(1, -37 * kMil, 43 * kMil, 35 * kMil, 40 * kMil);
     f.smd(2, 37 * kMil, 43 * kMil, 35 * kMil, 40 * kMil);
     f.smd(3, 0, -43 * kMil, 35 * kMil, 40 * kMil);
-    f.box(-70 * kMil, -25 * kMil, 70 * kMil, 25 * kMil);
+    // The body between the pad rows, its lines clear of the pads.
+    f.box(-75 * kMil, -10 * kMil, 75 * kMil, 10 * kMil);
     return f.finish(-70 * kMil, -90 * kMil);
 }
 

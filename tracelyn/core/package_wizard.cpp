@@ -311,8 +311,10 @@ bool generateEdgeConnector(PackageWriter& out, const PackageRequest& r, const Pa
             if (!out.pad(kPackageOriginX + i * r.spacing, kPackageOriginY, kKindPad | (side << 10), kStyleFinger, 0,
                          p.sizeX, 4 * p.sizeX, number(side * r.padsX + i + 1)))
                 return false;
-        if (!out.shape(kKindRectangle | (side << 10), -10200 - p.sizeX / 2, kPackageOriginY,
-                       p.sizeX + (r.padsX - 1) * r.spacing + 400, 4 * p.sizeX))
+        // The outline goes round the fingers (round ends included), 20 mils clear, so that no
+        // silk lies on their copper.
+        if (!out.shape(kKindRectangle | (side << 10), -10200 - p.sizeX / 2, kPackageOriginY - p.sizeX / 2 - 200,
+                       p.sizeX + (r.padsX - 1) * r.spacing + 400, 4 * p.sizeX + p.sizeX / 2 + 400))
             return false;
     }
     return true;

@@ -4,7 +4,11 @@
 #include "tracelyn/core/object_append.h"
 #include "tracelyn/core/package_wizard.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -111,10 +115,10 @@ TEST_F(PackageWizardTest, DoubleSidedEdgeConnector)
     EXPECT_EQ(g_board.count, 2 + 2 * 11);
     expectPad(3, -10000, -5000, "1", 500, 2000, 0, kKindPad);
     expectPad(12, -1000, -5000, "10", 500, 2000, 0, kKindPad);
-    expectShape(13, kKindRectangle, -10450, -5000, 500 + 9000 + 400, 2000);
+    expectShape(13, kKindRectangle, -10450, -5450, 500 + 9000 + 400, 2000 + 250 + 400);
     expectPad(14, -10000, -5000, "11", 500, 2000, 0, 1037);
     expectPad(23, -1000, -5000, "20", 500, 2000, 0, 1037);
-    expectShape(24, 1026, -10450, -5000, 9900, 2000);
+    expectShape(24, 1026, -10450, -5450, 9900, 2650);
     EXPECT_EQ(at(14).w[5], 4);
 }
 
@@ -137,6 +141,71 @@ TEST_F(PackageWizardTest, CircularAndGridArray)
     expectPad(4, -9500, -5000, "A2", 420, 420, 0, 31757);
     expectPad(3 + 2 * 42 + 1, -9500, -5000 + 42 * 500, "BC2", 420, 420, 0, 31757);
     expectShape(89, kKindRectangle, -10410, -5410, 500 + 420 + 400, 42 * 500 + 420 + 400);
+}
+
+// The outline drawn round a generated package is silk: none of it may lie on a pad's copper,
+// whatever the type and pad kind.
+TEST_F(PackageWizardTest, EveryOutlineStaysClearOfThePads)
+{
+    struct Case {
+        const char* what;
+        PackageRequest request;
+        bool doubleSided;
+    };
+    const Case cases[] = {
+        {"DIP", {kPackageDip, kPadThroughHole, 1000, 3000, 3000, 2, 8}, false},
+        {"SO", {kPackageDip, kPadSurfaceMount, 500, 3000, 3000, 2, 8}, false},
+        {"quad", {kPackageQuad, kPadThroughHole, 1000, 6000, 6000, 4, 4}, false},
+        {"surface quad", {kPackageQuad, kPadSurfaceMount, 500, 3000, 3000, 8, 8}, false},
+        {"edge connector", {kPackageEdgeConnector, kPadSurfaceMount, 1000, 0, 0, 10, 0}, true},
+        {"circular", {kPackageCircular, kPadThroughHole, 0, 4000, 0, 8, 0}, false},
+        {"grid array", {kPackageGridArray, kPadThroughHole, 1000, 0, 0, 4, 4}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int i = 1; i <= g_board.count; ++i)
+            FreeObjectData(store[static_cast<size_t>(i)]);
+        g_board.count = 2;
+        host.clearEvents();
+        PackageRequest request = c.request;
+        ASSERT_EQ(build(request, c.doubleSided), PackageCheck::Go) << messages();
+        // The outline as points a tenth of a mil apart at most 10 units.
+        std::vector<std::array<int32_t, 3>> silk;   // x, y, half width
+        for (int i = 3; i <= g_board.count; ++i) {
+            const BoardObject& o = at(i);
+            const int32_t half = o.w[7] / 2;
+            if (o.kind() == kKindRectangle) {
+                const int32_t x0 = o.w[0], y0 = o.w[1], x1 = o.w[0] + o.w[2], y1 = o.w[1] + o.w[3];
+                for (int32_t x = x0; x <= x1; x += 10)
+                    silk.push_back({x, y0, half}), silk.push_back({x, y1, half});
+                for (int32_t y = y0; y <= y1; y += 10)
+                    silk.push_back({x0, y, half}), silk.push_back({x1, y, half});
+            } else if (o.kind() == kKindEllipse) {
+                for (int k = 0; k < 3600; ++k) {
+                    const double a = k * 3.14159265358979 / 1800;
+                    silk.push_back({o.w[0] + static_cast<int32_t>(o.w[2] * std::cos(a)),
+                                    o.w[1] + static_cast<int32_t>(o.w[3] * std::sin(a)), half});
+                }
+            }
+        }
+        ASSERT_FALSE(silk.empty());
+        for (int i = 3; i <= g_board.count; ++i) {
+            const BoardObject& pad = at(i);
+            if (pad.kind() != kKindPad)
+                continue;
+            // A finger reaches down from its centre and has a round end above it.
+            const bool finger = (pad.w[5] & 15) == 4;
+            const int32_t left = pad.w[0] - pad.w[2] / 2, right = pad.w[0] + pad.w[2] / 2;
+            const int32_t top = pad.w[1] - (finger ? pad.w[2] : pad.w[3]) / 2;
+            const int32_t bottom = finger ? pad.w[1] + pad.w[3] : pad.w[1] + pad.w[3] / 2;
+            int touching = 0;
+            for (const auto& [x, y, half] : silk) {
+                const double dx = std::max({left - x, 0, x - right}), dy = std::max({top - y, 0, y - bottom});
+                touching += std::hypot(dx, dy) <= half;
+            }
+            EXPECT_EQ(touching, 0) << "pad " << pad.pinNumber();
+        }
+    }
 }
 
 // Numbers that would give no package, a division by zero, coordinates past 32 bits or more
