@@ -357,7 +357,8 @@ TEST_F(StarterDeck, TheOpAmpAgreesWithItsSubcircuitPinForPin)
     EXPECT_NEAR(got["out"], 2.0, 1e-3);
 }
 
-// The starter pattern generator is a "G" part, whose pattern the digital circuit takes.
+// The starter pattern generator is a "G" part, whose pattern the digital circuit takes; a SPICE
+// deck leaves it out.
 TEST_F(StarterDeck, ThePatternReachesTheDigitalCircuit)
 {
     const int generator = place("PATGEN", 1, {"CLKIN"});
@@ -369,6 +370,11 @@ TEST_F(StarterDeck, ThePatternReachesTheDigitalCircuit)
     std::ifstream in(folder.file("design.ckt"), std::ios::binary);
     const std::string circuit((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(circuit.find("\nclkin clk 0 10 100 = hlhl\n"), std::string::npos) << circuit;
+    // In a SPICE deck a G line would be a controlled source: the generator has none.
+    place("1K", 1, {"CLKIN", "GND"});
+    const std::string written = deck();
+    EXPECT_EQ(written.find("G1"), std::string::npos) << written;
+    EXPECT_NE(written.find("R1 clkin 0 1k\n"), std::string::npos) << written;
 }
 
 // Look-ups by whole name: a part named D gets the card of D, not the first card whose text holds a
