@@ -375,7 +375,9 @@ int CNetlistBuilder::processPart(int index)
     // Ground and supply symbols only name the net they stand on.
     if (netlist::Contains(library, "GND") || !SupplySymbolNet(*symbol).empty())
         return 1;
-    if (m_kind == kNetlistSpice && IsConnectorPart(library))
+    // A pattern generator drives only the digital circuit: to SPICE its "G" would be a
+    // controlled current source.
+    if (m_kind == kNetlistSpice && (IsConnectorPart(library) || netlist::Contains(library, "PATGEN")))
         return 1;
     if (m_kind != kNetlistPlain)
         MapSpecialDevice(index, false);

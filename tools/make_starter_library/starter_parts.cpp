@@ -2,6 +2,7 @@
 
 #include "schemora/core/library_elements.h"
 #include "symbol_builder.h"
+#include "tools/starter_gates.h"
 #include "tools/starter_semiconductors.h"
 
 #include <functional>
@@ -220,15 +221,18 @@ void gateBody(SymbolBuilder& b, bool inverting, bool orShape, int inputs)
 
 // A 74-series gate: the further gates' pins follow in "%pins" texts, the package's supply pin
 // numbers in "v=" and "g=".
-void gate(SymbolBuilder& b, std::string_view description, bool inverting, bool orShape, int inputs,
-          const std::vector<const char*>& furtherPins)
+void gate(SymbolBuilder& b, const StarterGate& g)
 {
-    gateBody(b, inverting, orShape, inputs);
-    b.text(-40, -60, "U?").attribute(description).attribute("%package DIP14");
-    b.attribute("p=" + std::to_string(furtherPins.size() + 1));
-    for (const char* pins : furtherPins)
-        b.attribute(std::string("%pins ") + pins);
-    b.attribute("v=14").attribute("g=7");
+    gateBody(b, g.inverting, g.orShape, g.inputs);
+    b.text(-40, -60, "U?").attribute(g.description).attribute("%package DIP14");
+    int gates = 1;
+    for (std::string_view pins : g.furtherPins)
+        gates += pins.empty() ? 0 : 1;
+    b.attribute("p=" + std::to_string(gates));
+    for (std::string_view pins : g.furtherPins)
+        if (!pins.empty())
+            b.attribute("%pins " + std::string(pins));
+    b.attribute("v=" + std::to_string(kGateSupplyPin)).attribute("g=" + std::to_string(kGateGroundPin));
 }
 
 void connector(SymbolBuilder& b, int pins)
@@ -329,24 +333,9 @@ std::vector<StarterLibrary> MakeStarterLibraries()
     for (const std::string& value : capacitorValues())
         device.parts.push_back(take(value, value.find('U') != std::string::npos ? polarCapacitor : capacitor));
 
-    const struct {
-        const char* name;
-        const char* description;
-        bool inverting, orShape;
-        int inputs;
-        std::vector<const char*> furtherPins;
-    } ttlGates[] = {
-        {"7400", ";Quad 2-input NAND", true, false, 2, {"4 5 6", "9 10 8", "12 13 11"}},
-        {"7402", ";Quad 2-input NOR", true, true, 2, {"5 6 4", "8 9 10", "11 12 13"}},
-        {"7404", ";Hex inverter", true, false, 1, {"3 4", "5 6", "9 8", "11 10", "13 12"}},
-        {"7408", ";Quad 2-input AND", false, false, 2, {"4 5 6", "9 10 8", "12 13 11"}},
-        {"7432", ";Quad 2-input OR", false, true, 2, {"4 5 6", "9 10 8", "12 13 11"}},
-        {"7486", ";Quad 2-input XOR", false, true, 2, {"4 5 6", "9 10 8", "12 13 11"}}};
     StarterLibrary ttl{"TTL", {}};
-    for (const auto& g : ttlGates)
-        ttl.parts.push_back(take(g.name, [&g](SymbolBuilder& b) {
-            gate(b, g.description, g.inverting, g.orShape, g.inputs, g.furtherPins);
-        }));
+    for (const StarterGate& g : kStarterGates)
+        ttl.parts.push_back(take(std::string(g.name), [&g](SymbolBuilder& b) { gate(b, g); }));
 
     StarterLibrary conn{"CONN", {}};
     for (int pins : {2, 3, 4, 6, 8})

@@ -357,7 +357,51 @@ TEST_F(StarterDeck, TheOpAmpAgreesWithItsSubcircuitPinForPin)
     EXPECT_NEAR(got["out"], 2.0, 1e-3);
 }
 
-// The starter pattern generator is a "G" part, whose pattern the digital circuit takes.
+// Each starter TTL gate simulates from its package's subcircuit, powered through its hidden
+// supply pins from the VCC net: both inputs high, then one high and one low.
+TEST_F(StarterDeck, TtlGatesFollowTheirLogicFromTheirHiddenSupplyPins)
+{
+    const int v1 = place("VSRC", 1, {nullptr, "GND"});
+    label(-4000, -4000, "#&V1 DC 5");
+    supplySymbolOn(v1, 1);
+    const struct {
+        const char* part;
+        bool bothHigh, oneHigh;   // the output, high or low
+    } gates[] = {{"7400", false, true}, {"7402", false, false}, {"7404", false, true},
+                 {"7408", true, false}, {"7432", true, true},   {"7486", false, true}};
+    static const char* const kOutputs[] = {"Y1", "Y2", "Y3", "Y4", "Y5", "Y6", "Y7", "Y8", "Y9", "Y10", "Y11", "Y12"};
+    int number = 1;
+    for (const char* second : {"VCC", "GND"})
+        for (const auto& g : gates) {
+            const char* out = kOutputs[number - 1];
+            if (std::string_view(g.part) == "7404")
+                place(g.part, number, {second, out}, nullptr, "TTL");
+            else
+                place(g.part, number, {"VCC", second, out}, nullptr, "TTL");
+            ++number;
+        }
+    const std::string written = deck();
+    ASSERT_NE(written.find(".SUBCKT 7400 1 2 3 4 5 6 7 8 9 10 11 12 13 14\n"), std::string::npos) << written;
+    EXPECT_EQ(host.count("message box: SPICE model file"), 0);
+    if (!haveNgspice())
+        GTEST_SKIP() << "ngspice is not installed; the deck was not simulated";
+    const std::string output = ngspiceOutput(folder.file("design.cir"));
+    EXPECT_EQ(output.find("rror"), std::string::npos) << written << output;
+    const OperatingPoint got = operatingPoint(output);
+    number = 1;
+    for (bool secondHigh : {true, false})
+        for (const auto& g : gates) {
+            SCOPED_TRACE(std::string(g.part) + (secondHigh ? " high, high" : " high, low"));
+            const bool high = secondHigh ? g.bothHigh : g.oneHigh;
+            const auto found = got.find(netlist::Lower(kOutputs[number - 1]));
+            ASSERT_NE(found, got.end()) << output;
+            EXPECT_NEAR(found->second, high ? 5.0 : 0.0, 0.05);
+            ++number;
+        }
+}
+
+// The starter pattern generator is a "G" part, whose pattern the digital circuit takes; a SPICE
+// deck leaves it out.
 TEST_F(StarterDeck, ThePatternReachesTheDigitalCircuit)
 {
     const int generator = place("PATGEN", 1, {"CLKIN"});
@@ -369,6 +413,11 @@ TEST_F(StarterDeck, ThePatternReachesTheDigitalCircuit)
     std::ifstream in(folder.file("design.ckt"), std::ios::binary);
     const std::string circuit((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(circuit.find("\nclkin clk 0 10 100 = hlhl\n"), std::string::npos) << circuit;
+    // In a SPICE deck a G line would be a controlled source: the generator has none.
+    place("1K", 1, {"CLKIN", "GND"});
+    const std::string written = deck();
+    EXPECT_EQ(written.find("G1"), std::string::npos) << written;
+    EXPECT_NE(written.find("R1 clkin 0 1k\n"), std::string::npos) << written;
 }
 
 // Look-ups by whole name: a part named D gets the card of D, not the first card whose text holds a
