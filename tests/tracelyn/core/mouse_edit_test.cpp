@@ -149,6 +149,30 @@ TEST_F(MouseEdit, PlacingAPartKeepsEveryReferenceAndEscPutsTheToolDown)
     ClearPackageTables();
 }
 
+// A layer flagged in Layer Setup's additional layers is edited with the current one: clicks and
+// windows select on it.
+TEST_F(MouseEdit, AdditionalLayersAreEditable)
+{
+    g_edit.currentLayer = 3;
+    tool(tly::kCmdToolTrace);
+    drag(100, 100, 200, 100);
+    const int trace = count();
+    command(tly::kCmdSelect);
+    g_edit.currentLayer = 0;
+    g_boardSettings.layerSwitches.fill(0);
+    click(150, 100);
+    EXPECT_EQ(g_selection.count, 0) << "another layer is not edited";
+    g_boardSettings.layerSwitches[3] = 1;
+    click(150, 100);
+    ASSERT_EQ(g_selection.count, 1);
+    EXPECT_EQ(g_selection.list[1], trace);
+    click(400, 400);
+    drag(80, 80, 220, 120);
+    ASSERT_EQ(g_selection.count, 1) << "a window takes it too";
+    EXPECT_EQ(g_selection.list[1], trace);
+    g_boardSettings.layerSwitches.fill(0);
+}
+
 TEST_F(MouseEdit, PadLayersFollowTheShapeAndThermalsNeedAPlane)
 {
     g_boardSettings.padShape = kPadLayerPair;
