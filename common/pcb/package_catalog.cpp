@@ -82,7 +82,8 @@ std::string CatalogPath(std::string_view folder, std::string_view library)
 std::optional<plat::Archive> OpenCatalog(std::string_view folder, std::string_view library, unsigned icon)
 {
     const std::string path = CatalogPath(folder, library);
-    return LoadFileForReader(path, kMaxLibraryFileBytes, "Can't open file: " + path, icon);
+    // The message names the file as the disk spells its folders, not as the upper-cased setting.
+    return LoadFileForReader(path, kMaxLibraryFileBytes, "Can't open file: " + plat::resolvePath(path), icon);
 }
 
 CatalogHeader ReadCatalogHeader(plat::Archive& file)

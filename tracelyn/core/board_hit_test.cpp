@@ -2,6 +2,7 @@
 
 #include "tracelyn/core/app_state.h"
 #include "tracelyn/core/board_edit.h"
+#include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/core/object_extent.h"
@@ -143,6 +144,9 @@ void selectOnly(int index, int mode)
 
 }  // namespace
 
+// Layers 0 to 15 carry an additional-layer flag.
+constexpr int kCopperLayers = 16;
+
 bool IsObjectOnEditableLayer(int index)
 {
     const int layer = g_board.objects[index].layer();
@@ -150,6 +154,9 @@ bool IsObjectOnEditableLayer(int index)
     if (current == kLayerAll || layer == current)
         return true;
     if (layer == kLayerAll && current != kLayerSilkTop && current != kLayerSilkBottom)
+        return true;
+    // The additional layers of Layer Setup are shown with the current one and edited with it.
+    if (layer >= 0 && layer < kCopperLayers && g_boardSettings.layerSwitches[static_cast<size_t>(layer)] != 0)
         return true;
     if (g_edit.layerViewMode == kViewLayerPair && current < 16)
         return layer == (current ^ 1);

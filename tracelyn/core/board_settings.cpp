@@ -472,8 +472,7 @@ void writeSettings(plat::ProfileFile& out)
     out.writeInt(kPartsBinSection, "no_parts", binCount);
     for (int n = 1; n <= binCount; ++n)
         out.writeString(kPartsBinSection, "part#" + std::to_string(n), s.binParts[static_cast<size_t>(n - 1)]);
-    // Read back from the main section, where it has always been looked for.
-    put("shut", s.shut);
+    // "shut" is read but never written: the file keeps whatever the user set there.
     std::array<int32_t, kLayerListValues> layers{};
     layers[0] = s.layerValue;
     std::copy(s.layerSwitches.begin(), s.layerSwitches.end(), layers.begin() + 1);

@@ -30,9 +30,10 @@ const std::string& folder()
     return g_boardFolders.libraryFolder;
 }
 
+// The file as the disk spells its folders: the library folder setting is upper-cased.
 std::string cantOpen(std::string_view path)
 {
-    return "Can't open file: " + std::string(path);
+    return "Can't open file: " + plat::resolvePath(path);
 }
 
 using pcb::kCatalogHeaderBytes;

@@ -5,6 +5,8 @@
 
 #include "platform/core/archive.h"
 #include "tracelyn/core/board_file.h"
+#include "tracelyn/core/board_view_state.h"
+#include "board_objects.h"
 #include "tracelyn/core/object_painters.h"
 
 #include <cstring>
@@ -84,6 +86,91 @@ TEST_F(MouseEdit, AClickWithoutADragDiscardsAndReturnsToSelect)
     EXPECT_EQ(g_gesture.tool, kToolEllipse);
     click(350, 350);
     EXPECT_EQ(g_gesture.tool, kToolSelect);
+}
+
+// One drag of the ellipse tool draws an ellipse as large on the screen whichever units are shown:
+// a metric view shows the board 2.54 times larger.
+TEST_F(MouseEdit, MetricAndEnglishEllipsesOfOneDragAreTheSameSize)
+{
+    g_crosshair.on = false;   // no grid snap: the drag is the same pixels in both
+    std::vector<std::pair<int32_t, int32_t>> radii;
+    for (const int32_t units : {kUnitsEnglish, kUnitsMetric}) {
+        SCOPED_TRACE(units);
+        g_boardSettings.units = units;
+        view()->Invalidate();
+        harness->idle();
+        tool(tly::kCmdToolEllipse);
+        drag(200, 200, 260, 280);
+        const BoardObject& o = object(count());
+        ASSERT_EQ(o.kind(), kKindEllipse);
+        radii.emplace_back(o.w[2], o.w[3]);
+    }
+    EXPECT_EQ(radii[0].first, 100 * kPx) << "a 60 by 80 pixel drag is a radius of 100 pixels";
+    EXPECT_EQ(radii[1].first, 1969) << "100 pixels of 50 board units, divided by 2.54";
+    EXPECT_EQ(radii[1].second, 1969);
+}
+
+// With AutoRefs on, a placed part takes the next number of its letter; the references the board
+// has already keep theirs. Esc puts the part tool down.
+TEST_F(MouseEdit, PlacingAPartKeepsEveryReferenceAndEscPutsTheToolDown)
+{
+    BoardObject pad;
+    pad.w = {-10000, -5000, 600, 600, kKindPad | (31 << 10), 0, 300, 0};
+    const int package = board_test::addPackage("LIB\\R", {pad});
+    const auto put = [](const char* label, int32_t number, int pkg) {
+        const int i = count() + 1;
+        BoardObject& o = (*board()->data().objects)[static_cast<size_t>(i)];
+        o.w = {0, 0, 0, 0, kKindPart + pkg, 0, 0, number};
+        o.data = StrDupChecked(label);
+        board()->data().objectCount = i;
+        return i;
+    };
+    const int r7 = put("", 7, package);
+    const int r3 = put("", 3, package);
+    const int u1 = put("U", 1, package);
+    g_boardSettings.AutoRefs = 1;
+    g_packages.current = package;
+    g_gesture.tool = kToolPart;   // as the parts bin arms it
+    click(300, 300);
+    ASSERT_EQ(count(), u1 + 1);
+    EXPECT_TRUE(object(count()).isPart());
+    EXPECT_EQ(object(count()).w[7], 8) << "the number after the highest of its letter";
+    click(400, 300);
+    EXPECT_EQ(object(count()).w[7], 9);
+    EXPECT_EQ(object(r7).w[7], 7);
+    EXPECT_EQ(object(r3).w[7], 3);
+    EXPECT_EQ(object(u1).w[7], 1);
+
+    const int placed = count();
+    command(tly::kCmdRedraw);   // the Esc key
+    EXPECT_EQ(g_gesture.tool, kToolSelect);
+    click(500, 350);
+    EXPECT_EQ(count(), placed) << "the next click places nothing";
+    ClearPackageTables();
+}
+
+// A layer flagged in Layer Setup's additional layers is edited with the current one: clicks and
+// windows select on it.
+TEST_F(MouseEdit, AdditionalLayersAreEditable)
+{
+    g_edit.currentLayer = 3;
+    tool(tly::kCmdToolTrace);
+    drag(100, 100, 200, 100);
+    const int trace = count();
+    command(tly::kCmdSelect);
+    g_edit.currentLayer = 0;
+    g_boardSettings.layerSwitches.fill(0);
+    click(150, 100);
+    EXPECT_EQ(g_selection.count, 0) << "another layer is not edited";
+    g_boardSettings.layerSwitches[3] = 1;
+    click(150, 100);
+    ASSERT_EQ(g_selection.count, 1);
+    EXPECT_EQ(g_selection.list[1], trace);
+    click(400, 400);
+    drag(80, 80, 220, 120);
+    ASSERT_EQ(g_selection.count, 1) << "a window takes it too";
+    EXPECT_EQ(g_selection.list[1], trace);
+    g_boardSettings.layerSwitches.fill(0);
 }
 
 TEST_F(MouseEdit, PadLayersFollowTheShapeAndThermalsNeedAPlane)

@@ -6,6 +6,7 @@
 #include "support/temp_folder.h"
 
 #include "platform/system/files.h"
+#include "platform/system/paths.h"
 #include "platform/gdi/recording_dc.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/object_painters.h"
@@ -110,6 +111,13 @@ TEST_F(PackageLibraryTest, LookupFailuresNameWhatIsMissing)
 {
     EXPECT_EQ(LoadLibraryPart("NONE", "R"), 0);
     EXPECT_EQ(host.messageBoxes().back(), "Can't open file: " + g_boardFolders.libraryFolder + "NONE.CAT");
+    // The folder setting is kept in capitals; the message names the folders as they are on disk.
+    const std::string asOnDisk = g_boardFolders.libraryFolder;
+    g_boardFolders.libraryFolder = plat::upperCasePath(asOnDisk);
+    ASSERT_NE(g_boardFolders.libraryFolder, asOnDisk);
+    EXPECT_EQ(LoadLibraryPart("NONE", "R"), 0);
+    EXPECT_EQ(host.messageBoxes().back(), "Can't open file: " + asOnDisk + "NONE.CAT");
+    g_boardFolders.libraryFolder = asOnDisk;
 
     writeCatalog(catalog("STD"), dip8());
     EXPECT_EQ(LoadLibraryPart("STD", "SOIC8"), 0);

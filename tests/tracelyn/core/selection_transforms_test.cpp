@@ -1,7 +1,11 @@
 // Rotate, mirror, flip and erase the selection through the view's commands.
 #include "edit_fixture.h"
+#include "board_objects.h"
+#include "common/string_helpers.h"
 
 #include "platform/app/keys.h"
+#include "tracelyn/core/object_extent.h"
+#include "tracelyn/core/package_geometry.h"
 #include "tracelyn/core/selection_transforms.h"
 
 namespace {
@@ -172,6 +176,84 @@ TEST_F(Transforms, RubberBandedTracesFollowAMovedPart)
     command(tly::kCmdRotate);
     EXPECT_EQ(record(trace).w[0], 0) << "a pad at the part's origin stays put under a turn";
     EXPECT_EQ(record(trace).w[2], 5000) << "the far end stays";
+    ClearPackageTables();
+}
+
+// With rubber-banding on, the trace end and the pad at a dragged trace end go with it, and one
+// undo puts all three back.
+TEST_F(Transforms, AHandleDragTakesTheJoinedTraceEndAndPadAlong)
+{
+    tool(tly::kCmdToolTrace);
+    drag(100, 100, 200, 100);
+    const int a = count();
+    drag(200, 100, 200, 160);
+    const int b = count();
+    tool(tly::kCmdToolPad);
+    click(200, 100);
+    const int pad = count();
+    ASSERT_EQ(record(pad).kind(), kKindPad);
+    const std::array<int32_t, 14> padBefore = record(pad).w;
+    const std::array<int32_t, 14> bBefore = record(b).w;
+    g_boardSettings.rubber = 1;
+    command(tly::kCmdSelect);
+    click(150, 100);
+    ASSERT_EQ(g_selection.count, 1);
+    ASSERT_EQ(g_selection.list[1], a);
+    press(200, 100);
+    ASSERT_TRUE(g_gesture.overHandle);
+    moveTo(215, 115);
+    moveTo(230, 130);
+    release(230, 130);
+    const int32_t x = record(a).w[0] + 130 * kUnitsPerPixel, y = record(a).w[1] + 30 * kUnitsPerPixel;
+    EXPECT_EQ(record(a).w[2], x);
+    EXPECT_EQ(record(a).w[3], y);
+    EXPECT_EQ(record(b).w[0], x) << "the joined trace end follows";
+    EXPECT_EQ(record(b).w[1], y);
+    EXPECT_EQ(record(b).w[2], bBefore[2]) << "its far end stays";
+    EXPECT_EQ(record(pad).w[0], x) << "the pad follows";
+    EXPECT_EQ(record(pad).w[1], y);
+    command(tly::kCmdUndo);
+    EXPECT_EQ(record(a).w[2], bBefore[0]);
+    EXPECT_EQ(record(b).w, bBefore);
+    EXPECT_EQ(record(pad).w, padBefore);
+}
+
+// A press on a part's label drags the label in the part's own frame; the part stays and one undo
+// puts the label back.
+TEST_F(Transforms, DraggingAPartsLabelMovesOnlyTheLabel)
+{
+    BoardObject pad;
+    pad.w = {-10000, -5000, 600, 600, kKindPad | (31 << 10), 0, 300, 0};
+    ClearPackageTables();
+    const int package = board_test::addPackage("LIB\\ONE", {pad});
+    g_crosshair.on = false;
+    command(tly::kCmdSelect);
+    struct Case {
+        int32_t rotation;
+        int32_t dx, dy;   // expected change of words 2 and 3 for a drag of (+20, +10) pixels
+    };
+    const Case cases[] = {{0, 20, 10}, {900, 10, -20}, {1800, -20, -10}, {2700 + 4096, -10, -20}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rotation);
+        BoardObject part = make(kKindPart + package, {2000, 3000, 1500, -1000, 0, 0, c.rotation, 1});
+        const int p = put(part);
+        record(p).data = StrDupChecked("R");
+        const std::array<int32_t, 14> before = record(p).w;
+        g_partPosition = {before[0], before[1]};
+        int32_t lx = 0, ly = 0;
+        TransformPoint(before[2], before[3], lx, ly, c.rotation & 0xFFF, (c.rotation >> 12) & 1, true);
+        BoardToCursorSpace(lx, ly);
+        const int px = lx / g_view.zoomDivisor, py = ly / g_view.zoomDivisor;
+        selectOnly(p);
+        drag(px, py, px + 20, py + 10);
+        EXPECT_EQ(record(p).w[0], before[0]) << "the part stays";
+        EXPECT_EQ(record(p).w[1], before[1]);
+        EXPECT_EQ(record(p).w[2], before[2] + c.dx * kUnitsPerPixel);
+        EXPECT_EQ(record(p).w[3], before[3] + c.dy * kUnitsPerPixel);
+        command(tly::kCmdUndo);
+        EXPECT_EQ(record(p).w, before);
+        EraseObject(p);
+    }
     ClearPackageTables();
 }
 

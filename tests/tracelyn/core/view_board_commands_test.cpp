@@ -25,6 +25,42 @@ protected:
     }
 };
 
+// Objects copied from a larger board land inside the smaller board's work area, together.
+TEST_F(BoardCommands, APasteIntoASmallerBoardStaysInsideItsWorkArea)
+{
+    command(tly::kCmdWorkAreaFirst + 6);   // 32 x 32 inches
+    const int a = drawTrace(100, 100, 200, 100);
+    const int b = drawTrace(100, 120, 200, 140);
+    // Far out to the right and below, beyond the 4 x 4 inch board's half width of 20000 units.
+    for (const int i : {a, b}) {
+        BoardObject& o = (*board()->data().objects)[static_cast<size_t>(i)];
+        o.w[0] += 100000, o.w[2] += 100000, o.w[1] += 60000, o.w[3] += 60000;
+    }
+    const int32_t gap = object(b).w[1] - object(a).w[1];
+    g_selection.count = 2;
+    g_selection.list[1] = a;
+    g_selection.list[2] = b;
+    command(plat::kIdEditCopy);
+
+    command(plat::kIdFileNew);
+    command(tly::kCmdWorkAreaFirst);       // 4 x 4 inches
+    ASSERT_EQ(board()->data().sizeLetter, 'A');
+    const int before = count();
+    command(tly::kCmdEditPaste);
+    ASSERT_EQ(count(), before + 2);
+    for (int i = before + 1; i <= before + 2; ++i) {
+        SCOPED_TRACE(i);
+        for (const int w : {0, 1, 2, 3}) {
+            EXPECT_LE(object(i).w[w], 20000);
+            EXPECT_GE(object(i).w[w], -20000);
+        }
+    }
+    EXPECT_EQ(object(before + 2).w[1] - object(before + 1).w[1], gap) << "the pasted group keeps its shape";
+    EXPECT_EQ(g_selection.count, 2);
+    command(tly::kCmdUndo);
+    EXPECT_EQ(count(), before);
+}
+
 TEST_F(BoardCommands, CopyAndPasteLandFiveHundredMilsOffAsTheSelection)
 {
     const int trace = drawTrace(100, 100, 200, 100);

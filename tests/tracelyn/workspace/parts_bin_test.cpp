@@ -116,7 +116,7 @@ TEST_F(BoardPartsBin, TheBinComesBackFromTheSettings)
     host.clearEvents();
     LoadSettings();
     EXPECT_EQ(g_boardSettings.binParts, std::vector<std::string>{"STD\\DIP8"}) << "a package that does not load is left out";
-    EXPECT_EQ(g_boardSettings.shut, 1);
+    EXPECT_EQ(g_boardSettings.shut, 0) << "whether the bin was shut is not written back";
     EXPECT_EQ(g_boardSettings.binX, 3000);
 }
 
