@@ -26,7 +26,16 @@ EditorMainFrame* EditorApp::installWindows()
     return InstallEditorWindows(*this, windows_, commandLine_);
 }
 
-bool EditorApp::runCommandLine() { return RunCommandLineDocument(*this, commandLine_); }
+bool EditorApp::runCommandLine()
+{
+    if (commandLine_.m_nShellCommand != plat::CommandLineInfo::FileOpen)
+        return RunCommandLineDocument(*this, commandLine_);
+    // A file that could not be opened has been reported; the program goes on without it.
+    openCommandLineFile(commandLine_.m_strFileName);
+    return true;
+}
+
+bool EditorApp::openCommandLineFile(const std::string& path) { return OpenDocumentFile(path) != nullptr; }
 
 void ShowStartupTip(TipOfTheDay tips)
 {

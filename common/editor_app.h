@@ -23,8 +23,12 @@ protected:
     // Installs the editor's windows (InstallEditorWindows) and keeps the command line parsed on
     // the way for runCommandLine. Null when the main frame cannot be made.
     EditorMainFrame* installWindows();
-    // Carries out the command line kept by installWindows (RunCommandLineDocument).
+    // Carries out the command line kept by installWindows (RunCommandLineDocument); a file to
+    // open goes to openCommandLineFile.
     bool runCommandLine();
+    // Opens the file named on the command line as File > Open would; whether it opened. The
+    // base opens it as a document.
+    virtual bool openCommandLineFile(const std::string& path);
 
 private:
     std::string aboutText_;

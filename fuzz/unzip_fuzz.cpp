@@ -1,5 +1,5 @@
 // A zip archive of the media as the installer unpacks it: nothing may land outside the target
-// folder, no link is made, and no more than the allowed bytes are written.
+// folder, no link is made, and no more bytes are written than the room it is given.
 
 #include "fuzz/fuzz_support.h"
 #include "setlander/unzip.h"

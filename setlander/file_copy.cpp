@@ -1,6 +1,7 @@
 #include "setlander/file_copy.h"
 
 #include "platform/core/atomic_file.h"
+#include "platform/core/input_file.h"
 #include "platform/system/files.h"
 
 #include <cerrno>
@@ -35,7 +36,10 @@ CopyResult CopyOutcome(const plat::WriteResult& written, std::string* reason)
 CopyResult CopyFileBlocks(std::string_view source, std::string_view destination, std::string* reason)
 {
     const std::string from = plat::resolvePath(source);
-    File in(std::fopen(from.c_str(), "rb"));
+    plat::InputFile media = plat::InputFile::open(from);
+    if (media.failure() == plat::InputFile::Failure::NotAFile)
+        return kCopySourceNotAFile;
+    File in(media.takeStream());
     if (!in)
         return kCopySourceMissing;
     std::vector<char> block;

@@ -15,6 +15,7 @@ enum CopyResult : int {
     kCopySourceMissing = 2,
     kCopyDestinationFailed = 3,
     kCopyDiskFull = 4,
+    kCopySourceNotAFile = 5,   // the media names a folder, pipe or device: asking again cannot help
 };
 
 // Copies source to destination in blocks of 65,535 bytes. The destination is written under a

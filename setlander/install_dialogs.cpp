@@ -1,6 +1,7 @@
 #include "setlander/install_dialogs.h"
 
 #include "platform/app/win_constants.h"
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
@@ -10,7 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 
 using namespace stl;
 
@@ -21,11 +22,12 @@ constexpr size_t kAgreementBytes = 1999;
 
 std::string readAgreement()
 {
-    std::ifstream in(plat::resolvePath(plat::joinPath(plat::currentFolder(), "Agree.txt")), std::ios::binary);
-    std::string text(kAgreementBytes, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return text;
+    const std::string path = plat::resolvePath(plat::joinPath(plat::currentFolder(), "Agree.txt"));
+    plat::InputFile::Failure failure = plat::InputFile::Failure::None;
+    std::optional<std::string> text = plat::readFileStart(path, kAgreementBytes, &failure);
+    if (failure == plat::InputFile::Failure::NotAFile)
+        plat::MessageBox(plat::notAFileText(path), plat::kMbIconExclamation);
+    return text.value_or(std::string());
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "setlander/install_info.h"
 
+#include "platform/core/input_file.h"
+#include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
 #include "platform/system/files.h"
 
 #include <algorithm>
-#include <fstream>
+#include <optional>
 
 InstallInfo g_installInfo;
 
@@ -181,11 +183,11 @@ int folderIndexOfFile(std::string_view name)
 }
 
 // Leaves an empty description that says why the file was not taken, so nothing is installed.
-int32_t refuseWholeFile(std::string problem)
+int32_t refuseWholeFile(std::string why)
 {
     g_installInfo = InstallInfo{};
     g_installInfo.entriesLeftOut = true;
-    g_installInfo.problems.push_back(std::move(problem));
+    g_installInfo.refusal = std::move(why);
     return 0;
 }
 
@@ -199,12 +201,18 @@ size_t lineNumberAt(std::string_view text, size_t offset)
 
 int32_t loadInstallInf(const std::string& path)
 {
-    std::ifstream in(plat::resolvePath(path), std::ios::binary);
-    if (!in)
+    const std::string resolved = plat::resolvePath(path);
+    plat::InputFile::Failure failure = plat::InputFile::Failure::None;
+    const std::optional<std::string> read = plat::readFileStart(resolved, kInstallInfMaxSize + 1, &failure);
+    if (failure == plat::InputFile::Failure::NotAFile) {
+        refuseWholeFile(plat::notAFileText(resolved));
         return 2;
-    std::string text(kInstallInfMaxSize + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(in.gcount()));
+    }
+    if (!read) {
+        g_installInfo = InstallInfo{};
+        return 2;
+    }
+    const std::string& text = *read;
     if (text.size() > kInstallInfMaxSize)
         return refuseWholeFile("the file is larger than " + std::to_string(kInstallInfMaxSize) +
                                " bytes and was not read");
@@ -213,6 +221,8 @@ int32_t loadInstallInf(const std::string& path)
     if (const size_t zero = text.find('\0'); zero != std::string::npos)
         return refuseWholeFile("line " + std::to_string(lineNumberAt(text, zero)) +
                                " holds a NUL byte; the file was not read");
+    // Parsing a full table of entries takes a moment on the media's slow drives.
+    const plat::WaitCursor wait;
     ParseInstallInf(text);
     return 0;
 }

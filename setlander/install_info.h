@@ -66,6 +66,9 @@ struct InstallInfo {
     // What the parse had to cut or leave out ("DefDir cut to 65 characters", "[Files] entry 201
     // not stored"), so the installer can say so instead of installing something else silently.
     std::vector<std::string> problems;
+    // Why the file was not taken at all ("line 5 holds a NUL byte; the file was not read"); ""
+    // when it was parsed. Not a value that did not fit, so it is told under a heading of its own.
+    std::string refusal;
     // Entries were left out of a table, or the file was not read: installing from what was
     // stored would install part of the application.
     bool entriesLeftOut = false;

@@ -1,6 +1,7 @@
 #include "setlander/installer.h"
 
 #include "platform/app/message_pump.h"
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
 #include "platform/system/desktop_entries.h"
@@ -19,12 +20,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool makeFolder(const std::string& path)
+// Makes the folder unless it is there; the system's words for why it could not be ("" when
+// it is there now).
+std::string makeFolder(const std::string& path)
 {
     std::error_code ec;
     if (fs::is_directory(path, ec))
-        return true;
-    return fs::create_directory(path, ec) || fs::is_directory(path, ec);
+        return {};
+    if (fs::create_directory(path, ec))
+        return {};
+    std::error_code again;
+    if (fs::is_directory(path, again))
+        return {};   // made meanwhile by someone else
+    // create_directory leaves ec clear when something other than a folder has the name.
+    return ec ? ec.message() : std::make_error_code(std::errc::not_a_directory).message();
 }
 
 // A path from INSTALL.INF, made native: backslashes become separators, and a path that is
@@ -56,18 +65,13 @@ std::string unzipTarget(const std::string& sourcePath, const std::string& instal
     return installFolder;
 }
 
-// What one archive may unpack: no more than the whole installation declares (unless the
-// declared size is 0 or the field's largest value, which says only "at least this much") and
-// no more than the disk has free.
-uint64_t unpackLimit(const std::string& installFolder)
+// The room an archive may unpack into: what the disk has free. How much the archive may unpack
+// at most is its own business (the sizes it declares); SpaceNeeded only warns.
+uint64_t unpackSpace(const std::string& installFolder)
 {
-    std::string unused;
-    const auto declaredKb = static_cast<uint64_t>(GetInstallInfo(3, 0, unused));
-    uint64_t limit = declaredKb == 0 || declaredKb == UINT16_MAX ? UINT64_MAX : declaredKb * 1024;
     std::error_code ec;
-    if (const auto space = fs::space(installFolder, ec); !ec)
-        limit = std::min<uint64_t>(limit, space.available);
-    return limit;
+    const auto space = fs::space(installFolder, ec);
+    return ec ? UINT64_MAX : static_cast<uint64_t>(space.available);
 }
 
 enum class FileOutcome { Done, Skipped, Cancelled };
@@ -105,6 +109,9 @@ FileOutcome copyWithPrompts(const std::string& source, const std::string& destin
             if (!retry("No memory"))
                 return FileOutcome::Cancelled;
             break;
+        case kCopySourceNotAFile:
+            message(plat::notAFileText(source) + "\nIt is not installed.");
+            return FileOutcome::Skipped;
         }
     }
 }
@@ -124,7 +131,7 @@ FileOutcome installFile(int i, const std::string& sourceFolder, const std::strin
     const FileOutcome copied = copyWithPrompts(source, destination);
     if (copied != FileOutcome::Done || !GetInstallInfo(15, i, name))
         return copied;
-    const UnzipResult unzipped = UnzipArchive(source, unzipTarget(source, installFolder), unpackLimit(installFolder));
+    const UnzipResult unzipped = UnzipArchive(source, unzipTarget(source, installFolder), unpackSpace(installFolder));
     plat::deleteFile(destination);
     if (unzipped.ok)
         return FileOutcome::Done;
@@ -136,6 +143,10 @@ FileOutcome installFile(int i, const std::string& sourceFolder, const std::strin
 // installing the rest would leave a partial application.
 bool acceptInfProblems()
 {
+    if (!g_installInfo.refusal.empty()) {
+        message("INSTALL.INF cannot be used:\n" + g_installInfo.refusal + "\nNothing is installed.");
+        return false;
+    }
     if (g_installInfo.problems.empty())
         return true;
     std::string text = "INSTALL.INF has values that do not fit:";
@@ -155,8 +166,8 @@ bool CreateInstallDirs(const std::string& installFolder)
     fs::path partial;
     for (const auto& part : fs::path(installFolder)) {
         partial /= part;
-        if (!makeFolder(partial.string())) {
-            message("Can't make directory: " + partial.string());
+        if (const std::string failure = makeFolder(partial.string()); !failure.empty()) {
+            message("Can't make directory: " + partial.string() + ": " + failure);
             return false;
         }
     }
@@ -164,8 +175,13 @@ bool CreateInstallDirs(const std::string& installFolder)
     for (int i = 0; i < GetInstallInfo(7, 0, path); ++i) {
         plat::PumpMessages();
         GetInstallInfo(8, i, path);
-        if (!toSafeRelative(path) || !makeFolder(plat::joinPath(installFolder, path))) {
-            message("Can't make directory");
+        if (!toSafeRelative(path)) {
+            message("Can't make directory\n" + path + ": the folder lies outside the installation folder");
+            return false;
+        }
+        const std::string folder = plat::joinPath(installFolder, path);
+        if (const std::string failure = makeFolder(folder); !failure.empty()) {
+            message("Can't make directory\n" + folder + ": " + failure);
             return false;
         }
     }
@@ -231,7 +247,8 @@ bool RunInstall(const std::string& sourceFolder)
 {
     std::string infPath = plat::joinPath(sourceFolder, "INSTALL.INF");
     if (GetInstallInfo(0, 0, infPath) != 0) {
-        message("Initialization Error");
+        // A file that is there but could not be taken says why beneath the usual words.
+        message(g_installInfo.refusal.empty() ? "Initialization Error" : "Initialization Error\n" + g_installInfo.refusal);
         return false;
     }
     if (!acceptInfProblems())

@@ -13,5 +13,7 @@ struct UnzipResult {
 // Unpacks every file of the archive below targetFolder, creating folders as the entries name
 // them. An archive whose entry names climb out of the target ("../x", "/etc/x") or are links is
 // refused as damaged before anything is written; files already present are replaced. An archive
-// that unpacks to more than byteLimit bytes is stopped there and the files it wrote are removed.
-UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFolder, uint64_t byteLimit);
+// whose entries declare more bytes than spaceAvailable is refused before anything is written; an
+// entry that unpacks to more than it declares is stopped there. An archive that is not unpacked
+// whole leaves none of its files behind.
+UnzipResult UnzipArchive(std::string_view archivePath, std::string_view targetFolder, uint64_t spaceAvailable);

@@ -6,11 +6,12 @@
 #include "spicerun/result_listing.h"
 
 #include "platform/core/atomic_file.h"
+#include "platform/core/input_file.h"
 
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace spicerun {
@@ -22,23 +23,22 @@ constexpr size_t kMaxRawBytes = 256u * 1024 * 1024;
 constexpr size_t kMaxPrintedBytes = 16u * 1024 * 1024;
 constexpr const char* kTitle = "* deck run by spicerun\n";
 
-enum class ReadOutcome { Read, Missing, TooLarge };
+enum class ReadOutcome { Read, Missing, TooLarge, NotAFile };
 
 // The whole file when it exists and is no larger than limit.
 ReadOutcome readBounded(const fs::path& path, size_t limit, std::string& text)
 {
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec)
-        return ReadOutcome::Missing;
-    if (size > limit)
+    plat::InputFile file = plat::InputFile::open(path.string());
+    if (file.failure() == plat::InputFile::Failure::NotAFile)
+        return ReadOutcome::NotAFile;
+    if (file && file.size() > limit)
         return ReadOutcome::TooLarge;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::optional<std::string> read = file.readUpTo(limit + 1);
+    if (!read)
         return ReadOutcome::Missing;
-    text.assign(static_cast<size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<size_t>(in.gcount()));
+    if (read->size() > limit)
+        return ReadOutcome::TooLarge;
+    text = std::move(*read);
     return ReadOutcome::Read;
 }
 
@@ -234,6 +234,8 @@ RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
         break;
     case ReadOutcome::Missing:
         return fail(outputPath, "Cannot read the deck " + deckPath);
+    case ReadOutcome::NotAFile:
+        return fail(outputPath, plat::notAFileText(deckPath));
     case ReadOutcome::TooLarge:
         return fail(outputPath, "The deck " + deckPath + " is larger than " + megabytes(kMaxDeckBytes) +
                                     " and was not simulated");
@@ -255,6 +257,7 @@ RunResult SimulateDeck(const std::string& deckPath, const RunOptions& options)
     case ReadOutcome::Read:
         break;
     case ReadOutcome::Missing:
+    case ReadOutcome::NotAFile:
         return fail(outputPath, "ngspice wrote no results:" + failureReason(temp.path() / "deck.log"));
     case ReadOutcome::TooLarge:
         return fail(outputPath, "ngspice's results are larger than " + megabytes(kMaxRawBytes) +

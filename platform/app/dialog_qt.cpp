@@ -20,10 +20,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMoveEvent>
+#include <QPixmap>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -49,6 +51,18 @@ QStringList entryTexts(const Control& c)
     for (const auto& e : c.entries())
         texts.push_back(toQt(e.text));
     return texts;
+}
+
+// Image index of a strip of square images side by side (a tree's image list); null when the
+// strip holds no such image.
+QPixmap stripImage(const QPixmap& strip, int index)
+{
+    const int side = strip.height();
+    if (strip.isNull() || side <= 0 || index < 0 || index >= strip.width() / side)
+        return {};
+    QPixmap image = strip.copy(index * side, 0, side, side);
+    image.setDevicePixelRatio(strip.devicePixelRatio());
+    return image;
 }
 
 // Statics show '&' as a mnemonic marker; a label shows it literally unless told otherwise.
@@ -258,11 +272,14 @@ public:
         case ControlKind::Tree: {
             auto* tree = static_cast<QTreeWidget*>(w);
             tree->clear();
+            const QPixmap strip = c.controlTemplate().image ? imagePixmap(c.controlTemplate().image, 0, 0) : QPixmap();
             std::vector<QTreeWidgetItem*> items;
             for (const auto& n : c.treeNodes()) {
                 QTreeWidgetItem* parent = n.parent >= 1 && n.parent <= items.size() ? items[n.parent - 1] : nullptr;
                 auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
                 item->setText(0, toQt(n.text));
+                if (const QPixmap image = stripImage(strip, n.image); !image.isNull())
+                    item->setIcon(0, QIcon(image));
                 item->setData(0, Qt::UserRole, QVariant::fromValue<qulonglong>(items.size() + 1));
                 if (n.hasChildren)
                     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
@@ -478,6 +495,7 @@ private:
         case ControlKind::Tree: {
             auto* tree = new QTreeWidget(this);
             tree->setHeaderHidden(true);
+            tree->setIconSize(QSize(16, 16));
             const auto handleOf = [](QTreeWidgetItem* item) {
                 return item ? static_cast<Control::TreeItem>(item->data(0, Qt::UserRole).toULongLong()) : 0;
             };

@@ -8,6 +8,7 @@
 #include "platform/app/view.h"
 #include "platform/app/win_app.h"
 #include "platform/app/wnd_state.h"
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
@@ -24,6 +25,7 @@ std::string openFailureText(const std::string& path, LoadFailure failure, std::u
     switch (failure) {
     case LoadFailure::TooLarge: return FormatString2(kIdpFileTooLarge, path, sizeText(limit));
     case LoadFailure::OutOfMemory: return FormatString1(kIdpNoMemoryToOpen, path);
+    case LoadFailure::NotAFile: return notAFileText(path);
     case LoadFailure::CannotOpen: break;
     }
     return FormatString1(kIdpFailedToOpenDoc, path);

@@ -101,7 +101,8 @@ struct ControlTemplate {
     unsigned style = 0;            // kCs* flags
     int width = 0;                 // width hint in dialog units, 0 = natural
     int height = 0;                // height hint in dialog units, 0 = natural
-    unsigned image = 0;            // picture controls and icon buttons: image resource id
+    unsigned image = 0;            // picture controls and icon buttons: image resource id; trees: a
+                                   // strip of 16-pixel images that tree items pick by index
     int limit = 0;                 // edit: maximum characters (0 = none)
     int rowSpan = 1;               // layout rows the control covers (plots beside a button column);
                                    // a group box covering more than its row encloses the controls

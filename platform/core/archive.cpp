@@ -1,5 +1,7 @@
 #include "platform/core/archive.h"
 
+#include "platform/core/input_file.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -24,31 +26,31 @@ std::optional<Archive> Archive::loadFile(const std::string& path, std::uintmax_t
             *failure = why;
         return std::optional<Archive>();
     };
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!f)
-        return failed(LoadFailure::CannotOpen);
+    InputFile file = InputFile::open(path);
+    if (!file)
+        return failed(file.failure() == InputFile::Failure::NotAFile ? LoadFailure::NotAFile : LoadFailure::CannotOpen);
     // A regular file tells its size: one too large is refused unread, one that fits gets a
     // block of its size at once rather than one that grows by doubling.
-    struct stat st {};
-    std::uintmax_t expected = 0;
-    if (::fstat(::fileno(f.get()), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
-        expected = static_cast<std::uintmax_t>(st.st_size);
-        if (expected > maxBytes)
-            return failed(LoadFailure::TooLarge);
-    }
+    const std::uintmax_t expected = file.size();
+    if (expected > maxBytes)
+        return failed(LoadFailure::TooLarge);
     try {
         std::vector<uint8_t> bytes;
         bytes.reserve(static_cast<size_t>(expected));
         uint8_t chunk[65536];
-        size_t got;
-        while ((got = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) {
-            // A file that grows while it is read, or a device without a size, stops at the limit.
-            if (got > maxBytes - bytes.size())
+        for (;;) {
+            const ssize_t got = ::read(file.fd(), chunk, sizeof chunk);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return failed(LoadFailure::CannotOpen);
+            if (got == 0)
+                break;
+            // A file that grows while it is read stops at the limit.
+            if (static_cast<std::uintmax_t>(got) > maxBytes - bytes.size())
                 return failed(LoadFailure::TooLarge);
             bytes.insert(bytes.end(), chunk, chunk + got);
         }
-        if (std::ferror(f.get()) != 0)
-            return failed(LoadFailure::CannotOpen);
         Archive archive(Mode::Load, std::move(bytes), path);
         if (auto t = fileTimes(path))
             archive.times_ = *t;
@@ -98,6 +100,7 @@ std::string readFailureText(std::string_view path, LoadFailure failure, std::uin
     switch (failure) {
     case LoadFailure::TooLarge: return std::string(path) + " is too large to read (" + sizeText(maxBytes) + " at most).";
     case LoadFailure::OutOfMemory: return "Not enough memory to read " + std::string(path) + ".";
+    case LoadFailure::NotAFile: return notAFileText(path);
     case LoadFailure::CannotOpen: break;
     }
     return std::string(cannotOpen);

@@ -21,6 +21,7 @@ enum class LoadFailure {
     CannotOpen,    // missing, unreadable, or a read error
     TooLarge,      // larger than the caller's limit: refused before it is read
     OutOfMemory,   // the bytes found no room in memory
+    NotAFile,      // a folder, pipe, device or socket: refused without waiting on it
 };
 
 // No limit on the size of a file read whole.

@@ -204,6 +204,8 @@ unsigned TestUiHost::timerPeriod(unsigned id) const
     return 0;
 }
 
+void TestUiHost::showWaitCursor(bool on) { record(on ? "wait cursor shown" : "wait cursor ended"); }
+
 uint32_t TestUiHost::sysColor(int index)
 {
     const auto it = sysColors_.find(index);

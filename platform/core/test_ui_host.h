@@ -94,6 +94,7 @@ public:
     void killTimers(TimerTarget* target) override;
     uint32_t tickCount() override { return now_; }
     uint32_t sysColor(int index) override;
+    void showWaitCursor(bool on) override;   // "wait cursor shown" / "wait cursor ended"
     std::optional<PrintTarget> defaultPrinter() override;
     bool printDialog(PrintDialogRequest& request) override;
     bool printSetupDialog(PrintTarget& target) override;

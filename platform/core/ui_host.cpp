@@ -59,6 +59,8 @@ bool UiHost::printDialog(PrintDialogRequest&) { return false; }
 bool UiHost::printSetupDialog(PrintTarget&) { return false; }
 PreviewAction UiHost::showPrintPreview(const PrintPreviewRequest&) { return PreviewAction::Close; }
 
+void UiHost::showWaitCursor(bool) {}
+
 uint32_t GetSysColor(int index) { return uiHost().sysColor(index); }
 
 void setApplicationTitle(std::string title) { g_appTitle = std::move(title); }

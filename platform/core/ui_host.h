@@ -164,6 +164,10 @@ public:
     // colours; the Qt host answers from the desktop's palette.
     virtual uint32_t sysColor(int index);
 
+    // The wait cursor over every window of the program while on is true (see WaitCursor). The
+    // base shows nothing.
+    virtual void showWaitCursor(bool on);
+
     // Ends the program with an exit code from anywhere (start-up, a document constructor).
     [[noreturn]] virtual void exitProcess(int code) = 0;
 };
@@ -190,6 +194,26 @@ public:
 private:
     UiHost* host_;
     UiHost* previous_;
+};
+
+// Shows the wait cursor for as long as it lives (nothing when no host is installed).
+class WaitCursor {
+public:
+    WaitCursor() : host_(installedUiHost())
+    {
+        if (host_)
+            host_->showWaitCursor(true);
+    }
+    ~WaitCursor()
+    {
+        if (host_)
+            host_->showWaitCursor(false);
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    UiHost* host_;
 };
 
 // Thrown by exitProcess so that the program start (or a test) unwinds to a defined place;

@@ -126,6 +126,16 @@ uint32_t QtUiHost::sysColor(int index)
            | (static_cast<uint32_t>(c.blue()) << 16);
 }
 
+void QtUiHost::showWaitCursor(bool on)
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
 void QtUiHost::exitProcess(int code)
 {
     std::cout.flush();

@@ -84,6 +84,7 @@ public:
 
     // From the application palette: window and text colours, button face, shadow, highlight.
     uint32_t sysColor(int index) override;
+    void showWaitCursor(bool on) override;
 
     [[noreturn]] void exitProcess(int code) override;
     // The code exitProcess was given while an event loop ran; nothing before that.

@@ -2,10 +2,10 @@
 
 #include "platform/core/archive.h"
 #include "platform/core/atomic_file.h"
+#include "platform/core/input_file.h"
 #include "platform/qt_host/qt_text.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QInputDialog>
@@ -43,20 +43,26 @@ TextWindow::TextWindow(QString path) : path_(std::move(path)), edit_(new QPlainT
 
 bool TextWindow::load(std::string* whyNot)
 {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    const std::string path = pathFromQString(path_);
     const auto refuse = [&](LoadFailure failure) {
         if (whyNot)
-            *whyNot = readFailureText(pathFromQString(path_), failure, static_cast<std::uintmax_t>(kMaxFileBytes), "");
+            *whyNot = readFailureText(path, failure, static_cast<std::uintmax_t>(kMaxFileBytes), "");
         return false;
     };
-    if (file.size() > kMaxFileBytes)
+    InputFile file = InputFile::open(path);
+    if (file.failure() == InputFile::Failure::NotAFile)
+        return refuse(LoadFailure::NotAFile);
+    if (!file)
+        return false;
+    if (file.size() > static_cast<std::uintmax_t>(kMaxFileBytes))
         return refuse(LoadFailure::TooLarge);
     try {
-        QByteArray bytes = file.read(kMaxFileBytes + 1);
-        if (bytes.size() > kMaxFileBytes)
+        const std::optional<std::string> read = file.readUpTo(static_cast<size_t>(kMaxFileBytes) + 1);
+        if (!read)
+            return false;
+        if (read->size() > static_cast<size_t>(kMaxFileBytes))
             return refuse(LoadFailure::TooLarge);
+        QByteArray bytes(read->data(), static_cast<qsizetype>(read->size()));
         const bool bom = bytes.startsWith("\xEF\xBB\xBF");
         const bool crlf = bytes.contains("\r\n");
         bytes.replace("\r\n", "\n");

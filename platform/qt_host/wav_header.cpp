@@ -1,10 +1,10 @@
 #include "platform/qt_host/wav_header.h"
 
+#include "platform/core/input_file.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <vector>
 
@@ -101,19 +101,12 @@ std::optional<WavFormat> parseWavHeader(std::span<const uint8_t> head, uint64_t 
 
 std::optional<WavFormat> readWavHeader(const std::string& path)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    InputFile file = InputFile::open(path);
+    const std::optional<std::string> start = file.readUpTo(static_cast<size_t>(kHeadBytes));
+    if (!start)
         return std::nullopt;
-    const uint64_t fileSize = std::filesystem::file_size(path, ec);
-    if (ec)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<uint8_t> head(static_cast<size_t>(std::min(fileSize, kHeadBytes)));
-    in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<size_t>(in.gcount()));
-    return parseWavHeader(head, fileSize);
+    const std::vector<uint8_t> head(start->begin(), start->end());
+    return parseWavHeader(head, file.size());
 }
 
 }  // namespace plat

@@ -1,5 +1,6 @@
 #include "platform/system/bounded_line_file.h"
 
+#include "platform/core/input_file.h"
 #include "platform/system/files.h"
 
 namespace plat {
@@ -10,7 +11,9 @@ bool BoundedLineFile::open(const std::string& path)
 {
     if (file_)
         std::fclose(file_);
-    file_ = std::fopen(resolvePath(path).c_str(), "rb");
+    InputFile input = InputFile::open(resolvePath(path));
+    notAFile_ = input.failure() == InputFile::Failure::NotAFile;
+    file_ = input.takeStream();
     return file_ != nullptr;
 }
 

@@ -12,19 +12,23 @@ public:
     BoundedLineFile() = default;
     // Opens path (found regardless of case, see resolvePath).
     explicit BoundedLineFile(const std::string& path);
-    // Opens path (closing any file open before); whether it opened.
+    // Opens path without waiting (closing any file open before); whether it opened. Anything
+    // but a regular file is refused.
     bool open(const std::string& path);
     ~BoundedLineFile();
     BoundedLineFile(const BoundedLineFile&) = delete;
     BoundedLineFile& operator=(const BoundedLineFile&) = delete;
 
     bool isOpen() const { return file_ != nullptr; }
+    // The last open found a folder, pipe, device or socket (see notAFileText) and refused it.
+    bool refusedNotAFile() const { return notAFile_; }
     // The next line without its line end (LF or CR LF), at most maxChars characters; false at
     // the end of the file. ended tells whether the line had a line end.
     bool next(std::string& line, size_t maxChars, bool* ended = nullptr);
 
 private:
     std::FILE* file_ = nullptr;
+    bool notAFile_ = false;
 };
 
 }  // namespace plat

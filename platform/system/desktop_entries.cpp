@@ -1,5 +1,6 @@
 #include "platform/system/desktop_entries.h"
 
+#include "platform/core/archive.h"
 #include "platform/core/atomic_file.h"
 #include "platform/system/paths.h"
 
@@ -7,9 +8,11 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -29,18 +32,36 @@ std::string envFolder(const char* variable, const char* underHome)
     return joinPath(home && *home ? home : "/tmp", underHome);
 }
 
-std::string readText(const fs::path& path)
+// The desktop's own lists are a few kilobytes; anything far larger is not one of them.
+constexpr std::uintmax_t kMaxListBytes = std::uintmax_t{4} << 20;
+
+// The text of a list, "" when there is none; nothing when one is there but cannot be read (a
+// folder, a pipe, too large, unreadable), so that it is not written over with our lines alone.
+// code, when given, receives the system's error number for why it could not be read.
+std::optional<std::string> readText(const fs::path& path, int* code = nullptr)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    LoadFailure failure = LoadFailure::CannotOpen;
+    errno = 0;
+    if (const std::optional<Archive> file = Archive::loadFile(path.string(), kMaxListBytes, &failure))
+        return std::string(file->bytes().begin(), file->bytes().end());
+    const int why = errno;
+    std::error_code ec;
+    if (failure == LoadFailure::CannotOpen && !fs::exists(fs::symlink_status(path, ec)))
+        return std::string();
+    if (code)
+        *code = failure == LoadFailure::TooLarge ? EFBIG
+              : failure == LoadFailure::NotAFile ? (fs::is_directory(path, ec) ? EISDIR : EINVAL)
+              : why != 0 ? why : EIO;
+    return std::nullopt;
 }
 
 WriteResult writeText(const fs::path& path, std::string_view text)
 {
+    // A folder that cannot be made says so with its own reason (a read-only disk), not with the
+    // "No such file or directory" the file's creation would report after it.
     std::error_code ec;
-    fs::create_directories(path.parent_path(), ec);
+    if (!fs::create_directories(path.parent_path(), ec) && ec)
+        return WriteError{path.string(), ec.value(), WriteError::Step::Create};
     return writeFileAtomically(path.string(), text);
 }
 
@@ -213,7 +234,7 @@ std::string defaultApplicationFor(std::string_view mimeType)
         if (!dir.empty())
             lists.push_back(fs::path(dir) / "applications" / "mimeapps.list");
     for (const auto& list : lists) {
-        const std::string value = keyFileValue(readText(list), "Default Applications", mimeType);
+        const std::string value = keyFileValue(readText(list).value_or(""), "Default Applications", mimeType);
         if (const size_t end = value.find(';'); !value.empty())
             return value.substr(0, end);
     }
@@ -242,7 +263,11 @@ WriteResult associateWithTextEditor(std::string_view mimeType, std::string_view 
     if (editor.empty())
         return {};   // plain text's own association applies to a kind of plain text
     const fs::path list = fs::path(userConfigFolder()) / "mimeapps.list";
-    return writeText(list, withAddedAssociation(readText(list), "Added Associations", mimeType, editor));
+    int code = 0;
+    const std::optional<std::string> before = readText(list, &code);
+    if (!before)
+        return WriteError{list.string(), code, WriteError::Step::Create};
+    return writeText(list, withAddedAssociation(*before, "Added Associations", mimeType, editor));
 }
 
 }  // namespace plat

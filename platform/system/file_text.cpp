@@ -2,23 +2,15 @@
 
 #include "platform/system/files.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace plat {
 
-std::optional<std::string> readWholeFile(std::string_view path, std::uintmax_t maxBytes)
+std::optional<std::string> readWholeFile(std::string_view path, std::uintmax_t maxBytes, LoadFailure* failure)
 {
-    const std::string resolved = resolvePath(path);
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(resolved, error);
-    std::ifstream in(resolved, std::ios::binary);
-    if (error || !in || size > maxBytes)
+    std::optional<Archive> archive = Archive::loadFile(resolvePath(path), maxBytes, failure);
+    if (!archive)
         return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    const std::vector<uint8_t>& bytes = archive->bytes();
+    return std::string(bytes.begin(), bytes.end());
 }
 
 }  // namespace plat

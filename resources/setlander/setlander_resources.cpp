@@ -42,7 +42,7 @@ std::vector<plat::DialogTemplate> dialogs()
           {plat::kIdCancel, K::PushButton, "Exit Setup", 2, 2}}},
         {kIddBrowseDir,
          "Select Directory",
-         {{kIdcFolderTree, K::Tree, "", 0, 0, 2, false, 0, 220, 160},
+         {{kIdcFolderTree, K::Tree, "", 0, 0, 2, false, 0, 220, 160, kIdbFolderImages},
           {kIdcBrowsePath, K::Edit, "", 1, 0, 2, false, 0, 220},
           {plat::kIdOk, K::DefPushButton, "OK", 2, 0},
           {plat::kIdCancel, K::PushButton, "Cancel", 2, 1}}},

@@ -9,7 +9,7 @@ std::vector<plat::DialogTemplate> RouteDialogTemplates()
     using namespace tly;
     plat::DialogTemplate progress{kIddProgress,
                                   "",
-                                  {{kIdcProgressBar, K::StaticFrame, "", 0, 0, 2, false, 0, 160, 12},
+                                  {{kIdcProgressBar, K::StaticFrame, "", 0, 0, 2, false, plat::kCsFixedSize, 160, 12},
                                    {kIdcProgressPercent, K::Static, "", 1, 0},
                                    {kIdcRouterMessage, K::Static, "", 1, 1},
                                    {plat::kIdCancel, K::PushButton, "Cancel", 2, 1}}};

@@ -73,6 +73,8 @@ bool OpenFileByKind(std::string_view path)
     return app && app->OpenDocumentFile(name) != nullptr;
 }
 
+bool CSchemoraApp::openCommandLineFile(const std::string& path) { return OpenFileByKind(path); }
+
 void CSchemoraApp::OnFileOpenByKind()
 {
     plat::FileDialogRequest request;

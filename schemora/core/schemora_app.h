@@ -18,6 +18,10 @@ public:
     void OnHelpContents();
     void OnPrintoutSettings();
 
+protected:
+    // A DXF file or a text output named on the command line opens as File > Open opens it.
+    bool openCommandLineFile(const std::string& path) override;
+
 private:
     void registerFileCommands();
 };

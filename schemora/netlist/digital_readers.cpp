@@ -5,6 +5,7 @@
 #include "common/string_helpers.h"
 #include "schemora/core/current_document.h"
 #include "schemora/netlist/bounded_lines.h"
+#include "platform/core/input_file.h"
 #include "schemora/netlist/netlist_text.h"
 
 #include <algorithm>
@@ -155,7 +156,7 @@ int ReadFourierResults()
     const std::string path = SimulationBasePath() + ".out";
     BoundedLineFile file(path);
     if (!file.isOpen()) {
-        ShowReaderError(netlist::Format("%s file not found", path.c_str()));
+        ShowReaderError(file.refusedNotAFile() ? plat::notAFileText(path) : netlist::Format("%s file not found", path.c_str()));
         return 0;
     }
     std::string line;

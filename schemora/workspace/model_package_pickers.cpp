@@ -64,10 +64,10 @@ public:
     bool OnInitDialog() override
     {
         plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
-        const std::optional<plat::Archive> file =
-            plat::Archive::loadFile(plat::resolvePath(path_), kMaxModelFileBytes, &failure);
+        const std::string resolved = plat::resolvePath(path_);
+        const std::optional<plat::Archive> file = plat::Archive::loadFile(resolved, kMaxModelFileBytes, &failure);
         if (!file) {
-            plat::MessageBox(plat::readFailureText(path_, failure, kMaxModelFileBytes, "File " + path_ + " not found"),
+            plat::MessageBox(plat::readFailureText(resolved, failure, kMaxModelFileBytes, "File " + path_ + " not found"),
                              plat::kMbIconStop);
             return true;
         }

@@ -1,6 +1,7 @@
 #include "schemora/workspace/pin_description_file.h"
 
 #include "platform/core/atomic_file.h"
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/ascii_case.h"
 #include "platform/system/file_text.h"
@@ -83,6 +84,7 @@ public:
         return true;
     }
     int number() const { return number_; }
+    bool atEnd() const { return at_ >= text_.size(); }
 
 private:
     std::string_view text_;
@@ -248,6 +250,10 @@ bool PinFileReader::collectPinLines()
             return fail(lines_.number(), "Too many pins");
         pinLines_.push_back({lines_.number(), line});
     }
+    // The keyword may be there after the last line read: say which limit was met.
+    if (!notText_ && !lines_.atEnd())
+        return fail(lines_.number(), "Error: too many lines: \"%end\" must come within " + std::to_string(kMaxPinLines) +
+                                         " lines of \"%pinlist\" (blank lines count)");
     return !notText_ && fail(0, "Error: keyword \"end\" not found");
 }
 
@@ -375,13 +381,16 @@ PinFileReading ParsePinDescriptions(std::string_view text, PartWizardAnswers& an
 
 PinFileReading ReadPinDescriptionFile(const std::string& path, PartWizardAnswers& answers)
 {
-    if (const std::optional<std::string> text = plat::readWholeFile(path, kMaxFileBytes))
+    plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
+    if (const std::optional<std::string> text = plat::readWholeFile(path, kMaxFileBytes, &failure))
         return ParsePinDescriptions(*text, answers);
     PinFileReading refused;
-    if (plat::fileExists(path))
-        refused.messages.push_back({0, "File too large for a pin description: " + path});
-    else
-        refused.messages.push_back({0, "Can't open file:" + path});
+    switch (failure) {
+    case plat::LoadFailure::TooLarge: refused.messages.push_back({0, "File too large for a pin description: " + path}); break;
+    case plat::LoadFailure::NotAFile: refused.messages.push_back({0, plat::notAFileText(plat::resolvePath(path))}); break;
+    case plat::LoadFailure::OutOfMemory:
+    case plat::LoadFailure::CannotOpen: refused.messages.push_back({0, "Can't open file:" + path}); break;
+    }
     return refused;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/core/test_ui_host.h"
 #include "schemora/core/library_test_support.h"
 #include "support/build_utility.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,17 @@ TEST(BuildProgram, ReportsOnStandardOutputAndExitsWithWhetherThePartWasWritten)
                                "line 3: Warning: part description not found.\n Use \"%type\" statement in header.\n"
                                "line 4: Can't find pin type designator for pin 1\n");
     EXPECT_FALSE(std::filesystem::exists(temp.path() / "BROKEN.CON"));
+
+    // A pipe or a folder given a pin file's name is refused at once, by its name.
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(temp.path() / "X.LIB", temp.path() / "Y.LIB")) {
+        SCOPED_TRACE(f.kind);
+        quill_test::withoutWaiting({f}, [&] {
+            const auto notAFile = quill_test::runBuildUtility({f.path.string()});
+            ASSERT_TRUE(notAFile);
+            EXPECT_EQ(notAFile->exitCode, 1);
+            EXPECT_NE(notAFile->output.find(quill_test::notAFileMessage(f)), std::string::npos) << notAFile->output;
+        });
+    }
 
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, std::vector<std::string>{good, bad}}) {
         SCOPED_TRACE(args.size());

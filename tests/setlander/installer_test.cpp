@@ -8,7 +8,13 @@
 #include "setlander/setlander_app.h"
 #include "setlander/unzip.h"
 #include "support/full_disk.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
+
+#include "platform/app/wnd_state.h"
+
+#include <QImage>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -317,6 +323,8 @@ TEST_F(InstallerTest, ADescriptionWithANulByteInstallsNothingAndTheProgramFails)
     host_.answerMessageBox(plat::kIdOk);
     EXPECT_FALSE(install(media.path().string()));
     ASSERT_EQ(host_.messageBoxes().size(), 1u);
+    EXPECT_EQ(host_.messageBoxes()[0].rfind("INSTALL.INF cannot be used:\nline ", 0), 0u)
+        << "a refusal of the whole file is no value that did not fit: " << host_.messageBoxes()[0];
     EXPECT_NE(host_.messageBoxes()[0].find("holds a NUL byte; the file was not read"), std::string::npos)
         << host_.messageBoxes()[0];
     EXPECT_NE(host_.messageBoxes()[0].find("Nothing is installed."), std::string::npos);
@@ -326,25 +334,101 @@ TEST_F(InstallerTest, ADescriptionWithANulByteInstallsNothingAndTheProgramFails)
     EXPECT_EQ(app.ExitInstance(), 1) << "an installation that did not complete ends with a failure code";
 }
 
-TEST_F(InstallerTest, AnArchiveUnpackingBeyondTheDeclaredSpaceIsStoppedAndLeavesNothing)
+// The sizes an archive declares for its files, patched to declared (in the local and the central
+// headers alike), so that stored bytes run past what the archive says they are.
+void declareEntrySizes(const fs::path& zipFile, uint32_t declared)
+{
+    std::string bytes = fileText(zipFile);
+    const auto patch = [&](std::string_view signature, size_t offset) {
+        for (size_t at = bytes.find(signature); at != std::string::npos; at = bytes.find(signature, at + 4))
+            for (int i = 0; i < 4; ++i)
+                bytes[at + offset + static_cast<size_t>(i)] = static_cast<char>((declared >> (8 * i)) & 0xFF);
+    };
+    patch(std::string_view("PK\x03\x04", 4), 22);
+    patch(std::string_view("PK\x01\x02", 4), 24);
+    std::ofstream(zipFile, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+void writeStoredZip(const fs::path& path, const std::vector<std::pair<std::string, std::string>>& entries)
+{
+    int error = 0;
+    zip_t* z = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(z, nullptr);
+    for (const auto& [name, body] : entries) {
+        zip_source_t* s = zip_source_buffer(z, body.data(), body.size(), 0);
+        const zip_int64_t at = zip_file_add(z, name.c_str(), s, ZIP_FL_ENC_UTF_8);
+        ASSERT_GE(at, 0) << name;
+        ASSERT_EQ(zip_set_file_compression(z, static_cast<zip_uint64_t>(at), ZIP_CM_STORE, 0), 0);
+    }
+    ASSERT_EQ(zip_close(z), 0);
+}
+
+// SpaceNeeded only warns: archives larger than it unpack whole. What an archive may unpack is
+// bounded by the sizes it declares and the free space.
+TEST_F(InstallerTest, ArchivesUnpackWithinTheirOwnDeclaredSizesWhateverSpaceNeededSays)
 {
     TempFolder media;
     media.write("Agree.txt", "terms");
-    media.write("INSTALL.INF", "[Application]\nAppName=Other\nSpaceNeeded=1\n[Dirs]\n1=\n[Files]\n"
-                               "Parts,LIBRARY.ZIP,1,1,Y\n");
-    writeZip(media.path() / "LIBRARY.ZIP", {{"first.con", std::string(600, 'a')}, {"second.con", std::string(600, 'b')}});
+    media.write("INSTALL.INF", "[Application]\nAppName=Other\nSpaceNeeded=12abc\n[Dirs]\n1=\n[Files]\n"
+                               "Parts,LIBRARY.ZIP,1,1,Y\nPackages,PACKAGES.ZIP,1,1,Y\n");
+    writeZip(media.path() / "LIBRARY.ZIP", {{"first.con", std::string(20000, 'a')}, {"second.con", std::string(20000, 'b')}});
+    writeZip(media.path() / "PACKAGES.ZIP", {{"std.cat", std::string(30000, 'c')}});
     const std::string target = home_.file("inst");
     answerOpeningDialogs(target);
-    host_.answerMessageBox(plat::kIdOk);
+    EXPECT_TRUE(install(media.path().string())) << testing::PrintToString(host_.messageBoxes());
+    EXPECT_EQ(host_.messageBoxes(), std::vector<std::string>{"Installation complete!"});
+    EXPECT_EQ(fs::file_size(fs::path(target) / "lib" / "second.con"), 20000u);
+    EXPECT_EQ(fs::file_size(fs::path(target) / "packages" / "std.cat"), 30000u);
+
+    // More declared than the disk has free: refused before anything is written.
+    TempFolder out;
+    const std::string library = (media.path() / "LIBRARY.ZIP").string();
+    const UnzipResult noRoom = UnzipArchive(library, out.file("lib"), 39999);
+    EXPECT_FALSE(noRoom.ok);
+    EXPECT_EQ(noRoom.problem, "There is not enough disk space to unpack " + library +
+                                  ": it holds 40000 bytes and 39999 bytes are free");
+    EXPECT_FALSE(fs::exists(out.path() / "lib"));
+    EXPECT_TRUE(UnzipArchive(library, out.file("lib"), 40000).ok);
+
+    // A file that unpacks to more than it declares is damage: the archive leaves nothing.
+    const fs::path lying = media.path() / "LYING.ZIP";
+    writeStoredZip(lying, {{"a.con", std::string(600, 'a')}, {"b.con", std::string(600, 'b')}});
+    declareEntrySizes(lying, 100);
+    const UnzipResult damaged = UnzipArchive(lying.string(), out.file("lying"), UINT64_MAX);
+    EXPECT_FALSE(damaged.ok);
+    EXPECT_NE(damaged.problem.find("The archive " + lying.string() + " is damaged"), std::string::npos) << damaged.problem;
+    EXPECT_FALSE(fs::exists(out.path() / "lying" / "a.con"));
+    EXPECT_FALSE(fs::exists(out.path() / "lying" / "b.con"));
+}
+
+// The installation folder and the [Dirs] folders that cannot be made are named with the
+// system's reason.
+TEST_F(InstallerTest, AFolderThatCannotBeMadeIsNamedWithTheReason)
+{
+    TempFolder media;
+    media.write("Agree.txt", "terms");
+    media.write("INSTALL.INF", "[Application]\nAppName=Other\n[Dirs]\n1=\n2=docs\n[Files]\nReadme,readme.txt,1,1,N\n");
+    media.write("readme.txt", "hello");
+    quill_test::ReadOnlyDisk disk;
+    if (disk.ready()) {
+        answerOpeningDialogs(disk.file("inst"));
+        EXPECT_FALSE(install(media.path().string()));
+        EXPECT_EQ(host_.messageBoxes(), (std::vector<std::string>{"Can't make directory: " + disk.file("inst") +
+                                                                      ": Read-only file system",
+                                                                  "Cannot create directory!", "Installation not complete!"}));
+    }
+    host_.clearEvents();
+    const std::string target = home_.file("inst2");
+    fs::create_directories(target);
+    std::ofstream(fs::path(target) / "docs") << "a file where the folder goes";
+    answerOpeningDialogs(target);
     EXPECT_FALSE(install(media.path().string()));
-    EXPECT_EQ(host_.count("message box: The archive " + (media.path() / "LIBRARY.ZIP").string() +
-                          " unpacks to more than 1024 bytes, more than the installation has room for: it was not "
-                          "unpacked"),
-              1);
-    EXPECT_TRUE(host_.shown("message box: Installation not complete!"));
-    EXPECT_FALSE(fs::exists(fs::path(target) / "lib" / "first.con"));
-    EXPECT_FALSE(fs::exists(fs::path(target) / "lib" / "second.con"));
-    EXPECT_FALSE(fs::exists(fs::path(target) / "LIBRARY.ZIP"));
+    ASSERT_FALSE(host_.messageBoxes().empty());
+    EXPECT_EQ(host_.messageBoxes().front().rfind("Can't make directory\n" + target + "/docs: ", 0), 0u)
+        << host_.messageBoxes().front();
+    EXPECT_GT(host_.messageBoxes().front().size(), ("Can't make directory\n" + target + "/docs: ").size());
+    if (!disk.ready())
+        GTEST_SKIP() << disk.whyNot();
 }
 
 // On a full disk the installer says so by the file's name, tries again when asked, leaves no
@@ -388,6 +472,34 @@ TEST_F(InstallerTest, AFullDiskIsNamedAndTheInstallationEndsNotComplete)
                                         (media.path() / "LIBRARY.ZIP").string());
         EXPECT_EQ(disk.names(), std::vector<std::string>{"inst/readme.txt"});
     });
+}
+
+// A pipe or a folder on the media where a file is expected is refused at once by its name: the
+// description, a file to copy and an archive alike.
+TEST_F(InstallerTest, NonFilesOnTheMediaAreRefusedAtOnce)
+{
+    TempFolder media;
+    media.write("Agree.txt", "terms");
+    for (const quill_test::NonFile& f :
+         quill_test::placeNonFiles(media.path() / "INSTALL.INF", media.path() / "other" / "INSTALL.INF")) {
+        SCOPED_TRACE(f.kind);
+        plat::TestUiHost round;
+        quill_test::withoutWaiting({f}, [&] { EXPECT_FALSE(install(f.path.parent_path().string())); });
+        EXPECT_EQ(round.messageBoxes(), std::vector<std::string>{"Initialization Error\n" + quill_test::notAFileMessage(f)});
+    }
+    fs::remove(media.path() / "INSTALL.INF");
+    media.write("INSTALL.INF", "[Application]\nAppName=Other\n[Dirs]\n1=\n[Files]\nReadme,readme.txt,1,1,N\n"
+                               "Parts,LIBRARY.ZIP,1,1,Y\nGood,good.txt,1,1,N\n");
+    media.write("good.txt", "fine");
+    const auto nonFiles = quill_test::placeNonFiles(media.path() / "readme.txt", media.path() / "LIBRARY.ZIP");
+    const std::string target = home_.file("inst");
+    answerOpeningDialogs(target);
+    quill_test::withoutWaiting(nonFiles, [&] { EXPECT_FALSE(install(media.path().string())); });
+    EXPECT_TRUE(host_.shown("message box: " + quill_test::notAFileMessage(nonFiles[0]) + "\nIt is not installed."));
+    EXPECT_TRUE(host_.shown("message box: " + quill_test::notAFileMessage(nonFiles[1]) + "\nIt is not installed."));
+    EXPECT_FALSE(host_.shown("message box: Insert disk #2")) << "no disk holds what is not a file";
+    EXPECT_TRUE(host_.shown("message box: Installation not complete!"));
+    EXPECT_EQ(fileText(fs::path(target) / "good.txt"), "fine");
 }
 
 TEST_F(InstallerTest, AMissingMediaFileAsksForTheDiskUntilCancelled)
@@ -439,6 +551,36 @@ TEST_F(InstallerTest, TheFolderBrowserListsFoldersLazilyAndHandsBackThePath)
     CBrowseDirDlg browse;
     ASSERT_EQ(browse.DoModal(), plat::kIdOk);
     EXPECT_EQ(browse.chosenPath(), (home_.path() / "alpha" / "beta").string());
+}
+
+// On the screen each node shows its 16-pixel image of the strip: the roots the drive's, the
+// folders the folder's.
+TEST_F(InstallerTest, TheFolderTreeShowsTheDriveAndFolderImages)
+{
+    CBrowseDirDlg browse;
+    ASSERT_TRUE(browse.Create(browse.templateId()));
+    plat::showModelessWithQt(browse);
+    auto* tree = qobject_cast<QTreeWidget*>(browse.GetDlgItem(stl::kIdcFolderTree)->state()->widget.data());
+    ASSERT_NE(tree, nullptr);
+    ASSERT_GT(tree->topLevelItemCount(), 0);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    ASSERT_GT(root->childCount(), 0) << "the fixed roots list their folders at once";
+    const QImage drive = root->icon(0).pixmap(16, 16).toImage();
+    const QImage folder = root->child(0)->icon(0).pixmap(16, 16).toImage();
+    ASSERT_FALSE(drive.isNull());
+    ASSERT_FALSE(folder.isNull());
+    EXPECT_EQ(drive.size(), QSize(16, 16));
+    EXPECT_NE(drive, folder) << "two images of the strip, not one";
+    const auto painted = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(painted(drive), 30);
+    EXPECT_GT(painted(folder), 30);
+    browse.DestroyWindow();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "spicerun/result_listing.h"
 #include "support/full_disk.h"
 #include "support/function_table.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 
@@ -91,6 +92,18 @@ TEST(DeckRunner, OversizedDeckIsRefusedByItsSize)
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("is larger than 4 MB and was not simulated"), std::string::npos) << result.message;
     EXPECT_EQ(readText(folder.file("huge.out")).rfind("*** The deck " + deck + " is larger", 0), 0u);
+}
+
+TEST(DeckRunner, APipeOrAFolderGivenAsTheDeckIsRefusedAtOnce)
+{
+    TempFolder folder;
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(folder.path() / "pipe.cir", folder.path() / "dir.cir")) {
+        SCOPED_TRACE(f.kind);
+        RunResult result;
+        quill_test::withoutWaiting({f}, [&] { result = SimulateDeck(f.path.string()); });
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.message, quill_test::notAFileMessage(f));
+    }
 }
 
 // The listing is an output like the editors' own: readable by others as the umask allows, and

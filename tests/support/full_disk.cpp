@@ -34,6 +34,18 @@ FullDisk::~FullDisk()
         ::umount2(folder_.path().c_str(), MNT_DETACH);
 }
 
+ReadOnlyDisk::ReadOnlyDisk()
+{
+    if (::mount("tmpfs", folder_.path().c_str(), "tmpfs", MS_NOSUID | MS_NODEV | MS_RDONLY, "size=64k,mode=0755") != 0)
+        whyNot_ = std::string("cannot mount a read-only file system (") + std::strerror(errno) + ")";
+}
+
+ReadOnlyDisk::~ReadOnlyDisk()
+{
+    if (ready())
+        ::umount2(folder_.path().c_str(), MNT_DETACH);
+}
+
 std::string FullDisk::readText(std::string_view name) const
 {
     const auto bytes = read(name);

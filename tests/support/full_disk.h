@@ -49,6 +49,26 @@ private:
     std::optional<plat::ScopedWriteFault> fault_;
 };
 
+// A folder on a disk that takes no writes: a small file system of its own mounted read-only,
+// so that making a folder or a file there fails as on a write-protected medium ("Read-only file
+// system"). Without the right to mount it is not ready and says why.
+class ReadOnlyDisk {
+public:
+    ReadOnlyDisk();
+    ~ReadOnlyDisk();
+    ReadOnlyDisk(const ReadOnlyDisk&) = delete;
+    ReadOnlyDisk& operator=(const ReadOnlyDisk&) = delete;
+
+    bool ready() const { return whyNot_.empty(); }
+    const std::string& whyNot() const { return whyNot_; }
+    const std::filesystem::path& path() const { return folder_.path(); }
+    std::string file(std::string_view name) const { return folder_.file(name); }
+
+private:
+    TempFolder folder_;
+    std::string whyNot_;
+};
+
 // Runs body once on each kind of full disk, under a trace naming the kind. A kind that is not
 // ready is skipped with its reason (the test then reports itself skipped after what ran).
 void onFullDisks(const std::function<void(FullDisk& disk)>& body);

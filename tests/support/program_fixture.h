@@ -12,6 +12,7 @@
 #include "platform/core/test_ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/registry.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,34 @@ protected:
         EXPECT_EQ(harness.app().openDocumentCount(), 0);
         EXPECT_EQ(host.messageBoxes().size(), 1u);
         EXPECT_NE(plat::GetMainWnd(), nullptr);
+    }
+
+    // Starts the program on a named pipe and on a folder given a document's name, and opens
+    // them with File > Open: each is refused at once with a message naming it, no document
+    // opens, and the program keeps running.
+    void expectNonFileDocumentsRefused(std::string_view extension, int openFilterIndex)
+    {
+        const auto nonFiles = placeNonFiles(folder.path() / ("pipe" + std::string(extension)),
+                                            folder.path() / ("folder" + std::string(extension)));
+        for (const NonFile& f : nonFiles) {
+            SCOPED_TRACE(f.kind);
+            host.clearEvents();
+            auto harness = startWithoutTips({f.path.string()});
+            withoutWaiting({f}, [&] { EXPECT_TRUE(harness.start()); });
+            EXPECT_FALSE(harness.exitCode().has_value());
+            EXPECT_EQ(harness.app().openDocumentCount(), 0);
+            EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{notAFileMessage(f)});
+            ASSERT_NE(plat::GetMainWnd(), nullptr);
+
+            host.clearEvents();
+            host.answerFileDialog({f.path.string(), openFilterIndex});
+            withoutWaiting({f}, [&] { harness.command(plat::kIdFileOpen); });
+            harness.idle();
+            EXPECT_EQ(harness.app().openDocumentCount(), 0);
+            ASSERT_FALSE(host.messageBoxes().empty());
+            EXPECT_EQ(host.messageBoxes().front(), notAFileMessage(f)) << "first, whatever the program says after";
+            harness.close();
+        }
     }
 
     using NamedFiles = std::vector<std::pair<std::string, std::vector<unsigned char>>>;

@@ -1,7 +1,9 @@
 #include "tracelyn/route/gerber_import.h"
 
 #include "platform/app/resources.h"
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/file_text.h"
 #include "platform/system/files.h"
 #include "resources/tracelyn/manufacturing_ids.h"
 #include "tracelyn/core/board_append.h"
@@ -13,7 +15,6 @@
 #include <cstdio>
 #include <cctype>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <numbers>
 #include <optional>
@@ -594,21 +595,6 @@ private:
     std::vector<std::string> warnings_;
 };
 
-std::optional<std::string> readBounded(const std::string& path)
-{
-    std::ifstream in(plat::resolvePath(path), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string text;
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<size_t>(in.gcount()));
-        if (text.size() > kMaxFileBytes)
-            return std::string(1, '\0');
-    }
-    return text;
-}
-
 }  // namespace
 
 GerberImport::~GerberImport()
@@ -634,12 +620,17 @@ GerberImport ReadGerber(std::string_view text, int layer)
 
 int ImportGerberFile(const std::string& path, int layer)
 {
-    const std::optional<std::string> text = readBounded(path);
-    if (!text) {
+    plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
+    const std::optional<std::string> text = plat::readWholeFile(path, kMaxFileBytes, &failure);
+    if (!text && failure == plat::LoadFailure::NotAFile) {
+        plat::MessageBox(plat::notAFileText(plat::resolvePath(path)), plat::kMbIconStop);
+        return 0;
+    }
+    if (!text && failure != plat::LoadFailure::TooLarge) {
         plat::MessageBox(plat::FormatString1(tly::kStrCantOpenFile, path), plat::kMbIconStop);
         return 0;
     }
-    if (text->size() > kMaxFileBytes || text->find('\0') != std::string::npos) {
+    if (!text || text->find('\0') != std::string::npos) {
         plat::MessageBox("Not a Gerber file: " + path, plat::kMbIconStop);
         return 0;
     }

@@ -6,6 +6,7 @@
 #include "common/text_search.h"
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/bounded_line_file.h"
 #include "platform/system/files.h"
@@ -217,10 +218,12 @@ constexpr std::size_t kAnnotationLineChars = 1024;
 
 // What an annotation file asks for: for each line "OLD----NEW", the first part in store order
 // whose reference is OLD and that no earlier line took gets NEW's number; the parts whose number
-// changes, with their new numbers. Nothing when the file cannot be opened.
-std::optional<std::vector<std::pair<int32_t, int>>> annotationChanges(const std::string& path)
+// changes, with their new numbers. Nothing when the file cannot be opened (notAFile tells
+// whether it was refused as a folder, pipe or device).
+std::optional<std::vector<std::pair<int32_t, int>>> annotationChanges(const std::string& path, bool& notAFile)
 {
     plat::BoundedLineFile in(path);
+    notAFile = in.refusedNotAFile();
     if (!in.isOpen())
         return std::nullopt;
     // Each reference's parts in store order: a line finds its part without a walk of the store.
@@ -419,9 +422,11 @@ void CMainFrame::OnBackAnnotate()
     CUpdateRefDesDlg dialog(this);
     if (dialog.DoModal() != plat::kIdOk)
         return;
-    const std::optional<std::vector<std::pair<int32_t, int>>> read = annotationChanges(g_advanced.annotationFile);
+    bool notAFile = false;
+    const std::optional<std::vector<std::pair<int32_t, int>>> read = annotationChanges(g_advanced.annotationFile, notAFile);
     if (!read) {
-        plat::MessageBox("File " + g_advanced.annotationFile + " not found");
+        plat::MessageBox(notAFile ? plat::notAFileText(g_advanced.annotationFile)
+                                  : "File " + g_advanced.annotationFile + " not found");
         return;
     }
     const std::vector<std::pair<int32_t, int>>& changes = *read;

@@ -1,11 +1,13 @@
 #include "platform/system/desktop_entries.h"
 
 #include "support/full_disk.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -82,6 +84,44 @@ TEST_F(DesktopEntries, WithoutAnEditorDefaultOnlyTheTypeIsDeclared)
     EXPECT_EQ(plat::defaultApplicationFor("text/plain"), "sys-editor.desktop");
     ASSERT_TRUE(plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries"));
     EXPECT_EQ(text("config/mimeapps.list"), "[Added Associations]\ntext/x-lib=sys-editor.desktop;\n");
+}
+
+// A folder that cannot be made says why itself, not with the missing folder's error that the
+// file's creation would give after it.
+TEST_F(DesktopEntries, OnAReadOnlyDiskTheAssociationGivesTheFolderItCouldNotMakeAndWhy)
+{
+    quill_test::ReadOnlyDisk disk;
+    if (!disk.ready())
+        GTEST_SKIP() << disk.whyNot();
+    ::setenv("XDG_DATA_HOME", disk.file("data").c_str(), 1);
+    const plat::WriteResult association = plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries");
+    EXPECT_FALSE(association);
+    EXPECT_EQ(association.message(),
+              "Cannot write " + disk.file("data/mime/packages/text-x-lib.xml") + ": Read-only file system");
+    const plat::WriteResult entry = plat::writeDesktopEntry("Suite", {"Board Editor", "/opt/tracelyn", "/opt", ""});
+    EXPECT_EQ(entry.message(),
+              "Cannot write " + disk.file("data/applications/Suite/Board Editor.desktop") + ": Read-only file system");
+}
+
+// A user's list that is there but cannot be read (a pipe, a folder) is neither waited on nor
+// written over with our one line.
+TEST_F(DesktopEntries, AListThatCannotBeReadIsNotReplaced)
+{
+    folder_.write("system/applications/mimeapps.list", "[Default Applications]\ntext/plain=sys-editor.desktop\n");
+    std::filesystem::create_directories(folder_.path() / "config");
+    const std::filesystem::path list = folder_.path() / "config" / "mimeapps.list";
+    const std::filesystem::path other = folder_.path() / "config" / "other";
+    for (const bool pipe : {true, false}) {
+        const auto nonFiles = pipe ? quill_test::placeNonFiles(list, other) : quill_test::placeNonFiles(other, list);
+        SCOPED_TRACE(nonFiles[pipe ? 0 : 1].kind);
+        quill_test::withoutWaiting(nonFiles, [&] {
+            const plat::WriteResult association = plat::associateWithTextEditor("text/x-lib", "*.lib", "Libraries");
+            EXPECT_EQ(association.message(),
+                      "Cannot write " + list.string() + (pipe ? ": Invalid argument" : ": Is a directory"));
+        });
+        EXPECT_EQ(std::filesystem::status(list).type(),
+                  pipe ? std::filesystem::file_type::fifo : std::filesystem::file_type::directory);
+    }
 }
 
 TEST_F(DesktopEntries, OnAFullDiskTheOlderEntryAndAssociationsStay)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -89,6 +90,7 @@ TEST(Files, ListingMatchesAndSortsIgnoringCase)
     for (const char* name : {"zeta.CAT", "Alpha.cat", "beta.Cat", "_misc.cat", "notes.txt", "x.catalog"})
         folder.write(std::string("Lib/") + name, "");
     folder.write("Lib/dir.cat/inner", "");   // folders are not listed
+    quill_test::placeNonFiles(folder.path() / "Lib" / "pipe.cat", folder.path() / "Lib" / "empty.cat");   // nor pipes
 
     const std::vector<std::string> expected = {"_misc.cat", "Alpha.cat", "beta.Cat", "zeta.CAT"};
     EXPECT_EQ(plat::listFiles(folder.path().string() + "/LIB/*.CAT"), expected);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -31,6 +32,15 @@ TEST(ProfileFileRead, DefaultsWhenFileSectionOrKeyIsMissing)
         EXPECT_EQ(plat::GetPrivateProfileInt(c.section, c.key, 42, c.file), 42);
     }
     EXPECT_EQ(plat::GetPrivateProfileString("Parts Bin", "no_parts", "", ini), "3");
+
+    // Settings named after a pipe or a folder read as missing, without waiting on the pipe.
+    const auto nonFiles = quill_test::placeNonFiles(folder.path() / "pipe.ini", folder.path() / "dir.ini");
+    for (const quill_test::NonFile& f : nonFiles) {
+        SCOPED_TRACE(f.kind);
+        quill_test::withoutWaiting({f}, [&] {
+            EXPECT_EQ(plat::GetPrivateProfileString("Schemora", "units", "dflt", f.path.string()), "dflt");
+        });
+    }
 }
 
 TEST(ProfileFileRead, NamesIgnoreCaseValuesAreTrimmedAndCrLfIsTolerated)

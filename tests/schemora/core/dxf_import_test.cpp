@@ -11,6 +11,7 @@
 #include "schemora/core/object_append.h"
 #include "schemora/core/schemora_doc.h"
 #include "support/python_ezdxf.h"
+#include "support/special_files.h"
 
 #include <gtest/gtest.h>
 
@@ -122,6 +123,14 @@ TEST_F(DxfImport, FullStoreStopsOnceAndMissingFilesAreReported)
     EXPECT_EQ(g_current.count, 0);
     ASSERT_EQ(host.messageBoxes().size(), 1u);
     EXPECT_EQ(host.messageBoxes()[0], "Can't open file " + folder.file("missing.dxf"));
+
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(folder.path() / "pipe.dxf", folder.path() / "dir.dxf")) {
+        SCOPED_TRACE(f.kind);
+        host.clearEvents();
+        quill_test::withoutWaiting({f}, [&] { EXPECT_EQ(ImportDxf(f.path.string()), 0); });
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{quill_test::notAFileMessage(f)});
+        EXPECT_EQ(g_current.count, 0);
+    }
 }
 
 TEST_F(DxfImport, PinNamesAlignOnlyInsideACompleteTable)

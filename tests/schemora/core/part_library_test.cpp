@@ -14,6 +14,7 @@
 #include "schemora/core/file_records.h"
 #include "schemora/core/part_painter.h"
 #include "schemora/core/string_records.h"
+#include "support/special_files.h"
 #include "support/full_disk.h"
 
 #include <gtest/gtest.h>
@@ -561,6 +562,24 @@ TEST_F(PartLibraryTest, ALibraryLargerThanAnyIsRefusedUnread)
     EXPECT_FALSE(FillLibraryPartList(names, "BIG", false));
     EXPECT_TRUE(state.host.shown(refusal));
     EXPECT_TRUE(names.empty());
+}
+
+TEST_F(PartLibraryTest, APipeOrAFolderNamedAsALibraryIsRefusedAtOnce)
+{
+    const auto nonFiles = quill_test::placeNonFiles(state.lib("PIPE.CON"), state.lib("FOLDER.CON"));
+    for (const quill_test::NonFile& f : nonFiles) {
+        SCOPED_TRACE(f.kind);
+        const std::string library = f.path.stem().string();
+        state.host.clearEvents();
+        quill_test::withoutWaiting({f}, [&] {
+            EXPECT_EQ(LoadLibraryPart(library, "X"), 0);
+            std::vector<std::string> names;
+            EXPECT_FALSE(FillLibraryPartList(names, library, false));
+            EXPECT_TRUE(names.empty());
+        });
+        EXPECT_TRUE(state.host.shown("message box: " + quill_test::notAFileMessage(f)));
+        EXPECT_EQ(g_partSymbols.count, 0);
+    }
 }
 
 TEST_F(PartLibraryTest, OldLibraryVersionsAreConverted)

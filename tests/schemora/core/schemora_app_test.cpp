@@ -170,6 +170,34 @@ TEST_F(SchemoraStart, ADrawingOfTheCommandLineThatCannotBeOpenedLeavesTheProgram
     expectMissingDocumentLeavesTheProgramRunning(harness);
 }
 
+TEST_F(SchemoraStart, APipeOrAFolderNamedAsADrawingIsRefusedAtOnce) { expectNonFileDocumentsRefused(".pic", 1); }
+
+// The command line opens what File > Open opens: a DXF file is imported into a new drawing, a
+// netlist goes to the text viewer.
+TEST_F(SchemoraStart, TheCommandLineOpensEachKindOfFileAsFileOpenDoes)
+{
+    folder.write("part.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n0\nEOF\n");
+    {
+        auto harness = startWithoutTips({folder.file("part.dxf")});
+        ASSERT_TRUE(harness.start());
+        harness.idle();
+        EXPECT_TRUE(host.messageBoxes().empty()) << testing::PrintToString(host.messageBoxes());
+        ASSERT_EQ(harness.app().openDocumentCount(), 1);
+        CSchemoraDoc* doc = activeDrawing();
+        ASSERT_NE(doc, nullptr);
+        EXPECT_EQ(doc->data().objectCount, 1);
+        EXPECT_EQ(doc->data().objects[1].type(), kObjLine);
+        harness.close();
+    }
+    host.clearEvents();
+    folder.write("amp.net", "netlist\n");
+    auto harness = startWithoutTips({folder.file("amp.net")});
+    ASSERT_TRUE(harness.start());
+    EXPECT_TRUE(host.shown("text viewer: " + folder.file("amp.net")));
+    EXPECT_FALSE(host.shown("message box: Unsupported file format"));
+    EXPECT_EQ(harness.app().openDocumentCount(), 0);
+}
+
 TEST_F(SchemoraStart, OpensTheDrawingOfTheCommandLineAndSavesItBack)
 {
     writeIni("DoTips=0\n");

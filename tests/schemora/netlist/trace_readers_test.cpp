@@ -1,6 +1,9 @@
 #include "sim_test_support.h"
 
+#include "support/special_files.h"
+
 #include <cmath>
+#include <filesystem>
 
 using namespace netlist_test;
 
@@ -139,6 +142,32 @@ TEST_F(TraceReaders, MissingFilesAndSignalsAreReportedOnlyWhenAsked)
     LoadTraces(2);
     EXPECT_TRUE(host.shown("message box: Can't find signal (OUT) in buffer"));
     EXPECT_EQ(g_simTraces.samples[0][0], 42);   // the channel keeps its data
+}
+
+// Results named after a pipe or a folder are refused at once, the listing, the Fourier table
+// and the digital files alike.
+TEST_F(TraceReaders, APipeOrAFolderInPlaceOfAResultIsRefusedAtOnce)
+{
+    g_simTraces.instrumentMode = kInstrumentAnalog;
+    analogProbe("OUT*");
+    const std::filesystem::path out = basePath() + ".out", ckt = basePath() + ".ckt";
+    std::filesystem::create_directories(out.parent_path());
+    for (const bool pipe : {true, false}) {
+        const auto nonFiles = pipe ? quill_test::placeNonFiles(out, ckt) : quill_test::placeNonFiles(ckt, out);
+        const quill_test::NonFile& atOut = nonFiles[pipe ? 0 : 1];
+        SCOPED_TRACE(atOut.kind);
+        host.clearEvents();
+        quill_test::withoutWaiting(nonFiles, [&] {
+            LoadTraces(1);
+            EXPECT_EQ(ReadFourierResults(), 0);
+        });
+        EXPECT_GE(host.count("message box: " + quill_test::notAFileMessage(atOut)), 2);
+        host.clearEvents();
+        g_simTraces.instrumentMode = kInstrumentDigital;
+        quill_test::withoutWaiting(nonFiles, [&] { LoadTraces(1); });
+        EXPECT_GE(host.count("message box: " + quill_test::notAFileMessage(nonFiles[pipe ? 1 : 0])), 1);
+        g_simTraces.instrumentMode = kInstrumentAnalog;
+    }
 }
 
 TEST_F(TraceReaders, FlatNoiseStaysOnTheZeroLineAndTheNoisePairFitsPastEightProbes)

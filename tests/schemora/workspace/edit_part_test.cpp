@@ -17,6 +17,7 @@
 #include "schemora/workspace/model_package_pickers.h"
 #include "schemora/workspace/part_editor.h"
 #include "schemora/workspace/part_wizard.h"
+#include "support/special_files.h"
 #include "support/expand_answer.h"
 #include "resources/schemora/part_wizard_ids.h"
 #include "resources/schemora/part_editor_ids.h"
@@ -313,6 +314,23 @@ TEST_F(EditPart, AModelChosenWithFindModelIsKeptThroughSavingAndNamedInTheDeck)
     const std::string deck = readText(folder.path() / "amp.cir");
     EXPECT_NE(deck.find(".MODEL 2N3904 NPN("), std::string::npos) << deck;
     EXPECT_NE(deck.find(" 2n3904\n"), std::string::npos) << deck;
+}
+
+TEST_F(EditPart, FindModelRefusesAPipeOrAFolderAsTheModelFileAtOnce)
+{
+    placeOne("DEVICE", "NPN");
+    const std::filesystem::path models = folder.path() / "SEMICON.MOD", aside = folder.path() / "ASIDE.MOD";
+    for (const bool pipe : {true, false}) {
+        const auto nonFiles = pipe ? quill_test::placeNonFiles(models, aside) : quill_test::placeNonFiles(aside, models);
+        const quill_test::NonFile& atModels = nonFiles[pipe ? 0 : 1];
+        SCOPED_TRACE(atModels.kind);
+        host.clearEvents();
+        Picked model;
+        quill_test::withoutWaiting(nonFiles, [&] {
+            model = pickThrough(0, kIdcPartFindModel, kIdcModelStatus, [](plat::Dialog&) { return 0; }, kIdcPartValue);
+        });
+        EXPECT_TRUE(host.shown("message box: " + quill_test::notAFileMessage(atModels)));
+    }
 }
 
 // The starter packages' dotted names ("AXIAL0.3") are packages of their own: Browse assigns

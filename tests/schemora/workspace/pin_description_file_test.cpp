@@ -3,6 +3,7 @@
 #include "platform/core/test_ui_host.h"
 #include "schemora/workspace/pin_description_file.h"
 #include "support/full_disk.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
 
@@ -127,6 +128,8 @@ TEST(PinDescriptionFile, DamagedFilesAreRefusedAndChangeNothing)
     std::string manyVcc = header();
     for (int i = 1; i <= 21; ++i)
         manyVcc += std::to_string(i) + ") vcc\n";
+    // "%end" is there, but after more lines than a pin list may have, blank ones included.
+    const std::string farEnd = header() + "1) A i L\n" + std::string(200000, '\n') + "%end\n";
     std::string noPinlist;
     for (int i = 0; i < 21; ++i)
         noPinlist += "%package DIP8\n";
@@ -134,6 +137,8 @@ TEST(PinDescriptionFile, DamagedFilesAreRefusedAndChangeNothing)
         {"short keywords", "%package\n%type\n%pinlist\n1) A i L\n%end\n", "Error: part package information not found"},
         {"no pin list", noPinlist + "%pinlist\n", "Error: keyword \"%pinlist\" not found"},
         {"no end", header() + "1) A i L\n", "Error: keyword \"end\" not found"},
+        {"end after too many lines", farEnd,
+         "Error: too many lines: \"%end\" must come within 7998 lines of \"%pinlist\" (blank lines count)"},
         {"501 pins", manyPins + "%end\n", "Too many pins"},
         {"21 supplies", manyVcc + "%end\n", "Too many voltage pins"},
         {"no label", header() + "1)\n%end\n", "Can't find signal name for pin (1)"},
@@ -165,6 +170,14 @@ TEST(PinDescriptionFile, DamagedFilesAreRefusedAndChangeNothing)
     PartWizardAnswers a;
     EXPECT_FALSE(ReadPinDescriptions("/nonexistent/x.lib", a));
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't open file:/nonexistent/x.lib"});
+
+    quill_test::TempFolder temp;
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(temp.path() / "X.LIB", temp.path() / "Y.LIB")) {
+        SCOPED_TRACE(f.kind);
+        host.clearEvents();
+        quill_test::withoutWaiting({f}, [&] { EXPECT_FALSE(ReadPinDescriptions(f.path.string(), a)); });
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{quill_test::notAFileMessage(f)});
+    }
 }
 
 // Every message names the line it is about; the file as a whole is line 0.
@@ -182,6 +195,9 @@ TEST(PinDescriptionFile, MessagesNameTheirLines)
         {"bad pin line", header() + "1) A i L\n\n2) B\n%end\n", {{8, "Can't find pin type designator for pin 2"}}, false},
         {"supply twice", header() + "3,7) vcc\n7) gnd\n%end\n", {{7, "Error: pin already defined for part!\nPin 7"}}, false},
         {"no end", header() + "1) A i L\n", {{0, "Error: keyword \"end\" not found"}}, false},
+        {"end after too many lines", header() + std::string(7998, '\n') + "%end\n",
+         {{8003, "Error: too many lines: \"%end\" must come within 7998 lines of \"%pinlist\" (blank lines count)"}}, false},
+        {"end on the last line allowed", header() + std::string(7996, '\n') + "1) A i L\n%end\n", {}, true},
         {"empty", "", {{0, "Error: keyword \"%pinlist\" not found"}}, false},
     };
     for (const Case& c : cases) {

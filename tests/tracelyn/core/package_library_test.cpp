@@ -2,6 +2,7 @@
 // list, rewriting, and what damaged catalogues do.
 #include "tracelyn/core/package_library_fixture.h"
 #include "tracelyn/core/package_fixture.h"
+#include "support/special_files.h"
 #include "support/full_disk.h"
 #include "support/temp_folder.h"
 
@@ -130,6 +131,15 @@ TEST_F(PackageLibraryTest, LookupFailuresNameWhatIsMissing)
     EXPECT_EQ(host.messageBoxes().back(), "Unsupported file format");
     EXPECT_EQ(LoadLibraryPartByPath("NOSLASH"), 0);
     EXPECT_EQ(g_packages.count, 0);
+
+    const auto nonFiles = quill_test::placeNonFiles(g_boardFolders.libraryFolder + "PIPE.CAT",
+                                                    g_boardFolders.libraryFolder + "FOLDER.CAT");
+    for (const quill_test::NonFile& f : nonFiles) {
+        SCOPED_TRACE(f.kind);
+        quill_test::withoutWaiting({f}, [&] { EXPECT_EQ(LoadLibraryPart(f.path.stem().string(), "DIP8"), 0); });
+        EXPECT_EQ(host.messageBoxes().back(), quill_test::notAFileMessage(f));
+        EXPECT_EQ(g_packages.count, 0);
+    }
 }
 
 TEST_F(PackageLibraryTest, OversizedPartCountIsReportedAndCapped)

@@ -308,6 +308,13 @@ TEST_F(TracelynStart, BoardThatCannotBeOpenedLeavesTheProgramRunningWithNoStoreB
     EXPECT_EQ(g_openDocuments.count, 0);
 }
 
+TEST_F(TracelynStart, APipeOrAFolderNamedAsABoardIsRefusedAtOnce)
+{
+    expectNonFileDocumentsRefused(".tlz", 1);
+    EXPECT_EQ(g_board.objects, nullptr);
+    EXPECT_EQ(g_openDocuments.count, 0);
+}
+
 // Drawings, boards of a later version and stray bytes are not boards: they open no document,
 // so nothing can save over them.
 TEST_F(TracelynStart, FilesThatAreNoBoardsOpenNothing)

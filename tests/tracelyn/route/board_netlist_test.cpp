@@ -8,6 +8,7 @@
 #include "tracelyn/core/board_view_services.h"
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/route/board_netlist.h"
+#include "support/special_files.h"
 
 #include <algorithm>
 #include <array>
@@ -238,6 +239,13 @@ TEST_F(BoardNetlistTest, SmallNetsAndAMissingFile)
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"File " + folder.file("test.net") + " not found"});
     EXPECT_EQ(g_progress.shown, 0);
     EXPECT_EQ(g_netlist.netCount, 0);
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(folder.path() / "pipe.net", folder.path() / "dir.net")) {
+        SCOPED_TRACE(f.kind);
+        host.clearEvents();
+        const std::string base = (f.path.parent_path() / f.path.stem()).string();
+        quill_test::withoutWaiting({f}, [&] { EXPECT_EQ(ReadBoardNetlist(base), 0); });
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{quill_test::notAFileMessage(f)});
+    }
 
     // A board without parts says so and finds no pins.
     host.clearEvents();

@@ -5,6 +5,7 @@
 
 #include "resources/tracelyn/tracelyn_ids.h"
 #include "tracelyn/route/gerber_import.h"
+#include "support/special_files.h"
 
 #include <cmath>
 #include <cstring>
@@ -272,6 +273,13 @@ TEST_F(GerberImportTest, FilesThatCannotBeReadAddNothing)
         EXPECT_EQ(ImportGerberFile(c.path, kLayerTop), 0);
         ASSERT_EQ(host.messageBoxes().size(), 1u);
         EXPECT_NE(host.messageBoxes()[0].find(c.says), std::string::npos);
+        EXPECT_EQ(g_board.count, before);
+    }
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(folder.path() / "pipe.gbr", folder.path() / "dir.gbr")) {
+        SCOPED_TRACE(f.kind);
+        host.clearEvents();
+        quill_test::withoutWaiting({f}, [&] { EXPECT_EQ(ImportGerberFile(f.path.string(), kLayerTop), 0); });
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{quill_test::notAFileMessage(f)});
         EXPECT_EQ(g_board.count, before);
     }
 }

@@ -3,12 +3,16 @@
 // takes the window off the screen without destroying it.
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
+#include "platform/app/wnd_state.h"
 #include "platform/core/test_ui_host.h"
 #include "resources/tracelyn/route_dialogs.h"
 #include "resources/tracelyn/route_ids.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/progress_dialog.h"
 #include "tracelyn/route/route_windows.h"
+
+#include <QLayout>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +58,24 @@ TEST_F(ProgressDialogTest, RunsFromStartToEndAndCancelOnlyAsksToStop)
     ShowProgressWindow(0, 1, nullptr, kProgressEnd);
     EXPECT_EQ(g_progressDialog, nullptr);
     EXPECT_EQ(g_progress.shown, 0);
+}
+
+// On the screen the bar keeps the size its template gives: a strip, not a box that grows with
+// the window around it.
+TEST_F(ProgressDialogTest, OnTheScreenTheBarKeepsItsTemplateSize)
+{
+    ShowProgressWindow(0, 10, " ", kProgressStart);
+    ASSERT_NE(g_progressDialog, nullptr);
+    plat::showModelessWithQt(*g_progressDialog);
+    QWidget* bar = g_progressDialog->GetDlgItem(tly::kIdcProgressBar)->state()->widget.data();
+    ASSERT_NE(bar, nullptr);
+    QWidget* face = bar->window();
+    face->resize(face->sizeHint().width() + 200, face->sizeHint().height() + 200);
+    face->layout()->activate();
+    EXPECT_EQ(bar->size(), bar->minimumSize());
+    EXPECT_EQ(bar->height(), g_progressDialog->GetDlgItem(tly::kIdcProgressBar)->state()->size.cy);
+    EXPECT_LT(bar->height(), 40) << "a strip as tall as a line of text";
+    EXPECT_GT(bar->width(), 4 * bar->height());
 }
 
 TEST_F(ProgressDialogTest, RouterBoxShowsTheMessageAndAnswersOkOrCancel)
