@@ -68,6 +68,7 @@ void CSetColorsDlg::OnPaletteClicked(unsigned id)
     if (slot < 0 || slot >= slotCount())
         return;
     working_[static_cast<size_t>(slot)] = static_cast<int32_t>(id - ids_.firstPaletteId);
+    picked_ = static_cast<int>(id - ids_.firstPaletteId);
     repaintSwatch(ids_.firstSlotId + static_cast<unsigned>(slot));
 }
 
@@ -102,6 +103,8 @@ void CSetColorsDlg::OnOK()
         if (checked != 0)
             *target_.colorMode = static_cast<int>(checked - ids_.firstModeId);
     }
+    if (target_.pickedColor && picked_ >= 0)
+        *target_.pickedColor = picked_;
     if (target_.afterOk)
         target_.afterOk(working_);
     plat::Dialog::OnOK();

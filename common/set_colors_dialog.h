@@ -56,6 +56,7 @@ struct SetColorsTarget {
     int* currentScheme = nullptr;
     int* colorMode = nullptr;               // with SetColorsIds::firstModeId only
     int* selectedSlot = nullptr;            // kept between runs of the dialog
+    int* pickedColor = nullptr;             // OK stores the palette colour clicked last, if any
     std::function<plat::ColorRef(int)> colorOf;     // a palette index as the painters draw it
     std::function<void(plat::Dc&)> selectPalette;   // selects and realises the program palette
     std::function<void(std::span<const int32_t>)> afterOk;   // the program's own extra on OK
@@ -89,6 +90,7 @@ private:
     std::vector<int32_t> working_;
     int workingScheme_ = -1;                 // index into target_.schemes, -1 none
     int fallbackSlot_ = 0;
+    int picked_ = -1;                        // the palette colour clicked last in this run
 };
 
 // The dialog's template: the slot swatches with their labels, the palette, the scheme combo, the

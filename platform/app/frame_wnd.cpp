@@ -587,6 +587,11 @@ bool MDIFrameWnd::PreTranslateMessage(Msg& msg)
     const bool shift = GetKeyState(kVkShift) < 0;
     const bool alt = GetKeyState(kVkMenu) < 0;
     const auto key = static_cast<unsigned>(msg.wParam);
+    // The MDI system key: Ctrl+F6 activates the next child window.
+    if (msg.message == kWmKeyDown && key == kVkF6 && ctrl && !alt && !shift) {
+        guarded([&] { MDINext(); });
+        return true;
+    }
     unsigned command = 0;
     if (active_)
         command = active_->accelerators().translate(msg.message, key, ctrl, shift, alt);

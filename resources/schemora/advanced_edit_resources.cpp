@@ -89,8 +89,8 @@ void AddAdvancedEditItems(plat::MenuItem& editMenu)
 
 void AddSearchItems(plat::MenuItem& auxMenu)
 {
-    auxMenu.items.push_back(menuItem(kCmdFind, "&Find..."));
-    auxMenu.items.push_back(menuItem(kCmdReplaceText, "&Replace Text..."));
+    auxMenu.items.push_back(menuItem(kCmdFind, "&Find...\tCtrl+F"));
+    auxMenu.items.push_back(menuItem(kCmdReplaceText, "&Replace Text...\tCtrl+H"));
     auxMenu.items.push_back(menuItem(kCmdRefNo, "Ref &No..."));
     auxMenu.items.push_back(menuItem(kCmdCheckSchematic, "&Check Schematic..."));
 }
@@ -101,6 +101,8 @@ std::vector<plat::Accelerator> AdvancedEditAccelerators()
     constexpr uint8_t kChar = 0;
     return {
         {plat::kFVirtKey | plat::kFAlt, 'S', kCmdEditScale},
+        {plat::kFVirtKey | plat::kFControl, 'F', kCmdFind},
+        {plat::kFVirtKey | plat::kFControl, 'H', kCmdReplaceText},
         {kChar, 'n', kCmdAlignToCenter},
         {kChar, 'v', kCmdAlignWithEdge},
         {kChar, 'h', kCmdAlignOnLine},

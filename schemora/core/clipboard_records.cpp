@@ -17,7 +17,7 @@ constexpr std::size_t kTextLineKept = 180;
 constexpr int32_t kTerminalRecordFlag = 0x100000;
 constexpr int kFirstTerminalWord = 11, kLastTerminalWord = 22;
 
-bool carriesPinText(const DrawObject& o) { return o.type() == kObjLine && (o.w[13] & 0xFF) != 0; }
+bool carriesPinText(const DrawObject& o) { return o.isPinLine(); }
 
 // The name a placed part is copied under: the part of its text after the first ':' and its
 // symbol's name, or the symbol's name alone.

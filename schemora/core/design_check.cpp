@@ -326,27 +326,18 @@ int mergeOverlaps(int sheet)
     return changes;
 }
 
-// The end of a pin that lies outside the part's extent.
-plat::Point outerPinEnd(const PinLead& pin, const plat::Rect& extent)
-{
-    const bool firstInside = pin.x1 > extent.left && pin.x1 < extent.right && pin.y1 > extent.top && pin.y1 < extent.bottom;
-    return firstInside ? plat::Point{pin.x2, pin.y2} : plat::Point{pin.x1, pin.y1};
-}
-
+// A wire end lying on a pin goes to the pin's connection end (the end at the outline, where
+// the part is wired): along x for a horizontal pin, along y for a vertical one. The symbol's
+// stored extent also spans attribute texts placed away from the body, so it cannot tell which
+// end is outside.
 int moveWireEndsOntoPins(int sheet)
 {
     int changes = 0;
     for (int p = 1; p <= g_current.liveCount(); ++p) {
         const DrawObject& part = g_current.at(p);
-        const PartSymbol* symbol = symbolOf(part);
-        if (!part.isPart() || part.sheet() != sheet || !part.text || !part.text[0] || !symbol)
+        if (!part.isPart() || part.sheet() != sheet || !part.text || !part.text[0] || !symbolOf(part))
             continue;
-        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        g_partOrigin = {part.w[0], part.w[1]};
-        TransformPartExtent(*symbol, &x1, &y1, &x2, &y2, PartOrientation(part.w[7]), PartMirror(part.w[7]) != 0);
-        const plat::Rect extent = plat::Rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
         for (const PinLead& pin : PartPinLeads(part)) {
-            const plat::Point outer = outerPinEnd(pin, extent);
             const bool horizontal = pin.y1 == pin.y2;
             for (int i = 1; i <= g_current.liveCount(); ++i) {
                 if (!isWireOf(i, sheet))
@@ -357,9 +348,10 @@ int moveWireEndsOntoPins(int sheet)
                     int& y = w.w[end * 2 + 1];
                     if (!HitTestWire(x, y, pin.x1, pin.y1, pin.x2, pin.y2, kPinReach))
                         continue;
-                    const int before = horizontal ? x : y;
-                    (horizontal ? x : y) = horizontal ? outer.x : outer.y;
-                    if (std::abs((horizontal ? x : y) - before) > kMovedEnough)
+                    int& along = horizontal ? x : y;
+                    const int before = along;
+                    along = horizontal ? pin.x1 : pin.y1;
+                    if (std::abs(along - before) > kMovedEnough)
                         ++changes;
                 }
             }
@@ -417,7 +409,11 @@ void RunDesignCheck(CSchemoraDoc& doc)
     std::optional<plat::AtomicFile> file;
     const auto stop = [&](const plat::WriteError& error) {
         plat::MessageBox(error.message(plat::LoadString(scm::kStrDiskError)), plat::kMbOk | plat::kMbIconStop);
-        WithdrawLastUndoStep();
+        // Corrections made before the report failed are taken back with the check's own step.
+        if (wordsOfStore() == before)
+            WithdrawLastUndoStep();
+        else
+            UndoLastStep();
         doc.SetModifiedFlag(wasModified);
     };
     if (g_checkOptions.saveResults) {
@@ -428,15 +424,21 @@ void RunDesignCheck(CSchemoraDoc& doc)
     CheckResults results(file ? &*file : nullptr);
     PartChecker checker(results, g_current.liveCount());
     const bool finished = checker.run();
-    if (file)
+    const std::string lastResult = results.last();
+    // The corrections are part of the results: the report lists them as the boxes show them.
+    const int fixed = finished ? FixOverlappedLines(doc.data().numberOfSheets, g_checkOptions.overlappedLines) : 0;
+    const std::string fixedText = "Fixed/removed " + std::to_string(fixed) + " overlapped line(s)";
+    if (file) {
+        if (fixed > 0)
+            file->put(fixedText + "\n");
         if (const plat::WriteResult written = file->commit(); !written)
             return stop(*written.error());
-    if (finished && g_checkOptions.saveResults && !results.last().empty())
-        plat::MessageBox(results.last());
+    }
+    if (finished && g_checkOptions.saveResults && !lastResult.empty())
+        plat::MessageBox(lastResult);
     if (finished) {
-        const int fixed = FixOverlappedLines(doc.data().numberOfSheets, g_checkOptions.overlappedLines);
         if (fixed > 0)
-            plat::MessageBox("Fixed/removed " + std::to_string(fixed) + " overlapped line(s)");
+            plat::MessageBox(fixedText);
         if (g_checkOptions.snapToGrid)
             ReGridObjects();
         RefreshJunctionDots();

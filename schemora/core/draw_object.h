@@ -53,6 +53,8 @@ struct DrawObject {
     bool mirrored() const { return (w[5] & 0x8000) != 0; }
     int x() const { return w[0]; }
     int y() const { return w[1]; }
+    // A part's terminal in the part editor: a line with a pin text (words 13 to 15).
+    bool isPinLine() const { return type() == kObjLine && (w[13] & 0xFF) != 0; }
     // Lines, arrows, buses and arcs keep a second point in words 2 and 3.
     bool hasSecondPoint() const
     {

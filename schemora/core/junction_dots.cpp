@@ -80,7 +80,7 @@ private:
                 s.dir = orientation(s.a, s.b);
                 segs_.push_back(s);
             } else if (o.isPart() && o.symbolIndex() > 0) {
-                parts_.push_back({i, PartPinLeads(o)});
+                parts_.push_back({i, JunctionPinLeads(o)});
             }
         }
     }

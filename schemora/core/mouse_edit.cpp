@@ -91,7 +91,9 @@ void fillDefaults(DrawObject& o, int tool, plat::Point p)
     o.w[1] = p.y;
     o.w[5] = g_settings.CurrentStyle;
     o.w[23] = CurrentEditSheet();
-    o.w[6] = g_settings.width;
+    // "Object takes THIS color": the width word carries the colour picked last (above 256 the
+    // painters draw it in that colour); with the planes' colour the width alone.
+    o.w[6] = g_settings.width + (g_drawModes.colorMode == 0 ? 256 * g_drawModes.objectColor : 0);
     o.w[4] = 1024 * layer + kind.type;
     if (HasFill(kind.type) || kind.type == kObjPolygon)
         o.w[7] = g_settings.fillPattern;

@@ -10,6 +10,7 @@
 #include "schemora/core/object_extents.h"
 #include "schemora/core/paint_style.h"
 #include "schemora/core/part_transforms.h"
+#include "schemora/core/pin_snap.h"
 #include "schemora/core/rubber_wires.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
@@ -184,7 +185,8 @@ void applyReshape(DrawObject& o, plat::Point p)
     }
     if (o.hasSecondPoint()) {
         const plat::Point fixed = mode == 0 ? plat::Point{o.w[2], o.w[3]} : plat::Point{o.x(), o.y()};
-        if (g_settings.limit != 0 && type != kObjArc)
+        // A terminal always leaves its part square to the body.
+        if ((g_settings.limit != 0 && type != kObjArc) || o.isPinLine())
             p = orthogonal(fixed, p);
         if (mode == 0) { o.w[0] = p.x; o.w[1] = p.y; }
         else { o.w[2] = p.x; o.w[3] = p.y; }
@@ -456,6 +458,12 @@ void ReshapeObject(plat::Dc& dc, int index, bool ending)
     if (g_mouseEdit.ghostDrawn)
         drawReshapeGhost(dc, index, kModeInvert);
     g_mouseEdit.handlesHidden = true;
+    // A dragged wire end jumps onto a nearby pin end, as the wire tool's does.
+    if (g_settings.pinsnap != 0) {
+        ShowPinSnapMarker(dc);
+        if (ending)
+            ErasePinSnapMarker(dc);
+    }
     DrawObject& o = g_current.at(index);
     applyReshape(o, CursorDrawingPoint());
     clampObjectPoints(o);

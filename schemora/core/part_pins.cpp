@@ -10,7 +10,11 @@ int PartSection(const DrawObject& part) { return (part.w[5] == -1 ? 0 : part.w[5
 
 int PartVariant(const DrawObject& part) { return ((part.w[5] == -1 ? 0 : part.w[5]) >> 3) & 3; }
 
-std::vector<PinLead> PartPinLeads(const DrawObject& part)
+namespace {
+
+// The lines of the instance's gate section that pass isPin, turned, mirrored and moved.
+template <typename IsPin>
+std::vector<PinLead> leadsWhere(const DrawObject& part, IsPin isPin)
 {
     std::vector<PinLead> leads;
     int gates = 1, count = 0, first = 0;
@@ -28,7 +32,7 @@ std::vector<PinLead> PartPinLeads(const DrawObject& part)
     g_partOrigin = {part.x(), part.y()};
     for (int i = std::max(start, 1); i < end; ++i) {
         const DrawObject& e = g_symbolElements[i];
-        if (e.type() != kObjLine || e.w[7] == 0 || !e.text)
+        if (e.type() != kObjLine || !isPin(e))
             continue;
         PinLead lead;
         lead.element = i;
@@ -37,4 +41,20 @@ std::vector<PinLead> PartPinLeads(const DrawObject& part)
         leads.push_back(lead);
     }
     return leads;
+}
+
+}  // namespace
+
+std::vector<PinLead> PartPinLeads(const DrawObject& part)
+{
+    return leadsWhere(part, [](const DrawObject& e) { return e.w[7] != 0 && e.text; });
+}
+
+std::vector<PinLead> JunctionPinLeads(const DrawObject& part)
+{
+    const int symbol = part.symbolIndex();
+    if (symbol >= 1 && symbol < kPartSymbolSlots &&
+        g_partSymbols.entries[static_cast<std::size_t>(symbol)].name.find("GND") != std::string::npos)
+        return leadsWhere(part, [](const DrawObject&) { return true; });
+    return PartPinLeads(part);
 }

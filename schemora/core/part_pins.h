@@ -18,3 +18,6 @@ int PartVariant(const DrawObject& part);
 
 // Empty when the part's symbol has no element block.
 std::vector<PinLead> PartPinLeads(const DrawObject& part);
+// The pins junction dots are placed by: the same, except that in a ground symbol (a name with
+// "GND") every line is a pin, so wires meeting on it are joined.
+std::vector<PinLead> JunctionPinLeads(const DrawObject& part);

@@ -243,6 +243,9 @@ void DrawLayerComboItem(plat::Dc& dc, const plat::Rect& item, int itemId, bool d
     if (!drawEntire || itemId < 0 || itemId >= static_cast<int>(kLayerItems.size()))
         return;
     const int role = std::max(itemId, 1);
+    // The swatch is a palette index of the scheme: without the program's palette in the combo's
+    // DC it would come out in the system's default colours.
+    SelectProgramPalette(dc);
     {
         ScopedPen pen(dc, plat::Pen(plat::kPsSolid, 1, plat::rgb(0, 0, 0)));
         ScopedBrush brush(dc, plat::Brush::solid(RoleColor(role)));

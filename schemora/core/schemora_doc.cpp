@@ -4,6 +4,7 @@
 #include "platform/system/clock.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/drawing_file.h"
+#include "schemora/core/junction_dots.h"
 #include "schemora/core/open_documents.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/sheet_state.h"
@@ -39,6 +40,14 @@ void readDrawingDocument(CSchemoraDoc& doc, plat::Archive& ar)
 {
     ClearUndoRing();
     ReadDrawing(doc.data(), 0, &g_current.count, ar, doc.data().objects.slots());
+    if (!ar.refused()) {
+        // The drawing read is the one about to be shown; its dots are put right on every sheet
+        // before the first paint, as after any edit.
+        g_current.activeDocument = &doc;
+        g_current.objects = doc.data().objects.slots();
+        doc.data().objectCount = g_current.count;
+        RefreshJunctionDots();
+    }
     // The first repaint of the drawing read says it is done with "filedone.wav".
     g_paintRecord.fileDoneSoundPending = !ar.refused();
 }

@@ -100,6 +100,26 @@ void CSchemoraView::OnDraw(plat::Dc& dc)
     g_current.count = saved.count;
 }
 
+void CSchemoraView::OnPaint()
+{
+    const plat::FrameWnd* frame = plat::GetMainWnd();
+    CSchemoraDoc* doc = GetDocument();
+    if (thePartEditor || !doc || !frame || frame->GetActiveView() == this) {
+        EditorView::OnPaint();
+        return;
+    }
+    const CurrentDrawing current = g_current;
+    const SheetViewState view = g_sheetView;
+    const SheetDocumentInfo shown = g_sheetDocument;
+    const SheetPaintHooks hooks = g_sheetPaintHooks;
+    g_sheetView.currentSheet = std::clamp(doc->shownSheet, 1, std::max(1, doc->data().numberOfSheets));
+    EditorView::OnPaint();
+    g_current = current;
+    g_sheetView = view;
+    g_sheetDocument = shown;
+    g_sheetPaintHooks = hooks;
+}
+
 void CSchemoraView::OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info)
 {
     if (CSchemoraDoc* doc = GetDocument(); doc && !thePartEditor)

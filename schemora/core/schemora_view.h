@@ -14,6 +14,9 @@ public:
     ~CSchemoraView() override;
 
     void OnDraw(plat::Dc& dc) override;
+    // A window that is not the active one paints its own drawing and then gives the current
+    // drawing, its sheet and the mapping back to the active one.
+    void OnPaint() override;
     void OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info = nullptr) override;
     // Another drawing's tool and typed text end; the view's sheet becomes the shown one.
     void OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView) override;

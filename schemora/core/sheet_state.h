@@ -43,6 +43,7 @@ struct DrawingModes {
     bool monochromePrint = false; // a printout without colour is running
     bool gridShown = true;        // "Show Grid" of the Edit Setup dialog
     int colorMode = 0;            // 0: objects take their own colour, 1: the colour of their plane
+    int objectColor = 0;          // palette index new objects take in mode 0 (Set Colors' last pick)
     int markColor = 0;            // palette index of the editing marks (Set Colors slot 19)
     // The string the keyboard text entry types into; the object holding it is not painted.
     const char* textEntryBuffer = nullptr;

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 TextEntryState g_textEntry;
 
@@ -92,11 +93,14 @@ bool startTextObject(int x, int y, int style)
 
 void openExisting(int index, plat::Point click)
 {
+    // The text as it was before this edit is one undo step of its own.
+    const int indexes[] = {index};
+    PushUndoSnapshotOf(indexes);
     DrawObject& o = g_current.objects[static_cast<std::size_t>(index)];
-    MarkEditedDrawingModified();
     g_textEntry.index = index;
     g_textEntry.ownStep = false;
     g_textEntry.editingExisting = true;
+    g_textEntry.original = o.text ? o.text : "";
     g_textEntry.anchorX = o.x();
     g_textEntry.anchorY = o.y();
     g_textEntry.style = o.w[2];
@@ -116,8 +120,14 @@ void endTextLine()
 {
     if (!validLine())
         return;
-    if (!g_textEntry.line.empty() && g_textEntry.line != " ")
+    const bool opened = std::exchange(g_textEntry.editingExisting, false);
+    const bool blank = g_textEntry.line.empty() || g_textEntry.line == " ";
+    if (!blank) {
+        // A text opened and left as it was: its undo step would restore nothing.
+        if (opened && g_textEntry.line == g_textEntry.original)
+            WithdrawLastUndoStep();
         return;
+    }
     if (g_textEntry.ownStep) {
         WithdrawLastUndoStep();
         if (g_textEntry.index == g_current.count)

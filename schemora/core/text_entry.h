@@ -6,7 +6,8 @@
 // The line being edited stays where it is in the store (the count is never lowered), so a
 // save or close in the middle writes every object. Undo: a new line records an appended step
 // when it is made (Enter lines too); a line left empty is removed and only its own step is
-// taken back.
+// taken back. Opening an existing text records a snapshot of it (withdrawn again when the text
+// is left as it was), so one edit is one undo step.
 
 #include <string>
 
@@ -24,6 +25,7 @@ struct TextEntryState {
     int anchorX = 0, anchorY = 0;
     int style = 0;
     std::string line;
+    std::string original;         // an existing text's string when it was opened
 };
 extern TextEntryState g_textEntry;
 

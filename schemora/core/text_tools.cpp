@@ -16,6 +16,8 @@ AutoTextState g_autoText;
 
 namespace {
 
+constexpr std::size_t kTooLongToMark = 10;
+
 bool onVisibleLayer(const DrawObject& o)
 {
     return o.onLayer(CurrentDrawingLayer());
@@ -35,7 +37,10 @@ bool MarkSignalText(plat::Dc& dc)
         if (p.x < box.left || p.x > box.right || p.y < box.top || p.y > box.bottom)
             continue;
         std::string text = o.text ? o.text : "";
-        if (!text.empty() && text.back() == '*')
+        // Signal names are short: a longer text (a note, a directive) is not marked.
+        if (text.empty() || text.size() >= kTooLongToMark)
+            return false;
+        if (text.back() == '*')
             text.pop_back();
         else
             text.push_back('*');

@@ -122,7 +122,8 @@ void CMainFrame::registerAdvancedEditCommands()
 
 void CMainFrame::OnScaleObjects()
 {
-    if (!loadActiveDrawing(*this))
+    // Alt+S reaches here whatever the menu shows: without a selection there is nothing to scale.
+    if (g_editState.selectionCount < 1 || !loadActiveDrawing(*this))
         return;
     ScaleFactorsDialog dialog(this, scm::kIddScale, g_scaleFactors.x, g_scaleFactors.y);
     if (dialog.DoModal() == plat::kIdOk && g_editState.selectionCount > 0) {

@@ -12,6 +12,7 @@
 #include "schemora/core/part_previews.h"
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
+#include "schemora/core/schemora_view.h"
 #include "schemora/core/workspace_services.h"
 #include "schemora/core/design_name.h"
 #include "schemora/core/settings.h"
@@ -130,6 +131,11 @@ bool CMainFrame::OnCmdMsg(unsigned id, plat::CmdUI* ui)
 {
     if (!ui && TextEntryActive())
         return false;
+    // Whatever window was painted or pointed at last, a command acts on the drawing shown in
+    // the active window.
+    if (!ui && !thePartEditor)
+        if (auto* view = dynamic_cast<CSchemoraView*>(GetActiveView()))
+            view->LoadCurrentDocument();
     return quill::EditorMainFrame::OnCmdMsg(id, ui);
 }
 

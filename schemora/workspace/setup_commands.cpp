@@ -100,6 +100,7 @@ void CMainFrame::OnSetColors()
                            .currentScheme = &g_settings.colorscheme,
                            .colorMode = &g_drawModes.colorMode,
                            .selectedSlot = &g_setColorsSlot,
+                           .pickedColor = &g_drawModes.objectColor,
                            .colorOf = [](int index) { return GetColorRef(index); },
                            .selectPalette = [](plat::Dc& dc) { SelectProgramPalette(dc); },
                            .afterOk = [](std::span<const int32_t> colors) { g_drawModes.markColor = colors[kMarkColorSlot]; }};

@@ -104,7 +104,9 @@ TEST_F(TextEntry, EnterStartsTheNextLineAndEmptyLinesGoWithTheirOwnStep)
     EXPECT_EQ(UndoDepth(), 0);
 }
 
-TEST_F(TextEntry, OpeningAnExistingTextRecordsNoStepAndKeepsTheCount)
+// An edit of an existing text is one undo step that brings the old text back; opening a text
+// and leaving it as it was adds none.
+TEST_F(TextEntry, EditingAnExistingTextIsOneUndoStep)
 {
     command(kCmdToolLine);
     drag(0, 0, 400, 0);
@@ -121,9 +123,21 @@ TEST_F(TextEntry, OpeningAnExistingTextRecordsNoStepAndKeepsTheCount)
     EXPECT_EQ(count(), n) << "the store's count is never lowered while typing";
     EXPECT_TRUE(doc()->IsModified());
     typeKey(plat::kVkEscape);
+    EXPECT_EQ(UndoDepth(), depth + 1);
+    const std::string edited = object(n).text;
+    EXPECT_NE(edited.find('X'), std::string::npos);
+
+    click(210, 195);            // opened again and left alone
+    ASSERT_TRUE(TextEntryActive());
+    typeKey(plat::kVkEscape);
+    EXPECT_EQ(UndoDepth(), depth + 1);
+    EXPECT_EQ(std::string(object(n).text), edited);
+
+    typeKey('Z', true);
     EXPECT_EQ(UndoDepth(), depth);
-    EXPECT_EQ(object(n).type(), kObjText);
-    EXPECT_EQ(std::string(object(n).text).find('X') != std::string::npos, true);
+    ASSERT_EQ(object(n).type(), kObjText);
+    EXPECT_EQ(std::string(object(n).text), "VCC");
+    EXPECT_EQ(object(1).type(), kObjLine) << "the earlier line stays";
 }
 
 TEST_F(TextEntry, FocusLossEndsTyping)
