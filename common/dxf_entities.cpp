@@ -129,9 +129,11 @@ void DxfWriteClosedOutline(std::string& out, std::span<const std::array<int, 2>>
     }
 }
 
-void DxfWriteCircle(std::string& out, int cx, int cy, int rx, int, int, int, int, int)
+void DxfWriteCircle(std::string& out, int cx, int cy, int rx, int, int, int, int, int width)
 {
     DxfBeginEntity(out, "CIRCLE");
+    if (width > 0)
+        DxfAppendInches(out, 39, width);
     appendPoint(out, 10, cx, cy);
     DxfAppendInches(out, 40, rx);
 }

@@ -52,7 +52,8 @@ void DxfWriteRect(std::string& out, int x1, int y1, int x2, int y2, int colour =
 // order, the last back to the first.
 void DxfWriteRotatedRect(std::string& out, int cx, int cy, int x1, int y1, int x2, int y2,
                          int colour, int style, int fill, int width, double angle, bool mirror);
-// One CIRCLE of radius rx; ellipses become circles.
+// One CIRCLE of radius rx; ellipses become circles. A width above 0 is written as the circle's
+// thickness, as a trace's width is.
 void DxfWriteCircle(std::string& out, int cx, int cy, int rx, int ry, int colour = 0,
                     int style = 0, int fill = 0, int width = 0);
 // One TEXT, 0.08 inch high. The angle word holds tenths of a degree in bits 0-11 and flags

@@ -25,6 +25,9 @@ TEST(DxfEntities, LinesAndCirclesInInchesWithYUp)
               "0\nLINE\n8\n0\n10\n0.200\n20\n-0.400\n11\n0.000\n21\n0.000\n");
     std::string circle;
     DxfWriteCircle(circle, 100, -50, 100, 50, 3, 1, 1, 9);
+    EXPECT_EQ(circle, "0\nCIRCLE\n8\n0\n39\n0.018\n10\n0.200\n20\n0.100\n40\n0.200\n");
+    circle.clear();
+    DxfWriteCircle(circle, 100, -50, 100, 50);
     EXPECT_EQ(circle, "0\nCIRCLE\n8\n0\n10\n0.200\n20\n0.100\n40\n0.200\n");
 }
 

@@ -486,5 +486,36 @@ TEST_F(PlaceTest, EveryStarterPackagePassesEveryRuleAloneAndBesideTheOthers)
     EXPECT_EQ(drc_test::check(rules), std::vector<drc_test::Fault>{});
 }
 
+// The generated board of 300 parts (two resistors and a capacitor on each of 150 nets), placed
+// and opened with its rats nest, routes.
+TEST_F(PlaceTest, ThreeHundredPartBoardRoutes)
+{
+    std::string refs, nets;
+    for (int i = 1; i <= 200; ++i)
+        refs += "R" + std::to_string(i) + " DEVICE\\R 1 RES400\n";
+    for (int i = 1; i <= 100; ++i)
+        refs += "C" + std::to_string(i) + " DEVICE\\C 1 CAP200\n";
+    for (int j = 1; j <= 150; ++j) {
+        const int k = j <= 100 ? j : j - 100, pin = j <= 100 ? 1 : 2;
+        nets += "N" + std::to_string(j) + "----r" + std::to_string(2 * k - 1) + "-" + std::to_string(pin) + ",r"
+                + std::to_string(2 * k) + "-" + std::to_string(pin) + ",c" + std::to_string(k) + "-"
+                + std::to_string(pin) + "\n";
+    }
+    const std::string header = "Netlist for design: b300.pic\nTime: 12:00\nDate: 1/01/25 Wed\nProcessing time:  0\n"
+                               "Number of signals found=150\n";
+    const PlacementRequest r = request(refs, header + nets);
+    const PlacementReport report = place(r);
+    ASSERT_TRUE(report.written) << report.refusal;
+    ASSERT_EQ(report.placed, 300);
+    openPlaced(r.boardPath);
+    g_netlist.netlistName = r.netlistPath;
+    answerRun(false);
+    CBatchRouter router;
+    EXPECT_EQ(router.BatchRoute(), 1) << ::testing::PrintToString(host.messageBoxes());
+    EXPECT_EQ(g_batchStats.connections, 300);
+    expectHonestSummary();
+    EXPECT_GE(g_batchStats.routed * 100, g_batchStats.connections * 95);
+}
+
 }  // namespace
 }  // namespace place_test

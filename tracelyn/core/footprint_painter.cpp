@@ -194,12 +194,7 @@ void DrawFootprint(plat::Dc& dc, BoardObject& part, int color, int show)
         int32_t lx = part.w[2], ly = part.w[3];
         WorldToScreen(lx, ly);
         TransformPoint(lx, ly, lx, ly, rotation, mirror);
-        int angle = rotation == 0 ? 0 : 3600 - rotation;
-        if (mirror)
-            angle |= 0x1000;
-        if (upright)
-            angle = 0;
-        labelWidth = DrawStrokeText(dc, lx, ly, label, labelStyle, angle, color);
+        labelWidth = DrawStrokeText(dc, lx, ly, label, labelStyle, PartLabelAngle(part), color);
     } else if (g_paint.rasterMode == kModeInvert) {
         drawDragBox(dc, package, rotation, mirror);
     }

@@ -160,3 +160,14 @@ void SetPartLabelAnchor(BoardObject& part, int* placeholder)
         return;
     }
 }
+
+int32_t PartLabelAngle(const BoardObject& part)
+{
+    if ((part.w[4] & 0x100) != 0)
+        return 0;
+    const int32_t rotation = part.w[6] & 0xFFF;
+    int32_t angle = rotation == 0 ? 0 : 3600 - rotation;
+    if (((part.w[6] >> 12) & 1) != 0)
+        angle |= 0x1000;
+    return angle;
+}

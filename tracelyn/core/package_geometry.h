@@ -36,6 +36,11 @@ void TransformPoint(int32_t x, int32_t y, int32_t& outX, int32_t& outY, int32_t 
 
 // A package-local point of a placed part (kind 65 and up) in board units: turned by the part's
 // rotation and mirror about its position.
+// The angle word a placed part's reference label is drawn at: turned against the part's
+// rotation, the mirror flag (0x1000) when the part is mirrored, and 0 when the part keeps its
+// label upright (bit 8 of word 4).
+int32_t PartLabelAngle(const BoardObject& part);
+
 void TransformPartPoint(const BoardObject& part, int32_t x, int32_t y, int32_t& outX, int32_t& outY);
 
 // 1 and the package index when a package from `start` on has the name (trimmed, capitals; the

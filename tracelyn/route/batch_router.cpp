@@ -2,6 +2,7 @@
 
 #include "platform/app/keys.h"
 #include "platform/core/ui_host.h"
+#include "platform/system/ascii_case.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
@@ -17,6 +18,9 @@
 #include "tracelyn/route/via_optimizer.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <tuple>
 #include <cstdio>
 #include <utility>
 
@@ -84,6 +88,34 @@ void applyBatchSettings()
     g_mazeRoute.fifoOverflows = 0;
 }
 
+void refuse(std::string_view text)
+{
+    plat::MessageBox(std::string(text), plat::kMbIconStop, "Batch Router");
+}
+
+// The routing grid spans the work area about the board's centre: a pin beyond it cannot be
+// reached, and the maze router would stop the whole run at its first connection there. The
+// refusal text, empty when every pin lies on the work area.
+std::string pinsOutsideWorkArea()
+{
+    const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
+    const int64_t halfW = int64_t{area.width} * 10 / 2, halfH = int64_t{area.height} * 10 / 2;
+    const auto outside = [&](int32_t x, int32_t y) {
+        return std::llabs(int64_t{x} * kNetlistUnit) > halfW || std::llabs(int64_t{y} * kNetlistUnit) > halfH;
+    };
+    std::string first;
+    int count = 0;
+    for (const NetConnection& c : RunConnections()) {
+        for (const auto& [x, y, name] : {std::tuple(c.x1, c.y1, c.name1), std::tuple(c.x2, c.y2, c.name2)}) {
+            if (!outside(x, y))
+                continue;
+            if (count++ == 0)
+                first = std::string(name, strnlen(name, kPinNameSize));
+        }
+    }
+    return count == 0 ? std::string() : OutsideWorkAreaText(first, count - 1, area.width, area.height);
+}
+
 double elapsed(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -104,6 +136,17 @@ void compactRun(BatchRun& run)
 
 }  // namespace
 
+std::string OutsideWorkAreaText(std::string_view firstPin, int more, int32_t widthMils, int32_t heightMils)
+{
+    std::string text = "Batch Route cannot start: pin " + plat::upperCaseAscii(firstPin);
+    if (more > 0)
+        text += " and " + std::to_string(more) + (more == 1 ? " other lie" : " others lie");
+    else
+        text += " lies";
+    return text + " outside the work area (" + std::to_string(widthMils) + " x " + std::to_string(heightMils)
+           + " mils), which the router's grid covers.\nMove the parts onto the work area.";
+}
+
 std::string BatchSummaryText(double percent, int passes, double seconds, int fifoOverflows, std::string_view unrouted)
 {
     char text[160];
@@ -118,8 +161,10 @@ std::string BatchSummaryText(double percent, int passes, double seconds, int fif
 
 int CBatchRouter::BatchRoute()
 {
-    if (g_board.objects == nullptr || g_active.data == nullptr)
+    if (g_board.objects == nullptr || g_active.data == nullptr) {
+        refuse(kBatchNoBoard);
         return 0;
+    }
     g_batchStats = BatchRouterStats{};
     if (checkAlreadyRouted())
         return 0;
@@ -134,10 +179,19 @@ int CBatchRouter::BatchRoute()
     BoardUndoEntry before = RouteUndoSnapshot();
     g_netlist.partCount = 0;
     g_netlist.powerNets.fill(-1);
-    if (ReadNetlistForBoard() != 1 || g_router.ratsNestCount <= 0) {
+    // The netlist reader tells why it read nothing; the other refusals are told here.
+    std::string refusal;
+    const bool read = ReadNetlistForBoard() == 1;
+    if (read && g_router.ratsNestCount <= 0)
+        refusal = kBatchNoConnections;
+    else if (read)
+        refusal = pinsOutsideWorkArea();
+    if (!read || !refusal.empty()) {
         RestoreUndoEntry(before);
         saved.restore();
         RedrawActiveFrame();
+        if (!refusal.empty())
+            refuse(refusal);
         return 0;
     }
     const int countBefore = g_board.count;
@@ -178,12 +232,14 @@ int CBatchRouter::BatchRoute()
         compactRun(run);
         g_batchStats.routed = run.routedCount();
         g_batchStats.passes = run.passCounter() + 1;
-        // A person who stopped the run is told how far it got.
-        if (g_progress.stoppedByUser != 0 && g_router.ratsNestCount > 0) {
+        // A stopped run tells how far it got, and who stopped it.
+        if (g_router.ratsNestCount > 0) {
             const double percent = g_batchStats.routed * 100.0 / g_router.ratsNestCount;
+            const bool byUser = g_progress.stoppedByUser != 0;
             plat::MessageBox(BatchSummaryText(percent, g_batchStats.passes, g_batchStats.seconds,
-                                              g_batchStats.fifoOverflows) + "\n" + kBatchStoppedLine,
-                             plat::kMbIconInformation, "Batch Router");
+                                              g_batchStats.fifoOverflows) + "\n"
+                                 + (byUser ? kBatchStoppedLine : std::string(kBatchRouterStopped)),
+                             byUser ? plat::kMbIconInformation : plat::kMbIconStop, "Batch Router");
         }
     }
     g_progress.routing = 0;
@@ -199,6 +255,9 @@ int CBatchRouter::BatchRoute()
 
 void OfferBatchRoute()
 {
+    // A board that could not be opened leaves nothing to route: no setup is offered.
+    if (g_board.objects == nullptr || g_active.data == nullptr)
+        return;
     CBatchRouterSetupDlg setup(nullptr);
     if (setup.DoModal() != plat::kIdOk)
         return;

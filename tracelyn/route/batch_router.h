@@ -13,6 +13,17 @@
 inline constexpr std::string_view kAlreadyRoutedQuestion =
     "This board has already contains traces and/or vias.\nDo you want to proceed?";
 
+// Why a run does not start, each told in a box titled "Batch Router".
+inline constexpr std::string_view kBatchNoBoard = "Batch Route needs an open board.";
+inline constexpr std::string_view kBatchNoConnections =
+    "The netlist gives this board no connections to route.";
+inline constexpr std::string_view kBatchRouterStopped =
+    "The router stopped the run: a connection could not be laid on the routing grid.";
+
+// The refusal when pins lie outside the work area, which the routing grid covers: the first of
+// them by name and how many more, with the work area's size in mils.
+std::string OutsideWorkAreaText(std::string_view firstPin, int more, int32_t widthMils, int32_t heightMils);
+
 // The counters of the last run (F12 shows them).
 struct BatchRouterStats {
     int32_t main = 0, retry = 0, ripup = 0, single = 0, oneVia = 0, final = 0, unique = 0, straight = 0, len = 0;

@@ -189,11 +189,14 @@ void DxfWritePad(std::string& out, int x, int y, int /*layer*/, int shape, int w
         std::swap(width, height);
     const int hw = width / 2, hh = height / 2;
     switch (shape) {
-    case 0:
-        DxfWriteCircle(out, x, y, (width + hole) / 4, (width + hole) / 4);
+    case 0: {
+        // The copper ring: a circle at its mean radius, as wide as the ring.
+        const int ring = (width - hole - 2) / 2;
+        DxfWriteCircle(out, x, y, (width + hole) / 4, (width + hole) / 4, 0, 0, 0, ring);
         break;
+    }
     case 7:
-        DxfWriteCircle(out, x, y, (width - 1) / 2, (width - 1) / 2);
+        DxfWriteCircle(out, x, y, (width - 1) / 2, (width - 1) / 2, 0, 0, 0, 1);
         cross(out, x, y, width, height);
         break;
     case 1:
@@ -213,7 +216,7 @@ void DxfWritePad(std::string& out, int x, int y, int /*layer*/, int shape, int w
         case 2: padRect(out, x, y, x - hw, y - height, x + hw, y, rotation); break;
         default: padRect(out, x, y, x - width, y - hh, x, y + hh, rotation); break;
         }
-        DxfWriteCircle(out, x, y, (width + hole) / 4, (width + hole) / 4);
+        DxfWriteCircle(out, x, y, (width + hole) / 4, (width + hole) / 4, 0, 0, 0, (width - hole) / 2);
         if (hole >= 2)
             DxfWriteCircle(out, x, y, hole / 2, hole / 2);
         break;
@@ -245,7 +248,7 @@ void DxfWriteComponent(std::string& out, const BoardObject& part, int exportLaye
     label = upper(label.substr(0, label.find('!')));
     if (!label.empty() && !valueOnlyEmpty) {
         const auto at = writer.place(part.w[2], part.w[3]);
-        DxfWriteText(out, at[0], at[1], label, 0, writer.textAngle());
+        DxfWriteText(out, at[0], at[1], label, 0, PartLabelAngle(part));
     }
     g_partPosition = saved;
 }

@@ -170,6 +170,35 @@ std::string_view nextPiece(std::string_view text, size_t& pos)
     return piece;
 }
 
+// The next complete line from pos: its pieces joined where a piece holds "&" (the last "&" and
+// the character after it become blanks); nullopt when the line grows past the longest allowed.
+std::optional<std::string> nextNetLine(std::string_view text, size_t& pos)
+{
+    std::string line;
+    for (bool more = true; more && pos < text.size();) {
+        std::string piece(nextPiece(text, pos));
+        const size_t amp = piece.rfind('&');
+        more = amp != std::string::npos;
+        if (more)
+            piece.replace(amp, std::min<size_t>(2, piece.size() - amp), std::min<size_t>(2, piece.size() - amp), ' ');
+        if (line.size() >= kMaxNetLineChars)
+            return std::nullopt;
+        line += piece;
+    }
+    return line;
+}
+
+// The pin names after a net line's "----": the first up to ", ", the others between commas,
+// line ends and blanks.
+std::vector<std::string_view> netLinePins(std::string_view afterSeparator)
+{
+    std::vector<std::string_view> pins;
+    Tokens tokens(afterSeparator);
+    for (std::string_view pin = tokens.next(", "); !pin.empty(); pin = tokens.next(",\n\r "))
+        pins.push_back(pin);
+    return pins;
+}
+
 void notePowerNet(std::string_view line)
 {
     if (line.find("Vcc") != std::string_view::npos)
@@ -225,21 +254,13 @@ int ReadBoardNetlist(std::string_view name)
     const std::string_view text(reinterpret_cast<const char*>(file->bytes().data()), file->bytes().size());
     size_t pos = 0;
     while (pos < text.size()) {
-        std::string line;
-        for (bool more = true; more && pos < text.size();) {
-            std::string piece(nextPiece(text, pos));
-            const size_t amp = piece.rfind('&');
-            more = amp != std::string::npos;
-            if (more)
-                piece.replace(amp, std::min<size_t>(2, piece.size() - amp), std::min<size_t>(2, piece.size() - amp), ' ');
-            if (line.size() >= kMaxNetLineChars) {
-                // Reading stops here; what was read before stays loaded.
-                stopReading(kNetTooLargeMessage);
-                return 0;
-            }
-            line += piece;
+        const std::optional<std::string> line = nextNetLine(text, pos);
+        if (!line) {
+            // Reading stops here; what was read before stays loaded.
+            stopReading(kNetTooLargeMessage);
+            return 0;
         }
-        if (!readNetLine(line))
+        if (!readNetLine(*line))
             return 0;
     }
     SetStatusText("Loaded " + std::to_string(g_netlist.netCount) + " nets", kPaneMessage);
@@ -290,6 +311,32 @@ void AddNetFromLine(std::string_view line, int net)
         }
     }
     chainPins(table.first(count), net);
+}
+
+std::optional<PinNets> ReadNetlistPinNets(std::string_view path)
+{
+    const std::optional<plat::Archive> file = plat::Archive::loadFile(plat::resolvePath(std::string(path)),
+                                                                      kMaxNetlistFileBytes);
+    if (!file)
+        return std::nullopt;
+    const std::string_view text(reinterpret_cast<const char*>(file->bytes().data()), file->bytes().size());
+    PinNets nets;
+    int net = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        const std::optional<std::string> line = nextNetLine(text, pos);
+        if (!line)
+            return std::nullopt;
+        const size_t cut = line->find(kNetSeparator);
+        if (cut == std::string::npos)
+            continue;
+        if (net >= kMaxNets)
+            return std::nullopt;
+        const std::string_view rest = std::string_view(*line).substr(cut + kNetSeparator.size());
+        for (const std::string_view pin : netLinePins(rest))
+            nets.try_emplace(plat::upperCaseAscii(pin.substr(0, kPinNameSize - 1)), net);
+        ++net;
+    }
+    return nets;
 }
 
 PinLocation FindPinCoordinates(std::string_view pinName)

@@ -9,7 +9,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 // Message texts of the netlist reader.
 inline constexpr std::string_view kNetTooLargeMessage = "Error----net too large\n";   // string 4046
@@ -29,6 +32,13 @@ int ReadBoardNetlist(std::string_view name);
 
 // Turns one complete net line into pins and connections of net `net`.
 void AddNetFromLine(std::string_view line, int net);
+
+// Every pin of the netlist file at path ("REF-PIN" in capitals, cut as the pin table cuts it)
+// with its net's index in file order, for a look at the nets without loading them; nothing is
+// shown and the router's tables are left as they are. nullopt when the file cannot be read,
+// holds a line too long or more nets than the net table.
+using PinNets = std::unordered_map<std::string, int>;
+std::optional<PinNets> ReadNetlistPinNets(std::string_view path);
 
 // Where a pin ("u5-3", any case) lies: netlist units, its part's section key and the pad's
 // orientation (0 or 900). A pin not on the board asks the "Router" question and gives zeros;

@@ -46,6 +46,7 @@ DrcResult CheckDesignRules(const DrcSettings& settings, const DrcWork::StepFunct
     result.cancelled = !CheckClearances(copper, settings, work, found)
                        || (settings.silkscreen && !CheckSilkscreen(silk, work, found))
                        || (settings.outside && !CheckOutline(copper, silk, work, found, result.noOutline));
+    result.noNetlist = settings.anyClearance() && !copper.netlist;
     if (result.cancelled)
         found.clear();
     order(found);

@@ -1,13 +1,17 @@
 #include "tracelyn/route/drc_copper.h"
 
 #include "platform/system/ascii_case.h"
+#include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/net_tracing.h"
 #include "tracelyn/core/netlist_tables.h"
 #include "tracelyn/core/object_painters.h"
 #include "tracelyn/core/package_tables.h"
 #include "tracelyn/core/route_services.h"
+#include "tracelyn/core/tracelyn_doc.h"
+#include "tracelyn/route/board_netlist.h"
 #include "tracelyn/route/drc_artwork.h"
+#include "tracelyn/route/router_dialogs.h"
 
 #include <algorithm>
 #include <array>
@@ -44,7 +48,13 @@ std::string pinName(const char* name)
 // Gives each board object and package pad one source, made on its first piece.
 class SourceTable {
 public:
-    explicit SourceTable(BoardCopper& copper) : copper_(copper), pinNets_(LoadedPinNets()) {}
+    explicit SourceTable(BoardCopper& copper) : copper_(copper)
+    {
+        if (std::optional<std::unordered_map<std::string, int>> nets = BoardPinNets()) {
+            pinNets_ = std::move(*nets);
+            copper_.netlist = true;
+        }
+    }
 
     int tagOf(const ArtworkSource& from)
     {
@@ -127,11 +137,22 @@ BoardCopper CollectBoardCopper()
     return copper;
 }
 
-std::unordered_map<std::string, int> LoadedPinNets()
+std::optional<std::unordered_map<std::string, int>> BoardPinNets()
 {
+    if (g_board.objects == nullptr)
+        return std::nullopt;
+    if (g_netlist.loadedBoard != g_board.objects || g_netlist.netCount <= 0) {
+        // The active document is the current board unless a package editor has the globals.
+        const BoardDocumentData* doc = g_active.data;
+        if (g_active.document == nullptr || doc == nullptr || doc->objects == nullptr
+            || doc->objects->data() != g_board.objects)
+            return std::nullopt;
+        const std::string path = g_active.document->GetPathName();
+        if (path.empty())
+            return std::nullopt;
+        return ReadNetlistPinNets(BoardBaseName(path) + ".net");
+    }
     std::unordered_map<std::string, int> nets;
-    if (g_board.objects == nullptr || g_netlist.loadedBoard != g_board.objects || g_netlist.netCount <= 0)
-        return nets;
     const std::span<NetConnection> table = ConnectionTable();
     const size_t count = std::min(table.size(), static_cast<size_t>(std::clamp(g_router.ratsNestCount, 0, kMaxConnections)));
     for (size_t c = 0; c < count; ++c) {

@@ -6,6 +6,7 @@
 
 #include "tracelyn/route/drc_shapes.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -30,6 +31,7 @@ struct CopperLayer {
 struct BoardCopper {
     std::vector<CopperSource> sources;
     std::vector<CopperLayer> layers;
+    bool netlist = false;   // nets were given by a netlist (loaded, or the one beside the board)
 };
 
 // The copper layers (0-15) the current board has copper of its own on; only Top when copper
@@ -39,6 +41,7 @@ std::vector<int> UsedCopperLayers();
 // Collects the current board's copper on its used layers.
 BoardCopper CollectBoardCopper();
 
-// "REF-PIN" in capitals for every pin of the loaded netlist, with its net; empty when no
-// netlist of the current board is loaded.
-std::unordered_map<std::string, int> LoadedPinNets();
+// "REF-PIN" in capitals for every pin of the current board's netlist, with its net: the netlist
+// loaded for the board, else the ".net" of the board's name beside it, read as Load Netlist
+// reads it but without loading it. nullopt when the board has neither.
+std::optional<std::unordered_map<std::string, int>> BoardPinNets();

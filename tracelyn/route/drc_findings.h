@@ -74,11 +74,13 @@ private:
 };
 
 // What a check found; cancelled when the step function stopped it; noOutline when the outline
-// rule was asked for on a board without an outline to test against.
+// rule was asked for on a board without an outline to test against; noNetlist when copper was
+// checked on a board without a netlist, so that shorts between nets could not be told.
 struct DrcResult {
     std::vector<DrcFinding> findings;
     bool cancelled = false;
     bool noOutline = false;
+    bool noNetlist = false;
 };
 
 // Half the side of the mark round a finding at one spot (a short, a near miss, silk on a pad),

@@ -69,7 +69,7 @@ private:
 
 }  // namespace
 
-std::string DrcReportText(const std::array<int, kDrcRuleCount>& counts, int notPlaced, bool noOutline)
+std::string DrcReportText(const std::array<int, kDrcRuleCount>& counts, int notPlaced, bool noOutline, bool noNetlist)
 {
     std::string text;
     if (std::accumulate(counts.begin(), counts.end(), 0) == 0) {
@@ -85,6 +85,8 @@ std::string DrcReportText(const std::array<int, kDrcRuleCount>& counts, int notP
         text += "\n" + std::to_string(notPlaced) + " marks could not be placed: the board is full";
     if (noOutline)
         text += "\nThe board has no outline: objects outside of it were not checked";
+    if (noNetlist)
+        text += std::string("\n") + kDrcNoNetlistLine;
     return text;
 }
 
@@ -131,6 +133,6 @@ void RunDesignRuleCheck(const DrcSettings& settings)
     RedrawActiveFrame();
     const std::array<int, kDrcRuleCount> counts = CountByRule(result.findings);
     const bool clean = result.findings.empty() && !result.noOutline;
-    plat::MessageBox(DrcReportText(counts, notPlaced, result.noOutline),
+    plat::MessageBox(DrcReportText(counts, notPlaced, result.noOutline, result.noNetlist),
                      clean ? plat::kMbIconInformation : plat::kMbIconExclamation);
 }

@@ -17,8 +17,12 @@ inline constexpr const char* kDrcNoRules = "No design rules are switched on";
 inline constexpr const char* kDrcCancelled = "Design rule check cancelled";
 
 // The closing message: the counts by rule (or kDrcNothingFound), then how many marks found no
-// room in a full store and, when asked for, that the board has no outline to check against.
-std::string DrcReportText(const std::array<int, kDrcRuleCount>& counts, int notPlaced, bool noOutline);
+// room in a full store and, when asked for, that the board has no outline to check against and
+// that shorts were not checked for want of a netlist.
+inline constexpr const char* kDrcNoNetlistLine =
+    "Shorts between nets were not checked: no netlist is loaded";
+std::string DrcReportText(const std::array<int, kDrcRuleCount>& counts, int notPlaced, bool noOutline,
+                          bool noNetlist = false);
 
 // Lays one mark per finding after deleting the marks already there, as one undo step; returns
 // how many findings found no room for their mark. Nothing changes when there is nothing to

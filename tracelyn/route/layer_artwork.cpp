@@ -487,8 +487,7 @@ private:
             if (c >= 'a' && c <= 'z')
                 c = static_cast<char>(c - 'a' + 'A');
         const auto at = place(part_.w[2], part_.w[3]);
-        const bool upright = (part_.w[4] & 0x100) != 0;
-        strokeText(sink_, at[0], at[1], text, g_boardSettings.lib_font * 256 + 1, upright ? 0 : textAngle());
+        strokeText(sink_, at[0], at[1], text, g_boardSettings.lib_font * 256 + 1, PartLabelAngle(part_));
     }
 
     ArtworkSink& sink_;

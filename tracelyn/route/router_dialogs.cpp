@@ -1,5 +1,6 @@
 #include "tracelyn/route/router_dialogs.h"
 
+#include "platform/app/file_dialog_folder.h"
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 #include "resources/tracelyn/route_ids.h"
@@ -69,6 +70,9 @@ std::string BrowseForFile(unsigned filterId)
     plat::FileDialogRequest request;
     request.open = true;
     request.filter = plat::LoadString(filterId);
+    // A board's netlist lies beside it: the dialog starts in the active board's folder.
+    request.initialFolder = g_active.document != nullptr ? plat::FileDialogFolder(g_active.document)
+                                                         : plat::FileDialogFolder();
     return plat::uiHost().fileDialog(request).path;
 }
 

@@ -3,6 +3,7 @@
 #include "tracelyn/route/photoplot_fixture.h"
 
 #include "common/dxf_entities.h"
+#include "platform/core/atomic_file.h"
 #include "common/dxf_reader.h"
 #include "common/string_helpers.h"
 #include "resources/tracelyn/tracelyn_ids.h"
@@ -39,7 +40,8 @@ TEST_F(BoardDxf, TraceAndPadRecordsInInches)
         const char* expected;
     };
     const Case cases[] = {
-        {"round: the ring's mean radius", 0, 600, 600, 200, 0, "0\nCIRCLE\n8\n0\n10\n0.000\n20\n0.000\n40\n0.020\n"},
+        {"round: the ring's mean radius, as wide as the ring", 0, 600, 600, 200, 0,
+         "0\nCIRCLE\n8\n0\n39\n0.020\n10\n0.000\n20\n0.000\n40\n0.020\n"},
         {"hole only", 1, 600, 600, 300, 0, "0\nCIRCLE\n8\n0\n10\n0.000\n20\n0.000\n40\n0.015\n"},
         {"turned by code 2: sizes exchanged", 2, 400, 200, 0, 2,
          "0\nLINE\n8\n0\n10\n-0.010\n20\n0.020\n11\n0.010\n21\n0.020\n"},
@@ -82,6 +84,43 @@ TEST_F(BoardDxf, PartsExportTheirTextsButNotTheNamePlaceholder)
     const std::string text = BoardDxfText();
     EXPECT_NE(text.find("\n1\nNOTE\n"), std::string::npos);
     EXPECT_EQ(text.find("p?"), std::string::npos);
+}
+
+// Labels stand as the screen and the silk films draw them: a part that keeps its label upright
+// writes it at 0 degrees however it is turned, another turned part at its text angle; a round
+// pad's circle is as wide as its copper ring. Read back through ezdxf.
+TEST_F(BoardDxf, LabelsStandAsOnTheBoardAndRoundPadsCarryTheirRing)
+{
+    const int upright = placePartWithPlaceholder(0, 0);
+    g_board.objects[upright].w[6] = 900;
+    g_board.objects[upright].w[4] |= 0x100;
+    FreeObjectData(g_board.objects[upright]);
+    g_board.objects[upright].data = StrDupChecked("J");
+    const int turned = placePartWithPlaceholder(6000, 0);
+    g_board.objects[turned].w[6] = 900;
+    FreeObjectData(g_board.objects[turned]);
+    g_board.objects[turned].data = StrDupChecked("C");
+    add(object(kKindPad, kLayerAll, {3000, 3000, 600, 600, 0, 0, 300, 0}));
+    const std::string text = BoardDxfText();
+    EXPECT_NE(text.find("\n1\nJ1\n40\n0.08\n50\n0\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n1\nC1\n40\n0.08\n50\n270\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("0\nCIRCLE\n8\n0\n39\n0.015\n10\n0.300\n20\n-0.300\n"), std::string::npos) << text;
+
+    const std::string path = folder.file("labels.dxf");
+    ASSERT_TRUE(plat::writeFileAtomically(path, text));
+    const std::optional<std::string> python = quill_test::pythonWithEzdxf();
+    if (!python)
+        GTEST_SKIP() << "python3 with ezdxf is not installed (./dev installs python3-ezdxf)";
+    const std::string script = R"(import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+texts = {e.dxf.text: e.dxf.rotation for e in doc.modelspace().query('TEXT')}
+assert texts['J1'] == 0, texts
+assert texts['C1'] == 270, texts
+rings = [c for c in doc.modelspace().query('CIRCLE') if abs(c.dxf.center.x - 0.3) < 1e-6]
+assert len(rings) == 1 and abs(rings[0].dxf.thickness - 0.0149) < 0.001, [c.dxf.thickness for c in rings]
+)";
+    std::string output;
+    EXPECT_EQ(quill_test::runPython(*python, script, "'" + path + "'", &output), 0) << output;
 }
 
 TEST_F(BoardDxf, DecimalCommaLocaleGivesTheSameBytes)

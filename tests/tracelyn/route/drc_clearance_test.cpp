@@ -313,7 +313,7 @@ TEST_F(RoutedBoardTest, FortyFivePartBoardKeepsTheRoutersClearanceAndADraggedTra
     EXPECT_FALSE(check(clearances(3 * g_batchExtras.clearance)).empty()) << "the copper does come that near";
 
     // A router trace from a pad of one net dragged onto the nearest pad of another net.
-    const auto nets = LoadedPinNets();
+    const auto nets = BoardPinNets().value_or(std::unordered_map<std::string, int>{});
     std::vector<std::pair<CopperPad, int>> pads;
     for (const CopperPad& p : CollectCopperPads(1, g_board.count, false)) {
         const auto found = nets.find(plat::upperCaseAscii(FormatPinName(g_board.objects[p.object], p.pin)));

@@ -136,8 +136,17 @@ TEST_F(BatchRouteCommands, NetlistFieldsStartWithTheNetlistLastLoadedForTheBoard
     EXPECT_TRUE(harness.command(tly::kCmdRatsNest));
     EXPECT_EQ(field, folder.file("examples/rc_filter"));
 
+    // Load Netlist and the dialogs' Browse start in the board's folder.
+    host.answerDialog([](plat::Dialog& d) {
+        d.PressButton(tly::kIdcBrowse);
+        return d.PressButton(plat::kIdCancel);
+    });
+    EXPECT_TRUE(harness.command(tly::kCmdBatchRoute));
+    ASSERT_FALSE(host.fileDialogRequests().empty());
+    EXPECT_EQ(host.fileDialogRequests().back().initialFolder, folder.file("examples"));
     host.answerFileDialog({chosen, 1});
     EXPECT_TRUE(harness.command(tly::kCmdLoadNetlist));
+    EXPECT_EQ(host.fileDialogRequests().back().initialFolder, folder.file("examples"));
     host.answerDialog(readField(tly::kIdcRatsNestName));
     EXPECT_TRUE(harness.command(tly::kCmdRatsNest));
     EXPECT_EQ(field, chosen);

@@ -7,10 +7,16 @@
 #include "platform/gdi/raster_dc.h"
 #include "resources/tracelyn/board_search_ids.h"
 #include "resources/tracelyn/route_ids.h"
+#include "support/default_stores.h"
 #include "support/find_replace_answers.h"
+#include "tests/tracelyn/core/package_fixture.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_painter.h"
+#include "tracelyn/core/netlist_tables.h"
+#include "tracelyn/core/package_library.h"
+#include "tracelyn/core/route_services.h"
 #include "tracelyn/route/board_checks.h"
+#include "tracelyn/route/drc_report.h"
 
 #include <string>
 #include <vector>
@@ -62,7 +68,8 @@ TEST_F(DesignRuleCommand, CheckMarksTheFaultsAndFindStepsToThem)
     command(kCmdDesignRules);
     EXPECT_EQ(shown, (std::vector<int>{1, 1, 0, 1, 1, 1, 1})) << "every check on but the designators";
     EXPECT_EQ(padToTrace, "10.0");
-    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Design rule errors found:\nTrace to trace clearance: 1"});
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{std::string("Design rule errors found:\nTrace to trace clearance: 1\n")
+                                                            + kDrcNoNetlistLine});
     EXPECT_EQ(markCount(), 1);
     EXPECT_TRUE(board()->IsModified());
     EXPECT_EQ(g_undo.depth, 1);
@@ -110,6 +117,72 @@ TEST_F(DesignRuleCommand, CheckMarksTheFaultsAndFindStepsToThem)
     command(kCmdDesignRules);
     EXPECT_TRUE(host.messageBoxes().empty());
     EXPECT_EQ(markCount(), 0);
+}
+
+// Shorts are told against the board's netlist: the one loaded, else the ".net" of the board's
+// name beside it, read fresh; without either the message says shorts were not checked.
+class ShortsCheck : public BoardCommands {
+protected:
+    void SetUp() override
+    {
+        BoardCommands::SetUp();
+        package_test::useDip8Library(folder);
+        ASSERT_EQ(LoadLibraryPart("STD", "DIP8"), 1);
+        const int package = g_packages.current;
+        board()->SetPathName(folder.file("amp.tlz"), false);
+        for (const int n : {1, 2}) {
+            BoardObject& part = add(kKindPart + package, (n - 1) * 10000, 0, 0, 0, "U", kLayerTop);
+            part.w[5] = -1;
+            part.w[7] = n;
+        }
+        // U1-8 to U2-1 on layer 1: one net by the copper, two by the schematic.
+        add(kKindLine, 1500, -1500, 8497, -1500, nullptr, 1).w[7] = 100;
+        g_designRules = DesignRuleClearances{};
+    }
+    void TearDown() override
+    {
+        ForgetNets();
+        quill_test::resetToDefaults(g_netlist, g_router, g_boardFolders);
+        BoardCommands::TearDown();
+    }
+    void writeNets(const std::string& name, const std::string& nets)
+    {
+        folder.write(name, "Netlist for design: amp.pic\nTime: 9:05\nDate: 3/14/25 Fri\nProcessing time:  0\n"
+                           "Number of signals found=2\n" + nets);
+    }
+    // Aux > Check with the dialog's switches as they start; the closing message.
+    std::string checkBoard()
+    {
+        host.clearEvents();
+        host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdOk); });
+        command(kCmdDesignRules);
+        const std::vector<std::string> boxes = host.messageBoxes();
+        return boxes.empty() ? std::string() : boxes.back();
+    }
+};
+
+TEST_F(ShortsCheck, TheNetlistBesideTheBoardIsReadFreshAndNoneIsSaid)
+{
+    EXPECT_EQ(checkBoard(), std::string("No design rule errors found\n") + kDrcNoNetlistLine);
+
+    writeNets("amp.net", "A----u1-8,u1-1\nB----u2-1,&\nu2-8\n");
+    EXPECT_EQ(checkBoard(), "Design rule errors found:\nShorts between nets: 1");
+    EXPECT_EQ(g_netlist.netCount, 0) << "the check reads the netlist without loading it";
+    EXPECT_EQ(markCount(), 1);
+
+    // The same pins on one net: nothing to find.
+    writeNets("amp.net", "A----u1-8,u2-1\nB----u1-1,u2-8\n");
+    EXPECT_EQ(checkBoard(), "No design rule errors found");
+}
+
+TEST_F(ShortsCheck, ALoadedNetlistIsTheOneTheCheckUses)
+{
+    writeNets("amp.net", "A----u1-8,u2-1\nB----u1-1,u2-8\n");
+    writeNets("other.net", "A----u1-8,u1-1\nB----u2-1,u2-8\n");
+    host.answerFileDialog({folder.file("other.net"), 1});
+    command(kCmdLoadNetlist);
+    ASSERT_EQ(g_netlist.netCount, 2);
+    EXPECT_EQ(checkBoard(), "Design rule errors found:\nShorts between nets: 1");
 }
 
 }  // namespace
