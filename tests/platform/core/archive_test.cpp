@@ -60,10 +60,10 @@ TEST(Archive, LoadingReadsNoMoreThanTheLimitAndSaysWhy)
     why = plat::LoadFailure::CannotOpen;
     EXPECT_FALSE(plat::Archive::loadFile(dir.file("huge.pic"), std::uintmax_t{16} << 20, &why));
     EXPECT_EQ(why, plat::LoadFailure::TooLarge);
-    // A device that tells no size and never ends stops at the limit.
+    // A device that tells no size and never ends is refused before anything is read.
     why = plat::LoadFailure::CannotOpen;
     EXPECT_FALSE(plat::Archive::loadFile("/dev/zero", 1u << 20, &why));
-    EXPECT_EQ(why, plat::LoadFailure::TooLarge);
+    EXPECT_EQ(why, plat::LoadFailure::NotAFile);
     EXPECT_FALSE(plat::Archive::loadFile(dir.file("nothing.pic"), 100, &why));
     EXPECT_EQ(why, plat::LoadFailure::CannotOpen);
 

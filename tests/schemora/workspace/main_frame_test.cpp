@@ -315,7 +315,7 @@ TEST_F(SchemoraFrame, ViewCombosSetLayerScaleAndGridOfTheDrawing)
     }
     // On an E sheet in metric units the largest scale is 250%.
     g_settings.units = 725;
-    g_current.sheetSize = 'E';
+    doc()->data().sheetSize = g_current.sheetSize = 'E';
     combo(scm::kIdcScaleCombo).choose(6);
     EXPECT_EQ(g_current.zoomIndex, 5);
     EXPECT_EQ(combo(scm::kIdcScaleCombo).GetCurSel(), 5) << "the combo shows the scale in force";

@@ -98,7 +98,8 @@ TEST_F(ReportTest, EmptyBoardAndBoardWithoutOutline)
     RunDesignRuleCheck(everyRule());
     EXPECT_EQ(host.messageBoxes(),
               std::vector<std::string>{"No design rule errors found\n"
-                                       "The board has no outline: objects outside of it were not checked"});
+                                       "The board has no outline: objects outside of it were not checked\n"
+                                       "Shorts between nets were not checked: no netlist is loaded"});
     EXPECT_EQ(g_board.count, 0);
     EXPECT_FALSE(doc.modified);
 
