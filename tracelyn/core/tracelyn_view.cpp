@@ -14,6 +14,7 @@
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/change_objects.h"
 #include "tracelyn/core/cursor_snap.h"
+#include "tracelyn/core/edge_scroll.h"
 #include "tracelyn/core/handle_drag.h"
 #include "tracelyn/core/keyboard_edit.h"
 #include "tracelyn/core/pin_snap.h"
@@ -294,19 +295,29 @@ void CTracelynView::OnLButtonUp(unsigned, plat::Point point)
     }
     if (plat::Wnd::GetCapture() == this)
         plat::Wnd::ReleaseCapture();
+    EndEdgeScroll();
 }
 
 void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
 {
     if (state() == nullptr || GetDocument() == nullptr)
         return;
+    if (!trackPointer(flags, point))
+        return;
+    // The edge scroll repaints the whole window: after the pointer's DC is given back.
+    const int32_t d = std::max(g_view.zoomDivisor, 1);
+    ScrollAtEdge(*this, flags, g_view.cursorX / d, g_view.cursorY / d);
+}
+
+bool CTracelynView::trackPointer(unsigned flags, plat::Point point)
+{
     plat::ClientDC dc(this);
     LoadCurrentDocument();
     PrepareViewDC(dc);
     HideCrosshair(dc);
     const int changed = SetCursorFromPixels(point.x, point.y);
     if (FitModeMouseMove())
-        return;
+        return false;
     g_pointer.mode = kPointerNormal;
     if ((flags & plat::kMkLButton) == 0)
         g_gesture.overHandle = g_gesture.tool == kToolSelect && HitTestHandle() != 0;
@@ -319,6 +330,14 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     if ((flags & plat::kMkLButton) != 0 && g_gesture.tool != kToolNone && moved != 0)
         ProcessMouseEdit(dc, g_gesture.tool, kMouseMove);
     ShowCrosshair(dc);
+    return true;
+}
+
+void CTracelynView::OnRButtonUp(unsigned flags, plat::Point point)
+{
+    // The right-button drag has ended: the next one may push the view along again.
+    EndEdgeScroll();
+    plat::ScrollView::OnRButtonUp(flags, point);
 }
 
 void CTracelynView::OnSetFocus(plat::Wnd* oldWnd)

@@ -72,6 +72,7 @@ public:
     bool OnCommand(unsigned id) override;
     bool OnCmdMsg(unsigned id, plat::CmdUI* ui) override;
     void OnRButtonDown(unsigned flags, plat::Point point) override;
+    void OnRButtonUp(unsigned flags, plat::Point point) override;
     bool OnMouseWheel(unsigned flags, short delta, plat::Point point) override;
     void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
     void OnVScroll(unsigned code, unsigned pos, plat::Control* bar) override;
@@ -117,6 +118,9 @@ private:
     void scrollBar(int axis, unsigned code, unsigned pos);
     // A DC of the window with the board mapping and the active document's store loaded.
     void beginMouseAction(plat::Dc& dc, plat::Point point);
+    // The pointer's move: snapping, pointer mode, read-out, the mouse dispatcher and the
+    // crosshair; false in draw-to-fit mode, where only the fit box follows it.
+    bool trackPointer(unsigned flags, plat::Point point);
 };
 
 // Paints object `index` in raster mode `mode` on the window that was drawn last, through a
