@@ -18,6 +18,7 @@
 #include "tracelyn/core/handle_drag.h"
 #include "tracelyn/core/keyboard_edit.h"
 #include "tracelyn/core/pin_snap.h"
+#include "tracelyn/core/pointer_shape.h"
 #include "tracelyn/core/scroll_bars.h"
 #include "tracelyn/core/selection_transforms.h"
 #include "tracelyn/core/text_entry.h"
@@ -43,6 +44,9 @@ namespace {
 
 // The window painted or prepared last: RedrawObject draws on it.
 plat::Wnd* g_drawingWindow = nullptr;
+
+// From this zoom index on, the pointer leaving a typed text's frame does not end the entry.
+constexpr int kAutoTextExitZoom = 7;
 
 // In metric unit mode a logical unit is drawn this many times larger.
 constexpr double kMetricScale = 2.54;
@@ -302,6 +306,7 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
 {
     if (state() == nullptr || GetDocument() == nullptr)
         return;
+    endTextEntryOutsideItsFrame(point);
     if (!trackPointer(flags, point))
         return;
     // The edge scroll repaints the whole window: after the pointer's DC is given back.
@@ -318,11 +323,17 @@ bool CTracelynView::trackPointer(unsigned flags, plat::Point point)
     const int changed = SetCursorFromPixels(point.x, point.y);
     if (FitModeMouseMove())
         return false;
-    g_pointer.mode = kPointerNormal;
-    if ((flags & plat::kMkLButton) == 0)
+    const bool buttonDown = (flags & plat::kMkLButton) != 0;
+    if (!buttonDown)
         g_gesture.overHandle = g_gesture.tool == kToolSelect && HitTestHandle() != 0;
-    if (g_gesture.overHandle)
+    if (!buttonDown)
+        g_pointer.mode = PointerModeAtCursor(g_gesture.overHandle);
+    else if (g_gesture.overHandle || g_gesture.handleDrag)
         g_pointer.mode = kPointerHandle;
+    else
+        g_pointer.mode = g_gesture.dragging ? kPointerDrag : kPointerNormal;
+    if (!g_crosshair.on)
+        ShowPointerShape(g_pointer.mode);
     ShowCursorCoordinates();
     int moved = changed;
     if (g_boardSettings.padsnap != 0 && (g_gesture.tool == kToolTrace || g_gesture.tool == kToolRoute))
@@ -338,6 +349,25 @@ void CTracelynView::OnRButtonUp(unsigned flags, plat::Point point)
     // The right-button drag has ended: the next one may push the view along again.
     EndEdgeScroll();
     plat::ScrollView::OnRButtonUp(flags, point);
+}
+
+void CTracelynView::endTextEntryOutsideItsFrame(plat::Point point)
+{
+    // With "Automatic Text Exit" a typed text is finished as soon as the pointer leaves the
+    // frame round it, as Esc would; at the finest zooms the frame is too small to stay in.
+    if (!TextEntryActive() || g_boardSettings.AutoTextExit == 0 || g_board.zoomIndex >= kAutoTextExitZoom)
+        return;
+    plat::Rect frame;
+    {
+        plat::ClientDC dc(this);
+        LoadCurrentDocument();
+        PrepareViewDC(dc);
+        frame = TextEntryFrame();
+    }
+    const int32_t d = std::max(g_view.zoomDivisor, 1);
+    const int32_t x = point.x * d, y = point.y * d;
+    if (x < frame.left || x > frame.right || y < frame.top || y > frame.bottom)
+        HandleEditKey(plat::kVkEscape);
 }
 
 void CTracelynView::OnSetFocus(plat::Wnd* oldWnd)

@@ -121,6 +121,8 @@ private:
     // The pointer's move: snapping, pointer mode, read-out, the mouse dispatcher and the
     // crosshair; false in draw-to-fit mode, where only the fit box follows it.
     bool trackPointer(unsigned flags, plat::Point point);
+    // Automatic text exit: Esc for the text being typed when the pointer has left its frame.
+    void endTextEntryOutsideItsFrame(plat::Point point);
 };
 
 // Paints object `index` in raster mode `mode` on the window that was drawn last, through a

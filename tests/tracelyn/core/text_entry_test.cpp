@@ -148,6 +148,29 @@ TEST_F(TextEntry, AFrameStandsRoundTheTextWhileItIsTyped)
     EXPECT_STREQ(object(2).text(), "frame");
 }
 
+TEST_F(TextEntry, LeavingTheFrameEndsTheEntryWhenAutomaticExitIsOn)
+{
+    g_crosshair.on = false;
+    tool(tly::kCmdToolText);
+    click(200, 200);
+    type("AB");
+    view()->SendMessage(plat::kWmMouseMove, 0, at(205, 198));
+    EXPECT_TRUE(TextEntryActive()) << "inside the frame";
+    view()->SendMessage(plat::kWmMouseMove, 0, at(400, 300));
+    EXPECT_FALSE(TextEntryActive());
+    EXPECT_STREQ(object(2).text(), "ab");
+    EXPECT_EQ(count(), 2);
+
+    g_boardSettings.AutoTextExit = 0;
+    click(400, 300);
+    type("C");
+    view()->SendMessage(plat::kWmMouseMove, 0, at(600, 100));
+    EXPECT_TRUE(TextEntryActive()) << "without automatic exit only Esc ends it";
+    key(plat::kVkEscape);
+    EXPECT_EQ(count(), 3);
+    g_boardSettings.AutoTextExit = 1;
+}
+
 TEST_F(TextEntry, TypingStopsAt199Characters)
 {
     tool(tly::kCmdToolText);
