@@ -14,6 +14,7 @@
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/change_objects.h"
 #include "tracelyn/core/cursor_snap.h"
+#include "tracelyn/core/draw_to_fit.h"
 #include "tracelyn/core/edge_scroll.h"
 #include "tracelyn/core/handle_drag.h"
 #include "tracelyn/core/keyboard_edit.h"
@@ -141,6 +142,36 @@ void CTracelynView::OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info)
     else
         prepareScreen(dc);
     plat::ScrollView::OnPrepareDC(dc, info);
+}
+
+void CTracelynView::OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView)
+{
+    if (!activate && ClosePartsBinWindow())
+        dropGesture();
+    EditorView::OnActivateView(activate, activateView, deactiveView);
+    if (!activate || g_footprintEditor.open)
+        return;
+    BuildGridMenu();
+    // The part tool's ghost follows the pointer over the window it was taken in: no repaint.
+    if (g_gesture.tool != kToolPart && state() != nullptr)
+        Invalidate();
+}
+
+void CTracelynView::dropGesture()
+{
+    EndTextEntry();
+    if (g_view.drawToFit) {
+        g_view.drawToFit = false;
+        g_fit.boxShown = false;
+        if (plat::Wnd::GetCapture() == this)
+            plat::Wnd::ReleaseCapture();
+    }
+    g_gesture.tool = kToolNone;
+    g_gesture.keyDrag = false;
+    g_gesture.labelDrag = false;
+    g_gesture.pressOnSelection = false;
+    g_selection.count = 0;
+    ClearSelectionModes();
 }
 
 void CTracelynView::PrepareViewDC(plat::Dc& dc)

@@ -14,6 +14,10 @@ public:
 
     bool PreCreateWindow(plat::CreateStruct& cs) override;
     void OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info = nullptr) override;
+    // Activation loads the board into the current values and repaints it with the grid menu of
+    // its units; a view left while the Parts Bin is open closes the bin and puts down the tool,
+    // the selection and whatever gesture was under way.
+    void OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView) override;
     void OnDraw(plat::Dc& dc) override;
 
     // The screen mapping for a DC that is not the view's paint DC.
@@ -121,6 +125,8 @@ private:
     // The pointer's move: snapping, pointer mode, read-out, the mouse dispatcher and the
     // crosshair; false in draw-to-fit mode, where only the fit box follows it.
     bool trackPointer(unsigned flags, plat::Point point);
+    // Ends text entry, draw to fit and the tool's gesture, and empties the selection.
+    void dropGesture();
     // Automatic text exit: Esc for the text being typed when the pointer has left its frame.
     void endTextEntryOutsideItsFrame(plat::Point point);
 };

@@ -1,5 +1,13 @@
-// The board view's pointer over the selection.
+// The board view's pointer over the selection, its grid commands and what it does when
+// another board's window becomes active.
 #include "edit_fixture.h"
+
+#include "resources/tracelyn/edit_ids.h"
+#include "resources/tracelyn/frame_ids.h"
+#include "tracelyn/core/text_entry.h"
+#include "tracelyn/workspace/parts_bin_window.h"
+
+#include <string>
 
 namespace {
 
@@ -56,6 +64,73 @@ TEST_F(ViewPointer, TheCrosshairTakesTheShapeOfTheMode)
     };
     EXPECT_TRUE(arrowHeadDrawn(300, kY)) << "over the selection";
     EXPECT_FALSE(arrowHeadDrawn(300, kY + 80)) << "the plain arms elsewhere";
+}
+
+TEST_F(ViewPointer, TheGridCommandsStandUnderSetup)
+{
+    plat::Menu* bar = frame().GetMenu();
+    ASSERT_NE(bar, nullptr);
+    plat::Menu* grid = nullptr;
+    std::string gridIn;
+    for (int i = 0; i < bar->GetMenuItemCount(); ++i) {
+        plat::Menu* top = bar->GetSubMenu(i);
+        for (int j = 0; top != nullptr && j < top->GetMenuItemCount(); ++j)
+            if (top->GetMenuString(static_cast<unsigned>(j), plat::kMfByPosition) == "G&rid") {
+                grid = top->GetSubMenu(j);
+                gridIn = bar->GetMenuString(static_cast<unsigned>(i), plat::kMfByPosition);
+            }
+    }
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(gridIn, "Se&tup");
+    ASSERT_EQ(grid->GetMenuItemCount(), 9);
+    EXPECT_EQ(grid->GetMenuItemID(0), 698);
+    EXPECT_EQ(grid->GetMenuString(705), "Variable...");
+    EXPECT_EQ(grid->GetMenuString(706), "Polar...");
+
+    // Variable...: the dialog's spacings on OK, the item ticked; Cancel changes nothing.
+    host.answerDialog([](plat::Dialog& d) {
+        d.SetDlgItemText(tly::kIdcGridX, "20");
+        d.SetDlgItemText(tly::kIdcGridY, "40");
+        return d.PressButton(plat::kIdOk);
+    });
+    command(705);
+    EXPECT_EQ(board()->data().gridCommand, 705);
+    EXPECT_EQ(g_view.gridStepX, 200);
+    EXPECT_EQ(g_view.gridStepY, 400);
+    frame().updateMenuCommandUI(*grid);
+    EXPECT_NE(grid->GetMenuState(705) & plat::kMfChecked, 0u);
+    EXPECT_EQ(grid->GetMenuState(703) & plat::kMfChecked, 0u);
+    host.answerDialog([](plat::Dialog& d) { return d.PressButton(plat::kIdCancel); });
+    command(706);
+    EXPECT_EQ(board()->data().gridCommand, 705);
+}
+
+TEST_F(ViewPointer, LeavingABoardWithThePartsBinOpenPutsItsGestureDown)
+{
+    command(plat::kIdFileNew);
+    ASSERT_EQ(frame().children().size(), 2u);
+    plat::MDIChildWnd* const firstChild = frame().children().front().get();
+    plat::MDIChildWnd* const secondChild = frame().children().back().get();
+    frame().MDIActivate(firstChild);
+    CTracelynView* const first = view();
+    command(tly::kCmdPartsBin);
+    ASSERT_TRUE(ThePartsBin().isOpen());
+    tool(tly::kCmdToolText);
+    click(200, 200);
+    ASSERT_TRUE(TextEntryActive());
+
+    frame().MDIActivate(secondChild);
+    ASSERT_NE(view(), first);
+    EXPECT_FALSE(ThePartsBin().isOpen()) << "the bin closes with the board it was open over";
+    EXPECT_FALSE(TextEntryActive());
+    EXPECT_EQ(g_gesture.tool, kToolNone);
+    EXPECT_EQ(g_selection.count, 0);
+
+    // Without the bin open a change of window keeps the tool.
+    tool(tly::kCmdToolTrace);
+    frame().MDIActivate(firstChild);
+    EXPECT_EQ(view(), first);
+    EXPECT_EQ(g_gesture.tool, kToolTrace);
 }
 
 }  // namespace
