@@ -45,9 +45,9 @@ using namespace tly;
 // The grid items start with the English texts; start-up rewrites them for the unit mode.
 plat::MenuItem gridMenu()
 {
-    return menuPopup("&Grid", {menuItem(698, ".5 mils"), menuItem(699, "1 mils"), menuItem(700, "5 mils"),
+    return menuPopup("G&rid", {menuItem(698, ".5 mils"), menuItem(699, "1 mils"), menuItem(700, "5 mils"),
                                menuItem(701, "10 mils"), menuItem(702, "25 mils"), menuItem(703, "50 mils"),
-                               menuItem(704, "100 mils"), menuItem(705, "Variable"), menuItem(706, "Polar")});
+                               menuItem(704, "100 mils"), menuItem(705, "Variable..."), menuItem(706, "Polar...")});
 }
 
 // The layers of View > Current Layer in menu order, by number.
@@ -130,7 +130,6 @@ plat::MenuItem viewMenu(bool withDocument)
         items.push_back(scaleMenu());
         items.push_back(currentLayerMenu());
         items.push_back(menuItem(kCmdLayerView, "Single/&2-Layer"));
-        items.push_back(gridMenu());
         items.push_back(menuItem(kCmdViewDcodes, "View DCODES..."));
     }
     return menuPopup("&View", std::move(items));
@@ -146,7 +145,7 @@ plat::MenuItem setupMenu()
                                 menuItem(kCmdLayerSetup, "&Layers..."),
                                 menuItem(kCmdSelectiveSetup, "&Selective Editing..."),
                                 menuItem(kCmdColors, "&Colors..."), menuItem(kCmdFont, "Fon&t..."),
-                                menuPopup("&Work Area", std::move(areas)), menuSeparator(),
+                                menuPopup("&Work Area", std::move(areas)), gridMenu(), menuSeparator(),
                                 menuItem(kCmdRubberBand, "&Rubberbanding\tF6"),
                                 menuItem(kCmdLimit90, "&Limit to 90 Degrees"),
                                 menuItem(kCmdSnapGridVisible, "&Visible Snap Grid"),

@@ -116,5 +116,6 @@ struct PointerState {
     double polarRadius = 0;         // the polar read-out (board units, tenths of a degree)
     int32_t polarAngle = 0;
     bool savedCrosshair = true;     // the crosshair setting at the last focus loss
+    bool edgeScrolled = false;      // an edge push scrolled the view; none more until a release
 };
 extern PointerState g_pointer;

@@ -316,8 +316,10 @@ void DrawSelectionMarks(plat::Dc& dc)
 {
     if (!g_gesture.frameHidden && g_selection.count >= 1)
         ToggleSelectionMarks(dc);
-    if (TextEntryActive())
+    if (TextEntryActive()) {
         DrawTextCaret(dc);
+        DrawTextFrame(dc);
+    }
 }
 
 void ClearSelectionModes()

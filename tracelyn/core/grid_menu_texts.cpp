@@ -5,9 +5,9 @@
 namespace {
 
 constexpr const char* kEnglish[] = {".5 mils", "1 mils", "5 mils", "10 mils", "25 mils",
-                                    "50 mils", "100 mils", "Variable", "Polar"};
+                                    "50 mils", "100 mils", "Variable...", "Polar..."};
 constexpr const char* kMetric[] = {".1 mm", ".2 mm", ".5 mm", ".8 mm", "1.0 mm",
-                                   "1.5 mm", "2.0 mm", "Variable", "Polar"};
+                                   "1.5 mm", "2.0 mm", "Variable...", "Polar..."};
 
 }  // namespace
 

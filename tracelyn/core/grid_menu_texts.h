@@ -1,6 +1,7 @@
 #pragma once
-// The texts of the View > Grid items 698 to 706, which follow the unit mode: mils in English
-// mode (725), millimetres otherwise; the variable and polar grids keep their names.
+// The texts of the Setup > Grid items 698 to 706, which follow the unit mode: mils in English
+// mode (725), millimetres otherwise; the variable and polar grids keep their names and open
+// their dialogs.
 
 #include "resources/tracelyn/tracelyn_ids.h"
 

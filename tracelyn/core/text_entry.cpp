@@ -5,12 +5,14 @@
 #include "platform/app/resources.h"
 #include "platform/core/ui_host.h"
 #include "platform/gdi/dc.h"
+#include "platform/gdi/gdi_objects.h"
 #include "tracelyn/core/board_cursor.h"
 #include "tracelyn/core/board_document.h"
 #include "tracelyn/core/board_edit.h"
 #include "tracelyn/core/board_mapping.h"
 #include "tracelyn/core/board_palette.h"
 #include "tracelyn/core/board_painter.h"
+#include "tracelyn/core/board_primitives.h"
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/board_undo.h"
@@ -34,11 +36,16 @@ constexpr double kTextSizes[9] = {0.05, 0.1, 0.3, 0.4, 0.5, 0.7, 1.0, 2.0, 5.0};
 // How far outside a text's box a click still reopens it (board units).
 constexpr int32_t kTextPickMargin = 100;
 
+// Insert (true) or overtype: the Insert key's choice holds for every later entry too.
+bool g_insertMode = true;
+// The frame round the text being typed stands this far (logical units) outside its box.
+constexpr int32_t kTextFrameMargin = 60;
+constexpr double kMetricScale = 2.54;
+
 struct TextEntry {
     bool active = false;
     int index = 0;
     bool reopened = false;
-    bool insert = true;
     int caret = 0;
     int32_t anchorX = 0;
     int32_t anchorY = 0;
@@ -88,8 +95,8 @@ int reopenableText(int32_t x, int32_t y)
 
 void showMode(bool editing)
 {
-    const char* text = editing ? (g_entry.insert ? "Edit text (insert mode)" : "Edit text (overtype mode)")
-                               : (g_entry.insert ? "Insert mode set" : "Overtype mode set");
+    const char* text = editing ? (g_insertMode ? "Edit text (insert mode)" : "Edit text (overtype mode)")
+                               : (g_insertMode ? "Insert mode set" : "Overtype mode set");
     SetStatusText(text, kPaneMessage);
 }
 
@@ -158,7 +165,7 @@ void typeCharacter(char c)
     if (static_cast<int>(g_entry.text.size()) >= kMaxTypedText)
         return;
     const size_t at = static_cast<size_t>(std::clamp(g_entry.caret, 0, static_cast<int>(g_entry.text.size())));
-    if (g_entry.insert || at == g_entry.text.size())
+    if (g_insertMode || at == g_entry.text.size())
         g_entry.text.insert(at, 1, c);
     else
         g_entry.text[at] = c;
@@ -253,7 +260,7 @@ void HandleEditKey(unsigned key)
         g_entry.caret = length;
         break;
     case plat::kVkInsert:
-        g_entry.insert = !g_entry.insert;
+        g_insertMode = !g_insertMode;
         showMode(false);
         break;
     case plat::kVkReturn:
@@ -284,6 +291,43 @@ void EndTextEntry()
     g_entry = TextEntry{};
     g_edit.keyEditState = 0;
     RedrawActiveFrame();
+}
+
+bool TextEntryInsertMode()
+{
+    return g_insertMode;
+}
+
+void SetTextEntryInsertMode(bool insert)
+{
+    g_insertMode = insert;
+}
+
+plat::Rect TextEntryFrame()
+{
+    if (entryObject() == nullptr)
+        return {};
+    const BoardBox b = GetObjectExtent(g_entry.index, kExtentPlain);
+    const double scale = MetricUnits() ? kMetricScale : 1.0;
+    int32_t l = static_cast<int32_t>(b.left * scale), t = static_cast<int32_t>(b.top * scale);
+    int32_t r = static_cast<int32_t>(b.right * scale), bo = static_cast<int32_t>(b.bottom * scale);
+    BoardToCursorSpace(l, t);
+    BoardToCursorSpace(r, bo);
+    return plat::Rect{std::min(l, r) - kTextFrameMargin, std::min(t, bo) - kTextFrameMargin,
+                      std::max(l, r) + kTextFrameMargin, std::max(t, bo) + kTextFrameMargin};
+}
+
+void DrawTextFrame(plat::Dc& dc)
+{
+    if (entryObject() == nullptr)
+        return;
+    const plat::Rect f = TextEntryFrame();
+    const int32_t d = std::max(g_view.zoomDivisor, 1);
+    const int saved = BeginPixelDrawing(dc, plat::kR2Not);
+    dc.SelectObject(plat::Pen(plat::kPsDot, 0, GetLayerColor(ColorMapEntry(kMarkColor))));
+    dc.SelectObject(plat::Brush::hollow());
+    dc.Rectangle(f.left / d, f.top / d, f.right / d, f.bottom / d);
+    dc.RestoreDC(saved);
 }
 
 void DrawTextCaret(plat::Dc& dc)

@@ -3,6 +3,8 @@
 // the text under it, and the keys edit it in place until Esc. A reopened text is edited where
 // it lies; no other object moves and the count stays as it is.
 
+#include "platform/gdi/gdi_types.h"
+
 namespace plat { class Dc; }
 
 // The longest text typing makes; texts from files or the clipboard may be longer.
@@ -19,5 +21,13 @@ void EndTextEntry();
 bool TextEntryActive();
 // The caret of the entry, drawn after each paint of the board.
 void DrawTextCaret(plat::Dc& dc);
+// The frame round the text being typed: its box grown by 60 on each side, in cursor space
+// (logical units from the window's top left, as CursorPoint). Empty when none is typed.
+plat::Rect TextEntryFrame();
+// Draws that frame inverted (a second drawing takes it away); painted after the caret.
+void DrawTextFrame(plat::Dc& dc);
+// Insert (true) or overtype, as the Insert key last set it; every entry starts in that mode.
+bool TextEntryInsertMode();
+void SetTextEntryInsertMode(bool insert);
 // The text being typed (its object index), 0 when none.
 int TextEntryObject();

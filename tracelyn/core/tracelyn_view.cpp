@@ -14,9 +14,12 @@
 #include "tracelyn/core/board_undo.h"
 #include "tracelyn/core/change_objects.h"
 #include "tracelyn/core/cursor_snap.h"
+#include "tracelyn/core/draw_to_fit.h"
+#include "tracelyn/core/edge_scroll.h"
 #include "tracelyn/core/handle_drag.h"
 #include "tracelyn/core/keyboard_edit.h"
 #include "tracelyn/core/pin_snap.h"
+#include "tracelyn/core/pointer_shape.h"
 #include "tracelyn/core/scroll_bars.h"
 #include "tracelyn/core/selection_transforms.h"
 #include "tracelyn/core/text_entry.h"
@@ -42,6 +45,9 @@ namespace {
 
 // The window painted or prepared last: RedrawObject draws on it.
 plat::Wnd* g_drawingWindow = nullptr;
+
+// From this zoom index on, the pointer leaving a typed text's frame does not end the entry.
+constexpr int kAutoTextExitZoom = 7;
 
 // In metric unit mode a logical unit is drawn this many times larger.
 constexpr double kMetricScale = 2.54;
@@ -136,6 +142,36 @@ void CTracelynView::OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info)
     else
         prepareScreen(dc);
     plat::ScrollView::OnPrepareDC(dc, info);
+}
+
+void CTracelynView::OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView)
+{
+    if (!activate && ClosePartsBinWindow())
+        dropGesture();
+    EditorView::OnActivateView(activate, activateView, deactiveView);
+    if (!activate || g_footprintEditor.open)
+        return;
+    BuildGridMenu();
+    // The part tool's ghost follows the pointer over the window it was taken in: no repaint.
+    if (g_gesture.tool != kToolPart && state() != nullptr)
+        Invalidate();
+}
+
+void CTracelynView::dropGesture()
+{
+    EndTextEntry();
+    if (g_view.drawToFit) {
+        g_view.drawToFit = false;
+        g_fit.boxShown = false;
+        if (plat::Wnd::GetCapture() == this)
+            plat::Wnd::ReleaseCapture();
+    }
+    g_gesture.tool = kToolNone;
+    g_gesture.keyDrag = false;
+    g_gesture.labelDrag = false;
+    g_gesture.pressOnSelection = false;
+    g_selection.count = 0;
+    ClearSelectionModes();
 }
 
 void CTracelynView::PrepareViewDC(plat::Dc& dc)
@@ -294,24 +330,41 @@ void CTracelynView::OnLButtonUp(unsigned, plat::Point point)
     }
     if (plat::Wnd::GetCapture() == this)
         plat::Wnd::ReleaseCapture();
+    EndEdgeScroll();
 }
 
 void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
 {
     if (state() == nullptr || GetDocument() == nullptr)
         return;
+    endTextEntryOutsideItsFrame(point);
+    if (!trackPointer(flags, point))
+        return;
+    // The edge scroll repaints the whole window: after the pointer's DC is given back.
+    const int32_t d = std::max(g_view.zoomDivisor, 1);
+    ScrollAtEdge(*this, flags, g_view.cursorX / d, g_view.cursorY / d);
+}
+
+bool CTracelynView::trackPointer(unsigned flags, plat::Point point)
+{
     plat::ClientDC dc(this);
     LoadCurrentDocument();
     PrepareViewDC(dc);
     HideCrosshair(dc);
     const int changed = SetCursorFromPixels(point.x, point.y);
     if (FitModeMouseMove())
-        return;
-    g_pointer.mode = kPointerNormal;
-    if ((flags & plat::kMkLButton) == 0)
+        return false;
+    const bool buttonDown = (flags & plat::kMkLButton) != 0;
+    if (!buttonDown)
         g_gesture.overHandle = g_gesture.tool == kToolSelect && HitTestHandle() != 0;
-    if (g_gesture.overHandle)
+    if (!buttonDown)
+        g_pointer.mode = PointerModeAtCursor(g_gesture.overHandle);
+    else if (g_gesture.overHandle || g_gesture.handleDrag)
         g_pointer.mode = kPointerHandle;
+    else
+        g_pointer.mode = g_gesture.dragging ? kPointerDrag : kPointerNormal;
+    if (!g_crosshair.on)
+        ShowPointerShape(g_pointer.mode);
     ShowCursorCoordinates();
     int moved = changed;
     if (g_boardSettings.padsnap != 0 && (g_gesture.tool == kToolTrace || g_gesture.tool == kToolRoute))
@@ -319,6 +372,33 @@ void CTracelynView::OnMouseMove(unsigned flags, plat::Point point)
     if ((flags & plat::kMkLButton) != 0 && g_gesture.tool != kToolNone && moved != 0)
         ProcessMouseEdit(dc, g_gesture.tool, kMouseMove);
     ShowCrosshair(dc);
+    return true;
+}
+
+void CTracelynView::OnRButtonUp(unsigned flags, plat::Point point)
+{
+    // The right-button drag has ended: the next one may push the view along again.
+    EndEdgeScroll();
+    plat::ScrollView::OnRButtonUp(flags, point);
+}
+
+void CTracelynView::endTextEntryOutsideItsFrame(plat::Point point)
+{
+    // With "Automatic Text Exit" a typed text is finished as soon as the pointer leaves the
+    // frame round it, as Esc would; at the finest zooms the frame is too small to stay in.
+    if (!TextEntryActive() || g_boardSettings.AutoTextExit == 0 || g_board.zoomIndex >= kAutoTextExitZoom)
+        return;
+    plat::Rect frame;
+    {
+        plat::ClientDC dc(this);
+        LoadCurrentDocument();
+        PrepareViewDC(dc);
+        frame = TextEntryFrame();
+    }
+    const int32_t d = std::max(g_view.zoomDivisor, 1);
+    const int32_t x = point.x * d, y = point.y * d;
+    if (x < frame.left || x > frame.right || y < frame.top || y > frame.bottom)
+        HandleEditKey(plat::kVkEscape);
 }
 
 void CTracelynView::OnSetFocus(plat::Wnd* oldWnd)

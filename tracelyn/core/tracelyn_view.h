@@ -14,6 +14,10 @@ public:
 
     bool PreCreateWindow(plat::CreateStruct& cs) override;
     void OnPrepareDC(plat::Dc& dc, plat::PrintInfo* info = nullptr) override;
+    // Activation loads the board into the current values and repaints it with the grid menu of
+    // its units; a view left while the Parts Bin is open closes the bin and puts down the tool,
+    // the selection and whatever gesture was under way.
+    void OnActivateView(bool activate, plat::View* activateView, plat::View* deactiveView) override;
     void OnDraw(plat::Dc& dc) override;
 
     // The screen mapping for a DC that is not the view's paint DC.
@@ -72,6 +76,7 @@ public:
     bool OnCommand(unsigned id) override;
     bool OnCmdMsg(unsigned id, plat::CmdUI* ui) override;
     void OnRButtonDown(unsigned flags, plat::Point point) override;
+    void OnRButtonUp(unsigned flags, plat::Point point) override;
     bool OnMouseWheel(unsigned flags, short delta, plat::Point point) override;
     void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
     void OnVScroll(unsigned code, unsigned pos, plat::Control* bar) override;
@@ -117,6 +122,13 @@ private:
     void scrollBar(int axis, unsigned code, unsigned pos);
     // A DC of the window with the board mapping and the active document's store loaded.
     void beginMouseAction(plat::Dc& dc, plat::Point point);
+    // The pointer's move: snapping, pointer mode, read-out, the mouse dispatcher and the
+    // crosshair; false in draw-to-fit mode, where only the fit box follows it.
+    bool trackPointer(unsigned flags, plat::Point point);
+    // Ends text entry, draw to fit and the tool's gesture, and empties the selection.
+    void dropGesture();
+    // Automatic text exit: Esc for the text being typed when the pointer has left its frame.
+    void endTextEntryOutsideItsFrame(plat::Point point);
 };
 
 // Paints object `index` in raster mode `mode` on the window that was drawn last, through a

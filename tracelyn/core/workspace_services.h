@@ -17,6 +17,10 @@ plat::ToolBarCombo* FrameCombo(unsigned comboId);
 // Refills the frame's unit-dependent combos (grid, stock width) when the units changed.
 void FollowUnitMode();
 
+// Closes the modeless Parts Bin window when it is open (its place kept for the next opening);
+// true when it was open.
+bool ClosePartsBinWindow();
+
 // Status-bar panes.
 inline constexpr int kPaneMessage = 0;
 inline constexpr int kPaneIcon = 2;

@@ -72,6 +72,15 @@ CPartsBinDlg& ThePartsBin()
     return bin;
 }
 
+bool ClosePartsBinWindow()
+{
+    CPartsBinDlg& bin = ThePartsBin();
+    if (!bin.isOpen())
+        return false;
+    bin.Close();
+    return true;
+}
+
 bool PlaceBinPackage(const std::string& name, plat::Point screen)
 {
     plat::FrameWnd* frame = plat::GetMainWnd();

@@ -80,8 +80,8 @@ TEST(GridMenuTexts, FollowTheUnitMode)
     EXPECT_STREQ(GridMenuText(726, 704), "2.0 mm");
     EXPECT_STREQ(GridMenuText(0, 702), "1.0 mm") << "any mode but English is metric";
     for (int32_t units : {725, 726}) {
-        EXPECT_STREQ(GridMenuText(units, 705), "Variable");
-        EXPECT_STREQ(GridMenuText(units, 706), "Polar");
+        EXPECT_STREQ(GridMenuText(units, 705), "Variable...");
+        EXPECT_STREQ(GridMenuText(units, 706), "Polar...");
         EXPECT_EQ(GridMenuText(units, 697), nullptr);
         EXPECT_EQ(GridMenuText(units, 707), nullptr);
     }

@@ -183,3 +183,49 @@ TEST_F(BoardFileCommandsTest, DumpListsTheOpenBoardsAndTheWindow)
 }
 
 }  // namespace
+
+namespace {
+
+// A board's parts as the file keeps them: kind, words 0 to 7 and the label.
+std::vector<std::string> partsOf(const CTracelynDoc& doc)
+{
+    std::vector<std::string> parts;
+    const BoardDocumentData& data = doc.data();
+    for (int i = 1; i <= data.objectCount; ++i) {
+        const BoardObject& o = (*data.objects)[static_cast<size_t>(i)];
+        if (!o.isPart())
+            continue;
+        std::string text = std::to_string(o.kind());
+        for (int w = 0; w < 8; ++w)
+            text += " " + std::to_string(o.w[w]);
+        parts.push_back(text + " " + (o.text() != nullptr ? o.text() : ""));
+    }
+    return parts;
+}
+
+TEST_F(BoardFileCommandsTest, AnExportSavedAndOpenedThroughTheMenusGivesTheSameBoardBack)
+{
+    if (!copyShippedFolders())
+        GTEST_SKIP() << "the program folder has not been laid out";
+    choose(folder.file("examples/rc_filter.tlz"));
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    const std::vector<std::string> original = partsOf(*activeBoard());
+    ASSERT_EQ(original.size(), 3u);
+    const int objects = activeBoard()->data().objectCount;
+
+    choose(sub("trip/rc.xpc"));
+    ASSERT_TRUE(harness->command(plat::kIdFileSaveAs));
+    choose(sub("trip/rc.xpc"));
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    ASSERT_EQ(activeBoard()->GetPathName(), sub("trip/rc.xpc"));
+    EXPECT_EQ(partsOf(*activeBoard()), original) << "the export reads back with its labels";
+    choose(sub("trip/back.tlz"));
+    ASSERT_TRUE(harness->command(plat::kIdFileSaveAs));
+    choose(sub("trip/back.tlz"));
+    ASSERT_TRUE(harness->command(plat::kIdFileOpen));
+    EXPECT_EQ(partsOf(*activeBoard()), original);
+    EXPECT_EQ(activeBoard()->data().objectCount, objects);
+    EXPECT_TRUE(host.messageBoxes().empty()) << "no part goes missing";
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include "tracelyn/core/text_entry.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -22,6 +23,7 @@ protected:
     void TearDown() override
     {
         EndTextEntry();
+        SetTextEntryInsertMode(true);
         BoardEditTest::TearDown();
     }
 };
@@ -88,6 +90,85 @@ TEST_F(TextEntry, AReopenedTextIsEditedInPlace)
     command(tly::kCmdUndo);
     EXPECT_STREQ(object(2).text(), "old");
     EXPECT_EQ(count(), 3);
+}
+
+TEST_F(TextEntry, TheInsertKeysModeHoldsForTheNextEntry)
+{
+    tool(tly::kCmdToolText);
+    click(100, 100);
+    type("AB");
+    key(plat::kVkInsert);
+    EXPECT_EQ(frame().statusBarPanes().GetPaneText(0), "Overtype mode set");
+    key(plat::kVkEscape);
+
+    // Reopened, the caret stands after "ab": two steps back and a letter replaces the "a".
+    click(102, 98);
+    ASSERT_TRUE(TextEntryActive());
+    EXPECT_EQ(frame().statusBarPanes().GetPaneText(0), "Edit text (overtype mode)");
+    key(plat::kVkLeft);
+    key(plat::kVkLeft);
+    type("Z");
+    EXPECT_STREQ(object(2).text(), "zb");
+    key(plat::kVkInsert);
+    key(plat::kVkEscape);
+    click(102, 98);
+    EXPECT_EQ(frame().statusBarPanes().GetPaneText(0), "Edit text (insert mode)");
+    key(plat::kVkHome);
+    type("Y");
+    EXPECT_STREQ(object(2).text(), "yzb");
+}
+
+TEST_F(TextEntry, AFrameStandsRoundTheTextWhileItIsTyped)
+{
+    g_crosshair.on = false;
+    tool(tly::kCmdToolText);
+    click(200, 200);
+    type("FRAME");
+    const plat::Rect box = TextEntryFrame();
+    const int d = g_view.zoomDivisor;
+    ASSERT_FALSE(box.isEmpty());
+    // The text's box grown by 60 logical units (12 pixels) each way.
+    EXPECT_LE(box.left / d, 200 - 12);
+    EXPECT_GE(box.bottom / d, 200 + 12);
+    const auto framePixels = [&] {
+        std::vector<uint32_t> column;
+        for (int y = box.top / d; y <= box.bottom / d; ++y)
+            column.push_back(view()->backingPixel(box.left / d, y));
+        return column;
+    };
+    const std::vector<uint32_t> typing = framePixels();
+    key(plat::kVkEscape);
+    const std::vector<uint32_t> after = framePixels();
+    ASSERT_EQ(typing.size(), after.size());
+    int drawn = 0;
+    for (size_t i = 0; i < typing.size(); ++i)
+        drawn += typing[i] != after[i];
+    // Drawn down the frame's left side while typing, gone with the entry.
+    EXPECT_GT(drawn, static_cast<int>(typing.size()) / 4) << "a dotted line";
+    EXPECT_STREQ(object(2).text(), "frame");
+}
+
+TEST_F(TextEntry, LeavingTheFrameEndsTheEntryWhenAutomaticExitIsOn)
+{
+    g_crosshair.on = false;
+    tool(tly::kCmdToolText);
+    click(200, 200);
+    type("AB");
+    view()->SendMessage(plat::kWmMouseMove, 0, at(205, 198));
+    EXPECT_TRUE(TextEntryActive()) << "inside the frame";
+    view()->SendMessage(plat::kWmMouseMove, 0, at(400, 300));
+    EXPECT_FALSE(TextEntryActive());
+    EXPECT_STREQ(object(2).text(), "ab");
+    EXPECT_EQ(count(), 2);
+
+    g_boardSettings.AutoTextExit = 0;
+    click(400, 300);
+    type("C");
+    view()->SendMessage(plat::kWmMouseMove, 0, at(600, 100));
+    EXPECT_TRUE(TextEntryActive()) << "without automatic exit only Esc ends it";
+    key(plat::kVkEscape);
+    EXPECT_EQ(count(), 3);
+    g_boardSettings.AutoTextExit = 1;
 }
 
 TEST_F(TextEntry, TypingStopsAt199Characters)

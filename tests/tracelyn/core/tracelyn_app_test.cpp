@@ -436,7 +436,7 @@ TEST_F(TracelynStart, GridMenuFollowsTheUnitModeFromTheFirstStart)
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(menu->GetMenuString(698), c.first);
         EXPECT_EQ(menu->GetMenuString(704), c.seventh);
-        EXPECT_EQ(menu->GetMenuString(706), "Polar");
+        EXPECT_EQ(menu->GetMenuString(706), "Polar...");
     }
 }
 
