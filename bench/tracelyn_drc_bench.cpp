@@ -25,7 +25,7 @@ DrcSettings everyRule()
 {
     DrcSettings s;
     s.padToTrace = s.traceToTrace = s.padToVia = true;
-    s.references = s.silkscreen = s.bottomText = s.outside = true;
+    s.references = s.silkscreen = s.bottomText = s.outside = s.minimums = true;
     return s;
 }
 
@@ -39,6 +39,10 @@ void reportFindings(benchmark::State& state, const DrcResult& result)
                                   + counts[static_cast<size_t>(DrcRule::kPadToVia)];
     state.counters["silk"] = counts[static_cast<size_t>(DrcRule::kSilkscreen)];
     state.counters["outside"] = counts[static_cast<size_t>(DrcRule::kOutside)];
+    state.counters["sizes"] = counts[static_cast<size_t>(DrcRule::kTraceWidth)]
+                              + counts[static_cast<size_t>(DrcRule::kPadSize)]
+                              + counts[static_cast<size_t>(DrcRule::kHoleSize)]
+                              + counts[static_cast<size_t>(DrcRule::kRingWidth)];
     state.counters["objects"] = g_board.count;
 }
 

@@ -36,8 +36,17 @@ std::vector<plat::DialogTemplate> RouteDialogTemplates()
           {kIdcCheckSilkscreen, K::CheckBox, "Check silkscreen in solderable surface", 4, 0, 2},
           {kIdcCheckBottomText, K::CheckBox, "Check bottom silkscreen text for mirroring", 5, 0, 2},
           {kIdcCheckOutside, K::CheckBox, "Check objects outside of outline", 6, 0, 2},
-          {plat::kIdOk, K::DefPushButton, "Check", 7, 1},
-          {plat::kIdCancel, K::PushButton, "Cancel", 7, 2}}},
+          {kIdcCheckMinimums, K::CheckBox, "Check minimum sizes", 7, 0, 2},
+          {plat::kIdStaticText, K::Static, "Trace width:", 8, 0},
+          {kIdcMinimumTrace, K::Edit, "", 8, 1, 1, false, 0, 0, 0, 0, 20},
+          {plat::kIdStaticText, K::Static, "Pad size:", 9, 0},
+          {kIdcMinimumPad, K::Edit, "", 9, 1, 1, false, 0, 0, 0, 0, 20},
+          {plat::kIdStaticText, K::Static, "Hole:", 10, 0},
+          {kIdcMinimumHole, K::Edit, "", 10, 1, 1, false, 0, 0, 0, 0, 20},
+          {plat::kIdStaticText, K::Static, "Ring:", 11, 0},
+          {kIdcMinimumRing, K::Edit, "", 11, 1, 1, false, 0, 0, 0, 0, 20},
+          {plat::kIdOk, K::DefPushButton, "Check", 12, 1},
+          {plat::kIdCancel, K::PushButton, "Cancel", 12, 2}}},
     });
     return templates;
 }

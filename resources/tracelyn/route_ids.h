@@ -29,6 +29,11 @@ enum : unsigned {
     kIdcCheckBottomText = 1090,
     kIdcCheckTraceToTrace = 1099,
     kIdcCheckOutside = 1100,
+    kIdcCheckMinimums = 1101,
+    kIdcMinimumTrace = 1102,
+    kIdcMinimumPad = 1103,
+    kIdcMinimumHole = 1104,
+    kIdcMinimumRing = 1105,
 
     // Smoothing
     kIdcSmoothArcs = 70,

@@ -128,12 +128,15 @@ struct BoardSettings {
     int32_t polarB = 0;
     int32_t polarOption = 0;
     int32_t mask = 0;
-    int32_t trace_width = 1;        // current trace width index
-    // "pads": the current pad's shape and its x size, y size and hole.
+    // The current trace width, in board units. Like the pad below, it starts at a size a board
+    // maker makes: 12 mil.
+    int32_t trace_width = 120;
+    // "pads": the current pad's shape and its x size, y size and hole: 60 mil with a 32 mil
+    // hole to start with.
     int32_t padShape = 0;
-    int32_t padSizeX = 50;
-    int32_t padSizeY = 50;
-    int32_t padHole = 20;
+    int32_t padSizeX = 600;
+    int32_t padSizeY = 600;
+    int32_t padHole = 320;
     int32_t clearance = 10;
     int32_t colorscheme = 0;        // 1-based as in the file; 0 = none chosen
     int32_t schemesFound = 0;

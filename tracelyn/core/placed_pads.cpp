@@ -5,19 +5,46 @@
 #include "tracelyn/core/package_tables.h"
 
 #include <algorithm>
+#include <optional>
+
+namespace {
+
+struct PadSection {
+    int sections = 1, count = 0, first = 0;
+};
+
+// The package section of the part's pads; nullopt when the part names no loaded package or
+// its section cannot be found.
+std::optional<PadSection> padSection(const BoardObject& part)
+{
+    if (part.kind() <= kKindPart)
+        return std::nullopt;
+    const int package = part.package();
+    if (package < 1 || package > std::min(g_packages.count, kMaxPackages))
+        return std::nullopt;
+    const bool noSections = part.w[5] == -1;
+    PadSection s;
+    int value = 0;
+    FindPartPin(package, s.sections, s.count, s.first, noSections ? 0 : (part.w[5] >> 3) & 3, value);
+    if (s.count < 1 || s.count > kMaxSectionObjects)
+        return std::nullopt;
+    return s;
+}
+
+}  // namespace
+
+bool PlacedPartReadable(const BoardObject& part)
+{
+    return padSection(part).has_value();
+}
 
 void ForEachPlacedPad(const BoardObject& part, const std::function<bool(const PlacedPad&)>& visit)
 {
-    if (part.kind() <= kKindPart)
-        return;
-    const int package = part.package();
-    if (package < 1 || package > std::min(g_packages.count, kMaxPackages))
+    const std::optional<PadSection> section = padSection(part);
+    if (!section)
         return;
     const bool noSections = part.w[5] == -1;
-    int sections = 1, count = 0, first = 0, value = 0;
-    FindPartPin(package, sections, count, first, noSections ? 0 : (part.w[5] >> 3) & 3, value);
-    if (count < 1 || count > kMaxSectionObjects)
-        return;
+    int sections = section->sections, count = section->count, first = section->first;
     sections = std::max(sections, 1);
     const int variant = noSections ? 0 : std::min(part.w[5] & 7, sections - 1);
     count /= sections;

@@ -16,6 +16,10 @@ struct PlacedPad {
     int32_t ySize = 0;
 };
 
+// Whether a part record names a loaded package whose pad section can be found: what
+// ForEachPlacedPad needs to visit its pads.
+bool PlacedPartReadable(const BoardObject& part);
+
 // Calls visit for every pad of the part's variant (word 5 bits 0-2; a part without sections
 // stores -1 there). Stops early when visit returns false. Nothing for a record that is not a
 // resolved part or whose package section cannot be found.

@@ -7,6 +7,7 @@
 #include "tracelyn/route/drc_outline.h"
 #include "tracelyn/route/drc_references.h"
 #include "tracelyn/route/drc_silkscreen.h"
+#include "tracelyn/route/drc_sizes.h"
 
 #include <algorithm>
 #include <tuple>
@@ -43,10 +44,13 @@ DrcResult CheckDesignRules(const DrcSettings& settings, const DrcWork::StepFunct
         CheckReferences(found);
     if (settings.bottomText)
         CheckBottomText(found);
+    if (settings.minimums)
+        CheckMinimumSizes(settings.sizes, found);
     result.cancelled = !CheckClearances(copper, settings, work, found)
                        || (settings.silkscreen && !CheckSilkscreen(silk, work, found))
                        || (settings.outside && !CheckOutline(copper, silk, work, found, result.noOutline));
-    result.noNetlist = settings.anyClearance() && !copper.netlist;
+    // Without copper there is nothing two nets could short through.
+    result.noNetlist = settings.anyClearance() && !copper.netlist && !copper.sources.empty();
     if (result.cancelled)
         found.clear();
     order(found);

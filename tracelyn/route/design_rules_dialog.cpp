@@ -23,10 +23,15 @@ bool CDesignRulesDlg::OnInitDialog()
     CheckDlgButton(kIdcCheckSilkscreen, m_checkSilkscreen);
     CheckDlgButton(kIdcCheckBottomText, m_checkBottomText);
     CheckDlgButton(kIdcCheckOutside, m_checkOutside);
+    CheckDlgButton(kIdcCheckMinimums, m_checkMinimums);
     const bool metric = MetricUnits();
     SetDlgItemText(kIdcPadToVia, ClearanceFieldText(g_designRules.padToVia, metric));
     SetDlgItemText(kIdcPadToTrace, ClearanceFieldText(g_designRules.padToTrace, metric));
     SetDlgItemText(kIdcTraceToTrace, ClearanceFieldText(g_designRules.traceToTrace, metric));
+    SetDlgItemText(kIdcMinimumTrace, ClearanceFieldText(m_minimums.trace, metric));
+    SetDlgItemText(kIdcMinimumPad, ClearanceFieldText(m_minimums.pad, metric));
+    SetDlgItemText(kIdcMinimumHole, ClearanceFieldText(m_minimums.hole, metric));
+    SetDlgItemText(kIdcMinimumRing, ClearanceFieldText(m_minimums.ring, metric));
     return true;
 }
 
@@ -37,6 +42,10 @@ void CDesignRulesDlg::OnOK()
     g_designRules.padToVia = ClearanceFromField(GetDlgItemText(kIdcPadToVia, kFieldChars), metric);
     g_designRules.padToTrace = ClearanceFromField(GetDlgItemText(kIdcPadToTrace, kFieldChars), metric);
     g_designRules.traceToTrace = ClearanceFromField(GetDlgItemText(kIdcTraceToTrace, kFieldChars), metric);
+    m_minimums.trace = ClearanceFromField(GetDlgItemText(kIdcMinimumTrace, kFieldChars), metric);
+    m_minimums.pad = ClearanceFromField(GetDlgItemText(kIdcMinimumPad, kFieldChars), metric);
+    m_minimums.hole = ClearanceFromField(GetDlgItemText(kIdcMinimumHole, kFieldChars), metric);
+    m_minimums.ring = ClearanceFromField(GetDlgItemText(kIdcMinimumRing, kFieldChars), metric);
     m_checkReferences = IsDlgButtonChecked(kIdcCheckReferences);
     m_padToTrace = IsDlgButtonChecked(kIdcCheckPadToTrace);
     m_traceToTrace = IsDlgButtonChecked(kIdcCheckTraceToTrace);
@@ -44,6 +53,7 @@ void CDesignRulesDlg::OnOK()
     m_checkSilkscreen = IsDlgButtonChecked(kIdcCheckSilkscreen);
     m_checkBottomText = IsDlgButtonChecked(kIdcCheckBottomText);
     m_checkOutside = IsDlgButtonChecked(kIdcCheckOutside);
+    m_checkMinimums = IsDlgButtonChecked(kIdcCheckMinimums);
     plat::Dialog::OnOK();
 }
 
@@ -57,6 +67,8 @@ DrcSettings CDesignRulesDlg::settings() const
     s.silkscreen = m_checkSilkscreen != 0;
     s.bottomText = m_checkBottomText != 0;
     s.outside = m_checkOutside != 0;
+    s.minimums = m_checkMinimums != 0;
     s.clearances = g_designRules;
+    s.sizes = m_minimums;
     return s;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// "Design Rules Check" (template 149): the three clearances (g_designRules) and the check
-// switches, which the dialog object keeps; the main frame keeps one object for the program's
-// run, so the switches stay as the user left them. All but the reference check start on.
+// "Design Rules Check" (template 149): the three clearances (g_designRules), the check
+// switches and the minimum sizes, which the dialog object keeps; the main frame keeps one
+// object for the program's run, so they stay as the user left them. All but the reference
+// check start on.
 
 #include "platform/app/dialog.h"
 #include "tracelyn/route/drc_findings.h"
@@ -25,4 +26,6 @@ public:
     int32_t m_checkSilkscreen = 1;
     int32_t m_checkBottomText = 1;
     int32_t m_checkOutside = 1;
+    int32_t m_checkMinimums = 1;
+    DesignRuleMinimums m_minimums;
 };

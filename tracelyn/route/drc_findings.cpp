@@ -56,6 +56,10 @@ std::string_view DrcRuleName(DrcRule rule)
     case DrcRule::kSilkscreen: return "Silkscreen in solderable surface";
     case DrcRule::kBottomText: return "Bottom silkscreen text not mirrored";
     case DrcRule::kOutside: return "Objects outside of outline";
+    case DrcRule::kTraceWidth: return "Traces below the minimum width";
+    case DrcRule::kPadSize: return "Pads below the minimum size";
+    case DrcRule::kHoleSize: return "Holes below the minimum size";
+    case DrcRule::kRingWidth: return "Rings below the minimum width";
     }
     return "";
 }

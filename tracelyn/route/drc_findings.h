@@ -21,8 +21,12 @@ enum class DrcRule : int {
     kSilkscreen,        // silk on the solderable area of a pad
     kBottomText,        // bottom silk text that is not mirrored
     kOutside,           // copper or parts beyond the board outline
+    kTraceWidth,        // copper thinner than the minimum trace
+    kPadSize,
+    kHoleSize,
+    kRingWidth,         // copper round a hole
 };
-inline constexpr int kDrcRuleCount = 8;
+inline constexpr int kDrcRuleCount = 12;
 
 // One violation: the place a mark goes round (half sizes w and h about x, y), in board units,
 // and the board objects at fault (a part for its pads and drawing; 0 for none).
@@ -34,6 +38,16 @@ struct DrcFinding {
     bool operator==(const DrcFinding&) const = default;
 };
 
+// The smallest copper a board maker makes, in board units; the defaults are what common
+// boards are made with.
+struct DesignRuleMinimums {
+    int32_t trace = 60;
+    int32_t pad = 200;
+    int32_t hole = 120;
+    int32_t ring = 50;
+    bool operator==(const DesignRuleMinimums&) const = default;
+};
+
 // The switches of the Design Rules Check dialog and the clearances of the design rules.
 struct DrcSettings {
     bool padToTrace = false;
@@ -43,10 +57,12 @@ struct DrcSettings {
     bool silkscreen = false;
     bool bottomText = false;
     bool outside = false;
+    bool minimums = false;      // traces, pads, holes and rings below the minimum sizes
     DesignRuleClearances clearances;
+    DesignRuleMinimums sizes;
 
     bool anyClearance() const { return padToTrace || traceToTrace || padToVia; }
-    bool anyRule() const { return anyClearance() || references || silkscreen || bottomText || outside; }
+    bool anyRule() const { return anyClearance() || references || silkscreen || bottomText || outside || minimums; }
 };
 
 // Counts work done in phases, each split into its own steps, and asks the caller's step

@@ -4,6 +4,7 @@
 #include "tracelyn/core/board_settings.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/object_append.h"
+#include "tracelyn/core/placed_pads.h"
 #include "tracelyn/core/status_progress.h"
 #include "tracelyn/core/workspace_services.h"
 #include "tracelyn/route/fill_shapes.h"
@@ -127,6 +128,12 @@ bool CFloodFiller::collectObstacles(const BoardObject& enclosing)
         const BoardObject& o = g_board.objects[i];
         if (i == enclosing_ || o.kind() == kKindDeleted)
             continue;
+        // A part whose package cannot be read keeps no copper away: the person is told.
+        if (o.isPart() && !PlacedPartReadable(o)) {
+            plat::MessageBox(std::string(kFillPartUnreadable) + (o.text() != nullptr ? o.text() : ""),
+                             plat::kMbIconInformation);
+            continue;
+        }
         const std::vector<FillShape> shapes = ObstacleShapes(o, layer_, reach);
         if (shapes.empty())
             continue;

@@ -30,6 +30,8 @@ inline constexpr int kMaxFillObstacles = 9999;
 inline constexpr int32_t kFillGroupedMark = 0x1234;
 
 inline constexpr const char* kFillTooComplexMessage = "Fill too complex";
+// Followed by the part's name.
+inline constexpr const char* kFillPartUnreadable = "Something wrong with part:";
 inline constexpr const char* kFillAreaExceededMessage =
     "Warning fill area exceeded. Choose an enclosing object with a smaller area.\n"
     "You can do fill in multiple operations if necessary";

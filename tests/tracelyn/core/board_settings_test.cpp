@@ -97,8 +97,9 @@ TEST_F(BoardSettingsTest, WithoutAFileEverySettingKeepsItsBuiltInValue)
         {"clipboard", &BoardSettings::clipboard, 749},
         {"gridCommand", &BoardSettings::gridCommand, 703},
         {"gridX", &BoardSettings::gridX, 500},
-        {"padSizeX", &BoardSettings::padSizeX, 50},
-        {"padHole", &BoardSettings::padHole, 20},
+        {"trace_width", &BoardSettings::trace_width, 120},
+        {"padSizeX", &BoardSettings::padSizeX, 600},
+        {"padHole", &BoardSettings::padHole, 320},
         {"clearance", &BoardSettings::clearance, 10},
     });
     EXPECT_DOUBLE_EQ(g_boardSettings.fXp, 1.0);
@@ -133,9 +134,9 @@ TEST_F(BoardSettingsTest, KeyFormsAndLimits)
         {"clipboard", &BoardSettings::clipboard, 749},
         {"units", &BoardSettings::units, 726},
         {"padShape", &BoardSettings::padShape, 1},
-        {"padSizeX", &BoardSettings::padSizeX, 50},
+        {"padSizeX", &BoardSettings::padSizeX, 600},
         {"padSizeY", &BoardSettings::padSizeY, 80},
-        {"padHole", &BoardSettings::padHole, 20},
+        {"padHole", &BoardSettings::padHole, 320},
         {"sound", &BoardSettings::sound, 1},
         {"PadDisplay", &BoardSettings::PadDisplay, 0},
         {"RoundVias", &BoardSettings::RoundVias, 0},
@@ -310,7 +311,7 @@ TEST_F(BoardSettingsTest, FreshFileWritesTheNumberKeysInTheirOrder)
                        "PrColor=0 fXp=100 fYp=75 AutoTextExit=1 AutoRefs=1 view_net=1 lib_font=4 net_font=4 "
                        "pin_font=3 CurrentSize=6 PadDisplay=1 PartsBinHelp=1 RoundVias=0 breaks=0 fillmode=1 "
                        "padsnap=1 limit=0 RouteMode=360 BackupTime=0 border=1 rulers=1 units=725 cursor=0 "
-                       "rubber=0 clipboard=0 hidden=0 sound=0 mask=0 trace_width=1 planes=1040 visible=1 "
+                       "rubber=0 clipboard=0 hidden=0 sound=0 mask=0 trace_width=120 planes=1040 visible=1 "
                        "start=0 ");
 }
 

@@ -49,8 +49,8 @@ TEST_F(MouseEdit, EachToolAppendsItsObjectAndUndoTakesItBack)
         }
         if (c.kind == kKindPad) {
             EXPECT_EQ(o.w[0] - object(before).w[0], 100 * kPx) << "the pad follows the cursor";
-            EXPECT_EQ(o.w[2], 50);
-            EXPECT_EQ(o.w[6], 20);
+            EXPECT_EQ(o.w[2], 600) << "60 mil, a pad a board maker drills";
+            EXPECT_EQ(o.w[6], 320);
         }
         if (c.kind == kKindPolygon) {
             ASSERT_NE(o.points(), nullptr);
@@ -260,7 +260,7 @@ TEST_F(MouseEdit, ClickCtrlClickAndWindowSelect)
     ASSERT_EQ(g_selection.count, 1);
     EXPECT_EQ(g_selection.list[1], 2);
     EXPECT_EQ(frame().statusBarPanes().GetPaneText(0),
-              "Selected object #2, line or trace, length=0.5000 (inches), width=0.1 (mils)");
+              "Selected object #2, line or trace, length=0.5000 (inches), width=12.0 (mils)");
     click(150, 200, plat::kMkControl);
     ASSERT_EQ(g_selection.count, 2);
     EXPECT_EQ(g_selection.list[2], 3);

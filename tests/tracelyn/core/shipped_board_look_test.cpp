@@ -153,5 +153,21 @@ TEST_F(ShippedBoardLook, ExampleBoardShowsSilkLabelsAndRatsNest)
     }
 }
 
+// The shipped settings start the trace and pad tools at sizes a board maker makes.
+TEST_F(ShippedBoardLook, DrawingToolsStartAtMakeableSizes)
+{
+    if (!shipped())
+        GTEST_SKIP() << "the program folder is laid out by the full build";
+    g_boardSettings.trace_width = 1;
+    g_boardSettings.padSizeX = g_boardSettings.padSizeY = 50;
+    g_boardSettings.padHole = 20;
+    loadShippedSettings();
+    EXPECT_EQ(g_boardSettings.trace_width, 120);
+    EXPECT_EQ(g_boardSettings.padShape, 0);
+    EXPECT_EQ(g_boardSettings.padSizeX, 600);
+    EXPECT_EQ(g_boardSettings.padSizeY, 600);
+    EXPECT_EQ(g_boardSettings.padHole, 320);
+}
+
 }  // namespace
 }  // namespace paint_test

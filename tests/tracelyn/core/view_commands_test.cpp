@@ -25,7 +25,7 @@ TEST_F(ViewCommands, RightClickOpensThePropertyDialogOfTheOneSelectedObject)
     ASSERT_EQ(g_selection.count, 1);
     host.answerDialog([](plat::Dialog& d) {
         EXPECT_EQ(d.templateId(), static_cast<unsigned>(tly::kIddPadSetup));
-        EXPECT_EQ(d.GetDlgItemText(870), "5.0") << "preset with the pad's own size";
+        EXPECT_EQ(d.GetDlgItemText(870), "60.0") << "preset with the pad's own size";
         d.TypeDlgItemText(870, "80");
         return d.PressButton(plat::kIdOk);
     });
@@ -34,7 +34,7 @@ TEST_F(ViewCommands, RightClickOpensThePropertyDialogOfTheOneSelectedObject)
     EXPECT_EQ(g_boardSettings.padSizeX, 800);
     EXPECT_EQ(g_gesture.tool, kToolSelect);
     command(tly::kCmdUndo);
-    EXPECT_EQ(object(2).w[2], 50);
+    EXPECT_EQ(object(2).w[2], 600);
 
     // Away from the object the right button only drops the selection.
     click(100, 100);

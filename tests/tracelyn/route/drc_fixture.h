@@ -35,6 +35,10 @@ inline DrcSettings only(std::initializer_list<DrcRule> rules, int32_t clearance 
         case DrcRule::kSilkscreen: s.silkscreen = true; break;
         case DrcRule::kBottomText: s.bottomText = true; break;
         case DrcRule::kOutside: s.outside = true; break;
+        case DrcRule::kTraceWidth:
+        case DrcRule::kPadSize:
+        case DrcRule::kHoleSize:
+        case DrcRule::kRingWidth: s.minimums = true; break;
         }
     }
     return s;
@@ -48,7 +52,7 @@ inline DrcSettings clearances(int32_t clearance)
 inline DrcSettings everyRule(int32_t clearance = 100)
 {
     DrcSettings s = clearances(clearance);
-    s.references = s.silkscreen = s.bottomText = s.outside = true;
+    s.references = s.silkscreen = s.bottomText = s.outside = s.minimums = true;
     return s;
 }
 

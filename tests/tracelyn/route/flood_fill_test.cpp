@@ -230,6 +230,19 @@ TEST_F(FloodFillTest, WhatKeepsNoCopperAway)
     EXPECT_EQ(fill(enclosing), 1);
 }
 
+// A part whose package is not loaded cannot keep copper away: the fill goes on and says so.
+TEST_F(FloodFillTest, APartWhosePackageCannotBeReadIsNamed)
+{
+    const int enclosing = addRectangle(0, 0, 3000, 2000);
+    BoardObject part = makeObject(kKindPart + 150, 0, {1500, 1000, 0, 0, 0, -1, 0, 7});
+    part.data = StrDupChecked("U");
+    add(part);
+    host.clearEvents();
+    EXPECT_EQ(fill(enclosing), 1);
+    ASSERT_FALSE(host.messageBoxes().empty());
+    EXPECT_EQ(host.messageBoxes().front(), "Something wrong with part:U");
+}
+
 TEST_F(FloodFillTest, ATraceAcrossTheAreaSplitsTheFill)
 {
     const int enclosing = addRectangle(0, 0, 3000, 2000);

@@ -119,6 +119,67 @@ TEST_F(DesignRuleCommand, CheckMarksTheFaultsAndFindStepsToThem)
     EXPECT_EQ(markCount(), 0);
 }
 
+// A fresh board's trace and pad tools draw copper a board maker makes: the check passes it at
+// the dialog's minimums, and finds each trace, pad, hole and ring once the minimums are raised.
+TEST_F(DesignRuleCommand, WhatTheToolsDrawMeetsTheMinimumSizes)
+{
+    tool(kCmdToolTrace);
+    drag(100, 100, 200, 100);
+    tool(kCmdToolPad);
+    click(300, 200);
+    ASSERT_EQ(count(), base_ + 2);
+    EXPECT_EQ(obj(1).w[7], 120) << "a 12 mil trace";
+    EXPECT_EQ(obj(2).w[2], 600) << "a 60 mil pad";
+    EXPECT_EQ(obj(2).w[6], 320) << "with a 32 mil hole";
+
+    std::vector<std::string> minimums;
+    const unsigned fields[] = {kIdcMinimumTrace, kIdcMinimumPad, kIdcMinimumHole, kIdcMinimumRing};
+    const auto onlyMinimums = [&](plat::Dialog& d) {
+        for (const unsigned id : kSwitches)
+            d.CheckDlgButton(id, 0);
+        EXPECT_EQ(d.IsDlgButtonChecked(kIdcCheckMinimums), 1) << "on from the start";
+        for (const unsigned id : fields)
+            minimums.push_back(d.GetDlgItemText(id));
+    };
+    host.answerDialog([&](plat::Dialog& d) {
+        onlyMinimums(d);
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdDesignRules);
+    EXPECT_EQ(minimums, (std::vector<std::string>{"6.0", "20.0", "12.0", "5.0"}));
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{kDrcNothingFound});
+    EXPECT_EQ(markCount(), 0);
+
+    host.clearEvents();
+    minimums.clear();
+    host.answerDialog([&](plat::Dialog& d) {
+        onlyMinimums(d);
+        const char* raised[] = {"15", "70", "40", "15"};
+        for (size_t k = 0; k < std::size(fields); ++k)
+            d.TypeDlgItemText(fields[k], raised[k]);
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdDesignRules);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Design rule errors found:\n"
+                                                            "Traces below the minimum width: 1\n"
+                                                            "Pads below the minimum size: 1\n"
+                                                            "Holes below the minimum size: 1\n"
+                                                            "Rings below the minimum width: 1"});
+    EXPECT_EQ(markCount(), 4);
+
+    // The raised minimums stay for the next check; with the switch off nothing is measured.
+    host.clearEvents();
+    minimums.clear();
+    host.answerDialog([&](plat::Dialog& d) {
+        onlyMinimums(d);
+        d.CheckDlgButton(kIdcCheckMinimums, 0);
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdDesignRules);
+    EXPECT_EQ(minimums, (std::vector<std::string>{"15.0", "70.0", "40.0", "15.0"}));
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{kDrcNoRules});
+}
+
 // Shorts are told against the board's netlist: the one loaded, else the ".net" of the board's
 // name beside it, read fresh; without either the message says shorts were not checked.
 class ShortsCheck : public BoardCommands {
