@@ -3,9 +3,11 @@
 #include "edit_view_fixture.h"
 
 #include "platform/app/keys.h"
+#include "platform/app/dialog.h"
 #include "platform/app/menu.h"
 #include "platform/app/win_constants.h"
 #include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/mouse_edit.h"
@@ -318,6 +320,31 @@ TEST_F(MouseEdit, StatusPanesShowSheetAndStoreUse)
     view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
     EXPECT_EQ(pane(3), "A");
     EXPECT_EQ(pane(4), "0% ");
+}
+
+TEST_F(MouseEdit, NewObjectsTakeThePickedColourWhenSetColorsSaysSo)
+{
+    auto setColors = [&](int palette, unsigned mode) {
+        host.answerDialog([=](plat::Dialog& d) {
+            d.GetDlgItem(kIdcColorSlotFirst + 2)->click();
+            d.GetDlgItem(kIdcPaletteFirst + static_cast<unsigned>(palette))->click();
+            d.CheckRadioButton(kIdcColorModeThis, kIdcColorModePlanes, mode);
+            return d.PressButton(plat::kIdOk);
+        });
+        ASSERT_TRUE(command(kCmdSetColors));
+    };
+    setColors(9, kIdcColorModeThis);
+    drawLine(0, 0, 400, 0);
+    EXPECT_EQ(object(1).w[6], g_settings.width + 256 * 9) << "the width word carries the colour picked";
+    setColors(12, kIdcColorModeThis);
+    drawLine(0, 200, 400, 200);
+    EXPECT_EQ(object(2).w[6], g_settings.width + 256 * 12);
+    view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    EXPECT_NE(pixelAt(200, 0), pixelAt(200, 200)) << "each line is drawn in its own colour";
+
+    setColors(5, kIdcColorModePlanes);
+    drawLine(0, 400, 400, 400);
+    EXPECT_EQ(object(3).w[6], g_settings.width) << "with the planes' colour the width alone";
 }
 
 }  // namespace
