@@ -96,6 +96,7 @@ private:
     // A DC of the view mapped for the current drawing, with the drawing loaded.
     void prepareEditDc(plat::Dc& dc);
     void updateMarkStyle();
+    void showEditCursor();
     void scrollAtEdge(unsigned flags, plat::Point point);
     void OnCenter();
     void OnZoomIn() { ChangeZoom(1); }

@@ -8,6 +8,7 @@
 #include "platform/app/frame_wnd.h"
 #include "platform/app/resources.h"
 #include "platform/app/win_app.h"
+#include "platform/app/keys.h"
 #include "platform/app/win_constants.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
@@ -15,6 +16,7 @@
 #include "schemora/core/blink_marker.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/cursor_snap.h"
+#include "schemora/core/edit_cursors.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/hit_testing.h"
 #include "schemora/core/junction_dots.h"
@@ -155,11 +157,29 @@ void CSchemoraView::updateMarkStyle()
     }
 }
 
+// With the cross-hair mark off the pointer tells what a press would do: reshape at a handle,
+// move over the selection, nothing special elsewhere. With the mark on it stays the mark's.
+void CSchemoraView::showEditCursor()
+{
+    if (g_cursor.crossHairOn)
+        return;
+    const int index = SelectedObject(1);
+    if (g_mouseEdit.overHandle && g_editState.selectionCount >= 1 && g_current.holds(index))
+        plat::SetCursor(HandleCursorOf(g_current.at(index), g_selection.grabbedHandle));
+    else if (g_cursor.markStyle == 2)
+        plat::SetCursor(MoveCursor());
+    else
+        plat::SetCursor(plat::LoadStandardCursor(plat::kIdcArrow));
+}
+
 void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
 {
     plat::ClientDC dc(this);
     prepareEditDc(dc);
     const bool changed = SnapCursorPoint(point.x, point.y);
+    // "Automatic Text Exit": leaving the typed line's frame ends the typing as Esc does.
+    if (g_settings.AutoTextExit != 0 && OutsideTypedText(CursorDrawingPoint()))
+        HandleTextKey(dc, plat::kVkEscape);
     if (g_sheetView.fitToWindow)
         return;
     HideCursorMark(dc);
@@ -168,6 +188,7 @@ void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
         g_cursor.markStyle = 1;
     }
     updateMarkStyle();
+    showEditCursor();
     if (g_editState.selectionCount == 0)
         ShowCursorPosition();
     if (g_settings.pinsnap != 0 && g_editState.CurrentTool == kToolLine)

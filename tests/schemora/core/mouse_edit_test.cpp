@@ -322,6 +322,26 @@ TEST_F(MouseEdit, StatusPanesShowSheetAndStoreUse)
     EXPECT_EQ(pane(4), "0% ");
 }
 
+TEST_F(MouseEdit, TheEllipseToolStretchesByTheAspectRatio)
+{
+    const double saved = g_settings.ellipseAspect;
+    struct Case {
+        double aspect;
+        int rx, ry;   // after a drag of (200, 100): radius 223
+    };
+    for (const Case& c : {Case{1.0, 223, 223}, Case{1.5, 334, 223}, Case{0.5, 111, 223}, Case{1e30, 32767, 223}}) {
+        SCOPED_TRACE(c.aspect);
+        g_settings.ellipseAspect = c.aspect;
+        ASSERT_TRUE(command(kCmdToolEllipse));
+        drag(100, 100, 300, 200);
+        const DrawObject& o = object(count());
+        ASSERT_EQ(o.type(), kObjEllipse);
+        EXPECT_EQ(o.w[2], c.rx);
+        EXPECT_EQ(o.w[3], c.ry);
+    }
+    g_settings.ellipseAspect = saved;
+}
+
 TEST_F(MouseEdit, NewObjectsTakeThePickedColourWhenSetColorsSaysSo)
 {
     auto setColors = [&](int palette, unsigned mode) {
@@ -345,6 +365,29 @@ TEST_F(MouseEdit, NewObjectsTakeThePickedColourWhenSetColorsSaysSo)
     setColors(5, kIdcColorModePlanes);
     drawLine(0, 400, 400, 400);
     EXPECT_EQ(object(3).w[6], g_settings.width) << "with the planes' colour the width alone";
+}
+
+TEST_F(MouseEdit, ThePointerShowsWhatAPressWouldDoWithTheMarkOff)
+{
+    drawLine(0, 0, 400, 0);
+    selectMode();
+    ASSERT_TRUE(key(plat::kVkF10));
+    ASSERT_FALSE(g_cursor.crossHairOn);
+    move(1000, 1000);
+    EXPECT_EQ(plat::GetCursor(), plat::LoadStandardCursor(plat::kIdcArrow)) << "nothing selected";
+    click(200, 0);
+    ASSERT_EQ(g_editState.selectionCount, 1);
+    move(400, 0);
+    EXPECT_EQ(plat::GetCursor(), plat::LoadStandardCursor(plat::kIdcSizeWE)) << "an end of a level line";
+    move(200, 0);
+    EXPECT_EQ(plat::GetCursor(), plat::LoadStandardCursor(plat::kIdcSizeAll)) << "over the line a press moves it";
+    move(1000, 1000);
+    EXPECT_EQ(plat::GetCursor(), plat::LoadStandardCursor(plat::kIdcArrow));
+
+    ASSERT_TRUE(key(plat::kVkF10));
+    const plat::Cursor mark = plat::GetCursor();
+    move(400, 0);
+    EXPECT_EQ(plat::GetCursor(), mark) << "with the mark on the pointer stays the mark's";
 }
 
 }  // namespace

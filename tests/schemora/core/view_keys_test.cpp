@@ -5,7 +5,10 @@
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "platform/app/menu.h"
+#include "platform/app/control_bars.h"
 #include "platform/app/win_constants.h"
+#include "common/editor_main_frame.h"
+#include "resources/schemora/frame_ids.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/file_resources.h"
 #include "resources/schemora/view_command_ids.h"
@@ -32,12 +35,21 @@ protected:
 
 TEST_F(ViewKeys, NumPlusAndMinusStepThroughTheLayers)
 {
+    auto* frame = static_cast<quill::EditorMainFrame*>(plat::GetMainWnd());
+    const plat::ToolBarCombo* layers = frame->toolBarTable().combo(kIdcLayerCombo);
+    ASSERT_NE(layers, nullptr);
     g_sheetView.layerFilter = 0;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(key(plat::kVkAdd));
+        // The layer box names the layer drawn on: entry 0 is all layers, entry n layer n - 1.
+        EXPECT_EQ(layers->GetCurSel(), (i + 1) % 5 == 4 ? 0 : (i + 1) % 5 + 1) << "after step " << i + 1;
+    }
     EXPECT_EQ(g_sheetView.layerFilter, 0) << "five steps up come round";
     ASSERT_TRUE(key(plat::kVkSubtract));
     EXPECT_EQ(g_sheetView.layerFilter, 4);
+    EXPECT_EQ(layers->GetCurSel(), 0);
+    ASSERT_TRUE(key(plat::kVkSubtract));
+    EXPECT_EQ(layers->GetCurSel(), 4);
 }
 
 TEST_F(ViewKeys, BringToFrontExchangesWithTheLastAndEmptiesTheRing)
