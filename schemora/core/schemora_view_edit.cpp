@@ -33,6 +33,7 @@
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
+#include "schemora/core/zoom_box.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -180,8 +181,13 @@ void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
     // "Automatic Text Exit": leaving the typed line's frame ends the typing as Esc does.
     if (g_settings.AutoTextExit != 0 && OutsideTypedText(CursorDrawingPoint()))
         HandleTextKey(dc, plat::kVkEscape);
-    if (g_sheetView.fitToWindow)
+    if (g_sheetView.fitToWindow) {
+        // The whole sheet is shown: the zoom box follows the pointer through the fit mapping.
+        plat::ClientDC fitDc(this);
+        OnPrepareDC(fitDc);
+        DrawZoomBox(fitDc, clientRect(), fitDc->DPtoLP(point), true);
         return;
+    }
     HideCursorMark(dc);
     if (!g_mouseEdit.handleGrabbed) {
         g_mouseEdit.overHandle = false;
@@ -268,6 +274,8 @@ void CSchemoraView::DrawSelection(plat::Dc& dc)
 
 void CSchemoraView::DrawCursorMark(plat::Dc& dc) { DrawCursorMarkRaw(dc); }
 
+void CSchemoraView::DrawFitOverlay(plat::Dc& dc) { RedrawZoomBox(dc, clientRect()); }
+
 // ---- commands ----
 
 void CSchemoraView::OnEditSelect()
@@ -333,6 +341,7 @@ void CSchemoraView::OnEditRedraw()
     ResetEditInteraction();
     g_editState.CurrentTool = 0;
     g_sheetView.fitToWindow = false;
+    ForgetZoomBox();
     LoadCurrentDocument();
     UpdateJunctionDots();
     Invalidate(true);

@@ -8,6 +8,9 @@
 #include "schemora/core/app_state.h"
 #include "schemora/core/cursor_snap.h"
 #include "schemora/core/edit_state.h"
+#include "schemora/core/sheet_state.h"
+
+#include <vector>
 
 using namespace schemora_test;
 using namespace scm;
@@ -76,4 +79,47 @@ TEST_F(ViewZoom, ZoomKeepsTheSelectionFrameAboutItsObjects)
     EXPECT_EQ(g_selection.frame, frame);
     EXPECT_TRUE(g_selection.frameShown);
     EXPECT_EQ(g_editState.selectionCount, 2);
+}
+
+namespace {
+
+// Every pixel of the view's backing image, to compare two states of the window.
+std::vector<uint32_t> snapshot(const CSchemoraView& view)
+{
+    const plat::Rect r = view.clientRect();
+    std::vector<uint32_t> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            pixels.push_back(view.backingPixel(x, y));
+    return pixels;
+}
+
+}  // namespace
+
+TEST_F(ViewZoom, TheFitViewsZoomBoxFollowsThePointerAndLeavesNoTrail)
+{
+    ASSERT_TRUE(command(kCmdDrawToFit));
+    ASSERT_TRUE(g_sheetView.fitToWindow);
+    const plat::Rect r = view()->clientRect();
+    const plat::Point a{r.left + r.width() / 3, r.top + r.height() / 3};
+    const plat::Point b{r.left + r.width() / 2, r.top + r.height() / 2};
+    const auto over = [&](plat::Point p) {
+        view()->SendMessage(plat::kWmMouseMove, 0, plat::makePointParam(p));
+        return snapshot(*view());
+    };
+    const std::vector<uint32_t> bare = snapshot(*view());
+    const std::vector<uint32_t> atA = over(a);
+    EXPECT_NE(atA, bare) << "the box is drawn";
+    const std::vector<uint32_t> atB = over(b);
+    EXPECT_NE(atB, atA) << "and moves with the pointer";
+    EXPECT_EQ(over(a), atA) << "the box at b is gone again";
+    view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    EXPECT_EQ(snapshot(*view()), atA) << "a repaint keeps the box where it was";
+
+    // Esc leaves the fit view; shown again it starts without a box.
+    ASSERT_TRUE(key(plat::kVkEscape));
+    ASSERT_FALSE(g_sheetView.fitToWindow);
+    ASSERT_TRUE(command(kCmdDrawToFit));
+    view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    EXPECT_EQ(snapshot(*view()), bare) << "a new fit view starts without a box";
 }

@@ -139,6 +139,28 @@ TEST_F(ViewKeys, AuxAutoGivesNumberedTextsAndMarkTogglesAStar)
     EXPECT_STREQ(object(1).text, "TP7*") << "mark, unmark, mark";
 }
 
+TEST_F(ViewKeys, MarkStarsOnlySignalNamesShorterThanTenCharacters)
+{
+    DrawingDocData& data = doc()->data();
+    const std::pair<const char*, const char*> cases[] = {
+        {"CLK", "CLK*"}, {"DATA12345", "DATA12345*"}, {"DATA123456", "DATA123456"}, {".tran 1m 10", ".tran 1m 10"}};
+    int y = 0;
+    for (const auto& [text, marked] : cases) {
+        data.objects[++data.objectCount] = MakeDrawObject(ObjectWords(kObjText, 0, y, (8 << 8) | 1), text);
+        y += 300;
+    }
+    view()->LoadCurrentDocument();
+    ASSERT_TRUE(command(kCmdDisplayMark));
+    y = 0;
+    for (int i = 1; i <= static_cast<int>(std::size(cases)); ++i, y += 300) {
+        SCOPED_TRACE(cases[i - 1].first);
+        doc()->SetModifiedFlag(false);
+        click(10, y - 5);
+        EXPECT_STREQ(object(i).text, cases[i - 1].second);
+        EXPECT_EQ(doc()->IsModified(), std::string_view(cases[i - 1].first) != cases[i - 1].second);
+    }
+}
+
 TEST_F(ViewKeys, BillOfMaterialsListsPartsInTheViewer)
 {
     doc()->SetPathName(folder.file("amp.pic"), false);
