@@ -16,6 +16,8 @@
 #include "schemora/core/undo_ring.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace schemora_test {
 namespace {
@@ -227,6 +229,44 @@ TEST_F(MouseEdit, RotateMirrorAndFlipByKeyAndMenu)
         key('Z', true);
     EXPECT_EQ(object(1).w[2], 100);
     EXPECT_EQ(object(1).w[3], 50);
+}
+
+TEST_F(MouseEdit, ARotateLeavesNoTraceOfTheOldSelectionMarks)
+{
+    const auto image = [&] {
+        const plat::Rect r = view()->clientRect();
+        std::vector<uint32_t> pixels;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                pixels.push_back(view()->backingPixel(x, y));
+        return pixels;
+    };
+    drawLine(-400, 0, 400, 0);
+    drawLine(-400, 0, -400, 200);
+    selectMode();
+    struct Case {
+        const char* what;
+        std::function<void()> select;
+    };
+    const Case cases[] = {
+        {"a window selection's frame", [&] { drag(-600, -100, 600, 300); }},
+        {"one line's handles", [&] { click(0, 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.select();
+        ASSERT_GE(g_editState.selectionCount, 1);
+        ASSERT_TRUE(character('x'));
+        move(1000, 900);
+        const std::vector<uint32_t> shown = image();
+        // A full repaint draws the selection as it now is: nothing of the old marks may differ.
+        view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+        move(1000, 900);
+        EXPECT_EQ(shown, image());
+        key('Z', true);
+        key(plat::kVkEscape);
+        selectMode();
+    }
 }
 
 TEST_F(MouseEdit, UndoIsGreyedAtDepthZeroAndKeepsTenSteps)
