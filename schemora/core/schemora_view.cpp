@@ -228,8 +228,10 @@ void CSchemoraView::OnCenter()
 
 void CSchemoraView::OnDrawToFit()
 {
-    // The box appears with the pointer's first move over the fit view.
+    // The box appears with the pointer's first move over the fit view; the normal view's
+    // cursor mark has no place there (the repaint below would draw it where it no longer is).
     ForgetZoomBox();
+    g_cursorMark.visible = false;
     g_sheetView.fitToWindow = true;
     g_current.viewCentreX = 0;
     g_current.viewCentreY = 0;

@@ -98,8 +98,11 @@ std::vector<uint32_t> snapshot(const CSchemoraView& view)
 
 TEST_F(ViewZoom, TheFitViewsZoomBoxFollowsThePointerAndLeavesNoTrail)
 {
+    move(300, 300);
+    ASSERT_TRUE(g_cursorMark.visible);
     ASSERT_TRUE(command(kCmdDrawToFit));
     ASSERT_TRUE(g_sheetView.fitToWindow);
+    EXPECT_FALSE(g_cursorMark.visible) << "the normal view's mark is not left standing in the fit view";
     const plat::Rect r = view()->clientRect();
     const plat::Point a{r.left + r.width() / 3, r.top + r.height() / 3};
     const plat::Point b{r.left + r.width() / 2, r.top + r.height() / 2};
