@@ -129,6 +129,7 @@ void DrawCursorMarkRaw(plat::Dc& dc)
     } else {
         drawArms(dc, x, y, kMarkArmStart, kMarkArmEnd);
     }
+    DrawRulerTicks(dc, {x, y});
     dc.SetROP2(saved);
 }
 

@@ -95,14 +95,29 @@ bool pointInPolygon(plat::Point p, const DrawObject& o)
     return winding != 0;
 }
 
+// A text is drawn turned counter-clockwise about its anchor: the point is turned back the other
+// way onto the upright box.
 bool hitText(plat::Point p, const DrawObject& o)
 {
-    const int angle = o.w[3] & 0xFFF;
+    const int angle = TextDrawnAngle(o);
     int x = p.x, y = p.y;
     if (angle != 0)
-        RotatePointByAngle(o.x(), o.y(), &x, &y, (3600 - angle) * kTenthsToRadians, false);
+        RotatePointByAngle(o.x(), o.y(), &x, &y, angle * kTenthsToRadians, false);
     const plat::Rect b = TextBox(o);
     return b.left <= x && x < b.right && b.top <= y && y <= b.bottom;
+}
+
+// A turned rounded rectangle is drawn with its corners turned (and mirrored) about its anchor;
+// the point is taken back onto the upright box: mirrored back first, then turned back.
+plat::Point ontoUprightBox(plat::Point p, const DrawObject& o)
+{
+    const int angle = o.rotation();
+    if (angle == 0)
+        return p;
+    int x = o.mirrored() ? 2 * o.x() - p.x : p.x;
+    int y = p.y;
+    RotatePointByAngle(o.x(), o.y(), &x, &y, 6.2831853072 - angle * kTenthsToRadians, false);
+    return {x, y};
 }
 
 bool hitPart(plat::Point p, const DrawObject& o)
@@ -143,8 +158,8 @@ bool hitsObject(plat::Point p, int index, int t, bool singleOnEntry)
         g_selection.stripHalf = tol;
         return true;
     }
-    case kObjRectangle: case kObjRoundRect:
-        return nearOutline(p, {o.x(), o.y(), o.x() + o.w[2], o.y() + o.w[3]}, t);
+    case kObjRectangle: return nearOutline(p, {o.x(), o.y(), o.x() + o.w[2], o.y() + o.w[3]}, t);
+    case kObjRoundRect: return nearOutline(ontoUprightBox(p, o), {o.x(), o.y(), o.x() + o.w[2], o.y() + o.w[3]}, t);
     case kObjTriangle: return nearOutline(p, GetObjectExtent(index), t);
     case kObjPolygon: return g_mouseEdit.reshaping || pointInPolygon(p, o);
     case 3: case kObjDot:
@@ -372,6 +387,9 @@ void DrawObjectHandles(plat::Dc& dc, int index)
         g_selection.handleCount = std::min(o.pointCount(), kMaxHandles);
         for (int i = 0; i < g_selection.handleCount; ++i)
             g_selection.handles[static_cast<size_t>(i)] = {o.pointX(i), o.pointY(i)};
+    } else if (type == kObjText && TextDrawnAngle(o) != 0) {
+        const auto corners = TextCorners(o);
+        dc.Polygon(corners);
     } else if (type == kObjText || type == kObjDot || type == 3) {
         outline(dc, GetObjectExtent(index));
     } else if (o.isPart()) {

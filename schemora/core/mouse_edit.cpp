@@ -167,8 +167,13 @@ void followCursor(DrawObject& o, int tool, plat::Point p)
         const double vx = g_cursor.x - g_mouseEdit.press.x, vy = g_cursor.y - g_mouseEdit.press.y;
         const double sum = vx * vx + vy * vy;
         if (sum > 0) {
-            o.w[3] = static_cast<int>(std::sqrt(sum));
-            o.w[2] = o.w[3];
+            const double r = std::trunc(std::sqrt(sum));
+            o.w[3] = static_cast<int>(r);
+            // The aspect ratio of the setup stretches the horizontal radius; a typed factor
+            // as large as it likes still leaves a radius the file can keep.
+            const double k = std::isfinite(g_settings.ellipseAspect) ? std::fabs(g_settings.ellipseAspect) : 1.0;
+            const double stretched = std::min(r * k, 1e12);
+            o.w[2] = ClampDrawingCoordinate(static_cast<long long>(stretched));
         }
         break;
     }

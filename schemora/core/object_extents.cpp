@@ -14,6 +14,8 @@ namespace {
 constexpr int kArrowGrowth = 36;
 constexpr int kBusGrowth = 12;
 constexpr int kDotHalf = 16;
+constexpr int kUprightTextTenths = 6;
+constexpr long long kTurnedBoxLimit = 1 << 20;   // far beyond any sheet, well inside int
 
 plat::Rect box(int x1, int y1, int x2, int y2) { return plat::Rect{x1, y1, x2, y2}.normalized(); }
 
@@ -58,6 +60,34 @@ plat::Rect TextBox(const DrawObject& text)
     return {text.x(), text.y() - height, text.x() + extent.cx, text.y()};
 }
 
+int TextDrawnAngle(const DrawObject& text)
+{
+    const int angle = text.w[3] & 0xFFF;
+    return angle < kUprightTextTenths ? 0 : angle;
+}
+
+std::array<plat::Point, 4> TextCorners(const DrawObject& text)
+{
+    const plat::Rect b = TextBox(text);
+    std::array<plat::Point, 4> corners{{{b.left, b.bottom}, {b.left, b.top}, {b.right, b.top}, {b.right, b.bottom}}};
+    const int angle = TextDrawnAngle(text);
+    if (angle != 0)
+        for (plat::Point& p : corners)
+            RotatePointByAngle(text.x(), text.y(), &p.x, &p.y, (3600 - angle) * kTenthsToRadians, false);
+    return corners;
+}
+
+plat::Rect RotatedTextBox(const DrawObject& text)
+{
+    if (TextDrawnAngle(text) == 0)
+        return TextBox(text);
+    const auto corners = TextCorners(text);
+    plat::Rect r{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+    for (const plat::Point& p : corners)
+        r = UnionRect(r, {p.x, p.y, p.x, p.y});
+    return r;
+}
+
 plat::Rect PartExtent(const DrawObject& part)
 {
     const int symbol = part.symbolIndex();
@@ -84,7 +114,7 @@ plat::Rect GetObjectExtent(int index)
     switch (o.type()) {
     case kObjLine: case kObjArc: return box(o.x(), o.y(), o.w[2], o.w[3]);
     case kObjRectangle: case kObjRoundRect: return box(o.x(), o.y(), o.x() + o.w[2], o.y() + o.w[3]);
-    case kObjText: return TextBox(o);
+    case kObjText: return RotatedTextBox(o);
     case kObjArrow: return GrowRect(box(o.x(), o.y(), o.w[2], o.w[3]), kArrowGrowth, kArrowGrowth);
     case kObjDot: return box(o.x() - kDotHalf, o.y() - kDotHalf, o.x() + kDotHalf, o.y() + kDotHalf);
     case kObjEllipse: return box(o.x() - o.w[2], o.y() - o.w[3], o.x() + o.w[2], o.y() + o.w[3]);
@@ -110,7 +140,12 @@ plat::Rect GetSelectionExtent(int index)
         r = GrowRect(GetObjectExtent(index), width * zoom, width * zoom);
     else if (o.isPart())
         r = PartExtent(o);
-    else
+    else if ((o.type() == kObjRectangle || o.type() == kObjRoundRect) && o.rotation() != 0) {
+        // Turned about its anchor it may reach out to any side: a square holding every angle.
+        const long long half = 3LL * std::max(std::llabs(o.w[2]), std::llabs(o.w[3])) / 2;
+        const int h = static_cast<int>(std::min<long long>(half, kTurnedBoxLimit));
+        r = {o.x() - h, o.y() - h, o.x() + h, o.y() + h};
+    } else
         r = GetObjectExtent(index);
     const int grow = std::max(1, std::max(width * zoom, zoom) / zoom);
     return GrowRect(r, grow, grow);

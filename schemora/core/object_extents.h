@@ -4,6 +4,8 @@
 
 #include "platform/gdi/gdi_types.h"
 
+#include <array>
+
 struct DrawObject;
 
 // GetObjectExtent: the object's box by kind; a part's box is its symbol extent joined with its
@@ -15,6 +17,13 @@ plat::Rect GetObjectExtent(int index);
 plat::Rect GetSelectionExtent(int index);
 // The unrotated box of a text object (anchor at its lower left corner), measured with its font.
 plat::Rect TextBox(const DrawObject& text);
+// The text's angle as it is drawn (word 3, tenths of a degree): below 6 tenths it stands upright.
+int TextDrawnAngle(const DrawObject& text);
+// The corners of the text's box as the text is drawn, turned about its anchor by its angle
+// (counter-clockwise on the screen).
+std::array<plat::Point, 4> TextCorners(const DrawObject& text);
+// The box holding the turned text: its box itself when it stands upright.
+plat::Rect RotatedTextBox(const DrawObject& text);
 // A placed part's symbol extent, turned and mirrored to the instance.
 plat::Rect PartExtent(const DrawObject& part);
 // The label anchor of a placed part (words 2, 3 in symbol axes) on the sheet.

@@ -16,6 +16,7 @@
 #include "schemora/core/sheet_painter.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/workspace_services.h"
+#include "schemora/core/zoom_box.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/text_entry.h"
 
@@ -227,6 +228,10 @@ void CSchemoraView::OnCenter()
 
 void CSchemoraView::OnDrawToFit()
 {
+    // The box appears with the pointer's first move over the fit view; the normal view's
+    // cursor mark has no place there (the repaint below would draw it where it no longer is).
+    ForgetZoomBox();
+    g_cursorMark.visible = false;
     g_sheetView.fitToWindow = true;
     g_current.viewCentreX = 0;
     g_current.viewCentreY = 0;
@@ -251,6 +256,7 @@ bool CSchemoraView::leaveFitView(plat::Point centre)
     if (!g_sheetView.fitToWindow)
         return false;
     g_sheetView.fitToWindow = false;
+    ForgetZoomBox();
     if (g_editState.CurrentTool == kCmdDrawToFit)
         g_editState.CurrentTool = 0;
     g_current.viewCentreX = ClampViewCentre(centre.x);

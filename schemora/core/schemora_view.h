@@ -31,6 +31,7 @@ public:
     void UpdateStatusPanes() override;
     void DrawSelection(plat::Dc& dc) override;
     void DrawCursorMark(plat::Dc& dc) override;
+    void DrawFitOverlay(plat::Dc& dc) override;
 
     // Mouse input of the edit engine (schemora_view_edit.cpp). With the draw-to-fit tool a
     // press leaves the fit view centred on the clicked point, or shows the fit view.
@@ -96,6 +97,7 @@ private:
     // A DC of the view mapped for the current drawing, with the drawing loaded.
     void prepareEditDc(plat::Dc& dc);
     void updateMarkStyle();
+    void showEditCursor();
     void scrollAtEdge(unsigned flags, plat::Point point);
     void OnCenter();
     void OnZoomIn() { ChangeZoom(1); }

@@ -8,6 +8,7 @@
 #include "platform/app/frame_wnd.h"
 #include "platform/app/resources.h"
 #include "platform/app/win_app.h"
+#include "platform/app/keys.h"
 #include "platform/app/win_constants.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/schemora_ids.h"
@@ -15,6 +16,7 @@
 #include "schemora/core/blink_marker.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/cursor_snap.h"
+#include "schemora/core/edit_cursors.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/hit_testing.h"
 #include "schemora/core/junction_dots.h"
@@ -31,6 +33,7 @@
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/undo_ring.h"
 #include "schemora/core/workspace_services.h"
+#include "schemora/core/zoom_box.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -155,19 +158,43 @@ void CSchemoraView::updateMarkStyle()
     }
 }
 
+// With the cross-hair mark off the pointer tells what a press would do: reshape at a handle,
+// move over the selection, nothing special elsewhere. With the mark on it stays the mark's.
+void CSchemoraView::showEditCursor()
+{
+    if (g_cursor.crossHairOn)
+        return;
+    const int index = SelectedObject(1);
+    if (g_mouseEdit.overHandle && g_editState.selectionCount >= 1 && g_current.holds(index))
+        plat::SetCursor(HandleCursorOf(g_current.at(index), g_selection.grabbedHandle));
+    else if (g_cursor.markStyle == 2)
+        plat::SetCursor(MoveCursor());
+    else
+        plat::SetCursor(plat::LoadStandardCursor(plat::kIdcArrow));
+}
+
 void CSchemoraView::OnMouseMove(unsigned flags, plat::Point point)
 {
     plat::ClientDC dc(this);
     prepareEditDc(dc);
     const bool changed = SnapCursorPoint(point.x, point.y);
-    if (g_sheetView.fitToWindow)
+    // "Automatic Text Exit": leaving the typed line's frame ends the typing as Esc does.
+    if (g_settings.AutoTextExit != 0 && OutsideTypedText(CursorDrawingPoint()))
+        HandleTextKey(dc, plat::kVkEscape);
+    if (g_sheetView.fitToWindow) {
+        // The whole sheet is shown: the zoom box follows the pointer through the fit mapping.
+        plat::ClientDC fitDc(this);
+        OnPrepareDC(fitDc);
+        DrawZoomBox(fitDc, clientRect(), fitDc->DPtoLP(point), true);
         return;
+    }
     HideCursorMark(dc);
     if (!g_mouseEdit.handleGrabbed) {
         g_mouseEdit.overHandle = false;
         g_cursor.markStyle = 1;
     }
     updateMarkStyle();
+    showEditCursor();
     if (g_editState.selectionCount == 0)
         ShowCursorPosition();
     if (g_settings.pinsnap != 0 && g_editState.CurrentTool == kToolLine)
@@ -247,6 +274,8 @@ void CSchemoraView::DrawSelection(plat::Dc& dc)
 
 void CSchemoraView::DrawCursorMark(plat::Dc& dc) { DrawCursorMarkRaw(dc); }
 
+void CSchemoraView::DrawFitOverlay(plat::Dc& dc) { RedrawZoomBox(dc, clientRect()); }
+
 // ---- commands ----
 
 void CSchemoraView::OnEditSelect()
@@ -312,6 +341,7 @@ void CSchemoraView::OnEditRedraw()
     ResetEditInteraction();
     g_editState.CurrentTool = 0;
     g_sheetView.fitToWindow = false;
+    ForgetZoomBox();
     LoadCurrentDocument();
     UpdateJunctionDots();
     Invalidate(true);

@@ -139,6 +139,8 @@ void CSchemoraView::OnLayerStep(unsigned id)
     else if (layer > kAllLayers)
         layer = 0;
     g_sheetView.layerFilter = layer;
+    // The toolbar's layer box shows the layer drawn on, however it was changed.
+    SyncDrawingCombos();
     Invalidate(true);
 }
 

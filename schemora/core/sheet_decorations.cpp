@@ -24,6 +24,7 @@ constexpr int kFrameInset = 18;
 constexpr int kTitleShiftX = 1018;
 constexpr int kTitleShiftY = 36;
 constexpr int kRulerBand = 16;
+constexpr int kRulerTick = 14;   // the cursor's tick on each ruler, in pixels
 
 constexpr std::array<const char*, 7> kDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr std::array<const char*, 12> kMonthNames{"January", "February", "March", "April", "May", "June", "July",
@@ -295,5 +296,22 @@ void DrawRulers(plat::Dc& dc)
     drawRuler(dc, true, work.right, centreX, step, inch, g_current.zoomIndex);
     drawRuler(dc, false, work.bottom, centreY, step, inch, g_current.zoomIndex);
     g_current.zoomFactor = savedZoom;
+    dc.RestoreDC(saved);
+}
+
+void DrawRulerTicks(plat::Dc& dc, plat::Point p)
+{
+    if (g_settings.rulers == 0 || g_sheetView.fitToWindow || g_sheetView.printing)
+        return;
+    const plat::Point at = dc.LPtoDP(p);
+    const int saved = dc.SaveDC();
+    dc.SetMapMode(plat::kMmText);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportOrg(0, 0);
+    dc.SelectClipRgn(nullptr);
+    dc.MoveTo(at.x, 0);
+    dc.LineTo(at.x, kRulerTick);
+    dc.MoveTo(0, at.y);
+    dc.LineTo(kRulerTick, at.y);
     dc.RestoreDC(saved);
 }

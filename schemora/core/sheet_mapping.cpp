@@ -102,6 +102,15 @@ void SetSheetMapping(plat::Dc& dc, const plat::Rect& client)
     dc.SetViewportOrg(centre.x - g_current.viewCentreX / zoom, centre.y - g_current.viewCentreY / zoom);
 }
 
+plat::Size NormalViewSpan(const plat::Rect& client)
+{
+    const SheetDimensions sheet = SheetSizeOf(g_current.sheetSize);
+    const int zoom = g_current.zoom();
+    const int pixelsX = std::max(1, metricExtent(sheet.width / zoom));
+    const int pixelsY = std::max(1, metricExtent(sheet.height / zoom));
+    return {plat::mulDiv(client.width(), sheet.width, pixelsX), plat::mulDiv(client.height(), sheet.height, pixelsY)};
+}
+
 void PrepareScreenMapping(plat::Dc& dc, const plat::Rect& client)
 {
     SetSheetMapping(dc, client);

@@ -101,6 +101,9 @@ int ClampViewCentre(long long value);
 
 // The fit view's two offsets for a client area (tool 5001).
 plat::Point FitOffsets(const plat::Rect& client, char sheetSize, int zoom);
+// The sheet units the normal view of the current drawing shows across a client area, at its
+// scale and units: what the fit view's zoom box outlines.
+plat::Size NormalViewSpan(const plat::Rect& client);
 
 // True when index is the first entry of the selection list or one of entries 2..count.
 bool IsObjectSelected(int selectionCount, int index);

@@ -48,6 +48,9 @@ TitleBlockLayout TitleBlockLayoutOf(char sizeLetter);
 std::string TitleBlockText(const char* stored);
 void DrawGridDots(plat::Dc& dc);
 void DrawRulers(plat::Dc& dc);
+// With the rulers shown, a tick on each ruler at drawing point p, in the DC's pen and raster
+// mode (the cursor mark draws them inverting, so drawn twice they are gone).
+void DrawRulerTicks(plat::Dc& dc, plat::Point p);
 void FillWorkAreaBackground(plat::Dc& dc, int role);
 
 // Clipping in device pixels; each records the clip in sheet units as the last clip rectangle.

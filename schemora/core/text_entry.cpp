@@ -161,6 +161,18 @@ void nextLine(plat::Dc& dc)
 
 bool TextEntryActive() { return g_textEntry.active; }
 
+bool OutsideTypedText(plat::Point p)
+{
+    if (!g_textEntry.active || !validLine())
+        return false;
+    // The frame of the line being typed, one line height wider all round: the pointer may
+    // wander a little off a short (or still empty) line without ending the typing.
+    const plat::Rect box = TextBox(lineObject()).normalized();
+    const int margin = std::max(box.bottom - box.top, kStandardLineHeight);
+    return p.x < box.left - margin || p.x > box.right + margin || p.y < box.top - margin ||
+           p.y > box.bottom + margin;
+}
+
 void BeginTextEntry(plat::Dc& dc)
 {
     if (g_current.objects.empty())

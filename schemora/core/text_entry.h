@@ -13,6 +13,7 @@
 
 namespace plat {
 class Dc;
+struct Point;
 }
 
 struct TextEntryState {
@@ -41,5 +42,8 @@ void HandleTextChar(plat::Dc& dc, unsigned ch);
 // Esc: finishes the line and ends text entry (also on a click elsewhere, focus loss, a save).
 void EndTextEntry(plat::Dc* dc);
 bool TextEntryActive();
+// True while typing when drawing point p lies outside the frame of the line being typed
+// ("Automatic Text Exit" then ends the typing as Esc does).
+bool OutsideTypedText(plat::Point p);
 // Draws the caret of the line being edited (after a repaint).
 void DrawTextCaret(plat::Dc& dc);

@@ -10,6 +10,7 @@
 #include "schemora/core/blink_marker.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/cursor_snap.h"
+#include "schemora/core/edit_cursors.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/hit_testing.h"
 #include "schemora/core/mouse_edit.h"
@@ -122,45 +123,6 @@ void CPartEditorDlg::OnAreaMouseMove(unsigned flags, plat::Point point)
         scrollWhenDragLeaves(point);
 }
 
-namespace {
-
-// The resize cursor for handle k of a selected line, arrow or bus (along the line at its ends)
-// or rectangle, rounded rectangle or triangle (diagonal at its corners); none for other kinds.
-std::optional<plat::Cursor> resizeCursorOf(const DrawObject& o, int k)
-{
-    if (k < 0 || k >= g_selection.handleCount)
-        return std::nullopt;
-    const plat::Point h = g_selection.handles[static_cast<size_t>(k)];
-    plat::Point from;
-    switch (o.type()) {
-    case kObjLine:
-    case kObjArrow:
-    case kObjBus:
-        from = k == 0 ? plat::Point{o.w[2], o.w[3]} : plat::Point{o.x(), o.y()};
-        break;
-    case kObjRectangle:
-    case kObjRoundRect:
-    case kObjTriangle: {
-        long long sx = 0, sy = 0;
-        for (int i = 0; i < g_selection.handleCount; ++i)
-            sx += g_selection.handles[static_cast<size_t>(i)].x, sy += g_selection.handles[static_cast<size_t>(i)].y;
-        from = {static_cast<int>(sx / g_selection.handleCount), static_cast<int>(sy / g_selection.handleCount)};
-        break;
-    }
-    default: return std::nullopt;
-    }
-    const int dx = h.x - from.x, dy = h.y - from.y;
-    if (dx == 0 && dy == 0)
-        return plat::LoadStandardCursor(plat::kIdcSizeAll);
-    if (dy == 0 || std::abs(dx) > 4 * std::abs(dy))
-        return plat::LoadStandardCursor(plat::kIdcSizeWE);
-    if (dx == 0 || std::abs(dy) > 4 * std::abs(dx))
-        return plat::LoadStandardCursor(plat::kIdcSizeNS);
-    return plat::LoadStandardCursor((dx > 0) == (dy > 0) ? plat::kIdcSizeNWSE : plat::kIdcSizeNESW);
-}
-
-}  // namespace
-
 // Over a handle of the one selected object the pointer shows how a drag there reshapes it, and
 // a press there takes the handle; elsewhere the pointer is what it was.
 void CPartEditorDlg::showHandleCursor()
@@ -170,7 +132,7 @@ void CPartEditorDlg::showHandleCursor()
     const int index = g_editState.SelectionList[1];
     std::optional<plat::Cursor> resize;
     if (g_mouseEdit.overHandle && index >= 1 && index <= objectCount_)
-        resize = resizeCursorOf(store_[index], g_selection.grabbedHandle);
+        resize = ResizeCursorOf(store_[index], g_selection.grabbedHandle);
     if (resize) {
         const plat::Cursor before = plat::SetCursor(*resize);
         if (!cursorBeforeHandle_)

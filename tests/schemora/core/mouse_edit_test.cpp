@@ -3,9 +3,11 @@
 #include "edit_view_fixture.h"
 
 #include "platform/app/keys.h"
+#include "platform/app/dialog.h"
 #include "platform/app/menu.h"
 #include "platform/app/win_constants.h"
 #include "resources/schemora/edit_ids.h"
+#include "resources/schemora/frame_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/mouse_edit.h"
@@ -14,6 +16,8 @@
 #include "schemora/core/undo_ring.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace schemora_test {
 namespace {
@@ -227,6 +231,44 @@ TEST_F(MouseEdit, RotateMirrorAndFlipByKeyAndMenu)
     EXPECT_EQ(object(1).w[3], 50);
 }
 
+TEST_F(MouseEdit, ARotateLeavesNoTraceOfTheOldSelectionMarks)
+{
+    const auto image = [&] {
+        const plat::Rect r = view()->clientRect();
+        std::vector<uint32_t> pixels;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                pixels.push_back(view()->backingPixel(x, y));
+        return pixels;
+    };
+    drawLine(-400, 0, 400, 0);
+    drawLine(-400, 0, -400, 200);
+    selectMode();
+    struct Case {
+        const char* what;
+        std::function<void()> select;
+    };
+    const Case cases[] = {
+        {"a window selection's frame", [&] { drag(-600, -100, 600, 300); }},
+        {"one line's handles", [&] { click(0, 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.select();
+        ASSERT_GE(g_editState.selectionCount, 1);
+        ASSERT_TRUE(character('x'));
+        move(1000, 900);
+        const std::vector<uint32_t> shown = image();
+        // A full repaint draws the selection as it now is: nothing of the old marks may differ.
+        view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+        move(1000, 900);
+        EXPECT_EQ(shown, image());
+        key('Z', true);
+        key(plat::kVkEscape);
+        selectMode();
+    }
+}
+
 TEST_F(MouseEdit, UndoIsGreyedAtDepthZeroAndKeepsTenSteps)
 {
     plat::Menu* menu = plat::GetMainWnd()->GetMenu();
@@ -318,6 +360,74 @@ TEST_F(MouseEdit, StatusPanesShowSheetAndStoreUse)
     view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
     EXPECT_EQ(pane(3), "A");
     EXPECT_EQ(pane(4), "0% ");
+}
+
+TEST_F(MouseEdit, TheEllipseToolStretchesByTheAspectRatio)
+{
+    const double saved = g_settings.ellipseAspect;
+    struct Case {
+        double aspect;
+        int rx, ry;   // after a drag of (200, 100): radius 223
+    };
+    for (const Case& c : {Case{1.0, 223, 223}, Case{1.5, 334, 223}, Case{0.5, 111, 223}, Case{1e30, 32767, 223}}) {
+        SCOPED_TRACE(c.aspect);
+        g_settings.ellipseAspect = c.aspect;
+        ASSERT_TRUE(command(kCmdToolEllipse));
+        drag(100, 100, 300, 200);
+        const DrawObject& o = object(count());
+        ASSERT_EQ(o.type(), kObjEllipse);
+        EXPECT_EQ(o.w[2], c.rx);
+        EXPECT_EQ(o.w[3], c.ry);
+    }
+    g_settings.ellipseAspect = saved;
+}
+
+TEST_F(MouseEdit, NewObjectsTakeThePickedColourWhenSetColorsSaysSo)
+{
+    auto setColors = [&](int palette, unsigned mode) {
+        host.answerDialog([=](plat::Dialog& d) {
+            d.GetDlgItem(kIdcColorSlotFirst + 2)->click();
+            d.GetDlgItem(kIdcPaletteFirst + static_cast<unsigned>(palette))->click();
+            d.CheckRadioButton(kIdcColorModeThis, kIdcColorModePlanes, mode);
+            return d.PressButton(plat::kIdOk);
+        });
+        ASSERT_TRUE(command(kCmdSetColors));
+    };
+    setColors(9, kIdcColorModeThis);
+    drawLine(0, 0, 400, 0);
+    EXPECT_EQ(object(1).w[6], g_settings.width + 256 * 9) << "the width word carries the colour picked";
+    setColors(12, kIdcColorModeThis);
+    drawLine(0, 200, 400, 200);
+    EXPECT_EQ(object(2).w[6], g_settings.width + 256 * 12);
+    view()->RedrawWindow(nullptr, plat::kRdwInvalidate | plat::kRdwErase | plat::kRdwUpdateNow);
+    EXPECT_NE(pixelAt(200, 0), pixelAt(200, 200)) << "each line is drawn in its own colour";
+
+    setColors(5, kIdcColorModePlanes);
+    drawLine(0, 400, 400, 400);
+    EXPECT_EQ(object(3).w[6], g_settings.width) << "with the planes' colour the width alone";
+}
+
+TEST_F(MouseEdit, ThePointerShowsWhatAPressWouldDoWithTheMarkOff)
+{
+    drawLine(0, 0, 400, 0);
+    selectMode();
+    ASSERT_TRUE(key(plat::kVkF10));
+    ASSERT_FALSE(g_cursor.crossHairOn);
+    move(1000, 1000);
+    EXPECT_EQ(plat::GetCursor(), plat::LoadStandardCursor(plat::kIdcArrow)) << "nothing selected";
+    click(200, 0);
+    ASSERT_EQ(g_editState.selectionCount, 1);
+    move(400, 0);
+    EXPECT_EQ(plat::GetCursor(), plat::LoadStandardCursor(plat::kIdcSizeWE)) << "an end of a level line";
+    move(200, 0);
+    EXPECT_EQ(plat::GetCursor(), plat::LoadStandardCursor(plat::kIdcSizeAll)) << "over the line a press moves it";
+    move(1000, 1000);
+    EXPECT_EQ(plat::GetCursor(), plat::LoadStandardCursor(plat::kIdcArrow));
+
+    ASSERT_TRUE(key(plat::kVkF10));
+    const plat::Cursor mark = plat::GetCursor();
+    move(400, 0);
+    EXPECT_EQ(plat::GetCursor(), mark) << "with the mark on the pointer stays the mark's";
 }
 
 }  // namespace

@@ -247,6 +247,30 @@ TEST_F(PartPlacement, PinSnapPullsTheWireToThePinEnd)
     EXPECT_EQ(wire.y(), -300);
 }
 
+TEST_F(PartPlacement, PinSnapAlsoPullsAReshapedWireEndToThePinEnd)
+{
+    choosePart("DEVICE", "R");
+    place(-600, -300);
+    command(700 + 0);   // fine grid: 5 units
+    for (const int snap : {1, 0}) {
+        SCOPED_TRACE(snap);
+        g_settings.pinsnap = snap;
+        wire(-1100, -100, -800, -100);
+        const int w = count();
+        key(plat::kVkF9);
+        click(-950, -100);
+        ASSERT_EQ(g_editState.selectionCount, 1);
+        move(-800, -100);
+        ASSERT_TRUE(g_mouseEdit.overHandle);
+        drag(-800, -100, -690, -290);
+        const DrawObject& o = object(w);
+        EXPECT_EQ(o.w[2], snap ? -700 : -690);
+        EXPECT_EQ(o.w[3], snap ? -300 : -290);
+        EXPECT_EQ(o.x(), -1100) << "the other end stays";
+        key(plat::kVkEscape);
+    }
+}
+
 TEST_F(PartPlacement, TheExampleDrawingMadeByHandNetlistsLikeTheShippedOne)
 {
     const fs::path example = builtProgramFolder() / "examples" / "rc_filter.pic";

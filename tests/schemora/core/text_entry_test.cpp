@@ -6,6 +6,7 @@
 #include "platform/app/win_constants.h"
 #include "resources/schemora/edit_ids.h"
 #include "schemora/core/app_state.h"
+#include "schemora/core/settings.h"
 #include "schemora/core/text_entry.h"
 #include "schemora/core/undo_ring.h"
 
@@ -147,4 +148,36 @@ TEST_F(TextEntry, FocusLossEndsTyping)
     view()->SendMessage(plat::kWmKillFocus, 0, 0);
     EXPECT_FALSE(TextEntryActive());
     EXPECT_EQ(g_editState.CurrentTool, 0);
+}
+
+TEST_F(TextEntry, LeavingTheTypedLineEndsTypingWithAutomaticTextExit)
+{
+    struct Case {
+        int autoExit;
+        int toX, toY;
+        bool stillTyping;
+    };
+    const Case cases[] = {
+        {1, 210, 0, true},       // a small wander over the line keeps the typing
+        {1, 1500, 1300, false},  // far off the line ends it as Esc does
+        {0, 1500, 1300, true},   // with the option off only keys end it
+    };
+    const int saved = g_settings.AutoTextExit;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.autoExit * 10000 + c.toX);
+        g_settings.AutoTextExit = c.autoExit;
+        const int before = count();
+        const int y = 200 + before * 200;
+        startText(200, y);
+        type("IN");
+        move(c.toX, y + c.toY);
+        EXPECT_EQ(TextEntryActive(), c.stillTyping);
+        if (!c.stillTyping) {
+            EXPECT_EQ(count(), before + 1);
+            EXPECT_STREQ(object(count()).text, "IN") << "the line is kept as Esc keeps it";
+        }
+        typeKey(plat::kVkEscape);
+        EXPECT_FALSE(TextEntryActive());
+    }
+    g_settings.AutoTextExit = saved;
 }

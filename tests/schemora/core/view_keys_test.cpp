@@ -5,7 +5,10 @@
 #include "platform/app/dialog.h"
 #include "platform/app/keys.h"
 #include "platform/app/menu.h"
+#include "platform/app/control_bars.h"
 #include "platform/app/win_constants.h"
+#include "common/editor_main_frame.h"
+#include "resources/schemora/frame_ids.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/file_resources.h"
 #include "resources/schemora/view_command_ids.h"
@@ -32,12 +35,21 @@ protected:
 
 TEST_F(ViewKeys, NumPlusAndMinusStepThroughTheLayers)
 {
+    auto* frame = static_cast<quill::EditorMainFrame*>(plat::GetMainWnd());
+    const plat::ToolBarCombo* layers = frame->toolBarTable().combo(kIdcLayerCombo);
+    ASSERT_NE(layers, nullptr);
     g_sheetView.layerFilter = 0;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(key(plat::kVkAdd));
+        // The layer box names the layer drawn on: entry 0 is all layers, entry n layer n - 1.
+        EXPECT_EQ(layers->GetCurSel(), (i + 1) % 5 == 4 ? 0 : (i + 1) % 5 + 1) << "after step " << i + 1;
+    }
     EXPECT_EQ(g_sheetView.layerFilter, 0) << "five steps up come round";
     ASSERT_TRUE(key(plat::kVkSubtract));
     EXPECT_EQ(g_sheetView.layerFilter, 4);
+    EXPECT_EQ(layers->GetCurSel(), 0);
+    ASSERT_TRUE(key(plat::kVkSubtract));
+    EXPECT_EQ(layers->GetCurSel(), 4);
 }
 
 TEST_F(ViewKeys, BringToFrontExchangesWithTheLastAndEmptiesTheRing)
@@ -125,6 +137,28 @@ TEST_F(ViewKeys, AuxAutoGivesNumberedTextsAndMarkTogglesAStar)
     click(10, -5);
     click(10, -5);
     EXPECT_STREQ(object(1).text, "TP7*") << "mark, unmark, mark";
+}
+
+TEST_F(ViewKeys, MarkStarsOnlySignalNamesShorterThanTenCharacters)
+{
+    DrawingDocData& data = doc()->data();
+    const std::pair<const char*, const char*> cases[] = {
+        {"CLK", "CLK*"}, {"DATA12345", "DATA12345*"}, {"DATA123456", "DATA123456"}, {".tran 1m 10", ".tran 1m 10"}};
+    int y = 0;
+    for (const auto& [text, marked] : cases) {
+        data.objects[++data.objectCount] = MakeDrawObject(ObjectWords(kObjText, 0, y, (8 << 8) | 1), text);
+        y += 300;
+    }
+    view()->LoadCurrentDocument();
+    ASSERT_TRUE(command(kCmdDisplayMark));
+    y = 0;
+    for (int i = 1; i <= static_cast<int>(std::size(cases)); ++i, y += 300) {
+        SCOPED_TRACE(cases[i - 1].first);
+        doc()->SetModifiedFlag(false);
+        click(10, y - 5);
+        EXPECT_STREQ(object(i).text, cases[i - 1].second);
+        EXPECT_EQ(doc()->IsModified(), std::string_view(cases[i - 1].first) != cases[i - 1].second);
+    }
 }
 
 TEST_F(ViewKeys, BillOfMaterialsListsPartsInTheViewer)

@@ -71,6 +71,30 @@ TEST_F(AdvancedEdit, ScaleRefusesBadFactorsAndMovesEveryObjectAsOneUndoStep)
     EXPECT_EQ(object(3).w[3], 200);
 }
 
+TEST_F(AdvancedEdit, ScaleIsOfferedOnlyWithASelection)
+{
+    auto scaleEnabled = [&] {
+        plat::CmdUI ui(kCmdEditScale);
+        plat::GetMainWnd()->OnCmdMsg(kCmdEditScale, &ui);
+        return ui.enabled();
+    };
+    add(words(kObjLine, 0, 0, 300, 0));
+    ASSERT_EQ(g_editState.selectionCount, 0);
+    EXPECT_FALSE(scaleEnabled());
+    host.clearEvents();
+    ASSERT_FALSE(key('S' | kAltKey) && host.shown("dialog 162"));
+    EXPECT_FALSE(host.shown("dialog 162")) << "Alt+S in a drawing with nothing selected opens nothing";
+    EXPECT_EQ(object(1).w[2], 300);
+
+    ASSERT_TRUE(EditView::key(plat::kVkF9));
+    click(150, 0);
+    ASSERT_EQ(g_editState.selectionCount, 1);
+    EXPECT_TRUE(scaleEnabled());
+    host.answerDialog(scaleAnswer("200", "100"));
+    ASSERT_TRUE(key('S' | kAltKey));
+    EXPECT_TRUE(host.shown("dialog 162"));
+}
+
 TEST_F(AdvancedEdit, ReGridSnapsEveryLayerFromAllLayersAndUndoes)
 {
     struct Case {

@@ -314,8 +314,9 @@ TEST_F(SchemoraFrame, ViewCombosSetLayerScaleAndGridOfTheDrawing)
         EXPECT_EQ(doc()->data().grid, 700 + k);
     }
     // On an E sheet in metric units the largest scale is 250%.
+    // The drawing's own size: every command works on the drawing shown.
     g_settings.units = 725;
-    doc()->data().sheetSize = g_current.sheetSize = 'E';
+    doc()->data().sheetSize = 'E';
     combo(scm::kIdcScaleCombo).choose(6);
     EXPECT_EQ(g_current.zoomIndex, 5);
     EXPECT_EQ(combo(scm::kIdcScaleCombo).GetCurSel(), 5) << "the combo shows the scale in force";

@@ -66,6 +66,38 @@ TEST_F(PartEditorMouse, HandlesShowResizeCursorsAndADragThereReshapes)
     });
 }
 
+TEST_F(PartEditorMouse, ATerminalEndIsDraggedOnlySquareToItsBody)
+{
+    runEditor([&](EditorHand& h) {
+        ASSERT_EQ(g_settings.limit, 0) << "the orthogonal limit is off: a plain line goes askew";
+        h.key('J');
+        h.drag(-1200, -700, -900, -700);
+        const int pin = h.e.objectCount();
+        ASSERT_NE(TerminalPinText(h.record(pin)), "");
+        h.key('L');
+        h.drag(-1200, -300, -900, -300);
+        const int line = h.e.objectCount();
+        struct Case {
+            int index, y, endX, endY;
+        };
+        // The same askew drag of the far end: the terminal stays level, the plain line follows.
+        for (const Case& c : {Case{pin, -700, -800, -700}, Case{line, -300, -800, -250}}) {
+            SCOPED_TRACE(c.index);
+            h.command(kCmdEditSelect);
+            h.click(-1050, c.y);
+            ASSERT_EQ(g_editState.SelectionList[1], c.index);
+            h.move(-900, c.y);
+            h.drag(-900, c.y, -800, c.y + 50);
+            const DrawObject& o = h.record(c.index);
+            EXPECT_EQ(o.w[2], c.endX);
+            EXPECT_EQ(o.w[3], c.endY);
+            EXPECT_EQ(o.y(), c.y);
+        }
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
 TEST_F(PartEditorMouse, ADragThatLeavesTheAreaScrollsOneStepEachTimeItLeaves)
 {
     runEditor([&](EditorHand& h) {

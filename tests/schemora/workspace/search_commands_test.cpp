@@ -71,6 +71,22 @@ TEST_F(SearchCommands, FindStopsAtEachHitAndReportsWhatItMissed)
     }
 }
 
+TEST_F(SearchCommands, CtrlFOpensFindAndCtrlHReplaceText)
+{
+    add(words(kObjText, 0, 0), "VIN");
+    host.answerDialog(findAnswer(kIdcFindPlainText, "VIN"));
+    ASSERT_TRUE(EditView::key('F', true));
+    EXPECT_TRUE(host.shown("dialog 146"));
+    EXPECT_FALSE(host.shown("dialog 148"));
+
+    host.clearEvents();
+    host.answerDialog(replaceAnswer("VIN", "VCC", kIdcReplaceAll));
+    ASSERT_TRUE(EditView::key('H', true));
+    EXPECT_TRUE(host.shown("dialog 148"));
+    EXPECT_STREQ(object(1).text, "VCC");
+    EXPECT_TRUE(host.shown("message box: Number of replacements made:1"));
+}
+
 TEST_F(SearchCommands, FindOffersTheLastTenDistinctTexts)
 {
     add(words(kObjText, 0, 0), "x");

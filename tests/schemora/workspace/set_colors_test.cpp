@@ -6,7 +6,10 @@
 #include "resources/schemora/frame_ids.h"
 #include "schemora/core/app_state.h"
 #include "schemora/core/app_test_support.h"
+#include "schemora/core/paint_style.h"
 #include "schemora/core/settings.h"
+#include "platform/gdi/raster_dc.h"
+#include "platform/app/wnd.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/workspace/main_frame.h"
 #include "support/group_boxes.h"
@@ -116,6 +119,39 @@ TEST_F(SetColors, WithoutSchemesOnlyTheLiveTableChanges)
     EXPECT_EQ(g_settings.colorscheme, before);
     for (const ColorScheme& scheme : g_settings.schemes)
         EXPECT_FALSE(scheme.present);
+}
+
+// The layer box's swatches are drawn in the colours the scheme gives the layers, and follow a
+// change in Set Colors.
+TEST_F(SetColors, LayerBoxSwatchesShowTheSchemesLayerColours)
+{
+    writeIni("DoTips=0\ncolorscheme=1\n" + schemeLine(1, "Mine", 3));
+    auto harness = start();
+    ASSERT_TRUE(harness.start());
+    auto& frame = *static_cast<CMainFrame*>(plat::GetMainWnd());
+    const auto swatch = [&](int item) {
+        plat::RasterDc dc(110, 14);
+        plat::DrawItem draw{.ctlId = scm::kIdcLayerCombo, .itemId = item, .itemAction = plat::kOdaDrawEntire,
+                            .dc = &dc, .rcItem = {0, 0, 110, 14}};
+        frame.OnDrawItem(scm::kIdcLayerCombo, draw);
+        return dc.GetPixel(9, 7);
+    };
+    // Item 0 is all layers, in the first layer's colour; item n is layer n - 1.
+    for (int item = 0; item <= 4; ++item) {
+        SCOPED_TRACE(item);
+        const int slot = std::max(item, 1);
+        EXPECT_EQ(g_colorRoles.index[static_cast<size_t>(slot)], 3 + slot);
+        EXPECT_EQ(swatch(item), PaletteRgb(3 + slot));
+    }
+    host.answerDialog([](plat::Dialog& d) {
+        d.GetDlgItem(scm::kIdcColorSlotFirst + 2)->click();
+        d.GetDlgItem(scm::kIdcPaletteFirst + 12)->click();
+        return d.PressButton(plat::kIdOk);
+    });
+    ASSERT_TRUE(harness.command(scm::kCmdSetColors));
+    EXPECT_EQ(swatch(2), PaletteRgb(12));
+    EXPECT_NE(PaletteRgb(12), PaletteRgb(5));
+    harness.close();
 }
 
 // The dialog frames the layer slots, the instrument slots and the colour mode.
