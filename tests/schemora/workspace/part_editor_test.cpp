@@ -19,6 +19,7 @@
 #include "resources/schemora/setup_dialog_ids.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
+#include "schemora/core/clipboard_exchange.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/mouse_edit.h"
@@ -130,6 +131,23 @@ TEST_F(PartEditorTest, PastedTerminalsAreNumberedOnAndAFullPinTableRefusesATermi
         ASSERT_EQ(h.e.objectCount(), 9);
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3", "4"}))
             << "each pasted terminal gets its own next number";
+        // The pasted terminal's number and label move with it, not stay on the copied one.
+        int moved = 0;
+        for (int copy = 7; copy <= 9; ++copy) {
+            const DrawObject& t = h.record(copy);
+            if (!IsTerminal(t))
+                continue;
+            for (int source = 1; source <= 6; ++source) {
+                const DrawObject& s = h.record(source);
+                if (!IsTerminal(s) || s.w[0] + kPasteOffset != t.w[0] || s.w[1] + kPasteOffset != t.w[1])
+                    continue;
+                SCOPED_TRACE(copy);
+                for (const int word : {11, 12, 16, 17})
+                    EXPECT_EQ(t.w[static_cast<size_t>(word)], s.w[static_cast<size_t>(word)] + kPasteOffset) << word;
+                ++moved;
+            }
+        }
+        EXPECT_EQ(moved, 2);
 
         // A full table: the terminal drawn next is refused and leaves nothing behind.
         PartPinTable& pins = h.e.pins();
