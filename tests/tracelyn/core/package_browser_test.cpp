@@ -56,11 +56,19 @@ TEST_F(PackageBrowser, SearchAllAddsUpTheCatalogues)
         statuses.push_back(d.GetDlgItemText(quill::kIdcSearchStatus));
         choose(d, quill::kIdcSearchResults, "STD/DIP8");
         statuses.push_back(d.GetDlgItemText(quill::kIdcBrowserDescription));
+        // A pick from another catalogue: the list page follows it, catalogue and package.
+        choose(d, quill::kIdcSearchResults, "OTHER/DIP8");
+        const plat::Control* libraries = d.GetDlgItem(quill::kIdcBrowserLibraryList);
+        const plat::Control* parts = d.GetDlgItem(quill::kIdcBrowserPartList);
+        statuses.push_back(libraries->GetItemText(libraries->GetCurSel()) + " " + d.GetDlgItemText(quill::kIdcBrowserLibraryName));
+        statuses.push_back(parts->GetCurSel() < 0 ? "" : parts->GetItemText(parts->GetCurSel()) + " " +
+                                                             d.GetDlgItemText(quill::kIdcBrowserPartName));
         return d.PressButton(plat::kIdCancel);
     });
     CLibPartsDlg dialog;
     dialog.DoModal();
-    EXPECT_EQ(statuses, (std::vector<std::string>{"No.of matches: 3", "No.of matches: 2", "Eight pins"}));
+    EXPECT_EQ(statuses, (std::vector<std::string>{"No.of matches: 3", "No.of matches: 2", "Eight pins", "OTHER.CAT OTHER",
+                                                  "DIP8 DIP8"}));
 }
 
 TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
@@ -68,12 +76,12 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     const std::string std = quill_test::readText(folder.file("STD.CAT"));
     const std::string other = quill_test::readText(folder.file("OTHER.CAT"));
     host.answerDialog([&](plat::Dialog& d) {
-        choose(d, quill::kIdcBrowserLibraryList, "STD");
+        choose(d, quill::kIdcBrowserLibraryList, "STD.CAT");
         choose(d, quill::kIdcBrowserPartList, "DIP8");
         host.answerMessageBox(plat::kIdNo);
         d.PressButton(quill::kIdcBrowserDelete);
         // OTHER also has a DIP8, but it was never chosen there.
-        choose(d, quill::kIdcBrowserLibraryList, "OTHER");
+        choose(d, quill::kIdcBrowserLibraryList, "OTHER.CAT");
         d.PressButton(quill::kIdcBrowserDelete);
         return d.PressButton(plat::kIdCancel);
     });
@@ -86,7 +94,7 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     // A protected catalogue is never rewritten, even after Yes.
     fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     host.answerDialog([&](plat::Dialog& d) {
-        choose(d, quill::kIdcBrowserLibraryList, "OTHER");
+        choose(d, quill::kIdcBrowserLibraryList, "OTHER.CAT");
         choose(d, quill::kIdcBrowserPartList, "DIP8");
         host.answerMessageBox(plat::kIdYes);
         d.PressButton(quill::kIdcBrowserDelete);
@@ -115,7 +123,8 @@ TEST_F(PackageBrowser, CountsPackagesAndTypedNamesChooseTheParts)
                         d.GetDlgItem(quill::kIdcBrowserLibraryList)->GetCurSel()});
     };
     host.answerDialog([&](plat::Dialog& d) {
-        choose(d, quill::kIdcBrowserLibraryList, "STD");
+        look(d);
+        choose(d, quill::kIdcBrowserLibraryList, "STD.CAT");
         look(d);
         d.TypeDlgItemText(quill::kIdcBrowserPartName, "g");
         look(d);
@@ -130,7 +139,10 @@ TEST_F(PackageBrowser, CountsPackagesAndTypedNamesChooseTheParts)
     });
     CLibPartsDlg dialog;
     dialog.DoModal();
-    ASSERT_EQ(seen.size(), 5u);
+    ASSERT_EQ(seen.size(), 6u);
+    // Opened, the catalogues are listed with their extension and counted until one is chosen.
+    EXPECT_EQ(seen.front().status, "2 libraries available");
+    seen.erase(seen.begin());
     EXPECT_EQ(seen[0].status, "2 packages");
     EXPECT_EQ(seen[0].partShown, -1);
     EXPECT_EQ((std::array{seen[1].partEdit, seen[1].description}), (std::array<std::string, 2>{"g", "Two gates"}));
@@ -152,7 +164,7 @@ TEST_F(PackageBrowser, APackageNameWithADotIsChosenWhole)
     writeCatalog(folder.file("DOTS.CAT"), std::move(radial));
     std::string shown;
     host.answerDialog([&](plat::Dialog& d) {
-        choose(d, quill::kIdcBrowserLibraryList, "DOTS");
+        choose(d, quill::kIdcBrowserLibraryList, "DOTS.CAT");
         choose(d, quill::kIdcBrowserPartList, "RADIAL0.1");
         shown = d.GetDlgItemText(quill::kIdcBrowserPartName);
         return d.PressButton(plat::kIdOk);
