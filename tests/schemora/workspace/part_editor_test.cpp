@@ -9,6 +9,7 @@
 #include "platform/app/keys.h"
 #include "platform/app/property_sheet.h"
 #include "platform/app/win_constants.h"
+#include "platform/system/app_profile.h"
 #include "platform/system/files.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
@@ -883,6 +884,31 @@ TEST_F(PartEditorTest, FindPackageTakesABoardPackage)
         h.e.PressButton(kIdcEditorFindPackage);
         EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "STANDARD\\RADIAL0.2");
         EXPECT_TRUE(h.e.isModified());
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
+// Before the board program has ever run no folder is stored: the packages beside the programs
+// are found; with none there either, the picker says so.
+TEST_F(PartEditorTest, FindPackageFindsThePackagesBesideTheProgramsBeforeTheBoardProgramRan)
+{
+    if (!copyStarterLibraries({"DEVICE"}) || !std::filesystem::exists(builtProgramFolder() / "PACKAGES" / "STANDARD.CAT"))
+        GTEST_SKIP() << "the starter libraries or packages have not been built (program folder LIB, PACKAGES)";
+    plat::WriteProfileString("Quillmere", "Tracelyn", "Settings", "library_path", "");
+    runEditor([&](EditorHand& h) {
+        host.answerDialog([](plat::Dialog& p) {
+            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "RADIAL0.2"));
+            return p.PressButton(plat::kIdOk);
+        });
+        h.e.PressButton(kIdcEditorFindPackage);
+        EXPECT_TRUE(host.messageBoxes().empty());
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "STANDARD\\RADIAL0.2");
+
+        plat::setProgramFolder(folder.path().string());
+        h.e.PressButton(kIdcEditorFindPackage);
+        plat::setProgramFolder("");
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't find Tracelyn directory"});
         h.e.SetModified(false);
         h.command(kCmdEditorClose);
     });
