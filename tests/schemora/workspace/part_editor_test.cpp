@@ -434,9 +434,16 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
 {
     runEditor([&](EditorHand& h) {
         drawTwoPinPart(h);
-        EXPECT_FALSE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        // Advanced shows and hides each of its controls with its label.
+        const unsigned advanced[] = {kIdcEditorHiddenPins, kIdcEditorPartsLabel,   kIdcEditorPartsPerPackage,
+                                     kIdcEditorPartLabel,  kIdcEditorPartLetter,   kIdcEditorSymbolsLabel,
+                                     kIdcEditorSymbolCount};
+        for (const unsigned id : advanced)
+            EXPECT_FALSE(h.e.GetDlgItem(id)->IsWindowVisible()) << id;
         h.e.PressButton(kIdcEditorAdvanced);
-        EXPECT_TRUE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        for (const unsigned id : advanced)
+            EXPECT_TRUE(h.e.GetDlgItem(id)->IsWindowVisible()) << id;
+        EXPECT_EQ(h.e.GetDlgItem(kIdcEditorOriginNote)->controlTemplate().textColor, 0x00FF0000) << "blue";
         std::string listed;
         host.answerDialog([&](plat::Dialog& d) {
             d.PressButton(kIdcInsertPin);
