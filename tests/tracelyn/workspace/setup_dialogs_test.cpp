@@ -9,6 +9,7 @@
 #include "tracelyn/route/maze_router.h"
 #include "tracelyn/workspace/setup_dialogs.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -138,6 +139,11 @@ TEST_F(BoardSetupDialogs, RouteToolChosenTwiceOpensTheRouterDialogAndCtrlF3Switc
         EXPECT_EQ(d.templateId(), kIddIncrementalRouter);
         EXPECT_EQ(d.GetDlgItemText(kIdcRouteTraceWidth), "12");
         EXPECT_EQ(d.GetDlgItemText(kIdcRouteUnits), "Units: mils");
+        // The dialog's own words for the settings the sheet's page names at length.
+        EXPECT_EQ(d.GetDlgItemText(kIdcRouteOneLayer), "1");
+        EXPECT_EQ(d.GetDlgItemText(kIdcRouteTwoLayers), "2");
+        EXPECT_EQ(d.GetDlgItemText(kIdcRouteBuried), "Buried");
+        EXPECT_TRUE(std::ranges::any_of(d.controls(), [](const auto& c) { return c->text() == "Length:"; }));
         d.SetDlgItemText(kIdcRouteTraceWidth, "10");
         d.GetDlgItem(kIdcRouteTwoLayers)->click();
         d.GetDlgItem(kIdcRouteBevels)->click();
