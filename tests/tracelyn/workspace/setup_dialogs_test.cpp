@@ -195,6 +195,24 @@ TEST_F(BoardSetupDialogs, SelectiveEditingSetsTheSwitchesAndTheModeThatSelectAll
     }
     EXPECT_EQ(g_selectiveEdit.on[kSwitchNets], 0) << "All Objects leaves Edit Nets Only off";
 
+    // The menu marks each kind from its own switch: with text and traces on, those two (and not
+    // "All") are checked.
+    host.answerDialog([](plat::Dialog& d) {
+        d.PressButton(kIdcSelEditNone);
+        d.PressButton(kIdcSelEditFirstKind);
+        d.PressButton(kIdcSelEditFirstKind + 2);
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdSelectiveSetup);
+    std::vector<int> marked;
+    for (unsigned id = kCmdSelectiveFirst; id <= kCmdSelectiveLast; ++id) {
+        plat::CmdUI ui(id);
+        frame().OnCmdMsg(id, &ui);
+        if (ui.check() == 1)
+            marked.push_back(static_cast<int>(id));
+    }
+    EXPECT_EQ(marked, (std::vector<int>{711, 713}));
+
     // "Artwork" switches on exactly pads and traces; Ctrl+A then takes exactly those.
     add(kKindText, 100, 100, 0, 0, "R1");
     add(kKindPad, 200, 200, 60, 60);
