@@ -274,6 +274,11 @@ TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
         d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));
         d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"));
         EXPECT_EQ(d.GetDlgItemText(quill::kIdcBrowserDescription), "Resistor");
+        // The package line names the part's own package, not only its kind.
+        std::string package, description;
+        EXPECT_TRUE(ReadLibraryPartTexts("DEVICE", "R", package, description));
+        EXPECT_FALSE(package.empty());
+        EXPECT_EQ(d.GetDlgItemText(quill::kIdcBrowserPackage), "Thru-hole: " + package.substr(0, package.find(',')));
         d.PressButton(quill::kIdcBrowserDelete);   // answered No
         // Another library chosen: the part chosen before is no longer the one to delete.
         d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "TTL"));
