@@ -243,7 +243,7 @@ TEST_F(LibraryDialogs, BrowserLabelsAndFramesFollowTheTabs)
     for (const plat::ControlTemplate& c : t->controls)
         if (c.kind == plat::ControlKind::GroupBox)
             frames.push_back(c.text + "/" + std::to_string(c.rowSpan));
-    EXPECT_EQ(frames, (std::vector<std::string>{"Search By/2", "Preview/4", "Package/2"}));
+    EXPECT_EQ(frames, (std::vector<std::string>{"Search By/2", "Preview/7", "Package/2"}));
     EXPECT_EQ(textOf(*t, quill::kIdcBrowserLibraryLabel), "Library");
     EXPECT_EQ(textOf(*t, quill::kIdcBrowserPartLabel), "Part");
     EXPECT_EQ(textOf(*t, quill::kIdcSearchTextLabel), "Search Text:");

@@ -18,6 +18,11 @@
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
+#include "platform/app/wnd_state.h"
+
+#include <QLayout>
+#include <QWidget>
+
 #include <array>
 #include <filesystem>
 #include <set>
@@ -307,6 +312,32 @@ TEST_F(PackageBrowser, PreviewKeepsItsPixelsUnderEveryViewSetting)
     g_edit = edit;
     g_boardSettings = settings;
     g_boardColors = colors;
+}
+
+// Laid out by its Qt face, the Search tab takes the rows the Libraries tab leaves: the dialog
+// keeps its height, and the search fields start where the library fields did.
+TEST_F(PackageBrowser, TheSearchTabFillsTheRowsOfTheLibrariesTab)
+{
+    CLibPartsDlg dialog;
+    ASSERT_TRUE(dialog.Create(tly::kIddLibraryParts));
+    plat::showModelessWithQt(dialog);
+    QWidget* face = dialog.state()->widget;
+    ASSERT_NE(face, nullptr);
+    const auto top = [&](unsigned id) {
+        face->adjustSize();
+        face->layout()->activate();
+        return dialog.GetDlgItem(id)->state()->widget->geometry().top();
+    };
+    const int height = face->minimumSizeHint().height();
+    const int libraryTop = top(quill::kIdcBrowserLibraryLabel);
+    const int packageTop = top(quill::kIdcBrowserPackage);
+    dialog.ChooseDlgItem(quill::kIdcBrowserTab, 1);
+    ASSERT_TRUE(dialog.GetDlgItem(quill::kIdcSearchText)->IsWindowVisible());
+    EXPECT_FALSE(dialog.GetDlgItem(quill::kIdcBrowserLibraryList)->IsWindowVisible());
+    EXPECT_EQ(face->minimumSizeHint().height(), height) << "the dialog grows for the Search tab";
+    EXPECT_EQ(top(quill::kIdcSearchTextLabel), libraryTop) << "a blank band above the search fields";
+    EXPECT_EQ(top(quill::kIdcBrowserPackage), packageTop);
+    dialog.DestroyWindow();
 }
 
 }  // namespace
