@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 
 #include <filesystem>
 #include <unistd.h>
@@ -76,7 +77,12 @@ void QtUiHost::publishDocument(std::string_view path, DocumentOwnerHandler handl
             it->second.handler = std::move(handler);
             return;
         }
-        delete it->second.server.data();
+        // Withdrawn while answering (a reload closes the document): the connection being
+        // answered belongs to this server, so it goes only once control is back in the loop.
+        if (auto* server = qobject_cast<QLocalServer*>(it->second.server.data())) {
+            server->close();
+            server->deleteLater();
+        }
         held.erase(it);
         return;
     }
@@ -104,6 +110,7 @@ void QtUiHost::publishDocument(std::string_view path, DocumentOwnerHandler handl
                     return;
                 }
                 const QByteArray line = peer->readLine(kLongestRequest).trimmed();
+                const QPointer<QLocalSocket> alive(peer);
                 DocumentOwnerAnswer answer = DocumentOwnerAnswer::Busy;
                 const auto it = impl->heldDocuments.find(key);
                 // A copy: answering may close the document, which withdraws this very entry.
@@ -117,6 +124,8 @@ void QtUiHost::publishDocument(std::string_view path, DocumentOwnerHandler handl
                                                                : handler(DocumentOwnerRequest::Reload);
                 else
                     answer = DocumentOwnerAnswer::Failed;
+                if (!alive)
+                    return;
                 peer->write(QByteArray(wordOf(answer)) + "\n");
                 peer->flush();
                 peer->disconnectFromServer();
