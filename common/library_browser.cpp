@@ -90,17 +90,39 @@ void LibraryBrowserDlg::fillLibraries()
         return;
     list->ResetContent();
     for (const std::string& file : plat::listFiles(services_.files.folder + "*" + services_.files.extension))
-        list->AddString(withoutExtension(file));
-    list->SetCurSel(list->FindStringExact(-1, choice_.library));
-    char status[64];
-    std::snprintf(status, sizeof status, "%d libraries available", list->GetCount());
-    SetDlgItemText(kIdcBrowserStatus, status);
+        list->AddString(services_.files.listWithExtension ? file : withoutExtension(file));
+    list->SetCurSel(list->FindStringExact(-1, entryOfLibrary(choice_.library)));
     {
         const ScopedReplace writing(writingNames_, true);
         SetDlgItemText(kIdcBrowserLibraryName, choice_.library);
     }
     if (list->GetCurSel() >= 0)
         showParts();
+    // What the folder holds stays said until a part is chosen.
+    char status[64];
+    std::snprintf(status, sizeof status, "%d libraries available", list->GetCount());
+    SetDlgItemText(kIdcBrowserStatus, status);
+}
+
+std::string LibraryBrowserDlg::libraryOfEntry(const std::string& entry) const
+{
+    return services_.files.listWithExtension ? withoutExtension(entry) : entry;
+}
+
+std::string LibraryBrowserDlg::entryOfLibrary(const std::string& library) const
+{
+    return services_.files.listWithExtension ? library + services_.files.extension : library;
+}
+
+void LibraryBrowserDlg::showChoice()
+{
+    const ScopedReplace writing(writingNames_, true);
+    if (plat::Control* list = GetDlgItem(kIdcBrowserLibraryList))
+        list->SetCurSel(list->FindStringExact(-1, entryOfLibrary(choice_.library)));
+    SetDlgItemText(kIdcBrowserLibraryName, choice_.library);
+    if (plat::Control* parts = GetDlgItem(kIdcBrowserPartList))
+        parts->SetCurSel(chosenPart_.empty() ? -1 : parts->FindStringExact(-1, chosenPart_));
+    SetDlgItemText(kIdcBrowserPartName, chosenPart_);
 }
 
 void LibraryBrowserDlg::showParts()
@@ -130,21 +152,30 @@ void LibraryBrowserDlg::OnTabChanged()
         ShowDlgItem(id, shown == 1 ? plat::kSwShow : plat::kSwHide);
 }
 
-void LibraryBrowserDlg::OnLibraryChosen()
+void LibraryBrowserDlg::OnLibraryChosen() { takeChosenLibrary(true); }
+
+void LibraryBrowserDlg::takeChosenLibrary(bool showName)
 {
-    const std::string library = selected(GetDlgItem(kIdcBrowserLibraryList));
+    const std::string library = libraryOfEntry(selected(GetDlgItem(kIdcBrowserLibraryList)));
     if (library.empty())
         return;
     choice_.library = library;
     choice_.part.clear();
     showParts();
+    // While a name is being typed, the typing stays as it is.
+    if (showName)
+        showChoice();
 }
 
 void LibraryBrowserDlg::choosePart(const std::string& library, const std::string& part)
 {
+    // A search pick from another library lists that library's parts first.
+    if (!SameLibraryFile(library, choice_.library)) {
+        choice_.library = library;
+        showParts();
+    }
     showPart(library, part);
-    const ScopedReplace writing(writingNames_, true);
-    SetDlgItemText(kIdcBrowserPartName, chosenPart_);
+    showChoice();
 }
 
 void LibraryBrowserDlg::showPart(const std::string& library, const std::string& part)
@@ -206,7 +237,7 @@ void LibraryBrowserDlg::OnLibraryTyped()
     // The parts listed stay those of the library chosen last until a typed name finds another.
     if (const int found = SelectTypedEntry(list, GetDlgItemText(kIdcBrowserLibraryName, kMaxTypedLibrary));
         found >= 0 && found != before)
-        OnLibraryChosen();
+        takeChosenLibrary(false);
 }
 
 void LibraryBrowserDlg::OnPartTyped()
@@ -251,10 +282,10 @@ void LibraryBrowserDlg::OnSearch()
     const std::string library = GetDlgItemText(kIdcSearchLibrary, kMaxSearchLibrary);
     int total = 0;
     if (library != kAllLibraries) {
-        searchOne(library, text, mode, total);
+        searchOne(libraryOfEntry(library), text, mode, total);
     } else if (const plat::Control* libraries = GetDlgItem(kIdcBrowserLibraryList)) {
         for (int i = 0; i < libraries->GetCount(); ++i)
-            searchOne(libraries->GetItemText(i), text, mode, total);
+            searchOne(libraryOfEntry(libraries->GetItemText(i)), text, mode, total);
     }
     char status[64];
     std::snprintf(status, sizeof status, "No.of matches: %d", total);
@@ -328,20 +359,24 @@ plat::DialogTemplate LibraryBrowserTemplate(unsigned templateId)
         {.id = kIdcBrowserLibraryList, .kind = K::ListBox, .row = 3, .height = kLibraryListHeight},
         {.id = kIdcBrowserPartList, .kind = K::ListBox, .row = 3, .column = 1, .height = kLibraryListHeight},
         {.id = kIdcBrowserStatus, .kind = K::Static, .row = 4, .span = 2},
-        {.id = kIdcSearchTextLabel, .kind = K::Static, .text = "Search Text:", .row = 5},
-        {.id = kIdcSearchLibraryLabel, .kind = K::Static, .text = "Library:", .row = 5, .column = 1},
-        {.id = kIdcSearchText, .kind = K::Edit, .row = 6},
-        {.id = kIdcSearchLibrary, .kind = K::ComboDropList, .row = 6, .column = 1},
-        {.id = kIdcSearchByGroup, .kind = K::GroupBox, .text = "Search By", .row = 7, .span = 2, .rowSpan = 2},
-        {.id = kIdcSearchByName, .kind = K::CheckBox, .text = "Name of Part", .row = 8},
-        {.id = kIdcSearchByDescription, .kind = K::CheckBox, .text = "Description of Part", .row = 8, .column = 1},
-        {.id = kIdcSearchResultsLabel, .kind = K::Static, .text = "Part/Library", .row = 9},
-        {.id = kIdcSearchResults, .kind = K::ListBox, .row = 10, .height = kLibraryListHeight},
-        {.id = kIdcSearchButton, .kind = K::PushButton, .text = "Search", .row = 10, .column = 1},
-        {.id = kIdcSearchStatus, .kind = K::Static, .row = 11, .span = 2},
-        plat::GroupBoxAt("Preview", 1, 1, 3, 2),
+        // The Search tab's controls share the Libraries tab's rows, so either tab fills the
+        // same band of the dialog; they follow the list's controls, which stay outside the
+        // Search By frame.
+        {.id = kIdcSearchTextLabel, .kind = K::Static, .text = "Search Text:", .row = 1},
+        {.id = kIdcSearchLibraryLabel, .kind = K::Static, .text = "Library:", .row = 1, .column = 1},
+        {.id = kIdcSearchText, .kind = K::Edit, .row = 2},
+        {.id = kIdcSearchLibrary, .kind = K::ComboDropList, .row = 2, .column = 1},
+        {.id = kIdcSearchByGroup, .kind = K::GroupBox, .text = "Search By", .row = 3, .span = 2, .rowSpan = 2},
+        {.id = kIdcSearchByName, .kind = K::CheckBox, .text = "Name of Part", .row = 4},
+        {.id = kIdcSearchByDescription, .kind = K::CheckBox, .text = "Description of Part", .row = 4, .column = 1},
+        {.id = kIdcSearchResultsLabel, .kind = K::Static, .text = "Part/Library", .row = 5},
+        {.id = kIdcSearchResults, .kind = K::ListBox, .row = 6, .height = kLibraryListHeight},
+        {.id = kIdcSearchButton, .kind = K::PushButton, .text = "Search", .row = 6, .column = 1},
+        {.id = kIdcSearchStatus, .kind = K::Static, .row = 7, .span = 2},
+        // The preview stands beside the rows of either tab.
+        plat::GroupBoxAt("Preview", 1, 1, 6, 2),
         {.id = kIdcBrowserPreview, .kind = K::StaticFrame, .row = 2, .column = 2, .width = 140, .height = kLibraryListHeight,
-         .rowSpan = 3},
+         .rowSpan = 6},
         plat::GroupBoxAt("Package", 12, 2, 1),
         {.id = kIdcBrowserPackage, .kind = K::Static, .row = 13, .span = 2},
         {.id = kNoControlId, .kind = K::Static, .text = "Description", .row = 14},

@@ -4,6 +4,7 @@
 // part's package and description, and Load, Modify, Delete and List. Each program passes in its
 // library kind and the routines that read and change its libraries.
 
+#include "common/library_save_names.h"
 #include "platform/app/dialog.h"
 #include "platform/app/resources.h"
 
@@ -65,6 +66,8 @@ struct LibraryFiles {
     std::string folder;        // the library folder, ending with a separator
     std::string extension;     // ".CON", ".CAT"
     std::function<std::vector<std::string>(const std::string& library)> listParts;
+    PartNameDots partNameDots = PartNameDots::CutAtFirst;
+    bool listWithExtension = false;   // the browser lists "STANDARD.CAT", not "STANDARD"
 };
 
 // What the browser needs of one program's libraries.
@@ -138,6 +141,12 @@ private:
     void OnDelete();
     void OnList();
     void searchOne(const std::string& library, const std::string& text, int mode, int& total);
+    // The library of a list entry, and the entry of a library.
+    std::string libraryOfEntry(const std::string& entry) const;
+    std::string entryOfLibrary(const std::string& library) const;
+    // The lists and name fields show the current library and part.
+    void showChoice();
+    void takeChosenLibrary(bool showName);
 
     LibraryBrowserServices services_;
     LibraryChoiceState& choice_;

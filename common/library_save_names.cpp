@@ -9,6 +9,12 @@ namespace {
 
 std::string_view cutAtDot(std::string_view name) { return name.substr(0, name.find('.')); }
 
+// A name kept whole still needs a character before its first dot: ".X" is an extension alone.
+std::string_view readName(std::string_view name, PartNameDots dots)
+{
+    return dots == PartNameDots::KeepWhole && !name.starts_with('.') ? name : cutAtDot(name);
+}
+
 bool tooLongOrBlank(std::string_view name)
 {
     return name.size() > static_cast<size_t>(kMaxLibraryNameChars) || name.find(' ') != std::string_view::npos;
@@ -23,9 +29,14 @@ bool hasForbiddenCharacter(std::string_view name)
 
 }  // namespace
 
-std::variant<std::string, std::string_view> CheckPartName(std::string_view typed)
+std::string PartNameOf(std::string_view listed, PartNameDots dots)
 {
-    const std::string_view name = cutAtDot(typed);
+    return std::string(readName(listed, dots));
+}
+
+std::variant<std::string, std::string_view> CheckPartName(std::string_view typed, PartNameDots dots)
+{
+    const std::string_view name = readName(typed, dots);
     if (name.empty())
         return kMsgEnterPartName;
     if (tooLongOrBlank(name) || hasForbiddenCharacter(name))

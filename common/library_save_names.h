@@ -17,8 +17,17 @@ inline constexpr std::string_view kMsgEnterLibraryName = "Enter a library name\n
 inline constexpr std::string_view kMsgInvalidLibraryName = "Invalid library name!\nToo long or contains blanks.";
 inline constexpr std::string_view kMsgLibraryProtected = "Library is protected: Please save part to another file";
 
-// A part name cut at its first '.'; the message that refuses it, or the name.
-std::variant<std::string, std::string_view> CheckPartName(std::string_view typed);
+// How a typed part name is read: cut at its first '.' (a schematic part typed with an
+// extension), or whole (packages such as "AXIAL0.3" carry a dot in their own name; a name
+// that begins with its dot is still empty).
+enum class PartNameDots { CutAtFirst, KeepWhole };
+
+// A part name read as dots says; the message that refuses it, or the name.
+std::variant<std::string, std::string_view> CheckPartName(std::string_view typed,
+                                                          PartNameDots dots = PartNameDots::CutAtFirst);
+
+// A part name as a list shows it, read as dots says.
+std::string PartNameOf(std::string_view listed, PartNameDots dots);
 
 // A library name cut at its first '.' and given the extension (".CON", ".CAT"); the message
 // that refuses it, or the file name. The cut comes before the checks, so ".X" (nothing left)

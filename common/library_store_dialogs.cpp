@@ -130,7 +130,7 @@ void LibrarySaveDlg::OnPartChosen()
     const std::string part = selectedText(GetDlgItem(ids_.partList));
     const ScopedReplace writing(writingNames_, true);
     if (!part.empty())
-        SetDlgItemText(ids_.partEdit, baseName(part));
+        SetDlgItemText(ids_.partEdit, PartNameOf(part, services_.files.partNameDots));
 }
 
 void LibrarySaveDlg::OnLibraryTyped()
@@ -147,7 +147,7 @@ void LibrarySaveDlg::OnPartTyped()
 
 void LibrarySaveDlg::OnOK()
 {
-    const auto part = CheckPartName(GetDlgItemText(ids_.partEdit, ids_.maxTypedPart));
+    const auto part = CheckPartName(GetDlgItemText(ids_.partEdit, ids_.maxTypedPart), services_.files.partNameDots);
     if (refuse(part))
         return;
     const auto library = CheckLibraryFileName(GetDlgItemText(ids_.libraryEdit, ids_.maxTypedLibrary), services_.files.extension);
@@ -213,7 +213,7 @@ void LibraryCopyDlg::OnPartChosen()
     const std::string part = selectedText(GetDlgItem(ids_.partList));
     if (part.empty())
         return;
-    part_ = baseName(part);
+    part_ = PartNameOf(part, services_.files.partNameDots);
     choice_.part = part_;
 }
 

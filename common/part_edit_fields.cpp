@@ -23,6 +23,9 @@ int TypedAngleTenths(std::string_view typed, bool keepFullTurn)
     const double degrees = std::strtod(text.c_str(), &end);
     if (end == text.c_str() || !std::isfinite(degrees))
         return 0;
+    // More than a turn is no angle a person means: the part goes upright.
+    if (degrees * 10.0 > kFullTurnTenths)
+        return 0;
     // Whole turns first, so that a huge number cannot overflow the tenths.
     const double reduced = std::fmod(degrees, 360.0);
     // Cut toward zero, but a typed "4.35" is 43.5 tenths even where the binary fraction falls

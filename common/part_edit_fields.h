@@ -14,7 +14,7 @@ inline constexpr int kFullTurnTenths = 3600;
 int ReduceAngleTenths(long long tenths, bool keepFullTurn);
 
 // The typed degrees (a decimal number; blanks around it allowed) in tenths, cut toward zero and
-// reduced as above; 0 for text that is no number.
+// reduced as above; 0 for text that is no number and for more than one turn.
 int TypedAngleTenths(std::string_view typed, bool keepFullTurn);
 
 // The angle in degrees with one decimal ("90.0").

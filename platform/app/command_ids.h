@@ -71,6 +71,7 @@ enum : unsigned {
     kIdpReplacePartlyRead = 0xF007,   // "%1 was read only in part. Replace the whole file with what was read?"
     kIdpFileTooLarge = 0xF008,        // "Unable to open document %1: the file is larger than any document of its kind (%2 at most)."
     kIdpNoMemoryToOpen = 0xF009,      // "Not enough memory to open document %1."
+    kIdpReplaceChangedOnDisk = 0xF00A, // "%1 has been changed on disk since it was read. Save over it?"
     kIdsOpenFileTitle = 0xF010,       // "Open"
     kIdsSaveFileTitle = 0xF011,       // "Save As"
     kIdsAllFilter = 0xF012,           // "All Files (*.*)"

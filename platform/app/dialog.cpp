@@ -423,8 +423,12 @@ void Control::focus(bool gained)
 
 void Control::OnLButtonDown(unsigned flags, Point point)
 {
-    if (dialog_ && kind_ == ControlKind::StaticFrame)
-        dialog_->OnControlMouse(*this, kWmLButtonDown, flags, point);
+    if (!dialog_ || kind_ != ControlKind::StaticFrame)
+        return;
+    // A frame that asked for clicks tells its dialog by command, as a clicked static does.
+    if ((template_.style & kCsNotify) != 0 && IsWindowEnabled())
+        notify(kStnClicked);
+    dialog_->OnControlMouse(*this, kWmLButtonDown, flags, point);
 }
 
 void Control::OnLButtonUp(unsigned flags, Point point)

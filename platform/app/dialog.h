@@ -42,7 +42,8 @@ public:
     void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
 
     // A drawn frame lets the left button and the mouse's moves through to its dialog
-    // (Dialog::OnControlMouse), as statics did on the platform the programs came from.
+    // (Dialog::OnControlMouse), as statics did on the platform the programs came from; one
+    // made with kCsNotify also sends its dialog a click command (kStnClicked) on the press.
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnLButtonUp(unsigned flags, Point point) override;
     void OnMouseMove(unsigned flags, Point point) override;

@@ -406,8 +406,16 @@ private:
         }
         case ControlKind::GroupBox:
             return new QGroupBox(this);
-        case ControlKind::Static:
-            return new QLabel(this);
+        case ControlKind::Static: {
+            auto* l = new QLabel(this);
+            if (t.textColor >= 0) {
+                const auto bgr = static_cast<uint32_t>(t.textColor);
+                QPalette p = l->palette();
+                p.setColor(QPalette::WindowText, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+                l->setPalette(p);
+            }
+            return l;
+        }
         case ControlKind::Picture: {
             auto* l = new QLabel(this);
             l->setPixmap(imagePixmap(t.image, 32, 32));

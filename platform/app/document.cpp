@@ -4,6 +4,7 @@
 #include "platform/app/doc_template.h"
 #include "platform/app/file_dialog_folder.h"
 #include "platform/app/frame_wnd.h"
+#include "platform/app/message_pump.h"
 #include "platform/app/resources.h"
 #include "platform/app/view.h"
 #include "platform/app/win_app.h"
@@ -42,6 +43,7 @@ Document::Document()
 
 Document::~Document()
 {
+    holdPath({});
     for (View* v : views_)
         v->SetDocument(nullptr);
 }
@@ -79,6 +81,7 @@ bool Document::OnOpenDocument(const std::string& path)
         return false;
     }
     partlyRead_ = archive->damaged();
+    noteFileStamp(resolved);
     SetModifiedFlag(false);
     return true;
 }
@@ -92,12 +95,14 @@ bool Document::OnSaveDocument(const std::string& path)
         MessageBox(FormatString1(kIdpFailedToSaveDoc, path) + "\n" + written.message(), kMbOk | kMbIconExclamation);
         return false;
     }
+    noteFileStamp(resolved);
     SetModifiedFlag(false);
     return true;
 }
 
 void Document::OnCloseDocument()
 {
+    holdPath({});
     closeFrames();
     DeleteContents();
     if (template_)
@@ -136,7 +141,65 @@ bool Document::DoFileSave()
     if (partlyRead_ && !path_.empty()
         && MessageBox(FormatString1(kIdpReplacePartlyRead, path_), kMbYesNo | kMbIconExclamation) != kIdYes)
         return false;
+    // Another program (or another run of this one) wrote the file: saving would drop its work.
+    if (!path_.empty() && fileChangedSinceRead()
+        && MessageBox(FormatString1(kIdpReplaceChangedOnDisk, path_), kMbYesNo | kMbIconExclamation) != kIdYes)
+        return false;
     return DoSave(path_);
+}
+
+void Document::noteFileStamp(const std::string& path)
+{
+    if (const std::optional<FileStamp> stamp = fileStampOf(path))
+        stamps_.insert_or_assign(path, *stamp);
+}
+
+bool Document::fileChangedSinceRead() const
+{
+    const std::string resolved = resolvePath(path_);
+    const auto known = stamps_.find(resolved);
+    if (known == stamps_.end())
+        return false;
+    const std::optional<FileStamp> now = fileStampOf(resolved);
+    return now && *now != known->second;
+}
+
+void Document::holdPath(const std::string& path)
+{
+    if (path == heldPath_)
+        return;
+    UiHost* host = installedUiHost();
+    if (!host)
+        return;
+    if (!heldPath_.empty())
+        host->publishDocument(heldPath_, {});
+    heldPath_ = path;
+    if (!heldPath_.empty())
+        host->publishDocument(heldPath_, [this](DocumentOwnerRequest request) {
+            DocumentOwnerAnswer answer = DocumentOwnerAnswer::Failed;
+            guarded([&] { answer = answerOtherProgram(request); });
+            return answer;
+        });
+}
+
+DocumentOwnerAnswer Document::answerOtherProgram(DocumentOwnerRequest request)
+{
+    if (IsModified())
+        return DocumentOwnerAnswer::Unsaved;
+    if (request == DocumentOwnerRequest::State)
+        return DocumentOwnerAnswer::Unchanged;
+    WinApp* app = GetApp();
+    if (!app || longOperationRunning())
+        return DocumentOwnerAnswer::Busy;
+    // Read again as a fresh open does, so every table the program keeps of the document is
+    // built from the new file; this object goes once the close has run.
+    const std::string path = path_;
+    OnCloseDocument();
+    if (!app->OpenDocumentFile(path))
+        return DocumentOwnerAnswer::Failed;
+    if (FrameWnd* main = GetMainWnd())
+        main->SetForegroundWindow();
+    return DocumentOwnerAnswer::Reloaded;
 }
 
 bool Document::DoSave(const std::string& path, bool replace)
@@ -193,6 +256,8 @@ void Document::SetPathName(std::string_view path, bool addToMru)
     if (!full.empty() && !isAbsolutePath(full))
         full = joinPath(currentFolder(), full);
     path_ = full;
+    if (template_)
+        holdPath(full);
     SetTitle(fileNameOf(full));
     if (addToMru)
         if (WinApp* app = GetApp())

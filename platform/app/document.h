@@ -14,7 +14,11 @@
 
 #include "platform/app/cmd_target.h"
 #include "platform/core/archive.h"
+#include "platform/core/ui_host.h"
+#include "platform/system/files.h"
 
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,7 +66,9 @@ public:
     // document without a path); true when the caller may go on closing.
     virtual bool SaveModified();
     // The framework's save steps: to the current path, or asking for one. Saving a document that
-    // was read only in part over its own file asks first ("... Replace the whole file ...?").
+    // was read only in part over its own file asks first ("... Replace the whole file ...?"),
+    // and so does saving over its file when something else has written the file since this
+    // document read or saved it ("... changed on disk ... Save over it?").
     virtual bool DoFileSave();
     virtual bool DoSave(const std::string& path, bool replace = true);   // empty path: ask
 
@@ -70,7 +76,8 @@ public:
     virtual void SetTitle(std::string_view title);
     const std::string& GetTitle() const { return title_; }
     // Sets the full path (kept as given after resolving) and, with addToMru, the recent-file
-    // list; the title becomes the file name.
+    // list; the title becomes the file name. A document of a template (one shown in a window)
+    // is held under its path for the suite's other programs (see answerOtherProgram).
     virtual void SetPathName(std::string_view path, bool addToMru = true);
     const std::string& GetPathName() const { return path_; }
     // True while the document holds a file that was read only in part.
@@ -95,11 +102,24 @@ public:
 
     bool OnCmdMsg(unsigned id, CmdUI* ui) override;
 
+    // Another program of the suite asks about this document's file: whether it has changes of
+    // its own (Unsaved), and to read it again and show it in front. A document with changes is
+    // never read again; nor is one while a long operation runs (Busy).
+    DocumentOwnerAnswer answerOtherProgram(DocumentOwnerRequest request);
+
 private:
+    void holdPath(const std::string& path);
+    void noteFileStamp(const std::string& path);
+    bool fileChangedSinceRead() const;
+
     std::string title_;
     std::string path_;
     bool modified_ = false;
     bool partlyRead_ = false;
+    std::string heldPath_;                   // published to the suite's other programs
+    // Each file this document read or wrote, as it left it; a save over one of them that has
+    // changed since then asks first.
+    std::map<std::string, FileStamp, std::less<>> stamps_;
     std::vector<View*> views_;
     DocTemplate* template_ = nullptr;
 };

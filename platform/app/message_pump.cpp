@@ -302,6 +302,8 @@ InputHoldScope::~InputHoldScope()
     ps().allowed = std::move(previous_);
 }
 
+bool longOperationRunning() { return ps().pumpDepth > 0 || ps().holdDepth > 0; }
+
 bool inputHeldFor(const Wnd* w)
 {
     const PumpState& s = ps();

@@ -26,6 +26,8 @@ private:
     std::vector<Wnd*> previous_;
     bool wasHolding_;
 };
+// Whether a long operation is under way (pumping messages or holding input back).
+bool longOperationRunning();
 // Whether input to w is held back at the moment.
 bool inputHeldFor(const Wnd* w);
 

@@ -21,6 +21,7 @@ const std::map<unsigned, std::string>& frameworkStrings()
         {kIdpReplacePartlyRead, "%1 was read only in part. Replace the whole file with what was read?"},
         {kIdpFileTooLarge, "Unable to open document %1: the file is larger than any document of its kind (%2 at most)."},
         {kIdpNoMemoryToOpen, "Not enough memory to open document %1."},
+        {kIdpReplaceChangedOnDisk, "%1 has been changed on disk since it was read. Save over it?"},
         {kIdsOpenFileTitle, "Open"},
         {kIdsSaveFileTitle, "Save As"},
         {kIdsAllFilter, "All Files (*.*)"},

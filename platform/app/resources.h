@@ -107,6 +107,7 @@ struct ControlTemplate {
     int rowSpan = 1;               // layout rows the control covers (plots beside a button column);
                                    // a group box covering more than its row encloses the controls
                                    // of the rows below it within its columns
+    int64_t textColor = -1;        // statics: text colour as 0x00BBGGRR; -1 the desktop's
 };
 
 struct DialogTemplate {

@@ -590,6 +590,17 @@ void Wnd::BringWindowToTop()
         state_->widget->raise();
 }
 
+void Wnd::SetForegroundWindow()
+{
+    if (!state_ || !state_->widget)
+        return;
+    QWidget* w = state_->widget;
+    if (w->isMinimized())
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->raise();
+    w->activateWindow();
+}
+
 void Wnd::SetIcon(Icon icon, bool)
 {
     WndState& s = wndState(*this);

@@ -196,6 +196,8 @@ public:
     bool IsIconic() const;
     bool IsZoomed() const;
     void BringWindowToTop();
+    // Restores the window when minimised, raises it and asks the desktop for its activation.
+    void SetForegroundWindow();
     void SetIcon(Icon icon, bool big);
 
     // ---- focus, capture, cursor ----

@@ -266,4 +266,34 @@ void TestUiHost::exitProcess(int code)
     throw ProcessExit{code};
 }
 
+void TestUiHost::publishDocument(std::string_view path, DocumentOwnerHandler handler)
+{
+    if (handler)
+        published_.insert_or_assign(std::string(path), std::move(handler));
+    else if (const auto held = published_.find(path); held != published_.end())
+        published_.erase(held);
+}
+
+std::vector<std::string> TestUiHost::publishedDocuments() const
+{
+    std::vector<std::string> paths;
+    for (const auto& [path, handler] : published_)
+        paths.push_back(path);
+    return paths;
+}
+
+DocumentOwnerAnswer TestUiHost::askDocumentOwner(std::string_view path, DocumentOwnerRequest request)
+{
+    events_.push_back(std::string("document owner ") + (request == DocumentOwnerRequest::Reload ? "reload" : "state") +
+                      ": " + std::string(path));
+    if (!ownerAnswers_.empty())
+        return takeNext(ownerAnswers_, DocumentOwnerAnswer::NotOpen);
+    const auto held = published_.find(path);
+    if (held == published_.end())
+        return DocumentOwnerAnswer::NotOpen;
+    // A copy: the handler may withdraw (and so destroy) its own entry while it answers.
+    const DocumentOwnerHandler handler = held->second;
+    return handler(request);
+}
+
 }  // namespace plat

@@ -34,6 +34,12 @@ public:
     // the exit code. Without one a run answers 0, or -1 when programs do not start.
     void answerProgramRun(std::function<int(std::string_view)> run) { programRun_ = std::move(run); }
     void setSysColor(int index, uint32_t bgr) { sysColors_[index] = bgr; }
+    // Another running program's answers to askDocumentOwner, first in, first out; without one
+    // a document this host has published answers through its own handler (as if held by
+    // another program), and any other answers NotOpen.
+    void answerDocumentOwner(DocumentOwnerAnswer answer) { ownerAnswers_.push_back(answer); }
+    // The documents published and not withdrawn.
+    std::vector<std::string> publishedDocuments() const;
     // Printing: the host's printer writes "printout.pdf" into the folder the test chooses;
     // without a folder the desktop has no printer. The print and setup dialogs are handed to
     // their scripts (which may change the request) and are cancelled without one; a preview
@@ -51,7 +57,8 @@ public:
     // Lines such as "message box: <text>", "message box caption: <caption>", "beep",
     // "dialog <id>", "file dialog open: <filter>", "text viewer: <path>", "program: <cmd>",
     // "sound: <path>", "help: <file> <command>", "timer set <id> <ms>", "timer killed <id>",
-    // "print dialog", "print setup", "print preview", "exit <code>".
+    // "print dialog", "print setup", "print preview", "exit <code>",
+    // "document owner <state|reload>: <path>".
     const std::vector<std::string>& events() const { return events_; }
     bool shown(std::string_view line) const;      // some event equals line
     int count(std::string_view line) const;
@@ -100,6 +107,8 @@ public:
     bool printSetupDialog(PrintTarget& target) override;
     PreviewAction showPrintPreview(const PrintPreviewRequest& preview) override;
     [[noreturn]] void exitProcess(int code) override;
+    void publishDocument(std::string_view path, DocumentOwnerHandler handler) override;
+    DocumentOwnerAnswer askDocumentOwner(std::string_view path, DocumentOwnerRequest request) override;
 
     // The template id of a dialog, for the record; set by platform/app when it is linked.
     static inline int (*dialogIdOf)(const Dialog&) = nullptr;
@@ -137,6 +146,8 @@ private:
     bool soundWorks_ = true;
     bool programsStart_ = true;
     std::function<int(std::string_view)> programRun_;
+    std::deque<DocumentOwnerAnswer> ownerAnswers_;
+    std::map<std::string, DocumentOwnerHandler, std::less<>> published_;
     UiHostInstallation installation_{this};
 };
 

@@ -54,6 +54,9 @@ uint32_t UiHost::sysColor(int index)
     }
 }
 
+void UiHost::publishDocument(std::string_view, DocumentOwnerHandler) {}
+DocumentOwnerAnswer UiHost::askDocumentOwner(std::string_view, DocumentOwnerRequest) { return DocumentOwnerAnswer::NotOpen; }
+
 std::optional<PrintTarget> UiHost::defaultPrinter() { return std::nullopt; }
 bool UiHost::printDialog(PrintDialogRequest&) { return false; }
 bool UiHost::printSetupDialog(PrintTarget&) { return false; }

@@ -102,6 +102,21 @@ struct PrintPreviewRequest {
 };
 enum class PreviewAction { Close, Print };
 
+// A question one program of the suite asks another that holds a document open.
+enum class DocumentOwnerRequest {
+    State,    // whether it holds the document, and with changes of its own
+    Reload,   // read the document again from its file and show it in front
+};
+enum class DocumentOwnerAnswer {
+    NotOpen,     // no running program holds it
+    Unchanged,   // held, as its file was read or last saved
+    Unsaved,     // held with changes that are not in its file (nothing was reloaded)
+    Busy,        // held, but its program is in a dialog or a long operation
+    Reloaded,    // read again and shown in front
+    Failed,      // the program could not read it again (it said why)
+};
+using DocumentOwnerHandler = std::function<DocumentOwnerAnswer(DocumentOwnerRequest)>;
+
 // The clipboard format of plain text, as the desktop's other programs put it there.
 inline constexpr std::string_view kClipboardTextFormat = "text";
 
@@ -159,6 +174,13 @@ public:
     virtual bool printSetupDialog(PrintTarget& target);
     // Shows rendered pages until the person closes the preview or asks to print.
     virtual PreviewAction showPrintPreview(const PrintPreviewRequest& preview);
+
+    // Documents held open across the suite's running programs, one window per file. publish
+    // makes this program the holder of path (absolute), answering other programs through
+    // handler; an empty handler withdraws it. ask puts a request to whichever running program
+    // holds path. The bases stand for a desktop of one program: nothing is held elsewhere.
+    virtual void publishDocument(std::string_view path, DocumentOwnerHandler handler);
+    virtual DocumentOwnerAnswer askDocumentOwner(std::string_view path, DocumentOwnerRequest request);
 
     // A desktop colour (kColor* index) as 0x00BBGGRR. The base answers the classic desktop's
     // colours; the Qt host answers from the desktop's palette.

@@ -37,6 +37,14 @@ struct QtUiHost::Impl {
     QPointer<QMimeData> placedData;
 
     std::map<QString, QPointer<QWidget>> textWindows;   // by absolute file path
+
+    // The documents this program holds for the suite's other programs: a local server each,
+    // by the document's canonical path, with the handler that answers for it.
+    struct HeldDocument {
+        QPointer<QObject> server;
+        DocumentOwnerHandler handler;
+    };
+    std::map<std::string, HeldDocument> heldDocuments;
     QPointer<QWidget> helpWindow;
 
     ~Impl();

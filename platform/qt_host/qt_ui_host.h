@@ -82,6 +82,13 @@ public:
     bool printSetupDialog(PrintTarget& target) override;
     PreviewAction showPrintPreview(const PrintPreviewRequest& preview) override;
 
+    // Each held document has a local socket named after its canonical path (and the user), so
+    // any program of the suite finds its holder; a socket left by a program that ended is
+    // taken over. A request waits at most a few seconds for the holder's answer; a holder
+    // showing a modal window answers Busy.
+    void publishDocument(std::string_view path, DocumentOwnerHandler handler) override;
+    DocumentOwnerAnswer askDocumentOwner(std::string_view path, DocumentOwnerRequest request) override;
+
     // From the application palette: window and text colours, button face, shadow, highlight.
     uint32_t sysColor(int index) override;
     void showWaitCursor(bool on) override;

@@ -135,6 +135,19 @@ std::optional<FileTimes> fileTimesOf(std::string_view path)
     return fileTimes(resolvePath(path));
 }
 
+std::optional<FileStamp> fileStampOf(std::string_view path)
+{
+    struct stat st {};
+    if (::stat(resolvePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    FileStamp stamp;
+    stamp.modifiedNs = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    stamp.size = static_cast<unsigned long long>(st.st_size);
+    stamp.inode = static_cast<unsigned long long>(st.st_ino);
+    stamp.device = static_cast<unsigned long long>(st.st_dev);
+    return stamp;
+}
+
 std::vector<std::string> listFiles(std::string_view folderPattern)
 {
     const size_t slash = folderPattern.rfind(kPathSeparator);

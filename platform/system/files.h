@@ -28,6 +28,18 @@ bool renameFile(std::string_view from, std::string_view to);
 // Creation and modification times of an existing file, after resolution.
 std::optional<FileTimes> fileTimesOf(std::string_view path);
 
+// What tells one version of a file from the next: any write (in place or by replacing the file)
+// changes it.
+struct FileStamp {
+    long long modifiedNs = 0;
+    unsigned long long size = 0;
+    unsigned long long inode = 0;
+    unsigned long long device = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of an existing file, after resolution; nullopt when there is none.
+std::optional<FileStamp> fileStampOf(std::string_view path);
+
 // Names (not paths) of the regular files that match a "folder/pattern" such as
 // "/opt/q/LIB/*.CAT", compared case-insensitively (matchesWildcard in paths.h), sorted
 // case-insensitively. A pattern without a folder lists the current folder.

@@ -13,6 +13,9 @@ enum : unsigned {
     kIdcEditorStatus0 = 1047,
     kIdcEditorStatus1 = 1112,
     kIdcEditorOriginNote = 1107,
+    kIdcEditorPartsLabel = 1177,     // "Number of Parts:", shown with Advanced
+    kIdcEditorPartLabel = 1178,      // "Part:", shown with Advanced
+    kIdcEditorSymbolsLabel = 1184,   // "Number of symbols:", shown with Advanced
     kIdcEditorArea = 1048,
     kIdcEditorTabs = 1147,
     kIdcEditorVScroll = 1180,

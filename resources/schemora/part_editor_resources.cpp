@@ -27,6 +27,8 @@ using plat::menuItem;
 using plat::menuPopup;
 constexpr unsigned kNoId = plat::kIdStaticText;
 constexpr int kPinNumberChars = 10;
+// The origin note is written in blue, as 0x00BBGGRR.
+constexpr int64_t kOriginNoteBlue = 0x00FF0000;
 
 constexpr plat::StringEntry kStrings[] = {
     {kCmdEditorSavePart, "Save the part into a library\nSave part"},
@@ -68,11 +70,13 @@ plat::DialogTemplate PartEditorTemplate()
         {.id = kIdcEditorStatus1, .kind = K::Static, .row = 4, .column = 3, .span = 4},
         {.id = kIdcEditorPartWizard, .kind = K::PushButton, .text = "Part Design Wizard", .row = 4, .column = 7, .span = 2},
         {.id = kIdcEditorAdvanced, .kind = K::CheckBox, .text = "Advanced", .row = 5, .column = 0},
-        {.id = kNoId, .kind = K::Static, .text = "Number \nof Parts:", .row = 5, .column = 1},
+        {.id = kIdcEditorPartsLabel, .kind = K::Static, .text = "Number \nof Parts:", .row = 5, .column = 1,
+         .style = plat::kCsHidden},
         {.id = kIdcEditorPartsPerPackage, .kind = K::ComboDropList, .row = 5, .column = 2, .style = plat::kCsHidden},
-        {.id = kNoId, .kind = K::Static, .text = "Part:", .row = 5, .column = 3},
+        {.id = kIdcEditorPartLabel, .kind = K::Static, .text = "Part:", .row = 5, .column = 3, .style = plat::kCsHidden},
         {.id = kIdcEditorPartLetter, .kind = K::ComboDropList, .row = 5, .column = 4, .style = plat::kCsHidden},
-        {.id = kNoId, .kind = K::Static, .text = "Number of symbols:", .row = 5, .column = 5},
+        {.id = kIdcEditorSymbolsLabel, .kind = K::Static, .text = "Number of symbols:", .row = 5, .column = 5,
+         .style = plat::kCsHidden},
         {.id = kIdcEditorSymbolCount, .kind = K::ComboDropList, .row = 5, .column = 6, .style = plat::kCsHidden},
         {.id = kIdcEditorHiddenPins, .kind = K::PushButton, .text = "Edit Hidden Power Pins", .row = 5, .column = 7,
          .style = plat::kCsHidden},
@@ -80,7 +84,7 @@ plat::DialogTemplate PartEditorTemplate()
         {.id = kIdcEditorOriginNote, .kind = K::Static,
          .text = "Rectangular marker at (-2,-1) represents library origin point. This is the offset from cursor when "
                  "part is placed.",
-         .row = 6, .column = 0, .span = 9},
+         .row = 6, .column = 0, .span = 9, .textColor = kOriginNoteBlue},
     };
     return t;
 }

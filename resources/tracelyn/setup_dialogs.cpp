@@ -110,23 +110,23 @@ plat::DialogTemplate miscellaneousPage()
     return t;
 }
 
-// The router's controls shared by the sheet's page and the Incremental Router dialog; the
-// dialog adds the trace width.
-std::vector<plat::ControlTemplate> routerControls(bool traceWidth)
+// The router's controls of the sheet's page and of the Incremental Router dialog: the same
+// settings, the dialog's in its own shorter words and with the trace width.
+std::vector<plat::ControlTemplate> routerControls(bool dialog)
 {
     std::vector<plat::ControlTemplate> c;
     int row = 0;
     c.push_back(ControlAt(kNoId, K::Static, "Layers", row++));
-    c.push_back(ControlAt(kIdcRouteOneLayer, K::RadioButton, "One Layer", row, 0, true));
-    c.push_back(ControlAt(kIdcRouteTwoLayers, K::RadioButton, "Two Layer", row++, 1));
-    c.push_back(ControlAt(kIdcRouteBuried, K::CheckBox, "Use Buried Vias", row, 0, true));
+    c.push_back(ControlAt(kIdcRouteOneLayer, K::RadioButton, dialog ? "1" : "One Layer", row, 0, true));
+    c.push_back(ControlAt(kIdcRouteTwoLayers, K::RadioButton, dialog ? "2" : "Two Layer", row++, 1));
+    c.push_back(ControlAt(kIdcRouteBuried, K::CheckBox, dialog ? "Buried" : "Use Buried Vias", row, 0, true));
     c.push_back(ControlAt(kIdcRouteBevels, K::CheckBox, "Bevels", row++, 1));
     std::vector<std::pair<unsigned, const char*>> edits = {{kIdcRouteViaSize, "Via Size:"},
                                                            {kIdcRouteViaHole, "Via Hole:"},
                                                            {kIdcRouteClearance, "Clearance:"},
-                                                           {kIdcRouteMaxLength, "Max Length:"},
+                                                           {kIdcRouteMaxLength, dialog ? "Length:" : "Max Length:"},
                                                            {kIdcRouteMaxVias, "Max Vias:"}};
-    if (traceWidth)
+    if (dialog)
         edits.emplace_back(kIdcRouteTraceWidth, "Trace Width:");
     for (const auto& [id, text] : edits) {
         c.push_back(ControlAt(kNoId, K::Static, text, row));

@@ -14,6 +14,7 @@
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/schemora_doc.h"
 #include "schemora/core/settings.h"
+#include "schemora/core/sheet_mapping.h"
 #include "schemora/core/sheet_state.h"
 #include "schemora/core/text_style.h"
 #include "schemora/core/undo_ring.h"
@@ -59,6 +60,10 @@ DrawObject pastedObject(const ClipboardObject& c, int sheet)
     if (twoPointKind(type)) {
         w[2] = shiftedCoordinate(w[2]);
         w[3] = shiftedCoordinate(w[3]);
+        // A terminal's pin number and label stand where their anchors say: they travel with it.
+        if (c.carriesTerminalWords)
+            for (const int word : {11, 12, 16, 17})
+                w[static_cast<std::size_t>(word)] = shiftedCoordinate(w[static_cast<std::size_t>(word)]);
     } else if (sizedKind(type)) {
         // A size from the block is bounded as a coordinate is, so the far corner is one too.
         w[2] = ClampDrawingCoordinate(w[2]);
@@ -132,8 +137,14 @@ int pasteBlock(const std::vector<uint8_t>& bytes, int sheet)
     const int first = AppendObjects(n);
     if (first == 0)
         return 0;
-    for (int i = 0; i < n; ++i)
-        g_current.objects[static_cast<std::size_t>(first + i)] = pastedObject(block->objects[static_cast<std::size_t>(i)], sheet);
+    for (int i = 0; i < n; ++i) {
+        DrawObject& o = g_current.objects[static_cast<std::size_t>(first + i)];
+        o = pastedObject(block->objects[static_cast<std::size_t>(i)], sheet);
+        // In the part editor a paste lands in the symbol shown, as a moved object does; with
+        // every symbol shown each record keeps its own.
+        if (thePartEditor && CurrentDrawingLayer() != kAllLayers)
+            o.w[4] = (o.w[4] & ~(0xF << 10)) | (CurrentDrawingLayer() << 10);
+    }
     // Placed parts come back by name and are bound to their symbols as the libraries give them.
     for (int i = first; i < first + n; ++i) {
         const DrawObject& o = g_current.objects[static_cast<std::size_t>(i)];

@@ -109,7 +109,8 @@ bool readRecord(ClipboardBlockReader& in, ClipboardObject& o, bool& keep)
     o.words[7] = r[6];
     o.words[6] = r[7];
     keep = true;
-    if (type == kObjLine && (r[2] & kTerminalRecordFlag) != 0)
+    o.carriesTerminalWords = type == kObjLine && (r[2] & kTerminalRecordFlag) != 0;
+    if (o.carriesTerminalWords)
         for (int word = kFirstTerminalWord; word <= kLastTerminalWord; ++word)
             if (!in.word(o.words[static_cast<std::size_t>(word)]))
                 return false;

@@ -30,6 +30,7 @@ struct ClipboardObject {
     std::array<int32_t, kDrawObjectWords> words{};
     std::string text;
     std::vector<std::array<int32_t, 2>> points;
+    bool carriesTerminalWords = false;   // words 11-22 came with the record (a terminal's texts)
 };
 
 struct ClipboardBlock {

@@ -15,8 +15,7 @@ void drop(DrawObject& o)
 
 }  // namespace
 
-int NumberPastedTerminals(std::span<DrawObject> slots, int first, int last, int variant, int partLetter,
-                          PartPinTable& pins)
+int NumberPastedTerminals(std::span<DrawObject> slots, int first, int last, int partLetter, PartPinTable& pins)
 {
     int dropped = 0;
     first = std::max(first, 1);
@@ -29,6 +28,9 @@ int NumberPastedTerminals(std::span<DrawObject> slots, int first, int last, int 
             continue;
         }
         if (!IsTerminal(o))
+            continue;
+        const int variant = SymbolVariantOf(o);
+        if (variant >= kSymbolVariants)
             continue;
         if (variant == 0) {
             const std::string number = std::to_string(pins.GetNextPinNumber());

@@ -7,9 +7,8 @@
 
 #include <span>
 
-// Pasted records slots[first..last]: placed parts are dropped; terminals pasted in variant 0
+// Pasted records slots[first..last]: placed parts are dropped; terminals of symbol variant 0
 // are numbered on from the table's next number, one number each; in later variants a terminal
-// whose number the table knows is linked into that variant's slot. A terminal the full table
+// whose number the table knows is linked into its variant's slot. A terminal the full table
 // refuses is dropped with the parts. Returns how many records were dropped.
-int NumberPastedTerminals(std::span<DrawObject> slots, int first, int last, int variant, int partLetter,
-                          PartPinTable& pins);
+int NumberPastedTerminals(std::span<DrawObject> slots, int first, int last, int partLetter, PartPinTable& pins);

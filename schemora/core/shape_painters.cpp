@@ -157,12 +157,16 @@ void DrawEllipse(plat::Dc& dc, int cx, int cy, int rx, int ry, int role, int sty
     dc.SetBkMode(plat::kTransparent);
 }
 
-void DrawArc(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int style, int bulge, int width)
+namespace {
+
+// The arc's ends in drawing order and the box of the ellipse it is a quarter of.
+struct ArcGeometry {
+    int x1, y1, x2, y2;
+    int farX, farY;
+};
+
+ArcGeometry arcGeometry(int x1, int y1, int x2, int y2, int bulge)
 {
-    if (x1 == x2 || y1 == y2) {
-        DrawLine(dc, x1, y1, x2, y2, role, style, width);
-        return;
-    }
     bulge = bulge < 21 ? 20 : std::min(bulge, 30);
     if ((x2 > x1 && y2 < y1) || (x1 > x2 && y2 > y1)) {
         std::swap(x1, x2);
@@ -174,8 +178,27 @@ void DrawArc(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int style, 
         farX = x1 + (x2 - x1) * bulge / 10;
         farY = y2 + (y1 - y2) * bulge / 10;
     }
+    return {x1, y1, x2, y2, farX, farY};
+}
+
+}  // namespace
+
+void DrawArc(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int style, int bulge, int width)
+{
+    if (x1 == x2 || y1 == y2) {
+        DrawLine(dc, x1, y1, x2, y2, role, style, width);
+        return;
+    }
+    const ArcGeometry a = arcGeometry(x1, y1, x2, y2, bulge);
     ScopedPen pen(dc, MakePen(role, style, width));
-    dc.Arc(x1, y2, farX, farY, x1, y1, x2, y2);
+    dc.Arc(a.x1, a.y2, a.farX, a.farY, a.x1, a.y1, a.x2, a.y2);
+}
+
+plat::Rect ArcOuterBox(int x1, int y1, int x2, int y2, int bulge)
+{
+    const ArcGeometry a = arcGeometry(x1, y1, x2, y2, bulge);
+    return {std::min({a.x1, a.x2, a.farX}), std::min({a.y1, a.y2, a.farY}), std::max({a.x1, a.x2, a.farX}),
+            std::max({a.y1, a.y2, a.farY})};
 }
 
 void DrawTriangle(plat::Dc& dc, int cx, int cy, int x1, int y1, int x2, int y2, int role, int style,

@@ -26,6 +26,9 @@ void DrawRotatedRoundRect(plat::Dc& dc, int cx, int cy, int x1, int y1, int x2, 
 void DrawEllipse(plat::Dc& dc, int cx, int cy, int rx, int ry, int role, int style, int fill, int width);
 // A quarter-ellipse arc from (x1, y1) to (x2, y2); bulge 20 to 30 shapes small arcs.
 void DrawArc(plat::Dc& dc, int x1, int y1, int x2, int y2, int role, int style, int bulge, int width);
+// A box that holds all DrawArc draws for these ends and bulge: the ends and the box of the
+// ellipse the arc is taken from.
+plat::Rect ArcOuterBox(int x1, int y1, int x2, int y2, int bulge);
 // An arrow: head style in bits 0-7 of the arrow word, a second head at the start when bits 8-15
 // are not 0. headLength 0 takes the length from the style and width.
 // The direction of an arrow's shaft in radians (straight up or down when the ends lie less

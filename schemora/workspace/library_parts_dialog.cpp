@@ -18,6 +18,16 @@ quill::LibraryFiles PartLibraryFiles()
             }};
 }
 
+std::string PackageNamesText(std::string_view package)
+{
+    const size_t comma = package.find(',');
+    const std::string_view through = package.substr(0, comma);
+    std::string text = through.empty() ? std::string() : "Thru-hole: " + std::string(through);
+    if (comma != std::string_view::npos && comma + 1 < package.size())
+        text += (text.empty() ? "" : ", ") + std::string("Surface: ") + std::string(package.substr(comma + 1));
+    return text;
+}
+
 namespace {
 
 quill::LibraryBrowserServices partLibraryServices()
@@ -30,9 +40,7 @@ quill::LibraryBrowserServices partLibraryServices()
         std::string package, description;
         if (!ReadLibraryPartTexts(library, part, package, description))
             return std::nullopt;
-        // A package list names the through-hole package first and the surface one after a comma.
-        return quill::LibraryPartDetails{package.find(',') != std::string::npos ? "Thru-hole, Surface" : "Thru-hole",
-                                         description};
+        return quill::LibraryPartDetails{PackageNamesText(package), description};
     };
     quill::SetLibraryFileCalls(s, &LoadLibraryPart, &RewriteLibrary, kRewriteDelete, &WriteLibraryPartsList,
                                [](plat::Dc& dc, const plat::Rect& client, std::string_view library,

@@ -20,6 +20,10 @@ constexpr const char* kBoardProgram = "tracelyn";
 constexpr const char* kPlaceFailed = "Can't execute place utility";
 constexpr const char* kBoardProgramFailed = "Can't start the board program.";
 constexpr const char* kUntitledDrawing = "Save the drawing before making its board.";
+constexpr const char* kBoardUnsaved =
+    "The board %s is open in Tracelyn with changes that are not saved.\nSave or close it there, then make the board again.";
+constexpr const char* kBoardBusy = "Tracelyn is busy with the board %s.\nFinish there, then make the board again.";
+constexpr const char* kBoardNotReloaded = "Tracelyn could not read the new board %s.";
 // The placement program may show its report and wait for it to be read.
 constexpr unsigned kPlaceTimeLimitMs = 30 * 60 * 1000;
 constexpr size_t kShortArtworkName = 8;
@@ -34,6 +38,45 @@ bool writeNetlist(int sheetCount)
     builder.m_range = kRangeAllSheets;
     builder.m_sheetCount = sheetCount;
     return builder.GenerateNetlist() == 1;
+}
+
+std::string withBoard(const char* text, const std::string& board)
+{
+    std::string out = text;
+    out.replace(out.find("%s"), 2, board);
+    return out;
+}
+
+// Whether the board may be placed anew, as the board program holding it answers; says why not.
+bool boardFreeToPlace(plat::DocumentOwnerAnswer holder, const std::string& board)
+{
+    switch (holder) {
+    case plat::DocumentOwnerAnswer::Unsaved: plat::MessageBox(withBoard(kBoardUnsaved, board), plat::kMbIconStop); return false;
+    case plat::DocumentOwnerAnswer::Busy: plat::MessageBox(withBoard(kBoardBusy, board), plat::kMbIconStop); return false;
+    case plat::DocumentOwnerAnswer::Failed: plat::MessageBox(withBoard(kBoardNotReloaded, board), plat::kMbIconStop); return false;
+    default: return true;
+    }
+}
+
+// Shows the placed board: the window that holds it reads it again, else the board program
+// starts on it.
+bool showPlacedBoard(plat::DocumentOwnerAnswer holder, const std::string& board)
+{
+    if (holder != plat::DocumentOwnerAnswer::NotOpen) {
+        holder = plat::uiHost().askDocumentOwner(board, plat::DocumentOwnerRequest::Reload);
+        if (holder == plat::DocumentOwnerAnswer::Reloaded)
+            return true;
+        // Closed meanwhile: it opens afresh below.
+        if (holder != plat::DocumentOwnerAnswer::NotOpen) {
+            boardFreeToPlace(holder, board);
+            return false;
+        }
+    }
+    if (!plat::uiHost().startProgram(programPath(kBoardProgram), {board})) {
+        plat::MessageBox(kBoardProgramFailed, plat::kMbIconStop);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -132,6 +175,10 @@ bool MakeBoardFromDrawing(const MakeBoardChoice& choice, int sheetCount)
         plat::MessageBox("File " + board + " not found", plat::kMbIconStop);
         return false;
     }
+    // One window per board: a board open with changes of its own is not placed over.
+    const plat::DocumentOwnerAnswer holder = plat::uiHost().askDocumentOwner(board, plat::DocumentOwnerRequest::State);
+    if (!boardFreeToPlace(holder, board))
+        return false;
     if (choice.newNetlist || !plat::fileExists(netlist) || !plat::fileExists(references)) {
         g_designName.text = choice.schematic;
         if (!writeNetlist(sheetCount))
@@ -145,11 +192,7 @@ bool MakeBoardFromDrawing(const MakeBoardChoice& choice, int sheetCount)
     }
     if (placed != 0)
         return false;   // the placement program has said why
-    if (!plat::uiHost().startProgram(programPath(kBoardProgram), {board})) {
-        plat::MessageBox(kBoardProgramFailed, plat::kMbIconStop);
-        return false;
-    }
-    return true;
+    return showPlacedBoard(holder, board);
 }
 
 void CMainFrame::OnMakeBoard()

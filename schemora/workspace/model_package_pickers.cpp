@@ -2,6 +2,7 @@
 
 #include "common/pcb/package_catalog.h"
 #include "common/pcb/package_preview.h"
+#include "common/package_folder.h"
 #include "platform/core/archive.h"
 #include "platform/system/app_profile.h"
 #include "platform/core/ui_host.h"
@@ -272,11 +273,14 @@ std::optional<std::string> ReadBoardLibraryPath()
 {
     std::string value = plat::GetProfileString("Quillmere", "Tracelyn", "Settings", "library_path");
     value = value.substr(0, value.find('\n'));
-    if (value.empty()) {
-        plat::MessageBox("Can't find Tracelyn directory", plat::kMbIconStop);
-        return std::nullopt;
-    }
-    return plat::withTrailingSeparator(value);
+    if (!value.empty() && plat::folderExists(value))
+        return plat::withTrailingSeparator(value);
+    // Before the board program has stored its folder (or after it moved), the packages shipped
+    // beside the programs are the ones it would find.
+    if (const std::string beside = quill::PackageFolderBesidePrograms(); plat::folderExists(beside))
+        return plat::withTrailingSeparator(beside);
+    plat::MessageBox("Can't find Tracelyn directory", plat::kMbIconStop);
+    return std::nullopt;
 }
 
 std::optional<std::string> ChooseBoardPackage(plat::Wnd* parent)

@@ -244,7 +244,7 @@ void CPartEditorDlg::OnEditPaste()
     PasteFromClipboard(1);
     takeCount();
     if (objectCount_ > before) {
-        NumberPastedTerminals(store_.slots(), before + 1, objectCount_, symbolVariant(), partLetter(), pins_);
+        NumberPastedTerminals(store_.slots(), before + 1, objectCount_, partLetter(), pins_);
         SetModified();
         HideHint();
     }

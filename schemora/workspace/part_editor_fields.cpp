@@ -22,8 +22,10 @@ namespace {
 constexpr int kDefaultReference = 19;   // "U"
 constexpr int kMaxReferenceChars = 10;
 constexpr int kAllSymbolsLayer = 4;
-const unsigned kAdvancedControls[] = {scm::kIdcEditorPartsPerPackage, scm::kIdcEditorPartLetter,
-                                      scm::kIdcEditorSymbolCount, scm::kIdcEditorHiddenPins};
+const unsigned kAdvancedControls[] = {scm::kIdcEditorPartsLabel,  scm::kIdcEditorPartsPerPackage,
+                                      scm::kIdcEditorPartLabel,   scm::kIdcEditorPartLetter,
+                                      scm::kIdcEditorSymbolsLabel, scm::kIdcEditorSymbolCount,
+                                      scm::kIdcEditorHiddenPins};
 
 // The reference combo lists A to Z without P, which names no part.
 char letterOfSelection(int sel) { return static_cast<char>('A' + sel + (sel >= 15 ? 1 : 0)); }

@@ -1,6 +1,6 @@
 // What the drawing core asks of the schematic workspace.
 #include "schemora/core/workspace_services.h"
-
+#include "common/sound_playing.h"
 #include "common/maximised_child_frame.h"
 #include "platform/app/doc_template.h"
 #include "platform/app/win_app.h"
@@ -23,13 +23,7 @@ PartsBinState thePartsBinDlg;
 
 void ClosePartsBinMarker() { thePartsBinDlg.open = false; }
 
-void PlaySoundFile(std::string_view name)
-{
-    if (g_settings.sound == 0)
-        return;
-    if (!plat::uiHost().playSound(g_folders.soundFolder + std::string(name)))
-        plat::MessageBox("Error in Playing Sound");
-}
+void PlaySoundFile(std::string_view name) { quill::PlaySoundFrom(g_folders.soundFolder, g_settings.sound != 0, name); }
 
 void OpenDrawingFromSettings(const std::string& path)
 {

@@ -400,10 +400,7 @@ std::string withTlzExtension(std::string name)
     return name;
 }
 
-std::string fallbackLibraryFolder()
-{
-    return plat::appendFolder(plat::programFolder(), kPackagesFolderName);
-}
+std::string fallbackLibraryFolder() { return quill::PackageFolderBesidePrograms(); }
 
 void findFolders()
 {

@@ -5,6 +5,7 @@
 // LoadSettings runs once at start-up, SaveSettings when the main frame closes; every other part
 // of the program reads the values here. A key missing from the file keeps the built-in value.
 
+#include "common/package_folder.h"
 #include "common/pcb/board_colors.h"
 #include "common/pcb/paint_frame.h"
 
@@ -23,7 +24,7 @@ inline constexpr std::string_view kProfileApp = "Tracelyn";
 inline constexpr std::string_view kProfileSettingsSection = "Settings";
 inline constexpr std::string_view kLibraryPathEntry = "library_path";
 // The package library folder's name below the program folder.
-inline constexpr std::string_view kPackagesFolderName = "PACKAGES";
+inline constexpr std::string_view kPackagesFolderName = quill::kPackagesFolderName;
 
 // Folders and start-up facts that decide where files are looked for. Start-up sets
 // commandLineFlag (and the sound folder); LoadSettings sets the library folder, the program

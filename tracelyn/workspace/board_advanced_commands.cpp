@@ -39,6 +39,7 @@
 #include <unordered_map>
 #include <utility>
 #include <string>
+#include <tuple>
 #include <string_view>
 #include <vector>
 
@@ -95,9 +96,12 @@ public:
     void OnOK() override
     {
         double x = 0, y = 0;
-        for (auto [id, value] : {std::pair{tly::kIdcGotoX, &x}, std::pair{tly::kIdcGotoY, &y}})
-            if (!parseNumber(GetDlgItemText(id, 20), *value) || std::fabs(*value) > kGotoLimit) {
-                plat::MessageBox("Enter a coordinate from -35.0 to 35.0", plat::kMbOk | plat::kMbIconStop);
+        // Only X is held to the work area's width; Y may be any number (a point off the board
+        // only centres the view on the nearest place it can show).
+        for (auto [id, value, limited] : {std::tuple{tly::kIdcGotoX, &x, true}, std::tuple{tly::kIdcGotoY, &y, false}})
+            if (!parseNumber(GetDlgItemText(id, 20), *value) || (limited && std::fabs(*value) > kGotoLimit)) {
+                plat::MessageBox(limited ? "Enter a coordinate from -35.0 to 35.0" : "Enter a number",
+                                 plat::kMbOk | plat::kMbIconStop);
                 GotoDlgCtrl(id);
                 return;
             }
@@ -370,8 +374,9 @@ void CMainFrame::OnGoto()
     CGotoDlg dialog(this);
     if (dialog.DoModal() != plat::kIdOk)
         return;
-    view->CenterViewOn(static_cast<int32_t>(std::lround(g_advanced.gotoX * kInchUnits)),
-                       static_cast<int32_t>(std::lround(g_advanced.gotoY * kInchUnits)));
+    // Y has no range of its own: held to what a board coordinate can hold.
+    const double y = std::clamp(g_advanced.gotoY * kInchUnits, -kGotoLimit * kInchUnits * 10, kGotoLimit * kInchUnits * 10);
+    view->CenterViewOn(static_cast<int32_t>(std::lround(g_advanced.gotoX * kInchUnits)), static_cast<int32_t>(std::lround(y)));
 }
 
 void CMainFrame::OnClearDrcMarks()

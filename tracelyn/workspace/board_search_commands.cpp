@@ -257,6 +257,19 @@ void CMainFrame::OnReplace()
     const bool prompt = g_boardSearch.replaceMode == kIdcReplacePrompt;
     int made = 0, tooLong = 0;
     bool cancelled = false;
+    // Out of memory keeps the old text (StrDupChecked has said so).
+    const auto store = [](BoardObject& o, const std::string& text) {
+        if (o.text() != nullptr && text == o.text())
+            return true;
+        char* fresh = StrDupChecked(text);
+        if (!fresh)
+            return false;
+        char* old = o.text();
+        FreeStr(old);
+        o.data = fresh;
+        MarkBoardModified();
+        return true;
+    };
     for (int i = 1; i <= g_board.count && !cancelled; ++i) {
         BoardObject& o = g_board.objects[i];
         if (!isSearchableText(o))
@@ -265,6 +278,9 @@ void CMainFrame::OnReplace()
         const ReplaceTally tally = ReplaceOccurrences(
             text, g_boardSearch.text, g_boardSearch.replaceWith, kBoardTextChars,
             prompt ? std::function<ReplaceAnswer(std::size_t)>([&](std::size_t) {
+                // What the last answer made is on the board before the next question.
+                store(o, text);
+                view->RedrawWindow();
                 // The text asked about is shown selected while the question is up.
                 ForgetSelection();
                 g_selection.list[1] = i;
@@ -272,7 +288,6 @@ void CMainFrame::OnReplace()
                 view->CenterViewOn(o.w[0], o.w[1]);
                 const ReplaceAnswer answer = AskReplaceOccurrence(this);
                 ForgetSelection();
-                view->RedrawWindow();
                 return answer;
             })
                    : std::function<ReplaceAnswer(std::size_t)>());
@@ -280,14 +295,10 @@ void CMainFrame::OnReplace()
         tooLong += tally.tooLong;
         if (tally.made == 0)
             continue;
-        // Out of memory keeps the old text (StrDupChecked has said so).
-        if (char* fresh = StrDupChecked(text)) {
-            char* old = o.text();
-            FreeStr(old);
-            o.data = fresh;
+        if (store(o, text))
             made += tally.made;
-            MarkBoardModified();
-        }
+        if (prompt)
+            view->RedrawWindow();
     }
     RedrawActiveFrame();
     if (cancelled)

@@ -386,11 +386,13 @@ quill::LibraryChoiceState g_packageChoice{"Standard", {}};
 
 quill::LibraryFiles PackageLibraryFiles()
 {
-    return {g_boardFolders.libraryFolder, ".CAT", [](const std::string& library) {
+    return {g_boardFolders.libraryFolder, ".CAT",
+            [](const std::string& library) {
                 std::vector<std::string> names;
                 FillLibraryPartList(library, names);
                 return names;
-            }};
+            },
+            quill::PartNameDots::KeepWhole, true};
 }
 
 namespace {

@@ -19,6 +19,7 @@
 #include "tracelyn/workspace/selective_edit_choice.h"
 #include "tracelyn/workspace/setup_dialogs.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -168,7 +169,16 @@ void CMainFrame::OnSelectiveEdit(unsigned id)
 void CMainFrame::OnUpdateSelectiveEdit(plat::CmdUI& ui)
 {
     ui.Enable(true);
-    ui.SetCheck(g_gesture.selectiveMode == static_cast<int32_t>(ui.id()) ? 1 : 0);
+    // Each item shows its own switch (the dialog may have set several); "All" shows every kind
+    // switch on.
+    const int which = static_cast<int>(ui.id()) - static_cast<int>(kCmdSelectiveFirst);
+    const auto& on = g_selectiveEdit.on;
+    bool checked = false;
+    if (which == 0)
+        checked = std::all_of(on.begin(), on.begin() + kSwitchNets, [](int32_t s) { return s != 0; });
+    else if (which >= 1 && which <= kSelectiveEditSwitchCount)
+        checked = on[static_cast<size_t>(which - 1)] != 0;
+    ui.SetCheck(checked ? 1 : 0);
 }
 
 void CMainFrame::OnSelectiveEditCombo()

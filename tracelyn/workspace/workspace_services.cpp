@@ -2,6 +2,8 @@
 // and opening a board through the framework.
 #include "tracelyn/core/workspace_services.h"
 
+#include "common/sound_playing.h"
+
 #include "platform/app/control_bars.h"
 #include "platform/app/frame_wnd.h"
 #include "platform/app/win_app.h"
@@ -41,13 +43,7 @@ void SetStatusIcon(int iconId, int pane)
         bar->SetPaneIcon(pane, plat::LoadIcon(static_cast<unsigned>(iconId)));
 }
 
-void PlaySoundFile(std::string_view name)
-{
-    if (g_boardFolders.soundFolder.empty() || g_boardSettings.sound == 0)
-        return;
-    if (!plat::uiHost().playSound(g_boardFolders.soundFolder + std::string(name)))
-        plat::MessageBox("Error in Playing Sound", plat::kMbIconStop);
-}
+void PlaySoundFile(std::string_view name) { quill::PlaySoundFrom(g_boardFolders.soundFolder, g_boardSettings.sound != 0, name); }
 
 void OpenBoardDocument(std::string_view path)
 {

@@ -3,6 +3,7 @@
 // Utility: which names are refused, what the libraries hold afterwards and when the dialogs stay
 // open.
 #include "starter_parts_fixture.h"
+#include "paint_test_support.h"
 
 #include "common/library_browser.h"
 #include "platform/app/command_ids.h"
@@ -11,6 +12,8 @@
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/part_dialog_ids.h"
 #include "schemora/core/part_library.h"
+#include "schemora/core/part_previews.h"
+#include "platform/gdi/raster_dc.h"
 #include "schemora/core/part_transform.h"
 #include "schemora/core/part_type_reload.h"
 #include "schemora/core/symbol_elements.h"
@@ -244,7 +247,7 @@ TEST_F(LibraryDialogs, BrowserLabelsAndFramesFollowTheTabs)
     for (const plat::ControlTemplate& c : t->controls)
         if (c.kind == plat::ControlKind::GroupBox)
             frames.push_back(c.text + "/" + std::to_string(c.rowSpan));
-    EXPECT_EQ(frames, (std::vector<std::string>{"Search By/2", "Preview/4", "Package/2"}));
+    EXPECT_EQ(frames, (std::vector<std::string>{"Search By/2", "Preview/7", "Package/2"}));
     EXPECT_EQ(textOf(*t, quill::kIdcBrowserLibraryLabel), "Library");
     EXPECT_EQ(textOf(*t, quill::kIdcBrowserPartLabel), "Part");
     EXPECT_EQ(textOf(*t, quill::kIdcSearchTextLabel), "Search Text:");
@@ -264,6 +267,41 @@ TEST_F(LibraryDialogs, BrowserLabelsAndFramesFollowTheTabs)
     EXPECT_EQ(shown, (std::vector<bool>{true, false, false, true, true}));
 }
 
+// Every starter part's preview fits its box: nothing it draws reaches the box's edge, a body
+// drawn from its corner included.
+TEST_F(LibraryDialogs, EveryStarterPartsPreviewFitsItsBox)
+{
+    constexpr int kWidth = 140, kHeight = 120;
+    const auto palette = g_palette;
+    const auto roles = g_colorRoles;
+    // A palette whose roles all differ, so every element shows on the background.
+    for (size_t i = 0; i < paint_test::kPalette.size(); ++i)
+        g_palette.entries[i] = {paint_test::kPalette[i][0], paint_test::kPalette[i][1], paint_test::kPalette[i][2], 0};
+    g_palette.created = true;
+    std::copy(paint_test::kRoles.begin(), paint_test::kRoles.end(), g_colorRoles.index.begin());
+    for (const std::string library : {"DEVICE", "TTL"})
+        for (const std::string& part : partsOf(library)) {
+            SCOPED_TRACE(library + "/" + part);
+            plat::RasterDc dc(kWidth, kHeight);
+            DrawPartPreview(dc, {0, 0, kWidth, kHeight}, library, part);
+            const plat::Bitmap image = dc.bitmap();
+            const plat::ColorRef background = image.pixel(4, 4);
+            int drawn = 0, atTheEdge = 0;
+            for (int y = 3; y < kHeight - 1; ++y)
+                for (int x = 2; x < kWidth - 3; ++x) {
+                    if (image.pixel(x, y) == background)
+                        continue;
+                    ++drawn;
+                    if (x < 6 || x >= kWidth - 7 || y < 7 || y >= kHeight - 5)
+                        ++atTheEdge;
+                }
+            EXPECT_GT(drawn, 0);
+            EXPECT_EQ(atTheEdge, 0) << "cut off at the preview's edge";
+        }
+    g_palette = palette;
+    g_colorRoles = roles;
+}
+
 // Delete Part acts only on a part chosen in the list shown, after "Delect part %s?".
 TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
 {
@@ -275,6 +313,11 @@ TEST_F(LibraryDialogs, BrowserDeletesOnlyAChosenPartAfterYes)
         d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "DEVICE"));
         d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "R"));
         EXPECT_EQ(d.GetDlgItemText(quill::kIdcBrowserDescription), "Resistor");
+        // The package line names the part's own package, not only its kind.
+        std::string package, description;
+        EXPECT_TRUE(ReadLibraryPartTexts("DEVICE", "R", package, description));
+        EXPECT_FALSE(package.empty());
+        EXPECT_EQ(d.GetDlgItemText(quill::kIdcBrowserPackage), "Thru-hole: " + package.substr(0, package.find(',')));
         d.PressButton(quill::kIdcBrowserDelete);   // answered No
         // Another library chosen: the part chosen before is no longer the one to delete.
         d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "TTL"));

@@ -226,7 +226,7 @@ TEST(PartPinSync, PastedTerminalsAreNumberedOnAndPartsDropped)
     part.w = ObjectWords(kObjPart + 1, 0, 0);
     std::vector<DrawObject> slots =
         storeOf({terminal(0, 0, 50, 0, "3"), terminal(0, 100, 50, 100, "1"), part, terminal(0, 200, 50, 200, "1")});
-    EXPECT_EQ(NumberPastedTerminals(slots, 2, 4, 0, 0, table), 1);
+    EXPECT_EQ(NumberPastedTerminals(slots, 2, 4, 0, table), 1);
     EXPECT_EQ(slots[3].type(), kObjDeleted);
     EXPECT_EQ(TerminalPinText(slots[2]), "4");
     EXPECT_EQ(TerminalPinText(slots[4]), "5");
@@ -236,7 +236,7 @@ TEST(PartPinSync, PastedTerminalsAreNumberedOnAndPartsDropped)
     // In symbol 2 a pasted terminal links to the pin of its number.
     std::vector<DrawObject> second = storeOf({terminal(0, 0, 50, 0, "4")});
     second[1].w[4] |= 1 << 10;
-    NumberPastedTerminals(second, 1, 1, 1, 0, table);
+    NumberPastedTerminals(second, 1, 1, 0, table);
     EXPECT_EQ(table.pins()[1].terminal[1], 1);
     EXPECT_EQ(table.count(), 3);
 }

@@ -151,6 +151,14 @@ TEST_F(SchemoraStart, MissingSoundFileSaysSo)
     auto harness = start();
     ASSERT_TRUE(harness.start());
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Error in Playing Sound"});
+
+    // Without a sound folder nothing is played and nothing said.
+    host.clearEvents();
+    const std::string folder = g_folders.soundFolder;
+    g_folders.soundFolder.clear();
+    PlaySoundFile("welcome.wav");
+    g_folders.soundFolder = folder;
+    EXPECT_TRUE(host.events().empty());
 }
 
 TEST_F(SchemoraStart, RefusesUnsupportedCommandLines) { expectUnsupportedCommandLinesRefused("a.pic"); }

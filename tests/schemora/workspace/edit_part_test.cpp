@@ -83,10 +83,10 @@ protected:
     }
 };
 
-TEST(EditPartFields, AnglesAreReducedByWholeTurns)
+TEST(EditPartFields, AnglesBeyondATurnAreUprightAndNegativeOnesTurnedPositive)
 {
     const struct { const char* typed; int schematic; int board; } cases[] = {
-        {"-90", 2700, 2700}, {"450", 900, 900}, {"360", 3600, 0}, {"720", 0, 0},
+        {"-90", 2700, 2700}, {"450", 0, 0}, {"360.5", 0, 0}, {"360", 3600, 0}, {"720", 0, 0},
         {"-400", 3200, 3200}, {"-720.5", 3595, 3595}, {"4.35", 43, 43}, {"1e300", 0, 0}, {"x", 0, 0},
     };
     for (const auto& c : cases) {

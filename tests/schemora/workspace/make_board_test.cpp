@@ -20,6 +20,7 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -241,6 +242,61 @@ TEST_F(MakeBoard, FailuresStopTheWayToTheBoardWithTheirMessage)
     EXPECT_EQ(host.count("program run: " + programLine("place", {stem + ".ref", stem + ".net", stem + "-old.tlz"})), 0);
     EXPECT_EQ(g_makeBoard.useExisting, 1);
     EXPECT_EQ(g_makeBoard.newNetlist, 0);
+}
+
+// Make again while the board program holds the board: one with changes of its own is not
+// placed over; one without is read again in its own window, and no second program starts.
+TEST_F(MakeBoard, ABoardHeldOpenIsReadAgainInItsWindowOrLeftAloneWhenUnsaved)
+{
+    placePart("DEVICE", "R", 0, 0);
+    placePart("DEVICE", "R", 0, 450);
+    wire(-100, 0, -100, 450);
+    wire(100, 0, 100, 450);
+    const std::string drawing = saveAs(folder.path() / "amp.pic");
+    const std::string stem = (folder.path() / "amp").string();
+    const std::string board = stem + ".tlz";
+    const std::string placing = "program run: " + programLine("place", {stem + ".ref", stem + ".net", board});
+    const std::string starting = "program: " + programLine("tracelyn", {board});
+    // The messages that name the board (the netlist's own report may come with them).
+    const auto aboutTheBoard = [&] {
+        return std::ranges::count_if(host.messageBoxes(), [&](const std::string& m) { return m.find(board) != std::string::npos; });
+    };
+
+    SCOPED_TRACE("held with changes");
+    host.answerDocumentOwner(plat::DocumentOwnerAnswer::Unsaved);
+    make(drawing, stem);
+    EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"The board " + board +
+                                                            " is open in Tracelyn with changes that are not saved.\n"
+                                                            "Save or close it there, then make the board again."});
+    EXPECT_FALSE(host.shown(placing)) << "the placement program would write over the board";
+    EXPECT_FALSE(host.shown(starting));
+
+    SCOPED_TRACE("held as saved");
+    host.clearEvents();
+    host.answerDocumentOwner(plat::DocumentOwnerAnswer::Unchanged);
+    host.answerDocumentOwner(plat::DocumentOwnerAnswer::Reloaded);
+    make(drawing, stem);
+    EXPECT_EQ(aboutTheBoard(), 0) << ::testing::PrintToString(host.messageBoxes());
+    const std::vector<std::string>& events = host.events();
+    const auto at = [&](const std::string& line) { return std::find(events.begin(), events.end(), line) - events.begin(); };
+    EXPECT_LT(at("document owner state: " + board), at(placing));
+    EXPECT_LT(at(placing), at("document owner reload: " + board));
+    EXPECT_LT(at("document owner reload: " + board), static_cast<long>(events.size()));
+    EXPECT_FALSE(host.shown(starting)) << "a second board window";
+
+    SCOPED_TRACE("changed in the board program after the question");
+    host.clearEvents();
+    host.answerDocumentOwner(plat::DocumentOwnerAnswer::Unchanged);
+    host.answerDocumentOwner(plat::DocumentOwnerAnswer::Unsaved);
+    make(drawing, stem);
+    EXPECT_EQ(aboutTheBoard(), 1) << ::testing::PrintToString(host.messageBoxes());
+    EXPECT_FALSE(host.shown(starting));
+
+    SCOPED_TRACE("held by nobody");
+    host.clearEvents();
+    make(drawing, stem);
+    EXPECT_TRUE(host.shown("document owner state: " + board));
+    EXPECT_TRUE(host.shown(starting));
 }
 
 }  // namespace

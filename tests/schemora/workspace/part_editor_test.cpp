@@ -9,6 +9,7 @@
 #include "platform/app/keys.h"
 #include "platform/app/property_sheet.h"
 #include "platform/app/win_constants.h"
+#include "platform/system/app_profile.h"
 #include "platform/system/files.h"
 #include "resources/schemora/edit_ids.h"
 #include "resources/schemora/frame_ids.h"
@@ -19,6 +20,7 @@
 #include "resources/schemora/setup_dialog_ids.h"
 #include "resources/schemora/view_command_ids.h"
 #include "schemora/core/app_state.h"
+#include "schemora/core/clipboard_exchange.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/edit_state.h"
 #include "schemora/core/mouse_edit.h"
@@ -130,6 +132,23 @@ TEST_F(PartEditorTest, PastedTerminalsAreNumberedOnAndAFullPinTableRefusesATermi
         ASSERT_EQ(h.e.objectCount(), 9);
         EXPECT_EQ(h.pinNumbers(), (std::vector<std::string>{"1", "2", "3", "4"}))
             << "each pasted terminal gets its own next number";
+        // The pasted terminal's number and label move with it, not stay on the copied one.
+        int moved = 0;
+        for (int copy = 7; copy <= 9; ++copy) {
+            const DrawObject& t = h.record(copy);
+            if (!IsTerminal(t))
+                continue;
+            for (int source = 1; source <= 6; ++source) {
+                const DrawObject& s = h.record(source);
+                if (!IsTerminal(s) || s.w[0] + kPasteOffset != t.w[0] || s.w[1] + kPasteOffset != t.w[1])
+                    continue;
+                SCOPED_TRACE(copy);
+                for (const int word : {11, 12, 16, 17})
+                    EXPECT_EQ(t.w[static_cast<size_t>(word)], s.w[static_cast<size_t>(word)] + kPasteOffset) << word;
+                ++moved;
+            }
+        }
+        EXPECT_EQ(moved, 2);
 
         // A full table: the terminal drawn next is refused and leaves nothing behind.
         PartPinTable& pins = h.e.pins();
@@ -415,9 +434,16 @@ TEST_F(PartEditorTest, HiddenPowerPinsAreEditedSavedAndReadBack)
 {
     runEditor([&](EditorHand& h) {
         drawTwoPinPart(h);
-        EXPECT_FALSE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        // Advanced shows and hides each of its controls with its label.
+        const unsigned advanced[] = {kIdcEditorHiddenPins, kIdcEditorPartsLabel,   kIdcEditorPartsPerPackage,
+                                     kIdcEditorPartLabel,  kIdcEditorPartLetter,   kIdcEditorSymbolsLabel,
+                                     kIdcEditorSymbolCount};
+        for (const unsigned id : advanced)
+            EXPECT_FALSE(h.e.GetDlgItem(id)->IsWindowVisible()) << id;
         h.e.PressButton(kIdcEditorAdvanced);
-        EXPECT_TRUE(h.e.GetDlgItem(kIdcEditorHiddenPins)->IsWindowVisible());
+        for (const unsigned id : advanced)
+            EXPECT_TRUE(h.e.GetDlgItem(id)->IsWindowVisible()) << id;
+        EXPECT_EQ(h.e.GetDlgItem(kIdcEditorOriginNote)->controlTemplate().textColor, 0x00FF0000) << "blue";
         std::string listed;
         host.answerDialog([&](plat::Dialog& d) {
             d.PressButton(kIdcInsertPin);
@@ -865,6 +891,31 @@ TEST_F(PartEditorTest, FindPackageTakesABoardPackage)
         h.e.PressButton(kIdcEditorFindPackage);
         EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "STANDARD\\RADIAL0.2");
         EXPECT_TRUE(h.e.isModified());
+        h.e.SetModified(false);
+        h.command(kCmdEditorClose);
+    });
+}
+
+// Before the board program has ever run no folder is stored: the packages beside the programs
+// are found; with none there either, the picker says so.
+TEST_F(PartEditorTest, FindPackageFindsThePackagesBesideTheProgramsBeforeTheBoardProgramRan)
+{
+    if (!copyStarterLibraries({"DEVICE"}) || !std::filesystem::exists(builtProgramFolder() / "PACKAGES" / "STANDARD.CAT"))
+        GTEST_SKIP() << "the starter libraries or packages have not been built (program folder LIB, PACKAGES)";
+    plat::WriteProfileString("Quillmere", "Tracelyn", "Settings", "library_path", "");
+    runEditor([&](EditorHand& h) {
+        host.answerDialog([](plat::Dialog& p) {
+            p.ChooseDlgItem(kIdcPickerList, p.GetDlgItem(kIdcPickerList)->FindStringExact(-1, "RADIAL0.2"));
+            return p.PressButton(plat::kIdOk);
+        });
+        h.e.PressButton(kIdcEditorFindPackage);
+        EXPECT_TRUE(host.messageBoxes().empty());
+        EXPECT_EQ(h.e.GetDlgItemText(kIdcEditorPackage), "STANDARD\\RADIAL0.2");
+
+        plat::setProgramFolder(folder.path().string());
+        h.e.PressButton(kIdcEditorFindPackage);
+        plat::setProgramFolder("");
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Can't find Tracelyn directory"});
         h.e.SetModified(false);
         h.command(kCmdEditorClose);
     });

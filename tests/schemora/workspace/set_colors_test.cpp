@@ -13,6 +13,7 @@
 #include "schemora/core/sheet_state.h"
 #include "schemora/workspace/main_frame.h"
 #include "support/group_boxes.h"
+#include "support/mouse_click.h"
 
 #include <gtest/gtest.h>
 
@@ -59,8 +60,8 @@ TEST_F(SetColors, CancelChangesNothingAndSchemesSwitchAndCommitOnOk)
     EXPECT_EQ(g_colorRoles.index, live);
 
     host.answerDialog([](plat::Dialog& d) {
-        d.GetDlgItem(scm::kIdcColorSlotFirst + 2)->click();
-        d.GetDlgItem(scm::kIdcPaletteFirst + 7)->click();
+        quill_test::mouseClick(d, scm::kIdcColorSlotFirst + 2);
+        quill_test::mouseClick(d, scm::kIdcPaletteFirst + 7);
         EXPECT_EQ(static_cast<CSetColorsDlg&>(d).workingColors()[2], 7);
         return d.PressButton(plat::kIdCancel);
     });
@@ -75,7 +76,7 @@ TEST_F(SetColors, CancelChangesNothingAndSchemesSwitchAndCommitOnOk)
         plat::Control* combo = d.GetDlgItem(scm::kIdcColorScheme);
         EXPECT_EQ(combo->GetCount(), 2);
         EXPECT_EQ(combo->text(), "Mine");
-        d.GetDlgItem(scm::kIdcPaletteFirst + 30)->click();
+        quill_test::mouseClick(d, scm::kIdcPaletteFirst + 30);
         EXPECT_EQ(dlg.workingColors()[2], 30);
         combo->choose(1);
         const auto night = colorsFrom(10);
@@ -110,8 +111,8 @@ TEST_F(SetColors, WithoutSchemesOnlyTheLiveTableChanges)
     const int before = g_settings.colorscheme;
     host.answerDialog([](plat::Dialog& d) {
         EXPECT_EQ(d.GetDlgItem(scm::kIdcColorScheme)->GetCount(), 0);
-        d.GetDlgItem(scm::kIdcColorSlotFirst + 5)->click();
-        d.GetDlgItem(scm::kIdcPaletteFirst + 12)->click();
+        quill_test::mouseClick(d, scm::kIdcColorSlotFirst + 5);
+        quill_test::mouseClick(d, scm::kIdcPaletteFirst + 12);
         return d.PressButton(plat::kIdOk);
     });
     ASSERT_TRUE(harness.command(scm::kCmdSetColors));

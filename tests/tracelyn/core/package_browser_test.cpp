@@ -18,6 +18,11 @@
 #include "tracelyn/core/board_view_state.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 
+#include "platform/app/wnd_state.h"
+
+#include <QLayout>
+#include <QWidget>
+
 #include <array>
 #include <filesystem>
 #include <set>
@@ -56,11 +61,19 @@ TEST_F(PackageBrowser, SearchAllAddsUpTheCatalogues)
         statuses.push_back(d.GetDlgItemText(quill::kIdcSearchStatus));
         choose(d, quill::kIdcSearchResults, "STD/DIP8");
         statuses.push_back(d.GetDlgItemText(quill::kIdcBrowserDescription));
+        // A pick from another catalogue: the list page follows it, catalogue and package.
+        choose(d, quill::kIdcSearchResults, "OTHER/DIP8");
+        const plat::Control* libraries = d.GetDlgItem(quill::kIdcBrowserLibraryList);
+        const plat::Control* parts = d.GetDlgItem(quill::kIdcBrowserPartList);
+        statuses.push_back(libraries->GetItemText(libraries->GetCurSel()) + " " + d.GetDlgItemText(quill::kIdcBrowserLibraryName));
+        statuses.push_back(parts->GetCurSel() < 0 ? "" : parts->GetItemText(parts->GetCurSel()) + " " +
+                                                             d.GetDlgItemText(quill::kIdcBrowserPartName));
         return d.PressButton(plat::kIdCancel);
     });
     CLibPartsDlg dialog;
     dialog.DoModal();
-    EXPECT_EQ(statuses, (std::vector<std::string>{"No.of matches: 3", "No.of matches: 2", "Eight pins"}));
+    EXPECT_EQ(statuses, (std::vector<std::string>{"No.of matches: 3", "No.of matches: 2", "Eight pins", "OTHER.CAT OTHER",
+                                                  "DIP8 DIP8"}));
 }
 
 TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
@@ -68,12 +81,12 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     const std::string std = quill_test::readText(folder.file("STD.CAT"));
     const std::string other = quill_test::readText(folder.file("OTHER.CAT"));
     host.answerDialog([&](plat::Dialog& d) {
-        choose(d, quill::kIdcBrowserLibraryList, "STD");
+        choose(d, quill::kIdcBrowserLibraryList, "STD.CAT");
         choose(d, quill::kIdcBrowserPartList, "DIP8");
         host.answerMessageBox(plat::kIdNo);
         d.PressButton(quill::kIdcBrowserDelete);
         // OTHER also has a DIP8, but it was never chosen there.
-        choose(d, quill::kIdcBrowserLibraryList, "OTHER");
+        choose(d, quill::kIdcBrowserLibraryList, "OTHER.CAT");
         d.PressButton(quill::kIdcBrowserDelete);
         return d.PressButton(plat::kIdCancel);
     });
@@ -86,7 +99,7 @@ TEST_F(PackageBrowser, DeleteActsOnlyOnThePartChosenInTheListShown)
     // A protected catalogue is never rewritten, even after Yes.
     fs::permissions(folder.file("OTHER.CAT"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     host.answerDialog([&](plat::Dialog& d) {
-        choose(d, quill::kIdcBrowserLibraryList, "OTHER");
+        choose(d, quill::kIdcBrowserLibraryList, "OTHER.CAT");
         choose(d, quill::kIdcBrowserPartList, "DIP8");
         host.answerMessageBox(plat::kIdYes);
         d.PressButton(quill::kIdcBrowserDelete);
@@ -115,7 +128,8 @@ TEST_F(PackageBrowser, CountsPackagesAndTypedNamesChooseTheParts)
                         d.GetDlgItem(quill::kIdcBrowserLibraryList)->GetCurSel()});
     };
     host.answerDialog([&](plat::Dialog& d) {
-        choose(d, quill::kIdcBrowserLibraryList, "STD");
+        look(d);
+        choose(d, quill::kIdcBrowserLibraryList, "STD.CAT");
         look(d);
         d.TypeDlgItemText(quill::kIdcBrowserPartName, "g");
         look(d);
@@ -130,7 +144,10 @@ TEST_F(PackageBrowser, CountsPackagesAndTypedNamesChooseTheParts)
     });
     CLibPartsDlg dialog;
     dialog.DoModal();
-    ASSERT_EQ(seen.size(), 5u);
+    ASSERT_EQ(seen.size(), 6u);
+    // Opened, the catalogues are listed with their extension and counted until one is chosen.
+    EXPECT_EQ(seen.front().status, "2 libraries available");
+    seen.erase(seen.begin());
     EXPECT_EQ(seen[0].status, "2 packages");
     EXPECT_EQ(seen[0].partShown, -1);
     EXPECT_EQ((std::array{seen[1].partEdit, seen[1].description}), (std::array<std::string, 2>{"g", "Two gates"}));
@@ -152,7 +169,7 @@ TEST_F(PackageBrowser, APackageNameWithADotIsChosenWhole)
     writeCatalog(folder.file("DOTS.CAT"), std::move(radial));
     std::string shown;
     host.answerDialog([&](plat::Dialog& d) {
-        choose(d, quill::kIdcBrowserLibraryList, "DOTS");
+        choose(d, quill::kIdcBrowserLibraryList, "DOTS.CAT");
         choose(d, quill::kIdcBrowserPartList, "RADIAL0.1");
         shown = d.GetDlgItemText(quill::kIdcBrowserPartName);
         return d.PressButton(plat::kIdOk);
@@ -295,6 +312,32 @@ TEST_F(PackageBrowser, PreviewKeepsItsPixelsUnderEveryViewSetting)
     g_edit = edit;
     g_boardSettings = settings;
     g_boardColors = colors;
+}
+
+// Laid out by its Qt face, the Search tab takes the rows the Libraries tab leaves: the dialog
+// keeps its height, and the search fields start where the library fields did.
+TEST_F(PackageBrowser, TheSearchTabFillsTheRowsOfTheLibrariesTab)
+{
+    CLibPartsDlg dialog;
+    ASSERT_TRUE(dialog.Create(tly::kIddLibraryParts));
+    plat::showModelessWithQt(dialog);
+    QWidget* face = dialog.state()->widget;
+    ASSERT_NE(face, nullptr);
+    const auto top = [&](unsigned id) {
+        face->adjustSize();
+        face->layout()->activate();
+        return dialog.GetDlgItem(id)->state()->widget->geometry().top();
+    };
+    const int height = face->minimumSizeHint().height();
+    const int libraryTop = top(quill::kIdcBrowserLibraryLabel);
+    const int packageTop = top(quill::kIdcBrowserPackage);
+    dialog.ChooseDlgItem(quill::kIdcBrowserTab, 1);
+    ASSERT_TRUE(dialog.GetDlgItem(quill::kIdcSearchText)->IsWindowVisible());
+    EXPECT_FALSE(dialog.GetDlgItem(quill::kIdcBrowserLibraryList)->IsWindowVisible());
+    EXPECT_EQ(face->minimumSizeHint().height(), height) << "the dialog grows for the Search tab";
+    EXPECT_EQ(top(quill::kIdcSearchTextLabel), libraryTop) << "a blank band above the search fields";
+    EXPECT_EQ(top(quill::kIdcBrowserPackage), packageTop);
+    dialog.DestroyWindow();
 }
 
 }  // namespace

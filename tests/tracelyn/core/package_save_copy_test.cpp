@@ -69,10 +69,48 @@ TEST_F(PackageSaveCopy, SaveChecksTheNamesBeforeAnyCatalogueIsTouched)
     EXPECT_EQ(bytes("STANDARD.CAT"), standard);
     EXPECT_FALSE(fs::exists(folder.path().parent_path() / "Standard.CAT"));
 
-    // Sixteen characters and an extension are fine; the library matches regardless of case.
-    EXPECT_EQ(save("standard", "SIXTEEN_CHARS_OK.X"), plat::kIdOk);
+    // Sixteen characters are fine; the library matches regardless of case.
+    EXPECT_EQ(save("standard", "SIXTEEN_CHARS_OK"), plat::kIdOk);
     EXPECT_EQ(partsOf("Standard"), (std::vector<std::string>{"DIP8", "GATE", "SIXTEEN_CHARS_OK"}));
     EXPECT_EQ(g_packageChoice.part, "SIXTEEN_CHARS_OK");
+}
+
+// A package name's dot is its own ("AXIAL0.3"): saved, chosen, saved over and copied, the name
+// stays whole, and no package cut at the dot appears beside it.
+TEST_F(PackageSaveCopy, DottedPackageNamesAreWholeNames)
+{
+    EXPECT_EQ(save("Standard", "AXIAL0.3"), plat::kIdOk);
+    EXPECT_EQ(partsOf("Standard"), (std::vector<std::string>{"DIP8", "GATE", "AXIAL0.3"}));
+    EXPECT_EQ(g_packageChoice.part, "AXIAL0.3");
+
+    // Chosen from the list, the name in the field is whole; saving over it asks to replace it.
+    std::string proposed;
+    int result = -2;
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(kIdcPartList, d.GetDlgItem(kIdcPartList)->FindStringExact(-1, "AXIAL0.3"));
+        proposed = d.GetDlgItemText(kIdcSavePartName);
+        host.answerMessageBox(plat::kIdYes);
+        result = d.PressButton(plat::kIdOk);
+        return result;
+    });
+    RunSaveLibraryPartDialog();
+    EXPECT_EQ(proposed, "AXIAL0.3");
+    EXPECT_EQ(result, plat::kIdOk);
+    EXPECT_EQ(host.messageBoxes().back(), "Replace part AXIAL0.3?");
+    EXPECT_EQ(partsOf("Standard"), (std::vector<std::string>{"DIP8", "GATE", "AXIAL0.3"}));
+
+    std::string status;
+    host.answerDialog([&](plat::Dialog& d) {
+        d.ChooseDlgItem(kIdcPartList, d.GetDlgItem(kIdcPartList)->FindStringExact(-1, "AXIAL0.3"));
+        d.SetDlgItemText(kIdcCopyDestination, "other");
+        d.PressButton(plat::kIdOk);
+        status = d.GetDlgItemText(kIdcCopyStatus);
+        return d.PressButton(plat::kIdCancel);
+    });
+    CCopyLibPartDlg copy;
+    copy.DoModal();
+    EXPECT_EQ(status, "Copied part AXIAL0.3 to OTHER.CAT");
+    EXPECT_EQ(partsOf("OTHER"), (std::vector<std::string>{"GATE", "AXIAL0.3"}));
 }
 
 TEST_F(PackageSaveCopy, SaveIntoAProtectedOrUnknownCatalogue)

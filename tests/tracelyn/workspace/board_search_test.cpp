@@ -126,6 +126,25 @@ TEST_F(BoardSearch, ReplacePromptSelectsTheTextItAsksAbout)
     EXPECT_STREQ(obj(2).text(), "AC");
 }
 
+// Each answer shows on the board before the next question: the second question finds the first
+// occurrence already replaced, in the same text and in the one asked about before.
+TEST_F(BoardSearch, ReplacePromptShowsEachAnswerBeforeTheNextQuestion)
+{
+    add(kKindText, 0, 0, 0, 0, "BB");
+    add(kKindText, 2000, 3000, 0, 0, "B");
+    g_edit.currentLayer = kLayerAll;
+    std::vector<std::string> seen;
+    host.answerDialog(replaceAnswer("B", "C", kIdcReplacePrompt));
+    for (int question = 0; question < 3; ++question)
+        host.answerDialog([&](plat::Dialog& d) {
+            seen.push_back(std::string(obj(1).text()) + "/" + obj(2).text());
+            return d.PressButton(kIdcConfirmReplace);
+        });
+    key('H', {plat::kVkControl});
+    EXPECT_EQ(seen, (std::vector<std::string>{"BB/B", "CB/B", "CC/B"}));
+    EXPECT_STREQ(obj(2).text(), "C");
+}
+
 TEST_F(BoardSearch, NetNameWalksOnlyTheNetsOwnChainWithinTheTable)
 {
     ASSERT_FALSE(NetTable().empty()) << "start-up locks the router memory";

@@ -62,7 +62,7 @@ TEST_F(BoardPartsBin, AddPartGoesThroughTheBrowserAndADragPlacesOneComponentWher
 {
     open();
     host.answerDialog([](plat::Dialog& d) {
-        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "STD"));
+        d.ChooseDlgItem(quill::kIdcBrowserLibraryList, d.GetDlgItem(quill::kIdcBrowserLibraryList)->FindStringExact(-1, "STD.CAT"));
         d.ChooseDlgItem(quill::kIdcBrowserPartList, d.GetDlgItem(quill::kIdcBrowserPartList)->FindStringExact(-1, "DIP8"));
         return d.PressButton(plat::kIdOk);
     });

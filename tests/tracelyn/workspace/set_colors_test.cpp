@@ -13,6 +13,8 @@
 #include "tracelyn/core/board_palette.h"
 #include "tracelyn/core/board_settings.h"
 
+#include "support/mouse_click.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,8 +88,8 @@ TEST_F(BoardSetColors, CancelChangesNothingOkRepaintsAndTheSchemeIsWrittenAtExit
     const int before = paintedWith(kChosen);
 
     host.answerDialog([](plat::Dialog& d) {
-        d.GetDlgItem(kIdcColorSlotFirst + kScreenSlot)->click();
-        d.GetDlgItem(kIdcPaletteFirst + kChosen)->click();
+        quill_test::mouseClick(d, kIdcColorSlotFirst + kScreenSlot);
+        quill_test::mouseClick(d, kIdcPaletteFirst + kChosen);
         EXPECT_EQ(static_cast<CSetColorsDlg&>(d).workingColors()[kScreenSlot], kChosen);
         return d.PressButton(plat::kIdCancel);
     });
@@ -104,7 +106,7 @@ TEST_F(BoardSetColors, CancelChangesNothingOkRepaintsAndTheSchemeIsWrittenAtExit
         plat::Control* combo = d.GetDlgItem(kIdcColorScheme);
         EXPECT_EQ(combo->GetCount(), 2);
         EXPECT_EQ(combo->text(), "Mine");
-        d.GetDlgItem(kIdcPaletteFirst + kChosen)->click();
+        quill_test::mouseClick(d, kIdcPaletteFirst + kChosen);
         return d.PressButton(plat::kIdOk);
     });
     ASSERT_TRUE(harness.command(kCmdColors));
@@ -143,8 +145,8 @@ TEST_F(BoardSetColors, WithoutSchemesOnlyTheLiveTableChanges)
     host.answerDialog([](plat::Dialog& d) {
         EXPECT_EQ(d.GetDlgItem(kIdcColorScheme)->GetCount(), 0);
         EXPECT_EQ(d.GetDlgItem(kIdcColorScheme)->text(), "");
-        d.GetDlgItem(kIdcColorSlotFirst + 5)->click();
-        d.GetDlgItem(kIdcPaletteFirst + 12)->click();
+        quill_test::mouseClick(d, kIdcColorSlotFirst + 5);
+        quill_test::mouseClick(d, kIdcPaletteFirst + 12);
         return d.PressButton(plat::kIdOk);
     });
     ASSERT_TRUE(harness.command(kCmdColors));

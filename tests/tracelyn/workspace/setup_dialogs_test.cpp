@@ -9,6 +9,7 @@
 #include "tracelyn/route/maze_router.h"
 #include "tracelyn/workspace/setup_dialogs.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -138,6 +139,11 @@ TEST_F(BoardSetupDialogs, RouteToolChosenTwiceOpensTheRouterDialogAndCtrlF3Switc
         EXPECT_EQ(d.templateId(), kIddIncrementalRouter);
         EXPECT_EQ(d.GetDlgItemText(kIdcRouteTraceWidth), "12");
         EXPECT_EQ(d.GetDlgItemText(kIdcRouteUnits), "Units: mils");
+        // The dialog's own words for the settings the sheet's page names at length.
+        EXPECT_EQ(d.GetDlgItemText(kIdcRouteOneLayer), "1");
+        EXPECT_EQ(d.GetDlgItemText(kIdcRouteTwoLayers), "2");
+        EXPECT_EQ(d.GetDlgItemText(kIdcRouteBuried), "Buried");
+        EXPECT_TRUE(std::ranges::any_of(d.controls(), [](const auto& c) { return c->text() == "Length:"; }));
         d.SetDlgItemText(kIdcRouteTraceWidth, "10");
         d.GetDlgItem(kIdcRouteTwoLayers)->click();
         d.GetDlgItem(kIdcRouteBevels)->click();
@@ -188,6 +194,24 @@ TEST_F(BoardSetupDialogs, SelectiveEditingSetsTheSwitchesAndTheModeThatSelectAll
         EXPECT_EQ(frame().frameCombo(kComboSelectiveEdit)->GetCurSel(), c.mode - 710);
     }
     EXPECT_EQ(g_selectiveEdit.on[kSwitchNets], 0) << "All Objects leaves Edit Nets Only off";
+
+    // The menu marks each kind from its own switch: with text and traces on, those two (and not
+    // "All") are checked.
+    host.answerDialog([](plat::Dialog& d) {
+        d.PressButton(kIdcSelEditNone);
+        d.PressButton(kIdcSelEditFirstKind);
+        d.PressButton(kIdcSelEditFirstKind + 2);
+        return d.PressButton(plat::kIdOk);
+    });
+    command(kCmdSelectiveSetup);
+    std::vector<int> marked;
+    for (unsigned id = kCmdSelectiveFirst; id <= kCmdSelectiveLast; ++id) {
+        plat::CmdUI ui(id);
+        frame().OnCmdMsg(id, &ui);
+        if (ui.check() == 1)
+            marked.push_back(static_cast<int>(id));
+    }
+    EXPECT_EQ(marked, (std::vector<int>{711, 713}));
 
     // "Artwork" switches on exactly pads and traces; Ctrl+A then takes exactly those.
     add(kKindText, 100, 100, 0, 0, "R1");
