@@ -24,8 +24,13 @@ std::optional<plat::Archive> LoadFileForReader(std::string_view path, std::uintm
                                                std::string_view cannotOpen, unsigned messageType)
 {
     plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
-    std::optional<plat::Archive> archive = plat::Archive::loadFile(plat::resolvePath(path), maxBytes, &failure);
+    const std::string resolved = plat::resolvePath(path);
+    std::optional<plat::Archive> archive = plat::Archive::loadFile(resolved, maxBytes, &failure);
+    // A folder or pipe is named as the disk spells it: its kind is looked up by that name, and a
+    // name given in other letters would otherwise read as "not a file" of no kind.
     if (!archive)
-        plat::MessageBox(plat::readFailureText(path, failure, maxBytes, cannotOpen), messageType);
+        plat::MessageBox(plat::readFailureText(failure == plat::LoadFailure::NotAFile ? std::string_view(resolved) : path,
+                                               failure, maxBytes, cannotOpen),
+                         messageType);
     return archive;
 }

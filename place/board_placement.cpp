@@ -56,7 +56,7 @@ private:
 std::optional<std::string> readBounded(const std::string& path, size_t limit, std::string& refusal)
 {
     const std::string resolved = plat::resolvePath(path);
-    if (!plat::fileExists(resolved)) {
+    if (!plat::pathExists(resolved)) {   // a folder or pipe is refused below by its kind
         refusal = "File " + path + " not found";
         return std::nullopt;
     }
@@ -114,7 +114,7 @@ int loadPackage(const std::string& name, const std::vector<std::string>& librari
 
 bool openBoard(BoardDocumentData& doc, const PlacementRequest& request, bool& existing, std::string& refusal)
 {
-    existing = !request.freshBoard && plat::fileExists(plat::resolvePath(request.boardPath));
+    existing = !request.freshBoard && plat::pathExists(request.boardPath);
     if (!existing) {
         g_board.sizeLetter = 'A';
         if (InitNewBoard(doc))

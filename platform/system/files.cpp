@@ -114,6 +114,12 @@ bool isReadOnlyFile(std::string_view path)
     return ::stat(resolvePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
+bool pathExists(std::string_view path)
+{
+    struct stat st {};
+    return ::stat(resolvePath(path).c_str(), &st) == 0;
+}
+
 bool folderExists(std::string_view path)
 {
     struct stat st {};

@@ -20,6 +20,9 @@ std::string resolvePath(std::string_view path);
 
 bool fileExists(std::string_view path);     // an existing regular file (after resolution)
 bool folderExists(std::string_view path);
+// Anything at all at path after resolution: a file, folder, pipe or device. A reader that is to
+// refuse what is not a file by its kind asks this, not fileExists, before it calls it missing.
+bool pathExists(std::string_view path);
 // An existing file that nobody may write (no write permission bit set), after resolution.
 bool isReadOnlyFile(std::string_view path);
 bool deleteFile(std::string_view path);

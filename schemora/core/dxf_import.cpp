@@ -5,6 +5,7 @@
 #include "platform/app/doc_template.h"
 #include "platform/app/win_app.h"
 #include "platform/core/archive.h"
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "schemora/core/app_state.h"
@@ -165,7 +166,10 @@ bool ImportDxfIntoNewDrawing(std::string_view path)
 {
     // The file is read before a drawing is made for it: an unreadable file leaves no empty window.
     if (!plat::fileExists(path)) {
-        plat::MessageBox("Can't open file " + std::string(path), plat::kMbIconStop);
+        // A folder or pipe of that name is said by its kind, as every reader says it.
+        plat::MessageBox(plat::pathExists(path) ? plat::notAFileText(plat::resolvePath(path))
+                                                : "Can't open file " + std::string(path),
+                         plat::kMbIconStop);
         return false;
     }
     plat::WinApp* app = plat::GetApp();

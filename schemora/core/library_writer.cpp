@@ -262,7 +262,8 @@ int WriteBuiltPart(std::string_view library, std::string_view part)
 {
     const std::string path = plat::resolvePath(LibraryFilePath(library, false));
     std::optional<plat::Archive> old;
-    if (plat::fileExists(path) && !(old = LoadFileForReader(path, kMaxLibraryFileBytes, "Can't open file: " + path)))
+    // A folder or pipe in the library's place is refused by its kind, not written over.
+    if (plat::pathExists(path) && !(old = LoadFileForReader(path, kMaxLibraryFileBytes, "Can't open file: " + path)))
         return 0;
     const Bytes bytes = old ? old->bytes() : emptyLibrary();
     return replaceLibraryFile(path, rewrittenLibrary(bytes, path, part, kRewriteAddOrReplace, Asking::Nobody));

@@ -15,9 +15,12 @@ void LoadTitleBlockOnce()
     if (g_titleBlock.loaded)
         return;
     plat::LoadFailure failure = plat::LoadFailure::CannotOpen;
-    auto archive = plat::Archive::loadFile(plat::resolvePath(ProgramFilePath("Title.PIC")), kMaxDrawingFileBytes, &failure);
+    const std::string path = plat::resolvePath(ProgramFilePath("Title.PIC"));
+    auto archive = plat::Archive::loadFile(path, kMaxDrawingFileBytes, &failure);
     if (!archive) {
-        plat::MessageBox(plat::readFailureText("Title.PIC", failure, kMaxDrawingFileBytes, "Unable to open file: Title.PIC"));
+        // A folder or pipe in its place is named where it is, so that it can be found and removed.
+        const std::string_view named = failure == plat::LoadFailure::NotAFile ? std::string_view(path) : "Title.PIC";
+        plat::MessageBox(plat::readFailureText(named, failure, kMaxDrawingFileBytes, "Unable to open file: Title.PIC"));
         plat::uiHost().exitProcess(1);
     }
     if (g_titleBlock.objects.empty())

@@ -2,6 +2,7 @@
 
 #include "platform/app/resources.h"
 #include "platform/app/win_app.h"
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
@@ -172,7 +173,9 @@ bool MakeBoardFromDrawing(const MakeBoardChoice& choice, int sheetCount)
     const std::string references = plat::replaceExtension(choice.schematic, ".ref");
     const std::string board = ArtworkBoardPath(choice);
     if (choice.useExisting && !plat::fileExists(board)) {
-        plat::MessageBox("File " + board + " not found", plat::kMbIconStop);
+        // A folder or pipe of the board's name is there, but is no board: said by its kind.
+        plat::MessageBox(plat::pathExists(board) ? plat::notAFileText(plat::resolvePath(board)) : "File " + board + " not found",
+                         plat::kMbIconStop);
         return false;
     }
     // One window per board: a board open with changes of its own is not placed over.

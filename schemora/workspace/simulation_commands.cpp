@@ -1,6 +1,7 @@
 // The frame's simulation prompts and instrument windows (Utilities and Display menus).
 #include "schemora/workspace/main_frame.h"
 
+#include "platform/core/input_file.h"
 #include "platform/core/ui_host.h"
 #include "platform/system/files.h"
 #include "resources/schemora/simulation_ids.h"
@@ -73,6 +74,10 @@ void CMainFrame::OnOutputFile()
         return;
     auto* doc = static_cast<CSchemoraDoc*>(GetActiveDocument());
     const std::string path = CutFileExtension(doc ? doc->GetPathName() : std::string()) + ".out";
+    if (doc && !plat::fileExists(path) && plat::pathExists(path)) {
+        plat::MessageBox(plat::notAFileText(plat::resolvePath(path)));   // a folder or pipe, by its kind
+        return;
+    }
     if (!doc || !plat::fileExists(path) || !plat::uiHost().showTextFile(path))
         plat::MessageBox("Unable to View Spice analysis");
 }

@@ -48,6 +48,22 @@ TEST(BuildProgram, ReportsOnStandardOutputAndExitsWithWhetherThePartWasWritten)
         });
     }
 
+    // Nor is a pipe or a folder in the library's place written over.
+    const std::filesystem::path library = temp.path() / "MYPARTS.CON", aside = temp.path() / "OTHER.CON";
+    for (const bool pipe : {true, false}) {
+        const auto nonFiles = pipe ? quill_test::placeNonFiles(library, aside) : quill_test::placeNonFiles(aside, library);
+        const quill_test::NonFile& atLibrary = nonFiles[pipe ? 0 : 1];
+        SCOPED_TRACE(atLibrary.kind);
+        quill_test::withoutWaiting(nonFiles, [&] {
+            const auto refusedLibrary = quill_test::runBuildUtility({good});
+            ASSERT_TRUE(refusedLibrary);
+            EXPECT_EQ(refusedLibrary->exitCode, 1);
+            EXPECT_NE(refusedLibrary->output.find(quill_test::notAFileMessage(atLibrary)), std::string::npos)
+                << refusedLibrary->output;
+        });
+        EXPECT_FALSE(std::filesystem::is_regular_file(library));
+    }
+
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, std::vector<std::string>{good, bad}}) {
         SCOPED_TRACE(args.size());
         const auto usage = quill_test::runBuildUtility(args);

@@ -209,8 +209,7 @@ TEST_F(PinFileBuild, ALibraryThatCannotBeWrittenIsToldAndKeptAsItWas)
     {
         SCOPED_TRACE("a folder where the library would go");
         fs::create_directory(temp.path() / "FOLDER.CON");
-        EXPECT_EQ(refusal("FOLDER.LIB", pinFile("NEW", kTimerPins)),
-                  "Cannot write " + temp.file("FOLDER.CON") + ": Is a directory");
+        EXPECT_EQ(refusal("FOLDER.LIB", pinFile("NEW", kTimerPins)), temp.file("FOLDER.CON") + " is a folder, not a file.");
         EXPECT_TRUE(fs::is_empty(temp.path() / "FOLDER.CON"));
     }
     EXPECT_EQ(library(), whole);

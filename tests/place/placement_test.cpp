@@ -9,6 +9,7 @@
 #include "platform/system/paths.h"
 #include "tracelyn/core/board_document.h"
 #include "support/full_disk.h"
+#include "support/special_files.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/package_geometry.h"
@@ -451,6 +452,33 @@ TEST_F(PlaceTest, HostileInputsWriteNothingAndLeaveABoardThatWasThereAsItWas)
     EXPECT_FALSE(report.written);
     EXPECT_NE(report.refusal.find("not found"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder.file("none.tlz")));
+}
+
+// A reference list, netlist or board named after a pipe or a folder is refused at once by its
+// kind, and nothing is written in its place.
+TEST_F(PlaceTest, APipeOrAFolderInPlaceOfAnInputIsRefusedAtOnce)
+{
+    const PlacementRequest good = request(kExampleReferences, kExampleNets);
+    const struct {
+        const char* what;
+        std::string PlacementRequest::*path;
+    } inputs[] = {
+        {"reference list", &PlacementRequest::referencePath},
+        {"netlist", &PlacementRequest::netlistPath},
+        {"board", &PlacementRequest::boardPath},
+    };
+    for (const auto& input : inputs) {
+        for (const quill_test::NonFile& f : quill_test::placeNonFiles(folder.path() / "pipe", folder.path() / "dir")) {
+            SCOPED_TRACE(std::string(input.what) + " as a " + f.kind);
+            PlacementRequest r = good;
+            r.*input.path = f.path.string();
+            PlacementReport report;
+            quill_test::withoutWaiting({f}, [&] { report = place(r); });
+            EXPECT_FALSE(report.written);
+            EXPECT_EQ(report.refusal, quill_test::notAFileMessage(f));
+            EXPECT_FALSE(fs::exists(folder.file("design.tlz")));
+        }
+    }
 }
 
 // The shipped packages pass every rule of the check as they come: alone, and all of them placed

@@ -20,6 +20,8 @@
 #include "tracelyn/core/workspace_services.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -78,12 +80,16 @@ void fillRecord(BoardObject& o, const ClipboardEntry& e)
     }
 }
 
+int32_t clampedWord(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
 // How far a box must move to lie inside [-half, half]; one wider than that keeps its low side.
+// Worked out wide: a pasted box may span all a word holds.
 int32_t shiftInside(int32_t low, int32_t high, int32_t half)
 {
-    if (low < -half || high - low > 2 * half)
-        return -half - low;
-    return high > half ? half - high : 0;
+    const int64_t lo = low, hi = high, h = half;
+    if (lo < -h || hi - lo > 2 * h)
+        return clampedWord(-h - lo);
+    return hi > h ? clampedWord(h - hi) : 0;
 }
 
 // Objects copied from a larger board may lie beyond this board's work area, where nothing shows
@@ -106,7 +112,8 @@ void keepPasteInsideWorkArea(int first, int last)
         return;
     for (int i = first; i <= last; ++i)
         OffsetBoardObject(g_board.objects[i], dx, dy);
-    int32_t cx = box.left / 2 + box.right / 2 + dx, cy = box.top / 2 + box.bottom / 2 + dy;
+    int32_t cx = clampedWord(int64_t{box.left} / 2 + box.right / 2 + dx);
+    int32_t cy = clampedWord(int64_t{box.top} / 2 + box.bottom / 2 + dy);
     WorldToScreen(cx, cy);
     g_board.viewOriginX = cx;
     g_board.viewOriginY = cy;
@@ -114,7 +121,8 @@ void keepPasteInsideWorkArea(int first, int last)
         g_active.data->viewOriginX = cx;
         g_active.data->viewOriginY = cy;
     }
-    int32_t left = box.left + dx, top = box.top + dy, right = box.right + dx, bottom = box.bottom + dy;
+    int32_t left = clampedWord(int64_t{box.left} + dx), top = clampedWord(int64_t{box.top} + dy);
+    int32_t right = clampedWord(int64_t{box.right} + dx), bottom = clampedWord(int64_t{box.bottom} + dy);
     BoardToCursorSpace(left, top);
     BoardToCursorSpace(right, bottom);
     g_gesture.band = {left, top, right, bottom};

@@ -100,8 +100,17 @@ std::optional<ClipboardBlock> DecodeBoardClipboard(std::span<const uint8_t> byte
         ClipboardEntry& e = block.entries.emplace_back();
         for (int32_t& w : e.r)
             in.word(w);
-        if (!isBoardKind(e.kind()))
+        if (!isBoardKind(e.kind()) || farOff(e.r[0]) || farOff(e.r[1]))
             return std::nullopt;
+        // Kinds whose words 2 and 3 are the far end are placed by them as well.
+        switch (e.kind()) {
+        case kKindLine: case 5: case 9: case kKindArc: case kKindFixedRectangle: case kKindNoRoute:
+            if (farOff(e.r[3]) || farOff(e.r[4]))
+                return std::nullopt;
+            break;
+        default:
+            break;
+        }
         if (e.kind() == kKindText || e.kind() == kClipboardPartKind) {
             std::optional<std::string> s = readString(in);
             if (!s)
@@ -114,6 +123,8 @@ std::optional<ClipboardBlock> DecodeBoardClipboard(std::span<const uint8_t> byte
             e.vertices.resize(static_cast<size_t>(2 * vertices));
             for (int32_t& v : e.vertices)
                 in.word(v);
+            if (std::any_of(e.vertices.begin(), e.vertices.end(), farOff))
+                return std::nullopt;
         }
     }
     block.header.w[0] = static_cast<int32_t>(block.entries.size());

@@ -21,8 +21,9 @@ inline constexpr int kClipboardPartKind = 100;
 // Texts and names are cut to this many characters on reading.
 inline constexpr size_t kMaxClipboardText = 255;
 inline constexpr int32_t kMaxClipboardVertices = 10000;
-// The largest distance from the origin a header's rectangle, view origin or client centre may
-// give; a paste offsets and subtracts them, so a block beyond it is not one a view made.
+// The largest distance from the origin a header's rectangle, view origin or client centre, or an
+// object's position, far end or vertex may give; a paste offsets and subtracts them, so a block
+// beyond it is not one a view made.
 inline constexpr int32_t kMaxClipboardPosition = 1 << 28;
 
 struct ClipboardHeader {

@@ -293,8 +293,9 @@ int NewPartLibrary(std::string_view library)
     if (plat::MessageBox("Start new library: " + std::string(library) + "?", plat::kMbYesNo, "New Library") !=
         plat::kIdYes)
         return 0;
-    // An existing library keeps its parts: starting it anew would silently delete them.
-    if (plat::fileExists(path))
+    // An existing library keeps its parts: starting it anew would silently delete them. Nor is
+    // a folder or pipe of its name written over; reading it says what it is.
+    if (plat::pathExists(path))
         return 1;
     plat::Archive header(plat::Archive::Mode::Store);
     WriteCatalogHeader(header, 0);

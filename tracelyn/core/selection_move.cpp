@@ -20,6 +20,8 @@
 #include "tracelyn/core/rubber_banding.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -90,6 +92,17 @@ void startMove()
 
 }  // namespace
 
+namespace {
+
+// A coordinate moved by d, held at the ends of its range: objects from a pasted or opened file
+// may lie anywhere a word reaches, and moving one past the end must not wrap it around.
+void shift(int32_t& v, int32_t d)
+{
+    v = static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} + d, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
 void OffsetBoardObject(BoardObject& o, int32_t dx, int32_t dy)
 {
     switch (o.kind()) {
@@ -99,32 +112,32 @@ void OffsetBoardObject(BoardObject& o, int32_t dx, int32_t dy)
     case kKindArc:
     case kKindFixedRectangle:
     case kKindNoRoute:
-        o.w[0] += dx;
-        o.w[1] += dy;
-        o.w[2] += dx;
-        o.w[3] += dy;
+        shift(o.w[0], dx);
+        shift(o.w[1], dy);
+        shift(o.w[2], dx);
+        shift(o.w[3], dy);
         break;
     case kKindRectangle:
     case kKindText:
     case kKindEllipse:
     case kKindPad:
     case kKindMarker:
-        o.w[0] += dx;
-        o.w[1] += dy;
+        shift(o.w[0], dx);
+        shift(o.w[1], dy);
         break;
     case kKindPolygon:
-        o.w[0] += dx;
-        o.w[1] += dy;
+        shift(o.w[0], dx);
+        shift(o.w[1], dy);
         if (int32_t* v = o.points())
             for (int i = 0; i < std::max(o.w[2], 0); ++i) {
-                v[i * kVertexWords] += dx;
-                v[i * kVertexWords + 1] += dy;
+                shift(v[i * kVertexWords], dx);
+                shift(v[i * kVertexWords + 1], dy);
             }
         break;
     default:
         if (o.isPart()) {
-            o.w[0] += dx;
-            o.w[1] += dy;
+            shift(o.w[0], dx);
+            shift(o.w[1], dy);
         }
         break;
     }

@@ -60,10 +60,11 @@ TEST(Archive, LoadingReadsNoMoreThanTheLimitAndSaysWhy)
     why = plat::LoadFailure::CannotOpen;
     EXPECT_FALSE(plat::Archive::loadFile(dir.file("huge.pic"), std::uintmax_t{16} << 20, &why));
     EXPECT_EQ(why, plat::LoadFailure::TooLarge);
-    // A device that tells no size and never ends is refused before anything is read.
+    // A device that tells no size and never ends is not read at all: it is not a file.
     why = plat::LoadFailure::CannotOpen;
     EXPECT_FALSE(plat::Archive::loadFile("/dev/zero", 1u << 20, &why));
     EXPECT_EQ(why, plat::LoadFailure::NotAFile);
+    EXPECT_EQ(plat::readFailureText("/dev/zero", why, 1u << 20, "Can't open"), "/dev/zero is a device, not a file.");
     EXPECT_FALSE(plat::Archive::loadFile(dir.file("nothing.pic"), 100, &why));
     EXPECT_EQ(why, plat::LoadFailure::CannotOpen);
 

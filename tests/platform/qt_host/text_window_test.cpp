@@ -3,6 +3,7 @@
 #include "platform/qt_host/text_window.h"
 #include "support/full_disk.h"
 #include "support/menu_items.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 
 #include <QApplication>
@@ -62,6 +63,20 @@ TEST(TextWindow, AFileTooLargeToShowIsRefusedUnread)
     whyNot.clear();
     EXPECT_FALSE(plat::TextWindow(QString::fromStdString(folder.file("missing.net"))).load(&whyNot));
     EXPECT_TRUE(whyNot.empty()) << "a file that cannot be opened is the caller's to report";
+}
+
+// A pipe or a folder is refused at once by its kind, before the window shows anything of it.
+TEST(TextWindow, APipeOrAFolderIsRefusedAtOnce)
+{
+    quill_test::TempFolder folder;
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(folder.path() / "out.net", folder.path() / "out.txt")) {
+        SCOPED_TRACE(f.kind);
+        plat::TextWindow window(QString::fromStdString(f.path.string()));
+        std::string whyNot;
+        quill_test::withoutWaiting({f}, [&] { EXPECT_FALSE(window.load(&whyNot)); });
+        EXPECT_EQ(whyNot, quill_test::notAFileMessage(f));
+        EXPECT_TRUE(window.findChild<QPlainTextEdit*>()->toPlainText().isEmpty());
+    }
 }
 
 // Saving on a full disk says why, by the file's name, keeps the older file and the changes in

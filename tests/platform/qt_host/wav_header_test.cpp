@@ -1,4 +1,5 @@
 #include "platform/qt_host/wav_header.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +196,12 @@ TEST(WavHeader, ReadsFromAFile)
     EXPECT_FALSE(plat::readWavHeader(folder.file("bad.wav")).has_value());
     EXPECT_FALSE(plat::readWavHeader(folder.file("Maximum")).has_value());
     EXPECT_FALSE(plat::readWavHeader(folder.path().string()).has_value());   // a folder
+    // Nor is a sound named after a pipe waited on.
+    const std::vector<quill_test::NonFile> nonFiles = quill_test::placeNonFiles(folder.path() / "pipe.wav", folder.path() / "dir.wav");
+    for (const quill_test::NonFile& f : nonFiles) {
+        SCOPED_TRACE(f.kind);
+        quill_test::withoutWaiting({f}, [&] { EXPECT_FALSE(plat::readWavHeader(f.path.string()).has_value()); });
+    }
 }
 
 }  // namespace

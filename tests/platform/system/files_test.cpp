@@ -96,6 +96,10 @@ TEST(Files, ListingMatchesAndSortsIgnoringCase)
     EXPECT_EQ(plat::listFiles(folder.path().string() + "/LIB/*.CAT"), expected);
     EXPECT_EQ(plat::listFiles(folder.path().string() + "/lib/*.*").size(), 6u);
     EXPECT_TRUE(plat::listFiles(folder.path().string() + "/none/*.cat").empty());
+    // Something is there all the same, whatever the case it is named in.
+    for (const char* name : {"PIPE.CAT", "Empty.Cat", "alpha.cat"})
+        EXPECT_TRUE(plat::pathExists(folder.path().string() + "/lib/" + name)) << name;
+    EXPECT_FALSE(plat::pathExists(folder.path().string() + "/lib/gamma.cat"));
 
     CurrentFolderGuard guard;
     ASSERT_TRUE(plat::setCurrentFolder(folder.path().string() + "/LIB"));

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/core/test_ui_host.h"
 #include "platform/system/app_profile.h"
 #include "platform/system/files.h"
 #include "support/full_disk.h"
+#include "support/special_files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -99,6 +102,32 @@ TEST(Registry, AStoreOnAFullDiskKeepsItsFileAndSaysSoOnce)
         EXPECT_EQ(disk.read("registry"), before);
         EXPECT_EQ(disk.names(), (std::vector<std::string>{"registry", "registry.lock"}));
     });
+}
+
+// A store named after a pipe reads as empty without waiting for a writer; one named after a
+// folder reads as empty too, and a write over it says why once and leaves the folder alone.
+TEST(Registry, AStoreThatIsAPipeOrAFolderReadsAsEmptyAtOnce)
+{
+    plat::TestUiHost host;
+    quill_test::TempFolder folder;
+    const auto nonFiles = quill_test::placeNonFiles(folder.path() / "pipe", folder.path() / "registry");
+    std::filesystem::create_directory(folder.path() / "registry" / "kept");
+    for (const quill_test::NonFile& f : nonFiles) {
+        SCOPED_TRACE(f.kind);
+        plat::Registry store(f.path.string());
+        quill_test::withoutWaiting({f}, [&] {
+            EXPECT_FALSE(store.queryString(kSettings, "library_path"));
+            EXPECT_FALSE(store.queryDword(kSettings, "units"));
+        });
+    }
+    host.clearEvents();
+    plat::Registry store(nonFiles[1].path.string());
+    EXPECT_FALSE(store.setDword(kSettings, "units", 1));
+    EXPECT_FALSE(store.setDword(kSettings, "grid", 25));
+    ASSERT_EQ(host.messageBoxes().size(), 1u);
+    EXPECT_EQ(host.messageBoxes()[0].rfind("Cannot write " + nonFiles[1].path.string() + ": ", 0), 0u)
+        << host.messageBoxes()[0];
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "registry" / "kept"));
 }
 
 TEST(AppProfile, MapsSectionsToTheProgramsRegistryKey)

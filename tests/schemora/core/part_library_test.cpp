@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 using schemora_test::LibraryFixtureState;
@@ -579,6 +580,14 @@ TEST_F(PartLibraryTest, APipeOrAFolderNamedAsALibraryIsRefusedAtOnce)
         });
         EXPECT_TRUE(state.host.shown("message box: " + quill_test::notAFileMessage(f)));
         EXPECT_EQ(g_partSymbols.count, 0);
+        // Saving a part into it, from the editor or the build utility, writes nothing over it.
+        state.host.clearEvents();
+        quill_test::withoutWaiting({f}, [&] {
+            EXPECT_EQ(RewriteLibrary(library, "X", kRewriteAddOrReplace), 0);
+            EXPECT_EQ(WriteBuiltPart(library, "X"), 0);
+        });
+        EXPECT_EQ(state.host.count("message box: " + quill_test::notAFileMessage(f)), 2);
+        EXPECT_FALSE(std::filesystem::is_regular_file(f.path));
     }
 }
 

@@ -180,6 +180,9 @@ TEST_F(SchemoraStart, ADrawingOfTheCommandLineThatCannotBeOpenedLeavesTheProgram
 
 TEST_F(SchemoraStart, APipeOrAFolderNamedAsADrawingIsRefusedAtOnce) { expectNonFileDocumentsRefused(".pic", 1); }
 
+// Imported like a drawing is opened: no empty drawing is left for it.
+TEST_F(SchemoraStart, APipeOrAFolderNamedAsADxfFileIsRefusedAtOnce) { expectNonFileDocumentsRefused(".dxf", 1); }
+
 // The command line opens what File > Open opens: a DXF file is imported into a new drawing, a
 // netlist goes to the text viewer.
 TEST_F(SchemoraStart, TheCommandLineOpensEachKindOfFileAsFileOpenDoes)

@@ -5,6 +5,8 @@
 
 #include "platform/system/paths.h"
 #include "support/full_disk.h"
+#include "support/special_files.h"
+#include "schemora/core/title_block.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 
@@ -266,6 +268,25 @@ TEST_F(SettingsTest, SaveThenLoadGivesTheSameSettings)
     EXPECT_NE(ini.find("file#1=Untitled1.PIC"), std::string::npos);
     EXPECT_NE(ini.find("trace_width=6"), std::string::npos);
     g_openDocs = OpenDocTable{};
+}
+
+// The program's title block named after a pipe or a folder ends the program at once, with a
+// message naming it where it is.
+TEST_F(SettingsTest, ATitleBlockThatIsAPipeOrAFolderIsRefusedAtOnce)
+{
+    const std::filesystem::path title = state.temp.path() / "Title.PIC", aside = state.temp.path() / "aside";
+    for (const bool pipe : {true, false}) {
+        const auto nonFiles = pipe ? quill_test::placeNonFiles(title, aside) : quill_test::placeNonFiles(aside, title);
+        const quill_test::NonFile& atTitle = nonFiles[pipe ? 0 : 1];
+        SCOPED_TRACE(atTitle.kind);
+        state.host.clearEvents();
+        g_titleBlock.loaded = false;
+        quill_test::withoutWaiting(nonFiles, [&] { EXPECT_THROW(LoadTitleBlockOnce(), plat::ProcessExit); });
+        EXPECT_EQ(state.host.messageBoxes(), std::vector<std::string>{quill_test::notAFileMessage(atTitle)});
+        EXPECT_TRUE(state.host.shown("exit 1"));
+        EXPECT_FALSE(g_titleBlock.loaded);
+    }
+    g_titleBlock.loaded = true;
 }
 
 TEST_F(SettingsTest, RecentFilesReopenEverySlotFromTheFirst)

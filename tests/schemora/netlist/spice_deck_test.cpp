@@ -7,6 +7,7 @@
 #include "schemora/netlist/spice_directives.h"
 #include "schemora/netlist/spice_values.h"
 #include "schemora/netlist/text_file.h"
+#include "support/special_files.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -236,6 +237,29 @@ TEST_F(SpiceDeckTest, IncludeFilesAreCopiedAndOnesThatCannotBeReadAreNamed)
     std::filesystem::remove(folder.path() / "models.inc");
     deckWith("#.OP");
     EXPECT_TRUE(host.shown("message box: Include file " + named + " not found"));
+}
+
+// An include file or the model library named after a pipe or a folder is refused at once and
+// said by its kind; the deck is written without it.
+TEST_F(SpiceDeckTest, IncludeAndModelFilesThatAreNotFilesAreRefusedAtOnce)
+{
+    g_folders.libraryFolder = folder.file("LIB") + "/";
+    std::filesystem::create_directory(folder.file("LIB"));
+    const std::filesystem::path include = folder.path() / "models.inc", models = folder.path() / "SEMICON.MOD";
+    divider("V:DC 5", capacitor, "D:1N4148");
+    label(5000, 6000, ("#.INCLUDE " + include.string()).c_str());
+    label(5000, 5000, "#.OP");
+    for (const bool pipe : {true, false}) {
+        const auto nonFiles = pipe ? quill_test::placeNonFiles(include, models) : quill_test::placeNonFiles(models, include);
+        SCOPED_TRACE(nonFiles[0].kind + " as " + nonFiles[0].path.filename().string());
+        host.clearEvents();
+        quill_test::withoutWaiting(nonFiles, [&] { EXPECT_EQ(runSpice(), 1); });
+        for (const quill_test::NonFile& f : nonFiles)
+            EXPECT_TRUE(host.shown("message box: " + quill_test::notAFileMessage(f))) << f.path;
+        const std::string deck = read(".cir");
+        EXPECT_EQ(deck.find(".MODEL"), std::string::npos) << deck;
+        EXPECT_NE(deck.find(".END\n"), std::string::npos) << deck;
+    }
 }
 
 TEST_F(SpiceDeckTest, ProbesAndAmmetersPrintInPartOrder)

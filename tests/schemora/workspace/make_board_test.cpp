@@ -15,6 +15,7 @@
 #include "schemora/core/settings.h"
 #include "schemora/workspace/make_board.h"
 #include "support/function_table.h"
+#include "support/special_files.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -242,6 +243,21 @@ TEST_F(MakeBoard, FailuresStopTheWayToTheBoardWithTheirMessage)
     EXPECT_EQ(host.count("program run: " + programLine("place", {stem + ".ref", stem + ".net", stem + "-old.tlz"})), 0);
     EXPECT_EQ(g_makeBoard.useExisting, 1);
     EXPECT_EQ(g_makeBoard.newNetlist, 0);
+
+    SCOPED_TRACE("an existing board that is a pipe or a folder");
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(stem + "-pipe.tlz", stem + "-dir.tlz")) {
+        SCOPED_TRACE(f.kind);
+        host.clearEvents();
+        host.answerDialog([&](plat::Dialog& d) {
+            d.PressButton(kIdcBoardExisting);
+            d.SetDlgItemText(kIdcBoardName, f.path.string());
+            d.CheckDlgButton(kIdcBoardNewNetlist, 0);
+            return d.PressButton(plat::kIdOk);
+        });
+        quill_test::withoutWaiting({f}, [&] { ASSERT_TRUE(command(kCmdMakeBoard)); });
+        EXPECT_TRUE(host.shown("message box: " + quill_test::notAFileMessage(f)));
+        EXPECT_EQ(host.count("program run: " + programLine("place", {stem + ".ref", stem + ".net", f.path.string()})), 0);
+    }
 }
 
 // Make again while the board program holds the board: one with changes of its own is not

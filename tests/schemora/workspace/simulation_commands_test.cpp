@@ -14,10 +14,13 @@
 #include "schemora/netlist/instrument_windows.h"
 #include "schemora/netlist/sim_traces.h"
 #include "schemora/netlist/step_control.h"
+#include "support/special_files.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -162,6 +165,32 @@ TEST_F(StepReplay, WindowsAndTheDrawingCloseWhileTheStepTimerRuns)
 
 // Escape closes an instrument window as its close box does, so the Display menu opens the
 // same or another one afterwards.
+// The analysis results shown from the menu: a pipe or a folder in their place is refused at
+// once by its kind, and no viewer opens on it.
+TEST_F(StepReplay, ViewingResultsThatAreAPipeOrAFolderIsRefusedAtOnce)
+{
+    auto harness = start({folder.file("logic.pic")});
+    ASSERT_TRUE(harness.start());
+    const std::filesystem::path out = folder.path() / "logic.out", aside = folder.path() / "aside";
+    for (const bool pipe : {true, false}) {
+        const auto nonFiles = pipe ? quill_test::placeNonFiles(out, aside) : quill_test::placeNonFiles(aside, out);
+        const quill_test::NonFile& atOut = nonFiles[pipe ? 0 : 1];
+        SCOPED_TRACE(atOut.kind);
+        host.clearEvents();
+        host.answerMessageBox(plat::kIdYes);   // "View Spice analysis results?"
+        quill_test::withoutWaiting(nonFiles, [&] { ASSERT_TRUE(harness.command(scm::kCmdOutputFile)); });
+        EXPECT_EQ(host.messageBoxes(),
+                  (std::vector<std::string>{"View Spice analysis results?", quill_test::notAFileMessage(atOut)}));
+        EXPECT_FALSE(host.shown("text viewer: " + out.string()));
+    }
+    std::filesystem::remove_all(out);
+    folder.write("logic.out", "results\n");
+    host.clearEvents();
+    host.answerMessageBox(plat::kIdYes);
+    ASSERT_TRUE(harness.command(scm::kCmdOutputFile));
+    EXPECT_TRUE(host.shown("text viewer: " + out.string()));
+}
+
 TEST_F(StepReplay, EscapeClosesTheInstrumentWindows)
 {
     auto harness = start({folder.file("logic.pic")});

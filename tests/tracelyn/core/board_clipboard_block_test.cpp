@@ -99,6 +99,10 @@ TEST_F(ClipboardBlockTest, BlocksThatAreNotWholeBoardBlocksAreRefused)
     std::vector<uint8_t> textWithoutEnd = encode({&text});
     le::put32(textWithoutEnd, textWithoutEnd.size() - 4, 'X');
     const size_t polygonRecord = 10 + 8 + 10;   // after the text's record and its 10 words
+    const BoardObject line = makeObject(kKindLine, 1, {0, 0, 100, 100, 0, 0, 0, 0});
+    std::vector<uint8_t> lineEndFarOff = encode({&line});
+    ASSERT_TRUE(DecodeBoardClipboard(lineEndFarOff));
+    le::put32(lineEndFarOff, kMarkBytes + 4 * (10 + 3), -kMaxClipboardPosition - 1);
     struct Case {
         const char* name;
         std::vector<uint8_t> bytes;
@@ -120,6 +124,12 @@ TEST_F(ClipboardBlockTest, BlocksThatAreNotWholeBoardBlocksAreRefused)
         {"view origin far off", patched(6, INT32_MIN)},
         {"rectangle far off", patched(4, INT32_MAX)},
         {"client centre far off", patched(9, kMaxClipboardPosition + 1)},
+        // A paste moves objects by the distances between them: one placed beyond what a view
+        // reaches would wrap around.
+        {"text placed far off", patched(10, kMaxClipboardPosition + 1)},
+        {"polygon placed far off", patched(polygonRecord + 1, INT32_MIN)},
+        {"vertex far off", patched(polygonRecord + 8 + 3, INT32_MAX)},
+        {"line end far off", lineEndFarOff},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

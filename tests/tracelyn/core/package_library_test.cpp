@@ -16,6 +16,7 @@
 #include "tracelyn/core/package_library.h"
 #include "support/whole_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -139,6 +140,12 @@ TEST_F(PackageLibraryTest, LookupFailuresNameWhatIsMissing)
         quill_test::withoutWaiting({f}, [&] { EXPECT_EQ(LoadLibraryPart(f.path.stem().string(), "DIP8"), 0); });
         EXPECT_EQ(host.messageBoxes().back(), quill_test::notAFileMessage(f));
         EXPECT_EQ(g_packages.count, 0);
+        // Saving a part into it, or starting it as a new library, writes nothing over it.
+        quill_test::withoutWaiting({f}, [&] { EXPECT_EQ(RewriteLibrary(f.path.stem().string(), "DIP8", kRewriteReplace), 0); });
+        EXPECT_EQ(host.messageBoxes().back(), quill_test::notAFileMessage(f));
+        host.answerMessageBox(plat::kIdYes);
+        EXPECT_EQ(NewPartLibrary(f.path.stem().string()), 1);
+        EXPECT_FALSE(std::filesystem::is_regular_file(f.path));
     }
 }
 

@@ -245,6 +245,8 @@ TEST_F(BoardNetlistTest, SmallNetsAndAMissingFile)
         const std::string base = (f.path.parent_path() / f.path.stem()).string();
         quill_test::withoutWaiting({f}, [&] { EXPECT_EQ(ReadBoardNetlist(base), 0); });
         EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{quill_test::notAFileMessage(f)});
+        // The design-rule check's look at the netlist beside the board finds no nets in it.
+        quill_test::withoutWaiting({f}, [&] { EXPECT_FALSE(ReadNetlistPinNets(f.path.string()).has_value()); });
     }
 
     // A board without parts says so and finds no pins.

@@ -5,6 +5,7 @@
 #include "platform/app/dialog.h"
 #include "platform/app/menu.h"
 #include "resources/tracelyn/board_search_ids.h"
+#include "support/special_files.h"
 #include "tracelyn/core/object_painters.h"
 
 #include <array>
@@ -235,6 +236,26 @@ TEST_F(BoardAdvanced, RefNoAndBackAnnotateRenumberComponents)
     });
     key(plat::kVkF11);
     EXPECT_TRUE(host.shown("message box: File missing.ano not found"));
+}
+
+// An annotation file named after a pipe or a folder is refused at once by its kind; no
+// reference changes and the board stays as it was.
+TEST_F(BoardAdvanced, BackAnnotateRefusesAPipeOrAFolderAtOnce)
+{
+    add(kKindPart + 1, 0, 0, 0, 0, "U:DIP14").w[7] = 5;
+    board()->SetModifiedFlag(false);
+    for (const quill_test::NonFile& f : quill_test::placeNonFiles(folder.path() / "pipe.ano", folder.path() / "dir.ano")) {
+        SCOPED_TRACE(f.kind);
+        host.clearEvents();
+        host.answerDialog([&](plat::Dialog& d) {
+            d.SetDlgItemText(kIdcAnnotationFile, f.path.string());
+            return d.PressButton(plat::kIdOk);
+        });
+        quill_test::withoutWaiting({f}, [&] { key(plat::kVkF11); });
+        EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{quill_test::notAFileMessage(f)});
+        EXPECT_EQ(obj(1).w[7], 5);
+        EXPECT_FALSE(board()->IsModified());
+    }
 }
 
 }  // namespace
