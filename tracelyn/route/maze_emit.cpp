@@ -191,9 +191,11 @@ bool CMazeRouter::addFanoutVia(const RouteEndPad& end, GridCell exit)
     const int layer = pad.layer;
     const int stubFrom = g_board.count + 1;
     if (pad.x != ex && pad.y != ey) {
-        // Two orthogonal pieces, the bend on the axis of the smaller difference.
-        const bool bendX = std::abs(pad.x - ex) < std::abs(pad.y - ey);
-        const int32_t bx = bendX ? ex : pad.x, by = bendX ? pad.y : ey;
+        // Two orthogonal pieces: out of the pad along the exit's axis, on the pad's own centre
+        // line, then the jog of the smaller difference at the exit. A jog taken first would run
+        // beside the pad into the gap toward its neighbour.
+        const bool alongX = std::abs(pad.x - ex) > std::abs(pad.y - ey);
+        const int32_t bx = alongX ? ex : pad.x, by = alongX ? pad.y : ey;
         if (!addTrace(pad.x, pad.y, bx, by, layer) || !addTrace(bx, by, ex, ey, layer))
             return false;
     } else if (!addTrace(pad.x, pad.y, ex, ey, layer)) {
@@ -246,16 +248,19 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
     };
 
     int64_t travelX[2] = {0, 0}, travelY[2] = {0, 0};
+    std::vector<int> segmentObjects;
     for (size_t k = 0; k < segments.size(); ++k) {
         const RouteSegment& s = segments[k];
         if (!addTrace(centreX(s.a.i), centreY(s.a.j), centreX(s.b.i), centreY(s.b.j), s.layer))
             return fail();
+        segmentObjects.push_back(g_board.count);
         travelX[s.layer & 1] += std::abs(s.a.i - s.b.i) * int64_t{pitch_};
         travelY[s.layer & 1] += std::abs(s.a.j - s.b.j) * int64_t{pitch_};
         if (k > 0 && segments[k - 1].layer != s.layer && !placeVia(centreX(s.a.i), centreY(s.a.j)))
             return fail();
     }
     g_mazeRoute.lastLayer = segments.back().layer;
+    const int endObjects = g_board.count + 1;
 
     if (sourceExit_) {
         if (!addFanoutVia(sourcePad_, sourceExitCell_))
@@ -270,6 +275,18 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
         return fail();
     }
 
+    // The segments that reach the end cells, and the links, stubs and vias at the ends.
+    std::vector<int> ends;
+    const size_t n = segmentObjects.size();
+    for (size_t k = 0; k < n; ++k)
+        if (k < 2 || k + 2 >= n)
+            ends.push_back(segmentObjects[k]);
+    for (int i = endObjects; i <= g_board.count; ++i)
+        ends.push_back(i);
+    if (!endPiecesKeepClearance(ends)) {
+        g_mazeRoute.lastFailure = RouteFailure::Clearance;
+        return fail();
+    }
     if (g_mazeRoute.viaCount > g_mazeSettings.maxVias) {
         g_mazeRoute.lastFailure = RouteFailure::TooManyVias;
         return fail();

@@ -102,7 +102,9 @@ bool CMazeRouter::checkGrid(int mode)
         tellUser(kScaleMessage);
         return false;
     }
-    gridClearance_ = units == kUnitsMetric ? 178 : 70;
+    // The grid keeps at least its own clearance, and the one the router was given.
+    gridClearance_ = std::max(units == kUnitsMetric ? 178 : 70, g_mazeSettings.clearance);
+    clearance_ = gridClearance_;
     const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
     const int32_t width = area.width * 10, height = area.height * 10;
     // Rounded toward zero to a whole number of cells.
@@ -172,7 +174,7 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
 
     buildRouteGrid(placeholder);
     for (const RouteEndPad* end : {&sourcePad_, &targetPad_}) {
-        if (!twoLayer_ && end->present && end->pad.style == kPadSingleLayer && end->pad.layer != layer_) {
+        if (!twoLayer_ && end->present && IsSurfacePad(end->pad) && end->pad.layer != layer_) {
             tellUser(kUnableMessage);
             toRatsNestLine(mode);
             return 0;
@@ -182,14 +184,14 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
 
     sourceExit_ = targetExit_ = false;
     GridCell from = source_, to = target_;
-    if (twoLayer_ && sourcePad_.present && sourcePad_.pad.style == kPadSingleLayer) {
+    if (twoLayer_ && sourcePad_.present && IsSurfacePad(sourcePad_.pad)) {
         if (!findPadExit(sourcePad_, from, target_, sourceExitCell_)) {
                     SetStatusText(kUnableMessage, 0);
             return 0;
         }
         sourceExit_ = true;
     }
-    if (twoLayer_ && targetPad_.present && targetPad_.pad.style == kPadSingleLayer) {
+    if (twoLayer_ && targetPad_.present && IsSurfacePad(targetPad_.pad)) {
         if (!findPadExit(targetPad_, to, from, targetExitCell_)) {
                     SetStatusText(kUnableMessage, 0);
             return 0;
