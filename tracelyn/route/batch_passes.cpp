@@ -241,8 +241,11 @@ int BatchRun::connectPowerNet(int net, int plane)
     int tied = 0;
     const auto tie = [&](int32_t x, int32_t y) {
         const CopperPad* pad = FindPadAtPoint(pads, x * kNetlistUnit, y * kNetlistUnit);
-        if (pad == nullptr)
-            return false;   // "Can't find pad type": the pin stays open
+        if (pad == nullptr) {
+            // A power pin with no pad under it stays open, and the user is told.
+            plat::MessageBox(std::string(kNoPadTypeMessage));
+            return false;
+        }
         int32_t px = pad->x, py = pad->y, sx = pad->sizeX, sy = pad->sizeY;
         if (IsSurfacePad(*pad)) {
             if (!fanOutToPlane(*pad, px, py))
@@ -470,6 +473,7 @@ void BatchRun::routeAll()
     if (anyOpen() && passes > 0 && g_progress.abort == 0)
         stats.single = singleLayerPass();
     stats.oneVia = 0;
+    routedBeforeStraight_ = routed_;
     if (passes > 0 && g_progress.abort == 0)
         stats.straight = ripupPass(3);
 }
@@ -498,7 +502,6 @@ void BatchRun::measureRoutes()
 
 void BatchRun::optimize()
 {
-    const int before = routed_;
     measureRoutes();
     g_batchStats.d1 = g_batchStats.dFinal;
     COptimizeDlg optimizer;
@@ -509,7 +512,8 @@ void BatchRun::optimize()
         if (anyOpen())
             singleLayerPass();
     }
-    g_batchStats.final = routed_ - before;
+    // What the straight rip-up and the passes after the optimiser added.
+    g_batchStats.final = routed_ - routedBeforeStraight_;
 }
 
 void BatchRun::noteFailure(int c)

@@ -15,6 +15,8 @@
 
 struct NetConnection;
 
+inline constexpr std::string_view kNoPadTypeMessage = "Can't find pad type";
+
 // The connections the last netlist read filled.
 std::span<NetConnection> RunConnections();
 
@@ -111,6 +113,7 @@ private:
     CMazeRouter router_;
     int routed_ = 0;
     int passCounter_ = 0;
+    int routedBeforeStraight_ = 0;   // the routed count before the straight rip-up pass
     int32_t proximity_ = 0;
     int firstRunObject_ = 0;
     int deletedSinceCompact_ = 0;
