@@ -7,6 +7,7 @@
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/copper_geometry.h"
+#include "tracelyn/route/via_copper.h"
 
 #include <algorithm>
 #include <chrono>
@@ -60,11 +61,7 @@ bool viaTouches(int via, int k)
     return false;
 }
 
-std::vector<CopperPad>& partPads()
-{
-    static std::vector<CopperPad> pads;
-    return pads;
-}
+std::vector<CopperPad>& partPads() { return OptimizerPartPads(); }
 
 bool partPadTouchesVia(int via)
 {
@@ -153,6 +150,19 @@ double secondsSince(std::chrono::steady_clock::time_point start)
 
 }  // namespace
 
+bool OptimizerTraceTouches(int k, int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t width, int layer)
+{
+    return traceTouches(k, ax, ay, bx, by, width, layer);
+}
+
+bool OptimizerViaCanGo(int index) { return viaRedundant(index); }
+
+std::vector<CopperPad>& OptimizerPartPads()
+{
+    static std::vector<CopperPad> pads;
+    return pads;
+}
+
 int ViaJoinsOneLayer(int index)
 {
     const BoardObject& v = object(index);
@@ -222,9 +232,16 @@ int COptimizeDlg::OptimizeVias(int report)
         flipped += FlipJogSegments(1, layer + 1, layer, layer);
         flipped += FlipJogSegments(2, layer, layer + 1, layer);
     }
+    int padVias = 0;
+    for (int layer = 0; layer <= 14 && g_progress.abort == 0; layer += 2)
+        padVias += RemovePadVias(layer);
+    int pairs = 0;
+    for (int layer = 0; layer <= 14 && g_progress.abort == 0; layer += 2)
+        pairs += RemoveViaPairs(layer);
     const int redundant = g_progress.abort == 0 ? RemoveRedundantVias() : 0;
-    const int removed = flipped + redundant;
-    g_optimizerStats.optimize1 = removed;
+    const int removed = flipped + padVias + pairs + redundant;
+    // The statistic weighs a via the jog stage removed twice; the pairs stage is not counted.
+    g_optimizerStats.optimize1 = padVias + redundant + 2 * flipped;
     if (removed > 0 && g_active.data != nullptr)
         g_active.data->modified = true;
     if (report == 1) {
