@@ -136,7 +136,8 @@ bool CMazeRouter::viaSpotClear(int32_t x, int32_t y, int lastOld) const
         const BoardObject& o = g_board.objects[i];
         if ((o.kind() != kKindLine && o.kind() != kKindArc) || !onLayer(o.layer()))
             continue;
-        const double reach = half + o.w[7] / 2.0;
+        // Copper of other routes keeps the clearance from a via.
+        const double reach = half + clearance_ + o.w[7] / 2.0;
         // Far outside the trace's box on either axis: farther than reach from the trace too.
         if (x < std::min(o.w[0], o.w[2]) - reach || x > std::max(o.w[0], o.w[2]) + reach ||
             y < std::min(o.w[1], o.w[3]) - reach || y > std::max(o.w[1], o.w[3]) + reach)
@@ -147,14 +148,17 @@ bool CMazeRouter::viaSpotClear(int32_t x, int32_t y, int lastOld) const
     for (const CopperPad& pad : pads_) {
         if (!onLayer(pad.layer))
             continue;
+        const bool endPad = (sourcePad_.present && pad.x == sourcePad_.pad.x && pad.y == sourcePad_.pad.y) ||
+                            (targetPad_.present && pad.x == targetPad_.pad.x && pad.y == targetPad_.pad.y);
+        // The route's own end pads may come as near as touching; every other pad keeps the
+        // clearance.
+        const double keep = endPad ? half : half + clearance_;
         const double dx = std::max(std::abs(x - pad.x) - pad.sizeX / 2.0, 0.0);
         const double dy = std::max(std::abs(y - pad.y) - pad.sizeY / 2.0, 0.0);
         // Squares of half units are exact in a double: no rounding at the boundary.
-        const bool inside = dx < half && dy < half && dx * dx + dy * dy < half * half;
+        const bool inside = dx < keep && dy < keep && dx * dx + dy * dy < keep * keep;
         if (!inside)
             continue;
-        const bool endPad = (sourcePad_.present && pad.x == sourcePad_.pad.x && pad.y == sourcePad_.pad.y) ||
-                            (targetPad_.present && pad.x == targetPad_.pad.x && pad.y == targetPad_.pad.y);
         // A via may stand in its own through-hole end pad, never in a surface pad.
         if (!endPad || pad.style == kPadSingleLayer || pad.style == kPadEdge)
             return false;
@@ -236,6 +240,7 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
         return false;
     }
 
+    viaRefused_ = false;
     const BoardObject saved = g_board.objects[placeholder];
     TruncateObjects(placeholder - 1);
     firstNew_ = placeholder;
@@ -256,8 +261,12 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
         segmentObjects.push_back(g_board.count);
         travelX[s.layer & 1] += std::abs(s.a.i - s.b.i) * int64_t{pitch_};
         travelY[s.layer & 1] += std::abs(s.a.j - s.b.j) * int64_t{pitch_};
-        if (k > 0 && segments[k - 1].layer != s.layer && !placeVia(centreX(s.a.i), centreY(s.a.j)))
+        if (k > 0 && segments[k - 1].layer != s.layer && !placeVia(centreX(s.a.i), centreY(s.a.j))) {
+            viaRefused_ = true;
+            refusedVia_ = s.a;
+            g_mazeRoute.lastFailure = RouteFailure::Other;
             return fail();
+        }
     }
     g_mazeRoute.lastLayer = segments.back().layer;
     const int endObjects = g_board.count + 1;

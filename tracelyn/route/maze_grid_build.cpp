@@ -26,10 +26,8 @@ int32_t ceilDiv(int32_t a, int32_t b)
 
 int32_t CMazeRouter::obstacleGrow() const
 {
-    int32_t half = g_mazeSettings.traceWidth / 2;
-    if (twoLayer_)
-        half = std::max(half, g_mazeSettings.viaSize / 2);
-    return half + gridClearance_;
+    // Room for a trace; a via's spot is measured with its own size when it is placed.
+    return g_mazeSettings.traceWidth / 2 + gridClearance_;
 }
 
 uint8_t CMazeRouter::stateForLayer(int layer) const

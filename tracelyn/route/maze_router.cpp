@@ -31,6 +31,7 @@ constexpr int32_t kRatsNestKindWord = kLayerAll * 1024 + kKindNoRoute;
 constexpr int kIconRouterA = 185;
 constexpr int kIconRouterB = 186;
 constexpr int kMaxZoomForRouting = 6;
+constexpr int kViaSpotRetries = 4;   // new waves round corners whose via was refused
 
 int32_t floorDiv(int32_t a, int32_t b)
 {
@@ -226,6 +227,14 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
     if (!emitted && !reversed && g_mazeRoute.lastFailure == RouteFailure::TooManyVias &&
         grid.expandWave(to, from, twoLayer_, path_))
         emitted = emitRoute(path_, placeholder);
+    // A corner whose via would come too near other copper is closed, and the wave tried again.
+    for (int retry = 0; !emitted && viaRefused_ && retry < kViaSpotRetries; ++retry) {
+        grid.mark(refusedVia_.i, refusedVia_.j, kStateBlocked, false);
+        if (!grid.expandWave(from, to, twoLayer_, path_))
+            break;
+        std::reverse(path_.begin(), path_.end());
+        emitted = emitRoute(path_, placeholder);
+    }
     if (!emitted) {
             SetStatusText(kUnableMessage, 0);
         return 0;

@@ -153,6 +153,9 @@ private:
     // (maze_clearance.cpp).
     bool endPiecesKeepClearance(const std::vector<int>& pieces) const;
 
+    // The corner cell whose via the last emission refused: the wave may go round it.
+    bool viaRefused_ = false;
+    GridCell refusedVia_;
     int32_t pitch_ = 500;
     int32_t gridClearance_ = 70;    // what the grid keeps round copper: the clearance given
     double clearance_ = 70;
