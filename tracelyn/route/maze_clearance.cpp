@@ -145,6 +145,11 @@ bool NewCopperKeepsClearance(const std::vector<int>& pieces, const std::vector<C
         const BoardObject& o = g_board.objects[i];
         if (o.kind() != kKindLine && o.kind() != kKindArc && o.kind() != kKindRectangle)
             continue;
+        // Most of the board lies far away: its box alone rules it out.
+        const double half = std::max(o.w[7], 0) / 2.0;
+        if (std::max(o.w[0], o.w[2]) + half < left || std::min(o.w[0], o.w[2]) - half > right ||
+            std::max(o.w[1], o.w[3]) + half < top || std::min(o.w[1], o.w[3]) - half > bottom)
+            continue;
         const size_t before = traces.size();
         appendPieces(o, traces);
         traces.erase(std::remove_if(traces.begin() + static_cast<std::ptrdiff_t>(before), traces.end(),

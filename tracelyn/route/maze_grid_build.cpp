@@ -137,8 +137,8 @@ void CMazeRouter::buildRouteGrid(int placeholder)
             const CopperPad& pad = pads_[k];
             if (!IsCopperLayer(pad.layer) && pad.layer != kLayerAll)
                 continue;
-            if (PadBoxDistance(x, y, pad) > 0)
-                continue;
+            if (std::abs(double(x) - pad.x) * 2 > pad.sizeX || std::abs(double(y) - pad.y) * 2 > pad.sizeY)
+                continue;   // the point is off the pad
             const double d = std::hypot(double(pad.x) - x, double(pad.y) - y);
             if (best < 0 || d < bestDistance) {
                 best = static_cast<int>(k);
