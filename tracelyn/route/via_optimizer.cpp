@@ -31,6 +31,17 @@ CopperPad padOf(int i) { return FreePad(i); }
 bool traceTouches(int k, int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t width, int layer)
 {
     const BoardObject& o = object(k);
+    // Boxes apart by more than the two half widths (or the pad's half size): no overlap. Most
+    // of the board is ruled out so before any distance is worked out.
+    if (isTrace(o) || o.kind() == kKindPad) {
+        const int64_t reach = int64_t{std::max(width, 0)} / 2 + 1 +
+                              (isTrace(o) ? std::max(o.w[7], 0) / 2 : std::max(o.w[2], o.w[3]) / 2 + 1);
+        const int64_t oxl = isTrace(o) ? std::min(o.w[0], o.w[2]) : o.w[0], oxr = isTrace(o) ? std::max(o.w[0], o.w[2]) : o.w[0];
+        const int64_t oyt = isTrace(o) ? std::min(o.w[1], o.w[3]) : o.w[1], oyb = isTrace(o) ? std::max(o.w[1], o.w[3]) : o.w[1];
+        if (oxr + reach < std::min(ax, bx) || oxl - reach > std::max(ax, bx) || oyb + reach < std::min(ay, by) ||
+            oyt - reach > std::max(ay, by))
+            return false;
+    }
     if (isTrace(o))
         return SharesCopperLayer(o.layer(), layer) && IsCopperLayer(o.layer()) && TraceOverlapsTrace(ax, ay, bx, by, width, o);
     if (o.kind() == kKindPad)
