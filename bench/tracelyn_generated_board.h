@@ -53,6 +53,9 @@ public:
     {
         const auto [parts, columns, spacingX, spacingY, perNet, sizeLetter, mixed, power] = shape;
         g_board.sizeLetter = doc_.sizeLetter = sizeLetter;
+        // The board's edge round the whole work area: the routers keep inside it.
+        const WorkAreaSize area = WorkAreaOf(sizeLetter);
+        SetOutlineRectangle(-area.width * 5, -area.height * 5, area.width * 5, area.height * 5);
         LoadLibraryPart("STD", "DIP8");
         const int dip = g_packages.current;
         LoadLibraryPart("STD", "SMD8");

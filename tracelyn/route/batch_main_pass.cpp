@@ -186,8 +186,10 @@ bool BatchRun::tryNeighbourRoute(int c, int32_t x1, int32_t y1, int32_t x2, int3
     if (index == 0)
         return false;
     g_mazeRoute.forcedLayer = forcedLayer_ ? 1 : 0;
+    noteNetPins(c);
     const int done = router_.RouteTrace(x1, y1, x2, y2, 0);
     g_mazeRoute.forcedLayer = 0;
+    g_mazeRoute.netPins.clear();
     if (done == 1) {
         recordRoute(c, index);
         // The connection now stands on their copper: none of them may be ripped up.

@@ -11,6 +11,7 @@
 #include "tracelyn/route/board_netlist.h"
 #include "tracelyn/route/copper_geometry.h"
 #include "tracelyn/route/route_edit.h"
+#include "tracelyn/route/route_outline.h"
 #include "tracelyn/route/via_optimizer.h"
 
 #include <algorithm>
@@ -154,8 +155,10 @@ int BatchRun::routeConnection(int c, int pass)
     if (pass == 3)
         start = nearestNetVia(c);
     g_mazeRoute.forcedLayer = forcedLayer_ ? 1 : 0;
+    noteNetPins(c);
     const int done = router_.RouteTrace(start.x, start.y, k.x2, k.y2, 0);
     g_mazeRoute.forcedLayer = 0;
+    g_mazeRoute.netPins.clear();
     if (done == 1) {
         recordRoute(c, index);
         lockRoutes(c, start.joining);
@@ -176,6 +179,60 @@ int BatchRun::routeConnection(int c, int pass)
     return 0;
 }
 
+bool BatchRun::fanOutToPlane(const CopperPad& pad, int32_t& x, int32_t& y)
+{
+    // A stub one pitch beyond the pad's edge and a via there, along the longer side first,
+    // each way round, where the stub and the via keep the clearance and stay inside the outline.
+    const int32_t pitch = std::max(g_router.gridPitch, 1);
+    const bool wide = pad.sizeX >= pad.sizeY;
+    const std::vector<CopperPad> pads = CollectCopperPads(1, g_board.count, true);
+    const RouteOutline outline;
+    const int before = g_board.count;
+    const std::pair<int32_t, int32_t> ends[] = {{pad.x, pad.y}};
+    const double clearance = std::max(g_batchExtras.clearance, 1);
+    for (const bool alongX : {wide, !wide}) {
+        const int32_t reach = ((alongX ? pad.sizeX : pad.sizeY) / 2 + pitch + pitch / 2) / pitch * pitch;
+        for (const int sign : {1, -1}) {
+            const int32_t vx = alongX ? pad.x + sign * reach : pad.x, vy = alongX ? pad.y : pad.y + sign * reach;
+            const double keep = std::max(g_mazeSettings.viaSize, g_mazeSettings.traceWidth) / 2.0 + clearance;
+            if (!outline.allowsRun(pad.x, pad.y, vx, vy, g_mazeSettings.traceWidth / 2.0 + clearance) ||
+                !outline.allows(vx, vy, keep))
+                continue;
+            BoardObject stub = MakeRouteObject(kKindLine, pad.layer, pad.x, pad.y, vx, vy);
+            stub.w[7] = g_mazeSettings.traceWidth;
+            MarkRouterTrace(stub);
+            BoardObject via = MakeRouteObject(kKindPad, kLayerAll, vx, vy, g_mazeSettings.viaSize, g_mazeSettings.viaSize);
+            via.w[5] = kPadThroughVia;
+            via.w[6] = g_mazeSettings.viaHole;
+            if (AppendRouteObject(stub) == 0 || AppendRouteObject(via) == 0) {
+                TruncateObjects(before);
+                return false;
+            }
+            if (NewCopperKeepsClearance({before + 1, before + 2}, pads, before, ends, clearance)) {
+                x = vx;
+                y = vy;
+                return true;
+            }
+            TruncateObjects(before);
+        }
+    }
+    return false;
+}
+
+void BatchRun::noteNetPins(int c)
+{
+    std::vector<std::pair<int32_t, int32_t>>& pins = g_mazeRoute.netPins;
+    pins.clear();
+    const int net = connection(c).net;
+    if (net < 0 || net >= netCount())
+        return;
+    for (const int k : netChain(net)) {
+        const NetConnection& other = connection(k);
+        pins.emplace_back(other.x1 * kNetlistUnit, other.y1 * kNetlistUnit);
+        pins.emplace_back(other.x2 * kNetlistUnit, other.y2 * kNetlistUnit);
+    }
+}
+
 int BatchRun::connectPowerNet(int net, int plane)
 {
     if (net < 0 || net >= netCount())
@@ -184,24 +241,15 @@ int BatchRun::connectPowerNet(int net, int plane)
     int tied = 0;
     const auto tie = [&](int32_t x, int32_t y) {
         const CopperPad* pad = FindPadAtPoint(pads, x * kNetlistUnit, y * kNetlistUnit);
-        if (pad == nullptr)
-            return false;   // "Can't find pad type": the pin stays open
+        if (pad == nullptr) {
+            // A power pin with no pad under it stays open, and the user is told.
+            plat::MessageBox(std::string(kNoPadTypeMessage));
+            return false;
+        }
         int32_t px = pad->x, py = pad->y, sx = pad->sizeX, sy = pad->sizeY;
-        if (pad->style == kPadSingleLayer) {
-            const int32_t pitch = std::max(g_router.gridPitch, 1);
-            const bool wide = pad->sizeX >= pad->sizeY;
-            const int32_t reach = ((wide ? pad->sizeX : pad->sizeY) / 2 + pitch + pitch / 2) / pitch * pitch;
-            const int32_t vx = wide ? px + reach : px, vy = wide ? py : py + reach;
-            BoardObject stub = MakeRouteObject(kKindLine, pad->layer, px, py, vx, vy);
-            stub.w[7] = g_mazeSettings.traceWidth;
-            MarkRouterTrace(stub);
-            BoardObject via = MakeRouteObject(kKindPad, kLayerAll, vx, vy, g_mazeSettings.viaSize, g_mazeSettings.viaSize);
-            via.w[5] = kPadThroughVia;
-            via.w[6] = g_mazeSettings.viaHole;
-            if (AppendRouteObject(stub) == 0 || AppendRouteObject(via) == 0)
+        if (IsSurfacePad(*pad)) {
+            if (!fanOutToPlane(*pad, px, py))
                 return false;
-            px = vx;
-            py = vy;
             sx = sy = g_mazeSettings.viaSize;
         }
         BoardObject thermal = MakeRouteObject(kKindPad, plane, px, py, sx * 4 / 3, sy * 4 / 3);
@@ -425,6 +473,7 @@ void BatchRun::routeAll()
     if (anyOpen() && passes > 0 && g_progress.abort == 0)
         stats.single = singleLayerPass();
     stats.oneVia = 0;
+    routedBeforeStraight_ = routed_;
     if (passes > 0 && g_progress.abort == 0)
         stats.straight = ripupPass(3);
 }
@@ -453,7 +502,6 @@ void BatchRun::measureRoutes()
 
 void BatchRun::optimize()
 {
-    const int before = routed_;
     measureRoutes();
     g_batchStats.d1 = g_batchStats.dFinal;
     COptimizeDlg optimizer;
@@ -464,7 +512,8 @@ void BatchRun::optimize()
         if (anyOpen())
             singleLayerPass();
     }
-    g_batchStats.final = routed_ - before;
+    // What the straight rip-up and the passes after the optimiser added.
+    g_batchStats.final = routed_ - routedBeforeStraight_;
 }
 
 void BatchRun::noteFailure(int c)
@@ -479,7 +528,8 @@ std::string BatchRun::unroutedText() const
 {
     static constexpr const char* kCauses[kRouteFailureKinds] = {
         "not tried", "no free path", "more vias than allowed", "longer than allowed",
-        "end outside the routable window", "search queue full", "no room for a via or pad exit"};
+        "end outside the routable window", "search queue full", "no room for a via or pad exit",
+        "too near other nets at an end"};
     int counts[kRouteFailureKinds] = {};
     int open = 0;
     for (int c = 0; c < connectionCount(); ++c) {

@@ -10,9 +10,12 @@
 #include <map>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct NetConnection;
+
+inline constexpr std::string_view kNoPadTypeMessage = "Can't find pad type";
 
 // The connections the last netlist read filled.
 std::span<NetConnection> RunConnections();
@@ -49,6 +52,9 @@ public:
 
     // Connects the net's pins to `plane` with thermal pads; returns the connections tied.
     int connectPowerNet(int net, int plane);
+    // A surface pad's way down to a plane: a stub and a through via at (x, y); false when no
+    // side of the pad has room.
+    static bool fanOutToPlane(const CopperPad& pad, int32_t& x, int32_t& y);
     // Routes connection c on the current layer and mode; 1 routed. Pass 3 may start the route
     // at a via of the net that already joins c's first pin.
     int routeConnection(int c, int pass);
@@ -97,6 +103,8 @@ private:
     void recordRoute(int c, int firstObject);
     NetStart nearestNetVia(int c) const;
     static std::vector<int> netChain(int net);
+    // The pins of c's net, for the maze router: copper on them is the route's own.
+    void noteNetPins(int c);
     // Locks `routes` for c, which stands on their copper; ripping c up releases them.
     void lockRoutes(int c, const std::vector<int>& routes);
     void releaseLocks(int c);
@@ -105,6 +113,7 @@ private:
     CMazeRouter router_;
     int routed_ = 0;
     int passCounter_ = 0;
+    int routedBeforeStraight_ = 0;   // the routed count before the straight rip-up pass
     int32_t proximity_ = 0;
     int firstRunObject_ = 0;
     int deletedSinceCompact_ = 0;

@@ -75,6 +75,7 @@ void applyBatchSettings()
     g_mazeSettings.viaHole = g_router.values[1];
     g_mazeSettings.buried = g_router.values[5];
     g_mazeSettings.maxLength = g_router.values[7];
+    g_mazeSettings.clearance = g_batchExtras.clearance;
     g_mazeSettings.maxVias = 0;
     g_mazeSettings.bevels = g_batchExtras.bevels;
     g_board.gridCommand = g_router.values[3];

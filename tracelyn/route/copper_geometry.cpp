@@ -40,6 +40,9 @@ double PadBoxDistance(double px, double py, const CopperPad& pad)
 {
     const double dx = std::max(std::abs(px - pad.x) - pad.sizeX / 2.0, 0.0);
     const double dy = std::max(std::abs(py - pad.y) - pad.sizeY / 2.0, 0.0);
+    // Beside the box on one axis: the distance is the other axis's, exactly.
+    if (dx == 0 || dy == 0)
+        return dx + dy;
     return std::hypot(dx, dy);
 }
 

@@ -38,7 +38,7 @@ void AppendPartPads(int index, std::vector<CopperPad>& out)
         p.sizeX = 2 * hx;
         p.sizeY = 2 * hy;
         p.style = pad.w[5] & 15;
-        p.layer = pad.layer();
+        p.layer = pad.layer() == kLayerAll ? kLayerAll : part.layer();
         p.hole = pad.w[6];
         p.rotation = rotation;
         p.object = index;

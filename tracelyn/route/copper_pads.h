@@ -27,7 +27,12 @@ struct CopperPad {
     const char* pin = nullptr;      // the pin label (part pads)
 };
 
-// Pads of the placed part `index` of the current store, appended to `out`.
+// A pad on one copper layer only: a surface pad of a part that stands on one side. A surface
+// pad of a part standing on all layers (31) is plotted on every copper layer, as a through pad.
+inline bool IsSurfacePad(const CopperPad& pad) { return pad.style == kPadSingleLayer && pad.layer != 31; }
+
+// Pads of the placed part `index` of the current store, appended to `out`. A pad that is not
+// drilled through every layer lies where its part stands, as the layer films plot it.
 void AppendPartPads(int index, std::vector<CopperPad>& out);
 // Pads of parts (and, with freePads, of kind-13 records) among objects first..last.
 std::vector<CopperPad> CollectCopperPads(int first, int last, bool freePads);

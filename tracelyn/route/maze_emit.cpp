@@ -136,7 +136,8 @@ bool CMazeRouter::viaSpotClear(int32_t x, int32_t y, int lastOld) const
         const BoardObject& o = g_board.objects[i];
         if ((o.kind() != kKindLine && o.kind() != kKindArc) || !onLayer(o.layer()))
             continue;
-        const double reach = half + o.w[7] / 2.0;
+        // Copper of other routes keeps the clearance from a via.
+        const double reach = half + clearance_ + o.w[7] / 2.0;
         // Far outside the trace's box on either axis: farther than reach from the trace too.
         if (x < std::min(o.w[0], o.w[2]) - reach || x > std::max(o.w[0], o.w[2]) + reach ||
             y < std::min(o.w[1], o.w[3]) - reach || y > std::max(o.w[1], o.w[3]) + reach)
@@ -147,14 +148,17 @@ bool CMazeRouter::viaSpotClear(int32_t x, int32_t y, int lastOld) const
     for (const CopperPad& pad : pads_) {
         if (!onLayer(pad.layer))
             continue;
+        const bool endPad = (sourcePad_.present && pad.x == sourcePad_.pad.x && pad.y == sourcePad_.pad.y) ||
+                            (targetPad_.present && pad.x == targetPad_.pad.x && pad.y == targetPad_.pad.y);
+        // The route's own end pads may come as near as touching; every other pad keeps the
+        // clearance.
+        const double keep = endPad ? half : half + clearance_;
         const double dx = std::max(std::abs(x - pad.x) - pad.sizeX / 2.0, 0.0);
         const double dy = std::max(std::abs(y - pad.y) - pad.sizeY / 2.0, 0.0);
         // Squares of half units are exact in a double: no rounding at the boundary.
-        const bool inside = dx < half && dy < half && dx * dx + dy * dy < half * half;
+        const bool inside = dx < keep && dy < keep && dx * dx + dy * dy < keep * keep;
         if (!inside)
             continue;
-        const bool endPad = (sourcePad_.present && pad.x == sourcePad_.pad.x && pad.y == sourcePad_.pad.y) ||
-                            (targetPad_.present && pad.x == targetPad_.pad.x && pad.y == targetPad_.pad.y);
         // A via may stand in its own through-hole end pad, never in a surface pad.
         if (!endPad || pad.style == kPadSingleLayer || pad.style == kPadEdge)
             return false;
@@ -191,9 +195,11 @@ bool CMazeRouter::addFanoutVia(const RouteEndPad& end, GridCell exit)
     const int layer = pad.layer;
     const int stubFrom = g_board.count + 1;
     if (pad.x != ex && pad.y != ey) {
-        // Two orthogonal pieces, the bend on the axis of the smaller difference.
-        const bool bendX = std::abs(pad.x - ex) < std::abs(pad.y - ey);
-        const int32_t bx = bendX ? ex : pad.x, by = bendX ? pad.y : ey;
+        // Two orthogonal pieces: out of the pad along the exit's axis, on the pad's own centre
+        // line, then the jog of the smaller difference at the exit. A jog taken first would run
+        // beside the pad into the gap toward its neighbour.
+        const bool alongX = std::abs(pad.x - ex) > std::abs(pad.y - ey);
+        const int32_t bx = alongX ? ex : pad.x, by = alongX ? pad.y : ey;
         if (!addTrace(pad.x, pad.y, bx, by, layer) || !addTrace(bx, by, ex, ey, layer))
             return false;
     } else if (!addTrace(pad.x, pad.y, ex, ey, layer)) {
@@ -234,6 +240,7 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
         return false;
     }
 
+    viaRefused_ = false;
     const BoardObject saved = g_board.objects[placeholder];
     TruncateObjects(placeholder - 1);
     firstNew_ = placeholder;
@@ -246,16 +253,23 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
     };
 
     int64_t travelX[2] = {0, 0}, travelY[2] = {0, 0};
+    std::vector<int> segmentObjects;
     for (size_t k = 0; k < segments.size(); ++k) {
         const RouteSegment& s = segments[k];
         if (!addTrace(centreX(s.a.i), centreY(s.a.j), centreX(s.b.i), centreY(s.b.j), s.layer))
             return fail();
+        segmentObjects.push_back(g_board.count);
         travelX[s.layer & 1] += std::abs(s.a.i - s.b.i) * int64_t{pitch_};
         travelY[s.layer & 1] += std::abs(s.a.j - s.b.j) * int64_t{pitch_};
-        if (k > 0 && segments[k - 1].layer != s.layer && !placeVia(centreX(s.a.i), centreY(s.a.j)))
+        if (k > 0 && segments[k - 1].layer != s.layer && !placeVia(centreX(s.a.i), centreY(s.a.j))) {
+            viaRefused_ = true;
+            refusedVia_ = s.a;
+            g_mazeRoute.lastFailure = RouteFailure::Other;
             return fail();
+        }
     }
     g_mazeRoute.lastLayer = segments.back().layer;
+    const int endObjects = g_board.count + 1;
 
     if (sourceExit_) {
         if (!addFanoutVia(sourcePad_, sourceExitCell_))
@@ -270,6 +284,18 @@ bool CMazeRouter::emitRoute(const std::vector<GridCell>& path, int placeholder)
         return fail();
     }
 
+    // The segments that reach the end cells, and the links, stubs and vias at the ends.
+    std::vector<int> ends;
+    const size_t n = segmentObjects.size();
+    for (size_t k = 0; k < n; ++k)
+        if (k < 2 || k + 2 >= n)
+            ends.push_back(segmentObjects[k]);
+    for (int i = endObjects; i <= g_board.count; ++i)
+        ends.push_back(i);
+    if (!endPiecesKeepClearance(ends)) {
+        g_mazeRoute.lastFailure = RouteFailure::Clearance;
+        return fail();
+    }
     if (g_mazeRoute.viaCount > g_mazeSettings.maxVias) {
         g_mazeRoute.lastFailure = RouteFailure::TooManyVias;
         return fail();

@@ -6,6 +6,7 @@
 
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/route/copper_geometry.h"
+#include "tracelyn/route/route_outline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,10 +26,8 @@ int32_t ceilDiv(int32_t a, int32_t b)
 
 int32_t CMazeRouter::obstacleGrow() const
 {
-    int32_t half = g_mazeSettings.traceWidth / 2;
-    if (twoLayer_)
-        half = std::max(half, g_mazeSettings.viaSize / 2);
-    return half + gridClearance_;
+    // Room for a trace; a via's spot is measured with its own size when it is placed.
+    return g_mazeSettings.traceWidth / 2 + gridClearance_;
 }
 
 uint8_t CMazeRouter::stateForLayer(int layer) const
@@ -90,17 +89,6 @@ void CMazeRouter::markPad(const CopperPad& pad)
 {
     if (pad.layer != kLayerAll && !IsCopperLayer(pad.layer))
         return;   // thermal pads of the planes
-    // An end pad is known whatever its layer: a surface pad off the route's layer must make
-    // the route fail (one layer) or fan out through a via (two layers), never be left beside
-    // a trace that only reaches its centre on another layer.
-    const int32_t ci = cellOf(pad.x, originX_), cj = cellOf(pad.y, originY_);
-    for (auto [end, cell] : {std::pair{&sourcePad_, source_}, std::pair{&targetPad_, target_}}) {
-        if (!end->present && ci == cell.i && cj == cell.j) {
-            end->present = true;
-            end->pad = pad;
-            return;
-        }
-    }
     if (stateForLayer(pad.layer) == kStateFree)
         return;
     const int32_t hx = pad.sizeX / 2, hy = pad.sizeY / 2;
@@ -140,22 +128,43 @@ void CMazeRouter::buildRouteGrid(int placeholder)
             markTrace(o, state);
         }
     }
-    // End pads first, so that a pad at an end is recognised before any other pad is marked.
-    for (const CopperPad& pad : pads_) {
-        const int32_t ci = cellOf(pad.x, originX_), cj = cellOf(pad.y, originY_);
-        if (!(ci == source_.i && cj == source_.j) && !(ci == target_.i && cj == target_.j))
-            markPad(pad);
-    }
-    for (const CopperPad& pad : pads_) {
-        const int32_t ci = cellOf(pad.x, originX_), cj = cellOf(pad.y, originY_);
-        if ((ci == source_.i && cj == source_.j) || (ci == target_.i && cj == target_.j))
-            markPad(pad);
+    // The end pads are the pads the true end points stand on, the one with the nearest centre
+    // when several do; every other pad is marked, a pad of another net in an end cell too.
+    const auto endPad = [&](int32_t x, int32_t y) {
+        int best = -1;
+        double bestDistance = 0;
+        for (size_t k = 0; k < pads_.size(); ++k) {
+            const CopperPad& pad = pads_[k];
+            if (!IsCopperLayer(pad.layer) && pad.layer != kLayerAll)
+                continue;
+            if (std::abs(double(x) - pad.x) * 2 > pad.sizeX || std::abs(double(y) - pad.y) * 2 > pad.sizeY)
+                continue;   // the point is off the pad
+            const double d = std::hypot(double(pad.x) - x, double(pad.y) - y);
+            if (best < 0 || d < bestDistance) {
+                best = static_cast<int>(k);
+                bestDistance = d;
+            }
+        }
+        return best;
+    };
+    const int sourceAt = endPad(sx_, sy_), targetAt = endPad(tx_, ty_);
+    for (size_t k = 0; k < pads_.size(); ++k)
+        if (static_cast<int>(k) != sourceAt && static_cast<int>(k) != targetAt)
+            markPad(pads_[k]);
+    for (const auto& [at, end] : {std::pair{sourceAt, &sourcePad_}, std::pair{targetAt, &targetPad_}}) {
+        if (at >= 0 && !end->present) {
+            end->present = true;
+            end->pad = pads_[static_cast<size_t>(at)];
+        }
     }
 }
 
 void CMazeRouter::markWindowEdges()
 {
     MazeGrid& grid = TheMazeGrid();
+    // Copper stays inside the board outline, its clearance away from the edge.
+    for (const GridRun& run : CellsBeyondOutline(originX_, originY_, pitch_, grid.lastI(), grid.lastJ(), obstacleGrow()))
+        grid.markRect(run.i, run.i, run.jLo, run.jHi, kStateBlocked, false);
     for (int i = 0; i <= grid.lastI(); ++i) {
         grid.mark(i, 0, kStateBlocked, false);
         grid.mark(i, grid.lastJ(), kStateBlocked, false);

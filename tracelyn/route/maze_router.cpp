@@ -31,6 +31,7 @@ constexpr int32_t kRatsNestKindWord = kLayerAll * 1024 + kKindNoRoute;
 constexpr int kIconRouterA = 185;
 constexpr int kIconRouterB = 186;
 constexpr int kMaxZoomForRouting = 6;
+constexpr int kViaSpotRetries = 4;   // new waves round corners whose via was refused
 
 int32_t floorDiv(int32_t a, int32_t b)
 {
@@ -102,7 +103,9 @@ bool CMazeRouter::checkGrid(int mode)
         tellUser(kScaleMessage);
         return false;
     }
-    gridClearance_ = units == kUnitsMetric ? 178 : 70;
+    // The grid keeps at least its own clearance, and the one the router was given.
+    gridClearance_ = std::max(units == kUnitsMetric ? 178 : 70, g_mazeSettings.clearance);
+    clearance_ = gridClearance_;
     const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
     const int32_t width = area.width * 10, height = area.height * 10;
     // Rounded toward zero to a whole number of cells.
@@ -172,7 +175,7 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
 
     buildRouteGrid(placeholder);
     for (const RouteEndPad* end : {&sourcePad_, &targetPad_}) {
-        if (!twoLayer_ && end->present && end->pad.style == kPadSingleLayer && end->pad.layer != layer_) {
+        if (!twoLayer_ && end->present && IsSurfacePad(end->pad) && end->pad.layer != layer_) {
             tellUser(kUnableMessage);
             toRatsNestLine(mode);
             return 0;
@@ -182,14 +185,14 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
 
     sourceExit_ = targetExit_ = false;
     GridCell from = source_, to = target_;
-    if (twoLayer_ && sourcePad_.present && sourcePad_.pad.style == kPadSingleLayer) {
+    if (twoLayer_ && sourcePad_.present && IsSurfacePad(sourcePad_.pad)) {
         if (!findPadExit(sourcePad_, from, target_, sourceExitCell_)) {
                     SetStatusText(kUnableMessage, 0);
             return 0;
         }
         sourceExit_ = true;
     }
-    if (twoLayer_ && targetPad_.present && targetPad_.pad.style == kPadSingleLayer) {
+    if (twoLayer_ && targetPad_.present && IsSurfacePad(targetPad_.pad)) {
         if (!findPadExit(targetPad_, to, from, targetExitCell_)) {
                     SetStatusText(kUnableMessage, 0);
             return 0;
@@ -224,6 +227,14 @@ int CMazeRouter::RouteTrace(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int 
     if (!emitted && !reversed && g_mazeRoute.lastFailure == RouteFailure::TooManyVias &&
         grid.expandWave(to, from, twoLayer_, path_))
         emitted = emitRoute(path_, placeholder);
+    // A corner whose via would come too near other copper is closed, and the wave tried again.
+    for (int retry = 0; !emitted && viaRefused_ && retry < kViaSpotRetries; ++retry) {
+        grid.mark(refusedVia_.i, refusedVia_.j, kStateBlocked, false);
+        if (!grid.expandWave(from, to, twoLayer_, path_))
+            break;
+        std::reverse(path_.begin(), path_.end());
+        emitted = emitRoute(path_, placeholder);
+    }
     if (!emitted) {
             SetStatusText(kUnableMessage, 0);
         return 0;

@@ -12,7 +12,9 @@
 #include "tracelyn/route/maze_grid.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 inline constexpr int32_t kRouteOneLayer = 360;
@@ -47,8 +49,11 @@ enum class RouteFailure : int32_t {
     OutsideWindow,   // an end or a pad lies outside the routable window, or the ends touch
     QueueFull,       // the wave's queue overflowed
     Other,           // a pad exit, a via spot or the grid settings refused it
+    Clearance,       // the route's ends would come nearer other nets' copper than the clearance
 };
-inline constexpr int kRouteFailureKinds = 7;
+inline constexpr int kRouteFailureKinds = 8;
+// Gaps are compared with this much play for the rounding of distances.
+inline constexpr double kClearanceSlack = 1e-6;
 
 // What the last route left for the batch router.
 struct MazeRouteState {
@@ -61,6 +66,8 @@ struct MazeRouteState {
     int32_t forcedLayer = 0;        // the batch router forced one layer without vias
     int32_t fifoOverflows = 0;
     int32_t calls = 0;
+    // The pins (board units) of the net being routed: copper on them is the route's own.
+    std::vector<std::pair<int32_t, int32_t>> netPins;
     RouteFailure lastFailure = RouteFailure::None;
 };
 extern MazeRouteState g_mazeRoute;
@@ -73,6 +80,12 @@ inline constexpr std::string_view kEndPointMessage = "Line end point out of boun
 inline constexpr std::string_view kUnableMessage = "Unable to route trace";
 inline constexpr std::string_view kRoutedMessage = "Routed trace";
 inline constexpr std::string_view kFifoMessage = "FIFO overflow";
+
+// Whether the new objects `pieces` (traces and pads) keep `clearance` from the copper of other
+// nets: every pad of `pads` and every trace among objects 1..lastOld, except the pads the
+// points `ends` stand on and the copper touching those pads or points.
+bool NewCopperKeepsClearance(const std::vector<int>& pieces, const std::vector<CopperPad>& pads, int lastOld,
+                             std::span<const std::pair<int32_t, int32_t>> ends, double clearance);
 
 struct RouteSegment {
     GridCell a, b;
@@ -136,8 +149,16 @@ private:
     bool addFanoutVia(const RouteEndPad& end, GridCell exit);
     int segmentLayer(const RouteSegment& s) const;
 
+    // Whether the new objects `pieces` keep the clearance from the copper of other nets
+    // (maze_clearance.cpp).
+    bool endPiecesKeepClearance(const std::vector<int>& pieces) const;
+
+    // The corner cell whose via the last emission refused: the wave may go round it.
+    bool viaRefused_ = false;
+    GridCell refusedVia_;
     int32_t pitch_ = 500;
-    int32_t gridClearance_ = 70;
+    int32_t gridClearance_ = 70;    // what the grid keeps round copper: the clearance given
+    double clearance_ = 70;
     int32_t originX_ = 0, originY_ = 0;
     bool twoLayer_ = false;
     int layer_ = 0;

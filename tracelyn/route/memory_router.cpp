@@ -12,6 +12,7 @@
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/copper_geometry.h"
 #include "tracelyn/route/route_edit.h"
+#include "tracelyn/route/route_outline.h"
 #include "tracelyn/route/router_dialogs.h"
 
 #include <algorithm>
@@ -60,7 +61,7 @@ PadsBetween CountPadsBetween(const std::vector<CopperPad>& partPads, int32_t x1,
         }
         ++found.count;
         found.x = pad.x;
-        if (pad.style == kPadSingleLayer)
+        if (IsSurfacePad(pad))
             found.layer = pad.layer;
     }
     return found;
@@ -99,8 +100,12 @@ DiagonalEnds CountDiagonalEnds(int32_t x1, int32_t x2, int32_t y, int side, int3
 // Whether a trace along `path` on `layer` keeps `clearance` from every copper object of that
 // layer other than the two pin pads, and both pin pads lie on the layer.
 bool DetourClear(const std::vector<Point>& path, int layer, int32_t clearance, const std::vector<CopperPad>& partPads,
-                 const std::vector<CopperPad>& pads)
+                 const std::vector<CopperPad>& pads, const RouteOutline& outline)
 {
+    const double keep = g_mazeSettings.traceWidth / 2.0 + clearance;
+    for (size_t s = 0; s + 1 < path.size(); ++s)
+        if (!outline.allowsRun(path[s].x, path[s].y, path[s + 1].x, path[s + 1].y, keep))
+            return false;
     const Point from = path.front(), to = path.back();
     for (const Point pin : {from, to}) {
         const CopperPad* pad = FindPadAtPoint(partPads, pin.x, pin.y);
@@ -170,6 +175,7 @@ int BatchRun::memoryRoute()
     const int before = routed_;
     const std::vector<CopperPad> partPads = CollectCopperPads(1, g_board.count, false);
     const std::vector<CopperPad> allPads = CollectCopperPads(1, g_board.count, true);
+    const RouteOutline outline;
     const int count = static_cast<int>(RunConnections().size());
     for (int c = 0; c < count && g_progress.abort == 0 && !g_routeStore.full; ++c) {
         const NetConnection& k = RunConnections()[static_cast<size_t>(c)];
@@ -181,7 +187,7 @@ int BatchRun::memoryRoute()
         if (between.count != 1)
             continue;
         const std::vector<Point> path = PlanDetour(x1, x2, y, between.x, pitch);
-        if (path.empty() || !DetourClear(path, between.layer, g_batchExtras.clearance, partPads, allPads))
+        if (path.empty() || !DetourClear(path, between.layer, g_batchExtras.clearance, partPads, allPads, outline))
             continue;
         const int first = g_board.count + 1;
         bool laid = true;

@@ -7,6 +7,7 @@
 #include "tracelyn/core/frame_services.h"
 #include "tracelyn/core/router_progress.h"
 #include "tracelyn/route/copper_geometry.h"
+#include "tracelyn/route/via_copper.h"
 
 #include <algorithm>
 #include <chrono>
@@ -30,6 +31,17 @@ CopperPad padOf(int i) { return FreePad(i); }
 bool traceTouches(int k, int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t width, int layer)
 {
     const BoardObject& o = object(k);
+    // Boxes apart by more than the two half widths (or the pad's half size): no overlap. Most
+    // of the board is ruled out so before any distance is worked out.
+    if (isTrace(o) || o.kind() == kKindPad) {
+        const int64_t reach = int64_t{std::max(width, 0)} / 2 + 1 +
+                              (isTrace(o) ? std::max(o.w[7], 0) / 2 : std::max(o.w[2], o.w[3]) / 2 + 1);
+        const int64_t oxl = isTrace(o) ? std::min(o.w[0], o.w[2]) : o.w[0], oxr = isTrace(o) ? std::max(o.w[0], o.w[2]) : o.w[0];
+        const int64_t oyt = isTrace(o) ? std::min(o.w[1], o.w[3]) : o.w[1], oyb = isTrace(o) ? std::max(o.w[1], o.w[3]) : o.w[1];
+        if (oxr + reach < std::min(ax, bx) || oxl - reach > std::max(ax, bx) || oyb + reach < std::min(ay, by) ||
+            oyt - reach > std::max(ay, by))
+            return false;
+    }
     if (isTrace(o))
         return SharesCopperLayer(o.layer(), layer) && IsCopperLayer(o.layer()) && TraceOverlapsTrace(ax, ay, bx, by, width, o);
     if (o.kind() == kKindPad)
@@ -60,11 +72,7 @@ bool viaTouches(int via, int k)
     return false;
 }
 
-std::vector<CopperPad>& partPads()
-{
-    static std::vector<CopperPad> pads;
-    return pads;
-}
+std::vector<CopperPad>& partPads() { return OptimizerPartPads(); }
 
 bool partPadTouchesVia(int via)
 {
@@ -153,6 +161,19 @@ double secondsSince(std::chrono::steady_clock::time_point start)
 
 }  // namespace
 
+bool OptimizerTraceTouches(int k, int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t width, int layer)
+{
+    return traceTouches(k, ax, ay, bx, by, width, layer);
+}
+
+bool OptimizerViaCanGo(int index) { return viaRedundant(index); }
+
+std::vector<CopperPad>& OptimizerPartPads()
+{
+    static std::vector<CopperPad> pads;
+    return pads;
+}
+
 int ViaJoinsOneLayer(int index)
 {
     const BoardObject& v = object(index);
@@ -222,9 +243,16 @@ int COptimizeDlg::OptimizeVias(int report)
         flipped += FlipJogSegments(1, layer + 1, layer, layer);
         flipped += FlipJogSegments(2, layer, layer + 1, layer);
     }
+    int padVias = 0;
+    for (int layer = 0; layer <= 14 && g_progress.abort == 0; layer += 2)
+        padVias += RemovePadVias(layer);
+    int pairs = 0;
+    for (int layer = 0; layer <= 14 && g_progress.abort == 0; layer += 2)
+        pairs += RemoveViaPairs(layer);
     const int redundant = g_progress.abort == 0 ? RemoveRedundantVias() : 0;
-    const int removed = flipped + redundant;
-    g_optimizerStats.optimize1 = removed;
+    const int removed = flipped + padVias + pairs + redundant;
+    // The statistic weighs a via the jog stage removed twice; the pairs stage is not counted.
+    g_optimizerStats.optimize1 = padVias + redundant + 2 * flipped;
     if (removed > 0 && g_active.data != nullptr)
         g_active.data->modified = true;
     if (report == 1) {

@@ -23,7 +23,7 @@ protected:
     Outcome runCrowded(int capacity, int spare = 0)
     {
         g_board.sizeLetter = 'C';
-        netDipGrid(40, 10, 6000, 6000, 8, 10);
+        netDipGrid(40, 10, 6000, 4500, 8, 10);
         const int savedCapacity = g_board.capacity;
         if (capacity > 0)
             g_board.capacity = capacity;
@@ -69,7 +69,7 @@ TEST_F(BatchCrowdedTest, StoreShortOfRoomDropsDeletedRecordsAndRoutesAsFar)
     const Outcome tight = runCrowded(static_cast<int>(roomy.board.size()) + 1 + 512 + 64);
     EXPECT_EQ(tight.routed, roomy.routed);
     EXPECT_EQ(tight.board, roomy.board);
-    EXPECT_EQ(tight.summary.find("no room"), std::string::npos) << tight.summary;
+    EXPECT_EQ(tight.summary.find("no room for more objects"), std::string::npos) << tight.summary;
 }
 
 TEST_F(BatchCrowdedTest, FullStoreStopsTheRunAndSaysSo)

@@ -9,8 +9,10 @@
 #include "platform/system/paths.h"
 #include "resources/tracelyn/route_ids.h"
 #include "support/full_disk.h"
+#include "tracelyn/route/batch_passes.h"
 #include "tracelyn/core/tracelyn_doc.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace route_test {
@@ -114,6 +116,29 @@ TEST_F(BatchRouterTest, PowerNetsTieToTheirPlanes)
     EXPECT_EQ(countKind(kKindLine), 0);
     EXPECT_EQ(summary().rfind("Percentage Complete:100.0%", 0), 0u);
     expectHonestSummary();
+}
+
+TEST_F(BatchRouterTest, PowerPinWithoutAPadStaysOpenAndSaysSo)
+{
+    writeLibrary(twoPin());
+    const int two = package("TWO");
+    place(two, "U", 1, -4000, 0);
+    place(two, "U", 2, 4000, 0);
+    loadNets("Vcc----u1-1,u2-1\n", 1);
+    BatchRun run;
+    run.prepareConnections();
+    ASSERT_EQ(RunConnections().size(), 1u);
+    // The second pin's part was moved after the netlist was read: nothing stands there now.
+    RunConnections()[0].x2 = 0;
+    RunConnections()[0].y2 = 300;
+    const int before = g_board.count;
+    EXPECT_EQ(run.connectPowerNet(0, kLayerVcc), 0);
+    const std::vector<std::string> boxes = host.messageBoxes();
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "Can't find pad type"), 1);
+    EXPECT_EQ(RunConnections()[0].routeState, -1);
+    // The first pin still reached its plane.
+    EXPECT_EQ(g_board.count, before + 1);
+    EXPECT_EQ(countKind(kKindPad, kLayerVcc), 1);
 }
 
 // A pin beyond the work area used to stop the run at its first connection there, silently,

@@ -349,6 +349,25 @@ TEST_F(RoutedBoardTest, FortyFivePartBoardKeepsTheRoutersClearanceAndADraggedTra
     EXPECT_EQ(copper_test::CheckCopper().shorts.size(), 1u) << "the routing tests' checker agrees";
 }
 
+TEST_F(RoutedBoardTest, CrowdedBoardRoutedAndOptimisedKeepsTheClearanceAtEveryVia)
+{
+    // Rows too close for all their buses: the routes change layer in the narrow channels, where
+    // a via needs more room than a trace.
+    g_board.sizeLetter = 'C';
+    netDipGrid(40, 10, 6000, 4500, 8, 10);
+    answerRun(true);
+    CBatchRouter router;
+    ASSERT_EQ(router.BatchRoute(), 1);
+    ASSERT_GT(g_batchStats.routed, 100);
+    ASSERT_LT(g_batchStats.routed, g_batchStats.connections) << "the board is meant to be crowded";
+    int vias = 0;
+    for (int i = 1; i <= g_board.count; ++i)
+        vias += g_board.objects[i].kind() == kKindPad && IsViaStyle(g_board.objects[i].w[5] & 15);
+    ASSERT_GT(vias, 10);
+    EXPECT_EQ(routedFaults(), std::vector<Fault>{});
+    EXPECT_TRUE(copper_test::CheckCopper().shorts.empty());
+}
+
 TEST_F(RoutedBoardTest, ShippedExampleRoutedKeepsTheRoutersClearance)
 {
     BoardDocumentData opened;

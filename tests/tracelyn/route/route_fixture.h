@@ -148,6 +148,9 @@ protected:
                                           int pins, int perNet)
     {
         const int rows = (parts + columns - 1) / columns;
+        // The board's edge round the whole work area: the routers keep inside it.
+        const WorkAreaSize area = WorkAreaOf(g_board.sizeLetter);
+        SetOutlineRectangle(-area.width * 5, -area.height * 5, area.width * 5, area.height * 5);
         for (int p = 0; p < parts; ++p) {
             const auto x = static_cast<int32_t>((p % columns - (columns - 1) / 2.0) * spacingX);
             const auto y = static_cast<int32_t>((p / columns - (rows - 1) / 2.0) * spacingY);

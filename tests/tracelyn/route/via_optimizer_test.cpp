@@ -2,6 +2,8 @@
 // joining one layer; the adjustment moves vias with their trace ends; connections never change.
 #include "tracelyn/route/route_fixture.h"
 
+#include <functional>
+
 namespace route_test {
 namespace {
 
@@ -36,6 +38,66 @@ TEST_F(ViaOptimizerTest, JogBetweenTwoViasMovesAndTheViasGo)
     EXPECT_EQ(countVias(), 0);
     ASSERT_FALSE(host.messageBoxes().empty());
     EXPECT_EQ(host.messageBoxes().back().rfind("Number of vias removed: 2\ntime=", 0), 0u);
+    EXPECT_EQ(g_optimizerStats.optimize1, 4);   // the jog stage's removals weigh twice
+}
+
+TEST_F(ViaOptimizerTest, StubFromAThroughPadTakesTheRunsLayerAndItsViaGoes)
+{
+    writeLibrary(twoPin());
+    const int part = place(package("TWO"), "U", 1, 0, 0);   // pads at -500 and 500
+    g_board.objects[part].setLayer(kLayerAll);
+    // Pad, a bent stub on the even layer, a via, the run on the odd layer.
+    const int stub1 = trace(0, 500, 0, 1500, 0);
+    const int stub2 = trace(0, 1500, 0, 1500, 1000);
+    via(1500, 1000);
+    const int run = trace(1, 1500, 1000, 6000, 1000);
+    COptimizeDlg optimizer;
+    EXPECT_EQ(optimizer.OptimizeVias(0), 1);
+    EXPECT_EQ(countVias(), 0);
+    EXPECT_EQ(g_board.objects[stub1].layer(), 1);
+    EXPECT_EQ(g_board.objects[stub2].layer(), 1);
+    EXPECT_EQ(g_board.objects[run].layer(), 1);
+    EXPECT_EQ(g_optimizerStats.optimize1, 1);
+}
+
+TEST_F(ViaOptimizerTest, RunBetweenTwoViasTakesItsNeighboursLayer)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> extra;
+        int vias;
+    };
+    const Case cases[] = {
+        {"nothing in the way", [] {}, 0},
+        {"a trace of another net on the new layer", [this] { trace(0, 500, 500, 3000, 500); }, 2},
+        {"surface parts on both sides", [this] {
+             writeLibrary(smdRow(2));
+             const int smd = package("SMD2");
+             const int top = place(smd, "U", 1, 0, 20000);
+             const int bottom = place(smd, "U", 2, 8000, 20000);
+             g_board.objects[top].setLayer(0);
+             g_board.objects[bottom].setLayer(1);
+         }, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TruncateObjects(1);
+        // Even layer, via, a bend of two traces on the odd layer, via, even layer: no single
+        // trace of the bend stands between two vias.
+        trace(0, -3000, 0, 0, 0);
+        via(0, 0);
+        const int first = trace(1, 0, 0, 1000, 0);
+        const int second = trace(1, 1000, 0, 1000, 1000);
+        via(1000, 1000);
+        trace(0, 1000, 1000, 1000, 4000);
+        c.extra();
+        COptimizeDlg optimizer;
+        EXPECT_EQ(optimizer.OptimizeVias(0), 2 - c.vias);
+        EXPECT_EQ(countVias(), c.vias);
+        EXPECT_EQ(g_board.objects[first].layer(), c.vias == 0 ? 0 : 1);
+        EXPECT_EQ(g_board.objects[second].layer(), c.vias == 0 ? 0 : 1);
+        EXPECT_EQ(g_optimizerStats.optimize1, 0);   // the pairs stage is not counted
+    }
 }
 
 TEST_F(ViaOptimizerTest, ViasThatStillJoinTwoLayersStay)
