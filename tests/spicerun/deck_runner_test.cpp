@@ -4,6 +4,7 @@
 #include "spicerun/result_listing.h"
 #include "support/full_disk.h"
 #include "support/function_table.h"
+#include "support/ngspice_batch.h"
 #include "support/special_files.h"
 #include "support/temp_folder.h"
 #include "support/whole_file.h"
@@ -26,7 +27,7 @@ using quill_test::readText;
 
 using quill_test::TempFolder;
 
-bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
+using quill_test::haveNgspice;
 
 void writeText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 

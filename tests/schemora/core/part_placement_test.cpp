@@ -23,12 +23,6 @@ namespace {
 using namespace scm;
 namespace fs = std::filesystem;
 
-std::string withoutHeader(const std::string& netlist)
-{
-    const size_t at = netlist.find("Number of signals");
-    return at == std::string::npos ? netlist : netlist.substr(at);
-}
-
 class PartPlacement : public StarterPartsView {
 protected:
     void SetUp() override

@@ -16,6 +16,13 @@ namespace schemora_test {
 std::filesystem::path builtProgramFolder();
 using quill_test::readText;
 
+// A netlist from its "Number of signals" line on: the nets alone, without the header above.
+inline std::string withoutHeader(const std::string& netlist)
+{
+    const size_t at = netlist.find("Number of signals");
+    return at == std::string::npos ? netlist : netlist.substr(at);
+}
+
 class StarterPartsView : public EditView {
 protected:
     // Copies the .CON and .CAT files of the named libraries from the program folder's LIB into

@@ -7,6 +7,7 @@
 #include "schemora/netlist/spice_directives.h"
 #include "schemora/netlist/spice_values.h"
 #include "schemora/netlist/text_file.h"
+#include "support/ngspice_batch.h"
 #include "support/special_files.h"
 
 #include <cstdio>
@@ -18,22 +19,8 @@ using namespace netlist_test;
 
 namespace {
 
-bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
-
-// ngspice's whole batch output for a deck, run in the deck's folder.
-std::string ngspiceOutput(const std::string& deck)
-{
-    const std::string command = "cd '" + std::filesystem::path(deck).parent_path().string() + "' && ngspice -b '" + deck + "' 2>&1";
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe))
-        output += line;
-    ::pclose(pipe);
-    return output;
-}
+using quill_test::haveNgspice;
+using quill_test::ngspiceOutput;
 
 // The rows of the table ngspice prints for the deck (index, sweep or time, value).
 std::vector<std::array<double, 3>> simulate(const std::string& deck)

@@ -2,6 +2,7 @@
 // files and run in ngspice: each operating point must be the one a hand-written deck of the same
 // circuit gives. Skipped where the program folder has not been laid out or ngspice is missing.
 #include "netlist_test_support.h"
+#include "support/ngspice_batch.h"
 
 #include "schemora/core/part_painter.h"
 #include "schemora/netlist/netlist_parts.h"
@@ -17,21 +18,8 @@ namespace fs = std::filesystem;
 using netlist_test::Words;
 using OperatingPoint = std::map<std::string, double>;
 
-bool haveNgspice() { return std::system("ngspice --version > /dev/null 2>&1") == 0; }
-
-std::string ngspiceOutput(const std::string& deck)
-{
-    const std::string command = "cd '" + fs::path(deck).parent_path().string() + "' && ngspice -b '" + deck + "' 2>&1";
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe))
-        output += line;
-    ::pclose(pipe);
-    return output;
-}
+using quill_test::haveNgspice;
+using quill_test::ngspiceOutput;
 
 // The node voltages and source currents ngspice prints for an operating point.
 OperatingPoint operatingPoint(const std::string& output)
