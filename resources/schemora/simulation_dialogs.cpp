@@ -189,7 +189,8 @@ plat::DialogTemplate logicSetup()
 plat::DialogTemplate fourierDisplay()
 {
     return plat::DialogBuilder(kIddFourier, "Fourier Display", kFieldChars)
-        .add(kIdcPlot, K::StaticFrame, "", 0, 2, 1).rows(6).size(260, 150)
+        // A least size a small window has room for: the plot takes the window's size.
+        .add(kIdcPlot, K::StaticFrame, "", 0, 2, 1).rows(6).size(100, 60)
         .label("Phase", 0, 0)
         .add(kIdcPhaseSpin, K::Spin, "", 1, 0)
         .add(kIdcPhaseZoom, K::Static, "20X", 1, 1)
