@@ -31,6 +31,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
@@ -346,6 +347,14 @@ protected:
         QDialog::moveEvent(event);
         if (alive())
             guarded([&] { d_->OnMove({pos().x(), pos().y()}); });
+    }
+    // The layout has placed the controls by now: a dialog that arranges more itself (hides
+    // what does not fit) sees their new places.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QDialog::resizeEvent(event);
+        if (alive())
+            guarded([&] { d_->OnSize(kSizeRestored, width(), height()); });
     }
     void showEvent(QShowEvent* event) override
     {

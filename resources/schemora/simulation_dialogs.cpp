@@ -135,9 +135,13 @@ plat::DialogTemplate instrument(unsigned id, const char* title, int traces, bool
 {
     plat::DialogBuilder b(id, title, kFieldChars);
     const int plotColumn = scope ? 3 : 1;
-    b.add(kIdcPlot, K::StaticFrame, "", 0, plotColumn, 6).rows(traces).size(260, 150);
+    // The plot's least size leaves a small window room: the window hides the trace rows that
+    // its plot has no height for.
+    b.add(kIdcPlot, K::StaticFrame, "", 0, plotColumn, 6).rows(traces).size(100, 40);
     for (int i = 0; i < traces; ++i) {
-        b.add(kIdcTraceFirst + static_cast<unsigned>(i), K::PushButton, "trace " + std::to_string(i + 1), i, 0);
+        // Owner-drawn: the trace's name in the trace's colour.
+        b.add(kIdcTraceFirst + static_cast<unsigned>(i), K::OwnerDrawButton, "trace " + std::to_string(i + 1), i, 0)
+            .size(40, 12);
         if (scope) {
             b.add(kIdcStepFirst + static_cast<unsigned>(i), K::PushButton, " 1v/div", i, 1);
             b.add(kIdcOffsetFirst + static_cast<unsigned>(i), K::PushButton, "O", i, 2);
@@ -185,7 +189,8 @@ plat::DialogTemplate logicSetup()
 plat::DialogTemplate fourierDisplay()
 {
     return plat::DialogBuilder(kIddFourier, "Fourier Display", kFieldChars)
-        .add(kIdcPlot, K::StaticFrame, "", 0, 2, 1).rows(6).size(260, 150)
+        // A least size a small window has room for: the plot takes the window's size.
+        .add(kIdcPlot, K::StaticFrame, "", 0, 2, 1).rows(6).size(100, 60)
         .label("Phase", 0, 0)
         .add(kIdcPhaseSpin, K::Spin, "", 1, 0)
         .add(kIdcPhaseZoom, K::Static, "20X", 1, 1)

@@ -16,11 +16,39 @@
 #include "schemora/core/schematic_helpers.h"
 #include "schemora/core/symbol_elements.h"
 
+#include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 
 namespace {
 
 constexpr int kStatusPaneMessage = 0;
+
+// When and how large a library file was: a part rebuilt into it changes both or one.
+struct LibraryStamp {
+    std::filesystem::file_time_type written;
+    std::uintmax_t size = 0;
+    bool operator==(const LibraryStamp&) const = default;
+};
+
+std::optional<LibraryStamp> stampOf(std::string_view library)
+{
+    const std::filesystem::path path = plat::resolvePath(LibraryFilePath(library, false));
+    std::error_code written, sized;
+    LibraryStamp stamp{std::filesystem::last_write_time(path, written), std::filesystem::file_size(path, sized)};
+    if (written || sized)
+        return std::nullopt;
+    return stamp;
+}
+
+// The stamp of its library file that each symbol read from a library was read at, by the
+// symbol's name in capitals.
+std::map<std::string, LibraryStamp>& symbolStamps()
+{
+    static std::map<std::string, LibraryStamp> stamps;
+    return stamps;
+}
 
 // The library's header (version a digit, at most '9') and title; false, after "Unsupported
 // file format" for a newer version, when the library cannot be read.
@@ -122,10 +150,26 @@ int LoadLibraryPart(std::string_view library, std::string_view part)
         g_partSymbols.current = found;
         return 1;
     }
+    const std::optional<LibraryStamp> stamp = stampOf(base);
     auto archive = OpenPartLibrary(base, part, false);
     if (!archive)
         return 0;
-    return LoadSymbol(fullName, *archive);
+    const int loaded = LoadSymbol(fullName, *archive);
+    if (loaded == 1 && stamp)
+        symbolStamps()[plat::upperCaseAscii(fullName)] = *stamp;
+    return loaded;
+}
+
+bool SymbolLibraryChanged(const PartSymbol& symbol)
+{
+    const size_t slash = symbol.name.find('\\');
+    if (slash == std::string::npos)
+        return false;
+    const auto recorded = symbolStamps().find(plat::upperCaseAscii(symbol.name));
+    if (recorded == symbolStamps().end())
+        return false;
+    const std::optional<LibraryStamp> now = stampOf(std::string_view(symbol.name).substr(0, slash));
+    return now && !(*now == recorded->second);
 }
 
 int LoadLibraryPartByPath(std::string_view libraryAndPart)

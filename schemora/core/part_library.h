@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+struct PartSymbol;
+
 // ---- part libraries ----
 //
 // A library (".CON") or catalogue (".CAT") in the library folder: a header record whose first
@@ -57,6 +59,9 @@ int FindNextPartRecord(plat::Archive& archive);
 int LoadLibraryPart(std::string_view library, std::string_view part);
 // The same for "LIBRARY\PART"; 0 without a backslash.
 int LoadLibraryPartByPath(std::string_view libraryAndPart);
+// Whether the library file a loaded symbol was read from has been written since (a part
+// rebuilt into it by the build utility); false for symbols not read from a library.
+bool SymbolLibraryChanged(const PartSymbol& symbol);
 
 // The index of the loaded symbol of that full name (case-insensitive), or 0.
 int FindLoadedSymbol(std::string_view fullName);

@@ -55,9 +55,9 @@ bool keepOldSymbol(int index, const PartSymbol& symbol, SymbolElementStore& old)
     return true;
 }
 
-}  // namespace
-
-int ReloadPartTypes()
+// Reads the types that readAgain picks from their libraries again; the others keep their
+// symbols.
+int reloadPartTypes(bool (*readAgain)(const PartSymbol&))
 {
     const int types = g_partSymbols.count;
     const auto oldEntries = std::make_unique<SymbolEntries>(g_partSymbols.entries);
@@ -72,10 +72,13 @@ int ReloadPartTypes()
     int reloaded = 0;
     for (int i = 1; i <= types; ++i) {
         const PartSymbol& symbol = (*oldEntries)[static_cast<size_t>(i)];
-        if (reloadFromLibrary(symbol.name) && g_partSymbols.count == i) {
+        const bool again = readAgain(symbol);
+        if (again && reloadFromLibrary(symbol.name) && g_partSymbols.count == i) {
             ++reloaded;
             continue;
         }
+        if (!again && keepOldSymbol(i, symbol, old))
+            continue;
         // Whatever a failed read left behind goes; the type keeps its old symbol at its index.
         if (g_partSymbols.count >= i) {
             g_partSymbols.entries[static_cast<size_t>(i)] = PartSymbol{};
@@ -89,6 +92,18 @@ int ReloadPartTypes()
         }
     }
     return reloaded;
+}
+
+}  // namespace
+
+int ReloadPartTypes() { return reloadPartTypes([](const PartSymbol&) { return true; }); }
+
+int ReloadChangedPartTypes()
+{
+    bool changed = false;
+    for (int i = 1; i <= g_partSymbols.count && !changed; ++i)
+        changed = SymbolLibraryChanged(g_partSymbols.entries[static_cast<size_t>(i)]);
+    return changed ? reloadPartTypes(SymbolLibraryChanged) : 0;
 }
 
 int LoadedPartTypeOf(std::string_view library, std::string_view part)

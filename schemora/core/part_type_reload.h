@@ -9,6 +9,11 @@
 // the symbol it had, after "Part re-load error!". Returns how many types were read again.
 int ReloadPartTypes();
 
+// Reads again, each into its own index, the loaded part types whose library file was written
+// since they were read (a part rebuilt by the build utility), so that the netlists see the
+// library as it is; the other types stay as they are. Returns how many were read again.
+int ReloadChangedPartTypes();
+
 // The index of the loaded part type named "LIBRARY\PART" (library without extension), compared
 // regardless of case; 0 when no drawing uses it.
 int LoadedPartTypeOf(std::string_view library, std::string_view part);

@@ -70,6 +70,9 @@ void DrawFourierPlot(plat::Dc& dc, const plat::Rect& rect, bool printing)
         bar(dc, x + width, width, phaseZero, phaseZero - static_cast<int>(phase), kPhaseBar);
         dc.TextOut(x, r.bottom + 4, netlist::Format("%d", k + 1));
     }
+    DrawInstrumentGraticule(dc, r, false);
+    dc.SetTextColor(printing ? plat::rgb(0, 0, 0) : kScale);
+    dc.SetBkMode(plat::kTransparent);
     for (int n = 1; n * 20 < 300; ++n) {
         const std::string up = netlist::Format("%d", static_cast<int>(n * 20 / phaseFactor));
         const std::string down = netlist::Format("%d", -static_cast<int>(n * 20 / phaseFactor));

@@ -147,7 +147,11 @@ void drawDecadeAxis(plat::Dc& dc, const plat::Rect& r)
     dc.SelectObject(old);
 }
 
-void drawGraticule(plat::Dc& dc, const plat::Rect& r, bool digital)
+}  // namespace
+
+plat::ColorRef TraceColor(int trace) { return kTraceColors[static_cast<size_t>(std::clamp(trace, 0, 1000) % kScopeChannels)]; }
+
+void DrawInstrumentGraticule(plat::Dc& dc, const plat::Rect& r, bool digital)
 {
     if (g_instrumentSettings.graticule) {
         for (int x = r.left; x < r.right; x += 10)
@@ -184,6 +188,8 @@ void drawGraticule(plat::Dc& dc, const plat::Rect& r, bool digital)
         dc.SelectObject(old);
     }
 }
+
+namespace {
 
 void drawLegend(plat::Dc& dc, const plat::Rect& r, bool digital, int traces)
 {
@@ -299,7 +305,7 @@ void DrawInstrumentPlot(plat::Dc& dc, const plat::Rect& rect, bool digital, int 
         else
             drawScopeTrace(dc, rect, t, printing);
     }
-    drawGraticule(dc, rect, digital);
+    DrawInstrumentGraticule(dc, rect, digital);
     if (!printing && !digital && g_instrumentSettings.offsetHandles != 0)
         drawOffsetHandles(dc, rect, traces);
     if (!printing) {

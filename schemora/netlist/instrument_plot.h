@@ -28,6 +28,13 @@ inline constexpr int kOffsetHandleHalf = 2;
 int TraceBaseY(const plat::Rect& plot, int trace);
 int OffsetHandleY(const plat::Rect& plot, int trace);
 
+// The colour of a trace and of its button's name: the analyzer's channels 9 to 16 take the
+// colours of 1 to 8 again.
+plat::ColorRef TraceColor(int trace);
+// The instruments' graticule (dots every 10 pixels) or, with the graticule switch off, the
+// axis ticks and their values along the bottom of r.
+void DrawInstrumentGraticule(plat::Dc& dc, const plat::Rect& r, bool digital);
+
 // Draws the plot into rect (client pixels of the plot static, or the page when printing).
 void DrawInstrumentPlot(plat::Dc& dc, const plat::Rect& rect, bool digital, int traces, bool printing);
 // Paper layout of a plot: the plot of the window's size scaled onto the printer's page.

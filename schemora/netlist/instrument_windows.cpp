@@ -24,6 +24,21 @@ constexpr int kOffsetLow = -20;
 constexpr int kOffsetHigh = 60;
 constexpr int kLineScroll = 5;
 constexpr size_t kTraceButtonChars = 7;
+// A trace row's height in eighths of the horizontal dialog base unit: the scope's rows carry
+// three buttons, the analyzer's one.
+constexpr int kScopeRowEighths = 48;
+constexpr int kAnalyzerRowEighths = 13;
+// Where the window opens: a small window beside the drawing.
+constexpr plat::Rect kOpeningRect{50, 75, 350, 275};
+// Before its first layout the plot of the opening window is about this much less tall than the
+// window (the bottom rows of buttons, the scroll bar and the caption).
+constexpr int kOpeningBottomBand = 90;
+
+int rowPixels(bool digital)
+{
+    const int unit = static_cast<int>(plat::GetDialogBaseUnits() & 0xFFFF);
+    return std::max(1, unit * (digital ? kAnalyzerRowEighths : kScopeRowEighths) / 8);
+}
 
 int modeOf(bool digital) { return digital ? kInstrumentDigital : kInstrumentAnalog; }
 
@@ -64,8 +79,35 @@ bool CInstrumentDlg::OnInitDialog()
     SetDlgItemText(kIdcPlusMinus, "+");
     if (plat::Control* bar = GetDlgItem(kIdcScroll))
         bar->SetRange(0, kShownSamples);
-    MoveWindow(50, 75, 640, 480);
+    visibleTraces_ = -1;
+    layOutTraceRows(kOpeningRect.height() - kOpeningBottomBand, false);
+    MoveWindow(kOpeningRect);
     return true;
+}
+
+void CInstrumentDlg::OnSize(unsigned, int, int)
+{
+    if (const plat::Control* plot = GetDlgItem(kIdcPlot))
+        layOutTraceRows(plot->clientRect().height(), true);
+}
+
+void CInstrumentDlg::layOutTraceRows(int plotHeight, bool redraw)
+{
+    const int visible = std::clamp(plotHeight / rowPixels(digital_), 0, traceCount());
+    if (visible == visibleTraces_)
+        return;
+    visibleTraces_ = visible;
+    for (int t = 0; t < traceCount(); ++t) {
+        const int show = t < visible ? plat::kSwShow : plat::kSwHide;
+        const unsigned row = static_cast<unsigned>(t);
+        ShowDlgItem(kIdcTraceFirst + row, show);
+        if (!digital_) {
+            ShowDlgItem(kIdcStepFirst + row, show);
+            ShowDlgItem(kIdcOffsetFirst + row, show);
+        }
+    }
+    if (redraw)
+        RedrawPlot();
 }
 
 void CInstrumentDlg::OnClose()
@@ -83,20 +125,56 @@ int CInstrumentDlg::plotWidth() const
 
 void CInstrumentDlg::showTraceNames()
 {
-    for (int t = 0; t < traceCount(); ++t)
-        SetDlgItemText(kIdcTraceFirst + static_cast<unsigned>(t), g_simTraces.names[static_cast<size_t>(t)].substr(0, kTraceButtonChars));
+    for (int t = 0; t < traceCount(); ++t) {
+        const unsigned id = kIdcTraceFirst + static_cast<unsigned>(t);
+        SetDlgItemText(id, g_simTraces.names[static_cast<size_t>(t)].substr(0, kTraceButtonChars));
+        if (plat::Control* button = GetDlgItem(id))
+            button->Invalidate();
+    }
+}
+
+void CInstrumentDlg::drawTraceButton(unsigned ctlId, plat::DrawItem& item) const
+{
+    plat::Dc& dc = *item.dc;
+    const plat::Rect& r = item.rcItem;
+    dc.FillRect(r, plat::Brush::solid(plat::GetSysColor(plat::kColorBtnFace)));
+    const plat::Pen light(plat::kPsSolid, 0, plat::GetSysColor(plat::kColorBtnHighlight));
+    const plat::Pen dark(plat::kPsSolid, 0, plat::GetSysColor(plat::kColorBtnShadow));
+    const plat::Pen old = dc.SelectObject(light);
+    dc.MoveTo(r.left, r.bottom - 1);
+    dc.LineTo(r.left, r.top);
+    dc.LineTo(r.right - 1, r.top);
+    dc.SelectObject(dark);
+    dc.LineTo(r.right - 1, r.bottom - 1);
+    dc.LineTo(r.left, r.bottom - 1);
+    dc.SelectObject(old);
+    const int trace = static_cast<int>(ctlId - kIdcTraceFirst);
+    const std::string name = g_simTraces.names[static_cast<size_t>(trace)].substr(0, kTraceButtonChars);
+    dc.SetTextColor(TraceColor(trace));
+    dc.SetBkMode(plat::kTransparent);
+    const plat::Size extent = dc.GetTextExtent(name);
+    dc.TextOut(r.left + (r.width() - extent.cx) / 2, r.top + (r.height() - extent.cy) / 2, name);
 }
 
 void CInstrumentDlg::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 {
-    if (ctlId != kIdcPlot || !item.dc)
+    if (!item.dc)
         return;
+    if (ctlId >= kIdcTraceFirst && ctlId < kIdcTraceFirst + static_cast<unsigned>(traceCount())) {
+        drawTraceButton(ctlId, item);
+        return;
+    }
+    if (ctlId != kIdcPlot)
+        return;
+    // The first paint, and every paint after the window changed its size, knows the plot's
+    // height for certain.
+    layOutTraceRows(item.rcItem.height(), false);
     if (g_simTraces.lastModeDrawn != modeOf(digital_)) {
         ResetInstrumentStore(digital_);
         g_simTraces.lastModeDrawn = modeOf(digital_);
         showTraceButtons();
     }
-    DrawInstrumentPlot(*item.dc, item.rcItem, digital_, traceCount(), false);
+    DrawInstrumentPlot(*item.dc, item.rcItem, digital_, visibleTraces_, false);
     SetDlgItemText(kIdcTimePerDiv, TimePerDivisionText(digital_));
     if (plat::Control* bar = GetDlgItem(kIdcScroll)) {
         plat::ScrollInfo info;
@@ -159,7 +237,7 @@ void CInstrumentDlg::OnPrint()
     const plat::Rect rect = plot ? plot->clientRect() : plat::Rect{0, 0, 400, 300};
     const auto result = plat::printOnePage(digital_ ? "Logic" : "Scope", [&](plat::Dc& dc) {
         PreparePrintedPlot(dc, rect);
-        DrawInstrumentPlot(dc, rect, digital_, traceCount(), true);
+        DrawInstrumentPlot(dc, rect, digital_, visibleTraces_, true);
     });
     if (result == plat::PagePrintResult::Failed)
         plat::MessageBox("Error in starting print Job");

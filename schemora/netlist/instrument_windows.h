@@ -13,6 +13,9 @@ public:
     // place, and the Display menu would never open it (or another instrument) again.
     void OnCancel() override { OnClose(); }
     void OnDrawItem(unsigned ctlId, plat::DrawItem& item) override;
+    // The plot fills the window right of the button column; rows of trace buttons the plot has
+    // no height for are hidden.
+    void OnSize(unsigned type, int cx, int cy) override;
     void OnHScroll(unsigned code, unsigned pos, plat::Control* bar) override;
     // The time cursor and the scope's offset handles follow the mouse over the plot.
     void OnControlMouse(plat::Control& control, unsigned message, unsigned flags, plat::Point point) override;
@@ -22,6 +25,8 @@ public:
     // Repaints the plot at once.
     void RedrawPlot();
     int traceCount() const { return digital_ ? 16 : 8; }
+    // The traces whose buttons the window shows, and so the traces the plot draws.
+    int visibleTraces() const { return visibleTraces_; }
     int plotWidth() const;
 
     void OnTime();
@@ -38,11 +43,16 @@ protected:
     bool digital_;
 
 private:
+    // Shows the trace buttons (and the scope's step and offset buttons) a plot of that height
+    // has rows for, hides the others.
+    void layOutTraceRows(int plotHeight, bool redraw);
+    void drawTraceButton(unsigned ctlId, plat::DrawItem& item) const;
     bool pressOnHandle(const plat::Rect& plot, plat::Point point);
     void dragOffset(const plat::Rect& plot, plat::Point point);
     void dragCursor(const plat::Rect& plot, plat::Point point);
 
     bool cursorDragged_ = false;
+    int visibleTraces_ = 0;
 };
 
 class CScopeDlg : public CInstrumentDlg {

@@ -7,6 +7,7 @@
 #include "platform/system/paths.h"
 #include "schemora/core/current_document.h"
 #include "schemora/core/design_name.h"
+#include "schemora/core/part_type_reload.h"
 #include "schemora/netlist/netlist_parts.h"
 #include "schemora/netlist/netlist_text.h"
 
@@ -483,6 +484,8 @@ int CNetlistBuilder::buildNets(Snapshot& snapshot)
 
 int CNetlistBuilder::GenerateNetlist()
 {
+    // A part rebuilt into its library since the drawing read it netlists as it now is.
+    ReloadChangedPartTypes();
     Snapshot snapshot;
     const int built = buildNets(snapshot);
     // The default net names go before the files are written; every changed object comes back.

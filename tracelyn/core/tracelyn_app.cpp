@@ -120,7 +120,10 @@ bool CTracelynApp::InitInstance()
         PlaySoundFile("welcome.wav");
 
     g_crosshair.on = true;
-    quill::ShowStartupTip(ProgramTips());
+    // A start that opens a board named on the command line (Make PCB opens the board it has
+    // just placed) goes straight to the board, as it does without the welcome sound.
+    if (!g_boardFolders.commandLineFlag)
+        quill::ShowStartupTip(ProgramTips());
 
     if (!m_lpCmdLine().empty() && g_boardFolders.settingsRead)
         OfferBatchRoute();

@@ -25,6 +25,37 @@
 namespace {
 
 constexpr std::string_view kNetSeparator = "----";
+
+// The nets of one pin a netlist read names, told in one message at the end rather than one box
+// per net; outside a reading each is told at once.
+struct LoneNets {
+    bool gathering = false;
+    std::vector<std::string> names;
+};
+LoneNets g_loneNets;
+constexpr size_t kLoneNetsNamed = 40;
+constexpr size_t kLoneNetsPerLine = 8;
+
+std::string loneNetMessage(const std::vector<std::string>& names)
+{
+    if (names.size() == 1)
+        return "Warning: net " + names.front() + " has only one pin.\nIt will not be routed.";
+    std::string list;
+    for (size_t i = 0; i < names.size() && i < kLoneNetsNamed; ++i)
+        list += (i == 0 ? "" : i % kLoneNetsPerLine == 0 ? ",\n" : ", ") + names[i];
+    if (names.size() > kLoneNetsNamed)
+        list += "\nand " + std::to_string(names.size() - kLoneNetsNamed) + " more";
+    return "Warning: " + std::to_string(names.size()) + " nets have only one pin:\n" + list + "\nThey will not be routed.";
+}
+
+void noteLoneNet(std::string_view name)
+{
+    if (!g_loneNets.gathering) {
+        plat::MessageBox(loneNetMessage({std::string(name)}));
+        return;
+    }
+    g_loneNets.names.emplace_back(name);
+}
 // The start pin is the lowest of the first pins this close to the leftmost x.
 constexpr int32_t kStartColumnWidth = 300;
 constexpr int kStartColumnPins = 50;
@@ -233,9 +264,24 @@ bool readNetLine(std::string_view line)
     return g_netlist.stop == 0;
 }
 
+int readBoardNetlist(std::string_view name);
+
 }  // namespace
 
 int ReadBoardNetlist(std::string_view name)
+{
+    g_loneNets = LoneNets{true, {}};
+    const int result = readBoardNetlist(name);
+    LoneNets lone = std::move(g_loneNets);
+    g_loneNets = LoneNets{};
+    if (!lone.names.empty())
+        plat::MessageBox(loneNetMessage(lone.names));
+    return result;
+}
+
+namespace {
+
+int readBoardNetlist(std::string_view name)
 {
     g_netlist.netCount = 0;
     const std::string path = std::string(name) + ".net";
@@ -268,6 +314,8 @@ int ReadBoardNetlist(std::string_view name)
     return 1;
 }
 
+}  // namespace
+
 void AddNetFromLine(std::string_view line, int net)
 {
     if (g_netlist.stop != 0 || net < 0 || net >= kMaxNets || NetTable().empty() || PinTable().empty() ||
@@ -288,8 +336,9 @@ void AddNetFromLine(std::string_view line, int net)
     if (pin.empty())
         return;
     if (pin.find('\n') != std::string_view::npos) {
+        // A reading after a move says nothing the first reading has said already.
         if (!g_netlist.reloading)
-            plat::MessageBox("Warning: net " + std::string(netName) + " has only one pin.\nIt will not be routed.");
+            noteLoneNet(netName);
         return;
     }
     const std::span<NetPin> table = PinTable();

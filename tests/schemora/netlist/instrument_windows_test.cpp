@@ -8,6 +8,7 @@
 #include "schemora/netlist/instrument_windows.h"
 
 #include <algorithm>
+#include <set>
 
 using namespace netlist_test;
 using namespace scm;
@@ -36,7 +37,7 @@ TEST_F(Instruments, ScopeOpensOnceAndItsFirstPaintShowsTheDemonstrationTraces)
     plat::RecordingDc dc;
     plat::DrawItem item;
     item.dc = &dc;
-    item.rcItem = {0, 0, 400, 300};
+    item.rcItem = {0, 0, 400, 400};
     theScopeDlg.OnDrawItem(kIdcPlot, item);
     EXPECT_EQ(g_simTraces.lastModeDrawn, kInstrumentAnalog);
     EXPECT_EQ(g_simTraces.samples[1][0], 1500);            // cosine of trace 2
@@ -46,6 +47,79 @@ TEST_F(Instruments, ScopeOpensOnceAndItsFirstPaintShowsTheDemonstrationTraces)
     theScopeDlg.OnClose();
     EXPECT_EQ(g_simTraces.instrumentMode, kInstrumentClosed);
     EXPECT_FALSE(theScopeDlg.IsWindow());
+}
+
+// The scope opens small; its rows of trace buttons follow the plot's height, never more than
+// eight, and the plot draws the traces whose buttons show.
+TEST_F(Instruments, ScopeOpensSmallAndShowsTheTraceRowsItsPlotHasRoomFor)
+{
+    ASSERT_TRUE(theScopeDlg.Open(nullptr));
+    plat::Rect window;
+    theScopeDlg.GetWindowRect(&window);
+    EXPECT_EQ(window.left, 50);
+    EXPECT_EQ(window.top, 75);
+    EXPECT_EQ(window.width(), 300);
+    EXPECT_EQ(window.height(), 200);
+    const auto shownRows = [] {
+        int rows = 0;
+        for (unsigned t = 0; t < 8; ++t) {
+            const bool trace = theScopeDlg.GetDlgItem(kIdcTraceFirst + t)->IsWindowVisible();
+            EXPECT_EQ(theScopeDlg.GetDlgItem(kIdcStepFirst + t)->IsWindowVisible(), trace) << t;
+            EXPECT_EQ(theScopeDlg.GetDlgItem(kIdcOffsetFirst + t)->IsWindowVisible(), trace) << t;
+            if (trace) {
+                EXPECT_EQ(static_cast<int>(t), rows) << "the rows shown are the first ones";
+                ++rows;
+            }
+        }
+        return rows;
+    };
+    EXPECT_LT(shownRows(), 8) << "a small window shows only the first rows";
+
+    struct Case {
+        int plotHeight;
+        int rows;
+    };
+    for (const Case c : {Case{100, 2}, Case{300, 6}, Case{2000, 8}, Case{150, 3}}) {
+        SCOPED_TRACE(c.plotHeight);
+        // A window that changes its size lays itself out for its plot's new height.
+        theScopeDlg.GetDlgItem(kIdcPlot)->MoveWindow(0, 0, 400, c.plotHeight);
+        theScopeDlg.MoveWindow(50, 75, 600, c.plotHeight + 100);
+        EXPECT_EQ(shownRows(), c.rows);
+        EXPECT_EQ(theScopeDlg.visibleTraces(), c.rows);
+        plat::RecordingDc dc;
+        plat::DrawItem item{.ctlId = kIdcPlot, .dc = &dc, .rcItem = {0, 0, 400, c.plotHeight}};
+        theScopeDlg.OnDrawItem(kIdcPlot, item);
+        std::set<plat::ColorRef> traced;
+        for (const plat::DcCall& call : dc.calls())
+            if (call.name == "LineTo")
+                for (int t = 0; t < 7; ++t)
+                    if (call.pen.color == TraceColor(t))
+                        traced.insert(call.pen.color);
+        EXPECT_EQ(static_cast<int>(traced.size()), std::min(c.rows, 7)) << "trace 8 shares the cursor's white";
+    }
+}
+
+// Each trace button shows the trace's name (at most seven characters) in the trace's colour
+// on the button face.
+TEST_F(Instruments, TraceButtonsShowTheirTracesNameInTheTracesColour)
+{
+    ASSERT_TRUE(theLogicAnalyzerDlg.Open(nullptr));
+    g_simTraces.names[10] = "counter_bit";
+    for (unsigned t : {0u, 10u}) {
+        SCOPED_TRACE(t);
+        plat::RecordingDc dc;
+        plat::DrawItem item{.ctlId = kIdcTraceFirst + t, .dc = &dc, .rcItem = {0, 0, 80, 24}};
+        theLogicAnalyzerDlg.OnDrawItem(kIdcTraceFirst + t, item);
+        const auto& calls = dc.calls();
+        const auto text = std::find_if(calls.begin(), calls.end(), [](const plat::DcCall& c) { return c.name == "TextOut"; });
+        ASSERT_NE(text, calls.end());
+        EXPECT_EQ(text->text, g_simTraces.names[t].substr(0, 7));
+        EXPECT_EQ(text->textColor, TraceColor(static_cast<int>(t)));
+        EXPECT_EQ(TraceColor(static_cast<int>(t)), TraceColor(static_cast<int>(t % 8)));
+        ASSERT_FALSE(calls.empty());
+        EXPECT_EQ(calls.front().name, "FillRect");
+        EXPECT_EQ(calls.front().brush.color, plat::GetSysColor(plat::kColorBtnFace));
+    }
 }
 
 TEST_F(Instruments, ButtonsStayWithinTheirRanges)
@@ -84,6 +158,7 @@ TEST_F(Instruments, TheTimeCursorAndTheOffsetHandlesFollowTheMouse)
     theScopeDlg.RedrawPlot();
     plat::Control* plot = theScopeDlg.GetDlgItem(kIdcPlot);
     ASSERT_NE(plot, nullptr);
+    plot->MoveWindow(0, 0, 400, 300);
     const plat::Rect r = plot->clientRect();
     ASSERT_GT(r.width(), 200);
     const auto mouse = [&](unsigned message, unsigned flags, int x, int y) {
@@ -181,6 +256,26 @@ TEST_F(Instruments, FourierWarnsWithoutItsDirectiveAndZoomsStopAtTheEnds)
     plat::RecordingDc dc;
     DrawFourierPlot(dc, {0, 0, 400, 300}, false);
     EXPECT_GE(count(dc, "FillRect"), 2);   // background and the first harmonic's bars
+}
+
+// The Fourier plot carries the instruments' graticule (dots), or their axis ticks with the
+// graticule switched off.
+TEST_F(Instruments, FourierPlotDrawsTheInstrumentsGraticuleAndAxis)
+{
+    g_instrumentSettings.graticule = 1;
+    plat::RecordingDc dots;
+    DrawFourierPlot(dots, {0, 0, 400, 300}, false);
+    EXPECT_GE(count(dots, "SetPixel"), 30 * 25);
+    g_instrumentSettings.graticule = 0;
+    plat::RecordingDc axis;
+    DrawFourierPlot(axis, {0, 0, 400, 300}, false);
+    EXPECT_EQ(count(axis, "SetPixel"), 0);
+    // A tick every ten pixels along the bottom, from the left edge moved in by 20.
+    int ticks = 0;
+    for (const plat::DcCall& c : axis.calls())
+        ticks += c.name == "LineTo" && c.args.size() == 2 && (c.args[1] == 282 || c.args[1] == 285);
+    EXPECT_GE(ticks, 35);
+    g_instrumentSettings.graticule = 1;
 }
 
 }  // namespace

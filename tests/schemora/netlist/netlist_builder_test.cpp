@@ -203,3 +203,35 @@ TEST_F(NetlistBuilderTest, BusesCarrySignalsOnlyByTheirLabels)
     EXPECT_NE(ntp.find("D0----r1-2,r4-1\n"), std::string::npos) << ntp;
     EXPECT_NE(ntp.find("D1----r2-2,r3-1\n"), std::string::npos) << ntp;
 }
+
+// A part rebuilt into its library after the drawing read it (the build utility writes the
+// library file) netlists as the library now holds it; parts of unchanged libraries stay as
+// they were read.
+TEST_F(NetlistBuilderTest, APartRebuiltIntoItsLibraryNetlistsAsItNowIs)
+{
+    part(resistor, "R:DEVICE\\R", 1, 0, 0);
+    wire(400, 0, 1000, 0);
+    label(700, 0, "MID");
+    part(gate, "U:TTL\\7400", 1, 1000, 0);
+    ASSERT_EQ(run(), 1);
+    EXPECT_NE(readNetlistBody(".net").find("MID----r1-2,u1-1"), std::string::npos) << readNetlistBody(".net");
+    EXPECT_NE(read(".ref").find("R1 DEVICE\\R 1 AXIAL0.4"), std::string::npos);
+    const int gateElements = g_partSymbols.entries[static_cast<size_t>(gate)].w[2];
+
+    // The resistor rebuilt with other pin numbers and another package.
+    ASSERT_TRUE(writeLibrary(folder.file("DEVICE.CON"),
+                             {twoPin("R", "R?", "%package AXIAL0.5", "11", "12"), twoPin("C", "C?", "%package RADIAL"),
+                              twoPin("VSRC", "V?", nullptr), ground(), twoPin("SPST", "S?", nullptr)}));
+    host.clearEvents();
+    ASSERT_EQ(run(), 1);
+    EXPECT_NE(readNetlistBody(".net").find("MID----r1-12,u1-1"), std::string::npos) << readNetlistBody(".net");
+    EXPECT_NE(read(".ref").find("R1 DEVICE\\R 1 AXIAL0.5"), std::string::npos) << read(".ref");
+    EXPECT_EQ(store[1].symbolIndex(), resistor) << "the part keeps its type";
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(gate)].w[2], gateElements);
+    EXPECT_FALSE(host.shown("message box: Part re-load error!"));
+
+    // Nothing changed since: nothing is read again.
+    const int firstElement = g_partSymbols.entries[static_cast<size_t>(resistor)].w[1];
+    ASSERT_EQ(run(), 1);
+    EXPECT_EQ(g_partSymbols.entries[static_cast<size_t>(resistor)].w[1], firstElement);
+}

@@ -4,6 +4,7 @@
 // inside a small outline.
 #include "paint_fixture.h"
 
+#include "common/logical_palette.h"
 #include "platform/core/archive.h"
 #include "platform/system/files.h"
 #include "platform/system/paths.h"
@@ -167,6 +168,32 @@ TEST_F(ShippedBoardLook, DrawingToolsStartAtMakeableSizes)
     EXPECT_EQ(g_boardSettings.padSizeX, 600);
     EXPECT_EQ(g_boardSettings.padSizeY, 600);
     EXPECT_EQ(g_boardSettings.padHole, 320);
+}
+
+// Every copper layer and the net names stand out from the screen's background in the shipped
+// scheme; a colour near the background would hide what is drawn in it.
+TEST_F(ShippedBoardLook, LayerAndNetNameColoursStandOutFromTheBackground)
+{
+    if (!shipped())
+        GTEST_SKIP() << "the program folder is laid out by the full build";
+    loadShippedSettings();
+    // The desktop's button face of a light theme.
+    host.setSysColor(plat::kColorBtnFace, 0x00EFEFEF);
+    const auto palette = BuildLogicalPalette();
+    const auto rgbOf = [&](int logical) { return palette[static_cast<size_t>(ColorMapEntry(logical) & 31)]; };
+    const auto distance = [](LogicalColor a, LogicalColor b) {
+        return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+    };
+    const LogicalColor background = rgbOf(RoleColor(kRoleBackground));
+    constexpr int kNetNameSlot = 30;
+    std::vector<int> slots;
+    for (int layer = 0; layer < 16; ++layer)
+        slots.push_back(layer);
+    slots.push_back(kNetNameSlot);
+    for (int slot : slots) {
+        SCOPED_TRACE(slot);
+        EXPECT_GE(distance(rgbOf(slot), background), 120);
+    }
 }
 
 }  // namespace

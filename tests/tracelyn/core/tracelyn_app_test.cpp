@@ -149,6 +149,18 @@ TEST_F(TracelynStart, BackupTimerWelcomeSoundAndTipFollowTheSettings)
     EXPECT_TRUE(host.shown("dialog 293"));
 }
 
+// Make PCB starts the board program on the board it has just placed: no tip stands before it.
+TEST_F(TracelynStart, ABoardOnTheCommandLineOpensWithoutTheTipOfTheDay)
+{
+    writeBoard("board.tlz");
+    writeIni("DoTips=1\n");
+    host.answerDialog([](plat::Dialog& dialog) { return dialog.PressButton(plat::kIdCancel); });
+    auto harness = start({folder.file("board.tlz")});
+    ASSERT_TRUE(harness.start());
+    EXPECT_FALSE(host.shown("dialog 293"));
+    ASSERT_NE(activeBoard(), nullptr);
+}
+
 TEST_F(TracelynStart, RefusesPrintToAndDdeCommandLines) { expectUnsupportedCommandLinesRefused("a.tlz"); }
 
 TEST_F(TracelynStart, BoardOfTheCommandLineIsOfferedOneBatchRouteAndNothingElse)

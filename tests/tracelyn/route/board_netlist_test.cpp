@@ -257,6 +257,41 @@ TEST_F(BoardNetlistTest, SmallNetsAndAMissingFile)
     EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"No packages found!"});
 }
 
+// Nets of one pin are told once, in one message, however many there are; a long list is cut.
+TEST_F(BoardNetlistTest, NetsOfOnePinAreToldTogether)
+{
+    placeFilter();
+    struct Case {
+        int lone;
+        std::vector<std::string> messages;
+    };
+    const std::vector<Case> cases = {
+        {0, {}},
+        {1, {"Warning: net N1 has only one pin.\nIt will not be routed."}},
+        {3, {"Warning: 3 nets have only one pin:\nN1, N2, N3\nThey will not be routed."}},
+        {43, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lone);
+        std::string text = netlistHeader(c.lone + 1) + "PAIR----r1-1,r1-2\n";
+        for (int n = 1; n <= c.lone; ++n)
+            text += "N" + std::to_string(n) + "----r1-1\n";
+        writeNetlist(text);
+        host.clearEvents();
+        ASSERT_EQ(LoadNetlist(1), 1);
+        if (c.lone == 43) {
+            ASSERT_EQ(host.messageBoxes().size(), 1u);
+            const std::string shown = host.messageBoxes().front();
+            EXPECT_EQ(shown.rfind("Warning: 43 nets have only one pin:\nN1, N2,", 0), 0u) << shown;
+            EXPECT_NE(shown.find("N40\nand 3 more\nThey will not be routed."), std::string::npos) << shown;
+            EXPECT_EQ(shown.find("N41"), std::string::npos) << shown;
+        } else {
+            EXPECT_EQ(host.messageBoxes(), c.messages);
+        }
+        EXPECT_EQ(g_netlist.netCount, c.lone + 1);
+    }
+}
+
 TEST_F(BoardNetlistTest, TablesThatWouldOverflowStopWithAMessage)
 {
     writeLibrary(row(100));
