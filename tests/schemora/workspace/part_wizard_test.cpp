@@ -303,3 +303,40 @@ TEST_F(PartWizardTest, DesignWizardReplacesThePartOnlyOnFinish)
     EXPECT_EQ(editor.saves, 1);
     EXPECT_EQ(editor.changes, 1);
 }
+
+// Back from any page and Next again keep the part information as it was typed.
+TEST_F(PartWizardTest, BackFromEveryPageKeepsTheTypedInformation)
+{
+    const auto expectKept = [](plat::PropertyPage& info) {
+        EXPECT_EQ(info.GetDlgItemText(kIdcWizName), "OPAMP");
+        EXPECT_EQ(info.GetDlgItemText(kIdcWizDescription), "Dual supply");
+        EXPECT_EQ(info.GetDlgItemText(kIdcWizPackage), "DIP8");
+    };
+    for (const unsigned type : {kIdcWizBlock, kIdcWizAmplifier}) {
+        SCOPED_TRACE(type);
+        host.clearEvents();
+        run([&](plat::PropertySheet& s) {
+            page(s).PressButton(type);
+            s.PressButton(plat::kIdWizNext);
+            plat::PropertyPage& info = page(s);
+            info.TypeDlgItemText(kIdcWizName, "OPAMP");
+            info.TypeDlgItemText(kIdcWizDescription, "Dual supply");
+            info.TypeDlgItemText(kIdcWizPackage, "DIP8");
+            s.PressButton(plat::kIdWizBack);
+            EXPECT_EQ(page(s).templateId(), kIddWizardType);
+            s.PressButton(plat::kIdWizNext);
+            expectKept(page(s));
+            // On to the last page, then Back page by page to the information again.
+            while (page(s).templateId() != kIddWizardOutput)
+                s.PressButton(plat::kIdWizNext);
+            while (page(s).templateId() != kIddWizardInfo)
+                s.PressButton(plat::kIdWizBack);
+            expectKept(page(s));
+            while (page(s).templateId() != kIddWizardOutput)
+                s.PressButton(plat::kIdWizNext);
+            return s.PressButton(plat::kIdWizFinish);
+        });
+        EXPECT_EQ(store.text(2), "OPAMP");
+        EXPECT_EQ(g_partWizard.description, "Dual supply");
+    }
+}

@@ -490,4 +490,39 @@ TEST_F(PackageEditorTest, UnsavedWizardPartIsKeptAsAChange)
     });
 }
 
+// Back from the output page and from the labels page, then Next again, keep the designator,
+// description and name as they were typed.
+TEST_F(PackageEditorTest, WizardBackKeepsTheTypedLabels)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        host.answerDialog([&](plat::Dialog& d) {
+            auto& wizard = dynamic_cast<CPartWizard&>(d);
+            wizard.PressButton(plat::kIdWizNext);
+            plat::PropertyPage* labels = wizard.GetActivePage();
+            labels->TypeDlgItemText(kIdcWizardDesignator, "IC");
+            labels->TypeDlgItemText(kIdcWizardPartDescription, "Twenty pins");
+            labels->TypeDlgItemText(kIdcWizardPartName, "DIP20W");
+            const auto expectKept = [&] {
+                EXPECT_EQ(wizard.GetActivePage(), labels);
+                EXPECT_EQ(labels->GetDlgItem(kIdcWizardDesignator)->text(), "IC");
+                EXPECT_EQ(labels->GetDlgItemText(kIdcWizardPartDescription), "Twenty pins");
+                EXPECT_EQ(labels->GetDlgItemText(kIdcWizardPartName), "DIP20W");
+            };
+            wizard.PressButton(plat::kIdWizNext);
+            wizard.PressButton(plat::kIdWizBack);
+            expectKept();
+            wizard.PressButton(plat::kIdWizBack);
+            EXPECT_EQ(wizard.GetActiveIndex(), 0);
+            wizard.PressButton(plat::kIdWizNext);
+            expectKept();
+            wizard.PressButton(plat::kIdWizNext);
+            return wizard.PressButton(plat::kIdWizFinish);
+        });
+        send(editor, kIdcEditorWizard);
+        EXPECT_STREQ(editor.record(1).text(), "Ref(IC)");
+        EXPECT_STREQ(editor.record(2).text(), "DIP20W");
+        EXPECT_EQ(editor.GetDlgItemText(kIdcEditorComment), "Twenty pins");
+    });
+}
+
 }  // namespace
