@@ -17,6 +17,7 @@
 #include "tracelyn/core/board_clipboard.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_wizard.h"
+#include "tracelyn/core/object_extent.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 #include "tracelyn/workspace/package_editor.h"
 #include "tracelyn/workspace/package_editor_dialogs.h"
@@ -523,6 +524,55 @@ TEST_F(PackageEditorTest, WizardBackKeepsTheTypedLabels)
         EXPECT_STREQ(editor.record(2).text(), "DIP20W");
         EXPECT_EQ(editor.GetDlgItemText(kIdcEditorComment), "Twenty pins");
     });
+}
+
+// The reference and name texts of a wizard's package stand clear of every pad and outline, by
+// more than a silk line's width, whatever the package type: none of their silk lands on copper.
+TEST_F(PackageEditorTest, WizardLabelsStandClearOfThePackage)
+{
+    struct Case {
+        const char* what;
+        unsigned type;
+        const char* padsX;
+        const char* padsY;
+        const char* xSeparation;
+    };
+    const Case cases[] = {
+        {"DIP", kPackageDip, "2", "10", "300"},
+        {"quad", kPackageQuad, "6", "6", "600"},
+        {"circular", kPackageCircular, "8", "0", "400"},
+        {"grid array", kPackageGridArray, "5", "5", "300"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.clearEvents();
+        g_packageWizardMemory = PackageWizardMemory{};
+        inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+            host.answerDialog([&](plat::Dialog& d) {
+                auto& wizard = dynamic_cast<CPartWizard&>(d);
+                plat::PropertyPage* type = wizard.GetActivePage();
+                type->PressButton(c.type);
+                type->TypeDlgItemText(kIdcWizardPadsX, c.padsX);
+                type->TypeDlgItemText(kIdcWizardPadsY, c.padsY);
+                type->TypeDlgItemText(kIdcWizardXSeparation, c.xSeparation);
+                type->TypeDlgItemText(kIdcWizardYSeparation, c.xSeparation);
+                wizard.PressButton(plat::kIdWizNext);
+                wizard.PressButton(plat::kIdWizNext);
+                return wizard.PressButton(plat::kIdWizFinish);
+            });
+            send(editor, kIdcEditorWizard);
+            ASSERT_GT(g_board.count, 3);
+            for (const int label : {1, 2}) {
+                const BoardBox text = UnrotatedTextBox(label);
+                for (int i = kPartEditorFirstFree; i <= g_board.count; ++i) {
+                    BoardBox b = GetObjectExtent(i, kExtentPlain);
+                    // A silk line's width and the text's pen on top of the copper's own box.
+                    b = {b.left - 150, b.top - 150, b.right + 150, b.bottom + 150};
+                    EXPECT_FALSE(text.meets(b)) << "label " << label << " on record " << i;
+                }
+            }
+        });
+    }
 }
 
 }  // namespace
