@@ -8,6 +8,7 @@
 #include "platform/app/message_pump.h"
 #include "platform/app/property_sheet.h"
 #include "platform/app/resources.h"
+#include "platform/gdi/raster_dc.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/setup_dialog_ids.h"
 #include "tracelyn/core/board_settings.h"
@@ -573,6 +574,39 @@ TEST_F(PackageEditorTest, WizardLabelsStandClearOfThePackage)
             }
         });
     }
+}
+
+// The first page's picture draws the pads the count fields mean: a DIP's "Number of Pads (Y)"
+// down each side, redrawn as the count is typed, and the count written under it.
+TEST_F(PackageEditorTest, WizardPictureShowsThePadsPerSide)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        host.answerDialog([&](plat::Dialog& d) {
+            auto& wizard = dynamic_cast<CPartWizard&>(d);
+            plat::PropertyPage& type = *wizard.GetActivePage();
+            // Pads down the picture's left column, and whether the picture shows any ink below them.
+            const auto padsDown = [&] {
+                plat::RasterDc dc(120, 100);
+                plat::DrawItem draw{.ctlId = kIdcWizardPicture, .itemAction = plat::kOdaDrawEntire, .dc = &dc,
+                                    .rcItem = {0, 0, 120, 100}};
+                type.OnDrawItem(kIdcWizardPicture, draw);
+                int runs = 0;
+                bool inPad = false;
+                for (int y = 0; y < 88; ++y) {
+                    const bool ink = dc.GetPixel(60 - 120 / 5, y) != plat::rgb(255, 255, 255);
+                    runs += ink && !inPad;
+                    inPad = ink;
+                }
+                return runs;
+            };
+            EXPECT_EQ(type.GetDlgItemText(kIdcWizardPadsY), "10");
+            EXPECT_EQ(padsDown(), 10) << "ten pads per side, as the field counts them";
+            type.TypeDlgItemText(kIdcWizardPadsY, "4");
+            EXPECT_EQ(padsDown(), 4);
+            return wizard.PressButton(plat::kIdCancel);
+        });
+        send(editor, kIdcEditorWizard);
+    });
 }
 
 }  // namespace
