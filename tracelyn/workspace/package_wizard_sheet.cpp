@@ -121,8 +121,10 @@ void drawPackagePicture(plat::Dc& dc, const plat::Rect& r, int type, int padsX, 
     const plat::Pen pen(plat::kPsSolid, 1, plat::rgb(0, 0, 128));
     const plat::Pen oldPen = dc.SelectObject(pen);
     const plat::Brush oldBrush = dc.SelectObject(plat::Brush::solid(plat::rgb(192, 160, 0)));
+    const std::string caption = pictureCaption(type, padsX, padsY);
+    const int captionHeight = std::max(dc.GetTextExtent(caption).cy, 1);
     const int w = r.right - r.left;
-    const int h = r.bottom - r.top - 12;   // the caption's line below
+    const int h = std::max(r.bottom - r.top - captionHeight - 2, 1);   // the caption's line below
     const int cx = r.left + w / 2, cy = r.top + h / 2;
     const int top = r.top + h / 8, bottom = r.top + h - h / 8;
     auto pad = [&](int x, int y) { dc.Ellipse(x - 2, y - 2, x + 3, y + 3); };
@@ -172,8 +174,7 @@ void drawPackagePicture(plat::Dc& dc, const plat::Rect& r, int type, int padsX, 
     dc.SelectObject(oldPen);
     dc.SetBkMode(plat::kTransparent);
     dc.SetTextColor(plat::rgb(0, 0, 0));
-    const std::string caption = pictureCaption(type, padsX, padsY);
-    dc.TextOut(cx - dc.GetTextExtent(caption).cx / 2, r.bottom - 12, caption);
+    dc.TextOut(cx - dc.GetTextExtent(caption).cx / 2, r.bottom - captionHeight - 1, caption);
 }
 
 }  // namespace

@@ -592,7 +592,7 @@ TEST_F(PackageEditorTest, WizardPictureShowsThePadsPerSide)
                 type.OnDrawItem(kIdcWizardPicture, draw);
                 int runs = 0;
                 bool inPad = false;
-                for (int y = 0; y < 88; ++y) {
+                for (int y = 0; y < 84; ++y) {
                     const bool ink = dc.GetPixel(60 - 120 / 5, y) != plat::rgb(255, 255, 255);
                     runs += ink && !inPad;
                     inPad = ink;
