@@ -19,6 +19,9 @@
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_wizard.h"
 #include "tracelyn/core/object_extent.h"
+#include "common/string_helpers.h"
+#include "tracelyn/core/package_geometry.h"
+#include "tracelyn/route/design_rule_check.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 #include "tracelyn/workspace/package_editor.h"
 #include "tracelyn/workspace/package_editor_dialogs.h"
@@ -559,8 +562,12 @@ TEST_F(PackageEditorTest, WizardLabelsStandClearOfThePackage)
                 type->TypeDlgItemText(kIdcWizardYSeparation, c.xSeparation);
                 wizard.PressButton(plat::kIdWizNext);
                 wizard.PressButton(plat::kIdWizNext);
+                wizard.GetActivePage()->CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst,
+                                                         kIdcWizardSaveDirectly);
                 return wizard.PressButton(plat::kIdWizFinish);
             });
+            answerSave(std::string("W") + std::to_string(&c - cases), "MINE");
+            host.answerMessageBox(plat::kIdYes);   // a new library, the first time
             send(editor, kIdcEditorWizard);
             ASSERT_GT(g_board.count, 3);
             for (const int label : {1, 2}) {
@@ -573,6 +580,23 @@ TEST_F(PackageEditorTest, WizardLabelsStandClearOfThePackage)
                 }
             }
         });
+        // Placed on the board, the saved package passes the check's silk-over-pad rule.
+        ASSERT_EQ(LoadLibraryPart("MINE", std::string("W") + std::to_string(&c - cases)), 1);
+        BoardObject part;
+        part.w[0] = 20000;
+        part.w[1] = 20000;
+        part.w[4] = kKindPart + g_packages.current;
+        part.data = StrDupChecked("U1");
+        SetPartLabelAnchor(part, nullptr);
+        const int placed = ++g_board.count;
+        g_board.objects[placed] = part;
+        DrcSettings silk;
+        silk.silkscreen = true;
+        const DrcResult result = CheckDesignRules(silk);
+        EXPECT_TRUE(result.findings.empty()) << result.findings.size() << " silk findings";
+        FreeObjectData(g_board.objects[placed]);
+        g_board.objects[placed] = BoardObject{};
+        --g_board.count;
     }
 }
 
