@@ -139,6 +139,15 @@ bool CPwiz2::OnSetActive()
     const bool discrete = a_.kind == SymbolKind::Discrete;
     if (discrete)
         SetDlgItemInt(kIdcWizPins, 2);
+    // The label names the counts the symbol type can draw, so that none is refused unasked.
+    SetDlgItemText(kIdcWizPinsLabel, a_.kind == SymbolKind::Amplifier ? "Number of pins (3 to 7):"
+                                     : a_.kind == SymbolKind::Block   ? "Number of pins (4 to 499):"
+                                                                      : "Number of pins:");
+    // A count typed for another symbol type gives way to the amplifier's own.
+    if (const int pins = signedNumber(*this, kIdcWizPins); a_.kind == SymbolKind::Amplifier && shownFor_ != a_.kind &&
+                                                           (pins < kMinAmplifierPins || pins > kMaxAmplifierPins))
+        SetDlgItemInt(kIdcWizPins, kMaxAmplifierPins);
+    shownFor_ = a_.kind;
     for (const unsigned id : {kIdcWizPins, kIdcWizPinsLabel})
         ShowDlgItem(id, discrete ? plat::kSwHide : plat::kSwShow);
     SetWizardButtons(plat::kPswizbBack | plat::kPswizbNext);
@@ -148,10 +157,13 @@ bool CPwiz2::OnSetActive()
 long CPwiz2::OnWizardNext()
 {
     int pins = signedNumber(*this, kIdcWizPins);
+    // An amplifier's count decides its triangle: another count is refused, not changed.
+    if (a_.kind == SymbolKind::Amplifier && (pins < kMinAmplifierPins || pins > kMaxAmplifierPins)) {
+        plat::MessageBox("An amplifier has 3 to 7 pins.", plat::kMbIconExclamation);
+        return -1;
+    }
     if (a_.kind == SymbolKind::Block)
         pins = std::clamp(pins, kMinBlockPins, kMaxBlockPins);
-    else if (a_.kind == SymbolKind::Amplifier)
-        pins = std::clamp(pins, kMinAmplifierPins, kMaxAmplifierPins);
     else if (a_.kind == SymbolKind::Discrete)
         pins = 2;
     SetDlgItemInt(kIdcWizPins, pins);

@@ -42,6 +42,7 @@ public:
 private:
     void OnBrowsePackage();
     PartWizardAnswers& a_;
+    SymbolKind shownFor_ = SymbolKind::Block;   // the symbol type the page was last shown for
 };
 
 class CPwiz3 : public plat::PropertyPage {

@@ -6,6 +6,7 @@
 #include "resources/tracelyn/package_editor_ids.h"
 #include "tracelyn/core/board_state.h"
 #include "tracelyn/core/object_append.h"
+#include "tracelyn/core/object_extent.h"
 #include "tracelyn/core/package_editor_part.h"
 #include "tracelyn/core/package_geometry.h"
 
@@ -359,6 +360,30 @@ bool generateGridArray(PackageWriter& out, const PackageRequest& r, const Packag
 }
 
 }  // namespace
+
+void PlacePackageLabels()
+{
+    // Beyond the text's box: half the stroke pen, a silk line's width and a margin.
+    constexpr int32_t kLabelGap = 300;
+    if (g_board.objects == nullptr || g_board.count < kPartEditorFirstFree)
+        return;
+    BoardBox package = GetObjectExtent(kPartEditorFirstFree, kExtentPlain);
+    for (int i = kPartEditorFirstFree + 1; i <= g_board.count; ++i) {
+        const BoardBox b = GetObjectExtent(i, kExtentPlain);
+        package = {std::min(package.left, b.left), std::min(package.top, b.top), std::max(package.right, b.right),
+                   std::max(package.bottom, b.bottom)};
+    }
+    // A text's anchor is the left end of its baseline; its box reaches up from there.
+    if (BoardObject& ref = g_board.objects[kRefTextIndex]; ref.kind() == kKindText) {
+        ref.w[0] = package.left;
+        ref.w[1] = package.top - kLabelGap;
+    }
+    if (BoardObject& name = g_board.objects[kNameTextIndex]; name.kind() == kKindText) {
+        const BoardBox box = UnrotatedTextBox(kNameTextIndex);
+        name.w[0] = package.left;
+        name.w[1] = package.bottom + kLabelGap + (box.bottom - box.top);
+    }
+}
 
 std::string GridRowLabel(int row)
 {

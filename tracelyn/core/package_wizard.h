@@ -53,6 +53,11 @@ int PackageRecordCount(const PackageRequest& request, bool doubleSided);
 // False when the store refused a record; the records appended so far are then taken back.
 bool GeneratePackage(const PackageRequest& request, const PackagePads& pads, bool doubleSided);
 
+// Moves the part's reference text (record 1) above everything after the two label records and
+// its name text (record 2) below it, left-aligned with the package, so that no label lies on a
+// pad when the part is placed. Call it once the two texts hold their final strings.
+void PlacePackageLabels();
+
 // The label of grid-array row r (0-based): "A" ... "Y", "AA" ... "BC"; empty past the last.
 std::string GridRowLabel(int row);
 inline constexpr int kGridRowLabels = 43;

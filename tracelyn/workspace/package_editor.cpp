@@ -374,12 +374,14 @@ void CLibPartEditorDlg::mouse(plat::Control& area, unsigned message, unsigned fl
 
 void CLibPartEditorDlg::drawPinNumbers(plat::Dc& dc) const
 {
-    // The pin numbers the part will carry, at their pads.
+    // The pin numbers the part will carry, beside their pads' copper so that both stay readable.
+    constexpr int32_t kPinNumberGap = 100;
     for (int i = kPartEditorFirstFree; i <= g_board.count; ++i) {
         const BoardObject& o = store_[static_cast<size_t>(i)];
         if (o.kind() != kKindPad || o.pinNumber().empty())
             continue;
-        int32_t x = o.w[0], y = o.w[1];
+        // The number hangs down from its anchor: level with the pad's top edge it reads beside it.
+        int32_t x = o.w[0] + std::max(o.w[2], 0) / 2 + kPinNumberGap, y = o.w[1] - std::max(o.w[3], 0) / 2;
         WorldToScreen(x, y);
         DrawFontText(dc, x, y, o.pinNumber(), g_boardSettings.pin_font * 256 + 1, 0, RoleColor(kRoleText), 1);
     }

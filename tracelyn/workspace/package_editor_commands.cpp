@@ -625,6 +625,7 @@ bool CLibPartEditorDlg::runWizard()
     };
     setText(store_[kRefTextIndex], ReferenceText(letters));
     setText(store_[kNameTextIndex], result.name);
+    PlacePackageLabels();
     labels_.edgeCard = result.doubleSided;
     CheckDlgButton(kIdcEditorEdgeCard, result.doubleSided ? 1 : 0);
     FillLayerChoices(result.doubleSided ? 2 : 1);

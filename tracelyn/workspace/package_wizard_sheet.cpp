@@ -84,39 +84,77 @@ bool typedLength(const std::string& text, int32_t& units)
     return true;
 }
 
-// A simple outline of each package type, for the picture field.
-void drawPackagePicture(plat::Dc& dc, const plat::Rect& r, int type)
+// The picture draws the pads the count fields ask for; past what its few pixels can show apart
+// it draws this many and the count is written under it.
+constexpr int kPicturePadsShown = 12;
+
+int shownPads(int count)
+{
+    return std::clamp(count, 1, kPicturePadsShown);
+}
+
+// The x or y of pad i of n spread evenly from `from` to `to`.
+int spread(int from, int to, int i, int n)
+{
+    return n <= 1 ? (from + to) / 2 : from + (to - from) * i / (n - 1);
+}
+
+// What the picture writes under the pads: the counts as the fields mean them.
+std::string pictureCaption(int type, int padsX, int padsY)
+{
+    switch (type) {
+    case kPackageDip: return std::to_string(padsY) + " per side";
+    case kPackageQuad: return std::to_string(padsX) + " x " + std::to_string(padsY) + " per side";
+    case kPackageEdgeConnector:
+    case kPackageCircular: return std::to_string(padsX) + " pads";
+    case kPackageDiscrete: return "2 pads";
+    default: return std::to_string(padsX) + " x " + std::to_string(padsY);
+    }
+}
+
+// A simple outline of each package type with its pads as the count fields give them: a DIP's
+// "Number of Pads (Y)" pads down each side, a quad's X pads along the top and bottom and Y pads
+// down each side.
+void drawPackagePicture(plat::Dc& dc, const plat::Rect& r, int type, int padsX, int padsY)
 {
     dc.FillRect(r, plat::Brush::solid(plat::rgb(255, 255, 255)));
     const plat::Pen pen(plat::kPsSolid, 1, plat::rgb(0, 0, 128));
     const plat::Pen oldPen = dc.SelectObject(pen);
     const plat::Brush oldBrush = dc.SelectObject(plat::Brush::solid(plat::rgb(192, 160, 0)));
-    const int w = r.right - r.left, h = r.bottom - r.top;
+    const std::string caption = pictureCaption(type, padsX, padsY);
+    const int captionHeight = std::max(dc.GetTextExtent(caption).cy, 1);
+    const int w = r.right - r.left;
+    const int h = std::max(r.bottom - r.top - captionHeight - 2, 1);   // the caption's line below
     const int cx = r.left + w / 2, cy = r.top + h / 2;
-    auto pad = [&](int x, int y) { dc.Ellipse(x - 3, y - 3, x + 4, y + 4); };
+    const int top = r.top + h / 8, bottom = r.top + h - h / 8;
+    auto pad = [&](int x, int y) { dc.Ellipse(x - 2, y - 2, x + 3, y + 3); };
+    const int nx = shownPads(padsX), ny = shownPads(padsY);
     switch (type) {
     case kPackageDip:
-        for (int i = 0; i < 5; ++i) {
-            pad(cx - w / 5, r.top + h / 6 + i * h / 7);
-            pad(cx + w / 5, r.top + h / 6 + i * h / 7);
+        for (int i = 0; i < ny; ++i) {
+            pad(cx - w / 5, spread(top, bottom, i, ny));
+            pad(cx + w / 5, spread(top, bottom, i, ny));
         }
         break;
     case kPackageQuad:
-        for (int i = 0; i < 4; ++i) {
-            const int t = -3 * h / 10 + i * h / 5;
-            pad(cx - 3 * w / 10, cy + t);
-            pad(cx + 3 * w / 10, cy + t);
-            pad(cx + t, cy - 3 * h / 10);
-            pad(cx + t, cy + 3 * h / 10);
+        for (int i = 0; i < ny; ++i) {
+            pad(r.left + w / 8, spread(top + 6, bottom - 6, i, ny));
+            pad(r.right - w / 8, spread(top + 6, bottom - 6, i, ny));
+        }
+        for (int i = 0; i < nx; ++i) {
+            pad(spread(r.left + w / 8 + 7, r.right - w / 8 - 7, i, nx), top);
+            pad(spread(r.left + w / 8 + 7, r.right - w / 8 - 7, i, nx), bottom);
         }
         break;
     case kPackageEdgeConnector:
-        for (int i = 0; i < 6; ++i)
-            dc.Rectangle(r.left + w / 8 + i * w / 8, cy - h / 6, r.left + w / 8 + i * w / 8 + w / 16, cy + h / 6);
+        for (int i = 0; i < nx; ++i) {
+            const int x = spread(r.left + w / 8, r.right - w / 8, i, nx);
+            dc.Rectangle(x - 2, cy - h / 6, x + 3, cy + h / 6);
+        }
         break;
     case kPackageCircular:
-        for (int k = 0; k < 8; ++k) {
-            const double a = k * std::numbers::pi / 4;
+        for (int k = 0; k < nx; ++k) {
+            const double a = k * 2 * std::numbers::pi / nx;
             pad(cx + static_cast<int>(std::sin(a) * h / 3), cy + static_cast<int>(std::cos(a) * h / 3));
         }
         break;
@@ -127,20 +165,34 @@ void drawPackagePicture(plat::Dc& dc, const plat::Rect& r, int type)
         dc.LineTo(cx + w / 3, cy);
         break;
     default:
-        for (int row = 0; row < 4; ++row)
-            for (int column = 0; column < 4; ++column)
-                pad(cx - 3 * w / 10 + column * w / 5, cy - 3 * h / 10 + row * h / 5);
+        for (int row = 0; row < ny; ++row)
+            for (int column = 0; column < nx; ++column)
+                pad(spread(r.left + w / 8, r.right - w / 8, column, nx), spread(top, bottom, row, ny));
         break;
     }
     dc.SelectObject(oldBrush);
     dc.SelectObject(oldPen);
+    dc.SetBkMode(plat::kTransparent);
+    dc.SetTextColor(plat::rgb(0, 0, 0));
+    dc.TextOut(cx - dc.GetTextExtent(caption).cx / 2, r.bottom - captionHeight - 1, caption);
 }
 
 }  // namespace
 
 // ---- page 1: package type and numbers ----
 
-CPwiz1::CPwiz1(PackageWizardResult& result) : plat::PropertyPage(kIddWizardType), result_(result) {}
+CPwiz1::CPwiz1(PackageWizardResult& result) : plat::PropertyPage(kIddWizardType), result_(result)
+{
+    onNotify(kIdcWizardPadsX, plat::kEnChange, &CPwiz1::redrawPicture);
+    onNotify(kIdcWizardPadsY, plat::kEnChange, &CPwiz1::redrawPicture);
+}
+
+// The picture follows the pad counts as they are typed.
+void CPwiz1::redrawPicture()
+{
+    if (plat::Control* picture = GetDlgItem(kIdcWizardPicture))
+        picture->Invalidate();
+}
 
 bool CPwiz1::OnInitDialog()
 {
@@ -180,8 +232,7 @@ void CPwiz1::chooseType(int type)
     if (f.padsXValue > 0)
         SetDlgItemInt(kIdcWizardPadsX, f.padsXValue);
     CheckRadioButton(kIdcWizardThroughHole, kIdcWizardSurfaceMount, static_cast<unsigned>(f.padType));
-    if (plat::Control* picture = GetDlgItem(kIdcWizardPicture))
-        picture->Invalidate();
+    redrawPicture();
 }
 
 bool CPwiz1::OnCommand(unsigned id)
@@ -246,7 +297,7 @@ void CPwiz1::OnDrawItem(unsigned ctlId, plat::DrawItem& item)
 {
     if (ctlId != kIdcWizardPicture || item.dc == nullptr)
         return plat::PropertyPage::OnDrawItem(ctlId, item);
-    drawPackagePicture(*item.dc, item.rcItem, type_);
+    drawPackagePicture(*item.dc, item.rcItem, type_, GetDlgItemInt(kIdcWizardPadsX), GetDlgItemInt(kIdcWizardPadsY));
 }
 
 // ---- page 2: labels ----

@@ -34,6 +34,7 @@ private:
     void showLengths(const char* millimetres, const char* mils);
     bool readLengths();
     void toggleMetric();
+    void redrawPicture();
 
     PackageWizardResult& result_;
     int type_ = kPackageDip;

@@ -202,12 +202,36 @@ TEST_F(PartWizardTest, OtherSymbolTypesSkipThePinTable)
         page(s).PressButton(kIdcWizAmplifier);
         EXPECT_FALSE(page(s).GetDlgItem(kIdcWizGateList)->IsWindowVisible());
         s.PressButton(plat::kIdWizNext);
-        page(s).TypeDlgItemText(kIdcWizPins, "9");
+        EXPECT_EQ(page(s).GetDlgItemText(kIdcWizPinsLabel), "Number of pins (3 to 7):");
+        page(s).TypeDlgItemText(kIdcWizPins, "8");
+        page(s).TypeDlgItemText(kIdcWizPackage, "SO8");
+        s.PressButton(plat::kIdWizNext);
+        EXPECT_EQ(page(s).templateId(), kIddWizardInfo) << "eight pins are refused, not made seven";
+        EXPECT_EQ(page(s).GetDlgItemText(kIdcWizPins), "8");
+        page(s).TypeDlgItemText(kIdcWizPins, "2");
+        s.PressButton(plat::kIdWizNext);
+        EXPECT_EQ(page(s).templateId(), kIddWizardInfo);
+        page(s).TypeDlgItemText(kIdcWizPins, "5");
+        s.PressButton(plat::kIdWizNext);
+        return s.PressButton(plat::kIdWizFinish);
+    });
+    EXPECT_EQ(store.terminals().size(), 5u);
+    EXPECT_EQ(host.messageBoxes(), (std::vector<std::string>{"An amplifier has 3 to 7 pins.", "An amplifier has 3 to 7 pins."}));
+
+    // A block's count shown on the page is not forced on the amplifier chosen after it.
+    host.clearEvents();
+    run([](plat::PropertySheet& s) {
+        s.PressButton(plat::kIdWizNext);
+        EXPECT_EQ(page(s).GetDlgItemText(kIdcWizPinsLabel), "Number of pins (4 to 499):");
+        s.PressButton(plat::kIdWizBack);
+        page(s).PressButton(kIdcWizAmplifier);
+        s.PressButton(plat::kIdWizNext);
+        EXPECT_EQ(page(s).GetDlgItemText(kIdcWizPins), "7");
         page(s).TypeDlgItemText(kIdcWizPackage, "SO8");
         s.PressButton(plat::kIdWizNext);
         return s.PressButton(plat::kIdWizFinish);
     });
-    EXPECT_EQ(store.terminals().size(), 7u) << "an amplifier has at most seven pins";
+    EXPECT_EQ(store.terminals().size(), 7u);
     EXPECT_TRUE(host.messageBoxes().empty());
 }
 
@@ -302,4 +326,41 @@ TEST_F(PartWizardTest, DesignWizardReplacesThePartOnlyOnFinish)
     EXPECT_TRUE(RunPartDesignWizard(editor, nullptr));
     EXPECT_EQ(editor.saves, 1);
     EXPECT_EQ(editor.changes, 1);
+}
+
+// Back from any page and Next again keep the part information as it was typed.
+TEST_F(PartWizardTest, BackFromEveryPageKeepsTheTypedInformation)
+{
+    const auto expectKept = [](plat::PropertyPage& info) {
+        EXPECT_EQ(info.GetDlgItemText(kIdcWizName), "OPAMP");
+        EXPECT_EQ(info.GetDlgItemText(kIdcWizDescription), "Dual supply");
+        EXPECT_EQ(info.GetDlgItemText(kIdcWizPackage), "DIP8");
+    };
+    for (const unsigned type : {kIdcWizBlock, kIdcWizAmplifier}) {
+        SCOPED_TRACE(type);
+        host.clearEvents();
+        run([&](plat::PropertySheet& s) {
+            page(s).PressButton(type);
+            s.PressButton(plat::kIdWizNext);
+            plat::PropertyPage& info = page(s);
+            info.TypeDlgItemText(kIdcWizName, "OPAMP");
+            info.TypeDlgItemText(kIdcWizDescription, "Dual supply");
+            info.TypeDlgItemText(kIdcWizPackage, "DIP8");
+            s.PressButton(plat::kIdWizBack);
+            EXPECT_EQ(page(s).templateId(), kIddWizardType);
+            s.PressButton(plat::kIdWizNext);
+            expectKept(page(s));
+            // On to the last page, then Back page by page to the information again.
+            while (page(s).templateId() != kIddWizardOutput)
+                s.PressButton(plat::kIdWizNext);
+            while (page(s).templateId() != kIddWizardInfo)
+                s.PressButton(plat::kIdWizBack);
+            expectKept(page(s));
+            while (page(s).templateId() != kIddWizardOutput)
+                s.PressButton(plat::kIdWizNext);
+            return s.PressButton(plat::kIdWizFinish);
+        });
+        EXPECT_EQ(store.text(2), "OPAMP");
+        EXPECT_EQ(g_partWizard.description, "Dual supply");
+    }
 }

@@ -8,6 +8,7 @@
 #include "platform/app/message_pump.h"
 #include "platform/app/property_sheet.h"
 #include "platform/app/resources.h"
+#include "platform/gdi/raster_dc.h"
 #include "resources/tracelyn/board_command_ids.h"
 #include "resources/tracelyn/setup_dialog_ids.h"
 #include "tracelyn/core/board_settings.h"
@@ -17,6 +18,10 @@
 #include "tracelyn/core/board_clipboard.h"
 #include "tracelyn/core/package_library.h"
 #include "tracelyn/core/package_wizard.h"
+#include "tracelyn/core/object_extent.h"
+#include "common/string_helpers.h"
+#include "tracelyn/core/package_geometry.h"
+#include "tracelyn/route/design_rule_check.h"
 #include "tracelyn/workspace/edit_dialogs.h"
 #include "tracelyn/workspace/package_editor.h"
 #include "tracelyn/workspace/package_editor_dialogs.h"
@@ -487,6 +492,144 @@ TEST_F(PackageEditorTest, UnsavedWizardPartIsKeptAsAChange)
         host.answerMessageBox(plat::kIdYes);
         send(editor, kCmdNewPart);
         EXPECT_EQ(host.messageBoxes(), std::vector<std::string>{"Start a new part?"});
+    });
+}
+
+// Back from the output page and from the labels page, then Next again, keep the designator,
+// description and name as they were typed.
+TEST_F(PackageEditorTest, WizardBackKeepsTheTypedLabels)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        host.answerDialog([&](plat::Dialog& d) {
+            auto& wizard = dynamic_cast<CPartWizard&>(d);
+            wizard.PressButton(plat::kIdWizNext);
+            plat::PropertyPage* labels = wizard.GetActivePage();
+            labels->TypeDlgItemText(kIdcWizardDesignator, "IC");
+            labels->TypeDlgItemText(kIdcWizardPartDescription, "Twenty pins");
+            labels->TypeDlgItemText(kIdcWizardPartName, "DIP20W");
+            const auto expectKept = [&] {
+                EXPECT_EQ(wizard.GetActivePage(), labels);
+                EXPECT_EQ(labels->GetDlgItem(kIdcWizardDesignator)->text(), "IC");
+                EXPECT_EQ(labels->GetDlgItemText(kIdcWizardPartDescription), "Twenty pins");
+                EXPECT_EQ(labels->GetDlgItemText(kIdcWizardPartName), "DIP20W");
+            };
+            wizard.PressButton(plat::kIdWizNext);
+            wizard.PressButton(plat::kIdWizBack);
+            expectKept();
+            wizard.PressButton(plat::kIdWizBack);
+            EXPECT_EQ(wizard.GetActiveIndex(), 0);
+            wizard.PressButton(plat::kIdWizNext);
+            expectKept();
+            wizard.PressButton(plat::kIdWizNext);
+            return wizard.PressButton(plat::kIdWizFinish);
+        });
+        send(editor, kIdcEditorWizard);
+        EXPECT_STREQ(editor.record(1).text(), "Ref(IC)");
+        EXPECT_STREQ(editor.record(2).text(), "DIP20W");
+        EXPECT_EQ(editor.GetDlgItemText(kIdcEditorComment), "Twenty pins");
+    });
+}
+
+// The reference and name texts of a wizard's package stand clear of every pad and outline, by
+// more than a silk line's width, whatever the package type: none of their silk lands on copper.
+TEST_F(PackageEditorTest, WizardLabelsStandClearOfThePackage)
+{
+    struct Case {
+        const char* what;
+        unsigned type;
+        const char* padsX;
+        const char* padsY;
+        const char* xSeparation;
+    };
+    const Case cases[] = {
+        {"DIP", kPackageDip, "2", "10", "300"},
+        {"quad", kPackageQuad, "6", "6", "600"},
+        {"circular", kPackageCircular, "8", "0", "400"},
+        {"grid array", kPackageGridArray, "5", "5", "300"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.clearEvents();
+        g_packageWizardMemory = PackageWizardMemory{};
+        inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+            host.answerDialog([&](plat::Dialog& d) {
+                auto& wizard = dynamic_cast<CPartWizard&>(d);
+                plat::PropertyPage* type = wizard.GetActivePage();
+                type->PressButton(c.type);
+                type->TypeDlgItemText(kIdcWizardPadsX, c.padsX);
+                type->TypeDlgItemText(kIdcWizardPadsY, c.padsY);
+                type->TypeDlgItemText(kIdcWizardXSeparation, c.xSeparation);
+                type->TypeDlgItemText(kIdcWizardYSeparation, c.xSeparation);
+                wizard.PressButton(plat::kIdWizNext);
+                wizard.PressButton(plat::kIdWizNext);
+                wizard.GetActivePage()->CheckRadioButton(kIdcWizardSaveDirectly, kIdcWizardEditFirst,
+                                                         kIdcWizardSaveDirectly);
+                return wizard.PressButton(plat::kIdWizFinish);
+            });
+            answerSave(std::string("W") + std::to_string(&c - cases), "MINE");
+            host.answerMessageBox(plat::kIdYes);   // a new library, the first time
+            send(editor, kIdcEditorWizard);
+            ASSERT_GT(g_board.count, 3);
+            for (const int label : {1, 2}) {
+                const BoardBox text = UnrotatedTextBox(label);
+                for (int i = kPartEditorFirstFree; i <= g_board.count; ++i) {
+                    BoardBox b = GetObjectExtent(i, kExtentPlain);
+                    // A silk line's width and the text's pen on top of the copper's own box.
+                    b = {b.left - 150, b.top - 150, b.right + 150, b.bottom + 150};
+                    EXPECT_FALSE(text.meets(b)) << "label " << label << " on record " << i;
+                }
+            }
+        });
+        // Placed on the board, the saved package passes the check's silk-over-pad rule.
+        ASSERT_EQ(LoadLibraryPart("MINE", std::string("W") + std::to_string(&c - cases)), 1);
+        BoardObject part;
+        part.w[0] = 20000;
+        part.w[1] = 20000;
+        part.w[4] = kKindPart + g_packages.current;
+        part.data = StrDupChecked("U1");
+        SetPartLabelAnchor(part, nullptr);
+        const int placed = ++g_board.count;
+        g_board.objects[placed] = part;
+        DrcSettings silk;
+        silk.silkscreen = true;
+        const DrcResult result = CheckDesignRules(silk);
+        EXPECT_TRUE(result.findings.empty()) << result.findings.size() << " silk findings";
+        FreeObjectData(g_board.objects[placed]);
+        g_board.objects[placed] = BoardObject{};
+        --g_board.count;
+    }
+}
+
+// The first page's picture draws the pads the count fields mean: a DIP's "Number of Pads (Y)"
+// down each side, redrawn as the count is typed, and the count written under it.
+TEST_F(PackageEditorTest, WizardPictureShowsThePadsPerSide)
+{
+    inEditor([&] { command(kCmdNewPackagePart); }, [&](CLibPartEditorDlg& editor) {
+        host.answerDialog([&](plat::Dialog& d) {
+            auto& wizard = dynamic_cast<CPartWizard&>(d);
+            plat::PropertyPage& type = *wizard.GetActivePage();
+            // Pads down the picture's left column, and whether the picture shows any ink below them.
+            const auto padsDown = [&] {
+                plat::RasterDc dc(120, 100);
+                plat::DrawItem draw{.ctlId = kIdcWizardPicture, .itemAction = plat::kOdaDrawEntire, .dc = &dc,
+                                    .rcItem = {0, 0, 120, 100}};
+                type.OnDrawItem(kIdcWizardPicture, draw);
+                int runs = 0;
+                bool inPad = false;
+                for (int y = 0; y < 84; ++y) {
+                    const bool ink = dc.GetPixel(60 - 120 / 5, y) != plat::rgb(255, 255, 255);
+                    runs += ink && !inPad;
+                    inPad = ink;
+                }
+                return runs;
+            };
+            EXPECT_EQ(type.GetDlgItemText(kIdcWizardPadsY), "10");
+            EXPECT_EQ(padsDown(), 10) << "ten pads per side, as the field counts them";
+            type.TypeDlgItemText(kIdcWizardPadsY, "4");
+            EXPECT_EQ(padsDown(), 4);
+            return wizard.PressButton(plat::kIdCancel);
+        });
+        send(editor, kIdcEditorWizard);
     });
 }
 
