@@ -60,6 +60,19 @@ protected:
     }
 
     // Check Schematic with every box answered OK; the texts of the boxes shown.
+    // A resistor and a wire whose end stops ten units inside its first pin, towards the body,
+    // drawn on the finest grid: pin gets that pin, wire the wire's slot.
+    void wireShortOfAResistorPin(PinLead& pin, int& wire)
+    {
+        const int part = placePart("R", 0, 0);
+        const std::vector<PinLead> pins = PartPinLeads(object(part));
+        ASSERT_EQ(pins.size(), 2u);
+        ASSERT_TRUE(command(kFirstGridCommand));
+        pin = pins[0];
+        const int sx = pin.x1 + (pin.x2 > pin.x1 ? 10 : pin.x2 < pin.x1 ? -10 : 0);
+        const int sy = pin.y1 + (pin.y2 > pin.y1 ? 10 : pin.y2 < pin.y1 ? -10 : 0);
+        wire = drawWire(sx - (pin.x2 - pin.x1) * 3, sy - (pin.y2 - pin.y1) * 3, sx, sy);
+    }
     std::vector<std::string> runCheck(bool save)
     {
         host.clearEvents();
@@ -114,15 +127,9 @@ TEST_F(CheckWires, WireEndsOnPinsStayOnThemInEveryOrientation)
 
 TEST_F(CheckWires, AWireEndShortOfAPinIsMovedOntoItsConnectionEnd)
 {
-    const int part = placePart("R", 0, 0);
-    const std::vector<PinLead> pins = PartPinLeads(object(part));
-    ASSERT_EQ(pins.size(), 2u);
-    // Ten units inside the pin, towards the body, on the finest grid.
-    ASSERT_TRUE(command(kFirstGridCommand));
-    const PinLead& pin = pins[0];
-    const int sx = pin.x1 + (pin.x2 > pin.x1 ? 10 : pin.x2 < pin.x1 ? -10 : 0);
-    const int sy = pin.y1 + (pin.y2 > pin.y1 ? 10 : pin.y2 < pin.y1 ? -10 : 0);
-    const int w = drawWire(sx - (pin.x2 - pin.x1) * 3, sy - (pin.y2 - pin.y1) * 3, sx, sy);
+    PinLead pin;
+    int w = 0;
+    ASSERT_NO_FATAL_FAILURE(wireShortOfAResistorPin(pin, w));
     const std::vector<std::string> boxes = runCheck(false);
     EXPECT_EQ(object(w).w[2], pin.x1);
     EXPECT_EQ(object(w).w[3], pin.y1);
@@ -131,14 +138,9 @@ TEST_F(CheckWires, AWireEndShortOfAPinIsMovedOntoItsConnectionEnd)
 
 TEST_F(CheckWires, TheReportSaysWhatTheBoxesSay)
 {
-    const int part = placePart("R", 0, 0);
-    const std::vector<PinLead> pins = PartPinLeads(object(part));
-    ASSERT_EQ(pins.size(), 2u);
-    ASSERT_TRUE(command(kFirstGridCommand));
-    const PinLead& pin = pins[0];
-    const int sx = pin.x1 + (pin.x2 > pin.x1 ? 10 : pin.x2 < pin.x1 ? -10 : 0);
-    const int sy = pin.y1 + (pin.y2 > pin.y1 ? 10 : pin.y2 < pin.y1 ? -10 : 0);
-    drawWire(sx - (pin.x2 - pin.x1) * 3, sy - (pin.y2 - pin.y1) * 3, sx, sy);
+    PinLead pin;
+    int w = 0;
+    ASSERT_NO_FATAL_FAILURE(wireShortOfAResistorPin(pin, w));
     const std::string path = folder.file("wired.pic");
     ASSERT_TRUE(doc()->OnSaveDocument(path));
     doc()->SetPathName(path, false);

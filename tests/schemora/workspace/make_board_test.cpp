@@ -114,6 +114,15 @@ protected:
             label(x + px + out / 2, y + py, prefix + std::to_string(n++));
         }
     }
+    // Two resistors side by side, wired end to end, saved as amp.pic: its path.
+    std::string twoResistorsInParallel()
+    {
+        placePart("DEVICE", "R", 0, 0);
+        placePart("DEVICE", "R", 0, 450);
+        wire(-100, 0, -100, 450);
+        wire(100, 0, 100, 450);
+        return saveAs(folder.path() / "amp.pic");
+    }
     std::string saveAs(const fs::path& path)
     {
         fs::create_directories(path.parent_path());
@@ -207,11 +216,7 @@ TEST_F(MakeBoard, EveryStarterPartIsPlacedByThePlacementProgramWithEveryPinFound
 
 TEST_F(MakeBoard, FailuresStopTheWayToTheBoardWithTheirMessage)
 {
-    placePart("DEVICE", "R", 0, 0);
-    placePart("DEVICE", "R", 0, 450);
-    wire(-100, 0, -100, 450);
-    wire(100, 0, 100, 450);
-    const std::string drawing = saveAs(folder.path() / "amp.pic");
+    const std::string drawing = twoResistorsInParallel();
     const std::string stem = (folder.path() / "amp").string();
 
     SCOPED_TRACE("the placement program cannot start");
@@ -264,11 +269,7 @@ TEST_F(MakeBoard, FailuresStopTheWayToTheBoardWithTheirMessage)
 // placed over; one without is read again in its own window, and no second program starts.
 TEST_F(MakeBoard, ABoardHeldOpenIsReadAgainInItsWindowOrLeftAloneWhenUnsaved)
 {
-    placePart("DEVICE", "R", 0, 0);
-    placePart("DEVICE", "R", 0, 450);
-    wire(-100, 0, -100, 450);
-    wire(100, 0, 100, 450);
-    const std::string drawing = saveAs(folder.path() / "amp.pic");
+    const std::string drawing = twoResistorsInParallel();
     const std::string stem = (folder.path() / "amp").string();
     const std::string board = stem + ".tlz";
     const std::string placing = "program run: " + programLine("place", {stem + ".ref", stem + ".net", board});

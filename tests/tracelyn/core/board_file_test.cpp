@@ -261,14 +261,31 @@ TEST_F(BoardTest, ExportCarriesOnePackageBlockPerDistinctPackage)
     EXPECT_TRUE(host.messageBoxes().empty());
 }
 
-TEST_F(BoardTest, ExportWithDeletedObjectsReadsItsPackagesBack)
+// Exports holding deleted slots: U1 and U2 of one package with a deleted text between them.
+class BoardExportTest : public BoardTest {
+protected:
+    void twoPartsAroundADeletedText()
+    {
+        const int pkg = loadPackage("TTL\\7400");
+        addPart("U1", pkg);
+        const int gone = addText("deleted");
+        addPart("U2", pkg);
+        FreeObjectData(g_board.objects[gone]);
+        g_board.objects[gone].w[4] = kKindDeleted;
+    }
+    // The export read back: three records, its one package, no message.
+    void readExportWithOnePackage(BoardDocumentData& back, const Bytes& xpc)
+    {
+        ASSERT_EQ(read(back, xpc, kFileModeExport, "board.xpc"), 3);
+        EXPECT_TRUE(host.messageBoxes().empty());
+        ASSERT_EQ(g_packages.count, 1);
+        EXPECT_EQ(g_packages.defs[1].name, "TTL\\7400");
+    }
+};
+
+TEST_F(BoardExportTest, ExportWithDeletedObjectsReadsItsPackagesBack)
 {
-    const int pkg = loadPackage("TTL\\7400");
-    addPart("U1", pkg);
-    const int gone = addText("deleted");
-    addPart("U2", pkg);
-    FreeObjectData(g_board.objects[gone]);
-    g_board.objects[gone].w[4] = kKindDeleted;
+    twoPartsAroundADeletedText();
     const Bytes board = write(kFileModeBoard);
     const Bytes xpc = write(kFileModeExport);
     EXPECT_EQ(u32At(board, 0), 3) << "a board counts the records written";
@@ -276,10 +293,7 @@ TEST_F(BoardTest, ExportWithDeletedObjectsReadsItsPackagesBack)
 
     ClearPackageTables();
     BoardDocumentData back;
-    ASSERT_EQ(read(back, xpc, kFileModeExport, "board.xpc"), 3);
-    EXPECT_TRUE(host.messageBoxes().empty());
-    ASSERT_EQ(g_packages.count, 1);
-    EXPECT_EQ(g_packages.defs[1].name, "TTL\\7400");
+    ASSERT_NO_FATAL_FAILURE(readExportWithOnePackage(back, xpc));
     EXPECT_EQ((*back.objects)[2].kind(), kKindPart + 1);
     EXPECT_EQ((*back.objects)[3].kind(), kKindPart + 1);
 }
@@ -311,22 +325,14 @@ TEST_F(BoardTest, AHeaderCountingDeletedSlotsReadsWhole)
 
 // An export whose count took in a deleted slot meets its first package block among the
 // objects: the packages are read from there.
-TEST_F(BoardTest, AnExportCountingDeletedSlotsKeepsItsPackages)
+TEST_F(BoardExportTest, AnExportCountingDeletedSlotsKeepsItsPackages)
 {
-    const int pkg = loadPackage("TTL\\7400");
-    addPart("U1", pkg);
-    const int gone = addText("deleted");
-    addPart("U2", pkg);
-    FreeObjectData(g_board.objects[gone]);
-    g_board.objects[gone].w[4] = kKindDeleted;
+    twoPartsAroundADeletedText();
     Bytes xpc = write(kFileModeExport);
     FileBuilder::put(xpc, 0, 4, 4);
     ClearPackageTables();
     BoardDocumentData back;
-    ASSERT_EQ(read(back, xpc, kFileModeExport, "board.xpc"), 3);
-    EXPECT_TRUE(host.messageBoxes().empty());
-    ASSERT_EQ(g_packages.count, 1);
-    EXPECT_EQ(g_packages.defs[1].name, "TTL\\7400");
+    ASSERT_NO_FATAL_FAILURE(readExportWithOnePackage(back, xpc));
     EXPECT_EQ((*back.objects)[3].kind(), kKindPart + 1);
     CloseBoardDocument(back, nullptr);
     LoadBoardGlobals(doc);
