@@ -96,27 +96,20 @@ inline bool writeLibrary(const std::string& path, std::vector<LibraryPart> parts
     return written;
 }
 
-// The process-wide drawing, the symbols and the library folder of one test.
-class NetlistFixture : public ::testing::Test {
+// The process-wide drawing on a store of its own, the symbols and the library folder of one test.
+class DrawingFixture : public ::testing::Test {
 protected:
-    void SetUp() override
+    // An empty drawing named design.pic in this test's folder, its parts read from the
+    // libraries in libraryFolder.
+    void startDrawing(const std::string& libraryFolder)
     {
         g_current = CurrentDrawing{};
         g_partSymbols = PartSymbolTable{};
         g_symbolElements.truncate(0);
-        g_folders.libraryFolder = folder.path().string() + "/";
+        g_folders.libraryFolder = libraryFolder;
         store.allocate();
         g_current.objects = store.slots();
         g_current.count = 0;
-        ASSERT_TRUE(writeLibrary(folder.file("DEVICE.CON"),
-                                 {twoPin("R", "R?", "%package AXIAL0.4,0805"), twoPin("C", "C?", "%package RADIAL"),
-                                  twoPin("VSRC", "V?", nullptr), ground(), twoPin("SPST", "S?", nullptr)}));
-        ASSERT_TRUE(writeLibrary(folder.file("TTL.CON"), {quadGate()}));
-        resistor = load("DEVICE", "R");
-        capacitor = load("DEVICE", "C");
-        source = load("DEVICE", "VSRC");
-        gnd = load("DEVICE", "GND");
-        gate = load("TTL", "7400");
         g_designName.text = folder.file("design.pic");
     }
 
@@ -128,17 +121,40 @@ protected:
         g_partSymbols = PartSymbolTable{};
     }
 
+    int add(const DrawObject& o)
+    {
+        store[++g_current.count] = o;
+        return g_current.count;
+    }
+
+    quill_test::TempFolder folder;
+    plat::TestUiHost host;
+    DrawObjectStore store;
+};
+
+// A drawing whose library folder holds a small DEVICE and TTL library of made-up parts.
+class NetlistFixture : public DrawingFixture {
+protected:
+    void SetUp() override
+    {
+        startDrawing(folder.path().string() + "/");
+        ASSERT_TRUE(writeLibrary(folder.file("DEVICE.CON"),
+                                 {twoPin("R", "R?", "%package AXIAL0.4,0805"), twoPin("C", "C?", "%package RADIAL"),
+                                  twoPin("VSRC", "V?", nullptr), ground(), twoPin("SPST", "S?", nullptr)}));
+        ASSERT_TRUE(writeLibrary(folder.file("TTL.CON"), {quadGate()}));
+        resistor = load("DEVICE", "R");
+        capacitor = load("DEVICE", "C");
+        source = load("DEVICE", "VSRC");
+        gnd = load("DEVICE", "GND");
+        gate = load("TTL", "7400");
+    }
+
     int load(const char* library, const char* part)
     {
         EXPECT_EQ(LoadLibraryPart(library, part), 1) << part;
         return g_partSymbols.current;
     }
 
-    int add(const DrawObject& o)
-    {
-        store[++g_current.count] = o;
-        return g_current.count;
-    }
     int wire(int x1, int y1, int x2, int y2, int sheet = 1) { return add(MakeDrawObject(words(kObjLine, x1, y1, x2, y2, sheet), nullptr)); }
     int label(int x, int y, const char* t, int sheet = 1) { return add(MakeDrawObject(words(kObjText, x, y, 0, 0, sheet), t)); }
     int dot(int x, int y, int sheet = 1) { return add(MakeDrawObject(words(kObjDot, x, y, 0, 0, sheet), nullptr)); }
@@ -197,9 +213,6 @@ protected:
         return out;
     }
 
-    quill_test::TempFolder folder;
-    plat::TestUiHost host;
-    DrawObjectStore store;
     int resistor = 0, capacitor = 0, source = 0, gnd = 0, gate = 0;
 };
 

@@ -39,7 +39,7 @@ OperatingPoint operatingPoint(const std::string& output)
     return values;
 }
 
-class StarterDeck : public ::testing::Test {
+class StarterDeck : public netlist_test::DrawingFixture {
 protected:
     void SetUp() override
     {
@@ -47,27 +47,7 @@ protected:
         program_ = dir ? dir : "";
         if (program_.empty() || !fs::exists(program_ / "LIB" / "DEVICE.CON") || !fs::exists(program_ / "SEMICON.MOD"))
             GTEST_SKIP() << "the program folder has not been laid out";
-        g_current = CurrentDrawing{};
-        g_partSymbols = PartSymbolTable{};
-        g_symbolElements.truncate(0);
-        g_folders.libraryFolder = (program_ / "LIB").string() + "/";
-        store.allocate();
-        g_current.objects = store.slots();
-        g_current.count = 0;
-        g_designName.text = folder.file("design.pic");
-    }
-    void TearDown() override
-    {
-        g_current = CurrentDrawing{};
-        store.release();
-        g_symbolElements.truncate(0);
-        g_partSymbols = PartSymbolTable{};
-    }
-
-    int add(const DrawObject& o)
-    {
-        store[++g_current.count] = o;
-        return g_current.count;
+        startDrawing((program_ / "LIB").string() + "/");
     }
     void label(int x, int y, const char* text) { add(MakeDrawObject(netlist_test::words(kObjText, x, y), text)); }
 
@@ -144,9 +124,6 @@ protected:
             *result = got;
     }
 
-    quill_test::TempFolder folder;
-    plat::TestUiHost host;
-    DrawObjectStore store;
     fs::path program_;
     int placed_ = 0;
 };
