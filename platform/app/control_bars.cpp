@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPainter>
@@ -26,6 +27,21 @@ QMainWindow* mainWindowOf(FrameWnd* frame)
 {
     return frame && frame->state() ? qobject_cast<QMainWindow*>(frame->state()->widget.data()) : nullptr;
 }
+
+// A toolbar combo that holds the keyboard focus still lets the program's shortcuts through: a
+// key with Ctrl or Alt goes on to the main window and its accelerators instead of being taken as
+// the first letter of an item (which left Ctrl+O dead once a combo had been clicked).
+class ToolBarComboBox : public QComboBox {
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+            event->ignore();
+            return;
+        }
+        QComboBox::keyPressEvent(event);
+    }
+};
 
 // Items of an owner-drawn toolbar combo are painted by the bar's OnDrawItem into an image.
 class OwnerDrawDelegate : public QStyledItemDelegate {
@@ -520,7 +536,7 @@ void ToolBar::rebuild(QToolBar* bar)
         if (b.style & kTbbsHidden)
             continue;
         if (ToolBarCombo* c = (b.style & kTbbsSeparator) ? combo(b.id) : nullptr) {
-            auto* box = new QComboBox;
+            auto* box = new ToolBarComboBox;
             box->setFixedWidth(c->width_);
             for (const auto& e : c->items_)
                 box->addItem(toQt(e.text));

@@ -25,6 +25,15 @@
 
 #include <gtest/gtest.h>
 
+// Qt last: its keyword macros would meet names in the drawing headers.
+#include "platform/app/wnd_state.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QToolBar>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -511,6 +520,29 @@ TEST_F(SchemoraFrame, ThePageListFollowsTheActiveDrawing)
     host.answerMessageBox(plat::kIdYes);
     ASSERT_TRUE(harness.command(scm::kCmdDeletePage));
     EXPECT_EQ(first->data().numberOfSheets, 2);
+}
+
+// A toolbar combo that was clicked last keeps the keyboard focus, even with no drawing open:
+// Ctrl+O still opens a drawing instead of being taken as the first letter of an item.
+TEST_F(SchemoraFrame, ShortcutsReachTheProgramWhileAToolbarComboHasTheFocus)
+{
+    auto harness = startWithoutTips();
+    ASSERT_TRUE(harness.start());
+    ASSERT_TRUE(harness.command(plat::kIdFileClose));
+    auto* window = qobject_cast<QMainWindow*>(plat::GetMainWnd()->state()->widget.data());
+    ASSERT_NE(window, nullptr);
+    QComboBox* box = nullptr;
+    for (QToolBar* bar : window->findChildren<QToolBar*>())
+        if (const auto boxes = bar->findChildren<QComboBox*>(); !boxes.isEmpty())
+            box = boxes.front();
+    ASSERT_NE(box, nullptr);
+    const auto openDialogs = [&] {
+        return std::ranges::count_if(host.events(), [](const std::string& e) { return e.rfind("file dialog open", 0) == 0; });
+    };
+    host.answerFileDialog({});
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_O, Qt::ControlModifier, QString(QChar(0x0f)));
+    QCoreApplication::sendEvent(box, &press);
+    EXPECT_EQ(openDialogs(), 1);
 }
 
 }  // namespace
