@@ -6,7 +6,6 @@
 #include <array>
 #include <cstring>
 #include <string_view>
-#include <vector>
 
 namespace plat {
 namespace {
@@ -105,7 +104,7 @@ std::optional<WavFormat> readWavHeader(const std::string& path)
     const std::optional<std::string> start = file.readUpTo(static_cast<size_t>(kHeadBytes));
     if (!start)
         return std::nullopt;
-    const std::vector<uint8_t> head(start->begin(), start->end());
+    const std::span<const uint8_t> head(reinterpret_cast<const uint8_t*>(start->data()), start->size());
     return parseWavHeader(head, file.size());
 }
 
